@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in build/, and runs the example programs,
+# which write their plots into out/.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+configure_and_build build
+
+mkdir -p out
+shopt -s nullglob
+examples=(build/examples/example_*)
+for program in "${examples[@]}"; do
+    echo "== ${program##*/example_}"
+    (cd out && "../$program")
+done
+echo "The gallery is in $(pwd)/out (${#examples[@]} examples)."

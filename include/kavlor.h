@@ -1,0 +1,61 @@
+/* kavlor.h: the public C interface of the Kavlor plotting library, version 9.1.
+ * SPDX-License-Identifier: MIT
+ *
+ * Every routine works on the calling thread's state. A plot is opened with
+ * kavini and closed with kavfin; settings that fix the device, the page and the
+ * output file come before kavini. Bad arguments never stop a program: the
+ * library prints a numbered warning that names the routine and goes on.
+ * Texts are ISO-8859-1; keywords are matched on their first four letters,
+ * upper-cased.
+ */
+#ifndef KAVLOR_H
+#define KAVLOR_H
+
+#include <stdio.h>
+
+#if defined(__GNUC__)
+#define KAVLOR_API __attribute__((visibility("default")))
+#else
+#define KAVLOR_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Messages and warnings ------------------------------------------------ */
+
+/* Messages go to stream; a null stream switches them off. Takes effect after kavini. */
+KAVLOR_API void unit(FILE *stream);
+/* item WARN, CHEC, PROT or ALL; mode ON or OFF. */
+KAVLOR_API void errmod(const char *item, const char *mode);
+/* Name of the message file (default "kavlor.err"); before kavini. */
+KAVLOR_API void errfil(const char *filename);
+/* CONS: messages on standard output; FILE: in the message file. Before kavini. */
+KAVLOR_API void errdev(const char *device);
+/* CONS or WIND: a windowed application writes its messages into the message file. */
+KAVLOR_API void winapp(const char *kind);
+/* Same as winapp("WIND"). */
+KAVLOR_API void winini(void);
+
+/* ---- Threads --------------------------------------------------------------- */
+
+/* Gives each of up to nthreads threads its own state; call before anything else. */
+KAVLOR_API void thrini(int nthreads);
+/* Frees the state of every thread and ends thread mode. */
+KAVLOR_API void thrfin(void);
+/* Frees the calling thread's state; only when no plot is open. */
+KAVLOR_API void delglb(void);
+
+/* ---- Small utilities ------------------------------------------------------- */
+
+/* Upper-cases the letters a..z of text in place. */
+KAVLOR_API void upstr(char *text);
+/* Length of text without trailing blanks. */
+KAVLOR_API int trmlen(const char *text);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KAVLOR_H */

@@ -1,0 +1,69 @@
+// Versioned names for files that exist already.
+#include "kernel/file_versions.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+
+#include "kernel/fatal.h"
+#include "kernel/record.h"
+
+bool fileExists(const char *name) {
+    struct stat st;
+    return lstat(name, &st) == 0;
+}
+
+namespace {
+
+void trimTrailingBlanks(char *name) {
+    std::size_t len = std::strlen(name);
+    while (len > 0 && name[len - 1] == ' ') name[--len] = '\0';
+}
+
+// Start of the base name: after the last separator, '/' or '\'.
+std::size_t baseStart(const std::string &name) {
+    const std::size_t sep = name.find_last_of("/\\");
+    return sep == std::string::npos ? 0 : sep + 1;
+}
+
+}  // namespace
+
+void gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
+    trimTrailingBlanks(name);
+    if (!fileExists(name)) return;
+
+    switch (rec.out.ifilmod) {
+    case 1:  // DELE
+        std::remove(name);
+        return;
+    case 2: {  // BREA
+        std::string line = "File ";
+        line += name;
+        line += " does exist";
+        endProcess(line.c_str());
+    }
+    default: break;
+    }
+
+    const std::string original = name;
+    const std::size_t base = baseStart(original);
+    std::size_t ext = original.find_last_of('.');
+    if (ext == std::string::npos || ext < base) ext = original.size();
+    const std::string directory = original.substr(0, base);
+    const std::string stem = original.substr(base, ext - base);
+    const std::string extension = original.substr(ext);
+
+    std::string candidate;
+    for (int n = 1; n <= 9999; ++n) {
+        const std::string suffix = "_" + std::to_string(n);
+        const std::size_t keep = 8 - suffix.size();
+        candidate = directory + stem.substr(0, stem.size() > keep ? keep : stem.size()) + suffix +
+                    extension;
+        if (candidate.size() < capacity && !fileExists(candidate.c_str())) {
+            std::memcpy(name, candidate.c_str(), candidate.size() + 1);
+            return;
+        }
+    }
+    endProcess("More than 9999 file versions!");
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in build/, and runs every test through CTest;
+# then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build/asan), and the thread tests under ThreadSanitizer (build/tsan).
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+jobs=$(nproc)
+
+echo "== tests"
+configure_and_build build
+ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+configure_and_build build/asan -DKAVLOR_SANITIZE=address
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$jobs"
+
+echo "== thread tests under ThreadSanitizer"
+configure_and_build build/tsan -DKAVLOR_SANITIZE=thread
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure --no-tests=error -j "$jobs" -L threads
+
+echo "All tests passed."

@@ -1,0 +1,38 @@
+// End-to-end runs: a small C program is compiled against the installed library
+// (pkg-config on the test prefix) and run in a folder of the test's, and its
+// standard output, standard error and exit status come back.
+#pragma once
+#include <string>
+#include <vector>
+
+struct ProgramRun {
+    int status = -1;        // exit status; 128 + signal number when killed by a signal
+    std::string out;
+    std::string err;
+};
+
+struct RunOptions {
+    std::vector<std::string> env;   // "NAME=value" added to the environment
+    std::vector<std::string> args;  // command-line arguments
+    std::string extraFlags;         // more compiler flags (as "-pthread")
+};
+
+// Compiles source as dir/name.c into dir/name; fails the test on a compile error.
+std::string compileC(const std::string &source, const std::string &dir,
+                     const std::string &name = "prog", const std::string &extraFlags = "");
+
+// Runs a program with dir as working directory.
+ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunOptions &options = {});
+
+// Compiles source in a folder of its own and runs it with dir as working directory.
+ProgramRun runC(const std::string &source, const std::string &dir, const RunOptions &options = {});
+
+// The test prefix, where the library is installed for end-to-end tests.
+std::string testPrefix();
+
+// Compiler flags a program needs to link the library of this build (sanitizers).
+std::string testCFlags();
+
+// Text with every date "dd.mm.yyyy" and time "hh:mm:ss" replaced by
+// "DD.MM.YYYY" and "HH:MM:SS", for comparing protocols and headers.
+std::string maskDateTime(std::string text);
