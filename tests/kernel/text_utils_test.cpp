@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "kavlor.h"
+#include "kernel/c_format.h"
 #include "kernel/text_utils.h"
+
+#include <clocale>
+#include <string>
 
 TEST(TextUtils, BoundedCopyStopsAtLimitAndAtEndOfSource) {
     char field[6];
@@ -24,4 +28,17 @@ TEST(TextUtils, TrimmedLengthAndUpperCase) {
     char text[] = "Kav-lor z\xe4";
     upstr(text);
     EXPECT_STREQ(text, "KAV-LOR Z\xe4");  // only a..z change
+}
+
+TEST(TextUtils, NumbersAreFormattedWithADotWhateverTheLocale) {
+    // A comma-decimal locale, when the machine has one; the C.UTF-8 fallback
+    // still checks that formatting works.
+    const char *previous = setlocale(LC_NUMERIC, nullptr);
+    std::string saved = previous != nullptr ? previous : "C";
+    for (const char *name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"})
+        if (setlocale(LC_NUMERIC, name) != nullptr) break;
+    char buffer[32];
+    formatC(buffer, sizeof buffer, "%10.7f", 0.5f);
+    setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_STREQ(buffer, " 0.5000000");
 }
