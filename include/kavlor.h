@@ -23,6 +23,111 @@
 extern "C" {
 #endif
 
+/* ---- Opening and closing a plot --------------------------------------------- */
+
+/* Opens a plot: level 0 to 1. The device, page and file are fixed before. */
+KAVLOR_API void kavini(void);
+/* Closes the plot, writes the file and prints the end-of-run protocol. */
+KAVLOR_API void kavfin(void);
+/* Version of the library, 9.1. */
+KAVLOR_API float getver(void);
+/* Patch level of the library. */
+KAVLOR_API int getplv(void);
+/* Local date "dd.mm.yyyy" (11 bytes) and time "hh:mm:ss" (9 bytes). */
+KAVLOR_API void dattim(char *date, char *time);
+
+/* ---- Devices, output files and pages ---------------------------------------- */
+
+/* Output device by keyword: GKSL, CGM, HPGL, POST, PS, EPS, PDF, SVG, PNG, ... */
+KAVLOR_API void metafl(const char *device);
+/* Name of the output file. */
+KAVLOR_API void setfil(const char *filename);
+/* What happens to an existing output file: COUN (new version), DELE, BREA. */
+KAVLOR_API void filmod(const char *mode);
+/* Draws what is pending. */
+KAVLOR_API void sendbf(void);
+/* Page format by name: DA4L, DA4P, USAL, ... */
+KAVLOR_API void setpag(const char *format);
+/* Page size in plot units. */
+KAVLOR_API void page(int nx, int ny);
+/* Unit of lengths: CM, INCH, POIN, TWIP. */
+KAVLOR_API void units(const char *unit);
+/* Orientation: LAND, PORT, NONE (and COMI, MOVI). */
+KAVLOR_API void pagmod(const char *mode);
+/* Scaling onto the device: DOWN, FULL, NONE. */
+KAVLOR_API void sclmod(const char *mode);
+/* Scale factor of the plot on the device. */
+KAVLOR_API void sclfac(float factor);
+/* Hardware page of a printer. */
+KAVLOR_API void hwpage(int nw, int nh);
+/* Hardware origin of a printer. */
+KAVLOR_API void hworig(int nx, int ny);
+/* Size of the screen window or raster. */
+KAVLOR_API void winsiz(int nw, int nh);
+/* Position and size of the screen window. */
+KAVLOR_API void window(int nx, int ny, int nw, int nh);
+/* Delay in seconds of the window mode DELA. */
+KAVLOR_API void winopt(int seconds, const char *option);
+/* What the screen does at kavfin: FULL, NOER, NONE, NOHO, DELA, NOMB. */
+KAVLOR_API void winmod(const char *mode);
+/* Key that ends the wait at kavfin: NONE, RETU, ESCA. */
+KAVLOR_API void winkey(const char *key);
+/* Origin of page coordinates: TOP or BOTT. */
+KAVLOR_API void pagorg(const char *origin);
+/* Shift of the origin of plot coordinates. */
+KAVLOR_API void origin(int nx, int ny);
+/* Erases the page. */
+KAVLOR_API void erase(void);
+/* Starts a new page. */
+KAVLOR_API void newpag(void);
+/* Draws the border of the page. */
+KAVLOR_API void pagera(void);
+/* Fills the page with a colour. */
+KAVLOR_API void pagfll(int colour);
+
+/* ---- Defaults --------------------------------------------------------------- */
+
+/* Restores a group of parameters by keyword, or all of them with ALL. */
+KAVLOR_API void reset(const char *keyword);
+
+/* ---- Lines and clipping ----------------------------------------------------- */
+
+/* Line between two points in plot units. */
+KAVLOR_API void line(int nx1, int ny1, int nx2, int ny2);
+/* Clip window in plot units. */
+KAVLOR_API void clpwin(int nx, int ny, int nw, int nh);
+/* Clipping mode for axis systems: AUTO, NONE, CIRC, RECT. */
+KAVLOR_API void clpmod(const char *mode);
+/* No clipping at axis systems. */
+KAVLOR_API void noclip(void);
+
+/* ---- Colours ------------------------------------------------------------------ */
+
+/* Colour table: SMAL, RAIN, SPEC, GREY, RRAI, RSPE, RGRE, VGA, TEMP. */
+KAVLOR_API void setvlt(const char *table);
+/* Current colour by name: WHIT RED GREE YELL BLUE ORAN CYAN MAGE BLAC FORE BACK. */
+KAVLOR_API void color(const char *name);
+/* Current colour by table index. */
+KAVLOR_API void setclr(int index);
+/* Current colour by RGB components 0..1. */
+KAVLOR_API void setrgb(float red, float green, float blue);
+/* Sets one entry of the colour table. */
+KAVLOR_API void setind(int index, float red, float green, float blue);
+/* Sets the first n entries of the colour table. */
+KAVLOR_API void myvlt(const float *red, const float *green, const float *blue, int n);
+/* Index of the table entry nearest to an RGB colour. */
+KAVLOR_API int indrgb(float red, float green, float blue);
+/* Explicit colour value of an RGB colour: 0x01BBGGRR. */
+KAVLOR_API int intrgb(float red, float green, float blue);
+/* Colour range of colour scales. */
+KAVLOR_API void colran(int first, int last);
+/* Colour mode: NONE, FULL, CONT. */
+KAVLOR_API void clrmod(const char *mode);
+/* Entry of the curve colour cycle. */
+KAVLOR_API void clrcyc(int index, int colour);
+/* Exchanges background and foreground colours. */
+KAVLOR_API void revscr(void);
+
 /* ---- Messages and warnings ------------------------------------------------ */
 
 /* Messages go to stream; a null stream switches them off. Takes effect after kavini. */

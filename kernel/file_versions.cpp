@@ -56,7 +56,9 @@ void gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
 
     std::string candidate;
     for (int n = 1; n <= 9999; ++n) {
-        const std::string suffix = "_" + std::to_string(n);
+        char suffixText[8];
+        std::snprintf(suffixText, sizeof suffixText, "_%d", n);
+        const std::string suffix = suffixText;
         const std::size_t keep = 8 - suffix.size();
         candidate = directory + stem.substr(0, stem.size() > keep ? keep : stem.size()) + suffix +
                     extension;

@@ -4,12 +4,24 @@
 // a thread; the member initialisers of the topic structs are the first-use
 // defaults. kavini and resall give the plot parameters their defaults.
 #pragma once
+#include "kernel/clip_state.h"
+#include "kernel/colour_state.h"
 #include "kernel/core_state.h"
+#include "kernel/format_state.h"
+#include "kernel/line_state.h"
 #include "kernel/message_state.h"
 #include "kernel/output_state.h"
+#include "kernel/page_state.h"
+#include "kernel/window_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
     MessageState msg;           // warnings and the message stream
-    OutputState out;            // output file and file modes
+    PageState page;             // page, units, scaling, origin
+    WindowState win;            // screen-window placement and behaviour
+    OutputState out;            // output file, file modes, record buffer
+    FormatState format;         // file-format options
+    ColourState colour;         // colour table and colour values
+    LineState line;             // polyline buffer
+    ClipState clip;             // clip rectangle or circle
 };

@@ -1,0 +1,105 @@
+// resall and reset.
+#include "kernel/defaults.h"
+
+#include <array>
+#include <cstring>
+
+#include "kavlor.h"
+#include "kernel/colour.h"
+#include "kernel/devices.h"
+#include "kernel/dispatch.h"
+#include "kernel/levels.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/text_utils.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+void defaultMessageStream(GlobalRecord &rec) {
+    rec.msg.fpmsg = rec.msg.fpmsgdf;
+    rec.msg.iunit = rec.msg.fpmsgdf == stdout ? 6 : 17;
+}
+
+void defaultClipWindow(GlobalRecord &rec) {
+    ClipState &clip = rec.clip;
+    clip.iclpcrc = 0;
+    clip.iclpbor = 0;
+    clip.nclpwin[0] = 0;
+    clip.nclpwin[1] = 0;
+    clip.nclpwin[2] = rec.page.nxpage;
+    clip.nclpwin[3] = rec.page.nypage;
+}
+
+// Page, clip window, window settings and messages.
+void defaultPageSettings(GlobalRecord &rec) {
+    rec.page.nxorg = 0;
+    rec.page.nyorg = 0;
+    rec.page.ipagorg = 0;
+    defaultClipWindow(rec);
+    rec.clip.iclpmod = 0;
+    rec.msg.iprotfl = 1;
+    rec.msg.ichkpnt = 1;
+    rec.win.iwinopt = 10;
+    rec.win.iwinmod = 0;
+    rec.win.iwinkey = 0;
+    rec.out.npage = 1;
+}
+
+struct ResetEntry {
+    const char *keyword;  // four characters, blank-padded
+    void (*restore)(GlobalRecord &rec);
+};
+
+const std::array kResetEntries = {
+    ResetEntry{"ALL ", [](GlobalRecord &rec) { resall(rec); }},
+    ResetEntry{"CLPB", defaultClipWindow},
+    ResetEntry{"CLPM", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
+    ResetEntry{"CLPW", defaultClipWindow},
+    ResetEntry{"CLRC", setColourCycle},
+    ResetEntry{"COLO", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"COLR",
+               [](GlobalRecord &rec) {
+                   const int *ends = rec.colour.nclrran0;
+                   if (ends[0] < ends[1]) {
+                       rec.colour.nclrran[0] = ends[0] + 1;
+                       rec.colour.nclrran[1] = ends[1] - 1;
+                   }
+               }},
+    ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
+    ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
+    ResetEntry{"ORIG",
+               [](GlobalRecord &rec) {
+                   rec.page.nxorg = 0;
+                   rec.page.nyorg = 0;
+               }},
+    ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"UNIT", defaultMessageStream},
+    ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
+    ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
+    ResetEntry{"WINS", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
+};
+
+}  // namespace
+
+void resall(GlobalRecord &rec) {
+    rec.colour.ncolor = 0;
+    setvltKind(rec, rec.core.idevice == device::kPost ? ColourTableKind::Rgre
+                                                      : ColourTableKind::Rain);
+    defaultMessageStream(rec);
+    defaultPageSettings(rec);
+}
+
+extern "C" void reset(const char *keyword) {
+    GlobalRecord &rec = chkini("reset");
+    char key[5] = "    ";
+    for (int i = 0; i < 4 && keyword != nullptr && keyword[i] != '\0'; ++i)
+        key[i] = upperAscii(keyword[i]);
+    for (const ResetEntry &entry : kResetEntries) {
+        if (std::memcmp(entry.keyword, key, 4) == 0) {
+            entry.restore(rec);
+            return;
+        }
+    }
+    warnc1(2, keyword != nullptr ? keyword : "");
+}

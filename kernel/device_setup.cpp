@@ -1,0 +1,121 @@
+// Device header and scale at kavini: bits per pixel, the first records of the
+// file, and the device units per plot unit.
+#include "kernel/device_setup.h"
+
+#include <algorithm>
+
+#include "kernel/devices.h"
+#include "kernel/record.h"
+#include "kernel/text_formats.h"
+
+namespace {
+
+// Scale of the raster-like devices: the page (turned for portrait output)
+// fitted into a W x H pixel area.
+float rasterScale(const GlobalRecord &rec, int width, int height) {
+    const PageState &page = rec.page;
+    float w = float(page.nxpage), h = float(page.nypage);
+    if (page.ipagmod == 1) std::swap(w, h);
+    float s = std::min(float(width - 1) / w, float(height - 1) / h);
+    if (page.isclmod == 0) {
+        const float side = h < w ? float(width) : float(height);
+        s = std::min(s, (side - 1.0f) * page.xsclfac * page.xunits / 2969.0f);
+    }
+    return s;
+}
+
+// Scale of PostScript and PDF: the page fitted onto the paper W x H.
+float paperScale(const GlobalRecord &rec, float paperW, float paperH) {
+    const PageState &page = rec.page;
+    const float w = float(page.nxpage), h = float(page.nypage);
+    if (page.nxpage > page.nypage && page.ipagmod != 2)
+        return std::min(paperH / w, paperW / h);
+    return std::min(paperW / w, paperH / h);
+}
+
+float hpglScale(const GlobalRecord &rec, float f) {
+    const PageState &page = rec.page;
+    const float larger = float(std::max(page.nxpage, page.nypage));
+    const float smaller = float(std::min(page.nxpage, page.nypage));
+    float s = 4.0f * f;
+    switch (rec.core.idevice) {
+    case 402: s = std::min(10870.0f / larger, 7600.0f / smaller); break;
+    case 403: s = std::min(15970.0f / larger, 10870.0f / smaller); break;
+    case 404: s = std::min(21360.0f / larger, 13440.0f / smaller); break;
+    case 405: s = std::min(30280.0f / larger, 21360.0f / smaller); break;
+    default: return s;
+    }
+    return page.isclmod == 0 ? std::min(s, 4.0f * f) : s;
+}
+
+}  // namespace
+
+void kavi03(GlobalRecord &rec) {
+    PageState &page = rec.page;
+    const float f = page.xsclfac * page.xunits;
+    const float w = float(page.nxpage), h = float(page.nypage);
+    const bool down = page.isclmod == 0;
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Gksl:
+        page.nbitpix = 8;
+        page.xdevscl = 1.0f / std::max(w, h);
+        gkslHeader(rec);
+        break;
+    case DeviceFamily::Cgm:
+        page.nbitpix = 24;
+        page.xdevscl = 2.0f * f;
+        break;
+    case DeviceFamily::Wmf:
+        page.nbitpix = 24;
+        page.xdevscl = f * 1440.0f / 254.0f;
+        break;
+    case DeviceFamily::Kyocera: {
+        page.nbitpix = 8;
+        float s = w > h ? std::min(3390.0f / w, 2362.0f / h) : std::min(2362.0f / w, 3390.0f / h);
+        if (down) s = std::min(s, f * 300.0f / 254.0f);
+        page.xdevscl = s;
+        kyoceraHeader(rec);
+        break;
+    }
+    case DeviceFamily::Hpgl:
+        page.nbitpix = 8;
+        page.xdevscl = hpglScale(rec, f);
+        hpglHeader(rec);
+        break;
+    case DeviceFamily::PostScript: {
+        page.nbitpix = 24;
+        const float paperW = page.ihwpage == 1 ? 2.0f * float(page.nhwpage[0]) : 3900.0f;
+        const float paperH = page.ihwpage == 1 ? 2.0f * float(page.nhwpage[1]) : 5600.0f;
+        float s = paperScale(rec, paperW, paperH);
+        if (down) s = std::min(s, 2.0f * f);
+        page.xdevscl = s;
+        break;
+    }
+    case DeviceFamily::Pdf: {
+        page.nbitpix = 24;
+        const float points = 0.5f * 72.0f / 254.0f;
+        const float paperW = (page.ihwpage == 1 ? 2.0f * float(page.nhwpage[0]) : 3900.0f) * points;
+        const float paperH = (page.ihwpage == 1 ? 2.0f * float(page.nhwpage[1]) : 5600.0f) * points;
+        float s = paperScale(rec, paperW, paperH);
+        if (down) s = std::min(s, f * 72.0f / 254.0f);
+        page.xdevscl = s;
+        break;
+    }
+    case DeviceFamily::Raster: {
+        const bool rgb = rec.core.idevice == device::kPpm || rec.format.iimgfmt == 1;
+        page.nbitpix = rgb ? 24 : 8;
+        page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
+        break;
+    }
+    case DeviceFamily::Java:
+        page.nbitpix = 24;
+        page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
+        javaHeader(rec);
+        break;
+    case DeviceFamily::Svg:
+        page.nbitpix = 24;
+        page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
+        break;
+    default: break;
+    }
+}

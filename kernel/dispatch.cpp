@@ -1,0 +1,168 @@
+// The device dispatch of pens, colours and filled boxes.
+#include "kernel/dispatch.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "kernel/devices.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/rounding.h"
+#include "kernel/text_formats.h"
+
+namespace {
+
+bool pageIsTurned(const GlobalRecord &rec) { return rec.page.ipagmod == 1; }
+bool pageIsWide(const GlobalRecord &rec) { return rec.page.nxpage > rec.page.nypage; }
+
+DevicePoint rounded(float x, float y) { return {float(roundAddHalf(x)), float(roundAddHalf(y))}; }
+DevicePoint truncated(float x, float y) { return {float(int(x)), float(int(y))}; }
+
+}  // namespace
+
+DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
+    const float s = rec.page.xdevscl;
+    const float w = float(rec.page.nxpage);
+    const float h = float(rec.page.nypage);
+    const int code = rec.core.idevice;
+    switch (deviceFamily(code)) {
+    case DeviceFamily::Screen:
+    case DeviceFamily::Terminal:
+    case DeviceFamily::Wmf:
+    case DeviceFamily::Raster:
+    case DeviceFamily::Java:
+        return pageIsTurned(rec) ? rounded(y * s, (w - x) * s) : rounded(x * s, y * s);
+    case DeviceFamily::Svg:
+        return pageIsTurned(rec) ? truncated(y * s, (w - x) * s) : truncated(x * s, y * s);
+    case DeviceFamily::Gksl:
+    case DeviceFamily::Cgm:
+        return pageIsTurned(rec) ? DevicePoint{y * s, x * s} : DevicePoint{x * s, (h - y) * s};
+    case DeviceFamily::Kyocera: return rounded(x * s, y * s);
+    case DeviceFamily::Hpgl:
+        if (code == 401)
+            return pageIsTurned(rec) ? rounded(y * s, x * s) : rounded(x * s, (h - y) * s);
+        return pageIsWide(rec) ? rounded(x * s, (h - y) * s) : rounded((h - y) * s, (w - x) * s);
+    case DeviceFamily::PostScript:
+    case DeviceFamily::Pdf:
+        if (pageIsWide(rec) && rec.page.ipagmod != 2) return truncated(y * s, x * s);
+        return truncated(x * s, (h - y) * s);
+    case DeviceFamily::None: break;
+    }
+    return {0, 0};
+}
+
+void xjdraw(GlobalRecord &rec, float x, float y, int op) {
+    rec.core.nvector += 1;
+    const DevicePoint p = toDevice(rec, x, y);
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Gksl: gkslPen(rec, p.x, p.y, op); break;
+    case DeviceFamily::Kyocera: kyoceraPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Hpgl: hpglPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Java: javaPen(rec, int(p.x), int(p.y), op); break;
+    default: break;  // the other devices have drivers of their own
+    }
+}
+
+int qqgidx(const GlobalRecord &rec, int r, int g, int b) {
+    const int kind = rec.colour.ivltid;
+    const int n = kind == int(ColourTableKind::Smal) ? 9 : (kind == int(ColourTableKind::Vga) ? 16 : 256);
+    int best = 0;
+    int bestDistance = 1 << 30;
+    for (int i = 0; i < n; ++i) {
+        const int entry = rec.colour.nrgbtab[i];
+        const int d = std::abs(r - ((entry >> 16) & 0xFF)) + std::abs(g - ((entry >> 8) & 0xFF)) +
+                      std::abs(b - (entry & 0xFF));
+        if (d == 0) return i;
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return best;
+}
+
+void colourComponents(const GlobalRecord &rec, int colour, int &r, int &g, int &b) {
+    if (isExplicitColour(colour)) {
+        r = colour & 0xFF;
+        g = (colour >> 8) & 0xFF;
+        b = (colour >> 16) & 0xFF;
+        return;
+    }
+    const int entry = rec.colour.nrgbtab[colour & 0xFF];
+    r = (entry >> 16) & 0xFF;
+    g = (entry >> 8) & 0xFF;
+    b = entry & 0xFF;
+}
+
+void qqsclr(GlobalRecord &rec, int colour) {
+    if (rec.line.istroke == 0) qqstrk(rec);
+    rec.colour.ncolor = colour;
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    if (family == DeviceFamily::Screen || family == DeviceFamily::Raster) return;  // drivers of their own
+
+    // The index and components the other devices get.
+    int index = colour & 0xFF;
+    int r = 0, g = 0, b = 0;
+    if (isExplicitColour(colour)) {
+        colourComponents(rec, colour, r, g, b);
+        if (rec.page.nbitpix <= 8) index = qqgidx(rec, r, g, b);
+    } else if (rec.page.nbitpix > 8) {
+        colourComponents(rec, index, r, g, b);
+    }
+    switch (family) {
+    case DeviceFamily::Gksl: gkslColour(rec, index); break;
+    case DeviceFamily::Hpgl: hpglColour(rec, index); break;
+    case DeviceFamily::Java: javaColour(rec, r, g, b); break;
+    default: break;
+    }
+}
+
+void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
+    const int *w = rec.clip.nclpwin;
+    const int nx = rec.page.nxorg, ny = rec.page.nyorg;
+    const int left = std::max(std::min(x1, x2) + nx, w[0]);
+    const int right = std::min(std::max(x1, x2) + nx, w[2]);
+    const int top = std::max(std::min(y1, y2) + ny, w[1]);
+    const int bottom = std::min(std::max(y1, y2) + ny, w[3]);
+    if (left > right || top > bottom) return;
+
+    const DevicePoint a = toDevice(rec, float(left), float(top));
+    const DevicePoint c = toDevice(rec, float(right), float(bottom));
+    const int dx = int(std::min(a.x, c.x)), dy = int(std::min(a.y, c.y));
+    const int dw = int(std::max(a.x, c.x)) - dx, dh = int(std::max(a.y, c.y)) - dy;
+
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Java:
+        qqsclr(rec, colour);
+        javaFillRect(rec, dx, dy, dw + 1, dh + 1);
+        return;
+    case DeviceFamily::Kyocera:
+        kyoceraBox(rec, dx, dy, dw + 1, dh + 1, colour % 10);
+        return;
+    case DeviceFamily::Screen:
+    case DeviceFamily::Raster:
+    case DeviceFamily::Wmf:
+    case DeviceFamily::PostScript:
+    case DeviceFamily::Pdf:
+    case DeviceFamily::Svg: return;  // filled by their drivers
+    default: break;
+    }
+    // The others are filled with horizontal lines about 0.14 mm apart; the
+    // step is at least one plot unit, so that large units still advance.
+    qqsclr(rec, colour);
+    const float step = 1.4f / rec.page.xunits;
+    for (int y = top; y <= bottom;) {
+        qqmove(rec, float(left), float(y));
+        qqdraw(rec, float(right), float(y));
+        const int next = int(float(y) + step);
+        y = next > y ? next : y + 1;
+    }
+    qqmove(rec, float(left), float(bottom));
+    qqdraw(rec, float(right), float(bottom));
+    qqstrk(rec);
+}
+
+void shwvlt(GlobalRecord &) {
+    // The screen palette and the memory raster's table are loaded by their
+    // drivers; the file formats have no palette to load.
+}

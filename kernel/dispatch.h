@@ -1,0 +1,37 @@
+// The device dispatch: every primitive that reaches a device passes through
+// here, converted from page coordinates (plot units, origin top left, y down)
+// to the device's units, and routed by the device family.
+#pragma once
+
+struct GlobalRecord;
+
+// Pen operations of xjdraw.
+constexpr int kPenDraw = 2;
+constexpr int kPenMove = 3;
+
+// One pen move or draw; counts the vectors of the plot.
+void xjdraw(GlobalRecord &rec, float x, float y, int op);
+
+// Colour change: a colour-table index (taken modulo 256) or an explicit RGB
+// value 0x01BBGGRR. The pending stroke is flushed first unless a flush is
+// running.
+void qqsclr(GlobalRecord &rec, int colour);
+
+// Index of the colour-table entry nearest to (r, g, b), components 0..255.
+int qqgidx(const GlobalRecord &rec, int r, int g, int b);
+
+// The components 0..255 of a colour value as the device gets them: an explicit
+// value's own bytes, or an index's table entry.
+void colourComponents(const GlobalRecord &rec, int colour, int &r, int &g, int &b);
+
+// Filled box between two page corners in a colour.
+void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
+
+// Shows the colour table on devices with a palette (screen, memory raster).
+void shwvlt(GlobalRecord &rec);
+
+// Device point of a page point: rounded, truncated or kept as floats by family.
+struct DevicePoint {
+    float x, y;
+};
+DevicePoint toDevice(const GlobalRecord &rec, float x, float y);

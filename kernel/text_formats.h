@@ -1,0 +1,34 @@
+// The four text formats the kernel writes itself: the GKSL text metafile,
+// the Kyocera printer language, HPGL and Java applet source. Each takes device
+// points (already converted) and writes its records.
+#pragma once
+
+struct GlobalRecord;
+
+// GKSL: the page size header, pen records, colour records, the end record.
+void gkslHeader(GlobalRecord &rec);
+void gkslPen(GlobalRecord &rec, float x, float y, int op);
+void gkslColour(GlobalRecord &rec, int index);
+void gkslTrailer(GlobalRecord &rec);
+
+// Kyocera.
+void kyoceraHeader(GlobalRecord &rec);
+void kyoceraPen(GlobalRecord &rec, int x, int y, int op);
+void kyoceraBox(GlobalRecord &rec, int x, int y, int width, int height, int pattern);
+void kyoceraArc(GlobalRecord &rec, int x, int y, int r1, int r2, int a1, int a2, int pattern);
+void kyoceraTrailer(GlobalRecord &rec);
+void kyoceraNewPage(GlobalRecord &rec);
+
+// HPGL.
+void hpglHeader(GlobalRecord &rec);
+void hpglPen(GlobalRecord &rec, int x, int y, int op);
+void hpglColour(GlobalRecord &rec, int index);
+void hpglTrailer(GlobalRecord &rec);
+
+// Java applet source.
+void javaHeader(GlobalRecord &rec);
+void javaPen(GlobalRecord &rec, int x, int y, int op);
+void javaColour(GlobalRecord &rec, int r, int g, int b);
+void javaFillRect(GlobalRecord &rec, int x, int y, int width, int height);
+void javaClear(GlobalRecord &rec);
+void javaTrailer(GlobalRecord &rec);

@@ -1,0 +1,228 @@
+// Opening and closing plots, seen from C programs: files, names, headers,
+// trailers and the end-of-run protocol.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "tests/support/c_program.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// A C program whose main runs body.
+std::string program(const std::string &body) {
+    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
+           "\n    return 0;\n}\n";
+}
+
+// The records of a text metafile after its header line, without line breaks.
+std::string gkslRecords(const std::string &file) {
+    const std::string text = readFile(file);
+    std::string records;
+    for (char c : text.substr(text.find('\n') + 1))
+        if (c != '\n') records += c;
+    return records;
+}
+
+std::string protocol(const std::string &format, const std::string &metafile,
+                     const std::string &vectors = "0", const std::string &warnings = "0") {
+    const std::string rule = " " + std::string(66, '<');
+    char lines[600];
+    snprintf(lines, sizeof lines,
+             "\n%s"
+             "\n <<                END OF KAVLOR / VERSION  9.1                  <<"
+             "\n <<  Date    : DD.MM.YYYY  Time    : HH:MM:SS  Pageformat: DA4L  <<"
+             "\n <<  Vectors : %-10s  Warnings: %-8s  Fileformat: %4s  <<"
+             "\n <<  %-58s  <<"
+             "\n%s\n\n",
+             rule.c_str(), vectors.c_str(), warnings.c_str(), format.c_str(),
+             ("Metafile: " + metafile).c_str(), rule.c_str());
+    return lines;
+}
+
+TEST(PlotFiles, DefaultPlotWritesTheTextMetafileAndTheProtocol) {
+    TempDir dir;
+    ProgramRun run = runC(program("kavini(); kavfin();"), dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor.met"));
+    // Page size in cm; the colour of the default table's foreground (255 =
+    // 2 x 89 + 77: two "99" records and code 86); the end record.
+    EXPECT_EQ(readFile(dir.file("kavlor.met")),
+              "      29.7      21.0\n"
+              "99.000000099.000000086.0000000 9.0000000\n");
+}
+
+TEST(PlotFiles, ExistingFilesGetVersionedNames) {
+    TempDir dir;
+    writeFile(dir.file("kavlor.met"), "0");
+    writeFile(dir.file("kavlor_1.met"), "1");
+    ProgramRun run = runC(program("kavini(); kavfin();"), dir.path());
+    EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor_2.met"));
+    EXPECT_EQ(readFile(dir.file("kavlor.met")), "0");
+    EXPECT_EQ(readFile(dir.file("kavlor_1.met")), "1");
+
+    for (int n = 3; n <= 9; ++n) writeFile(dir.file("kavlor_" + std::to_string(n) + ".met"), "n");
+    run = runC(program("kavini(); kavfin();"), dir.path());
+    EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlo_10.met"));
+}
+
+TEST(PlotFiles, FileModes) {
+    TempDir dir;
+    writeFile(dir.file("kavlor.met"), "old");
+    ProgramRun run = runC(program("filmod(\"DELE\"); kavini(); kavfin();"), dir.path());
+    EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor.met"));
+    EXPECT_NE(readFile(dir.file("kavlor.met")), "old");
+
+    run = runC(program("filmod(\"BREA\"); kavini(); puts(\"not reached\"); kavfin();"), dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "File kavlor.met does exist\n");
+
+    // A name given by setfil, in a folder, with trailing blanks.
+    mkdir(dir.file("plots").c_str(), 0755);
+    run = runC(program("setfil(\"plots/figure.met  \"); kavini(); kavfin();"), dir.path());
+    EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "plots/figure.met"));
+    EXPECT_NE(readFile(dir.file("plots/figure.met")), "");
+}
+
+TEST(PlotFiles, DeviceKeywordsChooseFormatAndFileName) {
+    struct Case {
+        const char *keyword;
+        const char *format;  // as the protocol prints it
+        const char *file;    // the file written; empty for devices without a file
+    };
+    const Case cases[] = {
+        {"gksl", "GKSL", "kavlor.met"}, {"CGM", "CGM ", "kavlor.cgm"},
+        {"kyoc", "KYOC", "kavlor.kyo"}, {"HPGL", "HPGL", "kavlor.hpg"},
+        {"HPA3", "HPA3", "kavlor.hpg"}, {"post", "POST", "kavlor.psc"},
+        {"PSCL", "PSCL", "kavlor.psc"}, {"PS", "PS  ", "kavlor.ps"},
+        {"EPS", "EPS ", "kavlor.eps"},  {"TIFF", "TIFF", "kavlor.tif"},
+        {"IMAG", "IMAG", "kavlor.img"}, {"PNG", "PNG ", "kavlor.png"},
+        {"PPM", "PPM ", "kavlor.ppm"},  {"BMP", "BMP ", "kavlor.bmp"},
+        {"GIF", "GIF ", "kavlor.gif"},  {"JAVA", "JAVA", "kavlor.java"},
+        {"SVG", "SVG ", "kavlor.svg"},  {"TEKT", "TEKT", "kavlor.tek"},
+        {"LN03", "LN03", "kavlor.ln3"}, {"VT34", "VT34", "kavlor."},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        ProgramRun run = runC(program(std::string("metafl(\"") + c.keyword +
+                                      "\"); kavini(); kavfin();"),
+                              dir.path());
+        EXPECT_EQ(run.status, 0) << c.keyword;
+        EXPECT_NE(run.out.find(std::string("Fileformat: ") + c.format), std::string::npos)
+            << c.keyword << "\n" << run.out;
+        EXPECT_NE(run.out.find(std::string("Metafile: ") + c.file + " "), std::string::npos)
+            << c.keyword << "\n" << run.out;
+        struct stat st;
+        EXPECT_EQ(stat(dir.file(c.file).c_str(), &st), 0) << c.keyword;
+    }
+}
+
+TEST(PlotFiles, ScreenKeywordsOpenNoFileAndBadKeywordsChangeNothing) {
+    TempDir dir;
+    ProgramRun run = runC(program("metafl(\"cons\"); metafl(\"XYZW\"); kavini(); kavfin();"),
+                          dir.path());
+    EXPECT_EQ(maskDateTime(run.out),
+              " <<<< Warning   2: Incorrect parameter in metafl!   (XYZW)\n" +
+                  protocol("CONS", "", "0", "0"));
+    run = runC(program("kavini(); metafl(\"PS\"); kavfin();"), dir.path());
+    EXPECT_NE(run.out.find(" <<<< Warning   3: Incorrect level in metafl!   (   1)\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("Fileformat: GKSL"), std::string::npos);
+}
+
+TEST(PlotFiles, PageSettingsChangeTheHeaderAndTheCoordinates) {
+    TempDir dir;
+    // Portrait A4: 21.0 x 29.7 cm, the line along the top edge (y = 1 in the
+    // file, whose y runs upwards in units of the longer side).
+    ProgramRun run = runC(program(R"(
+    setpag("da4p");
+    kavini();
+    line(0, 0, 2099, 0);
+    kavfin();)"),
+                          dir.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(readFile(dir.file("kavlor.met")).substr(0, 21), "      21.0      29.7\n");
+    EXPECT_NE(gkslRecords(dir.file("kavlor.met"))
+                  .find(" 0.0000000 1.0000000 3.0000000 0.7069721 1.0000000 2.0000000"),
+              std::string::npos);
+
+    // A 1000 x 500 page; the origin shift moves the line to (100, 50)..(1000, 50).
+    TempDir dir2;
+    run = runC(program("page(1001, 501); kavini(); origin(100, 50); line(0, 0, 900, 0); kavfin();"),
+               dir2.path());
+    EXPECT_EQ(readFile(dir2.file("kavlor.met")).substr(0, 21), "      10.0       5.0\n");
+    EXPECT_NE(gkslRecords(dir2.file("kavlor.met"))
+                  .find(" 0.1000000 0.4500000 3.0000000 1.0000000 0.4500000 2.0000000"),
+              std::string::npos);
+
+    // In inches the A4 page is 1169 x 826 plot units; with the page origin at
+    // the bottom, y = 0 is the bottom edge of the page.
+    TempDir dir3;
+    run = runC(program(R"(
+    units("INCH");
+    kavini();
+    pagorg("BOTT");
+    line(0, 0, 1169, 0);
+    kavfin();)"),
+               dir3.path());
+    EXPECT_EQ(readFile(dir3.file("kavlor.met")).substr(0, 21), "      29.7      21.0\n");
+    EXPECT_NE(gkslRecords(dir3.file("kavlor.met"))
+                  .find(" 0.0000000 0.0000000 3.0000000 1.0000000 0.0000000 2.0000000"),
+              std::string::npos);
+}
+
+TEST(PlotFiles, HpglFileIsReadByHp2xx) {
+    TempDir dir;
+    ProgramRun run = runC(program(R"(
+    metafl("HPGL");
+    kavini();
+    line(100, 100, 2800, 100);
+    line(2800, 100, 2800, 2000);
+    setclr(3);
+    line(2800, 2000, 100, 100);
+    kavfin();)"),
+                          dir.path());
+    ASSERT_EQ(run.status, 0);
+    const std::string hpgl = readFile(dir.file("kavlor.hpg"));
+    EXPECT_EQ(hpgl.substr(0, 6), " SP1;\n");
+    EXPECT_NE(hpgl.find("PU400,7996;PD11200,7996;"), std::string::npos) << hpgl;
+    EXPECT_EQ(hpgl.substr(hpgl.size() - 7), "PU0,0;\n");
+    const std::string command = "cd '" + dir.path() + "' && hp2xx -q -m pbm -f out.pbm kavlor.hpg";
+    EXPECT_EQ(system(command.c_str()), 0);
+    EXPECT_EQ(readFile(dir.file("out.pbm")).substr(0, 2), "P4");
+}
+
+TEST(PlotFiles, JavaAppletSourceCompiles) {
+    TempDir dir;
+    ProgramRun run = runC(program(R"(
+    metafl("JAVA");
+    setfil("Plot.java");
+    kavini();
+    line(0, 0, 2969, 2099);
+    pagfll(2);
+    kavfin();)"),
+                          dir.path());
+    ASSERT_EQ(run.status, 0);
+    const std::string java = readFile(dir.file("Plot.java"));
+    EXPECT_EQ(maskDateTime(java.substr(0, java.find("import"))),
+              "// KAVLOR Java Metafile\n"
+              "// Creator: KAVLOR  9.1\n"
+              "// Date   : DD.MM.YYYY, HH:MM:SS\n"
+              "// Size   : 853 603\n\n");
+    EXPECT_NE(java.find("  g.drawLine (0,0,852,602);\n"), std::string::npos) << java;
+    const std::string command = "cd '" + dir.path() + "' && javac -nowarn Plot.java 2>&1";
+    EXPECT_EQ(system(command.c_str()), 0);
+}
+
+TEST(PlotFiles, WarningsAreCountedInTheProtocol) {
+    TempDir dir;
+    ProgramRun run = runC(program("kavini(); setclr(-1); color(\"PINK\"); kavfin();"), dir.path());
+    EXPECT_EQ(maskDateTime(run.out),
+              " <<<< Warning   2: Incorrect parameter in setclr!   (  -1)\n"
+              " <<<< Warning   2: Incorrect parameter in color!   (PINK)\n" +
+                  protocol("GKSL", "kavlor.met", "0", "2"));
+    // No protocol when it is switched off.
+    run = runC(program("kavini(); errmod(\"PROT\", \"OFF\"); kavfin();"), dir.path());
+    EXPECT_EQ(run.out, "");
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// A fixture for in-process tests that open a plot: a fresh record, a temporary
+// working folder, and helpers to open a plot on a device and read back the
+// file it wrote. The protocol and warnings are captured, not printed.
+#pragma once
+#include <string>
+
+#include "kavlor.h"
+#include "kernel/record.h"
+#include "tests/support/capture.h"
+#include "tests/support/fresh_record.h"
+#include "tests/support/temp_dir.h"
+
+class PlotTest : public FreshRecord {
+  protected:
+    TempDir dir;
+    ScopedCwd cwd{dir.path()};
+
+    // Opens a plot on device (a keyword of metafl), writing file; returns the record.
+    GlobalRecord &open(const char *device = "GKSL", const char *file = "plot.out") {
+        captureStdout([&] {
+            metafl(device);
+            setfil(file);
+            filmod("DELE");
+            kavini();
+        });
+        return currentRecord();
+    }
+
+    // Closes the plot and returns the contents of its file.
+    std::string close(const char *file = "plot.out") {
+        captureStdout([] { kavfin(); });
+        return readFile(dir.file(file));
+    }
+
+  public:
+    // The records of a text metafile after its header line, without line breaks.
+    static std::string records(const std::string &text) {
+        std::string body;
+        for (char c : text.substr(text.find('\n') + 1))
+            if (c != '\n') body += c;
+        return body;
+    }
+};
