@@ -101,6 +101,31 @@ KAVLOR_API void clpmod(const char *mode);
 /* No clipping at axis systems. */
 KAVLOR_API void noclip(void);
 
+/* Line style 0..7: solid, dot, dash, chndsh, chndot, dashm, dotl, dashl. */
+KAVLOR_API void lintyp(int style);
+KAVLOR_API void solid(void);
+KAVLOR_API void dot(void);
+KAVLOR_API void dash(void);
+KAVLOR_API void chndsh(void);
+KAVLOR_API void chndot(void);
+KAVLOR_API void dashm(void);
+KAVLOR_API void dotl(void);
+KAVLOR_API void dashl(void);
+/* User dash pattern of n element lengths in plot units (drawn, gap, ...). */
+KAVLOR_API void myline(const int *lengths, int n);
+/* Line width in plot units. */
+KAVLOR_API void linwid(int width);
+/* Line width as a float. */
+KAVLOR_API void penwid(float width);
+/* Line join: SHAR, ROUN, TRUN. */
+KAVLOR_API void lnjoin(const char *join);
+/* Line cap: CUT, ROUN, LONG. */
+KAVLOR_API void lncap(const char *cap);
+/* Miter limit of sharp joins, at least 1. */
+KAVLOR_API void lnmlt(float limit);
+/* Line spacing factor of multi-line text. */
+KAVLOR_API void linesp(float factor);
+
 /* ---- Colours ------------------------------------------------------------------ */
 
 /* Colour table: SMAL, RAIN, SPEC, GREY, RRAI, RSPE, RGRE, VGA, TEMP. */

@@ -9,6 +9,7 @@
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
+#include "kernel/line_styles.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
@@ -46,6 +47,16 @@ void defaultPageSettings(GlobalRecord &rec) {
     rec.out.npage = 1;
 }
 
+// Lines: solid, width 1, truncated joins, long caps.
+void defaultLineSettings(GlobalRecord &rec) {
+    LineState &line = rec.line;
+    line.ilintyp = 0;
+    line.nlinwid = 1;
+    line.ilnjoin = 2;
+    line.ilncap = 2;
+    line.xlnmlt = 2.0f;
+}
+
 struct ResetEntry {
     const char *keyword;  // four characters, blank-padded
     void (*restore)(GlobalRecord &rec);
@@ -66,6 +77,7 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
+    ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
     ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"ORIG",
@@ -83,11 +95,15 @@ const std::array kResetEntries = {
 }  // namespace
 
 void resall(GlobalRecord &rec) {
+    constexpr int kSolid[1] = {1};
+    setDashPattern(rec, kSolid, 1);
     rec.colour.ncolor = 0;
     setvltKind(rec, rec.core.idevice == device::kPost ? ColourTableKind::Rgre
                                                       : ColourTableKind::Rain);
+    rec.line.xlinesp = 1.5f;
     defaultMessageStream(rec);
     defaultPageSettings(rec);
+    defaultLineSettings(rec);
 }
 
 extern "C" void reset(const char *keyword) {

@@ -5,6 +5,8 @@
 #include "kernel/clipping.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
+#include "kernel/line_styles.h"
+#include "kernel/thick_lines.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
 
@@ -40,14 +42,24 @@ void strtqq(GlobalRecord &rec, float x, float y) {
     LineState &line = rec.line;
     line.xlastpt[0] = x + float(rec.page.nxorg);
     line.xlastpt[1] = y + float(rec.page.nyorg);
+    if (line.xlinoff != 0.0f) {
+        line.ioffmov = 1;  // the shifted start depends on the direction of the first segment
+        return;
+    }
     startAt(rec, line.xlastpt[0], line.xlastpt[1]);
 }
 
 void connqq(GlobalRecord &rec, float x, float y) {
     LineState &line = rec.line;
-    line.xlastpt[0] = x + float(rec.page.nxorg);
-    line.xlastpt[1] = y + float(rec.page.nyorg);
-    appendPoint(rec, line.xlastpt[0], line.xlastpt[1]);
+    const float nx = x + float(rec.page.nxorg);
+    const float ny = y + float(rec.page.nyorg);
+    if (line.ndashel != 1 || line.xlinoff != 0.0f) {
+        connectDashed(rec, nx, ny);
+        return;
+    }
+    line.xlastpt[0] = nx;
+    line.xlastpt[1] = ny;
+    appendPoint(rec, nx, ny);
 }
 
 void qqmove(GlobalRecord &rec, float x, float y) { startAt(rec, x, y); }
@@ -85,6 +97,8 @@ void qqstrk(GlobalRecord &rec) {
         else
             clip2d(rec, xs[i - 1], ys[i - 1], xs[i], ys[i]);
     }
+    // A wide line adds its outlines to the centre line.
+    drawWideOutline(rec);
     line.npolbuf = 0;
     line.istroke = 0;
 }

@@ -1,0 +1,18 @@
+// Dashed and offset lines: the dash walk that connqq takes when a pattern or
+// a sideways offset is in force.
+#pragma once
+
+struct GlobalRecord;
+
+// Restarts the dash walk at the first element of the pattern.
+void inityp(GlobalRecord &rec);
+
+// Stores a pattern of n element lengths (plot units, each at least 1) and
+// restarts the walk; the caller has checked the lengths.
+void setDashPattern(GlobalRecord &rec, const int *lengths, int n);
+
+// connqq's branch for dashed or offset lines, to (x, y) after the origin shift.
+void connectDashed(GlobalRecord &rec, float x, float y);
+
+// atan2(a, b), with +-pi/2 when b is nearly 0 (angles with y pointing up).
+float qqatan(float a, float b);

@@ -1,0 +1,18 @@
+// Wide lines drawn in software for the devices that do not stroke widths
+// themselves: nested outlines 1.5 base units apart around the centre line,
+// with caps at the ends and joins at the corners.
+#pragma once
+
+struct GlobalRecord;
+
+// Draws the outlines of the buffered polyline when the line is wide.
+void drawWideOutline(GlobalRecord &rec);
+
+// Round cap of radius r around (cx, cy) for a line arriving at angle a,
+// continuing from (px, py), which becomes the last point drawn.
+void qqlcap(GlobalRecord &rec, float cx, float cy, float r, float a, float &px, float &py);
+
+// Intersection of the line through (xa, ya) with the line through (xb, yb);
+// 0 when they are parallel.
+int qqcut2(const float xa[2], const float ya[2], const float xb[2], const float yb[2], float &x,
+           float &y);
