@@ -153,6 +153,26 @@ KAVLOR_API void clrcyc(int index, int colour);
 /* Exchanges background and foreground colours. */
 KAVLOR_API void revscr(void);
 
+/* ---- Files of the caller ------------------------------------------------------ */
+
+/* Opens a binary file as unit 0..99: mode 0 read, 1 write, 2 append.
+ * 0 done, 1 open failed, 2 unit in use, -1 bad unit or mode. */
+KAVLOR_API int openfl(const char *filename, int unit, int mode);
+/* Closes a unit; 0 done, -1 bad unit. */
+KAVLOR_API int closfl(int unit);
+/* Reads up to nbytes; the number read, -1 for a bad unit. */
+KAVLOR_API int readfl(int unit, char *buffer, int nbytes);
+/* Writes nbytes; the number written, -1 for a bad unit. */
+KAVLOR_API int writfl(int unit, const char *buffer, int nbytes);
+/* Moves nbytes on from the current position; 0 or -1. */
+KAVLOR_API int skipfl(int unit, int nbytes);
+/* Moves to a byte position from the start; 0 or -1. */
+KAVLOR_API int posifl(int unit, int position);
+/* The current byte position, -1 for a bad unit. */
+KAVLOR_API int tellfl(int unit);
+/* Saves (SAVE) or loads (LOAD) the colour table as a text file. */
+KAVLOR_API void vltfil(const char *filename, const char *mode);
+
 /* ---- Messages and warnings ------------------------------------------------ */
 
 /* Messages go to stream; a null stream switches them off. Takes effect after kavini. */

@@ -11,16 +11,10 @@ locale_t cLocale() {
     return loc;
 }
 
-class CLocaleScope {
-  public:
-    CLocaleScope() : previous_(uselocale(cLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-
-  private:
-    locale_t previous_;
-};
-
 }  // namespace
+
+CLocaleScope::CLocaleScope() : previous_(uselocale(cLocale())) {}
+CLocaleScope::~CLocaleScope() { uselocale(static_cast<locale_t>(previous_)); }
 
 int vformatC(char *buffer, std::size_t size, const char *format, va_list args) {
     CLocaleScope scope;

@@ -23,6 +23,8 @@ struct ColourState {
     int nrgbtab[256] = {};      // the colour table, 0xRRGGBB
     int iusrvlt = 0;            // 1 when myvlt gave the table before kavini
     int nclrcyc[kCurveCycleLength] = {};  // curve colour cycle, entries 1..30 at 0..29
+    char cvltfil[257] = "";     // colour-table file saved or loaded by vltfil
+    int ivltfil = 0;            // 1 once vltfil saved or loaded a colour-table file
 };
 
 // Parts of an explicit colour value 0x01BBGGRR.

@@ -6,6 +6,11 @@
 
 using HWND = std::intptr_t;
 using UINT = unsigned int;
+using DWORD = unsigned int;
+using LONG = int;
+using BYTE = unsigned char;
+using HKEY = std::intptr_t;
+using REGSAM = unsigned int;
 
 // MessageBoxA types and answers.
 constexpr UINT MB_OK = 0x0;
@@ -21,3 +26,34 @@ constexpr int IDNO = 7;
 // caption and the text on standard error and returns the default answer (OK or
 // YES); every box is shown that way until the X11 box exists.
 int MessageBoxA(HWND owner, const char *text, const char *caption, UINT type);
+
+// ---- Registry ----------------------------------------------------------------
+// The registry is a text file: sections "[ROOT\key\path]" with "name=value"
+// lines of string values. It lies at $KAVLOR_REGISTRY when that is set, else
+// in the user's configuration folder ($XDG_CONFIG_HOME or ~/.config) as
+// kavlor/registry. Key paths compare without regard to case.
+
+constexpr HKEY HKEY_LOCAL_MACHINE = 2;
+constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
+constexpr REGSAM KEY_SET_VALUE = 0x0002;
+constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
+constexpr DWORD REG_SZ = 1;
+constexpr LONG ERROR_SUCCESS = 0;
+constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+constexpr LONG ERROR_ACCESS_DENIED = 5;
+constexpr LONG ERROR_INVALID_HANDLE = 6;
+constexpr LONG ERROR_MORE_DATA = 234;
+
+// Opens an existing key; ERROR_FILE_NOT_FOUND when the file or key is missing.
+LONG RegOpenKeyExA(HKEY root, const char *subKey, DWORD options, REGSAM access, HKEY *result);
+// Opens a key, creating it when missing.
+LONG RegCreateKeyExA(HKEY root, const char *subKey, DWORD reserved, char *keyClass, DWORD options,
+                     REGSAM access, void *security, HKEY *result, DWORD *disposition);
+// Reads a string value: its bytes with the terminating NUL into data (size
+// in: capacity, out: bytes needed). ERROR_MORE_DATA when it does not fit.
+LONG RegQueryValueExA(HKEY key, const char *name, DWORD *reserved, DWORD *type, BYTE *data,
+                      DWORD *size);
+// Writes a string value (type REG_SZ) and saves the file.
+LONG RegSetValueExA(HKEY key, const char *name, DWORD reserved, DWORD type, const BYTE *data,
+                    DWORD size);
+LONG RegCloseKey(HKEY key);

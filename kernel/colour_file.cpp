@@ -1,0 +1,61 @@
+// Colour-table files: vltfil saves the 256 entries as lines of three fractions
+// and loads them back.
+#include <cstdio>
+
+#include "kavlor.h"
+#include "kernel/c_format.h"
+#include "kernel/file_versions.h"
+#include "kernel/levels.h"
+#include "kernel/record.h"
+#include "kernel/record_table.h"
+#include "kernel/text_utils.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+void saveTable(GlobalRecord &rec, const char *name) {
+    ColourState &c = rec.colour;
+    qqcopy(c.cvltfil, name, 256);
+    FILE *file = nullptr;
+    {
+        LibraryLock lock;
+        gfilnn(rec, c.cvltfil, sizeof c.cvltfil);
+        file = std::fopen(c.cvltfil, "w");
+    }
+    if (file == nullptr) {
+        warnin(36);
+        return;
+    }
+    for (const int entry : c.nrgbtab)
+        printC(file, "%10.6f%10.6f%10.6f\n", ((entry >> 16) & 0xFF) / 255.0,
+               ((entry >> 8) & 0xFF) / 255.0, (entry & 0xFF) / 255.0);
+    std::fclose(file);
+    c.ivltfil = 1;
+}
+
+void loadTable(GlobalRecord &rec, const char *name) {
+    FILE *file = std::fopen(name, "r");
+    if (file == nullptr) {
+        warnin(36);
+        return;
+    }
+    // A short file sets the entries it has and leaves the others.
+    const CLocaleScope numbers;
+    float r, g, b;
+    for (int i = 0; i < 256 && std::fscanf(file, "%f %f %f", &r, &g, &b) == 3; ++i)
+        setind(i, r, g, b);
+    std::fclose(file);
+    qqcopy(rec.colour.cvltfil, name, 256);
+    rec.colour.ivltfil = 1;
+}
+
+}  // namespace
+
+extern "C" void vltfil(const char *filename, const char *mode) {
+    GlobalRecord *rec = jqqlev(1, 3, "VLTFIL");
+    if (rec == nullptr) return;
+    const int i = jqqind("SAVE+LOAD", 2, mode);
+    if (i == 1) saveTable(*rec, filename);
+    if (i == 2) loadTable(*rec, filename);
+    qqcopy(rec->core.cfunc, "VLTFIL");
+}

@@ -1,0 +1,33 @@
+// Finding the installation directory.
+#include "kernel/install_dir.h"
+
+#include <cstdlib>
+
+#include "platform/windows.h"
+
+#ifndef KAVLOR_DATADIR
+#define KAVLOR_DATADIR "/usr/local/share/kavlor"
+#endif
+
+int qqgetreg(std::string &out) {
+    HKEY key = 0;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kavlor", 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return 1;
+    BYTE value[132];
+    DWORD size = sizeof value;
+    DWORD type = 0;
+    const LONG status = RegQueryValueExA(key, "Path", nullptr, &type, value, &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || type != REG_SZ) return 1;
+    out.assign(reinterpret_cast<const char *>(value));
+    return 0;
+}
+
+std::string qqgenv(const char *name) {
+    if (const char *value = std::getenv(name)) return value;
+    if (std::string(name) != "KAVLOR") return "";
+    std::string folder;
+    if (qqgetreg(folder) == 0) return folder;
+    return KAVLOR_DATADIR;
+}

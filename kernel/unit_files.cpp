@@ -1,0 +1,71 @@
+// User unit files: numbered binary files 0..99 that a program opens, reads,
+// writes and positions through the library. The table is shared by all
+// threads; a unit belongs to one thread at a time.
+#include <array>
+#include <cstdio>
+
+#include "kavlor.h"
+#include "kernel/levels.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+constexpr int kUnits = 100;
+
+std::array<FILE *, kUnits> unitStreams{};
+
+// The stream of an open unit; null for a unit outside 0..99 or not open.
+FILE *openUnit(int unit) {
+    return unsigned(unit) < unsigned(kUnits) ? unitStreams[std::size_t(unit)] : nullptr;
+}
+
+}  // namespace
+
+extern "C" int openfl(const char *filename, int unit, int mode) {
+    if (jqqlev(0, 3, "openfl") == nullptr) return 1;
+    if (jqqval(unit, 0, kUnits - 1) != 0 || jqqval(mode, 0, 2) != 0) return -1;
+    if (unitStreams[std::size_t(unit)] != nullptr) return 2;
+    static constexpr const char *kModes[3] = {"rb", "wb", "ab"};
+    FILE *stream = std::fopen(filename, kModes[mode]);
+    if (stream == nullptr) return 1;
+    unitStreams[std::size_t(unit)] = stream;
+    return 0;
+}
+
+extern "C" int closfl(int unit) {
+    if (jqqlev(0, 3, "closfl") == nullptr) return 1;
+    if (jqqval(unit, 0, kUnits - 1) != 0) return -1;
+    FILE *stream = unitStreams[std::size_t(unit)];
+    if (stream == nullptr) return -1;  // not open: nothing to close
+    std::fclose(stream);
+    unitStreams[std::size_t(unit)] = nullptr;
+    return 0;
+}
+
+extern "C" int readfl(int unit, char *buffer, int nbytes) {
+    FILE *stream = openUnit(unit);
+    if (stream == nullptr || nbytes < 0) return -1;
+    return int(std::fread(buffer, 1, std::size_t(nbytes), stream));
+}
+
+extern "C" int writfl(int unit, const char *buffer, int nbytes) {
+    FILE *stream = openUnit(unit);
+    if (stream == nullptr || nbytes < 0) return -1;
+    return int(std::fwrite(buffer, 1, std::size_t(nbytes), stream));
+}
+
+extern "C" int skipfl(int unit, int nbytes) {
+    FILE *stream = openUnit(unit);
+    return stream != nullptr && std::fseek(stream, nbytes, SEEK_CUR) == 0 ? 0 : -1;
+}
+
+extern "C" int posifl(int unit, int position) {
+    FILE *stream = openUnit(unit);
+    return stream != nullptr && std::fseek(stream, position, SEEK_SET) == 0 ? 0 : -1;
+}
+
+extern "C" int tellfl(int unit) {
+    FILE *stream = openUnit(unit);
+    return stream != nullptr ? int(std::ftell(stream)) : -1;
+}

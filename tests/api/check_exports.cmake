@@ -1,0 +1,48 @@
+# Checks the public interface against itself: every routine kavlor.h declares
+# is exported by libkavlor.so, everything exported is declared, and every
+# declared name is one of the library's public routines (public_names.txt).
+# Run: cmake -DLIBRARY=<libkavlor.so> -DHEADER=<kavlor.h> -DNAMES=<list> -P check_exports.cmake
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE nm_output
+                RESULT_VARIABLE nm_status)
+if(NOT nm_status EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL " [TWDBRV] [A-Za-z_][A-Za-z0-9_]*" exported_lines "${nm_output}")
+set(exported "")
+foreach(line IN LISTS exported_lines)
+    string(REGEX REPLACE "^ . " "" name "${line}")
+    list(APPEND exported ${name})
+endforeach()
+
+file(STRINGS ${HEADER} api_lines REGEX "^KAVLOR_API ")
+set(declared "")
+foreach(line IN LISTS api_lines)
+    if(line MATCHES "([A-Za-z_][A-Za-z0-9_]*)\\(")
+        list(APPEND declared ${CMAKE_MATCH_1})
+    endif()
+endforeach()
+
+file(STRINGS ${NAMES} public REGEX "^[^#]")
+
+set(problems "")
+foreach(name IN LISTS declared)
+    if(NOT name IN_LIST exported)
+        string(APPEND problems "declared in kavlor.h but not exported: ${name}\n")
+    endif()
+    if(NOT name IN_LIST public)
+        string(APPEND problems "declared but not a public routine of the library: ${name}\n")
+    endif()
+endforeach()
+foreach(name IN LISTS exported)
+    if(NOT name IN_LIST declared)
+        string(APPEND problems "exported but not declared in kavlor.h: ${name}\n")
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES declared)
+list(LENGTH declared declared_count)
+list(LENGTH public public_count)
+if(problems)
+    message(FATAL_ERROR "${problems}")
+endif()
+message(STATUS "${declared_count} of ${public_count} public routines are built")
