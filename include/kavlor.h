@@ -126,6 +126,25 @@ KAVLOR_API void lnmlt(float limit);
 /* Line spacing factor of multi-line text. */
 KAVLOR_API void linesp(float factor);
 
+/* ---- Base transformation and conversions -------------------------------------- */
+
+/* Shifts everything drawn afterwards by (nx, ny) plot units. */
+KAVLOR_API void trfshf(int nx, int ny);
+/* Scales everything drawn afterwards. */
+KAVLOR_API void trfscl(float xscale, float yscale);
+/* Rotates everything drawn afterwards by angle degrees about the page point (nx, ny). */
+KAVLOR_API void trfrot(float angle, int nx, int ny);
+/* Ends the base transformation. */
+KAVLOR_API void trfres(void);
+/* Converts angles between DEGR and RADI. */
+KAVLOR_API void trfco1(float *x, int n, const char *from, const char *to);
+/* Converts points between RECT and POLA (x the angle in degrees, y the radius). */
+KAVLOR_API void trfco2(float *x, float *y, int n, const char *from, const char *to);
+/* Converts points between RECT, SPHE and CYLI. */
+KAVLOR_API void trfco3(float *x, float *y, float *z, int n, const char *from, const char *to);
+/* Resamples the nx by ny matrix z bilinearly into the nx2 by ny2 matrix z2. */
+KAVLOR_API void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int ny2);
+
 /* ---- Colours ------------------------------------------------------------------ */
 
 /* Colour table: SMAL, RAIN, SPEC, GREY, RRAI, RSPE, RGRE, VGA, TEMP. */

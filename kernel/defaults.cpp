@@ -104,6 +104,7 @@ void resall(GlobalRecord &rec) {
     defaultMessageStream(rec);
     defaultPageSettings(rec);
     defaultLineSettings(rec);
+    rec.trf.itrfon = 0;
 }
 
 extern "C" void reset(const char *keyword) {

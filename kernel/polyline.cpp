@@ -2,6 +2,7 @@
 #include "kernel/polyline.h"
 
 #include "kavlor.h"
+#include "kernel/base_transform.h"
 #include "kernel/clipping.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
@@ -12,9 +13,11 @@
 
 namespace {
 
-// Writes a point at index npolbuf.
+// Writes a point at index npolbuf, transformed when a base transformation is
+// in force.
 inline void storePoint(GlobalRecord &rec, float x, float y) {
     LineState &line = rec.line;
+    if (rec.trf.itrfon == 1) btrf01(rec.trf.xtrfmat, x, y);
     line.xpolbuf[line.npolbuf] = x;
     line.ypolbuf[line.npolbuf] = y;
 }

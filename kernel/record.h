@@ -12,6 +12,7 @@
 #include "kernel/message_state.h"
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
+#include "kernel/transform_state.h"
 #include "kernel/window_state.h"
 
 struct GlobalRecord {
@@ -24,4 +25,5 @@ struct GlobalRecord {
     ColourState colour;         // colour table and colour values
     LineState line;             // polyline buffer
     ClipState clip;             // clip rectangle or circle
+    TransformState trf;         // base transformation
 };
