@@ -54,6 +54,25 @@ KAVLOR_API void upstr(char *text);
 /* Length of text without trailing blanks. */
 KAVLOR_API int trmlen(const char *text);
 
+/* ---- Numbers as text ------------------------------------------------------- */
+
+/* Length of the text of x with ndig decimals (-1: rounded to an integer). */
+KAVLOR_API int flen(float x, int ndig);
+/* Writes x with ndig decimals (-1: an integer) right-aligned into text, which must
+ * hold flen(x, ndig) + 1 bytes; returns the length. */
+KAVLOR_API int fcha(float x, int ndig, char *text);
+/* Number of characters of n, a minus sign included. */
+KAVLOR_API int intlen(int n);
+/* Writes n into text (at most 11 characters and the end byte); returns the length. */
+KAVLOR_API int intcha(int n, char *text);
+/* Format of plotted numbers: FLOA, EXP, FEXP or LOG. */
+KAVLOR_API void numfmt(const char *format);
+/* National characters of plotted numbers: decimal POIN or COMM; thousands separator
+ * NONE, SPAC, POIN or COMM; sign of non-negative numbers NONE, SPAC or PLUS;
+ * exponent form NOEQ or EQUA. */
+KAVLOR_API void numode(const char *decimal, const char *separator, const char *sign,
+                       const char *exponent);
+
 #ifdef __cplusplus
 }
 #endif

@@ -6,10 +6,12 @@
 #pragma once
 #include "kernel/core_state.h"
 #include "kernel/message_state.h"
+#include "kernel/number_state.h"
 #include "kernel/output_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
     MessageState msg;           // warnings and the message stream
     OutputState out;            // output file and file modes
+    NumberState number;         // number format and national characters of plotted numbers
 };
