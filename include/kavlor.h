@@ -73,6 +73,13 @@ KAVLOR_API void numfmt(const char *format);
 KAVLOR_API void numode(const char *decimal, const char *separator, const char *sign,
                        const char *exponent);
 
+/* ---- Dates ----------------------------------------------------------------- */
+
+/* Days from the base date to the date, negative before it. */
+KAVLOR_API int incdat(int iday, int imon, int iyear);
+/* Weekday of the date: 1 Monday ... 7 Sunday; 0 for a bad date. */
+KAVLOR_API int nwkday(int iday, int imon, int iyear);
+
 #ifdef __cplusplus
 }
 #endif

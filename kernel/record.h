@@ -5,6 +5,7 @@
 // defaults. kavini and resall give the plot parameters their defaults.
 #pragma once
 #include "kernel/core_state.h"
+#include "kernel/date_state.h"
 #include "kernel/message_state.h"
 #include "kernel/number_state.h"
 #include "kernel/output_state.h"
@@ -14,4 +15,5 @@ struct GlobalRecord {
     MessageState msg;           // warnings and the message stream
     OutputState out;            // output file and file modes
     NumberState number;         // number format and national characters of plotted numbers
+    DateState date;             // base date of date axes
 };
