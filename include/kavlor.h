@@ -80,6 +80,12 @@ KAVLOR_API int incdat(int iday, int imon, int iyear);
 /* Weekday of the date: 1 Monday ... 7 Sunday; 0 for a bad date. */
 KAVLOR_API int nwkday(int iday, int imon, int iyear);
 
+/* ---- Splines --------------------------------------------------------------- */
+
+/* Interpolates the n points (x, y) with splines; writes *ns points into xs and ys,
+ * which must hold the number of points set with splmod + 1 (default 201). */
+KAVLOR_API void spline(const float *x, const float *y, int n, float *xs, float *ys, int *ns);
+
 #ifdef __cplusplus
 }
 #endif

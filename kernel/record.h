@@ -9,6 +9,7 @@
 #include "kernel/message_state.h"
 #include "kernel/number_state.h"
 #include "kernel/output_state.h"
+#include "kernel/spline_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -16,4 +17,5 @@ struct GlobalRecord {
     OutputState out;            // output file and file modes
     NumberState number;         // number format and national characters of plotted numbers
     DateState date;             // base date of date axes
+    SplineState spline;         // spline degree and number of interpolated points
 };
