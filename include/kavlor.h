@@ -86,6 +86,23 @@ KAVLOR_API int nwkday(int iday, int imon, int iyear);
  * which must hold the number of points set with splmod + 1 (default 201). */
 KAVLOR_API void spline(const float *x, const float *y, int n, float *xs, float *ys, int *ns);
 
+/* ---- Statistics and point geometry ----------------------------------------- */
+
+/* Statistic of x[0..n-1]: MEAN, AVER, VARI, STAN, THIR or FOUR. */
+KAVLOR_API float moment(const float *x, int n, const char *key);
+/* Centre (xm, ym) and radius r of the circle through three points. */
+KAVLOR_API void circ3p(float x1, float y1, float x2, float y2, float x3, float y3, float *xm,
+                       float *ym, float *r);
+/* np points of the Bezier curve with the nc control points (xc, yc). */
+KAVLOR_API void bezier(const float *xc, const float *yc, int nc, float *xp, float *yp, int np);
+
+/* ---- Colour conversion ----------------------------------------------------- */
+
+/* Hue (degrees 0..360), saturation and value (0..1) of red, green and blue (0..1). */
+KAVLOR_API void rgbhsv(float r, float g, float b, float *h, float *s, float *v);
+/* Red, green and blue (0..1) of hue (degrees 0..360), saturation and value (0..1). */
+KAVLOR_API void hsvrgb(float h, float s, float v, float *r, float *g, float *b);
+
 #ifdef __cplusplus
 }
 #endif
