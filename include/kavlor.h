@@ -53,6 +53,17 @@ KAVLOR_API void delglb(void);
 KAVLOR_API void upstr(char *text);
 /* Length of text without trailing blanks. */
 KAVLOR_API int trmlen(const char *text);
+/* Swaps the two bytes of each of the n 16-bit words of a, in place. */
+KAVLOR_API void swapi2(short *a, int n);
+/* Reverses the four bytes of each of the n 32-bit words of a, in place. */
+KAVLOR_API void swapi4(int *a, int n);
+/* Moves the field of nbits bits that starts iin bits from the top of the 16-bit word nin
+ * to iout bits from the top, and ORs it into nout. */
+KAVLOR_API short bitsi2(int nbits, short nin, int iin, short nout, int iout);
+/* The same on 32-bit words. */
+KAVLOR_API int bitsi4(int nbits, int nin, int iin, int nout, int iout);
+/* Sorts x[0..n-1] in place: order "A" ascending, "D" descending. */
+KAVLOR_API void sortr1(float *x, int n, const char *order);
 
 /* ---- Numbers as text ------------------------------------------------------- */
 
