@@ -77,7 +77,12 @@ extern "C" int flen(float x, int ndig) {
         const double scale = std::pow(10.0, ndig);
         v = std::isfinite(scale) ? (magnitude * scale + 0.5) / scale : magnitude;
     }
-    return digitCount(std::trunc(v)) + 1 + ndig + (x < 0.0f ? 1 : 0);
+    const int width = digitCount(std::trunc(v)) + 1 + ndig + (x < 0.0f ? 1 : 0);
+    // An infinity or NaN has no digits to count; its text ("inf", "-nan") may
+    // be wider than that, and the count must cover the text.
+    if (!std::isfinite(x))
+        return formatC(nullptr, 0, "%*.*f", width, ndig < 0 ? 0 : ndig, double(x));
+    return width;
 }
 
 extern "C" int fcha(float x, int ndig, char *text) {

@@ -90,6 +90,16 @@ TEST(NumberText, LengthAlwaysMatchesTheText) {
     }
 }
 
+TEST(NumberText, InfinitiesAndNaNsFitTheirCount) {
+    for (float x : {INFINITY, -INFINITY, NAN, -NAN})
+        for (int ndig = -1; ndig <= 2; ++ndig) {
+            int n = 0;
+            const std::string text = fchaText(x, ndig, &n);
+            EXPECT_EQ(int(text.size()), n) << text;
+            EXPECT_EQ(flen(x, ndig), n) << text;
+        }
+}
+
 TEST(NumberText, HundredDecimalsOfTheLargestFloat) {
     int n = 0;
     const std::string text = fchaText(-FLT_MAX, 100, &n);
