@@ -57,10 +57,9 @@ KAVLOR_API int trmlen(const char *text);
 KAVLOR_API void swapi2(short *a, int n);
 /* Reverses the four bytes of each of the n 32-bit words of a, in place. */
 KAVLOR_API void swapi4(int *a, int n);
-/* Moves the field of nbits bits that starts iin bits from the top of the 16-bit word nin
- * to iout bits from the top, and ORs it into nout. */
+/* Moves the nbits-bit field iin bits below the top of nin to iout below the top, ORed into nout. */
 KAVLOR_API short bitsi2(int nbits, short nin, int iin, short nout, int iout);
-/* The same on 32-bit words. */
+/* The same as bitsi2 on 32-bit words. */
 KAVLOR_API int bitsi4(int nbits, int nin, int iin, int nout, int iout);
 /* Sorts x[0..n-1] in place: order "A" ascending, "D" descending. */
 KAVLOR_API void sortr1(float *x, int n, const char *order);
@@ -69,8 +68,7 @@ KAVLOR_API void sortr1(float *x, int n, const char *order);
 
 /* Length of the text of x with ndig decimals (-1: rounded to an integer). */
 KAVLOR_API int flen(float x, int ndig);
-/* Writes x with ndig decimals (-1: an integer) right-aligned into text, which must
- * hold flen(x, ndig) + 1 bytes; returns the length. */
+/* Writes x with ndig decimals (-1: an integer) into text of flen(x, ndig) + 1 bytes. */
 KAVLOR_API int fcha(float x, int ndig, char *text);
 /* Number of characters of n, a minus sign included. */
 KAVLOR_API int intlen(int n);
@@ -78,9 +76,7 @@ KAVLOR_API int intlen(int n);
 KAVLOR_API int intcha(int n, char *text);
 /* Format of plotted numbers: FLOA, EXP, FEXP or LOG. */
 KAVLOR_API void numfmt(const char *format);
-/* National characters of plotted numbers: decimal POIN or COMM; thousands separator
- * NONE, SPAC, POIN or COMM; sign of non-negative numbers NONE, SPAC or PLUS;
- * exponent form NOEQ or EQUA. */
+/* Decimal POIN/COMM, separator NONE/SPAC/POIN/COMM, sign NONE/SPAC/PLUS, NOEQ/EQUA. */
 KAVLOR_API void numode(const char *decimal, const char *separator, const char *sign,
                        const char *exponent);
 
@@ -93,8 +89,7 @@ KAVLOR_API int nwkday(int iday, int imon, int iyear);
 
 /* ---- Splines --------------------------------------------------------------- */
 
-/* Interpolates the n points (x, y) with splines; writes *ns points into xs and ys,
- * which must hold the number of points set with splmod + 1 (default 201). */
+/* Spline through the n points; xs and ys take splmod's point count + 1 (201) values. */
 KAVLOR_API void spline(const float *x, const float *y, int n, float *xs, float *ys, int *ns);
 
 /* ---- Statistics and point geometry ----------------------------------------- */
