@@ -222,6 +222,61 @@ KAVLOR_API void delglb(void);
 KAVLOR_API void upstr(char *text);
 /* Length of text without trailing blanks. */
 KAVLOR_API int trmlen(const char *text);
+/* Swaps the two bytes of each of the n 16-bit words of a, in place. */
+KAVLOR_API void swapi2(short *a, int n);
+/* Reverses the four bytes of each of the n 32-bit words of a, in place. */
+KAVLOR_API void swapi4(int *a, int n);
+/* Moves the nbits-bit field iin bits below the top of nin to iout below the top, ORed into nout. */
+KAVLOR_API short bitsi2(int nbits, short nin, int iin, short nout, int iout);
+/* The same as bitsi2 on 32-bit words. */
+KAVLOR_API int bitsi4(int nbits, int nin, int iin, int nout, int iout);
+/* Sorts x[0..n-1] in place: order "A" ascending, "D" descending. */
+KAVLOR_API void sortr1(float *x, int n, const char *order);
+
+/* ---- Numbers as text ------------------------------------------------------- */
+
+/* Length of the text of x with ndig decimals (-1: rounded to an integer). */
+KAVLOR_API int flen(float x, int ndig);
+/* Writes x with ndig decimals (-1: an integer) into text of flen(x, ndig) + 1 bytes. */
+KAVLOR_API int fcha(float x, int ndig, char *text);
+/* Number of characters of n, a minus sign included. */
+KAVLOR_API int intlen(int n);
+/* Writes n into text (at most 11 characters and the end byte); returns the length. */
+KAVLOR_API int intcha(int n, char *text);
+/* Format of plotted numbers: FLOA, EXP, FEXP or LOG. */
+KAVLOR_API void numfmt(const char *format);
+/* Decimal POIN/COMM, separator NONE/SPAC/POIN/COMM, sign NONE/SPAC/PLUS, NOEQ/EQUA. */
+KAVLOR_API void numode(const char *decimal, const char *separator, const char *sign,
+                       const char *exponent);
+
+/* ---- Dates ----------------------------------------------------------------- */
+
+/* Days from the base date to the date, negative before it. */
+KAVLOR_API int incdat(int iday, int imon, int iyear);
+/* Weekday of the date: 1 Monday ... 7 Sunday; 0 for a bad date. */
+KAVLOR_API int nwkday(int iday, int imon, int iyear);
+
+/* ---- Splines --------------------------------------------------------------- */
+
+/* Spline through the n points; xs and ys take splmod's point count + 1 (201) values. */
+KAVLOR_API void spline(const float *x, const float *y, int n, float *xs, float *ys, int *ns);
+
+/* ---- Statistics and point geometry ----------------------------------------- */
+
+/* Statistic of x[0..n-1]: MEAN, AVER, VARI, STAN, THIR or FOUR. */
+KAVLOR_API float moment(const float *x, int n, const char *key);
+/* Centre (xm, ym) and radius r of the circle through three points. */
+KAVLOR_API void circ3p(float x1, float y1, float x2, float y2, float x3, float y3, float *xm,
+                       float *ym, float *r);
+/* np points of the Bezier curve with the nc control points (xc, yc). */
+KAVLOR_API void bezier(const float *xc, const float *yc, int nc, float *xp, float *yp, int np);
+
+/* ---- Colour conversion ----------------------------------------------------- */
+
+/* Hue (degrees 0..360), saturation and value (0..1) of red, green and blue (0..1). */
+KAVLOR_API void rgbhsv(float r, float g, float b, float *h, float *s, float *v);
+/* Red, green and blue (0..1) of hue (degrees 0..360), saturation and value (0..1). */
+KAVLOR_API void hsvrgb(float h, float s, float v, float *r, float *g, float *b);
 
 #ifdef __cplusplus
 }

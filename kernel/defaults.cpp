@@ -78,6 +78,8 @@ const std::array kResetEntries = {
                    }
                }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
+    ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
+    ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
     ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"ORIG",
@@ -86,6 +88,7 @@ const std::array kResetEntries = {
                    rec.page.nyorg = 0;
                }},
     ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"SPLM", resetSplineDefaults},
     ResetEntry{"UNIT", defaultMessageStream},
     ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
     ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
@@ -105,6 +108,8 @@ void resall(GlobalRecord &rec) {
     defaultPageSettings(rec);
     defaultLineSettings(rec);
     rec.trf.itrfon = 0;
+    resetNumberDefaults(rec);
+    resetSplineDefaults(rec);
 }
 
 extern "C" void reset(const char *keyword) {

@@ -7,11 +7,14 @@
 #include "kernel/clip_state.h"
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
+#include "kernel/date_state.h"
 #include "kernel/format_state.h"
 #include "kernel/line_state.h"
 #include "kernel/message_state.h"
+#include "kernel/number_state.h"
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
+#include "kernel/spline_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
 
@@ -26,4 +29,7 @@ struct GlobalRecord {
     LineState line;             // polyline buffer
     ClipState clip;             // clip rectangle or circle
     TransformState trf;         // base transformation
+    NumberState number;         // number format and national characters of plotted numbers
+    DateState date;             // base date of date axes
+    SplineState spline;         // spline degree and number of interpolated points
 };

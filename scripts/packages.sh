@@ -3,7 +3,7 @@
 # "apt-get update" first when it must install anything.
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
-TEST_PACKAGES=(hp2xx openjdk-17-jdk-headless)
+TEST_PACKAGES=(hp2xx locales openjdk-17-jdk-headless)
 
 ensure_packages() {
     local missing=() p

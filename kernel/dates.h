@@ -1,0 +1,13 @@
+// Calendar routines behind date axes: the leap-year rule, month lengths, the
+// check of a date (incdat and nwkday are public, in kavlor.h).
+#pragma once
+
+// 1 for a leap year (divisible by 4 and not by 100, or divisible by 400), else 0.
+int jqqyea(int year);
+
+// Days of the month 1..12 (February by the leap-year rule); 0 for any other month.
+int jqqmon(int month, int year);
+
+// 0 for an accepted date; otherwise warning 2 with the bad value and 1. The
+// lengths of months other than February are not checked (31 April passes).
+int jqqdat(int day, int month, int year);

@@ -1,0 +1,15 @@
+// Numbers as text: the national characters that numode sets are applied to the
+// texts of fcha (flen, fcha, intlen, intcha and the setters are public, in kavlor.h).
+#pragma once
+#include <cstddef>
+
+// Room for any text of fcha with 0..100 decimals after gnustr: a minus sign or
+// blank, 39 integer digits and 12 separators, the decimal character, 100
+// decimals and 33 separators, a sign character and the terminating NUL.
+constexpr std::size_t kNumberTextSize = 192;
+
+// Applies the national characters of mode (as cnumode: decimal character,
+// thousands separator, sign character, '0' for none) to the first len
+// characters of text, in place; text holds size bytes and is never written past
+// them. Returns the new length.
+int gnustr(char *text, int len, const char *mode, std::size_t size);
