@@ -3,7 +3,7 @@
 # "apt-get update" first when it must install anything.
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
-TEST_PACKAGES=()
+TEST_PACKAGES=(hershey-fonts-data fonts-liberation python3-freetype fonts-urw-base35 xfonts-utils)
 
 ensure_packages() {
     local missing=() p
