@@ -73,6 +73,10 @@ int psWidthByte(int widthSet, int charIndex) {
 
 void psFontWidths(int font, int16_t widths[kPsWidths]) {
     const int set = font >= 0 && font < kPsFonts ? cfnt[font].widthSet : 0;
+    if (set == 0) {  // the fixed-pitch fonts: every width, ligatures included
+        for (int i = 0; i < kPsWidths; ++i) widths[i] = kPsFixedWidth;
+        return;
+    }
     for (int i = 0; i < kPsWidthChars; ++i) widths[i] = int16_t(psWidthByte(set, i));
     for (int i = kPsWidthChars; i < kPsWidths; ++i)
         widths[i] = widths[kAccentBases[i - kPsWidthChars] - 32];

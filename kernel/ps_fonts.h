@@ -32,5 +32,6 @@ int psFontIndex(const char *name);
 int psWidthByte(int widthSet, int charIndex);
 
 // The width table of font 0..34 by character index (code - 32): codes 32..133
-// from its width set, and the accented letters 134..186 from their base letters.
+// from its width set, and the accented letters 134..186 from their base letters;
+// a font of width set 0 has all widths 84.
 void psFontWidths(int font, int16_t widths[kPsWidths]);
