@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <dirent.h>
 #include <string>
 
 #include "kernel/bdf_font.h"
@@ -44,6 +42,7 @@ TEST_F(BdfReader, ReadsEveryFieldOfASmallFont) {
 TEST_F(BdfReader, ReadsTheFontsOfTheFontsFolder) {
     const char *names[] = {"complx10", "complx12", "complx14", "complx18", "simplx8",  "simplx10",
                            "simplx12", "simplx14", "helve10",  "helve12",  "helve14",  "helve18"};
+    std::string family;
     int previousHeight = 0;
     for (const char *name : names) {
         BdfFont font;
@@ -58,7 +57,9 @@ TEST_F(BdfReader, ReadsTheFontsOfTheFontsFolder) {
         const BdfGlyph *h = font.find('H');
         EXPECT_EQ(h->bbxYoff, 0) << name;
         EXPECT_NEAR(h->bbxHeight, font.pointSize, 1) << name;
-        if (std::strncmp(name, names[0], 4) == 0 || previousHeight == 0) previousHeight = 0;
+        if (family != std::string(name, 4)) previousHeight = 0;
+        EXPECT_GT(h->bbxHeight, previousHeight) << name;
+        family = std::string(name, 4);
         previousHeight = h->bbxHeight;
         // Letters of Latin-1 beyond the standard alphabet exist in the complex font only.
         EXPECT_EQ(font.find(0xFE) != nullptr, name[0] == 'c') << name;
