@@ -3,7 +3,13 @@
 # "apt-get update" first when it must install anything.
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
-TEST_PACKAGES=(hp2xx locales openjdk-17-jdk-headless)
+TEST_PACKAGES=(
+    hp2xx                       # renders HPGL files
+    openjdk-17-jdk-headless     # compiles Java applet sources
+    locales                     # comma-decimal locales for the formatting tests
+    hershey-fonts-data fonts-liberation python3-freetype fonts-urw-base35  # font generators
+    xfonts-utils                # bdftopcf reads the BDF fonts
+)
 
 ensure_packages() {
     local missing=() p
