@@ -172,6 +172,41 @@ KAVLOR_API void clrcyc(int index, int colour);
 /* Exchanges background and foreground colours. */
 KAVLOR_API void revscr(void);
 
+/* ---- Getters ---------------------------------------------------------------------
+ * At a wrong level a getter warns, leaves its outputs alone and returns 0 or NULL.
+ * Returned texts stay valid until the next call of the same getter. */
+
+/* The level of the plot, 0..3. */
+KAVLOR_API int getlev(void);
+/* Page size in plot units, plus one. */
+KAVLOR_API void getpag(int *nx, int *ny);
+/* Origin shift of plot coordinates. */
+KAVLOR_API void getor(int *nx, int *ny);
+/* Position and size of the screen window (or raster). */
+KAVLOR_API void getwin(int *nx, int *ny, int *nw, int *nh);
+/* Clip window: corner, width and height. */
+KAVLOR_API void getclp(int *nx, int *ny, int *nw, int *nh);
+/* Line style 0..7. */
+KAVLOR_API int gettyp(void);
+/* Line width. */
+KAVLOR_API int getlin(void);
+/* Current colour value. */
+KAVLOR_API int getclr(void);
+/* Components 0..1 of the current colour. */
+KAVLOR_API void getrgb(float *red, float *green, float *blue);
+/* Components 0..1 of a colour value (table index or explicit value). */
+KAVLOR_API void getind(int colour, float *red, float *green, float *blue);
+/* Colour range of colour scales. */
+KAVLOR_API void getran(int *first, int *last);
+/* Name of the colour table: SMALL, RAIN, SPEC, GREY, RRAIN, RSPEC, RGREY, VGA, TEMP. */
+KAVLOR_API const char *getvlt(void);
+/* The stream messages go to. */
+KAVLOR_API FILE *getuni(void);
+/* Device keyword. */
+KAVLOR_API const char *getmfl(void);
+/* Name of the output file. */
+KAVLOR_API const char *getfil(void);
+
 /* ---- Files of the caller ------------------------------------------------------ */
 
 /* Opens a binary file as unit 0..99: mode 0 read, 1 write, 2 append.

@@ -25,6 +25,7 @@ struct ColourState {
     int nclrcyc[kCurveCycleLength] = {};  // curve colour cycle, entries 1..30 at 0..29
     char cvltfil[257] = "";     // colour-table file saved or loaded by vltfil
     int ivltfil = 0;            // 1 once vltfil saved or loaded a colour-table file
+    char cvltnam[6] = "";       // name of the table kind, as getvlt returns it
 };
 
 // Parts of an explicit colour value 0x01BBGGRR.
