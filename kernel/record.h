@@ -7,9 +7,11 @@
 #include "kernel/core_state.h"
 #include "kernel/message_state.h"
 #include "kernel/output_state.h"
+#include "devices/device_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
     MessageState msg;           // warnings and the message stream
     OutputState out;            // output file and file modes
+    DeviceState dev;            // the pixel drivers (screen and memory raster)
 };
