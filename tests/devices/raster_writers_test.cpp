@@ -115,7 +115,7 @@ TEST_F(RasterWriters, EveryFormatDecodesToTheRasterPixels) {
             ASSERT_EQ(write(rec, format, request(w, h, c.imgfmt, c.nbitpix), path), kRasterDone);
             SCOPED_TRACE(std::string(c.name) + ", " + info.name);
             EXPECT_EQ(decodeWith(info.netpbm, path), want);
-            EXPECT_EQ(decodeWith("convert-im6.q16", path, "ppm:-"), want);
+            EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want);
             const CommandRun id = runCommand("identify-im6.q16 -format '%m %w %h' '" + path + "'");
             EXPECT_EQ(id.out, std::string(info.magick) + " 37 23");
         }
@@ -310,7 +310,7 @@ TEST_F(RasterWriters, TiffEveryReaderReadsTallAndOneRowImages) {
         ASSERT_EQ(write(rec, Format::Tiff, request(c.w, c.h, kImageFormatIndex, 8), path), kRasterDone);
         const RgbImage want = expected(rec, 0, 0, c.w, c.h);
         EXPECT_EQ(decodeWith("tifftopnm", path), want) << c.w << "x" << c.h;
-        EXPECT_EQ(decodeWith("convert-im6.q16", path, "ppm:-"), want) << c.w << "x" << c.h;
+        EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want) << c.w << "x" << c.h;
     }
 }
 
@@ -391,7 +391,7 @@ TEST_F(RasterWriters, GifTableRestartsOnLargeNoisyPictures) {
     ASSERT_EQ(write(rec, Format::Gif, request(200, 200, kImageFormatIndex, 8), path), kRasterDone);
     const RgbImage want = expected(rec, 0, 0, 200, 200);
     EXPECT_EQ(decodeWith("giftopnm", path), want);
-    EXPECT_EQ(decodeWith("convert-im6.q16", path, "ppm:-"), want);
+    EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want);
 }
 
 }  // namespace
