@@ -20,7 +20,7 @@ struct BmpInfo {
     long long height = 0;
     std::uint32_t bits = 0;
     std::uint32_t compression = 0;
-    std::uint8_t palette[256][3] = {};  // R, G, B; entries beyond the file's are black
+    std::uint8_t palette[256][3] = {}; // R, G, B; entries beyond the file's are black
 };
 
 // The decoded row of the pixels in [first, last) of the image's columns, and
@@ -30,10 +30,12 @@ class BmpRows {
     BmpRows(GlobalRecord &rec, const RowTarget &target, const BmpInfo &info)
         : rec_(rec), target_(target), info_(info) {
         first_ = std::clamp<long long>(-static_cast<long long>(target.x), 0, info.width);
-        last_ = std::clamp<long long>(static_cast<long long>(target.right) - target.x, first_, info.width);
+        last_ = std::clamp<long long>(static_cast<long long>(target.right) - target.x, first_,
+                                      info.width);
     }
     bool allocate() {
-        row_.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(last_ - first_) * 3 + 3]());
+        row_.reset(new (std::nothrow)
+                       std::uint8_t[static_cast<std::size_t>(last_ - first_) * 3 + 3]());
         return row_ != nullptr;
     }
     // Pixel x of the row being built: R, G, B.
@@ -50,8 +52,9 @@ class BmpRows {
         if (from >= to) return;
         const long long y = target_.y + info_.height - 1 - r;
         if (y < 0 || y >= target_.bottom) return;
-        qqprow(rec_, row_.get() + (from - first_) * 3, static_cast<int>(target_.x + from), static_cast<int>(y),
-               static_cast<int>(to - from), target_.right, target_.bottom, kPixelValuesRgb, target_.pixels);
+        qqprow(rec_, row_.get() + (from - first_) * 3, static_cast<int>(target_.x + from),
+               static_cast<int>(y), static_cast<int>(to - from), target_.right, target_.bottom,
+               kPixelValuesRgb, target_.pixels);
     }
 
   private:
@@ -76,7 +79,8 @@ int readUncompressed(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
                 const int g = qqgbyt(in), red = qqgbyt(in);
                 if (red < 0) return kImageSyntaxError;
                 used += 2;
-                const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(g),
+                const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(red),
+                                             static_cast<std::uint8_t>(g),
                                              static_cast<std::uint8_t>(byte)};
                 rows.set(x++, rgb);
             } else if (info.bits == 8) {
@@ -85,7 +89,8 @@ int readUncompressed(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
                 rows.setIndex(x++, byte >> 4);
                 if (x < info.width) rows.setIndex(x++, byte & 0x0F);
             } else {
-                for (int bit = 7; bit >= 0 && x < info.width; --bit) rows.setIndex(x++, (byte >> bit) & 1);
+                for (int bit = 7; bit >= 0 && x < info.width; --bit)
+                    rows.setIndex(x++, (byte >> bit) & 1);
             }
         }
         if (!skipBytes(in, rowBytes - used)) return kImageSyntaxError;
@@ -101,23 +106,23 @@ int readRunLength(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
         const int n = qqgbyt(in);
         const int value = qqgbyt(in);
         if (value < 0) return kImageSyntaxError;
-        if (n > 0) {  // a run of n pixels; RLE4 alternates the two nibbles
+        if (n > 0) { // a run of n pixels; RLE4 alternates the two nibbles
             for (int i = 0; i < n; ++i)
                 rows.setIndex(x + i, four ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
             rows.emit(r, x, x + n);
             x += n;
-        } else if (value == 0) {  // end of line
+        } else if (value == 0) { // end of line
             x = 0;
             ++r;
-        } else if (value == 1) {  // end of bitmap
+        } else if (value == 1) { // end of bitmap
             return kImageDone;
-        } else if (value == 2) {  // move
+        } else if (value == 2) { // move
             const int dx = qqgbyt(in);
             const int dy = qqgbyt(in);
             if (dy < 0) return kImageSyntaxError;
             x += dx;
             r += dy;
-        } else {  // value absolute pixels, padded to a 16-bit boundary
+        } else { // value absolute pixels, padded to a 16-bit boundary
             const int bytes = four ? (value + 1) / 2 : value;
             for (int i = 0, pixel = 0; i < bytes; ++i) {
                 const int byte = qqgbyt(in);
@@ -139,7 +144,7 @@ int readRunLength(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int decodeBmp(GlobalRecord &rec, FILE *file, const RowTarget &target) {
     ByteReader in;
@@ -150,12 +155,13 @@ int decodeBmp(GlobalRecord &rec, FILE *file, const RowTarget &target) {
     if (!readU32le(in, fileSize) || !readU32le(in, reserved) || !readU32le(in, dataOffset))
         return kImageSyntaxError;
     // BITMAPINFOHEADER and its longer versions
-    std::uint32_t infoSize = 0, width = 0, height = 0, planes = 0, bits = 0, compression = 0, skip = 0,
-                  coloursUsed = 0;
-    if (!readU32le(in, infoSize) || infoSize < 40 || !readU32le(in, width) || !readU32le(in, height) ||
-        !readU16le(in, planes) || !readU16le(in, bits) || !readU32le(in, compression) ||
-        !readU32le(in, skip) || !readU32le(in, skip) || !readU32le(in, skip) ||
-        !readU32le(in, coloursUsed) || !readU32le(in, skip) || !skipBytes(in, infoSize - 40))
+    std::uint32_t infoSize = 0, width = 0, height = 0, planes = 0, bits = 0, compression = 0,
+                  skip = 0, coloursUsed = 0;
+    if (!readU32le(in, infoSize) || infoSize < 40 || !readU32le(in, width) ||
+        !readU32le(in, height) || !readU16le(in, planes) || !readU16le(in, bits) ||
+        !readU32le(in, compression) || !readU32le(in, skip) || !readU32le(in, skip) ||
+        !readU32le(in, skip) || !readU32le(in, coloursUsed) || !readU32le(in, skip) ||
+        !skipBytes(in, infoSize - 40))
         return kImageSyntaxError;
     BmpInfo info;
     info.width = static_cast<std::int32_t>(width);
@@ -184,7 +190,8 @@ int decodeBmp(GlobalRecord &rec, FILE *file, const RowTarget &target) {
 
     BmpRows rows(rec, target, info);
     if (!rows.allocate()) return kImageNoMemory;
-    return compression == kRgbUncompressed ? readUncompressed(in, info, rows) : readRunLength(in, info, rows);
+    return compression == kRgbUncompressed ? readUncompressed(in, info, rows)
+                                           : readRunLength(in, info, rows);
 }
 
 void qqpibmp(GlobalRecord &rec, const char *name, const RowTarget &target, int &status) {

@@ -18,26 +18,27 @@ void qqpbmp(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         status = kRasterNoMemory;
         return;
     }
-    const std::uint32_t imageSize = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(h));
+    const std::uint32_t imageSize =
+        static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(h));
     ByteSink out(file);
     // BITMAPFILEHEADER
     out.text("BM");
-    out.u32le(imageSize + 4 * colours + 54);  // file size
-    out.u16le(0);                             // reserved
+    out.u32le(imageSize + 4 * colours + 54); // file size
+    out.u16le(0);                            // reserved
     out.u16le(0);
-    out.u32le(4 * colours + 54);              // offset of the pixel data
+    out.u32le(4 * colours + 54); // offset of the pixel data
     // BITMAPINFOHEADER
     out.u32le(40);
     out.u32le(static_cast<std::uint32_t>(w));
-    out.u32le(static_cast<std::uint32_t>(h));  // positive: rows stored bottom-up
-    out.u16le(1);                              // planes
-    out.u16le(rgb ? 24 : 8);                   // bits per pixel
-    out.u32le(0);                              // no compression
+    out.u32le(static_cast<std::uint32_t>(h)); // positive: rows stored bottom-up
+    out.u16le(1);                             // planes
+    out.u16le(rgb ? 24 : 8);                  // bits per pixel
+    out.u32le(0);                             // no compression
     out.u32le(imageSize);
-    out.u32le(2500);                           // pixels per metre, x and y
+    out.u32le(2500); // pixels per metre, x and y
     out.u32le(2500);
-    out.u32le(colours);                        // colours used
-    out.u32le(colours);                        // colours important
+    out.u32le(colours); // colours used
+    out.u32le(colours); // colours important
     // palette: B, G, R, 0
     for (std::uint32_t i = 0; i < colours; ++i) {
         std::uint8_t rgbEntry[3];
@@ -48,7 +49,7 @@ void qqpbmp(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     for (int y = h - 1; y >= 0 && out.good(); --y) {
         const std::uint8_t *src = pixels.row(y);
         if (rgb) {
-            for (int x = 0; x < w; ++x) {  // R, G, B to B, G, R
+            for (int x = 0; x < w; ++x) { // R, G, B to B, G, R
                 row[3 * x] = src[3 * x + 2];
                 row[3 * x + 1] = src[3 * x + 1];
                 row[3 * x + 2] = src[3 * x];

@@ -3,7 +3,8 @@
 
 int qqgbyt(ByteReader &reader) {
     if (reader.pos >= reader.count) {
-        reader.count = static_cast<int>(std::fread(reader.buffer, 1, sizeof reader.buffer, reader.file));
+        reader.count =
+            static_cast<int>(std::fread(reader.buffer, 1, sizeof reader.buffer, reader.file));
         reader.pos = 0;
         if (reader.count <= 0) {
             reader.count = 0;

@@ -27,9 +27,9 @@ void ByteSink::bytes(const void *data, std::size_t n) {
 void ByteSink::zeros(std::size_t n) {
     static constexpr std::uint8_t kZeros[64] = {};
     while (n > 0 && good()) {
-        const std::size_t piece = n < sizeof kZeros ? n : sizeof kZeros;
-        bytes(kZeros, piece);
-        n -= piece;
+        const std::size_t chunk = n < sizeof kZeros ? n : sizeof kZeros;
+        bytes(kZeros, chunk);
+        n -= chunk;
     }
 }
 
@@ -40,7 +40,8 @@ void ByteSink::u16le(unsigned v) {
 
 void ByteSink::u32le(std::uint32_t v) {
     const std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                               static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+                               static_cast<std::uint8_t>(v >> 16),
+                               static_cast<std::uint8_t>(v >> 24)};
     bytes(b, 4);
 }
 
@@ -50,7 +51,8 @@ void ByteSink::u16be(unsigned v) {
 }
 
 void ByteSink::u32be(std::uint32_t v) {
-    const std::uint8_t b[4] = {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
+    const std::uint8_t b[4] = {static_cast<std::uint8_t>(v >> 24),
+                               static_cast<std::uint8_t>(v >> 16),
                                static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
     bytes(b, 4);
 }

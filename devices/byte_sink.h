@@ -43,7 +43,7 @@ class ByteSink {
 
     // The file refused a write.
     bool writeFailed() const { return writeFailed_; }
-    // A piece did not fit into the PngBuffer.
+    // A write did not fit into the PngBuffer.
     bool bufferFull() const { return bufferFull_; }
     bool good() const { return !writeFailed_ && !bufferFull_; }
     // Bytes written (or counted) so far.

@@ -12,7 +12,7 @@ int childIndex(int r, int g, int b, int level) {
     return ((r & mask) ? 4 : 0) + ((g & mask) ? 2 : 0) + ((b & mask) ? 1 : 0);
 }
 
-}  // namespace
+} // namespace
 
 OctreeNode *qqoctnew(int level, int &leaves, OctreeLists &lists) {
     auto *node = new (std::nothrow) OctreeNode();
@@ -48,7 +48,8 @@ void qqoctadd(OctreeNode *&slot, int r, int g, int b, int level, int &leaves, Oc
 
 bool qqoctrdc(int &leaves, OctreeLists &lists) {
     int level = 7;
-    while (level > 0 && lists.head[level] == nullptr) --level;
+    while (level > 0 && lists.head[level] == nullptr)
+        --level;
     OctreeNode *node = lists.head[level];
     if (node == nullptr) return false;
     lists.head[level] = node->next;
@@ -67,7 +68,8 @@ bool qqoctrdc(int &leaves, OctreeLists &lists) {
     return true;
 }
 
-void qqoctvlt(OctreeNode *node, std::uint8_t *red, std::uint8_t *green, std::uint8_t *blue, int &next) {
+void qqoctvlt(OctreeNode *node, std::uint8_t *red, std::uint8_t *green, std::uint8_t *blue,
+              int &next) {
     if (node == nullptr) return;
     if (node->leaf) {
         if (next >= kMaxLeaves) return;
@@ -79,7 +81,8 @@ void qqoctvlt(OctreeNode *node, std::uint8_t *red, std::uint8_t *green, std::uin
         ++next;
         return;
     }
-    for (OctreeNode *child : node->child) qqoctvlt(child, red, green, blue, next);
+    for (OctreeNode *child : node->child)
+        qqoctvlt(child, red, green, blue, next);
 }
 
 int qqoctclr(const OctreeNode *node, int r, int g, int b) {
@@ -90,7 +93,8 @@ int qqoctclr(const OctreeNode *node, int r, int g, int b) {
 
 void qqoctdel(OctreeNode *&slot) {
     if (slot == nullptr) return;
-    for (OctreeNode *&child : slot->child) qqoctdel(child);
+    for (OctreeNode *&child : slot->child)
+        qqoctdel(child);
     delete slot;
     slot = nullptr;
 }

@@ -6,15 +6,15 @@
 // One node of the octree. A node made at level 8 is a leaf; inner nodes are
 // kept, per level, on a list of reducible nodes (newest first).
 struct OctreeNode {
-    std::uint32_t count = 0;     // pixels of this leaf
-    std::uint64_t redSum = 0;    // sums of their components (64 bits: no overflow on big pictures)
+    std::uint32_t count = 0;  // pixels of this leaf
+    std::uint64_t redSum = 0; // sums of their components (64 bits: no overflow on big pictures)
     std::uint64_t greenSum = 0;
     std::uint64_t blueSum = 0;
-    std::uint8_t level = 0;      // 0 for the root .. 8
-    std::uint8_t leaf = 0;       // 1 for a leaf
-    std::uint8_t index = 0;      // palette index, set when the palette is built
+    std::uint8_t level = 0; // 0 for the root .. 8
+    std::uint8_t leaf = 0;  // 1 for a leaf
+    std::uint8_t index = 0; // palette index, set when the palette is built
     OctreeNode *child[8] = {};
-    OctreeNode *next = nullptr;  // next node on its level's list of reducible nodes
+    OctreeNode *next = nullptr; // next node on its level's list of reducible nodes
 };
 
 // The list heads of reducible nodes, one per level 0..8.
@@ -39,7 +39,8 @@ OctreeNode *qqoctnew(int level, int &leaves, OctreeLists &lists);
 bool qqoctrdc(int &leaves, OctreeLists &lists);
 // Gives the leaves palette indices from next on, depth first, children in
 // index order; each palette entry is the truncated mean of its leaf.
-void qqoctvlt(OctreeNode *node, std::uint8_t *red, std::uint8_t *green, std::uint8_t *blue, int &next);
+void qqoctvlt(OctreeNode *node, std::uint8_t *red, std::uint8_t *green, std::uint8_t *blue,
+              int &next);
 // The palette index of a colour: the leaf reached by descending; 0 where a
 // child is missing.
 int qqoctclr(const OctreeNode *node, int r, int g, int b);

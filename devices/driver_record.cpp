@@ -5,7 +5,9 @@
 
 #include "kernel/record.h"
 
-void DriverRecordDeleter::operator()(DriverRecord *driver) const { delete driver; }
+void DriverRecordDeleter::operator()(DriverRecord *driver) const {
+    delete driver;
+}
 
 DriverRecord *driverRecord(GlobalRecord &rec) {
     if (!rec.dev.pdriver) rec.dev.pdriver.reset(new (std::nothrow) DriverRecord());

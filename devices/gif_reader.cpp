@@ -21,9 +21,9 @@ struct GifDecoder {
     std::uint8_t block[255] = {};
     int blockSize = 0;
     int blockPos = 0;
-    bool dataEnded = false;  // the zero-length sub-block (or the end of the file) was read
+    bool dataEnded = false; // the zero-length sub-block (or the end of the file) was read
     bool fileEnded = false;
-    std::uint32_t bits = 0;  // bits not yet used, least significant first
+    std::uint32_t bits = 0; // bits not yet used, least significant first
     int nbits = 0;
     // the image
     int width = 0;
@@ -31,10 +31,10 @@ struct GifDecoder {
     bool interlaced = false;
     int pass = 0;
     int row = 0;
-    bool complete = false;   // every row has been written
+    bool complete = false; // every row has been written
     std::unique_ptr<std::uint8_t[]> rowBuffer;
     int fill = 0;
-    std::uint8_t colours[256][3] = {};  // entries beyond the file's table are black
+    std::uint8_t colours[256][3] = {}; // entries beyond the file's table are black
     // LZW tables
     std::uint16_t prefix[kMaxCodes] = {};
     std::uint16_t suffix[kMaxCodes] = {};
@@ -100,7 +100,8 @@ void qqgifpix(GifDecoder &d, int index) {
     if (++d.fill < d.width) return;
     d.fill = 0;
     const RowTarget &t = *d.target;
-    qqprow(*d.rec, d.rowBuffer.get(), t.x, t.y + d.row, d.width, t.right, t.bottom, kPixelValuesRgb, t.pixels);
+    qqprow(*d.rec, d.rowBuffer.get(), t.x, t.y + d.row, d.width, t.right, t.bottom, kPixelValuesRgb,
+           t.pixels);
     if (!d.interlaced) {
         d.complete = ++d.row >= d.height;
         return;
@@ -124,8 +125,9 @@ int qqgifpic(GifDecoder &d, int minimum) {
     int width = minimum + 1;
     int next = clear + 2;
     int previous = -1;
-    int first = 0;  // first pixel of the previous string
-    for (int code = 0; code < clear; ++code) d.suffix[code] = static_cast<std::uint16_t>(code);
+    int first = 0; // first pixel of the previous string
+    for (int code = 0; code < clear; ++code)
+        d.suffix[code] = static_cast<std::uint16_t>(code);
     for (;;) {
         int code = qqgifcod(d, width);
         // The data ended at its terminator without an end code: good only when
@@ -139,7 +141,7 @@ int qqgifpic(GifDecoder &d, int minimum) {
         }
         if (code == end) break;
         if (previous < 0) {
-            if (code > clear) return kImageSyntaxError;  // the first code after a clear is a pixel
+            if (code > clear) return kImageSyntaxError; // the first code after a clear is a pixel
             first = code;
             qqgifpix(d, code);
             previous = code;
@@ -148,7 +150,7 @@ int qqgifpic(GifDecoder &d, int minimum) {
         if (code > next) return kImageSyntaxError;
         const int current = code;
         int depth = 0;
-        if (code == next) {  // not yet in the table: the previous string and its first pixel
+        if (code == next) { // not yet in the table: the previous string and its first pixel
             d.stack[depth++] = static_cast<std::uint16_t>(first);
             code = previous;
         }
@@ -159,7 +161,8 @@ int qqgifpic(GifDecoder &d, int minimum) {
         }
         d.stack[depth++] = static_cast<std::uint16_t>(code);
         first = code;
-        while (depth > 0) qqgifpix(d, d.stack[--depth]);
+        while (depth > 0)
+            qqgifpix(d, d.stack[--depth]);
         if (next < kMaxCodes) {
             d.prefix[next] = static_cast<std::uint16_t>(previous);
             d.suffix[next] = static_cast<std::uint16_t>(first);
@@ -176,7 +179,8 @@ int qqgifpic(GifDecoder &d, int minimum) {
 // A colour table of 2^(bits + 1) entries.
 bool readColourTable(GifDecoder &d, int flags) {
     const int entries = 2 << (flags & 7);
-    for (int i = 0; i < 256; ++i) d.colours[i][0] = d.colours[i][1] = d.colours[i][2] = 0;
+    for (int i = 0; i < 256; ++i)
+        d.colours[i][0] = d.colours[i][1] = d.colours[i][2] = 0;
     for (int i = 0; i < entries; ++i)
         for (int k = 0; k < 3; ++k) {
             const int byte = qqgifbyt(d);
@@ -186,7 +190,7 @@ bool readColourTable(GifDecoder &d, int flags) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int decodeGif(GlobalRecord &rec, FILE *file, const RowTarget &target) {
     std::unique_ptr<GifDecoder> decoder(new (std::nothrow) GifDecoder);
@@ -196,8 +200,10 @@ int decodeGif(GlobalRecord &rec, FILE *file, const RowTarget &target) {
     d.target = &target;
     d.in.file = file;
     char header[6];
-    for (char &c : header) c = static_cast<char>(qqgifbyt(d));
-    if (d.fileEnded || header[0] != 'G' || header[1] != 'I' || header[2] != 'F') return kImageSyntaxError;
+    for (char &c : header)
+        c = static_cast<char>(qqgifbyt(d));
+    if (d.fileEnded || header[0] != 'G' || header[1] != 'I' || header[2] != 'F')
+        return kImageSyntaxError;
     // logical screen: width, height, flags, background, aspect
     qqgifwrd(d);
     qqgifwrd(d);

@@ -14,7 +14,7 @@ constexpr int kHashSize = 5021;
 constexpr int kClearCode = 256;
 constexpr int kEndCode = 257;
 constexpr int kFirstFree = 258;
-constexpr int kLastFree = 4095;  // the table is restarted when the next code reaches it
+constexpr int kLastFree = 4095; // the table is restarted when the next code reaches it
 constexpr int kMaxWidth = 12;
 
 // The LZW string table: code (-1 free), prefix and suffix of each slot.
@@ -83,7 +83,8 @@ void encode(const RasterPixels &pixels, LzwTable &table, ByteSink &out) {
             }
             int slot = prefix ^ (c << 4);
             const int step = slot == 0 ? 1 : kHashSize - slot;
-            while (table.code[slot] >= 0 && (table.prefix[slot] != prefix || table.suffix[slot] != c)) {
+            while (table.code[slot] >= 0 &&
+                   (table.prefix[slot] != prefix || table.suffix[slot] != c)) {
                 slot -= step;
                 if (slot < 0) slot += kHashSize;
             }
@@ -117,13 +118,14 @@ void encode(const RasterPixels &pixels, LzwTable &table, ByteSink &out) {
     flushBlocks(block, out);
 }
 
-}  // namespace
+} // namespace
 
 void qqpgif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int nclrbgd,
             int igifmod, int &status) {
     RasterPixels pixels;
     const bool trueColour = request.nbitpix > 8;
-    status = pixels.take(rec, request, trueColour ? kPixelValuesRgb : kPixelValuesIndex, trueColour ? 3 : 1);
+    status = pixels.take(rec, request, trueColour ? kPixelValuesRgb : kPixelValuesIndex,
+                         trueColour ? 3 : 1);
     if (status == kRasterDone && pixels.bytesPerPixel() == 3) status = pixels.quantise();
     if (status != kRasterDone) return;
     std::unique_ptr<LzwTable> table(new (std::nothrow) LzwTable);
@@ -136,15 +138,15 @@ void qqpgif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     // logical screen
     out.u16le(static_cast<unsigned>(pixels.width()));
     out.u16le(static_cast<unsigned>(pixels.height()));
-    out.u8(0xF7);  // global colour table of 256 entries, 8-bit colour resolution
-    out.u8(static_cast<unsigned>(nclrbgd) & 0xFF);  // background index
-    out.u8(0);     // aspect
+    out.u8(0xF7); // global colour table of 256 entries, 8-bit colour resolution
+    out.u8(static_cast<unsigned>(nclrbgd) & 0xFF); // background index
+    out.u8(0);                                     // aspect
     for (int i = 0; i < 256; ++i) {
         std::uint8_t rgb[3];
         pixels.paletteEntry(request, i, rgb);
         out.bytes(rgb, 3);
     }
-    if (igifmod == 1) {  // graphic control extension: the background index is transparent
+    if (igifmod == 1) { // graphic control extension: the background index is transparent
         static constexpr std::uint8_t kControl[6] = {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00};
         out.bytes(kControl, sizeof kControl);
         out.u8(static_cast<unsigned>(nclrbgd) & 0xFF);
@@ -157,10 +159,10 @@ void qqpgif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     out.u16le(static_cast<unsigned>(pixels.width()));
     out.u16le(static_cast<unsigned>(pixels.height()));
     out.u8(0);
-    out.u8(8);  // LZW minimum code size
+    out.u8(8); // LZW minimum code size
     encode(pixels, *table, out);
-    out.u8(0);     // block terminator
-    out.u8(0x3B);  // trailer
+    out.u8(0);    // block terminator
+    out.u8(0x3B); // trailer
     out.flush();
     status = out.writeFailed() ? kRasterFileError : kRasterDone;
 }

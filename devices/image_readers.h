@@ -20,13 +20,11 @@ constexpr int kImageOpenError = -1;
 constexpr int kImageNoMemory = -2;
 constexpr int kImageSyntaxError = -3;
 
-// Where decoded rows go: the picture's pixel routines, the pixel mode of the
-// rows (1: three bytes per pixel), the right and bottom limits (rows and
-// pixels at or beyond them are dropped) and the position of the image's top
-// left corner.
+// Where decoded rows (R, G, B) go: the picture's pixel routines, the right
+// and bottom limits (rows and pixels at or beyond them are dropped) and the
+// position of the image's top left corner.
 struct RowTarget {
     PixelDriver pixels = kMemoryRasterPixels;
-    int mode = kPixelValuesRgb;
     int right = 0;
     int bottom = 0;
     int x = 0;
@@ -57,7 +55,7 @@ struct TiffImage {
     int height = 0;
     bool rgb = false;                  // three bytes per pixel, else palette indices
     long long dataOffset = 0;          // the first row
-    std::uint16_t colourMap[768] = {};  // palette form: 256 red, 256 green, 256 blue (0..65535)
+    std::uint16_t colourMap[768] = {}; // palette form: 256 red, 256 green, 256 blue (0..65535)
     int bytesPerPixel() const { return rgb ? 3 : 1; }
 };
 

@@ -20,7 +20,8 @@ DriverRecord *rasterDriver(GlobalRecord &rec) {
 void clearPage(DriverRecord &driver) {
     const std::uint8_t fill = driver.ibgmode == 2 && driver.itruecol == 1 ? 255 : 0;
     std::memset(driver.praster.get(), fill,
-                static_cast<std::size_t>(driver.nrowbytes) * static_cast<std::size_t>(driver.nheight));
+                static_cast<std::size_t>(driver.nrowbytes) *
+                    static_cast<std::size_t>(driver.nheight));
 }
 
 PixelValue currentPixel(const DriverRecord &driver) {
@@ -35,7 +36,7 @@ PixelValue currentPixel(const DriverRecord &driver) {
     return v;
 }
 
-}  // namespace
+} // namespace
 
 PixelSurface rasterSurface(const DriverRecord &driver) {
     PixelSurface s;
@@ -92,8 +93,9 @@ void qqvini(GlobalRecord &rec, int pageWidth, int pageHeight, int &width, int &h
         status = 1;
         return;
     }
-    driver->praster.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(driver->nrowbytes) *
-                                                         static_cast<std::size_t>(height)]);
+    driver->praster.reset(new (std::nothrow)
+                              std::uint8_t[static_cast<std::size_t>(driver->nrowbytes) *
+                                           static_cast<std::size_t>(height)]);
     if (!driver->praster) {
         status = 1;
         return;
@@ -163,7 +165,8 @@ void qqvlines(GlobalRecord &rec, const int *x, const int *y, int n) {
     if (driver == nullptr || n < 2) return;
     const PixelSurface surface = rasterSurface(*driver);
     const PixelValue pixel = currentPixel(*driver);
-    for (int i = 1; i < n; ++i) drawLine(surface, x[i - 1], y[i - 1], x[i], y[i], pixel);
+    for (int i = 1; i < n; ++i)
+        drawLine(surface, x[i - 1], y[i - 1], x[i], y[i], pixel);
 }
 
 void qqvfll(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
@@ -195,7 +198,8 @@ void qqvsym(GlobalRecord &rec, int n, int x, int y, int size) {
     };
     auto square = [&] { polyline({{-r, -r}, {r, -r}, {r, r}, {-r, r}, {-r, -r}}); };
     auto octagon = [&] {
-        polyline({{-h, -r}, {h, -r}, {r, -h}, {r, h}, {h, r}, {-h, r}, {-r, h}, {-r, -h}, {-h, -r}});
+        polyline(
+            {{-h, -r}, {h, -r}, {r, -h}, {r, h}, {h, r}, {-h, r}, {-r, h}, {-r, -h}, {-h, -r}});
     };
     auto triangleUp = [&] { polyline({{0, -r}, {r, r}, {-r, r}, {0, -r}}); };
     auto triangleDown = [&] { polyline({{0, r}, {-r, -r}, {r, -r}, {0, r}}); };
@@ -208,20 +212,44 @@ void qqvsym(GlobalRecord &rec, int n, int x, int y, int size) {
     case 4: cross(); break;
     case 5: diamond(); break;
     case 6: triangleDown(); break;
-    case 7: square(); cross(); break;
-    case 8: plus(); cross(); break;
-    case 9: plus(); diamond(); break;
-    case 10: plus(); octagon(); break;
-    case 11: triangleUp(); triangleDown(); break;
-    case 12: plus(); square(); break;
-    case 13: cross(); octagon(); break;
-    case 14: square(); triangleUp(); break;
+    case 7:
+        square();
+        cross();
+        break;
+    case 8:
+        plus();
+        cross();
+        break;
+    case 9:
+        plus();
+        diamond();
+        break;
+    case 10:
+        plus();
+        octagon();
+        break;
+    case 11:
+        triangleUp();
+        triangleDown();
+        break;
+    case 12:
+        plus();
+        square();
+        break;
+    case 13:
+        cross();
+        octagon();
+        break;
+    case 14:
+        square();
+        triangleUp();
+        break;
     case 16: square(); break;
     case 17: octagon(); break;
     case 18: triangleUp(); break;
     case 19: diamond(); break;
     case 20: triangleDown(); break;
-    default: break;  // 15 and 21..23 (circles) draw nothing on the raster
+    default: break; // 15 and 21..23 (circles) draw nothing on the raster
     }
 }
 
@@ -271,7 +299,7 @@ void qqvftr(GlobalRecord &rec, const int *x, const int *y, const int *colours) {
     }
     if (y3 == y2) return;
     const float lowerSlope = static_cast<float>(x3 - x2) / static_cast<float>(y3 - y2);
-    if (y1 != y2) xb += lowerSlope;  // the lower edge starts one row below the middle corner
+    if (y1 != y2) xb += lowerSlope; // the lower edge starts one row below the middle corner
     for (; row <= y3; ++row) {
         span(row, xa, xb);
         xa += longSlope;

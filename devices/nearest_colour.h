@@ -4,8 +4,8 @@
 struct DriverRecord;
 
 // Colour-table kinds with fewer entries (DriverRecord.ivltkind).
-constexpr int kColourTableSmall = 0;  // SMAL: 9 entries
-constexpr int kColourTableVga = 7;    // VGA: 16 entries
+constexpr int kColourTableSmall = 0; // SMAL: 9 entries
+constexpr int kColourTableVga = 7;   // VGA: 16 entries
 
 // The last table entry in use for a table kind: 8 for SMAL, 15 for VGA, else 255.
 int lastColourEntry(int ivltkind);

@@ -48,7 +48,7 @@ int compress(const std::uint8_t *raw, std::size_t rawSize, std::unique_ptr<std::
     return end == Z_OK ? kRasterDone : kPngZlibEnd;
 }
 
-}  // namespace
+} // namespace
 
 void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int pngmod,
             PngBuffer *buffer, int &status) {
@@ -67,7 +67,8 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         return;
     }
     for (int y = 0; y < h; ++y)
-        std::memcpy(raw.get() + static_cast<std::size_t>(y) * (rowLength + 1) + 1, pixels.row(y), rowLength);
+        std::memcpy(raw.get() + static_cast<std::size_t>(y) * (rowLength + 1) + 1, pixels.row(y),
+                    rowLength);
     std::unique_ptr<std::uint8_t[]> compressed;
     std::size_t compressedSize = 0;
     status = compress(raw.get(), rawSize, compressed, compressedSize);
@@ -79,13 +80,14 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     std::uint8_t header[13];
     put32be(header, static_cast<std::uint32_t>(w));
     put32be(header + 4, static_cast<std::uint32_t>(h));
-    header[8] = 8;              // bit depth
-    header[9] = rgb ? 2 : 3;    // colour type: RGB or palette
-    header[10] = header[11] = header[12] = 0;  // compression, filter, interlace
+    header[8] = 8;                            // bit depth
+    header[9] = rgb ? 2 : 3;                  // colour type: RGB or palette
+    header[10] = header[11] = header[12] = 0; // compression, filter, interlace
     chunk(out, "IHDR", header, sizeof header);
     if (!rgb) {
         std::uint8_t palette[768];
-        for (int i = 0; i < 256; ++i) pixels.paletteEntry(request, i, palette + 3 * i);
+        for (int i = 0; i < 256; ++i)
+            pixels.paletteEntry(request, i, palette + 3 * i);
         chunk(out, "PLTE", palette, sizeof palette);
     }
     if (pngmod == 1) {

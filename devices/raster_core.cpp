@@ -18,7 +18,8 @@ void fillSpan(const PixelSurface &s, int y, int xa, int xb, const PixelValue &v)
         return;
     }
     for (int i = 0; i < n; ++i, p += s.bytesPerPixel)
-        for (int k = 0; k < s.bytesPerPixel; ++k) p[k] = v.bytes[k];
+        for (int k = 0; k < s.bytesPerPixel; ++k)
+            p[k] = v.bytes[k];
 }
 
 void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const PixelValue &v,
@@ -32,7 +33,7 @@ void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const Pixel
     const long long longer = alongX ? dx : dy;
     const long long shorter = alongX ? dy : dx;
     const long long steps = end == EndPoint::Include ? longer : longer - 1;
-    if (steps < 0) return;  // a one-point line without its end point
+    if (steps < 0) return; // a one-point line without its end point
     long long x = x1, y = y1;
     long long error = -longer / 2;
     auto plot = [&] {
@@ -63,5 +64,6 @@ void fillRect(const PixelSurface &s, int x1, int y1, int x2, int y2, const Pixel
     if (y1 > y2) std::swap(y1, y2);
     y1 = std::max(y1, 0);
     y2 = std::min(y2, s.height - 1);
-    for (int y = y1; y <= y2; ++y) fillSpan(s, y, x1, x2, v);
+    for (int y = y1; y <= y2; ++y)
+        fillSpan(s, y, x1, x2, v);
 }

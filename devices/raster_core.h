@@ -32,7 +32,8 @@ inline void putPixel(const PixelSurface &s, int x, int y, const PixelValue &v) {
     if (!insideSurface(s, x, y)) return;
     std::uint8_t *p = s.bits + static_cast<std::ptrdiff_t>(y) * s.rowBytes +
                       static_cast<std::ptrdiff_t>(x) * s.bytesPerPixel;
-    for (int i = 0; i < s.bytesPerPixel; ++i) p[i] = v.bytes[i];
+    for (int i = 0; i < s.bytesPerPixel; ++i)
+        p[i] = v.bytes[i];
 }
 
 // The pixels of row y from xa to xb (inclusive, either order), cut at the

@@ -41,7 +41,7 @@ void pixelValue(const DriverRecord &driver, const std::uint8_t *stored, std::uin
     }
 }
 
-}  // namespace
+} // namespace
 
 void qqvwpx(GlobalRecord &rec, int x, int y, int colour) {
     const DriverRecord *driver = rasterDriver(rec);
@@ -55,7 +55,8 @@ void qqvrow(GlobalRecord &rec, const std::uint8_t *values, int x, int y, int n, 
     const PixelSurface surface = rasterSurface(*driver);
     const int size = mode == kPixelValuesRgb ? 3 : 1;
     for (int i = 0; i < n; ++i)
-        putPixel(surface, x + i, y, valuePixel(*driver, values + static_cast<std::ptrdiff_t>(i) * size, mode));
+        putPixel(surface, x + i, y,
+                 valuePixel(*driver, values + static_cast<std::ptrdiff_t>(i) * size, mode));
 }
 
 int qqvrpx(GlobalRecord &rec, int x, int y, int mode) {
@@ -81,7 +82,8 @@ void qqvrdr(GlobalRecord &rec, std::uint8_t *values, int x, int y, int w, int h,
     for (int row = y; row < y + h; ++row) {
         for (int col = x; col < x + w; ++col, out += size) {
             if (!insideSurface(surface, col, row)) continue;
-            const std::uint8_t *stored = surface.bits + static_cast<std::ptrdiff_t>(row) * surface.rowBytes +
+            const std::uint8_t *stored = surface.bits +
+                                         static_cast<std::ptrdiff_t>(row) * surface.rowBytes +
                                          static_cast<std::ptrdiff_t>(col) * surface.bytesPerPixel;
             pixelValue(*driver, stored, out, mode);
         }

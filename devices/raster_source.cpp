@@ -49,7 +49,8 @@ int RasterPixels::quantise() {
     return kRasterDone;
 }
 
-void RasterPixels::paletteEntry(const RasterFileRequest &request, int i, std::uint8_t rgb[3]) const {
+void RasterPixels::paletteEntry(const RasterFileRequest &request, int i,
+                                std::uint8_t rgb[3]) const {
     if (quantised_) {
         rgb[0] = red_[i];
         rgb[1] = green_[i];

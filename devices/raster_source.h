@@ -23,7 +23,8 @@ class RasterPixels {
     int bytesPerPixel() const { return bytesPerPixel_; }
     bool quantised() const { return quantised_; }
     const std::uint8_t *row(int y) const {
-        return data_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) * bytesPerPixel_;
+        return data_ +
+               static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) * bytesPerPixel_;
     }
     // Palette entry i (0..255) as R, G, B: the quantiser's, else the ColourTable's.
     void paletteEntry(const RasterFileRequest &request, int i, std::uint8_t rgb[3]) const;

@@ -40,13 +40,13 @@ struct RasterFileRequest {
     // The pixel routines of the picture: kMemoryRasterPixels for the raster
     // devices (code above 100), the screen's for a window.
     PixelDriver pixels = kMemoryRasterPixels;
-    int device = 0;              // device code
-    PixelRect area;              // pixels written: the image clip rectangle, or the whole window
-    int clip = 0;                // 1 when the image clip rectangle is in force
-    const int *colours = nullptr;  // the ColourTable, entries 0xRRGGBB
-    int ncolours = 256;          // entries in colours (the palettes always get 256)
+    int device = 0;               // device code
+    PixelRect area;               // pixels written: the image clip rectangle, or the whole window
+    int clip = 0;                 // 1 when the image clip rectangle is in force
+    const int *colours = nullptr; // the ColourTable, entries 0xRRGGBB
+    int ncolours = 256;           // entries in colours (the palettes always get 256)
     int imgfmt = kImageFormatIndex;
-    int nbitpix = 8;             // bits per pixel of the output; above 8: true colour
+    int nbitpix = 8; // bits per pixel of the output; above 8: true colour
 };
 
 // PNG: colour type 2 for the RGB image format, else 3 with a 256-entry PLTE;

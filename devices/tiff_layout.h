@@ -37,6 +37,8 @@ constexpr int kColourMapBytes = 3 * 256 * 2;
 
 // Offset of the first byte after the directory of n entries: the entry
 // count, the entries and the next-directory offset.
-constexpr int afterDirectory(int entries) { return kDirectoryOffset + 2 + kEntrySize * entries + 4; }
+constexpr int afterDirectory(int entries) {
+    return kDirectoryOffset + 2 + kEntrySize * entries + 4;
+}
 
-}  // namespace tiff
+} // namespace tiff

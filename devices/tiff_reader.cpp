@@ -24,14 +24,16 @@ bool singleValue(const Entry &e, std::uint32_t &value) {
     return true;
 }
 
-bool seekTo(FILE *file, long long offset) { return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0; }
+bool seekTo(FILE *file, long long offset) {
+    return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
+}
 
 long long fileLength(FILE *file) {
     if (std::fseek(file, 0, SEEK_END) != 0) return -1;
     return std::ftell(file);
 }
 
-}  // namespace
+} // namespace
 
 int readTiffHeader(FILE *file, TiffImage &image) {
     image = TiffImage();
@@ -48,9 +50,10 @@ int readTiffHeader(FILE *file, TiffImage &image) {
     std::uint32_t previousTag = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
         Entry &e = entries[i];
-        if (!readU16le(in, e.tag) || !readU16le(in, e.type) || !readU32le(in, e.count) || !readU32le(in, e.value))
+        if (!readU16le(in, e.tag) || !readU16le(in, e.type) || !readU32le(in, e.count) ||
+            !readU32le(in, e.value))
             return kImageSyntaxError;
-        if (e.tag <= previousTag) return kImageSyntaxError;  // tags ascend, each once
+        if (e.tag <= previousTag) return kImageSyntaxError; // tags ascend, each once
         previousTag = e.tag;
     }
     std::uint32_t nextDirectory = 1;
@@ -62,30 +65,35 @@ int readTiffHeader(FILE *file, TiffImage &image) {
         return nullptr;
     };
     static constexpr std::uint32_t kKnown[] = {
-        tiff::NewSubfileType, tiff::ImageWidth,      tiff::ImageLength,     tiff::BitsPerSample,
-        tiff::Compression,    tiff::PhotometricInterpretation, tiff::StripOffsets, tiff::SamplesPerPixel,
-        tiff::RowsPerStrip,   tiff::StripByteCounts, tiff::XResolution,     tiff::YResolution,
-        tiff::ResolutionUnit, tiff::ColorMap};
+        tiff::NewSubfileType,  tiff::ImageWidth,      tiff::ImageLength,
+        tiff::BitsPerSample,   tiff::Compression,     tiff::PhotometricInterpretation,
+        tiff::StripOffsets,    tiff::SamplesPerPixel, tiff::RowsPerStrip,
+        tiff::StripByteCounts, tiff::XResolution,     tiff::YResolution,
+        tiff::ResolutionUnit,  tiff::ColorMap};
     for (std::uint32_t i = 0; i < count; ++i)
         if (std::find(std::begin(kKnown), std::end(kKnown), entries[i].tag) == std::end(kKnown))
             return kImageSyntaxError;
 
     std::uint32_t width = 0, height = 0, compression = 0, photometric = 0, samples = 0;
-    const Entry *w = find(tiff::ImageWidth), *h = find(tiff::ImageLength), *c = find(tiff::Compression),
-                *p = find(tiff::PhotometricInterpretation), *s = find(tiff::SamplesPerPixel),
-                *bits = find(tiff::BitsPerSample), *offsets = find(tiff::StripOffsets),
-                *counts = find(tiff::StripByteCounts), *map = find(tiff::ColorMap);
-    if (w == nullptr || h == nullptr || c == nullptr || p == nullptr || s == nullptr || bits == nullptr ||
-        offsets == nullptr || counts == nullptr || find(tiff::RowsPerStrip) == nullptr ||
-        !singleValue(*w, width) || !singleValue(*h, height) || !singleValue(*c, compression) ||
+    const Entry *w = find(tiff::ImageWidth), *h = find(tiff::ImageLength),
+                *c = find(tiff::Compression), *p = find(tiff::PhotometricInterpretation),
+                *s = find(tiff::SamplesPerPixel), *bits = find(tiff::BitsPerSample),
+                *offsets = find(tiff::StripOffsets), *counts = find(tiff::StripByteCounts),
+                *map = find(tiff::ColorMap);
+    if (w == nullptr || h == nullptr || c == nullptr || p == nullptr || s == nullptr ||
+        bits == nullptr || offsets == nullptr || counts == nullptr ||
+        find(tiff::RowsPerStrip) == nullptr || !singleValue(*w, width) ||
+        !singleValue(*h, height) || !singleValue(*c, compression) ||
         !singleValue(*p, photometric) || !singleValue(*s, samples))
         return kImageSyntaxError;
     const bool palette = photometric == tiff::Palette && samples == 1 && map != nullptr &&
-                         (count == 14 || count == 11) && bits->count == 1 && (bits->value & 0xFFFF) == 8 &&
-                         map->type == tiff::Short && map->count == 768;
-    const bool rgb = photometric == tiff::Rgb && samples == 3 && map == nullptr && (count == 13 || count == 10) &&
-                     bits->count == 3 && bits->type == tiff::Short;
-    const bool resolutions = find(tiff::XResolution) != nullptr && find(tiff::YResolution) != nullptr;
+                         (count == 14 || count == 11) && bits->count == 1 &&
+                         (bits->value & 0xFFFF) == 8 && map->type == tiff::Short &&
+                         map->count == 768;
+    const bool rgb = photometric == tiff::Rgb && samples == 3 && map == nullptr &&
+                     (count == 13 || count == 10) && bits->count == 3 && bits->type == tiff::Short;
+    const bool resolutions =
+        find(tiff::XResolution) != nullptr && find(tiff::YResolution) != nullptr;
     if ((!palette && !rgb) || compression != 1 || width < 1 || height < 1 || width > 0x7FFFFFFF ||
         height > 0x7FFFFFFF || offsets->count != height || counts->count != height ||
         (counts->type != tiff::Short && counts->type != tiff::Long) ||
@@ -118,9 +126,10 @@ int readTiffHeader(FILE *file, TiffImage &image) {
     std::uint32_t firstStrip = 0;
     in = ByteReader();
     in.file = file;
-    if (!seekTo(file, offsetsAt) || !readU32le(in, firstStrip) || firstStrip != at) return kImageSyntaxError;
+    if (!seekTo(file, offsetsAt) || !readU32le(in, firstStrip) || firstStrip != at)
+        return kImageSyntaxError;
     const long long rowBytes = static_cast<long long>(width) * (rgb ? 3 : 1);
-    if (at + rowBytes * height > length) return kImageSyntaxError;  // too short for its rows
+    if (at + rowBytes * height > length) return kImageSyntaxError; // too short for its rows
     image.entries = static_cast<int>(count);
     image.width = static_cast<int>(width);
     image.height = static_cast<int>(height);
@@ -134,7 +143,8 @@ int readTiffRow(FILE *file, const TiffImage &image, int row, int x, int n, std::
     const long long at = image.dataOffset + (static_cast<long long>(row) * image.width + x) * size;
     if (n <= 0) return kImageDone;
     if (!seekTo(file, at) ||
-        std::fread(out, static_cast<std::size_t>(size), static_cast<std::size_t>(n), file) != static_cast<std::size_t>(n))
+        std::fread(out, static_cast<std::size_t>(size), static_cast<std::size_t>(n), file) !=
+            static_cast<std::size_t>(n))
         return kImageSyntaxError;
     return kImageDone;
 }

@@ -13,7 +13,8 @@ namespace {
 
 enum class Form { Palette, Rgb, Bilevel };
 
-void entry(ByteSink &out, std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint32_t value) {
+void entry(ByteSink &out, std::uint16_t tag, std::uint16_t type, std::uint32_t count,
+           std::uint32_t value) {
     out.u16le(tag);
     out.u16le(type);
     out.u32le(count);
@@ -46,7 +47,8 @@ bool bilevelBit(const RasterPixels &pixels, const RasterFileRequest &request, co
     if (pixels.bytesPerPixel() == 3) {
         rgb[0] = p[0], rgb[1] = p[1], rgb[2] = p[2];
     } else {
-        const int entry = request.colours != nullptr && p[0] < request.ncolours ? request.colours[p[0]] : 0;
+        const int entry =
+            request.colours != nullptr && p[0] < request.ncolours ? request.colours[p[0]] : 0;
         rgb[0] = static_cast<std::uint8_t>(tableRed(entry));
         rgb[1] = static_cast<std::uint8_t>(tableGreen(entry));
         rgb[2] = static_cast<std::uint8_t>(tableBlue(entry));
@@ -55,7 +57,7 @@ bool bilevelBit(const RasterPixels &pixels, const RasterFileRequest &request, co
     return rgb[0] != 0 || rgb[1] != 0 || rgb[2] != 0;
 }
 
-}  // namespace
+} // namespace
 
 void qqptif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int ntifres,
             int itifuni, int iscrmod, int &status) {
@@ -63,16 +65,19 @@ void qqptif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
                       : request.imgfmt == kImageFormatBilevel ? Form::Bilevel
                                                               : Form::Palette;
     RasterPixels pixels;
-    if (form == Form::Bilevel)  // compared as they come: colour numbers or, for true colour, R, G, B
-        status = pixels.take(rec, request, request.nbitpix <= 8 ? kPixelValuesIndex : kPixelValuesRgb,
-                             request.nbitpix <= 8 ? 1 : 3);
+    if (form == Form::Bilevel) // compared as they come: colour numbers or, for true colour, R, G, B
+        status =
+            pixels.take(rec, request, request.nbitpix <= 8 ? kPixelValuesIndex : kPixelValuesRgb,
+                        request.nbitpix <= 8 ? 1 : 3);
     else
         status = takeFormatPixels(rec, request, pixels);
     if (status != kRasterDone) return;
 
     const std::uint32_t w = static_cast<std::uint32_t>(pixels.width());
     const std::uint32_t h = static_cast<std::uint32_t>(pixels.height());
-    const std::uint32_t rowBytes = form == Form::Rgb ? 3 * w : form == Form::Bilevel ? (w + 7) / 8 : w;
+    const std::uint32_t rowBytes = form == Form::Rgb       ? 3 * w
+                                   : form == Form::Bilevel ? (w + 7) / 8
+                                                           : w;
     std::unique_ptr<std::uint8_t[]> bits;
     if (form == Form::Bilevel) {
         bits = tryAllocateBytes(rowBytes);
@@ -90,10 +95,10 @@ void qqptif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     const std::uint32_t d = tiff::afterDirectory(entries);
     const std::uint32_t countsAt = d + 4 * h;
     const std::uint32_t resolutionAt = countsAt + countSize * h;
-    const std::uint32_t extraAt = resolutionAt + 16;  // colour map or bits per sample
+    const std::uint32_t extraAt = resolutionAt + 16; // colour map or bits per sample
     const std::uint32_t dataAt = extraAt + (form == Form::Palette ? tiff::kColourMapBytes
-                                            : form == Form::Rgb  ? 6
-                                                                 : 0);
+                                            : form == Form::Rgb   ? 6
+                                                                  : 0);
 
     ByteSink out(file);
     out.text("II");
@@ -109,7 +114,9 @@ void qqptif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         entry(out, tiff::BitsPerSample, tiff::Short, 1, form == Form::Bilevel ? 1 : 8);
     entry(out, tiff::Compression, tiff::Short, 1, 1);
     entry(out, tiff::PhotometricInterpretation, tiff::Short, 1,
-          form == Form::Palette ? tiff::Palette : form == Form::Rgb ? tiff::Rgb : tiff::BlackIsZero);
+          form == Form::Palette ? tiff::Palette
+          : form == Form::Rgb   ? tiff::Rgb
+                                : tiff::BlackIsZero);
     repeatedEntry(out, tiff::StripOffsets, tiff::Long, h, dataAt, d);
     entry(out, tiff::SamplesPerPixel, tiff::Short, 1, form == Form::Rgb ? 3 : 1);
     entry(out, tiff::RowsPerStrip, tiff::Short, 1, 1);
@@ -118,19 +125,23 @@ void qqptif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     entry(out, tiff::YResolution, tiff::Rational, 1, resolutionAt + 8);
     entry(out, tiff::ResolutionUnit, tiff::Short, 1, static_cast<std::uint32_t>(itifuni));
     if (form == Form::Palette) entry(out, tiff::ColorMap, tiff::Short, 768, extraAt);
-    out.u32le(0);  // no next directory
+    out.u32le(0); // no next directory
 
-    for (std::uint32_t row = 0; row < h; ++row) out.u32le(dataAt + row * rowBytes);
-    for (std::uint32_t row = 0; row < h; ++row) countSize == 4 ? out.u32le(rowBytes) : out.u16le(rowBytes);
+    for (std::uint32_t row = 0; row < h; ++row)
+        out.u32le(dataAt + row * rowBytes);
+    for (std::uint32_t row = 0; row < h; ++row)
+        countSize == 4 ? out.u32le(rowBytes) : out.u16le(rowBytes);
     for (int i = 0; i < 2; ++i) {
         out.u32le(static_cast<std::uint32_t>(ntifres));
         out.u32le(1);
     }
     if (form == Form::Palette) {
         std::uint8_t palette[256][3];
-        for (int i = 0; i < 256; ++i) pixels.paletteEntry(request, i, palette[i]);
+        for (int i = 0; i < 256; ++i)
+            pixels.paletteEntry(request, i, palette[i]);
         for (int part = 0; part < 3; ++part)
-            for (int i = 0; i < 256; ++i) out.u16le(palette[i][part] * 257u);
+            for (int i = 0; i < 256; ++i)
+                out.u16le(palette[i][part] * 257u);
     } else if (form == Form::Rgb) {
         out.u16le(8);
         out.u16le(8);

@@ -3,7 +3,7 @@
 # "apt-get update" first when it must install anything.
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
-TEST_PACKAGES=()
+TEST_PACKAGES=(netpbm imagemagick-6.q16 clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=() p

@@ -36,10 +36,11 @@ class BitmapFile : public RasterTest {
         std::fclose(file);
         return status;
     }
-    static std::string header(const char *magic, int w, int h, int rowBytes, int bits, int kind, int offset) {
+    static std::string header(const char *magic, int w, int h, int rowBytes, int bits, int kind,
+                              int offset) {
         char numbers[80];
-        formatC(numbers, sizeof numbers, "%5d %5d %5d %5d %5d %5d %5d %5d %5d", w, h, 8, rowBytes, bits, 32, 0, kind,
-                offset);
+        formatC(numbers, sizeof numbers, "%5d %5d %5d %5d %5d %5d %5d %5d %5d", w, h, 8, rowBytes,
+                bits, 32, 0, kind, offset);
         return std::string(magic) + numbers + "       ";
     }
     Bytes page(GlobalRecord &rec) {
@@ -74,7 +75,8 @@ TEST_F(BitmapFile, SavedPicturesLoadBack) {
     for (const bool rgb : {false, true}) {
         GlobalRecord &rec = makeRaster(5, 4, rgb);
         qqvvlt(rec, 1, table.data());
-        for (int i = 0; i < 20; ++i) qqvwpx(rec, i % 5, i / 5, i * 13);
+        for (int i = 0; i < 20; ++i)
+            qqvwpx(rec, i % 5, i / 5, i * 13);
         const Bytes before = page(rec);
         const std::string path = dir.file("p.bmf");
         ASSERT_EQ(save(rec, path), kBitmapDone);
@@ -93,7 +95,8 @@ TEST_F(BitmapFile, OtherDepthsAndSizesAreConverted) {
     qqvvlt(rec, 1, table.data());
     qqvfll(rec, 0, 0, 1, 2, 99);
     ASSERT_EQ(load(rec, header("!Bitmap KAVLOR VIRT ", 3, 2, 9, 24, 1, 0) + rgbRows), kBitmapDone);
-    // (Black is nearest to entries 0 and 1 alike; with blue 0 the scan runs downward and meets 1 first.)
+    // (Black is nearest to entries 0 and 1 alike; with blue 0 the scan runs downward and meets 1
+    // first.)
     EXPECT_EQ(page(rec), (Bytes{10, 20, 30, 1, 99, 99}));
 
     // 32-bit screen pixels B, G, R, spare into an RGB page.
@@ -102,9 +105,11 @@ TEST_F(BitmapFile, OtherDepthsAndSizesAreConverted) {
     ASSERT_EQ(load(rgb, header("!Bitmap KAVLOR WIN  ", 2, 1, 8, 32, 0, 10) + bgrx), kBitmapDone);
     EXPECT_EQ(page(rgb), (Bytes{1, 2, 3, 4, 5, 6}));
 
-    // 8-bit palette pixels of a screen (index kind 0, offset 10): v becomes 2 (v - 10) - 1, the offset itself 0.
+    // 8-bit palette pixels of a screen (index kind 0, offset 10): v becomes 2 (v - 10) - 1, the
+    // offset itself 0.
     GlobalRecord &index = makeRaster(3, 1);
-    ASSERT_EQ(load(index, header("!Bitmap KAVLOR WIN  ", 3, 1, 4, 8, 0, 10) + std::string("\x0A\x0B\x8A\x00", 4)),
+    ASSERT_EQ(load(index, header("!Bitmap KAVLOR WIN  ", 3, 1, 4, 8, 0, 10) +
+                              std::string("\x0A\x0B\x8A\x00", 4)),
               kBitmapDone);
     EXPECT_EQ(page(index), (Bytes{0, 1, 255}));
 }
@@ -119,12 +124,18 @@ TEST_F(BitmapFile, MalformedFilesLeaveThePictureAlone) {
         int status;
     };
     const Case cases[] = {
-        {"wrong magic", "!Bitmop KAVLOR VIRT " + header("", 2, 2, 2, 8, 1, 0).substr(0) + rows, kBitmapBadFormat},
-        {"16 bits", header("!Bitmap KAVLOR VIRT ", 2, 2, 4, 16, 1, 0) + rows + rows, kBitmapBadFormat},
-        {"rows shorter than the width", header("!Bitmap KAVLOR VIRT ", 2, 2, 1, 24, 1, 0) + rows, kBitmapBadFormat},
-        {"truncated rows", header("!Bitmap KAVLOR VIRT ", 2, 2, 2, 8, 1, 0) + "\x07\x07\x07", kBitmapBadFormat},
-        {"short header", header("!Bitmap KAVLOR VIRT ", 2, 2, 2, 8, 1, 0).substr(0, 60), kBitmapBadFormat},
-        {"no numbers", std::string("!Bitmap KAVLOR VIRT ") + std::string(60, ' ') + rows, kBitmapBadFormat},
+        {"wrong magic", "!Bitmop KAVLOR VIRT " + header("", 2, 2, 2, 8, 1, 0).substr(0) + rows,
+         kBitmapBadFormat},
+        {"16 bits", header("!Bitmap KAVLOR VIRT ", 2, 2, 4, 16, 1, 0) + rows + rows,
+         kBitmapBadFormat},
+        {"rows shorter than the width", header("!Bitmap KAVLOR VIRT ", 2, 2, 1, 24, 1, 0) + rows,
+         kBitmapBadFormat},
+        {"truncated rows", header("!Bitmap KAVLOR VIRT ", 2, 2, 2, 8, 1, 0) + "\x07\x07\x07",
+         kBitmapBadFormat},
+        {"short header", header("!Bitmap KAVLOR VIRT ", 2, 2, 2, 8, 1, 0).substr(0, 60),
+         kBitmapBadFormat},
+        {"no numbers", std::string("!Bitmap KAVLOR VIRT ") + std::string(60, ' ') + rows,
+         kBitmapBadFormat},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(load(rec, c.bytes), c.status) << c.name;
@@ -140,4 +151,4 @@ TEST_F(BitmapFile, PicturesTooWideForTheHeaderAreNotSaved) {
     EXPECT_EQ(save(fits, path), kBitmapDone);
 }
 
-}  // namespace
+} // namespace

@@ -19,15 +19,22 @@ enum class Decoder { Bmp, Gif };
 
 std::string bytesOf(std::initializer_list<int> values) {
     std::string s;
-    for (const int v : values) s += static_cast<char>(v);
+    for (const int v : values)
+        s += static_cast<char>(v);
     return s;
 }
-std::string le16(unsigned v) { return bytesOf({int(v & 0xFF), int(v >> 8 & 0xFF)}); }
-std::string le32(std::uint32_t v) { return le16(v & 0xFFFF) + le16(v >> 16); }
+std::string le16(unsigned v) {
+    return bytesOf({int(v & 0xFF), int(v >> 8 & 0xFF)});
+}
+std::string le32(std::uint32_t v) {
+    return le16(v & 0xFFFF) + le16(v >> 16);
+}
 
 // Rows that a decoder hands out, in order, for the tests that watch it.
 std::vector<int> rowsSeen;
-void recordRow(GlobalRecord &, const std::uint8_t *, int, int y, int, int) { rowsSeen.push_back(y); }
+void recordRow(GlobalRecord &, const std::uint8_t *, int, int y, int, int) {
+    rowsSeen.push_back(y);
+}
 void readNothing(GlobalRecord &, std::uint8_t *, int, int, int, int, int) {}
 constexpr PixelDriver kRecorder{.readRect = readNothing, .writeRow = recordRow};
 
@@ -42,21 +49,28 @@ class ImageReaders : public RasterTest {
         GlobalRecord &rec = makeRaster(w, h);
         qqvvlt(rec, 1, table.data());
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) qqvwpx(rec, x, y, (x + 3 * y) % colours);
+            for (int x = 0; x < w; ++x)
+                qqvwpx(rec, x, y, (x + 3 * y) % colours);
         qqvclr(rec, colours - 1);
         qqvlin(rec, 0, h - 1, w - 1, 0);
         return rec;
     }
     RgbImage pixelsOf(GlobalRecord &rec) {
         const DriverRecord &d = *rec.dev.pdriver;
-        RgbImage image{d.nwidth, d.nheight, std::vector<std::uint8_t>(std::size_t(d.nwidth) * d.nheight * 3)};
+        RgbImage image{d.nwidth, d.nheight,
+                       std::vector<std::uint8_t>(std::size_t(d.nwidth) * d.nheight * 3)};
         qqvrdr(rec, image.rgb.data(), 0, 0, d.nwidth, d.nheight, kPixelValuesRgb);
         return image;
     }
-    std::string write(GlobalRecord &rec, int format, int imgfmt = kImageFormatIndex, int nbitpix = 8) {
+    std::string write(GlobalRecord &rec, int format, int imgfmt = kImageFormatIndex,
+                      int nbitpix = 8) {
         const DriverRecord &d = *rec.dev.pdriver;
-        const RasterFileRequest req{.pixels = kMemoryRasterPixels, .device = 604, .area = {0, 0, d.nwidth, d.nheight},
-                                    .colours = table.data(), .imgfmt = imgfmt, .nbitpix = nbitpix};
+        const RasterFileRequest req{.pixels = kMemoryRasterPixels,
+                                    .device = 604,
+                                    .area = {0, 0, d.nwidth, d.nheight},
+                                    .colours = table.data(),
+                                    .imgfmt = imgfmt,
+                                    .nbitpix = nbitpix};
         const std::string path = dir.file("written" + std::to_string(format));
         FILE *file = std::fopen(path.c_str(), "wb");
         int status = -9;
@@ -73,9 +87,11 @@ class ImageReaders : public RasterTest {
                const PixelDriver &pixels = kMemoryRasterPixels) {
         GlobalRecord &rec = makeRaster(w, h, true);
         // (fmemopen wants at least one byte: an empty file is read as one NUL.)
-        FILE *file = fmemopen(const_cast<char *>(bytes.data()), std::max<std::size_t>(bytes.size(), 1), "rb");
-        const RowTarget target{.pixels = pixels, .mode = kPixelValuesRgb, .right = w, .bottom = h, .x = x, .y = y};
-        const int status = decoder == Decoder::Bmp ? decodeBmp(rec, file, target) : decodeGif(rec, file, target);
+        FILE *file = fmemopen(const_cast<char *>(bytes.data()),
+                              std::max<std::size_t>(bytes.size(), 1), "rb");
+        const RowTarget target{.pixels = pixels, .right = w, .bottom = h, .x = x, .y = y};
+        const int status =
+            decoder == Decoder::Bmp ? decodeBmp(rec, file, target) : decodeGif(rec, file, target);
         std::fclose(file);
         return status;
     }
@@ -105,7 +121,8 @@ TEST_F(ImageReaders, WrittenFilesComeBackWhole) {
     qqvvlt(rec, 1, table.data());
     std::mt19937 random(11);
     for (int y = 0; y < 150; ++y)
-        for (int x = 0; x < 150; ++x) qqvwpx(rec, x, y, int(random() % 256));
+        for (int x = 0; x < 150; ++x)
+            qqvwpx(rec, x, y, int(random() % 256));
     const RgbImage want = pixelsOf(rec);
     const std::string gif = write(rec, 1);
     EXPECT_EQ(decode(Decoder::Gif, gif, 150, 150), kImageDone);
@@ -121,7 +138,8 @@ TEST_F(ImageReaders, RowsAreCutAtThePictureAndPlacedAtThePosition) {
     RgbImage want{6, 5, std::vector<std::uint8_t>(6 * 5 * 3, 0)};
     for (int y = 2; y < 5; ++y)
         for (int x = 0; x < 6; ++x)
-            for (int k = 0; k < 3; ++k) want.rgb[(y * 6 + x) * 3 + k] = source.rgb[((y - 2) * 10 + x + 3) * 3 + k];
+            for (int k = 0; k < 3; ++k)
+                want.rgb[(y * 6 + x) * 3 + k] = source.rgb[((y - 2) * 10 + x + 3) * 3 + k];
     for (const auto &[decoder, file] : {std::pair{Decoder::Bmp, bmp}, {Decoder::Gif, gif}}) {
         EXPECT_EQ(decode(decoder, file, 6, 5, -3, 2), kImageDone);
         EXPECT_EQ(decoded(), want);
@@ -134,24 +152,25 @@ TEST_F(ImageReaders, FilesOfNetpbmAndImageMagick) {
     // file is also compared with ImageMagick's own reading of it.
     struct Case {
         int w, h, colours;
-        std::string command;  // turns the PPM into the file
+        std::string command; // turns the PPM into the file
         Decoder decoder;
-        bool exact;           // the file holds the picture's colours
-        int compression;      // of a BMP: 0 none, 1 RLE8, 2 RLE4
+        bool exact;      // the file holds the picture's colours
+        int compression; // of a BMP: 0 none, 1 RLE8, 2 RLE4
     };
     const Case cases[] = {
-        {33, 5, 2, "ppmtobmp -bpp 1", Decoder::Bmp, true, 0},  // rows of 8 bytes
+        {33, 5, 2, "ppmtobmp -bpp 1", Decoder::Bmp, true, 0}, // rows of 8 bytes
         {13, 7, 16, "ppmtobmp -bpp 4", Decoder::Bmp, true, 0},
         {21, 9, 200, "ppmtobmp -bpp 8", Decoder::Bmp, true, 0},
         {21, 9, 256, "ppmtobmp -bpp 24", Decoder::Bmp, true, 0},
-        {21, 9, 200, "convert-im6.q16 - -type Palette -compress RLE bmp3:-", Decoder::Bmp, false, 1},
+        {21, 9, 200, "convert-im6.q16 - -type Palette -compress RLE bmp3:-", Decoder::Bmp, false,
+         1},
         {21, 10, 200, "ppmtogif -interlace", Decoder::Gif, true, -1},
-        {21, 9, 3, "ppmtogif", Decoder::Gif, true, -1},  // a code size of 2
+        {21, 9, 3, "ppmtogif", Decoder::Gif, true, -1}, // a code size of 2
         {21, 9, 200, "convert-im6.q16 - gif:-", Decoder::Gif, false, -1},
     };
     for (const Case &c : cases) {
         table[0] = 0x000000;
-        table[1] = 0xFFFFFF;  // two colours: black and white
+        table[1] = 0xFFFFFF; // two colours: black and white
         GlobalRecord &rec = paint(c.w, c.h, c.colours);
         const RgbImage picture = pixelsOf(rec);
         const std::string ppm = dir.file("p.ppm");
@@ -182,11 +201,12 @@ TEST_F(ImageReaders, InterlacedRowsComeInPassOrder) {
 // A BMP of 16 colours (entry i = (16 i, 0, 255 - 16 i)) and the given data.
 std::string bmp4(int w, int h, std::uint32_t compression, const std::string &data) {
     std::string palette;
-    for (int i = 0; i < 16; ++i) palette += bytesOf({255 - 16 * i, 0, 16 * i, 0});
+    for (int i = 0; i < 16; ++i)
+        palette += bytesOf({255 - 16 * i, 0, 16 * i, 0});
     const std::uint32_t offset = 14 + 40 + 64;
-    return "BM" + le32(offset + data.size()) + le32(0) + le32(offset) + le32(40) + le32(w) + le32(h) + le16(1) +
-           le16(4) + le32(compression) + le32(data.size()) + le32(2500) + le32(2500) + le32(16) + le32(16) +
-           palette + data;
+    return "BM" + le32(offset + data.size()) + le32(0) + le32(offset) + le32(40) + le32(w) +
+           le32(h) + le16(1) + le16(4) + le32(compression) + le32(data.size()) + le32(2500) +
+           le32(2500) + le32(16) + le32(16) + palette + data;
 }
 
 TEST_F(ImageReaders, Rle4RunsAbsoluteRunsAndMoves) {
@@ -195,7 +215,9 @@ TEST_F(ImageReaders, Rle4RunsAbsoluteRunsAndMoves) {
     // of 1 pixel 6. End of bitmap.
     const std::string data = bytesOf({5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 2, 1, 0, 1, 0x60, 0, 1});
     EXPECT_EQ(decode(Decoder::Bmp, bmp4(5, 2, 2, data), 5, 2), kImageDone);
-    auto colour = [](int i) { return std::vector<std::uint8_t>{std::uint8_t(16 * i), 0, std::uint8_t(255 - 16 * i)}; };
+    auto colour = [](int i) {
+        return std::vector<std::uint8_t>{std::uint8_t(16 * i), 0, std::uint8_t(255 - 16 * i)};
+    };
     std::vector<std::uint8_t> want;
     for (const int i : {3, 4, 5, -1, 6, 1, 2, 1, 2, 1}) {
         const auto c = i < 0 ? std::vector<std::uint8_t>{0, 0, 0} : colour(i);
@@ -207,8 +229,8 @@ TEST_F(ImageReaders, Rle4RunsAbsoluteRunsAndMoves) {
 TEST_F(ImageReaders, RunsAndMovesPastTheImageStayInsideIt) {
     // A 3 x 2 RLE4 image on a larger picture: a run of 200 pixels, moves far
     // right and up, absolute pixels past the row end, then rows beyond the top.
-    const std::string data = bytesOf({200, 0x11, 0, 2, 250, 0, 0, 5, 0x22, 0x22, 0x20, 0, 0, 0, 0, 0,
-                                      0, 2, 0, 200, 9, 0x33, 0, 1});
+    const std::string data = bytesOf({200, 0x11, 0, 2, 250, 0, 0, 5,   0x22, 0x22, 0x20, 0,
+                                      0,   0,    0, 0, 0,   2, 0, 200, 9,    0x33, 0,    1});
     EXPECT_EQ(decode(Decoder::Bmp, bmp4(3, 2, 2, data), 8, 4), kImageDone);
     const RgbImage got = decoded();
     for (int y = 0; y < 4; ++y)
@@ -224,12 +246,14 @@ TEST_F(ImageReaders, TiffFilesOfThisLibraryComeBack) {
         int imgfmt, nbitpix, entries;
         bool rgb;
     };
-    for (const Case c : {Case{kImageFormatIndex, 8, 14, false}, Case{kImageFormatRgb, 24, 13, true}}) {
+    for (const Case c :
+         {Case{kImageFormatIndex, 8, 14, false}, Case{kImageFormatRgb, 24, 13, true}}) {
         GlobalRecord &rec = paint(7, 5, 256);
-        if (c.rgb) {  // the same picture on an RGB page
+        if (c.rgb) { // the same picture on an RGB page
             const RgbImage indexPixels = pixelsOf(rec);
             GlobalRecord &rgbRec = makeRaster(7, 5, true);
-            for (int y = 0; y < 5; ++y) qqvrow(rgbRec, &indexPixels.rgb[y * 21], 0, y, 7, kPixelValuesRgb);
+            for (int y = 0; y < 5; ++y)
+                qqvrow(rgbRec, &indexPixels.rgb[y * 21], 0, y, 7, kPixelValuesRgb);
         }
         GlobalRecord &now = currentRecord();
         const RgbImage want = pixelsOf(now);
@@ -248,10 +272,11 @@ TEST_F(ImageReaders, TiffFilesOfThisLibraryComeBack) {
             for (int x = 0; x < 4; ++x) {
                 const std::uint8_t *w = &want.rgb[(y * 7 + x + 2) * 3];
                 if (c.rgb) {
-                    EXPECT_EQ(std::vector<std::uint8_t>(row.begin() + 3 * x, row.begin() + 3 * x + 3),
-                              std::vector<std::uint8_t>(w, w + 3));
+                    EXPECT_EQ(
+                        std::vector<std::uint8_t>(row.begin() + 3 * x, row.begin() + 3 * x + 3),
+                        std::vector<std::uint8_t>(w, w + 3));
                 } else {
-                    const int n = row[x];  // the colour map gives back the colour of the number
+                    const int n = row[x]; // the colour map gives back the colour of the number
                     EXPECT_EQ(image.colourMap[n] / 257, w[0]);
                     EXPECT_EQ(image.colourMap[256 + n] / 257, w[1]);
                     EXPECT_EQ(image.colourMap[512 + n] / 257, w[2]);
@@ -271,7 +296,7 @@ TEST_F(ImageReaders, TiffLayoutsOtherThanPaletteAndRgbAreRefused) {
     std::string nextDirectory = palette;
     nextDirectory[8 + 2 + 12 * 14] = 1;
     std::string compressed = palette;
-    compressed[8 + 2 + 12 * 4 + 8] = 5;  // Compression = 5 (LZW)
+    compressed[8 + 2 + 12 * 4 + 8] = 5; // Compression = 5 (LZW)
     std::string bigEndian = palette;
     bigEndian[0] = bigEndian[1] = 'M';
     for (const std::string &bytes : {bilevel, otherCount, nextDirectory, compressed, bigEndian}) {
@@ -309,8 +334,8 @@ TEST_F(ImageReaders, TruncatedFilesAreSyntaxErrors) {
 // (minimum code size and sub-blocks).
 std::string gif(int w, int h, const std::string &lzw) {
     return "GIF89a" + le16(w) + le16(h) + bytesOf({0x81, 0, 0}) +
-           bytesOf({0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}) + bytesOf({0x2C}) + le32(0) + le16(w) + le16(h) +
-           bytesOf({0}) + lzw;
+           bytesOf({0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}) + bytesOf({0x2C}) + le32(0) +
+           le16(w) + le16(h) + bytesOf({0}) + lzw;
 }
 
 TEST_F(ImageReaders, MalformedFilesAreSyntaxErrors) {
@@ -323,26 +348,37 @@ TEST_F(ImageReaders, MalformedFilesAreSyntaxErrors) {
         int status;
     };
     const std::string huge = "BM" + le32(0) + le32(0) + le32(54) + le32(40) + le32(0x7FFFFFFF) +
-                             le32(0x7FFFFFFF) + le16(1) + le16(24) + le32(0) + le32(0) + le32(0) + le32(0) +
-                             le32(0) + le32(0) + "xyz";
+                             le32(0x7FFFFFFF) + le16(1) + le16(24) + le32(0) + le32(0) + le32(0) +
+                             le32(0) + le32(0) + le32(0) + "xyz";
     const Case cases[] = {
-        {"GIF with a good stream", Decoder::Gif, gif(1, 1, bytesOf({2, 2, 0x4C, 0x01, 0, 0x3B})), kImageDone},
-        {"GIF code beyond the next free one", Decoder::Gif, gif(2, 1, bytesOf({2, 2, 0xCC, 0x01, 0})), kImageSyntaxError},
-        {"GIF table code right after a clear", Decoder::Gif, gif(1, 1, bytesOf({2, 1, 0x34, 0})), kImageSyntaxError},
+        {"GIF with a good stream", Decoder::Gif, gif(1, 1, bytesOf({2, 2, 0x4C, 0x01, 0, 0x3B})),
+         kImageDone},
+        {"GIF code beyond the next free one", Decoder::Gif,
+         gif(2, 1, bytesOf({2, 2, 0xCC, 0x01, 0})), kImageSyntaxError},
+        {"GIF table code right after a clear", Decoder::Gif, gif(1, 1, bytesOf({2, 1, 0x34, 0})),
+         kImageSyntaxError},
         {"GIF code size 1", Decoder::Gif, gif(1, 1, bytesOf({1, 1, 0x04, 0})), kImageSyntaxError},
         {"GIF code size 12", Decoder::Gif, gif(1, 1, bytesOf({12, 1, 0x04, 0})), kImageSyntaxError},
-        {"GIF of width 0", Decoder::Gif, gif(0, 1, bytesOf({2, 2, 0x4C, 0x01, 0})), kImageSyntaxError},
-        {"GIF without image", Decoder::Gif, "GIF89a" + le16(1) + le16(1) + bytesOf({0, 0, 0, 0x3B}), kImageSyntaxError},
-        {"GIF with an unknown block", Decoder::Gif, "GIF89a" + le16(1) + le16(1) + bytesOf({0, 0, 0, 0x77}), kImageSyntaxError},
-        {"GIF data after the end code", Decoder::Gif, gif(1, 1, bytesOf({2, 2, 0x4C, 0x01, 1, 0, 0})), kImageSyntaxError},
+        {"GIF of width 0", Decoder::Gif, gif(0, 1, bytesOf({2, 2, 0x4C, 0x01, 0})),
+         kImageSyntaxError},
+        {"GIF without image", Decoder::Gif, "GIF89a" + le16(1) + le16(1) + bytesOf({0, 0, 0, 0x3B}),
+         kImageSyntaxError},
+        {"GIF with an unknown block", Decoder::Gif,
+         "GIF89a" + le16(1) + le16(1) + bytesOf({0, 0, 0, 0x77}), kImageSyntaxError},
+        {"GIF data after the end code", Decoder::Gif,
+         gif(1, 1, bytesOf({2, 2, 0x4C, 0x01, 1, 0, 0})), kImageSyntaxError},
         {"not a GIF", Decoder::Gif, "JFIF", kImageSyntaxError},
-        {"BMP of negative height", Decoder::Bmp, bmp4(2, -2, 0, bytesOf({0, 0, 0, 0, 0, 0, 0, 0})), kImageSyntaxError},
-        {"BMP RLE8 with 4 bits", Decoder::Bmp, bmp4(2, 1, 1, bytesOf({2, 1, 0, 1})), kImageSyntaxError},
+        {"BMP of negative height", Decoder::Bmp, bmp4(2, -2, 0, bytesOf({0, 0, 0, 0, 0, 0, 0, 0})),
+         kImageSyntaxError},
+        {"BMP RLE8 with 4 bits", Decoder::Bmp, bmp4(2, 1, 1, bytesOf({2, 1, 0, 1})),
+         kImageSyntaxError},
         {"BMP of huge size", Decoder::Bmp, huge, kImageSyntaxError},
-        {"BMP short info header", Decoder::Bmp, "BM" + le32(0) + le32(0) + le32(26) + le32(12) + le32(0), kImageSyntaxError},
+        {"BMP short info header", Decoder::Bmp,
+         "BM" + le32(0) + le32(0) + le32(26) + le32(12) + le32(0), kImageSyntaxError},
         {"not a BMP", Decoder::Bmp, "GIF89a", kImageSyntaxError},
     };
-    for (const Case &c : cases) EXPECT_EQ(decode(c.decoder, c.bytes, 4, 4), c.status) << c.name;
+    for (const Case &c : cases)
+        EXPECT_EQ(decode(c.decoder, c.bytes, 4, 4), c.status) << c.name;
 
     // A palette of more than 256 colours is refused too.
     std::string many = bmp4(1, 1, 0, bytesOf({0, 0, 0, 0}));
@@ -380,15 +416,17 @@ TEST_F(ImageReaders, FuzzFindingsEndWithAStatus) {
             const int status = decode(decoder, bytes, 16, 16, -2, 3);
             EXPECT_TRUE(status == kImageDone || status == kImageSyntaxError) << entry.path();
         }
-        FILE *file = fmemopen(const_cast<char *>(bytes.data()), bytes.size() + (bytes.empty() ? 1 : 0), "rb");
+        FILE *file = fmemopen(const_cast<char *>(bytes.data()),
+                              bytes.size() + (bytes.empty() ? 1 : 0), "rb");
         TiffImage image;
         if (readTiffHeader(file, image) == kImageDone) {
             std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width) * 3);
-            for (int y = 0; y < image.height; ++y) readTiffRow(file, image, y, 0, image.width, row.data());
+            for (int y = 0; y < image.height; ++y)
+                readTiffRow(file, image, y, 0, image.width, row.data());
         }
         std::fclose(file);
     }
     EXPECT_GT(files, 0);
 }
 
-}  // namespace
+} // namespace

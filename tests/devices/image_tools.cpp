@@ -2,8 +2,8 @@
 #include "tests/devices/image_tools.h"
 
 #include <cctype>
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include "tests/support/temp_dir.h"
 
@@ -24,9 +24,11 @@ namespace {
 // The next header number, skipping blanks and comments.
 bool headerNumber(const std::string &bytes, std::size_t &pos, int &value) {
     for (;;) {
-        while (pos < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[pos]))) ++pos;
+        while (pos < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[pos])))
+            ++pos;
         if (pos < bytes.size() && bytes[pos] == '#') {
-            while (pos < bytes.size() && bytes[pos] != '\n') ++pos;
+            while (pos < bytes.size() && bytes[pos] != '\n')
+                ++pos;
             continue;
         }
         break;
@@ -38,16 +40,17 @@ bool headerNumber(const std::string &bytes, std::size_t &pos, int &value) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool parsePnm(const std::string &bytes, RgbImage &image) {
     if (bytes.size() < 2 || bytes[0] != 'P') return false;
     const char kind = bytes[1];
     std::size_t pos = 2;
     int maxval = 1;
-    if (!headerNumber(bytes, pos, image.width) || !headerNumber(bytes, pos, image.height)) return false;
+    if (!headerNumber(bytes, pos, image.width) || !headerNumber(bytes, pos, image.height))
+        return false;
     if (kind != '4' && (!headerNumber(bytes, pos, maxval) || maxval != 255)) return false;
-    ++pos;  // the single blank after the header
+    ++pos; // the single blank after the header
     const std::size_t pixels = static_cast<std::size_t>(image.width) * image.height;
     image.rgb.assign(pixels * 3, 0);
     const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.data()) + pos;
@@ -57,7 +60,8 @@ bool parsePnm(const std::string &bytes, RgbImage &image) {
         std::copy(data, data + pixels * 3, image.rgb.begin());
     } else if (kind == '5') {
         if (available < pixels) return false;
-        for (std::size_t i = 0; i < pixels; ++i) image.rgb[3 * i] = image.rgb[3 * i + 1] = image.rgb[3 * i + 2] = data[i];
+        for (std::size_t i = 0; i < pixels; ++i)
+            image.rgb[3 * i] = image.rgb[3 * i + 1] = image.rgb[3 * i + 2] = data[i];
     } else if (kind == '4') {
         const std::size_t rowBytes = (static_cast<std::size_t>(image.width) + 7) / 8;
         if (available < rowBytes * image.height) return false;
@@ -76,7 +80,8 @@ bool parsePnm(const std::string &bytes, RgbImage &image) {
 void PrintTo(const RgbImage &image, std::ostream *os) {
     *os << image.width << "x" << image.height << " image";
     for (std::size_t i = 0; i < image.rgb.size() && i < 24; i += 3)
-        *os << " (" << int(image.rgb[i]) << "," << int(image.rgb[i + 1]) << "," << int(image.rgb[i + 2]) << ")";
+        *os << " (" << int(image.rgb[i]) << "," << int(image.rgb[i + 1]) << ","
+            << int(image.rgb[i + 2]) << ")";
 }
 
 RgbImage decodeWith(const std::string &command, const std::string &file, const std::string &after) {

@@ -7,7 +7,7 @@
 
 struct CommandRun {
     int status = -1;
-    std::string out;  // standard output, bytes as they came
+    std::string out; // standard output, bytes as they came
     std::string err;
 };
 
@@ -32,4 +32,5 @@ void PrintTo(const RgbImage &image, std::ostream *os);
 // The picture a command decodes a file into (the command writes PNM on its
 // standard output; the file name follows the command, then after); fails the test when
 // the command fails or writes no PNM.
-RgbImage decodeWith(const std::string &command, const std::string &file, const std::string &after = "");
+RgbImage decodeWith(const std::string &command, const std::string &file,
+                    const std::string &after = "");

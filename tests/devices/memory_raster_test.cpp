@@ -34,7 +34,8 @@ TEST_F(RasterTest, SizeFollowsThePageWhenNotGiven) {
     struct Case {
         int pageW, pageH, width, height;
     };
-    for (const Case c : {Case{2969, 2099, 853, 603}, Case{2099, 2969, 603, 853}, Case{100, 100, 603, 853}}) {
+    for (const Case c :
+         {Case{2969, 2099, 853, 603}, Case{2099, 2969, 603, 853}, Case{100, 100, 603, 853}}) {
         int w = 0, h = 0, status = -1;
         qqvini(rec, c.pageW, c.pageH, w, h, 0, 0, 0, status);
         EXPECT_EQ(status, 0);
@@ -118,11 +119,12 @@ TEST_F(RasterTest, SymbolsAreOutlines) {
     const Rows square{"#####", "#...#", "#...#", "#...#", "#####"};
     const Case cases[] = {
         {0, 4, square},
-        {16, 5, square},  // the filled square is drawn as its outline; r = 5 / 2 = 2
+        {16, 5, square}, // the filled square is drawn as its outline; r = 5 / 2 = 2
         {3, 4, {"..#..", "..#..", "#####", "..#..", "..#.."}},
         {4, 4, {"#...#", ".#.#.", "..#..", ".#.#.", "#...#"}},
         {5, 4, {"..#..", ".#.#.", "#...#", ".#.#.", "..#.."}},
-        // The sides of the triangles are stepped from their first corner, so they are not mirror images.
+        // The sides of the triangles are stepped from their first corner, so they are not mirror
+        // images.
         {18, 4, {"..#..", ".##..", ".#.#.", "#..#.", "#####"}},
         {6, 4, {"#####", ".#..#", ".#.#.", "..##.", "..#.."}},
     };
@@ -146,7 +148,7 @@ TEST_F(RasterTest, TrianglesAreFilledRowByRow) {
     const int colours[] = {3, 0, 0};
     qqvftr(rec, x, y, colours);
     EXPECT_EQ(rows(), (Rows{"#####", "####.", "###..", "##...", "#...."}));
-    EXPECT_EQ(driver().icolor, 3);  // the first colour becomes current
+    EXPECT_EQ(driver().icolor, 3); // the first colour becomes current
 
     // Three corners on one row: one span, cut at the page.
     GlobalRecord &flat = makeRaster(5, 5);
@@ -178,7 +180,7 @@ TEST_F(RasterTest, ColoursOnIndexAndRgbPages) {
     // Index page: an explicit RGB value becomes the nearest colour number.
     GlobalRecord &rec = makeRaster(4, 1);
     qqvvlt(rec, 3, table.data());
-    qqvclr(rec, explicitRgb(10, 245, 5));  // entry 10 exactly
+    qqvclr(rec, explicitRgb(10, 245, 5)); // entry 10 exactly
     EXPECT_EQ(driver().icolor, 10);
     qqvclr(rec, 256 + 7);
     EXPECT_EQ(driver().icolor, 7);
@@ -187,7 +189,7 @@ TEST_F(RasterTest, ColoursOnIndexAndRgbPages) {
     qqvclr(rec, -1);
     EXPECT_EQ(driver().icolor, 255);
     // A rectangle's colour does not become current.
-    qqvfll(rec, 0, 0, 0, 0, explicitRgb(21, 233, 10));  // nearest to entry 21 (off by one in green)
+    qqvfll(rec, 0, 0, 0, 0, explicitRgb(21, 233, 10)); // nearest to entry 21 (off by one in green)
     qqvlin(rec, 1, 0, 1, 0);
     EXPECT_EQ(qqvptr(rec)[0], 21);
     EXPECT_EQ(qqvptr(rec)[1], 255);
@@ -224,7 +226,8 @@ TEST_F(RasterTest, EraseClearsAndFreedPagesIgnoreDrawing) {
     qqvclr(rec, explicitRgb(0, 0, 0));
     qqvfll(rec, 0, 0, 2, 2, explicitRgb(1, 2, 3));
     qqvers(rec);
-    EXPECT_TRUE(std::all_of(qqvptr(rec), qqvptr(rec) + 27, [](std::uint8_t b) { return b == 255; }));
+    EXPECT_TRUE(
+        std::all_of(qqvptr(rec), qqvptr(rec) + 27, [](std::uint8_t b) { return b == 255; }));
     qqvfin(rec);
     EXPECT_EQ(qqvptr(rec), nullptr);
     qqvlin(rec, 0, 0, 2, 2);
@@ -233,4 +236,4 @@ TEST_F(RasterTest, EraseClearsAndFreedPagesIgnoreDrawing) {
     qqvers(rec);
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,8 @@ void setEntry(DriverRecord &d, int i, int r, int g, int b) {
 DriverRecord greyTable(int kind = 1) {
     DriverRecord d;
     d.ivltkind = kind;
-    for (int i = 0; i < 256; ++i) setEntry(d, i, 128, 128, 128);
+    for (int i = 0; i < 256; ++i)
+        setEntry(d, i, 128, 128, 128);
     return d;
 }
 
@@ -24,7 +25,7 @@ TEST(NearestColour, BlackAndWhiteAreAnsweredByTheEndEntries) {
     DriverRecord d = greyTable();
     setEntry(d, 40, 0, 0, 0);
     setEntry(d, 41, 255, 255, 255);
-    EXPECT_EQ(qqgind(d, 0, 0, 0), 40);  // no shortcut: the search finds the exact entry
+    EXPECT_EQ(qqgind(d, 0, 0, 0), 40); // no shortcut: the search finds the exact entry
     setEntry(d, 255, 0, 0, 0);
     EXPECT_EQ(qqgind(d, 0, 0, 0), 255);
     setEntry(d, 0, 0, 0, 0);
@@ -42,8 +43,8 @@ TEST(NearestColour, ScanDirectionFollowsBlueAndTiesKeepTheFirstMet) {
     DriverRecord d = greyTable();
     setEntry(d, 3, 0, 0, 2);
     setEntry(d, 7, 0, 0, 2);
-    EXPECT_EQ(qqgind(d, 0, 0, 1), 3);  // blue > 0: upward from 0
-    EXPECT_EQ(qqgind(d, 1, 0, 0), 7);  // blue 0: downward from the last entry
+    EXPECT_EQ(qqgind(d, 0, 0, 1), 3); // blue > 0: upward from 0
+    EXPECT_EQ(qqgind(d, 1, 0, 0), 7); // blue 0: downward from the last entry
     setEntry(d, 5, 10, 10, 10);
     setEntry(d, 9, 10, 10, 10);
     EXPECT_EQ(qqgind(d, 10, 10, 10), 5);
@@ -59,4 +60,4 @@ TEST(NearestColour, SmallTablesSearchTheirEntriesOnly) {
     EXPECT_EQ(qqgind(d, 1, 2, 3), 8);
 }
 
-}  // namespace
+} // namespace

@@ -23,7 +23,8 @@ class RasterTest : public FreshRecord {
     // Colour table entry i = (i, 255 - i, i / 2) packed 0xRRGGBB: every entry differs.
     static std::vector<int> distinctTable() {
         std::vector<int> table(256);
-        for (int i = 0; i < 256; ++i) table[i] = i << 16 | (255 - i) << 8 | i / 2;
+        for (int i = 0; i < 256; ++i)
+            table[i] = i << 16 | (255 - i) << 8 | i / 2;
         return table;
     }
     DriverRecord &driver() { return *currentRecord().dev.pdriver; }
@@ -33,7 +34,8 @@ class RasterTest : public FreshRecord {
         std::vector<std::string> out;
         for (int y = 0; y < d.nheight; ++y) {
             std::string row;
-            for (int x = 0; x < d.nwidth; ++x) row += d.praster[y * d.nrowbytes + x] != 0 ? '#' : '.';
+            for (int x = 0; x < d.nwidth; ++x)
+                row += d.praster[y * d.nrowbytes + x] != 0 ? '#' : '.';
             out.push_back(row);
         }
         return out;

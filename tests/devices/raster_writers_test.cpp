@@ -22,8 +22,8 @@ enum class Format { Png, Tiff, Gif, Bmp, Ppm };
 struct FormatInfo {
     const char *name;
     const char *extension;
-    const char *netpbm;  // the netpbm reader
-    const char *magick;  // ImageMagick's name of the format
+    const char *netpbm; // the netpbm reader
+    const char *magick; // ImageMagick's name of the format
 };
 
 const std::map<Format, FormatInfo> kFormats = {
@@ -45,7 +45,8 @@ class RasterWriters : public RasterTest {
         GlobalRecord &rec = makeRaster(w, h, rgb);
         qqvvlt(rec, 1, table.data());
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) qqvwpx(rec, x, y, (x * 3 + y * 5) & 0xFF);
+            for (int x = 0; x < w; ++x)
+                qqvwpx(rec, x, y, (x * 3 + y * 5) & 0xFF);
         qqvclr(rec, 17);
         qqvlin(rec, 0, 0, w - 1, h - 1);
         qqvlin(rec, w - 1, 0, 0, h / 2);
@@ -73,8 +74,8 @@ class RasterWriters : public RasterTest {
     }
 
     // Writes the file with the writer of the format; the writer's status.
-    int write(GlobalRecord &rec, Format format, const RasterFileRequest &req, const std::string &path,
-              int option = 0) {
+    int write(GlobalRecord &rec, Format format, const RasterFileRequest &req,
+              const std::string &path, int option = 0) {
         FILE *file = std::fopen(path.c_str(), "wb");
         EXPECT_NE(file, nullptr);
         int status = 99;
@@ -122,7 +123,7 @@ TEST_F(RasterWriters, EveryFormatDecodesToTheRasterPixels) {
     }
 }
 
-TEST_F(RasterWriters, ClipRectangleWritesAPartOfThePicture) {
+TEST_F(RasterWriters, ClipRectangleWritesThatRectangleOnly) {
     GlobalRecord &rec = paint(37, 23, false);
     const RgbImage want = expected(rec, 5, 3, 20, 11);
     for (const auto &[format, info] : kFormats) {
@@ -138,11 +139,12 @@ TEST_F(RasterWriters, ClipRectangleWritesAPartOfThePicture) {
 TEST_F(RasterWriters, RefusedWritesAreReported) {
     GlobalRecord &rec = paint(40, 40, false);
     for (const auto &[format, info] : kFormats)
-        EXPECT_EQ(write(rec, format, request(40, 40, kImageFormatIndex, 8), "/dev/full"), kRasterFileError)
+        EXPECT_EQ(write(rec, format, request(40, 40, kImageFormatIndex, 8), "/dev/full"),
+                  kRasterFileError)
             << info.name;
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -152,7 +154,8 @@ std::uint32_t be32(const std::string &b, std::size_t at) {
 }
 std::uint32_t le32(const std::string &b, std::size_t at) {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+           std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 unsigned le16(const std::string &b, std::size_t at) {
     return unsigned(std::uint8_t(b[at])) | unsigned(std::uint8_t(b[at + 1])) << 8;
@@ -171,7 +174,8 @@ std::vector<std::pair<std::string, std::string>> pngChunks(const std::string &fi
 
 std::vector<std::string> chunkTypes(const std::string &file) {
     std::vector<std::string> types;
-    for (const auto &chunk : pngChunks(file)) types.push_back(chunk.first);
+    for (const auto &chunk : pngChunks(file))
+        types.push_back(chunk.first);
     return types;
 }
 
@@ -192,13 +196,14 @@ TEST_F(RasterWriters, PngColourTypesAndTransparency) {
     for (const Case &c : cases) {
         GlobalRecord &rec = paint(8, 4, c.rgb);
         const std::string path = dir.file("t.png");
-        ASSERT_EQ(write(rec, Format::Png, request(8, 4, c.rgb ? kImageFormatRgb : kImageFormatIndex, c.rgb ? 24 : 8),
+        ASSERT_EQ(write(rec, Format::Png,
+                        request(8, 4, c.rgb ? kImageFormatRgb : kImageFormatIndex, c.rgb ? 24 : 8),
                         path, c.pngmod),
                   kRasterDone);
         const std::string file = readFile(path);
         EXPECT_EQ(chunkTypes(file), c.types);
         const auto chunks = pngChunks(file);
-        EXPECT_EQ(chunks[0].second[9], c.rgb ? 2 : 3);  // colour type
+        EXPECT_EQ(chunks[0].second[9], c.rgb ? 2 : 3); // colour type
         for (const auto &[type, data] : chunks)
             if (type == "tRNS") EXPECT_EQ(data, c.transparency);
         // A reader sees an alpha channel exactly when transparency is on.
@@ -214,7 +219,7 @@ TEST_F(RasterWriters, PngIntoMemoryCountsFitsOrRefuses) {
     ASSERT_EQ(write(rec, Format::Png, req, path), kRasterDone);
     const std::string file = readFile(path);
 
-    PngBuffer counting;  // size 0: only the length
+    PngBuffer counting; // size 0: only the length
     int status = -9;
     qqppng(rec, nullptr, req, 0, &counting, status);
     EXPECT_EQ(status, static_cast<int>(file.size()));
@@ -229,7 +234,7 @@ TEST_F(RasterWriters, PngIntoMemoryCountsFitsOrRefuses) {
     PngBuffer tooSmall{small.data(), small.size(), 0};
     qqppng(rec, nullptr, req, 0, &tooSmall, status);
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(small.back(), 0xAA);  // nothing written past the area
+    EXPECT_EQ(small.back(), 0xAA); // nothing written past the area
 }
 
 TEST_F(RasterWriters, PpmHeader) {
@@ -250,14 +255,16 @@ TEST_F(RasterWriters, BmpRowsArePaddedToFourBytes) {
     for (const Case c : {Case{false, 1078, 256}, Case{true, 54, 0}}) {
         GlobalRecord &rec = paint(1, 3, c.rgb);
         const std::string path = dir.file("t.bmp");
-        ASSERT_EQ(write(rec, Format::Bmp, request(1, 3, c.rgb ? kImageFormatRgb : kImageFormatIndex, c.rgb ? 24 : 8), path),
+        ASSERT_EQ(write(rec, Format::Bmp,
+                        request(1, 3, c.rgb ? kImageFormatRgb : kImageFormatIndex, c.rgb ? 24 : 8),
+                        path),
                   kRasterDone);
         const std::string file = readFile(path);
         ASSERT_EQ(file.size(), c.offset + 3 * 4);
         EXPECT_EQ(le32(file, 2), file.size());
         EXPECT_EQ(le32(file, 10), c.offset);
-        EXPECT_EQ(le32(file, 46), c.colours);  // colours used
-        EXPECT_EQ(le32(file, 34), 12u);        // image size
+        EXPECT_EQ(le32(file, 46), c.colours); // colours used
+        EXPECT_EQ(le32(file, 34), 12u);       // image size
         for (std::size_t row = 0; row < 3; ++row)
             EXPECT_EQ(file.substr(c.offset + 4 * row + (c.rgb ? 3 : 1), c.rgb ? 1 : 3),
                       std::string(c.rgb ? 1 : 3, '\0'));
@@ -273,7 +280,7 @@ TEST_F(RasterWriters, TiffDirectoryLayout) {
     struct Case {
         int imgfmt, nbitpix;
         unsigned entries;
-        std::size_t extra;  // colour map or bits per sample
+        std::size_t extra; // colour map or bits per sample
     };
     const int h = 5;
     for (const Case c : {Case{kImageFormatIndex, 8, 14, 1536}, Case{kImageFormatRgb, 24, 13, 6},
@@ -293,7 +300,9 @@ TEST_F(RasterWriters, TiffDirectoryLayout) {
         ASSERT_EQ(le16(file, stripEntry), 273u);
         EXPECT_EQ(le32(file, stripEntry + 8), d);
         EXPECT_EQ(le32(file, d), data);
-        const std::size_t rowBytes = c.imgfmt == kImageFormatRgb ? 27 : c.imgfmt == kImageFormatIndex ? 9 : 2;
+        const std::size_t rowBytes = c.imgfmt == kImageFormatRgb     ? 27
+                                     : c.imgfmt == kImageFormatIndex ? 9
+                                                                     : 2;
         EXPECT_EQ(file.size(), data + rowBytes * h);
     }
 }
@@ -307,7 +316,8 @@ TEST_F(RasterWriters, TiffEveryReaderReadsTallAndOneRowImages) {
     for (const Case c : {Case{4, 12000}, Case{6, 1}, Case{6, 2}}) {
         GlobalRecord &rec = paint(c.w, c.h, false);
         const std::string path = dir.file("t.tif");
-        ASSERT_EQ(write(rec, Format::Tiff, request(c.w, c.h, kImageFormatIndex, 8), path), kRasterDone);
+        ASSERT_EQ(write(rec, Format::Tiff, request(c.w, c.h, kImageFormatIndex, 8), path),
+                  kRasterDone);
         const RgbImage want = expected(rec, 0, 0, c.w, c.h);
         EXPECT_EQ(decodeWith("tifftopnm", path), want) << c.w << "x" << c.h;
         EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want) << c.w << "x" << c.h;
@@ -327,9 +337,11 @@ TEST_F(RasterWriters, TiffBilevelByReferenceColour) {
         std::vector<std::uint8_t> rgb;
     };
     // Black reference: everything not black is white. White reference: only white stays white.
-    for (const Case &c : {Case{0, {0, 0, 0, 255, 255, 255, 255, 255, 255}}, Case{2, {0, 0, 0, 255, 255, 255, 0, 0, 0}}}) {
+    for (const Case &c : {Case{0, {0, 0, 0, 255, 255, 255, 255, 255, 255}},
+                          Case{2, {0, 0, 0, 255, 255, 255, 0, 0, 0}}}) {
         const std::string path = dir.file("b.tif");
-        ASSERT_EQ(write(rec, Format::Tiff, request(3, 1, kImageFormatBilevel, 8), path, c.iscrmod), kRasterDone);
+        ASSERT_EQ(write(rec, Format::Tiff, request(3, 1, kImageFormatBilevel, 8), path, c.iscrmod),
+                  kRasterDone);
         EXPECT_EQ(decodeWith("tifftopnm", path), (RgbImage{3, 1, c.rgb})) << c.iscrmod;
     }
 }
@@ -360,8 +372,13 @@ TEST_F(RasterWriters, GifOfOnePixelIsClearPixelEnd) {
     EXPECT_EQ(file[lzw - 1], 8);
     // 256, 0xA5 and 257 in 9 bits each, least significant bit first
     const std::uint64_t bits = 256u | 0xA5u << 9 | std::uint64_t(257) << 18;
-    const std::string stream{4, char(bits & 0xFF), char(bits >> 8 & 0xFF), char(bits >> 16 & 0xFF),
-                             char(bits >> 24 & 0xFF), 0, 0x3B};
+    const std::string stream{4,
+                             char(bits & 0xFF),
+                             char(bits >> 8 & 0xFF),
+                             char(bits >> 16 & 0xFF),
+                             char(bits >> 24 & 0xFF),
+                             0,
+                             0x3B};
     EXPECT_EQ(file.substr(lzw), stream);
 }
 
@@ -375,7 +392,7 @@ TEST_F(RasterWriters, GifTransparentBackground) {
     ASSERT_EQ(status, kRasterDone);
     const std::string bytes = readFile(path);
     EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
-    EXPECT_EQ(std::uint8_t(bytes[11]), 7);  // background index
+    EXPECT_EQ(std::uint8_t(bytes[11]), 7); // background index
     EXPECT_EQ(bytes.substr(13 + 768, 8), std::string("\x21\xF9\x04\x01\x00\x00\x07\x00", 8));
 }
 
@@ -386,7 +403,8 @@ TEST_F(RasterWriters, GifTableRestartsOnLargeNoisyPictures) {
     qqvvlt(rec, 1, table.data());
     std::mt19937 random(7);
     for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x) qqvwpx(rec, x, y, static_cast<int>(random() % 256));
+        for (int x = 0; x < 200; ++x)
+            qqvwpx(rec, x, y, static_cast<int>(random() % 256));
     const std::string path = dir.file("noise.gif");
     ASSERT_EQ(write(rec, Format::Gif, request(200, 200, kImageFormatIndex, 8), path), kRasterDone);
     const RgbImage want = expected(rec, 0, 0, 200, 200);
@@ -394,4 +412,4 @@ TEST_F(RasterWriters, GifTableRestartsOnLargeNoisyPictures) {
     EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want);
 }
 
-}  // namespace
+} // namespace

@@ -10,8 +10,9 @@
 #include "kernel/record.h"
 
 inline FILE *openInput(const std::uint8_t *data, std::size_t size) {
-    static char empty[1] = {0};  // fmemopen wants at least one byte
-    return size > 0 ? fmemopen(const_cast<std::uint8_t *>(data), size, "rb") : fmemopen(empty, 1, "rb");
+    static char empty[1] = {0}; // fmemopen wants at least one byte
+    return size > 0 ? fmemopen(const_cast<std::uint8_t *>(data), size, "rb")
+                    : fmemopen(empty, 1, "rb");
 }
 
 inline GlobalRecord &fuzzPicture() {
@@ -22,5 +23,5 @@ inline GlobalRecord &fuzzPicture() {
 }
 
 inline RowTarget fuzzTarget() {
-    return RowTarget{.pixels = kMemoryRasterPixels, .mode = kPixelValuesRgb, .right = 24, .bottom = 20, .x = -3, .y = 2};
+    return RowTarget{.pixels = kMemoryRasterPixels, .right = 24, .bottom = 20, .x = -3, .y = 2};
 }
