@@ -18,7 +18,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
     ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$jobs"
 
 echo "== thread tests under ThreadSanitizer"
-configure_and_build build/tsan -DKAVLOR_SANITIZE=thread
+configure_and_build build/tsan -DKAVLOR_SANITIZE=thread --target kavlor kavlor_static \
+    thread_tests e2e_threads_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure --no-tests=error -j "$jobs" -L threads
 
 echo "All tests passed."

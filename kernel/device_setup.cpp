@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include "devices/memory_raster.h"
 #include "kernel/devices.h"
+#include "kernel/fatal.h"
+#include "kernel/warnings.h"
 #include "kernel/record.h"
 #include "kernel/text_formats.h"
 
@@ -104,7 +107,14 @@ void kavi03(GlobalRecord &rec) {
     case DeviceFamily::Raster: {
         const bool rgb = rec.core.idevice == device::kPpm || rec.format.iimgfmt == 1;
         page.nbitpix = rgb ? 24 : 8;
-        page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
+        int width = rec.win.nwinsiz[0], height = rec.win.nwinsiz[1], status = 0;
+        qqvini(rec, page.nxpage, page.nypage, width, height, 1, page.iscrmod,
+               rgb ? kPixelModeRgb : 0, status);
+        if (status != 0) {
+            warnin(53);
+            endProcessAfterWarning();
+        }
+        page.xdevscl = rasterScale(rec, width, height);
         break;
     }
     case DeviceFamily::Java:

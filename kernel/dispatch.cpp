@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "devices/memory_raster.h"
 #include "kernel/devices.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -14,6 +15,14 @@ namespace {
 
 bool pageIsTurned(const GlobalRecord &rec) { return rec.page.ipagmod == 1; }
 bool pageIsWide(const GlobalRecord &rec) { return rec.page.nxpage > rec.page.nypage; }
+
+// Lines into the memory raster run from the last point to the new one.
+void rasterPen(GlobalRecord &rec, int x, int y, int op) {
+    int *last = rec.out.nlastpx;
+    if (op == kPenDraw) qqvlin(rec, last[0], last[1], x, y);
+    last[0] = x;
+    last[1] = y;
+}
 
 DevicePoint rounded(float x, float y) { return {float(roundAddHalf(x)), float(roundAddHalf(y))}; }
 DevicePoint truncated(float x, float y) { return {float(int(x)), float(int(y))}; }
@@ -59,6 +68,7 @@ void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     case DeviceFamily::Kyocera: kyoceraPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Hpgl: hpglPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Java: javaPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Raster: rasterPen(rec, int(p.x), int(p.y), op); break;
     default: break;  // the other devices have drivers of their own
     }
 }
@@ -98,7 +108,11 @@ void qqsclr(GlobalRecord &rec, int colour) {
     if (rec.line.istroke == 0) qqstrk(rec);
     rec.colour.ncolor = colour;
     const DeviceFamily family = deviceFamily(rec.core.idevice);
-    if (family == DeviceFamily::Screen || family == DeviceFamily::Raster) return;  // drivers of their own
+    if (family == DeviceFamily::Raster) {
+        qqvclr(rec, colour);
+        return;
+    }
+    if (family == DeviceFamily::Screen) return;  // the screen driver's own
 
     // The index and components the other devices get.
     int index = colour & 0xFF;
@@ -139,8 +153,11 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     case DeviceFamily::Kyocera:
         kyoceraBox(rec, dx, dy, dw + 1, dh + 1, colour % 10);
         return;
-    case DeviceFamily::Screen:
     case DeviceFamily::Raster:
+        qqstrk(rec);
+        qqvfll(rec, dx, dy, dx + dw, dy + dh, colour);
+        return;
+    case DeviceFamily::Screen:
     case DeviceFamily::Wmf:
     case DeviceFamily::PostScript:
     case DeviceFamily::Pdf:
@@ -162,7 +179,10 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     qqstrk(rec);
 }
 
-void shwvlt(GlobalRecord &) {
-    // The screen palette and the memory raster's table are loaded by their
-    // drivers; the file formats have no palette to load.
+void shwvlt(GlobalRecord &rec) {
+    // Only the memory raster (of the raster devices, and of image mode on
+    // PostScript and PDF) keeps a palette; the file formats have none.
+    const int code = rec.core.idevice;
+    if (code >= 501 && code <= 700 && qqvptr(rec) != nullptr)
+        qqvvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab);
 }

@@ -5,3 +5,6 @@
 #pragma once
 
 [[noreturn]] void endProcess(const char *line);
+
+// Ends the process with status 1 after the warning that says why was printed.
+[[noreturn]] void endProcessAfterWarning();

@@ -1,5 +1,6 @@
 // Whole-page routines: erase, newpag, pagera, pagfll.
 #include "kavlor.h"
+#include "devices/memory_raster.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
@@ -11,7 +12,11 @@ namespace {
 
 void eraseDevice(GlobalRecord &rec) {
     qqstrk(rec);
-    if (deviceFamily(rec.core.idevice) == DeviceFamily::Java) javaClear(rec);
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Java: javaClear(rec); break;
+    case DeviceFamily::Raster: qqvers(rec); break;
+    default: break;
+    }
 }
 
 }  // namespace

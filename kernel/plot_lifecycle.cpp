@@ -4,6 +4,7 @@
 #include <string>
 
 #include "kavlor.h"
+#include "devices/memory_raster.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/defaults.h"
@@ -14,6 +15,7 @@
 #include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
+#include "kernel/raster_file.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "kernel/text_formats.h"
@@ -76,6 +78,8 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
     case DeviceFamily::Hpgl: hpglTrailer(rec); break;
     case DeviceFamily::Raster:
         if (code == device::kVirt) fileflag = 0;
+        qqrfil(rec, rec.out.fpout, code - 600);
+        qqvfin(rec);
         break;
     case DeviceFamily::Java: javaTrailer(rec); break;
     default: break;

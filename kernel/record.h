@@ -17,6 +17,7 @@
 #include "kernel/spline_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
+#include "devices/device_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -32,4 +33,5 @@ struct GlobalRecord {
     NumberState number;         // number format and national characters of plotted numbers
     DateState date;             // base date of date axes
     SplineState spline;         // spline degree and number of interpolated points
+    DeviceState dev;            // the pixel drivers (screen and memory raster)
 };

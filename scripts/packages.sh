@@ -9,6 +9,8 @@ TEST_PACKAGES=(
     locales                     # comma-decimal locales for the formatting tests
     hershey-fonts-data fonts-liberation python3-freetype fonts-urw-base35  # font generators
     xfonts-utils                # bdftopcf reads the BDF fonts
+    netpbm imagemagick-6.q16    # decode the raster files
+    clang libclang-rt-14-dev    # fuzz the image decoders with libFuzzer
 )
 
 ensure_packages() {
@@ -26,10 +28,12 @@ ensure_packages() {
         "${missing[@]}"
 }
 
-# configure_and_build DIR [cmake options...]
+# configure_and_build DIR [cmake options...] [--target TARGET...]
 configure_and_build() {
-    local dir=$1
+    local dir=$1 options=() targets=()
     shift
-    cmake -S . -B "$dir" "$@" > /dev/null
-    cmake --build "$dir" -j "$(nproc)"
+    while [ $# -gt 0 ] && [ "$1" != "--target" ]; do options+=("$1"); shift; done
+    [ $# -gt 0 ] && { shift; targets=(--target "$@"); }
+    cmake -S . -B "$dir" "${options[@]}" > /dev/null
+    cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }

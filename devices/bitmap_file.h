@@ -1,0 +1,28 @@
+// The BitmapFile of the memory raster: the library's own raw picture file
+// (rimage saves it, wimage loads it, qqrfil writes it for the IMAG device).
+//
+// Layout: 20 bytes of magic ("!Bitmap KAVLOR VIRT " from the memory raster,
+// "!Bitmap KAVLOR WIN  " from the screen); nine numbers "%5d" separated by
+// blanks (width, height, planes, bytes per row, bits per pixel, 32, 0, index
+// kind, palette offset) and 7 blanks, 80 bytes in all; then the rows, top
+// first, bytes per row each.
+#pragma once
+#include <cstdio>
+
+struct GlobalRecord;
+
+constexpr int kBitmapSave = 0;
+constexpr int kBitmapLoad = 1;
+
+// Status of qqvfil: 0 done, 1 file error, 2 no memory, 3 wrong magic, unknown
+// depth or a header that does not describe its rows (warning 56 in wimage).
+constexpr int kBitmapDone = 0;
+constexpr int kBitmapFileError = 1;
+constexpr int kBitmapNoMemory = 2;
+constexpr int kBitmapBadFormat = 3;
+
+// Saves the RasterPage into the open file (mode 0) or loads a BitmapFile
+// from it into the page (mode 1). Loading converts depths and sizes: the
+// smaller width and height are taken, 24- and 32-bit files go in as R, G, B,
+// 8-bit files as colour numbers. On any failure the picture stays as it was.
+void qqvfil(GlobalRecord &rec, FILE *file, int mode, int &status);

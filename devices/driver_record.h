@@ -1,0 +1,36 @@
+// DriverRecord: the state of the pixel drivers, one per GlobalRecord
+// (GlobalRecord.dev.pdriver).
+//
+// The memory raster uses the fields below. The screen driver adds its own
+// fields here (screen size, depth buffer, font flags, the WindowTable pointer,
+// the projection callback) and makes the record through the same
+// driverRecord(), which sets every initial value.
+#pragma once
+#include <cstdint>
+#include <memory>
+
+struct GlobalRecord;
+
+struct DriverRecord {
+    int nwidth = 0;              // drawing area in pixels: memory raster width (qqvini)
+    int nheight = 0;             // ... and height
+    int nclip[4] = {0, 0, 0, 0}; // clip rectangle x0, y0, x1, y1 in pixels
+    int ivltkind = 0;            // kind of the colour table last loaded: 0 SMAL, 7 VGA, others
+    std::uint8_t ibgmode = 0;    // background mode: 2 white (reverse), else black
+    std::uint8_t red[256] = {};  // the colour table split in components (qqvvlt)
+    std::uint8_t green[256] = {};
+    std::uint8_t blue[256] = {};
+    int icolor = 0;    // current colour number of the memory raster
+    int nrowbytes = 0; // bytes per RasterPage row: width x bytes per pixel
+    int itruecol = 0;  // 1 when the RasterPage holds R, G, B bytes, 0 colour numbers
+    int icurred = 0;   // parts of the current colour of the memory raster
+    std::uint8_t icurgreen = 0;
+    std::uint8_t icurblue = 0;
+    // praster: the RasterPage, nheight rows of nrowbytes bytes, row 0 at the
+    // top, no padding; null outside a raster plot or image mode.
+    std::unique_ptr<std::uint8_t[]> praster;
+};
+
+// The caller's DriverRecord, made with its initial values when missing; null
+// only when no memory is left for it.
+DriverRecord *driverRecord(GlobalRecord &rec);
