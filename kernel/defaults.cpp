@@ -8,6 +8,7 @@
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -46,6 +47,22 @@ void defaultPageSettings(GlobalRecord &rec) {
     rec.out.npage = 1;
 }
 
+// Hidden lines and the sides of surfaces.
+void defaultHiddenLines(GlobalRecord &rec) {
+    rec.horizon.ihidsur = 0;
+    rec.horizon.isurclr = 0;
+    rec.horizon.isurvis = 0;
+}
+
+void defaultAreaFill(GlobalRecord &rec) { rec.fill.inoarln = 1; }
+
+// An empty shield list.
+void defaultShields(GlobalRecord &rec) {
+    rec.shield.nshllen = 0;
+    rec.shield.nshield = 0;
+    rec.shield.ishlsur = 0;
+}
+
 struct ResetEntry {
     const char *keyword;  // four characters, blank-padded
     void (*restore)(GlobalRecord &rec);
@@ -66,6 +83,7 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
+    ResetEntry{"NOAR", defaultAreaFill},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
     ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"ORIG",
@@ -74,6 +92,21 @@ const std::array kResetEntries = {
                    rec.page.nyorg = 0;
                }},
     ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"SHDP", [](GlobalRecord &rec) { selectPattern(rec, 0); }},
+    ResetEntry{"SHIE",
+               [](GlobalRecord &rec) {
+                   qqstrk(rec);
+                   rec.shield.nshllen = 0;
+                   rec.shield.nshield = 0;
+               }},
+    ResetEntry{"SHLS",
+               [](GlobalRecord &rec) {
+                   qqstrk(rec);
+                   rec.shield.ishlsur = 0;
+                   rec.horizon.ihidsur = 0;
+               }},
+    ResetEntry{"SURC", [](GlobalRecord &rec) { rec.horizon.isurclr = 0; }},
+    ResetEntry{"SURV", [](GlobalRecord &rec) { rec.horizon.isurvis = 0; }},
     ResetEntry{"UNIT", defaultMessageStream},
     ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
     ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
@@ -88,6 +121,12 @@ void resall(GlobalRecord &rec) {
                                                       : ColourTableKind::Rain);
     defaultMessageStream(rec);
     defaultPageSettings(rec);
+    defaultHiddenLines(rec);
+    defaultAreaFill(rec);
+    defaultShields(rec);
+    // The shading pattern comes after the text and curve defaults and before
+    // the stroke font.
+    selectPattern(rec, 0);
 }
 
 extern "C" void reset(const char *keyword) {

@@ -7,11 +7,14 @@
 #include "kernel/clip_state.h"
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
+#include "kernel/fill_state.h"
 #include "kernel/format_state.h"
+#include "kernel/horizon_state.h"
 #include "kernel/line_state.h"
 #include "kernel/message_state.h"
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
+#include "kernel/shield_state.h"
 #include "kernel/window_state.h"
 
 struct GlobalRecord {
@@ -24,4 +27,7 @@ struct GlobalRecord {
     ColourState colour;         // colour table and colour values
     LineState line;             // polyline buffer
     ClipState clip;             // clip rectangle or circle
+    FillState fill;             // shading pattern, hatch lines, fill work memory
+    ShieldState shield;         // shields: areas where lines are not drawn
+    HorizonState horizon;       // floating horizon of hidden-line surfaces
 };
