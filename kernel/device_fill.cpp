@@ -28,7 +28,8 @@ bool insideClipWindow(const GlobalRecord &rec, const float x[], const float y[],
     const float dx = float(rec.page.nxorg), dy = float(rec.page.nyorg);
     for (int i = 0; i < n; ++i) {
         const float px = x[i] + dx, py = y[i] + dy;
-        if (px < float(w[0]) || px > float(w[2]) || py < float(w[1]) || py > float(w[3])) return false;
+        if (px < float(w[0]) || px > float(w[2]) || py < float(w[1]) || py > float(w[3]))
+            return false;
     }
     return true;
 }
@@ -49,7 +50,8 @@ void svgPolygon(GlobalRecord &rec, const float x[], const float y[], int n) {
     int r = 0, g = 0, b = 0;
     colourComponents(rec, rec.colour.ncolor, r, g, b);
     char text[96];
-    formatC(text, sizeof text, "<polygon fill=%c#%02x%02x%02x%c points=%c\n", '"', r, g, b, '"', '"');
+    formatC(text, sizeof text, "<polygon fill=%c#%02x%02x%02x%c points=%c\n", '"', r, g, b, '"',
+            '"');
     writeOutput(rec, text);
     for (int i = 0; i < n; ++i) {
         const float px = x[i] + float(page.nxorg), py = y[i] + float(page.nyorg);

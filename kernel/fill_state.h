@@ -5,7 +5,7 @@
 
 struct FillState {
     int inoarln = 1;            // 1: areaf draws the outline before filling; 0 after noarln
-    int nshdpat = 0;            // pattern in force: shdpat number 0..17, a code above 17, or mypat's code
+    int nshdpat = 0;            // pattern in force: 0..17, a code above 17, or mypat's code
     int ihatang = 0;            // hatch angle in degrees, 0..179
     int ihatcrs = 0;            // 1: a second pass crosses the first
     int ihattyp = 0;            // hatch type 0..7 (0 draws no fill)

@@ -68,7 +68,8 @@ bool selectPattern(GlobalRecord &rec, int n) {
         return false;
     }
     const int code = n < int(kPatternCodes.size()) ? kPatternCodes[std::size_t(n)] : n;
-    if (!setPattern(rec, code / 1000, (code % 1000) / 100, (code % 100) / 10, code % 2)) return false;
+    if (!setPattern(rec, code / 1000, (code % 1000) / 100, (code % 100) / 10, code % 2))
+        return false;
     rec.fill.nshdpat = n;
     return true;
 }

@@ -144,8 +144,10 @@ void gkwfa(GlobalRecord &rec, int n, const float x[], const float y[], float spa
             // The spans of this pass: span p alone, or from pass 5 on all from p.
             const int lastSpan = pass <= kSingleSpanPasses ? pass : kept / 2;
             int item = crossingLinks[0];
-            for (int skip = 0; skip < 2 * (pass - 1) && item != 0; ++skip) item = crossingLinks[item];
-            for (int span = pass; span <= lastSpan && item != 0 && crossingLinks[item] != 0; ++span) {
+            for (int skip = 0; skip < 2 * (pass - 1) && item != 0; ++skip)
+                item = crossingLinks[item];
+            for (int span = pass; span <= lastSpan && item != 0 && crossingLinks[item] != 0;
+                 ++span) {
                 const int end = crossingLinks[item];
                 sendSpan(rec, draw, crossings[item - 1], crossings[end - 1], line,
                          forward || pass > kSingleSpanPasses);

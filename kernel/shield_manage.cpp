@@ -20,7 +20,8 @@ extern "C" void shield(const char *object, const char *option) {
     const int what = jqqind("ON  +OFF +VIS +NOVI+DELE+RESE", 6, option);
     if (cls == 0 || what == 0) return;
     qqstrk(*rec);
-    if (what == kOn || what == kOff || what == kReset) rec->shield.ishlaut[cls - 1] = what == kOn ? 1 : 0;
+    if (what == kOn || what == kOff || what == kReset)
+        rec->shield.ishlaut[cls - 1] = what == kOn ? 1 : 0;
     if (what == kVisible || what == kInvisible) {
         forEachShield(*rec, [&](int *entry) {
             if (shieldClass(entry) == cls) setShieldOff(entry, what == kInvisible);

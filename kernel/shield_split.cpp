@@ -109,7 +109,9 @@ int qqbl02(float x1, float y1, float x2, float y2, int rx1, int ry1, int rx2, in
     return 0;
 }
 
-bool insideEllipse(float x, float y, float a, float b) { return x * x / (a * a) + y * y / (b * b) <= 1.0f; }
+bool insideEllipse(float x, float y, float a, float b) {
+    return x * x / (a * a) + y * y / (b * b) <= 1.0f;
+}
 
 // Ellipse centred at the origin: the crossings of the segment's line with it.
 // kBothInside when both ends lie inside.

@@ -19,7 +19,7 @@ struct ShieldState {
     int nshield = 0;            // shields in the list
     int nshlid = 0;             // last id given; restarts at 0 when the list was empty
     int nshlusr = 0;            // user shields (class 0) in the list
-    int ishlsav[2] = {0, 0};    // base-transformation and 3-D-plane switches saved while a frame is drawn
+    int ishlsav[2] = {0, 0};    // base transformation and 3-D plane switched off for a frame
     float xshllst[2] = {0, 0};  // last point given to qqbldr: where a shielded draw starts
     int ishlaut[kShieldClasses] = {};  // automatic shields of MESS .. LEGE on (1) or off (0)
     // The entries: word 0 kind * 100 + class * 10 + off (1 takes the shield out

@@ -292,7 +292,8 @@ TEST_F(Fill, SolidFillsGoToDevicesThatFill) {
         const float s = rec.page.xdevscl;
         char expected[512];
         std::snprintf(expected, sizeof expected,
-                      "<polygon fill=\"#ff8000\" points=\"\n 0.00, 0.00 %.2f, %.2f %.2f, %.2f %.2f, "
+                      "<polygon fill=\"#ff8000\" points=\"\n 0.00, 0.00 %.2f, %.2f %.2f, %.2f "
+                      "%.2f, "
                       "%.2f %.2f, %.2f\n %.2f, %.2f\"/>\n",
                       100 * s, 10 * s, 200 * s, 20 * s, 300 * s, 30 * s, 400 * s, 40 * s, 500 * s,
                       50 * s);

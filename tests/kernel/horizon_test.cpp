@@ -61,7 +61,8 @@ TEST_F(Horizon, VisibleSides) {
     line(100, 700, 300, 700);
     EXPECT_EQ(pensOnly(penTrace(close(), rec)),
               (Trace{"M 100 500", "D 300 500", "M 100 600", "M 300 600", "D 300 600", "M 100 400",
-                     "D 300 400", "M 100 300", "M 300 300", "D 300 300", "M 100 700", "D 300 700"}));
+                     "D 300 400", "M 100 300", "M 300 300", "D 300 300", "M 100 700",
+                     "D 300 700"}));
 }
 
 TEST_F(Horizon, TestAndUpdateModes) {
@@ -132,6 +133,14 @@ TEST_F(Horizon, ColumnsOutsideThePageAreSkipped) {
     dhline(rec, 3100, 500, kHorizonDraw);
     EXPECT_EQ(penTrace(close(), rec),
               (Trace{"M 0 500", "M 0 500", "D 100 500", "M 2900 500", "D 2969 500", "M 3100 500"}));
+}
+
+TEST_F(Horizon, PagesTallerThanTenThousandUnits) {
+    captureStdout([] { page(1001, 12001); });
+    GlobalRecord &rec = openSurface();
+    rec.horizon.isurvis = 1;  // top only: an empty column lies below every point
+    line(100, 11000, 300, 11000);
+    EXPECT_EQ(penTrace(close(), rec), (Trace{"M 100 11000", "D 300 11000"}));
 }
 
 TEST_F(Horizon, NoDrawsBeforeTheStartAndAfterTheEnd) {

@@ -85,6 +85,16 @@ TEST_F(Shields, ShieldsTakeTheOriginShiftAndMirrorTheirY) {
                                              "M 799 420", "D 1000 420"}));
 }
 
+TEST_F(Shields, LargePagesKeepTheirCoordinates) {
+    captureStdout([] { page(40001, 40001); });
+    GlobalRecord &rec = open();
+    shlrec(35000, 100, 1000, 100);
+    line(30000, 150, 39000, 150);
+    EXPECT_EQ(rec.shield.ishlbuf[2], 35000);
+    EXPECT_EQ(penTrace(close(), rec),
+              (Trace{"M 30000 150", "D 35000 150", "M 35999 150", "D 39000 150"}));
+}
+
 TEST_F(Shields, VisibilityAndDeletion) {
     GlobalRecord &rec = open();
     shlrec(100, 0, 100, 100);  // id 1
