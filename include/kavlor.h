@@ -127,7 +127,6 @@ KAVLOR_API void lnmlt(float limit);
 KAVLOR_API void linesp(float factor);
 
 /* ---- Base transformation and conversions -------------------------------------- */
-
 /* Shifts everything drawn afterwards by (nx, ny) plot units. */
 KAVLOR_API void trfshf(int nx, int ny);
 /* Scales everything drawn afterwards. */
@@ -144,6 +143,42 @@ KAVLOR_API void trfco2(float *x, float *y, int n, const char *from, const char *
 KAVLOR_API void trfco3(float *x, float *y, float *z, int n, const char *from, const char *to);
 /* Resamples the nx by ny matrix z bilinearly into the nx2 by ny2 matrix z2. */
 KAVLOR_API void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int ny2);
+/* ---- Area fill and shading patterns ------------------------------------------ */
+/* Fills the polygon of n points (plot units) with the current pattern and colour. */
+KAVLOR_API void areaf(const int *nx, const int *ny, int n);
+/* areaf draws no outline before filling. */
+KAVLOR_API void noarln(void);
+/* Shading pattern 0..17 (16 solid), or a pattern code above 17. */
+KAVLOR_API void shdpat(int n);
+/* Shading pattern of angle 0..179, type 0..7, density 0..9 and cross flag 0..1. */
+KAVLOR_API void mypat(int iangle, int itype, int idens, int icross);
+/* ---- Shields: areas where lines are not drawn ----------------------------- */
+/* Rectangle shield from corner (nx, ny) of width nw and height nh. */
+KAVLOR_API void shlrec(int nx, int ny, int nw, int nh);
+/* Rectangle shield turned by angle degrees about its corner. */
+KAVLOR_API void shlrct(int nx, int ny, int nw, int nh, float angle);
+/* Circle shield of centre (nx, ny) and radius nr. */
+KAVLOR_API void shlcir(int nx, int ny, int nr);
+/* Ellipse shield of semi-axes na, nb turned by angle degrees. */
+KAVLOR_API void shlell(int nx, int ny, int na, int nb, float angle);
+/* Pie sector shield of radius nr from angle alpha to beta (degrees). */
+KAVLOR_API void shlpie(int nx, int ny, int nr, float alpha, float beta);
+/* Polygon shield of n points. */
+KAVLOR_API void shlpol(const int *nx, const int *ny, int n);
+/* Automatic shields of MESS, SYMB, BARS, PIE, LEGE: ON, OFF, VIS, NOVI, DELE, RESE. */
+KAVLOR_API void shield(const char *object, const char *option);
+/* Puts shield id (0: every shield) in force (ON) or out of force (OFF). */
+KAVLOR_API void shlvis(int id, const char *mode);
+/* Deletes shield id; 0 deletes every user shield. */
+KAVLOR_API void shldel(int id);
+/* Deletes the n most recently defined user shields. */
+KAVLOR_API void shlres(int n);
+/* Number of shields defined. */
+KAVLOR_API int shlind(void);
+/* Surfaces leave hidden-line removal in force for the lines drawn after them. */
+KAVLOR_API void shlsur(void);
+/* Sorts the pairs (a[i], b[i]) by a: option "A" ascending, "D" descending. */
+KAVLOR_API void sortr2(float *a, float *b, int n, const char *option);
 
 /* ---- Colours ------------------------------------------------------------------ */
 

@@ -8,6 +8,7 @@
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
 #include "kernel/polyline.h"
@@ -57,6 +58,21 @@ void defaultLineSettings(GlobalRecord &rec) {
     line.xlnmlt = 2.0f;
 }
 
+// Hidden lines and the sides of surfaces.
+void defaultHiddenLines(GlobalRecord &rec) {
+    rec.horizon.ihidsur = 0;
+    rec.horizon.isurclr = 0;
+    rec.horizon.isurvis = 0;
+}
+
+void defaultAreaFill(GlobalRecord &rec) { rec.fill.inoarln = 1; }
+// An empty shield list.
+void defaultShields(GlobalRecord &rec) {
+    rec.shield.nshllen = 0;
+    rec.shield.nshield = 0;
+    rec.shield.ishlsur = 0;
+}
+
 struct ResetEntry {
     const char *keyword;  // four characters, blank-padded
     void (*restore)(GlobalRecord &rec);
@@ -80,6 +96,7 @@ const std::array kResetEntries = {
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
     ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
+    ResetEntry{"NOAR", defaultAreaFill},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
     ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"ORIG",
@@ -88,7 +105,22 @@ const std::array kResetEntries = {
                    rec.page.nyorg = 0;
                }},
     ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"SHDP", [](GlobalRecord &rec) { selectPattern(rec, 0); }},
+    ResetEntry{"SHIE",
+               [](GlobalRecord &rec) {
+                   qqstrk(rec);
+                   rec.shield.nshllen = 0;
+                   rec.shield.nshield = 0;
+               }},
+    ResetEntry{"SHLS",
+               [](GlobalRecord &rec) {
+                   qqstrk(rec);
+                   rec.shield.ishlsur = 0;
+                   rec.horizon.ihidsur = 0;
+               }},
     ResetEntry{"SPLM", resetSplineDefaults},
+    ResetEntry{"SURC", [](GlobalRecord &rec) { rec.horizon.isurclr = 0; }},
+    ResetEntry{"SURV", [](GlobalRecord &rec) { rec.horizon.isurvis = 0; }},
     ResetEntry{"UNIT", defaultMessageStream},
     ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
     ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
@@ -110,6 +142,12 @@ void resall(GlobalRecord &rec) {
     rec.trf.itrfon = 0;
     resetNumberDefaults(rec);
     resetSplineDefaults(rec);
+    defaultHiddenLines(rec);
+    defaultAreaFill(rec);
+    defaultShields(rec);
+    // The shading pattern comes after the text and curve defaults and before
+    // the stroke font.
+    selectPattern(rec, 0);
 }
 
 extern "C" void reset(const char *keyword) {

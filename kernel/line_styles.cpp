@@ -5,6 +5,7 @@
 
 #include "kavlor.h"
 #include "kernel/levels.h"
+#include "kernel/line_geometry.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -35,11 +36,6 @@ void penTo(GlobalRecord &rec, float x, float y) {
 }
 
 }  // namespace
-
-float qqatan(float a, float b) {
-    if (std::fabs(b) > 1e-6f) return std::atan2(a, b);
-    return a >= 0.0f ? 1.570796f : -1.570796f;
-}
 
 void inityp(GlobalRecord &rec) {
     LineState &line = rec.line;

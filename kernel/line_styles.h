@@ -13,6 +13,3 @@ void setDashPattern(GlobalRecord &rec, const int *lengths, int n);
 
 // connqq's branch for dashed or offset lines, to (x, y) after the origin shift.
 void connectDashed(GlobalRecord &rec, float x, float y);
-
-// atan2(a, b), with +-pi/2 when b is nearly 0 (angles with y pointing up).
-float qqatan(float a, float b);

@@ -5,11 +5,13 @@
 #include "kernel/base_transform.h"
 #include "kernel/clipping.h"
 #include "kernel/dispatch.h"
+#include "kernel/floating_horizon.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
 #include "kernel/thick_lines.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
+#include "kernel/shields.h"
 
 namespace {
 
@@ -79,8 +81,16 @@ void xline(GlobalRecord &rec, const float x[2], const float y[2]) {
     qqdraw(rec, x[1], y[1]);
 }
 
-void drawVisibleSegment(GlobalRecord &rec, float /*x1*/, float /*y1*/, float x2, float y2) {
-    xjdraw(rec, x2, y2, kPenDraw);
+void drawVisibleSegment(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
+    // Hidden-line surfaces and shields take the segment over from the device.
+    if (rec.horizon.ihidsur == 1) {
+        dhline(rec, x1, y1, kHorizonMove);
+        dhline(rec, x2, y2, kHorizonDraw);
+    } else if (rec.shield.nshield == 0) {
+        xjdraw(rec, x2, y2, kPenDraw);
+    } else {
+        qqbl01(rec, x1, y1, x2, y2);
+    }
 }
 
 void qqstrk(GlobalRecord &rec) {

@@ -8,12 +8,15 @@
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
 #include "kernel/date_state.h"
+#include "kernel/fill_state.h"
 #include "kernel/format_state.h"
+#include "kernel/horizon_state.h"
 #include "kernel/line_state.h"
 #include "kernel/message_state.h"
 #include "kernel/number_state.h"
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
+#include "kernel/shield_state.h"
 #include "kernel/spline_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
@@ -34,4 +37,7 @@ struct GlobalRecord {
     DateState date;             // base date of date axes
     SplineState spline;         // spline degree and number of interpolated points
     DeviceState dev;            // the pixel drivers (screen and memory raster)
+    FillState fill;             // shading pattern, hatch lines, fill work memory
+    ShieldState shield;         // shields: areas where lines are not drawn
+    HorizonState horizon;       // floating horizon of hidden-line surfaces
 };

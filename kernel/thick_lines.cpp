@@ -8,6 +8,7 @@
 #include "kernel/clipping.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
+#include "kernel/line_geometry.h"
 #include "kernel/line_styles.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -189,31 +190,6 @@ void qqlcap(GlobalRecord &rec, float cx, float cy, float r, float a, float &px, 
         px = x;
         py = y;
     }
-}
-
-int qqcut2(const float xa[2], const float ya[2], const float xb[2], const float yb[2], float &x,
-           float &y) {
-    const bool aVertical = xa[0] == xa[1];
-    const bool bVertical = xb[0] == xb[1];
-    const float ma = aVertical ? 0.0f : (ya[1] - ya[0]) / (xa[1] - xa[0]);
-    const float mb = bVertical ? 0.0f : (yb[1] - yb[0]) / (xb[1] - xb[0]);
-    const float ca = ya[0] - ma * xa[0];
-    const float cb = yb[0] - mb * xb[0];
-    if (!aVertical && !bVertical) {
-        if (std::fabs(ma - mb) < 0.001f) return 0;
-        x = (ca - cb) / (mb - ma);
-        y = (mb * ca - ma * cb) / (mb - ma);
-        return 1;
-    }
-    if (aVertical && bVertical) return 0;
-    if (aVertical) {
-        x = xa[0];
-        y = mb * x + cb;
-    } else {
-        x = xb[0];
-        y = ma * x + ca;
-    }
-    return 1;
 }
 
 extern "C" void linwid(int width) {

@@ -12,7 +12,3 @@ void drawWideOutline(GlobalRecord &rec);
 // continuing from (px, py), which becomes the last point drawn.
 void qqlcap(GlobalRecord &rec, float cx, float cy, float r, float a, float &px, float &py);
 
-// Intersection of the line through (xa, ya) with the line through (xb, yb);
-// 0 when they are parallel.
-int qqcut2(const float xa[2], const float ya[2], const float xb[2], const float yb[2], float &x,
-           float &y);
