@@ -23,6 +23,8 @@ struct ColourState {
     int nrgbtab[256] = {};      // the colour table, 0xRRGGBB
     int iusrvlt = 0;            // 1 when myvlt gave the table before kavini
     int nclrcyc[kCurveCycleLength] = {};  // curve colour cycle, entries 1..30 at 0..29
+    int ivltfil = 0;            // 1 when vltfil saved or loaded a colour-table file
+    char cvltfil[257] = "";     // name of that colour-table file
 };
 
 // Parts of an explicit colour value 0x01BBGGRR.

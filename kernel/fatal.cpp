@@ -10,3 +10,8 @@ void endProcess(const char *line) {
     std::fflush(nullptr);
     std::exit(1);
 }
+
+void endProcessAfterWarning() {
+    std::fflush(nullptr);
+    std::exit(1);
+}

@@ -5,3 +5,6 @@
 #pragma once
 
 [[noreturn]] void endProcess(const char *line);
+
+// The same after a numbered warning that already said why.
+[[noreturn]] void endProcessAfterWarning();

@@ -4,6 +4,7 @@
 // a thread; the member initialisers of the topic structs are the first-use
 // defaults. kavini and resall give the plot parameters their defaults.
 #pragma once
+#include "devices/vector_state.h"
 #include "kernel/clip_state.h"
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
@@ -12,6 +13,7 @@
 #include "kernel/message_state.h"
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
+#include "kernel/text_state.h"
 #include "kernel/window_state.h"
 
 struct GlobalRecord {
@@ -24,4 +26,6 @@ struct GlobalRecord {
     ColourState colour;         // colour table and colour values
     LineState line;             // polyline buffer
     ClipState clip;             // clip rectangle or circle
+    TextState text;             // text height, angle and font
+    VectorFileState vec;        // pen paths and writers of the vector files
 };
