@@ -144,8 +144,11 @@ void inipsc(GlobalRecord &rec) {
     const bool landscape = isLandscape(page);
     const float across = float(landscape ? page.nypage : page.nxpage) * s;
     const float up = float(landscape ? page.nxpage : page.nypage) * s;
-    formatC(text, sizeof text, "%s %d %d %d %d\n", "%%BoundingBox: ", int(float(ox) * kPointsPerUnit),
-            int(float(oy) * kPointsPerUnit), int((float(ox) + across) * kPointsPerUnit + 1.0f),
+    // One point of margin on every side: lines along the page's edges are
+    // stroked half outside it.
+    formatC(text, sizeof text, "%s %d %d %d %d\n", "%%BoundingBox: ",
+            int(float(ox) * kPointsPerUnit) - 1, int(float(oy) * kPointsPerUnit) - 1,
+            int((float(ox) + across) * kPointsPerUnit + 1.0f),
             int((float(oy) + up) * kPointsPerUnit + 1.0f));
     writeOutput(rec, text);
     formatC(text, sizeof text, landscape ? "%s %4.1f L\n" : "%s %4.1f P\n", "%%Creator: KAVLOR ",
