@@ -3,7 +3,8 @@
 # "apt-get update" first when it must install anything.
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
-TEST_PACKAGES=(hp2xx openjdk-17-jdk-headless)
+TEST_PACKAGES=(hp2xx openjdk-17-jdk-headless qpdf poppler-utils ghostscript librsvg2-bin libxml2-utils
+               netpbm locales)
 
 ensure_packages() {
     local missing=() p
