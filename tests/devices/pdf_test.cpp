@@ -294,6 +294,25 @@ TEST_F(Pdf, NewPagesSetTheFillColourAgain) {
     EXPECT_TRUE(page.valid());
 }
 
+TEST_F(Pdf, TheBlackPageOfANewPageDoesNotCoverTheFinishedOne) {
+    currentRecord().page.iscrset = 0;  // a black background
+    openPdf();
+    captureStdout([] {
+        linwid(20);
+        line(100, 1000, 2800, 1000);  // in the foreground colour, white
+        newpag();
+    });
+    close("plot.pdf");
+    EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
+    const RgbImage page = renderPdf(dir.file("plot.pdf"), 20);
+    ASSERT_TRUE(page.valid());
+    int white = 0, black = 0;  // on page 1, inside a margin of 3 pixels
+    for (int y = 3; y < page.height - 3; ++y)
+        for (int x = 3; x < page.width - 3; ++x) (page.ink(x, y) ? black : white) += 1;
+    EXPECT_GT(white, 100);
+    EXPECT_GT(black, white * 10);
+}
+
 TEST_F(Pdf, DeviceStrokedWidthsJoinsCapsAndMiterLimits) {
     GlobalRecord &rec = openPdf(false);
     captureStdout([] {
