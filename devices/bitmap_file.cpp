@@ -37,10 +37,10 @@ int save(const DriverRecord &driver, FILE *file) {
     out.text(std::string_view(kRasterMagic, 20));
     out.text(std::string_view(numbers, kNumbersSize));
     out.text("       ");
-    out.bytes(driver.praster.get(), static_cast<std::size_t>(driver.nrowbytes) *
+    out.write(driver.praster.get(), static_cast<std::size_t>(driver.nrowbytes) *
                                         static_cast<std::size_t>(driver.nheight));
     out.flush();
-    return out.writeFailed() ? kBitmapFileError : kBitmapDone;
+    return out.failed() ? kBitmapFileError : kBitmapDone;
 }
 
 // The nine numbers of the header; false when they are not there.

@@ -44,7 +44,7 @@ void qqpbmp(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         std::uint8_t rgbEntry[3];
         pixels.paletteEntry(request, static_cast<int>(i), rgbEntry);
         const std::uint8_t entry[4] = {rgbEntry[2], rgbEntry[1], rgbEntry[0], 0};
-        out.bytes(entry, 4);
+        out.write(entry, 4);
     }
     for (int y = h - 1; y >= 0 && out.good(); --y) {
         const std::uint8_t *src = pixels.row(y);
@@ -57,8 +57,8 @@ void qqpbmp(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         } else {
             std::copy(src, src + pixelBytes, row.get());
         }
-        out.bytes(row.get(), rowBytes);
+        out.write(row.get(), rowBytes);
     }
     out.flush();
-    status = out.writeFailed() ? kRasterFileError : kRasterDone;
+    status = out.failed() ? kRasterFileError : kRasterDone;
 }

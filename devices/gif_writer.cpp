@@ -44,7 +44,7 @@ void qqgifbuf(GifBlockBuffer &block, ByteSink &out, int code, int width) {
         block.nbits -= 8;
         if (block.count == 255) {
             out.u8(255);
-            out.bytes(block.bytes, 255);
+            out.write(block.bytes, 255);
             block.count = 0;
         }
     }
@@ -59,7 +59,7 @@ void flushBlocks(GifBlockBuffer &block, ByteSink &out) {
     }
     if (block.count > 0) {
         out.u8(static_cast<unsigned>(block.count));
-        out.bytes(block.bytes, static_cast<std::size_t>(block.count));
+        out.write(block.bytes, static_cast<std::size_t>(block.count));
     }
     block.count = 0;
 }
@@ -144,11 +144,11 @@ void qqpgif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     for (int i = 0; i < 256; ++i) {
         std::uint8_t rgb[3];
         pixels.paletteEntry(request, i, rgb);
-        out.bytes(rgb, 3);
+        out.write(rgb, 3);
     }
     if (igifmod == 1) { // graphic control extension: the background index is transparent
         static constexpr std::uint8_t kControl[6] = {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00};
-        out.bytes(kControl, sizeof kControl);
+        out.write(kControl, sizeof kControl);
         out.u8(static_cast<unsigned>(nclrbgd) & 0xFF);
         out.u8(0);
     }
@@ -164,5 +164,5 @@ void qqpgif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     out.u8(0);    // block terminator
     out.u8(0x3B); // trailer
     out.flush();
-    status = out.writeFailed() ? kRasterFileError : kRasterDone;
+    status = out.failed() ? kRasterFileError : kRasterDone;
 }

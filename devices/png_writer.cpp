@@ -12,8 +12,8 @@ namespace {
 // length, type, data, CRC over type and data
 void chunk(ByteSink &out, const char *type, const std::uint8_t *data, std::size_t n) {
     out.u32be(static_cast<std::uint32_t>(n));
-    out.bytes(type, 4);
-    out.bytes(data, n);
+    out.write(type, 4);
+    out.write(data, n);
     std::uint32_t crc = crc32Update(0xFFFFFFFFu, reinterpret_cast<const std::uint8_t *>(type), 4);
     crc = crc32Update(crc, data, n);
     out.u32be(crc ^ 0xFFFFFFFFu);
@@ -76,7 +76,7 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
 
     ByteSink out = buffer != nullptr ? ByteSink(buffer) : ByteSink(file);
     static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    out.bytes(kSignature, 8);
+    out.write(kSignature, 8);
     std::uint8_t header[13];
     put32be(header, static_cast<std::uint32_t>(w));
     put32be(header + 4, static_cast<std::uint32_t>(h));
@@ -103,9 +103,9 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     chunk(out, "IEND", nullptr, 0);
 
     if (buffer != nullptr) {
-        status = out.bufferFull() ? 0 : static_cast<int>(out.count());
+        status = out.lost() ? 0 : static_cast<int>(out.position());
         return;
     }
     out.flush();
-    status = out.writeFailed() ? kRasterFileError : kRasterDone;
+    status = out.failed() ? kRasterFileError : kRasterDone;
 }

@@ -11,7 +11,7 @@ void qqpppm(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     formatC(header, sizeof header, "P6\n%d %d\n255\n", pixels.width(), pixels.height());
     out.text(header);
     for (int y = 0; y < pixels.height(); ++y)
-        out.bytes(pixels.row(y), static_cast<std::size_t>(pixels.width()) * 3);
+        out.write(pixels.row(y), static_cast<std::size_t>(pixels.width()) * 3);
     out.flush();
-    status = out.writeFailed() ? kRasterFileError : kRasterDone;
+    status = out.failed() ? kRasterFileError : kRasterDone;
 }

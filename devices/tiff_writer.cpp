@@ -152,15 +152,15 @@ void qqptif(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     for (std::uint32_t y = 0; y < h && out.good(); ++y) {
         const std::uint8_t *src = pixels.row(static_cast<int>(y));
         if (form != Form::Bilevel) {
-            out.bytes(src, rowBytes);
+            out.write(src, rowBytes);
             continue;
         }
         std::fill(bits.get(), bits.get() + rowBytes, 0);
         for (std::uint32_t x = 0; x < w; ++x)
             if (bilevelBit(pixels, request, src + x * pixels.bytesPerPixel(), whiteReference))
                 bits[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-        out.bytes(bits.get(), rowBytes);
+        out.write(bits.get(), rowBytes);
     }
     out.flush();
-    status = out.writeFailed() ? kRasterFileError : kRasterDone;
+    status = out.failed() ? kRasterFileError : kRasterDone;
 }

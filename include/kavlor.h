@@ -85,6 +85,23 @@ KAVLOR_API void pagera(void);
 /* Fills the page with a colour. */
 KAVLOR_API void pagfll(int colour);
 
+/* ---- Vector files: PDF, CGM, handing files to drivers ----------------------- */
+
+/* PDF option COMP (compress streams) or BUFF (keep the file in memory) ON or OFF; before kavini. */
+KAVLOR_API void pdfmod(const char *value, const char *option);
+/* After kavfin: copies the PDF kept in memory into buffer; size 0 only returns its length. */
+KAVLOR_API int pdfbuf(char *buffer, int size);
+/* Bookmark for the current PDF page at level CHAP, SECT, SUBS, PARA or SUBP. */
+KAVLOR_API void pdfmrk(const char *text, const char *level);
+/* CGM version and profile: 1 (CALS) or 4 (WebCGM); before kavini. */
+KAVLOR_API void cgmver(int version);
+/* Name of the next CGM pictures (at most 256 characters). */
+KAVLOR_API void cgmpic(const char *name);
+/* Background colour of the next CGM pictures, components 0..1. */
+KAVLOR_API void cgmbgd(float red, float green, float blue);
+/* After kavfin: hands the plot file to the driver for device, or deletes it (device NONE); option KEEP or DELE. */
+KAVLOR_API void symfil(const char *device, const char *option);
+
 /* ---- Defaults --------------------------------------------------------------- */
 
 /* Restores a group of parameters by keyword, or all of them with ALL. */

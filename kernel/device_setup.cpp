@@ -8,7 +8,13 @@
 #include "kernel/devices.h"
 #include "kernel/fatal.h"
 #include "kernel/warnings.h"
+#include "devices/cgm.h"
+#include "devices/pdf_writer.h"
+#include "devices/postscript.h"
+#include "devices/svg.h"
+#include "kernel/file_versions.h"
 #include "kernel/record.h"
+#include "kernel/record_table.h"
 #include "kernel/text_formats.h"
 
 namespace {
@@ -51,6 +57,35 @@ float hpglScale(const GlobalRecord &rec, float f) {
     return page.isclmod == 0 ? std::min(s, 4.0f * f) : s;
 }
 
+// The PDF document: its page in points (turned for a wide page), the file
+// named inside the library lock, and a black page unless reversed.
+void startPdf(GlobalRecord &rec) {
+    PageState &page = rec.page;
+    const float s = page.xdevscl;
+    const bool wide = page.nxpage > page.nypage && page.ipagmod != 2;
+    int width = int(float(page.nxpage) * s) + 1;
+    int height = int(float(page.nypage) * s) + 1;
+    if (wide) std::swap(width, height);
+    const int options = rec.format.ipdfmod;
+    int status = 0;
+    {
+        LibraryLock lock;
+        // A PDF kept in memory writes no file, so an existing one stays.
+        if ((options & 2) == 0) gfilnn(rec, rec.out.cfilnam, sizeof rec.out.cfilnam);
+        qqpdf1(rec, rec.out.cfilnam, width, height, options, wide ? 1 : 0, status);
+    }
+    if (status == -2) {
+        warnin(53);
+        endProcessAfterWarning();
+    }
+    // A file that cannot be opened: the plot goes on without it.
+    if (status == -1) warnin(36);
+    if (page.iscrmod != 2) {
+        qqpdf3(rec, 0, 0, 0, 1);
+        qqpdf4(rec, 0, 0, float(width), float(height));
+    }
+}
+
 }  // namespace
 
 void kavi03(GlobalRecord &rec) {
@@ -67,6 +102,7 @@ void kavi03(GlobalRecord &rec) {
     case DeviceFamily::Cgm:
         page.nbitpix = 24;
         page.xdevscl = 2.0f * f;
+        inicgm(rec, 1);
         break;
     case DeviceFamily::Wmf:
         page.nbitpix = 24;
@@ -92,6 +128,7 @@ void kavi03(GlobalRecord &rec) {
         float s = paperScale(rec, paperW, paperH);
         if (down) s = std::min(s, 2.0f * f);
         page.xdevscl = s;
+        inipsc(rec);
         break;
     }
     case DeviceFamily::Pdf: {
@@ -102,6 +139,7 @@ void kavi03(GlobalRecord &rec) {
         float s = paperScale(rec, paperW, paperH);
         if (down) s = std::min(s, f * 72.0f / 254.0f);
         page.xdevscl = s;
+        startPdf(rec);
         break;
     }
     case DeviceFamily::Raster: {
@@ -122,10 +160,14 @@ void kavi03(GlobalRecord &rec) {
         page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
         javaHeader(rec);
         break;
-    case DeviceFamily::Svg:
+    case DeviceFamily::Svg: {
         page.nbitpix = 24;
         page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
+        const float width = float(rec.win.nwinsiz[0]), height = float(rec.win.nwinsiz[1]);
+        qqsvg2(rec, width - 1.0f, height - 1.0f, 1);
+        if (page.iscrmod != 2) qqsvg4(rec, 0, 0, width, height, 0, 0, 0);
         break;
+    }
     default: break;
     }
 }

@@ -3,9 +3,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "devices/memory_raster.h"
+#include "devices/cgm.h"
+#include "devices/pdf_writer.h"
+#include "devices/postscript.h"
+#include "devices/svg.h"
+#include "kernel/c_format.h"
 #include "kernel/devices.h"
+#include "kernel/output_file.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -62,13 +69,26 @@ DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
 
 void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     rec.core.nvector += 1;
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    if (family == DeviceFamily::Pdf && op != kPenDraw && op != kPenMove) {
+        // PDF operations 4..9 carry a value, not a point: widths, joins, caps
+        // and miter limits come divided by the device scale and leave here in
+        // points, untruncated.
+        const float v = x * rec.page.xdevscl;
+        qqpdf2(rec, v, v, op);
+        return;
+    }
     const DevicePoint p = toDevice(rec, x, y);
-    switch (deviceFamily(rec.core.idevice)) {
+    switch (family) {
     case DeviceFamily::Gksl: gkslPen(rec, p.x, p.y, op); break;
+    case DeviceFamily::Cgm: drwcgm(rec, p.x, p.y, op); break;
     case DeviceFamily::Kyocera: kyoceraPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Hpgl: hpglPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::PostScript: drwpsc(rec, p.x, p.y, op); break;
+    case DeviceFamily::Pdf: qqpdf2(rec, p.x, p.y, op); break;
     case DeviceFamily::Java: javaPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Raster: rasterPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Svg: qqsvg2(rec, p.x, p.y, op); break;
     default: break;  // the other devices have drivers of their own
     }
 }
@@ -125,8 +145,21 @@ void qqsclr(GlobalRecord &rec, int colour) {
     }
     switch (family) {
     case DeviceFamily::Gksl: gkslColour(rec, index); break;
+    case DeviceFamily::Cgm: cgmLineColour(rec, r, g, b); break;
     case DeviceFamily::Hpgl: hpglColour(rec, index); break;
+    case DeviceFamily::PostScript: {
+        drwpsc(rec, 0, 0, 9);
+        char text[16];
+        formatC(text, sizeof text, "%3d %3d %3d f ", r, g, b);  // f: the colour
+        qpsbuf(rec, text, 14);
+        break;
+    }
+    case DeviceFamily::Pdf:
+        qqpdf3(rec, r, g, b, 0);
+        qqpdf3(rec, r, g, b, 1);
+        break;
     case DeviceFamily::Java: javaColour(rec, r, g, b); break;
+    case DeviceFamily::Svg: qqsvg3(rec, r, g, b); break;
     default: break;
     }
 }
@@ -153,15 +186,40 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     case DeviceFamily::Kyocera:
         kyoceraBox(rec, dx, dy, dw + 1, dh + 1, colour % 10);
         return;
+    case DeviceFamily::PostScript: {
+        int r = 0, g = 0, b = 0;
+        colourComponents(rec, colour, r, g, b);
+        int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
+        postScriptPoint(rec, float(left), float(top), px1, py1);
+        postScriptPoint(rec, float(right), float(bottom), px2, py2);
+        qqstrk(rec);  // lines drawn before stay below the box, as on PDF and SVG
+        drwpsc(rec, 0, 0, 9);
+        char text[64];
+        formatC(text, sizeof text, "%5d %5d %5d %5d %3d %3d %3d e ", px1, py1, px2, py2, r, g, b);
+        qpsbuf(rec, text, int(std::strlen(text)));  // e: a filled rectangle
+        return;
+    }
+    case DeviceFamily::Pdf: {
+        int r = 0, g = 0, b = 0;
+        colourComponents(rec, colour, r, g, b);
+        qqstrk(rec);
+        qqpdf3(rec, r, g, b, 1);
+        qqpdf4(rec, float(dx), float(dy), float(dw), float(dh));
+        return;
+    }
+    case DeviceFamily::Svg: {
+        int r = 0, g = 0, b = 0;
+        colourComponents(rec, colour, r, g, b);
+        qqstrk(rec);
+        qqsvg4(rec, float(dx), float(dy), float(dw + 1), float(dh + 1), r, g, b);
+        return;
+    }
     case DeviceFamily::Raster:
         qqstrk(rec);
         qqvfll(rec, dx, dy, dx + dw, dy + dh, colour);
         return;
     case DeviceFamily::Screen:
-    case DeviceFamily::Wmf:
-    case DeviceFamily::PostScript:
-    case DeviceFamily::Pdf:
-    case DeviceFamily::Svg: return;  // filled by their drivers
+    case DeviceFamily::Wmf: return;  // filled by their drivers
     default: break;
     }
     // The others are filled with horizontal lines about 0.14 mm apart; the

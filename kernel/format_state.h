@@ -3,9 +3,11 @@
 #pragma once
 
 struct FormatState {
-    int icgmpic = 0;            // CGM picture mode
-    int icgmbgd = 0;            // CGM background
-    int ncgmver = 1;            // CGM version
+    int icgmpic = 0;            // 1 when cgmpic named the pictures
+    char ccgmpic[257] = "";     // picture name given by cgmpic, at most 256 characters
+    int icgmbgd = 0;            // 1 when cgmbgd gave the background colour
+    int ncgmbgd[3] = {0, 0, 0}; // CGM background red, green, blue 0..255
+    int ncgmver = 1;            // CGM version and profile: 1 CALS, 4 WebCGM
     int ntifres = 100;          // TIFF resolution
     int itifuni = 2;            // TIFF resolution unit: 2 inch, 3 cm
     int ipngmod = 0;            // PNG mode

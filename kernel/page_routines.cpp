@@ -1,11 +1,19 @@
 // Whole-page routines: erase, newpag, pagera, pagfll.
+#include <algorithm>
+#include <cstdlib>
+
+#include "devices/cgm.h"
+#include "devices/postscript.h"
 #include "kavlor.h"
 #include "devices/memory_raster.h"
+#include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
+#include "kernel/output_file.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_formats.h"
 
 namespace {
@@ -17,6 +25,43 @@ void eraseDevice(GlobalRecord &rec) {
     case DeviceFamily::Raster: qqvers(rec); break;
     default: break;
     }
+}
+
+// A page-filling box of colour 0.
+void pageBox(GlobalRecord &rec) { dbox(rec, 0, 0, rec.page.nxpage + 1, rec.page.nypage + 1, 0); }
+
+void newPdfPage(GlobalRecord &rec) {
+    const PageState &page = rec.page;
+    const LineState &line = rec.line;
+    const float s = page.xdevscl;
+    xjdraw(rec, 0, 0, 4);
+    // The box goes on the new page: drawn before the page break it would
+    // cover the finished page.
+    if (page.iscrmod != 2) pageBox(rec);
+    const float join = float(line.ilnjoin) / s;
+    const float cap = float(line.ilncap) / s;
+    const int t = std::max(5, roundAddHalf(2.0f * float(std::abs(line.nlinwid)) * page.xunits));
+    const float width = float(t) * 0.5f * 72.0f / (254.0f * s);
+    xjdraw(rec, join, join, 7);
+    xjdraw(rec, cap, cap, 8);
+    xjdraw(rec, width, width, 6);
+    qqsclr(rec, rec.colour.ncolor);
+}
+
+void newPostScriptPage(GlobalRecord &rec) {
+    drwpsc(rec, 0, 0, 9);
+    qpsbuf(rec, "copypage ", 9);
+    qpsbuf(rec, "", -1);
+    char text[32];
+    const int n = formatC(text, sizeof text, "%s %8d ", "%%Page: 1", rec.out.npage);
+    qpsbuf(rec, text, n);
+    qpsbuf(rec, "", -1);
+    const int code = rec.core.idevice;
+    if ((code == device::kPscl || code == device::kPs) && rec.page.iscrmod != 2)
+        pageBox(rec);
+    else
+        qpsbuf(rec, "erasepage ", 10);
+    qqsclr(rec, rec.colour.ncolor);
 }
 
 }  // namespace
@@ -33,10 +78,19 @@ extern "C" void newpag(void) {
     qqstrk(*rec);
     rec->out.npage += 1;
     const int code = rec->core.idevice;
-    if (code >= 101 && code <= 150)
+    if (code >= 101 && code <= 150) {
         eraseDevice(*rec);
-    else if (deviceFamily(code) == DeviceFamily::Kyocera)
-        kyoceraNewPage(*rec);
+        return;
+    }
+    switch (deviceFamily(code)) {
+    case DeviceFamily::Cgm: inicgm(*rec, 2); break;
+    case DeviceFamily::Kyocera: kyoceraNewPage(*rec); break;
+    case DeviceFamily::Pdf: newPdfPage(*rec); break;
+    case DeviceFamily::PostScript:
+        if (code != device::kEps) newPostScriptPage(*rec);
+        break;
+    default: break;
+    }
 }
 
 extern "C" void pagera(void) {

@@ -5,6 +5,10 @@
 
 #include "kavlor.h"
 #include "devices/memory_raster.h"
+#include "devices/cgm.h"
+#include "devices/pdf_writer.h"
+#include "devices/postscript.h"
+#include "devices/svg.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/defaults.h"
@@ -71,7 +75,7 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
         break;
     case DeviceFamily::Cgm:
         qqmove(rec, 0, 0);
-        qqsbuf(rec, "\x00\xA0\x00\x40", 4);  // END PICTURE, END METAFILE
+        cgmEnd(rec);
         break;
     case DeviceFamily::Wmf: qqmove(rec, 0, 0); break;
     case DeviceFamily::Kyocera: kyoceraTrailer(rec); break;
@@ -81,7 +85,16 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
         qqrfil(rec, rec.out.fpout, code - 600);
         qqvfin(rec);
         break;
+    case DeviceFamily::PostScript:
+        drwpsc(rec, 0, 0, 999);
+        qpsbuf(rec, "showpage ", 9);
+        break;
+    case DeviceFamily::Pdf:
+        qqpdf2(rec, 0, 0, 1);
+        if ((rec.format.ipdfmod & 2) != 0) fileflag = 0;  // the PDF stays in memory
+        break;
     case DeviceFamily::Java: javaTrailer(rec); break;
+    case DeviceFamily::Svg: qqsvg2(rec, 0, 0, 999); break;
     default: break;
     }
 }

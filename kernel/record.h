@@ -18,8 +18,10 @@
 #include "kernel/page_state.h"
 #include "kernel/shield_state.h"
 #include "kernel/spline_state.h"
+#include "kernel/text_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
+#include "devices/vector_state.h"
 #include "devices/device_state.h"
 
 struct GlobalRecord {
@@ -40,4 +42,6 @@ struct GlobalRecord {
     FillState fill;             // shading pattern, hatch lines, fill work memory
     ShieldState shield;         // shields: areas where lines are not drawn
     HorizonState horizon;       // floating horizon of hidden-line surfaces
+    TextState text;             // text height, angle and font
+    VectorFileState vec;        // pen paths and writers of the vector files
 };

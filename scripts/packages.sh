@@ -11,6 +11,7 @@ TEST_PACKAGES=(
     xfonts-utils                # bdftopcf reads the BDF fonts
     netpbm imagemagick-6.q16    # decode the raster files
     clang libclang-rt-14-dev    # fuzz the image decoders with libFuzzer
+    qpdf poppler-utils ghostscript librsvg2-bin libxml2-utils  # read the vector files
 )
 
 ensure_packages() {

@@ -1,0 +1,189 @@
+// The PDF byte sink, the object table and the streams: content streams
+// collected in memory and compressed in one deflate pass, or written straight
+// with a length object after them.
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+#include "devices/pdf_writer.h"
+#include "kernel/c_format.h"
+
+namespace {
+
+constexpr int kTableStep = 100;                  // object table entries per growth
+constexpr std::size_t kContentMemory = 300000;   // bytes of one compressed content stream
+
+}  // namespace
+
+bool takeStreamMemory(PdfWriter &w, std::size_t n) {
+    if (w.streamAllocated < n) {
+        void *larger = std::realloc(w.streamMemory, n);
+        if (larger == nullptr) return false;
+        w.streamMemory = static_cast<unsigned char *>(larger);
+        w.streamAllocated = n;
+    }
+    w.streamCapacity = n;
+    w.streamLength = 0;
+    return true;
+}
+
+namespace {
+
+bool growTables(PdfWriter &w, int number) {
+    int capacity = w.objectCapacity;
+    while (number >= capacity) capacity += kTableStep;
+    auto *offsets = static_cast<long long *>(std::realloc(w.offsets, sizeof(long long) * std::size_t(capacity)));
+    if (offsets == nullptr) return false;
+    w.offsets = offsets;
+    auto *kinds = static_cast<unsigned char *>(std::realloc(w.kinds, std::size_t(capacity)));
+    if (kinds == nullptr) return false;
+    w.kinds = kinds;
+    std::fill(w.offsets + w.objectCapacity, w.offsets + capacity, 0LL);
+    std::fill(w.kinds + w.objectCapacity, w.kinds + capacity, 0);
+    w.objectCapacity = capacity;
+    return true;
+}
+
+}  // namespace
+
+void pdfPrint(PdfWriter &w, const char *format, ...) {
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    const int n = vformatC(text, sizeof text, format, args);
+    va_end(args);
+    qqpdfbuf(w, text, std::min(n, int(sizeof text) - 1));
+}
+
+void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
+    const auto *p = static_cast<const unsigned char *>(bytes);
+    std::size_t n = count < 0 ? std::strlen(static_cast<const char *>(bytes)) : std::size_t(count);
+    if (!(w.insideStream && w.streamCompressed)) {
+        w.sink.write(p, n);
+        return;
+    }
+    while (n > 0) {
+        const std::size_t room = w.streamCapacity - w.streamLength;
+        if (w.insideImage) {
+            // An image never takes more than its size.
+            const std::size_t part = std::min(n, room);
+            std::memcpy(w.streamMemory + w.streamLength, p, part);
+            w.streamLength += part;
+            return;
+        }
+        if (n > room && w.streamLength > 0) {
+            // The write would pass the stream memory: this content stream
+            // ends and a new one begins, so operators stay whole.
+            qqpdfadd(w, PdfPart::ContentStream, 2);
+            qqpdfadd(w, PdfPart::ContentStream, 1);
+            if (!w.streamCompressed) {
+                w.sink.write(p, n);
+                return;
+            }
+            continue;
+        }
+        const std::size_t part = std::min(n, room);
+        std::memcpy(w.streamMemory + w.streamLength, p, part);
+        w.streamLength += part;
+        p += part;
+        n -= part;
+    }
+}
+
+void qqpdfobj(PdfWriter &w, int number, int kind) {
+    if (number == -1) {
+        std::free(w.offsets);
+        std::free(w.kinds);
+        w.offsets = nullptr;
+        w.kinds = nullptr;
+        w.objectCapacity = 0;
+        w.tablesLost = !growTables(w, kTableStep - 1);
+        w.nextObject = 3;
+        return;
+    }
+    if (number == -2) {
+        std::free(w.offsets);
+        std::free(w.kinds);
+        w.offsets = nullptr;
+        w.kinds = nullptr;
+        w.objectCapacity = 0;
+        return;
+    }
+    // A table that cannot grow is never written through: the object is
+    // written, but the file cannot be completed correctly.
+    if (!w.tablesLost && number >= w.objectCapacity && !growTables(w, number)) w.tablesLost = true;
+    if (!w.tablesLost) {
+        w.offsets[number] = w.sink.position();
+        w.kinds[number] = static_cast<unsigned char>(kind);
+    }
+    if (kind == kPdfContent) {
+        w.pageStreams += 1;
+        w.lastStream = number;
+    }
+    pdfPrint(w, "%d 0 obj\n", number);
+    if (number >= w.nextObject) w.nextObject = number + 1;
+}
+
+bool deflateStreamMemory(PdfWriter &w, std::size_t &compressedLength) {
+    const std::size_t length = w.streamLength;
+    const std::size_t area = length + length / 100 + 13;
+    if (w.deflatedCapacity < area) {
+        void *larger = std::realloc(w.deflated, area);
+        if (larger == nullptr) return false;
+        w.deflated = static_cast<unsigned char *>(larger);
+        w.deflatedCapacity = area;
+    }
+    z_stream z{};
+    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) return false;
+    z.next_in = w.streamMemory;
+    z.avail_in = static_cast<uInt>(length);
+    z.next_out = w.deflated;
+    z.avail_out = static_cast<uInt>(area);
+    const int result = deflate(&z, Z_FINISH);
+    compressedLength = z.total_out;
+    const int end = deflateEnd(&z);
+    return result == Z_STREAM_END && end == Z_OK;
+}
+
+void contentStream(PdfWriter &w, int phase) {
+    if (phase == 1) {
+        w.streamCompressed = w.compressionRequested && takeStreamMemory(w, kContentMemory);
+        qqpdfobj(w, w.nextObject, kPdfContent);
+        if (!w.streamCompressed) {
+            pdfPrint(w, "<< /Length %d 0 R >>\n", w.nextObject);
+            qqpdfbuf(w, "stream\n");
+        }
+        w.streamStart = w.sink.position();
+        w.insideStream = true;
+        return;
+    }
+    if (!w.insideStream) return;
+    w.insideStream = false;
+    if (w.streamCompressed) {
+        std::size_t compressed = 0;
+        if (deflateStreamMemory(w, compressed)) {
+            pdfPrint(w, "<< /Length %d\n", int(compressed));
+            qqpdfbuf(w, "/Filter /FlateDecode\n");
+            qqpdfbuf(w, ">>\n");
+            qqpdfbuf(w, "stream\n");
+            qqpdfbuf(w, w.deflated, long(compressed));
+        } else {
+            pdfPrint(w, "<< /Length %d >>\n", int(w.streamLength));
+            qqpdfbuf(w, "stream\n");
+            qqpdfbuf(w, w.streamMemory, long(w.streamLength));
+        }
+        w.streamLength = 0;
+        qqpdfbuf(w, "endstream\n");
+        qqpdfbuf(w, "endobj\n");
+        return;
+    }
+    const long long length = w.sink.position() - w.streamStart;
+    qqpdfbuf(w, "endstream\n");
+    qqpdfbuf(w, "endobj\n");
+    qqpdfobj(w, w.nextObject, kPdfStructure);
+    pdfPrint(w, "%lld\n", length);
+    qqpdfbuf(w, "endobj\n");
+}

@@ -1,0 +1,279 @@
+// The PDF writer's document start and its path, page, colour and image
+// operations.
+#include <cstdlib>
+#include <new>
+
+#include "devices/decimal_text.h"
+#include "devices/pdf_writer.h"
+#include "kernel/dispatch.h"
+#include "kernel/record.h"
+
+namespace {
+
+// Operations of qqpdf2.
+enum PdfOp {
+    kEndDocument = 1,
+    kDraw = 2,
+    kMove = 3,
+    kNewPage = 4,
+    kCloseFill = 5,
+    kLineWidth = 6,
+    kLineJoin = 7,
+    kLineCap = 8,
+    kMiterLimit = 9,
+    kImageBegin = 10,
+    kImageEnd = 11,
+    kTranslate = 12,
+    kRotate = 13,
+    kPaintImage = 14,
+};
+
+constexpr std::size_t kPdfBufferStep = 512000;  // the PdfBuffer grows by this
+
+PdfWriter *writerOf(GlobalRecord &rec) { return rec.vec.ppdfwr.get(); }
+
+void endText(PdfWriter &w) {
+    if (!w.textOpen) return;
+    qqpdfbuf(w, "ET\n");  // ET
+    w.textOpen = false;
+}
+
+void strokePath(PdfWriter &w) {
+    if (w.pathOpen) qqpdfbuf(w, "S\n");  // S
+    w.pathOpen = false;
+    w.pathState = 3;
+}
+
+// "%.2f %.2f m\n" or "%.2f %.2f l\n"
+void pathPoint(PdfWriter &w, float x, float y, char op) {
+    char text[2 * kNumberTextRoom + 4];
+    char *p = putFixed(text, double(x), 2);
+    *p++ = ' ';
+    p = putFixed(p, double(y), 2);
+    *p++ = ' ';
+    *p++ = op;
+    *p++ = '\n';
+    qqpdfbuf(w, text, long(p - text));
+}
+
+// The current page is finished: its content stream, new fonts, the page object.
+void finishPage(PdfWriter &w) {
+    qqpdfadd(w, PdfPart::ContentStream, 2);
+    qqpdfadd(w, PdfPart::Fonts, 0);
+    qqpdfadd(w, PdfPart::Page, 0);
+}
+
+void freeBookmarks(PdfWriter &w) {
+    for (int i = 0; i < w.bookmarkCount; ++i) std::free(w.bookmarks[i].text);
+    std::free(w.bookmarks);
+    w.bookmarks = nullptr;
+    w.bookmarkCount = 0;
+}
+
+void endDocument(PdfWriter &w) {
+    finishPage(w);
+    qqpdfadd(w, PdfPart::Document, 0);
+    w.sink.closeFile();
+    freeBookmarks(w);
+    qqpdfobj(w, -2, 0);
+    std::free(w.streamMemory);
+    w.streamMemory = nullptr;
+    w.streamAllocated = w.streamCapacity = w.streamLength = 0;
+}
+
+}  // namespace
+
+PdfWriter::~PdfWriter() {
+    freeBookmarks(*this);
+    std::free(offsets);
+    std::free(kinds);
+    std::free(streamMemory);
+    std::free(deflated);
+}
+
+void PdfWriterFree::operator()(PdfWriter *writer) const { delete writer; }
+
+void qqpdf1(GlobalRecord &rec, const char *file, int width, int height, int options, int landscape,
+            int &status) {
+    status = 0;
+    if (!rec.vec.ppdfwr) {
+        rec.vec.ppdfwr.reset(new (std::nothrow) PdfWriter);
+        if (!rec.vec.ppdfwr) {
+            status = -2;
+            return;
+        }
+    }
+    PdfWriter &w = *rec.vec.ppdfwr;
+    w.compressionRequested = w.streamCompressed = (options & 1) != 0;
+    w.bufferMode = (options & 2) != 0;
+    w.landscape = landscape != 0;
+    w.fillRed = w.fillGreen = w.fillBlue = -1;
+    w.imageCount = w.formCount = 0;
+    w.pageNumber = 1;
+    freeBookmarks(w);
+
+    qqpdfobj(w, -1, 0);
+    if (w.tablesLost) {
+        status = -2;
+        return;
+    }
+    if (w.bufferMode) {
+        w.sink.useMemory(kPdfBufferStep, kPdfBufferStep);
+    } else if (!w.sink.openFile(file)) {
+        // The plot goes on without a file: bytes are only counted.
+        w.sink.attachFile(nullptr);
+        status = -1;
+    }
+    w.mediaWidth = width;
+    w.mediaHeight = height;
+    w.pageFirstObject = 1;
+    w.pageStreams = 0;
+    for (unsigned char &flag : w.fontFlags) flag = 0;
+    w.fontIndex = -1;
+    w.pathOpen = w.textOpen = w.textUsed = w.insideStream = w.insideImage = false;
+    w.pathState = 3;
+
+    qqpdfbuf(w, "%PDF-1.3\n");
+    qqpdfadd(w, PdfPart::ContentStream, 1);
+    qqpdfbuf(w, "0.709 w\n");
+    qqpdfbuf(w, "2 J\n");
+    qqpdfbuf(w, "2 j\n");
+}
+
+void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
+    PdfWriter *wp = writerOf(rec);
+    if (wp == nullptr) return;
+    PdfWriter &w = *wp;
+    endText(w);
+    if (op != kDraw && op != kCloseFill) strokePath(w);
+    char text[3 * kNumberTextRoom + 32];
+    switch (op) {
+    case kDraw:
+        if (w.pathState == 3) pathPoint(w, w.curX, w.curY, 'm');  // m
+        pathPoint(w, x, y, 'l');                                   // l
+        w.pathOpen = true;
+        w.pathState = 2;
+        break;
+    case kMove:
+        w.curX = x;
+        w.curY = y;
+        w.pathState = 3;
+        break;
+    case kNewPage:
+        finishPage(w);
+        w.pageNumber += 1;
+        w.pageFirstObject = w.nextObject;
+        w.pageStreams = 0;
+        // A new page starts with the initial graphics state: the fill colour
+        // must be set again.
+        w.fillRed = w.fillGreen = w.fillBlue = -1;
+        qqpdfadd(w, PdfPart::ContentStream, 1);
+        break;
+    case kCloseFill:
+        if (w.pathOpen) {
+            qqpdfbuf(w, "h\n");   // h
+            qqpdfbuf(w, "f*\n");  // f*
+        }
+        w.pathOpen = false;
+        w.pathState = 3;
+        break;
+    case kLineWidth: {  // w
+        char *p = putFixed(text, double(x), 3);
+        qqpdfbuf(w, text, long(p - text));
+        qqpdfbuf(w, " w\n");
+        break;
+    }
+    case kLineJoin: pdfPrint(w, "%d j\n", int(x + 0.5f)); break;  // j
+    case kLineCap: pdfPrint(w, "%d J\n", int(x + 0.5f)); break;   // J
+    case kMiterLimit: {                                           // M
+        char *p = putFixed(text, double(x), 3);
+        qqpdfbuf(w, text, long(p - text));
+        qqpdfbuf(w, " M\n");
+        break;
+    }
+    case kImageBegin:
+        qqpdfadd(w, PdfPart::ContentStream, 2);
+        w.imageWidth = int(x);
+        w.imageHeight = int(y);
+        qqpdfadd(w, PdfPart::Image, 1);
+        break;
+    case kImageEnd:
+        qqpdfadd(w, PdfPart::Image, 2);
+        qqpdfadd(w, PdfPart::ContentStream, 1);
+        qqpdfbuf(w, "q\n");  // q
+        break;
+    case kTranslate: {  // cm
+        char *p = putFixed(putText(text, "1 0 0 1 "), double(x), 2);
+        *p++ = ' ';
+        p = putFixed(p, double(y), 2);
+        qqpdfbuf(w, text, long(p - text));
+        qqpdfbuf(w, " cm\n");
+        break;
+    }
+    case kRotate: qqpdfbuf(w, "0 1 -1 0 0 0 cm\n"); break;
+    case kPaintImage: {  // cm, Do, Q
+        char *p = putFixed(text, double(x), 2);
+        p = putText(p, " 0 0 ");
+        p = putFixed(p, double(y), 2);
+        p = putText(p, " 0 0 cm\n");
+        qqpdfbuf(w, text, long(p - text));
+        pdfPrint(w, "/Image%d Do\n", w.imageCount);
+        qqpdfbuf(w, "Q\n");
+        break;
+    }
+    case kEndDocument: endDocument(w); break;
+    default: break;
+    }
+}
+
+void qqpdf3(GlobalRecord &rec, int r, int g, int b, int mode) {
+    PdfWriter *wp = writerOf(rec);
+    if (wp == nullptr) return;
+    PdfWriter &w = *wp;
+    strokePath(w);
+    endText(w);
+    if (mode == 1) {
+        if (r == w.fillRed && g == w.fillGreen && b == w.fillBlue) return;
+        w.fillRed = r;
+        w.fillGreen = g;
+        w.fillBlue = b;
+    }
+    char text[64];
+    char *p = text;
+    for (int c : {r, g, b}) {
+        if (c == 0) {
+            p = putText(p, "0 ");
+        } else if (c == 255) {
+            p = putText(p, "1 ");
+        } else {
+            p = putFixedWidth(p, double(c) / 255.0, 5, 3);
+            *p++ = ' ';
+        }
+    }
+    p = putText(p, mode == 1 ? "rg\n" : "RG\n");  // rg (fill) or RG (stroke)
+    qqpdfbuf(w, text, long(p - text));
+}
+
+void qqpdf4(GlobalRecord &rec, float x, float y, float width, float height) {
+    PdfWriter *wp = writerOf(rec);
+    if (wp == nullptr) return;
+    PdfWriter &w = *wp;
+    strokePath(w);
+    endText(w);
+    char text[4 * kNumberTextRoom + 16];
+    char *p = text;
+    for (float v : {x, y, width, height}) {
+        p = putFixed(p, double(v), 2);
+        *p++ = ' ';
+    }
+    p = putText(p, "re\nf\n");  // re, f
+    qqpdfbuf(w, text, long(p - text));
+}
+
+void fillPolygonPdf(GlobalRecord &rec, const float *x, const float *y, int n) {
+    if (n < 1) return;
+    const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
+    xjdraw(rec, x[0] + ox, y[0] + oy, kMove);
+    for (int i = 1; i < n; ++i) xjdraw(rec, x[i] + ox, y[i] + oy, kDraw);
+    xjdraw(rec, 0, 0, kCloseFill);
+}

@@ -1,0 +1,30 @@
+// PostScript and EPS writer (devices 501 POST, 502 PSCL, 503 EPS, 504 PS).
+// The file is a header and a prolog of short operators (u d p e f text font c
+// sec tri ReEncodeSmall), then a body of records built from them, all written
+// through the record buffer (qpsbuf) in units of 1/508 inch.
+#pragma once
+
+struct GlobalRecord;
+
+// Header comments, prolog, GermanVec and page set-up at kavini; starts the path.
+void inipsc(GlobalRecord &rec);
+
+// The pen path: op 0 start, 2 draw to (x, y), 3 (or any other) move to (x, y),
+// 9 end of a path piece (the next draw continues from its last point), 999
+// write what is pending. Paths are written as "x y u", "x y d" ..., "p" in
+// pieces of at most 50 points; each piece continues from the last point of the
+// one before. (x, y) are device units, rounded here.
+void drwpsc(GlobalRecord &rec, float x, float y, int op);
+
+// The writer side of a character in a PostScript font: "%5d %5d %5d %5d c "
+// with the character code, the device point of the middle of its baseline and
+// the angle in degrees (the prolog's c shows it centred there).
+void psCharacter(GlobalRecord &rec, int code, int x, int y, int angle);
+
+// A solid polygon filled by the device: the vertices x[n], y[n] in plot units
+// without the origin shift, written as "x y u", "x y d" ..., the first vertex
+// again, and "eofill " in the current colour.
+void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, int n);
+
+// Device point of a page point in PostScript units, rounded (boxes and fills).
+void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py);

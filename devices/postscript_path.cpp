@@ -1,0 +1,120 @@
+// The PostScript body: pen paths as u/d/p records, characters as c records,
+// and device-filled polygons, all through the record buffer.
+#include "devices/decimal_text.h"
+#include "devices/postscript.h"
+#include "kernel/output_file.h"
+#include "kernel/record.h"
+
+namespace {
+
+enum PenOp { kStart = 0, kDraw = 2, kEndPiece = 9, kFinish = 999 };
+
+int roundUnit(float v) { return int(v + 0.5f); }
+
+// "%5d %5d u " or "%5d %5d d ": one point record.
+char *pointRecord(char *p, int x, int y, char op) {
+    p = putIntWidth(p, x, 5);
+    *p++ = ' ';
+    p = putIntWidth(p, y, 5);
+    *p++ = ' ';
+    *p++ = op;
+    *p++ = ' ';
+    return p;
+}
+
+// Writes the pending path (at least two points) as u, d ..., p.
+void writePath(GlobalRecord &rec) {
+    VectorPath<int> &path = rec.vec.ps;
+    if (path.count < 2) return;
+    char text[kVectorPathPoints * 14 + 8];
+    char *p = pointRecord(text, path.x[0], path.y[0], 'u');
+    for (int i = 1; i < path.count; ++i) p = pointRecord(p, path.x[i], path.y[i], 'd');
+    *p++ = 'p';  // stroke
+    *p++ = ' ';
+    qpsbuf(rec, text, int(p - text));
+}
+
+void startAt(VectorPath<int> &path, int x, int y) {
+    path.x[0] = x;
+    path.y[0] = y;
+    path.count = 1;
+    path.lastX = x;
+    path.lastY = y;
+}
+
+}  // namespace
+
+void drwpsc(GlobalRecord &rec, float x, float y, int op) {
+    VectorPath<int> &path = rec.vec.ps;
+    switch (op) {
+    case kStart:
+        path.count = 0;
+        path.lastX = path.lastY = 0;
+        return;
+    case kDraw: {
+        if (path.count == 0) startAt(path, path.lastX, path.lastY);
+        const int px = roundUnit(x), py = roundUnit(y);
+        path.x[std::size_t(path.count)] = px;
+        path.y[std::size_t(path.count)] = py;
+        path.lastX = px;
+        path.lastY = py;
+        if (++path.count == kVectorPathPoints) {
+            writePath(rec);
+            startAt(path, px, py);  // the next piece continues from here
+        }
+        return;
+    }
+    case kEndPiece:
+    case kFinish:
+        writePath(rec);
+        path.count = 0;
+        return;
+    default:  // move
+        writePath(rec);
+        startAt(path, roundUnit(x), roundUnit(y));
+        return;
+    }
+}
+
+void psCharacter(GlobalRecord &rec, int code, int x, int y, int angle) {
+    char text[4 * 12 + 4];
+    char *p = text;
+    for (int value : {code, x, y, angle}) {
+        p = putIntWidth(p, value, 5);
+        *p++ = ' ';
+    }
+    *p++ = 'c';
+    *p++ = ' ';
+    qpsbuf(rec, text, int(p - text));
+}
+
+void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py) {
+    const PageState &page = rec.page;
+    const float s = page.xdevscl;
+    if (page.nxpage > page.nypage && page.ipagmod != 2) {
+        px = roundUnit(y * s);
+        py = roundUnit(x * s);
+    } else {
+        px = roundUnit(x * s);
+        py = roundUnit((float(page.nypage) - y) * s);
+    }
+}
+
+void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, int n) {
+    if (n < 1) return;
+    drwpsc(rec, 0, 0, kEndPiece);  // lines drawn before stay below the fill
+    const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
+    char text[16];
+    int firstX = 0, firstY = 0;
+    for (int i = 0; i < n; ++i) {
+        int px = 0, py = 0;
+        postScriptPoint(rec, x[i] + ox, y[i] + oy, px, py);
+        if (i == 0) {
+            firstX = px;
+            firstY = py;
+        }
+        qpsbuf(rec, text, int(pointRecord(text, px, py, i == 0 ? 'u' : 'd') - text));
+    }
+    qpsbuf(rec, text, int(pointRecord(text, firstX, firstY, 'd') - text));
+    qpsbuf(rec, "eofill ", 7);
+}

@@ -1,0 +1,97 @@
+// SVG text: font groups and one <text> element per character.
+#include <cmath>
+#include <cstring>
+
+#include "devices/accented_letters.h"
+#include "devices/decimal_text.h"
+#include "devices/svg.h"
+#include "kernel/c_format.h"
+#include "kernel/record.h"
+
+namespace {
+
+struct SvgFont {
+    const char *family, *weight, *style;
+};
+
+// The 35 PostScript fonts (in the order of the PDF base fonts) as SVG font
+// family, weight and style.
+SvgFont svgFont(int index) {
+    static constexpr const char *kWeights[4] = {"normal", "bold", "normal", "bold"};
+    const int variant = index % 4;
+    if (index >= 0 && index <= 3)
+        return {"Times", kWeights[variant], variant < 2 ? "normal" : "italic"};
+    if (index >= 4 && index <= 11)
+        return {"Helvetica", kWeights[variant], variant < 2 ? "normal" : "oblique"};
+    if (index >= 18 && index <= 21) {
+        const int v = index - 18;
+        return {"Courier", kWeights[v], v < 2 ? "normal" : "oblique"};
+    }
+    if (index == 34) return {"Symbol", "normal", "normal"};
+    return {"Times", "normal", "normal"};
+}
+
+}  // namespace
+
+void svgOpenTextGroup(GlobalRecord &rec) {
+    SvgState &svg = rec.vec.svg;
+    const int font = rec.text.npsfont;
+    const SvgFont f = svgFont(font);
+    const int size = int(float(rec.text.nhchar) * 22.0f * rec.page.xdevscl / 15.0f + 0.5f);
+    char text[300];
+    formatC(text, sizeof text, "<g font-family=%c%s%c font-weight=%c%s%c font-style=%c%s%c\n", '"',
+            f.family, '"', '"', f.weight, '"', '"', f.style, '"');
+    svg.sink.write(text);
+    formatC(text, sizeof text, "font-size=%c%d%c stroke=%cnone%c fill=%c#%02x%02x%02x%c>\n", '"', size,
+            '"', '"', '"', '"', svg.red, svg.green, svg.blue, '"');
+    svg.sink.write(text);
+    svg.group = SvgGroup::Text;
+    svg.font = font;
+}
+
+void qqsvg5(GlobalRecord &rec, int code, float x, float y) {
+    SvgState &svg = rec.vec.svg;
+    const TextState &t = rec.text;
+    const PageState &page = rec.page;
+    if (svg.group == SvgGroup::Stroke) {
+        qqsvg2(rec, 0, 0, 9);
+        qqsvg1(rec, 0);
+    }
+    if (svg.group == SvgGroup::Text && svg.font != t.npsfont) qqsvg1(rec, 0);
+    if (svg.group == SvgGroup::None) qqsvg1(rec, 2);
+
+    // The pen raised by the character offsets, then in SVG units.
+    const float d = t.xtxtshift + t.xtxtloff;
+    const float xr = x - d * t.xsinang;
+    const float yr = y - d * t.xcosang;
+    const float s = page.xdevscl;
+    const float sx = page.ipagmod == 1 ? yr * s : xr * s;
+    const float sy = page.ipagmod == 1 ? (float(page.nxpage) - xr) * s : yr * s;
+
+    char text[4 * kNumberTextRoom + 64];
+    char *p = text;
+    std::memcpy(p, "<text x=\"", 9);
+    p = putFixed(p + 9, double(sx), 2);
+    std::memcpy(p, "\" y=\"", 5);
+    p = putFixed(p + 5, double(sy), 2);
+    *p++ = '"';
+    if (t.nangle == 0) {
+        *p++ = '>';
+    } else {
+        std::memcpy(p, " rotate=\"", 9);
+        p = putInt(p + 9, -t.nangle);
+        *p++ = '"';
+        *p++ = '>';
+    }
+    const unsigned char c = latin1Of(code);
+    const char *escaped = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : nullptr;
+    if (escaped != nullptr) {
+        std::memcpy(p, escaped, std::strlen(escaped));
+        p += std::strlen(escaped);
+    } else {
+        *p++ = char(c);
+    }
+    std::memcpy(p, "</text>\n", 8);
+    p += 8;
+    svg.sink.write(text, std::size_t(p - text));
+}

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "devices/decimal_text.h"
+
+namespace {
+
+std::string fixed(double v, int decimals) {
+    char text[kNumberTextRoom];
+    return std::string(text, putFixed(text, v, decimals));
+}
+
+std::string printfFixed(double v, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    return text;
+}
+
+TEST(NumberText, IntegersAsPrintfWritesThem) {
+    for (int v : {0, 7, -7, 12345, -99999, 123456, 2147483647, -2147483647 - 1}) {
+        char text[kNumberTextRoom], expected[32];
+        std::snprintf(expected, sizeof expected, "%d", v);
+        EXPECT_EQ(std::string(text, putInt(text, v)), expected);
+        std::snprintf(expected, sizeof expected, "%5d", v);
+        EXPECT_EQ(std::string(text, putIntWidth(text, v, 5)), expected);
+    }
+}
+
+TEST(NumberText, FixedPointRoundsLikePrintf) {
+    struct Case {
+        double value;
+        int decimals;
+        const char *text;
+    };
+    const Case cases[] = {
+        {0.125, 2, "0.12"},    // an exact half goes to the even digit
+        {0.375, 2, "0.38"},
+        {2.5, 0, "2"},
+        {3.5, 0, "4"},
+        {-0.001, 2, "-0.00"},  // the sign of a value that rounds to zero stays
+        {-0.0, 2, "-0.00"},
+        {0.7087, 3, "0.709"},
+        {1e12, 2, "1000000000000.00"},  // large values go through printf
+    };
+    for (const Case &c : cases) EXPECT_EQ(fixed(c.value, c.decimals), c.text) << c.value;
+}
+
+TEST(NumberText, FixedPointAgreesWithPrintfOnManyFloats) {
+    std::mt19937 random(20261209);
+    std::uniform_real_distribution<float> wide(-40000.0f, 40000.0f);
+    std::uniform_int_distribution<int> cents(-4000000, 4000000);
+    for (int i = 0; i < 200000; ++i) {
+        const float v = i % 2 == 0 ? wide(random) : float(cents(random)) / 800.0f;  // many exact halves
+        for (int decimals : {1, 2, 3, 6}) {
+            ASSERT_EQ(fixed(double(v), decimals), printfFixed(double(v), decimals)) << v;
+        }
+    }
+    // Doubles that are not exact when scaled take printf's way.
+    for (double v : {0.1, 1.0 / 3.0, 2.675, 1.005}) EXPECT_EQ(fixed(v, 2), printfFixed(v, 2));
+    char text[kNumberTextRoom];
+    EXPECT_EQ(std::string(text, putFixedWidth(text, 0.5, 5, 3)), "0.500");
+    EXPECT_EQ(std::string(text, putFixedWidth(text, 1.0, 10, 6)), "  1.000000");
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <regex>
+#include <sstream>
+
+#include "devices/postscript.h"
+#include "kernel/dispatch.h"
+#include "kernel/output_file.h"
+#include "kernel/polyline.h"
+#include "tests/support/c_program.h"
+#include "tests/support/plot_fixture.h"
+#include "tests/support/rendered_image.h"
+#include "tests/support/vector_plot.h"
+
+namespace {
+
+class PostScript : public PlotTest {
+  protected:
+    // ghostscript's errors on a file; empty when it renders without one.
+    std::string gsProblems(const std::string &file, bool eps = false) {
+        std::string log;
+        const int status = runCommand(std::string("gs -q -dSAFER -dBATCH -dNOPAUSE ") +
+                                          (eps ? "-dEPSCrop " : "") + "-sDEVICE=nullpage '" + file + "'",
+                                      &log);
+        return status == 0 && log.empty() ? "" : log + " (status " + std::to_string(status) + ")";
+    }
+};
+
+int count(const std::string &text, const std::string &word) {
+    int n = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+    return n;
+}
+
+TEST_F(PostScript, EveryDeviceOfTheFamilyRenders) {
+    for (const char *device : {"POST", "PSCL", "PS", "EPS"}) {
+        GlobalRecord &rec = open(device, "plot.ps");
+        drawVectorPlot(rec);
+        newpag();
+        line(100, 100, 2000, 2000);
+        const std::string ps = close("plot.ps");
+        EXPECT_EQ(gsProblems(dir.file("plot.ps"), std::string(device) == "EPS"), "") << device;
+        // The record buffer never writes a line longer than a record.
+        std::istringstream lines(ps);
+        for (std::string l; std::getline(lines, l);) ASSERT_LE(l.size(), 80u) << device << ": " << l;
+        EXPECT_EQ(ps.substr(ps.size() - 10), "showpage \n");
+    }
+}
+
+TEST_F(PostScript, HeaderPrologAndCodeVector) {
+    open("PSCL", "plot.ps");
+    const std::string ps = maskDateTime(close("plot.ps"));
+    const std::string head = "%!PS-Adobe-2.0\n"
+                             "%%BoundingBox:  20 27 575 811\n"
+                             "%%Creator: KAVLOR   9.1 L\n"
+                             "%%CreationDate: DD.MM.YYYY , HH:MM:SS\n"
+                             "%%EndComments\n"
+                             "%%Page: 1 1\n"
+                             "2 setlinecap 2 setlinejoin\n"
+                             "/cm {0.1417322835 mul} def /rgb {255 div} def /lc 1 string def\n";
+    EXPECT_EQ(ps.substr(0, head.size()), head);
+    EXPECT_NE(ps.find("/tri { /y3 exch cm def /x3 exch cm def /y2 exch cm def\n"), std::string::npos);
+    EXPECT_NE(ps.find("    NewFontName NewFont\n    definefont pop end } def\n"
+                      " /GermanVec [ 8#177 /Adieresis\n"
+                      " 8#200 /Odieresis 8#201 /Udieresis 8#202 /adieresis\n"),
+              std::string::npos);
+    EXPECT_NE(ps.find(" 8#271 /exclamdown 8#272 /questiondown ] def\n"
+                      "  150 cm   200 cm translate 5 cm setlinewidth   1.000000  1.000000 scale\n"
+                      "0 0 3900 5516 0 0 0 e \n"),
+              std::string::npos)
+        << ps;
+}
+
+TEST_F(PostScript, BackgroundByDeviceAndScreenMode) {
+    struct Case {
+        const char *device;
+        bool reversed;
+        bool background;
+    };
+    const Case cases[] = {{"POST", false, false}, {"PSCL", false, true}, {"PS", false, false},
+                          {"PS", true, false},     {"PSCL", true, false}};
+    for (const Case &c : cases) {
+        currentRecord().page.iscrset = c.reversed ? 2 : 4;  // the screen mode REVE, or AUTO
+        open(c.device, "plot.ps");
+        const std::string ps = close("plot.ps");
+        EXPECT_EQ(ps.find(" 0 0 0 e \n") != std::string::npos, c.background) << c.device << c.reversed;
+    }
+}
+
+TEST_F(PostScript, LongPolylinesAreWrittenInPiecesOf50Points) {
+    GlobalRecord &rec = open("POST", "plot.ps");
+    xjdraw(rec, 100, 100, 3);
+    for (int i = 1; i < 120; ++i) xjdraw(rec, 100 + 10 * float(i), 100 + float(i % 7) * 30, 2);
+    const std::string ps = close("plot.ps");
+    const std::string body = ps.substr(ps.find("1.000000 scale\n"));
+    EXPECT_EQ(count(body, " u "), 3);
+    EXPECT_EQ(count(body, " d "), 49 + 49 + 21);
+    EXPECT_EQ(count(body, " p "), 3);
+    // Each later piece starts at the point where the one before ended.
+    std::string flat;
+    for (char c : body)
+        if (c != '\n') flat += c;
+    const std::regex joint(R"((\d+) (\d+) d p (\d+) (\d+) u )");
+    int joints = 0;
+    for (std::sregex_iterator it(flat.begin(), flat.end(), joint), end; it != end; ++it, ++joints) {
+        EXPECT_EQ((*it)[1], (*it)[3]);
+        EXPECT_EQ((*it)[2], (*it)[4]);
+    }
+    EXPECT_EQ(joints, 2);
+}
+
+TEST_F(PostScript, TheEpsBoundingBoxEnclosesTheDrawing) {
+    for (const char *mode : {"LAND", "PORT"}) {
+        captureStdout([&] { pagmod(mode); });
+        GlobalRecord &rec = open("EPS", "plot.eps");
+        drawVectorPlot(rec);
+        const std::string eps = close("plot.eps");
+        captureStdout([] { pagmod("LAND"); });
+        EXPECT_EQ(eps.substr(0, 24), "%!PS-Adobe-3.0 EPSF-3.0\n");
+        std::smatch declared;
+        ASSERT_TRUE(std::regex_search(eps, declared, std::regex(R"(%%BoundingBox: +(\d+) (\d+) (\d+) (\d+))")));
+        std::string log;
+        ASSERT_EQ(runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + dir.file("plot.eps") + "'",
+                             &log),
+                  0);
+        std::smatch drawn;
+        ASSERT_TRUE(std::regex_search(log, drawn, std::regex(R"(%%HiResBoundingBox: ([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+))")));
+        EXPECT_LE(std::stod(declared[1]), std::stod(drawn[1])) << mode << log;
+        EXPECT_LE(std::stod(declared[2]), std::stod(drawn[2])) << mode << log;
+        EXPECT_GE(std::stod(declared[3]), std::stod(drawn[3])) << mode << log;
+        EXPECT_GE(std::stod(declared[4]), std::stod(drawn[4])) << mode << log;
+        // The page border lies just inside the box on every side.
+        EXPECT_LT(std::stod(drawn[3]) - std::stod(drawn[1]), std::stod(declared[3]) - std::stod(declared[1]) + 1);
+        EXPECT_GT(std::stod(drawn[3]) - std::stod(drawn[1]), std::stod(declared[3]) - std::stod(declared[1]) - 3);
+        const RgbImage cropped = renderPostScript(dir.file("plot.eps"), 36, true);
+        EXPECT_TRUE(cropped.valid());
+    }
+}
+
+TEST_F(PostScript, DeviceStrokedWidthsAndAMiterLimitReadersAccept) {
+    GlobalRecord &rec = open("PSCL", "plot.ps");
+    captureStdout([] {
+        linwid(10);
+        lnjoin("SHAR");
+        lnmlt(1.0f);
+        penwid(0.5f);
+        lncap("CUT");
+        line(100, 100, 1000, 1000);
+    });
+    EXPECT_EQ(rec.line.nlinwid, -1);
+    const std::string ps = close("plot.ps");
+    std::string flat;  // the records run on across lines
+    for (char c : ps)
+        if (c != '\n') flat += c;
+    EXPECT_NE(flat.find("20 cm setlinewidth 0 setlinejoin 40 cm setmiterlimit 20 cm setmiterlimit "
+                        "2.50 cm setlinewidth 8 cm setmiterlimit 0 setlinecap "),
+              std::string::npos)
+        << flat;
+    EXPECT_EQ(gsProblems(dir.file("plot.ps")), "");
+}
+
+TEST_F(PostScript, CharactersInAReencodedStandardFont) {
+    GlobalRecord &rec = open("PS", "plot.ps");
+    // What the font selection writes for Helvetica at 40 points.
+    const char *words = "(Helvetica) (Helvetica-German) GermanVec ReEncodeSmall (Helvetica-German) 40.0 font ";
+    qpsbuf(rec, words, int(std::strlen(words)));
+    int x = 0, y = 0;
+    postScriptPoint(rec, 1000, 1000, x, y);
+    psCharacter(rec, 'A', x, y, 0);
+    postScriptPoint(rec, 1500, 1000, x, y);
+    psCharacter(rec, 127, x, y, 90);  // A with dieresis, through GermanVec
+    close("plot.ps");
+    EXPECT_EQ(gsProblems(dir.file("plot.ps")), "");
+    const double dpi = 36;
+    const RgbImage page = renderPostScript(dir.file("plot.ps"), dpi, false);
+    ASSERT_TRUE(page.valid());
+    // A landscape drawing is turned on the portrait paper: plot (x, y) lies at
+    // device (y s, x s) after the translation by (150, 200) units of 1/508 inch.
+    auto inkAround = [&](float px, float py) {
+        const double k = dpi / 508.0;
+        const int col = int((py * rec.page.xdevscl + 150) * k);
+        const int row = page.height - int((px * rec.page.xdevscl + 200) * k);
+        int inked = 0;
+        for (int dy = -6; dy <= 6; ++dy)
+            for (int dx = -6; dx <= 6; ++dx) inked += page.ink(col + dx, row + dy) ? 1 : 0;
+        return inked;
+    };
+    EXPECT_GT(inkAround(1000, 1000), 5);
+    EXPECT_GT(inkAround(1500, 1000), 5);
+    EXPECT_EQ(inkAround(2500, 300), 0);
+}
+
+}  // namespace
