@@ -10,8 +10,11 @@
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
+#include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/text.h"
+#include "kernel/text_defaults.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
@@ -64,6 +67,12 @@ struct ResetEntry {
 
 const std::array kResetEntries = {
     ResetEntry{"ALL ", [](GlobalRecord &rec) { resall(rec); }},
+    ResetEntry{"ANGL", [](GlobalRecord &rec) { setTextAngle(rec, 0); }},
+    ResetEntry{"BASA", resetBaseAlphabet},
+    ResetEntry{"CHAA", resetSlant},
+    ResetEntry{"CHAB", [](GlobalRecord &) {}},
+    ResetEntry{"CHAS", [](GlobalRecord &rec) { rec.text.xchaspc = 0.0f; }},
+    ResetEntry{"CHAW", [](GlobalRecord &rec) { rec.text.xchawth = 1.0f; }},
     ResetEntry{"CLPB", defaultClipWindow},
     ResetEntry{"CLPM", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"CLPW", defaultClipWindow},
@@ -77,7 +86,14 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
+    ResetEntry{"EUSH", [](GlobalRecord &rec) { rec.text.ieushft = 0; }},
+    ResetEntry{"FIXS", resetFixedSpacing},
+    ResetEntry{"FRME", [](GlobalRecord &rec) { rec.text.nfrmess = 0; }},
+    ResetEntry{"HEIG", [](GlobalRecord &rec) { setTextHeight(rec, jqquni(rec, 36)); }},
+    ResetEntry{"IANG", [](GlobalRecord &rec) { rec.font.xitadiv = 3.732f; }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
+    ResetEntry{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
+    ResetEntry{"NEWM", resetMixCharacters},
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
     ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
@@ -87,8 +103,14 @@ const std::array kResetEntries = {
                    rec.page.nxorg = 0;
                    rec.page.nyorg = 0;
                }},
+    ResetEntry{"SETB", [](GlobalRecord &rec) { rec.text.xsetbas = 0.8f; }},
     ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"SETE", [](GlobalRecord &rec) { rec.text.xsetexp = 1.0f; }},
+    ResetEntry{"SETM", resetMixCharacters},
+    ResetEntry{"SHDC", [](GlobalRecord &rec) { rec.font.ishdcha = 0; }},
+    ResetEntry{"SMXA", [](GlobalRecord &rec) { rec.text.nsmxalf = 0; }},
     ResetEntry{"SPLM", resetSplineDefaults},
+    ResetEntry{"SYMR", [](GlobalRecord &rec) { rec.symbol.xsymrot = 0.0f; }},
     ResetEntry{"UNIT", defaultMessageStream},
     ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
     ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
@@ -110,6 +132,10 @@ void resall(GlobalRecord &rec) {
     rec.trf.itrfon = 0;
     resetNumberDefaults(rec);
     resetSplineDefaults(rec);
+    resetTextDefaults(rec);
+    resetTextHeight(rec);
+    setTextAngle(rec, 0);
+    resetTextFont(rec);
 }
 
 extern "C" void reset(const char *keyword) {

@@ -8,6 +8,7 @@
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
 #include "kernel/date_state.h"
+#include "kernel/font_state.h"
 #include "kernel/format_state.h"
 #include "kernel/line_state.h"
 #include "kernel/message_state.h"
@@ -15,6 +16,9 @@
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
 #include "kernel/spline_state.h"
+#include "kernel/symbol_state.h"
+#include "kernel/tex_state.h"
+#include "kernel/text_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
 
@@ -32,4 +36,8 @@ struct GlobalRecord {
     NumberState number;         // number format and national characters of plotted numbers
     DateState date;             // base date of date axes
     SplineState spline;         // spline degree and number of interpolated points
+    TextState text;             // text settings and the string being drawn
+    FontState font;             // stroke and device fonts
+    TexState tex;               // formula notation
+    SymbolState symbol;         // marker symbols
 };
