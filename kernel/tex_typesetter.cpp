@@ -13,6 +13,7 @@
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/stroke_text.h"
 #include "kernel/tex_keywords.h"
 #include "kernel/tex_typesetter.h"
 #include "kernel/text.h"
@@ -39,6 +40,7 @@ struct Base {
     bool integral = false;      // int or oint: limits move half a height apart
     float after[2] = {0, 0};    // the pen after the operator
     float width = 0.0f;         // its advance less the gap
+    float gap = 0.0f;           // the gap after it
     float height = 0.0f;
 };
 
@@ -312,7 +314,7 @@ void script(Typesetter &ts, bool exponent) {
         if (!ts.measure) {
             // Centred on the operator, from the widths of the measuring pass.
             const float width = limit < kTexLimits ? ts.tex().xlimwidth[limit] : 0.0f;
-            qqspace(ts, -float(int(0.5f * b.width + t.xchrgap + 0.5f * width)));
+            qqspace(ts, -float(int(0.5f * b.width + b.gap + 0.5f * width)));
             if (b.integral) qqspace(ts, exponent ? 0.5f * b.height : -0.5f * b.height);
         }
         qqheight(ts, exponent ? 1 : 2);
@@ -371,7 +373,8 @@ void bigOperator(Typesetter &ts, TexConstruct op) {
     Base b;
     b.after[0] = t.xtxtpen[0];
     b.after[1] = t.xtxtpen[1];
-    b.width = penDistance(ts.rec, start) - t.xchrgap;
+    b.gap = t.xchrgap;
+    b.width = penDistance(ts.rec, start) - b.gap;
     b.height = float(t.nhchar);
     b.integral = op == TexConstruct::integral || op == TexConstruct::contour;
     // \limits or \nolimits right after the operator holds for the rest of the text.
@@ -425,12 +428,11 @@ void fraction(Typesetter &ts) {
     setPen(ts, start);
     qqspace(ts, (wider - known.numWidth) / 2.0f);
     const float numStart[2] = {t.xtxtpen[0], t.xtxtpen[1]};
-    Box outer = openBox(ts, numRise);
+    const Box outer = openBox(ts, numRise);
     group(ts);
     measured.numWidth = penDistance(ts.rec, numStart);
     measured.numHeight = x.xtexheight - numRise;
     measured.numDepth = std::min(0.0f, x.xtexdepth - numRise);
-    closeBox(ts, outer);
     restore(ts, saved);
 
     if (!ts.stopped() && qqlookup(ts.rec) != '{') error(ts, "Missing denominator for fractions");
@@ -443,16 +445,22 @@ void fraction(Typesetter &ts) {
         setPen(ts, start);
         qqspace(ts, (wider - known.denWidth) / 2.0f);
         const float denStart[2] = {t.xtxtpen[0], t.xtxtpen[1]};
-        outer = openBox(ts, denRise);
+        openBox(ts, denRise);
         group(ts);
         measured.denWidth = penDistance(ts.rec, denStart);
         measured.denHeight = x.xtexheight - denRise;
         measured.denDepth = std::min(0.0f, x.xtexdepth - denRise);
-        closeBox(ts, outer);
         restore(ts, saved);
     }
     --ts.fractions;
     ts.partScripts = outerPart;
+    // The box of the fraction where its parts stand once their extents are
+    // known: in the measuring pass the parts were placed without them.
+    const float top = bar + 0.3f * h - measured.numDepth + measured.numHeight;
+    const float bottom = bar - 0.3f * h - measured.denHeight + measured.denDepth;
+    x.xtexheight = outer.height;
+    x.xtexdepth = outer.depth;
+    closeBox(ts, {top, bottom});
     if (ts.stopped()) return;
     if (ts.measure) x.frac[index] = measured;
     const float width = std::max(measured.numWidth, measured.denWidth);
@@ -675,6 +683,7 @@ int qqparse(GlobalRecord &rec, int measure) {
     x.xtexheight = 0.0f;
     x.xtexop = 0.2f * float(t.nhchar);
     t.ialfcur = t.ialfstr;
+    salfpa(rec, t.ialfstr);  // the gap of the text's alphabet, for spaces before any character
     Typesetter ts(rec, measure != 0);
     ts.startHeight = t.nhchar;
     parseSequence(ts, SequenceEnd::text);

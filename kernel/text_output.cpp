@@ -60,6 +60,7 @@ void beginString(GlobalRecord &rec, int measuring) {
     t.xtxtslant = t.xchaang;
     t.xtxtshift = 0.0f;
     t.xtxtloff = 0.0f;
+    t.xchrgap = 0.0f;
     t.imixon = 0;
     t.cmixoff = 0;
     t.cinsbuf[0] = '\0';
@@ -267,8 +268,7 @@ Measure measureString(GlobalRecord &rec, const char *text) {
         if (qqparse(rec, 1) == 0) {
             restoreHeightAndColour(rec);
             t.xtxtpen[0] = t.xtxtpen[1] = 0.0f;
-            if (qqparse(rec, 0) == 0)
-                result.length = nintqq(std::sqrt(t.xtxtpen[0] * t.xtxtpen[0] + t.xtxtpen[1] * t.xtxtpen[1]));
+            if (qqparse(rec, 0) == 0) result.length = nintqq(reachedLength(t));
         }
         t.nsmxalf = mixed;
     } else {
