@@ -121,10 +121,12 @@ void qqbdf2(const BdfFont &font, int coding, int code, int x, int y, int angle, 
             nibble = c - 'A' + 10;
         else
             continue;
+        // Rounded to the nearest pixel: the rows below the baseline (negative
+        // y) keep their own pixel rows.
         for (int bit = 3; bit >= 0; --bit, ++gx)
             if ((nibble >> bit) & 1)
-                pixel(context, x + int(cs * float(gx) - sn * float(gy) + 0.5f),
-                      y - int(cs * float(gy) + sn * float(gx) + 0.5f));
+                pixel(context, x + int(std::floor(cs * float(gx) - sn * float(gy) + 0.5f)),
+                      y - int(std::floor(cs * float(gy) + sn * float(gx) + 0.5f)));
     }
 }
 

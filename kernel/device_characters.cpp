@@ -79,7 +79,7 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
     char record[48];
     const int n = formatC(record, sizeof record, "%5d %5d %5d %5d c ", code, int(float(px) * s + 0.5f),
                           int(float(py) * s + 0.5f), angle);
-    qpsbuf(rec, record, n);
+    qqsbuf(rec, record, n);  // the record whole, blanks and all
 }
 
 PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
