@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iconv.h>
 #include <string>
 
+#include "kernel/character_codes.h"
 #include "kernel/stroke_text.h"
 #include "tests/kernel/text_fixture.h"
 
@@ -213,6 +215,43 @@ TEST_F(Fonts, AccentedLettersOfTheIsoCodingsDrawAsMapped) {
         std::vector<PenOp> shifted = expected;
         for (PenOp &op : shifted) op.x += advance;  // after the x and its gap
         EXPECT_TRUE(sameOps(letter, shifted, 1.0f)) << c.coding << " " << c.iso;
+    }
+}
+
+// Unicode code point of one byte in an ISO 8859 charset, by the C library;
+// -1 for a byte the charset leaves undefined.
+int decodeIso(const char *charset, int byte) {
+    iconv_t cd = iconv_open("UTF-32LE", charset);
+    if (cd == iconv_t(-1)) return -1;
+    char in[1] = {char(byte)};
+    unsigned char out[4] = {0, 0, 0, 0};
+    char *pin = in, *pout = reinterpret_cast<char *>(out);
+    size_t nin = 1, nout = 4;
+    const size_t r = iconv(cd, &pin, &nin, &pout, &nout);
+    iconv_close(cd);
+    if (r == size_t(-1)) return -1;
+    return out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24;
+}
+
+TEST_F(Fonts, EveryCodeOfTheIsoCodingsReachesItsLetterOrABlank) {
+    struct Coding {
+        int coding;
+        const char *charset;
+        int letters;  // the codes of the charset that the stroke fonts have
+    };
+    const Coding codings[] = {{1, "ISO-8859-1", 64}, {2, "ISO-8859-2", 81}, {3, "ISO-8859-3", 71}};
+    for (const Coding &c : codings) {
+        int letters = 0;
+        for (int iso = 127; iso <= 255; ++iso) {
+            const int code = qqgcod(c.coding, iso);
+            if (code == 32) continue;
+            ++letters;
+            int expected = decodeIso(c.charset, iso);
+            if (expected == 0x110) expected = 0xD0;  // D and d with stroke share the codes of Eth and eth
+            if (expected == 0x111) expected = 0xF0;
+            EXPECT_EQ(strokeCodeUnicode(code), expected) << c.charset << " " << iso;
+        }
+        EXPECT_EQ(letters, c.letters) << c.charset;
     }
 }
 

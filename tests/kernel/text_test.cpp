@@ -46,6 +46,13 @@ TEST_F(Text, LengthsOfTheDefaultFont) {
     }
 }
 
+TEST_F(Text, TextsAreMeasuredEvenBeforeTheFirstPlot) {
+    // A thread's first call: the record is made with the default font and height.
+    EXPECT_EQ(nlmess("AB"), 70);
+    EXPECT_EQ(captureStdout([] { messag("AB", 10, 10); }),
+              " <<<< Warning   3: Incorrect level in messag!   (   0)\n");
+}
+
 TEST_F(Text, TheDefaultFontIsMonospaced) {
     open();
     for (int code = 33; code <= 126; ++code) {
