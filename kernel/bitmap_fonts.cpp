@@ -17,8 +17,9 @@
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
-// Pixels reach the raster or window through the pixel drivers; until those
-// are linked in, bitmap characters advance the pen but set no pixels.
+// Pixels reach the raster or window through the pixel drivers; a weak
+// reference until they define qqbdfpix: bitmap characters then advance the
+// pen but set no pixels.
 [[gnu::weak]] void qqbdfpix(GlobalRecord &rec, int x, int y);
 
 namespace {

@@ -13,7 +13,7 @@
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
-// Marker symbols of the dispatch.
+// Marker symbols of the dispatch; a weak reference until it defines dsymbl.
 [[gnu::weak]] void dsymbl(GlobalRecord &rec, int n, int x, int y);
 
 namespace {

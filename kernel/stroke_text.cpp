@@ -9,8 +9,8 @@
 #include "kernel/text.h"
 
 // Fills the character outline collected in xshdcon/yshdcon with lines (the
-// shading fill of the fills); outline characters are filled only once it is
-// linked in.
+// shading fill); a weak reference until the fills define it, and outline
+// characters are filled only then.
 [[gnu::weak]] void shdfll(GlobalRecord &rec, int n);
 
 namespace {

@@ -13,6 +13,7 @@
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
+// Marker symbols are drawn by the dispatch; a weak reference until it defines dsymbl.
 [[gnu::weak]] void dsymbl(GlobalRecord &rec, int n, int x, int y);
 
 extern "C" void symbol(int n, int nx, int ny) {

@@ -19,7 +19,7 @@
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 
-// The frame round a text, drawn by the dispatch.
+// The frame round a text; a weak reference until the dispatch defines it.
 [[gnu::weak]] void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness,
                           float angle);
 
@@ -152,22 +152,26 @@ int drawCharacters(GlobalRecord &rec, int n, StringRun &run) {
     return longest;
 }
 
-// The frame round a drawn text (and, with the shields, the text's shield):
-// a box that clears the text by the line spacing on every side.
-void frameText(GlobalRecord &rec, const char *text, int nx, int ny, const StringRun &run) {
-    TextState &t = rec.text;
-    if (t.nfrmess == 0 || dframe == nullptr) return;
+// The box round a drawn text that its frame (and the shield of texts)
+// follows: it clears the text by the line spacing on every side.
+struct TextBox {
+    int x, y, width, height;
+};
+
+TextBox textBox(GlobalRecord &rec, const char *text, int nx, int ny, const StringRun &run) {
+    const TextState &t = rec.text;
     int H = 0, O = 0, L = 0;
     qqgmsg(rec, text, H, O, L);
     const float h = float(t.nhchar);
     const float m = rec.line.xlinesp - 1.0f;
     const float e = (t.xsetexp + t.xsetbas - 1.0f) * h * float(int(run.exponent) + int(run.index));
     const float v = -m * h - float(H - t.nhchar) - e;
-    const int height = int(float(O + H) + 2.0f * m * h + e);
-    const int width = L + int(2.0f * m * h);
-    const int x = int(v * t.xsinang - m * h * t.xcosang + float(nx));
-    const int y = int(v * t.xcosang + float(ny) + m * h * t.xsinang);
-    dframe(rec, x, y, width, height, t.nfrmess, float(t.nangle));
+    TextBox box;
+    box.height = int(float(O + H) + 2.0f * m * h + e);
+    box.width = L + int(2.0f * m * h);
+    box.x = int(v * t.xsinang - m * h * t.xcosang + float(nx));
+    box.y = int(v * t.xcosang + float(ny) + m * h * t.xsinang);
+    return box;
 }
 
 // The upper-left corner of the text now drawn, as messag takes it: a
@@ -234,13 +238,15 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
     if (outsidePage(rec, ex, ey)) reportOutOfPage(rec, "Endpoint   ", ex, ey, false);
 
     restoreHeightAndColour(rec);
-    if (t.nfrmess != 0) {
+    // The string's PostScript font again before the frame measures the text.
+    restorePostScriptFont(rec);
+    if (t.nfrmess != 0 && dframe != nullptr) {
         if (continued) textCorner(rec, nx, ny);
         char copy[kTextLength + 1];
         qqcopy(copy, text, kTextLength);
-        frameText(rec, copy, nx, ny, run);
+        const TextBox box = textBox(rec, copy, nx, ny, run);
+        dframe(rec, box.x, box.y, box.width, box.height, t.nfrmess, float(t.nangle));
     }
-    restorePostScriptFont(rec);
 }
 
 namespace {
