@@ -32,7 +32,7 @@ struct StringRun {
     bool index = false;
 };
 
-// Step 1: the working copy with escapes applied, cut after its last non-blank
+// The working copy of a text: escapes applied, cut after its last non-blank
 // character. Returns its length; 0 for a blank or empty text.
 int copyString(GlobalRecord &rec, const char *text) {
     TextState &t = rec.text;
@@ -44,7 +44,8 @@ int copyString(GlobalRecord &rec, const char *text) {
     return n;
 }
 
-// Steps 2 and 3: the per-string state.
+// The state of a string at its start: heights, colour and the copies of the
+// character settings that instructions may change.
 void beginString(GlobalRecord &rec, int measuring) {
     TextState &t = rec.text;
     t.itxtmeas = measuring;

@@ -1,5 +1,5 @@
 // Helpers of the text tests: plots on HPGL read back as pen operations, and
-// where the Part's placement rules put the strokes of a glyph.
+// where the placement rules of texts put the strokes of a glyph.
 #pragma once
 #include <cmath>
 #include <functional>
