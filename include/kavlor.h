@@ -148,7 +148,7 @@ KAVLOR_API void chawth(float x);
 /* Extra spacing between characters in character heights. */
 KAVLOR_API void chaspc(float x);
 /* Slant of characters in degrees, -60..60. */
-KAVLOR_API void chaang(float angle);
+KAVLOR_API void chaang(float degrees);
 /* Fixed character width: factor x of the character height. */
 KAVLOR_API void fixspc(float x);
 /* 8-bit coding of texts: STAN, ISO1, ISO2, ISO3. */
@@ -221,7 +221,7 @@ KAVLOR_API void symbol(int n, int nx, int ny);
 /* Height of marker symbols in plot units, 1..10000. */
 KAVLOR_API void hsymbl(int n);
 /* Rotation of marker symbols in degrees. */
-KAVLOR_API void symrot(float angle);
+KAVLOR_API void symrot(float degrees);
 /* User symbol number isym of n points (x, y) in -1..1, filled when ifill is 1. */
 KAVLOR_API void mysymb(const float *x, const float *y, int n, int isym, int ifill);
 
