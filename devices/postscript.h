@@ -16,10 +16,6 @@ void inipsc(GlobalRecord &rec);
 // one before. (x, y) are device units, rounded here.
 void drwpsc(GlobalRecord &rec, float x, float y, int op);
 
-// The writer side of a character in a PostScript font: "%5d %5d %5d %5d c "
-// with the character code, the device point of the middle of its baseline and
-// the angle in degrees (the prolog's c shows it centred there).
-void psCharacter(GlobalRecord &rec, int code, int x, int y, int angle);
 
 // A solid polygon filled by the device: the vertices x[n], y[n] in plot units
 // without the origin shift, written as "x y u", "x y d" ..., the first vertex

@@ -76,18 +76,6 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
     }
 }
 
-void psCharacter(GlobalRecord &rec, int code, int x, int y, int angle) {
-    char text[4 * 12 + 4];
-    char *p = text;
-    for (int value : {code, x, y, angle}) {
-        p = putIntWidth(p, value, 5);
-        *p++ = ' ';
-    }
-    *p++ = 'c';
-    *p++ = ' ';
-    qpsbuf(rec, text, int(p - text));
-}
-
 void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py) {
     const PageState &page = rec.page;
     const float s = page.xdevscl;

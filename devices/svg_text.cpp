@@ -35,7 +35,7 @@ SvgFont svgFont(int index) {
 
 void svgOpenTextGroup(GlobalRecord &rec) {
     SvgState &svg = rec.vec.svg;
-    const int font = rec.text.npsfont;
+    const int font = rec.font.npsfont;
     const SvgFont f = svgFont(font);
     const int size = int(float(rec.text.nhchar) * 22.0f * rec.page.xdevscl / 15.0f + 0.5f);
     char text[300];
@@ -57,7 +57,7 @@ void qqsvg5(GlobalRecord &rec, int code, float x, float y) {
         qqsvg2(rec, 0, 0, 9);
         qqsvg1(rec, 0);
     }
-    if (svg.group == SvgGroup::Text && svg.font != t.npsfont) qqsvg1(rec, 0);
+    if (svg.group == SvgGroup::Text && svg.font != rec.font.npsfont) qqsvg1(rec, 0);
     if (svg.group == SvgGroup::None) qqsvg1(rec, 2);
 
     // The pen raised by the character offsets, then in SVG units.

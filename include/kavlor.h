@@ -84,6 +84,9 @@ KAVLOR_API void newpag(void);
 KAVLOR_API void pagera(void);
 /* Fills the page with a colour. */
 KAVLOR_API void pagfll(int colour);
+/* Header line of text1, date, time, version and text2 in corner 1..4 (lower left, lower right,
+ * upper right, upper left), direction 0 horizontal or 1 vertical. */
+KAVLOR_API void paghdr(const char *text1, const char *text2, int corner, int direction);
 
 /* ---- Vector files: PDF, CGM, handing files to drivers ----------------------- */
 
@@ -142,6 +145,102 @@ KAVLOR_API void lncap(const char *cap);
 KAVLOR_API void lnmlt(float limit);
 /* Line spacing factor of multi-line text. */
 KAVLOR_API void linesp(float factor);
+
+/* ---- Text --------------------------------------------------------------------- */
+
+/* Draws text with its upper-left corner at (nx, ny); nx = ny = 999 continues the last text. */
+KAVLOR_API void messag(const char *text, int nx, int ny);
+/* Length of text in plot units in the current font and settings. */
+KAVLOR_API int nlmess(const char *text);
+/* Character height in plot units, 1..10000. */
+KAVLOR_API void height(int n);
+/* Text angle in degrees, counter-clockwise. */
+KAVLOR_API void angle(int n);
+/* Justification of messag: LEFT, CENT, RIGH. */
+KAVLOR_API void txtjus(const char *key);
+/* Thickness of a frame drawn round every messag text; 0 none. */
+KAVLOR_API void frmess(int thickness);
+/* Width factor of characters, 0 < x < 2. */
+KAVLOR_API void chawth(float x);
+/* Extra spacing between characters in character heights. */
+KAVLOR_API void chaspc(float x);
+/* Slant of characters in degrees, -60..60. */
+KAVLOR_API void chaang(float degrees);
+/* Fixed character width: factor x of the character height. */
+KAVLOR_API void fixspc(float x);
+/* 8-bit coding of texts: STAN, ISO1, ISO2, ISO3. */
+KAVLOR_API void chacod(const char *coding);
+
+/* ---- Formula notation -------------------------------------------------------- */
+
+/* Texts as formulas in the manner of TeX: OFF or ON. */
+KAVLOR_API void texmod(const char *mode);
+/* Switches (OFF, ON) the option LIMI (limits above and below) or ITAL (italic letters). */
+KAVLOR_API void texopt(const char *mode, const char *option);
+/* Value of an option of the formula notation: EXP, the size factor of scripts. */
+KAVLOR_API void texval(float value, const char *key);
+
+/* ---- Alphabets and control characters ---------------------------------------- */
+
+/* Slot n 1..6 of mixed alphabets: alphabet STAN GREE MATH ITAL SCRI RUSS INST and its
+ * shift-in and shift-out characters. */
+KAVLOR_API void smxalf(const char *alph, const char *cin, const char *cout, int n);
+/* First slot of an alphabet and its shift characters (2 bytes each); 0 when none. */
+KAVLOR_API int gmxalf(const char *alph, char *cin, char *cout);
+/* Switches on the exponent and index control characters. */
+KAVLOR_API void mixalf(void);
+/* Control characters ^ (exponent), _ (index), % (reset). */
+KAVLOR_API void newmix(void);
+/* Control character c for EXP, IND, RES, LEG or TEX. */
+KAVLOR_API void setmix(const char *c, const char *key);
+/* Height factor of exponents and indices. */
+KAVLOR_API void setexp(float x);
+/* Baseline shift of exponents and indices in character heights. */
+KAVLOR_API void setbas(float x);
+/* Base alphabet of texts: STAN, GREE, MATH, ITAL, SCRI, RUSS. */
+KAVLOR_API void basalf(const char *key);
+/* Escape character c of GERM, DANI, SPAN, FREN, ACUT, GRAV, CIRC or TURK letters. */
+KAVLOR_API void eushft(const char *kind, const char *c);
+
+/* ---- Fonts ------------------------------------------------------------------- */
+
+/* The default stroke font. */
+KAVLOR_API void kavalf(void);
+/* Stroke fonts: complex, simplex, duplex, triplex, gothic. */
+KAVLOR_API void complx(void);
+KAVLOR_API void simplx(void);
+KAVLOR_API void duplx(void);
+KAVLOR_API void triplx(void);
+KAVLOR_API void gothic(void);
+/* Outline fonts: sans serif, sans serif bold, serif. */
+KAVLOR_API void helve(void);
+KAVLOR_API void helves(void);
+KAVLOR_API void serif(void);
+/* Fills the characters of the outline fonts. */
+KAVLOR_API void shdcha(void);
+/* A standard PostScript font on PostScript, PDF and SVG output. */
+KAVLOR_API void psfont(const char *name);
+/* Greek and italic characters in PostScript fonts: NONE, GREE, ITAL, BOTH. */
+KAVLOR_API void psmode(const char *mode);
+/* A Windows font on the screen and in WMF files. */
+KAVLOR_API void winfnt(const char *name);
+/* An X11 font (not available). */
+KAVLOR_API void x11fnt(const char *name, const char *option);
+/* A bitmap font on raster output: COMP, SIMP or HELV. */
+KAVLOR_API void bmpfnt(const char *name);
+/* The device's own font, where it has one; else complx. */
+KAVLOR_API void hwfont(void);
+
+/* ---- Marker symbols ---------------------------------------------------------- */
+
+/* Marker symbol n centred on (nx, ny). */
+KAVLOR_API void symbol(int n, int nx, int ny);
+/* Height of marker symbols in plot units, 1..10000. */
+KAVLOR_API void hsymbl(int n);
+/* Rotation of marker symbols in degrees. */
+KAVLOR_API void symrot(float degrees);
+/* User symbol number isym of n points (x, y) in -1..1, filled when ifill is 1. */
+KAVLOR_API void mysymb(const float *x, const float *y, int n, int isym, int ifill);
 
 /* ---- Base transformation and conversions -------------------------------------- */
 /* Shifts everything drawn afterwards by (nx, ny) plot units. */
@@ -335,6 +434,10 @@ KAVLOR_API void numfmt(const char *format);
 /* Decimal POIN/COMM, separator NONE/SPAC/POIN/COMM, sign NONE/SPAC/PLUS, NOEQ/EQUA. */
 KAVLOR_API void numode(const char *decimal, const char *separator, const char *sign,
                        const char *exponent);
+/* Plots x with ndig decimals (-1: an integer) at (nx, ny) in the format of numfmt. */
+KAVLOR_API void number(float x, int ndig, int nx, int ny);
+/* Length in plot units of what number would plot. */
+KAVLOR_API int nlnumb(float x, int ndig);
 
 /* ---- Dates ----------------------------------------------------------------- */
 

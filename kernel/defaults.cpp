@@ -11,8 +11,11 @@
 #include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
+#include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/text.h"
+#include "kernel/text_defaults.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
@@ -80,6 +83,12 @@ struct ResetEntry {
 
 const std::array kResetEntries = {
     ResetEntry{"ALL ", [](GlobalRecord &rec) { resall(rec); }},
+    ResetEntry{"ANGL", [](GlobalRecord &rec) { setTextAngle(rec, 0); }},
+    ResetEntry{"BASA", resetBaseAlphabet},
+    ResetEntry{"CHAA", resetSlant},
+    ResetEntry{"CHAB", [](GlobalRecord &) {}},
+    ResetEntry{"CHAS", [](GlobalRecord &rec) { rec.text.xchaspc = 0.0f; }},
+    ResetEntry{"CHAW", [](GlobalRecord &rec) { rec.text.xchawth = 1.0f; }},
     ResetEntry{"CLPB", defaultClipWindow},
     ResetEntry{"CLPM", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"CLPW", defaultClipWindow},
@@ -93,7 +102,14 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
+    ResetEntry{"EUSH", [](GlobalRecord &rec) { rec.text.ieushft = 0; }},
+    ResetEntry{"FIXS", resetFixedSpacing},
+    ResetEntry{"FRME", [](GlobalRecord &rec) { rec.text.nfrmess = 0; }},
+    ResetEntry{"HEIG", [](GlobalRecord &rec) { setTextHeight(rec, jqquni(rec, 36)); }},
+    ResetEntry{"IANG", [](GlobalRecord &rec) { rec.font.xitadiv = 3.732f; }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
+    ResetEntry{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
+    ResetEntry{"NEWM", resetMixCharacters},
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
     ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
     ResetEntry{"NOAR", defaultAreaFill},
@@ -104,7 +120,13 @@ const std::array kResetEntries = {
                    rec.page.nxorg = 0;
                    rec.page.nyorg = 0;
                }},
+    ResetEntry{"SETB", [](GlobalRecord &rec) { rec.text.xsetbas = 0.8f; }},
     ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
+    ResetEntry{"SETE", [](GlobalRecord &rec) { rec.text.xsetexp = 1.0f; }},
+    ResetEntry{"SETM", resetMixCharacters},
+    ResetEntry{"SHDC", [](GlobalRecord &rec) { rec.font.ishdcha = 0; }},
+    ResetEntry{"SMXA", [](GlobalRecord &rec) { rec.text.nsmxalf = 0; }},
+    ResetEntry{"SYMR", [](GlobalRecord &rec) { rec.symbol.xsymrot = 0.0f; }},
     ResetEntry{"SHDP", [](GlobalRecord &rec) { selectPattern(rec, 0); }},
     ResetEntry{"SHIE",
                [](GlobalRecord &rec) {
@@ -145,9 +167,11 @@ void resall(GlobalRecord &rec) {
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
     defaultShields(rec);
-    // The shading pattern comes after the text and curve defaults and before
-    // the stroke font.
+    resetTextDefaults(rec);
+    resetTextHeight(rec);
+    setTextAngle(rec, 0);
     selectPattern(rec, 0);
+    resetTextFont(rec);
 }
 
 extern "C" void reset(const char *keyword) {

@@ -35,3 +35,12 @@ struct DevicePoint {
     float x, y;
 };
 DevicePoint toDevice(const GlobalRecord &rec, float x, float y);
+
+// Marker symbol n (0..23, or the user symbol of mysymb) centred on the page
+// point (x, y), nhsymb high and turned by xsymrot; the origin shift is added.
+void dsymbl(GlobalRecord &rec, int n, int x, int y);
+
+// A frame of |thickness| rings round the rectangle from (x, y), width by
+// height, turned by angle degrees about (x, y): outwards for a positive,
+// inwards for a negative thickness; the origin shift is added.
+void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness, float angle);

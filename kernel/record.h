@@ -9,6 +9,7 @@
 #include "kernel/core_state.h"
 #include "kernel/date_state.h"
 #include "kernel/fill_state.h"
+#include "kernel/font_state.h"
 #include "kernel/format_state.h"
 #include "kernel/horizon_state.h"
 #include "kernel/line_state.h"
@@ -18,11 +19,13 @@
 #include "kernel/page_state.h"
 #include "kernel/shield_state.h"
 #include "kernel/spline_state.h"
+#include "kernel/symbol_state.h"
+#include "kernel/tex_state.h"
 #include "kernel/text_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
-#include "devices/vector_state.h"
 #include "devices/device_state.h"
+#include "devices/vector_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -42,6 +45,9 @@ struct GlobalRecord {
     FillState fill;             // shading pattern, hatch lines, fill work memory
     ShieldState shield;         // shields: areas where lines are not drawn
     HorizonState horizon;       // floating horizon of hidden-line surfaces
-    TextState text;             // text height, angle and font
     VectorFileState vec;        // pen paths and writers of the vector files
+    TextState text;             // text settings and the string being drawn
+    FontState font;             // stroke and device fonts
+    TexState tex;               // formula notation
+    SymbolState symbol;         // marker symbols
 };

@@ -11,6 +11,14 @@ int qqcopy(char *dst, const char *src, int n) {
     return i;
 }
 
+int dsblnk(char *string, int n) {
+    int out = 0;
+    for (int i = 0; i < n && string[i] != '\0'; ++i)
+        if (string[i] != ' ') string[out++] = string[i];
+    string[out] = '\0';
+    return out;
+}
+
 extern "C" void upstr(char *text) {
     if (text == nullptr) return;
     for (; *text != '\0'; ++text) *text = upperAscii(*text);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "devices/postscript.h"
+#include "kernel/device_fonts.h"
 #include "kernel/dispatch.h"
 #include "kernel/output_file.h"
 #include "kernel/polyline.h"
@@ -165,11 +166,10 @@ TEST_F(PostScript, CharactersInAReencodedStandardFont) {
     // What the font selection writes for Helvetica at 40 points.
     const char *words = "(Helvetica) (Helvetica-German) GermanVec ReEncodeSmall (Helvetica-German) 40.0 font ";
     qpsbuf(rec, words, int(std::strlen(words)));
-    int x = 0, y = 0;
-    postScriptPoint(rec, 1000, 1000, x, y);
-    psCharacter(rec, 'A', x, y, 0);
-    postScriptPoint(rec, 1500, 1000, x, y);
-    psCharacter(rec, 127, x, y, 90);  // A with dieresis, through GermanVec
+    pschar(rec, 'A', 1000, 1000, 0);
+    rec.text.nangle = 90;
+    pschar(rec, 127, 1500, 1000, 0);  // A with dieresis, through GermanVec
+    rec.text.nangle = 0;
     close("plot.ps");
     EXPECT_EQ(gsProblems(dir.file("plot.ps")), "");
     const double dpi = 36;

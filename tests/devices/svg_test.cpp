@@ -102,7 +102,7 @@ TEST_F(Svg, ColourAndWidthChangesCloseTheStrokeGroup) {
 
 TEST_F(Svg, TextInIso88591WithEscapes) {
     GlobalRecord &rec = openSvg();
-    rec.text.npsfont = 5;  // Helvetica-Bold
+    rec.font.npsfont = 5;  // Helvetica-Bold
     rec.text.nhchar = 60;
     setrgb(0, 0.5f, 0);
     float x = 200;
@@ -115,7 +115,7 @@ TEST_F(Svg, TextInIso88591WithEscapes) {
     rec.text.nangle = 30;
     rec.text.xsinang = 0.5f;
     rec.text.xcosang = 0.8660254f;
-    rec.text.npsfont = 34;  // Symbol: a new group
+    rec.font.npsfont = 34;  // Symbol: a new group
     qqsvg5(rec, 'c', x + 50, 500);
     line(0, 0, 100, 100);
     const std::string svg = body(close("plot.svg"));

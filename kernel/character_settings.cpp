@@ -1,0 +1,44 @@
+// The settings that shape characters of every font kind: width factor,
+// spacing, slant, fixed width and the 8-bit coding of texts.
+#include <cmath>
+
+#include "kavlor.h"
+#include "kernel/levels.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+extern "C" void chawth(float x) {
+    GlobalRecord &rec = chkini("chawth");
+    if (x <= 0.0f || x >= 2.0f) {
+        warnin(2);
+        return;
+    }
+    rec.text.xchawth = x;
+}
+
+extern "C" void chaspc(float x) { chkini("chaspc").text.xchaspc = x; }
+
+extern "C" void chaang(float a) {
+    GlobalRecord &rec = chkini("chaang");
+    if (a < -60.0f || a > 60.0f) {
+        warnin(2);
+        return;
+    }
+    rec.text.xchaang = 1.0f / std::tan((90.0f - a) * rec.core.xdegrad);
+}
+
+extern "C" void fixspc(float x) {
+    GlobalRecord &rec = chkini("fixspc");
+    if (x <= 0.0f) {
+        warnin(2);
+        return;
+    }
+    rec.text.xfixspc = x;
+    rec.text.ifixspc = 1;
+}
+
+extern "C" void chacod(const char *coding) {
+    GlobalRecord &rec = chkini("chacod");
+    const int i = jqqind("STAN+ISO1+ISO2+ISO3", 4, coding);
+    if (i != 0) rec.text.ichacod = i - 1;
+}

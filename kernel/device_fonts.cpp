@@ -1,0 +1,199 @@
+// Choosing device fonts: psfont, psmode, winfnt, x11fnt, hwfont; the
+// PostScript font records of the output, and the font switching for Greek and
+// italic characters.
+#include "devices/svg.h"
+#include "kernel/device_fonts.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "kavlor.h"
+#include "kernel/bitmap_fonts.h"
+#include "kernel/c_format.h"
+#include "kernel/devices.h"
+#include "kernel/levels.h"
+#include "kernel/message_stream.h"
+#include "kernel/output_file.h"
+#include "kernel/ps_fonts.h"
+#include "kernel/record.h"
+#include "kernel/record_table.h"
+#include "kernel/stroke_text.h"
+#include "kernel/text_utils.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+constexpr char kGermanSuffix[] = "-German";
+constexpr int kSymbolFont = 34;
+constexpr float kPointsPerPlotUnit = 0.28346458f;  // 72 / 254
+
+bool postScriptFile(const GlobalRecord &rec) { return deviceFamily(rec.core.idevice) == DeviceFamily::PostScript; }
+
+// Size of the PostScript font for character height h, in the units of the
+// PostScript output.
+float postScriptSize(const GlobalRecord &rec, int h) {
+    return (1000.0f / float(rec.font.npsunit)) * float(h) * rec.page.xdevscl * kPointsPerPlotUnit * 0.5f;
+}
+
+void writeFontSize(GlobalRecord &rec, const char *name) {
+    char text[kFontNameLength + 48];
+    const int n = formatC(text, sizeof text, "(%s) %.1f font ", name, double(postScriptSize(rec, rec.text.nhchar)));
+    qpsbuf(rec, text, n);
+}
+
+void reportWarning101(const char *text) {
+    qqserr(text);
+    warnin(101);
+}
+
+}  // namespace
+
+void selectPostScriptFont(GlobalRecord &rec, int font) {
+    FontState &f = rec.font;
+    const PsFont &ps = cfnt[font];
+    selectStrokeFont(rec, int(StrokeFontId::complx));
+    qqcopy(f.chwfont, ps.name);
+    f.npsfont = font;
+    f.npsunit = ps.unit;
+    psFontWidths(font, f.nchwid);
+    for (int i = kPsWidths; i < kDeviceWidths; ++i) f.nchwid[i] = 0;
+    if (postScriptFile(rec)) {
+        // A copy of the font with the accented letters at the codes 127..186.
+        char text[4 * kFontNameLength];
+        const int n = formatC(text, sizeof text, "(%s) (%s%s) GermanVec ReEncodeSmall ", ps.name, ps.name,
+                              kGermanSuffix);
+        qpsbuf(rec, text, n);
+        char german[kFontNameLength + 1];
+        formatC(german, sizeof german, "%s%s", ps.name, kGermanSuffix);
+        writeFontSize(rec, german);
+        qqcopy(f.chwfont, german);
+    }
+    f.ifontyp = int(FontKind::postscript);
+}
+
+void switchPostScriptFont(GlobalRecord &rec, int alphabet) {
+    FontState &f = rec.font;
+    const int mode = f.ipsmode;
+    if (alphabet == 2 && mode != 2) {
+        f.ipsfswitched = 1;
+        selectPostScriptFont(rec, kSymbolFont);
+    } else if (alphabet == 4 && mode != 1) {
+        const int italic = cfnt[f.npsfsave].italic;
+        if (italic >= 0) {
+            selectPostScriptFont(rec, italic);
+            f.ipsfswitched = 1;
+        }
+    } else if (alphabet == 1 && f.ipsfswitched != 0) {
+        selectPostScriptFont(rec, f.npsfsave);
+        f.ipsfswitched = 0;
+    }
+}
+
+void rememberPostScriptFont(GlobalRecord &rec) {
+    FontState &f = rec.font;
+    if (f.ifontyp != int(FontKind::postscript) || f.ipsmode == 0) return;
+    qqcopy(f.cpsfsave, f.chwfont);
+    if (char *suffix = std::strstr(f.cpsfsave, kGermanSuffix)) *suffix = '\0';
+    f.npsfsave = f.npsfont;
+    f.ipsfswitched = 0;
+}
+
+void restorePostScriptFont(GlobalRecord &rec) {
+    FontState &f = rec.font;
+    if (f.ipsfswitched == 0) return;
+    f.ipsfswitched = 0;
+    if (f.ifontyp == int(FontKind::postscript)) selectPostScriptFont(rec, f.npsfsave);
+}
+
+void deviceFontHeight(GlobalRecord &rec) {
+    FontState &f = rec.font;
+    switch (FontKind(f.ifontyp)) {
+    case FontKind::postscript:
+        // PDF takes the size with each character; SVG ends the text group,
+        // and the next character starts one of the new size.
+        if (rec.text.itxtmeas != 0) break;
+        if (deviceFamily(rec.core.idevice) == DeviceFamily::Svg) {
+            qqsvg2(rec, 0, 0, 9);
+            qqsvg1(rec, 0);
+        } else if (postScriptFile(rec)) {
+            writeFontSize(rec, f.chwfont);
+        }
+        break;
+    case FontKind::bitmap: {
+        char name[kFontNameLength + 1];
+        qqcopy(name, f.chwfont);
+        selectBitmapFont(rec, name);
+        break;
+    }
+    case FontKind::window:  // made again at the new height by the screen driver
+    case FontKind::stroke: break;
+    }
+}
+
+extern "C" void psfont(const char *name) {
+    GlobalRecord *rec = jqqlev(1, 3, "psfont");
+    if (rec == nullptr) return;
+    const DeviceFamily family = deviceFamily(rec->core.idevice);
+    if (family != DeviceFamily::PostScript && family != DeviceFamily::Pdf && family != DeviceFamily::Svg) {
+        warnin(49);
+        return;
+    }
+    int font = psFontIndex(name);
+    if (font < 0) {
+        if (rec->msg.iunit != 0) {
+            qqerrfil(*rec);
+            char given[kPsNameLength + 1];
+            qqcopy(given, name != nullptr ? name : "");
+            if (rec->msg.fpmsg != nullptr)
+                std::fprintf(rec->msg.fpmsg, " <<<< Warning: %s is not a standard font!\n", given);
+        }
+        font = 0;
+    }
+    selectPostScriptFont(*rec, font);
+}
+
+extern "C" void psmode(const char *mode) {
+    GlobalRecord &rec = chkini("psmode");
+    const int i = jqqind("NONE+GREE+ITAL+BOTH", 4, mode);
+    if (i != 0) rec.font.ipsmode = i - 1;
+}
+
+extern "C" void winfnt(const char *name) {
+    GlobalRecord &rec = chkini("winfnt");
+    const int code = rec.core.idevice;
+    if (code >= 101 && code != device::kWmf) {
+        reportWarning101("Window fonts cannot be used");
+        return;
+    }
+    // The stroke font serves the alphabets that the Windows font lacks; the
+    // Windows font itself is made and measured by the screen driver.
+    selectStrokeFont(rec, int(StrokeFontId::complx));
+    qqcopy(rec.font.chwfont, name != nullptr ? name : "");
+}
+
+extern "C" void x11fnt(const char *name, const char *option) {
+    (void)name;
+    (void)option;
+    qqcopy(currentRecord().core.cfunc, "x11fnt");
+    reportWarning101("X11 fonts cannot be used");
+}
+
+extern "C" void hwfont(void) {
+    GlobalRecord *rec = jqqlev(1, 3, "hwfont");
+    if (rec == nullptr) return;
+    const int code = rec->core.idevice;
+    if (code < 100 || code == device::kWmf) {
+        if (rec->page.ihwfont == 1) {
+            winfnt("Times New Roman");
+            return;
+        }
+        if (rec->page.ihwfont == 2) {
+            x11fnt("", "");
+            return;
+        }
+    } else if (code == device::kSvg || (code >= 501 && code <= 600)) {
+        psfont("Times-Roman");
+        return;
+    }
+    selectStrokeFont(*rec, int(StrokeFontId::complx));
+}

@@ -1,0 +1,44 @@
+// Device fonts: the standard PostScript fonts on PostScript, PDF and SVG
+// output, Windows fonts on the screen and in WMF files, and bitmap fonts on
+// raster output. A device font draws the standard alphabet (and, with the
+// PostScript mode, Greek and italic characters); the stroke font complx
+// serves the other alphabets.
+#pragma once
+
+struct GlobalRecord;
+
+// psfont after its checks: font 0..34 becomes the device font.
+void selectPostScriptFont(GlobalRecord &rec, int font);
+
+// The switching of salfpa: Greek characters in Symbol, italic ones in the
+// italic variant of the string's font, and back.
+void switchPostScriptFont(GlobalRecord &rec, int alphabet);
+// The string's PostScript font at its start, and again at its end when
+// Greek or italic characters switched fonts in between.
+void rememberPostScriptFont(GlobalRecord &rec);
+void restorePostScriptFont(GlobalRecord &rec);
+
+// A new character height for the device font in use.
+void deviceFontHeight(GlobalRecord &rec);
+
+// A character in the device font: its advance width and the gap after it;
+// the character is drawn unless the string is only measured.
+void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float &gap);
+
+// A PostScript character centred on its baseline point, as the record
+// "%5d %5d %5d %5d c " (code, device x, y, angle).
+void pschar(GlobalRecord &rec, int code, float x, float y, float width);
+
+// What the PDF writer's character routine (qqpdf5) receives for a character
+// at the pen point (x, y): the pending lines are flushed first.
+struct PdfCharacter {
+    int code;
+    float matrix[6];    // text matrix: cos, sin, -sin, cos and the position in points
+    int angle;          // degrees
+    int font;           // PostScript font index
+    int size;           // trunc((1000 / unit) * h * device scale * 10 + 0.5)
+};
+PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y);
+
+// A character in a Windows or bitmap font (font kinds 2 and 3).
+void qqchar(GlobalRecord &rec, int code, float x, float y, float width);
