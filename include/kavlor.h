@@ -445,6 +445,10 @@ KAVLOR_API int nlnumb(float x, int ndig);
 KAVLOR_API int incdat(int iday, int imon, int iyear);
 /* Weekday of the date: 1 Monday ... 7 Sunday; 0 for a bad date. */
 KAVLOR_API int nwkday(int iday, int imon, int iyear);
+/* Date of the day number ndays counted from the base date of basdat. */
+KAVLOR_API void trfdat(int ndays, int *iday, int *imon, int *iyear);
+/* Base date that date axes and incdat count their days from. */
+KAVLOR_API void basdat(int iday, int imon, int iyear);
 
 /* ---- Splines --------------------------------------------------------------- */
 
@@ -467,6 +471,210 @@ KAVLOR_API void bezier(const float *xc, const float *yc, int nc, float *xp, floa
 KAVLOR_API void rgbhsv(float r, float g, float b, float *h, float *s, float *v);
 /* Red, green and blue (0..1) of hue (degrees 0..360), saturation and value (0..1). */
 KAVLOR_API void hsvrgb(float h, float s, float v, float *r, float *g, float *b);
+
+/* ---- 2-D axis systems -------------------------------------------------------- */
+
+/* Opens a 2-D axis system: level 1 to 2. X from xa to xe with the first label at xorg and
+ * labels every xstp; Y likewise; with setscl the axes are scaled from the data instead. */
+KAVLOR_API void graf(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
+                     float ystp);
+/* Closes the axis system: level back to 1. */
+KAVLOR_API void endgrf(void);
+/* What the bottom, left, top and right sides draw: NONE, LINE, TICK, LABE, NAME. */
+KAVLOR_API void setgrf(const char *cbottom, const char *cleft, const char *ctop, const char *cright);
+/* Axis lengths in plot units, at least 2. */
+KAVLOR_API void axslen(int nxl, int nyl);
+/* Lower-left corner of the next axis system in plot units. */
+KAVLOR_API void axspos(int nxa, int nya);
+/* Plot position of the user origin of a crossed axis system. */
+KAVLOR_API void axsorg(int nxa, int nya);
+/* Axis-system type: RECT (four axes) or CROS (two axes crossing at the user origin). */
+KAVLOR_API void axstyp(const char *copt);
+/* Background colour of the axis system, -1 none. */
+KAVLOR_API void axsbgd(int nclr);
+/* The top X axis and the right Y axis are not drawn. */
+KAVLOR_API void ax2grf(void);
+/* The next axis system is scaled but not drawn. */
+KAVLOR_API void nograf(void);
+/* The next axis system is centred on the page with its labels, names and title. */
+KAVLOR_API void center(void);
+/* Margin of the clip rectangle around the axis system in plot units, -1 default. */
+KAVLOR_API void grace(int ngrace);
+/* Clipping at the page (PAGE) or at the axis system (AXIS) until endgrf. */
+KAVLOR_API void clpbor(const char *copt);
+
+/* ---- Axes, ticks and labels -------------------------------------------------- */
+
+/* Ticks per label interval, 0..1000, of the axes named in cax ("X", "XY", "XYZ"). */
+KAVLOR_API void ticks(int n, const char *cax);
+/* Major and minor tick lengths in plot units, 1..10000. */
+KAVLOR_API void ticlen(int nmaj, int nmin);
+/* Ticks on the label side (LABE), reversed (REVE) or centred (CENT). */
+KAVLOR_API void ticpos(const char *copt, const char *cax);
+/* Ticks of date axes: NONE, DAYS, MONT, QUAR, HALF, YEAR, DMON. */
+KAVLOR_API void ticmod(const char *copt, const char *cax);
+/* Logarithmic minor ticks for every integer step: AUTO or FULL. */
+KAVLOR_API void logtic(const char *copt);
+/* Times in labels with colons. */
+KAVLOR_API void timopt(void);
+/* User labels right-justified. */
+KAVLOR_API void rgtlab(void);
+/* Name and vertical labels of the right Y axis at 90 degrees instead of 270. */
+KAVLOR_API void rvynam(void);
+/* Label kind: NONE, FLOA, EXP, LOG, CLOG, ELOG, MAP, DMAP, LMAP, TIME, HOUR, SECO, MYLA, FEXP,
+ * DATE. */
+KAVLOR_API void labels(const char *copt, const char *cax);
+/* Labels horizontal (HORI) or vertical (VERT). */
+KAVLOR_API void labtyp(const char *copt, const char *cax);
+/* Labels at the ticks (TICK), between them (CENT) or shifted inside the axis (SHIF). */
+KAVLOR_API void labpos(const char *copt, const char *cax);
+/* Justification of labels: AUTO, LEFT, RIGH, OUTW, INWA. */
+KAVLOR_API void labjus(const char *copt, const char *cax);
+/* Labels of 3-D axes: STAN, HORI, PARA, OTHE. */
+KAVLOR_API void labl3d(const char *copt);
+/* Distance between axis and labels in plot units. */
+KAVLOR_API void labdis(int ndis, const char *cax);
+/* Decimals of labels, -1..100 (-1: integers without a point). */
+KAVLOR_API void labdig(int ndig, const char *cax);
+/* Decimals of labels, -1..100 (-1: integers without a point). */
+KAVLOR_API void digits(int ndig, const char *cax);
+/* Labels of all axes as integers. */
+KAVLOR_API void intax(void);
+/* Date labels: key FOR, LAN, MON, DAY, YEA, STE, CAS or SEP and its value. */
+KAVLOR_API void labmod(const char *ckey, const char *cval, const char *cax);
+/* User label number itick (1..20), at most 32 characters, for labels of kind MYLA. */
+KAVLOR_API void mylab(const char *cstr, int itick, const char *cax);
+/* Which end labels are drawn: NONE, NOFI, NOLA, NOEN, ENDS, FIRS, LAST. */
+KAVLOR_API void axends(const char *copt, const char *cax);
+/* Colour of a part of the axes (LINE, TICK, LABE, NAME, ALL), -1 the current colour. */
+KAVLOR_API void axclrs(int nclr, const char *copt, const char *cax);
+/* Axis lines are not drawn. */
+KAVLOR_API void noline(const char *cax);
+/* Axis name, at most 132 characters. */
+KAVLOR_API void name(const char *cstr, const char *cax);
+/* Justification of axis names: CENT, LEFT, RIGH. */
+KAVLOR_API void namjus(const char *copt, const char *cax);
+/* Distance between labels and axis name in plot units. */
+KAVLOR_API void namdis(int ndis, const char *cax);
+/* Height of axis names, 1..10000. */
+KAVLOR_API void hname(int nh);
+/* Rounding of logarithmic colour bars to decades: NONE, FIRS, BOTH. */
+KAVLOR_API void expzlb(const char *copt);
+/* Values at or below 0 on logarithmic axes are plotted at eps (> 0). */
+KAVLOR_API void neglog(float eps);
+
+/* ---- Automatic scaling ------------------------------------------------------- */
+
+/* The next axis system scales the axes in cax from the n values; XRES, YRES, ZRES, RES undo it. */
+KAVLOR_API void setscl(const float *xray, int n, const char *cax);
+/* Linear (LIN) or logarithmic (LOG) axes. */
+KAVLOR_API void scale(const char *copt, const char *cax);
+/* Linear (LIN) or logarithmic (LOG) axes. */
+KAVLOR_API void axsscl(const char *copt, const char *cax);
+
+/* ---- User coordinates to plot coordinates -------------------------------------- */
+
+/* Plot x of user x. */
+KAVLOR_API float xposn(float x);
+/* Plot y of user y. */
+KAVLOR_API float yposn(float y);
+/* Plot x of the user point (x, y). */
+KAVLOR_API float x2dpos(float x, float y);
+/* Plot y of the user point (x, y). */
+KAVLOR_API float y2dpos(float x, float y);
+/* Plot coordinates of the user point (x, y) of the last axis system, at any level. */
+KAVLOR_API void pos2pt(float x, float y, float *xp, float *yp);
+/* User x of plot x. */
+KAVLOR_API float xinvrs(int nx);
+/* User y of plot y. */
+KAVLOR_API float yinvrs(int ny);
+/* Plot x of user x, rounded. */
+KAVLOR_API int nxposn(float x);
+/* Plot y of user y, rounded. */
+KAVLOR_API int nyposn(float y);
+/* The n user points to plot coordinates, in place. */
+KAVLOR_API void trfrel(float *x, float *y, int n);
+
+/* ---- Titles ------------------------------------------------------------------ */
+
+/* Title line |n| (1..4), at most 132 characters; a negative n underlines it. */
+KAVLOR_API void titlin(const char *cstr, int n);
+/* Draws the title over or under the current axis system. */
+KAVLOR_API void title(void);
+/* Title above (ABOV) or below (BELO) the axis system. */
+KAVLOR_API void titpos(const char *copt);
+/* Title centred (CENT) or flush left (LEFT) or right (RIGH). */
+KAVLOR_API void titjus(const char *copt);
+/* Title flush left. */
+KAVLOR_API void lfttit(void);
+/* Shift of the title towards the axis system in plot units. */
+KAVLOR_API void vkytit(int n);
+/* Character height of titles, 1..10000. */
+KAVLOR_API void htitle(int nh);
+
+/* ---- Curves -------------------------------------------------------------------- */
+
+/* Draws the n points (x, y) as a curve in the current axis system. */
+KAVLOR_API void curve(const float *x, const float *y, int n);
+/* Curve mode: LINE, STEP, BARS, SPLI, PSPL, STEM, STAI, FBAR. */
+KAVLOR_API void polcrv(const char *copt);
+/* Thickness of curves: number of strokes, 1..10000. */
+KAVLOR_API void thkcrv(int n);
+/* Spline degree k (2..10) and number of interpolated points n (5..30000). */
+KAVLOR_API void splmod(int k, int n);
+/* Bar width: > 0 fraction of the first x interval, <= 0 plot units. */
+KAVLOR_API void barwth(float factor);
+/* Marker symbol of curves. */
+KAVLOR_API void marker(int n);
+/* Marker every n-th point; 0 no markers; negative: markers only. */
+KAVLOR_API void incmrk(int n);
+/* Curves drawn with the same attributes before they change, 1..32000. */
+KAVLOR_API void inccrv(int n);
+/* Points further apart in x than x are not joined. */
+KAVLOR_API void gapcrv(float x);
+/* Line style 0..7 of entry index (1..30) of the curve cycle. */
+KAVLOR_API void lincyc(int index, int ityp);
+/* Shading pattern of entry index (1..30) of the curve cycle. */
+KAVLOR_API void patcyc(int index, int ipat);
+/* The attributes of the next curve: the next entry of the cycle. */
+KAVLOR_API void chnatt(void);
+/* Marker 0 and the curve cycle at its first entry. */
+KAVLOR_API void resatt(void);
+/* Points outside the axis scaling are not reported. */
+KAVLOR_API void nochek(void);
+
+/* ---- Getters of axis systems and curves ---------------------------------------- */
+
+/* Lower-left corner of the axis system. */
+KAVLOR_API void getpos(int *nx, int *ny);
+/* Axis lengths X, Y, Z. */
+KAVLOR_API void getlen(int *nx, int *ny, int *nz);
+/* Scaling of axis X, Y or Z: start, end, first label, step. */
+KAVLOR_API void getgrf(float *a, float *e, float *orig, float *step, const char *cax);
+/* 0 linear, 1 logarithmic, per axis. */
+KAVLOR_API void getscl(int *ix, int *iy, int *iz);
+/* Label kinds of the three axes: NONE, FLOAT, EXP, LOG, ... */
+KAVLOR_API void getlab(char *cx, char *cy, char *cz);
+/* Label decimals per axis. */
+KAVLOR_API void getdig(int *ix, int *iy, int *iz);
+/* Ticks per label interval per axis. */
+KAVLOR_API void gettic(int *ix, int *iy, int *iz);
+/* Major and minor tick lengths. */
+KAVLOR_API void gettcl(int *nmaj, int *nmin);
+/* Distances between axes and labels. */
+KAVLOR_API void getsp1(int *ix, int *iy, int *iz);
+/* Distances between labels and names. */
+KAVLOR_API void getsp2(int *ix, int *iy, int *iz);
+/* Height of axis names. */
+KAVLOR_API int gethnm(void);
+/* Title shift and colour-bar shifts. */
+KAVLOR_API void getvk(int *nytit, int *nxbar, int *nybar);
+/* Width of colour bars. */
+KAVLOR_API int getwid(void);
+/* Width and height of the points of colour plots. */
+KAVLOR_API void getres(int *nw, int *nh);
+/* Marker symbol and its height. */
+KAVLOR_API void getsym(int *nsym, int *nh);
 
 #ifdef __cplusplus
 }

@@ -80,25 +80,68 @@ int jqqdat(int day, int month, int year) {
     return bad ? 1 : 0;
 }
 
-extern "C" int incdat(int iday, int imon, int iyear) {
-    GlobalRecord *rec = jqqlev(0, 3, "incdat");
-    if (rec == nullptr || jqqdat(iday, imon, iyear) != 0) return 0;
-    const int *base = rec->date.nbasdat;
-    if (base[4] != 1) {
-        qqserr(kNoBaseDate);
-        warnin(101);
-        return 0;
-    }
-    const long long days = daysBetween({base[0], base[1], base[2]}, {iday, imon, iyear});
+bool checkBaseDate(GlobalRecord &rec) {
+    if (rec.date.nbasdat[4] == 1) return true;
+    qqserr(kNoBaseDate);
+    warnin(101);
+    return false;
+}
+
+int dayNumber(const GlobalRecord &rec, int day, int month, int year) {
+    const int *base = rec.date.nbasdat;
+    const long long days = daysBetween({base[0], base[1], base[2]}, {day, month, year});
     // Only years hundreds of thousands of years apart give more days than an int holds.
     if (days > INT_MAX) return INT_MAX;
     if (days < INT_MIN) return INT_MIN;
     return int(days);
 }
 
+void dateOfDay(const GlobalRecord &rec, int ndays, int &day, int &month, int &year) {
+    const int *base = rec.date.nbasdat;
+    long long n = static_cast<long long>(ndays) + base[3];
+    int y = base[2];
+    if (n < 1) {
+        while (n < 1) {
+            --y;
+            n += 365 + jqqyea(y);
+        }
+    } else {
+        while (n > 365 + jqqyea(y)) {
+            n -= 365 + jqqyea(y);
+            ++y;
+        }
+    }
+    int m = 1;
+    while (m < 12 && n > jqqmon(m, y)) {
+        n -= jqqmon(m, y);
+        ++m;
+    }
+    day = int(n);
+    month = m;
+    year = y;
+}
+
+extern "C" int incdat(int iday, int imon, int iyear) {
+    GlobalRecord *rec = jqqlev(0, 3, "incdat");
+    if (rec == nullptr || jqqdat(iday, imon, iyear) != 0) return 0;
+    if (!checkBaseDate(*rec)) return 0;
+    return dayNumber(*rec, iday, imon, iyear);
+}
+
+extern "C" void trfdat(int ndays, int *iday, int *imon, int *iyear) {
+    GlobalRecord *rec = jqqlev(0, 3, "trfdat");
+    if (rec == nullptr) return;
+    if (!checkBaseDate(*rec)) return;
+    dateOfDay(*rec, ndays, *iday, *imon, *iyear);
+}
+
+int dayOfWeek(int day, int month, int year) {
+    // Weekdays are counted from Monday, 5 July 1999.
+    const long long n = daysBetween({5, 7, 1999}, {day, month, year});
+    return n >= 0 ? int(n % 7) + 1 : int((7 - (-n % 7)) % 7) + 1;
+}
+
 extern "C" int nwkday(int iday, int imon, int iyear) {
     if (jqqlev(0, 3, "nwkday") == nullptr || jqqdat(iday, imon, iyear) != 0) return 0;
-    // Weekdays are counted from Monday, 5 July 1999.
-    const long long n = daysBetween({5, 7, 1999}, {iday, imon, iyear});
-    return n >= 0 ? int(n % 7) + 1 : int((7 - (-n % 7)) % 7) + 1;
+    return dayOfWeek(iday, imon, iyear);
 }

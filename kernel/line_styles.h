@@ -11,5 +11,8 @@ void inityp(GlobalRecord &rec);
 // restarts the walk; the caller has checked the lengths.
 void setDashPattern(GlobalRecord &rec, const int *lengths, int n);
 
+// Predefined style 0..7 (checked by the caller), its lengths in the current units.
+void setLineStyle(GlobalRecord &rec, int n);
+
 // connqq's branch for dashed or offset lines, to (x, y) after the origin shift.
 void connectDashed(GlobalRecord &rec, float x, float y);

@@ -26,6 +26,11 @@
 #include "kernel/window_state.h"
 #include "devices/device_state.h"
 #include "devices/vector_state.h"
+#include "graphics2d/axis_options.h"
+#include "graphics2d/axis_system_state.h"
+#include "graphics2d/curve_state.h"
+#include "graphics2d/legend_state.h"
+#include "graphics2d/title_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -50,4 +55,9 @@ struct GlobalRecord {
     FontState font;             // stroke and device fonts
     TexState tex;               // formula notation
     SymbolState symbol;         // marker symbols
+    AxisOptionState axes;       // options of the axes: ticks, labels, names, scaling
+    AxisSystemState axsys;      // the current axis system and its user-to-plot transformation
+    TitleState title;           // titles of axis systems
+    CurveState curve;           // curve modes and the attribute cycle
+    LegendState legend;         // attributes of the legend entries
 };

@@ -1,0 +1,206 @@
+// The plain 2-D axis system: graf opens it (level 1 to 2), endgrf closes any
+// axis system. The checks of an axis (erraxs), the transformation (sxyscl) and
+// the side restrictions of setgrf (sgrafp) serve the other axis systems too.
+#include "graphics2d/axis_system.h"
+
+#include <cmath>
+#include <utility>
+
+#include "graphics2d/axis_drawing.h"
+#include "graphics2d/curves.h"
+#include "graphics2d/scaling.h"
+#include "graphics2d/transforms.h"
+#include "kavlor.h"
+#include "kernel/dispatch.h"
+#include "kernel/levels.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/text_utils.h"
+#include "kernel/warnings.h"
+
+int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, int ix, int iy) {
+    const float eps = rec.core.xeps;
+    int unusable = 0;
+    if (std::fabs(e - a) < eps) {
+        warnin(10);
+        unusable = 1;
+    }
+    if (std::fabs(step) < eps) {
+        warnin(9);
+        unusable = 1;
+    }
+    if (n <= 1) {
+        warnin(11);
+        unusable = 1;
+    }
+    if (ix + rec.page.nxorg < 0) warni1(4, ix + rec.page.nxorg);
+    if (iy + rec.page.nyorg < 0) warni1(5, iy + rec.page.nyorg);
+    if (orig < std::fmin(a, e) || orig > std::fmax(a, e)) warnin(12);
+    if ((e > a && step < 0.0f) || (e <= a && step > 0.0f)) warnin(50);
+    return unusable;
+}
+
+namespace {
+
+// One axis of sxyscl: axis values, scale, origin and user limits.
+void scaleAxis(GlobalRecord &rec, int axis, float a, float e, float orig, float step, float *grf) {
+    AxisSystemState &s = rec.axsys;
+    const AxisOptionState &o = rec.axes;
+    grf[0] = a;
+    grf[1] = e;
+    grf[2] = orig;
+    grf[3] = step;
+    s.xsclxy[axis] = float(s.naxslen[axis] - 1) / (e - a);
+    s.xaxsorg[axis] = float(s.naxspos[axis]);
+    float lo = a, hi = e;
+    if (o.ilogax[axis] == 1) {
+        if (o.isetscl[axis] == 1) {
+            lo = o.xsclmin[axis];
+            hi = o.xsclmax[axis];
+        } else {
+            lo = std::pow(10.0f, a);
+            hi = std::pow(10.0f, e);
+        }
+    }
+    if (lo > hi) std::swap(lo, hi);
+    s.xusrwin[2 * axis] = lo;
+    s.xusrwin[2 * axis + 1] = hi;
+}
+
+} // namespace
+
+void sxyscl(GlobalRecord &rec, float xa, float xe, float xor_, float xstp, float ya, float ye,
+            float yor, float ystp) {
+    scaleAxis(rec, 0, xa, xe, xor_, xstp, rec.axsys.xgrfx);
+    scaleAxis(rec, 1, ya, ye, yor, ystp, rec.axsys.xgrfy);
+}
+
+void sgrafp(GlobalRecord &rec, int side, int mode) {
+    AxisSystemState &s = rec.axsys;
+    AxisOptionState &o = rec.axes;
+    const int axis = (side == 1 || side == 3) ? 0 : 1;
+    if (mode == 0) {
+        s.isavlin = o.inoline[axis];
+        s.isavtic = o.nticks[axis];
+        s.isavlab = o.ilabels[axis];
+        qqcopy(s.csavnam, o.caxname[axis]);
+        const SideLevel allowed = SideLevel(s.isetgrf[side - 1]);
+        if (allowed < SideLevel::name) s.csavnam[0] = '\0';
+        if (allowed < SideLevel::label) s.isavlab = 0;
+        if (allowed < SideLevel::tick) s.isavtic = 0;
+        if (allowed == SideLevel::none) s.isavlin = 0;
+    }
+    std::swap(s.isavlin, o.inoline[axis]);
+    std::swap(s.isavtic, o.nticks[axis]);
+    std::swap(s.isavlab, o.ilabels[axis]);
+    std::swap(s.csavnam, o.caxname[axis]);
+}
+
+namespace {
+
+// The axis of one side, drawn with what setgrf allows it.
+void drawSide(GlobalRecord &rec, int side, const float *grf, int length, int sideFlag, int x0,
+              int y0, int axis) {
+    sgrafp(rec, side, 0);
+    daxis(rec, grf[0], grf[1], grf[2], grf[3], length, rec.axes.caxname[axis - 1], sideFlag, x0, y0,
+          rec.axes.ilogax[axis - 1], axis);
+    sgrafp(rec, side, 1);
+}
+
+// The crossed system's origin: given by axsorg (the corner follows from it) or
+// the plot position of the user origin. False when the user origin lies
+// outside the user window.
+bool placeCrossedOrigin(GlobalRecord &rec, float xa, float xe, float ya, float ye) {
+    AxisSystemState &s = rec.axsys;
+    const float eps = rec.core.xeps;
+    const float *w = s.xusrwin;
+    if (!(w[0] - eps <= 0.0f && 0.0f <= w[1] + eps && w[2] - eps <= 0.0f && 0.0f <= w[3] + eps)) {
+        qqserr("No origin found for crossed axis system");
+        warnin(101);
+        return false;
+    }
+    if (s.iaxspos == 1) {
+        const float lx = float(s.naxslen[0]), ly = float(s.naxslen[1]);
+        s.naxspos[0] = int((lx - 1.0f) * xa / (xe - xa)) + s.naxsorg[0];
+        s.naxspos[1] = int(ly - (ly - 1.0f) * ye / (ye - ya)) + s.naxsorg[1] - 1;
+        s.xaxsorg[0] = float(s.naxspos[0]);
+        s.xaxsorg[1] = float(s.naxspos[1]);
+    } else {
+        float xp = 0, yp = 0;
+        qqrel2(rec, 0.0f, 0.0f, xp, yp);
+        s.naxsorg[0] = int(xp + 0.5f);
+        s.naxsorg[1] = int(yp + 0.5f);
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
+                     float ystp) {
+    GlobalRecord *recp = jqqlev(1, 1, "graf");
+    if (recp == nullptr) return;
+    GlobalRecord &rec = *recp;
+    AxisSystemState &s = rec.axsys;
+    rec.core.ilevel = 2;
+    s.igrftyp = 0;
+    gscale(rec, xa, xe, xorg, xstp, 1);
+    gscale(rec, ya, ye, yorg, ystp, 2);
+    const int bad = erraxs(rec, xa, xe, xorg, xstp, 2, 1 - rec.page.nxorg, 1 - rec.page.nyorg) +
+                    erraxs(rec, ya, ye, yorg, ystp, 2, 1 - rec.page.nxorg, 1 - rec.page.nyorg);
+    if (bad != 0) {
+        rec.core.ilevel = 1;
+        return;
+    }
+    const bool crossed = s.iaxstyp == 1;
+    if (crossed && (rec.axes.ilogax[0] == 1 || rec.axes.ilogax[1] == 1)) {
+        qqserr("Crossed axis systems must have linear scaling");
+        warnin(101);
+        rec.core.ilevel = 1;
+        return;
+    }
+    sxyscl(rec, xa, xe, xorg, xstp, ya, ye, yorg, ystp);
+    if (crossed && !placeCrossedOrigin(rec, xa, xe, ya, ye)) {
+        rec.core.ilevel = 1;
+        return;
+    }
+    if (s.icenter == 1) {
+        newori(rec);
+        s.icenter = 2;
+    }
+    setclp(rec);
+    if (s.inograf != 0) return;
+
+    const int cx = s.naxspos[0], cy = s.naxspos[1];
+    const int lx = s.naxslen[0], ly = s.naxslen[1];
+    if (s.naxsbgd != -1) {
+        dbox(rec, cx, cy - ly + 1, cx + lx - 1, cy, s.naxsbgd);
+        qqsclr(rec, rec.colour.ncolor);
+    }
+    if (crossed) {
+        drawSide(rec, 1, s.xgrfx, lx, 0, cx, s.naxsorg[1], 1);
+        drawSide(rec, 4, s.xgrfy, ly, 1, s.naxsorg[0], cy, 2);
+        return;
+    }
+    drawSide(rec, 1, s.xgrfx, lx, 0, cx, cy, 1);
+    drawSide(rec, 4, s.xgrfy, ly, 1, cx, cy, 2);
+    if (s.iax2grf != 1) {
+        drawSide(rec, 3, s.xgrfx, lx, 1, cx, cy - ly + 1, 1);
+        drawSide(rec, 2, s.xgrfy, ly, 0, cx + lx - 1, cy, 2);
+    }
+}
+
+extern "C" void endgrf(void) {
+    GlobalRecord *rec = jqqlev(1, 3, "endgrf");
+    if (rec == nullptr) return;
+    if (rec->clip.iclpbor == 2) {
+        rec->clip.iclpbor = 0;
+        sclpax(*rec, 1);
+    }
+    rec->axsys.igraf3 = 0;
+    rec->legend.nlegcrv = 0;
+    rec->curve.nlegcrv = 1;
+    resetCurveAttributes(*rec);
+    rec->core.ilevel = 1;
+    sendbf();
+}

@@ -1,0 +1,34 @@
+// The internal routines of the axis systems, shared by graf and the axis
+// systems built on it.
+#pragma once
+
+struct GlobalRecord;
+
+// Checks one axis and prints a warning for each fault found: 10, 9 and 11 make
+// the axis unusable (result 1); 4, 5, 12 and 50 only report (result 0).
+int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, int ix, int iy);
+
+// The transformation of the axis system: axis values, scales, origin and user
+// limits from the eight values of graf and the current corner and lengths.
+void sxyscl(GlobalRecord &rec, float xa, float xe, float xor_, float xstp, float ya, float ye,
+            float yor, float ystp);
+
+// Before (mode 0) and after (mode 1) drawing side 1..4 (bottom, right, top,
+// left): limits the axis about to be drawn to what setgrf allows that side.
+void sgrafp(GlobalRecord &rec, int side, int mode);
+
+// The clip rectangle and circle of the axis system and its upper-right corner.
+void setclp(GlobalRecord &rec);
+
+// Clipping to the axis system on (mode 0) and off (mode 1).
+void sclpax(GlobalRecord &rec, int mode);
+
+// The origin shift that centres the axis system with its labels, names and
+// title on the page.
+void newori(GlobalRecord &rec);
+
+// Length in plot units of the longest label of axis 1..3 from first to end.
+int maxnuy(GlobalRecord &rec, float end, float first, float step, int axis);
+
+// Exchanges the per-axis options of two axes 1..3 (twice restores them).
+void swapxy(GlobalRecord &rec, int iax1, int iax2);

@@ -1,0 +1,90 @@
+// Settings of the next axis system: its lengths, position, type, background,
+// the sides setgrf draws, centring, the frame and the grace margin.
+#include "kavlor.h"
+#include "kernel/levels.h"
+#include "kernel/page.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+// A corner or origin given by axspos or axsorg must lie on the page with the
+// origin shift; warning 2 with the coordinate that does not.
+bool onPage(const GlobalRecord &rec, int nxa, int nya) {
+    const PageState &p = rec.page;
+    if (p.nxorg + nxa < 0 || p.nxorg + nxa > p.nxpage) {
+        warni1(2, nxa);
+        return false;
+    }
+    if (p.nyorg + nya < 0 || p.nyorg + nya > p.nypage) {
+        warni1(2, nya);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" void axslen(int nxl, int nyl) {
+    GlobalRecord *rec = jqqlev(1, 1, "axslen");
+    if (rec == nullptr || jqqval(nxl, 2, -1) != 0 || jqqval(nyl, 2, -1) != 0) return;
+    rec->axsys.naxslen[0] = nxl;
+    rec->axsys.naxslen[1] = nyl;
+}
+
+extern "C" void axspos(int nxa, int nya) {
+    GlobalRecord *rec = jqqlev(1, 1, "axspos");
+    if (rec == nullptr || !onPage(*rec, nxa, nya)) return;
+    rec->axsys.naxspos[0] = nxa;
+    rec->axsys.naxspos[1] = jqqyvl(*rec, nya);
+    rec->axsys.iaxspos = 0;
+}
+
+extern "C" void axsorg(int nxa, int nya) {
+    GlobalRecord *rec = jqqlev(1, 1, "axsorg");
+    if (rec == nullptr || !onPage(*rec, nxa, nya)) return;
+    rec->axsys.naxsorg[0] = nxa;
+    rec->axsys.naxsorg[1] = jqqyvl(*rec, nya);
+    rec->axsys.iaxspos = 1;
+}
+
+extern "C" void axstyp(const char *copt) {
+    GlobalRecord &rec = chkini("axstyp");
+    const int i = jqqind("RECT+CROS", 2, copt);
+    if (i != 0) rec.axsys.iaxstyp = i - 1;
+}
+
+extern "C" void axsbgd(int nclr) {
+    chkini("axsbgd").axsys.naxsbgd = nclr;
+}
+
+extern "C" void ax2grf(void) {
+    chkini("ax2grf").axsys.iax2grf = 1;
+}
+
+extern "C" void nograf(void) {
+    chkini("nograf").axsys.inograf = 1;
+}
+
+extern "C" void center(void) {
+    GlobalRecord &rec = chkini("center");
+    if (rec.axsys.icenter == 0) rec.axsys.icenter = 1;
+}
+
+extern "C" void grace(int ngrace) {
+    chkini("grace").axsys.igrace = ngrace;
+}
+
+extern "C" void setgrf(const char *c1, const char *c2, const char *c3, const char *c4) {
+    GlobalRecord *recp = jqqlev(1, 1, "setgrf");
+    if (recp == nullptr) return;
+    GlobalRecord &rec = *recp;
+    // Bottom, left, top, right: the words of isetgrf run bottom, right, top, left.
+    const char *keys[4] = {c1, c2, c3, c4};
+    constexpr AxisSide kSides[4] = {AxisSide::bottom, AxisSide::left, AxisSide::top,
+                                    AxisSide::right};
+    for (int k = 0; k < 4; ++k) {
+        const int i = jqqind("NONE+LINE+TICK+LABE+NAME", 5, keys[k]);
+        if (i != 0) rec.axsys.isetgrf[int(kSides[k])] = i - 1;
+    }
+}

@@ -1,0 +1,127 @@
+// Ticks of an axis: n per label interval with every n-th one major,
+// logarithmic minor ticks within decades, and the ticks of date axes that
+// step by months.
+#include <cmath>
+
+#include "graphics2d/axis_drawing.h"
+#include "graphics2d/label_kinds.h"
+#include "graphics2d/label_text.h"
+#include "kernel/record.h"
+#include "kernel/rounding.h"
+
+namespace {
+
+// Tick positions of iticpos and date tick modes of iticmod.
+constexpr int kTicksCentred = 2;
+constexpr int kDateTicksDays = 1;
+
+// Counts and positions far beyond the page are cut where an int ends.
+int toInt(float v) {
+    constexpr float kLimit = 2.0e9f;
+    if (!(v < kLimit)) return int(kLimit);
+    if (!(v > -kLimit)) return -int(kLimit);
+    return int(v);
+}
+
+// Where the ticks of one axis go.
+struct TickAxis {
+    float a, f; // axis start and plot units per axis unit
+    int x0, y0;
+    bool horizontal;
+    bool centred; // ticks start half their length before the axis
+};
+
+void drawTick(GlobalRecord &rec, const TickAxis &ax, int p, int length) {
+    const int s = ax.centred ? -length / 2 : 0;
+    if (ax.horizontal)
+        rvline(rec, p, ax.y0 + s, p, ax.y0 + s + length);
+    else
+        rvline(rec, ax.x0 + s, p, ax.x0 + s + length, p);
+}
+
+// Plot position of an axis value, rounded as the ticks of a value are.
+int valuePosition(const TickAxis &ax, float v) {
+    if (ax.horizontal) return toInt((v - ax.a) * ax.f + float(ax.x0) + 0.5f);
+    return toInt(float(ax.y0) + 0.5f - (v - ax.a) * ax.f);
+}
+
+// Date axes that step by months: major ticks at the labels, minor ticks at
+// every step of the date tick mode or at every day.
+void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int major, int minor,
+                int axis) {
+    const AxisOptionState &o = rec.axes;
+    const int labelKind = o.ilmdste[axis - 1];
+    const int tickMode = o.iticmod[axis - 1];
+    int width = 0;
+    const int n = jqqnlb(rec, orig, e, labelKind);
+    for (int i = 0; i <= n; ++i)
+        drawTick(rec, ax, valuePosition(ax, qqxlab(rec, orig, e, width, i, labelKind)), major);
+    if (tickMode > kDateTicksDays) {
+        const int m = jqqnlb(rec, orig, e, tickMode - 1);
+        for (int i = 0; i <= m; ++i)
+            drawTick(rec, ax, valuePosition(ax, qqxlab(rec, orig, e, width, i, tickMode - 1)),
+                     minor);
+    } else if (tickMode == kDateTicksDays) {
+        const float lo = std::fmin(ax.a, e), hi = std::fmax(ax.a, e);
+        for (float d = std::ceil(lo); d <= hi; d += 1.0f)
+            drawTick(rec, ax, valuePosition(ax, d), minor);
+    }
+}
+
+// Minor ticks at 2..9 times each power of ten inside the axis.
+void logarithmicTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int minor) {
+    const float lo = std::fmin(ax.a, e), hi = std::fmax(ax.a, e);
+    const int first = toInt(std::floor(std::fmin(orig, lo))) - 1;
+    const int last = toInt(std::ceil(hi));
+    for (int decade = first; decade <= last; ++decade) {
+        for (int m = 2; m <= 9; ++m) {
+            const float v = std::log10(float(m) * std::pow(10.0f, float(decade)));
+            if (v < lo || v > hi) continue;
+            const int d = nintqq((v - ax.a) * ax.f);
+            drawTick(rec, ax, ax.horizontal ? d + ax.x0 : ax.y0 - d, minor);
+        }
+    }
+}
+
+bool nearInteger(float v) {
+    return std::fabs(v - float(nintqq(v))) < 1.0e-4f;
+}
+
+} // namespace
+
+void markx(GlobalRecord &rec, float a, float e, float orig, float step, int length, int major,
+           int minor, int n, int x0, int y0, int logarithmic, int ticpos, int axis) {
+    if (n <= 0) return;
+    const AxisOptionState &o = rec.axes;
+    TickAxis ax{a, float(length - 1) / (e - a), x0, y0, axis == 1, ticpos == kTicksCentred};
+
+    const bool dates = LabelClass(o.ilabkin[axis - 1]) == LabelClass::dates;
+    if (dates && o.ilmdste[axis - 1] > 0) {
+        monthTicks(rec, ax, e, orig, major, minor, axis);
+        return;
+    }
+    bool logMinor = false;
+    if (logarithmic == 1 && n > 1 && nearInteger(orig)) {
+        const bool decadeStep = o.ilogtic == 1 ? nearInteger(step) && nintqq(step) != 0
+                                               : std::fabs(std::fabs(step) - 1.0f) < 1.0e-4f;
+        if (decadeStep) {
+            logMinor = true;
+            step = step > 0.0f ? 1.0f : -1.0f;
+            n = 1;
+        }
+    }
+    if (dates) {
+        n = 1;
+        if (o.iticmod[axis - 1] == kDateTicksDays) step = step > 0.0f ? 1.0f : -1.0f;
+    }
+    const float t = step / float(n);
+    const float f = ax.f;
+    const int first = -toInt((orig - a) / t + 0.0001f);
+    const int last = toInt((e - orig) / t + 0.0001f);
+    for (int i = first; i <= last; ++i) {
+        const int p = axis == 1 ? toInt((orig - a) * f + float(i) * t * f + float(x0) + 0.5f)
+                                : toInt(float(y0) + 0.5f - (orig - a) * f - float(i) * t * f);
+        drawTick(rec, ax, p, i % n == 0 ? major : minor);
+    }
+    if (logMinor) logarithmicTicks(rec, ax, e, orig, minor);
+}

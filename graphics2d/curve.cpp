@@ -1,0 +1,236 @@
+// curve: a data series in the current axis system as a polyline, steps,
+// stairs, stems, bars, filled bars or a spline; widened by repeated strokes,
+// clipped to the axis system, with the attributes of the cycle and a legend
+// entry.
+#include <cmath>
+
+#include "graphics2d/axis_system.h"
+#include "graphics2d/curve_spline.h"
+#include "graphics2d/curves.h"
+#include "graphics2d/transforms.h"
+#include "kavlor.h"
+#include "kernel/area_fill.h"
+#include "kernel/dispatch.h"
+#include "kernel/hatch_patterns.h"
+#include "kernel/levels.h"
+#include "kernel/line_styles.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+constexpr int kSolidPattern = 16;
+
+// The pen in user coordinates.
+inline void moveTo(GlobalRecord &rec, float x, float y) {
+    float xp, yp;
+    qqrel2(rec, x, y, xp, yp);
+    strtqq(rec, xp, yp);
+}
+
+inline void drawTo(GlobalRecord &rec, float x, float y) {
+    float xp, yp;
+    qqrel2(rec, x, y, xp, yp);
+    connqq(rec, xp, yp);
+}
+
+void drawPolyline(GlobalRecord &rec, const float *x, const float *y, int n) {
+    const CurveState &c = rec.curve;
+    const bool gaps = c.igapcrv == 1;
+    const float gap = c.xgapcrv;
+    moveTo(rec, x[0], y[0]);
+    for (int i = 1; i < n; ++i) {
+        if (gaps && std::fabs(x[i] - x[i - 1]) > gap)
+            moveTo(rec, x[i], y[i]);
+        else
+            drawTo(rec, x[i], y[i]);
+    }
+}
+
+// Half steps before the first and after the last point, steps halfway
+// between the points.
+void drawSteps(GlobalRecord &rec, const float *x, const float *y, int n) {
+    const CurveState &c = rec.curve;
+    const bool gaps = c.igapcrv == 1;
+    float d = (x[1] - x[0]) / 2.0f;
+    moveTo(rec, x[0] - d, y[0]);
+    drawTo(rec, x[0], y[0]);
+    bool lastHalfStep = true;
+    for (int i = 1; i < n; ++i) {
+        if (gaps && x[i] - x[i - 1] > c.xgapcrv) {
+            moveTo(rec, x[i], y[i]);
+            if (i == n - 1) lastHalfStep = false;
+            continue;
+        }
+        d = (x[i] - x[i - 1]) / 2.0f;
+        drawTo(rec, x[i - 1] + d, y[i - 1]);
+        drawTo(rec, x[i - 1] + d, y[i]);
+        drawTo(rec, x[i], y[i]);
+    }
+    if (lastHalfStep) drawTo(rec, x[n - 1] + d, y[n - 1]);
+}
+
+void drawStairs(GlobalRecord &rec, const float *x, const float *y, int n) {
+    const CurveState &c = rec.curve;
+    const bool gaps = c.igapcrv == 1;
+    moveTo(rec, x[0], y[0]);
+    for (int i = 1; i < n; ++i) {
+        if (gaps && x[i] - x[i - 1] > c.xgapcrv) {
+            moveTo(rec, x[i], y[i]);
+            continue;
+        }
+        drawTo(rec, x[i], y[i - 1]);
+        drawTo(rec, x[i], y[i]);
+    }
+}
+
+void drawStems(GlobalRecord &rec, const float *x, const float *y, int n) {
+    for (int i = 0; i < n; ++i) {
+        moveTo(rec, x[i], 0.0f);
+        drawTo(rec, x[i], y[i]);
+    }
+}
+
+// Bars from the bottom of the axis system to each point: a fraction of the
+// first x interval wide, or a width in plot units; filled bars take the
+// solid pattern.
+void drawBars(GlobalRecord &rec, const float *x, const float *y, int n, bool fill) {
+    const CurveState &c = rec.curve;
+    const AxisSystemState &s = rec.axsys;
+    const bool relative = c.xbarwth > 0.0f;
+    const float w =
+        relative ? (n > 1 ? (x[1] - x[0]) * c.xbarwth / 2.0f : 0.0f) : std::fabs(c.xbarwth) / 2.0f;
+    const float bottom = rec.axes.ilogax[1] == 1 ? std::pow(10.0f, s.xgrfy[0]) : s.xgrfy[0];
+    const int pattern = rec.fill.nshdpat;
+    if (fill) selectPattern(rec, kSolidPattern);
+    for (int i = 0; i < n; ++i) {
+        float bx[4], by[4];
+        if (relative) {
+            qqrel2(rec, x[i] - w, bottom, bx[0], by[0]);
+            qqrel2(rec, x[i] - w, y[i], bx[1], by[1]);
+            qqrel2(rec, x[i] + w, y[i], bx[2], by[2]);
+            qqrel2(rec, x[i] + w, bottom, bx[3], by[3]);
+        } else {
+            float px, py;
+            qqrel2(rec, x[i], y[i], px, py);
+            bx[0] = bx[1] = px - w;
+            bx[2] = bx[3] = px + w;
+            by[0] = by[3] = float(s.naxspos[1]);
+            by[1] = by[2] = py;
+        }
+        if (fill) dareaf(rec, bx, by, 4);
+        strtqq(rec, bx[0], by[0]);
+        for (int k = 1; k < 4; ++k)
+            connqq(rec, bx[k], by[k]);
+    }
+    if (fill) selectPattern(rec, pattern);
+}
+
+// One stroke of the whole curve in its mode.
+void drawStroke(GlobalRecord &rec, const float *x, const float *y, int n,
+                const SplinePoints &spline, bool fillBars) {
+    switch (CurveMode(rec.curve.ipolcrv)) {
+    case CurveMode::line: drawPolyline(rec, x, y, n); break;
+    case CurveMode::step: drawSteps(rec, x, y, n); break;
+    case CurveMode::stai: drawStairs(rec, x, y, n); break;
+    case CurveMode::stem: drawStems(rec, x, y, n); break;
+    case CurveMode::bars: drawBars(rec, x, y, n, false); break;
+    case CurveMode::fbar: drawBars(rec, x, y, n, fillBars); break;
+    case CurveMode::spli:
+    case CurveMode::pspl: {
+        // The interpolated points joined, gaps or not.
+        moveTo(rec, spline.x[0], spline.y[0]);
+        for (int i = 1; i < spline.count; ++i)
+            drawTo(rec, spline.x[i], spline.y[i]);
+        break;
+    }
+    }
+}
+
+bool allowedInPolarSystems(CurveMode mode) {
+    return mode == CurveMode::line || mode == CurveMode::bars || mode == CurveMode::stem ||
+           mode == CurveMode::fbar;
+}
+
+// What curve changes for its own drawing and gives back at the end.
+struct SavedAttributes {
+    int colour;
+    int lintyp, ndashel;
+    int ndashlen[kMaxDashElements];
+    int ichkpnt;
+};
+
+} // namespace
+
+extern "C" void curve(const float *x, const float *y, int n) {
+    GlobalRecord *recp = jqqlev(2, 3, "curve");
+    if (recp == nullptr) return;
+    GlobalRecord &rec = *recp;
+    CurveState &c = rec.curve;
+    c.ilegpat = 0;
+    const bool lines = c.nincmrk >= 0;
+    if (n < 1 || (n == 1 && lines)) {
+        warnin(2);
+        return;
+    }
+    const CurveMode mode = CurveMode(c.ipolcrv);
+    if (rec.axsys.igrftyp == 1 && !allowedInPolarSystems(mode)) {
+        qqserr("Bad interpolation method for polar scaling");
+        warnin(101);
+        return;
+    }
+    if (jqqlog(rec, x, y, n) != 0) return;
+    // Splines are interpolated first: a curve that cannot be one draws nothing.
+    SplinePoints spline;
+    if (lines && (mode == CurveMode::spli || mode == CurveMode::pspl) &&
+        !bspllx(rec, x, y, n, spline))
+        return;
+
+    LineState &line = rec.line;
+    SavedAttributes saved{rec.colour.ncolor, line.ilintyp, line.ndashel, {}, rec.msg.ichkpnt};
+    for (int i = 0; i < kMaxDashElements; ++i)
+        saved.ndashlen[i] = line.ndashlen[i];
+    rec.page.iusrdrw = 1;
+    const CurveCycling cycling = CurveCycling(c.ichncrv);
+    const int entry = c.icyccrv - 1;
+    if (cycling == CurveCycling::colour || cycling == CurveCycling::both)
+        qqsclr(rec, rec.colour.nclrcyc[entry]);
+    if (cycling == CurveCycling::line || cycling == CurveCycling::both)
+        setLineStyle(rec, c.nlincyc[entry]);
+    if (c.ilegpen == 1) {
+        slegnd(rec, c.nlegcrv);
+        c.ilegpen = 0;
+    }
+    chkscl(rec, x, y, n);
+    rec.msg.ichkpnt = 0;
+    sclpax(rec, 0);
+
+    if (lines) {
+        const float units = rec.page.xunits;
+        int strokes = int(float(c.nthkcrv) * units + 0.5f);
+        if (strokes < 1) strokes = 1;
+        for (int j = 1; j <= strokes; ++j) {
+            // Offsets 0, 1, -1, 2, -2 ... base units.
+            line.xlinoff = float((j % 2 == 1 ? -j : j) / 2) / units;
+            inityp(rec);
+            drawStroke(rec, x, y, n, spline, j == 1);
+        }
+        qqstrk(rec);
+        line.xlinoff = 0.0f;
+    }
+
+    sclpax(rec, 1);
+    if (rec.colour.ncolor != saved.colour) qqsclr(rec, saved.colour);
+    line.ilintyp = saved.lintyp;
+    setDashPattern(rec, saved.ndashlen, saved.ndashel);
+    rec.msg.ichkpnt = saved.ichkpnt;
+    rec.page.iusrdrw = 0;
+
+    if (c.ncrvgrp == c.ninccrv) {
+        c.ncrvgrp = 0;
+        advanceAttributes(rec);
+    } else {
+        c.ncrvgrp += 1;
+    }
+}

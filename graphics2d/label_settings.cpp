@@ -1,0 +1,154 @@
+// Label settings of the axes: kind, orientation, position, justification,
+// distance, digits, date forms and user labels. Setters that also take an
+// object name (BAR, PIE, CON, DAT, PER) check the object's keyword here; the
+// bar, pie and contour fields they set come with those charts.
+#include <cmath>
+
+#include "graphics2d/axis_selectors.h"
+#include "graphics2d/label_kinds.h"
+#include "kavlor.h"
+#include "kernel/levels.h"
+#include "kernel/record.h"
+#include "kernel/text_utils.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+constexpr const char *kAxisLabelKinds =
+    "NONE+FLOA+EXP +LOG +CLOG+ELOG+MAP +DMAP+LMAP+TIME+HOUR+SECO+MYLA+FEXP+DATE";
+
+// Digits of labels and of the objects: -1..100.
+void storeDigits(const char *name, int ndig, const char *cax) {
+    GlobalRecord &rec = chkini(name);
+    if (jqqval(ndig, -1, 100) != 0) return;
+    if (labelObject(cax, true) == LabelObject::axes) gaxsop(cax, ndig, rec.axes.ndigits);
+}
+
+} // namespace
+
+extern "C" void labels(const char *copt, const char *cax) {
+    GlobalRecord &rec = chkini("labels");
+    switch (labelObject(cax)) {
+    case LabelObject::bar: jqqind("NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, copt); return;
+    case LabelObject::pie: jqqind("NONE+PERC+DATA+BOTH", 4, copt); return;
+    case LabelObject::con: jqqind("NONE+FLOA+CONL", 3, copt); return;
+    default: break;
+    }
+    const int i = jqqind(kAxisLabelKinds, 15, copt);
+    if (i == 0) return;
+    for (int axis = 0; axis < kAxisCount; ++axis)
+        if (selectsAxis(cax, axis)) setLabelKind(rec, axis, LabelKind(i - 1));
+}
+
+extern "C" void labtyp(const char *copt, const char *cax) {
+    GlobalRecord &rec = chkini("labtyp");
+    if (labelObject(cax) == LabelObject::pie) {
+        jqqind("CENT+LEFT+RIGH+TYPS+OUTW+INWA", 6, copt);
+        return;
+    }
+    const int i = jqqind("HORI+VERT", 2, copt);
+    if (i != 0) gaxsop(cax, i - 1, rec.axes.ilabtyp);
+}
+
+extern "C" void labpos(const char *copt, const char *cax) {
+    GlobalRecord &rec = chkini("labpos");
+    switch (labelObject(cax)) {
+    case LabelObject::bar: jqqind("AUTO+INSI+OUTS+LEFT+ABOV+RIGH+BELO+CENT", 8, copt); return;
+    case LabelObject::pie: jqqind("INTE+EXTE+ALIG", 3, copt); return;
+    default: break;
+    }
+    const int i = jqqind("TICK+CENT+SHIF", 3, copt);
+    if (i != 0) gaxsop(cax, i - 1, rec.axes.ilabpos);
+}
+
+extern "C" void labjus(const char *copt, const char *cax) {
+    GlobalRecord &rec = chkini("labjus");
+    const int i = jqqind("AUTO+LEFT+RIGH+OUTW+INWA", 5, copt);
+    if (i != 0) gaxsop(cax, i - 1, rec.axes.ilabjus);
+}
+
+extern "C" void labl3d(const char *copt) {
+    GlobalRecord &rec = chkini("labl3d");
+    const int i = jqqind("STAN+HORI+PARA+OTHE", 4, copt);
+    if (i != 0) rec.axes.ilabl3d = i - 1;
+}
+
+extern "C" void labdis(int ndis, const char *cax) {
+    GlobalRecord &rec = chkini("labdis");
+    if (labelObject(cax) == LabelObject::con) {
+        jqqval(ndis, 1, 10000);
+        return;
+    }
+    gaxsop(cax, ndis, rec.axes.nlabdis);
+}
+
+extern "C" void labdig(int ndig, const char *cax) {
+    storeDigits("labdig", ndig, cax);
+}
+
+extern "C" void digits(int ndig, const char *cax) {
+    storeDigits("digits", ndig, cax);
+}
+
+extern "C" void intax(void) {
+    GlobalRecord *rec = jqqlev(1, 3, "intax");
+    if (rec == nullptr) return;
+    for (int &d : rec->axes.ndigits)
+        d = -1;
+}
+
+extern "C" void expzlb(const char *copt) {
+    GlobalRecord &rec = chkini("expzlb");
+    const int i = jqqind("NONE+FIRS+BOTH", 3, copt);
+    if (i != 0) rec.axes.iexpzlb = i - 1;
+}
+
+extern "C" void labmod(const char *ckey, const char *cval, const char *cax) {
+    GlobalRecord &rec = chkini("labmod");
+    AxisOptionState &a = rec.axes;
+    char key[4] = "";
+    for (int n = 0; n < 3 && ckey != nullptr && ckey[n] != '\0'; ++n) {
+        key[n] = upperAscii(ckey[n]);
+        key[n + 1] = '\0';
+    }
+    struct DateKey {
+        const char *key;
+        const char *values;
+        int count;
+        int (*field)[kAxisCount];
+    };
+    const DateKey keys[] = {
+        {"YEA", "FULL+SHOR+NONE", 3, &a.ilmdyea},
+        {"DAY", "NAME+SHOR+NONE+FULL+LONG", 5, &a.ilmdday},
+        {"MON", "NAME+SHOR+NONE+FULL+LONG+TINY", 6, &a.ilmdmon},
+        {"LAN", "ENGL+GERM", 2, &a.ilmdlan},
+        {"FOR", "DMY +DYM +MDY +MYD +YDM +YMD ", 6, &a.ilmdfor},
+        {"CAS", "NONE+UPPE", 2, &a.ilmdcas},
+        {"STE", "DAYS+MONT+QUAR+HALF+YEAR+DMON", 6, &a.ilmdste},
+    };
+    if (key[0] == 'S' && key[1] == 'E' && key[2] == 'P') {
+        // The separator is the value's first character (none for an empty value).
+        gaxsop(cax, cval != nullptr ? static_cast<unsigned char>(cval[0]) : 0, a.ilmdsep);
+        return;
+    }
+    for (const DateKey &k : keys) {
+        if (key[0] != k.key[0] || key[1] != k.key[1] || key[2] != k.key[2]) continue;
+        const int i = jqqind(k.values, k.count, cval);
+        if (i != 0) gaxsop(cax, i - 1, *k.field);
+        return;
+    }
+    warnc1(2, ckey != nullptr ? ckey : "");
+}
+
+extern "C" void mylab(const char *cstr, int itick, const char *cax) {
+    GlobalRecord &rec = chkini("mylab");
+    if (jqqval(itick, 1, kUserLabels) != 0) return;
+    AxisOptionState &a = rec.axes;
+    for (int axis = 0; axis < kAxisCount; ++axis) {
+        if (!selectsAxis(cax, axis)) continue;
+        char *label = a.cmylab[axis][itick - 1];
+        if (trmlen(label) > 0) warni1(6, itick);
+        qqcopy(a.cmylab[axis][itick - 1], cstr != nullptr ? cstr : "");
+        if (a.nmylab[axis] < itick) a.nmylab[axis] = itick;
+    }
+}
