@@ -257,6 +257,8 @@ KAVLOR_API void trfco1(float *x, int n, const char *from, const char *to);
 KAVLOR_API void trfco2(float *x, float *y, int n, const char *from, const char *to);
 /* Converts points between RECT, SPHE and CYLI. */
 KAVLOR_API void trfco3(float *x, float *y, float *z, int n, const char *from, const char *to);
+/* Date of a day number counted from the base date of basdat. */
+KAVLOR_API void trfdat(int ndays, int *day, int *month, int *year);
 /* Resamples the nx by ny matrix z bilinearly into the nx2 by ny2 matrix z2. */
 KAVLOR_API void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int ny2);
 /* ---- Area fill and shading patterns ------------------------------------------ */

@@ -57,6 +57,8 @@ long long daysBetween(const Date &base, const Date &date) {
 
 }  // namespace
 
+int dayOfYear(int day, int month, int year) { return dayOfYear(Date{day, month, year}); }
+
 int jqqyea(int year) { return ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) ? 1 : 0; }
 
 int jqqmon(int month, int year) {

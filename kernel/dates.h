@@ -11,3 +11,6 @@ int jqqmon(int month, int year);
 // 0 for an accepted date; otherwise warning 2 with the bad value and 1. The
 // lengths of months other than February are not checked (31 April passes).
 int jqqdat(int day, int month, int year);
+
+// Day of the year of a date (1 for 1 January).
+int dayOfYear(int day, int month, int year);
