@@ -10,5 +10,6 @@ set zrange [-0.3:1]; set ztics 0.5
 set xyplane at -0.3
 set view 60, 30
 set pm3d depthorder
+set autoscale cbfix
 splot data . "surf300.bin" binary array=(300,300) format="%float64" endian=little \
     dx=20.0/299 dy=20.0/299 origin=(-10,-10,0) with pm3d notitle
