@@ -8,7 +8,7 @@
 # Environment: KVBENCH_WORK (work folder: programs, pictures, timings; default /tmp/kvbench),
 # KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (timed runs per program;
 # default 5), KVBENCH_WARMUP (untimed runs before them; default 1), KVBENCH_BUILD (build folder of
-# Kavlor's programs; default build/bench).
+# Kavlor's programs; default build/kavlor-bench: build/bench is bench/'s folder in the normal build).
 set -euo pipefail
 bench=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$bench")
@@ -25,7 +25,7 @@ work=${KVBENCH_WORK:-/tmp/kvbench}
 export KVBENCH_DATA=${KVBENCH_DATA:-$work/data}
 runs=${KVBENCH_RUNS:-5}
 warmup=${KVBENCH_WARMUP:-1}
-build=${KVBENCH_BUILD:-$root/build/bench}
+build=${KVBENCH_BUILD:-$root/build/kavlor-bench}
 bin=$work/bin results=$work/results pictures=$work/out
 
 die() { echo "bench/run.sh: $*" >&2; exit 1; }
