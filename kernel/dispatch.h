@@ -27,6 +27,11 @@ void colourComponents(const GlobalRecord &rec, int colour, int &r, int &g, int &
 // Filled box between two page corners in a colour.
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 
+// Kyocera arc or sector in fill pattern 1..9 (0 draws nothing) about the page
+// point (x, y), between the radii r1 and r2 and the angles a1 and a2 (degrees,
+// counter-clockwise from the x axis); the origin shift is added.
+void kdarc(GlobalRecord &rec, int x, int y, int r1, int r2, float a1, float a2, int pattern);
+
 // Shows the colour table on devices with a palette (screen, memory raster).
 void shwvlt(GlobalRecord &rec);
 
@@ -35,3 +40,12 @@ struct DevicePoint {
     float x, y;
 };
 DevicePoint toDevice(const GlobalRecord &rec, float x, float y);
+
+// Marker symbol n (0..23, or the user symbol of mysymb) centred on the page
+// point (x, y), nhsymb high and turned by xsymrot; the origin shift is added.
+void dsymbl(GlobalRecord &rec, int n, int x, int y);
+
+// A frame of |thickness| rings round the rectangle from (x, y), width by
+// height, turned by angle degrees about (x, y): outwards for a positive,
+// inwards for a negative thickness; the origin shift is added.
+void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness, float angle);

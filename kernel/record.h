@@ -8,16 +8,20 @@
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
 #include "kernel/date_state.h"
+#include "kernel/figure_state.h"
 #include "kernel/fill_state.h"
 #include "kernel/format_state.h"
+#include "kernel/frame_state.h"
 #include "kernel/horizon_state.h"
 #include "kernel/line_state.h"
+#include "kernel/logo_state.h"
 #include "kernel/message_state.h"
 #include "kernel/number_state.h"
 #include "kernel/output_state.h"
 #include "kernel/page_state.h"
 #include "kernel/shield_state.h"
 #include "kernel/spline_state.h"
+#include "kernel/symbol_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
 #include "devices/device_state.h"
@@ -40,4 +44,8 @@ struct GlobalRecord {
     FillState fill;             // shading pattern, hatch lines, fill work memory
     ShieldState shield;         // shields: areas where lines are not drawn
     HorizonState horizon;       // floating horizon of hidden-line surfaces
+    SymbolState symbol;         // marker symbols
+    FrameState frame;           // frames of axis systems, pictures and shields
+    FigureState figure;         // circles, arcs, rounded rectangles
+    LogoState logo;             // the vector logo
 };
