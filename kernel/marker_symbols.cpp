@@ -26,7 +26,7 @@ struct Polyline {
     int count;
 };
 
-template <std::size_t N> constexpr Polyline piece(const GridPoint (&p)[N]) {
+template <std::size_t N> constexpr Polyline lineOf(const GridPoint (&p)[N]) {
     return {p, int(N)};
 }
 
@@ -56,12 +56,12 @@ struct Shape {
     bool filled; // the first polyline is filled
 };
 
-constexpr Polyline kSquareLine = piece(kSquare), kOctagonLine = piece(kOctagon);
-constexpr Polyline kUpLine = piece(kTriangleUp), kDownLine = piece(kTriangleDown);
-constexpr Polyline kDiamondLine = piece(kDiamond), kCircleLine = piece(kCircle);
-constexpr Polyline kHalfLine = piece(kHalfCircle);
-constexpr Polyline kPlus[2] = {piece(kHorizontal), piece(kVertical)};
-constexpr Polyline kCross[2] = {piece(kFalling), piece(kRising)};
+constexpr Polyline kSquareLine = lineOf(kSquare), kOctagonLine = lineOf(kOctagon);
+constexpr Polyline kUpLine = lineOf(kTriangleUp), kDownLine = lineOf(kTriangleDown);
+constexpr Polyline kDiamondLine = lineOf(kDiamond), kCircleLine = lineOf(kCircle);
+constexpr Polyline kHalfLine = lineOf(kHalfCircle);
+constexpr Polyline kPlus[2] = {lineOf(kHorizontal), lineOf(kVertical)};
+constexpr Polyline kCross[2] = {lineOf(kFalling), lineOf(kRising)};
 
 constexpr Shape kShapes[24] = {
     {{kSquareLine}, 1, false},                              // 0 square

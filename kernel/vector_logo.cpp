@@ -4,10 +4,10 @@
 // The logo is a square of 52 by 52 grid units holding an emblem: a stacked
 // area chart of two bands with a rising row of six markers above it. Points
 // 0..3 are the square; 4 closes it and 5, 6 lead to the hub (26, 29), point
-// 7. The emblem (points 7..75) visits the eight pieces one after the other,
-// going out from the hub to each piece, round it, and back the same way: the
+// 7. The emblem (points 7..75) visits the eight shapes one after the other,
+// going out from the hub to each shape, round it, and back the same way: the
 // way out and back cancels in an even-odd fill, so the emblem fills as its
-// pieces, and the whole 76 points fill the square around them.
+// shapes, and the whole 76 points fill the square around them.
 #include <cmath>
 
 #include "kavlor.h"
@@ -48,9 +48,9 @@ constexpr signed char kLogoY[kLogoPoints] = {
     8,  3,  3,  8,  29};                                    //
 
 constexpr int kEmblemStart = 7;
-// The outlined pieces: first point and number of points.
-constexpr int kPieceStart[8] = {8, 21, 28, 35, 44, 51, 65, 71};
-constexpr int kPieceCount[8] = {12, 6, 4, 8, 4, 12, 4, 4};
+// The outlined shapes: first point and number of points.
+constexpr int kShapeStart[8] = {8, 21, 28, 35, 44, 51, 65, 71};
+constexpr int kShapeCount[8] = {12, 6, 4, 8, 4, 12, 4, 4};
 
 // Named colours GREE and YELL.
 constexpr int kGreen = 3, kYellow = 4;
@@ -144,7 +144,7 @@ extern "C" void qornpl(int corner) {
     if (rec.logo.iqlgfil == 1)
         fillSolid(rec, x + kEmblemStart, y + kEmblemStart, kLogoPoints - kEmblemStart, spacing);
     for (int p = 0; p < 8; ++p)
-        drawOutline(rec, x + kPieceStart[p], y + kPieceStart[p], kPieceCount[p]);
+        drawOutline(rec, x + kShapeStart[p], y + kShapeStart[p], kShapeCount[p]);
     qqsclr(rec, previous);
 }
 
