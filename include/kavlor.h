@@ -298,6 +298,48 @@ KAVLOR_API void shlsur(void);
 /* Sorts the pairs (a[i], b[i]) by a: option "A" ascending, "D" descending. */
 KAVLOR_API void sortr2(float *a, float *b, int n, const char *option);
 
+/* ---- Figures: circles, arcs, sectors, rectangles, arrows -------------------- */
+
+/* Circle of centre (nx, ny) and radius nr, outlined and filled in the current pattern. */
+KAVLOR_API void circle(int nx, int ny, int nr);
+/* Ellipse of centre (nx, ny) and semi-axes na, nb. */
+KAVLOR_API void ellips(int nx, int ny, int na, int nb);
+/* Elliptical arc from alpha to beta degrees, the ellipse turned by theta degrees. */
+KAVLOR_API void arcell(int nx, int ny, int na, int nb, float alpha, float beta, float theta);
+/* Point spacing of circles and arcs in plot units, 1..10000. */
+KAVLOR_API void circsp(int n);
+/* Ring sector between radii nr1 and nr2 from alpha to beta degrees, filled in colour. */
+KAVLOR_API void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta, int colour);
+/* Rectangle from corner (nx, ny), nw by nh, with corners rounded by option 0..9. */
+KAVLOR_API void rndrec(int nx, int ny, int nw, int nh, int option);
+/* Rectangle from corner (nx, ny), nw by nh, outlined and filled in the current pattern. */
+KAVLOR_API void rectan(int nx, int ny, int nw, int nh);
+/* Rectangle from corner (nx, ny), nw by nh, filled in colour. */
+KAVLOR_API void recfll(int nx, int ny, int nw, int nh, int colour);
+/* Filled box nb wide and nh high centred on (nx, ny), in colour. */
+KAVLOR_API void point(int nx, int ny, int nb, int nh, int colour);
+/* Pen move to (x, y) in plot units, the page origin at the top. */
+KAVLOR_API void strtpt(float x, float y);
+/* Line to (x, y) in plot units, the page origin at the top. */
+KAVLOR_API void connpt(float x, float y);
+/* Arrow from (nx1, ny1) to (nx2, ny2); ivec: head width, length, form and ends as four digits. */
+KAVLOR_API void vector(int nx1, int ny1, int nx2, int ny2, int ivec);
+
+/* ---- Vector logo ------------------------------------------------------------ */
+
+/* Draws the logo at page corner 1..4 (lower left, lower right, upper right, upper left). */
+KAVLOR_API void qornpl(int corner);
+/* Background and emblem colours of the logo, 0..255 each. */
+KAVLOR_API void qlgclr(int background, int emblem);
+/* Upper-left corner of the logo in plot units, in place of a page corner. */
+KAVLOR_API void qlgpos(int nx, int ny);
+/* Edge of the logo in plot units, 1..10000. */
+KAVLOR_API void qlgsiz(int n);
+/* Angle of the logo in degrees. */
+KAVLOR_API void qlgang(int angle);
+/* The logo's emblem is outlined, not filled. */
+KAVLOR_API void nofill(void);
+
 /* ---- Colours ------------------------------------------------------------------ */
 
 /* Colour table: SMAL, RAIN, SPEC, GREY, RRAI, RSPE, RGRE, VGA, TEMP. */

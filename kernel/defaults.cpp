@@ -76,6 +76,23 @@ void defaultShields(GlobalRecord &rec) {
     rec.shield.ishlsur = 0;
 }
 
+// Frames of axis systems and shields, and the point spacing of arcs.
+void defaultFrames(GlobalRecord &rec) {
+    rec.frame.nframe = 1;
+    rec.frame.nfrmclr = -1;
+}
+void defaultCircleSpacing(GlobalRecord &rec) { rec.figure.xcircsp = 10.0f / rec.page.xunits; }
+
+// The vector logo: at a corner, 30 mm, filled, in its own colours, upright.
+void defaultLogo(GlobalRecord &rec) {
+    LogoState &logo = rec.logo;
+    logo.iqlgcor = 1;
+    logo.nqlgsiz = jqquni(rec, 300);
+    logo.iqlgfil = 1;
+    logo.iqlgclr = 0;
+    logo.nqlgang = 0;
+}
+
 struct ResetEntry {
     const char *keyword;  // four characters, blank-padded
     void (*restore)(GlobalRecord &rec);
@@ -147,6 +164,14 @@ const std::array kResetEntries = {
     ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
     ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
     ResetEntry{"WINS", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
+    // Frames, figures and the vector logo.
+    ResetEntry{"CIRC", defaultCircleSpacing},
+    ResetEntry{"COLQ", [](GlobalRecord &rec) { rec.logo.iqlgclr = 0; }},
+    ResetEntry{"FRAM", [](GlobalRecord &rec) { rec.frame.nframe = 1; }},
+    ResetEntry{"NOFI", [](GlobalRecord &rec) { rec.logo.iqlgfil = 1; }},
+    ResetEntry{"QLGA", [](GlobalRecord &rec) { rec.logo.nqlgang = 0; }},
+    ResetEntry{"QLGC", [](GlobalRecord &rec) { rec.logo.iqlgcor = 1; }},
+    ResetEntry{"QLGS", [](GlobalRecord &rec) { rec.logo.nqlgsiz = jqquni(rec, 300); }},
 };
 
 }  // namespace
@@ -167,6 +192,9 @@ void resall(GlobalRecord &rec) {
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
     defaultShields(rec);
+    defaultFrames(rec);
+    defaultCircleSpacing(rec);
+    defaultLogo(rec);
     resetTextDefaults(rec);
     resetTextHeight(rec);
     setTextAngle(rec, 0);

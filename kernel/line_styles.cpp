@@ -109,17 +109,21 @@ extern "C" void myline(const int *lengths, int n) {
     setDashPattern(rec, lengths, n);
 }
 
-extern "C" void lintyp(int n) {
-    GlobalRecord *rec = jqqlev(1, 3, "lintyp");
-    if (rec == nullptr || jqqval(n, 0, 7) != 0) return;
-    rec->line.ilintyp = n;
+void setLineStyle(GlobalRecord &rec, int n) {
+    rec.line.ilintyp = n;
     int lengths[4];
     const LineStyle &style = kLineStyles[n];
     for (int i = 0; i < style.count; ++i) {
-        const int e = int(float(style.elements[i]) / rec->page.xunits + 0.5f);
+        const int e = int(float(style.elements[i]) / rec.page.xunits + 0.5f);
         lengths[i] = e < 1 ? 1 : e;
     }
-    setDashPattern(*rec, lengths, style.count);
+    setDashPattern(rec, lengths, style.count);
+}
+
+extern "C" void lintyp(int n) {
+    GlobalRecord *rec = jqqlev(1, 3, "lintyp");
+    if (rec == nullptr || jqqval(n, 0, 7) != 0) return;
+    setLineStyle(*rec, n);
 }
 
 namespace {

@@ -8,11 +8,14 @@
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
 #include "kernel/date_state.h"
+#include "kernel/figure_state.h"
 #include "kernel/fill_state.h"
 #include "kernel/font_state.h"
 #include "kernel/format_state.h"
+#include "kernel/frame_state.h"
 #include "kernel/horizon_state.h"
 #include "kernel/line_state.h"
+#include "kernel/logo_state.h"
 #include "kernel/message_state.h"
 #include "kernel/number_state.h"
 #include "kernel/output_state.h"
@@ -50,4 +53,7 @@ struct GlobalRecord {
     FontState font;             // stroke and device fonts
     TexState tex;               // formula notation
     SymbolState symbol;         // marker symbols
+    FrameState frame;           // frames of axis systems, pictures and shields
+    FigureState figure;         // circles, arcs, rounded rectangles
+    LogoState logo;             // the vector logo
 };
