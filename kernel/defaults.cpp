@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "kavlor.h"
+#include "devices/image_state.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -77,6 +78,7 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
+    ResetEntry{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
     ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
@@ -110,6 +112,7 @@ void resall(GlobalRecord &rec) {
     rec.trf.itrfon = 0;
     resetNumberDefaults(rec);
     resetSplineDefaults(rec);
+    resetImageDefaults(rec);
 }
 
 extern "C" void reset(const char *keyword) {

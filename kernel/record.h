@@ -18,6 +18,7 @@
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
 #include "devices/device_state.h"
+#include "devices/image_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -34,4 +35,5 @@ struct GlobalRecord {
     DateState date;             // base date of date axes
     SplineState spline;         // spline degree and number of interpolated points
     DeviceState dev;            // the pixel drivers (screen and memory raster)
+    ImageState img;             // image mode, pixel access, the image clip rectangle
 };
