@@ -263,6 +263,23 @@ KAVLOR_API void gifmod(const char *cmode, const char *ckey);
 /* TIFF resolution: n pixels per unit INCH or CM, copt RESO; before kavini. */
 KAVLOR_API void tifmod(int n, const char *cunit, const char *copt);
 
+/* ---- File inclusion ----------------------------------------------------------- */
+
+/* Includes a text metafile, CGM, BMP or GIF file into the file box (or the page). */
+KAVLOR_API void incfil(const char *cfil);
+/* Rectangle of the page for included files, in plot units. */
+KAVLOR_API void filbox(int nx, int ny, int nw, int nh);
+/* Colours of included vector files: ALL (applied) or NONE (ignored). */
+KAVLOR_API void filclr(const char *copt);
+/* Puts a TIFF file written by the library into the picture. */
+KAVLOR_API void wtiff(const char *cfil);
+/* Part of a TIFF file that wtiff reads, in pixels. */
+KAVLOR_API void tifwin(int nx, int ny, int nw, int nh);
+/* Position in the picture at which wtiff puts the file. */
+KAVLOR_API void tiforg(int nx, int ny);
+/* Logo of size 100, 125, 150, 175, 200 or 300, variant NOTE or TEXT, at (nx, ny). */
+KAVLOR_API void zellogo(int nx, int ny, int nsize, const char *copt);
+
 /* ---- Files of the caller ------------------------------------------------------ */
 
 /* Opens a binary file as unit 0..99: mode 0 read, 1 write, 2 append.

@@ -6,6 +6,7 @@
 
 #include "kavlor.h"
 #include "devices/image_state.h"
+#include "devices/include_state.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -78,6 +79,8 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
+    ResetEntry{"FILB", [](GlobalRecord &rec) { rec.incl.ifilbox = 0; }},
+    ResetEntry{"FILC", [](GlobalRecord &rec) { rec.incl.ifilclr = 0; }},
     ResetEntry{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
@@ -112,6 +115,7 @@ void resall(GlobalRecord &rec) {
     rec.trf.itrfon = 0;
     resetNumberDefaults(rec);
     resetSplineDefaults(rec);
+    resetIncludeDefaults(rec);
     resetImageDefaults(rec);
 }
 

@@ -19,6 +19,7 @@
 #include "kernel/window_state.h"
 #include "devices/device_state.h"
 #include "devices/image_state.h"
+#include "devices/include_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -36,4 +37,5 @@ struct GlobalRecord {
     SplineState spline;         // spline degree and number of interpolated points
     DeviceState dev;            // the pixel drivers (screen and memory raster)
     ImageState img;             // image mode, pixel access, the image clip rectangle
+    IncludeState incl;          // included files and TIFF images
 };

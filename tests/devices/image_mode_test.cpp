@@ -315,13 +315,25 @@ TEST_F(ImageMode, DefaultsAtEveryPlotAndByKeyword) {
         imgbox(1, 2, 3, 4);
         imgsiz(5, 6);
         imgclp(1, 1, 2, 2);
+        filbox(0, 0, 10, 10);
+        filclr("NONE");
+        tifwin(1, 2, 3, 4);
+        tiforg(5, 6);
     });
-    EXPECT_EQ(warnings([] { reset("imgc"); }), "");
+    EXPECT_EQ(warnings([] {
+                  reset("imgc");
+                  reset("FILB");
+                  reset("filc");
+              }),
+              "");
     EXPECT_EQ(rec.img.iimgclp, 0);
+    EXPECT_EQ(rec.incl.ifilbox, 0);
+    EXPECT_EQ(rec.incl.ifilclr, 0);
     EXPECT_EQ(rec.img.iimgini, 1); // not a reset keyword of its own
     close();
     open("PNG");
     EXPECT_EQ(rec.img.iimgini + rec.img.iimgmod + rec.img.iimgbox + rec.img.iimgsiz, 0);
+    EXPECT_EQ(rec.incl.itifwin + rec.incl.ntiforg[0] + rec.incl.ntiforg[1], 0);
     close();
 }
 
