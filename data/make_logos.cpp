@@ -29,10 +29,9 @@ struct Logo {
 };
 
 constexpr Logo kLogos[] = {
-    {100, 100, 40, false},  {125, 124, 52, false},  {150, 149, 65, false},
-    {175, 176, 76, false},  {200, 200, 100, false}, {300, 300, 130, false},
-    {100, 100, 58, true},   {125, 124, 71, true},   {150, 148, 82, true},
-    {175, 176, 96, true},   {200, 200, 120, true},  {300, 300, 170, true},
+    {100, 100, 40, false},  {125, 124, 52, false},  {150, 149, 65, false}, {175, 176, 76, false},
+    {200, 200, 100, false}, {300, 300, 130, false}, {100, 100, 58, true},  {125, 124, 71, true},
+    {150, 148, 82, true},   {175, 176, 96, true},   {200, 200, 120, true}, {300, 300, 170, true},
 };
 
 struct Colour {
@@ -111,9 +110,9 @@ void plot(Canvas &canvas, int x0, int y0, int x1, int y1, int pen) {
     const Colour axis{200, 210, 230}, curve{255, 150, 30}, marker{120, 230, 200};
     canvas.line(x0, y1, x1, y1, 1, axis);
     canvas.line(x0, y0, x0, y1, 1, axis);
-    static constexpr int kPoints[][2] = {{0, 80},   {120, 260}, {250, 620}, {380, 820},
+    static constexpr int kPoints[][2] = {{0, 80},    {120, 260}, {250, 620}, {380, 820},
                                          {520, 700}, {650, 420}, {800, 480}, {1000, 900}};
-    auto at = [&](const int (&p)[2], int &x, int &y) {
+    auto at = [&](const int(&p)[2], int &x, int &y) {
         x = x0 + (x1 - x0) * p[0] / 1000;
         y = y1 - (y1 - y0) * p[1] / 1000;
     };

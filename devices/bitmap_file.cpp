@@ -69,9 +69,10 @@ bool parseNumbers(const char *text, BitmapHeader &h) {
 void paletteToNumbers(std::uint8_t *bytes, std::size_t n, int offset) {
     for (std::size_t i = 0; i < n; ++i)
         // In unsigned arithmetic: any offset a header holds, the same low byte.
-        bytes[i] = bytes[i] == offset
-                       ? 0
-                       : static_cast<std::uint8_t>(2u * static_cast<unsigned>(bytes[i] - offset) - 1u);
+        bytes[i] =
+            bytes[i] == offset
+                ? 0
+                : static_cast<std::uint8_t>(2u * static_cast<unsigned>(bytes[i] - offset) - 1u);
 }
 
 // Bytes left in the file from where it stands; -1 when it cannot tell.

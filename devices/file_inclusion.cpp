@@ -19,7 +19,9 @@ void message(const char *text) {
 
 // BMP and GIF need a device that holds pixels: a screen, PostScript or PDF
 // (in image mode) or a raster device.
-bool holdsImages(int device) { return !((device >= 101 && device <= 500) || device > 700); }
+bool holdsImages(int device) {
+    return !((device >= 101 && device <= 500) || device > 700);
+}
 
 IncludeBox includeBox(const GlobalRecord &rec) {
     const IncludeState &incl = rec.incl;

@@ -12,13 +12,13 @@ struct GlobalRecord;
 
 // Types of qqchkfil.
 enum IncludeFileType {
-    kNoFile = 0,    // cannot be opened, or an empty text file
-    kGkslFile = 1,  // none of the others
-    kCgmFile = 2,   // first element BEGIN METAFILE
-    kBmpFile = 3,   // "BM"
-    kGifFile = 4,   // "GIF8"
-    kPrinterFile = 5, // first line "!R!"
-    kHpglFile = 6,    // first line " SP1"
+    kNoFile = 0,         // cannot be opened, or an empty text file
+    kGkslFile = 1,       // none of the others
+    kCgmFile = 2,        // first element BEGIN METAFILE
+    kBmpFile = 3,        // "BM"
+    kGifFile = 4,        // "GIF8"
+    kPrinterFile = 5,    // first line "!R!"
+    kHpglFile = 6,       // first line " SP1"
     kPostScriptFile = 7, // first line "%!PS-Adobe"
 };
 
@@ -59,8 +59,8 @@ int replayCgm(GlobalRecord &rec, FILE *file, const IncludeBox &box);
 // box: image mode is run around the decoder (on PostScript and PDF its
 // raster has the image's size and fills the box). The decoder's status
 // (image_readers.h), or kIncludeReported.
-int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box,
-             int imageWidth, int imageHeight);
+int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box, int imageWidth,
+             int imageHeight);
 
 // incfil without the level check.
 void includeFile(GlobalRecord &rec, const char *name);

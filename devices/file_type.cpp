@@ -10,7 +10,9 @@ std::int32_t le32(const unsigned char *p) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | p[1] << 8 | p[2] << 16 |
                                      static_cast<std::uint32_t>(p[3]) << 24);
 }
-int le16(const unsigned char *p) { return p[0] | p[1] << 8; }
+int le16(const unsigned char *p) {
+    return p[0] | p[1] << 8;
+}
 
 bool startsWith(const char *text, const char *prefix) {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;

@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kRecordLength = 10;
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 // A field of the header line: blanks, digits with an optional decimal
 // point, blanks. False unless it is a number above 0 and at most 10^6.

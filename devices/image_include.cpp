@@ -25,8 +25,8 @@ void boxPixel(const GlobalRecord &rec, const IncludeBox &box, int &px, int &py) 
 
 } // namespace
 
-int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box,
-             int imageWidth, int imageHeight) {
+int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box, int imageWidth,
+             int imageHeight) {
     // Image mode of the caller's own would be ended (and on PostScript and
     // PDF its sizes mixed up) by the one the inclusion runs.
     if (rec.img.iimgini == 1) {
@@ -47,7 +47,8 @@ int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &bo
     img.nimgsiz[1] = imageHeight;
     const DeviceFamily family = deviceFamily(rec.core.idevice);
     int px = 0, py = 0;
-    if (family != DeviceFamily::PostScript && family != DeviceFamily::Pdf) boxPixel(rec, box, px, py);
+    if (family != DeviceFamily::PostScript && family != DeviceFamily::Pdf)
+        boxPixel(rec, box, px, py);
 
     int status = kIncludeReported;
     if (startImageMode(rec)) {

@@ -39,8 +39,8 @@ void restoreWindowSize(GlobalRecord &rec) {
 bool makeImageRaster(GlobalRecord &rec) {
     if (rec.img.iimgsiz == 1) useImageSize(rec);
     int width = rec.win.nwinsiz[0], height = rec.win.nwinsiz[1], status = 0;
-    qqvini(rec, rec.page.nxpage, rec.page.nypage, width, height, 1, rec.page.iscrmod,
-           kPixelModeRgb, status);
+    qqvini(rec, rec.page.nxpage, rec.page.nypage, width, height, 1, rec.page.iscrmod, kPixelModeRgb,
+           status);
     if (status != 0) {
         restoreWindowSize(rec);
         return false;

@@ -18,8 +18,8 @@ struct LogoSize {
 };
 
 constexpr LogoSize kLogoSizes[] = {
-    {100, 100, 40, 100, 58},  {125, 124, 52, 124, 71},   {150, 149, 65, 148, 82},
-    {175, 176, 76, 176, 96},  {200, 200, 100, 200, 120}, {300, 300, 130, 300, 170},
+    {100, 100, 40, 100, 58}, {125, 124, 52, 124, 71},   {150, 149, 65, 148, 82},
+    {175, 176, 76, 176, 96}, {200, 200, 100, 200, 120}, {300, 300, 130, 300, 170},
 };
 
 } // namespace
@@ -50,7 +50,7 @@ extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     // The logo gets no frame: when incfil draws the frame of nframe, the
     // thickness is 0 for this call.
     if (!setIncludeBox(*rec, nx, ny, width, height)) return;
-    const std::string file = qqgenv("KAVLOR") + "/zel/logo" + std::to_string(nsize) +
-                             (text ? "t" : "") + ".gif";
+    const std::string file =
+        qqgenv("KAVLOR") + "/zel/logo" + std::to_string(nsize) + (text ? "t" : "") + ".gif";
     includeFile(*rec, file.c_str());
 }

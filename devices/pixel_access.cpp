@@ -25,15 +25,20 @@ const PixelDriver *imagePixels(GlobalRecord &rec) {
     return picturePixels(rec);
 }
 
-int pictureWidth(const GlobalRecord &rec) { return rec.win.nwinsiz[0]; }
-int pictureHeight(const GlobalRecord &rec) { return rec.win.nwinsiz[1]; }
-std::ptrdiff_t valueSize(const GlobalRecord &rec) { return rec.img.iimgmod == 1 ? 3 : 1; }
+int pictureWidth(const GlobalRecord &rec) {
+    return rec.win.nwinsiz[0];
+}
+int pictureHeight(const GlobalRecord &rec) {
+    return rec.win.nwinsiz[1];
+}
+std::ptrdiff_t valueSize(const GlobalRecord &rec) {
+    return rec.img.iimgmod == 1 ? 3 : 1;
+}
 
 // Whether columns x .. x + w - 1 of rows y .. y + h - 1 lie inside the
 // picture (w, h at least 1); warning 58 otherwise.
 bool insidePicture(const GlobalRecord &rec, int x, int y, int w, int h) {
-    const bool inside = x >= 0 && y >= 0 &&
-                        static_cast<long long>(x) + w <= pictureWidth(rec) &&
+    const bool inside = x >= 0 && y >= 0 && static_cast<long long>(x) + w <= pictureWidth(rec) &&
                         static_cast<long long>(y) + h <= pictureHeight(rec);
     if (!inside) warnin(58);
     return inside;
@@ -79,7 +84,8 @@ extern "C" void wpixls(const unsigned char *iray, int ix, int iy, int nw, int nh
     if (pixels == nullptr || iray == nullptr || nw <= 0 || nh <= 0) return;
     // Only the source rows that land on rows 0 .. height - 1 are visited.
     const long long first = std::max(0LL, -static_cast<long long>(iy));
-    const long long last = std::min<long long>(nh, static_cast<long long>(pictureHeight(*rec)) - iy);
+    const long long last =
+        std::min<long long>(nh, static_cast<long long>(pictureHeight(*rec)) - iy);
     const std::ptrdiff_t rowBytes = static_cast<std::ptrdiff_t>(nw) * valueSize(*rec);
     for (long long j = first; j < last; ++j)
         qqprow(*rec, iray + j * rowBytes, ix, static_cast<int>(iy + j), nw, pictureWidth(*rec),

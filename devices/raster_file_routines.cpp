@@ -49,11 +49,21 @@ void bufferTooSmall() {
 
 } // namespace
 
-extern "C" void rtiff(const char *cfil) { writePictureFile("rtiff", cfil, kTiffFile); }
-extern "C" void rpng(const char *cfil) { writePictureFile("rpng", cfil, kPngFile); }
-extern "C" void rppm(const char *cfil) { writePictureFile("rppm", cfil, kPpmFile); }
-extern "C" void rbmp(const char *cfil) { writePictureFile("rbmp", cfil, kBmpFile); }
-extern "C" void rgif(const char *cfil) { writePictureFile("rgif", cfil, kGifFile); }
+extern "C" void rtiff(const char *cfil) {
+    writePictureFile("rtiff", cfil, kTiffFile);
+}
+extern "C" void rpng(const char *cfil) {
+    writePictureFile("rpng", cfil, kPngFile);
+}
+extern "C" void rppm(const char *cfil) {
+    writePictureFile("rppm", cfil, kPpmFile);
+}
+extern "C" void rbmp(const char *cfil) {
+    writePictureFile("rbmp", cfil, kBmpFile);
+}
+extern "C" void rgif(const char *cfil) {
+    writePictureFile("rgif", cfil, kGifFile);
+}
 
 extern "C" int rbfpng(char *cbuf, int nmax) {
     GlobalRecord *rec = jqqlev(1, 3, "rbfpng");

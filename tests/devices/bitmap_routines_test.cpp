@@ -81,7 +81,8 @@ TEST_F(BitmapRoutines, DevicesAndFilesRefused) {
         {"SVG", [] { rimage("out.img"); }, s40 + "rimage!\n"},
         {"JAVA", [] { wimage("not.img"); }, s40 + "wimage!\n"},
         {"PNG", [] { wimage("missing.img"); }, " <<<< Warning  36: File error in wimage!\n"},
-        {"PNG", [] { rimage("no/such/dir/out.img"); }, " <<<< Warning  36: File error in rimage!\n"},
+        {"PNG", [] { rimage("no/such/dir/out.img"); },
+         " <<<< Warning  36: File error in rimage!\n"},
         {"PNG", [] { wimage("not.img"); }, " <<<< Warning  56: Incorrect file format in wimage!\n"},
     };
     for (const Case &c : cases) {

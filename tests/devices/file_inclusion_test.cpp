@@ -21,7 +21,9 @@ std::string bytesOf(std::initializer_list<int> values) {
         s += static_cast<char>(v);
     return s;
 }
-std::string be16(int v) { return bytesOf({(v >> 8) & 0xFF, v & 0xFF}); }
+std::string be16(int v) {
+    return bytesOf({(v >> 8) & 0xFF, v & 0xFF});
+}
 
 // A small CGM file, element by element.
 class Cgm {
@@ -190,8 +192,8 @@ TEST_F(FileInclusion, TextMetafileColoursAndFaults) {
         bool none; // filclr("NONE")
         int colour;
     };
-    const Case cases[] = {{"colours.met", false, 50}, {"colours.met", true, 200},
-                          {"negative.met", false, 200}};
+    const Case cases[] = {
+        {"colours.met", false, 50}, {"colours.met", true, 200}, {"negative.met", false, 200}};
     for (const Case &c : cases) {
         GlobalRecord &rec = openPng(301, 201, 3001, 2001);
         captureStdout([&] {
@@ -214,7 +216,8 @@ TEST_F(FileInclusion, TextMetafileColoursAndFaults) {
     };
     const Bad bad[] = {
         {"hello\n", " <<<< Warning  56: Incorrect file format in incfil!\n"},
-        {"      -1.0      20.0\n 9.0000000\n", " <<<< Warning  56: Incorrect file format in incfil!\n"},
+        {"      -1.0      20.0\n 9.0000000\n",
+         " <<<< Warning  56: Incorrect file format in incfil!\n"},
         {header + "xx.0000000\n", " <<<< Warning  56: Incorrect file format in incfil!\n"},
         {header + " 0.12x4567\n", " <<<< Warning  56: Incorrect file format in incfil!\n"},
         {header + " 0.1234\n", " <<<< Warning  56: Incorrect file format in incfil!\n"},
@@ -259,11 +262,11 @@ TEST_F(FileInclusion, CgmFilesFillTheBox) {
     // coordinate; LINE COLOUR is a colour number. With filclr("NONE") the
     // current colour stays.
     const int o = 32767;
-    const std::string indexed = Cgm()
-                                    .lineColourIndex(77)
-                                    .polyline({1000 - o, 2100 - o, 5938 - o, 2100 - o, 5938 - o,
-                                               4198 - o})
-                                    .end();
+    const std::string indexed =
+        Cgm()
+            .lineColourIndex(77)
+            .polyline({1000 - o, 2100 - o, 5938 - o, 2100 - o, 5938 - o, 4198 - o})
+            .end();
     writeFile(dir.file("indexed.cgm"), indexed);
     for (const bool none : {false, true}) {
         GlobalRecord &rec = openPng(853, 603);
@@ -298,7 +301,8 @@ TEST_F(FileInclusion, TruncatedCgmEndsTheInclusionNotTheProgram) {
     // Every cut before END METAFILE: the warning, and nothing drawn.
     for (std::size_t n = 2; n < endMetafile; ++n) {
         writeFile(dir.file("cut.cgm"), file.substr(0, n));
-        EXPECT_EQ(include(dir.file("cut.cgm")), " <<<< Warning  56: Incorrect file format in incfil!\n")
+        EXPECT_EQ(include(dir.file("cut.cgm")),
+                  " <<<< Warning  56: Incorrect file format in incfil!\n")
             << n;
     }
     EXPECT_EQ(whole(), blank);
@@ -436,13 +440,17 @@ TEST_F(FileInclusion, SettersOfTheBoxAndTheTiffPart) {
         const char *output;
     };
     const Case cases[] = {
-        {[] { filbox(-5, 3, 10, 10); }, " <<<< Warning   1: Negative parameter in filbox!   (  -5)\n"},
-        {[] { filbox(0, 0, 0, -1); }, " <<<< Warning   2: Incorrect parameter in filbox!   (  -1)\n"},
+        {[] { filbox(-5, 3, 10, 10); },
+         " <<<< Warning   1: Negative parameter in filbox!   (  -5)\n"},
+        {[] { filbox(0, 0, 0, -1); },
+         " <<<< Warning   2: Incorrect parameter in filbox!   (  -1)\n"},
         {[] { filbox(1, 0, 1001, 10); }, " <<<< Warning   2: Incorrect parameter in filbox!\n"},
         {[] { filbox(0, 700, 10, 102); }, " <<<< Warning   2: Incorrect parameter in filbox!\n"},
         {[] { filclr("SOME"); }, " <<<< Warning   2: Incorrect parameter in filclr!   (SOME)\n"},
-        {[] { tifwin(0, -2, 5, 5); }, " <<<< Warning   2: Incorrect parameter in tifwin!   (  -2)\n"},
-        {[] { tifwin(0, 0, 5, 0); }, " <<<< Warning   2: Incorrect parameter in tifwin!   (   0)\n"},
+        {[] { tifwin(0, -2, 5, 5); },
+         " <<<< Warning   2: Incorrect parameter in tifwin!   (  -2)\n"},
+        {[] { tifwin(0, 0, 5, 0); },
+         " <<<< Warning   2: Incorrect parameter in tifwin!   (   0)\n"},
         {[] { tiforg(-1, -4); }, " <<<< Warning   2: Incorrect parameter in tiforg!   (  -4)\n"},
     };
     for (const Case &c : cases)

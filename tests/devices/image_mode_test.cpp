@@ -53,7 +53,8 @@ TEST_F(ImageMode, StartingAndEndingOutOfTurn) {
         close();
     }
     // Outside a plot: the level.
-    EXPECT_EQ(warnings([] { imgini(); }), " <<<< Warning   3: Incorrect level in imgini!   (   0)\n");
+    EXPECT_EQ(warnings([] { imgini(); }),
+              " <<<< Warning   3: Incorrect level in imgini!   (   0)\n");
 }
 
 TEST_F(ImageMode, PixelRoutinesNeedImageMode) {
@@ -163,8 +164,9 @@ TEST_F(ImageMode, ReadersRefuseWhatDoesNotLieInside) {
         bool inside;
     };
     const Case cases[] = {
-        {0, 0, 8, 4, true},   {7, 3, 1, 1, true},  {-1, 0, 2, 1, false}, {0, -1, 1, 2, false},
-        {1, 0, 8, 1, false},  {0, 1, 1, 4, false}, {5, 0, 2147483647, 1, false},
+        {0, 0, 8, 4, true},           {7, 3, 1, 1, true},  {-1, 0, 2, 1, false},
+        {0, -1, 1, 2, false},         {1, 0, 8, 1, false}, {0, 1, 1, 4, false},
+        {5, 0, 2147483647, 1, false},
     };
     for (const Case &c : cases) {
         std::fill(bytes.begin(), bytes.end(), 0xEE);
@@ -175,7 +177,8 @@ TEST_F(ImageMode, ReadersRefuseWhatDoesNotLieInside) {
         if (c.h == 1) {
             std::fill(bytes.begin(), bytes.end(), 0xEE);
             const std::string rowOut = warnings([&] { rpxrow(bytes.data(), c.x, c.y, c.w); });
-            EXPECT_EQ(rowOut, c.inside ? "" : " <<<< Warning  58: Array is out of screen in rpxrow!\n");
+            EXPECT_EQ(rowOut,
+                      c.inside ? "" : " <<<< Warning  58: Array is out of screen in rpxrow!\n");
         }
     }
 }
@@ -187,7 +190,8 @@ TEST_F(ImageMode, PostScriptAndPdfDrawIntoAnImageOfTheirOwn) {
         const char *device;
         int background;
     };
-    for (const Case c : {Case{"POST", explicitRgb(0, 0, 0)}, Case{"PDF", explicitRgb(255, 255, 255)}}) {
+    for (const Case c :
+         {Case{"POST", explicitRgb(0, 0, 0)}, Case{"PDF", explicitRgb(255, 255, 255)}}) {
         GlobalRecord &rec = open(c.device);
         int x, y, w, h;
         getwin(&x, &y, &w, &h);
@@ -278,9 +282,12 @@ TEST_F(ImageMode, SettingsCheckTheirValues) {
     };
     const Case cases[] = {
         {[] { imgsiz(0, 5); }, " <<<< Warning   2: Incorrect parameter in imgsiz!   (   0)\n"},
-        {[] { imgbox(-3, -1, 5, 5); }, " <<<< Warning   2: Incorrect parameter in imgbox!   (  -3)\n"},
-        {[] { imgbox(0, 0, 5, -2); }, " <<<< Warning   2: Incorrect parameter in imgbox!   (  -2)\n"},
-        {[] { imgclp(0, 0, 0, 5); }, " <<<< Warning   2: Incorrect parameter in imgclp!   (   0)\n"},
+        {[] { imgbox(-3, -1, 5, 5); },
+         " <<<< Warning   2: Incorrect parameter in imgbox!   (  -3)\n"},
+        {[] { imgbox(0, 0, 5, -2); },
+         " <<<< Warning   2: Incorrect parameter in imgbox!   (  -2)\n"},
+        {[] { imgclp(0, 0, 0, 5); },
+         " <<<< Warning   2: Incorrect parameter in imgclp!   (   0)\n"},
         {[] { imgclp(50, 0, 51, 5); }, " <<<< Warning   2: Incorrect parameter in imgclp!\n"},
         {[] { imgclp(0, 45, 10, 6); }, " <<<< Warning   2: Incorrect parameter in imgclp!\n"},
         {[] { imgmod("CMYK"); }, " <<<< Warning   2: Incorrect parameter in imgmod!   (CMYK)\n"},

@@ -101,7 +101,8 @@ std::string differences(const RgbImage &a, const RgbImage &b) {
     for (int y = 0; y < a.height; ++y)
         for (int x = 0; x < a.width; ++x) {
             const std::size_t i = 3 * (std::size_t(y) * a.width + x);
-            if (a.rgb[i] == b.rgb[i] && a.rgb[i + 1] == b.rgb[i + 1] && a.rgb[i + 2] == b.rgb[i + 2])
+            if (a.rgb[i] == b.rgb[i] && a.rgb[i + 1] == b.rgb[i + 1] &&
+                a.rgb[i + 2] == b.rgb[i + 2])
                 continue;
             if (++count <= 8)
                 list += " " + std::to_string(x) + "," + std::to_string(y) + ": " +

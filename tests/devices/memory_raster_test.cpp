@@ -77,8 +77,8 @@ TEST_F(RasterTest, LinesSetBothEndPointsAndStepTowardTheEnd) {
 
 // The pixels of a line on a w x h page, stepped one by one from its start
 // as the lines are defined (both ends included).
-std::set<std::pair<int, int>> referenceLine(long long x1, long long y1, long long x2,
-                                            long long y2, int w, int h) {
+std::set<std::pair<int, int>> referenceLine(long long x1, long long y1, long long x2, long long y2,
+                                            int w, int h) {
     std::set<std::pair<int, int>> set;
     const long long dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
     const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;

@@ -159,11 +159,15 @@ TEST_F(RasterFileRoutines, OptionsBeforeKavini) {
     };
     const Case refused[] = {
         {[] { pngmod("ON", "TRANS"); }, ""},
-        {[] { pngmod("ON", "OPAQ"); }, " <<<< Warning   2: Incorrect parameter in pngmod!   (OPAQ)\n"},
-        {[] { pngmod("YES", "TRAN"); }, " <<<< Warning   2: Incorrect parameter in pngmod!   (YES)\n"},
+        {[] { pngmod("ON", "OPAQ"); },
+         " <<<< Warning   2: Incorrect parameter in pngmod!   (OPAQ)\n"},
+        {[] { pngmod("YES", "TRAN"); },
+         " <<<< Warning   2: Incorrect parameter in pngmod!   (YES)\n"},
         {[] { gifmod("ON", "X"); }, " <<<< Warning   2: Incorrect parameter in gifmod!   (X)\n"},
-        {[] { tifmod(300, "MM", "RESO"); }, " <<<< Warning   2: Incorrect parameter in tifmod!   (MM)\n"},
-        {[] { tifmod(300, "CM", "DPI"); }, " <<<< Warning   2: Incorrect parameter in tifmod!   (DPI)\n"},
+        {[] { tifmod(300, "MM", "RESO"); },
+         " <<<< Warning   2: Incorrect parameter in tifmod!   (MM)\n"},
+        {[] { tifmod(300, "CM", "DPI"); },
+         " <<<< Warning   2: Incorrect parameter in tifmod!   (DPI)\n"},
     };
     for (const Case &c : refused)
         EXPECT_EQ(captureStdout(c.call), c.output);
@@ -183,8 +187,8 @@ TEST_F(RasterFileRoutines, OptionsBeforeKavini) {
     captureStdout([] { rtiff("resolution.tif"); });
     const std::string gif = close();
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
-    const CommandRun id = runCommand("identify-im6.q16 -format '%x %U' '" +
-                                     dir.file("resolution.tif") + "'");
+    const CommandRun id =
+        runCommand("identify-im6.q16 -format '%x %U' '" + dir.file("resolution.tif") + "'");
     EXPECT_EQ(id.out, "300 PixelsPerCentimeter");
 }
 

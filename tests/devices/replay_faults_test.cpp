@@ -27,15 +27,15 @@ class ReplayFaults : public PlotTest {
     }
     using Replay = int (*)(GlobalRecord &, FILE *, const IncludeBox &);
     int replay(Replay how, const std::string &bytes) {
-        FILE *file = fmemopen(const_cast<char *>(bytes.data()), std::max<std::size_t>(bytes.size(), 1),
-                              "rb");
+        FILE *file = fmemopen(const_cast<char *>(bytes.data()),
+                              std::max<std::size_t>(bytes.size(), 1), "rb");
         const int status = how(currentRecord(), file, IncludeBox{0, 0, 2970, 2100});
         std::fclose(file);
         return status;
     }
     int load(const std::string &bytes) {
-        FILE *file = fmemopen(const_cast<char *>(bytes.data()), std::max<std::size_t>(bytes.size(), 1),
-                              "rb");
+        FILE *file = fmemopen(const_cast<char *>(bytes.data()),
+                              std::max<std::size_t>(bytes.size(), 1), "rb");
         int status = -1;
         qqvfil(currentRecord(), file, kBitmapLoad, status);
         std::fclose(file);
@@ -82,10 +82,9 @@ TEST_F(ReplayFaults, CorruptedFilesEndWithAStatus) {
     open("PNG");
     // A CGM file as the writer lays it out: BEGIN METAFILE with a long-form
     // name, COLOUR SELECTION MODE, LINE COLOUR, a long POLYLINE, END METAFILE.
-    std::string cgm = std::string("\x00\x3F\x00\x05\x04name\x00", 10) +
-                      std::string("\x20\x42\x00\x01", 4) +
-                      std::string("\x50\x83\xFF\x00\x00\x00", 6) +
-                      std::string("\x40\x3F\x00\xA0", 4);
+    std::string cgm =
+        std::string("\x00\x3F\x00\x05\x04name\x00", 10) + std::string("\x20\x42\x00\x01", 4) +
+        std::string("\x50\x83\xFF\x00\x00\x00", 6) + std::string("\x40\x3F\x00\xA0", 4);
     for (int i = 0; i < 40; ++i)
         cgm += std::string{char(i * 37 >> 8), char(i * 37), char(i * 53 >> 8), char(i * 53)};
     cgm += std::string("\x00\x40", 2);

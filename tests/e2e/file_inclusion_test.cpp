@@ -14,7 +14,9 @@ std::string program(const std::string &body) {
            "\n    return 0;\n}\n";
 }
 
-std::string be16(int v) { return {char((v >> 8) & 0xFF), char(v & 0xFF)}; }
+std::string be16(int v) {
+    return {char((v >> 8) & 0xFF), char(v & 0xFF)};
+}
 
 TEST(IncludedFiles, FilesThatEndEarlyAreReportedAndTheProgramGoesOn) {
     TempDir dir;
@@ -59,7 +61,8 @@ TEST(IncludedFiles, FilesThatEndEarlyAreReportedAndTheProgramGoesOn) {
 TEST(IncludedFiles, LogosComeFromTheInstallationDirectory) {
     TempDir dir;
     const std::string zel = testPrefix() + "/share/kavlor/zel";
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run =
+        runC(program(R"(
     metafl("PPM");
     setfil("logo.ppm");
     winsiz(400, 300);
@@ -67,7 +70,7 @@ TEST(IncludedFiles, LogosComeFromTheInstallationDirectory) {
     zellogo(100, 100, 200, "TEXT");
     zellogo(1500, 1200, 100, "note");
     kavfin();)"),
-                                dir.path(), RunOptions{.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"}});
+             dir.path(), RunOptions{.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"}});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.find("<<<< Warning"), std::string::npos) << run.out;
     const RgbImage plot = decodeWith("ppmtoppm <", dir.file("logo.ppm"));
@@ -79,10 +82,10 @@ TEST(IncludedFiles, LogosComeFromTheInstallationDirectory) {
             for (int x = 0; x + logo.width <= plot.width; ++x) {
                 bool same = true;
                 for (int r = 0; r < logo.height && same; ++r)
-                    same = std::equal(logo.rgb.begin() + std::ptrdiff_t(r) * logo.width * 3,
-                                      logo.rgb.begin() + std::ptrdiff_t(r + 1) * logo.width * 3,
-                                      plot.rgb.begin() +
-                                          (std::ptrdiff_t(y + r) * plot.width + x) * 3);
+                    same =
+                        std::equal(logo.rgb.begin() + std::ptrdiff_t(r) * logo.width * 3,
+                                   logo.rgb.begin() + std::ptrdiff_t(r + 1) * logo.width * 3,
+                                   plot.rgb.begin() + (std::ptrdiff_t(y + r) * plot.width + x) * 3);
                 found += same;
             }
         EXPECT_EQ(found, 1) << name;

@@ -63,8 +63,8 @@ TEST(RasterFiles, OnePlotInEveryFormatDecodesToTheRasterReadBack) {
         const char *file, *netpbm, *magick;
     };
     const Format formats[] = {
-        {"plot.png", "pngtopnm", "PNG"}, {"plot.tif", "tifftopnm", "TIFF"},
-        {"plot.gif", "giftopnm", "GIF"}, {"plot.bmp", "bmptopnm", "BMP3"},
+        {"plot.png", "pngtopnm", "PNG"},   {"plot.tif", "tifftopnm", "TIFF"},
+        {"plot.gif", "giftopnm", "GIF"},   {"plot.bmp", "bmptopnm", "BMP3"},
         {"plot.ppm", "ppmtoppm <", "PPM"},
     };
     for (const Format &f : formats) {

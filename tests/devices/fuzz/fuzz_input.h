@@ -43,4 +43,6 @@ inline GlobalRecord &fuzzPlot() {
     return rec;
 }
 
-inline IncludeBox fuzzBox() { return IncludeBox{.x = 0, .y = 0, .width = 301, .height = 201}; }
+inline IncludeBox fuzzBox() {
+    return IncludeBox{.x = 0, .y = 0, .width = 301, .height = 201};
+}
