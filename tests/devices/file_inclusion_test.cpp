@@ -289,6 +289,38 @@ TEST_F(FileInclusion, CgmFilesFillTheBox) {
     }
 }
 
+// A drawing that reaches the page's corners, so that the extent of its CGM
+// points is the page and an included CGM file is drawn at scale 1.
+void drawFramedScene() {
+    color("RED");
+    line(250, 250, 2750, 1750);
+    color("GREEN");
+    line(250, 1750, 2750, 250);
+    setrgb(0.2f, 0.4f, 0.6f);
+    line(0, 1000, 2969, 1000);
+    color("FORE");
+    line(0, 0, 2969, 0);
+    line(2969, 0, 2969, 2099);
+    line(2969, 2099, 0, 2099);
+    line(0, 2099, 0, 0);
+}
+
+TEST_F(FileInclusion, CgmWrittenByTheLibraryReproducesTheDrawing) {
+    open("CGM", "scene.cgm");
+    captureStdout(drawFramedScene);
+    const std::string cgm = close("scene.cgm");
+    if (cgm.size() < 2 || cgm[0] != 0 || (cgm[1] & 0xE0) != 0x20)
+        GTEST_SKIP() << "this build has no CGM writer";
+    openPng(853, 603, 0, 0, "PPM");
+    captureStdout(drawFramedScene);
+    const RgbImage direct = whole();
+    close();
+    openPng(853, 603, 0, 0, "PPM");
+    EXPECT_EQ(include(dir.file("scene.cgm")), "");
+    EXPECT_EQ(differences(whole(), direct), "");
+    close();
+}
+
 TEST_F(FileInclusion, TruncatedCgmEndsTheInclusionNotTheProgram) {
     const std::string file = Cgm()
                                  .directColours()
