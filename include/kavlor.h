@@ -207,7 +207,7 @@ KAVLOR_API const char *getmfl(void);
 /* Name of the output file. */
 KAVLOR_API const char *getfil(void);
 
-/* ---- Image mode and pixel access --------------------------------------------- */
+/* ---- Image mode and pixel access ------------------------------------------- */
 /* Pixel values are colour numbers (one byte) or, after imgmod("RGB"), red,
  * green and blue bytes; coordinates are pixels, origin top left. */
 
@@ -242,7 +242,7 @@ KAVLOR_API void rimage(const char *cfil);
 /* Loads a bitmap file of the library's own format into the picture. */
 KAVLOR_API void wimage(const char *cfil);
 
-/* ---- Raster files of the picture -------------------------------------------- */
+/* ---- Raster files of the picture ------------------------------------------- */
 
 /* Writes the current window or raster as a TIFF file. */
 KAVLOR_API void rtiff(const char *cfil);
@@ -263,7 +263,7 @@ KAVLOR_API void gifmod(const char *cmode, const char *ckey);
 /* TIFF resolution: n pixels per unit INCH or CM, copt RESO; before kavini. */
 KAVLOR_API void tifmod(int n, const char *cunit, const char *copt);
 
-/* ---- File inclusion ----------------------------------------------------------- */
+/* ---- File inclusion -------------------------------------------------------- */
 
 /* Includes a text metafile, CGM, BMP or GIF file into the file box (or the page). */
 KAVLOR_API void incfil(const char *cfil);
