@@ -402,6 +402,79 @@ KAVLOR_API const char *getmfl(void);
 /* Name of the output file. */
 KAVLOR_API const char *getfil(void);
 
+/* ---- Image mode and pixel access ------------------------------------------- */
+/* Pixel values are colour numbers (one byte) or, after imgmod("RGB"), red,
+ * green and blue bytes; coordinates are pixels, origin top left. */
+
+/* Starts image mode: the pixels of the window, raster or PostScript/PDF image. */
+KAVLOR_API void imgini(void);
+/* Ends image mode; on PostScript and PDF the image goes into the file. */
+KAVLOR_API void imgfin(void);
+/* Pixel values of the pixel routines: IND (colour numbers) or RGB. */
+KAVLOR_API void imgmod(const char *mode);
+/* Pixel size of the PostScript/PDF image. */
+KAVLOR_API void imgsiz(int nw, int nh);
+/* Page rectangle of the PostScript/PDF image, in plot units. */
+KAVLOR_API void imgbox(int nx, int ny, int nw, int nh);
+/* Part of the window or raster that raster files cover, in pixels. */
+KAVLOR_API void imgclp(int nx, int ny, int nw, int nh);
+/* Pixel format of raster files: IND, RGB or BIL (bilevel); before kavini. */
+KAVLOR_API void imgfmt(const char *format);
+/* Writes one pixel: a colour number or an explicit value 0x01BBGGRR. */
+KAVLOR_API void wpixel(int ix, int iy, int iclr);
+/* Reads one pixel: its colour number, or 0x01BBGGRR in RGB mode. */
+KAVLOR_API void rpixel(int ix, int iy, int *iclr);
+/* Writes n pixels of row iy from column ix. */
+KAVLOR_API void wpxrow(const unsigned char *iray, int ix, int iy, int n);
+/* Reads n pixels of row iy from column ix. */
+KAVLOR_API void rpxrow(unsigned char *iray, int ix, int iy, int n);
+/* Writes a rectangle of nw x nh pixels, row by row. */
+KAVLOR_API void wpixls(const unsigned char *iray, int ix, int iy, int nw, int nh);
+/* Reads a rectangle of nw x nh pixels, row by row. */
+KAVLOR_API void rpixls(unsigned char *iray, int ix, int iy, int nw, int nh);
+/* Saves the picture as a bitmap file of the library's own format. */
+KAVLOR_API void rimage(const char *cfil);
+/* Loads a bitmap file of the library's own format into the picture. */
+KAVLOR_API void wimage(const char *cfil);
+
+/* ---- Raster files of the picture ------------------------------------------- */
+
+/* Writes the current window or raster as a TIFF file. */
+KAVLOR_API void rtiff(const char *cfil);
+/* Writes the current window or raster as a PNG file. */
+KAVLOR_API void rpng(const char *cfil);
+/* Writes the current window or raster as a PPM file. */
+KAVLOR_API void rppm(const char *cfil);
+/* Writes the current window or raster as a BMP file. */
+KAVLOR_API void rbmp(const char *cfil);
+/* Writes the current window or raster as a GIF file. */
+KAVLOR_API void rgif(const char *cfil);
+/* A PNG file of the picture into cbuf; its length, or 0. nmax 0: only the length. */
+KAVLOR_API int rbfpng(char *cbuf, int nmax);
+/* PNG transparency: cmode OFF or ON, ckey TRAN; before kavini. */
+KAVLOR_API void pngmod(const char *cmode, const char *ckey);
+/* GIF transparency: cmode OFF or ON, ckey TRAN; before kavini. */
+KAVLOR_API void gifmod(const char *cmode, const char *ckey);
+/* TIFF resolution: n pixels per unit INCH or CM, copt RESO; before kavini. */
+KAVLOR_API void tifmod(int n, const char *cunit, const char *copt);
+
+/* ---- File inclusion -------------------------------------------------------- */
+
+/* Includes a text metafile, CGM, BMP or GIF file into the file box (or the page). */
+KAVLOR_API void incfil(const char *cfil);
+/* Rectangle of the page for included files, in plot units. */
+KAVLOR_API void filbox(int nx, int ny, int nw, int nh);
+/* Colours of included vector files: ALL (applied) or NONE (ignored). */
+KAVLOR_API void filclr(const char *copt);
+/* Puts a TIFF file written by the library into the picture. */
+KAVLOR_API void wtiff(const char *cfil);
+/* Part of a TIFF file that wtiff reads, in pixels. */
+KAVLOR_API void tifwin(int nx, int ny, int nw, int nh);
+/* Position in the picture at which wtiff puts the file. */
+KAVLOR_API void tiforg(int nx, int ny);
+/* Logo of size 100, 125, 150, 175, 200 or 300, variant NOTE or TEXT, at (nx, ny). */
+KAVLOR_API void zellogo(int nx, int ny, int nsize, const char *copt);
+
 /* ---- Files of the caller ------------------------------------------------------ */
 
 /* Opens a binary file as unit 0..99: mode 0 read, 1 write, 2 append.

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "kavlor.h"
+#include "devices/image_state.h"
+#include "devices/include_state.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -124,6 +126,9 @@ const std::array kResetEntries = {
     ResetEntry{"FRME", [](GlobalRecord &rec) { rec.text.nfrmess = 0; }},
     ResetEntry{"HEIG", [](GlobalRecord &rec) { setTextHeight(rec, jqquni(rec, 36)); }},
     ResetEntry{"IANG", [](GlobalRecord &rec) { rec.font.xitadiv = 3.732f; }},
+    ResetEntry{"FILB", [](GlobalRecord &rec) { rec.incl.ifilbox = 0; }},
+    ResetEntry{"FILC", [](GlobalRecord &rec) { rec.incl.ifilclr = 0; }},
+    ResetEntry{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
     ResetEntry{"NEWM", resetMixCharacters},
@@ -195,6 +200,8 @@ void resall(GlobalRecord &rec) {
     defaultFrames(rec);
     defaultCircleSpacing(rec);
     defaultLogo(rec);
+    resetIncludeDefaults(rec);
+    resetImageDefaults(rec);
     resetTextDefaults(rec);
     resetTextHeight(rec);
     setTextAngle(rec, 0);

@@ -29,6 +29,8 @@
 #include "kernel/window_state.h"
 #include "devices/device_state.h"
 #include "devices/vector_state.h"
+#include "devices/image_state.h"
+#include "devices/include_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -56,4 +58,6 @@ struct GlobalRecord {
     FrameState frame;           // frames of axis systems, pictures and shields
     FigureState figure;         // circles, arcs, rounded rectangles
     LogoState logo;             // the vector logo
+    ImageState img;             // image mode, pixel access, the image clip rectangle
+    IncludeState incl;          // included files and TIFF images
 };
