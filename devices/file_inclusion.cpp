@@ -5,6 +5,7 @@
 
 #include "devices/image_readers.h"
 #include "kavlor.h"
+#include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
@@ -66,16 +67,22 @@ void includeFile(GlobalRecord &rec, const char *name) {
         if (status == kIncludeIncomplete) message("The GKSLIN file is not complete!");
         break;
     case kCgmFile: status = qqinccgm(rec, name, box); break;
-    default:
-        status = qqincfil(rec, name, type, box, width, height);
-        if (status == kImageOpenError) message("File open error");
-        if (status == kImageNoMemory) message("Not enough memory");
-        if (status == kImageSyntaxError) message("Syntax error in image file");
-        return;
+    default: {
+        const int image = qqincfil(rec, name, type, box, width, height);
+        if (image == kImageOpenError) message("File open error");
+        if (image == kImageNoMemory) message("Not enough memory");
+        if (image == kImageSyntaxError) message("Syntax error in image file");
+        status = image == kImageDone ? kIncludeDone : kIncludeBadFormat;
+        break;
     }
-    if (status == kIncludeOpenError) warnin(36);
-    if (status == kIncludeBadFormat) warnin(56);
-    // The frame of nframe round the box (dframe) comes with the axis system.
+    }
+    if (type == kGkslFile || type == kCgmFile) {
+        if (status == kIncludeOpenError) warnin(36);
+        if (status == kIncludeBadFormat) warnin(56);
+    }
+    // A frame of the axis systems' thickness round what was included.
+    if (status == kIncludeDone && rec.frame.nframe != 0)
+        dframe(rec, box.x, box.y, box.width, box.height, rec.frame.nframe, 0.0f);
 }
 
 bool setIncludeBox(GlobalRecord &rec, int x, int y, int width, int height) {

@@ -1,4 +1,5 @@
 // Image mode on and off: imgini, imgfin.
+#include "devices/image_output.h"
 #include "devices/image_mode.h"
 
 #include "devices/image_readers.h"
@@ -91,8 +92,7 @@ void endImageMode(GlobalRecord &rec) {
     case DeviceFamily::Screen: screenPixelCopy(rec, 1); break;
     case DeviceFamily::PostScript:
     case DeviceFamily::Pdf:
-        // Here the PostScript and PDF writers put the raster into their file,
-        // at imagePlacement(rec) (image_placement.h).
+        writeImageIntoPlotFile(rec);
         qqvfin(rec);
         restoreWindowSize(rec);
         break;

@@ -47,10 +47,12 @@ extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     const int width = scale * (text ? logo->textWidth : logo->noteWidth);
     const int height = scale * (text ? logo->textHeight : logo->noteHeight);
     // A box the page refuses places no logo (rather than the logo elsewhere).
-    // The logo gets no frame: when incfil draws the frame of nframe, the
-    // thickness is 0 for this call.
     if (!setIncludeBox(*rec, nx, ny, width, height)) return;
     const std::string file =
         qqgenv("KAVLOR") + "/zel/logo" + std::to_string(nsize) + (text ? "t" : "") + ".gif";
+    // The logo gets no frame.
+    const int frame = rec->frame.nframe;
+    rec->frame.nframe = 0;
     includeFile(*rec, file.c_str());
+    rec->frame.nframe = frame;
 }
