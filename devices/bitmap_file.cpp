@@ -54,9 +54,12 @@ bool parseNumbers(const char *text, BitmapHeader &h) {
         const bool negative = pos < kNumbersSize && text[pos] == '-';
         if (negative) ++pos;
         if (pos >= kNumbersSize || text[pos] < '0' || text[pos] > '9') return false;
+        // At most 9 digits: every number fits an int.
         long long value = 0;
-        while (pos < kNumbersSize && text[pos] >= '0' && text[pos] <= '9' && value < 1000000000)
+        for (int digits = 0; pos < kNumbersSize && text[pos] >= '0' && text[pos] <= '9'; ++digits) {
+            if (digits == 9) return false;
             value = value * 10 + (text[pos++] - '0');
+        }
         *field = static_cast<int>(negative ? -value : value);
     }
     return true;
@@ -65,7 +68,11 @@ bool parseNumbers(const char *text, BitmapHeader &h) {
 // Palette-pixel bytes of a screen (index kind 0) back to colour numbers.
 void paletteToNumbers(std::uint8_t *bytes, std::size_t n, int offset) {
     for (std::size_t i = 0; i < n; ++i)
-        bytes[i] = bytes[i] == offset ? 0 : static_cast<std::uint8_t>(2 * (bytes[i] - offset) - 1);
+        // In unsigned arithmetic: any offset a header holds, the same low byte.
+        bytes[i] =
+            bytes[i] == offset
+                ? 0
+                : static_cast<std::uint8_t>(2u * static_cast<unsigned>(bytes[i] - offset) - 1u);
 }
 
 // Bytes left in the file from where it stands; -1 when it cannot tell.

@@ -20,6 +20,9 @@ constexpr int kBitmapDone = 0;
 constexpr int kBitmapFileError = 1;
 constexpr int kBitmapNoMemory = 2;
 constexpr int kBitmapBadFormat = 3;
+// The screen's reader (qqwfil) also gives 4: a file depth the screen cannot
+// take (warning 40 in wimage).
+constexpr int kBitmapDepthMismatch = 4;
 
 // Saves the RasterPage into the open file (mode 0) or loads a BitmapFile
 // from it into the page (mode 1). Loading converts depths and sizes: the

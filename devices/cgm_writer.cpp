@@ -102,14 +102,6 @@ short vdc(float v) {
     return short(std::clamp(rounded, -32768.0f, 32767.0f));
 }
 
-void startAt(VectorPath<short> &path, short x, short y) {
-    path.x[0] = x;
-    path.y[0] = y;
-    path.count = 1;
-    path.lastX = x;
-    path.lastY = y;
-}
-
 }  // namespace
 
 void qqcgm1(GlobalRecord &rec, const char *text) {
@@ -171,7 +163,7 @@ void drwcgm(GlobalRecord &rec, float x, float y, int op) {
         path.lastX = path.lastY = 0;
         return;
     case 2: {
-        if (path.count == 0) startAt(path, path.lastX, path.lastY);
+        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         const short px = vdc(x), py = vdc(y);
         path.x[std::size_t(path.count)] = px;
         path.y[std::size_t(path.count)] = py;
@@ -179,7 +171,7 @@ void drwcgm(GlobalRecord &rec, float x, float y, int op) {
         path.lastY = py;
         if (++path.count == kVectorPathPoints) {
             writePolyline(rec);
-            startAt(path, px, py);
+            path.startAt(px, py);
         }
         return;
     }
@@ -190,7 +182,7 @@ void drwcgm(GlobalRecord &rec, float x, float y, int op) {
         return;
     default:
         writePolyline(rec);
-        startAt(path, vdc(x), vdc(y));
+        path.startAt(vdc(x), vdc(y));
         return;
     }
 }

@@ -2,6 +2,7 @@
 #include "devices/memory_raster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 
@@ -85,14 +86,18 @@ void qqvini(GlobalRecord &rec, int pageWidth, int pageHeight, int &width, int &h
         width = pageWidth <= pageHeight ? 603 : 853;
         height = pageWidth <= pageHeight ? 853 : 603;
     }
-    driver->nwidth = width;
-    driver->nheight = height;
-    driver->nrowbytes = width * (driver->itruecol == 1 ? 3 : 1);
+    const long long rowBytes = static_cast<long long>(width) * (driver->itruecol == 1 ? 3 : 1);
     driver->praster.reset();
-    if (width < 1 || height < 1) {
+    // Rows and the page are addressed with int sizes: a page beyond them
+    // (a size read from an included file, say) is refused like a lack of memory.
+    if (width < 1 || height < 1 || rowBytes > INT_MAX / height) {
+        driver->nwidth = driver->nheight = driver->nrowbytes = 0;
         status = 1;
         return;
     }
+    driver->nwidth = width;
+    driver->nheight = height;
+    driver->nrowbytes = static_cast<int>(rowBytes);
     driver->praster.reset(new (std::nothrow)
                               std::uint8_t[static_cast<std::size_t>(driver->nrowbytes) *
                                            static_cast<std::size_t>(height)]);

@@ -34,14 +34,6 @@ void writePath(GlobalRecord &rec) {
     qpsbuf(rec, text, int(p - text));
 }
 
-void startAt(VectorPath<int> &path, int x, int y) {
-    path.x[0] = x;
-    path.y[0] = y;
-    path.count = 1;
-    path.lastX = x;
-    path.lastY = y;
-}
-
 }  // namespace
 
 void drwpsc(GlobalRecord &rec, float x, float y, int op) {
@@ -52,7 +44,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
         path.lastX = path.lastY = 0;
         return;
     case kDraw: {
-        if (path.count == 0) startAt(path, path.lastX, path.lastY);
+        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         const int px = roundUnit(x), py = roundUnit(y);
         path.x[std::size_t(path.count)] = px;
         path.y[std::size_t(path.count)] = py;
@@ -60,7 +52,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
         path.lastY = py;
         if (++path.count == kVectorPathPoints) {
             writePath(rec);
-            startAt(path, px, py);  // the next piece continues from here
+            path.startAt(px, py);  // the next piece continues from here
         }
         return;
     }
@@ -71,7 +63,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
         return;
     default:  // move
         writePath(rec);
-        startAt(path, roundUnit(x), roundUnit(y));
+        path.startAt(roundUnit(x), roundUnit(y));
         return;
     }
 }

@@ -27,34 +27,47 @@ void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const Pixel
     // Extents in 64 bits: the coordinates may come from anywhere in int range.
     const long long dx = std::llabs(static_cast<long long>(x2) - x1);
     const long long dy = std::llabs(static_cast<long long>(y2) - y1);
-    const int sx = x2 >= x1 ? 1 : -1;
-    const int sy = y2 >= y1 ? 1 : -1;
     const bool alongX = dy < dx;
+    // Stepping along the longer ("major") axis, the shorter one ("minor")
+    // follows the error term.
     const long long longer = alongX ? dx : dy;
     const long long shorter = alongX ? dy : dx;
     const long long steps = end == EndPoint::Include ? longer : longer - 1;
     if (steps < 0) return; // a one-point line without its end point
-    long long x = x1, y = y1;
-    long long error = -longer / 2;
+    const long long major1 = alongX ? x1 : y1;
+    const long long minor1 = alongX ? y1 : x1;
+    const int majorStep = (alongX ? x2 >= x1 : y2 >= y1) ? 1 : -1;
+    const int minorStep = (alongX ? y2 >= y1 : x2 >= x1) ? 1 : -1;
+    const long long majorLimit = alongX ? s.width : s.height;
+
+    // Only the steps whose major coordinate lies on the surface can set a
+    // pixel: start at the first of them, with the error and minor coordinate
+    // the stepping has there, so that far-off ends cost nothing.
+    const long long first = std::max(0LL, majorStep > 0 ? -major1 : major1 - (majorLimit - 1));
+    const long long last = std::min(steps, majorStep > 0 ? majorLimit - 1 - major1 : major1);
+    if (first > last) return;
+    const long long error0 = -longer / 2; // in (-longer, 0], and so it stays after every step
+    long long minorSteps = 0;
+    long long error = error0;
+    if (longer > 0) {
+        const __int128 sum = static_cast<__int128>(error0) + static_cast<__int128>(first) * shorter;
+        minorSteps = sum <= 0 ? 0 : static_cast<long long>((sum + longer - 1) / longer);
+        error = static_cast<long long>(sum - static_cast<__int128>(minorSteps) * longer);
+    }
+    long long major = major1 + majorStep * first;
+    long long minor = minor1 + minorStep * minorSteps;
     auto plot = [&] {
+        const long long x = alongX ? major : minor, y = alongX ? minor : major;
         if (x >= 0 && y >= 0 && x < s.width && y < s.height)
             putPixel(s, static_cast<int>(x), static_cast<int>(y), v);
     };
     plot();
-    for (long long i = 0; i < steps; ++i) {
+    for (long long i = first; i < last; ++i) {
         error += shorter;
-        if (alongX) {
-            x += sx;
-            if (error > 0) {
-                error -= longer;
-                y += sy;
-            }
-        } else {
-            y += sy;
-            if (error > 0) {
-                error -= longer;
-                x += sx;
-            }
+        major += majorStep;
+        if (error > 0) {
+            error -= longer;
+            minor += minorStep;
         }
         plot();
     }

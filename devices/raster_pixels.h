@@ -25,11 +25,14 @@ int qqvrpx(GlobalRecord &rec, int x, int y, int mode);
 void qqvrdr(GlobalRecord &rec, std::uint8_t *values, int x, int y, int w, int h, int mode);
 
 // The pixel routines of one drawing surface: the memory raster's, or the
-// screen's (qqwrdr, qqwrow) where the caller draws on the screen. The caller
-// picks them by the device code, as the dispatch does.
+// screen's (qqwrdr, qqwrow, qqwwpx, qqwrpx) where the caller draws on the
+// screen. picturePixels (picture.h) picks them by the device code.
 struct PixelDriver {
     void (*readRect)(GlobalRecord &rec, std::uint8_t *values, int x, int y, int w, int h, int mode);
     void (*writeRow)(GlobalRecord &rec, const std::uint8_t *values, int x, int y, int n, int mode);
+    void (*writePixel)(GlobalRecord &rec, int x, int y, int colour);
+    int (*readPixel)(GlobalRecord &rec, int x, int y, int mode);
 };
 
-inline constexpr PixelDriver kMemoryRasterPixels{.readRect = qqvrdr, .writeRow = qqvrow};
+inline constexpr PixelDriver kMemoryRasterPixels{
+    .readRect = qqvrdr, .writeRow = qqvrow, .writePixel = qqvwpx, .readPixel = qqvrpx};

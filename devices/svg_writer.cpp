@@ -71,14 +71,6 @@ void endPiece(GlobalRecord &rec) {
     rec.vec.svg.path.count = 0;
 }
 
-void startAt(VectorPath<float> &path, float x, float y) {
-    path.x[0] = x;
-    path.y[0] = y;
-    path.count = 1;
-    path.lastX = x;
-    path.lastY = y;
-}
-
 void startDocument(GlobalRecord &rec, float width, float height) {
     SvgState &svg = rec.vec.svg;
     svg.sink.attachFile(rec.out.fpout);
@@ -115,14 +107,14 @@ void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
     switch (op) {
     case kStart: startDocument(rec, x, y); return;
     case kDraw:
-        if (path.count == 0) startAt(path, path.lastX, path.lastY);
+        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         path.x[std::size_t(path.count)] = x;
         path.y[std::size_t(path.count)] = y;
         path.lastX = x;
         path.lastY = y;
         if (++path.count == kVectorPathPoints) {
             writePath(rec);
-            startAt(path, x, y);
+            path.startAt(x, y);
         }
         return;
     case kWidth:
@@ -141,7 +133,7 @@ void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
         return;
     default:
         writePath(rec);
-        startAt(path, x, y);
+        path.startAt(x, y);
         return;
     }
 }

@@ -18,6 +18,15 @@ template <class T> struct VectorPath {
     std::array<T, kVectorPathPoints> y{};
     int count = 0;              // points in the path
     T lastX = 0, lastY = 0;     // last point kept for the next draw
+
+    // A new path at (px, py).
+    void startAt(T px, T py) {
+        x[0] = px;
+        y[0] = py;
+        count = 1;
+        lastX = px;
+        lastY = py;
+    }
 };
 
 // Kind of the open SVG group.

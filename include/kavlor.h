@@ -257,6 +257,8 @@ KAVLOR_API void trfco1(float *x, int n, const char *from, const char *to);
 KAVLOR_API void trfco2(float *x, float *y, int n, const char *from, const char *to);
 /* Converts points between RECT, SPHE and CYLI. */
 KAVLOR_API void trfco3(float *x, float *y, float *z, int n, const char *from, const char *to);
+/* Date of a day number counted from the base date of basdat. */
+KAVLOR_API void trfdat(int ndays, int *day, int *month, int *year);
 /* Resamples the nx by ny matrix z bilinearly into the nx2 by ny2 matrix z2. */
 KAVLOR_API void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int ny2);
 /* ---- Area fill and shading patterns ------------------------------------------ */
@@ -295,6 +297,48 @@ KAVLOR_API int shlind(void);
 KAVLOR_API void shlsur(void);
 /* Sorts the pairs (a[i], b[i]) by a: option "A" ascending, "D" descending. */
 KAVLOR_API void sortr2(float *a, float *b, int n, const char *option);
+
+/* ---- Figures: circles, arcs, sectors, rectangles, arrows -------------------- */
+
+/* Circle of centre (nx, ny) and radius nr, outlined and filled in the current pattern. */
+KAVLOR_API void circle(int nx, int ny, int nr);
+/* Ellipse of centre (nx, ny) and semi-axes na, nb. */
+KAVLOR_API void ellips(int nx, int ny, int na, int nb);
+/* Elliptical arc from alpha to beta degrees, the ellipse turned by theta degrees. */
+KAVLOR_API void arcell(int nx, int ny, int na, int nb, float alpha, float beta, float theta);
+/* Point spacing of circles and arcs in plot units, 1..10000. */
+KAVLOR_API void circsp(int n);
+/* Ring sector between radii nr1 and nr2 from alpha to beta degrees, filled in colour. */
+KAVLOR_API void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta, int colour);
+/* Rectangle from corner (nx, ny), nw by nh, with corners rounded by option 0..9. */
+KAVLOR_API void rndrec(int nx, int ny, int nw, int nh, int option);
+/* Rectangle from corner (nx, ny), nw by nh, outlined and filled in the current pattern. */
+KAVLOR_API void rectan(int nx, int ny, int nw, int nh);
+/* Rectangle from corner (nx, ny), nw by nh, filled in colour. */
+KAVLOR_API void recfll(int nx, int ny, int nw, int nh, int colour);
+/* Filled box nb wide and nh high centred on (nx, ny), in colour. */
+KAVLOR_API void point(int nx, int ny, int nb, int nh, int colour);
+/* Pen move to (x, y) in plot units, the page origin at the top. */
+KAVLOR_API void strtpt(float x, float y);
+/* Line to (x, y) in plot units, the page origin at the top. */
+KAVLOR_API void connpt(float x, float y);
+/* Arrow from (nx1, ny1) to (nx2, ny2); ivec: head width, length, form and ends as four digits. */
+KAVLOR_API void vector(int nx1, int ny1, int nx2, int ny2, int ivec);
+
+/* ---- Vector logo ------------------------------------------------------------ */
+
+/* Draws the logo at page corner 1..4 (lower left, lower right, upper right, upper left). */
+KAVLOR_API void qornpl(int corner);
+/* Background and emblem colours of the logo, 0..255 each. */
+KAVLOR_API void qlgclr(int background, int emblem);
+/* Upper-left corner of the logo in plot units, in place of a page corner. */
+KAVLOR_API void qlgpos(int nx, int ny);
+/* Edge of the logo in plot units, 1..10000. */
+KAVLOR_API void qlgsiz(int n);
+/* Angle of the logo in degrees. */
+KAVLOR_API void qlgang(int angle);
+/* The logo's emblem is outlined, not filled. */
+KAVLOR_API void nofill(void);
 
 /* ---- Colours ------------------------------------------------------------------ */
 
@@ -357,6 +401,79 @@ KAVLOR_API FILE *getuni(void);
 KAVLOR_API const char *getmfl(void);
 /* Name of the output file. */
 KAVLOR_API const char *getfil(void);
+
+/* ---- Image mode and pixel access ------------------------------------------- */
+/* Pixel values are colour numbers (one byte) or, after imgmod("RGB"), red,
+ * green and blue bytes; coordinates are pixels, origin top left. */
+
+/* Starts image mode: the pixels of the window, raster or PostScript/PDF image. */
+KAVLOR_API void imgini(void);
+/* Ends image mode; on PostScript and PDF the image goes into the file. */
+KAVLOR_API void imgfin(void);
+/* Pixel values of the pixel routines: IND (colour numbers) or RGB. */
+KAVLOR_API void imgmod(const char *mode);
+/* Pixel size of the PostScript/PDF image. */
+KAVLOR_API void imgsiz(int nw, int nh);
+/* Page rectangle of the PostScript/PDF image, in plot units. */
+KAVLOR_API void imgbox(int nx, int ny, int nw, int nh);
+/* Part of the window or raster that raster files cover, in pixels. */
+KAVLOR_API void imgclp(int nx, int ny, int nw, int nh);
+/* Pixel format of raster files: IND, RGB or BIL (bilevel); before kavini. */
+KAVLOR_API void imgfmt(const char *format);
+/* Writes one pixel: a colour number or an explicit value 0x01BBGGRR. */
+KAVLOR_API void wpixel(int ix, int iy, int iclr);
+/* Reads one pixel: its colour number, or 0x01BBGGRR in RGB mode. */
+KAVLOR_API void rpixel(int ix, int iy, int *iclr);
+/* Writes n pixels of row iy from column ix. */
+KAVLOR_API void wpxrow(const unsigned char *iray, int ix, int iy, int n);
+/* Reads n pixels of row iy from column ix. */
+KAVLOR_API void rpxrow(unsigned char *iray, int ix, int iy, int n);
+/* Writes a rectangle of nw x nh pixels, row by row. */
+KAVLOR_API void wpixls(const unsigned char *iray, int ix, int iy, int nw, int nh);
+/* Reads a rectangle of nw x nh pixels, row by row. */
+KAVLOR_API void rpixls(unsigned char *iray, int ix, int iy, int nw, int nh);
+/* Saves the picture as a bitmap file of the library's own format. */
+KAVLOR_API void rimage(const char *cfil);
+/* Loads a bitmap file of the library's own format into the picture. */
+KAVLOR_API void wimage(const char *cfil);
+
+/* ---- Raster files of the picture ------------------------------------------- */
+
+/* Writes the current window or raster as a TIFF file. */
+KAVLOR_API void rtiff(const char *cfil);
+/* Writes the current window or raster as a PNG file. */
+KAVLOR_API void rpng(const char *cfil);
+/* Writes the current window or raster as a PPM file. */
+KAVLOR_API void rppm(const char *cfil);
+/* Writes the current window or raster as a BMP file. */
+KAVLOR_API void rbmp(const char *cfil);
+/* Writes the current window or raster as a GIF file. */
+KAVLOR_API void rgif(const char *cfil);
+/* A PNG file of the picture into cbuf; its length, or 0. nmax 0: only the length. */
+KAVLOR_API int rbfpng(char *cbuf, int nmax);
+/* PNG transparency: cmode OFF or ON, ckey TRAN; before kavini. */
+KAVLOR_API void pngmod(const char *cmode, const char *ckey);
+/* GIF transparency: cmode OFF or ON, ckey TRAN; before kavini. */
+KAVLOR_API void gifmod(const char *cmode, const char *ckey);
+/* TIFF resolution: n pixels per unit INCH or CM, copt RESO; before kavini. */
+KAVLOR_API void tifmod(int n, const char *cunit, const char *copt);
+
+/* ---- File inclusion -------------------------------------------------------- */
+
+/* Includes a text metafile, CGM, BMP or GIF file into the file box (or the page). */
+KAVLOR_API void incfil(const char *cfil);
+/* Rectangle of the page for included files, in plot units. */
+KAVLOR_API void filbox(int nx, int ny, int nw, int nh);
+/* Colours of included vector files: ALL (applied) or NONE (ignored). */
+KAVLOR_API void filclr(const char *copt);
+/* Puts a TIFF file written by the library into the picture. */
+KAVLOR_API void wtiff(const char *cfil);
+/* Part of a TIFF file that wtiff reads, in pixels. */
+KAVLOR_API void tifwin(int nx, int ny, int nw, int nh);
+/* Position in the picture at which wtiff puts the file. */
+KAVLOR_API void tiforg(int nx, int ny);
+/* Logo of size 100, 125, 150, 175, 200 or 300, variant NOTE or TEXT, at (nx, ny). */
+KAVLOR_API void zellogo(int nx, int ny, int nsize, const char *copt);
 
 /* ---- Files of the caller ------------------------------------------------------ */
 
@@ -445,8 +562,6 @@ KAVLOR_API int nlnumb(float x, int ndig);
 KAVLOR_API int incdat(int iday, int imon, int iyear);
 /* Weekday of the date: 1 Monday ... 7 Sunday; 0 for a bad date. */
 KAVLOR_API int nwkday(int iday, int imon, int iyear);
-/* Date of the day number ndays counted from the base date of basdat. */
-KAVLOR_API void trfdat(int ndays, int *iday, int *imon, int *iyear);
 /* Base date that date axes and incdat count their days from. */
 KAVLOR_API void basdat(int iday, int imon, int iyear);
 

@@ -2,11 +2,13 @@
 // lines dlinef.
 #include "kernel/area_fill.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 #include "kavlor.h"
 #include "kernel/levels.h"
+#include "kernel/line_styles.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -29,6 +31,17 @@ void turnToPass(FillState &fill, float degrad, float x[], float y[], int n) {
     fill.xhatsin = std::sin(a);
     fill.xhatcos = std::cos(a);
     trfro2(x, y, n, fill.xhatsin, fill.xhatcos);
+}
+
+// Line style of the hatch lines: dotted (dotl) for type 5, dashed (dashm)
+// for 6, dash-dotted (chndot) for 7, solid for the others.
+int hatchLineStyle(int type) {
+    switch (type) {
+    case 5: return 6;
+    case 6: return 5;
+    case 7: return 4;
+    default: return 0;
+    }
 }
 
 // The angle of the crossing pass.
@@ -92,8 +105,13 @@ void dareaf(GlobalRecord &rec, const float x[], const float y[], int n) {
         px = turned;
         py = turned + n;
     }
-    // The hatch lines are drawn in the line style of the pattern's type once
-    // line styles exist: dotted (type 5), dashed (6), dash-dotted (7).
+    // The hatch lines are drawn in the line style of the pattern's type; the
+    // caller's style comes back afterwards, its dash walk restarted.
+    const int savedStyle = rec.line.ilintyp;
+    const int savedCount = rec.line.ndashel;
+    int savedLengths[kMaxDashElements];
+    std::copy_n(rec.line.ndashlen, savedCount, savedLengths);
+    setLineStyle(rec, hatchLineStyle(fill.ihattyp));
     float crossings[kFillCrossings];
     int crossingLinks[kFillCrossings + 1];
     fill.ihatcur = fill.ihatang;
@@ -109,6 +127,8 @@ void dareaf(GlobalRecord &rec, const float x[], const float y[], int n) {
         if (fill.ihatcur != 0) trfro2(turned, turned + n, n, -fill.xhatsin, fill.xhatcos);
         fill.ihatcur = crossingAngle(fill.ihatang);
     }
+    rec.line.ilintyp = savedStyle;
+    setDashPattern(rec, savedLengths, savedCount);
 }
 
 extern "C" void areaf(const int *nx, const int *ny, int n) {

@@ -57,6 +57,8 @@ long long daysBetween(const Date &base, const Date &date) {
 
 }  // namespace
 
+int dayOfYear(int day, int month, int year) { return dayOfYear(Date{day, month, year}); }
+
 int jqqyea(int year) { return ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) ? 1 : 0; }
 
 int jqqmon(int month, int year) {
@@ -126,13 +128,6 @@ extern "C" int incdat(int iday, int imon, int iyear) {
     if (rec == nullptr || jqqdat(iday, imon, iyear) != 0) return 0;
     if (!checkBaseDate(*rec)) return 0;
     return dayNumber(*rec, iday, imon, iyear);
-}
-
-extern "C" void trfdat(int ndays, int *iday, int *imon, int *iyear) {
-    GlobalRecord *rec = jqqlev(0, 3, "trfdat");
-    if (rec == nullptr) return;
-    if (!checkBaseDate(*rec)) return;
-    dateOfDay(*rec, ndays, *iday, *imon, *iyear);
 }
 
 int dayOfWeek(int day, int month, int year) {

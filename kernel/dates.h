@@ -14,6 +14,9 @@ int jqqmon(int month, int year);
 // lengths of months other than February are not checked (31 April passes).
 int jqqdat(int day, int month, int year);
 
+// Day of the year of a date (1 for 1 January).
+int dayOfYear(int day, int month, int year);
+
 // True once basdat gave a base date; otherwise warning 101 "no base date is
 // defined with basdat" and false.
 bool checkBaseDate(GlobalRecord &rec);

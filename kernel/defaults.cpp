@@ -7,6 +7,8 @@
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/curves.h"
 #include "kavlor.h"
+#include "devices/image_state.h"
+#include "devices/include_state.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -78,6 +80,23 @@ void defaultShields(GlobalRecord &rec) {
     rec.shield.ishlsur = 0;
 }
 
+// Frames of axis systems and shields, and the point spacing of arcs.
+void defaultFrames(GlobalRecord &rec) {
+    rec.frame.nframe = 1;
+    rec.frame.nfrmclr = -1;
+}
+void defaultCircleSpacing(GlobalRecord &rec) { rec.figure.xcircsp = 10.0f / rec.page.xunits; }
+
+// The vector logo: at a corner, 30 mm, filled, in its own colours, upright.
+void defaultLogo(GlobalRecord &rec) {
+    LogoState &logo = rec.logo;
+    logo.iqlgcor = 1;
+    logo.nqlgsiz = jqquni(rec, 300);
+    logo.iqlgfil = 1;
+    logo.iqlgclr = 0;
+    logo.nqlgang = 0;
+}
+
 template <std::size_t N> void fillTriple(int (&triple)[N], int value) {
     for (int &v : triple) v = value;
 }
@@ -90,19 +109,11 @@ struct ResetEntry {
 const std::array kResetEntries = {
     ResetEntry{"ALL ", [](GlobalRecord &rec) { resall(rec); }},
     ResetEntry{"ANGL", [](GlobalRecord &rec) { setTextAngle(rec, 0); }},
-    ResetEntry{"AX3L", resetAxisLengths3d},
-    ResetEntry{"AXCL", resetAxisColours},
-    ResetEntry{"AXEN", [](GlobalRecord &rec) { fillTriple(rec.axes.iaxends, 0); }},
-    ResetEntry{"AXSL", resetAxisLengths},
-    ResetEntry{"AXSP", resetAxisPosition},
-    ResetEntry{"BARW", [](GlobalRecord &rec) { rec.curve.xbarwth = 0.75f; }},
     ResetEntry{"BASA", resetBaseAlphabet},
-    ResetEntry{"CENT", [](GlobalRecord &rec) { rec.axsys.icenter = 0; }},
     ResetEntry{"CHAA", resetSlant},
     ResetEntry{"CHAB", [](GlobalRecord &) {}},
     ResetEntry{"CHAS", [](GlobalRecord &rec) { rec.text.xchaspc = 0.0f; }},
     ResetEntry{"CHAW", [](GlobalRecord &rec) { rec.text.xchawth = 1.0f; }},
-    ResetEntry{"CHNC", [](GlobalRecord &rec) { rec.curve.ichncrv = 0; }},
     ResetEntry{"CLPB", defaultClipWindow},
     ResetEntry{"CLPM", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"CLPW", defaultClipWindow},
@@ -116,60 +127,31 @@ const std::array kResetEntries = {
                        rec.colour.nclrran[1] = ends[1] - 1;
                    }
                }},
-    ResetEntry{"DIGI", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
     ResetEntry{"EUSH", [](GlobalRecord &rec) { rec.text.ieushft = 0; }},
-    ResetEntry{"EXPZ", [](GlobalRecord &rec) { rec.axes.iexpzlb = 0; }},
     ResetEntry{"FIXS", resetFixedSpacing},
     ResetEntry{"FRME", [](GlobalRecord &rec) { rec.text.nfrmess = 0; }},
-    ResetEntry{"GAPC", [](GlobalRecord &rec) { rec.curve.igapcrv = 0; }},
-    ResetEntry{"GRAC", [](GlobalRecord &rec) { rec.axsys.igrace = -1; }},
     ResetEntry{"HEIG", [](GlobalRecord &rec) { setTextHeight(rec, jqquni(rec, 36)); }},
-    ResetEntry{"HNAM", [](GlobalRecord &rec) { rec.axes.nhname = jqquni(rec, 36); }},
-    ResetEntry{"HTIT", [](GlobalRecord &rec) { rec.title.nhtitle = 0; }},
     ResetEntry{"IANG", [](GlobalRecord &rec) { rec.font.xitadiv = 3.732f; }},
-    ResetEntry{"INTA", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
-    ResetEntry{"LABD", resetLabelDistances},
-    ResetEntry{"LABE", resetLabelKinds},
-    ResetEntry{"LABJ", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabjus, 0); }},
-    ResetEntry{"LABP", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabpos, 0); }},
-    ResetEntry{"LABT", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabtyp, 0); }},
-    ResetEntry{"LFTT", [](GlobalRecord &rec) { rec.title.ititjus = 0; }},
-    ResetEntry{"LINC", setLineCycle},
+    ResetEntry{"FILB", [](GlobalRecord &rec) { rec.incl.ifilbox = 0; }},
+    ResetEntry{"FILC", [](GlobalRecord &rec) { rec.incl.ifilclr = 0; }},
+    ResetEntry{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
-    ResetEntry{"LOGT", [](GlobalRecord &rec) { rec.axes.ilogtic = 0; }},
     ResetEntry{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
-    ResetEntry{"MYLA", [](GlobalRecord &rec) { fillTriple(rec.axes.nmylab, 0); }},
-    ResetEntry{"NAMD", resetNameDistances},
-    ResetEntry{"NAME", resetAxisNames},
-    ResetEntry{"NEGL", [](GlobalRecord &rec) { rec.axes.ineglog = 0; }},
     ResetEntry{"NEWM", resetMixCharacters},
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
     ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
     ResetEntry{"NOAR", defaultAreaFill},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
     ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
-    ResetEntry{"NOGR", [](GlobalRecord &rec) { rec.axsys.inograf = 0; }},
-    ResetEntry{"NOLI", [](GlobalRecord &rec) { fillTriple(rec.axes.inoline, 1); }},
     ResetEntry{"ORIG",
                [](GlobalRecord &rec) {
                    rec.page.nxorg = 0;
                    rec.page.nyorg = 0;
                }},
-    ResetEntry{"PATC", setPatternCycle},
-    ResetEntry{"POLC", [](GlobalRecord &rec) { rec.curve.ipolcrv = 0; }},
-    ResetEntry{"RGTL", [](GlobalRecord &rec) { rec.axes.irgtlab = 0; }},
-    ResetEntry{"RVYN", [](GlobalRecord &rec) { rec.axes.irvynam = 0; }},
-    ResetEntry{"SCAL", [](GlobalRecord &rec) { fillTriple(rec.axes.ilogax, 0); }},
     ResetEntry{"SETB", [](GlobalRecord &rec) { rec.text.xsetbas = 0.8f; }},
     ResetEntry{"SETC", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
     ResetEntry{"SETE", [](GlobalRecord &rec) { rec.text.xsetexp = 1.0f; }},
-    ResetEntry{"SETG", resetSideLevels},
     ResetEntry{"SETM", resetMixCharacters},
-    ResetEntry{"SETR", [](GlobalRecord &rec) {
-                   rec.axsys.nsetres[0] = 1;
-                   rec.axsys.nsetres[1] = 1;
-               }},
-    ResetEntry{"SETS", [](GlobalRecord &rec) { fillTriple(rec.axes.isetscl, 0); }},
     ResetEntry{"SHDC", [](GlobalRecord &rec) { rec.font.ishdcha = 0; }},
     ResetEntry{"SMXA", [](GlobalRecord &rec) { rec.text.nsmxalf = 0; }},
     ResetEntry{"SYMR", [](GlobalRecord &rec) { rec.symbol.xsymrot = 0.0f; }},
@@ -189,21 +171,70 @@ const std::array kResetEntries = {
     ResetEntry{"SPLM", resetSplineDefaults},
     ResetEntry{"SURC", [](GlobalRecord &rec) { rec.horizon.isurclr = 0; }},
     ResetEntry{"SURV", [](GlobalRecord &rec) { rec.horizon.isurvis = 0; }},
+    ResetEntry{"UNIT", defaultMessageStream},
+    ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
+    ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
+    ResetEntry{"WINS", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
+    // Frames, figures and the vector logo.
+    ResetEntry{"CIRC", defaultCircleSpacing},
+    ResetEntry{"COLQ", [](GlobalRecord &rec) { rec.logo.iqlgclr = 0; }},
+    ResetEntry{"FRAM", [](GlobalRecord &rec) { rec.frame.nframe = 1; }},
+    ResetEntry{"NOFI", [](GlobalRecord &rec) { rec.logo.iqlgfil = 1; }},
+    ResetEntry{"QLGA", [](GlobalRecord &rec) { rec.logo.nqlgang = 0; }},
+    ResetEntry{"QLGC", [](GlobalRecord &rec) { rec.logo.iqlgcor = 1; }},
+    ResetEntry{"QLGS", [](GlobalRecord &rec) { rec.logo.nqlgsiz = jqquni(rec, 300); }},
+
+    // Axes, axis systems, titles and curves.
+    ResetEntry{"AX3L", resetAxisLengths3d},
+    ResetEntry{"AXCL", resetAxisColours},
+    ResetEntry{"AXEN", [](GlobalRecord &rec) { fillTriple(rec.axes.iaxends, 0); }},
+    ResetEntry{"AXSL", resetAxisLengths},
+    ResetEntry{"AXSP", resetAxisPosition},
+    ResetEntry{"BARW", [](GlobalRecord &rec) { rec.curve.xbarwth = 0.75f; }},
+    ResetEntry{"CENT", [](GlobalRecord &rec) { rec.axsys.icenter = 0; }},
+    ResetEntry{"CHNC", [](GlobalRecord &rec) { rec.curve.ichncrv = 0; }},
+    ResetEntry{"DIGI", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
+    ResetEntry{"EXPZ", [](GlobalRecord &rec) { rec.axes.iexpzlb = 0; }},
+    ResetEntry{"GAPC", [](GlobalRecord &rec) { rec.curve.igapcrv = 0; }},
+    ResetEntry{"GRAC", [](GlobalRecord &rec) { rec.axsys.igrace = -1; }},
+    ResetEntry{"HNAM", [](GlobalRecord &rec) { rec.axes.nhname = jqquni(rec, 36); }},
+    ResetEntry{"HTIT", [](GlobalRecord &rec) { rec.title.nhtitle = 0; }},
+    ResetEntry{"INTA", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
+    ResetEntry{"LABD", resetLabelDistances},
+    ResetEntry{"LABE", resetLabelKinds},
+    ResetEntry{"LABJ", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabjus, 0); }},
+    ResetEntry{"LABP", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabpos, 0); }},
+    ResetEntry{"LABT", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabtyp, 0); }},
+    ResetEntry{"LFTT", [](GlobalRecord &rec) { rec.title.ititjus = 0; }},
+    ResetEntry{"LINC", setLineCycle},
+    ResetEntry{"LOGT", [](GlobalRecord &rec) { rec.axes.ilogtic = 0; }},
+    ResetEntry{"MYLA", [](GlobalRecord &rec) { fillTriple(rec.axes.nmylab, 0); }},
+    ResetEntry{"NAMD", resetNameDistances},
+    ResetEntry{"NAME", resetAxisNames},
+    ResetEntry{"NEGL", [](GlobalRecord &rec) { rec.axes.ineglog = 0; }},
+    ResetEntry{"NOGR", [](GlobalRecord &rec) { rec.axsys.inograf = 0; }},
+    ResetEntry{"NOLI", [](GlobalRecord &rec) { fillTriple(rec.axes.inoline, 1); }},
+    ResetEntry{"PATC", setPatternCycle},
+    ResetEntry{"POLC", [](GlobalRecord &rec) { rec.curve.ipolcrv = 0; }},
+    ResetEntry{"RGTL", [](GlobalRecord &rec) { rec.axes.irgtlab = 0; }},
+    ResetEntry{"RVYN", [](GlobalRecord &rec) { rec.axes.irvynam = 0; }},
+    ResetEntry{"SCAL", [](GlobalRecord &rec) { fillTriple(rec.axes.ilogax, 0); }},
+    ResetEntry{"SETG", resetSideLevels},
+    ResetEntry{"SETR", [](GlobalRecord &rec) {
+                   rec.axsys.nsetres[0] = 1;
+                   rec.axsys.nsetres[1] = 1;
+               }},
+    ResetEntry{"SETS", [](GlobalRecord &rec) { fillTriple(rec.axes.isetscl, 0); }},
     ResetEntry{"THKC", [](GlobalRecord &rec) { rec.curve.nthkcrv = 1; }},
     ResetEntry{"TICK", [](GlobalRecord &rec) { fillTriple(rec.axes.nticks, 2); }},
     ResetEntry{"TICL", resetTickLengths},
     ResetEntry{"TICP", [](GlobalRecord &rec) { fillTriple(rec.axes.iticpos, 0); }},
     ResetEntry{"TIMO", [](GlobalRecord &rec) { rec.axes.itimopt = 0; }},
     ResetEntry{"TITL", resetTitleLines},
-    ResetEntry{"UNIT", defaultMessageStream},
     ResetEntry{"VKXB", [](GlobalRecord &rec) { rec.axsys.nvkxbar = 0; }},
     ResetEntry{"VKYB", [](GlobalRecord &rec) { rec.axsys.nvkybar = 0; }},
     ResetEntry{"VKYT", [](GlobalRecord &rec) { rec.title.nvkytit = 0; }},
     ResetEntry{"WIDB", [](GlobalRecord &rec) { rec.axsys.nwidbar = jqquni(rec, 85); }},
-    ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
-    ResetEntry{"WINM", [](GlobalRecord &rec) { rec.win.iwinmod = 0; }},
-    ResetEntry{"WINS", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
-
 };
 
 }  // namespace
@@ -227,6 +258,11 @@ void resall(GlobalRecord &rec) {
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
     defaultShields(rec);
+    defaultFrames(rec);
+    defaultCircleSpacing(rec);
+    defaultLogo(rec);
+    resetIncludeDefaults(rec);
+    resetImageDefaults(rec);
     resetTextDefaults(rec);
     resetTextHeight(rec);
     setTextAngle(rec, 0);

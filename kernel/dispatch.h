@@ -27,6 +27,11 @@ void colourComponents(const GlobalRecord &rec, int colour, int &r, int &g, int &
 // Filled box between two page corners in a colour.
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 
+// Kyocera arc or sector in fill pattern 1..9 (0 draws nothing) about the page
+// point (x, y), between the radii r1 and r2 and the angles a1 and a2 (degrees,
+// counter-clockwise from the x axis); the origin shift is added.
+void kdarc(GlobalRecord &rec, int x, int y, int r1, int r2, float a1, float a2, int pattern);
+
 // Shows the colour table on devices with a palette (screen, memory raster).
 void shwvlt(GlobalRecord &rec);
 

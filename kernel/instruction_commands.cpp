@@ -13,9 +13,6 @@
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
-// Marker symbols of the dispatch; a weak reference until it defines dsymbl.
-[[gnu::weak]] void dsymbl(GlobalRecord &rec, int n, int x, int y);
-
 namespace {
 
 enum class ArgKind { none, reset, value };
@@ -125,7 +122,7 @@ void markLines(GlobalRecord &rec, int mark, int lines, float step) {
 void inlineSymbol(GlobalRecord &rec, int n) {
     TextState &t = rec.text;
     const float h = float(t.nhchar);
-    if (t.itxtmeas == 0 && dsymbl != nullptr) {
+    if (t.itxtmeas == 0) {
         SymbolState &s = rec.symbol;
         const int height0 = s.nhsymb;
         const float rotation0 = s.xsymrot;

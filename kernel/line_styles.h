@@ -11,7 +11,8 @@ void inityp(GlobalRecord &rec);
 // restarts the walk; the caller has checked the lengths.
 void setDashPattern(GlobalRecord &rec, const int *lengths, int n);
 
-// Predefined style 0..7 (checked by the caller), its lengths in the current units.
+// Line style n (0..7, as lintyp numbers them) without the level check, so
+// that a routine can draw in a style and the warnings still name it.
 void setLineStyle(GlobalRecord &rec, int n);
 
 // connqq's branch for dashed or offset lines, to (x, y) after the origin shift.

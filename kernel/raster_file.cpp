@@ -1,9 +1,10 @@
-// qqrfil: the raster dispatcher of kavfin.
+// qqrfil: the raster dispatcher of kavfin and of the raster file routines.
 #include "kernel/raster_file.h"
 
 #include "devices/bitmap_file.h"
-#include "devices/driver_record.h"
+#include "devices/picture.h"
 #include "devices/raster_writers.h"
+#include "kernel/devices.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -12,27 +13,15 @@ namespace {
 
 enum RasterFileType { kTiff = 1, kBitmap = 2, kVirtual = 3, kPng = 4, kPpm = 5, kBmp = 6, kGif = 7 };
 
-}  // namespace
+void writeBitmapFile(GlobalRecord &rec, FILE *file) {
+    int status = 0;
+    pictureBitmapFile(rec, file, kBitmapSave, status);
+    if (status == kBitmapFileError) warnin(36);
+    if (status == kBitmapNoMemory) warnin(53);
+}
 
-void qqrfil(GlobalRecord &rec, FILE *file, int type) {
-    qqstrk(rec);
-    const DriverRecord *driver = rec.dev.pdriver.get();
-    if (driver == nullptr || file == nullptr || type == kVirtual) return;
-
-    if (type == kBitmap) {
-        int status = 0;
-        qqvfil(rec, file, kBitmapSave, status);
-        if (status == kBitmapFileError) warnin(36);
-        if (status == kBitmapNoMemory) warnin(53);
-        return;
-    }
-
-    RasterFileRequest request;
-    request.device = rec.core.idevice;
-    request.area = {0, 0, driver->nwidth, driver->nheight};
-    request.colours = rec.colour.nrgbtab;
-    request.imgfmt = rec.format.iimgfmt;
-    request.nbitpix = rec.page.nbitpix;
+void writeRasterFile(GlobalRecord &rec, FILE *file, int type, const PixelDriver &pixels) {
+    const RasterFileRequest request = pictureRequest(rec, pixels);
     const FormatState &format = rec.format;
     int status = 0;
     switch (type) {
@@ -51,4 +40,23 @@ void qqrfil(GlobalRecord &rec, FILE *file, int type) {
         qqserr("ZLIB error");
         warnin(101);
     }
+}
+
+}  // namespace
+
+void qqrfil(GlobalRecord &rec, FILE *file, int type) {
+    qqstrk(rec);
+    if (file == nullptr || type == kVirtual) return;
+    // Outside image mode the screen is read through a pixel copy of its window.
+    const bool copy = deviceFamily(rec.core.idevice) == DeviceFamily::Screen && rec.img.iimgini == 0;
+    if (copy && screenPixelCopy(rec, 0) != 0) {
+        warnin(53);
+        return;
+    }
+    if (type == kBitmap) {
+        writeBitmapFile(rec, file);
+    } else if (const PixelDriver *pixels = picturePixels(rec)) {
+        writeRasterFile(rec, file, type, *pixels);
+    }
+    if (copy) screenPixelCopy(rec, 1);
 }

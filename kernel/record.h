@@ -8,11 +8,14 @@
 #include "kernel/colour_state.h"
 #include "kernel/core_state.h"
 #include "kernel/date_state.h"
+#include "kernel/figure_state.h"
 #include "kernel/fill_state.h"
 #include "kernel/font_state.h"
 #include "kernel/format_state.h"
+#include "kernel/frame_state.h"
 #include "kernel/horizon_state.h"
 #include "kernel/line_state.h"
+#include "kernel/logo_state.h"
 #include "kernel/message_state.h"
 #include "kernel/number_state.h"
 #include "kernel/output_state.h"
@@ -26,6 +29,8 @@
 #include "kernel/window_state.h"
 #include "devices/device_state.h"
 #include "devices/vector_state.h"
+#include "devices/image_state.h"
+#include "devices/include_state.h"
 #include "graphics2d/axis_options.h"
 #include "graphics2d/axis_system_state.h"
 #include "graphics2d/curve_state.h"
@@ -55,6 +60,11 @@ struct GlobalRecord {
     FontState font;             // stroke and device fonts
     TexState tex;               // formula notation
     SymbolState symbol;         // marker symbols
+    FrameState frame;           // frames of axis systems, pictures and shields
+    FigureState figure;         // circles, arcs, rounded rectangles
+    LogoState logo;             // the vector logo
+    ImageState img;             // image mode, pixel access, the image clip rectangle
+    IncludeState incl;          // included files and TIFF images
     AxisOptionState axes;       // options of the axes: ticks, labels, names, scaling
     AxisSystemState axsys;      // the current axis system and its user-to-plot transformation
     TitleState title;           // titles of axis systems

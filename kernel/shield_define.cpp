@@ -9,6 +9,7 @@
 #include "kernel/record.h"
 #include "kernel/shield_geometry.h"
 #include "kernel/shield_list.h"
+#include "kernel/shields.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -29,6 +30,7 @@ bool positiveSizes(int a, int b) {
 void addRectangle(GlobalRecord &rec, int nx, int ny, int nw, int nh) {
     if (!positiveSizes(nw, nh)) return;
     qqstrk(rec);
+    frameRectangleShield(rec, nx, ny, nw, nh, 0.0f);
     const float x1 = float(nx + rec.page.nxorg), y1 = float(ny + rec.page.nyorg);
     const float values[4] = {x1, y1, x1 + float(nw - 1), y1 + float(nh - 1)};
     qqbl07(rec, ShieldKind::Rectangle, values, nullptr, 4);
@@ -39,6 +41,7 @@ void addCircle(GlobalRecord &rec, int nx, int ny, int nr) {
     qqstrk(rec);
     const float values[3] = {float(nx + rec.page.nxorg), float(jqqyvl(rec, ny) + rec.page.nyorg),
                              float(nr)};
+    frameEllipseShield(rec, values[0], values[1], nr, nr, 0.0f);
     qqbl07(rec, ShieldKind::Circle, values, nullptr, 3);
 }
 
@@ -59,6 +62,7 @@ extern "C" void shlrct(int nx, int ny, int nw, int nh, float angle) {
     }
     if (!positiveSizes(nw, nh)) return;
     qqstrk(*rec);
+    frameRectangleShield(*rec, nx, jqqyvl(*rec, ny), nw, nh, angle);
     const float x1 = float(nx + rec->page.nxorg);
     const float y1 = float(jqqyvl(*rec, ny) + rec->page.nyorg);
     const float values[5] = {x1, y1, x1 + float(nw - 1), y1 + float(nh - 1), storedAngle(angle)};
@@ -77,6 +81,7 @@ extern "C" void shlell(int nx, int ny, int na, int nb, float angle) {
     qqstrk(*rec);
     const float values[5] = {float(nx + rec->page.nxorg), float(jqqyvl(*rec, ny) + rec->page.nyorg),
                              float(na), float(nb), storedAngle(angle)};
+    frameEllipseShield(*rec, values[0], values[1], na, nb, angle);
     qqbl07(*rec, ShieldKind::Ellipse, values, nullptr, 5);
 }
 
@@ -91,6 +96,7 @@ extern "C" void shlpie(int nx, int ny, int nr, float alpha, float beta) {
     qqstrk(*rec);
     const float values[5] = {float(nx + rec->page.nxorg), float(jqqyvl(*rec, ny) + rec->page.nyorg),
                              float(nr), storedAngle(alpha), storedAngle(beta)};
+    framePieShield(*rec, values[0], values[1], nr, alpha, beta);
     qqbl07(*rec, ShieldKind::Pie, values, nullptr, 5);
 }
 
@@ -115,5 +121,6 @@ extern "C" void shlpol(const int *nx, const int *ny, int n) {
         warni1(30, m);
         return;
     }
+    framePolygonShield(*rec, x, y, m);
     qqbl07(*rec, ShieldKind::Polygon, x, y, m);
 }

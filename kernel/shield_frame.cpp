@@ -1,8 +1,14 @@
-// Outlines of polygon shields at an offset (qqbl08): the rings of a shield's frame.
+// The frames of user shields: rings round rectangles (dframe), ellipses and
+// pie sectors (their arcs), and offset outlines of polygons (qqbl08); qqbl09
+// takes the base transformation off while a frame is drawn.
 #include <cmath>
 
+#include "kernel/dispatch.h"
+#include "kernel/figures.h"
 #include "kernel/line_geometry.h"
 #include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/shield_geometry.h"
 #include "kernel/shields.h"
 
 namespace {
@@ -46,4 +52,96 @@ void qqbl08(GlobalRecord &rec, const float x[], const float y[], int n, float of
         }
     }
     qqdraw(rec, firstX, firstY);
+}
+
+namespace {
+
+// Frames are drawn round user shields only, and only while nframe asks for them.
+bool framesShield(const GlobalRecord &rec) {
+    return rec.shield.ishlcls == 0 && rec.frame.nframe != 0;
+}
+
+// Offsets of the rings of a frame: 0, 1, .. |nframe| - 1, negated inwards.
+int ringCount(const GlobalRecord &rec) {
+    const long long n = rec.frame.nframe;
+    return int(n < 0 ? -n : n);
+}
+float ringOffset(const GlobalRecord &rec, int k) {
+    return rec.frame.nframe > 0 ? float(k) : -float(k);
+}
+
+// One ring of an ellipse or arc about (cx, cy): the points elpsln takes.
+void drawArcRing(GlobalRecord &rec, float cx, float cy, int a, int b, float alpha, float beta,
+                 float angle, bool fromCorner, float cornerX, float cornerY) {
+    float *x = nullptr, *y = nullptr;
+    const int m = ellipsePoints(rec, a, b, alpha, beta, angle, false, x, y);
+    if (m <= 0) return;
+    if (fromCorner) {
+        qqmove(rec, cornerX, cornerY);
+        qqdraw(rec, x[0] + cx, y[0] + cy);
+    } else {
+        qqmove(rec, x[0] + cx, y[0] + cy);
+    }
+    for (int i = 1; i < m; ++i) qqdraw(rec, x[i] + cx, y[i] + cy);
+    if (fromCorner) qqdraw(rec, cornerX, cornerY);
+}
+
+}  // namespace
+
+void qqbl09(GlobalRecord &rec, int mode) {
+    qqstrk(rec);
+    ShieldState &shield = rec.shield;
+    // The 3-D plane joins the base transformation here once it exists.
+    if (mode == 1) {
+        shield.ishlsav[0] = rec.trf.itrfon;
+        rec.trf.itrfon = 0;
+    } else {
+        rec.trf.itrfon = shield.ishlsav[0];
+    }
+}
+
+void frameRectangleShield(GlobalRecord &rec, int nx, int ny, int nw, int nh, float angle) {
+    if (!framesShield(rec)) return;
+    qqbl09(rec, 1);
+    dframe(rec, nx, ny, nw, nh, rec.frame.nframe, angle);
+    qqbl09(rec, 2);
+}
+
+void frameEllipseShield(GlobalRecord &rec, float cx, float cy, int a, int b, float angle) {
+    if (!framesShield(rec)) return;
+    qqbl09(rec, 1);
+    for (int k = 0; k < ringCount(rec); ++k) {
+        const int d = int(ringOffset(rec, k));
+        if (a + d < 1 || b + d < 1) break;
+        drawArcRing(rec, cx, cy, a + d, b + d, 0.0f, 360.0f, angle, false, 0.0f, 0.0f);
+    }
+    qqbl09(rec, 2);
+}
+
+void framePieShield(GlobalRecord &rec, float cx, float cy, int r, float alpha, float beta) {
+    if (!framesShield(rec)) return;
+    qqbl09(rec, 1);
+    const float a1 = qqang2(qqang1(alpha)), a2 = qqang2(qqang1(beta));
+    for (int k = 0; k < ringCount(rec); ++k) {
+        const float d = ringOffset(rec, k);
+        if (float(r) + d < 1.0f) break;
+        // The radii move outwards by d, away from the sector; they meet at
+        // the corner behind the centre.
+        const float px1 = cx + d * std::sin(a1), py1 = cy + d * std::cos(a1);
+        const float px2 = cx - d * std::sin(a2), py2 = cy - d * std::cos(a2);
+        float kx = px1, ky = py1;
+        if (qqcut1(px1, py1, px2, py2, a1, a2, kx, ky) == 0) {
+            kx = px1;
+            ky = py1;
+        }
+        drawArcRing(rec, cx, cy, r + int(d), r + int(d), alpha, beta, 0.0f, true, kx, ky);
+    }
+    qqbl09(rec, 2);
+}
+
+void framePolygonShield(GlobalRecord &rec, const float x[], const float y[], int n) {
+    if (!framesShield(rec)) return;
+    qqbl09(rec, 1);
+    for (int k = 0; k < ringCount(rec); ++k) qqbl08(rec, x, y, n, ringOffset(rec, k));
+    qqbl09(rec, 2);
 }

@@ -23,3 +23,21 @@ void qqbldr(GlobalRecord &rec, float x, float y, int code);
 // edges meet at their intersection, or at the shifted vertex where two edges
 // run in one line.
 void qqbl08(GlobalRecord &rec, const float x[], const float y[], int n, float offset);
+
+// Flushes the polyline buffer; mode 1 then saves the base transformation
+// switch and switches it off, so that a shield's frame lies on the page as the
+// shield does; any other mode switches it back.
+void qqbl09(GlobalRecord &rec, int mode);
+
+// The frames drawn round user shields (class 0) while the frame thickness
+// nframe is not 0, before the shield itself is added: |nframe| rings, outwards
+// for a positive and inwards for a negative thickness.
+// A rectangle from (nx, ny), nw by nh, turned by angle degrees about that
+// corner; plot units of the internal page without the origin shift.
+void frameRectangleShield(GlobalRecord &rec, int nx, int ny, int nw, int nh, float angle);
+// An ellipse of semi-axes a, b about (cx, cy) turned by angle degrees, a pie
+// sector of radius r from alpha to beta degrees, a polygon; all with the
+// origin shift.
+void frameEllipseShield(GlobalRecord &rec, float cx, float cy, int a, int b, float angle);
+void framePieShield(GlobalRecord &rec, float cx, float cy, int r, float alpha, float beta);
+void framePolygonShield(GlobalRecord &rec, const float x[], const float y[], int n);

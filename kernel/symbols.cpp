@@ -13,9 +13,6 @@
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
-// Marker symbols are drawn by the dispatch; a weak reference until it defines dsymbl.
-[[gnu::weak]] void dsymbl(GlobalRecord &rec, int n, int x, int y);
-
 extern "C" void symbol(int n, int nx, int ny) {
     GlobalRecord *recp = jqqlev(1, 3, "symbol");
     if (recp == nullptr) return;
@@ -33,7 +30,7 @@ extern "C" void symbol(int n, int nx, int ny) {
             if (rec.msg.fpmsg != nullptr) std::fprintf(rec.msg.fpmsg, " >>>> (%d/%d) out of page in symbol!\n", nx, ny);
         }
     }
-    if (dsymbl != nullptr) dsymbl(rec, n, nx, ny);
+    dsymbl(rec, n, nx, ny);
 }
 
 extern "C" void hsymbl(int n) {

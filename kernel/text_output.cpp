@@ -19,10 +19,6 @@
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 
-// The frame round a text; a weak reference until the dispatch defines it.
-[[gnu::weak]] void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness,
-                          float angle);
-
 namespace {
 
 // What a string showed while it was drawn: exponent and index characters
@@ -241,7 +237,7 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
     restoreHeightAndColour(rec);
     // The string's PostScript font again before the frame measures the text.
     restorePostScriptFont(rec);
-    if (t.nfrmess != 0 && dframe != nullptr) {
+    if (t.nfrmess != 0) {
         if (continued) textCorner(rec, nx, ny);
         char copy[kTextLength + 1];
         qqcopy(copy, text, kTextLength);

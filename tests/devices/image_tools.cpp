@@ -91,3 +91,24 @@ RgbImage decodeWith(const std::string &command, const std::string &file, const s
     EXPECT_TRUE(parsePnm(run.out, image)) << command << " " << file << " gave no PNM";
     return image;
 }
+
+std::string differences(const RgbImage &a, const RgbImage &b) {
+    if (a.width != b.width || a.height != b.height)
+        return "sizes " + std::to_string(a.width) + "x" + std::to_string(a.height) + " and " +
+               std::to_string(b.width) + "x" + std::to_string(b.height);
+    std::string list;
+    int count = 0;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const std::size_t i = 3 * (std::size_t(y) * a.width + x);
+            if (a.rgb[i] == b.rgb[i] && a.rgb[i + 1] == b.rgb[i + 1] &&
+                a.rgb[i + 2] == b.rgb[i + 2])
+                continue;
+            if (++count <= 8)
+                list += " " + std::to_string(x) + "," + std::to_string(y) + ": " +
+                        std::to_string(a.rgb[i]) + " " + std::to_string(a.rgb[i + 1]) + " " +
+                        std::to_string(a.rgb[i + 2]) + " / " + std::to_string(b.rgb[i]) + " " +
+                        std::to_string(b.rgb[i + 1]) + " " + std::to_string(b.rgb[i + 2]);
+        }
+    return count == 0 ? "" : std::to_string(count) + " pixels differ:" + list;
+}

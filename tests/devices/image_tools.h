@@ -34,3 +34,7 @@ void PrintTo(const RgbImage &image, std::ostream *os);
 // the command fails or writes no PNM.
 RgbImage decodeWith(const std::string &command, const std::string &file,
                     const std::string &after = "");
+
+// Where two pictures of the same size differ: the count of pixels and the
+// first few, as "x,y: r g b / r g b"; empty when they are equal.
+std::string differences(const RgbImage &a, const RgbImage &b);

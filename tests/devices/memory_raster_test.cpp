@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <set>
 
 #include "devices/colour_value.h"
 #include "tests/devices/raster_fixture.h"
@@ -70,6 +73,64 @@ TEST_F(RasterTest, LinesSetBothEndPointsAndStepTowardTheEnd) {
         qqvlin(rec, c.x1, c.y1, c.x2, c.y2);
         EXPECT_EQ(rows(), c.expected) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
     }
+}
+
+// The pixels of a line on a w x h page, stepped one by one from its start
+// as the lines are defined (both ends included).
+std::set<std::pair<int, int>> referenceLine(long long x1, long long y1, long long x2, long long y2,
+                                            int w, int h) {
+    std::set<std::pair<int, int>> set;
+    const long long dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1);
+    const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;
+    const bool alongX = dy < dx;
+    const long long longer = alongX ? dx : dy, shorter = alongX ? dy : dx;
+    long long x = x1, y = y1, error = -longer / 2;
+    auto plot = [&] {
+        if (x >= 0 && y >= 0 && x < w && y < h) set.insert({int(x), int(y)});
+    };
+    plot();
+    for (long long i = 0; i < longer; ++i) {
+        error += shorter;
+        const bool minorStep = error > 0;
+        if (minorStep) error -= longer;
+        if (alongX) {
+            x += sx;
+            if (minorStep) y += sy;
+        } else {
+            y += sy;
+            if (minorStep) x += sx;
+        }
+        plot();
+    }
+    return set;
+}
+
+TEST_F(RasterTest, FarOffLineEndsCostNothingAndChangeNoPixel) {
+    // Lines whose ends lie far off the page set the pixels that stepping from
+    // the start sets, and are drawn without walking the steps off the page.
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> near(-40, 60), far(-300000, 300000);
+    for (int i = 0; i < 400; ++i) {
+        const bool farOff = i % 2 == 1;
+        const int x1 = farOff ? far(random) : near(random), y1 = near(random);
+        const int x2 = near(random), y2 = farOff ? far(random) : near(random);
+        GlobalRecord &rec = makeRaster(23, 17);
+        qqvclr(rec, 1);
+        qqvlin(rec, x1, y1, x2, y2);
+        std::set<std::pair<int, int>> drawn;
+        const DriverRecord &d = driver();
+        for (int y = 0; y < d.nheight; ++y)
+            for (int x = 0; x < d.nwidth; ++x)
+                if (d.praster[y * d.nrowbytes + x] != 0) drawn.insert({x, y});
+        EXPECT_EQ(drawn, referenceLine(x1, y1, x2, y2, 23, 17))
+            << x1 << "," << y1 << " to " << x2 << "," << y2;
+    }
+    // From one end of the int range to the other: at once.
+    GlobalRecord &rec = makeRaster(23, 17);
+    qqvclr(rec, 1);
+    qqvlin(rec, -2147483647, 3, 2147483647, 9);
+    qqvlin(rec, 4, 2147483647, 5, -2147483647);
+    EXPECT_NE(driver().praster[3 * 23 + 4], 0);
 }
 
 TEST_F(RasterTest, PolylinesJoinTheirSegments) {

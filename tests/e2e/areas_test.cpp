@@ -2,6 +2,7 @@
 // hp2xx, text metafile coordinates, and the warnings of full tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -332,7 +333,19 @@ TEST(Areas, LinesStopAtTheShieldsOfTheCaller) {
     kavfin();)"),
                                 dir.path());
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(penTrace(readFile(dir.file("kavlor.met")), 2969, 2099),
+    std::vector<std::string> trace = penTrace(readFile(dir.file("kavlor.met")), 2969, 2099);
+    // First the frames of the three shields (frame thickness 1): the
+    // rectangle's ring, the circle and the triangle.
+    const std::vector<std::string> rectangleFrame = {"M 100 100", "D 299 100", "D 299 299",
+                                                     "D 100 299", "D 100 100"};
+    ASSERT_GT(trace.size(), rectangleFrame.size());
+    EXPECT_EQ(std::vector<std::string>(trace.begin(), trace.begin() + 5), rectangleFrame);
+    const auto lines = std::find(trace.begin(), trace.end(), "M 0 200");
+    ASSERT_NE(lines, trace.end());
+    EXPECT_EQ(*(lines - 4), "M 1000 900");  // the triangle's frame, closed
+    EXPECT_EQ(*(lines - 1), "D 1000 900");
+    trace.erase(trace.begin(), lines);
+    EXPECT_EQ(trace,
               (std::vector<std::string>{
                   // the rectangle; the line of a triangle edge splits the rest
                   "M 0 200", "D 100 200", "M 299 200", "D 650 200", "D 1000 200",

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 
 #include "kernel/base_transform.h"
@@ -67,6 +68,35 @@ TEST_F(BaseTransform, MatrixResampling) {
     EXPECT_FLOAT_EQ(finer[14], 5);
     EXPECT_EQ(captureStdout([&] { trfmat(z, 1, 3, finer, 3, 5); }),
               " <<<< Warning   2: Incorrect parameter in trfmat!\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BaseTransform, DayNumbersBecomeDates) {
+    int d = 0, m = 0, y = 0;
+    EXPECT_EQ(captureStdout([&] { trfdat(5, &d, &m, &y); }),
+              " <<<< Warning 101: no base date is defined with basdat in trfdat!\n");
+    EXPECT_EQ(y, 0);
+    const int base[5] = {1, 1, 2000, 1, 1};  // 1 January 2000, set
+    std::copy(base, base + 5, currentRecord().date.nbasdat);
+    struct Case {
+        int days, day, month, year;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 2000},     {59, 29, 2, 2000},  {60, 1, 3, 2000},  {365, 31, 12, 2000},
+        {366, 1, 1, 2001},   {-1, 31, 12, 1999}, {-365, 1, 1, 1999},  {-366, 31, 12, 1998},
+        {36524, 31, 12, 2099},
+    };
+    for (const Case &c : cases) {
+        trfdat(c.days, &d, &m, &y);
+        EXPECT_EQ(d, c.day) << c.days;
+        EXPECT_EQ(m, c.month) << c.days;
+        EXPECT_EQ(y, c.year) << c.days;
+        // incdat counts the same days back.
+        EXPECT_EQ(incdat(d, m, y), c.days);
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "kernel/levels.h"
 #include "kernel/scanline_fill.h"
 #include "tests/kernel/pen_trace.h"
+#include "tests/kernel/rendered_plot.h"
 #include "tests/support/plot_fixture.h"
 
 namespace {
@@ -389,6 +390,110 @@ TEST_F(Fill, DefaultsAndReset) {
     reset("noar");
     EXPECT_EQ(rec.fill.inoarln, 1);
     close();
+}
+
+// ---- Line styles of the hatch lines ------------------------------------------
+
+// Ink runs and paper runs along one row of a rendered plot, left to right,
+// without the runs cut by the ends of the scan.
+struct Runs {
+    std::vector<int> ink, paper;
+};
+
+Runs runsAlong(const HpglRaster &raster, int y, int x1, int x2) {
+    Runs runs;
+    bool inkNow = raster.ink(x1, y);
+    int length = 0;
+    bool first = true;
+    for (int x = x1; x <= x2; ++x) {
+        if (raster.ink(x, y) == inkNow) {
+            ++length;
+            continue;
+        }
+        if (!first) (inkNow ? runs.ink : runs.paper).push_back(length);
+        first = false;
+        inkNow = !inkNow;
+        length = 1;
+    }
+    return runs;
+}
+
+// The row of a hatch line between y1 and y2: the one with the most ink.
+int hatchRow(const HpglRaster &raster, int y1, int y2, int x1, int x2) {
+    int best = y1, most = -1;
+    for (int y = y1; y <= y2; ++y) {
+        int n = 0;
+        for (int x = x1; x <= x2; ++x) n += raster.ink(x, y) ? 1 : 0;
+        if (n > most) {
+            most = n;
+            best = y;
+        }
+    }
+    return best;
+}
+
+using HatchStyles = RenderedPlot;
+
+TEST_F(HatchStyles, TypesFiveToSevenAreDottedDashedAndDashDotted) {
+    // Horizontal hatch lines 17 units apart across a wide rectangle; one of
+    // them lies near y = 153. Drawn elements of dotl are 1 unit, of dashm 20,
+    // of chndot 1 and 15; hp2xx's pen adds about 3 pixels to each.
+    for (int type = 5; type <= 7; ++type) {
+        GlobalRecord &rec = openHpgl();
+        mypat(0, 2, 0, 0);  // group counters that draw every line
+        mypat(0, type, 3, 0);
+        const float x[] = {100, 1100, 1100, 100}, y[] = {100, 100, 300, 300};
+        dareaf(rec, x, y, 4);
+        const HpglRaster raster = render();
+        const int row = hatchRow(raster, 145, 165, 150, 1050);
+        const Runs runs = runsAlong(raster, row, 150, 1050);
+        int shortInk = 0, longInk = 0, other = 0;
+        for (int n : runs.ink) {
+            if (n <= 6)
+                ++shortInk;
+            else if (n >= 15 && n <= 26)
+                ++longInk;
+            else
+                ++other;
+        }
+        EXPECT_EQ(other, 0) << type << " " << ::testing::PrintToString(runs.ink);
+        switch (type) {
+        case 5:  // dots 21 units apart
+            EXPECT_GE(shortInk, 40) << ::testing::PrintToString(runs.ink);
+            EXPECT_EQ(longInk, 0);
+            for (int n : runs.paper) EXPECT_NEAR(n, 17, 2);
+            break;
+        case 6:  // dashes of 20 with gaps of 15
+            EXPECT_EQ(shortInk, 0) << ::testing::PrintToString(runs.ink);
+            EXPECT_GE(longInk, 20);
+            for (int n : runs.paper) EXPECT_NEAR(n, 12, 2);
+            break;
+        case 7:  // dot, gap, dash, gap
+            EXPECT_GE(shortInk, 10) << ::testing::PrintToString(runs.ink);
+            EXPECT_NEAR(shortInk, longInk, 1);
+            for (int n : runs.paper) EXPECT_NEAR(n, 12, 2);
+            break;
+        }
+    }
+}
+
+TEST_F(Fill, HatchLinesLeaveTheCallersLineStyle) {
+    GlobalRecord &rec = open();
+    dash();
+    shdpat(16);  // solid: every scan line one stroke, though dashes are in force
+    dareaf(rec, kSquareX.data(), kSquareY.data(), 4);
+    line(100, 500, 140, 500);
+    const Trace trace = pensOnly(penTrace(close(), rec));
+    ASSERT_GT(trace.size(), 6u);
+    for (std::size_t i = 0; i + 5 < trace.size(); i += 2) {
+        EXPECT_EQ(trace[i][0], 'M') << i;
+        EXPECT_EQ(trace[i + 1][0], 'D') << i;
+    }
+    // The dashes come back, their walk started afresh.
+    EXPECT_EQ(Trace(trace.end() - 6, trace.end()),
+              (Trace{"M 100 500", "D 110 500", "M 120 500", "D 130 500", "M 140 500",
+                     "D 140 500"}));
+    EXPECT_EQ(rec.line.ilintyp, 2);
 }
 
 }  // namespace

@@ -159,6 +159,7 @@ TEST_F(Horizon, NoDrawsBeforeTheStartAndAfterTheEnd) {
 
 TEST_F(Horizon, ShieldsStillApply) {
     GlobalRecord &rec = openSurface();
+    rec.frame.nframe = 0;       // the shield without its frame
     shlrec(150, 400, 50, 200);  // x 150..199 across the lines
     line(100, 500, 300, 500);
     line(100, 450, 300, 450);

@@ -98,7 +98,6 @@ TEST_F(Symbols, SettingsOfSymbols) {
 }
 
 TEST_F(Symbols, SymbolsAreDrawnByTheDispatch) {
-    if (dsymbl == nullptr) GTEST_SKIP() << "the dispatch draws marker symbols (dsymbl) once it is linked in";
     const auto ops = hpglOps([] { symbol(0, 500, 500); });
     ASSERT_FALSE(ops.empty());
     const Bounds b = boundsOf(ops);

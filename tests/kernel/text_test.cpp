@@ -426,7 +426,6 @@ TEST_F(Text, ResetRestoresEachGroup) {
 }
 
 TEST_F(Text, FrameRoundTheText) {
-    if (dframe == nullptr) GTEST_SKIP() << "the dispatch draws frames (dframe) once it is linked in";
     const auto plain = hpglOps([] { messag("AB", 500, 500); });
     const auto framed = hpglOps([] {
         frmess(1);

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Times the benchmark workloads W0..W6 (bench/README.md): Kavlor's programs next to PLplot, gnuplot
+# and matplotlib, as whole processes, in one run, and prints the medians. A benchmark, not a test.
+#
+#   bench/run.sh [SELECTION...]   each SELECTION adds cases: W1 (all formats of W1), pdf (every
+#                                 workload measured in PDF) or W1:pdf; default: every case
+#
+# Environment: KVBENCH_WORK (work folder: programs, pictures, timings; default /tmp/kvbench),
+# KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (timed runs per program;
+# default 5), KVBENCH_WARMUP (untimed runs before them; default 1), KVBENCH_BUILD (build folder of
+# Kavlor's programs; default build/kavlor-bench: build/bench is bench/'s folder in the normal build).
+set -euo pipefail
+bench=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$bench")
+. "$root/scripts/packages.sh"
+
+# The workloads and the formats each is measured in, as WORKLOADS.md lists them.
+CASES=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png W4:png W4:pdf W5:ps
+       W6:pdf W6:png)
+PROGRAMS=(kavlor plplot gnuplot matplotlib)
+BENCH_PACKAGES=(gcc pkg-config libplplot-dev plplot-driver-cairo gnuplot-nox python3-matplotlib
+                python3-numpy hyperfine)
+
+work=${KVBENCH_WORK:-/tmp/kvbench}
+export KVBENCH_DATA=${KVBENCH_DATA:-$work/data}
+runs=${KVBENCH_RUNS:-5}
+warmup=${KVBENCH_WARMUP:-1}
+build=${KVBENCH_BUILD:-$root/build/kavlor-bench}
+bin=$work/bin results=$work/results pictures=$work/out
+
+die() { echo "bench/run.sh: $*" >&2; exit 1; }
+
+# hyperfine runs the commands without a shell, split at blanks.
+for path in "$bench" "$work" "$KVBENCH_DATA" "$build"; do
+    [[ $path != *[[:space:]]* ]] || die "no blanks in folder names, please: '$path'"
+done
+
+for arg in "$@"; do
+    [[ " ${CASES[*]} " =~ [\ :]"$arg"[\ :] ]] || die "unknown selection $arg (cases: ${CASES[*]})"
+done
+selected=()
+for case in "${CASES[@]}"; do
+    for arg in "${@:-all}"; do
+        if [[ $arg == all || $arg == "$case" || $arg == "${case%:*}" || $arg == "${case#*:}" ]]; then
+            selected+=("$case")
+            break
+        fi
+    done
+done
+
+ensure_packages "${BENCH_PACKAGES[@]}"
+
+# The input data, written once (again only when mkdata.py changes).
+stamp=$(sha256sum < "$bench/mkdata.py")
+if [ "$(cat "$KVBENCH_DATA/.mkdata" 2> /dev/null)" != "$stamp" ]; then
+    echo "== writing the input data into $KVBENCH_DATA"
+    /usr/bin/python3 "$bench/mkdata.py" "$KVBENCH_DATA"
+    echo "$stamp" > "$KVBENCH_DATA/.mkdata"
+fi
+
+echo "== building the PLplot programs in $bin"
+mkdir -p "$bin"
+read -ra plplot_flags <<< "$(pkg-config --cflags --libs plplot)"
+for source in "$bench"/plplot/w*.c; do
+    cc -O2 -I"$bench" -o "$bin/plplot_$(basename "$source" .c)" "$source" "${plplot_flags[@]}" -lm
+done
+
+shopt -s nullglob
+kavlor_sources=("$bench"/kavlor/w*.c)
+shopt -u nullglob
+if [ ${#kavlor_sources[@]} -gt 0 ]; then
+    echo "== building Kavlor's programs in $build"
+    ensure_packages "${BUILD_PACKAGES[@]}"
+    cmake -S "$root" -B "$build" -DKAVLOR_BENCH=ON > /dev/null
+    cmake --build "$build" -j "$(nproc)" --target kavlor_bench
+else
+    echo "== no Kavlor programs yet (bench/kavlor/w*.c): timing the peers alone"
+fi
+
+# command_of PROGRAM W FORMAT OUT: the command line that draws case W FORMAT into OUT, or nothing
+# when PROGRAM has no program for W.
+command_of() {
+    local name=${2,}
+    case $1 in
+    kavlor) [ -x "$build/bench/kavlor_$name" ] && echo "$build/bench/kavlor_$name $2 $3 $4" ;;
+    plplot) echo "$bin/plplot_$name $2 $3 $4" ;;
+    gnuplot) echo "gnuplot -c $bench/gnuplot/$name.gp $2 $3 $4" ;;
+    matplotlib) echo "/usr/bin/python3 $bench/matplotlib/$name.py $2 $3 $4" ;;
+    esac
+    return 0
+}
+
+rm -rf "$results" "$pictures"
+mkdir -p "$results" "$pictures"
+for case in "${selected[@]}"; do
+    w=${case%:*} format=${case#*:}
+    timed=()
+    # First one checked run per program: exit status 0 and a file written (3: no writer).
+    for program in "${PROGRAMS[@]}"; do
+        out=$pictures/$w-$program.$format
+        command=$(command_of "$program" "$w" "$format" "$out")
+        [ -n "$command" ] || continue
+        status=0
+        $command > "$results/$w-$format-$program.log" 2>&1 || status=$?
+        if [ $status -eq 0 ] && [ -s "$out" ]; then
+            state=ok
+            timed+=(--command-name "$program" "$command")
+        elif [ $status -eq 3 ]; then
+            state=no-writer
+        else
+            state=failed
+            echo "   $program failed on $w $format (exit $status): $results/$w-$format-$program.log"
+        fi
+        printf '%s\t%s\t%s\t%s\n' "$w" "$format" "$program" "$state" >> "$results/status.tsv"
+    done
+    echo "== $w $format: $((${#timed[@]} / 3)) programs, $warmup warm-up and $runs timed runs each"
+    [ ${#timed[@]} -gt 0 ] || continue
+    hyperfine --shell=none --style none --warmup "$warmup" --runs "$runs" \
+        --export-json "$results/$w-$format.json" "${timed[@]}" > "$results/$w-$format.log" 2>&1 ||
+        echo "   timing failed on $w $format: $results/$w-$format.log"
+done
+
+echo
+echo "Median wall seconds of whole processes ($runs runs after $warmup warm-up; $(nproc) cores)"
+/usr/bin/python3 "$bench/table.py" "$results" "$pictures" | tee "$results/table.txt"
+echo "Pictures: $pictures; timings: $results"

@@ -1,0 +1,86 @@
+// rimage and wimage: the picture saved as, and loaded from, a BitmapFile.
+#include <cstdio>
+
+#include "devices/bitmap_file.h"
+#include "devices/named_output.h"
+#include "devices/picture.h"
+#include "kavlor.h"
+#include "kernel/devices.h"
+#include "kernel/levels.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+// Whether the device has a picture for BitmapFiles; warning 40 otherwise.
+// The vector devices (101..600) have none, and neither have the devices above
+// 700, which would otherwise leave an empty file and a file error.
+bool bitmapDevice(const GlobalRecord &rec) {
+    if (holdsPicture(rec.core.idevice)) return true;
+    warnin(40);
+    return false;
+}
+
+// The screen works on a pixel copy of its window; outside image mode one is
+// taken for the call (warning 53 when that fails). True when the picture
+// can be read or written.
+bool takeCopyOutsideImageMode(GlobalRecord &rec, bool &copied) {
+    copied = false;
+    if (deviceFamily(rec.core.idevice) != DeviceFamily::Screen || rec.img.iimgini == 1) return true;
+    if (screenPixelCopy(rec, 0) != 0) {
+        warnin(53);
+        return false;
+    }
+    copied = true;
+    return true;
+}
+
+void reportBitmapStatus(int status) {
+    switch (status) {
+    case kBitmapFileError: warnin(36); break;
+    case kBitmapNoMemory: warnin(53); break;
+    case kBitmapBadFormat: warnin(56); break;
+    case kBitmapDepthMismatch: warnin(40); break;
+    default: break;
+    }
+}
+
+} // namespace
+
+extern "C" void rimage(const char *cfil) {
+    GlobalRecord *rec = jqqlev(1, 3, "rimage");
+    if (rec == nullptr || !bitmapDevice(*rec)) return;
+    qqstrk(*rec);
+    FILE *file = openNamedOutput(*rec, cfil);
+    if (file == nullptr) {
+        warnin(36);
+        return;
+    }
+    bool copied = false;
+    int status = kBitmapDone;
+    if (takeCopyOutsideImageMode(*rec, copied)) {
+        pictureBitmapFile(*rec, file, kBitmapSave, status);
+        if (copied) screenPixelCopy(*rec, 1);
+    }
+    if (std::fclose(file) != 0 && status == kBitmapDone) status = kBitmapFileError;
+    reportBitmapStatus(status);
+}
+
+extern "C" void wimage(const char *cfil) {
+    GlobalRecord *rec = jqqlev(1, 3, "wimage");
+    if (rec == nullptr || !bitmapDevice(*rec)) return;
+    FILE *file = cfil != nullptr ? std::fopen(cfil, "rb") : nullptr;
+    if (file == nullptr) {
+        warnin(36);
+        return;
+    }
+    bool copied = false;
+    int status = kBitmapDone;
+    if (takeCopyOutsideImageMode(*rec, copied)) {
+        pictureBitmapFile(*rec, file, kBitmapLoad, status);
+        if (copied) screenPixelCopy(*rec, 1);
+    }
+    std::fclose(file);
+    reportBitmapStatus(status);
+}

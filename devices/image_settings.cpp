@@ -1,0 +1,91 @@
+// Settings of image mode and raster files: imgmod, imgsiz, imgbox, imgclp,
+// imgfmt; their defaults.
+#include <algorithm>
+
+#include "devices/image_state.h"
+#include "kavlor.h"
+#include "kernel/levels.h"
+#include "kernel/page.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+// A rectangle's corner at least 0 and its sizes at least 1; otherwise warning
+// 2 with the smaller offending value.
+bool goodRectangle(int x, int y, int w, int h) {
+    if (x < 0 || y < 0) {
+        warni1(2, std::min(x, y));
+        return false;
+    }
+    if (w < 1 || h < 1) {
+        warni1(2, std::min(w, h));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void resetImageDefaults(GlobalRecord &rec) {
+    ImageState &img = rec.img;
+    img.iimgini = 0;
+    img.iimgmod = 0;
+    img.iimgbox = 0;
+    img.iimgsiz = 0;
+    img.iimgclp = 0;
+    // Image mode ends here without restoring a saved window size: at kavini
+    // the window size has just been made anew.
+    img.windowSizeSaved = false;
+}
+
+extern "C" void imgmod(const char *mode) {
+    GlobalRecord &rec = chkini("imgmod");
+    const int i = jqqind("IND +RGB ", 2, mode);
+    if (i != 0) rec.img.iimgmod = i - 1;
+}
+
+extern "C" void imgsiz(int nw, int nh) {
+    GlobalRecord &rec = chkini("imgsiz");
+    if (nw < 1 || nh < 1) {
+        warni1(2, std::min(nw, nh));
+        return;
+    }
+    rec.img.nimgsiz[0] = nw;
+    rec.img.nimgsiz[1] = nh;
+    rec.img.iimgsiz = 1;
+}
+
+extern "C" void imgbox(int nx, int ny, int nw, int nh) {
+    GlobalRecord &rec = chkini("imgbox");
+    if (!goodRectangle(nx, ny, nw, nh)) return;
+    int *box = rec.img.nimgbox;
+    box[0] = nx;
+    box[1] = jqqyvl(rec, ny);
+    box[2] = nw;
+    box[3] = nh;
+    rec.img.iimgbox = 1;
+}
+
+extern "C" void imgclp(int nx, int ny, int nw, int nh) {
+    GlobalRecord &rec = chkini("imgclp");
+    if (!goodRectangle(nx, ny, nw, nh)) return;
+    if (static_cast<long long>(nx) + nw > rec.win.nwinsiz[0] ||
+        static_cast<long long>(ny) + nh > rec.win.nwinsiz[1]) {
+        warnin(2);
+        return;
+    }
+    int *clip = rec.img.nimgclp;
+    clip[0] = nx;
+    clip[1] = ny;
+    clip[2] = nw;
+    clip[3] = nh;
+    rec.img.iimgclp = 1;
+}
+
+extern "C" void imgfmt(const char *format) {
+    GlobalRecord *rec = jqqlev(0, 0, "imgfmt");
+    if (rec == nullptr) return;
+    const int i = jqqind("IND +RGB +BIL ", 3, format);
+    if (i != 0) rec->format.iimgfmt = i - 1;
+}

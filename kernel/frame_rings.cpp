@@ -1,0 +1,94 @@
+// Frames: dframe draws rings round a rectangle, straight into the memory
+// raster where it can, otherwise through the polyline buffer.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "devices/memory_raster.h"
+#include "kernel/devices.h"
+#include "kernel/dispatch.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/rotation.h"
+#include "kernel/rounding.h"
+
+namespace {
+
+// The rectangle from (x1, y1) to (x2, y2) grown by d on every side (shrunk
+// for a negative d), as four corners.
+struct Ring {
+    float x[4], y[4];
+};
+
+Ring ringOf(float x1, float y1, float x2, float y2, float d) {
+    return {{x1 - d, x2 + d, x2 + d, x1 - d}, {y1 - d, y1 - d, y2 + d, y2 + d}};
+}
+
+bool insideClipWindow(const GlobalRecord &rec, const Ring &r) {
+    const int *w = rec.clip.nclpwin;
+    return r.x[0] >= float(w[0]) && r.x[1] <= float(w[2]) && r.y[0] >= float(w[1]) &&
+           r.y[2] <= float(w[3]);
+}
+
+// The memory raster takes the rings one pixel apart, as many as the
+// thickness covers there.
+bool drawIntoRaster(GlobalRecord &rec, float x1, float y1, float x2, float y2, int thickness,
+                    float angle) {
+    const long long t = std::llabs(static_cast<long long>(thickness));
+    const float outer = thickness > 0 ? float(t - 1) : 0.0f;
+    if (std::fabs(angle) >= 0.001f || rec.trf.itrfon != 0 || rec.shield.nshield != 0 ||
+        deviceFamily(rec.core.idevice) != DeviceFamily::Raster || qqvptr(rec) == nullptr ||
+        !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
+        return false;
+    const float s = rec.page.xdevscl;
+    const DevicePoint a = toDevice(rec, x1, y1), c = toDevice(rec, x2, y2);
+    const int left = int(std::min(a.x, c.x)), right = int(std::max(a.x, c.x));
+    const int top = int(std::min(a.y, c.y)), bottom = int(std::max(a.y, c.y));
+    const int rings = roundAddHalf((x1 + float(t) - 1.0f) * s) - roundAddHalf(x1 * s) + 1;
+    const int step = thickness > 0 ? 1 : -1;
+    qqstrk(rec);
+    for (int k = 0; k < rings; ++k) {
+        const int d = k * step;
+        const int l = left - d, r = right + d, u = top - d, b = bottom + d;
+        qqvlin(rec, l, u, r, u);
+        qqvlin(rec, r, u, r, b);
+        qqvlin(rec, r, b, l, b);
+        qqvlin(rec, l, b, l, u);
+    }
+    return true;
+}
+
+} // namespace
+
+void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness, float angle) {
+    if (thickness == 0) return;
+    const int previous = rec.colour.ncolor;
+    const int colour = rec.frame.nfrmclr;
+    if (colour != -1) qqsclr(rec, colour);
+
+    const float x1 = float(x + rec.page.nxorg), y1 = float(y + rec.page.nyorg);
+    const float x2 = x1 + float(width - 1), y2 = y1 + float(height - 1);
+    if (!drawIntoRaster(rec, x1, y1, x2, y2, thickness, angle)) {
+        // One ring per base unit of the thickness, each turned about (x, y).
+        const float t = std::fabs(float(thickness)) * rec.page.xunits + 0.5f;
+        const int rings = t < 1.0f ? 1 : (t >= 2147483648.0f ? INT_MAX : int(t));
+        const float a = -angle * rec.core.xdegrad;
+        const float s = std::sin(a), c = std::cos(a);
+        const float step = thickness > 0 ? 1.0f : -1.0f;
+        for (int k = 0; k < rings; ++k) {
+            Ring r = ringOf(x1, y1, x2, y2, float(k) * step);
+            for (int i = 0; i < 4; ++i) {
+                r.x[i] -= x1;
+                r.y[i] -= y1;
+            }
+            trfro2(r.x, r.y, 4, s, c);
+            qqmove(rec, r.x[0] + x1, r.y[0] + y1);
+            for (int i = 1; i < 4; ++i)
+                qqdraw(rec, r.x[i] + x1, r.y[i] + y1);
+            qqdraw(rec, r.x[0] + x1, r.y[0] + y1);
+        }
+        qqstrk(rec);
+    }
+    if (colour != -1) qqsclr(rec, previous);
+}

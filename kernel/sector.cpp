@@ -1,0 +1,118 @@
+// Annulus sectors: sector, filled by the Kyocera printer's arcs, by a record of
+// the PostScript prolog, or by scan lines on every other device.
+#include <cmath>
+#include <cstring>
+
+#include "kavlor.h"
+#include "devices/postscript.h"
+#include "kernel/c_format.h"
+#include "kernel/devices.h"
+#include "kernel/dispatch.h"
+#include "kernel/levels.h"
+#include "kernel/output_file.h"
+#include "kernel/page.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "kernel/rounding.h"
+#include "kernel/solid_fill.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+// Points of a sector polygon: two arcs of at most 360 one-degree steps and
+// their end points, and the centre.
+constexpr int kSectorPoints = 800;
+
+// sec: x y r1 r2 a1 a2 r g b, drawn by the PostScript prolog; 58 characters.
+void postScriptSector(GlobalRecord &rec, float cx, float cy, int nr1, int nr2, float alpha,
+                      float beta, int colour) {
+    const PageState &page = rec.page;
+    const float s = page.xdevscl;
+    int r = 0, g = 0, b = 0;
+    colourComponents(rec, colour, r, g, b);
+    // A landscape page is turned on the paper: x and y exchange, angles turn by 90.
+    const bool turned = page.nypage < page.nxpage && page.ipagmod != 2;
+    const int u = turned ? nintqq(cy * s) : nintqq(cx * s);
+    const int v = turned ? nintqq(cx * s) : nintqq((float(page.nypage) - cy) * s);
+    const float shift = turned ? 90.0f : 0.0f;
+    char text[128];
+    formatC(text, sizeof text, "%5d %5d %5d %5d %8.2f %8.2f %3d %3d %3d sec ", u, v,
+            nintqq(float(nr1) * s), nintqq(float(nr2) * s), double(alpha + shift),
+            double(beta + shift), r, g, b);
+    qqstrk(rec);  // lines drawn before lie below the sector
+    drwpsc(rec, 0, 0, 9);
+    qpsbuf(rec, text, int(std::strlen(text)));
+}
+
+// The outer arc from alpha to the end, then the inner arc back, or the centre.
+int sectorPolygon(const GlobalRecord &rec, float cx, float cy, int nr1, int nr2, float alpha,
+                  float end, float x[], float y[]) {
+    const float degrad = rec.core.xdegrad;
+    int m = 0;
+    auto add = [&](float t, int radius) {
+        x[m] = cx + std::cos(t * degrad) * float(radius);
+        y[m] = cy - std::sin(t * degrad) * float(radius);
+        ++m;
+    };
+    for (int k = 0; k < 360; ++k) {
+        const float t = alpha + float(k);
+        if (!(t < end)) break;
+        add(t, nr2);
+    }
+    add(end, nr2);
+    if (nr1 <= 0) {
+        x[m] = cx;
+        y[m] = cy;
+        ++m;
+        return m;
+    }
+    for (int k = 0; k < 360; ++k) {
+        const float t = end - float(k);
+        if (!(t > alpha)) break;
+        add(t, nr1);
+    }
+    add(alpha, nr1);
+    return m;
+}
+
+} // namespace
+
+extern "C" void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta, int colour) {
+    GlobalRecord *recp = jqqlev(1, 3, "sector");
+    if (recp == nullptr) return;
+    GlobalRecord &rec = *recp;
+    if (nr2 < 1) {
+        warni1(51, nr2);
+        return;
+    }
+    if (nr1 < 0) {
+        warni1(1, nr1);
+        return;
+    }
+    if (!(beta - alpha >= rec.core.xeps)) {
+        warnin(8);
+        return;
+    }
+    if (nr1 > nr2) {
+        warnin(7);
+        return;
+    }
+    const int y = jqqyvl(rec, ny);
+    const float cx = float(nx + rec.page.nxorg), cy = float(y + rec.page.nyorg);
+
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Kyocera: kdarc(rec, nx, y, nr2, nr1, beta, alpha, colour % 10); return;
+    case DeviceFamily::PostScript:
+        postScriptSector(rec, cx, cy, nr1, nr2, alpha, beta, colour);
+        return;
+    default: break;
+    }
+    const float end = beta - alpha > 360.0f ? alpha + 360.0f : beta;
+    float x[kSectorPoints], yy[kSectorPoints];
+    const int m = sectorPolygon(rec, cx, cy, nr1, nr2, alpha, end, x, yy);
+    const int previous = rec.colour.ncolor;
+    qqsclr(rec, colour);
+    const float spacing = (rec.core.idevice == device::kWmf ? 0.3999f : 1.0f) / rec.page.xunits;
+    fillSolid(rec, x, yy, m, spacing);
+    qqsclr(rec, previous);
+}

@@ -1,0 +1,10 @@
+// libFuzzer target: the replay of an included CGM file on any bytes.
+#include "tests/devices/fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    GlobalRecord &rec = fuzzPlot();
+    FILE *file = openInput(data, size);
+    replayCgm(rec, file, fuzzBox());
+    std::fclose(file);
+    return 0;
+}
