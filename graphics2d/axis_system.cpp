@@ -188,6 +188,7 @@ extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float
         drawSide(rec, 3, s.xgrfx, lx, 1, cx, cy - ly + 1, 1);
         drawSide(rec, 2, s.xgrfy, ly, 0, cx + lx - 1, cy, 2);
     }
+    if (rec.frame.nframe != 0) dframe(rec, cx, cy - ly + 1, lx, ly, rec.frame.nframe, 0.0f);
 }
 
 extern "C" void endgrf(void) {

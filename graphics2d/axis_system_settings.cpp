@@ -1,6 +1,8 @@
 // Settings of the next axis system: its lengths, position, type, background,
-// the sides setgrf draws, centring, the frame and the grace margin.
+// the sides setgrf draws, centring, the frame and the grace margin; box2d
+// frames the current axis system once more.
 #include "kavlor.h"
+#include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
@@ -69,6 +71,23 @@ extern "C" void nograf(void) {
 extern "C" void center(void) {
     GlobalRecord &rec = chkini("center");
     if (rec.axsys.icenter == 0) rec.axsys.icenter = 1;
+}
+
+extern "C" void frame(int nfrm) {
+    chkini("frame").frame.nframe = nfrm;
+}
+
+extern "C" void frmclr(int nclr) {
+    GlobalRecord &rec = chkini("frmclr");
+    if (jqqval(nclr, -1, -2) == 0) rec.frame.nfrmclr = nclr;
+}
+
+extern "C" void box2d(void) {
+    GlobalRecord *rec = jqqlev(1, 3, "box2d");
+    if (rec == nullptr || rec->frame.nframe == 0) return;
+    const AxisSystemState &s = rec->axsys;
+    dframe(*rec, s.naxspos[0], s.naxspos[1] - s.naxslen[1] + 1, s.naxslen[0], s.naxslen[1],
+           rec->frame.nframe, 0.0f);
 }
 
 extern "C" void grace(int ngrace) {

@@ -206,6 +206,14 @@ extern "C" void curve(const float *x, const float *y, int n) {
     rec.msg.ichkpnt = 0;
     sclpax(rec, 0);
 
+    if (c.nincmrk != 0) {
+        const long long every = c.nincmrk < 0 ? -(long long)c.nincmrk : c.nincmrk;
+        for (long long i = 0; i < n; i += every) {
+            float xp, yp;
+            qqrel2(rec, x[i], y[i], xp, yp);
+            dsymbl(rec, c.nmarker, int(xp + 0.5f), int(yp + 0.5f));
+        }
+    }
     if (lines) {
         const float units = rec.page.xunits;
         int strokes = int(float(c.nthkcrv) * units + 0.5f);

@@ -613,6 +613,12 @@ KAVLOR_API void ax2grf(void);
 KAVLOR_API void nograf(void);
 /* The next axis system is centred on the page with its labels, names and title. */
 KAVLOR_API void center(void);
+/* Frame thickness of axis systems in plot units: > 0 outwards, < 0 inwards, 0 none. */
+KAVLOR_API void frame(int nfrm);
+/* Frame colour, -1 the current colour. */
+KAVLOR_API void frmclr(int nclr);
+/* Frames the current axis system with the frame thickness. */
+KAVLOR_API void box2d(void);
 /* Margin of the clip rectangle around the axis system in plot units, -1 default. */
 KAVLOR_API void grace(int ngrace);
 /* Clipping at the page (PAGE) or at the axis system (AXIS) until endgrf. */
@@ -790,6 +796,41 @@ KAVLOR_API int getwid(void);
 KAVLOR_API void getres(int *nw, int *nh);
 /* Marker symbol and its height. */
 KAVLOR_API void getsym(int *nsym, int *nh);
+
+/* ---- Plotting at user coordinates ------------------------------------------------ */
+
+/* Line between two user points, clipped to the axis system. */
+KAVLOR_API void rline(float x1, float y1, float x2, float y2);
+/* Pen move to a user point. */
+KAVLOR_API void rlstrt(float x, float y);
+/* Line from the pen to a user point. */
+KAVLOR_API void rlconn(float x, float y);
+/* Arrow between two user points; ivec as in vector. */
+KAVLOR_API void rlvec(float x1, float y1, float x2, float y2, int ivec);
+/* Marker symbol at a user point (999, 999: after the last one). */
+KAVLOR_API void rlsymb(int nsym, float x, float y);
+/* Text with its upper-left corner at a user point (999, 999: after the last one). */
+KAVLOR_API void rlmess(const char *text, float x, float y);
+/* Number with ndig decimals at a user point (999, 999: after the last one). */
+KAVLOR_API void rlnumb(float value, int ndig, float x, float y);
+/* Rectangle with its upper-left corner at (x, y), w by h user units. */
+KAVLOR_API void rlrec(float x, float y, float w, float h);
+/* Rectangle with corners rounded by option 0..9. */
+KAVLOR_API void rlrnd(float x, float y, float w, float h, int option);
+/* Circle of radius r (x extent) about a user point. */
+KAVLOR_API void rlcirc(float xm, float ym, float r);
+/* Ellipse of semi-axes a, b about a user point. */
+KAVLOR_API void rlell(float xm, float ym, float a, float b);
+/* Elliptical arc from alpha to beta degrees, turned by theta degrees. */
+KAVLOR_API void rlarc(float xm, float ym, float a, float b, float alpha, float beta, float theta);
+/* Filled pie of radius r from alpha to beta degrees. */
+KAVLOR_API void rlpie(float xm, float ym, float r, float alpha, float beta);
+/* Ring sector between radii r1 and r2, filled in ncol. */
+KAVLOR_API void rlsec(float xm, float ym, float r1, float r2, float alpha, float beta, int ncol);
+/* Filled box nw by nh plot units in colour ncol centred on a user point. */
+KAVLOR_API void rlpoin(float x, float y, int nw, int nh, int ncol);
+/* Polygon of n user points, outlined and filled like areaf. */
+KAVLOR_API void rlarea(const float *x, const float *y, int n);
 
 #ifdef __cplusplus
 }

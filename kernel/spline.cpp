@@ -357,9 +357,10 @@ extern "C" void spline(const float *x, const float *y, int n, float *xs, float *
     const int degree = rec->spline.nsplmod[0];
     const int intervals = rec->spline.nsplmod[1];
     // The parametric form is the curve mode PSPL of polcrv, the logarithmic
-    // spacing that of a logarithmic X axis. Until the record holds those
-    // settings, spline interpolates y over x on a linear axis.
-    const SplineForm form;
+    // spacing that of a logarithmic X axis.
+    SplineForm form;
+    form.parametric = CurveMode(rec->curve.ipolcrv) == CurveMode::pspl;
+    form.logX = rec->axes.ilogax[0] == 1;
     switch (interpolateSpline(x, y, n, degree, intervals, form, xs, ys)) {
     case SplineStatus::Done: *ns = intervals + 1; break;
     case SplineStatus::BadCount: warni1(31, n); break;
