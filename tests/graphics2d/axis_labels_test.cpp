@@ -74,6 +74,58 @@ TEST_F(AxisLabels, NumbersNamesAndTitleAroundTheAxisSystem) {
     EXPECT_NEAR((wordOf(words, "Line").x1 + one.x2) / 2, 700, 1.0);
 }
 
+TEST_F(AxisLabels, AutomaticScalingLabelsItsOwnSteps) {
+    GlobalRecord &rec = openPdf();
+    std::vector<float> x(98), y(98);
+    for (int i = 0; i < 98; ++i) {
+        x[i] = float(i);
+        y[i] = 0.2f + 1.5f * std::sin(float(i) / 10.0f);
+    }
+    captureStdout([&] {
+        setscl(x.data(), 98, "X");
+        setscl(y.data(), 98, "Y");
+        titlin("Scaled", 2);
+        graf(0, 0, 0, 0, 0, 0, 0, 0);
+        title();
+        curve(x.data(), y.data(), 98);
+    });
+    // 0..97 on 1980 units: 1980 / 9 leaves room for a label every 10.
+    float a = 0, e = 0, first = 0, step = 0;
+    getgrf(&a, &e, &first, &step, "X");
+    EXPECT_FLOAT_EQ(step, 10.0f);
+    EXPECT_EQ(rec.axsys.naxslen[0], 1980);
+    const int cx = rec.axsys.naxspos[0], cy = rec.axsys.naxspos[1];
+    const int lx = rec.axsys.naxslen[0];
+    std::vector<int> xTicks;
+    for (int v = 0; v <= 90; v += 10)
+        xTicks.push_back(nxposn(float(v)));
+    getgrf(&a, &e, &first, &step, "Y");
+    std::vector<std::pair<std::string, int>> yTicks;
+    for (float v = first; v <= e + 1e-4f; v += step) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f", double(v));
+        yTicks.push_back({text, nyposn(v)});
+    }
+    const std::vector<Word> words = closePdf();
+    std::vector<Word> below, left;
+    for (const Word &w : words) {
+        if (w.y1 > cy) below.push_back(w);
+        if (w.x2 < cx) left.push_back(w);
+    }
+    for (int k = 0; k < 10; ++k) {
+        const Word w = wordOf(below, std::to_string(10 * k)); // integer labels: digits -1
+        EXPECT_NEAR(w.centreX(), xTicks[k], 1.0) << w.text;
+        EXPECT_NEAR(w.y1, cy + 48, kFontBox) << w.text;
+    }
+    ASSERT_GE(yTicks.size(), 4u);
+    for (const auto &[text, tick] : yTicks) {
+        const Word w = wordOf(left, text);
+        EXPECT_NEAR(w.x2, cx - 48, 1.0) << text;
+        EXPECT_NEAR(w.centreY(), tick, kFontBox) << text;
+    }
+    EXPECT_NEAR(wordOf(words, "Scaled").centreX(), cx + lx / 2.0, 1.0);
+}
+
 TEST_F(AxisLabels, TitlesBelowAndFlushWithASide) {
     openPdf();
     captureStdout([] {
@@ -87,6 +139,19 @@ TEST_F(AxisLabels, TitlesBelowAndFlushWithASide) {
     const Word w = wordOf(closePdf(), "Below");
     EXPECT_NEAR(w.x2, 1201, 1.0);
     EXPECT_NEAR(w.y1, 1200 - 10 + 1.5 * 36 + 4 * 36, kFontBox); // line 2, 4 h below
+}
+
+TEST_F(AxisLabels, UnderlinedTitleLine) {
+    openHpgl();
+    captureStdout([] { titlin("Under", -1); });
+    standardAxes(true);
+    const int w = nlmess("Under");
+    captureStdout([] { title(); });
+    // Line 1 above: 1200 - 501 - 3 * 1.5 * 36 - 3 * 36 = 429; the line 1.2 h lower,
+    // half a height beyond the text on each side.
+    const int x = 200 + (1001 - w) / 2;
+    const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+    EXPECT_EQ(drawn.count(segment(float(x - 18), 472, float(x + w + 18), 472)), 1u);
 }
 
 TEST_F(AxisLabels, LabelKindsAndTheirTexts) {

@@ -3,13 +3,17 @@
 // attribute cycle.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "tests/graphics2d/axis_fixture.h"
 #include "tests/kernel/pen_trace.h"
+#include "tests/support/rendered_image.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -180,6 +184,22 @@ TEST_F(Curves, PointsOutsideTheScalingAreReported) {
               "");
     // The lines are drawn all the same.
     EXPECT_FALSE(closeHpgl().empty());
+}
+
+TEST_F(Curves, ReportsIgnoreTheCallersDecimalComma) {
+    TempDir locales;
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + locales.file("de_DE.UTF-8") + "'";
+    ASSERT_LE(runCommand(command), 1); // 1: warnings only
+    setenv("LOCPATH", locales.path().c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    openHpgl();
+    standardAxes(true);
+    const float x[2] = {12.5f, 3}, y[2] = {1, 2};
+    const std::string out = captureStdout([&] { curve(x, y, 2); });
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+    EXPECT_EQ(out, " <<<< (12.500000 / 1.000000) out of axis scaling!\n");
+    closeHpgl();
 }
 
 TEST_F(Curves, LogarithmicAxesRefuseValuesAtOrBelowZero) {
