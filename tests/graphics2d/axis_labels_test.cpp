@@ -337,6 +337,62 @@ TEST_F(AxisLabels, PositionsOrientationAndJustification) {
     EXPECT_NEAR(y.centreY(), 900, 2.0);
 }
 
+TEST_F(AxisLabels, DistancesTickPositionsAndJustification) {
+    struct Case {
+        const char *what;
+        std::function<void()> setting;
+        float labelTop; // top of the X labels
+        float nameTop;  // top of the X name
+        float nameLeft; // left end of the X name, or 0: centred on the axis
+        float yRight;   // right end of the Y label "3.0", or 0: its left end at yLeft
+        float yLeft;
+    };
+    const Case cases[] = {
+        {"defaults", {}, 1248, 1200 + 48 + 36 + 30, 0, 152, 0},
+        {"label distance", [] { labdis(60, "XY"); }, 1284, 1200 + 84 + 36 + 30, 0, 116, 0},
+        {"name distance and height",
+         [] {
+             namdis(100, "X");
+             hname(50);
+         },
+         1248, 1200 + 48 + 36 + 100, 0, 152, 0},
+        // Reversed ticks leave the labels at the label distance alone.
+        {"ticks reversed", [] { ticpos("REVE", "XY"); }, 1224, 1200 + 24 + 36 + 30, 0, 176, 0},
+        {"ticks centred", [] { ticpos("CENT", "XY"); }, 1236, 1200 + 36 + 36 + 30, 0, 164, 0},
+        {"name flush left", [] { namjus("LEFT", "X"); }, 1248, 1200 + 48 + 36 + 30, 200, 152, 0},
+        // Left-justified Y labels start the longest label's length (all are
+        // as long) before the label distance.
+        {"Y labels flush left", [] { labjus("LEFT", "Y"); }, 1248, 1200 + 48 + 36 + 30, 0, 0, 152},
+    };
+    for (const Case &c : cases) {
+        openPdf();
+        captureStdout([&] {
+            name("Abscissa", "X");
+            if (c.setting) c.setting();
+        });
+        standardAxes(false);
+        const int longest = nlmess("3.0");
+        const std::vector<Word> words = closePdf();
+        std::vector<Word> below, left;
+        for (const Word &w : words) {
+            if (w.y1 > 1200) below.push_back(w);
+            if (w.x2 < 200) left.push_back(w);
+        }
+        EXPECT_NEAR(wordOf(below, "4.0").y1, c.labelTop, kFontBox) << c.what;
+        const Word name = wordOf(below, "Abscissa");
+        EXPECT_NEAR(name.y1, c.nameTop, 2 * kFontBox) << c.what;
+        if (c.nameLeft != 0)
+            EXPECT_NEAR(name.x1, c.nameLeft, 1.0) << c.what;
+        else
+            EXPECT_NEAR(name.centreX(), 700, 1.0) << c.what;
+        const Word y = wordOf(left, "3.0");
+        if (c.yRight != 0)
+            EXPECT_NEAR(y.x2, c.yRight, 1.0) << c.what;
+        else
+            EXPECT_NEAR(y.x1, c.yLeft - float(longest), 1.0) << c.what;
+    }
+}
+
 TEST_F(AxisLabels, ShiftedLabelsStayInsideTheAxis) {
     openPdf();
     captureStdout([] {
