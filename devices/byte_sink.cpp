@@ -68,7 +68,7 @@ bool ByteSink::grow(std::size_t needed) {
 }
 
 void ByteSink::write(const void *bytes, std::size_t n) {
-    if (n == 0) return;  // an empty piece (a PNG chunk without data) may come without bytes
+    if (n == 0) return;
     position_ += static_cast<long long>(n);
     if (area_ != nullptr) {
         if (!lost_ && n > 0 && qqpbuf(*area_, static_cast<const std::uint8_t *>(bytes), n) == 0)

@@ -11,6 +11,7 @@
 #include "kernel/rounding.h"
 #include "kernel/shield_geometry.h"
 #include "kernel/shield_list.h"
+#include "kernel/shields.h"
 #include "kernel/solid_fill.h"
 #include "kernel/warnings.h"
 
@@ -92,7 +93,6 @@ constexpr Shape kShapes[24] = {
 
 constexpr int kLongestLine = 19;
 // The class of the shields symbols set up (shield "SYMB").
-constexpr int kShieldClassSymbols = 2;
 // The raster draws the outlines of the shapes below this number itself.
 constexpr int kRasterShapes = 15;
 // Filled symbols: scan lines 0.075 mm apart.
@@ -177,24 +177,12 @@ bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
 
 // The symbol's shield: a square of 1.2 heights centred on it, turned with it.
 void addSymbolShield(GlobalRecord &rec, const Placement &p, float height) {
-    qqstrk(rec); // the symbol itself is drawn before its shield exists
     const float side = 1.2f * height;
     const float half = (side - 1.0f) * 0.5f;
     float cornerX[1] = {-half}, cornerY[1] = {-half};
     trfro2(cornerX, cornerY, 1, p.sin, p.cos);
     const float x1 = p.cx + cornerX[0], y1 = p.cy + cornerY[0];
-    const float rotation = rec.symbol.xsymrot;
-    ShieldState &shield = rec.shield;
-    shield.ishlcls = kShieldClassSymbols;
-    if (std::fabs(rotation) < 0.001f) {
-        const float values[4] = {x1, y1, x1 + side - 1.0f, y1 + side - 1.0f};
-        qqbl07(rec, ShieldKind::Rectangle, values, nullptr, 4);
-    } else {
-        const float values[5] = {x1, y1, x1 + side - 1.0f, y1 + side - 1.0f,
-                                 qqang2(qqang1(rotation)) * 1000.0f};
-        qqbl07(rec, ShieldKind::RotatedRectangle, values, nullptr, 5);
-    }
-    shield.ishlcls = 0;
+    addAutomaticRectangleShield(rec, kShieldSymbols, x1, y1, side, side, rec.symbol.xsymrot);
 }
 
 } // namespace
@@ -211,5 +199,5 @@ void dsymbl(GlobalRecord &rec, int n, int x, int y) {
         drawUserSymbol(rec, height, p);
     else if (!drawnByRaster(rec, n, p.cx, p.cy, height))
         drawShape(rec, kShapes[n], height, p);
-    if (rec.shield.ishlaut[kShieldClassSymbols - 1] == 1) addSymbolShield(rec, p, height);
+    if (rec.shield.ishlaut[kShieldSymbols - 1] == 1) addSymbolShield(rec, p, height);
 }

@@ -124,3 +124,18 @@ extern "C" void shlpol(const int *nx, const int *ny, int n) {
     framePolygonShield(*rec, x, y, m);
     qqbl07(*rec, ShieldKind::Polygon, x, y, m);
 }
+
+void addAutomaticRectangleShield(GlobalRecord &rec, int cls, float x1, float y1, float width,
+                                 float height, float angle) {
+    qqstrk(rec);  // what was drawn before the shield is not cut by it
+    ShieldState &shield = rec.shield;
+    shield.ishlcls = cls;
+    if (std::fabs(angle) < 0.001f) {
+        const float values[4] = {x1, y1, x1 + width - 1.0f, y1 + height - 1.0f};
+        qqbl07(rec, ShieldKind::Rectangle, values, nullptr, 4);
+    } else {
+        const float values[5] = {x1, y1, x1 + width - 1.0f, y1 + height - 1.0f, storedAngle(angle)};
+        qqbl07(rec, ShieldKind::RotatedRectangle, values, nullptr, 5);
+    }
+    shield.ishlcls = kShieldUser;
+}

@@ -10,6 +10,9 @@
 constexpr int kShieldListWords = 1000;
 constexpr int kShieldClasses = 5;  // MESS, SYMB, BARS, PIE, LEGE
 
+// Classes of shields (ishlcls): 0 the caller's own, then the automatic ones.
+enum ShieldClass { kShieldUser = 0, kShieldTexts, kShieldSymbols, kShieldBars, kShieldPies, kShieldLegends };
+
 // Kinds of shields, as word 0 of an entry stores them (kind * 100).
 enum class ShieldKind { Rectangle = 1, RotatedRectangle, Circle, Ellipse, Pie, Polygon };
 

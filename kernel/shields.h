@@ -41,3 +41,9 @@ void frameRectangleShield(GlobalRecord &rec, int nx, int ny, int nw, int nh, flo
 void frameEllipseShield(GlobalRecord &rec, float cx, float cy, int a, int b, float angle);
 void framePieShield(GlobalRecord &rec, float cx, float cy, int r, float alpha, float beta);
 void framePolygonShield(GlobalRecord &rec, const float x[], const float y[], int n);
+
+// An automatic shield of class cls (a rectangle from the page point (x1, y1),
+// width by height, turned by angle degrees about that corner), defined after
+// the pending stroke is drawn; automatic shields get no frame.
+void addAutomaticRectangleShield(GlobalRecord &rec, int cls, float x1, float y1, float width,
+                                 float height, float angle);

@@ -7,6 +7,7 @@
 #include "kavlor.h"
 #include "kernel/device_fonts.h"
 #include "kernel/dispatch.h"
+#include "kernel/shields.h"
 #include "kernel/escape_characters.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
@@ -237,12 +238,18 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
     restoreHeightAndColour(rec);
     // The string's PostScript font again before the frame measures the text.
     restorePostScriptFont(rec);
-    if (t.nfrmess != 0) {
+    const bool shielded = rec.shield.ishlaut[kShieldTexts - 1] == 1;
+    if (t.nfrmess != 0 || shielded) {
         if (continued) textCorner(rec, nx, ny);
         char copy[kTextLength + 1];
         qqcopy(copy, text, kTextLength);
         const TextBox box = textBox(rec, copy, nx, ny, run);
-        dframe(rec, box.x, box.y, box.width, box.height, t.nfrmess, float(t.nangle));
+        if (t.nfrmess != 0)
+            dframe(rec, box.x, box.y, box.width, box.height, t.nfrmess, float(t.nangle));
+        if (shielded)
+            addAutomaticRectangleShield(rec, kShieldTexts, float(box.x + rec.page.nxorg),
+                                        float(box.y + rec.page.nyorg), float(box.width),
+                                        float(box.height), float(t.nangle));
     }
 }
 

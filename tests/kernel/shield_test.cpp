@@ -347,3 +347,26 @@ TEST_F(Shields, PolygonOutlinesAtAnOffset) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Shields, TextsAndSymbolsShieldThemselvesWhenAsked) {
+    GlobalRecord &rec = open();
+    captureStdout([] {
+        shield("MESS", "ON");
+        height(50);
+        messag("Text", 400, 175);
+    });
+    // The text's box, with the line spacing round it, is the one shield.
+    EXPECT_EQ(rec.shield.nshield, 1);
+    line(0, 200, 1000, 200);
+    const Trace trace = penTrace(close(), rec);
+    // The strokes of the text (x 408..588), then the line broken round the
+    // box: 0.5 heights of spacing on each side of the text's length.
+    ASSERT_GE(trace.size(), 4u);
+    const Trace line(trace.end() - 4, trace.end());
+    EXPECT_EQ(line, (Trace{"M 0 200", "D 375 200", "M 620 200", "D 1000 200"}))
+        << ::testing::PrintToString(trace);
+}
+
+}  // namespace
