@@ -268,6 +268,30 @@ TEST_F(Curves, SplinesThroughThePoints) {
     EXPECT_EQ(draws[209], D(600, 1000));
 }
 
+TEST_F(Curves, SplineTakesTheCurveModeAndTheLogarithmicAxis) {
+    open();
+    const float x[4] = {1, 10, 100, 1000}, y[4] = {1, 2, 1, 2};
+    float xs[11] = {}, ys[11] = {};
+    int n = 0;
+    captureStdout([&] {
+        splmod(3, 10);
+        scale("LOG", "X");
+        spline(x, y, 4, xs, ys, &n);
+    });
+    ASSERT_EQ(n, 11);
+    for (int i = 0; i <= 10; ++i) EXPECT_NEAR(std::log10(xs[i]), 0.3 * i, 1e-5) << i;
+    // The parametric form of PSPL lets x turn back.
+    const float back[4] = {1, 3, 2, 4};
+    EXPECT_EQ(captureStdout([&] {
+                  scale("LIN", "X");
+                  polcrv("PSPL");
+                  spline(back, y, 4, xs, ys, &n);
+              }),
+              "");
+    EXPECT_FLOAT_EQ(xs[10], 4.0f);
+    close();
+}
+
 TEST_F(Curves, AttributesCycleOverThirtyEntries) {
     GlobalRecord &rec = open();
     standardAxes(true);
