@@ -2,8 +2,6 @@
 // distance, digits, date forms and user labels. Setters that also take an
 // object name (BAR, PIE, CON, DAT, PER) check the object's keyword here; the
 // bar, pie and contour fields they set come with those charts.
-#include <cmath>
-
 #include "graphics2d/axis_selectors.h"
 #include "graphics2d/label_kinds.h"
 #include "kavlor.h"

@@ -774,7 +774,7 @@ KAVLOR_API void getlen(int *nx, int *ny, int *nz);
 KAVLOR_API void getgrf(float *a, float *e, float *orig, float *step, const char *cax);
 /* 0 linear, 1 logarithmic, per axis. */
 KAVLOR_API void getscl(int *ix, int *iy, int *iz);
-/* Label kinds of the three axes: NONE, FLOAT, EXP, LOG, ... */
+/* Label kinds of the three axes (NONE, FLOAT, EXP, LOG, ...) into buffers of 8 bytes each. */
 KAVLOR_API void getlab(char *cx, char *cy, char *cz);
 /* Label decimals per axis. */
 KAVLOR_API void getdig(int *ix, int *iy, int *iz);
