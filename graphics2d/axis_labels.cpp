@@ -4,6 +4,7 @@
 
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
+#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
 #include "kernel/record.h"
@@ -19,12 +20,6 @@ constexpr int kLabelsShifted = 2;
 
 int clampInt(int v, int lo, int hi) {
     return v < lo ? lo : (v > hi ? hi : v);
-}
-
-// Counts beyond what a page can show are cut where an int ends.
-int labelCount(float v) {
-    constexpr float kLimit = 2.0e9f;
-    return v < kLimit ? (v > -kLimit ? int(v) : -int(kLimit)) : int(kLimit);
 }
 
 } // namespace
@@ -54,7 +49,7 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
 
     const int monthKind = cls == LabelClass::dates ? o.ilmdste[ia] : 0;
     int n =
-        monthKind > 0 ? jqqnlb(rec, orig, e, monthKind) : labelCount((e - orig) / step + 0.0001f);
+        monthKind > 0 ? jqqnlb(rec, orig, e, monthKind) : truncToInt((e - orig) / step + 0.0001f);
     const bool between = o.ilabpos[ia] == kLabelsBetweenTicks;
     if (between) --n;
     const float f = float(length - 1) / (e - a);
@@ -149,7 +144,7 @@ int maxnuy(GlobalRecord &rec, float end, float first, float step, int axis) {
     const int logarithmic = o.ilogax[ia];
     const bool powers = logarithmic == 1 && LogLabelForm(o.ilabcls[ia]) == LogLabelForm::powers;
     LabelTextScope scope(rec, powers || LabelClass(o.ilabkin[ia]) == LabelClass::degrees, false);
-    const int n = labelCount((end - first) / step + 0.0001f);
+    const int n = truncToInt((end - first) / step + 0.0001f);
     int lo = 0, hi = 0, increment = 1;
     endpar(n, o.iaxends[ia], lo, hi, increment);
     const bool crossed = rec.axsys.iaxstyp == 1;

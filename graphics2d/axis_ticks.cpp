@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphics2d/axis_drawing.h"
+#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
 #include "kernel/record.h"
@@ -14,14 +15,6 @@ namespace {
 // Tick positions of iticpos and date tick modes of iticmod.
 constexpr int kTicksCentred = 2;
 constexpr int kDateTicksDays = 1;
-
-// Counts and positions far beyond the page are cut where an int ends.
-int toInt(float v) {
-    constexpr float kLimit = 2.0e9f;
-    if (!(v < kLimit)) return int(kLimit);
-    if (!(v > -kLimit)) return -int(kLimit);
-    return int(v);
-}
 
 // Where the ticks of one axis go.
 struct TickAxis {
@@ -41,8 +34,8 @@ void drawTick(GlobalRecord &rec, const TickAxis &ax, int p, int length) {
 
 // Plot position of an axis value, rounded as the ticks of a value are.
 int valuePosition(const TickAxis &ax, float v) {
-    if (ax.horizontal) return toInt((v - ax.a) * ax.f + float(ax.x0) + 0.5f);
-    return toInt(float(ax.y0) + 0.5f - (v - ax.a) * ax.f);
+    if (ax.horizontal) return truncToInt((v - ax.a) * ax.f + float(ax.x0) + 0.5f);
+    return truncToInt(float(ax.y0) + 0.5f - (v - ax.a) * ax.f);
 }
 
 // Date axes that step by months: major ticks at the labels, minor ticks at
@@ -71,8 +64,8 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
 // Minor ticks at 2..9 times each power of ten inside the axis.
 void logarithmicTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int minor) {
     const float lo = std::fmin(ax.a, e), hi = std::fmax(ax.a, e);
-    const int first = toInt(std::floor(std::fmin(orig, lo))) - 1;
-    const int last = toInt(std::ceil(hi));
+    const int first = truncToInt(std::floor(std::fmin(orig, lo))) - 1;
+    const int last = truncToInt(std::ceil(hi));
     for (int decade = first; decade <= last; ++decade) {
         for (int m = 2; m <= 9; ++m) {
             const float v = std::log10(float(m) * std::pow(10.0f, float(decade)));
@@ -116,11 +109,11 @@ void markx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     }
     const float t = step / float(n);
     const float f = ax.f;
-    const int first = -toInt((orig - a) / t + 0.0001f);
-    const int last = toInt((e - orig) / t + 0.0001f);
+    const int first = -truncToInt((orig - a) / t + 0.0001f);
+    const int last = truncToInt((e - orig) / t + 0.0001f);
     for (int i = first; i <= last; ++i) {
-        const int p = axis == 1 ? toInt((orig - a) * f + float(i) * t * f + float(x0) + 0.5f)
-                                : toInt(float(y0) + 0.5f - (orig - a) * f - float(i) * t * f);
+        const int p = axis == 1 ? truncToInt((orig - a) * f + float(i) * t * f + float(x0) + 0.5f)
+                                : truncToInt(float(y0) + 0.5f - (orig - a) * f - float(i) * t * f);
         drawTick(rec, ax, p, i % n == 0 ? major : minor);
     }
     if (logMinor) logarithmicTicks(rec, ax, e, orig, minor);

@@ -8,12 +8,12 @@
 #include <cstring>
 
 #include "graphics2d/axis_selectors.h"
+#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "kavlor.h"
 #include "kernel/dates.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
-#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
@@ -28,7 +28,7 @@ void scaleDates(GlobalRecord &rec, int axis, float a, float e, float &orig, floa
     step = 1.0f;
     o.ilmdste[axis] = 0;
     o.iticmod[axis] = 0;
-    orig = float(int(a + 0.5f));
+    orig = float(truncToInt(a + 0.5f));
     const float span = e - a;
     if (span < 6.0f) return;
     if (span < 11.0f) {
@@ -75,7 +75,7 @@ void scaleDates(GlobalRecord &rec, int axis, float a, float e, float &orig, floa
 // minutes, hours and days above.
 void scaleTimes(GlobalRecord &rec, float a, float e, float &orig, float &step) {
     const float span = e - a;
-    const int s = int(span);
+    const int s = truncToInt(span);
     auto byRange = [](int v, float last) {
         if (v <= 7) return 1.0f;
         if (v <= 14) return 2.0f;
@@ -88,7 +88,7 @@ void scaleTimes(GlobalRecord &rec, float a, float e, float &orig, float &step) {
         step = byRange(s, 20.0f);
     } else {
         rec.axes.itimfmt = 0;
-        const int m = int(span / 60.0f);
+        const int m = truncToInt(span / 60.0f);
         float minutes = 0.0f;
         if (m <= 59) {
             minutes = byRange(m, 0.0f);
@@ -115,7 +115,8 @@ void scaleTimes(GlobalRecord &rec, float a, float e, float &orig, float &step) {
         }
         step = 60.0f * minutes;
     }
-    const int first = nintqq(a), n = nintqq(step);
+    const int first = a < 0.0f ? -truncToInt(0.5f - a) : truncToInt(a + 0.5f);
+    const int n = truncToInt(step + 0.5f);
     orig = float(n != 0 && first % n == 0 ? first : (n != 0 ? (first / n + 1) * n : first));
 }
 
@@ -169,7 +170,7 @@ void scaleDecades(GlobalRecord &rec, int axis, float a, float &orig, float &step
     o.ndigits[axis] = digits;
 
     const float r = a / step;
-    int i = int(r);
+    int i = truncToInt(r);
     if (std::fabs(r - float(i)) >= 1.0e-15f) {
         if (a >= 0.0f) ++i;
         orig = float(i) * step;
