@@ -716,6 +716,16 @@ KAVLOR_API int nyposn(float y);
 /* The n user points to plot coordinates, in place. */
 KAVLOR_API void trfrel(float *x, float *y, int n);
 
+/* Lines through the user origin across the axis system: both, y = 0 only, x = 0 only.
+ * Nothing is drawn where 0 lies on or outside the border. */
+KAVLOR_API void axgit(void);
+KAVLOR_API void xaxgit(void);
+KAVLOR_API void yaxgit(void);
+/* Axes with ticks but without labels through the user origin: both, X only, Y only. */
+KAVLOR_API void cross(void);
+KAVLOR_API void xcross(void);
+KAVLOR_API void ycross(void);
+
 /* ---- Titles ------------------------------------------------------------------ */
 
 /* Title line |n| (1..4), at most 132 characters; a negative n underlines it. */
