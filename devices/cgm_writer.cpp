@@ -8,10 +8,9 @@
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
+#include "kernel/version.h"
 
 namespace {
-
-constexpr float kVersion = 9.1f;
 
 // A few bytes of one element on their way to the record buffer.
 class Element {
@@ -136,7 +135,7 @@ void inicgm(GlobalRecord &rec, int mode) {
         localtime_r(&now, &t);
         char date[16], source[32], description[200];
         formatC(date, sizeof date, "%04d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
-        formatC(source, sizeof source, "%4.1f", double(kVersion));
+        formatC(source, sizeof source, "%4.1f", double(kLibraryVersion));
         formatC(description, sizeof description, "%c%s%c,%c%s%c,%c%s %s%c,%c%s%s%c,%c%s%c", '"',
                 rec.format.ncgmver == 1 ? "ProfileId:CALS" : "ProfileId:WebCGM", '"', '"',
                 "ProfileEd:1.0", '"', '"', "Source:KAVLOR", source, '"', '"', "Date:", date, '"',

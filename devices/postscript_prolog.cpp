@@ -9,10 +9,10 @@
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
+#include "kernel/version.h"
 
 namespace {
 
-constexpr float kVersion = 9.1f;
 constexpr float kPointsPerUnit = 0.1417322835f;  // 72 / 508: the prolog's cm
 
 // The prolog, line by line.
@@ -152,7 +152,7 @@ void inipsc(GlobalRecord &rec) {
             int((float(oy) + up) * kPointsPerUnit + 1.0f));
     writeOutput(rec, text);
     formatC(text, sizeof text, landscape ? "%s %4.1f L\n" : "%s %4.1f P\n", "%%Creator: KAVLOR ",
-            double(kVersion));
+            double(kLibraryVersion));
     writeOutput(rec, text);
     formatC(text, sizeof text, "%s %s , %s\n", "%%CreationDate:", dddate(), ddtime());
     writeOutput(rec, text);

@@ -6,10 +6,10 @@
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/record.h"
+#include "kernel/version.h"
 
 namespace {
 
-constexpr float kVersion = 9.1f;
 enum PenOp { kStart = 1, kDraw = 2, kWidth = 6, kEndPiece = 9, kFinish = 999 };
 
 void put(SvgState &svg, const char *text) { svg.sink.write(text); }
@@ -83,7 +83,7 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     put(svg, text);
     put(svg, "  \"http://www.w3.org/TR/2001/REC-SVG-20010904/DTD/svg10.dtd\">\n");
     put(svg, "<!-- Creator: KAVLOR\n");
-    formatC(text, sizeof text, "Version: %4.1f\n", double(kVersion));
+    formatC(text, sizeof text, "Version: %4.1f\n", double(kLibraryVersion));
     put(svg, text);
     formatC(text, sizeof text, "Date   : %s %s\n", dddate(), ddtime());
     put(svg, text);
