@@ -157,18 +157,10 @@ void inicgm(GlobalRecord &rec, int mode) {
 void drwcgm(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<short> &path = rec.vec.cgm;
     switch (op) {
-    case 0:
-        path.count = 0;
-        path.lastX = path.lastY = 0;
-        return;
+    case 0: path.reset(); return;
     case 2: {
-        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         const short px = vdc(x), py = vdc(y);
-        path.x[std::size_t(path.count)] = px;
-        path.y[std::size_t(path.count)] = py;
-        path.lastX = px;
-        path.lastY = py;
-        if (++path.count == kVectorPathPoints) {
+        if (path.draw(px, py)) {
             writePolyline(rec);
             path.startAt(px, py);
         }

@@ -39,18 +39,10 @@ void writePath(GlobalRecord &rec) {
 void drwpsc(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<int> &path = rec.vec.ps;
     switch (op) {
-    case kStart:
-        path.count = 0;
-        path.lastX = path.lastY = 0;
-        return;
+    case kStart: path.reset(); return;
     case kDraw: {
-        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         const int px = roundUnit(x), py = roundUnit(y);
-        path.x[std::size_t(path.count)] = px;
-        path.y[std::size_t(path.count)] = py;
-        path.lastX = px;
-        path.lastY = py;
-        if (++path.count == kVectorPathPoints) {
+        if (path.draw(px, py)) {
             writePath(rec);
             path.startAt(px, py);  // the next piece continues from here
         }

@@ -95,8 +95,7 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     put(svg, "  xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n\n");
     svg.group = SvgGroup::None;
     svg.width = 1.0f;
-    svg.path.count = 0;
-    svg.path.lastX = svg.path.lastY = 0.0f;
+    svg.path.reset();
 }
 
 }  // namespace
@@ -107,12 +106,7 @@ void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
     switch (op) {
     case kStart: startDocument(rec, x, y); return;
     case kDraw:
-        if (path.count == 0) path.startAt(path.lastX, path.lastY);
-        path.x[std::size_t(path.count)] = x;
-        path.y[std::size_t(path.count)] = y;
-        path.lastX = x;
-        path.lastY = y;
-        if (++path.count == kVectorPathPoints) {
+        if (path.draw(x, y)) {
             writePath(rec);
             path.startAt(x, y);
         }
