@@ -4,10 +4,10 @@
 #include <cmath>
 #include <utility>
 
+#include "devices/decimal_text.h"
 #include "devices/pdf_writer.h"
 #include "devices/svg.h"
 #include "kernel/bitmap_fonts.h"
-#include "kernel/c_format.h"
 #include "kernel/device_fonts.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
@@ -84,10 +84,15 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
     int angle = t.nangle;
     postScriptPoint(rec, px, py, angle);
     const float s = rec.page.xdevscl;
-    char record[48];
-    const int n = formatC(record, sizeof record, "%5d %5d %5d %5d c ", code, int(float(px) * s + 0.5f),
-                          int(float(py) * s + 0.5f), angle);
-    qqsbuf(rec, record, n);  // the record whole, blanks and all
+    // "%5d %5d %5d %5d c ": code, device x and y, angle.
+    char record[4 * kNumberTextRoom + 8];
+    char *p = record;
+    for (const int value : {code, int(float(px) * s + 0.5f), int(float(py) * s + 0.5f), angle}) {
+        p = putIntWidth(p, value, 5);
+        *p++ = ' ';
+    }
+    p = putText(p, "c ");
+    qqsbuf(rec, record, int(p - record));  // the record whole, blanks and all
 }
 
 PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {

@@ -161,6 +161,38 @@ TEST_F(PostScript, DeviceStrokedWidthsAndAMiterLimitReadersAccept) {
     EXPECT_EQ(gsProblems(dir.file("plot.ps")), "");
 }
 
+// The colour, box and character records as the prolog's f, e and c read
+// them. The record buffer keeps one blank between the words of f and e; the c
+// record goes whole, its fields right-aligned in 5 columns.
+TEST_F(PostScript, ColourBoxAndCharacterRecords) {
+    GlobalRecord &rec = open("PS", "plot.ps");
+    qqsclr(rec, explicitColour(7, 128, 255));
+    dbox(rec, 10, 20, 300, 400, 1);
+    pschar(rec, 'A', 1000, 1000, 0);
+    rec.text.nangle = -45;
+    pschar(rec, 200, 12, 1500, 0);
+    rec.text.nangle = 0;
+    std::string flat;  // the records run on across lines
+    for (char c : close("plot.ps"))
+        if (c != '\n') flat += c;
+    int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
+    postScriptPoint(rec, 10, 20, px1, py1);
+    postScriptPoint(rec, 300, 400, px2, py2);
+    int r = 0, g = 0, b = 0;
+    colourComponents(rec, 1, r, g, b);
+    char box[96];
+    std::snprintf(box, sizeof box, " %d %d %d %d %d %d %d e ", px1, py1, px2, py2, r, g, b);
+    EXPECT_NE(flat.find(" 7 128 255 f "), std::string::npos) << flat;
+    EXPECT_NE(flat.find(box), std::string::npos) << flat;
+    // A wide page lies turned on the paper: x and y exchange, angles turn by 90.
+    const float s = rec.page.xdevscl;
+    char chars[96];
+    std::snprintf(chars, sizeof chars, "   65 %5d %5d    90 c   200 %5d %5d    45 c ",
+                  int(1000.0f * s + 0.5f), int(1000.0f * s + 0.5f), int(1500.0f * s + 0.5f),
+                  int(12.0f * s + 0.5f));
+    EXPECT_NE(flat.find(chars), std::string::npos) << flat;
+}
+
 TEST_F(PostScript, CharactersInAReencodedStandardFont) {
     GlobalRecord &rec = open("PS", "plot.ps");
     // What the font selection writes for Helvetica at 40 points.
