@@ -14,7 +14,7 @@
 struct GlobalRecord;
 
 // Switches image mode on: warning 54 when it is on already, 40 on devices
-// without pixels (101..500, above 700), 53 when the picture cannot be had.
+// without pixels (not holdsImages), 53 when the picture cannot be had.
 // True when this call switched it on.
 bool startImageMode(GlobalRecord &rec);
 

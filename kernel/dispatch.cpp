@@ -253,7 +253,9 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
 void shwvlt(GlobalRecord &rec) {
     // Only the memory raster (of the raster devices, and of image mode on
     // PostScript and PDF) keeps a palette; the file formats have none.
-    const int code = rec.core.idevice;
-    if (code >= 501 && code <= 700 && qqvptr(rec) != nullptr)
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    if ((family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ||
+         family == DeviceFamily::Raster) &&
+        qqvptr(rec) != nullptr)
         qqvvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab);
 }
