@@ -3,6 +3,7 @@
 #include "devices/decimal_text.h"
 #include "devices/postscript.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/record.h"
 
 namespace {
@@ -63,7 +64,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
 void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py) {
     const PageState &page = rec.page;
     const float s = page.xdevscl;
-    if (page.nxpage > page.nypage && page.ipagmod != 2) {
+    if (turnedOnPaper(page)) {
         px = roundUnit(y * s);
         py = roundUnit(x * s);
     } else {

@@ -8,6 +8,7 @@
 #include "kernel/date_time.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/version.h"
 
@@ -125,8 +126,6 @@ void writeGermanVec(GlobalRecord &rec) {
     line(rec, text);
 }
 
-bool isLandscape(const PageState &page) { return page.nypage < page.nxpage && page.ipagmod != 2; }
-
 }  // namespace
 
 void inipsc(GlobalRecord &rec) {
@@ -141,7 +140,7 @@ void inipsc(GlobalRecord &rec) {
     // for the bounding box and for the translation of the page set-up.
     const int ox = page.ihworg == 1 ? 2 * page.nhworg[0] : 150;
     const int oy = page.ihworg == 1 ? 2 * page.nhworg[1] : 200;
-    const bool landscape = isLandscape(page);
+    const bool landscape = turnedOnPaper(page);
     const float across = float(landscape ? page.nypage : page.nxpage) * s;
     const float up = float(landscape ? page.nxpage : page.nypage) * s;
     // One point of margin on every side: lines along the page's edges are

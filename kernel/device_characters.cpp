@@ -11,6 +11,7 @@
 #include "kernel/device_fonts.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 
@@ -19,16 +20,15 @@ namespace {
 constexpr float kPointsPerPlotUnit = 0.28346458f;  // 72 / 254
 constexpr int kLastPostScriptCode = 186;
 
-// A page point turned for the PostScript family: a wide page lies on the
-// portrait paper (x and y exchanged, the angle turned by 90 degrees),
-// otherwise y runs upwards.
-void postScriptPoint(const GlobalRecord &rec, int &x, int &y, int &angle) {
-    const PageState &page = rec.page;
-    if (page.nypage < page.nxpage && page.ipagmod != 2) {
+// A page point and text angle onto the PostScript or PDF paper: on a turned
+// page x and y exchange and the angle turns by 90 degrees, otherwise y runs
+// upwards.
+void ontoPaper(const GlobalRecord &rec, int &x, int &y, int &angle) {
+    if (turnedOnPaper(rec.page)) {
         std::swap(x, y);
         angle += 90;
     } else {
-        y = page.nypage - y;
+        y = rec.page.nypage - y;
     }
 }
 
@@ -82,7 +82,7 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
     int px = int(x + 0.5f * width * t.xcosang - o * t.xsinang);
     int py = int(y - 0.5f * width * t.xsinang - o * t.xcosang);
     int angle = t.nangle;
-    postScriptPoint(rec, px, py, angle);
+    ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
     // "%5d %5d %5d %5d c ": code, device x and y, angle.
     char record[4 * kNumberTextRoom + 8];
@@ -102,7 +102,7 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
     int px = int(x - o * t.xsinang);
     int py = int(y - o * t.xcosang);
     int angle = t.nangle;
-    postScriptPoint(rec, px, py, angle);
+    ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
     PdfCharacter c{};
     c.code = code;

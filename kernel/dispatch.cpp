@@ -12,6 +12,7 @@
 #include "devices/svg.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -68,7 +69,7 @@ DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
         return pageIsWide(rec) ? rounded(x * s, (h - y) * s) : rounded((h - y) * s, (w - x) * s);
     case DeviceFamily::PostScript:
     case DeviceFamily::Pdf:
-        if (pageIsWide(rec) && rec.page.ipagmod != 2) return truncated(y * s, x * s);
+        if (turnedOnPaper(rec.page)) return truncated(y * s, x * s);
         return truncated(x * s, (h - y) * s);
     case DeviceFamily::None: break;
     }

@@ -36,6 +36,8 @@ int jqqyvl(const GlobalRecord &rec, int y) {
     return rec.page.ipagorg == 1 && rec.page.iusrdrw == 0 ? rec.page.nypage - y : y;
 }
 
+bool turnedOnPaper(const PageState &page) { return page.nxpage > page.nypage && page.ipagmod != 2; }
+
 extern "C" void setpag(const char *format) {
     GlobalRecord *rec = jqqlev(0, 0, "setpag");
     if (rec == nullptr) return;
