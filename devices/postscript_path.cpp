@@ -12,6 +12,10 @@ enum PenOp { kStart = 0, kDraw = 2, kEndPiece = 9, kFinish = 999 };
 
 int roundUnit(float v) { return int(v + 0.5f); }
 
+// Room for one point record: the numbers are at least 5 characters wide, and
+// as wide as they need (a large hardware page gives seven digits and more).
+constexpr int kPointRecordRoom = 2 * kNumberTextRoom + 4;
+
 // "%5d %5d u " or "%5d %5d d ": one point record.
 char *pointRecord(char *p, int x, int y, char op) {
     p = putIntWidth(p, x, 5);
@@ -27,7 +31,7 @@ char *pointRecord(char *p, int x, int y, char op) {
 void writePath(GlobalRecord &rec) {
     VectorPath<int> &path = rec.vec.ps;
     if (path.count < 2) return;
-    char text[kVectorPathPoints * 14 + 8];
+    char text[kVectorPathPoints * kPointRecordRoom + 8];
     char *p = pointRecord(text, path.x[0], path.y[0], 'u');
     for (int i = 1; i < path.count; ++i) p = pointRecord(p, path.x[i], path.y[i], 'd');
     *p++ = 'p';  // stroke
@@ -77,7 +81,7 @@ void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, in
     if (n < 1) return;
     drwpsc(rec, 0, 0, kEndPiece);  // lines drawn before stay below the fill
     const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
-    char text[16];
+    char text[kPointRecordRoom];
     int firstX = 0, firstY = 0;
     for (int i = 0; i < n; ++i) {
         int px = 0, py = 0;
