@@ -166,7 +166,7 @@ void qqsvg3(GlobalRecord &rec, int r, int g, int b) {
 
 void qqsvg4(GlobalRecord &rec, float x, float y, float width, float height, int r, int g, int b) {
     qqsvg1(rec, 1);
-    char text[256];
+    char text[4 * kNumberTextRoom + 80];
     char *p = putText(text, "<rect x=\"");
     p = putFixed(p, double(x), 2);
     p = putText(p, "\" y=\"");
