@@ -135,15 +135,7 @@ extern "C" void winsiz(int nw, int nh) {
 
 extern "C" void window(int nx, int ny, int nw, int nh) {
     GlobalRecord *rec = jqqlev(0, 3, "window");
-    if (rec == nullptr) return;
-    if (nx < 0 || ny < 0) {
-        warni1(2, nx < ny ? nx : ny);
-        return;
-    }
-    if (nw < 1 || nh < 1) {
-        warni1(2, nw < nh ? nw : nh);
-        return;
-    }
+    if (rec == nullptr || !goodRectangle(nx, ny, nw, nh)) return;
     rec->win.iwinset = 1;
     rec->win.nwinusr[0] = nx;
     rec->win.nwinusr[1] = ny;
