@@ -6,8 +6,9 @@
 //
 // On PostScript and PDF, imgini makes an RGB memory raster of GlobalRecord.
 // nwinsiz (which holds the imgsiz size, when one is given, until imgfin).
-// imgfin hands that raster to the writer of the file (see the marked place in
-// image_mode.cpp and image_placement.h), frees it and restores nwinsiz.
+// imgfin has that raster put into the file (writeImageIntoPlotFile of
+// image_output.h, at the place of image_placement.h), frees it and restores
+// nwinsiz.
 #pragma once
 #include <cstdint>
 
