@@ -8,10 +8,9 @@
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
+#include "kernel/version.h"
 
 namespace {
-
-constexpr float kVersion = 9.1f;
 
 // A few bytes of one element on their way to the record buffer.
 class Element {
@@ -136,7 +135,7 @@ void inicgm(GlobalRecord &rec, int mode) {
         localtime_r(&now, &t);
         char date[16], source[32], description[200];
         formatC(date, sizeof date, "%04d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
-        formatC(source, sizeof source, "%4.1f", double(kVersion));
+        formatC(source, sizeof source, "%4.1f", double(kLibraryVersion));
         formatC(description, sizeof description, "%c%s%c,%c%s%c,%c%s %s%c,%c%s%s%c,%c%s%c", '"',
                 rec.format.ncgmver == 1 ? "ProfileId:CALS" : "ProfileId:WebCGM", '"', '"',
                 "ProfileEd:1.0", '"', '"', "Source:KAVLOR", source, '"', '"', "Date:", date, '"',
@@ -158,18 +157,10 @@ void inicgm(GlobalRecord &rec, int mode) {
 void drwcgm(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<short> &path = rec.vec.cgm;
     switch (op) {
-    case 0:
-        path.count = 0;
-        path.lastX = path.lastY = 0;
-        return;
+    case 0: path.reset(); return;
     case 2: {
-        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         const short px = vdc(x), py = vdc(y);
-        path.x[std::size_t(path.count)] = px;
-        path.y[std::size_t(path.count)] = py;
-        path.lastX = px;
-        path.lastY = py;
-        if (++path.count == kVectorPathPoints) {
+        if (path.draw(px, py)) {
             writePolyline(rec);
             path.startAt(px, py);
         }

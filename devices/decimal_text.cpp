@@ -53,7 +53,8 @@ char *putFixed(char *p, double value, int decimals) {
     // below sees the same value printf sees.
     if (!(magnitude < 1e9) || std::fma(magnitude, scale, -scaled) != 0.0) {
         char format[8] = {'%', '.', char('0' + decimals), 'f', '\0'};
-        return p + formatC(p, kNumberTextRoom, format, value);
+        const int n = formatC(p, kNumberTextRoom, format, value);
+        return p + (n < kNumberTextRoom ? n : kNumberTextRoom - 1);
     }
     double whole = std::floor(scaled);
     const double fraction = scaled - whole;

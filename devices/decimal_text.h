@@ -5,8 +5,10 @@
 #pragma once
 #include <cstring>
 
-// Room every routine below needs at p: 32 characters.
-constexpr int kNumberTextRoom = 32;
+// Room every routine below needs at p: 48 characters, enough for any int and
+// for any value of float range with up to 6 decimals ("-", 39 digits, the
+// point and the decimals). A larger double is cut to the room.
+constexpr int kNumberTextRoom = 48;
 
 // "%d": returns the end of the text (no terminating NUL).
 char *putInt(char *p, int value);

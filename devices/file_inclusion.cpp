@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "devices/image_readers.h"
+#include "devices/picture.h"
 #include "kavlor.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
@@ -16,12 +17,6 @@ namespace {
 void message(const char *text) {
     qqserr(text);
     warnin(101);
-}
-
-// BMP and GIF need a device that holds pixels: a screen, PostScript or PDF
-// (in image mode) or a raster device.
-bool holdsImages(int device) {
-    return !((device >= 101 && device <= 500) || device > 700);
 }
 
 IncludeBox includeBox(const GlobalRecord &rec) {
@@ -52,6 +47,7 @@ void includeFile(GlobalRecord &rec, const char *name) {
     case kPostScriptFile: warnin(56); return;
     case kBmpFile:
     case kGifFile:
+        // BMP and GIF are decoded in image mode.
         if (!holdsImages(rec.core.idevice)) {
             warnin(40);
             return;

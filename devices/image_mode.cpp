@@ -58,7 +58,7 @@ bool startImageMode(GlobalRecord &rec) {
         return false;
     }
     const int code = rec.core.idevice;
-    if ((code >= 101 && code <= 500) || code > 700) {
+    if (!holdsImages(code)) {
         warnin(40);
         return false;
     }

@@ -6,15 +6,16 @@
 //
 // On PostScript and PDF, imgini makes an RGB memory raster of GlobalRecord.
 // nwinsiz (which holds the imgsiz size, when one is given, until imgfin).
-// imgfin hands that raster to the writer of the file (see the marked place in
-// image_mode.cpp and image_placement.h), frees it and restores nwinsiz.
+// imgfin has that raster put into the file (writeImageIntoPlotFile of
+// image_output.h, at the place of image_placement.h), frees it and restores
+// nwinsiz.
 #pragma once
 #include <cstdint>
 
 struct GlobalRecord;
 
 // Switches image mode on: warning 54 when it is on already, 40 on devices
-// without pixels (101..500, above 700), 53 when the picture cannot be had.
+// without pixels (not holdsImages), 53 when the picture cannot be had.
 // True when this call switched it on.
 bool startImageMode(GlobalRecord &rec);
 

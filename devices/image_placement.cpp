@@ -1,6 +1,7 @@
 // The page rectangle of the PostScript and PDF image.
 #include "devices/image_placement.h"
 
+#include "kernel/page.h"
 #include "kernel/record.h"
 
 ImagePlacement imagePlacement(const GlobalRecord &rec) {
@@ -20,7 +21,7 @@ ImagePlacement imagePlacement(const GlobalRecord &rec) {
     }
     p.pixelWidth = rec.win.nwinsiz[0];
     p.pixelHeight = rec.win.nwinsiz[1];
-    p.landscape = page.nypage < page.nxpage && page.ipagmod != 2;
+    p.landscape = turnedOnPaper(page);
     const float s = page.xdevscl;
     if (p.landscape) {
         p.deviceX = float(p.bottom) * s;

@@ -9,24 +9,6 @@
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
-namespace {
-
-// A rectangle's corner at least 0 and its sizes at least 1; otherwise warning
-// 2 with the smaller offending value.
-bool goodRectangle(int x, int y, int w, int h) {
-    if (x < 0 || y < 0) {
-        warni1(2, std::min(x, y));
-        return false;
-    }
-    if (w < 1 || h < 1) {
-        warni1(2, std::min(w, h));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 void resetImageDefaults(GlobalRecord &rec) {
     ImageState &img = rec.img;
     img.iimgini = 0;

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "devices/file_inclusion.h"
+#include "devices/picture.h"
 #include "kavlor.h"
+#include "kernel/devices.h"
 #include "kernel/install_dir.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -27,8 +29,8 @@ constexpr LogoSize kLogoSizes[] = {
 extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     GlobalRecord *rec = jqqlev(1, 3, "zellogo");
     if (rec == nullptr) return;
-    const int code = rec->core.idevice;
-    if (code > 100 && (code < 501 || code > 700)) {
+    const DeviceFamily family = deviceFamily(rec->core.idevice);
+    if (!holdsImages(rec->core.idevice)) {
         warnin(40);
         return;
     }
@@ -43,7 +45,7 @@ extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     const int variant = jqqind("NOTE+TEXT", 2, copt);
     if (variant == 0) return;
     const bool text = variant == 2;
-    const int scale = code >= 501 && code <= 600 ? 3 : 1;
+    const int scale = family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ? 3 : 1;
     const int width = scale * (text ? logo->textWidth : logo->noteWidth);
     const int height = scale * (text ? logo->textHeight : logo->noteHeight);
     // A box the page refuses places no logo (rather than the logo elsewhere).

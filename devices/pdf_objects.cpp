@@ -47,6 +47,14 @@ bool growTables(PdfWriter &w, int number) {
     return true;
 }
 
+void freeTables(PdfWriter &w) {
+    std::free(w.offsets);
+    std::free(w.kinds);
+    w.offsets = nullptr;
+    w.kinds = nullptr;
+    w.objectCapacity = 0;
+}
+
 }  // namespace
 
 void pdfPrint(PdfWriter &w, const char *format, ...) {
@@ -95,21 +103,13 @@ void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
 
 void qqpdfobj(PdfWriter &w, int number, int kind) {
     if (number == -1) {
-        std::free(w.offsets);
-        std::free(w.kinds);
-        w.offsets = nullptr;
-        w.kinds = nullptr;
-        w.objectCapacity = 0;
+        freeTables(w);
         w.tablesLost = !growTables(w, kTableStep - 1);
         w.nextObject = 3;
         return;
     }
     if (number == -2) {
-        std::free(w.offsets);
-        std::free(w.kinds);
-        w.offsets = nullptr;
-        w.kinds = nullptr;
-        w.objectCapacity = 0;
+        freeTables(w);
         return;
     }
     // A table that cannot grow is never written through: the object is

@@ -56,6 +56,14 @@ void pathPoint(PdfWriter &w, float x, float y, char op) {
     qqpdfbuf(w, text, long(p - text));
 }
 
+// "%.3f w\n" (line width) or "%.3f M\n" (miter limit).
+void valueOperator(PdfWriter &w, float value, const char *op) {
+    char text[kNumberTextRoom + 4];
+    char *p = putFixed(text, double(value), 3);
+    p = putText(p, op);
+    qqpdfbuf(w, text, long(p - text));
+}
+
 // The current page is finished: its content stream, new fonts, the page object.
 void finishPage(PdfWriter &w) {
     qqpdfadd(w, PdfPart::ContentStream, 2);
@@ -177,20 +185,10 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         w.pathOpen = false;
         w.pathState = 3;
         break;
-    case kLineWidth: {  // w
-        char *p = putFixed(text, double(x), 3);
-        qqpdfbuf(w, text, long(p - text));
-        qqpdfbuf(w, " w\n");
-        break;
-    }
+    case kLineWidth: valueOperator(w, x, " w\n"); break;  // w
     case kLineJoin: pdfPrint(w, "%d j\n", int(x + 0.5f)); break;  // j
     case kLineCap: pdfPrint(w, "%d J\n", int(x + 0.5f)); break;   // J
-    case kMiterLimit: {                                           // M
-        char *p = putFixed(text, double(x), 3);
-        qqpdfbuf(w, text, long(p - text));
-        qqpdfbuf(w, " M\n");
-        break;
-    }
+    case kMiterLimit: valueOperator(w, x, " M\n"); break;         // M
     case kImageBegin:
         qqpdfadd(w, PdfPart::ContentStream, 2);
         w.imageWidth = int(x);

@@ -27,6 +27,16 @@ bool holdsPicture(int device) {
     return family == DeviceFamily::Screen || family == DeviceFamily::Raster;
 }
 
+bool holdsImages(int device) {
+    switch (deviceFamily(device)) {
+    case DeviceFamily::Screen:
+    case DeviceFamily::PostScript:
+    case DeviceFamily::Pdf:
+    case DeviceFamily::Raster: return true;
+    default: return false;
+    }
+}
+
 const PixelDriver *picturePixels(const GlobalRecord &rec) {
     switch (currentPicture(rec)) {
     case Picture::MemoryRaster: return &kMemoryRasterPixels;

@@ -21,6 +21,11 @@ struct GlobalRecord;
 // picture raster files and BitmapFiles are written from.
 bool holdsPicture(int device);
 
+// The devices image mode can run on, and so BMP and GIF files and the logo
+// images be included into: a screen window, a raster device, and PostScript
+// and PDF (through the raster image mode makes). Not the other file formats.
+bool holdsImages(int device);
+
 // The pixel routines of the current picture; null when the device has none
 // (vector devices, PostScript and PDF outside image mode, the screen without
 // its driver).

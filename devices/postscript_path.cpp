@@ -3,6 +3,7 @@
 #include "devices/decimal_text.h"
 #include "devices/postscript.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/record.h"
 
 namespace {
@@ -10,6 +11,10 @@ namespace {
 enum PenOp { kStart = 0, kDraw = 2, kEndPiece = 9, kFinish = 999 };
 
 int roundUnit(float v) { return int(v + 0.5f); }
+
+// Room for one point record: the numbers are at least 5 characters wide, and
+// as wide as they need (a large hardware page gives seven digits and more).
+constexpr int kPointRecordRoom = 2 * kNumberTextRoom + 4;
 
 // "%5d %5d u " or "%5d %5d d ": one point record.
 char *pointRecord(char *p, int x, int y, char op) {
@@ -26,7 +31,7 @@ char *pointRecord(char *p, int x, int y, char op) {
 void writePath(GlobalRecord &rec) {
     VectorPath<int> &path = rec.vec.ps;
     if (path.count < 2) return;
-    char text[kVectorPathPoints * 14 + 8];
+    char text[kVectorPathPoints * kPointRecordRoom + 8];
     char *p = pointRecord(text, path.x[0], path.y[0], 'u');
     for (int i = 1; i < path.count; ++i) p = pointRecord(p, path.x[i], path.y[i], 'd');
     *p++ = 'p';  // stroke
@@ -39,18 +44,10 @@ void writePath(GlobalRecord &rec) {
 void drwpsc(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<int> &path = rec.vec.ps;
     switch (op) {
-    case kStart:
-        path.count = 0;
-        path.lastX = path.lastY = 0;
-        return;
+    case kStart: path.reset(); return;
     case kDraw: {
-        if (path.count == 0) path.startAt(path.lastX, path.lastY);
         const int px = roundUnit(x), py = roundUnit(y);
-        path.x[std::size_t(path.count)] = px;
-        path.y[std::size_t(path.count)] = py;
-        path.lastX = px;
-        path.lastY = py;
-        if (++path.count == kVectorPathPoints) {
+        if (path.draw(px, py)) {
             writePath(rec);
             path.startAt(px, py);  // the next piece continues from here
         }
@@ -71,7 +68,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
 void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py) {
     const PageState &page = rec.page;
     const float s = page.xdevscl;
-    if (page.nxpage > page.nypage && page.ipagmod != 2) {
+    if (turnedOnPaper(page)) {
         px = roundUnit(y * s);
         py = roundUnit(x * s);
     } else {
@@ -84,7 +81,7 @@ void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, in
     if (n < 1) return;
     drwpsc(rec, 0, 0, kEndPiece);  // lines drawn before stay below the fill
     const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
-    char text[16];
+    char text[kPointRecordRoom];
     int firstX = 0, firstY = 0;
     for (int i = 0; i < n; ++i) {
         int px = 0, py = 0;

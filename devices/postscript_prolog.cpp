@@ -8,11 +8,12 @@
 #include "kernel/date_time.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/record.h"
+#include "kernel/version.h"
 
 namespace {
 
-constexpr float kVersion = 9.1f;
 constexpr float kPointsPerUnit = 0.1417322835f;  // 72 / 508: the prolog's cm
 
 // The prolog, line by line.
@@ -125,8 +126,6 @@ void writeGermanVec(GlobalRecord &rec) {
     line(rec, text);
 }
 
-bool isLandscape(const PageState &page) { return page.nypage < page.nxpage && page.ipagmod != 2; }
-
 }  // namespace
 
 void inipsc(GlobalRecord &rec) {
@@ -141,7 +140,7 @@ void inipsc(GlobalRecord &rec) {
     // for the bounding box and for the translation of the page set-up.
     const int ox = page.ihworg == 1 ? 2 * page.nhworg[0] : 150;
     const int oy = page.ihworg == 1 ? 2 * page.nhworg[1] : 200;
-    const bool landscape = isLandscape(page);
+    const bool landscape = turnedOnPaper(page);
     const float across = float(landscape ? page.nypage : page.nxpage) * s;
     const float up = float(landscape ? page.nxpage : page.nypage) * s;
     // One point of margin on every side: lines along the page's edges are
@@ -152,7 +151,7 @@ void inipsc(GlobalRecord &rec) {
             int((float(oy) + up) * kPointsPerUnit + 1.0f));
     writeOutput(rec, text);
     formatC(text, sizeof text, landscape ? "%s %4.1f L\n" : "%s %4.1f P\n", "%%Creator: KAVLOR ",
-            double(kVersion));
+            double(kLibraryVersion));
     writeOutput(rec, text);
     formatC(text, sizeof text, "%s %s , %s\n", "%%CreationDate:", dddate(), ddtime());
     writeOutput(rec, text);

@@ -6,6 +6,7 @@
 #include "devices/colour_quantiser.h"
 #include "devices/colour_value.h"
 #include "devices/driver_record.h"
+#include "kernel/devices.h"
 #include "kernel/record.h"
 
 std::unique_ptr<std::uint8_t[]> tryAllocateBytes(std::size_t n) {
@@ -22,7 +23,7 @@ int RasterPixels::take(GlobalRecord &rec, const RasterFileRequest &request, int 
                            request.area.y == 0 && width_ == driver->nwidth &&
                            height_ == driver->nheight &&
                            bytesPerPixel == (driver->itruecol == 1 ? 3 : 1);
-    if (request.clip == 0 && request.device > 100 && wholePage) {
+    if (request.clip == 0 && isFileDevice(request.device) && wholePage) {
         data_ = driver->praster.get();
         return kRasterDone;
     }

@@ -1,6 +1,5 @@
 // SVG text: font groups and one <text> element per character.
 #include <cmath>
-#include <cstring>
 
 #include "devices/accented_letters.h"
 #include "devices/decimal_text.h"
@@ -69,29 +68,23 @@ void qqsvg5(GlobalRecord &rec, int code, float x, float y) {
     const float sy = page.ipagmod == 1 ? (float(page.nxpage) - xr) * s : yr * s;
 
     char text[4 * kNumberTextRoom + 64];
-    char *p = text;
-    std::memcpy(p, "<text x=\"", 9);
-    p = putFixed(p + 9, double(sx), 2);
-    std::memcpy(p, "\" y=\"", 5);
-    p = putFixed(p + 5, double(sy), 2);
+    char *p = putText(text, "<text x=\"");
+    p = putFixed(p, double(sx), 2);
+    p = putText(p, "\" y=\"");
+    p = putFixed(p, double(sy), 2);
     *p++ = '"';
-    if (t.nangle == 0) {
-        *p++ = '>';
-    } else {
-        std::memcpy(p, " rotate=\"", 9);
-        p = putInt(p + 9, -t.nangle);
+    if (t.nangle != 0) {
+        p = putText(p, " rotate=\"");
+        p = putInt(p, -t.nangle);
         *p++ = '"';
-        *p++ = '>';
     }
+    *p++ = '>';
     const unsigned char c = latin1Of(code);
     const char *escaped = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : nullptr;
-    if (escaped != nullptr) {
-        std::memcpy(p, escaped, std::strlen(escaped));
-        p += std::strlen(escaped);
-    } else {
+    if (escaped != nullptr)
+        p = putText(p, escaped);
+    else
         *p++ = char(c);
-    }
-    std::memcpy(p, "</text>\n", 8);
-    p += 8;
+    p = putText(p, "</text>\n");
     svg.sink.write(text, std::size_t(p - text));
 }

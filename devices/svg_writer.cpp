@@ -6,10 +6,10 @@
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/record.h"
+#include "kernel/version.h"
 
 namespace {
 
-constexpr float kVersion = 9.1f;
 enum PenOp { kStart = 1, kDraw = 2, kWidth = 6, kEndPiece = 9, kFinish = 999 };
 
 void put(SvgState &svg, const char *text) { svg.sink.write(text); }
@@ -83,7 +83,7 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     put(svg, text);
     put(svg, "  \"http://www.w3.org/TR/2001/REC-SVG-20010904/DTD/svg10.dtd\">\n");
     put(svg, "<!-- Creator: KAVLOR\n");
-    formatC(text, sizeof text, "Version: %4.1f\n", double(kVersion));
+    formatC(text, sizeof text, "Version: %4.1f\n", double(kLibraryVersion));
     put(svg, text);
     formatC(text, sizeof text, "Date   : %s %s\n", dddate(), ddtime());
     put(svg, text);
@@ -95,8 +95,7 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     put(svg, "  xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n\n");
     svg.group = SvgGroup::None;
     svg.width = 1.0f;
-    svg.path.count = 0;
-    svg.path.lastX = svg.path.lastY = 0.0f;
+    svg.path.reset();
 }
 
 }  // namespace
@@ -107,12 +106,7 @@ void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
     switch (op) {
     case kStart: startDocument(rec, x, y); return;
     case kDraw:
-        if (path.count == 0) path.startAt(path.lastX, path.lastY);
-        path.x[std::size_t(path.count)] = x;
-        path.y[std::size_t(path.count)] = y;
-        path.lastX = x;
-        path.lastY = y;
-        if (++path.count == kVectorPathPoints) {
+        if (path.draw(x, y)) {
             writePath(rec);
             path.startAt(x, y);
         }
@@ -172,7 +166,7 @@ void qqsvg3(GlobalRecord &rec, int r, int g, int b) {
 
 void qqsvg4(GlobalRecord &rec, float x, float y, float width, float height, int r, int g, int b) {
     qqsvg1(rec, 1);
-    char text[256];
+    char text[4 * kNumberTextRoom + 80];
     char *p = putText(text, "<rect x=\"");
     p = putFixed(p, double(x), 2);
     p = putText(p, "\" y=\"");

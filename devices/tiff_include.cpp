@@ -93,14 +93,7 @@ extern "C" void wtiff(const char *cfil) {
 
 extern "C" void tifwin(int nx, int ny, int nw, int nh) {
     GlobalRecord &rec = chkini("tifwin");
-    if (nx < 0 || ny < 0) {
-        warni1(2, std::min(nx, ny));
-        return;
-    }
-    if (nw < 1 || nh < 1) {
-        warni1(2, std::min(nw, nh));
-        return;
-    }
+    if (!goodRectangle(nx, ny, nw, nh)) return;
     IncludeState &incl = rec.incl;
     incl.ntifwin[0] = nx;
     incl.ntifwin[1] = ny;

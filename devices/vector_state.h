@@ -27,6 +27,24 @@ template <class T> struct VectorPath {
         lastX = px;
         lastY = py;
     }
+
+    // A draw to (px, py); an empty path begins at the last point kept. True
+    // when the path is full: the writer writes it and starts the next piece
+    // at (px, py).
+    bool draw(T px, T py) {
+        if (count == 0) startAt(lastX, lastY);
+        x[std::size_t(count)] = px;
+        y[std::size_t(count)] = py;
+        lastX = px;
+        lastY = py;
+        return ++count == kVectorPathPoints;
+    }
+
+    // No path, and the pen at the origin: the start of a document or picture.
+    void reset() {
+        count = 0;
+        lastX = lastY = 0;
+    }
 };
 
 // Kind of the open SVG group.

@@ -9,6 +9,7 @@
 #include "kavlor.h"
 #include "kernel/bdf_font.h"
 #include "kernel/character_codes.h"
+#include "kernel/devices.h"
 #include "kernel/install_dir.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -69,7 +70,7 @@ int qqbdf1(GlobalRecord &rec, int family, int size, int16_t widths[], int coding
 
 void selectBitmapFont(GlobalRecord &rec, const char *name) {
     const int code = rec.core.idevice;
-    if (code >= 101 && (code < 601 || code > 700)) {
+    if (isFileDevice(code) && deviceFamily(code) != DeviceFamily::Raster) {
         qqserr("Bitmat fonts can only be used for raster output");
         warnin(101);
         return;

@@ -4,13 +4,14 @@
 #include <cmath>
 #include <utility>
 
+#include "devices/decimal_text.h"
 #include "devices/pdf_writer.h"
 #include "devices/svg.h"
 #include "kernel/bitmap_fonts.h"
-#include "kernel/c_format.h"
 #include "kernel/device_fonts.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 
@@ -19,16 +20,15 @@ namespace {
 constexpr float kPointsPerPlotUnit = 0.28346458f;  // 72 / 254
 constexpr int kLastPostScriptCode = 186;
 
-// A page point turned for the PostScript family: a wide page lies on the
-// portrait paper (x and y exchanged, the angle turned by 90 degrees),
-// otherwise y runs upwards.
-void postScriptPoint(const GlobalRecord &rec, int &x, int &y, int &angle) {
-    const PageState &page = rec.page;
-    if (page.nypage < page.nxpage && page.ipagmod != 2) {
+// A page point and text angle onto the PostScript or PDF paper: on a turned
+// page x and y exchange and the angle turns by 90 degrees, otherwise y runs
+// upwards.
+void ontoPaper(const GlobalRecord &rec, int &x, int &y, int &angle) {
+    if (turnedOnPaper(rec.page)) {
         std::swap(x, y);
         angle += 90;
     } else {
-        y = page.nypage - y;
+        y = rec.page.nypage - y;
     }
 }
 
@@ -82,12 +82,17 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
     int px = int(x + 0.5f * width * t.xcosang - o * t.xsinang);
     int py = int(y - 0.5f * width * t.xsinang - o * t.xcosang);
     int angle = t.nangle;
-    postScriptPoint(rec, px, py, angle);
+    ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
-    char record[48];
-    const int n = formatC(record, sizeof record, "%5d %5d %5d %5d c ", code, int(float(px) * s + 0.5f),
-                          int(float(py) * s + 0.5f), angle);
-    qqsbuf(rec, record, n);  // the record whole, blanks and all
+    // "%5d %5d %5d %5d c ": code, device x and y, angle.
+    char record[4 * kNumberTextRoom + 8];
+    char *p = record;
+    for (const int value : {code, int(float(px) * s + 0.5f), int(float(py) * s + 0.5f), angle}) {
+        p = putIntWidth(p, value, 5);
+        *p++ = ' ';
+    }
+    p = putText(p, "c ");
+    qqsbuf(rec, record, int(p - record));  // the record whole, blanks and all
 }
 
 PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
@@ -97,7 +102,7 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
     int px = int(x - o * t.xsinang);
     int py = int(y - o * t.xcosang);
     int angle = t.nangle;
-    postScriptPoint(rec, px, py, angle);
+    ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
     PdfCharacter c{};
     c.code = code;

@@ -29,6 +29,12 @@ constexpr float kPointsPerPlotUnit = 0.28346458f;  // 72 / 254
 
 bool postScriptFile(const GlobalRecord &rec) { return deviceFamily(rec.core.idevice) == DeviceFamily::PostScript; }
 
+// The devices that draw the standard PostScript fonts: PostScript, PDF, SVG.
+bool takesPostScriptFonts(int code) {
+    const DeviceFamily family = deviceFamily(code);
+    return family == DeviceFamily::PostScript || family == DeviceFamily::Pdf || family == DeviceFamily::Svg;
+}
+
 // Size of the PostScript font for character height h, in the units of the
 // PostScript output.
 float postScriptSize(const GlobalRecord &rec, int h) {
@@ -133,8 +139,7 @@ void deviceFontHeight(GlobalRecord &rec) {
 extern "C" void psfont(const char *name) {
     GlobalRecord *rec = jqqlev(1, 3, "psfont");
     if (rec == nullptr) return;
-    const DeviceFamily family = deviceFamily(rec->core.idevice);
-    if (family != DeviceFamily::PostScript && family != DeviceFamily::Pdf && family != DeviceFamily::Svg) {
+    if (!takesPostScriptFonts(rec->core.idevice)) {
         warnin(49);
         return;
     }
@@ -191,7 +196,7 @@ extern "C" void hwfont(void) {
             x11fnt("", "");
             return;
         }
-    } else if (code == device::kSvg || (code >= 501 && code <= 600)) {
+    } else if (takesPostScriptFonts(code)) {
         psfont("Times-Roman");
         return;
     }

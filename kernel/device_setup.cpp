@@ -13,6 +13,7 @@
 #include "devices/postscript.h"
 #include "devices/svg.h"
 #include "kernel/file_versions.h"
+#include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "kernel/text_formats.h"
@@ -37,8 +38,7 @@ float rasterScale(const GlobalRecord &rec, int width, int height) {
 float paperScale(const GlobalRecord &rec, float paperW, float paperH) {
     const PageState &page = rec.page;
     const float w = float(page.nxpage), h = float(page.nypage);
-    if (page.nxpage > page.nypage && page.ipagmod != 2)
-        return std::min(paperH / w, paperW / h);
+    if (turnedOnPaper(page)) return std::min(paperH / w, paperW / h);
     return std::min(paperW / w, paperH / h);
 }
 
@@ -62,7 +62,7 @@ float hpglScale(const GlobalRecord &rec, float f) {
 void startPdf(GlobalRecord &rec) {
     PageState &page = rec.page;
     const float s = page.xdevscl;
-    const bool wide = page.nxpage > page.nypage && page.ipagmod != 2;
+    const bool wide = turnedOnPaper(page);
     int width = int(float(page.nxpage) * s) + 1;
     int height = int(float(page.nypage) * s) + 1;
     if (wide) std::swap(width, height);

@@ -3,22 +3,31 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 #include "devices/memory_raster.h"
 #include "devices/cgm.h"
+#include "devices/decimal_text.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
-#include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text_formats.h"
 
 namespace {
+
+// "%3d %3d %3d " of the components of a PostScript colour, and the operator.
+char *postScriptColour(char *p, int r, int g, int b, const char *op) {
+    for (const int c : {r, g, b}) {
+        p = putIntWidth(p, c, 3);
+        *p++ = ' ';
+    }
+    return putText(p, op);
+}
 
 bool pageIsTurned(const GlobalRecord &rec) { return rec.page.ipagmod == 1; }
 bool pageIsWide(const GlobalRecord &rec) { return rec.page.nxpage > rec.page.nypage; }
@@ -60,7 +69,7 @@ DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
         return pageIsWide(rec) ? rounded(x * s, (h - y) * s) : rounded((h - y) * s, (w - x) * s);
     case DeviceFamily::PostScript:
     case DeviceFamily::Pdf:
-        if (pageIsWide(rec) && rec.page.ipagmod != 2) return truncated(y * s, x * s);
+        if (turnedOnPaper(rec.page)) return truncated(y * s, x * s);
         return truncated(x * s, (h - y) * s);
     case DeviceFamily::None: break;
     }
@@ -149,9 +158,8 @@ void qqsclr(GlobalRecord &rec, int colour) {
     case DeviceFamily::Hpgl: hpglColour(rec, index); break;
     case DeviceFamily::PostScript: {
         drwpsc(rec, 0, 0, 9);
-        char text[16];
-        formatC(text, sizeof text, "%3d %3d %3d f ", r, g, b);  // f: the colour
-        qpsbuf(rec, text, 14);
+        char text[3 * kNumberTextRoom + 8];
+        qpsbuf(rec, text, int(postScriptColour(text, r, g, b, "f ") - text));  // f: the colour
         break;
     }
     case DeviceFamily::Pdf:
@@ -194,9 +202,15 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
         postScriptPoint(rec, float(right), float(bottom), px2, py2);
         qqstrk(rec);  // lines drawn before stay below the box, as on PDF and SVG
         drwpsc(rec, 0, 0, 9);
-        char text[64];
-        formatC(text, sizeof text, "%5d %5d %5d %5d %3d %3d %3d e ", px1, py1, px2, py2, r, g, b);
-        qpsbuf(rec, text, int(std::strlen(text)));  // e: a filled rectangle
+        // "%5d %5d %5d %5d %3d %3d %3d e ": the corners and the colour.
+        char text[7 * kNumberTextRoom + 8];
+        char *p = text;
+        for (const int v : {px1, py1, px2, py2}) {
+            p = putIntWidth(p, v, 5);
+            *p++ = ' ';
+        }
+        p = postScriptColour(p, r, g, b, "e ");
+        qpsbuf(rec, text, int(p - text));  // e: a filled rectangle
         return;
     }
     case DeviceFamily::Pdf: {
@@ -240,7 +254,9 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
 void shwvlt(GlobalRecord &rec) {
     // Only the memory raster (of the raster devices, and of image mode on
     // PostScript and PDF) keeps a palette; the file formats have none.
-    const int code = rec.core.idevice;
-    if (code >= 501 && code <= 700 && qqvptr(rec) != nullptr)
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    if ((family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ||
+         family == DeviceFamily::Raster) &&
+        qqvptr(rec) != nullptr)
         qqvvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab);
 }

@@ -8,6 +8,7 @@
 
 #include "kernel/fatal.h"
 #include "kernel/record.h"
+#include "kernel/text_utils.h"
 
 bool fileExists(const char *name) {
     struct stat st;
@@ -63,7 +64,7 @@ void gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
         candidate = directory + stem.substr(0, stem.size() > keep ? keep : stem.size()) + suffix +
                     extension;
         if (candidate.size() < capacity && !fileExists(candidate.c_str())) {
-            std::memcpy(name, candidate.c_str(), candidate.size() + 1);
+            qqcopy(name, candidate.c_str(), int(capacity) - 1);
             return;
         }
     }

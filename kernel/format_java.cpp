@@ -8,6 +8,7 @@
 #include "kernel/record.h"
 #include "kernel/text_formats.h"
 #include "kernel/text_utils.h"
+#include "kernel/version.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void javaHeader(GlobalRecord &rec) {
     className(rec.out.cfilnam, name);
     char line[400];
     emit(rec, "// KAVLOR Java Metafile\n");
-    formatC(line, sizeof line, "// Creator: KAVLOR %4.1f\n", 9.1);
+    formatC(line, sizeof line, "// Creator: KAVLOR %4.1f\n", double(kLibraryVersion));
     emit(rec, line);
     formatC(line, sizeof line, "// Date   : %s, %s\n", dddate(), ddtime());
     emit(rec, line);

@@ -42,6 +42,18 @@ int jqqind(const char *list, int n, const char *keyword) {
     return 0;
 }
 
+bool goodRectangle(int x, int y, int width, int height) {
+    if (x < 0 || y < 0) {
+        warni1(2, x < y ? x : y);
+        return false;
+    }
+    if (width < 1 || height < 1) {
+        warni1(2, width < height ? width : height);
+        return false;
+    }
+    return true;
+}
+
 int jqqval(int value, int min, int max) {
     if (value < min || (min <= max && value > max)) {
         warni1(2, value);

@@ -20,3 +20,8 @@ int jqqind(const char *list, int n, const char *keyword);
 // 1 (after warning 2 with the value) when value < min, or value > max while
 // min <= max; 0 when the value is good. max below min means no upper bound.
 int jqqval(int value, int min, int max);
+
+// True when a rectangle's corner (x, y) is at least 0 and its width and
+// height at least 1; otherwise warning 2 with the smaller offending value
+// (of the corner first) and false.
+bool goodRectangle(int x, int y, int width, int height);

@@ -92,13 +92,12 @@ constexpr Shape kShapes[24] = {
 };
 
 constexpr int kLongestLine = 19;
-// The class of the shields symbols set up (shield "SYMB").
 // The raster draws the outlines of the shapes below this number itself.
 constexpr int kRasterShapes = 15;
 // Filled symbols: scan lines 0.075 mm apart.
 constexpr float kFillSpacing = 0.75f;
 
-// Where a symbol goes: centre, scale of its points and their rotation.
+// Where a symbol goes: its centre and the rotation of its points.
 struct Placement {
     float cx, cy;
     float sin, cos; // of the negated rotation: counter-clockwise on the page

@@ -16,4 +16,13 @@ struct MessageState {
     int ierrop = 0;             // 1 while the message file is open
     char cerrfil[257] = "";     // message-file name, at most 256 characters
     char cmsgbuf[81] = "";      // text of the warning being printed
+
+    // The message file belongs to the record: kavfin closes it, and so does
+    // freeing the record (delglb, thrfin) when it is still open.
+    MessageState() = default;
+    MessageState(const MessageState &) = delete;
+    MessageState &operator=(const MessageState &) = delete;
+    ~MessageState() {
+        if (ierrop == 1 && fpmsgdf != nullptr && fpmsgdf != stdout) std::fclose(fpmsgdf);
+    }
 };

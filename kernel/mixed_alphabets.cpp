@@ -18,6 +18,14 @@ bool instructionCharacter(int code) {
     return (code >= '0' && code <= '9') || code == '.' || code == '-' || code == 'X' || code == 'x';
 }
 
+// Adds a character to the pending instruction command; a full buffer keeps its
+// last place for the newest character.
+void appendInstruction(TextState &t, int code) {
+    const int at = t.ninsbuf < kInstructionLength ? t.ninsbuf++ : kInstructionLength - 1;
+    t.cinsbuf[at] = char(code);
+    t.cinsbuf[t.ninsbuf] = '\0';
+}
+
 }  // namespace
 
 bool smixal(GlobalRecord &rec, int code) {
@@ -45,22 +53,16 @@ bool smixal(GlobalRecord &rec, int code) {
     }
     if (t.ialfcur != kAlphabetInst) return false;
     if (code == ' ') return true;
-    if (instructionCharacter(code)) {
-        // A full buffer keeps its last place for the newest character.
-        const int at = t.ninsbuf < kInstructionLength ? t.ninsbuf++ : kInstructionLength - 1;
-        t.cinsbuf[at] = char(code);
-        t.cinsbuf[t.ninsbuf] = '\0';
-        return true;
+    if (!instructionCharacter(code)) {
+        // A command letter: the command before it is complete.
+        t.ninsltr += 1;
+        if (t.ninsltr > 1) {
+            inscmd(rec, t.cinsbuf, t.ninsbuf);
+            t.ninsbuf = 0;
+            t.ninsltr = 1;
+        }
     }
-    t.ninsltr += 1;
-    if (t.ninsltr > 1) {
-        inscmd(rec, t.cinsbuf, t.ninsbuf);
-        t.ninsbuf = 0;
-        t.ninsltr = 1;
-    }
-    const int at = t.ninsbuf < kInstructionLength ? t.ninsbuf++ : kInstructionLength - 1;
-    t.cinsbuf[at] = char(code);
-    t.cinsbuf[t.ninsbuf] = '\0';
+    appendInstruction(t, code);
     return true;
 }
 

@@ -57,8 +57,8 @@ void openOutputFile(GlobalRecord &rec) {
     } else {
         char ext[5];
         qqgfxt(code, ext);
-        qqcopy(out.cfilnam, "kavlor.");
-        std::strcat(out.cfilnam, ext);  // "kavlor." and at most 4 letters fit the field
+        const int n = qqcopy(out.cfilnam, "kavlor.");
+        qqcopy(out.cfilnam + n, ext, 4);
     }
     out.nreclen = 80;
     out.nrecpos = 0;

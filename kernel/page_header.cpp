@@ -8,12 +8,12 @@
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/text.h"
+#include "kernel/version.h"
 
 namespace {
 
 constexpr std::size_t kFirstText = 100;   // characters kept of the first text
 constexpr std::size_t kLineLength = 131;  // the line stays below 132 characters
-constexpr float kVersion = 9.1f;
 
 }  // namespace
 
@@ -27,7 +27,7 @@ extern "C" void paghdr(const char *text1, const char *text2, int corner, int dir
     std::string line(text1 != nullptr ? text1 : "");
     if (line.size() > kFirstText) line.resize(kFirstText);
     char version[16];
-    formatC(version, sizeof version, "KAVLOR %3.1f ", double(kVersion));
+    formatC(version, sizeof version, "KAVLOR %3.1f ", double(kLibraryVersion));
     line += std::string(" ") + dddate() + ", " + ddtime() + ", " + version;
     line += text2 != nullptr ? text2 : "";
     if (line.size() > kLineLength) line.resize(kLineLength);

@@ -36,6 +36,8 @@ int jqqyvl(const GlobalRecord &rec, int y) {
     return rec.page.ipagorg == 1 && rec.page.iusrdrw == 0 ? rec.page.nypage - y : y;
 }
 
+bool turnedOnPaper(const PageState &page) { return page.nxpage > page.nypage && page.ipagmod != 2; }
+
 extern "C" void setpag(const char *format) {
     GlobalRecord *rec = jqqlev(0, 0, "setpag");
     if (rec == nullptr) return;
@@ -133,15 +135,7 @@ extern "C" void winsiz(int nw, int nh) {
 
 extern "C" void window(int nx, int ny, int nw, int nh) {
     GlobalRecord *rec = jqqlev(0, 3, "window");
-    if (rec == nullptr) return;
-    if (nx < 0 || ny < 0) {
-        warni1(2, nx < ny ? nx : ny);
-        return;
-    }
-    if (nw < 1 || nh < 1) {
-        warni1(2, nw < nh ? nw : nh);
-        return;
-    }
+    if (rec == nullptr || !goodRectangle(nx, ny, nw, nh)) return;
     rec->win.iwinset = 1;
     rec->win.nwinusr[0] = nx;
     rec->win.nwinusr[1] = ny;

@@ -24,12 +24,10 @@
 #include "kernel/record_table.h"
 #include "kernel/text_formats.h"
 #include "kernel/text_utils.h"
+#include "kernel/version.h"
 #include "platform/windows.h"
 
 namespace {
-
-constexpr float kVersion = 9.1f;
-constexpr int kPatchLevel = 0;
 
 // The patch level as the protocol prints it: a letter, or a blank for 0.
 char patchLetter() { return kPatchLevel == 0 ? ' ' : char(kPatchLevel + 64); }
@@ -119,7 +117,7 @@ void dprcol(const GlobalRecord &rec, int fileflag) {
     char name[60];
     printC(fp, "\n%s", rule.c_str());
     printC(fp, "\n <<                END OF KAVLOR / VERSION %4.1f %c                <<",
-           double(kVersion), patchLetter());
+           double(kLibraryVersion), patchLetter());
     printC(fp, "\n <<  Date    : %10s  Time    : %8s  Pageformat: %4s  <<", dddate(), ddtime(),
            rec.page.cpagfmt);
     printC(fp, "\n <<  Vectors : %-10s  Warnings: %-8s  Fileformat: %4s  <<", vectors.c_str(),
@@ -140,7 +138,7 @@ void qqmprc(const GlobalRecord &rec, int fileflag) {
     if (rec.msg.iunit == 0 || rec.msg.iprotfl != 1) return;
     char line[128];
     std::string text;
-    formatC(line, sizeof line, "           END OF KAVLOR / VERSION %4.1f %c\n ", double(kVersion),
+    formatC(line, sizeof line, "           END OF KAVLOR / VERSION %4.1f %c\n ", double(kLibraryVersion),
             patchLetter());
     text += line;
     text += std::string("\n Date          : ") + dddate();
@@ -227,6 +225,6 @@ extern "C" void kavfin(void) {
     }
 }
 
-extern "C" float getver(void) { return kVersion; }
+extern "C" float getver(void) { return kLibraryVersion; }
 
 extern "C" int getplv(void) { return kPatchLevel; }

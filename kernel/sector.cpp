@@ -31,7 +31,7 @@ void postScriptSector(GlobalRecord &rec, float cx, float cy, int nr1, int nr2, f
     int r = 0, g = 0, b = 0;
     colourComponents(rec, colour, r, g, b);
     // A landscape page is turned on the paper: x and y exchange, angles turn by 90.
-    const bool turned = page.nypage < page.nxpage && page.ipagmod != 2;
+    const bool turned = turnedOnPaper(page);
     const int u = turned ? nintqq(cy * s) : nintqq(cx * s);
     const int v = turned ? nintqq(cx * s) : nintqq((float(page.nypage) - cy) * s);
     const float shift = turned ? 90.0f : 0.0f;

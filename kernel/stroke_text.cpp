@@ -43,35 +43,19 @@ struct GlyphTransform {
     }
 };
 
-// Strokes of one glyph through the line pipeline.
-void alfcon(GlobalRecord &rec, const AlphabetSlot &a, int index) {
-    const GlyphTransform tr(rec);
-    GlyphRecordReader reader(a, index);
-    GlyphGroup g;
-    while (reader.next(g))
-        for (int32_t p = g.start; p < g.start + g.count; ++p) {
-            const GlyphPoint pt = glyphPoint(a, p);
-            float x, y;
-            tr.apply(rec, float(pt.x) + g.dx, float(pt.y) + g.dy, x, y);
-            if (p == g.start)
-                qqmove(rec, x, y);
-            else
-                qqdraw(rec, x, y);
-        }
-}
-
-// Outlines of one glyph: drawn as strokes and collected as one polygon, each
-// contour after the first followed by the point the polygon returns to.
-void shdcon(GlobalRecord &rec, const AlphabetSlot &a, int index) {
+// The strokes of one glyph through the line pipeline; with outline the points
+// are also collected as one polygon for the fill, each contour after the
+// first followed by the point the polygon returns to.
+void drawGlyph(GlobalRecord &rec, const AlphabetSlot &a, int index, bool outline) {
     FontState &f = rec.font;
     const GlyphTransform tr(rec);
-    f.nshdcon = 0;
     auto collect = [&f](float x, float y) {
         if (f.nshdcon >= kContourPoints) return;
         f.xshdcon[f.nshdcon] = x;
         f.yshdcon[f.nshdcon] = y;
         ++f.nshdcon;
     };
+    if (outline) f.nshdcon = 0;
     GlyphRecordReader reader(a, index);
     GlyphGroup g;
     bool first = true;
@@ -87,12 +71,18 @@ void shdcon(GlobalRecord &rec, const AlphabetSlot &a, int index) {
                 qqmove(rec, x, y);
             else
                 qqdraw(rec, x, y);
-            collect(x, y);
+            if (outline) collect(x, y);
         }
-        if (!first && anchor >= 0) collect(ax, ay);
+        if (outline && !first && anchor >= 0) collect(ax, ay);
         first = false;
     }
 }
+
+// A stroke glyph.
+void alfcon(GlobalRecord &rec, const AlphabetSlot &a, int index) { drawGlyph(rec, a, index, false); }
+
+// An outline glyph: drawn, and collected for the fill.
+void shdcon(GlobalRecord &rec, const AlphabetSlot &a, int index) { drawGlyph(rec, a, index, true); }
 
 }  // namespace
 

@@ -1,23 +1,29 @@
 // User unit files: numbered binary files 0..99 that a program opens, reads,
 // writes and positions through the library. The table is shared by all
-// threads; a unit belongs to one thread at a time.
+// threads; a unit belongs to one thread at a time. Opening and closing a unit
+// take the library lock, so that of threads opening one unit at once exactly
+// one gets it.
 #include <array>
+#include <atomic>
 #include <cstdio>
 
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/record_table.h"
 #include "kernel/warnings.h"
 
 namespace {
 
 constexpr int kUnits = 100;
 
-std::array<FILE *, kUnits> unitStreams{};
+std::array<std::atomic<FILE *>, kUnits> unitStreams{};
 
 // The stream of an open unit; null for a unit outside 0..99 or not open.
 FILE *openUnit(int unit) {
-    return unsigned(unit) < unsigned(kUnits) ? unitStreams[std::size_t(unit)] : nullptr;
+    return unsigned(unit) < unsigned(kUnits)
+               ? unitStreams[std::size_t(unit)].load(std::memory_order_acquire)
+               : nullptr;
 }
 
 }  // namespace
@@ -25,21 +31,26 @@ FILE *openUnit(int unit) {
 extern "C" int openfl(const char *filename, int unit, int mode) {
     if (jqqlev(0, 3, "openfl") == nullptr) return 1;
     if (jqqval(unit, 0, kUnits - 1) != 0 || jqqval(mode, 0, 2) != 0) return -1;
-    if (unitStreams[std::size_t(unit)] != nullptr) return 2;
     static constexpr const char *kModes[3] = {"rb", "wb", "ab"};
-    FILE *stream = std::fopen(filename, kModes[mode]);
+    std::atomic<FILE *> &slot = unitStreams[std::size_t(unit)];
+    LibraryLock lock;
+    if (slot.load(std::memory_order_relaxed) != nullptr) return 2;
+    FILE *stream = filename != nullptr ? std::fopen(filename, kModes[mode]) : nullptr;
     if (stream == nullptr) return 1;
-    unitStreams[std::size_t(unit)] = stream;
+    slot.store(stream, std::memory_order_release);
     return 0;
 }
 
 extern "C" int closfl(int unit) {
     if (jqqlev(0, 3, "closfl") == nullptr) return 1;
     if (jqqval(unit, 0, kUnits - 1) != 0) return -1;
-    FILE *stream = unitStreams[std::size_t(unit)];
+    FILE *stream = nullptr;
+    {
+        LibraryLock lock;
+        stream = unitStreams[std::size_t(unit)].exchange(nullptr, std::memory_order_acq_rel);
+    }
     if (stream == nullptr) return -1;  // not open: nothing to close
     std::fclose(stream);
-    unitStreams[std::size_t(unit)] = nullptr;
     return 0;
 }
 

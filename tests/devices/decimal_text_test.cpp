@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -46,6 +47,18 @@ TEST(NumberText, FixedPointRoundsLikePrintf) {
         {1e12, 2, "1000000000000.00"},  // large values go through printf
     };
     for (const Case &c : cases) EXPECT_EQ(fixed(c.value, c.decimals), c.text) << c.value;
+}
+
+// Every value of float range fits the room, whatever its size; a larger
+// double is cut to the room and never written past it.
+TEST(NumberText, TheLargestFloatsFitTheRoom) {
+    for (double v : {double(FLT_MAX), -double(FLT_MAX), 1e30, -3.5e25})
+        for (int decimals : {0, 2, 6}) EXPECT_EQ(fixed(v, decimals), printfFixed(v, decimals)) << v;
+    char text[kNumberTextRoom + 8];
+    std::fill(std::begin(text), std::end(text), 'x');
+    const char *end = putFixed(text, 1e300, 2);
+    EXPECT_LT(end - text, kNumberTextRoom);
+    EXPECT_EQ(text[kNumberTextRoom], 'x');
 }
 
 TEST(NumberText, FixedPointAgreesWithPrintfOnManyFloats) {

@@ -161,6 +161,66 @@ TEST_F(PostScript, DeviceStrokedWidthsAndAMiterLimitReadersAccept) {
     EXPECT_EQ(gsProblems(dir.file("plot.ps")), "");
 }
 
+// A large hardware page filled without scaling down gives device coordinates
+// of seven digits: a path of 50 such points, and a filled polygon, are
+// written whole, every point as "x y u" or "x y d".
+TEST_F(PostScript, PathsAndFillsOfLargeCoordinates) {
+    captureStdout([] {
+        hwpage(1000000, 1000000);
+        sclmod("FULL");
+    });
+    GlobalRecord &rec = open("PS", "plot.ps");
+    ASSERT_GT(rec.page.xdevscl * float(rec.page.nypage), 1000000.0f);
+    qqmove(rec, 10, 10);
+    for (int i = 1; i < 60; ++i) qqdraw(rec, float(10 + 40 * i), float(2000 - 30 * i));
+    qqstrk(rec);
+    const float x[4] = {100, 2500, 2500, 100}, y[4] = {100, 100, 1900, 1900};
+    fillPolygonPostScript(rec, x, y, 4);
+    std::string flat;
+    for (char c : close("plot.ps"))
+        if (c != '\n') flat += c;
+    const std::regex point(R"(-?\d+ +-?\d+ +[ud] )");
+    EXPECT_EQ(std::distance(std::sregex_iterator(flat.begin(), flat.end(), point), std::sregex_iterator()),
+              61 + 5)  // 60 points and the piece break, 4 vertices and the first again
+        << flat;
+    int px = 0, py = 0;
+    postScriptPoint(rec, 2500, 1900, px, py);
+    EXPECT_GE(std::to_string(px).size(), 6u);
+    EXPECT_NE(flat.find(std::to_string(px) + " " + std::to_string(py) + " d "), std::string::npos);
+}
+
+// The colour, box and character records as the prolog's f, e and c read
+// them. The record buffer keeps one blank between the words of f and e; the c
+// record goes whole, its fields right-aligned in 5 columns.
+TEST_F(PostScript, ColourBoxAndCharacterRecords) {
+    GlobalRecord &rec = open("PS", "plot.ps");
+    qqsclr(rec, explicitColour(7, 128, 255));
+    dbox(rec, 10, 20, 300, 400, 1);
+    pschar(rec, 'A', 1000, 1000, 0);
+    rec.text.nangle = -45;
+    pschar(rec, 200, 12, 1500, 0);
+    rec.text.nangle = 0;
+    std::string flat;  // the records run on across lines
+    for (char c : close("plot.ps"))
+        if (c != '\n') flat += c;
+    int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
+    postScriptPoint(rec, 10, 20, px1, py1);
+    postScriptPoint(rec, 300, 400, px2, py2);
+    int r = 0, g = 0, b = 0;
+    colourComponents(rec, 1, r, g, b);
+    char box[96];
+    std::snprintf(box, sizeof box, " %d %d %d %d %d %d %d e ", px1, py1, px2, py2, r, g, b);
+    EXPECT_NE(flat.find(" 7 128 255 f "), std::string::npos) << flat;
+    EXPECT_NE(flat.find(box), std::string::npos) << flat;
+    // A wide page lies turned on the paper: x and y exchange, angles turn by 90.
+    const float s = rec.page.xdevscl;
+    char chars[96];
+    std::snprintf(chars, sizeof chars, "   65 %5d %5d    90 c   200 %5d %5d    45 c ",
+                  int(1000.0f * s + 0.5f), int(1000.0f * s + 0.5f), int(1500.0f * s + 0.5f),
+                  int(12.0f * s + 0.5f));
+    EXPECT_NE(flat.find(chars), std::string::npos) << flat;
+}
+
 TEST_F(PostScript, CharactersInAReencodedStandardFont) {
     GlobalRecord &rec = open("PS", "plot.ps");
     // What the font selection writes for Helvetica at 40 points.

@@ -1,5 +1,7 @@
+#include <atomic>
 #include <barrier>
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
 
 #include "kavlor.h"
@@ -7,6 +9,7 @@
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "tests/support/capture.h"
+#include "tests/support/temp_dir.h"
 
 // Threads that must hold different slots stay alive together: the id of a
 // thread that has ended may be given to the next one, which then finds the
@@ -80,6 +83,35 @@ TEST_F(RecordTable, ManyThreadsClaimSlotsConcurrently) {
     for (int i = 0; i < kThreads; ++i) {
         EXPECT_EQ(records[i]->core.nvector, i);
         for (int j = 0; j < i; ++j) EXPECT_NE(records[i], records[j]);
+    }
+}
+
+// The unit-file table is shared by all threads: of threads that open one
+// unit at once, one gets it and the others find it in use, and the file of
+// none of them is left open without a unit.
+TEST_F(RecordTable, ThreadsOpeningOneUnitAtOnceGetItOnce) {
+    constexpr int kThreads = 8;
+    constexpr int kUnit = 41;
+    captureStdout([] { thrini(kThreads + 1); });  // the workers and this thread
+    TempDir dir;
+    for (int round = 0; round < 20; ++round) {
+        std::atomic<int> opened{0}, inUse{0};
+        std::vector<std::thread> workers;
+        std::barrier together(kThreads);
+        for (int i = 0; i < kThreads; ++i)
+            workers.emplace_back([&, i] {
+                const std::string name = dir.file("unit" + std::to_string(i) + ".bin");
+                together.arrive_and_wait();
+                const int status = openfl(name.c_str(), kUnit, 1);
+                if (status == 0) opened += 1;
+                if (status == 2) inUse += 1;
+                delglb();  // the slot is free for the next round's threads
+            });
+        for (std::thread &w : workers) w.join();
+        EXPECT_EQ(opened.load(), 1);
+        EXPECT_EQ(inUse.load(), kThreads - 1);
+        EXPECT_EQ(closfl(kUnit), 0);
+        EXPECT_EQ(closfl(kUnit), -1);  // no second file was left on the unit
     }
 }
 

@@ -119,8 +119,6 @@ TEST_F(Warnings, MessageFileIsOpenedAtTheFirstWarningWithAVersionedName) {
     EXPECT_EQ(readFile(dir.file("kavlor_1.err")),
               " <<<< Warning   3: Incorrect level in errmod!   (   0)\n"
               " <<<< Warning   2: Incorrect parameter in errmod!   (XYZ)\n");
-    fclose(rec.msg.fpmsg);
-    rec.msg.fpmsg = stdout;
 }
 
 TEST_F(Warnings, ErrdevFileUsesTheNameOfErrfil) {
@@ -129,10 +127,23 @@ TEST_F(Warnings, ErrdevFileUsesTheNameOfErrfil) {
     errdev("FILE");
     errfil("run.log");
     EXPECT_EQ(captureStdout([] { errmod("ALL", "SOMETIMES"); }), "");
-    GlobalRecord &rec = currentRecord();
-    fclose(rec.msg.fpmsg);
-    rec.msg.fpmsg = stdout;
+    fflush(currentRecord().msg.fpmsg);
     EXPECT_EQ(readFile(dir.file("run.log")),
+              " <<<< Warning   3: Incorrect level in errmod!   (   0)\n"
+              " <<<< Warning   2: Incorrect parameter in errmod!   (SOMETIMES)\n");
+}
+
+// A message file opened before any plot belongs to the record: freeing the
+// record (delglb, thrfin) closes it, and what it holds reaches the disk.
+TEST_F(Warnings, FreeingTheRecordClosesItsMessageFile) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path());
+    errdev("FILE");
+    EXPECT_EQ(captureStdout([] { errmod("ALL", "SOMETIMES"); }), "");
+    ASSERT_EQ(currentRecord().msg.ierrop, 1);
+    delglb();
+    EXPECT_EQ(qqgglb(), nullptr);
+    EXPECT_EQ(readFile(dir.file("kavlor.err")),
               " <<<< Warning   3: Incorrect level in errmod!   (   0)\n"
               " <<<< Warning   2: Incorrect parameter in errmod!   (SOMETIMES)\n");
 }
