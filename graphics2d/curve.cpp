@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int kSolidPattern = 16;
 
 // The pen in user coordinates.
 inline void moveTo(GlobalRecord &rec, float x, float y) {

@@ -318,6 +318,8 @@ KAVLOR_API void rectan(int nx, int ny, int nw, int nh);
 KAVLOR_API void recfll(int nx, int ny, int nw, int nh, int colour);
 /* Filled box nb wide and nh high centred on (nx, ny), in colour. */
 KAVLOR_API void point(int nx, int ny, int nb, int nh, int colour);
+/* Solid triangle of the three page points in the current colour. */
+KAVLOR_API void trifll(const float *x, const float *y);
 /* Pen move to (x, y) in plot units, the page origin at the top. */
 KAVLOR_API void strtpt(float x, float y);
 /* Line to (x, y) in plot units, the page origin at the top. */

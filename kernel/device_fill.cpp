@@ -8,12 +8,11 @@
 #include "kernel/area_fill.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/hatch_patterns.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 
 namespace {
-
-constexpr int kSolidPattern = 16;
 
 bool deviceCanFill(int code) {
     return (code <= 99 && code != 51 && code != 55) || code == device::kWmf ||

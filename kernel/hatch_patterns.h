@@ -4,6 +4,9 @@
 
 struct GlobalRecord;
 
+// The pattern that fills solid.
+constexpr int kSolidPattern = 16;
+
 // Chooses pattern n: 0..17 from the table, a larger n as a pattern code
 // (angle * 1000 + type * 100 + density * 10 + cross). false, after warning 2,
 // when n is negative or its code is out of range; nothing changes then.
