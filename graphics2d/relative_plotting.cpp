@@ -8,6 +8,7 @@
 #include "graphics2d/axis_system.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/transforms.h"
+#include "graphics2d/wind_barbs.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
 #include "kernel/dispatch.h"
@@ -153,6 +154,15 @@ extern "C" void rlsymb(int nsym, float x, float y) {
     AxisClip clip(*rec);
     const Point p = toPlot(*rec, x, y);
     symbol(nsym, pageInt(p.x), pageInt(p.y));
+}
+
+extern "C" void rlwind(float xvel, float x, float y, int nwsize, float angle) {
+    GlobalRecord *rec = jqqlev(2, 3, "rlwind");
+    if (rec == nullptr || !checkPoints(*rec, &x, &y, 1)) return;
+    UserDrawing user(*rec);
+    AxisClip clip(*rec);
+    const Point p = toPlot(*rec, x, y);
+    windbr(*rec, xvel, pageInt(p.x), pageInt(p.y), nwsize, angle);
 }
 
 extern "C" void rlmess(const char *text, float x, float y) {

@@ -320,6 +320,9 @@ KAVLOR_API void recfll(int nx, int ny, int nw, int nh, int colour);
 KAVLOR_API void point(int nx, int ny, int nb, int nh, int colour);
 /* Solid triangle of the three page points in the current colour. */
 KAVLOR_API void trifll(const float *x, const float *y);
+/* Wind symbol of speed xvel at page point (nx, ny): a staff nl plot units long pointing angle
+ * degrees, with a pennant for each 50, a barb for each 10 and a half barb for 5; circles for calm. */
+KAVLOR_API void windbr(float xvel, int nx, int ny, int nl, float angle);
 /* Pen move to (x, y) in plot units, the page origin at the top. */
 KAVLOR_API void strtpt(float x, float y);
 /* Line to (x, y) in plot units, the page origin at the top. */
@@ -821,6 +824,8 @@ KAVLOR_API void rlconn(float x, float y);
 KAVLOR_API void rlvec(float x1, float y1, float x2, float y2, int ivec);
 /* Marker symbol at a user point (999, 999: after the last one). */
 KAVLOR_API void rlsymb(int nsym, float x, float y);
+/* Wind symbol of speed xvel at user point (x, y), staff nwsize plot units long at angle degrees. */
+KAVLOR_API void rlwind(float xvel, float x, float y, int nwsize, float angle);
 /* Text with its upper-left corner at a user point (999, 999: after the last one). */
 KAVLOR_API void rlmess(const char *text, float x, float y);
 /* Number with ndig decimals at a user point (999, 999: after the last one). */
