@@ -400,6 +400,17 @@ KAVLOR_API void getind(int colour, float *red, float *green, float *blue);
 KAVLOR_API void getran(int *first, int *last);
 /* Name of the colour table: SMALL, RAIN, SPEC, GREY, RRAIN, RSPEC, RGREY, VGA, TEMP. */
 KAVLOR_API const char *getvlt(void);
+/* Current shading pattern. */
+KAVLOR_API int getpat(void);
+/* Current character height in plot units and text angle in degrees. */
+KAVLOR_API int gethgt(void);
+KAVLOR_API int getang(void);
+/* Name of the base alphabet: STANDARD, GREEK, MATHEMATIC, ITALIC, SCRIPT, RUSSIAN. */
+KAVLOR_API const char *getalf(void);
+/* Control character of mixed text for EXP, IND, RES, LEG or TEX, as a text of one character. */
+KAVLOR_API const char *getmix(const char *copt);
+/* Escape character that eushft gave a group (GERM, DANI, ...), or a blank. */
+KAVLOR_API const char *getshf(const char *copt);
 /* The stream messages go to. */
 KAVLOR_API FILE *getuni(void);
 /* Device keyword. */

@@ -12,6 +12,9 @@ namespace {
 
 GlobalRecord *plotLevel(const char *name) { return jqqlev(1, 3, name); }
 
+// The blank that getmix and getshf give when they have no character.
+constexpr char kNoCharacter[] = " ";
+
 }  // namespace
 
 extern "C" int getlev(void) {
@@ -111,4 +114,48 @@ extern "C" const char *getmfl(void) {
 extern "C" const char *getfil(void) {
     GlobalRecord *rec = plotLevel("getfil");
     return rec != nullptr ? rec->out.cfilnam : nullptr;
+}
+
+extern "C" int getpat(void) {
+    GlobalRecord *rec = plotLevel("getpat");
+    return rec != nullptr ? rec->fill.nshdpat : 0;
+}
+
+extern "C" int gethgt(void) {
+    GlobalRecord *rec = plotLevel("gethgt");
+    return rec != nullptr ? rec->text.nhchar : 0;
+}
+
+extern "C" int getang(void) {
+    GlobalRecord *rec = plotLevel("getang");
+    return rec != nullptr ? rec->text.nangle : 0;
+}
+
+extern "C" const char *getalf(void) {
+    GlobalRecord *rec = plotLevel("getalf");
+    if (rec == nullptr) return nullptr;
+    static constexpr const char *kNames[6] = {"STANDARD", "GREEK",  "MATHEMATIC",
+                                              "ITALIC",   "SCRIPT", "RUSSIAN"};
+    const int base = rec->text.ialfbas;
+    qqcopy(rec->text.calfnam, base >= 1 && base <= 6 ? kNames[base - 1] : "");
+    return rec->text.calfnam;
+}
+
+extern "C" const char *getmix(const char *key) {
+    GlobalRecord *rec = plotLevel("getmix");
+    if (rec == nullptr) return kNoCharacter;
+    const int role = jqqind("EXP +IND +RES +LEG +TEX ", 5, key);
+    if (role == 0) return kNoCharacter;
+    rec->text.cmixget[0] = rec->text.cmixchr[role - 1];
+    return rec->text.cmixget;
+}
+
+extern "C" const char *getshf(const char *key) {
+    GlobalRecord *rec = plotLevel("getshf");
+    if (rec == nullptr) return kNoCharacter;
+    const int kind = jqqind("GERM+DANI+SPAN+FREN+ACUT+GRAV+CIRC+TURK", kEscapeKinds, key);
+    const TextState &t = rec->text;
+    if (kind == 0 || t.ieushft != 1 || t.ceushft[kind - 1] == 0) return kNoCharacter;
+    rec->text.ceusget[0] = char(t.ceushft[kind - 1]);
+    return rec->text.ceusget;
 }

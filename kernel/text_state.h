@@ -45,6 +45,10 @@ struct TextState {
     float xsetbas = 0.6f;       // baseline shift of exponents and indices, in heights
     int ieushft = 0;            // 1 once eushft defined an escape character
     int ceushft[kEscapeKinds] = {};  // escape character of each kind; 0 none
+    // What getalf, getmix and getshf return.
+    char calfnam[11] = "";
+    char cmixget[2] = " ";
+    char ceusget[2] = " ";
 
     // The string now drawn or measured.
     char ctxtbuf[kTextLength + 1] = "";  // working copy, escapes applied

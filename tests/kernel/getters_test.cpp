@@ -78,16 +78,41 @@ TEST_F(Getters, ColourComponents) {
     close();
 }
 
+TEST_F(Getters, TextAndPattern) {
+    open();
+    captureStdout([] {
+        shdpat(5);
+        height(50);
+        angle(30);
+        basalf("GREEK");
+        setmix("#", "EXP");
+        eushft("GERMAN", "!");
+    });
+    EXPECT_EQ(getpat(), 5);
+    EXPECT_EQ(gethgt(), 50);
+    EXPECT_EQ(getang(), 30);
+    EXPECT_STREQ(getalf(), "GREEK");
+    EXPECT_STREQ(getmix("exp"), "#");
+    EXPECT_STREQ(getmix("LEG"), "/");
+    EXPECT_STREQ(getshf("GERM"), "!");
+    EXPECT_STREQ(getshf("DANI"), " "); // no character given to that group
+    EXPECT_EQ(captureStdout([] { EXPECT_STREQ(getmix("SUPER"), " "); }),
+              " <<<< Warning   2: Incorrect parameter in getmix!   (SUPER)\n");
+    close();
+}
+
 TEST_F(Getters, AWrongLevelLeavesTheOutputsAlone) {
     int a = 5, b = 6;
     const std::string out = captureStdout([&] {
         getpag(&a, &b);
         EXPECT_EQ(getvlt(), nullptr);
         EXPECT_EQ(getclr(), 0);
+        EXPECT_STREQ(getmix("EXP"), " ");
     });
     EXPECT_EQ(out, " <<<< Warning   3: Incorrect level in getpag!   (   0)\n"
                    " <<<< Warning   3: Incorrect level in getvlt!   (   0)\n"
-                   " <<<< Warning   3: Incorrect level in getclr!   (   0)\n");
+                   " <<<< Warning   3: Incorrect level in getclr!   (   0)\n"
+                   " <<<< Warning   3: Incorrect level in getmix!   (   0)\n");
     EXPECT_EQ(a, 5);
     EXPECT_EQ(b, 6);
 }
