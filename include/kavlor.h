@@ -741,6 +741,9 @@ KAVLOR_API void yaxgit(void);
 KAVLOR_API void cross(void);
 KAVLOR_API void xcross(void);
 KAVLOR_API void ycross(void);
+/* One more label cstr at value v of axis cax (X, XTOP, Y, YLEF), with a minor (itic 1) or major
+ * (other non-zero itic) tick. */
+KAVLOR_API void addlab(const char *cstr, float v, int itic, const char *cax);
 
 /* ---- Titles ------------------------------------------------------------------ */
 
