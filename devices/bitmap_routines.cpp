@@ -46,6 +46,18 @@ void reportBitmapStatus(int status) {
     }
 }
 
+// The picture written to or read from the open file (kBitmapSave or
+// kBitmapLoad), on a pixel copy of the window where the screen needs one.
+int transferPicture(GlobalRecord &rec, FILE *file, int direction) {
+    bool copied = false;
+    int status = kBitmapDone;
+    if (takeCopyOutsideImageMode(rec, copied)) {
+        pictureBitmapFile(rec, file, direction, status);
+        if (copied) screenPixelCopy(rec, 1);
+    }
+    return status;
+}
+
 } // namespace
 
 extern "C" void rimage(const char *cfil) {
@@ -57,12 +69,7 @@ extern "C" void rimage(const char *cfil) {
         warnin(36);
         return;
     }
-    bool copied = false;
-    int status = kBitmapDone;
-    if (takeCopyOutsideImageMode(*rec, copied)) {
-        pictureBitmapFile(*rec, file, kBitmapSave, status);
-        if (copied) screenPixelCopy(*rec, 1);
-    }
+    int status = transferPicture(*rec, file, kBitmapSave);
     if (std::fclose(file) != 0 && status == kBitmapDone) status = kBitmapFileError;
     reportBitmapStatus(status);
 }
@@ -75,12 +82,7 @@ extern "C" void wimage(const char *cfil) {
         warnin(36);
         return;
     }
-    bool copied = false;
-    int status = kBitmapDone;
-    if (takeCopyOutsideImageMode(*rec, copied)) {
-        pictureBitmapFile(*rec, file, kBitmapLoad, status);
-        if (copied) screenPixelCopy(*rec, 1);
-    }
+    const int status = transferPicture(*rec, file, kBitmapLoad);
     std::fclose(file);
     reportBitmapStatus(status);
 }

@@ -104,6 +104,17 @@ void userEllipse(GlobalRecord &rec, float xm, float ym, int na, int nb, float al
     elpsln(rec, pageInt(c.x), pageInt(c.y), na, nb, alpha, beta, theta, kKeepStyle, pie);
 }
 
+// A circle, arc or pie of user radius r about (xm, ym): the log check takes the
+// centre and the point r to the right, the scaling check the centre.
+void userCircle(GlobalRecord &rec, float xm, float ym, float r, float alpha, float beta, int mode) {
+    const float lx[2] = {xm, xm + r}, ly[2] = {ym, ym};
+    if (jqqlog(rec, lx, ly, 2) != 0) return;
+    chkscl(rec, &xm, &ym, 1);
+    int nr = 0, unused = 0;
+    figureSizes(rec, xm, ym, r, 0.0f, nr, unused);
+    userEllipse(rec, xm, ym, nr, nr, alpha, beta, 0.0f, mode);
+}
+
 } // namespace
 
 extern "C" void rline(float x1, float y1, float x2, float y2) {
@@ -216,14 +227,7 @@ extern "C" void rlrnd(float x, float y, float w, float h, int option) {
 }
 
 extern "C" void rlcirc(float xm, float ym, float r) {
-    GlobalRecord *rec = jqqlev(2, 3, "rlcirc");
-    if (rec == nullptr) return;
-    const float lx[2] = {xm, xm + r}, ly[2] = {ym, ym};
-    if (jqqlog(*rec, lx, ly, 2) != 0) return;
-    chkscl(*rec, &xm, &ym, 1);
-    int nr = 0, unused = 0;
-    figureSizes(*rec, xm, ym, r, 0.0f, nr, unused);
-    userEllipse(*rec, xm, ym, nr, nr, 0.0f, 360.0f, 0.0f, 0);
+    if (GlobalRecord *rec = jqqlev(2, 3, "rlcirc")) userCircle(*rec, xm, ym, r, 0.0f, 360.0f, 0);
 }
 
 extern "C" void rlell(float xm, float ym, float a, float b) {
@@ -249,14 +253,7 @@ extern "C" void rlarc(float xm, float ym, float a, float b, float alpha, float b
 }
 
 extern "C" void rlpie(float xm, float ym, float r, float alpha, float beta) {
-    GlobalRecord *rec = jqqlev(2, 3, "rlpie");
-    if (rec == nullptr) return;
-    const float lx[2] = {xm, xm + r}, ly[2] = {ym, ym};
-    if (jqqlog(*rec, lx, ly, 2) != 0) return;
-    chkscl(*rec, &xm, &ym, 1);
-    int nr = 0, unused = 0;
-    figureSizes(*rec, xm, ym, r, 0.0f, nr, unused);
-    userEllipse(*rec, xm, ym, nr, nr, alpha, beta, 0.0f, 1);
+    if (GlobalRecord *rec = jqqlev(2, 3, "rlpie")) userCircle(*rec, xm, ym, r, alpha, beta, 1);
 }
 
 extern "C" void rlsec(float xm, float ym, float r1, float r2, float alpha, float beta, int ncol) {
