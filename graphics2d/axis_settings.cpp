@@ -113,13 +113,10 @@ extern "C" void nochek(void) {
 extern "C" void basdat(int iday, int imon, int iyear) {
     GlobalRecord *rec = jqqlev(0, 3, "basdat");
     if (rec == nullptr || jqqdat(iday, imon, iyear) != 0) return;
-    int yday = iday;
-    for (int m = 1; m < imon; ++m)
-        yday += jqqmon(m, iyear);
     int *base = rec->date.nbasdat;
     base[0] = iday;
     base[1] = imon;
     base[2] = iyear;
-    base[3] = yday;
+    base[3] = dayOfYear(iday, imon, iyear);
     base[4] = 1;
 }

@@ -168,30 +168,6 @@ extern "C" void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int n
 
 extern "C" void trfdat(int ndays, int *day, int *month, int *year) {
     GlobalRecord *rec = jqqlev(0, 3, "trfdat");
-    if (rec == nullptr) return;
-    const int *base = rec->date.nbasdat;
-    if (base[4] != 1) {
-        qqserr("no base date is defined with basdat");
-        warnin(101);
-        return;
-    }
-    // Count from the start of the base year: step years back or forward, then months.
-    long long n = (long long)ndays + dayOfYear(base[0], base[1], base[2]);
-    int y = base[2];
-    while (n < 1) {
-        --y;
-        n += 365 + jqqyea(y);
-    }
-    while (n > 365 + jqqyea(y)) {
-        n -= 365 + jqqyea(y);
-        ++y;
-    }
-    int m = 1;
-    while (m < 12 && n > jqqmon(m, y)) {
-        n -= jqqmon(m, y);
-        ++m;
-    }
-    *day = int(n);
-    *month = m;
-    *year = y;
+    if (rec == nullptr || !checkBaseDate(*rec)) return;
+    dateOfDay(*rec, ndays, *day, *month, *year);
 }
