@@ -5,30 +5,7 @@
 #include <string.h>
 
 #include "bench_data.h"
-
-/* Checks `W FORMAT OUT` (exit 1 on a wrong call), chooses the device and opens the page. */
-static void page_open(int argc, char **argv, const char *workload) {
-    static const char *devices[4][2] = {
-        {"ps", "PS"}, {"pdf", "PDF"}, {"svg", "SVG"}, {"png", "PNG"}};
-    const char *device = NULL;
-    int i;
-    if (argc != 4 || strcmp(argv[1], workload) != 0) {
-        fprintf(stderr, "usage: %s %s FORMAT OUT\n", argv[0], workload);
-        exit(1);
-    }
-    for (i = 0; i < 4; i++)
-        if (strcmp(argv[2], devices[i][0]) == 0) device = devices[i][1];
-    if (device == NULL) {
-        fprintf(stderr, "%s: no Kavlor writer for %s\n", argv[0], argv[2]);
-        exit(3);
-    }
-    metafl(device);
-    setfil(argv[3]);
-    filmod("DELE");
-    if (strcmp(device, "PNG") == 0) winsiz(1169, 827); /* A4 at 100 dpi */
-    kavini();
-    if (strcmp(device, "PNG") == 0) revscr(); /* black on white, as the peers draw */
-}
+#include "bench_page.h"
 
 int main(int argc, char **argv) {
     page_open(argc, argv, "W0");

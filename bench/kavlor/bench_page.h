@@ -1,0 +1,35 @@
+/* Opening the page of a Kavlor benchmark program, the same for every workload. */
+#ifndef KAVLOR_BENCH_PAGE_H
+#define KAVLOR_BENCH_PAGE_H
+
+#include <kavlor.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+/* Checks `W FORMAT OUT` (exit 1 on a wrong call), chooses the device and opens the page. */
+static const char *page_open(int argc, char **argv, const char *workload) {
+    static const char *devices[4][2] = {
+        {"ps", "PS"}, {"pdf", "PDF"}, {"svg", "SVG"}, {"png", "PNG"}};
+    const char *device = NULL;
+    int i;
+    if (argc != 4 || strcmp(argv[1], workload) != 0) {
+        fprintf(stderr, "usage: %s %s FORMAT OUT\n", argv[0], workload);
+        exit(1);
+    }
+    for (i = 0; i < 4; i++)
+        if (strcmp(argv[2], devices[i][0]) == 0) device = devices[i][1];
+    if (device == NULL) {
+        fprintf(stderr, "%s: no Kavlor writer for %s\n", argv[0], argv[2]);
+        exit(3);
+    }
+    metafl(device);
+    setfil(argv[3]);
+    filmod("DELE");
+    if (strcmp(device, "PNG") == 0) winsiz(1169, 827); /* A4 at 100 dpi */
+    kavini();
+    if (strcmp(device, "PNG") == 0) revscr(); /* black on white, as the peers draw */
+    return device;
+}
+
+#endif
