@@ -224,4 +224,150 @@ TEST_F(ColourAxis, PointsAreBoxesInTheColourOfTheirValue) {
     }
 }
 
+// Refusals: the level check of each routine, the checks of the axes, and the
+// ranges of the settings. Nothing but the warning happens.
+TEST_F(ColourAxis, RefusalsWarnAndChangeNothing) {
+    struct Case {
+        std::function<void()> before, call;
+        const char *warning;
+        int level;
+        std::function<bool(const GlobalRecord &)> unchanged;
+    } cases[] = {
+        {[] { graf(0, 10, 0, 2, 0, 5, 0, 1); }, [] { graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 1, 0, 1); },
+         " <<<< Warning   3: Incorrect level in graf3!   (   2)\n", 2,
+         [](const GlobalRecord &r) { return r.axsys.igraf3 == 0; }},
+        {[] {}, [] { graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 1, 0, 0); },
+         " <<<< Warning   9: Step equal zero in graf3!\n", 1,
+         [](const GlobalRecord &r) { return r.axsys.igraf3 == 0; }},
+        // A refused X axis leaves level 1: nothing is set up for colour plots.
+        {[] {}, [] { graf3(1, 1, 1, 2, 0, 5, 0, 1, 0, 1, 0, 1); },
+         " <<<< Warning  10: Begin and end of scaling are equal in graf3!\n"
+         " <<<< Warning  50: Incorrect sign for step in graf3!\n",
+         1,
+         [](const GlobalRecord &r) { return r.axsys.igraf3 == 0; }},
+        {[] {},
+         [] {
+             const float z[1] = {1};
+             int colour = -7;
+             colray(z, &colour, 1);
+             if (colour != -7) ADD_FAILURE() << "colray wrote " << colour;
+         },
+         " <<<< Warning   3: Incorrect level in colray!   (   1)\n", 1,
+         [](const GlobalRecord &) { return true; }},
+        {[] { graf(0, 10, 0, 2, 0, 5, 0, 1); }, [] { autres(10, 10); },
+         " <<<< Warning   3: Incorrect level in autres!   (   2)\n", 2,
+         [](const GlobalRecord &r) { return r.axsys.iautres == 0; }},
+        {[] {}, [] { autres(1, 50); }, " <<<< Warning   2: Incorrect parameter in autres!   (   1)\n",
+         1, [](const GlobalRecord &r) { return r.axsys.iautres == 0 && r.axsys.nautres[1] == 0; }},
+        {[] {}, [] { widbar(10001); },
+         " <<<< Warning   2: Incorrect parameter in widbar!   (10001)\n", 1,
+         [](const GlobalRecord &r) { return r.axsys.nwidbar == 85; }},
+        // setres stores the good value and ends the automatic size all the same.
+        {[] { autres(10, 10); }, [] { setres(-1, 5); },
+         " <<<< Warning   1: Negative parameter in setres!   (  -1)\n", 1,
+         [](const GlobalRecord &r) {
+             return r.axsys.nsetres[0] == 1 && r.axsys.nsetres[1] == 5 && r.axsys.iautres == 0;
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.warning);
+        const GlobalRecord &rec = open();
+        captureStdout(c.before);
+        EXPECT_EQ(captureStdout(c.call), c.warning);
+        EXPECT_EQ(getlev(), c.level);
+        EXPECT_TRUE(c.unchanged(rec));
+        close();
+    }
+}
+
+// graf3 opens level 3 with the Z axis that getgrf reports; endgrf closes it.
+TEST_F(ColourAxis, EndgrfClosesTheColourAxisSystem) {
+    const GlobalRecord &rec = open();
+    captureStdout([] { graf3(0, 10, 0, 2, 0, 5, 0, 1, -1, 3, -1, 2); });
+    EXPECT_EQ(getlev(), 3);
+    EXPECT_EQ(rec.axsys.igraf3, 1);
+    float a = 0, e = 0, first = 0, step = 0;
+    getgrf(&a, &e, &first, &step, "Z");
+    EXPECT_EQ((std::array<float, 4>{a, e, first, step}), (std::array<float, 4>{-1, 3, -1, 2}));
+    endgrf();
+    EXPECT_EQ(getlev(), 1);
+    EXPECT_EQ(rec.axsys.igraf3, 0);
+    close();
+}
+
+// autres: cells that let the counts of points cover the axes, one unit more
+// on file devices; graf3 computes them.
+TEST_F(ColourAxis, AutomaticCellSize) {
+    struct Case {
+        int nx, ny;
+        int width, height; // on a file device
+    } cases[] = {
+        {11, 6, 101, 101},  // 1000 / 10 and 500 / 5
+        {3, 4, 501, 168},   // 1000 / 2 and ceiling(500 / 3)
+        {10000, 10000, 2, 2}, // at least one unit
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.nx);
+        GlobalRecord &rec = openHpgl();
+        captureStdout([&c] {
+            quietAxes();
+            autres(c.nx, c.ny);
+            graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 1, 0, 1);
+        });
+        int width = 0, height = 0;
+        getres(&width, &height);
+        EXPECT_EQ(width, c.width);
+        EXPECT_EQ(height, c.height);
+        // A screen gets the cells without the extra unit.
+        rec.core.idevice = 80;
+        gautrs(rec, width, height, c.nx, c.ny, 1001, 501);
+        rec.core.idevice = 401;
+        EXPECT_EQ(width, c.width - 1);
+        EXPECT_EQ(height, c.height - 1);
+        closeHpgl();
+    }
+}
+
+// center leaves room for the bar right of the axis system: its distance and
+// width here, the Z axis having neither ticks nor labels.
+TEST_F(ColourAxis, CentringLeavesRoomForTheBar) {
+    int shift[2] = {};
+    for (const bool suppressed : {false, true}) {
+        open();
+        captureStdout([suppressed] {
+            ax2grf();
+            labels("NONE", "Z");
+            ticks(0, "Z");
+            if (suppressed) nobar();
+            center();
+            graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 1, 0, 1);
+        });
+        int ny = 0;
+        getor(&shift[suppressed ? 1 : 0], &ny);
+        close();
+    }
+    EXPECT_EQ(shift[1] - shift[0], (85 + 85) / 2);
+}
+
+TEST_F(ColourAxis, ResetRestoresTheColourBarSettings) {
+    struct Case {
+        const char *key;
+        void (*set)();
+        bool (*restored)(const GlobalRecord &);
+    } cases[] = {
+        {"NOBA", nobar, [](const GlobalRecord &r) { return r.axsys.inobar == 1; }},
+        {"NOBG", nobgd, [](const GlobalRecord &r) { return r.axsys.inobgd == 0; }},
+        {"AUTR", [] { autres(5, 5); }, [](const GlobalRecord &r) { return r.axsys.iautres == 0; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.key);
+        const GlobalRecord &rec = open();
+        c.set();
+        EXPECT_FALSE(c.restored(rec));
+        reset(c.key);
+        EXPECT_TRUE(c.restored(rec));
+        close();
+    }
+}
+
 } // namespace
