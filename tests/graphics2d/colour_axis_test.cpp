@@ -30,12 +30,15 @@ class ColourAxis : public AxisTest {
         grace(0);
     }
 
-    // The pen (colour number) that the first draw of an HPGL file uses.
-    static int penAtFirstDraw(const std::string &hpgl) {
-        const std::string head = hpgl.substr(0, hpgl.find("PD"));
+    // The pen (colour number) of the draw that starts at the offset of an HPGL
+    // file: the last pen selected before it.
+    static int penAt(const std::string &hpgl, std::size_t draw) {
+        const std::string head = hpgl.substr(0, draw);
         const std::size_t at = head.rfind("SP");
         return at == std::string::npos ? -1 : std::atoi(head.c_str() + at + 2);
     }
+    static int penAtFirstDraw(const std::string &hpgl) { return penAt(hpgl, hpgl.find("PD")); }
+    static int penAtLastDraw(const std::string &hpgl) { return penAt(hpgl, hpgl.rfind("PD")); }
 
     // Where the bar of graf3 starts: right of the axis system by the bar
     // distance, at its bottom.
@@ -368,6 +371,22 @@ TEST_F(ColourAxis, ResetRestoresTheColourBarSettings) {
         EXPECT_TRUE(c.restored(rec));
         close();
     }
+}
+
+// The background box and the bar's boxes are filled with lines in their
+// colours on HPGL; the axes after them are drawn in the colour in force before.
+TEST_F(ColourAxis, AxesAfterFilledBoxesKeepTheCurrentColour) {
+    openHpgl();
+    captureStdout([] {
+        axspos(200, 1200);
+        axslen(1001, 501);
+        setclr(7);
+        axsbgd(3);
+        graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 1, 0, 1);
+    });
+    const std::string hpgl = close("plot.hpg");
+    EXPECT_NE(hpgl.find("SP3;"), std::string::npos); // the background
+    EXPECT_EQ(penAtLastDraw(hpgl), 7);
 }
 
 } // namespace
