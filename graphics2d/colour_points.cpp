@@ -12,7 +12,7 @@ namespace {
 
 // ceiling((length - 1) / (points - 1)), at least 1.
 int cellSize(int points, int length) {
-    const int gaps = points > 2 ? points - 1 : 1;
+    const int gaps = points > 1 ? points - 1 : 1;
     const int span = length - 1;
     const int size = span > 0 ? (span + gaps - 1) / gaps : 0;
     return size > 1 ? size : 1;

@@ -98,8 +98,7 @@ TEST_F(ColourAxis, ColrayWritesNothingForNoValues) {
 // The bar from bottom to top in the colours of the range, on a PPM file; nobar
 // leaves the place empty but the level is 3 all the same.
 TEST_F(ColourAxis, BarShowsTheRangeFromBottomToTop) {
-    const std::array<std::array<float, 3>, 4> rgb = {
-        {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}}};
+    const std::array<std::array<float, 3>, 4> rgb = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}}};
     for (const bool suppressed : {false, true}) {
         SCOPED_TRACE(suppressed);
         GlobalRecord &rec = open("PPM", "plot.ppm");
@@ -136,7 +135,7 @@ TEST_F(ColourAxis, LogarithmicBarsAreRoundedToDecades) {
         const char *mode;
         float za, ze;
         bool logarithmic;
-        float boxTop, boxBottom;     // extent of the boxes
+        float boxTop, boxBottom;       // extent of the boxes
         std::vector<float> majorTicks; // y of the major ticks
     } cases[] = {
         {"NONE", 0.5f, 1.5f, true, 199, 1200, {1200, 200}},
@@ -246,8 +245,7 @@ TEST_F(ColourAxis, RefusalsWarnAndChangeNothing) {
         {[] {}, [] { graf3(1, 1, 1, 2, 0, 5, 0, 1, 0, 1, 0, 1); },
          " <<<< Warning  10: Begin and end of scaling are equal in graf3!\n"
          " <<<< Warning  50: Incorrect sign for step in graf3!\n",
-         1,
-         [](const GlobalRecord &r) { return r.axsys.igraf3 == 0; }},
+         1, [](const GlobalRecord &r) { return r.axsys.igraf3 == 0; }},
         {[] {},
          [] {
              const float z[1] = {1};
@@ -260,8 +258,9 @@ TEST_F(ColourAxis, RefusalsWarnAndChangeNothing) {
         {[] { graf(0, 10, 0, 2, 0, 5, 0, 1); }, [] { autres(10, 10); },
          " <<<< Warning   3: Incorrect level in autres!   (   2)\n", 2,
          [](const GlobalRecord &r) { return r.axsys.iautres == 0; }},
-        {[] {}, [] { autres(1, 50); }, " <<<< Warning   2: Incorrect parameter in autres!   (   1)\n",
-         1, [](const GlobalRecord &r) { return r.axsys.iautres == 0 && r.axsys.nautres[1] == 0; }},
+        {[] {}, [] { autres(1, 50); },
+         " <<<< Warning   2: Incorrect parameter in autres!   (   1)\n", 1,
+         [](const GlobalRecord &r) { return r.axsys.iautres == 0 && r.axsys.nautres[1] == 0; }},
         {[] {}, [] { widbar(10001); },
          " <<<< Warning   2: Incorrect parameter in widbar!   (10001)\n", 1,
          [](const GlobalRecord &r) { return r.axsys.nwidbar == 85; }},
@@ -305,8 +304,8 @@ TEST_F(ColourAxis, AutomaticCellSize) {
         int nx, ny;
         int width, height; // on a file device
     } cases[] = {
-        {11, 6, 101, 101},  // 1000 / 10 and 500 / 5
-        {3, 4, 501, 168},   // 1000 / 2 and ceiling(500 / 3)
+        {11, 6, 101, 101},    // 1000 / 10 and 500 / 5
+        {3, 4, 501, 168},     // 1000 / 2 and ceiling(500 / 3)
         {10000, 10000, 2, 2}, // at least one unit
     };
     for (const Case &c : cases) {
