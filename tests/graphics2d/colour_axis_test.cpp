@@ -388,4 +388,32 @@ TEST_F(ColourAxis, AxesAfterFilledBoxesKeepTheCurrentColour) {
     EXPECT_EQ(penAtLastDraw(hpgl), 7);
 }
 
+// A horizontal bar runs to the right with its first colour on the left, its
+// axis below it.
+TEST_F(ColourAxis, HorizontalBarRunsToTheRight) {
+    GlobalRecord &rec = openHpgl();
+    captureStdout([&rec] {
+        colran(1, 4);
+        labels("NONE", "Z");
+        colbar(rec, 0, 4, 0, 1, 1001, 0, 1, "", 0, 200, 1500);
+    });
+    const std::string hpgl = close("plot.hpg");
+    const Segment axis = segment(200, 1500, 1200, 1500);
+    std::set<std::pair<float, float>> boxes; // x extents of the fill lines
+    const std::multiset<Segment> drawn = segmentsOf(hpglPenOps(hpgl));
+    for (const Segment &s : drawn)
+        if (s.y1 == s.y2 && s.y1 >= 1500 - 84 && s.y1 <= 1500 && s.x2 - s.x1 > 100 && s != axis)
+            boxes.insert({s.x1, s.x2});
+    // 1001 / 4 units each, truncated.
+    const std::set<std::pair<float, float>> expected = {
+        {200, 450}, {450, 700}, {700, 950}, {950, 1201}};
+    EXPECT_EQ(boxes, expected);
+    // The pens in order, the first after the one of the file's header.
+    const std::size_t p2 = hpgl.find("SP2;"), p3 = hpgl.find("SP3;"), p4 = hpgl.find("SP4;");
+    const std::size_t p1 = hpgl.rfind("SP1;", p2);
+    EXPECT_GT(p1, hpgl.find("SP1;"));
+    EXPECT_TRUE(p1 < p2 && p2 < p3 && p3 < p4 && p4 != std::string::npos) << hpgl;
+    EXPECT_EQ(drawn.count(axis), 1u);
+}
+
 } // namespace
