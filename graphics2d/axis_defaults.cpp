@@ -74,7 +74,7 @@ void resetAxisNames(GlobalRecord &rec) {
 
 void resetAxisDefaults(GlobalRecord &rec) {
     AxisOptionState &o = rec.axes;
-    resetAxisLengths(rec);
+    resetAxisLengths3d(rec); // the Z axis (a colour bar's length) as long as Y
     fill(o.inoline, 1);
     fill(o.nticks, 2);
     resetLabelKinds(rec);
@@ -136,6 +136,10 @@ void resetAxisSystemDefaults(GlobalRecord &rec) {
     s.nvkybar = 0;
     const int resolution = jqquni(rec, 1) > 1 ? jqquni(rec, 1) : 1;
     s.nsetres[0] = s.nsetres[1] = resolution;
+    s.nbardis = jqquni(rec, 85);
+    s.inobar = 1;
+    s.inobgd = 0;
+    s.iautres = 0;
 }
 
 void resetCurveDefaults(GlobalRecord &rec) {

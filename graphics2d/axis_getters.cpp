@@ -46,9 +46,13 @@ extern "C" void getgrf(float *a, float *e, float *orig, float *step, const char 
     } else if (axis == 'Y') {
         v = rec->axsys.xgrfy;
     } else if (axis == 'Z') {
-        // The Z axis belongs to the axis systems with a third axis.
-        if (rec->core.ilevel != 3) warni1(3, rec->core.ilevel);
-        return;
+        // The Z axis belongs to the axis systems with a third axis: the
+        // colour axis of graf3.
+        if (rec->core.ilevel != 3) {
+            warni1(3, rec->core.ilevel);
+            return;
+        }
+        v = rec->axsys.xzpa;
     } else {
         warnc1(2, cax != nullptr ? cax : "");
         return;

@@ -136,11 +136,8 @@ bool placeCrossedOrigin(GlobalRecord &rec, float xa, float xe, float ya, float y
 
 } // namespace
 
-extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
-                     float ystp) {
-    GlobalRecord *recp = jqqlev(1, 1, "graf");
-    if (recp == nullptr) return;
-    GlobalRecord &rec = *recp;
+void openPlainAxisSystem(GlobalRecord &rec, float xa, float xe, float xorg, float xstp, float ya,
+                         float ye, float yorg, float ystp) {
     AxisSystemState &s = rec.axsys;
     rec.core.ilevel = 2;
     s.igrftyp = 0;
@@ -174,8 +171,9 @@ extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float
     const int cx = s.naxspos[0], cy = s.naxspos[1];
     const int lx = s.naxslen[0], ly = s.naxslen[1];
     if (s.naxsbgd != -1) {
+        const int current = rec.colour.ncolor; // devices that fill with lines change it
         dbox(rec, cx, cy - ly + 1, cx + lx - 1, cy, s.naxsbgd);
-        qqsclr(rec, rec.colour.ncolor);
+        qqsclr(rec, current);
     }
     if (crossed) {
         drawSide(rec, 1, s.xgrfx, lx, 0, cx, s.naxsorg[1], 1);
@@ -189,6 +187,12 @@ extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float
         drawSide(rec, 2, s.xgrfy, ly, 0, cx + lx - 1, cy, 2);
     }
     if (rec.frame.nframe != 0) dframe(rec, cx, cy - ly + 1, lx, ly, rec.frame.nframe, 0.0f);
+}
+
+extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
+                     float ystp) {
+    GlobalRecord *rec = jqqlev(1, 1, "graf");
+    if (rec != nullptr) openPlainAxisSystem(*rec, xa, xe, xorg, xstp, ya, ye, yorg, ystp);
 }
 
 extern "C" void endgrf(void) {

@@ -4,6 +4,12 @@
 
 struct GlobalRecord;
 
+// graf after its level check: level 2 with the axes scaled, checked and
+// drawn, or level 1 again when an axis is refused. The axis systems built on
+// the plain one call it under their own name.
+void openPlainAxisSystem(GlobalRecord &rec, float xa, float xe, float xorg, float xstp, float ya,
+                         float ye, float yorg, float ystp);
+
 // Checks one axis and prints a warning for each fault found: 10, 9 and 11 make
 // the axis unusable (result 1); 4, 5, 12 and 50 only report (result 0).
 int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, int ix, int iy);
@@ -23,8 +29,8 @@ void setclp(GlobalRecord &rec);
 // Clipping to the axis system on (mode 0) and off (mode 1).
 void sclpax(GlobalRecord &rec, int mode);
 
-// The origin shift that centres the axis system with its labels, names and
-// title on the page.
+// The origin shift that centres the axis system with its labels, names,
+// title and colour bar on the page.
 void newori(GlobalRecord &rec);
 
 // Length in plot units of the longest label of axis 1..3 from first to end.

@@ -49,4 +49,15 @@ struct AxisSystemState {
     int nvkxbar = 0;         // horizontal shift of the bar
     int nvkybar = 0;         // vertical shift of the bar
     int nsetres[2] = {1, 1}; // width and height of the points of colour plots
+    int nbardis = 85;        // distance between the axis system and the bar
+    int inobar = 1;          // 1: graf3 draws its bar, 0 suppressed (nobar)
+    int inobgd = 0;          // 1: colour points in the below-range colour are not drawn
+    int iautres = 0;         // 1: graf3 derives nsetres from the cell counts nautres
+    int nautres[2] = {0, 0}; // cells in x and y of the automatic point size (autres)
+
+    // The Z axis that maps values to colours (setzpa, setzsc).
+    float xzpa[4] = {0, 0, 0, 0}; // start, end, first label, step (exponents on a log axis)
+    float xzusr[2] = {0, 0};      // user limits, ascending
+    float xzplscl = 0;            // plot units per z unit
+    float xzclrscl = 0;           // colours per z unit
 };

@@ -1,6 +1,6 @@
 // Centring an axis system on the page (center): margins for ticks, labels,
-// names and the title on each side, then the origin shift that puts the whole
-// in the middle of the page.
+// names, the title and a colour bar on each side, then the origin shift that
+// puts the whole in the middle of the page.
 #include "graphics2d/axis_system.h"
 #include "kavlor.h"
 #include "kernel/record.h"
@@ -44,6 +44,24 @@ int titleMargin(const GlobalRecord &rec, bool &above) {
     return int(v + float(line - 1) * s * h + 5.0f * h - 1.0f);
 }
 
+// The reach of graf3's colour bar beyond the axis system: its distance,
+// shift and width, and its axis's ticks, labels and name.
+int colourBarMargin(GlobalRecord &rec) {
+    const AxisSystemState &s = rec.axsys;
+    const AxisOptionState &o = rec.axes;
+    int margin = s.nbardis + s.nvkxbar + s.nwidbar;
+    if (o.nticks[2] > 0) {
+        if (o.iticpos[2] == 0)
+            margin += o.nticmaj;
+        else if (o.iticpos[2] == 2)
+            margin += o.nticmaj / 2;
+    }
+    if (LabelKind(o.ilabels[2]) == LabelKind::floa)
+        margin += maxnuy(rec, s.xzpa[1], s.xzpa[2], s.xzpa[3], 3) + o.nlabdis[2];
+    if (trmlen(o.caxname[2]) > 0) margin += o.nhname + o.nnamdis[2];
+    return margin;
+}
+
 } // namespace
 
 void newori(GlobalRecord &rec) {
@@ -63,6 +81,7 @@ void newori(GlobalRecord &rec) {
         bool above = true;
         const int title = titleMargin(rec, above);
         if (title != 0) (above ? top : bottom) = title;
+        if (s.igraf3 == 1 && s.inobar == 1) right = colourBarMargin(rec);
     }
     PageState &p = rec.page;
     const int free = p.nxpage - s.naxslen[0] - left - right;

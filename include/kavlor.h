@@ -365,6 +365,8 @@ KAVLOR_API int indrgb(float red, float green, float blue);
 KAVLOR_API int intrgb(float red, float green, float blue);
 /* Colour range of colour scales. */
 KAVLOR_API void colran(int first, int last);
+/* Colour numbers of the n values z on the colour bar's scaling (level 3). */
+KAVLOR_API void colray(const float *zray, int *nray, int n);
 /* Colour mode: NONE, FULL, CONT. */
 KAVLOR_API void clrmod(const char *mode);
 /* Entry of the curve colour cycle. */
@@ -639,6 +641,27 @@ KAVLOR_API void box2d(void);
 KAVLOR_API void grace(int ngrace);
 /* Clipping at the page (PAGE) or at the axis system (AXIS) until endgrf. */
 KAVLOR_API void clpbor(const char *copt);
+
+/* ---- Axis systems with a colour bar -------------------------------------------- */
+
+/* Opens a 2-D axis system with a colour bar as Z axis: level 1 to 3. X and Y as in graf;
+ * Z from za to ze with the first label at zorg and labels every zstp maps values to the
+ * colour range. */
+KAVLOR_API void graf3(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
+                      float ystp, float za, float ze, float zorg, float zstp);
+/* Width of the colour bar in plot units, 0..10000. */
+KAVLOR_API void widbar(int n);
+/* Horizontal and vertical shift of the colour bar in plot units. */
+KAVLOR_API void vkxbar(int n);
+KAVLOR_API void vkybar(int n);
+/* graf3 draws no colour bar. */
+KAVLOR_API void nobar(void);
+/* Points of colour plots below the colour range are not drawn. */
+KAVLOR_API void nobgd(void);
+/* Points of colour plots sized so that ixdim by iydim of them (2..10000) cover the axes. */
+KAVLOR_API void autres(int ixdim, int iydim);
+/* Width and height of the points of colour plots in plot units. */
+KAVLOR_API void setres(int npb, int nph);
 
 /* ---- Axes, ticks and labels -------------------------------------------------- */
 

@@ -185,6 +185,7 @@ const std::array kResetEntries = {
     ResetEntry{"QLGS", [](GlobalRecord &rec) { rec.logo.nqlgsiz = jqquni(rec, 300); }},
 
     // Axes, axis systems, titles and curves.
+    ResetEntry{"AUTR", [](GlobalRecord &rec) { rec.axsys.iautres = 0; }},
     ResetEntry{"AX3L", resetAxisLengths3d},
     ResetEntry{"AXCL", resetAxisColours},
     ResetEntry{"AXEN", [](GlobalRecord &rec) { fillTriple(rec.axes.iaxends, 0); }},
@@ -212,6 +213,8 @@ const std::array kResetEntries = {
     ResetEntry{"NAMD", resetNameDistances},
     ResetEntry{"NAME", resetAxisNames},
     ResetEntry{"NEGL", [](GlobalRecord &rec) { rec.axes.ineglog = 0; }},
+    ResetEntry{"NOBA", [](GlobalRecord &rec) { rec.axsys.inobar = 1; }},
+    ResetEntry{"NOBG", [](GlobalRecord &rec) { rec.axsys.inobgd = 0; }},
     ResetEntry{"NOGR", [](GlobalRecord &rec) { rec.axsys.inograf = 0; }},
     ResetEntry{"NOLI", [](GlobalRecord &rec) { fillTriple(rec.axes.inoline, 1); }},
     ResetEntry{"PATC", setPatternCycle},
