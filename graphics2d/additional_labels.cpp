@@ -23,7 +23,7 @@ enum Justification { kAuto = 0, kLeft, kRight, kOutwards, kInwards };
 // Which axis a label goes to, where that axis lies and to which side its
 // labels face (0 towards growing x or y).
 struct LabelAxis {
-    int axis = 0; // 1 X, 2 Y
+    int axis = 0; // 1 X, 2 Y, 3 the colour bar's axis
     int side = 0;
     bool atEnd = false; // the top X or the right Y axis
 };
@@ -45,8 +45,12 @@ bool selectAxis(const GlobalRecord &rec, const char *cax, LabelAxis &chosen) {
     case 2: chosen = {2, 1, false}; return true;
     case 3:
         // The colour bar's axis exists only in an axis system with a colour bar.
-        if (rec.core.ilevel != 3) warni1(3, rec.core.ilevel);
-        return false;
+        if (rec.core.ilevel != 3) {
+            warni1(3, rec.core.ilevel);
+            return false;
+        }
+        chosen = {3, 0, false};
+        return true;
     default: return false;
     }
 }
@@ -54,6 +58,12 @@ bool selectAxis(const GlobalRecord &rec, const char *cax, LabelAxis &chosen) {
 // The label value's plot position on the chosen axis.
 void plotPosition(const GlobalRecord &rec, const LabelAxis &a, float v, float &xp, float &yp) {
     const AxisSystemState &s = rec.axsys;
+    if (a.axis == 3) {
+        xp = float(s.naxspos[0] + s.naxslen[0] + s.nwidbar + s.nvkxbar + s.nbardis);
+        yp = float(s.naxspos[1] - s.nvkybar) -
+             float(s.naxslen[2] - 1) * (v - s.xzpa[0]) / (s.xzpa[1] - s.xzpa[0]);
+        return;
+    }
     // The other axis's limit where this axis lies; held as an exponent on a
     // logarithmic axis.
     const int other = a.axis == 1 ? 1 : 0;
@@ -84,7 +94,7 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
         if (a.axis == 1)
             lineqq(rec, ix, iy + shift, ix, iy + shift + length);
         else
-            lineqq(rec, ix + shift, iy, ix + shift + length, iy);
+            lineqq(rec, ix + shift, iy, ix + shift + length, iy); // Y and the colour bar
     }
 
     float d = float(o.nlabdis[i]);
@@ -94,7 +104,7 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
         d += float(o.nticmaj / 2);
     const float w = float(measureText(rec, cstr));
     const float h = float(rec.text.nhchar);
-    const float *grf = a.axis == 1 ? s.xgrfx : s.xgrfy;
+    const float *grf = a.axis == 1 ? s.xgrfx : (a.axis == 2 ? s.xgrfy : s.xzpa);
     const float m = float(maxnuy(rec, grf[1], grf[2], grf[3], a.axis));
 
     float x = 0.0f, y = 0.0f;

@@ -170,11 +170,7 @@ void openPlainAxisSystem(GlobalRecord &rec, float xa, float xe, float xorg, floa
 
     const int cx = s.naxspos[0], cy = s.naxspos[1];
     const int lx = s.naxslen[0], ly = s.naxslen[1];
-    if (s.naxsbgd != -1) {
-        const int current = rec.colour.ncolor; // devices that fill with lines change it
-        dbox(rec, cx, cy - ly + 1, cx + lx - 1, cy, s.naxsbgd);
-        qqsclr(rec, current);
-    }
+    if (s.naxsbgd != -1) colourBox(rec, cx, cy - ly + 1, cx + lx - 1, cy, s.naxsbgd);
     if (crossed) {
         drawSide(rec, 1, s.xgrfx, lx, 0, cx, s.naxsorg[1], 1);
         drawSide(rec, 4, s.xgrfy, ly, 1, s.naxsorg[0], cy, 2);

@@ -276,8 +276,7 @@ extern "C" void rlpoin(float x, float y, int nw, int nh, int ncol) {
     float xp = 0, yp = 0;
     qqrel2(*rec, x, y, xp, yp);
     const int ix = pageInt(xp), iy = pageInt(yp);
-    dbox(*rec, ix - nw / 2, iy - nh / 2, ix + nw / 2, iy + nh / 2, ncol);
-    qqsclr(*rec, rec->colour.ncolor);
+    colourBox(*rec, ix - nw / 2, iy - nh / 2, ix + nw / 2, iy + nh / 2, ncol);
 }
 
 extern "C" void rlarea(const float *x, const float *y, int n) {

@@ -172,6 +172,12 @@ void qqsclr(GlobalRecord &rec, int colour) {
     }
 }
 
+void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
+    const int previous = rec.colour.ncolor;
+    dbox(rec, x1, y1, x2, y2, colour);
+    qqsclr(rec, previous);
+}
+
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     const int *w = rec.clip.nclpwin;
     const int nx = rec.page.nxorg, ny = rec.page.nyorg;

@@ -26,6 +26,9 @@ void colourComponents(const GlobalRecord &rec, int colour, int &r, int &g, int &
 
 // Filled box between two page corners in a colour.
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
+// The same, after which the colour in force before is sent again: devices
+// that fill with lines make the box's colour current.
+void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 
 // Kyocera arc or sector in fill pattern 1..9 (0 draws nothing) about the page
 // point (x, y), between the radii r1 and r2 and the angles a1 and a2 (degrees,

@@ -108,7 +108,5 @@ extern "C" void pagera(void) {
 extern "C" void pagfll(int colour) {
     GlobalRecord *rec = jqqlev(1, 3, "pagfll");
     if (rec == nullptr || jqqval(colour, 0, -1) != 0) return;
-    const int previous = rec->colour.ncolor;
-    dbox(*rec, 0, 0, rec->page.nxpage, rec->page.nypage, colour);
-    qqsclr(*rec, previous);
+    colourBox(*rec, 0, 0, rec->page.nxpage, rec->page.nypage, colour);
 }

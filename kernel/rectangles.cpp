@@ -25,13 +25,6 @@ void plainRectangle(GlobalRecord &rec, int nx, int ny, int nw, int nh) {
     outlineAndFill(rec, x, y, 4, true);
 }
 
-// A box in a colour; the colour in force is sent again afterwards.
-void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
-    const int previous = rec.colour.ncolor;
-    dbox(rec, x1, y1, x2, y2, colour);
-    qqsclr(rec, previous);
-}
-
 } // namespace
 
 extern "C" void rectan(int nx, int ny, int nw, int nh) {

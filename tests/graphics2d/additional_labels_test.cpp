@@ -48,6 +48,29 @@ TEST_F(AdditionalLabels, TicksByTheirCode) {
                                       segment(176, 800, 200, 800)}));
 }
 
+// The colour bar of a system 1001 wide at x 200 starts 85 units to its right
+// and is 85 wide; its axis spans z 0..100 upwards from y 1200 over the Z length.
+TEST_F(AdditionalLabels, TheColourBarsAxis) {
+    const auto draw = [](const char *text) {
+        axspos(200, 1200);
+        axslen(1001, 501);
+        graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 100, 0, 20);
+        addlab(text, 75.0f, 1, "Z");
+    };
+    openPdf();
+    captureStdout([&] { draw("zmark"); });
+    int nx = 0, ny = 0, nz = 0;
+    getlen(&nx, &ny, &nz);
+    const float y = 1200 - float(nz - 1) * 0.75f;
+    const Word w = wordOf(closePdf(), "zmark");
+    EXPECT_GT(w.x1, 1371 + 16);
+    EXPECT_NEAR(w.centreY(), y, 10);
+
+    openHpgl();
+    captureStdout([&] { draw(""); });
+    EXPECT_EQ(segmentsOf(closeHpgl()).count(segment(1371, int(y + 0.5f), 1387, int(y + 0.5f))), 1u);
+}
+
 TEST_F(AdditionalLabels, RefuseOtherAxesAndTheColourBarOutsideItsSystem) {
     openHpgl();
     standardAxes(true);

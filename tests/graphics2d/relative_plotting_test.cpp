@@ -71,6 +71,17 @@ TEST_F(RelativePlotting, PointsOutsideAreReportedAndContinuedItemsAreNotConverte
     closeHpgl();
 }
 
+TEST_F(RelativePlotting, AColouredPointLeavesTheColourInForce) {
+    openHpgl(); // HPGL fills with lines in the box's colour
+    standardAxes(true);
+    captureStdout([] {
+        setclr(5);
+        rlpoin(2, 2, 10, 10, 3);
+    });
+    EXPECT_EQ(getclr(), 5);
+    closeHpgl();
+}
+
 TEST_F(RelativePlotting, LogarithmicAxesRefuseTheFigure) {
     openHpgl();
     captureStdout([] {
