@@ -26,10 +26,17 @@ void saveTable(GlobalRecord &rec, const char *name) {
         warnin(36);
         return;
     }
+    bool written = true;
     for (const int entry : c.nrgbtab)
-        printC(file, "%10.6f%10.6f%10.6f\n", ((entry >> 16) & 0xFF) / 255.0,
-               ((entry >> 8) & 0xFF) / 255.0, (entry & 0xFF) / 255.0);
-    std::fclose(file);
+        if (printC(file, "%10.6f%10.6f%10.6f\n", ((entry >> 16) & 0xFF) / 255.0,
+                   ((entry >> 8) & 0xFF) / 255.0, (entry & 0xFF) / 255.0) < 0)
+            written = false;
+    if (std::fclose(file) != 0) written = false;
+    // A table that did not reach the disk whole is not handed to the driver.
+    if (!written) {
+        warnin(36);
+        return;
+    }
     c.ivltfil = 1;
 }
 

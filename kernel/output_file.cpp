@@ -43,12 +43,14 @@ void writeOutput(GlobalRecord &rec, const char *text) {
 }
 
 void writeOutputBytes(GlobalRecord &rec, const void *bytes, std::size_t n) {
-    if (rec.out.fpout != nullptr) std::fwrite(bytes, 1, n, rec.out.fpout);
+    OutputState &out = rec.out;
+    if (out.fpout != nullptr && std::fwrite(bytes, 1, n, out.fpout) != n) out.writeFailed = true;
 }
 
 void openOutputFile(GlobalRecord &rec) {
     OutputState &out = rec.out;
     const int code = rec.core.idevice;
+    out.writeFailed = false;
     if (out.ifilset == 1) {
         qqcopy(out.cfilusr, out.cfilnam);
         out.ifilset = 2;
@@ -89,7 +91,10 @@ void closeOutputFile(GlobalRecord &rec) {
     }
     out.plinbuf = nullptr;
     out.nrecpos = 0;
-    if (out.fpout != nullptr && out.fpout != stdout) std::fclose(out.fpout);
+    // Bytes still buffered by the C library go out at the close, so a full
+    // disk may show only there.
+    if (out.fpout != nullptr && out.fpout != stdout && std::fclose(out.fpout) != 0)
+        out.writeFailed = true;
     out.fpout = nullptr;
 }
 

@@ -25,6 +25,7 @@
 #include "kernel/text_formats.h"
 #include "kernel/text_utils.h"
 #include "kernel/version.h"
+#include "kernel/warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -94,6 +95,17 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
     case DeviceFamily::Java: javaTrailer(rec); break;
     case DeviceFamily::Svg: qqsvg2(rec, 0, 0, 999); break;
     default: break;
+    }
+}
+
+// True when the plot file could not be written whole: a write or the close
+// failed, in the kernel's record output or in the PDF and SVG writers' streams.
+bool plotFileFailed(const GlobalRecord &rec) {
+    if (rec.out.writeFailed) return true;
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Pdf: return rec.vec.ppdfwr && rec.vec.ppdfwr->sink.failed();
+    case DeviceFamily::Svg: return rec.vec.svg.sink.failed();
+    default: return false;
     }
 }
 
@@ -200,7 +212,10 @@ extern "C" void kavfin(void) {
     qqstrk(rec);
     writeTrailer(rec, fileflag);
     const int code = rec.core.idevice;
-    if (isFileDevice(code)) closeOutputFile(rec);
+    if (isFileDevice(code)) {
+        closeOutputFile(rec);
+        if (plotFileFailed(rec)) warnin(36);
+    }
     rec.line.npolbuf = 0;
     rec.core.ilevel = 0;
     rec.core.iplotst = 1;
