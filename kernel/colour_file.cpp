@@ -4,6 +4,7 @@
 
 #include "kavlor.h"
 #include "kernel/c_format.h"
+#include "kernel/colour_value.h"
 #include "kernel/file_versions.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -28,8 +29,8 @@ void saveTable(GlobalRecord &rec, const char *name) {
     }
     bool written = true;
     for (const int entry : c.nrgbtab)
-        if (printC(file, "%10.6f%10.6f%10.6f\n", ((entry >> 16) & 0xFF) / 255.0,
-                   ((entry >> 8) & 0xFF) / 255.0, (entry & 0xFF) / 255.0) < 0)
+        if (printC(file, "%10.6f%10.6f%10.6f\n", tableRed(entry) / 255.0,
+                   tableGreen(entry) / 255.0, tableBlue(entry) / 255.0) < 0)
             written = false;
     if (std::fclose(file) != 0) written = false;
     // A table that did not reach the disk whole is not handed to the driver.
