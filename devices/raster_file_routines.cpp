@@ -75,7 +75,10 @@ extern "C" int rbfpng(char *cbuf, int nmax) {
     qqstrk(*rec);
     const bool started = rec->img.iimgini == 0 && startImageMode(*rec);
     const PixelDriver *pixels = rec->img.iimgini == 1 ? picturePixels(*rec) : nullptr;
-    if (pixels == nullptr) return 0;
+    if (pixels == nullptr) {
+        if (started) endImageMode(*rec);  // image mode stays as the caller had it
+        return 0;
+    }
     // Always the whole window; the image clip only makes the pixels a read copy.
     RasterFileRequest request = pictureRequest(*rec, *pixels);
     request.area = {0, 0, rec->win.nwinsiz[0], rec->win.nwinsiz[1]};
