@@ -53,10 +53,7 @@ extern "C" void rimage(const char *cfil) {
     if (rec == nullptr || !bitmapDevice(*rec)) return;
     qqstrk(*rec);
     FILE *file = openNamedOutput(*rec, cfil);
-    if (file == nullptr) {
-        warnin(36);
-        return;
-    }
+    if (file == nullptr) return;
     bool copied = false;
     int status = kBitmapDone;
     if (takeCopyOutsideImageMode(*rec, copied)) {

@@ -34,10 +34,7 @@ void writePictureFile(const char *routine, const char *name, int type) {
     GlobalRecord *rec = jqqlev(1, 3, routine);
     if (rec == nullptr || !pictureDevice(*rec)) return;
     FILE *file = openNamedOutput(*rec, name);
-    if (file == nullptr) {
-        warnin(36);
-        return;
-    }
+    if (file == nullptr) return;
     qqrfil(*rec, file, type);
     if (std::fclose(file) != 0) warnin(36);
 }

@@ -18,10 +18,15 @@ void saveTable(GlobalRecord &rec, const char *name) {
     ColourState &c = rec.colour;
     qqcopy(c.cvltfil, name, 256);
     FILE *file = nullptr;
+    bool named = false;
     {
         LibraryLock lock;
-        gfilnn(rec, c.cvltfil, sizeof c.cvltfil);
-        file = std::fopen(c.cvltfil, "w");
+        named = gfilnn(rec, c.cvltfil, sizeof c.cvltfil);
+        if (named) file = std::fopen(c.cvltfil, "w");
+    }
+    if (!named) {
+        warnin(37);
+        return;
     }
     if (file == nullptr) {
         warnin(36);

@@ -68,12 +68,15 @@ void openOutputFile(GlobalRecord &rec) {
 
     if (code <= 600) out.plinbuf = out.linbuf;
     const bool binary = code == device::kCgm || deviceFamily(code) == DeviceFamily::Raster;
+    bool named = false;
     {
         LibraryLock lock;
-        gfilnn(rec, out.cfilnam, sizeof out.cfilnam);
-        out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
+        named = gfilnn(rec, out.cfilnam, sizeof out.cfilnam);
+        if (named) out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
     }
-    if (out.fpout == nullptr) {
+    if (!named) {
+        warnin(37);  // the plot goes on without a file
+    } else if (out.fpout == nullptr) {
         qqserr("Open error");
         warnin(101);
     }
