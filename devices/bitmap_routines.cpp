@@ -65,10 +65,7 @@ extern "C" void rimage(const char *cfil) {
     if (rec == nullptr || !bitmapDevice(*rec)) return;
     qqstrk(*rec);
     FILE *file = openNamedOutput(*rec, cfil);
-    if (file == nullptr) {
-        warnin(36);
-        return;
-    }
+    if (file == nullptr) return; // openNamedOutput gave the warning
     int status = transferPicture(*rec, file, kBitmapSave);
     if (std::fclose(file) != 0 && status == kBitmapDone) status = kBitmapFileError;
     reportBitmapStatus(status);

@@ -17,6 +17,7 @@
 
 #include "devices/file_inclusion.h"
 #include "kernel/colour.h"
+#include "kernel/colour_value.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
 

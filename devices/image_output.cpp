@@ -3,16 +3,19 @@
 #include "devices/image_output.h"
 
 #include <cstring>
-#include <vector>
+#include <memory>
+#include <span>
 
 #include "devices/image_placement.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/raster_pixels.h"
+#include "devices/raster_source.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
+#include "kernel/warnings.h"
 
 namespace {
 
@@ -26,11 +29,12 @@ enum PdfImageOp { kImageBegin = 10, kImageEnd = 11, kTranslate = 12, kRotate = 1
 
 void send(GlobalRecord &rec, const char *text) { qpsbuf(rec, text, int(std::strlen(text))); }
 
-void writePdfImage(GlobalRecord &rec, const ImagePlacement &p, std::vector<std::uint8_t> &row) {
+// row holds the 3 * pixelWidth bytes of one row.
+void writePdfImage(GlobalRecord &rec, const ImagePlacement &p, std::uint8_t *row) {
     qqpdf2(rec, float(p.pixelWidth), float(p.pixelHeight), kImageBegin);
     for (int y = 0; y < p.pixelHeight; ++y) {
-        qqvrdr(rec, row.data(), 0, y, p.pixelWidth, 1, kPixelValuesRgb);
-        qqpdf7(rec, row.data(), int(row.size()));
+        qqvrdr(rec, row, 0, y, p.pixelWidth, 1, kPixelValuesRgb);
+        qqpdf7(rec, row, 3 * p.pixelWidth);
     }
     qqpdf2(rec, 0, 0, kImageEnd);
     qqpdf2(rec, p.deviceX, p.deviceY, kTranslate);
@@ -38,8 +42,7 @@ void writePdfImage(GlobalRecord &rec, const ImagePlacement &p, std::vector<std::
     qqpdf2(rec, p.deviceWidth, p.deviceHeight, kPaint);
 }
 
-void writePostScriptImage(GlobalRecord &rec, const ImagePlacement &p,
-                          std::vector<std::uint8_t> &row) {
+void writePostScriptImage(GlobalRecord &rec, const ImagePlacement &p, std::uint8_t *row) {
     drwpsc(rec, 0, 0, 9);
     char text[160];
     formatC(text, sizeof text, "/picstr %d string def ", 3 * p.pixelWidth);
@@ -58,9 +61,9 @@ void writePostScriptImage(GlobalRecord &rec, const ImagePlacement &p,
     static constexpr char kDigits[] = "0123456789ABCDEF";
     char hex[kHexPerLine];
     for (int y = 0; y < p.pixelHeight; ++y) {
-        qqvrdr(rec, row.data(), 0, y, p.pixelWidth, 1, kPixelValuesRgb);
+        qqvrdr(rec, row, 0, y, p.pixelWidth, 1, kPixelValuesRgb);
         std::size_t n = 0;
-        for (const std::uint8_t byte : row) {
+        for (const std::uint8_t byte : std::span(row, 3 * std::size_t(p.pixelWidth))) {
             hex[n++] = kDigits[byte >> 4];
             hex[n++] = kDigits[byte & 15];
             if (n == kHexPerLine) {
@@ -79,9 +82,14 @@ void writePostScriptImage(GlobalRecord &rec, const ImagePlacement &p,
 void writeImageIntoPlotFile(GlobalRecord &rec) {
     const ImagePlacement placement = imagePlacement(rec);
     if (placement.pixelWidth < 1 || placement.pixelHeight < 1) return;
-    std::vector<std::uint8_t> row(std::size_t(placement.pixelWidth) * 3);
+    const std::unique_ptr<std::uint8_t[]> row =
+        tryAllocateBytes(std::size_t(placement.pixelWidth) * 3);
+    if (!row) {
+        warnin(53);  // the file gets no image
+        return;
+    }
     if (deviceFamily(rec.core.idevice) == DeviceFamily::Pdf)
-        writePdfImage(rec, placement, row);
+        writePdfImage(rec, placement, row.get());
     else
-        writePostScriptImage(rec, placement, row);
+        writePostScriptImage(rec, placement, row.get());
 }

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <new>
 
-#include "devices/colour_value.h"
 #include "devices/driver_record.h"
 #include "devices/nearest_colour.h"
+#include "kernel/colour_value.h"
 #include "kernel/record.h"
 
 namespace {
@@ -53,7 +53,7 @@ PixelSurface rasterSurface(const DriverRecord &driver) {
 PixelValue rasterPixel(const DriverRecord &driver, int colour) {
     PixelValue v;
     if (driver.itruecol == 1) {
-        if (isExplicitRgb(colour)) {
+        if (isExplicitColour(colour)) {
             v.bytes[0] = static_cast<std::uint8_t>(rgbRed(colour));
             v.bytes[1] = static_cast<std::uint8_t>(rgbGreen(colour));
             v.bytes[2] = static_cast<std::uint8_t>(rgbBlue(colour));
@@ -65,7 +65,7 @@ PixelValue rasterPixel(const DriverRecord &driver, int colour) {
         }
     } else {
         v.bytes[0] = static_cast<std::uint8_t>(
-            isExplicitRgb(colour)
+            isExplicitColour(colour)
                 ? qqgind(driver, rgbRed(colour), rgbGreen(colour), rgbBlue(colour))
                 : colourNumber(colour));
     }
@@ -124,7 +124,7 @@ void qqvers(GlobalRecord &rec) {
 void qqvclr(GlobalRecord &rec, int colour) {
     DriverRecord *driver = rec.dev.pdriver.get();
     if (driver == nullptr) return;
-    if (!isExplicitRgb(colour)) {
+    if (!isExplicitColour(colour)) {
         const int n = colourNumber(colour);
         driver->icolor = n;
         driver->icurred = driver->red[n];

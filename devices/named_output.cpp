@@ -4,11 +4,21 @@
 #include "kernel/file_versions.h"
 #include "kernel/record_table.h"
 #include "kernel/text_utils.h"
+#include "kernel/warnings.h"
 
 FILE *openNamedOutput(GlobalRecord &rec, const char *name) {
     char path[257];
     qqcopy(path, name != nullptr ? name : "");
-    LibraryLock lock;
-    gfilnn(rec, path, sizeof path);
-    return std::fopen(path, "wb");
+    FILE *file = nullptr;
+    bool named = false;
+    {
+        LibraryLock lock;
+        named = gfilnn(rec, path, sizeof path);
+        if (named) file = std::fopen(path, "wb");
+    }
+    if (!named)
+        warnin(37);
+    else if (file == nullptr)
+        warnin(36);
+    return file;
 }

@@ -6,6 +6,7 @@
 struct GlobalRecord;
 
 // At most 256 characters of name, the existing-file rule of filmod (gfilnn)
-// and the open ("wb"), both under the library lock. Null when the file
-// cannot be opened.
+// and the open ("wb"), both under the library lock. Null, after warning 37
+// (no new version of the name fits) or 36 (the open failed), when there is
+// no file.
 FILE *openNamedOutput(GlobalRecord &rec, const char *name);

@@ -34,10 +34,7 @@ void writePictureFile(const char *routine, const char *name, int type) {
     GlobalRecord *rec = jqqlev(1, 3, routine);
     if (rec == nullptr || !pictureDevice(*rec)) return;
     FILE *file = openNamedOutput(*rec, name);
-    if (file == nullptr) {
-        warnin(36);
-        return;
-    }
+    if (file == nullptr) return;
     qqrfil(*rec, file, type);
     if (std::fclose(file) != 0) warnin(36);
 }
@@ -75,7 +72,10 @@ extern "C" int rbfpng(char *cbuf, int nmax) {
     qqstrk(*rec);
     const bool started = rec->img.iimgini == 0 && startImageMode(*rec);
     const PixelDriver *pixels = rec->img.iimgini == 1 ? picturePixels(*rec) : nullptr;
-    if (pixels == nullptr) return 0;
+    if (pixels == nullptr) {
+        if (started) endImageMode(*rec);  // image mode stays as the caller had it
+        return 0;
+    }
     // Always the whole window; the image clip only makes the pixels a read copy.
     RasterFileRequest request = pictureRequest(*rec, *pixels);
     request.area = {0, 0, rec->win.nwinsiz[0], rec->win.nwinsiz[1]};

@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "devices/colour_value.h"
 #include "devices/driver_record.h"
 #include "devices/memory_raster.h"
 #include "devices/nearest_colour.h"
+#include "kernel/colour_value.h"
 #include "kernel/record.h"
 
 namespace {
@@ -19,7 +19,7 @@ const DriverRecord *rasterDriver(GlobalRecord &rec) {
 // The stored bytes of one value given in the mode.
 PixelValue valuePixel(const DriverRecord &driver, const std::uint8_t *value, int mode) {
     if (mode != kPixelValuesRgb) return rasterPixel(driver, value[0]);
-    return rasterPixel(driver, explicitRgb(value[0], value[1], value[2]));
+    return rasterPixel(driver, explicitColour(value[0], value[1], value[2]));
 }
 
 // One stored pixel given back in the mode.
@@ -68,7 +68,7 @@ int qqvrpx(GlobalRecord &rec, int x, int y, int mode) {
                                  static_cast<std::ptrdiff_t>(x) * surface.bytesPerPixel;
     std::uint8_t value[3] = {0, 0, 0};
     pixelValue(*driver, stored, value, mode);
-    return mode == kPixelValuesRgb ? explicitRgb(value[0], value[1], value[2]) : value[0];
+    return mode == kPixelValuesRgb ? explicitColour(value[0], value[1], value[2]) : value[0];
 }
 
 void qqvrdr(GlobalRecord &rec, std::uint8_t *values, int x, int y, int w, int h, int mode) {

@@ -4,8 +4,8 @@
 #include <new>
 
 #include "devices/colour_quantiser.h"
-#include "devices/colour_value.h"
 #include "devices/driver_record.h"
+#include "kernel/colour_value.h"
 #include "kernel/devices.h"
 #include "kernel/record.h"
 

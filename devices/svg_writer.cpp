@@ -122,8 +122,9 @@ void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
         endPiece(rec);
         qqsvg1(rec, 0);
         put(svg, "</svg>\n");
-        svg.sink.flush();
-        svg.sink.attachFile(nullptr);
+        // The file is the kernel's to close; the sink forgets it but keeps
+        // whether a write failed, for kavfin.
+        svg.sink.closeFile();
         return;
     default:
         writePath(rec);

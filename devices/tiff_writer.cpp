@@ -5,9 +5,9 @@
 // written at their places so the layout does not depend on the height.
 #include <algorithm>
 
-#include "devices/colour_value.h"
 #include "devices/raster_source.h"
 #include "devices/tiff_layout.h"
+#include "kernel/colour_value.h"
 
 namespace {
 

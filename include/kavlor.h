@@ -532,7 +532,7 @@ KAVLOR_API void winini(void);
 
 /* Gives each of up to nthreads threads its own state; call before anything else. */
 KAVLOR_API void thrini(int nthreads);
-/* Frees the state of every thread and ends thread mode. */
+/* Frees the state of every thread and ends thread mode; call it after those threads have ended. */
 KAVLOR_API void thrfin(void);
 /* Frees the calling thread's state; only when no plot is open. */
 KAVLOR_API void delglb(void);

@@ -4,6 +4,7 @@
 
 #include "kavlor.h"
 #include "kernel/c_format.h"
+#include "kernel/colour_value.h"
 #include "kernel/file_versions.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -17,19 +18,31 @@ void saveTable(GlobalRecord &rec, const char *name) {
     ColourState &c = rec.colour;
     qqcopy(c.cvltfil, name, 256);
     FILE *file = nullptr;
+    bool named = false;
     {
         LibraryLock lock;
-        gfilnn(rec, c.cvltfil, sizeof c.cvltfil);
-        file = std::fopen(c.cvltfil, "w");
+        named = gfilnn(rec, c.cvltfil, sizeof c.cvltfil);
+        if (named) file = std::fopen(c.cvltfil, "w");
+    }
+    if (!named) {
+        warnin(37);
+        return;
     }
     if (file == nullptr) {
         warnin(36);
         return;
     }
+    bool written = true;
     for (const int entry : c.nrgbtab)
-        printC(file, "%10.6f%10.6f%10.6f\n", ((entry >> 16) & 0xFF) / 255.0,
-               ((entry >> 8) & 0xFF) / 255.0, (entry & 0xFF) / 255.0);
-    std::fclose(file);
+        if (printC(file, "%10.6f%10.6f%10.6f\n", tableRed(entry) / 255.0,
+                   tableGreen(entry) / 255.0, tableBlue(entry) / 255.0) < 0)
+            written = false;
+    if (std::fclose(file) != 0) written = false;
+    // A table that did not reach the disk whole is not handed to the driver.
+    if (!written) {
+        warnin(36);
+        return;
+    }
     c.ivltfil = 1;
 }
 

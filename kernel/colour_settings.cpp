@@ -5,6 +5,7 @@
 #include "kavlor.h"
 #include "kernel/colour.h"
 #include "kernel/colour_tables.h"
+#include "kernel/colour_value.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"

@@ -1,10 +1,7 @@
 // ColourState: the current colour, the 256-entry colour table and the colours
 // derived from it (named colours, FORE and BACK, the colour range and the curve
 // colour cycle).
-//
-// A colour value is an index 0..255 into the table (larger values are taken
-// modulo 256) or an explicit RGB value 0x01BBGGRR. Table entries are packed
-// 0xRRGGBB.
+// The layout of colour values and table entries is in colour_value.h.
 #pragma once
 
 enum class ColourTableKind { Smal, Rain, Spec, Grey, Rrai, Rspe, Rgre, Vga, Temp };
@@ -27,7 +24,3 @@ struct ColourState {
     int ivltfil = 0;            // 1 once vltfil saved or loaded a colour-table file
     char cvltnam[6] = "";       // name of the table kind, as getvlt returns it
 };
-
-// Parts of an explicit colour value 0x01BBGGRR.
-constexpr bool isExplicitColour(int value) { return (unsigned(value) >> 24) == 1; }
-constexpr int explicitColour(int r, int g, int b) { return 0x01000000 | (b << 16) | (g << 8) | r; }

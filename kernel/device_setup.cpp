@@ -68,18 +68,23 @@ void startPdf(GlobalRecord &rec) {
     if (wide) std::swap(width, height);
     const int options = rec.format.ipdfmod;
     int status = 0;
+    bool named = true;
     {
         LibraryLock lock;
         // A PDF kept in memory writes no file, so an existing one stays.
-        if ((options & 2) == 0) gfilnn(rec, rec.out.cfilnam, sizeof rec.out.cfilnam);
-        qqpdf1(rec, rec.out.cfilnam, width, height, options, wide ? 1 : 0, status);
+        if ((options & 2) == 0) named = gfilnn(rec, rec.out.cfilnam, sizeof rec.out.cfilnam);
+        // Without a name the writer opens nothing.
+        qqpdf1(rec, named ? rec.out.cfilnam : "", width, height, options, wide ? 1 : 0, status);
     }
     if (status == -2) {
         warnin(53);
         endProcessAfterWarning();
     }
-    // A file that cannot be opened: the plot goes on without it.
-    if (status == -1) warnin(36);
+    // A file that cannot be named or opened: the plot goes on without it.
+    if (!named)
+        warnin(37);
+    else if (status == -1)
+        warnin(36);
     if (page.iscrmod != 2) {
         qqpdf3(rec, 0, 0, 0, 1);
         qqpdf4(rec, 0, 0, float(width), float(height));

@@ -10,6 +10,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "kernel/colour_value.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
 #include "kernel/page.h"
@@ -109,8 +110,8 @@ int qqgidx(const GlobalRecord &rec, int r, int g, int b) {
     int bestDistance = 1 << 30;
     for (int i = 0; i < n; ++i) {
         const int entry = rec.colour.nrgbtab[i];
-        const int d = std::abs(r - ((entry >> 16) & 0xFF)) + std::abs(g - ((entry >> 8) & 0xFF)) +
-                      std::abs(b - (entry & 0xFF));
+        const int d = std::abs(r - tableRed(entry)) + std::abs(g - tableGreen(entry)) +
+                      std::abs(b - tableBlue(entry));
         if (d == 0) return i;
         if (d < bestDistance) {
             bestDistance = d;
@@ -122,15 +123,15 @@ int qqgidx(const GlobalRecord &rec, int r, int g, int b) {
 
 void colourComponents(const GlobalRecord &rec, int colour, int &r, int &g, int &b) {
     if (isExplicitColour(colour)) {
-        r = colour & 0xFF;
-        g = (colour >> 8) & 0xFF;
-        b = (colour >> 16) & 0xFF;
+        r = rgbRed(colour);
+        g = rgbGreen(colour);
+        b = rgbBlue(colour);
         return;
     }
-    const int entry = rec.colour.nrgbtab[colour & 0xFF];
-    r = (entry >> 16) & 0xFF;
-    g = (entry >> 8) & 0xFF;
-    b = entry & 0xFF;
+    const int entry = rec.colour.nrgbtab[colourNumber(colour)];
+    r = tableRed(entry);
+    g = tableGreen(entry);
+    b = tableBlue(entry);
 }
 
 void qqsclr(GlobalRecord &rec, int colour) {
@@ -144,7 +145,7 @@ void qqsclr(GlobalRecord &rec, int colour) {
     if (family == DeviceFamily::Screen) return;  // the screen driver's own
 
     // The index and components the other devices get.
-    int index = colour & 0xFF;
+    int index = colourNumber(colour);
     int r = 0, g = 0, b = 0;
     if (isExplicitColour(colour)) {
         colourComponents(rec, colour, r, g, b);

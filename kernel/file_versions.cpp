@@ -30,14 +30,14 @@ std::size_t baseStart(const std::string &name) {
 
 }  // namespace
 
-void gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
+bool gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
     trimTrailingBlanks(name);
-    if (!fileExists(name)) return;
+    if (!fileExists(name)) return true;
 
     switch (rec.out.ifilmod) {
     case 1:  // DELE
         std::remove(name);
-        return;
+        return true;
     case 2: {  // BREA
         std::string line = "File ";
         line += name;
@@ -63,9 +63,12 @@ void gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
         const std::size_t keep = 8 - suffix.size();
         candidate = directory + stem.substr(0, stem.size() > keep ? keep : stem.size()) + suffix +
                     extension;
-        if (candidate.size() < capacity && !fileExists(candidate.c_str())) {
+        // Later versions are no shorter: a base cut for a longer suffix
+        // loses as many characters as the suffix gains.
+        if (candidate.size() >= capacity) return false;
+        if (!fileExists(candidate.c_str())) {
             qqcopy(name, candidate.c_str(), int(capacity) - 1);
-            return;
+            return true;
         }
     }
     endProcess("More than 9999 file versions!");

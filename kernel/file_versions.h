@@ -11,5 +11,7 @@ bool fileExists(const char *name);
 // Applies the existing-file rule to name in place (capacity bytes). Trailing
 // blanks are trimmed first. COUN replaces "dir/base.ext" by "dir/base_<n>.ext"
 // with the first n from 1 to 9999 that is free, the base cut so that it and the
-// suffix keep at most 8 characters (kavlor_9.met, then kavlo_10.met).
-void gfilnn(GlobalRecord &rec, char *name, std::size_t capacity);
+// suffix keep at most 8 characters (kavlor_9.met, then kavlo_10.met). False,
+// the name left as it was, when a new version would not fit in capacity: the
+// caller opens nothing then (and gives warning 37 outside the library lock).
+[[nodiscard]] bool gfilnn(GlobalRecord &rec, char *name, std::size_t capacity);

@@ -2,6 +2,7 @@
 // level they warn, leave their outputs alone and return 0 or a null text.
 #include "kavlor.h"
 #include "kernel/colour.h"
+#include "kernel/colour_value.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/record.h"

@@ -1,7 +1,9 @@
 // Line styles: lintyp, the one-word styles, myline, and the dash walk.
 #include "kernel/line_styles.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "kavlor.h"
 #include "kernel/levels.h"
@@ -33,6 +35,114 @@ void penTo(GlobalRecord &rec, float x, float y) {
         qqdraw(rec, x, y);
     else
         qqmove(rec, x, y);
+}
+
+// The walk passes to the next element of the pattern.
+void nextElement(LineState &line) {
+    line.idashidx = line.idashidx % line.ndashel + 1;
+    line.idashpen = 1 - line.idashpen;
+    line.xdashrem = float(line.ndashlen[line.idashidx - 1]);
+}
+
+// The part [from, to] of the segment (x0, y0)..(x1, y1), as distances from its
+// start, whose pen points can show: where it runs within reach of the clip
+// region (the rectangle or the circle's square, grown by the line's width),
+// grown by one dash period at both ends. The clip region lies behind the base
+// transformation, so the segment is transformed first.
+void visibleSpan(const GlobalRecord &rec, double x0, double y0, double x1, double y1,
+                 double total, double period, double &from, double &to) {
+    if (rec.trf.itrfon == 1) {
+        const float *m = rec.trf.xtrfmat;
+        const double tx0 = m[0] * x0 + m[1] * y0 + m[2], ty0 = m[3] * x0 + m[4] * y0 + m[5];
+        const double tx1 = m[0] * x1 + m[1] * y1 + m[2], ty1 = m[3] * x1 + m[4] * y1 + m[5];
+        x0 = tx0, y0 = ty0, x1 = tx1, y1 = ty1;
+    }
+    const ClipState &clip = rec.clip;
+    const double reach = 1.0 + std::abs(rec.line.nlinwid);
+    double low[2], high[2];
+    if (clip.iclpcrc == 1) {
+        for (int i = 0; i < 2; ++i) {
+            low[i] = double(clip.xclpcir[i]) - clip.xclpcir[2] - reach;
+            high[i] = double(clip.xclpcir[i]) + clip.xclpcir[2] + reach;
+        }
+    } else {
+        for (int i = 0; i < 2; ++i) {
+            low[i] = double(clip.nclpwin[i]) - reach;
+            high[i] = double(clip.nclpwin[i + 2]) + reach;
+        }
+    }
+    // The segment's parameter u in 0..1 against each pair of edges.
+    double u0 = 0.0, u1 = 1.0;
+    const double start[2] = {x0, y0}, delta[2] = {x1 - x0, y1 - y0};
+    for (int i = 0; i < 2 && u0 <= u1; ++i) {
+        if (delta[i] == 0.0) {
+            if (start[i] < low[i] || start[i] > high[i]) u1 = -1.0;
+            continue;
+        }
+        double a = (low[i] - start[i]) / delta[i], b = (high[i] - start[i]) / delta[i];
+        if (a > b) std::swap(a, b);
+        u0 = std::max(u0, a);
+        u1 = std::min(u1, b);
+    }
+    if (u0 > u1) {
+        from = to = total;  // nothing can show
+        return;
+    }
+    from = std::max(0.0, u0 * total - period);
+    to = std::min(total, u1 * total + period);
+}
+
+// The rest of a dash walk whose float length no longer shrinks (its elements
+// are below the float spacing at that length, so the float walk would never
+// end): from (x, y) to (nx, ny) along the unit direction (c, -s), in double
+// precision, with pen points only where they can show and whole periods
+// passed over at once elsewhere. Returns the distance from the last element
+// boundary to the end, for the caller's final pen operation.
+float finishLongWalk(GlobalRecord &rec, float x, float y, float nx, float ny, float c, float s) {
+    LineState &line = rec.line;
+    const double total = std::hypot(double(nx) - x, double(ny) - y);
+    double period = 0.0;
+    for (int i = 0; i < line.ndashel; ++i) period += line.ndashlen[i];
+    double from = 0.0, to = 0.0;
+    visibleSpan(rec, x, y, nx, ny, total, period, from, to);
+    double t = 0.0;
+    // One element further when it ends at or before target; false as well
+    // when the distance is too large for the element to count.
+    auto step = [&](double target) {
+        const double next = t + line.xdashrem;
+        if (next > target || next == t) return false;
+        t = next;
+        return true;
+    };
+    // Passes over the pattern up to the last element boundary at or before target.
+    auto passTo = [&](double target) {
+        if (!step(target)) return false;
+        nextElement(line);
+        const double periods = std::floor((target - t) / period);
+        if (periods > 0.0) {
+            t += periods * period;
+            if (line.ndashel % 2 == 1 && std::fmod(periods, 2.0) == 1.0)
+                line.idashpen = 1 - line.idashpen;
+        }
+        while (step(target)) nextElement(line);
+        return true;
+    };
+    auto penAt = [&](double at, bool move) {
+        const float px = float(x + at * c), py = float(y - at * s);
+        line.xlastpt[0] = px;
+        line.xlastpt[1] = py;
+        if (move)
+            qqmove(rec, px, py);
+        else
+            penTo(rec, px, py);
+    };
+    if (passTo(from)) penAt(t, true);  // outside the clip region: only places the pen
+    while (step(to)) {
+        penAt(t, false);
+        nextElement(line);
+    }
+    passTo(total);
+    return float(std::min(total - t, double(line.xdashrem)));
 }
 
 }  // namespace
@@ -80,16 +190,24 @@ void connectDashed(GlobalRecord &rec, float x, float y) {
         }
     }
 
+    // A whole period that leaves the length as it was would repeat for ever.
+    float periodStart = length;
+    int steps = 0;
     while (length >= line.xdashrem) {
         lx += line.xdashrem * c;
         ly -= line.xdashrem * s;
         line.xlastpt[0] = lx;
         line.xlastpt[1] = ly;
         penTo(rec, lx, ly);
-        line.idashidx = line.idashidx % line.ndashel + 1;
-        line.idashpen = 1 - line.idashpen;
         length -= line.xdashrem;
-        line.xdashrem = float(line.ndashlen[line.idashidx - 1]);
+        nextElement(line);
+        if (++steps < line.ndashel) continue;
+        if (length == periodStart) {
+            length = finishLongWalk(rec, lx, ly, nx, ny, c, s);
+            break;
+        }
+        periodStart = length;
+        steps = 0;
     }
     penTo(rec, nx, ny);
     line.xdashrem -= length;

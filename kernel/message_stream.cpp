@@ -21,8 +21,9 @@ void qqerrfil(GlobalRecord &rec) {
     FILE *fp = nullptr;
     {
         LibraryLock lock;
-        gfilnn(rec, rec.msg.cerrfil, sizeof rec.msg.cerrfil);
-        fp = std::fopen(rec.msg.cerrfil, "w");
+        // No warning here: this runs while a warning is being printed.
+        if (gfilnn(rec, rec.msg.cerrfil, sizeof rec.msg.cerrfil))
+            fp = std::fopen(rec.msg.cerrfil, "w");
     }
     if (fp == nullptr) return;
     rec.msg.fpmsgdf = fp;

@@ -43,12 +43,14 @@ void writeOutput(GlobalRecord &rec, const char *text) {
 }
 
 void writeOutputBytes(GlobalRecord &rec, const void *bytes, std::size_t n) {
-    if (rec.out.fpout != nullptr) std::fwrite(bytes, 1, n, rec.out.fpout);
+    OutputState &out = rec.out;
+    if (out.fpout != nullptr && std::fwrite(bytes, 1, n, out.fpout) != n) out.writeFailed = true;
 }
 
 void openOutputFile(GlobalRecord &rec) {
     OutputState &out = rec.out;
     const int code = rec.core.idevice;
+    out.writeFailed = false;
     if (out.ifilset == 1) {
         qqcopy(out.cfilusr, out.cfilnam);
         out.ifilset = 2;
@@ -66,12 +68,15 @@ void openOutputFile(GlobalRecord &rec) {
 
     if (code <= 600) out.plinbuf = out.linbuf;
     const bool binary = code == device::kCgm || deviceFamily(code) == DeviceFamily::Raster;
+    bool named = false;
     {
         LibraryLock lock;
-        gfilnn(rec, out.cfilnam, sizeof out.cfilnam);
-        out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
+        named = gfilnn(rec, out.cfilnam, sizeof out.cfilnam);
+        if (named) out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
     }
-    if (out.fpout == nullptr) {
+    if (!named) {
+        warnin(37);  // the plot goes on without a file
+    } else if (out.fpout == nullptr) {
         qqserr("Open error");
         warnin(101);
     }
@@ -89,7 +94,10 @@ void closeOutputFile(GlobalRecord &rec) {
     }
     out.plinbuf = nullptr;
     out.nrecpos = 0;
-    if (out.fpout != nullptr && out.fpout != stdout) std::fclose(out.fpout);
+    // Bytes still buffered by the C library go out at the close, so a full
+    // disk may show only there.
+    if (out.fpout != nullptr && out.fpout != stdout && std::fclose(out.fpout) != 0)
+        out.writeFailed = true;
     out.fpout = nullptr;
 }
 

@@ -11,7 +11,8 @@ struct GlobalRecord;
 void openOutputFile(GlobalRecord &rec);
 
 // Writes out what the record buffer holds (text: as a line; CGM: padded with
-// blanks to a full record), closes the file and releases the buffer.
+// blanks to a full record), closes the file and releases the buffer. A failed
+// write or close leaves rec.out.writeFailed set until the next kavini.
 void closeOutputFile(GlobalRecord &rec);
 
 // Appends text word by word to the record buffer; a word is never split across

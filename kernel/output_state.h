@@ -9,6 +9,7 @@ struct OutputState {
     int ifilset = 0;            // 0 no name given, 1 setfil called, 2 user name saved in cfilusr
     int ifilmod = 0;            // existing-file rule: 0 COUN (new version), 1 DELE, 2 BREA
     FILE *fpout = nullptr;      // the open output file; null when none (or it could not be opened)
+    bool writeFailed = false;   // a write to fpout or its close failed since kavini (sticky)
 
     // The record buffer: up to 80 bytes of the current record plus room for the
     // newline and NUL of text records. plinbuf points at linbuf while the plot

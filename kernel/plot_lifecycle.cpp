@@ -1,4 +1,5 @@
 // Opening and closing a plot: kavini, kavfin, the end-of-run protocol, getver, getplv.
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -25,6 +26,7 @@
 #include "kernel/text_formats.h"
 #include "kernel/text_utils.h"
 #include "kernel/version.h"
+#include "kernel/warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -37,8 +39,9 @@ void defvar(GlobalRecord &rec) {
     PageState &page = rec.page;
     page.nxpage = int(page.xpagw / page.xunits + 0.5f);
     page.nypage = int(page.xpagh / page.xunits + 0.5f);
-    page.naxslen0[0] = int(float(2 * (page.nxpage + 1)) / 3.0f + 0.5f);
-    page.naxslen0[1] = int(float(2 * (page.nypage + 1)) / 3.0f + 0.5f);
+    // Two thirds of the page, counted in 64 bits: pages may pass 2^30 units.
+    page.naxslen0[0] = int(float(2 * (std::int64_t(page.nxpage) + 1)) / 3.0f + 0.5f);
+    page.naxslen0[1] = int(float(2 * (std::int64_t(page.nypage) + 1)) / 3.0f + 0.5f);
     page.naxspos0[0] = (page.nxpage - page.naxslen0[0]) / 2;
     page.naxspos0[1] = page.nypage - jqquni(rec, 300);
 }
@@ -94,6 +97,17 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
     case DeviceFamily::Java: javaTrailer(rec); break;
     case DeviceFamily::Svg: qqsvg2(rec, 0, 0, 999); break;
     default: break;
+    }
+}
+
+// True when the plot file could not be written whole: a write or the close
+// failed, in the kernel's record output or in the PDF and SVG writers' streams.
+bool plotFileFailed(const GlobalRecord &rec) {
+    if (rec.out.writeFailed) return true;
+    switch (deviceFamily(rec.core.idevice)) {
+    case DeviceFamily::Pdf: return rec.vec.ppdfwr && rec.vec.ppdfwr->sink.failed();
+    case DeviceFamily::Svg: return rec.vec.svg.sink.failed();
+    default: return false;
     }
 }
 
@@ -200,7 +214,10 @@ extern "C" void kavfin(void) {
     qqstrk(rec);
     writeTrailer(rec, fileflag);
     const int code = rec.core.idevice;
-    if (isFileDevice(code)) closeOutputFile(rec);
+    if (isFileDevice(code)) {
+        closeOutputFile(rec);
+        if (plotFileFailed(rec)) warnin(36);
+    }
     rec.line.npolbuf = 0;
     rec.core.ilevel = 0;
     rec.core.iplotst = 1;

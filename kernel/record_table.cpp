@@ -34,9 +34,6 @@ struct RecordTable {
 
 constinit RecordTable table;
 
-// thrini's own note that it was called, and its slot count.
-std::atomic<bool> thriniCalled{false};
-
 GlobalRecord *newRecord() {
     auto *rec = new (std::nothrow) GlobalRecord();
     if (rec == nullptr) endProcess(">>>> Not enough memory for global variables!");
@@ -175,7 +172,7 @@ void qqmutex(int op) {
 }
 
 extern "C" void thrini(int nthreads) {
-    if (thriniCalled.load()) {
+    if (table.threadMode.load(std::memory_order_acquire)) {
         std::puts(">>>> thrini is already called before!");
         return;
     }
@@ -187,17 +184,15 @@ extern "C" void thrini(int nthreads) {
     qqsglb(2, status);
     if (status == 2) endProcess(">>>> Not enough memory in thrini!");
     if (status == 3) std::puts(">>>> A KAVLOR routine is called before thrini!");
-    thriniCalled.store(true);
 }
 
 extern "C" void thrfin(void) {
-    if (!thriniCalled.load()) {
+    if (!table.threadMode.load(std::memory_order_acquire)) {
         std::puts(">>>> thrini is not called before!");
         return;
     }
     int status = 0;
     qqsglb(3, status);
-    thriniCalled.store(false);
 }
 
 extern "C" void delglb(void) {

@@ -89,12 +89,15 @@ void outlineOfSegment(GlobalRecord &rec, Point p0, Point p1, float h, float e) {
     pen.lineTo(corner1);
 }
 
-// One pass of an outline along the points q[0..m-1] at half-width h on the
-// right-hand side; returns the pass's start point.
+// One pass of an outline along the points q[0..m-1] (m <= kPolylineCapacity)
+// at half-width h on the right-hand side; returns the pass's start point.
 Point outlinePass(GlobalRecord &rec, OutlinePen &pen, const Point *q, int m, bool closed,
                   bool forward, float h, float e) {
     const LineState &line = rec.line;
-    auto frame = [&](int k) { return frameOf(q[k], q[k + 1]); };
+    // The frame of each segment, computed once for the pass.
+    SegmentFrame frames[kPolylineCapacity - 1];
+    for (int k = 0; k + 1 < m; ++k) frames[k] = frameOf(q[k], q[k + 1]);
+    auto frame = [&](int k) -> const SegmentFrame & { return frames[k]; };
     auto offsetStart = [&](int k) { return q[k] - h * frame(k).side; };
     auto offsetEnd = [&](int k) { return q[k + 1] - h * frame(k).side; };
     // The corner of the outline where segment k meets segment k + 1 when the

@@ -1,16 +1,22 @@
 // The registry stand-in: string values in a text file shared by the library
 // (which reads the installation directory) and the setup program (which writes
 // it). Every call reads the file afresh; writes replace it through a temporary
-// file, so a reader never sees half a file.
+// file, so a reader never sees half a file. A writer holds an exclusive flock on
+// the registry file from its read to the replacement, so writers in different
+// processes (or threads) never lose each other's values.
 #include <algorithm>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <map>
-#include <mutex>
+#include <new>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/windows.h"
 
@@ -19,9 +25,11 @@ namespace {
 using Values = std::map<std::string, std::string>;      // value name -> value
 using Registry = std::map<std::string, Values>;         // upper-cased key path -> values
 
-std::mutex registryLock;
-std::map<HKEY, std::string> openKeys;  // handle -> upper-cased key path
-HKEY nextHandle = 0x1000;
+// An open key: a heap block holding its upper-cased path. The handle is the
+// block's address; RegCloseKey frees it, after which the handle is dead.
+struct OpenKey {
+    std::string path;
+};
 
 std::string upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -54,15 +62,50 @@ Registry load() {
     return registry;
 }
 
+// Creates the folders of the file one by one.
+void makeFolders(const std::string &path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return;
+    for (std::size_t at = path.find('/', 1); at != std::string::npos && at <= slash;
+         at = path.find('/', at + 1))
+        mkdir(path.substr(0, at).c_str(), 0755);
+}
+
+// An exclusive lock on the registry file, held from a writer's read to the
+// replacement of the file. A writer that waited may find the file it locked
+// replaced meanwhile; it then locks the new one.
+class WriteLock {
+  public:
+    explicit WriteLock(const std::string &path) {
+        makeFolders(path);
+        for (;;) {
+            fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+            if (fd_ < 0) return;
+            int locked = flock(fd_, LOCK_EX);
+            while (locked != 0 && errno == EINTR) locked = flock(fd_, LOCK_EX);
+            struct stat mine, current;
+            if (locked == 0 && fstat(fd_, &mine) == 0 && stat(path.c_str(), &current) == 0 &&
+                mine.st_dev == current.st_dev && mine.st_ino == current.st_ino)
+                return;
+            close(fd_);
+            fd_ = -1;
+            if (locked != 0) return;
+        }
+    }
+    ~WriteLock() {
+        if (fd_ >= 0) close(fd_);  // releases the lock
+    }
+    WriteLock(const WriteLock &) = delete;
+    WriteLock &operator=(const WriteLock &) = delete;
+    bool held() const { return fd_ >= 0; }
+
+  private:
+    int fd_ = -1;
+};
+
+// Replaces the registry file; the caller holds the WriteLock.
 bool save(const Registry &registry) {
     const std::string path = registryFile();
-    const std::size_t slash = path.find_last_of('/');
-    if (slash != std::string::npos) {
-        // Create the folders of the file one by one.
-        for (std::size_t at = path.find('/', 1); at != std::string::npos && at <= slash;
-             at = path.find('/', at + 1))
-            mkdir(path.substr(0, at).c_str(), 0755);
-    }
     const std::string temporary = path + ".new";
     {
         std::ofstream out(temporary, std::ios::trunc);
@@ -82,27 +125,34 @@ std::string keyPath(HKEY root, const char *subKey) {
     return upper(std::string(rootName) + "\\" + (subKey != nullptr ? subKey : ""));
 }
 
+// A new open key for path; 0 when memory is short.
 HKEY remember(const std::string &path) {
-    const HKEY handle = nextHandle++;
-    openKeys[handle] = path;
-    return handle;
+    OpenKey *key = new (std::nothrow) OpenKey{path};
+    return reinterpret_cast<HKEY>(key);
+}
+
+// The open key behind a handle; null for a null handle and for the predefined
+// roots, which are no blocks.
+OpenKey *openKey(HKEY key) {
+    if (key == 0 || key == HKEY_LOCAL_MACHINE) return nullptr;
+    return reinterpret_cast<OpenKey *>(key);
 }
 
 }  // namespace
 
 LONG RegOpenKeyExA(HKEY root, const char *subKey, DWORD, REGSAM, HKEY *result) {
-    std::lock_guard guard(registryLock);
     const std::string path = keyPath(root, subKey);
     const Registry registry = load();
     if (registry.find(path) == registry.end()) return ERROR_FILE_NOT_FOUND;
     *result = remember(path);
-    return ERROR_SUCCESS;
+    return *result != 0 ? ERROR_SUCCESS : ERROR_OUTOFMEMORY;
 }
 
 LONG RegCreateKeyExA(HKEY root, const char *subKey, DWORD, char *, DWORD, REGSAM, void *,
                      HKEY *result, DWORD *disposition) {
-    std::lock_guard guard(registryLock);
     const std::string path = keyPath(root, subKey);
+    const WriteLock lock(registryFile());
+    if (!lock.held()) return ERROR_ACCESS_DENIED;
     Registry registry = load();
     const bool created = registry.find(path) == registry.end();
     if (created) {
@@ -111,15 +161,14 @@ LONG RegCreateKeyExA(HKEY root, const char *subKey, DWORD, char *, DWORD, REGSAM
     }
     if (disposition != nullptr) *disposition = created ? 1 : 2;  // new key, existing key
     *result = remember(path);
-    return ERROR_SUCCESS;
+    return *result != 0 ? ERROR_SUCCESS : ERROR_OUTOFMEMORY;
 }
 
 LONG RegQueryValueExA(HKEY key, const char *name, DWORD *, DWORD *type, BYTE *data, DWORD *size) {
-    std::lock_guard guard(registryLock);
-    const auto handle = openKeys.find(key);
-    if (handle == openKeys.end()) return ERROR_INVALID_HANDLE;
+    const OpenKey *open = openKey(key);
+    if (open == nullptr) return ERROR_INVALID_HANDLE;
     const Registry registry = load();
-    const auto section = registry.find(handle->second);
+    const auto section = registry.find(open->path);
     if (section == registry.end()) return ERROR_FILE_NOT_FOUND;
     const auto value = section->second.find(name != nullptr ? name : "");
     if (value == section->second.end()) return ERROR_FILE_NOT_FOUND;
@@ -135,16 +184,19 @@ LONG RegQueryValueExA(HKEY key, const char *name, DWORD *, DWORD *type, BYTE *da
 }
 
 LONG RegSetValueExA(HKEY key, const char *name, DWORD, DWORD type, const BYTE *data, DWORD size) {
-    std::lock_guard guard(registryLock);
-    const auto handle = openKeys.find(key);
-    if (handle == openKeys.end() || type != REG_SZ || data == nullptr) return ERROR_INVALID_HANDLE;
+    const OpenKey *open = openKey(key);
+    if (open == nullptr || type != REG_SZ || data == nullptr) return ERROR_INVALID_HANDLE;
+    const WriteLock lock(registryFile());
+    if (!lock.held()) return ERROR_ACCESS_DENIED;
     Registry registry = load();
     const char *text = reinterpret_cast<const char *>(data);
-    registry[handle->second][name != nullptr ? name : ""] = std::string(text, strnlen(text, size));
+    registry[open->path][name != nullptr ? name : ""] = std::string(text, strnlen(text, size));
     return save(registry) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 
 LONG RegCloseKey(HKEY key) {
-    std::lock_guard guard(registryLock);
-    return openKeys.erase(key) != 0 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    OpenKey *open = openKey(key);
+    if (open == nullptr) return ERROR_INVALID_HANDLE;
+    delete open;
+    return ERROR_SUCCESS;
 }

@@ -31,7 +31,8 @@ int MessageBoxA(HWND owner, const char *text, const char *caption, UINT type);
 // The registry is a text file: sections "[ROOT\key\path]" with "name=value"
 // lines of string values. It lies at $KAVLOR_REGISTRY when that is set, else
 // in the user's configuration folder ($XDG_CONFIG_HOME or ~/.config) as
-// kavlor/registry. Key paths compare without regard to case.
+// kavlor/registry. Key paths compare without regard to case. A handle that
+// RegOpenKeyExA or RegCreateKeyExA returns is valid until its RegCloseKey.
 
 constexpr HKEY HKEY_LOCAL_MACHINE = 2;
 constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
@@ -42,6 +43,7 @@ constexpr LONG ERROR_SUCCESS = 0;
 constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 constexpr LONG ERROR_ACCESS_DENIED = 5;
 constexpr LONG ERROR_INVALID_HANDLE = 6;
+constexpr LONG ERROR_OUTOFMEMORY = 14;
 constexpr LONG ERROR_MORE_DATA = 234;
 
 // Opens an existing key; ERROR_FILE_NOT_FOUND when the file or key is missing.

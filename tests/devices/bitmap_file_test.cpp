@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "devices/bitmap_file.h"
-#include "devices/colour_value.h"
 #include "devices/raster_pixels.h"
 #include "kernel/c_format.h"
 #include "tests/devices/raster_fixture.h"

@@ -6,10 +6,10 @@
 #include <random>
 #include <sys/stat.h>
 
-#include "devices/colour_value.h"
 #include "devices/file_inclusion.h"
 #include "devices/raster_pixels.h"
 #include "kavlor.h"
+#include "kernel/colour_value.h"
 #include "tests/devices/image_tools.h"
 #include "tests/support/plot_fixture.h"
 
@@ -210,8 +210,8 @@ TEST_F(FileInclusion, TextMetafileColoursAndFaults) {
         EXPECT_EQ(include(dir.file(c.file)), "");
         const RgbImage row = pixels(0, 100, 301, 1);
         const int entry = rec.colour.nrgbtab[c.colour];
-        EXPECT_EQ(explicitRgb(row.rgb[450], row.rgb[451], row.rgb[452]),
-                  explicitRgb(tableRed(entry), tableGreen(entry), tableBlue(entry)))
+        EXPECT_EQ(explicitColour(row.rgb[450], row.rgb[451], row.rgb[452]),
+                  explicitColour(tableRed(entry), tableGreen(entry), tableBlue(entry)))
             << c.file << (c.none ? " NONE" : "");
         close();
     }

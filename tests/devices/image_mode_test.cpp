@@ -5,12 +5,12 @@
 
 #include <vector>
 
-#include "devices/colour_value.h"
 #include "devices/driver_record.h"
 #include "devices/image_placement.h"
 #include "devices/memory_raster.h"
 #include "devices/raster_pixels.h"
 #include "kavlor.h"
+#include "kernel/colour_value.h"
 #include "tests/support/plot_fixture.h"
 
 namespace {
@@ -86,7 +86,7 @@ TEST_F(ImageMode, PixelsComeBackOnIndexAndRgbPages) {
     for (const char *device : {"PNG", "PPM"}) {
         GlobalRecord &rec = openSized(device, 40, 30);
         const int entry = rec.colour.nrgbtab[77];
-        const int rgb77 = explicitRgb(tableRed(entry), tableGreen(entry), tableBlue(entry));
+        const int rgb77 = explicitColour(tableRed(entry), tableGreen(entry), tableBlue(entry));
         int value = 0;
         EXPECT_EQ(warnings([&] {
                       imgini();
@@ -152,7 +152,7 @@ TEST_F(ImageMode, WritersCutAtTheEdgesOfThePicture) {
         wpxrow(red, 3, 3, 2);
         rpixel(4, 3, &value);
     });
-    EXPECT_EQ(value, explicitRgb(255, 0, 0));
+    EXPECT_EQ(value, explicitColour(255, 0, 0));
 }
 
 TEST_F(ImageMode, ReadersRefuseWhatDoesNotLieInside) {
@@ -191,7 +191,7 @@ TEST_F(ImageMode, PostScriptAndPdfDrawIntoAnImageOfTheirOwn) {
         int background;
     };
     for (const Case c :
-         {Case{"POST", explicitRgb(0, 0, 0)}, Case{"PDF", explicitRgb(255, 255, 255)}}) {
+         {Case{"POST", explicitColour(0, 0, 0)}, Case{"PDF", explicitColour(255, 255, 255)}}) {
         GlobalRecord &rec = open(c.device);
         int x, y, w, h;
         getwin(&x, &y, &w, &h);
@@ -210,13 +210,13 @@ TEST_F(ImageMode, PostScriptAndPdfDrawIntoAnImageOfTheirOwn) {
         EXPECT_EQ(warnings([&] { rpixel(40, 0, &value); }),
                   " <<<< Warning  58: Array is out of screen in rpixel!\n");
         captureStdout([&] {
-            wpixel(5, 6, explicitRgb(1, 2, 3));
+            wpixel(5, 6, explicitColour(1, 2, 3));
             rpixel(5, 6, &value);
             imgsiz(7, 7); // no effect on the window size of this image mode
             imgfin();
             getwin(&x, &y, &w, &h);
         });
-        EXPECT_EQ(value, explicitRgb(1, 2, 3));
+        EXPECT_EQ(value, explicitColour(1, 2, 3));
         EXPECT_EQ(std::make_pair(w, h), std::make_pair(853, 603)) << c.device;
         EXPECT_EQ(qqvptr(rec), nullptr) << "the image's raster is freed";
         // Without imgsiz the image has the window's size.

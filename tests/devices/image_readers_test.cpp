@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <random>
 
-#include "devices/colour_value.h"
 #include "devices/image_readers.h"
 #include "devices/raster_writers.h"
 #include "tests/devices/image_tools.h"

@@ -6,7 +6,7 @@
 #include <random>
 #include <set>
 
-#include "devices/colour_value.h"
+#include "kernel/colour_value.h"
 #include "tests/devices/raster_fixture.h"
 
 namespace {
@@ -241,7 +241,7 @@ TEST_F(RasterTest, ColoursOnIndexAndRgbPages) {
     // Index page: an explicit RGB value becomes the nearest colour number.
     GlobalRecord &rec = makeRaster(4, 1);
     qqvvlt(rec, 3, table.data());
-    qqvclr(rec, explicitRgb(10, 245, 5)); // entry 10 exactly
+    qqvclr(rec, explicitColour(10, 245, 5)); // entry 10 exactly
     EXPECT_EQ(driver().icolor, 10);
     qqvclr(rec, 256 + 7);
     EXPECT_EQ(driver().icolor, 7);
@@ -250,7 +250,7 @@ TEST_F(RasterTest, ColoursOnIndexAndRgbPages) {
     qqvclr(rec, -1);
     EXPECT_EQ(driver().icolor, 255);
     // A rectangle's colour does not become current.
-    qqvfll(rec, 0, 0, 0, 0, explicitRgb(21, 233, 10)); // nearest to entry 21 (off by one in green)
+    qqvfll(rec, 0, 0, 0, 0, explicitColour(21, 233, 10)); // nearest to entry 21 (off by one in green)
     qqvlin(rec, 1, 0, 1, 0);
     EXPECT_EQ(qqvptr(rec)[0], 21);
     EXPECT_EQ(qqvptr(rec)[1], 255);
@@ -260,7 +260,7 @@ TEST_F(RasterTest, ColoursOnIndexAndRgbPages) {
     qqvvlt(rgb, 3, table.data());
     qqvclr(rgb, 5);
     qqvlin(rgb, 0, 0, 0, 0);
-    qqvfll(rgb, 1, 0, 1, 0, explicitRgb(1, 2, 3));
+    qqvfll(rgb, 1, 0, 1, 0, explicitColour(1, 2, 3));
     const std::uint8_t *page = qqvptr(rgb);
     EXPECT_EQ(std::vector<int>(page, page + 6), (std::vector<int>{5, 250, 2, 1, 2, 3}));
 }
@@ -284,8 +284,8 @@ TEST_F(RasterTest, ColourTableKindsLoadTheirEntriesOnly) {
 
 TEST_F(RasterTest, EraseClearsAndFreedPagesIgnoreDrawing) {
     GlobalRecord &rec = makeRaster(3, 3, true, 2);
-    qqvclr(rec, explicitRgb(0, 0, 0));
-    qqvfll(rec, 0, 0, 2, 2, explicitRgb(1, 2, 3));
+    qqvclr(rec, explicitColour(0, 0, 0));
+    qqvfll(rec, 0, 0, 2, 2, explicitColour(1, 2, 3));
     qqvers(rec);
     EXPECT_TRUE(
         std::all_of(qqvptr(rec), qqvptr(rec) + 27, [](std::uint8_t b) { return b == 255; }));

@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "devices/pdf_writer.h"
+#include "kernel/colour_value.h"
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
 #include "tests/support/plot_fixture.h"

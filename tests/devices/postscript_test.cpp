@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "devices/postscript.h"
+#include "kernel/colour_value.h"
 #include "kernel/device_fonts.h"
 #include "kernel/dispatch.h"
 #include "kernel/output_file.h"

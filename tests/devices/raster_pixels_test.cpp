@@ -1,8 +1,8 @@
 // Pixel access on the memory raster: single pixels, rows and rectangles.
 #include <gtest/gtest.h>
 
-#include "devices/colour_value.h"
 #include "devices/raster_pixels.h"
+#include "kernel/colour_value.h"
 #include "tests/devices/raster_fixture.h"
 
 namespace {
@@ -18,12 +18,12 @@ TEST_F(RasterTest, SinglePixelsOnAnIndexPage) {
     GlobalRecord &rec = makeRaster(3, 2);
     qqvvlt(rec, 1, table.data());
     qqvwpx(rec, 2, 1, 300);                      // colour number modulo 256
-    qqvwpx(rec, 0, 0, explicitRgb(60, 195, 30)); // entry 60 exactly
+    qqvwpx(rec, 0, 0, explicitColour(60, 195, 30)); // entry 60 exactly
     for (const auto &[x, y] : {std::pair{-1, 0}, {3, 0}, {0, 2}, {0, -1}})
         qqvwpx(rec, x, y, 9);
     EXPECT_EQ(bytes(qqvptr(rec), 6), (Bytes{60, 0, 0, 0, 0, 44}));
     EXPECT_EQ(qqvrpx(rec, 2, 1, kPixelValuesIndex), 44);
-    EXPECT_EQ(qqvrpx(rec, 2, 1, kPixelValuesRgb), explicitRgb(44, 211, 22));
+    EXPECT_EQ(qqvrpx(rec, 2, 1, kPixelValuesRgb), explicitColour(44, 211, 22));
     EXPECT_EQ(qqvrpx(rec, 5, 5, kPixelValuesIndex), 0);
 }
 
@@ -32,11 +32,11 @@ TEST_F(RasterTest, SinglePixelsOnAnRgbPage) {
     GlobalRecord &rec = makeRaster(2, 1, true);
     qqvvlt(rec, 1, table.data());
     qqvwpx(rec, 0, 0, 100);
-    qqvwpx(rec, 1, 0, explicitRgb(61, 194, 31)); // nearest entry 61 = (61, 194, 30)
+    qqvwpx(rec, 1, 0, explicitColour(61, 194, 31)); // nearest entry 61 = (61, 194, 30)
     EXPECT_EQ(bytes(qqvptr(rec), 6), (Bytes{100, 155, 50, 61, 194, 31}));
     EXPECT_EQ(qqvrpx(rec, 0, 0, kPixelValuesIndex), 100);
     EXPECT_EQ(qqvrpx(rec, 1, 0, kPixelValuesIndex), 61);
-    EXPECT_EQ(qqvrpx(rec, 1, 0, kPixelValuesRgb), explicitRgb(61, 194, 31));
+    EXPECT_EQ(qqvrpx(rec, 1, 0, kPixelValuesRgb), explicitColour(61, 194, 31));
 }
 
 TEST_F(RasterTest, RowsAreWrittenInsideThePageOnly) {
@@ -61,7 +61,7 @@ TEST_F(RasterTest, RectanglesAreReadInEitherForm) {
     GlobalRecord &rec = makeRaster(3, 2, true);
     qqvvlt(rec, 1, table.data());
     qqvfll(rec, 0, 0, 2, 1, 9);
-    qqvwpx(rec, 1, 1, explicitRgb(1, 2, 3));
+    qqvwpx(rec, 1, 1, explicitColour(1, 2, 3));
     std::uint8_t numbers[6];
     qqvrdr(rec, numbers, 1, 0, 2, 2, kPixelValuesIndex);
     EXPECT_EQ(bytes(numbers, 4), (Bytes{9, 9, 6, 9})); // (1, 2, 3) is nearest to entry 6

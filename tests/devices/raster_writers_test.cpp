@@ -9,7 +9,6 @@
 #include <random>
 #include <set>
 
-#include "devices/colour_value.h"
 #include "devices/raster_writers.h"
 #include "tests/devices/image_tools.h"
 #include "tests/devices/raster_fixture.h"

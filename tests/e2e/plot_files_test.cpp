@@ -213,6 +213,60 @@ TEST(PlotFiles, JavaAppletSourceCompiles) {
     EXPECT_EQ(system(command.c_str()), 0);
 }
 
+// A program that plots in the format argv[1] into the file argv[2] with its
+// file size limited to argv[3] bytes (0: no limit). A write past the limit
+// fails as it would on a full disk; the standard output stays far below it.
+const char *kLimitedPlot = R"(#include <kavlor.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+int main(int argc, char **argv) {
+    (void)argc;
+    const long limit = atol(argv[3]);
+    if (limit > 0) {
+        struct rlimit r = {(rlim_t)limit, (rlim_t)limit};
+        signal(SIGXFSZ, SIG_IGN);
+        if (setrlimit(RLIMIT_FSIZE, &r) != 0) return 2;
+    }
+    metafl(argv[1]);
+    setfil(argv[2]);
+    kavini();
+    for (int i = 0; i < 400; ++i) line(i * 7, (i * 37) % 2000, 2800 - i * 5, (i * 53) % 2000);
+    kavfin();
+    return 0;
+}
+)";
+
+TEST(PlotFiles, AFileThatCannotBeWrittenWholeIsAFileError) {
+    const TempDir build;
+    const std::string exe = compileC(kLimitedPlot, build.path());
+    const char *warning = " <<<< Warning  36: File error in kavfin!\n";
+    struct Case {
+        const char *keyword;
+        const char *file;
+    };
+    const Case cases[] = {
+        {"PS", "plot.ps"},    {"PDF", "plot.pdf"}, {"SVG", "plot.svg"},
+        {"GKSL", "plot.met"}, {"CGM", "plot.cgm"},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        ProgramRun run = runProgram(exe, dir.path(), {{}, {c.keyword, c.file, "0"}, ""});
+        EXPECT_EQ(run.status, 0) << c.keyword;
+        const std::size_t size = readFile(dir.file(c.file)).size();
+        ASSERT_GT(size, 4096u) << c.keyword;
+        EXPECT_EQ(run.out.find(" <<<< Warning"), std::string::npos) << c.keyword << "\n" << run.out;
+
+        TempDir full;
+        run = runProgram(exe, full.path(), {{}, {c.keyword, c.file, "4096"}, ""});
+        EXPECT_EQ(run.status, 0) << c.keyword;
+        EXPECT_EQ(readFile(full.file(c.file)).size(), 4096u) << c.keyword;
+        // The warning comes before the protocol, which counts it.
+        EXPECT_EQ(run.out.find(warning), 0u) << c.keyword << "\n" << run.out;
+        EXPECT_NE(run.out.find("Warnings: 1 "), std::string::npos) << c.keyword << "\n" << run.out;
+    }
+}
+
 TEST(PlotFiles, WarningsAreCountedInTheProtocol) {
     TempDir dir;
     ProgramRun run = runC(program("kavini(); setclr(-1); color(\"PINK\"); kavfin();"), dir.path());

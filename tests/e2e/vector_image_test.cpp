@@ -88,4 +88,49 @@ TEST_F(VectorImage, PostScriptImageLiesInTheBox) {
                true);
 }
 
+// An image whose row cannot be had at imgfin: the address space may grow by
+// only 16 MB after imgini, and a row of the 20000000 x 1 image takes 60 MB.
+constexpr const char *kStarvedProgram = R"(
+#include <kavlor.h>
+#include <stdio.h>
+#include <sys/resource.h>
+int main(int argc, char **argv) {
+    long pages = 0;
+    FILE *statm;
+    struct rlimit r;
+    (void)argc;
+    metafl(argv[1]);
+    setfil(argv[2]);
+    kavini();
+    imgsiz(20000000, 1);
+    imgmod("RGB");
+    imgini();
+    statm = fopen("/proc/self/statm", "r");
+    if (statm == NULL || fscanf(statm, "%ld", &pages) != 1) return 2;
+    fclose(statm);
+    r.rlim_cur = r.rlim_max = (rlim_t)pages * 4096 + (16 << 20);
+    if (setrlimit(RLIMIT_AS, &r) != 0) return 3;
+    imgfin();
+    kavfin();
+    return 0;
+}
+)";
+
+TEST_F(VectorImage, NoMemoryForTheImageIsAWarningAndTheFileStaysWhole) {
+    if (testCFlags().find("sanitize") != std::string::npos)
+        GTEST_SKIP() << "a sanitizer's shadow memory does not fit an address-space limit";
+    for (const char *device : {"PS", "PDF"}) {
+        const std::string file = std::string("image.") + (device[1] == 'S' ? "ps" : "pdf");
+        const ProgramRun run = runC(kStarvedProgram, dir.path(), {.args = {device, file}});
+        EXPECT_EQ(run.status, 0) << device << "\n" << run.err;
+        EXPECT_EQ(run.out.find(" <<<< Warning  53: Not enough memory in imgfin!\n"), 0u)
+            << device << "\n" << run.out;
+    }
+    const CommandRun pdf = runCommand("qpdf --check '" + dir.file("image.pdf") + "'");
+    EXPECT_EQ(pdf.status, 0) << pdf.out;
+    const CommandRun ps = runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=nullpage '" +
+                                     dir.file("image.ps") + "'");
+    EXPECT_EQ(ps.status, 0) << ps.out;
+}
+
 }  // namespace

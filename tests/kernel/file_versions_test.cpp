@@ -2,9 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "kavlor.h"
 #include "kernel/file_versions.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
+#include "tests/support/capture.h"
 #include "tests/support/fresh_record.h"
 #include "tests/support/temp_dir.h"
 
@@ -15,10 +17,11 @@ class FileVersions : public FreshRecord {
     TempDir dir;
     ScopedCwd cwd{dir.path()};
 
-    std::string versioned(const std::string &name) {
+    std::string versioned(const std::string &name, bool *fits = nullptr) {
         char buffer[257];
         snprintf(buffer, sizeof buffer, "%s", name.c_str());
-        gfilnn(currentRecord(), buffer, sizeof buffer);
+        const bool named = gfilnn(currentRecord(), buffer, sizeof buffer);
+        if (fits != nullptr) *fits = named;
         return buffer;
     }
     void touch(const std::string &name) { writeFile(dir.file(name), "x"); }
@@ -63,6 +66,55 @@ TEST_F(FileVersions, AnUnreadableFileStillCountsAsExisting) {
     // A link to nowhere is a name in use too: writing through it would create its target.
     symlink("nowhere.met", dir.file("dangling.met").c_str());
     EXPECT_EQ(versioned("dangling.met"), "dangli_1.met");
+}
+
+// "dddd/p.met" of the given length, whose folder exists.
+std::string nameOfLength(const TempDir &dir, std::size_t length) {
+    const std::string folder(length - 6, 'd');
+    mkdir(dir.file(folder).c_str(), 0755);
+    return folder + "/p.met";
+}
+
+TEST_F(FileVersions, ANameWithNoRoomForAVersionIsRefused) {
+    // "p_1.met" is two characters longer than "p.met": 254 characters still
+    // leave room in the 256 of the name field, 255 do not.
+    const std::string fits = nameOfLength(dir, 254), tooLong = nameOfLength(dir, 255);
+    touch(fits);
+    touch(tooLong);
+    bool named = false;
+    EXPECT_EQ(versioned(fits, &named), fits.substr(0, 249) + "p_1.met");
+    EXPECT_TRUE(named);
+    EXPECT_EQ(versioned(tooLong, &named), tooLong);
+    EXPECT_FALSE(named);
+
+    // Each routine that names a file gives warning 37, opens nothing and
+    // leaves the existing file as it was; the plot goes on.
+    struct Case {
+        const char *device;
+        void (*write)(const char *name);  // after kavini; null: the plot file has the name
+        const char *routine;
+    };
+    const Case cases[] = {
+        {"GKSL", nullptr, "kavini"},
+        {"PDF", nullptr, "kavini"},
+        {"PNG", [](const char *name) { vltfil(name, "SAVE"); }, "VLTFIL"},
+        {"PNG", [](const char *name) { rpng(name); }, "rpng"},
+    };
+    for (const Case &c : cases) {
+        const std::string out = captureStdout([&] {
+            metafl(c.device);
+            setfil(c.write == nullptr ? tooLong.c_str() : "plot.png");
+            kavini();
+            if (c.write != nullptr) c.write(tooLong.c_str());
+            line(0, 0, 100, 100);
+            kavfin();
+        });
+        const std::string warning =
+            std::string(" <<<< Warning  37: Incorrect filename in ") + c.routine + "!\n";
+        EXPECT_EQ(out.find(warning), 0u) << c.routine << "\n" << out;
+        EXPECT_EQ(out.find(" <<<< Warning", warning.size()), std::string::npos) << out;
+        EXPECT_EQ(readFile(dir.file(tooLong)), "x") << c.routine;
+    }
 }
 
 TEST_F(FileVersions, DeleteModeRemovesTheOldFile) {

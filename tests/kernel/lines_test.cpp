@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "kernel/polyline.h"
 #include "tests/support/hpgl_raster.h"
@@ -79,6 +80,42 @@ TEST_F(Lines, TheDashPatternCarriesFromLineToLine) {
     };
     const std::vector<PenOp> ops = closeHpgl();
     EXPECT_EQ(ops, expected) << describe(ops);
+}
+
+// At lengths where the pattern's elements fall below the float spacing, a
+// period of the walk no longer shortens the rest: such a line still ends, its
+// dashes where it can show keep the pattern, and the next line goes on in step.
+// With a base transformation the part that can show is found behind it.
+TEST_F(Lines, ADashedLineTooLongForFloatStepsEnds) {
+    std::vector<PenOp> expected;
+    for (int x = 1000; x < 1050; x += 5) {
+        expected.push_back({false, float(x), 150});
+        expected.push_back({true, float(x + 2), 150});
+    }
+    expected.push_back({false, 1050, 150});
+    expected.push_back({true, 1050, 150});
+    for (int x : {1000, 1005}) {
+        expected.push_back({false, float(x), 170});
+        expected.push_back({true, float(x + 2), 170});
+    }
+    expected.push_back({false, 1009, 170});  // the line ends in a gap
+
+    for (const int shift : {0, 512}) {  // both ends stay exact floats
+        openHpgl();
+        const int pattern[2] = {2, 3};
+        alarm(30);  // a walk that never ends kills the test instead of hanging the run
+        captureStdout([&] {
+            clpwin(1000, 100, 51, 101);  // x 1000..1050, y 100..200
+            if (shift != 0) trfshf(shift, 0);
+            myline(pattern, 2);
+            // 2e8 long, 4e7 whole periods
+            line(-100000000 - shift, 150, 100000000 - shift, 150);
+            line(1000 - shift, 170, 1009 - shift, 170);
+        });
+        alarm(0);
+        const std::vector<PenOp> ops = closeHpgl();
+        EXPECT_EQ(ops, expected) << "shift " << shift << ": " << describe(ops);
+    }
 }
 
 TEST_F(Lines, UserPatternsAndBadPatterns) {

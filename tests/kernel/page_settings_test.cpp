@@ -38,6 +38,16 @@ TEST_F(PageSettings, PageSizeUnitsAndPlotUnits) {
     close();
 }
 
+TEST_F(PageSettings, PagesOfMoreThanTwoTo30Units) {
+    captureStdout([] { page(1200000001, 2100); });
+    GlobalRecord &rec = open();
+    EXPECT_EQ(rec.page.nxpage, 1200000000);
+    EXPECT_EQ(rec.page.naxslen0[0], 800000000);  // two thirds of the 1200000001 units
+    EXPECT_EQ(rec.page.naxspos0[0], 200000000);
+    EXPECT_EQ(rec.page.naxslen0[1], 1400);
+    close();
+}
+
 TEST_F(PageSettings, InchPlotUnits) {
     captureStdout([] { units("INCH"); });
     GlobalRecord &rec = open();

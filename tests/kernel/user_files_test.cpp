@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "kernel/install_dir.h"
@@ -71,6 +73,24 @@ TEST_F(UserFiles, ColourTablesAreSavedAndLoaded) {
     EXPECT_EQ(rec.colour.nrgbtab[7], entry7);  // entries the file lacks stay
     EXPECT_EQ(captureStdout([] { vltfil("missing.txt", "LOAD"); }),
               " <<<< Warning  36: File error in VLTFIL!\n");
+    close();
+}
+
+TEST_F(UserFiles, AColourTableThatCannotBeWrittenWholeIsAFileError) {
+    GlobalRecord &rec = open();
+    // Files of this process may not grow past 1000 bytes, as on a full disk.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 1000;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const std::string out = captureStdout([] { vltfil("table.txt", "SAVE"); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(out, " <<<< Warning  36: File error in VLTFIL!\n");
+    EXPECT_EQ(readFile(dir.file("table.txt")).size(), 1000u);
+    EXPECT_EQ(rec.colour.ivltfil, 0);  // the cut file is not passed to a driver
     close();
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/windows.h"
 #include "tests/support/temp_dir.h"
@@ -48,8 +51,53 @@ TEST_F(Registry, ValuesWrittenByOneAreReadByAnother) {
     DWORD size = sizeof small;
     EXPECT_EQ(RegQueryValueExA(reader, "Path", nullptr, nullptr, small, &size), ERROR_MORE_DATA);
     EXPECT_EQ(size, sizeof path);
-    RegCloseKey(reader);
-    EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
+    // Handles no open returned: none, and the predefined root.
+    EXPECT_EQ(RegCloseKey(0), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(query(HKEY_LOCAL_MACHINE, "Path", &status), "");
+    EXPECT_EQ(status, ERROR_INVALID_HANDLE);
+}
+
+// Writers in different processes: each sets values of its own in the same key
+// at the same time, and none is lost.
+TEST_F(Registry, WritersInDifferentProcessesLoseNoValue) {
+    constexpr int kWriters = 4, kValues = 25;
+    pid_t children[kWriters];
+    for (int w = 0; w < kWriters; ++w) {
+        children[w] = fork();
+        ASSERT_GE(children[w], 0);
+        if (children[w] != 0) continue;
+        int failures = 0;
+        for (int i = 0; i < kValues; ++i) {
+            HKEY key = 0;
+            if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kavlor", 0, nullptr, 0,
+                                KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+                ++failures;
+                continue;
+            }
+            const std::string name = "V" + std::to_string(w) + "_" + std::to_string(i);
+            if (RegSetValueExA(key, name.c_str(), 0, REG_SZ,
+                               reinterpret_cast<const BYTE *>(name.c_str()),
+                               DWORD(name.size() + 1)) != ERROR_SUCCESS)
+                ++failures;
+            RegCloseKey(key);
+        }
+        _exit(failures == 0 ? 0 : 1);
+    }
+    for (const pid_t child : children) {
+        int status = -1;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    HKEY key = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kavlor", 0, KEY_QUERY_VALUE, &key),
+              ERROR_SUCCESS);
+    for (int w = 0; w < kWriters; ++w)
+        for (int i = 0; i < kValues; ++i) {
+            const std::string name = "V" + std::to_string(w) + "_" + std::to_string(i);
+            EXPECT_EQ(query(key, name.c_str()), name);
+        }
+    RegCloseKey(key);
 }
 
 }  // namespace

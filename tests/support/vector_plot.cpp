@@ -5,6 +5,7 @@
 #include "devices/postscript.h"
 #include "devices/svg.h"
 #include "kavlor.h"
+#include "kernel/colour_value.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
