@@ -30,7 +30,7 @@ struct LabelAxis {
 
 bool selectAxis(const GlobalRecord &rec, const char *cax, LabelAxis &chosen) {
     char key[5] = {};
-    for (int i = 0; i < 4 && cax[i] != '\0'; ++i)
+    for (int i = 0; i < 4 && cax != nullptr && cax[i] != '\0'; ++i)
         key[i] = upperAscii(cax[i]);
     if (std::strcmp(key, "XTOP") == 0) {
         chosen = {1, 1, true};
@@ -149,5 +149,5 @@ extern "C" void addlab(const char *cstr, float v, int itic, const char *cax) {
         return;
     }
     LabelAxis axis;
-    if (selectAxis(*rec, cax, axis)) drawLabel(*rec, cstr, v, itic, axis);
+    if (selectAxis(*rec, cax, axis)) drawLabel(*rec, cstr != nullptr ? cstr : "", v, itic, axis);
 }
