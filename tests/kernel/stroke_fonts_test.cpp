@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iconv.h>
 #include <string>
 #include <vector>
 
@@ -312,73 +311,9 @@ TEST(StrokeFonts, BrokenRecordsAreNeverRead) {
     EXPECT_FALSE(GlyphRecordReader(a, 1).valid());
 }
 
-// The text engine's conversion tables from ISO 8859-1, -2 and -3 to the stroke
-// codes; each stroke code must hold the letter that the ISO code stands for.
-const std::pair<int, int> kIso1[] = {
-    {161, 185}, {191, 186}, {192, 158}, {193, 148}, {194, 168}, {195, 178}, {196, 127}, {197, 134},
-    {198, 136}, {199, 142}, {200, 159}, {201, 149}, {202, 169}, {203, 144}, {204, 160}, {205, 150},
-    {206, 170}, {207, 145}, {208, 187}, {209, 140}, {210, 161}, {211, 151}, {212, 171}, {213, 180},
-    {214, 128}, {216, 135}, {217, 162}, {218, 152}, {219, 172}, {220, 129}, {221, 182}, {222, 189},
-    {223, 133}, {224, 163}, {225, 153}, {226, 173}, {227, 179}, {228, 130}, {229, 137}, {230, 139},
-    {231, 143}, {232, 164}, {233, 154}, {234, 174}, {235, 146}, {236, 165}, {237, 155}, {238, 175},
-    {239, 147}, {240, 188}, {241, 141}, {242, 166}, {243, 156}, {244, 176}, {245, 181}, {246, 131},
-    {248, 138}, {249, 167}, {250, 157}, {251, 177}, {252, 132}, {253, 183}, {254, 190}, {255, 184}};
-const std::pair<int, int> kIso2[] = {
-    {161, 191}, {163, 192}, {165, 193}, {166, 194}, {169, 195}, {170, 196}, {171, 197}, {172, 198},
-    {174, 199}, {175, 200}, {177, 201}, {179, 202}, {181, 203}, {182, 204}, {185, 205}, {186, 206},
-    {187, 207}, {188, 208}, {190, 209}, {191, 210}, {192, 211}, {193, 148}, {194, 168}, {195, 212},
-    {196, 127}, {197, 213}, {198, 214}, {199, 142}, {200, 215}, {201, 149}, {202, 216}, {203, 144},
-    {204, 217}, {205, 150}, {206, 170}, {207, 218}, {208, 187}, {209, 219}, {210, 220}, {211, 151},
-    {212, 171}, {213, 221}, {214, 128}, {216, 222}, {217, 223}, {218, 152}, {219, 224}, {220, 129},
-    {221, 182}, {222, 225}, {223, 133}, {224, 226}, {225, 153}, {226, 173}, {227, 227}, {228, 130},
-    {229, 228}, {230, 229}, {231, 143}, {232, 230}, {233, 154}, {234, 231}, {235, 146}, {236, 232},
-    {237, 155}, {238, 175}, {239, 233}, {240, 188}, {241, 234}, {242, 235}, {243, 156}, {244, 176},
-    {245, 236}, {246, 131}, {248, 237}, {249, 238}, {250, 157}, {251, 239}, {252, 132}, {253, 183},
-    {254, 240}};
-const std::pair<int, int> kIso3[] = {
-    {161, 249}, {166, 247}, {169, 242}, {170, 196}, {171, 241}, {172, 251}, {175, 200}, {177, 250},
-    {182, 248}, {185, 244}, {186, 206}, {187, 243}, {188, 252}, {191, 210}, {192, 158}, {193, 148},
-    {194, 168}, {196, 127}, {197, 257}, {198, 255}, {199, 142}, {200, 159}, {201, 149}, {202, 169},
-    {203, 144}, {204, 160}, {205, 150}, {206, 170}, {207, 145}, {209, 140}, {210, 161}, {211, 151},
-    {212, 171}, {213, 245}, {214, 128}, {216, 259}, {217, 162}, {218, 152}, {219, 172}, {220, 129},
-    {221, 253}, {222, 261}, {223, 133}, {224, 163}, {225, 153}, {226, 173}, {228, 130}, {229, 258},
-    {230, 256}, {231, 143}, {232, 164}, {233, 154}, {234, 174}, {235, 146}, {236, 165}, {237, 155},
-    {238, 175}, {239, 147}, {241, 141}, {242, 166}, {243, 156}, {244, 176}, {245, 246}, {246, 131},
-    {248, 260}, {249, 167}, {250, 157}, {251, 177}, {252, 132}, {253, 254}, {254, 262}};
-
-// Unicode code point of one byte in an ISO 8859 charset, by the C library.
-int decodeIso(const char *charset, int byte) {
-    iconv_t cd = iconv_open("UTF-32LE", charset);
-    if (cd == iconv_t(-1)) return -1;
-    char in[1] = {char(byte)};
-    unsigned char out[4] = {0, 0, 0, 0};
-    char *pin = in, *pout = reinterpret_cast<char *>(out);
-    size_t nin = 1, nout = 4;
-    const size_t r = iconv(cd, &pin, &nin, &pout, &nout);
-    iconv_close(cd);
-    if (r == size_t(-1)) return -1;
-    return out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24;
-}
-
-TEST(StrokeFonts, EachCodeHoldsTheLetterOfTheIsoCodesThatMapToIt) {
-    struct Table {
-        const char *charset;
-        const std::pair<int, int> *pairs;
-        size_t n;
-    };
-    const Table tables[] = {{"ISO-8859-1", kIso1, std::size(kIso1)},
-                            {"ISO-8859-2", kIso2, std::size(kIso2)},
-                            {"ISO-8859-3", kIso3, std::size(kIso3)}};
-    for (const Table &t : tables)
-        for (size_t i = 0; i < t.n; ++i) {
-            auto [iso, code] = t.pairs[i];
-            int expected = decodeIso(t.charset, iso);
-            ASSERT_GT(expected, 0) << t.charset << " " << iso;
-            // D and d with stroke share the codes of Eth and eth.
-            if (expected == 0x110) expected = 0xD0;
-            if (expected == 0x111) expected = 0xF0;
-            EXPECT_EQ(strokeCodeUnicode(code), expected) << t.charset << " " << iso << " -> " << code;
-        }
+// Every ISO code's stroke code holding its letter is checked with the text
+// engine's conversions (fonts_test.cpp); here the codes around them.
+TEST(StrokeFonts, CodesOutsideTheAccentedLetters) {
     for (int code = 32; code <= 126; ++code) EXPECT_EQ(strokeCodeUnicode(code), code);
     EXPECT_EQ(strokeCodeUnicode(133), 0xDF);
     EXPECT_EQ(strokeCodeUnicode(31), 0);
