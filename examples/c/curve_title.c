@@ -3,8 +3,8 @@
  * command line: PDF, SVG or PNG). */
 #include <kavlor.h>
 #include <math.h>
-#include <stdio.h>
-#include <string.h>
+
+#include "example_page.h"
 
 #define N 181
 
@@ -16,16 +16,7 @@ static void plot(const char *device, const char *file) {
         s[i] = sinf(x[i] * 3.1415927f / 180.0f);
         c[i] = cosf(x[i] * 3.1415927f / 180.0f);
     }
-    metafl(device);
-    setfil(file);
-    filmod("DELE");
-    kavini();
-    if (strcmp(device, "PNG") == 0) {
-        revscr(); /* black on white, as on paper */
-        complx();
-    } else {
-        psfont("Helvetica");
-    }
+    open_page(device, file);
     name("Angle in degrees", "X");
     name("Value", "Y");
     titlin("Sine and cosine", 1);
@@ -41,11 +32,4 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) {
-    static const char *formats[3][2] = {
-        {"PDF", "curve_title.pdf"}, {"SVG", "curve_title.svg"}, {"PNG", "curve_title.png"}};
-    int i;
-    for (i = 0; i < 3; i++)
-        if (argc < 2 || strcmp(argv[1], formats[i][0]) == 0) plot(formats[i][0], formats[i][1]);
-    return 0;
-}
+int main(int argc, char **argv) { return plot_formats(argc, argv, "curve_title", plot); }

@@ -3,7 +3,8 @@
  * named on the command line: PDF, SVG or PNG). */
 #include <kavlor.h>
 #include <math.h>
-#include <string.h>
+
+#include "example_page.h"
 
 #define DAYS 365
 
@@ -15,16 +16,7 @@ static void plot(const char *device, const char *file) {
         t[i] = 9.0f - 9.5f * cosf(2.0f * 3.1415927f * ((float)i - 15.0f) / 365.0f) +
                2.5f * sinf(0.9f * (float)i) * sinf(0.13f * (float)i);
     }
-    metafl(device);
-    setfil(file);
-    filmod("DELE");
-    kavini();
-    if (strcmp(device, "PNG") == 0) {
-        revscr();
-        complx();
-    } else {
-        psfont("Helvetica");
-    }
+    open_page(device, file);
     basdat(1, 1, 2023); /* day 0 */
     labels("DATE", "X");
     labmod("STEP", "MONT", "X");
@@ -44,11 +36,4 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) {
-    static const char *formats[3][2] = {
-        {"PDF", "date_axis.pdf"}, {"SVG", "date_axis.svg"}, {"PNG", "date_axis.png"}};
-    int i;
-    for (i = 0; i < 3; i++)
-        if (argc < 2 || strcmp(argv[1], formats[i][0]) == 0) plot(formats[i][0], formats[i][1]);
-    return 0;
-}
+int main(int argc, char **argv) { return plot_formats(argc, argv, "date_axis", plot); }

@@ -4,7 +4,8 @@
  * command line: PDF, SVG or PNG). */
 #include <kavlor.h>
 #include <math.h>
-#include <string.h>
+
+#include "example_page.h"
 
 #define N 61
 
@@ -17,16 +18,7 @@ static void plot(const char *device, const char *file) {
         f[i] = 1000.0f * r;
         gain[i] = 1.0f / sqrtf((1.0f - r * r) * (1.0f - r * r) + 0.5f * r * r);
     }
-    metafl(device);
-    setfil(file);
-    filmod("DELE");
-    kavini();
-    if (strcmp(device, "PNG") == 0) {
-        revscr();
-        complx();
-    } else {
-        psfont("Helvetica");
-    }
+    open_page(device, file);
     scale("LOG", "XY");
     labels("LOG", "XY");
     setscl(f, N, "X");
@@ -45,11 +37,4 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) {
-    static const char *formats[3][2] = {
-        {"PDF", "log_axis.pdf"}, {"SVG", "log_axis.svg"}, {"PNG", "log_axis.png"}};
-    int i;
-    for (i = 0; i < 3; i++)
-        if (argc < 2 || strcmp(argv[1], formats[i][0]) == 0) plot(formats[i][0], formats[i][1]);
-    return 0;
-}
+int main(int argc, char **argv) { return plot_formats(argc, argv, "log_axis", plot); }

@@ -2,7 +2,8 @@
  * a fitted line without, bars and steps, written as markers.pdf, .svg and
  * .png (or only the format named on the command line: PDF, SVG or PNG). */
 #include <kavlor.h>
-#include <string.h>
+
+#include "example_page.h"
 
 #define N 10
 
@@ -16,16 +17,7 @@ static void plot(const char *device, const char *file) {
         for (k = 0; k < 3; k++)
             y[k][i] = fit[i] + 2.5f * (float)k + 0.4f * (float)(((i * 7 + k * 3) % 5) - 2);
     }
-    metafl(device);
-    setfil(file);
-    filmod("DELE");
-    kavini();
-    if (strcmp(device, "PNG") == 0) {
-        revscr();
-        complx();
-    } else {
-        psfont("Helvetica");
-    }
+    open_page(device, file);
     name("Sample", "X");
     name("Signal", "Y");
     titlin("Three series with markers, a fit and steps", 2);
@@ -57,11 +49,4 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) {
-    static const char *formats[3][2] = {
-        {"PDF", "markers.pdf"}, {"SVG", "markers.svg"}, {"PNG", "markers.png"}};
-    int i;
-    for (i = 0; i < 3; i++)
-        if (argc < 2 || strcmp(argv[1], formats[i][0]) == 0) plot(formats[i][0], formats[i][1]);
-    return 0;
-}
+int main(int argc, char **argv) { return plot_formats(argc, argv, "markers", plot); }
