@@ -27,39 +27,9 @@ void drawClipped(GlobalRecord &rec, bool move, float x1, float y1, float x2, flo
 
 void clipToRectangle(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
     const int *w = rec.clip.nclpwin;
-    bool move = false;
-    for (int repeat = 0; repeat < kMaxEdgeMoves; ++repeat) {
-        int cx1, cy1, cx2, cy2;
-        const int n1 = chkval(x1, y1, cx1, cy1, w[0], w[1], w[2], w[3]);
-        const int n2 = chkval(x2, y2, cx2, cy2, w[0], w[1], w[2], w[3]);
-        if (n1 == 0 && n2 == 0) {
-            drawClipped(rec, move, x1, y1, x2, y2);
-            return;
-        }
-        if ((cx1 == cx2 && cx1 != 2) || (cy1 == cy2 && cy1 != 2)) return;  // invisible
-        // Move the second end when the first is inside, else the first.
-        const bool moveFirst = n1 != 0;
-        if (moveFirst) move = true;
-        float &x = moveFirst ? x1 : x2;
-        float &y = moveFirst ? y1 : y2;
-        const int cx = moveFirst ? cx1 : cx2;
-        const int cy = moveFirst ? cy1 : cy2;
-        const float ox = moveFirst ? x2 : x1;
-        const float oy = moveFirst ? y2 : y1;
-        if (cx == 1) {
-            y = ycut(x, y, ox, oy, float(w[0]));
-            x = float(w[0]);
-        } else if (cx == 3) {
-            y = ycut(x, y, ox, oy, float(w[2]));
-            x = float(w[2]);
-        } else if (cy == 1) {
-            x = xcut(x, y, ox, oy, float(w[1]));
-            y = float(w[1]);
-        } else {
-            x = xcut(x, y, ox, oy, float(w[3]));
-            y = float(w[3]);
-        }
-    }
+    bool moved1 = false, moved2 = false;
+    if (cutToWindow(x1, y1, x2, y2, w[0], w[1], w[2], w[3], moved1, moved2))
+        drawClipped(rec, moved1, x1, y1, x2, y2);
 }
 
 void clipToCircle(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
@@ -108,6 +78,41 @@ void clipToCircle(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
 }
 
 }  // namespace
+
+bool cutToWindow(float &xa, float &ya, float &xb, float &yb, int x1, int y1, int x2, int y2,
+                 bool &moved1, bool &moved2) {
+    moved1 = moved2 = false;
+    for (int repeat = 0; repeat < kMaxEdgeMoves; ++repeat) {
+        int cx1, cy1, cx2, cy2;
+        const int n1 = chkval(xa, ya, cx1, cy1, x1, y1, x2, y2);
+        const int n2 = chkval(xb, yb, cx2, cy2, x1, y1, x2, y2);
+        if (n1 == 0 && n2 == 0) return true;
+        if ((cx1 == cx2 && cx1 != 2) || (cy1 == cy2 && cy1 != 2)) return false;  // misses it
+        // Move the first end when it is outside, else the second.
+        const bool first = n1 != 0;
+        (first ? moved1 : moved2) = true;
+        float &x = first ? xa : xb;
+        float &y = first ? ya : yb;
+        const int cx = first ? cx1 : cx2;
+        const int cy = first ? cy1 : cy2;
+        const float ox = first ? xb : xa;
+        const float oy = first ? yb : ya;
+        if (cx == 1) {
+            y = ycut(x, y, ox, oy, float(x1));
+            x = float(x1);
+        } else if (cx == 3) {
+            y = ycut(x, y, ox, oy, float(x2));
+            x = float(x2);
+        } else if (cy == 1) {
+            x = xcut(x, y, ox, oy, float(y1));
+            y = float(y1);
+        } else {
+            x = xcut(x, y, ox, oy, float(y2));
+            y = float(y2);
+        }
+    }
+    return false;
+}
 
 int jqqclp(const GlobalRecord &rec, float x, float y) {
     const ClipState &clip = rec.clip;

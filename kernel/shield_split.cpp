@@ -67,44 +67,15 @@ int qqbl02(float x1, float y1, float x2, float y2, int rx1, int ry1, int rx2, in
            float ys[2], int &count) {
     count = 0;
     bool moved1 = false, moved2 = false;
-    for (int repeat = 0; repeat < 8; ++repeat) {
-        int cx1, cy1, cx2, cy2;
-        const int n1 = chkval(x1, y1, cx1, cy1, rx1, ry1, rx2, ry2);
-        const int n2 = chkval(x2, y2, cx2, cy2, rx1, ry1, rx2, ry2);
-        if (n1 == 0 && n2 == 0) {
-            if (repeat == 0) return kBothInside;
-            if (moved1) {
-                xs[count] = x1;
-                ys[count++] = y1;
-            }
-            if (moved2) {
-                xs[count] = x2;
-                ys[count++] = y2;
-            }
-            return 0;
-        }
-        if ((cx1 == cx2 && cx1 != 2) || (cy1 == cy2 && cy1 != 2)) return 0;  // misses it
-        const bool first = n1 != 0;
-        (first ? moved1 : moved2) = true;
-        float &x = first ? x1 : x2;
-        float &y = first ? y1 : y2;
-        const int cx = first ? cx1 : cx2;
-        const int cy = first ? cy1 : cy2;
-        const float ox = first ? x2 : x1;
-        const float oy = first ? y2 : y1;
-        if (cx == 1) {
-            y = ycut(x, y, ox, oy, float(rx1));
-            x = float(rx1);
-        } else if (cx == 3) {
-            y = ycut(x, y, ox, oy, float(rx2));
-            x = float(rx2);
-        } else if (cy == 1) {
-            x = xcut(x, y, ox, oy, float(ry1));
-            y = float(ry1);
-        } else {
-            x = xcut(x, y, ox, oy, float(ry2));
-            y = float(ry2);
-        }
+    if (!cutToWindow(x1, y1, x2, y2, rx1, ry1, rx2, ry2, moved1, moved2)) return 0;
+    if (!moved1 && !moved2) return kBothInside;
+    if (moved1) {
+        xs[count] = x1;
+        ys[count++] = y1;
+    }
+    if (moved2) {
+        xs[count] = x2;
+        ys[count++] = y2;
     }
     return 0;
 }
