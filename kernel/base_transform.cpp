@@ -144,22 +144,25 @@ extern "C" void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int n
         return;
     }
     auto at = [&](int i, int j) { return z[(i - 1) * ny + (j - 1)]; };
-    for (int i = 0; i < nx2; ++i) {
-        const float u = float(i) * float(nx - 1) / float(nx2 - 1) + 1.0f;
-        int ix = int(u);
-        float fx = u - float(ix);
-        if (ix >= nx) {
-            ix = nx - 1;
-            fx = 1.0f;
+    // Point k of n2 on a grid of n points: the 1-based cell and the fraction
+    // within it; the last point is the far end of the last cell.
+    auto cellOf = [](int k, int n, int n2, int &cell, float &fraction) {
+        const float u = float(k) * float(n - 1) / float(n2 - 1) + 1.0f;
+        cell = int(u);
+        fraction = u - float(cell);
+        if (cell >= n) {
+            cell = n - 1;
+            fraction = 1.0f;
         }
+    };
+    for (int i = 0; i < nx2; ++i) {
+        int ix = 0;
+        float fx = 0.0f;
+        cellOf(i, nx, nx2, ix, fx);
         for (int j = 0; j < ny2; ++j) {
-            const float v = float(j) * float(ny - 1) / float(ny2 - 1) + 1.0f;
-            int jy = int(v);
-            float fy = v - float(jy);
-            if (jy >= ny) {
-                jy = ny - 1;
-                fy = 1.0f;
-            }
+            int jy = 0;
+            float fy = 0.0f;
+            cellOf(j, ny, ny2, jy, fy);
             z2[i * ny2 + j] = (1 - fx) * (1 - fy) * at(ix, jy) + (1 - fx) * fy * at(ix, jy + 1) +
                               fx * (1 - fy) * at(ix + 1, jy) + fx * fy * at(ix + 1, jy + 1);
         }
