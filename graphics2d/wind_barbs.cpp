@@ -111,7 +111,7 @@ void windbr(GlobalRecord &rec, float speed, int nx, int ny, int length, float an
     }
     const int y = jqqyvl(rec, ny);
     const int pattern = rec.fill.nshdpat;
-    if (int(speed + 0.5f) < 1)
+    if (speed + 0.5f < 1.0f) // the integer part below 1: calm, whatever the sign
         drawCalm(rec, nx, y, rec.symbol.nhsymb);
     else
         drawBarbs(rec, speed, nx, y, length, angle);

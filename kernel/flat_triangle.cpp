@@ -37,6 +37,8 @@ void fillOnRaster(GlobalRecord &rec, const float x[3], const float y[3], int col
     qqvftr(rec, px, py, &colour);
 }
 
+// Only the fill colour is set: the callers send their colour in force again
+// when they end.
 void fillOnPdf(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     int r = 0, g = 0, b = 0;
     colourComponents(rec, colour, r, g, b);
@@ -85,7 +87,7 @@ void qqftri(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
 
 extern "C" void trifll(const float *x, const float *y) {
     GlobalRecord *recp = jqqlev(1, 3, "trifll");
-    if (recp == nullptr) return;
+    if (recp == nullptr || x == nullptr || y == nullptr) return;
     GlobalRecord &rec = *recp;
     float ty[3];
     for (int i = 0; i < 3; ++i)

@@ -43,10 +43,14 @@ TEST_F(WindBarbs, APennantComesBeforeTheBarbs) {
 }
 
 TEST_F(WindBarbs, CalmAndTheStaffsDirection) {
-    openHpgl();
-    captureStdout([] { windbr(0.4f, 500, 500, 200, 0.0f); });
-    for (const Segment &s : segmentsOf(closeHpgl())) // two circles about the station
-        EXPECT_TRUE(s.x1 >= 480 && s.x2 <= 520 && s.y1 >= 480 && s.y2 <= 520);
+    for (const float calm : {0.4f, -1.0e30f}) {
+        openHpgl();
+        captureStdout([calm] { windbr(calm, 500, 500, 200, 0.0f); });
+        const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+        EXPECT_FALSE(drawn.empty());
+        for (const Segment &s : drawn) // two circles about the station
+            EXPECT_TRUE(s.x1 >= 480 && s.x2 <= 520 && s.y1 >= 480 && s.y2 <= 520) << calm;
+    }
 
     openHpgl();
     captureStdout([] { windbr(10.0f, 500, 500, 200, 90.0f); });
