@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "graphics2d/axis_drawing.h"
+#include "graphics2d/axis_selectors.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
@@ -11,7 +12,6 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/text.h"
-#include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -29,9 +29,8 @@ struct LabelAxis {
 };
 
 bool selectAxis(const GlobalRecord &rec, const char *cax, LabelAxis &chosen) {
-    char key[5] = {};
-    for (int i = 0; i < 4 && cax != nullptr && cax[i] != '\0'; ++i)
-        key[i] = upperAscii(cax[i]);
+    char key[5];
+    upperKey(cax, 4, key);
     if (std::strcmp(key, "XTOP") == 0) {
         chosen = {1, 1, true};
         return true;

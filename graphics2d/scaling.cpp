@@ -14,7 +14,6 @@
 #include "kernel/dates.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
-#include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -220,11 +219,8 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
     GlobalRecord *recp = jqqlev(1, 1, "setscl");
     if (recp == nullptr) return;
     AxisOptionState &o = recp->axes;
-    char key[4] = "";
-    for (int k = 0; k < 3 && cax != nullptr && cax[k] != '\0'; ++k) {
-        key[k] = upperAscii(cax[k]);
-        key[k + 1] = '\0';
-    }
+    char key[4];
+    upperKey(cax, 3, key);
     if (std::strcmp(key, "RES") == 0) {
         for (int &flag : o.isetscl)
             flag = 0;
