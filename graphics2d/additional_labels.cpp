@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kTicksLabelSide = 0;
-constexpr int kTicksCentred = 2;
 enum Justification { kAuto = 0, kLeft, kRight, kOutwards, kInwards };
 
 // Which axis a label goes to, where that axis lies and to which side its
@@ -89,18 +87,14 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
     const int ix = int(xp + 0.5f), iy = int(yp + 0.5f);
     if (itic != 0) {
         const int length = itic == 1 ? o.nticmin : o.nticmaj;
-        const int shift = ticpos == kTicksCentred ? -length / 2 : 0;
+        const int shift = TickPosition(ticpos) == TickPosition::centred ? -length / 2 : 0;
         if (a.axis == 1)
             lineqq(rec, ix, iy + shift, ix, iy + shift + length);
         else
             lineqq(rec, ix + shift, iy, ix + shift + length, iy); // Y and the colour bar
     }
 
-    float d = float(o.nlabdis[i]);
-    if (ticpos == kTicksLabelSide)
-        d += float(o.nticmaj);
-    else if (ticpos == kTicksCentred)
-        d += float(o.nticmaj / 2);
+    const float d = float(o.nlabdis[i] + tickReach(o, i));
     const float w = float(measureText(rec, cstr));
     const float h = float(rec.text.nhchar);
     const float *grf = a.axis == 1 ? s.xgrfx : (a.axis == 2 ? s.xgrfy : s.xzpa);

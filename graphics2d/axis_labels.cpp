@@ -41,11 +41,7 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
         jus = Justification::left;
     if (kind == LabelKind::myla && o.irgtlab == 1) jus = Justification::right;
 
-    int base = (axis == 1 ? y0 : x0) + o.nlabdis[ia];
-    if (o.iticpos[ia] == 0)
-        base += o.nticmaj;
-    else if (o.iticpos[ia] == 2)
-        base += o.nticmaj / 2;
+    const int base = (axis == 1 ? y0 : x0) + o.nlabdis[ia] + tickReach(o, ia);
 
     const int monthKind = cls == LabelClass::dates ? o.ilmdste[ia] : 0;
     int n =
