@@ -16,8 +16,6 @@
 
 namespace {
 
-enum Justification { kAuto = 0, kLeft, kRight, kOutwards, kInwards };
-
 // Which axis a label goes to, where that axis lies and to which side its
 // labels face (0 towards growing x or y).
 struct LabelAxis {
@@ -73,13 +71,14 @@ void plotPosition(const GlobalRecord &rec, const LabelAxis &a, float v, float &x
         qqpos2(rec, at, v, xp, yp);
 }
 
-bool justifiedEither(int lj, Justification a, Justification b) { return lj == a || lj == b; }
-
 void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const LabelAxis &a) {
     AxisOptionState &o = rec.axes;
     const AxisSystemState &s = rec.axsys;
     const int i = a.axis - 1;
-    const int ticpos = o.iticpos[i], vertical = o.ilabtyp[i], lj = o.ilabjus[i];
+    const int ticpos = o.iticpos[i], vertical = o.ilabtyp[i];
+    const LabelJustification lj = LabelJustification(o.ilabjus[i]);
+    const bool leftOrRight = lj == LabelJustification::left || lj == LabelJustification::right;
+    const bool leftOrInwards = lj == LabelJustification::left || lj == LabelJustification::inwards;
     settic(rec, a.side, ticpos);
 
     float xp = 0.0f, yp = 0.0f;
@@ -109,15 +108,15 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
         angle = 90;
         x = xp - h / 2.0f;
         if (a.side == 0)
-            y = yp + d + (justifiedEither(lj, kLeft, kRight) ? m : w);
+            y = yp + d + (leftOrRight ? m : w);
         else
-            y = justifiedEither(lj, kLeft, kInwards) ? yp + d : yp + d - m + w;
+            y = leftOrInwards ? yp + d : yp + d - m + w;
     } else if (vertical == 0) {
         y = yp - h / 2.0f;
         if (a.side == 0)
-            x = justifiedEither(lj, kLeft, kInwards) ? xp + d : xp + d + m - w;
+            x = leftOrInwards ? xp + d : xp + d + m - w;
         else
-            x = justifiedEither(lj, kLeft, kRight) ? xp + d - m : xp + d - w;
+            x = leftOrRight ? xp + d - m : xp + d - w;
     } else if (a.side == 1) {
         angle = 90;
         x = xp + d - h;
