@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "graphics2d/int_conversion.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
@@ -128,7 +129,7 @@ extern "C" float yinvrs(int ny) {
 extern "C" int nxposn(float x) {
     GlobalRecord *rec = jqqlev(2, 3, "nxposn");
     if (rec == nullptr) return 0;
-    return int(plotX(*rec, axisValue(*rec, 0, x, false)) + 0.5f);
+    return truncToInt(plotX(*rec, axisValue(*rec, 0, x, false)) + 0.5f);
 }
 
 extern "C" int nyposn(float y) {
@@ -140,8 +141,8 @@ extern "C" int nyposn(float y) {
         return 0;
     }
     const AxisSystemState &s = rec->axsys;
-    const int v =
-        int(s.xaxsorg[1] + 0.5f - (axisValue(*rec, 1, y, false) - s.xgrfy[0]) * s.xsclxy[1]);
+    const int v = truncToInt(s.xaxsorg[1] + 0.5f -
+                             (axisValue(*rec, 1, y, false) - s.xgrfy[0]) * s.xsclxy[1]);
     return jqqyvl(*rec, v);
 }
 

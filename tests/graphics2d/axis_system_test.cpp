@@ -172,6 +172,28 @@ TEST_F(AxisSystem, UserAndPlotCoordinates) {
     close();
 }
 
+TEST_F(AxisSystem, RoundedPositionsOfFarValuesStopWhereAnIntEnds) {
+    openHpgl();
+    standardAxes(true);
+    const int bottom = currentRecord().page.nypage;
+    struct Case {
+        const char *what;
+        int got, expected;
+    };
+    const Case cases[] = {
+        {"x far right", nxposn(1.0e30f), 2000000000},
+        {"x far left", nxposn(-1.0e30f), -2000000000},
+        {"y far up", nyposn(1.0e30f), -2000000000},
+        {"y far down", nyposn(-1.0e30f), 2000000000},
+        {"x far but inside an int", nxposn(1.0e6f), 100000200},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(c.got, c.expected) << c.what;
+    captureStdout([] { pagorg("BOTTOM"); });
+    EXPECT_EQ(nyposn(1.0e30f), bottom + 2000000000);
+    close();
+}
+
 TEST_F(AxisSystem, LogarithmicAxesTakeExponents) {
     open();
     captureStdout([] {
