@@ -55,8 +55,8 @@ void plotPosition(const GlobalRecord &rec, const LabelAxis &a, float v, float &x
     const AxisSystemState &s = rec.axsys;
     if (a.axis == 3) {
         xp = float(s.naxspos[0] + s.naxslen[0] + s.nwidbar + s.nvkxbar + s.nbardis);
-        yp = float(s.naxspos[1] - s.nvkybar) -
-             float(s.naxslen[2] - 1) * (v - s.xzpa[0]) / (s.xzpa[1] - s.xzpa[0]);
+        yp = clampPlot(float(s.naxspos[1] - s.nvkybar) -
+                       float(s.naxslen[2] - 1) * (v - s.xzpa[0]) / (s.xzpa[1] - s.xzpa[0]));
         return;
     }
     // The other axis's limit where this axis lies; held as an exponent on a

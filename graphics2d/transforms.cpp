@@ -14,14 +14,6 @@
 
 namespace {
 
-constexpr float kPlotLimit = 1.0e6f;
-
-float clampPlot(float v) {
-    if (v > kPlotLimit) return kPlotLimit;
-    if (v < -kPlotLimit) return -kPlotLimit;
-    return v;
-}
-
 // A value of axis 0 (X) or 1 (Y) as the linear transformation takes it.
 float axisValue(const GlobalRecord &rec, int axis, float v, bool neglogAllowed) {
     if (rec.axes.ilogax[axis] != 1) return v;
