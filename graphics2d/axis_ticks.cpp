@@ -54,9 +54,11 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
             drawTick(rec, ax, valuePosition(ax, qqxlab(rec, orig, e, width, i, tickMode - 1)),
                      minor);
     } else if (tickMode == kDateTicksDays) {
-        const float lo = std::fmin(ax.a, e), hi = std::fmax(ax.a, e);
-        for (float d = std::ceil(lo); d <= hi; d += 1.0f)
-            drawTick(rec, ax, valuePosition(ax, d), minor);
+        // Days are counted as ints: a float count stops moving beyond 2^24.
+        const int first = truncToInt(std::ceil(std::fmin(ax.a, e)));
+        const int last = truncToInt(std::floor(std::fmax(ax.a, e)));
+        for (int d = first; d <= last; ++d)
+            drawTick(rec, ax, valuePosition(ax, float(d)), minor);
     }
 }
 
