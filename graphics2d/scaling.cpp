@@ -114,9 +114,11 @@ void scaleTimes(GlobalRecord &rec, float a, float e, float &orig, float &step) {
         }
         step = 60.0f * minutes;
     }
-    const int first = a < 0.0f ? -truncToInt(0.5f - a) : truncToInt(a + 0.5f);
-    const int n = truncToInt(step + 0.5f);
-    orig = float(n != 0 && first % n == 0 ? first : (n != 0 ? (first / n + 1) * n : first));
+    // The start in whole seconds, or the next multiple of the step (at least
+    // one second) above it; in 64 bits, as far starts and steps pass an int.
+    const long long first = a < 0.0f ? -truncToInt(0.5f - a) : truncToInt(a + 0.5f);
+    const long long n = truncToInt(step + 0.5f);
+    orig = float(first % n == 0 ? first : (first / n + 1) * n);
 }
 
 bool exponentLabels(const AxisOptionState &o, int axis) {
