@@ -169,7 +169,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
     CurveState &c = rec.curve;
     c.ilegpat = 0;
     const bool lines = c.nincmrk >= 0;
-    if (n < 1 || (n == 1 && lines)) {
+    if (n < 1 || (n == 1 && lines) || x == nullptr || y == nullptr) {
         warnin(2);
         return;
     }

@@ -283,6 +283,10 @@ extern "C" void rlarea(const float *x, const float *y, int n) {
     GlobalRecord *rec = jqqlev(2, 3, "rlarea");
     if (rec == nullptr) return;
     if (n < 1) return; // a polygon of no points draws nothing
+    if (x == nullptr || y == nullptr) {
+        warnin(2);
+        return;
+    }
     if (!checkPoints(*rec, x, y, n)) return;
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {

@@ -239,6 +239,10 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
         warni1(2, n);
         return;
     }
+    if (xray == nullptr) {
+        warnin(2);
+        return;
+    }
     float lo = xray[0], hi = xray[0];
     for (int k = 1; k < n; ++k) {
         if (xray[k] < lo) lo = xray[k];

@@ -141,6 +141,10 @@ extern "C" int nyposn(float y) {
 extern "C" void trfrel(float *x, float *y, int n) {
     GlobalRecord *rec = jqqlev(2, 3, "trfrel");
     if (rec == nullptr) return;
+    if (n > 0 && (x == nullptr || y == nullptr)) {
+        warnin(2);
+        return;
+    }
     for (int i = 0; i < n; ++i) {
         float xp = 0, yp = 0;
         qqpos2(*rec, x[i], y[i], xp, yp);

@@ -172,6 +172,35 @@ TEST_F(AxisSystem, UserAndPlotCoordinates) {
     close();
 }
 
+// Arrays that a C caller leaves null are refused, not read.
+TEST_F(AxisSystem, NullArraysAreRefused) {
+    openHpgl();
+    standardAxes(true);
+    const float v[2] = {1, 2};
+    float w[2] = {1, 2};
+    struct Case {
+        const char *name;
+        std::function<void()> call;
+    };
+    const Case cases[] = {
+        {"curve", [&] { curve(nullptr, v, 2); }},
+        {"curve", [&] { curve(v, nullptr, 2); }},
+        {"rlarea", [&] { rlarea(v, nullptr, 2); }},
+        {"trfrel", [&] { trfrel(nullptr, w, 2); }},
+        {"setscl",
+         [&] {
+             endgrf();
+             setscl(nullptr, 2, "X");
+         }},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(captureStdout(c.call),
+                  std::string(" <<<< Warning   2: Incorrect parameter in ") + c.name + "!\n");
+    EXPECT_EQ(currentRecord().axes.isetscl[0], 0);
+    EXPECT_FLOAT_EQ(w[1], 2.0f); // trfrel converted nothing
+    EXPECT_TRUE(closeHpgl().empty());
+}
+
 TEST_F(AxisSystem, RoundedPositionsOfFarValuesStopWhereAnIntEnds) {
     openHpgl();
     standardAxes(true);
