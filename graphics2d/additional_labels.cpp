@@ -96,8 +96,11 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
     const float d = float(o.nlabdis[i] + tickReach(o, i));
     const float w = float(measureText(rec, cstr));
     const float h = float(rec.text.nhchar);
-    const float *grf = a.axis == 1 ? s.xgrfx : (a.axis == 2 ? s.xgrfy : s.xzpa);
-    const float m = float(maxnuy(rec, grf[1], grf[2], grf[3], a.axis));
+    // The axis's longest label, measured only for the places that depend on it.
+    const auto longest = [&] {
+        const float *grf = a.axis == 1 ? s.xgrfx : (a.axis == 2 ? s.xgrfy : s.xzpa);
+        return float(maxnuy(rec, grf[1], grf[2], grf[3], a.axis));
+    };
 
     float x = 0.0f, y = 0.0f;
     int angle = 0;
@@ -108,15 +111,15 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
         angle = 90;
         x = xp - h / 2.0f;
         if (a.side == 0)
-            y = yp + d + (leftOrRight ? m : w);
+            y = yp + d + (leftOrRight ? longest() : w);
         else
-            y = leftOrInwards ? yp + d : yp + d - m + w;
+            y = leftOrInwards ? yp + d : yp + d - longest() + w;
     } else if (vertical == 0) {
         y = yp - h / 2.0f;
         if (a.side == 0)
-            x = leftOrInwards ? xp + d : xp + d + m - w;
+            x = leftOrInwards ? xp + d : xp + d + longest() - w;
         else
-            x = leftOrRight ? xp + d - m : xp + d - w;
+            x = leftOrRight ? xp + d - longest() : xp + d - w;
     } else if (a.side == 1) {
         angle = 90;
         x = xp + d - h;
