@@ -11,6 +11,7 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/warnings.h"
 
@@ -83,7 +84,7 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
 
     float xp = 0.0f, yp = 0.0f;
     plotPosition(rec, a, v, xp, yp);
-    const int ix = int(xp + 0.5f), iy = int(yp + 0.5f);
+    const int ix = roundAddHalf(xp), iy = roundAddHalf(yp);
     if (itic != 0) {
         const int length = itic == 1 ? o.nticmin : o.nticmaj;
         const int shift = TickPosition(ticpos) == TickPosition::centred ? -length / 2 : 0;

@@ -16,6 +16,7 @@
 #include "kernel/line_styles.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -210,7 +211,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
         for (long long i = 0; i < n; i += every) {
             float xp, yp;
             qqrel2(rec, x[i], y[i], xp, yp);
-            dsymbl(rec, c.nmarker, int(xp + 0.5f), int(yp + 0.5f));
+            dsymbl(rec, c.nmarker, roundAddHalf(xp), roundAddHalf(yp));
         }
     }
     if (lines) {
