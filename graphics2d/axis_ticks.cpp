@@ -87,7 +87,8 @@ void markx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
            int minor, int n, int x0, int y0, int logarithmic, int ticpos, int axis) {
     if (n <= 0) return;
     const AxisOptionState &o = rec.axes;
-    TickAxis ax{a, float(length - 1) / (e - a), x0, y0, axis == 1, TickPosition(ticpos) == TickPosition::centred};
+    const bool centred = TickPosition(ticpos) == TickPosition::centred;
+    TickAxis ax{a, float(length - 1) / (e - a), x0, y0, axis == 1, centred};
 
     const bool dates = LabelClass(o.ilabkin[axis - 1]) == LabelClass::dates;
     if (dates && o.ilmdste[axis - 1] > 0) {

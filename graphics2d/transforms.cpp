@@ -133,8 +133,8 @@ extern "C" int nyposn(float y) {
         return 0;
     }
     const AxisSystemState &s = rec->axsys;
-    const int v = truncToInt(s.xaxsorg[1] + 0.5f -
-                             (axisValue(*rec, 1, y, false) - s.xgrfy[0]) * s.xsclxy[1]);
+    const int v =
+        truncToInt(s.xaxsorg[1] + 0.5f - (axisValue(*rec, 1, y, false) - s.xgrfy[0]) * s.xsclxy[1]);
     return jqqyvl(*rec, v);
 }
 
