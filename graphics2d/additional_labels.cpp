@@ -4,21 +4,18 @@
 #include <cstring>
 
 #include "graphics2d/axis_drawing.h"
+#include "graphics2d/axis_selectors.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
-#include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
 namespace {
-
-constexpr int kTicksLabelSide = 0;
-constexpr int kTicksCentred = 2;
-enum Justification { kAuto = 0, kLeft, kRight, kOutwards, kInwards };
 
 // Which axis a label goes to, where that axis lies and to which side its
 // labels face (0 towards growing x or y).
@@ -29,9 +26,8 @@ struct LabelAxis {
 };
 
 bool selectAxis(const GlobalRecord &rec, const char *cax, LabelAxis &chosen) {
-    char key[5] = {};
-    for (int i = 0; i < 4 && cax != nullptr && cax[i] != '\0'; ++i)
-        key[i] = upperAscii(cax[i]);
+    char key[5];
+    upperKey(cax, 4, key);
     if (std::strcmp(key, "XTOP") == 0) {
         chosen = {1, 1, true};
         return true;
@@ -60,8 +56,8 @@ void plotPosition(const GlobalRecord &rec, const LabelAxis &a, float v, float &x
     const AxisSystemState &s = rec.axsys;
     if (a.axis == 3) {
         xp = float(s.naxspos[0] + s.naxslen[0] + s.nwidbar + s.nvkxbar + s.nbardis);
-        yp = float(s.naxspos[1] - s.nvkybar) -
-             float(s.naxslen[2] - 1) * (v - s.xzpa[0]) / (s.xzpa[1] - s.xzpa[0]);
+        yp = clampPlot(float(s.naxspos[1] - s.nvkybar) -
+                       float(s.naxslen[2] - 1) * (v - s.xzpa[0]) / (s.xzpa[1] - s.xzpa[0]));
         return;
     }
     // The other axis's limit where this axis lies; held as an exponent on a
@@ -76,36 +72,36 @@ void plotPosition(const GlobalRecord &rec, const LabelAxis &a, float v, float &x
         qqpos2(rec, at, v, xp, yp);
 }
 
-bool justifiedEither(int lj, Justification a, Justification b) { return lj == a || lj == b; }
-
 void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const LabelAxis &a) {
     AxisOptionState &o = rec.axes;
     const AxisSystemState &s = rec.axsys;
     const int i = a.axis - 1;
-    const int ticpos = o.iticpos[i], vertical = o.ilabtyp[i], lj = o.ilabjus[i];
+    const int ticpos = o.iticpos[i], vertical = o.ilabtyp[i];
+    const LabelJustification lj = LabelJustification(o.ilabjus[i]);
+    const bool leftOrRight = lj == LabelJustification::left || lj == LabelJustification::right;
+    const bool leftOrInwards = lj == LabelJustification::left || lj == LabelJustification::inwards;
     settic(rec, a.side, ticpos);
 
     float xp = 0.0f, yp = 0.0f;
     plotPosition(rec, a, v, xp, yp);
-    const int ix = int(xp + 0.5f), iy = int(yp + 0.5f);
+    const int ix = roundAddHalf(xp), iy = roundAddHalf(yp);
     if (itic != 0) {
         const int length = itic == 1 ? o.nticmin : o.nticmaj;
-        const int shift = ticpos == kTicksCentred ? -length / 2 : 0;
+        const int shift = TickPosition(ticpos) == TickPosition::centred ? -length / 2 : 0;
         if (a.axis == 1)
             lineqq(rec, ix, iy + shift, ix, iy + shift + length);
         else
             lineqq(rec, ix + shift, iy, ix + shift + length, iy); // Y and the colour bar
     }
 
-    float d = float(o.nlabdis[i]);
-    if (ticpos == kTicksLabelSide)
-        d += float(o.nticmaj);
-    else if (ticpos == kTicksCentred)
-        d += float(o.nticmaj / 2);
+    const float d = float(o.nlabdis[i] + tickReach(o, i));
     const float w = float(measureText(rec, cstr));
     const float h = float(rec.text.nhchar);
-    const float *grf = a.axis == 1 ? s.xgrfx : (a.axis == 2 ? s.xgrfy : s.xzpa);
-    const float m = float(maxnuy(rec, grf[1], grf[2], grf[3], a.axis));
+    // The axis's longest label, measured only for the places that depend on it.
+    const auto longest = [&] {
+        const float *grf = a.axis == 1 ? s.xgrfx : (a.axis == 2 ? s.xgrfy : s.xzpa);
+        return float(maxnuy(rec, grf[1], grf[2], grf[3], a.axis));
+    };
 
     float x = 0.0f, y = 0.0f;
     int angle = 0;
@@ -116,15 +112,15 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
         angle = 90;
         x = xp - h / 2.0f;
         if (a.side == 0)
-            y = yp + d + (justifiedEither(lj, kLeft, kRight) ? m : w);
+            y = yp + d + (leftOrRight ? longest() : w);
         else
-            y = justifiedEither(lj, kLeft, kInwards) ? yp + d : yp + d - m + w;
+            y = leftOrInwards ? yp + d : yp + d - longest() + w;
     } else if (vertical == 0) {
         y = yp - h / 2.0f;
         if (a.side == 0)
-            x = justifiedEither(lj, kLeft, kInwards) ? xp + d : xp + d + m - w;
+            x = leftOrInwards ? xp + d : xp + d + longest() - w;
         else
-            x = justifiedEither(lj, kLeft, kRight) ? xp + d - m : xp + d - w;
+            x = leftOrRight ? xp + d - longest() : xp + d - w;
     } else if (a.side == 1) {
         angle = 90;
         x = xp + d - h;

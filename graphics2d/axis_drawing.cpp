@@ -13,9 +13,6 @@
 
 namespace {
 
-// Tick positions of iticpos.
-constexpr int kTicksReversed = 1;
-
 // The colour of one part of an axis for the life of the object (none for -1).
 class PartColour {
   public:
@@ -44,10 +41,18 @@ void settic(GlobalRecord &rec, int side, int ticpos) {
         o.nlabdis[i] = distanceSign * std::abs(o.nlabdis[i]);
         o.nnamdis[i] = distanceSign * std::abs(o.nnamdis[i]);
     }
-    const bool reversed = ticpos == kTicksReversed;
+    const bool reversed = TickPosition(ticpos) == TickPosition::reversed;
     const int tickSign = (side == 0 && !reversed) || (side == 1 && reversed) ? 1 : -1;
     o.nticmaj = tickSign * std::abs(o.nticmaj);
     o.nticmin = tickSign * std::abs(o.nticmin);
+}
+
+int tickReach(const AxisOptionState &o, int axis) {
+    switch (TickPosition(o.iticpos[axis])) {
+    case TickPosition::labelSide: return o.nticmaj;
+    case TickPosition::centred: return o.nticmaj / 2;
+    default: return 0;
+    }
 }
 
 void rvline(GlobalRecord &rec, int x1, int y1, int x2, int y2) {
@@ -111,12 +116,7 @@ void namex(GlobalRecord &rec, const char *name, int length, int side, int x0, in
     const AxisOptionState &o = rec.axes;
     const int i = axis - 1;
     int d = axis == 1 ? o.nnamdis[0] : o.nnamdis[1];
-    if (o.nticks[i] > 0) {
-        if (o.iticpos[i] == 0)
-            d += o.nticmaj;
-        else if (o.iticpos[i] == 2)
-            d += o.nticmaj / 2;
-    }
+    if (o.nticks[i] > 0) d += tickReach(o, i);
     if (o.ilabels[i] != 0) d += o.nlabdis[i];
     const int hname = o.nhname;
     int H = 0, O = 0, w = 0;

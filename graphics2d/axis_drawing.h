@@ -1,6 +1,7 @@
 // Drawing one axis of any axis system: its line, ticks, labels and name.
 #pragma once
 
+struct AxisOptionState;
 struct GlobalRecord;
 
 // Draws one axis of length L from (x0, y0): axis 1 along x to the right, the
@@ -12,6 +13,10 @@ void daxis(GlobalRecord &rec, float a, float e, float orig, float step, int leng
 // Signs of the label and name distances and the tick lengths for a side and
 // tick position; settic(rec, 0, 0) makes them positive again.
 void settic(GlobalRecord &rec, int side, int ticpos);
+
+// How far the major ticks of axis 0..2 reach out on the labels' side: their
+// length on that side, half of it when centred, nothing when reversed.
+int tickReach(const AxisOptionState &o, int axis);
 
 // The ticks of an axis: n per label interval, the labelled ones major.
 void markx(GlobalRecord &rec, float a, float e, float orig, float step, int length, int major,

@@ -13,8 +13,7 @@
 
 namespace {
 
-// Justifications of labjus and label positions of labpos.
-enum class Justification { automatic = 0, left, right, outwards, inwards };
+// Label positions of labpos.
 constexpr int kLabelsBetweenTicks = 1;
 constexpr int kLabelsShifted = 2;
 
@@ -36,16 +35,16 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     const bool german = cls == LabelClass::dates && o.ilmdlan[ia] == 1;
     LabelTextScope scope(rec, mixed, german);
 
-    Justification jus = Justification(o.ilabjus[ia]);
-    if ((powers || kind == LabelKind::myla) && jus == Justification::automatic)
-        jus = Justification::left;
-    if (kind == LabelKind::myla && o.irgtlab == 1) jus = Justification::right;
+    LabelJustification jus = LabelJustification(o.ilabjus[ia]);
+    if ((powers || kind == LabelKind::myla) && jus == LabelJustification::automatic)
+        jus = LabelJustification::left;
+    if (kind == LabelKind::myla && o.irgtlab == 1) jus = LabelJustification::right;
+    const bool leftOrOutwards =
+        jus == LabelJustification::left || jus == LabelJustification::outwards;
+    const bool leftOrInwards =
+        jus == LabelJustification::left || jus == LabelJustification::inwards;
 
-    int base = (axis == 1 ? y0 : x0) + o.nlabdis[ia];
-    if (o.iticpos[ia] == 0)
-        base += o.nticmaj;
-    else if (o.iticpos[ia] == 2)
-        base += o.nticmaj / 2;
+    const int base = (axis == 1 ? y0 : x0) + o.nlabdis[ia] + tickReach(o, ia);
 
     const int monthKind = cls == LabelClass::dates ? o.ilmdste[ia] : 0;
     int n =
@@ -97,20 +96,16 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
             reach = h;
             x = int(along + float(x0) + 0.5f - across);
             if (side == 0)
-                y = jus == Justification::left || jus == Justification::outwards ? base + extent
-                                                                                 : base + w;
+                y = leftOrOutwards ? base + extent : base + w;
             else
-                y = jus == Justification::left || jus == Justification::inwards ? base
-                                                                                : base - extent + w;
+                y = leftOrInwards ? base : base - extent + w;
         } else if (!vertical) {
             reach = h;
             y = int(float(y0) - 0.5f - along - across);
             if (side == 0)
-                x = jus == Justification::left || jus == Justification::inwards ? base
-                                                                                : base + extent - w;
+                x = leftOrInwards ? base : base + extent - w;
             else
-                x = jus == Justification::left || jus == Justification::outwards ? base - extent
-                                                                                 : base - w;
+                x = leftOrOutwards ? base - extent : base - w;
         } else {
             y = int(float(w) / 2.0f + float(y0) - 0.5f - along);
             if (side == 1) {

@@ -27,6 +27,12 @@ enum class LabelKind {
     date
 };
 
+// Tick positions of ticpos (iticpos): on the label side, reversed, centred on the axis.
+enum class TickPosition { labelSide = 0, reversed, centred };
+
+// Label justifications of labjus (ilabjus).
+enum class LabelJustification { automatic = 0, left, right, outwards, inwards };
+
 // Parts of an axis that axclrs colours, in the order of its keyword list.
 enum class AxisPart { line = 0, tick, label, name };
 

@@ -5,21 +5,16 @@
 
 #include "kernel/text_utils.h"
 
-namespace {
-
-// The first three characters, upper-cased; shorter selectors end early.
-void selectorKey(const char *cax, char key[4]) {
-    int n = 0;
-    for (; n < 3 && cax != nullptr && cax[n] != '\0'; ++n)
-        key[n] = upperAscii(cax[n]);
-    key[n] = '\0';
+void upperKey(const char *text, int n, char *key) {
+    int i = 0;
+    for (; i < n && text != nullptr && text[i] != '\0'; ++i)
+        key[i] = upperAscii(text[i]);
+    key[i] = '\0';
 }
-
-} // namespace
 
 bool selectsAxis(const char *cax, int i) {
     char key[4];
-    selectorKey(cax, key);
+    upperKey(cax, 3, key);
     return std::strchr(key, "XYZ"[i]) != nullptr;
 }
 
@@ -31,7 +26,7 @@ void gaxsop(const char *cax, int value, int &x, int &y, int &z) {
 
 LabelObject labelObject(const char *cax, bool allowDigitObjects) {
     char key[4];
-    selectorKey(cax, key);
+    upperKey(cax, 3, key);
     if (std::strcmp(key, "BAR") == 0) return LabelObject::bar;
     if (std::strcmp(key, "PIE") == 0) return LabelObject::pie;
     if (std::strcmp(key, "CON") == 0) return LabelObject::con;

@@ -3,6 +3,10 @@
 // setters take an object name (BAR, PIE, CON, DAT, PER) in the same place.
 #pragma once
 
+// The first n characters of text upper-cased into key, which needs n + 1
+// bytes; a shorter (or null) text ends the key early.
+void upperKey(const char *text, int n, char *key);
+
 // Stores value into each of x, y, z whose letter the selector names.
 void gaxsop(const char *cax, int value, int &x, int &y, int &z);
 

@@ -15,6 +15,7 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
@@ -128,8 +129,8 @@ bool placeCrossedOrigin(GlobalRecord &rec, float xa, float xe, float ya, float y
     } else {
         float xp = 0, yp = 0;
         qqrel2(rec, 0.0f, 0.0f, xp, yp);
-        s.naxsorg[0] = int(xp + 0.5f);
-        s.naxsorg[1] = int(yp + 0.5f);
+        s.naxsorg[0] = roundAddHalf(xp);
+        s.naxsorg[1] = roundAddHalf(yp);
     }
     return true;
 }

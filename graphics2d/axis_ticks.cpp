@@ -12,8 +12,7 @@
 
 namespace {
 
-// Tick positions of iticpos and date tick modes of iticmod.
-constexpr int kTicksCentred = 2;
+// Date tick modes of iticmod.
 constexpr int kDateTicksDays = 1;
 
 // Where the ticks of one axis go.
@@ -55,9 +54,11 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
             drawTick(rec, ax, valuePosition(ax, qqxlab(rec, orig, e, width, i, tickMode - 1)),
                      minor);
     } else if (tickMode == kDateTicksDays) {
-        const float lo = std::fmin(ax.a, e), hi = std::fmax(ax.a, e);
-        for (float d = std::ceil(lo); d <= hi; d += 1.0f)
-            drawTick(rec, ax, valuePosition(ax, d), minor);
+        // Days are counted as ints: a float count stops moving beyond 2^24.
+        const int first = truncToInt(std::ceil(std::fmin(ax.a, e)));
+        const int last = truncToInt(std::floor(std::fmax(ax.a, e)));
+        for (int d = first; d <= last; ++d)
+            drawTick(rec, ax, valuePosition(ax, float(d)), minor);
     }
 }
 
@@ -86,7 +87,8 @@ void markx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
            int minor, int n, int x0, int y0, int logarithmic, int ticpos, int axis) {
     if (n <= 0) return;
     const AxisOptionState &o = rec.axes;
-    TickAxis ax{a, float(length - 1) / (e - a), x0, y0, axis == 1, ticpos == kTicksCentred};
+    const bool centred = TickPosition(ticpos) == TickPosition::centred;
+    TickAxis ax{a, float(length - 1) / (e - a), x0, y0, axis == 1, centred};
 
     const bool dates = LabelClass(o.ilabkin[axis - 1]) == LabelClass::dates;
     if (dates && o.ilmdste[axis - 1] > 0) {

@@ -1,6 +1,7 @@
 // Centring an axis system on the page (center): margins for ticks, labels,
 // names, the title and a colour bar on each side, then the origin shift that
 // puts the whole in the middle of the page.
+#include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
 #include "kavlor.h"
 #include "kernel/record.h"
@@ -13,12 +14,7 @@ int sideMargin(const GlobalRecord &rec, int axis, AxisSide side, int labelExtent
     const AxisOptionState &o = rec.axes;
     const SideLevel allowed = SideLevel(rec.axsys.isetgrf[int(side)]);
     int margin = 0;
-    if (o.nticks[axis] > 0 && allowed >= SideLevel::tick) {
-        if (o.iticpos[axis] == 0)
-            margin += o.nticmaj;
-        else if (o.iticpos[axis] == 2)
-            margin += o.nticmaj / 2;
-    }
+    if (o.nticks[axis] > 0 && allowed >= SideLevel::tick) margin += tickReach(o, axis);
     if (o.ilabels[axis] != 0 && allowed >= SideLevel::label)
         margin += labelExtent + o.nlabdis[axis];
     if (trmlen(o.caxname[axis]) > 0 && allowed == SideLevel::name)
@@ -50,12 +46,7 @@ int colourBarMargin(GlobalRecord &rec) {
     const AxisSystemState &s = rec.axsys;
     const AxisOptionState &o = rec.axes;
     int margin = s.nbardis + s.nvkxbar + s.nwidbar;
-    if (o.nticks[2] > 0) {
-        if (o.iticpos[2] == 0)
-            margin += o.nticmaj;
-        else if (o.iticpos[2] == 2)
-            margin += o.nticmaj / 2;
-    }
+    if (o.nticks[2] > 0) margin += tickReach(o, 2);
     if (LabelKind(o.ilabels[2]) == LabelKind::floa)
         margin += maxnuy(rec, s.xzpa[1], s.xzpa[2], s.xzpa[3], 3) + o.nlabdis[2];
     if (trmlen(o.caxname[2]) > 0) margin += o.nhname + o.nnamdis[2];

@@ -16,6 +16,7 @@
 #include "kernel/line_styles.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -169,7 +170,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
     CurveState &c = rec.curve;
     c.ilegpat = 0;
     const bool lines = c.nincmrk >= 0;
-    if (n < 1 || (n == 1 && lines)) {
+    if (n < 1 || (n == 1 && lines) || x == nullptr || y == nullptr) {
         warnin(2);
         return;
     }
@@ -210,7 +211,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
         for (long long i = 0; i < n; i += every) {
             float xp, yp;
             qqrel2(rec, x[i], y[i], xp, yp);
-            dsymbl(rec, c.nmarker, int(xp + 0.5f), int(yp + 0.5f));
+            dsymbl(rec, c.nmarker, roundAddHalf(xp), roundAddHalf(yp));
         }
     }
     if (lines) {

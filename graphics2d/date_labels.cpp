@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "graphics2d/label_text.h"
+#include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/dates.h"
 #include "kernel/record.h"
@@ -31,11 +32,6 @@ enum class YearForm { full = 0, shor, none };
 
 constexpr int kPartSize = 16;
 
-void upperCase(char *s) {
-    for (; *s != '\0'; ++s)
-        *s = upperAscii(*s);
-}
-
 // A number as SHOR ("%1d" below 10, else "%02d") or LONG ("%02d").
 void numberPart(int v, bool longForm, char *out) {
     formatC(out, kPartSize, longForm || v >= 10 ? "%02d" : "%1d", v);
@@ -56,7 +52,7 @@ void dayPart(const AxisOptionState &o, int axis, int day, int month, int year, c
             if (german && weekday == 6) qqcopy(out, "Sa", kPartSize - 1);
             out[german ? 2 : 3] = '\0';
         }
-        if (o.ilmdcas[axis] == 1) upperCase(out);
+        if (o.ilmdcas[axis] == 1) upstr(out);
         return;
     }
     }
@@ -77,7 +73,7 @@ void monthPart(const AxisOptionState &o, int axis, int month, char *out) {
     case MonthForm::full:
         qqcopy(out, kMonths[german ? 1 : 0][month - 1], kPartSize - 1);
         if (MonthForm(o.ilmdmon[axis]) == MonthForm::name) out[german && month == 3 ? 4 : 3] = '\0';
-        if (o.ilmdcas[axis] == 1) upperCase(out);
+        if (o.ilmdcas[axis] == 1) upstr(out);
         return;
     }
 }

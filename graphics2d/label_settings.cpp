@@ -104,11 +104,8 @@ extern "C" void expzlb(const char *copt) {
 extern "C" void labmod(const char *ckey, const char *cval, const char *cax) {
     GlobalRecord &rec = chkini("labmod");
     AxisOptionState &a = rec.axes;
-    char key[4] = "";
-    for (int n = 0; n < 3 && ckey != nullptr && ckey[n] != '\0'; ++n) {
-        key[n] = upperAscii(ckey[n]);
-        key[n + 1] = '\0';
-    }
+    char key[4];
+    upperKey(ckey, 3, key);
     struct DateKey {
         const char *key;
         const char *values;

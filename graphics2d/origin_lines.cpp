@@ -5,6 +5,7 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -52,12 +53,12 @@ void dcross(GlobalRecord &rec, int mode) {
     if (mode != verticalOnly && zeroInside(rec, s.xusrwin[2], s.xusrwin[3])) {
         float xp, yp;
         qqrel2(rec, s.xgrfx[0], 0.0f, xp, yp);
-        drawCrossingAxis(rec, 1, s.xgrfx, s.naxspos[0], int(yp + 0.5f));
+        drawCrossingAxis(rec, 1, s.xgrfx, s.naxspos[0], roundAddHalf(yp));
     }
     if (mode != horizontalOnly && zeroInside(rec, s.xusrwin[0], s.xusrwin[1])) {
         float xp, yp;
         qqrel2(rec, 0.0f, s.xgrfy[0], xp, yp);
-        drawCrossingAxis(rec, 2, s.xgrfy, int(xp + 0.5f), s.naxspos[1]);
+        drawCrossingAxis(rec, 2, s.xgrfy, roundAddHalf(xp), s.naxspos[1]);
     }
     qqstrk(rec);
 }

@@ -16,20 +16,16 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
 
 constexpr int kKeepStyle = 1;
 
-// A plot coordinate as the page routines take it.
-int pageInt(float v) {
-    return int(v + 0.5f);
-}
-
 // A size in plot units from the distance between two converted points.
 int plotSize(float d) {
-    return int(std::fabs(d) + 0.5f);
+    return roundAddHalf(std::fabs(d));
 }
 
 // The log-axis check, then the report of points outside the scaling. False
@@ -101,7 +97,7 @@ void userEllipse(GlobalRecord &rec, float xm, float ym, int na, int nb, float al
                  float theta, int pie) {
     AxisClip clip(rec);
     const Point c = toPlot(rec, xm, ym);
-    elpsln(rec, pageInt(c.x), pageInt(c.y), na, nb, alpha, beta, theta, kKeepStyle, pie);
+    elpsln(rec, roundAddHalf(c.x), roundAddHalf(c.y), na, nb, alpha, beta, theta, kKeepStyle, pie);
 }
 
 // A circle, arc or pie of user radius r about (xm, ym): the log check takes the
@@ -148,7 +144,7 @@ extern "C" void rlvec(float x1, float y1, float x2, float y2, int ivec) {
     UserDrawing user(*rec);
     AxisClip clip(*rec);
     const Point a = toPlot(*rec, x1, y1), b = toPlot(*rec, x2, y2);
-    vector(pageInt(a.x), pageInt(a.y), pageInt(b.x), pageInt(b.y), ivec);
+    vector(roundAddHalf(a.x), roundAddHalf(a.y), roundAddHalf(b.x), roundAddHalf(b.y), ivec);
 }
 
 extern "C" void rlsymb(int nsym, float x, float y) {
@@ -164,7 +160,7 @@ extern "C" void rlsymb(int nsym, float x, float y) {
     UserDrawing user(*rec);
     AxisClip clip(*rec);
     const Point p = toPlot(*rec, x, y);
-    symbol(nsym, pageInt(p.x), pageInt(p.y));
+    symbol(nsym, roundAddHalf(p.x), roundAddHalf(p.y));
 }
 
 extern "C" void rlwind(float xvel, float x, float y, int nwsize, float angle) {
@@ -173,7 +169,7 @@ extern "C" void rlwind(float xvel, float x, float y, int nwsize, float angle) {
     UserDrawing user(*rec);
     AxisClip clip(*rec);
     const Point p = toPlot(*rec, x, y);
-    windbr(*rec, xvel, pageInt(p.x), pageInt(p.y), nwsize, angle);
+    windbr(*rec, xvel, roundAddHalf(p.x), roundAddHalf(p.y), nwsize, angle);
 }
 
 extern "C" void rlmess(const char *text, float x, float y) {
@@ -185,7 +181,7 @@ extern "C" void rlmess(const char *text, float x, float y) {
         return;
     }
     const Point p = toPlot(*rec, x, y);
-    messag(text, pageInt(p.x), pageInt(p.y));
+    messag(text, roundAddHalf(p.x), roundAddHalf(p.y));
 }
 
 extern "C" void rlnumb(float value, int ndig, float x, float y) {
@@ -197,7 +193,7 @@ extern "C" void rlnumb(float value, int ndig, float x, float y) {
         return;
     }
     const Point p = toPlot(*rec, x, y);
-    number(value, ndig, pageInt(p.x), pageInt(p.y));
+    number(value, ndig, roundAddHalf(p.x), roundAddHalf(p.y));
 }
 
 extern "C" void rlrec(float x, float y, float w, float h) {
@@ -211,7 +207,7 @@ extern "C" void rlrec(float x, float y, float w, float h) {
     UserDrawing user(*rec);
     AxisClip clip(*rec);
     const Point p = toPlot(*rec, x, y);
-    rectan(pageInt(p.x), pageInt(p.y), nw, nh);
+    rectan(roundAddHalf(p.x), roundAddHalf(p.y), nw, nh);
 }
 
 extern "C" void rlrnd(float x, float y, float w, float h, int option) {
@@ -223,7 +219,7 @@ extern "C" void rlrnd(float x, float y, float w, float h, int option) {
     UserDrawing user(*rec);
     AxisClip clip(*rec);
     const Point p = toPlot(*rec, x, y);
-    rndrec(pageInt(p.x), pageInt(p.y), nw, nh, option);
+    rndrec(roundAddHalf(p.x), roundAddHalf(p.y), nw, nh, option);
 }
 
 extern "C" void rlcirc(float xm, float ym, float r) {
@@ -265,7 +261,8 @@ extern "C" void rlsec(float xm, float ym, float r1, float r2, float alpha, float
     qqrel2(*rec, xm + r2, ym, x2, y2);
     // The page routine takes the centre as a plot point, whatever the page origin.
     UserDrawing user(*rec);
-    sector(pageInt(cx), pageInt(cy), plotSize(x1 - cx), plotSize(x2 - cx), alpha, beta, ncol);
+    sector(roundAddHalf(cx), roundAddHalf(cy), plotSize(x1 - cx), plotSize(x2 - cx), alpha, beta,
+           ncol);
 }
 
 extern "C" void rlpoin(float x, float y, int nw, int nh, int ncol) {
@@ -275,7 +272,7 @@ extern "C" void rlpoin(float x, float y, int nw, int nh, int ncol) {
     AxisClip clip(*rec);
     float xp = 0, yp = 0;
     qqrel2(*rec, x, y, xp, yp);
-    const int ix = pageInt(xp), iy = pageInt(yp);
+    const int ix = roundAddHalf(xp), iy = roundAddHalf(yp);
     colourBox(*rec, ix - nw / 2, iy - nh / 2, ix + nw / 2, iy + nh / 2, ncol);
 }
 
@@ -283,6 +280,10 @@ extern "C" void rlarea(const float *x, const float *y, int n) {
     GlobalRecord *rec = jqqlev(2, 3, "rlarea");
     if (rec == nullptr) return;
     if (n < 1) return; // a polygon of no points draws nothing
+    if (x == nullptr || y == nullptr) {
+        warnin(2);
+        return;
+    }
     if (!checkPoints(*rec, x, y, n)) return;
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {

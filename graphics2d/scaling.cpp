@@ -14,7 +14,6 @@
 #include "kernel/dates.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
-#include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -115,9 +114,11 @@ void scaleTimes(GlobalRecord &rec, float a, float e, float &orig, float &step) {
         }
         step = 60.0f * minutes;
     }
-    const int first = a < 0.0f ? -truncToInt(0.5f - a) : truncToInt(a + 0.5f);
-    const int n = truncToInt(step + 0.5f);
-    orig = float(n != 0 && first % n == 0 ? first : (n != 0 ? (first / n + 1) * n : first));
+    // The start in whole seconds, or the next multiple of the step (at least
+    // one second) above it; in 64 bits, as far starts and steps pass an int.
+    const long long first = a < 0.0f ? -truncToInt(0.5f - a) : truncToInt(a + 0.5f);
+    const long long n = truncToInt(step + 0.5f);
+    orig = float(first % n == 0 ? first : (first / n + 1) * n);
 }
 
 bool exponentLabels(const AxisOptionState &o, int axis) {
@@ -220,11 +221,8 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
     GlobalRecord *recp = jqqlev(1, 1, "setscl");
     if (recp == nullptr) return;
     AxisOptionState &o = recp->axes;
-    char key[4] = "";
-    for (int k = 0; k < 3 && cax != nullptr && cax[k] != '\0'; ++k) {
-        key[k] = upperAscii(cax[k]);
-        key[k + 1] = '\0';
-    }
+    char key[4];
+    upperKey(cax, 3, key);
     if (std::strcmp(key, "RES") == 0) {
         for (int &flag : o.isetscl)
             flag = 0;
@@ -239,6 +237,10 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
     }
     if (n < 1) {
         warni1(2, n);
+        return;
+    }
+    if (xray == nullptr) {
+        warnin(2);
         return;
     }
     float lo = xray[0], hi = xray[0];

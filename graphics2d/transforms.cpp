@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "graphics2d/int_conversion.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
@@ -12,14 +13,6 @@
 #include "kernel/warnings.h"
 
 namespace {
-
-constexpr float kPlotLimit = 1.0e6f;
-
-float clampPlot(float v) {
-    if (v > kPlotLimit) return kPlotLimit;
-    if (v < -kPlotLimit) return -kPlotLimit;
-    return v;
-}
 
 // A value of axis 0 (X) or 1 (Y) as the linear transformation takes it.
 float axisValue(const GlobalRecord &rec, int axis, float v, bool neglogAllowed) {
@@ -128,7 +121,7 @@ extern "C" float yinvrs(int ny) {
 extern "C" int nxposn(float x) {
     GlobalRecord *rec = jqqlev(2, 3, "nxposn");
     if (rec == nullptr) return 0;
-    return int(plotX(*rec, axisValue(*rec, 0, x, false)) + 0.5f);
+    return truncToInt(plotX(*rec, axisValue(*rec, 0, x, false)) + 0.5f);
 }
 
 extern "C" int nyposn(float y) {
@@ -141,13 +134,17 @@ extern "C" int nyposn(float y) {
     }
     const AxisSystemState &s = rec->axsys;
     const int v =
-        int(s.xaxsorg[1] + 0.5f - (axisValue(*rec, 1, y, false) - s.xgrfy[0]) * s.xsclxy[1]);
+        truncToInt(s.xaxsorg[1] + 0.5f - (axisValue(*rec, 1, y, false) - s.xgrfy[0]) * s.xsclxy[1]);
     return jqqyvl(*rec, v);
 }
 
 extern "C" void trfrel(float *x, float *y, int n) {
     GlobalRecord *rec = jqqlev(2, 3, "trfrel");
     if (rec == nullptr) return;
+    if (n > 0 && (x == nullptr || y == nullptr)) {
+        warnin(2);
+        return;
+    }
     for (int i = 0; i < n; ++i) {
         float xp = 0, yp = 0;
         qqpos2(*rec, x[i], y[i], xp, yp);

@@ -4,6 +4,15 @@
 
 struct GlobalRecord;
 
+// A plot coordinate cut to +-1.0e6: far data still draw as lines towards the
+// page edge, and every later step stays far from where an int ends.
+inline float clampPlot(float v) {
+    constexpr float kPlotLimit = 1.0e6f;
+    if (v > kPlotLimit) return kPlotLimit;
+    if (v < -kPlotLimit) return -kPlotLimit;
+    return v;
+}
+
 // A user point to plot coordinates, each clamped to +-1.0e6 so that far data
 // still draw as lines towards the page edge. On logarithmic axes values are
 // taken in log10, non-positive ones at the neglog value when neglog is on.

@@ -18,8 +18,8 @@
 namespace {
 
 constexpr int kCircleSymbol = 15;
-// Speeds above this would draw a staff of tens of thousands of pennants; no
-// wind unit comes near it.
+// No wind unit comes near this speed either way: above it a staff would carry
+// tens of thousands of pennants, far below it the calm test leaves an int.
 constexpr float kLargestSpeed = 10000.0f;
 
 // The symbol's frame: the staff from (0, 0) to (0, -length), turned by the
@@ -105,7 +105,7 @@ void drawBarbs(GlobalRecord &rec, float speed, int x, int y, int length, float a
 } // namespace
 
 void windbr(GlobalRecord &rec, float speed, int nx, int ny, int length, float angle) {
-    if (!(speed <= kLargestSpeed)) { // also NaN
+    if (!(std::fabs(speed) <= kLargestSpeed)) { // also NaN
         warnin(2);
         return;
     }

@@ -71,6 +71,29 @@ TEST_F(AdditionalLabels, TheColourBarsAxis) {
     EXPECT_EQ(segmentsOf(closeHpgl()).count(segment(1371, int(y + 0.5f), 1387, int(y + 0.5f))), 1u);
 }
 
+// Far values on the colour bar's axis lie a million units off the page, as
+// on the other axes: their ticks are clipped, their texts reported out of the
+// page, and nothing overflows on the way.
+TEST_F(AdditionalLabels, FarValuesOnTheColourBarsAxisLieFarOffThePage) {
+    openHpgl();
+    captureStdout([] {
+        axspos(200, 1200);
+        axslen(1001, 501);
+        graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 100, 0, 20);
+    });
+    const std::string out = captureStdout([] {
+        addlab("far", 1.0e30f, 2, "Z");
+        addlab("far", -1.0e30f, 2, "Z");
+    });
+    EXPECT_EQ(out, " <<<< Warning: Startpoint ( 1489/-1000018) in MESSAG out of page - (far).\n"
+                   " <<<< Warning: Endpoint   ( 1594/-999983) in MESSAG out of page - (far).\n"
+                   " <<<< Warning: Startpoint ( 1489/999982) in MESSAG out of page - (far).\n"
+                   " <<<< Warning: Endpoint   ( 1594/1000017) in MESSAG out of page - (far).\n");
+    for (const Segment &s : segmentsOf(closeHpgl()))
+        EXPECT_TRUE(s.y1 >= 0 && s.y1 <= 2000 && s.y2 >= 0 && s.y2 <= 2000)
+            << s.x1 << " " << s.y1 << " " << s.x2 << " " << s.y2;
+}
+
 TEST_F(AdditionalLabels, RefuseOtherAxesAndTheColourBarOutsideItsSystem) {
     openHpgl();
     standardAxes(true);

@@ -455,6 +455,32 @@ TEST_F(AxisLabels, DateAxesTickEveryDay) {
     EXPECT_EQ(segmentsOf(closeHpgl()), expected);
 }
 
+// Beyond 2^24 a float holds only every second day: the day ticks fall on
+// those, and the walk over the days still ends.
+TEST_F(AxisLabels, DayTicksOfFarDayNumbersEnd) {
+    openHpgl();
+    captureStdout([] {
+        labels("NONE", "Y");
+        labels("DATE", "X");
+        labmod("STEP", "MONT", "X");
+        ticmod("DAYS", "X");
+        ticks(0, "Y");
+        noline("XY");
+        frame(0);
+        setgrf("TICK", "NONE", "NONE", "NONE");
+        axspos(200, 1200);
+        axslen(581, 501);
+        graf(2.0e7f, 2.0e7f + 58, 2.0e7f, 1, 0, 5, 0, 5);
+    });
+    std::set<float> minors;
+    for (const Segment &s : segmentsOf(closeHpgl()))
+        if (s.y2 - s.y1 == 16) minors.insert(s.x1);
+    std::set<float> expected;
+    for (int d = 0; d <= 58; d += 2)
+        expected.insert(float(200 + 10 * d));
+    EXPECT_EQ(minors, expected);
+}
+
 TEST_F(AxisLabels, EachPartOfAnAxisInItsColour) {
     GlobalRecord &rec = open();
     captureStdout([] {

@@ -172,6 +172,57 @@ TEST_F(AxisSystem, UserAndPlotCoordinates) {
     close();
 }
 
+// Arrays that a C caller leaves null are refused, not read.
+TEST_F(AxisSystem, NullArraysAreRefused) {
+    openHpgl();
+    standardAxes(true);
+    const float v[2] = {1, 2};
+    float w[2] = {1, 2};
+    struct Case {
+        const char *name;
+        std::function<void()> call;
+    };
+    const Case cases[] = {
+        {"curve", [&] { curve(nullptr, v, 2); }},
+        {"curve", [&] { curve(v, nullptr, 2); }},
+        {"rlarea", [&] { rlarea(v, nullptr, 2); }},
+        {"trfrel", [&] { trfrel(nullptr, w, 2); }},
+        {"setscl",
+         [&] {
+             endgrf();
+             setscl(nullptr, 2, "X");
+         }},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(captureStdout(c.call),
+                  std::string(" <<<< Warning   2: Incorrect parameter in ") + c.name + "!\n");
+    EXPECT_EQ(currentRecord().axes.isetscl[0], 0);
+    EXPECT_FLOAT_EQ(w[1], 2.0f); // trfrel converted nothing
+    EXPECT_TRUE(closeHpgl().empty());
+}
+
+TEST_F(AxisSystem, RoundedPositionsOfFarValuesStopWhereAnIntEnds) {
+    openHpgl();
+    standardAxes(true);
+    const int bottom = currentRecord().page.nypage;
+    struct Case {
+        const char *what;
+        int got, expected;
+    };
+    const Case cases[] = {
+        {"x far right", nxposn(1.0e30f), 2000000000},
+        {"x far left", nxposn(-1.0e30f), -2000000000},
+        {"y far up", nyposn(1.0e30f), -2000000000},
+        {"y far down", nyposn(-1.0e30f), 2000000000},
+        {"x far but inside an int", nxposn(1.0e6f), 100000200},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(c.got, c.expected) << c.what;
+    captureStdout([] { pagorg("BOTTOM"); });
+    EXPECT_EQ(nyposn(1.0e30f), bottom + 2000000000);
+    close();
+}
+
 TEST_F(AxisSystem, LogarithmicAxesTakeExponents) {
     open();
     captureStdout([] {

@@ -62,6 +62,13 @@ TEST_F(Scaling, AxisValuesFromDataRanges) {
          {0.0f, 864000.0f},
          "X",
          {{0, 864000, 0, 172800}, 1}},
+        // A far start and steps of 20000 days (1.728e9 s): the first label, two
+        // steps in, lies beyond where an int ends.
+        {"time from a far start",
+         [] { labels("TIME", "X"); },
+         {1.8e9f, 9.8e9f},
+         "X",
+         {{1.8e9f, 9.8e9f, 3.456e9f, 1.728e9f}, 1}},
         // Dates: days from the base date 1 January 2020.
         {"date 20 days", [] { labels("DATE", "X"); }, {10.2f, 30.0f}, "X", {{10.2f, 30, 10, 7}, 1}},
         // Quarters: from 11 January on, the first is 1 April (day 91).

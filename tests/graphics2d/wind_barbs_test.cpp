@@ -64,8 +64,10 @@ TEST_F(WindBarbs, AtUserCoordinatesAndOnBadInput) {
     const std::string out = captureStdout([] {
         rlwind(10.0f, 5.0f, 2.0f, 100, 0.0f);
         windbr(1.0e30f, 500, 500, 200, 0.0f);
+        windbr(-1.0e30f, 500, 500, 200, 0.0f);
     });
-    EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in windbr!\n");
+    EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in windbr!\n"
+                   " <<<< Warning   2: Incorrect parameter in windbr!\n");
     EXPECT_EQ(segmentsOf(closeHpgl()), (std::multiset<Segment>{segment(700, 900, 700, 1000),
                                                                segment(700, 900, 736, 888)}));
 }
