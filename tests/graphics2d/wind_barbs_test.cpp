@@ -43,7 +43,7 @@ TEST_F(WindBarbs, APennantComesBeforeTheBarbs) {
 }
 
 TEST_F(WindBarbs, CalmAndTheStaffsDirection) {
-    for (const float calm : {0.4f, -1.0e30f}) {
+    for (const float calm : {0.4f, -3.0f}) {
         openHpgl();
         captureStdout([calm] { windbr(calm, 500, 500, 200, 0.0f); });
         const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
