@@ -6,8 +6,8 @@
 
 #include "devices/raster_pixels.h"
 #include "kavlor.h"
-#include "tests/devices/image_tools.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/rendered_image.h"
 
 namespace {
 

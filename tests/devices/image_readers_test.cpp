@@ -8,8 +8,9 @@
 
 #include "devices/image_readers.h"
 #include "devices/raster_writers.h"
-#include "tests/devices/image_tools.h"
 #include "tests/devices/raster_fixture.h"
+#include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -175,7 +176,7 @@ TEST_F(ImageReaders, FilesOfNetpbmAndImageMagick) {
         const std::string ppm = dir.file("p.ppm");
         writeFile(ppm, write(rec, 3));
         const std::string made = dir.file("made");
-        const CommandRun run = runCommand(c.command + " < '" + ppm + "'");
+        const ProgramRun run = runShell(c.command + " < '" + ppm + "'");
         ASSERT_EQ(run.status, 0) << c.command << ": " << run.err;
         const std::string &bytes = run.out;
         writeFile(made, bytes);
@@ -190,7 +191,7 @@ TEST_F(ImageReaders, InterlacedRowsComeInPassOrder) {
     GlobalRecord &rec = paint(4, 10, 200);
     const std::string ppm = dir.file("p.ppm");
     writeFile(ppm, write(rec, 3));
-    const CommandRun made = runCommand("ppmtogif -interlace < '" + ppm + "'");
+    const ProgramRun made = runShell("ppmtogif -interlace < '" + ppm + "'");
     ASSERT_EQ(made.status, 0);
     rowsSeen.clear();
     EXPECT_EQ(decode(Decoder::Gif, made.out, 4, 10, 0, 0, kRecorder), kImageDone);

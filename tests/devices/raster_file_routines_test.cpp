@@ -6,7 +6,8 @@
 
 #include "devices/raster_pixels.h"
 #include "kavlor.h"
-#include "tests/devices/image_tools.h"
+#include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/plot_fixture.h"
 
 namespace {
@@ -187,8 +188,8 @@ TEST_F(RasterFileRoutines, OptionsBeforeKavini) {
     captureStdout([] { rtiff("resolution.tif"); });
     const std::string gif = close();
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
-    const CommandRun id =
-        runCommand("identify-im6.q16 -format '%x %U' '" + dir.file("resolution.tif") + "'");
+    const ProgramRun id =
+        runShell("identify-im6.q16 -format '%x %U' '" + dir.file("resolution.tif") + "'");
     EXPECT_EQ(id.out, "300 PixelsPerCentimeter");
 }
 

@@ -10,8 +10,9 @@
 #include <set>
 
 #include "devices/raster_writers.h"
-#include "tests/devices/image_tools.h"
 #include "tests/devices/raster_fixture.h"
+#include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -116,7 +117,7 @@ TEST_F(RasterWriters, EveryFormatDecodesToTheRasterPixels) {
             SCOPED_TRACE(std::string(c.name) + ", " + info.name);
             EXPECT_EQ(decodeWith(info.netpbm, path), want);
             EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want);
-            const CommandRun id = runCommand("identify-im6.q16 -format '%m %w %h' '" + path + "'");
+            const ProgramRun id = runShell("identify-im6.q16 -format '%m %w %h' '" + path + "'");
             EXPECT_EQ(id.out, std::string(info.magick) + " 37 23");
         }
     }
@@ -206,7 +207,7 @@ TEST_F(RasterWriters, PngColourTypesAndTransparency) {
         for (const auto &[type, data] : chunks)
             if (type == "tRNS") EXPECT_EQ(data, c.transparency);
         // A reader sees an alpha channel exactly when transparency is on.
-        const CommandRun alpha = runCommand("identify-im6.q16 -format '%A' '" + path + "'");
+        const ProgramRun alpha = runShell("identify-im6.q16 -format '%A' '" + path + "'");
         EXPECT_EQ(alpha.out, c.pngmod == 1 ? "True" : "False") << c.rgb << c.pngmod;
     }
 }
@@ -353,7 +354,7 @@ TEST_F(RasterWriters, TiffResolution) {
     qqptif(rec, file, request(4, 4, kImageFormatIndex, 8), 300, 3, 0, status);
     std::fclose(file);
     ASSERT_EQ(status, kRasterDone);
-    EXPECT_EQ(runCommand("identify-im6.q16 -format '%x %y %U' '" + path + "'").out,
+    EXPECT_EQ(runShell("identify-im6.q16 -format '%x %y %U' '" + path + "'").out,
               "300 300 PixelsPerCentimeter");
 }
 

@@ -24,12 +24,8 @@ std::string compileC(const std::string &source, const std::string &dir, const st
                                 " -o '" + exe + "' '" + src +
                                 "' $(pkg-config --cflags --libs kavlor) -Wl,-rpath,'" + prefix +
                                 "/lib' -lm 2>&1";
-    std::string output;
-    FILE *pipe = popen(command.c_str(), "r");
-    char buffer[512];
-    while (pipe != nullptr && fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    const int status = pipe != nullptr ? pclose(pipe) : -1;
-    EXPECT_EQ(status, 0) << "compiling " << src << " failed:\n" << output;
+    const ProgramRun run = runShell(command);
+    EXPECT_EQ(run.status, 0) << "compiling " << src << " failed:\n" << run.out;
     return exe;
 }
 
@@ -66,6 +62,10 @@ ProgramRun runC(const std::string &source, const std::string &dir, const RunOpti
     const TempDir build;
     const std::string exe = compileC(source, build.path(), "prog", options.extraFlags);
     return runProgram(exe, dir, options);
+}
+
+ProgramRun runShell(const std::string &command) {
+    return runProgram("/bin/sh", ".", {.args = {"-c", command}});
 }
 
 std::string maskDateTime(std::string text) {

@@ -27,6 +27,10 @@ ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunO
 // Compiles source in a folder of its own and runs it with dir as working directory.
 ProgramRun runC(const std::string &source, const std::string &dir, const RunOptions &options = {});
 
+// Runs a shell command line in the working directory; its standard output
+// and standard error come back apart, as bytes.
+ProgramRun runShell(const std::string &command);
+
 // The test prefix, where the library is installed for end-to-end tests.
 std::string testPrefix();
 

@@ -2,16 +2,14 @@
 #include "tests/support/hpgl_raster.h"
 
 #include <cstdio>
-#include <cstdlib>
 
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 HpglRaster::HpglRaster(const std::string &hpglFile) {
     const TempDir scratch;
     const std::string pbm = scratch.file("out.pbm");
-    const std::string command =
-        "hp2xx -q -m pbm -t -d 254 -f '" + pbm + "' '" + hpglFile + "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0) return;
+    if (runCommand("hp2xx -q -m pbm -t -d 254 -f '" + pbm + "' '" + hpglFile + "'") != 0) return;
     const std::string data = readFile(pbm);
     int w = 0, h = 0, consumed = 0;
     if (std::sscanf(data.c_str(), "P4 %d %d%n", &w, &h, &consumed) != 2) return;
