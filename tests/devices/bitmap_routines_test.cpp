@@ -2,19 +2,12 @@
 // through the public routines, and the devices and files they refuse.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "devices/raster_pixels.h"
 #include "kavlor.h"
 #include "tests/support/plot_fixture.h"
 #include "tests/support/rendered_image.h"
 
 namespace {
-
-bool exists(const std::string &path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
 
 class BitmapRoutines : public PlotTest {
   protected:
@@ -90,7 +83,7 @@ TEST_F(BitmapRoutines, DevicesAndFilesRefused) {
         EXPECT_EQ(captureStdout(c.call), c.output) << c.device;
         close();
     }
-    EXPECT_FALSE(exists(dir.file("out.img")));
+    EXPECT_FALSE(fileExists(dir.file("out.img")));
 }
 
 TEST_F(BitmapRoutines, TheImagDeviceWritesItsPictureAtKavfin) {

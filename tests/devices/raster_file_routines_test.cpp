@@ -2,20 +2,13 @@
 // rbfpng), the image clip rectangle, and the options set before kavini.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "devices/raster_pixels.h"
 #include "kavlor.h"
 #include "tests/support/c_program.h"
-#include "tests/support/rendered_image.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/rendered_image.h"
 
 namespace {
-
-bool exists(const std::string &path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
 
 using Writer = void (*)(const char *);
 
@@ -63,7 +56,7 @@ TEST_F(RasterFileRoutines, DevicesWithoutPixelsWriteNoFile) {
                                        "incompatible in ") +
                                r.name + "!\n")
                 << device;
-            EXPECT_FALSE(exists(dir.file("picture"))) << device << " " << r.name;
+            EXPECT_FALSE(fileExists(dir.file("picture"))) << device << " " << r.name;
         }
         char buffer[8];
         int length = -1;
@@ -89,8 +82,8 @@ TEST_F(RasterFileRoutines, EveryFormatHoldsThePicture) {
         rpng("picture.rpng");
         rpng("picture.rpng   ");
     });
-    EXPECT_TRUE(exists(dir.file("pictur_1.rpng")));
-    EXPECT_TRUE(exists(dir.file("pictur_2.rpng")));
+    EXPECT_TRUE(fileExists(dir.file("pictur_1.rpng")));
+    EXPECT_TRUE(fileExists(dir.file("pictur_2.rpng")));
     // A file that cannot be opened.
     EXPECT_EQ(captureStdout([] { rgif("no/such/folder/x.gif"); }),
               " <<<< Warning  36: File error in rgif!\n");

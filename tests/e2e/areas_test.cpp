@@ -11,21 +11,9 @@
 #include "tests/kernel/pen_trace.h"
 #include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/text.h"
 
 namespace {
-
-// The records of an HPGL file without its line breaks.
-std::string records(const std::string &hpgl) {
-    std::string all;
-    for (char c : hpgl)
-        if (c != '\n') all += c;
-    return all;
-}
-
-std::string program(const std::string &body) {
-    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
-           "\n    return 0;\n}\n";
-}
 
 // Marks at two corners of the page fix the extent of an HPGL picture, so that
 // hp2xx renders every plot alike: at 254 dpi one pixel is one plot unit, and
@@ -159,7 +147,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
                 kCornerMarks + "\n    shdpat(" + n + "); areaf(x, y, 4); kavfin();\n";
     }
     const ProgramRun run =
-        runC(program("    int x[] = {300, 900, 900, 300}, y[] = {300, 300, 900, 900};\n" + body),
+        runC(cMain("    int x[] = {300, 900, 900, 300}, y[] = {300, 300, 900, 900};\n" + body),
              dir.path());
     ASSERT_EQ(run.status, 0) << run.out;
 
@@ -167,7 +155,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
         const std::string name = "pattern" + std::to_string(p.number) + ".hpg";
         // The outline comes first, right after the corner marks, from the first
         // corner round to it again.
-        const std::string hpgl = records(readFile(dir.file(name)));
+        const std::string hpgl = withoutLineBreaks(readFile(dir.file(name)));
         const std::string marks = "PU0,8396;PD8,8396;PU11868,0;PD11876,0;";
         const std::string outline = "PU1200,7196;PD3600,7196;PD3600,4796;PD1200,4796;PD1200,7196;";
         EXPECT_NE(hpgl.find(marks + outline), std::string::npos) << name;
@@ -251,7 +239,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
 
 TEST(Areas, WithoutOutlineOnlyTheFillIsDrawn) {
     TempDir dir;
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run = runC(cMain(R"(
     int x[] = {300, 900, 900, 300}, y[] = {300, 300, 900, 900};
     metafl("HPGL"); setfil("plain.hpg"); kavini();
     noarln(); areaf(x, y, 4); kavfin();
@@ -262,14 +250,14 @@ TEST(Areas, WithoutOutlineOnlyTheFillIsDrawn) {
     EXPECT_EQ(readFile(dir.file("plain.hpg")).find("PD"), std::string::npos);
     const std::string hatch = readFile(dir.file("hatch.hpg"));
     EXPECT_NE(hatch.find("PD"), std::string::npos);
-    EXPECT_EQ(records(hatch).find("PU1200,7196;PD3600,7196;"), std::string::npos);
+    EXPECT_EQ(withoutLineBreaks(hatch).find("PU1200,7196;PD3600,7196;"), std::string::npos);
 }
 
 TEST(Areas, TooManyCrossingsStopTheFillAndKeepWhatWasFilled) {
     TempDir dir;
     // A bar from y 200 to 400 with 51 teeth hanging down to 600: the scan
     // lines through the teeth cross 102 edges.
-    const ProgramRun run = runC(program(std::string(R"(
+    const ProgramRun run = runC(cMain(std::string(R"(
     int x[210], y[210], n = 0, i;
     x[n] = 100; y[n++] = 200;
     x[n] = 1110; y[n++] = 200;
@@ -297,7 +285,7 @@ TEST(Areas, TooManyCrossingsStopTheFillAndKeepWhatWasFilled) {
 
 TEST(Areas, TheShieldListOverflowsAtAThousandWords) {
     TempDir dir;
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run = runC(cMain(R"(
     int i;
     kavini();
     errmod("PROT", "OFF");
@@ -320,7 +308,7 @@ TEST(Areas, TheShieldListOverflowsAtAThousandWords) {
 
 TEST(Areas, LinesStopAtTheShieldsOfTheCaller) {
     TempDir dir;
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run = runC(cMain(R"(
     int px[] = {1000, 1200, 1100}, py[] = {900, 900, 1100};
     kavini();
     shlrec(100, 100, 200, 200);

@@ -13,6 +13,10 @@
 std::string testPrefix() { return KAVLOR_TEST_PREFIX; }
 std::string testCFlags() { return KAVLOR_TEST_CFLAGS; }
 
+std::string cMain(const std::string &body) {
+    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body + "\n    return 0;\n}\n";
+}
+
 std::string compileC(const std::string &source, const std::string &dir, const std::string &name,
                      const std::string &extraFlags) {
     const std::string src = dir + "/" + name + ".c";

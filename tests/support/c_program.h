@@ -17,6 +17,10 @@ struct RunOptions {
     std::string extraFlags;         // more compiler flags (as "-pthread")
 };
 
+// A C program that includes kavlor.h and stdio.h and whose main runs body,
+// then returns 0.
+std::string cMain(const std::string &body);
+
 // Compiles source as dir/name.c into dir/name; fails the test on a compile error.
 std::string compileC(const std::string &source, const std::string &dir,
                      const std::string &name = "prog", const std::string &extraFlags = "");
