@@ -38,16 +38,17 @@ TEST(PlotFiles, DefaultPlotWritesTheTextMetafileAndTheProtocol) {
 }
 
 TEST(PlotFiles, ExistingFilesGetVersionedNames) {
-    TempDir dir;
+    TempDir dir, build;
+    const std::string exe = compileC(cMain("kavini(); kavfin();"), build.path());
     writeFile(dir.file("kavlor.met"), "0");
     writeFile(dir.file("kavlor_1.met"), "1");
-    ProgramRun run = runC(cMain("kavini(); kavfin();"), dir.path());
+    ProgramRun run = runProgram(exe, dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor_2.met"));
     EXPECT_EQ(readFile(dir.file("kavlor.met")), "0");
     EXPECT_EQ(readFile(dir.file("kavlor_1.met")), "1");
 
     for (int n = 3; n <= 9; ++n) writeFile(dir.file("kavlor_" + std::to_string(n) + ".met"), "n");
-    run = runC(cMain("kavini(); kavfin();"), dir.path());
+    run = runProgram(exe, dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlo_10.met"));
 }
 
@@ -87,11 +88,20 @@ TEST(PlotFiles, DeviceKeywordsChooseFormatAndFileName) {
         {"SVG", "SVG ", "kavlor.svg"},  {"TEKT", "TEKT", "kavlor.tek"},
         {"LN03", "LN03", "kavlor.ln3"}, {"VT34", "VT34", "kavlor."},
     };
+    const TempDir build;
+    const std::string exe = compileC(R"(#include <kavlor.h>
+int main(int argc, char **argv) {
+    (void)argc;
+    metafl(argv[1]);
+    kavini();
+    kavfin();
+    return 0;
+}
+)",
+                                     build.path());
     for (const Case &c : cases) {
         TempDir dir;
-        ProgramRun run = runC(cMain(std::string("metafl(\"") + c.keyword +
-                                      "\"); kavini(); kavfin();"),
-                              dir.path());
+        ProgramRun run = runProgram(exe, dir.path(), {.args = {c.keyword}});
         EXPECT_EQ(run.status, 0) << c.keyword;
         EXPECT_NE(run.out.find(std::string("Fileformat: ") + c.format), std::string::npos)
             << c.keyword << "\n" << run.out;

@@ -119,9 +119,11 @@ int main(int argc, char **argv) {
 TEST_F(VectorImage, NoMemoryForTheImageIsAWarningAndTheFileStaysWhole) {
     if (testCFlags().find("sanitize") != std::string::npos)
         GTEST_SKIP() << "a sanitizer's shadow memory does not fit an address-space limit";
+    const TempDir build;
+    const std::string exe = compileC(kStarvedProgram, build.path());
     for (const char *device : {"PS", "PDF"}) {
         const std::string file = std::string("image.") + (device[1] == 'S' ? "ps" : "pdf");
-        const ProgramRun run = runC(kStarvedProgram, dir.path(), {.args = {device, file}});
+        const ProgramRun run = runProgram(exe, dir.path(), {.args = {device, file}});
         EXPECT_EQ(run.status, 0) << device << "\n" << run.err;
         EXPECT_EQ(run.out.find(" <<<< Warning  53: Not enough memory in imgfin!\n"), 0u)
             << device << "\n" << run.out;
