@@ -125,44 +125,32 @@ TEST(PlotFiles, ScreenKeywordsOpenNoFileAndBadKeywordsChangeNothing) {
 }
 
 TEST(PlotFiles, PageSettingsChangeTheHeaderAndTheCoordinates) {
-    TempDir dir;
-    // Portrait A4: 21.0 x 29.7 cm, the line along the top edge (y = 1 in the
-    // file, whose y runs upwards in units of the longer side).
-    ProgramRun run = runC(cMain(R"(
-    setpag("da4p");
-    kavini();
-    line(0, 0, 2099, 0);
-    kavfin();)"),
-                          dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(readFile(dir.file("kavlor.met")).substr(0, 21), "      21.0      29.7\n");
-    EXPECT_NE(metafileRecords(readFile(dir.file("kavlor.met")))
-                  .find(" 0.0000000 1.0000000 3.0000000 0.7069721 1.0000000 2.0000000"),
-              std::string::npos);
-
-    // A 1000 x 500 page; the origin shift moves the line to (100, 50)..(1000, 50).
-    TempDir dir2;
-    run = runC(cMain("page(1001, 501); kavini(); origin(100, 50); line(0, 0, 900, 0); kavfin();"),
-               dir2.path());
-    EXPECT_EQ(readFile(dir2.file("kavlor.met")).substr(0, 21), "      10.0       5.0\n");
-    EXPECT_NE(metafileRecords(readFile(dir2.file("kavlor.met")))
-                  .find(" 0.1000000 0.4500000 3.0000000 1.0000000 0.4500000 2.0000000"),
-              std::string::npos);
-
-    // In inches the A4 page is 1169 x 826 plot units; with the page origin at
-    // the bottom, y = 0 is the bottom edge of the page.
-    TempDir dir3;
-    run = runC(cMain(R"(
-    units("INCH");
-    kavini();
-    pagorg("BOTT");
-    line(0, 0, 1169, 0);
-    kavfin();)"),
-               dir3.path());
-    EXPECT_EQ(readFile(dir3.file("kavlor.met")).substr(0, 21), "      29.7      21.0\n");
-    EXPECT_NE(metafileRecords(readFile(dir3.file("kavlor.met")))
-                  .find(" 0.0000000 0.0000000 3.0000000 1.0000000 0.0000000 2.0000000"),
-              std::string::npos);
+    struct Case {
+        const char *body;
+        const char *header;  // the page size in cm
+        const char *line;    // the records of the line
+    };
+    const Case cases[] = {
+        // Portrait A4: 21.0 x 29.7 cm, the line along the top edge (y = 1 in
+        // the file, whose y runs upwards in units of the longer side).
+        {"setpag(\"da4p\"); kavini(); line(0, 0, 2099, 0); kavfin();", "      21.0      29.7\n",
+         " 0.0000000 1.0000000 3.0000000 0.7069721 1.0000000 2.0000000"},
+        // A 1000 x 500 page; the origin shift moves the line to (100, 50)..(1000, 50).
+        {"page(1001, 501); kavini(); origin(100, 50); line(0, 0, 900, 0); kavfin();",
+         "      10.0       5.0\n", " 0.1000000 0.4500000 3.0000000 1.0000000 0.4500000 2.0000000"},
+        // In inches the A4 page is 1169 x 826 plot units; with the page origin
+        // at the bottom, y = 0 is the bottom edge of the page.
+        {"units(\"INCH\"); kavini(); pagorg(\"BOTT\"); line(0, 0, 1169, 0); kavfin();",
+         "      29.7      21.0\n", " 0.0000000 0.0000000 3.0000000 1.0000000 0.0000000 2.0000000"},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        const ProgramRun run = runC(cMain(c.body), dir.path());
+        EXPECT_EQ(run.status, 0) << c.body;
+        const std::string metafile = readFile(dir.file("kavlor.met"));
+        EXPECT_EQ(metafile.substr(0, 21), c.header) << c.body;
+        EXPECT_NE(metafileRecords(metafile).find(c.line), std::string::npos) << c.body;
+    }
 }
 
 TEST(PlotFiles, HpglFileIsReadByHp2xx) {
