@@ -54,12 +54,15 @@ float positiveMod(float v, float m) {
 // Where the groups of a family start (modulo the period): the phase whose
 // window holds the most ink.
 float bestPhase(const Family &f, const std::vector<Point> &ink) {
+    std::vector<float> across;  // of each point, computed once for all phases
+    across.reserve(ink.size());
+    for (const Point &p : ink) across.push_back(f.across(p));
     float best = 0;
     std::size_t most = 0;
     for (float phase = 0; phase < f.period; phase += 0.25f) {
         std::size_t n = 0;
-        for (const Point &p : ink)
-            if (positiveMod(f.across(p) - phase, f.period) < f.width()) ++n;
+        for (const float a : across)
+            if (positiveMod(a - phase, f.period) < f.width()) ++n;
         if (n > most) {
             most = n;
             best = phase;
