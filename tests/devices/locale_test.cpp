@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <regex>
 
 #include "devices/pdf_writer.h"
 #include "devices/svg.h"
@@ -28,9 +27,7 @@ class CommaLocale : public PlotTest {
             qqpdf5(rec, 'A', m, 60, 4, 123);
         }
         if (rec.core.idevice == 801) qqsvg5(rec, 'A', 100.5f, 200.25f);
-        std::string bytes = maskDateTime(close(file));
-        bytes = std::regex_replace(bytes, std::regex(R"(D:\d{14})"), "D:YYYYMMDDhhmmss");
-        return std::regex_replace(bytes, std::regex(R"(Date:\d{8})"), "Date:YYYYMMDD");
+        return maskDateTime(close(file));
     }
 };
 

@@ -75,6 +75,10 @@ ProgramRun runShell(const std::string &command) {
 std::string maskDateTime(std::string text) {
     static const std::regex date(R"(\d\d\.\d\d\.\d\d\d\d)");
     static const std::regex time(R"(\d\d:\d\d:\d\d)");
+    static const std::regex pdfDate(R"(D:\d{14})");
+    static const std::regex cgmDate(R"(Date:\d{8})");
     text = std::regex_replace(text, date, "DD.MM.YYYY");
-    return std::regex_replace(text, time, "HH:MM:SS");
+    text = std::regex_replace(text, time, "HH:MM:SS");
+    text = std::regex_replace(text, pdfDate, "D:YYYYMMDDhhmmss");
+    return std::regex_replace(text, cgmDate, "Date:YYYYMMDD");
 }

@@ -42,5 +42,7 @@ std::string testPrefix();
 std::string testCFlags();
 
 // Text with every date "dd.mm.yyyy" and time "hh:mm:ss" replaced by
-// "DD.MM.YYYY" and "HH:MM:SS", for comparing protocols and headers.
+// "DD.MM.YYYY" and "HH:MM:SS", the PDF creation date "D:yyyymmddhhmmss" by
+// "D:YYYYMMDDhhmmss" and the CGM date "Date:yyyymmdd" by "Date:YYYYMMDD",
+// for comparing protocols, headers and files.
 std::string maskDateTime(std::string text);
