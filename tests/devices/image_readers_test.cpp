@@ -57,10 +57,7 @@ class ImageReaders : public RasterTest {
     }
     RgbImage pixelsOf(GlobalRecord &rec) {
         const DriverRecord &d = *rec.dev.pdriver;
-        RgbImage image{d.nwidth, d.nheight,
-                       std::vector<std::uint8_t>(std::size_t(d.nwidth) * d.nheight * 3)};
-        qqvrdr(rec, image.rgb.data(), 0, 0, d.nwidth, d.nheight, kPixelValuesRgb);
-        return image;
+        return rasterPixels(rec, 0, 0, d.nwidth, d.nheight);
     }
     std::string write(GlobalRecord &rec, int format, int imgfmt = kImageFormatIndex,
                       int nbitpix = 8) {

@@ -2,7 +2,6 @@
 // rbfpng), the image clip rectangle, and the options set before kavini.
 #include <gtest/gtest.h>
 
-#include "devices/raster_pixels.h"
 #include "kavlor.h"
 #include "tests/support/c_program.h"
 #include "tests/support/plot_fixture.h"
@@ -40,11 +39,6 @@ class RasterFileRoutines : public PlotTest {
         });
         return rec;
     }
-    RgbImage picture(GlobalRecord &rec, int x, int y, int w, int h) {
-        RgbImage image{w, h, std::vector<std::uint8_t>(std::size_t(w) * h * 3)};
-        qqvrdr(rec, image.rgb.data(), x, y, w, h, kPixelValuesRgb);
-        return image;
-    }
 };
 
 TEST_F(RasterFileRoutines, DevicesWithoutPixelsWriteNoFile) {
@@ -70,7 +64,7 @@ TEST_F(RasterFileRoutines, DevicesWithoutPixelsWriteNoFile) {
 
 TEST_F(RasterFileRoutines, EveryFormatHoldsThePicture) {
     GlobalRecord &rec = drawn(61, 43);
-    const RgbImage want = picture(rec, 0, 0, 61, 43);
+    const RgbImage want = rasterPixels(rec, 0, 0, 61, 43);
     for (const FileRoutine &r : kRoutines) {
         const std::string name = std::string("picture.") + r.name;
         EXPECT_EQ(captureStdout([&] { r.write(name.c_str()); }), "");
@@ -92,7 +86,7 @@ TEST_F(RasterFileRoutines, EveryFormatHoldsThePicture) {
 
 TEST_F(RasterFileRoutines, TheImageClipRectangleSelectsThePartWritten) {
     GlobalRecord &rec = drawn(61, 43);
-    const RgbImage part = picture(rec, 10, 5, 30, 20);
+    const RgbImage part = rasterPixels(rec, 10, 5, 30, 20);
     captureStdout([] {
         imgclp(10, 5, 30, 20);
         rppm("part.ppm");

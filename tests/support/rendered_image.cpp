@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
+#include "devices/raster_pixels.h"
 #include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
 
@@ -46,6 +47,12 @@ RgbImage RgbImage::crop(int x0, int y0, int w, int h) const {
             q[2] = p[2];
         }
     return out;
+}
+
+RgbImage rasterPixels(GlobalRecord &rec, int x, int y, int w, int h) {
+    RgbImage image{w, h, std::vector<unsigned char>(std::size_t(w) * h * 3)};
+    qqvrdr(rec, image.rgb.data(), x, y, w, h, kPixelValuesRgb);
+    return image;
 }
 
 void writePpm(const RgbImage &image, const std::string &path) {

@@ -1,10 +1,12 @@
-// Pictures as RGB pixels: vector files rendered and raster files decoded by
-// real readers (poppler, ghostscript, librsvg, netpbm, ImageMagick), and
-// their comparison.
+// Pictures as RGB pixels: the memory raster read back, vector files rendered
+// and raster files decoded by real readers (poppler, ghostscript, librsvg,
+// netpbm, ImageMagick), and their comparison.
 #pragma once
 #include <ostream>
 #include <string>
 #include <vector>
+
+struct GlobalRecord;
 
 struct RgbImage {
     int width = 0, height = 0;
@@ -28,6 +30,9 @@ void PrintTo(const RgbImage &image, std::ostream *os);
 // Parses binary PBM (P4, bit 1 black), PGM (P5) or PPM (P6) with maxval 255;
 // false when the bytes are none of them.
 bool parsePnm(const std::string &bytes, RgbImage &image);
+
+// The w x h pixels from (x, y) of the record's memory raster.
+RgbImage rasterPixels(GlobalRecord &rec, int x, int y, int w, int h);
 
 // Writes a binary PPM (to look at a picture that failed a comparison).
 void writePpm(const RgbImage &image, const std::string &path);
