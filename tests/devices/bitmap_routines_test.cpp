@@ -2,19 +2,11 @@
 // through the public routines, and the devices and files they refuse.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include "devices/raster_pixels.h"
 #include "kavlor.h"
-#include "tests/devices/image_tools.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/rendered_image.h"
 
 namespace {
-
-bool exists(const std::string &path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
 
 class BitmapRoutines : public PlotTest {
   protected:
@@ -31,11 +23,6 @@ class BitmapRoutines : public PlotTest {
             sendbf();
         });
     }
-    RgbImage picture(int w, int h) {
-        RgbImage image{w, h, std::vector<std::uint8_t>(std::size_t(w) * h * 3)};
-        qqvrdr(currentRecord(), image.rgb.data(), 0, 0, w, h, kPixelValuesRgb);
-        return image;
-    }
 };
 
 TEST_F(BitmapRoutines, SavedPicturesLoadIntoLaterPlots) {
@@ -47,7 +34,7 @@ TEST_F(BitmapRoutines, SavedPicturesLoadIntoLaterPlots) {
     for (const Case c : {Case{"PNG", "GIF"}, Case{"PPM", "PNG"}, Case{"BMP", "PPM"}}) {
         openSized(c.from, 70, 50);
         drawSomething();
-        const RgbImage saved = picture(70, 50);
+        const RgbImage saved = rasterPixels(currentRecord(), 0, 0, 70, 50);
         EXPECT_EQ(captureStdout([] { rimage("picture.img"); }), "");
         close();
         const std::string file = readFile(dir.file("picture.img"));
@@ -62,7 +49,7 @@ TEST_F(BitmapRoutines, SavedPicturesLoadIntoLaterPlots) {
 
         openSized(c.to, 70, 50);
         EXPECT_EQ(captureStdout([] { wimage("picture.img"); }), "");
-        EXPECT_EQ(differences(picture(70, 50), saved), "") << c.from << " to " << c.to;
+        EXPECT_EQ(differences(rasterPixels(currentRecord(), 0, 0, 70, 50), saved), "") << c.from << " to " << c.to;
         close();
     }
 }
@@ -90,7 +77,7 @@ TEST_F(BitmapRoutines, DevicesAndFilesRefused) {
         EXPECT_EQ(captureStdout(c.call), c.output) << c.device;
         close();
     }
-    EXPECT_FALSE(exists(dir.file("out.img")));
+    EXPECT_FALSE(fileExists(dir.file("out.img")));
 }
 
 TEST_F(BitmapRoutines, TheImagDeviceWritesItsPictureAtKavfin) {

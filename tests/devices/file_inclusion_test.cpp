@@ -7,11 +7,10 @@
 #include <sys/stat.h>
 
 #include "devices/file_inclusion.h"
-#include "devices/raster_pixels.h"
 #include "kavlor.h"
 #include "kernel/colour_value.h"
-#include "tests/devices/image_tools.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/rendered_image.h"
 
 namespace {
 
@@ -73,9 +72,7 @@ class FileInclusion : public PlotTest {
     }
     RgbImage pixels(int x, int y, int w, int h) {
         captureStdout([] { sendbf(); });
-        RgbImage image{w, h, std::vector<std::uint8_t>(std::size_t(w) * h * 3)};
-        qqvrdr(currentRecord(), image.rgb.data(), x, y, w, h, kPixelValuesRgb);
-        return image;
+        return rasterPixels(currentRecord(), x, y, w, h);
     }
     RgbImage whole() {
         const WindowState &win = currentRecord().win;

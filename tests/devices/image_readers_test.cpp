@@ -8,8 +8,9 @@
 
 #include "devices/image_readers.h"
 #include "devices/raster_writers.h"
-#include "tests/devices/image_tools.h"
 #include "tests/devices/raster_fixture.h"
+#include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -56,10 +57,7 @@ class ImageReaders : public RasterTest {
     }
     RgbImage pixelsOf(GlobalRecord &rec) {
         const DriverRecord &d = *rec.dev.pdriver;
-        RgbImage image{d.nwidth, d.nheight,
-                       std::vector<std::uint8_t>(std::size_t(d.nwidth) * d.nheight * 3)};
-        qqvrdr(rec, image.rgb.data(), 0, 0, d.nwidth, d.nheight, kPixelValuesRgb);
-        return image;
+        return rasterPixels(rec, 0, 0, d.nwidth, d.nheight);
     }
     std::string write(GlobalRecord &rec, int format, int imgfmt = kImageFormatIndex,
                       int nbitpix = 8) {
@@ -175,7 +173,7 @@ TEST_F(ImageReaders, FilesOfNetpbmAndImageMagick) {
         const std::string ppm = dir.file("p.ppm");
         writeFile(ppm, write(rec, 3));
         const std::string made = dir.file("made");
-        const CommandRun run = runCommand(c.command + " < '" + ppm + "'");
+        const ProgramRun run = runShell(c.command + " < '" + ppm + "'");
         ASSERT_EQ(run.status, 0) << c.command << ": " << run.err;
         const std::string &bytes = run.out;
         writeFile(made, bytes);
@@ -190,7 +188,7 @@ TEST_F(ImageReaders, InterlacedRowsComeInPassOrder) {
     GlobalRecord &rec = paint(4, 10, 200);
     const std::string ppm = dir.file("p.ppm");
     writeFile(ppm, write(rec, 3));
-    const CommandRun made = runCommand("ppmtogif -interlace < '" + ppm + "'");
+    const ProgramRun made = runShell("ppmtogif -interlace < '" + ppm + "'");
     ASSERT_EQ(made.status, 0);
     rowsSeen.clear();
     EXPECT_EQ(decode(Decoder::Gif, made.out, 4, 10, 0, 0, kRecorder), kImageDone);

@@ -29,12 +29,6 @@ class PostScript : public PlotTest {
     }
 };
 
-int count(const std::string &text, const std::string &word) {
-    int n = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
-    return n;
-}
-
 TEST_F(PostScript, EveryDeviceOfTheFamilyRenders) {
     for (const char *device : {"POST", "PSCL", "PS", "EPS"}) {
         GlobalRecord &rec = open(device, "plot.ps");
@@ -96,13 +90,11 @@ TEST_F(PostScript, LongPolylinesAreWrittenInPiecesOf50Points) {
     for (int i = 1; i < 120; ++i) xjdraw(rec, 100 + 10 * float(i), 100 + float(i % 7) * 30, 2);
     const std::string ps = close("plot.ps");
     const std::string body = ps.substr(ps.find("1.000000 scale\n"));
-    EXPECT_EQ(count(body, " u "), 3);
-    EXPECT_EQ(count(body, " d "), 49 + 49 + 21);
-    EXPECT_EQ(count(body, " p "), 3);
+    EXPECT_EQ(occurrences(body, " u "), 3);
+    EXPECT_EQ(occurrences(body, " d "), 49 + 49 + 21);
+    EXPECT_EQ(occurrences(body, " p "), 3);
     // Each later piece starts at the point where the one before ended.
-    std::string flat;
-    for (char c : body)
-        if (c != '\n') flat += c;
+    const std::string flat = withoutLineBreaks(body);
     const std::regex joint(R"((\d+) (\d+) d p (\d+) (\d+) u )");
     int joints = 0;
     for (std::sregex_iterator it(flat.begin(), flat.end(), joint), end; it != end; ++it, ++joints) {
@@ -152,9 +144,7 @@ TEST_F(PostScript, DeviceStrokedWidthsAndAMiterLimitReadersAccept) {
     });
     EXPECT_EQ(rec.line.nlinwid, -1);
     const std::string ps = close("plot.ps");
-    std::string flat;  // the records run on across lines
-    for (char c : ps)
-        if (c != '\n') flat += c;
+    const std::string flat = withoutLineBreaks(ps);  // the records run on across lines
     EXPECT_NE(flat.find("20 cm setlinewidth 0 setlinejoin 40 cm setmiterlimit 20 cm setmiterlimit "
                         "2.50 cm setlinewidth 8 cm setmiterlimit 0 setlinecap "),
               std::string::npos)
@@ -177,9 +167,7 @@ TEST_F(PostScript, PathsAndFillsOfLargeCoordinates) {
     qqstrk(rec);
     const float x[4] = {100, 2500, 2500, 100}, y[4] = {100, 100, 1900, 1900};
     fillPolygonPostScript(rec, x, y, 4);
-    std::string flat;
-    for (char c : close("plot.ps"))
-        if (c != '\n') flat += c;
+    const std::string flat = withoutLineBreaks(close("plot.ps"));
     const std::regex point(R"(-?\d+ +-?\d+ +[ud] )");
     EXPECT_EQ(std::distance(std::sregex_iterator(flat.begin(), flat.end(), point), std::sregex_iterator()),
               61 + 5)  // 60 points and the piece break, 4 vertices and the first again
@@ -201,9 +189,7 @@ TEST_F(PostScript, ColourBoxAndCharacterRecords) {
     rec.text.nangle = -45;
     pschar(rec, 200, 12, 1500, 0);
     rec.text.nangle = 0;
-    std::string flat;  // the records run on across lines
-    for (char c : close("plot.ps"))
-        if (c != '\n') flat += c;
+    const std::string flat = withoutLineBreaks(close("plot.ps"));  // the records run on across lines
     int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
     postScriptPoint(rec, 10, 20, px1, py1);
     postScriptPoint(rec, 300, 400, px2, py2);

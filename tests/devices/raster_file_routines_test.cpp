@@ -2,19 +2,12 @@
 // rbfpng), the image clip rectangle, and the options set before kavini.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include "devices/raster_pixels.h"
 #include "kavlor.h"
-#include "tests/devices/image_tools.h"
+#include "tests/support/c_program.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/rendered_image.h"
 
 namespace {
-
-bool exists(const std::string &path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
 
 using Writer = void (*)(const char *);
 
@@ -46,11 +39,6 @@ class RasterFileRoutines : public PlotTest {
         });
         return rec;
     }
-    RgbImage picture(GlobalRecord &rec, int x, int y, int w, int h) {
-        RgbImage image{w, h, std::vector<std::uint8_t>(std::size_t(w) * h * 3)};
-        qqvrdr(rec, image.rgb.data(), x, y, w, h, kPixelValuesRgb);
-        return image;
-    }
 };
 
 TEST_F(RasterFileRoutines, DevicesWithoutPixelsWriteNoFile) {
@@ -62,7 +50,7 @@ TEST_F(RasterFileRoutines, DevicesWithoutPixelsWriteNoFile) {
                                        "incompatible in ") +
                                r.name + "!\n")
                 << device;
-            EXPECT_FALSE(exists(dir.file("picture"))) << device << " " << r.name;
+            EXPECT_FALSE(fileExists(dir.file("picture"))) << device << " " << r.name;
         }
         char buffer[8];
         int length = -1;
@@ -76,7 +64,7 @@ TEST_F(RasterFileRoutines, DevicesWithoutPixelsWriteNoFile) {
 
 TEST_F(RasterFileRoutines, EveryFormatHoldsThePicture) {
     GlobalRecord &rec = drawn(61, 43);
-    const RgbImage want = picture(rec, 0, 0, 61, 43);
+    const RgbImage want = rasterPixels(rec, 0, 0, 61, 43);
     for (const FileRoutine &r : kRoutines) {
         const std::string name = std::string("picture.") + r.name;
         EXPECT_EQ(captureStdout([&] { r.write(name.c_str()); }), "");
@@ -88,8 +76,8 @@ TEST_F(RasterFileRoutines, EveryFormatHoldsThePicture) {
         rpng("picture.rpng");
         rpng("picture.rpng   ");
     });
-    EXPECT_TRUE(exists(dir.file("pictur_1.rpng")));
-    EXPECT_TRUE(exists(dir.file("pictur_2.rpng")));
+    EXPECT_TRUE(fileExists(dir.file("pictur_1.rpng")));
+    EXPECT_TRUE(fileExists(dir.file("pictur_2.rpng")));
     // A file that cannot be opened.
     EXPECT_EQ(captureStdout([] { rgif("no/such/folder/x.gif"); }),
               " <<<< Warning  36: File error in rgif!\n");
@@ -98,7 +86,7 @@ TEST_F(RasterFileRoutines, EveryFormatHoldsThePicture) {
 
 TEST_F(RasterFileRoutines, TheImageClipRectangleSelectsThePartWritten) {
     GlobalRecord &rec = drawn(61, 43);
-    const RgbImage part = picture(rec, 10, 5, 30, 20);
+    const RgbImage part = rasterPixels(rec, 10, 5, 30, 20);
     captureStdout([] {
         imgclp(10, 5, 30, 20);
         rppm("part.ppm");
@@ -187,8 +175,8 @@ TEST_F(RasterFileRoutines, OptionsBeforeKavini) {
     captureStdout([] { rtiff("resolution.tif"); });
     const std::string gif = close();
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
-    const CommandRun id =
-        runCommand("identify-im6.q16 -format '%x %U' '" + dir.file("resolution.tif") + "'");
+    const ProgramRun id =
+        runShell("identify-im6.q16 -format '%x %U' '" + dir.file("resolution.tif") + "'");
     EXPECT_EQ(id.out, "300 PixelsPerCentimeter");
 }
 

@@ -10,8 +10,9 @@
 #include <set>
 
 #include "devices/raster_writers.h"
-#include "tests/devices/image_tools.h"
 #include "tests/devices/raster_fixture.h"
+#include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -53,12 +54,6 @@ class RasterWriters : public RasterTest {
         const int tx[] = {w / 2, w - 2, 3}, ty[] = {1, h - 2, h - 3}, tc[] = {99, 0, 0};
         qqvftr(rec, tx, ty, tc);
         return rec;
-    }
-
-    RgbImage expected(GlobalRecord &rec, int x, int y, int w, int h) {
-        RgbImage image{w, h, std::vector<std::uint8_t>(static_cast<std::size_t>(w) * h * 3)};
-        qqvrdr(rec, image.rgb.data(), x, y, w, h, kPixelValuesRgb);
-        return image;
     }
 
     RasterFileRequest request(int w, int h, int imgfmt, int nbitpix) {
@@ -104,7 +99,7 @@ TEST_F(RasterWriters, EveryFormatDecodesToTheRasterPixels) {
     const int w = 37, h = 23;
     for (const Case &c : cases) {
         GlobalRecord &rec = paint(w, h, c.rgbPage);
-        const RgbImage want = expected(rec, 0, 0, w, h);
+        const RgbImage want = rasterPixels(rec, 0, 0, w, h);
         std::set<std::vector<std::uint8_t>> colours;
         for (std::size_t i = 0; i < want.rgb.size(); i += 3)
             colours.insert({want.rgb[i], want.rgb[i + 1], want.rgb[i + 2]});
@@ -116,7 +111,7 @@ TEST_F(RasterWriters, EveryFormatDecodesToTheRasterPixels) {
             SCOPED_TRACE(std::string(c.name) + ", " + info.name);
             EXPECT_EQ(decodeWith(info.netpbm, path), want);
             EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want);
-            const CommandRun id = runCommand("identify-im6.q16 -format '%m %w %h' '" + path + "'");
+            const ProgramRun id = runShell("identify-im6.q16 -format '%m %w %h' '" + path + "'");
             EXPECT_EQ(id.out, std::string(info.magick) + " 37 23");
         }
     }
@@ -124,7 +119,7 @@ TEST_F(RasterWriters, EveryFormatDecodesToTheRasterPixels) {
 
 TEST_F(RasterWriters, ClipRectangleWritesThatRectangleOnly) {
     GlobalRecord &rec = paint(37, 23, false);
-    const RgbImage want = expected(rec, 5, 3, 20, 11);
+    const RgbImage want = rasterPixels(rec, 5, 3, 20, 11);
     for (const auto &[format, info] : kFormats) {
         RasterFileRequest req = request(37, 23, kImageFormatIndex, 8);
         req.area = {5, 3, 20, 11};
@@ -206,7 +201,7 @@ TEST_F(RasterWriters, PngColourTypesAndTransparency) {
         for (const auto &[type, data] : chunks)
             if (type == "tRNS") EXPECT_EQ(data, c.transparency);
         // A reader sees an alpha channel exactly when transparency is on.
-        const CommandRun alpha = runCommand("identify-im6.q16 -format '%A' '" + path + "'");
+        const ProgramRun alpha = runShell("identify-im6.q16 -format '%A' '" + path + "'");
         EXPECT_EQ(alpha.out, c.pngmod == 1 ? "True" : "False") << c.rgb << c.pngmod;
     }
 }
@@ -271,7 +266,7 @@ TEST_F(RasterWriters, BmpRowsArePaddedToFourBytes) {
         std::uint8_t bottom[3];
         qqvrdr(rec, bottom, 0, 2, 1, 1, c.rgb ? kPixelValuesRgb : kPixelValuesIndex);
         EXPECT_EQ(std::uint8_t(file[c.offset]), c.rgb ? bottom[2] : bottom[0]);
-        EXPECT_EQ(decodeWith("bmptopnm", path), expected(rec, 0, 0, 1, 3));
+        EXPECT_EQ(decodeWith("bmptopnm", path), rasterPixels(rec, 0, 0, 1, 3));
     }
 }
 
@@ -317,7 +312,7 @@ TEST_F(RasterWriters, TiffEveryReaderReadsTallAndOneRowImages) {
         const std::string path = dir.file("t.tif");
         ASSERT_EQ(write(rec, Format::Tiff, request(c.w, c.h, kImageFormatIndex, 8), path),
                   kRasterDone);
-        const RgbImage want = expected(rec, 0, 0, c.w, c.h);
+        const RgbImage want = rasterPixels(rec, 0, 0, c.w, c.h);
         EXPECT_EQ(decodeWith("tifftopnm", path), want) << c.w << "x" << c.h;
         EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want) << c.w << "x" << c.h;
     }
@@ -353,7 +348,7 @@ TEST_F(RasterWriters, TiffResolution) {
     qqptif(rec, file, request(4, 4, kImageFormatIndex, 8), 300, 3, 0, status);
     std::fclose(file);
     ASSERT_EQ(status, kRasterDone);
-    EXPECT_EQ(runCommand("identify-im6.q16 -format '%x %y %U' '" + path + "'").out,
+    EXPECT_EQ(runShell("identify-im6.q16 -format '%x %y %U' '" + path + "'").out,
               "300 300 PixelsPerCentimeter");
 }
 
@@ -406,7 +401,7 @@ TEST_F(RasterWriters, GifTableRestartsOnLargeNoisyPictures) {
             qqvwpx(rec, x, y, static_cast<int>(random() % 256));
     const std::string path = dir.file("noise.gif");
     ASSERT_EQ(write(rec, Format::Gif, request(200, 200, kImageFormatIndex, 8), path), kRasterDone);
-    const RgbImage want = expected(rec, 0, 0, 200, 200);
+    const RgbImage want = rasterPixels(rec, 0, 0, 200, 200);
     EXPECT_EQ(decodeWith("giftopnm", path), want);
     EXPECT_EQ(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), want);
 }

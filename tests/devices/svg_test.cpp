@@ -25,12 +25,6 @@ class Svg : public PlotTest {
     }
 };
 
-int count(const std::string &text, const std::string &word) {
-    int n = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
-    return n;
-}
-
 TEST_F(Svg, ThePlotIsWellFormedAndRenders) {
     GlobalRecord &rec = openSvg();
     drawVectorPlot(rec);
@@ -88,8 +82,8 @@ TEST_F(Svg, ColourAndWidthChangesCloseTheStrokeGroup) {
     });
     EXPECT_EQ(rec.line.nlinwid, -10);
     const std::string svg = body(close("plot.svg"));
-    EXPECT_EQ(count(svg, "<g "), 3);
-    EXPECT_EQ(count(svg, "</g>"), 3);
+    EXPECT_EQ(occurrences(svg, "<g "), 3);
+    EXPECT_EQ(occurrences(svg, "</g>"), 3);
     // The width in plot units goes out scaled like the coordinates.
     char wide[64];
     std::snprintf(wide, sizeof wide, "stroke=\"#ff0000\" stroke-width=\"%.3f\">",
@@ -133,7 +127,7 @@ TEST_F(Svg, TextInIso88591WithEscapes) {
     EXPECT_NE(svg.find("> </text>\n"), std::string::npos);     // codes from 187 up are blanks
     // Seven characters share one group; the colour change opens another, the
     // font change a third.
-    EXPECT_EQ(count(svg, "<g font-family"), 3);
+    EXPECT_EQ(occurrences(svg, "<g font-family"), 3);
     EXPECT_NE(svg.find("<g font-family=\"Symbol\""), std::string::npos);
     EXPECT_NE(svg.find(" rotate=\"-30\">c</text>"), std::string::npos);
     const RgbImage page = renderSvg(dir.file("plot.svg"), 1.0);

@@ -4,76 +4,27 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "tests/kernel/pen_trace.h"
 #include "tests/support/c_program.h"
+#include "tests/support/hpgl_raster.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/text.h"
 
 namespace {
 
-// The records of an HPGL file without its line breaks.
-std::string records(const std::string &hpgl) {
-    std::string all;
-    for (char c : hpgl)
-        if (c != '\n') all += c;
-    return all;
-}
-
-std::string program(const std::string &body) {
-    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
-           "\n    return 0;\n}\n";
-}
-
-// Marks at two corners of the page fix the extent of an HPGL picture, so that
-// hp2xx renders every plot alike: at 254 dpi one pixel is one plot unit, and
-// the page point (x, y) is the pixel (x + 1, y + 2).
+// Marks at two corners of the page fix the extent of an HPGL picture and
+// where the page lies in it, so that hp2xx renders every plot alike.
 const char *kCornerMarks = "line(0, 0, 2, 0); line(2967, 2099, 2969, 2099);";
-
-// A bitmap read from a PBM file written by hp2xx.
-class Bitmap {
-  public:
-    explicit Bitmap(const std::string &file) {
-        const std::string data = readFile(file);
-        std::size_t at = data.find('\n');
-        const std::size_t sizeEnd = data.find('\n', at + 1);
-        std::sscanf(data.c_str() + at + 1, "%d %d", &width_, &height_);
-        bits_ = data.substr(sizeEnd + 1);
-    }
-    bool valid() const {
-        return width_ > 0 && bits_.size() >= std::size_t((width_ + 7) / 8 * height_);
-    }
-    // Ink at the page point (x, y).
-    bool ink(int x, int y) const {
-        const int px = x + 1, py = y + 2;
-        if (px < 0 || py < 0 || px >= width_ || py >= height_) return false;
-        const std::size_t at = std::size_t(py * ((width_ + 7) / 8) + px / 8);
-        const unsigned char byte = static_cast<unsigned char>(bits_[at]);
-        return (byte & (0x80 >> (px % 8))) != 0;
-    }
-
-  private:
-    int width_ = 0, height_ = 0;
-    std::string bits_;
-};
-
-// Renders an HPGL file of dir into a bitmap.
-Bitmap render(const TempDir &dir, const std::string &hpgl) {
-    const std::string pbm = hpgl + ".pbm";
-    const std::string command = "cd '" + dir.path() + "' && hp2xx -q -m pbm -t -d 254 -p 1 -f '" +
-                                pbm + "' '" + hpgl + "' 2>/dev/null";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return Bitmap(dir.file(pbm));
-}
 
 struct Point {
     int x, y;
 };
 
 // Ink points of a rectangle of the page.
-std::vector<Point> inkIn(const Bitmap &b, int x1, int y1, int x2, int y2) {
+std::vector<Point> inkIn(const HpglRaster &b, int x1, int y1, int x2, int y2) {
     std::vector<Point> points;
     for (int y = y1; y <= y2; ++y)
         for (int x = x1; x <= x2; ++x)
@@ -103,12 +54,15 @@ float positiveMod(float v, float m) {
 // Where the groups of a family start (modulo the period): the phase whose
 // window holds the most ink.
 float bestPhase(const Family &f, const std::vector<Point> &ink) {
+    std::vector<float> across;  // of each point, computed once for all phases
+    across.reserve(ink.size());
+    for (const Point &p : ink) across.push_back(f.across(p));
     float best = 0;
     std::size_t most = 0;
     for (float phase = 0; phase < f.period; phase += 0.25f) {
         std::size_t n = 0;
-        for (const Point &p : ink)
-            if (positiveMod(f.across(p) - phase, f.period) < f.width()) ++n;
+        for (const float a : across)
+            if (positiveMod(a - phase, f.period) < f.width()) ++n;
         if (n > most) {
             most = n;
             best = phase;
@@ -159,7 +113,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
                 kCornerMarks + "\n    shdpat(" + n + "); areaf(x, y, 4); kavfin();\n";
     }
     const ProgramRun run =
-        runC(program("    int x[] = {300, 900, 900, 300}, y[] = {300, 300, 900, 900};\n" + body),
+        runC(cMain("    int x[] = {300, 900, 900, 300}, y[] = {300, 300, 900, 900};\n" + body),
              dir.path());
     ASSERT_EQ(run.status, 0) << run.out;
 
@@ -167,12 +121,12 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
         const std::string name = "pattern" + std::to_string(p.number) + ".hpg";
         // The outline comes first, right after the corner marks, from the first
         // corner round to it again.
-        const std::string hpgl = records(readFile(dir.file(name)));
+        const std::string hpgl = withoutLineBreaks(readFile(dir.file(name)));
         const std::string marks = "PU0,8396;PD8,8396;PU11868,0;PD11876,0;";
         const std::string outline = "PU1200,7196;PD3600,7196;PD3600,4796;PD1200,4796;PD1200,7196;";
         EXPECT_NE(hpgl.find(marks + outline), std::string::npos) << name;
 
-        const Bitmap bitmap = render(dir, name);
+        const HpglRaster bitmap(dir.file(name));
         ASSERT_TRUE(bitmap.valid()) << name;
         for (int x = kLeft + 20; x < kRight - 20; x += 50) {  // the outline is there
             EXPECT_TRUE(bitmap.ink(x, kTop)) << name;
@@ -251,7 +205,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
 
 TEST(Areas, WithoutOutlineOnlyTheFillIsDrawn) {
     TempDir dir;
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run = runC(cMain(R"(
     int x[] = {300, 900, 900, 300}, y[] = {300, 300, 900, 900};
     metafl("HPGL"); setfil("plain.hpg"); kavini();
     noarln(); areaf(x, y, 4); kavfin();
@@ -262,14 +216,14 @@ TEST(Areas, WithoutOutlineOnlyTheFillIsDrawn) {
     EXPECT_EQ(readFile(dir.file("plain.hpg")).find("PD"), std::string::npos);
     const std::string hatch = readFile(dir.file("hatch.hpg"));
     EXPECT_NE(hatch.find("PD"), std::string::npos);
-    EXPECT_EQ(records(hatch).find("PU1200,7196;PD3600,7196;"), std::string::npos);
+    EXPECT_EQ(withoutLineBreaks(hatch).find("PU1200,7196;PD3600,7196;"), std::string::npos);
 }
 
 TEST(Areas, TooManyCrossingsStopTheFillAndKeepWhatWasFilled) {
     TempDir dir;
     // A bar from y 200 to 400 with 51 teeth hanging down to 600: the scan
     // lines through the teeth cross 102 edges.
-    const ProgramRun run = runC(program(std::string(R"(
+    const ProgramRun run = runC(cMain(std::string(R"(
     int x[210], y[210], n = 0, i;
     x[n] = 100; y[n++] = 200;
     x[n] = 1110; y[n++] = 200;
@@ -288,7 +242,7 @@ TEST(Areas, TooManyCrossingsStopTheFillAndKeepWhatWasFilled) {
                                 dir.path());
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.out, " <<<< Warning  26: Too many intersections in areaf!   ( 101)\n");
-    const Bitmap bitmap = render(dir, "comb.hpg");
+    const HpglRaster bitmap(dir.file("comb.hpg"));
     ASSERT_TRUE(bitmap.valid());
     const std::vector<Point> bar = inkIn(bitmap, 110, 210, 1100, 390);
     EXPECT_GT(float(bar.size()) / float(991 * 181), 0.99f);  // the bar is filled
@@ -297,7 +251,7 @@ TEST(Areas, TooManyCrossingsStopTheFillAndKeepWhatWasFilled) {
 
 TEST(Areas, TheShieldListOverflowsAtAThousandWords) {
     TempDir dir;
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run = runC(cMain(R"(
     int i;
     kavini();
     errmod("PROT", "OFF");
@@ -320,7 +274,7 @@ TEST(Areas, TheShieldListOverflowsAtAThousandWords) {
 
 TEST(Areas, LinesStopAtTheShieldsOfTheCaller) {
     TempDir dir;
-    const ProgramRun run = runC(program(R"(
+    const ProgramRun run = runC(cMain(R"(
     int px[] = {1000, 1200, 1100}, py[] = {900, 900, 1100};
     kavini();
     shlrec(100, 100, 200, 200);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "tests/devices/image_tools.h"
 #include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -3,16 +3,11 @@
 // inclusion, not the program), and the logos of the installation directory.
 #include <gtest/gtest.h>
 
-#include "tests/devices/image_tools.h"
 #include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-std::string program(const std::string &body) {
-    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
-           "\n    return 0;\n}\n";
-}
 
 std::string be16(int v) {
     return {char((v >> 8) & 0xFF), char(v & 0xFF)};
@@ -21,7 +16,7 @@ std::string be16(int v) {
 TEST(IncludedFiles, FilesThatEndEarlyAreReportedAndTheProgramGoesOn) {
     TempDir dir;
     // A text metafile of the library without its end record.
-    ProgramRun run = runC(program(R"(
+    ProgramRun run = runC(cMain(R"(
     setfil("lines.met");
     kavini();
     color("RED");
@@ -37,7 +32,7 @@ TEST(IncludedFiles, FilesThatEndEarlyAreReportedAndTheProgramGoesOn) {
     writeFile(dir.file("cut.cgm"), cgm.substr(0, cgm.size() - 3));
     writeFile(dir.file("plot.ps"), "%!PS-Adobe-2.0\n");
 
-    run = runC(program(R"(
+    run = runC(cMain(R"(
     metafl("PNG");
     setfil("out.png");
     kavini();
@@ -62,7 +57,7 @@ TEST(IncludedFiles, LogosComeFromTheInstallationDirectory) {
     TempDir dir;
     const std::string zel = testPrefix() + "/share/kavlor/zel";
     const ProgramRun run =
-        runC(program(R"(
+        runC(cMain(R"(
     metafl("PPM");
     setfil("logo.ppm");
     winsiz(400, 300);

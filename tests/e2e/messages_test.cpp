@@ -30,8 +30,9 @@ int main(void) {
 )";
 
 TEST(Messages, WindowedApplicationWritesIntoTheMessageFile) {
-    TempDir dir;
-    ProgramRun run = runC(kWindowedProgram, dir.path());
+    TempDir dir, build;
+    const std::string exe = compileC(kWindowedProgram, build.path());
+    ProgramRun run = runProgram(exe, dir.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     const std::string expected = " <<<< Warning   3: Incorrect level in errmod!   (   0)\n"
@@ -39,7 +40,7 @@ TEST(Messages, WindowedApplicationWritesIntoTheMessageFile) {
     EXPECT_EQ(readFile(dir.file("kavlor.err")), expected);
 
     // The next run keeps that file and writes a new version.
-    run = runC(kWindowedProgram, dir.path());
+    run = runProgram(exe, dir.path());
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(readFile(dir.file("kavlor.err")), expected);
     EXPECT_EQ(readFile(dir.file("kavlor_1.err")), expected);

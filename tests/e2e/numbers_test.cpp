@@ -2,21 +2,13 @@
 // not follow the caller's locale, and the exact warning lines.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "tests/support/c_program.h"
+#include "tests/support/comma_locale.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-// Builds a German locale (decimal comma) into dir; false when the machine has
-// no locale sources.
-bool buildCommaLocale(const std::string &dir) {
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + dir +
-                                "/de_DE.UTF-8' > /dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
-}
 
 TEST(Numbers, TextsIgnoreTheCallersLocale) {
     TempDir dir;

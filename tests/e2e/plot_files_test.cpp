@@ -5,23 +5,9 @@
 
 #include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/text.h"
 
 namespace {
-
-// A C program whose main runs body.
-std::string program(const std::string &body) {
-    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
-           "\n    return 0;\n}\n";
-}
-
-// The records of a text metafile after its header line, without line breaks.
-std::string gkslRecords(const std::string &file) {
-    const std::string text = readFile(file);
-    std::string records;
-    for (char c : text.substr(text.find('\n') + 1))
-        if (c != '\n') records += c;
-    return records;
-}
 
 std::string protocol(const std::string &format, const std::string &metafile,
                      const std::string &vectors = "0", const std::string &warnings = "0") {
@@ -41,7 +27,7 @@ std::string protocol(const std::string &format, const std::string &metafile,
 
 TEST(PlotFiles, DefaultPlotWritesTheTextMetafileAndTheProtocol) {
     TempDir dir;
-    ProgramRun run = runC(program("kavini(); kavfin();"), dir.path());
+    ProgramRun run = runC(cMain("kavini(); kavfin();"), dir.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor.met"));
     // Page size in cm; the colour of the default table's foreground (255 =
@@ -52,33 +38,34 @@ TEST(PlotFiles, DefaultPlotWritesTheTextMetafileAndTheProtocol) {
 }
 
 TEST(PlotFiles, ExistingFilesGetVersionedNames) {
-    TempDir dir;
+    TempDir dir, build;
+    const std::string exe = compileC(cMain("kavini(); kavfin();"), build.path());
     writeFile(dir.file("kavlor.met"), "0");
     writeFile(dir.file("kavlor_1.met"), "1");
-    ProgramRun run = runC(program("kavini(); kavfin();"), dir.path());
+    ProgramRun run = runProgram(exe, dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor_2.met"));
     EXPECT_EQ(readFile(dir.file("kavlor.met")), "0");
     EXPECT_EQ(readFile(dir.file("kavlor_1.met")), "1");
 
     for (int n = 3; n <= 9; ++n) writeFile(dir.file("kavlor_" + std::to_string(n) + ".met"), "n");
-    run = runC(program("kavini(); kavfin();"), dir.path());
+    run = runProgram(exe, dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlo_10.met"));
 }
 
 TEST(PlotFiles, FileModes) {
     TempDir dir;
     writeFile(dir.file("kavlor.met"), "old");
-    ProgramRun run = runC(program("filmod(\"DELE\"); kavini(); kavfin();"), dir.path());
+    ProgramRun run = runC(cMain("filmod(\"DELE\"); kavini(); kavfin();"), dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor.met"));
     EXPECT_NE(readFile(dir.file("kavlor.met")), "old");
 
-    run = runC(program("filmod(\"BREA\"); kavini(); puts(\"not reached\"); kavfin();"), dir.path());
+    run = runC(cMain("filmod(\"BREA\"); kavini(); puts(\"not reached\"); kavfin();"), dir.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "File kavlor.met does exist\n");
 
     // A name given by setfil, in a folder, with trailing blanks.
     mkdir(dir.file("plots").c_str(), 0755);
-    run = runC(program("setfil(\"plots/figure.met  \"); kavini(); kavfin();"), dir.path());
+    run = runC(cMain("setfil(\"plots/figure.met  \"); kavini(); kavfin();"), dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "plots/figure.met"));
     EXPECT_NE(readFile(dir.file("plots/figure.met")), "");
 }
@@ -101,78 +88,74 @@ TEST(PlotFiles, DeviceKeywordsChooseFormatAndFileName) {
         {"SVG", "SVG ", "kavlor.svg"},  {"TEKT", "TEKT", "kavlor.tek"},
         {"LN03", "LN03", "kavlor.ln3"}, {"VT34", "VT34", "kavlor."},
     };
+    const TempDir build;
+    const std::string exe = compileC(R"(#include <kavlor.h>
+int main(int argc, char **argv) {
+    (void)argc;
+    metafl(argv[1]);
+    kavini();
+    kavfin();
+    return 0;
+}
+)",
+                                     build.path());
     for (const Case &c : cases) {
         TempDir dir;
-        ProgramRun run = runC(program(std::string("metafl(\"") + c.keyword +
-                                      "\"); kavini(); kavfin();"),
-                              dir.path());
+        ProgramRun run = runProgram(exe, dir.path(), {.args = {c.keyword}});
         EXPECT_EQ(run.status, 0) << c.keyword;
         EXPECT_NE(run.out.find(std::string("Fileformat: ") + c.format), std::string::npos)
             << c.keyword << "\n" << run.out;
         EXPECT_NE(run.out.find(std::string("Metafile: ") + c.file + " "), std::string::npos)
             << c.keyword << "\n" << run.out;
-        struct stat st;
-        EXPECT_EQ(stat(dir.file(c.file).c_str(), &st), 0) << c.keyword;
+        EXPECT_TRUE(fileExists(dir.file(c.file))) << c.keyword;
     }
 }
 
 TEST(PlotFiles, ScreenKeywordsOpenNoFileAndBadKeywordsChangeNothing) {
     TempDir dir;
-    ProgramRun run = runC(program("metafl(\"cons\"); metafl(\"XYZW\"); kavini(); kavfin();"),
+    ProgramRun run = runC(cMain("metafl(\"cons\"); metafl(\"XYZW\"); kavini(); kavfin();"),
                           dir.path());
     EXPECT_EQ(maskDateTime(run.out),
               " <<<< Warning   2: Incorrect parameter in metafl!   (XYZW)\n" +
                   protocol("CONS", "", "0", "0"));
-    run = runC(program("kavini(); metafl(\"PS\"); kavfin();"), dir.path());
+    run = runC(cMain("kavini(); metafl(\"PS\"); kavfin();"), dir.path());
     EXPECT_NE(run.out.find(" <<<< Warning   3: Incorrect level in metafl!   (   1)\n"),
               std::string::npos);
     EXPECT_NE(run.out.find("Fileformat: GKSL"), std::string::npos);
 }
 
 TEST(PlotFiles, PageSettingsChangeTheHeaderAndTheCoordinates) {
-    TempDir dir;
-    // Portrait A4: 21.0 x 29.7 cm, the line along the top edge (y = 1 in the
-    // file, whose y runs upwards in units of the longer side).
-    ProgramRun run = runC(program(R"(
-    setpag("da4p");
-    kavini();
-    line(0, 0, 2099, 0);
-    kavfin();)"),
-                          dir.path());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(readFile(dir.file("kavlor.met")).substr(0, 21), "      21.0      29.7\n");
-    EXPECT_NE(gkslRecords(dir.file("kavlor.met"))
-                  .find(" 0.0000000 1.0000000 3.0000000 0.7069721 1.0000000 2.0000000"),
-              std::string::npos);
-
-    // A 1000 x 500 page; the origin shift moves the line to (100, 50)..(1000, 50).
-    TempDir dir2;
-    run = runC(program("page(1001, 501); kavini(); origin(100, 50); line(0, 0, 900, 0); kavfin();"),
-               dir2.path());
-    EXPECT_EQ(readFile(dir2.file("kavlor.met")).substr(0, 21), "      10.0       5.0\n");
-    EXPECT_NE(gkslRecords(dir2.file("kavlor.met"))
-                  .find(" 0.1000000 0.4500000 3.0000000 1.0000000 0.4500000 2.0000000"),
-              std::string::npos);
-
-    // In inches the A4 page is 1169 x 826 plot units; with the page origin at
-    // the bottom, y = 0 is the bottom edge of the page.
-    TempDir dir3;
-    run = runC(program(R"(
-    units("INCH");
-    kavini();
-    pagorg("BOTT");
-    line(0, 0, 1169, 0);
-    kavfin();)"),
-               dir3.path());
-    EXPECT_EQ(readFile(dir3.file("kavlor.met")).substr(0, 21), "      29.7      21.0\n");
-    EXPECT_NE(gkslRecords(dir3.file("kavlor.met"))
-                  .find(" 0.0000000 0.0000000 3.0000000 1.0000000 0.0000000 2.0000000"),
-              std::string::npos);
+    struct Case {
+        const char *body;
+        const char *header;  // the page size in cm
+        const char *line;    // the records of the line
+    };
+    const Case cases[] = {
+        // Portrait A4: 21.0 x 29.7 cm, the line along the top edge (y = 1 in
+        // the file, whose y runs upwards in units of the longer side).
+        {"setpag(\"da4p\"); kavini(); line(0, 0, 2099, 0); kavfin();", "      21.0      29.7\n",
+         " 0.0000000 1.0000000 3.0000000 0.7069721 1.0000000 2.0000000"},
+        // A 1000 x 500 page; the origin shift moves the line to (100, 50)..(1000, 50).
+        {"page(1001, 501); kavini(); origin(100, 50); line(0, 0, 900, 0); kavfin();",
+         "      10.0       5.0\n", " 0.1000000 0.4500000 3.0000000 1.0000000 0.4500000 2.0000000"},
+        // In inches the A4 page is 1169 x 826 plot units; with the page origin
+        // at the bottom, y = 0 is the bottom edge of the page.
+        {"units(\"INCH\"); kavini(); pagorg(\"BOTT\"); line(0, 0, 1169, 0); kavfin();",
+         "      29.7      21.0\n", " 0.0000000 0.0000000 3.0000000 1.0000000 0.0000000 2.0000000"},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        const ProgramRun run = runC(cMain(c.body), dir.path());
+        EXPECT_EQ(run.status, 0) << c.body;
+        const std::string metafile = readFile(dir.file("kavlor.met"));
+        EXPECT_EQ(metafile.substr(0, 21), c.header) << c.body;
+        EXPECT_NE(metafileRecords(metafile).find(c.line), std::string::npos) << c.body;
+    }
 }
 
 TEST(PlotFiles, HpglFileIsReadByHp2xx) {
     TempDir dir;
-    ProgramRun run = runC(program(R"(
+    ProgramRun run = runC(cMain(R"(
     metafl("HPGL");
     kavini();
     line(100, 100, 2800, 100);
@@ -193,7 +176,7 @@ TEST(PlotFiles, HpglFileIsReadByHp2xx) {
 
 TEST(PlotFiles, JavaAppletSourceCompiles) {
     TempDir dir;
-    ProgramRun run = runC(program(R"(
+    ProgramRun run = runC(cMain(R"(
     metafl("JAVA");
     setfil("Plot.java");
     kavini();
@@ -269,13 +252,13 @@ TEST(PlotFiles, AFileThatCannotBeWrittenWholeIsAFileError) {
 
 TEST(PlotFiles, WarningsAreCountedInTheProtocol) {
     TempDir dir;
-    ProgramRun run = runC(program("kavini(); setclr(-1); color(\"PINK\"); kavfin();"), dir.path());
+    ProgramRun run = runC(cMain("kavini(); setclr(-1); color(\"PINK\"); kavfin();"), dir.path());
     EXPECT_EQ(maskDateTime(run.out),
               " <<<< Warning   2: Incorrect parameter in setclr!   (  -1)\n"
               " <<<< Warning   2: Incorrect parameter in color!   (PINK)\n" +
                   protocol("GKSL", "kavlor.met", "0", "2"));
     // No protocol when it is switched off.
-    run = runC(program("kavini(); errmod(\"PROT\", \"OFF\"); kavfin();"), dir.path());
+    run = runC(cMain("kavini(); errmod(\"PROT\", \"OFF\"); kavfin();"), dir.path());
     EXPECT_EQ(run.out, "");
 }
 

@@ -3,8 +3,8 @@
 // reads back from its raster through the public pixel routines.
 #include <gtest/gtest.h>
 
-#include "tests/devices/image_tools.h"
 #include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -72,7 +72,7 @@ TEST(RasterFiles, OnePlotInEveryFormatDecodesToTheRasterReadBack) {
         EXPECT_EQ(differences(decodeWith(f.netpbm, path), raster), "") << f.file;
         EXPECT_EQ(differences(decodeWith("convert-im6.q16", path, "-depth 8 ppm:-"), raster), "")
             << f.file;
-        const CommandRun id = runCommand("identify-im6.q16 -format '%m %w %h' '" + path + "'");
+        const ProgramRun id = runShell("identify-im6.q16 -format '%m %w %h' '" + path + "'");
         EXPECT_EQ(id.out, std::string(f.magick) + " 203 151") << f.file;
     }
 }

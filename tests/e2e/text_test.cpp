@@ -62,9 +62,8 @@ int main(void) {
 }
 
 TEST(TextProgram, BitmapFontsOfTheInstallationDirectory) {
-    TempDir dir;
-    TempDir empty;
-    const std::string source = R"(
+    TempDir dir, empty, build;
+    const std::string exe = compileC(R"(
 #include <kavlor.h>
 #include <stdio.h>
 int main(void) {
@@ -81,13 +80,14 @@ int main(void) {
     kavfin();
     return 0;
 }
-)";
+)",
+                                     build.path());
     // The installed fonts: no warning, and the bitmap font's widths.
-    ProgramRun run = runC(source, dir.path(), {.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"}});
+    ProgramRun run = runProgram(exe, dir.path(), {.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"}});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1\n");
     // A folder without fonts.
-    run = runC(source, dir.path(), {.env = {"KAVLOR=" + empty.path()}});
+    run = runProgram(exe, dir.path(), {.env = {"KAVLOR=" + empty.path()}});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, " <<<< Warning 101: Open error for bitmap font in BMPFNT!\n"
                        "0\n"

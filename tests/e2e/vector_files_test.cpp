@@ -8,22 +8,12 @@
 
 namespace {
 
-std::string program(const std::string &body) {
-    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
-           "\n    return 0;\n}\n";
-}
-
 // A driver program on PATH that writes each of its arguments on a line of
 // args.txt in the working folder.
 void installStubDriver(const TempDir &bin, const char *name) {
     const std::string path = bin.file(name);
     writeFile(path, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > args.txt\n");
     chmod(path.c_str(), 0755);
-}
-
-bool exists(const std::string &path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
 }
 
 TEST(ExternalDriver, RunsTheDriverWithItsArguments) {
@@ -33,7 +23,7 @@ TEST(ExternalDriver, RunsTheDriverWithItsArguments) {
     options.env = {"PATH=" + bin.path() + ":/usr/bin:/bin"};
     // A file name with blanks and shell characters arrives as one argument.
     const char *name = "my plot;touch pwned.psc";
-    ProgramRun run = runC(program(std::string(R"(
+    ProgramRun run = runC(cMain(std::string(R"(
     metafl("POST");
     setfil(")") + name + R"(");
     kavini();
@@ -43,8 +33,8 @@ TEST(ExternalDriver, RunsTheDriverWithItsArguments) {
                           dir.path(), options);
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(readFile(dir.file("args.txt")), std::string(name) + "\nPOST\nKEEP\nrgre\n-Q\n");
-    EXPECT_FALSE(exists(dir.file("pwned.psc")));
-    EXPECT_TRUE(exists(dir.file(name)));
+    EXPECT_FALSE(fileExists(dir.file("pwned.psc")));
+    EXPECT_TRUE(fileExists(dir.file(name)));
 }
 
 TEST(ExternalDriver, StatesAndOptions) {
@@ -52,7 +42,7 @@ TEST(ExternalDriver, StatesAndOptions) {
     installStubDriver(bin, "kavdrv");
     RunOptions options;
     options.env = {"PATH=" + bin.path() + ":/usr/bin:/bin"};
-    ProgramRun run = runC(program(R"(
+    ProgramRun run = runC(cMain(R"(
     symfil("POST", "KEEP");
     metafl("PSCL");
     symfil("POST", "KEEP");
@@ -72,12 +62,12 @@ TEST(ExternalDriver, StatesAndOptions) {
     EXPECT_NE(run.out.find(" <<<< Warning  22: The metafile is deleted before in symfil!\n"), std::string::npos);
     // An unknown option counts as KEEP; KYOC is passed as KYO1.
     EXPECT_EQ(readFile(dir.file("args.txt")), "plot.psc\nKYO1\nKEEP\nrain\n-Q\n");
-    EXPECT_FALSE(exists(dir.file("plot.psc")));  // removed by NONE/DELE
+    EXPECT_FALSE(fileExists(dir.file("plot.psc")));  // removed by NONE/DELE
 }
 
 TEST(PdfFile, AFileThatCannotBeOpenedLeavesThePlotGoingWithoutIt) {
     TempDir dir;
-    ProgramRun run = runC(program(R"(
+    ProgramRun run = runC(cMain(R"(
     metafl("PDF");
     setfil("no-such-folder/plot.pdf");
     kavini();
@@ -91,7 +81,7 @@ TEST(PdfFile, AFileThatCannotBeOpenedLeavesThePlotGoingWithoutIt) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.find(" <<<< Warning  36: File error in kavini!\n"), 0u) << run.out;
     EXPECT_NE(run.out.find("still running"), std::string::npos);
-    EXPECT_FALSE(exists(dir.file("no-such-folder")));
+    EXPECT_FALSE(fileExists(dir.file("no-such-folder")));
 }
 
 }  // namespace

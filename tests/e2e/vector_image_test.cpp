@@ -2,8 +2,8 @@
 // file as an image at the image box.
 #include <gtest/gtest.h>
 
-#include "tests/devices/image_tools.h"
 #include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -76,7 +76,7 @@ class VectorImage : public ::testing::Test {
 
 TEST_F(VectorImage, PdfImageLiesInTheBox) {
     draw("PDF", "image.pdf");
-    const CommandRun check = runCommand("qpdf --check '" + dir.file("image.pdf") + "'");
+    const ProgramRun check = runShell("qpdf --check '" + dir.file("image.pdf") + "'");
     EXPECT_EQ(check.status, 0) << check.out;
     checkImage(decodeWith("pdftoppm -r 50", dir.file("image.pdf")), false);
 }
@@ -119,16 +119,18 @@ int main(int argc, char **argv) {
 TEST_F(VectorImage, NoMemoryForTheImageIsAWarningAndTheFileStaysWhole) {
     if (testCFlags().find("sanitize") != std::string::npos)
         GTEST_SKIP() << "a sanitizer's shadow memory does not fit an address-space limit";
+    const TempDir build;
+    const std::string exe = compileC(kStarvedProgram, build.path());
     for (const char *device : {"PS", "PDF"}) {
         const std::string file = std::string("image.") + (device[1] == 'S' ? "ps" : "pdf");
-        const ProgramRun run = runC(kStarvedProgram, dir.path(), {.args = {device, file}});
+        const ProgramRun run = runProgram(exe, dir.path(), {.args = {device, file}});
         EXPECT_EQ(run.status, 0) << device << "\n" << run.err;
         EXPECT_EQ(run.out.find(" <<<< Warning  53: Not enough memory in imgfin!\n"), 0u)
             << device << "\n" << run.out;
     }
-    const CommandRun pdf = runCommand("qpdf --check '" + dir.file("image.pdf") + "'");
+    const ProgramRun pdf = runShell("qpdf --check '" + dir.file("image.pdf") + "'");
     EXPECT_EQ(pdf.status, 0) << pdf.out;
-    const CommandRun ps = runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=nullpage '" +
+    const ProgramRun ps = runShell("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=nullpage '" +
                                      dir.file("image.ps") + "'");
     EXPECT_EQ(ps.status, 0) << ps.out;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/c_program.h"
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -57,10 +58,7 @@ class VectorPlots : public ::testing::Test {
     }
     std::string shell(const std::string &command) {
         std::string output;
-        FILE *pipe = popen(("cd '" + dir.path() + "' && " + command + " 2>&1").c_str(), "r");
-        char buffer[4096];
-        while (pipe != nullptr && fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-        status = pipe != nullptr ? pclose(pipe) : -1;
+        status = runCommand("cd '" + dir.path() + "' && " + command, &output);
         return output;
     }
     int status = 0;

@@ -22,14 +22,6 @@ namespace {
 
 const std::string kFixtures = KAVLOR_SOURCE_DIR "/tests/kernel/fixtures/";
 
-// The text of a PostScript file without its line breaks.
-std::string joined(const std::string &text) {
-    std::string out;
-    for (char c : text)
-        if (c != '\n') out += c;
-    return out;
-}
-
 // The character records "code x y angle c " of a PostScript text: where
 // each stands and its code.
 std::vector<std::pair<std::size_t, int>> characterRecords(const std::string &ps) {
@@ -65,7 +57,7 @@ TEST_F(PostScriptFonts, PsfontReencodesTheFontOnPostScriptOutput) {
     EXPECT_EQ(rec.font.ifontyp, 1);
     EXPECT_STREQ(rec.font.chwfont, "Times-Roman-German");
     EXPECT_EQ(rec.font.nfontid, 3);  // complx serves the other alphabets
-    const std::string ps = joined(close("plot.ps"));
+    const std::string ps = withoutLineBreaks(close("plot.ps"));
     const float size36 = (1000.0f / 683.0f) * 36.0f * s * 0.28346458f * 0.5f;
     const float size50 = (1000.0f / 683.0f) * 50.0f * s * 0.28346458f * 0.5f;
     EXPECT_NE(ps.find("(Times-Roman) (Times-Roman-German) GermanVec ReEncodeSmall (Times-Roman-German) " +
@@ -94,7 +86,7 @@ TEST_F(PostScriptFonts, CharactersBecomeCentredRecords) {
                 int(float(int(x)) * s + 0.5f), 90);
         return std::string(text);
     };
-    const std::string ps = joined(close("plot.ps"));
+    const std::string ps = withoutLineBreaks(close("plot.ps"));
     EXPECT_NE(ps.find(record('A', 100 + 0.5f * wA) + record('V', 100 + wA + gap + 0.5f * wV)), std::string::npos)
         << ps;
 }
@@ -141,7 +133,7 @@ TEST_F(PostScriptFonts, GreekCharactersInSymbolAndTheStringsFontAfterwards) {
         smxalf("GREE", "{", "}", 1);
         messag("a{c}b", 100, 200);
     });
-    const std::string ps = joined(close("plot.ps"));
+    const std::string ps = withoutLineBreaks(close("plot.ps"));
     // a in Helvetica, then Symbol for the Greek c (on the g key of Symbol), then Helvetica again.
     const auto records = characterRecords(ps);
     ASSERT_EQ(records.size(), 3u) << ps;
@@ -165,7 +157,7 @@ TEST_F(PostScriptFonts, ItalicCharactersInTheItalicVariant) {
         smxalf("GREE", "<", ">", 2);
         messag("{x}<a>", 100, 200);
     });
-    const std::string ps = joined(close("plot.ps"));
+    const std::string ps = withoutLineBreaks(close("plot.ps"));
     const auto italic = ps.find("(Times-BoldItalic) (Times-BoldItalic-German)");
     EXPECT_NE(italic, std::string::npos);
     EXPECT_EQ(ps.find("(Symbol)"), std::string::npos);  // ITAL leaves Greek to the stroke font

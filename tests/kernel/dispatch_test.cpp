@@ -11,7 +11,7 @@ using Dispatch = PlotTest;
 
 // The records a text metafile holds after kavini's colour records.
 std::string drawnRecords(const std::string &file) {
-    const std::string body = PlotTest::records(file);
+    const std::string body = metafileRecords(file);
     const std::string start = "99.000000099.000000086.0000000";  // the foreground colour
     return body.substr(body.find(start) + start.size());
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "kernel/polyline.h"
 #include "tests/support/hpgl_raster.h"
@@ -14,6 +13,24 @@ class Lines : public PlotTest {
     // The pen operations of the plot, after the page border drawn by kavini's
     // colour selection (HPGL writes no border itself).
     std::vector<PenOp> closeHpgl() { return hpglPenOps(close("plot.hpg")); }
+    // Draws a wide right angle and a wide segment as HPGL with the page
+    // border, and renders them.
+    HpglRaster renderWide(const char *cap, const char *join) {
+        GlobalRecord &rec = open("HPGL", "wide.hpg");
+        captureStdout([&] {
+            pagera();
+            linwid(40);
+            lncap(cap);
+            lnjoin(join);
+            line(500, 500, 1000, 500);
+            // A right angle: (1500,500) -> (2000,500) -> (2000,1000).
+            strtqq(rec, 1500, 500);
+            connqq(rec, 2000, 500);
+            connqq(rec, 2000, 1000);
+        });
+        close("wide.hpg");
+        return HpglRaster(dir.file("wide.hpg"));
+    }
 };
 
 TEST_F(Lines, ClippingAtTheWindowEdges) {
@@ -191,29 +208,6 @@ TEST_F(Lines, WideLinesAreOutlinedInSoftware) {
     EXPECT_EQ(ops[12], (PenOp{false, 100, 95}));
     EXPECT_EQ(ops[14], (PenOp{true, 200, 105}));
     EXPECT_EQ(rec.core.nvector, 17);
-}
-
-// Draws a wide right angle and a wide segment as HPGL with the page border, and
-// renders them.
-HpglRaster renderWide(const char *cap, const char *join) {
-    captureStdout([&] {
-        metafl("HPGL");
-        setfil("wide.hpg");
-        filmod("DELE");
-        kavini();
-        pagera();
-        linwid(40);
-        lncap(cap);
-        lnjoin(join);
-        line(500, 500, 1000, 500);
-        // A right angle: (1500,500) -> (2000,500) -> (2000,1000).
-        GlobalRecord &rec = currentRecord();
-        strtqq(rec, 1500, 500);
-        connqq(rec, 2000, 500);
-        connqq(rec, 2000, 1000);
-        kavfin();
-    });
-    return HpglRaster("wide.hpg");
 }
 
 TEST_F(Lines, CapsAndJoinsOnRenderedPixels) {

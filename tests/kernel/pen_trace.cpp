@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/support/text.h"
+
 namespace {
 
 std::string number(float v) {
@@ -18,9 +20,7 @@ std::string number(float v) {
 }  // namespace
 
 std::vector<std::string> penTrace(const std::string &file, int nxpage, int nypage) {
-    std::string body;
-    for (char c : file.substr(file.find('\n') + 1))
-        if (c != '\n') body += c;
+    std::string body = metafileRecords(file);
     // kavini's foreground colour comes first.
     const std::string start = "99.000000099.000000086.0000000";
     if (body.compare(0, start.size(), start) == 0) body = body.substr(start.size());

@@ -3,9 +3,9 @@
 #include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/text_utils.h"
+#include "tests/support/comma_locale.h"
 
 #include <clocale>
-#include <string>
 
 TEST(TextUtils, BoundedCopyStopsAtLimitAndAtEndOfSource) {
     char field[6];
@@ -31,14 +31,11 @@ TEST(TextUtils, TrimmedLengthAndUpperCase) {
 }
 
 TEST(TextUtils, NumbersAreFormattedWithADotWhateverTheLocale) {
-    // A comma-decimal locale, when the machine has one; the C.UTF-8 fallback
-    // still checks that formatting works.
-    const char *previous = setlocale(LC_NUMERIC, nullptr);
-    std::string saved = previous != nullptr ? previous : "C";
-    for (const char *name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"})
-        if (setlocale(LC_NUMERIC, name) != nullptr) break;
     char buffer[32];
-    formatC(buffer, sizeof buffer, "%10.7f", 0.5f);
-    setlocale(LC_NUMERIC, saved.c_str());
+    {
+        const ScopedCommaLocale comma(LC_NUMERIC);
+        ASSERT_TRUE(comma.active()) << "no comma-decimal locale could be made";
+        formatC(buffer, sizeof buffer, "%10.7f", 0.5f);
+    }
     EXPECT_STREQ(buffer, " 0.5000000");
 }

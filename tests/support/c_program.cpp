@@ -13,6 +13,10 @@
 std::string testPrefix() { return KAVLOR_TEST_PREFIX; }
 std::string testCFlags() { return KAVLOR_TEST_CFLAGS; }
 
+std::string cMain(const std::string &body) {
+    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body + "\n    return 0;\n}\n";
+}
+
 std::string compileC(const std::string &source, const std::string &dir, const std::string &name,
                      const std::string &extraFlags) {
     const std::string src = dir + "/" + name + ".c";
@@ -24,12 +28,8 @@ std::string compileC(const std::string &source, const std::string &dir, const st
                                 " -o '" + exe + "' '" + src +
                                 "' $(pkg-config --cflags --libs kavlor) -Wl,-rpath,'" + prefix +
                                 "/lib' -lm 2>&1";
-    std::string output;
-    FILE *pipe = popen(command.c_str(), "r");
-    char buffer[512];
-    while (pipe != nullptr && fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    const int status = pipe != nullptr ? pclose(pipe) : -1;
-    EXPECT_EQ(status, 0) << "compiling " << src << " failed:\n" << output;
+    const ProgramRun run = runShell(command);
+    EXPECT_EQ(run.status, 0) << "compiling " << src << " failed:\n" << run.out;
     return exe;
 }
 
@@ -68,9 +68,17 @@ ProgramRun runC(const std::string &source, const std::string &dir, const RunOpti
     return runProgram(exe, dir, options);
 }
 
+ProgramRun runShell(const std::string &command) {
+    return runProgram("/bin/sh", ".", {.args = {"-c", command}});
+}
+
 std::string maskDateTime(std::string text) {
     static const std::regex date(R"(\d\d\.\d\d\.\d\d\d\d)");
     static const std::regex time(R"(\d\d:\d\d:\d\d)");
+    static const std::regex pdfDate(R"(D:\d{14})");
+    static const std::regex cgmDate(R"(Date:\d{8})");
     text = std::regex_replace(text, date, "DD.MM.YYYY");
-    return std::regex_replace(text, time, "HH:MM:SS");
+    text = std::regex_replace(text, time, "HH:MM:SS");
+    text = std::regex_replace(text, pdfDate, "D:YYYYMMDDhhmmss");
+    return std::regex_replace(text, cgmDate, "Date:YYYYMMDD");
 }

@@ -17,6 +17,10 @@ struct RunOptions {
     std::string extraFlags;         // more compiler flags (as "-pthread")
 };
 
+// A C program that includes kavlor.h and stdio.h and whose main runs body,
+// then returns 0.
+std::string cMain(const std::string &body);
+
 // Compiles source as dir/name.c into dir/name; fails the test on a compile error.
 std::string compileC(const std::string &source, const std::string &dir,
                      const std::string &name = "prog", const std::string &extraFlags = "");
@@ -27,6 +31,10 @@ ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunO
 // Compiles source in a folder of its own and runs it with dir as working directory.
 ProgramRun runC(const std::string &source, const std::string &dir, const RunOptions &options = {});
 
+// Runs a shell command line in the working directory; its standard output
+// and standard error come back apart, as bytes.
+ProgramRun runShell(const std::string &command);
+
 // The test prefix, where the library is installed for end-to-end tests.
 std::string testPrefix();
 
@@ -34,5 +42,7 @@ std::string testPrefix();
 std::string testCFlags();
 
 // Text with every date "dd.mm.yyyy" and time "hh:mm:ss" replaced by
-// "DD.MM.YYYY" and "HH:MM:SS", for comparing protocols and headers.
+// "DD.MM.YYYY" and "HH:MM:SS", the PDF creation date "D:yyyymmddhhmmss" by
+// "D:YYYYMMDDhhmmss" and the CGM date "Date:yyyymmdd" by "Date:YYYYMMDD",
+// for comparing protocols, headers and files.
 std::string maskDateTime(std::string text);

@@ -1,17 +1,17 @@
 // hp2xx rendering of HPGL files for tests.
 #include "tests/support/hpgl_raster.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdio>
-#include <cstdlib>
 
+#include "tests/support/rendered_image.h"
 #include "tests/support/temp_dir.h"
 
 HpglRaster::HpglRaster(const std::string &hpglFile) {
     const TempDir scratch;
     const std::string pbm = scratch.file("out.pbm");
-    const std::string command =
-        "hp2xx -q -m pbm -t -d 254 -f '" + pbm + "' '" + hpglFile + "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0) return;
+    if (runCommand("hp2xx -q -m pbm -t -d 254 -f '" + pbm + "' '" + hpglFile + "'") != 0) return;
     const std::string data = readFile(pbm);
     int w = 0, h = 0, consumed = 0;
     if (std::sscanf(data.c_str(), "P4 %d %d%n", &w, &h, &consumed) != 2) return;
@@ -20,11 +20,19 @@ HpglRaster::HpglRaster(const std::string &hpglFile) {
     bits_.assign(data.begin() + long(start), data.end());
     width_ = w;
     height_ = h;
-    // The page border: the first black column of the middle row is the left
-    // edge line, the first black row of the middle column the top edge line;
-    // hp2xx draws lines three pixels wide, so their centres are one further.
-    while (offsetX_ < width_ && !pixel(offsetX_, height_ / 2)) ++offsetX_;
-    while (offsetY_ < height_ && !pixel(width_ / 2, offsetY_)) ++offsetY_;
+    // The page's top-left corner: the first column and the first row that
+    // hold ink; hp2xx draws lines three pixels wide, so their centres are one
+    // further.
+    const int rowBytes = (width_ + 7) / 8;
+    offsetX_ = width_;
+    offsetY_ = height_;
+    for (int y = 0; y < height_; ++y)
+        for (int b = 0; b < rowBytes; ++b)
+            if (const unsigned char byte = bits_[std::size_t(y) * rowBytes + b]; byte != 0) {
+                offsetX_ = std::min(offsetX_, 8 * b + std::countl_zero(byte));
+                offsetY_ = std::min(offsetY_, y);
+                break;
+            }
     offsetX_ += 1;
     offsetY_ += 1;
 }

@@ -1,7 +1,9 @@
 // Renders an HPGL file written by the library with hp2xx at 254 dots per inch
 // and true size, so that one pixel is one plot unit of the default page (0.1
-// mm), and answers whether ink lies at a point given in plot units. The file
-// must hold the page border (pagera): its lines fix where the page lies.
+// mm), and answers whether ink lies at a point given in plot units. The
+// picture's first ink must lie at the page's top-left corner, as the page
+// border (pagera) or a short line from the corner puts it: it fixes where the
+// page lies.
 #pragma once
 #include <string>
 #include <vector>

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tests/support/text.h"
+
 std::vector<PenOp> hpglPenOps(const std::string &hpgl, int pageHeight) {
     std::vector<PenOp> ops;
-    std::string text;
-    for (char c : hpgl)
-        if (c != '\n') text += c;
+    const std::string text = withoutLineBreaks(hpgl);
     std::size_t at = 0;
     while ((at = text.find_first_of("P", at)) != std::string::npos) {
         const char kind = at + 1 < text.size() ? text[at + 1] : ' ';

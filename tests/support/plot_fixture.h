@@ -9,6 +9,7 @@
 #include "tests/support/capture.h"
 #include "tests/support/fresh_record.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/text.h"
 
 class PlotTest : public FreshRecord {
   protected:
@@ -30,14 +31,5 @@ class PlotTest : public FreshRecord {
     std::string close(const char *file = "plot.out") {
         captureStdout([] { kavfin(); });
         return readFile(dir.file(file));
-    }
-
-  public:
-    // The records of a text metafile after its header line, without line breaks.
-    static std::string records(const std::string &text) {
-        std::string body;
-        for (char c : text.substr(text.find('\n') + 1))
-            if (c != '\n') body += c;
-        return body;
     }
 };

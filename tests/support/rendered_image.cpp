@@ -1,11 +1,13 @@
 // Rendering vector files with the readers Debian ships, and comparing pixels.
 #include "tests/support/rendered_image.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
-#include <sys/wait.h>
+#include <gtest/gtest.h>
 
+#include "devices/raster_pixels.h"
+#include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
 
 bool RgbImage::ink(int x, int y) const {
@@ -47,49 +49,88 @@ RgbImage RgbImage::crop(int x0, int y0, int w, int h) const {
     return out;
 }
 
+RgbImage rasterPixels(GlobalRecord &rec, int x, int y, int w, int h) {
+    RgbImage image{w, h, std::vector<unsigned char>(std::size_t(w) * h * 3)};
+    qqvrdr(rec, image.rgb.data(), x, y, w, h, kPixelValuesRgb);
+    return image;
+}
+
 void writePpm(const RgbImage &image, const std::string &path) {
     std::string data = "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n";
     data.append(image.rgb.begin(), image.rgb.end());
     writeFile(path, data);
 }
 
+void PrintTo(const RgbImage &image, std::ostream *os) {
+    *os << image.width << "x" << image.height << " image";
+    for (std::size_t i = 0; i < image.rgb.size() && i < 24; i += 3)
+        *os << " (" << int(image.rgb[i]) << "," << int(image.rgb[i + 1]) << "," << int(image.rgb[i + 2]) << ")";
+}
+
+namespace {
+
+// The next header number, skipping blanks and comments (ghostscript writes one).
+bool headerNumber(const std::string &bytes, std::size_t &pos, int &value) {
+    for (;;) {
+        while (pos < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[pos]))) ++pos;
+        if (pos < bytes.size() && bytes[pos] == '#') {
+            while (pos < bytes.size() && bytes[pos] != '\n') ++pos;
+            continue;
+        }
+        break;
+    }
+    if (pos >= bytes.size() || !std::isdigit(static_cast<unsigned char>(bytes[pos]))) return false;
+    value = 0;
+    while (pos < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[pos])))
+        value = value * 10 + (bytes[pos++] - '0');
+    return true;
+}
+
+}  // namespace
+
+bool parsePnm(const std::string &bytes, RgbImage &image) {
+    if (bytes.size() < 2 || bytes[0] != 'P') return false;
+    const char kind = bytes[1];
+    std::size_t pos = 2;
+    int maxval = 1;
+    if (!headerNumber(bytes, pos, image.width) || !headerNumber(bytes, pos, image.height)) return false;
+    if (kind != '4' && (!headerNumber(bytes, pos, maxval) || maxval != 255)) return false;
+    ++pos;  // the single blank after the header
+    const std::size_t pixels = static_cast<std::size_t>(image.width) * image.height;
+    image.rgb.assign(pixels * 3, 0);
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data()) + pos;
+    const std::size_t available = bytes.size() - pos;
+    if (kind == '6') {
+        if (available < pixels * 3) return false;
+        std::copy(data, data + pixels * 3, image.rgb.begin());
+    } else if (kind == '5') {
+        if (available < pixels) return false;
+        for (std::size_t i = 0; i < pixels; ++i) image.rgb[3 * i] = image.rgb[3 * i + 1] = image.rgb[3 * i + 2] = data[i];
+    } else if (kind == '4') {
+        const std::size_t rowBytes = (static_cast<std::size_t>(image.width) + 7) / 8;
+        if (available < rowBytes * image.height) return false;
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x) {
+                const bool black = data[y * rowBytes + x / 8] & (0x80 >> (x % 8));
+                const std::size_t i = 3 * (static_cast<std::size_t>(y) * image.width + x);
+                image.rgb[i] = image.rgb[i + 1] = image.rgb[i + 2] = black ? 0 : 255;
+            }
+    } else {
+        return false;
+    }
+    return true;
+}
+
 RgbImage readPpm(const std::string &path) {
     RgbImage image;
-    const std::string data = readFile(path);
-    // The header's fields, skipping comment lines (ghostscript writes one).
-    int fields[3] = {0, 0, 0};
-    std::size_t at = 2;
-    if (data.compare(0, 2, "P6") != 0) return image;
-    for (int &field : fields) {
-        while (at < data.size() && (std::isspace(static_cast<unsigned char>(data[at])) || data[at] == '#')) {
-            if (data[at] == '#')
-                at = data.find('\n', at);
-            else
-                ++at;
-        }
-        if (at >= data.size()) return image;
-        field = std::atoi(data.c_str() + at);
-        while (at < data.size() && std::isdigit(static_cast<unsigned char>(data[at]))) ++at;
-    }
-    const int w = fields[0], h = fields[1];
-    if (fields[2] != 255) return image;
-    const std::size_t start = at + 1;
-    if (data.size() < start + std::size_t(w) * h * 3) return image;
-    image.width = w;
-    image.height = h;
-    image.rgb.assign(data.begin() + long(start), data.begin() + long(start + std::size_t(w) * h * 3));
+    if (!parsePnm(readFile(path), image)) return {};
     return image;
 }
 
 int runCommand(const std::string &command, std::string *output) {
-    std::string text;
-    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return -1;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
-    const int status = pclose(pipe);
-    if (output != nullptr) *output = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const ProgramRun run = runShell(command + " 2>&1");
+    if (output != nullptr) *output = run.out;
+    return run.status;
 }
 
 RgbImage renderPdf(const std::string &pdf, double dpi) {
@@ -123,6 +164,32 @@ RgbImage renderSvg(const std::string &svg, double zoom) {
                   svg.c_str(), png.c_str(), scratch.file("page.ppm").c_str());
     if (runCommand(command) != 0) return {};
     return readPpm(scratch.file("page.ppm"));
+}
+
+RgbImage decodeWith(const std::string &command, const std::string &file, const std::string &after) {
+    const ProgramRun run = runShell(command + " '" + file + "' " + after);
+    EXPECT_EQ(run.status, 0) << command << " " << file << ": " << run.err;
+    RgbImage image;
+    EXPECT_TRUE(parsePnm(run.out, image)) << command << " " << file << " gave no PNM";
+    return image;
+}
+
+std::string differences(const RgbImage &a, const RgbImage &b) {
+    if (a.width != b.width || a.height != b.height)
+        return "sizes " + std::to_string(a.width) + "x" + std::to_string(a.height) + " and " +
+               std::to_string(b.width) + "x" + std::to_string(b.height);
+    std::string list;
+    int count = 0;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const unsigned char *p = a.at(x, y), *q = b.at(x, y);
+            if (p[0] == q[0] && p[1] == q[1] && p[2] == q[2]) continue;
+            if (++count <= 8)
+                list += " " + std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(p[0]) + " " +
+                        std::to_string(p[1]) + " " + std::to_string(p[2]) + " / " + std::to_string(q[0]) + " " +
+                        std::to_string(q[1]) + " " + std::to_string(q[2]);
+        }
+    return count == 0 ? "" : std::to_string(count) + " pixels differ:" + list;
 }
 
 double unmatchedInk(const RgbImage &a, const RgbImage &b, int radius) {

@@ -40,3 +40,8 @@ void writeFile(const std::string &path, const std::string &contents) {
     std::ofstream out(path, std::ios::binary);
     out << contents;
 }
+
+bool fileExists(const std::string &path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}

@@ -31,3 +31,4 @@ class ScopedCwd {
 // Whole file as a string; empty when it cannot be read.
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &contents);
+bool fileExists(const std::string &path);
