@@ -1,13 +1,15 @@
 // DriverRecord: the state of the pixel drivers, one per GlobalRecord
 // (GlobalRecord.dev.pdriver).
 //
-// The memory raster uses the fields below. The screen driver adds its own
-// fields here (screen size, depth buffer, font flags, the WindowTable pointer,
-// the projection callback) and makes the record through the same
-// driverRecord(), which sets every initial value.
+// The memory raster uses the fields below, the WMF writer the WindowTable. The
+// screen driver adds its own fields here (screen size, depth buffer, font
+// flags, the projection callback) and makes the record through the same
+// driverRecord() / qqwglb, which set every initial value.
 #pragma once
 #include <cstdint>
 #include <memory>
+
+#include "devices/window_table.h"
 
 struct GlobalRecord;
 
@@ -29,8 +31,24 @@ struct DriverRecord {
     // praster: the RasterPage, nheight rows of nrowbytes bytes, row 0 at the
     // top, no padding; null outside a raster plot or image mode.
     std::unique_ptr<std::uint8_t[]> praster;
+    // pwintab: the WindowTable of the window-system drivers (screen and WMF);
+    // null until qqwglb makes it.
+    std::unique_ptr<WindowTable> pwintab;
 };
 
 // The caller's DriverRecord, made with its initial values when missing; null
 // only when no memory is left for it.
 DriverRecord *driverRecord(GlobalRecord &rec);
+
+// What qqwglb makes.
+enum class DriverRecords {
+    Both = 0,         // the DriverRecord (when missing) and its WindowTable
+    DriverOnly = 1,   // the DriverRecord only
+    WindowTable = 2,  // a WindowTable for the given DriverRecord
+};
+
+// Makes the driver records: returns the DriverRecord (driver, or the caller's
+// own, made when missing). A missing WindowTable is made for modes Both and
+// WindowTable. Without memory for them the process ends after the message
+// box "Not enough memory for windows output".
+DriverRecord *qqwglb(GlobalRecord &rec, DriverRecord *driver, DriverRecords mode);

@@ -1,7 +1,7 @@
 // VectorFileState: the device-writer scratch area of the vector file writers
 // in the GlobalRecord (rec.vec): the pen paths of PostScript, CGM and SVG, the
 // SVG writer's groups and output, the CGM picture count, and the PDF writer,
-// which hangs from the record and is freed with it.
+// and the WMF writer, which hang from the record and are freed with it.
 #pragma once
 #include <array>
 #include <memory>
@@ -65,10 +65,17 @@ struct PdfWriterFree {
     void operator()(PdfWriter *writer) const;
 };
 
+struct WmfWriter;
+// Frees a WMF writer, closing a recording still open.
+struct WmfWriterFree {
+    void operator()(WmfWriter *writer) const;
+};
+
 struct VectorFileState {
     VectorPath<int> ps;                 // PostScript path, device units (1/508 inch)
     VectorPath<short> cgm;              // CGM path, VDC units
     int ncgmpno = 0;                    // CGM picture number: 1 for the first picture
     SvgState svg;
     std::unique_ptr<PdfWriter, PdfWriterFree> ppdfwr;  // made by qqpdf1 on first use
+    std::unique_ptr<WmfWriter, WmfWriterFree> pwmfwr;  // made by qqwmf1, freed by qqwmf2
 };

@@ -94,6 +94,8 @@ KAVLOR_API void paghdr(const char *text1, const char *text2, int corner, int dir
 KAVLOR_API void pdfmod(const char *value, const char *option);
 /* After kavfin: copies the PDF kept in memory into buffer; size 0 only returns its length. */
 KAVLOR_API int pdfbuf(char *buffer, int size);
+/* WMF option FORM: STAN (plain metafile) or PLAC (with the placeable header); before kavini. */
+KAVLOR_API void wmfmod(const char *value, const char *option);
 /* Bookmark for the current PDF page at level CHAP, SECT, SUBS, PARA or SUBP. */
 KAVLOR_API void pdfmrk(const char *text, const char *level);
 /* CGM version and profile: 1 (CALS) or 4 (WebCGM); before kavini. */

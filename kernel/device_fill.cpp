@@ -5,6 +5,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "devices/wmf_writer.h"
 #include "kernel/area_fill.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -14,8 +15,10 @@
 
 namespace {
 
-bool deviceCanFill(int code) {
-    return (code <= 99 && code != 51 && code != 55) || code == device::kWmf ||
+// A metafile polygon holds at most 32767 points; larger ones are filled in
+// software, so that they are not lost.
+bool deviceCanFill(int code, int n) {
+    return (code <= 99 && code != 51 && code != 55) || (code == device::kWmf && n <= kWmfMaxPolygon) ||
            code == device::kSvg || (code >= 501 && code <= 600);
 }
 
@@ -35,14 +38,12 @@ bool insideClipWindow(const GlobalRecord &rec, const float x[], const float y[],
 
 bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n) {
     const int code = rec.core.idevice;
-    if (!deviceCanFill(code) || rec.fill.nshdpat != kSolidPattern || rec.shield.nshield != 0 ||
+    if (!deviceCanFill(code, n) || rec.fill.nshdpat != kSolidPattern || rec.shield.nshield != 0 ||
         !insideClipWindow(rec, x, y, n))
         return false;
     qqstrk(rec);
     if (code < 100 || code == device::kWmf) {
-        // The screen driver (qqwpol) and the WMF writer (qqwmf6) fill the
-        // polygon here, through xjpoly: the vertices with the origin shift,
-        // converted and rounded.
+        xjpoly(rec, x, y, n);
     } else if (code == device::kPdf) {
         fillPolygonPdf(rec, x, y, n);
     } else if (code == device::kSvg) {

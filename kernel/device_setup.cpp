@@ -12,6 +12,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "devices/wmf_writer.h"
 #include "kernel/file_versions.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
@@ -91,6 +92,27 @@ void startPdf(GlobalRecord &rec) {
     }
 }
 
+// The metafile: the page in metafile units (as the device sees it, so turned
+// for portrait output), the file named inside the library lock.
+void startWmf(GlobalRecord &rec) {
+    const PageState &page = rec.page;
+    const float s = page.xdevscl;
+    int width = int(float(page.nxpage) * s + 0.5f);
+    int height = int(float(page.nypage) * s + 0.5f);
+    if (page.ipagmod == 1) std::swap(width, height);
+    bool named = false, started = false;
+    {
+        LibraryLock lock;
+        named = gfilnn(rec, rec.out.cfilnam, sizeof rec.out.cfilnam);
+        if (named) started = qqwmf1(rec, rec.out.cfilnam, width, height, rec.format.iwmfmod);
+    }
+    // Without a file the plot goes on and draws nothing.
+    if (!named)
+        warnin(37);
+    else if (!started)
+        warnin(36);
+}
+
 }  // namespace
 
 void kavi03(GlobalRecord &rec) {
@@ -112,6 +134,7 @@ void kavi03(GlobalRecord &rec) {
     case DeviceFamily::Wmf:
         page.nbitpix = 24;
         page.xdevscl = f * 1440.0f / 254.0f;
+        startWmf(rec);
         break;
     case DeviceFamily::Kyocera: {
         page.nbitpix = 8;

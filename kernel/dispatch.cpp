@@ -10,6 +10,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "devices/wmf_writer.h"
 #include "kernel/colour_value.h"
 #include "kernel/devices.h"
 #include "kernel/output_file.h"
@@ -99,6 +100,7 @@ void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     case DeviceFamily::Java: javaPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Raster: rasterPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Svg: qqsvg2(rec, p.x, p.y, op); break;
+    case DeviceFamily::Wmf: qqwmf4(rec, int(p.x), int(p.y), op); break;
     default: break;  // the other devices have drivers of their own
     }
 }
@@ -169,6 +171,7 @@ void qqsclr(GlobalRecord &rec, int colour) {
         break;
     case DeviceFamily::Java: javaColour(rec, r, g, b); break;
     case DeviceFamily::Svg: qqsvg3(rec, r, g, b); break;
+    case DeviceFamily::Wmf: qqwmf3(rec, r, g, b); break;
     default: break;
     }
 }
@@ -239,8 +242,14 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
         qqstrk(rec);
         qqvfll(rec, dx, dy, dx + dw, dy + dh, colour);
         return;
-    case DeviceFamily::Screen:
-    case DeviceFamily::Wmf: return;  // filled by their drivers
+    case DeviceFamily::Wmf: {
+        int r = 0, g = 0, b = 0;
+        colourComponents(rec, colour, r, g, b);
+        qqstrk(rec);
+        qqwmf5(rec, dx, dy, dw, dh, r, g, b);
+        return;
+    }
+    case DeviceFamily::Screen: return;  // filled by its driver
     default: break;
     }
     // The others are filled with horizontal lines about 0.14 mm apart; the
@@ -256,6 +265,18 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     qqmove(rec, float(left), float(bottom));
     qqdraw(rec, float(right), float(bottom));
     qqstrk(rec);
+}
+
+void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n) {
+    // The screen's polygons come with its driver.
+    if (deviceFamily(rec.core.idevice) != DeviceFamily::Wmf) return;
+    const float dx = float(rec.page.nxorg), dy = float(rec.page.nyorg);
+    qqwmf6(rec, n, 0, 1);
+    for (int i = 0; i < n; ++i) {
+        const DevicePoint p = toDevice(rec, x[i] + dx, y[i] + dy);
+        qqwmf6(rec, int(p.x), int(p.y), 2);
+    }
+    qqwmf6(rec, 0, 0, 9);
 }
 
 void shwvlt(GlobalRecord &rec) {

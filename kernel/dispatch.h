@@ -30,6 +30,10 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 // that fill with lines make the box's colour current.
 void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 
+// A polygon filled by the device in the current colour: the page points with
+// the origin shift, converted and rounded (WMF).
+void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n);
+
 // Kyocera arc or sector in fill pattern 1..9 (0 draws nothing) about the page
 // point (x, y), between the radii r1 and r2 and the angles a1 and a2 (degrees,
 // counter-clockwise from the x axis); the origin shift is added.

@@ -10,6 +10,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "devices/wmf_writer.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/defaults.h"
@@ -78,7 +79,11 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
         qqmove(rec, 0, 0);
         cgmEnd(rec);
         break;
-    case DeviceFamily::Wmf: qqmove(rec, 0, 0); break;
+    case DeviceFamily::Wmf:
+        qqmove(rec, 0, 0);
+        qqstrk(rec);
+        if (!qqwmf2(rec)) rec.out.writeFailed = true;
+        break;
     case DeviceFamily::Kyocera: kyoceraTrailer(rec); break;
     case DeviceFamily::Hpgl: hpglTrailer(rec); break;
     case DeviceFamily::Raster:

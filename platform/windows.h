@@ -59,3 +59,73 @@ LONG RegQueryValueExA(HKEY key, const char *name, DWORD *reserved, DWORD *type, 
 LONG RegSetValueExA(HKEY key, const char *name, DWORD reserved, DWORD type, const BYTE *data,
                     DWORD size);
 LONG RegCloseKey(HKEY key);
+
+// ---- Drawing objects and the metafile recorder ------------------------------
+// CreateMetaFileA gives a drawing context that records every drawing call as a
+// Windows-metafile record into the named file; CloseMetaFile writes the end
+// record and completes the 18-byte header (file size, object count, largest
+// record). Pens and brushes are objects of their own: selecting one into a
+// metafile context for the first time records its creation in the metafile's
+// object table, DeleteObject records its removal. Coordinates are logical units,
+// 16-bit in the file: values beyond -32768..32767 are held at those bounds.
+
+using HDC = std::intptr_t;
+using HGDIOBJ = std::intptr_t;
+using HPEN = std::intptr_t;
+using HBRUSH = std::intptr_t;
+using HMETAFILE = std::intptr_t;
+using COLORREF = DWORD;
+using BOOL = int;
+
+struct POINT {
+    LONG x, y;
+};
+struct SIZE {
+    LONG cx, cy;
+};
+struct RECT {
+    LONG left, top, right, bottom;
+};
+
+constexpr int MM_ANISOTROPIC = 8;
+constexpr int PS_SOLID = 0;
+constexpr int PS_NULL = 5;
+
+// A colour reference 0x00BBGGRR.
+constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue) {
+    return COLORREF(red) | (COLORREF(green) << 8) | (COLORREF(blue) << 16);
+}
+
+// Starts recording into file (created or truncated); 0 when it cannot be opened.
+HDC CreateMetaFileA(const char *file);
+// Ends the recording and closes the file: a handle of the finished metafile,
+// or 0 when the context is not a metafile or the file could not be written whole.
+HMETAFILE CloseMetaFile(HDC dc);
+// Releases the handle of a finished metafile; the file stays.
+BOOL DeleteMetaFile(HMETAFILE metafile);
+
+// Each returns the previous value (or 1); 0 for a context that is not a
+// recording metafile.
+int SetMapMode(HDC dc, int mode);
+BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT *previous);
+BOOL SetWindowExtEx(HDC dc, int x, int y, SIZE *previous);
+COLORREF SetTextColor(HDC dc, COLORREF colour);
+
+// A pen of a style (PS_SOLID, PS_NULL), width and colour; 0 without memory.
+HPEN CreatePen(int style, int width, COLORREF colour);
+// A solid brush; 0 without memory.
+HBRUSH CreateSolidBrush(COLORREF colour);
+// Makes a pen or brush current in the context; returns the one of the same
+// kind current before (0 when none was selected yet), 0 on failure.
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+// Frees a pen or brush. Metafiles holding it record its removal; one that has
+// it selected takes its default object (black pen, white brush) first.
+BOOL DeleteObject(HGDIOBJ object);
+
+BOOL MoveToEx(HDC dc, int x, int y, POINT *previous);
+BOOL LineTo(HDC dc, int x, int y);
+// Fills left..right, top..bottom with the brush; the context keeps its own
+// pen and brush.
+int FillRect(HDC dc, const RECT *rect, HBRUSH brush);
+// A polygon of 2..32767 points, outlined with the pen and filled with the brush.
+BOOL Polygon(HDC dc, const POINT *points, int count);
