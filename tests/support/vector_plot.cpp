@@ -17,6 +17,7 @@ void fillOnDevice(GlobalRecord &rec, const float *x, const float *y, int n) {
     case DeviceFamily::PostScript: fillPolygonPostScript(rec, x, y, n); break;
     case DeviceFamily::Pdf: fillPolygonPdf(rec, x, y, n); break;
     case DeviceFamily::Svg: fillPolygonSvg(rec, x, y, n); break;
+    case DeviceFamily::Wmf: xjpoly(rec, x, y, n); break;
     default: break;
     }
 }

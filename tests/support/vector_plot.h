@@ -9,5 +9,5 @@ struct GlobalRecord;
 void drawVectorPlot(GlobalRecord &rec);
 
 // The device fill of a solid polygon, by the device's writer routine (what the
-// area fill sends to PostScript, PDF and SVG); x, y in plot units.
+// area fill sends to PostScript, PDF, SVG and WMF); x, y in plot units.
 void fillOnDevice(GlobalRecord &rec, const float *x, const float *y, int n);
