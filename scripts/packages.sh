@@ -13,6 +13,7 @@ TEST_PACKAGES=(
     netpbm imagemagick-6.q16    # decode the raster files
     clang libclang-rt-14-dev    # fuzz the image decoders with libFuzzer
     qpdf poppler-utils ghostscript librsvg2-bin libxml2-utils  # read the vector files
+    libwmf-bin libmagickcore-6.q16-6-extra  # read WMF files (wmf2svg; ImageMagick's WMF coder)
 )
 
 ensure_packages() {
