@@ -10,9 +10,9 @@
 #include "platform/windows.h"
 
 struct WindowTable {
-    HDC hdccur = 0;        // memory DC of the current window, or the WMF recording context
-    HPEN hpen = 0;         // current pen
-    COLORREF ncolref = 0;  // current colour as a colour reference 0x00BBGGRR
+    HDC hdccur = 0;       // memory DC of the current window, or the WMF recording context
+    HPEN hpen = 0;        // current pen
+    COLORREF ncolref = 0; // current colour as a colour reference 0x00BBGGRR
     // ppolygon: the polygon list being collected (qqwmf6), npolygon points
     // in it, room for npolygonmax; null between polygons.
     std::unique_ptr<POINT[]> ppolygon;

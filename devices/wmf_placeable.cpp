@@ -18,16 +18,20 @@ void put16(std::uint8_t *p, int v) {
 }
 
 // A page side in the header's signed 16-bit field.
-int side(int v) { return v < 0 ? 0 : (v > 32767 ? 32767 : v); }
+int side(int v) {
+    return v < 0 ? 0 : (v > 32767 ? 32767 : v);
+}
 
 // Closes f, false when the close reports an error.
-bool closed(FILE *f) { return std::fclose(f) == 0; }
+bool closed(FILE *f) {
+    return std::fclose(f) == 0;
+}
 
-}  // namespace
+} // namespace
 
 void placeableHeader(int width, int height, std::uint8_t header[kPlaceableHeaderBytes]) {
     std::memset(header, 0, kPlaceableHeaderBytes);
-    put16(header + 0, int(kPlaceableKey & 0xFFFF));  // key
+    put16(header + 0, int(kPlaceableKey & 0xFFFF)); // key
     put16(header + 2, int(kPlaceableKey >> 16));
     // 4..5 handle, 6..9 left and top: 0
     put16(header + 10, side(width));  // right
@@ -35,7 +39,8 @@ void placeableHeader(int width, int height, std::uint8_t header[kPlaceableHeader
     put16(header + 14, kUnitsPerInch);
     // 16..19 reserved: 0
     int checksum = 0;
-    for (int i = 0; i < 20; i += 2) checksum ^= header[i] | (header[i + 1] << 8);
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= header[i] | (header[i + 1] << 8);
     put16(header + 20, checksum);
 }
 

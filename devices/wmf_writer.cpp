@@ -24,7 +24,9 @@ WindowTable *windowTable(GlobalRecord &rec) {
 }
 
 // The recording context, 0 outside a WMF plot or without a file.
-HDC recording(GlobalRecord &rec) { return rec.vec.pwmfwr ? rec.vec.pwmfwr->hmeta : 0; }
+HDC recording(GlobalRecord &rec) {
+    return rec.vec.pwmfwr ? rec.vec.pwmfwr->hmeta : 0;
+}
 
 COLORREF colourRef(int red, int green, int blue) {
     return RGB(BYTE(red & 0xFF), BYTE(green & 0xFF), BYTE(blue & 0xFF));
@@ -40,13 +42,15 @@ bool endRecording(HDC &hmeta) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 WmfWriter::~WmfWriter() {
     if (hmeta != 0) endRecording(hmeta);
 }
 
-void WmfWriterFree::operator()(WmfWriter *writer) const { delete writer; }
+void WmfWriterFree::operator()(WmfWriter *writer) const {
+    delete writer;
+}
 
 bool qqwmf1(GlobalRecord &rec, const char *file, int width, int height, int form) {
     DriverRecord *driver = qqwglb(rec, nullptr, DriverRecords::Both);
@@ -58,7 +62,7 @@ bool qqwmf1(GlobalRecord &rec, const char *file, int width, int height, int form
         }
     }
     WmfWriter &w = *rec.vec.pwmfwr;
-    if (w.hmeta != 0) endRecording(w.hmeta);  // a recording left open ends first
+    if (w.hmeta != 0) endRecording(w.hmeta); // a recording left open ends first
     w.iform = form;
     w.nwidth = width;
     w.nheight = height;
@@ -148,7 +152,7 @@ void qqwmf6(GlobalRecord &rec, int x, int y, int op) {
         table->npolygonmax = 0;
         table->ppolygon.reset(x > 0 ? new (std::nothrow) POINT[std::size_t(x)] : nullptr);
         if (x > 0 && !table->ppolygon) {
-            warnin(53);  // the polygon is left out
+            warnin(53); // the polygon is left out
             return;
         }
         table->npolygonmax = x;

@@ -23,12 +23,12 @@ struct GlobalRecord;
 enum class WmfForm { Standard = 0, Placeable = 1 };
 
 struct WmfWriter {
-    HDC hmeta = 0;         // the recording context; 0 when the file could not be made
-    int ipenmade = 0;      // 1 once a pen was made: the previous one is deleted on each change
-    int iform = 0;         // WmfForm
-    int nheight = 0;       // page height and width in metafile units
+    HDC hmeta = 0;    // the recording context; 0 when the file could not be made
+    int ipenmade = 0; // 1 once a pen was made: the previous one is deleted on each change
+    int iform = 0;    // WmfForm
+    int nheight = 0;  // page height and width in metafile units
     int nwidth = 0;
-    char cfile[257] = "";  // the output file, at most 256 characters
+    char cfile[257] = ""; // the output file, at most 256 characters
 
     WmfWriter() = default;
     WmfWriter(const WmfWriter &) = delete;

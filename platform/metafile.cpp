@@ -46,16 +46,16 @@ enum RecordFunction : std::uint16_t {
     kRectangle = 0x041B,
 };
 
-constexpr std::uint16_t kBrushSolid = 0;  // LOGBRUSH style BS_SOLID
-constexpr int kMapText = 1;               // the mapping mode a context starts with
-constexpr int kMaxPolygonPoints = 32767;  // the point count is a signed 16-bit field
+constexpr std::uint16_t kBrushSolid = 0; // LOGBRUSH style BS_SOLID
+constexpr int kMapText = 1;              // the mapping mode a context starts with
+constexpr int kMaxPolygonPoints = 32767; // the point count is a signed 16-bit field
 
 enum class ObjectKind { Pen, Brush };
 
 struct DrawingObject {
     ObjectKind kind;
-    int style;  // pens: PS_SOLID, PS_NULL
-    int width;  // pens: width in logical units
+    int style; // pens: PS_SOLID, PS_NULL
+    int width; // pens: width in logical units
     COLORREF colour;
 };
 
@@ -69,9 +69,9 @@ constexpr std::intptr_t kDefaultBrushKey = -3;
 struct Recording {
     FILE *file = nullptr;
     ByteSink sink;
-    std::vector<std::intptr_t> slots;  // object table: the object in each slot, 0 free
-    std::uint32_t largestRecord = 0;   // words
-    HPEN pen = 0;                      // selected pen and brush; 0: the context's default
+    std::vector<std::intptr_t> slots; // object table: the object in each slot, 0 free
+    std::uint32_t largestRecord = 0;  // words
+    HPEN pen = 0;                     // selected pen and brush; 0: the context's default
     HBRUSH brush = 0;
     int mapMode = kMapText;
     COLORREF textColour = 0;
@@ -85,7 +85,7 @@ struct HandleTable {
     std::intptr_t next = 0x100;
     std::unordered_map<std::intptr_t, DrawingObject> objects;
     std::unordered_map<std::intptr_t, std::unique_ptr<Recording>> recordings;
-    std::unordered_set<std::intptr_t> finished;  // closed metafiles not yet released
+    std::unordered_set<std::intptr_t> finished; // closed metafiles not yet released
 
     std::intptr_t newHandle() { return next++; }
 
@@ -117,12 +117,16 @@ void beginRecord(Recording &r, RecordFunction function, std::uint32_t paramWords
     r.largestRecord = std::max(r.largestRecord, words);
 }
 
-void simpleRecord(Recording &r, RecordFunction function, std::initializer_list<std::uint16_t> params) {
+void simpleRecord(Recording &r, RecordFunction function,
+                  std::initializer_list<std::uint16_t> params) {
     beginRecord(r, function, std::uint32_t(params.size()));
-    for (const std::uint16_t p : params) r.sink.u16le(p);
+    for (const std::uint16_t p : params)
+        r.sink.u16le(p);
 }
 
-void colourWords(Recording &r, COLORREF colour) { r.sink.u32le(colour & 0x00FFFFFF); }
+void colourWords(Recording &r, COLORREF colour) {
+    r.sink.u32le(colour & 0x00FFFFFF);
+}
 
 DrawingObject definition(const HandleTable &table, std::intptr_t key) {
     switch (key) {
@@ -163,7 +167,8 @@ void selectSlot(const HandleTable &table, Recording &r, std::intptr_t key) {
     simpleRecord(r, kSelectObject, {slotOf(table, r, key)});
 }
 
-void writeHeader(ByteSink &sink, std::uint32_t words, std::uint16_t objects, std::uint32_t largest) {
+void writeHeader(ByteSink &sink, std::uint32_t words, std::uint16_t objects,
+                 std::uint32_t largest) {
     sink.u16le(1);       // type: a metafile on disk
     sink.u16le(9);       // header size in words
     sink.u16le(0x0300);  // version
@@ -175,7 +180,7 @@ void writeHeader(ByteSink &sink, std::uint32_t words, std::uint16_t objects, std
 
 constexpr std::uint32_t kHeaderBytes = 18;
 
-}  // namespace
+} // namespace
 
 HDC CreateMetaFileA(const char *file) {
     if (file == nullptr) return 0;
@@ -184,7 +189,7 @@ HDC CreateMetaFileA(const char *file) {
     r->file = std::fopen(file, "wb");
     if (r->file == nullptr) return 0;
     r->sink.attachFile(r->file);
-    writeHeader(r->sink, 0, 0, 0);  // completed at the close
+    writeHeader(r->sink, 0, 0, 0); // completed at the close
     HandleTable &table = handles();
     std::lock_guard<std::mutex> hold(table.lock);
     const HDC dc = table.newHandle();

@@ -10,8 +10,8 @@
 #include "kernel/area_fill.h"
 #include "kernel/colour_value.h"
 #include "kernel/dispatch.h"
-#include "kernel/record_table.h"
 #include "kernel/polyline.h"
+#include "kernel/record_table.h"
 #include "tests/support/plot_fixture.h"
 #include "tests/support/rendered_image.h"
 #include "tests/support/vector_plot.h"
@@ -50,7 +50,8 @@ void drawWmfPlot(GlobalRecord &rec) {
         circle(600, 1000, 150);
         setrgb(0, 0, 0);
         hsymbl(80);
-        for (int n = 16; n <= 21; ++n) symbol(n, 300 + (n - 16) * 150, 1300);
+        for (int n = 16; n <= 21; ++n)
+            symbol(n, 300 + (n - 16) * 150, 1300);
         height(60);
         messag("WMF", 1200, 500);
     });
@@ -64,20 +65,17 @@ struct Probe {
 
 // Filled areas of drawWmfPlot, probed at their middle.
 const Probe kFills[] = {
-    {"orange box", 1850, 1150, 255, 128, 0},
-    {"blue box", 2250, 1150, 0, 128, 255},
-    {"polygon", 2150, 1650, 0, 128, 128},
-    {"area fill", 550, 450, 255, 0, 255},
-    {"filled circle", 600, 1000, 255, 255, 0},
-    {"filled square marker", 300, 1300, 0, 0, 0},
-    {"filled diamond marker", 750, 1300, 0, 0, 0},
-    {"filled circle marker", 1050, 1300, 0, 0, 0},
+    {"orange box", 1850, 1150, 255, 128, 0},       {"blue box", 2250, 1150, 0, 128, 255},
+    {"polygon", 2150, 1650, 0, 128, 128},          {"area fill", 550, 450, 255, 0, 255},
+    {"filled circle", 600, 1000, 255, 255, 0},     {"filled square marker", 300, 1300, 0, 0, 0},
+    {"filled diamond marker", 750, 1300, 0, 0, 0}, {"filled circle marker", 1050, 1300, 0, 0, 0},
 };
 
 // Checks a rendering whose width spans the page; colours within tolerance.
-void checkRendering(const GlobalRecord &rec, const RgbImage &image, const char *reader, int tolerance) {
+void checkRendering(const GlobalRecord &rec, const RgbImage &image, const char *reader,
+                    int tolerance) {
     ASSERT_TRUE(image.valid()) << reader;
-    const float pixels = float(image.width) / float(rec.page.nxpage);  // per plot unit
+    const float pixels = float(image.width) / float(rec.page.nxpage); // per plot unit
     EXPECT_NEAR(float(image.height), float(rec.page.nypage) * pixels, 2.0f) << reader;
     auto pixel = [&](float x, float y) { return image.at(int(x * pixels), int(y * pixels)); };
     for (const Probe &p : kFills) {
@@ -103,7 +101,8 @@ void checkRendering(const GlobalRecord &rec, const RgbImage &image, const char *
     EXPECT_TRUE(image.ink(0, int(1000 * pixels)) || image.ink(1, int(1000 * pixels))) << reader;
     int textInk = 0;
     for (int y = int(500 * pixels); y < int(560 * pixels); ++y)
-        for (int x = int(1200 * pixels); x < int(1400 * pixels); ++x) textInk += image.ink(x, y);
+        for (int x = int(1200 * pixels); x < int(1400 * pixels); ++x)
+            textInk += image.ink(x, y);
     EXPECT_GT(textInk, 5) << reader;
     EXPECT_FALSE(image.ink(int(1200 * pixels), int(1500 * pixels))) << reader;
 }
@@ -117,11 +116,12 @@ TEST_F(Wmf, ThePlotRendersInLibwmfAndImageMagick) {
     checkRendering(rec, decodeWith("convert-im6.q16", wmfFile, "-depth 8 ppm:-"), "ImageMagick", 8);
 
     std::string out;
-    ASSERT_EQ(runCommand("wmf2svg -o '" + dir.file("plot.svg") + "' '" + wmfFile + "'", &out), 0) << out;
+    ASSERT_EQ(runCommand("wmf2svg -o '" + dir.file("plot.svg") + "' '" + wmfFile + "'", &out), 0)
+        << out;
     // libwmf keeps the pens as thin as the metafile says (1/1440 inch), too
     // thin for librsvg to leave a mark: the lines are widened to show them.
-    const std::string svg = std::regex_replace(readFile(dir.file("plot.svg")),
-                                               std::regex("stroke-width:[0-9.]+"), "stroke-width:1.5");
+    const std::string svg = std::regex_replace(
+        readFile(dir.file("plot.svg")), std::regex("stroke-width:[0-9.]+"), "stroke-width:1.5");
     writeFile(dir.file("wide.svg"), svg);
     // Its SVG names colours by the nearest SVG colour name (darkorange for
     // 255 128 0, dodgerblue for 0 128 255).
@@ -140,7 +140,8 @@ TEST_F(Wmf, HeaderAndRecordsFollowTheMetafileLayout) {
     EXPECT_EQ(file.version, 0x0300);
     EXPECT_EQ(std::size_t(file.fileWords) * 2, bytes.size());
     std::uint32_t largest = 0;
-    for (const WmfRecord &r : file.records) largest = std::max(largest, r.words);
+    for (const WmfRecord &r : file.records)
+        largest = std::max(largest, r.words);
     EXPECT_EQ(file.largestRecord, largest);
     // Mapping mode, window origin and extent (y before x) open the recording.
     ASSERT_GE(file.records.size(), 3u);
@@ -162,9 +163,9 @@ TEST_F(Wmf, LinesBoxesAndPolygonsCarryTheirColours) {
     setrgb(1, 0, 0);
     line(100, 200, 1100, 700);
     dbox(rec, 400, 300, 900, 500, explicitColour(255, 128, 0));
-    line(100, 900, 1100, 900);  // the red pen again after the box
+    line(100, 900, 1100, 900); // the red pen again after the box
     setrgb(0, 0, 1);
-    rec.page.nxorg = 100;  // xjpoly adds the origin shift
+    rec.page.nxorg = 100; // xjpoly adds the origin shift
     rec.page.nyorg = 50;
     const float x[3] = {1000, 1500, 1250}, y[3] = {1000, 1000, 1400};
     xjpoly(rec, x, y, 3);
@@ -173,7 +174,8 @@ TEST_F(Wmf, LinesBoxesAndPolygonsCarryTheirColours) {
 
     const WmfObject red{true, 0, 1, 0x0000FF}, blue{true, 0, 1, 0xFF0000};
     const WmfObject orangeBrush{false, 0, 0, 0x0080FF}, blueBrush{false, 0, 0, 0xFF0000};
-    auto find = [&](std::uint16_t function, std::vector<std::int16_t> params) -> const WmfDrawing * {
+    auto find = [&](std::uint16_t function,
+                    std::vector<std::int16_t> params) -> const WmfDrawing * {
         for (const WmfDrawing &d : drawings)
             if (d.function == function && d.params == params) return &d;
         return nullptr;
@@ -218,9 +220,10 @@ TEST_F(Wmf, ColourChangesReleaseTheirPensAndBrushes) {
 
 TEST_F(Wmf, PolygonPointsBeyondTheCountAreLeftOut) {
     GlobalRecord &rec = openWmf();
-    qqwmf6(rec, 0, 0, 9);  // no polygon started: nothing
+    qqwmf6(rec, 0, 0, 9); // no polygon started: nothing
     qqwmf6(rec, 3, 0, 1);
-    for (int i = 1; i <= 5; ++i) qqwmf6(rec, i, i, 2);
+    for (int i = 1; i <= 5; ++i)
+        qqwmf6(rec, i, i, 2);
     qqwmf6(rec, 0, 0, 9);
     std::vector<WmfDrawing> polygons;
     for (const WmfDrawing &d : drawingsOf(close("plot.wmf")))
@@ -253,7 +256,7 @@ TEST_F(Wmf, PolygonsTooLargeForARecordAreFilledInSoftware) {
 TEST_F(Wmf, APortraitPageIsTurned) {
     pagmod("PORT");
     GlobalRecord &rec = openWmf("plot.wmf", "PLAC");
-    line(0, 0, rec.page.nxpage, 0);  // the long side of the page, upright on the turned page
+    line(0, 0, rec.page.nxpage, 0); // the long side of the page, upright on the turned page
     const WmfFile file = parseWmf(close("plot.wmf"));
     ASSERT_EQ(file.problem, "");
     EXPECT_EQ(file.bounds[2], units(rec, float(rec.page.nypage)));
@@ -280,7 +283,8 @@ TEST_F(Wmf, ThePlaceableFormIsThePlainMetafileAfterItsHeader) {
     const WmfFile file = parseWmf(placeable);
     EXPECT_EQ(file.bounds[0], 0);
     EXPECT_EQ(file.bounds[1], 0);
-    const int width = units(rec, float(rec.page.nxpage)), height = units(rec, float(rec.page.nypage));
+    const int width = units(rec, float(rec.page.nxpage)),
+              height = units(rec, float(rec.page.nypage));
     EXPECT_EQ(file.bounds[2], width);
     EXPECT_EQ(file.bounds[3], height);
     EXPECT_EQ(file.unitsPerInch, 1440);
@@ -305,8 +309,8 @@ TEST(PlaceableHeader, TemporaryNames) {
         {"plot.wmf", "plot.tmp"},
         {"plot", "plot.tmp"},
         {"a.b.wmf", "a.b.tmp"},
-        {".wmf", ".wmf.tmp"},                // a leading dot is no extension
-        {"out.d/plot", "out.d/plot.tmp"},    // nor is a dot of a folder
+        {".wmf", ".wmf.tmp"},             // a leading dot is no extension
+        {"out.d/plot", "out.d/plot.tmp"}, // nor is a dot of a folder
         {"out.d\\plot.wmf", "out.d\\plot.tmp"},
         {"out/.hidden", "out/.hidden.tmp"},
     };
@@ -322,7 +326,7 @@ TEST(PlaceableHeader, TemporaryNames) {
 TEST_F(Wmf, ATemporaryFileThatCannotBeOpenedLeavesThePlainMetafile) {
     GlobalRecord &rec = openWmf("plot.wmf", "PLAC");
     line(0, 0, 100, 100);
-    ASSERT_EQ(mkdir(dir.file("plot.tmp").c_str(), 0755), 0);  // in the way of the temporary file
+    ASSERT_EQ(mkdir(dir.file("plot.tmp").c_str(), 0755), 0); // in the way of the temporary file
     testing::internal::CaptureStderr();
     const std::string bytes = close("plot.wmf");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "[kavini]\nOpen error for WMF file\n");
@@ -349,23 +353,23 @@ TEST_F(Wmf, AFileThatCannotBeMadeIsReportedAndThePlotGoesOn) {
 TEST_F(Wmf, ModeSetterAndWarnings) {
     struct Case {
         const char *value, *option;
-        int mode;             // iwmfmod afterwards
-        const char *warning;  // printed
+        int mode;            // iwmfmod afterwards
+        const char *warning; // printed
     };
     const Case cases[] = {
         {"PLAC", "FORM", 1, ""},
         {"stan", "form", 0, ""},
-        {"PLAC", "FORMAT", 1, ""},  // four characters count
+        {"PLAC", "FORMAT", 1, ""}, // four characters count
         {"FORM", "PLAC", 0, " <<<< Warning   2: Incorrect parameter in wmfmod!   (PLAC)\n"},
         {"XXXX", "FORM", 0, " <<<< Warning   2: Incorrect parameter in wmfmod!   (XXXX)\n"},
     };
     for (const Case &c : cases) {
         int status = 0;
-        qqsglb(1, status);  // a new record with the default form
+        qqsglb(1, status); // a new record with the default form
         const std::string out = captureStdout([&] { wmfmod(c.value, c.option); });
         EXPECT_EQ(out, c.warning) << c.value << " " << c.option;
         EXPECT_EQ(currentRecord().format.iwmfmod, c.mode) << c.value << " " << c.option;
     }
 }
 
-}  // namespace
+} // namespace

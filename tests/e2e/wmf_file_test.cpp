@@ -26,16 +26,18 @@ TEST(WmfFile, APlaceableMetafileFromACProgram) {
     setrgb(1, 0, 0);
     line(0, 1800, 2969, 1800);
     kavfin();)"),
-                                dir.path());
+                              dir.path());
         ASSERT_EQ(run.status, 0) << run.out << run.err;
-        EXPECT_EQ(run.out.find(" <<<< Warning   2: Incorrect parameter in wmfmod!   (PLAC)\n"), 0u) << run.out;
+        EXPECT_EQ(run.out.find(" <<<< Warning   2: Incorrect parameter in wmfmod!   (PLAC)\n"), 0u)
+            << run.out;
         EXPECT_EQ(run.err, "");
         const std::string bytes = readFile(dir.file(name));
         ASSERT_GT(bytes.size(), 40u) << name;
         EXPECT_EQ(bytes.substr(0, 4), "\xD7\xCD\xC6\x9A") << name;
         EXPECT_FALSE(fileExists(dir.file("plot.tmp"))) << name;
 
-        const RgbImage image = decodeWith("convert-im6.q16", "wmf:" + dir.file(name), "-depth 8 ppm:-");
+        const RgbImage image =
+            decodeWith("convert-im6.q16", "wmf:" + dir.file(name), "-depth 8 ppm:-");
         ASSERT_TRUE(image.valid()) << name;
         EXPECT_NEAR(double(image.width) / image.height, 2969.0 / 2099.0, 0.01);
         const double k = double(image.width) / 2969.0;
@@ -52,4 +54,4 @@ TEST(WmfFile, APlaceableMetafileFromACProgram) {
     }
 }
 
-}  // namespace
+} // namespace

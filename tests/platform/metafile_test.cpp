@@ -28,17 +28,17 @@ TEST_F(Metafile, ADeletedPenIsNoLongerSelected) {
     const HDC dc = CreateMetaFileA(path.c_str());
     ASSERT_NE(dc, 0);
     const HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
-    EXPECT_EQ(SelectObject(dc, pen), 0);  // nothing selected before
+    EXPECT_EQ(SelectObject(dc, pen), 0); // nothing selected before
     LineTo(dc, 10, 10);
     EXPECT_EQ(DeleteObject(pen), 1);
     LineTo(dc, 20, 20);
-    EXPECT_EQ(DeleteObject(pen), 0);  // gone
+    EXPECT_EQ(DeleteObject(pen), 0); // gone
     std::string problems;
     const std::vector<WmfDrawing> drawings = replayWmf(finish(dc), problems);
     EXPECT_EQ(problems, "");
     ASSERT_EQ(drawings.size(), 2u);
     EXPECT_EQ(drawings[0].pen, (WmfObject{true, PS_SOLID, 1, 0x0000FF}));
-    EXPECT_EQ(drawings[1].pen, (WmfObject{true, PS_SOLID, 0, 0}));  // the default black pen
+    EXPECT_EQ(drawings[1].pen, (WmfObject{true, PS_SOLID, 0, 0})); // the default black pen
 }
 
 TEST_F(Metafile, FillRectKeepsTheSelectedObjects) {
@@ -52,7 +52,7 @@ TEST_F(Metafile, FillRectKeepsTheSelectedObjects) {
     EXPECT_EQ(FillRect(dc, &box, fill), 1);
     const POINT triangle[3] = {{0, 0}, {10, 0}, {5, 5}};
     EXPECT_EQ(Polygon(dc, triangle, 3), 1);
-    EXPECT_EQ(FillRect(dc, &box, pen), 0);  // a pen is no brush
+    EXPECT_EQ(FillRect(dc, &box, pen), 0); // a pen is no brush
     DeleteObject(fill);
     DeleteObject(own);
     DeleteObject(pen);
@@ -109,8 +109,9 @@ TEST_F(Metafile, FilesThatCannotBeMadeOrWritten) {
     // A full disk shows at the close.
     const HDC full = CreateMetaFileA("/dev/full");
     ASSERT_NE(full, 0);
-    for (int i = 0; i < 10000; ++i) LineTo(full, i, i);
+    for (int i = 0; i < 10000; ++i)
+        LineTo(full, i, i);
     EXPECT_EQ(CloseMetaFile(full), 0);
 }
 
-}  // namespace
+} // namespace

@@ -17,14 +17,15 @@ std::uint32_t colourOf(const std::vector<std::int16_t> &p, std::size_t at) {
     return std::uint16_t(p[at]) | (std::uint32_t(std::uint16_t(p[at + 1])) << 16);
 }
 
-}  // namespace
+} // namespace
 
 WmfFile parseWmf(const std::string &bytes) {
     WmfFile f;
     std::size_t at = 0;
     if (bytes.size() >= 22 && u32(bytes, 0) == 0x9AC6CDD7) {
         f.placeable = true;
-        for (int i = 0; i < 4; ++i) f.bounds[i] = std::int16_t(u16(bytes, 6 + 2 * i));
+        for (int i = 0; i < 4; ++i)
+            f.bounds[i] = std::int16_t(u16(bytes, 6 + 2 * i));
         f.unitsPerInch = u16(bytes, 14);
         f.checksum = u16(bytes, 20);
         at = 22;
@@ -64,7 +65,7 @@ WmfFile parseWmf(const std::string &bytes) {
 std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
     std::vector<std::optional<WmfObject>> slots;
     const WmfObject defaultPen{true, -1, 0, 0}, defaultBrush{false, -1, 0, 0};
-    std::optional<int> pen, brush;  // selected slots
+    std::optional<int> pen, brush; // selected slots
     std::vector<WmfDrawing> drawings;
     auto selected = [&](const std::optional<int> &slot, const WmfObject &fallback) {
         return slot ? *slots[std::size_t(*slot)] : fallback;
@@ -94,7 +95,9 @@ std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
             if (r.function == wmf::kSelectObject) {
                 kind = slot;
             } else {
-                if (kind == slot) problems += "the selected object in slot " + std::to_string(slot) + " is removed\n";
+                if (kind == slot)
+                    problems +=
+                        "the selected object in slot " + std::to_string(slot) + " is removed\n";
                 slots[std::size_t(slot)].reset();
             }
             break;
@@ -103,13 +106,14 @@ std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
         case wmf::kLineTo:
         case wmf::kRectangle:
         case wmf::kPolygon:
-            drawings.push_back({r.function, r.params, selected(pen, defaultPen), selected(brush, defaultBrush)});
+            drawings.push_back(
+                {r.function, r.params, selected(pen, defaultPen), selected(brush, defaultBrush)});
             break;
         default: break;
         }
     }
     if (slots.size() > file.objects)
-        problems += "the header declares " + std::to_string(file.objects) + " objects, the records use " +
-                    std::to_string(slots.size()) + "\n";
+        problems += "the header declares " + std::to_string(file.objects) +
+                    " objects, the records use " + std::to_string(slots.size()) + "\n";
     return drawings;
 }

@@ -7,22 +7,22 @@
 #include <vector>
 
 struct WmfRecord {
-    std::uint32_t words = 0;  // record size in 16-bit words
+    std::uint32_t words = 0; // record size in 16-bit words
     std::uint16_t function = 0;
     std::vector<std::int16_t> params;
 };
 
 struct WmfFile {
     bool placeable = false;
-    std::int16_t bounds[4] = {0, 0, 0, 0};  // placeable: left, top, right, bottom
+    std::int16_t bounds[4] = {0, 0, 0, 0}; // placeable: left, top, right, bottom
     std::uint16_t unitsPerInch = 0;
     std::uint16_t checksum = 0;
     std::uint16_t type = 0, headerWords = 0, version = 0;
-    std::uint32_t fileWords = 0;  // as the header says
+    std::uint32_t fileWords = 0; // as the header says
     std::uint16_t objects = 0;
     std::uint32_t largestRecord = 0;
     std::vector<WmfRecord> records;
-    std::string problem;  // empty when the bytes parse whole
+    std::string problem; // empty when the bytes parse whole
 };
 
 WmfFile parseWmf(const std::string &bytes);
@@ -47,7 +47,7 @@ struct WmfObject {
 struct WmfDrawing {
     std::uint16_t function = 0;
     std::vector<std::int16_t> params;
-    WmfObject pen, brush;  // selected at the time (a default pen / brush: style -1)
+    WmfObject pen, brush; // selected at the time (a default pen / brush: style -1)
 };
 
 // Plays the records; faults (a slot that holds nothing, a removed object still
