@@ -886,6 +886,16 @@ KAVLOR_API void rlpoin(float x, float y, int nw, int nh, int ncol);
 /* Polygon of n user points, outlined and filled like areaf. */
 KAVLOR_API void rlarea(const float *x, const float *y, int n);
 
+/* ---- 3-D axis systems and views ----------------------------------------------- */
+
+/* ---- 3-D coordinates ---------------------------------------------------------- */
+
+/* ---- 3-D lines and curves ----------------------------------------------------- */
+
+/* ---- 3-D axes, box and planes ------------------------------------------------- */
+
+/* ---- Lights and materials ----------------------------------------------------- */
+
 #ifdef __cplusplus
 }
 #endif
