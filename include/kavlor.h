@@ -894,6 +894,16 @@ KAVLOR_API void rlarea(const float *x, const float *y, int n);
 
 /* ---- 3-D axes, box and planes ------------------------------------------------- */
 
+/* 2-D plots drawn from now on land in the plane of the 3-D box through P1, P2, P3 (absolute). */
+KAVLOR_API void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
+                       float z3);
+/* Ends the plane of grfini; the 3-D axis system is current again. */
+KAVLOR_API void grffin(void);
+/* Grid lines in the faces of the 3-D box; copt "ALL", "BACK" or "BOTT". */
+KAVLOR_API void grid3d(int ixgrid, int iygrid, const char *copt);
+/* The twelve edges of the 3-D box. */
+KAVLOR_API void box3d(void);
+
 /* ---- Lights and materials ----------------------------------------------------- */
 
 #ifdef __cplusplus
