@@ -637,6 +637,8 @@ KAVLOR_API void frame(int nfrm);
 KAVLOR_API void frmclr(int nclr);
 /* Frames the current axis system with the frame thickness. */
 KAVLOR_API void box2d(void);
+/* Grid lines across the axis system: i per label interval of X, j per label interval of Y. */
+KAVLOR_API void grid(int igrid, int jgrid);
 /* Margin of the clip rectangle around the axis system in plot units, -1 default. */
 KAVLOR_API void grace(int ngrace);
 /* Clipping at the page (PAGE) or at the axis system (AXIS) until endgrf. */
