@@ -914,6 +914,15 @@ KAVLOR_API float y3drel(float x, float y, float z);
 
 /* ---- 3-D lines and curves ----------------------------------------------------- */
 
+/* Starts a 3-D line at an absolute point of the box. */
+KAVLOR_API void strt3d(float x, float y, float z);
+/* Continues the 3-D line to an absolute point, clipped as clip3d says. */
+KAVLOR_API void conn3d(float x, float y, float z);
+/* Clipping of 3-D lines: WORL (at the box) or EYE (at the view volume). */
+KAVLOR_API void clip3d(const char *copt);
+/* Draws the n user points (x, y, z) as a curve in the 3-D axis system. */
+KAVLOR_API void curv3d(const float *x, const float *y, const float *z, int n);
+
 /* ---- 3-D axes, box and planes ------------------------------------------------- */
 
 /* 2-D plots drawn from now on land in the plane of the 3-D box through P1, P2, P3 (absolute). */
