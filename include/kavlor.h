@@ -889,6 +889,26 @@ KAVLOR_API void rlarea(const float *x, const float *y, int n);
 /* ---- 3-D axis systems and views ----------------------------------------------- */
 
 /* ---- 3-D coordinates ---------------------------------------------------------- */
+/* A point of the absolute box to plot coordinates, at any level. */
+KAVLOR_API void abs3pt(float x, float y, float z, float *xp, float *yp);
+/* A user point of the 3-D axis system to plot coordinates. */
+KAVLOR_API void rel3pt(float x, float y, float z, float *xp, float *yp);
+/* A user point of the 3-D axis system to absolute box coordinates. */
+KAVLOR_API void pos3pt(float x, float y, float z, float *xp, float *yp, float *zp);
+/* Absolute box x of the user value x. */
+KAVLOR_API float x3dpos(float x, float y, float z);
+/* Absolute box y of the user value y. */
+KAVLOR_API float y3dpos(float x, float y, float z);
+/* Absolute box z of the user value z. */
+KAVLOR_API float z3dpos(float x, float y, float z);
+/* Plot x of a point of the absolute box. */
+KAVLOR_API float x3dabs(float x, float y, float z);
+/* Plot y of a point of the absolute box. */
+KAVLOR_API float y3dabs(float x, float y, float z);
+/* Plot x of a user point of the 3-D axis system. */
+KAVLOR_API float x3drel(float x, float y, float z);
+/* Plot y of a user point of the 3-D axis system. */
+KAVLOR_API float y3drel(float x, float y, float z);
 
 /* ---- 3-D lines and curves ----------------------------------------------------- */
 
