@@ -38,7 +38,12 @@ TEST(ViewVolumeClip, KeepsThePartInsideOnTheGivenSegment) {
         Homogeneous p1, q1; // the ends after clipping, when visible
     };
     const Case cases[] = {
-        {"inside", {0, 0, 0.5f, 1}, {0.5f, 0.5f, 0.5f, 1}, 1, {0, 0, 0.5f, 1}, {0.5f, 0.5f, 0.5f, 1}},
+        {"inside",
+         {0, 0, 0.5f, 1},
+         {0.5f, 0.5f, 0.5f, 1},
+         1,
+         {0, 0, 0.5f, 1},
+         {0.5f, 0.5f, 0.5f, 1}},
         {"both beyond the right plane", {2, 0, 0.5f, 1}, {3, 0, 0.5f, 1}, 0, {}, {}},
         {"both in front of the front plane", {0, 0, -1, 1}, {0.5f, 0, -0.5f, 2}, 0, {}, {}},
         // Enters through the left plane at t = 2/3.
@@ -57,7 +62,8 @@ TEST(ViewVolumeClip, KeepsThePartInsideOnTheGivenSegment) {
         if (c.visible == 0) continue;
         const float got[8] = {p.x, p.y, p.z, p.w, q.x, q.y, q.z, q.w};
         const float want[8] = {c.p1.x, c.p1.y, c.p1.z, c.p1.w, c.q1.x, c.q1.y, c.q1.z, c.q1.w};
-        for (int i = 0; i < 8; ++i) EXPECT_NEAR(got[i], want[i], 1e-6f) << c.what << " [" << i << "]";
+        for (int i = 0; i < 8; ++i)
+            EXPECT_NEAR(got[i], want[i], 1e-6f) << c.what << " [" << i << "]";
         EXPECT_EQ(qqcsc3(p.x, p.y, p.z, p.w), 0) << c.what;
         EXPECT_EQ(qqcsc3(q.x, q.y, q.z, q.w), 0) << c.what;
     }
@@ -69,8 +75,9 @@ TEST(ViewVolumeClip, OutsideTestOfAPoint) {
         int outside;
     };
     const Case cases[] = {
-        {{0, 0, 0, 1}, 0},  {{1, -1, 1, 1}, 0},  {{1.01f, 0, 0.5f, 1}, 1}, {{0, -1.01f, 0.5f, 1}, 1},
-        {{0, 0, -0.01f, 1}, 1}, {{0, 0, 1.01f, 1}, 1}, {{0, 0, 0, -1}, 1},
+        {{0, 0, 0, 1}, 0},         {{1, -1, 1, 1}, 0},     {{1.01f, 0, 0.5f, 1}, 1},
+        {{0, -1.01f, 0.5f, 1}, 1}, {{0, 0, -0.01f, 1}, 1}, {{0, 0, 1.01f, 1}, 1},
+        {{0, 0, 0, -1}, 1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(qqcsc3(c.h.x, c.h.y, c.h.z, c.h.w), c.outside)
@@ -170,7 +177,8 @@ TEST_F(Lines3D, ClippedAtTheBox) {
         // Passes by the edge x = 1, z = 1 without meeting the box.
         {"past an edge", {{0, 0, 3}, {3, 0, 0}}, {}},
         // Leaves through the right face and comes back through it.
-        {"out and back", {{0, 0, 0}, {3, 0, 0}, {3, 0, 1}, {0, 0, 1}},
+        {"out and back",
+         {{0, 0, 0}, {3, 0, 0}, {3, 0, 1}, {0, 0, 1}},
          {M(1000, 1000), D(1100, 1000), M(1100, 900), D(1000, 900)}},
     };
     for (const Case &c : cases) {
@@ -289,7 +297,8 @@ TEST_F(Lines3D, CurveMarkersAndLine) {
         }
         bool near[5] = {};
         EXPECT_TRUE(markersNear(ops, near)) << c.what << ": " << describe(ops);
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(near[i], c.markers[i]) << c.what << " point " << i;
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(near[i], c.markers[i]) << c.what << " point " << i;
     }
 }
 
@@ -375,10 +384,18 @@ TEST_F(Lines3D, CurveWarnings) {
         bool drawn;
     };
     const Case cases[] = {
-        {"no points", {}, kZ, 0, " <<<< Warning   2: Incorrect parameter in curv3d!   (   0)\n",
+        {"no points",
+         {},
+         kZ,
+         0,
+         " <<<< Warning   2: Incorrect parameter in curv3d!   (   0)\n",
          false},
-        {"negative count", {}, kZ, -3,
-         " <<<< Warning   2: Incorrect parameter in curv3d!   (  -3)\n", false},
+        {"negative count",
+         {},
+         kZ,
+         -3,
+         " <<<< Warning   2: Incorrect parameter in curv3d!   (  -3)\n",
+         false},
         {"no array", {}, nullptr, 5, " <<<< Warning   2: Incorrect parameter in curv3d!\n", false},
         {"a curve mode", [] { polcrv("SPLI"); }, kZ, 5,
          " <<<< Warning  14: Linear interpolation must be used in curv3d!\n", true},
@@ -391,6 +408,21 @@ TEST_F(Lines3D, CurveWarnings) {
         EXPECT_EQ(!ops.empty(), c.drawn) << c.what;
         if (c.drawn) EXPECT_EQ(ops.size(), 5u) << c.what << ": a straight line";
     }
+}
+
+// A value that a logarithmic axis cannot take refuses the whole curve
+// before anything is reported or drawn.
+TEST_F(Lines3D, CurveOnALogarithmicAxisRefusesNonPositiveValues) {
+    openHpgl();
+    captureStdout([] {
+        axsscl("LOG", "X");
+        nograf();
+        graf3d(0, 2, 0, 1, 0, 10, 0, 2, 0, 10, 0, 2);
+    });
+    const float x[3] = {10, 0, 1000}; // 1000 also lies outside the scaling
+    EXPECT_EQ(captureStdout([&] { curv3d(x, kY, kZ, 3); }),
+              " <<<< Warning  27: Non positive values for log scaling in curv3d!\n");
+    EXPECT_EQ(closeHpgl(), Ops{});
 }
 
 TEST_F(Lines3D, CurveNeedsTheBox) {
