@@ -193,7 +193,7 @@ class PageAxes : public AxisTest {
     }
 };
 
-// Segments match when both ends lie within a quarter HPGL step or so.
+// Segments match when both ends lie within a few HPGL steps (a quarter unit each).
 bool near(const Segment &a, const Segment &b, float tolerance) {
     return std::fabs(a.x1 - b.x1) <= tolerance && std::fabs(a.y1 - b.y1) <= tolerance &&
            std::fabs(a.x2 - b.x2) <= tolerance && std::fabs(a.y2 - b.y2) <= tolerance;
@@ -353,6 +353,61 @@ TEST_F(PageAxes, LabelsAndNamesStandBesideTheirAxesInEveryStyleAndQuadrant) {
             }
         }
     }
+}
+
+TEST_F(PageAxes, PowersOfTenTurnedWithTheAxisAreCentredOnTheirTen) {
+    // X logarithmic over 1..100 with powers of ten, turned with the axis
+    // (PARA) on side 0: each label is centred on its "10", and labels and
+    // name stand further out by the raised exponents.
+    GlobalRecord &rec = openPdf();
+    captureStdout([] {
+        axsscl("LOG", "X");
+        labels("LOG", "X");
+        labels("NONE", "YZ");
+        name("Xname", "X");
+    });
+    const BoxAxes box{{{0, 2, 0, 1}, {1, 3, 1, 1}, {100, 400, 100, 100}}};
+    const Quadrant &q = kQuadrants[0];
+    drawAxes(rec, "PARA", q.eye, box);
+    const float A = angleOf(rec, q, 0, false, box), B = angleOf(rec, q, 1, false, box);
+    const int h = rec.text.nhchar, hname = rec.axes.nhname;
+    const int raise = int(float(h) * (0.6f + 0.8f - 1.0f));
+    const float d = float(rec.axes.nlabdis[0] + rec.axes.nticmaj + raise);
+    const float ten = float(nlmess("10"));
+    int hn = 0, below = 0, ln = 0;
+    setTextHeight(rec, hname);
+    qqgmsg(rec, "Xname", hn, below, ln);
+    setTextHeight(rec, h);
+    const Point middle = onAxis(rec, q, 0, 10.0f, box);
+    const int extent = int(float(h) * (0.6f + 0.8f) + 0.5f);
+    const float dn = float(rec.axes.nnamdis[0] + rec.axes.nlabdis[0] + rec.axes.nticmaj + extent +
+                           hn - hname);
+    const Point name = penOf(float(int(middle.x - std::cos(B) * dn - std::cos(A) * float(ln) / 2)),
+                             float(int(middle.y + std::sin(B) * dn + std::sin(A) * float(ln) / 2)),
+                             degrees(A), hname);
+    std::vector<Point> tens;
+    for (int k = 0; k <= 2; ++k) {
+        const Point p = onAxis(rec, q, 0, std::pow(10.0f, float(k)), box);
+        tens.push_back(penOf(float(int(p.x - std::cos(B) * d - std::cos(A) * ten / 2)),
+                             float(int(p.y + std::sin(B) * d + std::sin(A) * ten / 2)),
+                             degrees(A), h));
+    }
+    const std::vector<PlacedText> texts = closePdf();
+    std::vector<const PlacedText *> found;
+    for (const PlacedText &t : texts)
+        if (t.text == "10") found.push_back(&t);
+    ASSERT_EQ(found.size(), 3u);
+    std::sort(found.begin(), found.end(),
+              [](const PlacedText *a, const PlacedText *b) { return a->x < b->x; });
+    for (int k = 0; k <= 2; ++k) {
+        EXPECT_EQ(found[k]->angle, degrees(A));
+        EXPECT_NEAR(found[k]->x, tens[k].x, 1.0f) << k;
+        EXPECT_NEAR(found[k]->y, tens[k].y, 1.0f) << k;
+    }
+    const PlacedText *t = textOf(texts, "Xname");
+    ASSERT_NE(t, nullptr);
+    EXPECT_NEAR(t->x, name.x, 1.0f);
+    EXPECT_NEAR(t->y, name.y, 1.0f);
 }
 
 // Tick strokes of one axis: from the page point of each value, away from the
