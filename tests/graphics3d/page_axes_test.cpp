@@ -131,32 +131,19 @@ class PageAxes : public AxisTest {
     // and then the axes in the style drawn by grflab2.
     void drawAxes(GlobalRecord &rec, const char *style, const float eye[3],
                   const BoxAxes &b = kBox) {
-        captureStdout([&] { labl3d(style); });
-        openBox(rec, b, eye);
         const float(&v)[3][4] = b.v;
+        captureStdout([&] {
+            labl3d(style);
+            view3d(eye[0], eye[1], eye[2], "ABS");
+            nograf();
+            graf3d(v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3],
+                   v[2][0], v[2][1], v[2][2], v[2][3]);
+        });
+        ASSERT_EQ(rec.core.ilevel, 3);
         captureStdout([&] {
             grflab2(rec, v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3],
                     v[2][0], v[2][1], v[2][2], v[2][3]);
         });
-    }
-
-    // The axis system and its view as graf3d leaves them.
-    static void openBox(GlobalRecord &rec, const BoxAxes &b, const float eye[3]) {
-        Projection3DState &v = rec.view3d;
-        v.iview3d = 1;
-        for (int i = 0; i < 3; ++i) v.xview3d[i] = eye[i];
-        for (int i = 0; i < 3; ++i)
-            for (int k = 0; k < 4; ++k)
-                v.xgrf3d[i][k] = b.v[i][k];
-        const AxisSystemState &s = rec.axsys;
-        v.xprjcen[0] = float(s.naxspos[0]) + 0.5f * float(s.naxslen[0]);
-        v.xprjcen[1] = float(s.naxspos[1]) - 0.5f * float(s.naxslen[1]);
-        v.xprjscl = 0.5f * float(std::min(s.naxslen[0], s.naxslen[1]));
-        captureStdout([&] {
-            svuabs(rec, b.v[0][0], b.v[0][1], b.v[1][0], b.v[1][1], b.v[2][0], b.v[2][1]);
-        });
-        qqgmat(v.xview3d[0], v.xview3d[1], v.xview3d[2], v.xfoc3d[0], v.xfoc3d[1], v.xfoc3d[2],
-               v.xvup3d, v.xvang3d, v.xvclp3d[0], v.xvclp3d[1], v.xmat3d);
     }
 
     // The page point of a user point, as the axes are drawn (no mirroring).
