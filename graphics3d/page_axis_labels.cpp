@@ -106,7 +106,9 @@ int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int
         if (crossed && std::fabs(v) < rec.core.xeps) continue;
         const int index = kind == LabelKind::myla && o.nmylab[ia] < 0 ? n - i : i;
         glabxy(rec, v, index, logarithmic, axis, text);
-        if (between) v += step / 2.0f;
+        // Month labels between their ticks stand in the middle of their
+        // month, whatever the step of the axis.
+        if (between) v += dateStep != 0 ? float(width) / 2.0f : step / 2.0f;
         float xp = 0, yp = 0;
         projectAxisValue(rec, axis, logarithmic == 1 ? std::pow(10.0f, v) : v, p1, p2, xp, yp);
         const float L = float(tenCentred ? tenWidth : measureText(rec, text));
