@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics2d/axis_drawing.h"
 #include "kavlor.h"
 #include "tests/graphics2d/axis_fixture.h"
 #include "tests/support/rendered_image.h"
@@ -249,6 +250,55 @@ TEST_F(Box3d, LabelsOnAFaceAreNotCheckedAgainstThePage) {
     EXPECT_FALSE(points.empty());
     for (const Point &p : points) EXPECT_LE(p.y, 2099.0f);
     EXPECT_EQ(text.find("out of page"), std::string::npos) << text;
+}
+
+// The faces of the box may turn the vertical labels of a horizontal axis to
+// read downwards (text angle 270): each label then covers the place of its
+// upward twin, turned half round, below and above the axis alike.
+TEST_F(Box3d, DownwardLabelsTakeThePlaceOfUpwardOnes) {
+    struct Box {
+        float x1 = 1e9f, y1 = 1e9f, x2 = -1e9f, y2 = -1e9f;
+    };
+    for (const int side : {0, 1}) {
+        SCOPED_TRACE(side);
+        std::vector<PenOp> ops[2];
+        for (const int orientation : {1, 2}) {
+            GlobalRecord &rec = openHpgl();
+            captureStdout([&] {
+                axspos(400, 1500);
+                axslen(1001, 501);
+                quiet();
+                labels("FLOAT", "X");
+                nograf();
+                graf(0.0f, 10.0f, 0.0f, 5.0f, 0.0f, 5.0f, 0.0f, 1.0f);
+            });
+            rec.axes.ilabtyp[0] = orientation;
+            daxis(rec, 0.0f, 10.0f, 0.0f, 5.0f, 1001, "", side, 400, 1500, 0, 1);
+            ops[orientation - 1] = closeHpgl();
+        }
+        ASSERT_FALSE(ops[0].empty());
+        EXPECT_NE(ops[0], ops[1]);
+        // The three labels 0, 5 and 10, each boxed by the strokes near its tick.
+        for (const float at : {400.0f, 900.0f, 1400.0f}) {
+            Box boxes[2];
+            for (int k = 0; k < 2; ++k)
+                for (const Point &p : drawnPoints(ops[k])) {
+                    if (std::fabs(p.x - at) > 60) continue;
+                    boxes[k] = {std::min(boxes[k].x1, p.x), std::min(boxes[k].y1, p.y),
+                                std::max(boxes[k].x2, p.x), std::max(boxes[k].y2, p.y)};
+                }
+            ASSERT_LT(boxes[0].x1, boxes[0].x2) << "label at " << at;
+            EXPECT_EQ(side == 0, boxes[0].y1 > 1500.0f) << "label at " << at;
+            // Along the text the ink of a turned label moves by the difference
+            // of its glyphs' side bearings; a misplaced label is off by a
+            // character height (36) or a text length.
+            const float bearing = 8.0f;
+            EXPECT_NEAR(boxes[1].x1, boxes[0].x1, 2.0f) << "label at " << at;
+            EXPECT_NEAR(boxes[1].x2, boxes[0].x2, 2.0f) << "label at " << at;
+            EXPECT_NEAR(boxes[1].y1, boxes[0].y1, bearing) << "label at " << at;
+            EXPECT_NEAR(boxes[1].y2, boxes[0].y2, bearing) << "label at " << at;
+        }
+    }
 }
 
 // box3d draws the twelve edges between the projected corners.
