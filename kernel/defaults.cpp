@@ -263,6 +263,7 @@ void resall(GlobalRecord &rec) {
     resetAxisSystemDefaults(rec);
     resetCurveDefaults(rec);
     resetViewDefaults(rec);
+    rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
     defaultShields(rec);

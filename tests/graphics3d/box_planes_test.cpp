@@ -449,6 +449,16 @@ TEST_F(Box3d, A2dPlotLandsOnThePlane) {
     }
 }
 
+// A plot ended while the plane is in force leaves no plane behind: the next
+// plot draws on the page.
+TEST_F(Box3d, APlotEndedOnThePlaneLeavesNoPlane) {
+    plot(quiet, [] { grfini(-1, -1, -1, 1, -1, -1, 1, 1, -1); });
+    openHpgl();
+    captureStdout([] { line(100, 200, 500, 200); });
+    const std::vector<PenOp> expected{{false, 100, 200}, {true, 500, 200}};
+    EXPECT_EQ(closeHpgl(), expected);
+}
+
 // A polygon shield defined on the plane blanks what is drawn onto the plane
 // where the shield lies there: here the front half of the bottom face.
 TEST_F(Box3d, PolygonShieldsLieOnThePlane) {
