@@ -1,14 +1,16 @@
 // graf3d: opens the 3-D axis system. It scales and checks the three axes,
 // stores them with the user limits, places the projection in the area of the
-// axis system and builds the view matrix.
+// axis system, builds the view matrix and draws the axes of the box.
 #include <cmath>
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/scaling.h"
+#include "graphics3d/axes3d.h"
 #include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/text.h"
 
 namespace {
 
@@ -90,4 +92,18 @@ extern "C" void graf3d(float xa, float xe, float xor_, float xstp, float ya, flo
     qqgmat(v.xview3d[0], v.xview3d[1], v.xview3d[2], v.xfoc3d[0], v.xfoc3d[1], v.xfoc3d[2],
            v.xvup3d, v.xvang3d, v.xvclp3d[0], v.xvclp3d[1], v.xmat3d);
     setclp(rec);
+    if (s.inograf != 0) return;
+
+    if (rec.axes.ilabl3d == 0) {
+        // Axes in the faces of the box are foreshortened with them: their
+        // characters and names are drawn half as large again.
+        const int height = rec.text.nhchar, nameHeight = rec.axes.nhname;
+        setTextHeight(rec, int(1.5f * float(height)));
+        rec.axes.nhname = int(1.5f * float(nameHeight));
+        grflab(rec, xa, xe, xor_, xstp, ya, ye, yor, ystp, za, ze, zor, zstp);
+        setTextHeight(rec, height);
+        rec.axes.nhname = nameHeight;
+    } else {
+        grflab2(rec, xa, xe, xor_, xstp, ya, ye, yor, ystp, za, ze, zor, zstp);
+    }
 }

@@ -637,6 +637,8 @@ KAVLOR_API void frame(int nfrm);
 KAVLOR_API void frmclr(int nclr);
 /* Frames the current axis system with the frame thickness. */
 KAVLOR_API void box2d(void);
+/* Grid lines across the axis system: i per label interval of X, j per label interval of Y. */
+KAVLOR_API void grid(int igrid, int jgrid);
 /* Margin of the clip rectangle around the axis system in plot units, -1 default. */
 KAVLOR_API void grace(int ngrace);
 /* Clipping at the page (PAGE) or at the axis system (AXIS) until endgrf. */
@@ -934,7 +936,26 @@ KAVLOR_API void vectr3(float x1, float y1, float z1, float x2, float y2, float z
 
 /* ---- 3-D lines and curves ----------------------------------------------------- */
 
+/* Starts a 3-D line at an absolute point of the box. */
+KAVLOR_API void strt3d(float x, float y, float z);
+/* Continues the 3-D line to an absolute point, clipped as clip3d says. */
+KAVLOR_API void conn3d(float x, float y, float z);
+/* Clipping of 3-D lines: WORL (at the box) or EYE (at the view volume). */
+KAVLOR_API void clip3d(const char *copt);
+/* Draws the n user points (x, y, z) as a curve in the 3-D axis system. */
+KAVLOR_API void curv3d(const float *x, const float *y, const float *z, int n);
+
 /* ---- 3-D axes, box and planes ------------------------------------------------- */
+
+/* 2-D plots drawn from now on land in the plane of the 3-D box through P1, P2, P3 (absolute). */
+KAVLOR_API void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
+                       float z3);
+/* Ends the plane of grfini; the 3-D axis system is current again. */
+KAVLOR_API void grffin(void);
+/* Grid lines in the faces of the 3-D box; copt "ALL", "BACK" or "BOTT". */
+KAVLOR_API void grid3d(int ixgrid, int iygrid, const char *copt);
+/* The twelve edges of the 3-D box. */
+KAVLOR_API void box3d(void);
 
 /* ---- Lights and materials ----------------------------------------------------- */
 
