@@ -21,8 +21,8 @@ extern "C" void grid(int igrid, int jgrid) {
     const int x0 = s.naxspos[0], y0 = s.naxspos[1];
     const int atAxis = int(TickPosition::labelSide);
     // Ticks of X point up into the system, ticks of Y to the right.
-    markx(rec, s.xgrfx[0], s.xgrfx[1], s.xgrfx[2], s.xgrfx[3], lengthX, 1 - lengthY,
-          1 - lengthY, igrid, x0, y0, log[0], atAxis, 1);
-    markx(rec, s.xgrfy[0], s.xgrfy[1], s.xgrfy[2], s.xgrfy[3], lengthY, lengthX - 1,
-          lengthX - 1, jgrid, x0, y0, log[1], atAxis, 2);
+    markx(rec, s.xgrfx[0], s.xgrfx[1], s.xgrfx[2], s.xgrfx[3], lengthX, 1 - lengthY, 1 - lengthY,
+          igrid, x0, y0, log[0], atAxis, 1);
+    markx(rec, s.xgrfy[0], s.xgrfy[1], s.xgrfy[2], s.xgrfy[3], lengthY, lengthX - 1, lengthX - 1,
+          jgrid, x0, y0, log[1], atAxis, 2);
 }

@@ -71,13 +71,12 @@ void chksc3(GlobalRecord &rec, const float x[], const float y[], const float z[]
     if (rec.msg.ichkpnt == 0 || rec.msg.iunit == 0) return;
     const float *u = rec.view3d.xusr3d;
     for (int i = 0; i < n; ++i) {
-        if (!outside(x[i], u[0], u[1]) && !outside(y[i], u[2], u[3]) &&
-            !outside(z[i], u[4], u[5]))
+        if (!outside(x[i], u[0], u[1]) && !outside(y[i], u[2], u[3]) && !outside(z[i], u[4], u[5]))
             continue;
         qqerrfil(rec);
         if (rec.msg.fpmsg == nullptr) return;
-        printC(rec.msg.fpmsg, " <<<< (%12.4e /%12.4e /%12.4e) out of axis scaling!\n",
-               double(x[i]), double(y[i]), double(z[i]));
+        printC(rec.msg.fpmsg, " <<<< (%12.4e /%12.4e /%12.4e) out of axis scaling!\n", double(x[i]),
+               double(y[i]), double(z[i]));
     }
 }
 

@@ -35,8 +35,7 @@ void boundaryValues(float x, float y, float z, float w, float b[6]) {
 
 // The point at c of the coordinate running from c1 to c2; u and v are the
 // two other coordinates, interpolated.
-int cutAt(float c1, float c2, float u1, float u2, float v1, float v2, float c, float &u,
-          float &v) {
+int cutAt(float c1, float c2, float u1, float u2, float v1, float v2, float c, float &u, float &v) {
     const float d = c2 - c1;
     if (std::fabs(d) >= kCutTolerance) {
         const float t = (c - c1) / d;
@@ -67,8 +66,7 @@ int qqcsc3(float x, float y, float z, float w) {
     return inside ? 0 : 1;
 }
 
-int qqclp3(float &x0, float &y0, float &z0, float &w0, float &x1, float &y1, float &z1,
-           float &w1) {
+int qqclp3(float &x0, float &y0, float &z0, float &w0, float &x1, float &y1, float &z1, float &w1) {
     float b0[6], b1[6];
     boundaryValues(x0, y0, z0, w0, b0);
     boundaryValues(x1, y1, z1, w1, b1);

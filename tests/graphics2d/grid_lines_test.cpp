@@ -27,12 +27,14 @@ class GridLines : public AxisTest {
 // Lines across the system at the given plot positions.
 std::multiset<Segment> verticalLines(const std::vector<float> &xs) {
     std::multiset<Segment> lines;
-    for (float x : xs) lines.insert(segment(x, 1200, x, 700));
+    for (float x : xs)
+        lines.insert(segment(x, 1200, x, 700));
     return lines;
 }
 std::multiset<Segment> horizontalLines(const std::vector<float> &ys) {
     std::multiset<Segment> lines;
-    for (float y : ys) lines.insert(segment(200, y, 1200, y));
+    for (float y : ys)
+        lines.insert(segment(200, y, 1200, y));
     return lines;
 }
 std::multiset<Segment> both(std::multiset<Segment> a, const std::multiset<Segment> &b) {
