@@ -127,23 +127,18 @@ class PageAxes : public AxisTest {
         return pdfTexts(close("plot.pdf"), scale, nypage, turned, height);
     }
 
-    // The 3-D axis system of the box seen from the eye, without its axes,
-    // and then the axes in the style drawn by grflab2.
+    // The 3-D axis system of the box seen from the eye, with its axes in the
+    // style (graf3d draws them through grflab2).
     void drawAxes(GlobalRecord &rec, const char *style, const float eye[3],
                   const BoxAxes &b = kBox) {
         const float(&v)[3][4] = b.v;
         captureStdout([&] {
             labl3d(style);
             view3d(eye[0], eye[1], eye[2], "ABS");
-            nograf();
             graf3d(v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3],
                    v[2][0], v[2][1], v[2][2], v[2][3]);
         });
         ASSERT_EQ(rec.core.ilevel, 3);
-        captureStdout([&] {
-            grflab2(rec, v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3],
-                    v[2][0], v[2][1], v[2][2], v[2][3]);
-        });
     }
 
     // The page point of a user point, as the axes are drawn (no mirroring).
