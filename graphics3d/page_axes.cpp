@@ -8,10 +8,10 @@
 #include "graphics3d/axes3d.h"
 #include "graphics3d/page_axes.h"
 #include "graphics3d/projection.h"
+#include "kavlor.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
-#include "kavlor.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ void projectAxisValue(const GlobalRecord &rec, int axis, float v, float p1, floa
 
 void grflab2(GlobalRecord &rec, float xa, float xe, float xor_, float xstp, float ya, float ye,
              float yor, float ystp, float za, float ze, float zor, float zstp) {
-    AxisOptionState &o = rec.axes;
+    const AxisOptionState &o = rec.axes;
     // Page points stay where the projection puts them: no mirroring for the
     // page origin while the axes are drawn.
     rec.page.iusrdrw = 1;
@@ -123,8 +123,8 @@ void qqax3d(GlobalRecord &rec, float a, float e, float first, float step, const 
     int extent = 0;
     if (o.ilabels[i] > 0) {
         PartColour colour(rec, colours[int(AxisPart::label)]);
-        extent = qqlb3d(rec, a, e, first, step, side, logarithmic, p1, p2, axisAngle, otherAngle,
-                        axis);
+        extent =
+            qqlb3d(rec, a, e, first, step, side, logarithmic, p1, p2, axisAngle, otherAngle, axis);
     }
     if (name != nullptr && trmlen(name) > 0) {
         PartColour colour(rec, colours[int(AxisPart::name)]);

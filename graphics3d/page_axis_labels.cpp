@@ -55,8 +55,8 @@ LabelPlace placeLabel(const GlobalRecord &rec, Label3dStyle style, int side, int
 
 } // namespace
 
-int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int side, int logarithmic,
-           float p1, float p2, float axisAngle, float otherAngle, int axis) {
+int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int side,
+           int logarithmic, float p1, float p2, float axisAngle, float otherAngle, int axis) {
     const AxisOptionState &o = rec.axes;
     const int ia = axis - 1;
     const LabelKind kind = LabelKind(o.ilabels[ia]);
@@ -68,8 +68,8 @@ int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int
                          kind == LabelKind::date && o.ilmdlan[ia] == 1);
 
     const int dateStep = kind == LabelKind::date ? o.ilmdste[ia] : 0;
-    int n = dateStep != 0 ? jqqnlb(rec, first, e, dateStep)
-                          : truncToInt((e - first) / step + 0.0001f);
+    int n =
+        dateStep != 0 ? jqqnlb(rec, first, e, dateStep) : truncToInt((e - first) / step + 0.0001f);
     const bool between = o.ilabpos[ia] == kLabelsBetweenTicks;
     if (between) --n;
     int lo = 0, hi = 0, increment = 1;
@@ -99,7 +99,8 @@ int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int
     char text[kLabelTextSize];
     for (int i = lo; i <= hi; i += increment) {
         int width = 0;
-        float v = dateStep != 0 ? qqxlab(rec, first, e, width, i, dateStep) : first + float(i) * step;
+        float v =
+            dateStep != 0 ? qqxlab(rec, first, e, width, i, dateStep) : first + float(i) * step;
         if ((kind == LabelKind::exp || kind == LabelKind::fexp) && std::fabs(v) < 1.0e-7f &&
             std::fabs(v) < std::fabs(step / 2.0f))
             v = 0.0f;
@@ -136,15 +137,15 @@ void qqnm3d(GlobalRecord &rec, const char *name, float a, float e, int side, int
 
     const float middle = (a + e) / 2.0f;
     float xp = 0, yp = 0;
-    projectAxisValue(rec, axis, logarithmic == 1 ? std::pow(10.0f, middle) : middle, p1, p2, xp, yp);
+    projectAxisValue(rec, axis, logarithmic == 1 ? std::pow(10.0f, middle) : middle, p1, p2, xp,
+                     yp);
 
     float d = float(d0);
     if (axis != 3) {
         if (Label3dStyle(o.ilabl3d) == Label3dStyle::horizontal) {
             const float h = float(rec.text.nhchar);
-            const float line = powerLabels(o, ia, logarithmic)
-                                   ? h * (rec.text.xsetbas + rec.text.xsetexp)
-                                   : h;
+            const float line =
+                powerLabels(o, ia, logarithmic) ? h * (rec.text.xsetbas + rec.text.xsetexp) : h;
             d = float(extent) * std::fabs(std::sin(axisAngle)) + float(d0) + float(hn - hname) +
                 line;
         } else {
@@ -153,7 +154,8 @@ void qqnm3d(GlobalRecord &rec, const char *name, float a, float e, int side, int
     }
     if (side == 1) d = -d;
     int x = truncToInt(xp - std::cos(otherAngle) * d - std::cos(axisAngle) * float(ln) * 0.5f);
-    const int y = truncToInt(yp + std::sin(otherAngle) * d + std::sin(axisAngle) * float(ln) * 0.5f);
+    const int y =
+        truncToInt(yp + std::sin(otherAngle) * d + std::sin(axisAngle) * float(ln) * 0.5f);
     if (axis == 3) x -= extent + hn;
     dtext(rec, name, x, y, degreesOf(rec, axisAngle), hname);
 }

@@ -33,7 +33,9 @@ void tickAt(GlobalRecord &rec, const TickStroke &t, float v, int length) {
     connqq(rec, xp + t.dx * float(length), yp + t.dy * float(length));
 }
 
-float sign(float v) { return v > 0.0f ? 1.0f : -1.0f; }
+float sign(float v) {
+    return v > 0.0f ? 1.0f : -1.0f;
+}
 
 // Index range of the values first + i * step between a and e.
 void stepRange(float a, float e, float first, float step, int &lo, int &hi) {
@@ -49,8 +51,8 @@ void qqmr3d(GlobalRecord &rec, float a, float e, float first, float step, int m,
     const AxisOptionState &o = rec.axes;
     const int ia = axis - 1;
     const float s = side == 1 ? -1.0f : 1.0f;
-    const TickStroke t{axis, logarithmic, p1, p2, -std::cos(otherAngle) * s,
-                       std::sin(otherAngle) * s};
+    const TickStroke t{
+        axis, logarithmic, p1, p2, -std::cos(otherAngle) * s, std::sin(otherAngle) * s};
     const int major = o.nticmaj, minor = o.nticmin;
 
     bool decades = false;
@@ -99,8 +101,8 @@ void qqmr3d(GlobalRecord &rec, float a, float e, float first, float step, int m,
     const int before = jqqnlb(rec, first, a, kind);
     const int after = jqqnlb(rec, first, e, kind);
     for (int i = -before; i <= after; ++i) {
-        const float v = i < 0 ? qqxlab(rec, first, a, width, -i, kind)
-                              : qqxlab(rec, first, e, width, i, kind);
+        const float v =
+            i < 0 ? qqxlab(rec, first, a, width, -i, kind) : qqxlab(rec, first, e, width, i, kind);
         tickAt(rec, t, v, minor);
     }
 }

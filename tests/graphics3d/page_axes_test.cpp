@@ -84,7 +84,9 @@ std::vector<PlacedText> pdfTexts(const std::string &pdf, float scale, int nypage
             y = number(5) / scale;
         }
         std::string c = m[7].str();
-        if (c.size() > 1 && c[0] == '\\') c = c.size() == 2 ? c.substr(1) : std::string(1, char(std::strtol(c.c_str() + 1, nullptr, 8)));
+        if (c.size() > 1 && c[0] == '\\')
+            c = c.size() == 2 ? c.substr(1)
+                              : std::string(1, char(std::strtol(c.c_str() + 1, nullptr, 8)));
         const double a = angle * M_PI / 180.0;
         const float along = float((x - lastX) * std::cos(a) - (y - lastY) * std::sin(a));
         const float across = float((x - lastX) * std::sin(a) + (y - lastY) * std::cos(a));
@@ -127,23 +129,18 @@ class PageAxes : public AxisTest {
         return pdfTexts(close("plot.pdf"), scale, nypage, turned, height);
     }
 
-    // The 3-D axis system of the box seen from the eye, without its axes,
-    // and then the axes in the style drawn by grflab2.
+    // The 3-D axis system of the box seen from the eye, with its axes in the
+    // style (graf3d draws them through grflab2).
     void drawAxes(GlobalRecord &rec, const char *style, const float eye[3],
                   const BoxAxes &b = kBox) {
         const float(&v)[3][4] = b.v;
         captureStdout([&] {
             labl3d(style);
             view3d(eye[0], eye[1], eye[2], "ABS");
-            nograf();
-            graf3d(v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3],
-                   v[2][0], v[2][1], v[2][2], v[2][3]);
+            graf3d(v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3], v[2][0],
+                   v[2][1], v[2][2], v[2][3]);
         });
         ASSERT_EQ(rec.core.ilevel, 3);
-        captureStdout([&] {
-            grflab2(rec, v[0][0], v[0][1], v[0][2], v[0][3], v[1][0], v[1][1], v[1][2], v[1][3],
-                    v[2][0], v[2][1], v[2][2], v[2][3]);
-        });
     }
 
     // The page point of a user point, as the axes are drawn (no mirroring).
@@ -231,7 +228,9 @@ TEST_F(PageAxes, EachQuadrantOfTheEyePutsTheAxesOnItsOwnEdges) {
 // Where the first character of a label or name should start: the text's
 // corner (x, y) turned by the angle, moved down to its baseline.
 // Whole degrees of a page angle, cut toward zero.
-int degrees(float radians) { return int(radians / 0.017453292f); }
+int degrees(float radians) {
+    return int(radians / 0.017453292f);
+}
 
 Point penOf(float x, float y, int angle, int height) {
     const float r = float(angle) * 0.017453292f;
@@ -292,8 +291,8 @@ TEST_F(PageAxes, LabelsAndNamesStandBesideTheirAxesInEveryStyleAndQuadrant) {
                         e = {text, p.x + cb * d - ca * L / 2, p.y - sb * d + sa * L / 2,
                              degrees(A)};
                     } else {
-                        e = {text, p.x + cb * d + ca * float(h) / 2, p.y - sb * d - sa * float(h) / 2,
-                             degrees(B)};
+                        e = {text, p.x + cb * d + ca * float(h) / 2,
+                             p.y - sb * d - sa * float(h) / 2, degrees(B)};
                     }
                     e.x = float(int(e.x));
                     e.y = float(int(e.y));
@@ -310,8 +309,8 @@ TEST_F(PageAxes, LabelsAndNamesStandBesideTheirAxesInEveryStyleAndQuadrant) {
                 setTextHeight(rec, h);
                 const int d0 = rec.axes.nnamdis[axis] + reach;
                 float dn = axis == 2 ? float(-d0)
-                           : hori   ? float(extent) * std::fabs(sa) + float(d0 + hn - hname + h)
-                                    : float(d0 + extent + hn - hname);
+                           : hori    ? float(extent) * std::fabs(sa) + float(d0 + hn - hname + h)
+                                     : float(d0 + extent + hn - hname);
                 if (side == 1) dn = -dn;
                 const float middle = (kBox.v[axis][0] + kBox.v[axis][1]) / 2;
                 const Point p = onAxis(rec, q, axis, middle);
@@ -367,8 +366,8 @@ TEST_F(PageAxes, PowersOfTenTurnedWithTheAxisAreCentredOnTheirTen) {
     setTextHeight(rec, h);
     const Point middle = onAxis(rec, q, 0, 10.0f, box);
     const int extent = int(float(h) * (0.6f + 0.8f) + 0.5f);
-    const float dn = float(rec.axes.nnamdis[0] + rec.axes.nlabdis[0] + rec.axes.nticmaj + extent +
-                           hn - hname);
+    const float dn =
+        float(rec.axes.nnamdis[0] + rec.axes.nlabdis[0] + rec.axes.nticmaj + extent + hn - hname);
     const Point name = penOf(float(int(middle.x - std::cos(B) * dn - std::cos(A) * float(ln) / 2)),
                              float(int(middle.y + std::sin(B) * dn + std::sin(A) * float(ln) / 2)),
                              degrees(A), hname);
@@ -376,8 +375,8 @@ TEST_F(PageAxes, PowersOfTenTurnedWithTheAxisAreCentredOnTheirTen) {
     for (int k = 0; k <= 2; ++k) {
         const Point p = onAxis(rec, q, 0, std::pow(10.0f, float(k)), box);
         tens.push_back(penOf(float(int(p.x - std::cos(B) * d - std::cos(A) * ten / 2)),
-                             float(int(p.y + std::sin(B) * d + std::sin(A) * ten / 2)),
-                             degrees(A), h));
+                             float(int(p.y + std::sin(B) * d + std::sin(A) * ten / 2)), degrees(A),
+                             h));
     }
     const std::vector<PlacedText> texts = closePdf();
     std::vector<const PlacedText *> found;
@@ -417,9 +416,11 @@ std::vector<Segment> tickSegments(const std::vector<Point> &points, const std::v
 
 TEST_F(PageAxes, LogarithmicAxesTickEveryDecadeAndTheValuesWithinIt) {
     std::vector<Tick> decades;
-    for (int k = 0; k <= 2; ++k) decades.push_back({float(k), true});
+    for (int k = 0; k <= 2; ++k)
+        decades.push_back({float(k), true});
     for (int k = 0; k <= 1; ++k)
-        for (int j = 2; j <= 9; ++j) decades.push_back({std::log10(float(j)) + float(k), false});
+        for (int j = 2; j <= 9; ++j)
+            decades.push_back({std::log10(float(j)) + float(k), false});
     struct Case {
         const char *what;
         const char *logtic;
@@ -459,7 +460,9 @@ TEST_F(PageAxes, LogarithmicAxesTickEveryDecadeAndTheValuesWithinIt) {
         const std::vector<Segment> expected = tickSegments(points, major, w, 1.0f);
         const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
         EXPECT_EQ(drawn.size(), expected.size());
-        EXPECT_TRUE(missing(expected, drawn).empty()) << describe(missing(expected, drawn)) << "\ndrawn " << describe({drawn.begin(), drawn.end()});
+        EXPECT_TRUE(missing(expected, drawn).empty())
+            << describe(missing(expected, drawn)) << "\ndrawn "
+            << describe({drawn.begin(), drawn.end()});
     }
 }
 
@@ -472,7 +475,8 @@ TEST_F(PageAxes, CalendarAxesTickTheirMonthsAndTheStepsOfTheTickMode) {
     // Day 0 is 1 January 2020; the first label stands on 1 February (day
     // 31), the month labels on days 31 and 60.
     std::vector<Tick> days;
-    for (int d = 0; d <= 90; ++d) days.push_back({float(d), false});
+    for (int d = 0; d <= 90; ++d)
+        days.push_back({float(d), false});
     struct Case {
         const char *mode;
         std::vector<Tick> shortTicks;
