@@ -525,4 +525,34 @@ TEST_F(Box3d, FilledBoxesLandOnThePlane) {
     }
 }
 
+// A solid polygon filled on the plane is filled there, not where its 2-D
+// points stand on the page: on PDF, which would fill it by itself.
+TEST_F(Box3d, SolidPolygonsLandOnThePlane) {
+    GlobalRecord &rec = open("PDF", "plot.pdf");
+    Point centre{};
+    captureStdout([&] {
+        axspos(400, 1900);
+        axslen(1600, 1600);
+        quiet();
+        graf3d(0.0f, 10.0f, 0.0f, 2.0f, 0.0f, 10.0f, 0.0f, 2.0f, 0.0f, 10.0f, 0.0f, 2.0f);
+        grfini(-1, -1, -1, 1, -1, -1, 1, 1, -1);
+        color("RED");
+        shdpat(16);
+        // The whole 2-D axis-system rectangle.
+        const int nx[4] = {400, 1999, 1999, 400}, ny[4] = {1900, 1900, 301, 301};
+        areaf(nx, ny, 4);
+        grffin();
+        centre = onPage(0, 0, -1);
+    });
+    const float scale = rec.page.xdevscl;  // points per plot unit: pixels at 72 dpi
+    const Point corner2d = {420.0f, 1880.0f};  // inside the 2-D rectangle, far off the face
+    close("plot.pdf");
+    const RgbImage page = renderPdf(dir.file("plot.pdf"), 72);
+    ASSERT_TRUE(page.valid());
+    const unsigned char *atCentre = page.at(int(centre.x * scale), int(centre.y * scale));
+    EXPECT_TRUE(atCentre[0] > 200 && atCentre[1] < 80 && atCentre[2] < 80)
+        << int(atCentre[0]) << " " << int(atCentre[1]) << " " << int(atCentre[2]);
+    EXPECT_FALSE(page.ink(int(corner2d.x * scale), int(corner2d.y * scale)));
+}
+
 }  // namespace
