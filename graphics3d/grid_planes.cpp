@@ -50,8 +50,8 @@ extern "C" void grid3d(int ixgrid, int iygrid, const char *copt) {
     s.inograf = 1;  // the axis systems of the faces only scale, they are not drawn
     if (faces != GridFaces::back) gridInFace(*rec, 1, 2, 3, 0, 1, ixgrid, iygrid);
     if (faces != GridFaces::bottom) {
-        // The faces the eye looks at from inside the box; none when the eye
-        // stands exactly above a side's middle.
+        // The two upright faces on the far side from the eye; none when the
+        // eye lies in a middle plane of the box (x or y exactly 0).
         const float ex = rec->view3d.xview3d[0], ey = rec->view3d.xview3d[1];
         if (ex != 0.0f && ey != 0.0f) {
             if (ex > 0.0f)

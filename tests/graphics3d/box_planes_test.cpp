@@ -371,6 +371,23 @@ TEST_F(Box3d, Grid3dDrawsIntoItsFaces) {
     }
 }
 
+// The grid of a back face follows the scaling of its own axes: on a
+// logarithmic Z axis of 1..100 the lines across stand at 1, 2, .., 9, 10,
+// 20, .., 100 (19 of them), not at the halves of the exponents.
+TEST_F(Box3d, BackFacesFollowALogarithmicZAxis) {
+    openHpgl();
+    captureStdout([] {
+        axspos(400, 1900);
+        axslen(1600, 1600);
+        quiet();
+        scale("LOG", "Z");
+        graf3d(0.0f, 10.0f, 0.0f, 5.0f, 0.0f, 10.0f, 0.0f, 5.0f, 0.0f, 2.0f, 0.0f, 1.0f);
+        grid3d(1, 2, "BACK");
+    });
+    // Two faces, each with 3 upright lines (0, 5, 10) and 19 across.
+    EXPECT_EQ(segmentsOf(closeHpgl()).size(), 2u * (3u + 19u));
+}
+
 // The routines of the plane and the box need the 3-D axis system and the
 // plane; grid3d turns a negative count into 0 and an unknown option into ALL.
 TEST_F(Box3d, Warnings) {
