@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphics2d/axis_drawing.h"
+#include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "tests/graphics2d/axis_fixture.h"
 #include "tests/support/rendered_image.h"
@@ -463,6 +464,38 @@ TEST_F(Box3d, A2dPlotLandsOnThePlane) {
         }
         EXPECT_EQ(diagonals[0], 1) << describe(ops);
         EXPECT_EQ(diagonals[1], 1) << describe(ops);
+    }
+}
+
+// The frame of a shield defined on the plane: a polygon's frame is its
+// outline, carried onto the plane with it; a rectangle stays a rectangle of
+// the page.
+TEST_F(Box3d, ShieldFramesOnThePlane) {
+    for (const bool polygon : {true, false}) {
+        SCOPED_TRACE(polygon ? "polygon" : "rectangle");
+        Point a{}, b{};
+        const std::vector<PenOp> ops = plot(quiet, [&] {
+            frame(1);
+            grfini(-1, -1, -1, 1, -1, -1, 1, 1, -1);
+            nograf();
+            graf(0.0f, 4.0f, 0.0f, 1.0f, 0.0f, 2.0f, 0.0f, 1.0f);
+            if (polygon) {
+                const int nx[3] = {800, 1600, 1200}, ny[3] = {1500, 1500, 700};
+                shlpol(nx, ny, 3);
+                a = {800, 1500};
+                b = {1600, 1500};
+                proj3d(currentRecord(), a.x, a.y);
+                proj3d(currentRecord(), b.x, b.y);
+            } else {
+                shlrec(800, 700, 801, 801);
+                a = {800, 700};
+                b = {1600, 700};
+            }
+            grffin();
+        });
+        int found = 0;
+        for (const Segment &s : segmentsOf(ops)) found += joins(s, a, b) ? 1 : 0;
+        EXPECT_EQ(found, 1) << describe(ops);
     }
 }
 
