@@ -11,28 +11,14 @@
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 
-namespace {
+PartColour::PartColour(GlobalRecord &rec, int colour)
+    : rec_(rec), saved_(rec.colour.ncolor), set_(colour != -1) {
+    if (set_) qqsclr(rec, colour);
+}
 
-// The colour of one part of an axis for the life of the object (none for -1).
-class PartColour {
-  public:
-    PartColour(GlobalRecord &rec, int colour)
-        : rec_(rec), saved_(rec.colour.ncolor), set_(colour != -1) {
-        if (set_) qqsclr(rec, colour);
-    }
-    ~PartColour() {
-        if (set_) qqsclr(rec_, saved_);
-    }
-    PartColour(const PartColour &) = delete;
-    PartColour &operator=(const PartColour &) = delete;
-
-  private:
-    GlobalRecord &rec_;
-    int saved_;
-    bool set_;
-};
-
-} // namespace
+PartColour::~PartColour() {
+    if (set_) qqsclr(rec_, saved_);
+}
 
 void settic(GlobalRecord &rec, int side, int ticpos) {
     AxisOptionState &o = rec.axes;

@@ -10,6 +10,21 @@ struct GlobalRecord;
 void daxis(GlobalRecord &rec, float a, float e, float orig, float step, int length,
            const char *name, int side, int x0, int y0, int logarithmic, int axis);
 
+// The colour of one part of an axis (line, ticks, labels, name) for the life
+// of the object; -1 keeps the current colour.
+class PartColour {
+  public:
+    PartColour(GlobalRecord &rec, int colour);
+    ~PartColour();
+    PartColour(const PartColour &) = delete;
+    PartColour &operator=(const PartColour &) = delete;
+
+  private:
+    GlobalRecord &rec_;
+    int saved_;
+    bool set_;
+};
+
 // Signs of the label and name distances and the tick lengths for a side and
 // tick position; settic(rec, 0, 0) makes them positive again.
 void settic(GlobalRecord &rec, int side, int ticpos);

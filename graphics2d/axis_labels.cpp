@@ -58,7 +58,10 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     const int h = rec.text.nhchar;
     const float fh = float(h);
     const float s = rec.text.xsetbas + rec.text.xsetexp;
-    const bool vertical = o.ilabtyp[ia] == 1;
+    // Vertical labels read upwards (1) or, on a horizontal axis, downwards
+    // at the text angle 270 (2; the faces of the 3-D box ask for it).
+    const bool vertical = o.ilabtyp[ia] != 0;
+    const bool downwards = axis == 1 && o.ilabtyp[ia] == 2;
     // The labels' reach away from the axis.
     const int powerExtent = int(fh * s + 0.5f);
     int extent = 0;
@@ -91,6 +94,16 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
             const int centring = powers ? tenWidth : w;
             x = int(along + float(x0) + 0.5f - float(centring) / 2.0f);
             y = side == 0 ? (powers ? base + nintqq(fh * (s - 1.0f)) : base) : base - h;
+        } else if (axis == 1 && downwards) {
+            // The mirror image of the upward labels: the text runs down from
+            // its start and its glyphs lie left of it.
+            angle = 270;
+            reach = h;
+            x = int(along + float(x0) + 0.5f + across);
+            if (side == 0)
+                y = leftOrOutwards ? base + extent - w : base;
+            else
+                y = leftOrInwards ? base - w : base - extent;
         } else if (axis == 1) {
             angle = 90;
             reach = h;
@@ -121,7 +134,9 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
             }
         }
         if (o.ilabpos[ia] == kLabelsShifted) {
-            if (axis == 1)
+            if (axis == 1 && downwards)
+                x = clampInt(x, x0 + reach, x0 + length);
+            else if (axis == 1)
                 x = clampInt(x, x0, x0 + length - reach);
             else if (angle == 90)
                 y = clampInt(y, y0 - length + reach, y0);

@@ -162,7 +162,8 @@ void openPlainAxisSystem(GlobalRecord &rec, float xa, float xe, float xorg, floa
         rec.core.ilevel = 1;
         return;
     }
-    if (s.icenter == 1) {
+    // An axis system on the 3-D plane is placed by the plane, not centred on the page.
+    if (s.icenter == 1 && rec.view3d.ipln3d != 1) {
         newori(rec);
         s.icenter = 2;
     }

@@ -7,6 +7,7 @@
 #include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
+#include "graphics2d/log_ticks.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 
@@ -64,17 +65,10 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
 
 // Minor ticks at 2..9 times each power of ten inside the axis.
 void logarithmicTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int minor) {
-    const float lo = std::fmin(ax.a, e), hi = std::fmax(ax.a, e);
-    const int first = truncToInt(std::floor(std::fmin(orig, lo))) - 1;
-    const int last = truncToInt(std::ceil(hi));
-    for (int decade = first; decade <= last; ++decade) {
-        for (int m = 2; m <= 9; ++m) {
-            const float v = std::log10(float(m) * std::pow(10.0f, float(decade)));
-            if (v < lo || v > hi) continue;
-            const int d = nintqq((v - ax.a) * ax.f);
-            drawTick(rec, ax, ax.horizontal ? d + ax.x0 : ax.y0 - d, minor);
-        }
-    }
+    forEachDecadeTick(ax.a, e, orig, [&](float v) {
+        const int d = nintqq((v - ax.a) * ax.f);
+        drawTick(rec, ax, ax.horizontal ? d + ax.x0 : ax.y0 - d, minor);
+    });
 }
 
 bool nearInteger(float v) {
@@ -82,6 +76,12 @@ bool nearInteger(float v) {
 }
 
 } // namespace
+
+bool decadeTicks(const AxisOptionState &o, float orig, float step) {
+    if (!nearInteger(orig)) return false;
+    if (o.ilogtic == 1) return nearInteger(step) && nintqq(step) != 0;
+    return std::fabs(std::fabs(step) - 1.0f) < 1.0e-4f;
+}
 
 void markx(GlobalRecord &rec, float a, float e, float orig, float step, int length, int major,
            int minor, int n, int x0, int y0, int logarithmic, int ticpos, int axis) {
@@ -96,14 +96,10 @@ void markx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
         return;
     }
     bool logMinor = false;
-    if (logarithmic == 1 && n > 1 && nearInteger(orig)) {
-        const bool decadeStep = o.ilogtic == 1 ? nearInteger(step) && nintqq(step) != 0
-                                               : std::fabs(std::fabs(step) - 1.0f) < 1.0e-4f;
-        if (decadeStep) {
-            logMinor = true;
-            step = step > 0.0f ? 1.0f : -1.0f;
-            n = 1;
-        }
+    if (logarithmic == 1 && n > 1 && decadeTicks(o, orig, step)) {
+        logMinor = true;
+        step = step > 0.0f ? 1.0f : -1.0f;
+        n = 1;
     }
     if (dates) {
         n = 1;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "graphics2d/axis_system.h"
+#include "graphics2d/curve_pen.h"
 #include "graphics2d/curve_spline.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/transforms.h"
@@ -153,14 +154,6 @@ bool allowedInPolarSystems(CurveMode mode) {
            mode == CurveMode::fbar;
 }
 
-// What curve changes for its own drawing and gives back at the end.
-struct SavedAttributes {
-    int colour;
-    int lintyp, ndashel;
-    int ndashlen[kMaxDashElements];
-    int ichkpnt;
-};
-
 } // namespace
 
 extern "C" void curve(const float *x, const float *y, int n) {
@@ -188,20 +181,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
         return;
 
     LineState &line = rec.line;
-    SavedAttributes saved{rec.colour.ncolor, line.ilintyp, line.ndashel, {}, rec.msg.ichkpnt};
-    for (int i = 0; i < kMaxDashElements; ++i)
-        saved.ndashlen[i] = line.ndashlen[i];
-    rec.page.iusrdrw = 1;
-    const CurveCycling cycling = CurveCycling(c.ichncrv);
-    const int entry = c.icyccrv - 1;
-    if (cycling == CurveCycling::colour || cycling == CurveCycling::both)
-        qqsclr(rec, rec.colour.nclrcyc[entry]);
-    if (cycling == CurveCycling::line || cycling == CurveCycling::both)
-        setLineStyle(rec, c.nlincyc[entry]);
-    if (c.ilegpen == 1) {
-        slegnd(rec, c.nlegcrv);
-        c.ilegpen = 0;
-    }
+    const CurvePen saved = beginCurvePen(rec);
     chkscl(rec, x, y, n);
     rec.msg.ichkpnt = 0;
     sclpax(rec, 0);
@@ -229,16 +209,5 @@ extern "C" void curve(const float *x, const float *y, int n) {
     }
 
     sclpax(rec, 1);
-    if (rec.colour.ncolor != saved.colour) qqsclr(rec, saved.colour);
-    line.ilintyp = saved.lintyp;
-    setDashPattern(rec, saved.ndashlen, saved.ndashel);
-    rec.msg.ichkpnt = saved.ichkpnt;
-    rec.page.iusrdrw = 0;
-
-    if (c.ncrvgrp == c.ninccrv) {
-        c.ncrvgrp = 0;
-        advanceAttributes(rec);
-    } else {
-        c.ncrvgrp += 1;
-    }
+    endCurvePen(rec, saved);
 }

@@ -639,6 +639,8 @@ KAVLOR_API void frame(int nfrm);
 KAVLOR_API void frmclr(int nclr);
 /* Frames the current axis system with the frame thickness. */
 KAVLOR_API void box2d(void);
+/* Grid lines across the axis system: i per label interval of X, j per label interval of Y. */
+KAVLOR_API void grid(int igrid, int jgrid);
 /* Margin of the clip rectangle around the axis system in plot units, -1 default. */
 KAVLOR_API void grace(int ngrace);
 /* Clipping at the page (PAGE) or at the axis system (AXIS) until endgrf. */
@@ -887,6 +889,77 @@ KAVLOR_API void rlsec(float xm, float ym, float r1, float r2, float alpha, float
 KAVLOR_API void rlpoin(float x, float y, int nw, int nh, int ncol);
 /* Polygon of n user points, outlined and filled like areaf. */
 KAVLOR_API void rlarea(const float *x, const float *y, int n);
+
+/* ---- 3-D axis systems and views ----------------------------------------------- */
+/* Opens the 3-D axis system: begin, end, first label and step of X, Y and Z. */
+KAVLOR_API void graf3d(float xa, float xe, float xor_, float xstp, float ya, float ye, float yor,
+                       float ystp, float za, float ze, float zor, float zstp);
+/* Lengths of the 3-D box in absolute units (default 2, 2, 2). */
+KAVLOR_API void axis3d(float x, float y, float z);
+/* View point: ABS, USER or ANGL (angle in the xy plane, elevation, distance). */
+KAVLOR_API void view3d(float x, float y, float z, const char *copt);
+/* Focus point of the view: ABS or USER. */
+KAVLOR_API void vfoc3d(float x, float y, float z, const char *copt);
+/* Up angle of the view in degrees. */
+KAVLOR_API void vup3d(float angle);
+/* View angle in degrees, 0 < angle < 180. */
+KAVLOR_API void vang3d(float angle);
+/* Front and back distance of the view volume; back <= 0: no back plane. */
+KAVLOR_API void vclp3d(float front, float back);
+/* Axis lengths of the 3-D axis system in plot units. */
+KAVLOR_API void ax3len(int nx, int ny, int nz);
+/* The box layout keeps the first label of every axis. */
+KAVLOR_API void flab3d(void);
+
+/* ---- 3-D coordinates ---------------------------------------------------------- */
+/* A point of the absolute box to plot coordinates, at any level. */
+KAVLOR_API void abs3pt(float x, float y, float z, float *xp, float *yp);
+/* A user point of the 3-D axis system to plot coordinates. */
+KAVLOR_API void rel3pt(float x, float y, float z, float *xp, float *yp);
+/* A user point of the 3-D axis system to absolute box coordinates. */
+KAVLOR_API void pos3pt(float x, float y, float z, float *xp, float *yp, float *zp);
+/* Absolute box x of the user value x. */
+KAVLOR_API float x3dpos(float x, float y, float z);
+/* Absolute box y of the user value y. */
+KAVLOR_API float y3dpos(float x, float y, float z);
+/* Absolute box z of the user value z. */
+KAVLOR_API float z3dpos(float x, float y, float z);
+/* Plot x of a point of the absolute box. */
+KAVLOR_API float x3dabs(float x, float y, float z);
+/* Plot y of a point of the absolute box. */
+KAVLOR_API float y3dabs(float x, float y, float z);
+/* Plot x of a user point of the 3-D axis system. */
+KAVLOR_API float x3drel(float x, float y, float z);
+/* Plot y of a user point of the 3-D axis system. */
+KAVLOR_API float y3drel(float x, float y, float z);
+
+/* Arrow between two user points of the 3-D axis system; ivec as in vector. */
+KAVLOR_API void vectr3(float x1, float y1, float z1, float x2, float y2, float z2, int ivec);
+
+/* ---- 3-D lines and curves ----------------------------------------------------- */
+
+/* Starts a 3-D line at an absolute point of the box. */
+KAVLOR_API void strt3d(float x, float y, float z);
+/* Continues the 3-D line to an absolute point, clipped as clip3d says. */
+KAVLOR_API void conn3d(float x, float y, float z);
+/* Clipping of 3-D lines: WORL (at the box) or EYE (at the view volume). */
+KAVLOR_API void clip3d(const char *copt);
+/* Draws the n user points (x, y, z) as a curve in the 3-D axis system. */
+KAVLOR_API void curv3d(const float *x, const float *y, const float *z, int n);
+
+/* ---- 3-D axes, box and planes ------------------------------------------------- */
+
+/* 2-D plots drawn from now on land in the plane of the 3-D box through P1, P2, P3 (absolute). */
+KAVLOR_API void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
+                       float z3);
+/* Ends the plane of grfini; the 3-D axis system is current again. */
+KAVLOR_API void grffin(void);
+/* Grid lines in the faces of the 3-D box; copt "ALL", "BACK" or "BOTT". */
+KAVLOR_API void grid3d(int ixgrid, int iygrid, const char *copt);
+/* The twelve edges of the 3-D box. */
+KAVLOR_API void box3d(void);
+
+/* ---- Lights and materials ----------------------------------------------------- */
 
 #ifdef __cplusplus
 }

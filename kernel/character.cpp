@@ -13,10 +13,10 @@ constexpr int kBlank = 32;
 
 // The device font serves the standard alphabet, and with the PostScript mode
 // the Greek or italic characters, unless the line pipeline transforms the
-// characters (a base transformation).
+// characters (a base transformation or the 3-D plane).
 bool deviceFontServes(const GlobalRecord &rec, int alphabet) {
     const FontState &f = rec.font;
-    if (rec.trf.itrfon != 0 || f.ifontyp == int(FontKind::stroke)) return false;
+    if (rec.trf.itrfon != 0 || rec.view3d.ipln3d == 1 || f.ifontyp == int(FontKind::stroke)) return false;
     if (alphabet == 1) return true;
     if (f.ifontyp != int(FontKind::postscript)) return false;
     const bool greek = (f.ipsmode & 1) != 0;   // GREE, BOTH

@@ -38,6 +38,9 @@ bool insideClipWindow(const GlobalRecord &rec, const float x[], const float y[],
 
 bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n) {
     const int code = rec.core.idevice;
+    // On the 3-D plane the polygon must first be carried onto the plane; the
+    // scan lines of the software fill are, through the line pipeline.
+    if (rec.view3d.ipln3d == 1) return false;
     if (!deviceCanFill(code, n) || rec.fill.nshdpat != kSolidPattern || rec.shield.nshield != 0 ||
         !insideClipWindow(rec, x, y, n))
         return false;

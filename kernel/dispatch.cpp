@@ -182,9 +182,36 @@ void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     qqsclr(rec, previous);
 }
 
+namespace {
+
+// The devices that cannot fill a box get horizontal lines about 0.14 mm
+// apart; the step is at least one plot unit, so that large units still advance.
+void fillBoxWithLines(GlobalRecord &rec, int left, int top, int right, int bottom, int colour) {
+    qqsclr(rec, colour);
+    const float step = 1.4f / rec.page.xunits;
+    for (int y = top; y <= bottom;) {
+        qqmove(rec, float(left), float(y));
+        qqdraw(rec, float(right), float(y));
+        const int next = int(float(y) + step);
+        y = next > y ? next : y + 1;
+    }
+    qqmove(rec, float(left), float(bottom));
+    qqdraw(rec, float(right), float(bottom));
+    qqstrk(rec);
+}
+
+}  // namespace
+
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     const int *w = rec.clip.nclpwin;
     const int nx = rec.page.nxorg, ny = rec.page.nyorg;
+    // On the 3-D plane the box is no rectangle of the page: its lines are
+    // carried onto the plane and clipped there by the line pipeline.
+    if (rec.view3d.ipln3d == 1) {
+        fillBoxWithLines(rec, std::min(x1, x2) + nx, std::min(y1, y2) + ny,
+                         std::max(x1, x2) + nx, std::max(y1, y2) + ny, colour);
+        return;
+    }
     const int left = std::max(std::min(x1, x2) + nx, w[0]);
     const int right = std::min(std::max(x1, x2) + nx, w[2]);
     const int top = std::max(std::min(y1, y2) + ny, w[1]);
@@ -252,19 +279,7 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     case DeviceFamily::Screen: return;  // filled by its driver
     default: break;
     }
-    // The others are filled with horizontal lines about 0.14 mm apart; the
-    // step is at least one plot unit, so that large units still advance.
-    qqsclr(rec, colour);
-    const float step = 1.4f / rec.page.xunits;
-    for (int y = top; y <= bottom;) {
-        qqmove(rec, float(left), float(y));
-        qqdraw(rec, float(right), float(y));
-        const int next = int(float(y) + step);
-        y = next > y ? next : y + 1;
-    }
-    qqmove(rec, float(left), float(bottom));
-    qqdraw(rec, float(right), float(bottom));
-    qqstrk(rec);
+    fillBoxWithLines(rec, left, top, right, bottom, colour);
 }
 
 void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n) {

@@ -51,6 +51,13 @@ void nextElement(LineState &line) {
 // transformation, so the segment is transformed first.
 void visibleSpan(const GlobalRecord &rec, double x0, double y0, double x1, double y1,
                  double total, double period, double &from, double &to) {
+    // On the 3-D plane the clip region lies behind a projection that does not
+    // keep distances along the segment: every part may show.
+    if (rec.view3d.ipln3d == 1) {
+        from = 0.0;
+        to = total;
+        return;
+    }
     if (rec.trf.itrfon == 1) {
         const float *m = rec.trf.xtrfmat;
         const double tx0 = m[0] * x0 + m[1] * y0 + m[2], ty0 = m[3] * x0 + m[4] * y0 + m[5];

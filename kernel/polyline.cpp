@@ -2,6 +2,7 @@
 #include "kernel/polyline.h"
 
 #include "kavlor.h"
+#include "graphics3d/projection.h"
 #include "kernel/base_transform.h"
 #include "kernel/clipping.h"
 #include "kernel/dispatch.h"
@@ -15,10 +16,11 @@
 
 namespace {
 
-// Writes a point at index npolbuf, transformed when a base transformation is
-// in force.
+// Writes a point at index npolbuf: carried onto the 3-D plane when one is in
+// force, then through the base transformation.
 inline void storePoint(GlobalRecord &rec, float x, float y) {
     LineState &line = rec.line;
+    if (rec.view3d.ipln3d == 1) proj3d(rec, x, y);
     if (rec.trf.itrfon == 1) btrf01(rec.trf.xtrfmat, x, y);
     line.xpolbuf[line.npolbuf] = x;
     line.ypolbuf[line.npolbuf] = y;

@@ -36,6 +36,8 @@
 #include "graphics2d/curve_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/title_state.h"
+#include "graphics3d/light_state.h"
+#include "graphics3d/projection_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -70,4 +72,6 @@ struct GlobalRecord {
     TitleState title;           // titles of axis systems
     CurveState curve;           // curve modes and the attribute cycle
     LegendState legend;         // attributes of the legend entries
+    Projection3DState view3d;   // the 3-D axis system, its view and projection
+    LightState light;           // lights and material of lit surfaces
 };

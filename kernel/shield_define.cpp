@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "kavlor.h"
+#include "graphics3d/projection.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
@@ -122,6 +123,9 @@ extern "C" void shlpol(const int *nx, const int *ny, int n) {
         return;
     }
     framePolygonShield(*rec, x, y, m);
+    // The shield blanks what is drawn onto the 3-D plane, so it lies there too.
+    if (rec->view3d.ipln3d == 1)
+        for (int i = 0; i < m; ++i) proj3d(*rec, x[i], y[i]);
     qqbl07(*rec, ShieldKind::Polygon, x, y, m);
 }
 

@@ -91,12 +91,16 @@ void drawArcRing(GlobalRecord &rec, float cx, float cy, int a, int b, float alph
 void qqbl09(GlobalRecord &rec, int mode) {
     qqstrk(rec);
     ShieldState &shield = rec.shield;
-    // The 3-D plane joins the base transformation here once it exists.
+    // The frame of a shield lies on the page as the shield itself: neither
+    // the base transformation nor the 3-D plane moves it.
     if (mode == 1) {
         shield.ishlsav[0] = rec.trf.itrfon;
+        shield.ishlsav[1] = rec.view3d.ipln3d;
         rec.trf.itrfon = 0;
+        rec.view3d.ipln3d = 0;
     } else {
         rec.trf.itrfon = shield.ishlsav[0];
+        rec.view3d.ipln3d = shield.ishlsav[1];
     }
 }
 
@@ -142,6 +146,8 @@ void framePieShield(GlobalRecord &rec, float cx, float cy, int r, float alpha, f
 void framePolygonShield(GlobalRecord &rec, const float x[], const float y[], int n) {
     if (!framesShield(rec)) return;
     qqbl09(rec, 1);
+    // A polygon's frame follows its outline onto the 3-D plane.
+    rec.view3d.ipln3d = rec.shield.ishlsav[1];
     for (int k = 0; k < ringCount(rec); ++k) qqbl08(rec, x, y, n, ringOffset(rec, k));
     qqbl09(rec, 2);
 }

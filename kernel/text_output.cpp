@@ -73,6 +73,10 @@ void restoreHeightAndColour(GlobalRecord &rec) {
     if (rec.colour.ncolor != t.ncolor0) qqsclr(rec, t.ncolor0);
 }
 
+// Texts drawn onto the 3-D plane are placed in the 2-D axis system given to
+// it, not on the page, so their corners are not checked against the page.
+bool checksPage(const GlobalRecord &rec) { return rec.view3d.ipln3d != 1; }
+
 bool outsidePage(const GlobalRecord &rec, int x, int y) {
     return x < 0 || x > rec.page.nxpage || y < 0 || y > rec.page.nypage;
 }
@@ -209,7 +213,8 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
         t.xtxtpen[1] = t.xtxtbeg[1] = float(cy) + h1 * t.xcosang;
         if (t.nsmxalf != 0)
             for (float &mark : t.xtxtmark) mark = 0.0f;
-        if (outsidePage(rec, cx, cy)) reportOutOfPage(rec, "Startpoint ", cx, cy, true);
+        if (checksPage(rec) && outsidePage(rec, cx, cy))
+            reportOutOfPage(rec, "Startpoint ", cx, cy, true);
     }
 
     StringRun run;
@@ -233,7 +238,8 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
 
     const int ex = nintqq(t.xtxtpen[0] - t.xchrgap * t.xcosang);
     const int ey = nintqq(t.xtxtpen[1] + t.xchrgap * t.xsinang);
-    if (outsidePage(rec, ex, ey)) reportOutOfPage(rec, "Endpoint   ", ex, ey, false);
+    if (checksPage(rec) && outsidePage(rec, ex, ey))
+        reportOutOfPage(rec, "Endpoint   ", ex, ey, false);
 
     restoreHeightAndColour(rec);
     // The string's PostScript font again before the frame measures the text.
