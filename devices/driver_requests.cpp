@@ -6,7 +6,7 @@
 
 void qqwext(GlobalRecord &rec, int code, int value) {
     DriverRecord *driver = driverRecord(rec);
-    if (driver == nullptr) return;  // no memory for the record: nothing to keep the request in
+    if (driver == nullptr) return; // no memory for the record: nothing to keep the request in
     switch (static_cast<DriverRequest>(code)) {
     case DriverRequest::Lighting: driver->nreq3 = value; break;
     case DriverRequest::FineDepthTolerance: driver->xdepthtol = 1.0e-5; break;

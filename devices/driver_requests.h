@@ -5,9 +5,9 @@ struct GlobalRecord;
 
 // The requests that qqwext passes on.
 enum class DriverRequest : int {
-    Lighting = 3,         // the lighting flag of the rasterisers = value
-    FineDepthTolerance = 17,  // depth tolerance 1e-5 (zbflin's own line)
-    DepthTolerance = 18,  // depth tolerance back to 0.001
+    Lighting = 3,            // the lighting flag of the rasterisers = value
+    FineDepthTolerance = 17, // depth tolerance 1e-5 (zbflin's own line)
+    DepthTolerance = 18,     // depth tolerance back to 0.001
 };
 
 // Passes request code with value to the drivers; the DriverRecord is made

@@ -30,10 +30,12 @@ float userToAbsolute(const GlobalRecord &rec, int axis, float v) {
 
 void absoluteLightPosition(const GlobalRecord &rec, int i, float p[3]) {
     const LightState &lt = rec.light;
-    for (int axis = 0; axis < 3; ++axis) p[axis] = lt.xlitxyz[axis][i];
+    for (int axis = 0; axis < 3; ++axis)
+        p[axis] = lt.xlitxyz[axis][i];
     if (lt.ilitpos[i] == kLightAngle) {
         angularToAbsolute(rec, p[0], p[1], p[2], p);
     } else if (lt.ilitpos[i] == kLightUser && in3dAxisSystem(rec)) {
-        for (int axis = 0; axis < 3; ++axis) p[axis] = userToAbsolute(rec, axis, p[axis]);
+        for (int axis = 0; axis < 3; ++axis)
+            p[axis] = userToAbsolute(rec, axis, p[axis]);
     }
 }

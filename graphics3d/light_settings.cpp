@@ -13,10 +13,14 @@ constexpr int kLights = 8;
 constexpr char kOnOff[] = "OFF +ON  ";
 constexpr char kColourParts[] = "AMBI+DIFF+SPEC";
 
-GlobalRecord *plotLevel(const char *name) { return jqqlev(1, 3, name); }
+GlobalRecord *plotLevel(const char *name) {
+    return jqqlev(1, 3, name);
+}
 
 // True for a light number 1..8; otherwise warning 2 with the number.
-bool goodLight(int n) { return jqqval(n, 1, kLights) == 0; }
+bool goodLight(int n) {
+    return jqqval(n, 1, kLights) == 0;
+}
 
 // True when none of the values is negative; otherwise warning 1.
 bool nonNegative(float a, float b = 0.0f, float c = 0.0f) {
@@ -44,7 +48,7 @@ float (&materialColour(LightState &lt, int part))[3] {
     return part == 1 ? lt.xmatamb : part == 2 ? lt.xmatdif : lt.xmatspc;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void light(const char *mode) {
     GlobalRecord *rec = plotLevel("light");
@@ -73,11 +77,13 @@ extern "C" void litpos(int n, float x, float y, float z, const char *mode) {
     // so it is kept in user values of this system's axes.
     if (in3dAxisSystem(*rec) && m != kLightUser) {
         if (m == kLightAngle) angularToAbsolute(*rec, x, y, z, p);
-        for (int axis = 0; axis < 3; ++axis) p[axis] = absoluteToUser(*rec, axis, p[axis]);
+        for (int axis = 0; axis < 3; ++axis)
+            p[axis] = absoluteToUser(*rec, axis, p[axis]);
         m = kLightUser;
     }
     LightState &lt = rec->light;
-    for (int axis = 0; axis < 3; ++axis) lt.xlitxyz[axis][n - 1] = p[axis];
+    for (int axis = 0; axis < 3; ++axis)
+        lt.xlitxyz[axis][n - 1] = p[axis];
     lt.ilitpos[n - 1] = m;
 }
 

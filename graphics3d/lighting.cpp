@@ -16,7 +16,9 @@ struct Vec3 {
     double x, y, z;
 };
 
-double dot(const Vec3 &a, const Vec3 &b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double dot(const Vec3 &a, const Vec3 &b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 // a / |a|; the zero vector stays zero (a light or the eye at the point
 // itself has no direction, and its directional terms then vanish).
@@ -31,7 +33,7 @@ constexpr double kNoSpecular = 1.0e-35;
 // The light must meet the surface a little from the front to shine off it.
 constexpr double kGrazingLight = 1.0e-7;
 
-}  // namespace
+} // namespace
 
 void qqglit(const GlobalRecord &rec, float px, float py, float pz, float nx, float ny, float nz,
             float &r, float &g, float &b) {
@@ -43,7 +45,8 @@ void qqglit(const GlobalRecord &rec, float px, float py, float pz, float nx, flo
     const Vec3 v = unit({eye[0] - p.x, eye[1] - p.y, eye[2] - p.z}, eyeDistance);
 
     double colour[3];
-    for (int k = 0; k < 3; ++k) colour[k] = double(lt.xglbamb[k]) * lt.xmatamb[k];
+    for (int k = 0; k < 3; ++k)
+        colour[k] = double(lt.xglbamb[k]) * lt.xmatamb[k];
 
     for (int i = 0; i < 8; ++i) {
         if (lt.ilitmod[i] != 1) continue;
@@ -56,8 +59,7 @@ void qqglit(const GlobalRecord &rec, float px, float py, float pz, float nx, flo
         const Vec3 reflected{2.0 * n.x * nl - lu.x, 2.0 * n.y * nl - lu.y, 2.0 * n.z * nl - lu.z};
         const double rv = dot(reflected, v);
         for (int k = 0; k < 3; ++k) {
-            const double diffuse =
-                nl >= 0.0 ? double(lt.xmatdif[k]) * lt.xlitdif[i][k] * nl : 0.0;
+            const double diffuse = nl >= 0.0 ? double(lt.xmatdif[k]) * lt.xlitdif[i][k] * nl : 0.0;
             const double specularFactor = double(lt.xmatspc[k]) * lt.xlitspc[i][k];
             double specular = 0.0;
             if (specularFactor > kNoSpecular && nl > kGrazingLight && rv > 0.0)
@@ -77,7 +79,7 @@ void qqgnvc(float x1, float y1, float z1, float x2, float y2, float z2, float x3
             float z3, float &nx, float &ny, float &nz, int iopt) {
     float ax = x2 - x1, ay = y2 - y1, az = z2 - z1;
     float bx = x3 - x2, by = y3 - y2, bz = z3 - z2;
-    if (iopt != 0) {  // the other side: (P3 - P2) x (P2 - P1)
+    if (iopt != 0) { // the other side: (P3 - P2) x (P2 - P1)
         std::swap(ax, bx);
         std::swap(ay, by);
         std::swap(az, bz);

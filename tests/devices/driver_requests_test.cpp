@@ -13,7 +13,7 @@ using DriverRequests = FreshRecord;
 TEST_F(DriverRequests, LightingFlagAndDepthToleranceLiveInTheDriverRecord) {
     GlobalRecord &rec = currentRecord();
     ASSERT_EQ(rec.dev.pdriver, nullptr);
-    qqwext(rec, 3, 1);  // the record is made on the first request
+    qqwext(rec, 3, 1); // the record is made on the first request
     ASSERT_NE(rec.dev.pdriver, nullptr);
     const DriverRecord &driver = *rec.dev.pdriver;
     EXPECT_EQ(driver.nreq3, 1);
@@ -28,4 +28,4 @@ TEST_F(DriverRequests, LightingFlagAndDepthToleranceLiveInTheDriverRecord) {
     EXPECT_EQ(driver.xdepthtol, 0.001);
 }
 
-}  // namespace
+} // namespace

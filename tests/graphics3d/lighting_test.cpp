@@ -55,8 +55,8 @@ void expectGrey(const char *what, float r, float g, float b, double value) {
     EXPECT_NEAR(b, value, 1e-6);
 }
 
-const double kRoot57 = std::sqrt(57.0);  // distance of the default light from the box centre
-constexpr double kAmbientOnly = 0.2 * 0.2;  // global ambient x material ambient
+const double kRoot57 = std::sqrt(57.0);    // distance of the default light from the box centre
+constexpr double kAmbientOnly = 0.2 * 0.2; // global ambient x material ambient
 
 TEST_F(Lighting, DefaultLightGivesAmbientPlusDiffuseWhateverTheDistance) {
     const float ux = float(4 / kRoot57), uy = float(-5 / kRoot57), uz = float(4 / kRoot57);
@@ -71,7 +71,10 @@ TEST_F(Lighting, DefaultLightGivesAmbientPlusDiffuseWhateverTheDistance) {
         {"far away on the same line", {-96, 120, -96}, {ux, uy, uz}, 0.04 + 0.8},
         {"close to the light", {3.5f, -4.5f, 3.5f}, {0, 0, 1}, 0.04 + 0.8 * 0.5 / std::sqrt(0.75)},
         {"normal away from the light", {0, 0, 0}, {0, 0, -1}, kAmbientOnly},
-        {"edge on", {0, 0, 0}, {float(M_SQRT1_2), 0, float(M_SQRT1_2)}, 0.04 + 0.8 * 8 / kRoot57 * M_SQRT1_2},
+        {"edge on",
+         {0, 0, 0},
+         {float(M_SQRT1_2), 0, float(M_SQRT1_2)},
+         0.04 + 0.8 * 8 / kRoot57 * M_SQRT1_2},
         {"edge on exactly", {0, 0, 0}, {float(M_SQRT1_2), 0, -float(M_SQRT1_2)}, kAmbientOnly},
         {"a long normal saturates", {0, 0, 0}, {2 * ux, 2 * uy, 2 * uz}, 1.0},
     };
@@ -101,8 +104,8 @@ TEST_F(Lighting, OnlyLightsThatAreOnShine) {
         matopt(0.4f, "DIFF");
         litpos(2, 0, 0, 5, "ABS");
     });
-    const double first = 0.4 * 4 / kRoot57;  // light 1 at its default place, top face
-    const double second = 0.4;                 // light 2 straight above
+    const double first = 0.4 * 4 / kRoot57; // light 1 at its default place, top face
+    const double second = 0.4;              // light 2 straight above
     struct Case {
         const char *what;
         const char *mode1;
@@ -168,7 +171,7 @@ TEST_F(Lighting, ConstantAttenuationZeroMakesTheLightSaturate) {
 TEST_F(Lighting, SpecularReflectionPeaksInTheMirrorDirection) {
     // Light up and to the front of the origin's face z = 0; its mirror
     // direction is (0, 1, 1) / sqrt 2.
-    const double off = 20 * M_PI / 180;  // the eye 20 degrees off the mirror direction
+    const double off = 20 * M_PI / 180; // the eye 20 degrees off the mirror direction
     const float offY = float(3 * M_SQRT2 * std::sin(M_PI / 4 + off));
     const float offZ = float(3 * M_SQRT2 * std::cos(M_PI / 4 + off));
     struct Case {
@@ -180,9 +183,19 @@ TEST_F(Lighting, SpecularReflectionPeaksInTheMirrorDirection) {
         double expected;
     } cases[] = {
         {"in the mirror direction", {0, -3, 3}, {0, 3, 3}, 20, 1, 0.04 + 0.5},
-        {"20 degrees off", {0, -3, 3}, {0, offY, offZ}, 20, 1, 0.04 + 0.5 * std::pow(std::cos(off), 20)},
+        {"20 degrees off",
+         {0, -3, 3},
+         {0, offY, offZ},
+         20,
+         1,
+         0.04 + 0.5 * std::pow(std::cos(off), 20)},
         {"20 degrees off, exponent 0", {0, -3, 3}, {0, offY, offZ}, 0, 1, 0.04 + 0.5},
-        {"20 degrees off, exponent 1", {0, -3, 3}, {0, offY, offZ}, 1, 1, 0.04 + 0.5 * std::cos(off)},
+        {"20 degrees off, exponent 1",
+         {0, -3, 3},
+         {0, offY, offZ},
+         1,
+         1,
+         0.04 + 0.5 * std::cos(off)},
         {"eye beside the light", {0, -3, 3}, {0, -3, 1}, 20, 1, 0.04},
         {"light behind the face", {0, -3, -3}, {0, 3, -3}, 20, 1, 0.04},
         {"light without specular part", {0, -3, 3}, {0, 3, 3}, 20, 0, 0.04},
@@ -276,7 +289,7 @@ TEST_F(Lighting, RefusedValuesWarnAndChangeNothing) {
         EXPECT_EQ(quietly(c.call), c.warning);
         EXPECT_EQ(std::memcmp(&before, &rec->light, sizeof before), 0);
     }
-    EXPECT_EQ(rec->dev.pdriver, nullptr);  // the refused light() told no driver
+    EXPECT_EQ(rec->dev.pdriver, nullptr); // the refused light() told no driver
 }
 
 TEST_F(Lighting, SettersReachTheLightTheyName) {
@@ -294,9 +307,12 @@ TEST_F(Lighting, SettersReachTheLightTheyName) {
         matopt(12, "EXPO");
     });
     LightState expected;
-    for (float &v : expected.xlitamb[2]) v = 0.25f;
-    for (float &v : expected.xlitdif[3]) v = 0.5f;
-    for (float &v : expected.xlitspc[4]) v = 0.75f;
+    for (float &v : expected.xlitamb[2])
+        v = 0.25f;
+    for (float &v : expected.xlitdif[3])
+        v = 0.5f;
+    for (float &v : expected.xlitspc[4])
+        v = 0.75f;
     expected.xlitspc[7][0] = 0.1f;
     expected.xlitspc[7][1] = 0.2f;
     expected.xlitspc[7][2] = 0.3f;
@@ -304,7 +320,8 @@ TEST_F(Lighting, SettersReachTheLightTheyName) {
     expected.xlitqua[6] = 3;
     expected.xlitcon[1] = 4;
     expected.ilitmod[7] = 1;
-    for (float &v : expected.xmatamb) v = 0.3f;
+    for (float &v : expected.xmatamb)
+        v = 0.3f;
     expected.xmatspc[0] = 0.4f;
     expected.xmatspc[1] = 0.5f;
     expected.xmatspc[2] = 0.6f;
@@ -391,13 +408,13 @@ TEST_F(LightingIn3dAxes, LightPlacedInTheSystemShinesFromWhereItWasPlaced) {
 
 TEST_F(Lighting, GetlitGivesTheLitColourWhileLightingIsOn) {
     const int current = getclr();
-    EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), current);  // lighting off
+    EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), current); // lighting off
     quietly([] {
         light("ON");
         litpos(1, 0, 0, 2, "ABS");
     });
-    EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), 0x01000000 | 214 << 16 | 214 << 8 | 214);  // 0.84
-    EXPECT_EQ(getlit(0, 0, 0, 0, 0, -1), 0x01000000 | 10 << 16 | 10 << 8 | 10);     // 0.04
+    EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), 0x01000000 | 214 << 16 | 214 << 8 | 214); // 0.84
+    EXPECT_EQ(getlit(0, 0, 0, 0, 0, -1), 0x01000000 | 10 << 16 | 10 << 8 | 10);   // 0.04
     quietly([] { litop3(1, 1, 0.5f, 0, "DIFF"); });
     // red 0.84, green 0.44, blue 0.04
     EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), 0x01000000 | 10 << 16 | 112 << 8 | 214);
@@ -419,7 +436,7 @@ TEST_F(LightingLevels, SettersOutsideAPlot) {
     const GlobalRecord &rec = currentRecord();
     EXPECT_EQ(rec.light.ilight, 0);
     EXPECT_EQ(rec.dev.pdriver, nullptr);
-    EXPECT_EQ(rec.light.ilitmod[2], 1);  // litmod stores all the same
+    EXPECT_EQ(rec.light.ilitmod[2], 1); // litmod stores all the same
 }
 
 TEST_F(Lighting, EveryPlotStartsWithTheDefaultLights) {
@@ -460,8 +477,9 @@ TEST(TriangleNormal, OrientationLengthAndDegenerateTriangles) {
         float n[3] = {9, 9, 9};
         qqgnvc(c.p[0][0], c.p[0][1], c.p[0][2], c.p[1][0], c.p[1][1], c.p[1][2], c.p[2][0],
                c.p[2][1], c.p[2][2], n[0], n[1], n[2], c.iopt);
-        for (int k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(n[k], c.n[k]) << "component " << k;
+        for (int k = 0; k < 3; ++k)
+            EXPECT_FLOAT_EQ(n[k], c.n[k]) << "component " << k;
     }
 }
 
-}  // namespace
+} // namespace
