@@ -41,7 +41,11 @@ extern "C" void getgrf(float *a, float *e, float *orig, float *step, const char 
     if (rec == nullptr) return;
     const char axis = cax != nullptr ? upperAscii(cax[0]) : '\0';
     const float *v = nullptr;
-    if (axis == 'X') {
+    const bool box = rec->core.ilevel == 3 && rec->axsys.igrftyp == 3;
+    if (box && (axis == 'X' || axis == 'Y' || axis == 'Z')) {
+        // The axes of the 3-D axis system.
+        v = rec->view3d.xgrf3d[axis - 'X'];
+    } else if (axis == 'X') {
         v = rec->axsys.xgrfx;
     } else if (axis == 'Y') {
         v = rec->axsys.xgrfy;

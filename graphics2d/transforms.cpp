@@ -31,14 +31,6 @@ float plotY(const GlobalRecord &rec, float y) {
     return s.xaxsorg[1] - (y - s.xgrfy[0]) * s.xsclxy[1];
 }
 
-// A plot y for the caller: mirrored when the page origin is at the bottom,
-// unless a routine drawing in user coordinates is running (the kernel mirrors
-// its points itself).
-float userPageY(const GlobalRecord &rec, float yp) {
-    if (rec.page.ipagorg == 1 && rec.page.iusrdrw != 1) return float(rec.page.nypage) - yp;
-    return yp;
-}
-
 bool polar(const GlobalRecord &rec) {
     return rec.axsys.igrftyp == 1;
 }
@@ -48,6 +40,11 @@ float powerOfTen(float v) {
 }
 
 } // namespace
+
+float userPageY(const GlobalRecord &rec, float yp) {
+    if (rec.page.ipagorg == 1 && rec.page.iusrdrw != 1) return float(rec.page.nypage) - yp;
+    return yp;
+}
 
 void qqrel2(const GlobalRecord &rec, float x, float y, float &xp, float &yp) {
     xp = clampPlot(plotX(rec, axisValue(rec, 0, x, true)));

@@ -13,6 +13,11 @@ inline float clampPlot(float v) {
     return v;
 }
 
+// A plot y for the caller: mirrored when the page origin is at the bottom,
+// unless a routine drawing in user coordinates is running (the kernel mirrors
+// its points itself).
+float userPageY(const GlobalRecord &rec, float yp);
+
 // A user point to plot coordinates, each clamped to +-1.0e6 so that far data
 // still draw as lines towards the page edge. On logarithmic axes values are
 // taken in log10, non-positive ones at the neglog value when neglog is on.

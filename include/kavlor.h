@@ -887,8 +887,50 @@ KAVLOR_API void rlpoin(float x, float y, int nw, int nh, int ncol);
 KAVLOR_API void rlarea(const float *x, const float *y, int n);
 
 /* ---- 3-D axis systems and views ----------------------------------------------- */
+/* Opens the 3-D axis system: begin, end, first label and step of X, Y and Z. */
+KAVLOR_API void graf3d(float xa, float xe, float xor_, float xstp, float ya, float ye, float yor,
+                       float ystp, float za, float ze, float zor, float zstp);
+/* Lengths of the 3-D box in absolute units (default 2, 2, 2). */
+KAVLOR_API void axis3d(float x, float y, float z);
+/* View point: ABS, USER or ANGL (angle in the xy plane, elevation, distance). */
+KAVLOR_API void view3d(float x, float y, float z, const char *copt);
+/* Focus point of the view: ABS or USER. */
+KAVLOR_API void vfoc3d(float x, float y, float z, const char *copt);
+/* Up angle of the view in degrees. */
+KAVLOR_API void vup3d(float angle);
+/* View angle in degrees, 0 < angle < 180. */
+KAVLOR_API void vang3d(float angle);
+/* Front and back distance of the view volume; back <= 0: no back plane. */
+KAVLOR_API void vclp3d(float front, float back);
+/* Axis lengths of the 3-D axis system in plot units. */
+KAVLOR_API void ax3len(int nx, int ny, int nz);
+/* The box layout keeps the first label of every axis. */
+KAVLOR_API void flab3d(void);
 
 /* ---- 3-D coordinates ---------------------------------------------------------- */
+/* A point of the absolute box to plot coordinates, at any level. */
+KAVLOR_API void abs3pt(float x, float y, float z, float *xp, float *yp);
+/* A user point of the 3-D axis system to plot coordinates. */
+KAVLOR_API void rel3pt(float x, float y, float z, float *xp, float *yp);
+/* A user point of the 3-D axis system to absolute box coordinates. */
+KAVLOR_API void pos3pt(float x, float y, float z, float *xp, float *yp, float *zp);
+/* Absolute box x of the user value x. */
+KAVLOR_API float x3dpos(float x, float y, float z);
+/* Absolute box y of the user value y. */
+KAVLOR_API float y3dpos(float x, float y, float z);
+/* Absolute box z of the user value z. */
+KAVLOR_API float z3dpos(float x, float y, float z);
+/* Plot x of a point of the absolute box. */
+KAVLOR_API float x3dabs(float x, float y, float z);
+/* Plot y of a point of the absolute box. */
+KAVLOR_API float y3dabs(float x, float y, float z);
+/* Plot x of a user point of the 3-D axis system. */
+KAVLOR_API float x3drel(float x, float y, float z);
+/* Plot y of a user point of the 3-D axis system. */
+KAVLOR_API float y3drel(float x, float y, float z);
+
+/* Arrow between two user points of the 3-D axis system; ivec as in vector. */
+KAVLOR_API void vectr3(float x1, float y1, float z1, float x2, float y2, float z2, int ivec);
 
 /* ---- 3-D lines and curves ----------------------------------------------------- */
 

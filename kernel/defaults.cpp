@@ -6,6 +6,7 @@
 
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/curves.h"
+#include "graphics3d/view_settings.h"
 #include "kavlor.h"
 #include "devices/image_state.h"
 #include "devices/include_state.h"
@@ -187,6 +188,7 @@ const std::array kResetEntries = {
     // Axes, axis systems, titles and curves.
     ResetEntry{"AUTR", [](GlobalRecord &rec) { rec.axsys.iautres = 0; }},
     ResetEntry{"AX3L", resetAxisLengths3d},
+    ResetEntry{"AXIS", resetBoxLengths},
     ResetEntry{"AXCL", resetAxisColours},
     ResetEntry{"AXEN", [](GlobalRecord &rec) { fillTriple(rec.axes.iaxends, 0); }},
     ResetEntry{"AXSL", resetAxisLengths},
@@ -196,6 +198,7 @@ const std::array kResetEntries = {
     ResetEntry{"CHNC", [](GlobalRecord &rec) { rec.curve.ichncrv = 0; }},
     ResetEntry{"DIGI", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
     ResetEntry{"EXPZ", [](GlobalRecord &rec) { rec.axes.iexpzlb = 0; }},
+    ResetEntry{"FLAB", [](GlobalRecord &rec) { rec.view3d.iflab3d = 1; }},
     ResetEntry{"GAPC", [](GlobalRecord &rec) { rec.curve.igapcrv = 0; }},
     ResetEntry{"GRAC", [](GlobalRecord &rec) { rec.axsys.igrace = -1; }},
     ResetEntry{"HNAM", [](GlobalRecord &rec) { rec.axes.nhname = jqquni(rec, 36); }},
@@ -234,6 +237,7 @@ const std::array kResetEntries = {
     ResetEntry{"TICP", [](GlobalRecord &rec) { fillTriple(rec.axes.iticpos, 0); }},
     ResetEntry{"TIMO", [](GlobalRecord &rec) { rec.axes.itimopt = 0; }},
     ResetEntry{"TITL", resetTitleLines},
+    ResetEntry{"VIEW", [](GlobalRecord &rec) { rec.view3d.iview3d = 0; }},
     ResetEntry{"VKXB", [](GlobalRecord &rec) { rec.axsys.nvkxbar = 0; }},
     ResetEntry{"VKYB", [](GlobalRecord &rec) { rec.axsys.nvkybar = 0; }},
     ResetEntry{"VKYT", [](GlobalRecord &rec) { rec.title.nvkytit = 0; }},
@@ -259,6 +263,7 @@ void resall(GlobalRecord &rec) {
     resetAxisDefaults(rec);
     resetAxisSystemDefaults(rec);
     resetCurveDefaults(rec);
+    resetViewDefaults(rec);
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
     defaultShields(rec);
