@@ -422,6 +422,65 @@ TEST_F(Lighting, GetlitGivesTheLitColourWhileLightingIsOn) {
     EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), current);
 }
 
+// An explicit grey colour value of the lit level v, rounded as intrgb rounds.
+int greyValue(double v) {
+    const int byte = int(float(v) * 255.0f + 0.5f);
+    return 0x01000000 | byte << 16 | byte << 8 | byte;
+}
+
+TEST_F(Lighting, GetlitInAnAxisSystemOfGraf3d) {
+    // The default 2 x 2 x 2 box and view: light 1 sits at the eye, (4, -5, 4).
+    quietly([] {
+        graf3d(-1, 1, -1, 1, -1, 1, -1, 1, -1, 1, -1, 1);
+        light("ON");
+    });
+    ASSERT_EQ(getlev(), 3);
+    const float u = float(1 / kRoot57);
+    EXPECT_EQ(getlit(0, 0, 0, 4 * u, -5 * u, 4 * u), greyValue(0.84));
+    // The middle of the top face and of the far side face.
+    EXPECT_EQ(getlit(0, 0, 1, 0, 0, 1), greyValue(0.04 + 0.8 * 3 / std::sqrt(50.0)));
+    EXPECT_EQ(getlit(0, 1, 0, 0, 1, 0), greyValue(0.04));
+    quietly([] { light("OFF"); });
+    EXPECT_EQ(getlit(0, 0, 1, 0, 0, 1), getclr());
+}
+
+TEST_F(Lighting, Graf3dMakesUserPositionsAbsolute) {
+    // Axes 0..10 on the 2 x 2 x 2 box: user 5 is the centre, 15 lies 2 above it.
+    quietly([] {
+        litpos(1, 5, 5, 15, "USER");
+        light("ON");
+        graf3d(0, 10, 0, 5, 0, 10, 0, 5, 0, 10, 0, 5);
+    });
+    EXPECT_EQ(rec->light.ilitpos[0], 1);
+    EXPECT_EQ(getlit(0, 0, 0, 0, 0, 1), greyValue(0.84));
+    EXPECT_EQ(getlit(0, 0, 0, 1, 0, 0), greyValue(0.04));
+}
+
+TEST_F(Lighting, PositionPlacedInAGraf3dSystemComesBackAtTheNextGraf3d) {
+    auto box = [] { graf3d(0, 10, 0, 5, 0, 10, 0, 5, 0, 10, 0, 5); };
+    quietly([&] {
+        box();
+        light("ON");
+        litpos(1, 0.5f, -0.5f, 2, "ABS");
+    });
+    EXPECT_EQ(rec->light.ilitpos[0], 2);
+    EXPECT_NEAR(rec->light.xlitxyz[0][0], 7.5, 1e-5);
+    EXPECT_NEAR(rec->light.xlitxyz[1][0], 2.5, 1e-5);
+    EXPECT_NEAR(rec->light.xlitxyz[2][0], 15, 1e-5);
+    // Meanwhile it lights the surfaces of this system from where it was placed.
+    const float d = float(1 / std::sqrt(4.5));
+    EXPECT_EQ(getlit(0, 0, 0, 0.5f * d, -0.5f * d, 2 * d), greyValue(0.84));
+    quietly([&] {
+        endgrf();
+        box();
+    });
+    EXPECT_EQ(rec->light.ilitpos[0], 1);
+    EXPECT_NEAR(rec->light.xlitxyz[0][0], 0.5, 1e-5);
+    EXPECT_NEAR(rec->light.xlitxyz[1][0], -0.5, 1e-5);
+    EXPECT_NEAR(rec->light.xlitxyz[2][0], 2, 1e-5);
+    EXPECT_EQ(getlit(0, 0, 0, 0.5f * d, -0.5f * d, 2 * d), greyValue(0.84));
+}
+
 using LightingLevels = FreshRecord;
 
 TEST_F(LightingLevels, SettersOutsideAPlot) {
