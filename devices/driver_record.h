@@ -1,10 +1,11 @@
 // DriverRecord: the state of the pixel drivers, one per GlobalRecord
 // (GlobalRecord.dev.pdriver).
 //
-// The memory raster uses the fields below, the WMF writer the WindowTable. The
-// screen driver adds its own fields here (screen size, depth buffer, font
-// flags, the projection callback) and makes the record through the same
-// driverRecord() / qqwglb, which set every initial value.
+// The memory raster and the z-buffer rasterisers use the fields below, the
+// WMF writer the WindowTable. The screen driver adds its own fields here
+// (screen size, depth buffer, font flags, the projection callback) and makes
+// the record through the same driverRecord() / qqwglb, which set every
+// initial value.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -18,10 +19,14 @@ struct DriverRecord {
     int nheight = 0;             // ... and height
     int nclip[4] = {0, 0, 0, 0}; // clip rectangle x0, y0, x1, y1 in pixels
     int ivltkind = 0;            // kind of the colour table last loaded: 0 SMAL, 7 VGA, others
+    int nreq3 = 0;               // lighting flag of the rasterisers, 1 on (request 3 of qqwext)
     std::uint8_t ibgmode = 0;    // background mode: 2 white (reverse), else black
     std::uint8_t red[256] = {};  // the colour table split in components (qqvvlt)
     std::uint8_t green[256] = {};
     std::uint8_t blue[256] = {};
+    // Depth tolerance of z-buffered lines: 0.001, 1e-5 while zbflin draws
+    // its own line (requests 17 and 18 of qqwext).
+    double xdepthtol = 0.001;
     int icolor = 0;    // current colour number of the memory raster
     int nrowbytes = 0; // bytes per RasterPage row: width x bytes per pixel
     int itruecol = 0;  // 1 when the RasterPage holds R, G, B bytes, 0 colour numbers

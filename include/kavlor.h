@@ -961,6 +961,24 @@ KAVLOR_API void box3d(void);
 
 /* ---- Lights and materials ----------------------------------------------------- */
 
+/* Lighting of shaded surfaces: OFF, ON. */
+KAVLOR_API void light(const char *mode);
+/* Switches light n (1..8): OFF, ON. */
+KAVLOR_API void litmod(int n, const char *mode);
+/* Position of light n: ABS (box), USER (axis values) or ANGL (alpha, beta in degrees, r). */
+KAVLOR_API void litpos(int n, float x, float y, float z, const char *mode);
+/* Intensity (AMBI, DIFF, SPEC) or attenuation term (CONS, LINE, QUAD) x of light n. */
+KAVLOR_API void litopt(int n, float x, const char *copt);
+/* Red, green and blue intensities of light n: AMBI, DIFF, SPEC. */
+KAVLOR_API void litop3(int n, float r, float g, float b, const char *copt);
+/* Reflectance (AMBI, DIFF, SPEC) or specular exponent (EXPO) x of the material. */
+KAVLOR_API void matopt(float x, const char *copt);
+/* Red, green and blue reflectances of the material: AMBI, DIFF, SPEC. */
+KAVLOR_API void matop3(float r, float g, float b, const char *copt);
+/* Explicit colour value of the lit point (x, y, z) with unit normal (xn, yn, zn) in box
+ * coordinates while lighting is on; otherwise the current colour. */
+KAVLOR_API int getlit(float x, float y, float z, float xn, float yn, float zn);
+
 #ifdef __cplusplus
 }
 #endif

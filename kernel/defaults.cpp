@@ -257,6 +257,7 @@ void resall(GlobalRecord &rec) {
     defaultPageSettings(rec);
     defaultLineSettings(rec);
     rec.trf.itrfon = 0;
+    rec.light = LightState{};  // lighting off, the default lights and material
     resetNumberDefaults(rec);
     resetSplineDefaults(rec);
     resetAxisDefaults(rec);
