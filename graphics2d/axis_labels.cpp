@@ -72,17 +72,13 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     // Centring across a label: half the height, less for raised exponents.
     const float across = powers && o.ilabexp[ia] == 1 ? fh - s * fh / 2.0f : fh / 2.0f;
     const int tenWidth = powers ? measureText(rec, "10") : 0;
-    const bool crossed = rec.axsys.iaxstyp == 1;
 
     char text[kLabelTextSize];
     for (int i = first; i <= last; i += increment) {
         int width = 0;
         float v =
             monthKind > 0 ? qqxlab(rec, orig, e, width, i, monthKind) : orig + float(i) * step;
-        if ((kind == LabelKind::exp || kind == LabelKind::fexp) && std::fabs(v) < 1.0e-7f &&
-            std::fabs(v) < std::fabs(step) / 2.0f)
-            v = 0.0f;
-        if (crossed && std::fabs(v) < rec.core.xeps) continue;
+        if (!shownLabelValue(rec, kind, step, v)) continue;
         const int index = kind == LabelKind::myla && o.nmylab[ia] < 0 ? n - i : i;
         glabxy(rec, v, index, logarithmic, axis, text);
         if (between) v += monthKind > 0 ? float(width) / 2.0f : step / 2.0f;

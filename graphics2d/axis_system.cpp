@@ -46,14 +46,20 @@ namespace {
 // One axis of sxyscl: axis values, scale, origin and user limits.
 void scaleAxis(GlobalRecord &rec, int axis, float a, float e, float orig, float step, float *grf) {
     AxisSystemState &s = rec.axsys;
-    const AxisOptionState &o = rec.axes;
     grf[0] = a;
     grf[1] = e;
     grf[2] = orig;
     grf[3] = step;
     s.xsclxy[axis] = float(s.naxslen[axis] - 1) / (e - a);
     s.xaxsorg[axis] = float(s.naxspos[axis]);
-    float lo = a, hi = e;
+    userLimits(rec.axes, axis, a, e, s.xusrwin[2 * axis], s.xusrwin[2 * axis + 1]);
+}
+
+} // namespace
+
+void userLimits(const AxisOptionState &o, int axis, float a, float e, float &lo, float &hi) {
+    lo = a;
+    hi = e;
     if (o.ilogax[axis] == 1) {
         if (o.isetscl[axis] == 1) {
             lo = o.xsclmin[axis];
@@ -64,11 +70,7 @@ void scaleAxis(GlobalRecord &rec, int axis, float a, float e, float orig, float 
         }
     }
     if (lo > hi) std::swap(lo, hi);
-    s.xusrwin[2 * axis] = lo;
-    s.xusrwin[2 * axis + 1] = hi;
 }
-
-} // namespace
 
 void sxyscl(GlobalRecord &rec, float xa, float xe, float xor_, float xstp, float ya, float ye,
             float yor, float ystp) {

@@ -2,6 +2,7 @@
 // systems built on it.
 #pragma once
 
+struct AxisOptionState;
 struct GlobalRecord;
 
 // graf after its level check: level 2 with the axes scaled, checked and
@@ -18,6 +19,11 @@ int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, i
 // limits from the eight values of graf and the current corner and lengths.
 void sxyscl(GlobalRecord &rec, float xa, float xe, float xor_, float xstp, float ya, float ye,
             float yor, float ystp);
+
+// The user minimum and maximum of axis 0..2 with the axis values a and e,
+// ascending: powers of ten on a logarithmic axis, or the setscl range there
+// when setscl fixed it.
+void userLimits(const AxisOptionState &o, int axis, float a, float e, float &lo, float &hi);
 
 // Before (mode 0) and after (mode 1) drawing side 1..4 (bottom, right, top,
 // left): limits the axis about to be drawn to what setgrf allows that side.

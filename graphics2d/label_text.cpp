@@ -71,6 +71,13 @@ void degreeText(const GlobalRecord &rec, float v, int form, int axis, char *out)
 
 } // namespace
 
+bool shownLabelValue(const GlobalRecord &rec, LabelKind kind, float step, float &v) {
+    if ((kind == LabelKind::exp || kind == LabelKind::fexp) && std::fabs(v) < 1.0e-7f &&
+        std::fabs(v) < std::fabs(step) / 2.0f)
+        v = 0.0f;
+    return !(rec.axsys.iaxstyp == 1 && std::fabs(v) < rec.core.xeps);
+}
+
 void glabxy(GlobalRecord &rec, float v, int index, int logarithmic, int axis, char *out) {
     const AxisOptionState &o = rec.axes;
     const int i = axis - 1;

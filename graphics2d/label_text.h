@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 
+#include "graphics2d/axis_options.h"
 #include "kernel/number_text.h"
 #include "kernel/text_state.h"
 
@@ -14,6 +15,11 @@ constexpr std::size_t kLabelTextSize = kNumberTextSize + 16;
 // The text of the label with value v (exponent on a logarithmic axis when
 // logarithmic is 1) and index (0-based, for user labels) of axis 1..3.
 void glabxy(GlobalRecord &rec, float v, int index, int logarithmic, int axis, char *out);
+
+// The value a label of kind `kind` shows, in place: EXP and
+// FEXP labels show a value next to zero (rounding of first + i step) as 0.
+// False for the label at the origin of crossed axes, which is left out.
+bool shownLabelValue(const GlobalRecord &rec, LabelKind kind, float step, float &v);
 
 // The date label of a day, month and year in the date forms of axis 1..3.
 void qqlbdt(GlobalRecord &rec, int day, int month, int year, int axis, char *out);

@@ -14,26 +14,13 @@
 
 namespace {
 
-// The limits of one axis: begin and end as graf3d took them, the user
-// minimum and maximum ascending (powers of ten on logarithmic axes, or the
-// setscl range there when setscl fixed it).
+// The limits of one axis: begin and end as graf3d took them, and the user
+// minimum and maximum.
 void storeAxisLimits(GlobalRecord &rec, int axis, float a, float e) {
     Projection3DState &v = rec.view3d;
-    const AxisOptionState &o = rec.axes;
     v.xgrf3d[axis][0] = a;
     v.xgrf3d[axis][1] = e;
-    float lo = a, hi = e;
-    if (o.ilogax[axis] == 1) {
-        if (o.isetscl[axis] == 1) {
-            lo = o.xsclmin[axis];
-            hi = o.xsclmax[axis];
-        } else {
-            lo = std::pow(10.0f, a);
-            hi = std::pow(10.0f, e);
-        }
-    }
-    v.xusr3d[2 * axis] = lo < hi ? lo : hi;
-    v.xusr3d[2 * axis + 1] = lo < hi ? hi : lo;
+    userLimits(rec.axes, axis, a, e, v.xusr3d[2 * axis], v.xusr3d[2 * axis + 1]);
 }
 
 // The origin shift that centres the axis system, without the label margins

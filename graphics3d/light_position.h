@@ -12,10 +12,6 @@ constexpr int kLightAngle = 3;
 // reaches level 3 as well, with no box).
 bool in3dAxisSystem(const GlobalRecord &rec);
 
-// The point at angles alpha, beta (degrees) and distance r from the box
-// centre, in absolute box coordinates.
-void angularToAbsolute(const GlobalRecord &rec, float alpha, float beta, float r, float p[3]);
-
 // Between absolute box coordinates and user values of axis 0 (X), 1 (Y) or
 // 2 (Z) of the open 3-D axis system, linear in its limits (exponents on
 // logarithmic axes), as graf3d converts USER positions.

@@ -2,6 +2,7 @@
 // matopt, matop3. Every refused value leaves the record as it was.
 #include "devices/driver_requests.h"
 #include "graphics3d/light_position.h"
+#include "graphics3d/projection_internal.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"

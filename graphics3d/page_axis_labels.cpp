@@ -94,17 +94,13 @@ int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int
     // Powers of ten turned with the axis are centred on their "10".
     const bool tenCentred = !across && side == 0 && powers && o.ilabexp[ia] == 0;
     const int tenWidth = tenCentred ? measureText(rec, "10") : 0;
-    const bool crossed = rec.axsys.iaxstyp == 1;
 
     char text[kLabelTextSize];
     for (int i = lo; i <= hi; i += increment) {
         int width = 0;
         float v =
             dateStep != 0 ? qqxlab(rec, first, e, width, i, dateStep) : first + float(i) * step;
-        if ((kind == LabelKind::exp || kind == LabelKind::fexp) && std::fabs(v) < 1.0e-7f &&
-            std::fabs(v) < std::fabs(step / 2.0f))
-            v = 0.0f;
-        if (crossed && std::fabs(v) < rec.core.xeps) continue;
+        if (!shownLabelValue(rec, kind, step, v)) continue;
         const int index = kind == LabelKind::myla && o.nmylab[ia] < 0 ? n - i : i;
         glabxy(rec, v, index, logarithmic, axis, text);
         // Month labels between their ticks stand in the middle of their

@@ -13,7 +13,14 @@ float boxCoordinate(const GlobalRecord &rec, int axis, float value) {
     const Projection3DState &v = rec.view3d;
     const float a = v.xgrf3d[axis][0], e = v.xgrf3d[axis][1], l = v.xaxis3d[axis];
     const float u = rec.axes.ilogax[axis] == 1 ? std::log10(value) : value;
-    return (u - a) * l / (e - a) - l / 2.0f;
+    return linearToBox(u, a, e, l);
+}
+
+void angularToAbsolute(const GlobalRecord &rec, float alpha, float beta, float r, float p[3]) {
+    const float a = alpha * rec.core.xdegrad, b = beta * rec.core.xdegrad;
+    p[0] = r * std::cos(b) * std::sin(a);
+    p[1] = r * std::cos(b) * std::cos(a);
+    p[2] = r * std::sin(b);
 }
 
 void qqpos3(const GlobalRecord &rec, float x, float y, float z, float &bx, float &by, float &bz) {

@@ -1,8 +1,7 @@
 // svuabs: the view point, the focus and the light positions in absolute box
 // coordinates, as graf3d needs them for the view matrix.
-#include <cmath>
-
 #include "graphics3d/projection.h"
+#include "graphics3d/projection_internal.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -24,8 +23,7 @@ struct BoxFrame {
 // A user value of one axis, taken linearly between that axis's graf3d limits
 // (exponents on logarithmic axes), onto -l/2 .. l/2.
 float linearBox(const BoxFrame &box, int axis, float v) {
-    const float a = box.lower[axis], e = box.upper[axis], l = box.length[axis];
-    return (v - a) * l / (e - a) - l / 2.0f;
+    return linearToBox(v, box.lower[axis], box.upper[axis], box.length[axis]);
 }
 
 // A point given in mode USER or ANGL, made absolute in place; other modes
@@ -37,10 +35,7 @@ int toAbsolute(const GlobalRecord &rec, const BoxFrame &box, int mode, float p[3
         return kModeAbs;
     }
     if (mode == kModeAngle) {
-        const float alpha = p[0] * rec.core.xdegrad, beta = p[1] * rec.core.xdegrad, r = p[2];
-        p[0] = r * std::cos(beta) * std::sin(alpha);
-        p[1] = r * std::cos(beta) * std::cos(alpha);
-        p[2] = r * std::sin(beta);
+        angularToAbsolute(rec, p[0], p[1], p[2], p);
         return kModeAbs;
     }
     return mode;
