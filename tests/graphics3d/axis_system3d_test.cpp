@@ -16,19 +16,8 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-class AxisSystem3D : public PlotTest {
+class AxisSystem3D : public OpenPlotTest {
   protected:
-    GlobalRecord *rec = nullptr;
-
-    void SetUp() override {
-        PlotTest::SetUp();
-        rec = &open("GKSL");
-    }
-    void TearDown() override {
-        close();
-        PlotTest::TearDown();
-    }
-
     // X 0..10, Y -5..5, Z 100..200 in an area 1000 x 800 at (300, 1500).
     std::string standardBox() {
         return captureStdout([] {

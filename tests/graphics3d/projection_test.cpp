@@ -348,17 +348,8 @@ TEST_F(Projection, PlanePointsLandOnTheirFaceOfTheBox) {
 }
 
 // The view point, the focus and the lights in absolute form.
-class ViewPoints : public PlotTest {
+class ViewPoints : public OpenPlotTest {
   protected:
-    GlobalRecord *rec = nullptr;
-    void SetUp() override {
-        PlotTest::SetUp();
-        rec = &open("GKSL");
-    }
-    void TearDown() override {
-        close();
-        PlotTest::TearDown();
-    }
     std::string absolute() {
         return captureStdout([&] { svuabs(*rec, 0, 10, -5, 5, 100, 200); });
     }

@@ -33,3 +33,18 @@ class PlotTest : public FreshRecord {
         return readFile(dir.file(file));
     }
 };
+
+// A plot open on the text metafile for the whole test, closed at its end.
+class OpenPlotTest : public PlotTest {
+  protected:
+    GlobalRecord *rec = nullptr;
+
+    void SetUp() override {
+        PlotTest::SetUp();
+        rec = &open("GKSL");
+    }
+    void TearDown() override {
+        close();
+        PlotTest::TearDown();
+    }
+};
