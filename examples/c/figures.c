@@ -1,6 +1,7 @@
 /* Figures: circles, ellipses, arcs, pies, sectors, rectangles, polygons,
  * arrows of every kind, shields with their frames, hatch patterns and the
- * logo, written as HPGL (figures.hpg) and as PNG (figures.png). HPGL pens
+ * logo, written as HPGL (figures.hpg), as PNG (figures.png) and as a
+ * placeable Windows metafile (figures.wmf). HPGL pens
  * are colour numbers: hp2xx takes them modulo 8, and pen 0 draws nothing. */
 #include <kavlor.h>
 
@@ -89,6 +90,13 @@ int main(void) {
 
     metafl("PNG");
     setfil("figures.png");
+    kavini();
+    draw();
+    kavfin();
+
+    metafl("WMF");
+    setfil("figures.wmf");
+    wmfmod("PLAC", "FORMAT");
     kavini();
     draw();
     kavfin();
