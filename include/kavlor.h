@@ -999,6 +999,13 @@ KAVLOR_API void sursze(float xa, float xe, float ya, float ye);
  * CURV (RECT, SYMB), CELL (BOTH, UPPE, LOWE, NONE), COLO (LOWE, MIDD, UPPE). */
 KAVLOR_API void shdmod(const char *copt, const char *ctype);
 
+/* ---- Delaunay triangulation -------------------------------------------------- */
+
+/* Delaunay triangulation of the n points (xray, yray): the triangles go to i1ray, i2ray, i3ray as
+ * 1-based point numbers (room for nmax >= 2n + 1); the result is their number, 0 after a failure.
+ * xray and yray hold n + 3 values: the last three receive the corners of the super triangle. */
+KAVLOR_API int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray, int nmax);
+
 #ifdef __cplusplus
 }
 #endif

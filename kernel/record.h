@@ -36,6 +36,7 @@
 #include "graphics2d/curve_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/title_state.h"
+#include "graphics3d/depth_sort_state.h"
 #include "graphics3d/light_state.h"
 #include "graphics3d/projection_state.h"
 #include "graphics3d/surface_state.h"
@@ -76,4 +77,5 @@ struct GlobalRecord {
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces
+    DepthSortState dsort;       // the depth-sort buffer of flat-shaded faces
 };
