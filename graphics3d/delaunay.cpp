@@ -43,8 +43,8 @@ struct OpenTriangle {
 class Triangulation {
   public:
     Triangulation(float *x, float *y, int n, int *i1, int *i2, int *i3, int nmax)
-        : x_(x), y_(y), n_(n), i1_(i1), i2_(i2), i3_(i3), nmax_(nmax),
-          edgeRoom_(std::max(n, 100)) {}
+        : x_(x), y_(y), n_(n), i1_(i1), i2_(i2), i3_(i3), nmax_(nmax), edgeRoom_(std::max(n, 100)) {
+    }
 
     bool allocate() {
         const std::size_t slots = std::size_t(nmax_) + 1;
@@ -59,7 +59,8 @@ class Triangulation {
     }
 
     DelaunayStatus run(int &ntri) {
-        for (int k = 0; k < n_; ++k) order_[k] = k;
+        for (int k = 0; k < n_; ++k)
+            order_[k] = k;
         qquick(x_, order_.get(), n_);
         placeSuperTriangle();
         if (!append(n_ + 1, n_ + 2, n_ + 3)) return DelaunayStatus::TooManyTriangles;
@@ -83,15 +84,15 @@ class Triangulation {
     int n_;
     int *i1_, *i2_, *i3_;
     int nmax_;
-    int count_ = 0;                    // triangles in the list
-    int openCount_ = 0;                // triangles in open_
+    int count_ = 0;     // triangles in the list
+    int openCount_ = 0; // triangles in open_
     int edgeRoom_;
     int edges_ = 0;
-    std::unique_ptr<int[]> order_;     // point numbers by ascending x
+    std::unique_ptr<int[]> order_; // point numbers by ascending x
     std::unique_ptr<OpenTriangle[]> open_;
-    std::unique_ptr<int[]> openPos_;   // per slot: its place in open_, or kComplete
-    std::unique_ptr<unsigned char[]> inCavity_; // per slot: its circle holds the new point
-    std::unique_ptr<int[]> cavity_;    // the slots so marked, ascending
+    std::unique_ptr<int[]> openPos_;             // per slot: its place in open_, or kComplete
+    std::unique_ptr<unsigned char[]> inCavity_;  // per slot: its circle holds the new point
+    std::unique_ptr<int[]> cavity_;              // the slots so marked, ascending
     std::unique_ptr<int[]> edgeStart_, edgeEnd_; // 1-based point numbers, 0 for a cancelled edge
 
     // An equilateral triangle whose circle has radius 3 times the larger
@@ -208,7 +209,8 @@ class Triangulation {
             const int s = cavity_[m];
             while (s < count_ && inCavity_[s]) {
                 if (edges_ >= edgeRoom_ - kEdgesPerTriangle) {
-                    for (int r = m; r < marked; ++r) inCavity_[cavity_[r]] = 0;
+                    for (int r = m; r < marked; ++r)
+                        inCavity_[cavity_[r]] = 0;
                     return DelaunayStatus::TooManyEdges;
                 }
                 addEdge(i1_[s], i2_[s]);

@@ -5,10 +5,10 @@
 // Status of qqdlau.
 enum class DelaunayStatus {
     Ok = 0,
-    BadParameter = 1,  // fewer than one point, or room for fewer than 2n + 1 triangles
-    NoMemory = 2,      // no memory for the working storage
-    TooManyEdges = 3,  // a cavity with more edges than the edge list holds
-    Collinear = 4,     // a triangle of no area, or no triangle at all
+    BadParameter = 1,     // fewer than one point, or room for fewer than 2n + 1 triangles
+    NoMemory = 2,         // no memory for the working storage
+    TooManyEdges = 3,     // a cavity with more edges than the edge list holds
+    Collinear = 4,        // a triangle of no area, or no triangle at all
     TooManyTriangles = 5, // the triangle arrays would overflow (rounding only)
 };
 

@@ -49,7 +49,8 @@ bool cornerVisible(const GlobalRecord &rec, float bx, float by, float bz) {
 // The closed outline of a stored polygon through the line pipeline.
 void outline(GlobalRecord &rec, const float x[], const float y[], int n) {
     strtqq(rec, x[0], y[0]);
-    for (int j = 1; j < n; ++j) connqq(rec, x[j], y[j]);
+    for (int j = 1; j < n; ++j)
+        connqq(rec, x[j], y[j]);
     connqq(rec, x[0], y[0]);
 }
 

@@ -53,7 +53,8 @@ void openBuffer(GlobalRecord &rec, int corners, int capacity, int &status) {
 }
 
 void sortBuffer(DepthSortBuffer &b) {
-    for (int32_t i = 0; i < b.count; ++i) b.index[i] = i;
+    for (int32_t i = 0; i < b.count; ++i)
+        b.index[i] = i;
     qquick(b.depths.get(), b.index.get(), b.count);
 }
 

@@ -24,8 +24,10 @@ void partition(const float keys[], int index[], int lo, int hi, int &i, int &j) 
     i = lo;
     j = hi;
     while (i <= j) {
-        while (keys[index[i]] < pivot) ++i;
-        while (pivot < keys[index[j]]) --j;
+        while (keys[index[i]] < pivot)
+            ++i;
+        while (pivot < keys[index[j]])
+            --j;
         if (i <= j) {
             std::swap(index[i], index[j]);
             ++i;

@@ -54,7 +54,8 @@ double doubleArea(const Result &r, const Triangle &t) {
 // Twice the area of the convex hull of the points (monotone chain).
 double doubleHullArea(const std::vector<float> &x, const std::vector<float> &y) {
     std::vector<std::array<double, 2>> p;
-    for (std::size_t i = 0; i < x.size(); ++i) p.push_back({x[i], y[i]});
+    for (std::size_t i = 0; i < x.size(); ++i)
+        p.push_back({x[i], y[i]});
     std::sort(p.begin(), p.end());
     p.erase(std::unique(p.begin(), p.end()), p.end());
     auto cross = [](const std::array<double, 2> &o, const std::array<double, 2> &a,
@@ -64,22 +65,26 @@ double doubleHullArea(const std::vector<float> &x, const std::vector<float> &y) 
     std::vector<std::array<double, 2>> h(2 * p.size());
     std::size_t k = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
-        while (k >= 2 && cross(h[k - 2], h[k - 1], p[i]) <= 0) --k;
+        while (k >= 2 && cross(h[k - 2], h[k - 1], p[i]) <= 0)
+            --k;
         h[k++] = p[i];
     }
     for (std::size_t i = p.size() - 1, t = k + 1; i-- > 0;) {
-        while (k >= t && cross(h[k - 2], h[k - 1], p[i]) <= 0) --k;
+        while (k >= t && cross(h[k - 2], h[k - 1], p[i]) <= 0)
+            --k;
         h[k++] = p[i];
     }
     double area = 0;
-    for (std::size_t i = 0; i + 1 < k; ++i) area += h[i][0] * h[i + 1][1] - h[i + 1][0] * h[i][1];
+    for (std::size_t i = 0; i + 1 < k; ++i)
+        area += h[i][0] * h[i + 1][1] - h[i + 1][0] * h[i][1];
     return area;
 }
 
 // The triangles as sets of corners, whatever their order and rotation.
 std::set<std::set<int>> cornerSets(const Result &r) {
     std::set<std::set<int>> s;
-    for (const Triangle &t : r.triangles) s.insert({t[0], t[1], t[2]});
+    for (const Triangle &t : r.triangles)
+        s.insert({t[0], t[1], t[2]});
     return s;
 }
 
@@ -98,7 +103,8 @@ TEST_F(Triangulation, RandomPointsGiveDelaunayTrianglesThatDoNotOverlap) {
         std::mt19937 random{std::uint32_t(n)};
         std::uniform_real_distribution<float> u(-5.0f, 20.0f);
         std::vector<float> x(static_cast<std::size_t>(n)), y(static_cast<std::size_t>(n));
-        for (int i = 0; i < n; ++i) x[std::size_t(i)] = u(random), y[std::size_t(i)] = u(random);
+        for (int i = 0; i < n; ++i)
+            x[std::size_t(i)] = u(random), y[std::size_t(i)] = u(random);
         const Result r = triangulate(x, y);
         SCOPED_TRACE("n=" + std::to_string(n));
         EXPECT_EQ(r.out, "");
@@ -107,9 +113,11 @@ TEST_F(Triangulation, RandomPointsGiveDelaunayTrianglesThatDoNotOverlap) {
         double area = 0;
         std::set<std::pair<int, int>> edges;
         for (const Triangle &t : r.triangles) {
-            for (const int k : t) ASSERT_TRUE(k >= 1 && k <= n) << k;
+            for (const int k : t)
+                ASSERT_TRUE(k >= 1 && k <= n) << k;
             for (int e = 0; e < 3; ++e)
-                ASSERT_TRUE(edges.insert({t[e], t[(e + 1) % 3]}).second) << t[e] << "-" << t[(e + 1) % 3];
+                ASSERT_TRUE(edges.insert({t[e], t[(e + 1) % 3]}).second)
+                    << t[e] << "-" << t[(e + 1) % 3];
             const double a = doubleArea(r, t);
             ASSERT_GT(a, 0.0);
             area += a;
@@ -134,7 +142,8 @@ TEST_F(Triangulation, AUnitSquareGivesTwoTrianglesAndKeepsTheSuperTriangle) {
     EXPECT_EQ(r.out, "");
     ASSERT_EQ(r.count, 2);
     double area = 0;
-    for (const Triangle &t : r.triangles) area += doubleArea(r, t);
+    for (const Triangle &t : r.triangles)
+        area += doubleArea(r, t);
     EXPECT_DOUBLE_EQ(area, 2.0);
     // Radius 3 round the centre (0.5, 0.5): corners at the lower left, the
     // lower right and the top, after the four points.

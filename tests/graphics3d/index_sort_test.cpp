@@ -79,12 +79,14 @@ TEST(IndexSort, StartsFromAnyPermutation) {
 TEST(IndexSort, KeysThatDoNotOrderStayInsideTheIndex) {
     for (const int n : {5, 13, 40, 1000}) {
         std::vector<float> keys = keysOf("random", n);
-        for (int i = 0; i < n; i += 3) keys[std::size_t(i)] = std::nanf("");
+        for (int i = 0; i < n; i += 3)
+            keys[std::size_t(i)] = std::nanf("");
         std::vector<int> index(static_cast<std::size_t>(n));
         std::iota(index.begin(), index.end(), 0);
         qquick(keys.data(), index.data(), n);
         std::sort(index.begin(), index.end());
-        for (int i = 0; i < n; ++i) ASSERT_EQ(index[std::size_t(i)], i) << n;
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(index[std::size_t(i)], i) << n;
     }
 }
 
