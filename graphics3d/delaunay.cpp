@@ -11,6 +11,7 @@
 #include <new>
 
 #include "graphics3d/index_sort.h"
+#include "graphics3d/zeroed_array.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/warnings.h"
@@ -23,10 +24,6 @@ constexpr float kSamePoint = 1e-35f;
 constexpr double kNoArea = 1e-35;
 // The three edges of one removed triangle.
 constexpr int kEdgesPerTriangle = 3;
-
-template <typename T> std::unique_ptr<T[]> zeroed(std::size_t n) {
-    return std::unique_ptr<T[]>(new (std::nothrow) T[n]());
-}
 
 // A triangle that is not complete yet, with its circumcircle, so that each
 // test of a new point against it costs a few multiplications.
@@ -43,18 +40,18 @@ struct OpenTriangle {
 class Triangulation {
   public:
     Triangulation(float *x, float *y, int n, int *i1, int *i2, int *i3, int nmax)
-        : x_(x), y_(y), n_(n), i1_(i1), i2_(i2), i3_(i3), nmax_(nmax), edgeRoom_(std::max(n, 100)) {
-    }
+        : x_(x), y_(y), n_(n), i1_(i1), i2_(i2), i3_(i3), slots_(slotsFor(n, nmax)),
+          edgeRoom_(std::max(n, 100)) {}
 
     bool allocate() {
-        const std::size_t slots = std::size_t(nmax_) + 1;
-        order_ = zeroed<int>(std::size_t(n_));
-        open_ = zeroed<OpenTriangle>(slots);
-        openPos_ = zeroed<int>(slots);
-        inCavity_ = zeroed<unsigned char>(slots);
-        cavity_ = zeroed<int>(slots);
-        edgeStart_ = zeroed<int>(std::size_t(edgeRoom_));
-        edgeEnd_ = zeroed<int>(std::size_t(edgeRoom_));
+        const std::size_t slots = std::size_t(slots_) + 1;
+        order_ = zeroedArray<int>(std::size_t(n_));
+        open_ = zeroedArray<OpenTriangle>(slots);
+        openPos_ = zeroedArray<int>(slots);
+        inCavity_ = zeroedArray<unsigned char>(slots);
+        cavity_ = zeroedArray<int>(slots);
+        edgeStart_ = zeroedArray<int>(std::size_t(edgeRoom_));
+        edgeEnd_ = zeroedArray<int>(std::size_t(edgeRoom_));
         return order_ && open_ && openPos_ && inCavity_ && cavity_ && edgeStart_ && edgeEnd_;
     }
 
@@ -80,10 +77,17 @@ class Triangulation {
   private:
     static constexpr int kComplete = -1; // openPos_ of a complete triangle
 
+    // The list holds 2n + 1 triangles at most (each insertion replaces k
+    // triangles by k + 2); twice that leaves room for rounding without taking
+    // working storage for all of a large nmax.
+    static int slotsFor(int n, int nmax) {
+        return int(std::min<int64_t>(nmax, 4 * int64_t(n) + 2));
+    }
+
     float *x_, *y_;
     int n_;
     int *i1_, *i2_, *i3_;
-    int nmax_;
+    int slots_;         // room in the triangle list
     int count_ = 0;     // triangles in the list
     int openCount_ = 0; // triangles in open_
     int edgeRoom_;
@@ -138,7 +142,7 @@ class Triangulation {
 
     // A new triangle at the end of the list, not complete.
     bool append(int a, int b, int c) {
-        if (count_ >= nmax_) return false;
+        if (count_ >= slots_) return false;
         i1_[count_] = a;
         i2_[count_] = b;
         i3_[count_] = c;

@@ -6,17 +6,13 @@
 
 #include "graphics3d/depth_sort.h"
 #include "graphics3d/index_sort.h"
+#include "graphics3d/zeroed_array.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
 namespace {
 
 enum class StoreMode { Open = 0, Free = 1, Sort = 2, Count = 3 };
-
-// Zero-filled, or null when the memory cannot be had.
-template <typename T> std::unique_ptr<T[]> zeroed(std::size_t n) {
-    return std::unique_ptr<T[]>(new (std::nothrow) T[n]());
-}
 
 // Page coordinates are kept in 16 bits; a point projected far off the page
 // is held at the nearest value that fits instead of wrapping round.
@@ -35,10 +31,10 @@ void openBuffer(GlobalRecord &rec, int corners, int capacity, int &status) {
     auto buffer = std::unique_ptr<DepthSortBuffer>(new (std::nothrow) DepthSortBuffer);
     if (buffer != nullptr) {
         const std::size_t points = std::size_t(capacity) * std::size_t(corners);
-        buffer->coordinates = zeroed<int16_t>(2 * points + 1);
-        buffer->index = zeroed<int32_t>(std::size_t(capacity) + 1);
-        buffer->colours = zeroed<int32_t>(std::size_t(capacity) + 1);
-        buffer->depths = zeroed<float>(std::size_t(capacity) + 1);
+        buffer->coordinates = zeroedArray<int16_t>(2 * points + 1);
+        buffer->index = zeroedArray<int32_t>(std::size_t(capacity) + 1);
+        buffer->colours = zeroedArray<int32_t>(std::size_t(capacity) + 1);
+        buffer->depths = zeroedArray<float>(std::size_t(capacity) + 1);
         if (buffer->coordinates && buffer->index && buffer->colours && buffer->depths) {
             buffer->x = buffer->coordinates.get();
             buffer->y = buffer->x + points;

@@ -327,4 +327,17 @@ TEST_F(DepthSortFaces, AnEmptyBufferDrawsNothing) {
     EXPECT_EQ(postScriptEvents(close("plot.ps")), Events{});
 }
 
+// The buffer draws its polygons with the corner count it was opened with,
+// whatever count the caller names at the end.
+TEST_F(DepthSortFaces, TheBufferKeepsItsOwnCornerCount) {
+    GlobalRecord &rec = openFrontView("PS", "plot.ps");
+    int status = -1;
+    dbfini(rec, 3, 2, status);
+    const Face a = squareAt(0.3f, 0, 3), b = squareAt(0.6f, 0.2f, 3);
+    qqds3d(rec, a.x, a.y, a.z, 3, kRed);
+    qqds3d(rec, b.x, b.y, b.z, 3, kBlue);
+    dbffin(rec, 4);
+    EXPECT_EQ(postScriptEvents(close("plot.ps")), (Events{kBlueFill, kRedFill}));
+}
+
 } // namespace
