@@ -999,6 +999,20 @@ KAVLOR_API void sursze(float xa, float xe, float ya, float ye);
  * CURV (RECT, SYMB), CELL (BOTH, UPPE, LOWE, NONE), COLO (LOWE, MIDD, UPPE). */
 KAVLOR_API void shdmod(const char *copt, const char *ctype);
 
+/* ---- Mesh surfaces -------------------------------------------------------------- */
+
+/* Mesh of z = f(x, y) on the grid xray[ixdim] x yray[iydim] with hidden lines removed;
+ * zmat[i * iydim + j] is the value at (xray[i], yray[j]). Bars in the curve mode BARS. */
+KAVLOR_API void surfce(const float *xray, int ixdim, const float *yray, int iydim,
+                       const float *zmat);
+/* Mesh of the matrix zmat[ixdim * iydim] spread over the axis range or the extent of sursze;
+ * ixpts, iypts > 0: lines per grid cell, 0: none of that family, -k: every k-th grid line. */
+KAVLOR_API void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts);
+/* Mesh of the function zfun: lines of constant x every xdel and of constant y every ydel,
+ * sampled ixpts times per xdel and iypts times per ydel. */
+KAVLOR_API void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, int iypts,
+                       float ydel);
+
 #ifdef __cplusplus
 }
 #endif
