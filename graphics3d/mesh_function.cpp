@@ -29,7 +29,6 @@ struct ValueWalk {
     float snapped(float v) const { return std::fabs(v - end) <= tolerance() ? end : v; }
     // The same walk in steps of step / parts.
     ValueWalk finer(int parts) const { return {start, end, step / float(parts)}; }
-    ValueWalk from(float v) const { return {v, end, step}; }
 
     // f(value, first) for each value of the walk.
     template <class F> void each(F f) const {

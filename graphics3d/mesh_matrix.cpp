@@ -32,7 +32,8 @@ Direction direction(int dim, int count, float a, float e, bool ascending) {
     d.walk = indexWalk(dim, ascending);
     d.lines = count;
     if (count < 0) {
-        const int k = -count;
+        // A k of dim or more keeps the first index alone, as dim does.
+        const int k = count < -dim ? dim : -count;
         const int lastKept = k * ((dim - 1) / k);
         d.walk.step *= k;
         if (ascending)

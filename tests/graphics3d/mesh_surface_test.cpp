@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -266,6 +267,9 @@ TEST_F(MatrixLines, CountsOfLinesPerCell) {
         {"three lines of constant x per cell", 3, 1, 7 + 2, 7 * 1 + 2 * 2},
         {"lines of constant y only", 0, 2, 3, 3 * 2},
         {"nothing", 0, 0, 0, 0},
+        // Only the first x index is left: one line of constant x, and lines
+        // of constant y that are single points.
+        {"every k-th line for the largest k", INT_MIN, 1, 1 + 2, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
