@@ -979,6 +979,40 @@ KAVLOR_API void matop3(float r, float g, float b, const char *copt);
  * coordinates while lighting is on; otherwise the current colour. */
 KAVLOR_API int getlit(float x, float y, float z, float xn, float yn, float zn);
 
+/* ---- Surface options ---------------------------------------------------------- */
+
+/* Visible side of mesh surfaces: BOTH, TOP, BOTT. */
+KAVLOR_API void survis(const char *copt);
+/* Grid lines of surfce: BOTH, XISO (lines of constant y), YISO (lines of constant x). */
+KAVLOR_API void suropt(const char *copt);
+/* Mesh of shaded surfaces: OFF, ON, ONLY. */
+KAVLOR_API void surmsh(const char *copt);
+/* Colours of the top and the bottom side of mesh surfaces (-1: the colour in force). */
+KAVLOR_API void surclr(int itop, int ibot);
+/* Mesh surfaces are drawn without hidden-line removal. */
+KAVLOR_API void nohide(void);
+/* Colour of the mesh lines of shaded surfaces (-1: the current colour). */
+KAVLOR_API void mshclr(int nclr);
+/* Extent xa..xe, ya..ye in user coordinates over which matrix surfaces are spread. */
+KAVLOR_API void sursze(float xa, float xe, float ya, float ye);
+/* Shading mode copt of the group ctype: SURF (FLAT, SMOO), CONT (CELL, POLY),
+ * CURV (RECT, SYMB), CELL (BOTH, UPPE, LOWE, NONE), COLO (LOWE, MIDD, UPPE). */
+KAVLOR_API void shdmod(const char *copt, const char *ctype);
+
+/* ---- Mesh surfaces -------------------------------------------------------------- */
+
+/* Mesh of z = f(x, y) on the grid xray[ixdim] x yray[iydim] with hidden lines removed;
+ * zmat[i * iydim + j] is the value at (xray[i], yray[j]). Bars in the curve mode BARS. */
+KAVLOR_API void surfce(const float *xray, int ixdim, const float *yray, int iydim,
+                       const float *zmat);
+/* Mesh of the matrix zmat[ixdim * iydim] spread over the axis range or the extent of sursze;
+ * ixpts, iypts > 0: lines per grid cell, 0: none of that family, -k: every k-th grid line. */
+KAVLOR_API void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts);
+/* Mesh of the function zfun: lines of constant x every xdel and of constant y every ydel,
+ * sampled ixpts times per xdel and iypts times per ydel. */
+KAVLOR_API void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, int iypts,
+                       float ydel);
+
 #ifdef __cplusplus
 }
 #endif

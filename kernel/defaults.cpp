@@ -6,6 +6,7 @@
 
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/curves.h"
+#include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
 #include "kavlor.h"
 #include "devices/image_state.h"
@@ -142,6 +143,11 @@ const std::array kResetEntries = {
     ResetEntry{"NUMF", [](GlobalRecord &rec) { rec.number.inumfmt = 0; }},
     ResetEntry{"NUMO", [](GlobalRecord &rec) { qqcopy(rec.number.cnumode, ".000"); }},
     ResetEntry{"NOAR", defaultAreaFill},
+    ResetEntry{"NOHI",
+               [](GlobalRecord &rec) {
+                   qqstrk(rec);
+                   rec.surface.inohide = 0;
+               }},
     ResetEntry{"NOCH", [](GlobalRecord &rec) { rec.msg.ichkpnt = 1; }},
     ResetEntry{"NOCL", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"ORIG",
@@ -171,6 +177,7 @@ const std::array kResetEntries = {
                }},
     ResetEntry{"SPLM", resetSplineDefaults},
     ResetEntry{"SURC", [](GlobalRecord &rec) { rec.horizon.isurclr = 0; }},
+    ResetEntry{"SURS", [](GlobalRecord &rec) { rec.surface.isursze = 0; }},
     ResetEntry{"SURV", [](GlobalRecord &rec) { rec.horizon.isurvis = 0; }},
     ResetEntry{"UNIT", defaultMessageStream},
     ResetEntry{"WIND", [](GlobalRecord &rec) { rec.win.iwinset = 0; }},
@@ -264,6 +271,7 @@ void resall(GlobalRecord &rec) {
     resetAxisSystemDefaults(rec);
     resetCurveDefaults(rec);
     resetViewDefaults(rec);
+    resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
