@@ -979,6 +979,19 @@ KAVLOR_API void matop3(float r, float g, float b, const char *copt);
  * coordinates while lighting is on; otherwise the current colour. */
 KAVLOR_API int getlit(float x, float y, float z, float xn, float yn, float zn);
 
+/* ---- Z-buffer ------------------------------------------------------------------ */
+
+/* Opens a z-buffer over the picture (memory raster) and starts image mode:
+ * 0 opened, 1 refused or no memory, 2 one is open already. */
+KAVLOR_API int zbfini(void);
+/* Closes the z-buffer and ends image mode. */
+KAVLOR_API void zbffin(void);
+/* A triangle of the user points (x[k], y[k], z[k]) with the colour values ic[k] at its
+ * corners, interpolated, drawn where it is not behind what the z-buffer holds. */
+KAVLOR_API void zbftri(const float *x, const float *y, const float *z, const int *ic);
+/* A line between two user points in the current colour through the z-buffer. */
+KAVLOR_API void zbflin(float x1, float y1, float z1, float x2, float y2, float z2);
+
 #ifdef __cplusplus
 }
 #endif

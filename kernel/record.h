@@ -38,6 +38,7 @@
 #include "graphics2d/title_state.h"
 #include "graphics3d/light_state.h"
 #include "graphics3d/projection_state.h"
+#include "graphics3d/zbuffer_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -74,4 +75,5 @@ struct GlobalRecord {
     LegendState legend;         // attributes of the legend entries
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
+    ZBufferState zbuf;          // the z-buffer opened by zbfini
 };
