@@ -204,6 +204,39 @@ TEST_F(ZBuffer, NoMemoryLeavesItClosed) {
     EXPECT_EQ(status, 0);
 }
 
+// When image mode cannot be had, the buffer would have nothing to draw
+// into: it is given back and the z-buffer stays closed. (A screen window
+// has no pixel copy here: the memory raster's plot is passed off as one.)
+TEST_F(ZBuffer, WithoutImageModeTheBufferIsGivenBack) {
+    rec = &open("PPM", "plot.ppm");
+    const int device = rec->core.idevice;
+    rec->core.idevice = 80;
+    int status = -1;
+    const std::string out = quietly([&] { status = zbfini(); });
+    rec->core.idevice = device;
+    EXPECT_EQ(out, " <<<< Warning  53: Not enough memory in zbfini!\n");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(rec->zbuf.izbuf, 0);
+    EXPECT_EQ(driver().izbfact, 0);
+    EXPECT_FALSE(driver().pzbuf);
+    EXPECT_EQ(quietly([&] { status = zbfini(); }), "");
+    EXPECT_EQ(status, 0);
+}
+
+// A buffer opened for a smaller picture than the raster now holds (it
+// outlives the plot it was opened in) is written only where it reaches.
+TEST_F(ZBuffer, DrawsOnlyWhereBothBufferAndRasterReach) {
+    openWithDepths();
+    driver().nzbwidth = 30;
+    driver().nzbheight = 25;
+    flat(kRightX, kRightY, 0.5f, colourOf({7, 7, 7}));
+    EXPECT_EQ(pixel(29, 24), (Rgb{7, 7, 7}));
+    EXPECT_EQ(pixel(30, 20), kBlack);
+    EXPECT_EQ(pixel(20, 25), kBlack);
+    driver().nzbwidth = driver().nwidth;
+    driver().nzbheight = driver().nheight;
+}
+
 TEST_F(ZBuffer, LevelsAndAxisSystem) {
     int status = -1;
     EXPECT_EQ(quietly([&] { status = zbfini(); }),
