@@ -1,7 +1,6 @@
 // qqtr2d and qqdtri: Gouraud triangles of page points without depth, for
 // the colour plots of triangulations inside image mode.
 #include <cmath>
-#include <cstdlib>
 
 #include "devices/driver_record.h"
 #include "graphics3d/depth_raster.h"
@@ -62,8 +61,9 @@ void span(DepthRaster &raster, int row, const Edge &a, const Edge &b) {
 } // namespace
 
 void qqdtri(GlobalRecord &rec, const int ix[3], const int iy[3], const int colours[3], int target) {
+    auto far = [](int v) { return v > kFarPixel || v < -kFarPixel; };
     for (int i = 0; i < 3; ++i)
-        if (std::abs(ix[i]) > kFarPixel || std::abs(iy[i]) > kFarPixel) return;
+        if (far(ix[i]) || far(iy[i])) return;
     if (target <= 100) return; // screen windows are drawn by the screen driver
     DepthRaster raster;
     if (!rasterWithoutDepths(rec, raster)) return;

@@ -385,6 +385,26 @@ TEST_F(ZBuffer, TrianglesBeyondTheRasterAreCut) {
     EXPECT_TRUE(raster() == before);
 }
 
+// Corners no picture can hold (a point in the plane of the eye has no
+// finite depth; a projection far out has no int pixel) drop the triangle.
+TEST_F(ZBuffer, CornersWithoutAPixelDropTheTriangle) {
+    openWithDepths();
+    const std::vector<std::uint8_t> before = raster();
+    const int colours[3] = {colourOf({9, 9, 9}), colourOf({9, 9, 9}), colourOf({9, 9, 9})};
+    const float inf = INFINITY, nan = NAN;
+    struct Case {
+        float x0, y0, depth0;
+    };
+    for (const Case &c : {Case{1e30f, 10, 0.5f}, Case{10, -1e30f, 0.5f}, Case{nan, 10, 0.5f},
+                          Case{10, 10, inf}, Case{10, 10, nan}}) {
+        const float x[3] = {c.x0, 50, 10}, y[3] = {c.y0, 10, 50}, z[3] = {c.depth0, 0.5f, 0.5f};
+        qqztri(*rec, x, y, colours, z, 605);
+        const int ix[3] = {INT_MAX, 50, 10}, iy[3] = {10, INT_MIN, 50};
+        qqdtri(*rec, ix, iy, colours, 605);
+    }
+    EXPECT_TRUE(raster() == before);
+}
+
 // ---- Depth test ---------------------------------------------------------------
 
 // One after the other on the same pixels: a nearer triangle covers, a
