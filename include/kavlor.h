@@ -1013,6 +1013,19 @@ KAVLOR_API void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
 KAVLOR_API void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, int iypts,
                        float ydel);
 
+/* ---- Z-buffer ------------------------------------------------------------------ */
+
+/* Opens a z-buffer over the picture (memory raster) and starts image mode:
+ * 0 opened, 1 refused or no memory, 2 one is open already. */
+KAVLOR_API int zbfini(void);
+/* Closes the z-buffer and ends image mode. */
+KAVLOR_API void zbffin(void);
+/* A triangle of the user points (x[k], y[k], z[k]) with the colour values ic[k] at its
+ * corners, interpolated, drawn where it is not behind what the z-buffer holds. */
+KAVLOR_API void zbftri(const float *x, const float *y, const float *z, const int *ic);
+/* A line between two user points in the current colour through the z-buffer. */
+KAVLOR_API void zbflin(float x1, float y1, float z1, float x2, float y2, float z2);
+
 #ifdef __cplusplus
 }
 #endif

@@ -39,6 +39,7 @@
 #include "graphics3d/light_state.h"
 #include "graphics3d/projection_state.h"
 #include "graphics3d/surface_state.h"
+#include "graphics3d/zbuffer_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -76,4 +77,5 @@ struct GlobalRecord {
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces
+    ZBufferState zbuf;          // the z-buffer opened by zbfini
 };
