@@ -3,7 +3,10 @@
 // lies behind the last label and the direction is steady, it holds points back
 // until the line is long and straight enough for a label, then draws the line
 // up to a gap, the label in the gap along the chord, and the rest.
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
 #include "graphics2d/contours.h"
 #include "graphics2d/transforms.h"
@@ -110,6 +113,21 @@ void placeLabel(GlobalRecord &rec) {
     drawHeld(rec, end);
 }
 
+// Room for one more held-back point: the block doubles, the points kept.
+bool roomToHold(ContourState &c) {
+    if (c.nconlbb < c.nconlbm) return true;
+    const int grown = 2 * c.nconlbm;
+    float *block = c.labelPointsSpare.reserve(2 * std::size_t(grown));
+    if (block == nullptr) return false;
+    std::copy(c.xconlbb, c.xconlbb + c.nconlbb, block);
+    std::copy(c.yconlbb, c.yconlbb + c.nconlbb, block + grown);
+    std::swap(c.labelPoints, c.labelPointsSpare);
+    c.xconlbb = block;
+    c.yconlbb = block + grown;
+    c.nconlbm = grown;
+    return true;
+}
+
 // A plot point inside a line with labels on.
 void labelledPoint(GlobalRecord &rec, float px, float py) {
     ContourState &c = rec.contour;
@@ -134,8 +152,8 @@ void labelledPoint(GlobalRecord &rec, float px, float py) {
 
     // Collecting: the chord from the candidate start decides.
     c.xcondst = distance(c.xconlbs[0], c.xconlbs[1], px, py);
-    if (c.nconlbb == kContourHeldPoints) {
-        // No room to hold more of this candidate: give it up rather than
+    if (!roomToHold(c)) {
+        // No memory to hold more of this candidate: give it up rather than
         // lose points of the line, and try again from here.
         drawHeld(rec, 0);
         connqq(rec, px, py);
@@ -218,6 +236,7 @@ bool holdLabelPoints(GlobalRecord &rec) {
     c.xconlbb = block;
     c.yconlbb = block + kContourHeldPoints;
     c.nconlbb = 0;
+    c.nconlbm = kContourHeldPoints;
     return true;
 }
 
@@ -226,6 +245,7 @@ void releaseLabelPoints(GlobalRecord &rec) {
     c.xconlbb = nullptr;
     c.yconlbb = nullptr;
     c.nconlbb = 0;
+    c.nconlbm = 0;
 }
 
 void contu0(GlobalRecord &rec, const float *x, const float *y, int n, float zlev) {

@@ -6,7 +6,7 @@
 #include "kernel/work_buffer.h"
 
 constexpr int kContourTextSize = 20;     // characters of a fixed label text
-constexpr int kContourHeldPoints = 500;  // points held back under one label candidate
+constexpr int kContourHeldPoints = 500;  // room first given to the points under a label candidate
 
 // iconlin: where the next point of the line sink lies.
 constexpr int kContourLineStart = 3;
@@ -45,11 +45,14 @@ struct ContourState {
     float xcondir[2] = {0, 0};            // direction of the current and the previous segment
     int iconlbf = 0;                      // 1 while a label text is drawn
 
-    // Points held back while a label place is tried: x at 0..499, y at 500..999.
+    // Points held back while a label place is tried: x in the first half of
+    // the block, y in the second. The block doubles when a dense line fills it.
     WorkBuffer<float> labelPoints;
+    WorkBuffer<float> labelPointsSpare;   // the next larger block while the points move over
     float *xconlbb = nullptr;             // null while no contour is drawn with labels
     float *yconlbb = nullptr;
     int nconlbb = 0;
+    int nconlbm = 0;                      // points the block holds
 
     // One bit per grid point: the x-direction edge ending at it was crossed
     // upwards (low end left). Kept for the next level; cleared per level.
