@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/kernel/pen_trace.h"
 
 namespace {
 
@@ -390,6 +391,74 @@ TEST_F(ContourLabels, ShortOrBentLinesGetNoLabel) {
     for (const PenOp &op : ops)
         moves += op.draw ? 0 : 1;
     EXPECT_EQ(moves, 2) << describe(ops);  // no gaps, no texts
+}
+
+TEST_F(ContourLabels, NoLabelWhereTheDirectionTurnsMoreThanFiveDegrees) {
+    struct Case {
+        float turn;  // degrees between one 20-unit segment and the next
+        bool labelled;
+    };
+    for (const Case c : {Case{2.0f, true}, Case{-3.0f, true}, Case{10.0f, false}, Case{-6.0f, false}}) {
+        openHpgl();
+        captureStdout([] {
+            labels("FLOA", "CON");
+            height(20);
+        });
+        standardAxes(true);
+        std::vector<float> x{1.0f}, y{1.0f};
+        float direction = -20.0f * (c.turn > 0 ? 1.0f : -1.0f);
+        for (int k = 0; k < 30; ++k) {
+            x.push_back(x.back() + 0.2f * std::cos(direction * 3.14159265f / 180));
+            y.push_back(y.back() + 0.2f * std::sin(direction * 3.14159265f / 180));
+            direction += c.turn;
+        }
+        captureStdout([&] { concrv(x.data(), y.data(), int(x.size()), 1.0f); });
+        const std::vector<PenOp> ops = closeHpgl();
+        int moves = 0;
+        for (const PenOp &op : ops)
+            moves += op.draw ? 0 : 1;
+        EXPECT_EQ(moves > 1, c.labelled) << c.turn << describe(ops);
+    }
+}
+
+TEST_F(ContourLabels, TheLabelColourIsTheTextsOnly) {
+    GlobalRecord &rec = open();
+    captureStdout([] {
+        labels("FLOA", "CON");
+        labdis(2000, "CON");
+        height(20);
+        labclr(3, "CON");
+        color("RED");
+    });
+    standardAxes(true);
+    captureStdout([&] {
+        contur(slope.x.data(), slope.nx(), slope.y.data(), slope.ny(), slope.z.data(), 2.5f);
+    });
+    const int red = rec.colour.ncolor;
+    // The line runs along page y 950; the text lies off it.
+    std::vector<std::string> colours;
+    int textDraws = 0, lineDrawsInLabelColour = 0, lineDrawsAfter = 0;
+    for (const std::string &t : penTrace(close(), rec)) {
+        if (t[0] == 'C') {
+            colours.push_back(t);
+            continue;
+        }
+        if (t[0] != 'D') continue;
+        const bool onLine = std::fabs(std::stof(t.substr(t.rfind(' ') + 1)) - 950) < 0.5f;
+        if (colours.size() == 2) {
+            textDraws += onLine ? 0 : 1;
+            lineDrawsInLabelColour += onLine ? 1 : 0;
+        }
+        if (colours.size() == 3) lineDrawsAfter += onLine ? 1 : 0;
+    }
+    ASSERT_EQ(colours.size(), 3u);  // red, the label, red again
+    EXPECT_EQ(colours[1], "C 3");
+    EXPECT_EQ(colours[2], colours[0]);
+    EXPECT_NE(colours[0], "C 3");
+    EXPECT_GT(textDraws, 3);
+    EXPECT_EQ(lineDrawsInLabelColour, 0);
+    EXPECT_GT(lineDrawsAfter, 0);
+    EXPECT_EQ(rec.colour.ncolor, red);
 }
 
 // A dense line holds more points under a label than the first block of held
