@@ -1026,6 +1026,25 @@ KAVLOR_API void zbftri(const float *x, const float *y, const float *z, const int
 /* A line between two user points in the current colour through the z-buffer. */
 KAVLOR_API void zbflin(float x1, float y1, float z1, float x2, float y2, float z2);
 
+/* ---- Contour lines -------------------------------------------------------------- */
+
+/* Contour lines of level zlev of the grid function zmat (nx * ny values, the value at
+ * (xray[i], yray[j]) at i * ny + j) in the current axis system, labelled as labels(..., "CON")
+ * says. */
+KAVLOR_API void contur(const float *xray, int nx, const float *yray, int ny, const float *zmat,
+                       float zlev);
+/* The n user points (x, y) drawn as a contour line of level zlev, with labels and a legend entry. */
+KAVLOR_API void concrv(const float *x, const float *y, int n, float zlev);
+/* Label text (at most 20 characters) of contour lines when labels("CONL", "CON") is set. */
+KAVLOR_API void conlab(const char *ctext);
+/* Layout of contour labels: the gap margin factor (>= 0) and the largest ratio (> 1) of line
+ * length to straight distance under a label. */
+KAVLOR_API void conmod(float xfac, float xquot);
+/* Blank space around contour label texts, a factor (>= 0) of the character height. */
+KAVLOR_API void congap(float xfr);
+/* Colour of bar, pie or contour labels (copt "BAR", "PIE", "CON"); -1 the current colour. */
+KAVLOR_API void labclr(int nclr, const char *copt);
+
 #ifdef __cplusplus
 }
 #endif
