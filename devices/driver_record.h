@@ -27,6 +27,12 @@ struct DriverRecord {
     // Depth tolerance of z-buffered lines: 0.001, 1e-5 while zbflin draws
     // its own line (requests 17 and 18 of qqwext).
     double xdepthtol = 0.001;
+    // The z-buffer: izbfact 1 while it is open; pzbuf holds nzbwidth x
+    // nzbheight depths, row by row, of the drawing area it was opened for.
+    int izbfact = 0;
+    int nzbwidth = 0;
+    int nzbheight = 0;
+    std::unique_ptr<float[]> pzbuf;
     int icolor = 0;    // current colour number of the memory raster
     int nrowbytes = 0; // bytes per RasterPage row: width x bytes per pixel
     int itruecol = 0;  // 1 when the RasterPage holds R, G, B bytes, 0 colour numbers

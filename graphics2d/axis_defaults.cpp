@@ -39,10 +39,13 @@ void resetAxisColours(GlobalRecord &rec) {
 void resetLabelKinds(GlobalRecord &rec) {
     for (int axis = 0; axis < kAxisCount; ++axis)
         setLabelKind(rec, axis, LabelKind::floa);
+    rec.contour.iconlab = kContourLabelsOff;
+    rec.contour.icontxt = 0;
 }
 
 void resetLabelDistances(GlobalRecord &rec) {
     fill(rec.axes.nlabdis, jqquni(rec, 24));
+    rec.contour.xconlbd = 500.0f / rec.page.xunits;
 }
 
 void resetNameDistances(GlobalRecord &rec) {

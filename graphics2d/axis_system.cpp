@@ -203,6 +203,7 @@ extern "C" void endgrf(void) {
         sclpax(*rec, 1);
     }
     rec->axsys.igraf3 = 0;
+    rec->contour.ncrvnum = 0;
     rec->legend.nlegcrv = 0;
     rec->curve.nlegcrv = 1;
     resetCurveAttributes(*rec);

@@ -1,7 +1,9 @@
 // Label settings of the axes: kind, orientation, position, justification,
 // distance, digits, date forms and user labels. Setters that also take an
 // object name (BAR, PIE, CON, DAT, PER) check the object's keyword here; the
-// bar, pie and contour fields they set come with those charts.
+// bar and pie fields they set come with those charts.
+#include <string_view>
+
 #include "graphics2d/axis_selectors.h"
 #include "graphics2d/label_kinds.h"
 #include "kavlor.h"
@@ -19,7 +21,11 @@ constexpr const char *kAxisLabelKinds =
 void storeDigits(const char *name, int ndig, const char *cax) {
     GlobalRecord &rec = chkini(name);
     if (jqqval(ndig, -1, 100) != 0) return;
-    if (labelObject(cax, true) == LabelObject::axes) gaxsop(cax, ndig, rec.axes.ndigits);
+    switch (labelObject(cax, true)) {
+    case LabelObject::axes: gaxsop(cax, ndig, rec.axes.ndigits); return;
+    case LabelObject::con: rec.contour.ncondig = ndig; return;
+    default: return;
+    }
 }
 
 } // namespace
@@ -29,7 +35,13 @@ extern "C" void labels(const char *copt, const char *cax) {
     switch (labelObject(cax)) {
     case LabelObject::bar: jqqind("NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, copt); return;
     case LabelObject::pie: jqqind("NONE+PERC+DATA+BOTH", 4, copt); return;
-    case LabelObject::con: jqqind("NONE+FLOA+CONL", 3, copt); return;
+    case LabelObject::con: {
+        // CONL: the labels are the text of conlab. A bad keyword keeps the kind.
+        const int i = jqqind("NONE+FLOA+CONL", 3, copt);
+        rec.contour.icontxt = i == 3 ? 1 : 0;
+        if (i != 0) rec.contour.iconlab = i == 3 ? kContourLabelsOn : i - 1;
+        return;
+    }
     default: break;
     }
     const int i = jqqind(kAxisLabelKinds, 15, copt);
@@ -74,10 +86,26 @@ extern "C" void labl3d(const char *copt) {
 extern "C" void labdis(int ndis, const char *cax) {
     GlobalRecord &rec = chkini("labdis");
     if (labelObject(cax) == LabelObject::con) {
-        jqqval(ndis, 1, 10000);
+        if (jqqval(ndis, 1, 10000) == 0) rec.contour.xconlbd = float(ndis);
         return;
     }
     gaxsop(cax, ndis, rec.axes.nlabdis);
+}
+
+extern "C" void labclr(int nclr, const char *copt) {
+    GlobalRecord &rec = chkini("labclr");
+    if (nclr < -1) {
+        warni1(2, nclr);
+        return;
+    }
+    // The object is named by the first three characters of copt.
+    char key[4];
+    upperKey(copt, 3, key);
+    const std::string_view object(key);
+    if (object == "CON")
+        rec.contour.nconlbc = nclr;
+    else if (object != "BAR" && object != "PIE")
+        warnc1(2, copt != nullptr ? copt : "");
 }
 
 extern "C" void labdig(int ndig, const char *cax) {

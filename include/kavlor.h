@@ -999,6 +999,52 @@ KAVLOR_API void sursze(float xa, float xe, float ya, float ye);
  * CURV (RECT, SYMB), CELL (BOTH, UPPE, LOWE, NONE), COLO (LOWE, MIDD, UPPE). */
 KAVLOR_API void shdmod(const char *copt, const char *ctype);
 
+/* ---- Mesh surfaces -------------------------------------------------------------- */
+
+/* Mesh of z = f(x, y) on the grid xray[ixdim] x yray[iydim] with hidden lines removed;
+ * zmat[i * iydim + j] is the value at (xray[i], yray[j]). Bars in the curve mode BARS. */
+KAVLOR_API void surfce(const float *xray, int ixdim, const float *yray, int iydim,
+                       const float *zmat);
+/* Mesh of the matrix zmat[ixdim * iydim] spread over the axis range or the extent of sursze;
+ * ixpts, iypts > 0: lines per grid cell, 0: none of that family, -k: every k-th grid line. */
+KAVLOR_API void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts);
+/* Mesh of the function zfun: lines of constant x every xdel and of constant y every ydel,
+ * sampled ixpts times per xdel and iypts times per ydel. */
+KAVLOR_API void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, int iypts,
+                       float ydel);
+
+/* ---- Z-buffer ------------------------------------------------------------------ */
+
+/* Opens a z-buffer over the picture (memory raster) and starts image mode:
+ * 0 opened, 1 refused or no memory, 2 one is open already. */
+KAVLOR_API int zbfini(void);
+/* Closes the z-buffer and ends image mode. */
+KAVLOR_API void zbffin(void);
+/* A triangle of the user points (x[k], y[k], z[k]) with the colour values ic[k] at its
+ * corners, interpolated, drawn where it is not behind what the z-buffer holds. */
+KAVLOR_API void zbftri(const float *x, const float *y, const float *z, const int *ic);
+/* A line between two user points in the current colour through the z-buffer. */
+KAVLOR_API void zbflin(float x1, float y1, float z1, float x2, float y2, float z2);
+
+/* ---- Contour lines -------------------------------------------------------------- */
+
+/* Contour lines of level zlev of the grid function zmat (nx * ny values, the value at
+ * (xray[i], yray[j]) at i * ny + j) in the current axis system, labelled as labels(..., "CON")
+ * says. */
+KAVLOR_API void contur(const float *xray, int nx, const float *yray, int ny, const float *zmat,
+                       float zlev);
+/* The n user points (x, y) drawn as a contour line of level zlev, with labels and a legend entry. */
+KAVLOR_API void concrv(const float *x, const float *y, int n, float zlev);
+/* Label text (at most 20 characters) of contour lines when labels("CONL", "CON") is set. */
+KAVLOR_API void conlab(const char *ctext);
+/* Layout of contour labels: the gap margin factor (>= 0) and the largest ratio (> 1) of line
+ * length to straight distance under a label. */
+KAVLOR_API void conmod(float xfac, float xquot);
+/* Blank space around contour label texts, a factor (>= 0) of the character height. */
+KAVLOR_API void congap(float xfr);
+/* Colour of bar, pie or contour labels (copt "BAR", "PIE", "CON"); -1 the current colour. */
+KAVLOR_API void labclr(int nclr, const char *copt);
+
 /* ---- Delaunay triangulation -------------------------------------------------- */
 
 /* Delaunay triangulation of the n points (xray, yray): the triangles go to i1ray, i2ray, i3ray as

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "graphics2d/axis_defaults.h"
+#include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
@@ -120,6 +121,11 @@ const std::array kResetEntries = {
     ResetEntry{"CLPM", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"CLPW", defaultClipWindow},
     ResetEntry{"CLRC", setColourCycle},
+    ResetEntry{"CONG", [](GlobalRecord &rec) { rec.contour.xcongap = 0.5f; }},
+    ResetEntry{"CONM", [](GlobalRecord &rec) {
+                   rec.contour.xconmod[0] = 0.5f;
+                   rec.contour.xconmod[1] = 1.5f;
+               }},
     ResetEntry{"COLO", [](GlobalRecord &rec) { qqsclr(rec, rec.colour.nclrfgd); }},
     ResetEntry{"COLR",
                [](GlobalRecord &rec) {
@@ -203,14 +209,21 @@ const std::array kResetEntries = {
     ResetEntry{"BARW", [](GlobalRecord &rec) { rec.curve.xbarwth = 0.75f; }},
     ResetEntry{"CENT", [](GlobalRecord &rec) { rec.axsys.icenter = 0; }},
     ResetEntry{"CHNC", [](GlobalRecord &rec) { rec.curve.ichncrv = 0; }},
-    ResetEntry{"DIGI", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
+    ResetEntry{"DIGI", [](GlobalRecord &rec) {
+                   fillTriple(rec.axes.ndigits, 1);
+                   rec.contour.ncondig = 1;
+               }},
     ResetEntry{"EXPZ", [](GlobalRecord &rec) { rec.axes.iexpzlb = 0; }},
     ResetEntry{"FLAB", [](GlobalRecord &rec) { rec.view3d.iflab3d = 1; }},
     ResetEntry{"GAPC", [](GlobalRecord &rec) { rec.curve.igapcrv = 0; }},
     ResetEntry{"GRAC", [](GlobalRecord &rec) { rec.axsys.igrace = -1; }},
     ResetEntry{"HNAM", [](GlobalRecord &rec) { rec.axes.nhname = jqquni(rec, 36); }},
     ResetEntry{"HTIT", [](GlobalRecord &rec) { rec.title.nhtitle = 0; }},
-    ResetEntry{"INTA", [](GlobalRecord &rec) { fillTriple(rec.axes.ndigits, 1); }},
+    ResetEntry{"INTA", [](GlobalRecord &rec) {
+                   fillTriple(rec.axes.ndigits, 1);
+                   rec.contour.ncondig = 1;
+               }},
+    ResetEntry{"LABC", [](GlobalRecord &rec) { rec.contour.nconlbc = -1; }},
     ResetEntry{"LABD", resetLabelDistances},
     ResetEntry{"LABE", resetLabelKinds},
     ResetEntry{"LABJ", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabjus, 0); }},
@@ -270,6 +283,7 @@ void resall(GlobalRecord &rec) {
     resetAxisDefaults(rec);
     resetAxisSystemDefaults(rec);
     resetCurveDefaults(rec);
+    resetContourDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind

@@ -103,12 +103,16 @@ extern "C" void number(float x, int ndig, int nx, int ny) {
     withNumberSettings(*rec, [&] { plotText(*rec, text, nx, ny); });
 }
 
+int numberLength(GlobalRecord &rec, float x, int ndig) {
+    char text[kPlotTextSize];
+    numberText(rec, x, ndig, text);
+    int length = 0;
+    withNumberSettings(rec, [&] { length = measureText(rec, text); });
+    return length;
+}
+
 extern "C" int nlnumb(float x, int ndig) {
     GlobalRecord *rec = jqqlev(1, 3, "nlnumb");
     if (rec == nullptr || jqqval(ndig, -1, 100) != 0) return 0;
-    char text[kPlotTextSize];
-    numberText(*rec, x, ndig, text);
-    int length = 0;
-    withNumberSettings(*rec, [&] { length = measureText(*rec, text); });
-    return length;
+    return numberLength(*rec, x, ndig);
 }

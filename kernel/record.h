@@ -33,6 +33,7 @@
 #include "devices/include_state.h"
 #include "graphics2d/axis_options.h"
 #include "graphics2d/axis_system_state.h"
+#include "graphics2d/contour_state.h"
 #include "graphics2d/curve_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/title_state.h"
@@ -40,6 +41,7 @@
 #include "graphics3d/light_state.h"
 #include "graphics3d/projection_state.h"
 #include "graphics3d/surface_state.h"
+#include "graphics3d/zbuffer_state.h"
 
 struct GlobalRecord {
     CoreState core;             // level, routine name, constants, device
@@ -74,8 +76,10 @@ struct GlobalRecord {
     TitleState title;           // titles of axis systems
     CurveState curve;           // curve modes and the attribute cycle
     LegendState legend;         // attributes of the legend entries
+    ContourState contour;       // contour labels, the line being traced, the tracer's memory
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces
+    ZBufferState zbuf;          // the z-buffer opened by zbfini
     DepthSortState dsort;       // the depth-sort buffer of flat-shaded faces
 };

@@ -26,6 +26,9 @@ void dtext(GlobalRecord &rec, const char *text, int nx, int ny, int angle, int h
 
 // Draws value with ndig decimals (-1: rounded to an integer).
 void dnumqq(GlobalRecord &rec, float value, int ndig, int nx, int ny);
+// Length in plot units of value as nlnumb plots it (ndig -1..100), without
+// the level check.
+int numberLength(GlobalRecord &rec, float value, int ndig);
 
 // Extent of a text: height above the baseline, offset below it and length.
 void qqgmsg(GlobalRecord &rec, const char *text, int &height, int &offset, int &length);

@@ -75,7 +75,10 @@ void restoreHeightAndColour(GlobalRecord &rec) {
 
 // Texts drawn onto the 3-D plane are placed in the 2-D axis system given to
 // it, not on the page, so their corners are not checked against the page.
-bool checksPage(const GlobalRecord &rec) { return rec.view3d.ipln3d != 1; }
+// Contour labels and texts in a 3-D plane may start off the page unreported.
+bool checksPage(const GlobalRecord &rec) {
+    return rec.view3d.ipln3d != 1 && rec.contour.iconlbf != 1;
+}
 
 bool outsidePage(const GlobalRecord &rec, int x, int y) {
     return x < 0 || x > rec.page.nxpage || y < 0 || y > rec.page.nypage;
