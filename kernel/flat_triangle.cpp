@@ -92,7 +92,9 @@ void fillAsPolygon(GlobalRecord &rec, const float x[3], const float y[3], int co
 
 void qqftri(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     const DeviceFamily family = deviceFamily(rec.core.idevice);
-    const bool inside = cornersInside(rec, shifted(rec, x, y));
+    // On the 3-D plane the corners must first be carried onto the plane,
+    // which only the general fill's lines are.
+    const bool inside = rec.view3d.ipln3d != 1 && cornersInside(rec, shifted(rec, x, y));
     if (family == DeviceFamily::Raster && inside)
         fillOnRaster(rec, x, y, colour);
     else if (family == DeviceFamily::Pdf && inside)

@@ -575,9 +575,16 @@ TEST_F(Box3d, FilledBoxesLandOnThePlane) {
     }
 }
 
-// A solid polygon filled on the plane is filled there, not where its 2-D
-// points stand on the page: on PDF, which would fill it by itself.
-TEST_F(Box3d, SolidPolygonsLandOnThePlane) {
+// A solid shape filled on the plane is filled there, not where its 2-D
+// points stand on the page: on PDF, which would fill it by itself. The shape
+// covers the centre of the 2-D rectangle and the point (420, 1880) near its
+// lower-left corner.
+class Box3dFill : public Box3d {
+  protected:
+    void expectFilledOnThePlane(const std::function<void()> &fill);
+};
+
+void Box3dFill::expectFilledOnThePlane(const std::function<void()> &fill) {
     GlobalRecord &rec = open("PDF", "plot.pdf");
     Point centre{};
     captureStdout([&] {
@@ -587,15 +594,12 @@ TEST_F(Box3d, SolidPolygonsLandOnThePlane) {
         graf3d(0.0f, 10.0f, 0.0f, 2.0f, 0.0f, 10.0f, 0.0f, 2.0f, 0.0f, 10.0f, 0.0f, 2.0f);
         grfini(-1, -1, -1, 1, -1, -1, 1, 1, -1);
         color("RED");
-        shdpat(16);
-        // The whole 2-D axis-system rectangle.
-        const int nx[4] = {400, 1999, 1999, 400}, ny[4] = {1900, 1900, 301, 301};
-        areaf(nx, ny, 4);
+        fill();
         grffin();
         centre = onPage(0, 0, -1);
     });
     const float scale = rec.page.xdevscl;  // points per plot unit: pixels at 72 dpi
-    const Point corner2d = {420.0f, 1880.0f};  // inside the 2-D rectangle, far off the face
+    const Point corner2d = {420.0f, 1880.0f};  // inside the 2-D shape, far off the face
     close("plot.pdf");
     const RgbImage page = renderPdf(dir.file("plot.pdf"), 72);
     ASSERT_TRUE(page.valid());
@@ -603,6 +607,22 @@ TEST_F(Box3d, SolidPolygonsLandOnThePlane) {
     EXPECT_TRUE(atCentre[0] > 200 && atCentre[1] < 80 && atCentre[2] < 80)
         << int(atCentre[0]) << " " << int(atCentre[1]) << " " << int(atCentre[2]);
     EXPECT_FALSE(page.ink(int(corner2d.x * scale), int(corner2d.y * scale)));
+}
+
+TEST_F(Box3dFill, SolidPolygonsLandOnThePlane) {
+    expectFilledOnThePlane([] {
+        shdpat(16);
+        // The whole 2-D axis-system rectangle.
+        const int nx[4] = {400, 1999, 1999, 400}, ny[4] = {1900, 1900, 301, 301};
+        areaf(nx, ny, 4);
+    });
+}
+
+TEST_F(Box3dFill, FlatTrianglesLandOnThePlane) {
+    expectFilledOnThePlane([] {
+        const float x[3] = {400, 1999, 1200}, y[3] = {1900, 1900, 301};
+        trifll(x, y);
+    });
 }
 
 }  // namespace
