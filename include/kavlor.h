@@ -1045,6 +1045,13 @@ KAVLOR_API void congap(float xfr);
 /* Colour of bar, pie or contour labels (copt "BAR", "PIE", "CON"); -1 the current colour. */
 KAVLOR_API void labclr(int nclr, const char *copt);
 
+/* ---- Delaunay triangulation -------------------------------------------------- */
+
+/* Delaunay triangulation of the n points (xray, yray): the triangles go to i1ray, i2ray, i3ray as
+ * 1-based point numbers (room for nmax >= 2n + 1); the result is their number, 0 after a failure.
+ * xray and yray hold n + 3 values: the last three receive the corners of the super triangle. */
+KAVLOR_API int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray, int nmax);
+
 #ifdef __cplusplus
 }
 #endif

@@ -16,19 +16,36 @@
 
 namespace {
 
+// The corners with the origin shift added, as the line pipeline and the
+// polygon fill add it: the device fills and the outline then coincide.
+struct ShiftedCorners {
+    float x[3], y[3];
+};
+
+ShiftedCorners shifted(const GlobalRecord &rec, const float x[3], const float y[3]) {
+    ShiftedCorners c{};
+    for (int i = 0; i < 3; ++i) {
+        c.x[i] = x[i] + float(rec.page.nxorg);
+        c.y[i] = y[i] + float(rec.page.nyorg);
+    }
+    return c;
+}
+
 // Every corner inside the clip window, its edges included.
-bool cornersInside(const GlobalRecord &rec, const float x[3], const float y[3]) {
+bool cornersInside(const GlobalRecord &rec, const ShiftedCorners &c) {
     const int *w = rec.clip.nclpwin;
     for (int i = 0; i < 3; ++i)
-        if (x[i] < float(w[0]) || x[i] > float(w[2]) || y[i] < float(w[1]) || y[i] > float(w[3]))
+        if (c.x[i] < float(w[0]) || c.x[i] > float(w[2]) || c.y[i] < float(w[1]) ||
+            c.y[i] > float(w[3]))
             return false;
     return true;
 }
 
 void fillOnRaster(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
+    const ShiftedCorners c = shifted(rec, x, y);
     int px[3], py[3];
     for (int i = 0; i < 3; ++i) {
-        const DevicePoint p = toDevice(rec, x[i], y[i]);
+        const DevicePoint p = toDevice(rec, c.x[i], c.y[i]);
         px[i] = int(p.x);
         py[i] = int(p.y);
     }
@@ -38,7 +55,7 @@ void fillOnRaster(GlobalRecord &rec, const float x[3], const float y[3], int col
 }
 
 // Only the fill colour is set: the callers send their colour in force again
-// when they end.
+// when they end. The path takes the origin shift itself.
 void fillOnPdf(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     int r = 0, g = 0, b = 0;
     colourComponents(rec, colour, r, g, b);
@@ -53,8 +70,9 @@ void fillOnPostScript(GlobalRecord &rec, const float x[3], const float y[3], int
     qqstrk(rec);
     char text[6 * (kNumberTextRoom + 1) + 8];
     char *p = text;
+    const ShiftedCorners c = shifted(rec, x, y);
     for (int i = 0; i < 3; ++i) {
-        const DevicePoint d = toDevice(rec, x[i], y[i]);
+        const DevicePoint d = toDevice(rec, c.x[i], c.y[i]);
         for (const float v : {d.x, d.y}) {
             p = putIntWidth(p, int(v), 5);
             *p++ = ' ';
@@ -74,7 +92,7 @@ void fillAsPolygon(GlobalRecord &rec, const float x[3], const float y[3], int co
 
 void qqftri(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     const DeviceFamily family = deviceFamily(rec.core.idevice);
-    const bool inside = cornersInside(rec, x, y);
+    const bool inside = cornersInside(rec, shifted(rec, x, y));
     if (family == DeviceFamily::Raster && inside)
         fillOnRaster(rec, x, y, colour);
     else if (family == DeviceFamily::Pdf && inside)

@@ -37,6 +37,7 @@
 #include "graphics2d/curve_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/title_state.h"
+#include "graphics3d/depth_sort_state.h"
 #include "graphics3d/light_state.h"
 #include "graphics3d/projection_state.h"
 #include "graphics3d/surface_state.h"
@@ -80,4 +81,5 @@ struct GlobalRecord {
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces
     ZBufferState zbuf;          // the z-buffer opened by zbfini
+    DepthSortState dsort;       // the depth-sort buffer of flat-shaded faces
 };

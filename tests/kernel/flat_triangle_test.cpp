@@ -11,8 +11,12 @@
 namespace {
 
 using Colour = bool (*)(const unsigned char *);
-bool red(const unsigned char *p) { return p[0] > 200 && p[1] < 60 && p[2] < 60; }
-bool blue(const unsigned char *p) { return p[2] > 200 && p[0] < 60 && p[1] < 60; }
+bool red(const unsigned char *p) {
+    return p[0] > 200 && p[1] < 60 && p[2] < 60;
+}
+bool blue(const unsigned char *p) {
+    return p[2] > 200 && p[0] < 60 && p[1] < 60;
+}
 
 // Where a colour lies in a picture: its box and the widths of its top and
 // bottom rows.
@@ -42,14 +46,16 @@ class FlatTriangle : public PlotTest {
   protected:
     // A 400 x 300 page; the red triangle (100,50) (300,50) (200,250), as wide
     // as high with its point downwards, drawn while pattern 0 is in force.
-    void drawOn(const char *device, const char *file, const char *origin = "TOP") {
+    void drawOn(const char *device, const char *file, const char *origin = "TOP", int shiftX = 0,
+                int shiftY = 0) {
         captureStdout([] {
             page(400, 300);
             pagmod("NONE");
         });
         open(device, file);
-        captureStdout([origin] {
+        captureStdout([=] {
             pagorg(origin);
+            ::origin(shiftX, shiftY);
             shdpat(0);
             color("RED");
             const float x[3] = {100, 300, 200}, y[3] = {50, 50, 250};
@@ -111,6 +117,30 @@ TEST_F(FlatTriangle, TheBottomPageOriginMirrorsItsPoints) {
     ASSERT_GT(s.width(), 20);
     EXPECT_LT(s.topWidth, s.width() / 10); // the point is upwards now
     EXPECT_GT(s.bottomWidth, s.width() * 9 / 10);
+}
+
+// The origin shift moves the triangle as it moves every other polygon, on
+// the devices that fill it themselves too: the fill does not part from its
+// outline.
+TEST_F(FlatTriangle, TheOriginShiftMovesTheTriangle) {
+    for (const char *file : {"plot.ps", "plot.pdf", "plot.ppm", "plot.svg"}) {
+        const std::string name = file;
+        const std::string device = name.substr(name.find('.') + 1);
+        SCOPED_TRACE(device);
+        const char *code = device == "ps" ? "PS" : device.c_str();
+        drawOn(code, file);
+        close(file);
+        const Shape a = shapeOf(picture(file), red);
+        drawOn(code, file, "TOP", 40, 30);
+        close(file);
+        const Shape b = shapeOf(picture(file), red);
+        ASSERT_GT(a.width(), 20);
+        const float perUnit = float(a.width()) / 200.0f; // the triangle is 200 units wide
+        EXPECT_NEAR(b.width(), a.width(), 2);
+        EXPECT_NEAR(b.height(), a.height(), 2);
+        EXPECT_NEAR(b.x1 - a.x1, 40 * perUnit, 2);
+        EXPECT_NEAR(b.y1 - a.y1, 30 * perUnit, 2);
+    }
 }
 
 } // namespace
