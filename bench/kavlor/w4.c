@@ -9,7 +9,7 @@
 #include "bench_page.h"
 
 int main(int argc, char **argv) {
-    page_open(argc, argv, "W4");
+    const char *device = page_open(argc, argv, "W4");
     const int n = BD_SURF_N;
     double *grid = bd_read("surf300.bin", (size_t)n * n);
     float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
@@ -32,8 +32,10 @@ int main(int argc, char **argv) {
     view3d(150.0f, 30.0f, 6.0f, "ANGL");
     graf3d(-10.0f, 10.0f, -10.0f, 5.0f, -10.0f, 10.0f, -10.0f, 5.0f, -0.3f, 1.0f, 0.0f, 0.5f);
     title();
-    /* The rainbow colour table spreads the Z axis over its colours. */
+    /* The rainbow colour table spreads the Z axis over its colours; loading it undoes the
+     * white background of the picture, which is set again. */
     setvlt("RAIN");
+    if (strcmp(device, "PNG") == 0) revscr();
     surshd(x, n, y, n, z);
     endgrf();
     kavfin();

@@ -416,3 +416,36 @@ TEST_F(ShadedSurface, ParametricWalkAndItsRefusals) {
 }
 
 } // namespace
+
+namespace {
+
+float unitPlane(float u, float v, int iopt) {
+    return iopt == 1 ? u : iopt == 2 ? v : 0.5f;
+}
+
+// The same lit plane as a grid and as a parametric surface, in an axis system
+// whose axes do not start at 0: the parametric normals are directions in the
+// box, so both give the same colour.
+TEST_F(ShadedSurface, ParametricNormalsAreDirectionsInTheBox) {
+    std::array<Rgb, 2> seen;
+    for (const int k : {0, 1}) {
+        rec = &open("PPM", "plot.ppm");
+        captureStdout([&] {
+            setvlt("RAIN");
+            nograf();
+            graf3d(0, 1, 0, 0.5f, 0, 1, 0, 0.5f, 0, 1, 0, 0.5f);
+            light("ON");
+            const float edges[2] = {0.0f, 1.0f}, z[4] = {0.5f, 0.5f, 0.5f, 0.5f};
+            if (k == 0)
+                surshd(edges, 2, edges, 2, z);
+            else
+                surfcp(unitPlane, 0, 1, 1, 0, 1, 1);
+        });
+        seen[k] = pixelAt(0.5f, 0.5f, 0.5f);
+        EXPECT_NE(seen[k], rgbOfColour(*rec, rec->colour.nclrbgd));
+        captureStdout([] { kavfin(); });
+    }
+    EXPECT_EQ(seen[0], seen[1]);
+}
+
+} // namespace
