@@ -449,3 +449,40 @@ TEST_F(ShadedSurface, ParametricNormalsAreDirectionsInTheBox) {
 }
 
 } // namespace
+
+namespace {
+
+// Mesh only on a reversed (white) screen with lights: the patches are filled
+// in the background, in smooth mode too, where the rasterisers exchange white
+// and black under lights.
+TEST_F(ShadedSurface, MeshOnlyOnAReversedScreenFillsInTheBackground) {
+    for (const bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth ? "smooth" : "flat");
+        captureStdout([] {
+            metafl("PPM");
+            setfil("plot.ppm");
+            filmod("DELE");
+            currentRecord().page.iscrset = 2; // the reversed screen mode, as scrmod sets it
+            kavini();
+        });
+        rec = &currentRecord();
+        ASSERT_EQ(rec->page.iscrmod, 2);
+        captureStdout([&] {
+            nograf();
+            graf3d(-1, 1, -1, 0.5f, -1, 1, -1, 0.5f, -1, 1, -1, 0.5f);
+            shdmod(smooth ? "SMOOTH" : "FLAT", "SURF");
+            surmsh("ONLY");
+            mshclr(3);
+            light("ON");
+        });
+        EXPECT_EQ(oneCell(0.5f, 0.5f), "");
+        const DriverRecord &d = *rec->dev.pdriver;
+        const Rgb background = {d.praster[0], d.praster[1], d.praster[2]};
+        EXPECT_EQ(background, (Rgb{255, 255, 255}));
+        EXPECT_EQ(pixelAt(0.0f, 0.0f, 0.5f), background);
+        EXPECT_TRUE(colourNear(0.0f, -1.0f, 0.5f, rgbOfColour(*rec, 3), 1));
+        captureStdout([] { kavfin(); });
+    }
+}
+
+} // namespace
