@@ -1052,6 +1052,20 @@ KAVLOR_API void labclr(int nclr, const char *copt);
  * xray and yray hold n + 3 values: the last three receive the corners of the super triangle. */
 KAVLOR_API int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray, int nmax);
 
+/* ---- Shaded surfaces ------------------------------------------------------------ */
+
+/* Colour-shaded surface of the grid function xmat (xmat[i * ny + j] at (x1ray[i], x2ray[j]))
+ * in the 3-D axis system: flat patches or smooth corners as shdmod("...", "SURF") says. */
+KAVLOR_API void surshd(const float *x1ray, int nx, const float *x2ray, int ny, const float *xmat);
+/* Colour-shaded surface of the ntri triangles (1-based numbers of the n points x1ray, x2ray,
+ * x3ray); triangles naming a point outside 1..n are left out. */
+KAVLOR_API void surtri(const float *x1ray, const float *x2ray, const float *x3ray, int n,
+                       const int *n1ray, const int *n2ray, const int *n3ray, int ntri);
+/* Colour-shaded parametric surface: s(u, v, iopt) gives x (iopt 1), y (2) and z (3); u runs
+ * from a1 to a2 in steps a3, v from b1 to b2 in steps b3. */
+KAVLOR_API void surfcp(float (*s)(float u, float v, int iopt), float a1, float a2, float a3,
+                       float b1, float b2, float b3);
+
 #ifdef __cplusplus
 }
 #endif
