@@ -1052,6 +1052,23 @@ KAVLOR_API void labclr(int nclr, const char *copt);
  * xray and yray hold n + 3 values: the last three receive the corners of the super triangle. */
 KAVLOR_API int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray, int nmax);
 
+/* ---- Colour plots ------------------------------------------------------------- */
+
+/* In the axis system of graf3: one box of setres size (or one symbol, shdmod("SYMB", "CURV"))
+ * per point (xray[i], yray[i]) in the colour of zray[i] on the colour bar. */
+KAVLOR_API void curve3(const float *xray, const float *yray, const float *zray, int n);
+/* The same for the points (xray[i], y). */
+KAVLOR_API void curvx3(const float *xray, float y, const float *zray, int n);
+/* The same for the points (x, yray[i]). */
+KAVLOR_API void curvy3(float x, const float *yray, const float *zray, int n);
+/* The matrix zmat (the value at x index i and y index j at i * iydim + j) spread over the axis
+ * range or the extent of sursze, each cell covered by ixpts x iypts boxes of interpolated colour. */
+KAVLOR_API void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts);
+/* The ntri triangles of 1-based point numbers (i1ray, i2ray, i3ray) of the n points, filled in
+ * the colour of their mean value, or shaded between their corners with shdmod("SMOO", "SURF"). */
+KAVLOR_API void crvtri(const float *xray, const float *yray, const float *zray, int n,
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri);
+
 #ifdef __cplusplus
 }
 #endif
