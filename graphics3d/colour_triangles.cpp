@@ -2,6 +2,9 @@
 // each filled in the colour of its mean value (FLAT) or shaded between the
 // colours of its corners (SMOOTH, in image mode on the screen and the raster
 // devices).
+#include <algorithm>
+
+#include "devices/driver_record.h"
 #include "devices/image_mode.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
@@ -33,6 +36,59 @@ bool findBadPointNumber(const int *i1, const int *i2, const int *i3, int ntri, i
                 return true;
             }
     return false;
+}
+
+// The shaded triangles are written into the pixels past the line pipeline:
+// while they draw, the DriverRecord's clip rectangle is narrowed to the clip
+// window (the axis system), so that they stay inside it as the flat ones do.
+class PixelClip {
+  public:
+    explicit PixelClip(GlobalRecord &rec) : driver_(rec.dev.pdriver.get()) {
+        if (driver_ == nullptr) return;
+        std::copy(driver_->nclip, driver_->nclip + 4, saved_);
+        const int *w = rec.clip.nclpwin;
+        float c0 = 0, r0 = 0, c1 = 0, r1 = 0;
+        pagePixel(rec, float(w[0]), float(w[1]), c0, r0);
+        pagePixel(rec, float(w[2]), float(w[3]), c1, r1);
+        int *clip = driver_->nclip;
+        clip[0] = std::max(clip[0], int(std::min(c0, c1) + 0.5f));
+        clip[1] = std::max(clip[1], int(std::min(r0, r1) + 0.5f));
+        clip[2] = std::min(clip[2], int(std::max(c0, c1) + 0.5f));
+        clip[3] = std::min(clip[3], int(std::max(r0, r1) + 0.5f));
+    }
+    ~PixelClip() {
+        if (driver_ != nullptr) std::copy(saved_, saved_ + 4, driver_->nclip);
+    }
+    PixelClip(const PixelClip &) = delete;
+    PixelClip &operator=(const PixelClip &) = delete;
+
+  private:
+    DriverRecord *driver_;
+    int saved_[4] = {0, 0, 0, 0};
+};
+
+void drawTriangles(GlobalRecord &rec, const float *xray, const float *yray, const float *zray,
+                   const int *i1ray, const int *i2ray, const int *i3ray, int ntri, bool smooth) {
+    // The shaded triangles go to pixels directly: the origin shift that the
+    // kernel's primitives add is added here.
+    const float shiftX = float(rec.page.nxorg), shiftY = float(rec.page.nyorg);
+    for (int t = 0; t < ntri; ++t) {
+        const int corner[3] = {i1ray[t] - 1, i2ray[t] - 1, i3ray[t] - 1};
+        float xp[3], yp[3];
+        for (int k = 0; k < 3; ++k) qqpos2(rec, xray[corner[k]], yray[corner[k]], xp[k], yp[k]);
+        if (smooth) {
+            int colours[3];
+            for (int k = 0; k < 3; ++k) {
+                colours[k] = jqqclr(rec, zray[corner[k]]);
+                xp[k] += shiftX;
+                yp[k] += shiftY;
+            }
+            qqtr2d(rec, xp, yp, colours);
+        } else {
+            const float mean = (zray[corner[0]] + zray[corner[1]] + zray[corner[2]]) / 3.0f;
+            qqftri(rec, xp, yp, jqqclr(rec, mean));
+        }
+    }
 }
 
 } // namespace
@@ -74,25 +130,11 @@ extern "C" void crvtri(const float *xray, const float *yray, const float *zray, 
     rec.fill.xsurscl = spacing / rec.page.xunits;
     sclpax(rec, 0);
 
-    // The shaded triangles go to pixels directly: the origin shift that the
-    // kernel's primitives add is added here.
-    const float shiftX = float(rec.page.nxorg), shiftY = float(rec.page.nyorg);
-    for (int t = 0; t < ntri; ++t) {
-        const int corner[3] = {i1ray[t] - 1, i2ray[t] - 1, i3ray[t] - 1};
-        float xp[3], yp[3];
-        for (int k = 0; k < 3; ++k) qqpos2(rec, xray[corner[k]], yray[corner[k]], xp[k], yp[k]);
-        if (smooth) {
-            int colours[3];
-            for (int k = 0; k < 3; ++k) {
-                colours[k] = jqqclr(rec, zray[corner[k]]);
-                xp[k] += shiftX;
-                yp[k] += shiftY;
-            }
-            qqtr2d(rec, xp, yp, colours);
-        } else {
-            const float mean = (zray[corner[0]] + zray[corner[1]] + zray[corner[2]]) / 3.0f;
-            qqftri(rec, xp, yp, jqqclr(rec, mean));
-        }
+    if (smooth) {
+        const PixelClip clip(rec);
+        drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, true);
+    } else {
+        drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, false);
     }
 
     sclpax(rec, 1);

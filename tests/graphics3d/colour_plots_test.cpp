@@ -25,14 +25,20 @@ class ColourPlots : public AxisTest {
     // graf3 with X 0..10 on 1001 units and Y 0..5 on 501 units, its lower
     // left corner at (200, 1200): 100 plot units per user unit. The values
     // 0..4 map to the colours 1..4; nothing is drawn but the plot itself.
-    static void colourAxes() {
+    // logarithmicX: the X axis logarithmic over the exponents 0..2.
+    static void colourAxes(bool logarithmicX = false) {
         axspos(200, 1200);
         axslen(1001, 501);
         nograf();
         for (int i = 0; i < 4; ++i)
             setind(i + 1, kRange[i][0] / 255.0f, kRange[i][1] / 255.0f, kRange[i][2] / 255.0f);
         colran(1, 4);
-        graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 4, 0, 1);
+        if (logarithmicX) {
+            scale("LOG", "X");
+            graf3(0, 2, 0, 1, 0, 5, 0, 1, 0, 4, 0, 1);
+        } else {
+            graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 4, 0, 1);
+        }
     }
 
     // The filled boxes ("x1 y1 x2 y2 r g b e") of a PostScript file.
@@ -140,19 +146,22 @@ TEST_F(ColourPlots, AutomaticBoxesCoverTheAxes) {
         int nx, ny, ixpts, iypts;
         bool halfExtent;
         int width, height; // one unit more on a file device
+        bool logarithmicX = false;
     } cases[] = {
         {50, 40, 1, 1, false, 21 + 1, 13 + 1}, // ceil(1000 / 49), ceil(500 / 39)
         {50, 40, 2, 3, false, 11 + 1, 5 + 1},  // ceil(1000 / 98), ceil(500 / 117)
         {50, 40, 1, 1, true, 11 + 1, 7 + 1},   // 501 and 251 units: ceil(500 / 49), ceil(250 / 39)
+        // The X exponents 0..2 on the axis, 0..1 of sursze: again half of it.
+        {50, 40, 1, 1, true, 11 + 1, 7 + 1, true},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.ixpts + (c.halfExtent ? 10 : 0));
+        SCOPED_TRACE(c.ixpts + (c.halfExtent ? 10 : 0) + (c.logarithmicX ? 100 : 0));
         GlobalRecord &rec = open("PS", "plot.ps");
         const std::vector<float> zmat(std::size_t(c.nx) * c.ny, 1.0f);
         const std::string out = captureStdout([&] {
             autres(c.nx, c.ny);
-            colourAxes();
-            if (c.halfExtent) sursze(0, 5, 0, 2.5f);
+            colourAxes(c.logarithmicX);
+            if (c.halfExtent) sursze(0, c.logarithmicX ? 1 : 5, 0, 2.5f);
             crvmat(zmat.data(), c.nx, c.ny, c.ixpts, c.iypts);
         });
         EXPECT_EQ(out, "");
@@ -172,7 +181,7 @@ TEST_F(ColourPlots, AutomaticBoxesCoverTheAxes) {
 
 // Flat triangles: one fill each in the colour of the mean value; shaded
 // ones: the colours of the corners, mixed between them, in image mode that
-// ends with the call.
+// ends with the call. Both move with the origin shift, as the axis system does.
 TEST_F(ColourPlots, TrianglesFlatAndShaded) {
     // A triangle with its right angle at (1, 1) (plot 300, 1100), legs of
     // 800 units along x and 400 up. Values 0.5, 3.5, 1.5: corners in colours
@@ -187,39 +196,66 @@ TEST_F(ColourPlots, TrianglesFlatAndShaded) {
         {305, 710, kRange[1], kRange[1]},  {900, 800, {0, 0, 0}, {0, 0, 0}}, // the black background
     };
     for (const bool smooth : {false, true}) {
+        for (const int shift : {0, 150}) {
+            SCOPED_TRACE(std::string(smooth ? "smooth" : "flat") + " " + std::to_string(shift));
+            GlobalRecord &rec = open("PPM", "plot.ppm");
+            captureStdout([&] {
+                origin(shift, -shift);
+                colourAxes();
+                if (smooth) shdmod("SMOO", "SURF");
+                shdpat(5);
+                setclr(7);
+            });
+            const float spacing = rec.fill.xsurscl;
+            EXPECT_EQ(captureStdout([&] { crvtri(x, y, z, 3, i1, i2, i3, 1); }), "");
+            EXPECT_EQ(rec.img.iimgini, 0);
+            EXPECT_EQ(rec.fill.nshdpat, 5);
+            EXPECT_EQ(rec.fill.xsurscl, spacing);
+            EXPECT_EQ(rec.page.iusrdrw, 0);
+            EXPECT_EQ(getclr(), 7);
+            const float scale = rec.page.xdevscl;
+            close("plot.ppm");
+            const RgbImage image = readPpm(dir.file("plot.ppm"));
+            ASSERT_TRUE(image.valid());
+            const float dx = float(shift), dy = float(-shift);
+            for (const Probe &p : probes) {
+                const Rgb expected = smooth ? p.smooth : p.flat;
+                const Rgb got = pixelAt(image, scale, p.x + dx, p.y + dy);
+                for (int k = 0; k < 3; ++k)
+                    EXPECT_NEAR(got[k], expected[k], smooth ? 12 : 0) << p.x << ", " << p.y;
+            }
+            if (smooth) {
+                // Half way from the colour-1 corner to the colour-4 one: red
+                // with half of yellow's green.
+                const Rgb mid = pixelAt(image, scale, 700 + dx, 1095 + dy);
+                EXPECT_NEAR(mid[0], 255, 3);
+                EXPECT_NEAR(mid[1], 128, 8);
+                EXPECT_NEAR(mid[2], 0, 3);
+            }
+        }
+    }
+}
+
+// A triangle reaching out of the axis system is cut at it, flat or shaded:
+// nothing lands on the colour bar right of the system.
+TEST_F(ColourPlots, TrianglesStayInsideTheAxisSystem) {
+    const float x[3] = {8, 14, 8}, y[3] = {1, 1, 4}, z[3] = {2.5f, 2.5f, 2.5f};
+    const int i1[1] = {1}, i2[1] = {2}, i3[1] = {3};
+    for (const bool smooth : {false, true}) {
         SCOPED_TRACE(smooth);
         GlobalRecord &rec = open("PPM", "plot.ppm");
-        const std::string out = captureStdout([&] {
+        captureStdout([&] {
             colourAxes();
             if (smooth) shdmod("SMOO", "SURF");
-            shdpat(5);
-            setclr(7);
+            crvtri(x, y, z, 3, i1, i2, i3, 1);
         });
-        const float spacing = rec.fill.xsurscl;
-        EXPECT_EQ(captureStdout([&] { crvtri(x, y, z, 3, i1, i2, i3, 1); }), "");
-        EXPECT_EQ(rec.img.iimgini, 0);
-        EXPECT_EQ(rec.fill.nshdpat, 5);
-        EXPECT_EQ(rec.fill.xsurscl, spacing);
-        EXPECT_EQ(rec.page.iusrdrw, 0);
-        EXPECT_EQ(getclr(), 7);
         const float scale = rec.page.xdevscl;
         close("plot.ppm");
         const RgbImage image = readPpm(dir.file("plot.ppm"));
         ASSERT_TRUE(image.valid());
-        for (const Probe &p : probes) {
-            const Rgb expected = smooth ? p.smooth : p.flat;
-            const Rgb got = pixelAt(image, scale, p.x, p.y);
-            for (int k = 0; k < 3; ++k)
-                EXPECT_NEAR(got[k], expected[k], smooth ? 12 : 0) << p.x << ", " << p.y;
-        }
-        if (smooth) {
-            // Half way from the colour-1 corner to the colour-4 one: red with
-            // half of yellow's green.
-            const Rgb mid = pixelAt(image, scale, 700, 1095);
-            EXPECT_NEAR(mid[0], 255, 3);
-            EXPECT_NEAR(mid[1], 128, 8);
-            EXPECT_NEAR(mid[2], 0, 3);
-        }
+        EXPECT_EQ(pixelAt(image, scale, 1190, 1090), kRange[2]);
+        EXPECT_EQ(pixelAt(image, scale, 1210, 1090), (Rgb{0, 0, 0}));
+        EXPECT_EQ(pixelAt(image, scale, 1300, 1050), (Rgb{0, 0, 0}));
     }
 }
 
@@ -239,6 +275,7 @@ TEST_F(ColourPlots, FlatTrianglesOnPostScript) {
 TEST_F(ColourPlots, RefusalsWarnAndDrawNothing) {
     const float x[3] = {1, 2, 3}, y[3] = {1, 2, 1}, z[4] = {0, 1, 2, 3};
     const int i1[1] = {1}, i2[1] = {2}, bad[1] = {4}, zero[1] = {0}, good[1] = {3};
+    const auto axes = [] { colourAxes(); };
     struct Case {
         std::function<void()> before, call;
         std::string warning;
@@ -252,14 +289,14 @@ TEST_F(ColourPlots, RefusalsWarnAndDrawNothing) {
         {[] { graf3d(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2); },
          [&] { crvtri(x, y, z, 3, i1, i2, good, 1); },
          " <<<< Warning  35: Confusion of graf3d and graf3 in crvtri!\n"},
-        {colourAxes, [&] { crvmat(z, 1, 4, 1, 1); },
+        {axes, [&] { crvmat(z, 1, 4, 1, 1); },
          " <<<< Warning   2: Incorrect parameter in crvmat!   (   1)\n"},
-        {colourAxes, [&] { crvmat(z, 2, 2, 1, 0); },
+        {axes, [&] { crvmat(z, 2, 2, 1, 0); },
          " <<<< Warning   2: Incorrect parameter in crvmat!   (   0)\n"},
         // Point numbers outside 1..n would read past the arrays.
-        {colourAxes, [&] { crvtri(x, y, z, 3, i1, i2, bad, 1); },
+        {axes, [&] { crvtri(x, y, z, 3, i1, i2, bad, 1); },
          " <<<< Warning   2: Incorrect parameter in crvtri!   (   4)\n"},
-        {colourAxes, [&] { crvtri(x, y, z, 3, zero, i2, good, 1); },
+        {axes, [&] { crvtri(x, y, z, 3, zero, i2, good, 1); },
          " <<<< Warning   2: Incorrect parameter in crvtri!   (   0)\n"},
         // Shaded triangles need pixels.
         {[] {
@@ -268,7 +305,7 @@ TEST_F(ColourPlots, RefusalsWarnAndDrawNothing) {
          },
          [&] { crvtri(x, y, z, 3, i1, i2, good, 1); },
          " <<<< Warning  40: File format and output device are incompatible in crvtri!\n"},
-        {colourAxes, [&] { crvtri(x, y, z, 3, i1, i2, good, 0); }, ""},
+        {axes, [&] { crvtri(x, y, z, 3, i1, i2, good, 0); }, ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.warning);
