@@ -17,7 +17,8 @@ constexpr int kCurveSymbols = 1; // ishdcrv: SYMB
 
 // Draws the n points point(i) -> (x, y) with the values z. Boxes are tested
 // against the scaling, symbols are not.
-template <class Point> void drawColourPoints(GlobalRecord &rec, const float *z, int n, Point point) {
+template <class Point>
+void drawColourPoints(GlobalRecord &rec, const float *z, int n, Point point) {
     const int savedColour = rec.colour.ncolor;
     const int w = rec.axsys.nsetres[0], h = rec.axsys.nsetres[1];
     const bool symbols = rec.surface.ishdcrv == kCurveSymbols;

@@ -106,9 +106,7 @@ extern "C" void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     // A grid of at least one cell, and at least one box per cell each way.
-    const struct {
-        int value, least;
-    } sizes[4] = {{ixdim, 2}, {iydim, 2}, {ixpts, 1}, {iypts, 1}};
+    const struct { int value, least; } sizes[4] = {{ixdim, 2}, {iydim, 2}, {ixpts, 1}, {iypts, 1}};
     for (const auto &size : sizes) {
         if (size.value < size.least) {
             warni1(2, size.value);

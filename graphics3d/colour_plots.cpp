@@ -21,7 +21,8 @@ GlobalRecord *openColourPlot(const char *name) {
 void colourPlotExtent(const GlobalRecord &rec, float extent[4]) {
     const SurfaceState &s = rec.surface;
     if (s.isursze == 1) {
-        for (int i = 0; i < 4; ++i) extent[i] = s.xsursze[i];
+        for (int i = 0; i < 4; ++i)
+            extent[i] = s.xsursze[i];
     } else {
         extent[0] = rec.axsys.xgrfx[0];
         extent[1] = rec.axsys.xgrfx[1];

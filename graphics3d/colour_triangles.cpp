@@ -25,7 +25,9 @@ constexpr int kSurfaceSmooth = 1; // ishdsur: SMOO
 
 // Shaded triangles are written into pixels: the screen and the raster
 // devices have them, the vector files do not.
-bool holdsShadedTriangles(int code) { return code <= 100 || (code > 600 && code <= 700); }
+bool holdsShadedTriangles(int code) {
+    return code <= 100 || (code > 600 && code <= 700);
+}
 
 // Finds the first point number of the triangles outside 1..n.
 bool findBadPointNumber(const int *i1, const int *i2, const int *i3, int ntri, int n, int &bad) {
@@ -75,7 +77,8 @@ void drawTriangles(GlobalRecord &rec, const float *xray, const float *yray, cons
     for (int t = 0; t < ntri; ++t) {
         const int corner[3] = {i1ray[t] - 1, i2ray[t] - 1, i3ray[t] - 1};
         float xp[3], yp[3];
-        for (int k = 0; k < 3; ++k) qqpos2(rec, xray[corner[k]], yray[corner[k]], xp[k], yp[k]);
+        for (int k = 0; k < 3; ++k)
+            qqpos2(rec, xray[corner[k]], yray[corner[k]], xp[k], yp[k]);
         if (smooth) {
             int colours[3];
             for (int k = 0; k < 3; ++k) {

@@ -44,8 +44,8 @@ class ColourPlots : public AxisTest {
     // The filled boxes ("x1 y1 x2 y2 r g b e") of a PostScript file.
     static int boxCount(const std::string &ps) {
         static const std::regex box(R"((-?\d+\s+){4}\d+\s+\d+\s+\d+\s+e\s)");
-        return int(std::distance(std::sregex_iterator(ps.begin(), ps.end(), box),
-                                 std::sregex_iterator()));
+        return int(
+            std::distance(std::sregex_iterator(ps.begin(), ps.end(), box), std::sregex_iterator()));
     }
     // The filled triangles ("... tri") of a PostScript file, after its prologue.
     static int triangleCount(const std::string &ps) {
@@ -128,12 +128,17 @@ TEST_F(ColourPlots, MatrixBoxesTakeTheColoursOfInterpolatedValues) {
         Rgb colour;
     } probes[] = {
         // Corners, inside the axis system (the boxes are clipped at it).
-        {205, 1195, kRange[0]}, {205, 705, kRange[0]}, {1195, 1195, kRange[3]},
+        {205, 1195, kRange[0]},
+        {205, 705, kRange[0]},
+        {1195, 1195, kRange[3]},
         {1195, 705, kRange[3]},
         // The middle of the cell's bottom and top edges.
-        {700, 1195, kRange[2]}, {715, 705, kRange[2]},
+        {700, 1195, kRange[2]},
+        {715, 705, kRange[2]},
         // Between the boxes, and outside the axis system.
-        {450, 1195, background}, {700, 950, background}, {195, 1195, background},
+        {450, 1195, background},
+        {700, 950, background},
+        {195, 1195, background},
     };
     for (const Probe &p : probes)
         EXPECT_EQ(pixelAt(image, scale, p.x, p.y), p.colour) << p.x << ", " << p.y;
@@ -192,8 +197,10 @@ TEST_F(ColourPlots, TrianglesFlatAndShaded) {
         float x, y;
         Rgb flat, smooth;
     } probes[] = {
-        {310, 1090, kRange[1], kRange[0]}, {1080, 1095, kRange[1], kRange[3]},
-        {305, 710, kRange[1], kRange[1]},  {900, 800, {0, 0, 0}, {0, 0, 0}}, // the black background
+        {310, 1090, kRange[1], kRange[0]},
+        {1080, 1095, kRange[1], kRange[3]},
+        {305, 710, kRange[1], kRange[1]},
+        {900, 800, {0, 0, 0}, {0, 0, 0}}, // the black background
     };
     for (const bool smooth : {false, true}) {
         for (const int shift : {0, 150}) {
@@ -289,6 +296,10 @@ TEST_F(ColourPlots, RefusalsWarnAndDrawNothing) {
         {[] { graf3d(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2); },
          [&] { crvtri(x, y, z, 3, i1, i2, good, 1); },
          " <<<< Warning  35: Confusion of graf3d and graf3 in crvtri!\n"},
+        {axes, [&] { curve3(nullptr, y, z, 3); },
+         " <<<< Warning   2: Incorrect parameter in curve3!   (   3)\n"},
+        {axes, [&] { crvmat(nullptr, 2, 2, 1, 1); },
+         " <<<< Warning   2: Incorrect parameter in crvmat!   (   2)\n"},
         {axes, [&] { crvmat(z, 1, 4, 1, 1); },
          " <<<< Warning   2: Incorrect parameter in crvmat!   (   1)\n"},
         {axes, [&] { crvmat(z, 2, 2, 1, 0); },
