@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kCurveSymbols = 1; // ishdcrv: SYMB
-
 // Draws the n points point(i) -> (x, y) with the values z. Boxes are tested
 // against the scaling, symbols are not.
 template <class Point>
@@ -36,7 +34,8 @@ void drawColourPoints(GlobalRecord &rec, const float *z, int n, Point point) {
         dsymbl(rec, rec.curve.nmarker, roundAddHalf(xp), roundAddHalf(yp));
     }
     sclpax(rec, 1);
-    if (rec.colour.ncolor != savedColour) qqsclr(rec, savedColour);
+    // Boxes on PDF set only the fill colour: the colour is sent again.
+    qqsclr(rec, savedColour);
 }
 
 // The record when the plot may draw n points; a missing array with points

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kCurveSymbols = 1; // ishdcrv: SYMB
-
 // Points along one axis of the automatic size: (cells - 1) * per + 1, kept
 // within an int (a larger count gives the smallest box all the same).
 int pointsAlong(int cells, int per) {
@@ -129,5 +127,6 @@ extern "C" void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
     else
         drawBoxes(rec, m, extent, ixpts, iypts);
     sclpax(rec, 1);
-    if (rec.colour.ncolor != savedColour) qqsclr(rec, savedColour);
+    // Boxes on PDF set only the fill colour: the colour is sent again.
+    qqsclr(rec, savedColour);
 }

@@ -4,6 +4,9 @@
 
 struct GlobalRecord;
 
+// The CURV group of shdmod: a box per point (RECT) or a symbol (SYMB).
+constexpr int kCurveSymbols = 1;
+
 // The record at level 3 of graf3; null after the level's warning, or after
 // warning 35 inside the box of graf3d.
 GlobalRecord *openColourPlot(const char *name);

@@ -336,18 +336,50 @@ TEST_F(ColourPlots, RefusalsWarnAndDrawNothing) {
 }
 
 // Symbols in place of boxes: drawn at every point, also outside the scaling,
-// which is not tested; the colour in force comes back.
+// which is not tested, each in the colour of its value; crvmat puts one on
+// each grid point. The colour in force comes back.
 TEST_F(ColourPlots, SymbolsInPlaceOfBoxes) {
     const float x[2] = {5, 12}, y[2] = {2, 2}, z[2] = {1, 2};
-    open("PS", "plot.ps");
-    captureStdout([] {
-        colourAxes();
-        shdmod("SYMB", "CURV");
-        setclr(7);
-    });
-    EXPECT_EQ(captureStdout([&] { curve3(x, y, z, 2); }), "");
-    EXPECT_EQ(getclr(), 7);
-    EXPECT_EQ(boxCount(close("plot.ps")), 0);
+    const float m[9] = {0, 0, 0, 0, 3.5f, 0, 0, 0, 0};
+    struct Case {
+        const char *name;
+        std::function<void()> plot;
+        float x, y; // plot point of a symbol
+        Rgb colour;
+    } cases[] = {
+        {"curve3", [&] { curve3(x, y, z, 2); }, 700, 1000, kRange[1]},
+        {"curve3 outside", [&] { curve3(x, y, z, 2); }, 1400, 1000, kRange[2]},
+        {"crvmat", [&] { crvmat(m, 3, 3, 5, 5); }, 700, 950, kRange[3]},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        GlobalRecord &rec = open("PPM", "plot.ppm");
+        captureStdout([] {
+            colourAxes();
+            noclip();
+            shdmod("SYMB", "CURV");
+            setclr(7);
+        });
+        EXPECT_EQ(captureStdout(c.plot), "");
+        EXPECT_EQ(getclr(), 7);
+        const float scale = rec.page.xdevscl;
+        const int h = rec.symbol.nhsymb;
+        close("plot.ppm");
+        const RgbImage image = readPpm(dir.file("plot.ppm"));
+        ASSERT_TRUE(image.valid());
+        // Some pixels of the symbol's square in its colour, none of another.
+        int inColour = 0, other = 0;
+        for (float py = c.y - float(h) / 2; py <= c.y + float(h) / 2; py += 1)
+            for (float px = c.x - float(h) / 2; px <= c.x + float(h) / 2; px += 1) {
+                const Rgb p = pixelAt(image, scale, px, py);
+                if (p == c.colour)
+                    ++inColour;
+                else if (p != Rgb{0, 0, 0})
+                    ++other;
+            }
+        EXPECT_GT(inColour, 0);
+        EXPECT_EQ(other, 0);
+    }
 }
 
 // The default box size is one base unit, at least one plot unit, and reset
