@@ -137,12 +137,17 @@ void resetAxisSystemDefaults(GlobalRecord &rec) {
     s.nwidbar = jqquni(rec, 85);
     s.nvkxbar = 0;
     s.nvkybar = 0;
-    const int resolution = jqquni(rec, 1) > 1 ? jqquni(rec, 1) : 1;
-    s.nsetres[0] = s.nsetres[1] = resolution;
+    resetColourCellSize(rec);
     s.nbardis = jqquni(rec, 85);
     s.inobar = 1;
     s.inobgd = 0;
     s.iautres = 0;
+}
+
+void resetColourCellSize(GlobalRecord &rec) {
+    // One base unit, but never less than one plot unit.
+    const int size = jqquni(rec, 1) > 1 ? jqquni(rec, 1) : 1;
+    rec.axsys.nsetres[0] = rec.axsys.nsetres[1] = size;
 }
 
 void resetCurveDefaults(GlobalRecord &rec) {

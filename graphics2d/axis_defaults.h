@@ -26,3 +26,4 @@ void resetTickLengths(GlobalRecord &rec);    // TICL
 void resetSideLevels(GlobalRecord &rec);     // SETG
 void resetTitleLines(GlobalRecord &rec);     // TITL
 void resetAxisNames(GlobalRecord &rec);      // NAME
+void resetColourCellSize(GlobalRecord &rec); // SETR

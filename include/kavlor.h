@@ -1066,6 +1066,23 @@ KAVLOR_API void surtri(const float *x1ray, const float *x2ray, const float *x3ra
 KAVLOR_API void surfcp(float (*s)(float u, float v, int iopt), float a1, float a2, float a3,
                        float b1, float b2, float b3);
 
+/* ---- Colour plots ------------------------------------------------------------- */
+
+/* In the axis system of graf3: one box of setres size (or one symbol, shdmod("SYMB", "CURV"))
+ * per point (xray[i], yray[i]) in the colour of zray[i] on the colour bar. */
+KAVLOR_API void curve3(const float *xray, const float *yray, const float *zray, int n);
+/* The same for the points (xray[i], y). */
+KAVLOR_API void curvx3(const float *xray, float y, const float *zray, int n);
+/* The same for the points (x, yray[i]). */
+KAVLOR_API void curvy3(float x, const float *yray, const float *zray, int n);
+/* The matrix zmat (the value at x index i and y index j at i * iydim + j) spread over the axis
+ * range or the extent of sursze, each cell covered by ixpts x iypts boxes of interpolated colour. */
+KAVLOR_API void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts);
+/* The ntri triangles of 1-based point numbers (i1ray, i2ray, i3ray) of the n points, filled in
+ * the colour of their mean value, or shaded between their corners with shdmod("SMOO", "SURF"). */
+KAVLOR_API void crvtri(const float *xray, const float *yray, const float *zray, int n,
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri);
+
 #ifdef __cplusplus
 }
 #endif

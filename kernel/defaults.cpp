@@ -246,10 +246,7 @@ const std::array kResetEntries = {
     ResetEntry{"RVYN", [](GlobalRecord &rec) { rec.axes.irvynam = 0; }},
     ResetEntry{"SCAL", [](GlobalRecord &rec) { fillTriple(rec.axes.ilogax, 0); }},
     ResetEntry{"SETG", resetSideLevels},
-    ResetEntry{"SETR", [](GlobalRecord &rec) {
-                   rec.axsys.nsetres[0] = 1;
-                   rec.axsys.nsetres[1] = 1;
-               }},
+    ResetEntry{"SETR", resetColourCellSize},
     ResetEntry{"SETS", [](GlobalRecord &rec) { fillTriple(rec.axes.isetscl, 0); }},
     ResetEntry{"THKC", [](GlobalRecord &rec) { rec.curve.nthkcrv = 1; }},
     ResetEntry{"TICK", [](GlobalRecord &rec) { fillTriple(rec.axes.nticks, 2); }},

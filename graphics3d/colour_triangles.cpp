@@ -1,0 +1,150 @@
+// crvtri: the triangles of a triangulation in the axis system of graf3,
+// each filled in the colour of its mean value (FLAT) or shaded between the
+// colours of its corners (SMOOTH, in image mode on the screen and the raster
+// devices).
+#include <algorithm>
+
+#include "devices/driver_record.h"
+#include "devices/image_mode.h"
+#include "graphics2d/axis_system.h"
+#include "graphics2d/colour_axis.h"
+#include "graphics2d/transforms.h"
+#include "graphics3d/colour_plots.h"
+#include "graphics3d/zbuffer.h"
+#include "kavlor.h"
+#include "kernel/devices.h"
+#include "kernel/dispatch.h"
+#include "kernel/flat_triangle.h"
+#include "kernel/hatch_patterns.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+constexpr int kSurfaceSmooth = 1; // ishdsur: SMOO
+
+// Shaded triangles are written into pixels: the screen and the raster
+// devices have them, the vector files do not.
+bool holdsShadedTriangles(int code) {
+    return code <= 100 || (code > 600 && code <= 700);
+}
+
+// Finds the first point number of the triangles outside 1..n.
+bool findBadPointNumber(const int *i1, const int *i2, const int *i3, int ntri, int n, int &bad) {
+    for (int t = 0; t < ntri; ++t)
+        for (const int k : {i1[t], i2[t], i3[t]})
+            if (k < 1 || k > n) {
+                bad = k;
+                return true;
+            }
+    return false;
+}
+
+// The shaded triangles are written into the pixels past the line pipeline:
+// while they draw, the DriverRecord's clip rectangle is narrowed to the clip
+// window (the axis system), so that they stay inside it as the flat ones do.
+class PixelClip {
+  public:
+    explicit PixelClip(GlobalRecord &rec) : driver_(rec.dev.pdriver.get()) {
+        if (driver_ == nullptr) return;
+        std::copy(driver_->nclip, driver_->nclip + 4, saved_);
+        const int *w = rec.clip.nclpwin;
+        float c0 = 0, r0 = 0, c1 = 0, r1 = 0;
+        pagePixel(rec, float(w[0]), float(w[1]), c0, r0);
+        pagePixel(rec, float(w[2]), float(w[3]), c1, r1);
+        int *clip = driver_->nclip;
+        clip[0] = std::max(clip[0], int(std::min(c0, c1) + 0.5f));
+        clip[1] = std::max(clip[1], int(std::min(r0, r1) + 0.5f));
+        clip[2] = std::min(clip[2], int(std::max(c0, c1) + 0.5f));
+        clip[3] = std::min(clip[3], int(std::max(r0, r1) + 0.5f));
+    }
+    ~PixelClip() {
+        if (driver_ != nullptr) std::copy(saved_, saved_ + 4, driver_->nclip);
+    }
+    PixelClip(const PixelClip &) = delete;
+    PixelClip &operator=(const PixelClip &) = delete;
+
+  private:
+    DriverRecord *driver_;
+    int saved_[4] = {0, 0, 0, 0};
+};
+
+void drawTriangles(GlobalRecord &rec, const float *xray, const float *yray, const float *zray,
+                   const int *i1ray, const int *i2ray, const int *i3ray, int ntri, bool smooth) {
+    // The shaded triangles go to pixels directly: the origin shift that the
+    // kernel's primitives add is added here.
+    const float shiftX = float(rec.page.nxorg), shiftY = float(rec.page.nyorg);
+    for (int t = 0; t < ntri; ++t) {
+        const int corner[3] = {i1ray[t] - 1, i2ray[t] - 1, i3ray[t] - 1};
+        float xp[3], yp[3];
+        for (int k = 0; k < 3; ++k)
+            qqpos2(rec, xray[corner[k]], yray[corner[k]], xp[k], yp[k]);
+        if (smooth) {
+            int colours[3];
+            for (int k = 0; k < 3; ++k) {
+                colours[k] = jqqclr(rec, zray[corner[k]]);
+                xp[k] += shiftX;
+                yp[k] += shiftY;
+            }
+            qqtr2d(rec, xp, yp, colours);
+        } else {
+            const float mean = (zray[corner[0]] + zray[corner[1]] + zray[corner[2]]) / 3.0f;
+            qqftri(rec, xp, yp, jqqclr(rec, mean));
+        }
+    }
+}
+
+} // namespace
+
+extern "C" void crvtri(const float *xray, const float *yray, const float *zray, int n,
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri) {
+    GlobalRecord *recp = openColourPlot("crvtri");
+    if (recp == nullptr || n <= 0 || ntri <= 0) return;
+    GlobalRecord &rec = *recp;
+    if (!xray || !yray || !zray || !i1ray || !i2ray || !i3ray) {
+        warni1(2, ntri);
+        return;
+    }
+    // A point number outside the points would read beyond the arrays.
+    if (int bad = 0; findBadPointNumber(i1ray, i2ray, i3ray, ntri, n, bad)) {
+        warni1(2, bad);
+        return;
+    }
+    const bool smooth = rec.surface.ishdsur == kSurfaceSmooth;
+    // Image mode already on stays on for the caller.
+    bool ownImageMode = false;
+    if (smooth) {
+        if (!holdsShadedTriangles(rec.core.idevice)) {
+            warnin(40);
+            return;
+        }
+        if (rec.img.iimgini != 1) {
+            if (!startImageMode(rec)) return;
+            ownImageMode = true;
+        }
+    }
+
+    const int savedColour = rec.colour.ncolor;
+    const int savedPattern = rec.fill.nshdpat;
+    const float savedSpacing = rec.fill.xsurscl;
+    rec.page.iusrdrw = 1;
+    selectPattern(rec, kSolidPattern);
+    const float spacing = rec.core.idevice == device::kWmf ? 0.3999f : 1.0f;
+    rec.fill.xsurscl = spacing / rec.page.xunits;
+    sclpax(rec, 0);
+
+    if (smooth) {
+        const PixelClip clip(rec);
+        drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, true);
+    } else {
+        drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, false);
+    }
+
+    sclpax(rec, 1);
+    if (ownImageMode) endImageMode(rec);
+    // The PDF fills set only their fill colour: the colour is sent again.
+    qqsclr(rec, savedColour);
+    if (rec.fill.nshdpat != savedPattern) selectPattern(rec, savedPattern);
+    rec.fill.xsurscl = savedSpacing;
+    rec.page.iusrdrw = 0;
+}
