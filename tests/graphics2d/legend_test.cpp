@@ -442,6 +442,54 @@ TEST_F(Legends, CurveEntriesAndTextColours) {
     EXPECT_GT(draws, 5);
 }
 
+// With legend shields on, the first curve keeps the box that leglin measured
+// free (at legpos, or in the upper-right corner of the axis system); legend
+// takes the shield away before it draws itself.
+TEST_F(Legends, ShieldKeepsCurvesOutOfTheBox) {
+    struct Case {
+        const char *what;
+        bool shielded, placed;
+    };
+    for (const Case c : {Case{"off", false, true}, Case{"at legpos", true, true}, Case{"in the corner", true, false}}) {
+        SCOPED_TRACE(c.what);
+        openHpgl();
+        standardAxes(true);
+        fill({"entry"});
+        captureStdout([&] {
+            frame(1);
+            if (c.shielded) shield("LEGE", "ON");
+            if (c.placed) legpos(500, 650);
+        });
+        const int w = currentRecord().legend.nlegwth, h = currentRecord().legend.nleghgt;
+        const float left = c.placed ? 500.0f : float(1200 - w);
+        const float top = c.placed ? 650.0f : 700.0f;
+        // A curve across the box's middle; the axes span y 700..1200.
+        const float yUser = (1200.0f - (top + float(h) / 2)) / 100.0f;
+        const float x[2] = {0, 10}, y[2] = {yUser, yUser};
+        captureStdout([&] {
+            curve(x, y, 2);
+        });
+        captureStdout([&] {
+            legend(buf, 7);
+            endgrf(); // the next plot's first curve is entry 1 again
+        });
+        const float yc = 1200.0f - yUser * 100.0f;
+        const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+        int across = 0, inBox = 0;
+        for (const Segment &s : drawn) {
+            if (s.y1 != yc || s.y2 != yc) continue;
+            if (s.x1 < left && s.x2 > left + float(w - 1)) ++across;
+            if (s.x2 > left && s.x1 < left + float(w - 1)) ++inBox;
+        }
+        EXPECT_EQ(across, c.shielded ? 0 : 1);
+        EXPECT_EQ(inBox, c.shielded ? 0 : 1);
+        if (c.shielded) {
+            EXPECT_EQ(drawn.count(segment(200, yc, left, yc)), 1u);
+            EXPECT_EQ(currentRecord().shield.nshield, 0); // legend removed the shield
+        }
+    }
+}
+
 TEST_F(Legends, ResetKeywordsSwitchColoursAndLinesOff) {
     open();
     captureStdout([] {
