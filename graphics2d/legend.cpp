@@ -183,10 +183,7 @@ extern "C" void legend(const char *cbuf, int ncor) {
         warnin(15);
         return;
     }
-    if (cbuf == nullptr) {
-        warni1(2, 0);
-        return;
-    }
+    if (!haveBuffer(cbuf)) return;
     rec.page.iusrdrw = 1;
     drawLegend(rec, cbuf, ncor);
     rec.page.iusrdrw = 0;

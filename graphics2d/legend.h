@@ -21,5 +21,8 @@ int legendTextLines(GlobalRecord &rec, const char *cbuf, int ilin);
 // 1 bytes); its length in the buffer comes back (0 for an empty line).
 int legendTextLine(GlobalRecord &rec, const char *cbuf, int ilin, int isub, char *out);
 
+// False, after warning 2, for a missing buffer.
+bool haveBuffer(const char *cbuf);
+
 // The switches of legclr and mixleg off, as resall and reset leave them.
 void resetLegendDefaults(GlobalRecord &rec);

@@ -96,6 +96,12 @@ int legendHeight(GlobalRecord &rec, const char *cbuf) {
     return int(h + 0.5f);
 }
 
+bool haveBuffer(const char *cbuf) {
+    if (cbuf != nullptr) return true;
+    warni1(2, 0);
+    return false;
+}
+
 void resetLegendDefaults(GlobalRecord &rec) {
     rec.legend.ilegclr = 0;
     rec.legend.imixleg = 0;
@@ -104,24 +110,24 @@ void resetLegendDefaults(GlobalRecord &rec) {
 namespace {
 
 // The level and legini checks of nxlegn and nylegn.
-GlobalRecord *sizeRecord(const char *name) {
+GlobalRecord *sizeRecord(const char *name, const char *cbuf) {
     GlobalRecord *rec = jqqlev(1, 3, name);
     if (rec == nullptr) return nullptr;
     if (rec->legend.ilegini != 1) {
         warnin(15);
         return nullptr;
     }
-    return rec;
+    return haveBuffer(cbuf) ? rec : nullptr;
 }
 
 }  // namespace
 
 extern "C" int nxlegn(const char *cbuf) {
-    GlobalRecord *rec = sizeRecord("nxlegn");
+    GlobalRecord *rec = sizeRecord("nxlegn", cbuf);
     return rec == nullptr ? 0 : legendWidth(*rec, cbuf);
 }
 
 extern "C" int nylegn(const char *cbuf) {
-    GlobalRecord *rec = sizeRecord("nylegn");
+    GlobalRecord *rec = sizeRecord("nylegn", cbuf);
     return rec == nullptr ? 0 : legendHeight(*rec, cbuf);
 }

@@ -27,9 +27,9 @@ extern "C" void legini(char *cbuf, int nlin, int nmaxln) {
     GlobalRecord *recp = jqqlev(1, 3, "legini");
     if (recp == nullptr) return;
     const int bad = jqqval(nlin, 1, kLegendEntries) + jqqval(nmaxln, 1, kLegendEntryChars);
-    if (bad != 0) return;
+    if (bad != 0 || !haveBuffer(cbuf)) return;
     LegendState &l = recp->legend;
-    if (cbuf != nullptr) cbuf[0] = '\0';
+    cbuf[0] = '\0';
     l.nleglin = nlin;
     l.nlegchr = nmaxln;
     l.ilegini = 1;
@@ -51,7 +51,7 @@ extern "C" void leglin(char *cbuf, const char *cstr, int ilin) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     LegendState &l = rec.legend;
-    if (!legendStarted(rec) || jqqval(ilin, 1, l.nleglin) != 0 || cbuf == nullptr) return;
+    if (!legendStarted(rec) || jqqval(ilin, 1, l.nleglin) != 0 || !haveBuffer(cbuf)) return;
     const char *text = cstr != nullptr ? cstr : "";
     if (trmlen(text) > l.nlegchr) {
         warnc1(16, text);

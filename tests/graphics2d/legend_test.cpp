@@ -132,6 +132,20 @@ TEST_F(Legends, BadInputIsReportedAndChangesNothing) {
              legend(b, 1);
          },
          " <<<< Warning   3: Incorrect level in legend!   (   1)\n"},
+        // Without a buffer nothing is read or written.
+        {"no buffer",
+         [](char *b) {
+             legini(b, 2, 10);
+             legini(nullptr, 3, 10);
+             EXPECT_EQ(currentRecord().legend.nleglin, 2);
+             leglin(nullptr, "a", 1);
+             EXPECT_EQ(nxlegn(nullptr), 0);
+             EXPECT_EQ(nylegn(nullptr), 0);
+         },
+         " <<<< Warning   2: Incorrect parameter in legini!   (   0)\n"
+         " <<<< Warning   2: Incorrect parameter in leglin!   (   0)\n"
+         " <<<< Warning   2: Incorrect parameter in nxlegn!   (   0)\n"
+         " <<<< Warning   2: Incorrect parameter in nylegn!   (   0)\n"},
         {"unknown reset keyword", [](char *) { reset("LEGX"); },
          " <<<< Warning   2: Incorrect parameter in reset!   (LEGX)\n"},
     };
@@ -218,11 +232,13 @@ TEST_F(Legends, StandsAtTheCornersOfThePageAndTheAxisSystem) {
         const int top[] = {py - h - kGap, py - h - kGap, kGap, kGap, 1200 - h - kGap, 1200 - h - kGap,
                            700 + kGap, 700 + kGap};
         const std::string out = captureStdout([&] { legend(buf, corner); });
+        const int userDrawing = rec.page.iusrdrw;
         const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
         if (corner == 9) {
             EXPECT_EQ(out, " <<<< Warning  42: More legend lines than calls to curve in legend!   (   2)\n"
                            " <<<< Warning   2: Incorrect parameter in legend!   (   9)\n");
             EXPECT_TRUE(drawn.empty());
+            EXPECT_EQ(userDrawing, 0); // later page positions are mirrored again
             continue;
         }
         EXPECT_EQ(out, " <<<< Warning  42: More legend lines than calls to curve in legend!   (   2)\n");
