@@ -94,9 +94,10 @@ void drawPatterns(GlobalRecord &rec, const char *cbuf, int x, int y, int d) {
     for (int i = 1; i <= l.nleglin; ++i) {
         if (!entrySkipped(l, i)) {
             qqsclr(rec, l.nlegclr[i - 1]);
-            if (l.nlegpat[i - 1] < 0)
+            // -1 is a line entry, a pattern an area; other values draw nothing.
+            if (l.nlegpat[i - 1] == -1)
                 drawLineEntry(rec, i, x1, x2, yc, d);
-            else
+            else if (l.nlegpat[i - 1] >= 0)
                 drawAreaEntry(rec, i, x1, x2, yc);
         }
         const int lines = legendTextLines(rec, cbuf, i);

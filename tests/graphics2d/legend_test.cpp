@@ -339,6 +339,28 @@ TEST_F(Legends, PatternsOfLineMarkerAndAreaEntries) {
         EXPECT_FALSE(std::max(s.y1, s.y2) > 590 && std::min(s.x1, s.x2) < x2) << s.x1 << "," << s.y1;
 }
 
+// An entry of two text lines pushes the next pattern down by the extra line:
+// trunc(1 * 54 * 2 + 54) = 162 below the first.
+TEST_F(Legends, PatternsMakeRoomForEntriesOfSeveralLines) {
+    openHpgl();
+    standardAxes(true);
+    fill({"one/two", "three"});
+    captureStdout([&] {
+        mixleg();
+        legopt(4.0f, 0.5f, 2.0f);
+        frame(0);
+        legtit("");
+        legpos(300, 400);
+        legpat(0, 1, -1, -1, -1, 1);
+        legpat(0, 1, -1, -1, -1, 2);
+        legend(buf, 1);
+    });
+    const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+    EXPECT_EQ(drawn.count(segment(327, 445, 471, 445)), 1u);
+    EXPECT_EQ(drawn.count(segment(327, 607, 471, 607)), 1u);
+    EXPECT_EQ(drawn.count(segment(327, 499, 471, 499)), 0u);
+}
+
 // Texts read back from a PDF in Helvetica: the title centred over the box,
 // the entries after the pattern and a gap of one character, one line step
 // apart; markers alone move pattern and texts left.
