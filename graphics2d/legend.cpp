@@ -1,8 +1,8 @@
 // legend: the legend box at a corner of the page or of the axis system, or
 // where legpos put it: frame, title, one pattern per entry (a line with its
 // marker, or a shaded rectangle) and the entry texts.
-#include "graphics2d/curve_pen.h"
 #include "graphics2d/legend.h"
+#include "graphics2d/curve_pen.h"
 #include "kavlor.h"
 #include "kernel/dispatch.h"
 #include "kernel/figures.h"
@@ -17,10 +17,14 @@
 
 namespace {
 
-bool drawsPatterns(const LegendState &l) { return l.xlegopt[0] > 0.001f || l.xlegopt[0] < -0.001f; }
+bool drawsPatterns(const LegendState &l) {
+    return l.xlegopt[0] > 0.001f || l.xlegopt[0] < -0.001f;
+}
 
 // Entries that legpat did not define when it defined some: they get no pattern.
-bool entrySkipped(const LegendState &l, int i) { return l.ilegpat == 1 && l.clegdef[i - 1] != '1'; }
+bool entrySkipped(const LegendState &l, int i) {
+    return l.ilegpat == 1 && l.clegdef[i - 1] != '1';
+}
 
 // Warnings for a legend that does not fit its entries; the legend is drawn all the same.
 void checkEntries(const LegendState &l) {
@@ -40,14 +44,38 @@ bool cornerOf(const GlobalRecord &rec, int ncor, int w, int h, int g, int &x, in
     const PageState &p = rec.page;
     const AxisSystemState &a = rec.axsys;
     switch (ncor) {
-    case 1: x = g - p.nxorg; y = p.nypage - p.nyorg - h - g; return true;
-    case 2: x = p.nxpage - p.nxorg - w - g; y = p.nypage - p.nyorg - h - g; return true;
-    case 3: x = p.nxpage - p.nxorg - w - g; y = g - p.nyorg; return true;
-    case 4: x = g - p.nxorg; y = g - p.nyorg; return true;
-    case 5: x = g + a.naxspos[0]; y = a.naxspos[1] - h - g; return true;
-    case 6: x = a.naxsur[0] - w - g; y = a.naxspos[1] - h - g; return true;
-    case 7: x = a.naxsur[0] - w - g; y = g + a.naxsur[1]; return true;
-    case 8: x = g + a.naxspos[0]; y = g + a.naxsur[1]; return true;
+    case 1:
+        x = g - p.nxorg;
+        y = p.nypage - p.nyorg - h - g;
+        return true;
+    case 2:
+        x = p.nxpage - p.nxorg - w - g;
+        y = p.nypage - p.nyorg - h - g;
+        return true;
+    case 3:
+        x = p.nxpage - p.nxorg - w - g;
+        y = g - p.nyorg;
+        return true;
+    case 4:
+        x = g - p.nxorg;
+        y = g - p.nyorg;
+        return true;
+    case 5:
+        x = g + a.naxspos[0];
+        y = a.naxspos[1] - h - g;
+        return true;
+    case 6:
+        x = a.naxsur[0] - w - g;
+        y = a.naxspos[1] - h - g;
+        return true;
+    case 7:
+        x = a.naxsur[0] - w - g;
+        y = g + a.naxsur[1];
+        return true;
+    case 8:
+        x = g + a.naxspos[0];
+        y = g + a.naxsur[1];
+        return true;
     default: warni1(2, ncor); return false;
     }
 }
@@ -152,7 +180,8 @@ void drawLegend(GlobalRecord &rec, const char *cbuf, int ncor) {
     }
     const int nframe = rec.frame.nframe;
     if (nframe > 0)
-        dframe(rec, x + nframe - 1, y + nframe - 1, width - 2 * nframe, height - 2 * nframe, nframe, 0.0f);
+        dframe(rec, x + nframe - 1, y + nframe - 1, width - 2 * nframe, height - 2 * nframe, nframe,
+               0.0f);
     else if (nframe < 0)
         dframe(rec, x, y, width, height, nframe, 0.0f);
 
@@ -174,7 +203,7 @@ void drawLegend(GlobalRecord &rec, const char *cbuf, int ncor) {
     drawTexts(rec, cbuf, xt, y);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void legend(const char *cbuf, int ncor) {
     GlobalRecord *recp = jqqlev(2, 3, "legend");

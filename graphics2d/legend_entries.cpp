@@ -17,10 +17,11 @@ void shieldLegendBox(GlobalRecord &rec) {
     const int x = placed ? l.nlegpos[0] : rec.axsys.naxsur[0] - l.nlegwth;
     const int y = placed ? l.nlegpos[1] : rec.axsys.naxsur[1];
     addAutomaticRectangleShield(rec, kShieldLegends, float(x + rec.page.nxorg),
-                                float(y + rec.page.nyorg), float(l.nlegwth), float(l.nleghgt), 0.0f);
+                                float(y + rec.page.nyorg), float(l.nlegwth), float(l.nleghgt),
+                                0.0f);
 }
 
-}  // namespace
+} // namespace
 
 void slegnd(GlobalRecord &rec, int i) {
     LegendState &l = rec.legend;

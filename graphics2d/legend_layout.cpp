@@ -53,9 +53,11 @@ int legendTextLine(GlobalRecord &rec, const char *cbuf, int ilin, int isub, char
 namespace {
 
 // The line step: the distance of two entries.
-float lineStep(const GlobalRecord &rec) { return float(rec.text.nhchar) * rec.line.xlinesp; }
+float lineStep(const GlobalRecord &rec) {
+    return float(rec.text.nhchar) * rec.line.xlinesp;
+}
 
-}  // namespace
+} // namespace
 
 int legendWidth(GlobalRecord &rec, const char *cbuf) {
     LegendState &l = rec.legend;
@@ -120,7 +122,7 @@ GlobalRecord *sizeRecord(const char *name, const char *cbuf) {
     return haveBuffer(cbuf) ? rec : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int nxlegn(const char *cbuf) {
     GlobalRecord *rec = sizeRecord("nxlegn", cbuf);

@@ -21,7 +21,7 @@ bool legendStarted(const GlobalRecord &rec) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void legini(char *cbuf, int nlin, int nmaxln) {
     GlobalRecord *recp = jqqlev(1, 3, "legini");
@@ -118,6 +118,10 @@ extern "C" void legpat(int ilin, int ithk, int isym, int iclr, int ipat, int n) 
     l.nlegpat[n - 1] = ipat;
 }
 
-extern "C" void legclr(void) { chkini("legclr").legend.ilegclr = 1; }
+extern "C" void legclr(void) {
+    chkini("legclr").legend.ilegclr = 1;
+}
 
-extern "C" void mixleg(void) { chkini("mixleg").legend.imixleg = 1; }
+extern "C" void mixleg(void) {
+    chkini("mixleg").legend.imixleg = 1;
+}

@@ -6,7 +6,7 @@
 #pragma once
 
 constexpr int kLegendEntries = 30;
-constexpr int kLegendEntryChars = 80;  // longest entry text
+constexpr int kLegendEntryChars = 80; // longest entry text
 constexpr int kLegendTitleChars = 20;
 
 struct LegendState {
@@ -20,17 +20,17 @@ struct LegendState {
     int ilegpat = 0; // 1 when entries were defined by hand: slegnd leaves the table alone
     char clegdef[kLegendEntries] = {}; // '1' for an entry legpat defined, blank otherwise
 
-    int ilegini = 0;       // 1 after legini
-    int nleglin = 0;       // entries, 1..30
-    int nlegchr = 0;       // characters per entry, 1..80
-    int ilegclr = 0;       // 1: entry texts in the entry's colour (legclr)
-    int imixleg = 0;       // 1: the LEG control character splits entries into lines (mixleg)
-    int ilegpos = 1;       // 1: placed at a corner; 0: at nlegpos
+    int ilegini = 0;         // 1 after legini
+    int nleglin = 0;         // entries, 1..30
+    int nlegchr = 0;         // characters per entry, 1..80
+    int ilegclr = 0;         // 1: entry texts in the entry's colour (legclr)
+    int imixleg = 0;         // 1: the LEG control character splits entries into lines (mixleg)
+    int ilegpos = 1;         // 1: placed at a corner; 0: at nlegpos
     int nlegpos[2] = {0, 0}; // upper-left corner of the box (legpos), plot units
-    int nlegwth = 0;       // widest legend leglin met, plot units
-    int nleghgt = 0;       // tallest legend leglin met, plot units
-    int ilegtwd = 0;       // 1 when the title is wider than the entries
-    int nlegtxw = 0;       // widest entry text line, plot units
+    int nlegwth = 0;         // widest legend leglin met, plot units
+    int nleghgt = 0;         // tallest legend leglin met, plot units
+    int ilegtwd = 0;         // 1 when the title is wider than the entries
+    int nlegtxw = 0;         // widest entry text line, plot units
     // Pattern length and margin, both in character heights, and the spacing of
     // the text lines of one entry in line steps.
     float xlegopt[3] = {4.0f, 0.5f, 1.0f};

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <iterator>
 #include <set>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,10 +31,13 @@ class Legends : public AxisTest {
     void fill(const std::vector<const char *> &texts, int length = 20) {
         captureStdout([&] {
             legini(buf, int(texts.size()), length);
-            for (std::size_t i = 0; i < texts.size(); ++i) leglin(buf, texts[i], int(i) + 1);
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                leglin(buf, texts[i], int(i) + 1);
         });
     }
-    std::string entry(int i, int length) const { return std::string(buf + (i - 1) * length, std::size_t(length)); }
+    std::string entry(int i, int length) const {
+        return std::string(buf + (i - 1) * length, std::size_t(length));
+    }
 };
 
 TEST_F(Legends, EntriesAreBlankPaddedAndStayInTheirPlace) {
@@ -172,17 +175,21 @@ TEST_F(Legends, SizeFollowsTextsTitleFrameAndFactors) {
     // gap + 2 frame; height = 36 + 2 s + 2 m + 2 frame + 1.5 s of title.
     const Case cases[] = {
         {"defaults", {}, wide + 2 * kMargin + 180 + 2, 36 + 2 * kStep + 2 * kMargin + 2 + 81},
-        {"no title", [](char *) { legtit(""); }, wide + 2 * kMargin + 180 + 2, 36 + 2 * kStep + 2 * kMargin + 2},
-        {"no frame", [](char *) { frame(0); }, wide + 2 * kMargin + 180, 36 + 2 * kStep + 2 * kMargin + 81},
-        {"negative frame", [](char *) { frame(-3); }, wide + 2 * kMargin + 180, 36 + 2 * kStep + 2 * kMargin + 81},
-        {"thick frame", [](char *) { frame(4); }, wide + 2 * kMargin + 180 + 8, 36 + 2 * kStep + 2 * kMargin + 8 + 81},
-        {"no pattern", [](char *) { legopt(0.0f, 0.5f, 1.0f); }, wide + 2 * kMargin + 2, 36 + 2 * kStep + 2 * kMargin + 2 + 81},
+        {"no title", [](char *) { legtit(""); }, wide + 2 * kMargin + 180 + 2,
+         36 + 2 * kStep + 2 * kMargin + 2},
+        {"no frame", [](char *) { frame(0); }, wide + 2 * kMargin + 180,
+         36 + 2 * kStep + 2 * kMargin + 81},
+        {"negative frame", [](char *) { frame(-3); }, wide + 2 * kMargin + 180,
+         36 + 2 * kStep + 2 * kMargin + 81},
+        {"thick frame", [](char *) { frame(4); }, wide + 2 * kMargin + 180 + 8,
+         36 + 2 * kStep + 2 * kMargin + 8 + 81},
+        {"no pattern", [](char *) { legopt(0.0f, 0.5f, 1.0f); }, wide + 2 * kMargin + 2,
+         36 + 2 * kStep + 2 * kMargin + 2 + 81},
         // Margin 1 s: 2 * 54 wide and high; pattern 2 characters and the gap.
         {"other factors", [](char *) { legopt(2.0f, 1.0f, 1.0f); }, wide + 2 * kStep + 108 + 2,
          36 + 2 * kStep + 2 * kStep + 2 + 81},
         // Only the first 20 characters are kept.
-        {"title wider than the entries",
-         [](char *) { legtit("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"); },
+        {"title wider than the entries", [](char *) { legtit("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"); },
          title + 2 * kMargin + 2, 36 + 2 * kStep + 2 * kMargin + 2 + 81},
         // "a/wider entry" becomes two lines, each measured alone; the extra
         // line adds xf3 * s, counted twice.
@@ -191,14 +198,16 @@ TEST_F(Legends, SizeFollowsTextsTitleFrameAndFactors) {
              mixleg();
              leglin(b, "a wider/entry", 2);
          },
-         nlmess("a wider") + 2 * kMargin + 180 + 2, 36 + 2 * kStep + 2 * kMargin + 2 + 81 + 2 * kStep},
+         nlmess("a wider") + 2 * kMargin + 180 + 2,
+         36 + 2 * kStep + 2 * kMargin + 2 + 81 + 2 * kStep},
         {"two text lines spaced wider",
          [](char *b) {
              mixleg();
              leglin(b, "a wider/entry", 2);
              legopt(4.0f, 0.5f, 2.0f);
          },
-         nlmess("a wider") + 2 * kMargin + 180 + 2, 36 + 2 * kStep + 2 * kMargin + 2 + 81 + 4 * kStep},
+         nlmess("a wider") + 2 * kMargin + 180 + 2,
+         36 + 2 * kStep + 2 * kMargin + 2 + 81 + 4 * kStep},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -227,21 +236,24 @@ TEST_F(Legends, StandsAtTheCornersOfThePageAndTheAxisSystem) {
         const int w = nxlegn(buf), h = nylegn(buf);
         const int px = rec.page.nxpage, py = rec.page.nypage;
         // The standard axes span x 200..1200 and y 700..1200.
-        const int left[] = {kGap, px - w - kGap, px - w - kGap, kGap, 200 + kGap, 1200 - w - kGap,
-                            1200 - w - kGap, 200 + kGap};
-        const int top[] = {py - h - kGap, py - h - kGap, kGap, kGap, 1200 - h - kGap, 1200 - h - kGap,
-                           700 + kGap, 700 + kGap};
+        const int left[] = {kGap,       px - w - kGap,   px - w - kGap,   kGap,
+                            200 + kGap, 1200 - w - kGap, 1200 - w - kGap, 200 + kGap};
+        const int top[] = {py - h - kGap,   py - h - kGap,   kGap,       kGap,
+                           1200 - h - kGap, 1200 - h - kGap, 700 + kGap, 700 + kGap};
         const std::string out = captureStdout([&] { legend(buf, corner); });
         const int userDrawing = rec.page.iusrdrw;
         const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
         if (corner == 9) {
-            EXPECT_EQ(out, " <<<< Warning  42: More legend lines than calls to curve in legend!   (   2)\n"
-                           " <<<< Warning   2: Incorrect parameter in legend!   (   9)\n");
+            EXPECT_EQ(
+                out,
+                " <<<< Warning  42: More legend lines than calls to curve in legend!   (   2)\n"
+                " <<<< Warning   2: Incorrect parameter in legend!   (   9)\n");
             EXPECT_TRUE(drawn.empty());
             EXPECT_EQ(userDrawing, 0); // later page positions are mirrored again
             continue;
         }
-        EXPECT_EQ(out, " <<<< Warning  42: More legend lines than calls to curve in legend!   (   2)\n");
+        EXPECT_EQ(out,
+                  " <<<< Warning  42: More legend lines than calls to curve in legend!   (   2)\n");
         const float x = float(left[corner - 1]), y = float(top[corner - 1]);
         const float x2 = x + float(w - 3), y2 = y + float(h - 3);
         EXPECT_EQ(drawn.count(segment(x, y, x2, y)), 1u);
@@ -336,7 +348,8 @@ TEST_F(Legends, PatternsOfLineMarkerAndAreaEntries) {
     // Entry 4, not defined by legpat, gets no pattern: nothing left of the
     // texts about its centre line 607.
     for (const Segment &s : drawn)
-        EXPECT_FALSE(std::max(s.y1, s.y2) > 590 && std::min(s.x1, s.x2) < x2) << s.x1 << "," << s.y1;
+        EXPECT_FALSE(std::max(s.y1, s.y2) > 590 && std::min(s.x1, s.x2) < x2)
+            << s.x1 << "," << s.y1;
 }
 
 // An entry of two text lines pushes the next pattern down by the extra line:
@@ -368,8 +381,8 @@ TEST_F(Legends, TextsBesideThePatterns) {
     struct Case {
         const char *what;
         std::function<void()> setting;
-        float textX;     // left of the entry texts
-        float secondDy;  // from the first entry's top to the second's
+        float textX;    // left of the entry texts
+        float secondDy; // from the first entry's top to the second's
     };
     // Box at x = 300: texts at 300 + 27 + 144 + 36 = 507. Entry 2 has a line
     // but where said.
@@ -488,7 +501,8 @@ TEST_F(Legends, ShieldKeepsCurvesOutOfTheBox) {
         const char *what;
         bool shielded, placed;
     };
-    for (const Case c : {Case{"off", false, true}, Case{"at legpos", true, true}, Case{"in the corner", true, false}}) {
+    for (const Case c : {Case{"off", false, true}, Case{"at legpos", true, true},
+                         Case{"in the corner", true, false}}) {
         SCOPED_TRACE(c.what);
         openHpgl();
         standardAxes(true);
@@ -504,9 +518,7 @@ TEST_F(Legends, ShieldKeepsCurvesOutOfTheBox) {
         // A curve across the box's middle; the axes span y 700..1200.
         const float yUser = (1200.0f - (top + float(h) / 2)) / 100.0f;
         const float x[2] = {0, 10}, y[2] = {yUser, yUser};
-        captureStdout([&] {
-            curve(x, y, 2);
-        });
+        captureStdout([&] { curve(x, y, 2); });
         captureStdout([&] {
             legend(buf, 7);
             endgrf(); // the next plot's first curve is entry 1 again
@@ -544,4 +556,4 @@ TEST_F(Legends, ResetKeywordsSwitchColoursAndLinesOff) {
     close();
 }
 
-}  // namespace
+} // namespace
