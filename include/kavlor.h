@@ -1083,6 +1083,34 @@ KAVLOR_API void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
 KAVLOR_API void crvtri(const float *xray, const float *yray, const float *zray, int n,
                        const int *i1ray, const int *i2ray, const int *i3ray, int ntri);
 
+/* ---- Legends -------------------------------------------------------------------- */
+
+/* Starts a legend of nlin entries (1..30) of nmaxln characters each (1..80) in the caller's
+ * buffer cbuf, which holds at least nlin * nmaxln characters. */
+KAVLOR_API void legini(char *cbuf, int nlin, int nmaxln);
+/* Text of entry ilin (1..nlin), blank-padded to the entry length. */
+KAVLOR_API void leglin(char *cbuf, const char *cstr, int ilin);
+/* Legend title, at most 20 characters; "" draws no title. */
+KAVLOR_API void legtit(const char *ctit);
+/* Upper-left corner of the legend box in plot units, instead of a corner of legend. */
+KAVLOR_API void legpos(int nx, int ny);
+/* Pattern length (>= 0) and margin (> 0) in character heights, and the spacing of the text
+ * lines of one entry (> 0) in line steps. */
+KAVLOR_API void legopt(float xf1, float xf2, float xf3);
+/* Entry n (1..30) by hand: line style -1..7 (-1 none), thickness >= 1, marker -1..21 (-1
+ * none), colour (-1 the current one) and shading pattern (-1 a line entry). */
+KAVLOR_API void legpat(int ilin, int ithk, int isym, int iclr, int ipat, int n);
+/* Entry texts in the colours of their entries. */
+KAVLOR_API void legclr(void);
+/* Entry texts split into lines at the LEG control character. */
+KAVLOR_API void mixleg(void);
+/* Width and height of the legend box in plot units. */
+KAVLOR_API int nxlegn(const char *cbuf);
+KAVLOR_API int nylegn(const char *cbuf);
+/* Draws the legend at corner ncor: 1..4 lower left, lower right, upper right, upper left of
+ * the page, 5..8 the same of the axis system; ignored after legpos. */
+KAVLOR_API void legend(const char *cbuf, int ncor);
+
 #ifdef __cplusplus
 }
 #endif

@@ -7,6 +7,7 @@
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
+#include "graphics2d/legend.h"
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
 #include "kavlor.h"
@@ -230,8 +231,10 @@ const std::array kResetEntries = {
     ResetEntry{"LABP", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabpos, 0); }},
     ResetEntry{"LABT", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabtyp, 0); }},
     ResetEntry{"LFTT", [](GlobalRecord &rec) { rec.title.ititjus = 0; }},
+    ResetEntry{"LEGC", [](GlobalRecord &rec) { rec.legend.ilegclr = 0; }},
     ResetEntry{"LINC", setLineCycle},
     ResetEntry{"LOGT", [](GlobalRecord &rec) { rec.axes.ilogtic = 0; }},
+    ResetEntry{"MIXL", [](GlobalRecord &rec) { rec.legend.imixleg = 0; }},
     ResetEntry{"MYLA", [](GlobalRecord &rec) { fillTriple(rec.axes.nmylab, 0); }},
     ResetEntry{"NAMD", resetNameDistances},
     ResetEntry{"NAME", resetAxisNames},
@@ -280,6 +283,7 @@ void resall(GlobalRecord &rec) {
     resetAxisDefaults(rec);
     resetAxisSystemDefaults(rec);
     resetCurveDefaults(rec);
+    resetLegendDefaults(rec);
     resetContourDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
