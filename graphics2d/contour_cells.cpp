@@ -56,6 +56,19 @@ constexpr Split kSplits[2][2][2] = {
     },
 };
 
+// The point of level L on the segment a-b, linear in the values; a when both
+// ends have the same value.
+void levelPointOf(float xa, float ya, float za, float xb, float yb, float zb, float L, float &x,
+                  float &y) {
+    x = xa;
+    y = ya;
+    if (za != zb) {
+        const float t = (zb - L) / (zb - za);
+        x = xb - t * (xb - xa);
+        y = yb - t * (yb - ya);
+    }
+}
+
 struct CellPoint {
     float x, y, z;
 };
@@ -92,11 +105,13 @@ void qqcnt3(GlobalRecord &rec, const CellPoint p[4], int b1, int b2, const float
     m.x *= 0.25f;
     m.y *= 0.25f;
     m.z *= 0.25f;
-    float px[kVertices], py[kVertices];
-    for (int k = 0; k < 4; ++k)
-        qqpos2(rec, p[k].x, p[k].y, px[k], py[k]);
+    float ux[kVertices], uy[kVertices];
+    for (int k = 0; k < 4; ++k) {
+        ux[k] = p[k].x;
+        uy[k] = p[k].y;
+    }
     auto levelPoint = [&](Vertex v, const CellPoint &a, const CellPoint &b) {
-        qqgpkt(rec, a.x, a.y, a.z, b.x, b.y, b.z, L, px[v], py[v]);
+        levelPointOf(a.x, a.y, a.z, b.x, b.y, b.z, L, ux[v], uy[v]);
     };
     levelPoint(X12, p[0], p[1]);
     levelPoint(X14, p[0], p[3]);
@@ -106,6 +121,16 @@ void qqcnt3(GlobalRecord &rec, const CellPoint p[4], int b1, int b2, const float
     levelPoint(X2M, p[1], m);
     levelPoint(X3M, p[2], m);
     levelPoint(X4M, p[3], m);
+    // Points on the cell's edges take the whole plot units the rectangles of
+    // the neighbouring cells end at, so that no seam opens between them.
+    const float left = std::min(p[0].x, p[2].x), right = std::max(p[0].x, p[2].x);
+    const float bottom = std::min(p[0].y, p[2].y), top = std::max(p[0].y, p[2].y);
+    float px[kVertices], py[kVertices];
+    for (int v = 0; v < kVertices; ++v) {
+        qqpos2(rec, ux[v], uy[v], px[v], py[v]);
+        if (ux[v] == left || ux[v] == right) px[v] = float(nintqq(px[v]));
+        if (uy[v] == bottom || uy[v] == top) py[v] = float(nintqq(py[v]));
+    }
     const Split &split = kSplits[centreLow ? 0 : 1][p[2].z > L ? 1 : 0][p[3].z > L ? 1 : 0];
     fillParts(rec, split.lower, px, py, qqcnt4(rec, s, nlev, b1));
     fillParts(rec, split.upper, px, py, qqcnt4(rec, s, nlev, b2));
@@ -124,12 +149,8 @@ int qqcnt0(GlobalRecord &rec, float xa, float ya, float xb, float yb, int colour
 
 void qqgpkt(const GlobalRecord &rec, float xa, float ya, float za, float xb, float yb, float zb,
             float L, float &xp, float &yp) {
-    float x = xa, y = ya;
-    if (za != zb) {
-        const float t = (zb - L) / (zb - za);
-        x = xb - t * (xb - xa);
-        y = yb - t * (yb - ya);
-    }
+    float x, y;
+    levelPointOf(xa, ya, za, xb, yb, zb, L, x, y);
     qqpos2(rec, x, y, xp, yp);
 }
 
