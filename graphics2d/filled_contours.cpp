@@ -87,7 +87,8 @@ extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, con
         warni1(2, nlev);
         return;
     }
-    if (nx > 0 && ny > 0 && (xray == nullptr || yray == nullptr || zmat == nullptr)) {
+    if ((nx > 0 && xray == nullptr) || (ny > 0 && yray == nullptr) ||
+        (nx > 0 && ny > 0 && zmat == nullptr)) {
         warnin(2);
         return;
     }

@@ -446,6 +446,7 @@ TEST_F(FilledContours, BadInputIsReportedAndDrawsNothing) {
         {[&] { conshd(g.x.data(), 2, g.y.data(), 2, g.z.data(), &level, 0); },
          bad + "conshd!   (   0)\n"},
         {[&] { conshd(g.x.data(), 2, g.y.data(), 2, nullptr, &level, 1); }, bad + "conshd!\n"},
+        {[&] { conshd(nullptr, 2, g.y.data(), 0, g.z.data(), &level, 1); }, bad + "conshd!\n"},
     };
     for (const Case &c : calls)
         EXPECT_EQ(captureStdout(c.call), c.output);
