@@ -342,6 +342,7 @@ TEST_F(FilledContours, BandColoursFollowTheShadingRules) {
         const Grid g = oneCell(0, 4, 4, 0);
         rec.legend = LegendState{};
         int colour = 0;
+        float spacing = 0;
         EXPECT_EQ(captureStdout([&] {
                       const int list[3] = {10, 20, 30};
                       conclr(list, 3);
@@ -350,6 +351,7 @@ TEST_F(FilledContours, BandColoursFollowTheShadingRules) {
                       color("WHITE");
                       shdpat(5);
                       colour = rec.colour.ncolor;
+                      spacing = rec.fill.xsurscl;
                       draw(g, c.levels);
                   }),
                   "");
@@ -365,6 +367,7 @@ TEST_F(FilledContours, BandColoursFollowTheShadingRules) {
         EXPECT_EQ(l.nlegcrv, highest);
         // What the call changed comes back, except the legend's shading flag.
         EXPECT_EQ(rec.fill.nshdpat, 5);
+        EXPECT_EQ(rec.fill.xsurscl, spacing);  // the pattern's hatch lines keep their spacing
         EXPECT_EQ(rec.colour.ncolor, colour);
         EXPECT_EQ(rec.page.iusrdrw, 0);
         EXPECT_EQ(rec.contfill.pconidx, nullptr);
