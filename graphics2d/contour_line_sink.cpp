@@ -2,14 +2,18 @@
 // and are drawn. With labels on, the sink measures the line; once enough of it
 // lies behind the last label and the direction is steady, it holds points back
 // until the line is long and straight enough for a label, then draws the line
-// up to a gap, the label in the gap along the chord, and the rest.
+// up to a gap, the label in the gap along the chord, and the rest. While
+// filled contours are drawn, the sink collects each line as a polygon instead
+// and fills it when the line closes.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <utility>
 
 #include "graphics2d/contours.h"
+#include "graphics2d/filled_contours.h"
 #include "graphics2d/transforms.h"
+#include "kernel/area_fill.h"
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -185,8 +189,31 @@ void labelledPoint(GlobalRecord &rec, float px, float py) {
 
 }  // namespace
 
+void contourFillPoint(GlobalRecord &rec, float x, float y) {
+    ContourState &c = rec.contour;
+    FilledContourState &f = rec.contfill;
+    if (c.iconlin == kContourLineStart || c.iconlin == kContourLineEnd) {
+        // Only a line that comes back to its start encloses an area; one that
+        // leaves the grid at its border is not filled.
+        const int n = f.nconpnt;
+        if (n > 2 && std::fabs(f.xconfbf[0] - f.xconfbf[n - 1]) < 1.0f &&
+            std::fabs(f.yconfbf[0] - f.yconfbf[n - 1]) < 1.0f)
+            dareaf(rec, f.xconfbf, f.yconfbf, n);
+        f.nconpnt = 0;
+        if (c.iconlin == kContourLineEnd) return;
+        c.iconlin = kContourLineInside;
+    }
+    if (f.nconpnt >= kContourFillPoints) return;  // the rest of a very long line is dropped
+    qqpos2(rec, x, y, f.xconfbf[f.nconpnt], f.yconfbf[f.nconpnt]);
+    f.nconpnt += 1;
+}
+
 void contu4(GlobalRecord &rec, float x, float y) {
     ContourState &c = rec.contour;
+    if (rec.contfill.iconfil == 1) {
+        contourFillPoint(rec, x, y);
+        return;
+    }
     if (c.iconlin == kContourLineEnd) {
         if (c.xconlbb != nullptr) drawHeld(rec, 0);
         return;

@@ -44,11 +44,8 @@ template <class Draw> void drawCopies(GlobalRecord &rec, Draw draw) {
 
 }  // namespace
 
-extern "C" void contur(const float *xray, int nx, const float *yray, int ny, const float *zmat,
-                       float zlev) {
-    GlobalRecord *recp = jqqlev(2, 3, "contur");
-    if (recp == nullptr) return;
-    GlobalRecord &rec = *recp;
+void contourGrid(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
+                 const float *zmat, float zlev) {
     if (xray == nullptr || yray == nullptr || zmat == nullptr || nx < 2 || ny < 2) {
         // A grid needs at least one cell.
         warni1(2, nx < ny ? nx : ny);
@@ -59,6 +56,13 @@ extern "C" void contur(const float *xray, int nx, const float *yray, int ny, con
     if (labelled && !holdLabelPoints(rec)) return;
     drawCopies(rec, [&] { contu1(rec, xray, nx, yray, ny, zmat, zlev); });
     if (labelled) releaseLabelPoints(rec);
+}
+
+extern "C" void contur(const float *xray, int nx, const float *yray, int ny, const float *zmat,
+                       float zlev) {
+    GlobalRecord *recp = jqqlev(2, 3, "contur");
+    if (recp == nullptr) return;
+    contourGrid(*recp, xray, nx, yray, ny, zmat, zlev);
 }
 
 extern "C" void concrv(const float *x, const float *y, int n, float zlev) {

@@ -12,6 +12,11 @@ constexpr int kMaskTestAndSet = 1; // as kMaskTest, and the bit is set afterward
 
 int icrmsk(GlobalRecord &rec, int i, int j, int mode);
 
+// contur after its level check: the lines of level zlev drawn with labels,
+// thick copies and a legend entry.
+void contourGrid(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
+                 const float *zmat, float zlev);
+
 // Finds and traces every line of level zlev on the grid (nx, ny >= 2).
 void contu1(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
             const float *zmat, float zlev);

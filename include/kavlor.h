@@ -1111,6 +1111,21 @@ KAVLOR_API int nylegn(const char *cbuf);
  * the page, 5..8 the same of the axis system; ignored after legpos. */
 KAVLOR_API void legend(const char *cbuf, int ncor);
 
+/* ---- Filled contours and matrix contours --------------------------------------- */
+
+/* The bands between the levels zlev[0..nlev-1] (any order) of the grid function zmat (nx * ny
+ * values, the value at (xray[i], yray[j]) at i * ny + j) filled in the colours of the Z axis
+ * scale or of conclr, cell by cell or as polygons as shdmod(..., "CONT") says; each band above
+ * the lowest level becomes a legend entry. */
+KAVLOR_API void conshd(const float *xray, int nx, const float *yray, int ny, const float *zmat,
+                       const float *zlev, int nlev);
+/* Colours of the filled contour bands: the first n (0..256) colour numbers of ic; 0 switches
+ * the list off. */
+KAVLOR_API void conclr(const int *ic, int n);
+/* Contour lines of level zlev of the matrix zmat (nx * ny values, node (i, j) at i * ny + j)
+ * on a grid spread evenly over the axis system, or over the extent set with sursze. */
+KAVLOR_API void conmat(const float *zmat, int nx, int ny, float zlev);
+
 #ifdef __cplusplus
 }
 #endif

@@ -7,6 +7,7 @@
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
+#include "graphics2d/filled_contours.h"
 #include "graphics2d/legend.h"
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
@@ -122,6 +123,7 @@ const std::array kResetEntries = {
     ResetEntry{"CLPM", [](GlobalRecord &rec) { rec.clip.iclpmod = 0; }},
     ResetEntry{"CLPW", defaultClipWindow},
     ResetEntry{"CLRC", setColourCycle},
+    ResetEntry{"CONC", [](GlobalRecord &rec) { rec.contfill.nconclr = 0; }},
     ResetEntry{"CONG", [](GlobalRecord &rec) { rec.contour.xcongap = 0.5f; }},
     ResetEntry{"CONM", [](GlobalRecord &rec) {
                    rec.contour.xconmod[0] = 0.5f;
@@ -285,6 +287,7 @@ void resall(GlobalRecord &rec) {
     resetCurveDefaults(rec);
     resetLegendDefaults(rec);
     resetContourDefaults(rec);
+    resetFilledContourDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind

@@ -35,6 +35,7 @@
 #include "graphics2d/axis_system_state.h"
 #include "graphics2d/contour_state.h"
 #include "graphics2d/curve_state.h"
+#include "graphics2d/filled_contour_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/title_state.h"
 #include "graphics3d/depth_sort_state.h"
@@ -77,6 +78,7 @@ struct GlobalRecord {
     CurveState curve;           // curve modes and the attribute cycle
     LegendState legend;         // attributes of the legend entries
     ContourState contour;       // contour labels, the line being traced, the tracer's memory
+    FilledContourState contfill; // band colours of filled contours, the polygon being filled
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces

@@ -1,0 +1,146 @@
+// conshd: the bands between contour levels of a grid function filled in their
+// colours, cell by cell (the default) or as the closed lines of the tracer,
+// with a legend entry for each band above the lowest level.
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <new>
+
+#include "graphics2d/axis_system.h"
+#include "graphics2d/colour_axis.h"
+#include "graphics2d/contours.h"
+#include "graphics2d/curves.h"
+#include "graphics2d/filled_contours.h"
+#include "kavlor.h"
+#include "kernel/devices.h"
+#include "kernel/dispatch.h"
+#include "kernel/hatch_patterns.h"
+#include "kernel/levels.h"
+#include "kernel/pair_sort.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+namespace {
+
+// Work memory of one call; freed when the call returns.
+std::unique_ptr<float[]> allocate(std::size_t n) {
+    return std::unique_ptr<float[]>(new (std::nothrow) float[n]);
+}
+
+void fillCells(GlobalRecord &rec, const float *x, int nx, const float *y, int ny, const float *z,
+               const float *s, int nlev) {
+    const std::size_t stride = std::size_t(ny);
+    for (int i = 0; i + 1 < nx; ++i) {
+        const float *left = z + std::size_t(i) * stride, *right = left + stride;
+        for (int j = 0; j + 1 < ny; ++j) {
+            const float c[4] = {left[j], right[j], right[j + 1], left[j + 1]};
+            int b[4];
+            bool number = true;
+            for (int k = 0; k < 4; ++k) {
+                b[k] = contourBand(s, nlev, c[k]);
+                number = number && b[k] >= 0;
+            }
+            // A cell with a corner that is no number belongs to no band.
+            if (!number) continue;
+            const int lo = std::min({b[0], b[1], b[2], b[3]});
+            const int hi = std::max({b[0], b[1], b[2], b[3]});
+            if (lo == hi) {
+                const int colour = qqcnt4(rec, s, nlev, lo);
+                if (colour != -1) qqcnt0(rec, x[i], y[j], x[i + 1], y[j + 1], colour);
+            } else if (lo + 1 == hi) {
+                qqcnt1(rec, x, y, i, j, c, b, s, nlev);
+            } else {
+                qqcnt2(rec, x, y, i, j, c, s, nlev);
+            }
+        }
+    }
+}
+
+// Each level's closed lines filled in the caller's order, every fill over the
+// earlier ones.
+void fillPolygons(GlobalRecord &rec, const float *x, int nx, const float *y, int ny,
+                  const float *z, const float *zlev, int nlev, float *buffer) {
+    FilledContourState &f = rec.contfill;
+    f.xconfbf = buffer;
+    f.yconfbf = buffer + kContourFillPoints;
+    f.iconfil = 1;
+    f.nconpnt = 0;
+    for (int i = 1; i <= nlev; ++i) {
+        qqsclr(rec, qqcnt4(rec, zlev, nlev, i));
+        // A grid of fewer than two points in a direction has no lines to trace.
+        if (nx >= 2 && ny >= 2) contu1(rec, x, nx, y, ny, z, zlev[i - 1]);
+    }
+    f.iconfil = 0;
+    f.nconpnt = 0;
+    f.xconfbf = nullptr;
+    f.yconfbf = nullptr;
+}
+
+}  // namespace
+
+extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, const float *zmat,
+                       const float *zlev, int nlev) {
+    GlobalRecord *recp = jqqlev(2, 3, "conshd");
+    if (recp == nullptr) return;
+    GlobalRecord &rec = *recp;
+    if (nlev < 1 || zlev == nullptr) {
+        warni1(2, nlev);
+        return;
+    }
+    if ((nx > 0 && xray == nullptr) || (ny > 0 && yray == nullptr) ||
+        (nx > 0 && ny > 0 && zmat == nullptr)) {
+        warnin(2);
+        return;
+    }
+    FilledContourState &f = rec.contfill;
+    if (f.nconclr > 0 && f.nconclr < nlev) {
+        qqserr("More contour levels as defined colours");
+        warnin(101);
+    }
+    if (jqqlgx(rec, xray, nx, 1) != 0 || jqqlgx(rec, yray, ny, 2) != 0) return;
+
+    const bool polygons = rec.surface.ishdcon == 1;
+    const std::unique_ptr<float[]> sorted = allocate(std::size_t(nlev));
+    const std::unique_ptr<float[]> fillBuffer =
+        polygons ? allocate(2 * std::size_t(kContourFillPoints)) : nullptr;
+    const std::unique_ptr<float[]> order = allocate(std::size_t(nlev));
+    if (sorted == nullptr || (polygons && fillBuffer == nullptr) || order == nullptr) {
+        warnin(53);
+        return;
+    }
+    float *s = sorted.get();
+    for (int k = 0; k < nlev; ++k) {
+        s[k] = zlev[k];
+        order[k] = float(k + 1);
+    }
+    sortPairs(s, order.get(), nlev, false);
+    f.pconidx = order.get();
+
+    setzpa(rec, s[0], s[nlev - 1]);
+
+    const int colour = rec.colour.ncolor;
+    const int pattern = rec.fill.nshdpat;
+    rec.page.iusrdrw = 1;
+    selectPattern(rec, kSolidPattern);
+    rec.fill.xsurscl = (rec.core.idevice == device::kWmf ? 0.3999f : 0.9999f) / rec.page.xunits;
+    rec.curve.ilegpat = 1;  // the legend shows the bands' fills
+
+    const float *levels = polygons ? zlev : s;
+    for (int b = 1; b <= nlev; ++b) {
+        const int c = qqcnt4(rec, levels, nlev, b);
+        if (c == -1) continue;
+        qqsclr(rec, c);
+        slegnd(rec, b);
+    }
+
+    sclpax(rec, 0);
+    if (polygons)
+        fillPolygons(rec, xray, nx, yray, ny, zmat, zlev, nlev, fillBuffer.get());
+    else
+        fillCells(rec, xray, nx, yray, ny, zmat, s, nlev);
+    f.pconidx = nullptr;
+    sclpax(rec, 1);
+    qqsclr(rec, colour);
+    selectPattern(rec, pattern);
+    rec.page.iusrdrw = 0;
+}
