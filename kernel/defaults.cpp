@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "graphics2d/axis_defaults.h"
+#include "graphics2d/bars.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics3d/surface_settings.h"
@@ -284,6 +285,7 @@ void resall(GlobalRecord &rec) {
     resetAxisSystemDefaults(rec);
     resetCurveDefaults(rec);
     resetContourDefaults(rec);
+    resetBarDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind
