@@ -26,8 +26,8 @@
 
 namespace {
 
-constexpr int kForegroundColour = 10;  // FORE among the named colours
-constexpr int kOutlineOnly = 0;        // the pattern that fills nothing
+constexpr int kForegroundColour = 10; // FORE among the named colours
+constexpr int kOutlineOnly = 0;       // the pattern that fills nothing
 
 struct PagePoint {
     int x, y;
@@ -63,7 +63,7 @@ class BarDrawing {
     GlobalRecord &rec_;
     BarState &bar_;
     bool horizontal_, look3d_;
-    float slot_ = 0.0f, width_ = 0.0f, gap_ = 0.0f;  // W, w and G
+    float slot_ = 0.0f, width_ = 0.0f, gap_ = 0.0f; // W, w and G
     float cosA_ = 1.0f, sinA_ = 0.0f, depth_ = 0.0f;
     int dx_ = 0, dy_ = 0;
 
@@ -292,10 +292,9 @@ void BarDrawing::drawBar(float pos, float start, float end, int i) {
     const int shieldsBefore = rec_.shield.nshield;
     if (shieldLabel) {
         const int h = rec_.text.nhchar;
-        addAutomaticRectangleShield(rec_, kShieldBars, float(label.x + rec_.page.nxorg),
-                                    float(label.y + rec_.page.nyorg),
-                                    float(length + nintqq(0.5f * float(h))),
-                                    float(nintqq(1.5f * float(h))), 0.0f);
+        addAutomaticRectangleShield(
+            rec_, kShieldBars, float(label.x + rec_.page.nxorg), float(label.y + rec_.page.nyorg),
+            float(length + nintqq(0.5f * float(h))), float(nintqq(1.5f * float(h))), 0.0f);
     }
 
     const int colour = rec_.colour.ncolor;
@@ -341,7 +340,8 @@ void BarDrawing::drawBar(float pos, float start, float end, int i) {
 
     if (rec_.shield.ishlaut[kShieldBars - 1] == 1) {
         const int x = std::min(front[0].x, front[2].x), y = std::min(front[0].y, front[2].y);
-        const int w = std::abs(front[2].x - front[0].x) + 1, h = std::abs(front[2].y - front[0].y) + 1;
+        const int w = std::abs(front[2].x - front[0].x) + 1,
+                  h = std::abs(front[2].y - front[0].y) + 1;
         addAutomaticRectangleShield(rec_, kShieldBars, float(x + rec_.page.nxorg),
                                     float(y + rec_.page.nyorg), float(w), float(h), 0.0f);
         if (look3d_) {
@@ -394,8 +394,8 @@ void BarDrawing::draw(float pos[], float start[], float end[], int n) {
     const float alpha = bar_.xbaropt[1] * rec_.core.xdegrad;
     cosA_ = std::cos(alpha);
     sinA_ = std::sin(alpha);
-    const bool perBar = BarWidthMode(bar_.ibarmod) == BarWidthMode::variable &&
-                        rec_.curve.xbarwth > 0.0f && n > 1;
+    const bool perBar =
+        BarWidthMode(bar_.ibarmod) == BarWidthMode::variable && rec_.curve.xbarwth > 0.0f && n > 1;
     if (!perBar) widths(slotDistance(pos, start, n, 0));
 
     sclpax(rec_, 0);
@@ -409,11 +409,12 @@ void BarDrawing::draw(float pos[], float start[], float end[], int n) {
     const int next = (bar_.ncrvcnt + 1) % kAttributeCycle;
     selectPattern(rec_, curve.npatcyc[(next == 0 ? kAttributeCycle : next) - 1]);
     const BarCycling cycling = BarCycling(bar_.ichnbar);
-    if ((cycling == BarCycling::colour || cycling == BarCycling::both) && rec_.colour.ncolor != colour)
+    if ((cycling == BarCycling::colour || cycling == BarCycling::both) &&
+        rec_.colour.ncolor != colour)
         qqsclr(rec_, colour);
 }
 
-}  // namespace
+} // namespace
 
 void vbars(GlobalRecord &rec, float x[], float y1[], float y2[], int n) {
     if (n < 1) {

@@ -37,12 +37,13 @@ TEST_F(BarGraph, OutlinesOfVerticalHorizontalAndGroupedBars) {
     struct Case {
         const char *name;
         std::function<void()> draw;
-        std::vector<std::array<float, 4>> boxes;  // x1, y1, x2, y2
+        std::vector<std::array<float, 4>> boxes; // x1, y1, x2, y2
     };
     const float x[3] = {2, 4, 6}, y1[3] = {0, 0, 1}, y2[3] = {1, 2, 3};
     const std::vector<Case> cases = {
         // Slot 0.75 * 200 = 150 wide, centred on the positions.
-        {"vertical", [&] { bars(x, y1, y2, 3); },
+        {"vertical",
+         [&] { bars(x, y1, y2, 3); },
          {{325, 1200, 475, 1100}, {525, 1200, 675, 1000}, {725, 1100, 875, 900}}},
         // The same arrays turned: positions on Y (100 apart: slot 75), values along X.
         {"horizontal",
@@ -60,7 +61,9 @@ TEST_F(BarGraph, OutlinesOfVerticalHorizontalAndGroupedBars) {
              bars(x, y1, y2, 1);
              bars(x, y1, y2, 1);
          },
-         {{325, 1200, 400, 1100}, {525, 1200, 600, 1000}, {400, 1200, 475, 1100},
+         {{325, 1200, 400, 1100},
+          {525, 1200, 600, 1000},
+          {400, 1200, 475, 1100},
           {325, 1200, 400, 1100}}},
         // A gap of -10: 10 plot units between the members, (150 - 10) / 2 each.
         {"group with a gap in plot units",
@@ -69,7 +72,9 @@ TEST_F(BarGraph, OutlinesOfVerticalHorizontalAndGroupedBars) {
              bars(x, y1, y2, 2);
              bars(x, y1, y2, 2);
          },
-         {{325, 1200, 395, 1100}, {525, 1200, 595, 1000}, {405, 1200, 475, 1100},
+         {{325, 1200, 395, 1100},
+          {525, 1200, 595, 1000},
+          {405, 1200, 475, 1100},
           {605, 1200, 675, 1000}}},
         // A gap of 0.5 of the bar width: w = 150 / 2.5 = 60, G = 30.
         {"group with a relative gap",
@@ -131,7 +136,8 @@ TEST_F(BarGraph, BarsAtTheTicksAreCountedAgainstThem) {
               }),
               " <<<< Warning  28: Number of bars unequal number of main ticks in bars!\n");
     EXPECT_EQ(captureStdout([&] { bars(x, y1, y2, 4); }), "");
-    for (float v : x) EXPECT_EQ(v, 0.0f);
+    for (float v : x)
+        EXPECT_EQ(v, 0.0f);
     std::multiset<Segment> expected;
     for (int k = 0; k < 2; ++k)
         for (float px : {400.0f, 600.0f, 800.0f, 1000.0f})
@@ -151,7 +157,7 @@ TEST_F(BarGraph, StartsAtALogarithmicAxisArePowers) {
         noline("XY");
         frame(0);
         grace(0);
-        graf(0, 10, 0, 2, 1, 3, 1, 1);  // 250 plot units per decade from 10
+        graf(0, 10, 0, 2, 1, 3, 1, 1); // 250 plot units per decade from 10
         barpos("AXIS");
     });
     const float x[1] = {2}, y1[1] = {-5}, y2[1] = {100};
@@ -173,7 +179,7 @@ TEST_F(BarGraph, TheGroupCounterEndsEvenWhenACallDrawsNothing) {
         bargrp(2, 0.0f);
         bars(x, y1, y2, 1);
         rec.axes.ilogax[1] = 1;
-        bars(x, bad, y2, 1);  // warning 27, nothing drawn, the group is complete
+        bars(x, bad, y2, 1); // warning 27, nothing drawn, the group is complete
         rec.axes.ilogax[1] = 0;
     });
     EXPECT_EQ(rec.bar.nbarcnt, 0);
@@ -273,7 +279,8 @@ TEST_F(BarPixels, ThreeDimensionalBarsHaveTheirFacesAndBorders) {
         EXPECT_EQ(at(image, c.front[0], c.front[1]), rgb(1, 0, 0));
         EXPECT_EQ(at(image, c.side[0], c.side[1]), rgb(0, 1, 0));
         EXPECT_EQ(at(image, c.top[0], c.top[1]), rgb(0, 0, 1));
-        EXPECT_EQ(at(image, c.beyond[0], c.beyond[1]), at(image, 1100, 750)) << "nothing beyond the depth";
+        EXPECT_EQ(at(image, c.beyond[0], c.beyond[1]), at(image, 1100, 750))
+            << "nothing beyond the depth";
         EXPECT_NE(fore, rgb(1, 0, 0));
         EXPECT_TRUE(near(image, c.border[0], c.border[1], fore)) << "front border";
     }
@@ -332,10 +339,10 @@ TEST_F(BarGraph, AutomaticLabelsGoInsideOrOutside) {
         const char *text;
         float x, ymin, ymax;
     } expected[] = {
-        {"4.00", 400, 800, 900},    // inside, below the top at 800
-        {"0.25", 600, 1050, 1175},  // above the top at 1175
-        {"1.00", 800, 1000, 1100},  // inside, above the lower end at 1100
-        {"3.80", 1000, 820, 900},   // below the lower end at 820
+        {"4.00", 400, 800, 900},   // inside, below the top at 800
+        {"0.25", 600, 1050, 1175}, // above the top at 1175
+        {"1.00", 800, 1000, 1100}, // inside, above the lower end at 1100
+        {"3.80", 1000, 820, 900},  // below the lower end at 820
     };
     for (const Expected &e : expected) {
         SCOPED_TRACE(e.text);
@@ -351,13 +358,13 @@ TEST_F(BarGraph, LabelKindsAndPositionsOfHorizontalBars) {
     // One bar at 3 on the Y axis (page y 800..1000) from 1 to 3 (page x 300..500).
     struct Case {
         const char *kind, *position, *text;
-        float xmin, xmax, ymin, ymax;  // where the centre of the word lies
+        float xmin, xmax, ymin, ymax; // where the centre of the word lies
     } cases[] = {
-        {"FIRS", "RIGH", "1.0", 300, 500, 1000, 1100},  // inside the end, below the bar
-        {"DELT", "OUTS", "2.0", 500, 650, 850, 950},    // beyond the end
+        {"FIRS", "RIGH", "1.0", 300, 500, 1000, 1100}, // inside the end, below the bar
+        {"DELT", "OUTS", "2.0", 500, 650, 850, 950},   // beyond the end
         {"POSI", "INSI", "3.0", 300, 500, 850, 950},
-        {"MAXI", "CENT", "3.0", 380, 420, 850, 950},    // the middle
-        {"MINI", "LEFT", "1.0", 300, 500, 700, 800},    // above the bar
+        {"MAXI", "CENT", "3.0", 380, 420, 850, 950}, // the middle
+        {"MINI", "LEFT", "1.0", 300, 500, 700, 800}, // above the bar
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.kind) + " " + c.position);
@@ -394,7 +401,9 @@ TEST_F(BarGraph, SettersStoreTheirFields) {
         {[] { bargrp(30, 0.25f); },
          [](const BarState &b) { return b.nbargrp == 30 && b.xbargap == 0.25f; }},
         {[] { barclr(-1, 3, 5); },
-         [](const BarState &b) { return b.nbarclr[0] == -1 && b.nbarclr[1] == 3 && b.nbarclr[2] == 5; }},
+         [](const BarState &b) {
+             return b.nbarclr[0] == -1 && b.nbarclr[1] == 3 && b.nbarclr[2] == 5;
+         }},
         {[] { barbor(7); }, [](const BarState &b) { return b.nbarbor == 7; }},
         {[] { baropt(12.5f, 30.0f); },
          [](const BarState &b) { return b.xbaropt[0] == 12.5f && b.xbaropt[1] == 30.0f; }},
@@ -428,7 +437,8 @@ TEST_F(BarGraph, BadInputWarnsAndChangesNothing) {
         const char *warning;
     } cases[] = {
         {[&] { bars(x, y, y, 0); }, " <<<< Warning   2: Incorrect parameter in bars!   (   0)\n"},
-        {[&] { bars(x, y, y, 32001); }, " <<<< Warning   2: Incorrect parameter in bars!   (32001)\n"},
+        {[&] { bars(x, y, y, 32001); },
+         " <<<< Warning   2: Incorrect parameter in bars!   (32001)\n"},
         {[&] { bars(nullptr, y, y, 1); }, " <<<< Warning   2: Incorrect parameter in bars!\n"},
         {[&] { bars(x, y, nullptr, 1); }, " <<<< Warning   2: Incorrect parameter in bars!\n"},
         {[] { bartyp("DIAG"); }, " <<<< Warning   2: Incorrect parameter in bartyp!   (DIAG)\n"},
@@ -440,12 +450,14 @@ TEST_F(BarGraph, BadInputWarnsAndChangesNothing) {
         {[] { barclr(1, -2, 3); }, " <<<< Warning   2: Incorrect parameter in barclr!   (  -2)\n"},
         {[] { barbor(-3); }, " <<<< Warning   2: Incorrect parameter in barbor!   (  -3)\n"},
         {[] { chnbar("LINE"); }, " <<<< Warning   2: Incorrect parameter in chnbar!   (LINE)\n"},
-        {[] { labpos("UNDE", "BAR"); }, " <<<< Warning   2: Incorrect parameter in labpos!   (UNDE)\n"},
+        {[] { labpos("UNDE", "BAR"); },
+         " <<<< Warning   2: Incorrect parameter in labpos!   (UNDE)\n"},
     };
     const std::string settingsBefore = [&] {
         const BarState &b = rec.bar;
-        return std::to_string(b.ibartyp) + std::to_string(b.ibarpos[0]) + std::to_string(b.ibarpos[1]) +
-               std::to_string(b.ibarmod) + std::to_string(b.nbargrp) + std::to_string(b.nbarclr[1]) +
+        return std::to_string(b.ibartyp) + std::to_string(b.ibarpos[0]) +
+               std::to_string(b.ibarpos[1]) + std::to_string(b.ibarmod) +
+               std::to_string(b.nbargrp) + std::to_string(b.nbarclr[1]) +
                std::to_string(b.nbarbor) + std::to_string(b.ichnbar) + std::to_string(b.ibarlbp);
     }();
     for (const Case &c : cases) {
@@ -453,8 +465,9 @@ TEST_F(BarGraph, BadInputWarnsAndChangesNothing) {
         EXPECT_EQ(captureStdout(c.call), c.warning);
     }
     const BarState &b = rec.bar;
-    EXPECT_EQ(std::to_string(b.ibartyp) + std::to_string(b.ibarpos[0]) + std::to_string(b.ibarpos[1]) +
-                  std::to_string(b.ibarmod) + std::to_string(b.nbargrp) + std::to_string(b.nbarclr[1]) +
+    EXPECT_EQ(std::to_string(b.ibartyp) + std::to_string(b.ibarpos[0]) +
+                  std::to_string(b.ibarpos[1]) + std::to_string(b.ibarmod) +
+                  std::to_string(b.nbargrp) + std::to_string(b.nbarclr[1]) +
                   std::to_string(b.nbarbor) + std::to_string(b.ichnbar) + std::to_string(b.ibarlbp),
               settingsBefore);
     EXPECT_EQ(b.nbarcnt, 0);
@@ -521,10 +534,11 @@ TEST_F(BarGraph, ShieldedBarsCutLaterLines) {
         });
         bool crosses = false;
         for (const Segment &g : segmentsOf(closeHpgl()))
-            if (g.y1 == 1150 && g.y2 == 1150 && std::min(g.x1, g.x2) < 600 && std::max(g.x1, g.x2) > 600)
+            if (g.y1 == 1150 && g.y2 == 1150 && std::min(g.x1, g.x2) < 600 &&
+                std::max(g.x1, g.x2) > 600)
                 crosses = true;
         EXPECT_EQ(crosses, !shielded);
     }
 }
 
-}  // namespace
+} // namespace
