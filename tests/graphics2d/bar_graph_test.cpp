@@ -192,21 +192,33 @@ TEST_F(BarGraph, TheGroupCounterEndsEvenWhenACallDrawsNothing) {
     closeHpgl();
 }
 
-// Bars with y1 = y2 are outlined only, also under a solid pattern, which the
-// later bars still get.
+// Bars of no height (y1 = y2) or no width (barwth 0) are outlined only, also
+// under a solid pattern: the pen stays on one line.
 TEST_F(BarGraph, AnEmptyBarIsOnlyOutlined) {
-    openHpgl();
-    standardAxes(true);
-    const float x[2] = {2, 4}, y1[2] = {1, 0}, y2[2] = {1, 1};
-    captureStdout([&] {
-        shdpat(16);
-        bars(x, y1, y2, 1);
-    });
-    const std::vector<PenOp> ops = closeHpgl();
-    ASSERT_FALSE(ops.empty());
-    for (const PenOp &op : ops) {
-        EXPECT_EQ(op.y, 1100) << describe({op});
-        EXPECT_TRUE(op.x >= 325 && op.x <= 475) << describe({op});
+    struct Case {
+        const char *name;
+        float width, y2;
+        float xmin, xmax, ymin, ymax;
+    } cases[] = {
+        {"no height", 0.75f, 0, 525, 675, 1200, 1200},
+        {"no width", 0.0f, 1, 600, 600, 1100, 1200},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        openHpgl();
+        standardAxes(true);
+        const float x[1] = {4}, y1[1] = {0}, y2[1] = {c.y2};
+        captureStdout([&] {
+            shdpat(16);
+            barwth(c.width);
+            bars(x, y1, y2, 1);
+        });
+        const std::vector<PenOp> ops = closeHpgl();
+        ASSERT_FALSE(ops.empty());
+        for (const PenOp &op : ops) {
+            EXPECT_TRUE(op.x >= c.xmin && op.x <= c.xmax) << describe({op});
+            EXPECT_TRUE(op.y >= c.ymin && op.y <= c.ymax) << describe({op});
+        }
     }
 }
 
