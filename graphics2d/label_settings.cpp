@@ -1,7 +1,7 @@
 // Label settings of the axes: kind, orientation, position, justification,
 // distance, digits, date forms and user labels. Setters that also take an
-// object name (BAR, PIE, CON, DAT, PER) check the object's keyword here; the
-// bar and pie fields they set come with those charts.
+// object name (BAR, PIE, CON, DAT, PER) set the labels of bar graphs and
+// contours; the pie fields they set come with the pie charts.
 #include <string_view>
 
 #include "graphics2d/axis_selectors.h"
@@ -24,6 +24,7 @@ void storeDigits(const char *name, int ndig, const char *cax) {
     switch (labelObject(cax, true)) {
     case LabelObject::axes: gaxsop(cax, ndig, rec.axes.ndigits); return;
     case LabelObject::con: rec.contour.ncondig = ndig; return;
+    case LabelObject::bar: rec.bar.nbardig = ndig; return;
     default: return;
     }
 }
@@ -33,7 +34,11 @@ void storeDigits(const char *name, int ndig, const char *cax) {
 extern "C" void labels(const char *copt, const char *cax) {
     GlobalRecord &rec = chkini("labels");
     switch (labelObject(cax)) {
-    case LabelObject::bar: jqqind("NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, copt); return;
+    case LabelObject::bar: {
+        const int i = jqqind("NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, copt);
+        if (i != 0) rec.bar.ibarlab = i - 1;
+        return;
+    }
     case LabelObject::pie: jqqind("NONE+PERC+DATA+BOTH", 4, copt); return;
     case LabelObject::con: {
         // CONL: the labels are the text of conlab. A bad keyword keeps the kind.
@@ -63,7 +68,15 @@ extern "C" void labtyp(const char *copt, const char *cax) {
 extern "C" void labpos(const char *copt, const char *cax) {
     GlobalRecord &rec = chkini("labpos");
     switch (labelObject(cax)) {
-    case LabelObject::bar: jqqind("AUTO+INSI+OUTS+LEFT+ABOV+RIGH+BELO+CENT", 8, copt); return;
+    case LabelObject::bar: {
+        // Two digits: along the bar (tens) and across it (units); horizontal
+        // bars exchange the roles, so LEFT and ABOV, RIGH and BELO agree.
+        constexpr int kCodes[8] = {kBarLabelAuto, kBarLabelInside, kBarLabelOutside, 21, 21, 23, 23,
+                                   kBarLabelCentre};
+        const int i = jqqind("AUTO+INSI+OUTS+LEFT+ABOV+RIGH+BELO+CENT", 8, copt);
+        if (i != 0) rec.bar.ibarlbp = kCodes[i - 1];
+        return;
+    }
     case LabelObject::pie: jqqind("INTE+EXTE+ALIG", 3, copt); return;
     default: break;
     }
@@ -104,7 +117,9 @@ extern "C" void labclr(int nclr, const char *copt) {
     const std::string_view object(key);
     if (object == "CON")
         rec.contour.nconlbc = nclr;
-    else if (object != "BAR" && object != "PIE")
+    else if (object == "BAR")
+        rec.bar.nbarlbc = nclr;
+    else if (object != "PIE")
         warnc1(2, copt != nullptr ? copt : "");
 }
 

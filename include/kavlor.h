@@ -1126,6 +1126,33 @@ KAVLOR_API void conclr(const int *ic, int n);
  * on a grid spread evenly over the axis system, or over the extent set with sursze. */
 KAVLOR_API void conmat(const float *zmat, int nx, int ny, float zlev);
 
+/* ---- Bar graphs ------------------------------------------------------------------ */
+
+/* n bars (1..32000) of one group member in the current axis system: bar i at position x[i]
+ * from y1[i] to y2[i], vertical or horizontal as bartyp says. The arrays are read only. */
+KAVLOR_API void bars(const float *x, const float *y1, const float *y2, int n);
+/* Kind of bars: VERT, HORI, 3DVE, 3DHO (3-D look). */
+KAVLOR_API void bartyp(const char *copt);
+/* Bar positions: NONE, TICK (at the main ticks), AXIS (starting at the axis), BOTH. */
+KAVLOR_API void barpos(const char *copt);
+/* Width mode copt "WIDT": FIXE (one width from the first two positions) or VARI (per bar). */
+KAVLOR_API void barmod(const char *cmode, const char *copt);
+/* n bars per group (1..30) side by side; xgap > 0 a fraction of the bar width between them,
+ * <= 0 its absolute value in plot units. */
+KAVLOR_API void bargrp(int n, float xgap);
+/* Colours of the front, side and top faces (-1: the current colour). */
+KAVLOR_API void barclr(int ic1, int ic2, int ic3);
+/* Colour of the bar borders (-1: none on flat bars, the foreground colour on 3-D bars). */
+KAVLOR_API void barbor(int ic);
+/* Depth (plot units; negative: the bar width) and angle (degrees) of the 3-D look. */
+KAVLOR_API void baropt(float xf, float angle);
+/* Change from bar to bar: NONE, COLO (colour cycle), PATT (pattern cycle), BOTH. */
+KAVLOR_API void chnbar(const char *copt);
+/* Change from pie segment to segment: NONE, COLO, PATT, BOTH. */
+KAVLOR_API void chnpie(const char *copt);
+/* Change from curve to curve: NONE, COLO, LINE, BOTH. */
+KAVLOR_API void chncrv(const char *copt);
+
 #ifdef __cplusplus
 }
 #endif

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "graphics2d/axis_defaults.h"
+#include "graphics2d/bars.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
@@ -288,6 +289,7 @@ void resall(GlobalRecord &rec) {
     resetLegendDefaults(rec);
     resetContourDefaults(rec);
     resetFilledContourDefaults(rec);
+    resetBarDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind
