@@ -426,7 +426,7 @@ TEST_F(TriangleBands, TrianglesAreOneFillOrSplitOnceAlongALevel) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        GlobalRecord &rec = open("SVG", "plot.svg");
+        open("SVG", "plot.svg");
         standardAxes(true);
         EXPECT_EQ(captureStdout([&] {
                       pureColours();
@@ -434,7 +434,6 @@ TEST_F(TriangleBands, TrianglesAreOneFillOrSplitOnceAlongALevel) {
                       fill(c.mesh, c.levels);
                   }),
                   "");
-        (void)rec;
         const std::vector<FillRecord> fills = fillRecords(close("plot.svg"));
         ASSERT_EQ(fills.size(), c.colours.size());
         for (std::size_t k = 0; k < fills.size(); ++k) {
