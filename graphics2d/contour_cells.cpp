@@ -56,8 +56,8 @@ constexpr Split kSplits[2][2][2] = {
     },
 };
 
-// The point of level L on the segment a-b, linear in the values; a when both
-// ends have the same value.
+}  // namespace
+
 void levelPointOf(float xa, float ya, float za, float xb, float yb, float zb, float L, float &x,
                   float &y) {
     x = xa;
@@ -68,6 +68,8 @@ void levelPointOf(float xa, float ya, float za, float xb, float yb, float zb, fl
         y = yb - t * (yb - ya);
     }
 }
+
+namespace {
 
 struct CellPoint {
     float x, y, z;

@@ -14,6 +14,11 @@ int qqcnt4(const GlobalRecord &rec, const float *lev, int nlev, int b);
 // Fills the user rectangle with corners (xa, ya) and (xb, yb) in colour.
 int qqcnt0(GlobalRecord &rec, float xa, float ya, float xb, float yb, int colour);
 
+// The user point of level L on the segment a-b, linear in the values; a when
+// both ends have the same value.
+void levelPointOf(float xa, float ya, float za, float xb, float yb, float zb, float L, float &x,
+                  float &y);
+
 // Plot coordinates of the point of level L on the segment a-b.
 void qqgpkt(const GlobalRecord &rec, float xa, float ya, float za, float xb, float yb, float zb,
             float L, float &xp, float &yp);

@@ -1153,6 +1153,19 @@ KAVLOR_API void chnpie(const char *copt);
 /* Change from curve to curve: NONE, COLO, LINE, BOTH. */
 KAVLOR_API void chncrv(const char *copt);
 
+/* ---- Contours of triangulations ---------------------------------------------- */
+
+/* The contour line of level zlev of the n points (xray, yray) with the values zray, over the ntri
+ * triangles of 1-based point numbers (i1ray, i2ray, i3ray), as triang returns them. With labels,
+ * thick or dashed lines the pieces of the triangles are joined into whole lines first. */
+KAVLOR_API void contri(const float *xray, const float *yray, const float *zray, int n,
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri, float zlev);
+/* The bands between the nlev levels zlev of the same data filled in their colours, as conshd
+ * fills the cells of a grid; a legend entry for each band above the lowest level. */
+KAVLOR_API void confll(const float *xray, const float *yray, const float *zray, int n,
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri,
+                       const float *zlev, int nlev);
+
 #ifdef __cplusplus
 }
 #endif

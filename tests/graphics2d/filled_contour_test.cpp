@@ -16,6 +16,7 @@
 #include "graphics2d/filled_contours.h"
 #include "kernel/hatch_patterns.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/graphics2d/fill_records.h"
 #include "tests/kernel/pen_trace.h"
 #include "tests/support/rendered_image.h"
 
@@ -61,50 +62,6 @@ Seen seenAs(const unsigned char *p, const unsigned char *background) {
     if (p[2] > 200 && p[0] < 60 && p[1] < 60) return Seen::Blue;
     ADD_FAILURE() << "pixel " << int(p[0]) << " " << int(p[1]) << " " << int(p[2]);
     return Seen::Background;
-}
-
-// A fill record of an SVG file: its colour, corners in device units.
-struct FillRecord {
-    std::string colour;
-    bool polygon;
-    std::vector<float> x, y;
-    double area() const {
-        double a = 0;
-        for (std::size_t k = 0; k < x.size(); ++k) {
-            const std::size_t n = (k + 1) % x.size();
-            a += double(x[k]) * y[n] - double(x[n]) * y[k];
-        }
-        return std::fabs(a) / 2;
-    }
-};
-
-std::vector<FillRecord> fillRecords(const std::string &svg) {
-    std::vector<FillRecord> records;
-    static const std::regex item(
-        "<rect x=\"([-0-9.]+)\" y=\"([-0-9.]+)\" width=\"([-0-9.]+)\" height=\"([-0-9.]+)\"\\s+"
-        "fill=\"(#[0-9a-f]{6})\"|<polygon fill=\"(#[0-9a-f]{6})\" points=\"([^\"]*)\"");
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), item); it != std::sregex_iterator(); ++it) {
-        const std::smatch &m = *it;
-        FillRecord r;
-        if (m[5].matched) {
-            const float x = std::stof(m[1]), y = std::stof(m[2]), w = std::stof(m[3]), h = std::stof(m[4]);
-            r = {m[5], false, {x, x + w, x + w, x}, {y, y, y + h, y + h}};
-        } else {
-            r.colour = m[6];
-            r.polygon = true;
-            std::string points = m[7];
-            for (char &c : points)
-                if (c == ',') c = ' ';
-            std::istringstream in(points);
-            float px, py;
-            while (in >> px >> py) {
-                r.x.push_back(px);
-                r.y.push_back(py);
-            }
-        }
-        records.push_back(r);
-    }
-    return records;
 }
 
 class FilledContours : public AxisTest {
