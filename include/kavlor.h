@@ -1153,6 +1153,15 @@ KAVLOR_API void chnpie(const char *copt);
 /* Change from curve to curve: NONE, COLO, LINE, BOTH. */
 KAVLOR_API void chncrv(const char *copt);
 
+/* ---- 3-D bar graphs -------------------------------------------------------------- */
+
+/* n boxes in the 3-D axis system of graf3d: bar i stands at (x[i], y[i]) from z1[i] to z2[i],
+ * xw[i] and yw[i] wide, in colour ic[i] (-1: the current colour). The visible faces are
+ * painted back to front and outlined in the colour of barbor. A bar placed outside the x or
+ * y limits ends the graph there. */
+KAVLOR_API void bars3d(const float *x, const float *y, const float *z1, const float *z2,
+                       const float *xw, const float *yw, const int *ic, int n);
+
 #ifdef __cplusplus
 }
 #endif
