@@ -24,6 +24,7 @@ namespace {
 constexpr int kBoxAxes = 3;           // igrftyp of the box of graf3d
 constexpr int kForegroundColour = 10; // FORE among the named colours
 constexpr int kCurrentColour = -1;    // a bar colour that stands for the current colour
+constexpr int kDefaultBorder = -1;    // barbor's value for the foreground colour on boxes
 constexpr int kFacesPerBar = 3;
 constexpr int kFaceCorners = 4;
 constexpr int kFaceWithKey = 5; // four corners and the depth key of the box
@@ -168,15 +169,15 @@ extern "C" void bars3d(const float *x, const float *y, const float *z1, const fl
     chksc3(rec, x, y, z1, n);
     chksc3(rec, x, y, z2, n);
 
-    const int savedMesh = rec.surface.isurmsh;
-    const int savedColour = rec.colour.ncolor;
-    const int savedPattern = rec.fill.nshdpat;
-    // Three faces a bar: a count beyond what the buffer can number is as
-    // much memory as can never be had.
+    // Three faces a bar: a count beyond what the buffer can number is memory
+    // that can never be had.
     if (n > INT_MAX / kFacesPerBar) {
         warnin(53);
         return;
     }
+    const int savedMesh = rec.surface.isurmsh;
+    const int savedColour = rec.colour.ncolor;
+    const int savedPattern = rec.fill.nshdpat;
     rec.surface.isurmsh = 1; // every face outlined
     int status = 0;
     dbfini(rec, kFaceCorners, kFacesPerBar * n, status);
@@ -193,8 +194,9 @@ extern "C" void bars3d(const float *x, const float *y, const float *z1, const fl
     recordLegend(rec, ic, n, savedColour);
     addBars(rec, x, y, z1, z2, xw, yw, ic, n, savedColour);
 
-    const int nbarbor = rec.bar.nbarbor;
-    qqsclr(rec, nbarbor != -1 ? nbarbor : namedColourValue(rec, kForegroundColour));
+    // dbffin outlines every face in the colour current when it draws.
+    const int border = rec.bar.nbarbor;
+    qqsclr(rec, border != kDefaultBorder ? border : namedColourValue(rec, kForegroundColour));
     dbffin(rec, kFaceCorners);
 
     sclpax(rec, 1);
