@@ -194,8 +194,9 @@ std::string level(float box) {
 // One bar at (5, 5), 2 wide in x and 4 in y, from z 2 to 7, seen from each
 // quadrant, from above and below, on a reversed X axis, with negative widths,
 // and reaching past the limits; on a logarithmic X axis the width is one of
-// exponents (a bar at 10, 0.5 wide, reaches from 10^0.75 to 10^1.25). The expected planes are in user values: the
-// face at x = xb, the face at y = ya and the horizontal face.
+// exponents (a bar at 10, 0.5 wide, reaches from 10^0.75 to 10^1.25). The
+// expected planes are in user values: the face at x = xb, the face at y = ya
+// and the horizontal face.
 TEST_F(Bars3d, TheViewerSeesTheFacesOnItsSide) {
     struct Case {
         const char *what;
@@ -215,10 +216,10 @@ TEST_F(Bars3d, TheViewerSeesTheFacesOnItsSide) {
         {"negative widths", 6, -6, 5, XAxis::plain, 5, 5, 2, 7, -2, -4, 6, 3, 7},
         {"past the limits", 6, -6, 5, XAxis::plain, 9, 1, -3, 14, 6, 6, 10, 0, 10},
         {"below the limits from below", 6, -6, -5, XAxis::plain, 9, 1, -3, 14, 6, 6, 10, 0, 0},
-        {"logarithmic X axis", 6, -6, 5, XAxis::logarithmic, 10, 5, 2, 7, 0.5f, 4,
-         17.782795f, 3, 7},
-        {"logarithmic X axis, seen from x < 0", -6, -6, 5, XAxis::logarithmic, 10, 5, 2, 7,
-         0.5f, 4, 5.6234133f, 3, 7},
+        {"logarithmic X axis", 6, -6, 5, XAxis::logarithmic, 10, 5, 2, 7, 0.5f, 4, 17.782795f, 3,
+         7},
+        {"logarithmic X axis, seen from x < 0", -6, -6, 5, XAxis::logarithmic, 10, 5, 2, 7, 0.5f, 4,
+         5.6234133f, 3, 7},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -237,8 +238,8 @@ TEST_F(Bars3d, TheViewerSeesTheFacesOnItsSide) {
             const std::multiset<std::string> seen = facesSeen(close("plot.svg"), scale);
             // Along box y the face at x = xb is a line across, the face at
             // y = ya a rectangle; along box x the other way round.
-            const std::multiset<std::string> want = {
-                along == Along::boxY ? across(bx) : across(by), "wide", level(bz)};
+            const std::multiset<std::string> want = {along == Along::boxY ? across(bx) : across(by),
+                                                     "wide", level(bz)};
             EXPECT_EQ(seen, want) << (along == Along::boxY ? "along box y" : "along box x");
         }
     }
@@ -399,8 +400,7 @@ TEST_F(Bars3d, RefusalsWarnAndDrawNothing) {
          " <<<< Warning   2: Incorrect parameter in bars3d!   (   0)\n"},
         {"negative count", Setup::box, -4, false, 1,
          " <<<< Warning   2: Incorrect parameter in bars3d!   (  -4)\n"},
-        {"no array", Setup::box, 1, true, 1,
-         " <<<< Warning   2: Incorrect parameter in bars3d!\n"},
+        {"no array", Setup::box, 1, true, 1, " <<<< Warning   2: Incorrect parameter in bars3d!\n"},
         {"zero on a logarithmic Z axis", Setup::logZ, 1, false, 0,
          " <<<< Warning  27: Non positive values for log scaling in bars3d!\n"},
     };
@@ -428,9 +428,8 @@ TEST_F(Bars3d, RefusalsWarnAndDrawNothing) {
         const int colour = rec.colour.ncolor;
         const float x = 5, y = 5, z2 = 5, w = 1;
         const int ic = kRed;
-        const std::string out = captureStdout([&] {
-            bars3d(&x, &y, &c.z1, &z2, &w, c.nullArray ? nullptr : &w, &ic, c.n);
-        });
+        const std::string out = captureStdout(
+            [&] { bars3d(&x, &y, &c.z1, &z2, &w, c.nullArray ? nullptr : &w, &ic, c.n); });
         EXPECT_EQ(out, c.warning);
         EXPECT_EQ(rec.colour.ncolor, colour);
         EXPECT_EQ(rec.dsort.pdsort, nullptr);
