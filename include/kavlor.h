@@ -1166,6 +1166,15 @@ KAVLOR_API void confll(const float *xray, const float *yray, const float *zray, 
                        const int *i1ray, const int *i2ray, const int *i3ray, int ntri,
                        const float *zlev, int nlev);
 
+/* ---- 3-D bar graphs -------------------------------------------------------------- */
+
+/* n boxes in the 3-D axis system of graf3d: bar i stands at (x[i], y[i]) from z1[i] to z2[i],
+ * xw[i] and yw[i] wide, in colour ic[i] (-1: the current colour). The visible faces are
+ * painted back to front and outlined in the colour of barbor. A bar placed outside the x or
+ * y limits ends the graph there. */
+KAVLOR_API void bars3d(const float *x, const float *y, const float *z1, const float *z2,
+                       const float *xw, const float *yw, const int *ic, int n);
+
 #ifdef __cplusplus
 }
 #endif
