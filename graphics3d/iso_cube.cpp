@@ -117,10 +117,20 @@ void qqgngr(const float *x1ray, int nx, const float *x2ray, int ny, const float 
     }
 }
 
+void axisEnds(const GlobalRecord &rec, int axis, float &start, float &end) {
+    start = rec.view3d.xgrf3d[axis][0];
+    end = rec.view3d.xgrf3d[axis][1];
+    if (rec.axes.ilogax[axis] == 1) { // held as exponents
+        start = std::pow(10.0f, start);
+        end = std::pow(10.0f, end);
+    }
+}
+
 int qqcub0(const GlobalRecord &rec, float cx[8], float cy[8], float cz[8], float cw[8]) {
     float *coords[3] = {cx, cy, cz};
     for (int axis = 0; axis < 3; ++axis) {
-        const float a = rec.view3d.xgrf3d[axis][0], b = rec.view3d.xgrf3d[axis][1];
+        float a, b;
+        axisEnds(rec, axis, a, b);
         // A reversed axis has its start above its end; the range is the same.
         if (!cutAxis(coords[axis], cw, axis, std::min(a, b), std::max(a, b))) return 1;
     }

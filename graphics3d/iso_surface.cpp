@@ -17,14 +17,15 @@ namespace {
 constexpr int kClipWorld = 0;
 constexpr int kNoVisibilityTest = -1;
 
-// Box units per user unit along each axis, from the ends of the axis.
+// Box units per user unit along each axis, from the ends of the axis (on a
+// logarithmic axis the mean over the axis).
 void boxScales(const GlobalRecord &rec, float scale[3]) {
-    const float(&g)[3][4] = rec.view3d.xgrf3d;
-    float lo[3], hi[3];
-    qqpos3(rec, g[0][0], g[1][0], g[2][0], lo[0], lo[1], lo[2]);
-    qqpos3(rec, g[0][1], g[1][1], g[2][1], hi[0], hi[1], hi[2]);
+    float start[3], end[3], lo[3], hi[3];
+    for (int a = 0; a < 3; ++a) axisEnds(rec, a, start[a], end[a]);
+    qqpos3(rec, start[0], start[1], start[2], lo[0], lo[1], lo[2]);
+    qqpos3(rec, end[0], end[1], end[2], hi[0], hi[1], hi[2]);
     for (int a = 0; a < 3; ++a) {
-        const float span = g[a][1] - g[a][0];
+        const float span = end[a] - start[a];
         scale[a] = span != 0.0f ? (hi[a] - lo[a]) / span : 1.0f;
     }
 }

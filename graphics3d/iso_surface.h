@@ -19,6 +19,9 @@ int jqqcu0(GlobalRecord &rec, const float *x1ray, int nx, const float *x2ray, in
 void qqgngr(const float *x1ray, int nx, const float *x2ray, int ny, const float *x3ray, int nz,
             const float *wmat, int i, int j, int k, float gx[8], float gy[8], float gz[8]);
 
+// The start and end of an axis in user values (logarithmic axes hold exponents).
+void axisEnds(const GlobalRecord &rec, int axis, float &start, float &end);
+
 // 1 when the cube lies outside the axis ranges, else 0 after cutting its
 // corner coordinates and values to them in place.
 int qqcub0(const GlobalRecord &rec, float cx[8], float cy[8], float cz[8], float cw[8]);

@@ -15,6 +15,7 @@
 #include "devices/driver_record.h"
 #include "graphics3d/cube_table.h"
 #include "graphics3d/iso_surface.h"
+#include "graphics3d/lighting.h"
 #include "graphics3d/projection.h"
 #include "graphics3d/zbuffer.h"
 #include "kavlor.h"
@@ -226,6 +227,60 @@ TEST_F(IsoInBox, CubesAreCutToTheAxisRanges) {
     }
 }
 
+// A logarithmic axis holds its range as exponents; the cubes are cut at the
+// values themselves.
+TEST_F(IsoInBox, LogarithmicAxisIsCutAtItsValues) {
+    rec = &open("GKSL", "plot.out");
+    captureStdout([] {
+        nograf();
+        axsscl("LOG", "X");
+        graf3d(0, 1, 0, 1, -1, 1, -1, 0.5f, -1, 1, -1, 0.5f); // x from 1 to 10
+    });
+    float x[8], y[8], z[8], w[8];
+    for (int k = 0; k < 8; ++k) {
+        x[k] = cube_table::kCornerOffset[k][0] ? 20.0f : 2.0f;
+        y[k] = z[k] = 0.5f * float(cube_table::kCornerOffset[k][1]);
+        w[k] = x[k];
+    }
+    ASSERT_EQ(qqcub0(*rec, x, y, z, w), 0);
+    EXPECT_FLOAT_EQ(x[1], 10.0f);
+    EXPECT_FLOAT_EQ(w[1], 10.0f);
+    EXPECT_FLOAT_EQ(x[0], 2.0f);
+}
+
+// The lit colour of a plane w = x takes the normal along the box's x axis,
+// whatever the axis ranges: the gradient is a direction, not a point.
+TEST_F(IsoInBox, LitColourUsesTheGradientAsADirection) {
+    rec = &open("GKSL", "plot.out");
+    captureStdout([] {
+        nograf();
+        graf3d(0, 10, 0, 5, 0, 10, 0, 5, 0, 10, 0, 5);
+        light("ON");
+    });
+    const float values[8] = {2, 8, 8, 2, 2, 8, 8, 2}; // w = x on a cube from 2 to 8
+    float x[8], y[8], z[8], w[8], gx[8], gy[8], gz[8];
+    for (int c = 0; c < 8; ++c) {
+        x[c] = cube_table::kCornerOffset[c][0] ? 8.0f : 2.0f;
+        y[c] = cube_table::kCornerOffset[c][1] ? 8.0f : 2.0f;
+        z[c] = cube_table::kCornerOffset[c][2] ? 8.0f : 2.0f;
+        w[c] = values[c];
+        gx[c] = 1, gy[c] = 0, gz[c] = 0;
+    }
+    const float scale[3] = {0.2f, 0.2f, 0.2f}; // box units per user unit of 0..10 over -1..1
+    float px[12], py[12], pz[12], r[12], g[12], b[12];
+    const int n = qqcub1(*rec, x, y, z, w, 5.0f, 0, gx, gy, gz, 1, scale, px, py, pz, r, g, b);
+    ASSERT_EQ(n, 2);
+    for (int m = 0; m < 6; ++m) {
+        float bx, by, bz, er, eg, eb;
+        qqpos3(*rec, px[m], py[m], pz[m], bx, by, bz);
+        qqglit(*rec, bx, by, bz, 1, 0, 0, er, eg, eb);
+        EXPECT_FLOAT_EQ(px[m], 5.0f);
+        EXPECT_FLOAT_EQ(r[m], er);
+        EXPECT_FLOAT_EQ(g[m], eg);
+        EXPECT_FLOAT_EQ(b[m], eb);
+    }
+}
+
 // ---- A sampled sphere --------------------------------------------------------
 
 constexpr int kN = 9; // -1..1 in steps of 0.25
@@ -369,6 +424,27 @@ TEST_F(IsoInBox, RefusedCalls) {
               " <<<< Warning 101: arrays must be monoton in suriso!\n");
     EXPECT_EQ(captureStdout([&] { suriso(good, 2, good, 0, good, 2, w, 0.5f); }),
               " <<<< Warning   2: Incorrect parameter in suriso!\n");
+    // A z-buffer that cannot be had gives back what was changed.
+    captureStdout([] { kavfin(); });
+    openBox("PPM", "plot.ppm");
+    captureStdout([] {
+        shdmod("SMOOTH", "SURF");
+        light("ON");
+        setclr(30);
+        shdpat(3);
+    });
+    rec->dev.pdriver->nwidth = 0;
+    const float spacing = rec->fill.xsurscl;
+    const float cube[8] = {0, 1, 1, 1, 1, 1, 1, 1};
+    EXPECT_EQ(captureStdout([&] { suriso(good, 2, good, 2, good, 2, cube, 0.5f); }),
+              " <<<< Warning  53: Not enough memory in zbfini!\n");
+    EXPECT_EQ(rec->colour.ncolor, 30);
+    EXPECT_EQ(rec->fill.nshdpat, 3);
+    EXPECT_EQ(rec->fill.xsurscl, spacing);
+    EXPECT_EQ(rec->view3d.iclip3d, 0);
+    EXPECT_EQ(rec->page.iusrdrw, 0);
+    captureStdout([] { kavfin(); });
+    openBox("PS", "plot.ps");
     // A single grid point has no cube.
     EXPECT_EQ(captureStdout([&] { suriso(good, 1, good, 1, good, 1, w, 0.5f); }), "");
     EXPECT_EQ(countOf(close("plot.ps"), "tri"), 0);

@@ -50,13 +50,12 @@ class Sphere : public PlotTest {
             setclr(30);
         });
     }
-    std::array<int, 2> pixelOf(float x, float y, float z, const RgbImage &image) {
+    std::array<int, 2> pixelOf(float x, float y, float z) {
         float bx, by, bz, hx, hy, hz, hw, xp, yp, column, row;
         qqpos3(*rec, x, y, z, bx, by, bz);
         qqgsc3(*rec, bx, by, bz, hx, hy, hz, hw);
         homogeneousToPage(*rec, hx, hy, hw, xp, yp);
         pagePixel(*rec, xp, yp, column, row);
-        (void)image;
         return {int(column), int(row)};
     }
 };
@@ -69,13 +68,12 @@ TEST_F(Sphere, SmoothSilhouetteInTheCallersZBuffer) {
                   zbffin();
               }),
               "");
-    // Points of the page in the middle and just inside / outside the
-    // silhouette, taken in the plane through the centre facing the eye is
-    // not needed: the centre and a point far off the sphere do.
-    const auto middle = pixelOf(0, 0, 0, RgbImage{});
-    const auto outside = pixelOf(0.95f, -0.95f, -0.95f, RgbImage{});
-    const auto top = pixelOf(0, 0, 0.45f, RgbImage{});
-    const auto above = pixelOf(0, 0, 0.75f, RgbImage{});
+    // The centre and the top inside the silhouette; a point above the top
+    // and a far corner of the box outside it.
+    const auto middle = pixelOf(0, 0, 0);
+    const auto outside = pixelOf(0.95f, -0.95f, -0.95f);
+    const auto top = pixelOf(0, 0, 0.45f);
+    const auto above = pixelOf(0, 0, 0.75f);
     float r, g, b;
     qqgrgb(*rec, 30, r, g, b);
     const int colour = int(r * 255 + 0.5f) << 16 | int(g * 255 + 0.5f) << 8 | int(b * 255 + 0.5f);
@@ -149,6 +147,41 @@ TEST_F(Sphere, LightingAndMeshOnly) {
         } else {
             EXPECT_EQ(fills.size(), 1u);
             EXPECT_EQ(countOf(bytes, background), 72);
+        }
+    }
+}
+
+// Smooth and lit: shades vary across the sphere; with mesh ONLY the patches
+// take the background and the mesh its own colour.
+TEST_F(Sphere, SmoothLightingAndMeshOnly) {
+    for (const char *mesh : {"OFF", "ONLY"}) {
+        SCOPED_TRACE(mesh);
+        openBox("PPM", "plot.ppm", "SMOOTH");
+        captureStdout([&] {
+            light("ON");
+            surmsh(mesh);
+            mshclr(250);
+            zbfini();
+            sphe3d(0, 0, 0, 0.5f, 16, 8);
+            zbffin();
+        });
+        float r, g, b;
+        qqgrgb(*rec, 250, r, g, b);
+        const int meshColour = int(r * 255 + 0.5f) << 16 | int(g * 255 + 0.5f) << 8 | int(b * 255 + 0.5f);
+        captureStdout([] { kavfin(); });
+        const RgbImage image = readPpm(dir.file("plot.ppm"));
+        ASSERT_TRUE(image.valid());
+        std::set<int> colours;
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x) {
+                const unsigned char *q = image.at(x, y);
+                colours.insert(q[0] << 16 | q[1] << 8 | q[2]);
+            }
+        if (std::string(mesh) == "OFF") {
+            EXPECT_GT(colours.size(), 20u);
+        } else {
+            EXPECT_LE(colours.size(), 3u); // page, patches, mesh
+            EXPECT_EQ(colours.count(meshColour), 1u);
         }
     }
 }
