@@ -103,23 +103,26 @@ constexpr void enter(Table &t, const TellingRow &row, const int map[8]) {
     uint8_t bytes[kRowBytes] = {row.bytes[0]};
     for (int j = 1; j < kRowBytes; ++j) {
         const int e = row.bytes[j];
-        bytes[j] = e == 0 ? 0
-                          : uint8_t(edgeOf(map[kEdgeCorners[e - 1][0]], map[kEdgeCorners[e - 1][1]]));
+        bytes[j] =
+            e == 0 ? 0 : uint8_t(edgeOf(map[kEdgeCorners[e - 1][0]], map[kEdgeCorners[e - 1][1]]));
     }
     if (t.filled[pattern]) {
         if (t.rows[pattern][0] != bytes[0]) t.consistent = false;
         return;
     }
     t.filled[pattern] = true;
-    for (int j = 0; j < kRowBytes; ++j) t.rows[pattern][j] = bytes[j];
+    for (int j = 0; j < kRowBytes; ++j)
+        t.rows[pattern][j] = bytes[j];
 }
 
 constexpr Table generate() {
     Table t;
     // The written rows first, unturned, so that they stand as written.
     const int identity[8] = {0, 1, 2, 3, 4, 5, 6, 7};
-    for (const TellingRow &row : kTellingRows) enter(t, row, identity);
-    const int permutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+    for (const TellingRow &row : kTellingRows)
+        enter(t, row, identity);
+    const int permutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                    {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
     for (const TellingRow &row : kTellingRows)
         for (const auto &axes : permutations)
             for (int s = 0; s < 8; ++s) {

@@ -80,7 +80,8 @@ int jqqcu0(GlobalRecord &rec, const float *x1ray, int nx, const float *x2ray, in
             for (int i = 0; i + 1 < nx; ++i) {
                 float cw[8];
                 for (int c = 0; c < 8; ++c)
-                    cw[c] = wmat[at(i + cube_table::kCornerOffset[c][0], j + cube_table::kCornerOffset[c][1],
+                    cw[c] = wmat[at(i + cube_table::kCornerOffset[c][0],
+                                    j + cube_table::kCornerOffset[c][1],
                                     k + cube_table::kCornerOffset[c][2], ny, nz)];
                 count += cube_table::kTriangles[cube_table::kTable.rows[patternOf(cw, wlev)][0]];
             }
@@ -170,17 +171,20 @@ int qqcub1(const GlobalRecord &rec, const float cx[8], const float cy[8], const 
         if (!done[e]) {
             done[e] = true;
             const int a = cube_table::kEdgeCorners[e][0], c = cube_table::kEdgeCorners[e][1];
-            qqcub2(cx[a], cy[a], cz[a], cw[a], cx[c], cy[c], cz[c], cw[c], wlev, ex[e], ey[e], ez[e]);
+            qqcub2(cx[a], cy[a], cz[a], cw[a], cx[c], cy[c], cz[c], cw[c], wlev, ex[e], ey[e],
+                   ez[e]);
             if (light == 1) {
                 float n[3];
-                qqcub2(gx[a], gy[a], gz[a], cw[a], gx[c], gy[c], gz[c], cw[c], wlev, n[0], n[1], n[2]);
+                qqcub2(gx[a], gy[a], gz[a], cw[a], gx[c], gy[c], gz[c], cw[c], wlev, n[0], n[1],
+                       n[2]);
                 // The gradient as a direction in the box: a stretched axis
                 // flattens the function along it.
                 for (int k = 0; k < 3; ++k)
                     if (boxScale[k] != 0.0f) n[k] /= boxScale[k];
                 const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
                 if (length > kTiny)
-                    for (float &v : n) v /= length;
+                    for (float &v : n)
+                        v /= length;
                 float bx, by, bz;
                 qqpos3(rec, ex[e], ey[e], ez[e], bx, by, bz);
                 qqglit(rec, bx, by, bz, n[0], n[1], n[2], er[e], eg[e], eb[e]);

@@ -21,7 +21,8 @@ constexpr int kNoVisibilityTest = -1;
 // logarithmic axis the mean over the axis).
 void boxScales(const GlobalRecord &rec, float scale[3]) {
     float start[3], end[3], lo[3], hi[3];
-    for (int a = 0; a < 3; ++a) axisEnds(rec, a, start[a], end[a]);
+    for (int a = 0; a < 3; ++a)
+        axisEnds(rec, a, start[a], end[a]);
     qqpos3(rec, start[0], start[1], start[2], lo[0], lo[1], lo[2]);
     qqpos3(rec, end[0], end[1], end[2], hi[0], hi[1], hi[2]);
     for (int a = 0; a < 3; ++a) {
@@ -77,26 +78,30 @@ extern "C" void suriso(const float *x1ray, int nx, const float *x2ray, int ny, c
                 if (light == 1) qqgngr(x1ray, nx, x2ray, ny, x3ray, nz, wmat, i, j, k, gx, gy, gz);
                 if (qqcub0(rec, cx, cy, cz, cw) == 1) continue;
                 float px[12], py[12], pz[12], r[12], g[12], b[12];
-                const int n = qqcub1(rec, cx, cy, cz, cw, wlev, 0, gx, gy, gz, light, scale, px,
-                                     py, pz, r, g, b);
+                const int n = qqcub1(rec, cx, cy, cz, cw, wlev, 0, gx, gy, gz, light, scale, px, py,
+                                     pz, r, g, b);
                 for (int t = 0; t < n; ++t) {
                     const int m = 3 * t;
                     if (!s.smooth && !s.depthSorted) {
                         float xp[3], yp[3];
-                        for (int c = 0; c < 3; ++c) qqrel3(rec, px[m + c], py[m + c], pz[m + c], xp[c], yp[c]);
+                        for (int c = 0; c < 3; ++c)
+                            qqrel3(rec, px[m + c], py[m + c], pz[m + c], xp[c], yp[c]);
                         qqftri(rec, xp, yp, s.savedColour);
                         continue;
                     }
                     float bx[3], by[3], bz[3];
-                    for (int c = 0; c < 3; ++c) qqpos3(rec, px[m + c], py[m + c], pz[m + c], bx[c], by[c], bz[c]);
+                    for (int c = 0; c < 3; ++c)
+                        qqpos3(rec, px[m + c], py[m + c], pz[m + c], bx[c], by[c], bz[c]);
                     int colours[3] = {s.savedColour, s.savedColour, s.savedColour};
                     if (s.meshOnly) {
                         colours[0] = colours[1] = colours[2] = s.backgroundColour;
                     } else if (light == 1) {
                         if (s.smooth) {
-                            for (int c = 0; c < 3; ++c) colours[c] = intrgb(r[m + c], g[m + c], b[m + c]);
+                            for (int c = 0; c < 3; ++c)
+                                colours[c] = intrgb(r[m + c], g[m + c], b[m + c]);
                         } else {
-                            const float sum[3] = {r[m] + r[m + 1] + r[m + 2], g[m] + g[m + 1] + g[m + 2],
+                            const float sum[3] = {r[m] + r[m + 1] + r[m + 2],
+                                                  g[m] + g[m + 1] + g[m + 2],
                                                   b[m] + b[m + 1] + b[m + 2]};
                             colours[0] = meanColour(sum, 3.0f);
                         }

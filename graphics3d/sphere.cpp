@@ -1,7 +1,7 @@
 // sphe3d: a sphere of latitude-longitude patches in the current colour,
 // optionally lit, through the caller's z-buffer or the depth-sort buffer.
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 #include "graphics3d/lighting.h"
 #include "graphics3d/projection.h"
@@ -68,13 +68,16 @@ extern "C" void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2) {
                 float n[3] = {bx[c] - cx, by[c] - cy, bz[c] - cz};
                 const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
                 if (length > 1.0e-30f)
-                    for (float &v : n) v /= length;
+                    for (float &v : n)
+                        v /= length;
                 float rgb[3];
                 qqglit(rec, bx[c], by[c], bz[c], n[0], n[1], n[2], rgb[0], rgb[1], rgb[2]);
                 colours[c] = intrgb(rgb[0], rgb[1], rgb[2]);
-                for (int k = 0; k < 3; ++k) sum[k] += rgb[k];
+                for (int k = 0; k < 3; ++k)
+                    sum[k] += rgb[k];
             }
-            if (lit && !s.smooth) colours[0] = intrgb(sum[0] * 0.25f, sum[1] * 0.25f, sum[2] * 0.25f);
+            if (lit && !s.smooth)
+                colours[0] = intrgb(sum[0] * 0.25f, sum[1] * 0.25f, sum[2] * 0.25f);
             drawPatch(s, 4, bx, by, bz, colours);
         }
     }

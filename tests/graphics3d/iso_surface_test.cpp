@@ -32,8 +32,8 @@ int countOf(const std::string &text, const std::string &word) {
     for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
         const bool before = at == 0 || std::isspace((unsigned char)text[at - 1]);
         const std::size_t end = at + word.size();
-        const bool after = end == text.size() || std::isspace((unsigned char)text[end]) ||
-                           word.front() == '<';
+        const bool after =
+            end == text.size() || std::isspace((unsigned char)text[end]) || word.front() == '<';
         if (before && after) ++n;
     }
     return n;
@@ -66,7 +66,8 @@ TEST(CubeTable, EveryRowCutsTheEdgesThatChangeSide) {
             EXPECT_TRUE(e0 != e1 && e1 != e2 && e0 != e2);
             used.insert({e0, e1, e2});
         }
-        for (int j = 1 + 3 * n; j < cube_table::kRowBytes; ++j) EXPECT_EQ(row[j], 0);
+        for (int j = 1 + 3 * n; j < cube_table::kRowBytes; ++j)
+            EXPECT_EQ(row[j], 0);
         EXPECT_EQ(used, crossing);
     }
 }
@@ -159,7 +160,8 @@ TEST(IsoGradients, CentralInsideOneSidedAtTheBorder) {
     std::vector<float> m;
     for (float x : xs)
         for (float y : ys)
-            for (float z : zs) m.push_back(w(x, y, z));
+            for (float z : zs)
+                m.push_back(w(x, y, z));
     auto diffX = [&](int a, int b, float y, float z) {
         return (w(xs[b], y, z) - w(xs[a], y, z)) / (xs[b] - xs[a]);
     };
@@ -199,16 +201,16 @@ TEST_F(IsoInBox, CubesAreCutToTheAxisRanges) {
     openBox("GKSL", "plot.out", 0.5f);
     struct Case {
         const char *what;
-        float x0, x1;   // x of the corners on the low and high grid index
+        float x0, x1; // x of the corners on the low and high grid index
         int skipped;
         float cutX0, cutX1, cutW0, cutW1; // x and w afterwards (w = x before)
     };
-    for (const Case c : {Case{"inside", 0.0f, 0.4f, 0, 0.0f, 0.4f, 0.0f, 0.4f},
-                         Case{"reaching past the end", 0.0f, 1.0f, 0, 0.0f, 0.5f, 0.0f, 0.5f},
-                         Case{"descending", 1.0f, 0.0f, 0, 0.5f, 0.0f, 0.5f, 0.0f},
-                         Case{"from below the start", -2.0f, 0.0f, 0, -1.0f, 0.0f, -1.0f, 0.0f},
-                         Case{"beyond", 0.6f, 1.0f, 1, 0, 0, 0, 0},
-                         Case{"before", -3.0f, -2.0f, 1, 0, 0, 0, 0}}) {
+    for (const Case c :
+         {Case{"inside", 0.0f, 0.4f, 0, 0.0f, 0.4f, 0.0f, 0.4f},
+          Case{"reaching past the end", 0.0f, 1.0f, 0, 0.0f, 0.5f, 0.0f, 0.5f},
+          Case{"descending", 1.0f, 0.0f, 0, 0.5f, 0.0f, 0.5f, 0.0f},
+          Case{"from below the start", -2.0f, 0.0f, 0, -1.0f, 0.0f, -1.0f, 0.0f},
+          Case{"beyond", 0.6f, 1.0f, 1, 0, 0, 0, 0}, Case{"before", -3.0f, -2.0f, 1, 0, 0, 0, 0}}) {
         SCOPED_TRACE(c.what);
         float x[8], y[8], z[8], w[8];
         for (int k = 0; k < 8; ++k) {
@@ -288,10 +290,12 @@ struct SphereGrid {
     float axis[kN];
     std::vector<float> w;
     SphereGrid() {
-        for (int i = 0; i < kN; ++i) axis[i] = -1.0f + 0.25f * float(i);
+        for (int i = 0; i < kN; ++i)
+            axis[i] = -1.0f + 0.25f * float(i);
         for (float x : axis)
             for (float y : axis)
-                for (float z : axis) w.push_back(x * x + y * y + z * z);
+                for (float z : axis)
+                    w.push_back(x * x + y * y + z * z);
     }
 };
 
@@ -316,8 +320,9 @@ TEST_F(IsoInBox, SphereTrianglesLieOnTheSphere) {
                                      scale, px, py, pz, r, gg, b);
                 drawn += n;
                 for (int m = 0; m < 3 * n; ++m)
-                    worst = std::max(worst, std::fabs(std::sqrt(px[m] * px[m] + py[m] * py[m] +
-                                                                pz[m] * pz[m]) - radius));
+                    worst = std::max(
+                        worst, std::fabs(std::sqrt(px[m] * px[m] + py[m] * py[m] + pz[m] * pz[m]) -
+                                         radius));
             }
     // Linear interpolation of a quadratic over a step of 0.25.
     EXPECT_LT(worst, 0.02f);
@@ -334,8 +339,9 @@ TEST_F(IsoInBox, FlatTrianglesOnVectorDevices) {
     struct Case {
         const char *device, *file, *mesh, *word;
     };
-    for (const Case c : {Case{"PS", "plot.ps", "OFF", "tri"}, Case{"SVG", "plot.svg", "OFF", "<polygon"},
-                         Case{"SVG", "plot.svg", "ON", "<polygon"}}) {
+    for (const Case c :
+         {Case{"PS", "plot.ps", "OFF", "tri"}, Case{"SVG", "plot.svg", "OFF", "<polygon"},
+          Case{"SVG", "plot.svg", "ON", "<polygon"}}) {
         SCOPED_TRACE(std::string(c.device) + " mesh " + c.mesh);
         openBox(c.device, c.file);
         captureStdout([&] {
@@ -345,7 +351,9 @@ TEST_F(IsoInBox, FlatTrianglesOnVectorDevices) {
             setclr(30);
         });
         const int expected = jqqcu0(*rec, g.axis, kN, g.axis, kN, g.axis, kN, g.w.data(), level);
-        EXPECT_EQ(captureStdout([&] { suriso(g.axis, kN, g.axis, kN, g.axis, kN, g.w.data(), level); }), "");
+        EXPECT_EQ(
+            captureStdout([&] { suriso(g.axis, kN, g.axis, kN, g.axis, kN, g.w.data(), level); }),
+            "");
         EXPECT_EQ(rec->colour.ncolor, 30);
         const std::string bytes = close(c.file);
         EXPECT_EQ(countOf(bytes, c.word), expected);
@@ -353,8 +361,8 @@ TEST_F(IsoInBox, FlatTrianglesOnVectorDevices) {
         qqgrgb(currentRecord(), 250, r, gr, b);
         if (std::string(c.device) == "SVG") {
             char mesh[16];
-            std::snprintf(mesh, sizeof mesh, "%02x%02x%02x", int(r * 255 + 0.5f), int(gr * 255 + 0.5f),
-                          int(b * 255 + 0.5f));
+            std::snprintf(mesh, sizeof mesh, "%02x%02x%02x", int(r * 255 + 0.5f),
+                          int(gr * 255 + 0.5f), int(b * 255 + 0.5f));
             EXPECT_EQ(bytes.find(std::string("stroke=\"#") + mesh) != std::string::npos,
                       std::string(c.mesh) == "ON");
         }
@@ -370,7 +378,8 @@ TEST_F(IsoInBox, SmoothAndFlatOnTheRaster) {
         const char *mode;
         bool lit;
     };
-    for (const Case c : {Case{"SMOOTH", false}, Case{"FLAT", false}, Case{"SMOOTH", true}, Case{"FLAT", true}}) {
+    for (const Case c :
+         {Case{"SMOOTH", false}, Case{"FLAT", false}, Case{"SMOOTH", true}, Case{"FLAT", true}}) {
         SCOPED_TRACE(std::string(c.mode) + (c.lit ? " lit" : ""));
         openBox("PPM", "plot.ppm");
         captureStdout([&] {
@@ -379,7 +388,9 @@ TEST_F(IsoInBox, SmoothAndFlatOnTheRaster) {
             if (c.lit) litmod(1, "ON");
             if (c.lit) light("ON");
         });
-        EXPECT_EQ(captureStdout([&] { suriso(g.axis, kN, g.axis, kN, g.axis, kN, g.w.data(), 0.5f); }), "");
+        EXPECT_EQ(
+            captureStdout([&] { suriso(g.axis, kN, g.axis, kN, g.axis, kN, g.w.data(), 0.5f); }),
+            "");
         EXPECT_EQ(rec->view3d.iclip3d, 0);
         EXPECT_EQ(rec->page.iusrdrw, 0);
         EXPECT_EQ(rec->colour.ncolor, 30);

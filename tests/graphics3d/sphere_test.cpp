@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstdio>
 #include <set>
 #include <string>
 
@@ -21,7 +20,8 @@ namespace {
 
 int countOf(const std::string &text, const std::string &word) {
     int n = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++n;
     return n;
 }
 
@@ -167,7 +167,8 @@ TEST_F(Sphere, SmoothLightingAndMeshOnly) {
         });
         float r, g, b;
         qqgrgb(*rec, 250, r, g, b);
-        const int meshColour = int(r * 255 + 0.5f) << 16 | int(g * 255 + 0.5f) << 8 | int(b * 255 + 0.5f);
+        const int meshColour =
+            int(r * 255 + 0.5f) << 16 | int(g * 255 + 0.5f) << 8 | int(b * 255 + 0.5f);
         captureStdout([] { kavfin(); });
         const RgbImage image = readPpm(dir.file("plot.ppm"));
         ASSERT_TRUE(image.valid());
