@@ -54,6 +54,7 @@ bool openBuffer(ShadedSurface &s, int capacity) {
         s.ownsZBuffer = true;
         return true;
     }
+    if (!s.depthSorted) return true;
     int status = 0;
     dbfini(rec, s.corners, capacity, status);
     return status == 0;
@@ -100,8 +101,10 @@ bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corn
     s.mesh = rec.surface.isurmsh == kMeshOn || s.meshOnly;
     s.corners = corners;
 
-    const float(&g)[3][4] = rec.view3d.xgrf3d;
-    setzpa(rec, g[2][0], g[2][1]);
+    if (s.colourScale) {
+        const float(&g)[3][4] = rec.view3d.xgrf3d;
+        setzpa(rec, g[2][0], g[2][1]);
+    }
 
     s.savedColour = rec.colour.ncolor;
     s.savedPattern = rec.fill.nshdpat;
@@ -128,7 +131,7 @@ void endShaded(ShadedSurface &s) {
             zbffin();
             qqcopy(rec.core.cfunc, s.name);
         }
-    } else {
+    } else if (s.depthSorted) {
         qqsclr(rec, s.meshColour); // dbffin outlines in the colour in force
         dbffin(rec, s.corners);
     }

@@ -22,6 +22,11 @@ struct ShadedSurface {
     int corners = 4;          // corners of a flat patch
     int normalFlag = 0;       // orientation of the triangle normals
     bool ownsZBuffer = false; // opened here, closed at the end
+    // Set by the caller before beginShaded: objects in one colour leave the
+    // colour scale alone, and flat ones that fill their triangles at once
+    // need no depth-sort buffer.
+    bool colourScale = true;
+    bool depthSorted = true;
     // What the surface changes and gives back.
     int savedColour = 0;
     int savedPattern = 0;

@@ -1175,6 +1175,17 @@ KAVLOR_API void confll(const float *xray, const float *yray, const float *zray, 
 KAVLOR_API void bars3d(const float *x, const float *y, const float *z1, const float *z2,
                        const float *xw, const float *yw, const int *ic, int n);
 
+/* ---- Iso-surfaces and shaded spheres ------------------------------------------- */
+
+/* The surface on which the function sampled on the grid x1ray[nx] x x2ray[ny] x x3ray[nz]
+ * (each strictly monotonic; w(i, j, k) at (i * ny + j) * nz + k) takes the value wlev, in the
+ * current colour, inside the box of graf3d; lit when lighting is on. The arrays are read only. */
+KAVLOR_API void suriso(const float *x1ray, int nx, const float *x2ray, int ny,
+                       const float *x3ray, int nz, const float *wmat, float wlev);
+/* A sphere of centre (x1, x2, x3) and radius x4 (user units on every axis) of i1 longitude
+ * and i2 latitude steps, in the current colour; smooth shading needs an open z-buffer. */
+KAVLOR_API void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2);
+
 #ifdef __cplusplus
 }
 #endif
