@@ -1153,6 +1153,22 @@ KAVLOR_API void chnpie(const char *copt);
 /* Change from curve to curve: NONE, COLO, LINE, BOTH. */
 KAVLOR_API void chncrv(const char *copt);
 
+/* ---- Error bars, vector fields, histograms ---------------------------------------- */
+
+/* n points (1..32000) of the current axis system, each drawn as the curve marker with an
+ * error bar from x - err1 to x + err2 (bartyp HORI and the 3-D kinds) or from y - err1 to
+ * y + err2 (VERT) and a cap at both ends. */
+KAVLOR_API void errbar(const float *x, const float *y, const float *err1, const float *err2,
+                       int n);
+/* n arrows of the form ivec (the arrow code of vector) from (xa[i], ya[i]) to (xb[i], yb[i]). */
+KAVLOR_API void field(const float *xa, const float *ya, const float *xb, const float *yb, int n,
+                      int ivec);
+/* The distinct values of x[0..n-1] in ascending order into xh, how often each occurs into yh
+ * and their number into *nh; xh and yh hold n values. Nothing is drawn. */
+KAVLOR_API void histog(const float *x, int n, float *xh, float *yh, int *nh);
+/* Colour number of the value z on the colour scale of the current axis system (level 3). */
+KAVLOR_API int nzposn(float z);
+
 #ifdef __cplusplus
 }
 #endif
