@@ -1153,7 +1153,7 @@ KAVLOR_API void chnpie(const char *copt);
 /* Change from curve to curve: NONE, COLO, LINE, BOTH. */
 KAVLOR_API void chncrv(const char *copt);
 
-/* ---- Error bars, vector fields, histograms ---------------------------------------- */
+/* ---- Error bars, vector fields, histograms, map options ---------------------------- */
 
 /* n points (1..32000) of the current axis system, each drawn as the curve marker with an
  * error bar from x - err1 to x + err2 (bartyp HORI and the 3-D kinds) or from y - err1 to
@@ -1168,6 +1168,21 @@ KAVLOR_API void field(const float *xa, const float *ya, const float *xb, const f
 KAVLOR_API void histog(const float *x, int n, float *xh, float *yh, int *nh);
 /* Colour number of the value z on the colour scale of the current axis system (level 3). */
 KAVLOR_API int nzposn(float z);
+/* Angular radius in degrees (0 < xrad <= 90) of the cap shown by azimuthal maps. */
+KAVLOR_API void mapsph(float xrad);
+/* Standard parallels of conical maps (degrees, both on one side of the equator); they hold
+ * for the next map axis system. */
+KAVLOR_API void mapref(float ylower, float yupper);
+/* Centre of azimuthal maps: longitude and latitude in degrees. */
+KAVLOR_API void mappol(float xpol, float ypol);
+/* Map lines: STRA (straight), INTE (interpolated along the projection), GREA (great circles). */
+KAVLOR_API void mapmod(const char *copt);
+/* Levels of map files drawn: ALL, LAND, LAKE, BOTH (as ALL). */
+KAVLOR_API void maplev(const char *copt);
+/* A map file cfil (at most 256 characters) of the kind GSHH or MAPG. */
+KAVLOR_API void mapfil(const char *cfil, const char *copt);
+/* Map base: KAVL (the library's world), GSHL, GSHI, GSHH, GSHF, MAPF (the file of mapfil). */
+KAVLOR_API void mapbas(const char *copt);
 
 #ifdef __cplusplus
 }
