@@ -2,6 +2,7 @@
 // its level, and the defaults that a new plot and reset give back.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
