@@ -1186,6 +1186,37 @@ KAVLOR_API void suriso(const float *x1ray, int nx, const float *x2ray, int ny,
  * and i2 latitude steps, in the current colour; smooth shading needs an open z-buffer. */
 KAVLOR_API void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2);
 
+/* ---- Error bars, vector fields, histograms, map options ---------------------------- */
+
+/* n points (1..32000) of the current axis system, each drawn as the curve marker with an
+ * error bar from x - err1 to x + err2 (bartyp HORI and the 3-D kinds) or from y - err1 to
+ * y + err2 (VERT) and a cap at both ends. */
+KAVLOR_API void errbar(const float *x, const float *y, const float *err1, const float *err2,
+                       int n);
+/* n arrows of the form ivec (the arrow code of vector) from (xa[i], ya[i]) to (xb[i], yb[i]). */
+KAVLOR_API void field(const float *xa, const float *ya, const float *xb, const float *yb, int n,
+                      int ivec);
+/* The distinct values of x[0..n-1] in ascending order into xh, how often each occurs into yh
+ * and their number into *nh; xh and yh hold n values. Nothing is drawn. */
+KAVLOR_API void histog(const float *x, int n, float *xh, float *yh, int *nh);
+/* Colour number of the value z on the colour scale of the current axis system (level 3). */
+KAVLOR_API int nzposn(float z);
+/* Angular radius in degrees (0 < xrad <= 90) of the cap shown by azimuthal maps. */
+KAVLOR_API void mapsph(float xrad);
+/* Standard parallels of conical maps (degrees, both on one side of the equator); they hold
+ * for the next map axis system. */
+KAVLOR_API void mapref(float ylower, float yupper);
+/* Centre of azimuthal maps: longitude and latitude in degrees. */
+KAVLOR_API void mappol(float xpol, float ypol);
+/* Map lines: STRA (straight), INTE (interpolated along the projection), GREA (great circles). */
+KAVLOR_API void mapmod(const char *copt);
+/* Levels of map files drawn: ALL, LAND, LAKE, BOTH (as ALL). */
+KAVLOR_API void maplev(const char *copt);
+/* A map file cfil (at most 256 characters) of the kind GSHH or MAPG. */
+KAVLOR_API void mapfil(const char *cfil, const char *copt);
+/* Map base: KAVL (the library's world), GSHL, GSHI, GSHH, GSHF, MAPF (the file of mapfil). */
+KAVLOR_API void mapbas(const char *copt);
+
 #ifdef __cplusplus
 }
 #endif

@@ -10,6 +10,7 @@
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
 #include "graphics2d/legend.h"
+#include "graphics2d/map_options.h"
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
 #include "kavlor.h"
@@ -237,6 +238,10 @@ const std::array kResetEntries = {
     ResetEntry{"LEGC", [](GlobalRecord &rec) { rec.legend.ilegclr = 0; }},
     ResetEntry{"LINC", setLineCycle},
     ResetEntry{"LOGT", [](GlobalRecord &rec) { rec.axes.ilogtic = 0; }},
+    ResetEntry{"MAPM", resetMapLineMode},
+    ResetEntry{"MAPP", resetMapCentre},
+    ResetEntry{"MAPR", resetMapParallels},
+    ResetEntry{"MAPS", resetMapCap},
     ResetEntry{"MIXL", [](GlobalRecord &rec) { rec.legend.imixleg = 0; }},
     ResetEntry{"MYLA", [](GlobalRecord &rec) { fillTriple(rec.axes.nmylab, 0); }},
     ResetEntry{"NAMD", resetNameDistances},
@@ -290,6 +295,7 @@ void resall(GlobalRecord &rec) {
     resetContourDefaults(rec);
     resetFilledContourDefaults(rec);
     resetBarDefaults(rec);
+    resetMapDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind

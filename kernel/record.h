@@ -38,6 +38,7 @@
 #include "graphics2d/curve_state.h"
 #include "graphics2d/filled_contour_state.h"
 #include "graphics2d/legend_state.h"
+#include "graphics2d/map_state.h"
 #include "graphics2d/title_state.h"
 #include "graphics3d/depth_sort_state.h"
 #include "graphics3d/light_state.h"
@@ -81,6 +82,7 @@ struct GlobalRecord {
     ContourState contour;       // contour labels, the line being traced, the tracer's memory
     FilledContourState contfill; // band colours of filled contours, the polygon being filled
     BarState bar;               // bar graphs: options, group counters, the bars being drawn
+    MapState map;               // options of map axis systems and map data
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces
