@@ -1,5 +1,6 @@
 // The colour scale of the Z axis: setzpa and setzsc fix it, jqqclr maps a
-// value to a colour number, colray does so for an array.
+// value to a colour number, nzposn does so for a caller and colray for an
+// array.
 #include <cmath>
 #include <utility>
 
@@ -52,6 +53,11 @@ int jqqclr(const GlobalRecord &rec, float z) {
     if (n == ncmin - 1) n = ncmin;
     if (n == ncmax + 1) n = ncmax;
     return n;
+}
+
+extern "C" int nzposn(float z) {
+    GlobalRecord *rec = jqqlev(3, 3, "nzposn");
+    return rec == nullptr ? 0 : jqqclr(*rec, z);
 }
 
 extern "C" void colray(const float *zray, int *nray, int n) {

@@ -8,6 +8,7 @@
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
+#include "graphics2d/colour_range.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
@@ -116,7 +117,7 @@ extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, con
     sortPairs(s, order.get(), nlev, false);
     f.pconidx = order.get();
 
-    setzpa(rec, s[0], s[nlev - 1]);
+    scaleColours(rec, s[0], s[nlev - 1]);
 
     const int colour = rec.colour.ncolor;
     const int pattern = rec.fill.nshdpat;

@@ -5,6 +5,7 @@
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
+#include "graphics2d/colour_range.h"
 #include "graphics3d/depth_sort.h"
 #include "graphics3d/lighting.h"
 #include "graphics3d/zbuffer.h"
@@ -103,7 +104,7 @@ bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corn
 
     if (s.colourScale) {
         const float(&g)[3][4] = rec.view3d.xgrf3d;
-        setzpa(rec, g[2][0], g[2][1]);
+        scaleColours(rec, g[2][0], g[2][1]);
     }
 
     s.savedColour = rec.colour.ncolor;

@@ -1217,6 +1217,34 @@ KAVLOR_API void mapfil(const char *cfil, const char *copt);
 /* Map base: KAVL (the library's world), GSHL, GSHI, GSHH, GSHF, MAPF (the file of mapfil). */
 KAVLOR_API void mapbas(const char *copt);
 
+/* ---- Single axes, stand-alone colour bars and the colour range ---- */
+/* A horizontal axis from a to e (labels from orig in steps of step), nl plot units long from
+ * (nx, ny) to the right; it 0 puts ticks, labels and name below it, 1 above. The options of
+ * the X axis apply. xaxlg: logarithmic, a, e, orig and step are exponents. */
+KAVLOR_API void xaxis(float a, float e, float orig, float step, int nl, const char *cname, int it,
+                      int nx, int ny);
+KAVLOR_API void xaxlg(float a, float e, float orig, float step, int nl, const char *cname, int it,
+                      int nx, int ny);
+/* A vertical axis upwards from (nx, ny); it 0 puts ticks, labels and name right of it, 1 left.
+ * The options of the Y axis apply. yaxlg: logarithmic. */
+KAVLOR_API void yaxis(float a, float e, float orig, float step, int nl, const char *cname, int it,
+                      int nx, int ny);
+KAVLOR_API void yaxlg(float a, float e, float orig, float step, int nl, const char *cname, int it,
+                      int nx, int ny);
+/* A colour bar of the colour range with its axis from (nx, ny): id 0 vertical (upwards), 1
+ * horizontal (to the right); it as for yaxis and xaxis. The options of the Z axis apply.
+ * zaxlg: logarithmic. */
+KAVLOR_API void zaxis(float a, float e, float orig, float step, int nl, const char *cname, int it,
+                      int id, int nx, int ny);
+KAVLOR_API void zaxlg(float a, float e, float orig, float step, int nl, const char *cname, int it,
+                      int id, int nx, int ny);
+/* Move the pen to / draw to the plot coordinates (x, y). */
+KAVLOR_API void xmove(float x, float y);
+KAVLOR_API void xdraw(float x, float y);
+/* The z range zmin..zmax over which shaded surfaces and filled contours scale their colours,
+ * in place of their Z axis or their levels; reset("ZSCA") ends it. */
+KAVLOR_API void zscale(float zmin, float zmax);
+
 #ifdef __cplusplus
 }
 #endif

@@ -6,6 +6,7 @@
 
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/bars.h"
+#include "graphics2d/colour_range.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
@@ -270,6 +271,7 @@ const std::array kResetEntries = {
     ResetEntry{"VKYB", [](GlobalRecord &rec) { rec.axsys.nvkybar = 0; }},
     ResetEntry{"VKYT", [](GlobalRecord &rec) { rec.title.nvkytit = 0; }},
     ResetEntry{"WIDB", [](GlobalRecord &rec) { rec.axsys.nwidbar = jqquni(rec, 85); }},
+    ResetEntry{"ZSCA", resetColourRange},
 };
 
 }  // namespace
@@ -296,6 +298,7 @@ void resall(GlobalRecord &rec) {
     resetFilledContourDefaults(rec);
     resetBarDefaults(rec);
     resetMapDefaults(rec);
+    resetColourRange(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
     rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind

@@ -34,6 +34,7 @@
 #include "graphics2d/axis_options.h"
 #include "graphics2d/axis_system_state.h"
 #include "graphics2d/bar_state.h"
+#include "graphics2d/colour_range_state.h"
 #include "graphics2d/contour_state.h"
 #include "graphics2d/curve_state.h"
 #include "graphics2d/filled_contour_state.h"
@@ -83,6 +84,7 @@ struct GlobalRecord {
     FilledContourState contfill; // band colours of filled contours, the polygon being filled
     BarState bar;               // bar graphs: options, group counters, the bars being drawn
     MapState map;               // options of map axis systems and map data
+    ColourRangeState zrange;    // the z range zscale fixes for colour scaling
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
     SurfaceState surface;       // options of mesh and shaded surfaces

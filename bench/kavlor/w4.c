@@ -1,5 +1,5 @@
 /* W4 with Kavlor: the colour-shaded surface of sin(r)/r on a 300 x 300 grid (surshd), flat patches
- * sorted by depth, coloured over the Z axis. */
+ * sorted by depth, coloured over the Z axis, with a colour bar of that axis beside it (zaxis). */
 #include <kavlor.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -14,6 +14,8 @@ int main(int argc, char **argv) {
     double *grid = bd_read("surf300.bin", (size_t)n * n);
     float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
     float *z = malloc((size_t)n * n * sizeof *z);
+    static const float corners[4][2] = {{-10, -10}, {10, -10}, {10, 10}, {-10, 10}};
+    float right = 0, barBottom = 0, barTop = 0;
     int i, j;
     if (x == NULL || y == NULL || z == NULL) return 2;
     for (i = 0; i < n; i++) {
@@ -37,6 +39,19 @@ int main(int argc, char **argv) {
     setvlt("RAIN");
     if (strcmp(device, "PNG") == 0) revscr();
     surshd(x, n, y, n, z);
+    /* The colour bar right of the box's rightmost edge, as high as that edge on the page. */
+    for (i = 0; i < 4; i++) {
+        float xp, xtop, bottom, top;
+        rel3pt(corners[i][0], corners[i][1], -0.3f, &xp, &bottom);
+        rel3pt(corners[i][0], corners[i][1], 1.0f, &xtop, &top);
+        if (i == 0 || xp > right) {
+            right = xp;
+            barBottom = bottom;
+            barTop = top;
+        }
+    }
+    zaxis(-0.3f, 1.0f, 0.0f, 0.5f, (int)(barBottom - barTop) + 1, "Z axis", 0, 0, (int)right + 200,
+          (int)barBottom);
     endgrf();
     kavfin();
     free(x);
