@@ -9,6 +9,7 @@
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
+#include "graphics2d/gridding.h"
 #include "graphics2d/legend.h"
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
@@ -147,6 +148,7 @@ const std::array kResetEntries = {
     ResetEntry{"FILB", [](GlobalRecord &rec) { rec.incl.ifilbox = 0; }},
     ResetEntry{"FILC", [](GlobalRecord &rec) { rec.incl.ifilclr = 0; }},
     ResetEntry{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
+    ResetEntry{"MDFM", resetGriddingDefaults},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
     ResetEntry{"NEWM", resetMixCharacters},
@@ -289,6 +291,7 @@ void resall(GlobalRecord &rec) {
     resetLegendDefaults(rec);
     resetContourDefaults(rec);
     resetFilledContourDefaults(rec);
+    resetGriddingDefaults(rec);
     resetBarDefaults(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
