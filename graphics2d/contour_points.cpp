@@ -26,7 +26,6 @@ void qqcpt3(GlobalRecord &rec, float x, float y) {
     }
     // With no line stored at all there is nothing to count a point to.
     if (nlins == 0) return;
-    s.nconpnt += 1;
     if (s.nstored < s.maxpts) {
         s.xpts[s.nstored] = x;
         s.ypts[s.nstored] = y;

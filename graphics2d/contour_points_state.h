@@ -11,7 +11,6 @@ struct ContourPointsState {
     int *nray = nullptr;     // caller's points-per-line array
     int maxray = 0;          // room in nray
     int *nlins = nullptr;    // caller's line count, the lines stored so far
-    int nconpnt = 0;         // points met in this call, stored or not
     int nstored = 0;         // points stored in xpts and ypts
     bool pointsFull = false; // the points overflow warning has been given
 };

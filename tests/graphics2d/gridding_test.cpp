@@ -168,6 +168,24 @@ TEST_F(GriddingAxes, OnALogarithmicAxisNodesRunLinearlyBetweenThePowers) {
     closeHpgl();
 }
 
+TEST_F(GriddingAxes, InA3DBoxNodesSpanItsXAndYAxes) {
+    openHpgl();
+    captureStdout([] {
+        axspos(300, 1500);
+        axslen(1000, 800);
+        graf3d(0, 10, 0, 2, -5, 5, -5, 1, 100, 200, 100, 20);
+        mdfmat(1, 1, 2.0f);
+    });
+    // Nodes at x 0, 5, 10 and y -5, 0, 5: hits on (5, 0) and (10, -5).
+    const Nodes m = gridOf({{5.0f, 10.0f}, {0.0f, -5.0f}, {7.0f, 3.0f}}, 3, 3);
+    EXPECT_EQ(m.out, "");
+    EXPECT_FLOAT_EQ(m.at(1, 1), 7.0f);
+    EXPECT_FLOAT_EQ(m.at(2, 0), 3.0f);
+    EXPECT_FLOAT_EQ(m.at(1, 2), 7.0f); // reached by (5, 0) alone
+    EXPECT_FLOAT_EQ(m.at(0, 2), kFill);
+    closeHpgl();
+}
+
 TEST_F(GriddingAxes, NeedsAnAxisSystem) {
     openHpgl();
     const Nodes m = gridOf({{1.0f}, {1.0f}, {1.0f}}, 3, 3);
