@@ -4,7 +4,8 @@
 // until the line is long and straight enough for a label, then draws the line
 // up to a gap, the label in the gap along the chord, and the rest. While
 // filled contours are drawn, the sink collects each line as a polygon instead
-// and fills it when the line closes.
+// and fills it when the line closes. While conpts runs, the points go into
+// its arrays instead.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -210,6 +211,10 @@ void contourFillPoint(GlobalRecord &rec, float x, float y) {
 
 void contu4(GlobalRecord &rec, float x, float y) {
     ContourState &c = rec.contour;
+    if (rec.contpts.active) {
+        qqcpt3(rec, x, y);
+        return;
+    }
     if (rec.contfill.iconfil == 1) {
         contourFillPoint(rec, x, y);
         return;

@@ -132,8 +132,14 @@ void contu2(GlobalRecord &rec, const float *xray, int nx, const float *yray, int
 void contu1(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
             const float *zmat, float zlev) {
     beginContourLine(rec, zlev);
-    if (icrmsk(rec, nx, ny, kMaskAllocate) != 0) return;
     rec.contour.nconlbb = 0;
+    traceContourLevel(rec, xray, nx, yray, ny, zmat, zlev);
+}
+
+void traceContourLevel(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
+                       const float *zmat, float zlev) {
+    rec.contour.xconlev = zlev;
+    if (icrmsk(rec, nx, ny, kMaskAllocate) != 0) return;
     const Grid g{xray, yray, zmat, nx, ny};
     // Starts an edge whose high end lies ahead of its low end.
     auto start = [&](GridPoint lo, GridPoint hi) {

@@ -21,6 +21,11 @@ void contourGrid(GlobalRecord &rec, const float *xray, int nx, const float *yray
 void contu1(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
             const float *zmat, float zlev);
 
+// The walk of contu1 without the label set-up: xconlev = zlev, then every
+// line of the level handed point by point to contu4, and its end.
+void traceContourLevel(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
+                       const float *zmat, float zlev);
+
 // Traces the line that crosses the edge from the low grid point (i1, j1) to
 // its high neighbour (i2, j2).
 void contu2(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
@@ -31,6 +36,9 @@ void contu3(GlobalRecord &rec, float xa, float ya, float za, float xb, float yb,
 
 // The line sink: a user point, or the end of the line when iconlin is 4.
 void contu4(GlobalRecord &rec, float x, float y);
+
+// The sink of conpts: a user point stored into the caller's arrays.
+void qqcpt3(GlobalRecord &rec, float x, float y);
 
 // Draws the polyline of n user points as a contour line of level zlev, with
 // labels when they are on.

@@ -1245,6 +1245,26 @@ KAVLOR_API void xdraw(float x, float y);
  * in place of their Z axis or their levels; reset("ZSCA") ends it. */
 KAVLOR_API void zscale(float zmin, float zmax);
 
+/* ---- Contour points and gridding ----------------------------------------------- */
+
+/* The contour lines of level zlev of the grid function zmat (nx * ny values, the value at
+ * (xray[i], yray[j]) at i * ny + j), traced as contur traces them, returned instead of drawn:
+ * the points of all lines one after another in xpts, ypts (room for maxpts each), the number
+ * of points of each line in nray (room for maxray) and the number of lines in nlins. What does
+ * not fit is dropped with a warning. Works at any level. */
+KAVLOR_API void conpts(const float *xray, int nx, const float *yray, int ny, const float *zmat,
+                       float zlev, float *xpts, float *ypts, int maxpts, int *nray, int maxray,
+                       int *nlins);
+/* The n scattered points (xray, yray, zray) spread onto the nx * ny nodes of zmat (node (i, j)
+ * at i * ny + j) evenly over the axis ranges, or over the extent set with sursze: each node
+ * the inverse-distance mean of the points within reach, the value of a point lying on it, or
+ * zval when none is in reach. imat and wmat are work arrays of nx * ny entries. */
+KAVLOR_API void getmat(const float *xray, const float *yray, const float *zray, int n,
+                       float *zmat, int nx, int ny, float zval, int *imat, float *wmat);
+/* Reach of a point in getmat, ix grid intervals along x and iy along y (default 2, 2), and the
+ * exponent p of its weights 1 / d^p (default 2.0); all three > 0. */
+KAVLOR_API void mdfmat(int ix, int iy, float p);
+
 #ifdef __cplusplus
 }
 #endif

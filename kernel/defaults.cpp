@@ -10,6 +10,7 @@
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
+#include "graphics2d/gridding.h"
 #include "graphics2d/legend.h"
 #include "graphics2d/map_options.h"
 #include "graphics3d/surface_settings.h"
@@ -149,6 +150,7 @@ const std::array kResetEntries = {
     ResetEntry{"FILB", [](GlobalRecord &rec) { rec.incl.ifilbox = 0; }},
     ResetEntry{"FILC", [](GlobalRecord &rec) { rec.incl.ifilclr = 0; }},
     ResetEntry{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
+    ResetEntry{"MDFM", resetGriddingDefaults},
     ResetEntry{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetEntry{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
     ResetEntry{"NEWM", resetMixCharacters},
@@ -296,6 +298,7 @@ void resall(GlobalRecord &rec) {
     resetLegendDefaults(rec);
     resetContourDefaults(rec);
     resetFilledContourDefaults(rec);
+    resetGriddingDefaults(rec);
     resetBarDefaults(rec);
     resetMapDefaults(rec);
     resetColourRange(rec);

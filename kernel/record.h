@@ -35,9 +35,11 @@
 #include "graphics2d/axis_system_state.h"
 #include "graphics2d/bar_state.h"
 #include "graphics2d/colour_range_state.h"
+#include "graphics2d/contour_points_state.h"
 #include "graphics2d/contour_state.h"
 #include "graphics2d/curve_state.h"
 #include "graphics2d/filled_contour_state.h"
+#include "graphics2d/gridding_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/map_state.h"
 #include "graphics2d/title_state.h"
@@ -90,4 +92,6 @@ struct GlobalRecord {
     SurfaceState surface;       // options of mesh and shaded surfaces
     ZBufferState zbuf;          // the z-buffer opened by zbfini
     DepthSortState dsort;       // the depth-sort buffer of flat-shaded faces
+    ContourPointsState contpts; // the caller's arrays that conpts fills
+    GriddingState gridding;     // reach and weight exponent of getmat
 };

@@ -553,4 +553,4 @@ TEST_F(BarGraph, ShieldedBarsCutLaterLines) {
     }
 }
 
-} // namespace
+}  // namespace

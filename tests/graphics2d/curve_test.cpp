@@ -350,4 +350,4 @@ TEST_F(Curves, GroupsOfCurvesShareAttributesAndLegendEntries) {
     close();
 }
 
-} // namespace
+}  // namespace

@@ -72,4 +72,4 @@ TEST_F(WindBarbs, AtUserCoordinatesAndOnBadInput) {
                                                                segment(700, 900, 736, 888)}));
 }
 
-} // namespace
+}  // namespace
