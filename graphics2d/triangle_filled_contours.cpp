@@ -10,6 +10,7 @@
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
+#include "graphics2d/colour_range.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
 #include "graphics2d/transforms.h"
@@ -162,7 +163,7 @@ extern "C" void confll(const float *xray, const float *yray, const float *zray, 
     }
     sortPairs(s, order.get(), nlev, false);
     f.pconidx = order.get();
-    setzpa(rec, s[0], s[nlev - 1]);
+    scaleColours(rec, s[0], s[nlev - 1]);
 
     const int colour = rec.colour.ncolor;
     const int pattern = rec.fill.nshdpat;

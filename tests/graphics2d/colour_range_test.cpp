@@ -41,24 +41,40 @@ void chooseRange(Range range, float zmin, float zmax) {
 
 class ColourRange : public AxisTest {};
 
-// Colour range 1..254 of the rainbow table. One grid cell of value 30 between
-// the levels 20 and 40 takes the colour of its lower level: the first colour
-// on the levels' own scale 20..40, colour trunc(20 * 254 / 100 + 1) = 51 on
-// a fixed scale 0..100.
+// The area 0..10 x 0..5 of value 30 filled between the levels 20 and 40, as
+// one grid cell or as two triangles.
+void fillGrid() {
+    const float x[2] = {0, 10}, y[2] = {0, 5}, z[4] = {30, 30, 30, 30};
+    const float levels[2] = {20, 40};
+    conshd(x, 2, y, 2, z, levels, 2);
+}
+
+void fillTriangles() {
+    const float x[4] = {0, 10, 10, 0}, y[4] = {0, 0, 5, 5}, z[4] = {30, 30, 30, 30};
+    const int i1[2] = {1, 1}, i2[2] = {2, 3}, i3[2] = {3, 4};
+    const float levels[2] = {20, 40};
+    confll(x, y, z, 4, i1, i2, i3, 2, levels, 2);
+}
+
+// Colour range 1..254 of the rainbow table. The band of value 30 between the
+// levels 20 and 40 takes the colour of its lower level: the first colour on
+// the levels' own scale 20..40, colour trunc(20 * 254 / 100 + 1) = 51 on a
+// fixed scale 0..100.
 TEST_F(ColourRange, FixedRangeColoursFilledContours) {
     struct Case {
         Range range;
+        void (*fill)();
         int colour;
-    } cases[] = {{Range::own, 1}, {Range::fixed, 51}, {Range::reset, 1}};
+    } cases[] = {{Range::own, fillGrid, 1},      {Range::fixed, fillGrid, 51},
+                 {Range::reset, fillGrid, 1},    {Range::own, fillTriangles, 1},
+                 {Range::fixed, fillTriangles, 51}, {Range::reset, fillTriangles, 1}};
     for (const Case &c : cases) {
-        SCOPED_TRACE(int(c.range));
+        SCOPED_TRACE(std::to_string(int(c.range)) + (c.fill == fillGrid ? " grid" : " triangles"));
         GlobalRecord &rec = open("PPM", "plot.ppm");
         standardAxes(true);
         EXPECT_EQ(captureStdout([&c] {
                       chooseRange(c.range, 0, 100);
-                      const float x[2] = {0, 10}, y[2] = {0, 5}, z[4] = {30, 30, 30, 30};
-                      const float levels[2] = {20, 40};
-                      conshd(x, 2, y, 2, z, levels, 2);
+                      c.fill();
                   }),
                   "");
         const float scale = rec.page.xdevscl;
