@@ -5,25 +5,15 @@
 #include <string.h>
 
 #include "bench_data.h"
+#include "bench_grid.h"
 #include "bench_page.h"
 
 int main(int argc, char **argv) {
     const int n = BD_GRID_N;
     const char *device = page_open(argc, argv, "W2");
-    double *grid = bd_read("grid1000.bin", (size_t)n * n);
-    float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
-    float *z = malloc((size_t)n * n * sizeof *z);
-    int i, j, k;
-    if (x == NULL || y == NULL || z == NULL) return 2;
-    for (i = 0; i < n; i++) {
-        x[i] = (float)bd_axis(i, n, -1.0, 1.0);
-        y[i] = x[i];
-    }
-    /* The file runs x fastest; contur takes the value at (x[i], y[j]) at i * ny + j. */
-    for (j = 0; j < n; j++)
-        for (i = 0; i < n; i++)
-            z[(size_t)i * n + j] = (float)grid[(size_t)j * n + i];
-    free(grid);
+    float *x, *y, *z;
+    int k;
+    grid_read("grid1000.bin", n, -1.0, 1.0, &x, &y, &z);
     name("X axis", "X");
     name("Y axis", "Y");
     titlin("W2: contour lines, 1000 x 1000 grid", 1);

@@ -5,26 +5,16 @@
 #include <string.h>
 
 #include "bench_data.h"
+#include "bench_grid.h"
 #include "bench_page.h"
 
 int main(int argc, char **argv) {
     const int n = BD_GRID_N;
     float edges[BD_LEVELS + 1];
     page_open(argc, argv, "W3");
-    double *grid = bd_read("grid1000.bin", (size_t)n * n);
-    float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
-    float *z = malloc((size_t)n * n * sizeof *z);
-    int i, j, k;
-    if (x == NULL || y == NULL || z == NULL) return 2;
-    for (i = 0; i < n; i++) {
-        x[i] = (float)bd_axis(i, n, -1.0, 1.0);
-        y[i] = x[i];
-    }
-    /* The file runs x fastest; conshd takes the value at (x[i], y[j]) at i * ny + j. */
-    for (j = 0; j < n; j++)
-        for (i = 0; i < n; i++)
-            z[(size_t)i * n + j] = (float)grid[(size_t)j * n + i];
-    free(grid);
+    float *x, *y, *z;
+    int k;
+    grid_read("grid1000.bin", n, -1.0, 1.0, &x, &y, &z);
     for (k = 0; k <= BD_LEVELS; k++)
         edges[k] = (float)bd_band_edge(k);
     name("X axis", "X");

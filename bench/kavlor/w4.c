@@ -6,26 +6,17 @@
 #include <string.h>
 
 #include "bench_data.h"
+#include "bench_grid.h"
 #include "bench_page.h"
 
 int main(int argc, char **argv) {
     const char *device = page_open(argc, argv, "W4");
     const int n = BD_SURF_N;
-    double *grid = bd_read("surf300.bin", (size_t)n * n);
-    float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
-    float *z = malloc((size_t)n * n * sizeof *z);
     static const float corners[4][2] = {{-10, -10}, {10, -10}, {10, 10}, {-10, 10}};
     float right = 0, barBottom = 0, barTop = 0;
-    int i, j;
-    if (x == NULL || y == NULL || z == NULL) return 2;
-    for (i = 0; i < n; i++) {
-        x[i] = (float)bd_axis(i, n, -10.0, 10.0);
-        y[i] = (float)bd_axis(i, n, -10.0, 10.0);
-    }
-    /* The file has x fastest; surshd takes the values of one x together. */
-    for (i = 0; i < n; i++)
-        for (j = 0; j < n; j++) z[(size_t)i * n + j] = (float)grid[(size_t)j * n + i];
-    free(grid);
+    float *x, *y, *z;
+    int i;
+    grid_read("surf300.bin", n, -10.0, 10.0, &x, &y, &z);
     name("X axis", "X");
     name("Y axis", "Y");
     name("Z axis", "Z");
