@@ -7,17 +7,13 @@
 #include <new>
 
 #include "graphics2d/axis_system.h"
-#include "graphics2d/colour_axis.h"
-#include "graphics2d/colour_range.h"
+#include "graphics2d/band_fill.h"
 #include "graphics2d/contours.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
 #include "kavlor.h"
-#include "kernel/devices.h"
 #include "kernel/dispatch.h"
-#include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
-#include "kernel/pair_sort.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -101,47 +97,18 @@ extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, con
     if (jqqlgx(rec, xray, nx, 1) != 0 || jqqlgx(rec, yray, ny, 2) != 0) return;
 
     const bool polygons = rec.surface.ishdcon == 1;
-    const std::unique_ptr<float[]> sorted = allocate(std::size_t(nlev));
     const std::unique_ptr<float[]> fillBuffer =
         polygons ? allocate(2 * std::size_t(kContourFillPoints)) : nullptr;
-    const std::unique_ptr<float[]> order = allocate(std::size_t(nlev));
-    if (sorted == nullptr || (polygons && fillBuffer == nullptr) || order == nullptr) {
+    if (polygons && fillBuffer == nullptr) {
         warnin(53);
         return;
     }
-    float *s = sorted.get();
-    for (int k = 0; k < nlev; ++k) {
-        s[k] = zlev[k];
-        order[k] = float(k + 1);
-    }
-    sortPairs(s, order.get(), nlev, false);
-    f.pconidx = order.get();
-
-    scaleColours(rec, s[0], s[nlev - 1]);
-
-    const int colour = rec.colour.ncolor;
-    const int pattern = rec.fill.nshdpat;
-    rec.page.iusrdrw = 1;
-    selectPattern(rec, kSolidPattern);
-    rec.fill.xsurscl = (rec.core.idevice == device::kWmf ? 0.3999f : 0.9999f) / rec.page.xunits;
-    rec.curve.ilegpat = 1;  // the legend shows the bands' fills
-
-    const float *levels = polygons ? zlev : s;
-    for (int b = 1; b <= nlev; ++b) {
-        const int c = qqcnt4(rec, levels, nlev, b);
-        if (c == -1) continue;
-        qqsclr(rec, c);
-        slegnd(rec, b);
-    }
-
-    sclpax(rec, 0);
+    BandFillScope bands(rec, zlev, nlev);
+    if (!bands.ready()) return;
+    const float *s = bands.sortedLevels();
+    bands.beginFills(polygons ? zlev : s);
     if (polygons)
         fillPolygons(rec, xray, nx, yray, ny, zmat, zlev, nlev, fillBuffer.get());
     else
         fillCells(rec, xray, nx, yray, ny, zmat, s, nlev);
-    f.pconidx = nullptr;
-    sclpax(rec, 1);
-    qqsclr(rec, colour);
-    selectPattern(rec, pattern);
-    rec.page.iusrdrw = 0;
 }

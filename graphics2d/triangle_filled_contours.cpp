@@ -5,23 +5,17 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <memory>
-#include <new>
 
 #include "graphics2d/axis_system.h"
-#include "graphics2d/colour_axis.h"
-#include "graphics2d/colour_range.h"
+#include "graphics2d/band_fill.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/filled_contours.h"
 #include "graphics2d/transforms.h"
 #include "graphics2d/triangle_contours.h"
 #include "kavlor.h"
-#include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/flat_triangle.h"
-#include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
-#include "kernel/pair_sort.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -91,10 +85,6 @@ void qqcnt5(GlobalRecord &rec, const float xs[3], const float ys[3], const float
 
 namespace {
 
-std::unique_ptr<float[]> allocate(std::size_t n) {
-    return std::unique_ptr<float[]>(new (std::nothrow) float[n]);
-}
-
 // A triangle that names a point outside 1..n, or has a value that is no
 // number, is left out.
 void fillTriangles(GlobalRecord &rec, const float *x, const float *y, const float *z, int n,
@@ -150,44 +140,13 @@ extern "C" void confll(const float *xray, const float *yray, const float *zray, 
         qqserr("More contour levels as defined colours");
         warnin(101);
     }
-    const std::unique_ptr<float[]> sorted = allocate(std::size_t(nlev));
-    const std::unique_ptr<float[]> order = allocate(std::size_t(nlev));
-    if (sorted == nullptr || order == nullptr) {
-        warnin(53);
-        return;
-    }
-    float *s = sorted.get();
-    for (int k = 0; k < nlev; ++k) {
-        s[k] = zlev[k];
-        order[k] = float(k + 1);
-    }
-    sortPairs(s, order.get(), nlev, false);
-    f.pconidx = order.get();
-    scaleColours(rec, s[0], s[nlev - 1]);
-
-    const int colour = rec.colour.ncolor;
-    const int pattern = rec.fill.nshdpat;
-    rec.page.iusrdrw = 1;
-    selectPattern(rec, kSolidPattern);
-    rec.fill.xsurscl = (rec.core.idevice == device::kWmf ? 0.3999f : 0.9999f) / rec.page.xunits;
-    rec.curve.ilegpat = 1;  // the legend shows the bands' fills
+    BandFillScope bands(rec, zlev, nlev);
+    if (!bands.ready()) return;
+    const float *s = bands.sortedLevels();
     // The band colours follow the rules of cells, whatever shdmod chose for grids.
     const int polygons = rec.surface.ishdcon;
     rec.surface.ishdcon = 0;
-
-    for (int b = 1; b <= nlev; ++b) {
-        const int c = qqcnt4(rec, s, nlev, b);
-        if (c == -1) continue;
-        qqsclr(rec, c);
-        slegnd(rec, b);
-    }
-
-    sclpax(rec, 0);
+    bands.beginFills(s);
     fillTriangles(rec, xray, yray, zray, n, i1ray, i2ray, i3ray, ntri, s, nlev);
-    f.pconidx = nullptr;
-    sclpax(rec, 1);
-    qqsclr(rec, colour);
-    selectPattern(rec, pattern);
     rec.surface.ishdcon = polygons;
-    rec.page.iusrdrw = 0;
 }
