@@ -7,6 +7,7 @@
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/curves.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/depth_sort.h"
 #include "graphics3d/lines3d.h"
 #include "graphics3d/projection.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr int kBoxAxes = 3;           // igrftyp of the box of graf3d
 constexpr int kForegroundColour = 10; // FORE among the named colours
 constexpr int kCurrentColour = -1;    // a bar colour that stands for the current colour
 constexpr int kDefaultBorder = -1;    // barbor's value for the foreground colour on boxes
@@ -147,13 +147,9 @@ void addBars(GlobalRecord &rec, const float x[], const float y[], const float z1
 
 extern "C" void bars3d(const float *x, const float *y, const float *z1, const float *z2,
                        const float *xw, const float *yw, const int *ic, int n) {
-    GlobalRecord *recp = jqqlev(3, 3, "bars3d");
+    GlobalRecord *recp = jqqbox("bars3d");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
-    if (rec.axsys.igrftyp != kBoxAxes) {
-        warnin(35);
-        return;
-    }
     if (n < 1) {
         warni1(2, n);
         return;

@@ -1,6 +1,7 @@
 // box3d: the twelve edges of the 3-D box.
 #include "kavlor.h"
 #include "graphics2d/axis_system.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/lines3d.h"
 #include "graphics3d/plane.h"
 #include "kernel/levels.h"
@@ -24,12 +25,8 @@ void cornerLine(GlobalRecord &rec, const int (&corners)[N]) {
 }  // namespace
 
 extern "C" void box3d(void) {
-    GlobalRecord *rec = jqqlev(3, 3, "box3d");
+    GlobalRecord *rec = jqqbox("box3d");
     if (rec == nullptr) return;
-    if (rec->axsys.igrftyp != 3) {
-        warnin(35);
-        return;
-    }
     // The edges are clipped at the axis-system rectangle while they are drawn.
     sclpax(*rec, 0);
     cornerLine(*rec, {1, 2, 3, 4, 1});

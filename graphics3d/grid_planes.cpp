@@ -2,6 +2,7 @@
 // vertical faces behind it, each drawn as the grid of a 2-D axis system in
 // that face.
 #include "kavlor.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/plane.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -33,12 +34,8 @@ void gridInFace(GlobalRecord &rec, int q1, int q2, int q3, int h, int v, int nx,
 }  // namespace
 
 extern "C" void grid3d(int ixgrid, int iygrid, const char *copt) {
-    GlobalRecord *rec = jqqlev(3, 3, "grid3d");
+    GlobalRecord *rec = jqqbox("grid3d");
     if (rec == nullptr) return;
-    if (rec->axsys.igrftyp != 3) {
-        warnin(35);
-        return;
-    }
     // A keyword not in the list draws all the faces.
     const int option = jqqind("ALL +BACK+BOTT", 3, copt);
     const GridFaces faces = option == 0 ? GridFaces::all : GridFaces(option - 1);

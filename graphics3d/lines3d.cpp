@@ -3,6 +3,7 @@
 // (EYE), and its visible pieces go to the 2-D line pipeline as plot points.
 #include "graphics3d/lines3d.h"
 
+#include "graphics3d/box_level.h"
 #include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
@@ -185,30 +186,14 @@ void polyl3(GlobalRecord &rec, const float x[], const float y[], const float z[]
     }
 }
 
-namespace {
-
-// The record at level 3 with the box of graf3d open; the level 3 of graf3
-// has no view to project with (warning 35).
-GlobalRecord *boxOpen(const char *name) {
-    GlobalRecord *rec = jqqlev(3, 3, name);
-    if (rec == nullptr) return nullptr;
-    if (rec->axsys.igrftyp != 3) {
-        warnin(35);
-        return nullptr;
-    }
-    return rec;
-}
-
-} // namespace
-
 extern "C" void strt3d(float x, float y, float z) {
-    GlobalRecord *rec = boxOpen("strt3d");
+    GlobalRecord *rec = jqqbox("strt3d");
     if (rec == nullptr) return;
     qqst3d(*rec, x, y, z);
 }
 
 extern "C" void conn3d(float x, float y, float z) {
-    GlobalRecord *rec = boxOpen("conn3d");
+    GlobalRecord *rec = jqqbox("conn3d");
     if (rec == nullptr) return;
     qqcn3d(*rec, x, y, z);
 }

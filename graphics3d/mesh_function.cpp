@@ -4,6 +4,7 @@
 // function is called for every point drawn.
 #include <cmath>
 
+#include "graphics3d/box_level.h"
 #include "graphics3d/mesh_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
@@ -81,7 +82,7 @@ struct Sampler {
 
 extern "C" void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, int iypts,
                        float ydel) {
-    GlobalRecord *recp = openMesh("surfun");
+    GlobalRecord *recp = jqqbox("surfun");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (!(xdel > 0.0f) || !(ydel > 0.0f) || ixpts < 0 || iypts < 0 || zfun == nullptr) {

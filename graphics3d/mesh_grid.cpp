@@ -4,6 +4,7 @@
 // away from the viewer, so that nearer lines hide the farther ones.
 #include "graphics2d/curves.h"
 #include "graphics3d/mesh_bars.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/mesh_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
@@ -68,7 +69,7 @@ void drawCells(GlobalRecord &rec, const Grid &g, const IndexWalk &wx, const Inde
 
 extern "C" void surfce(const float *xray, int ixdim, const float *yray, int iydim,
                        const float *zmat) {
-    GlobalRecord *recp = openMesh("surfce");
+    GlobalRecord *recp = jqqbox("surfce");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (ixdim <= 1 || iydim <= 1 || ixdim > kMaxGridPoints / iydim || xray == nullptr ||

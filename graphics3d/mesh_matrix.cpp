@@ -8,6 +8,7 @@
 // that the horizon always holds what lies nearer. Otherwise the families are
 // drawn one after the other, each against horizons of its own.
 #include "graphics2d/curves.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/mesh_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
@@ -147,7 +148,7 @@ void cellWalk(GlobalRecord &rec, const Matrix &m, const Direction &dx, const Dir
 }  // namespace
 
 extern "C" void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts) {
-    GlobalRecord *recp = openMesh("surmat");
+    GlobalRecord *recp = jqqbox("surmat");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (ixdim <= 1 || iydim <= 1 || ixdim > kMaxGridPoints / iydim || zmat == nullptr) {

@@ -16,16 +16,6 @@
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
-GlobalRecord *openMesh(const char *name) {
-    GlobalRecord *rec = jqqlev(3, 3, name);
-    if (rec == nullptr) return nullptr;
-    if (rec->axsys.igrftyp != 3) {
-        warnin(35);
-        return nullptr;
-    }
-    return rec;
-}
-
 void beginMesh(GlobalRecord &rec) {
     // Lines drawn before the surface are not the surface's to hide.
     qqstrk(rec);

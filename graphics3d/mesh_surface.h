@@ -5,10 +5,6 @@
 
 struct GlobalRecord;
 
-// The record at level 3 inside the box of graf3d; null after the level's
-// warning or warning 35 (the level 3 of graf3).
-GlobalRecord *openMesh(const char *name);
-
 // Clips to the axis system, remembers the colour in force and routes the
 // line pipeline through the floating horizon unless nohide is in force.
 void beginMesh(GlobalRecord &rec);

@@ -2,6 +2,7 @@
 #include "graphics3d/plane.h"
 
 #include "kavlor.h"
+#include "graphics3d/box_level.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -57,12 +58,8 @@ void closePlane(GlobalRecord &rec) {
 
 extern "C" void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3,
                        float y3, float z3) {
-    GlobalRecord *rec = jqqlev(3, 3, "grfini");
+    GlobalRecord *rec = jqqbox("grfini");
     if (rec == nullptr) return;
-    if (rec->axsys.igrftyp != kThreeDimensional) {
-        warnin(35);
-        return;
-    }
     const float p1[3] = {x1, y1, z1}, p2[3] = {x2, y2, z2}, p3[3] = {x3, y3, z3};
     openPlane(*rec, p1, p2, p3);
 }

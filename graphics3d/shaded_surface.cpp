@@ -6,6 +6,7 @@
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
 #include "graphics2d/colour_range.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/depth_sort.h"
 #include "graphics3d/lighting.h"
 #include "graphics3d/zbuffer.h"
@@ -79,12 +80,8 @@ bool finiteCorners(int n, const float bx[], const float by[], const float bz[]) 
 } // namespace
 
 GlobalRecord *openShaded(const char *name) {
-    GlobalRecord *rec = jqqlev(3, 3, name);
+    GlobalRecord *rec = jqqbox(name);
     if (rec == nullptr) return nullptr;
-    if (rec->axsys.igrftyp != 3) {
-        warnin(35);
-        return nullptr;
-    }
     if (rec->surface.ishdsur == kSmooth && vectorDevice(rec->core.idevice)) {
         warnin(40);
         return nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "devices/driver_requests.h"
+#include "graphics3d/box_level.h"
 #include "graphics3d/lines3d.h"
 #include "graphics3d/projection.h"
 #include "graphics3d/zbuffer.h"
@@ -41,12 +42,8 @@ bool projectToPixel(const GlobalRecord &rec, float bx, float by, float bz, float
 // The checks that zbftri and zbflin share: a 3-D axis system and an open
 // z-buffer.
 GlobalRecord *drawingRecord(const char *name) {
-    GlobalRecord *rec = jqqlev(3, 3, name);
+    GlobalRecord *rec = jqqbox(name);
     if (rec == nullptr) return nullptr;
-    if (rec->axsys.igrftyp != 3) {
-        warnin(35);
-        return nullptr;
-    }
     if (rec->zbuf.izbuf != 1) {
         qqserr("no initialization of z-buffer");
         warnin(101);

@@ -1,0 +1,15 @@
+#include "graphics3d/box_level.h"
+
+#include "kernel/levels.h"
+#include "kernel/record.h"
+#include "kernel/warnings.h"
+
+GlobalRecord *jqqbox(const char *name) {
+    GlobalRecord *rec = jqqlev(3, 3, name);
+    if (rec == nullptr) return nullptr;
+    if (rec->axsys.igrftyp != 3) {
+        warnin(35);
+        return nullptr;
+    }
+    return rec;
+}
