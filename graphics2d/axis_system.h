@@ -35,6 +35,18 @@ void setclp(GlobalRecord &rec);
 // Clipping to the axis system on (mode 0) and off (mode 1).
 void sclpax(GlobalRecord &rec, int mode);
 
+// Clipping to the axis system while the object lives.
+class AxisClip {
+  public:
+    explicit AxisClip(GlobalRecord &rec) : rec_(rec) { sclpax(rec, 0); }
+    ~AxisClip() { sclpax(rec_, 1); }
+    AxisClip(const AxisClip &) = delete;
+    AxisClip &operator=(const AxisClip &) = delete;
+
+  private:
+    GlobalRecord &rec_;
+};
+
 // The origin shift that centres the axis system with its labels, names,
 // title and colour bar on the page.
 void newori(GlobalRecord &rec);

@@ -63,18 +63,6 @@ class UserDrawing {
     GlobalRecord &rec_;
 };
 
-// Clipping to the axis system while the object lives.
-class AxisClip {
-  public:
-    explicit AxisClip(GlobalRecord &rec) : rec_(rec) { sclpax(rec, 0); }
-    ~AxisClip() { sclpax(rec_, 1); }
-    AxisClip(const AxisClip &) = delete;
-    AxisClip &operator=(const AxisClip &) = delete;
-
-  private:
-    GlobalRecord &rec_;
-};
-
 bool polarSystem(const GlobalRecord &rec) {
     return rec.axsys.igrftyp == 1;
 }
