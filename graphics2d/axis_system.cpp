@@ -205,6 +205,7 @@ extern "C" void endgrf(void) {
     rec->axsys.igraf3 = 0;
     rec->contour.ncrvnum = 0;
     rec->bar.ncrvcnt = 0;
+    rec->shdcrv.nshdcnt = 0;
     rec->legend.nlegcrv = 0;
     rec->curve.nlegcrv = 1;
     resetCurveAttributes(*rec);

@@ -1265,6 +1265,16 @@ KAVLOR_API void getmat(const float *xray, const float *yray, const float *zray, 
  * exponent p of its weights 1 / d^p (default 2.0); all three > 0. */
 KAVLOR_API void mdfmat(int ix, int iy, float p);
 
+/* ---- Shading between curves ----------------------------------------------------- */
+
+/* Fills the area between the curve of the na points (xa, ya) and the curve of the nb points
+ * (xb, yb) of the current axis system with the current shading pattern: one polygon of the
+ * first curve's points followed by the second curve's points in reverse order, clipped to the
+ * axis system, outlined unless noarln is in force. The area becomes the next legend entry and
+ * the pattern moves on to the next entry of the pattern cycle (patcyc). Levels 2 and 3. */
+KAVLOR_API void shdcrv(const float *xa, const float *ya, int na, const float *xb, const float *yb,
+                       int nb);
+
 #ifdef __cplusplus
 }
 #endif

@@ -42,6 +42,7 @@
 #include "graphics2d/gridding_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/map_state.h"
+#include "graphics2d/shaded_curve_state.h"
 #include "graphics2d/title_state.h"
 #include "graphics3d/depth_sort_state.h"
 #include "graphics3d/light_state.h"
@@ -86,6 +87,7 @@ struct GlobalRecord {
     FilledContourState contfill; // band colours of filled contours, the polygon being filled
     BarState bar;               // bar graphs: options, group counters, the bars being drawn
     MapState map;               // options of map axis systems and map data
+    ShadedCurveState shdcrv;    // areas shaded between curves in the current axis system
     ColourRangeState zrange;    // the z range zscale fixes for colour scaling
     Projection3DState view3d;   // the 3-D axis system, its view and projection
     LightState light;           // lights and material of lit surfaces
