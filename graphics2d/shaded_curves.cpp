@@ -1,6 +1,7 @@
 // shdcrv: the area between two curves of the axis system, filled with the
 // current pattern and listed in the legend; each area moves the pattern on to
 // the next entry of the pattern cycle so that neighbouring areas differ.
+#include <climits>
 #include <cstddef>
 
 #include "graphics2d/axis_system.h"
@@ -16,14 +17,16 @@
 namespace {
 
 // Counts the polygon can be built from: none negative, at least one point in
-// all, and arrays behind every count that is read.
+// all but no more than an int counts, and arrays behind every count read.
 bool validCurves(const float *xa, const float *ya, int na, const float *xb, const float *yb,
                  int nb) {
     if (na < 0 || nb < 0) {
         warni1(2, na < 0 ? na : nb);
         return false;
     }
-    if (na + nb < 1) {
+    // The polygon's point count must itself be an int.
+    const long long total = static_cast<long long>(na) + nb;
+    if (total < 1 || total > INT_MAX) {
         warnin(30);
         return false;
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -110,6 +111,39 @@ TEST_F(ShadedCurves, SuccessiveAreasTakeTheCycleAndTheLegendRecordsThem) {
     closeHpgl();
 }
 
+// The legend shows each area as a box in its own pattern and colour: two
+// areas in solid red and solid blue give the legend one fill of each.
+TEST_F(ShadedCurves, TheLegendShowsEachAreaInItsPattern) {
+    open("SVG", "plot.svg");
+    standardAxes(true);
+    const float low[3] = {2, 4, 6}, mid[3] = {2, 2, 2};
+    captureStdout([&] {
+        noarln();
+        patcyc(2, 16);
+        shdpat(16);
+        setrgb(1, 0, 0);
+        shdcrv(kLowerX, kLowerY, 3, low, mid, 3);
+        setrgb(0, 0, 1);
+        shdcrv(low, mid, 3, kUpperX, kUpperY, 3);
+        char buf[2 * 4 + 1] = {};
+        legini(buf, 2, 4);
+        leglin(buf, "low", 1);
+        leglin(buf, "high", 2);
+        legend(buf, 3);
+    });
+    const std::vector<FillRecord> fills = fillRecords(close("plot.svg"));
+    ASSERT_GE(fills.size(), 4u);
+    const std::string red = fills[0].colour, blue = fills[1].colour;
+    EXPECT_NE(red, blue);
+    int legendRed = 0, legendBlue = 0;
+    for (std::size_t k = 2; k < fills.size(); ++k) {
+        legendRed += fills[k].colour == red;
+        legendBlue += fills[k].colour == blue;
+    }
+    EXPECT_EQ(legendRed, 1);
+    EXPECT_EQ(legendBlue, 1);
+}
+
 class ShadedCurvePixels : public ShadedCurves {
   protected:
     GlobalRecord *rec = nullptr;
@@ -182,6 +216,8 @@ TEST_F(ShadedCurves, BadInputWarnsAndDrawsNothing) {
         {[&] { shdcrv(x, good, 2, x, good, -3); },
          " <<<< Warning   2: Incorrect parameter in shdcrv!   (  -3)\n", 0},
         {[&] { shdcrv(x, good, 0, x, good, 0); },
+         " <<<< Warning  30: Incorrect number of points in shdcrv!\n", 0},
+        {[&] { shdcrv(x, good, INT_MAX, x, good, 2); },
          " <<<< Warning  30: Incorrect number of points in shdcrv!\n", 0},
         {[&] { shdcrv(nullptr, good, 2, x, good, 2); },
          " <<<< Warning   2: Incorrect parameter in shdcrv!\n", 0},
