@@ -13,6 +13,7 @@
 #include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -37,10 +38,10 @@ void scalePolarAxes(GlobalRecord &rec, float &xe, float &xorg, float &xstp, floa
 }
 
 // One radius axis through the centre with the X axis values.
-void drawRadiusAxis(GlobalRecord &rec, int length, int sideFlag, int x0, int y0, int axis) {
+void drawRadiusAxis(GlobalRecord &rec, int length, const char *name, int sideFlag, int x0, int y0,
+                    int axis) {
     const float *grf = rec.axsys.xgrfx;
-    daxis(rec, grf[0], grf[1], grf[2], grf[3], length, rec.axes.caxname[axis - 1], sideFlag, x0,
-          y0, 0, axis);
+    daxis(rec, grf[0], grf[1], grf[2], grf[3], length, name, sideFlag, x0, y0, 0, axis);
 }
 
 // Frame circles: outwards (inwards for a negative frame) from the angle
@@ -68,13 +69,15 @@ void drawPolarSystem(GlobalRecord &rec, int d) {
         selectPattern(rec, pattern);
     }
     sgrafp(rec, 1, 0);
-    drawRadiusAxis(rec, d, 0, left, cy, 1);
+    drawRadiusAxis(rec, d, rec.axes.caxname[0], 0, left, cy, 1);
     sgrafp(rec, 1, 1);
     // The vertical radius axis is an X axis drawn upwards: the X options, as
     // the top side allows them, stand in for the Y options while it is drawn.
     sgrafp(rec, 3, 0);
+    char name[kAxisNameLength + 1];
+    qqcopy(name, rec.axes.caxname[0]);
     swapxy(rec, 1, 2);
-    drawRadiusAxis(rec, d, 1, cx, bottom, 2);
+    drawRadiusAxis(rec, d, name, 1, cx, bottom, 2);
     swapxy(rec, 1, 2);
     sgrafp(rec, 3, 1);
     selectPattern(rec, 0);

@@ -3,6 +3,7 @@
 // the polar grid and the warnings of polar, curve and grdpol.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -342,6 +343,89 @@ TEST_F(PolarGrid, RefusedSystemsAndCounts) {
     }
     open();
     EXPECT_NE(captureStdout([] { grdpol(1, 1); }).find("Warning   3"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+class PolarLabels : public Polar {
+  protected:
+    // The words of polar(10, 0, 2, 0, 30) on PDF under the given polmod, the
+    // radius axes without labels, the angles as integers.
+    std::vector<Word> labelWords(const char *origin, const char *direction) {
+        openPdf();
+        captureStdout([&] {
+            polmod(origin, direction);
+            labels("NONE", "X");
+            labdig(-1, "Y");
+            name("Angle", "Y");
+        });
+        openPolar(false);
+        return closePdf();
+    }
+};
+
+TEST_F(PolarLabels, AngleLabelsOutsideTheCircle) {
+    // The labels along the axes of the page are read back; the oblique ones
+    // are beyond the PDF reader.
+    const std::vector<Word> words = labelWords("RIGH", "ANTI");
+    std::set<std::string> texts;
+    for (const Word &w : words)
+        texts.insert(w.text);
+    // 360 lies on 0 and is not written twice.
+    EXPECT_EQ(texts.count("360"), 0u);
+    struct Expected {
+        const char *text;
+        float x, y; // the label's centre, roughly
+    };
+    // Horizontal labels run along their ray from 24 + 24 units beyond the circle.
+    const Expected expected[] = {
+        {"0", kCentreX + 648 + 14, kCentreY},
+        {"90", kCentreX, kCentreY - 648 - 28},
+        {"180", kCentreX - 648 - 42, kCentreY},
+        {"270", kCentreX, kCentreY + 648 + 42},
+    };
+    for (const Expected &e : expected) {
+        bool found = false;
+        for (const Word &w : words) {
+            if (w.text != e.text || std::fabs(w.centreX() - e.x) > 20.0f ||
+                std::fabs(w.centreY() - e.y) > 20.0f)
+                continue;
+            found = true;
+        }
+        EXPECT_TRUE(found) << e.text;
+    }
+    // The name lies centred below the circle and its labels, once.
+    EXPECT_EQ(std::count_if(words.begin(), words.end(),
+                            [](const Word &w) { return w.text == "Angle"; }),
+              1);
+    const Word name = wordOf(words, "Angle");
+    EXPECT_NEAR(name.centreX(), kCentreX, 20.0f);
+    EXPECT_GT(name.y1, kCentreY + 648.0f + 84.0f);
+}
+
+TEST_F(PolarLabels, OriginAndDirectionMoveTheLabels) {
+    struct Case {
+        const char *origin, *direction, *label;
+        float dx, dy; // unit direction of the label from the centre (y down)
+    };
+    const Case cases[] = {
+        {"RIGH", "ANTI", "90", 0, -1},
+        {"RIGH", "ANTI", "180", -1, 0},
+        {"RIGH", "CLOC", "90", 0, 1},
+        {"TOP", "CLOC", "90", 1, 0},
+        {"TOP", "CLOC", "0", 0, -1},
+        {"LEFT", "ANTI", "90", 0, 1},
+        {"BOTT", "ANTI", "270", -1, 0},
+    };
+    for (const Case &c : cases) {
+        const Word w = wordOf(labelWords(c.origin, c.direction), c.label);
+        const float dx = w.centreX() - kCentreX, dy = w.centreY() - kCentreY;
+        const float r = std::hypot(dx, dy);
+        EXPECT_NEAR(dx / r, c.dx, 0.1f) << c.origin << " " << c.direction << " " << c.label;
+        EXPECT_NEAR(dy / r, c.dy, 0.1f) << c.origin << " " << c.direction << " " << c.label;
+    }
 }
 
 } // namespace
