@@ -100,6 +100,47 @@ TEST_F(Polar, AngleAxisCircleAndTicksAtItsRadius) {
     EXPECT_EQ(ticksFound, 13);
 }
 
+TEST_F(Polar, FrameCirclesBeyondTheAngleAxis) {
+    // Only the frame: rings of radius 600 to 602 outwards, 600 down to 598
+    // inwards; a frame of 1 without the angle axis's line is one ring. The
+    // points of the rings lie on whole plot units, within 1.5 of the radius.
+    struct Case {
+        int frame;
+        float nearest, farthest;
+    };
+    const Case cases[] = {{3, 600, 602}, {-3, 598, 600}, {1, 600, 600}};
+    for (const Case &c : cases) {
+        openHpgl();
+        captureStdout([&] {
+            labels("NONE", "XY");
+            ticks(0, "XY");
+            noline("XY");
+            frame(c.frame);
+            axspos(200, 1400);
+            axslen(1601, 1201);
+            polar(10.0f, 0.0f, 2.0f, 0.0f, 30.0f);
+        });
+        float nearest = 1e9f, farthest = 0.0f;
+        for (const PenOp &op : closeHpgl()) {
+            nearest = std::min(nearest, distance(op.x, op.y));
+            farthest = std::max(farthest, distance(op.x, op.y));
+        }
+        EXPECT_NEAR(nearest, c.nearest, 1.5f) << "frame " << c.frame;
+        EXPECT_NEAR(farthest, c.farthest, 1.5f) << "frame " << c.frame;
+    }
+    // No frame, no line: nothing round the circle.
+    openHpgl();
+    captureStdout([] {
+        frame(0);
+        setgrf("NONE", "NONE", "NONE", "NONE");
+        noline("Y");
+        ticks(0, "Y");
+        labels("NONE", "Y");
+    });
+    openPolar(false);
+    EXPECT_TRUE(closeHpgl().empty());
+}
+
 TEST_F(Polar, UserPointsUnderEachOriginAndDirection) {
     GlobalRecord &rec = open();
     struct Case {
