@@ -86,9 +86,15 @@ void drawStairs(GlobalRecord &rec, const float *x, const float *y, int n) {
     }
 }
 
+bool polarSystem(const GlobalRecord &rec) {
+    return rec.axsys.igrftyp == 1;
+}
+
+// Stems rise from y = 0, in polar systems from the pole.
 void drawStems(GlobalRecord &rec, const float *x, const float *y, int n) {
+    const bool fromPole = polarSystem(rec);
     for (int i = 0; i < n; ++i) {
-        moveTo(rec, x[i], 0.0f);
+        moveTo(rec, fromPole ? 0.0f : x[i], 0.0f);
         drawTo(rec, x[i], y[i]);
     }
 }
@@ -96,7 +102,33 @@ void drawStems(GlobalRecord &rec, const float *x, const float *y, int n) {
 // Bars from the bottom of the axis system to each point: a fraction of the
 // first x interval wide, or a width in plot units; filled bars take the
 // solid pattern.
+// Bars of polar systems: sectors from the pole to each point's radius, a
+// fraction of the first angle interval wide or a width in degrees.
+void drawSectors(GlobalRecord &rec, const float *x, const float *y, int n, bool fill) {
+    const CurveState &c = rec.curve;
+    const float w = c.xbarwth > 0.0f ? (n > 1 ? (y[1] - y[0]) * c.xbarwth / 2.0f : 0.0f)
+                                     : std::fabs(c.xbarwth) * rec.core.xdegrad / 2.0f;
+    const int pattern = rec.fill.nshdpat;
+    if (fill) selectPattern(rec, kSolidPattern);
+    for (int i = 0; i < n; ++i) {
+        float bx[3], by[3];
+        qqrel2(rec, 0.0f, 0.0f, bx[0], by[0]);
+        qqrel2(rec, x[i], y[i] + w, bx[1], by[1]);
+        qqrel2(rec, x[i], y[i] - w, bx[2], by[2]);
+        if (fill) dareaf(rec, bx, by, 3);
+        strtqq(rec, bx[0], by[0]);
+        connqq(rec, bx[1], by[1]);
+        connqq(rec, bx[2], by[2]);
+        connqq(rec, bx[0], by[0]);
+    }
+    if (fill) selectPattern(rec, pattern);
+}
+
 void drawBars(GlobalRecord &rec, const float *x, const float *y, int n, bool fill) {
+    if (polarSystem(rec)) {
+        drawSectors(rec, x, y, n, fill);
+        return;
+    }
     const CurveState &c = rec.curve;
     const AxisSystemState &s = rec.axsys;
     const bool relative = c.xbarwth > 0.0f;
@@ -168,7 +200,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
         return;
     }
     const CurveMode mode = CurveMode(c.ipolcrv);
-    if (rec.axsys.igrftyp == 1 && !allowedInPolarSystems(mode)) {
+    if (polarSystem(rec) && !allowedInPolarSystems(mode)) {
         qqserr("Bad interpolation method for polar scaling");
         warnin(101);
         return;

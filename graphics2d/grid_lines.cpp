@@ -1,6 +1,7 @@
 // grid: grid lines across a 2-D axis system. They are the ticks of its X and
 // Y axes drawn over the whole height and width of the system, so they fall
-// where the ticks do on linear, logarithmic and date axes alike.
+// where the ticks do on linear, logarithmic and date axes alike. Polar
+// systems get the polar grid instead, with jgrid rays per angle label interval.
 #include "graphics2d/axis_drawing.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
@@ -16,6 +17,11 @@ extern "C" void grid(int igrid, int jgrid) {
     if (jgrid < 0) warni1(2, jgrid);
 
     const AxisSystemState &s = rec.axsys;
+    if (s.igrftyp == 1) {
+        const int perCircle = int(360.0f / s.xgrfy[3] + 0.5f);
+        grdpol(igrid, perCircle * jgrid);
+        return;
+    }
     const int *log = rec.axes.ilogax;
     const int lengthX = s.naxslen[0], lengthY = s.naxslen[1];
     const int x0 = s.naxspos[0], y0 = s.naxspos[1];

@@ -46,7 +46,23 @@ float userPageY(const GlobalRecord &rec, float yp) {
     return yp;
 }
 
+float polarScreenAngle(const GlobalRecord &rec, float angle) {
+    const float quarter = rec.core.xpi / 2.0f;
+    const float origin = float(rec.polar.ipolmod[0]) * quarter;
+    if (PolarDirection(rec.polar.ipolmod[1]) == PolarDirection::clockwise)
+        return 2.0f * rec.core.xpi - angle + origin;
+    return origin + angle;
+}
+
 void qqrel2(const GlobalRecord &rec, float x, float y, float &xp, float &yp) {
+    if (polar(rec)) {
+        // x is the radius, y the angle in radians, about the centre of the circle.
+        const float r = x * rec.axsys.xsclxy[0];
+        const float theta = polarScreenAngle(rec, y);
+        xp = std::cos(theta) * r + float(rec.axsys.naxsorg[0]);
+        yp = float(rec.axsys.naxsorg[1]) - std::sin(theta) * r;
+        return;
+    }
     xp = clampPlot(plotX(rec, axisValue(rec, 0, x, true)));
     yp = clampPlot(plotY(rec, axisValue(rec, 1, y, true)));
 }

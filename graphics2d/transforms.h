@@ -18,9 +18,14 @@ inline float clampPlot(float v) {
 // its points itself).
 float userPageY(const GlobalRecord &rec, float yp);
 
+// The screen angle (radians, counter-clockwise from the right) of a polar
+// angle in radians under the angle origin and direction of polmod.
+float polarScreenAngle(const GlobalRecord &rec, float angle);
+
 // A user point to plot coordinates, each clamped to +-1.0e6 so that far data
 // still draw as lines towards the page edge. On logarithmic axes values are
 // taken in log10, non-positive ones at the neglog value when neglog is on.
+// In polar systems x is a radius and y an angle in radians (not clamped).
 void qqrel2(const GlobalRecord &rec, float x, float y, float &xp, float &yp);
 
 // The same for every kind of axis system: the one routine the plotting

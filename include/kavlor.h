@@ -1275,6 +1275,20 @@ KAVLOR_API void mdfmat(int ix, int iy, float p);
 KAVLOR_API void shdcrv(const float *xa, const float *ya, int na, const float *xb, const float *yb,
                        int nb);
 
+/* ---- Polar axis systems ---------------------------------------------------------- */
+
+/* Opens a polar axis system (level 1 to 2): a circle in the axis rectangle in which user x
+ * is a radius from 0 to xe (first radius label xorg, label step xstp) and user y an angle in
+ * radians; the angle axis round the circle is labelled in degrees from yorg by ystp. Curves
+ * drawn in it take the modes LINE, BARS, STEM and FBAR. */
+KAVLOR_API void polar(float xe, float xorg, float xstp, float yorg, float ystp);
+/* Where angle 0 of polar systems lies ("RIGH", "TOP", "LEFT", "BOTT"; default "RIGH") and
+ * which way angles grow ("ANTI", "CLOC"; default "ANTI"). */
+KAVLOR_API void polmod(const char *corig, const char *cdir);
+/* A polar grid about the origin: igrid circles per radius label interval and jgrid rays over
+ * the full circle, in polar systems and in plain systems that contain the user origin. */
+KAVLOR_API void grdpol(int igrid, int jgrid);
+
 #ifdef __cplusplus
 }
 #endif

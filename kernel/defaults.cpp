@@ -301,6 +301,7 @@ void resall(GlobalRecord &rec) {
     resetGriddingDefaults(rec);
     resetBarDefaults(rec);
     resetMapDefaults(rec);
+    rec.polar = PolarState{};
     resetColourRange(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
