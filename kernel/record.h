@@ -42,6 +42,7 @@
 #include "graphics2d/gridding_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/map_state.h"
+#include "graphics2d/pie_state.h"
 #include "graphics2d/title_state.h"
 #include "graphics3d/depth_sort_state.h"
 #include "graphics3d/light_state.h"
@@ -94,4 +95,5 @@ struct GlobalRecord {
     DepthSortState dsort;       // the depth-sort buffer of flat-shaded faces
     ContourPointsState contpts; // the caller's arrays that conpts fills
     GriddingState gridding;     // reach and weight exponent of getmat
+    PieState pie;               // options of pie charts
 };
