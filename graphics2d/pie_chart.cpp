@@ -82,9 +82,9 @@ class PieChart {
 
   private:
     struct Segment {
-        int i = 0, j = 0;        // number 1..n, cycle entry 1..30
-        float a0 = 0, e = 0;     // start and end angle
-        float h = 0, m = 0;      // half and mid angle
+        int i = 0, j = 0;    // number 1..n, cycle entry 1..30
+        float a0 = 0, e = 0; // start and end angle
+        float h = 0, m = 0;  // half and mid angle
         bool full = false;
         int radius = 0, offset = 0, yshift = 0, drawSeg = 1, drawLab = 1;
         float angle = 0;
@@ -109,8 +109,8 @@ class PieChart {
     Point centre_{0, 0};
     int R_ = 0, ry_ = 0, wall_ = 0;
     bool look3d_ = false;
-    float area_ = 0;      // running ellipse area of the 3-D segments
-    int widest_ = 0;      // widest label box of ALIG
+    float area_ = 0; // running ellipse area of the 3-D segments
+    int widest_ = 0; // widest label box of ALIG
     int colour0_ = 0, pattern0_ = 0;
     int justify_ = int(PieLabelJustify::centre); // TYPS keeps the last one
 };
@@ -266,8 +266,8 @@ void PieChart::drawSegment(Segment &s) {
 
         if (bordered) {
             const int pattern = fill.nshdpat;
-            qqsclr(rec_, pie_.npiebor != -1 ? pie_.npiebor
-                                            : namedColourValue(rec_, kForegroundColour));
+            qqsclr(rec_,
+                   pie_.npiebor != -1 ? pie_.npiebor : namedColourValue(rec_, kForegroundColour));
             fill.inoarln = 1;
             selectPattern(rec_, kOutlineOnly);
             if (!empty && !sliver && rx >= 1 && ry >= 1)
@@ -405,10 +405,10 @@ void qqpie1(GlobalRecord &rec, int xm, int ym, int rx, int ry, int nh, float a1,
 }
 
 // The library's own hook leaves every segment as the chart laid it out.
-void usrpie(int iseg, float xdat, float xper, int *nrad, int *noff, float *angle,
-                       int *nvy, int *idrw, int *iany) {
-    (void)iseg, (void)xdat, (void)xper, (void)nrad, (void)noff, (void)angle, (void)nvy,
-        (void)idrw, (void)iany;
+void usrpie(int iseg, float xdat, float xper, int *nrad, int *noff, float *angle, int *nvy,
+            int *idrw, int *iany) {
+    (void)iseg, (void)xdat, (void)xper, (void)nrad, (void)noff, (void)angle, (void)nvy, (void)idrw,
+        (void)iany;
 }
 
 extern "C" void pie(int nxm, int nym, int nr, float alpha, float beta) {

@@ -98,8 +98,8 @@ void boxsiz(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
     w = nintqq(frame + H * S / 2.0f + float(widest));
 }
 
-void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent,
-            int x, int y, int w, int ijus) {
+void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent, int x,
+            int y, int w, int ijus) {
     const float H = float(rec.text.nhchar), S = rec.line.xlinesp;
     const int margin = rec.frame.nframe + int(H * S / 4.0f);
     int top = y + margin;

@@ -17,8 +17,8 @@ void boxsiz(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
 
 // Draws the texts of the box of segment i with upper-left corner (x, y) and
 // width w, justified by ijus (PieLabelJustify centre, left or right).
-void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent,
-            int x, int y, int w, int ijus);
+void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent, int x,
+            int y, int w, int ijus);
 
 // The wall of a 3-D segment from a1 to a2 degrees on the ellipse of semi-axes
 // rx, ry about (xm, ym), nh plot units high: outlined when the outline is on,
