@@ -108,6 +108,32 @@ TEST_F(PieChart, PulledOutSegmentsAndTheWholeCircle) {
     }
 }
 
+// Pointers of outside labels: the segment round 0 degrees has its pointer
+// end at R + 20 and its anchor at R + 100 on the right; STRA runs from the
+// box to the end, BROK through the anchor, NONE draws neither.
+TEST_F(PieChart, PointersReachFromTheLabelToTheSegment) {
+    struct Case {
+        const char *kind;
+        bool tip, anchor;
+    } cases[] = {{"STRA", true, false}, {"BROK", true, true}, {"NONE", false, false}};
+    const float x[2] = {1, 3};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.kind);
+        openHpgl();
+        captureStdout([&] {
+            placeChart();
+            chnpie("NONE");
+            labpos("EXTE", "PIE");
+            pievec(0, c.kind);
+            piegrf(nullptr, 0, x, 2);
+        });
+        const std::vector<PenOp> ops = closeHpgl();
+        EXPECT_EQ(visits(ops, kCx + kR + 20, kCy), c.tip);
+        EXPECT_EQ(visits(ops, kCx + kR + 100, kCy), c.anchor);
+        EXPECT_EQ(visits(ops, kCx - kR - 20, kCy), c.tip) << "the left label's pointer";
+    }
+}
+
 class PiePixels : public PieChart {
   protected:
     GlobalRecord *rec = nullptr;
