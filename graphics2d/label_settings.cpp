@@ -1,7 +1,7 @@
 // Label settings of the axes: kind, orientation, position, justification,
 // distance, digits, date forms and user labels. Setters that also take an
 // object name (BAR, PIE, CON, DAT, PER) set the labels of bar graphs and
-// contours; the pie fields they set come with the pie charts.
+// contours and pie charts.
 #include <string_view>
 
 #include "graphics2d/axis_selectors.h"
@@ -25,7 +25,9 @@ void storeDigits(const char *name, int ndig, const char *cax) {
     case LabelObject::axes: gaxsop(cax, ndig, rec.axes.ndigits); return;
     case LabelObject::con: rec.contour.ncondig = ndig; return;
     case LabelObject::bar: rec.bar.nbardig = ndig; return;
-    default: return;
+    case LabelObject::pie: rec.pie.npiedig = rec.pie.npieper = ndig; return;
+    case LabelObject::dat: rec.pie.npiedig = ndig; return;
+    case LabelObject::per: rec.pie.npieper = ndig; return;
     }
 }
 
@@ -39,7 +41,11 @@ extern "C" void labels(const char *copt, const char *cax) {
         if (i != 0) rec.bar.ibarlab = i - 1;
         return;
     }
-    case LabelObject::pie: jqqind("NONE+PERC+DATA+BOTH", 4, copt); return;
+    case LabelObject::pie: {
+        const int i = jqqind("NONE+PERC+DATA+BOTH", 4, copt);
+        if (i != 0) rec.pie.ipielab = i - 1;
+        return;
+    }
     case LabelObject::con: {
         // CONL: the labels are the text of conlab. A bad keyword keeps the kind.
         const int i = jqqind("NONE+FLOA+CONL", 3, copt);
@@ -58,7 +64,8 @@ extern "C" void labels(const char *copt, const char *cax) {
 extern "C" void labtyp(const char *copt, const char *cax) {
     GlobalRecord &rec = chkini("labtyp");
     if (labelObject(cax) == LabelObject::pie) {
-        jqqind("CENT+LEFT+RIGH+TYPS+OUTW+INWA", 6, copt);
+        const int i = jqqind("CENT+LEFT+RIGH+TYPS+OUTW+INWA", 6, copt);
+        if (i != 0) rec.pie.ipielbt = i - 1;
         return;
     }
     const int i = jqqind("HORI+VERT", 2, copt);
@@ -77,7 +84,11 @@ extern "C" void labpos(const char *copt, const char *cax) {
         if (i != 0) rec.bar.ibarlbp = kCodes[i - 1];
         return;
     }
-    case LabelObject::pie: jqqind("INTE+EXTE+ALIG", 3, copt); return;
+    case LabelObject::pie: {
+        const int i = jqqind("INTE+EXTE+ALIG", 3, copt);
+        if (i != 0) rec.pie.ipielbp = i - 1;
+        return;
+    }
     default: break;
     }
     const int i = jqqind("TICK+CENT+SHIF", 3, copt);
@@ -119,7 +130,9 @@ extern "C" void labclr(int nclr, const char *copt) {
         rec.contour.nconlbc = nclr;
     else if (object == "BAR")
         rec.bar.nbarlbc = nclr;
-    else if (object != "PIE")
+    else if (object == "PIE")
+        rec.pie.npielbc = nclr;
+    else
         warnc1(2, copt != nullptr ? copt : "");
 }
 

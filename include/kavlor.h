@@ -1289,6 +1289,33 @@ KAVLOR_API void polmod(const char *corig, const char *cdir);
  * the full circle, in polar systems and in plain systems that contain the user origin. */
 KAVLOR_API void grdpol(int igrid, int jgrid);
 
+/* ---- Pie charts ---------------------------------------------------------------- */
+
+/* A pie chart of the n values of xray in an axis system of its own (level 1; the system stays
+ * open at level 2). Each segment takes |xray[i]| of the circle; negative values are pulled out.
+ * cbuf is the legend buffer of legini: segment i has the nlin lines from (i - 1) * nlin + 1 as
+ * its texts (NULL or nlin 0: none). */
+KAVLOR_API void piegrf(const char *cbuf, int nlin, const float *xray, int n);
+/* A sector of radius nr about the page point (nxm, nym) from alpha to beta degrees, outlined
+ * and filled with the current pattern. */
+KAVLOR_API void pie(int nxm, int nym, int nr, float alpha, float beta);
+/* 2D or 3D pies. */
+KAVLOR_API void pietyp(const char *copt);
+/* The wall of 3-D pies as a fraction xf > 0 of the radius (default 0.2) and the view angle
+ * 0 < ang <= 90 degrees (default 45). */
+KAVLOR_API void pieopt(float xf, float ang);
+/* A text of at most 20 characters put before (LEFT) or after (RIGH) the numbers of labels. */
+KAVLOR_API void pielab(const char *cstr, const char *cpos);
+/* The pointers of outside labels: BROK, STRA or NONE, drawn with the arrow code ivec 0..9999. */
+KAVLOR_API void pievec(int ivec, const char *cvec);
+/* Pulls every segment out by 8 % of the radius. */
+KAVLOR_API void pieexp(void);
+/* Colours of the first n (0..30) segments (ic1ray) and of their 3-D walls (ic2ray); -1 keeps
+ * the default. */
+KAVLOR_API void pieclr(const int *ic1ray, const int *ic2ray, int n);
+/* Border colour of the segments; -1 none (3-D pies: the foreground colour). */
+KAVLOR_API void piebor(int ic);
+
 #ifdef __cplusplus
 }
 #endif

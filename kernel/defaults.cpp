@@ -13,6 +13,7 @@
 #include "graphics2d/gridding.h"
 #include "graphics2d/legend.h"
 #include "graphics2d/map_options.h"
+#include "graphics2d/pies.h"
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
 #include "kavlor.h"
@@ -300,6 +301,7 @@ void resall(GlobalRecord &rec) {
     resetFilledContourDefaults(rec);
     resetGriddingDefaults(rec);
     resetBarDefaults(rec);
+    resetPieDefaults(rec);
     resetMapDefaults(rec);
     rec.polar = PolarState{};
     resetColourRange(rec);

@@ -42,6 +42,7 @@
 #include "graphics2d/gridding_state.h"
 #include "graphics2d/legend_state.h"
 #include "graphics2d/map_state.h"
+#include "graphics2d/pie_state.h"
 #include "graphics2d/polar_state.h"
 #include "graphics2d/shaded_curve_state.h"
 #include "graphics2d/title_state.h"
@@ -98,4 +99,5 @@ struct GlobalRecord {
     ContourPointsState contpts; // the caller's arrays that conpts fills
     GriddingState gridding;     // reach and weight exponent of getmat
     PolarState polar;           // angle origin and direction of polar axis systems
+    PieState pie;               // options of pie charts
 };
