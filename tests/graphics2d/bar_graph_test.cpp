@@ -10,6 +10,7 @@
 
 #include "kernel/colour.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/support/raster_fixture.h"
 #include "tests/support/rendered_image.h"
 
 namespace {
@@ -222,25 +223,11 @@ TEST_F(BarGraph, AnEmptyBarIsOnlyOutlined) {
     }
 }
 
-class BarPixels : public BarGraph {
+class BarPixels : public RasterPixels<BarGraph> {
   protected:
-    GlobalRecord *rec = nullptr;
-    float scale = 1.0f;
-
     void openRaster() {
-        rec = &open("PPM", "plot.ppm");
-        scale = rec->page.xdevscl;
+        RasterPixels::openRaster();
         standardAxes(true);
-    }
-    RgbImage closeRaster() {
-        close("plot.ppm");
-        RgbImage image = readPpm(dir.file("plot.ppm"));
-        EXPECT_TRUE(image.valid());
-        return image;
-    }
-    std::array<int, 3> at(const RgbImage &image, float px, float py) const {
-        const unsigned char *p = image.at(int(px * scale + 0.5f), int(py * scale + 0.5f));
-        return {p[0], p[1], p[2]};
     }
     // The colour is found within a pixel of the point (lines are one pixel wide).
     bool near(const RgbImage &image, float px, float py, const std::array<int, 3> &colour) const {

@@ -11,6 +11,7 @@
 
 #include "kernel/colour.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/support/raster_fixture.h"
 #include "tests/support/rendered_image.h"
 
 namespace {
@@ -134,25 +135,8 @@ TEST_F(PieChart, PointersReachFromTheLabelToTheSegment) {
     }
 }
 
-class PiePixels : public PieChart {
+class PiePixels : public RasterPixels<PieChart> {
   protected:
-    GlobalRecord *rec = nullptr;
-    float scale = 1.0f;
-
-    void openRaster() {
-        rec = &open("PPM", "plot.ppm");
-        scale = rec->page.xdevscl;
-    }
-    RgbImage closeRaster() {
-        close("plot.ppm");
-        RgbImage image = readPpm(dir.file("plot.ppm"));
-        EXPECT_TRUE(image.valid());
-        return image;
-    }
-    std::array<int, 3> at(const RgbImage &image, float px, float py) const {
-        const unsigned char *p = image.at(int(px * scale + 0.5f), int(py * scale + 0.5f));
-        return {p[0], p[1], p[2]};
-    }
     static std::array<int, 3> rgb(float r, float g, float b) {
         return {int(r * 255 + 0.5f), int(g * 255 + 0.5f), int(b * 255 + 0.5f)};
     }

@@ -11,6 +11,7 @@
 #include "kernel/colour.h"
 #include "tests/graphics2d/axis_fixture.h"
 #include "tests/graphics2d/fill_records.h"
+#include "tests/support/raster_fixture.h"
 #include "tests/support/rendered_image.h"
 
 namespace {
@@ -144,25 +145,11 @@ TEST_F(ShadedCurves, TheLegendShowsEachAreaInItsPattern) {
     EXPECT_EQ(legendBlue, 1);
 }
 
-class ShadedCurvePixels : public ShadedCurves {
+class ShadedCurvePixels : public RasterPixels<ShadedCurves> {
   protected:
-    GlobalRecord *rec = nullptr;
-    float scale = 1.0f;
-
     void openRaster() {
-        rec = &open("PPM", "plot.ppm");
-        scale = rec->page.xdevscl;
+        RasterPixels::openRaster();
         standardAxes(true);
-    }
-    RgbImage closeRaster() {
-        close("plot.ppm");
-        RgbImage image = readPpm(dir.file("plot.ppm"));
-        EXPECT_TRUE(image.valid());
-        return image;
-    }
-    std::array<int, 3> at(const RgbImage &image, float px, float py) const {
-        const unsigned char *p = image.at(int(px * scale + 0.5f), int(py * scale + 0.5f));
-        return {p[0], p[1], p[2]};
     }
 };
 
