@@ -12,30 +12,10 @@
 #include <vector>
 
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/graphics2d/contour_grid.h"
 #include "tests/support/fresh_record.h"
 
 namespace {
-
-struct Grid {
-    std::vector<float> x, y, z;
-    int nx() const { return int(x.size()); }
-    int ny() const { return int(y.size()); }
-};
-
-Grid makeGrid(std::vector<float> x, std::vector<float> y, const std::function<float(int, int)> &f) {
-    Grid g{std::move(x), std::move(y), {}};
-    for (int i = 0; i < g.nx(); ++i)
-        for (int j = 0; j < g.ny(); ++j)
-            g.z.push_back(f(i, j));
-    return g;
-}
-
-std::vector<float> steps(int n, float from = 0.0f) {
-    std::vector<float> v;
-    for (int i = 0; i < n; ++i)
-        v.push_back(from + float(i));
-    return v;
-}
 
 struct Point {
     float x, y;

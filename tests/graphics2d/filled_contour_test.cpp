@@ -16,26 +16,12 @@
 #include "graphics2d/filled_contours.h"
 #include "kernel/hatch_patterns.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/graphics2d/contour_grid.h"
 #include "tests/graphics2d/fill_records.h"
 #include "tests/kernel/pen_trace.h"
 #include "tests/support/rendered_image.h"
 
 namespace {
-
-// z(i, j) at i * ny + j, as conshd takes it.
-struct Grid {
-    std::vector<float> x, y, z;
-    int nx() const { return int(x.size()); }
-    int ny() const { return int(y.size()); }
-};
-
-Grid makeGrid(std::vector<float> x, std::vector<float> y, const std::function<float(int, int)> &f) {
-    Grid g{std::move(x), std::move(y), {}};
-    for (int i = 0; i < g.nx(); ++i)
-        for (int j = 0; j < g.ny(); ++j)
-            g.z.push_back(f(i, j));
-    return g;
-}
 
 // One cell over the whole axis system with the corner values at (0, 0),
 // (10, 0), (10, 5) and (0, 5).
