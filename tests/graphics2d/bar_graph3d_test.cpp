@@ -15,40 +15,11 @@
 #include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/support/svg_events.h"
 
 namespace {
 
 constexpr int kRed = 0x10000ff, kGreen = 0x100ff00, kBlue = 0x1ff0000; // explicit RGB values
-
-// What an SVG file shows, in file order: "fill r g b" for a filled polygon,
-// "stroke r g b" for a run of lines in the stroke colour of their group.
-using Events = std::vector<std::string>;
-
-std::string rgbText(int v) {
-    return std::to_string(v >> 16) + " " + std::to_string((v >> 8) & 255) + " " +
-           std::to_string(v & 255);
-}
-
-Events svgEvents(const std::string &svg) {
-    Events events;
-    const std::regex element(
-        R"re(<(polygon fill="#|g fill="none" stroke="#|line |polyline |path )([0-9a-f]{6})?)re");
-    std::string group;
-    for (auto m = std::sregex_iterator(svg.begin(), svg.end(), element);
-         m != std::sregex_iterator(); ++m) {
-        const std::string kind = (*m)[1].str();
-        std::string colour;
-        if ((*m)[2].matched) colour = rgbText(std::stoi((*m)[2].str(), nullptr, 16));
-        if (kind.starts_with("polygon")) {
-            events.push_back("fill " + colour);
-        } else if (kind.starts_with("g ")) {
-            group = colour;
-        } else if (events.empty() || events.back() != "stroke " + group) {
-            events.push_back("stroke " + group);
-        }
-    }
-    return events;
-}
 
 // The points of each filled polygon, in SVG units.
 std::vector<std::vector<float>> svgPolygons(const std::string &svg) {

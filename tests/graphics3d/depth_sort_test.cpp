@@ -13,6 +13,7 @@
 #include "graphics3d/depth_sort.h"
 #include "kavlor.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/support/svg_events.h"
 
 namespace {
 
@@ -135,8 +136,6 @@ class DepthSortFaces : public AxisTest {
 
 // What a file shows of the faces, in file order: "fill r g b" for a filled
 // face, "stroke r g b" for lines, each with the colour it is drawn in.
-using Events = std::vector<std::string>;
-
 std::string rgb(int r, int g, int b) {
     return std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b);
 }
@@ -154,32 +153,6 @@ Events postScriptEvents(const std::string &ps) {
         if (word == "tri") events.push_back("fill " + colour);
         if (word == "p") events.push_back("stroke " + colour);
         words.push_back(word);
-    }
-    return events;
-}
-
-// SVG: a polygon filled in its colour; lines (one event for a run of them)
-// in the stroke colour of the group round them.
-Events svgEvents(const std::string &svg) {
-    Events events;
-    const std::regex element(
-        R"re(<(polygon fill="#|g fill="none" stroke="#|line |polyline |path )([0-9a-f]{6})?)re");
-    std::string group;
-    for (auto m = std::sregex_iterator(svg.begin(), svg.end(), element);
-         m != std::sregex_iterator(); ++m) {
-        const std::string kind = (*m)[1].str();
-        std::string colour;
-        if ((*m)[2].matched) {
-            const int v = std::stoi((*m)[2].str(), nullptr, 16);
-            colour = rgb(v >> 16, (v >> 8) & 255, v & 255);
-        }
-        if (kind.starts_with("polygon")) {
-            events.push_back("fill " + colour);
-        } else if (kind.starts_with("g ")) {
-            group = colour;
-        } else if (events.empty() || events.back() != "stroke " + group) {
-            events.push_back("stroke " + group);
-        }
     }
     return events;
 }
