@@ -8,6 +8,9 @@ cd "$(dirname "$0")"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 jobs=$(nproc)
 
+echo "== layout of the sources"
+scripts/check_format.sh
+
 echo "== tests"
 configure_and_build build
 ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"

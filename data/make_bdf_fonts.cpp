@@ -25,16 +25,22 @@ struct FontFile {
     const char *name;
     StrokeFontId font;
     int pixels;
-    const char *family;     // for the XLFD name
+    const char *family; // for the XLFD name
 };
 
 constexpr FontFile kFiles[] = {
-    {"complx10", StrokeFontId::complx, 10, "Complex"}, {"complx12", StrokeFontId::complx, 12, "Complex"},
-    {"complx14", StrokeFontId::complx, 14, "Complex"}, {"complx18", StrokeFontId::complx, 18, "Complex"},
-    {"simplx8", StrokeFontId::simplx, 8, "Simplex"},   {"simplx10", StrokeFontId::simplx, 10, "Simplex"},
-    {"simplx12", StrokeFontId::simplx, 12, "Simplex"}, {"simplx14", StrokeFontId::simplx, 14, "Simplex"},
-    {"helve10", StrokeFontId::helve, 10, "Helve"},     {"helve12", StrokeFontId::helve, 12, "Helve"},
-    {"helve14", StrokeFontId::helve, 14, "Helve"},     {"helve18", StrokeFontId::helve, 18, "Helve"},
+    {"complx10", StrokeFontId::complx, 10, "Complex"},
+    {"complx12", StrokeFontId::complx, 12, "Complex"},
+    {"complx14", StrokeFontId::complx, 14, "Complex"},
+    {"complx18", StrokeFontId::complx, 18, "Complex"},
+    {"simplx8", StrokeFontId::simplx, 8, "Simplex"},
+    {"simplx10", StrokeFontId::simplx, 10, "Simplex"},
+    {"simplx12", StrokeFontId::simplx, 12, "Simplex"},
+    {"simplx14", StrokeFontId::simplx, 14, "Simplex"},
+    {"helve10", StrokeFontId::helve, 10, "Helve"},
+    {"helve12", StrokeFontId::helve, 12, "Helve"},
+    {"helve14", StrokeFontId::helve, 14, "Helve"},
+    {"helve18", StrokeFontId::helve, 18, "Helve"},
 };
 
 struct Point {
@@ -44,7 +50,7 @@ struct Point {
 // A glyph's pixels: rows from y = top down to y = bottom, columns from x = left.
 struct Bitmap {
     int left = 0, bottom = 0, width = 0, height = 0;
-    std::vector<unsigned char> bits;    // width * height, row 0 at the top
+    std::vector<unsigned char> bits; // width * height, row 0 at the top
 };
 
 Bitmap toBitmap(const std::vector<std::pair<int, int>> &pixels) {
@@ -62,11 +68,14 @@ Bitmap toBitmap(const std::vector<std::pair<int, int>> &pixels) {
     b.width = x1 - x0 + 1;
     b.height = y1 - y0 + 1;
     b.bits.assign(size_t(b.width * b.height), 0);
-    for (auto [x, y] : pixels) b.bits[size_t((y1 - y) * b.width + (x - x0))] = 1;
+    for (auto [x, y] : pixels)
+        b.bits[size_t((y1 - y) * b.width + (x - x0))] = 1;
     return b;
 }
 
-int nearest(double v) { return int(std::floor(v + 0.5)); }
+int nearest(double v) {
+    return int(std::floor(v + 0.5));
+}
 
 // One-pixel lines between the rounded points (Bresenham).
 void drawLine(Point a, Point b, std::vector<std::pair<int, int>> &pixels) {
@@ -91,7 +100,8 @@ void drawLine(Point a, Point b, std::vector<std::pair<int, int>> &pixels) {
 }
 
 // Pixels whose centres lie inside the contours (even-odd).
-void fillContours(const std::vector<std::vector<Point>> &contours, std::vector<std::pair<int, int>> &pixels) {
+void fillContours(const std::vector<std::vector<Point>> &contours,
+                  std::vector<std::pair<int, int>> &pixels) {
     double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
     for (const auto &c : contours)
         for (Point p : c) {
@@ -144,7 +154,8 @@ Glyph drawGlyph(const StrokeAlphabet &a, int code, int unicode, int pixels) {
         fillContours(groups, ink);
     else
         for (const auto &points : groups)
-            for (size_t i = 1; i < points.size(); ++i) drawLine(points[i - 1], points[i], ink);
+            for (size_t i = 1; i < points.size(); ++i)
+                drawLine(points[i - 1], points[i], ink);
     g.bitmap = toBitmap(ink);
     g.dwidth = nearest(glyphAdvanceUnits(a, charIndex) * sx) + 1;
     return g;
@@ -189,9 +200,12 @@ bool writeFont(const FontFile &file, const std::string &path) {
     const int average = int(glyphs.size()) > 0 ? widthSum * 10 / int(glyphs.size()) : 0;
     printC(fp, "STARTFONT 2.1\n");
     printC(fp, "COMMENT Drawn by data/make_bdf_fonts from the Kavlor font %s at %d pixels.\n",
-           file.name[0] == 'h' ? "helve" : file.name[0] == 's' ? "simplx" : "complx", file.pixels);
-    printC(fp, "FONT -Kavlor-%s-Medium-R-Normal--%d-%d-72-72-P-%d-ISO8859-1\n", file.family, file.pixels,
-           file.pixels * 10, average);
+           file.name[0] == 'h'   ? "helve"
+           : file.name[0] == 's' ? "simplx"
+                                 : "complx",
+           file.pixels);
+    printC(fp, "FONT -Kavlor-%s-Medium-R-Normal--%d-%d-72-72-P-%d-ISO8859-1\n", file.family,
+           file.pixels, file.pixels * 10, average);
     printC(fp, "SIZE %d 72 72\n", file.pixels);
     printC(fp, "FONTBOUNDINGBOX %d %d %d %d\n", bx1 - bx0, ascent + descent, bx0, -descent);
     printC(fp, "STARTPROPERTIES 5\n");
@@ -201,9 +215,11 @@ bool writeFont(const FontFile &file, const std::string &path) {
     for (const Glyph &g : glyphs) {
         const Bitmap &b = g.bitmap;
         printC(fp, "STARTCHAR U+%04X\nENCODING %d\n", g.encoding, g.encoding);
-        printC(fp, "SWIDTH %d 0\nDWIDTH %d 0\n", nearest(g.dwidth * 1000.0 / file.pixels), g.dwidth);
+        printC(fp, "SWIDTH %d 0\nDWIDTH %d 0\n", nearest(g.dwidth * 1000.0 / file.pixels),
+               g.dwidth);
         printC(fp, "BBX %d %d %d %d\nBITMAP\n", b.width, b.height, b.left, b.bottom);
-        for (int row = 0; row < b.height; ++row) printC(fp, "%s\n", hexRow(b, row).c_str());
+        for (int row = 0; row < b.height; ++row)
+            printC(fp, "%s\n", hexRow(b, row).c_str());
         printC(fp, "ENDCHAR\n");
     }
     printC(fp, "ENDFONT\n");
@@ -211,7 +227,7 @@ bool writeFont(const FontFile &file, const std::string &path) {
     return std::fclose(fp) == 0 && ok;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv) {
     std::string outDir = ".";

@@ -10,7 +10,7 @@ namespace {
 // File mode collects this much before each fwrite.
 constexpr std::size_t kFileChunk = 1 << 16;
 
-}  // namespace
+} // namespace
 
 std::size_t qqpbuf(PngBuffer &buffer, const std::uint8_t *bytes, std::size_t n) {
     if (buffer.size == 0) return buffer.count += n;
@@ -59,7 +59,8 @@ bool ByteSink::grow(std::size_t needed) {
     std::size_t capacity = capacity_;
     const std::size_t step = memory_ ? step_ : kFileChunk;
     // Grow by whole steps until the write fits.
-    while (capacity < needed) capacity += step;
+    while (capacity < needed)
+        capacity += step;
     void *larger = std::realloc(buffer_, capacity);
     if (larger == nullptr) return false;
     buffer_ = static_cast<unsigned char *>(larger);
@@ -88,7 +89,7 @@ void ByteSink::write(const void *bytes, std::size_t n) {
     if (file_ == nullptr || failed_) return;
     if (length_ + n > capacity_) {
         drain();
-        if (n >= kFileChunk) {  // a large piece goes straight out
+        if (n >= kFileChunk) { // a large piece goes straight out
             if (std::fwrite(bytes, 1, n, file_) != n) failed_ = true;
             return;
         }
@@ -101,7 +102,9 @@ void ByteSink::write(const void *bytes, std::size_t n) {
     length_ += n;
 }
 
-void ByteSink::write(const char *text) { write(text, std::strlen(text)); }
+void ByteSink::write(const char *text) {
+    write(text, std::strlen(text));
+}
 
 void ByteSink::zeros(std::size_t n) {
     static constexpr std::uint8_t kZeros[64] = {};

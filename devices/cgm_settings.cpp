@@ -33,6 +33,7 @@ extern "C" void cgmbgd(float red, float green, float blue) {
             return;
         }
     }
-    for (int i = 0; i < 3; ++i) rec->format.ncgmbgd[i] = int(values[i] * 255.0f + 0.5f);
+    for (int i = 0; i < 3; ++i)
+        rec->format.ncgmbgd[i] = int(values[i] * 255.0f + 0.5f);
     rec->format.icgmbgd = 1;
 }

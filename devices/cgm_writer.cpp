@@ -31,15 +31,15 @@ class Element {
 };
 
 // Element headers (class, id, length) of the elements written here.
-constexpr int kBeginMetafile = 0x003F;        // 0/1, long form
-constexpr int kEndMetafile = 0x0040;          // 0/2
-constexpr int kBeginPicture = 0x007F;         // 0/3, long form
-constexpr int kBeginPictureBody = 0x0080;     // 0/4
-constexpr int kEndPicture = 0x00A0;           // 0/5
-constexpr int kMetafileVersion = 0x1022;      // 1/1, 2 bytes
-constexpr int kMetafileDescription = 0x105F;  // 1/2, long form
-constexpr int kPolyline = 0x403F;             // 4/1, long form
-constexpr int kLineColour = 0x5083;           // 5/4, 3 bytes
+constexpr int kBeginMetafile = 0x003F;       // 0/1, long form
+constexpr int kEndMetafile = 0x0040;         // 0/2
+constexpr int kBeginPicture = 0x007F;        // 0/3, long form
+constexpr int kBeginPictureBody = 0x0080;    // 0/4
+constexpr int kEndPicture = 0x00A0;          // 0/5
+constexpr int kMetafileVersion = 0x1022;     // 1/1, 2 bytes
+constexpr int kMetafileDescription = 0x105F; // 1/2, long form
+constexpr int kPolyline = 0x403F;            // 4/1, long form
+constexpr int kLineColour = 0x5083;          // 5/4, 3 bytes
 
 void header(GlobalRecord &rec, int word) {
     Element e;
@@ -62,20 +62,22 @@ void beginPicture(GlobalRecord &rec) {
     Element e;
     if (format.ncgmver == 4) {
         // SCALING MODE: metric, factor 0.05.
-        for (int b : {0x20, 0x26, 0x00, 0x01, 0x3D, 0x4C, 0xCC, 0xC8}) e.byte(b);
+        for (int b : {0x20, 0x26, 0x00, 0x01, 0x3D, 0x4C, 0xCC, 0xC8})
+            e.byte(b);
     }
-    e.word(0x2042);  // COLOUR SELECTION MODE: direct
+    e.word(0x2042); // COLOUR SELECTION MODE: direct
     e.word(1);
     int w = int(float(page.nxpage) * page.xdevscl + 0.5f);
     int h = int(float(page.nypage) * page.xdevscl + 0.5f);
     if (page.ipagmod == 1) std::swap(w, h);
-    e.word(0x20C8);  // VDC EXTENT: 0, 0, W, H
+    e.word(0x20C8); // VDC EXTENT: 0, 0, W, H
     e.word(0);
     e.word(0);
     e.word(w);
     e.word(h);
-    e.word(0x20E4);  // BACKGROUND COLOUR: r, g, b, pad
-    for (int i = 0; i < 3; ++i) e.byte(format.icgmbgd == 1 ? format.ncgmbgd[i] : 255);
+    e.word(0x20E4); // BACKGROUND COLOUR: r, g, b, pad
+    for (int i = 0; i < 3; ++i)
+        e.byte(format.icgmbgd == 1 ? format.ncgmbgd[i] : 255);
     e.byte(0);
     e.word(kBeginPictureBody);
     e.send(rec);
@@ -84,7 +86,7 @@ void beginPicture(GlobalRecord &rec) {
 
 void writePolyline(GlobalRecord &rec) {
     VectorPath<short> &path = rec.vec.cgm;
-    if (path.count < 2) return;  // a POLYLINE needs two points
+    if (path.count < 2) return; // a POLYLINE needs two points
     Element e;
     e.word(kPolyline);
     e.word(4 * path.count);
@@ -101,7 +103,7 @@ short vdc(float v) {
     return short(std::clamp(rounded, -32768.0f, 32767.0f));
 }
 
-}  // namespace
+} // namespace
 
 void qqcgm1(GlobalRecord &rec, const char *text) {
     const int n = int(std::strlen(text));
@@ -117,7 +119,7 @@ void qqcgm1(GlobalRecord &rec, const char *text) {
     }
     e.send(rec);
     qqsbuf(rec, text, n);
-    if ((n < 255 ? n + 1 : n + 3) % 2 == 1) qqsbuf(rec, "", 1);  // pad to an even length
+    if ((n < 255 ? n + 1 : n + 3) % 2 == 1) qqsbuf(rec, "", 1); // pad to an even length
 }
 
 void inicgm(GlobalRecord &rec, int mode) {
@@ -143,7 +145,8 @@ void inicgm(GlobalRecord &rec, int mode) {
         qqcgm1(rec, description);
 
         // METAFILE ELEMENT LIST: one entry, the drawing-plus-control set.
-        for (int b : {0x11, 0x66, 0x00, 0x01, 0xFF, 0xFF, 0x00, 0x01}) e.byte(b);
+        for (int b : {0x11, 0x66, 0x00, 0x01, 0xFF, 0xFF, 0x00, 0x01})
+            e.byte(b);
         e.send(rec);
         rec.vec.ncgmpno = 1;
     } else {

@@ -18,7 +18,8 @@ char *putDigits(char *p, unsigned long long v) {
         digits[n++] = char('0' + v % 10);
         v /= 10;
     } while (v != 0);
-    while (n > 0) *p++ = digits[--n];
+    while (n > 0)
+        *p++ = digits[--n];
     return p;
 }
 
@@ -32,7 +33,7 @@ char *padLeft(char *start, char *end, int width) {
     return start + width;
 }
 
-}  // namespace
+} // namespace
 
 char *putInt(char *p, int value) {
     long long v = value;
@@ -43,7 +44,9 @@ char *putInt(char *p, int value) {
     return putDigits(p, static_cast<unsigned long long>(v));
 }
 
-char *putIntWidth(char *p, int value, int width) { return padLeft(p, putInt(p, value), width); }
+char *putIntWidth(char *p, int value, int width) {
+    return padLeft(p, putInt(p, value), width);
+}
 
 char *putFixed(char *p, double value, int decimals) {
     const double scale = double(kPowersOfTen[decimals]);

@@ -53,9 +53,9 @@ DriverRecord *driverRecord(GlobalRecord &rec);
 
 // What qqwglb makes.
 enum class DriverRecords {
-    Both = 0,         // the DriverRecord (when missing) and its WindowTable
-    DriverOnly = 1,   // the DriverRecord only
-    WindowTable = 2,  // a WindowTable for the given DriverRecord
+    Both = 0,        // the DriverRecord (when missing) and its WindowTable
+    DriverOnly = 1,  // the DriverRecord only
+    WindowTable = 2, // a WindowTable for the given DriverRecord
 };
 
 // Makes the driver records: returns the DriverRecord (driver, or the caller's

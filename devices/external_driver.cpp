@@ -25,32 +25,39 @@ constexpr const char *kTableNames[] = {"smal", "rain", "spec", "grey", "rrai",
 // The first four characters of a keyword, upper-cased, without trailing blanks.
 std::string keyword(const char *text) {
     std::string key;
-    for (int i = 0; i < 4 && text != nullptr && text[i] != '\0'; ++i) key += upperAscii(text[i]);
-    while (!key.empty() && key.back() == ' ') key.pop_back();
+    for (int i = 0; i < 4 && text != nullptr && text[i] != '\0'; ++i)
+        key += upperAscii(text[i]);
+    while (!key.empty() && key.back() == ' ')
+        key.pop_back();
     return key;
 }
 
 void run(const std::vector<std::string> &args) {
     std::vector<char *> argv;
-    for (const std::string &arg : args) argv.push_back(const_cast<char *>(arg.c_str()));
+    for (const std::string &arg : args)
+        argv.push_back(const_cast<char *>(arg.c_str()));
     argv.push_back(nullptr);
     std::fflush(nullptr);
     pid_t pid = 0;
     if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return;
     int status = 0;
-    waitpid(pid, &status, 0);  // the driver's result is not examined
+    waitpid(pid, &status, 0); // the driver's result is not examined
 }
 
-}  // namespace
+} // namespace
 
 std::string symfilCommand(const GlobalRecord &rec, const char *target, const char *option,
                           std::vector<std::string> &args) {
     const int code = rec.core.idevice;
-    const char *program = code < 601 ? "kavdrv" : code <= 700 ? "kavhpj" : code <= 800 ? "kavdot" : nullptr;
+    const char *program = code < 601    ? "kavdrv"
+                          : code <= 700 ? "kavhpj"
+                          : code <= 800 ? "kavdot"
+                                        : nullptr;
     args.clear();
     if (program == nullptr) return "";
     const int kind = rec.colour.ivltid;
-    const char *table = kind >= 0 && kind < int(std::size(kTableNames)) ? kTableNames[kind] : "rain";
+    const char *table =
+        kind >= 0 && kind < int(std::size(kTableNames)) ? kTableNames[kind] : "rain";
     args = {program, rec.out.cfilnam, target, option, table};
     if (rec.page.iscrmod == 2) args.emplace_back("REVERS");
     if (code < 601) {
@@ -59,7 +66,8 @@ std::string symfilCommand(const GlobalRecord &rec, const char *target, const cha
         if (rec.win.ix11mod == 1) args.emplace_back("-NB");
     }
     std::string text;
-    for (const std::string &arg : args) text += (text.empty() ? "" : " ") + arg;
+    for (const std::string &arg : args)
+        text += (text.empty() ? "" : " ") + arg;
     if (rec.colour.ivltfil == 1) {
         args.push_back(std::string("V=") + rec.colour.cvltfil);
         text += " \"" + args.back() + "\"";
@@ -100,7 +108,7 @@ extern "C" void symfil(const char *device, const char *option) {
     if (target == "KYOC") target = "KYO1";
     std::vector<std::string> args;
     if (symfilCommand(*rec, target.c_str(), opt.c_str(), args).empty()) {
-        warnin(40);  // no driver program for this file format
+        warnin(40); // no driver program for this file format
         return;
     }
     run(args);

@@ -1,6 +1,6 @@
 // Image mode on and off: imgini, imgfin.
-#include "devices/image_output.h"
 #include "devices/image_mode.h"
+#include "devices/image_output.h"
 
 #include "devices/image_readers.h"
 #include "devices/memory_raster.h"

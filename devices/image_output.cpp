@@ -27,7 +27,9 @@ constexpr std::size_t kHexPerLine = 80;
 
 enum PdfImageOp { kImageBegin = 10, kImageEnd = 11, kTranslate = 12, kRotate = 13, kPaint = 14 };
 
-void send(GlobalRecord &rec, const char *text) { qpsbuf(rec, text, int(std::strlen(text))); }
+void send(GlobalRecord &rec, const char *text) {
+    qpsbuf(rec, text, int(std::strlen(text)));
+}
 
 // row holds the 3 * pixelWidth bytes of one row.
 void writePdfImage(GlobalRecord &rec, const ImagePlacement &p, std::uint8_t *row) {
@@ -77,7 +79,7 @@ void writePostScriptImage(GlobalRecord &rec, const ImagePlacement &p, std::uint8
     send(rec, "grestore ");
 }
 
-}  // namespace
+} // namespace
 
 void writeImageIntoPlotFile(GlobalRecord &rec) {
     const ImagePlacement placement = imagePlacement(rec);
@@ -85,7 +87,7 @@ void writeImageIntoPlotFile(GlobalRecord &rec) {
     const std::unique_ptr<std::uint8_t[]> row =
         tryAllocateBytes(std::size_t(placement.pixelWidth) * 3);
     if (!row) {
-        warnin(53);  // the file gets no image
+        warnin(53); // the file gets no image
         return;
     }
     if (deviceFamily(rec.core.idevice) == DeviceFamily::Pdf)

@@ -35,7 +35,7 @@ int pageObject(const PdfWriter &w, int page) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 void qqpdf9(GlobalRecord &rec, const char *text, int level, int &status) {
     status = 0;
@@ -49,7 +49,8 @@ void qqpdf9(GlobalRecord &rec, const char *text, int level, int &status) {
     // Level L needs a bookmark of every level above it first.
     for (int above = 0; above < level; ++above) {
         bool found = false;
-        for (int k = 0; k < w.bookmarkCount && !found; ++k) found = w.bookmarks[k].level == above;
+        for (int k = 0; k < w.bookmarkCount && !found; ++k)
+            found = w.bookmarks[k].level == above;
         if (!found) {
             status = 2;
             return;

@@ -13,10 +13,10 @@
 
 namespace {
 
-constexpr int kTableStep = 100;                  // object table entries per growth
-constexpr std::size_t kContentMemory = 300000;   // bytes of one compressed content stream
+constexpr int kTableStep = 100;                // object table entries per growth
+constexpr std::size_t kContentMemory = 300000; // bytes of one compressed content stream
 
-}  // namespace
+} // namespace
 
 bool takeStreamMemory(PdfWriter &w, std::size_t n) {
     if (w.streamAllocated < n) {
@@ -34,8 +34,10 @@ namespace {
 
 bool growTables(PdfWriter &w, int number) {
     int capacity = w.objectCapacity;
-    while (number >= capacity) capacity += kTableStep;
-    auto *offsets = static_cast<long long *>(std::realloc(w.offsets, sizeof(long long) * std::size_t(capacity)));
+    while (number >= capacity)
+        capacity += kTableStep;
+    auto *offsets = static_cast<long long *>(
+        std::realloc(w.offsets, sizeof(long long) * std::size_t(capacity)));
     if (offsets == nullptr) return false;
     w.offsets = offsets;
     auto *kinds = static_cast<unsigned char *>(std::realloc(w.kinds, std::size_t(capacity)));
@@ -55,7 +57,7 @@ void freeTables(PdfWriter &w) {
     w.objectCapacity = 0;
 }
 
-}  // namespace
+} // namespace
 
 void pdfPrint(PdfWriter &w, const char *format, ...) {
     char text[512];

@@ -28,18 +28,20 @@ enum PdfOp {
     kPaintImage = 14,
 };
 
-constexpr std::size_t kPdfBufferStep = 512000;  // the PdfBuffer grows by this
+constexpr std::size_t kPdfBufferStep = 512000; // the PdfBuffer grows by this
 
-PdfWriter *writerOf(GlobalRecord &rec) { return rec.vec.ppdfwr.get(); }
+PdfWriter *writerOf(GlobalRecord &rec) {
+    return rec.vec.ppdfwr.get();
+}
 
 void endText(PdfWriter &w) {
     if (!w.textOpen) return;
-    qqpdfbuf(w, "ET\n");  // ET
+    qqpdfbuf(w, "ET\n"); // ET
     w.textOpen = false;
 }
 
 void strokePath(PdfWriter &w) {
-    if (w.pathOpen) qqpdfbuf(w, "S\n");  // S
+    if (w.pathOpen) qqpdfbuf(w, "S\n"); // S
     w.pathOpen = false;
     w.pathState = 3;
 }
@@ -72,7 +74,8 @@ void finishPage(PdfWriter &w) {
 }
 
 void freeBookmarks(PdfWriter &w) {
-    for (int i = 0; i < w.bookmarkCount; ++i) std::free(w.bookmarks[i].text);
+    for (int i = 0; i < w.bookmarkCount; ++i)
+        std::free(w.bookmarks[i].text);
     std::free(w.bookmarks);
     w.bookmarks = nullptr;
     w.bookmarkCount = 0;
@@ -89,7 +92,7 @@ void endDocument(PdfWriter &w) {
     w.streamAllocated = w.streamCapacity = w.streamLength = 0;
 }
 
-}  // namespace
+} // namespace
 
 PdfWriter::~PdfWriter() {
     freeBookmarks(*this);
@@ -99,7 +102,9 @@ PdfWriter::~PdfWriter() {
     std::free(deflated);
 }
 
-void PdfWriterFree::operator()(PdfWriter *writer) const { delete writer; }
+void PdfWriterFree::operator()(PdfWriter *writer) const {
+    delete writer;
+}
 
 void qqpdf1(GlobalRecord &rec, const char *file, int width, int height, int options, int landscape,
             int &status) {
@@ -136,7 +141,8 @@ void qqpdf1(GlobalRecord &rec, const char *file, int width, int height, int opti
     w.mediaHeight = height;
     w.pageFirstObject = 1;
     w.pageStreams = 0;
-    for (unsigned char &flag : w.fontFlags) flag = 0;
+    for (unsigned char &flag : w.fontFlags)
+        flag = 0;
     w.fontIndex = -1;
     w.pathOpen = w.textOpen = w.textUsed = w.insideStream = w.insideImage = false;
     w.pathState = 3;
@@ -157,8 +163,8 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
     char text[3 * kNumberTextRoom + 32];
     switch (op) {
     case kDraw:
-        if (w.pathState == 3) pathPoint(w, w.curX, w.curY, 'm');  // m
-        pathPoint(w, x, y, 'l');                                   // l
+        if (w.pathState == 3) pathPoint(w, w.curX, w.curY, 'm'); // m
+        pathPoint(w, x, y, 'l');                                 // l
         w.pathOpen = true;
         w.pathState = 2;
         break;
@@ -179,16 +185,16 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         break;
     case kCloseFill:
         if (w.pathOpen) {
-            qqpdfbuf(w, "h\n");   // h
-            qqpdfbuf(w, "f*\n");  // f*
+            qqpdfbuf(w, "h\n");  // h
+            qqpdfbuf(w, "f*\n"); // f*
         }
         w.pathOpen = false;
         w.pathState = 3;
         break;
-    case kLineWidth: valueOperator(w, x, " w\n"); break;  // w
-    case kLineJoin: pdfPrint(w, "%d j\n", int(x + 0.5f)); break;  // j
-    case kLineCap: pdfPrint(w, "%d J\n", int(x + 0.5f)); break;   // J
-    case kMiterLimit: valueOperator(w, x, " M\n"); break;         // M
+    case kLineWidth: valueOperator(w, x, " w\n"); break;         // w
+    case kLineJoin: pdfPrint(w, "%d j\n", int(x + 0.5f)); break; // j
+    case kLineCap: pdfPrint(w, "%d J\n", int(x + 0.5f)); break;  // J
+    case kMiterLimit: valueOperator(w, x, " M\n"); break;        // M
     case kImageBegin:
         qqpdfadd(w, PdfPart::ContentStream, 2);
         w.imageWidth = int(x);
@@ -198,9 +204,9 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
     case kImageEnd:
         qqpdfadd(w, PdfPart::Image, 2);
         qqpdfadd(w, PdfPart::ContentStream, 1);
-        qqpdfbuf(w, "q\n");  // q
+        qqpdfbuf(w, "q\n"); // q
         break;
-    case kTranslate: {  // cm
+    case kTranslate: { // cm
         char *p = putFixed(putText(text, "1 0 0 1 "), double(x), 2);
         *p++ = ' ';
         p = putFixed(p, double(y), 2);
@@ -209,7 +215,7 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         break;
     }
     case kRotate: qqpdfbuf(w, "0 1 -1 0 0 0 cm\n"); break;
-    case kPaintImage: {  // cm, Do, Q
+    case kPaintImage: { // cm, Do, Q
         char *p = putFixed(text, double(x), 2);
         p = putText(p, " 0 0 ");
         p = putFixed(p, double(y), 2);
@@ -248,7 +254,7 @@ void qqpdf3(GlobalRecord &rec, int r, int g, int b, int mode) {
             *p++ = ' ';
         }
     }
-    p = putText(p, mode == 1 ? "rg\n" : "RG\n");  // rg (fill) or RG (stroke)
+    p = putText(p, mode == 1 ? "rg\n" : "RG\n"); // rg (fill) or RG (stroke)
     qqpdfbuf(w, text, long(p - text));
 }
 
@@ -264,7 +270,7 @@ void qqpdf4(GlobalRecord &rec, float x, float y, float width, float height) {
         p = putFixed(p, double(v), 2);
         *p++ = ' ';
     }
-    p = putText(p, "re\nf\n");  // re, f
+    p = putText(p, "re\nf\n"); // re, f
     qqpdfbuf(w, text, long(p - text));
 }
 
@@ -272,6 +278,7 @@ void fillPolygonPdf(GlobalRecord &rec, const float *x, const float *y, int n) {
     if (n < 1) return;
     const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
     xjdraw(rec, x[0] + ox, y[0] + oy, kMove);
-    for (int i = 1; i < n; ++i) xjdraw(rec, x[i] + ox, y[i] + oy, kDraw);
+    for (int i = 1; i < n; ++i)
+        xjdraw(rec, x[i] + ox, y[i] + oy, kDraw);
     xjdraw(rec, 0, 0, kCloseFill);
 }

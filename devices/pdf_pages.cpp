@@ -7,7 +7,9 @@
 
 namespace {
 
-int kindOf(const PdfWriter &w, int object) { return w.tablesLost ? -1 : w.kinds[object]; }
+int kindOf(const PdfWriter &w, int object) {
+    return w.tablesLost ? -1 : w.kinds[object];
+}
 
 // Fonts used and not yet written: one Type 1 font object each.
 void writeFonts(PdfWriter &w) {
@@ -29,7 +31,8 @@ void writePage(PdfWriter &w) {
     const int first = w.pageFirstObject;
     const int end = w.nextObject;
     bool pageHasImage = false;
-    for (int k = first; k < end; ++k) pageHasImage = pageHasImage || kindOf(w, k) == kPdfImage;
+    for (int k = first; k < end; ++k)
+        pageHasImage = pageHasImage || kindOf(w, k) == kPdfImage;
 
     qqpdfobj(w, w.nextObject, kPdfPage);
     qqpdfbuf(w, "<<\n");
@@ -52,7 +55,7 @@ void writePage(PdfWriter &w) {
     }
     if (pageHasImage) {
         qqpdfbuf(w, "/XObject <<\n");
-        int image = 0;  // images are numbered over the whole document
+        int image = 0; // images are numbered over the whole document
         for (int k = 3; k < end; ++k) {
             if (kindOf(w, k) != kPdfImage) continue;
             ++image;
@@ -124,7 +127,7 @@ void writeDocumentEnd(PdfWriter &w) {
     qqpdfbuf(w, "%%EOF\n");
 }
 
-}  // namespace
+} // namespace
 
 void qqpdfadd(PdfWriter &w, PdfPart part, int phase) {
     switch (part) {

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int kCompress = 1;  // COMP: compress the streams
-constexpr int kBuffer = 2;    // BUFF: write into the PdfBuffer
+constexpr int kCompress = 1; // COMP: compress the streams
+constexpr int kBuffer = 2;   // BUFF: write into the PdfBuffer
 
 // Statuses of qqpdf6.
 enum { kCopied = 0, kLost = 1, kEmpty = 2, kTooSmall = 3 };
@@ -22,7 +22,7 @@ void message(const char *text) {
     warnin(101);
 }
 
-}  // namespace
+} // namespace
 
 int qqpdf6(GlobalRecord &rec, char *buffer, int size, int &status) {
     status = kCopied;
@@ -47,7 +47,9 @@ int qqpdf6(GlobalRecord &rec, char *buffer, int size, int &status) {
     return length;
 }
 
-void qqpfree(GlobalRecord &rec) { rec.vec.ppdfwr.reset(); }
+void qqpfree(GlobalRecord &rec) {
+    rec.vec.ppdfwr.reset();
+}
 
 extern "C" void pdfmod(const char *value, const char *option) {
     GlobalRecord *rec = jqqlev(0, 0, "pdfmod");

@@ -61,7 +61,7 @@ void qqpdf5(GlobalRecord &rec, int code, const float matrix[6], int angle, int f
     if (w.fontFlags[font] == 0) w.fontFlags[font] = 1;
     if (!w.textOpen) {
         qqpdfbuf(w, "BT\n");                                          // BT
-        pdfPrint(w, "/F%d %.1f Tf\n", font + 1, double(size) / 10.0);  // Tf
+        pdfPrint(w, "/F%d %.1f Tf\n", font + 1, double(size) / 10.0); // Tf
         w.textOpen = true;
     }
 

@@ -17,44 +17,44 @@ constexpr int kPdfFonts = 35;
 
 // Object kinds of the object table.
 enum PdfObjectKind : unsigned char {
-    kPdfStructure = 0,  // catalog, page tree, info, stream lengths
+    kPdfStructure = 0, // catalog, page tree, info, stream lengths
     kPdfContent = 1,
     kPdfPage = 2,
     kPdfImage = 3,
     kPdfForm = 4,
     kPdfOutline = 5,
-    kPdfFont = 10,  // + font index
+    kPdfFont = 10, // + font index
 };
 
 struct PdfBookmark {
-    int level;   // 0..4
-    int page;    // page number, 1-based
-    char *text;  // a copy
+    int level;  // 0..4
+    int page;   // page number, 1-based
+    char *text; // a copy
 };
 
 struct PdfWriter {
-    ByteSink sink;              // the file, or the PdfBuffer (BUFF)
-    int pageFirstObject = 1;    // first object number of the current page
-    int pageStreams = 0;        // content streams of the current page
-    int lastStream = 0;         // object number of the last content stream
-    int nextObject = 3;         // objects 1 (catalog) and 2 (page tree) are written last
+    ByteSink sink;           // the file, or the PdfBuffer (BUFF)
+    int pageFirstObject = 1; // first object number of the current page
+    int pageStreams = 0;     // content streams of the current page
+    int lastStream = 0;      // object number of the last content stream
+    int nextObject = 3;      // objects 1 (catalog) and 2 (page tree) are written last
     int objectCapacity = 0;
-    int mediaWidth = 0, mediaHeight = 0;  // the MediaBox in points
-    int fontIndex = -1;         // font of the open text object, 0..34
-    int fontSize = 0;           // its size in tenths of a point
-    std::size_t streamLength = 0;    // bytes in the stream memory
+    int mediaWidth = 0, mediaHeight = 0; // the MediaBox in points
+    int fontIndex = -1;                  // font of the open text object, 0..34
+    int fontSize = 0;                    // its size in tenths of a point
+    std::size_t streamLength = 0;        // bytes in the stream memory
     std::size_t streamCapacity = 0;
-    int fillRed = -1, fillGreen = -1, fillBlue = -1;  // last fill colour; -1 none
+    int fillRed = -1, fillGreen = -1, fillBlue = -1; // last fill colour; -1 none
     int imageCount = 0, formCount = 0;
-    int imageWidth = 0, imageHeight = 0;  // the image being written
-    std::size_t imageBytes = 0;      // its bytes so far
+    int imageWidth = 0, imageHeight = 0; // the image being written
+    std::size_t imageBytes = 0;          // its bytes so far
     int pageNumber = 1;
     int bookmarkCount = 0;
-    long long streamStart = 0;  // position of the current stream's data
-    long long *offsets = nullptr;       // PdfObjectTable: offset by object number
-    unsigned char *kinds = nullptr;     // and kind by object number
-    float curX = 0, curY = 0;   // the point of the last move (points)
-    unsigned char fontFlags[kPdfFonts] = {};  // 0 unused, 1 used and not yet written, 2 written
+    long long streamStart = 0;               // position of the current stream's data
+    long long *offsets = nullptr;            // PdfObjectTable: offset by object number
+    unsigned char *kinds = nullptr;          // and kind by object number
+    float curX = 0, curY = 0;                // the point of the last move (points)
+    unsigned char fontFlags[kPdfFonts] = {}; // 0 unused, 1 used and not yet written, 2 written
     bool pathOpen = false;
     bool insideStream = false;
     bool textUsed = false;
@@ -63,13 +63,13 @@ struct PdfWriter {
     bool textOpen = false;
     bool bufferMode = false;
     bool landscape = false;
-    bool tablesLost = false;    // the object tables could not grow: the file is incomplete
-    bool insideImage = false;   // the current stream is an image
-    unsigned char *streamMemory = nullptr;  // the stream being collected for compression
-    std::size_t streamAllocated = 0;        // its allocated size (reused from stream to stream)
-    unsigned char *deflated = nullptr;      // output area of the compression, reused
+    bool tablesLost = false;  // the object tables could not grow: the file is incomplete
+    bool insideImage = false; // the current stream is an image
+    unsigned char *streamMemory = nullptr; // the stream being collected for compression
+    std::size_t streamAllocated = 0;       // its allocated size (reused from stream to stream)
+    unsigned char *deflated = nullptr;     // output area of the compression, reused
     std::size_t deflatedCapacity = 0;
-    int pathState = 3;          // 3 after a move, 2 after a draw
+    int pathState = 3; // 3 after a move, 2 after a draw
     PdfBookmark *bookmarks = nullptr;
 
     PdfWriter() = default;
@@ -84,7 +84,9 @@ enum class PdfPart { ContentStream = 1, Fonts = 2, Page = 3, Document = 4, Image
 // The single byte sink: into the stream memory inside a compressed stream,
 // else into the file or the PdfBuffer. count -1: up to the terminating zero.
 void qqpdfbuf(PdfWriter &w, const void *bytes, long count);
-inline void qqpdfbuf(PdfWriter &w, const char *text) { qqpdfbuf(w, text, -1); }
+inline void qqpdfbuf(PdfWriter &w, const char *text) {
+    qqpdfbuf(w, text, -1);
+}
 
 // Registers an object: number -1 makes the tables, -2 frees them; otherwise
 // the number's offset and kind are stored and "%d 0 obj\n" is written.

@@ -16,7 +16,6 @@ void inipsc(GlobalRecord &rec);
 // one before. (x, y) are device units, rounded here.
 void drwpsc(GlobalRecord &rec, float x, float y, int op);
 
-
 // A solid polygon filled by the device: the vertices x[n], y[n] in plot units
 // without the origin shift, written as "x y u", "x y d" ..., the first vertex
 // again, and "eofill " in the current colour.

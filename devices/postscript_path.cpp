@@ -10,7 +10,9 @@ namespace {
 
 enum PenOp { kStart = 0, kDraw = 2, kEndPiece = 9, kFinish = 999 };
 
-int roundUnit(float v) { return int(v + 0.5f); }
+int roundUnit(float v) {
+    return int(v + 0.5f);
+}
 
 // Room for one point record: the numbers are at least 5 characters wide, and
 // as wide as they need (a large hardware page gives seven digits and more).
@@ -33,13 +35,14 @@ void writePath(GlobalRecord &rec) {
     if (path.count < 2) return;
     char text[kVectorPathPoints * kPointRecordRoom + 8];
     char *p = pointRecord(text, path.x[0], path.y[0], 'u');
-    for (int i = 1; i < path.count; ++i) p = pointRecord(p, path.x[i], path.y[i], 'd');
-    *p++ = 'p';  // stroke
+    for (int i = 1; i < path.count; ++i)
+        p = pointRecord(p, path.x[i], path.y[i], 'd');
+    *p++ = 'p'; // stroke
     *p++ = ' ';
     qpsbuf(rec, text, int(p - text));
 }
 
-}  // namespace
+} // namespace
 
 void drwpsc(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<int> &path = rec.vec.ps;
@@ -49,7 +52,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
         const int px = roundUnit(x), py = roundUnit(y);
         if (path.draw(px, py)) {
             writePath(rec);
-            path.startAt(px, py);  // the next piece continues from here
+            path.startAt(px, py); // the next piece continues from here
         }
         return;
     }
@@ -58,7 +61,7 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
         writePath(rec);
         path.count = 0;
         return;
-    default:  // move
+    default: // move
         writePath(rec);
         path.startAt(roundUnit(x), roundUnit(y));
         return;
@@ -79,7 +82,7 @@ void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py
 
 void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, int n) {
     if (n < 1) return;
-    drwpsc(rec, 0, 0, kEndPiece);  // lines drawn before stay below the fill
+    drwpsc(rec, 0, 0, kEndPiece); // lines drawn before stay below the fill
     const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
     char text[kPointRecordRoom];
     int firstX = 0, firstY = 0;

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr float kPointsPerUnit = 0.1417322835f;  // 72 / 508: the prolog's cm
+constexpr float kPointsPerUnit = 0.1417322835f; // 72 / 508: the prolog's cm
 
 // The prolog, line by line.
 constexpr std::array kProlog = {
@@ -113,7 +113,7 @@ void line(GlobalRecord &rec, const char *text) {
 void writeGermanVec(GlobalRecord &rec) {
     line(rec, " /GermanVec [ 8#177 /Adieresis");
     char text[160];
-    const int last = int(kGermanVecNames.size()) - 2;  // the two of the closing line
+    const int last = int(kGermanVecNames.size()) - 2; // the two of the closing line
     for (int i = 1; i < last; i += 3) {
         int n = 0;
         for (int k = i; k < i + 3 && k < last; ++k)
@@ -121,12 +121,12 @@ void writeGermanVec(GlobalRecord &rec) {
                          kGermanVecNames[std::size_t(k)]);
         line(rec, text);
     }
-    formatC(text, sizeof text, " 8#%o /%s 8#%o /%s ] def", 127 + last, kGermanVecNames[std::size_t(last)],
-            128 + last, kGermanVecNames[std::size_t(last) + 1]);
+    formatC(text, sizeof text, " 8#%o /%s 8#%o /%s ] def", 127 + last,
+            kGermanVecNames[std::size_t(last)], 128 + last, kGermanVecNames[std::size_t(last) + 1]);
     line(rec, text);
 }
 
-}  // namespace
+} // namespace
 
 void inipsc(GlobalRecord &rec) {
     const PageState &page = rec.page;
@@ -145,9 +145,9 @@ void inipsc(GlobalRecord &rec) {
     const float up = float(landscape ? page.nxpage : page.nypage) * s;
     // One point of margin on every side: lines along the page's edges are
     // stroked half outside it.
-    formatC(text, sizeof text, "%s %d %d %d %d\n", "%%BoundingBox: ",
-            int(float(ox) * kPointsPerUnit) - 1, int(float(oy) * kPointsPerUnit) - 1,
-            int((float(ox) + across) * kPointsPerUnit + 1.0f),
+    formatC(text, sizeof text, "%s %d %d %d %d\n",
+            "%%BoundingBox: ", int(float(ox) * kPointsPerUnit) - 1,
+            int(float(oy) * kPointsPerUnit) - 1, int((float(ox) + across) * kPointsPerUnit + 1.0f),
             int((float(oy) + up) * kPointsPerUnit + 1.0f));
     writeOutput(rec, text);
     formatC(text, sizeof text, landscape ? "%s %4.1f L\n" : "%s %4.1f P\n", "%%Creator: KAVLOR ",
@@ -158,8 +158,10 @@ void inipsc(GlobalRecord &rec) {
     line(rec, "%%EndComments");
     line(rec, "%%Page: 1 1");
 
-    for (const char *prologLine : kProlog) line(rec, prologLine);
-    for (const char *prologLine : kReEncodeSmall) line(rec, prologLine);
+    for (const char *prologLine : kProlog)
+        line(rec, prologLine);
+    for (const char *prologLine : kReEncodeSmall)
+        line(rec, prologLine);
     writeGermanVec(rec);
 
     if (page.ihworg == 1)
@@ -174,7 +176,8 @@ void inipsc(GlobalRecord &rec) {
     if (code >= device::kPscl && code <= device::kPs && page.iscrmod != 2) {
         const int a = int(float(page.nypage) * s + 0.5f);
         const int b = int(float(page.nxpage) * s + 0.5f);
-        formatC(text, sizeof text, landscape ? "0 0 %d %d 0 0 0 e \n" : "0 %d %d 0 0 0 0 e \n", a, b);
+        formatC(text, sizeof text, landscape ? "0 0 %d %d 0 0 0 e \n" : "0 %d %d 0 0 0 0 e \n", a,
+                b);
         writeOutput(rec, text);
     }
     drwpsc(rec, 0, 0, 0);

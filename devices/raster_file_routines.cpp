@@ -73,7 +73,7 @@ extern "C" int rbfpng(char *cbuf, int nmax) {
     const bool started = rec->img.iimgini == 0 && startImageMode(*rec);
     const PixelDriver *pixels = rec->img.iimgini == 1 ? picturePixels(*rec) : nullptr;
     if (pixels == nullptr) {
-        if (started) endImageMode(*rec);  // image mode stays as the caller had it
+        if (started) endImageMode(*rec); // image mode stays as the caller had it
         return 0;
     }
     // Always the whole window; the image clip only makes the pixels a read copy.

@@ -30,7 +30,7 @@ SvgFont svgFont(int index) {
     return {"Times", "normal", "normal"};
 }
 
-}  // namespace
+} // namespace
 
 void svgOpenTextGroup(GlobalRecord &rec) {
     SvgState &svg = rec.vec.svg;
@@ -41,8 +41,8 @@ void svgOpenTextGroup(GlobalRecord &rec) {
     formatC(text, sizeof text, "<g font-family=%c%s%c font-weight=%c%s%c font-style=%c%s%c\n", '"',
             f.family, '"', '"', f.weight, '"', '"', f.style, '"');
     svg.sink.write(text);
-    formatC(text, sizeof text, "font-size=%c%d%c stroke=%cnone%c fill=%c#%02x%02x%02x%c>\n", '"', size,
-            '"', '"', '"', '"', svg.red, svg.green, svg.blue, '"');
+    formatC(text, sizeof text, "font-size=%c%d%c stroke=%cnone%c fill=%c#%02x%02x%02x%c>\n", '"',
+            size, '"', '"', '"', '"', svg.red, svg.green, svg.blue, '"');
     svg.sink.write(text);
     svg.group = SvgGroup::Text;
     svg.font = font;

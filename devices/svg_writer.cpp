@@ -12,7 +12,9 @@ namespace {
 
 enum PenOp { kStart = 1, kDraw = 2, kWidth = 6, kEndPiece = 9, kFinish = 999 };
 
-void put(SvgState &svg, const char *text) { svg.sink.write(text); }
+void put(SvgState &svg, const char *text) {
+    svg.sink.write(text);
+}
 
 // "#rrggbb"
 char *putColour(char *p, int r, int g, int b) {
@@ -88,8 +90,8 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     formatC(text, sizeof text, "Date   : %s %s\n", dddate(), ddtime());
     put(svg, text);
     put(svg, "-->\n");
-    formatC(text, sizeof text, "<svg width=%c%d%c height=%c%d%c\n", '"', int(width + 1.5f), '"', '"',
-            int(height + 1.5f), '"');
+    formatC(text, sizeof text, "<svg width=%c%d%c height=%c%d%c\n", '"', int(width + 1.5f), '"',
+            '"', int(height + 1.5f), '"');
     put(svg, text);
     put(svg, "  xmlns=\"http://www.w3.org/2000/svg\"\n");
     put(svg, "  xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n\n");
@@ -98,7 +100,7 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     svg.path.reset();
 }
 
-}  // namespace
+} // namespace
 
 void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
     SvgState &svg = rec.vec.svg;
@@ -186,7 +188,7 @@ void fillPolygonSvg(GlobalRecord &rec, const float *x, const float *y, int n) {
     if (n < 1) return;
     SvgState &svg = rec.vec.svg;
     const PageState &page = rec.page;
-    endPiece(rec);  // lines drawn before stay below the fill
+    endPiece(rec); // lines drawn before stay below the fill
     qqsvg1(rec, 1);
     char text[2 * kNumberTextRoom + 64];
     char *p = putText(text, "<polygon fill=\"");

@@ -16,8 +16,8 @@ constexpr int kVectorPathPoints = 50;
 template <class T> struct VectorPath {
     std::array<T, kVectorPathPoints> x{};
     std::array<T, kVectorPathPoints> y{};
-    int count = 0;              // points in the path
-    T lastX = 0, lastY = 0;     // last point kept for the next draw
+    int count = 0;          // points in the path
+    T lastX = 0, lastY = 0; // last point kept for the next draw
 
     // A new path at (px, py).
     void startAt(T px, T py) {
@@ -51,12 +51,12 @@ template <class T> struct VectorPath {
 enum class SvgGroup : unsigned char { None = 0, Stroke = 1, Text = 2 };
 
 struct SvgState {
-    SvgGroup group = SvgGroup::None;  // the open group
-    float width = 1.0f;               // stroke width of stroke groups (SVG user units)
-    unsigned char red = 0, green = 0, blue = 0;  // current colour
-    int font = 0;                     // PostScript font index of the open text group
-    VectorPath<float> path;           // points unrounded, SVG user units
-    ByteSink sink;                    // the document, written to the plot file
+    SvgGroup group = SvgGroup::None;            // the open group
+    float width = 1.0f;                         // stroke width of stroke groups (SVG user units)
+    unsigned char red = 0, green = 0, blue = 0; // current colour
+    int font = 0;                               // PostScript font index of the open text group
+    VectorPath<float> path;                     // points unrounded, SVG user units
+    ByteSink sink;                              // the document, written to the plot file
 };
 
 struct PdfWriter;
@@ -72,10 +72,10 @@ struct WmfWriterFree {
 };
 
 struct VectorFileState {
-    VectorPath<int> ps;                 // PostScript path, device units (1/508 inch)
-    VectorPath<short> cgm;              // CGM path, VDC units
-    int ncgmpno = 0;                    // CGM picture number: 1 for the first picture
+    VectorPath<int> ps;    // PostScript path, device units (1/508 inch)
+    VectorPath<short> cgm; // CGM path, VDC units
+    int ncgmpno = 0;       // CGM picture number: 1 for the first picture
     SvgState svg;
-    std::unique_ptr<PdfWriter, PdfWriterFree> ppdfwr;  // made by qqpdf1 on first use
-    std::unique_ptr<WmfWriter, WmfWriterFree> pwmfwr;  // made by qqwmf1, freed by qqwmf2
+    std::unique_ptr<PdfWriter, PdfWriterFree> ppdfwr; // made by qqpdf1 on first use
+    std::unique_ptr<WmfWriter, WmfWriterFree> pwmfwr; // made by qqwmf1, freed by qqwmf2
 };

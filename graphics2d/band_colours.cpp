@@ -29,7 +29,7 @@ bool listColour(const GlobalRecord &rec, int k, int &colour) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int contourBand(const float *s, int nlev, float v) {
     if (std::isnan(v)) return -1;
@@ -61,7 +61,9 @@ int qqcnt4(const GlobalRecord &rec, const float *lev, int nlev, int b) {
     return jqqclr(rec, lev[b - 1]);
 }
 
-void resetFilledContourDefaults(GlobalRecord &rec) { rec.contfill.nconclr = 0; }
+void resetFilledContourDefaults(GlobalRecord &rec) {
+    rec.contfill.nconclr = 0;
+}
 
 extern "C" void conclr(const int *ic, int n) {
     GlobalRecord &rec = chkini("conclr");

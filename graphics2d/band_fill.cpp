@@ -36,7 +36,7 @@ BandFillScope::BandFillScope(GlobalRecord &rec, const float *zlev, int nlev)
     rec.page.iusrdrw = 1;
     selectPattern(rec, kSolidPattern);
     rec.fill.xsurscl = (rec.core.idevice == device::kWmf ? 0.3999f : 0.9999f) / rec.page.xunits;
-    rec.curve.ilegpat = 1;  // the legend shows the bands' fills
+    rec.curve.ilegpat = 1; // the legend shows the bands' fills
 }
 
 void BandFillScope::beginFills(const float *lev) {

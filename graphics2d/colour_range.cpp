@@ -18,7 +18,9 @@ void scaleColours(GlobalRecord &rec, float za, float ze) {
         setzpa(rec, za, ze);
 }
 
-void resetColourRange(GlobalRecord &rec) { rec.zrange.izscale = 0; }
+void resetColourRange(GlobalRecord &rec) {
+    rec.zrange.izscale = 0;
+}
 
 extern "C" void zscale(float zmin, float zmax) {
     GlobalRecord &rec = chkini("zscale");

@@ -19,7 +19,22 @@ constexpr int kMosaicStep = 5;
 
 // The vertices a split cell is made of: its corners P1..P4, the level points on
 // its edges X12 .. X34 and on the half-diagonals towards the centre X1M .. X4M.
-enum Vertex : signed char { P1, P2, P3, P4, X12, X14, X23, X34, X1M, X2M, X3M, X4M, kVertices, End = -1 };
+enum Vertex : signed char {
+    P1,
+    P2,
+    P3,
+    P4,
+    X12,
+    X14,
+    X23,
+    X34,
+    X1M,
+    X2M,
+    X3M,
+    X4M,
+    kVertices,
+    End = -1
+};
 
 // One or two polygons of one band, each ended by End, the list by a second End.
 using Parts = signed char[16];
@@ -32,31 +47,37 @@ struct Split {
 // high with a high centre, or the reverse with a low one) join the side the
 // centre belongs to.
 constexpr Split kSplits[2][2][2] = {
-    {   // centre low
-        {   // P3 low
+    {
+        // centre low
+        {
+            // P3 low
             {{P1, X12, X2M, X23, P3, P4, End, End}, {P2, X12, X2M, X23, End, End}},
             {{P1, X12, X2M, X23, P3, X34, X4M, X14, End, End},
              {P2, X12, X2M, X23, End, P4, X34, X4M, X14, End, End}},
         },
-        {   // P3 high
+        {
+            // P3 high
             {{P1, X12, X2M, X3M, X34, P4, End, End}, {P2, X12, X2M, X3M, X34, P3, End, End}},
             {{P1, X12, X2M, X3M, X14, End, End}, {P2, X12, X2M, X3M, X14, P4, P3, End, End}},
         },
     },
-    {   // centre high
-        {   // P3 low
+    {
+        // centre high
+        {
+            // P3 low
             {{P1, X12, X1M, X4M, X23, P3, P4, End, End}, {P2, X12, X1M, X4M, X23, End, End}},
             {{P1, X12, X1M, X14, End, P3, X34, X3M, X23, End, End},
              {P2, X12, X1M, X14, P4, X34, X3M, X23, End, End}},
         },
-        {   // P3 high
+        {
+            // P3 high
             {{P1, X12, X1M, X4M, X34, P4, End, End}, {P2, X12, X1M, X4M, X34, P3, End, End}},
             {{P1, X12, X1M, X14, End, End}, {P2, X12, X1M, X14, P4, P3, End, End}},
         },
     },
 };
 
-}  // namespace
+} // namespace
 
 void levelPointOf(float xa, float ya, float za, float xb, float yb, float zb, float L, float &x,
                   float &y) {
@@ -76,7 +97,8 @@ struct CellPoint {
 };
 
 // Fills the polygons of one band of a split cell in colour.
-void fillParts(GlobalRecord &rec, const Parts &parts, const float px[], const float py[], int colour) {
+void fillParts(GlobalRecord &rec, const Parts &parts, const float px[], const float py[],
+               int colour) {
     if (colour == -1) return;
     qqsclr(rec, colour);
     float x[8], y[8];
@@ -138,7 +160,7 @@ void qqcnt3(GlobalRecord &rec, const CellPoint p[4], int b1, int b2, const float
     fillParts(rec, split.upper, px, py, qqcnt4(rec, s, nlev, b2));
 }
 
-}  // namespace
+} // namespace
 
 int qqcnt0(GlobalRecord &rec, float xa, float ya, float xb, float yb, int colour) {
     float x1, y1, x2, y2;
@@ -161,7 +183,8 @@ void qqcnt1(GlobalRecord &rec, const float *x, const float *y, int i, int j, con
     const float cx[4] = {x[i], x[i + 1], x[i + 1], x[i]};
     const float cy[4] = {y[j], y[j], y[j + 1], y[j + 1]};
     int k = 0;
-    while (k < 3 && !(b[k] < b[(k + 1) % 4])) ++k;
+    while (k < 3 && !(b[k] < b[(k + 1) % 4]))
+        ++k;
     CellPoint p[4];
     for (int n = 0; n < 4; ++n) {
         const int corner = (k + n) % 4;
@@ -186,8 +209,8 @@ void qqcnt2(GlobalRecord &rec, const float *x, const float *y, int i, int j, con
         const float xa = x[i] + float(k) * dx;
         for (int l = 0; l < nsy; ++l) {
             const float v = (float(l) + 0.5f) / float(nsy);
-            const float value = (1 - u) * (1 - v) * c[0] + u * (1 - v) * c[1] + u * v * c[2] +
-                                (1 - u) * v * c[3];
+            const float value =
+                (1 - u) * (1 - v) * c[0] + u * (1 - v) * c[1] + u * v * c[2] + (1 - u) * v * c[3];
             const int band = contourBand(s, nlev, value);
             if (band < 0) continue;
             const int colour = qqcnt4(rec, s, nlev, band);

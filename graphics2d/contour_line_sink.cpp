@@ -188,7 +188,7 @@ void labelledPoint(GlobalRecord &rec, float px, float py) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void contourFillPoint(GlobalRecord &rec, float x, float y) {
     ContourState &c = rec.contour;
@@ -204,7 +204,7 @@ void contourFillPoint(GlobalRecord &rec, float x, float y) {
         if (c.iconlin == kContourLineEnd) return;
         c.iconlin = kContourLineInside;
     }
-    if (f.nconpnt >= kContourFillPoints) return;  // the rest of a very long line is dropped
+    if (f.nconpnt >= kContourFillPoints) return; // the rest of a very long line is dropped
     qqpos2(rec, x, y, f.xconfbf[f.nconpnt], f.yconfbf[f.nconpnt]);
     f.nconpnt += 1;
 }
@@ -253,8 +253,8 @@ void beginContourLine(GlobalRecord &rec, float zlev) {
     c.xconlev = zlev;
     if (c.iconlab == kContourLabelsOff) return;
     c.xconlbg = 2.0f * c.xcongap * float(rec.text.nhchar);
-    const int text = c.icontxt == 1 ? measureText(rec, c.cconlab)
-                                    : numberLength(rec, zlev, c.ncondig);
+    const int text =
+        c.icontxt == 1 ? measureText(rec, c.cconlab) : numberLength(rec, zlev, c.ncondig);
     c.xconlbl = float(text) + c.xconlbg;
 }
 

@@ -22,7 +22,7 @@ template <class Draw> void drawCopies(GlobalRecord &rec, Draw draw) {
     CurveState &curve = rec.curve;
     const int markers = curve.nincmrk;
     const int labels = c.iconlab;
-    curve.nincmrk = 0;  // the legend shows a line without marker
+    curve.nincmrk = 0; // the legend shows a line without marker
     c.ncrvnum += 1;
     slegnd(rec, c.ncrvnum);
     const float units = rec.page.xunits;
@@ -42,7 +42,7 @@ template <class Draw> void drawCopies(GlobalRecord &rec, Draw draw) {
     curve.nincmrk = markers;
 }
 
-}  // namespace
+} // namespace
 
 void contourGrid(GlobalRecord &rec, const float *xray, int nx, const float *yray, int ny,
                  const float *zmat, float zlev) {

@@ -30,7 +30,9 @@ inline GridPoint stepFrom(GridPoint from, int di, int dj) {
 
 // A value equal to the level counts as low; so does a NaN, so that every
 // comparison of a point agrees with every other.
-inline bool high(float z, float zlev) { return z > zlev; }
+inline bool high(float z, float zlev) {
+    return z > zlev;
+}
 
 struct Grid {
     const float *x, *y, *z;
@@ -39,7 +41,7 @@ struct Grid {
     bool inside(GridPoint p) const { return p.i >= 0 && p.i < nx && p.j >= 0 && p.j < ny; }
 };
 
-}  // namespace
+} // namespace
 
 int icrmsk(GlobalRecord &rec, int i, int j, int mode) {
     ContourState &c = rec.contour;
@@ -89,9 +91,9 @@ void contu2(GlobalRecord &rec, const float *xray, int nx, const float *yray, int
         const float zl = g.at(lo), zh = g.at(hi);
         contu3(rec, xray[hi.i], yray[hi.j], zh, xray[lo.i], yray[lo.j], zl);
         if (hi.j == lo.j && hi.i == lo.i + 1 && icrmsk(rec, hi.i, hi.j, kMaskTestAndSet) == 1)
-            return;  // back at the crossing where the closed line began
+            return; // back at the crossing where the closed line began
         const GridPoint p3 = stepFrom(lo, hi.i - lo.i, hi.j - lo.j);
-        if (!g.inside(p3)) return;  // the line has reached the border
+        if (!g.inside(p3)) return; // the line has reached the border
         const GridPoint p4 = stepFrom(p3, hi.i - p3.i, hi.j - p3.j);
         const float z3 = g.at(p3), z4 = g.at(p4);
         const float xm = (xray[hi.i] + xray[p3.i]) * 0.5f;
@@ -146,15 +148,18 @@ void traceContourLevel(GlobalRecord &rec, const float *xray, int nx, const float
         if (high(g.at(hi), zlev) && !high(g.at(lo), zlev))
             contu2(rec, xray, nx, yray, ny, zmat, lo.i, lo.j, hi.i, hi.j);
     };
-    for (int i = 1; i < nx; ++i) start({i - 1, 0}, {i, 0});
-    for (int j = 1; j < ny; ++j) start({nx - 1, j - 1}, {nx - 1, j});
-    for (int i = nx - 2; i >= 0; --i) start({i + 1, ny - 1}, {i, ny - 1});
-    for (int j = ny - 2; j >= 0; --j) start({0, j + 1}, {0, j});
+    for (int i = 1; i < nx; ++i)
+        start({i - 1, 0}, {i, 0});
+    for (int j = 1; j < ny; ++j)
+        start({nx - 1, j - 1}, {nx - 1, j});
+    for (int i = nx - 2; i >= 0; --i)
+        start({i + 1, ny - 1}, {i, ny - 1});
+    for (int j = ny - 2; j >= 0; --j)
+        start({0, j + 1}, {0, j});
     for (int j = 1; j < ny - 1; ++j) {
-        const float *left = zmat + j;  // z(i - 1, j), one column stride ny apart
+        const float *left = zmat + j; // z(i - 1, j), one column stride ny apart
         for (int i = 1; i < nx; ++i, left += ny) {
-            if (high(left[ny], zlev) && !high(left[0], zlev) &&
-                icrmsk(rec, i, j, kMaskTest) == 0)
+            if (high(left[ny], zlev) && !high(left[0], zlev) && icrmsk(rec, i, j, kMaskTest) == 0)
                 contu2(rec, xray, nx, yray, ny, zmat, i - 1, j, i, j);
         }
     }

@@ -5,7 +5,7 @@
 struct GlobalRecord;
 
 // Mask operations of icrmsk.
-constexpr int kMaskAllocate = -1;  // i = nx, j = ny; 0 when there is memory, else warning 53 and 1
+constexpr int kMaskAllocate = -1; // i = nx, j = ny; 0 when there is memory, else warning 53 and 1
 constexpr int kMaskFree = -2;
 constexpr int kMaskTest = 0;       // 1 when bit (i, j) is set
 constexpr int kMaskTestAndSet = 1; // as kMaskTest, and the bit is set afterwards

@@ -22,7 +22,6 @@
 
 namespace {
 
-
 // The pen in user coordinates.
 inline void moveTo(GlobalRecord &rec, float x, float y) {
     float xp, yp;

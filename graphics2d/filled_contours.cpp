@@ -55,8 +55,8 @@ void fillCells(GlobalRecord &rec, const float *x, int nx, const float *y, int ny
 
 // Each level's closed lines filled in the caller's order, every fill over the
 // earlier ones.
-void fillPolygons(GlobalRecord &rec, const float *x, int nx, const float *y, int ny,
-                  const float *z, const float *zlev, int nlev, float *buffer) {
+void fillPolygons(GlobalRecord &rec, const float *x, int nx, const float *y, int ny, const float *z,
+                  const float *zlev, int nlev, float *buffer) {
     FilledContourState &f = rec.contfill;
     f.xconfbf = buffer;
     f.yconfbf = buffer + kContourFillPoints;
@@ -73,7 +73,7 @@ void fillPolygons(GlobalRecord &rec, const float *x, int nx, const float *y, int
     f.yconfbf = nullptr;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, const float *zmat,
                        const float *zlev, int nlev) {

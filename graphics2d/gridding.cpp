@@ -37,7 +37,7 @@ void nodesWithinReach(float u, int reach, int count, int &first, int &last) {
     last = int(hi);
 }
 
-}  // namespace
+} // namespace
 
 void resetGriddingDefaults(GlobalRecord &rec) {
     rec.gridding = GriddingState{};

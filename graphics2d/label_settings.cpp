@@ -78,8 +78,8 @@ extern "C" void labpos(const char *copt, const char *cax) {
     case LabelObject::bar: {
         // Two digits: along the bar (tens) and across it (units); horizontal
         // bars exchange the roles, so LEFT and ABOV, RIGH and BELO agree.
-        constexpr int kCodes[8] = {kBarLabelAuto, kBarLabelInside, kBarLabelOutside, 21, 21, 23, 23,
-                                   kBarLabelCentre};
+        constexpr int kCodes[8] = {
+            kBarLabelAuto, kBarLabelInside, kBarLabelOutside, 21, 21, 23, 23, kBarLabelCentre};
         const int i = jqqind("AUTO+INSI+OUTS+LEFT+ABOV+RIGH+BELO+CENT", 8, copt);
         if (i != 0) rec.bar.ibarlbp = kCodes[i - 1];
         return;

@@ -21,7 +21,8 @@ extern "C" void conmat(const float *zmat, int nx, int ny, float zlev) {
         warni1(2, fewer);
         return;
     }
-    const std::unique_ptr<float[]> grid(new (std::nothrow) float[std::size_t(nx) + std::size_t(ny)]);
+    const std::unique_ptr<float[]> grid(
+        new (std::nothrow) float[std::size_t(nx) + std::size_t(ny)]);
     if (grid == nullptr) {
         warnin(53);
         return;

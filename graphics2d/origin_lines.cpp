@@ -73,9 +73,21 @@ void originAxes(const char *name, int mode) {
 
 } // namespace
 
-extern "C" void axgit(void) { originLines("axgit", both); }
-extern "C" void xaxgit(void) { originLines("xaxgit", horizontalOnly); }
-extern "C" void yaxgit(void) { originLines("yaxgit", verticalOnly); }
-extern "C" void cross(void) { originAxes("cross", both); }
-extern "C" void xcross(void) { originAxes("xcross", horizontalOnly); }
-extern "C" void ycross(void) { originAxes("ycross", verticalOnly); }
+extern "C" void axgit(void) {
+    originLines("axgit", both);
+}
+extern "C" void xaxgit(void) {
+    originLines("xaxgit", horizontalOnly);
+}
+extern "C" void yaxgit(void) {
+    originLines("yaxgit", verticalOnly);
+}
+extern "C" void cross(void) {
+    originAxes("cross", both);
+}
+extern "C" void xcross(void) {
+    originAxes("xcross", horizontalOnly);
+}
+extern "C" void ycross(void) {
+    originAxes("ycross", verticalOnly);
+}

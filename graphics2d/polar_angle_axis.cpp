@@ -23,8 +23,7 @@ void pointAt(float cx, float cy, float theta, float rho, int &x, int &y) {
     y = roundAddHalf(cy - std::sin(theta) * rho);
 }
 
-void drawTicks(GlobalRecord &rec, float a, float e, float orig, float step, int cx, int cy,
-               int r) {
+void drawTicks(GlobalRecord &rec, float a, float e, float orig, float step, int cx, int cy, int r) {
     const AxisOptionState &o = rec.axes;
     const int n = o.nticks[kAngleAxis];
     if (n <= 0) return;

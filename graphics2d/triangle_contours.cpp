@@ -94,7 +94,9 @@ bool sameKey(const SegmentEnd &e, int a, int b) {
     return (e.a == a && e.b == b) || (e.a == b && e.b == a);
 }
 
-bool isCorner(const SegmentEnd &e) { return e.a == e.b; }
+bool isCorner(const SegmentEnd &e) {
+    return e.a == e.b;
+}
 
 template <class T> std::unique_ptr<T[]> allocate(std::size_t n) {
     return std::unique_ptr<T[]>(new (std::nothrow) T[n]);
@@ -169,7 +171,8 @@ void joinAndDraw(GlobalRecord &rec, JoinMemory &j, float zlev, int passes) {
     float *px = j.lineX.get(), *py = j.lineY.get();
     int firstFree = 0;
     for (;;) {
-        while (firstFree < j.m && j.taken[firstFree]) ++firstFree;
+        while (firstFree < j.m && j.taken[firstFree])
+            ++firstFree;
         if (firstFree == j.m) break;
         const Segment &start = j.segments[firstFree];
         j.taken[firstFree] = 1;
@@ -240,11 +243,10 @@ bool drawJoined(GlobalRecord &rec, const Triangulation &t, float zlev, int passe
     return true;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void contri(const float *xray, const float *yray, const float *zray, int n,
-                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri,
-                       float zlev) {
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri, float zlev) {
     GlobalRecord *recp = jqqlev(2, 3, "contri");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
@@ -263,7 +265,7 @@ extern "C" void contri(const float *xray, const float *yray, const float *zray, 
     CurveState &curve = rec.curve;
     rec.contfill.iconfil = 0;
     const int markers = curve.nincmrk;
-    curve.nincmrk = 0;  // the legend shows a line without marker
+    curve.nincmrk = 0; // the legend shows a line without marker
     c.ncrvnum += 1;
     slegnd(rec, c.ncrvnum);
     int passes = int(float(curve.nthkcrv) * rec.page.xunits + 0.5f);

@@ -118,7 +118,7 @@ void fillTriangles(GlobalRecord &rec, const float *x, const float *y, const floa
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void confll(const float *xray, const float *yray, const float *zray, int n,
                        const int *i1ray, const int *i2ray, const int *i3ray, int ntri,

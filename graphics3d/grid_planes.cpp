@@ -1,9 +1,9 @@
 // grid3d: grid lines in the bottom face of the 3-D box and in the two
 // vertical faces behind it, each drawn as the grid of a 2-D axis system in
 // that face.
-#include "kavlor.h"
 #include "graphics3d/box_level.h"
 #include "graphics3d/plane.h"
+#include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -31,7 +31,7 @@ void gridInFace(GlobalRecord &rec, int q1, int q2, int q3, int h, int v, int nx,
     logarithmic[1] = saved[1];
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void grid3d(int ixgrid, int iygrid, const char *copt) {
     GlobalRecord *rec = jqqbox("grid3d");
@@ -44,7 +44,7 @@ extern "C" void grid3d(int ixgrid, int iygrid, const char *copt) {
 
     AxisSystemState &s = rec->axsys;
     const int inograf = s.inograf;
-    s.inograf = 1;  // the axis systems of the faces only scale, they are not drawn
+    s.inograf = 1; // the axis systems of the faces only scale, they are not drawn
     if (faces != GridFaces::back) gridInFace(*rec, 1, 2, 3, 0, 1, ixgrid, iygrid);
     if (faces != GridFaces::bottom) {
         // The two upright faces on the far side from the eye; none when the
@@ -52,13 +52,13 @@ extern "C" void grid3d(int ixgrid, int iygrid, const char *copt) {
         const float ex = rec->view3d.xview3d[0], ey = rec->view3d.xview3d[1];
         if (ex != 0.0f && ey != 0.0f) {
             if (ex > 0.0f)
-                gridInFace(*rec, 1, 4, 8, 1, 2, ixgrid, iygrid);  // x = -lx/2, along y
+                gridInFace(*rec, 1, 4, 8, 1, 2, ixgrid, iygrid); // x = -lx/2, along y
             else
-                gridInFace(*rec, 2, 3, 7, 1, 2, ixgrid, iygrid);  // x = +lx/2
+                gridInFace(*rec, 2, 3, 7, 1, 2, ixgrid, iygrid); // x = +lx/2
             if (ey < 0.0f)
-                gridInFace(*rec, 4, 3, 7, 0, 2, ixgrid, iygrid);  // y = +ly/2, along x
+                gridInFace(*rec, 4, 3, 7, 0, 2, ixgrid, iygrid); // y = +ly/2, along x
             else
-                gridInFace(*rec, 1, 2, 6, 0, 2, ixgrid, iygrid);  // y = -ly/2
+                gridInFace(*rec, 1, 2, 6, 0, 2, ixgrid, iygrid); // y = -ly/2
         }
     }
     s.inograf = inograf;

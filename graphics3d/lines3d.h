@@ -12,8 +12,7 @@ void qqcn3d(GlobalRecord &rec, float x, float y, float z);
 
 // Clips the homogeneous segment P0 P1 to the view volume in place; 1 when a
 // visible part remains.
-int qqclp3(float &x0, float &y0, float &z0, float &w0, float &x1, float &y1, float &z1,
-           float &w1);
+int qqclp3(float &x0, float &y0, float &z0, float &w0, float &x1, float &y1, float &z1, float &w1);
 // 1 when the homogeneous point lies outside the view volume, else 0.
 int qqcsc3(float x, float y, float z, float w);
 // Per coordinate 1 below the box, 3 above, 2 within; the result is the

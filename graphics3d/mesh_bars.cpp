@@ -27,7 +27,7 @@ void drawBar(GlobalRecord &rec, const Point (&p)[8]) {
     meshDraw(rec, p[4].x, p[4].y, p[4].z);
 }
 
-}  // namespace
+} // namespace
 
 void drawBars(GlobalRecord &rec, const float *x, const float *y, const float *z, int ny,
               const IndexWalk &wx, const IndexWalk &wy) {

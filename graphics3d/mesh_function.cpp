@@ -24,9 +24,7 @@ struct ValueWalk {
     float step = 0.0f;
 
     float tolerance() const { return 0.01f * std::fabs(step); }
-    bool within(float v) const {
-        return (v - end) * (step > 0.0f ? 1.0f : -1.0f) <= tolerance();
-    }
+    bool within(float v) const { return (v - end) * (step > 0.0f ? 1.0f : -1.0f) <= tolerance(); }
     float snapped(float v) const { return std::fabs(v - end) <= tolerance() ? end : v; }
     // The same walk in steps of step / parts.
     ValueWalk finer(int parts) const { return {start, end, step / float(parts)}; }
@@ -78,7 +76,7 @@ struct Sampler {
     }
 };
 
-}  // namespace
+} // namespace
 
 extern "C" void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, int iypts,
                        float ydel) {

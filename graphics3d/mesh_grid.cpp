@@ -3,8 +3,8 @@
 // nearest to the viewer, row by row, and each adds its two edges that face
 // away from the viewer, so that nearer lines hide the farther ones.
 #include "graphics2d/curves.h"
-#include "graphics3d/mesh_bars.h"
 #include "graphics3d/box_level.h"
+#include "graphics3d/mesh_bars.h"
 #include "graphics3d/mesh_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
@@ -42,12 +42,14 @@ void drawTo(GlobalRecord &rec, const Grid &g, int i, int j) {
 // The line of constant y through all x of the walk.
 void lineAlongX(GlobalRecord &rec, const Grid &g, const IndexWalk &wx, int j) {
     moveTo(rec, g, wx.first, j);
-    for (int n = 1; n < wx.count(); ++n) drawTo(rec, g, wx.at(n), j);
+    for (int n = 1; n < wx.count(); ++n)
+        drawTo(rec, g, wx.at(n), j);
 }
 
 void lineAlongY(GlobalRecord &rec, const Grid &g, int i, const IndexWalk &wy) {
     moveTo(rec, g, i, wy.first);
-    for (int n = 1; n < wy.count(); ++n) drawTo(rec, g, i, wy.at(n));
+    for (int n = 1; n < wy.count(); ++n)
+        drawTo(rec, g, i, wy.at(n));
 }
 
 // Both families: the two front edges, then per cell its two back edges.
@@ -65,7 +67,7 @@ void drawCells(GlobalRecord &rec, const Grid &g, const IndexWalk &wx, const Inde
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void surfce(const float *xray, int ixdim, const float *yray, int iydim,
                        const float *zmat) {
@@ -83,10 +85,10 @@ extern "C" void surfce(const float *xray, int ixdim, const float *yray, int iydi
         return;
 
     const Projection3DState &v = rec.view3d;
-    const IndexWalk wx = indexWalk(
-        ixdim, walkFromFirst(xray[0], xray[ixdim - 1], v.xgrf3d[0][0], v.xgrf3d[0][1], v.xview3d[0]));
-    const IndexWalk wy = indexWalk(
-        iydim, walkFromFirst(yray[0], yray[iydim - 1], v.xgrf3d[1][0], v.xgrf3d[1][1], v.xview3d[1]));
+    const IndexWalk wx = indexWalk(ixdim, walkFromFirst(xray[0], xray[ixdim - 1], v.xgrf3d[0][0],
+                                                        v.xgrf3d[0][1], v.xview3d[0]));
+    const IndexWalk wy = indexWalk(iydim, walkFromFirst(yray[0], yray[iydim - 1], v.xgrf3d[1][0],
+                                                        v.xgrf3d[1][1], v.xview3d[1]));
     const Grid g{xray, yray, zmat, iydim};
 
     beginMesh(rec);
@@ -96,10 +98,12 @@ extern "C" void surfce(const float *xray, int ixdim, const float *yray, int iydi
     } else {
         switch (rec.surface.isuropt) {
         case 1:
-            for (int m = 0; m < wy.count(); ++m) lineAlongX(rec, g, wx, wy.at(m));
+            for (int m = 0; m < wy.count(); ++m)
+                lineAlongX(rec, g, wx, wy.at(m));
             break;
         case 2:
-            for (int n = 0; n < wx.count(); ++n) lineAlongY(rec, g, wx.at(n), wy);
+            for (int n = 0; n < wx.count(); ++n)
+                lineAlongY(rec, g, wx.at(n), wy);
             break;
         default: drawCells(rec, g, wx, wy); break;
         }

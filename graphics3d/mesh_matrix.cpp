@@ -20,10 +20,10 @@ namespace {
 // negative count), the lines per step and the grid positions.
 struct Direction {
     IndexWalk walk;
-    int lines = 0;       // lines per grid step, the grid line included
-    float start = 0.0f;  // grid position of index 0
-    float delta = 0.0f;  // distance of neighbouring indices
-    float sub = 0.0f;    // offset of a sub-line per walk step
+    int lines = 0;      // lines per grid step, the grid line included
+    float start = 0.0f; // grid position of index 0
+    float delta = 0.0f; // distance of neighbouring indices
+    float sub = 0.0f;   // offset of a sub-line per walk step
 
     float position(int index) const { return start + float(index) * delta; }
 };
@@ -55,7 +55,9 @@ struct Matrix {
     float at(int i, int j) const { return z[i * ny + j]; }
 };
 
-float mix(float a, float b, float u) { return (1.0f - u) * a + u * b; }
+float mix(float a, float b, float u) {
+    return (1.0f - u) * a + u * b;
+}
 
 // Lines of constant x: per x step its sub-lines, each along the grid y
 // values, and last the line at the end of the walk.
@@ -145,7 +147,7 @@ void cellWalk(GlobalRecord &rec, const Matrix &m, const Direction &dx, const Dir
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts) {
     GlobalRecord *recp = jqqbox("surmat");

@@ -64,7 +64,8 @@ void meshExtent(const GlobalRecord &rec, float extent[4]) {
     const SurfaceState &s = rec.surface;
     const float(&g)[3][4] = rec.view3d.xgrf3d;
     if (s.isursze == 1) {
-        for (int i = 0; i < 4; ++i) extent[i] = s.xsursze[i];
+        for (int i = 0; i < 4; ++i)
+            extent[i] = s.xsursze[i];
     } else {
         extent[0] = g[0][0];
         extent[1] = g[0][1];

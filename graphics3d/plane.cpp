@@ -1,8 +1,8 @@
 // grfini and grffin: the plane in which 2-D plots are drawn into the 3-D box.
 #include "graphics3d/plane.h"
 
-#include "kavlor.h"
 #include "graphics3d/box_level.h"
+#include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kThreeDimensional = 3;  // igrftyp of the 3-D axis system
+constexpr int kThreeDimensional = 3; // igrftyp of the 3-D axis system
 
 // Signs of the coordinates of the box corners 1..8.
 constexpr int kCornerSigns[8][3] = {
@@ -18,7 +18,7 @@ constexpr int kCornerSigns[8][3] = {
     {-1, -1, +1}, {+1, -1, +1}, {+1, +1, +1}, {-1, +1, +1},
 };
 
-}  // namespace
+} // namespace
 
 void boxCorner(const GlobalRecord &rec, int corner, float &x, float &y, float &z) {
     const int *sign = kCornerSigns[corner - 1];

@@ -23,8 +23,8 @@ void qqpos3(const GlobalRecord &rec, float x, float y, float z, float &bx, float
 void qqrel3(const GlobalRecord &rec, float x, float y, float z, float &xp, float &yp);
 
 // Absolute box coordinates -> homogeneous point M (x, y, z, 1).
-void qqgsc3(const GlobalRecord &rec, float bx, float by, float bz, float &hx, float &hy,
-            float &hz, float &hw);
+void qqgsc3(const GlobalRecord &rec, float bx, float by, float bz, float &hx, float &hy, float &hz,
+            float &hw);
 
 // Homogeneous point -> plot coordinates on the page, without mirroring.
 void homogeneousToPage(const GlobalRecord &rec, float hx, float hy, float hw, float &xp, float &yp);

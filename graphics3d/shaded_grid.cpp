@@ -59,7 +59,8 @@ int litGridColour(GlobalRecord &rec, const GridWork &w, const Grid &g, int I, in
     auto add = [&](int a, int b) {
         float rgb[3];
         litCorner(rec, material, p, cellNormal(w, g, a, b), rgb);
-        for (int k = 0; k < 3; ++k) sum[k] += rgb[k];
+        for (int k = 0; k < 3; ++k)
+            sum[k] += rgb[k];
         ++cells;
     };
     if (I > 0 && J < g.ny - 1) add(I - 1, J);
@@ -88,7 +89,8 @@ int flatColour(GlobalRecord &rec, const ShadedSurface &s, const GridWork &w, con
                int j, const int ci[4], const int cj[4]) {
     if (!s.lit) {
         float sum = 0;
-        for (int k = 0; k < 4; ++k) sum += g.z[g.at(ci[k], cj[k])];
+        for (int k = 0; k < 4; ++k)
+            sum += g.z[g.at(ci[k], cj[k])];
         return shadedColour(rec, sum * 0.25f);
     }
     const float *n = cellNormal(w, g, i, j);
@@ -96,7 +98,8 @@ int flatColour(GlobalRecord &rec, const ShadedSurface &s, const GridWork &w, con
     for (int k = 0; k < 4; ++k) {
         float rgb[3];
         litCorner(rec, w.colours[g.at(ci[k], cj[k])], boxPoint(w, g, ci[k], cj[k]), n, rgb);
-        for (int c = 0; c < 3; ++c) sum[c] += rgb[c];
+        for (int c = 0; c < 3; ++c)
+            sum[c] += rgb[c];
     }
     return meanColour(sum, 4.0f);
 }

@@ -1,7 +1,7 @@
 // surfcp: the colour-shaded surface of a parametric function: x, y and z of
 // the parameters (u, v) from one function of the caller's.
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 #include "graphics3d/projection.h"
 #include "graphics3d/shaded_surface.h"
@@ -70,7 +70,8 @@ void cornerNormal(GlobalRecord &rec, SurfaceFunction f, float u, float v, float 
     n[2] = tu[0] * tv[1] - tu[1] * tv[0];
     const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
     if (length > 1.0e-30f)
-        for (int c = 0; c < 3; ++c) n[c] /= length;
+        for (int c = 0; c < 3; ++c)
+            n[c] /= length;
 }
 
 } // namespace
@@ -98,7 +99,8 @@ extern "C" void surfcp(float (*s)(float u, float v, int iopt), float a1, float a
             const float cu[4] = {u, u + du, u + du, u}, cv[4] = {v, v, v + dv, v + dv};
             float p[4][3], bx[4], by[4], bz[4];
             for (int k = 0; k < 4; ++k) {
-                for (int c = 0; c < 3; ++c) p[k][c] = s(cu[k], cv[k], c + 1);
+                for (int c = 0; c < 3; ++c)
+                    p[k][c] = s(cu[k], cv[k], c + 1);
                 qqpos3(rec, p[k][0], p[k][1], p[k][2], bx[k], by[k], bz[k]);
             }
             int colours[4] = {sh.backgroundColour, sh.backgroundColour, sh.backgroundColour,
@@ -116,7 +118,8 @@ extern "C" void surfcp(float (*s)(float u, float v, int iopt), float a1, float a
                     const float b[3] = {bx[k], by[k], bz[k]};
                     litCorner(rec, shadedColour(rec, p[k][2]), b, n, rgb);
                     colours[k] = intrgb(rgb[0], rgb[1], rgb[2]);
-                    for (int c = 0; c < 3; ++c) sum[c] += rgb[c];
+                    for (int c = 0; c < 3; ++c)
+                        sum[c] += rgb[c];
                 }
                 if (!sh.smooth)
                     colours[0] = sh.lit ? meanColour(sum, 4.0f) : shadedColour(rec, zsum * 0.25f);

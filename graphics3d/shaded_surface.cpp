@@ -68,7 +68,8 @@ void restore(ShadedSurface &s) {
     sclpax(rec, 1);
     qqsclr(rec, s.savedColour);
     selectPattern(rec, s.savedPattern);
-    for (int k = 0; k < 3; ++k) rec.light.xmatdif[k] = s.savedDiffuse[k];
+    for (int k = 0; k < 3; ++k)
+        rec.light.xmatdif[k] = s.savedDiffuse[k];
 }
 
 bool finiteCorners(int n, const float bx[], const float by[], const float bz[]) {
@@ -89,8 +90,8 @@ GlobalRecord *openShaded(const char *name) {
     return rec;
 }
 
-bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corners,
-                 int capacity, float spacing) {
+bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corners, int capacity,
+                 float spacing) {
     s.rec = &rec;
     s.name = name;
     s.smooth = rec.surface.ishdsur == kSmooth;
@@ -106,7 +107,8 @@ bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corn
 
     s.savedColour = rec.colour.ncolor;
     s.savedPattern = rec.fill.nshdpat;
-    for (int k = 0; k < 3; ++k) s.savedDiffuse[k] = rec.light.xmatdif[k];
+    for (int k = 0; k < 3; ++k)
+        s.savedDiffuse[k] = rec.light.xmatdif[k];
     s.meshColour = rec.surface.nmshclr == -1 ? rec.colour.ncolor : rec.surface.nmshclr;
 
     selectPattern(rec, kSolidPattern);
@@ -150,8 +152,8 @@ int meanColour(const float rgb[3], float count) {
     return intrgb(rgb[0] / count, rgb[1] / count, rgb[2] / count);
 }
 
-void drawPatch(ShadedSurface &s, int corners, const float bx[], const float by[],
-               const float bz[], const int colours[]) {
+void drawPatch(ShadedSurface &s, int corners, const float bx[], const float by[], const float bz[],
+               const int colours[]) {
     GlobalRecord &rec = *s.rec;
     if (!finiteCorners(corners, bx, by, bz)) return;
     if (!s.smooth) {

@@ -13,10 +13,10 @@ GlobalRecord *openShaded(const char *name);
 struct ShadedSurface {
     GlobalRecord *rec = nullptr;
     const char *name = "";
-    bool smooth = false;      // corner colours through the z-buffer, else flat patches
-    bool lit = false;         // lighting on
-    bool meshOnly = false;    // the patches filled in the background colour
-    bool mesh = false;        // mesh lines of the patch edges
+    bool smooth = false;   // corner colours through the z-buffer, else flat patches
+    bool lit = false;      // lighting on
+    bool meshOnly = false; // the patches filled in the background colour
+    bool mesh = false;     // mesh lines of the patch edges
     int meshColour = 0;
     int backgroundColour = 0; // the fill of mesh-only patches
     int corners = 4;          // corners of a flat patch
@@ -37,8 +37,8 @@ struct ShadedSurface {
 // fill-line spacing factor spacing, clips to the axis system and opens the
 // buffer (a flat one of capacity patches of corners corners). false when the
 // buffer cannot be had: everything is given back then.
-bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corners,
-                 int capacity, float spacing);
+bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corners, int capacity,
+                 float spacing);
 // Draws what the depth-sort buffer holds, closes a buffer opened here and
 // gives back everything the surface changed.
 void endShaded(ShadedSurface &s);
@@ -55,8 +55,8 @@ int meanColour(const float rgb[3], float count);
 // triangle) corners of box points; colours: one per corner when smooth, the
 // patch colour in colours[0] when flat. A corner that is no point of the box
 // (a logarithm of a non-positive value) drops the patch.
-void drawPatch(ShadedSurface &s, int corners, const float bx[], const float by[],
-               const float bz[], const int colours[]);
+void drawPatch(ShadedSurface &s, int corners, const float bx[], const float by[], const float bz[],
+               const int colours[]);
 
 // The fill-line spacing factors of the grid and of the other surfaces.
 constexpr float kGridSpacing = 1.0f;

@@ -26,7 +26,8 @@ extern "C" void surtri(const float *x1ray, const float *x2ray, const float *x3ra
         // arrays do not hold is left out.
         if (p[0] < 0 || p[0] >= n || p[1] < 0 || p[1] >= n || p[2] < 0 || p[2] >= n) continue;
         float bx[3], by[3], bz[3];
-        for (int c = 0; c < 3; ++c) qqpos3(rec, x1ray[p[c]], x2ray[p[c]], x3ray[p[c]], bx[c], by[c], bz[c]);
+        for (int c = 0; c < 3; ++c)
+            qqpos3(rec, x1ray[p[c]], x2ray[p[c]], x3ray[p[c]], bx[c], by[c], bz[c]);
         int colours[3] = {s.backgroundColour, s.backgroundColour, s.backgroundColour};
         if (!s.meshOnly) {
             float normal[3] = {0, 0, 0};
@@ -45,7 +46,8 @@ extern "C" void surtri(const float *x1ray, const float *x2ray, const float *x3ra
                 float rgb[3];
                 litCorner(rec, shadedColour(rec, z), b, normal, rgb);
                 colours[c] = intrgb(rgb[0], rgb[1], rgb[2]);
-                for (int m = 0; m < 3; ++m) sum[m] += rgb[m];
+                for (int m = 0; m < 3; ++m)
+                    sum[m] += rgb[m];
             }
             if (!s.smooth)
                 colours[0] = s.lit ? meanColour(sum, 3.0f) : shadedColour(rec, zsum / 3.0f);

@@ -52,7 +52,9 @@ extern "C" void surclr(int itop, int ibot) {
     h.isurclr = 1;
 }
 
-extern "C" void nohide(void) { chkini("nohide").surface.inohide = 1; }
+extern "C" void nohide(void) {
+    chkini("nohide").surface.inohide = 1;
+}
 
 extern "C" void mshclr(int nclr) {
     GlobalRecord &rec = chkini("mshclr");
@@ -83,14 +85,14 @@ struct ShadingGroup {
 };
 
 constexpr ShadingGroup kShadingGroups[] = {
-    {"FLAT+SMOO", 2, &SurfaceState::ishdsur},      // SURF
-    {"CELL+POLY", 2, &SurfaceState::ishdcon},      // CONT
-    {"RECT+SYMB", 2, &SurfaceState::ishdcrv},      // CURV
+    {"FLAT+SMOO", 2, &SurfaceState::ishdsur},           // SURF
+    {"CELL+POLY", 2, &SurfaceState::ishdcon},           // CONT
+    {"RECT+SYMB", 2, &SurfaceState::ishdcrv},           // CURV
     {"BOTH+UPPE+LOWE+NONE", 4, &SurfaceState::ishdcel}, // CELL
-    {"LOWE+MIDD+UPPE", 3, &SurfaceState::ishdclr}, // COLO
+    {"LOWE+MIDD+UPPE", 3, &SurfaceState::ishdclr},      // COLO
 };
 
-}  // namespace
+} // namespace
 
 // The option comes first, the object second.
 extern "C" void shdmod(const char *copt, const char *ctype) {

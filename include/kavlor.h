@@ -104,7 +104,8 @@ KAVLOR_API void cgmver(int version);
 KAVLOR_API void cgmpic(const char *name);
 /* Background colour of the next CGM pictures, components 0..1. */
 KAVLOR_API void cgmbgd(float red, float green, float blue);
-/* After kavfin: hands the plot file to the driver for device, or deletes it (device NONE); option KEEP or DELE. */
+/* After kavfin: hands the plot file to the driver for device, or deletes it (device NONE); option
+ * KEEP or DELE. */
 KAVLOR_API void symfil(const char *device, const char *option);
 
 /* ---- Defaults --------------------------------------------------------------- */
@@ -323,7 +324,8 @@ KAVLOR_API void point(int nx, int ny, int nb, int nh, int colour);
 /* Solid triangle of the three page points in the current colour. */
 KAVLOR_API void trifll(const float *x, const float *y);
 /* Wind symbol of speed xvel at page point (nx, ny): a staff nl plot units long pointing angle
- * degrees, with a pennant for each 50, a barb for each 10 and a half barb for 5; circles for calm. */
+ * degrees, with a pennant for each 50, a barb for each 10 and a half barb for 5; circles for calm.
+ */
 KAVLOR_API void windbr(float xvel, int nx, int ny, int nl, float angle);
 /* Pen move to (x, y) in plot units, the page origin at the top. */
 KAVLOR_API void strtpt(float x, float y);
@@ -616,7 +618,8 @@ KAVLOR_API void graf(float xa, float xe, float xorg, float xstp, float ya, float
 /* Closes the axis system: level back to 1. */
 KAVLOR_API void endgrf(void);
 /* What the bottom, left, top and right sides draw: NONE, LINE, TICK, LABE, NAME. */
-KAVLOR_API void setgrf(const char *cbottom, const char *cleft, const char *ctop, const char *cright);
+KAVLOR_API void setgrf(const char *cbottom, const char *cleft, const char *ctop,
+                       const char *cright);
 /* Axis lengths in plot units, at least 2. */
 KAVLOR_API void axslen(int nxl, int nyl);
 /* Lower-left corner of the next axis system in plot units. */
@@ -950,8 +953,8 @@ KAVLOR_API void curv3d(const float *x, const float *y, const float *z, int n);
 /* ---- 3-D axes, box and planes ------------------------------------------------- */
 
 /* 2-D plots drawn from now on land in the plane of the 3-D box through P1, P2, P3 (absolute). */
-KAVLOR_API void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
-                       float z3);
+KAVLOR_API void grfini(float x1, float y1, float z1, float x2, float y2, float z2, float x3,
+                       float y3, float z3);
 /* Ends the plane of grfini; the 3-D axis system is current again. */
 KAVLOR_API void grffin(void);
 /* Grid lines in the faces of the 3-D box; copt "ALL", "BACK" or "BOTT". */
@@ -1033,7 +1036,8 @@ KAVLOR_API void zbflin(float x1, float y1, float z1, float x2, float y2, float z
  * says. */
 KAVLOR_API void contur(const float *xray, int nx, const float *yray, int ny, const float *zmat,
                        float zlev);
-/* The n user points (x, y) drawn as a contour line of level zlev, with labels and a legend entry. */
+/* The n user points (x, y) drawn as a contour line of level zlev, with labels and a legend entry.
+ */
 KAVLOR_API void concrv(const float *x, const float *y, int n, float zlev);
 /* Label text (at most 20 characters) of contour lines when labels("CONL", "CON") is set. */
 KAVLOR_API void conlab(const char *ctext);
@@ -1050,7 +1054,8 @@ KAVLOR_API void labclr(int nclr, const char *copt);
 /* Delaunay triangulation of the n points (xray, yray): the triangles go to i1ray, i2ray, i3ray as
  * 1-based point numbers (room for nmax >= 2n + 1); the result is their number, 0 after a failure.
  * xray and yray hold n + 3 values: the last three receive the corners of the super triangle. */
-KAVLOR_API int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray, int nmax);
+KAVLOR_API int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray,
+                      int nmax);
 
 /* ---- Shaded surfaces ------------------------------------------------------------ */
 
@@ -1076,7 +1081,8 @@ KAVLOR_API void curvx3(const float *xray, float y, const float *zray, int n);
 /* The same for the points (x, yray[i]). */
 KAVLOR_API void curvy3(float x, const float *yray, const float *zray, int n);
 /* The matrix zmat (the value at x index i and y index j at i * iydim + j) spread over the axis
- * range or the extent of sursze, each cell covered by ixpts x iypts boxes of interpolated colour. */
+ * range or the extent of sursze, each cell covered by ixpts x iypts boxes of interpolated colour.
+ */
 KAVLOR_API void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts);
 /* The ntri triangles of 1-based point numbers (i1ray, i2ray, i3ray) of the n points, filled in
  * the colour of their mean value, or shaded between their corners with shdmod("SMOO", "SURF"). */
@@ -1180,8 +1186,8 @@ KAVLOR_API void bars3d(const float *x, const float *y, const float *z1, const fl
 /* The surface on which the function sampled on the grid x1ray[nx] x x2ray[ny] x x3ray[nz]
  * (each strictly monotonic; w(i, j, k) at (i * ny + j) * nz + k) takes the value wlev, in the
  * current colour, inside the box of graf3d; lit when lighting is on. The arrays are read only. */
-KAVLOR_API void suriso(const float *x1ray, int nx, const float *x2ray, int ny,
-                       const float *x3ray, int nz, const float *wmat, float wlev);
+KAVLOR_API void suriso(const float *x1ray, int nx, const float *x2ray, int ny, const float *x3ray,
+                       int nz, const float *wmat, float wlev);
 /* A sphere of centre (x1, x2, x3) and radius x4 (user units on every axis) of i1 longitude
  * and i2 latitude steps, in the current colour; smooth shading needs an open z-buffer. */
 KAVLOR_API void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2);
@@ -1191,8 +1197,7 @@ KAVLOR_API void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2);
 /* n points (1..32000) of the current axis system, each drawn as the curve marker with an
  * error bar from x - err1 to x + err2 (bartyp HORI and the 3-D kinds) or from y - err1 to
  * y + err2 (VERT) and a cap at both ends. */
-KAVLOR_API void errbar(const float *x, const float *y, const float *err1, const float *err2,
-                       int n);
+KAVLOR_API void errbar(const float *x, const float *y, const float *err1, const float *err2, int n);
 /* n arrows of the form ivec (the arrow code of vector) from (xa[i], ya[i]) to (xb[i], yb[i]). */
 KAVLOR_API void field(const float *xa, const float *ya, const float *xb, const float *yb, int n,
                       int ivec);
@@ -1259,8 +1264,8 @@ KAVLOR_API void conpts(const float *xray, int nx, const float *yray, int ny, con
  * at i * ny + j) evenly over the axis ranges, or over the extent set with sursze: each node
  * the inverse-distance mean of the points within reach, the value of a point lying on it, or
  * zval when none is in reach. imat and wmat are work arrays of nx * ny entries. */
-KAVLOR_API void getmat(const float *xray, const float *yray, const float *zray, int n,
-                       float *zmat, int nx, int ny, float zval, int *imat, float *wmat);
+KAVLOR_API void getmat(const float *xray, const float *yray, const float *zray, int n, float *zmat,
+                       int nx, int ny, float zval, int *imat, float *wmat);
 /* Reach of a point in getmat, ix grid intervals along x and iy along y (default 2, 2), and the
  * exponent p of its weights 1 / d^p (default 2.0); all three > 0. */
 KAVLOR_API void mdfmat(int ix, int iy, float p);

@@ -22,7 +22,9 @@ namespace {
 constexpr int kFillCrossings = 100;
 
 // Hatch types whose every scan line is drawn; the others count groups.
-bool drawsEveryLine(int type) { return type == 1 || type == 5; }
+bool drawsEveryLine(int type) {
+    return type == 1 || type == 5;
+}
 
 // Turns the polygon to the angle of the pass in progress, so that its scan
 // lines run along the hatch.
@@ -45,13 +47,16 @@ int hatchLineStyle(int type) {
 }
 
 // The angle of the crossing pass.
-int crossingAngle(int angle) { return angle <= 89 ? angle + 90 : 180 - angle; }
+int crossingAngle(int angle) {
+    return angle <= 89 ? angle + 90 : 180 - angle;
+}
 
-}  // namespace
+} // namespace
 
 void arealx(GlobalRecord &rec, const float x[], const float y[], int n) {
     strtqq(rec, x[0], y[0]);
-    for (int i = 1; i < n; ++i) connqq(rec, x[i], y[i]);
+    for (int i = 1; i < n; ++i)
+        connqq(rec, x[i], y[i]);
     connqq(rec, x[0], y[0]);
 }
 
@@ -84,7 +89,7 @@ void dlinef(GlobalRecord &rec, const float xs[2], const float ys[2]) {
 }
 
 void dareaf(GlobalRecord &rec, const float x[], const float y[], int n) {
-    if (n < 1) return;  // a polygon of no points draws nothing
+    if (n < 1) return; // a polygon of no points draws nothing
     if (fillByDevice(rec, x, y, n)) return;
 
     FillState &fill = rec.fill;
@@ -134,7 +139,7 @@ void dareaf(GlobalRecord &rec, const float x[], const float y[], int n) {
 extern "C" void areaf(const int *nx, const int *ny, int n) {
     GlobalRecord *rec = jqqlev(1, 3, "areaf");
     if (rec == nullptr) return;
-    if (n < 1) return;  // a polygon of no points draws nothing
+    if (n < 1) return; // a polygon of no points draws nothing
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {
         warnin(53);

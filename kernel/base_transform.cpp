@@ -31,7 +31,7 @@ bool conversionPair(const char *list, int n, const char *from, const char *to, i
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void btrini(GlobalRecord &rec) {
     TransformState &t = rec.trf;
@@ -86,7 +86,8 @@ extern "C" void trfco1(float *x, int n, const char *from, const char *to) {
     if (jqqlev(0, 3, "trfco1") == nullptr) return;
     int i, j;
     if (!conversionPair("DEGR+RADI", 2, from, to, i, j)) return;
-    for (int k = 0; k < n; ++k) x[k] = i == 1 ? x[k] * 0.017453292f : x[k] / 0.017453292f;
+    for (int k = 0; k < n; ++k)
+        x[k] = i == 1 ? x[k] * 0.017453292f : x[k] / 0.017453292f;
 }
 
 extern "C" void trfco2(float *x, float *y, int n, const char *from, const char *to) {
@@ -95,7 +96,7 @@ extern "C" void trfco2(float *x, float *y, int n, const char *from, const char *
     if (!conversionPair("RECT+POLA", 2, from, to, i, j)) return;
     for (int k = 0; k < n; ++k) {
         const double a = x[k], b = y[k];
-        if (i == 2) {  // polar: x the angle, y the radius
+        if (i == 2) { // polar: x the angle, y the radius
             x[k] = float(b * std::cos(a * kDegree));
             y[k] = float(b * std::sin(a * kDegree));
         } else if (a != 0.0 || b != 0.0) {
@@ -112,7 +113,7 @@ extern "C" void trfco3(float *x, float *y, float *z, int n, const char *from, co
     enum { kRect = 1, kSphe = 2, kCyli = 3 };
     for (int k = 0; k < n; ++k) {
         const double a = x[k], b = y[k], c = z[k];
-        if (i == kSphe && j == kRect) {  // longitude, latitude, radius
+        if (i == kSphe && j == kRect) { // longitude, latitude, radius
             x[k] = float(c * std::cos(a * kDegree) * std::cos(b * kDegree));
             y[k] = float(c * std::sin(a * kDegree) * std::cos(b * kDegree));
             z[k] = float(c * std::sin(b * kDegree));
@@ -121,7 +122,7 @@ extern "C" void trfco3(float *x, float *y, float *z, int n, const char *from, co
             z[k] = float(std::sqrt(plane + c * c));
             x[k] = plane == 0.0 ? 0.0f : float(std::atan2(b, a) / kDegree);
             y[k] = plane == 0.0 ? 0.0f : float(std::atan2(c, std::sqrt(plane)) / kDegree);
-        } else if (i == kCyli && j == kRect) {  // angle, radius, height
+        } else if (i == kCyli && j == kRect) { // angle, radius, height
             x[k] = float(b * std::cos(a * kDegree));
             y[k] = float(b * std::sin(a * kDegree));
         } else if (i == kRect && j == kCyli) {

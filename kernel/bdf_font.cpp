@@ -12,12 +12,14 @@
 #include "kernel/warnings.h"
 
 void BdfFont::clear() {
-    for (int32_t i = 0; i < nglyphs; ++i) std::free(glyphs[i].bitmap);
+    for (int32_t i = 0; i < nglyphs; ++i)
+        std::free(glyphs[i].bitmap);
     std::free(glyphs);
     glyphs = nullptr;
     nchars = nglyphs = 0;
     pointSize = xres = yres = 0;
-    for (int32_t &v : bbox) v = 0;
+    for (int32_t &v : bbox)
+        v = 0;
 }
 
 const BdfGlyph *BdfFont::find(int32_t encoding) const {
@@ -76,13 +78,15 @@ struct Rows {
 // The first word of a line, as BDF keywords are matched.
 bool keyword(const char *line, const char *word) {
     const size_t n = std::strlen(word);
-    return std::strncmp(line, word, n) == 0 && (line[n] == '\0' || line[n] == ' ' || line[n] == '\t');
+    return std::strncmp(line, word, n) == 0 &&
+           (line[n] == '\0' || line[n] == ' ' || line[n] == '\t');
 }
 
 // Reads count integers after the keyword; false when any is missing.
 bool integers(const char *line, int count, int32_t *values) {
     const char *p = line;
-    while (*p != '\0' && *p != ' ' && *p != '\t') ++p;
+    while (*p != '\0' && *p != ' ' && *p != '\t')
+        ++p;
     for (int i = 0; i < count; ++i) {
         char *end = nullptr;
         const long v = std::strtol(p, &end, 10);
@@ -99,7 +103,7 @@ Parse parse(FILE *fp, BdfFont &font) {
     LineBuffer line;
     Rows rows;
     bool inBitmap = false;
-    bool inGlyph = false;   // glyph data seen since the last ENDCHAR
+    bool inGlyph = false; // glyph data seen since the last ENDCHAR
     BdfGlyph current;
     ssize_t got;
     while ((got = getline(&line.text, &line.size, fp)) != -1) {
@@ -120,7 +124,8 @@ Parse parse(FILE *fp, BdfFont &font) {
         }
         const bool glyphData = keyword(text, "ENCODING") || keyword(text, "DWIDTH") ||
                                keyword(text, "BBX") || keyword(text, "BITMAP");
-        if (glyphData && (font.glyphs == nullptr || font.nglyphs >= font.nchars)) return Parse::Broken;
+        if (glyphData && (font.glyphs == nullptr || font.nglyphs >= font.nchars))
+            return Parse::Broken;
         if (keyword(text, "SIZE")) {
             int32_t v[3];
             if (!integers(text, 3, v)) return Parse::Broken;
@@ -160,7 +165,7 @@ Parse parse(FILE *fp, BdfFont &font) {
     return inGlyph ? Parse::Broken : Parse::Ok;
 }
 
-}  // namespace
+} // namespace
 
 int qqgetbdf(BdfFont &font, const char *path) {
     font.clear();
@@ -178,6 +183,7 @@ void reportBdfStatus(int status) {
     if (status != kBdfOpenError && status != kBdfNoMemory) return;
     GlobalRecord &rec = currentRecord();
     qqcopy(rec.core.cfunc, "BMPFNT");
-    qqserr(status == kBdfNoMemory ? "Not enough memory for bitmap font" : "Open error for bitmap font");
+    qqserr(status == kBdfNoMemory ? "Not enough memory for bitmap font"
+                                  : "Open error for bitmap font");
     warnin(101);
 }

@@ -6,6 +6,8 @@
 #include <new>
 #include <string>
 
+#include "devices/memory_raster.h"
+#include "devices/raster_pixels.h"
 #include "kavlor.h"
 #include "kernel/bdf_font.h"
 #include "kernel/character_codes.h"
@@ -13,8 +15,6 @@
 #include "kernel/install_dir.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
-#include "devices/memory_raster.h"
-#include "devices/raster_pixels.h"
 #include "kernel/rounding.h"
 #include "kernel/stroke_text.h"
 #include "kernel/text_utils.h"
@@ -24,9 +24,9 @@ namespace {
 
 // The twelve files, four sizes per family.
 constexpr const char *kFiles[kBitmapFontFiles] = {
-    "complx10", "complx12", "complx14", "complx18",  // COMP
-    "simplx8",  "simplx10", "simplx12", "simplx14",  // SIMP
-    "helve10",  "helve12",  "helve14",  "helve18",   // HELV
+    "complx10", "complx12", "complx14", "complx18", // COMP
+    "simplx8",  "simplx10", "simplx12", "simplx14", // SIMP
+    "helve10",  "helve12",  "helve14",  "helve18",  // HELV
 };
 
 // Index 0..11 of the file of a family (1..3) at a pixel size.
@@ -39,9 +39,11 @@ int fileIndex(int family, int size) {
     return 4 * (family - 1) + step;
 }
 
-void pixelOfRecord(void *context, int x, int y) { qqbdfpix(*static_cast<GlobalRecord *>(context), x, y); }
+void pixelOfRecord(void *context, int x, int y) {
+    qqbdfpix(*static_cast<GlobalRecord *>(context), x, y);
+}
 
-}  // namespace
+} // namespace
 
 const char *bitmapFontFile(int family, int size) {
     if (family < 1 || family > 3) return nullptr;
@@ -91,10 +93,12 @@ void selectBitmapFont(GlobalRecord &rec, const char *name) {
     qqcopy(rec.font.chwfont, name);
 }
 
-void qqbdf2(const BdfFont &font, int coding, int code, int x, int y, int angle, BdfPixel pixel, void *context) {
+void qqbdf2(const BdfFont &font, int coding, int code, int x, int y, int angle, BdfPixel pixel,
+            void *context) {
     const BdfGlyph *g = font.find(qqgiso(coding, code));
     if (g == nullptr) g = font.find(32);
-    if (g == nullptr || g->bitmap == nullptr) return;  // neither the glyph nor a blank: nothing to draw
+    if (g == nullptr || g->bitmap == nullptr)
+        return; // neither the glyph nor a blank: nothing to draw
     float sn = 0.0f, cs = 1.0f;
     if (angle == 90) {
         sn = 1.0f;
@@ -132,7 +136,8 @@ void qqbdf2(const BdfFont &font, int coding, int code, int x, int y, int angle, 
 void drawBitmapCharacter(GlobalRecord &rec, int code, int x, int y) {
     const FontState &f = rec.font;
     if (f.ibdfcur < 0 || !f.pbdfcache[f.ibdfcur]) return;
-    qqbdf2(*f.pbdfcache[f.ibdfcur], rec.text.ichacod, code, x, y, rec.text.nangle, pixelOfRecord, &rec);
+    qqbdf2(*f.pbdfcache[f.ibdfcur], rec.text.ichacod, code, x, y, rec.text.nangle, pixelOfRecord,
+           &rec);
 }
 
 extern "C" void bmpfnt(const char *name) {

@@ -10,13 +10,19 @@
 
 namespace {
 
-std::uint32_t shiftLeft(std::uint32_t value, int count) { return value << (count & 31); }
-std::uint32_t shiftRight(std::uint32_t value, int count) { return value >> (count & 31); }
+std::uint32_t shiftLeft(std::uint32_t value, int count) {
+    return value << (count & 31);
+}
+std::uint32_t shiftRight(std::uint32_t value, int count) {
+    return value >> (count & 31);
+}
 
 // A byte as a signed value: above 127 it is byte - 256.
-int signedByte(int byte) { return byte > 127 ? byte - 256 : byte; }
+int signedByte(int byte) {
+    return byte > 127 ? byte - 256 : byte;
+}
 
-}  // namespace
+} // namespace
 
 extern "C" void swapi2(short *a, int n) {
     for (int i = 0; i < n; ++i) {
@@ -31,13 +37,13 @@ extern "C" void swapi4(int *a, int n) {
 }
 
 extern "C" int bitsi4(int nbits, int nin, int iin, int nout, int iout) {
-    const std::uint32_t mask = shiftLeft(0xFFFFFFFFu, 32 - nbits);  // the top nbits bits
+    const std::uint32_t mask = shiftLeft(0xFFFFFFFFu, 32 - nbits); // the top nbits bits
     const std::uint32_t field = shiftLeft(static_cast<std::uint32_t>(nin), iin) & mask;
     return static_cast<int>(shiftRight(field, iout) | static_cast<std::uint32_t>(nout));
 }
 
 extern "C" short bitsi2(int nbits, short nin, int iin, short nout, int iout) {
-    const std::uint32_t mask = shiftLeft(0xFFFFFFFFu, 16 - nbits) & 0xFFFFu;  // top nbits of 16
+    const std::uint32_t mask = shiftLeft(0xFFFFFFFFu, 16 - nbits) & 0xFFFFu; // top nbits of 16
     const std::uint32_t word = static_cast<std::uint16_t>(nin);
     const std::uint32_t field = shiftLeft(word, iin) & mask;
     const std::uint32_t result = shiftRight(field, iout) | static_cast<std::uint16_t>(nout);

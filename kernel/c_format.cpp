@@ -11,10 +11,12 @@ locale_t cLocale() {
     return loc;
 }
 
-}  // namespace
+} // namespace
 
 CLocaleScope::CLocaleScope() : previous_(uselocale(cLocale())) {}
-CLocaleScope::~CLocaleScope() { uselocale(static_cast<locale_t>(previous_)); }
+CLocaleScope::~CLocaleScope() {
+    uselocale(static_cast<locale_t>(previous_));
+}
 
 int vformatC(char *buffer, std::size_t size, const char *format, va_list args) {
     CLocaleScope scope;

@@ -16,15 +16,16 @@ constexpr int kBlank = 32;
 // characters (a base transformation or the 3-D plane).
 bool deviceFontServes(const GlobalRecord &rec, int alphabet) {
     const FontState &f = rec.font;
-    if (rec.trf.itrfon != 0 || rec.view3d.ipln3d == 1 || f.ifontyp == int(FontKind::stroke)) return false;
+    if (rec.trf.itrfon != 0 || rec.view3d.ipln3d == 1 || f.ifontyp == int(FontKind::stroke))
+        return false;
     if (alphabet == 1) return true;
     if (f.ifontyp != int(FontKind::postscript)) return false;
-    const bool greek = (f.ipsmode & 1) != 0;   // GREE, BOTH
-    const bool italic = (f.ipsmode & 2) != 0;  // ITAL, BOTH
+    const bool greek = (f.ipsmode & 1) != 0;  // GREE, BOTH
+    const bool italic = (f.ipsmode & 2) != 0; // ITAL, BOTH
     return (alphabet == 2 && greek) || (alphabet == 4 && italic);
 }
 
-}  // namespace
+} // namespace
 
 bool alfcha(GlobalRecord &rec, int code) {
     TextState &t = rec.text;
@@ -34,7 +35,8 @@ bool alfcha(GlobalRecord &rec, int code) {
     int alphabet = t.ialfcur;
     if (alphabet < 1 || alphabet > kAlphabetSlots) alphabet = 1;
     const FontState &f = rec.font;
-    if (f.ifontyp == int(FontKind::postscript) && alphabet == 2 && (f.ipsmode & 1) != 0) code = qqgreek(code);
+    if (f.ifontyp == int(FontKind::postscript) && alphabet == 2 && (f.ipsmode & 1) != 0)
+        code = qqgreek(code);
 
     int index = code - 31;
     if (index > alphabetCharacters(rec, alphabet)) {

@@ -12,7 +12,7 @@ namespace {
 constexpr float kLineSpacing = 2.0f;
 constexpr int kCrossings = 20;
 
-}  // namespace
+} // namespace
 
 void ffllin(GlobalRecord &rec, const float x[2], const float y[2]) {
     float xs[2] = {x[0], x[1]}, ys[2] = {y[0], y[1]};

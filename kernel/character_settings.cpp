@@ -16,7 +16,9 @@ extern "C" void chawth(float x) {
     rec.text.xchawth = x;
 }
 
-extern "C" void chaspc(float x) { chkini("chaspc").text.xchaspc = x; }
+extern "C" void chaspc(float x) {
+    chkini("chaspc").text.xchaspc = x;
+}
 
 extern "C" void chaang(float a) {
     GlobalRecord &rec = chkini("chaang");

@@ -77,7 +77,7 @@ void clipToCircle(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
     drawClipped(rec, true, xs[0] + cx, ys[0] + cy, xs[1] + cx, ys[1] + cy);
 }
 
-}  // namespace
+} // namespace
 
 bool cutToWindow(float &xa, float &ya, float &xb, float &yb, int x1, int y1, int x2, int y2,
                  bool &moved1, bool &moved2) {
@@ -87,7 +87,7 @@ bool cutToWindow(float &xa, float &ya, float &xb, float &yb, int x1, int y1, int
         const int n1 = chkval(xa, ya, cx1, cy1, x1, y1, x2, y2);
         const int n2 = chkval(xb, yb, cx2, cy2, x1, y1, x2, y2);
         if (n1 == 0 && n2 == 0) return true;
-        if ((cx1 == cx2 && cx1 != 2) || (cy1 == cy2 && cy1 != 2)) return false;  // misses it
+        if ((cx1 == cx2 && cx1 != 2) || (cy1 == cy2 && cy1 != 2)) return false; // misses it
         // Move the first end when it is outside, else the second.
         const bool first = n1 != 0;
         (first ? moved1 : moved2) = true;

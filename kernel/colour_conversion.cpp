@@ -12,9 +12,11 @@ namespace {
 // Components and hues are accepted a little beyond their ranges.
 constexpr float kTolerance = 0.0001f;
 
-bool inRange(float value, float high) { return value >= -kTolerance && value <= high + kTolerance; }
+bool inRange(float value, float high) {
+    return value >= -kTolerance && value <= high + kTolerance;
+}
 
-}  // namespace
+} // namespace
 
 extern "C" void rgbhsv(float r, float g, float b, float *h, float *s, float *v) {
     jqqlev(0, 3, "rgbhsv");
@@ -35,9 +37,12 @@ extern "C" void rgbhsv(float r, float g, float b, float *h, float *s, float *v) 
         // The sector by exact comparison with the maximum and the minimum, in this
         // order; pure red therefore has the hue 360.
         float sector;
-        if (r == max) sector = g == min ? 5.0f + bc : 1.0f - gc;
-        else if (g == max) sector = b == min ? 1.0f + rc : 3.0f - bc;
-        else sector = r == min ? 3.0f + gc : 5.0f - rc;
+        if (r == max)
+            sector = g == min ? 5.0f + bc : 1.0f - gc;
+        else if (g == max)
+            sector = b == min ? 1.0f + rc : 3.0f - bc;
+        else
+            sector = r == min ? 3.0f + gc : 5.0f - rc;
         hue = 60.0f * sector;
     }
     *h = hue;
@@ -52,7 +57,7 @@ extern "C" void hsvrgb(float h, float s, float v, float *r, float *g, float *b) 
         return;
     }
     const float sixth = h / 60.0f;
-    const int i = static_cast<int>(sixth);  // towards zero; 6 for a hue of 360
+    const int i = static_cast<int>(sixth); // towards zero; 6 for a hue of 360
     const float f = sixth - float(i);
     const float p = v * (1.0f - s);
     const float q = v * (1.0f - s * f);

@@ -34,8 +34,8 @@ void saveTable(GlobalRecord &rec, const char *name) {
     }
     bool written = true;
     for (const int entry : c.nrgbtab)
-        if (printC(file, "%10.6f%10.6f%10.6f\n", tableRed(entry) / 255.0,
-                   tableGreen(entry) / 255.0, tableBlue(entry) / 255.0) < 0)
+        if (printC(file, "%10.6f%10.6f%10.6f\n", tableRed(entry) / 255.0, tableGreen(entry) / 255.0,
+                   tableBlue(entry) / 255.0) < 0)
             written = false;
     if (std::fclose(file) != 0) written = false;
     // A table that did not reach the disk whole is not handed to the driver.
@@ -62,7 +62,7 @@ void loadTable(GlobalRecord &rec, const char *name) {
     rec.colour.ivltfil = 1;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void vltfil(const char *filename, const char *mode) {
     GlobalRecord *rec = jqqlev(1, 3, "VLTFIL");

@@ -17,17 +17,21 @@ namespace {
 
 using Kind = ColourTableKind;
 
-constexpr int kWhite = 0, kBlack = 8;  // positions of WHIT and BLAC in the named colours
+constexpr int kWhite = 0, kBlack = 8; // positions of WHIT and BLAC in the named colours
 
 // File devices with a white background: CGM, WMF and POST.
 bool whiteBackground(int code) {
     return code == device::kCgm || code == device::kPost || code == device::kWmf;
 }
 
-bool isReversedKind(Kind kind) { return kind == Kind::Rrai || kind == Kind::Rspe || kind == Kind::Rgre; }
+bool isReversedKind(Kind kind) {
+    return kind == Kind::Rrai || kind == Kind::Rspe || kind == Kind::Rgre;
+}
 
 // The entry that changes place with entry 0 when the background is reversed.
-int lastEntry(Kind kind) { return kind == Kind::Smal ? 1 : (kind == Kind::Vga ? 15 : 255); }
+int lastEntry(Kind kind) {
+    return kind == Kind::Smal ? 1 : (kind == Kind::Vga ? 15 : 255);
+}
 
 // Components of a float colour as bytes; false when one lies outside -0.001..1.001.
 bool componentBytes(float r, float g, float b, int &R, int &G, int &B) {
@@ -78,7 +82,7 @@ void setNamedColours(GlobalRecord &rec, Kind kind) {
 void loadTable(GlobalRecord &rec, Kind kind) {
     ColourState &c = rec.colour;
     if (c.iusrvlt == 1) {
-        c.iusrvlt = 0;  // the table myvlt gave before kavini stays, once
+        c.iusrvlt = 0; // the table myvlt gave before kavini stays, once
         return;
     }
     loadColourTable(kind, c.nrgbtab);
@@ -101,8 +105,8 @@ void setForeBackAndRange(GlobalRecord &rec, Kind kind) {
     c.nclrran0[0] = 0;
     c.nclrran0[1] = 255;
     const bool paperDevice = whiteBackground(code) || code == device::kJava;
-    if (paperDevice && (kind == Kind::Temp || kind == Kind::Rain || kind == Kind::Spec ||
-                        kind == Kind::Grey)) {
+    if (paperDevice &&
+        (kind == Kind::Temp || kind == Kind::Rain || kind == Kind::Spec || kind == Kind::Grey)) {
         c.nclrfgd = 0;
         c.nclrbgd = 255;
     } else if (kind == Kind::Smal) {
@@ -133,10 +137,11 @@ void reverseBackground(GlobalRecord &rec, Kind kind) {
         std::swap(c.nclrnam[kWhite], c.nclrnam[kBlack]);
 }
 
-}  // namespace
+} // namespace
 
 void setColourCycle(GlobalRecord &rec) {
-    for (int i = 0; i < kCurveCycleLength; ++i) rec.colour.nclrcyc[i] = rec.colour.nclrnam[i % 8];
+    for (int i = 0; i < kCurveCycleLength; ++i)
+        rec.colour.nclrcyc[i] = rec.colour.nclrnam[i % 8];
 }
 
 void qqgrgb(const GlobalRecord &rec, int colour, float &r, float &g, float &b) {

@@ -7,9 +7,8 @@
 const std::array<int, 9> kNamedColours = {0x01FFFFFF, 0x010000FF, 0x0100FF00,
                                           0x0100FFFF, 0x01FF0000, 0x010080FF,
                                           0x01FFFF00, 0x01FF00FF, 0x01000000};
-const std::array<int, 9> kNamedGreys = {0x01FFFFFF, 0x01E6E6E6, 0x01B9B9B9,
-                                        0x01969696, 0x015F5F5F, 0x01D7D7D7,
-                                        0x01AFAFAF, 0x016E6E6E, 0x01000000};
+const std::array<int, 9> kNamedGreys = {0x01FFFFFF, 0x01E6E6E6, 0x01B9B9B9, 0x01969696, 0x015F5F5F,
+                                        0x01D7D7D7, 0x01AFAFAF, 0x016E6E6E, 0x01000000};
 
 namespace {
 
@@ -28,24 +27,31 @@ int temperatureEntry(int i) {
     return (red << 16) | (green << 8) | blue;
 }
 
-}  // namespace
+} // namespace
 
 void loadColourTable(ColourTableKind kind, int (&table)[256]) {
     switch (kind) {
-    case ColourTableKind::Smal: std::copy(std::begin(kSmallTable), std::end(kSmallTable), table); break;
+    case ColourTableKind::Smal:
+        std::copy(std::begin(kSmallTable), std::end(kSmallTable), table);
+        break;
     case ColourTableKind::Vga: std::copy(std::begin(kVgaTable), std::end(kVgaTable), table); break;
     case ColourTableKind::Rain:
     case ColourTableKind::Rrai: std::copy(kRainbowTable.begin(), kRainbowTable.end(), table); break;
     case ColourTableKind::Spec:
-    case ColourTableKind::Rspe: std::copy(kSpectrumTable.begin(), kSpectrumTable.end(), table); break;
+    case ColourTableKind::Rspe:
+        std::copy(kSpectrumTable.begin(), kSpectrumTable.end(), table);
+        break;
     case ColourTableKind::Grey:
     case ColourTableKind::Rgre:
-        for (int i = 0; i < 256; ++i) table[i] = i * 0x010101;
+        for (int i = 0; i < 256; ++i)
+            table[i] = i * 0x010101;
         break;
     case ColourTableKind::Temp:
-        for (int i = 0; i < 256; ++i) table[i] = temperatureEntry(i);
+        for (int i = 0; i < 256; ++i)
+            table[i] = temperatureEntry(i);
         break;
     }
-    if (kind == ColourTableKind::Rrai || kind == ColourTableKind::Rspe || kind == ColourTableKind::Rgre)
+    if (kind == ColourTableKind::Rrai || kind == ColourTableKind::Rspe ||
+        kind == ColourTableKind::Rgre)
         std::reverse(std::begin(table), std::end(table));
 }

@@ -4,8 +4,8 @@
 
 #include "kernel/colour_state.h"
 
-extern const std::array<int, 256> kRainbowTable;   // RAIN, 0xRRGGBB
-extern const std::array<int, 256> kSpectrumTable;  // SPEC
+extern const std::array<int, 256> kRainbowTable;  // RAIN, 0xRRGGBB
+extern const std::array<int, 256> kSpectrumTable; // SPEC
 
 // Loads the built-in table of a kind into table: SMAL sets entries 0..8 and VGA
 // 0..15 and leave the others as they are; the reversed kinds are reversed.

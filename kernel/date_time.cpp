@@ -16,7 +16,7 @@ std::tm localNow() {
     return parts;
 }
 
-}  // namespace
+} // namespace
 
 const char *dddate() {
     thread_local char text[32];

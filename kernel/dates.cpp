@@ -31,7 +31,8 @@ bool isBefore(const Date &a, const Date &b) {
 // day, and one more after February in a leap year.
 int dayOfYear(const Date &d) {
     int days = d.day;
-    for (int m = 1; m < d.month; ++m) days += kDaysOfMonth[m - 1];
+    for (int m = 1; m < d.month; ++m)
+        days += kDaysOfMonth[m - 1];
     if (d.month > 2) days += jqqyea(d.year);
     return days;
 }
@@ -55,11 +56,15 @@ long long daysBetween(const Date &base, const Date &date) {
     return before ? -days : days;
 }
 
-}  // namespace
+} // namespace
 
-int dayOfYear(int day, int month, int year) { return dayOfYear(Date{day, month, year}); }
+int dayOfYear(int day, int month, int year) {
+    return dayOfYear(Date{day, month, year});
+}
 
-int jqqyea(int year) { return ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) ? 1 : 0; }
+int jqqyea(int year) {
+    return ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) ? 1 : 0;
+}
 
 int jqqmon(int month, int year) {
     if (month < 1 || month > 12) return 0;
@@ -69,10 +74,14 @@ int jqqmon(int month, int year) {
 int jqqdat(int day, int month, int year) {
     bool bad = true;
     int value = 0;
-    if (day < 1 || day > 31) value = day;
-    else if (month < 1 || month > 12) value = month;
-    else if (year < 1000) value = year;
-    else bad = false;
+    if (day < 1 || day > 31)
+        value = day;
+    else if (month < 1 || month > 12)
+        value = month;
+    else if (year < 1000)
+        value = year;
+    else
+        bad = false;
     // February is checked whatever was found above, and then the day is reported.
     if (month == 2 && (day > 29 || (day == 29 && jqqyea(year) == 0))) {
         bad = true;

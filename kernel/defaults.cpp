@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "devices/image_state.h"
+#include "devices/include_state.h"
 #include "graphics2d/axis_defaults.h"
 #include "graphics2d/bars.h"
 #include "graphics2d/colour_range.h"
@@ -17,8 +19,6 @@
 #include "graphics3d/surface_settings.h"
 #include "graphics3d/view_settings.h"
 #include "kavlor.h"
-#include "devices/image_state.h"
-#include "devices/include_state.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -82,7 +82,9 @@ void defaultHiddenLines(GlobalRecord &rec) {
     rec.horizon.isurvis = 0;
 }
 
-void defaultAreaFill(GlobalRecord &rec) { rec.fill.inoarln = 1; }
+void defaultAreaFill(GlobalRecord &rec) {
+    rec.fill.inoarln = 1;
+}
 // An empty shield list.
 void defaultShields(GlobalRecord &rec) {
     rec.shield.nshllen = 0;
@@ -95,7 +97,9 @@ void defaultFrames(GlobalRecord &rec) {
     rec.frame.nframe = 1;
     rec.frame.nfrmclr = -1;
 }
-void defaultCircleSpacing(GlobalRecord &rec) { rec.figure.xcircsp = 10.0f / rec.page.xunits; }
+void defaultCircleSpacing(GlobalRecord &rec) {
+    rec.figure.xcircsp = 10.0f / rec.page.xunits;
+}
 
 // The vector logo: at a corner, 30 mm, filled, in its own colours, upright.
 void defaultLogo(GlobalRecord &rec) {
@@ -108,11 +112,12 @@ void defaultLogo(GlobalRecord &rec) {
 }
 
 template <std::size_t N> void fillTriple(int (&triple)[N], int value) {
-    for (int &v : triple) v = value;
+    for (int &v : triple)
+        v = value;
 }
 
 struct ResetEntry {
-    const char *keyword;  // four characters, blank-padded
+    const char *keyword; // four characters, blank-padded
     void (*restore)(GlobalRecord &rec);
 };
 
@@ -277,20 +282,20 @@ const std::array kResetEntries = {
     ResetEntry{"ZSCA", resetColourRange},
 };
 
-}  // namespace
+} // namespace
 
 void resall(GlobalRecord &rec) {
     constexpr int kSolid[1] = {1};
     setDashPattern(rec, kSolid, 1);
     rec.colour.ncolor = 0;
-    setvltKind(rec, rec.core.idevice == device::kPost ? ColourTableKind::Rgre
-                                                      : ColourTableKind::Rain);
+    setvltKind(rec,
+               rec.core.idevice == device::kPost ? ColourTableKind::Rgre : ColourTableKind::Rain);
     rec.line.xlinesp = 1.5f;
     defaultMessageStream(rec);
     defaultPageSettings(rec);
     defaultLineSettings(rec);
     rec.trf.itrfon = 0;
-    rec.light = LightState{};  // lighting off, the default lights and material
+    rec.light = LightState{}; // lighting off, the default lights and material
     resetNumberDefaults(rec);
     resetSplineDefaults(rec);
     resetAxisDefaults(rec);
@@ -307,7 +312,7 @@ void resall(GlobalRecord &rec) {
     resetColourRange(rec);
     resetViewDefaults(rec);
     resetSurfaceDefaults(rec);
-    rec.view3d.ipln3d = 0;  // a plot ended inside grfini .. grffin leaves no plane behind
+    rec.view3d.ipln3d = 0; // a plot ended inside grfini .. grffin leaves no plane behind
     defaultHiddenLines(rec);
     defaultAreaFill(rec);
     defaultShields(rec);

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr float kPointsPerPlotUnit = 0.28346458f;  // 72 / 254
+constexpr float kPointsPerPlotUnit = 0.28346458f; // 72 / 254
 constexpr int kLastPostScriptCode = 186;
 
 // A page point and text angle onto the PostScript or PDF paper: on a turned
@@ -32,7 +32,7 @@ void ontoPaper(const GlobalRecord &rec, int &x, int &y, int &angle) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float &gap) {
     const TextState &t = rec.text;
@@ -49,7 +49,8 @@ void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float
             width = fixedWidth;
             gap = h * t.xtxtspc;
         } else {
-            width = (1000.0f / float(f.npsunit)) * h * kPointsPerPlotUnit * (float(f.nchwid[index - 1]) / 40.0f);
+            width = (1000.0f / float(f.npsunit)) * h * kPointsPerPlotUnit *
+                    (float(f.nchwid[index - 1]) / 40.0f);
             gap = h * (t.xtxtspc + 0.1f);
         }
         if (t.itxtmeas != 0) return;
@@ -92,7 +93,7 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
         *p++ = ' ';
     }
     p = putText(p, "c ");
-    qqsbuf(rec, record, int(p - record));  // the record whole, blanks and all
+    qqsbuf(rec, record, int(p - record)); // the record whole, blanks and all
 }
 
 PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
@@ -128,7 +129,7 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
 }
 
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width) {
-    (void)width;  // the advance the screen driver's Windows characters take
+    (void)width; // the advance the screen driver's Windows characters take
     const TextState &t = rec.text;
     const bool bitmap = rec.font.ifontyp == int(FontKind::bitmap);
     // Bitmap glyphs hang from their baseline; Windows characters from the

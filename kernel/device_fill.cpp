@@ -18,8 +18,9 @@ namespace {
 // A metafile polygon holds at most 32767 points; larger ones are filled in
 // software, so that they are not lost.
 bool deviceCanFill(int code, int n) {
-    return (code <= 99 && code != 51 && code != 55) || (code == device::kWmf && n <= kWmfMaxPolygon) ||
-           code == device::kSvg || (code >= 501 && code <= 600);
+    return (code <= 99 && code != 51 && code != 55) ||
+           (code == device::kWmf && n <= kWmfMaxPolygon) || code == device::kSvg ||
+           (code >= 501 && code <= 600);
 }
 
 // Every vertex, with the origin shift, inside the clip rectangle (edges included).
@@ -34,7 +35,7 @@ bool insideClipWindow(const GlobalRecord &rec, const float x[], const float y[],
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n) {
     const int code = rec.core.idevice;

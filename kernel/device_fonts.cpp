@@ -1,8 +1,8 @@
 // Choosing device fonts: psfont, psmode, winfnt, x11fnt, hwfont; the
 // PostScript font records of the output, and the font switching for Greek and
 // italic characters.
-#include "devices/svg.h"
 #include "kernel/device_fonts.h"
+#include "devices/svg.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,25 +25,30 @@ namespace {
 
 constexpr char kGermanSuffix[] = "-German";
 constexpr int kSymbolFont = 34;
-constexpr float kPointsPerPlotUnit = 0.28346458f;  // 72 / 254
+constexpr float kPointsPerPlotUnit = 0.28346458f; // 72 / 254
 
-bool postScriptFile(const GlobalRecord &rec) { return deviceFamily(rec.core.idevice) == DeviceFamily::PostScript; }
+bool postScriptFile(const GlobalRecord &rec) {
+    return deviceFamily(rec.core.idevice) == DeviceFamily::PostScript;
+}
 
 // The devices that draw the standard PostScript fonts: PostScript, PDF, SVG.
 bool takesPostScriptFonts(int code) {
     const DeviceFamily family = deviceFamily(code);
-    return family == DeviceFamily::PostScript || family == DeviceFamily::Pdf || family == DeviceFamily::Svg;
+    return family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ||
+           family == DeviceFamily::Svg;
 }
 
 // Size of the PostScript font for character height h, in the units of the
 // PostScript output.
 float postScriptSize(const GlobalRecord &rec, int h) {
-    return (1000.0f / float(rec.font.npsunit)) * float(h) * rec.page.xdevscl * kPointsPerPlotUnit * 0.5f;
+    return (1000.0f / float(rec.font.npsunit)) * float(h) * rec.page.xdevscl * kPointsPerPlotUnit *
+           0.5f;
 }
 
 void writeFontSize(GlobalRecord &rec, const char *name) {
     char text[kFontNameLength + 48];
-    const int n = formatC(text, sizeof text, "(%s) %.1f font ", name, double(postScriptSize(rec, rec.text.nhchar)));
+    const int n = formatC(text, sizeof text, "(%s) %.1f font ", name,
+                          double(postScriptSize(rec, rec.text.nhchar)));
     qpsbuf(rec, text, n);
 }
 
@@ -52,7 +57,7 @@ void reportWarning101(const char *text) {
     warnin(101);
 }
 
-}  // namespace
+} // namespace
 
 void selectPostScriptFont(GlobalRecord &rec, int font) {
     FontState &f = rec.font;
@@ -62,12 +67,13 @@ void selectPostScriptFont(GlobalRecord &rec, int font) {
     f.npsfont = font;
     f.npsunit = ps.unit;
     psFontWidths(font, f.nchwid);
-    for (int i = kPsWidths; i < kDeviceWidths; ++i) f.nchwid[i] = 0;
+    for (int i = kPsWidths; i < kDeviceWidths; ++i)
+        f.nchwid[i] = 0;
     if (postScriptFile(rec)) {
         // A copy of the font with the accented letters at the codes 127..186.
         char text[4 * kFontNameLength];
-        const int n = formatC(text, sizeof text, "(%s) (%s%s) GermanVec ReEncodeSmall ", ps.name, ps.name,
-                              kGermanSuffix);
+        const int n = formatC(text, sizeof text, "(%s) (%s%s) GermanVec ReEncodeSmall ", ps.name,
+                              ps.name, kGermanSuffix);
         qpsbuf(rec, text, n);
         char german[kFontNameLength + 1];
         formatC(german, sizeof german, "%s%s", ps.name, kGermanSuffix);
@@ -131,7 +137,7 @@ void deviceFontHeight(GlobalRecord &rec) {
         selectBitmapFont(rec, name);
         break;
     }
-    case FontKind::window:  // made again at the new height by the screen driver
+    case FontKind::window: // made again at the new height by the screen driver
     case FontKind::stroke: break;
     }
 }

@@ -33,10 +33,10 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width);
 // at the pen point (x, y): the pending lines are flushed first.
 struct PdfCharacter {
     int code;
-    float matrix[6];    // text matrix: cos, sin, -sin, cos and the position in points
-    int angle;          // degrees
-    int font;           // PostScript font index
-    int size;           // trunc((1000 / unit) * h * device scale * 10 + 0.5)
+    float matrix[6]; // text matrix: cos, sin, -sin, cos and the position in points
+    int angle;       // degrees
+    int font;        // PostScript font index
+    int size;        // trunc((1000 / unit) * h * device scale * 10 + 0.5)
 };
 PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y);
 

@@ -4,20 +4,20 @@
 
 #include <algorithm>
 
-#include "devices/memory_raster.h"
-#include "kernel/devices.h"
-#include "kernel/fatal.h"
-#include "kernel/warnings.h"
 #include "devices/cgm.h"
+#include "devices/memory_raster.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
 #include "devices/wmf_writer.h"
+#include "kernel/devices.h"
+#include "kernel/fatal.h"
 #include "kernel/file_versions.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "kernel/text_formats.h"
+#include "kernel/warnings.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ void startWmf(GlobalRecord &rec) {
         warnin(36);
 }
 
-}  // namespace
+} // namespace
 
 void kavi03(GlobalRecord &rec) {
     PageState &page = rec.page;

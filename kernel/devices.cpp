@@ -13,7 +13,7 @@
 namespace {
 
 struct DeviceKeyword {
-    const char *keyword;  // four characters, blank-padded
+    const char *keyword; // four characters, blank-padded
     int code;
 };
 
@@ -46,7 +46,7 @@ void normaliseKeyword(const char *keyword, char (&key)[5]) {
         key[i] = upperAscii(keyword[i]);
 }
 
-}  // namespace
+} // namespace
 
 int qqgdnr(const char *keyword) {
     char key[5];
@@ -70,7 +70,7 @@ extern "C" void metafl(const char *keyword) {
     if (rec == nullptr) return;
     int code = qqgdnr(keyword);
     if (code == 0) return;
-    if (code == 101) code = device::kScreenDefault;  // CONS is the screen
+    if (code == 101) code = device::kScreenDefault; // CONS is the screen
     rec->core.idevice = code;
     char key[5];
     normaliseKeyword(keyword, key);

@@ -6,7 +6,7 @@ struct GlobalRecord;
 
 // Device codes that dispatch tests by value.
 namespace device {
-constexpr int kScreenDefault = 80;  // the default screen window (CONS, MET1..MET9, XWND)
+constexpr int kScreenDefault = 80; // the default screen window (CONS, MET1..MET9, XWND)
 constexpr int kGksl = 201;
 constexpr int kCgm = 211;
 constexpr int kWmf = 221;
@@ -24,23 +24,23 @@ constexpr int kBmp = 606;
 constexpr int kGif = 607;
 constexpr int kJava = 701;
 constexpr int kSvg = 801;
-}  // namespace device
+} // namespace device
 
 // The ranges of device codes.
 enum class DeviceFamily {
-    None,        // no device, or a code outside every range
-    Screen,      // 1..100: screen windows (72..79 windows 1..8, 80 the default window)
-    Terminal,    // 101..200: terminal formats, a text file without a driver
-    Gksl,        // 201: the library's text metafile
-    Cgm,         // 211: binary CGM
-    Wmf,         // 221: Windows metafile
-    Kyocera,     // 301..400: Kyocera printer language
-    Hpgl,        // 401..500: HPGL plotters
-    PostScript,  // 501..600 but 511: POST, PSCL, EPS, PS
-    Pdf,         // 511
-    Raster,      // 601..700: raster files and the memory raster
-    Java,        // 701: Java applet source
-    Svg,         // 801
+    None,       // no device, or a code outside every range
+    Screen,     // 1..100: screen windows (72..79 windows 1..8, 80 the default window)
+    Terminal,   // 101..200: terminal formats, a text file without a driver
+    Gksl,       // 201: the library's text metafile
+    Cgm,        // 211: binary CGM
+    Wmf,        // 221: Windows metafile
+    Kyocera,    // 301..400: Kyocera printer language
+    Hpgl,       // 401..500: HPGL plotters
+    PostScript, // 501..600 but 511: POST, PSCL, EPS, PS
+    Pdf,        // 511
+    Raster,     // 601..700: raster files and the memory raster
+    Java,       // 701: Java applet source
+    Svg,        // 801
 };
 
 constexpr DeviceFamily deviceFamily(int code) {
@@ -60,7 +60,9 @@ constexpr DeviceFamily deviceFamily(int code) {
 }
 
 // A code above 100 writes a file; up to 100 opens a screen window.
-constexpr bool isFileDevice(int code) { return code > 100; }
+constexpr bool isFileDevice(int code) {
+    return code > 100;
+}
 
 // Code of a device keyword (first four characters, upper-cased, blank-padded);
 // "MET1".."MET9" give the default screen window. Unknown: warning 2, 0.

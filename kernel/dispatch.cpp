@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "devices/memory_raster.h"
 #include "devices/cgm.h"
 #include "devices/decimal_text.h"
+#include "devices/memory_raster.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
@@ -31,8 +31,12 @@ char *postScriptColour(char *p, int r, int g, int b, const char *op) {
     return putText(p, op);
 }
 
-bool pageIsTurned(const GlobalRecord &rec) { return rec.page.ipagmod == 1; }
-bool pageIsWide(const GlobalRecord &rec) { return rec.page.nxpage > rec.page.nypage; }
+bool pageIsTurned(const GlobalRecord &rec) {
+    return rec.page.ipagmod == 1;
+}
+bool pageIsWide(const GlobalRecord &rec) {
+    return rec.page.nxpage > rec.page.nypage;
+}
 
 // Lines into the memory raster run from the last point to the new one.
 void rasterPen(GlobalRecord &rec, int x, int y, int op) {
@@ -42,10 +46,14 @@ void rasterPen(GlobalRecord &rec, int x, int y, int op) {
     last[1] = y;
 }
 
-DevicePoint rounded(float x, float y) { return {float(roundAddHalf(x)), float(roundAddHalf(y))}; }
-DevicePoint truncated(float x, float y) { return {float(int(x)), float(int(y))}; }
+DevicePoint rounded(float x, float y) {
+    return {float(roundAddHalf(x)), float(roundAddHalf(y))};
+}
+DevicePoint truncated(float x, float y) {
+    return {float(int(x)), float(int(y))};
+}
 
-}  // namespace
+} // namespace
 
 DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
     const float s = rec.page.xdevscl;
@@ -101,13 +109,14 @@ void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     case DeviceFamily::Raster: rasterPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Svg: qqsvg2(rec, p.x, p.y, op); break;
     case DeviceFamily::Wmf: qqwmf4(rec, int(p.x), int(p.y), op); break;
-    default: break;  // the other devices have drivers of their own
+    default: break; // the other devices have drivers of their own
     }
 }
 
 int qqgidx(const GlobalRecord &rec, int r, int g, int b) {
     const int kind = rec.colour.ivltid;
-    const int n = kind == int(ColourTableKind::Smal) ? 9 : (kind == int(ColourTableKind::Vga) ? 16 : 256);
+    const int n =
+        kind == int(ColourTableKind::Smal) ? 9 : (kind == int(ColourTableKind::Vga) ? 16 : 256);
     int best = 0;
     int bestDistance = 1 << 30;
     for (int i = 0; i < n; ++i) {
@@ -144,7 +153,7 @@ void qqsclr(GlobalRecord &rec, int colour) {
         qqvclr(rec, colour);
         return;
     }
-    if (family == DeviceFamily::Screen) return;  // the screen driver's own
+    if (family == DeviceFamily::Screen) return; // the screen driver's own
 
     // The index and components the other devices get.
     int index = colourNumber(colour);
@@ -162,7 +171,7 @@ void qqsclr(GlobalRecord &rec, int colour) {
     case DeviceFamily::PostScript: {
         drwpsc(rec, 0, 0, 9);
         char text[3 * kNumberTextRoom + 8];
-        qpsbuf(rec, text, int(postScriptColour(text, r, g, b, "f ") - text));  // f: the colour
+        qpsbuf(rec, text, int(postScriptColour(text, r, g, b, "f ") - text)); // f: the colour
         break;
     }
     case DeviceFamily::Pdf:
@@ -200,7 +209,7 @@ void fillBoxWithLines(GlobalRecord &rec, int left, int top, int right, int botto
     qqstrk(rec);
 }
 
-}  // namespace
+} // namespace
 
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     const int *w = rec.clip.nclpwin;
@@ -208,8 +217,8 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     // On the 3-D plane the box is no rectangle of the page: its lines are
     // carried onto the plane and clipped there by the line pipeline.
     if (rec.view3d.ipln3d == 1) {
-        fillBoxWithLines(rec, std::min(x1, x2) + nx, std::min(y1, y2) + ny,
-                         std::max(x1, x2) + nx, std::max(y1, y2) + ny, colour);
+        fillBoxWithLines(rec, std::min(x1, x2) + nx, std::min(y1, y2) + ny, std::max(x1, x2) + nx,
+                         std::max(y1, y2) + ny, colour);
         return;
     }
     const int left = std::max(std::min(x1, x2) + nx, w[0]);
@@ -228,16 +237,14 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
         qqsclr(rec, colour);
         javaFillRect(rec, dx, dy, dw + 1, dh + 1);
         return;
-    case DeviceFamily::Kyocera:
-        kyoceraBox(rec, dx, dy, dw + 1, dh + 1, colour % 10);
-        return;
+    case DeviceFamily::Kyocera: kyoceraBox(rec, dx, dy, dw + 1, dh + 1, colour % 10); return;
     case DeviceFamily::PostScript: {
         int r = 0, g = 0, b = 0;
         colourComponents(rec, colour, r, g, b);
         int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
         postScriptPoint(rec, float(left), float(top), px1, py1);
         postScriptPoint(rec, float(right), float(bottom), px2, py2);
-        qqstrk(rec);  // lines drawn before stay below the box, as on PDF and SVG
+        qqstrk(rec); // lines drawn before stay below the box, as on PDF and SVG
         drwpsc(rec, 0, 0, 9);
         // "%5d %5d %5d %5d %3d %3d %3d e ": the corners and the colour.
         char text[7 * kNumberTextRoom + 8];
@@ -247,7 +254,7 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
             *p++ = ' ';
         }
         p = postScriptColour(p, r, g, b, "e ");
-        qpsbuf(rec, text, int(p - text));  // e: a filled rectangle
+        qpsbuf(rec, text, int(p - text)); // e: a filled rectangle
         return;
     }
     case DeviceFamily::Pdf: {
@@ -276,7 +283,7 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
         qqwmf5(rec, dx, dy, dw, dh, r, g, b);
         return;
     }
-    case DeviceFamily::Screen: return;  // filled by its driver
+    case DeviceFamily::Screen: return; // filled by its driver
     default: break;
     }
     fillBoxWithLines(rec, left, top, right, bottom, colour);

@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr int kCodings = 4;  // STAN ISO1 ISO2 ISO3
+constexpr int kCodings = 4; // STAN ISO1 ISO2 ISO3
 
 struct EscapeKind {
-    std::string_view letters;         // the letters that may follow the escape character
-    unsigned char codes[kCodings][12];  // their characters in each coding; 32 where it has none
+    std::string_view letters;          // the letters that may follow the escape character
+    unsigned char codes[kCodings][12]; // their characters in each coding; 32 where it has none
 };
 
 constexpr EscapeKind kKinds[kEscapeKinds] = {
@@ -73,7 +73,7 @@ int escapeKind(const TextState &t, int c) {
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 void strsft(GlobalRecord &rec, char *text) {
     const TextState &t = rec.text;
@@ -113,7 +113,8 @@ extern "C" void eushft(const char *kind, const char *c) {
     if (k == 0) return;
     TextState &t = rec.text;
     if (t.ieushft == 0)
-        for (int &e : t.ceushft) e = 0;
+        for (int &e : t.ceushft)
+            e = 0;
     const int ch = c != nullptr ? static_cast<unsigned char>(c[0]) : 0;
     const int owner = escapeKind(t, ch);
     if (owner >= 0 && owner != k - 1) {

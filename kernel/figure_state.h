@@ -4,7 +4,7 @@
 #include "kernel/work_buffer.h"
 
 struct FigureState {
-    float xcircsp = 10.0f;      // point spacing of arcs in plot units (circsp); default 10 / xunits
+    float xcircsp = 10.0f; // point spacing of arcs in plot units (circsp); default 10 / xunits
 
     // Work memory kept between figures: the points of an ellipse, arc or
     // rounded rectangle (x half, then y half), and the vertex links of a

@@ -19,7 +19,8 @@ namespace {
 
 void trimTrailingBlanks(char *name) {
     std::size_t len = std::strlen(name);
-    while (len > 0 && name[len - 1] == ' ') name[--len] = '\0';
+    while (len > 0 && name[len - 1] == ' ')
+        name[--len] = '\0';
 }
 
 // Start of the base name: after the last separator, '/' or '\'.
@@ -28,17 +29,17 @@ std::size_t baseStart(const std::string &name) {
     return sep == std::string::npos ? 0 : sep + 1;
 }
 
-}  // namespace
+} // namespace
 
 bool gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
     trimTrailingBlanks(name);
     if (!fileExists(name)) return true;
 
     switch (rec.out.ifilmod) {
-    case 1:  // DELE
+    case 1: // DELE
         std::remove(name);
         return true;
-    case 2: {  // BREA
+    case 2: { // BREA
         std::string line = "File ";
         line += name;
         line += " does exist";

@@ -125,7 +125,7 @@ void drawTo(GlobalRecord &rec, int xEnd, int yEnd) {
     h.nhorpos[1] = yEnd;
 }
 
-}  // namespace
+} // namespace
 
 void dhline(GlobalRecord &rec, float x, float y, int mode) {
     HorizonState &h = rec.horizon;

@@ -17,7 +17,7 @@ void record(GlobalRecord &rec, float value) {
     qqsbuf(rec, field, 10);
 }
 
-}  // namespace
+} // namespace
 
 void gkslHeader(GlobalRecord &rec) {
     const PageState &page = rec.page;
@@ -47,7 +47,8 @@ void gkslColour(GlobalRecord &rec, int index) {
         m = 89;
         q -= 1;
     }
-    for (int i = 0; i < q; ++i) qqsbuf(rec, "99.0000000", 10);
+    for (int i = 0; i < q; ++i)
+        qqsbuf(rec, "99.0000000", 10);
     record(rec, float(m + 9));
 }
 

@@ -16,9 +16,11 @@ void compactRecord(GlobalRecord &rec, const char *text) {
     qqsbuf(rec, compact, n);
 }
 
-}  // namespace
+} // namespace
 
-void hpglHeader(GlobalRecord &rec) { writeOutput(rec, " SP1;\n"); }
+void hpglHeader(GlobalRecord &rec) {
+    writeOutput(rec, " SP1;\n");
+}
 
 void hpglPen(GlobalRecord &rec, int x, int y, int op) {
     char text[48];
@@ -32,4 +34,6 @@ void hpglColour(GlobalRecord &rec, int index) {
     compactRecord(rec, text);
 }
 
-void hpglTrailer(GlobalRecord &rec) { qqsbuf(rec, "PU0,0;", 6); }
+void hpglTrailer(GlobalRecord &rec) {
+    qqsbuf(rec, "PU0,0;", 6);
+}

@@ -12,7 +12,9 @@
 
 namespace {
 
-void emit(GlobalRecord &rec, const char *text) { writeOutput(rec, text); }
+void emit(GlobalRecord &rec, const char *text) {
+    writeOutput(rec, text);
+}
 
 // The class name: the file name after its folder, up to its first dot.
 void className(const char *fileName, char (&name)[257]) {
@@ -20,11 +22,12 @@ void className(const char *fileName, char (&name)[257]) {
     for (const char *p = fileName; *p != '\0'; ++p)
         if (*p == ':' || *p == '\\' || *p == '/') base = p + 1;
     int n = 0;
-    while (base[n] != '\0' && base[n] != '.') ++n;
+    while (base[n] != '\0' && base[n] != '.')
+        ++n;
     qqcopy(name, base, n);
 }
 
-}  // namespace
+} // namespace
 
 void javaHeader(GlobalRecord &rec) {
     char name[257];
@@ -70,8 +73,11 @@ void javaFillRect(GlobalRecord &rec, int x, int y, int width, int height) {
 
 void javaClear(GlobalRecord &rec) {
     char line[64];
-    formatC(line, sizeof line, "  g.clearRect (0,0,%d,%d);\n", rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
+    formatC(line, sizeof line, "  g.clearRect (0,0,%d,%d);\n", rec.win.nwinsiz[0],
+            rec.win.nwinsiz[1]);
     emit(rec, line);
 }
 
-void javaTrailer(GlobalRecord &rec) { emit(rec, "  }\n}\n"); }
+void javaTrailer(GlobalRecord &rec) {
+    emit(rec, "  }\n}\n");
+}

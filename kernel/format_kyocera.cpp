@@ -10,24 +10,34 @@
 namespace {
 
 constexpr unsigned char kFillPatterns[9][8] = {
-    {128, 0, 0, 0, 0, 0, 0, 0},         {128, 0, 0, 0, 8, 0, 0, 0},
-    {128, 0, 0, 32, 0, 0, 4, 0},        {128, 8, 0, 0, 64, 4, 0, 0},
-    {128, 16, 2, 0, 32, 0, 8, 1},       {128, 16, 2, 64, 8, 1, 32, 4},
-    {170, 0, 85, 0, 170, 0, 85, 0},     {170, 85, 170, 85, 170, 85, 170, 85},
+    {128, 0, 0, 0, 0, 0, 0, 0},
+    {128, 0, 0, 0, 8, 0, 0, 0},
+    {128, 0, 0, 32, 0, 0, 4, 0},
+    {128, 8, 0, 0, 64, 4, 0, 0},
+    {128, 16, 2, 0, 32, 0, 8, 1},
+    {128, 16, 2, 64, 8, 1, 32, 4},
+    {170, 0, 85, 0, 170, 0, 85, 0},
+    {170, 85, 170, 85, 170, 85, 170, 85},
     {255, 255, 255, 255, 255, 255, 255, 255},
 };
 
 constexpr unsigned char kArcPatterns[9][8] = {
-    {1, 0, 0, 0, 0, 0, 0, 0},           {1, 0, 0, 0, 16, 0, 0, 0},
-    {1, 0, 0, 4, 0, 0, 32, 0},          {1, 16, 0, 0, 2, 32, 0, 0},
-    {1, 8, 64, 0, 4, 0, 16, 128},       {1, 8, 64, 2, 16, 128, 4, 32},
-    {85, 0, 170, 0, 85, 0, 170, 0},     {85, 170, 85, 170, 85, 170, 85, 170},
+    {1, 0, 0, 0, 0, 0, 0, 0},
+    {1, 0, 0, 0, 16, 0, 0, 0},
+    {1, 0, 0, 4, 0, 0, 32, 0},
+    {1, 16, 0, 0, 2, 32, 0, 0},
+    {1, 8, 64, 0, 4, 0, 16, 128},
+    {1, 8, 64, 2, 16, 128, 4, 32},
+    {85, 0, 170, 0, 85, 0, 170, 0},
+    {85, 170, 85, 170, 85, 170, 85, 170},
     {255, 255, 255, 255, 255, 255, 255, 255},
 };
 
-void send(GlobalRecord &rec, const char *text) { qqsbuf(rec, text, int(std::strlen(text))); }
+void send(GlobalRecord &rec, const char *text) {
+    qqsbuf(rec, text, int(std::strlen(text)));
+}
 
-}  // namespace
+} // namespace
 
 void kyoceraHeader(GlobalRecord &rec) {
     if (rec.page.nxpage > rec.page.nypage) {
@@ -72,6 +82,10 @@ void kyoceraArc(GlobalRecord &rec, int x, int y, int r1, int r2, int a1, int a2,
     send(rec, text);
 }
 
-void kyoceraNewPage(GlobalRecord &rec) { send(rec, "PAGE;"); }
+void kyoceraNewPage(GlobalRecord &rec) {
+    send(rec, "PAGE;");
+}
 
-void kyoceraTrailer(GlobalRecord &rec) { send(rec, "RES;EXIT;"); }
+void kyoceraTrailer(GlobalRecord &rec) {
+    send(rec, "RES;EXIT;");
+}

@@ -38,9 +38,8 @@ bool drawIntoRaster(GlobalRecord &rec, float x1, float y1, float x2, float y2, i
     const long long t = std::llabs(static_cast<long long>(thickness));
     const float outer = thickness > 0 ? float(t - 1) : 0.0f;
     if (std::fabs(angle) >= 0.001f || rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 ||
-        rec.shield.nshield != 0 ||
-        deviceFamily(rec.core.idevice) != DeviceFamily::Raster || qqvptr(rec) == nullptr ||
-        !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
+        rec.shield.nshield != 0 || deviceFamily(rec.core.idevice) != DeviceFamily::Raster ||
+        qqvptr(rec) == nullptr || !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
         return false;
     const float s = rec.page.xdevscl;
     const DevicePoint a = toDevice(rec, x1, y1), c = toDevice(rec, x2, y2);

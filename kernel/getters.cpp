@@ -11,12 +11,14 @@
 
 namespace {
 
-GlobalRecord *plotLevel(const char *name) { return jqqlev(1, 3, name); }
+GlobalRecord *plotLevel(const char *name) {
+    return jqqlev(1, 3, name);
+}
 
 // The blank that getmix and getshf give when they have no character.
 constexpr char kNoCharacter[] = " ";
 
-}  // namespace
+} // namespace
 
 extern "C" int getlev(void) {
     GlobalRecord *rec = jqqlev(0, 3, "getlev");

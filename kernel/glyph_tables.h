@@ -15,19 +15,19 @@
 #include <cstdint>
 
 struct GlyphTables {
-    const int16_t *x;           // packed points, or the x coordinates
-    const int16_t *y;           // the same array as x for packed points, else the y coordinates
-    int32_t npoints;            // points in the table
-    const int16_t *index;       // character records of the indices 2, 3, ...
-    int32_t nindex;             // entries of the index table
-    int32_t nrecords;           // character records: indices 2 .. nrecords + 1
-    bool packed;                // packed points (x == y)
+    const int16_t *x;     // packed points, or the x coordinates
+    const int16_t *y;     // the same array as x for packed points, else the y coordinates
+    int32_t npoints;      // points in the table
+    const int16_t *index; // character records of the indices 2, 3, ...
+    int32_t nindex;       // entries of the index table
+    int32_t nrecords;     // character records: indices 2 .. nrecords + 1
+    bool packed;          // packed points (x == y)
 };
 
 namespace fontdata {
 // Standard alphabets of the fonts with tables of their own.
 extern const GlyphTables kavalfStan, simplxStan, duplxStan, triplxStan;
-extern const GlyphTables helveStan, helvesStan, serifStan;   // outline glyphs
+extern const GlyphTables helveStan, helvesStan, serifStan; // outline glyphs
 // Greek alphabets that use the points of their font's standard alphabet.
 extern const GlyphTables kavalfGreek, simplxGreek;
 // Alphabets that several fonts share, named by the routines that register them.
@@ -37,4 +37,4 @@ extern const GlyphTables lcomro, lcomgr, lcomit, lcmath, lcomsc, lcomcy, lgroma,
 // code points (the accented letters from 127 on).
 constexpr int kStrokeCodes = 231;
 extern const uint16_t strokeCodeCharacters[kStrokeCodes];
-}  // namespace fontdata
+} // namespace fontdata

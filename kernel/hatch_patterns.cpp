@@ -21,12 +21,12 @@ constexpr std::array<int, 18> kPatternCodes = {
 // Hatch types that draw their scan lines in groups.
 enum HatchType { kPairs = 2, kTriples = 3, kBands = 4 };
 
-}  // namespace
+} // namespace
 
 bool setPattern(GlobalRecord &rec, int angle, int type, int density, int cross) {
     // Every component is checked, so that each one out of range is reported.
-    const int bad = jqqval(angle, 0, 179) + jqqval(cross, 0, 1) + jqqval(type, 0, 7) +
-                    jqqval(density, 0, 9);
+    const int bad =
+        jqqval(angle, 0, 179) + jqqval(cross, 0, 1) + jqqval(type, 0, 7) + jqqval(density, 0, 9);
     if (bad != 0) return false;
     FillState &fill = rec.fill;
     fill.ihatang = angle;

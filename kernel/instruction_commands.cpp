@@ -114,7 +114,8 @@ void markLines(GlobalRecord &rec, int mark, int lines, float step) {
         const int y1 = nintqq(t.xtxtbeg[1] - m * sn - o * cs);
         const int x2 = nintqq(t.xtxtpen[0] - t.xchrgap * cs - o * sn);
         const int y2 = nintqq(t.xtxtpen[1] + t.xchrgap * sn - o * cs);
-        lineqq(rec, x1 - rec.page.nxorg, y1 - rec.page.nyorg, x2 - rec.page.nxorg, y2 - rec.page.nyorg);
+        lineqq(rec, x1 - rec.page.nxorg, y1 - rec.page.nyorg, x2 - rec.page.nxorg,
+               y2 - rec.page.nyorg);
     }
 }
 
@@ -138,7 +139,7 @@ void inlineSymbol(GlobalRecord &rec, int n) {
     movePen(rec, h + t.xchrgap);
 }
 
-}  // namespace
+} // namespace
 
 void inscmd(GlobalRecord &rec, const char *buffer, int n) {
     if (n < 1) return;
@@ -294,7 +295,8 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
             if (r < -60.0f || r > 60.0f)
                 warnin(kIncorrectParameter);
             else
-                t.xtxtslant = std::fabs(r) < 0.5f ? 0.0f : 1.0f / std::tan((90.0f - r) * 3.1415927f / 180.0f);
+                t.xtxtslant =
+                    std::fabs(r) < 0.5f ? 0.0f : 1.0f / std::tan((90.0f - r) * 3.1415927f / 180.0f);
         }
         break;
     default: warnin(kUnknownCommand); break;

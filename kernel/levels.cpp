@@ -35,7 +35,8 @@ int jqqind(const char *list, int n, const char *keyword) {
     for (int entry = 0; entry < n; ++entry) {
         const char *e = list + 5 * entry;
         bool equal = true;
-        for (int i = 0; i < 4 && equal; ++i) equal = upperAscii(e[i]) == key[i];
+        for (int i = 0; i < 4 && equal; ++i)
+            equal = upperAscii(e[i]) == key[i];
         if (equal) return entry + 1;
     }
     warnc1(2, keyword != nullptr ? keyword : "");

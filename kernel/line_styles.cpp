@@ -16,7 +16,7 @@ namespace {
 
 struct LineStyle {
     int count;
-    int elements[4];  // lengths at the base unit
+    int elements[4]; // lengths at the base unit
 };
 
 constexpr LineStyle kLineStyles[8] = {
@@ -49,8 +49,8 @@ void nextElement(LineState &line) {
 // region (the rectangle or the circle's square, grown by the line's width),
 // grown by one dash period at both ends. The clip region lies behind the base
 // transformation, so the segment is transformed first.
-void visibleSpan(const GlobalRecord &rec, double x0, double y0, double x1, double y1,
-                 double total, double period, double &from, double &to) {
+void visibleSpan(const GlobalRecord &rec, double x0, double y0, double x1, double y1, double total,
+                 double period, double &from, double &to) {
     // On the 3-D plane the clip region lies behind a projection that does not
     // keep distances along the segment: every part may show.
     if (rec.view3d.ipln3d == 1) {
@@ -92,7 +92,7 @@ void visibleSpan(const GlobalRecord &rec, double x0, double y0, double x1, doubl
         u1 = std::min(u1, b);
     }
     if (u0 > u1) {
-        from = to = total;  // nothing can show
+        from = to = total; // nothing can show
         return;
     }
     from = std::max(0.0, u0 * total - period);
@@ -109,7 +109,8 @@ float finishLongWalk(GlobalRecord &rec, float x, float y, float nx, float ny, fl
     LineState &line = rec.line;
     const double total = std::hypot(double(nx) - x, double(ny) - y);
     double period = 0.0;
-    for (int i = 0; i < line.ndashel; ++i) period += line.ndashlen[i];
+    for (int i = 0; i < line.ndashel; ++i)
+        period += line.ndashlen[i];
     double from = 0.0, to = 0.0;
     visibleSpan(rec, x, y, nx, ny, total, period, from, to);
     double t = 0.0;
@@ -131,7 +132,8 @@ float finishLongWalk(GlobalRecord &rec, float x, float y, float nx, float ny, fl
             if (line.ndashel % 2 == 1 && std::fmod(periods, 2.0) == 1.0)
                 line.idashpen = 1 - line.idashpen;
         }
-        while (step(target)) nextElement(line);
+        while (step(target))
+            nextElement(line);
         return true;
     };
     auto penAt = [&](double at, bool move) {
@@ -143,7 +145,7 @@ float finishLongWalk(GlobalRecord &rec, float x, float y, float nx, float ny, fl
         else
             penTo(rec, px, py);
     };
-    if (passTo(from)) penAt(t, true);  // outside the clip region: only places the pen
+    if (passTo(from)) penAt(t, true); // outside the clip region: only places the pen
     while (step(to)) {
         penAt(t, false);
         nextElement(line);
@@ -152,7 +154,7 @@ float finishLongWalk(GlobalRecord &rec, float x, float y, float nx, float ny, fl
     return float(std::min(total - t, double(line.xdashrem)));
 }
 
-}  // namespace
+} // namespace
 
 void inityp(GlobalRecord &rec) {
     LineState &line = rec.line;
@@ -162,7 +164,8 @@ void inityp(GlobalRecord &rec) {
 }
 
 void setDashPattern(GlobalRecord &rec, const int *lengths, int n) {
-    for (int i = 0; i < n; ++i) rec.line.ndashlen[i] = lengths[i];
+    for (int i = 0; i < n; ++i)
+        rec.line.ndashlen[i] = lengths[i];
     rec.line.ndashel = n;
     inityp(rec);
 }
@@ -187,7 +190,7 @@ void connectDashed(GlobalRecord &rec, float x, float y) {
             qqmove(rec, lx, ly);
             line.ioffmov = 0;
         } else {
-            penTo(rec, lx, ly);  // joins this shifted start to the previous shifted end
+            penTo(rec, lx, ly); // joins this shifted start to the previous shifted end
         }
         if (line.ndashel == 1) {
             qqdraw(rec, nx, ny);
@@ -258,13 +261,29 @@ void namedStyle(const char *name, int index) {
     lintyp(index);
 }
 
-}  // namespace
+} // namespace
 
-extern "C" void solid(void) { namedStyle("solid", 0); }
-extern "C" void dot(void) { namedStyle("dot", 1); }
-extern "C" void dash(void) { namedStyle("dash", 2); }
-extern "C" void chndsh(void) { namedStyle("chndsh", 3); }
-extern "C" void chndot(void) { namedStyle("chndot", 4); }
-extern "C" void dashm(void) { namedStyle("dashm", 5); }
-extern "C" void dotl(void) { namedStyle("dotl", 6); }
-extern "C" void dashl(void) { namedStyle("dashl", 7); }
+extern "C" void solid(void) {
+    namedStyle("solid", 0);
+}
+extern "C" void dot(void) {
+    namedStyle("dot", 1);
+}
+extern "C" void dash(void) {
+    namedStyle("dash", 2);
+}
+extern "C" void chndsh(void) {
+    namedStyle("chndsh", 3);
+}
+extern "C" void chndot(void) {
+    namedStyle("chndot", 4);
+}
+extern "C" void dashm(void) {
+    namedStyle("dashm", 5);
+}
+extern "C" void dotl(void) {
+    namedStyle("dotl", 6);
+}
+extern "C" void dashl(void) {
+    namedStyle("dashl", 7);
+}

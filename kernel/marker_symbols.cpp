@@ -160,8 +160,8 @@ void drawUserSymbol(GlobalRecord &rec, float height, const Placement &p) {
 // and wholly inside the clip window.
 bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
     if (n >= kRasterShapes || std::fabs(rec.symbol.xsymrot) >= 0.001f || rec.view3d.ipln3d == 1 ||
-        rec.trf.itrfon != 0 || rec.shield.nshield != 0 || deviceFamily(rec.core.idevice) != DeviceFamily::Raster ||
-        qqvptr(rec) == nullptr)
+        rec.trf.itrfon != 0 || rec.shield.nshield != 0 ||
+        deviceFamily(rec.core.idevice) != DeviceFamily::Raster || qqvptr(rec) == nullptr)
         return false;
     const int *w = rec.clip.nclpwin;
     const float h = height * 0.5f;

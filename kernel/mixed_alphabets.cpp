@@ -12,7 +12,9 @@ namespace {
 
 constexpr char kAlphabets[] = "STAN+GREE+MATH+ITAL+SCRI+RUSS+INST";
 
-int firstCharacter(const char *text) { return text != nullptr ? static_cast<unsigned char>(text[0]) : 0; }
+int firstCharacter(const char *text) {
+    return text != nullptr ? static_cast<unsigned char>(text[0]) : 0;
+}
 
 bool instructionCharacter(int code) {
     return (code >= '0' && code <= '9') || code == '.' || code == '-' || code == 'X' || code == 'x';
@@ -26,7 +28,7 @@ void appendInstruction(TextState &t, int code) {
     t.cinsbuf[t.ninsbuf] = '\0';
 }
 
-}  // namespace
+} // namespace
 
 bool smixal(GlobalRecord &rec, int code) {
     TextState &t = rec.text;
@@ -100,7 +102,9 @@ extern "C" int gmxalf(const char *alph, char *cin, char *cout) {
     return 0;
 }
 
-extern "C" void mixalf(void) { chkini("mixalf").text.imixalf = 1; }
+extern "C" void mixalf(void) {
+    chkini("mixalf").text.imixalf = 1;
+}
 
 extern "C" void newmix(void) {
     TextState &t = chkini("newmix").text;
@@ -115,9 +119,13 @@ extern "C" void setmix(const char *c, const char *key) {
     if (role != 0) rec.text.cmixchr[role - 1] = char(firstCharacter(c));
 }
 
-extern "C" void setexp(float x) { chkini("setexp").text.xsetexp = x; }
+extern "C" void setexp(float x) {
+    chkini("setexp").text.xsetexp = x;
+}
 
-extern "C" void setbas(float x) { chkini("setbas").text.xsetbas = x; }
+extern "C" void setbas(float x) {
+    chkini("setbas").text.xsetbas = x;
+}
 
 extern "C" void basalf(const char *key) {
     GlobalRecord &rec = chkini("basalf");

@@ -16,7 +16,7 @@ namespace {
 
 enum class NumberFormat { floa = 0, exp = 1, fexp = 2, log = 3 };
 
-constexpr int kTailLength = 8;  // the exponent part of EXP and FEXP texts
+constexpr int kTailLength = 8; // the exponent part of EXP and FEXP texts
 // Room for a number text and what EXP, FEXP and LOG add to it.
 constexpr std::size_t kPlotTextSize = kNumberTextSize + 2 + kTailLength + 2;
 
@@ -68,7 +68,7 @@ template <class Draw> void withNumberSettings(GlobalRecord &rec, Draw draw) {
     t.imixalf = mixed;
 }
 
-}  // namespace
+} // namespace
 
 int gexpno(GlobalRecord &rec, float value, int digits, char *out, std::size_t size, int form) {
     float mantissa = 0.0f;

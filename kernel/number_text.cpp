@@ -25,7 +25,7 @@ namespace {
 // value that is not finite.
 int digitCount(double whole) {
     if (!std::isfinite(whole)) return 0;
-    char digits[400];  // the largest double has 309 digits
+    char digits[400]; // the largest double has 309 digits
     const int n = formatC(digits, sizeof digits, "%.0f", whole);
     return n <= 100 ? n : 0;
 }
@@ -48,7 +48,8 @@ bool isNegativeText(const std::string &text) {
 // rightwards after it. A minus sign or leading blanks form no group of their own.
 std::string grouped(const std::string &text, std::size_t point, char separator) {
     std::size_t start = point;
-    while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1]))) --start;
+    while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1])))
+        --start;
     std::string out = text.substr(0, start);
     const std::size_t integerDigits = point - start;
     for (std::size_t i = 0; i < integerDigits; ++i) {
@@ -58,7 +59,8 @@ std::string grouped(const std::string &text, std::size_t point, char separator) 
     if (point >= text.size()) return out;
     out += text[point];
     std::size_t end = point + 1;
-    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+        ++end;
     for (std::size_t j = point + 1; j < end; ++j) {
         if (j > point + 1 && (j - point - 1) % 3 == 0) out += separator;
         out += text[j];
@@ -67,10 +69,10 @@ std::string grouped(const std::string &text, std::size_t point, char separator) 
     return out;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int flen(float x, int ndig) {
-    if (ndig < -1) ndig = -1;  // every negative count means an integer text
+    if (ndig < -1) ndig = -1; // every negative count means an integer text
     const double magnitude = std::fabs(double(x));
     double v = magnitude + 0.5;
     if (ndig >= 1) {
@@ -87,7 +89,7 @@ extern "C" int flen(float x, int ndig) {
 
 extern "C" int fcha(float x, int ndig, char *text) {
     if (ndig < -1) ndig = -1;
-    if (x == 0.0f) x = 0.0f;  // a negative zero has no sign in the count either
+    if (x == 0.0f) x = 0.0f; // a negative zero has no sign in the count either
     const int width = flen(x, ndig);
     const double value = ndig < 0 ? roundedToInteger(x) : double(x);
     const int decimals = ndig < 0 ? 0 : ndig;
@@ -100,7 +102,8 @@ extern "C" int fcha(float x, int ndig, char *text) {
 extern "C" int intlen(int n) {
     const long long magnitude = std::llabs(static_cast<long long>(n));
     int k = 1;
-    for (long long power = 10; k < 10 && magnitude >= power; power *= 10) ++k;
+    for (long long power = 10; k < 10 && magnitude >= power; power *= 10)
+        ++k;
     return k + (n < 0 ? 1 : 0);
 }
 
@@ -108,7 +111,8 @@ extern "C" int intcha(int n, char *text) {
     char field[16];
     formatC(field, sizeof field, "%12d", n);
     const char *digits = field;
-    while (*digits == ' ') ++digits;
+    while (*digits == ' ')
+        ++digits;
     const int length = 12 - int(digits - field);
     if (text != nullptr) std::memcpy(text, digits, std::size_t(length) + 1);
     return length;
@@ -143,7 +147,7 @@ extern "C" void numode(const char *decimal, const char *separator, const char *s
     struct Option {
         const char *list;
         int entries;
-        const char *stored;  // the character stored for each entry
+        const char *stored; // the character stored for each entry
         const char *keyword;
     };
     const Option options[4] = {

@@ -15,7 +15,9 @@
 
 namespace {
 
-bool isCgm(const GlobalRecord &rec) { return rec.core.idevice == device::kCgm; }
+bool isCgm(const GlobalRecord &rec) {
+    return rec.core.idevice == device::kCgm;
+}
 
 // A text record line: the buffer and a newline.
 void flushTextLine(GlobalRecord &rec) {
@@ -36,7 +38,7 @@ void appendToBuffer(GlobalRecord &rec, const char *bytes, int n) {
     rec.out.nrecpos += n;
 }
 
-}  // namespace
+} // namespace
 
 void writeOutput(GlobalRecord &rec, const char *text) {
     writeOutputBytes(rec, text, std::strlen(text));
@@ -75,7 +77,7 @@ void openOutputFile(GlobalRecord &rec) {
         if (named) out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
     }
     if (!named) {
-        warnin(37);  // the plot goes on without a file
+        warnin(37); // the plot goes on without a file
     } else if (out.fpout == nullptr) {
         qqserr("Open error");
         warnin(101);
@@ -111,8 +113,9 @@ void qpsbuf(GlobalRecord &rec, const char *text, int n) {
     int start = 0;
     while (start < n) {
         int end = start;
-        while (end < n - 1 && text[end] != ' ') ++end;
-        const int length = end - start + 1;  // the blank belongs to the piece
+        while (end < n - 1 && text[end] != ' ')
+            ++end;
+        const int length = end - start + 1; // the blank belongs to the piece
         const bool loneBlank = length == 1 && text[start] == ' ' && end != n - 1;
         if (!loneBlank) {
             if (out.nrecpos + length > out.nreclen && out.nrecpos > 0) flushTextLine(rec);
@@ -146,7 +149,7 @@ void qqsbuf(GlobalRecord &rec, const char *bytes, int n) {
     }
     if (out.nrecpos + n > out.nreclen && out.nrecpos > 0) flushTextLine(rec);
     if (n > out.nreclen) {
-        writeOutputBytes(rec, bytes, std::size_t(n));  // a record longer than a line stays whole
+        writeOutputBytes(rec, bytes, std::size_t(n)); // a record longer than a line stays whole
         writeOutputBytes(rec, "\n", 1);
         return;
     }

@@ -4,24 +4,24 @@
 #include <cstdio>
 
 struct OutputState {
-    char cfilnam[257] = "";     // name of the output file, at most 256 characters
-    char cfilusr[257] = "";     // name given by setfil, kept for later plots
-    int ifilset = 0;            // 0 no name given, 1 setfil called, 2 user name saved in cfilusr
-    int ifilmod = 0;            // existing-file rule: 0 COUN (new version), 1 DELE, 2 BREA
-    FILE *fpout = nullptr;      // the open output file; null when none (or it could not be opened)
-    bool writeFailed = false;   // a write to fpout or its close failed since kavini (sticky)
+    char cfilnam[257] = "";   // name of the output file, at most 256 characters
+    char cfilusr[257] = "";   // name given by setfil, kept for later plots
+    int ifilset = 0;          // 0 no name given, 1 setfil called, 2 user name saved in cfilusr
+    int ifilmod = 0;          // existing-file rule: 0 COUN (new version), 1 DELE, 2 BREA
+    FILE *fpout = nullptr;    // the open output file; null when none (or it could not be opened)
+    bool writeFailed = false; // a write to fpout or its close failed since kavini (sticky)
 
     // The record buffer: up to 80 bytes of the current record plus room for the
     // newline and NUL of text records. plinbuf points at linbuf while the plot
     // writes through it (file devices 101..600 but WMF and PDF).
     char linbuf[82] = {};
     char *plinbuf = nullptr;
-    int nreclen = 80;           // record length
-    int nrecpos = 0;            // bytes in the buffer
+    int nreclen = 80; // record length
+    int nrecpos = 0;  // bytes in the buffer
 
-    int igksop = 0;             // last pen operation written to the text metafile
-    int nlastpx[2] = {0, 0};    // last device point of the raster and Java line output
-    int npage = 0;              // page number, counted by newpag; resall sets 1
+    int igksop = 0;          // last pen operation written to the text metafile
+    int nlastpx[2] = {0, 0}; // last device point of the raster and Java line output
+    int npage = 0;           // page number, counted by newpag; resall sets 1
 
     OutputState() = default;
     OutputState(const OutputState &) = delete;

@@ -12,10 +12,10 @@
 
 namespace {
 
-constexpr std::size_t kFirstText = 100;   // characters kept of the first text
-constexpr std::size_t kLineLength = 131;  // the line stays below 132 characters
+constexpr std::size_t kFirstText = 100;  // characters kept of the first text
+constexpr std::size_t kLineLength = 131; // the line stays below 132 characters
 
-}  // namespace
+} // namespace
 
 extern "C" void paghdr(const char *text1, const char *text2, int corner, int direction) {
     GlobalRecord *recp = jqqlev(1, 3, "paghdr");

@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "devices/cgm.h"
+#include "devices/memory_raster.h"
 #include "devices/postscript.h"
 #include "kavlor.h"
-#include "devices/memory_raster.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -28,7 +28,9 @@ void eraseDevice(GlobalRecord &rec) {
 }
 
 // A page-filling box of colour 0.
-void pageBox(GlobalRecord &rec) { dbox(rec, 0, 0, rec.page.nxpage + 1, rec.page.nypage + 1, 0); }
+void pageBox(GlobalRecord &rec) {
+    dbox(rec, 0, 0, rec.page.nxpage + 1, rec.page.nypage + 1, 0);
+}
 
 void newPdfPage(GlobalRecord &rec) {
     const PageState &page = rec.page;
@@ -64,7 +66,7 @@ void newPostScriptPage(GlobalRecord &rec) {
     qqsclr(rec, rec.colour.ncolor);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void erase(void) {
     GlobalRecord *rec = jqqlev(1, 3, "erase");

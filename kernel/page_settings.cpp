@@ -14,29 +14,45 @@
 namespace {
 
 struct PageFormat {
-    const char *name;  // landscape name; the portrait name ends in "P"
-    float shortSide;   // 0.1 mm
+    const char *name; // landscape name; the portrait name ends in "P"
+    float shortSide;  // 0.1 mm
     float longSide;
 };
 
 constexpr std::array<PageFormat, 16> kPageFormats = {{
-    {"DA4L", 2099, 2969}, {"DA3L", 2969, 4199}, {"DA2L", 4199, 5939},  {"DA1L", 5939, 8409},
-    {"DA0L", 8409, 11889}, {"HP4L", 1899, 2716}, {"HP3L", 2716, 3989}, {"HP2L", 3359, 5339},
-    {"HP1L", 5339, 7569}, {"KY4L", 1999, 2869}, {"PS4L", 1949, 2799}, {"USAL", 2159, 2789},
-    {"USBL", 2789, 4319}, {"USCL", 4319, 5589}, {"USDL", 5589, 8639}, {"USEL", 8639, 11179},
+    {"DA4L", 2099, 2969},
+    {"DA3L", 2969, 4199},
+    {"DA2L", 4199, 5939},
+    {"DA1L", 5939, 8409},
+    {"DA0L", 8409, 11889},
+    {"HP4L", 1899, 2716},
+    {"HP3L", 2716, 3989},
+    {"HP2L", 3359, 5339},
+    {"HP1L", 5339, 7569},
+    {"KY4L", 1999, 2869},
+    {"PS4L", 1949, 2799},
+    {"USAL", 2159, 2789},
+    {"USBL", 2789, 4319},
+    {"USCL", 4319, 5589},
+    {"USDL", 5589, 8639},
+    {"USEL", 8639, 11179},
 }};
 
 constexpr float kUnitFactors[4] = {1.0f, 2.54f, 0.352778f, 0.176389f};
 
-}  // namespace
+} // namespace
 
-int jqquni(const GlobalRecord &rec, int n) { return int(float(n) / rec.page.xunits + 0.5f); }
+int jqquni(const GlobalRecord &rec, int n) {
+    return int(float(n) / rec.page.xunits + 0.5f);
+}
 
 int jqqyvl(const GlobalRecord &rec, int y) {
     return rec.page.ipagorg == 1 && rec.page.iusrdrw == 0 ? rec.page.nypage - y : y;
 }
 
-bool turnedOnPaper(const PageState &page) { return page.nxpage > page.nypage && page.ipagmod != 2; }
+bool turnedOnPaper(const PageState &page) {
+    return page.nxpage > page.nypage && page.ipagmod != 2;
+}
 
 extern "C" void setpag(const char *format) {
     GlobalRecord *rec = jqqlev(0, 0, "setpag");
@@ -82,7 +98,7 @@ extern "C" void units(const char *name) {
 extern "C" void pagmod(const char *mode) {
     GlobalRecord *rec = jqqlev(0, 0, "pagmod");
     if (rec == nullptr) return;
-    constexpr int kModes[5] = {0, 1, 0, 1, 2};  // COMI, MOVI, LAND, PORT, NONE
+    constexpr int kModes[5] = {0, 1, 0, 1, 2}; // COMI, MOVI, LAND, PORT, NONE
     const int i = jqqind("COMI+MOVI+LAND+PORT+NONE", 5, mode);
     if (i != 0) rec->page.ipagmod = kModes[i - 1];
 }

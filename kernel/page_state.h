@@ -3,20 +3,20 @@
 #pragma once
 
 struct PageState {
-    float xpagw = 2969.0f;      // page width in 0.1 mm
-    float xpagh = 2099.0f;      // page height in 0.1 mm
-    char cpagfmt[5] = "DA4L";   // page-format name; "PAGE" after page()
-    float xunits = 1.0f;        // unit factor: CM 1.0, INCH 2.54, POIN 0.352778, TWIP 0.176389
-    int ipagmod = 0;            // orientation: 0 LAND, 1 PORT (the page is turned), 2 NONE
-    int isclmod = 0;            // scaling onto the device: 0 DOWN, 1 FULL, 2 NONE
-    float xsclfac = 1.0f;       // explicit scale factor
-    int ipagorg = 0;            // origin of user page coordinates: 0 TOP, 1 BOTT
-    int nxorg = 0, nyorg = 0;   // origin shift added to every point
-    int ihwpage = 0;            // 1 when hwpage gave the hardware page
-    int nhwpage[2] = {0, 0};    // hardware page width and height
-    int ihworg = 0;             // 1 when hworig gave the hardware origin
-    int nhworg[2] = {0, 0};     // hardware origin x, y
-    int iusrdrw = 0;            // 1 while a routine draws at user coordinates
+    float xpagw = 2969.0f;    // page width in 0.1 mm
+    float xpagh = 2099.0f;    // page height in 0.1 mm
+    char cpagfmt[5] = "DA4L"; // page-format name; "PAGE" after page()
+    float xunits = 1.0f;      // unit factor: CM 1.0, INCH 2.54, POIN 0.352778, TWIP 0.176389
+    int ipagmod = 0;          // orientation: 0 LAND, 1 PORT (the page is turned), 2 NONE
+    int isclmod = 0;          // scaling onto the device: 0 DOWN, 1 FULL, 2 NONE
+    float xsclfac = 1.0f;     // explicit scale factor
+    int ipagorg = 0;          // origin of user page coordinates: 0 TOP, 1 BOTT
+    int nxorg = 0, nyorg = 0; // origin shift added to every point
+    int ihwpage = 0;          // 1 when hwpage gave the hardware page
+    int nhwpage[2] = {0, 0};  // hardware page width and height
+    int ihworg = 0;           // 1 when hworig gave the hardware origin
+    int nhworg[2] = {0, 0};   // hardware origin x, y
+    int iusrdrw = 0;          // 1 while a routine draws at user coordinates
 
     // Computed by kavini.
     int nxpage = 0, nypage = 0; // page size in plot units

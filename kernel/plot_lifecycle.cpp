@@ -4,13 +4,13 @@
 #include <cstring>
 #include <string>
 
-#include "kavlor.h"
-#include "devices/memory_raster.h"
 #include "devices/cgm.h"
+#include "devices/memory_raster.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
 #include "devices/wmf_writer.h"
+#include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/defaults.h"
@@ -33,7 +33,9 @@
 namespace {
 
 // The patch level as the protocol prints it: a letter, or a blank for 0.
-char patchLetter() { return kPatchLevel == 0 ? ' ' : char(kPatchLevel + 64); }
+char patchLetter() {
+    return kPatchLevel == 0 ? ' ' : char(kPatchLevel + 64);
+}
 
 // Page-dependent defaults: the page in plot units and the default axis system.
 void defvar(GlobalRecord &rec) {
@@ -97,7 +99,7 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
         break;
     case DeviceFamily::Pdf:
         qqpdf2(rec, 0, 0, 1);
-        if ((rec.format.ipdfmod & 2) != 0) fileflag = 0;  // the PDF stays in memory
+        if ((rec.format.ipdfmod & 2) != 0) fileflag = 0; // the PDF stays in memory
         break;
     case DeviceFamily::Java: javaTrailer(rec); break;
     case DeviceFamily::Svg: qqsvg2(rec, 0, 0, 999); break;
@@ -157,8 +159,8 @@ void qqmprc(const GlobalRecord &rec, int fileflag) {
     if (rec.msg.iunit == 0 || rec.msg.iprotfl != 1) return;
     char line[128];
     std::string text;
-    formatC(line, sizeof line, "           END OF KAVLOR / VERSION %4.1f %c\n ", double(kLibraryVersion),
-            patchLetter());
+    formatC(line, sizeof line, "           END OF KAVLOR / VERSION %4.1f %c\n ",
+            double(kLibraryVersion), patchLetter());
     text += line;
     text += std::string("\n Date          : ") + dddate();
     text += std::string("\n Time          : ") + ddtime();
@@ -172,7 +174,7 @@ void qqmprc(const GlobalRecord &rec, int fileflag) {
     MessageBoxA(0, text.c_str(), "kavfin", MB_OK);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void kavini(void) {
     GlobalRecord *recp = jqqlev(0, 0, "kavini");
@@ -247,6 +249,10 @@ extern "C" void kavfin(void) {
     }
 }
 
-extern "C" float getver(void) { return kLibraryVersion; }
+extern "C" float getver(void) {
+    return kLibraryVersion;
+}
 
-extern "C" int getplv(void) { return kPatchLevel; }
+extern "C" int getplv(void) {
+    return kPatchLevel;
+}

@@ -1,18 +1,18 @@
 // The polyline buffer, its four primitives, the flush and the public routine line.
 #include "kernel/polyline.h"
 
-#include "kavlor.h"
 #include "graphics3d/projection.h"
+#include "kavlor.h"
 #include "kernel/base_transform.h"
 #include "kernel/clipping.h"
 #include "kernel/dispatch.h"
 #include "kernel/floating_horizon.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
-#include "kernel/thick_lines.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/shields.h"
+#include "kernel/thick_lines.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void startAt(GlobalRecord &rec, float x, float y) {
     rec.line.npolbuf = 1;
 }
 
-}  // namespace
+} // namespace
 
 void appendPoint(GlobalRecord &rec, float x, float y) {
     LineState &line = rec.line;
@@ -50,7 +50,7 @@ void strtqq(GlobalRecord &rec, float x, float y) {
     line.xlastpt[0] = x + float(rec.page.nxorg);
     line.xlastpt[1] = y + float(rec.page.nyorg);
     if (line.xlinoff != 0.0f) {
-        line.ioffmov = 1;  // the shifted start depends on the direction of the first segment
+        line.ioffmov = 1; // the shifted start depends on the direction of the first segment
         return;
     }
     startAt(rec, line.xlastpt[0], line.xlastpt[1]);
@@ -69,9 +69,13 @@ void connqq(GlobalRecord &rec, float x, float y) {
     appendPoint(rec, nx, ny);
 }
 
-void qqmove(GlobalRecord &rec, float x, float y) { startAt(rec, x, y); }
+void qqmove(GlobalRecord &rec, float x, float y) {
+    startAt(rec, x, y);
+}
 
-void qqdraw(GlobalRecord &rec, float x, float y) { appendPoint(rec, x, y); }
+void qqdraw(GlobalRecord &rec, float x, float y) {
+    appendPoint(rec, x, y);
+}
 
 void lineqq(GlobalRecord &rec, int x1, int y1, int x2, int y2) {
     strtqq(rec, float(x1), float(y1));

@@ -54,7 +54,7 @@ bool equalNoCase(const char *a, const char *b) {
     return *a == *b;
 }
 
-}  // namespace
+} // namespace
 
 int psFontIndex(const char *name) {
     char key[kPsNameLength + 1];
@@ -65,7 +65,8 @@ int psFontIndex(const char *name) {
 }
 
 int psWidthByte(int widthSet, int charIndex) {
-    if (charIndex < 0 || charIndex >= kPsWidthChars || widthSet < 0 || widthSet > kPsWidthSets) return 0;
+    if (charIndex < 0 || charIndex >= kPsWidthChars || widthSet < 0 || widthSet > kPsWidthSets)
+        return 0;
     if (widthSet == 0) return kPsFixedWidth;
     const uint16_t word = psWidthSets[widthSet - 1][charIndex / 2];
     return charIndex % 2 == 0 ? word >> 8 : word & 0xFF;
@@ -73,11 +74,13 @@ int psWidthByte(int widthSet, int charIndex) {
 
 void psFontWidths(int font, int16_t widths[kPsWidths]) {
     const int set = font >= 0 && font < kPsFonts ? cfnt[font].widthSet : 0;
-    if (set == 0) {  // the fixed-pitch fonts: every width, ligatures included
-        for (int i = 0; i < kPsWidths; ++i) widths[i] = kPsFixedWidth;
+    if (set == 0) { // the fixed-pitch fonts: every width, ligatures included
+        for (int i = 0; i < kPsWidths; ++i)
+            widths[i] = kPsFixedWidth;
         return;
     }
-    for (int i = 0; i < kPsWidthChars; ++i) widths[i] = int16_t(psWidthByte(set, i));
+    for (int i = 0; i < kPsWidthChars; ++i)
+        widths[i] = int16_t(psWidthByte(set, i));
     for (int i = kPsWidthChars; i < kPsWidths; ++i)
         widths[i] = widths[kAccentBases[i - kPsWidthChars] - 32];
     // The ligatures: A and E, a and e.

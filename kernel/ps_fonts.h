@@ -5,17 +5,17 @@
 
 constexpr int kPsFonts = 35;
 constexpr int kPsWidthSets = 25;
-constexpr int kPsWidthChars = 102;                  // codes 32..133 of a width set
-constexpr int kPsWidthWords = kPsWidthChars / 2;    // two widths per word, high byte first
-constexpr int kPsWidths = 155;                      // width table of a PostScript font: codes 32..186
-constexpr int kPsFixedWidth = 84;                   // every width of width set 0 (Courier)
-constexpr int kPsNameLength = 30;                   // characters of a name that psfont compares
+constexpr int kPsWidthChars = 102;               // codes 32..133 of a width set
+constexpr int kPsWidthWords = kPsWidthChars / 2; // two widths per word, high byte first
+constexpr int kPsWidths = 155;                   // width table of a PostScript font: codes 32..186
+constexpr int kPsFixedWidth = 84;                // every width of width set 0 (Courier)
+constexpr int kPsNameLength = 30;                // characters of a name that psfont compares
 
 struct PsFont {
     const char *name;
-    int32_t unit;       // metric unit: a character of height h has size (1000 / unit) * h
-    int32_t widthSet;   // 1..25, or 0: all widths 84
-    int32_t italic;     // index of the italic variant, or -1
+    int32_t unit;     // metric unit: a character of height h has size (1000 / unit) * h
+    int32_t widthSet; // 1..25, or 0: all widths 84
+    int32_t italic;   // index of the italic variant, or -1
 };
 
 // The font table cfnt, by font index 0..34.

@@ -11,7 +11,15 @@
 
 namespace {
 
-enum RasterFileType { kTiff = 1, kBitmap = 2, kVirtual = 3, kPng = 4, kPpm = 5, kBmp = 6, kGif = 7 };
+enum RasterFileType {
+    kTiff = 1,
+    kBitmap = 2,
+    kVirtual = 3,
+    kPng = 4,
+    kPpm = 5,
+    kBmp = 6,
+    kGif = 7
+};
 
 void writeBitmapFile(GlobalRecord &rec, FILE *file) {
     int status = 0;
@@ -25,7 +33,9 @@ void writeRasterFile(GlobalRecord &rec, FILE *file, int type, const PixelDriver 
     const FormatState &format = rec.format;
     int status = 0;
     switch (type) {
-    case kTiff: qqptif(rec, file, request, format.ntifres, format.itifuni, rec.page.iscrmod, status); break;
+    case kTiff:
+        qqptif(rec, file, request, format.ntifres, format.itifuni, rec.page.iscrmod, status);
+        break;
     case kPng: qqppng(rec, file, request, format.ipngmod, nullptr, status); break;
     case kPpm: qqpppm(rec, file, request, status); break;
     case kBmp: qqpbmp(rec, file, request, status); break;
@@ -42,13 +52,14 @@ void writeRasterFile(GlobalRecord &rec, FILE *file, int type, const PixelDriver 
     }
 }
 
-}  // namespace
+} // namespace
 
 void qqrfil(GlobalRecord &rec, FILE *file, int type) {
     qqstrk(rec);
     if (file == nullptr || type == kVirtual) return;
     // Outside image mode the screen is read through a pixel copy of its window.
-    const bool copy = deviceFamily(rec.core.idevice) == DeviceFamily::Screen && rec.img.iimgini == 0;
+    const bool copy =
+        deviceFamily(rec.core.idevice) == DeviceFamily::Screen && rec.img.iimgini == 0;
     if (copy && screenPixelCopy(rec, 0) != 0) {
         warnin(53);
         return;

@@ -19,17 +19,17 @@
 namespace {
 
 struct Slot {
-    std::atomic<int> used{0};                   // i_threads
-    std::atomic<pthread_t> owner{0};            // p_threads
-    std::atomic<GlobalRecord *> record{nullptr};  // pp_kavlor
+    std::atomic<int> used{0};                    // i_threads
+    std::atomic<pthread_t> owner{0};             // p_threads
+    std::atomic<GlobalRecord *> record{nullptr}; // pp_kavlor
 };
 
 struct RecordTable {
-    std::atomic<GlobalRecord *> single{nullptr};  // the record while thread mode is off
-    std::atomic<int> threadMode{0};               // 1 while thread mode is on
+    std::atomic<GlobalRecord *> single{nullptr}; // the record while thread mode is off
+    std::atomic<int> threadMode{0};              // 1 while thread mode is on
     std::atomic<int> slotCount{1};
     std::atomic<Slot *> slots{nullptr};
-    std::mutex lock;                              // the library lock
+    std::mutex lock; // the library lock
 };
 
 constinit RecordTable table;
@@ -40,7 +40,9 @@ GlobalRecord *newRecord() {
     return rec;
 }
 
-void freeRecord(GlobalRecord *rec) { delete rec; }
+void freeRecord(GlobalRecord *rec) {
+    delete rec;
+}
 
 Slot *findOwnSlot() {
     Slot *slots = table.slots.load(std::memory_order_acquire);
@@ -138,14 +140,20 @@ GlobalRecord *slotRecord(int &status) {
     return slots[k].record.load(std::memory_order_acquire);
 }
 
-}  // namespace
+} // namespace
 
 GlobalRecord *qqsglb(int mode, int &status) {
     switch (mode) {
     case 0: return fetchOrCreate(status);
-    case 1: freeOwnRecord(); status = 0; return nullptr;
+    case 1:
+        freeOwnRecord();
+        status = 0;
+        return nullptr;
     case 2: startThreadMode(status); return nullptr;
-    case 3: endThreadMode(); status = 0; return nullptr;
+    case 3:
+        endThreadMode();
+        status = 0;
+        return nullptr;
     case 4: return slotRecord(status);
     default: return nullptr;
     }

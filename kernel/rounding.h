@@ -4,7 +4,11 @@
 #pragma once
 
 // Add 0.5 and truncate towards zero (the device conversions, colour bytes).
-inline int roundAddHalf(float v) { return int(v + 0.5f); }
+inline int roundAddHalf(float v) {
+    return int(v + 0.5f);
+}
 
 // Nearest integer, halves away from zero.
-inline int nintqq(float v) { return v >= 0.0f ? int(v + 0.5f) : -int(-v + 0.5f); }
+inline int nintqq(float v) {
+    return v >= 0.0f ? int(v + 0.5f) : -int(-v + 0.5f);
+}

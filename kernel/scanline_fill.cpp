@@ -66,7 +66,7 @@ int sortItems(const float v[], int lo, int hi, int links[]) {
 // stay. Returns the number left.
 int dropEqualPairs(const float xs[], int links[]) {
     int kept = 0;
-    int tail = 0;  // slot 0 holds the first item
+    int tail = 0; // slot 0 holds the first item
     for (int item = links[0]; item != 0;) {
         int end = item;
         int run = 1;
@@ -93,7 +93,7 @@ void sendSpan(GlobalRecord &rec, ScanSpanCallback draw, float a, float b, float 
     draw(rec, xs, ys);
 }
 
-}  // namespace
+} // namespace
 
 void gksort(const float v[], int n, int links[]) {
     links[0] = n > 0 ? sortItems(v, 1, n, links) : 0;
@@ -107,22 +107,23 @@ void gkwfa(GlobalRecord &rec, int n, const float x[], const float y[], float spa
     for (int pass = 1;; ++pass) {
         gksort(y, n, vertexLinks);
         int last = vertexLinks[0];
-        while (vertexLinks[last] != 0) last = vertexLinks[last];
+        while (vertexLinks[last] != 0)
+            last = vertexLinks[last];
         const float ymin = y[vertexLinks[0] - 1];
         const float yend = y[last - 1] + spacing / 2.0f;
-        int most = 0;          // crossings of the fullest scan line
-        bool forward = true;   // direction of the span on this scan line
+        int most = 0;        // crossings of the fullest scan line
+        bool forward = true; // direction of the span on this scan line
         for (float line = std::trunc(ymin / spacing - 0.5f) * spacing; line <= yend;) {
             // The crossings of this scan line.
             int m = 0;
-            int before = 0;  // the item before v, 0 for the list head
+            int before = 0; // the item before v, 0 for the list head
             for (int v = vertexLinks[0]; v != 0 && y[v - 1] <= line;) {
                 const int after = vertexLinks[v];
                 const int next = v % n + 1;
                 const int prev = (v + n - 2) % n + 1;
                 const float yv = y[v - 1], yn = y[next - 1], yp = y[prev - 1];
                 if ((yn <= yv && yp <= yv) || (yn <= line && yp <= line)) {
-                    vertexLinks[before] = after;  // both edges lie above: done with v
+                    vertexLinks[before] = after; // both edges lie above: done with v
                 } else {
                     for (const int other : {next, prev}) {
                         if (!(line < y[other - 1])) continue;

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "kavlor.h"
 #include "devices/postscript.h"
+#include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -39,7 +39,7 @@ void postScriptSector(GlobalRecord &rec, float cx, float cy, int nr1, int nr2, f
     formatC(text, sizeof text, "%5d %5d %5d %5d %8.2f %8.2f %3d %3d %3d sec ", u, v,
             nintqq(float(nr1) * s), nintqq(float(nr2) * s), double(alpha + shift),
             double(beta + shift), r, g, b);
-    qqstrk(rec);  // lines drawn before lie below the sector
+    qqstrk(rec); // lines drawn before lie below the sector
     drwpsc(rec, 0, 0, 9);
     qpsbuf(rec, text, int(std::strlen(text)));
 }

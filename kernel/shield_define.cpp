@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "kavlor.h"
 #include "graphics3d/projection.h"
+#include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
@@ -19,7 +19,9 @@ constexpr int kMaxRadius = 10000;
 constexpr int kMaxPolygonPoints = 2000;
 
 // An angle in degrees as the list stores it: radians in one turn, times 1000.
-float storedAngle(float degrees) { return qqang2(qqang1(degrees)) * 1000.0f; }
+float storedAngle(float degrees) {
+    return qqang2(qqang1(degrees)) * 1000.0f;
+}
 
 // A width and height (or two semi-axes) must both be positive.
 bool positiveSizes(int a, int b) {
@@ -46,7 +48,7 @@ void addCircle(GlobalRecord &rec, int nx, int ny, int nr) {
     qqbl07(rec, ShieldKind::Circle, values, nullptr, 3);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void shlrec(int nx, int ny, int nw, int nh) {
     GlobalRecord *rec = jqqlev(1, 3, "shlrec");
@@ -125,13 +127,14 @@ extern "C" void shlpol(const int *nx, const int *ny, int n) {
     framePolygonShield(*rec, x, y, m);
     // The shield blanks what is drawn onto the 3-D plane, so it lies there too.
     if (rec->view3d.ipln3d == 1)
-        for (int i = 0; i < m; ++i) proj3d(*rec, x[i], y[i]);
+        for (int i = 0; i < m; ++i)
+            proj3d(*rec, x[i], y[i]);
     qqbl07(*rec, ShieldKind::Polygon, x, y, m);
 }
 
 void addAutomaticRectangleShield(GlobalRecord &rec, int cls, float x1, float y1, float width,
                                  float height, float angle) {
-    qqstrk(rec);  // what was drawn before the shield is not cut by it
+    qqstrk(rec); // what was drawn before the shield is not cut by it
     ShieldState &shield = rec.shield;
     shield.ishlcls = cls;
     if (std::fabs(angle) < 0.001f) {

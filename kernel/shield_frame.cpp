@@ -21,7 +21,7 @@ bool inOneLine(float a1, float a2) {
     return d < 0.001f || std::fabs(d - kPi) < 0.001f || std::fabs(d - 2.0f * kPi) < 0.001f;
 }
 
-}  // namespace
+} // namespace
 
 void qqbl08(GlobalRecord &rec, const float x[], const float y[], int n, float offset) {
     if (n < 2) return;
@@ -33,7 +33,7 @@ void qqbl08(GlobalRecord &rec, const float x[], const float y[], int n, float of
         const float a2 = qqatan(y[i] - y[next], x[next] - x[i]);
         const float s1x = offset * std::sin(a1), s1y = offset * std::cos(a1);
         const float s2x = offset * std::sin(a2), s2y = offset * std::cos(a2);
-        float cx = x[i] + s1x, cy = y[i] + s1y;  // the shifted vertex
+        float cx = x[i] + s1x, cy = y[i] + s1y; // the shifted vertex
         if (!inOneLine(a1, a2)) {
             const float xa[2] = {x[prev] + s1x, x[i] + s1x}, ya[2] = {y[prev] + s1y, y[i] + s1y};
             const float xb[2] = {x[i] + s2x, x[next] + s2x}, yb[2] = {y[i] + s2y, y[next] + s2y};
@@ -82,11 +82,12 @@ void drawArcRing(GlobalRecord &rec, float cx, float cy, int a, int b, float alph
     } else {
         qqmove(rec, x[0] + cx, y[0] + cy);
     }
-    for (int i = 1; i < m; ++i) qqdraw(rec, x[i] + cx, y[i] + cy);
+    for (int i = 1; i < m; ++i)
+        qqdraw(rec, x[i] + cx, y[i] + cy);
     if (fromCorner) qqdraw(rec, cornerX, cornerY);
 }
 
-}  // namespace
+} // namespace
 
 void qqbl09(GlobalRecord &rec, int mode) {
     qqstrk(rec);
@@ -148,6 +149,7 @@ void framePolygonShield(GlobalRecord &rec, const float x[], const float y[], int
     qqbl09(rec, 1);
     // A polygon's frame follows its outline onto the 3-D plane.
     rec.view3d.ipln3d = rec.shield.ishlsav[1];
-    for (int k = 0; k < ringCount(rec); ++k) qqbl08(rec, x, y, n, ringOffset(rec, k));
+    for (int k = 0; k < ringCount(rec); ++k)
+        qqbl08(rec, x, y, n, ringOffset(rec, k));
     qqbl09(rec, 2);
 }

@@ -8,15 +8,19 @@ namespace {
 constexpr float kFullTurn = 6.2831853f;
 constexpr float kAngleTolerance = 0.00001f;
 
-}  // namespace
+} // namespace
 
-float qqang1(float degrees) { return degrees * 0.017453292f; }
+float qqang1(float degrees) {
+    return degrees * 0.017453292f;
+}
 
 float qqang2(float radians) {
     // An angle so large that a turn no longer changes it is reduced at once.
     if (!(std::fabs(radians) < 1.0e6f)) radians = std::fmod(radians, kFullTurn);
-    while (radians < -kAngleTolerance) radians += kFullTurn;
-    while (radians > kFullTurn + kAngleTolerance) radians -= kFullTurn;
+    while (radians < -kAngleTolerance)
+        radians += kFullTurn;
+    while (radians > kFullTurn + kAngleTolerance)
+        radians -= kFullTurn;
     return radians;
 }
 

@@ -19,7 +19,7 @@ int wordsOfKind(ShieldKind kind, int n) {
     return 2;
 }
 
-}  // namespace
+} // namespace
 
 int shieldEntryWords(const int *entry) {
     const ShieldKind kind = shieldKind(entry);
@@ -51,7 +51,8 @@ void qqbl07(GlobalRecord &rec, ShieldKind kind, const float values[], const floa
             entry[4 + 2 * i] = nintqq(ys[i]);
         }
     } else {
-        for (int i = 0; i < n; ++i) entry[2 + i] = nintqq(values[i]);
+        for (int i = 0; i < n; ++i)
+            entry[2 + i] = nintqq(values[i]);
     }
     list.nshllen += words;
 }

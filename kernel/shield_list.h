@@ -12,10 +12,18 @@
 #pragma once
 #include "kernel/record.h"
 
-inline ShieldKind shieldKind(const int *entry) { return ShieldKind(entry[0] / 100); }
-inline int shieldClass(const int *entry) { return entry[0] / 10 % 10; }
-inline bool shieldInForce(const int *entry) { return entry[0] % 10 == 0; }
-inline void setShieldOff(int *entry, bool off) { entry[0] = entry[0] / 10 * 10 + (off ? 1 : 0); }
+inline ShieldKind shieldKind(const int *entry) {
+    return ShieldKind(entry[0] / 100);
+}
+inline int shieldClass(const int *entry) {
+    return entry[0] / 10 % 10;
+}
+inline bool shieldInForce(const int *entry) {
+    return entry[0] % 10 == 0;
+}
+inline void setShieldOff(int *entry, bool off) {
+    entry[0] = entry[0] / 10 * 10 + (off ? 1 : 0);
+}
 
 // Words an entry takes.
 int shieldEntryWords(const int *entry);
@@ -37,7 +45,8 @@ template <typename Predicate> void removeShields(GlobalRecord &rec, Predicate re
             list.nshield -= 1;
             if (shieldClass(entry) == 0) list.nshlusr -= 1;
         } else {
-            for (int i = 0; i < words; ++i) list.ishlbuf[kept + i] = entry[i];
+            for (int i = 0; i < words; ++i)
+                list.ishlbuf[kept + i] = entry[i];
             kept += words;
         }
         at += words;

@@ -10,7 +10,7 @@ namespace {
 
 enum ShieldOption { kOn = 1, kOff, kVisible, kInvisible, kDelete, kReset };
 
-}  // namespace
+} // namespace
 
 extern "C" void shield(const char *object, const char *option) {
     GlobalRecord *rec = jqqlev(1, 3, "shield");

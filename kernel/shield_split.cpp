@@ -100,7 +100,8 @@ void qqbl04(float x1, float y1, float x2, float y2, float r, float start, float 
             SplitPoints &points, float cx, float cy) {
     float xs[2], ys[2];
     const int k = cutcrc(r, r, x1, y1, x2, y2, xs, ys);
-    for (int i = 0; i < k; ++i) points.add(xs[i] + cx, ys[i] + cy);
+    for (int i = 0; i < k; ++i)
+        points.add(xs[i] + cx, ys[i] + cy);
     const float xa[2] = {x1, x2}, ya[2] = {y1, y2};
     for (const float angle : {start, end}) {
         const float xb[2] = {0.0f, std::cos(angle)}, yb[2] = {0.0f, -std::sin(angle)};
@@ -126,7 +127,8 @@ void qqbl05(float x1, float y1, float x2, float y2, const int *polygon, SplitPoi
 // Adds the points of a shape that reported them in its own frame.
 void addFromShape(const ShapeFrame &frame, const float xs[], const float ys[], int count,
                   SplitPoints &points) {
-    for (int i = 0; i < count; ++i) frame.toPage(xs[i], ys[i], points);
+    for (int i = 0; i < count; ++i)
+        frame.toPage(xs[i], ys[i], points);
 }
 
 // Collects the split points of one shield; kBothInside when it hides the segment.
@@ -138,7 +140,8 @@ int splitAt(const int *entry, float x1, float y1, float x2, float y2, SplitPoint
     case ShieldKind::Rectangle:
         if (qqbl02(x1, y1, x2, y2, w[0], w[1], w[2], w[3], xs, ys, count) == kBothInside)
             return kBothInside;
-        for (int i = 0; i < count; ++i) points.add(xs[i], ys[i]);
+        for (int i = 0; i < count; ++i)
+            points.add(xs[i], ys[i]);
         return 0;
     case ShieldKind::RotatedRectangle: {
         const ShapeFrame frame = frameOf(float(w[0]), float(w[1]), w[4]);
@@ -183,8 +186,10 @@ bool insidePie(const int *w, float x, float y) {
     // A sector that runs through angle 0 ends after a full turn.
     if (end < start) end += kFullTurn;
     float angle = std::atan2(-dy, dx);
-    while (angle < start) angle += kFullTurn;
-    while (angle >= start + kFullTurn) angle -= kFullTurn;
+    while (angle < start)
+        angle += kFullTurn;
+    while (angle >= start + kFullTurn)
+        angle -= kFullTurn;
     return angle <= end;
 }
 
@@ -234,7 +239,7 @@ bool isShortPiece(float x1, float y1, float x2, float y2) {
     return std::fabs(x2 - x1) < kShortPiece && std::fabs(y2 - y1) < kShortPiece;
 }
 
-}  // namespace
+} // namespace
 
 int qqbl06(GlobalRecord &rec, float x, float y) {
     int code = kPenDraw;
@@ -262,7 +267,7 @@ void qqrmsr(float x1, float y1, float x2, float y2, float xs[], float ys[], int 
 }
 
 void qqbl01(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
-    float sx = x1, sy = y1;  // start of the next piece
+    float sx = x1, sy = y1; // start of the next piece
     if (!isShortPiece(x1, y1, x2, y2)) {
         SplitPoints points;
         bool hidden = false;

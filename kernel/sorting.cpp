@@ -18,13 +18,16 @@ template <typename InOrder> void shellSort(float *x, int n, InOrder inOrder) {
             }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void sortr1(float *x, int n, const char *order) {
     jqqlev(0, 3, "sortr1");
     const char first = order != nullptr ? order[0] : '\0';
     // "Not smaller" before it (ascending) or "not greater" (descending) is out of order.
-    if (first == 'A' || first == 'a') shellSort(x, n, [](float a, float b) { return a < b; });
-    else if (first == 'D' || first == 'd') shellSort(x, n, [](float a, float b) { return a > b; });
-    else warnc1(2, order != nullptr ? order : "");
+    if (first == 'A' || first == 'a')
+        shellSort(x, n, [](float a, float b) { return a < b; });
+    else if (first == 'D' || first == 'd')
+        shellSort(x, n, [](float a, float b) { return a > b; });
+    else
+        warnc1(2, order != nullptr ? order : "");
 }

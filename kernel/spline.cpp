@@ -16,7 +16,8 @@
 #include "kernel/warnings.h"
 
 void spnak(const float *tau, int n, int k, float *t) {
-    for (int i = 0; i < k; ++i) t[i] = tau[0];
+    for (int i = 0; i < k; ++i)
+        t[i] = tau[0];
     for (int i = k; i < n; ++i) {
         if (k % 2 == 0) {
             t[i] = tau[i - k / 2];
@@ -26,7 +27,8 @@ void spnak(const float *tau, int n, int k, float *t) {
         }
     }
     // Just beyond the last site, so that it lies inside the last knot interval.
-    for (int i = n; i < n + k; ++i) t[i] = tau[n - 1] + 1.0e-7f;
+    for (int i = n; i < n + k; ++i)
+        t[i] = tau[n - 1] + 1.0e-7f;
 }
 
 void bsplvb(const float *t, int jhigh, float x, int left, float *biatx) {
@@ -65,7 +67,8 @@ int banfac(float *w, int nroww, int nrow, int nbandl, int nbandu) {
                 const float pivot = W(middle, i);
                 if (pivot == 0.0f) return 2;
                 const int jmax = std::min(nbandl, nrow - i);
-                for (int j = 1; j <= jmax; ++j) W(middle + j, i) = W(middle + j, i) / pivot;
+                for (int j = 1; j <= jmax; ++j)
+                    W(middle + j, i) = W(middle + j, i) / pivot;
             }
             return 1;
         } else {
@@ -73,7 +76,8 @@ int banfac(float *w, int nroww, int nrow, int nbandl, int nbandu) {
                 const float pivot = W(middle, i);
                 if (pivot == 0.0f) return 2;
                 const int jmax = std::min(nbandl, nrow - i);
-                for (int j = 1; j <= jmax; ++j) W(middle + j, i) = W(middle + j, i) / pivot;
+                for (int j = 1; j <= jmax; ++j)
+                    W(middle + j, i) = W(middle + j, i) / pivot;
                 const int kmax = std::min(nbandu, nrow - i);
                 for (int k = 1; k <= kmax; ++k) {
                     const int ipk = i + k;
@@ -98,18 +102,21 @@ void banslv(const float *w, int nroww, int nrow, int nbandl, int nbandu, float *
             // Forward pass.
             for (int i = 1; i <= nrowm1; ++i) {
                 const int jmax = std::min(nbandl, nrow - i);
-                for (int j = 1; j <= jmax; ++j) B(i + j) = B(i + j) - B(i) * W(middle + j, i);
+                for (int j = 1; j <= jmax; ++j)
+                    B(i + j) = B(i + j) - B(i) * W(middle + j, i);
             }
         }
         // Backward pass.
         if (nbandu <= 0) {
-            for (int i = 1; i <= nrow; ++i) B(i) = B(i) / W(1, i);
+            for (int i = 1; i <= nrow; ++i)
+                B(i) = B(i) / W(1, i);
             return;
         }
         for (int i = nrow; i > 1; --i) {
             B(i) = B(i) / W(middle, i);
             const int jmax = std::min(nbandu, i - 1);
-            for (int j = 1; j <= jmax; ++j) B(i - j) = B(i - j) - B(i) * W(middle - j, i);
+            for (int j = 1; j <= jmax; ++j)
+                B(i - j) = B(i - j) - B(i) * W(middle - j, i);
         }
     }
     B(1) = B(1) / W(middle, 1);
@@ -121,7 +128,8 @@ int splint(const float *tau, const float *gtau, const float *t, int n, int k, fl
     const int km1 = k - 1;
     const int kpkm2 = 2 * km1;
     const int nroww = k + km1;
-    for (int i = 0; i < n * nroww; ++i) q[i] = 0.0f;
+    for (int i = 0; i < n * nroww; ++i)
+        q[i] = 0.0f;
     int left = k;
     for (int i = 1; i <= n; ++i) {
         const float taui = tau[i - 1];
@@ -145,7 +153,8 @@ int splint(const float *tau, const float *gtau, const float *t, int n, int k, fl
         }
     }
     if (banfac(q, nroww, n, km1, km1) != 1) return 2;
-    for (int i = 0; i < n; ++i) bcoef[i] = gtau[i];
+    for (int i = 0; i < n; ++i)
+        bcoef[i] = gtau[i];
     banslv(q, nroww, n, km1, km1, bcoef);
     return 1;
 }
@@ -216,8 +225,10 @@ int interv(const float *xt, int lxt, float x, int &left, int &ilo) {
             left = ilo;
             return 0;
         }
-        if (x < X(middle)) ihi = middle;
-        else ilo = middle;
+        if (x < X(middle))
+            ihi = middle;
+        else
+            ilo = middle;
     }
 }
 
@@ -240,27 +251,32 @@ float bvalue(const float *t, const float *bcoef, int n, int k, float x, int jder
     const int imk = i - k;
     if (imk < 0) {
         jcmin = 1 - imk;
-        for (int j = 1; j <= i; ++j) dm[j] = x - T(i + 1 - j);
+        for (int j = 1; j <= i; ++j)
+            dm[j] = x - T(i + 1 - j);
         for (int j = i; j <= km1; ++j) {
             aj[k - j] = 0.0f;
             dm[j] = dm[i];
         }
     } else {
-        for (int j = 1; j <= km1; ++j) dm[j] = x - T(i + 1 - j);
+        for (int j = 1; j <= km1; ++j)
+            dm[j] = x - T(i + 1 - j);
     }
     int jcmax = k;
     const int nmi = n - i;
     if (nmi < 0) {
         jcmax = k + nmi;
-        for (int j = 1; j <= jcmax; ++j) dp[j] = T(i + j) - x;
+        for (int j = 1; j <= jcmax; ++j)
+            dp[j] = T(i + j) - x;
         for (int j = jcmax; j <= km1; ++j) {
             aj[j + 1] = 0.0f;
             dp[j] = dp[jcmax];
         }
     } else {
-        for (int j = 1; j <= km1; ++j) dp[j] = T(i + j) - x;
+        for (int j = 1; j <= km1; ++j)
+            dp[j] = T(i + j) - x;
     }
-    for (int jc = jcmin; jc <= jcmax; ++jc) aj[jc] = BC(imk + jc);
+    for (int jc = jcmin; jc <= jcmax; ++jc)
+        aj[jc] = BC(imk + jc);
 
     // Difference the coefficients jderiv times.
     for (int j = 1; j <= jderiv; ++j) {
@@ -286,7 +302,7 @@ struct FreeDeleter {
     void operator()(float *p) const { std::free(p); }
 };
 
-}  // namespace
+} // namespace
 
 SplineStatus interpolateSpline(const float *x, const float *y, int n, int degree, int intervals,
                                SplineForm form, float *xs, float *ys) {

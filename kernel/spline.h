@@ -42,17 +42,17 @@ float bvalue(const float *t, const float *bcoef, int n, int k, float x, int jder
 
 enum class SplineStatus {
     Done,
-    BadCount,        // fewer points than the order, or a system too large for the band matrix
-    NoMemory,        // no work area
-    NotIncreasing,   // x does not increase strictly
-    NonPositiveLog,  // a logarithmic x spacing with an x that is not positive
-    Singular,        // the collocation system is singular
+    BadCount,       // fewer points than the order, or a system too large for the band matrix
+    NoMemory,       // no work area
+    NotIncreasing,  // x does not increase strictly
+    NonPositiveLog, // a logarithmic x spacing with an x that is not positive
+    Singular,       // the collocation system is singular
 };
 
 // How the points are parametrised and spaced.
 struct SplineForm {
-    bool parametric = false;  // x and y both over the chord length (curve mode PSPL)
-    bool logX = false;        // output x evenly spaced in log10 x (logarithmic X axis)
+    bool parametric = false; // x and y both over the chord length (curve mode PSPL)
+    bool logX = false;       // output x evenly spaced in log10 x (logarithmic X axis)
 };
 
 // Interpolates the n points with splines of the given degree (order degree + 1)

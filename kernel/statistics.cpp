@@ -9,7 +9,7 @@ namespace {
 
 enum class Moment { Mean = 1, Average, Variance, Deviation, Skewness, Kurtosis };
 
-}  // namespace
+} // namespace
 
 extern "C" float moment(const float *x, int n, const char *key) {
     jqqlev(0, 3, "moment");
@@ -24,13 +24,15 @@ extern "C" float moment(const float *x, int n, const char *key) {
 
     // Sums in extended precision; the mean is rounded to a float before it is used.
     long double sum = 0.0L;
-    for (int i = 0; i < n; ++i) sum += x[i];
+    for (int i = 0; i < n; ++i)
+        sum += x[i];
     const float mean = float(sum / n);
     if (what == Moment::Mean) return mean;
 
     if (what == Moment::Average) {
         long double deviations = 0.0L;
-        for (int i = 0; i < n; ++i) deviations += std::fabs(static_cast<long double>(x[i]) - mean);
+        for (int i = 0; i < n; ++i)
+            deviations += std::fabs(static_cast<long double>(x[i]) - mean);
         return float(deviations / n);
     }
 

@@ -7,9 +7,9 @@ namespace {
 
 using namespace fontdata;
 
-constexpr int32_t kStan = 132;      // characters of most standard alphabets (codes 32..163)
-constexpr int32_t kLetters = 95;    // Greek, math, Cyrillic, gothic alphabets (codes 32..126)
-constexpr int32_t kItalic = 102;    // italic and script alphabets (codes 32..133)
+constexpr int32_t kStan = 132;   // characters of most standard alphabets (codes 32..163)
+constexpr int32_t kLetters = 95; // Greek, math, Cyrillic, gothic alphabets (codes 32..126)
+constexpr int32_t kItalic = 102; // italic and script alphabets (codes 32..133)
 
 // A slot with tables of its own.
 constexpr AlphabetRegistration own(const GlyphTables &t, int32_t nchars) {
@@ -24,19 +24,21 @@ constexpr AlphabetRegistration kItalicOfStan = {nullptr, 0, 0, kItalic};
 
 using Catalogue = std::array<AlphabetRegistration, kAlphabetSlots>;
 
-const Catalogue kKavalf = {own(kavalfStan, kStan), ownIndex(kavalfGreek, kLetters), own(lcmath, kLetters),
-                           kItalicOfStan, own(lcomsc, kItalic), own(lcomcy, kLetters)};
-const Catalogue kComplx = {own(lcomro, 231), own(lcomgr, kLetters), own(lcmath, kLetters),
-                           own(lcomit, kItalic), own(lcomsc, kItalic), own(lcomcy, kLetters)};
-const Catalogue kSimplx = {own(simplxStan, kStan), ownIndex(simplxGreek, kLetters), own(lcmath, kLetters),
-                           kItalicOfStan, own(lcomsc, kItalic), own(lcomcy, kLetters)};
+const Catalogue kKavalf = {own(kavalfStan, kStan), ownIndex(kavalfGreek, kLetters),
+                           own(lcmath, kLetters),  kItalicOfStan,
+                           own(lcomsc, kItalic),   own(lcomcy, kLetters)};
+const Catalogue kComplx = {own(lcomro, 231),     own(lcomgr, kLetters), own(lcmath, kLetters),
+                           own(lcomit, kItalic), own(lcomsc, kItalic),  own(lcomcy, kLetters)};
+const Catalogue kSimplx = {own(simplxStan, kStan), ownIndex(simplxGreek, kLetters),
+                           own(lcmath, kLetters),  kItalicOfStan,
+                           own(lcomsc, kItalic),   own(lcomcy, kLetters)};
 const Catalogue kGothic = {own(lgroma, kLetters), own(lcomgr, kLetters), own(lcmath, kLetters),
-                           own(lgital, kLetters), own(lgscri, kItalic), own(lcomcy, kLetters)};
+                           own(lgital, kLetters), own(lgscri, kItalic),  own(lcomcy, kLetters)};
 
 // The fonts whose slots 2..6 are the common ones.
 Catalogue withCommonSlots(const GlyphTables &stan) {
     return {own(stan, kStan), own(lcomgr, kLetters), own(lcmath, kLetters),
-            kItalicOfStan, own(lcomsc, kItalic), own(lcomcy, kLetters)};
+            kItalicOfStan,    own(lcomsc, kItalic),  own(lcomcy, kLetters)};
 }
 const Catalogue kDuplx = withCommonSlots(duplxStan);
 const Catalogue kTriplx = withCommonSlots(triplxStan);
@@ -44,7 +46,7 @@ const Catalogue kHelve = withCommonSlots(helveStan);
 const Catalogue kHelves = withCommonSlots(helvesStan);
 const Catalogue kSerif = withCommonSlots(serifStan);
 
-}  // namespace
+} // namespace
 
 const AlphabetRegistration *strokeFontAlphabets(int fontId) {
     switch (StrokeFontId(fontId)) {

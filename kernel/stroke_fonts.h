@@ -11,13 +11,13 @@
 
 // Font ids, stored as nfontid.
 enum class StrokeFontId : int {
-    kavalf = 1,     // the default font, 6 by 7 units, monospaced
+    kavalf = 1, // the default font, 6 by 7 units, monospaced
     complx = 3,
     simplx = 4,
     duplx = 5,
     triplx = 6,
     gothic = 7,
-    helve = 11,     // ids 11 and above draw their standard alphabet as outlines
+    helve = 11, // ids 11 and above draw their standard alphabet as outlines
     helves = 12,
     serif = 14,
 };
@@ -28,10 +28,10 @@ constexpr int kAlphabetSlots = 6;
 
 // What one slot registers: the arguments of lcsets.
 struct AlphabetRegistration {
-    const GlyphTables *tables;  // null: the slot draws from slot 1's tables
-    int32_t npoints;            // > 0 packed points, < 0 separate x and y, 0 slot 1's points
-    int32_t nindex;             // entries of its own index table; 0 slot 1's index
-    int32_t nchars;             // characters of the alphabet (character index = code - 31)
+    const GlyphTables *tables; // null: the slot draws from slot 1's tables
+    int32_t npoints;           // > 0 packed points, < 0 separate x and y, 0 slot 1's points
+    int32_t nindex;            // entries of its own index table; 0 slot 1's index
+    int32_t nchars;            // characters of the alphabet (character index = code - 31)
 };
 
 // The six registrations of a font in slot order, or null for an unknown id.
@@ -61,18 +61,24 @@ struct StrokeAlphabet {
     int32_t nrecords = 0;
     int32_t nchars = 0;
     bool packed = false;
-    bool primary = false;       // draws from the font's first index table
-    bool outline = false;       // outline glyphs (font id 11 and above on its first index table)
+    bool primary = false; // draws from the font's first index table
+    bool outline = false; // outline glyphs (font id 11 and above on its first index table)
     AlphabetMetrics metrics{};
 };
 bool strokeAlphabet(int fontId, int alphabet, StrokeAlphabet &out);
 
 // The offsets of a group count 0.5 units for stroke glyphs and 2 for outlines.
-inline float glyphOffsetFactor(const StrokeAlphabet &a) { return a.outline ? 2.0f : 0.5f; }
+inline float glyphOffsetFactor(const StrokeAlphabet &a) {
+    return a.outline ? 2.0f : 0.5f;
+}
 
 // A packed word split into its two signed bytes.
-constexpr int lowSignedByte(int16_t word) { return int8_t(uint16_t(word) & 0xFF); }
-constexpr int highSignedByte(int16_t word) { return int8_t(uint16_t(word) >> 8); }
+constexpr int lowSignedByte(int16_t word) {
+    return int8_t(uint16_t(word) & 0xFF);
+}
+constexpr int highSignedByte(int16_t word) {
+    return int8_t(uint16_t(word) >> 8);
+}
 
 struct GlyphPoint {
     int x;

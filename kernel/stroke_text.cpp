@@ -11,15 +11,17 @@
 
 namespace {
 
-bool within(int i, int low, int high) { return i >= low && i <= high; }
+bool within(int i, int low, int high) {
+    return i >= low && i <= high;
+}
 
 // Glyph points become page points: along the text from the pen, raised by the
 // instruction shifts, slanted by the string's slant and the italic slant.
 struct GlyphTransform {
-    float bx, by;       // base point: the pen, raised
-    float sn, cs;       // text direction
-    float xs, ys;       // scales
-    float slant;        // x added per unit of y
+    float bx, by; // base point: the pen, raised
+    float sn, cs; // text direction
+    float xs, ys; // scales
+    float slant;  // x added per unit of y
 
     GlyphTransform(const GlobalRecord &rec) {
         const TextState &t = rec.text;
@@ -79,12 +81,16 @@ void drawGlyph(GlobalRecord &rec, const AlphabetSlot &a, int index, bool outline
 }
 
 // A stroke glyph.
-void alfcon(GlobalRecord &rec, const AlphabetSlot &a, int index) { drawGlyph(rec, a, index, false); }
+void alfcon(GlobalRecord &rec, const AlphabetSlot &a, int index) {
+    drawGlyph(rec, a, index, false);
+}
 
 // An outline glyph: drawn, and collected for the fill.
-void shdcon(GlobalRecord &rec, const AlphabetSlot &a, int index) { drawGlyph(rec, a, index, true); }
+void shdcon(GlobalRecord &rec, const AlphabetSlot &a, int index) {
+    drawGlyph(rec, a, index, true);
+}
 
-}  // namespace
+} // namespace
 
 void lcinit(GlobalRecord &rec, int fontId) {
     FontState &f = rec.font;
@@ -113,7 +119,8 @@ void lcsets(GlobalRecord &rec) {
 
 void selectStrokeFont(GlobalRecord &rec, int fontId) {
     lcinit(rec, fontId);
-    for (int s = 0; s < kAlphabetSlots; ++s) lcsets(rec);
+    for (int s = 0; s < kAlphabetSlots; ++s)
+        lcsets(rec);
 }
 
 int alphabetCharacters(GlobalRecord &rec, int alphabet) {
@@ -126,7 +133,8 @@ void salfpa(GlobalRecord &rec, int alphabet) {
     TextState &t = rec.text;
     if (t.ialfsel == alphabet) return;
     FontState &f = rec.font;
-    if (f.ifontyp == int(FontKind::postscript) && f.ipsmode != 0) switchPostScriptFont(rec, alphabet);
+    if (f.ifontyp == int(FontKind::postscript) && f.ipsmode != 0)
+        switchPostScriptFont(rec, alphabet);
     if (f.nslots < kAlphabetSlots) selectStrokeFont(rec, f.nfontid);
     const AlphabetSlot &a = f.slots[alphabet - 1];
     const float h = float(t.nhchar);
@@ -167,7 +175,7 @@ bool gcspec(int fontId, int alphabet, int &index) {
             if (within(i, 66, 91)) return own(i - 64);
             return true;
         }
-        break;  // gothic: the letter layout of Greek and math
+        break; // gothic: the letter layout of Greek and math
     case Alphabet::gree:
     case Alphabet::math: break;
     }
@@ -182,9 +190,10 @@ float strokeCharacter(GlobalRecord &rec, int index) {
     FontState &f = rec.font;
     const int alphabet = t.ialfsel;
     const int fontId = f.nfontid;
-    const bool ownItalic = fontId == int(StrokeFontId::complx) || fontId == int(StrokeFontId::gothic);
+    const bool ownItalic =
+        fontId == int(StrokeFontId::complx) || fontId == int(StrokeFontId::gothic);
     if (alphabet == int(Alphabet::ital) && !ownItalic) {
-        t.islant = 1;  // the standard glyphs, slanted
+        t.islant = 1; // the standard glyphs, slanted
     } else if (alphabet != int(Alphabet::stan)) {
         const bool fromStandard = gcspec(fontId, alphabet, index);
         if (fromStandard) {
@@ -194,7 +203,8 @@ float strokeCharacter(GlobalRecord &rec, int index) {
                 // Script letters join up; a standard character after them keeps its distance.
                 if (t.ialfmiss == 0 && index != 1) movePen(rec, t.xchrgap);
             }
-            if (alphabet == int(Alphabet::ital) && fontId == int(StrokeFontId::complx)) t.islant = 1;
+            if (alphabet == int(Alphabet::ital) && fontId == int(StrokeFontId::complx))
+                t.islant = 1;
         }
         t.ialfmiss = fromStandard ? 1 : 0;
     }
@@ -206,7 +216,7 @@ float strokeCharacter(GlobalRecord &rec, int index) {
     const float blank = fixed ? target : float(f.nblank) * f.xalfscl;
     if (index == 1) return blank;
     const float units = glyphAdvanceUnits(a, index);
-    if (units < 0.0f) return blank;  // no glyph: the place of a blank
+    if (units < 0.0f) return blank; // no glyph: the place of a blank
     float width = units * f.xalfscl;
     if (fixed) {
         // The glyph is centred in the fixed width.

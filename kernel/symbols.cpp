@@ -27,7 +27,8 @@ extern "C" void symbol(int n, int nx, int ny) {
         rec.msg.noutpag += 1;
         if (rec.msg.iunit != 0 && rec.msg.iwarn != 0) {
             qqerrfil(rec);
-            if (rec.msg.fpmsg != nullptr) std::fprintf(rec.msg.fpmsg, " >>>> (%d/%d) out of page in symbol!\n", nx, ny);
+            if (rec.msg.fpmsg != nullptr)
+                std::fprintf(rec.msg.fpmsg, " >>>> (%d/%d) out of page in symbol!\n", nx, ny);
         }
     }
     dsymbl(rec, n, nx, ny);
@@ -38,7 +39,9 @@ extern "C" void hsymbl(int n) {
     if (jqqval(n, 1, 10000) == 0) rec.symbol.nhsymb = n;
 }
 
-extern "C" void symrot(float angle) { chkini("symrot").symbol.xsymrot = angle; }
+extern "C" void symrot(float angle) {
+    chkini("symrot").symbol.xsymrot = angle;
+}
 
 extern "C" void mysymb(const float *x, const float *y, int n, int isym, int ifill) {
     GlobalRecord *rec = jqqlev(1, 3, "mysymb");

@@ -8,12 +8,16 @@
 namespace {
 
 // Characters that end a command word, besides the control character.
-bool endsWord(char c) { return c == '\0' || std::strchr(" {}^_$[]+-*/(=)", c) != nullptr; }
+bool endsWord(char c) {
+    return c == '\0' || std::strchr(" {}^_$[]+-*/(=)", c) != nullptr;
+}
 
 // Characters that the control character makes ordinary.
-bool escapable(char c) { return c != '\0' && std::strchr("{}^_$[]", c) != nullptr; }
+bool escapable(char c) {
+    return c != '\0' && std::strchr("{}^_$[]", c) != nullptr;
+}
 
-}  // namespace
+} // namespace
 
 int qqlexan(GlobalRecord &rec) {
     TexState &x = rec.tex;
@@ -21,7 +25,8 @@ int qqlexan(GlobalRecord &rec) {
     const char control = rec.text.cmixchr[int(MixRole::tex)];
     for (;;) {
         if (x.itexmath != 0)
-            while (s[x.ntexpos] == ' ') ++x.ntexpos;
+            while (s[x.ntexpos] == ' ')
+                ++x.ntexpos;
         const char c = s[x.ntexpos];
         if (c == '\0') return kTexEnd;
         ++x.ntexpos;
@@ -37,8 +42,9 @@ int qqlexan(GlobalRecord &rec) {
                 return static_cast<unsigned char>(next);
             }
             const int start = x.ntexpos;
-            while (!endsWord(s[x.ntexpos]) && s[x.ntexpos] != control) ++x.ntexpos;
-            qqcopy(x.ctexword, s + start, x.ntexpos - start);  // at most kTexWordLength kept
+            while (!endsWord(s[x.ntexpos]) && s[x.ntexpos] != control)
+                ++x.ntexpos;
+            qqcopy(x.ctexword, s + start, x.ntexpos - start); // at most kTexWordLength kept
             if (std::strcmp(x.ctexword, "not") == 0 && s[x.ntexpos] == '=') {
                 qqcopy(x.ctexword, "not=");
                 ++x.ntexpos;
@@ -61,6 +67,7 @@ int qqlexan(GlobalRecord &rec) {
 int qqlookup(GlobalRecord &rec) {
     const char *s = rec.text.ctxtbuf;
     int pos = rec.tex.ntexpos;
-    while (s[pos] == ' ') ++pos;
+    while (s[pos] == ' ')
+        ++pos;
     return static_cast<unsigned char>(s[pos]);
 }

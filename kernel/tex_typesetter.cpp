@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr float kStyleFactor[4] = {1.0f, 1.0f, 0.6f, 0.5f};  // display, text, script, scriptscript
+constexpr float kStyleFactor[4] = {1.0f, 1.0f, 0.6f, 0.5f}; // display, text, script, scriptscript
 constexpr int kMaxNesting = 8;
 
 enum class Shift { exponent, index, upperLimit, lowerLimit, rootIndex };
@@ -33,7 +33,7 @@ enum class Strike { overline, underline, vec };
 struct Base {
     int exponents = 0;
     int indices = 0;
-    bool started = false;       // a script was set: start holds the point after the atom
+    bool started = false; // a script was set: start holds the point after the atom
     float start[2] = {0, 0};
     float longest = 0.0f;       // the longer of exponent and index
     bool limitOperator = false; // a big operator whose scripts are limits
@@ -64,22 +64,22 @@ struct Box {
 
 struct Typesetter {
     GlobalRecord &rec;
-    bool measure;               // the measuring pass
-    bool failed = false;        // a syntax error was reported
-    bool ended = false;         // the text ended
-    int groups = 0;             // open braces
-    int scripts = 0;            // open scripts
-    int fractions = 0;          // open fractions
-    int roots = 0;              // open roots
-    int fractionsMet = 0;       // fractions so far: the index into the extent table
+    bool measure;         // the measuring pass
+    bool failed = false;  // a syntax error was reported
+    bool ended = false;   // the text ended
+    int groups = 0;       // open braces
+    int scripts = 0;      // open scripts
+    int fractions = 0;    // open fractions
+    int roots = 0;        // open roots
+    int fractionsMet = 0; // fractions so far: the index into the extent table
     int limitsMet = 0;
     int rootsMet = 0;
-    int openStrikes[3] = {0, 0, 0};  // open overlines, underlines, vecs
-    int alphabet = 0;           // alphabet chosen by a command (\rm, \gr, ...); 0 none
-    int limitsOverride = -1;    // \limits or \nolimits met after an operator
-    int startHeight = 0;        // the height at the start of the text
-    int partScripts = -1;       // script depth of the innermost fraction part; -1 outside fractions
-    bool tall = false;          // the letters of the innermost over- or underline group
+    int openStrikes[3] = {0, 0, 0}; // open overlines, underlines, vecs
+    int alphabet = 0;               // alphabet chosen by a command (\rm, \gr, ...); 0 none
+    int limitsOverride = -1;        // \limits or \nolimits met after an operator
+    int startHeight = 0;            // the height at the start of the text
+    int partScripts = -1; // script depth of the innermost fraction part; -1 outside fractions
+    bool tall = false;    // the letters of the innermost over- or underline group
     bool descending = false;
     Base base;
 
@@ -102,7 +102,9 @@ void error(Typesetter &ts, const char *message) {
 
 // ---- Pen, heights and styles ---------------------------------------------
 
-void qqspace(Typesetter &ts, float d) { movePen(ts.rec, d); }
+void qqspace(Typesetter &ts, float d) {
+    movePen(ts.rec, d);
+}
 
 void setPen(Typesetter &ts, const float p[2]) {
     ts.text().xtxtpen[0] = p[0];
@@ -164,8 +166,8 @@ void setColour(Typesetter &ts, int colour) {
 
 Saved save(Typesetter &ts) {
     const TexState &x = ts.tex();
-    return {x.xtexrise, x.itexstyle, x.itexcramp, x.ntexbase, ts.alphabet, ts.text().nhchar,
-            ts.rec.colour.ncolor, x.xtexop};
+    return {x.xtexrise,  x.itexstyle,      x.itexcramp,          x.ntexbase,
+            ts.alphabet, ts.text().nhchar, ts.rec.colour.ncolor, x.xtexop};
 }
 
 void restore(Typesetter &ts, const Saved &s) {
@@ -202,7 +204,9 @@ bool tallLetter(int c) {
     if (c <= ' ') return false;
     return !(c == 'a' || c == 'c' || c == 'e' || (c >= 'n' && c <= 'z' && c != 't'));
 }
-bool descendingLetter(int c) { return c == 'y' || c == 'p' || c == 'q' || c == 'j' || c == 'g'; }
+bool descendingLetter(int c) {
+    return c == 'y' || c == 'p' || c == 'q' || c == 'j' || c == 'g';
+}
 
 // qqplcha: a character on the raised baseline; the formula box grows.
 float qqplcha(Typesetter &ts, int code) {
@@ -241,7 +245,8 @@ void drawOffsets(Typesetter &ts, const float p[2], const float (*points)[2], int
 
 // qqplsqrt: the root sign from p over a body of the given width, its top
 // ascent above the raise, its foot depth below it.
-void qqplsqrt(Typesetter &ts, const float p[2], float rise, float h, float width, float ascent, float depth) {
+void qqplsqrt(Typesetter &ts, const float p[2], float rise, float h, float width, float ascent,
+              float depth) {
     const float q = 0.25f * h;
     const float top = rise + 0.4f * h + ascent;
     const float sign[5][2] = {{0.0f, rise + 0.5f * h},
@@ -250,7 +255,8 @@ void qqplsqrt(Typesetter &ts, const float p[2], float rise, float h, float width
                               {4.0f * q, top},
                               {1.2f * h + width, top}};
     drawOffsets(ts, p, sign, 5);
-    const float stroke[2][2] = {{q - 0.1f * h, rise + 0.5f * h}, {2.0f * q - 0.1f * h, rise - depth}};
+    const float stroke[2][2] = {{q - 0.1f * h, rise + 0.5f * h},
+                                {2.0f * q - 0.1f * h, rise - depth}};
     drawOffsets(ts, p, stroke, 2);
 }
 
@@ -260,11 +266,14 @@ void qqplsqrt(Typesetter &ts, const float p[2], float rise, float h, float width
 void consumeLookup(Typesetter &ts) {
     const char *s = ts.text().ctxtbuf;
     int &pos = ts.tex().ntexpos;
-    while (s[pos] == ' ') ++pos;
+    while (s[pos] == ' ')
+        ++pos;
     if (s[pos] != '\0') ++pos;
 }
 
-void newBase(Typesetter &ts) { ts.base = Base{}; }
+void newBase(Typesetter &ts) {
+    ts.base = Base{};
+}
 
 void group(Typesetter &ts) {
     if (ts.groups >= kMaxNesting) {
@@ -325,7 +334,7 @@ void script(Typesetter &ts, bool exponent) {
             b.start[0] = t.xtxtpen[0];
             b.start[1] = t.xtxtpen[1];
         } else {
-            setPen(ts, b.start);  // exponent and index share their start
+            setPen(ts, b.start); // exponent and index share their start
         }
         qqheight(ts, exponent ? 1 : 2);
         qqshift(ts, exponent ? Shift::exponent : Shift::index);
@@ -364,10 +373,13 @@ void bigOperator(Typesetter &ts, TexConstruct op) {
     qqspace(ts, t.xchrgap);
     const float start[2] = {t.xtxtpen[0], t.xtxtpen[1]};
     if (op == TexConstruct::lim) {
-        for (const char c : {'l', 'i', 'm'}) drawCharacter(ts, c, 1);
+        for (const char c : {'l', 'i', 'm'})
+            drawCharacter(ts, c, 1);
     } else {
-        const char key = op == TexConstruct::sum ? 'r' : op == TexConstruct::integral ? 'v'
-                         : op == TexConstruct::contour ? 'w' : 's';
+        const char key = op == TexConstruct::sum        ? 'r'
+                         : op == TexConstruct::integral ? 'v'
+                         : op == TexConstruct::contour  ? 'w'
+                                                        : 's';
         drawCharacter(ts, key, 3);
     }
     Base b;
@@ -520,8 +532,8 @@ void root(Typesetter &ts) {
 }
 
 void strike(Typesetter &ts, Strike kind) {
-    static constexpr const char *kErrors[3] = {"Syntax error for overstrike", "Syntax error for understrike",
-                                               "Syntax error for vec"};
+    static constexpr const char *kErrors[3] = {
+        "Syntax error for overstrike", "Syntax error for understrike", "Syntax error for vec"};
     if (qqlookup(ts.rec) != '{') {
         error(ts, kErrors[int(kind)]);
         return;
@@ -560,7 +572,8 @@ void strike(Typesetter &ts, Strike kind) {
     if (kind == Strike::vec) {
         // The arrowhead; a font without a gap still gets one.
         const float g = t.xchrgap > 0.0f ? t.xchrgap : 0.15f * h;
-        const float head[3][2] = {{end - 2.0f * g, level + g}, {end, level}, {end - 2.0f * g, level - g}};
+        const float head[3][2] = {
+            {end - 2.0f * g, level + g}, {end, level}, {end - 2.0f * g, level - g}};
         drawOffsets(ts, start, head, 3);
         x.xtexheight = std::max(x.xtexheight, level + g);
     }
@@ -601,7 +614,7 @@ void word(Typesetter &ts) {
         newBase(ts);
         return;
     }
-    if (qqchktex(w, TexTable::limits, factor) >= 0) return;  // only right after an operator
+    if (qqchktex(w, TexTable::limits, factor) >= 0) return; // only right after an operator
     if ((v = qqchktex(w, TexTable::alphabet, factor)) >= 0) {
         ts.alphabet = v;
         return;
@@ -621,7 +634,8 @@ void word(Typesetter &ts) {
     }
     if (qqchktex(w, TexTable::function, factor) >= 0) {
         qqspace(ts, ts.text().xchrgap);
-        for (const char *c = w; *c != '\0'; ++c) drawCharacter(ts, static_cast<unsigned char>(*c), 1);
+        for (const char *c = w; *c != '\0'; ++c)
+            drawCharacter(ts, static_cast<unsigned char>(*c), 1);
         qqspace(ts, ts.text().xchrgap);
         newBase(ts);
         return;
@@ -666,7 +680,7 @@ void parseSequence(Typesetter &ts, SequenceEnd end) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int qqparse(GlobalRecord &rec, int measure) {
     TextState &t = rec.text;
@@ -683,7 +697,7 @@ int qqparse(GlobalRecord &rec, int measure) {
     x.xtexheight = 0.0f;
     x.xtexop = 0.2f * float(t.nhchar);
     t.ialfcur = t.ialfstr;
-    salfpa(rec, t.ialfstr);  // the gap of the text's alphabet, for spaces before any character
+    salfpa(rec, t.ialfstr); // the gap of the text's alphabet, for spaces before any character
     Typesetter ts(rec, measure != 0);
     ts.startHeight = t.nhchar;
     parseSequence(ts, SequenceEnd::text);

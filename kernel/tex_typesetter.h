@@ -8,9 +8,9 @@ struct GlobalRecord;
 
 // Tokens of qqlexan besides character codes.
 constexpr int kTexEnd = -1;
-constexpr int kTexWord = 257;       // a command word, in ctexword
-constexpr int kTexExponent = 267;   // ^ in math mode
-constexpr int kTexIndex = 268;      // _ in math mode
+constexpr int kTexWord = 257;     // a command word, in ctexword
+constexpr int kTexExponent = 267; // ^ in math mode
+constexpr int kTexIndex = 268;    // _ in math mode
 // Classes of the last token (itextok).
 constexpr int kTexCharacter = 256;
 constexpr int kTexStructural = 258;

@@ -47,4 +47,3 @@ bool alfcha(GlobalRecord &rec, int code);
 void movePen(GlobalRecord &rec, float d);
 // Distance of the pen from a point, along the text.
 float penDistance(const GlobalRecord &rec, const float from[2]);
-

@@ -15,7 +15,9 @@ void resetMixCharacters(GlobalRecord &rec) {
     c[int(MixRole::tex)] = '\\';
 }
 
-void resetSlant(GlobalRecord &rec) { rec.text.xchaang = 0.0f; }
+void resetSlant(GlobalRecord &rec) {
+    rec.text.xchaang = 0.0f;
+}
 
 // Fixed spacing off as well: without it a factor of 0 would put every
 // character on the one before.
@@ -66,4 +68,6 @@ void resetTextHeight(GlobalRecord &rec) {
     rec.text.xsetexp = 0.8f;
 }
 
-void resetTextFont(GlobalRecord &rec) { selectStrokeFont(rec, int(StrokeFontId::kavalf)); }
+void resetTextFont(GlobalRecord &rec) {
+    selectStrokeFont(rec, int(StrokeFontId::kavalf));
+}

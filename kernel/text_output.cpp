@@ -7,7 +7,6 @@
 #include "kavlor.h"
 #include "kernel/device_fonts.h"
 #include "kernel/dispatch.h"
-#include "kernel/shields.h"
 #include "kernel/escape_characters.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
@@ -16,6 +15,7 @@
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "kernel/rounding.h"
+#include "kernel/shields.h"
 #include "kernel/tex_typesetter.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
@@ -91,8 +91,8 @@ void reportOutOfPage(GlobalRecord &rec, const char *which, int x, int y, bool ob
     if (rec.msg.iunit == 0 || (obeysSwitch && rec.msg.iwarn == 0)) return;
     qqerrfil(rec);
     if (rec.msg.fpmsg == nullptr) return;
-    std::fprintf(rec.msg.fpmsg, " <<<< Warning: %s(%5d/%5d) in MESSAG out of page - (%.8s).\n", which, x, y,
-                 rec.text.ctxtbuf);
+    std::fprintf(rec.msg.fpmsg, " <<<< Warning: %s(%5d/%5d) in MESSAG out of page - (%.8s).\n",
+                 which, x, y, rec.text.ctxtbuf);
 }
 
 // The pen moved by d along the down direction (sin a, cos a).
@@ -116,7 +116,7 @@ int drawCharacters(GlobalRecord &rec, int n, StringRun &run) {
     TextState &t = rec.text;
     const bool measuring = t.itxtmeas != 0;
     int longest = 0;
-    float shifted = 0.0f;  // distance the pen was moved down by open exponents and indices
+    float shifted = 0.0f; // distance the pen was moved down by open exponents and indices
     for (int i = 0; i < n; ++i) {
         const int code = static_cast<unsigned char>(t.ctxtbuf[i]);
         if (t.imixalf == 1) {
@@ -188,7 +188,7 @@ void textCorner(const GlobalRecord &rec, int &nx, int &ny) {
     ny = nintqq(t.xtxtbeg[1] - h1 * t.xcosang) - rec.page.nyorg;
 }
 
-}  // namespace
+} // namespace
 
 void movePen(GlobalRecord &rec, float d) {
     TextState &t = rec.text;
@@ -215,7 +215,8 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
         t.xtxtpen[0] = t.xtxtbeg[0] = float(cx) + h1 * t.xsinang;
         t.xtxtpen[1] = t.xtxtbeg[1] = float(cy) + h1 * t.xcosang;
         if (t.nsmxalf != 0)
-            for (float &mark : t.xtxtmark) mark = 0.0f;
+            for (float &mark : t.xtxtmark)
+                mark = 0.0f;
         if (checksPage(rec) && outsidePage(rec, cx, cy))
             reportOutOfPage(rec, "Startpoint ", cx, cy, true);
     }
@@ -304,9 +305,11 @@ Measure measureString(GlobalRecord &rec, const char *text) {
     return result;
 }
 
-}  // namespace
+} // namespace
 
-int measureText(GlobalRecord &rec, const char *text) { return measureString(rec, text).length; }
+int measureText(GlobalRecord &rec, const char *text) {
+    return measureString(rec, text).length;
+}
 
 void qqgmsg(GlobalRecord &rec, const char *text, int &height, int &offset, int &length) {
     const Measure m = measureString(rec, text);

@@ -6,7 +6,8 @@
 int qqcopy(char *dst, const char *src, int n) {
     int i = 0;
     if (src != nullptr)
-        for (; i < n && src[i] != '\0'; ++i) dst[i] = src[i];
+        for (; i < n && src[i] != '\0'; ++i)
+            dst[i] = src[i];
     dst[i] = '\0';
     return i;
 }
@@ -21,7 +22,8 @@ int dsblnk(char *string, int n) {
 
 extern "C" void upstr(char *text) {
     if (text == nullptr) return;
-    for (; *text != '\0'; ++text) *text = upperAscii(*text);
+    for (; *text != '\0'; ++text)
+        *text = upperAscii(*text);
 }
 
 extern "C" int trmlen(const char *text) {

@@ -13,7 +13,9 @@ template <std::size_t N> int qqcopy(char (&dst)[N], const char *src, int n = N -
 }
 
 // ASCII upper case of one character; other bytes unchanged.
-constexpr char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+constexpr char upperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 // Removes every blank from the first n characters of string (stopping at its
 // end), terminates it there and returns the new length; n <= 0 gives "".

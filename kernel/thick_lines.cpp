@@ -35,9 +35,15 @@ struct Point {
     float x, y;
 };
 
-Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
-Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
-Point operator*(float k, Point a) { return {k * a.x, k * a.y}; }
+Point operator+(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y};
+}
+Point operator-(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y};
+}
+Point operator*(float k, Point a) {
+    return {k * a.x, k * a.y};
+}
 
 // Angle (y pointing up), unit direction and unit side vector of a segment.
 struct SegmentFrame {
@@ -96,7 +102,8 @@ Point outlinePass(GlobalRecord &rec, OutlinePen &pen, const Point *q, int m, boo
     const LineState &line = rec.line;
     // The frame of each segment, computed once for the pass.
     SegmentFrame frames[kPolylineCapacity - 1];
-    for (int k = 0; k + 1 < m; ++k) frames[k] = frameOf(q[k], q[k + 1]);
+    for (int k = 0; k + 1 < m; ++k)
+        frames[k] = frameOf(q[k], q[k + 1]);
     auto frame = [&](int k) -> const SegmentFrame & { return frames[k]; };
     auto offsetStart = [&](int k) { return q[k] - h * frame(k).side; };
     auto offsetEnd = [&](int k) { return q[k + 1] - h * frame(k).side; };
@@ -142,7 +149,8 @@ Point outlinePass(GlobalRecord &rec, OutlinePen &pen, const Point *q, int m, boo
         start = q[0] - e * f.dir - h * f.side;
         pen.jumpTo(start, forward ? kPenMove : kPenDraw);
     }
-    for (int k = 0; k + 2 < m; ++k) join(k, k + 1);
+    for (int k = 0; k + 2 < m; ++k)
+        join(k, k + 1);
     if (closed) {
         pen.lineTo(start);
     } else {
@@ -169,7 +177,7 @@ void outlineOfPolyline(GlobalRecord &rec, float h, float e) {
     pen.lineTo(first);
 }
 
-}  // namespace
+} // namespace
 
 void drawWideOutline(GlobalRecord &rec) {
     const LineState &line = rec.line;
@@ -268,7 +276,7 @@ int deviceWidth(float x) {
     return n == 0 ? 1 : n;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void linwid(int width) {
     GlobalRecord *rec = jqqlev(1, 3, "linwid");
@@ -341,7 +349,7 @@ extern "C" void lnjoin(const char *join) {
     if (rec == nullptr) return;
     const int i = jqqind("SHAR+ROUN+TRUN", 3, join);
     if (i == 0) return;
-    rec->line.ilnjoin = i - 1;  // stored before the flush: the pending stroke gets the new join
+    rec->line.ilnjoin = i - 1; // stored before the flush: the pending stroke gets the new join
     qqstrk(*rec);
     switch (strokerOf(*rec)) {
     case Stroker::PostScript: {

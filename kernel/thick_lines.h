@@ -11,4 +11,3 @@ void drawWideOutline(GlobalRecord &rec);
 // Round cap of radius r around (cx, cy) for a line arriving at angle a,
 // continuing from (px, py), which becomes the last point drawn.
 void qqlcap(GlobalRecord &rec, float cx, float cy, float r, float a, float &px, float &py);
-

@@ -26,7 +26,7 @@ FILE *openUnit(int unit) {
                : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int openfl(const char *filename, int unit, int mode) {
     if (jqqlev(0, 3, "openfl") == nullptr) return 1;
@@ -49,7 +49,7 @@ extern "C" int closfl(int unit) {
         LibraryLock lock;
         stream = unitStreams[std::size_t(unit)].exchange(nullptr, std::memory_order_acq_rel);
     }
-    if (stream == nullptr) return -1;  // not open: nothing to close
+    if (stream == nullptr) return -1; // not open: nothing to close
     std::fclose(stream);
     return 0;
 }

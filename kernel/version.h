@@ -4,4 +4,4 @@
 #pragma once
 
 constexpr float kLibraryVersion = 9.1f;
-constexpr int kPatchLevel = 0;  // 0, or 1.. for the letters A..
+constexpr int kPatchLevel = 0; // 0, or 1.. for the letters A..

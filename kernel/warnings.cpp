@@ -94,7 +94,7 @@ void emitWarning(int n, Suffix suffix, int number, const char *text) {
     std::fputc('\n', fp);
 }
 
-}  // namespace
+} // namespace
 
 void errmes(GlobalRecord &rec, int n) {
     rec.msg.noutpag += 1;
@@ -107,8 +107,16 @@ void errmes(GlobalRecord &rec, int n) {
     }
 }
 
-void warnin(int n) { emitWarning(n, Suffix::None, 0, nullptr); }
-void warni1(int n, int value) { emitWarning(n, Suffix::Number, value, nullptr); }
-void warnc1(int n, const char *text) { emitWarning(n, Suffix::Text, 0, text); }
+void warnin(int n) {
+    emitWarning(n, Suffix::None, 0, nullptr);
+}
+void warni1(int n, int value) {
+    emitWarning(n, Suffix::Number, value, nullptr);
+}
+void warnc1(int n, const char *text) {
+    emitWarning(n, Suffix::Text, 0, text);
+}
 
-void qqserr(const char *text) { qqcopy(currentRecord().msg.cmsgbuf, text); }
+void qqserr(const char *text) {
+    qqcopy(currentRecord().msg.cmsgbuf, text);
+}

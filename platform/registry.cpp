@@ -5,8 +5,8 @@
 // the registry file from its read to the replacement, so writers in different
 // processes (or threads) never lose each other's values.
 #include <algorithm>
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -22,8 +22,8 @@
 
 namespace {
 
-using Values = std::map<std::string, std::string>;      // value name -> value
-using Registry = std::map<std::string, Values>;         // upper-cased key path -> values
+using Values = std::map<std::string, std::string>; // value name -> value
+using Registry = std::map<std::string, Values>;    // upper-cased key path -> values
 
 // An open key: a heap block holding its upper-cased path. The handle is the
 // block's address; RegCloseKey frees it, after which the handle is dead.
@@ -82,7 +82,8 @@ class WriteLock {
             fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
             if (fd_ < 0) return;
             int locked = flock(fd_, LOCK_EX);
-            while (locked != 0 && errno == EINTR) locked = flock(fd_, LOCK_EX);
+            while (locked != 0 && errno == EINTR)
+                locked = flock(fd_, LOCK_EX);
             struct stat mine, current;
             if (locked == 0 && fstat(fd_, &mine) == 0 && stat(path.c_str(), &current) == 0 &&
                 mine.st_dev == current.st_dev && mine.st_ino == current.st_ino)
@@ -93,7 +94,7 @@ class WriteLock {
         }
     }
     ~WriteLock() {
-        if (fd_ >= 0) close(fd_);  // releases the lock
+        if (fd_ >= 0) close(fd_); // releases the lock
     }
     WriteLock(const WriteLock &) = delete;
     WriteLock &operator=(const WriteLock &) = delete;
@@ -113,7 +114,8 @@ bool save(const Registry &registry) {
         out << "; Kavlor registry: [key] sections of name=value strings\n";
         for (const auto &[key, values] : registry) {
             out << '[' << key << "]\n";
-            for (const auto &[name, value] : values) out << name << '=' << value << '\n';
+            for (const auto &[name, value] : values)
+                out << name << '=' << value << '\n';
         }
         if (!out.flush()) return false;
     }
@@ -138,7 +140,7 @@ OpenKey *openKey(HKEY key) {
     return reinterpret_cast<OpenKey *>(key);
 }
 
-}  // namespace
+} // namespace
 
 LONG RegOpenKeyExA(HKEY root, const char *subKey, DWORD, REGSAM, HKEY *result) {
     const std::string path = keyPath(root, subKey);
@@ -159,7 +161,7 @@ LONG RegCreateKeyExA(HKEY root, const char *subKey, DWORD, char *, DWORD, REGSAM
         registry[path];
         if (!save(registry)) return ERROR_ACCESS_DENIED;
     }
-    if (disposition != nullptr) *disposition = created ? 1 : 2;  // new key, existing key
+    if (disposition != nullptr) *disposition = created ? 1 : 2; // new key, existing key
     *result = remember(path);
     return *result != 0 ? ERROR_SUCCESS : ERROR_OUTOFMEMORY;
 }

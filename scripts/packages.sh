@@ -4,6 +4,7 @@
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
 TEST_PACKAGES=(
+    clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
     openjdk-17-jdk-headless     # compiles Java applet sources
     locales                     # comma-decimal locales for the formatting tests

@@ -22,7 +22,8 @@ static void grid_read(const char *file, int n, double lo, double hi, float **x, 
         (*y)[i] = (*x)[i];
     }
     for (j = 0; j < n; j++)
-        for (i = 0; i < n; i++) (*z)[(size_t)i * n + j] = (float)grid[(size_t)j * n + i];
+        for (i = 0; i < n; i++)
+            (*z)[(size_t)i * n + j] = (float)grid[(size_t)j * n + i];
     free(grid);
 }
 

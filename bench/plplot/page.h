@@ -50,7 +50,7 @@ static inline void page_open(int argc, char **argv, const char *workload) {
 /* A 2-D axis system in the standard viewport: frame, ticks every xtick and ytick, tick labels,
  * axis names and the title. Leaves the data colour and line width set. */
 static inline void page_axes(double xmin, double xmax, double xtick, double ymin, double ymax,
-                      double ytick, const char *title) {
+                             double ytick, const char *title) {
     pladv(0);
     plvsta();
     plwind(xmin, xmax, ymin, ymax);
@@ -77,7 +77,8 @@ static inline void page_axes3d(double right, const char *title) {
 static inline double *page_grid_axis(int n, double lo, double hi) {
     double *t = malloc(n * sizeof *t);
     if (!t) exit(2);
-    for (int i = 0; i < n; i++) t[i] = bd_axis(i, n, lo, hi);
+    for (int i = 0; i < n; i++)
+        t[i] = bd_axis(i, n, lo, hi);
     return t;
 }
 
@@ -87,7 +88,8 @@ static inline PLFLT **page_read_grid(const char *name, int n) {
     PLFLT **z;
     plAlloc2dGrid(&z, n, n);
     for (int j = 0; j < n; j++)
-        for (int i = 0; i < n; i++) z[i][j] = flat[(size_t)j * n + i];
+        for (int i = 0; i < n; i++)
+            z[i][j] = flat[(size_t)j * n + i];
     free(flat);
     return z;
 }

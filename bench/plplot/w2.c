@@ -9,7 +9,8 @@ int main(int argc, char **argv) {
                     .nx = BD_GRID_N,
                     .ny = BD_GRID_N};
     PLFLT levels[BD_LEVELS];
-    for (int k = 0; k < BD_LEVELS; k++) levels[k] = bd_level(k);
+    for (int k = 0; k < BD_LEVELS; k++)
+        levels[k] = bd_level(k);
     page_axes(-1.0, 1.0, 0.5, -1.0, 1.0, 0.5, "W2: contour lines, 1000 x 1000 grid");
     plcont((PLFLT_MATRIX)z, BD_GRID_N, BD_GRID_N, 1, BD_GRID_N, 1, BD_GRID_N, levels, BD_LEVELS,
            pltr1, &grid);

@@ -18,8 +18,8 @@ int main(int argc, char **argv) {
     PLFLT ticks[] = {0.2}, range[] = {zmin, zmax}, width, height;
     const PLFLT *values[] = {range};
     plwidth(1.0);
-    plcolorbar(&width, &height, PL_COLORBAR_GRADIENT, PL_POSITION_RIGHT | PL_POSITION_OUTSIDE,
-               0.03, 0.0, 0.03, 0.6, 0, PAGE_AXES, 0, 0.0, 0.0, 0, 0.0, 1, label_opts, labels, 1,
+    plcolorbar(&width, &height, PL_COLORBAR_GRADIENT, PL_POSITION_RIGHT | PL_POSITION_OUTSIDE, 0.03,
+               0.0, 0.03, 0.6, 0, PAGE_AXES, 0, 0.0, 0.0, 0, 0.0, 1, label_opts, labels, 1,
                axis_opts, ticks, sub_ticks, n_values, values);
     plend();
     return 0;

@@ -13,18 +13,23 @@
 static void plot(const char *device, const char *file) {
     static float x[NX], y[NY], z[NX * NY], bands[NLEV + 1], lines[NLEV];
     int i, j;
-    for (i = 0; i < NX; i++) x[i] = -3.0f + 6.0f * (float)i / (NX - 1);
-    for (j = 0; j < NY; j++) y[j] = -2.5f + 5.0f * (float)j / (NY - 1);
+    for (i = 0; i < NX; i++)
+        x[i] = -3.0f + 6.0f * (float)i / (NX - 1);
+    for (j = 0; j < NY; j++)
+        y[j] = -2.5f + 5.0f * (float)j / (NY - 1);
     /* Two hills and a valley. */
     for (i = 0; i < NX; i++)
         for (j = 0; j < NY; j++) {
             const float u = x[i], v = y[j];
-            z[i * NY + j] = 1.2f * expf(-((u - 1.0f) * (u - 1.0f) + v * v)) +
-                            0.8f * expf(-((u + 1.2f) * (u + 1.2f) + (v - 1.0f) * (v - 1.0f))) -
-                            0.9f * expf(-((u + 0.5f) * (u + 0.5f) + (v + 1.4f) * (v + 1.4f)) * 2.0f);
+            z[i * NY + j] =
+                1.2f * expf(-((u - 1.0f) * (u - 1.0f) + v * v)) +
+                0.8f * expf(-((u + 1.2f) * (u + 1.2f) + (v - 1.0f) * (v - 1.0f))) -
+                0.9f * expf(-((u + 0.5f) * (u + 0.5f) + (v + 1.4f) * (v + 1.4f)) * 2.0f);
         }
-    for (i = 0; i <= NLEV; i++) bands[i] = -0.9f + 0.2f * (float)i;
-    for (i = 0; i < NLEV; i++) lines[i] = -0.8f + 0.2f * (float)i;
+    for (i = 0; i <= NLEV; i++)
+        bands[i] = -0.9f + 0.2f * (float)i;
+    for (i = 0; i < NLEV; i++)
+        lines[i] = -0.8f + 0.2f * (float)i;
     open_page(device, file);
     name("X", "X");
     name("Y", "Y");
@@ -34,10 +39,13 @@ static void plot(const char *device, const char *file) {
     conshd(x, NX, y, NY, z, bands, NLEV + 1);
     color("FORE");
     labels("FLOAT", "CONTUR");
-    for (i = 0; i < NLEV; i++) contur(x, NX, y, NY, z, lines[i]);
+    for (i = 0; i < NLEV; i++)
+        contur(x, NX, y, NY, z, lines[i]);
     title();
     endgrf();
     kavfin();
 }
 
-int main(int argc, char **argv) { return plot_formats(argc, argv, "contours", plot); }
+int main(int argc, char **argv) {
+    return plot_formats(argc, argv, "contours", plot);
+}

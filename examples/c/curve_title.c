@@ -32,4 +32,6 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) { return plot_formats(argc, argv, "curve_title", plot); }
+int main(int argc, char **argv) {
+    return plot_formats(argc, argv, "curve_title", plot);
+}

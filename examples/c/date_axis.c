@@ -36,4 +36,6 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) { return plot_formats(argc, argv, "date_axis", plot); }
+int main(int argc, char **argv) {
+    return plot_formats(argc, argv, "date_axis", plot);
+}

@@ -38,4 +38,6 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) { return plot_formats(argc, argv, "helix3d", plot); }
+int main(int argc, char **argv) {
+    return plot_formats(argc, argv, "helix3d", plot);
+}

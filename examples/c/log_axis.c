@@ -37,4 +37,6 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) { return plot_formats(argc, argv, "log_axis", plot); }
+int main(int argc, char **argv) {
+    return plot_formats(argc, argv, "log_axis", plot);
+}

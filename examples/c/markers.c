@@ -49,4 +49,6 @@ static void plot(const char *device, const char *file) {
     kavfin();
 }
 
-int main(int argc, char **argv) { return plot_formats(argc, argv, "markers", plot); }
+int main(int argc, char **argv) {
+    return plot_formats(argc, argv, "markers", plot);
+}

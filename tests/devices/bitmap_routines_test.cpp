@@ -49,7 +49,8 @@ TEST_F(BitmapRoutines, SavedPicturesLoadIntoLaterPlots) {
 
         openSized(c.to, 70, 50);
         EXPECT_EQ(captureStdout([] { wimage("picture.img"); }), "");
-        EXPECT_EQ(differences(rasterPixels(currentRecord(), 0, 0, 70, 50), saved), "") << c.from << " to " << c.to;
+        EXPECT_EQ(differences(rasterPixels(currentRecord(), 0, 0, 70, 50), saved), "")
+            << c.from << " to " << c.to;
         close();
     }
 }

@@ -12,7 +12,7 @@ TEST(ByteSink, MemoryGrowsUntilAWriteFits) {
     ASSERT_TRUE(sink.useMemory(16, 16));
     const std::string big(1000, 'x');
     sink.write("head");
-    sink.write(big.data(), big.size());  // far more than one step
+    sink.write(big.data(), big.size()); // far more than one step
     EXPECT_FALSE(sink.lost());
     EXPECT_EQ(sink.position(), 1004);
     ASSERT_EQ(sink.size(), 1004u);
@@ -27,7 +27,8 @@ TEST(ByteSink, FileWritesKeepTheirOrderAcrossLargeAndSmallPieces) {
         ByteSink sink;
         ASSERT_TRUE(sink.openFile(dir.file("out").c_str()));
         for (int i = 0; i < 3000; ++i) {
-            const std::string piece = std::to_string(i) + (i % 1000 == 0 ? std::string(70000, 'L') : "\n");
+            const std::string piece =
+                std::to_string(i) + (i % 1000 == 0 ? std::string(70000, 'L') : "\n");
             sink.write(piece.data(), piece.size());
             expected += piece;
         }
@@ -46,4 +47,4 @@ TEST(ByteSink, WithoutAFileBytesAreOnlyCounted) {
     EXPECT_FALSE(sink.failed());
 }
 
-}  // namespace
+} // namespace

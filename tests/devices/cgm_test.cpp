@@ -52,13 +52,13 @@ TEST_F(Cgm, AOnePagePlotReadsEndToEnd) {
     const std::string description = cgmString(file.elements[2].params, at);
     const std::string start = "\"ProfileId:CALS\",\"ProfileEd:1.0\",\"Source:KAVLOR  9.1\",\"Date:";
     EXPECT_EQ(description.substr(0, start.size()), start);
-    EXPECT_EQ(description.size(), start.size() + 8 + 22);  // eight digits of the date
+    EXPECT_EQ(description.size(), start.size() + 8 + 22); // eight digits of the date
     EXPECT_EQ(description.substr(description.size() - 22), "\",\"ColourClass:colour\"");
     EXPECT_EQ(hex(file.elements[3].params), "00 01 FF FF 00 01");
     at = 0;
     EXPECT_EQ(cgmString(file.elements[4].params, at), "Picture 1");
     EXPECT_EQ(hex(file.elements[5].params), "00 01");
-    EXPECT_EQ(hex(file.elements[6].params), "00 00 00 00 17 32 10 66");  // 5938 x 4198
+    EXPECT_EQ(hex(file.elements[6].params), "00 00 00 00 17 32 10 66"); // 5938 x 4198
     EXPECT_EQ(hex(file.elements[7].params), "FF FF FF 00");
     // Red lines: LINE COLOUR, then POLYLINEs of two points each.
     int colours = 0, polylines = 0;
@@ -73,7 +73,7 @@ TEST_F(Cgm, AOnePagePlotReadsEndToEnd) {
         }
     }
     EXPECT_GE(colours, 2);
-    EXPECT_GT(polylines, 10);  // the dashes
+    EXPECT_GT(polylines, 10); // the dashes
 }
 
 TEST_F(Cgm, VersionFourAddsTheScalingModeAndBackgroundsApplyToTheNextPicture) {
@@ -92,7 +92,8 @@ TEST_F(Cgm, VersionFourAddsTheScalingModeAndBackgroundsApplyToTheNextPicture) {
     });
     const CgmFile file = readCgm(close("plot.cgm"));
     ASSERT_EQ(file.error, "");
-    EXPECT_EQ(sequence(file), "0/1 1/1 1/2 1/11 0/3 2/1 2/2 2/6 2/7 0/4 5/4 0/5 0/3 2/1 2/2 2/6 2/7 0/4 0/5 0/2 ");
+    EXPECT_EQ(sequence(file),
+              "0/1 1/1 1/2 1/11 0/3 2/1 2/2 2/6 2/7 0/4 5/4 0/5 0/3 2/1 2/2 2/6 2/7 0/4 0/5 0/2 ");
     EXPECT_EQ(hex(file.elements[1].params), "00 04");
     EXPECT_EQ(hex(file.elements[5].params), "00 01 3D 4C CC C8");
     EXPECT_EQ(hex(file.elements[8].params), "FF 80 00 00");
@@ -107,14 +108,14 @@ TEST_F(Cgm, VersionFourAddsTheScalingModeAndBackgroundsApplyToTheNextPicture) {
 TEST_F(Cgm, StringsArePaddedAndLongNamesUseTheLongForm) {
     struct Case {
         std::string name;
-        std::size_t parameterBytes;  // without the pad byte
+        std::size_t parameterBytes; // without the pad byte
     };
     const Case cases[] = {
-        {"ab", 3},                        // count + 2: odd, padded
-        {"abc", 4},                       // even, no pad
-        {std::string(254, 'n'), 255},     // the largest short form
-        {std::string(255, 'n'), 258},     // count 255 and a 16-bit length
-        {std::string(300, 'n'), 259},     // cut to 256 characters
+        {"ab", 3},                    // count + 2: odd, padded
+        {"abc", 4},                   // even, no pad
+        {std::string(254, 'n'), 255}, // the largest short form
+        {std::string(255, 'n'), 258}, // count 255 and a 16-bit length
+        {std::string(300, 'n'), 259}, // cut to 256 characters
     };
     for (const Case &c : cases) {
         captureStdout([&] { cgmpic(c.name.c_str()); });
@@ -132,7 +133,8 @@ TEST_F(Cgm, StringsArePaddedAndLongNamesUseTheLongForm) {
 TEST_F(Cgm, PolylinesOf50PointsContinueFromEachOther) {
     GlobalRecord &rec = open("CGM", "plot.cgm");
     xjdraw(rec, 100, 100, 3);
-    for (int i = 1; i < 120; ++i) xjdraw(rec, 100 + 10 * float(i), 100 + float(i % 7) * 30, 2);
+    for (int i = 1; i < 120; ++i)
+        xjdraw(rec, 100 + 10 * float(i), 100 + float(i % 7) * 30, 2);
     const CgmFile file = readCgm(close("plot.cgm"));
     ASSERT_EQ(file.error, "");
     std::vector<const CgmElement *> lines;
@@ -151,4 +153,4 @@ TEST_F(Cgm, PolylinesOf50PointsContinueFromEachOther) {
     EXPECT_EQ(cgmInt16(lines[0]->params, 2), 2 * (2099 - 100));
 }
 
-}  // namespace
+} // namespace

@@ -37,23 +37,25 @@ TEST(NumberText, FixedPointRoundsLikePrintf) {
         const char *text;
     };
     const Case cases[] = {
-        {0.125, 2, "0.12"},    // an exact half goes to the even digit
+        {0.125, 2, "0.12"}, // an exact half goes to the even digit
         {0.375, 2, "0.38"},
         {2.5, 0, "2"},
         {3.5, 0, "4"},
-        {-0.001, 2, "-0.00"},  // the sign of a value that rounds to zero stays
+        {-0.001, 2, "-0.00"}, // the sign of a value that rounds to zero stays
         {-0.0, 2, "-0.00"},
         {0.7087, 3, "0.709"},
-        {1e12, 2, "1000000000000.00"},  // large values go through printf
+        {1e12, 2, "1000000000000.00"}, // large values go through printf
     };
-    for (const Case &c : cases) EXPECT_EQ(fixed(c.value, c.decimals), c.text) << c.value;
+    for (const Case &c : cases)
+        EXPECT_EQ(fixed(c.value, c.decimals), c.text) << c.value;
 }
 
 // Every value of float range fits the room, whatever its size; a larger
 // double is cut to the room and never written past it.
 TEST(NumberText, TheLargestFloatsFitTheRoom) {
     for (double v : {double(FLT_MAX), -double(FLT_MAX), 1e30, -3.5e25})
-        for (int decimals : {0, 2, 6}) EXPECT_EQ(fixed(v, decimals), printfFixed(v, decimals)) << v;
+        for (int decimals : {0, 2, 6})
+            EXPECT_EQ(fixed(v, decimals), printfFixed(v, decimals)) << v;
     char text[kNumberTextRoom + 8];
     std::fill(std::begin(text), std::end(text), 'x');
     const char *end = putFixed(text, 1e300, 2);
@@ -66,16 +68,18 @@ TEST(NumberText, FixedPointAgreesWithPrintfOnManyFloats) {
     std::uniform_real_distribution<float> wide(-40000.0f, 40000.0f);
     std::uniform_int_distribution<int> cents(-4000000, 4000000);
     for (int i = 0; i < 200000; ++i) {
-        const float v = i % 2 == 0 ? wide(random) : float(cents(random)) / 800.0f;  // many exact halves
+        const float v =
+            i % 2 == 0 ? wide(random) : float(cents(random)) / 800.0f; // many exact halves
         for (int decimals : {1, 2, 3, 6}) {
             ASSERT_EQ(fixed(double(v), decimals), printfFixed(double(v), decimals)) << v;
         }
     }
     // Doubles that are not exact when scaled take printf's way.
-    for (double v : {0.1, 1.0 / 3.0, 2.675, 1.005}) EXPECT_EQ(fixed(v, 2), printfFixed(v, 2));
+    for (double v : {0.1, 1.0 / 3.0, 2.675, 1.005})
+        EXPECT_EQ(fixed(v, 2), printfFixed(v, 2));
     char text[kNumberTextRoom];
     EXPECT_EQ(std::string(text, putFixedWidth(text, 0.5, 5, 3)), "0.500");
     EXPECT_EQ(std::string(text, putFixedWidth(text, 1.0, 10, 6)), "  1.000000");
 }
 
-}  // namespace
+} // namespace

@@ -330,14 +330,16 @@ TEST_F(FileInclusion, IncludedFilesAreFramedWithTheFrameThickness) {
     openPng(853, 603, 0, 0, "PPM");
     filbox(1000, 500, 800, 600);
     const RgbImage before = whole();
-    captureStdout([&] { incfil(dir.file("scene.met").c_str()); });  // the default frame of 1
+    captureStdout([&] { incfil(dir.file("scene.met").c_str()); }); // the default frame of 1
     const RgbImage framed = whole();
     close();
     // The frame lies on the box's edge: a pixel at the middle of its left side
     // (x 1000, y 800 in plot units) is inked only by the frame.
     const float s = 852.0f / 2969.0f;
     const int col = int(1000 * s + 0.5f), row = int(800 * s + 0.5f);
-    auto at = [&](const RgbImage &image) { return image.rgb[std::size_t(row * image.width + col) * 3]; };
+    auto at = [&](const RgbImage &image) {
+        return image.rgb[std::size_t(row * image.width + col) * 3];
+    };
     EXPECT_EQ(at(before), 0);
     EXPECT_NE(at(framed), 0);
 }

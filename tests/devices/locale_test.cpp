@@ -36,10 +36,12 @@ TEST_F(CommaLocale, WritersIgnoreTheDecimalComma) {
         const char *device, *file;
         bool compressed;
     };
-    const Case cases[] = {{"PDF", "plot.pdf", true}, {"PDF", "plot.pdf", false}, {"PS", "plot.ps", true},
-                          {"EPS", "plot.eps", true}, {"SVG", "plot.svg", true},  {"CGM", "plot.cgm", true}};
+    const Case cases[] = {{"PDF", "plot.pdf", true}, {"PDF", "plot.pdf", false},
+                          {"PS", "plot.ps", true},   {"EPS", "plot.eps", true},
+                          {"SVG", "plot.svg", true}, {"CGM", "plot.cgm", true}};
     std::vector<std::string> inC;
-    for (const Case &c : cases) inC.push_back(write(c.device, c.file, c.compressed));
+    for (const Case &c : cases)
+        inC.push_back(write(c.device, c.file, c.compressed));
     const ScopedCommaLocale german(LC_ALL);
     ASSERT_TRUE(german.active()) << "no comma-decimal locale could be made";
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -49,4 +51,4 @@ TEST_F(CommaLocale, WritersIgnoreTheDecimalComma) {
     }
 }
 
-}  // namespace
+} // namespace

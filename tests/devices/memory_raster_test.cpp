@@ -250,7 +250,8 @@ TEST_F(RasterTest, ColoursOnIndexAndRgbPages) {
     qqvclr(rec, -1);
     EXPECT_EQ(driver().icolor, 255);
     // A rectangle's colour does not become current.
-    qqvfll(rec, 0, 0, 0, 0, explicitColour(21, 233, 10)); // nearest to entry 21 (off by one in green)
+    qqvfll(rec, 0, 0, 0, 0,
+           explicitColour(21, 233, 10)); // nearest to entry 21 (off by one in green)
     qqvlin(rec, 1, 0, 1, 0);
     EXPECT_EQ(qqvptr(rec)[0], 21);
     EXPECT_EQ(qqvptr(rec)[1], 255);

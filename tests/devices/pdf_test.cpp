@@ -40,14 +40,16 @@ TEST_F(Pdf, OnePageWithoutCompressionHasTheObjectsInOrder) {
     (void)rec;
     EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
     // Content 3 with its length object 4, page 5, page tree 2, catalog 1, info 6.
-    EXPECT_NE(pdf.find("3 0 obj\n<< /Length 4 0 R >>\nstream\n0.709 w\n2 J\n2 j\n"), std::string::npos);
+    EXPECT_NE(pdf.find("3 0 obj\n<< /Length 4 0 R >>\nstream\n0.709 w\n2 J\n2 j\n"),
+              std::string::npos);
     const std::size_t page = pdf.find("5 0 obj\n<<\n/Type /Page\n/MediaBox [0 0 553 782]\n");
     ASSERT_NE(page, std::string::npos) << pdf;
     EXPECT_NE(pdf.find("/Rotate 90\n/Resources << /ProcSet [/PDF]\n>>\n/Contents 3 0 R\n", page),
               std::string::npos);
     EXPECT_LT(page, pdf.find("2 0 obj\n<< /Type /Pages /Kids [\n5 0 R\n] /Count 1\n"));
     EXPECT_NE(pdf.find("xref\n0 7\n0000000000 65535 f \n"), std::string::npos);
-    EXPECT_NE(pdf.find("trailer\n<< /Size 7 /Root 1 0 R /Info 6 0 R\n>>\nstartxref\n"), std::string::npos);
+    EXPECT_NE(pdf.find("trailer\n<< /Size 7 /Root 1 0 R /Info 6 0 R\n>>\nstartxref\n"),
+              std::string::npos);
     EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n");
     // The line: a move, a draw, and its stroke before the stream ends.
     EXPECT_NE(pdf.find(" m\n"), std::string::npos);
@@ -97,7 +99,7 @@ TEST_F(Pdf, TheMemoryBufferHoldsTheSameBytesAsTheFile) {
     captureStdout([] { kavfin(); });
     const int length = pdfbuf(nullptr, 0);
     ASSERT_GT(length, 0);
-    EXPECT_EQ(pdfbuf(nullptr, 0), length);  // the size query leaves the buffer in place
+    EXPECT_EQ(pdfbuf(nullptr, 0), length); // the size query leaves the buffer in place
     std::string buffer(std::size_t(length), '\0');
     std::string out = captureStdout([&] { EXPECT_EQ(pdfbuf(buffer.data(), length - 1), 0); });
     EXPECT_EQ(out, " <<<< Warning 101: Buffer too small for PDF file in pdfbuf!\n");
@@ -125,7 +127,8 @@ TEST_F(Pdf, AFullStreamMemoryStartsAnotherContentStream) {
     GlobalRecord &rec = openPdf();
     // About 20 bytes per point: 40000 points pass the 300000 bytes of one stream.
     strtqq(rec, 0, 0);
-    for (int i = 0; i < 40000; ++i) connqq(rec, float(i % 2900), float((i * 7) % 2000));
+    for (int i = 0; i < 40000; ++i)
+        connqq(rec, float(i % 2900), float((i * 7) % 2000));
     qqstrk(rec);
     const std::string pdf = close("plot.pdf");
     EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
@@ -137,7 +140,7 @@ TEST_F(Pdf, AFullStreamMemoryStartsAnotherContentStream) {
 TEST_F(Pdf, BookmarksMakeAnOutlineTreeWithEscapedTitles) {
     GlobalRecord &rec = openPdf(false);
     const std::string out = captureStdout([] {
-        pdfmrk("too deep", "SECT");  // no chapter yet
+        pdfmrk("too deep", "SECT"); // no chapter yet
         pdfmrk("Chapter (one)", "CHAP");
         pdfmrk("Section 1.1", "SECT");
     });
@@ -165,22 +168,23 @@ TEST_F(Pdf, BookmarksMakeAnOutlineTreeWithEscapedTitles) {
     };
     const std::string r = std::to_string(root);
     auto ref = [&](int k) { return std::to_string(root + 1 + k) + " 0 R"; };
-    EXPECT_NE(pdf.find(r + " 0 obj\n<< /Type /Outlines\n   /First " + ref(0) + "\n   /Last " + ref(2) +
-                       "\n   /Count 4\n"),
+    EXPECT_NE(pdf.find(r + " 0 obj\n<< /Type /Outlines\n   /First " + ref(0) + "\n   /Last " +
+                       ref(2) + "\n   /Count 4\n"),
               std::string::npos);
     EXPECT_NE(item(0).find("/Parent " + r + " 0 R\n   /Next " + ref(2) + "\n   /First " + ref(1) +
                            "\n   /Last " + ref(1) + "\n   /Count 1\n   /Dest ["),
               std::string::npos)
         << item(0);
-    EXPECT_EQ(item(3).find("/Prev"), std::string::npos) << item(3);  // the other chapter's section
+    EXPECT_EQ(item(3).find("/Prev"), std::string::npos) << item(3); // the other chapter's section
     EXPECT_NE(item(3).find("/Parent " + ref(2)), std::string::npos);
-    EXPECT_NE(pdf.find("   /Outlines " + r + " 0 R\n   /PageMode /UseOutlines\n"), std::string::npos);
+    EXPECT_NE(pdf.find("   /Outlines " + r + " 0 R\n   /PageMode /UseOutlines\n"),
+              std::string::npos);
 }
 
 TEST_F(Pdf, TextUsesTheStandardFontsWithEscapes) {
     GlobalRecord &rec = openPdf(false);
     const int font = 4;   // Helvetica
-    const int size = 240;  // 24 points
+    const int size = 240; // 24 points
     float x = 100;
     for (int code : std::initializer_list<int>{'(', 'A', '\\', ')', 127, 'x', '&', 200}) {
         const float m[6] = {1, 0, 0, 1, x, 300};
@@ -189,12 +193,13 @@ TEST_F(Pdf, TextUsesTheStandardFontsWithEscapes) {
     }
     const float turned[6] = {0.7071f, 0.7071f, -0.7071f, 0.7071f, 300, 200};
     qqpdf5(rec, 'B', turned, 45, 0, 120);
-    line(0, 0, 100, 100);  // closes the text object
+    line(0, 0, 100, 100); // closes the text object
     const std::string pdf = close("plot.pdf");
     EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
-    EXPECT_NE(pdf.find("BT\n/F5 24.0 Tf\n1 0 0 1 100.00 300.00 Tm\n(\\50) Tj\n"), std::string::npos);
-    EXPECT_NE(pdf.find("(\\304) Tj\n"), std::string::npos);  // code 127 is WinAnsi C4
-    EXPECT_NE(pdf.find("(\\40) Tj\n"), std::string::npos);   // codes from 187 up are blanks
+    EXPECT_NE(pdf.find("BT\n/F5 24.0 Tf\n1 0 0 1 100.00 300.00 Tm\n(\\50) Tj\n"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("(\\304) Tj\n"), std::string::npos); // code 127 is WinAnsi C4
+    EXPECT_NE(pdf.find("(\\40) Tj\n"), std::string::npos);  // codes from 187 up are blanks
     EXPECT_NE(pdf.find("ET\nBT\n/F1 12.0 Tf\n0.71 0.71 -0.71 0.71 300.00 200.00 Tm\n(B) Tj\nET\n"),
               std::string::npos);
     EXPECT_NE(pdf.find("/Resources << /ProcSet [/PDF /Text]\n/Font <<\n"), std::string::npos);
@@ -219,7 +224,7 @@ TEST_F(Pdf, ImagesFromAPixelBuffer) {
         qqpdf2(rec, 4, 2, 10);
         qqpdf7(rec, top, 12);
         qqpdf7(rec, bottom, 12);
-        qqpdf7(rec, bottom, 12);  // more than the image holds: dropped
+        qqpdf7(rec, bottom, 12); // more than the image holds: dropped
         qqpdf2(rec, 0, 0, 11);
         qqpdf2(rec, 100, 100, 12);
         qqpdf2(rec, 400, 200, 14);
@@ -228,8 +233,9 @@ TEST_F(Pdf, ImagesFromAPixelBuffer) {
         EXPECT_NE(pdf.find("/XObject <<\n/Image1 "), std::string::npos);
         EXPECT_NE(pdf.find("/ProcSet [/PDF /ImageC]"), std::string::npos);
         if (!compressed)
-            EXPECT_NE(pdf.find("q\n1 0 0 1 100.00 100.00 cm\n400.00 0 0 200.00 0 0 cm\n/Image1 Do\nQ\n"),
-                      std::string::npos);
+            EXPECT_NE(
+                pdf.find("q\n1 0 0 1 100.00 100.00 cm\n400.00 0 0 200.00 0 0 cm\n/Image1 Do\nQ\n"),
+                std::string::npos);
         // Rendered at 72 dpi, one image pixel covers 100 x 100 pixels.
         const RgbImage page = renderPdf(dir.file("plot.pdf"), 72);
         ASSERT_TRUE(page.valid());
@@ -240,7 +246,7 @@ TEST_F(Pdf, ImagesFromAPixelBuffer) {
                 redPixels += p[0] > 200 && p[1] < 50 && p[2] < 50;
                 blackPixels += p[0] < 50 && p[1] < 50 && p[2] < 50;
             }
-        EXPECT_NEAR(redPixels, 100 * 100, 400);    // one pixel of the image is 100 x 100 points
+        EXPECT_NEAR(redPixels, 100 * 100, 400); // one pixel of the image is 100 x 100 points
         EXPECT_NEAR(blackPixels, 4 * 100 * 100, 1600);
     }
 }
@@ -256,7 +262,8 @@ TEST_F(Pdf, ABufferGrowsUntilALargeWriteFits) {
     // One uncompressed image stream of 600 x 600 x 3 bytes: more than one
     // growth step of the buffer in a single write.
     std::vector<unsigned char> pixels(600 * 600 * 3);
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<unsigned char>(i * 2654435761u >> 24);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<unsigned char>(i * 2654435761u >> 24);
     qqpdf2(rec, 600, 600, 10);
     qqpdf7(rec, pixels.data(), int(pixels.size()));
     qqpdf2(rec, 0, 0, 11);
@@ -292,20 +299,21 @@ TEST_F(Pdf, NewPagesSetTheFillColourAgain) {
 }
 
 TEST_F(Pdf, TheBlackPageOfANewPageDoesNotCoverTheFinishedOne) {
-    currentRecord().page.iscrset = 0;  // a black background
+    currentRecord().page.iscrset = 0; // a black background
     openPdf();
     captureStdout([] {
         linwid(20);
-        line(100, 1000, 2800, 1000);  // in the foreground colour, white
+        line(100, 1000, 2800, 1000); // in the foreground colour, white
         newpag();
     });
     close("plot.pdf");
     EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
     const RgbImage page = renderPdf(dir.file("plot.pdf"), 20);
     ASSERT_TRUE(page.valid());
-    int white = 0, black = 0;  // on page 1, inside a margin of 3 pixels
+    int white = 0, black = 0; // on page 1, inside a margin of 3 pixels
     for (int y = 3; y < page.height - 3; ++y)
-        for (int x = 3; x < page.width - 3; ++x) (page.ink(x, y) ? black : white) += 1;
+        for (int x = 3; x < page.width - 3; ++x)
+            (page.ink(x, y) ? black : white) += 1;
     EXPECT_GT(white, 100);
     EXPECT_GT(black, white * 10);
 }
@@ -325,11 +333,12 @@ TEST_F(Pdf, DeviceStrokedWidthsJoinsCapsAndMiterLimits) {
     EXPECT_NE(pdf.find("2.835 w\n0 j\n"), std::string::npos) << pdf;
     EXPECT_NE(pdf.find("1 J\n"), std::string::npos);
     // Miter limits below 1 are errors for readers: at least 1 point.
-    EXPECT_NE(pdf.find("5.669 M\n"), std::string::npos);  // lnjoin: 20 x 2.0 units
-    EXPECT_NE(pdf.find("2.835 M\n"), std::string::npos);  // lnmlt(1.0): 20 units
+    EXPECT_NE(pdf.find("5.669 M\n"), std::string::npos); // lnjoin: 20 x 2.0 units
+    EXPECT_NE(pdf.find("2.835 M\n"), std::string::npos); // lnmlt(1.0): 20 units
     std::size_t draws = 0;
-    for (std::size_t at = pdf.find(" l\n"); at != std::string::npos; at = pdf.find(" l\n", at + 1)) ++draws;
+    for (std::size_t at = pdf.find(" l\n"); at != std::string::npos; at = pdf.find(" l\n", at + 1))
+        ++draws;
     EXPECT_EQ(draws, 1u);
 }
 
-}  // namespace
+} // namespace

@@ -22,9 +22,10 @@ class PostScript : public PlotTest {
     // ghostscript's errors on a file; empty when it renders without one.
     std::string gsProblems(const std::string &file, bool eps = false) {
         std::string log;
-        const int status = runCommand(std::string("gs -q -dSAFER -dBATCH -dNOPAUSE ") +
-                                          (eps ? "-dEPSCrop " : "") + "-sDEVICE=nullpage '" + file + "'",
-                                      &log);
+        const int status =
+            runCommand(std::string("gs -q -dSAFER -dBATCH -dNOPAUSE ") + (eps ? "-dEPSCrop " : "") +
+                           "-sDEVICE=nullpage '" + file + "'",
+                       &log);
         return status == 0 && log.empty() ? "" : log + " (status " + std::to_string(status) + ")";
     }
 };
@@ -39,7 +40,8 @@ TEST_F(PostScript, EveryDeviceOfTheFamilyRenders) {
         EXPECT_EQ(gsProblems(dir.file("plot.ps"), std::string(device) == "EPS"), "") << device;
         // The record buffer never writes a line longer than a record.
         std::istringstream lines(ps);
-        for (std::string l; std::getline(lines, l);) ASSERT_LE(l.size(), 80u) << device << ": " << l;
+        for (std::string l; std::getline(lines, l);)
+            ASSERT_LE(l.size(), 80u) << device << ": " << l;
         EXPECT_EQ(ps.substr(ps.size() - 10), "showpage \n");
     }
 }
@@ -56,7 +58,8 @@ TEST_F(PostScript, HeaderPrologAndCodeVector) {
                              "2 setlinecap 2 setlinejoin\n"
                              "/cm {0.1417322835 mul} def /rgb {255 div} def /lc 1 string def\n";
     EXPECT_EQ(ps.substr(0, head.size()), head);
-    EXPECT_NE(ps.find("/tri { /y3 exch cm def /x3 exch cm def /y2 exch cm def\n"), std::string::npos);
+    EXPECT_NE(ps.find("/tri { /y3 exch cm def /x3 exch cm def /y2 exch cm def\n"),
+              std::string::npos);
     EXPECT_NE(ps.find("    NewFontName NewFont\n    definefont pop end } def\n"
                       " /GermanVec [ 8#177 /Adieresis\n"
                       " 8#200 /Odieresis 8#201 /Udieresis 8#202 /adieresis\n"),
@@ -74,20 +77,25 @@ TEST_F(PostScript, BackgroundByDeviceAndScreenMode) {
         bool reversed;
         bool background;
     };
-    const Case cases[] = {{"POST", false, false}, {"PSCL", false, true}, {"PS", false, false},
-                          {"PS", true, false},     {"PSCL", true, false}};
+    const Case cases[] = {{"POST", false, false},
+                          {"PSCL", false, true},
+                          {"PS", false, false},
+                          {"PS", true, false},
+                          {"PSCL", true, false}};
     for (const Case &c : cases) {
-        currentRecord().page.iscrset = c.reversed ? 2 : 4;  // the screen mode REVE, or AUTO
+        currentRecord().page.iscrset = c.reversed ? 2 : 4; // the screen mode REVE, or AUTO
         open(c.device, "plot.ps");
         const std::string ps = close("plot.ps");
-        EXPECT_EQ(ps.find(" 0 0 0 e \n") != std::string::npos, c.background) << c.device << c.reversed;
+        EXPECT_EQ(ps.find(" 0 0 0 e \n") != std::string::npos, c.background)
+            << c.device << c.reversed;
     }
 }
 
 TEST_F(PostScript, LongPolylinesAreWrittenInPiecesOf50Points) {
     GlobalRecord &rec = open("POST", "plot.ps");
     xjdraw(rec, 100, 100, 3);
-    for (int i = 1; i < 120; ++i) xjdraw(rec, 100 + 10 * float(i), 100 + float(i % 7) * 30, 2);
+    for (int i = 1; i < 120; ++i)
+        xjdraw(rec, 100 + 10 * float(i), 100 + float(i % 7) * 30, 2);
     const std::string ps = close("plot.ps");
     const std::string body = ps.substr(ps.find("1.000000 scale\n"));
     EXPECT_EQ(occurrences(body, " u "), 3);
@@ -113,20 +121,25 @@ TEST_F(PostScript, TheEpsBoundingBoxEnclosesTheDrawing) {
         captureStdout([] { pagmod("LAND"); });
         EXPECT_EQ(eps.substr(0, 24), "%!PS-Adobe-3.0 EPSF-3.0\n");
         std::smatch declared;
-        ASSERT_TRUE(std::regex_search(eps, declared, std::regex(R"(%%BoundingBox: +(\d+) (\d+) (\d+) (\d+))")));
+        ASSERT_TRUE(std::regex_search(eps, declared,
+                                      std::regex(R"(%%BoundingBox: +(\d+) (\d+) (\d+) (\d+))")));
         std::string log;
-        ASSERT_EQ(runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + dir.file("plot.eps") + "'",
+        ASSERT_EQ(runCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" +
+                                 dir.file("plot.eps") + "'",
                              &log),
                   0);
         std::smatch drawn;
-        ASSERT_TRUE(std::regex_search(log, drawn, std::regex(R"(%%HiResBoundingBox: ([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+))")));
+        ASSERT_TRUE(std::regex_search(
+            log, drawn, std::regex(R"(%%HiResBoundingBox: ([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+))")));
         EXPECT_LE(std::stod(declared[1]), std::stod(drawn[1])) << mode << log;
         EXPECT_LE(std::stod(declared[2]), std::stod(drawn[2])) << mode << log;
         EXPECT_GE(std::stod(declared[3]), std::stod(drawn[3])) << mode << log;
         EXPECT_GE(std::stod(declared[4]), std::stod(drawn[4])) << mode << log;
         // The page border lies just inside the box on every side.
-        EXPECT_LT(std::stod(drawn[3]) - std::stod(drawn[1]), std::stod(declared[3]) - std::stod(declared[1]) + 1);
-        EXPECT_GT(std::stod(drawn[3]) - std::stod(drawn[1]), std::stod(declared[3]) - std::stod(declared[1]) - 3);
+        EXPECT_LT(std::stod(drawn[3]) - std::stod(drawn[1]),
+                  std::stod(declared[3]) - std::stod(declared[1]) + 1);
+        EXPECT_GT(std::stod(drawn[3]) - std::stod(drawn[1]),
+                  std::stod(declared[3]) - std::stod(declared[1]) - 3);
         const RgbImage cropped = renderPostScript(dir.file("plot.eps"), 36, true);
         EXPECT_TRUE(cropped.valid());
     }
@@ -144,7 +157,7 @@ TEST_F(PostScript, DeviceStrokedWidthsAndAMiterLimitReadersAccept) {
     });
     EXPECT_EQ(rec.line.nlinwid, -1);
     const std::string ps = close("plot.ps");
-    const std::string flat = withoutLineBreaks(ps);  // the records run on across lines
+    const std::string flat = withoutLineBreaks(ps); // the records run on across lines
     EXPECT_NE(flat.find("20 cm setlinewidth 0 setlinejoin 40 cm setmiterlimit 20 cm setmiterlimit "
                         "2.50 cm setlinewidth 8 cm setmiterlimit 0 setlinecap "),
               std::string::npos)
@@ -163,14 +176,16 @@ TEST_F(PostScript, PathsAndFillsOfLargeCoordinates) {
     GlobalRecord &rec = open("PS", "plot.ps");
     ASSERT_GT(rec.page.xdevscl * float(rec.page.nypage), 1000000.0f);
     qqmove(rec, 10, 10);
-    for (int i = 1; i < 60; ++i) qqdraw(rec, float(10 + 40 * i), float(2000 - 30 * i));
+    for (int i = 1; i < 60; ++i)
+        qqdraw(rec, float(10 + 40 * i), float(2000 - 30 * i));
     qqstrk(rec);
     const float x[4] = {100, 2500, 2500, 100}, y[4] = {100, 100, 1900, 1900};
     fillPolygonPostScript(rec, x, y, 4);
     const std::string flat = withoutLineBreaks(close("plot.ps"));
     const std::regex point(R"(-?\d+ +-?\d+ +[ud] )");
-    EXPECT_EQ(std::distance(std::sregex_iterator(flat.begin(), flat.end(), point), std::sregex_iterator()),
-              61 + 5)  // 60 points and the piece break, 4 vertices and the first again
+    EXPECT_EQ(std::distance(std::sregex_iterator(flat.begin(), flat.end(), point),
+                            std::sregex_iterator()),
+              61 + 5) // 60 points and the piece break, 4 vertices and the first again
         << flat;
     int px = 0, py = 0;
     postScriptPoint(rec, 2500, 1900, px, py);
@@ -189,7 +204,7 @@ TEST_F(PostScript, ColourBoxAndCharacterRecords) {
     rec.text.nangle = -45;
     pschar(rec, 200, 12, 1500, 0);
     rec.text.nangle = 0;
-    const std::string flat = withoutLineBreaks(close("plot.ps"));  // the records run on across lines
+    const std::string flat = withoutLineBreaks(close("plot.ps")); // the records run on across lines
     int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
     postScriptPoint(rec, 10, 20, px1, py1);
     postScriptPoint(rec, 300, 400, px2, py2);
@@ -211,11 +226,12 @@ TEST_F(PostScript, ColourBoxAndCharacterRecords) {
 TEST_F(PostScript, CharactersInAReencodedStandardFont) {
     GlobalRecord &rec = open("PS", "plot.ps");
     // What the font selection writes for Helvetica at 40 points.
-    const char *words = "(Helvetica) (Helvetica-German) GermanVec ReEncodeSmall (Helvetica-German) 40.0 font ";
+    const char *words =
+        "(Helvetica) (Helvetica-German) GermanVec ReEncodeSmall (Helvetica-German) 40.0 font ";
     qpsbuf(rec, words, int(std::strlen(words)));
     pschar(rec, 'A', 1000, 1000, 0);
     rec.text.nangle = 90;
-    pschar(rec, 127, 1500, 1000, 0);  // A with dieresis, through GermanVec
+    pschar(rec, 127, 1500, 1000, 0); // A with dieresis, through GermanVec
     rec.text.nangle = 0;
     close("plot.ps");
     EXPECT_EQ(gsProblems(dir.file("plot.ps")), "");
@@ -230,7 +246,8 @@ TEST_F(PostScript, CharactersInAReencodedStandardFont) {
         const int row = page.height - int((px * rec.page.xdevscl + 200) * k);
         int inked = 0;
         for (int dy = -6; dy <= 6; ++dy)
-            for (int dx = -6; dx <= 6; ++dx) inked += page.ink(col + dx, row + dy) ? 1 : 0;
+            for (int dx = -6; dx <= 6; ++dx)
+                inked += page.ink(col + dx, row + dy) ? 1 : 0;
         return inked;
     };
     EXPECT_GT(inkAround(1000, 1000), 5);
@@ -238,4 +255,4 @@ TEST_F(PostScript, CharactersInAReencodedStandardFont) {
     EXPECT_EQ(inkAround(2500, 300), 0);
 }
 
-}  // namespace
+} // namespace

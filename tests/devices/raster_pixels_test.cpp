@@ -17,7 +17,7 @@ TEST_F(RasterTest, SinglePixelsOnAnIndexPage) {
     const std::vector<int> table = distinctTable();
     GlobalRecord &rec = makeRaster(3, 2);
     qqvvlt(rec, 1, table.data());
-    qqvwpx(rec, 2, 1, 300);                      // colour number modulo 256
+    qqvwpx(rec, 2, 1, 300);                         // colour number modulo 256
     qqvwpx(rec, 0, 0, explicitColour(60, 195, 30)); // entry 60 exactly
     for (const auto &[x, y] : {std::pair{-1, 0}, {3, 0}, {0, 2}, {0, -1}})
         qqvwpx(rec, x, y, 9);

@@ -60,9 +60,10 @@ TEST_F(SameDrawing, PdfPostScriptAndSvgRenderTheSamePicture) {
         for (const auto &probe : probes) {
             const int x = int(probe[0] * perUnit), y = int(probe[1] * perUnit);
             for (int c = 0; c < 3; ++c)
-                EXPECT_NEAR(picture->at(x, y)[c], svgPage.at(x, y)[c], 8) << name << " at " << probe[0];
+                EXPECT_NEAR(picture->at(x, y)[c], svgPage.at(x, y)[c], 8)
+                    << name << " at " << probe[0];
         }
     }
 }
 
-}  // namespace
+} // namespace

@@ -37,8 +37,9 @@ TEST_F(Svg, ThePlotIsWellFormedAndRenders) {
               "Version:  9.1\n"
               "Date   : DD.MM.YYYY HH:MM:SS\n"
               "-->\n");
-    EXPECT_NE(svg.find("<svg width=\"853\" height=\"603\"\n  xmlns=\"http://www.w3.org/2000/svg\"\n"),
-              std::string::npos);
+    EXPECT_NE(
+        svg.find("<svg width=\"853\" height=\"603\"\n  xmlns=\"http://www.w3.org/2000/svg\"\n"),
+        std::string::npos);
     EXPECT_EQ(xmllintProblems(dir.file("plot.svg")), "");
     const RgbImage page = renderSvg(dir.file("plot.svg"), 1.0);
     ASSERT_TRUE(page.valid());
@@ -55,10 +56,12 @@ TEST_F(Svg, LinesAndPolylines) {
     qqsvg2(rec, 30, 40.5f, 2);
     qqsvg2(rec, 0, 0, 9);
     qqsvg2(rec, 1, 1, 3);
-    for (int i = 2; i <= 6; ++i) qqsvg2(rec, float(i), float(i), 2);
+    for (int i = 2; i <= 6; ++i)
+        qqsvg2(rec, float(i), float(i), 2);
     qqsvg2(rec, 100, 100, 3);
-    for (int i = 2; i <= 5; ++i) qqsvg2(rec, float(i), 0, 2);
-    qqsvg2(rec, 0, 0, 3);  // a single point writes nothing
+    for (int i = 2; i <= 5; ++i)
+        qqsvg2(rec, float(i), 0, 2);
+    qqsvg2(rec, 0, 0, 3); // a single point writes nothing
     const std::string svg = body(close("plot.svg"));
     EXPECT_EQ(svg, "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"1.000\">\n"
                    "<line x1=\"10.00\" y1=\"20.00\" x2=\"30.00\" y2=\"40.50\"/>\n"
@@ -96,7 +99,7 @@ TEST_F(Svg, ColourAndWidthChangesCloseTheStrokeGroup) {
 
 TEST_F(Svg, TextInIso88591WithEscapes) {
     GlobalRecord &rec = openSvg();
-    rec.font.npsfont = 5;  // Helvetica-Bold
+    rec.font.npsfont = 5; // Helvetica-Bold
     rec.text.nhchar = 60;
     setrgb(0, 0.5f, 0);
     float x = 200;
@@ -109,22 +112,23 @@ TEST_F(Svg, TextInIso88591WithEscapes) {
     rec.text.nangle = 30;
     rec.text.xsinang = 0.5f;
     rec.text.xcosang = 0.8660254f;
-    rec.font.npsfont = 34;  // Symbol: a new group
+    rec.font.npsfont = 34; // Symbol: a new group
     qqsvg5(rec, 'c', x + 50, 500);
     line(0, 0, 100, 100);
     const std::string svg = body(close("plot.svg"));
     EXPECT_EQ(xmllintProblems(dir.file("plot.svg")), "");
     const int size = int(60.0f * 22.0f * rec.page.xdevscl / 15.0f + 0.5f);
     EXPECT_NE(svg.find("<g font-family=\"Helvetica\" font-weight=\"bold\" font-style=\"normal\"\n"
-                       "font-size=\"" + std::to_string(size) + "\" stroke=\"none\" fill=\"#008000\">\n"),
+                       "font-size=\"" +
+                       std::to_string(size) + "\" stroke=\"none\" fill=\"#008000\">\n"),
               std::string::npos)
         << svg;
     EXPECT_NE(svg.find(">&amp;</text>\n"), std::string::npos);
     EXPECT_NE(svg.find(">&lt;</text>\n"), std::string::npos);
     EXPECT_NE(svg.find(">&gt;</text>\n"), std::string::npos);
-    EXPECT_NE(svg.find(">\xC4</text>\n"), std::string::npos);  // code 127, A with dieresis
-    EXPECT_NE(svg.find(">\xBF</text>\n"), std::string::npos);  // code 186, inverted question mark
-    EXPECT_NE(svg.find("> </text>\n"), std::string::npos);     // codes from 187 up are blanks
+    EXPECT_NE(svg.find(">\xC4</text>\n"), std::string::npos); // code 127, A with dieresis
+    EXPECT_NE(svg.find(">\xBF</text>\n"), std::string::npos); // code 186, inverted question mark
+    EXPECT_NE(svg.find("> </text>\n"), std::string::npos);    // codes from 187 up are blanks
     // Seven characters share one group; the colour change opens another, the
     // font change a third.
     EXPECT_EQ(occurrences(svg, "<g font-family"), 3);
@@ -152,10 +156,11 @@ TEST_F(Svg, PortraitPagesTurnThePlot) {
     EXPECT_NE(svg.find("<svg width=\"853\" height=\"603\""), std::string::npos);
     const float s = rec.page.xdevscl;
     char expected[128];
-    std::snprintf(expected, sizeof expected, "<polygon fill=\"#ff0000\" points=\"\n 0.00, %.2f 0.00, %.2f",
+    std::snprintf(expected, sizeof expected,
+                  "<polygon fill=\"#ff0000\" points=\"\n 0.00, %.2f 0.00, %.2f",
                   double(2969.0f * s), double((2969.0f - 100.0f) * s));
     EXPECT_NE(svg.find(expected), std::string::npos) << svg;
     EXPECT_EQ(xmllintProblems(dir.file("plot.svg")), "");
 }
 
-}  // namespace
+} // namespace

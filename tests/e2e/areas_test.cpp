@@ -54,9 +54,10 @@ float positiveMod(float v, float m) {
 // Where the groups of a family start (modulo the period): the phase whose
 // window holds the most ink.
 float bestPhase(const Family &f, const std::vector<Point> &ink) {
-    std::vector<float> across;  // of each point, computed once for all phases
+    std::vector<float> across; // of each point, computed once for all phases
     across.reserve(ink.size());
-    for (const Point &p : ink) across.push_back(f.across(p));
+    for (const Point &p : ink)
+        across.push_back(f.across(p));
     float best = 0;
     std::size_t most = 0;
     for (float phase = 0; phase < f.period; phase += 0.25f) {
@@ -82,11 +83,10 @@ struct Pattern {
 
 // The pattern table, as the fill must draw it.
 const Pattern kPatterns[] = {
-    {0, 0, 0, 0, 0},     {1, 45, 1, 5, 0},  {2, 150, 4, 5, 0},  {3, 135, 1, 5, 0},
-    {4, 45, 4, 5, 0},    {5, 45, 1, 5, 1},  {6, 135, 2, 1, 0},  {7, 45, 4, 5, 1},
-    {8, 30, 1, 4, 0},    {9, 45, 2, 1, 1},  {10, 0, 1, 5, 1},   {11, 45, 3, 1, 0},
-    {12, 70, 4, 7, 0},   {13, 45, 3, 1, 1}, {14, 0, 4, 5, 1},   {15, 45, 2, 1, 0},
-    {16, 0, 1, 0, 0},    {17, 0, 5, 5, 0},
+    {0, 0, 0, 0, 0},   {1, 45, 1, 5, 0},  {2, 150, 4, 5, 0}, {3, 135, 1, 5, 0}, {4, 45, 4, 5, 0},
+    {5, 45, 1, 5, 1},  {6, 135, 2, 1, 0}, {7, 45, 4, 5, 1},  {8, 30, 1, 4, 0},  {9, 45, 2, 1, 1},
+    {10, 0, 1, 5, 1},  {11, 45, 3, 1, 0}, {12, 70, 4, 7, 0}, {13, 45, 3, 1, 1}, {14, 0, 4, 5, 1},
+    {15, 45, 2, 1, 0}, {16, 0, 1, 0, 0},  {17, 0, 5, 5, 0},
 };
 
 Family familyOf(const Pattern &p, int angle) {
@@ -128,7 +128,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
 
         const HpglRaster bitmap(dir.file(name));
         ASSERT_TRUE(bitmap.valid()) << name;
-        for (int x = kLeft + 20; x < kRight - 20; x += 50) {  // the outline is there
+        for (int x = kLeft + 20; x < kRight - 20; x += 50) { // the outline is there
             EXPECT_TRUE(bitmap.ink(x, kTop)) << name;
             EXPECT_TRUE(bitmap.ink(x, kBottom)) << name;
         }
@@ -140,7 +140,7 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
             EXPECT_TRUE(ink.empty()) << name;
             continue;
         }
-        if (p.number == 16) {  // solid
+        if (p.number == 16) { // solid
             EXPECT_GT(float(ink.size()) / area, 0.99f) << name;
             continue;
         }
@@ -149,7 +149,8 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
         if (p.cross == 1)
             families.push_back(familyOf(p, p.angle <= 89 ? p.angle + 90 : 180 - p.angle));
         std::vector<float> phases;
-        for (const Family &f : families) phases.push_back(bestPhase(f, ink));
+        for (const Family &f : families)
+            phases.push_back(bestPhase(f, ink));
 
         // Nearly all ink lies on the lines of the pattern's families, and each
         // family has its share.
@@ -185,7 +186,8 @@ TEST(Areas, EveryPatternFillsWithTheSpacingAndAngleOfTheTable) {
                 if (g >= 0 && g < int(seen.size())) seen[std::size_t(g)] = 1;
             }
         int drawnGroups = 0;
-        for (int g = 1; g < groups; ++g) drawnGroups += seen[std::size_t(g)];
+        for (int g = 1; g < groups; ++g)
+            drawnGroups += seen[std::size_t(g)];
         EXPECT_GE(drawnGroups, groups - 1) << name;
 
         // Inside a group of lines spacing apart, the gaps between them stay empty.
@@ -246,7 +248,7 @@ TEST(Areas, TooManyCrossingsStopTheFillAndKeepWhatWasFilled) {
     ASSERT_TRUE(bitmap.valid());
     const std::vector<Point> bar = inkIn(bitmap, 110, 210, 1100, 390);
     EXPECT_GT(float(bar.size()) / float(991 * 181), 0.99f);  // the bar is filled
-    EXPECT_TRUE(inkIn(bitmap, 100, 420, 1110, 600).empty());  // the teeth are not
+    EXPECT_TRUE(inkIn(bitmap, 100, 420, 1110, 600).empty()); // the teeth are not
 }
 
 TEST(Areas, TheShieldListOverflowsAtAThousandWords) {
@@ -264,12 +266,11 @@ TEST(Areas, TheShieldListOverflowsAtAThousandWords) {
                                 dir.path());
     ASSERT_EQ(run.status, 0);
     // Rectangles take 6 words: the 167th would need 1002.
-    EXPECT_EQ(run.out,
-              " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
-              " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
-              " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
-              " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
-              "166\n1\n");
+    EXPECT_EQ(run.out, " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
+                       " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
+                       " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
+                       " <<<< Warning  47: Blanking buffer overflow in shlrec!\n"
+                       "166\n1\n");
 }
 
 TEST(Areas, LinesStopAtTheShieldsOfTheCaller) {
@@ -296,18 +297,17 @@ TEST(Areas, LinesStopAtTheShieldsOfTheCaller) {
     EXPECT_EQ(std::vector<std::string>(trace.begin(), trace.begin() + 5), rectangleFrame);
     const auto lines = std::find(trace.begin(), trace.end(), "M 0 200");
     ASSERT_NE(lines, trace.end());
-    EXPECT_EQ(*(lines - 4), "M 1000 900");  // the triangle's frame, closed
+    EXPECT_EQ(*(lines - 4), "M 1000 900"); // the triangle's frame, closed
     EXPECT_EQ(*(lines - 1), "D 1000 900");
     trace.erase(trace.begin(), lines);
-    EXPECT_EQ(trace,
-              (std::vector<std::string>{
-                  // the rectangle; the line of a triangle edge splits the rest
-                  "M 0 200", "D 100 200", "M 299 200", "D 650 200", "D 1000 200",
-                  // circle and triangle
-                  "M 0 1000", "D 500 1000", "M 700 1000", "D 1050 1000", "M 1150 1000",
-                  "D 1500 1000",
-                  // the circle out of force
-                  "M 0 1000", "D 1050 1000", "M 1150 1000", "D 1500 1000"}));
+    EXPECT_EQ(trace, (std::vector<std::string>{
+                         // the rectangle; the line of a triangle edge splits the rest
+                         "M 0 200", "D 100 200", "M 299 200", "D 650 200", "D 1000 200",
+                         // circle and triangle
+                         "M 0 1000", "D 500 1000", "M 700 1000", "D 1050 1000", "M 1150 1000",
+                         "D 1500 1000",
+                         // the circle out of force
+                         "M 0 1000", "D 1050 1000", "M 1150 1000", "D 1500 1000"}));
 }
 
-}  // namespace
+} // namespace

@@ -25,7 +25,8 @@ std::vector<std::string> bdfGlyph(const std::string &path, int encoding) {
             const unsigned long bits = std::stoul(line, nullptr, 16);
             const int total = int(line.size()) * 4;
             std::string row;
-            for (int x = 0; x < width; ++x) row += (bits >> (total - 1 - x)) & 1 ? '#' : '.';
+            for (int x = 0; x < width; ++x)
+                row += (bits >> (total - 1 - x)) & 1 ? '#' : '.';
             rows.push_back(row);
         }
         if (line == "BITMAP") bitmap = true;
@@ -48,7 +49,8 @@ std::vector<std::string> inkedBox(const RgbImage &image) {
     std::vector<std::string> rows;
     for (int y = y0; y <= y1; ++y) {
         std::string row;
-        for (int x = x0; x <= x1; ++x) row += ink(x, y) ? '#' : '.';
+        for (int x = x0; x <= x1; ++x)
+            row += ink(x, y) ? '#' : '.';
         rows.push_back(row);
     }
     return rows;
@@ -56,8 +58,10 @@ std::vector<std::string> inkedBox(const RgbImage &image) {
 
 // Trims columns and rows that hold no ink on any side.
 std::vector<std::string> trimmed(std::vector<std::string> rows) {
-    while (!rows.empty() && rows.back().find('#') == std::string::npos) rows.pop_back();
-    while (!rows.empty() && rows.front().find('#') == std::string::npos) rows.erase(rows.begin());
+    while (!rows.empty() && rows.back().find('#') == std::string::npos)
+        rows.pop_back();
+    while (!rows.empty() && rows.front().find('#') == std::string::npos)
+        rows.erase(rows.begin());
     std::size_t first = std::string::npos, last = 0;
     for (const std::string &r : rows) {
         const std::size_t a = r.find('#'), b = r.rfind('#');
@@ -66,7 +70,8 @@ std::vector<std::string> trimmed(std::vector<std::string> rows) {
             last = std::max(last, b);
         }
     }
-    for (std::string &r : rows) r = r.substr(first, last - first + 1);
+    for (std::string &r : rows)
+        r = r.substr(first, last - first + 1);
     return rows;
 }
 
@@ -118,4 +123,4 @@ int main(void) {
         << run.out;
 }
 
-}  // namespace
+} // namespace

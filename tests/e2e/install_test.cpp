@@ -28,12 +28,12 @@ int main(void) { return trmlen("ab  ") == 2 ? 0 : 1; }
 )");
     const std::string build = dir.file("build");
     const std::string configure = "cmake -S '" + dir.path() + "' -B '" + build +
-                                  "' -DCMAKE_PREFIX_PATH='" + testPrefix() +
-                                  "' -DCMAKE_C_FLAGS='" + testCFlags() + "'" +
-                                  " > /dev/null && cmake --build '" + build + "' > /dev/null";
+                                  "' -DCMAKE_PREFIX_PATH='" + testPrefix() + "' -DCMAKE_C_FLAGS='" +
+                                  testCFlags() + "'" + " > /dev/null && cmake --build '" + build +
+                                  "' > /dev/null";
     ASSERT_EQ(system(configure.c_str()), 0);
     ProgramRun run = runProgram(build + "/user", dir.path());
     EXPECT_EQ(run.status, 0);
 }
 
-}  // namespace
+} // namespace

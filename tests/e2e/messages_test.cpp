@@ -14,7 +14,8 @@ int main(void) {
     errmod("XYZ", "ON");
     return 0;
 }
-)", dir.path());
+)",
+                          dir.path());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, " <<<< Warning   3: Incorrect level in errmod!   (   0)\n"
                        " <<<< Warning   2: Incorrect parameter in errmod!   (XYZ)\n");
@@ -56,10 +57,11 @@ int main(void) {
     winapp("NONE");
     return 0;
 }
-)", dir.path());
+)",
+                          dir.path());
     EXPECT_EQ(run.status, 0);
     // Only the level warning of the very first call, made before the switch.
     EXPECT_EQ(run.out, " <<<< Warning   3: Incorrect level in errmod!   (   0)\n");
 }
 
-}  // namespace
+} // namespace

@@ -95,4 +95,4 @@ int main(void) {
     EXPECT_EQ(run.out, " <<<< Warning   3: Incorrect level in spline!   (   0)\n-1\n");
 }
 
-}  // namespace
+} // namespace

@@ -32,9 +32,8 @@ TEST(PlotFiles, DefaultPlotWritesTheTextMetafileAndTheProtocol) {
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlor.met"));
     // Page size in cm; the colour of the default table's foreground (255 =
     // 2 x 89 + 77: two "99" records and code 86); the end record.
-    EXPECT_EQ(readFile(dir.file("kavlor.met")),
-              "      29.7      21.0\n"
-              "99.000000099.000000086.0000000 9.0000000\n");
+    EXPECT_EQ(readFile(dir.file("kavlor.met")), "      29.7      21.0\n"
+                                                "99.000000099.000000086.0000000 9.0000000\n");
 }
 
 TEST(PlotFiles, ExistingFilesGetVersionedNames) {
@@ -47,7 +46,8 @@ TEST(PlotFiles, ExistingFilesGetVersionedNames) {
     EXPECT_EQ(readFile(dir.file("kavlor.met")), "0");
     EXPECT_EQ(readFile(dir.file("kavlor_1.met")), "1");
 
-    for (int n = 3; n <= 9; ++n) writeFile(dir.file("kavlor_" + std::to_string(n) + ".met"), "n");
+    for (int n = 3; n <= 9; ++n)
+        writeFile(dir.file("kavlor_" + std::to_string(n) + ".met"), "n");
     run = runProgram(exe, dir.path());
     EXPECT_EQ(maskDateTime(run.out), protocol("GKSL", "kavlo_10.met"));
 }
@@ -73,8 +73,8 @@ TEST(PlotFiles, FileModes) {
 TEST(PlotFiles, DeviceKeywordsChooseFormatAndFileName) {
     struct Case {
         const char *keyword;
-        const char *format;  // as the protocol prints it
-        const char *file;    // the file written; empty for devices without a file
+        const char *format; // as the protocol prints it
+        const char *file;   // the file written; empty for devices without a file
     };
     const Case cases[] = {
         {"gksl", "GKSL", "kavlor.met"}, {"CGM", "CGM ", "kavlor.cgm"},
@@ -104,17 +104,19 @@ int main(int argc, char **argv) {
         ProgramRun run = runProgram(exe, dir.path(), {.args = {c.keyword}});
         EXPECT_EQ(run.status, 0) << c.keyword;
         EXPECT_NE(run.out.find(std::string("Fileformat: ") + c.format), std::string::npos)
-            << c.keyword << "\n" << run.out;
+            << c.keyword << "\n"
+            << run.out;
         EXPECT_NE(run.out.find(std::string("Metafile: ") + c.file + " "), std::string::npos)
-            << c.keyword << "\n" << run.out;
+            << c.keyword << "\n"
+            << run.out;
         EXPECT_TRUE(fileExists(dir.file(c.file))) << c.keyword;
     }
 }
 
 TEST(PlotFiles, ScreenKeywordsOpenNoFileAndBadKeywordsChangeNothing) {
     TempDir dir;
-    ProgramRun run = runC(cMain("metafl(\"cons\"); metafl(\"XYZW\"); kavini(); kavfin();"),
-                          dir.path());
+    ProgramRun run =
+        runC(cMain("metafl(\"cons\"); metafl(\"XYZW\"); kavini(); kavfin();"), dir.path());
     EXPECT_EQ(maskDateTime(run.out),
               " <<<< Warning   2: Incorrect parameter in metafl!   (XYZW)\n" +
                   protocol("CONS", "", "0", "0"));
@@ -127,8 +129,8 @@ TEST(PlotFiles, ScreenKeywordsOpenNoFileAndBadKeywordsChangeNothing) {
 TEST(PlotFiles, PageSettingsChangeTheHeaderAndTheCoordinates) {
     struct Case {
         const char *body;
-        const char *header;  // the page size in cm
-        const char *line;    // the records of the line
+        const char *header; // the page size in cm
+        const char *line;   // the records of the line
     };
     const Case cases[] = {
         // Portrait A4: 21.0 x 29.7 cm, the line along the top edge (y = 1 in
@@ -253,13 +255,12 @@ TEST(PlotFiles, AFileThatCannotBeWrittenWholeIsAFileError) {
 TEST(PlotFiles, WarningsAreCountedInTheProtocol) {
     TempDir dir;
     ProgramRun run = runC(cMain("kavini(); setclr(-1); color(\"PINK\"); kavfin();"), dir.path());
-    EXPECT_EQ(maskDateTime(run.out),
-              " <<<< Warning   2: Incorrect parameter in setclr!   (  -1)\n"
-              " <<<< Warning   2: Incorrect parameter in color!   (PINK)\n" +
-                  protocol("GKSL", "kavlor.met", "0", "2"));
+    EXPECT_EQ(maskDateTime(run.out), " <<<< Warning   2: Incorrect parameter in setclr!   (  -1)\n"
+                                     " <<<< Warning   2: Incorrect parameter in color!   (PINK)\n" +
+                                         protocol("GKSL", "kavlor.met", "0", "2"));
     // No protocol when it is switched off.
     run = runC(cMain("kavini(); errmod(\"PROT\", \"OFF\"); kavfin();"), dir.path());
     EXPECT_EQ(run.out, "");
 }
 
-}  // namespace
+} // namespace

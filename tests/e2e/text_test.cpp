@@ -57,7 +57,8 @@ int main(void) {
               "\n");
     // The text in Times-Roman, re-encoded, with its characters.
     const std::string ps = readFile(dir.file("text.ps"));
-    EXPECT_NE(ps.find("(Times-Roman) (Times-Roman-German) GermanVec ReEncodeSmall"), std::string::npos);
+    EXPECT_NE(ps.find("(Times-Roman) (Times-Roman-German) GermanVec ReEncodeSmall"),
+              std::string::npos);
     EXPECT_NE(ps.find(" c "), std::string::npos);
 }
 
@@ -83,7 +84,8 @@ int main(void) {
 )",
                                      build.path());
     // The installed fonts: no warning, and the bitmap font's widths.
-    ProgramRun run = runProgram(exe, dir.path(), {.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"}});
+    ProgramRun run =
+        runProgram(exe, dir.path(), {.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"}});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1\n");
     // A folder without fonts.
@@ -94,4 +96,4 @@ int main(void) {
                        " <<<< Warning 101: Open error for bitmap font in BMPFNT!\n");
 }
 
-}  // namespace
+} // namespace

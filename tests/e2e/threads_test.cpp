@@ -77,4 +77,4 @@ TEST(Threads, AThirdThreadEndsTheProcess) {
     EXPECT_EQ(run.out, kTwoThreads + ">>>> Too many threads!\n");
 }
 
-}  // namespace
+} // namespace

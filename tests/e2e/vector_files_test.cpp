@@ -54,15 +54,18 @@ TEST(ExternalDriver, StatesAndOptions) {
     symfil("POST", "KEEP");)"),
                           dir.path(), options);
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.find(" <<<< Warning  20: No metafile in symfil!\n"
-                           " <<<< Warning  21: The routine must be called after kavfin in symfil!\n"),
-              0u)
+    EXPECT_EQ(
+        run.out.find(" <<<< Warning  20: No metafile in symfil!\n"
+                     " <<<< Warning  21: The routine must be called after kavfin in symfil!\n"),
+        0u)
         << run.out;
-    EXPECT_NE(run.out.find(" <<<< Warning   2: Incorrect parameter in symfil!   (XXXX)\n"), std::string::npos);
-    EXPECT_NE(run.out.find(" <<<< Warning  22: The metafile is deleted before in symfil!\n"), std::string::npos);
+    EXPECT_NE(run.out.find(" <<<< Warning   2: Incorrect parameter in symfil!   (XXXX)\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find(" <<<< Warning  22: The metafile is deleted before in symfil!\n"),
+              std::string::npos);
     // An unknown option counts as KEEP; KYOC is passed as KYO1.
     EXPECT_EQ(readFile(dir.file("args.txt")), "plot.psc\nKYO1\nKEEP\nrain\n-Q\n");
-    EXPECT_FALSE(fileExists(dir.file("plot.psc")));  // removed by NONE/DELE
+    EXPECT_FALSE(fileExists(dir.file("plot.psc"))); // removed by NONE/DELE
 }
 
 TEST(PdfFile, AFileThatCannotBeOpenedLeavesThePlotGoingWithoutIt) {
@@ -84,4 +87,4 @@ TEST(PdfFile, AFileThatCannotBeOpenedLeavesThePlotGoingWithoutIt) {
     EXPECT_FALSE(fileExists(dir.file("no-such-folder")));
 }
 
-}  // namespace
+} // namespace

@@ -65,11 +65,11 @@ class VectorImage : public ::testing::Test {
     static void checkImage(const RgbImage &page, bool turned) {
         ASSERT_GT(page.width, 0);
         const Probe probe{page, turned};
-        EXPECT_GT(probe.at(1200, 700, 0), 200);  // red half
+        EXPECT_GT(probe.at(1200, 700, 0), 200); // red half
         EXPECT_LT(probe.at(1200, 700, 2), 60);
-        EXPECT_GT(probe.at(1600, 700, 2), 200);  // blue half
+        EXPECT_GT(probe.at(1600, 700, 2), 200); // blue half
         EXPECT_LT(probe.at(1600, 700, 0), 60);
-        EXPECT_GT(probe.at(900, 700, 1), 200);   // outside the box: the white page
+        EXPECT_GT(probe.at(900, 700, 1), 200); // outside the box: the white page
         EXPECT_GT(probe.at(1400, 950, 1), 200);
     }
 };
@@ -126,13 +126,14 @@ TEST_F(VectorImage, NoMemoryForTheImageIsAWarningAndTheFileStaysWhole) {
         const ProgramRun run = runProgram(exe, dir.path(), {.args = {device, file}});
         EXPECT_EQ(run.status, 0) << device << "\n" << run.err;
         EXPECT_EQ(run.out.find(" <<<< Warning  53: Not enough memory in imgfin!\n"), 0u)
-            << device << "\n" << run.out;
+            << device << "\n"
+            << run.out;
     }
     const ProgramRun pdf = runShell("qpdf --check '" + dir.file("image.pdf") + "'");
     EXPECT_EQ(pdf.status, 0) << pdf.out;
     const ProgramRun ps = runShell("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=nullpage '" +
-                                     dir.file("image.ps") + "'");
+                                   dir.file("image.ps") + "'");
     EXPECT_EQ(ps.status, 0) << ps.out;
 }
 
-}  // namespace
+} // namespace

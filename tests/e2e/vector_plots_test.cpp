@@ -104,4 +104,4 @@ TEST_F(VectorPlots, SvgIsValidAndKeepsItsText) {
         EXPECT_NE(svg.find(element), std::string::npos) << element;
 }
 
-}  // namespace
+} // namespace

@@ -106,4 +106,4 @@ TEST_F(AdditionalLabels, RefuseOtherAxesAndTheColourBarOutsideItsSystem) {
     EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
 }
 
-}  // namespace
+} // namespace

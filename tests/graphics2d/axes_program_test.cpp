@@ -49,4 +49,4 @@ int main(void) {
     EXPECT_NE(out.find("Warnings: 5 "), std::string::npos) << out;
 }
 
-}  // namespace
+} // namespace

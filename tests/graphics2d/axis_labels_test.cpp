@@ -507,4 +507,4 @@ TEST_F(AxisLabels, EachPartOfAnAxisInItsColour) {
     EXPECT_EQ(trace.back(), "C 255");
 }
 
-}  // namespace
+} // namespace

@@ -319,4 +319,4 @@ TEST_F(AxisSettings, SwappingTwiceRestoresTheAxes) {
     close();
 }
 
-}  // namespace
+} // namespace

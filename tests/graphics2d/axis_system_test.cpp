@@ -303,4 +303,4 @@ TEST_F(AxisSystem, CentringLeavesEqualMarginsOnBothSides) {
     close();
 }
 
-}  // namespace
+} // namespace

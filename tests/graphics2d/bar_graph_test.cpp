@@ -540,4 +540,4 @@ TEST_F(BarGraph, ShieldedBarsCutLaterLines) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -416,4 +416,4 @@ TEST_F(ColourAxis, HorizontalBarRunsToTheRight) {
     EXPECT_EQ(drawn.count(axis), 1u);
 }
 
-}  // namespace
+} // namespace

@@ -65,8 +65,8 @@ TEST_F(ColourRange, FixedRangeColoursFilledContours) {
         Range range;
         void (*fill)();
         int colour;
-    } cases[] = {{Range::own, fillGrid, 1},      {Range::fixed, fillGrid, 51},
-                 {Range::reset, fillGrid, 1},    {Range::own, fillTriangles, 1},
+    } cases[] = {{Range::own, fillGrid, 1},         {Range::fixed, fillGrid, 51},
+                 {Range::reset, fillGrid, 1},       {Range::own, fillTriangles, 1},
                  {Range::fixed, fillTriangles, 51}, {Range::reset, fillTriangles, 1}};
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(int(c.range)) + (c.fill == fillGrid ? " grid" : " triangles"));
@@ -160,8 +160,8 @@ TEST_F(ColourRange, ColourNumberOfAValue) {
     });
     EXPECT_EQ(out, "");
     EXPECT_EQ(nzposn(4.5f), 5);
-    EXPECT_EQ(nzposn(-1), 0);    // below the axis: the table's first colour
-    EXPECT_EQ(nzposn(11), 255);  // above it: the last
+    EXPECT_EQ(nzposn(-1), 0);   // below the axis: the table's first colour
+    EXPECT_EQ(nzposn(11), 255); // above it: the last
     close();
 }
 

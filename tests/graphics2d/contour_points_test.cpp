@@ -245,4 +245,4 @@ TEST_F(ContourPointsAtLevel0, AGridWithoutACellIsRefused) {
     EXPECT_EQ(nlins, 0);
 }
 
-}  // namespace
+} // namespace

@@ -57,10 +57,12 @@ bool closed(const Line &l) {
 // centre, which takes the mean of the corners; linear in each triangle.
 float surface(const Grid &g, Point p) {
     int i = 0, j = 0;
-    while (i < g.nx() - 2 && p.x > g.x[i + 1]) ++i;
-    while (j < g.ny() - 2 && p.y > g.y[j + 1]) ++j;
-    const Point c[4] = {{g.x[i], g.y[j]}, {g.x[i + 1], g.y[j]}, {g.x[i + 1], g.y[j + 1]},
-                        {g.x[i], g.y[j + 1]}};
+    while (i < g.nx() - 2 && p.x > g.x[i + 1])
+        ++i;
+    while (j < g.ny() - 2 && p.y > g.y[j + 1])
+        ++j;
+    const Point c[4] = {
+        {g.x[i], g.y[j]}, {g.x[i + 1], g.y[j]}, {g.x[i + 1], g.y[j + 1]}, {g.x[i], g.y[j + 1]}};
     const float zc[4] = {g.at(i, j), g.at(i + 1, j), g.at(i + 1, j + 1), g.at(i, j + 1)};
     const Point m{(c[0].x + c[2].x) / 2, (c[0].y + c[2].y) / 2};
     const float zm = (zc[0] + zc[1] + zc[2] + zc[3]) / 4;
@@ -94,9 +96,8 @@ class ContourGrids : public Contours {
         openHpgl();
         if (settings) captureStdout(settings);
         standardAxes(true);
-        EXPECT_EQ(captureStdout([&] {
-                      contur(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), level);
-                  }),
+        EXPECT_EQ(captureStdout(
+                      [&] { contur(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), level); }),
                   "");
         return linesOf(closeHpgl());
     }
@@ -110,37 +111,41 @@ TEST_F(ContourGrids, LinesFollowTheLevelThroughEveryCrossingOnce) {
         int lines, closedLines;
     };
     const Case cases[] = {
-        {"single peak", makeGrid(steps(3, 1), steps(3, 1),
-                                 [](int i, int j) { return i == 1 && j == 1 ? 1.0f : 0.0f; }),
+        {"single peak",
+         makeGrid(steps(3, 1), steps(3, 1),
+                  [](int i, int j) { return i == 1 && j == 1 ? 1.0f : 0.0f; }),
          0.5f, 1, 1},
-        {"two peaks", makeGrid(steps(7, 1), steps(4, 1),
-                               [](int i, int j) { return (i == 1 || i == 5) && j == 1 ? 2.0f : 0.0f; }),
+        {"two peaks",
+         makeGrid(steps(7, 1), steps(4, 1),
+                  [](int i, int j) { return (i == 1 || i == 5) && j == 1 ? 2.0f : 0.0f; }),
          0.7f, 2, 2},
-        {"pit", makeGrid(steps(4), steps(4),
-                         [](int i, int j) { return i == 2 && j == 2 ? -1.0f : 0.0f; }),
+        {"pit",
+         makeGrid(steps(4), steps(4), [](int i, int j) { return i == 2 && j == 2 ? -1.0f : 0.0f; }),
          -0.3f, 1, 1},
         // Centre 0.5: above 0.4 it joins the high corners, below 0.6 the low ones.
-        {"saddle, centre high", makeGrid({2, 3}, {2, 3}, [](int i, int j) { return i == j ? 1.0f : 0.0f; }),
-         0.4f, 2, 0},
-        {"saddle, centre low", makeGrid({2, 3}, {2, 3}, [](int i, int j) { return i == j ? 1.0f : 0.0f; }),
-         0.6f, 2, 0},
-        {"saddle inside a grid", makeGrid(steps(5), steps(5),
-                                          [](int i, int j) { return float((i - 2) * (j - 2)) + 0.25f; }),
+        {"saddle, centre high",
+         makeGrid({2, 3}, {2, 3}, [](int i, int j) { return i == j ? 1.0f : 0.0f; }), 0.4f, 2, 0},
+        {"saddle, centre low",
+         makeGrid({2, 3}, {2, 3}, [](int i, int j) { return i == j ? 1.0f : 0.0f; }), 0.6f, 2, 0},
+        {"saddle inside a grid",
+         makeGrid(steps(5), steps(5),
+                  [](int i, int j) { return float((i - 2) * (j - 2)) + 0.25f; }),
          0.0f, 2, 0},
-        {"ridge running off the grid", makeGrid(steps(5), steps(4),
-                                                [](int i, int) { return 2.0f - float(std::abs(i - 2)); }),
+        {"ridge running off the grid",
+         makeGrid(steps(5), steps(4), [](int i, int) { return 2.0f - float(std::abs(i - 2)); }),
          1.5f, 2, 0},
-        {"ridge leaving on two sides", makeGrid(steps(6), steps(5),
-                                                [](int i, int j) { return 3.0f - float(std::abs(i - j)); }),
+        {"ridge leaving on two sides",
+         makeGrid(steps(6), steps(5), [](int i, int j) { return 3.0f - float(std::abs(i - j)); }),
          2.2f, 2, 0},
         // Values equal to the level count as low: the line runs through the grid points of value 1.
         {"level on grid values", makeGrid(steps(4), steps(3), [](int i, int) { return float(i); }),
          1.0f, 1, 0},
-        {"peak on a plateau at the level", makeGrid(steps(5), steps(5),
-                                                    [](int i, int j) { return i == 2 && j == 2 ? 3.0f : 1.0f; }),
+        {"peak on a plateau at the level",
+         makeGrid(steps(5), steps(5), [](int i, int j) { return i == 2 && j == 2 ? 3.0f : 1.0f; }),
          1.0f, 1, 1},
-        {"irregular spacing", makeGrid({0, 0.5f, 2, 2.25f, 4}, {0, 1, 1.5f, 4},
-                                       [](int i, int j) { return std::sin(float(i)) + 0.3f * float(j); }),
+        {"irregular spacing",
+         makeGrid({0, 0.5f, 2, 2.25f, 4}, {0, 1, 1.5f, 4},
+                  [](int i, int j) { return std::sin(float(i)) + 0.3f * float(j); }),
          0.6f, -1, -1},
     };
     for (const Case &c : cases) {
@@ -212,7 +217,8 @@ TEST_F(ContourGrids, NoLinesWhereNothingRisesAboveTheLevel) {
     EXPECT_TRUE(draw(flat, 2.0f).empty());
     EXPECT_TRUE(draw(flat, 5.0f).empty());
     // The plateau lies on the level: only values above it make lines.
-    const Grid plateau = makeGrid(steps(5), steps(4), [](int i, int) { return i < 3 ? 1.0f : 0.0f; });
+    const Grid plateau =
+        makeGrid(steps(5), steps(4), [](int i, int) { return i < 3 ? 1.0f : 0.0f; });
     EXPECT_TRUE(draw(plateau, 1.0f).empty());
 }
 
@@ -231,8 +237,8 @@ class ContourLabels : public Contours {
         });
         standardAxes(true);
         EXPECT_EQ(captureStdout([&] {
-                      contur(slope.x.data(), slope.nx(), slope.y.data(), slope.ny(),
-                             slope.z.data(), 2.5f);
+                      contur(slope.x.data(), slope.nx(), slope.y.data(), slope.ny(), slope.z.data(),
+                             2.5f);
                   }),
                   "");
         GlobalRecord &rec = currentRecord();
@@ -283,8 +289,8 @@ int textStrokes(const std::vector<PenOp> &ops, float y, float from, float to) {
 TEST_F(ContourLabels, ALabelSitsInAGapOfItsOwnLength) {
     int gap = 0;
     const std::vector<PenOp> ops = drawLabelled([&] {
-        labdis(2000, "CON");  // one label on this line
-        gap = nlnumb(2.5f, 1) + 20;  // the text and half a character height each side
+        labdis(2000, "CON");        // one label on this line
+        gap = nlnumb(2.5f, 1) + 20; // the text and half a character height each side
     });
     const std::vector<Span> gaps = gapsAlong(ops, 950, 200, 1200);
     ASSERT_EQ(gaps.size(), 1u);
@@ -369,15 +375,16 @@ TEST_F(ContourLabels, ShortOrBentLinesGetNoLabel) {
     int moves = 0;
     for (const PenOp &op : ops)
         moves += op.draw ? 0 : 1;
-    EXPECT_EQ(moves, 2) << describe(ops);  // no gaps, no texts
+    EXPECT_EQ(moves, 2) << describe(ops); // no gaps, no texts
 }
 
 TEST_F(ContourLabels, NoLabelWhereTheDirectionTurnsMoreThanFiveDegrees) {
     struct Case {
-        float turn;  // degrees between one 20-unit segment and the next
+        float turn; // degrees between one 20-unit segment and the next
         bool labelled;
     };
-    for (const Case c : {Case{2.0f, true}, Case{-3.0f, true}, Case{10.0f, false}, Case{-6.0f, false}}) {
+    for (const Case c :
+         {Case{2.0f, true}, Case{-3.0f, true}, Case{10.0f, false}, Case{-6.0f, false}}) {
         openHpgl();
         captureStdout([] {
             labels("FLOA", "CON");
@@ -430,7 +437,7 @@ TEST_F(ContourLabels, TheLabelColourIsTheTextsOnly) {
         }
         if (colours.size() == 3) lineDrawsAfter += onLine ? 1 : 0;
     }
-    ASSERT_EQ(colours.size(), 3u);  // red, the label, red again
+    ASSERT_EQ(colours.size(), 3u); // red, the label, red again
     EXPECT_EQ(colours[1], "C 3");
     EXPECT_EQ(colours[2], colours[0]);
     EXPECT_NE(colours[0], "C 3");
@@ -455,7 +462,7 @@ TEST_F(ContourLabels, ADenseLineKeepsEveryPointUnderItsLabel) {
             need = nlmess(text.c_str()) + 20;
         }
     });
-    ASSERT_LE(need, 340);  // 100 units of lead-in and two label lengths fit on the line
+    ASSERT_LE(need, 340); // 100 units of lead-in and two label lengths fit on the line
     standardAxes(true);
     // y = 3 (page 900) from x = 1 to 9, a point every plot unit.
     std::vector<float> x, y;
@@ -492,9 +499,8 @@ TEST_F(Contours, AVerticalLabelledLineKeepsItsGapOnTheLine) {
             height(20);
         });
         standardAxes(true);
-        captureStdout([&] {
-            contur(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), sign * 5.5f);
-        });
+        captureStdout(
+            [&] { contur(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), sign * 5.5f); });
         const std::vector<PenOp> ops = closeHpgl();
         // The line is x = 5.5 (page x 750) from y 0 to 5 (page y 1200 .. 700).
         float px = 0, py = 0;
@@ -534,8 +540,8 @@ TEST_F(Contours, EachLineIsALegendEntryOfItsOwn) {
         concrv(x, y, 2, 0.0f);
     });
     EXPECT_EQ(rec.contour.ncrvnum, 2);
-    EXPECT_EQ(rec.legend.nlegsym[0], -1);  // drawn without markers
-    EXPECT_EQ(rec.curve.nincmrk, 1);       // and the increment comes back
+    EXPECT_EQ(rec.legend.nlegsym[0], -1); // drawn without markers
+    EXPECT_EQ(rec.curve.nincmrk, 1);      // and the increment comes back
     EXPECT_NE(rec.legend.nlegclr[1], rec.legend.nlegclr[0]);
     captureStdout([] { endgrf(); });
     EXPECT_EQ(rec.contour.ncrvnum, 0);
@@ -553,7 +559,8 @@ TEST_F(Contours, SettingsStoreOrWarn) {
         std::function<bool()> stored;
     };
     const Case cases[] = {
-        {[] { conmod(0.0f, 1.5f); }, "", [&] { return c.xconmod[0] == 0.0f && c.xconmod[1] == 1.5f; }},
+        {[] { conmod(0.0f, 1.5f); }, "",
+         [&] { return c.xconmod[0] == 0.0f && c.xconmod[1] == 1.5f; }},
         {[] { conmod(0.5f, 1.0f); }, bad + "conmod!\n", [&] { return c.xconmod[0] == 0.0f; }},
         {[] { conmod(-0.1f, 2.0f); }, bad + "conmod!\n", [&] { return c.xconmod[1] == 1.5f; }},
         {[] { congap(0.0f); }, "", [&] { return c.xcongap == 0.0f; }},
@@ -565,7 +572,8 @@ TEST_F(Contours, SettingsStoreOrWarn) {
         {[] { labels("NONE", "CON"); }, "", [&] { return c.iconlab == 0; }},
         {[] { labdis(300, "CON"); }, "", [&] { return c.xconlbd == 300.0f; }},
         {[] { labdis(0, "CON"); }, bad + "labdis!   (   0)\n", [&] { return c.xconlbd == 300.0f; }},
-        {[] { labdig(3, "CON"); }, "", [&] { return c.ncondig == 3 && currentRecord().axes.ndigits[0] == 1; }},
+        {[] { labdig(3, "CON"); }, "",
+         [&] { return c.ncondig == 3 && currentRecord().axes.ndigits[0] == 1; }},
         {[] { digits(-1, "contours"); }, "", [&] { return c.ncondig == -1; }},
         {[] { labclr(4, "CON"); }, "", [&] { return c.nconlbc == 4; }},
         {[] { labclr(5, "BARS"); }, "", [&] { return c.nconlbc == 4; }},
@@ -633,4 +641,4 @@ TEST_F(Contours, NonPositiveCoordinatesOnALogarithmicAxis) {
     closeHpgl();
 }
 
-}  // namespace
+} // namespace

@@ -279,7 +279,8 @@ TEST_F(Curves, SplineTakesTheCurveModeAndTheLogarithmicAxis) {
         spline(x, y, 4, xs, ys, &n);
     });
     ASSERT_EQ(n, 11);
-    for (int i = 0; i <= 10; ++i) EXPECT_NEAR(std::log10(xs[i]), 0.3 * i, 1e-5) << i;
+    for (int i = 0; i <= 10; ++i)
+        EXPECT_NEAR(std::log10(xs[i]), 0.3 * i, 1e-5) << i;
     // The parametric form of PSPL lets x turn back.
     const float back[4] = {1, 3, 2, 4};
     EXPECT_EQ(captureStdout([&] {
@@ -350,4 +351,4 @@ TEST_F(Curves, GroupsOfCurvesShareAttributesAndLegendEntries) {
     close();
 }
 
-}  // namespace
+} // namespace

@@ -42,7 +42,8 @@ constexpr int kRed = 10, kGreen = 20, kBlue = 30;
 enum class Seen { Background, Red, Green, Blue };
 
 Seen seenAs(const unsigned char *p, const unsigned char *background) {
-    if (p[0] == background[0] && p[1] == background[1] && p[2] == background[2]) return Seen::Background;
+    if (p[0] == background[0] && p[1] == background[1] && p[2] == background[2])
+        return Seen::Background;
     if (p[0] > 200 && p[1] < 60 && p[2] < 60) return Seen::Red;
     if (p[1] > 200 && p[0] < 60 && p[2] < 60) return Seen::Green;
     if (p[2] > 200 && p[0] < 60 && p[1] < 60) return Seen::Blue;
@@ -58,7 +59,8 @@ class FilledContours : public AxisTest {
         setind(kBlue, 0, 0, 1);
     }
     void draw(const Grid &g, const std::vector<float> &levels) {
-        conshd(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), levels.data(), int(levels.size()));
+        conshd(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), levels.data(),
+               int(levels.size()));
     }
 };
 
@@ -73,28 +75,67 @@ TEST_F(FilledContours, CellsAreSplitAlongTheLevelsAndPaintedInTheirBands) {
         const char *what;
         Grid grid;
         std::vector<float> levels;
-        const char *cells;  // shdmod(cells, "CELL")
+        const char *cells; // shdmod(cells, "CELL")
         std::vector<Sample> samples;
     };
     using S = Seen;
     const Case cases[] = {
-        {"one level halves the cell", oneCell(0, 2, 2, 0), {1}, "UPPE",
-         {{2, 2.5f, S::Background}, {4.6f, 2.5f, S::Background}, {5.4f, 2.5f, S::Red}, {8, 1, S::Red}}},
-        {"three levels make a mosaic in band order", oneCell(0, 4, 4, 0), {1, 2, 3}, "UPPE",
-         {{1, 2.5f, S::Background}, {3.75f, 2.5f, S::Red}, {6.25f, 2.5f, S::Green}, {8.75f, 2.5f, S::Blue}}},
-        {"NONE leaves the bands outside the levels empty", oneCell(0, 4, 4, 0), {1, 2, 3}, "NONE",
-         {{1, 2.5f, S::Background}, {3.75f, 2.5f, S::Red}, {6.25f, 2.5f, S::Green}, {8.75f, 2.5f, S::Background}}},
+        {"one level halves the cell",
+         oneCell(0, 2, 2, 0),
+         {1},
+         "UPPE",
+         {{2, 2.5f, S::Background},
+          {4.6f, 2.5f, S::Background},
+          {5.4f, 2.5f, S::Red},
+          {8, 1, S::Red}}},
+        {"three levels make a mosaic in band order",
+         oneCell(0, 4, 4, 0),
+         {1, 2, 3},
+         "UPPE",
+         {{1, 2.5f, S::Background},
+          {3.75f, 2.5f, S::Red},
+          {6.25f, 2.5f, S::Green},
+          {8.75f, 2.5f, S::Blue}}},
+        {"NONE leaves the bands outside the levels empty",
+         oneCell(0, 4, 4, 0),
+         {1, 2, 3},
+         "NONE",
+         {{1, 2.5f, S::Background},
+          {3.75f, 2.5f, S::Red},
+          {6.25f, 2.5f, S::Green},
+          {8.75f, 2.5f, S::Background}}},
         // Centre value 1: on the level it is low, and the high corners stay
         // apart in the quarters around them.
-        {"saddle with a low centre", oneCell(0, 2, 0, 2), {1}, "UPPE",
-         {{3, 1, S::Background}, {7, 4, S::Background}, {7, 1, S::Red}, {3, 4, S::Red},
-          {9.5f, 0.3f, S::Red}, {0.5f, 4.7f, S::Red}, {0.5f, 0.3f, S::Background}, {9.5f, 4.7f, S::Background}}},
-        {"saddle with a high centre", oneCell(0, 2, 0, 2), {0.9f}, "UPPE",
-         {{5, 2.5f, S::Red}, {9.5f, 0.3f, S::Red}, {0.5f, 4.7f, S::Red}, {0.5f, 0.3f, S::Background},
+        {"saddle with a low centre",
+         oneCell(0, 2, 0, 2),
+         {1},
+         "UPPE",
+         {{3, 1, S::Background},
+          {7, 4, S::Background},
+          {7, 1, S::Red},
+          {3, 4, S::Red},
+          {9.5f, 0.3f, S::Red},
+          {0.5f, 4.7f, S::Red},
+          {0.5f, 0.3f, S::Background},
           {9.5f, 4.7f, S::Background}}},
-        {"a value on a level belongs to the band below", oneCell(2, 2, 2, 2), {1, 2}, "UPPE",
+        {"saddle with a high centre",
+         oneCell(0, 2, 0, 2),
+         {0.9f},
+         "UPPE",
+         {{5, 2.5f, S::Red},
+          {9.5f, 0.3f, S::Red},
+          {0.5f, 4.7f, S::Red},
+          {0.5f, 0.3f, S::Background},
+          {9.5f, 4.7f, S::Background}}},
+        {"a value on a level belongs to the band below",
+         oneCell(2, 2, 2, 2),
+         {1, 2},
+         "UPPE",
          {{5, 2.5f, S::Red}}},
-        {"a cell of levels in descending order", oneCell(0, 4, 4, 0), {3, 2, 1}, "UPPE",
+        {"a cell of levels in descending order",
+         oneCell(0, 4, 4, 0),
+         {3, 2, 1},
+         "UPPE",
          {{3.75f, 2.5f, S::Blue}, {6.25f, 2.5f, S::Green}, {8.75f, 2.5f, S::Red}}},
     };
     for (const Case &c : cases) {
@@ -115,7 +156,8 @@ TEST_F(FilledContours, CellsAreSplitAlongTheLevelsAndPaintedInTheirBands) {
         ASSERT_TRUE(image.valid());
         const unsigned char *background = image.at(2, 2);
         for (const Sample &s : c.samples) {
-            const int px = int((200 + 100 * s.x) * scale + 0.5f), py = int((1200 - 100 * s.y) * scale + 0.5f);
+            const int px = int((200 + 100 * s.x) * scale + 0.5f),
+                      py = int((1200 - 100 * s.y) * scale + 0.5f);
             EXPECT_EQ(seenAs(image.at(px, py), background), s.seen) << "at " << s.x << " " << s.y;
         }
     }
@@ -128,9 +170,9 @@ TEST_F(FilledContours, LevelOrderDoesNotChangeScaleColours) {
         return std::sin(float(i) * 0.7f) * 2.0f + std::cos(float(j) * 0.9f);
     });
     std::vector<RgbImage> pictures;
-    for (const std::vector<float> &levels : {std::vector<float>{-2, -1, 0, 1, 2},
-                                             std::vector<float>{2, 1, 0, -1, -2},
-                                             std::vector<float>{0, 2, -2, 1, -1}}) {
+    for (const std::vector<float> &levels :
+         {std::vector<float>{-2, -1, 0, 1, 2}, std::vector<float>{2, 1, 0, -1, -2},
+          std::vector<float>{0, 2, -2, 1, -1}}) {
         open("PPM", "plot.ppm");
         standardAxes(true);
         captureStdout([&] { draw(g, levels); });
@@ -151,7 +193,8 @@ TEST_F(FilledContours, NoSeamsBetweenRectanglesAndSplitCells) {
         x.push_back(float(i) * 0.01537f);
     for (int j = 0; j <= 120; ++j)
         y.push_back(float(j) * 0.0213f);
-    const Grid g = makeGrid(x, y, [&](int i, int j) { return std::sin(x[i] * 3.0f) + std::cos(y[j] * 4.0f); });
+    const Grid g =
+        makeGrid(x, y, [&](int i, int j) { return std::sin(x[i] * 3.0f) + std::cos(y[j] * 4.0f); });
     GlobalRecord &rec = openPdf();
     standardAxes(true);
     captureStdout([&] { draw(g, {-1.2f, -0.6f, 0.0f, 0.6f, 1.2f}); });
@@ -160,7 +203,7 @@ TEST_F(FilledContours, NoSeamsBetweenRectanglesAndSplitCells) {
     const double dpi = 600;
     const RgbImage image = renderPdf(dir.file("plot.pdf"), dpi);
     ASSERT_TRUE(image.valid());
-    const double pixels = scale / 72.0 * dpi;  // per plot unit
+    const double pixels = scale / 72.0 * dpi; // per plot unit
     auto pixel = [&](float plot) { return int(double(plot) * pixels); };
     int paper = 0;
     // The outer edges move by up to a device unit; seams lie inside.
@@ -207,7 +250,8 @@ TEST_F(FilledContours, CellsAreOneFillEachOrSplitIntoPolygons) {
     EXPECT_EQ(fills[3].colour, "#ff0000");
     EXPECT_FALSE(fills[3].polygon);
     // The polygons tile the split cell: 100 x 100 plot units.
-    EXPECT_NEAR(fills[1].area() / (double(s) * s) + fills[2].area() / (double(s) * s), 100.0 * 100.0, 150.0);
+    EXPECT_NEAR(fills[1].area() / (double(s) * s) + fills[2].area() / (double(s) * s),
+                100.0 * 100.0, 150.0);
     EXPECT_GT(filled, 3 * 100.0 * 100.0 - 50);
 }
 
@@ -222,12 +266,16 @@ TEST_F(FilledContours, PolygonModeFillsClosedLinesInTheGivenOrder) {
         const char *what;
         const Grid &grid;
         std::vector<float> levels;
-        std::vector<std::string> colours;  // of the polygons, in file order
-        bool shrinking;                    // each polygon smaller than the one before
+        std::vector<std::string> colours; // of the polygons, in file order
+        bool shrinking;                   // each polygon smaller than the one before
     };
     const Case cases[] = {
         {"ascending levels", cone, {0.5f, 1.5f}, {"#ff0000", "#00ff00"}, true},
-        {"descending levels: the lowest painted last", cone, {1.5f, 0.5f}, {"#00ff00", "#ff0000"}, false},
+        {"descending levels: the lowest painted last",
+         cone,
+         {1.5f, 0.5f},
+         {"#00ff00", "#ff0000"},
+         false},
         {"lines from border to border", ramp, {1.5f, 2.5f}, {}, false},
     };
     for (const Case &c : cases) {
@@ -264,7 +312,8 @@ TEST_F(FilledContours, BandColoursFollowTheShadingRules) {
         const char *what;
         const char *colours, *cells;
         std::vector<float> levels;
-        std::vector<int> entries;  // legend colours of bands 1..n; -1 no entry, -2 the range's last colour
+        std::vector<int>
+            entries; // legend colours of bands 1..n; -1 no entry, -2 the range's last colour
     };
     // The list gives 10, 20, 30 for its entries 1, 2, 3.
     const Case cases[] = {
@@ -310,7 +359,7 @@ TEST_F(FilledContours, BandColoursFollowTheShadingRules) {
         EXPECT_EQ(l.nlegcrv, highest);
         // What the call changed comes back, except the legend's shading flag.
         EXPECT_EQ(rec.fill.nshdpat, 5);
-        EXPECT_EQ(rec.fill.xsurscl, spacing);  // the pattern's hatch lines keep their spacing
+        EXPECT_EQ(rec.fill.xsurscl, spacing); // the pattern's hatch lines keep their spacing
         EXPECT_EQ(rec.colour.ncolor, colour);
         EXPECT_EQ(rec.page.iusrdrw, 0);
         EXPECT_EQ(rec.contfill.pconidx, nullptr);
@@ -328,7 +377,7 @@ TEST_F(FilledContours, BandsPastTheListTakeTheColourScale) {
     const Grid g = oneCell(0, 4, 4, 0);
     const std::vector<float> levels = {0, 1, 2, 3, 4};
     std::string out = captureStdout([&] {
-        const int list[3] = {10 + 256, 20, 30};  // only the low 8 bits count
+        const int list[3] = {10 + 256, 20, 30}; // only the low 8 bits count
         conclr(list, 3);
         draw(g, levels);
     });
@@ -397,10 +446,12 @@ TEST_F(FilledContours, BadInputIsReportedAndDrawsNothing) {
     for (const Case &c : calls)
         EXPECT_EQ(captureStdout(c.call), c.output);
     // No cells: nothing drawn, but the legend entries are made.
-    EXPECT_EQ(captureStdout([&] { conshd(g.x.data(), 1, g.y.data(), 2, g.z.data(), &level, 1); }), "");
+    EXPECT_EQ(captureStdout([&] { conshd(g.x.data(), 1, g.y.data(), 2, g.z.data(), &level, 1); }),
+              "");
     EXPECT_EQ(rec.legend.nlegcrv, 1);
     captureStdout([] { shdmod("POLY", "CONT"); });
-    EXPECT_EQ(captureStdout([&] { conshd(g.x.data(), 1, g.y.data(), 2, g.z.data(), &level, 1); }), "");
+    EXPECT_EQ(captureStdout([&] { conshd(g.x.data(), 1, g.y.data(), 2, g.z.data(), &level, 1); }),
+              "");
     EXPECT_TRUE(fillRecords(close("plot.svg")).empty());
 
     open("SVG", "plot.svg");
@@ -418,7 +469,8 @@ TEST_F(FilledContours, BadInputIsReportedAndDrawsNothing) {
 // A cell with a corner that is no number belongs to no band; the others are drawn.
 TEST_F(FilledContours, CellsWithoutANumberAreLeftOut) {
     const float nan = std::nanf("");
-    const Grid g = makeGrid(steps(3), {0, 1}, [nan](int i, int j) { return i == 0 && j == 0 ? nan : 2.0f; });
+    const Grid g =
+        makeGrid(steps(3), {0, 1}, [nan](int i, int j) { return i == 0 && j == 0 ? nan : 2.0f; });
     open("SVG", "plot.svg");
     standardAxes(true);
     captureStdout([&] { draw(g, {1.0f}); });
@@ -439,7 +491,7 @@ TEST_F(MatrixContours, DrawTheLinesOfContourOverAnEvenGrid) {
     struct Case {
         const char *what;
         std::function<void()> axes;
-        std::vector<float> x, y;  // the grid conmat must take
+        std::vector<float> x, y; // the grid conmat must take
     };
     auto even = [](float a, float e, int n) {
         std::vector<float> v;
@@ -449,9 +501,17 @@ TEST_F(MatrixContours, DrawTheLinesOfContourOverAnEvenGrid) {
     };
     const Case cases[] = {
         {"axis ranges", [] { graf(0, 10, 0, 2, 0, 5, 0, 1); }, even(0, 10, 6), even(0, 5, 4)},
-        {"sursze extent", [] { sursze(2, 7, 1, 4); graf(0, 10, 0, 2, 0, 5, 0, 1); },
+        {"sursze extent",
+         [] {
+             sursze(2, 7, 1, 4);
+             graf(0, 10, 0, 2, 0, 5, 0, 1);
+         },
          even(2, 7, 6), even(1, 4, 4)},
-        {"logarithmic x axis", [] { scale("LOG", "X"); graf(0, 2, 0, 1, 0, 5, 0, 1); },
+        {"logarithmic x axis",
+         [] {
+             scale("LOG", "X");
+             graf(0, 2, 0, 1, 0, 5, 0, 1);
+         },
          even(1, 100, 6), even(0, 5, 4)},
     };
     for (const Case &c : cases) {
@@ -503,4 +563,4 @@ TEST_F(MatrixContours, BadInputIsReported) {
     EXPECT_TRUE(closeHpgl().empty());
 }
 
-}  // namespace
+} // namespace

@@ -128,4 +128,4 @@ TEST_F(GridLines, LogarithmicAxisHasLinesAtDecadesAndTheirMultiples) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -256,4 +256,4 @@ TEST_F(GriddingAxes, MdfmatStoresOnlyPositiveSettings) {
     closeHpgl();
 }
 
-}  // namespace
+} // namespace

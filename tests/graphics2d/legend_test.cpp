@@ -556,4 +556,4 @@ TEST_F(Legends, ResetKeywordsSwitchColoursAndLinesOff) {
     close();
 }
 
-}  // namespace
+} // namespace

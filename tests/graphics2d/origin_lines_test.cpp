@@ -71,4 +71,4 @@ TEST_F(OriginLines, NeedAnAxisSystem) {
     close("plot.hpg");
 }
 
-}  // namespace
+} // namespace

@@ -145,8 +145,8 @@ TEST_F(Polar, UserPointsUnderEachOriginAndDirection) {
     GlobalRecord &rec = open();
     struct Case {
         const char *origin, *direction;
-        float radius, angle;   // user x and y (radians)
-        float dx, dy;          // expected offset from the centre, plot units (y down)
+        float radius, angle; // user x and y (radians)
+        float dx, dy;        // expected offset from the centre, plot units (y down)
     };
     const Case cases[] = {
         {"RIGH", "ANTI", 10.0f, 0.0f, 600, 0},
@@ -282,8 +282,7 @@ TEST_F(Polar, CurveModesWithoutPolarMeaningAreRefused) {
         polcrv("STEP");
         curve(r, t, 3);
     });
-    EXPECT_EQ(printed,
-              " <<<< Warning 101: Bad interpolation method for polar scaling in curve!\n");
+    EXPECT_EQ(printed, " <<<< Warning 101: Bad interpolation method for polar scaling in curve!\n");
     EXPECT_TRUE(closeHpgl().empty());
 }
 
@@ -293,8 +292,8 @@ class PolarGrid : public Polar {
     // centre) and ray angles (segments from the centre).
     void gridOf(const std::vector<PenOp> &ops, std::set<int> &radii, std::set<int> &rays) {
         for (const Segment &s : segmentsOf(ops)) {
-            const bool fromCentre = (s.x1 == kCentreX && s.y1 == kCentreY) ||
-                                    (s.x2 == kCentreX && s.y2 == kCentreY);
+            const bool fromCentre =
+                (s.x1 == kCentreX && s.y1 == kCentreY) || (s.x2 == kCentreX && s.y2 == kCentreY);
             if (fromCentre) {
                 const float x = s.x1 == kCentreX && s.y1 == kCentreY ? s.x2 : s.x1;
                 const float y = s.x1 == kCentreX && s.y1 == kCentreY ? s.y2 : s.y1;
@@ -362,8 +361,7 @@ TEST_F(PolarGrid, RefusedSystemsAndCounts) {
         bool draws;
     };
     const Case cases[] = {
-        {"LOG", 0.0f, 2.0f, 1, 1,
-         " <<<< Warning 101: Non linear scaling in grdpol!\n", false},
+        {"LOG", 0.0f, 2.0f, 1, 1, " <<<< Warning 101: Non linear scaling in grdpol!\n", false},
         {"LIN", 2.0f, 10.0f, 1, 1,
          " <<<< Warning 101: No origin found in axis system scaling in grdpol!\n", false},
         {"LIN", 0.0f, 10.0f, -1, 0, " <<<< Warning   2: Incorrect parameter in grdpol!   (  -1)\n",
@@ -438,9 +436,9 @@ TEST_F(PolarLabels, AngleLabelsOutsideTheCircle) {
         EXPECT_TRUE(found) << e.text;
     }
     // The name lies centred below the circle and its labels, once.
-    EXPECT_EQ(std::count_if(words.begin(), words.end(),
-                            [](const Word &w) { return w.text == "Angle"; }),
-              1);
+    EXPECT_EQ(
+        std::count_if(words.begin(), words.end(), [](const Word &w) { return w.text == "Angle"; }),
+        1);
     const Word name = wordOf(words, "Angle");
     EXPECT_NEAR(name.centreX(), kCentreX, 20.0f);
     EXPECT_GT(name.y1, kCentreY + 648.0f + 84.0f);
@@ -452,12 +450,9 @@ TEST_F(PolarLabels, OriginAndDirectionMoveTheLabels) {
         float dx, dy; // unit direction of the label from the centre (y down)
     };
     const Case cases[] = {
-        {"RIGH", "ANTI", "90", 0, -1},
-        {"RIGH", "ANTI", "180", -1, 0},
-        {"RIGH", "CLOC", "90", 0, 1},
-        {"TOP", "CLOC", "90", 1, 0},
-        {"TOP", "CLOC", "0", 0, -1},
-        {"LEFT", "ANTI", "90", 0, 1},
+        {"RIGH", "ANTI", "90", 0, -1},  {"RIGH", "ANTI", "180", -1, 0},
+        {"RIGH", "CLOC", "90", 0, 1},   {"TOP", "CLOC", "90", 1, 0},
+        {"TOP", "CLOC", "0", 0, -1},    {"LEFT", "ANTI", "90", 0, 1},
         {"BOTT", "ANTI", "270", -1, 0},
     };
     for (const Case &c : cases) {

@@ -97,4 +97,4 @@ TEST_F(RelativePlotting, LogarithmicAxesRefuseTheFigure) {
     EXPECT_TRUE(closeHpgl().empty());
 }
 
-}  // namespace
+} // namespace

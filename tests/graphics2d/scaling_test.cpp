@@ -164,4 +164,4 @@ TEST_F(Scaling, SetsclSelectsAndReleasesAxes) {
     close();
 }
 
-}  // namespace
+} // namespace

@@ -97,7 +97,8 @@ TEST_F(SingleAxes, LogarithmicAxisTicksSitOnDecades) {
             return std::fabs(s.x1 - x) <= 1 && s.x1 == s.x2 && std::min(s.y1, s.y2) == 1000;
         });
     };
-    for (int decade = 0; decade <= 3; ++decade) EXPECT_TRUE(tickAt(300 + 300 * decade)) << decade;
+    for (int decade = 0; decade <= 3; ++decade)
+        EXPECT_TRUE(tickAt(300 + 300 * decade)) << decade;
     EXPECT_TRUE(tickAt(300 + 300 * std::log10(2.0f)));
     EXPECT_TRUE(tickAt(300 + 300 * std::log10(5.0f)));
     EXPECT_FALSE(tickAt(300 + 150)); // no linear ticks half way
@@ -205,8 +206,8 @@ TEST_F(ColourBars, BarsRunThroughTheColourRangeFromTheirStart) {
     struct Case {
         const char *what;
         Draw draw;
-        float firstX, firstY, lastX, lastY; // inside the first and last colour's box
-        float inkX1, inkY1, inkX2, inkY2;   // where the labels must be
+        float firstX, firstY, lastX, lastY;   // inside the first and last colour's box
+        float inkX1, inkY1, inkX2, inkY2;     // where the labels must be
         float bareX1, bareY1, bareX2, bareY2; // and where nothing may be
     } cases[] = {
         // Bar 85 wide on x 300..384, y 501..1500.
@@ -215,10 +216,10 @@ TEST_F(ColourBars, BarsRunThroughTheColourRangeFromTheirStart) {
         {"vertical, axis left", [] { zaxis(0, 10, 0, 2, 1000, "", 1, 0, 300, 1500); }, 340, 1450,
          340, 550, 100, 520, 290, 1480, 400, 520, 600, 1480},
         // Bar on x 300..1299, y 1416..1500.
-        {"horizontal, axis below", [] { zaxis(0, 10, 0, 2, 1000, "", 0, 1, 300, 1500); }, 350,
-         1450, 1250, 1450, 320, 1510, 1280, 1700, 320, 1200, 1280, 1400},
-        {"horizontal, log, axis above", [] { zaxlg(0, 2, 0, 1, 1000, "", 1, 1, 300, 1500); },
-         350, 1450, 1250, 1450, 320, 1200, 1280, 1400, 320, 1510, 1280, 1700},
+        {"horizontal, axis below", [] { zaxis(0, 10, 0, 2, 1000, "", 0, 1, 300, 1500); }, 350, 1450,
+         1250, 1450, 320, 1510, 1280, 1700, 320, 1200, 1280, 1400},
+        {"horizontal, log, axis above", [] { zaxlg(0, 2, 0, 1, 1000, "", 1, 1, 300, 1500); }, 350,
+         1450, 1250, 1450, 320, 1200, 1280, 1400, 320, 1510, 1280, 1700},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

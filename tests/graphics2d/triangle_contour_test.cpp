@@ -86,7 +86,9 @@ Mesh scatteredMesh() {
 }
 
 // The standard axes map user (x, y) to plot (200 + 100 x, 1200 - 100 y).
-Point plot(Point u) { return {200 + 100 * u.x, 1200 - 100 * u.y}; }
+Point plot(Point u) {
+    return {200 + 100 * u.x, 1200 - 100 * u.y};
+}
 
 // The pieces of the level in each triangle, found apart from the library:
 // the corners on the level and the points where an edge changes sign, two
@@ -162,7 +164,8 @@ class TriangleContours : public AxisTest {
         contri(m.x.data(), m.y.data(), m.z.data(), m.n(), m.i1.data(), m.i2.data(), m.i3.data(),
                m.ntri(), level);
     }
-    std::vector<PenOp> draw(const Mesh &m, float level, const std::function<void()> &settings = {}) {
+    std::vector<PenOp> draw(const Mesh &m, float level,
+                            const std::function<void()> &settings = {}) {
         openHpgl();
         standardAxes(true);
         if (settings) captureStdout(settings);
@@ -174,7 +177,8 @@ class TriangleContours : public AxisTest {
 // A peak of 2 at the middle point of a 3 by 3 grid, 0 elsewhere: level 1
 // closes around it through the midpoints of the edges that meet there.
 Mesh peak() {
-    return gridMesh(3, 3, 2, 3, 0.5f, 2, [](int i, int j) { return i == 1 && j == 1 ? 2.0f : 0.0f; });
+    return gridMesh(3, 3, 2, 3, 0.5f, 2,
+                    [](int i, int j) { return i == 1 && j == 1 ? 2.0f : 0.0f; });
 }
 
 // ---- Pieces drawn one by one ------------------------------------------------------
@@ -191,16 +195,16 @@ TEST_F(TriangleContours, PiecesFollowTheInterpolatedLevel) {
         {"scattered points of triang", scatteredMesh(), 0.37f, 0},
         {"scattered points, another level", scatteredMesh(), -0.8f, 0},
         // Corners on the level with the rest on one side only touch it.
-        {"touching corners", gridMesh(3, 2, 1, 4, 1, 3, [](int i, int) { return i == 1 ? 1.0f : 0.0f; }),
-         1.0f, 0},
+        {"touching corners",
+         gridMesh(3, 2, 1, 4, 1, 3, [](int i, int) { return i == 1 ? 1.0f : 0.0f; }), 1.0f, 0},
         // A corner on the level and the other two on either side: a piece
         // from the corner to the opposite edge.
-        {"through a corner", gridMesh(2, 2, 1, 8, 1, 3,
-                                      [](int i, int j) { return float(i) * 2 - float(j); }),
-         0.0f, 1},
+        {"through a corner",
+         gridMesh(2, 2, 1, 8, 1, 3, [](int i, int j) { return float(i) * 2 - float(j); }), 0.0f, 1},
         // The middle column lies on the level: both triangles along each of
         // its edges draw that edge.
-        {"edges on the level", gridMesh(3, 3, 1, 4, 0.5f, 2, [](int i, int) { return float(i); }), 1.0f, 4},
+        {"edges on the level", gridMesh(3, 3, 1, 4, 0.5f, 2, [](int i, int) { return float(i); }),
+         1.0f, 4},
         {"nowhere near", peak(), 5.0f, 0},
     };
     for (const Case &c : cases) {
@@ -245,7 +249,8 @@ TEST_F(TriangleContours, ThickLinesAreJoinedAndSharedEdgesDrawnOnce) {
     };
     const Case cases[] = {
         {"peak", peak(), 1.0f, true},
-        {"edges on the level", gridMesh(3, 3, 1, 4, 0.5f, 2, [](int i, int) { return float(i); }), 1.0f, false},
+        {"edges on the level", gridMesh(3, 3, 1, 4, 0.5f, 2, [](int i, int) { return float(i); }),
+         1.0f, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -282,8 +287,10 @@ TEST_F(TriangleContours, DashesAndLabelsRunAlongTheJoinedLine) {
     openHpgl();
     standardAxes(true);
     captureStdout([] { thkcrv(3); });
-    captureStdout([&] { contri(m.x.data(), m.y.data(), m.z.data(), m.n(), m.i1.data(), m.i2.data(),
-                               m.i3.data(), m.ntri(), 1.5f); });
+    captureStdout([&] {
+        contri(m.x.data(), m.y.data(), m.z.data(), m.n(), m.i1.data(), m.i2.data(), m.i3.data(),
+               m.ntri(), 1.5f);
+    });
     const Line joined = polylines(closeHpgl()).at(0);
     std::vector<float> ux, uy;
     for (const Point &p : joined) {
@@ -297,8 +304,17 @@ TEST_F(TriangleContours, DashesAndLabelsRunAlongTheJoinedLine) {
     };
     const Case cases[] = {
         {"dashed", [] { lintyp(2); }},
-        {"labels", [] { labels("FLOA", "CON"); height(12); }},
-        {"labels on a dotted line", [] { labels("FLOA", "CON"); height(12); lintyp(1); }},
+        {"labels",
+         [] {
+             labels("FLOA", "CON");
+             height(12);
+         }},
+        {"labels on a dotted line",
+         [] {
+             labels("FLOA", "CON");
+             height(12);
+             lintyp(1);
+         }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -309,7 +325,7 @@ TEST_F(TriangleContours, DashesAndLabelsRunAlongTheJoinedLine) {
         EXPECT_EQ(captureStdout([&] { concrv(ux.data(), uy.data(), int(ux.size()), 1.5f); }), "");
         const std::vector<PenOp> fromLine = closeHpgl();
         EXPECT_EQ(describe(fromTriangles), describe(fromLine));
-        EXPECT_GT(polylines(fromTriangles).size(), 1u);  // gaps of dashes or labels
+        EXPECT_GT(polylines(fromTriangles).size(), 1u); // gaps of dashes or labels
     }
 }
 
@@ -381,10 +397,13 @@ TEST_F(TriangleBands, PixelsShowTheBandOfTheirTriangle) {
                 const int b = bandAt(m, t, {ux, uy}, levels);
                 if (b < 0) continue;
                 const Point p = plot({ux, uy});
-                const unsigned char *px = image.at(int(p.x * scale + 0.5f), int(p.y * scale + 0.5f));
-                EXPECT_TRUE(px[0] == colours[b][0] && px[1] == colours[b][1] && px[2] == colours[b][2])
-                    << "triangle " << t << " band " << b << " at " << ux << " " << uy << ": " << int(px[0]) << " "
-                    << int(px[1]) << " " << int(px[2]) << " corners " << m.i1[t] << " " << m.i2[t] << " " << m.i3[t];
+                const unsigned char *px =
+                    image.at(int(p.x * scale + 0.5f), int(p.y * scale + 0.5f));
+                EXPECT_TRUE(px[0] == colours[b][0] && px[1] == colours[b][1] &&
+                            px[2] == colours[b][2])
+                    << "triangle " << t << " band " << b << " at " << ux << " " << uy << ": "
+                    << int(px[0]) << " " << int(px[1]) << " " << int(px[2]) << " corners "
+                    << m.i1[t] << " " << m.i2[t] << " " << m.i3[t];
                 ++checked;
             }
     EXPECT_GT(checked, 200);
@@ -406,14 +425,19 @@ TEST_F(TriangleBands, TrianglesAreOneFillOrSplitOnceAlongALevel) {
         Mesh mesh;
         std::vector<float> levels;
         const char *cells;
-        std::vector<std::string> colours;  // of the pieces in drawing order
-        double firstShare;                 // of the whole triangle's area; 0: not checked
+        std::vector<std::string> colours; // of the pieces in drawing order
+        double firstShare;                // of the whole triangle's area; 0: not checked
     };
     const std::string red = "#ff0000", green = "#00ff00", blue = "#0000ff";
     const Case cases[] = {
         {"one band", oneTriangle(1.2f, 1.5f, 1.9f), {1, 2, 3}, "UPPE", {red}, 1},
         {"the outer band left empty", oneTriangle(0.2f, 0.5f, 0.9f), {1, 2, 3}, "UPPE", {}, 0},
-        {"one corner on the level, two above", oneTriangle(1, 1.5f, 1.9f), {1, 2}, "UPPE", {red}, 1},
+        {"one corner on the level, two above",
+         oneTriangle(1, 1.5f, 1.9f),
+         {1, 2},
+         "UPPE",
+         {red},
+         1},
         {"two corners on the level, one below", oneTriangle(1, 1, 0.5f), {1, 2}, "BOTH", {""}, 0},
         // Below at the first corner: the level cuts both edges halfway.
         {"one below, two above", oneTriangle(0, 2, 2), {1}, "BOTH", {"", red, red}, 0.25},
@@ -442,7 +466,8 @@ TEST_F(TriangleBands, TrianglesAreOneFillOrSplitOnceAlongALevel) {
         }
         if (c.firstShare > 0 && !fills.empty()) {
             // 800 by 400 plot units, halved.
-            const double whole = 800.0 * 400.0 / 2.0 * std::pow(double(currentRecord().page.xdevscl), 2);
+            const double whole =
+                800.0 * 400.0 / 2.0 * std::pow(double(currentRecord().page.xdevscl), 2);
             EXPECT_NEAR(fills[0].area() / whole, c.firstShare, 0.02);
         }
     }
@@ -486,8 +511,10 @@ TEST_F(TriangleBands, BadInputIsReportedAndBadTrianglesLeftOut) {
     GlobalRecord &rec = open("SVG", "plot.svg");
     EXPECT_EQ(captureStdout([&] { fill(good, {level}); }),
               " <<<< Warning   3: Incorrect level in confll!   (   1)\n");
-    EXPECT_EQ(captureStdout([&] { contri(good.x.data(), good.y.data(), good.z.data(), 3, good.i1.data(),
-                                         good.i2.data(), good.i3.data(), 1, level); }),
+    EXPECT_EQ(captureStdout([&] {
+                  contri(good.x.data(), good.y.data(), good.z.data(), 3, good.i1.data(),
+                         good.i2.data(), good.i3.data(), 1, level);
+              }),
               " <<<< Warning   3: Incorrect level in contri!   (   1)\n");
     standardAxes(true);
     struct Case {
@@ -495,17 +522,25 @@ TEST_F(TriangleBands, BadInputIsReportedAndBadTrianglesLeftOut) {
         std::string output;
     };
     const Case calls[] = {
-        {[&] { confll(good.x.data(), good.y.data(), good.z.data(), 3, good.i1.data(), good.i2.data(),
-                      good.i3.data(), 1, &level, 0); },
+        {[&] {
+             confll(good.x.data(), good.y.data(), good.z.data(), 3, good.i1.data(), good.i2.data(),
+                    good.i3.data(), 1, &level, 0);
+         },
          bad + "confll!   (   0)\n"},
-        {[&] { confll(good.x.data(), good.y.data(), nullptr, 3, good.i1.data(), good.i2.data(),
-                      good.i3.data(), 1, &level, 1); },
+        {[&] {
+             confll(good.x.data(), good.y.data(), nullptr, 3, good.i1.data(), good.i2.data(),
+                    good.i3.data(), 1, &level, 1);
+         },
          bad + "confll!\n"},
-        {[&] { contri(good.x.data(), good.y.data(), good.z.data(), 0, good.i1.data(), good.i2.data(),
-                      good.i3.data(), 1, level); },
+        {[&] {
+             contri(good.x.data(), good.y.data(), good.z.data(), 0, good.i1.data(), good.i2.data(),
+                    good.i3.data(), 1, level);
+         },
          bad + "contri!   (   0)\n"},
-        {[&] { contri(good.x.data(), good.y.data(), good.z.data(), 3, nullptr, good.i2.data(),
-                      good.i3.data(), 1, level); },
+        {[&] {
+             contri(good.x.data(), good.y.data(), good.z.data(), 3, nullptr, good.i2.data(),
+                    good.i3.data(), 1, level);
+         },
          bad + "contri!\n"},
     };
     for (const Case &c : calls)
@@ -524,8 +559,10 @@ TEST_F(TriangleBands, BadInputIsReportedAndBadTrianglesLeftOut) {
                   fill(m, {level, 3.0f});
               }),
               " <<<< Warning 101: More contour levels as defined colours in confll!\n");
-    EXPECT_EQ(captureStdout([&] { contri(m.x.data(), m.y.data(), m.z.data(), m.n(), m.i1.data(),
-                                         m.i2.data(), m.i3.data(), m.ntri(), level); }),
+    EXPECT_EQ(captureStdout([&] {
+                  contri(m.x.data(), m.y.data(), m.z.data(), m.n(), m.i1.data(), m.i2.data(),
+                         m.i3.data(), m.ntri(), level);
+              }),
               "");
     EXPECT_EQ(rec.curve.nincmrk, 0);
     const std::vector<FillRecord> fills = fillRecords(close("plot.svg"));
@@ -540,7 +577,10 @@ TEST_F(TriangleContours, NoCrossingStillMakesTheLegendEntry) {
     const Mesh m = peak();
     GlobalRecord &rec = openHpgl();
     standardAxes(true);
-    captureStdout([] { incmrk(2); thkcrv(3); });
+    captureStdout([] {
+        incmrk(2);
+        thkcrv(3);
+    });
     const int markers = rec.curve.nincmrk;
     EXPECT_EQ(captureStdout([&] { contour(m, 5.0f); }), "");
     EXPECT_EQ(rec.legend.nlegcrv, 1);
@@ -552,4 +592,4 @@ TEST_F(TriangleContours, NoCrossingStillMakesTheLegendEntry) {
     closeHpgl();
 }
 
-}  // namespace
+} // namespace

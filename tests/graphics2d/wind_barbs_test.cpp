@@ -68,8 +68,8 @@ TEST_F(WindBarbs, AtUserCoordinatesAndOnBadInput) {
     });
     EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in windbr!\n"
                    " <<<< Warning   2: Incorrect parameter in windbr!\n");
-    EXPECT_EQ(segmentsOf(closeHpgl()), (std::multiset<Segment>{segment(700, 900, 700, 1000),
-                                                               segment(700, 900, 736, 888)}));
+    EXPECT_EQ(segmentsOf(closeHpgl()),
+              (std::multiset<Segment>{segment(700, 900, 700, 1000), segment(700, 900, 736, 888)}));
 }
 
-}  // namespace
+} // namespace

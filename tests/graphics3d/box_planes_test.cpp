@@ -24,7 +24,7 @@ struct Point {
 };
 
 // Signs of the box corners 1..8: 1..4 round the bottom face, 5..8 above them.
-constexpr int kCorner[9][3] = {{0, 0, 0},   {-1, -1, -1}, {+1, -1, -1}, {+1, +1, -1}, {-1, +1, -1},
+constexpr int kCorner[9][3] = {{0, 0, 0},    {-1, -1, -1}, {+1, -1, -1}, {+1, +1, -1}, {-1, +1, -1},
                                {-1, -1, +1}, {+1, -1, +1}, {+1, +1, +1}, {-1, +1, +1}};
 
 // A point of the default box (2 x 2 x 2) on the page.
@@ -37,7 +37,9 @@ Point cornerOnPage(int corner) {
     return onPage(float(kCorner[corner][0]), float(kCorner[corner][1]), float(kCorner[corner][2]));
 }
 
-float distance(Point a, float x, float y) { return std::hypot(a.x - x, a.y - y); }
+float distance(Point a, float x, float y) {
+    return std::hypot(a.x - x, a.y - y);
+}
 
 // HPGL keeps quarter units; a little more covers the float arithmetic.
 constexpr float kTolerance = 0.6f;
@@ -102,7 +104,7 @@ class Box3d : public AxisTest {
         labels("NONE", "XYZ");
     }
 
-    std::string output;  // what the plot wrote on the message stream
+    std::string output; // what the plot wrote on the message stream
 };
 
 // Where the axis lines go for an eye in front, below and behind the box: along
@@ -110,15 +112,16 @@ class Box3d : public AxisTest {
 TEST_F(Box3d, AxisLinesFollowTheViewOctant) {
     struct Case {
         float eye[3];
-        int x[2], y[2], z[2];  // the corners each axis line joins
+        int x[2], y[2], z[2]; // the corners each axis line joins
     };
     const Case cases[] = {
-        {{4, -5, 4}, {1, 2}, {2, 3}, {1, 5}},   // the default view
-        {{4, -5, -6}, {1, 2}, {2, 3}, {1, 5}},  // below: the far edge of the faces
-        {{-4, 5, 4}, {3, 4}, {4, 1}, {3, 7}},   // behind, to the left, above
+        {{4, -5, 4}, {1, 2}, {2, 3}, {1, 5}},  // the default view
+        {{4, -5, -6}, {1, 2}, {2, 3}, {1, 5}}, // below: the far edge of the faces
+        {{-4, 5, 4}, {3, 4}, {4, 1}, {3, 7}},  // behind, to the left, above
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "eye " << c.eye[0] << "," << c.eye[1] << "," << c.eye[2]);
+        SCOPED_TRACE(testing::Message()
+                     << "eye " << c.eye[0] << "," << c.eye[1] << "," << c.eye[2]);
         Point expected[3][2];
         const std::vector<PenOp> ops = plot(
             [] {
@@ -128,13 +131,15 @@ TEST_F(Box3d, AxisLinesFollowTheViewOctant) {
             [&] {
                 const int *edges[3] = {c.x, c.y, c.z};
                 for (int k = 0; k < 3; ++k)
-                    for (int end = 0; end < 2; ++end) expected[k][end] = cornerOnPage(edges[k][end]);
+                    for (int end = 0; end < 2; ++end)
+                        expected[k][end] = cornerOnPage(edges[k][end]);
             },
             c.eye);
         const std::multiset<Segment> drawn = segmentsOf(ops);
         for (int k = 0; k < 3; ++k) {
             int found = 0;
-            for (const Segment &s : drawn) found += joins(s, expected[k][0], expected[k][1]) ? 1 : 0;
+            for (const Segment &s : drawn)
+                found += joins(s, expected[k][0], expected[k][1]) ? 1 : 0;
             EXPECT_EQ(found, 1) << "axis " << k + 1 << " in " << describe(ops);
         }
         EXPECT_EQ(drawn.size(), 3u) << describe(ops);
@@ -146,7 +151,7 @@ TEST_F(Box3d, AxisLinesFollowTheViewOctant) {
 TEST_F(Box3d, TicksOfAReversedAxisStandAtTheirValues) {
     struct Case {
         float eye[3];
-        float edgeY;  // the X axis lies at y = edgeY, z = -1
+        float edgeY; // the X axis lies at y = edgeY, z = -1
     };
     for (const Case c : {Case{{4, -5, 4}, -1.0f}, Case{{-4, 5, 4}, 1.0f}}) {
         SCOPED_TRACE(testing::Message() << "eye " << c.eye[0] << "," << c.eye[1]);
@@ -159,8 +164,10 @@ TEST_F(Box3d, TicksOfAReversedAxisStandAtTheirValues) {
             quiet();
             ticks(1, "X");
             graf3d(0.0f, 10.0f, 0.0f, 4.0f, 0.0f, 10.0f, 0.0f, 2.0f, 0.0f, 10.0f, 0.0f, 2.0f);
-            for (const float v : {0.0f, 4.0f, 8.0f}) labelled.push_back(onPage(v / 5 - 1, c.edgeY, -1));
-            for (const float v : {2.0f, 6.0f, 10.0f}) between.push_back(onPage(v / 5 - 1, c.edgeY, -1));
+            for (const float v : {0.0f, 4.0f, 8.0f})
+                labelled.push_back(onPage(v / 5 - 1, c.edgeY, -1));
+            for (const float v : {2.0f, 6.0f, 10.0f})
+                between.push_back(onPage(v / 5 - 1, c.edgeY, -1));
         });
         const std::vector<Point> points = drawnPoints(closeHpgl());
         auto touched = [&](Point p) {
@@ -168,8 +175,10 @@ TEST_F(Box3d, TicksOfAReversedAxisStandAtTheirValues) {
                 if (distance(p, q.x, q.y) <= kTolerance) return true;
             return false;
         };
-        for (const Point &p : labelled) EXPECT_TRUE(touched(p)) << p.x << "," << p.y;
-        for (const Point &p : between) EXPECT_FALSE(touched(p)) << p.x << "," << p.y;
+        for (const Point &p : labelled)
+            EXPECT_TRUE(touched(p)) << p.x << "," << p.y;
+        for (const Point &p : between)
+            EXPECT_FALSE(touched(p)) << p.x << "," << p.y;
     }
 }
 
@@ -179,7 +188,7 @@ TEST_F(Box3d, TicksOfAReversedAxisStandAtTheirValues) {
 TEST_F(Box3d, FirstLabelsLeftOutUnlessFlab3d) {
     struct Case {
         const char *axis;
-        int start, end;  // the corners where the axis starts and ends
+        int start, end; // the corners where the axis starts and ends
         bool leftOut;
     };
     const Case cases[] = {{"X", 1, 2, false}, {"Y", 2, 3, true}, {"Z", 1, 5, true}};
@@ -191,10 +200,15 @@ TEST_F(Box3d, FirstLabelsLeftOutUnlessFlab3d) {
         };
         Point start{}, end{};
         const std::vector<PenOp> layout = plot(labelsOnly, [] {});
-        const std::vector<PenOp> all = plot([&] { labelsOnly(); flab3d(); }, [&] {
-            start = cornerOnPage(c.start);
-            end = cornerOnPage(c.end);
-        });
+        const std::vector<PenOp> all = plot(
+            [&] {
+                labelsOnly();
+                flab3d();
+            },
+            [&] {
+                start = cornerOnPage(c.start);
+                end = cornerOnPage(c.end);
+            });
         EXPECT_FALSE(layout.empty());
         if (!c.leftOut) {
             EXPECT_EQ(layout, all);
@@ -208,7 +222,8 @@ TEST_F(Box3d, FirstLabelsLeftOutUnlessFlab3d) {
         }
         EXPECT_FALSE(added.empty());
         for (const Segment &s : added)
-            EXPECT_LT(distance(start, s.x1, s.y1), distance(end, s.x1, s.y1)) << s.x1 << "," << s.y1;
+            EXPECT_LT(distance(start, s.x1, s.y1), distance(end, s.x1, s.y1))
+                << s.x1 << "," << s.y1;
     }
 }
 
@@ -234,7 +249,8 @@ TEST_F(Box3d, XLabelsLieOutsideTheBoxFromAboveAndBelow) {
         const std::vector<Point> points = drawnPoints(ops);
         ASSERT_FALSE(points.empty());
         const float inner = sideOf(c1, c2, c4.x, c4.y);
-        for (const Point &p : points) EXPECT_LT(sideOf(c1, c2, p.x, p.y) * inner, 0.0f) << p.x << "," << p.y;
+        for (const Point &p : points)
+            EXPECT_LT(sideOf(c1, c2, p.x, p.y) * inner, 0.0f) << p.x << "," << p.y;
     }
 }
 
@@ -249,7 +265,8 @@ TEST_F(Box3d, LabelsOnAFaceAreNotCheckedAgainstThePage) {
     });
     const std::vector<Point> points = drawnPoints(closeHpgl());
     EXPECT_FALSE(points.empty());
-    for (const Point &p : points) EXPECT_LE(p.y, 2099.0f);
+    for (const Point &p : points)
+        EXPECT_LE(p.y, 2099.0f);
     EXPECT_EQ(text.find("out of page"), std::string::npos) << text;
 }
 
@@ -309,13 +326,15 @@ TEST_F(Box3d, Box3dDrawsTheTwelveEdges) {
     Point corner[9] = {};
     const std::vector<PenOp> ops = plot(quiet, [&] {
         box3d();
-        for (int i = 1; i <= 8; ++i) corner[i] = cornerOnPage(i);
+        for (int i = 1; i <= 8; ++i)
+            corner[i] = cornerOnPage(i);
     });
     const std::multiset<Segment> drawn = segmentsOf(ops);
     EXPECT_EQ(drawn.size(), 12u) << describe(ops);
     for (const auto &e : kEdges) {
         int found = 0;
-        for (const Segment &s : drawn) found += joins(s, corner[e[0]], corner[e[1]]) ? 1 : 0;
+        for (const Segment &s : drawn)
+            found += joins(s, corner[e[0]], corner[e[1]]) ? 1 : 0;
         EXPECT_EQ(found, 1) << "edge " << e[0] << "-" << e[1];
     }
 }
@@ -327,7 +346,7 @@ TEST_F(Box3d, Grid3dDrawsIntoItsFaces) {
     struct Case {
         const char *option;
         float eye[3];
-        std::vector<std::array<int, 4>> faces;  // each face as its four corners, in order
+        std::vector<std::array<int, 4>> faces; // each face as its four corners, in order
     };
     const Case cases[] = {
         {"BOTT", {4, -5, 4}, {{1, 2, 3, 4}}},
@@ -346,7 +365,8 @@ TEST_F(Box3d, Grid3dDrawsIntoItsFaces) {
                 grid3d(1, 1, c.option);
                 for (const auto &f : c.faces) {
                     std::array<Point, 4> q{};
-                    for (int i = 0; i < 4; ++i) q[i] = cornerOnPage(f[i]);
+                    for (int i = 0; i < 4; ++i)
+                        q[i] = cornerOnPage(f[i]);
                     quads.push_back(q);
                 }
             },
@@ -367,7 +387,8 @@ TEST_F(Box3d, Grid3dDrawsIntoItsFaces) {
             }
             EXPECT_TRUE(placed) << p.x << "," << p.y;
         }
-        for (std::size_t f = 0; f < quads.size(); ++f) EXPECT_GT(perFace[f], 0) << "face " << f;
+        for (std::size_t f = 0; f < quads.size(); ++f)
+            EXPECT_GT(perFace[f], 0) << "face " << f;
         EXPECT_EQ(output.find("Warning"), std::string::npos) << output;
     }
 }
@@ -394,7 +415,7 @@ TEST_F(Box3d, BackFacesFollowALogarithmicZAxis) {
 TEST_F(Box3d, Warnings) {
     struct Case {
         const char *name;
-        std::function<void()> open;  // the axis system the call meets
+        std::function<void()> open; // the axis system the call meets
         std::function<void()> call;
         const char *warning;
     };
@@ -451,7 +472,8 @@ TEST_F(Box3d, A2dPlotLandsOnThePlane) {
             after = getlev();
             const float dx = float(shift), dy = float(shift / 2);
             c1 = cornerOnPage(1), c2 = cornerOnPage(2), c3 = cornerOnPage(3), c4 = cornerOnPage(4);
-            for (Point *c : {&c1, &c2, &c3, &c4}) c->x += dx, c->y += dy;
+            for (Point *c : {&c1, &c2, &c3, &c4})
+                c->x += dx, c->y += dy;
         });
         EXPECT_EQ(inside2d, 1);
         EXPECT_EQ(after, 3);
@@ -494,7 +516,8 @@ TEST_F(Box3d, ShieldFramesOnThePlane) {
             grffin();
         });
         int found = 0;
-        for (const Segment &s : segmentsOf(ops)) found += joins(s, a, b) ? 1 : 0;
+        for (const Segment &s : segmentsOf(ops))
+            found += joins(s, a, b) ? 1 : 0;
         EXPECT_EQ(found, 1) << describe(ops);
     }
 }
@@ -561,7 +584,7 @@ TEST_F(Box3d, FilledBoxesLandOnThePlane) {
         centre = onPage(0, 0, -1);
     });
     const float scale = rec.page.xdevscl;
-    const Point corner2d = {410.0f, 1890.0f};  // inside the 2-D rectangle, far off the face
+    const Point corner2d = {410.0f, 1890.0f}; // inside the 2-D rectangle, far off the face
     close("plot.ppm");
     const RgbImage image = readPpm(dir.file("plot.ppm"));
     ASSERT_TRUE(image.valid());
@@ -598,8 +621,8 @@ void Box3dFill::expectFilledOnThePlane(const std::function<void()> &fill) {
         grffin();
         centre = onPage(0, 0, -1);
     });
-    const float scale = rec.page.xdevscl;  // points per plot unit: pixels at 72 dpi
-    const Point corner2d = {420.0f, 1880.0f};  // inside the 2-D shape, far off the face
+    const float scale = rec.page.xdevscl;     // points per plot unit: pixels at 72 dpi
+    const Point corner2d = {420.0f, 1880.0f}; // inside the 2-D shape, far off the face
     close("plot.pdf");
     const RgbImage page = renderPdf(dir.file("plot.pdf"), 72);
     ASSERT_TRUE(page.valid());
@@ -625,4 +648,4 @@ TEST_F(Box3dFill, FlatTrianglesLandOnThePlane) {
     });
 }
 
-}  // namespace
+} // namespace

@@ -51,7 +51,8 @@ void expectOps(const Ops &ops, const std::vector<std::pair<bool, Point>> &want, 
 }
 
 int countOf(const Ops &ops, bool draw) {
-    return int(std::count_if(ops.begin(), ops.end(), [&](const PenOp &op) { return op.draw == draw; }));
+    return int(
+        std::count_if(ops.begin(), ops.end(), [&](const PenOp &op) { return op.draw == draw; }));
 }
 
 class MeshSurface : public AxisTest {
@@ -77,16 +78,16 @@ class MeshSurface : public AxisTest {
 // from the last index and y from the first.
 TEST_F(MeshSurface, OneCellFromTheDefaultView) {
     const float x[2] = {0, 10}, y[2] = {0, 10};
-    const float z[4] = {1, 2, 3, 4};  // z(i, j) at i * 2 + j
+    const float z[4] = {1, 2, 3, 4}; // z(i, j) at i * 2 + j
     for (bool hidden : {false, true}) {
         SCOPED_TRACE(hidden ? "hidden lines" : "nohide");
         openHpgl();
         box();
         auto p = [&](int i, int j) { return onPage(x[i], y[j], z[i * 2 + j]); };
         std::vector<std::pair<bool, Point>> want = {
-            {false, p(1, 0)}, {true, p(0, 0)},                   // along x at the front
-            {false, p(1, 0)}, {true, p(1, 1)},                   // along y at the front
-            {false, p(0, 0)}, {true, p(0, 1)}, {true, p(1, 1)},  // the back edges of the cell
+            {false, p(1, 0)}, {true, p(0, 0)},                  // along x at the front
+            {false, p(1, 0)}, {true, p(1, 1)},                  // along y at the front
+            {false, p(0, 0)}, {true, p(0, 1)}, {true, p(1, 1)}, // the back edges of the cell
         };
         // The corner where the second line starts lies on the horizon of the
         // first, so that line turns visible one unit further on.
@@ -105,12 +106,13 @@ TEST_F(MeshSurface, OneCellFromTheDefaultView) {
 TEST_F(MeshSurface, WalksStartNearestToTheViewer) {
     const float up[3] = {0, 5, 10}, down[3] = {10, 5, 0};
     float z[9];
-    for (int k = 0; k < 9; ++k) z[k] = float(k);
+    for (int k = 0; k < 9; ++k)
+        z[k] = float(k);
     struct Case {
         const char *what;
         float ex, ey;
         const float *x, *y;
-        int i0, j0;  // the index of the first point
+        int i0, j0; // the index of the first point
     } cases[] = {
         {"eye at low x and y", -4, -5, up, up, 0, 0},
         {"eye at high x", 4, -5, up, up, 2, 0},
@@ -142,7 +144,8 @@ TEST_F(MeshSurface, GridLinesOfEachOption) {
     constexpr int nx = 4, ny = 3;
     const float x[nx] = {0, 3, 6, 9}, y[ny] = {1, 5, 9};
     float z[nx * ny];
-    for (int k = 0; k < nx * ny; ++k) z[k] = float(k % 5);
+    for (int k = 0; k < nx * ny; ++k)
+        z[k] = float(k % 5);
     struct Case {
         const char *option;
         int moves, draws;
@@ -170,7 +173,7 @@ TEST_F(MeshSurface, GridLinesOfEachOption) {
 // each without hidden lines.
 TEST_F(MeshSurface, BarsPerGridPoint) {
     const float x[2] = {3, 7}, y[2] = {3, 7};
-    const float z[4] = {5, -1, 3, 7};  // the bar at (3, 7) lies below 0
+    const float z[4] = {5, -1, 3, 7}; // the bar at (3, 7) lies below 0
     openHpgl();
     box(4, -5, 4);
     // Half widths 0.75 * 4 / 2 = 1.5. The walk comes from high x and low y,
@@ -227,7 +230,8 @@ class MatrixLines : public MeshSurface {
 TEST_F(MatrixLines, NegativeCountsSkipGridLines) {
     constexpr int nx = 6, ny = 3;
     std::vector<float> z(nx * ny);
-    for (int k = 0; k < nx * ny; ++k) z[k] = float(k % 7);
+    for (int k = 0; k < nx * ny; ++k)
+        z[k] = float(k % 7);
     auto at = [&](int i, int j) { return z[std::size_t(i * ny + j)]; };
     for (float ex : {4.0f, -4.0f}) {
         SCOPED_TRACE(ex > 0 ? "walk from high x" : "walk from low x");
@@ -330,13 +334,15 @@ TEST_F(FrontView, SubLinesAndCrossPiecesOfTheCellWalk) {
                   "");
         const Lines lines = split(closeHpgl());
         std::vector<float> columns;
-        for (const Segment &s : lines.vertical) columns.push_back(s.x1);
+        for (const Segment &s : lines.vertical)
+            columns.push_back(s.x1);
         std::sort(columns.begin(), columns.end());
         columns.erase(std::unique(columns.begin(), columns.end(),
                                   [](float a, float b) { return std::fabs(a - b) < 1.5f; }),
                       columns.end());
         ASSERT_EQ(columns.size(), 7u);
-        for (int k = 0; k < 7; ++k) EXPECT_NEAR(columns[std::size_t(k)], pageX(10.0f * k / 6), kWhole);
+        for (int k = 0; k < 7; ++k)
+            EXPECT_NEAR(columns[std::size_t(k)], pageX(10.0f * k / 6), kWhole);
         // 7 lines of 2 segments each.
         EXPECT_EQ(lines.vertical.size(), 14u);
         if (hidden) {
@@ -410,7 +416,8 @@ TEST_F(FunctionMesh, WalksReachTheEndOfTheRange) {
     for (float ex : {-4.0f, 4.0f}) {
         SCOPED_TRACE(ex < 0 ? "walk from xa" : "walk from xe");
         gCalls.clear();
-        draw(0, 0.1f, 1, 0.5f, false, [] { sursze(0, 1, 0, 1); }, ex);
+        draw(
+            0, 0.1f, 1, 0.5f, false, [] { sursze(0, 1, 0, 1); }, ex);
         std::vector<float> xs;
         for (const auto &call : gCalls)
             if (xs.empty() || xs.back() != call.first) xs.push_back(call.first);
@@ -436,7 +443,8 @@ class RidgeSurface : public MeshSurface {
 
     void SetUp() override {
         MeshSurface::SetUp();
-        for (int i = 0; i < nx; ++i) z[i * ny + 1] = 10;  // the ridge at y = 2
+        for (int i = 0; i < nx; ++i)
+            z[i * ny + 1] = 10; // the ridge at y = 2
     }
     void openPpm() {
         GlobalRecord &rec = open("PPM", "plot.ppm");
@@ -467,7 +475,8 @@ TEST_F(RidgeSurface, FarLinesBehindTheRidgeAreHidden) {
     } cases[] = {
         {"hidden lines", {}, false},
         {"nohide", [] { nohide(); }, true},
-        {"reset nohide", [] {
+        {"reset nohide",
+         [] {
              nohide();
              reset("NOHIDE");
          },
@@ -517,8 +526,10 @@ class SidedSurface : public RidgeSurface {
   protected:
     void SetUp() override {
         RidgeSurface::SetUp();
-        for (float &v : z) v = 0;
-        for (int i = 0; i < nx; ++i) z[i * ny] = 10;  // the front edge high up
+        for (float &v : z)
+            v = 0;
+        for (int i = 0; i < nx; ++i)
+            z[i * ny] = 10; // the front edge high up
     }
     struct Colours {
         int red = 0, blue = 0, white = 0;
@@ -555,7 +566,7 @@ TEST_F(SidedSurface, SideColoursAndTheVisibleSide) {
             setind(4, 0, 0, 1);
             color("FORE");
             survis(c.side);
-            surclr(3, 4);  // top red, bottom blue
+            surclr(3, 4); // top red, bottom blue
             surfce(x, nx, y, ny, z);
             // Drawn after the surface in the colour in force before it.
             nohide();
@@ -565,7 +576,7 @@ TEST_F(SidedSurface, SideColoursAndTheVisibleSide) {
         const Colours seen = count(closePpm());
         EXPECT_EQ(seen.red > 0, c.red) << seen.red;
         EXPECT_EQ(seen.blue > 0, c.blue) << seen.blue;
-        EXPECT_GT(seen.white, 0);  // the foreground of the raster
+        EXPECT_GT(seen.white, 0); // the foreground of the raster
     }
 }
 
@@ -585,7 +596,9 @@ TEST_F(SidedSurface, MinusOneIsTheColourInForce) {
 
 // ---- Warnings ------------------------------------------------------------------------
 
-float flat(float, float) { return 1.0f; }
+float flat(float, float) {
+    return 1.0f;
+}
 
 TEST_F(MeshSurface, RefusedCallsDrawNothing) {
     const float x[3] = {0, 5, 10}, y[3] = {0, 5, 10};
@@ -600,7 +613,7 @@ TEST_F(MeshSurface, RefusedCallsDrawNothing) {
     };
     struct Case {
         const char *what;
-        std::function<void()> setup;  // before graf3d
+        std::function<void()> setup; // before graf3d
         std::function<void()> call;
         std::string output;
     } cases[] = {
@@ -651,4 +664,4 @@ TEST_F(MeshSurface, OnlyInsideTheBoxOfGraf3d) {
     EXPECT_TRUE(closeHpgl().empty());
 }
 
-}  // namespace
+} // namespace

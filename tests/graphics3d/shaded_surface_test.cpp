@@ -91,7 +91,8 @@ class ShadedSurface : public PlotTest {
             for (int dx = -radius; dx <= radius; ++dx) {
                 const int cx = int(column) + dx, cy = int(row) + dy;
                 if (cx < 0 || cy < 0 || cx >= d.nwidth || cy >= d.nheight) continue;
-                const auto *q = d.praster.get() + std::size_t(cy) * d.nrowbytes + std::size_t(cx) * 3;
+                const auto *q =
+                    d.praster.get() + std::size_t(cy) * d.nrowbytes + std::size_t(cx) * 3;
                 if (Rgb{q[0], q[1], q[2]} == colour) return true;
             }
         return false;
@@ -123,7 +124,8 @@ TEST_F(ShadedSurface, SmoothCellRunsFromCornerColourToCornerColour) {
     // The plane z = x / 2 (z = x would be seen edge-on from the default view).
     EXPECT_EQ(oneCell(-0.5f, 0.5f), "");
     EXPECT_EQ(rec->zbuf.izbuf, 0) << "the surface closes the z-buffer it opened";
-    const Rgb low = rgbOfColour(*rec, jqqclr(*rec, -0.5f)), high = rgbOfColour(*rec, jqqclr(*rec, 0.5f));
+    const Rgb low = rgbOfColour(*rec, jqqclr(*rec, -0.5f)),
+              high = rgbOfColour(*rec, jqqclr(*rec, 0.5f));
     EXPECT_TRUE(near(pixelAt(-0.97f, 0.0f, -0.485f), low, 25)) << show(pixelAt(-0.97f, 0, -0.485f));
     EXPECT_TRUE(near(pixelAt(0.97f, 0.0f, 0.485f), high, 25)) << show(pixelAt(0.97f, 0, 0.485f));
     // In between neither end colour: the colours are interpolated.
@@ -142,9 +144,10 @@ TEST_F(ShadedSurface, HiddenTriangleDoesNotShow) {
         bool smooth;
         std::array<int, 2> order; // first triangle: 0 high, 1 low
     };
-    for (const Case c : {Case{false, {0, 1}}, Case{false, {1, 0}}, Case{true, {0, 1}},
-                         Case{true, {1, 0}}}) {
-        SCOPED_TRACE(std::string(c.smooth ? "smooth" : "flat") + (c.order[0] == 0 ? " high first" : " low first"));
+    for (const Case c :
+         {Case{false, {0, 1}}, Case{false, {1, 0}}, Case{true, {0, 1}}, Case{true, {1, 0}}}) {
+        SCOPED_TRACE(std::string(c.smooth ? "smooth" : "flat") +
+                     (c.order[0] == 0 ? " high first" : " low first"));
         openBox("PPM", "plot.ppm", c.smooth);
         const int n1[2] = {3 * c.order[0] + 1, 3 * c.order[1] + 1};
         const int n2[2] = {3 * c.order[0] + 2, 3 * c.order[1] + 2};
@@ -167,9 +170,11 @@ TEST_F(ShadedSurface, LightingTurnsThePatchColourIntoTheMeanLitColour) {
         SCOPED_TRACE(lit ? "lit" : "unlit");
         openBox("PPM", "plot.ppm", false);
         captureStdout([&] { light(lit ? "ON" : "OFF"); });
-        const float saved[3] = {rec->light.xmatdif[0], rec->light.xmatdif[1], rec->light.xmatdif[2]};
+        const float saved[3] = {rec->light.xmatdif[0], rec->light.xmatdif[1],
+                                rec->light.xmatdif[2]};
         EXPECT_EQ(oneCell(0.0f, 0.0f), "");
-        for (int k = 0; k < 3; ++k) EXPECT_EQ(rec->light.xmatdif[k], saved[k]);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(rec->light.xmatdif[k], saved[k]);
         const int plain = jqqclr(*rec, 0.0f);
         Rgb expected = rgbOfColour(*rec, plain);
         if (lit) {
@@ -181,9 +186,11 @@ TEST_F(ShadedSurface, LightingTurnsThePatchColourIntoTheMeanLitColour) {
                 for (const float by : {-1.0f, 1.0f}) {
                     const int c = getlit(bx, by, 0.0f, 0.0f, 0.0f, 1.0f);
                     const Rgb one = rgbOfColour(*rec, c);
-                    for (int k = 0; k < 3; ++k) sum[k] += one[k];
+                    for (int k = 0; k < 3; ++k)
+                        sum[k] += one[k];
                 }
-            for (int k = 0; k < 3; ++k) expected[k] = (sum[k] + 2) / 4;
+            for (int k = 0; k < 3; ++k)
+                expected[k] = (sum[k] + 2) / 4;
             EXPECT_FALSE(near(expected, rgbOfColour(*rec, plain), 3)) << "the light must tell";
         }
         EXPECT_TRUE(near(pixelAt(0, 0, 0), expected, 2))
@@ -204,10 +211,12 @@ TEST_F(ShadedSurface, SmoothLitPlaneAveragesTheCellsOfEachGridPoint) {
     qqgrgb(*rec, jqqclr(*rec, 0.0f), r, g, b);
     captureStdout([&] { matop3(r, g, b, "DIFF"); });
     // A corner (one cell), an edge point (two) and the middle (four).
-    for (const auto &p : std::vector<std::array<float, 2>>{{-0.97f, -0.97f}, {0.0f, -0.97f}, {0.0f, 0.0f}}) {
+    for (const auto &p :
+         std::vector<std::array<float, 2>>{{-0.97f, -0.97f}, {0.0f, -0.97f}, {0.0f, 0.0f}}) {
         const Rgb expected = rgbOfColour(*rec, getlit(p[0], p[1], 0.0f, 0.0f, 0.0f, 1.0f));
         EXPECT_TRUE(near(pixelAt(p[0], p[1], 0.0f), expected, 3))
-            << p[0] << " " << p[1] << ": " << show(pixelAt(p[0], p[1], 0.0f)) << " / " << show(expected);
+            << p[0] << " " << p[1] << ": " << show(pixelAt(p[0], p[1], 0.0f)) << " / "
+            << show(expected);
     }
 }
 
@@ -218,7 +227,8 @@ TEST_F(ShadedSurface, MeshOnAndMeshOnly) {
         const char *mesh;
         bool smooth;
     };
-    for (const Case c : {Case{"ON", false}, Case{"ONLY", false}, Case{"ON", true}, Case{"ONLY", true}}) {
+    for (const Case c :
+         {Case{"ON", false}, Case{"ONLY", false}, Case{"ON", true}, Case{"ONLY", true}}) {
         SCOPED_TRACE(std::string(c.mesh) + (c.smooth ? " smooth" : " flat"));
         openBox("PPM", "plot.ppm", c.smooth);
         captureStdout([&] {
@@ -228,7 +238,8 @@ TEST_F(ShadedSurface, MeshOnAndMeshOnly) {
         const int colour = rec->colour.ncolor;
         EXPECT_EQ(oneCell(0.5f, 0.5f), "");
         const Rgb patch = rgbOfColour(*rec, jqqclr(*rec, 0.5f));
-        const Rgb fill = std::string(c.mesh) == "ONLY" ? rgbOfColour(*rec, rec->colour.nclrbgd) : patch;
+        const Rgb fill =
+            std::string(c.mesh) == "ONLY" ? rgbOfColour(*rec, rec->colour.nclrbgd) : patch;
         EXPECT_EQ(pixelAt(0.0f, 0.0f, 0.5f), fill);
         // The edges of the cell in the mesh colour, the diagonal not.
         const Rgb mesh = rgbOfColour(*rec, 250);
@@ -266,7 +277,8 @@ TEST_F(ShadedSurface, FlatCellInRenderedVectorFiles) {
         else
             image = renderSvg(path, 0.5);
         ASSERT_TRUE(image.valid());
-        const int x = int(p[0] / pageWidth * image.width), y = int(p[1] / pageHeight * image.height);
+        const int x = int(p[0] / pageWidth * image.width),
+                  y = int(p[1] / pageHeight * image.height);
         const unsigned char *q = image.at(x, y);
         EXPECT_TRUE(near({q[0], q[1], q[2]}, expected, 4))
             << show({q[0], q[1], q[2]}) << " / " << show(expected);
@@ -282,7 +294,8 @@ TEST_F(ShadedSurface, CallersZBufferStaysOpen) {
     EXPECT_EQ(rec->zbuf.izbuf, 1);
     EXPECT_TRUE(rec->dev.pdriver->pzbuf);
     // A triangle drawn later behind the surface is hidden by it.
-    const float x[3] = {-0.5f, 0.5f, 0.0f}, y[3] = {-0.5f, -0.5f, 0.5f}, z[3] = {-0.9f, -0.9f, -0.9f};
+    const float x[3] = {-0.5f, 0.5f, 0.0f}, y[3] = {-0.5f, -0.5f, 0.5f},
+                z[3] = {-0.9f, -0.9f, -0.9f};
     const int ic[3] = {250, 250, 250};
     const Rgb before = pixelAt(0.0f, -0.2f, 0.0f);
     EXPECT_EQ(captureStdout([&] { zbftri(x, y, z, ic); }), "");
@@ -329,7 +342,8 @@ TEST_F(ShadedSurface, RefusedCallsAndFailedBuffersChangeNothing) {
         const int colour = rec->colour.ncolor, pattern = rec->fill.nshdpat;
         const float spacing = rec->fill.xsurscl;
         int clip[4];
-        for (int k = 0; k < 4; ++k) clip[k] = rec->clip.nclpwin[k];
+        for (int k = 0; k < 4; ++k)
+            clip[k] = rec->clip.nclpwin[k];
         std::string out;
         const float z[4] = {0.5f, 0.5f, 0.5f, 0.5f};
         if (std::string(c.what) == "one grid line") {
@@ -342,7 +356,8 @@ TEST_F(ShadedSurface, RefusedCallsAndFailedBuffersChangeNothing) {
         EXPECT_EQ(rec->colour.ncolor, colour);
         EXPECT_EQ(rec->fill.nshdpat, pattern);
         EXPECT_EQ(rec->fill.xsurscl, spacing);
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(rec->clip.nclpwin[k], clip[k]);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(rec->clip.nclpwin[k], clip[k]);
         EXPECT_EQ(rec->zbuf.izbuf, 0);
         captureStdout([] { kavfin(); });
     }
@@ -374,8 +389,12 @@ TEST_F(ShadedSurface, TrianglesNamingPointsBeyondTheArraysAreLeftOut) {
     EXPECT_EQ(captureStdout([&] { surtri(x, y, z, 3, n1, n2, n3, 0); }), "");
     const std::string svg = close("plot.svg");
     std::size_t count = 0;
-    for (std::size_t at = svg.find("<polygon"); at != std::string::npos; at = svg.find("<polygon", at + 1)) ++count;
-    for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) ++count;
+    for (std::size_t at = svg.find("<polygon"); at != std::string::npos;
+         at = svg.find("<polygon", at + 1))
+        ++count;
+    for (std::size_t at = svg.find("<path"); at != std::string::npos;
+         at = svg.find("<path", at + 1))
+        ++count;
     EXPECT_EQ(count, 1u) << "only the first triangle names points 1..3";
 }
 
@@ -395,10 +414,12 @@ TEST_F(ShadedSurface, ParametricWalkAndItsRefusals) {
     for (const Case c : {Case{0, 1.25f, 0.5f, 6}, Case{1.25f, 0, -0.5f, 6}, Case{0, 1.25f, 0, 0},
                          Case{0, 1.25f, -0.5f, 0}, Case{1, 1, 0.5f, 0}, Case{0, 1e30f, 1e-10f, 0},
                          Case{0, NAN, 0.5f, 0}}) {
-        SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2) + " " + std::to_string(c.a3));
+        SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2) + " " +
+                     std::to_string(c.a3));
         gCalls.clear();
         const auto start = std::chrono::steady_clock::now();
-        const std::string out = captureStdout([&] { surfcp(recordCall, c.a1, c.a2, c.a3, c.a1, c.a2, c.a3); });
+        const std::string out =
+            captureStdout([&] { surfcp(recordCall, c.a1, c.a2, c.a3, c.a1, c.a2, c.a3); });
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_EQ(gCalls.size(), 12 * c.patches);
         if (c.patches == 0) {

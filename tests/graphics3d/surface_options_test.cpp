@@ -24,11 +24,13 @@ TEST_F(SurfaceOptions, SettersStoreGoodValuesAndRefuseBadOnes) {
     const Case cases[] = {
         {"visible side", [] { survis("bott"); }, "",
          [](const GlobalRecord &r) { EXPECT_EQ(r.horizon.isurvis, 2); }},
-        {"unknown side", [] {
+        {"unknown side",
+         [] {
              survis("TOP");
              survis("SIDE");
          },
-         incorrect("survis", "SIDE"), [](const GlobalRecord &r) { EXPECT_EQ(r.horizon.isurvis, 1); }},
+         incorrect("survis", "SIDE"),
+         [](const GlobalRecord &r) { EXPECT_EQ(r.horizon.isurvis, 1); }},
         {"grid lines", [] { suropt("YISO"); }, "",
          [](const GlobalRecord &r) { EXPECT_EQ(r.surface.isuropt, 2); }},
         {"mesh", [] { surmsh("ONLY"); }, "",
@@ -56,11 +58,13 @@ TEST_F(SurfaceOptions, SettersStoreGoodValuesAndRefuseBadOnes) {
          [](const GlobalRecord &r) { EXPECT_EQ(r.horizon.isurclr, 0); }},
         {"hidden lines off", [] { nohide(); }, "",
          [](const GlobalRecord &r) { EXPECT_EQ(r.surface.inohide, 1); }},
-        {"mesh colour", [] {
+        {"mesh colour",
+         [] {
              mshclr(7);
              mshclr(-2);
          },
-         incorrect("mshclr", "  -2"), [](const GlobalRecord &r) { EXPECT_EQ(r.surface.nmshclr, 7); }},
+         incorrect("mshclr", "  -2"),
+         [](const GlobalRecord &r) { EXPECT_EQ(r.surface.nmshclr, 7); }},
         {"extent", [] { sursze(1, 2, 4, 3); }, "",
          [](const GlobalRecord &r) {
              EXPECT_EQ(r.surface.isursze, 1);
@@ -69,7 +73,8 @@ TEST_F(SurfaceOptions, SettersStoreGoodValuesAndRefuseBadOnes) {
              EXPECT_EQ(r.surface.xsursze[2], 4.0f);
              EXPECT_EQ(r.surface.xsursze[3], 3.0f);
          }},
-        {"empty extent", [] {
+        {"empty extent",
+         [] {
              sursze(0, 0, 1, 2);
              sursze(0, 1, 2, 2);
          },
@@ -115,7 +120,8 @@ TEST_F(SurfaceOptions, StoredAtLevelZero) {
               " <<<< Warning   3: Incorrect level in suropt!   (   0)\n");
     EXPECT_EQ(currentRecord().surface.isuropt, 1);
     EXPECT_EQ(captureStdout([] { surclr(-2, 1); }),
-              " <<<< Warning   3: Incorrect level in surclr!   (   0)\n" + incorrect("surclr", "  -2"));
+              " <<<< Warning   3: Incorrect level in surclr!   (   0)\n" +
+                  incorrect("surclr", "  -2"));
     EXPECT_EQ(currentRecord().horizon.isurclr, 0);
 }
 
@@ -158,4 +164,4 @@ TEST_F(SurfaceOptions, ResetRestoresTheDefaults) {
     close();
 }
 
-}  // namespace
+} // namespace

@@ -23,7 +23,7 @@ class Vectors3D : public PlotTest {
             pagorg(origin);
             axspos(300, y);
             axslen(1000, 800);
-            nograf();  // only the arrows on the page
+            nograf(); // only the arrows on the page
             graf3d(0, 10, 0, 2, -5, 5, -5, 1, 100, 200, 100, 20);
         });
     }

@@ -40,8 +40,8 @@ TEST_F(BdfReader, ReadsEveryFieldOfASmallFont) {
 }
 
 TEST_F(BdfReader, ReadsTheFontsOfTheFontsFolder) {
-    const char *names[] = {"complx10", "complx12", "complx14", "complx18", "simplx8",  "simplx10",
-                           "simplx12", "simplx14", "helve10",  "helve12",  "helve14",  "helve18"};
+    const char *names[] = {"complx10", "complx12", "complx14", "complx18", "simplx8", "simplx10",
+                           "simplx12", "simplx14", "helve10",  "helve12",  "helve14", "helve18"};
     std::string family;
     int previousHeight = 0;
     for (const char *name : names) {
@@ -73,7 +73,8 @@ TEST_F(BdfReader, MissingFileIsAnOpenError) {
     EXPECT_EQ(font.nglyphs, 0);
 }
 
-const char *kGlyphA = "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 2 2 0 0\nBITMAP\nC0\n40\nENDCHAR\n";
+const char *kGlyphA =
+    "STARTCHAR A\nENCODING 65\nDWIDTH 5 0\nBBX 2 2 0 0\nBITMAP\nC0\n40\nENDCHAR\n";
 
 std::string font(const std::string &body) {
     return "STARTFONT 2.1\nSIZE 8 72 72\nFONTBOUNDINGBOX 8 8 0 0\n" + body + "ENDFONT\n";
@@ -93,9 +94,12 @@ TEST_F(BdfReader, RejectsBrokenFilesAndWarns) {
         {"CHARS negative", font("CHARS -1\n" + glyph)},
         {"CHARS larger than any font", font("CHARS 70000\n" + glyph)},
         {"CHARS without a number", font("CHARS\n" + glyph)},
-        {"BBX with three numbers", font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX 2 2 0\nBITMAP\nC0\nENDCHAR\n")},
-        {"BBX of negative size", font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX -2 2 0 0\nBITMAP\nC0\nENDCHAR\n")},
-        {"glyph cut off by the end", "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nBITMAP\nC0\n"},
+        {"BBX with three numbers",
+         font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX 2 2 0\nBITMAP\nC0\nENDCHAR\n")},
+        {"BBX of negative size",
+         font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX -2 2 0 0\nBITMAP\nC0\nENDCHAR\n")},
+        {"glyph cut off by the end",
+         "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nBITMAP\nC0\n"},
     };
     TempDir dir;
     jqqlev(0, 3, "bmpfnt");
@@ -118,7 +122,8 @@ TEST_F(BdfReader, RejectsBrokenFilesAndWarns) {
 TEST_F(BdfReader, AcceptsLongLinesFewerGlyphsAndReuse) {
     TempDir dir;
     // A comment far longer than a line buffer, and a font that announces more glyphs than it has.
-    writeFile(dir.file("long.bdf"), font("COMMENT " + std::string(2000, 'x') + "\nCHARS 3\n" + kGlyphA));
+    writeFile(dir.file("long.bdf"),
+              font("COMMENT " + std::string(2000, 'x') + "\nCHARS 3\n" + kGlyphA));
     BdfFont f;
     ASSERT_EQ(qqgetbdf(f, dir.file("long.bdf").c_str()), kBdfOk);
     EXPECT_EQ(f.nchars, 3);
@@ -131,4 +136,4 @@ TEST_F(BdfReader, AcceptsLongLinesFewerGlyphsAndReuse) {
     EXPECT_EQ(f.nglyphs, 0);
 }
 
-}  // namespace
+} // namespace

@@ -15,10 +15,17 @@ struct Colour {
 
 // Pure red has the hue 360, not 0.
 const Colour kColours[] = {
-    {1, 0, 0, 360, 1, 1},      {1, 1, 0, 60, 1, 1},    {0, 1, 0, 120, 1, 1},
-    {0, 1, 1, 180, 1, 1},      {0, 0, 1, 240, 1, 1},   {1, 0, 1, 300, 1, 1},
-    {1, 0.5f, 0, 30, 1, 1},    {0, 0, 0, 0, 0, 0},     {0.5f, 0.5f, 0.5f, 0, 0, 0.5f},
-    {0.5f, 0.5f, 1, 240, 0.5f, 1}, {0.2f, 0.4f, 0.2f, 120, 0.5f, 0.4f},
+    {1, 0, 0, 360, 1, 1},
+    {1, 1, 0, 60, 1, 1},
+    {0, 1, 0, 120, 1, 1},
+    {0, 1, 1, 180, 1, 1},
+    {0, 0, 1, 240, 1, 1},
+    {1, 0, 1, 300, 1, 1},
+    {1, 0.5f, 0, 30, 1, 1},
+    {0, 0, 0, 0, 0, 0},
+    {0.5f, 0.5f, 0.5f, 0, 0, 0.5f},
+    {0.5f, 0.5f, 1, 240, 0.5f, 1},
+    {0.2f, 0.4f, 0.2f, 120, 0.5f, 0.4f},
 };
 
 TEST_F(ColourConversion, KnownColours) {
@@ -35,7 +42,7 @@ TEST_F(ColourConversion, KnownColours) {
         EXPECT_NEAR(b, c.b, 1e-6);
     }
     float r, g, b;
-    hsvrgb(0, 1, 1, &r, &g, &b);  // hue 0 is red as well
+    hsvrgb(0, 1, 1, &r, &g, &b); // hue 0 is red as well
     EXPECT_EQ(r, 1.0f);
     EXPECT_EQ(g, 0.0f);
     EXPECT_EQ(b, 0.0f);
@@ -76,4 +83,4 @@ TEST_F(ColourConversion, OutOfRangeValuesWarnAndWriteNothing) {
     EXPECT_EQ(captureStdout([&] { rgbhsv(1.00005f, 0, -0.00005f, &a, &b, &c); }), "");
 }
 
-}  // namespace
+} // namespace

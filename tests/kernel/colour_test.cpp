@@ -35,23 +35,23 @@ TEST_F(Colours, BuiltInTablesHoldTheirValues) {
         {"RAIN", 175, 0xBBFF00}, {"RAIN", 176, 0xBFFF00}, {"RAIN", 191, 0xFBFF00},
         {"RAIN", 192, 0xFFFF00}, {"RAIN", 207, 0xFFBF00}, {"RAIN", 208, 0xFFBB00},
         {"RAIN", 223, 0xFF7F00}, {"RAIN", 224, 0xFF7B00}, {"RAIN", 239, 0xFF3D00},
-        {"RAIN", 240, 0xFF3A00}, {"RAIN", 255, 0xFFFFFF},
-        {"SPEC", 0, 0x000000},   {"SPEC", 1, 0xFF00FF},   {"SPEC", 15, 0xB800FF},
-        {"SPEC", 16, 0xB300FF},  {"SPEC", 31, 0x6800FF},  {"SPEC", 32, 0x6300FF},
-        {"SPEC", 47, 0x1700FF},  {"SPEC", 48, 0x1200FF},  {"SPEC", 63, 0x0039FF},
-        {"SPEC", 64, 0x003EFF},  {"SPEC", 79, 0x008AFF},  {"SPEC", 80, 0x008FFF},
-        {"SPEC", 95, 0x00DBFF},  {"SPEC", 96, 0x00E0FF},  {"SPEC", 111, 0x00FFD3},
-        {"SPEC", 112, 0x00FFCE}, {"SPEC", 127, 0x00FF82}, {"SPEC", 128, 0x00FF7D},
-        {"SPEC", 143, 0x00FF31}, {"SPEC", 144, 0x00FF2C}, {"SPEC", 159, 0x1FFF00},
-        {"SPEC", 160, 0x24FF00}, {"SPEC", 175, 0x70FF00}, {"SPEC", 176, 0x75FF00},
-        {"SPEC", 191, 0xC1FF00}, {"SPEC", 192, 0xC6FF00}, {"SPEC", 207, 0xFFED00},
-        {"SPEC", 208, 0xFFE800}, {"SPEC", 223, 0xFF9C00}, {"SPEC", 224, 0xFF9700},
-        {"SPEC", 239, 0xFF4C00}, {"SPEC", 240, 0xFF4700}, {"SPEC", 255, 0xFFFFFF},
-        {"RRAI", 0, 0xFFFFFF},   {"RRAI", 255, 0x000000}, {"RRAI", 254, 0x220044},
-        {"RSPE", 254, 0xFF00FF}, {"GREY", 77, 0x4D4D4D}, {"RGRE", 0, 0xFFFFFF},
-        {"RGRE", 200, 0x373737}, {"TEMP", 119, 0xCA0000}, {"TEMP", 149, 0xFD3700},
-        {"TEMP", 150, 0xFF3900}, {"TEMP", 190, 0xFF8400}, {"TEMP", 255, 0xFFFFFF},
-        {"SMAL", 6, 0xFF8000},   {"VGA", 6, 0xAA5500},    {"VGA", 15, 0xFFFFFF},
+        {"RAIN", 240, 0xFF3A00}, {"RAIN", 255, 0xFFFFFF}, {"SPEC", 0, 0x000000},
+        {"SPEC", 1, 0xFF00FF},   {"SPEC", 15, 0xB800FF},  {"SPEC", 16, 0xB300FF},
+        {"SPEC", 31, 0x6800FF},  {"SPEC", 32, 0x6300FF},  {"SPEC", 47, 0x1700FF},
+        {"SPEC", 48, 0x1200FF},  {"SPEC", 63, 0x0039FF},  {"SPEC", 64, 0x003EFF},
+        {"SPEC", 79, 0x008AFF},  {"SPEC", 80, 0x008FFF},  {"SPEC", 95, 0x00DBFF},
+        {"SPEC", 96, 0x00E0FF},  {"SPEC", 111, 0x00FFD3}, {"SPEC", 112, 0x00FFCE},
+        {"SPEC", 127, 0x00FF82}, {"SPEC", 128, 0x00FF7D}, {"SPEC", 143, 0x00FF31},
+        {"SPEC", 144, 0x00FF2C}, {"SPEC", 159, 0x1FFF00}, {"SPEC", 160, 0x24FF00},
+        {"SPEC", 175, 0x70FF00}, {"SPEC", 176, 0x75FF00}, {"SPEC", 191, 0xC1FF00},
+        {"SPEC", 192, 0xC6FF00}, {"SPEC", 207, 0xFFED00}, {"SPEC", 208, 0xFFE800},
+        {"SPEC", 223, 0xFF9C00}, {"SPEC", 224, 0xFF9700}, {"SPEC", 239, 0xFF4C00},
+        {"SPEC", 240, 0xFF4700}, {"SPEC", 255, 0xFFFFFF}, {"RRAI", 0, 0xFFFFFF},
+        {"RRAI", 255, 0x000000}, {"RRAI", 254, 0x220044}, {"RSPE", 254, 0xFF00FF},
+        {"GREY", 77, 0x4D4D4D},  {"RGRE", 0, 0xFFFFFF},   {"RGRE", 200, 0x373737},
+        {"TEMP", 119, 0xCA0000}, {"TEMP", 149, 0xFD3700}, {"TEMP", 150, 0xFF3900},
+        {"TEMP", 190, 0xFF8400}, {"TEMP", 255, 0xFFFFFF}, {"SMAL", 6, 0xFF8000},
+        {"VGA", 6, 0xAA5500},    {"VGA", 15, 0xFFFFFF},
     };
     for (const Case &c : cases)
         EXPECT_EQ(tableEntry(c.table, c.index), c.value) << c.table << " " << c.index;
@@ -138,9 +138,9 @@ TEST_F(Colours, AUserTableGivenBeforeKaviniSurvivesIt) {
     captureStdout([&] { myvlt(red, green, blue, 3); });
     GlobalRecord &rec = open();
     EXPECT_EQ(rec.colour.nrgbtab[0], 0xFF0000);
-    EXPECT_EQ(rec.colour.nrgbtab[2], 0x808080);  // halves round up
+    EXPECT_EQ(rec.colour.nrgbtab[2], 0x808080); // halves round up
     EXPECT_EQ(rec.colour.iusrvlt, 0);
     close();
 }
 
-}  // namespace
+} // namespace

@@ -61,26 +61,18 @@ TEST(Calendar, LeapYearsAndMonthLengths) {
 TEST_F(Dates, DateCheckReportsTheBadValue) {
     struct Case {
         int day, month, year;
-        const char *warning;  // the value in the warning line, or null for an accepted date
+        const char *warning; // the value in the warning line, or null for an accepted date
     };
     const Case cases[] = {
-        {29, 2, 2000, nullptr},
-        {31, 4, 2005, nullptr},  // the length of April is not checked
-        {1, 1, 1000, nullptr},
-        {29, 2, 1900, "  29"},
-        {30, 2, 2000, "  30"},
-        {1, 1, 999, " 999"},
-        {0, 5, 2000, "   0"},
-        {32, 1, 2000, "  32"},
-        {1, 13, 2000, "  13"},
-        {1, 0, 2000, "   0"},
-        {29, 2, 999, "  29"},  // February's day is reported even after a bad year
+        {29, 2, 2000, nullptr}, {31, 4, 2005, nullptr}, // the length of April is not checked
+        {1, 1, 1000, nullptr},  {29, 2, 1900, "  29"},  {30, 2, 2000, "  30"}, {1, 1, 999, " 999"},
+        {0, 5, 2000, "   0"},   {32, 1, 2000, "  32"},  {1, 13, 2000, "  13"}, {1, 0, 2000, "   0"},
+        {29, 2, 999, "  29"}, // February's day is reported even after a bad year
     };
     jqqlev(0, 3, "basdat");
     for (const Case &c : cases) {
         int result = -1;
-        const std::string out =
-            captureStdout([&] { result = jqqdat(c.day, c.month, c.year); });
+        const std::string out = captureStdout([&] { result = jqqdat(c.day, c.month, c.year); });
         if (c.warning == nullptr) {
             EXPECT_EQ(result, 0) << c.day << "." << c.month << "." << c.year;
             EXPECT_EQ(out, "");
@@ -100,7 +92,8 @@ TEST_F(Dates, Weekdays) {
     EXPECT_EQ(nwkday(29, 2, 2000), 2);
     // Every 17th day over a thousand years, before and after the reference Monday.
     for (long long days = civilDays(1600, 1, 1); days < civilDays(2600, 1, 1); days += 17) {
-        const auto ymd = std::chrono::year_month_day{std::chrono::sys_days{std::chrono::days{days}}};
+        const auto ymd =
+            std::chrono::year_month_day{std::chrono::sys_days{std::chrono::days{days}}};
         const int y = int(ymd.year());
         const int m = int(unsigned(ymd.month()));
         const int d = int(unsigned(ymd.day()));
@@ -126,7 +119,8 @@ TEST_F(Dates, DaysFromTheBaseDate) {
     setBaseDate(17, 8, 1987);
     const long long base = civilDays(1987, 8, 17);
     for (long long days = civilDays(1000, 3, 1); days < civilDays(3000, 1, 1); days += 29) {
-        const auto ymd = std::chrono::year_month_day{std::chrono::sys_days{std::chrono::days{days}}};
+        const auto ymd =
+            std::chrono::year_month_day{std::chrono::sys_days{std::chrono::days{days}}};
         ASSERT_EQ(incdat(int(unsigned(ymd.day())), int(unsigned(ymd.month())), int(ymd.year())),
                   days - base);
     }
@@ -167,4 +161,4 @@ TEST_F(Dates, FarYearsAreCountedAtOnce) {
     EXPECT_EQ(nwkday(1, 1, 1000), isoWeekday(1000, 1, 1));
 }
 
-}  // namespace
+} // namespace

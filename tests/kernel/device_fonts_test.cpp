@@ -51,20 +51,23 @@ TEST_F(PostScriptFonts, PsfontReencodesTheFontOnPostScriptOutput) {
     GlobalRecord &rec = open("POST", "plot.ps");
     const float s = rec.page.xdevscl;
     captureStdout([] {
-        psfont("times-roman");  // case does not matter
+        psfont("times-roman"); // case does not matter
         height(50);
     });
     EXPECT_EQ(rec.font.ifontyp, 1);
     EXPECT_STREQ(rec.font.chwfont, "Times-Roman-German");
-    EXPECT_EQ(rec.font.nfontid, 3);  // complx serves the other alphabets
+    EXPECT_EQ(rec.font.nfontid, 3); // complx serves the other alphabets
     const std::string ps = withoutLineBreaks(close("plot.ps"));
     const float size36 = (1000.0f / 683.0f) * 36.0f * s * 0.28346458f * 0.5f;
     const float size50 = (1000.0f / 683.0f) * 50.0f * s * 0.28346458f * 0.5f;
-    EXPECT_NE(ps.find("(Times-Roman) (Times-Roman-German) GermanVec ReEncodeSmall (Times-Roman-German) " +
-                      format("%.1f", size36) + " font "),
+    EXPECT_NE(
+        ps.find("(Times-Roman) (Times-Roman-German) GermanVec ReEncodeSmall (Times-Roman-German) " +
+                format("%.1f", size36) + " font "),
+        std::string::npos)
+        << ps;
+    EXPECT_NE(ps.find("(Times-Roman-German) " + format("%.1f", size50) + " font "),
               std::string::npos)
         << ps;
-    EXPECT_NE(ps.find("(Times-Roman-German) " + format("%.1f", size50) + " font "), std::string::npos) << ps;
 }
 
 TEST_F(PostScriptFonts, CharactersBecomeCentredRecords) {
@@ -76,8 +79,10 @@ TEST_F(PostScriptFonts, CharactersBecomeCentredRecords) {
     const float s = rec.page.xdevscl;
     // A: its width, centred on the baseline; the landscape page lies on the
     // portrait paper, so x and y change places and the angle turns by 90.
-    const float wA = (1000.0f / 683.0f) * 36.0f * 0.28346458f * (float(psWidthByte(1, 'A' - 32)) / 40.0f);
-    const float wV = (1000.0f / 683.0f) * 36.0f * 0.28346458f * (float(psWidthByte(1, 'V' - 32)) / 40.0f);
+    const float wA =
+        (1000.0f / 683.0f) * 36.0f * 0.28346458f * (float(psWidthByte(1, 'A' - 32)) / 40.0f);
+    const float wV =
+        (1000.0f / 683.0f) * 36.0f * 0.28346458f * (float(psWidthByte(1, 'V' - 32)) / 40.0f);
     const float gap = 36.0f * 0.1f;
     const float penY = 200 + 35;
     auto record = [&](int code, float x) {
@@ -87,7 +92,8 @@ TEST_F(PostScriptFonts, CharactersBecomeCentredRecords) {
         return std::string(text);
     };
     const std::string ps = withoutLineBreaks(close("plot.ps"));
-    EXPECT_NE(ps.find(record('A', 100 + 0.5f * wA) + record('V', 100 + wA + gap + 0.5f * wV)), std::string::npos)
+    EXPECT_NE(ps.find(record('A', 100 + 0.5f * wA) + record('V', 100 + wA + gap + 0.5f * wV)),
+              std::string::npos)
         << ps;
 }
 
@@ -100,9 +106,9 @@ TEST_F(PostScriptFonts, LengthsFollowTheWidthTables) {
     // n characters: n widths and n - 1 gaps of 0.1 h.
     const float w = (1000.0f / 629.0f) * 100.0f * 0.28346458f * (84.0f / 40.0f);
     EXPECT_EQ(nlmess("AAA"), int(std::lround(3 * w + 2 * 10)));
-    EXPECT_EQ(nlmess("iWi"), int(std::lround(3 * w + 2 * 10)));  // fixed pitch
+    EXPECT_EQ(nlmess("iWi"), int(std::lround(3 * w + 2 * 10))); // fixed pitch
     captureStdout([] { fixspc(1.0f); });
-    EXPECT_EQ(nlmess("AAA"), int(std::lround(3 * 99 * 1.4f)));  // fixed width (h - 1) * 1.4, no gap
+    EXPECT_EQ(nlmess("AAA"), int(std::lround(3 * 99 * 1.4f))); // fixed width (h - 1) * 1.4, no gap
     close("plot.ps");
 }
 
@@ -160,7 +166,7 @@ TEST_F(PostScriptFonts, ItalicCharactersInTheItalicVariant) {
     const std::string ps = withoutLineBreaks(close("plot.ps"));
     const auto italic = ps.find("(Times-BoldItalic) (Times-BoldItalic-German)");
     EXPECT_NE(italic, std::string::npos);
-    EXPECT_EQ(ps.find("(Symbol)"), std::string::npos);  // ITAL leaves Greek to the stroke font
+    EXPECT_EQ(ps.find("(Symbol)"), std::string::npos); // ITAL leaves Greek to the stroke font
     const auto records = characterRecords(ps);
     ASSERT_EQ(records.size(), 1u) << ps;
     EXPECT_EQ(records[0].second, 'x');
@@ -222,8 +228,8 @@ TEST_F(PostScriptFonts, CodeConversions) {
     EXPECT_EQ(qqgiso(0, 127), 196);
     EXPECT_EQ(qqgiso(1, 190), 254);
     EXPECT_EQ(qqgiso(0, 191), 32);
-    EXPECT_EQ(qqgiso(2, 195), 169);   // S with caron in ISO 8859-2
-    EXPECT_EQ(qqgiso(3, 241), 32);    // beyond the Latin-2 table
+    EXPECT_EQ(qqgiso(2, 195), 169); // S with caron in ISO 8859-2
+    EXPECT_EQ(qqgiso(3, 241), 32);  // beyond the Latin-2 table
     EXPECT_EQ(qqgiso(11, 204), 209);
     EXPECT_EQ(qqgiso(7, 127), 32);
     // And the codes of texts in the stroke fonts' own codes.
@@ -254,7 +260,9 @@ class BitmapFonts : public TextTest {
             unsetenv("KAVLOR");
         TextTest::TearDown();
     }
-    void font(const std::string &name, const std::string &text) { writeFile(install.file("fonts/" + name + ".bdf"), text); }
+    void font(const std::string &name, const std::string &text) {
+        writeFile(install.file("fonts/" + name + ".bdf"), text);
+    }
 
   private:
     std::string saved_;
@@ -275,11 +283,13 @@ TEST_F(BitmapFonts, TheFileByFamilyAndPixelSize) {
         const char *file;
     };
     const Case cases[] = {
-        {1, 5, "complx10"},  {1, 10, "complx10"}, {1, 11, "complx12"}, {1, 12, "complx12"}, {1, 13, "complx14"},
-        {1, 16, "complx14"}, {1, 17, "complx18"}, {2, 8, "simplx8"},    {2, 9, "simplx10"},  {2, 10, "simplx10"},
-        {2, 11, "simplx12"}, {2, 12, "simplx12"}, {2, 13, "simplx14"},  {3, 12, "helve12"},  {3, 40, "helve18"},
+        {1, 5, "complx10"},  {1, 10, "complx10"}, {1, 11, "complx12"}, {1, 12, "complx12"},
+        {1, 13, "complx14"}, {1, 16, "complx14"}, {1, 17, "complx18"}, {2, 8, "simplx8"},
+        {2, 9, "simplx10"},  {2, 10, "simplx10"}, {2, 11, "simplx12"}, {2, 12, "simplx12"},
+        {2, 13, "simplx14"}, {3, 12, "helve12"},  {3, 40, "helve18"},
     };
-    for (const Case &c : cases) EXPECT_STREQ(bitmapFontFile(c.family, c.size), c.file) << c.family << " " << c.size;
+    for (const Case &c : cases)
+        EXPECT_STREQ(bitmapFontFile(c.family, c.size), c.file) << c.family << " " << c.size;
     EXPECT_EQ(bitmapFontFile(4, 12), nullptr);
 }
 
@@ -287,7 +297,7 @@ TEST_F(BitmapFonts, WidthsComeFromTheFileAndTheFileIsReadOnce) {
     font("helve12", fontWithA(9));
     GlobalRecord &rec = open("PNG", "plot.png");
     const float s = rec.page.xdevscl;
-    ASSERT_LT(s, 0.3f);  // the default raster: pixel size h * s * 1.2 = 12 at h = 36
+    ASSERT_LT(s, 0.3f); // the default raster: pixel size h * s * 1.2 = 12 at h = 36
     EXPECT_EQ(captureStdout([] { bmpfnt("HELV"); }), "");
     EXPECT_EQ(rec.font.ifontyp, 3);
     EXPECT_STREQ(rec.font.chwfont, "HELV");
@@ -305,15 +315,16 @@ TEST_F(BitmapFonts, WidthsComeFromTheFileAndTheFileIsReadOnce) {
 TEST_F(BitmapFonts, TheHeightChoosesTheFile) {
     // Each file of the COMP family with an A of its own width.
     const char *files[] = {"complx10", "complx12", "complx14", "complx18"};
-    for (int i = 0; i < 4; ++i) font(files[i], fontWithA(10 + i));
+    for (int i = 0; i < 4; ++i)
+        font(files[i], fontWithA(10 + i));
     GlobalRecord &rec = open("PNG", "plot.png");
     const float s = rec.page.xdevscl;
     struct Case {
         int height;
-        int file;  // index of the file the pixel size nint(h * s * 1.2) picks
+        int file; // index of the file the pixel size nint(h * s * 1.2) picks
     };
     const Case cases[] = {{29, 0}, {35, 1}, {45, 2}, {60, 3}, {20, 0}};
-    ASSERT_NEAR(s, 0.2868f, 0.0001f);  // pixel sizes 10, 12, 15, 21, 7
+    ASSERT_NEAR(s, 0.2868f, 0.0001f); // pixel sizes 10, 12, 15, 21, 7
     for (const Case &c : cases) {
         captureStdout([&] {
             height(c.height);
@@ -329,13 +340,16 @@ TEST_F(BitmapFonts, TheHeightChoosesTheFile) {
 
 TEST_F(BitmapFonts, FailuresLeaveTheStrokeFont) {
     GlobalRecord &rec = open("PNG", "plot.png");
-    EXPECT_EQ(captureStdout([] { bmpfnt("SIMP"); }), " <<<< Warning 101: Open error for bitmap font in BMPFNT!\n");
+    EXPECT_EQ(captureStdout([] { bmpfnt("SIMP"); }),
+              " <<<< Warning 101: Open error for bitmap font in BMPFNT!\n");
     EXPECT_EQ(rec.font.ifontyp, 0);
     EXPECT_EQ(rec.font.nfontid, 3);
-    font("helve12", "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nBITMAP\nC0\n");  // cut off
-    EXPECT_EQ(captureStdout([] { bmpfnt("HELV"); }), " <<<< Warning 101: Open error for bitmap font in BMPFNT!\n");
+    font("helve12", "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nBITMAP\nC0\n"); // cut off
+    EXPECT_EQ(captureStdout([] { bmpfnt("HELV"); }),
+              " <<<< Warning 101: Open error for bitmap font in BMPFNT!\n");
     EXPECT_EQ(rec.font.ifontyp, 0);
-    EXPECT_EQ(captureStdout([] { bmpfnt("TIMES"); }), " <<<< Warning   2: Incorrect parameter in bmpfnt!   (TIMES)\n");
+    EXPECT_EQ(captureStdout([] { bmpfnt("TIMES"); }),
+              " <<<< Warning   2: Incorrect parameter in bmpfnt!   (TIMES)\n");
     close("plot.png");
     EXPECT_EQ(outputOf([] { bmpfnt("HELV"); }),
               " <<<< Warning 101: Bitmat fonts can only be used for raster output in bmpfnt!\n");
@@ -360,7 +374,9 @@ TEST_F(BitmapFonts, TheFontsOfTheInstallationDirectory) {
 
 using Pixels = std::set<std::pair<int, int>>;
 
-void collect(void *context, int x, int y) { static_cast<Pixels *>(context)->insert({x, y}); }
+void collect(void *context, int x, int y) {
+    static_cast<Pixels *>(context)->insert({x, y});
+}
 
 TEST(BitmapGlyphs, PixelsOfAGlyphFromItsRows) {
     BdfFont font;
@@ -395,8 +411,9 @@ TEST(BitmapGlyphs, PixelsOfAGlyphFromItsRows) {
 
 TEST(BitmapGlyphs, AFontWithoutABlankDrawsNothingForMissingCharacters) {
     TempDir dir;
-    writeFile(dir.file("a.bdf"), "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nDWIDTH 3 0\nBBX 2 1 0 0\n"
-                                 "BITMAP\nC0\nENDCHAR\nENDFONT\n");
+    writeFile(dir.file("a.bdf"),
+              "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nDWIDTH 3 0\nBBX 2 1 0 0\n"
+              "BITMAP\nC0\nENDCHAR\nENDFONT\n");
     BdfFont font;
     ASSERT_EQ(qqgetbdf(font, dir.file("a.bdf").c_str()), kBdfOk);
     Pixels drawn;
@@ -406,4 +423,4 @@ TEST(BitmapGlyphs, AFontWithoutABlankDrawsNothingForMissingCharacters) {
     EXPECT_EQ(drawn, (Pixels{{10, 10}, {11, 10}}));
 }
 
-}  // namespace
+} // namespace

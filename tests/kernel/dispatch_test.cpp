@@ -12,7 +12,7 @@ using Dispatch = PlotTest;
 // The records a text metafile holds after kavini's colour records.
 std::string drawnRecords(const std::string &file) {
     const std::string body = metafileRecords(file);
-    const std::string start = "99.000000099.000000086.0000000";  // the foreground colour
+    const std::string start = "99.000000099.000000086.0000000"; // the foreground colour
     return body.substr(body.find(start) + start.size());
 }
 
@@ -31,11 +31,9 @@ TEST_F(Dispatch, GkslColourRecords) {
         const char *records;
     };
     const Case cases[] = {
-        {200, "99.000000099.000000031.0000000"},
-        {89, "98.0000000"},
-        {1, "10.0000000"},
-        {0, "99.000000099.000000087.0000000"},
-        {256 + 5, "14.0000000"},  // indices are taken modulo 256
+        {200, "99.000000099.000000031.0000000"}, {89, "98.0000000"},      {1, "10.0000000"},
+        {0, "99.000000099.000000087.0000000"},   {256 + 5, "14.0000000"}, // indices are taken
+                                                                          // modulo 256
     };
     for (const Case &c : cases) {
         GlobalRecord &rec = open();
@@ -47,8 +45,9 @@ TEST_F(Dispatch, GkslColourRecords) {
 TEST_F(Dispatch, TheBufferIsFlushedInBatchesOf100Points) {
     GlobalRecord &rec = open();
     strtqq(rec, 0, 0);
-    for (int i = 1; i <= 250; ++i) connqq(rec, float(i), float(i % 2));
-    EXPECT_EQ(rec.core.nvector, 200);  // two full batches, each starting with a move
+    for (int i = 1; i <= 250; ++i)
+        connqq(rec, float(i), float(i % 2));
+    EXPECT_EQ(rec.core.nvector, 200); // two full batches, each starting with a move
     qqstrk(rec);
     EXPECT_EQ(rec.core.nvector, 253);
     const std::string body = drawnRecords(close());
@@ -62,7 +61,7 @@ TEST_F(Dispatch, TheBufferIsFlushedInBatchesOf100Points) {
 
 TEST_F(Dispatch, HpglRecordsHaveNoBlanks) {
     GlobalRecord &rec = open("HPGL");
-    xjdraw(rec, 25, 2099 - 500, kPenDraw);  // device point (100, 2000)
+    xjdraw(rec, 25, 2099 - 500, kPenDraw); // device point (100, 2000)
     qqsclr(rec, 7);
     const std::string hpgl = close();
     EXPECT_NE(hpgl.find("PD100,2000;SP7;"), std::string::npos) << hpgl;
@@ -79,13 +78,13 @@ TEST_F(Dispatch, KyoceraBoxesUseTheLastDigitOfTheColourAsPattern) {
 
 TEST_F(Dispatch, BoxesAreClippedAndFilledWithLines) {
     GlobalRecord &rec = open();
-    rec.clip.nclpwin[2] = 50;  // a narrow clip window
+    rec.clip.nclpwin[2] = 50; // a narrow clip window
     dbox(rec, 10, 10, 100, 12, 1);
     const std::string body = drawnRecords(close());
     // Colour 1, then lines from x = 10 to the clip edge at 50 at y = 10, 11, 12 and 12.
     EXPECT_EQ(body.substr(0, 10), "10.0000000");
     EXPECT_EQ(rec.core.nvector, 8);
-    EXPECT_EQ(body.find("0.0336814"), std::string::npos);  // nothing beyond x = 50 (0.0168407)
+    EXPECT_EQ(body.find("0.0336814"), std::string::npos); // nothing beyond x = 50 (0.0168407)
 }
 
 TEST_F(Dispatch, NearestColourIndex) {
@@ -97,13 +96,13 @@ TEST_F(Dispatch, NearestColourIndex) {
     EXPECT_EQ(qqgidx(rec, 0xFF, 0xFF, 0xFF), 255);
     EXPECT_EQ(qqgidx(rec, 0, 0, 0), 0);
     setvlt("GREY");
-    EXPECT_EQ(qqgidx(rec, 10, 11, 12), 11);  // distances 3, 2, 3 from entries 10, 11, 12
-    EXPECT_EQ(qqgidx(rec, 10, 10, 11), 10);  // distances 1 and 2 from entries 10 and 11
+    EXPECT_EQ(qqgidx(rec, 10, 11, 12), 11); // distances 3, 2, 3 from entries 10, 11, 12
+    EXPECT_EQ(qqgidx(rec, 10, 10, 11), 10); // distances 1 and 2 from entries 10 and 11
     close();
 }
 
 TEST_F(Dispatch, TextRecordsNeverSplitAcrossLines) {
-    GlobalRecord &rec = open("TEKT", "plot.ps");  // a text device that writes no records of its own
+    GlobalRecord &rec = open("TEKT", "plot.ps"); // a text device that writes no records of its own
     // The text formats' buffer: words wrap before 80 characters, lone blanks go.
     const std::string word(30, 'w');
     const std::string text = word + "  " + word + " " + word + " x";
@@ -118,14 +117,15 @@ TEST_F(Dispatch, TextRecordsNeverSplitAcrossLines) {
 TEST_F(Dispatch, CgmDataRunsOnInFullRecords) {
     GlobalRecord &rec = open("CGM", "plot.cgm");
     std::string bytes;
-    for (int i = 0; i < 100; ++i) bytes += char(i);
+    for (int i = 0; i < 100; ++i)
+        bytes += char(i);
     qqsbuf(rec, bytes.data(), 50);
     qqsbuf(rec, bytes.data() + 50, 50);
     const std::string cgm = close("plot.cgm");
-    EXPECT_EQ(cgm.size() % 80, 0u);  // whole records, the last padded with blanks
+    EXPECT_EQ(cgm.size() % 80, 0u); // whole records, the last padded with blanks
     EXPECT_NE(cgm.find(bytes), std::string::npos);
-    const std::string end("\x00\xA0\x00\x40", 4);  // END PICTURE, END METAFILE
+    const std::string end("\x00\xA0\x00\x40", 4); // END PICTURE, END METAFILE
     EXPECT_EQ(cgm.substr(cgm.find_last_not_of(' ') - 3, 4), end);
 }
 
-}  // namespace
+} // namespace

@@ -22,59 +22,123 @@ using Trace = std::vector<std::string>;
 struct FigureCase {
     const char *what;
     void (*draw)();
-    int x, y;  // reference point of the probes
+    int x, y; // reference point of the probes
     std::vector<Probe> probes;
 };
 
 TEST_F(Figures, OutlinedAndFilledFiguresMatchTheirGeometry) {
     const FigureCase cases[] = {
-        {"circle", [] { circle(400, 400, 300); }, 400, 400,
-         {{300, 0, true}, {-300, 0, true}, {0, 300, true}, {0, -300, true}, {212, -212, true},
-          {0, 0, false}, {250, 0, false}, {0, 330, false}}},
-        {"ellipse", [] { ellips(1100, 400, 300, 150); }, 1100, 400,
-         {{300, 0, true}, {0, -150, true}, {-300, 0, true}, {212, -106, true}, {0, 0, false},
+        {"circle",
+         [] { circle(400, 400, 300); },
+         400,
+         400,
+         {{300, 0, true},
+          {-300, 0, true},
+          {0, 300, true},
+          {0, -300, true},
+          {212, -212, true},
+          {0, 0, false},
+          {250, 0, false},
+          {0, 330, false}}},
+        {"ellipse",
+         [] { ellips(1100, 400, 300, 150); },
+         1100,
+         400,
+         {{300, 0, true},
+          {0, -150, true},
+          {-300, 0, true},
+          {212, -106, true},
+          {0, 0, false},
           {200, -150, false}}},
         // An arc runs counter-clockwise from alpha to beta; unfilled it stays open.
-        {"arc", [] { arcell(1900, 400, 300, 150, 0.0f, 90.0f, 0.0f); }, 1900, 400,
-         {{299, 0, true}, {0, -150, true}, {134, -134, true}, {-300, 0, false}, {0, 150, false},
-          {0, 0, false}, {150, 0, false}}},
+        {"arc",
+         [] { arcell(1900, 400, 300, 150, 0.0f, 90.0f, 0.0f); },
+         1900,
+         400,
+         {{299, 0, true},
+          {0, -150, true},
+          {134, -134, true},
+          {-300, 0, false},
+          {0, 150, false},
+          {0, 0, false},
+          {150, 0, false}}},
         // Turned 45 degrees counter-clockwise, the long axis points up and right.
-        {"turned ellipse", [] { arcell(2500, 400, 250, 100, 0.0f, 360.0f, 45.0f); }, 2500, 400,
-         {{177, -177, true}, {-177, 177, true}, {-71, -71, true}, {0, 0, false},
-          {177, 177, false}, {-150, -150, false}}},
+        {"turned ellipse",
+         [] { arcell(2500, 400, 250, 100, 0.0f, 360.0f, 45.0f); },
+         2500,
+         400,
+         {{177, -177, true},
+          {-177, 177, true},
+          {-71, -71, true},
+          {0, 0, false},
+          {177, 177, false},
+          {-150, -150, false}}},
         {"filled circle",
          [] {
              shdpat(16);
              circle(400, 1100, 300);
          },
-         400, 1100, {{0, 0, true}, {200, 200, true}, {-290, 0, true}, {250, 250, false}}},
+         400,
+         1100,
+         {{0, 0, true}, {200, 200, true}, {-290, 0, true}, {250, 250, false}}},
         // A pattern closes an arc through its centre: a pie.
         {"pie",
          [] {
              shdpat(16);
              arcell(1100, 1100, 300, 300, 0.0f, 90.0f, 0.0f);
          },
-         1100, 1100,
-         {{100, -100, true}, {200, -50, true}, {0, -290, true}, {-100, -100, false},
-          {100, 100, false}, {-30, 0, false}}},
-        {"rectangle", [] { rectan(200, 1500, 400, 200); }, 200, 1500,
-         {{200, 0, true}, {0, 100, true}, {399, 100, true}, {200, 199, true}, {200, 100, false},
+         1100,
+         1100,
+         {{100, -100, true},
+          {200, -50, true},
+          {0, -290, true},
+          {-100, -100, false},
+          {100, 100, false},
+          {-30, 0, false}}},
+        {"rectangle",
+         [] { rectan(200, 1500, 400, 200); },
+         200,
+         1500,
+         {{200, 0, true},
+          {0, 100, true},
+          {399, 100, true},
+          {200, 199, true},
+          {200, 100, false},
           {420, 100, false}}},
         {"filled rectangle",
          [] {
              shdpat(16);
              rectan(700, 1500, 400, 200);
          },
-         700, 1500, {{200, 100, true}, {5, 5, true}, {395, 195, true}, {200, 210, false}}},
+         700,
+         1500,
+         {{200, 100, true}, {5, 5, true}, {395, 195, true}, {200, 210, false}}},
         // Option 9: the corners are quarter circles of half the shorter side.
-        {"rounded rectangle", [] { rndrec(1200, 1500, 400, 200, 9); }, 1200, 1500,
-         {{200, 0, true}, {0, 100, true}, {29, 29, true}, {370, 170, true}, {3, 3, false},
-          {396, 196, false}, {200, 100, false}}},
-        {"plain rectangle of option 0", [] { rndrec(1700, 1500, 400, 200, 0); }, 1700, 1500,
+        {"rounded rectangle",
+         [] { rndrec(1200, 1500, 400, 200, 9); },
+         1200,
+         1500,
+         {{200, 0, true},
+          {0, 100, true},
+          {29, 29, true},
+          {370, 170, true},
+          {3, 3, false},
+          {396, 196, false},
+          {200, 100, false}}},
+        {"plain rectangle of option 0",
+         [] { rndrec(1700, 1500, 400, 200, 0); },
+         1700,
+         1500,
          {{0, 0, true}, {399, 199, true}, {200, 100, false}}},
-        {"filled box", [] { recfll(2200, 1500, 300, 200, 1); }, 2200, 1500,
+        {"filled box",
+         [] { recfll(2200, 1500, 300, 200, 1); },
+         2200,
+         1500,
          {{150, 100, true}, {0, 0, true}, {299, 199, true}, {-6, 100, false}, {306, 100, false}}},
-        {"centred box", [] { point(2700, 1600, 100, 60, 1); }, 2700, 1600,
+        {"centred box",
+         [] { point(2700, 1600, 100, 60, 1); },
+         2700,
+         1600,
          {{0, 0, true}, {45, 25, true}, {-45, -25, true}, {60, 0, false}, {0, 40, false}}},
         {"polygon",
          [] {
@@ -82,7 +146,9 @@ TEST_F(Figures, OutlinedAndFilledFiguresMatchTheirGeometry) {
              shdpat(16);
              areaf(x, y, 3);
          },
-         2550, 900, {{0, 0, true}, {-150, -150, true}, {-150, 100, false}}},
+         2550,
+         900,
+         {{0, 0, true}, {-150, -150, true}, {-150, 100, false}}},
     };
     for (const FigureCase &c : cases) {
         openHpgl();
@@ -95,20 +161,33 @@ TEST_F(Figures, OutlinedAndFilledFiguresMatchTheirGeometry) {
 
 TEST_F(Figures, SectorsAreFilledRings) {
     const FigureCase cases[] = {
-        {"quarter ring", [] { sector(1000, 1000, 100, 300, 0.0f, 90.0f, 1); }, 1000, 1000,
-         {{141, -141, true}, {250, -30, true}, {30, -250, true}, {35, -35, false},
-          {-141, -141, false}, {141, 141, false}}},
-        {"pie", [] { sector(1000, 1000, 0, 200, 90.0f, 180.0f, 1); }, 1000, 1000,
+        {"quarter ring",
+         [] { sector(1000, 1000, 100, 300, 0.0f, 90.0f, 1); },
+         1000,
+         1000,
+         {{141, -141, true},
+          {250, -30, true},
+          {30, -250, true},
+          {35, -35, false},
+          {-141, -141, false},
+          {141, 141, false}}},
+        {"pie",
+         [] { sector(1000, 1000, 0, 200, 90.0f, 180.0f, 1); },
+         1000,
+         1000,
          {{-10, -10, true}, {-100, -100, true}, {10, 10, false}, {100, -100, false}}},
         // More than a full turn: one turn.
-        {"full disc", [] { sector(1000, 1000, 0, 200, 0.0f, 400.0f, 1); }, 1000, 1000,
+        {"full disc",
+         [] { sector(1000, 1000, 0, 200, 0.0f, 400.0f, 1); },
+         1000,
+         1000,
          {{0, 0, true}, {-100, 100, true}, {100, 100, true}, {200, 200, false}}},
     };
     for (const FigureCase &c : cases) {
         GlobalRecord &rec = openHpgl();
         setclr(3);
         c.draw();
-        EXPECT_EQ(rec.colour.ncolor, 3) << c.what;  // the colour in force comes back
+        EXPECT_EQ(rec.colour.ncolor, 3) << c.what; // the colour in force comes back
         EXPECT_EQ(mismatches(render(), c.x, c.y, c.probes), "") << c.what;
     }
 }
@@ -124,21 +203,37 @@ TEST_F(Figures, ArrowsOfEveryForm) {
         // no head
         {1400, {{200, 0, true}, {398, 0, true}, {350, 16, false}}},
         // filled head at the end
-        {1401, {{398, 0, true}, {350, 16, true}, {350, -16, true}, {375, 5, true}, {200, 0, true},
-                {375, 14, false}, {410, 0, false}}},
+        {1401,
+         {{398, 0, true},
+          {350, 16, true},
+          {350, -16, true},
+          {375, 5, true},
+          {200, 0, true},
+          {375, 14, false},
+          {410, 0, false}}},
         // closed head, the shaft stops at its base
-        {1411, {{350, 16, true}, {350, 0, true}, {340, 0, true}, {380, 0, false},
-                {365, 4, false}}},
+        {1411, {{350, 16, true}, {350, 0, true}, {340, 0, true}, {380, 0, false}, {365, 4, false}}},
         // open head: no base line
         {1421, {{350, 16, true}, {375, 8, true}, {380, 0, true}, {350, 8, false}}},
         // closed, unfilled head over the shaft
         {1431, {{350, 8, true}, {380, 0, true}, {365, 4, false}}},
         // heads at both ends, the first pointing back; the shaft between the bases
-        {1412, {{50, 16, true}, {50, -16, true}, {2, 0, true}, {100, 0, true}, {350, 16, true},
-                {20, 0, false}, {380, 0, false}}},
+        {1412,
+         {{50, 16, true},
+          {50, -16, true},
+          {2, 0, true},
+          {100, 0, true},
+          {350, 16, true},
+          {20, 0, false},
+          {380, 0, false}}},
         // both filled heads pointing forwards
-        {1403, {{0, 16, true}, {25, 5, true}, {48, 0, true}, {375, 5, true}, {-10, 0, false},
-                {25, 14, false}}},
+        {1403,
+         {{0, 16, true},
+          {25, 5, true},
+          {48, 0, true},
+          {375, 5, true},
+          {-10, 0, false},
+          {25, 14, false}}},
     };
     int row = 0;
     for (const ArrowCase &c : cases) {
@@ -172,9 +267,8 @@ TEST_F(Figures, ArrowHeadsInPlotUnits) {
         // Down the page from the top, the head points down.
         GlobalRecord &rec = open();
         vector(100, 100, 100, 400, 1431);
-        EXPECT_EQ(penTrace(close(), rec),
-                  (Trace{"M 100 100", "D 100 400", "M 116.7 350", "D 100 400", "D 83.3 350",
-                         "D 116.7 350"}));
+        EXPECT_EQ(penTrace(close(), rec), (Trace{"M 100 100", "D 100 400", "M 116.7 350",
+                                                 "D 100 400", "D 83.3 350", "D 116.7 350"}));
     }
     {
         // An unknown form draws the shaft, then warns.
@@ -183,8 +277,8 @@ TEST_F(Figures, ArrowHeadsInPlotUnits) {
                   " <<<< Warning   2: Incorrect parameter in vector!   (   4)\n");
         EXPECT_EQ(captureStdout([] { vector(100, 200, 500, 200, 1041); }),
                   " <<<< Warning   2: Incorrect parameter in vector!   (   4)\n");
-        EXPECT_EQ(penTrace(close(), rec), (Trace{"M 100 100", "D 500 100", "M 100 200",
-                                                 "D 500 200"}));
+        EXPECT_EQ(penTrace(close(), rec),
+                  (Trace{"M 100 100", "D 500 100", "M 100 200", "D 500 200"}));
     }
 }
 
@@ -211,7 +305,8 @@ TEST_F(Figures, ArcsStepByThePointSpacing) {
         circsp(1);
         circle(1000, 1000, 100);
         std::size_t draws = 0;
-        for (const std::string &op : penTrace(close(), fine)) draws += op[0] == 'D';
+        for (const std::string &op : penTrace(close(), fine))
+            draws += op[0] == 'D';
         EXPECT_GE(draws, 628u);
         EXPECT_LE(draws, 629u);
     }
@@ -244,10 +339,12 @@ TEST_F(Figures, FiguresWithoutSizeWarnAndDrawNothing) {
         const char *warning;
     };
     const Case cases[] = {
-        {[] { circle(500, 500, 0); }, " <<<< Warning   2: Incorrect parameter in circle!   (   0)\n"},
+        {[] { circle(500, 500, 0); },
+         " <<<< Warning   2: Incorrect parameter in circle!   (   0)\n"},
         {[] { ellips(500, 500, 100, -5); },
          " <<<< Warning   2: Incorrect parameter in ellips!   (  -5)\n"},
-        {[] { rectan(500, 500, 0, 10); }, " <<<< Warning   2: Incorrect parameter in rectan!   (   0)\n"},
+        {[] { rectan(500, 500, 0, 10); },
+         " <<<< Warning   2: Incorrect parameter in rectan!   (   0)\n"},
         {[] { rndrec(500, 500, 100, 100, 10); },
          " <<<< Warning   2: Incorrect parameter in rndrec!   (  10)\n"},
         {[] { rndrec(500, 500, 0, 100, 3); },
@@ -279,8 +376,8 @@ TEST_F(Figures, SectorRecordsOfPostScriptAndKyocera) {
         colourComponents(rec, 2, r, g, b);
         sector(1000, 800, 100, 300, 0.0f, 90.0f, 2);
         char expected[80];
-        std::snprintf(expected, sizeof expected, "1486 1858 186 557 90.00 180.00 %d %d %d sec ",
-                      r, g, b);
+        std::snprintf(expected, sizeof expected, "1486 1858 186 557 90.00 180.00 %d %d %d sec ", r,
+                      g, b);
         EXPECT_NE(close("plot.ps").find(expected), std::string::npos) << expected;
         EXPECT_EQ(rec.core.nvector, 0);
     }
@@ -330,7 +427,7 @@ TEST_F(Figures, PlotMovesSkipThePageOrigin) {
     pagorg("BOTT");
     strtpt(100.0f, 200.5f);
     connpt(300.0f, 200.5f);
-    line(100, 200, 300, 200);  // line takes the origin at the bottom
+    line(100, 200, 300, 200); // line takes the origin at the bottom
     const Trace trace = penTrace(close(), rec);
     EXPECT_EQ(trace, (Trace{"M 100 200.5", "D 300 200.5", "M 100 1899", "D 300 1899"}));
 }
@@ -366,8 +463,8 @@ TEST_F(Figures, DefaultsAndResets) {
     EXPECT_EQ(rec.logo.iqlgclr, 0);
     EXPECT_EQ(rec.logo.iqlgfil, 1);
     EXPECT_EQ(rec.frame.nframe, 1);
-    EXPECT_EQ(rec.logo.nqlgpos[0], 1);  // a position stays until qlgpos gives another
+    EXPECT_EQ(rec.logo.nqlgpos[0], 1); // a position stays until qlgpos gives another
     close();
 }
 
-}  // namespace
+} // namespace

@@ -38,7 +38,7 @@ TEST_F(FileVersions, NewNamesForExistingFiles) {
         const char *expected;
     };
     const Case cases[] = {
-        {"absent.met", "absent.met"},       // a free name stays
+        {"absent.met", "absent.met"}, // a free name stays
         {"kavlor.met", "kavlor_1.met"},
         {"myplotfile.ps", "myplot_1.ps"},   // base cut to 8 - 2 characters
         {"plot", "plot_1"},                 // no extension
@@ -46,16 +46,18 @@ TEST_F(FileVersions, NewNamesForExistingFiles) {
         {"d.x/plot", "d.x/plot_1"},         // a dot in a directory is no extension
         {"ab.c.svg", "ab.c_1.svg"},         // the last dot starts the extension
         {"win\\name.pdf", "win\\name_1.pdf"},
-        {"kavlor.met   ", "kavlor_1.met"},  // trailing blanks are trimmed
+        {"kavlor.met   ", "kavlor_1.met"}, // trailing blanks are trimmed
     };
-    for (const Case &c : cases) EXPECT_EQ(versioned(c.given), c.expected) << c.given;
+    for (const Case &c : cases)
+        EXPECT_EQ(versioned(c.given), c.expected) << c.given;
 }
 
 TEST_F(FileVersions, CountsOnAndShortensTheBaseFromVersion10) {
     touch("kavlor.met");
     touch("kavlor_1.met");
     EXPECT_EQ(versioned("kavlor.met"), "kavlor_2.met");
-    for (int n = 2; n <= 9; ++n) touch("kavlor_" + std::to_string(n) + ".met");
+    for (int n = 2; n <= 9; ++n)
+        touch("kavlor_" + std::to_string(n) + ".met");
     EXPECT_EQ(versioned("kavlor.met"), "kavlo_10.met");
 }
 
@@ -91,7 +93,7 @@ TEST_F(FileVersions, ANameWithNoRoomForAVersionIsRefused) {
     // leaves the existing file as it was; the plot goes on.
     struct Case {
         const char *device;
-        void (*write)(const char *name);  // after kavini; null: the plot file has the name
+        void (*write)(const char *name); // after kavini; null: the plot file has the name
         const char *routine;
     };
     const Case cases[] = {
@@ -124,4 +126,4 @@ TEST_F(FileVersions, DeleteModeRemovesTheOldFile) {
     EXPECT_FALSE(fileExists("kavlor.met"));
 }
 
-}  // namespace
+} // namespace

@@ -36,7 +36,8 @@ std::string fillSpans(const std::vector<float> &x, const std::vector<float> &y, 
     gkwfa(currentRecord(), n, x.data(), y.data(), spacing, links.data(), capacity, crossings.data(),
           crossingLinks.data(), recordSpan);
     std::string all;
-    for (const std::string &s : spans) all += (all.empty() ? "" : " | ") + s;
+    for (const std::string &s : spans)
+        all += (all.empty() ? "" : " | ") + s;
     return all;
 }
 
@@ -45,8 +46,9 @@ TEST(ScanLineSort, StableAscendingLinkedList) {
     int links[7];
     gksort(v, 6, links);
     std::vector<int> order;
-    for (int item = links[0]; item != 0; item = links[item]) order.push_back(item);
-    EXPECT_EQ(order, (std::vector<int>{6, 2, 4, 3, 1, 5}));  // equal values keep their order
+    for (int item = links[0]; item != 0; item = links[item])
+        order.push_back(item);
+    EXPECT_EQ(order, (std::vector<int>{6, 2, 4, 3, 1, 5})); // equal values keep their order
 
     const float one[] = {7};
     gksort(one, 1, links);
@@ -88,7 +90,8 @@ TEST_F(Fill, AVertexBetweenARisingAndAFallingEdgeCancels) {
     // and the line is one span.
     const std::string all = fillSpans({0, 100, 100, 50, 0}, {0, 0, 100, 50, 100}, 10);
     int onTipLine = 0;
-    for (const std::string &s : spans) onTipLine += s.substr(s.rfind(' ')) == " 50";
+    for (const std::string &s : spans)
+        onTipLine += s.substr(s.rfind(' ')) == " 50";
     EXPECT_EQ(onTipLine, 1) << all;
     EXPECT_NE(all.find("| 100 0 50 |"), std::string::npos) << all;
     close();
@@ -129,7 +132,7 @@ TEST_F(Fill, TooManyCrossingsEndTheFillAndKeepWhatWasDrawn) {
     std::string all;
     const std::string out = captureStdout([&] { all = fillSpans(x, y, 10); });
     EXPECT_EQ(out, " <<<< Warning  26: Too many intersections in areaf!   ( 101)\n");
-    EXPECT_EQ(all, "0 1010 0 | 1010 0 10");  // the bar's lines, drawn before the teeth
+    EXPECT_EQ(all, "0 1010 0 | 1010 0 10"); // the bar's lines, drawn before the teeth
     // With 50 teeth every line fits: the bar and 50 spans on each tooth line.
     comb(50, x, y);
     EXPECT_EQ(captureStdout([&] { all = fillSpans(x, y, 10); }), "");
@@ -182,7 +185,7 @@ TEST_F(Fill, CrossHatchesDrawTheirSecondPassAtTheCrossingAngle) {
         mypat(c.angle, 1, 5, 1);
         std::vector<float> x = kSquareX, y = kSquareY;
         dareaf(rec, x.data(), y.data(), 4);
-        EXPECT_EQ(x, kSquareX);  // the caller's polygon is left as it was
+        EXPECT_EQ(x, kSquareX); // the caller's polygon is left as it was
         EXPECT_EQ(y, kSquareY);
         EXPECT_EQ(lineAngles(penTrace(close(), rec)), c.passes) << c.angle;
     }
@@ -225,7 +228,7 @@ TEST_F(Fill, AreafDrawsTheOutlineFirstAndThePatternsFill) {
     const int nx[] = {100, 500, 500, 100}, ny[] = {100, 100, 300, 300};
     {
         GlobalRecord &rec = open();
-        shdpat(0);  // outline only
+        shdpat(0); // outline only
         areaf(nx, ny, 4);
         EXPECT_EQ(pensOnly(penTrace(close(), rec)), outline);
     }
@@ -245,8 +248,8 @@ TEST_F(Fill, AreafDrawsTheOutlineFirstAndThePatternsFill) {
     {
         GlobalRecord &rec = open();
         noarln();
-        areaf(nx, ny, 4);  // pattern 0 without outline: nothing
-        areaf(nx, ny, 0);  // no points: nothing
+        areaf(nx, ny, 4); // pattern 0 without outline: nothing
+        areaf(nx, ny, 0); // no points: nothing
         EXPECT_EQ(pensOnly(penTrace(close(), rec)), Trace{});
     }
 }
@@ -262,8 +265,9 @@ TEST_F(Fill, SolidFillsGoToDevicesThatFill) {
         areaf(nx, ny, 4);
         EXPECT_FLOAT_EQ(rec.page.xdevscl, 3900.0f / 2099.0f);
         // Landscape: the pairs are (y, x) in device units.
-        EXPECT_NE(close("plot.ps").find("186 186 u 186 929 d 557 929 d 557 186 d 186 186 d eofill "),
-                  std::string::npos);
+        EXPECT_NE(
+            close("plot.ps").find("186 186 u 186 929 d 557 929 d 557 186 d 186 186 d eofill "),
+            std::string::npos);
     }
     {
         // The origin shift moves every vertex; a vertex outside the clip
@@ -282,8 +286,9 @@ TEST_F(Fill, SolidFillsGoToDevicesThatFill) {
         shlcir(1000, 1000, 10);
         areaf(nx, ny, 4);
         EXPECT_GT(rec.core.nvector, clipped);
-        EXPECT_NE(close("plot.ps").find("186 204 u 186 948 d 557 948 d 557 204 d 186 204 d eofill "),
-                  std::string::npos);
+        EXPECT_NE(
+            close("plot.ps").find("186 204 u 186 948 d 557 948 d 557 204 d 186 204 d eofill "),
+            std::string::npos);
     }
     {
         GlobalRecord &rec = open("SVG", "plot.svg");
@@ -307,7 +312,7 @@ TEST_F(Fill, SolidFillsGoToDevicesThatFill) {
         shdpat(16);
         noarln();
         areaf(nx, ny, 4);
-        EXPECT_EQ(rec.core.nvector, 5);  // a move, three draws and the fill
+        EXPECT_EQ(rec.core.nvector, 5); // a move, three draws and the fill
         close("plot.pdf");
     }
 }
@@ -321,11 +326,11 @@ TEST_F(Fill, PatternTable) {
         float spacing;
     };
     const Case cases[] = {
-        {0, 0, 0, 0, 0, 0, 0, 1.9999f},      {1, 45, 1, 5, 0, 0, 0, 26.9999f},
-        {2, 150, 4, 5, 0, 8, 29, 1.0f},      {5, 45, 1, 5, 1, 8, 29, 26.9999f},
-        {6, 135, 2, 1, 0, 2, 1, 20.0f},      {9, 45, 2, 1, 1, 2, 1, 20.0f},
-        {11, 45, 3, 1, 0, 3, 1, 15.0f},      {12, 70, 4, 7, 0, 8, 39, 1.0f},
-        {16, 0, 1, 0, 0, 8, 39, 1.9999f},    {17, 0, 5, 5, 0, 8, 39, 26.9999f},
+        {0, 0, 0, 0, 0, 0, 0, 1.9999f},        {1, 45, 1, 5, 0, 0, 0, 26.9999f},
+        {2, 150, 4, 5, 0, 8, 29, 1.0f},        {5, 45, 1, 5, 1, 8, 29, 26.9999f},
+        {6, 135, 2, 1, 0, 2, 1, 20.0f},        {9, 45, 2, 1, 1, 2, 1, 20.0f},
+        {11, 45, 3, 1, 0, 3, 1, 15.0f},        {12, 70, 4, 7, 0, 8, 39, 1.0f},
+        {16, 0, 1, 0, 0, 8, 39, 1.9999f},      {17, 0, 5, 5, 0, 8, 39, 26.9999f},
         {45151, 45, 1, 5, 1, 8, 39, 26.9999f},
     };
     GlobalRecord &rec = open();
@@ -423,7 +428,8 @@ int hatchRow(const HpglRaster &raster, int y1, int y2, int x1, int x2) {
     int best = y1, most = -1;
     for (int y = y1; y <= y2; ++y) {
         int n = 0;
-        for (int x = x1; x <= x2; ++x) n += raster.ink(x, y) ? 1 : 0;
+        for (int x = x1; x <= x2; ++x)
+            n += raster.ink(x, y) ? 1 : 0;
         if (n > most) {
             most = n;
             best = y;
@@ -440,7 +446,7 @@ TEST_F(HatchStyles, TypesFiveToSevenAreDottedDashedAndDashDotted) {
     // of chndot 1 and 15; hp2xx's pen adds about 3 pixels to each.
     for (int type = 5; type <= 7; ++type) {
         GlobalRecord &rec = openHpgl();
-        mypat(0, 2, 0, 0);  // group counters that draw every line
+        mypat(0, 2, 0, 0); // group counters that draw every line
         mypat(0, type, 3, 0);
         const float x[] = {100, 1100, 1100, 100}, y[] = {100, 100, 300, 300};
         dareaf(rec, x, y, 4);
@@ -458,20 +464,23 @@ TEST_F(HatchStyles, TypesFiveToSevenAreDottedDashedAndDashDotted) {
         }
         EXPECT_EQ(other, 0) << type << " " << ::testing::PrintToString(runs.ink);
         switch (type) {
-        case 5:  // dots 21 units apart
+        case 5: // dots 21 units apart
             EXPECT_GE(shortInk, 40) << ::testing::PrintToString(runs.ink);
             EXPECT_EQ(longInk, 0);
-            for (int n : runs.paper) EXPECT_NEAR(n, 17, 2);
+            for (int n : runs.paper)
+                EXPECT_NEAR(n, 17, 2);
             break;
-        case 6:  // dashes of 20 with gaps of 15
+        case 6: // dashes of 20 with gaps of 15
             EXPECT_EQ(shortInk, 0) << ::testing::PrintToString(runs.ink);
             EXPECT_GE(longInk, 20);
-            for (int n : runs.paper) EXPECT_NEAR(n, 12, 2);
+            for (int n : runs.paper)
+                EXPECT_NEAR(n, 12, 2);
             break;
-        case 7:  // dot, gap, dash, gap
+        case 7: // dot, gap, dash, gap
             EXPECT_GE(shortInk, 10) << ::testing::PrintToString(runs.ink);
             EXPECT_NEAR(shortInk, longInk, 1);
-            for (int n : runs.paper) EXPECT_NEAR(n, 12, 2);
+            for (int n : runs.paper)
+                EXPECT_NEAR(n, 12, 2);
             break;
         }
     }
@@ -480,7 +489,7 @@ TEST_F(HatchStyles, TypesFiveToSevenAreDottedDashedAndDashDotted) {
 TEST_F(Fill, HatchLinesLeaveTheCallersLineStyle) {
     GlobalRecord &rec = open();
     dash();
-    shdpat(16);  // solid: every scan line one stroke, though dashes are in force
+    shdpat(16); // solid: every scan line one stroke, though dashes are in force
     dareaf(rec, kSquareX.data(), kSquareY.data(), 4);
     line(100, 500, 140, 500);
     const Trace trace = pensOnly(penTrace(close(), rec));
@@ -490,10 +499,9 @@ TEST_F(Fill, HatchLinesLeaveTheCallersLineStyle) {
         EXPECT_EQ(trace[i + 1][0], 'D') << i;
     }
     // The dashes come back, their walk started afresh.
-    EXPECT_EQ(Trace(trace.end() - 6, trace.end()),
-              (Trace{"M 100 500", "D 110 500", "M 120 500", "D 130 500", "M 140 500",
-                     "D 140 500"}));
+    EXPECT_EQ(Trace(trace.end() - 6, trace.end()), (Trace{"M 100 500", "D 110 500", "M 120 500",
+                                                          "D 130 500", "M 140 500", "D 140 500"}));
     EXPECT_EQ(rec.line.ilintyp, 2);
 }
 
-}  // namespace
+} // namespace

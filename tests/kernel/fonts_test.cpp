@@ -66,7 +66,8 @@ TEST_F(Fonts, EveryFontDrawsEveryAlphabet) {
                 messag("AZaz", 500, 500);
             });
             EXPECT_GT(ops.size(), 8u) << font << " " << kAlphabetNames[alphabet];
-            if (alphabet != 1) EXPECT_FALSE(sameOps(ops, standard)) << font << " " << kAlphabetNames[alphabet];
+            if (alphabet != 1)
+                EXPECT_FALSE(sameOps(ops, standard)) << font << " " << kAlphabetNames[alphabet];
         }
 }
 
@@ -75,36 +76,36 @@ TEST_F(Fonts, CharactersComeFromTheirAlphabetOrTheStandardOne) {
         int font;
         int alphabet;
         int code;
-        int fromAlphabet;  // the alphabet whose tables draw it
-        int index;         // its character index there
+        int fromAlphabet; // the alphabet whose tables draw it
+        int index;        // its character index there
         float slant;
     };
     const Case cases[] = {
-        {3, 2, 'A', 2, 2, 0},           // Greek capitals on A..Z
-        {3, 2, 'a', 2, 28, 0},          // and small letters on a..z
-        {3, 2, '5', 1, '5' - 31, 0},    // a digit from the standard alphabet
-        {5, 2, 'b', 2, 29, 0},          // duplx has the complex Greek
+        {3, 2, 'A', 2, 2, 0},        // Greek capitals on A..Z
+        {3, 2, 'a', 2, 28, 0},       // and small letters on a..z
+        {3, 2, '5', 1, '5' - 31, 0}, // a digit from the standard alphabet
+        {5, 2, 'b', 2, 29, 0},       // duplx has the complex Greek
         {5, 2, '7', 1, '7' - 31, 0},
-        {1, 2, 'a', 2, 28, 0},          // the default font's own Greek
-        {4, 4, 'A', 1, 'A' - 31, kItalic},  // italic: the standard glyph slanted
+        {1, 2, 'a', 2, 28, 0},             // the default font's own Greek
+        {4, 4, 'A', 1, 'A' - 31, kItalic}, // italic: the standard glyph slanted
         {4, 4, 'g', 1, 'g' - 31, kItalic},
-        {3, 4, 'a', 4, 2, 0},           // complx has italic small letters of its own
-        {3, 4, 130, 4, 28, 0},          // and a-umlaut
-        {3, 4, 'A', 1, 'A' - 31, kItalic},  // but its capitals are the standard ones slanted
-        {7, 4, 'a', 4, 28, 0},          // gothic italic in the Greek layout
-        {3, 5, 'A', 5, 2, 0},           // script
+        {3, 4, 'a', 4, 2, 0},              // complx has italic small letters of its own
+        {3, 4, 130, 4, 28, 0},             // and a-umlaut
+        {3, 4, 'A', 1, 'A' - 31, kItalic}, // but its capitals are the standard ones slanted
+        {7, 4, 'a', 4, 28, 0},             // gothic italic in the Greek layout
+        {3, 5, 'A', 5, 2, 0},              // script
         {3, 5, 'a', 5, 28, 0},
-        {3, 5, 127, 5, 54, 0},          // A-umlaut in script
-        {3, 5, '1', 1, '1' - 31, kItalic},  // a digit: standard, slanted
-        {7, 5, '1', 1, '1' - 31, 0},    // but not in gothic
-        {3, 6, 'A', 6, 8, 0},           // Cyrillic
+        {3, 5, 127, 5, 54, 0},             // A-umlaut in script
+        {3, 5, '1', 1, '1' - 31, kItalic}, // a digit: standard, slanted
+        {7, 5, '1', 1, '1' - 31, 0},       // but not in gothic
+        {3, 6, 'A', 6, 8, 0},              // Cyrillic
         {3, 6, 'a', 6, 38, 0},
         {3, 6, '$', 6, 2, 0},
         {3, 6, '<', 6, 5, 0},
         {3, 6, '!', 1, '!' - 31, 0},
-        {3, 3, 'l', 3, 39, 0},          // infinity in the math alphabet
+        {3, 3, 'l', 3, 39, 0}, // infinity in the math alphabet
         {3, 3, '.', 1, '.' - 31, 0},
-        {11, 2, 'a', 2, 28, 0},         // an outline font's Greek is the stroke Greek
+        {11, 2, 'a', 2, 28, 0}, // an outline font's Greek is the stroke Greek
     };
     for (const Case &c : cases) {
         const auto ops = hpglOps([&] {
@@ -177,7 +178,8 @@ TEST_F(Fonts, OutlineCharactersAreClosedContoursCollectedForTheFill) {
     const auto ops = hpglPenOps(close("plot.hpg"));
     const auto outlines = glyphOps(11, 1, 'O' - 31);
     ASSERT_GE(ops.size(), outlines.size());
-    EXPECT_TRUE(sameOps(std::vector<PenOp>(ops.begin(), ops.begin() + long(outlines.size())), outlines));
+    EXPECT_TRUE(
+        sameOps(std::vector<PenOp>(ops.begin(), ops.begin() + long(outlines.size())), outlines));
     EXPECT_GT(ops.size(), outlines.size() + 2 * 12);
 }
 
@@ -188,10 +190,11 @@ struct IsoCase {
     int code;
 };
 const IsoCase kIsoCases[] = {
-    {"ISO1", 196, 127}, {"ISO1", 223, 133}, {"ISO1", 161, 185}, {"ISO1", 191, 186}, {"ISO1", 233, 154},
-    {"ISO1", 254, 190}, {"ISO1", 215, 32},  {"ISO1", 170, 32},  {"ISO2", 169, 195}, {"ISO2", 177, 201},
-    {"ISO2", 254, 240}, {"ISO2", 160, 32},  {"ISO3", 171, 241}, {"ISO3", 197, 257}, {"ISO3", 254, 262},
-    {"ISO3", 248, 260}, {"ISO3", 165, 32},
+    {"ISO1", 196, 127}, {"ISO1", 223, 133}, {"ISO1", 161, 185}, {"ISO1", 191, 186},
+    {"ISO1", 233, 154}, {"ISO1", 254, 190}, {"ISO1", 215, 32},  {"ISO1", 170, 32},
+    {"ISO2", 169, 195}, {"ISO2", 177, 201}, {"ISO2", 254, 240}, {"ISO2", 160, 32},
+    {"ISO3", 171, 241}, {"ISO3", 197, 257}, {"ISO3", 254, 262}, {"ISO3", 248, 260},
+    {"ISO3", 165, 32},
 };
 
 TEST_F(Fonts, AccentedLettersOfTheIsoCodingsDrawAsMapped) {
@@ -214,7 +217,8 @@ TEST_F(Fonts, AccentedLettersOfTheIsoCodingsDrawAsMapped) {
         const float advance = float(nlmess("xx") - nlmess("x"));
         close();
         std::vector<PenOp> shifted = expected;
-        for (PenOp &op : shifted) op.x += advance;  // after the x and its gap
+        for (PenOp &op : shifted)
+            op.x += advance; // after the x and its gap
         EXPECT_TRUE(sameOps(letter, shifted, 1.0f)) << c.coding << " " << c.iso;
     }
 }
@@ -238,7 +242,7 @@ TEST_F(Fonts, EveryCodeOfTheIsoCodingsReachesItsLetterOrABlank) {
     struct Coding {
         int coding;
         const char *charset;
-        int letters;  // the codes of the charset that the stroke fonts have
+        int letters; // the codes of the charset that the stroke fonts have
     };
     const Coding codings[] = {{1, "ISO-8859-1", 64}, {2, "ISO-8859-2", 81}, {3, "ISO-8859-3", 71}};
     for (const Coding &c : codings) {
@@ -248,7 +252,8 @@ TEST_F(Fonts, EveryCodeOfTheIsoCodingsReachesItsLetterOrABlank) {
             if (code == 32) continue;
             ++letters;
             int expected = decodeIso(c.charset, iso);
-            if (expected == 0x110) expected = 0xD0;  // D and d with stroke share the codes of Eth and eth
+            if (expected == 0x110)
+                expected = 0xD0; // D and d with stroke share the codes of Eth and eth
             if (expected == 0x111) expected = 0xF0;
             EXPECT_EQ(strokeCodeUnicode(code), expected) << c.charset << " " << iso;
         }
@@ -276,8 +281,8 @@ TEST_F(Fonts, EscapeCharactersGiveTheLettersOfTheCoding) {
     struct Case {
         const char *kind;
         const char *coding;
-        const char *text;  // with ! as the escape character
-        int code;          // the character it gives, in the coding
+        const char *text; // with ! as the escape character
+        int code;         // the character it gives, in the coding
     };
     const Case cases[] = {
         {"GERM", "STAN", "!A", 127}, {"GERM", "ISO1", "!s", 223}, {"DANI", "STAN", "!e", 139},
@@ -303,14 +308,15 @@ TEST_F(Fonts, EscapeCharactersGiveTheLettersOfTheCoding) {
     }
     const std::string out = outputOf([] {
         eushft("GERM", "!");
-        EXPECT_EQ(nlmess("x!Q"), 105);  // the escape character stays
-        messag("y!", 100, 100);         // the last character escapes nothing
+        EXPECT_EQ(nlmess("x!Q"), 105); // the escape character stays
+        messag("y!", 100, 100);        // the last character escapes nothing
         eushft("DANI", "!");
         eushft("DANI", "#");
         EXPECT_EQ(nlmess("!A#A"), 70);
     });
-    EXPECT_EQ(out, " <<<< Warning  18: Incorrect character after the eushft operator in nlmess!   (x)\n"
-                   " <<<< Warning  57: Control characters must be different in eushft!\n");
+    EXPECT_EQ(out,
+              " <<<< Warning  18: Incorrect character after the eushft operator in nlmess!   (x)\n"
+              " <<<< Warning  57: Control characters must be different in eushft!\n");
 }
 
 TEST_F(Fonts, InstructionCommands) {
@@ -320,27 +326,27 @@ TEST_F(Fonts, InstructionCommands) {
     };
     // h = 36 and the default font: every character 6 units of (h - 1) / 6.
     const Case cases[] = {
-        {"{H0.5A2}X", 53},      // height 18, two of its heights on, then an X of 17
-        {"{RH}X", 21},          // R runs when H arrives; H at the shift-out: height 22
-        {"{A}X", 71},           // one height on
-        {"{AX}X", 35},          // A reset: the pen stays
-        {"{A-1}XX", 34},        // back by a height
-        {"A{Y0.5}BC", 123},     // spacing 0.5 h after each character from here on
-        {"{W0.5}AB", 35},       // half as wide
-        {"{K}AB", 78},          // fixed width (h - 1) * 0.8 * 1.4 = 39.2
+        {"{H0.5A2}X", 53},  // height 18, two of its heights on, then an X of 17
+        {"{RH}X", 21},      // R runs when H arrives; H at the shift-out: height 22
+        {"{A}X", 71},       // one height on
+        {"{AX}X", 35},      // A reset: the pen stays
+        {"{A-1}XX", 34},    // back by a height
+        {"A{Y0.5}BC", 123}, // spacing 0.5 h after each character from here on
+        {"{W0.5}AB", 35},   // half as wide
+        {"{K}AB", 78},      // fixed width (h - 1) * 0.8 * 1.4 = 39.2
         {"A{K2}B{KX}C", 35 + 98 + 35},
-        {"{T100}A", 135},       // from the start of the text
-        {"AB{P}CD{G}E", 140},   // back to mark 1: the length is the longest reached
+        {"{T100}A", 135},     // from the start of the text
+        {"AB{P}CD{G}E", 140}, // back to mark 1: the length is the longest reached
         {"AB{P3}CD{G3}E", 140},
         {"{H0.5}A{HX}B", 52},
-        {"{H1.9.5}A", 53},      // a second point starts the decimals again: 1.5
-        {"{H-0.5}A", 17},       // a negative factor is taken of the string's height
-        {"{F2}A", 105},         // two blanks
-        {"{C}A", 35},           // the default font has no gap
-        {"{I}A{R}B", 56},       // a small index character, then back
+        {"{H1.9.5}A", 53}, // a second point starts the decimals again: 1.5
+        {"{H-0.5}A", 17},  // a negative factor is taken of the string's height
+        {"{F2}A", 105},    // two blanks
+        {"{C}A", 35},      // the default font has no gap
+        {"{I}A{R}B", 56},  // a small index character, then back
         {"{E}A{EX}B", 56},
         {"{U}A{D0.5}B{UX}C", 105},
-        {"{O}A{S3}B", 35 + 36 + 35},  // an inline symbol: the height on
+        {"{O}A{S3}B", 35 + 36 + 35}, // an inline symbol: the height on
     };
     for (const Case &c : cases) {
         open();
@@ -369,7 +375,7 @@ TEST_F(Fonts, InstructionErrors) {
         {"{M7}", " <<<< Warning  43: Instruction code: incorrect parameter in messag!\n"},
         {"{N256}", " <<<< Warning  43: Instruction code: incorrect parameter in messag!\n"},
         {"{H1x}", " <<<< Warning  43: Instruction code: incorrect parameter in messag!\n"},
-        {"{H2}A{Q", ""},  // a command still pending at the end is not run
+        {"{H2}A{Q", ""}, // a command still pending at the end is not run
     };
     for (const Case &c : cases) {
         const std::string out = outputOf([&] {
@@ -383,7 +389,7 @@ TEST_F(Fonts, InstructionErrors) {
 TEST_F(Fonts, InstructionLinesRunFromAMarkToThePen) {
     struct Case {
         const char *command;
-        std::vector<float> offsets;  // below the baseline, in character heights
+        std::vector<float> offsets; // below the baseline, in character heights
     };
     const Case cases[] = {{"L", {0.2f}}, {"J", {0.2f, 0.4f}}, {"V", {-0.5f}}};
     for (const Case &c : cases) {
@@ -397,7 +403,7 @@ TEST_F(Fonts, InstructionLinesRunFromAMarkToThePen) {
         for (std::size_t i = 0; i < c.offsets.size(); ++i) {
             const PenOp &from = ops[plain.size() + 2 * i];
             const PenOp &to = ops[plain.size() + 2 * i + 1];
-            const float y = std::round(135 + 36 * c.offsets[i]);  // the baseline is at 100 + (h - 1)
+            const float y = std::round(135 + 36 * c.offsets[i]); // the baseline is at 100 + (h - 1)
             EXPECT_EQ(from, (PenOp{false, 170, y})) << c.command;
             EXPECT_EQ(to, (PenOp{true, 240, y})) << c.command;
         }
@@ -407,7 +413,7 @@ TEST_F(Fonts, InstructionLinesRunFromAMarkToThePen) {
 TEST_F(Fonts, MixedAlphabetSettersAndTheirChecks) {
     open();
     const std::string out = captureStdout([] {
-        smxalf("STAN", "{", "}", 1);  // the base alphabet
+        smxalf("STAN", "{", "}", 1); // the base alphabet
         smxalf("GREE", "{", "}", 7);
         smxalf("GREE", "<", ">", 3);
         smxalf("INST", "[", "]", 5);
@@ -428,4 +434,4 @@ TEST_F(Fonts, MixedAlphabetSettersAndTheirChecks) {
     close();
 }
 
-}  // namespace
+} // namespace

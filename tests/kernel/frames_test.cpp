@@ -20,13 +20,13 @@ Trace ring(int x1, int y1, int x2, int y2) {
     auto at = [](const char *op, int x, int y) {
         return std::string(op) + " " + std::to_string(x) + " " + std::to_string(y);
     };
-    return {at("M", x1, y1), at("D", x2, y1), at("D", x2, y2), at("D", x1, y2),
-            at("D", x1, y1)};
+    return {at("M", x1, y1), at("D", x2, y1), at("D", x2, y2), at("D", x1, y2), at("D", x1, y1)};
 }
 
 Trace joined(std::initializer_list<Trace> parts) {
     Trace all;
-    for (const Trace &t : parts) all.insert(all.end(), t.begin(), t.end());
+    for (const Trace &t : parts)
+        all.insert(all.end(), t.begin(), t.end());
     return all;
 }
 
@@ -36,7 +36,7 @@ TEST_F(Frames, RingsGrowOutwardsOrInwardsAndTurnAboutTheCorner) {
         origin(10, 20);
         dframe(rec, 90, 80, 200, 100, 3, 0.0f);
         dframe(rec, 90, 280, 200, 100, -2, 0.0f);
-        dframe(rec, 90, 480, 200, 100, 0, 0.0f);  // nothing
+        dframe(rec, 90, 480, 200, 100, 0, 0.0f); // nothing
         EXPECT_EQ(pensOnly(penTrace(close(), rec)),
                   joined({ring(100, 100, 299, 199), ring(99, 99, 300, 200), ring(98, 98, 301, 201),
                           ring(100, 300, 299, 399), ring(101, 301, 298, 398)}));
@@ -72,12 +72,13 @@ TEST_F(Frames, TheMemoryRasterTakesRingsOnePixelApart) {
     GlobalRecord &rec = open("VIRT", "plot.out");
     setclr(5);
     dframe(rec, 1000, 1000, 300, 200, 10, 0.0f);
-    EXPECT_EQ(rec.core.nvector, 0);  // straight into the raster
+    EXPECT_EQ(rec.core.nvector, 0); // straight into the raster
     // Ten plot units are three pixels here: rows just above the top edge.
     const DevicePoint corner = toDevice(rec, 1000.0f, 1000.0f);
     const int x = int(corner.x) + 20, top = int(corner.y);
     std::string column;
-    for (int y = top - 4; y <= top + 1; ++y) column += qqvrpx(rec, x, y, 0) == 5 ? '#' : '.';
+    for (int y = top - 4; y <= top + 1; ++y)
+        column += qqvrpx(rec, x, y, 0) == 5 ? '#' : '.';
     EXPECT_EQ(column, "..###.");
     // Turned, the frame goes through the pipeline.
     dframe(rec, 1000, 1500, 300, 200, 10, 30.0f);
@@ -91,31 +92,68 @@ TEST_F(Frames, UserShieldsAreFramedAndLinesStopAtTheFrame) {
     struct Case {
         const char *shape;
         void (*define)();
-        int lineY;  // a line across the page at this y after the shield
-        int x, y;   // reference point of the probes
+        int lineY; // a line across the page at this y after the shield
+        int x, y;  // reference point of the probes
         std::vector<Probe> probes;
     };
     const Case cases[] = {
-        {"circle", [] { shlcir(500, 400, 100); }, 400, 500, 400,
-         {{0, -100, true}, {71, 71, true}, {0, 0, false}, {-90, 0, false}, {-100, 0, true},
-          {-150, 0, true}, {150, 0, true}}},
+        {"circle",
+         [] { shlcir(500, 400, 100); },
+         400,
+         500,
+         400,
+         {{0, -100, true},
+          {71, 71, true},
+          {0, 0, false},
+          {-90, 0, false},
+          {-100, 0, true},
+          {-150, 0, true},
+          {150, 0, true}}},
         // Turned 30 degrees counter-clockwise, as the shield is.
-        {"turned ellipse", [] { shlell(1200, 400, 200, 80, 30.0f); }, 400, 1200, 400,
-         {{173, -100, true}, {-173, 100, true}, {0, 0, false}, {100, 0, false}, {173, 100, false},
-          {-250, 0, true}, {250, 0, true}}},
-        {"pie", [] { shlpie(2000, 400, 150, 0.0f, 90.0f); }, 350, 2000, 400,
-         {{106, -106, true}, {75, 0, true}, {0, -75, true}, {70, -50, false}, {-50, -50, true},
-          {160, -50, true}, {-75, 0, false}}},
-        {"turned rectangle", [] { shlrct(400, 900, 300, 100, 30.0f); }, 868, 400, 900,
-         {{130, -75, true}, {25, 43, true}, {154, -32, false}, {-50, -32, true},
-          {130, 75, false}}},
+        {"turned ellipse",
+         [] { shlell(1200, 400, 200, 80, 30.0f); },
+         400,
+         1200,
+         400,
+         {{173, -100, true},
+          {-173, 100, true},
+          {0, 0, false},
+          {100, 0, false},
+          {173, 100, false},
+          {-250, 0, true},
+          {250, 0, true}}},
+        {"pie",
+         [] { shlpie(2000, 400, 150, 0.0f, 90.0f); },
+         350,
+         2000,
+         400,
+         {{106, -106, true},
+          {75, 0, true},
+          {0, -75, true},
+          {70, -50, false},
+          {-50, -50, true},
+          {160, -50, true},
+          {-75, 0, false}}},
+        {"turned rectangle",
+         [] { shlrct(400, 900, 300, 100, 30.0f); },
+         868,
+         400,
+         900,
+         {{130, -75, true}, {25, 43, true}, {154, -32, false}, {-50, -32, true}, {130, 75, false}}},
         {"polygon",
          [] {
              const int x[] = {1100, 1400, 1250}, y[] = {800, 800, 1000};
              shlpol(x, y, 3);
          },
-         900, 1250, 900, {{0, -100, true}, {-75, 0, true}, {0, 0, false}, {-150, 0, true}}},
-        {"rectangle", [] { shlrec(1800, 800, 200, 100); }, 850, 1800, 800,
+         900,
+         1250,
+         900,
+         {{0, -100, true}, {-75, 0, true}, {0, 0, false}, {-150, 0, true}}},
+        {"rectangle",
+         [] { shlrec(1800, 800, 200, 100); },
+         850,
+         1800,
+         800,
          {{100, 0, true}, {0, 50, true}, {199, 50, true}, {100, 50, false}, {-50, 50, true}}},
     };
     for (const Case &c : cases) {
@@ -138,9 +176,9 @@ TEST_F(Frames, ThickShieldFramesAndTheirExceptions) {
         rec.frame.nframe = -2;
         shlpol(x, y, 4);
         const Trace trace = pensOnly(penTrace(close(), rec));
-        EXPECT_EQ(trace, joined({ring(100, 100, 299, 199), ring(99, 99, 300, 200),
-                                 ring(98, 98, 301, 201), ring(500, 100, 700, 300),
-                                 ring(499, 99, 701, 301)}));
+        EXPECT_EQ(trace,
+                  joined({ring(100, 100, 299, 199), ring(99, 99, 300, 200), ring(98, 98, 301, 201),
+                          ring(500, 100, 700, 300), ring(499, 99, 701, 301)}));
     }
     {
         // No frame with thickness 0, nor round shields of the automatic
@@ -162,4 +200,4 @@ TEST_F(Frames, ThickShieldFramesAndTheirExceptions) {
     }
 }
 
-}  // namespace
+} // namespace

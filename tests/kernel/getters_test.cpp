@@ -30,7 +30,7 @@ TEST_F(Getters, ReturnWhatTheSettersStoredAndResetRestores) {
     EXPECT_EQ(b, 20);
     getclp(&a, &b, &c, &d);
     EXPECT_EQ(a, 100);
-    EXPECT_EQ(b, 200);  // in the page origin of the caller
+    EXPECT_EQ(b, 200); // in the page origin of the caller
     EXPECT_EQ(c, 50);
     EXPECT_EQ(d, 60);
     EXPECT_EQ(gettyp(), 2);
@@ -117,4 +117,4 @@ TEST_F(Getters, AWrongLevelLeavesTheOutputsAlone) {
     EXPECT_EQ(b, 6);
 }
 
-}  // namespace
+} // namespace

@@ -13,12 +13,11 @@ TEST_F(Levels, KeywordLookup) {
         const char *keyword;
         int index;
     };
-    const Case cases[] = {{"cm", 1}, {"CM", 1}, {"INCHES", 2}, {"poin", 3}, {"TwIp", 4},
-                          {"C", 0},  {"", 0},   {"XYZW", 0}};
+    const Case cases[] = {{"cm", 1},   {"CM", 1}, {"INCHES", 2}, {"poin", 3},
+                          {"TwIp", 4}, {"C", 0},  {"", 0},       {"XYZW", 0}};
     for (const Case &c : cases) {
-        std::string out = captureStdout([&] {
-            EXPECT_EQ(jqqind("CM  +INCH+POIN+TWIP", 4, c.keyword), c.index) << c.keyword;
-        });
+        std::string out = captureStdout(
+            [&] { EXPECT_EQ(jqqind("CM  +INCH+POIN+TWIP", 4, c.keyword), c.index) << c.keyword; });
         if (c.index == 0)
             EXPECT_NE(out.find("Incorrect parameter"), std::string::npos) << c.keyword;
         else
@@ -36,7 +35,7 @@ TEST_F(Levels, KeywordWarningQuotesTheKeywordAsGiven) {
 TEST_F(Levels, RangeCheck) {
     jqqlev(0, 3, "window");
     std::string out = captureStdout([] {
-        EXPECT_EQ(jqqval(5, 1, 0), 0);  // max below min: no upper bound
+        EXPECT_EQ(jqqval(5, 1, 0), 0); // max below min: no upper bound
         EXPECT_EQ(jqqval(1, 1, 3), 0);
         EXPECT_EQ(jqqval(3, 1, 3), 0);
         EXPECT_EQ(jqqval(4, 1, 3), 1);

@@ -36,15 +36,15 @@ class Lines : public PlotTest {
 TEST_F(Lines, ClippingAtTheWindowEdges) {
     openHpgl();
     captureStdout([] {
-        clpwin(100, 100, 401, 201);  // x 100..500, y 100..300
-        line(0, 200, 1000, 200);     // crosses the window: move at the left edge
-        line(300, 200, 300, 1000);   // leaves it: draw to the bottom edge, no move
-        line(0, 0, 50, 2000);        // entirely to the left: nothing
-        line(0, 0, 700, 700);        // crosses the corner region
+        clpwin(100, 100, 401, 201); // x 100..500, y 100..300
+        line(0, 200, 1000, 200);    // crosses the window: move at the left edge
+        line(300, 200, 300, 1000);  // leaves it: draw to the bottom edge, no move
+        line(0, 0, 50, 2000);       // entirely to the left: nothing
+        line(0, 0, 700, 700);       // crosses the corner region
     });
     const std::vector<PenOp> expected = {
-        {false, 100, 200}, {true, 500, 200}, {false, 300, 200}, {true, 300, 300},
-        {false, 100, 100}, {true, 300, 300},
+        {false, 100, 200}, {true, 500, 200},  {false, 300, 200},
+        {true, 300, 300},  {false, 100, 100}, {true, 300, 300},
     };
     const std::vector<PenOp> ops = closeHpgl();
     EXPECT_EQ(ops, expected) << describe(ops);
@@ -68,7 +68,7 @@ TEST_F(Lines, ClippingAtACircle) {
     EXPECT_EQ(ops[1], (PenOp{true, 900, 1000}));
     EXPECT_EQ(ops[2], (PenOp{false, 1000, 1000}));
     EXPECT_TRUE(ops[3].draw);
-    EXPECT_NEAR(ops[3].y, 900, 0.25);  // bisection stops within 0.1 of the circle
+    EXPECT_NEAR(ops[3].y, 900, 0.25); // bisection stops within 0.1 of the circle
 }
 
 TEST_F(Lines, ClipWindowThatDoesNotFitIsRefused) {
@@ -91,9 +91,9 @@ TEST_F(Lines, TheDashPatternCarriesFromLineToLine) {
         line(0, 100, 20, 100);
     });
     const std::vector<PenOp> expected = {
-        {false, 0, 0},    {true, 10, 0},    {false, 20, 0},   {true, 30, 0},
-        {false, 40, 0},   {true, 45, 0},    // 5 units of the dash are still to go
-        {false, 0, 100},  {true, 5, 100},   {false, 15, 100}, {true, 20, 100},
+        {false, 0, 0},   {true, 10, 0},  {false, 20, 0},   {true, 30, 0},
+        {false, 40, 0},  {true, 45, 0}, // 5 units of the dash are still to go
+        {false, 0, 100}, {true, 5, 100}, {false, 15, 100}, {true, 20, 100},
     };
     const std::vector<PenOp> ops = closeHpgl();
     EXPECT_EQ(ops, expected) << describe(ops);
@@ -115,14 +115,14 @@ TEST_F(Lines, ADashedLineTooLongForFloatStepsEnds) {
         expected.push_back({false, float(x), 170});
         expected.push_back({true, float(x + 2), 170});
     }
-    expected.push_back({false, 1009, 170});  // the line ends in a gap
+    expected.push_back({false, 1009, 170}); // the line ends in a gap
 
-    for (const int shift : {0, 512}) {  // both ends stay exact floats
+    for (const int shift : {0, 512}) { // both ends stay exact floats
         openHpgl();
         const int pattern[2] = {2, 3};
-        alarm(30);  // a walk that never ends kills the test instead of hanging the run
+        alarm(30); // a walk that never ends kills the test instead of hanging the run
         captureStdout([&] {
-            clpwin(1000, 100, 51, 101);  // x 1000..1050, y 100..200
+            clpwin(1000, 100, 51, 101); // x 1000..1050, y 100..200
             if (shift != 0) trfshf(shift, 0);
             myline(pattern, 2);
             // 2e8 long, 4e7 whole periods
@@ -163,7 +163,7 @@ TEST_F(Lines, LineStylesScaleWithTheUnits) {
     GlobalRecord &rec = open();
     captureStdout([] { dot(); });
     EXPECT_EQ(rec.line.ndashel, 2);
-    EXPECT_EQ(rec.line.ndashlen[0], 1);  // 1 / 2.54 rounds to 0, raised to 1
+    EXPECT_EQ(rec.line.ndashlen[0], 1); // 1 / 2.54 rounds to 0, raised to 1
     EXPECT_EQ(rec.line.ndashlen[1], 4);
     close();
     // Before kavini a one-word style warns twice and changes nothing.
@@ -183,7 +183,10 @@ TEST_F(Lines, ParallelOffsetLinesJoinAtCorners) {
     // Shifted 5 units to the left of the direction of travel, and joined by a
     // straight piece across the corner.
     const std::vector<PenOp> expected = {
-        {false, 100, 95}, {true, 200, 95}, {true, 205, 100}, {true, 205, 200},
+        {false, 100, 95},
+        {true, 200, 95},
+        {true, 205, 100},
+        {true, 205, 200},
     };
     const std::vector<PenOp> ops = closeHpgl();
     EXPECT_EQ(ops, expected) << describe(ops);
@@ -225,16 +228,16 @@ TEST_F(Lines, CapsAndJoinsOnRenderedPixels) {
     }
     {
         HpglRaster raster = renderWide("LONG", "TRUN");
-        EXPECT_TRUE(raster.ink(1016, 500));   // a long cap goes on by half the width
+        EXPECT_TRUE(raster.ink(1016, 500)); // a long cap goes on by half the width
         EXPECT_FALSE(raster.ink(1025, 500));
-        EXPECT_FALSE(raster.ink(2018, 482));  // a truncated join cuts the outer corner
+        EXPECT_FALSE(raster.ink(2018, 482)); // a truncated join cuts the outer corner
         EXPECT_TRUE(raster.ink(2010, 490));
     }
     {
         HpglRaster raster = renderWide("ROUN", "TRUN");
-        EXPECT_TRUE(raster.ink(1018, 500));   // a round cap bulges out at the end
-        EXPECT_FALSE(raster.ink(1016, 517));  // but not at the corners of the band
+        EXPECT_TRUE(raster.ink(1018, 500));  // a round cap bulges out at the end
+        EXPECT_FALSE(raster.ink(1016, 517)); // but not at the corners of the band
     }
 }
 
-}  // namespace
+} // namespace

@@ -43,7 +43,7 @@ TEST_F(Logo, DrawnInsideItsSquareAtEachCorner) {
     const Case cases[] = {{1, 0, 1800}, {2, 2670, 1800}, {3, 2670, 0}, {4, 0, 0}};
     for (const Case &c : cases) {
         GlobalRecord &rec = openHpgl();
-        qlgclr(0, 1);  // no background: the emblem alone
+        qlgclr(0, 1); // no background: the emblem alone
         qornpl(c.corner);
         const int width = rec.page.nxpage, height = rec.page.nypage;
         const Box box = inkBox(render(), width, height);
@@ -71,9 +71,7 @@ TEST_F(Logo, NofillLeavesTheOutlinesOfTheEmblem) {
 TEST_F(Logo, PlacedTurnedAndShiftedAtAPosition) {
     // Grid points of the logo at (1000, 500) plus the origin shift; a grid
     // unit is 300 / 52 plot units.
-    auto at = [](int gx, int gy, bool ink) {
-        return Probe{gx * 300 / 52, gy * 300 / 52, ink};
-    };
+    auto at = [](int gx, int gy, bool ink) { return Probe{gx * 300 / 52, gy * 300 / 52, ink}; };
     struct Case {
         int angle;
         std::vector<Probe> probes;
@@ -90,7 +88,7 @@ TEST_F(Logo, PlacedTurnedAndShiftedAtAPosition) {
         qlgclr(0, 1);
         qlgpos(1000, 500);
         qlgang(c.angle);
-        qornpl(7);  // the corner does not count once a position is given
+        qornpl(7); // the corner does not count once a position is given
         EXPECT_EQ(mismatches(render(), 1020, 510, c.probes), "") << c.angle;
     }
 }
@@ -100,7 +98,7 @@ TEST_F(Logo, ColoursOfTheTables) {
     // the emblem in colour 1.
     struct Case {
         const char *table;
-        int background, emblem;  // 0x01BBGGRR
+        int background, emblem; // 0x01BBGGRR
     };
     const Case cases[] = {{"RAIN", 0x0100FFFF, 0x0100FF00}, {"SMAL", 0x01000000, 0x01FFFFFF}};
     for (const Case &c : cases) {
@@ -108,15 +106,15 @@ TEST_F(Logo, ColoursOfTheTables) {
         setvlt(c.table);
         setclr(7);
         qornpl(4);
-        EXPECT_EQ(rec.colour.ncolor, 7) << c.table;  // the colour in force comes back
+        EXPECT_EQ(rec.colour.ncolor, 7) << c.table; // the colour in force comes back
         auto pixel = [&](int gx, int gy) {
             const DevicePoint p = toDevice(rec, float(gx * 300 / 52), float(gy * 300 / 52));
             return qqvrpx(rec, int(p.x), int(p.y), kPixelValuesRgb);
         };
         EXPECT_EQ(pixel(3, 3), c.background) << c.table;
         EXPECT_EQ(pixel(26, 5), c.background) << c.table;
-        EXPECT_EQ(pixel(26, 45), c.emblem) << c.table;  // the lower band
-        EXPECT_EQ(pixel(11, 26), c.emblem) << c.table;  // the pentagon
+        EXPECT_EQ(pixel(26, 45), c.emblem) << c.table; // the lower band
+        EXPECT_EQ(pixel(11, 26), c.emblem) << c.table; // the pentagon
         close();
     }
 }
@@ -140,4 +138,4 @@ TEST_F(Logo, BadSettingsChangeNothing) {
     EXPECT_EQ(rec.logo.nqlgang, 15);
 }
 
-}  // namespace
+} // namespace

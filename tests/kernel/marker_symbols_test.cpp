@@ -54,17 +54,23 @@ const SymbolCase kSymbolCases[] = {
 // The probes in plot units.
 std::vector<Probe> scaled(const std::vector<Probe> &grid, int factor) {
     std::vector<Probe> probes;
-    for (const Probe &p : grid) probes.push_back({p.dx * factor, p.dy * factor, p.ink});
+    for (const Probe &p : grid)
+        probes.push_back({p.dx * factor, p.dy * factor, p.ink});
     return probes;
 }
 
-int symbolX(int n) { return 200 + n % 8 * 330; }
-int symbolY(int n) { return 250 + n / 8 * 330; }
+int symbolX(int n) {
+    return 200 + n % 8 * 330;
+}
+int symbolY(int n) {
+    return 250 + n / 8 * 330;
+}
 
 TEST_F(Symbols, TheTwentyFourShapesAsDrawnAndFilled) {
     GlobalRecord &rec = openHpgl();
     rec.symbol.nhsymb = 200;
-    for (const SymbolCase &c : kSymbolCases) dsymbl(rec, c.n, symbolX(c.n), symbolY(c.n));
+    for (const SymbolCase &c : kSymbolCases)
+        dsymbl(rec, c.n, symbolX(c.n), symbolY(c.n));
     const HpglRaster raster = render();
     ASSERT_TRUE(raster.valid());
     for (const SymbolCase &c : kSymbolCases)
@@ -77,17 +83,21 @@ TEST_F(Symbols, TurnedCounterClockwiseWithTheOriginShift) {
     rec.symbol.nhsymb = 200;
     rec.symbol.xsymrot = 90.0f;
     origin(100, 50);
-    dsymbl(rec, 18, 500, 500);  // the apex now points left
-    dsymbl(rec, 22, 900, 500);  // the half circle opens to the right
+    dsymbl(rec, 18, 500, 500); // the apex now points left
+    dsymbl(rec, 22, 900, 500); // the half circle opens to the right
     const HpglRaster raster = render();
     EXPECT_EQ(mismatches(raster, 600, 550,
-                         {{-90, 0, true}, {80, 0, true}, {90, 90, true}, {90, -90, true},
-                          {-60, 60, false}, {-60, -60, false}}),
+                         {{-90, 0, true},
+                          {80, 0, true},
+                          {90, 90, true},
+                          {90, -90, true},
+                          {-60, 60, false},
+                          {-60, -60, false}}),
               "");
-    EXPECT_EQ(mismatches(raster, 1000, 550,
-                         {{-98, 0, true}, {0, 0, true}, {0, 50, true}, {-50, 0, false},
-                          {50, 0, false}}),
-              "");
+    EXPECT_EQ(
+        mismatches(raster, 1000, 550,
+                   {{-98, 0, true}, {0, 0, true}, {0, 50, true}, {-50, 0, false}, {50, 0, false}}),
+        "");
 }
 
 TEST_F(Symbols, TheMemoryRasterDrawsPlainSymbolsItself) {
@@ -95,8 +105,8 @@ TEST_F(Symbols, TheMemoryRasterDrawsPlainSymbolsItself) {
         const char *what;
         int n;
         float rotation;
-        int x;    // centre in plot units, at y = 1000
-        int top;  // y of the symbol's top edge
+        int x;   // centre in plot units, at y = 1000
+        int top; // y of the symbol's top edge
         bool byRaster;
     };
     const Case cases[] = {
@@ -120,7 +130,8 @@ TEST_F(Symbols, TheMemoryRasterDrawsPlainSymbolsItself) {
         // (the raster halves the size in whole pixels).
         const DevicePoint top = toDevice(rec, float(c.x), float(c.top));
         int ink = 0;
-        for (int dy = -1; dy <= 1; ++dy) ink += qqvrpx(rec, int(top.x), int(top.y) + dy, 0) == 3;
+        for (int dy = -1; dy <= 1; ++dy)
+            ink += qqvrpx(rec, int(top.x), int(top.y) + dy, 0) == 3;
         EXPECT_GE(ink, 1) << c.what;
         EXPECT_EQ(qqvrpx(rec, int(top.x), int(top.y) + 8, 0), c.n == 16 ? 3 : 0) << c.what;
         close();
@@ -149,8 +160,12 @@ TEST_F(Symbols, TheUserSymbolIsScaledByHalfTheHeightAndFilled) {
               std::vector<float>(y, y + 4));
     // Turned a quarter counter-clockwise, the apex points left; it is filled.
     EXPECT_EQ(mismatches(render(), 1000, 1000,
-                         {{-98, 0, true}, {-20, 0, true}, {60, 0, true}, {98, 98, true},
-                          {-60, -60, false}, {0, 0, true}}),
+                         {{-98, 0, true},
+                          {-20, 0, true},
+                          {60, 0, true},
+                          {98, 98, true},
+                          {-60, -60, false},
+                          {0, 0, true}}),
               "");
 }
 
@@ -177,4 +192,4 @@ TEST_F(Symbols, SymbolShieldsAreCentredOnTheSymbolAndTurnedWithIt) {
     EXPECT_EQ(trace[1], "D 550 500");
 }
 
-}  // namespace
+} // namespace

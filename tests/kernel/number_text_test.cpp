@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <random>
 #include <string>
@@ -36,18 +36,18 @@ TEST(NumberText, FixedPointAndIntegerTexts) {
     };
     const Case cases[] = {
         {3.14159f, 2, "3.14"},
-        {-2.5f, -1, "-3"},  // integers: add 0.5 to the magnitude and truncate
-        {2.5f, -1, "3"},    // (printf would round this half to even: 2)
+        {-2.5f, -1, "-3"}, // integers: add 0.5 to the magnitude and truncate
+        {2.5f, -1, "3"},   // (printf would round this half to even: 2)
         {0.4f, -1, "0"},
-        {-0.4f, -1, " 0"},  // the minus is counted, but an integer 0 has no sign
-        {12.0f, 0, " 12"},  // no decimals: the place of the point stays blank
+        {-0.4f, -1, " 0"}, // the minus is counted, but an integer 0 has no sign
+        {12.0f, 0, " 12"}, // no decimals: the place of the point stays blank
         {0.0f, 0, " 0"},
-        {9.96f, 1, "10.0"},  // rounding carries into a new digit
+        {9.96f, 1, "10.0"}, // rounding carries into a new digit
         {-0.001f, 1, "-0.0"},
-        {-0.0f, 1, "0.0"},  // a negative zero has no sign
+        {-0.0f, 1, "0.0"}, // a negative zero has no sign
         {1234567.5f, 1, "1234567.5"},
         {99.5f, -1, "100"},
-        {1.0e30f, -1, "1000000015047466219876688855040"},  // beyond any int: no overflow
+        {1.0e30f, -1, "1000000015047466219876688855040"}, // beyond any int: no overflow
         {-123.456f, 5, "-123.45600"},
     };
     for (const Case &c : cases) {
@@ -64,12 +64,14 @@ TEST(NumberText, LengthCounts) {
         int ndig;
         int length;
     };
-    const Case cases[] = {
-        {123.456f, 2, 6}, {-5.0f, -1, 2},   {9.996f, 2, 5},   {0.0f, -1, 1},
-        {FLT_MAX, 0, 40}, {-FLT_MAX, -1, 40}, {1.0e30f, 100, 132},
-        {-1.0f, -7, 2},  // every negative count means an integer text
-    };
-    for (const Case &c : cases) EXPECT_EQ(flen(c.x, c.ndig), c.length) << c.x << " " << c.ndig;
+    const Case cases[] =
+        {
+            {123.456f, 2, 6},    {-5.0f, -1, 2},   {9.996f, 2, 5},
+            {0.0f, -1, 1},       {FLT_MAX, 0, 40}, {-FLT_MAX, -1, 40},
+            {1.0e30f, 100, 132}, {-1.0f, -7, 2}, // every negative count means an integer text
+        };
+    for (const Case &c : cases)
+        EXPECT_EQ(flen(c.x, c.ndig), c.length) << c.x << " " << c.ndig;
 }
 
 TEST(NumberText, LengthAlwaysMatchesTheText) {
@@ -103,7 +105,7 @@ TEST(NumberText, InfinitiesAndNaNsFitTheirCount) {
 TEST(NumberText, HundredDecimalsOfTheLargestFloat) {
     int n = 0;
     const std::string text = fchaText(-FLT_MAX, 100, &n);
-    EXPECT_EQ(n, 141);  // sign, 39 digits, point, 100 decimals
+    EXPECT_EQ(n, 141); // sign, 39 digits, point, 100 decimals
     EXPECT_EQ(text.substr(0, 12), "-34028234663");
 }
 
@@ -112,8 +114,8 @@ TEST(NumberText, IntegerTexts) {
         int n;
         const char *text;
     };
-    const Case cases[] = {{-45, "-45"}, {0, "0"}, {7, "7"}, {INT_MAX, "2147483647"},
-                          {INT_MIN, "-2147483648"}};
+    const Case cases[] = {
+        {-45, "-45"}, {0, "0"}, {7, "7"}, {INT_MAX, "2147483647"}, {INT_MIN, "-2147483648"}};
     for (const Case &c : cases) {
         std::vector<char> text(std::strlen(c.text) + 1, '#');
         EXPECT_EQ(intcha(c.n, text.data()), int(std::strlen(c.text)));
@@ -128,7 +130,7 @@ TEST(NumberText, IntegerTexts) {
 
 TEST(NumberText, NationalCharacters) {
     struct Case {
-        const char *mode;  // decimal, separator, sign, exponent form
+        const char *mode; // decimal, separator, sign, exponent form
         const char *in;
         const char *out;
     };
@@ -184,8 +186,8 @@ TEST_F(NumberSettings, NumberFormatIsASetter) {
     currentRecord().core.ilevel = 1;
     const std::string out = captureStdout([] {
         numfmt("fexp");
-        numfmt("exp");   // blank-padded to "EXP "
-        numfmt("EXPO");  // the first four letters count: not "EXP "
+        numfmt("exp");  // blank-padded to "EXP "
+        numfmt("EXPO"); // the first four letters count: not "EXP "
         numfmt("FLOATING");
         numfmt("XYZ");
     });
@@ -211,4 +213,4 @@ TEST_F(NumberSettings, NumberModeNeedsAnOpenPlotAndSetsEachOptionOnItsOwn) {
     EXPECT_EQ(currentRecord().number.inumfmt, 0);
 }
 
-}  // namespace
+} // namespace

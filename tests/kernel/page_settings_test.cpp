@@ -18,7 +18,7 @@ TEST_F(PageSettings, PageFormats) {
     EXPECT_EQ(captureStdout([] { setpag("DA5L"); }),
               " <<<< Warning   2: Incorrect parameter in setpag!   (DA5L)\n");
     EXPECT_STREQ(rec.page.cpagfmt, "USEL");
-    EXPECT_EQ(rec.core.idevice, 201);  // setpag before metafl chooses the text metafile
+    EXPECT_EQ(rec.core.idevice, 201); // setpag before metafl chooses the text metafile
 }
 
 TEST_F(PageSettings, PageSizeUnitsAndPlotUnits) {
@@ -31,9 +31,12 @@ TEST_F(PageSettings, PageSizeUnitsAndPlotUnits) {
     EXPECT_EQ(rec.page.naxspos0[0], 494);
     EXPECT_EQ(rec.page.naxspos0[1], 1799);
     close();
-    captureStdout([] { units("INCH"); page(2970, 2100); });
+    captureStdout([] {
+        units("INCH");
+        page(2970, 2100);
+    });
     GlobalRecord &inch = open();
-    EXPECT_EQ(inch.page.nxpage, 2969);  // page() counts in the unit given
+    EXPECT_EQ(inch.page.nxpage, 2969); // page() counts in the unit given
     EXPECT_EQ(jqquni(inch, 254), 100);
     close();
 }
@@ -42,7 +45,7 @@ TEST_F(PageSettings, PagesOfMoreThanTwoTo30Units) {
     captureStdout([] { page(1200000001, 2100); });
     GlobalRecord &rec = open();
     EXPECT_EQ(rec.page.nxpage, 1200000000);
-    EXPECT_EQ(rec.page.naxslen0[0], 800000000);  // two thirds of the 1200000001 units
+    EXPECT_EQ(rec.page.naxslen0[0], 800000000); // two thirds of the 1200000001 units
     EXPECT_EQ(rec.page.naxspos0[0], 200000000);
     EXPECT_EQ(rec.page.naxslen0[1], 1400);
     close();
@@ -83,7 +86,7 @@ TEST_F(PageSettings, OriginAndPageOrigin) {
     EXPECT_EQ(rec.page.nyorg, -20);
     EXPECT_EQ(jqqyvl(rec, 0), 2099);
     rec.page.iusrdrw = 1;
-    EXPECT_EQ(jqqyvl(rec, 0), 0);  // not while drawing at user coordinates
+    EXPECT_EQ(jqqyvl(rec, 0), 0); // not while drawing at user coordinates
     rec.page.iusrdrw = 0;
     close();
 }
@@ -107,4 +110,4 @@ TEST_F(PageSettings, ResetRestoresByKeyword) {
     close();
 }
 
-}  // namespace
+} // namespace

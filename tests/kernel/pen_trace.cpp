@@ -17,7 +17,7 @@ std::string number(float v) {
     return text;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string> penTrace(const std::string &file, int nxpage, int nypage) {
     std::string body = metafileRecords(file);
@@ -27,7 +27,7 @@ std::vector<std::string> penTrace(const std::string &file, int nxpage, int nypag
 
     const float scale = float(std::max(nxpage, nypage));
     std::vector<std::string> trace;
-    std::vector<float> pending;  // coordinates of the pair being read
+    std::vector<float> pending; // coordinates of the pair being read
     char op = 'M';
     int colour = 0;
     for (std::size_t at = 0; at + 10 <= body.size(); at += 10) {

@@ -20,7 +20,9 @@ namespace {
 // Each test leaves thread mode as it found it, so the tests can share a process.
 class RecordTable : public ::testing::Test {
   protected:
-    void TearDown() override { captureStdout([] { thrfin(); }); }
+    void TearDown() override {
+        captureStdout([] { thrfin(); });
+    }
 };
 
 TEST_F(RecordTable, EachThreadHasItsOwnRecord) {
@@ -45,7 +47,7 @@ TEST_F(RecordTable, EachThreadHasItsOwnRecord) {
     EXPECT_NE(first, second);
     EXPECT_EQ(first->msg.iwarn, 0);
     EXPECT_EQ(second->msg.iwarn, 1);
-    EXPECT_EQ(qqgglb(), nullptr);  // the main thread has claimed no slot
+    EXPECT_EQ(qqgglb(), nullptr); // the main thread has claimed no slot
 }
 
 TEST_F(RecordTable, DelglbFreesTheSlotOnlyWhenNoPlotIsOpen) {
@@ -53,7 +55,7 @@ TEST_F(RecordTable, DelglbFreesTheSlotOnlyWhenNoPlotIsOpen) {
     std::thread([] {
         GlobalRecord &rec = chkini("t");
         rec.core.ilevel = 1;
-        delglb();  // a plot is open: the record stays
+        delglb(); // a plot is open: the record stays
         EXPECT_EQ(qqgglb(), &rec);
         rec.core.ilevel = 0;
         delglb();
@@ -75,14 +77,17 @@ TEST_F(RecordTable, ManyThreadsClaimSlotsConcurrently) {
         workers.emplace_back([&records, &together, i] {
             GlobalRecord &rec = chkini("t");
             rec.core.nvector = i;
-            for (int k = 0; k < 1000; ++k) ASSERT_EQ(qqgglb(), &rec);
+            for (int k = 0; k < 1000; ++k)
+                ASSERT_EQ(qqgglb(), &rec);
             records[i] = qqgglb();
             together.arrive_and_wait();
         });
-    for (std::thread &w : workers) w.join();
+    for (std::thread &w : workers)
+        w.join();
     for (int i = 0; i < kThreads; ++i) {
         EXPECT_EQ(records[i]->core.nvector, i);
-        for (int j = 0; j < i; ++j) EXPECT_NE(records[i], records[j]);
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(records[i], records[j]);
     }
 }
 
@@ -92,7 +97,7 @@ TEST_F(RecordTable, ManyThreadsClaimSlotsConcurrently) {
 TEST_F(RecordTable, ThreadsOpeningOneUnitAtOnceGetItOnce) {
     constexpr int kThreads = 8;
     constexpr int kUnit = 41;
-    captureStdout([] { thrini(kThreads + 1); });  // the workers and this thread
+    captureStdout([] { thrini(kThreads + 1); }); // the workers and this thread
     TempDir dir;
     for (int round = 0; round < 20; ++round) {
         std::atomic<int> opened{0}, inUse{0};
@@ -105,20 +110,24 @@ TEST_F(RecordTable, ThreadsOpeningOneUnitAtOnceGetItOnce) {
                 const int status = openfl(name.c_str(), kUnit, 1);
                 if (status == 0) opened += 1;
                 if (status == 2) inUse += 1;
-                delglb();  // the slot is free for the next round's threads
+                delglb(); // the slot is free for the next round's threads
             });
-        for (std::thread &w : workers) w.join();
+        for (std::thread &w : workers)
+            w.join();
         EXPECT_EQ(opened.load(), 1);
         EXPECT_EQ(inUse.load(), kThreads - 1);
         EXPECT_EQ(closfl(kUnit), 0);
-        EXPECT_EQ(closfl(kUnit), -1);  // no second file was left on the unit
+        EXPECT_EQ(closfl(kUnit), -1); // no second file was left on the unit
     }
 }
 
 TEST_F(RecordTable, MisuseOfThriniAndThrfinIsReported) {
     EXPECT_EQ(captureStdout([] { thrfin(); }), ">>>> thrini is not called before!\n");
     EXPECT_EQ(captureStdout([] { thrini(0); }), ">>>> Invalid parameter in thrini!\n");
-    EXPECT_EQ(captureStdout([] { thrini(2); thrini(2); }),
+    EXPECT_EQ(captureStdout([] {
+                  thrini(2);
+                  thrini(2);
+              }),
               ">>>> thrini is already called before!\n");
     EXPECT_EQ(captureStdout([] { thrfin(); }), "");
 }
@@ -127,8 +136,7 @@ TEST_F(RecordTable, ARoutineCalledBeforeThriniIsReported) {
     captureStdout([] { chkini("setpag"); });
     GlobalRecord *single = qqgglb();
     ASSERT_NE(single, nullptr);
-    EXPECT_EQ(captureStdout([] { thrini(2); }),
-              ">>>> A KAVLOR routine is called before thrini!\n");
+    EXPECT_EQ(captureStdout([] { thrini(2); }), ">>>> A KAVLOR routine is called before thrini!\n");
     // Threads get records of their own from now on.
     EXPECT_EQ(qqgglb(), nullptr);
     GlobalRecord *threadRecord = nullptr;
@@ -136,4 +144,4 @@ TEST_F(RecordTable, ARoutineCalledBeforeThriniIsReported) {
     EXPECT_NE(threadRecord, single);
 }
 
-}  // namespace
+} // namespace

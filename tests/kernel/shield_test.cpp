@@ -30,31 +30,44 @@ TEST_F(Shields, LinesAreBrokenExactlyAtTheEdgeOfEachShape) {
     struct Case {
         const char *shape;
         void (*define)();
-        int y;  // the line runs from x = 0 to 1000 at this y
+        int y; // the line runs from x = 0 to 1000 at this y
         Trace trace;
     };
     const Case cases[] = {
-        {"rectangle", [] { shlrec(100, 100, 200, 200); }, 200,
+        {"rectangle",
+         [] { shlrec(100, 100, 200, 200); },
+         200,
          {"M 0 200", "D 100 200", "M 299 200", "D 1000 200"}},
-        {"circle", [] { shlcir(500, 300, 100); }, 300,
+        {"circle",
+         [] { shlcir(500, 300, 100); },
+         300,
          {"M 0 300", "D 400 300", "M 600 300", "D 1000 300"}},
-        {"ellipse", [] { shlell(500, 300, 200, 100, 0.0f); }, 300,
+        {"ellipse",
+         [] { shlell(500, 300, 200, 100, 0.0f); },
+         300,
          {"M 0 300", "D 300 300", "M 700 300", "D 1000 300"}},
-        {"turned ellipse", [] { shlell(500, 300, 200, 100, 90.0f); }, 300,
+        {"turned ellipse",
+         [] { shlell(500, 300, 200, 100, 90.0f); },
+         300,
          {"M 0 300", "D 400 300", "M 600 300", "D 1000 300"}},
         // Turned by 90 degrees about its corner, the rectangle stands above it.
-        {"turned rectangle", [] { shlrct(400, 200, 200, 100, 90.0f); }, 100,
+        {"turned rectangle",
+         [] { shlrct(400, 200, 200, 100, 90.0f); },
+         100,
          {"M 0 100", "D 400 100", "M 499 100", "D 1000 100"}},
         // The quarter from 0 to 90 degrees: split where the line meets the
         // circle (413.4, 586.6) and the radius at 90 degrees (500).
-        {"pie", [] { shlpie(500, 300, 100, 0.0f, 90.0f); }, 250,
+        {"pie",
+         [] { shlpie(500, 300, 100, 0.0f, 90.0f); },
+         250,
          {"M 0 250", "D 413.4 250", "D 500 250", "M 586.6 250", "D 1000 250"}},
         {"polygon",
          [] {
              const int x[] = {400, 600, 500}, y[] = {200, 200, 400};
              shlpol(x, y, 3);
          },
-         300, {"M 0 300", "D 450 300", "M 550 300", "D 1000 300"}},
+         300,
+         {"M 0 300", "D 450 300", "M 550 300", "D 1000 300"}},
     };
     for (const Case &c : cases) {
         GlobalRecord &rec = open();
@@ -86,10 +99,10 @@ TEST_F(Shields, ASegmentInsideAShapeBecomesAMove) {
 TEST_F(Shields, ShieldsTakeTheOriginShiftAndMirrorTheirY) {
     GlobalRecord &rec = open();
     pagorg("BOTT");
-    origin(0, -100);             // 100 units down the page
-    shlcir(500, 1799, 50);       // centre at 2099 - 1799 = 300, shifted to 400
-    shlrec(700, 300, 100, 100);  // y not mirrored: 300..399, shifted to 400..499
-    line(0, 1779, 1000, 1779);   // at 2099 - 1779 = 320, shifted to 420
+    origin(0, -100);            // 100 units down the page
+    shlcir(500, 1799, 50);      // centre at 2099 - 1799 = 300, shifted to 400
+    shlrec(700, 300, 100, 100); // y not mirrored: 300..399, shifted to 400..499
+    line(0, 1779, 1000, 1779);  // at 2099 - 1779 = 320, shifted to 420
     EXPECT_EQ(penTrace(close(), rec), (Trace{"M 0 420", "D 454.2 420", "M 545.8 420", "D 700 420",
                                              "M 799 420", "D 1000 420"}));
 }
@@ -106,9 +119,9 @@ TEST_F(Shields, LargePagesKeepTheirCoordinates) {
 
 TEST_F(Shields, VisibilityAndDeletion) {
     GlobalRecord &rec = open();
-    shlrec(100, 0, 100, 100);  // id 1
-    shlrec(300, 0, 100, 100);  // id 2
-    shlrec(500, 0, 100, 100);  // id 3
+    shlrec(100, 0, 100, 100); // id 1
+    shlrec(300, 0, 100, 100); // id 2
+    shlrec(500, 0, 100, 100); // id 3
     shlvis(0, "OFF");
     line(0, 50, 700, 50);
     shlvis(0, "on");
@@ -146,18 +159,18 @@ using IdClasses = std::vector<std::pair<int, int>>;
 
 TEST_F(Shields, AutomaticClassesAreManagedByClass) {
     GlobalRecord &rec = open();
-    shlrec(0, 0, 10, 10);  // user shield, id 1
-    rec.shield.ishlcls = 2;  // as the symbols define their shields
-    shlcir(100, 100, 5);   // id 2
-    shlcir(200, 100, 5);   // id 3
-    rec.shield.ishlcls = 1;  // texts
-    shlrec(300, 0, 10, 10);  // id 4
+    shlrec(0, 0, 10, 10);   // user shield, id 1
+    rec.shield.ishlcls = 2; // as the symbols define their shields
+    shlcir(100, 100, 5);    // id 2
+    shlcir(200, 100, 5);    // id 3
+    rec.shield.ishlcls = 1; // texts
+    shlrec(300, 0, 10, 10); // id 4
     rec.shield.ishlcls = 0;
-    shlcir(400, 100, 5);   // user shield, id 5
+    shlcir(400, 100, 5); // user shield, id 5
     EXPECT_EQ(rec.shield.nshlusr, 2);
 
     shield("SYMB", "NOVI");
-    EXPECT_EQ(rec.shield.ishlbuf[6] % 10, 1);   // both symbol shields out of force
+    EXPECT_EQ(rec.shield.ishlbuf[6] % 10, 1); // both symbol shields out of force
     EXPECT_EQ(rec.shield.ishlbuf[11] % 10, 1);
     EXPECT_EQ(rec.shield.ishlbuf[0] % 10, 0);
     shield("SYMB", "VIS");
@@ -170,7 +183,7 @@ TEST_F(Shields, AutomaticClassesAreManagedByClass) {
     EXPECT_EQ(rec.shield.ishlaut[1], 1);
     EXPECT_EQ(rec.shield.nshield, 3);
 
-    shldel(0);  // every user shield; the text shield stays
+    shldel(0); // every user shield; the text shield stays
     EXPECT_EQ(listed(rec), (IdClasses{{4, 1}}));
     EXPECT_EQ(rec.shield.nshlusr, 0);
     shield("MESS", "RESE");
@@ -195,13 +208,13 @@ TEST_F(Shields, AutomaticClassesAreManagedByClass) {
 
 TEST_F(Shields, ShlresRemovesTheMostRecentUserShields) {
     GlobalRecord &rec = open();
-    shlrec(0, 0, 10, 10);     // 1
-    shlrec(20, 0, 10, 10);    // 2
-    rec.shield.ishlcls = 5;   // a legend's
-    shlrec(40, 0, 10, 10);    // 3
+    shlrec(0, 0, 10, 10);   // 1
+    shlrec(20, 0, 10, 10);  // 2
+    rec.shield.ishlcls = 5; // a legend's
+    shlrec(40, 0, 10, 10);  // 3
     rec.shield.ishlcls = 0;
-    shlrec(60, 0, 10, 10);    // 4
-    shlrec(80, 0, 10, 10);    // 5
+    shlrec(60, 0, 10, 10); // 4
+    shlrec(80, 0, 10, 10); // 5
     shlres(2);
     EXPECT_EQ(listed(rec), (IdClasses{{1, 0}, {2, 0}, {3, 5}}));
     shlres(5);
@@ -215,7 +228,8 @@ TEST_F(Shields, ShlresRemovesTheMostRecentUserShields) {
 TEST_F(Shields, TheListHoldsAThousandWords) {
     GlobalRecord &rec = open();
     std::string out = captureStdout([] {
-        for (int i = 0; i < 167; ++i) shlrec(i, 0, 1, 1);
+        for (int i = 0; i < 167; ++i)
+            shlrec(i, 0, 1, 1);
     });
     EXPECT_EQ(out, " <<<< Warning  47: Blanking buffer overflow in shlrec!\n");
     EXPECT_EQ(shlind(), 166);
@@ -242,7 +256,7 @@ TEST_F(Shields, BadShapesAreRefused) {
                   shlell(0, 0, 10, -5, 0.0f);
                   shlcir(0, 0, 10001);
                   shlpie(0, 0, 0, 0.0f, 90.0f);
-                  shlpol(x, y, 5);  // (0, 0), (100, 100) once repeats are dropped
+                  shlpol(x, y, 5); // (0, 0), (100, 100) once repeats are dropped
                   shlpol(x, y, 2);
               }),
               " <<<< Warning   2: Incorrect parameter in shlrec!   (   0)\n"
@@ -294,7 +308,7 @@ TEST_F(Shields, PairSort) {
     float b[] = {30, 10, 40, 11, 50, 90, 20, 60};
     sortr2(a, b, 8, "a");
     EXPECT_EQ(std::vector<float>(a, a + 8), (std::vector<float>{1, 1, 2, 3, 4, 5, 6, 9}));
-    EXPECT_EQ(b[2], 20);  // the partners move along
+    EXPECT_EQ(b[2], 20); // the partners move along
     EXPECT_EQ(b[7], 90);
     sortr2(a, b, 8, "D");
     EXPECT_EQ(std::vector<float>(a, a + 8), (std::vector<float>{9, 6, 5, 4, 3, 2, 1, 1}));
@@ -306,11 +320,11 @@ TEST_F(Shields, PairSort) {
 TEST_F(Shields, SplitPointsAreKeptBetweenTheEndsInOrder) {
     float xs[] = {5, 50, -1, 20, 100, 30}, ys[] = {0, 0, 0, 0, 0, 0};
     int m = 6;
-    qqrmsr(100, 0, 0, 1, xs, ys, m);  // from x = 100 back to 0
+    qqrmsr(100, 0, 0, 1, xs, ys, m); // from x = 100 back to 0
     EXPECT_EQ(std::vector<float>(xs, xs + m), (std::vector<float>{50, 30, 20, 5}));
     float vx[] = {0, 0, 0}, vy[] = {30, 10, 60};
     m = 3;
-    qqrmsr(0, 0, 1, 50, vx, vy, m);  // along y
+    qqrmsr(0, 0, 1, 50, vx, vy, m); // along y
     EXPECT_EQ(std::vector<float>(vy, vy + m), (std::vector<float>{10, 30}));
 }
 
@@ -318,20 +332,20 @@ TEST_F(Shields, Angles) {
     EXPECT_FLOAT_EQ(qqang1(180.0f), 3.1415926f);
     EXPECT_FLOAT_EQ(qqang2(-0.5f), 6.2831853f - 0.5f);
     EXPECT_FLOAT_EQ(qqang2(7.0f), 7.0f - 6.2831853f);
-    EXPECT_FLOAT_EQ(qqang2(6.2831855f), 6.2831855f);  // within the tolerance of a full turn
+    EXPECT_FLOAT_EQ(qqang2(6.2831855f), 6.2831855f); // within the tolerance of a full turn
     const float huge = qqang2(1.0e20f);              // no endless turning
     EXPECT_GE(huge, -0.00001f);
     EXPECT_LE(huge, 6.2831953f);
 
     float x = 0, y = 0;
-    EXPECT_EQ(qqcut1(0, 0, 100, 0, 0.0f, 1.5707964f, x, y), 1);  // horizontal meets vertical
+    EXPECT_EQ(qqcut1(0, 0, 100, 0, 0.0f, 1.5707964f, x, y), 1); // horizontal meets vertical
     EXPECT_FLOAT_EQ(x, 100.0f);
     EXPECT_FLOAT_EQ(y, 0.0f);
-    EXPECT_EQ(qqcut1(0, 0, 100, 0, 0.785398f, 2.356194f, x, y), 1);  // 45 and 135 degrees
+    EXPECT_EQ(qqcut1(0, 0, 100, 0, 0.785398f, 2.356194f, x, y), 1); // 45 and 135 degrees
     EXPECT_NEAR(x, 50.0f, 1e-3);
-    EXPECT_NEAR(y, -50.0f, 1e-3);  // above, as y runs down the page
-    EXPECT_EQ(qqcut1(0, 0, 0, 10, 0.5f, 0.5005f, x, y), 0);           // parallel
-    EXPECT_EQ(qqcut1(0, 0, 10, 0, 1.5707964f, -1.5707964f, x, y), 0);  // both vertical
+    EXPECT_NEAR(y, -50.0f, 1e-3);                           // above, as y runs down the page
+    EXPECT_EQ(qqcut1(0, 0, 0, 10, 0.5f, 0.5005f, x, y), 0); // parallel
+    EXPECT_EQ(qqcut1(0, 0, 10, 0, 1.5707964f, -1.5707964f, x, y), 0); // both vertical
 }
 
 TEST_F(Shields, PolygonOutlinesAtAnOffset) {
@@ -346,7 +360,7 @@ TEST_F(Shields, PolygonOutlinesAtAnOffset) {
                      "M 90 90", "D 150 90", "D 210 90", "D 210 210", "D 90 210", "D 90 90"}));
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -369,4 +383,4 @@ TEST_F(Shields, TextsAndSymbolsShieldThemselvesWhenAsked) {
         << ::testing::PrintToString(trace);
 }
 
-}  // namespace
+} // namespace

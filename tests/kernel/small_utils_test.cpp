@@ -14,7 +14,7 @@ namespace {
 TEST(SmallUtils, MinimumAndSubstrings) {
     EXPECT_EQ(amin1(1.0f, 2.0f), 1.0f);
     EXPECT_EQ(amin1(2.0f, -1.0f), -1.0f);
-    EXPECT_TRUE(std::signbit(amin1(0.0f, -0.0f)));  // equal: the second one
+    EXPECT_TRUE(std::signbit(amin1(0.0f, -0.0f))); // equal: the second one
     EXPECT_FALSE(std::signbit(amin1(-0.0f, 0.0f)));
 
     EXPECT_EQ(jindex("ABCABC", "CA"), 3);
@@ -64,10 +64,11 @@ TEST(CgmWordsDeathTest, EndOfFileEndsTheProcessWithFailure) {
         std::int16_t word = 0;
         int state = 1;
         int position = 0;
-        for (int i = 0; i < 41; ++i) gbyte2(file, word, state, position, buffer);
+        for (int i = 0; i < 41; ++i)
+            gbyte2(file, word, state, position, buffer);
     };
     EXPECT_EXIT(readPastTheEnd(), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(readFile(out), ">>>> Unexpected end of CGM file!\n");
 }
 
-}  // namespace
+} // namespace

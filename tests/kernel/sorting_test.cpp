@@ -18,7 +18,7 @@ TEST_F(Sorting, Orders) {
     float x[] = {3, 1, 2};
     sortr1(x, 3, "D");
     EXPECT_EQ(std::vector<float>(x, x + 3), (std::vector<float>{3, 2, 1}));
-    sortr1(x, 3, "asc");  // only the first character counts
+    sortr1(x, 3, "asc"); // only the first character counts
     EXPECT_EQ(std::vector<float>(x, x + 3), (std::vector<float>{1, 2, 3}));
     sortr1(x, 3, "d");
     EXPECT_EQ(std::vector<float>(x, x + 3), (std::vector<float>{3, 2, 1}));
@@ -30,10 +30,11 @@ TEST_F(Sorting, Orders) {
 
 TEST_F(Sorting, AgreesWithAReferenceSort) {
     std::mt19937 random(11);
-    std::uniform_int_distribution<int> value(-50, 50);  // many equal values
+    std::uniform_int_distribution<int> value(-50, 50); // many equal values
     for (int n : {0, 1, 2, 5, 64, 1000, 1001}) {
         std::vector<float> x(n);
-        for (float &v : x) v = float(value(random)) * 0.5f;
+        for (float &v : x)
+            v = float(value(random)) * 0.5f;
         std::vector<float> ascending = x, descending = x;
         sortr1(ascending.data(), n, "A");
         sortr1(descending.data(), n, "D");
@@ -53,4 +54,4 @@ TEST_F(Sorting, UnknownOrderWarnsAndLeavesTheArray) {
     EXPECT_EQ(std::vector<float>(x, x + 3), (std::vector<float>{3, 1, 2}));
 }
 
-}  // namespace
+} // namespace

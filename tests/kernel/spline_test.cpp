@@ -17,7 +17,9 @@ namespace {
 
 constexpr float kUntouched = -12345.0f;
 
-double cubic(double x) { return x * x * x - 2.0 * x; }
+double cubic(double x) {
+    return x * x * x - 2.0 * x;
+}
 
 class Spline : public FreshRecord {
   protected:
@@ -35,10 +37,12 @@ TEST_F(Spline, ReproducesACubic) {
     // Unevenly spaced sites.
     const std::vector<float> x = {-2.0f, -1.7f, -1.0f, -0.4f, 0.1f, 0.3f, 1.0f, 1.2f, 2.0f, 2.5f};
     std::vector<float> y;
-    for (float xi : x) y.push_back(float(cubic(xi)));
+    for (float xi : x)
+        y.push_back(float(cubic(xi)));
     std::vector<float> xs(201, kUntouched), ys(201, kUntouched);
     int ns = 0;
-    EXPECT_EQ(captureStdout([&] { spline(x.data(), y.data(), 10, xs.data(), ys.data(), &ns); }), "");
+    EXPECT_EQ(captureStdout([&] { spline(x.data(), y.data(), 10, xs.data(), ys.data(), &ns); }),
+              "");
     ASSERT_EQ(ns, 201);
     EXPECT_EQ(xs[0], x[0]);
     EXPECT_EQ(ys[0], y[0]);
@@ -110,13 +114,14 @@ TEST(SplineCore, KnotIntervals) {
 TEST(SplineCore, NotAKnotKnots) {
     const float tau[] = {0.0f, 1.0f, 2.0f, 4.0f, 8.0f, 9.0f};
     float t[10];
-    spnak(tau, 6, 4, t);  // even order: the sites but the two next to each end
+    spnak(tau, 6, 4, t); // even order: the sites but the two next to each end
     const float even[] = {0, 0, 0, 0, 2, 4, 9, 9, 9, 9};
     for (int i = 0; i < 10; ++i)
         EXPECT_FLOAT_EQ(t[i], i < 6 ? even[i] : 9.0f + 1.0e-7f) << i;
-    spnak(tau, 6, 3, t);  // odd order: midpoints
+    spnak(tau, 6, 3, t); // odd order: midpoints
     const float odd[] = {0, 0, 0, 1.5f, 3.0f, 6.0f};
-    for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(t[i], odd[i]) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FLOAT_EQ(t[i], odd[i]) << i;
 }
 
 TEST(SplineCore, ParametricCurvesMayTurnBack) {
@@ -133,7 +138,8 @@ TEST(SplineCore, ParametricCurvesMayTurnBack) {
     form.parametric = true;
     ASSERT_EQ(interpolateSpline(x.data(), y.data(), n, 3, 100, form, xs.data(), ys.data()),
               SplineStatus::Done);
-    for (int i = 0; i <= 100; ++i) EXPECT_NEAR(std::hypot(xs[i], ys[i]), 1.0, 0.01) << i;
+    for (int i = 0; i <= 100; ++i)
+        EXPECT_NEAR(std::hypot(xs[i], ys[i]), 1.0, 0.01) << i;
     EXPECT_EQ(xs[100], x[n - 1]);
     // The same points as y over x are refused.
     EXPECT_EQ(interpolateSpline(x.data(), y.data(), n, 3, 100, {}, xs.data(), ys.data()),
@@ -147,7 +153,8 @@ TEST(SplineCore, RepeatedPointsMakeTheParametricSystemSingular) {
     form.parametric = true;
     EXPECT_EQ(interpolateSpline(x, y, 5, 3, 10, form, xs.data(), ys.data()),
               SplineStatus::Singular);
-    for (int i = 0; i <= 10; ++i) EXPECT_EQ(xs[i], kUntouched);
+    for (int i = 0; i <= 10; ++i)
+        EXPECT_EQ(xs[i], kUntouched);
 }
 
 TEST(SplineCore, LogarithmicSpacing) {
@@ -156,7 +163,8 @@ TEST(SplineCore, LogarithmicSpacing) {
     SplineForm form;
     form.logX = true;
     ASSERT_EQ(interpolateSpline(x, y, 4, 3, 30, form, xs.data(), ys.data()), SplineStatus::Done);
-    for (int i = 0; i <= 30; ++i) EXPECT_NEAR(std::log10(xs[i]), 0.1 * i, 1.0e-5) << i;
+    for (int i = 0; i <= 30; ++i)
+        EXPECT_NEAR(std::log10(xs[i]), 0.1 * i, 1.0e-5) << i;
 
     // A point that is not positive cannot be spaced in log10: nothing is written.
     const float bad[] = {0, 10, 100, 1000};
@@ -173,9 +181,9 @@ TEST_F(Spline, NumberOfPoints) {
         int degree, n;
         bool accepted;
     };
-    const Case cases[] = {{3, 4, true},   {3, 3, false},  {3, 142, true}, {3, 143, false},
-                          {10, 47, true}, {10, 48, false}, {10, 10, false}, {2, 200, true},
-                          {2, 201, false}, {3, 0, false},  {3, -5, false}};
+    const Case cases[] = {{3, 4, true},    {3, 3, false},   {3, 142, true},  {3, 143, false},
+                          {10, 47, true},  {10, 48, false}, {10, 10, false}, {2, 200, true},
+                          {2, 201, false}, {3, 0, false},   {3, -5, false}};
     for (const Case &c : cases) {
         rec.spline.nsplmod[0] = c.degree;
         rec.spline.nsplmod[1] = 5;
@@ -240,4 +248,4 @@ TEST_F(Spline, OutputCountFollowsTheSettings) {
     EXPECT_FALSE(std::isnan(ys[15000]));
 }
 
-}  // namespace
+} // namespace

@@ -21,7 +21,8 @@ struct Reference {
 Reference reference(const std::vector<float> &x) {
     const double n = double(x.size());
     double mean = 0;
-    for (float v : x) mean += v;
+    for (float v : x)
+        mean += v;
     mean /= n;
     Reference r{mean, 0, 0, 0, 0, 0};
     for (float v : x) {
@@ -63,7 +64,8 @@ TEST_F(Statistics, MomentsOfALargeSetKeepTheirPrecision) {
     std::mt19937 random(7);
     std::normal_distribution<float> normal(10000.0f, 2.0f);
     std::vector<float> x(100000);
-    for (float &v : x) v = normal(random);
+    for (float &v : x)
+        v = normal(random);
     const Reference r = reference(x);
     const int n = int(x.size());
     EXPECT_NEAR(moment(x.data(), n, "MEAN"), r.mean, 1e-3);
@@ -102,14 +104,17 @@ TEST_F(Statistics, CircleThroughThreePoints) {
     std::uniform_real_distribution<float> coordinate(-100.0f, 100.0f);
     for (int i = 0; i < 200; ++i) {
         float p[6];
-        for (float &c : p) c = coordinate(random);
+        for (float &c : p)
+            c = coordinate(random);
         const double ax = p[0], ay = p[1], bx = p[2], by = p[3], cx = p[4], cy = p[5];
         const double d = 2 * (ax * (by - cy) + bx * (cy - ay) + cx * (ay - by));
-        if (std::fabs(d) < 100) continue;  // nearly collinear: badly conditioned in floats
+        if (std::fabs(d) < 100) continue; // nearly collinear: badly conditioned in floats
         const double ux = ((ax * ax + ay * ay) * (by - cy) + (bx * bx + by * by) * (cy - ay) +
-                           (cx * cx + cy * cy) * (ay - by)) / d;
+                           (cx * cx + cy * cy) * (ay - by)) /
+                          d;
         const double uy = ((ax * ax + ay * ay) * (cx - bx) + (bx * bx + by * by) * (ax - cx) +
-                           (cx * cx + cy * cy) * (bx - ax)) / d;
+                           (cx * cx + cy * cy) * (bx - ax)) /
+                          d;
         circ3p(p[0], p[1], p[2], p[3], p[4], p[5], &xm, &ym, &r);
         const double scale = 1e-3 * (1 + std::fabs(std::hypot(ux - ax, uy - ay)));
         EXPECT_NEAR(xm, ux, scale);
@@ -166,9 +171,10 @@ TEST_F(Statistics, BezierLimits) {
     EXPECT_EQ(captureStdout([&] { bezier(c.data(), c.data(), 1, xp, yp, 3); }), line);
     EXPECT_EQ(captureStdout([&] { bezier(c.data(), c.data(), 2, xp, yp, 1); }), line);
     EXPECT_EQ(captureStdout([&] { bezier(c.data(), c.data(), 2, xp, yp, 32001); }), line);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(xp[i], 5.0f);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(xp[i], 5.0f);
     EXPECT_EQ(captureStdout([&] { bezier(c.data(), c.data(), 21, xp, yp, 3); }), "");
     EXPECT_EQ(xp[1], 1.0f);
 }
 
-}  // namespace
+} // namespace

@@ -78,7 +78,7 @@ TEST(StrokeFonts, EveryFontRegistersSixAlphabetsAndEveryRecordStaysInsideItsTabl
 }
 
 TEST(StrokeFonts, StandardAlphabetsDrawEveryCharacterTheyCount) {
-    const std::pair<int, int> counts[] = {{1, 132}, {3, 231}, {4, 132}, {5, 132}, {6, 132},
+    const std::pair<int, int> counts[] = {{1, 132}, {3, 231},  {4, 132},  {5, 132}, {6, 132},
                                           {7, 95},  {11, 132}, {12, 132}, {14, 132}};
     for (auto [font, nchars] : counts) {
         const StrokeAlphabet a = alphabetOf(font, 1);
@@ -90,7 +90,8 @@ TEST(StrokeFonts, StandardAlphabetsDrawEveryCharacterTheyCount) {
 }
 
 TEST(StrokeFonts, SharedTablesFollowTheCatalogue) {
-    // The default font's and simplex's Greek draw from their standard points with an index of their own.
+    // The default font's and simplex's Greek draw from their standard points with an index of their
+    // own.
     for (int font : {1, 4}) {
         const AlphabetRegistration &greek = strokeFontAlphabets(font)[1];
         EXPECT_EQ(greek.npoints, 0);
@@ -129,10 +130,11 @@ TEST(StrokeFonts, MetricsAsTheFontIdSetsThem) {
         float gap;
     };
     const Case cases[] = {
-        {1, 1, 6, 7, 0.0f},     {1, 2, 6, 7, 0.0f},       {1, 4, 6, 7, 0.0f},      {1, 3, 20, 21, 0.25f},
-        {1, 5, 20, 21, 0.0f},   {1, 6, 20, 21, 0.25f},    {3, 1, 20, 21, 0.25f},   {3, 5, 20, 21, 0.0f},
-        {7, 5, 20, 21, 0.25f},  {11, 1, 200, 200, 0.2f},  {12, 4, 200, 200, 0.2f}, {14, 2, 20, 21, 0.25f},
-        {14, 5, 20, 21, 0.0f},  {14, 6, 20, 21, 0.25f},
+        {1, 1, 6, 7, 0.0f},      {1, 2, 6, 7, 0.0f},      {1, 4, 6, 7, 0.0f},
+        {1, 3, 20, 21, 0.25f},   {1, 5, 20, 21, 0.0f},    {1, 6, 20, 21, 0.25f},
+        {3, 1, 20, 21, 0.25f},   {3, 5, 20, 21, 0.0f},    {7, 5, 20, 21, 0.25f},
+        {11, 1, 200, 200, 0.2f}, {12, 4, 200, 200, 0.2f}, {14, 2, 20, 21, 0.25f},
+        {14, 5, 20, 21, 0.0f},   {14, 6, 20, 21, 0.25f},
     };
     for (const Case &c : cases) {
         const AlphabetMetrics m = strokeAlphabetMetrics(c.font, c.slot);
@@ -150,7 +152,8 @@ TEST(StrokeFonts, DefaultFontIsMonospacedAndKeepsItsCell) {
     for (int alphabet : {1, 4}) {
         const StrokeAlphabet a = alphabetOf(1, alphabet);
         for (int index = 1; index <= a.nchars; ++index)
-            EXPECT_EQ(glyphAdvanceUnits(a, index), 6.0f) << "alphabet " << alphabet << " index " << index;
+            EXPECT_EQ(glyphAdvanceUnits(a, index), 6.0f)
+                << "alphabet " << alphabet << " index " << index;
     }
     // ASCII ink stays inside the 6 units of its cell.
     const StrokeAlphabet a = alphabetOf(1, 1);
@@ -170,8 +173,9 @@ TEST(StrokeFonts, DefaultFontIsMonospacedAndKeepsItsCell) {
 
 TEST(StrokeFonts, AccentedLettersAddStrokesToTheirBaseLetter) {
     // code, base letter
-    const std::pair<int, char> cases[] = {{127, 'A'}, {130, 'a'}, {134, 'A'}, {140, 'N'}, {142, 'C'},
-                                          {148, 'A'}, {153, 'a'}, {158, 'A'}, {163, 'a'}};
+    const std::pair<int, char> cases[] = {{127, 'A'}, {130, 'a'}, {134, 'A'},
+                                          {140, 'N'}, {142, 'C'}, {148, 'A'},
+                                          {153, 'a'}, {158, 'A'}, {163, 'a'}};
     for (int font : {1, 3, 4, 5, 6}) {
         const StrokeAlphabet a = alphabetOf(font, 1);
         for (auto [code, base] : cases)
@@ -192,14 +196,16 @@ TEST(StrokeFonts, OutlineGlyphsFitTheContourBuffer) {
             int points = 0;
             for (const auto &line : s.lines) {
                 points += int(line.size());
-                EXPECT_EQ(line.front(), line.back()) << "contours are closed: font " << font << " " << index;
+                EXPECT_EQ(line.front(), line.back())
+                    << "contours are closed: font " << font << " " << index;
             }
             EXPECT_LE(points + s.groups - 1, 200) << "font " << font << " index " << index;
         }
         // A capital stands on the baseline and is 200 units high.
         float top = -1000, bottom = 1000;
         for (const auto &line : strokesOf(a, 'H' - 31).lines)
-            for (auto [x, y] : line) top = std::max(top, y), bottom = std::min(bottom, y);
+            for (auto [x, y] : line)
+                top = std::max(top, y), bottom = std::min(bottom, y);
         EXPECT_EQ(top, 200.0f);
         EXPECT_EQ(bottom, 0.0f);
     }
@@ -210,7 +216,8 @@ TEST(StrokeFonts, OutlineGlyphsFitTheContourBuffer) {
 std::vector<std::vector<std::pair<float, float>>> hersheyGlyph(const std::string &file, char ch) {
     std::ifstream in("/usr/share/hershey-fonts/" + file + ".jhf");
     std::string line;
-    for (int i = 32; i <= ch && std::getline(in, line); ++i) {}
+    for (int i = 32; i <= ch && std::getline(in, line); ++i) {
+    }
     std::vector<std::vector<std::pair<float, float>>> strokes(1);
     const int count = std::stoi(line.substr(5, 3));
     for (int i = 1; i < count; ++i) {
@@ -223,30 +230,35 @@ std::vector<std::vector<std::pair<float, float>>> hersheyGlyph(const std::string
     }
     float left = 1000;
     for (const auto &s : strokes)
-        for (auto [x, y] : s) left = std::min(left, x);
+        for (auto [x, y] : s)
+            left = std::min(left, x);
     for (auto &s : strokes)
-        for (auto &p : s) p.first -= left;
+        for (auto &p : s)
+            p.first -= left;
     return strokes;
 }
 
 TEST(StrokeFonts, HersheyGlyphsArrivePointForPoint) {
-    if (!std::ifstream("/usr/share/hershey-fonts/rowmans.jhf")) GTEST_SKIP() << "hershey-fonts-data is not installed";
+    if (!std::ifstream("/usr/share/hershey-fonts/rowmans.jhf"))
+        GTEST_SKIP() << "hershey-fonts-data is not installed";
     struct Case {
         int font;
         const char *file;
         char ch;
     };
-    const Case cases[] = {{4, "rowmans", 'A'}, {4, "rowmans", 'g'}, {4, "rowmans", '&'},
-                          {5, "rowmand", 'B'}, {6, "rowmant", 'e'}, {3, "timesr", 'R'}, {7, "gothiceng", 'K'}};
+    const Case cases[] = {{4, "rowmans", 'A'},  {4, "rowmans", 'g'}, {4, "rowmans", '&'},
+                          {5, "rowmand", 'B'},  {6, "rowmant", 'e'}, {3, "timesr", 'R'},
+                          {7, "gothiceng", 'K'}};
     for (const Case &c : cases) {
         const StrokeAlphabet a = alphabetOf(c.font, 1);
-        EXPECT_EQ(strokesOf(a, c.ch - 31).lines, hersheyGlyph(c.file, c.ch)) << c.file << " " << c.ch;
+        EXPECT_EQ(strokesOf(a, c.ch - 31).lines, hersheyGlyph(c.file, c.ch))
+            << c.file << " " << c.ch;
     }
     // Greek gamma sits on key "c" of the Greek alphabet (index 28 + 2); the alphabetical
     // Hershey Greek holds it at "c" too. Chi sits on "g" and comes from Hershey's "v".
     EXPECT_EQ(strokesOf(alphabetOf(4, 2), 28 + 2).lines, hersheyGlyph("greeks", 'c'));
     EXPECT_EQ(strokesOf(alphabetOf(4, 2), 28 + 6).lines, hersheyGlyph("greeks", 'v'));
-    EXPECT_EQ(strokesOf(alphabetOf(3, 2), 2 + 20).lines, hersheyGlyph("greekc", 'W'));   // U: Psi
+    EXPECT_EQ(strokesOf(alphabetOf(3, 2), 2 + 20).lines, hersheyGlyph("greekc", 'W')); // U: Psi
     // Cyrillic capital A..: key "A" is index 8.
     EXPECT_EQ(strokesOf(alphabetOf(3, 6), 8).lines, hersheyGlyph("cyrillic", 'A'));
 }
@@ -314,10 +326,11 @@ TEST(StrokeFonts, BrokenRecordsAreNeverRead) {
 // Every ISO code's stroke code holding its letter is checked with the text
 // engine's conversions (fonts_test.cpp); here the codes around them.
 TEST(StrokeFonts, CodesOutsideTheAccentedLetters) {
-    for (int code = 32; code <= 126; ++code) EXPECT_EQ(strokeCodeUnicode(code), code);
+    for (int code = 32; code <= 126; ++code)
+        EXPECT_EQ(strokeCodeUnicode(code), code);
     EXPECT_EQ(strokeCodeUnicode(133), 0xDF);
     EXPECT_EQ(strokeCodeUnicode(31), 0);
     EXPECT_EQ(strokeCodeUnicode(263), 0);
 }
 
-}  // namespace
+} // namespace

@@ -41,7 +41,7 @@ TEST_F(Symbols, TheUserSymbolIsCheckedAndKept) {
         mysymb(x, y, 0, 30, 0);
         mysymb(x, y, 3, 30, 2);
         mysymb(x, y, 3, -1, 1);
-        mysymb(x, y, 3, 30, 1);  // out of -1..1: warned once, kept all the same
+        mysymb(x, y, 3, 30, 1); // out of -1..1: warned once, kept all the same
     });
     EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in mysymb!   (   0)\n"
                    " <<<< Warning   2: Incorrect parameter in mysymb!   (   2)\n"
@@ -64,7 +64,8 @@ TEST_F(Symbols, TheUserSymbolIsCheckedAndKept) {
 TEST_F(Symbols, SymbolsOutsideThePageAreReported) {
     GlobalRecord &rec = open();
     const int before = rec.msg.noutpag;
-    EXPECT_EQ(captureStdout([] { symbol(3, 3000, 100); }), " >>>> (3000/100) out of page in symbol!\n");
+    EXPECT_EQ(captureStdout([] { symbol(3, 3000, 100); }),
+              " >>>> (3000/100) out of page in symbol!\n");
     EXPECT_EQ(captureStdout([] { symbol(3, 2000, 100); }), "");
     // The page origin at the bottom: the converted y is reported, without the origin shift.
     EXPECT_EQ(captureStdout([] {
@@ -92,7 +93,7 @@ TEST_F(Symbols, SettingsOfSymbols) {
     EXPECT_EQ(rec.symbol.xsymrot, 45.0f);
     close();
     GlobalRecord &again = open();
-    EXPECT_EQ(again.symbol.nhsymb, 36);  // jqquni(36) at every plot
+    EXPECT_EQ(again.symbol.nhsymb, 36); // jqquni(36) at every plot
     EXPECT_EQ(again.symbol.xsymrot, 0.0f);
     close();
 }
@@ -113,4 +114,4 @@ TEST_F(Symbols, SymbolsAreDrawnByTheDispatch) {
     EXPECT_NEAR((s.y1 + s.y2) / 2, 517, 1);
 }
 
-}  // namespace
+} // namespace

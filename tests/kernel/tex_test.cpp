@@ -33,11 +33,12 @@ class Tex : public TextTest {
 };
 
 constexpr float kItalic = 1.0f / 3.732f;
-constexpr float kBaseline = 135;  // of a text at y = 100, height 36
+constexpr float kBaseline = 135; // of a text at y = 100, height 36
 
 std::string repeated(const std::string &piece, int n) {
     std::string s;
-    for (int i = 0; i < n; ++i) s += piece;
+    for (int i = 0; i < n; ++i)
+        s += piece;
     return s;
 }
 
@@ -61,7 +62,7 @@ TEST_F(Tex, EachSyntaxErrorIsReportedAndNothingIsDrawn) {
         {"\\underline x", "Syntax error for understrike"},
         {"\\vec x", "Syntax error for vec"},
         {"\\foo", "Unknown TeX command"},
-        {"$a\\not =b$", "Unknown TeX command"},  // not= only with the = right after not
+        {"$a\\not =b$", "Unknown TeX command"}, // not= only with the = right after not
     };
     for (const Case &c : cases) {
         GlobalRecord &rec = open();
@@ -74,18 +75,18 @@ TEST_F(Tex, EachSyntaxErrorIsReportedAndNothingIsDrawn) {
             EXPECT_EQ(nlmess(c.text.c_str()), 0) << c.text;
         });
         const std::string line = std::string(" <<<< Warning 101: ") + c.message + " in messag!\n";
-        EXPECT_EQ(out, line + line) << c.text;  // once for messag, once for nlmess
+        EXPECT_EQ(out, line + line) << c.text; // once for messag, once for nlmess
         close();
     }
 }
 
 TEST_F(Tex, TheLimitsOfNestingAreAccepted) {
     const std::string accepted[] = {
-        "$x^{a^{b^{c^{d^{e^{f^{g^h}}}}}}}$",  // eight scripts
+        "$x^{a^{b^{c^{d^{e^{f^{g^h}}}}}}}$", // eight scripts
         repeated("{", 8) + "a" + repeated("}", 8),
         repeated("\\frac{a}{b}", 20),
         repeated("\\sqrt", 8) + " x",
-        "{{a",  // groups still open at the end
+        "{{a", // groups still open at the end
         "$a\\not=b$",
     };
     for (const std::string &text : accepted) {
@@ -102,17 +103,18 @@ TEST_F(Tex, TheLimitsOfNestingAreAccepted) {
 TEST_F(Tex, LengthsOfCommandsAndText) {
     EXPECT_EQ(length("\\quad"), 36);
     EXPECT_EQ(length("\\qquad"), 72);
-    EXPECT_EQ(length("a\\quad b"), 106);  // the blank that ends a command word is taken with it
-    EXPECT_EQ(length("\\Large A"), 51);   // base height trunc(36 * 1.44 + 0.5) = 52
-    EXPECT_EQ(length("$\\scriptstyle A$"), 21);  // 0.6 h = 22
-    EXPECT_EQ(length("$\\sin x$"), 140);  // function names upright, no gap in this font
-    EXPECT_EQ(length("ABC def"), 245);    // plain text measures as without the notation
+    EXPECT_EQ(length("a\\quad b"), 106); // the blank that ends a command word is taken with it
+    EXPECT_EQ(length("\\Large A"), 51);  // base height trunc(36 * 1.44 + 0.5) = 52
+    EXPECT_EQ(length("$\\scriptstyle A$"), 21); // 0.6 h = 22
+    EXPECT_EQ(length("$\\sin x$"), 140);        // function names upright, no gap in this font
+    EXPECT_EQ(length("ABC def"), 245);          // plain text measures as without the notation
     EXPECT_LT(length("$x^2$"), length("$x2$"));
-    EXPECT_EQ(length("$x^2$"), 35 + 21);  // the exponent at 0.6 h = 22
+    EXPECT_EQ(length("$x^2$"), 35 + 21); // the exponent at 0.6 h = 22
     // An exponent and an index share their start; the pen ends after the longer.
     EXPECT_EQ(length("$x^{ab}_{c}$"), length("$x^{ab}$"));
     EXPECT_EQ(length("$x^{a}_{cde}$"), length("$x_{cde}$"));
-    EXPECT_EQ(length("$x^{ab}$", [] { texval(0.5f, "EXP"); }), 35 + 2 * 10);  // trunc(36 * 0.6 * 0.5 + 0.5) = 11
+    EXPECT_EQ(length("$x^{ab}$", [] { texval(0.5f, "EXP"); }),
+              35 + 2 * 10); // trunc(36 * 0.6 * 0.5 + 0.5) = 11
     // Escaped structural characters are ordinary.
     EXPECT_EQ(length("\\{\\$\\}"), 105);
 }
@@ -121,19 +123,21 @@ TEST_F(Tex, ItalicLettersInMathModeAndTheOptionThatTurnsThemOff) {
     const auto complex = [] { complx(); };
     const int upright = length("ab", complex);
     EXPECT_NE(length("$ab$", complex), upright);
-    EXPECT_EQ(length("$ab$", [] {
-                  complx();
-                  texopt("OFF", "ITAL");
-              }),
+    EXPECT_EQ(length("$ab$",
+                     [] {
+                         complx();
+                         texopt("OFF", "ITAL");
+                     }),
               upright);
-    EXPECT_EQ(length("$\\rm ab$", complex), upright);  // an alphabet command ends the automatic italic
+    EXPECT_EQ(length("$\\rm ab$", complex),
+              upright); // an alphabet command ends the automatic italic
     // Greek letters by name.
     open();
     captureStdout([] {
         complx();
         basalf("GREE");
     });
-    const int greek = nlmess("abcW");  // gamma sits on c
+    const int greek = nlmess("abcW"); // gamma sits on c
     close();
     EXPECT_EQ(length("$\\alpha\\beta\\gamma\\Omega$", complex), greek);
 }
@@ -142,12 +146,14 @@ TEST_F(Tex, AnExponentIsRaisedAtScriptHeight) {
     // The italic x, then the 2 at trunc(0.6 h + 0.5) = 22, raised 1.1 * 22.
     const auto ops = formula("$x^2$");
     std::vector<PenOp> expected = expectedOps({100, 100, 36, 0}, "x", 35, 1, 1, kItalic);
-    for (const PenOp &op : expectedOps({135, kBaseline - 24.2f - 21, 22, 0}, "2", 21)) expected.push_back(op);
+    for (const PenOp &op : expectedOps({135, kBaseline - 24.2f - 21, 22, 0}, "2", 21))
+        expected.push_back(op);
     EXPECT_TRUE(sameOps(ops, expected));
     // An index goes 0.6 * 22 down; an exponent in an index is cramped: 0.9.
     const auto index = formula("$x_2$");
     expected = expectedOps({100, 100, 36, 0}, "x", 35, 1, 1, kItalic);
-    for (const PenOp &op : expectedOps({135, kBaseline + 13.2f - 21, 22, 0}, "2", 21)) expected.push_back(op);
+    for (const PenOp &op : expectedOps({135, kBaseline + 13.2f - 21, 22, 0}, "2", 21))
+        expected.push_back(op);
     EXPECT_TRUE(sameOps(index, expected));
 }
 
@@ -168,8 +174,10 @@ struct Segment {
 std::vector<Segment> horizontals(const std::vector<PenOp> &ops, float minLength) {
     std::vector<Segment> found;
     for (std::size_t i = 1; i < ops.size(); ++i)
-        if (ops[i].draw && ops[i].y == ops[i - 1].y && std::fabs(ops[i].x - ops[i - 1].x) >= minLength)
-            found.push_back({ops[i].y, std::min(ops[i].x, ops[i - 1].x), std::max(ops[i].x, ops[i - 1].x)});
+        if (ops[i].draw && ops[i].y == ops[i - 1].y &&
+            std::fabs(ops[i].x - ops[i - 1].x) >= minLength)
+            found.push_back(
+                {ops[i].y, std::min(ops[i].x, ops[i - 1].x), std::max(ops[i].x, ops[i - 1].x)});
     return found;
 }
 
@@ -205,13 +213,13 @@ TEST_F(Tex, NestedFractionsStayClearOfTheOuterBar) {
     auto bars = horizontals(ops, 20);
     ASSERT_EQ(bars.size(), 2u);
     const Bounds innerAbove = boundsOf(ops, 0, ops.size() - c - 2);
-    EXPECT_LT(innerAbove.y2, bars[1].y - 0.3f * 36 + 0.5f);  // its lowest point 0.3 h above the bar
+    EXPECT_LT(innerAbove.y2, bars[1].y - 0.3f * 36 + 0.5f); // its lowest point 0.3 h above the bar
     // One in the denominator: its strokes (after the outer a) all lie below.
     ops = formula("$\\frac{a}{\\frac{b}{c}}$");
     bars = horizontals(ops, 20);
     ASSERT_EQ(bars.size(), 2u);
     const Bounds innerBelow = boundsOf(ops, a, ops.size() - 2);
-    EXPECT_GT(innerBelow.y1, bars[1].y + 0.3f * 36 - 0.5f);  // its top 0.3 h below the bar
+    EXPECT_GT(innerBelow.y1, bars[1].y + 0.3f * 36 - 0.5f); // its top 0.3 h below the bar
     EXPECT_GT(length("$\\frac{\\frac{a}{b}}{c}$"), 0);
 }
 
@@ -223,8 +231,9 @@ TEST_F(Tex, TheRootSignSpansItsBody) {
     const std::vector<PenOp> sign(ops.end() - 7, ops.end());
     const float top = kBaseline - 0.4f * 36 - 36;
     const std::vector<PenOp> expected = {
-        {false, 100, kBaseline - 18}, {true, 109, kBaseline - 18}, {true, 118, kBaseline},
-        {true, 136, top},             {true, 100 + 43.2f + 35, top}, {false, 109 - 3.6f, kBaseline - 18},
+        {false, 100, kBaseline - 18},  {true, 109, kBaseline - 18},
+        {true, 118, kBaseline},        {true, 136, top},
+        {true, 100 + 43.2f + 35, top}, {false, 109 - 3.6f, kBaseline - 18},
         {true, 118 - 3.6f, kBaseline},
     };
     EXPECT_TRUE(sameOps(sign, expected));
@@ -236,17 +245,17 @@ TEST_F(Tex, TheRootSignSpansItsBody) {
 TEST_F(Tex, OverAndUnderlinesClearTheirGroup) {
     struct Case {
         const char *text;
-        float level;  // y of the line
-        float x2;     // its end
+        float level; // y of the line
+        float x2;    // its end
     };
     const Case cases[] = {
-        {"$\\overline{AB}$", kBaseline - 36 - 10.8f, 170},   // 0.3 h above the tall letters
-        {"$\\overline{ac}$", kBaseline - 36, 170},           // 0.3 h lower without them
+        {"$\\overline{AB}$", kBaseline - 36 - 10.8f, 170}, // 0.3 h above the tall letters
+        {"$\\overline{ac}$", kBaseline - 36, 170},         // 0.3 h lower without them
         // Nested: the inner line 0.3 h per open overline above the top, the
         // outer one 0.3 h above the group that holds the inner line.
         {"$\\overline{\\overline{A}}$", kBaseline - 36 - 21.6f - 10.8f, 135},
-        {"$\\underline{ab}$", kBaseline + 10.8f, 170},       // 0.3 h below the baseline
-        {"$\\underline{gy}$", kBaseline + 10.8f + 7.2f, 170},  // lower under descenders
+        {"$\\underline{ab}$", kBaseline + 10.8f, 170},        // 0.3 h below the baseline
+        {"$\\underline{gy}$", kBaseline + 10.8f + 7.2f, 170}, // lower under descenders
         {"$\\vec{AB}$", kBaseline - 36 - 10.8f, 170},
     };
     for (const Case &c : cases) {
@@ -260,7 +269,8 @@ TEST_F(Tex, OverAndUnderlinesClearTheirGroup) {
     const auto vec = formula("$\\vec{AB}$");
     const std::vector<PenOp> head(vec.end() - 3, vec.end());
     const float y = kBaseline - 36 - 10.8f, g = 0.15f * 36;
-    EXPECT_TRUE(sameOps(head, {{false, 170 - 2 * g, y - g}, {true, 170, y}, {true, 170 - 2 * g, y + g}}));
+    EXPECT_TRUE(
+        sameOps(head, {{false, 170 - 2 * g, y - g}, {true, 170, y}, {true, 170 - 2 * g, y + g}}));
 }
 
 TEST_F(Tex, LimitsAboveAndBelowABigOperator) {
@@ -309,7 +319,8 @@ TEST_F(Tex, ColoursOfAGroupReturnAtItsEnd) {
     const auto at = hpgl.find(sp);
     ASSERT_NE(at, std::string::npos) << sp << hpgl;
     EXPECT_NE(hpgl.find(back, at), std::string::npos);
-    EXPECT_EQ(hpgl.find("SP" + std::to_string(qqgidx(rec, 0, 0, 255)) + ";"), std::string::npos);  // measuring sets no colour
+    EXPECT_EQ(hpgl.find("SP" + std::to_string(qqgidx(rec, 0, 0, 255)) + ";"),
+              std::string::npos); // measuring sets no colour
 }
 
-}  // namespace
+} // namespace

@@ -57,10 +57,10 @@ inline std::vector<std::vector<Point>> glyphStrokes(int font, int alphabet, int 
 // (nx, ny), so the baseline pen is (h - 1) further down; the glyph's x runs
 // along the text, its y up from the baseline; along is the pen's advance.
 struct Placement {
-    float nx, ny;       // upper-left corner
-    int h;              // character height
-    float angle;        // degrees
-    float unitsX = 6, unitsY = 7;  // glyph units per (h - 1)
+    float nx, ny;                 // upper-left corner
+    int h;                        // character height
+    float angle;                  // degrees
+    float unitsX = 6, unitsY = 7; // glyph units per (h - 1)
 
     Point at(float along, float gx, float gy, float slant = 0.0f) const {
         const float a = angle * 3.14159265f / 180.0f;
@@ -75,12 +75,13 @@ struct Placement {
 
 // The pen operations that the strokes of a text in one monospaced alphabet
 // give, each character advance further along.
-inline std::vector<PenOp> expectedOps(const Placement &p, const std::string &text, float advance, int font = 1,
-                                      int alphabet = 1, float slant = 0.0f) {
+inline std::vector<PenOp> expectedOps(const Placement &p, const std::string &text, float advance,
+                                      int font = 1, int alphabet = 1, float slant = 0.0f) {
     std::vector<PenOp> ops;
     float along = 0;
     for (char c : text) {
-        for (const auto &stroke : glyphStrokes(font, alphabet, static_cast<unsigned char>(c) - 31)) {
+        for (const auto &stroke :
+             glyphStrokes(font, alphabet, static_cast<unsigned char>(c) - 31)) {
             bool first = true;
             for (const Point &g : stroke) {
                 const Point q = p.at(along, g.x, g.y, slant);
@@ -94,17 +95,20 @@ inline std::vector<PenOp> expectedOps(const Placement &p, const std::string &tex
 }
 
 // Pen operations equal within the quarter unit of HPGL.
-inline ::testing::AssertionResult sameOps(const std::vector<PenOp> &actual, const std::vector<PenOp> &expected,
+inline ::testing::AssertionResult sameOps(const std::vector<PenOp> &actual,
+                                          const std::vector<PenOp> &expected,
                                           float tolerance = 0.3f) {
     if (actual.size() != expected.size())
-        return ::testing::AssertionFailure() << actual.size() << " operations, expected " << expected.size()
-                                             << "\n actual:   " << describe(actual)
-                                             << "\n expected: " << describe(expected);
+        return ::testing::AssertionFailure()
+               << actual.size() << " operations, expected " << expected.size()
+               << "\n actual:   " << describe(actual) << "\n expected: " << describe(expected);
     for (std::size_t i = 0; i < actual.size(); ++i)
-        if (actual[i].draw != expected[i].draw || std::fabs(actual[i].x - expected[i].x) > tolerance ||
+        if (actual[i].draw != expected[i].draw ||
+            std::fabs(actual[i].x - expected[i].x) > tolerance ||
             std::fabs(actual[i].y - expected[i].y) > tolerance)
-            return ::testing::AssertionFailure() << "operation " << i << " differs\n actual:   "
-                                                 << describe(actual) << "\n expected: " << describe(expected);
+            return ::testing::AssertionFailure()
+                   << "operation " << i << " differs\n actual:   " << describe(actual)
+                   << "\n expected: " << describe(expected);
     return ::testing::AssertionSuccess();
 }
 
@@ -118,8 +122,10 @@ struct Bounds {
         y2 = std::max(y2, y);
     }
 };
-inline Bounds boundsOf(const std::vector<PenOp> &ops, std::size_t from = 0, std::size_t to = std::size_t(-1)) {
+inline Bounds boundsOf(const std::vector<PenOp> &ops, std::size_t from = 0,
+                       std::size_t to = std::size_t(-1)) {
     Bounds b;
-    for (std::size_t i = from; i < ops.size() && i < to; ++i) b.add(ops[i].x, ops[i].y);
+    for (std::size_t i = from; i < ops.size() && i < to; ++i)
+        b.add(ops[i].x, ops[i].y);
     return b;
 }

@@ -9,7 +9,8 @@
 #include "tests/kernel/text_fixture.h"
 #include "tests/support/hpgl_raster.h"
 
-[[gnu::weak]] void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness, float angle);
+[[gnu::weak]] void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thickness,
+                          float angle);
 
 namespace {
 
@@ -25,16 +26,20 @@ TEST_F(Text, LengthsOfTheDefaultFont) {
     const Case cases[] = {
         {"A", 35, {}},
         {"ABCDE", 175, {}},
-        {"AB  ", 70, {}},           // trailing blanks do not count
-        {" A", 70, {}},             // leading blanks do
+        {"AB  ", 70, {}}, // trailing blanks do not count
+        {" A", 70, {}},   // leading blanks do
         {"A B", 105, {}},
         {"   ", 0, {}},
         {"", 0, {}},
-        {"ABC", 141, [] { chaspc(0.5f); }},  // a gap of 18 after each character
-        {"AB", 35, [] { chawth(0.5f); }},    // half as wide
-        {"a[2$b", 98, [] { mixalf(); }},     // 35 + the 2 at height 29 (28) + 35
+        {"ABC", 141, [] { chaspc(0.5f); }}, // a gap of 18 after each character
+        {"AB", 35, [] { chawth(0.5f); }},   // half as wide
+        {"a[2$b", 98, [] { mixalf(); }},    // 35 + the 2 at height 29 (28) + 35
         {"a]2$b", 98, [] { mixalf(); }},
-        {"ABC", 105, [] { height(100); height(36); }},
+        {"ABC", 105,
+         [] {
+             height(100);
+             height(36);
+         }},
     };
     for (const Case &c : cases) {
         open();
@@ -72,7 +77,7 @@ TEST_F(Text, AFontWithAGapMeasuresTheLastCharacterWithoutIt) {
     const int one = nlmess("H");
     const int two = nlmess("HH");
     EXPECT_GT(one, 20);
-    EXPECT_NEAR(two - 2 * one, 9, 1);  // the gap of complx: 0.25 h
+    EXPECT_NEAR(two - 2 * one, 9, 1); // the gap of complx: 0.25 h
     close();
 }
 
@@ -80,10 +85,11 @@ TEST_F(Text, JustificationAndAnglePlaceTheText) {
     struct Case {
         const char *jus;
         int angle;
-        float shift;  // part of the length L = 70 of "HH" the corner moves back along the text
+        float shift; // part of the length L = 70 of "HH" the corner moves back along the text
     };
-    const Case cases[] = {{"LEFT", 0, 0},    {"CENT", 0, 0.5f},  {"RIGH", 0, 1},    {"LEFT", 90, 0},
-                          {"RIGH", 90, 1},   {"CENT", 30, 0.5f}, {"RIGH", 180, 1}, {"CENT", 225, 0.5f}};
+    const Case cases[] = {{"LEFT", 0, 0},   {"CENT", 0, 0.5f},  {"RIGH", 0, 1},
+                          {"LEFT", 90, 0},  {"RIGH", 90, 1},    {"CENT", 30, 0.5f},
+                          {"RIGH", 180, 1}, {"CENT", 225, 0.5f}};
     for (const Case &c : cases) {
         const auto ops = hpglOps([&] {
             txtjus(c.jus);
@@ -93,8 +99,8 @@ TEST_F(Text, JustificationAndAnglePlaceTheText) {
         // The corner: trunc(nx - L cos a + 0.5), trunc(ny + L sin a + 0.5).
         const float a = float(c.angle) * 0.017453292f;
         const float L = 70.0f * c.shift;
-        const Placement p{float(int(1000.0f - L * std::cos(a) + 0.5f)), float(int(500.0f + L * std::sin(a) + 0.5f)),
-                          36, float(c.angle)};
+        const Placement p{float(int(1000.0f - L * std::cos(a) + 0.5f)),
+                          float(int(500.0f + L * std::sin(a) + 0.5f)), 36, float(c.angle)};
         EXPECT_TRUE(sameOps(ops, expectedOps(p, "HH", 35))) << c.jus << " " << c.angle;
     }
 }
@@ -118,7 +124,7 @@ TEST_F(Text, AContinuedTextStartsWhereTheLastEndedGapIncluded) {
     const auto pieces = hpglOps([] {
         complx();
         messag("AB", 100, 300);
-        messag("   ", 700, 700);  // a blank text neither draws nor moves the pen
+        messag("   ", 700, 700); // a blank text neither draws nor moves the pen
         messag("CD", 999, 999);
     });
     EXPECT_TRUE(sameOps(pieces, whole, 0.01f));
@@ -171,8 +177,10 @@ TEST_F(Text, ExponentsAndIndicesRaiseAndShrinkTheirCharacters) {
         messag("a[2$b", 100, 100);
     });
     std::vector<PenOp> expected = expectedOps({100, 100, 36, 0}, "a", 35);
-    for (const PenOp &op : expectedOps({135, 135 - 21.6f - 28, 29, 0}, "2", 28)) expected.push_back(op);
-    for (const PenOp &op : expectedOps({163, 100, 36, 0}, "b", 35)) expected.push_back(op);
+    for (const PenOp &op : expectedOps({135, 135 - 21.6f - 28, 29, 0}, "2", 28))
+        expected.push_back(op);
+    for (const PenOp &op : expectedOps({163, 100, 36, 0}, "b", 35))
+        expected.push_back(op);
     EXPECT_TRUE(sameOps(up, expected));
 
     // An index: first the height 29, then down by 0.6 * 29 = 17.4.
@@ -181,8 +189,10 @@ TEST_F(Text, ExponentsAndIndicesRaiseAndShrinkTheirCharacters) {
         messag("a]2$b", 100, 100);
     });
     expected = expectedOps({100, 100, 36, 0}, "a", 35);
-    for (const PenOp &op : expectedOps({135, 135 + 17.4f - 28, 29, 0}, "2", 28)) expected.push_back(op);
-    for (const PenOp &op : expectedOps({163, 100, 36, 0}, "b", 35)) expected.push_back(op);
+    for (const PenOp &op : expectedOps({135, 135 + 17.4f - 28, 29, 0}, "2", 28))
+        expected.push_back(op);
+    for (const PenOp &op : expectedOps({163, 100, 36, 0}, "b", 35))
+        expected.push_back(op);
     EXPECT_TRUE(sameOps(down, expected));
 
     // Nested: the second exponent rises from the height of the first.
@@ -191,8 +201,10 @@ TEST_F(Text, ExponentsAndIndicesRaiseAndShrinkTheirCharacters) {
         messag("a[2[3", 100, 100);
     });
     expected = expectedOps({100, 100, 36, 0}, "a", 35);
-    for (const PenOp &op : expectedOps({135, 135 - 21.6f - 28, 29, 0}, "2", 28)) expected.push_back(op);
-    for (const PenOp &op : expectedOps({163, 135 - 21.6f - 17.4f - 22, 23, 0}, "3", 22)) expected.push_back(op);
+    for (const PenOp &op : expectedOps({135, 135 - 21.6f - 28, 29, 0}, "2", 28))
+        expected.push_back(op);
+    for (const PenOp &op : expectedOps({163, 135 - 21.6f - 17.4f - 22, 23, 0}, "3", 22))
+        expected.push_back(op);
     EXPECT_TRUE(sameOps(nested, expected));
 }
 
@@ -203,7 +215,7 @@ TEST_F(Text, OtherControlCharactersAndTheirDefaults) {
     });
     const auto changed = hpglOps([] {
         mixalf();
-        newmix();  // ^ _ %
+        newmix(); // ^ _ %
         messag("a^2%b", 100, 100);
     });
     EXPECT_TRUE(sameOps(changed, plain, 0.01f));
@@ -239,7 +251,8 @@ TEST_F(Text, SettersCheckTheirValues) {
         {[] { chacod("ISO9"); }, " <<<< Warning   2: Incorrect parameter in chacod!   (ISO9)\n"},
         {[] { hsymbl(0); }, " <<<< Warning   2: Incorrect parameter in hsymbl!   (   0)\n"},
     };
-    for (const Case &c : cases) EXPECT_EQ(outputOf(c.call), c.output);
+    for (const Case &c : cases)
+        EXPECT_EQ(outputOf(c.call), c.output);
     // Before kavini the lenient setters store all the same; height does not.
     const std::string out = captureStdout([] {
         angle(30);
@@ -264,7 +277,8 @@ TEST_F(Text, CharacterSettingsShapeTheCharacters) {
         chaang(30.0f);
         messag("H", 100, 100);
     });
-    EXPECT_TRUE(sameOps(slanted, expectedOps({100, 100, 36, 0}, "H", 35, 1, 1, std::tan(30.0f * 3.14159265f / 180.0f))));
+    EXPECT_TRUE(sameOps(slanted, expectedOps({100, 100, 36, 0}, "H", 35, 1, 1,
+                                             std::tan(30.0f * 3.14159265f / 180.0f))));
 }
 
 TEST_F(Text, DtextDrawsAtATemporaryAngleAndHeight) {
@@ -291,7 +305,7 @@ TEST_F(Text, ExtentOfATextForLayout) {
     captureStdout([] { texmod("ON"); });
     qqgmsg(rec, "$x_1$", h, o, l);
     EXPECT_EQ(h, 36);
-    EXPECT_GT(o, 0);  // the index reaches below the baseline
+    EXPECT_GT(o, 0); // the index reaches below the baseline
     close();
 }
 
@@ -303,11 +317,11 @@ TEST_F(Text, PlottedNumbersInEveryFormat) {
         int length;
     };
     const Case cases[] = {
-        {"FLOA", 12.5f, 1, 140},    // "12.5"
-        {"FLOA", -3.0f, -1, 70},    // "-3"
-        {"LOG", 2.0f, -1, 98},      // "10" and a raised 2 at height 29
-        {"FEXP", 1500.0f, 1, 175},  // "1.5E3"
-        {"EXP", 1500.0f, 1, 238},   // "1.5*10" and a raised 3
+        {"FLOA", 12.5f, 1, 140},   // "12.5"
+        {"FLOA", -3.0f, -1, 70},   // "-3"
+        {"LOG", 2.0f, -1, 98},     // "10" and a raised 2 at height 29
+        {"FEXP", 1500.0f, 1, 175}, // "1.5E3"
+        {"EXP", 1500.0f, 1, 238},  // "1.5*10" and a raised 3
     };
     for (const Case &c : cases) {
         open();
@@ -322,7 +336,7 @@ TEST_F(Text, PlottedNumbersInEveryFormat) {
         EXPECT_EQ(nlnumb(1.5f, 101), 0);
         number(1.5f, 101, 100, 100);
         numode("COMM", "POIN", "NONE", "EQUA");
-        EXPECT_EQ(nlnumb(1234.5f, 1), 240);  // "1.234,5": seven places of (h - 1) * 0.7 * 1.4 = 34.3
+        EXPECT_EQ(nlnumb(1234.5f, 1), 240); // "1.234,5": seven places of (h - 1) * 0.7 * 1.4 = 34.3
     });
     EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in nlnumb!   ( 101)\n"
                    " <<<< Warning   2: Incorrect parameter in number!   ( 101)\n");
@@ -335,7 +349,8 @@ TEST_F(Text, ALogarithmicNumberDrawsTenWithARaisedExponent) {
         number(2.0f, -1, 100, 100);
     });
     std::vector<PenOp> expected = expectedOps({100, 100, 36, 0}, "10", 35);
-    for (const PenOp &op : expectedOps({170, 135 - 21.6f - 28, 29, 0}, "2", 28)) expected.push_back(op);
+    for (const PenOp &op : expectedOps({170, 135 - 21.6f - 28, 29, 0}, "2", 28))
+        expected.push_back(op);
     EXPECT_TRUE(sameOps(ops, expected));
 }
 
@@ -350,13 +365,14 @@ TEST_F(Text, PageHeaderInEachCorner) {
         const Bounds b = boundsOf(ops);
         // Height trunc(0.6 * 36) = 21; the line runs 100 units from the corner, 15 from the edge.
         if (c.direction == 0) {
-            EXPECT_NEAR(b.y2 - b.y1, 27, 7) << c.corner;  // capitals and descenders of 21-unit characters
+            EXPECT_NEAR(b.y2 - b.y1, 27, 7)
+                << c.corner; // capitals and descenders of 21-unit characters
             if (c.corner == 1 || c.corner == 4) EXPECT_NEAR(b.x1, 100, 4) << c.corner;
             if (c.corner == 2 || c.corner == 3) EXPECT_NEAR(b.x2, 2969 - 100, 4) << c.corner;
             if (c.corner == 3 || c.corner == 4) EXPECT_NEAR(b.y1, 15, 4) << c.corner;
             if (c.corner == 1 || c.corner == 2) EXPECT_NEAR(b.y2, 2099 - 15, 7) << c.corner;
         } else {
-            EXPECT_GT(b.y2 - b.y1, 800) << c.corner;  // the line runs up or down the page
+            EXPECT_GT(b.y2 - b.y1, 800) << c.corner; // the line runs up or down the page
             if (c.corner == 1 || c.corner == 4) EXPECT_NEAR(b.x1, 15, 7) << c.corner;
             if (c.corner == 2 || c.corner == 3) EXPECT_NEAR(b.x2, 2969 - 15, 7) << c.corner;
             if (c.corner == 1 || c.corner == 2) EXPECT_NEAR(b.y2, 2099 - 100, 4) << c.corner;
@@ -389,8 +405,9 @@ TEST_F(Text, ResetRestoresEachGroup) {
         shdcha();
     });
     captureStdout([] {
-        for (const char *key : {"ANGL", "HEIG", "CHAA", "CHAB", "CHAS", "CHAW", "FIXS", "FRME", "MIXA", "NEWM",
-                                "SETB", "SETE", "BASA", "EUSH", "SMXA", "SYMR", "SHDC", "IANG"})
+        for (const char *key :
+             {"ANGL", "HEIG", "CHAA", "CHAB", "CHAS", "CHAW", "FIXS", "FRME", "MIXA", "NEWM",
+              "SETB", "SETE", "BASA", "EUSH", "SMXA", "SYMR", "SHDC", "IANG"})
             reset(key);
     });
     EXPECT_EQ(t.nangle, 0);
@@ -403,7 +420,7 @@ TEST_F(Text, ResetRestoresEachGroup) {
     EXPECT_EQ(t.nfrmess, 0);
     EXPECT_EQ(t.imixalf, 0);
     EXPECT_EQ(std::string(t.cmixchr, 5), "[]$/\\");
-    EXPECT_EQ(t.xsetbas, 0.8f);  // reset differs from the plot defaults 0.6 and 0.8
+    EXPECT_EQ(t.xsetbas, 0.8f); // reset differs from the plot defaults 0.6 and 0.8
     EXPECT_EQ(t.xsetexp, 1.0f);
     EXPECT_EQ(t.ialfbas, 1);
     EXPECT_EQ(t.ialfcur, 1);
@@ -412,7 +429,8 @@ TEST_F(Text, ResetRestoresEachGroup) {
     EXPECT_EQ(rec.symbol.xsymrot, 0.0f);
     EXPECT_EQ(rec.font.ishdcha, 0);
     EXPECT_EQ(rec.font.xitadiv, 3.732f);
-    EXPECT_EQ(captureStdout([] { reset("TEXM"); }), " <<<< Warning   2: Incorrect parameter in reset!   (TEXM)\n");
+    EXPECT_EQ(captureStdout([] { reset("TEXM"); }),
+              " <<<< Warning   2: Incorrect parameter in reset!   (TEXM)\n");
     close();
     // A new plot gives the plot defaults.
     captureStdout([] { setbas(0.3f); });
@@ -446,7 +464,7 @@ TEST_F(Text, RenderedCharactersHaveInkWhereTheirStrokesAre) {
     open("HPGL", "plot.hpg");
     captureStdout([] {
         pagera();
-        height(351);  // (h - 1) / 7 = 50 units per glyph unit up, 350 / 6 across
+        height(351); // (h - 1) / 7 = 50 units per glyph unit up, 350 / 6 across
         messag("H", 500, 500);
     });
     close("plot.hpg");
@@ -459,8 +477,8 @@ TEST_F(Text, RenderedCharactersHaveInkWhereTheirStrokesAre) {
     EXPECT_TRUE(raster.ink(int(500 + 3 * unitX), 850 - 200));
     EXPECT_FALSE(raster.ink(int(500 + 3 * unitX), 850 - 100));
     EXPECT_FALSE(raster.ink(int(500 + 3 * unitX), 850 - 300));
-    EXPECT_EQ(raster.inkCountColumn(int(500 + unitX), 400, 480), 0);  // nothing above the corner
+    EXPECT_EQ(raster.inkCountColumn(int(500 + unitX), 400, 480), 0); // nothing above the corner
     EXPECT_GT(raster.inkCountColumn(int(500 + unitX), 500, 850), 340);
 }
 
-}  // namespace
+} // namespace

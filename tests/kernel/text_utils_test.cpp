@@ -27,7 +27,7 @@ TEST(TextUtils, TrimmedLengthAndUpperCase) {
     EXPECT_EQ(trmlen(" a b "), 4);
     char text[] = "Kav-lor z\xe4";
     upstr(text);
-    EXPECT_STREQ(text, "KAV-LOR Z\xe4");  // only a..z change
+    EXPECT_STREQ(text, "KAV-LOR Z\xe4"); // only a..z change
 }
 
 TEST(TextUtils, NumbersAreFormattedWithADotWhateverTheLocale) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <csignal>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -15,7 +15,7 @@ using UserFiles = PlotTest;
 
 TEST_F(UserFiles, UnitsRoundTrip) {
     ASSERT_EQ(openfl("data.bin", 7, 1), 0);
-    EXPECT_EQ(openfl("other.bin", 7, 1), 2);  // the unit is in use; its file stays open
+    EXPECT_EQ(openfl("other.bin", 7, 1), 2); // the unit is in use; its file stays open
     EXPECT_EQ(writfl(7, "abcdefgh", 6), 6);
     EXPECT_EQ(tellfl(7), 6);
     EXPECT_EQ(closfl(7), 0);
@@ -25,7 +25,7 @@ TEST_F(UserFiles, UnitsRoundTrip) {
     EXPECT_EQ(readfl(7, buffer, 3), 3);
     EXPECT_STREQ(buffer, "cde");
     EXPECT_EQ(posifl(7, 1), 0);
-    EXPECT_EQ(readfl(7, buffer, 8), 5);  // fewer at the end of the file
+    EXPECT_EQ(readfl(7, buffer, 8), 5); // fewer at the end of the file
     EXPECT_EQ(std::string(buffer, 5), "bcdef");
     EXPECT_EQ(closfl(7), 0);
     EXPECT_EQ(openfl("absent/missing.bin", 8, 0), 1);
@@ -41,7 +41,7 @@ TEST_F(UserFiles, BadAndClosedUnitsTouchNothing) {
     EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in openfl!   ( 100)\n"
                    " <<<< Warning   2: Incorrect parameter in openfl!   (   3)\n"
                    " <<<< Warning   2: Incorrect parameter in closfl!   (  -1)\n");
-    for (int unit : {-1, 100, 42}) {  // 42 is not open
+    for (int unit : {-1, 100, 42}) { // 42 is not open
         EXPECT_EQ(readfl(unit, buffer, 4), -1);
         EXPECT_EQ(writfl(unit, buffer, 4), -1);
         EXPECT_EQ(skipfl(unit, 1), -1);
@@ -58,7 +58,7 @@ TEST_F(UserFiles, ColourTablesAreSavedAndLoaded) {
         filmod("COUN");
         setind(5, 1.0f, 0.5f, 0.0f);
         vltfil("table.txt", "SAVE");
-        vltfil("table.txt", "SAVE");  // a second save writes a new version
+        vltfil("table.txt", "SAVE"); // a second save writes a new version
     });
     const std::string text = readFile(dir.file("table.txt"));
     EXPECT_EQ(text.size(), 256u * 31);
@@ -70,7 +70,7 @@ TEST_F(UserFiles, ColourTablesAreSavedAndLoaded) {
     captureStdout([] { vltfil("short.txt", "LOAD"); });
     EXPECT_EQ(rec.colour.nrgbtab[0], 0x0000FF);
     EXPECT_EQ(rec.colour.nrgbtab[1], 0x00FF00);
-    EXPECT_EQ(rec.colour.nrgbtab[7], entry7);  // entries the file lacks stay
+    EXPECT_EQ(rec.colour.nrgbtab[7], entry7); // entries the file lacks stay
     EXPECT_EQ(captureStdout([] { vltfil("missing.txt", "LOAD"); }),
               " <<<< Warning  36: File error in VLTFIL!\n");
     close();
@@ -90,7 +90,7 @@ TEST_F(UserFiles, AColourTableThatCannotBeWrittenWholeIsAFileError) {
     std::signal(SIGXFSZ, handler);
     EXPECT_EQ(out, " <<<< Warning  36: File error in VLTFIL!\n");
     EXPECT_EQ(readFile(dir.file("table.txt")).size(), 1000u);
-    EXPECT_EQ(rec.colour.ivltfil, 0);  // the cut file is not passed to a driver
+    EXPECT_EQ(rec.colour.ivltfil, 0); // the cut file is not passed to a driver
     close();
 }
 
@@ -109,12 +109,13 @@ class InstallationDirectory : public PlotTest {
 
 TEST_F(InstallationDirectory, EnvironmentThenRegistryThenBuiltIn) {
     EXPECT_EQ(qqgenv("KAVLOR"), KAVLOR_TEST_DATADIR);
-    writeFile(dir.file("registry"), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kavlor]\nPath=/from/registry\n");
+    writeFile(dir.file("registry"),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kavlor]\nPath=/from/registry\n");
     EXPECT_EQ(qqgenv("KAVLOR"), "/from/registry");
     setenv("KAVLOR", "/from/environment", 1);
     EXPECT_EQ(qqgenv("KAVLOR"), "/from/environment");
     setenv("KAVLOR", "", 1);
-    EXPECT_EQ(qqgenv("KAVLOR"), "");  // set but empty
+    EXPECT_EQ(qqgenv("KAVLOR"), ""); // set but empty
     EXPECT_EQ(qqgenv("KAVLOR_SURELY_UNSET"), "");
     unsetenv("KAVLOR");
 }
@@ -135,10 +136,10 @@ TEST_F(InstallationDirectory, MapFileWarningsCarryThePath) {
     int buffer[4] = {};
     EXPECT_EQ(qqgmap(buffer, 2, stream), 0);
     EXPECT_EQ(buffer[1], 2);
-    EXPECT_EQ(qqgmap(buffer, 2, stream), 1);  // only one word was left
+    EXPECT_EQ(qqgmap(buffer, 2, stream), 1); // only one word was left
     fclose(stream);
     unsetenv("KAVLOR");
     close();
 }
 
-}  // namespace
+} // namespace

@@ -37,12 +37,10 @@ TEST_F(Warnings, ThreeFormats) {
 
 TEST_F(Warnings, NumberOutsideTheTablePrintsABlankText) {
     openPlot();
-    EXPECT_EQ(captureStdout([] { warnin(77); }),
-              "<<<< Incorrect parameter in errmes! (  77)\n"
-              " <<<< Warning  77:   in curve!\n");
-    EXPECT_EQ(captureStdout([] { warnin(0); }),
-              "<<<< Incorrect parameter in errmes! (   0)\n"
-              " <<<< Warning   0:   in curve!\n");
+    EXPECT_EQ(captureStdout([] { warnin(77); }), "<<<< Incorrect parameter in errmes! (  77)\n"
+                                                 " <<<< Warning  77:   in curve!\n");
+    EXPECT_EQ(captureStdout([] { warnin(0); }), "<<<< Incorrect parameter in errmes! (   0)\n"
+                                                " <<<< Warning   0:   in curve!\n");
 }
 
 TEST_F(Warnings, NumbersAbove100CarryTheirOwnText) {
@@ -69,7 +67,11 @@ TEST_F(Warnings, SilencedWarningsAreStillCounted) {
     EXPECT_EQ(rec.msg.ichkpnt, 0);
     EXPECT_EQ(rec.msg.iprotfl, 0);
     const int before = rec.msg.noutpag;
-    EXPECT_EQ(captureStdout([] { warnin(4); errmod("XYZ", "ON"); }), "");
+    EXPECT_EQ(captureStdout([] {
+                  warnin(4);
+                  errmod("XYZ", "ON");
+              }),
+              "");
     EXPECT_EQ(rec.msg.noutpag, before + 2);
     errmod("WARN", "ON");
     EXPECT_EQ(rec.msg.iwarn, 1);
@@ -165,4 +167,4 @@ TEST_F(Warnings, LevelZeroSettersRefuseAnOpenPlot) {
     EXPECT_EQ(rec.msg.ierrfil, 0);
 }
 
-}  // namespace
+} // namespace

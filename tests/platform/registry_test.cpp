@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,13 +30,13 @@ TEST_F(Registry, ValuesWrittenByOneAreReadByAnother) {
               ERROR_FILE_NOT_FOUND);
 
     HKEY key = 0;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kavlor", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kavlor", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const char path[] = "/opt/kavlor";
-    EXPECT_EQ(RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE *>(path),
-                             sizeof path),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE *>(path), sizeof path),
+        ERROR_SUCCESS);
     RegCloseKey(key);
 
     HKEY reader = 0;
@@ -100,4 +100,4 @@ TEST_F(Registry, WritersInDifferentProcessesLoseNoValue) {
     RegCloseKey(key);
 }
 
-}  // namespace
+} // namespace

@@ -10,11 +10,16 @@
 
 #include "tests/support/temp_dir.h"
 
-std::string testPrefix() { return KAVLOR_TEST_PREFIX; }
-std::string testCFlags() { return KAVLOR_TEST_CFLAGS; }
+std::string testPrefix() {
+    return KAVLOR_TEST_PREFIX;
+}
+std::string testCFlags() {
+    return KAVLOR_TEST_CFLAGS;
+}
 
 std::string cMain(const std::string &body) {
-    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body + "\n    return 0;\n}\n";
+    return "#include <kavlor.h>\n#include <stdio.h>\nint main(void) {\n" + body +
+           "\n    return 0;\n}\n";
 }
 
 std::string compileC(const std::string &source, const std::string &dir, const std::string &name,
@@ -23,11 +28,11 @@ std::string compileC(const std::string &source, const std::string &dir, const st
     const std::string exe = dir + "/" + name;
     writeFile(src, source);
     const std::string prefix = testPrefix();
-    const std::string command = "export PKG_CONFIG_PATH='" + prefix + "/lib/pkgconfig'; " KAVLOR_TEST_CC
-                                " -std=c11 -Wall -Werror " KAVLOR_TEST_CFLAGS " " + extraFlags +
-                                " -o '" + exe + "' '" + src +
-                                "' $(pkg-config --cflags --libs kavlor) -Wl,-rpath,'" + prefix +
-                                "/lib' -lm 2>&1";
+    const std::string command =
+        "export PKG_CONFIG_PATH='" + prefix +
+        "/lib/pkgconfig'; " KAVLOR_TEST_CC " -std=c11 -Wall -Werror " KAVLOR_TEST_CFLAGS " " +
+        extraFlags + " -o '" + exe + "' '" + src +
+        "' $(pkg-config --cflags --libs kavlor) -Wl,-rpath,'" + prefix + "/lib' -lm 2>&1";
     const ProgramRun run = runShell(command);
     EXPECT_EQ(run.status, 0) << "compiling " << src << " failed:\n" << run.out;
     return exe;
@@ -46,9 +51,11 @@ ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunO
         const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(err, 2);
-        for (const std::string &assignment : options.env) putenv(strdup(assignment.c_str()));
+        for (const std::string &assignment : options.env)
+            putenv(strdup(assignment.c_str()));
         std::vector<char *> argv{const_cast<char *>(exe.c_str())};
-        for (const std::string &arg : options.args) argv.push_back(const_cast<char *>(arg.c_str()));
+        for (const std::string &arg : options.args)
+            argv.push_back(const_cast<char *>(arg.c_str()));
         argv.push_back(nullptr);
         execv(exe.c_str(), argv.data());
         _exit(127);

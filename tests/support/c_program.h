@@ -6,15 +6,15 @@
 #include <vector>
 
 struct ProgramRun {
-    int status = -1;        // exit status; 128 + signal number when killed by a signal
+    int status = -1; // exit status; 128 + signal number when killed by a signal
     std::string out;
     std::string err;
 };
 
 struct RunOptions {
-    std::vector<std::string> env;   // "NAME=value" added to the environment
-    std::vector<std::string> args;  // command-line arguments
-    std::string extraFlags;         // more compiler flags (as "-pthread")
+    std::vector<std::string> env;  // "NAME=value" added to the environment
+    std::vector<std::string> args; // command-line arguments
+    std::string extraFlags;        // more compiler flags (as "-pthread")
 };
 
 // A C program that includes kavlor.h and stdio.h and whose main runs body,
@@ -26,7 +26,8 @@ std::string compileC(const std::string &source, const std::string &dir,
                      const std::string &name = "prog", const std::string &extraFlags = "");
 
 // Runs a program with dir as working directory.
-ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunOptions &options = {});
+ProgramRun runProgram(const std::string &exe, const std::string &dir,
+                      const RunOptions &options = {});
 
 // Compiles source in a folder of its own and runs it with dir as working directory.
 ProgramRun runC(const std::string &source, const std::string &dir, const RunOptions &options = {});

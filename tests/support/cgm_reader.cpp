@@ -7,7 +7,7 @@ int word(const std::string &b, std::size_t at) {
     return (static_cast<unsigned char>(b[at]) << 8) | static_cast<unsigned char>(b[at + 1]);
 }
 
-}  // namespace
+} // namespace
 
 int cgmInt16(const std::string &params, std::size_t at) {
     const int v = word(params, at);
@@ -17,7 +17,7 @@ int cgmInt16(const std::string &params, std::size_t at) {
 std::string cgmString(const std::string &params, std::size_t &at) {
     int n = static_cast<unsigned char>(params.at(at));
     at += 1;
-    if (n == 255) {  // the long form: a 16-bit length follows
+    if (n == 255) { // the long form: a 16-bit length follows
         n = word(params, at) & 0x7FFF;
         at += 2;
     }
@@ -72,7 +72,7 @@ CgmFile readCgm(const std::string &bytes) {
             at += 1;
         }
         file.elements.push_back(element);
-        if (element.elementClass == 0 && element.id == 2) break;  // END METAFILE
+        if (element.elementClass == 0 && element.id == 2) break; // END METAFILE
     }
     for (; at < size; ++at) {
         if (bytes[at] != ' ') {

@@ -9,12 +9,12 @@
 struct CgmElement {
     int elementClass = 0;
     int id = 0;
-    std::string params;  // the parameter bytes, without the pad byte
+    std::string params; // the parameter bytes, without the pad byte
 };
 
 struct CgmFile {
-    std::vector<CgmElement> elements;  // BEGIN METAFILE .. END METAFILE
-    std::string error;                 // empty when the file is well formed
+    std::vector<CgmElement> elements; // BEGIN METAFILE .. END METAFILE
+    std::string error;                // empty when the file is well formed
 };
 
 CgmFile readCgm(const std::string &bytes);

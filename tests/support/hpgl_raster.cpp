@@ -43,10 +43,13 @@ bool HpglRaster::pixel(int px, int py) const {
     return (bits_[std::size_t(py) * rowBytes + px / 8] >> (7 - px % 8)) & 1;
 }
 
-bool HpglRaster::ink(int x, int y) const { return pixel(x + offsetX_, y + offsetY_); }
+bool HpglRaster::ink(int x, int y) const {
+    return pixel(x + offsetX_, y + offsetY_);
+}
 
 int HpglRaster::inkCountColumn(int x, int y1, int y2) const {
     int count = 0;
-    for (int y = y1; y <= y2; ++y) count += ink(x, y) ? 1 : 0;
+    for (int y = y1; y <= y2; ++y)
+        count += ink(x, y) ? 1 : 0;
     return count;
 }

@@ -35,4 +35,6 @@ std::string describe(const std::vector<PenOp> &ops) {
     return text;
 }
 
-void PrintTo(const PenOp &op, std::ostream *os) { *os << describe({op}); }
+void PrintTo(const PenOp &op, std::ostream *os) {
+    *os << describe({op});
+}

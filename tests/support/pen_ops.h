@@ -7,7 +7,7 @@
 #include <vector>
 
 struct PenOp {
-    bool draw;  // false: move
+    bool draw; // false: move
     float x, y;
     bool operator==(const PenOp &) const = default;
 };

@@ -6,11 +6,10 @@
 #include "kernel/record.h"
 #include "tests/support/rendered_image.h"
 
-template <class Base>
-class RasterPixels : public Base {
+template <class Base> class RasterPixels : public Base {
   protected:
     GlobalRecord *rec = nullptr;
-    float scale = 1.0f;  // device pixels per plot unit
+    float scale = 1.0f; // device pixels per plot unit
 
     void openRaster() {
         rec = &this->open("PPM", "plot.ppm");

@@ -56,7 +56,8 @@ RgbImage rasterPixels(GlobalRecord &rec, int x, int y, int w, int h) {
 }
 
 void writePpm(const RgbImage &image, const std::string &path) {
-    std::string data = "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n";
+    std::string data =
+        "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n";
     data.append(image.rgb.begin(), image.rgb.end());
     writeFile(path, data);
 }
@@ -64,7 +65,8 @@ void writePpm(const RgbImage &image, const std::string &path) {
 void PrintTo(const RgbImage &image, std::ostream *os) {
     *os << image.width << "x" << image.height << " image";
     for (std::size_t i = 0; i < image.rgb.size() && i < 24; i += 3)
-        *os << " (" << int(image.rgb[i]) << "," << int(image.rgb[i + 1]) << "," << int(image.rgb[i + 2]) << ")";
+        *os << " (" << int(image.rgb[i]) << "," << int(image.rgb[i + 1]) << ","
+            << int(image.rgb[i + 2]) << ")";
 }
 
 namespace {
@@ -72,9 +74,11 @@ namespace {
 // The next header number, skipping blanks and comments (ghostscript writes one).
 bool headerNumber(const std::string &bytes, std::size_t &pos, int &value) {
     for (;;) {
-        while (pos < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[pos]))) ++pos;
+        while (pos < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[pos])))
+            ++pos;
         if (pos < bytes.size() && bytes[pos] == '#') {
-            while (pos < bytes.size() && bytes[pos] != '\n') ++pos;
+            while (pos < bytes.size() && bytes[pos] != '\n')
+                ++pos;
             continue;
         }
         break;
@@ -86,16 +90,17 @@ bool headerNumber(const std::string &bytes, std::size_t &pos, int &value) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool parsePnm(const std::string &bytes, RgbImage &image) {
     if (bytes.size() < 2 || bytes[0] != 'P') return false;
     const char kind = bytes[1];
     std::size_t pos = 2;
     int maxval = 1;
-    if (!headerNumber(bytes, pos, image.width) || !headerNumber(bytes, pos, image.height)) return false;
+    if (!headerNumber(bytes, pos, image.width) || !headerNumber(bytes, pos, image.height))
+        return false;
     if (kind != '4' && (!headerNumber(bytes, pos, maxval) || maxval != 255)) return false;
-    ++pos;  // the single blank after the header
+    ++pos; // the single blank after the header
     const std::size_t pixels = static_cast<std::size_t>(image.width) * image.height;
     image.rgb.assign(pixels * 3, 0);
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.data()) + pos;
@@ -105,7 +110,8 @@ bool parsePnm(const std::string &bytes, RgbImage &image) {
         std::copy(data, data + pixels * 3, image.rgb.begin());
     } else if (kind == '5') {
         if (available < pixels) return false;
-        for (std::size_t i = 0; i < pixels; ++i) image.rgb[3 * i] = image.rgb[3 * i + 1] = image.rgb[3 * i + 2] = data[i];
+        for (std::size_t i = 0; i < pixels; ++i)
+            image.rgb[3 * i] = image.rgb[3 * i + 1] = image.rgb[3 * i + 2] = data[i];
     } else if (kind == '4') {
         const std::size_t rowBytes = (static_cast<std::size_t>(image.width) + 7) / 8;
         if (available < rowBytes * image.height) return false;
@@ -145,9 +151,10 @@ RgbImage renderPdf(const std::string &pdf, double dpi) {
 RgbImage renderPostScript(const std::string &ps, double dpi, bool epsCrop, std::string *log) {
     const TempDir scratch;
     char command[1024];
-    std::snprintf(command, sizeof command,
-                  "gs -q -dSAFER -dBATCH -dNOPAUSE %s -sDEVICE=ppmraw -r%.4f -sOutputFile='%s' '%s'",
-                  epsCrop ? "-dEPSCrop" : "", dpi, scratch.file("page.ppm").c_str(), ps.c_str());
+    std::snprintf(
+        command, sizeof command,
+        "gs -q -dSAFER -dBATCH -dNOPAUSE %s -sDEVICE=ppmraw -r%.4f -sOutputFile='%s' '%s'",
+        epsCrop ? "-dEPSCrop" : "", dpi, scratch.file("page.ppm").c_str(), ps.c_str());
     std::string text;
     const int status = runCommand(command, &text);
     if (log != nullptr) *log = text;
@@ -160,8 +167,8 @@ RgbImage renderSvg(const std::string &svg, double zoom) {
     const std::string png = scratch.file("page.png");
     char command[1024];
     std::snprintf(command, sizeof command,
-                  "rsvg-convert -z %.6f -b white -o '%s' '%s' && pngtopnm '%s' > '%s'", zoom, png.c_str(),
-                  svg.c_str(), png.c_str(), scratch.file("page.ppm").c_str());
+                  "rsvg-convert -z %.6f -b white -o '%s' '%s' && pngtopnm '%s' > '%s'", zoom,
+                  png.c_str(), svg.c_str(), png.c_str(), scratch.file("page.ppm").c_str());
     if (runCommand(command) != 0) return {};
     return readPpm(scratch.file("page.ppm"));
 }
@@ -185,8 +192,9 @@ std::string differences(const RgbImage &a, const RgbImage &b) {
             const unsigned char *p = a.at(x, y), *q = b.at(x, y);
             if (p[0] == q[0] && p[1] == q[1] && p[2] == q[2]) continue;
             if (++count <= 8)
-                list += " " + std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(p[0]) + " " +
-                        std::to_string(p[1]) + " " + std::to_string(p[2]) + " / " + std::to_string(q[0]) + " " +
+                list += " " + std::to_string(x) + "," + std::to_string(y) + ": " +
+                        std::to_string(p[0]) + " " + std::to_string(p[1]) + " " +
+                        std::to_string(p[2]) + " / " + std::to_string(q[0]) + " " +
                         std::to_string(q[1]) + " " + std::to_string(q[2]);
         }
     return count == 0 ? "" : std::to_string(count) + " pixels differ:" + list;

@@ -10,7 +10,7 @@ struct GlobalRecord;
 
 struct RgbImage {
     int width = 0, height = 0;
-    std::vector<unsigned char> rgb;  // rows top down
+    std::vector<unsigned char> rgb; // rows top down
 
     bool valid() const { return width > 0 && height > 0; }
     const unsigned char *at(int x, int y) const { return &rgb[(std::size_t(y) * width + x) * 3]; }
@@ -44,14 +44,16 @@ RgbImage readPpm(const std::string &path);
 RgbImage renderPdf(const std::string &pdf, double dpi);
 // Renders a PostScript file with ghostscript at dpi; EPS files cropped to
 // their bounding box. log receives ghostscript's output.
-RgbImage renderPostScript(const std::string &ps, double dpi, bool epsCrop, std::string *log = nullptr);
+RgbImage renderPostScript(const std::string &ps, double dpi, bool epsCrop,
+                          std::string *log = nullptr);
 // Renders an SVG file with rsvg-convert, scaled by zoom.
 RgbImage renderSvg(const std::string &svg, double zoom);
 
 // The picture a command decodes a file into (the command writes PNM on its
 // standard output; the file name follows the command, then after); fails the
 // test when the command fails or writes no PNM.
-RgbImage decodeWith(const std::string &command, const std::string &file, const std::string &after = "");
+RgbImage decodeWith(const std::string &command, const std::string &file,
+                    const std::string &after = "");
 
 // Where two pictures of the same size differ: the count of pixels and the
 // first few, as "x,y: r g b / r g b"; empty when they are equal.

@@ -19,6 +19,7 @@ inline std::string metafileRecords(const std::string &text) {
 // How often word occurs in text.
 inline int occurrences(const std::string &text, const std::string &word) {
     int n = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++n;
     return n;
 }
