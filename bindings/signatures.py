@@ -496,9 +496,9 @@ class Table:
 
 
 def read_rows(text: str, source: str = "signatures.txt"):
-    """Yields (line number, name, prototype text, clause texts) for each row. A row is a line
-    that begins with a name, and the indented lines after it; the prototype and the clauses
-    may go on over lines while a parenthesis is open."""
+    """Yields (line number, name, prototype, clauses) for each row, the clauses as one text.
+    A row is a line that begins with a name, and the indented lines after it; the prototype
+    and the clauses may go on over lines while a parenthesis is open."""
     row = None
 
     def rows():
