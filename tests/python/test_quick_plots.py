@@ -56,12 +56,3 @@ def test_quick_plots_refuse_bad_sequences_and_draw_nothing_without_numbers(tmp_p
         assert kavlor.getlev() == 0  # nothing opened
     """, tmp_path)
 
-
-def test_without_metafl_a_quick_plot_goes_to_the_screen(tmp_path):
-    process = run_python("""
-        import kavlor
-        kavlor.plot([1.0, 2.0], [1.0, 4.0])
-        print(kavlor.getmfl())
-        kavlor.kavfin()
-    """, tmp_path)
-    assert process.stdout.splitlines()[0] == "XWIN"
