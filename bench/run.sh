@@ -17,7 +17,7 @@ root=$(dirname "$bench")
 # The workloads and the formats each is measured in, as WORKLOADS.md lists them.
 CASES=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png W4:png W4:pdf W5:ps
        W6:pdf W6:png)
-PROGRAMS=(kavlor plplot gnuplot matplotlib)
+PROGRAMS=(kavlor kavlor.py plplot gnuplot matplotlib)
 BENCH_PACKAGES=(gcc pkg-config libplplot-dev plplot-driver-cairo gnuplot-nox python3-matplotlib
                 python3-numpy hyperfine)
 
@@ -72,7 +72,7 @@ if [ ${#kavlor_sources[@]} -gt 0 ]; then
     echo "== building Kavlor's programs in $build"
     ensure_packages "${BUILD_PACKAGES[@]}"
     cmake -S "$root" -B "$build" -DKAVLOR_BENCH=ON > /dev/null
-    cmake --build "$build" -j "$(nproc)" --target kavlor_bench
+    cmake --build "$build" -j "$(nproc)" --target kavlor_bench kavlor_python
 else
     echo "== no Kavlor programs yet (bench/kavlor/w*.c): timing the peers alone"
 fi
@@ -83,6 +83,8 @@ command_of() {
     local name=${2,}
     case $1 in
     kavlor) [ -x "$build/bench/kavlor_$name" ] && echo "$build/bench/kavlor_$name $2 $3 $4" ;;
+    kavlor.py) [ -f "$bench/python/$name.py" ] &&
+        echo "env PYTHONPATH=$build/python/module /usr/bin/python3 $bench/python/$name.py $2 $3 $4" ;;
     plplot) echo "$bin/plplot_$name $2 $3 $4" ;;
     gnuplot) echo "gnuplot -c $bench/gnuplot/$name.gp $2 $3 $4" ;;
     matplotlib) echo "/usr/bin/python3 $bench/matplotlib/$name.py $2 $3 $4" ;;

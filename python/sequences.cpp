@@ -2,9 +2,12 @@
 // library's buffers, and back.
 #include "python/sequences.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -96,7 +99,25 @@ template <class T> T *zeroed(Count count) {
 
 // ---- Buffers ----------------------------------------------------------------------------------
 
-enum class Element { Signed, Unsigned, Floating };
+// The numbers a buffer object may hold.
+enum class Format { Int8, UInt8, Int16, UInt16, Int32, UInt32, Int64, UInt64, Float32, Float64 };
+
+// Calls visit with a value of the C type of format.
+template <class Visit> bool withType(Format format, Visit visit) {
+    switch (format) {
+    case Format::Int8: return visit(std::int8_t{});
+    case Format::UInt8: return visit(std::uint8_t{});
+    case Format::Int16: return visit(std::int16_t{});
+    case Format::UInt16: return visit(std::uint16_t{});
+    case Format::Int32: return visit(std::int32_t{});
+    case Format::UInt32: return visit(std::uint32_t{});
+    case Format::Int64: return visit(std::int64_t{});
+    case Format::UInt64: return visit(std::uint64_t{});
+    case Format::Float32: return visit(float{});
+    case Format::Float64: return visit(double{});
+    }
+    return false;
+}
 
 // A buffer object's numbers in C order, when it exports them in a native format
 // of one dimension or more.
@@ -117,8 +138,7 @@ class NumberView {
     NumberView &operator=(const NumberView &) = delete;
 
     bool held() const { return held_; }
-    Element element() const { return element_; }
-    Py_ssize_t itemSize() const { return view_.itemsize; }
+    Format format() const { return format_; }
     Count length() const {
         Count n = 1;
         for (int d = 0; d < view_.ndim; ++d)
@@ -126,22 +146,20 @@ class NumberView {
         return n;
     }
 
-    // Calls visit(address of element, index) for the first n elements in C order.
-    template <class Visit> bool each(Count n, Visit visit) const {
-        Py_ssize_t index[PyBUF_MAX_NDIM] = {};
+    // Calls row(first element, stride, count, index of the first) along the
+    // last dimension for the first n elements in C order.
+    template <class Row> bool eachRow(Count n, Row row) const {
         const int last = view_.ndim - 1;
-        char *at = static_cast<char *>(view_.buf);
-        for (Count i = 0; i < n; ++i) {
-            if (!visit(at, i)) return false;
-            // Step to the next element: the last index first, carrying into the others.
-            int d = last;
-            at += view_.strides[d];
-            while (++index[d] == view_.shape[d] && d > 0) {
-                at -= view_.strides[d] * view_.shape[d];
+        Py_ssize_t index[PyBUF_MAX_NDIM] = {};
+        for (Count done = 0; done < n;) {
+            char *at = static_cast<char *>(view_.buf);
+            for (int d = 0; d < last; ++d)
+                at += index[d] * view_.strides[d];
+            const Count count = std::min<Count>(view_.shape[last], n - done);
+            if (!row(at, view_.strides[last], count, done)) return false;
+            done += count;
+            for (int d = last - 1; d >= 0 && ++index[d] == view_.shape[d]; --d)
                 index[d] = 0;
-                --d;
-                at += view_.strides[d];
-            }
         }
         return true;
     }
@@ -150,34 +168,29 @@ class NumberView {
     // Native formats only: an explicit byte order or standard size is taken
     // when it matches the native one.
     bool readFormat() {
-        const char *format = view_.format != nullptr ? view_.format : "B";
-        if (*format == '@' || *format == '=' || *format == '<') ++format;
-        if (format[0] == '\0' || format[1] != '\0') return false;
-        struct Code {
-            char code;
-            Element element;
+        const char *code = view_.format != nullptr ? view_.format : "B";
+        if (*code == '@' || *code == '=' || *code == '<') ++code;
+        if (code[0] == '\0' || code[1] != '\0') return false;
+        const char *const kind = std::strchr("bhilqn", *code)     ? "signed"
+                                 : std::strchr("BHILQN?", *code) ? "unsigned"
+                                 : std::strchr("fd", *code)      ? "float"
+                                                                 : nullptr;
+        if (kind == nullptr) return false;
+        struct Size {
+            const char *kind;
             Py_ssize_t size;
+            Format format;
         };
-        static constexpr Code codes[] = {
-            {'b', Element::Signed, 1},
-            {'B', Element::Unsigned, 1},
-            {'?', Element::Unsigned, 1},
-            {'h', Element::Signed, sizeof(short)},
-            {'H', Element::Unsigned, 2},
-            {'i', Element::Signed, sizeof(int)},
-            {'I', Element::Unsigned, 4},
-            {'l', Element::Signed, sizeof(long)},
-            {'L', Element::Unsigned, 8},
-            {'q', Element::Signed, sizeof(long long)},
-            {'Q', Element::Unsigned, 8},
-            {'n', Element::Signed, sizeof(Py_ssize_t)},
-            {'N', Element::Unsigned, 8},
-            {'f', Element::Floating, sizeof(float)},
-            {'d', Element::Floating, sizeof(double)},
+        static constexpr Size sizes[] = {
+            {"signed", 1, Format::Int8},     {"unsigned", 1, Format::UInt8},
+            {"signed", 2, Format::Int16},    {"unsigned", 2, Format::UInt16},
+            {"signed", 4, Format::Int32},    {"unsigned", 4, Format::UInt32},
+            {"signed", 8, Format::Int64},    {"unsigned", 8, Format::UInt64},
+            {"float", 4, Format::Float32},   {"float", 8, Format::Float64},
         };
-        for (const Code &c : codes)
-            if (c.code == *format && c.size == view_.itemsize) {
-                element_ = c.element;
+        for (const Size &s : sizes)
+            if (std::strcmp(s.kind, kind) == 0 && s.size == view_.itemsize) {
+                format_ = s.format;
                 return true;
             }
         return false;
@@ -189,93 +202,43 @@ class NumberView {
 
     Py_buffer view_{};
     bool held_ = false;
-    Element element_ = Element::Floating;
+    Format format_ = Format::Float64;
 };
 
-// Integers of 1, 2, 4 or 8 bytes at p, which need not be aligned.
-std::int64_t signedAt(const char *p, Py_ssize_t size) {
-    switch (size) {
-    case 1: return static_cast<signed char>(*p);
-    case 2: {
-        std::int16_t i;
-        std::memcpy(&i, p, sizeof i);
-        return i;
+// Converts count numbers of type S, stride bytes apart (and not aligned
+// necessarily), into out; an int takes no float and only values of 32 bits.
+template <class S, class T> bool convertRow(const char *p, Py_ssize_t stride, Count count, T *out) {
+    for (Count i = 0; i < count; ++i, p += stride) {
+        S value;
+        std::memcpy(&value, p, sizeof value);
+        if constexpr (std::is_same_v<T, int>) {
+            if constexpr (std::is_floating_point_v<S>) {
+                return false;
+            } else {
+                if (!std::in_range<int>(value)) return false;
+            }
+        }
+        out[i] = static_cast<T>(value);
     }
-    case 4: {
-        std::int32_t i;
-        std::memcpy(&i, p, sizeof i);
-        return i;
-    }
-    default: {
-        std::int64_t i;
-        std::memcpy(&i, p, sizeof i);
-        return i;
-    }
-    }
-}
-std::uint64_t unsignedAt(const char *p, Py_ssize_t size) {
-    std::uint64_t u = 0; // little-endian: the low bytes come first
-    std::memcpy(&u, p, static_cast<std::size_t>(size));
-    return u;
+    return true;
 }
 
-// The element at p of a view as a number of the library.
-bool elementOf(const NumberView &v, const char *p, float &out) {
-    switch (v.element()) {
-    case Element::Floating:
-        if (v.itemSize() == sizeof(float)) {
-            std::memcpy(&out, p, sizeof out);
-        } else {
-            double d;
-            std::memcpy(&d, p, sizeof d);
-            out = static_cast<float>(d);
+// Stores count numbers into elements of type D; only floats into floating
+// formats and ints into signed ones of 32 bits or more, else false (the object's
+// own item assignment then takes them).
+template <class D, class T> bool storeRow(char *p, Py_ssize_t stride, Count count, const T *in) {
+    constexpr bool fits = std::is_same_v<T, float> ? std::is_floating_point_v<D>
+                                                   : std::is_signed_v<D> && std::is_integral_v<D> &&
+                                                         sizeof(D) >= sizeof(int);
+    if constexpr (!fits) {
+        return false;
+    } else {
+        for (Count i = 0; i < count; ++i, p += stride) {
+            const D value = static_cast<D>(in[i]);
+            std::memcpy(p, &value, sizeof value);
         }
         return true;
-    case Element::Signed: out = static_cast<float>(signedAt(p, v.itemSize())); return true;
-    case Element::Unsigned: out = static_cast<float>(unsignedAt(p, v.itemSize())); return true;
     }
-    return false;
-}
-
-bool elementOf(const NumberView &v, const char *p, int &out) {
-    std::int64_t i = 0;
-    switch (v.element()) {
-    case Element::Floating: return false;
-    case Element::Signed: i = signedAt(p, v.itemSize()); break;
-    case Element::Unsigned: {
-        const std::uint64_t u = unsignedAt(p, v.itemSize());
-        if (u > static_cast<std::uint64_t>(INT_MAX)) return false;
-        i = static_cast<std::int64_t>(u);
-        break;
-    }
-    }
-    if (i < INT_MIN || i > INT_MAX) return false;
-    out = static_cast<int>(i);
-    return true;
-}
-
-// Writes value into the element at p when the buffer holds numbers of the
-// same kind; false leaves the element to the object's own item assignment.
-bool storeElement(const NumberView &v, char *p, float value) {
-    if (v.element() != Element::Floating) return false;
-    if (v.itemSize() == sizeof(float)) {
-        std::memcpy(p, &value, sizeof value);
-    } else {
-        const double d = value;
-        std::memcpy(p, &d, sizeof d);
-    }
-    return true;
-}
-
-bool storeElement(const NumberView &v, char *p, int value) {
-    if (v.element() != Element::Signed || v.itemSize() < 4) return false;
-    if (v.itemSize() == 4) {
-        std::memcpy(p, &value, sizeof value);
-    } else {
-        const std::int64_t i = value;
-        std::memcpy(p, &i, sizeof i);
-    }
-    return true;
 }
 
 } // namespace
@@ -303,8 +266,11 @@ template <class T> int bufferNumbers(PyObject *obj, Count count, T *out) {
     NumberView view(obj, false);
     if (!view.held()) return -1;
     if (view.length() < count) return outOfRange();
-    return view.each(
-        count, [&](const char *p, Count i) { return elementOf(view, p, out[i]) || refused<T>(); });
+    return withType(view.format(), [&](auto source) {
+        return view.eachRow(count, [&](const char *p, Py_ssize_t stride, Count n, Count first) {
+            return convertRow<decltype(source)>(p, stride, n, out + first) || refused<T>();
+        });
+    });
 }
 
 // Item i of a sequence converted into out; itemError is the type of "sequence
@@ -372,16 +338,13 @@ bool isSequence(PyObject *obj) {
 // flat sequence, or of a sequence of rows as long as row 0 (a number among the
 // rows fills one place). The buffer holds every number given, at least cells.
 bool readMatrix(FloatArray &a, PyObject *obj, Count cells, bool rowsTakeItems) {
-    NumberView view(obj, false);
-    if (view.held()) {
+    if (NumberView view(obj, false); view.held()) {
         const Count length = view.length();
         if (length < cells) return outOfRange();
         float *data = zeroed<float>(length);
         if (data == nullptr) return false;
         a.adopt(data, length, obj);
-        return view.each(length, [&](const char *p, Count i) {
-            return elementOf(view, p, data[i]) || refused<float>();
-        });
+        return bufferNumbers(obj, length, data) == 1;
     }
     const Count rows = sequenceLength(obj);
     if (rows < 0) return false;
@@ -469,11 +432,13 @@ bool readMatrix3(FloatArray &a, PyObject *obj, Count cells) {
 // Stores the first count elements of data into obj: through its buffer when it
 // holds numbers of the same kind, else item by item.
 template <class T> bool storeNumbers(PyObject *obj, const T *data, Count count) {
-    {
-        NumberView view(obj, true);
-        if (view.held() && view.length() >= count &&
-            view.each(count, [&](char *p, Count i) { return storeElement(view, p, data[i]); }))
-            return true;
+    if (NumberView view(obj, true); view.held() && view.length() >= count) {
+        const bool stored = withType(view.format(), [&](auto target) {
+            return view.eachRow(count, [&](char *p, Py_ssize_t stride, Count n, Count first) {
+                return storeRow<decltype(target)>(p, stride, n, data + first);
+            });
+        });
+        if (stored) return true;
     }
     for (Count i = 0; i < count; ++i) {
         PyObject *value = objectOf(data[i]);
