@@ -171,7 +171,7 @@ class NumberView {
         const char *code = view_.format != nullptr ? view_.format : "B";
         if (*code == '@' || *code == '=' || *code == '<') ++code;
         if (code[0] == '\0' || code[1] != '\0') return false;
-        const char *const kind = std::strchr("bhilqn", *code)     ? "signed"
+        const char *const kind = std::strchr("bhilqn", *code)    ? "signed"
                                  : std::strchr("BHILQN?", *code) ? "unsigned"
                                  : std::strchr("fd", *code)      ? "float"
                                                                  : nullptr;
@@ -182,11 +182,11 @@ class NumberView {
             Format format;
         };
         static constexpr Size sizes[] = {
-            {"signed", 1, Format::Int8},     {"unsigned", 1, Format::UInt8},
-            {"signed", 2, Format::Int16},    {"unsigned", 2, Format::UInt16},
-            {"signed", 4, Format::Int32},    {"unsigned", 4, Format::UInt32},
-            {"signed", 8, Format::Int64},    {"unsigned", 8, Format::UInt64},
-            {"float", 4, Format::Float32},   {"float", 8, Format::Float64},
+            {"signed", 1, Format::Int8},   {"unsigned", 1, Format::UInt8},
+            {"signed", 2, Format::Int16},  {"unsigned", 2, Format::UInt16},
+            {"signed", 4, Format::Int32},  {"unsigned", 4, Format::UInt32},
+            {"signed", 8, Format::Int64},  {"unsigned", 8, Format::UInt64},
+            {"float", 4, Format::Float32}, {"float", 8, Format::Float64},
         };
         for (const Size &s : sizes)
             if (std::strcmp(s.kind, kind) == 0 && s.size == view_.itemsize) {
