@@ -262,7 +262,7 @@ bool holdLabelPoints(GlobalRecord &rec) {
     ContourState &c = rec.contour;
     float *block = c.labelPoints.reserve(2 * kContourHeldPoints);
     if (block == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return false;
     }
     c.xconlbb = block;

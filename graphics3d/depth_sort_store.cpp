@@ -45,7 +45,7 @@ void openBuffer(GlobalRecord &rec, int corners, int capacity, int &status) {
         }
     }
     status = 1;
-    warnin(53);
+    warnin(Warning::noMemory);
 }
 
 void sortBuffer(DepthSortBuffer &b) {
