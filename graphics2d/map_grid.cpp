@@ -28,7 +28,7 @@ template <class Line> void gridLines(float first, float d, float lo, float hi, L
 
 } // namespace
 
-extern "C" void gridmp(int igrid, int jgrid) {
+extern "C" void gridmp(int i, int j) {
     GlobalRecord *recp = jqqlev(2, 3, "gridmp");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
@@ -39,12 +39,12 @@ extern "C" void gridmp(int igrid, int jgrid) {
     const float latMin = cylindrical ? s.xgrfy[0] : -90.0f;
     const float latMax = cylindrical ? s.xgrfy[1] : 90.0f;
     // A grid denser than the axes may carry is refused.
-    if ((igrid > 0 && !boundedMapAxis(lonMin, lonMax, s.xgrfx[3] / float(igrid), 1)) ||
-        (jgrid > 0 && !boundedMapAxis(latMin, latMax, s.xgrfy[3] / float(jgrid), 1)))
+    if ((i > 0 && !boundedMapAxis(lonMin, lonMax, s.xgrfx[3] / float(i), 1)) ||
+        (j > 0 && !boundedMapAxis(latMin, latMax, s.xgrfy[3] / float(j), 1)))
         return;
     AxisClip clip(rec);
-    if (jgrid > 0) {
-        gridLines(s.xgrfy[2], s.xgrfy[3] / float(jgrid), latMin, latMax, [&](float b) {
+    if (j > 0) {
+        gridLines(s.xgrfy[2], s.xgrfy[3] / float(j), latMin, latMax, [&](float b) {
             movemp(rec, lonMin, b);
             if (cylindrical)
                 pjdraw(rec, lonMax, b);
@@ -53,8 +53,8 @@ extern "C" void gridmp(int igrid, int jgrid) {
                     pjdraw(rec, l, b);
         });
     }
-    if (igrid > 0) {
-        gridLines(s.xgrfx[2], s.xgrfx[3] / float(igrid), lonMin, lonMax, [&](float l) {
+    if (i > 0) {
+        gridLines(s.xgrfx[2], s.xgrfx[3] / float(i), lonMin, lonMax, [&](float l) {
             movemp(rec, l, latMin);
             if (cylindrical)
                 pjdraw(rec, l, latMax);

@@ -472,8 +472,8 @@ extern "C" void projct(const char *cproj) {
     if (i != 0) rec->map.iprojct = kCodes[i - 1];
 }
 
-extern "C" void setcbk(void (*callback)(float *x, float *y), const char *copt) {
+extern "C" void setcbk(void (*proj)(float *x, float *y), const char *copt) {
     GlobalRecord *rec = jqqlev(0, 3, "setcbk");
     if (rec == nullptr) return;
-    if (jqqind("MYPR", 1, copt) != 0) rec->map.userProjection = callback;
+    if (jqqind("MYPR", 1, copt) != 0) rec->map.userProjection = proj;
 }

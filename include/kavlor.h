@@ -1229,9 +1229,9 @@ KAVLOR_API void mapbas(const char *copt);
  * HAMM, WINK, SANS, ELLI (elliptic meridians), CONF, ALBE, POLY, CONI (conical), GNOM, ORTH,
  * STER, AZIM, LAMB (azimuthal) or MYPR (the caller's, see setcbk). */
 KAVLOR_API void projct(const char *cproj);
-/* The caller's projection MYPR: callback replaces a point's longitude and latitude by plot units
+/* The caller's projection MYPR: proj replaces a point's longitude and latitude by plot units
  * relative to the origin of the map axis system. */
-KAVLOR_API void setcbk(void (*callback)(float *x, float *y), const char *copt);
+KAVLOR_API void setcbk(void (*proj)(float *x, float *y), const char *copt);
 /* A map axis system: longitudes xa..xe with labels from xorg every xstp degrees along X,
  * latitudes ya..ye (yorg, ystp) along Y, through the projection of projct (level 1 to 2). */
 KAVLOR_API void grafmp(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
@@ -1246,8 +1246,8 @@ KAVLOR_API void yaxmap(float ya, float ye, float yorg, float ystp, const char *c
 /* A curve through n map points (longitudes xray, latitudes yray) with the attributes of curve;
  * its segments follow the projection as mapmod asks. */
 KAVLOR_API void curvmp(const float *xray, const float *yray, int n);
-/* Grid lines of the map: igrid meridians per X label step, jgrid parallels per Y label step. */
-KAVLOR_API void gridmp(int igrid, int jgrid);
+/* Grid lines of the map: i meridians per X label step, j parallels per Y label step. */
+KAVLOR_API void gridmp(int i, int j);
 
 /* ---- Single axes, stand-alone colour bars and the colour range ---- */
 /* A horizontal axis from a to e (labels from orig in steps of step), nl plot units long from
