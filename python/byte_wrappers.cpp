@@ -58,7 +58,7 @@ PyObject *pictureFile(PyObject *args, const char *format, const char *routine,
 // (the bytes of count pixels, their length); a pixel is one byte, or three
 // in the RGB pixel mode.
 template <class Read> PyObject *pixelBytes(Count pixels, const char *routine, Read read) {
-    const Count size = pixels * kavlor_pixel_bytes();
+    const Count size = mul(pixels, kavlor_pixel_bytes());
     ByteBuffer buffer;
     if (!buffer.take(size, routine)) return nullptr;
     read(buffer.pixels());
@@ -87,7 +87,7 @@ PyObject *kavlor_rpixls(PyObject *, PyObject *args) {
     int ix = 0, iy = 0, nw = 0, nh = 0;
     if (!PyArg_ParseTuple(args, "iiii:rpixls", &ix, &iy, &nw, &nh)) return nullptr;
     if (nw <= 0 || nh <= 0) return noBytes();
-    return pixelBytes(Count(nw) * nh, "rpixls",
+    return pixelBytes(mul(nw, nh), "rpixls",
                       [&](unsigned char *iray) { rpixls(iray, ix, iy, nw, nh); });
 }
 

@@ -88,9 +88,9 @@ class Wrapper:
                 return f"Count({expr.value}({args}))"
             raise Unsupported(f"{expr.value}() in a count")
         left, right = (self.count(a) for a in expr.args)
-        if expr.op == "*" and expr.args[0].op in "+-":
-            left = f"({left})"
-        if expr.args[1].op in "+-" and expr.op in "*-":
+        if expr.op == "*":
+            return f"mul({left}, {right})"  # held at kHugeCount, never wrapping
+        if expr.args[1].op in "+-" and expr.op == "-":
             right = f"({right})"
         return f"{left} {expr.op} {right}"
 
@@ -159,7 +159,7 @@ class Wrapper:
             # An output array converts its capacity; its count is what is written back.
             counts = [self.count(a) for a in (args[:1] if kind in ("fout", "iout") else args)]
             if kind == "pixels_in":
-                counts = [f"{counts[0]} * kavlor_pixel_bytes()"]
+                counts = [f"mul({counts[0]}, kavlor_pixel_bytes())"]
             lines.append(f"arrays.{INPUT_ARRAYS[kind]}({local}, {local}_arg, {', '.join(counts)});")
         lines += work
         lines += ["if (arrays.failed())", "    return nullptr;"]

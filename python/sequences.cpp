@@ -353,10 +353,11 @@ bool readMatrix(FloatArray &a, PyObject *obj, Count cells, bool rowsTakeItems) {
     const Count columns = isSequence(first) ? sequenceLength(first) : 1;
     Py_DECREF(first);
     if (columns < 0) return false;
-    if (rows * columns < cells) return outOfRange();
-    float *data = zeroed<float>(rows * columns);
+    const Count numbers = mul(rows, columns);
+    if (numbers < cells) return outOfRange();
+    float *data = zeroed<float>(numbers);
     if (data == nullptr) return false;
-    a.adopt(data, rows * columns, obj);
+    a.adopt(data, numbers, obj);
     Count k = 0;
     for (Count i = 0; i < rows; ++i) {
         PyObject *item = PySequence_GetItem(obj, static_cast<Py_ssize_t>(i));
@@ -377,6 +378,23 @@ bool readMatrix(FloatArray &a, PyObject *obj, Count cells, bool rowsTakeItems) {
     return true;
 }
 
+// The length of row 0 of a matrix of three levels, which must be a sequence;
+// -1 with the exception set.
+Count rowLength(PyObject *rows) {
+    PyObject *row = PySequence_GetItem(rows, 0);
+    if (row == nullptr) {
+        sequenceError(PyExc_MemoryError);
+        return -1;
+    }
+    Count length = -1;
+    if (isSequence(row))
+        length = sequenceLength(row);
+    else
+        noLength(); // a number where the third level belongs
+    Py_DECREF(row);
+    return length;
+}
+
 // Three levels: all numbers of a buffer object, or a sequence whose items are
 // sequences of D2 rows (D2 and the row length D3 taken from item 0) or single
 // numbers. The first D3 numbers of each row are read.
@@ -389,17 +407,15 @@ bool readMatrix3(FloatArray &a, PyObject *obj, Count cells) {
     Count rows = 1, columns = 1;
     if (isSequence(first)) {
         rows = sequenceLength(first);
-        PyObject *row = rows > 0 ? PySequence_GetItem(first, 0) : nullptr;
-        if (row == nullptr && rows >= 0) sequenceError(PyExc_MemoryError);
-        columns = row == nullptr ? -1 : isSequence(row) ? sequenceLength(row) : (noLength(), -1);
-        Py_XDECREF(row);
+        columns = rows >= 0 ? rowLength(first) : -1;
     }
     Py_DECREF(first);
     if (rows < 0 || columns < 0) return false;
-    if (outer * rows * columns < cells) return outOfRange();
-    float *data = zeroed<float>(outer * rows * columns);
+    const Count numbers = mul(mul(outer, rows), columns);
+    if (numbers < cells) return outOfRange();
+    float *data = zeroed<float>(numbers);
     if (data == nullptr) return false;
-    a.adopt(data, outer * rows * columns, obj);
+    a.adopt(data, numbers, obj);
     Count k = 0;
     for (Count i = 0; i < outer; ++i) {
         PyObject *item = PySequence_GetItem(obj, static_cast<Py_ssize_t>(i));
@@ -499,11 +515,11 @@ void Conversions::intsInOut(IntArray &a, PyObject *obj, Count count) {
 }
 
 void Conversions::matrix(FloatArray &a, PyObject *obj, Count nx, Count ny) {
-    attempt([&] { return readMatrix(a, obj, nx * ny, false); });
+    attempt([&] { return readMatrix(a, obj, mul(nx, ny), false); });
 }
 
 void Conversions::matrixInOut(FloatArray &a, PyObject *obj, Count nx, Count ny) {
-    attempt([&] { return readMatrix(a, obj, nx * ny, true) && takesItems(obj); });
+    attempt([&] { return readMatrix(a, obj, mul(nx, ny), true) && takesItems(obj); });
 }
 
 // Work room is taken only when the arguments converted.
@@ -516,7 +532,7 @@ void Conversions::work(IntArray &a, Count size) {
 }
 
 void Conversions::matrix3(FloatArray &a, PyObject *obj, Count nx, Count ny, Count nz) {
-    attempt([&] { return readMatrix3(a, obj, nx * ny * nz); });
+    attempt([&] { return readMatrix3(a, obj, mul(mul(nx, ny), nz)); });
 }
 
 void Conversions::bytes(ByteArgument &b, PyObject *obj, Count count) {
@@ -537,7 +553,7 @@ bool writeBack(const IntArray &a, Count count) {
 
 bool writeBackMatrix(const FloatArray &a, Count nx, Count ny) {
     PyObject *obj = a.source();
-    const Count cells = nx * ny;
+    const Count cells = mul(nx, ny);
     if (NumberView(obj, true).held() || !isSequence(obj)) return storeNumbers(obj, a.data(), cells);
     // Into the rows, as the numbers were read: a row takes its items, a number
     // among the rows is replaced.

@@ -13,6 +13,14 @@
 // int dimensions cannot wrap.
 using Count = long long;
 
+// The product of two counts, held at kHugeCount instead of wrapping: no buffer
+// is that large, so a held product is refused as any count too large is.
+constexpr Count kHugeCount = Count(1) << 60;
+inline Count mul(Count a, Count b) {
+    Count product = 0;
+    return __builtin_mul_overflow(a, b, &product) || product > kHugeCount ? kHugeCount : product;
+}
+
 // A text argument: a str, encoded as ISO-8859-1, or bytes as they are; a NUL
 // inside is refused. Used with the "O&" format of PyArg_ParseTuple.
 class Text {

@@ -134,16 +134,27 @@ static void scale_from(const float *v, int n, const char *axis) {
     setscl(range, 2, axis);
 }
 
+/* The curve of plot (lines) or scattr (symbols) through xs and y, the axes from the data. */
+static void quick_curve(const float *y, int lines) {
+    if (lines) {
+        incmrk(0);
+    } else {
+        incmrk(-1);
+        marker(3);
+        hsymbl(10);
+    }
+    scale_from(xs, N, "X");
+    scale_from(y, N, "Y");
+    graf(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f);
+    title();
+    curve(xs, y, N);
+    sendbf();
+}
+
 static void quick_plot(void) {
     curve_data();
     open_page();
-    incmrk(0);
-    scale_from(xs, N, "X");
-    scale_from(sines, N, "Y");
-    graf(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f);
-    title();
-    curve(xs, sines, N);
-    sendbf();
+    quick_curve(sines, 1);
     kavfin();
 }
 
@@ -166,26 +177,12 @@ static void quick_plot_fixed(void) {
 static void quick_plot_twice(void) {
     curve_data();
     open_page();
-    incmrk(0);
-    scale_from(xs, N, "X");
-    scale_from(sines, N, "Y");
-    graf(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f);
-    title();
-    curve(xs, sines, N);
-    sendbf();
+    quick_curve(sines, 1);
     erase();
     reset("setscl");
     endgrf();
     pagera();
-    incmrk(-1);
-    marker(3);
-    hsymbl(10);
-    scale_from(xs, N, "X");
-    scale_from(cosines, N, "Y");
-    graf(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f);
-    title();
-    curve(xs, cosines, N);
-    sendbf();
+    quick_curve(cosines, 0);
     kavfin();
 }
 

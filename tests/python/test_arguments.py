@@ -51,6 +51,7 @@ def test_every_wrapper_refuses_arguments_of_no_type_it_takes(name, count):
     (lambda: kavlor.name("a\0b", "X"), ValueError),
     (lambda: kavlor.wpixls("abc", 0, 0, 1, 1), TypeError),     # pixels are bytes
     (lambda: kavlor.writfl(0, b"ab", 3), ValueError),          # fewer bytes than the count
+    (lambda: kavlor.wpixls(b"abc", 0, 0, 2**31 - 1, 2**31 - 1), ValueError),
     (lambda: kavlor.setvar("T1", b"\xe9t\xe9") or kavlor.setvar(2, "x"), TypeError),
 ])
 def test_wrong_values_raise(call, error):

@@ -74,6 +74,8 @@ def test_float_arrays_take_sequences_and_buffers(values, expected):
      "out of range"),
     (lambda: kavlor.getmat([0.0], [0.0], [1.0], 1, [0.0] * 4, 2**30, 2**30, 0.0), MemoryError,
      "out of range"),
+    (lambda: kavlor.suriso([1], 2**31 - 1, [1], 2**31 - 1, [1], 2**31 - 1, [1.0], 0.5),
+     MemoryError, "out of range"),  # three dimensions do not wrap either
     (lambda: kavlor.suriso([1], 1, [1], 1, [1], 1, [[[1, 2]], [3]], 0.5), MemoryError,
      "sequence error"),
     (lambda: kavlor.suriso([1], 1, [1], 1, [1], 1, [[1, 2]], 0.5), ValueError,
