@@ -18,7 +18,7 @@ namespace {
 // 700, which would otherwise leave an empty file and a file error.
 bool bitmapDevice(const GlobalRecord &rec) {
     if (holdsPicture(rec.core.idevice)) return true;
-    warnin(40);
+    warnin(Warning::incompatibleDevice);
     return false;
 }
 
@@ -29,7 +29,7 @@ bool takeCopyOutsideImageMode(GlobalRecord &rec, bool &copied) {
     copied = false;
     if (deviceFamily(rec.core.idevice) != DeviceFamily::Screen || rec.img.iimgini == 1) return true;
     if (screenPixelCopy(rec, 0) != 0) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return false;
     }
     copied = true;
@@ -38,10 +38,10 @@ bool takeCopyOutsideImageMode(GlobalRecord &rec, bool &copied) {
 
 void reportBitmapStatus(int status) {
     switch (status) {
-    case kBitmapFileError: warnin(36); break;
-    case kBitmapNoMemory: warnin(53); break;
-    case kBitmapBadFormat: warnin(56); break;
-    case kBitmapDepthMismatch: warnin(40); break;
+    case kBitmapFileError: warnin(Warning::fileError); break;
+    case kBitmapNoMemory: warnin(Warning::noMemory); break;
+    case kBitmapBadFormat: warnin(Warning::incorrectFileFormat); break;
+    case kBitmapDepthMismatch: warnin(Warning::incompatibleDevice); break;
     default: break;
     }
 }
@@ -76,7 +76,7 @@ extern "C" void wimage(const char *cfil) {
     if (rec == nullptr || !bitmapDevice(*rec)) return;
     FILE *file = cfil != nullptr ? std::fopen(cfil, "rb") : nullptr;
     if (file == nullptr) {
-        warnin(36);
+        warnin(Warning::fileError);
         return;
     }
     const int status = transferPicture(*rec, file, kBitmapLoad);

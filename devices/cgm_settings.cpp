@@ -9,7 +9,7 @@ extern "C" void cgmver(int version) {
     GlobalRecord *rec = jqqlev(0, 0, "cgmver");
     if (rec == nullptr) return;
     if (version != 1 && version != 4) {
-        warni1(2, version);
+        warni1(Warning::incorrectParameter, version);
         return;
     }
     rec->format.ncgmver = version;
@@ -29,7 +29,7 @@ extern "C" void cgmbgd(float red, float green, float blue) {
     const float values[3] = {red, green, blue};
     for (float v : values) {
         if (!(v >= -eps && v <= 1.0f + eps)) {
-            warnin(2);
+            warnin(Warning::incorrectParameter);
             return;
         }
     }

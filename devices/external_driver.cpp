@@ -79,21 +79,21 @@ extern "C" void symfil(const char *device, const char *option) {
     GlobalRecord *rec = jqqlev(0, 0, "symfil");
     if (rec == nullptr) return;
     if (rec->core.idevice < 151) {
-        warnin(20);
+        warnin(Warning::noMetafile);
         return;
     }
     if (rec->core.iplotst == 0) {
-        warnin(21);
+        warnin(Warning::callAfterKavfin);
         return;
     }
     if (rec->core.iplotst == -1) {
-        warnin(22);
+        warnin(Warning::metafileDeleted);
         return;
     }
     std::string opt = keyword(option);
     if (opt == "NODE") opt = "KEEP";
     if (opt != "KEEP" && opt != "DELE") {
-        warnc1(2, option != nullptr ? option : "");
+        warnc1(Warning::incorrectParameter, option != nullptr ? option : "");
         opt = "KEEP";
     }
     const bool deleteFile = opt == "DELE";
@@ -108,7 +108,7 @@ extern "C" void symfil(const char *device, const char *option) {
     if (target == "KYOC") target = "KYO1";
     std::vector<std::string> args;
     if (symfilCommand(*rec, target.c_str(), opt.c_str(), args).empty()) {
-        warnin(40); // no driver program for this file format
+        warnin(Warning::incompatibleDevice); // no driver program for this file format
         return;
     }
     run(args);

@@ -16,7 +16,7 @@ namespace {
 
 void message(const char *text) {
     qqserr(text);
-    warnin(101);
+    warnin(Warning::ownText);
 }
 
 IncludeBox includeBox(const GlobalRecord &rec) {
@@ -41,15 +41,15 @@ void includeFile(GlobalRecord &rec, const char *name) {
     int width = 0, height = 0;
     const int type = qqchkfil(rec, name, width, height);
     switch (type) {
-    case kNoFile: warnin(36); return;
+    case kNoFile: warnin(Warning::fileError); return;
     case kPrinterFile:
     case kHpglFile:
-    case kPostScriptFile: warnin(56); return;
+    case kPostScriptFile: warnin(Warning::incorrectFileFormat); return;
     case kBmpFile:
     case kGifFile:
         // BMP and GIF are decoded in image mode.
         if (!holdsImages(rec.core.idevice)) {
-            warnin(40);
+            warnin(Warning::incompatibleDevice);
             return;
         }
         break;
@@ -73,8 +73,8 @@ void includeFile(GlobalRecord &rec, const char *name) {
     }
     }
     if (type == kGkslFile || type == kCgmFile) {
-        if (status == kIncludeOpenError) warnin(36);
-        if (status == kIncludeBadFormat) warnin(56);
+        if (status == kIncludeOpenError) warnin(Warning::fileError);
+        if (status == kIncludeBadFormat) warnin(Warning::incorrectFileFormat);
     }
     // A frame of the axis systems' thickness round what was included.
     if (status == kIncludeDone && rec.frame.nframe != 0)
@@ -83,16 +83,16 @@ void includeFile(GlobalRecord &rec, const char *name) {
 
 bool setIncludeBox(GlobalRecord &rec, int x, int y, int width, int height) {
     if (x < 0 || y < 0) {
-        warni1(1, std::min(x, y));
+        warni1(Warning::negativeParameter, std::min(x, y));
         return false;
     }
     if (width < 1 || height < 1) {
-        warni1(2, std::min(width, height));
+        warni1(Warning::incorrectParameter, std::min(width, height));
         return false;
     }
     if (static_cast<long long>(x) - 1 + width > rec.page.nxpage ||
         static_cast<long long>(y) - 1 + height > rec.page.nypage) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return false;
     }
     IncludeState &incl = rec.incl;

@@ -30,7 +30,7 @@ int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &bo
     // Image mode of the caller's own would be ended (and on PostScript and
     // PDF its sizes mixed up) by the one the inclusion runs.
     if (rec.img.iimgini == 1) {
-        warnin(54);
+        warnin(Warning::noImgfin);
         return kIncludeReported;
     }
     if (imageWidth < 1 || imageHeight < 1) return kImageSyntaxError;

@@ -54,26 +54,26 @@ bool makeImageRaster(GlobalRecord &rec) {
 
 bool startImageMode(GlobalRecord &rec) {
     if (rec.img.iimgini == 1) {
-        warnin(54);
+        warnin(Warning::noImgfin);
         return false;
     }
     const int code = rec.core.idevice;
     if (!holdsImages(code)) {
-        warnin(40);
+        warnin(Warning::incompatibleDevice);
         return false;
     }
     qqstrk(rec);
     switch (deviceFamily(code)) {
     case DeviceFamily::Screen:
         if (screenPixelCopy(rec, 0) != 0) {
-            warnin(53);
+            warnin(Warning::noMemory);
             return false;
         }
         break;
     case DeviceFamily::PostScript:
     case DeviceFamily::Pdf:
         if (!makeImageRaster(rec)) {
-            warnin(53);
+            warnin(Warning::noMemory);
             return false;
         }
         break;
@@ -85,7 +85,7 @@ bool startImageMode(GlobalRecord &rec) {
 
 void endImageMode(GlobalRecord &rec) {
     if (rec.img.iimgini != 1) {
-        warnin(55);
+        warnin(Warning::noImgini);
         return;
     }
     switch (deviceFamily(rec.core.idevice)) {
@@ -103,7 +103,7 @@ void endImageMode(GlobalRecord &rec) {
 
 void writeImageRow(GlobalRecord &rec, const std::uint8_t *values, int x, int y, int n) {
     if (rec.img.iimgini != 1) {
-        warnin(55);
+        warnin(Warning::noImgini);
         return;
     }
     const PixelDriver *pixels = picturePixels(rec);

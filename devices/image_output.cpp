@@ -87,7 +87,7 @@ void writeImageIntoPlotFile(GlobalRecord &rec) {
     const std::unique_ptr<std::uint8_t[]> row =
         tryAllocateBytes(std::size_t(placement.pixelWidth) * 3);
     if (!row) {
-        warnin(53); // the file gets no image
+        warnin(Warning::noMemory); // the file gets no image
         return;
     }
     if (deviceFamily(rec.core.idevice) == DeviceFamily::Pdf)

@@ -30,7 +30,7 @@ extern "C" void imgmod(const char *mode) {
 extern "C" void imgsiz(int nw, int nh) {
     GlobalRecord &rec = chkini("imgsiz");
     if (nw < 1 || nh < 1) {
-        warni1(2, std::min(nw, nh));
+        warni1(Warning::incorrectParameter, std::min(nw, nh));
         return;
     }
     rec.img.nimgsiz[0] = nw;
@@ -54,7 +54,7 @@ extern "C" void imgclp(int nx, int ny, int nw, int nh) {
     if (!goodRectangle(nx, ny, nw, nh)) return;
     if (static_cast<long long>(nx) + nw > rec.win.nwinsiz[0] ||
         static_cast<long long>(ny) + nh > rec.win.nwinsiz[1]) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     int *clip = rec.img.nimgclp;

@@ -31,7 +31,7 @@ extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     if (rec == nullptr) return;
     const DeviceFamily family = deviceFamily(rec->core.idevice);
     if (!holdsImages(rec->core.idevice)) {
-        warnin(40);
+        warnin(Warning::incompatibleDevice);
         return;
     }
     const LogoSize *logo = nullptr;
@@ -39,7 +39,7 @@ extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
         if (entry.size == nsize) logo = &entry;
     if (logo == nullptr) {
         qqserr("Bad size for ZEL logo");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     const int variant = jqqind("NOTE+TEXT", 2, copt);

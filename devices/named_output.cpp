@@ -17,8 +17,8 @@ FILE *openNamedOutput(GlobalRecord &rec, const char *name) {
         if (named) file = std::fopen(path, "wb");
     }
     if (!named)
-        warnin(37);
+        warnin(Warning::incorrectFilename);
     else if (file == nullptr)
-        warnin(36);
+        warnin(Warning::fileError);
     return file;
 }

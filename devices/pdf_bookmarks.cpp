@@ -146,5 +146,5 @@ extern "C" void pdfmrk(const char *text, const char *level) {
     static constexpr const char *kMessages[5] = {"", "Bad parameter", "Bad structure for bookmarks",
                                                  "Not enough memory", "Not enough memory"};
     qqserr(kMessages[status]);
-    warnin(101);
+    warnin(Warning::ownText);
 }

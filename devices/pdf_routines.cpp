@@ -19,7 +19,7 @@ enum { kCopied = 0, kLost = 1, kEmpty = 2, kTooSmall = 3 };
 
 void message(const char *text) {
     qqserr(text);
-    warnin(101);
+    warnin(Warning::ownText);
 }
 
 } // namespace
@@ -79,7 +79,7 @@ extern "C" int pdfbuf(char *buffer, int size) {
     int status = 0;
     const int length = qqpdf6(*rec, buffer, size, status);
     switch (status) {
-    case kLost: warnin(53); break;
+    case kLost: warnin(Warning::noMemory); break;
     case kEmpty: message("Internal PDF buffer is empty"); break;
     case kTooSmall: message("Buffer too small for PDF file"); break;
     default: break;

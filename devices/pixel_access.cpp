@@ -19,7 +19,7 @@ namespace {
 // The picture's pixel routines in image mode; warning 55 outside it.
 const PixelDriver *imagePixels(GlobalRecord &rec) {
     if (rec.img.iimgini != 1) {
-        warnin(55);
+        warnin(Warning::noImgini);
         return nullptr;
     }
     return picturePixels(rec);
@@ -40,7 +40,7 @@ std::ptrdiff_t valueSize(const GlobalRecord &rec) {
 bool insidePicture(const GlobalRecord &rec, int x, int y, int w, int h) {
     const bool inside = x >= 0 && y >= 0 && static_cast<long long>(x) + w <= pictureWidth(rec) &&
                         static_cast<long long>(y) + h <= pictureHeight(rec);
-    if (!inside) warnin(58);
+    if (!inside) warnin(Warning::arrayOutOfScreen);
     return inside;
 }
 

@@ -26,7 +26,7 @@ constexpr int kGifFile = 7;
 // Whether the device has a picture (screen or raster device); warning 40 otherwise.
 bool pictureDevice(const GlobalRecord &rec) {
     if (holdsPicture(rec.core.idevice)) return true;
-    warnin(40);
+    warnin(Warning::incompatibleDevice);
     return false;
 }
 
@@ -36,12 +36,12 @@ void writePictureFile(const char *routine, const char *name, int type) {
     FILE *file = openNamedOutput(*rec, name);
     if (file == nullptr) return;
     qqrfil(*rec, file, type);
-    if (std::fclose(file) != 0) warnin(36);
+    if (std::fclose(file) != 0) warnin(Warning::fileError);
 }
 
 void bufferTooSmall() {
     qqserr("Buffer too small for PNG file");
-    warnin(101);
+    warnin(Warning::ownText);
 }
 
 } // namespace
@@ -88,10 +88,10 @@ extern "C" int rbfpng(char *cbuf, int nmax) {
     if (status == 0) {
         bufferTooSmall();
     } else if (status == kRasterNoMemory) {
-        warnin(53);
+        warnin(Warning::noMemory);
     } else if (status < 0) {
         qqserr("ZLIB error");
-        warnin(101);
+        warnin(Warning::ownText);
     }
     return status > 0 ? status : 0;
 }

@@ -41,7 +41,7 @@ void copyRows(GlobalRecord &rec, FILE *file, const TiffImage &image) {
     std::unique_ptr<std::uint8_t[]> row(
         new (std::nothrow) std::uint8_t[static_cast<std::size_t>(w) * image.bytesPerPixel()]);
     if (!row) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     for (long long r = y; r < y + h; ++r) {
@@ -49,7 +49,7 @@ void copyRows(GlobalRecord &rec, FILE *file, const TiffImage &image) {
         if (at >= rec.win.nwinsiz[1]) break; // rows below the picture are cut anyway
         if (readTiffRow(file, image, static_cast<int>(r), static_cast<int>(x), static_cast<int>(w),
                         row.get()) != kImageDone) {
-            warnin(56);
+            warnin(Warning::incorrectFileFormat);
             return;
         }
         writeImageRow(rec, row.get(), incl.ntiforg[0], static_cast<int>(at), static_cast<int>(w));
@@ -63,17 +63,17 @@ extern "C" void wtiff(const char *cfil) {
     if (rec == nullptr) return;
     const int code = rec->core.idevice;
     if (code >= 101 && code <= 600) {
-        warnin(40);
+        warnin(Warning::incompatibleDevice);
         return;
     }
     FILE *file = cfil != nullptr ? std::fopen(cfil, "rb") : nullptr;
     if (file == nullptr) {
-        warnin(36);
+        warnin(Warning::fileError);
         return;
     }
     TiffImage image;
     if (readTiffHeader(file, image) != kImageDone) {
-        warnin(56);
+        warnin(Warning::incorrectFileFormat);
         std::fclose(file);
         return;
     }
@@ -105,7 +105,7 @@ extern "C" void tifwin(int nx, int ny, int nw, int nh) {
 extern "C" void tiforg(int nx, int ny) {
     GlobalRecord &rec = chkini("tiforg");
     if (nx < 0 || ny < 0) {
-        warni1(2, std::min(nx, ny));
+        warni1(Warning::incorrectParameter, std::min(nx, ny));
         return;
     }
     rec.incl.ntiforg[0] = nx;

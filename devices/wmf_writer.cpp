@@ -152,7 +152,7 @@ void qqwmf6(GlobalRecord &rec, int x, int y, int op) {
         table->npolygonmax = 0;
         table->ppolygon.reset(x > 0 ? new (std::nothrow) POINT[std::size_t(x)] : nullptr);
         if (x > 0 && !table->ppolygon) {
-            warnin(53); // the polygon is left out
+            warnin(Warning::noMemory); // the polygon is left out
             return;
         }
         table->npolygonmax = x;

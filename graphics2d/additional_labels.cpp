@@ -42,7 +42,7 @@ bool selectAxis(const GlobalRecord &rec, const char *cax, LabelAxis &chosen) {
     case 3:
         // The colour bar's axis exists only in an axis system with a colour bar.
         if (rec.core.ilevel != 3) {
-            warni1(3, rec.core.ilevel);
+            warni1(Warning::incorrectLevel, rec.core.ilevel);
             return false;
         }
         chosen = {3, 0, false};
@@ -141,7 +141,7 @@ extern "C" void addlab(const char *cstr, float v, int itic, const char *cax) {
     if (rec == nullptr) return;
     if (rec->axsys.igrftyp == 3) {
         qqserr("Additonal labels for graf3d are not supported");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     LabelAxis axis;

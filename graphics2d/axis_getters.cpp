@@ -53,12 +53,12 @@ extern "C" void getgrf(float *a, float *e, float *orig, float *step, const char 
         // The Z axis belongs to the axis systems with a third axis: the
         // colour axis of graf3.
         if (rec->core.ilevel != 3) {
-            warni1(3, rec->core.ilevel);
+            warni1(Warning::incorrectLevel, rec->core.ilevel);
             return;
         }
         v = rec->axsys.xzpa;
     } else {
-        warnc1(2, cax != nullptr ? cax : "");
+        warnc1(Warning::incorrectParameter, cax != nullptr ? cax : "");
         return;
     }
     *a = v[0];

@@ -99,7 +99,7 @@ extern "C" void logtic(const char *copt) {
 extern "C" void neglog(float eps) {
     GlobalRecord &rec = chkini("neglog");
     if (!(eps > 0.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.axes.xneglog = std::log10(eps);

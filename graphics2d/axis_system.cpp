@@ -23,21 +23,21 @@ int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, i
     const float eps = rec.core.xeps;
     int unusable = 0;
     if (std::fabs(e - a) < eps) {
-        warnin(10);
+        warnin(Warning::equalScalingLimits);
         unusable = 1;
     }
     if (std::fabs(step) < eps) {
-        warnin(9);
+        warnin(Warning::zeroStep);
         unusable = 1;
     }
     if (n <= 1) {
-        warnin(11);
+        warnin(Warning::axisTooShort);
         unusable = 1;
     }
-    if (ix + rec.page.nxorg < 0) warni1(4, ix + rec.page.nxorg);
-    if (iy + rec.page.nyorg < 0) warni1(5, iy + rec.page.nyorg);
-    if (orig < std::fmin(a, e) || orig > std::fmax(a, e)) warnin(12);
-    if ((e > a && step < 0.0f) || (e <= a && step > 0.0f)) warnin(50);
+    if (ix + rec.page.nxorg < 0) warni1(Warning::xOutOfPage, ix + rec.page.nxorg);
+    if (iy + rec.page.nyorg < 0) warni1(Warning::yOutOfPage, iy + rec.page.nyorg);
+    if (orig < std::fmin(a, e) || orig > std::fmax(a, e)) warnin(Warning::startLabelOutOfScaling);
+    if ((e > a && step < 0.0f) || (e <= a && step > 0.0f)) warnin(Warning::incorrectStepSign);
     return unusable;
 }
 
@@ -119,7 +119,7 @@ bool placeCrossedOrigin(GlobalRecord &rec, float xa, float xe, float ya, float y
     const float *w = s.xusrwin;
     if (!(w[0] - eps <= 0.0f && 0.0f <= w[1] + eps && w[2] - eps <= 0.0f && 0.0f <= w[3] + eps)) {
         qqserr("No origin found for crossed axis system");
-        warnin(101);
+        warnin(Warning::ownText);
         return false;
     }
     if (s.iaxspos == 1) {
@@ -155,7 +155,7 @@ void openPlainAxisSystem(GlobalRecord &rec, float xa, float xe, float xorg, floa
     const bool crossed = s.iaxstyp == 1;
     if (crossed && (rec.axes.ilogax[0] == 1 || rec.axes.ilogax[1] == 1)) {
         qqserr("Crossed axis systems must have linear scaling");
-        warnin(101);
+        warnin(Warning::ownText);
         rec.core.ilevel = 1;
         return;
     }

@@ -15,11 +15,11 @@ namespace {
 bool onPage(const GlobalRecord &rec, int nxa, int nya) {
     const PageState &p = rec.page;
     if (p.nxorg + nxa < 0 || p.nxorg + nxa > p.nxpage) {
-        warni1(2, nxa);
+        warni1(Warning::incorrectParameter, nxa);
         return false;
     }
     if (p.nyorg + nya < 0 || p.nyorg + nya > p.nypage) {
-        warni1(2, nya);
+        warni1(Warning::incorrectParameter, nya);
         return false;
     }
     return true;

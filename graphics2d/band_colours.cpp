@@ -68,7 +68,7 @@ void resetFilledContourDefaults(GlobalRecord &rec) {
 extern "C" void conclr(const int *ic, int n) {
     GlobalRecord &rec = chkini("conclr");
     if (n < 0 || n > kBandColours || (n > 0 && ic == nullptr)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     FilledContourState &f = rec.contfill;

@@ -19,7 +19,7 @@ BandFillScope::BandFillScope(GlobalRecord &rec, const float *zlev, int nlev)
       order_(new (std::nothrow) float[std::size_t(nlev)]) {
     if (sorted_ == nullptr || order_ == nullptr) {
         sorted_.reset();
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float *s = sorted_.get();

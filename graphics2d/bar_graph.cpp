@@ -116,7 +116,7 @@ int BarDrawing::tickPositions(float pos[], int n) const {
         }
     }
     if (ticks != n) {
-        warnin(28);
+        warnin(Warning::barsUnequalTicks);
         return std::min(n, ticks);
     }
     return n;
@@ -418,7 +418,7 @@ void BarDrawing::draw(float pos[], float start[], float end[], int n) {
 
 void vbars(GlobalRecord &rec, float x[], float y1[], float y2[], int n) {
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     BarDrawing(rec, false, BarKind(rec.bar.ibartyp) == BarKind::vertical3d).draw(x, y1, y2, n);
@@ -426,7 +426,7 @@ void vbars(GlobalRecord &rec, float x[], float y1[], float y2[], int n) {
 
 void hbars(GlobalRecord &rec, float x1[], float x2[], float y[], int n) {
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     BarDrawing(rec, true, BarKind(rec.bar.ibartyp) == BarKind::horizontal3d).draw(y, x1, x2, n);
@@ -438,14 +438,14 @@ extern "C" void bars(const float *x, const float *y1, const float *y2, int n) {
     GlobalRecord &rec = *recp;
     if (jqqval(n, 1, kMaxBars) != 0) return;
     if (x == nullptr || y1 == nullptr || y2 == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     // The bars are drawn from a copy: positions at the ticks and starts at
     // the axis never reach the caller's arrays.
     float *copy = rec.bar.points.reserve(3 * std::size_t(n));
     if (copy == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float *pos = copy, *start = copy + n, *end = copy + 2 * n;

@@ -151,12 +151,12 @@ extern "C" void bars3d(const float *x, const float *y, const float *z1, const fl
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (x == nullptr || y == nullptr || z1 == nullptr || z2 == nullptr || xw == nullptr ||
         yw == nullptr || ic == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (jqqlgx(rec, x, n, 1) != 0 || jqqlgx(rec, y, n, 2) != 0 || jqqlgx(rec, z1, n, 3) != 0 ||
@@ -168,7 +168,7 @@ extern "C" void bars3d(const float *x, const float *y, const float *z1, const fl
     // Three faces a bar: a count beyond what the buffer can number is memory
     // that can never be had.
     if (n > INT_MAX / kFacesPerBar) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     const int savedMesh = rec.surface.isurmsh;

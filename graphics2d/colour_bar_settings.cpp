@@ -40,11 +40,11 @@ extern "C" void setres(int npb, int nph) {
     GlobalRecord &rec = chkini("setres");
     // Each size is stored unless negative; the automatic size ends either way.
     if (npb < 0)
-        warni1(1, npb);
+        warni1(Warning::negativeParameter, npb);
     else
         rec.axsys.nsetres[0] = npb;
     if (nph < 0)
-        warni1(1, nph);
+        warni1(Warning::negativeParameter, nph);
     else
         rec.axsys.nsetres[1] = nph;
     rec.axsys.iautres = 0;

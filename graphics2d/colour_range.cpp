@@ -27,7 +27,7 @@ extern "C" void zscale(float zmin, float zmax) {
     // An empty range, or ends that are no finite numbers, would give no
     // usable colour scale.
     if (zmin == zmax || !std::isfinite(zmin) || !std::isfinite(zmax)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.zrange.xzscale[0] = zmin;

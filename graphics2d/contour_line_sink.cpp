@@ -218,7 +218,7 @@ void contourFillPoint(GlobalRecord &rec, float x, float y) {
     if (f.lineLost) return;
     if (!roomForOneMore(f.fillPoints, f.fillPointsSpare, f.xconfbf, f.yconfbf, f.nconpnt,
                         f.nconmax)) {
-        warnin(53);
+        warnin(Warning::noMemory);
         f.lineLost = true;
         return;
     }
@@ -279,7 +279,7 @@ bool holdLabelPoints(GlobalRecord &rec) {
     ContourState &c = rec.contour;
     float *block = c.labelPoints.reserve(2 * kContourHeldPoints);
     if (block == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return false;
     }
     c.xconlbb = block;

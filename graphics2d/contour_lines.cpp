@@ -48,7 +48,7 @@ void contourGrid(GlobalRecord &rec, const float *xray, int nx, const float *yray
                  const float *zmat, float zlev) {
     if (xray == nullptr || yray == nullptr || zmat == nullptr || nx < 2 || ny < 2) {
         // A grid needs at least one cell.
-        warni1(2, nx < ny ? nx : ny);
+        warni1(Warning::incorrectParameter, nx < ny ? nx : ny);
         return;
     }
     if (jqqlgx(rec, xray, nx, 1) != 0 || jqqlgx(rec, yray, ny, 2) != 0) return;
@@ -70,7 +70,7 @@ extern "C" void concrv(const float *x, const float *y, int n, float zlev) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (x == nullptr || y == nullptr || n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (jqqlog(rec, x, y, n) != 0) return;

@@ -20,7 +20,7 @@ void qqcpt3(GlobalRecord &rec, float x, float y) {
         } else {
             // The points of a line without a slot join the last stored line.
             qqserr("Overflow - Too many contour lines");
-            warnin(101);
+            warnin(Warning::ownText);
         }
         c.iconlin = kContourLineInside;
     }
@@ -34,7 +34,7 @@ void qqcpt3(GlobalRecord &rec, float x, float y) {
     } else if (!s.pointsFull) {
         s.pointsFull = true;
         qqserr("Overflow - Too many contour points");
-        warnin(101);
+        warnin(Warning::ownText);
     }
 }
 
@@ -45,14 +45,14 @@ extern "C" void conpts(const float *xray, int nx, const float *yray, int ny, con
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (nlins == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     *nlins = 0;
     rec.contour.xconlev = zlev;
     if (xray == nullptr || yray == nullptr || zmat == nullptr || nx < 2 || ny < 2) {
         // A grid needs at least one cell.
-        warni1(2, nx < ny ? nx : ny);
+        warni1(Warning::incorrectParameter, nx < ny ? nx : ny);
         return;
     }
     // Arrays that are not there have no room.

@@ -28,7 +28,7 @@ extern "C" void conlab(const char *ctext) {
 extern "C" void conmod(float xfac, float xquot) {
     GlobalRecord &rec = chkini("conmod");
     if (!(xfac >= 0.0f && xquot > 1.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.contour.xconmod[0] = xfac;
@@ -38,7 +38,7 @@ extern "C" void conmod(float xfac, float xquot) {
 extern "C" void congap(float xfr) {
     GlobalRecord &rec = chkini("congap");
     if (!(xfr >= 0.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.contour.xcongap = xfr;

@@ -51,7 +51,7 @@ int icrmsk(GlobalRecord &rec, int i, int j, int mode) {
         std::uint32_t *mask = c.crossingMask.reserve(words);
         if (mask == nullptr) {
             c.pconmsk = nullptr;
-            warnin(53);
+            warnin(Warning::noMemory);
             return 1;
         }
         std::memset(mask, 0, words * sizeof *mask);

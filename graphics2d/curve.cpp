@@ -195,13 +195,13 @@ extern "C" void curve(const float *x, const float *y, int n) {
     c.ilegpat = 0;
     const bool lines = c.nincmrk >= 0;
     if (n < 1 || (n == 1 && lines) || x == nullptr || y == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const CurveMode mode = CurveMode(c.ipolcrv);
     if (polarSystem(rec) && !allowedInPolarSystems(mode)) {
         qqserr("Bad interpolation method for polar scaling");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     if (jqqlog(rec, x, y, n) != 0) return;

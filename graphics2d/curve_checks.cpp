@@ -68,7 +68,7 @@ int jqqlgx(GlobalRecord &rec, const float *values, int n, int axis) {
     if (rec.axes.ilogax[axis - 1] != 1 || rec.axes.ineglog == 1) return 0;
     for (int i = 0; i < n; ++i) {
         if (values[i] <= 0.0f) {
-            warnin(27);
+            warnin(Warning::logValuesNotPositive);
             return 1;
         }
     }

@@ -18,16 +18,16 @@ bool bspllx(GlobalRecord &rec, const float *x, const float *y, int n, SplinePoin
     points.x.reset(new (std::nothrow) float[std::size_t(intervals) + 1]);
     points.y.reset(new (std::nothrow) float[std::size_t(intervals) + 1]);
     if (!points.x || !points.y) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return false;
     }
     switch (interpolateSpline(x, y, n, degree, intervals, form, points.x.get(), points.y.get())) {
     case SplineStatus::Done: break;
-    case SplineStatus::BadCount: warni1(31, n); return false;
-    case SplineStatus::NoMemory: warnin(53); return false;
-    case SplineStatus::NotIncreasing: warnin(32); return false;
-    case SplineStatus::NonPositiveLog: warnin(27); return false;
-    case SplineStatus::Singular: warnin(38); return false;
+    case SplineStatus::BadCount: warni1(Warning::incorrectSplinePointCount, n); return false;
+    case SplineStatus::NoMemory: warnin(Warning::noMemory); return false;
+    case SplineStatus::NotIncreasing: warnin(Warning::splineXNotIncreasing); return false;
+    case SplineStatus::NonPositiveLog: warnin(Warning::logValuesNotPositive); return false;
+    case SplineStatus::Singular: warnin(Warning::singularMatrix); return false;
     }
     points.count = intervals + 1;
     // A logarithmic Y axis takes no values at or below 0 from the spline.

@@ -63,7 +63,7 @@ extern "C" void errbar(const float *x, const float *y, const float *err1, const 
     if (recp == nullptr || jqqval(n, 1, kMaxErrorBars) != 0) return;
     GlobalRecord &rec = *recp;
     if (x == nullptr || y == nullptr || err1 == nullptr || err2 == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (jqqlog(rec, x, y, n) != 0) return;

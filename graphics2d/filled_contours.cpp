@@ -104,24 +104,24 @@ extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, con
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (nlev < 1 || zlev == nullptr) {
-        warni1(2, nlev);
+        warni1(Warning::incorrectParameter, nlev);
         return;
     }
     if ((nx > 0 && xray == nullptr) || (ny > 0 && yray == nullptr) ||
         (nx > 0 && ny > 0 && zmat == nullptr)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     FilledContourState &f = rec.contfill;
     if (f.nconclr > 0 && f.nconclr < nlev) {
         qqserr("More contour levels as defined colours");
-        warnin(101);
+        warnin(Warning::ownText);
     }
     if (jqqlgx(rec, xray, nx, 1) != 0 || jqqlgx(rec, yray, ny, 2) != 0) return;
 
     const bool polygons = rec.surface.ishdcon == 1;
     if (polygons && !holdFillPoints(f)) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     fillBands(rec, xray, nx, yray, ny, zmat, zlev, nlev, polygons);

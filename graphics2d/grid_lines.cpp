@@ -13,8 +13,8 @@ extern "C" void grid(int igrid, int jgrid) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     // A negative count is reported; that axis then gets no lines.
-    if (igrid < 0) warni1(2, igrid);
-    if (jgrid < 0) warni1(2, jgrid);
+    if (igrid < 0) warni1(Warning::incorrectParameter, igrid);
+    if (jgrid < 0) warni1(Warning::incorrectParameter, jgrid);
 
     const AxisSystemState &s = rec.axsys;
     if (s.igrftyp == 1) {

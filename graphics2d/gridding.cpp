@@ -50,7 +50,7 @@ extern "C" void getmat(const float *xray, const float *yray, const float *zray, 
     GlobalRecord &rec = *recp;
     if (n <= 0 || nx <= 1 || ny <= 1 || xray == nullptr || yray == nullptr || zray == nullptr ||
         zmat == nullptr || imat == nullptr || wmat == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
 
@@ -72,7 +72,7 @@ extern "C" void getmat(const float *xray, const float *yray, const float *zray, 
     const float dy = (yr.e - yr.a) / float(ny - 1);
     // Equal limits leave no spacing to place nodes by.
     if (!(dx != 0.0f) || !(dy != 0.0f) || !std::isfinite(dx) || !std::isfinite(dy)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
 
@@ -123,7 +123,7 @@ extern "C" void getmat(const float *xray, const float *yray, const float *zray, 
 extern "C" void mdfmat(int ix, int iy, float p) {
     GlobalRecord &rec = chkini("mdfmat");
     if (ix <= 0 || iy <= 0 || !(p > 0.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.gridding.nmdfmat[0] = ix;

@@ -10,11 +10,11 @@
 extern "C" void histog(const float *x, int n, float *xh, float *yh, int *nh) {
     if (jqqlev(0, 3, "histog") == nullptr) return;
     if (n <= 0) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (x == nullptr || xh == nullptr || yh == nullptr || nh == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     // A caller may pass x itself, or an overlapping array, as xh.

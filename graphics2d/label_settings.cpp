@@ -119,7 +119,7 @@ extern "C" void labdis(int ndis, const char *cax) {
 extern "C" void labclr(int nclr, const char *copt) {
     GlobalRecord &rec = chkini("labclr");
     if (nclr < -1) {
-        warni1(2, nclr);
+        warni1(Warning::incorrectParameter, nclr);
         return;
     }
     // The object is named by the first three characters of copt.
@@ -133,7 +133,7 @@ extern "C" void labclr(int nclr, const char *copt) {
     else if (object == "PIE")
         rec.pie.npielbc = nclr;
     else
-        warnc1(2, copt != nullptr ? copt : "");
+        warnc1(Warning::incorrectParameter, copt != nullptr ? copt : "");
 }
 
 extern "C" void labdig(int ndig, const char *cax) {
@@ -188,7 +188,7 @@ extern "C" void labmod(const char *ckey, const char *cval, const char *cax) {
         if (i != 0) gaxsop(cax, i - 1, *k.field);
         return;
     }
-    warnc1(2, ckey != nullptr ? ckey : "");
+    warnc1(Warning::incorrectParameter, ckey != nullptr ? ckey : "");
 }
 
 extern "C" void mylab(const char *cstr, int itick, const char *cax) {
@@ -198,7 +198,7 @@ extern "C" void mylab(const char *cstr, int itick, const char *cax) {
     for (int axis = 0; axis < kAxisCount; ++axis) {
         if (!selectsAxis(cax, axis)) continue;
         char *label = a.cmylab[axis][itick - 1];
-        if (trmlen(label) > 0) warni1(6, itick);
+        if (trmlen(label) > 0) warni1(Warning::sameTickNumber, itick);
         qqcopy(a.cmylab[axis][itick - 1], cstr != nullptr ? cstr : "");
         if (a.nmylab[axis] < itick) a.nmylab[axis] = itick;
     }

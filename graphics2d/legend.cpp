@@ -32,10 +32,10 @@ void checkEntries(const LegendState &l) {
         for (int i = 1; i <= l.nleglin; ++i) {
             if (l.clegdef[i - 1] == '1') continue;
             qqserr("Undefined legend line");
-            warni1(105, i);
+            warni1(Warning::undefinedLegendLine, i);
         }
     } else if (l.nlegcrv < l.nleglin) {
-        warni1(42, l.nleglin - l.nlegcrv);
+        warni1(Warning::moreLegendLinesThanCurves, l.nleglin - l.nlegcrv);
     }
 }
 
@@ -76,7 +76,7 @@ bool cornerOf(const GlobalRecord &rec, int ncor, int w, int h, int g, int &x, in
         x = g + a.naxspos[0];
         y = g + a.naxsur[1];
         return true;
-    default: warni1(2, ncor); return false;
+    default: warni1(Warning::incorrectParameter, ncor); return false;
     }
 }
 
@@ -210,7 +210,7 @@ extern "C" void legend(const char *cbuf, int ncor) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (rec.legend.ilegini != 1) {
-        warnin(15);
+        warnin(Warning::noLegini);
         return;
     }
     if (!haveBuffer(cbuf)) return;

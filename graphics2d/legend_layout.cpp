@@ -100,7 +100,7 @@ int legendHeight(GlobalRecord &rec, const char *cbuf) {
 
 bool haveBuffer(const char *cbuf) {
     if (cbuf != nullptr) return true;
-    warni1(2, 0);
+    warni1(Warning::incorrectParameter, 0);
     return false;
 }
 
@@ -116,7 +116,7 @@ GlobalRecord *sizeRecord(const char *name, const char *cbuf) {
     GlobalRecord *rec = jqqlev(1, 3, name);
     if (rec == nullptr) return nullptr;
     if (rec->legend.ilegini != 1) {
-        warnin(15);
+        warnin(Warning::noLegini);
         return nullptr;
     }
     return haveBuffer(cbuf) ? rec : nullptr;

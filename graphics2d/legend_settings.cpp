@@ -17,7 +17,7 @@ namespace {
 // The settings need a started legend; warning 15 otherwise.
 bool legendStarted(const GlobalRecord &rec) {
     if (rec.legend.ilegini == 1) return true;
-    warnin(15);
+    warnin(Warning::noLegini);
     return false;
 }
 
@@ -54,7 +54,7 @@ extern "C" void leglin(char *cbuf, const char *cstr, int ilin) {
     if (!legendStarted(rec) || jqqval(ilin, 1, l.nleglin) != 0 || !haveBuffer(cbuf)) return;
     const char *text = cstr != nullptr ? cstr : "";
     if (trmlen(text) > l.nlegchr) {
-        warnc1(16, text);
+        warnc1(Warning::legendLineTooLong, text);
         return;
     }
     // Trailing blanks past the entry's end are dropped: they would run into
@@ -91,7 +91,7 @@ extern "C" void legopt(float xf1, float xf2, float xf3) {
     for (int i = 0; i < 3; ++i) {
         const float f = factors[i];
         if (i == 0 ? f >= 0.0f : f > 0.0f) continue;
-        warni1(2, int(f));
+        warni1(Warning::incorrectParameter, int(f));
         good = false;
     }
     if (!good) return;

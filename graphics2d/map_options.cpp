@@ -40,7 +40,7 @@ extern "C" void mapsph(float xrad) {
     if (rec == nullptr) return;
     // Written as the accepted range so that NaN is refused as well.
     if (!(xrad > 0.0f && xrad <= 90.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec->map.xmapsph = xrad * rec->core.xdegrad;
@@ -51,7 +51,7 @@ extern "C" void mapref(float ylower, float yupper) {
     if (rec == nullptr) return;
     const bool acrossEquator = ylower < -0.1f && yupper > 0.1f;
     if (ylower < -90.1f || yupper > 90.1f || acrossEquator) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec->map.imapref = -1;
@@ -63,7 +63,7 @@ extern "C" void mappol(float xpol, float ypol) {
     GlobalRecord *rec = jqqlev(1, 1, "mappol");
     if (rec == nullptr) return;
     if (!(xpol >= -180.1f && xpol <= 180.1f && ypol >= -90.1f && ypol <= 90.1f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec->map.xmappol[0] = xpol;

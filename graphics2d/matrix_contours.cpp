@@ -18,13 +18,13 @@ extern "C" void conmat(const float *zmat, int nx, int ny, float zlev) {
     // The counts are checked before the grid is allocated from them.
     const int fewer = nx < ny ? nx : ny;
     if (fewer <= 1 || zmat == nullptr) {
-        warni1(2, fewer);
+        warni1(Warning::incorrectParameter, fewer);
         return;
     }
     const std::unique_ptr<float[]> grid(
         new (std::nothrow) float[std::size_t(nx) + std::size_t(ny)]);
     if (grid == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float xa = rec.axsys.xgrfx[0], xe = rec.axsys.xgrfx[1];

@@ -423,11 +423,11 @@ extern "C" void piegrf(const char *cbuf, int nlin, const float *xray, int n) {
     GlobalRecord &rec = *recp;
     rec.curve.ilegpat = 1;
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (xray == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     // The chart's own axis system: scaled and placed, never drawn.
@@ -441,7 +441,7 @@ extern "C" void piegrf(const char *cbuf, int nlin, const float *xray, int n) {
     for (int i = 0; i < n; ++i)
         sum += std::fabs(xray[i]);
     if (!(sum > rec.core.xeps)) {
-        warnin(29);
+        warnin(Warning::zeroDataSum);
         return;
     }
     PieChart(rec, cbuf, nlin, xray, n).draw(sum);

@@ -23,11 +23,11 @@ extern "C" void pieopt(float xf, float ang) {
     if (ang > 0.0f && ang <= 90.0f)
         rec.pie.xpieopt[0] = ang;
     else
-        warnin(2);
+        warnin(Warning::incorrectParameter);
     if (xf > 0.0f)
         rec.pie.xpieopt[1] = xf;
     else
-        warnin(2);
+        warnin(Warning::incorrectParameter);
 }
 
 extern "C" void pielab(const char *cstr, const char *cpos) {
@@ -52,12 +52,12 @@ extern "C" void pieclr(const int *ic1ray, const int *ic2ray, int n) {
     GlobalRecord &rec = chkini("pieclr");
     if (jqqval(n, 0, kPieColours) != 0) return;
     if (n > 0 && (ic1ray == nullptr || ic2ray == nullptr)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     for (int i = 0; i < n; ++i) {
         if (ic1ray[i] < -1 || ic2ray[i] < -1) {
-            warni1(2, ic1ray[i] < -1 ? ic1ray[i] : ic2ray[i]);
+            warni1(Warning::incorrectParameter, ic1ray[i] < -1 ? ic1ray[i] : ic2ray[i]);
             return;
         }
     }

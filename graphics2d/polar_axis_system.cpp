@@ -97,7 +97,7 @@ extern "C" void polar(float xe, float xorg, float xstp, float yorg, float ystp) 
     s.igrftyp = 1;
     if (rec.axes.ilogax[0] == 1 || rec.axes.ilogax[1] == 1) {
         qqserr("Polar axis systems must have linear scaling");
-        warnin(101);
+        warnin(Warning::ownText);
         rec.core.ilevel = 1;
         return;
     }

@@ -60,17 +60,17 @@ extern "C" void grdpol(int igrid, int jgrid) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     // A negative count is reported; it then draws nothing.
-    if (igrid < 0) warni1(2, igrid);
-    if (jgrid < 0) warni1(2, jgrid);
+    if (igrid < 0) warni1(Warning::incorrectParameter, igrid);
+    if (jgrid < 0) warni1(Warning::incorrectParameter, jgrid);
     if (rec.axes.ilogax[0] == 1 || rec.axes.ilogax[1] == 1) {
         qqserr("Non linear scaling");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     const bool polarSystem = rec.axsys.igrftyp == 1;
     if (!polarSystem && !originInUserWindow(rec)) {
         qqserr("No origin found in axis system scaling");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     const int pattern = rec.fill.nshdpat;

@@ -269,13 +269,13 @@ extern "C" void rlarea(const float *x, const float *y, int n) {
     if (rec == nullptr) return;
     if (n < 1) return; // a polygon of no points draws nothing
     if (x == nullptr || y == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (!checkPoints(*rec, x, y, n)) return;
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float *px = points, *py = points + n;

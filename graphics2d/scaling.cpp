@@ -196,14 +196,14 @@ void gscale(GlobalRecord &rec, float &a, float &e, float &orig, float &step, int
     if (o.ilogax[i] == 1) {
         o.ilabcls[i] = int(LogLabelForm::powers);
         if (a <= 0.0f) {
-            warnin(23);
+            warnin(Warning::logMinimumNotPositive);
             o.xsclmin[i] = 0.1f;
             a = -1.0f;
         } else {
             a = std::log10(a);
         }
         if (e <= 0.0f) {
-            warnin(24);
+            warnin(Warning::logMaximumNotPositive);
             o.xsclmax[i] = 1.0f;
             e = 0.0f;
         } else {
@@ -236,11 +236,11 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
         }
     }
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (xray == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     float lo = xray[0], hi = xray[0];
@@ -249,7 +249,7 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
         if (xray[k] > hi) hi = xray[k];
     }
     if (std::fabs(hi - lo) < kEqualRange) {
-        warnin(25);
+        warnin(Warning::minimumEqualsMaximum);
         lo -= 1.0f;
         hi += 1.0f;
     }

@@ -21,18 +21,18 @@ namespace {
 bool validCurves(const float *xa, const float *ya, int na, const float *xb, const float *yb,
                  int nb) {
     if (na < 0 || nb < 0) {
-        warni1(2, na < 0 ? na : nb);
+        warni1(Warning::incorrectParameter, na < 0 ? na : nb);
         return false;
     }
     // The polygon's point count must itself be an int.
     const long long total = static_cast<long long>(na) + nb;
     if (total < 1 || total > INT_MAX) {
-        warnin(30);
+        warnin(Warning::incorrectPointCount);
         return false;
     }
     if ((na > 0 && (xa == nullptr || ya == nullptr)) ||
         (nb > 0 && (xb == nullptr || yb == nullptr))) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return false;
     }
     return true;
@@ -52,7 +52,7 @@ extern "C" void shdcrv(const float *xa, const float *ya, int na, const float *xb
     const std::size_t n = std::size_t(na) + std::size_t(nb);
     float *points = rec->fill.areaPoints.reserve(2 * n);
     if (points == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     slegnd(*rec, count);

@@ -12,7 +12,7 @@ extern "C" void titlin(const char *cstr, int n) {
     GlobalRecord &rec = chkini("titlin");
     const int line = n < 0 ? -n : n;
     if (line < 1 || line > kTitleLines) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     qqcopy(rec.title.ctitle[line - 1], cstr != nullptr ? cstr : "");

@@ -82,7 +82,7 @@ extern "C" float yposn(float y) {
     if (rec == nullptr) return 0.0f;
     if (polar(*rec)) {
         qqserr("YPOSN does not work for polar axis systems");
-        warnin(101);
+        warnin(Warning::ownText);
         return 0.0f;
     }
     return userPageY(*rec, plotY(*rec, axisValue(*rec, 1, y, false)));
@@ -142,7 +142,7 @@ extern "C" int nyposn(float y) {
     if (rec == nullptr) return 0;
     if (polar(*rec)) {
         qqserr("NYPOSN does not work for polar axis systems");
-        warnin(101);
+        warnin(Warning::ownText);
         return 0;
     }
     const AxisSystemState &s = rec->axsys;
@@ -155,7 +155,7 @@ extern "C" void trfrel(float *x, float *y, int n) {
     GlobalRecord *rec = jqqlev(2, 3, "trfrel");
     if (rec == nullptr) return;
     if (n > 0 && (x == nullptr || y == nullptr)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     for (int i = 0; i < n; ++i) {

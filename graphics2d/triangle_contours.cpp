@@ -225,7 +225,7 @@ bool drawJoined(GlobalRecord &rec, const Triangulation &t, float zlev, int passe
         if (segmentOf(t, k, zlev, s)) ++m;
     JoinMemory j;
     if (!j.allocateFor(m)) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return false;
     }
     bool edges = false;
@@ -251,12 +251,12 @@ extern "C" void contri(const float *xray, const float *yray, const float *zray, 
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (n < 1 || ntri < 0) {
-        warni1(2, n < 1 ? n : ntri);
+        warni1(Warning::incorrectParameter, n < 1 ? n : ntri);
         return;
     }
     if (xray == nullptr || yray == nullptr || zray == nullptr ||
         (ntri > 0 && (i1ray == nullptr || i2ray == nullptr || i3ray == nullptr))) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const Triangulation t{xray, yray, zray, n, i1ray, i2ray, i3ray, ntri};

@@ -127,18 +127,18 @@ extern "C" void confll(const float *xray, const float *yray, const float *zray, 
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (nlev < 1 || n < 1 || ntri < 0) {
-        warni1(2, nlev < 1 ? nlev : n < 1 ? n : ntri);
+        warni1(Warning::incorrectParameter, nlev < 1 ? nlev : n < 1 ? n : ntri);
         return;
     }
     if (zlev == nullptr || xray == nullptr || yray == nullptr || zray == nullptr ||
         (ntri > 0 && (i1ray == nullptr || i2ray == nullptr || i3ray == nullptr))) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     FilledContourState &f = rec.contfill;
     if (f.nconclr > 0 && f.nconclr < nlev) {
         qqserr("More contour levels as defined colours");
-        warnin(101);
+        warnin(Warning::ownText);
     }
     BandFillScope bands(rec, zlev, nlev);
     if (!bands.ready()) return;

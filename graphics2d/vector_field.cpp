@@ -15,11 +15,11 @@ extern "C" void field(const float *xa, const float *ya, const float *xb, const f
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (n <= 0) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (xa == nullptr || ya == nullptr || xb == nullptr || yb == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     // The arrows are plot points already: vector must not mirror them.

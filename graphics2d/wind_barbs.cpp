@@ -106,7 +106,7 @@ void drawBarbs(GlobalRecord &rec, float speed, int x, int y, int length, float a
 
 void windbr(GlobalRecord &rec, float speed, int nx, int ny, int length, float angle) {
     if (!(std::fabs(speed) <= kLargestSpeed)) { // also NaN
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const int y = jqqyvl(rec, ny);

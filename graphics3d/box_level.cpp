@@ -8,7 +8,7 @@ GlobalRecord *jqqbox(const char *name) {
     GlobalRecord *rec = jqqlev(3, 3, name);
     if (rec == nullptr) return nullptr;
     if (rec->axsys.igrftyp != 3) {
-        warnin(35);
+        warnin(Warning::graf3dConfusion);
         return nullptr;
     }
     return rec;

@@ -44,7 +44,7 @@ GlobalRecord *openPoints(const char *name, int n, bool arraysGiven) {
     GlobalRecord *rec = openColourPlot(name);
     if (rec == nullptr || n <= 0) return nullptr;
     if (!arraysGiven) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return nullptr;
     }
     return rec;

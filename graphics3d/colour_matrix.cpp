@@ -107,12 +107,12 @@ extern "C" void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
     const struct { int value, least; } sizes[4] = {{ixdim, 2}, {iydim, 2}, {ixpts, 1}, {iypts, 1}};
     for (const auto &size : sizes) {
         if (size.value < size.least) {
-            warni1(2, size.value);
+            warni1(Warning::incorrectParameter, size.value);
             return;
         }
     }
     if (zmat == nullptr) {
-        warni1(2, ixdim);
+        warni1(Warning::incorrectParameter, ixdim);
         return;
     }
     float extent[4];

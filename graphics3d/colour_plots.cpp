@@ -12,7 +12,7 @@ GlobalRecord *openColourPlot(const char *name) {
     if (rec == nullptr) return nullptr;
     // Level 3 is also that of graf3d, whose box has no colour axis.
     if (rec->axsys.igrftyp == 3) {
-        warnin(35);
+        warnin(Warning::graf3dConfusion);
         return nullptr;
     }
     return rec;

@@ -102,12 +102,12 @@ extern "C" void crvtri(const float *xray, const float *yray, const float *zray, 
     if (recp == nullptr || n <= 0 || ntri <= 0) return;
     GlobalRecord &rec = *recp;
     if (!xray || !yray || !zray || !i1ray || !i2ray || !i3ray) {
-        warni1(2, ntri);
+        warni1(Warning::incorrectParameter, ntri);
         return;
     }
     // A point number outside the points would read beyond the arrays.
     if (int bad = 0; findBadPointNumber(i1ray, i2ray, i3ray, ntri, n, bad)) {
-        warni1(2, bad);
+        warni1(Warning::incorrectParameter, bad);
         return;
     }
     const bool smooth = rec.surface.ishdsur == kSurfaceSmooth;
@@ -115,7 +115,7 @@ extern "C" void crvtri(const float *xray, const float *yray, const float *zray, 
     bool ownImageMode = false;
     if (smooth) {
         if (!holdsShadedTriangles(rec.core.idevice)) {
-            warnin(40);
+            warnin(Warning::incompatibleDevice);
             return;
         }
         if (rec.img.iimgini != 1) {

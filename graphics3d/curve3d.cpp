@@ -49,7 +49,7 @@ void drawLine(GlobalRecord &rec, const float x[], const float y[], const float z
     const CurveState &c = rec.curve;
     LineState &line = rec.line;
     // The points are joined straight whatever the curve mode.
-    if (c.ipolcrv != int(CurveMode::line)) warnin(14);
+    if (c.ipolcrv != int(CurveMode::line)) warnin(Warning::linearInterpolationNeeded);
     sclpax(rec, 0);
     const float units = rec.page.xunits;
     int strokes = roundAddHalf(float(c.nthkcrv) * units);
@@ -87,15 +87,15 @@ extern "C" void curv3d(const float *x, const float *y, const float *z, int n) {
     CurveState &c = rec.curve;
     c.ilegpat = 0;
     if (rec.axsys.igrftyp != 3) {
-        warnin(35);
+        warnin(Warning::graf3dConfusion);
         return;
     }
     if (n <= 0) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (x == nullptr || y == nullptr || z == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (jqqlg3(rec, x, y, z, n) != 0) return;

@@ -284,26 +284,26 @@ extern "C" int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, i
     if (jqqlev(0, 3, "triang") == nullptr) return 0;
     if (xray == nullptr || yray == nullptr || i1ray == nullptr || i2ray == nullptr ||
         i3ray == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return 0;
     }
     int ntri = 0, status = 0;
     qqdlau(xray, yray, n, i1ray, i2ray, i3ray, nmax, ntri, status);
     switch (DelaunayStatus(status)) {
     case DelaunayStatus::Ok: return ntri;
-    case DelaunayStatus::BadParameter: warnin(2); break;
-    case DelaunayStatus::NoMemory: warnin(53); break;
+    case DelaunayStatus::BadParameter: warnin(Warning::incorrectParameter); break;
+    case DelaunayStatus::NoMemory: warnin(Warning::noMemory); break;
     case DelaunayStatus::TooManyEdges:
         qqserr("Too many edges");
-        warnin(101);
+        warnin(Warning::ownText);
         break;
     case DelaunayStatus::Collinear:
         qqserr("Cannot calculate circle - points are collinear");
-        warnin(101);
+        warnin(Warning::ownText);
         break;
     case DelaunayStatus::TooManyTriangles:
         qqserr("Too many triangles");
-        warnin(101);
+        warnin(Warning::ownText);
         break;
     }
     return 0;

@@ -9,7 +9,7 @@
 #pragma once
 #include <cstdint>
 
-#include "devices/raster_core.h"
+#include "platform/raster_core.h"
 
 struct GlobalRecord;
 struct DriverRecord;

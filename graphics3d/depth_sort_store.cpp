@@ -46,7 +46,7 @@ void openBuffer(GlobalRecord &rec, int corners, int capacity, int &status) {
     rec.dsort.pdsort.reset(); // the old one goes before the new one is taken
     rec.dsort.pdsort = emptyBuffer(std::max(capacity, 0), std::clamp(corners, 3, 4));
     status = rec.dsort.pdsort != nullptr ? 0 : 1;
-    if (status == 1) warnin(53);
+    if (status == 1) warnin(Warning::noMemory);
 }
 
 // A full buffer takes twice the room, its polygons kept, so that a caller
@@ -96,7 +96,7 @@ void qqsput(GlobalRecord &rec, const float x[], const float y[], float depth, in
     status = 1;
     if (buffer == nullptr) return;
     if (buffer->count >= buffer->capacity && !grow(buffer)) {
-        if (!buffer->dropped) warnin(53); // once for the buffer, not for every face
+        if (!buffer->dropped) warnin(Warning::noMemory); // once for the buffer, not for every face
         buffer->dropped = true;
         return;
     }

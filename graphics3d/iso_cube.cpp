@@ -65,7 +65,7 @@ int jqqcmo(const float *array, int n) {
         const bool ok = ascending ? array[m] < array[m + 1] : array[m + 1] < array[m];
         if (!ok) {
             qqserr("arrays must be monoton");
-            warnin(101);
+            warnin(Warning::ownText);
             return 1;
         }
     }

@@ -38,7 +38,7 @@ extern "C" void suriso(const float *x1ray, int nx, const float *x2ray, int ny, c
     GlobalRecord &rec = *recp;
     if (x1ray == nullptr || x2ray == nullptr || x3ray == nullptr || wmat == nullptr || nx < 1 ||
         ny < 1 || nz < 1) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (jqqcmo(x1ray, nx) != 0 || jqqcmo(x2ray, ny) != 0 || jqqcmo(x3ray, nz) != 0) return;

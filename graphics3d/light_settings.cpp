@@ -26,7 +26,7 @@ bool goodLight(int n) {
 // True when none of the values is negative; otherwise warning 1.
 bool nonNegative(float a, float b = 0.0f, float c = 0.0f) {
     if (a < 0.0f || b < 0.0f || c < 0.0f) {
-        warnin(1);
+        warnin(Warning::negativeParameter);
         return false;
     }
     return true;

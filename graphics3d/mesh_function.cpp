@@ -84,7 +84,7 @@ extern "C" void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, i
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (!(xdel > 0.0f) || !(ydel > 0.0f) || ixpts < 0 || iypts < 0 || zfun == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (ixpts == 0 && iypts == 0) return;
@@ -95,7 +95,7 @@ extern "C" void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, i
     const ValueWalk wx = valueWalk(extent[0], extent[1], xdel, eye[0]);
     const ValueWalk wy = valueWalk(extent[2], extent[3], ydel, eye[1]);
     if (!advances(wx, ixpts) || !advances(wy, iypts)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const Sampler s{rec, zfun};

@@ -76,7 +76,7 @@ extern "C" void surfce(const float *xray, int ixdim, const float *yray, int iydi
     GlobalRecord &rec = *recp;
     if (ixdim <= 1 || iydim <= 1 || ixdim > kMaxGridPoints / iydim || xray == nullptr ||
         yray == nullptr || zmat == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     // Logarithms of non-positive values have no place in the box.

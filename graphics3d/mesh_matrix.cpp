@@ -154,7 +154,7 @@ extern "C" void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (ixdim <= 1 || iydim <= 1 || ixdim > kMaxGridPoints / iydim || zmat == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (ixpts == 0 && iypts == 0) return;

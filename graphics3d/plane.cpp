@@ -68,7 +68,7 @@ extern "C" void grffin(void) {
     GlobalRecord *rec = jqqlev(1, 3, "grffin");
     if (rec == nullptr) return;
     if (rec->view3d.ipln3d != 1) {
-        warnin(34);
+        warnin(Warning::noGrfini);
         return;
     }
     closePlane(*rec);

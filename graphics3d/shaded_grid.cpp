@@ -112,7 +112,7 @@ extern "C" void surshd(const float *x1ray, int nx, const float *x2ray, int ny, c
     GlobalRecord &rec = *recp;
     if (nx <= 1 || ny <= 1 || nx > INT_MAX / ny || x1ray == nullptr || x2ray == nullptr ||
         xmat == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const Grid g{x1ray, x2ray, xmat, nx, ny};
@@ -123,7 +123,7 @@ extern "C" void surshd(const float *x1ray, int nx, const float *x2ray, int ny, c
     w.colours = zeroedArray<int>(points);
     w.normals = zeroedArray<float>(3 * cells);
     if (!w.box || !w.colours || !w.normals) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
 

@@ -85,7 +85,7 @@ extern "C" void surfcp(float (*s)(float u, float v, int iopt), float a1, float a
     const long long nu = walkEnds(a1, a2, a3) ? patchCount(a1, a2, a3) : -1;
     const long long nv = walkEnds(b1, b2, b3) ? patchCount(b1, b2, b3) : -1;
     if (s == nullptr || nu < 0 || nv < 0 || nu * nv > INT_MAX) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     ShadedSurface sh;

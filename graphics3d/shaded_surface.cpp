@@ -84,7 +84,7 @@ GlobalRecord *openShaded(const char *name) {
     GlobalRecord *rec = jqqbox(name);
     if (rec == nullptr) return nullptr;
     if (rec->surface.ishdsur == kSmooth && vectorDevice(rec->core.idevice)) {
-        warnin(40);
+        warnin(Warning::incompatibleDevice);
         return nullptr;
     }
     return rec;

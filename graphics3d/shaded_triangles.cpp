@@ -13,7 +13,7 @@ extern "C" void surtri(const float *x1ray, const float *x2ray, const float *x3ra
     GlobalRecord &rec = *recp;
     if (ntri < 0 || (ntri > 0 && (x1ray == nullptr || x2ray == nullptr || x3ray == nullptr ||
                                   n1ray == nullptr || n2ray == nullptr || n3ray == nullptr))) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     ShadedSurface s;

@@ -26,7 +26,7 @@ extern "C" void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2) {
     GlobalRecord &rec = *recp;
     if (rec.surface.ishdsur == 1 && rec.zbuf.izbuf != 1) {
         qqserr("No initialization of z-buffer");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     const float pi = rec.core.xpi;
@@ -34,13 +34,13 @@ extern "C" void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2) {
     // Negative counts walk the wrong way, and counts too large for the steps
     // to move the angles would walk for ever.
     if (i1 < 0 || i2 < 0 || !walkEnds(pi / 2.0f, dlat) || !walkEnds(2.0f * pi, dlon)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const double bands = std::trunc(double(pi / dlat) + 1.5);
     const double perBand = std::trunc(double(2.0f * pi / dlon) + 1.5);
     if (bands * perBand > double(INT_MAX)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
 

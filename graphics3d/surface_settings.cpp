@@ -64,7 +64,7 @@ extern "C" void mshclr(int nclr) {
 extern "C" void sursze(float xa, float xe, float ya, float ye) {
     GlobalRecord &rec = chkini("sursze");
     if (xa == xe || ya == ye) {
-        warnin(10);
+        warnin(Warning::equalScalingLimits);
         return;
     }
     SurfaceState &s = rec.surface;

@@ -65,7 +65,7 @@ void svuabs(GlobalRecord &rec, float xa, float xe, float ya, float ye, float za,
     if (!useDefault) {
         v.iview3d = toAbsolute(rec, box, v.iview3d, v.xview3d);
         if (insideBox(box, v.xview3d)) {
-            warnin(33);
+            warnin(Warning::incorrectViewpoint);
             useDefault = true;
         }
     }

@@ -28,7 +28,7 @@ void resetViewDefaults(GlobalRecord &rec) {
 extern "C" void axis3d(float x, float y, float z) {
     GlobalRecord &rec = chkini("axis3d");
     if (x <= 0.0f || y <= 0.0f || z <= 0.0f) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.view3d.xaxis3d[0] = x;
@@ -68,7 +68,7 @@ extern "C" void vup3d(float angle) {
 extern "C" void vang3d(float angle) {
     GlobalRecord &rec = chkini("vang3d");
     if (angle <= 0.0f || angle >= 180.0f) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.view3d.xvang3d = angle * rec.core.xdegrad / 2.0f;
@@ -78,7 +78,7 @@ extern "C" void vclp3d(float front, float back) {
     GlobalRecord &rec = chkini("vclp3d");
     float *clip = rec.view3d.xvclp3d;
     if (front <= 0.0f) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
     } else {
         clip[0] = front;
     }
@@ -87,7 +87,7 @@ extern "C" void vclp3d(float front, float back) {
     if (back <= 0.0f) {
         clip[1] = -1.0f;
     } else if (front > back) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
     } else {
         clip[1] = back;
     }

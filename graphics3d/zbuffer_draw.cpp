@@ -46,7 +46,7 @@ GlobalRecord *drawingRecord(const char *name) {
     if (rec == nullptr) return nullptr;
     if (rec->zbuf.izbuf != 1) {
         qqserr("no initialization of z-buffer");
-        warnin(101);
+        warnin(Warning::ownText);
         return nullptr;
     }
     return rec;

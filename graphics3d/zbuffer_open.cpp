@@ -72,18 +72,18 @@ extern "C" int zbfini(void) {
     if (recp == nullptr) return kZBufferNoMemory;
     GlobalRecord &rec = *recp;
     if (withoutPixels(rec.core.idevice)) {
-        warnin(40);
+        warnin(Warning::incompatibleDevice);
         return kZBufferNoMemory;
     }
     int status = kZBufferDone;
     qqzbuf(rec, 0, status);
     if (status == kZBufferNoMemory) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return status;
     }
     if (status == kZBufferInUse) {
         qqserr("z-buffer is already in use");
-        warnin(101);
+        warnin(Warning::ownText);
         return status;
     }
     // The rasterisers write straight into the picture's pixels. Image mode
@@ -102,14 +102,14 @@ extern "C" void zbffin(void) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (withoutPixels(rec.core.idevice)) {
-        warnin(40);
+        warnin(Warning::incompatibleDevice);
         return;
     }
     int status = kZBufferDone;
     qqzbuf(rec, 1, status);
     if (status != kZBufferDone) {
         qqserr("no initialization of z-buffer");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     if (rec.img.iimgini == 1) endImageMode(rec);

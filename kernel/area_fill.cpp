@@ -98,7 +98,7 @@ void dareaf(GlobalRecord &rec, const float x[], const float y[], int n) {
     int *links = fill.vertexLinks.reserve(std::size_t(n) + 1);
     float *turned = turns ? fill.turnedPoints.reserve(2 * std::size_t(n)) : nullptr;
     if (links == nullptr || (turns && turned == nullptr)) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     const float *px = x, *py = y;
@@ -142,7 +142,7 @@ extern "C" void areaf(const int *nx, const int *ny, int n) {
     if (n < 1) return; // a polygon of no points draws nothing
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float *x = points, *y = points + n;

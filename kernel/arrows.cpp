@@ -61,11 +61,11 @@ extern "C" void vector(int nx1, int ny1, int nx2, int ny2, int ivec) {
     }
     if (code.heads == 0) return;
     if (code.form > 3) {
-        warni1(2, code.form);
+        warni1(Warning::incorrectParameter, code.form);
         return;
     }
     if (code.heads > 3) {
-        warni1(2, code.heads);
+        warni1(Warning::incorrectParameter, code.heads);
         return;
     }
 

@@ -25,7 +25,7 @@ bool conversionPair(const char *list, int n, const char *from, const char *to, i
     if (i == 0 || j == 0) return false;
     if (i == j) {
         qqserr("No conversion necessary");
-        warnin(101);
+        warnin(Warning::ownText);
         return false;
     }
     return true;
@@ -141,7 +141,7 @@ extern "C" void trfco3(float *x, float *y, float *z, int n, const char *from, co
 extern "C" void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int ny2) {
     if (jqqlev(0, 3, "trfmat") == nullptr) return;
     if (nx < 2 || ny < 2 || nx2 < 2 || ny2 < 2) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     auto at = [&](int i, int j) { return z[(i - 1) * ny + (j - 1)]; };

@@ -185,5 +185,5 @@ void reportBdfStatus(int status) {
     qqcopy(rec.core.cfunc, "BMPFNT");
     qqserr(status == kBdfNoMemory ? "Not enough memory for bitmap font"
                                   : "Open error for bitmap font");
-    warnin(101);
+    warnin(Warning::ownText);
 }

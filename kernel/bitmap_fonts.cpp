@@ -74,7 +74,7 @@ void selectBitmapFont(GlobalRecord &rec, const char *name) {
     const int code = rec.core.idevice;
     if (isFileDevice(code) && deviceFamily(code) != DeviceFamily::Raster) {
         qqserr("Bitmat fonts can only be used for raster output");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     const float scale = rec.page.xdevscl;

@@ -10,7 +10,7 @@
 extern "C" void chawth(float x) {
     GlobalRecord &rec = chkini("chawth");
     if (x <= 0.0f || x >= 2.0f) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.text.xchawth = x;
@@ -23,7 +23,7 @@ extern "C" void chaspc(float x) {
 extern "C" void chaang(float a) {
     GlobalRecord &rec = chkini("chaang");
     if (a < -60.0f || a > 60.0f) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.text.xchaang = 1.0f / std::tan((90.0f - a) * rec.core.xdegrad);
@@ -32,7 +32,7 @@ extern "C" void chaang(float a) {
 extern "C" void fixspc(float x) {
     GlobalRecord &rec = chkini("fixspc");
     if (x <= 0.0f) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec.text.xfixspc = x;

@@ -179,15 +179,15 @@ extern "C" void clpwin(int nx, int ny, int nw, int nh) {
     // A window of no width or height is refused: an inverted rectangle would
     // leave the clipper nothing to converge on.
     if (nx < 0 || ny < 0)
-        warni1(2, nx < ny ? nx : ny);
+        warni1(Warning::incorrectParameter, nx < ny ? nx : ny);
     else if (nw < 1 || nh < 1)
-        warni1(2, nw < nh ? nw : nh);
+        warni1(Warning::incorrectParameter, nw < nh ? nw : nh);
     if (nw < 1 || nh < 1) return;
     const int y = jqqyvl(*rec, ny);
     const int x2 = nx + nw - 1;
     const int y2 = y + nh - 1;
     if (x2 > rec->page.nxpage || y2 > rec->page.nypage) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     qqstrk(*rec);

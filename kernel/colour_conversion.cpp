@@ -21,7 +21,7 @@ bool inRange(float value, float high) {
 extern "C" void rgbhsv(float r, float g, float b, float *h, float *s, float *v) {
     jqqlev(0, 3, "rgbhsv");
     if (!inRange(r, 1.0f) || !inRange(g, 1.0f) || !inRange(b, 1.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const float max = std::max({r, g, b});
@@ -53,7 +53,7 @@ extern "C" void rgbhsv(float r, float g, float b, float *h, float *s, float *v) 
 extern "C" void hsvrgb(float h, float s, float v, float *r, float *g, float *b) {
     jqqlev(0, 3, "hsvrgb");
     if (!inRange(h, 360.0f) || !inRange(s, 1.0f) || !inRange(v, 1.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     const float sixth = h / 60.0f;

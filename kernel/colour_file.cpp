@@ -25,11 +25,11 @@ void saveTable(GlobalRecord &rec, const char *name) {
         if (named) file = std::fopen(c.cvltfil, "w");
     }
     if (!named) {
-        warnin(37);
+        warnin(Warning::incorrectFilename);
         return;
     }
     if (file == nullptr) {
-        warnin(36);
+        warnin(Warning::fileError);
         return;
     }
     bool written = true;
@@ -40,7 +40,7 @@ void saveTable(GlobalRecord &rec, const char *name) {
     if (std::fclose(file) != 0) written = false;
     // A table that did not reach the disk whole is not handed to the driver.
     if (!written) {
-        warnin(36);
+        warnin(Warning::fileError);
         return;
     }
     c.ivltfil = 1;
@@ -49,7 +49,7 @@ void saveTable(GlobalRecord &rec, const char *name) {
 void loadTable(GlobalRecord &rec, const char *name) {
     FILE *file = std::fopen(name, "r");
     if (file == nullptr) {
-        warnin(36);
+        warnin(Warning::fileError);
         return;
     }
     // A short file sets the entries it has and leaves the others.

@@ -194,7 +194,7 @@ extern "C" void setrgb(float r, float g, float b) {
     if (rec == nullptr) return;
     int R, G, B;
     if (!componentBytes(r, g, b, R, G, B)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     qqsclr(*rec, explicitColour(R, G, B));
@@ -206,7 +206,7 @@ extern "C" void setind(int index, float r, float g, float b) {
     const float e = rec->core.xeps;
     auto valid = [e](float v) { return v >= -e && v <= 1.0f + e; };
     if (index < 0 || index > 255 || !valid(r) || !valid(g) || !valid(b)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec->colour.nrgbtab[index] = (roundAddHalf(r * 255.0f) << 16) |
@@ -221,7 +221,7 @@ extern "C" void myvlt(const float *red, const float *green, const float *blue, i
     for (int i = 0; i < n; ++i) {
         for (float v : {red[i], green[i], blue[i]}) {
             if (v < -e || v > 1.0f + e) {
-                warnin(2);
+                warnin(Warning::incorrectParameter);
                 return;
             }
         }
@@ -240,7 +240,7 @@ extern "C" int indrgb(float r, float g, float b) {
     if (rec == nullptr) return -1;
     int R, G, B;
     if (!componentBytes(r, g, b, R, G, B)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return -1;
     }
     return qqgidx(*rec, R, G, B);

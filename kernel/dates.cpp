@@ -87,14 +87,14 @@ int jqqdat(int day, int month, int year) {
         bad = true;
         value = day;
     }
-    if (bad) warni1(2, value);
+    if (bad) warni1(Warning::incorrectParameter, value);
     return bad ? 1 : 0;
 }
 
 bool checkBaseDate(GlobalRecord &rec) {
     if (rec.date.nbasdat[4] == 1) return true;
     qqserr(kNoBaseDate);
-    warnin(101);
+    warnin(Warning::ownText);
     return false;
 }
 

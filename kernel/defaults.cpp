@@ -343,5 +343,5 @@ extern "C" void reset(const char *keyword) {
             return;
         }
     }
-    warnc1(2, keyword != nullptr ? keyword : "");
+    warnc1(Warning::incorrectParameter, keyword != nullptr ? keyword : "");
 }

@@ -54,7 +54,7 @@ void writeFontSize(GlobalRecord &rec, const char *name) {
 
 void reportWarning101(const char *text) {
     qqserr(text);
-    warnin(101);
+    warnin(Warning::ownText);
 }
 
 } // namespace
@@ -146,7 +146,7 @@ extern "C" void psfont(const char *name) {
     GlobalRecord *rec = jqqlev(1, 3, "psfont");
     if (rec == nullptr) return;
     if (!takesPostScriptFonts(rec->core.idevice)) {
-        warnin(49);
+        warnin(Warning::notPostScript);
         return;
     }
     int font = psFontIndex(name);

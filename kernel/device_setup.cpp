@@ -78,14 +78,14 @@ void startPdf(GlobalRecord &rec) {
         qqpdf1(rec, named ? rec.out.cfilnam : "", width, height, options, wide ? 1 : 0, status);
     }
     if (status == -2) {
-        warnin(53);
+        warnin(Warning::noMemory);
         endProcessAfterWarning();
     }
     // A file that cannot be named or opened: the plot goes on without it.
     if (!named)
-        warnin(37);
+        warnin(Warning::incorrectFilename);
     else if (status == -1)
-        warnin(36);
+        warnin(Warning::fileError);
     if (page.iscrmod != 2) {
         qqpdf3(rec, 0, 0, 0, 1);
         qqpdf4(rec, 0, 0, float(width), float(height));
@@ -108,9 +108,9 @@ void startWmf(GlobalRecord &rec) {
     }
     // Without a file the plot goes on and draws nothing.
     if (!named)
-        warnin(37);
+        warnin(Warning::incorrectFilename);
     else if (!started)
-        warnin(36);
+        warnin(Warning::fileError);
 }
 
 } // namespace
@@ -177,7 +177,7 @@ void kavi03(GlobalRecord &rec) {
         qqvini(rec, page.nxpage, page.nypage, width, height, 1, page.iscrmod,
                rgb ? kPixelModeRgb : 0, status);
         if (status != 0) {
-            warnin(53);
+            warnin(Warning::noMemory);
             endProcessAfterWarning();
         }
         page.xdevscl = rasterScale(rec, width, height);

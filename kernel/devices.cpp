@@ -54,7 +54,7 @@ int qqgdnr(const char *keyword) {
     if (std::strcmp(key, "MET1") >= 0 && std::strcmp(key, "MET9") <= 0) return 80;
     for (const DeviceKeyword &row : kDeviceKeywords)
         if (std::memcmp(row.keyword, key, 4) == 0) return row.code;
-    warnc1(2, keyword != nullptr ? keyword : "");
+    warnc1(Warning::incorrectParameter, keyword != nullptr ? keyword : "");
     return 0;
 }
 

@@ -39,7 +39,7 @@ int ellipsePoints(GlobalRecord &rec, int na, int nb, float alpha, float beta, fl
     const std::size_t capacity = std::size_t(n) + 4;
     float *points = rec.figure.points.reserve(2 * capacity);
     if (points == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return -1;
     }
     x = points;
@@ -101,7 +101,7 @@ void outlineAndFill(GlobalRecord &rec, const float x[], const float y[], int n, 
 void elpsln(GlobalRecord &rec, int nx, int ny, int na, int nb, float alpha, float beta, float theta,
             int keep, int pie) {
     if (na < 1 || nb < 1) {
-        warni1(2, na < 1 ? na : nb);
+        warni1(Warning::incorrectParameter, na < 1 ? na : nb);
         return;
     }
     float *x = nullptr, *y = nullptr;

@@ -101,7 +101,7 @@ void strsft(GlobalRecord &rec, char *text) {
             ++i;
             continue;
         }
-        warnc1(18, first);
+        warnc1(Warning::incorrectEushftCharacter, first);
         text[out++] = text[i];
     }
     text[out] = '\0';
@@ -118,7 +118,7 @@ extern "C" void eushft(const char *kind, const char *c) {
     const int ch = c != nullptr ? static_cast<unsigned char>(c[0]) : 0;
     const int owner = escapeKind(t, ch);
     if (owner >= 0 && owner != k - 1) {
-        warnin(57);
+        warnin(Warning::sameControlCharacters);
         return;
     }
     t.ceushft[k - 1] = ch;

@@ -35,7 +35,7 @@ bool startHorizon(GlobalRecord &rec) {
         h.ihoralc = h.block ? 1 : 0;
         if (!h.block) {
             h.nhormax = h.nhormin = nullptr;
-            warnin(53);
+            warnin(Warning::noMemory);
             return false;
         }
         h.nhormax = h.block.get();

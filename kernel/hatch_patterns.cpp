@@ -64,7 +64,7 @@ bool setPattern(GlobalRecord &rec, int angle, int type, int density, int cross) 
 
 bool selectPattern(GlobalRecord &rec, int n) {
     if (n < 0) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return false;
     }
     const int code = n < int(kPatternCodes.size()) ? kPatternCodes[std::size_t(n)] : n;

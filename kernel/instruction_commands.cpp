@@ -23,11 +23,6 @@ struct Argument {
     bool integer = true;
 };
 
-constexpr int kIncorrectParameter = 43;
-constexpr int kIncorrectMark = 44;
-constexpr int kNoInteger = 45;
-constexpr int kUnknownCommand = 46;
-
 // Characters 2..n: digits, a minus sign anywhere, and a point after which
 // digits are decimals (a second point starts the decimals again).
 bool readArgument(const char *buffer, int n, Argument &arg) {
@@ -68,15 +63,15 @@ bool readArgument(const char *buffer, int n, Argument &arg) {
 int markIndex(const Argument &arg) {
     switch (arg.kind) {
     case ArgKind::none: return 0;
-    case ArgKind::reset: warnin(kNoInteger); return -1;
+    case ArgKind::reset: warnin(Warning::instructionNoInteger); return -1;
     case ArgKind::value: break;
     }
     if (!arg.integer) {
-        warnin(kNoInteger);
+        warnin(Warning::instructionNoInteger);
         return -1;
     }
     if (arg.value < 1.0f || arg.value > float(kTextMarks)) {
-        warnin(kIncorrectMark);
+        warnin(Warning::instructionTabulator);
         return -1;
     }
     return int(arg.value) - 1;
@@ -89,7 +84,7 @@ bool countOf(const Argument &arg, float &count) {
         return true;
     }
     if (arg.kind == ArgKind::reset || !arg.integer) {
-        warnin(kNoInteger);
+        warnin(Warning::instructionNoInteger);
         return false;
     }
     count = arg.value;
@@ -146,7 +141,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
     TextState &t = rec.text;
     Argument arg;
     if (!readArgument(buffer, n, arg)) {
-        warnin(kIncorrectParameter);
+        warnin(Warning::instructionParameter);
         return;
     }
     const ArgKind kind = arg.kind;
@@ -207,7 +202,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
     case 'I':
     case 'E':
         if (kind == ArgKind::value) {
-            warnin(kIncorrectParameter);
+            warnin(Warning::instructionParameter);
         } else if (kind == ArgKind::reset) {
             t.xtxtshift = 0.0f;
             setTextHeight(rec, t.nhchar0);
@@ -218,7 +213,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
         break;
     case 'R':
         if (kind != ArgKind::none) {
-            warnin(kIncorrectParameter);
+            warnin(Warning::instructionParameter);
         } else {
             t.xtxtshift = 0.0f;
             setTextHeight(rec, t.nhchar0);
@@ -250,9 +245,9 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
         break;
     case 'S':
         if (kind == ArgKind::reset) {
-            warnin(kNoInteger);
+            warnin(Warning::instructionNoInteger);
         } else if (kind == ArgKind::value && (!arg.integer || r < 0.0f || r > 21.0f)) {
-            warnin(kIncorrectParameter);
+            warnin(Warning::instructionParameter);
         } else {
             inlineSymbol(rec, kind == ArgKind::none ? 0 : int(r));
         }
@@ -262,7 +257,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
         if (kind == ArgKind::reset) t.ialfstr = t.ialfbas;
         if (kind == ArgKind::value) {
             if (!arg.integer || r < 1.0f || r > 6.0f)
-                warnin(kIncorrectParameter);
+                warnin(Warning::instructionParameter);
             else
                 t.ialfstr = int(r);
         }
@@ -272,7 +267,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
         if (kind == ArgKind::reset) colour = t.ncolor0;
         if (kind == ArgKind::value) {
             if (!arg.integer || r < 0.0f || r > 255.0f) {
-                warnin(kIncorrectParameter);
+                warnin(Warning::instructionParameter);
                 break;
             }
             colour = int(r);
@@ -293,12 +288,12 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
         if (kind == ArgKind::reset) t.xtxtslant = t.xchaang;
         if (kind == ArgKind::value) {
             if (r < -60.0f || r > 60.0f)
-                warnin(kIncorrectParameter);
+                warnin(Warning::instructionParameter);
             else
                 t.xtxtslant =
                     std::fabs(r) < 0.5f ? 0.0f : 1.0f / std::tan((90.0f - r) * 3.1415927f / 180.0f);
         }
         break;
-    default: warnin(kUnknownCommand); break;
+    default: warnin(Warning::instructionUnknown); break;
     }
 }

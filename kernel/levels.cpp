@@ -13,7 +13,7 @@ GlobalRecord *jqqlev(int min, int max, const char *name) {
     if (min <= level && level <= max) return &rec;
     // Before kavini this warning is printed even after unit(0).
     if (level == 0) rec.msg.iunit = 6;
-    warni1(3, level);
+    warni1(Warning::incorrectLevel, level);
     return nullptr;
 }
 
@@ -24,7 +24,8 @@ GlobalRecord &chkini(const char *name) {
         return currentRecord();
     }
     qqcopy(rec->core.cfunc, name);
-    if (rec->core.ilevel < 1 || rec->core.ilevel > 3) warni1(3, rec->core.ilevel);
+    if (rec->core.ilevel < 1 || rec->core.ilevel > 3)
+        warni1(Warning::incorrectLevel, rec->core.ilevel);
     return *rec;
 }
 
@@ -39,17 +40,17 @@ int jqqind(const char *list, int n, const char *keyword) {
             equal = upperAscii(e[i]) == key[i];
         if (equal) return entry + 1;
     }
-    warnc1(2, keyword != nullptr ? keyword : "");
+    warnc1(Warning::incorrectParameter, keyword != nullptr ? keyword : "");
     return 0;
 }
 
 bool goodRectangle(int x, int y, int width, int height) {
     if (x < 0 || y < 0) {
-        warni1(2, x < y ? x : y);
+        warni1(Warning::incorrectParameter, x < y ? x : y);
         return false;
     }
     if (width < 1 || height < 1) {
-        warni1(2, width < height ? width : height);
+        warni1(Warning::incorrectParameter, width < height ? width : height);
         return false;
     }
     return true;
@@ -57,7 +58,7 @@ bool goodRectangle(int x, int y, int width, int height) {
 
 int jqqval(int value, int min, int max) {
     if (value < min || (min <= max && value > max)) {
-        warni1(2, value);
+        warni1(Warning::incorrectParameter, value);
         return 1;
     }
     return 0;

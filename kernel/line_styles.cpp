@@ -230,7 +230,7 @@ extern "C" void myline(const int *lengths, int n) {
     if (jqqval(n, 1, kMaxDashElements) != 0) return;
     for (int i = 0; i < n; ++i) {
         if (lengths[i] <= 0) {
-            warni1(2, lengths[i]);
+            warni1(Warning::incorrectParameter, lengths[i]);
             return;
         }
     }

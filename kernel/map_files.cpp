@@ -16,11 +16,11 @@ FILE *sopnfl(GlobalRecord &, int n) {
     else if (n >= 21 && n <= 24)
         path += std::string("/map/") + kShorelines[n - 21];
     else {
-        warnc1(36, path.c_str());
+        warnc1(Warning::fileError, path.c_str());
         return nullptr;
     }
     FILE *stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr) warnc1(36, path.c_str());
+    if (stream == nullptr) warnc1(Warning::fileError, path.c_str());
     return stream;
 }
 

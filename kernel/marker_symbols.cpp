@@ -143,7 +143,7 @@ void drawUserSymbol(GlobalRecord &rec, float height, const Placement &p) {
     const int n = s.nusrsym;
     float *work = rec.figure.points.reserve(2 * std::size_t(n));
     if (work == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float *x = work, *y = work + n;

@@ -74,7 +74,7 @@ extern "C" void smxalf(const char *alph, const char *cin, const char *cout, int 
     if (alphabet == 0 || jqqval(n, 1, kMixSlots) != 0) return;
     TextState &t = rec.text;
     if (alphabet == t.ialfbas) {
-        warnin(19);
+        warnin(Warning::baseAlphabetUnusable);
         return;
     }
     t.imixalfno[n - 1] = alphabet;

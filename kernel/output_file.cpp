@@ -77,10 +77,10 @@ void openOutputFile(GlobalRecord &rec) {
         if (named) out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
     }
     if (!named) {
-        warnin(37); // the plot goes on without a file
+        warnin(Warning::incorrectFilename); // the plot goes on without a file
     } else if (out.fpout == nullptr) {
         qqserr("Open error");
-        warnin(101);
+        warnin(Warning::ownText);
     }
 }
 

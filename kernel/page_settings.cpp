@@ -66,7 +66,7 @@ extern "C" void setpag(const char *format) {
     for (const PageFormat &f : kPageFormats)
         if (std::memcmp(f.name, key, 4) == 0) found = &f;
     if (found == nullptr) {
-        warnc1(2, format != nullptr ? format : "");
+        warnc1(Warning::incorrectParameter, format != nullptr ? format : "");
         return;
     }
     PageState &page = rec->page;
@@ -114,7 +114,7 @@ extern "C" void sclfac(float factor) {
     GlobalRecord *rec = jqqlev(0, 0, "sclfac");
     if (rec == nullptr) return;
     if (!(factor > 0.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     rec->page.xsclfac = factor;
@@ -141,7 +141,7 @@ extern "C" void winsiz(int nw, int nh) {
     GlobalRecord *rec = jqqlev(0, 3, "winsiz");
     if (rec == nullptr) return;
     if (nw < 1 || nh < 1) {
-        warni1(2, nw < nh ? nw : nh);
+        warni1(Warning::incorrectParameter, nw < nh ? nw : nh);
         return;
     }
     rec->win.iwinset = 2;

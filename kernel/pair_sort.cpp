@@ -27,7 +27,7 @@ extern "C" void sortr2(float *a, float *b, int n, const char *option) {
     const char c = option != nullptr ? option[0] : '\0';
     if (c != 'A' && c != 'a' && c != 'D' && c != 'd') {
         if (rec->core.ilevel == 0) rec->msg.iunit = 6;
-        warnc1(2, option != nullptr ? option : "");
+        warnc1(Warning::incorrectParameter, option != nullptr ? option : "");
         return;
     }
     sortPairs(a, b, n, c == 'D' || c == 'd');

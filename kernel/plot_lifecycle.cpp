@@ -223,7 +223,7 @@ extern "C" void kavfin(void) {
     const int code = rec.core.idevice;
     if (isFileDevice(code)) {
         closeOutputFile(rec);
-        if (plotFileFailed(rec)) warnin(36);
+        if (plotFileFailed(rec)) warnin(Warning::fileError);
     }
     rec.line.npolbuf = 0;
     rec.core.ilevel = 0;

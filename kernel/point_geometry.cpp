@@ -17,7 +17,7 @@ extern "C" void circ3p(float x1, float y1, float x2, float y2, float x3, float y
     const float d = ax * by - ay * bx;
     if (std::fabs(d) < rec->core.xeps) {
         qqserr("Points are collinear");
-        warnin(101);
+        warnin(Warning::ownText);
         return;
     }
     const float f = 0.5f / d;
@@ -34,7 +34,7 @@ extern "C" void bezier(const float *xc, const float *yc, int nc, float *xp, floa
     jqqlev(0, 3, "bezier");
     constexpr int kMaxControlPoints = 21;
     if (nc < 2 || nc > kMaxControlPoints || np < 2 || np > 32000) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     xp[0] = xc[0];

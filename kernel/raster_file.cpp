@@ -24,8 +24,8 @@ enum RasterFileType {
 void writeBitmapFile(GlobalRecord &rec, FILE *file) {
     int status = 0;
     pictureBitmapFile(rec, file, kBitmapSave, status);
-    if (status == kBitmapFileError) warnin(36);
-    if (status == kBitmapNoMemory) warnin(53);
+    if (status == kBitmapFileError) warnin(Warning::fileError);
+    if (status == kBitmapNoMemory) warnin(Warning::noMemory);
 }
 
 void writeRasterFile(GlobalRecord &rec, FILE *file, int type, const PixelDriver &pixels) {
@@ -43,12 +43,12 @@ void writeRasterFile(GlobalRecord &rec, FILE *file, int type, const PixelDriver 
     default: return;
     }
     if (status == kRasterFileError) {
-        warnin(36);
+        warnin(Warning::fileError);
     } else if (status == kRasterNoMemory) {
-        warnin(53);
+        warnin(Warning::noMemory);
     } else if (type == kPng && status != kRasterDone) {
         qqserr("ZLIB error");
-        warnin(101);
+        warnin(Warning::ownText);
     }
 }
 
@@ -61,7 +61,7 @@ void qqrfil(GlobalRecord &rec, FILE *file, int type) {
     const bool copy =
         deviceFamily(rec.core.idevice) == DeviceFamily::Screen && rec.img.iimgini == 0;
     if (copy && screenPixelCopy(rec, 0) != 0) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     if (type == kBitmap) {

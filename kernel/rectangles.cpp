@@ -31,7 +31,7 @@ extern "C" void rectan(int nx, int ny, int nw, int nh) {
     GlobalRecord *rec = jqqlev(1, 3, "rectan");
     if (rec == nullptr) return;
     if (nw == 0 || nh == 0) {
-        warni1(2, 0);
+        warni1(Warning::incorrectParameter, 0);
         return;
     }
     plainRectangle(*rec, nx, ny, nw, nh);
@@ -53,7 +53,7 @@ extern "C" void rndrec(int nx, int ny, int nw, int nh, int option) {
     const std::size_t capacity = 4 * std::size_t(n) + 40;
     float *points = rec.figure.points.reserve(2 * capacity);
     if (points == nullptr) {
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     float *x = points, *y = points + capacity;

@@ -128,7 +128,7 @@ void gkwfa(GlobalRecord &rec, int n, const float x[], const float y[], float spa
                     for (const int other : {next, prev}) {
                         if (!(line < y[other - 1])) continue;
                         if (m == capacity) {
-                            warni1(26, m + 1);
+                            warni1(Warning::tooManyIntersections, m + 1);
                             return;
                         }
                         crossings[m++] = x[v - 1] + (line - yv) / (y[other - 1] - yv) *

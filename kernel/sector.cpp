@@ -82,19 +82,19 @@ extern "C" void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (nr2 < 1) {
-        warni1(51, nr2);
+        warni1(Warning::nonPositiveParameter, nr2);
         return;
     }
     if (nr1 < 0) {
-        warni1(1, nr1);
+        warni1(Warning::negativeParameter, nr1);
         return;
     }
     if (!(beta - alpha >= rec.core.xeps)) {
-        warnin(8);
+        warnin(Warning::startAngleNotBelowEnd);
         return;
     }
     if (nr1 > nr2) {
-        warnin(7);
+        warnin(Warning::firstRadiusGreater);
         return;
     }
     const int y = jqqyvl(rec, ny);

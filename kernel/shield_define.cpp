@@ -26,7 +26,7 @@ float storedAngle(float degrees) {
 // A width and height (or two semi-axes) must both be positive.
 bool positiveSizes(int a, int b) {
     if (a >= 1 && b >= 1) return true;
-    warni1(2, std::min(a, b));
+    warni1(Warning::incorrectParameter, std::min(a, b));
     return false;
 }
 
@@ -121,7 +121,7 @@ extern "C" void shlpol(const int *nx, const int *ny, int n) {
     }
     if (m > 1 && x[m - 1] == x[0] && y[m - 1] == y[0]) --m;
     if (m < 3) {
-        warni1(30, m);
+        warni1(Warning::incorrectPointCount, m);
         return;
     }
     framePolygonShield(*rec, x, y, m);

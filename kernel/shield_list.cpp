@@ -30,7 +30,7 @@ void qqbl07(GlobalRecord &rec, ShieldKind kind, const float values[], const floa
     ShieldState &list = rec.shield;
     const int words = wordsOfKind(kind, n);
     if (list.nshllen + words > kShieldListWords) {
-        warnin(47);
+        warnin(Warning::blankingOverflow);
         return;
     }
     if (list.nshield == 0) {

@@ -47,7 +47,7 @@ extern "C" void shldel(int id) {
     if (rec == nullptr) return;
     qqstrk(*rec);
     if (id < 0) {
-        warni1(2, id);
+        warni1(Warning::incorrectParameter, id);
         return;
     }
     // Id 0 deletes every user shield.
@@ -60,7 +60,7 @@ extern "C" void shlres(int n) {
     GlobalRecord *rec = jqqlev(1, 3, "shlres");
     if (rec == nullptr) return;
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     qqstrk(*rec);

@@ -279,7 +279,7 @@ void qqbl01(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
             xjdraw(rec, x2, y2, kPenMove);
             return;
         }
-        if (points.full) warnin(26);
+        if (points.full) warnin(Warning::tooManyIntersections);
         qqrmsr(x1, y1, x2, y2, points.x, points.y, points.m);
         for (int i = 0; i < points.m; ++i) {
             const float px = points.x[i], py = points.y[i];

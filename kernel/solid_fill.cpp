@@ -30,7 +30,7 @@ void fillSolid(GlobalRecord &rec, const float x[], const float y[], int n, float
     if (n > kSmallPolygon) {
         links = rec.figure.fillLinks.reserve(std::size_t(n) + 1);
         if (links == nullptr) {
-            warnin(53);
+            warnin(Warning::noMemory);
             return;
         }
     }

@@ -29,5 +29,5 @@ extern "C" void sortr1(float *x, int n, const char *order) {
     else if (first == 'D' || first == 'd')
         shellSort(x, n, [](float a, float b) { return a > b; });
     else
-        warnc1(2, order != nullptr ? order : "");
+        warnc1(Warning::incorrectParameter, order != nullptr ? order : "");
 }

@@ -379,11 +379,11 @@ extern "C" void spline(const float *x, const float *y, int n, float *xs, float *
     form.logX = rec->axes.ilogax[0] == 1;
     switch (interpolateSpline(x, y, n, degree, intervals, form, xs, ys)) {
     case SplineStatus::Done: *ns = intervals + 1; break;
-    case SplineStatus::BadCount: warni1(31, n); break;
-    case SplineStatus::NoMemory: warnin(53); break;
-    case SplineStatus::NotIncreasing: warnin(32); break;
-    case SplineStatus::NonPositiveLog: warnin(27); break;
-    case SplineStatus::Singular: warnin(38); break;
+    case SplineStatus::BadCount: warni1(Warning::incorrectSplinePointCount, n); break;
+    case SplineStatus::NoMemory: warnin(Warning::noMemory); break;
+    case SplineStatus::NotIncreasing: warnin(Warning::splineXNotIncreasing); break;
+    case SplineStatus::NonPositiveLog: warnin(Warning::logValuesNotPositive); break;
+    case SplineStatus::Singular: warnin(Warning::singularMatrix); break;
     }
 }
 

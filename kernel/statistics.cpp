@@ -15,7 +15,7 @@ extern "C" float moment(const float *x, int n, const char *key) {
     jqqlev(0, 3, "moment");
     if (n < 2) {
         qqserr("n must be greater than 1");
-        warnin(101);
+        warnin(Warning::ownText);
         return 0.0f;
     }
     const int kind = jqqind("MEAN+AVER+VARI+STAN+THIR+FOUR", 6, key);
@@ -48,7 +48,7 @@ extern "C" float moment(const float *x, int n, const char *key) {
 
     if (sigma == 0.0L) {
         qqserr("Variance = 0. Value cannot be calculated");
-        warnin(101);
+        warnin(Warning::ownText);
         return 0.0f;
     }
     long double powers = 0.0L;

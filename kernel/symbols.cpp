@@ -47,22 +47,22 @@ extern "C" void mysymb(const float *x, const float *y, int n, int isym, int ifil
     GlobalRecord *rec = jqqlev(1, 3, "mysymb");
     if (rec == nullptr) return;
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (ifill != 0 && ifill != 1) {
-        warni1(2, ifill);
+        warni1(Warning::incorrectParameter, ifill);
         return;
     }
     if (isym < 0) {
-        warni1(2, isym);
+        warni1(Warning::incorrectParameter, isym);
         return;
     }
     constexpr float kLimit = 1.000001f;
     for (int i = 0; i < n; ++i) {
         if (std::fabs(x[i]) > kLimit || std::fabs(y[i]) > kLimit) {
             qqserr("values out of range");
-            warnin(101);
+            warnin(Warning::ownText);
             break;
         }
     }
@@ -75,7 +75,7 @@ extern "C" void mysymb(const float *x, const float *y, int n, int isym, int ifil
     if (!s.xusrsym || !s.yusrsym) {
         s.xusrsym.reset();
         s.yusrsym.reset();
-        warnin(53);
+        warnin(Warning::noMemory);
         return;
     }
     for (int i = 0; i < n; ++i) {

@@ -97,7 +97,7 @@ void error(Typesetter &ts, const char *message) {
     ts.failed = true;
     qqcopy(ts.rec.core.cfunc, "messag");
     qqserr(message);
-    warnin(101);
+    warnin(Warning::ownText);
 }
 
 // ---- Pen, heights and styles ---------------------------------------------

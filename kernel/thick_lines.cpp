@@ -311,7 +311,7 @@ extern "C" void penwid(float width) {
     GlobalRecord *rec = jqqlev(1, 3, "penwid");
     if (rec == nullptr) return;
     if (!(width > 0.0f && width <= 32000.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     qqstrk(*rec);
@@ -398,7 +398,7 @@ extern "C" void lnmlt(float limit) {
     GlobalRecord *rec = jqqlev(1, 3, "lnmlt");
     if (rec == nullptr) return;
     if (!(limit >= 1.0f)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     qqstrk(*rec);

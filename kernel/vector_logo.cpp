@@ -112,7 +112,7 @@ extern "C" void qornpl(int corner) {
     GlobalRecord &rec = *recp;
     float left = 0.0f, top = 0.0f;
     if (!logoCorner(rec, corner, left, top)) {
-        warni1(2, corner);
+        warni1(Warning::incorrectParameter, corner);
         return;
     }
     // The points on the page, turned about the centre of the square and cut

@@ -8,7 +8,7 @@ TEST_PACKAGES=(
     hp2xx                       # renders HPGL files
     openjdk-17-jdk-headless     # compiles Java applet sources
     locales                     # comma-decimal locales for the formatting tests
-    python3                     # runs the generators of data/ and compares their output
+    python3                     # runs the generators of data/, checks the bindings' table
     hershey-fonts-data fonts-liberation python3-freetype fonts-urw-base35  # font generators
     xfonts-utils                # bdftopcf reads the BDF fonts
     netpbm imagemagick-6.q16    # decode the raster files

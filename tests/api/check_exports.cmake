@@ -1,7 +1,9 @@
 # Checks the public interface against itself: every routine kavlor.h declares
-# is exported by libkavlor.so, everything exported is declared, and every
-# declared name is one of the library's public routines (public_names.txt).
-# Run: cmake -DLIBRARY=<libkavlor.so> -DHEADER=<kavlor.h> -DNAMES=<list> -P check_exports.cmake
+# is exported by libkavlor.so, everything exported is declared (in kavlor.h, or
+# among the bindings' readings of the record), and every name kavlor.h declares
+# is one of the library's public routines (public_names.txt).
+# Run: cmake -DLIBRARY=<libkavlor.so> -DHEADER=<kavlor.h> -DREADINGS=<binding_readings.h>
+#            -DNAMES=<list> -P check_exports.cmake
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE nm_output
                 RESULT_VARIABLE nm_status)
@@ -15,13 +17,19 @@ foreach(line IN LISTS exported_lines)
     list(APPEND exported ${name})
 endforeach()
 
-file(STRINGS ${HEADER} api_lines REGEX "^KAVLOR_API ")
-set(declared "")
-foreach(line IN LISTS api_lines)
-    if(line MATCHES "([A-Za-z_][A-Za-z0-9_]*)\\(")
-        list(APPEND declared ${CMAKE_MATCH_1})
-    endif()
-endforeach()
+# The names of the routines a header declares with KAVLOR_API.
+function(declared_names header out)
+    file(STRINGS ${header} lines REGEX "^KAVLOR_API ")
+    set(names "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "([A-Za-z_][A-Za-z0-9_]*)\\(")
+            list(APPEND names ${CMAKE_MATCH_1})
+        endif()
+    endforeach()
+    set(${out} ${names} PARENT_SCOPE)
+endfunction()
+declared_names(${HEADER} declared)
+declared_names(${READINGS} readings)
 
 file(STRINGS ${NAMES} public REGEX "^[^#]")
 
@@ -34,8 +42,13 @@ foreach(name IN LISTS declared)
         string(APPEND problems "declared but not a public routine of the library: ${name}\n")
     endif()
 endforeach()
+foreach(name IN LISTS readings)
+    if(NOT name IN_LIST exported)
+        string(APPEND problems "a reading of the bindings but not exported: ${name}\n")
+    endif()
+endforeach()
 foreach(name IN LISTS exported)
-    if(NOT name IN_LIST declared)
+    if(NOT name IN_LIST declared AND NOT name IN_LIST readings)
         string(APPEND problems "exported but not declared in kavlor.h: ${name}\n")
     endif()
 endforeach()

@@ -24,10 +24,10 @@ class Warnings : public FreshRecord {
 TEST_F(Warnings, ThreeFormats) {
     openPlot();
     EXPECT_EQ(captureStdout([] {
-                  warnin(4);
-                  warni1(30, -12345);
-                  warnc1(2, "DA5L");
-                  warnin(58);
+                  warnin(Warning::xOutOfPage);
+                  warni1(Warning::incorrectPointCount, -12345);
+                  warnc1(Warning::incorrectParameter, "DA5L");
+                  warnin(Warning::arrayOutOfScreen);
               }),
               " <<<< Warning   4: X coordinate out of page in curve!\n"
               " <<<< Warning  30: Incorrect number of points in curve!   (-12345)\n"
@@ -37,10 +37,12 @@ TEST_F(Warnings, ThreeFormats) {
 
 TEST_F(Warnings, NumberOutsideTheTablePrintsABlankText) {
     openPlot();
-    EXPECT_EQ(captureStdout([] { warnin(77); }), "<<<< Incorrect parameter in errmes! (  77)\n"
-                                                 " <<<< Warning  77:   in curve!\n");
-    EXPECT_EQ(captureStdout([] { warnin(0); }), "<<<< Incorrect parameter in errmes! (   0)\n"
-                                                " <<<< Warning   0:   in curve!\n");
+    EXPECT_EQ(captureStdout([] { warnin(Warning(77)); }),
+              "<<<< Incorrect parameter in errmes! (  77)\n"
+              " <<<< Warning  77:   in curve!\n");
+    EXPECT_EQ(captureStdout([] { warnin(Warning(0)); }),
+              "<<<< Incorrect parameter in errmes! (   0)\n"
+              " <<<< Warning   0:   in curve!\n");
 }
 
 TEST_F(Warnings, NumbersAbove100CarryTheirOwnText) {
@@ -48,14 +50,14 @@ TEST_F(Warnings, NumbersAbove100CarryTheirOwnText) {
     jqqlev(1, 3, "kavini");
     EXPECT_EQ(captureStdout([] {
                   qqserr("Open error");
-                  warnin(101);
+                  warnin(Warning::ownText);
               }),
               " <<<< Warning 101: Open error in kavini!\n");
     // Longer texts are cut to the 80 characters of the message buffer.
     const std::string longText(120, 'x');
     EXPECT_EQ(captureStdout([&] {
                   qqserr(longText.c_str());
-                  warnin(102);
+                  warnin(Warning(102));
               }),
               " <<<< Warning 102: " + std::string(80, 'x') + " in kavini!\n");
 }
@@ -68,7 +70,7 @@ TEST_F(Warnings, SilencedWarningsAreStillCounted) {
     EXPECT_EQ(rec.msg.iprotfl, 0);
     const int before = rec.msg.noutpag;
     EXPECT_EQ(captureStdout([] {
-                  warnin(4);
+                  warnin(Warning::xOutOfPage);
                   errmod("XYZ", "ON");
               }),
               "");
@@ -90,21 +92,21 @@ TEST_F(Warnings, BadKeywordOfErrmodChangesNothing) {
 TEST_F(Warnings, UnitChoosesTheMessageStream) {
     GlobalRecord &rec = openPlot();
     unit(nullptr);
-    EXPECT_EQ(captureStdout([] { warnin(4); }), "");
+    EXPECT_EQ(captureStdout([] { warnin(Warning::xOutOfPage); }), "");
     EXPECT_EQ(rec.msg.iunit, 0);
 
     TempDir dir;
     FILE *fp = fopen(dir.file("messages.txt").c_str(), "w");
     unit(fp);
     EXPECT_EQ(rec.msg.iunit, 1);
-    EXPECT_EQ(captureStdout([] { warnin(5); }), "");
+    EXPECT_EQ(captureStdout([] { warnin(Warning::yOutOfPage); }), "");
     fclose(fp);
     EXPECT_EQ(readFile(dir.file("messages.txt")),
               " <<<< Warning   5: Y coordinate out of page in unit!\n");
 
     unit(stdout);
     EXPECT_EQ(rec.msg.iunit, 6);
-    EXPECT_EQ(captureStdout([] { warnin(5); }),
+    EXPECT_EQ(captureStdout([] { warnin(Warning::yOutOfPage); }),
               " <<<< Warning   5: Y coordinate out of page in unit!\n");
 }
 

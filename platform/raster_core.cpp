@@ -1,5 +1,5 @@
 // The raster core: spans, lines and rectangles over a PixelSurface.
-#include "devices/raster_core.h"
+#include "platform/raster_core.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The raster core: bounds-checked pixel writes, line stepping and horizontal
-// spans over a plain pixel buffer. The memory raster draws with it, and so can
-// a software drawing surface of the platform layer (lines there leave out
-// their end point).
+// spans over a plain pixel buffer. The memory raster draws with it, and so do
+// the drawing calls of the platform layer (lines there leave out their end
+// point), so both put a line on the same pixels.
 #pragma once
 #include <cstdint>
 
