@@ -3,7 +3,8 @@
 # and matplotlib, as whole processes, in one run, and prints the medians. A benchmark, not a test.
 #
 #   bench/run.sh [SELECTION...]   each SELECTION adds cases: W1 (all formats of W1), pdf (every
-#                                 workload measured in PDF) or W1:pdf; default: every case
+#                                 workload measured in PDF), W1:pdf, W1x10 (W1 at ten times its
+#                                 work) or x10 (every case at ten times); default: every case
 #
 # Environment: KVBENCH_WORK (work folder: programs, pictures, timings; default /tmp/kvbench),
 # KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (timed runs per program;
@@ -14,10 +15,14 @@ bench=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$bench")
 . "$root/scripts/packages.sh"
 
-# The workloads and the formats each is measured in, as WORKLOADS.md lists them.
+# The workloads and the formats each is measured in, as WORKLOADS.md lists them, then the same at
+# ten times the work (W1x10 ...), which only Kavlor and PLplot are timed on.
 CASES=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png W4:png W4:pdf W5:ps
-       W6:pdf W6:png)
+       W6:pdf W6:png
+       W1x10:ps W1x10:pdf W1x10:svg W1x10:png W2x10:pdf W2x10:ps W3x10:pdf W3x10:png W4x10:png
+       W4x10:pdf W6x10:pdf W6x10:png)
 PROGRAMS=(kavlor plplot gnuplot matplotlib)
+PROGRAMS_X10=(kavlor plplot)
 BENCH_PACKAGES=(gcc pkg-config libplplot-dev plplot-driver-cairo gnuplot-nox python3-matplotlib
                 python3-numpy hyperfine)
 
@@ -36,12 +41,14 @@ for path in "$bench" "$work" "$KVBENCH_DATA" "$build"; do
 done
 
 for arg in "$@"; do
-    [[ " ${CASES[*]} " =~ [\ :]"$arg"[\ :] ]] || die "unknown selection $arg (cases: ${CASES[*]})"
+    [[ $arg == x10 || " ${CASES[*]} " =~ [\ :]"$arg"[\ :] ]] ||
+        die "unknown selection $arg (cases: ${CASES[*]})"
 done
 selected=()
 for case in "${CASES[@]}"; do
     for arg in "${@:-all}"; do
-        if [[ $arg == all || $arg == "$case" || $arg == "${case%:*}" || $arg == "${case#*:}" ]]; then
+        if [[ $arg == all || $arg == "$case" || $arg == "${case%:*}" || $arg == "${case#*:}" ||
+              ($arg == x10 && $case == *x10:*) ]]; then
             selected+=("$case")
             break
         fi
@@ -50,13 +57,19 @@ done
 
 ensure_packages "${BENCH_PACKAGES[@]}"
 
-# The input data, written once (again only when mkdata.py changes).
-stamp=$(sha256sum < "$bench/mkdata.py")
-if [ "$(cat "$KVBENCH_DATA/.mkdata" 2> /dev/null)" != "$stamp" ]; then
-    echo "== writing the input data into $KVBENCH_DATA"
-    /usr/bin/python3 "$bench/mkdata.py" "$KVBENCH_DATA"
-    echo "$stamp" > "$KVBENCH_DATA/.mkdata"
-fi
+# The input data, written once (again only when its generator changes); the data at ten times
+# the work (about 220 MB) only when a case needs it.
+write_data() { # GENERATOR (mkdata_x10 takes its formulas from mkdata, so both make its stamp)
+    local stamp
+    stamp=$(cat "$bench/mkdata.py" "$bench/$1.py" | sha256sum)
+    if [ "$(cat "$KVBENCH_DATA/.$1" 2> /dev/null)" != "$stamp" ]; then
+        echo "== writing the input data of $1.py into $KVBENCH_DATA"
+        PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$bench/$1.py" "$KVBENCH_DATA"
+        echo "$stamp" > "$KVBENCH_DATA/.$1"
+    fi
+}
+write_data mkdata
+[[ " ${selected[*]} " != *x10:* ]] || write_data mkdata_x10
 
 echo "== building the PLplot programs in $bin"
 mkdir -p "$bin"
@@ -81,6 +94,7 @@ fi
 # when PROGRAM has no program for W.
 command_of() {
     local name=${2,}
+    name=${name%x10}
     case $1 in
     kavlor) [ -x "$build/bench/kavlor_$name" ] && echo "$build/bench/kavlor_$name $2 $3 $4" ;;
     plplot) echo "$bin/plplot_$name $2 $3 $4" ;;
@@ -94,9 +108,10 @@ rm -rf "$results" "$pictures"
 mkdir -p "$results" "$pictures"
 for case in "${selected[@]}"; do
     w=${case%:*} format=${case#*:}
-    timed=()
+    timed=() programs=("${PROGRAMS[@]}")
+    [[ $w != *x10 ]] || programs=("${PROGRAMS_X10[@]}")
     # First one checked run per program: exit status 0 and a file written (3: no writer).
-    for program in "${PROGRAMS[@]}"; do
+    for program in "${programs[@]}"; do
         out=$pictures/$w-$program.$format
         command=$(command_of "$program" "$w" "$format" "$out")
         [ -n "$command" ] || continue

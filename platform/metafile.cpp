@@ -1,7 +1,5 @@
-// The metafile recorder and the drawing objects it records: CreateMetaFileA,
-// CloseMetaFile, DeleteMetaFile, SetMapMode, SetWindowOrgEx, SetWindowExtEx,
-// SetTextColor, CreatePen, CreateSolidBrush, SelectObject, DeleteObject,
-// MoveToEx, LineTo, FillRect, Polygon.
+// The metafile recorder: CreateMetaFileA, CloseMetaFile, DeleteMetaFile, and
+// the records that the drawing calls on a metafile context write.
 //
 // The file is a Windows metafile: an 18-byte header (type, header size 9 words,
 // version 0x0300, file size in words, size of the object table, largest record
@@ -11,21 +9,35 @@
 // selection and removal name the slot. The recorder mirrors that table for
 // every metafile, so a pen or brush is created in the file the first time it
 // is selected there.
-//
-// Handles, like the window system's, are valid in every thread: one table for
-// the process behind one lock.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <new>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "devices/byte_sink.h"
+#include "platform/metafile_records.h"
 #include "platform/windows.h"
+
+namespace gdi {
+
+struct Recording {
+    FILE *file = nullptr;
+    ByteSink sink;
+    std::vector<std::intptr_t> slots; // object table: the object in each slot, 0 free
+    std::uint32_t largestRecord = 0;  // words
+    POINT windowOrigin{0, 0};
+    SIZE windowExtent{1, 1};
+};
+
+void RecordingClose::operator()(Recording *r) const {
+    if (r->file != nullptr) {
+        r->sink.attachFile(nullptr);
+        std::fclose(r->file);
+    }
+    delete r;
+}
 
 namespace {
 
@@ -47,17 +59,6 @@ enum RecordFunction : std::uint16_t {
 };
 
 constexpr std::uint16_t kBrushSolid = 0; // LOGBRUSH style BS_SOLID
-constexpr int kMapText = 1;              // the mapping mode a context starts with
-constexpr int kMaxPolygonPoints = 32767; // the point count is a signed 16-bit field
-
-enum class ObjectKind { Pen, Brush };
-
-struct DrawingObject {
-    ObjectKind kind;
-    int style; // pens: PS_SOLID, PS_NULL
-    int width; // pens: width in logical units
-    COLORREF colour;
-};
 
 // The recorder's own objects in a metafile's object table: the null pen under
 // a FillRect and the defaults a context goes back to. Negative, so that they
@@ -65,44 +66,6 @@ struct DrawingObject {
 constexpr std::intptr_t kNullPenKey = -1;
 constexpr std::intptr_t kDefaultPenKey = -2;
 constexpr std::intptr_t kDefaultBrushKey = -3;
-
-struct Recording {
-    FILE *file = nullptr;
-    ByteSink sink;
-    std::vector<std::intptr_t> slots; // object table: the object in each slot, 0 free
-    std::uint32_t largestRecord = 0;  // words
-    HPEN pen = 0;                     // selected pen and brush; 0: the context's default
-    HBRUSH brush = 0;
-    int mapMode = kMapText;
-    COLORREF textColour = 0;
-    POINT position{0, 0};
-    POINT windowOrigin{0, 0};
-    SIZE windowExtent{1, 1};
-};
-
-struct HandleTable {
-    std::mutex lock;
-    std::intptr_t next = 0x100;
-    std::unordered_map<std::intptr_t, DrawingObject> objects;
-    std::unordered_map<std::intptr_t, std::unique_ptr<Recording>> recordings;
-    std::unordered_set<std::intptr_t> finished; // closed metafiles not yet released
-
-    std::intptr_t newHandle() { return next++; }
-
-    Recording *recording(HDC dc) {
-        auto it = recordings.find(dc);
-        return it == recordings.end() ? nullptr : it->second.get();
-    }
-    const DrawingObject *object(HGDIOBJ handle) const {
-        auto it = objects.find(handle);
-        return it == objects.end() ? nullptr : &it->second;
-    }
-};
-
-HandleTable &handles() {
-    static HandleTable table;
-    return table;
-}
 
 // A logical coordinate as the file's signed 16-bit field holds it.
 std::uint16_t coordinate(long v) {
@@ -128,43 +91,47 @@ void colourWords(Recording &r, COLORREF colour) {
     r.sink.u32le(colour & 0x00FFFFFF);
 }
 
-DrawingObject definition(const HandleTable &table, std::intptr_t key) {
+// The pen or brush behind a slot key.
+std::variant<Pen, Brush> definition(Table &t, std::intptr_t key) {
     switch (key) {
-    case kNullPenKey: return {ObjectKind::Pen, PS_NULL, 0, 0};
-    case kDefaultPenKey: return {ObjectKind::Pen, PS_SOLID, 0, 0};
-    case kDefaultBrushKey: return {ObjectKind::Brush, 0, 0, 0xFFFFFF};
-    default: return *table.object(key);
+    case kNullPenKey: return Pen{PS_NULL, 0, 0};
+    case kDefaultPenKey: return Pen{PS_SOLID, 0, 0};
+    case kDefaultBrushKey: return Brush{0xFFFFFF, false};
+    default:
+        if (const Pen *pen = t.get<Pen>(key)) return *pen;
+        return *t.get<Brush>(key);
     }
 }
 
 // The object's slot in the metafile's table, recording its creation into the
 // lowest free slot the first time.
-std::uint16_t slotOf(const HandleTable &table, Recording &r, std::intptr_t key) {
+std::uint16_t slotOf(Table &t, Recording &r, std::intptr_t key) {
     auto found = std::find(r.slots.begin(), r.slots.end(), key);
     if (found != r.slots.end()) return std::uint16_t(found - r.slots.begin());
     auto free = std::find(r.slots.begin(), r.slots.end(), std::intptr_t(0));
     if (free == r.slots.end()) free = r.slots.insert(r.slots.end(), 0);
     *free = key;
-    const DrawingObject o = definition(table, key);
-    if (o.kind == ObjectKind::Pen) {
+    const std::variant<Pen, Brush> o = definition(t, key);
+    if (const Pen *pen = std::get_if<Pen>(&o)) {
         // LOGPEN16: style, width as a point (x, y), colour.
         beginRecord(r, kCreatePenIndirect, 5);
-        r.sink.u16le(std::uint16_t(o.style));
-        r.sink.u16le(coordinate(o.width));
+        r.sink.u16le(std::uint16_t(pen->style));
+        r.sink.u16le(coordinate(pen->width));
         r.sink.u16le(0);
-        colourWords(r, o.colour);
+        colourWords(r, pen->colour);
     } else {
-        // LOGBRUSH16: style, colour, hatch.
+        // LOGBRUSH16: style, colour, hatch. A hollow brush records as
+        // transparent black: the recorder's callers fill with solid ones.
         beginRecord(r, kCreateBrushIndirect, 4);
         r.sink.u16le(kBrushSolid);
-        colourWords(r, o.colour);
+        colourWords(r, std::get<Brush>(o).colour);
         r.sink.u16le(0);
     }
     return std::uint16_t(free - r.slots.begin());
 }
 
-void selectSlot(const HandleTable &table, Recording &r, std::intptr_t key) {
-    simpleRecord(r, kSelectObject, {slotOf(table, r, key)});
+void selectSlot(Table &t, Recording &r, std::intptr_t key) {
+    simpleRecord(r, kSelectObject, {slotOf(t, r, key)});
 }
 
 void writeHeader(ByteSink &sink, std::uint32_t words, std::uint16_t objects,
@@ -182,30 +149,117 @@ constexpr std::uint32_t kHeaderBytes = 18;
 
 } // namespace
 
+void recordMapMode(Context &c, int mode) {
+    simpleRecord(*c.recording, kSetMapMode, {std::uint16_t(mode)});
+}
+
+void recordWindowOrg(Context &c, int x, int y) {
+    simpleRecord(*c.recording, kSetWindowOrg, {coordinate(y), coordinate(x)});
+    c.recording->windowOrigin = {x, y};
+}
+
+void recordWindowExt(Context &c, int x, int y) {
+    simpleRecord(*c.recording, kSetWindowExt, {coordinate(y), coordinate(x)});
+    c.recording->windowExtent = {x, y};
+}
+
+POINT recordedWindowOrg(const Context &c) {
+    return c.recording->windowOrigin;
+}
+SIZE recordedWindowExt(const Context &c) {
+    return c.recording->windowExtent;
+}
+
+void recordTextColour(Context &c, COLORREF colour) {
+    beginRecord(*c.recording, kSetTextColor, 2);
+    colourWords(*c.recording, colour);
+}
+
+void recordSelect(Table &t, Context &c, HGDIOBJ object) {
+    selectSlot(t, *c.recording, object);
+}
+
+void recordRemoval(Table &t, HGDIOBJ object, bool pen) {
+    for (auto &entry : t.contexts) {
+        Context &c = entry.second;
+        if (c.kind != ContextKind::Metafile) continue;
+        Recording &r = *c.recording;
+        auto slot = std::find(r.slots.begin(), r.slots.end(), object);
+        if (slot == r.slots.end()) continue;
+        // Readers keep drawing with what is selected: a removed object must
+        // not be selected any more.
+        HGDIOBJ &current = pen ? c.pen : c.brush;
+        if (current == object) {
+            selectSlot(t, r, pen ? kDefaultPenKey : kDefaultBrushKey);
+            current = 0;
+            slot = std::find(r.slots.begin(), r.slots.end(), object);
+        }
+        simpleRecord(r, kDeleteObject, {std::uint16_t(slot - r.slots.begin())});
+        *slot = 0;
+    }
+}
+
+void recordMoveTo(Context &c, int x, int y) {
+    simpleRecord(*c.recording, kMoveTo, {coordinate(y), coordinate(x)});
+}
+
+void recordLineTo(Context &c, int x, int y) {
+    simpleRecord(*c.recording, kLineTo, {coordinate(y), coordinate(x)});
+}
+
+void recordFillRect(Table &t, Context &c, const RECT &rect, HBRUSH brush) {
+    // The metafile has no record of its own for this: the brush under a null
+    // pen fills a rectangle, then the context's own pen and brush come back.
+    Recording &r = *c.recording;
+    selectSlot(t, r, brush);
+    selectSlot(t, r, kNullPenKey);
+    simpleRecord(r, kRectangle,
+                 {coordinate(rect.bottom), coordinate(rect.right), coordinate(rect.top),
+                  coordinate(rect.left)});
+    selectSlot(t, r, c.pen != 0 ? c.pen : kDefaultPenKey);
+    selectSlot(t, r, c.brush != 0 ? c.brush : kDefaultBrushKey);
+}
+
+void recordPolygon(Context &c, const POINT *points, int count) {
+    Recording &r = *c.recording;
+    beginRecord(r, kPolygon, 1 + 2 * std::uint32_t(count));
+    r.sink.u16le(std::uint16_t(count));
+    for (int i = 0; i < count; ++i) {
+        r.sink.u16le(coordinate(points[i].x));
+        r.sink.u16le(coordinate(points[i].y));
+    }
+}
+
+} // namespace gdi
+
+using namespace gdi;
+
 HDC CreateMetaFileA(const char *file) {
     if (file == nullptr) return 0;
-    auto r = std::unique_ptr<Recording>(new (std::nothrow) Recording());
+    std::unique_ptr<Recording, RecordingClose> r(new (std::nothrow) Recording());
     if (!r) return 0;
     r->file = std::fopen(file, "wb");
     if (r->file == nullptr) return 0;
     r->sink.attachFile(r->file);
     writeHeader(r->sink, 0, 0, 0); // completed at the close
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    const HDC dc = table.newHandle();
-    table.recordings.emplace(dc, std::move(r));
+    Table &t = table();
+    std::lock_guard<std::mutex> hold(t.lock);
+    const HDC dc = t.newHandle();
+    Context &c = t.contexts[dc];
+    c.kind = ContextKind::Metafile;
+    c.recording = std::move(r);
     return dc;
 }
 
 HMETAFILE CloseMetaFile(HDC dc) {
-    HandleTable &table = handles();
-    std::unique_ptr<Recording> r;
+    Table &t = table();
+    std::unique_ptr<Recording, RecordingClose> r;
     {
-        std::lock_guard<std::mutex> hold(table.lock);
-        auto it = table.recordings.find(dc);
-        if (it == table.recordings.end()) return 0;
-        r = std::move(it->second);
-        table.recordings.erase(it);
+        std::lock_guard<std::mutex> hold(t.lock);
+        Context *c = t.context(dc);
+        if (c == nullptr || c->kind != ContextKind::Metafile) return 0;
+        r = std::move(c->recording);
+        t.contexts.erase(dc);
     }
     simpleRecord(*r, kEndOfFile, {});
     r->sink.flush();
@@ -221,169 +275,18 @@ HMETAFILE CloseMetaFile(HDC dc) {
         good = false;
     }
     r->sink.attachFile(nullptr);
-    if (std::fclose(r->file) != 0) good = false;
+    FILE *file = r->file;
+    r->file = nullptr;
+    if (std::fclose(file) != 0) good = false;
     if (!good) return 0;
-    std::lock_guard<std::mutex> hold(table.lock);
-    const HMETAFILE metafile = table.newHandle();
-    table.finished.insert(metafile);
+    std::lock_guard<std::mutex> hold(t.lock);
+    const HMETAFILE metafile = t.newHandle();
+    t.finishedMetafiles.insert(metafile);
     return metafile;
 }
 
 BOOL DeleteMetaFile(HMETAFILE metafile) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    return table.finished.erase(metafile) == 1 ? 1 : 0;
-}
-
-int SetMapMode(HDC dc, int mode) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    simpleRecord(*r, kSetMapMode, {std::uint16_t(mode)});
-    const int previous = r->mapMode;
-    r->mapMode = mode;
-    return previous;
-}
-
-BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT *previous) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    simpleRecord(*r, kSetWindowOrg, {coordinate(y), coordinate(x)});
-    if (previous != nullptr) *previous = r->windowOrigin;
-    r->windowOrigin = {x, y};
-    return 1;
-}
-
-BOOL SetWindowExtEx(HDC dc, int x, int y, SIZE *previous) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    simpleRecord(*r, kSetWindowExt, {coordinate(y), coordinate(x)});
-    if (previous != nullptr) *previous = r->windowExtent;
-    r->windowExtent = {x, y};
-    return 1;
-}
-
-COLORREF SetTextColor(HDC dc, COLORREF colour) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    beginRecord(*r, kSetTextColor, 2);
-    colourWords(*r, colour);
-    const COLORREF previous = r->textColour;
-    r->textColour = colour;
-    return previous;
-}
-
-HPEN CreatePen(int style, int width, COLORREF colour) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    const HPEN pen = table.newHandle();
-    table.objects.emplace(pen, DrawingObject{ObjectKind::Pen, style, width, colour});
-    return pen;
-}
-
-HBRUSH CreateSolidBrush(COLORREF colour) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    const HBRUSH brush = table.newHandle();
-    table.objects.emplace(brush, DrawingObject{ObjectKind::Brush, 0, 0, colour});
-    return brush;
-}
-
-HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    const DrawingObject *o = table.object(object);
-    if (r == nullptr || o == nullptr) return 0;
-    selectSlot(table, *r, object);
-    HGDIOBJ &current = o->kind == ObjectKind::Pen ? r->pen : r->brush;
-    const HGDIOBJ previous = current;
-    current = object;
-    return previous;
-}
-
-BOOL DeleteObject(HGDIOBJ object) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    auto it = table.objects.find(object);
-    if (it == table.objects.end()) return 0;
-    const bool pen = it->second.kind == ObjectKind::Pen;
-    for (auto &entry : table.recordings) {
-        Recording &r = *entry.second;
-        auto slot = std::find(r.slots.begin(), r.slots.end(), object);
-        if (slot == r.slots.end()) continue;
-        // Readers keep drawing with what is selected: a removed object must
-        // not be selected any more.
-        HGDIOBJ &current = pen ? r.pen : r.brush;
-        if (current == object) {
-            selectSlot(table, r, pen ? kDefaultPenKey : kDefaultBrushKey);
-            current = 0;
-            slot = std::find(r.slots.begin(), r.slots.end(), object);
-        }
-        simpleRecord(r, kDeleteObject, {std::uint16_t(slot - r.slots.begin())});
-        *slot = 0;
-    }
-    table.objects.erase(it);
-    return 1;
-}
-
-BOOL MoveToEx(HDC dc, int x, int y, POINT *previous) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    simpleRecord(*r, kMoveTo, {coordinate(y), coordinate(x)});
-    if (previous != nullptr) *previous = r->position;
-    r->position = {x, y};
-    return 1;
-}
-
-BOOL LineTo(HDC dc, int x, int y) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    simpleRecord(*r, kLineTo, {coordinate(y), coordinate(x)});
-    r->position = {x, y};
-    return 1;
-}
-
-int FillRect(HDC dc, const RECT *rect, HBRUSH brush) {
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    const DrawingObject *o = table.object(brush);
-    if (r == nullptr || rect == nullptr || o == nullptr || o->kind != ObjectKind::Brush) return 0;
-    // The metafile has no record of its own for this: the brush under a null
-    // pen fills a rectangle, then the context's own pen and brush come back.
-    selectSlot(table, *r, brush);
-    selectSlot(table, *r, kNullPenKey);
-    simpleRecord(*r, kRectangle,
-                 {coordinate(rect->bottom), coordinate(rect->right), coordinate(rect->top),
-                  coordinate(rect->left)});
-    selectSlot(table, *r, r->pen != 0 ? r->pen : kDefaultPenKey);
-    selectSlot(table, *r, r->brush != 0 ? r->brush : kDefaultBrushKey);
-    return 1;
-}
-
-BOOL Polygon(HDC dc, const POINT *points, int count) {
-    if (points == nullptr || count < 2 || count > kMaxPolygonPoints) return 0;
-    HandleTable &table = handles();
-    std::lock_guard<std::mutex> hold(table.lock);
-    Recording *r = table.recording(dc);
-    if (r == nullptr) return 0;
-    beginRecord(*r, kPolygon, 1 + 2 * std::uint32_t(count));
-    r->sink.u16le(std::uint16_t(count));
-    for (int i = 0; i < count; ++i) {
-        r->sink.u16le(coordinate(points[i].x));
-        r->sink.u16le(coordinate(points[i].y));
-    }
-    return 1;
+    Table &t = table();
+    std::lock_guard<std::mutex> hold(t.lock);
+    return t.finishedMetafiles.erase(metafile) == 1 ? 1 : 0;
 }

@@ -22,6 +22,30 @@ void fillSpan(const PixelSurface &s, int y, int xa, int xb, const PixelValue &v)
             p[k] = v.bytes[k];
 }
 
+namespace {
+
+// Steps a line whose every pixel lies on the surface: no test per pixel. The
+// pointer moves by majorStride each step and by minorStride when the error
+// passes 0, as in drawLine.
+template <int BytesPerPixel>
+void stepInside(std::uint8_t *p, std::ptrdiff_t majorStride, std::ptrdiff_t minorStride,
+                long long count, long long error, long long shorter, long long longer,
+                const PixelValue &v) {
+    for (;;) {
+        for (int k = 0; k < BytesPerPixel; ++k)
+            p[k] = v.bytes[k];
+        if (--count < 0) return;
+        error += shorter;
+        p += majorStride;
+        if (error > 0) {
+            error -= longer;
+            p += minorStride;
+        }
+    }
+}
+
+} // namespace
+
 void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const PixelValue &v,
               EndPoint end) {
     // Extents in 64 bits: the coordinates may come from anywhere in int range.
@@ -39,6 +63,7 @@ void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const Pixel
     const int majorStep = (alongX ? x2 >= x1 : y2 >= y1) ? 1 : -1;
     const int minorStep = (alongX ? y2 >= y1 : x2 >= x1) ? 1 : -1;
     const long long majorLimit = alongX ? s.width : s.height;
+    const long long minorLimit = alongX ? s.height : s.width;
 
     // Only the steps whose major coordinate lies on the surface can set a
     // pixel: start at the first of them, with the error and minor coordinate
@@ -47,15 +72,43 @@ void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const Pixel
     const long long last = std::min(steps, majorStep > 0 ? majorLimit - 1 - major1 : major1);
     if (first > last) return;
     const long long error0 = -longer / 2; // in (-longer, 0], and so it stays after every step
-    long long minorSteps = 0;
-    long long error = error0;
-    if (longer > 0) {
-        const __int128 sum = static_cast<__int128>(error0) + static_cast<__int128>(first) * shorter;
-        minorSteps = sum <= 0 ? 0 : static_cast<long long>((sum + longer - 1) / longer);
-        error = static_cast<long long>(sum - static_cast<__int128>(minorSteps) * longer);
-    }
+    // The minor steps taken by step i: the error passes 0 once for each
+    // multiple of longer that error0 + i * shorter exceeds.
+    auto minorStepsAt = [&](long long i) -> long long {
+        if (longer == 0) return 0;
+        const __int128 sum = static_cast<__int128>(error0) + static_cast<__int128>(i) * shorter;
+        return sum <= 0 ? 0 : static_cast<long long>((sum + longer - 1) / longer);
+    };
+    const long long minorSteps = minorStepsAt(first);
+    long long error = static_cast<long long>(static_cast<__int128>(error0) +
+                                             static_cast<__int128>(first) * shorter -
+                                             static_cast<__int128>(minorSteps) * longer);
     long long major = major1 + majorStep * first;
     long long minor = minor1 + minorStep * minorSteps;
+
+    // The minor coordinate moves one way only: when it is on the surface at
+    // both ends of the steps left, every pixel between is, and the steps need
+    // no test (a dense curve draws millions of such short lines).
+    const long long minorLast = minor1 + minorStep * minorStepsAt(last);
+    if (minor >= 0 && minor < minorLimit && minorLast >= 0 && minorLast < minorLimit) {
+        const std::ptrdiff_t rowStride = s.rowBytes, pixelStride = s.bytesPerPixel;
+        const long long x = alongX ? major : minor, y = alongX ? minor : major;
+        std::uint8_t *p = s.bits + static_cast<std::ptrdiff_t>(y) * rowStride +
+                          static_cast<std::ptrdiff_t>(x) * pixelStride;
+        const std::ptrdiff_t majorStride = majorStep * (alongX ? pixelStride : rowStride);
+        const std::ptrdiff_t minorStride = minorStep * (alongX ? rowStride : pixelStride);
+        const long long count = last - first;
+        switch (s.bytesPerPixel) {
+        case 1:
+            stepInside<1>(p, majorStride, minorStride, count, error, shorter, longer, v);
+            return;
+        case 3:
+            stepInside<3>(p, majorStride, minorStride, count, error, shorter, longer, v);
+            return;
+        default: break;
+        }
+    }
+
     auto plot = [&] {
         const long long x = alongX ? major : minor, y = alongX ? minor : major;
         if (x >= 0 && y >= 0 && x < s.width && y < s.height)

@@ -2,7 +2,7 @@
 # and test.sh. ensure_packages installs only those missing, running
 # "apt-get update" first when it must install anything.
 
-BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev)
+BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev)
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
@@ -15,6 +15,7 @@ TEST_PACKAGES=(
     clang libclang-rt-14-dev    # fuzz the image decoders with libFuzzer
     qpdf poppler-utils ghostscript librsvg2-bin libxml2-utils  # read the vector files
     libwmf-bin libmagickcore-6.q16-6-extra  # read WMF files (wmf2svg; ImageMagick's WMF coder)
+    xvfb xdotool x11-apps x11-utils  # screen tests: a server of their own, input, xwd, xprop
 )
 
 ensure_packages() {

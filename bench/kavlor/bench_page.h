@@ -7,13 +7,16 @@
 #include <stdlib.h>
 #include <string.h>
 
-/* Checks `W FORMAT OUT` (exit 1 on a wrong call), chooses the device and opens the page. */
+#include "bench_sizes.h"
+
+/* Checks `W FORMAT OUT` (W also at its size x10, "W1x10"; exit 1 on a wrong call), chooses the
+ * device and opens the page. */
 static const char *page_open(int argc, char **argv, const char *workload) {
     static const char *devices[4][2] = {
         {"ps", "PS"}, {"pdf", "PDF"}, {"svg", "SVG"}, {"png", "PNG"}};
     const char *device = NULL;
     int i;
-    if (argc != 4 || strcmp(argv[1], workload) != 0) {
+    if (argc != 4 || !bd_names_workload(argv[1], workload)) {
         fprintf(stderr, "usage: %s %s FORMAT OUT\n", argv[0], workload);
         exit(1);
     }

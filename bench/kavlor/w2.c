@@ -1,4 +1,5 @@
-/* W2 with Kavlor: contour lines of a 1000 x 1000 grid at 20 levels, drawn with contur. */
+/* W2 with Kavlor: contour lines of a 1000 x 1000 grid (W2x10: 2000 x 2000) at 20 levels, each in
+ * its own colour, drawn with contur. */
 #include <kavlor.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,21 +10,24 @@
 #include "bench_page.h"
 
 int main(int argc, char **argv) {
-    const int n = BD_GRID_N;
     const char *device = page_open(argc, argv, "W2");
+    const bd_size size = bd_size_of(argv[1]);
+    const int n = size.n;
     float *x, *y, *z;
     int k;
-    grid_read("grid1000.bin", n, -1.0, 1.0, &x, &y, &z);
+    grid_read(size.file, n, -1.0, 1.0, &x, &y, &z);
     name("X axis", "X");
     name("Y axis", "Y");
-    titlin("W2: contour lines, 1000 x 1000 grid", 1);
+    titlin(size.title, 1);
     graf(-1.0f, 1.0f, -1.0f, 0.5f, -1.0f, 1.0f, -1.0f, 0.5f);
     title();
-    color("BLUE");
     /* Data lines 0.5 pt (1.8 units of 0.1 mm) wide. */
     if (strcmp(device, "PNG") != 0) penwid(1.8f);
-    for (k = 0; k < BD_LEVELS; k++)
+    /* One colour per level, spread over the rainbow of the default colour table. */
+    for (k = 0; k < BD_LEVELS; k++) {
+        setclr(1 + 253 * k / (BD_LEVELS - 1));
         contur(x, n, y, n, z, (float)bd_level(k));
+    }
     endgrf();
     kavfin();
     free(x);

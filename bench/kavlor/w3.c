@@ -1,4 +1,5 @@
-/* W3 with Kavlor: 20 filled bands of a 1000 x 1000 grid, drawn cell by cell with conshd. */
+/* W3 with Kavlor: 20 filled bands of a 1000 x 1000 grid (W3x10: 2000 x 2000), drawn cell by cell
+ * with conshd. */
 #include <kavlor.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,17 +10,18 @@
 #include "bench_page.h"
 
 int main(int argc, char **argv) {
-    const int n = BD_GRID_N;
     float edges[BD_LEVELS + 1];
     page_open(argc, argv, "W3");
+    const bd_size size = bd_size_of(argv[1]);
+    const int n = size.n;
     float *x, *y, *z;
     int k;
-    grid_read("grid1000.bin", n, -1.0, 1.0, &x, &y, &z);
+    grid_read(size.file, n, -1.0, 1.0, &x, &y, &z);
     for (k = 0; k <= BD_LEVELS; k++)
         edges[k] = (float)bd_band_edge(k);
     name("X axis", "X");
     name("Y axis", "Y");
-    titlin("W3: filled contours, 20 bands", 1);
+    titlin(size.title, 1);
     graf(-1.0f, 1.0f, -1.0f, 0.5f, -1.0f, 1.0f, -1.0f, 0.5f);
     /* Only the 20 bands between the edges; values outside them stay unfilled. */
     shdmod("NONE", "CELL");

@@ -1,4 +1,5 @@
-/* W4 with Kavlor: the colour-shaded surface of sin(r)/r on a 300 x 300 grid (surshd), flat patches
+/* W4 with Kavlor: the colour-shaded surface of sin(r)/r on a 300 x 300 grid (W4x10: 1000 x
+ * 1000; surshd), flat patches
  * sorted by depth, coloured over the Z axis, with a colour bar of that axis beside it (zaxis). */
 #include <kavlor.h>
 #include <stdio.h>
@@ -11,16 +12,17 @@
 
 int main(int argc, char **argv) {
     const char *device = page_open(argc, argv, "W4");
-    const int n = BD_SURF_N;
+    const bd_size size = bd_size_of(argv[1]);
+    const int n = size.n;
     static const float corners[4][2] = {{-10, -10}, {10, -10}, {10, 10}, {-10, 10}};
     float right = 0, barBottom = 0, barTop = 0;
     float *x, *y, *z;
     int i;
-    grid_read("surf300.bin", n, -10.0, 10.0, &x, &y, &z);
+    grid_read(size.file, n, -10.0, 10.0, &x, &y, &z);
     name("X axis", "X");
     name("Y axis", "Y");
     name("Z axis", "Z");
-    titlin("W4: shaded surface sin(r)/r, 300 x 300", 1);
+    titlin(size.title, 1);
     /* From 30 degrees above, the x axis along the front, the y axis going back on the right. */
     view3d(150.0f, 30.0f, 6.0f, "ANGL");
     graf3d(-10.0f, 10.0f, -10.0f, 5.0f, -10.0f, 10.0f, -10.0f, 5.0f, -0.3f, 1.0f, 0.0f, 0.5f);

@@ -1,4 +1,5 @@
-/* W6 with Kavlor: 100,000 open circles drawn as the markers of a curve without its line. */
+/* W6 with Kavlor: 100,000 open circles (W6x10: 1,000,000) drawn as the markers of a curve without
+ * its line. */
 #include <kavlor.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,18 +10,20 @@
 
 int main(int argc, char **argv) {
     const char *device = page_open(argc, argv, "W6");
-    double *xy = bd_read("scatter.bin", 2 * (size_t)BD_SCATTER_N);
-    float *x = malloc(BD_SCATTER_N * sizeof *x), *y = malloc(BD_SCATTER_N * sizeof *y);
-    size_t i;
+    const bd_size size = bd_size_of(argv[1]);
+    const int n = size.n;
+    double *xy = bd_read(size.file, 2 * (size_t)n);
+    float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
+    int i;
     if (x == NULL || y == NULL) return 2;
-    for (i = 0; i < BD_SCATTER_N; i++) {
+    for (i = 0; i < n; i++) {
         x[i] = (float)xy[2 * i];
         y[i] = (float)xy[2 * i + 1];
     }
     free(xy);
     name("X axis", "X");
     name("Y axis", "Y");
-    titlin("W6: scatter of 100,000 open circles", 1);
+    titlin(size.title, 1);
     graf(-5.0f, 5.0f, -5.0f, 1.0f, -5.0f, 5.0f, -5.0f, 1.0f);
     title();
     color("BLUE");
@@ -31,7 +34,7 @@ int main(int argc, char **argv) {
     marker(15);
     hsymbl(20);
     incmrk(-1);
-    curve(x, y, BD_SCATTER_N);
+    curve(x, y, n);
     endgrf();
     kavfin();
     free(x);

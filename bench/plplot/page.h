@@ -10,6 +10,7 @@
 #include <string.h>
 
 #include "bench_data.h"
+#include "bench_sizes.h"
 
 enum { PAGE_AXES = 1, PAGE_DATA = 9 }; /* colour map 0 entries: black (set below) and blue */
 static const double PAGE_LINE_WIDTH = 0.5;
@@ -26,10 +27,10 @@ static const struct {
     {.format = "png", .device = "pngcairo", .width = 1169, .height = 827},
 };
 
-/* Checks `W FORMAT OUT` (exit 1 on a wrong call, 3 when PLplot has no writer for FORMAT), then
- * opens the page. */
+/* Checks `W FORMAT OUT` (W also at its size x10, "W1x10"; exit 1 on a wrong call, 3 when PLplot has
+ * no writer for FORMAT), then opens the page. */
 static inline void page_open(int argc, char **argv, const char *workload) {
-    if (argc != 4 || strcmp(argv[1], workload) != 0) {
+    if (argc != 4 || !bd_names_workload(argv[1], workload)) {
         fprintf(stderr, "usage: %s %s FORMAT OUT\n", argv[0], workload);
         exit(1);
     }

@@ -1,15 +1,16 @@
-/* W4 with PLplot: the shaded surface of sin(r)/r on a 300 x 300 grid (plsurf3d) with a colour
- * scale (plcolorbar). */
+/* W4 with PLplot: the shaded surface of sin(r)/r on a 300 x 300 grid (W4x10: 1000 x 1000; plsurf3d)
+ * with a colour scale (plcolorbar). */
 #include "page.h"
 
 int main(int argc, char **argv) {
     page_open(argc, argv, "W4");
-    int n = BD_SURF_N;
-    PLFLT **z = page_read_grid("surf300.bin", n);
+    const bd_size size = bd_size_of(argv[1]);
+    int n = size.n;
+    PLFLT **z = page_read_grid(size.file, n);
     double *x = page_grid_axis(n, -10.0, 10.0), *y = page_grid_axis(n, -10.0, 10.0);
     PLFLT zmin, zmax;
     plMinMax2dGrid((PLFLT_MATRIX)z, n, n, &zmax, &zmin);
-    page_axes3d(0.15, "W4: shaded surface sin(r)/r, 300 x 300");
+    page_axes3d(0.15, size.title);
     plsurf3d(x, y, (PLFLT_MATRIX)z, n, n, MAG_COLOR, NULL, 0);
 
     /* The colour scale: the gradient of colour map 1 over the surface's z range. */

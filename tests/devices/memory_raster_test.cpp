@@ -105,25 +105,36 @@ std::set<std::pair<int, int>> referenceLine(long long x1, long long y1, long lon
     return set;
 }
 
-TEST_F(RasterTest, FarOffLineEndsCostNothingAndChangeNoPixel) {
-    // Lines whose ends lie far off the page set the pixels that stepping from
-    // the start sets, and are drawn without walking the steps off the page.
+TEST_F(RasterTest, LinesSetThePixelsOfPlainSteppingOnIndexAndRgbPages) {
+    // Lines inside the page, across its edges and with ends far off it set
+    // the pixels that stepping from the start sets, and no other byte of the
+    // page changes, whether a pixel is one byte or three. Far-off ends cost
+    // nothing: the steps off the page are not walked.
+    const std::vector<int> table = distinctTable();
     std::mt19937 random(5);
-    std::uniform_int_distribution<int> near(-40, 60), far(-300000, 300000);
-    for (int i = 0; i < 400; ++i) {
-        const bool farOff = i % 2 == 1;
-        const int x1 = farOff ? far(random) : near(random), y1 = near(random);
-        const int x2 = near(random), y2 = farOff ? far(random) : near(random);
-        GlobalRecord &rec = makeRaster(23, 17);
-        qqvclr(rec, 1);
+    std::uniform_int_distribution<int> inside(0, 22), near(-40, 60), far(-300000, 300000);
+    for (int i = 0; i < 1200; ++i) {
+        const int kind = i % 3; // inside, near, far off
+        auto coordinate = [&](bool farOff) {
+            return kind == 0 ? inside(random) : farOff ? far(random) : near(random);
+        };
+        const int x1 = coordinate(kind == 2), y1 = coordinate(false);
+        const int x2 = coordinate(false), y2 = coordinate(kind == 2);
+        const bool rgb = i % 2 == 1;
+        GlobalRecord &rec = makeRaster(23, 17, rgb);
+        qqvvlt(rec, 3, table.data());
+        qqvclr(rec, 200);
         qqvlin(rec, x1, y1, x2, y2);
-        std::set<std::pair<int, int>> drawn;
+
         const DriverRecord &d = driver();
-        for (int y = 0; y < d.nheight; ++y)
-            for (int x = 0; x < d.nwidth; ++x)
-                if (d.praster[y * d.nrowbytes + x] != 0) drawn.insert({x, y});
-        EXPECT_EQ(drawn, referenceLine(x1, y1, x2, y2, 23, 17))
-            << x1 << "," << y1 << " to " << x2 << "," << y2;
+        const std::vector<std::uint8_t> ink =
+            rgb ? std::vector<std::uint8_t>{200, 55, 100} : std::vector<std::uint8_t>{200};
+        std::vector<std::uint8_t> expected(std::size_t(d.nrowbytes * d.nheight), 0);
+        for (const auto &[x, y] : referenceLine(x1, y1, x2, y2, 23, 17))
+            std::copy(ink.begin(), ink.end(),
+                      expected.begin() + y * d.nrowbytes + x * int(ink.size()));
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), d.praster.get()))
+            << x1 << "," << y1 << " to " << x2 << "," << y2 << (rgb ? " on RGB" : "");
     }
     // From one end of the int range to the other: at once.
     GlobalRecord &rec = makeRaster(23, 17);

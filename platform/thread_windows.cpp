@@ -1,0 +1,209 @@
+// The thread's connection to the X display and the error handling of Xlib.
+//
+// Xlib reports a request the server refused (BadWindow for a window another
+// client destroyed) through an error handler that would end the process; ours
+// notes the error for XErrorTrap and goes on. A broken connection (the server
+// went away) cannot be survived: the process ends with status 1 after a line
+// on standard error, so no script hangs on a display that is gone.
+#include "platform/thread_windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+#include "platform/windows.h"
+
+namespace {
+
+thread_local int lastXError = 0;
+thread_local bool connectionBroken = false;
+thread_local bool closingConnection = false;
+
+int noteXError(Display *, XErrorEvent *event) {
+    lastXError = event->error_code;
+    return 0;
+}
+
+int connectionLost(Display *) {
+    // The calling thread's connection is dead: no X call may follow, not even
+    // from the destructors that exit runs.
+    connectionBroken = true;
+    if (closingConnection) return 0; // the thread is done with it anyway
+    std::fflush(stdout);
+    std::fputs(">>>> The connection to the X display is lost!\n", stderr);
+    std::exit(1);
+}
+
+// Xlib would end the process after connectionLost returns; it returns only
+// while the thread closes its connection, and then the thread just goes on.
+void survive(Display *, void *) {}
+
+void installHandlers() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        XInitThreads();
+        XSetErrorHandler(noteXError);
+        XSetIOErrorHandler(connectionLost);
+    });
+}
+
+// A true-colour visual of the screen: the default one when it is, else one of
+// depth 24 with a colormap of its own; false when the server has none.
+bool chooseVisual(XConnection &x) {
+    Visual *visual = DefaultVisual(x.display, x.screen);
+    if (visual->c_class == TrueColor) {
+        x.visual = visual;
+        x.depth = DefaultDepth(x.display, x.screen);
+        x.colormap = DefaultColormap(x.display, x.screen);
+        return true;
+    }
+    XVisualInfo info;
+    if (!XMatchVisualInfo(x.display, x.screen, 24, TrueColor, &info)) return false;
+    x.visual = info.visual;
+    x.depth = info.depth;
+    x.colormap = XCreateColormap(x.display, x.root, info.visual, AllocNone);
+    return true;
+}
+
+void readPixelFormat(XConnection &x) {
+    x.redMask = x.visual->red_mask;
+    x.greenMask = x.visual->green_mask;
+    x.blueMask = x.visual->blue_mask;
+    int count = 0;
+    XPixmapFormatValues *formats = XListPixmapFormats(x.display, &count);
+    for (int i = 0; i < count; ++i)
+        if (formats[i].depth == x.depth) x.bitsPerPixel = formats[i].bits_per_pixel;
+    if (formats != nullptr) XFree(formats);
+}
+
+void openConnection(XConnection &x) {
+    const char *name = std::getenv("DISPLAY");
+    if (name == nullptr || *name == '\0') return;
+    installHandlers();
+    x.display = XOpenDisplay(name);
+    if (x.display == nullptr) return;
+    XSetIOErrorExitHandler(x.display, survive, nullptr);
+    x.screen = DefaultScreen(x.display);
+    x.root = RootWindow(x.display, x.screen);
+    if (!chooseVisual(x)) {
+        std::fputs(">>>> The X display has no true-colour visual: windows are not shown!\n",
+                   stderr);
+        XCloseDisplay(x.display);
+        x.display = nullptr;
+        return;
+    }
+    readPixelFormat(x);
+    x.width = DisplayWidth(x.display, x.screen);
+    x.height = DisplayHeight(x.display, x.screen);
+    x.wmProtocols = XInternAtom(x.display, "WM_PROTOCOLS", False);
+    x.wmDeleteWindow = XInternAtom(x.display, "WM_DELETE_WINDOW", False);
+    x.netWmName = XInternAtom(x.display, "_NET_WM_NAME", False);
+    x.utf8String = XInternAtom(x.display, "UTF8_STRING", False);
+    x.textProperty = XInternAtom(x.display, "_KAVLOR_TEXT", False);
+    // A graphics context for the images sent to windows of the visual.
+    x.gcPixmap = XCreatePixmap(x.display, x.root, 1, 1, unsigned(x.depth));
+    x.gc = XCreateGC(x.display, x.gcPixmap, 0, nullptr);
+}
+
+} // namespace
+
+ThreadWindows::ThreadWindows() {
+    openConnection(x);
+}
+
+ThreadWindows::~ThreadWindows() {
+    if (x.display == nullptr || connectionBroken) return;
+    closingConnection = true;
+    for (auto &entry : windows)
+        if (!entry.second->foreign && entry.second->parent == 0)
+            XDestroyWindow(x.display, entry.second->xid);
+    for (auto &entry : cursors)
+        XFreeCursor(x.display, entry.second);
+    XFreeGC(x.display, x.gc);
+    XFreePixmap(x.display, x.gcPixmap);
+    XCloseDisplay(x.display);
+}
+
+ThreadWindows &threadWindows() {
+    thread_local ThreadWindows state;
+    return state;
+}
+
+WindowObject *findWindow(HWND window) {
+    ThreadWindows &tw = threadWindows();
+    auto it = tw.windows.find(window);
+    return it == tw.windows.end() ? nullptr : it->second.get();
+}
+
+WindowObject *windowOrForeign(HWND window) {
+    ThreadWindows &tw = threadWindows();
+    auto it = tw.windows.find(window);
+    if (it != tw.windows.end() && !it->second->foreign) return it->second.get();
+    if (tw.x.display == nullptr || window <= 0 || window > 0x1FFFFFFF) return nullptr;
+    // A foreign window is asked for afresh each time: it may have changed or gone.
+    XWindowAttributes a;
+    {
+        XErrorTrap trap(tw.x.display);
+        if (XGetWindowAttributes(tw.x.display, Window(window), &a) == 0 || trap.failed()) {
+            if (it != tw.windows.end()) tw.windows.erase(it);
+            return nullptr;
+        }
+    }
+    if (it == tw.windows.end()) {
+        auto w = std::make_unique<WindowObject>();
+        w->handle = window;
+        w->xid = Window(window);
+        w->foreign = true;
+        w->image = std::make_shared<WindowImage>();
+        it = tw.windows.emplace(window, std::move(w)).first;
+    }
+    WindowObject &w = *it->second;
+    w.clientWidth = a.width;
+    w.clientHeight = a.height;
+    w.visible = a.map_state == IsViewable;
+    return &w;
+}
+
+HWND newHeadlessHandle() {
+    // Above the ids an X server gives its first clients, so that the two never
+    // meet in one process.
+    static std::atomic<HWND> next{0x10000000};
+    return next++;
+}
+
+WindowObject *topLevelOf(WindowObject *window) {
+    while (window != nullptr && window->parent != 0) {
+        WindowObject *parent = findWindow(window->parent);
+        if (parent == nullptr) break;
+        window = parent;
+    }
+    return window;
+}
+
+XErrorTrap::XErrorTrap(Display *display) : display_(display), saved_(lastXError) {
+    if (display_ != nullptr) XSync(display_, False);
+    lastXError = 0;
+}
+
+XErrorTrap::~XErrorTrap() {
+    lastXError = saved_;
+}
+
+bool XErrorTrap::failed() {
+    if (display_ != nullptr) XSync(display_, False);
+    return lastXError != 0;
+}
+
+DWORD messageTime() {
+    using namespace std::chrono;
+    return DWORD(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+BOOL DisplayPresent() {
+    return threadWindows().x.display != nullptr ? 1 : 0;
+}

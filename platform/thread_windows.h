@@ -1,0 +1,111 @@
+// What a thread that uses windows owns: its connection to the X display, its
+// message queue and its windows. Made on the thread's first call, closed when
+// the thread ends. Nothing here is shared between threads, so nothing locks.
+#pragma once
+#include <X11/Xlib.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "platform/win_user.h"
+#include "platform/window_image.h"
+
+// The connection, or none (display null) when no display can be reached.
+struct XConnection {
+    Display *display = nullptr;
+    int screen = 0;
+    Window root = 0;
+    Visual *visual = nullptr; // a true-colour visual
+    int depth = 0;
+    Colormap colormap = 0;
+    int width = 1024; // the screen in pixels (these sizes without a display)
+    int height = 768;
+    // How the server stores a pixel of that visual.
+    int bitsPerPixel = 32;
+    unsigned long redMask = 0xFF0000, greenMask = 0xFF00, blueMask = 0xFF;
+    Atom wmProtocols = 0, wmDeleteWindow = 0, netWmName = 0, utf8String = 0, textProperty = 0;
+    GC gc = nullptr; // for the visual's depth
+    Pixmap gcPixmap = 0;
+};
+
+// A window of this thread, or a foreign X window that a context was asked for.
+struct WindowObject {
+    HWND handle = 0;
+    Window xid = 0; // 0 without a display
+    bool foreign = false;
+    std::string className;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    HWND parent = 0;
+    HMENU menu = 0;
+    // Where the client area lies: on the screen for a top-level window, in the
+    // parent's client area for a child.
+    int clientX = 0, clientY = 0;
+    int clientWidth = 0, clientHeight = 0;
+    std::string title;
+    bool visible = false;
+    bool closeEnabled = true;
+    bool destroying = false;
+    bool drawsItself = false; // paints with Xlib directly: no client image is sent
+    std::intptr_t userData = 0;
+    HMENU systemMenu = 0;
+    RECT invalid{0, 0, 0, 0}; // needs painting; empty when right <= left
+    bool eraseNeeded = false;
+    std::shared_ptr<WindowImage> image;
+};
+
+struct ThreadWindows {
+    XConnection x;
+    // Messages posted by the program come before input from the display,
+    // each in the order they came.
+    std::deque<MSG> posted;
+    std::deque<MSG> input;
+    bool quitPosted = false;
+    int quitCode = 0;
+    std::unordered_map<HWND, std::unique_ptr<WindowObject>> windows;
+    HWND focus = 0;         // the window that takes the keys
+    HWND pointerWindow = 0; // the window the pointer is in
+    HCURSOR cursor = 0;
+    std::unordered_map<HCURSOR, Cursor> cursors; // made on first use
+    POINT pointer{0, 0};                         // without a display: where SetCursorPos put it
+
+    ThreadWindows();
+    ~ThreadWindows();
+    ThreadWindows(const ThreadWindows &) = delete;
+    ThreadWindows &operator=(const ThreadWindows &) = delete;
+};
+
+// The calling thread's state.
+ThreadWindows &threadWindows();
+
+// This thread's window (foreign ones included), or null.
+WindowObject *findWindow(HWND window);
+
+// This thread's window, or an X window of another client (a foreign window,
+// which we only draw into); null when neither exists.
+WindowObject *windowOrForeign(HWND window);
+
+// A handle for a window that has no X window (no display).
+HWND newHeadlessHandle();
+
+// The window's top-level ancestor (itself for a top-level window).
+WindowObject *topLevelOf(WindowObject *window);
+
+// Runs a few X requests and tells whether the server refused any of them
+// (BadWindow for a window another client destroyed, for instance).
+class XErrorTrap {
+  public:
+    explicit XErrorTrap(Display *display);
+    ~XErrorTrap();
+    // Waits for the server's answers; true when one was an error.
+    bool failed();
+
+  private:
+    Display *display_;
+    int saved_;
+};
+
+// Milliseconds of a steady clock (the time of messages).
+DWORD messageTime();

@@ -1,0 +1,112 @@
+// Xvfb for one test, xdotool, xwd and the close helper.
+#include "tests/support/x_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "tests/support/c_program.h"
+
+namespace {
+
+std::string trimmed(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == ' '))
+        s.pop_back();
+    return s;
+}
+
+} // namespace
+
+XvfbServer::XvfbServer(const std::string &screen, unsigned watchdogSeconds) {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        ADD_FAILURE() << "no pipe for Xvfb";
+        return;
+    }
+    std::fflush(nullptr);
+    pid_ = fork();
+    if (pid_ == 0) {
+        // The server must not outlive the test, however the test ends.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        close(fds[0]);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, 1);
+        dup2(quiet, 2);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    // Xvfb writes its display number once it listens.
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    char c = 0;
+    while (poll(&p, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty()) {
+        ADD_FAILURE() << "Xvfb did not start";
+        stop();
+        return;
+    }
+    display_ = ":" + number;
+    setenv("DISPLAY", display_.c_str(), 1);
+    alarm(watchdogSeconds);
+}
+
+// The server stays until the process ends: the connections of the test's
+// threads close only then.
+XvfbServer::~XvfbServer() {
+    alarm(0);
+}
+
+void XvfbServer::stop() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
+std::string xdotool(const std::string &args) {
+    const ProgramRun run = runShell("xdotool " + args);
+    EXPECT_EQ(run.status, 0) << "xdotool " << args << ": " << run.err;
+    return trimmed(run.out);
+}
+
+unsigned long windowNamed(const std::string &title, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    do {
+        const ProgramRun run = runShell("xdotool search --name '^" + title + "$'");
+        if (run.status == 0 && !run.out.empty()) return std::stoul(run.out);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() < end);
+    return 0;
+}
+
+RgbImage windowPixels(unsigned long window) {
+    const ProgramRun run =
+        runShell("xwd -silent -id " + std::to_string(window) + " | xwdtopnm 2>/dev/null");
+    RgbImage image;
+    EXPECT_TRUE(run.status == 0 && parsePnm(run.out, image)) << "xwd of " << window << " failed";
+    return image;
+}
+
+bool closeWindow(unsigned long window) {
+    return runShell(std::string(KAVLOR_XCLOSE) + " " + std::to_string(window)).status == 0;
+}
+
+std::string windowProperty(unsigned long window, const std::string &name) {
+    const ProgramRun run = runShell("xprop -id " + std::to_string(window) + " " + name);
+    return run.status == 0 ? trimmed(run.out) : "";
+}
