@@ -31,10 +31,9 @@ HFONT CreateFontIndirectA(const LOGFONTA *font) {
     return handle;
 }
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  const char *faceName) {
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const char *faceName) {
     LOGFONTA f{height,
                width,
                escapement,
@@ -113,8 +112,8 @@ BOOL TextOutA(HDC dc, int x, int y, const char *text, int count) {
         for (const POINT &p : corners)
             drawn.add(p.x, p.y);
     }
-    drawText(*f, x, y, bytes, count, target.surface,
-             t.pixelOf(*c, bytesPerPixel, c->textColour), drawn);
+    drawText(*f, x, y, bytes, count, target.surface, t.pixelOf(*c, bytesPerPixel, c->textColour),
+             drawn);
     if (target.image != nullptr) target.image->touch(drawn.box);
     return 1;
 }

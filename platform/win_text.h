@@ -89,10 +89,9 @@ struct TEXTMETRICA {
 // measured or drawn with (a name no font matches falls back to fontconfig's
 // default face).
 HFONT CreateFontIndirectA(const LOGFONTA *font);
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  const char *faceName);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const char *faceName);
 // (SelectObject makes a font current in a context; DeleteObject frees it, and
 // a context that has it selected goes back to the system font.)
 
