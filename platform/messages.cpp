@@ -114,10 +114,11 @@ void PostQuitMessage(int exitCode) {
 }
 
 BOOL TranslateMessage(const MSG *msg) {
-    if (msg == nullptr || msg->message != WM_KEYDOWN) return 0;
+    if (msg == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return 0;
     const unsigned character = unsigned(msg->lParam >> 16) & 0xFF;
     if (character == 0) return 0;
-    return PostMessageA(msg->hwnd, WM_CHAR, character, msg->lParam);
+    return PostMessageA(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, character,
+                        msg->lParam);
 }
 
 LRESULT DispatchMessageA(const MSG *msg) {

@@ -68,6 +68,7 @@ struct ThreadWindows {
     HWND focus = 0;         // the window that takes the keys
     HWND pointerWindow = 0; // the window the pointer is in
     HCURSOR cursor = 0;
+    unsigned modifiers = 0;                      // the X modifier state at the last key or button
     std::unordered_map<HCURSOR, Cursor> cursors; // made on first use
     POINT pointer{0, 0};                         // without a display: where SetCursorPos put it
 

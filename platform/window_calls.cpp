@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_kit.h"
 #include "platform/cursors.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
@@ -145,6 +146,7 @@ std::vector<HWND> familyOf(const ThreadWindows &tw, HWND window) {
 HWND CreateWindowExA(DWORD exStyle, const char *className, const char *title, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      void *param) {
+    controls::registerControlClasses();
     WindowClass windowClass;
     if (className == nullptr || !findWindowClass(className, windowClass)) return 0;
     ThreadWindows &tw = threadWindows();
@@ -238,11 +240,12 @@ BOOL ShowWindow(HWND window, int command) {
         XMapWindow(tw.x.display, w->xid);
     waitUntilMapped(tw.x, w->xid);
     if (w->parent == 0) {
-        // Keys go to the window shown last, as they would with a window manager.
+        // Keys go to the window shown last, as they would with a window manager;
+        // a control of it that had the focus keeps it.
         XErrorTrap trap(tw.x.display);
         XSetInputFocus(tw.x.display, w->xid, RevertToParent, CurrentTime);
         trap.failed();
-        tw.focus = window;
+        if (topLevelOf(findWindow(tw.focus)) != w) tw.focus = window;
     }
     showWindowImages(tw);
     return wasVisible;
@@ -276,6 +279,8 @@ BOOL SetWindowTextA(HWND window, const char *text) {
     if (w == nullptr) return 0;
     storeTitle(tw.x, *w, text);
     if (tw.x.display != nullptr) XFlush(tw.x.display);
+    // Controls show their text: they hear of it.
+    SendMessageA(window, WM_SETTEXT, 0, LPARAM(text));
     return 1;
 }
 

@@ -100,9 +100,14 @@ void key(ThreadWindows &tw, WindowObject &w, XKeyEvent &e, bool pressed) {
     const int n = XLookupString(&e, text, sizeof text, &keysym, nullptr);
     const unsigned character = n == 1 ? static_cast<unsigned char>(text[0]) : 0;
     const WPARAM vk = virtualKey(keysym);
+    tw.modifiers = e.state;
     if (vk == 0 && character == 0) return;
-    queueInput(tw, keyTarget(tw, w), pressed ? WM_KEYDOWN : WM_KEYUP, vk,
-               LPARAM(1 | (character << 16)), e.x_root, e.y_root);
+    // With Alt held a key goes to the menus.
+    const bool alt = (e.state & Mod1Mask) != 0;
+    const UINT message =
+        alt ? (pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (pressed ? WM_KEYDOWN : WM_KEYUP);
+    queueInput(tw, keyTarget(tw, w), message, vk, LPARAM(1 | (character << 16)), e.x_root,
+               e.y_root);
 }
 
 void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
@@ -112,6 +117,7 @@ void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
     // The state is the one before the event.
     const unsigned state =
         pressed ? e.state | buttonMask(e.button) : e.state & ~buttonMask(e.button);
+    tw.modifiers = e.state;
     if (pressed && w.parent == 0 && tw.x.display != nullptr && w.visible) {
         // A click gives the window the keys, as a window manager would.
         XErrorTrap trap(tw.x.display);
