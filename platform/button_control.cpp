@@ -11,7 +11,7 @@ namespace {
 
 struct ButtonState {
     int check = 0;
-    bool pushed = false;  // shown pressed
+    bool pushed = false;   // shown pressed
     bool pressing = false; // the mouse button went down on it
 };
 
@@ -55,7 +55,8 @@ void paint(HWND window, const ButtonState &b) {
         const RECT inner{face.left + 3 + shift, face.top + 1 + shift, face.right - 3 + shift,
                          face.bottom - 1 + shift};
         p.textIn(inner, text, align == BS_LEFT ? 0 : align == BS_RIGHT ? 2 : 1);
-        if (focused) p.focusFrame(RECT{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3});
+        if (focused)
+            p.focusFrame(RECT{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3});
         return;
     }
     // A check box or radio button: its mark at the left, the text beside it.

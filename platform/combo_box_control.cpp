@@ -46,14 +46,14 @@ void dropDown(HWND window, ComboState &s) {
     POINT below{0, w->clientHeight};
     ClientToScreen(window, &below);
     const int lineHeight = int(metricsOf(fontOf(window)).tmHeight);
-    const int lines = std::max(1, std::min(int(s.items.size()),
-                                           (std::max(s.dropHeight, lineHeight) - w->clientHeight) /
-                                               lineHeight));
+    const int lines =
+        std::max(1, std::min(int(s.items.size()),
+                             (std::max(s.dropHeight, lineHeight) - w->clientHeight) / lineHeight));
     const DWORD scroll = lines < int(s.items.size()) ? WS_VSCROLL : 0;
     const HWND saved = threadWindows().focus;
-    const HWND list = CreateWindowExA(0, "listbox", "", WS_POPUP | WS_BORDER | scroll, below.x,
-                                      below.y, w->clientWidth, lines * lineHeight + 2, 0, 0, 0,
-                                      nullptr);
+    const HWND list =
+        CreateWindowExA(0, "listbox", "", WS_POPUP | WS_BORDER | scroll, below.x, below.y,
+                        w->clientWidth, lines * lineHeight + 2, 0, 0, 0, nullptr);
     if (list == 0) return;
     SendMessageA(list, WM_SETFONT, fontOf(window), 0);
     for (const std::string &item : s.items)

@@ -32,9 +32,9 @@ struct SystemColour {
     COLORREF colour;
 };
 constexpr SystemColour kSystemColours[] = {
-    {COLOR_WINDOW, RGB(255, 255, 255)},    {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
-    {COLOR_HIGHLIGHT, RGB(0, 84, 166)},    {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
-    {COLOR_BTNFACE, RGB(212, 208, 200)},   {COLOR_BTNSHADOW, RGB(128, 128, 128)},
+    {COLOR_WINDOW, RGB(255, 255, 255)},   {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+    {COLOR_HIGHLIGHT, RGB(0, 84, 166)},   {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
+    {COLOR_BTNFACE, RGB(212, 208, 200)},  {COLOR_BTNSHADOW, RGB(128, 128, 128)},
     {COLOR_GRAYTEXT, RGB(128, 128, 128)},
 };
 
@@ -47,9 +47,10 @@ void registerControlClasses() {
             const char *name;
             WNDPROC proc;
         };
-        const Class classes[] = {{"static", staticProcedure},     {"button", buttonProcedure},
-                                 {"edit", editProcedure},         {"listbox", listBoxProcedure},
-                                 {"combobox", comboBoxProcedure}, {"scrollbar", scrollBarProcedure}};
+        const Class classes[] = {
+            {"static", staticProcedure},     {"button", buttonProcedure},
+            {"edit", editProcedure},         {"listbox", listBoxProcedure},
+            {"combobox", comboBoxProcedure}, {"scrollbar", scrollBarProcedure}};
         for (const Class &c : classes) {
             WNDCLASSA w{};
             w.lpfnWndProc = c.proc;
@@ -274,10 +275,18 @@ void arrow(const Painter &p, const RECT &r, int direction, COLORREF colour) {
     const int size = std::max(2, std::min(r.right - r.left, r.bottom - r.top) / 4);
     for (int i = 0; i <= size; ++i) {
         switch (direction) {
-        case 0: p.fill(RECT{cx - i, cy - size / 2 + i, cx + i + 1, cy - size / 2 + i + 1}, colour); break;
-        case 1: p.fill(RECT{cx - i, cy + size / 2 - i, cx + i + 1, cy + size / 2 - i + 1}, colour); break;
-        case 2: p.fill(RECT{cx - size / 2 + i, cy - i, cx - size / 2 + i + 1, cy + i + 1}, colour); break;
-        default: p.fill(RECT{cx + size / 2 - i, cy - i, cx + size / 2 - i + 1, cy + i + 1}, colour); break;
+        case 0:
+            p.fill(RECT{cx - i, cy - size / 2 + i, cx + i + 1, cy - size / 2 + i + 1}, colour);
+            break;
+        case 1:
+            p.fill(RECT{cx - i, cy + size / 2 - i, cx + i + 1, cy + size / 2 - i + 1}, colour);
+            break;
+        case 2:
+            p.fill(RECT{cx - size / 2 + i, cy - i, cx - size / 2 + i + 1, cy + i + 1}, colour);
+            break;
+        default:
+            p.fill(RECT{cx + size / 2 - i, cy - i, cx + size / 2 - i + 1, cy + i + 1}, colour);
+            break;
         }
     }
 }
@@ -300,6 +309,32 @@ BOOL EnableWindow(HWND window, BOOL enable) {
 
 BOOL IsWindowEnabled(HWND window) {
     return IsWindow(window) && controlWindows().disabled.count(window) == 0 ? 1 : 0;
+}
+
+BOOL SetWindowPos(HWND window, HWND after, int x, int y, int width, int height, UINT flags) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return 0;
+    const WindowObject *w = findWindow(window);
+    if (w != nullptr && w->parent != 0) {
+        POINT corner{r.left, r.top};
+        ScreenToClient(w->parent, &corner);
+        r = RECT{corner.x, corner.y, corner.x + r.right - r.left, corner.y + r.bottom - r.top};
+    }
+    if ((flags & SWP_NOMOVE) != 0) {
+        x = r.left;
+        y = r.top;
+    }
+    if ((flags & SWP_NOSIZE) != 0) {
+        width = r.right - r.left;
+        height = r.bottom - r.top;
+    }
+    MoveWindow(window, x, y, width, height, 1);
+    ThreadWindows &tw = threadWindows();
+    if (after == HWND_TOPMOST && w != nullptr && tw.x.display != nullptr) {
+        XRaiseWindow(tw.x.display, w->xid);
+        XFlush(tw.x.display);
+    }
+    return 1;
 }
 
 COLORREF GetSysColor(int index) {

@@ -99,9 +99,9 @@ namespace controls {
 struct BarGeometry {
     RECT area{0, 0, 0, 0};
     bool vertical = false;
-    int arrow = 0;       // the arrows' side
-    int trough = 0;      // the trough's length
-    int thumbStart = 0;  // from the area's start along the bar
+    int arrow = 0;      // the arrows' side
+    int trough = 0;     // the trough's length
+    int thumbStart = 0; // from the area's start along the bar
     int thumbLength = 0;
     int minimum = 0, maximum = 0;
 };

@@ -77,8 +77,7 @@ std::size_t positionAt(HWND window, const EditState &e, int x, int y) {
     const int target = x - kMargin + (multiline(window) ? 0 : e.scroll);
     std::size_t best = start;
     for (std::size_t i = start; i <= end; ++i) {
-        if (textWidth(font, std::string_view(e.text).substr(start, i - start)) -
-                target > 0) break;
+        if (textWidth(font, std::string_view(e.text).substr(start, i - start)) - target > 0) break;
         best = i;
     }
     return best;

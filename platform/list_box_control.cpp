@@ -12,9 +12,9 @@ namespace {
 struct ListState {
     std::vector<std::string> items;
     int selected = -1;
-    int top = 0;          // the first line shown
-    int extent = 0;       // the horizontal extent in pixels
-    int left = 0;         // pixels scrolled sideways
+    int top = 0;    // the first line shown
+    int extent = 0; // the horizontal extent in pixels
+    int left = 0;   // pixels scrolled sideways
 };
 
 std::unordered_map<HWND, ListState> &lists() {
@@ -23,9 +23,9 @@ std::unordered_map<HWND, ListState> &lists() {
 }
 
 struct Layout {
-    RECT lines;           // where the items are drawn
+    RECT lines; // where the items are drawn
     int lineHeight = 1;
-    int visible = 1;      // whole lines that fit
+    int visible = 1; // whole lines that fit
     bool vertical = false, horizontal = false;
     RECT verticalBar{0, 0, 0, 0}, horizontalBar{0, 0, 0, 0};
 };
@@ -45,8 +45,8 @@ Layout layoutOf(HWND window) {
         l.lines.right -= kBarThickness;
     }
     if (l.horizontal) {
-        l.horizontalBar = RECT{l.lines.left, l.lines.bottom - kBarThickness, l.lines.right,
-                               l.lines.bottom};
+        l.horizontalBar =
+            RECT{l.lines.left, l.lines.bottom - kBarThickness, l.lines.right, l.lines.bottom};
         l.lines.bottom -= kBarThickness;
     }
     l.lineHeight = std::max(1, int(metricsOf(fontOf(window)).tmHeight));
@@ -87,8 +87,10 @@ void select(HWND window, ListState &s, int index, bool notify) {
 void scrollBy(HWND window, ListState &s, const Layout &l, bool vertical, int part) {
     const int line = vertical ? 1 : l.lineHeight;
     const int page = vertical ? l.visible : int(l.lines.right - l.lines.left);
-    const int step = part == SB_LINEUP ? -line : part == SB_LINEDOWN ? line
-                   : part == SB_PAGEUP ? -page : page;
+    const int step = part == SB_LINEUP     ? -line
+                     : part == SB_LINEDOWN ? line
+                     : part == SB_PAGEUP   ? -page
+                                           : page;
     if (vertical)
         scrollTo(window, s, s.top + step);
     else
@@ -106,7 +108,8 @@ void paint(HWND window, ListState &s) {
         if (y >= l.lines.bottom) break;
         const int x = l.lines.left + 2 - s.left;
         if (i == s.selected) {
-            p.fill(RECT{l.lines.left, y, l.lines.right, std::min<LONG>(y + l.lineHeight, l.lines.bottom)},
+            p.fill(RECT{l.lines.left, y, l.lines.right,
+                        std::min<LONG>(y + l.lineHeight, l.lines.bottom)},
                    GetSysColor(COLOR_HIGHLIGHT));
             p.text(x, y, s.items[std::size_t(i)], GetSysColor(COLOR_HIGHLIGHTTEXT));
         } else {
@@ -114,10 +117,8 @@ void paint(HWND window, ListState &s) {
         }
     }
     // Text that runs under the bars is covered again.
-    if (l.vertical)
-        paintBar(p, barGeometry(l.verticalBar, true, 0, lastTop(s, l), s.top));
-    if (l.horizontal)
-        paintBar(p, barGeometry(l.horizontalBar, false, 0, maxLeft(s, l), s.left));
+    if (l.vertical) paintBar(p, barGeometry(l.verticalBar, true, 0, lastTop(s, l), s.top));
+    if (l.horizontal) paintBar(p, barGeometry(l.horizontalBar, false, 0, maxLeft(s, l), s.left));
     if (l.vertical && l.horizontal)
         p.fill(RECT{l.verticalBar.left, l.horizontalBar.top, l.verticalBar.right,
                     l.horizontalBar.bottom},
@@ -190,8 +191,10 @@ LRESULT listBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case LB_DELETESTRING:
         if (wParam >= s.items.size()) return LB_ERR;
         s.items.erase(s.items.begin() + std::ptrdiff_t(wParam));
-        if (s.selected == int(wParam)) s.selected = -1;
-        else if (s.selected > int(wParam)) --s.selected;
+        if (s.selected == int(wParam))
+            s.selected = -1;
+        else if (s.selected > int(wParam))
+            --s.selected;
         scrollTo(window, s, s.top);
         return LRESULT(s.items.size());
     case LB_RESETCONTENT:

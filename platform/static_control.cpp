@@ -11,7 +11,10 @@ LRESULT staticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     p.fill(p.client(), p.background());
     const DWORD align = styleOf(window) & 3;
     p.textIn(RECT{p.client().left, 0, p.client().right, metricsOf(fontOf(window)).tmHeight},
-             textOf(window), align == SS_CENTER ? 1 : align == SS_RIGHT ? 2 : 0);
+             textOf(window),
+             align == SS_CENTER  ? 1
+             : align == SS_RIGHT ? 2
+                                 : 0);
     return 0;
 }
 

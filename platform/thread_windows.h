@@ -39,7 +39,10 @@ struct WindowObject {
     WNDPROC proc = nullptr;
     DWORD style = 0;
     HWND parent = 0;
-    HMENU menu = 0;
+    HMENU menu = 0; // a top-level window's menu bar, a child's id
+    // The height of the menu bar's band: a top-level window with a menu bar
+    // has the band above its client area, within its X window.
+    int menuBand = 0;
     // Where the client area lies: on the screen for a top-level window, in the
     // parent's client area for a child.
     int clientX = 0, clientY = 0;
@@ -90,6 +93,16 @@ WindowObject *windowOrForeign(HWND window);
 
 // A handle for a window that has no X window (no display).
 HWND newHeadlessHandle();
+
+// Where a window's X window lies in its parent X window (or on the screen):
+// the client area, the menu bar's band above it, inside the parent's band.
+struct XPlacement {
+    int x, y;
+    unsigned width, height; // at least 1
+};
+XPlacement xPlacementOf(const WindowObject &w);
+// The band of the window's parent (0 for a top-level window).
+int parentBand(const WindowObject &w);
 
 // The window's top-level ancestor (itself for a top-level window).
 WindowObject *topLevelOf(WindowObject *window);

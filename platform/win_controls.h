@@ -39,6 +39,7 @@ constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_SYSKEYDOWN = 0x0104; // a key with Alt held
 constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_SYSCHAR = 0x0106;
+constexpr UINT WM_NCLBUTTONDOWN = 0x00A1; // on the menu bar; lParam the point on the screen
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;
@@ -53,6 +54,13 @@ constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 // The keys held at the last input: GetKeyState(VK_SHIFT) and VK_CONTROL are
 // negative while held.
 short GetKeyState(int virtualKey);
+
+// SetWindowPos: HWND_TOPMOST raises the window; SWP_NOSIZE keeps its size,
+// SWP_NOMOVE its place.
+constexpr HWND HWND_TOPMOST = -1;
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+BOOL SetWindowPos(HWND window, HWND after, int x, int y, int width, int height, UINT flags);
 
 // Windows that are disabled take no input and show themselves greyed.
 BOOL EnableWindow(HWND window, BOOL enable);

@@ -17,6 +17,7 @@
 
 #include "platform/control_kit.h"
 #include "platform/cursors.h"
+#include "platform/menus.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
 #include "platform/windows.h"
@@ -45,7 +46,7 @@ bool framed(const WindowObject &w) {
 // The client area of an outer rectangle.
 void placeClient(WindowObject &w, int x, int y, int width, int height) {
     const int inset = framed(w) ? kFrame : 0;
-    const int top = framed(w) ? kCaption + kFrame : 0;
+    const int top = framed(w) ? kCaption + kFrame + w.menuBand : 0;
     w.clientX = x + inset;
     w.clientY = y + top;
     w.clientWidth = std::max(0, width - 2 * inset);
@@ -59,9 +60,9 @@ Window createXWindow(const XConnection &x, const WindowObject &w, Window parent)
     a.colormap = x.colormap;
     a.event_mask = kEventMask;
     a.override_redirect = (w.style & WS_POPUP) != 0 ? True : False;
+    const XPlacement at = xPlacementOf(w);
     const Window xid = XCreateWindow(
-        x.display, parent != 0 ? parent : x.root, w.clientX, w.clientY,
-        unsigned(std::max(w.clientWidth, 1)), unsigned(std::max(w.clientHeight, 1)), 0, x.depth,
+        x.display, parent != 0 ? parent : x.root, at.x, at.y, at.width, at.height, 0, x.depth,
         InputOutput, x.visual,
         CWBackPixmap | CWBorderPixel | CWColormap | CWEventMask | CWOverrideRedirect, &a);
     if (parent == 0) {
@@ -69,15 +70,17 @@ Window createXWindow(const XConnection &x, const WindowObject &w, Window parent)
         XSetWMProtocols(x.display, xid, protocols, 1);
         XSizeHints hints{};
         hints.flags = USPosition | USSize;
-        hints.x = w.clientX;
-        hints.y = w.clientY;
-        hints.width = std::max(w.clientWidth, 1);
-        hints.height = std::max(w.clientHeight, 1);
+        hints.x = at.x;
+        hints.y = at.y;
+        hints.width = int(at.width);
+        hints.height = int(at.height);
         XSetWMNormalHints(x.display, xid, &hints);
-        char name[] = "kavlor", klass[] = "Kavlor";
-        XClassHint classHint{name, klass};
-        XSetClassHint(x.display, xid, &classHint);
     }
+    // Programs that read screens find a control by its class too.
+    std::string resource = parent == 0 ? "kavlor" : w.className;
+    char klass[] = "Kavlor";
+    XClassHint classHint{resource.data(), klass};
+    XSetClassHint(x.display, xid, &classHint);
     return xid;
 }
 
@@ -166,6 +169,7 @@ HWND CreateWindowExA(DWORD exStyle, const char *className, const char *title, DW
     w.style = style & ~WS_VISIBLE;
     w.parent = (style & WS_CHILD) != 0 ? parent : 0;
     w.menu = menu;
+    w.menuBand = w.parent == 0 && isMenuBar(menu) ? GetSystemMetrics(SM_CYCAPTION) : 0;
     placeClient(w, x, y, width, height);
     if (tw.x.display != nullptr) {
         const WindowObject *xParent = w.parent != 0 ? parentObject : nullptr;
@@ -208,6 +212,7 @@ BOOL DestroyWindow(HWND window) {
     for (const HWND h : family) {
         auto it = tw.windows.find(h);
         if (it == tw.windows.end()) continue;
+        if (it->second->parent == 0 && isMenuBar(it->second->menu)) DestroyMenu(it->second->menu);
         countWindowOfClass(it->second->className, -1);
         tw.windows.erase(it);
         if (tw.focus == h) tw.focus = 0;
@@ -258,9 +263,8 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
     const int oldWidth = w->clientWidth, oldHeight = w->clientHeight;
     placeClient(*w, x, y, width, height);
     if (tw.x.display != nullptr) {
-        XMoveResizeWindow(tw.x.display, w->xid, w->clientX, w->clientY,
-                          unsigned(std::max(w->clientWidth, 1)),
-                          unsigned(std::max(w->clientHeight, 1)));
+        const XPlacement at = xPlacementOf(*w);
+        XMoveResizeWindow(tw.x.display, w->xid, at.x, at.y, at.width, at.height);
         XFlush(tw.x.display);
     }
     if (w->clientWidth != oldWidth || w->clientHeight != oldHeight) {
@@ -306,7 +310,7 @@ BOOL GetWindowRect(HWND window, RECT *rect) {
     if (w == nullptr || rect == nullptr) return 0;
     const POINT o = screenOrigin(tw, *w);
     const int inset = framed(*w) && !w->foreign ? kFrame : 0;
-    const int top = framed(*w) && !w->foreign ? kCaption + kFrame : 0;
+    const int top = framed(*w) && !w->foreign ? kCaption + kFrame + w->menuBand : 0;
     *rect =
         RECT{o.x - inset, o.y - top, o.x + w->clientWidth + inset, o.y + w->clientHeight + inset};
     return 1;
@@ -373,6 +377,7 @@ HMENU GetSystemMenu(HWND window, BOOL) {
 }
 
 BOOL EnableMenuItem(HMENU menu, UINT item, UINT flags) {
+    if (isMenu(menu)) return enableMenuEntry(menu, item, flags);
     if (menu == 0 || item != SC_CLOSE) return -1;
     for (auto &entry : threadWindows().windows) {
         WindowObject &w = *entry.second;

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "platform/gdi_table.h"
+#include "platform/menus.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
 #include "platform/windows.h"
@@ -124,8 +125,15 @@ void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
         XSetInputFocus(tw.x.display, w.xid, RevertToParent, CurrentTime);
         trap.failed();
     }
+    if (e.y < w.menuBand) {
+        // The menu bar's band: its titles open their menus.
+        if (pressed && e.button == 1)
+            queueInput(tw, w.handle, WM_NCLBUTTONDOWN, 0, MAKELPARAM(e.x_root, e.y_root), e.x_root,
+                       e.y_root);
+        return;
+    }
     queueInput(tw, w.handle, pressed ? kDown[e.button - 1] : kUp[e.button - 1], mouseKeys(state),
-               MAKELPARAM(e.x, e.y), e.x_root, e.y_root);
+               MAKELPARAM(e.x, e.y - w.menuBand), e.x_root, e.y_root);
 }
 
 void configure(ThreadWindows &tw, WindowObject &w, XConfigureEvent &e) {
@@ -136,22 +144,24 @@ void configure(ThreadWindows &tw, WindowObject &w, XConfigureEvent &e) {
         Window child;
         XTranslateCoordinates(tw.x.display, w.xid, tw.x.root, 0, 0, &x, &y, &child);
         w.clientX = x;
-        w.clientY = y;
+        w.clientY = y + w.menuBand;
     } else {
         w.clientX = e.x;
-        w.clientY = e.y;
+        w.clientY = e.y - parentBand(w);
     }
     // (An empty client area has an X window of one pixel.)
-    if (e.width == std::max(w.clientWidth, 1) && e.height == std::max(w.clientHeight, 1)) return;
+    const XPlacement at = xPlacementOf(w);
+    if (unsigned(e.width) == at.width && unsigned(e.height) == at.height) return;
     w.clientWidth = e.width;
-    w.clientHeight = e.height;
+    w.clientHeight = std::max(e.height - w.menuBand, 0);
     sizeWindowImage(w);
     invalidate(w, nullptr, true);
-    SendMessageA(w.handle, WM_SIZE, 0, MAKELPARAM(e.width, e.height));
+    SendMessageA(w.handle, WM_SIZE, 0, MAKELPARAM(w.clientWidth, w.clientHeight));
 }
 
 void expose(WindowObject &w, XExposeEvent &e) {
-    const RECT r{e.x, e.y, e.x + e.width, e.y + e.height};
+    if (e.y < w.menuBand) paintMenuBar(w);
+    const RECT r{e.x, e.y - w.menuBand, e.x + e.width, e.y + e.height - w.menuBand};
     if (!w.drawsItself && w.image) {
         gdi::Table &t = gdi::table();
         std::lock_guard<std::mutex> hold(t.lock);
@@ -192,7 +202,8 @@ void translate(ThreadWindows &tw, XEvent &e) {
     case MotionNotify:
         tw.pointerWindow = w->handle;
         queueInput(tw, w->handle, WM_MOUSEMOVE, mouseKeys(e.xmotion.state),
-                   MAKELPARAM(e.xmotion.x, e.xmotion.y), e.xmotion.x_root, e.xmotion.y_root);
+                   MAKELPARAM(e.xmotion.x, e.xmotion.y - w->menuBand), e.xmotion.x_root,
+                   e.xmotion.y_root);
         break;
     case EnterNotify: tw.pointerWindow = w->handle; break;
     default: break;
