@@ -20,8 +20,8 @@ constexpr int kIgnored = -1000;
 constexpr int kPointChunk = 1024;
 
 std::int32_t littleEndian(const unsigned char *b) {
-    return std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 |
-                        std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24);
+    return std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
+                        std::uint32_t(b[3]) << 24);
 }
 
 std::int32_t bigEndian(const unsigned char *b) {

@@ -39,8 +39,14 @@ std::string gshhsFile(const std::vector<Shoreline> &polygons) {
     std::string out;
     int id = 0;
     for (const Shoreline &p : polygons) {
-        const std::uint32_t header[8] = {std::uint32_t(id++), std::uint32_t(p.points.size()),
-                                         std::uint32_t(p.level), 0, 360000000, 0, 0, 0};
+        const std::uint32_t header[8] = {std::uint32_t(id++),
+                                         std::uint32_t(p.points.size()),
+                                         std::uint32_t(p.level),
+                                         0,
+                                         360000000,
+                                         0,
+                                         0,
+                                         0};
         for (std::uint32_t v : header)
             putBigEndian(out, v);
         putBigEndian(out, 0, 2);
@@ -320,8 +326,7 @@ TEST_F(MapData, RegionalFillsRefuseBadCountsAndAreas) {
 TEST_F(MapData, ShdmapFillsTheContinentsAsked) {
     // Rings reaching beyond the date line are filled in software.
     const std::map<int, int> rings = ringsPerArea(mapDir + "/map1.dat", true);
-    for (const auto &[keyword, areas] :
-         std::vector<std::pair<std::string, std::vector<int>>>{
+    for (const auto &[keyword, areas] : std::vector<std::pair<std::string, std::vector<int>>>{
              {"LAKE", {8}}, {"AUST", {4}}, {"EURA", {3, 5}}, {"EURO", {3, 5}}}) {
         SCOPED_TRACE(keyword);
         open("SVG", "plot.svg");
