@@ -140,7 +140,8 @@ LRESULT dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         if (id == kList && code == LBN_SELCHANGE) {
             const int i = int(SendMessageA(d->list, LB_GETCURSEL, 0, 0));
             char item[1024] = {};
-            if (i >= 0 && SendMessageA(d->list, LB_GETTEXTLEN, WPARAM(i), 0) < LRESULT(sizeof item)) {
+            if (i >= 0 &&
+                SendMessageA(d->list, LB_GETTEXTLEN, WPARAM(i), 0) < LRESULT(sizeof item)) {
                 SendMessageA(d->list, LB_GETTEXT, WPARAM(i), LPARAM(item));
                 SetWindowTextA(d->name, item);
             }
@@ -166,18 +167,18 @@ void registerDialogClass() {
     });
 }
 
-HWND child(HWND parent, const char *className, const char *text, DWORD style, int x, int y,
-           int w, int h, int id) {
+HWND child(HWND parent, const char *className, const char *text, DWORD style, int x, int y, int w,
+           int h, int id) {
     return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
                            HMENU(id), 0, nullptr);
 }
 
 // The folder and the name the dialog starts with, from the initial file name.
 void startingPoint(const OPENFILENAMEA &request, std::string &folder, std::string &name) {
-    std::string initial = request.lpstrFile != nullptr
-                              ? std::string(request.lpstrFile, strnlen(request.lpstrFile,
-                                                                       request.nMaxFile))
-                              : "";
+    std::string initial =
+        request.lpstrFile != nullptr
+            ? std::string(request.lpstrFile, strnlen(request.lpstrFile, request.nMaxFile))
+            : "";
     std::replace(initial.begin(), initial.end(), '\\', '/');
     char cwd[PATH_MAX];
     folder = getcwd(cwd, sizeof cwd) != nullptr ? cwd : "/";
@@ -241,8 +242,8 @@ BOOL GetOpenFileNameA(OPENFILENAMEA *request) {
                    inner, listHeight, kList);
     child(d.window, "static", "File name:", SS_LEFT, kMargin, nameTop + 4, labelWidth, ch,
           kNameLabel);
-    d.name = child(d.window, "edit", name.c_str(), WS_BORDER | ES_AUTOHSCROLL,
-                   kMargin + labelWidth, nameTop, inner - labelWidth, row, kName);
+    d.name = child(d.window, "edit", name.c_str(), WS_BORDER | ES_AUTOHSCROLL, kMargin + labelWidth,
+                   nameTop, inner - labelWidth, row, kName);
     child(d.window, "static", "Files of type:", SS_LEFT, kMargin, typeTop + 4, labelWidth, ch,
           kTypeLabel);
     d.types = child(d.window, "combobox", "", CBS_DROPDOWNLIST, kMargin + labelWidth, typeTop,

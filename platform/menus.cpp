@@ -175,7 +175,8 @@ std::uintptr_t track(HMENU menu, int x, int y) {
     registerPopupClass();
     int width = 0, height = 2;
     for (const Entry &e : entries) {
-        width = std::max(width, controls::textWidth(menuFont(), controls::withoutMnemonics(e.text)));
+        width =
+            std::max(width, controls::textWidth(menuFont(), controls::withoutMnemonics(e.text)));
         height += entryHeight(e);
     }
     width += 2 * kEntryPadding + 2;
@@ -208,7 +209,8 @@ std::uintptr_t track(HMENU menu, int x, int y) {
         const int n = int(p.entries.size());
         for (int k = 1; k <= n; ++k) {
             const int i = ((p.highlight < 0 ? (direction > 0 ? -1 : n) : p.highlight) +
-                           direction * k + 2 * n) % n;
+                           direction * k + 2 * n) %
+                          n;
             if ((p.entries[std::size_t(i)].flags & MF_SEPARATOR) == 0) {
                 light(window, p, i);
                 return;
@@ -231,8 +233,8 @@ std::uintptr_t track(HMENU menu, int x, int y) {
             } else if (k == VK_UP || k == VK_DOWN) {
                 step(k == VK_UP ? -1 : 1);
             } else if (k == VK_RETURN || k == VK_RIGHT) {
-                if (k == VK_RETURN || (p.highlight >= 0 &&
-                                       (p.entries[std::size_t(p.highlight)].flags & MF_POPUP)))
+                if (k == VK_RETURN ||
+                    (p.highlight >= 0 && (p.entries[std::size_t(p.highlight)].flags & MF_POPUP)))
                     take(p.highlight);
             } else if ((k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9')) {
                 for (int i = 0; i < int(p.entries.size()); ++i)

@@ -45,12 +45,12 @@ class Controls : public ::testing::Test {
         RegisterClassA(&c);
     }
     void show(const char *title, HMENU menu = 0) {
-        parent = CreateWindowExA(0, "parent", title, WS_OVERLAPPEDWINDOW, 20, 20, 420, 320, 0,
-                                 menu, 0, nullptr);
+        parent = CreateWindowExA(0, "parent", title, WS_OVERLAPPEDWINDOW, 20, 20, 420, 320, 0, menu,
+                                 0, nullptr);
         ShowWindow(parent, SW_SHOWNORMAL);
     }
-    HWND control(const char *className, const char *text, DWORD style, int x, int y, int w,
-                 int h, int id) {
+    HWND control(const char *className, const char *text, DWORD style, int x, int y, int w, int h,
+                 int id) {
         return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
                                parent, HMENU(id), 0, nullptr);
     }
@@ -134,15 +134,15 @@ TEST_F(Controls, ListsSelectByClickAndKey) {
         SendMessageA(combo, CB_ADDSTRING, 0, LPARAM(item));
     SendMessageA(combo, CB_SETCURSEL, 0, 0);
     // The third line, then two down and a click on the down arrow of the bar.
-    drive({at(30, 11 + 2 * 16 + 5) + " click 1", "key Down Down", at(155, 11 + 5 * 16 + 8) + " click 1"});
+    drive({at(30, 11 + 2 * 16 + 5) + " click 1", "key Down Down",
+           at(155, 11 + 5 * 16 + 8) + " click 1"});
     EXPECT_EQ(codes(WM_COMMAND, 5), std::vector<WORD>(3, LBN_SELCHANGE));
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 4);
     EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1);
     // The drop-down list opens below the field; its third line is chosen.
     RECT field;
     GetClientRect(combo, &field);
-    drive({at(250, 15) + " click 1",
-           at(250, 10 + field.bottom + 1 + 2 * 16 + 8) + " click 1"});
+    drive({at(250, 15) + " click 1", at(250, 10 + field.bottom + 1 + 2 * 16 + 8) + " click 1"});
     EXPECT_EQ(codes(WM_COMMAND, 6), std::vector<WORD>{CBN_SELCHANGE});
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
     char item[16] = {};
