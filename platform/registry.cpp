@@ -1,9 +1,9 @@
 // The registry stand-in: string values in a text file shared by the library
 // (which reads the installation directory) and the setup program (which writes
 // it). Every call reads the file afresh; writes replace it through a file of
-// their own beside it, so a reader never sees half a file. A writer holds an exclusive flock on
-// the registry file from its read to the replacement, so writers in different
-// processes (or threads) never lose each other's values.
+// their own beside it, so a reader never sees half a file. A writer holds an
+// exclusive flock on the registry file from its read to the replacement, so
+// writers in different processes (or threads) never lose each other's values.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
