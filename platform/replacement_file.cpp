@@ -2,6 +2,7 @@
 #include "platform/replacement_file.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,10 +10,10 @@ ReplacementFile::ReplacementFile(const char *target) : target_(target) {
     struct stat existing;
     if (stat(target, &existing) != 0) return;
     std::string name = target_ + ".XXXXXX";
-    const int fd = mkstemp(name.data());
+    const int fd = mkostemp(name.data(), O_CLOEXEC); // not inherited by a driver program
     if (fd < 0) return;
     name_ = name;
-    // mkstemp makes the file for its owner alone; the replacement keeps the
+    // The file is made for its owner alone; the replacement keeps the
     // permissions the target has.
     if (fchmod(fd, existing.st_mode & 07777) == 0) file_ = fdopen(fd, "wb");
     if (file_ == nullptr) close(fd);
