@@ -172,10 +172,6 @@ class DepthSortFaces : public AxisTest {
 
 // What a file shows of the faces, in file order: "fill r g b" for a filled
 // face, "stroke r g b" for lines, each with the colour it is drawn in.
-std::string rgb(int r, int g, int b) {
-    return std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b);
-}
-
 // PostScript after the prologue: "r g b f" sets the colour, "... tri" fills a
 // triangle, "p" strokes the path.
 Events postScriptEvents(const std::string &ps) {
