@@ -1360,6 +1360,150 @@ KAVLOR_API void pieclr(const int *ic1ray, const int *ic2ray, int n);
 /* Border colour of the segments; -1 none (3-D pies: the foreground colour). */
 KAVLOR_API void piebor(int ic);
 
+/* ---- Dialog widgets -------------------------------------------------------------- */
+
+/* Dialog widgets: a dialog opened with wgini, widgets added, run by wgfin. Errors are shown
+ * in a message box titled with the routine (standard error in the log mode of message
+ * boxes). */
+
+/* Opens a dialog level with its main widget; layout VERT, HORI or FORM. Its id, -1 on error. */
+KAVLOR_API int wgini(const char *layout);
+/* Shows the innermost dialog and runs it until it ends (OK; Quit ends the process). */
+KAVLOR_API void wgfin(void);
+/* Shows the open dialog before wgfin (to draw into it). */
+KAVLOR_API void reawgt(void);
+/* A container of widgets with its own layout inside the parent ip. */
+KAVLOR_API int wgbas(int ip, const char *layout);
+/* A label. */
+KAVLOR_API int wglab(int ip, const char *text);
+/* A check box, ticked when ival is not 0. */
+KAVLOR_API int wgbut(int ip, const char *text, int ival);
+/* A push button. */
+KAVLOR_API int wgpbut(int ip, const char *text);
+/* A push button that starts the command cmd. */
+KAVLOR_API int wgcmd(int ip, const char *text, const char *cmd);
+/* A list of the items of an item string; isel (1-based) selected. */
+KAVLOR_API int wglis(int ip, const char *items, int isel);
+/* A drop-down list of the items; isel selected. */
+KAVLOR_API int wgdlis(int ip, const char *items, int isel);
+/* A box of radio buttons, one per item, isel selected; the id of its first button. */
+KAVLOR_API int wgbox(int ip, const char *items, int isel);
+/* A text field holding at most 256 characters. */
+KAVLOR_API int wgtxt(int ip, const char *text);
+/* A scrolled text of nlin lines showing, that keeps its last nmax lines. */
+KAVLOR_API int wgstxt(int ip, int nlin, int nmax);
+/* A text field after a label, the field taking nwth percent of the width. */
+KAVLOR_API int wgltxt(int ip, const char *label, const char *text, int nwth);
+/* A file-name field, with an entry label in the dialog's File menu that opens a file dialog of
+ * the mask. */
+KAVLOR_API int wgfil(int ip, const char *label, const char *file, const char *mask);
+/* A scale from xmin to xmax starting at xstart, its value shown with ndig digits. */
+KAVLOR_API int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int ndig);
+/* The OK button. */
+KAVLOR_API int wgok(int ip);
+/* The Quit button (ends the process). */
+KAVLOR_API int wgquit(int ip);
+/* A pop-up menu in the menu bar (ip a main widget) or in a pop-up menu. */
+KAVLOR_API int wgpop(int ip, const char *text);
+/* A menu entry in the pop-up menu ip. */
+KAVLOR_API int wgapp(int ip, const char *text);
+/* The callback f(id) of a widget (of every button of a radio box). */
+KAVLOR_API void swgcbk(int id, void (*f)(int id));
+/* The callback f(id, data) of a widget. */
+KAVLOR_API void swgcb(int id, void (*f)(int id, int data), int data);
+/* The window (or menu) handle of a widget. */
+KAVLOR_API int gwgxid(int id);
+/* The state of a widget (key STAT): 0 active, 1 inactive, 2 invisible. */
+KAVLOR_API int gwgatt(int id, const char *key);
+/* The state 0 or 1 of a check box. */
+KAVLOR_API int gwgbut(int id);
+/* The selected element (1-based) of a list. */
+KAVLOR_API int gwglis(int id);
+/* The selected button (1-based) of a radio box. */
+KAVLOR_API int gwgbox(int id);
+/* The value of a scale. */
+KAVLOR_API float gwgscl(int id);
+/* The text of a text field into text (257 bytes). */
+KAVLOR_API void gwgtxt(int id, char *text);
+/* The file name of a file field into file (257 bytes). */
+KAVLOR_API void gwgfil(int id, char *file);
+/* Presses a push button (ival 1), or sets a check box. */
+KAVLOR_API void swgbut(int id, int ival);
+/* Gives a widget the keyboard focus. */
+KAVLOR_API void swgfoc(int id);
+/* Selects element isel of a list. */
+KAVLOR_API void swglis(int id, int isel);
+/* Selects button isel of a radio box. */
+KAVLOR_API void swgbox(int id, int isel);
+/* Sets the value of a scale. */
+KAVLOR_API void swgscl(int id, float x);
+/* Sets the text of a text field, or adds a line to a scrolled text. */
+KAVLOR_API void swgtxt(int id, const char *text);
+/* Sets the file name of a file field. */
+KAVLOR_API void swgfil(int id, const char *file);
+/* The state (key STAT: ACTI, INAC, INVI) or the items (key LIST) of a widget. */
+KAVLOR_API void swgatt(int id, const char *value, const char *key);
+/* The default width of widgets: n characters, or -n percent of the screen. */
+KAVLOR_API void swgwth(int n);
+/* The spacing between widgets in characters (negative: percent of the screen). */
+KAVLOR_API void swgspc(float x, float y);
+/* A margin around widgets in pixels: LEFT, TOP, RIGH, BOTT. */
+KAVLOR_API void swgmrg(int n, const char *key);
+/* The margin index 0..3 (left, top, right, bottom) in pixels. */
+KAVLOR_API void swgoff(int n, int index);
+/* The position of the next dialog on the screen. */
+KAVLOR_API void swgpos(int x, int y);
+/* The size of the next dialog (and of FORM widgets). */
+KAVLOR_API void swgsiz(int w, int h);
+/* Position and size together. */
+KAVLOR_API void swgwin(int x, int y, int w, int h);
+/* The title of dialogs (at most 132 characters). */
+KAVLOR_API void swgtit(const char *title);
+/* The text of the Help menu. */
+KAVLOR_API void swghlp(const char *text);
+/* The separator of item strings (key SEP). */
+KAVLOR_API void swgmix(const char *c, const char *key);
+/* AUTO, XWIN or ASCI (stored). */
+KAVLOR_API void swgmod(const char *key);
+/* Hides (NOOK, NOQU, NOHE) or shows (OK, QUIT, HELP) entries of the menu bar. */
+KAVLOR_API void swgpop(const char *key);
+/* Options: POSI (STAN, CENT), MASK (STAN, USER), DWGF (STAN, TOP), CALL (RETU, CHAN, BOTH),
+ * CLOS (QUIT, OK). */
+KAVLOR_API void swgopt(const char *value, const char *key);
+/* Justification LEFT, CENT or RIGH of labels (LAB) or buttons (BUT). */
+KAVLOR_API void swgjus(const char *value, const char *key);
+/* Kinds: lists (LIS: AUTO, SCRO, NOSC, VSCR), radio boxes and scales (BOX, SCA: VERT, HORI). */
+KAVLOR_API void swgtyp(const char *value, const char *key);
+/* Colours of widgets (BACK, FORE, SCRO, LTEX) from r, g, b in 0..1; RESE: the system's again. */
+KAVLOR_API void swgclr(float r, float g, float b, const char *key);
+/* The font of widgets made next, by name and height; STANDARD: the system font. */
+KAVLOR_API void swgfnt(const char *name, int height);
+/* The step of scales. */
+KAVLOR_API void swgstp(float x);
+/* The height of draw widgets as a factor of their width. */
+KAVLOR_API void swgdrw(float x);
+/* The number of items of an item string. */
+KAVLOR_API int itmcnt(const char *items);
+/* Item n of an item string: a new heap text the caller frees; NULL for a bad n. */
+KAVLOR_API char *itmstr(const char *items, int n);
+/* Appends an item to an item string in place (the buffer must hold the result). */
+KAVLOR_API void itmcat(char *items, const char *item);
+/* Ends the running dialog as its OK does. */
+KAVLOR_API void sendok(void);
+/* Shows the text (separators break lines) in a message box. */
+KAVLOR_API void msgbox(const char *text);
+/* The same as msgbox. */
+KAVLOR_API void dwgmsg(const char *text);
+/* A question with Yes (1) and No (0); ival 0 makes No the default. */
+KAVLOR_API int dwgbut(const char *text, int ival);
+/* The element chosen from a list of the items. */
+KAVLOR_API int dwglis(const char *label, const char *items, int isel);
+/* The line typed, in a new heap text the caller frees. */
+KAVLOR_API char *dwgtxt(const char *label, const char *text);
+/* The file chosen in a file dialog of the mask (the given name on Cancel), in a new heap text
+ * the caller frees. */
+KAVLOR_API char *dwgfil(const char *label, const char *file, const char *mask);
+
 #ifdef __cplusplus
 }
 #endif

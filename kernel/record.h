@@ -51,6 +51,7 @@
 #include "kernel/text_state.h"
 #include "kernel/transform_state.h"
 #include "kernel/window_state.h"
+#include "widgets/widget_state.h"
 
 struct GlobalRecord {
     CoreState core;              // level, routine name, constants, device
@@ -100,4 +101,5 @@ struct GlobalRecord {
     GriddingState gridding;      // reach and weight exponent of getmat
     PolarState polar;            // angle origin and direction of polar axis systems
     PieState pie;                // options of pie charts
+    WidgetState widget;          // the dialog widgets
 };
