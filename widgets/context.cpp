@@ -18,8 +18,9 @@ thread_local bool idByAddressRequested = false;
 } // namespace
 
 void WidgetContextDeleter::operator()(WidgetContext *context) const {
-    // A dialog still running holds the context: it stays until the process ends.
-    if (context == nullptr || context->depth > 0) return;
+    // A dialog whose loop is running holds the context: it stays until the
+    // process ends.
+    if (context == nullptr || context->runningLoops > 0) return;
     for (int i = 0; i < context->count; ++i)
         if (context->entry(i).brush != 0) DeleteObject(context->entry(i).brush);
     for (int i = 0; i < context->fontCount; ++i)
@@ -112,8 +113,8 @@ bool qqdcheck(WidgetContext &c) {
 
 bool qqdalloc(WidgetContext &c, int n) {
     if (c.count + n <= c.capacity) return true;
-    const int capacity = c.capacity + kTableStep * ((c.count + n - c.capacity + kTableStep - 1) /
-                                                    kTableStep);
+    const int capacity =
+        c.capacity + kTableStep * ((c.count + n - c.capacity + kTableStep - 1) / kTableStep);
     std::unique_ptr<WidgetEntry[]> grown(new (std::nothrow) WidgetEntry[std::size_t(capacity)]);
     if (!grown) {
         qqderr(c, "Too many widgets");

@@ -249,8 +249,8 @@ int wgltxt(int ip, const char *label, const char *text, int nwth) {
     qqdcontrol(*c, labelIndex, "static", label, labelStyle(*c), at.x, at.y, at.w, at.h);
     // The field takes nwth percent of the width, flush right.
     const int fieldWidth = int(float(std::clamp(nwth, 0, 100)) / 100.0f * float(at.w));
-    qqdcontrol(*c, at.i, "edit", e.text.get(), WS_BORDER | ES_AUTOHSCROLL,
-               at.x + at.w - fieldWidth, at.y, fieldWidth, at.h);
+    qqdcontrol(*c, at.i, "edit", e.text.get(), WS_BORDER | ES_AUTOHSCROLL, at.x + at.w - fieldWidth,
+               at.y, fieldWidth, at.h);
     qqdsubclass(*c, at.i, true);
     return at.i + 1;
 }
@@ -295,17 +295,15 @@ int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int nd
     const int labelIndex = qqdstruc(*c, WidgetKind::Label, p);
     ++c->count;
     const int w0 = defaultWidthPixels(*c);
-    int h = vertical   ? (2 * w0) / 3 + ch + ch / 4
-            : labelled ? 3 * ch + ch / 2
-                       : 2 * ch + ch / 4;
+    int h = vertical ? (2 * w0) / 3 + ch + ch / 4 : labelled ? 3 * ch + ch / 2 : 2 * ch + ch / 4;
     int x = 0, y = 0, w = 0;
     qqdgpos(*c, p, x, y, w, h);
     if (labelled) {
         qqdcontrol(*c, labelIndex, "static", text, labelStyle(*c), x, y, w, ch);
         y += ch / 4 + ch;
     }
-    const int bar = qqdstruc(
-        *c, vertical ? WidgetKind::VerticalScale : WidgetKind::HorizontalScale, p);
+    const int bar =
+        qqdstruc(*c, vertical ? WidgetKind::VerticalScale : WidgetKind::HorizontalScale, p);
     c->entry(bar).number = xstart;
     c->entry(bar).value2 = ndig;
     ++c->count;
@@ -357,9 +355,9 @@ int wgpop(int ip, const char *text) {
     }
     if (!qqdalloc(*c)) return -1;
     const WidgetEntry &parent = c->entry(ip - 1);
-    const HMENU into =
-        parent.kind == WidgetKind::Main ? c->menuBars[std::max(parent.level, std::uint8_t(1)) - 1]
-                                        : HMENU(parent.window);
+    const HMENU into = parent.kind == WidgetKind::Main
+                           ? c->menuBars[std::max(parent.level, std::uint8_t(1)) - 1]
+                           : HMENU(parent.window);
     const int i = qqdstruc(*c, WidgetKind::Popup, ip - 1);
     const HMENU popup = CreatePopupMenu();
     c->entry(i).window = popup;

@@ -33,17 +33,18 @@ int separators(const WidgetContext &c, const char *text) {
 // A dialog window of the list and text dialogs, centred, with the label's
 // lines at the top; y comes back below them.
 HWND dialogWindow(WidgetContext &c, const char *label, int width, int height, int &y) {
-    const HWND window = CreateWindowExA(0, "MainWidget", c.title, WS_OVERLAPPEDWINDOW,
-                                        (c.nxres - width) / 2, (c.nyres - height) / 2, width,
-                                        height, 0, 0, 0, nullptr);
+    const HWND window =
+        CreateWindowExA(0, "MainWidget", c.title, WS_OVERLAPPEDWINDOW, (c.nxres - width) / 2,
+                        (c.nyres - height) / 2, width, height, 0, 0, 0, nullptr);
     const int w = defaultWidthPixels(c);
     const int s = separators(c, label);
     y = c.verticalBorder;
     for (int k = 1; k <= s + 1; ++k) {
-        const std::string line = s > 0 ? itemAt(c, label, k) : std::string(label != nullptr ? label : "");
-        const HWND text = CreateWindowExA(0, "static", line.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
-                                          c.horizontalBorder, y, w, c.charHeight, window, 0, 0,
-                                          nullptr);
+        const std::string line =
+            s > 0 ? itemAt(c, label, k) : std::string(label != nullptr ? label : "");
+        const HWND text =
+            CreateWindowExA(0, "static", line.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                            c.horizontalBorder, y, w, c.charHeight, window, 0, 0, nullptr);
         if (c.fontMode == 1 && c.currentFont != 0) SendMessageA(text, WM_SETFONT, c.currentFont, 0);
         y += c.charHeight;
     }
@@ -86,6 +87,7 @@ void runDialog(WidgetContext &c, HWND window, int okIndex, HWND ok) {
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     MSG msg;
+    ++c.runningLoops;
     while (GetMessageA(&msg, 0, 0, 0) > 0) {
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && IsWindow(window) &&
             (msg.hwnd == window || GetParent(msg.hwnd) == window)) {
@@ -95,6 +97,7 @@ void runDialog(WidgetContext &c, HWND window, int okIndex, HWND ok) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    --c.runningLoops;
     closeQuietly(c, window);
 }
 
@@ -142,16 +145,17 @@ int dwglis(const char *label, const char *items, int isel) {
     const int v = std::min(n + 1, 12);
     const int ch = c->charHeight;
     const int width = defaultWidthPixels(*c) + 2 * c->nwframe + 2 * c->horizontalBorder;
-    const int height = (v + s + 2) * ch + 2 * c->nhtit + 2 * (c->verticalBorder + c->nhframe) +
-                       c->verticalSpacing;
+    const int height =
+        (v + s + 2) * ch + 2 * c->nhtit + 2 * (c->verticalBorder + c->nhframe) + c->verticalSpacing;
     const int list = temporaryEntries(*c, WidgetKind::List);
     if (list < 0) return isel;
     c->entry(list).value = isel;
     int y = 0;
     const HWND window = dialogWindow(*c, label, width, height, y);
     const int w = defaultWidthPixels(*c);
-    const HWND box = childControl(*c, window, list, "listbox", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
-                                  c->horizontalBorder, y, w, v * ch);
+    const HWND box =
+        childControl(*c, window, list, "listbox", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
+                     c->horizontalBorder, y, w, v * ch);
     const HWND ok = childControl(*c, window, list + 1, "button", "OK", BS_DEFPUSHBUTTON,
                                  c->horizontalBorder, y + v * ch, w, 3 * ch / 2);
     for (int k = 1; k <= n; ++k)
@@ -173,8 +177,8 @@ char *dwgtxt(const char *label, const char *text) {
     qqdmetrics(*c);
     const int ch = c->charHeight;
     const int width = defaultWidthPixels(*c) + 2 * c->nwframe + 2 * c->horizontalBorder;
-    const int height = (s + 5) * ch + 2 * (c->nhtit + c->nhframe + c->verticalBorder) +
-                       c->verticalSpacing;
+    const int height =
+        (s + 5) * ch + 2 * (c->nhtit + c->nhframe + c->verticalBorder) + c->verticalSpacing;
     const int field = temporaryEntries(*c, WidgetKind::Text);
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[kTextSize]);
     if (field < 0 || !buffer) {
@@ -192,9 +196,9 @@ char *dwgtxt(const char *label, const char *text) {
     const HWND edit = childControl(*c, window, field, "edit", result, WS_BORDER | ES_AUTOHSCROLL,
                                    c->horizontalBorder, y, w, 3 * ch / 2);
     y += int(2.5f * float(ch));
-    const HWND ok =
-        childControl(*c, window, field + 1, "button", "OK", BS_DEFPUSHBUTTON,
-                     c->horizontalBorder + (w - 6 * c->charWidth) / 2, y, 6 * c->charWidth, 3 * ch / 2);
+    const HWND ok = childControl(*c, window, field + 1, "button", "OK", BS_DEFPUSHBUTTON,
+                                 c->horizontalBorder + (w - 6 * c->charWidth) / 2, y,
+                                 6 * c->charWidth, 3 * ch / 2);
     SetFocus(edit);
     const WPARAM end = std::strlen(result);
     SendMessageA(edit, EM_SETSEL, end, LPARAM(end));

@@ -50,8 +50,7 @@ int qqdstruc(WidgetContext &c, WidgetKind kind, int parent) {
 void qqdgpos(WidgetContext &c, int p, int &x, int &y, int &w, int &h) {
     WidgetEntry &parent = c.entry(p);
     WidgetGeometry &P = *parent.geometry;
-    const int left = c.margins[0], top = c.margins[1], right = c.margins[2],
-              bottom = c.margins[3];
+    const int left = c.margins[0], top = c.margins[1], right = c.margins[2], bottom = c.margins[3];
     const int sv = c.verticalSpacing, sh = c.horizontalSpacing;
     if (parent.layout == kForm) {
         x = c.position[0];

@@ -210,10 +210,12 @@ void wgfin() {
     if (!DisplayPresent())
         qqderr("No display: the dialog ends at once with its values as they are", "wgfin");
     MSG msg;
+    ++c->runningLoops;
     while (GetMessageA(&msg, 0, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    --c->runningLoops;
     closeQuietly(*c, main);
 
     c->depth = std::max(c->depth - 1, 0);

@@ -94,9 +94,7 @@ LRESULT controlCommand(WidgetContext &c, HWND window, int i, WORD code) {
         e.value = int(SendMessageA(e.window, CB_GETCURSEL, 0, 0)) + 1;
         break;
     case WidgetKind::Ok: qqdok(c, window); return 0;
-    case WidgetKind::Quit:
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        qqdquit();
+    case WidgetKind::Quit: SendMessageA(window, WM_CLOSE, 0, 0); qqdquit();
     case WidgetKind::Command: startCommand(c, i); break;
     case WidgetKind::Radio: selectRadio(c, i); break;
     case WidgetKind::Text:
@@ -301,8 +299,8 @@ void qqdcbexe(WidgetContext &c, int i) {
         if (byValue)
             dataCallback(id, data);
         else
-            reinterpret_cast<void (*)(int *, int)>(reinterpret_cast<void (*)()>(dataCallback))(&id,
-                                                                                        data);
+            reinterpret_cast<void (*)(int *, int)>(reinterpret_cast<void (*)()>(dataCallback))(
+                &id, data);
     }
 }
 

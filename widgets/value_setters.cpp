@@ -13,7 +13,8 @@ constexpr int kFileMenuBase = 2000;
 
 // The entry index of an active widget of one of the kinds; -1 (after a
 // message, except for an inactive widget) otherwise.
-int active(WidgetContext *&c, const char *routine, int id, std::initializer_list<WidgetKind> kinds) {
+int active(WidgetContext *&c, const char *routine, int id,
+           std::initializer_list<WidgetKind> kinds) {
     c = qqdglb(routine);
     if (c == nullptr || !qqdcheck(*c) || !qqdctyp(*c, id, kinds)) return -1;
     return c->entry(id - 1).state == 0 ? id - 1 : -1;
@@ -51,8 +52,7 @@ void swgbut(int id, int ival) {
     WidgetEntry &e = c->entry(i);
     if (e.kind == WidgetKind::Push) {
         // Pressed through the loop: its callbacks run from there, not now.
-        if (ival == 1)
-            PostMessageA(c->mainWindow, WM_COMMAND, MAKEWPARAM(i, BN_CLICKED), e.window);
+        if (ival == 1) PostMessageA(c->mainWindow, WM_COMMAND, MAKEWPARAM(i, BN_CLICKED), e.window);
         return;
     }
     e.value = ival == 1 ? 1 : 0;
@@ -94,8 +94,7 @@ void swgbox(int id, int isel) {
 
 void swgscl(int id, float x) {
     WidgetContext *c = nullptr;
-    const int i =
-        active(c, "swgscl", id, {WidgetKind::HorizontalScale, WidgetKind::VerticalScale});
+    const int i = active(c, "swgscl", id, {WidgetKind::HorizontalScale, WidgetKind::VerticalScale});
     if (i < 0) return;
     WidgetEntry &e = c->entry(i);
     const WidgetEntry &limits = c->entry(i + 1);
@@ -131,7 +130,8 @@ void swgtxt(int id, const char *text) {
         SendMessageA(e.window, LB_DELETESTRING, 0, 0);
         --e.value;
     }
-    const LRESULT line = SendMessageA(e.window, LB_ADDSTRING, 0, LPARAM(text != nullptr ? text : ""));
+    const LRESULT line =
+        SendMessageA(e.window, LB_ADDSTRING, 0, LPARAM(text != nullptr ? text : ""));
     SendMessageA(e.window, LB_SETCURSEL, WPARAM(line), 0);
     ++e.value;
 }

@@ -77,7 +77,7 @@ struct WidgetEntry {
     std::uint8_t state = 0;       // 0 active, 1 inactive, 2 invisible
     std::uint8_t colourFlags = 0; // bit 0 own brush and background, bit 1 own text colour
 
-    HWND window = 0;        // a menu's handle for pop-ups and menu entries
+    HWND window = 0;            // a menu's handle for pop-ups and menu entries
     WNDPROC replaced = nullptr; // the procedure MyEditProc stands in for
     HBRUSH brush = 0;
     COLORREF background = 0, foreground = 0;
@@ -96,8 +96,8 @@ constexpr int kMaxFonts = 100;
 constexpr int kTableStep = 100;
 
 struct WidgetContext {
-    int count = 0;      // entries in use
-    int focusIndex = 0; // 0 = none yet
+    int count = 0;                 // entries in use
+    int focusIndex = 0;            // 0 = none yet
     int margins[4] = {0, 0, 0, 0}; // left, top, right, bottom
     int separator = '|';
     int depth = 0; // the innermost open dialog level
@@ -129,6 +129,7 @@ struct WidgetContext {
     std::uint8_t marginsGiven = 0;
     std::uint8_t metricsRead = 0;    // the first wgini of the context has read them
     std::uint8_t closingQuietly = 0; // a window goes without ending a loop
+    int runningLoops = 0;            // message loops of dialogs running now
     int position[2] = {0, 0};
     int size[2] = {0, 0};
     int charHeight = 0, charWidth = 0;

@@ -5,7 +5,7 @@
 struct WidgetContext;
 
 // Frees the context with its widgets (widgets/context.cpp); a context whose
-// dialog is still running is left alone.
+// dialog loop is still running is left alone.
 struct WidgetContextDeleter {
     void operator()(WidgetContext *context) const;
 };

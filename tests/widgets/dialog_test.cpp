@@ -1,0 +1,298 @@
+// Dialogs on an X server of the test's own: a second thread drives them with
+// xdotool while wgfin (or a ready-made dialog) runs on the test thread; then
+// the getters and the callbacks say what the user did.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstring>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "kavlor.h"
+#include "platform/windows.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/x_server.h"
+
+namespace {
+
+std::vector<std::string> heard;
+
+void plain(int id) {
+    heard.push_back("f " + std::to_string(id));
+}
+void withData(int id, int data) {
+    heard.push_back("g " + std::to_string(id) + " " + std::to_string(data));
+}
+
+class Dialogs : public ::testing::Test {
+  protected:
+    XvfbServer server;
+
+    void SetUp() override {
+        ASSERT_TRUE(server.running());
+        heard.clear();
+    }
+    // Runs the dialog on this thread while the steps run on another, after
+    // the window of the title is shown.
+    static void run(const char *title, const std::function<void()> &dialog,
+                    const std::function<void()> &steps) {
+        auto input = std::async(std::launch::async, [&] {
+            EXPECT_NE(windowNamed(title), 0u);
+            steps();
+        });
+        dialog();
+        input.get();
+    }
+    // xdotool's mouse at (x, y) of a widget's window, clicked.
+    static void click(int id, int x, int y) {
+        xdotool("mousemove --window " + std::to_string(gwgxidOf(id)) + " " + std::to_string(x) +
+                " " + std::to_string(y) + " click 1");
+        pause();
+    }
+    static void keys(const std::string &k) {
+        xdotool("key " + k);
+        pause();
+    }
+    static void type(const std::string &text) {
+        xdotool("type '" + text + "'");
+        pause();
+    }
+    static void pause() { std::this_thread::sleep_for(std::chrono::milliseconds(80)); }
+    // The windows of widgets, read before the dialog runs.
+    static inline std::vector<int> windows;
+    static int gwgxidOf(int id) { return windows.at(std::size_t(id)); }
+    static void remember(int count) {
+        windows.assign(std::size_t(count) + 1, 0);
+        for (int id = 1; id <= count; ++id)
+            windows[std::size_t(id)] = gwgxid(id);
+    }
+    // Where the title "File" starts in a bar of Exit and Help before it (each
+    // title has 6 pixels on either side).
+    static int fileTitleX() {
+        const HDC dc = GetDC(0);
+        int x = 0;
+        for (const char *title : {"Exit", "Help"}) {
+            SIZE s{};
+            GetTextExtentPoint32A(dc, title, int(std::strlen(title)), &s);
+            x += s.cx + 12;
+        }
+        ReleaseDC(0, dc);
+        return x + 8;
+    }
+    static int lineHeight() {
+        TEXTMETRICA tm{};
+        const HDC dc = GetDC(0);
+        GetTextMetricsA(dc, &tm);
+        ReleaseDC(0, dc);
+        return tm.tmHeight;
+    }
+};
+
+TEST_F(Dialogs, EveryKindOfWidgetKeepsWhatTheUserChose) {
+    swgtit("Every widget");
+    const int ip = wgini("VERT");
+    const int text = wgtxt(ip, "");
+    const int check = wgbut(ip, "Check", 0);
+    const int list = wglis(ip, "one|two|three|four", 1);
+    const int drop = wgdlis(ip, "red|green|blue", 1);
+    const int box = wgbox(ip, "a|b|c", 1);
+    const int named = wgltxt(ip, "Name:", "", 60);
+    const int scale = wgscl(ip, "Scale", 0.0f, 10.0f, 5.0f, 1);
+    const int ok = wgok(ip);
+    for (const int id : {check, list, drop, box, scale})
+        swgcbk(id, plain);
+    remember(ok);
+    const int ch = lineHeight();
+    RECT field, bar;
+    GetClientRect(HWND(gwgxid(drop)), &field);
+    GetClientRect(HWND(gwgxid(scale)), &bar);
+    run("Every widget", wgfin, [&] {
+        type("hello"); // the first text field has the keys
+        click(check, 5, ch / 2);
+        click(list, 10, 2 * ch + ch / 2 + 1);
+        click(drop, 10, 5);
+        click(drop, 10, field.bottom + 2 * ch + ch / 2 + 1); // its list's third line
+        click(box + 2, 5, ch / 2);
+        click(named, 5, 5);
+        type("Ann");
+        click(scale, bar.right - 5, bar.bottom / 2); // the right arrow
+        click(ok, 10, 5);
+    });
+    char buffer[257];
+    gwgtxt(text, buffer);
+    EXPECT_STREQ(buffer, "hello");
+    gwgtxt(named, buffer);
+    EXPECT_STREQ(buffer, "Ann");
+    EXPECT_EQ(gwgbut(check), 1);
+    EXPECT_EQ(gwglis(list), 3);
+    EXPECT_EQ(gwglis(drop), 3);
+    EXPECT_EQ(gwgbox(box), 3);
+    EXPECT_FLOAT_EQ(gwgscl(scale), 5.1f);
+    const std::vector<std::string> expected = {
+        "f " + std::to_string(check), "f " + std::to_string(list),
+        "f " + std::to_string(drop),  "f " + std::to_string(box + 2),
+        "f " + std::to_string(scale)};
+    EXPECT_EQ(heard, expected);
+}
+
+TEST_F(Dialogs, CallbacksRunInOrderAndTextFieldsCallAsTheOptionSays) {
+    swgtit("Callbacks");
+    int ip = wgini("VERT");
+    const int push = wgpbut(ip, "Push");
+    const int ok = wgok(ip);
+    swgcbk(push, plain);
+    swgcb(push, withData, 77);
+    swgbut(push, 1); // pressed once the loop runs, not now
+    EXPECT_TRUE(heard.empty());
+    remember(ok);
+    run("Callbacks", wgfin, [&] {
+        click(push, 10, 5);
+        click(ok, 10, 5);
+    });
+    const std::string id = std::to_string(push);
+    EXPECT_EQ(heard, (std::vector<std::string>{"f " + id, "g " + id + " 77", "f " + id,
+                                               "g " + id + " 77"}));
+
+    // Typing "ab" and Return: RETU calls once, CHAN twice, BOTH three times.
+    struct Case {
+        const char *option;
+        std::size_t calls;
+    };
+    for (const Case c : {Case{"RETU", 1}, Case{"CHAN", 2}, Case{"BOTH", 3}}) {
+        heard.clear();
+        swgopt(c.option, "CALL");
+        swgtit(c.option);
+        ip = wgini("VERT");
+        const int text = wgtxt(ip, "");
+        const int done = wgok(ip);
+        swgcbk(text, plain);
+        remember(done);
+        run(c.option, wgfin, [&] {
+            type("ab");
+            keys("Return");
+            click(done, 10, 5);
+        });
+        EXPECT_EQ(heard.size(), c.calls) << c.option;
+    }
+}
+
+TEST_F(Dialogs, TabMovesTheFocusAndReturnPressesOk) {
+    swgtit("Keys");
+    const int ip = wgini("VERT");
+    const int first = wgtxt(ip, "");
+    const int second = wgtxt(ip, "");
+    wgok(ip);
+    run("Keys", wgfin, [&] {
+        type("1");
+        keys("Tab");
+        type("2");
+        keys("shift+Tab");
+        type("3");
+        keys("Tab Tab Tab"); // second, OK, and round to the first
+        type("4");
+        keys("Tab Tab Return"); // Return on OK
+    });
+    char buffer[257];
+    gwgtxt(first, buffer);
+    EXPECT_STREQ(buffer, "134");
+    gwgtxt(second, buffer);
+    EXPECT_STREQ(buffer, "2");
+}
+
+TEST_F(Dialogs, TheMenuBarEndsTheDialogAndOpensTheFileDialog) {
+    TempDir dir;
+    std::ofstream(dir.file("picked.dat")) << "x";
+    swgtit("Menus");
+    const int ip = wgini("VERT");
+    const int file = wgfil(ip, "Data file", "none.dat", "*.dat");
+    const int popup = wgpop(ip, "&Tools");
+    const int entry = wgapp(popup, "&Run");
+    swgcbk(file, plain);
+    swgcbk(entry, plain);
+    remember(entry);
+    run("Menus", wgfin, [&] {
+        keys("alt+t");
+        keys("r");
+        // The bar: Exit, Help, then File (made with the file field), Tools.
+        keys("alt+t");
+        keys("Escape");
+        const std::string bar = std::to_string(gwgxidOf(ip));
+        xdotool("mousemove --window " + bar + " " + std::to_string(fileTitleX()) + " 8 click 1");
+        pause();
+        keys("Down Return"); // its one entry
+        EXPECT_NE(windowNamed("Open"), 0u);
+        type(dir.file("picked.dat"));
+        keys("Return");
+        pause();
+        keys("alt+e");
+        keys("o");
+    });
+    char buffer[257];
+    gwgfil(file, buffer);
+    EXPECT_EQ(std::string(buffer), dir.file("picked.dat"));
+    EXPECT_EQ(heard, (std::vector<std::string>{"f " + std::to_string(entry),
+                                               "f " + std::to_string(file)}));
+}
+
+TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
+    swgtit("Question");
+    auto returnKey = [] { keys("Return"); };
+    run("Question", [] { EXPECT_EQ(dwgbut("Sure?", 0), 0); }, returnKey);
+    run("Question", [] { EXPECT_EQ(dwgbut("Sure?", 1), 1); }, returnKey);
+
+    swgtit("Choose");
+    const int ch = lineHeight();
+    run("Choose", [] { EXPECT_EQ(dwglis("Pick one", "a|b|c|d|e|f|g", 2), 5); },
+        [&] {
+            const std::string list = xdotool("search --classname '^listbox$'");
+            xdotool("mousemove --window " + list.substr(0, list.find('\n')) + " 10 " +
+                    std::to_string(4 * ch + ch / 2 + 1) + " click 1");
+            pause();
+            keys("Return");
+        });
+    setenv("KAVLOR_MSGBOX", "log", 1); // "Selected list element out of range"
+    run("Choose", [] { EXPECT_EQ(dwglis("Pick", "a|b", 0), 1); }, returnKey);
+    unsetenv("KAVLOR_MSGBOX");
+
+    swgtit("Type");
+    run("Type",
+        [] {
+            char *typed = dwgtxt("Your|name", "old");
+            EXPECT_STREQ(typed, "hello");
+            std::free(typed);
+        },
+        [] {
+            keys("ctrl+a");
+            type("hello");
+            keys("Return");
+        });
+
+    TempDir dir;
+    std::ofstream(dir.file("a.dat")) << "x";
+    run("Pick a file",
+        [&] {
+            char *chosen = dwgfil("Pick a file", dir.file("start.dat").c_str(), "*.dat");
+            EXPECT_EQ(std::string(chosen), dir.file("a.dat"));
+            std::free(chosen);
+        },
+        [] {
+            keys("ctrl+a");
+            type("a.dat");
+            keys("Return");
+        });
+    run("Pick a file",
+        [] {
+            char *chosen = dwgfil("Pick a file", "start.dat", "*.dat");
+            EXPECT_STREQ(chosen, "start.dat");
+            std::free(chosen);
+        },
+        [] { keys("Escape"); });
+}
+
+} // namespace
