@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "devices/decimal_text.h"
 
@@ -21,12 +22,22 @@ std::string printfFixed(double v, int decimals) {
 }
 
 TEST(NumberText, IntegersAsPrintfWritesThem) {
-    for (int v : {0, 7, -7, 12345, -99999, 123456, 2147483647, -2147483647 - 1}) {
+    // Every digit count and both signs, in widths below, at and above the
+    // numbers' lengths.
+    std::vector<int> values = {0, 7, -7, 12345, -99999, 123456, 2147483647, -2147483647 - 1};
+    std::mt19937 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const int v = int(random()) >> (i % 31);
+        values.push_back(v);
+    }
+    for (int v : values) {
         char text[kNumberTextRoom], expected[32];
         std::snprintf(expected, sizeof expected, "%d", v);
-        EXPECT_EQ(std::string(text, putInt(text, v)), expected);
-        std::snprintf(expected, sizeof expected, "%5d", v);
-        EXPECT_EQ(std::string(text, putIntWidth(text, v, 5)), expected);
+        ASSERT_EQ(std::string(text, putInt(text, v)), expected);
+        for (int width : {0, 1, 5, 9, 12}) {
+            std::snprintf(expected, sizeof expected, "%*d", width, v);
+            ASSERT_EQ(std::string(text, putIntWidth(text, v, width)), expected) << width;
+        }
     }
 }
 
