@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds in build/, and runs the example programs,
-# which write their plots into out/.
+# which write their plots into out/: the C programs there, the Python scripts
+# (the same plots written from Python, and more) in out/python/.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${DEMO_PACKAGES[@]}"
 configure_and_build build
 
-mkdir -p out
+mkdir -p out/python
 shopt -s nullglob
 examples=(build/examples/example_*)
 for program in "${examples[@]}"; do
     echo "== ${program##*/example_}"
     (cd out && "../$program")
 done
-echo "The gallery is in $(pwd)/out (${#examples[@]} examples)."
+scripts=()
+for script in examples/python/*.py; do
+    [ "${script##*/}" = example_page.py ] || scripts+=("$script")
+done
+for script in "${scripts[@]}"; do
+    echo "== python/${script##*/}"
+    (cd out/python && PYTHONPATH=../../build/python/module:../../examples/python \
+        /usr/bin/python3 "../../$script")
+done
+echo "The gallery is in $(pwd)/out (${#examples[@]} C examples, ${#scripts[@]} Python examples)."

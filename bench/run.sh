@@ -21,7 +21,7 @@ CASES=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png W4:pn
        W6:pdf W6:png
        W1x10:ps W1x10:pdf W1x10:svg W1x10:png W2x10:pdf W2x10:ps W3x10:pdf W3x10:png W4x10:png
        W4x10:pdf W6x10:pdf W6x10:png)
-PROGRAMS=(kavlor plplot gnuplot matplotlib)
+PROGRAMS=(kavlor kavlor.py plplot gnuplot matplotlib)
 PROGRAMS_X10=(kavlor plplot)
 BENCH_PACKAGES=(gcc pkg-config libplplot-dev plplot-driver-cairo gnuplot-nox python3-matplotlib
                 python3-numpy hyperfine)
@@ -85,7 +85,7 @@ if [ ${#kavlor_sources[@]} -gt 0 ]; then
     echo "== building Kavlor's programs in $build"
     ensure_packages "${BUILD_PACKAGES[@]}"
     cmake -S "$root" -B "$build" -DKAVLOR_BENCH=ON > /dev/null
-    cmake --build "$build" -j "$(nproc)" --target kavlor_bench
+    cmake --build "$build" -j "$(nproc)" --target kavlor_bench kavlor_python
 else
     echo "== no Kavlor programs yet (bench/kavlor/w*.c): timing the peers alone"
 fi
@@ -97,6 +97,8 @@ command_of() {
     name=${name%x10}
     case $1 in
     kavlor) [ -x "$build/bench/kavlor_$name" ] && echo "$build/bench/kavlor_$name $2 $3 $4" ;;
+    kavlor.py) [ -f "$bench/python/$name.py" ] &&
+        echo "env PYTHONPATH=$build/python/module /usr/bin/python3 $bench/python/$name.py $2 $3 $4" ;;
     plplot) echo "$bin/plplot_$name $2 $3 $4" ;;
     gnuplot) echo "gnuplot -c $bench/gnuplot/$name.gp $2 $3 $4" ;;
     matplotlib) echo "/usr/bin/python3 $bench/matplotlib/$name.py $2 $3 $4" ;;

@@ -11,8 +11,8 @@ import json
 import os
 import sys
 
-PROGRAMS = ("kavlor", "plplot", "gnuplot", "matplotlib")
-PEERS = PROGRAMS[1:]
+PROGRAMS = ("kavlor", "kavlor.py", "plplot", "gnuplot", "matplotlib")
+PEERS = PROGRAMS[2:]
 NOT_TIMED = {"no-writer": "n/a", "failed": "FAIL"}
 
 
@@ -57,13 +57,17 @@ def main():
         for program in PROGRAMS:
             cell = cells.get((w, fmt, program), "-")
             if isinstance(cell, float):
-                cell = seconds(cell) + ("*" if program != "kavlor" and cell == fastest else "")
+                cell = seconds(cell) + ("*" if program in PEERS and cell == fastest else "")
             row.append(cell or "-")
-        kavlor = cells.get((w, fmt, "kavlor"))
+        kavlor, python = cells.get((w, fmt, "kavlor")), cells.get((w, fmt, "kavlor.py"))
         row.append(f"{kavlor / fastest:.2f}" if isinstance(kavlor, float) and fastest else "-")
+        row.append(f"{python / kavlor:.2f}" if isinstance(python, float) and
+                   isinstance(kavlor, float) else "-")
         rows.append(row)
-    print_table(["case", *PROGRAMS, "kavlor/fastest"], rows)
-    print("* fastest peer; kavlor/fastest below 1 means Kavlor is faster; n/a: no writer for the format")
+    print_table(["case", *PROGRAMS, "kavlor/fastest", "py/C"], rows)
+    print("* fastest peer; kavlor/fastest below 1 means Kavlor is faster; n/a: no writer for the "
+          "format;\npy/C: Kavlor from Python (kavlor.py, interpreter and NumPy start-up included) "
+          "over Kavlor from C")
 
     print("\nSize of the file written (kB)")
     rows = []

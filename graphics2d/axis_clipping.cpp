@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "graphics2d/axis_system.h"
+#include "graphics2d/map_projections.h"
 #include "kavlor.h"
 #include "kernel/devices.h"
 #include "kernel/levels.h"
@@ -14,6 +15,7 @@
 namespace {
 
 // Clipping modes of clpmod and borders of clpbor.
+constexpr int kClipAuto = 0;
 constexpr int kClipNone = 1;
 constexpr int kClipCircle = 2;
 constexpr int kBorderAxisSystem = 2;
@@ -55,7 +57,10 @@ void sclpax(GlobalRecord &rec, int mode) {
     }
     std::copy(clip.nclpwin, clip.nclpwin + 4, s.nclpsav);
     if (clip.iclpmod == kClipNone) return;
-    if (clip.iclpmod == kClipCircle || s.igrftyp == 1) {
+    // Azimuthal hemisphere maps are round; other maps clip at their rectangle.
+    const bool roundMap =
+        s.igrftyp == 2 && mapFamily(rec.map.iprojct) == MapFamily::azimuthal && clip.imapcirc == 1;
+    if (clip.iclpmod == kClipCircle || s.igrftyp == 1 || (clip.iclpmod == kClipAuto && roundMap)) {
         clip.iclpcrc = 1;
         return;
     }

@@ -166,8 +166,18 @@ int qqcnt0(GlobalRecord &rec, float xa, float ya, float xb, float yb, int colour
     float x1, y1, x2, y2;
     qqpos2(rec, xa, ya, x1, y1);
     qqpos2(rec, xb, yb, x2, y2);
-    dbox(rec, nintqq(std::min(x1, x2)), nintqq(std::min(y1, y2)), nintqq(std::max(x1, x2)),
-         nintqq(std::max(y1, y2)), colour);
+    if (rec.map.iprojct <= 9) {
+        dbox(rec, nintqq(std::min(x1, x2)), nintqq(std::min(y1, y2)), nintqq(std::max(x1, x2)),
+             nintqq(std::max(y1, y2)), colour);
+        return 0;
+    }
+    // Beyond the cylinders a cell's sides are no longer parallel to the axes.
+    float px[4] = {x1, 0, x2, 0}, py[4] = {y1, 0, y2, 0};
+    qqpos2(rec, xb, ya, px[1], py[1]);
+    qqpos2(rec, xa, yb, px[3], py[3]);
+    qqsclr(rec, colour);
+    arealx(rec, px, py, 4);
+    dareaf(rec, px, py, 4);
     return 0;
 }
 

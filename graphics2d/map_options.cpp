@@ -25,7 +25,12 @@ void resetMapCap(GlobalRecord &rec) {
     rec.map.xmapsph = 1.5707964f;
 }
 
+void resetMapProjection(GlobalRecord &rec) {
+    rec.map.iprojct = 0;
+}
+
 void resetMapDefaults(GlobalRecord &rec) {
+    resetMapProjection(rec);
     resetMapLineMode(rec);
     resetMapCentre(rec);
     resetMapParallels(rec);

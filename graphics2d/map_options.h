@@ -10,3 +10,5 @@ void resetMapLineMode(GlobalRecord &rec);
 void resetMapCentre(GlobalRecord &rec);
 void resetMapParallels(GlobalRecord &rec);
 void resetMapCap(GlobalRecord &rec);
+// The linear projection of projct.
+void resetMapProjection(GlobalRecord &rec);

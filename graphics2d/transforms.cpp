@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "graphics2d/int_conversion.h"
+#include "graphics2d/map_projections.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
@@ -68,7 +69,10 @@ void qqrel2(const GlobalRecord &rec, float x, float y, float &xp, float &yp) {
 }
 
 void qqpos2(const GlobalRecord &rec, float x, float y, float &xp, float &yp) {
-    qqrel2(rec, x, y, xp, yp);
+    if (projectedMap(rec))
+        mapPosition(rec, x, y, xp, yp);
+    else
+        qqrel2(rec, x, y, xp, yp);
 }
 
 extern "C" float xposn(float x) {

@@ -1222,6 +1222,33 @@ KAVLOR_API void mapfil(const char *cfil, const char *copt);
 /* Map base: KAVL (the library's world), GSHL, GSHI, GSHH, GSHF, MAPF (the file of mapfil). */
 KAVLOR_API void mapbas(const char *copt);
 
+/* ---- Map axis systems and map projections ---------------------------------------------- */
+
+/* The projection of the next map axis system: CYLI (linear), MERC, EXAC (equidistant), CORR
+ * (Miller), UTM (transverse Mercator), OBLI (oblique Mercator), EQUA (equal-area), MOLL, AITO,
+ * HAMM, WINK, SANS, ELLI (elliptic meridians), CONF, ALBE, POLY, CONI (conical), GNOM, ORTH,
+ * STER, AZIM, LAMB (azimuthal) or MYPR (the caller's, see setcbk). */
+KAVLOR_API void projct(const char *cproj);
+/* The caller's projection MYPR: proj replaces a point's longitude and latitude by plot units
+ * relative to the origin of the map axis system. */
+KAVLOR_API void setcbk(void (*proj)(float *x, float *y), const char *copt);
+/* A map axis system: longitudes xa..xe with labels from xorg every xstp degrees along X,
+ * latitudes ya..ye (yorg, ystp) along Y, through the projection of projct (level 1 to 2). */
+KAVLOR_API void grafmp(float xa, float xe, float xorg, float xstp, float ya, float ye, float yorg,
+                       float ystp);
+/* One more labelled axis of longitudes at page row ny (xaxmap) or of latitudes at page column
+ * nx (yaxmap) of the open map; it 0 or 1 is the side of ticks and labels, as for xaxis. */
+KAVLOR_API void xaxmap(float xa, float xe, float xorg, float xstp, const char *cstr, int it,
+                       int ny);
+KAVLOR_API void yaxmap(float ya, float ye, float yorg, float ystp, const char *cstr, int it,
+                       int nx);
+
+/* A curve through n map points (longitudes xray, latitudes yray) with the attributes of curve;
+ * its segments follow the projection as mapmod asks. */
+KAVLOR_API void curvmp(const float *xray, const float *yray, int n);
+/* Grid lines of the map: i meridians per X label step, j parallels per Y label step. */
+KAVLOR_API void gridmp(int i, int j);
+
 /* ---- Single axes, stand-alone colour bars and the colour range ---- */
 /* A horizontal axis from a to e (labels from orig in steps of step), nl plot units long from
  * (nx, ny) to the right; it 0 puts ticks, labels and name below it, 1 above. The options of

@@ -68,6 +68,9 @@ void clipToCircle(GlobalRecord &rec, float x1, float y1, float x2, float y2) {
             drawClipped(rec, true, mx + cx, my + cy, x2, y2);
         return;
     }
+    // On a round map a line between two points beyond the cap is not drawn.
+    const int code = rec.map.iprojct;
+    if (rec.axsys.igrftyp == 2 && code >= 30 && code <= 39 && rec.clip.imapcirc == 1) return;
     float xs[2], ys[2];
     if (cutcrc(r, r, ax, ay, bx, by, xs, ys) < 2) return;
     const float loX = std::fmin(ax, bx), hiX = std::fmax(ax, bx);

@@ -262,6 +262,7 @@ const std::array kResetEntries = {
     ResetEntry{"NOLI", [](GlobalRecord &rec) { fillTriple(rec.axes.inoline, 1); }},
     ResetEntry{"PATC", setPatternCycle},
     ResetEntry{"POLC", [](GlobalRecord &rec) { rec.curve.ipolcrv = 0; }},
+    ResetEntry{"PROJ", resetMapProjection},
     ResetEntry{"RGTL", [](GlobalRecord &rec) { rec.axes.irgtlab = 0; }},
     ResetEntry{"RVYN", [](GlobalRecord &rec) { rec.axes.irvynam = 0; }},
     ResetEntry{"SCAL", [](GlobalRecord &rec) { fillTriple(rec.axes.ilogax, 0); }},

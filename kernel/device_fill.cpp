@@ -42,6 +42,9 @@ bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n) {
     // On the 3-D plane the polygon must first be carried onto the plane; the
     // scan lines of the software fill are, through the line pipeline.
     if (rec.view3d.ipln3d == 1) return false;
+    // Azimuthal maps clip at a circle and the caller's projection may too:
+    // their fills are cut by the software path.
+    if (rec.axsys.igrftyp == 2 && rec.map.iprojct >= 30) return false;
     if (!deviceCanFill(code, n) || rec.fill.nshdpat != kSolidPattern || rec.shield.nshield != 0 ||
         !insideClipWindow(rec, x, y, n))
         return false;

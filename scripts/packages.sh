@@ -2,13 +2,15 @@
 # and test.sh. ensure_packages installs only those missing, running
 # "apt-get update" first when it must install anything.
 
-BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev)
+BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
+                python3-dev)  # the Python module kavlor
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
     openjdk-17-jdk-headless     # compiles Java applet sources
     locales                     # comma-decimal locales for the formatting tests
     python3                     # runs the generators of data/, checks the bindings' table
+    python3-pytest python3-numpy  # test the Python module kavlor
     hershey-fonts-data fonts-liberation python3-freetype fonts-urw-base35  # font generators
     xfonts-utils                # bdftopcf reads the BDF fonts
     netpbm imagemagick-6.q16    # decode the raster files
@@ -17,6 +19,8 @@ TEST_PACKAGES=(
     libwmf-bin libmagickcore-6.q16-6-extra  # read WMF files (wmf2svg; ImageMagick's WMF coder)
     xvfb xdotool x11-apps x11-utils  # screen tests: a server of their own, input, xwd, xprop
 )
+# What the example gallery needs besides the build: its NumPy example.
+DEMO_PACKAGES=(python3-numpy)
 
 ensure_packages() {
     local missing=() p

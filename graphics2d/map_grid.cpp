@@ -1,0 +1,66 @@
+// gridmp: meridians and parallels of a map axis system, from the first label
+// of each axis outwards in steps of the label step over the grid count. On
+// cylindrical maps each line is one projected segment; elsewhere they run
+// round the whole globe in steps of a degree, clipped to the map.
+#include "graphics2d/axis_system.h"
+#include "graphics2d/map_axes.h"
+#include "graphics2d/map_lines.h"
+#include "kavlor.h"
+#include "kernel/levels.h"
+#include "kernel/record.h"
+
+namespace {
+
+// Lines at first, first + d, ... up to hi, then first - d, ... down to lo;
+// each drawn by line(value).
+template <class Line> void gridLines(float first, float d, float lo, float hi, Line line) {
+    for (int k = 0;; ++k) {
+        const float v = first + float(k) * d;
+        if (!(v <= hi)) break;
+        line(v);
+    }
+    for (int k = 1;; ++k) {
+        const float v = first - float(k) * d;
+        if (!(v >= lo)) break;
+        line(v);
+    }
+}
+
+} // namespace
+
+extern "C" void gridmp(int i, int j) {
+    GlobalRecord *recp = jqqlev(2, 3, "gridmp");
+    if (recp == nullptr) return;
+    GlobalRecord &rec = *recp;
+    const AxisSystemState &s = rec.axsys;
+    const bool cylindrical = rec.map.iprojct <= 9;
+    const float lonMin = cylindrical ? s.xgrfx[0] : -180.0f;
+    const float lonMax = cylindrical ? s.xgrfx[1] : 180.0f;
+    const float latMin = cylindrical ? s.xgrfy[0] : -90.0f;
+    const float latMax = cylindrical ? s.xgrfy[1] : 90.0f;
+    // A grid denser than the axes may carry is refused.
+    if ((i > 0 && !boundedMapAxis(lonMin, lonMax, s.xgrfx[3] / float(i), 1)) ||
+        (j > 0 && !boundedMapAxis(latMin, latMax, s.xgrfy[3] / float(j), 1)))
+        return;
+    AxisClip clip(rec);
+    if (j > 0) {
+        gridLines(s.xgrfy[2], s.xgrfy[3] / float(j), latMin, latMax, [&](float b) {
+            movemp(rec, lonMin, b);
+            if (cylindrical)
+                pjdraw(rec, lonMax, b);
+            else
+                for (float l = lonMin; l <= lonMax; l += 1.0f)
+                    pjdraw(rec, l, b);
+        });
+    }
+    if (i > 0) {
+        gridLines(s.xgrfx[2], s.xgrfx[3] / float(i), lonMin, lonMax, [&](float l) {
+            movemp(rec, l, latMin);
+            if (cylindrical)
+                pjdraw(rec, l, latMax);
+            else
+                for (float b = latMin; b <= latMax; b += 1.0f)
+                    pjdraw(rec, l, b);
+        });
+    }
+}

@@ -1,0 +1,329 @@
+#!/usr/bin/python3
+"""Writes the wrappers of the Python module kavlor from the bindings' signature table.
+
+    generate_wrappers.py TABLE_DIR HEADER OUT_DIR PARTS
+
+One wrapper a row: parse the arguments, return at once when a count is not positive,
+convert the arrays, call the routine, write the output arrays back, build the result
+(bindings/README.md says what each kind of parameter becomes). The rows marked `hand`
+are written by hand in this folder. A row whose routine kavlor.h does not declare yet is
+left out, so the module offers what the library has.
+
+Writes into OUT_DIR:
+  wrappers_1.cpp .. wrappers_PARTS.cpp   the generated wrappers, split for a parallel build
+  method_table.cpp                       the module's method table, in the table's order
+  python/routines.h                      KAVLOR_HAS_<name> for the hand rows kavlor.h declares
+"""
+
+from __future__ import annotations
+
+import pathlib
+import re
+import sys
+
+# C++ keywords and the helper names of the generated code, which a parameter must not hide.
+RESERVED = {"arrays", "args", "result", "Count", "Text", "TextBuffer", "auto", "char", "class",
+            "default", "delete", "do", "double", "float", "for", "if", "int", "long", "new",
+            "return", "short", "signed", "this", "unsigned", "void", "while"}
+
+INPUT_ARRAYS = {"farray": "floats", "iarray": "ints", "fscratch": "floats",
+                "finout": "floatsInOut", "iinout": "intsInOut", "fout": "floatsInOut",
+                "iout": "intsInOut", "fmatrix": "matrix", "fmatrix3": "matrix3",
+                "fmatrix_out": "matrixInOut", "bytes_in": "bytes", "pixels_in": "bytes"}
+ARRAY_TYPES = {"farray": "FloatArray", "fscratch": "FloatArray", "finout": "FloatArray",
+               "fout": "FloatArray", "fmatrix": "FloatArray", "fmatrix3": "FloatArray",
+               "fmatrix_out": "FloatArray", "fwork": "FloatArray", "iarray": "IntArray",
+               "iinout": "IntArray", "iout": "IntArray", "iwork": "IntArray",
+               "bytes_in": "ByteArgument", "pixels_in": "ByteArgument"}
+TEXT_BUFFERS = {"string_out", "text_result", "string_inout", "text_append"}
+SCALAR_OUT = {"int_out": "int", "int_result": "int", "status_out": "int", "float_out": "float"}
+
+
+class Unsupported(Exception):
+    """A row that the generated frame cannot serve; it must be marked hand."""
+
+
+def declared_routines(header: pathlib.Path) -> set[str]:
+    text = re.sub(r"/\*.*?\*/", "", header.read_text(), flags=re.S)
+    return set(re.findall(r"^KAVLOR_API[^;(]*?\b(\w+)\s*\(", text, re.M))
+
+
+class Wrapper:
+    """The C++ text of one routine's wrapper."""
+
+    def __init__(self, routine, routines):
+        self.r = routine
+        self.routines = routines
+        self.local = {p.name: self._local_name(p.name) for p in routine.params}
+
+    def _local_name(self, name: str) -> str:
+        clash = name in RESERVED or name in self.routines or name == self.r.name
+        return name + "_" if clash else name
+
+    # ---- expressions ------------------------------------------------------------------------
+
+    def count(self, expr) -> str:
+        """A count or size as a 64-bit C++ expression."""
+        if expr.op == "num":
+            return str(expr.value)
+        if expr.op == "name":
+            if expr.value == "result":
+                return "Count(result)"
+            if expr.value == "spline_points":
+                return "Count(kavlor_spline_points())"
+            p = self.r.param(expr.value)
+            if p.kind.name in ("string", "string_inout", "text_append"):
+                raise Unsupported(f"{expr.value} is a text, not a count")
+            return f"Count({self.local[expr.value]})"
+        if expr.op == "call":
+            if expr.value == "len":
+                (arg,) = expr.args
+                p = self.r.param(arg.value)
+                if p.kind.name not in ("string_inout", "text_append", "string"):
+                    raise Unsupported(f"len() of {p.name}")
+                return f"{self.text_name(p)}.size()"
+            if expr.value in self.routines:
+                args = ", ".join(self.local[a.value] if a.op == "name" else str(a.value)
+                                 for a in expr.args)
+                return f"Count({expr.value}({args}))"
+            raise Unsupported(f"{expr.value}() in a count")
+        left, right = (self.count(a) for a in expr.args)
+        if expr.op == "*":
+            return f"mul({left}, {right})"  # held at kHugeCount, never wrapping
+        if expr.args[1].op in "+-" and expr.op == "-":
+            right = f"({right})"
+        return f"{left} {expr.op} {right}"
+
+    def text_name(self, p) -> str:
+        """The parsed text of a string argument that a buffer is made from."""
+        local = self.local[p.name]
+        return f"{local}_in" if p.kind.name in ("string_inout", "text_append") else local
+
+    # ---- the parts of a wrapper -------------------------------------------------------------
+
+    def parse(self) -> list[str]:
+        declarations, formats, targets = [], [], []
+        for p in self.r.python_args():
+            kind, local = p.kind.name, self.local[p.name]
+            if kind in ("int", "short", "stream", "int_inout"):
+                declarations.append(f"int {local} = 0;")
+                formats.append("i")
+                targets.append(f"&{local}")
+            elif kind == "float":
+                declarations.append(f"float {local} = 0.0f;")
+                formats.append("f")
+                targets.append(f"&{local}")
+            elif kind in ("string", "string_inout", "text_append"):
+                declarations.append(f"Text {self.text_name(p)};")
+                formats.append("O&")
+                targets.append(f"Text::convert, &{self.text_name(p)}")
+            elif kind in INPUT_ARRAYS:
+                declarations.append(f"PyObject *{local}_arg = nullptr;")
+                formats.append("O")
+                targets.append(f"&{local}_arg")
+            else:
+                raise Unsupported(f"{p.name} of kind {kind}")
+        lines = declarations
+        fmt = "".join(formats) + ":" + self.r.name
+        lines.append(f'if (!PyArg_ParseTuple({", ".join(["args", c_string(fmt)] + targets)}))')
+        lines.append("    return nullptr;")
+        return lines
+
+    def guard(self) -> list[str]:
+        names = self.r.python_guards()
+        if not names:
+            return []
+        empty = {type(None): "Py_RETURN_NONE;", int: "return PyLong_FromLong(0);",
+                 float: "return PyFloat_FromDouble(0.0);",
+                 bytes: "return PyBytes_FromStringAndSize(nullptr, 0);"}
+        value = self.r.python_guard_result()
+        test = " || ".join(f"{self.local[n]} <= 0" for n in names)
+        return [f"if ({test})", f"    {empty[type(value)]}"]
+
+    def arrays(self) -> list[str]:
+        params = [p for p in self.r.params if p.kind.name in ARRAY_TYPES]
+        if not params:
+            return []
+        lines = []
+        by_type: dict[str, list[str]] = {}
+        for p in params:
+            by_type.setdefault(ARRAY_TYPES[p.kind.name], []).append(self.local[p.name])
+        lines += [f"{t} {', '.join(names)};" for t, names in by_type.items()]
+        lines.append("Conversions arrays;")
+        work = []
+        for p in params:
+            kind, local, args = p.kind.name, self.local[p.name], p.kind.args
+            if kind in ("fwork", "iwork"):
+                work.append(f"arrays.work({local}, {self.count(args[0])});")
+                continue
+            # An output array converts its capacity; its count is what is written back.
+            counts = [self.count(a) for a in (args[:1] if kind in ("fout", "iout") else args)]
+            if kind == "pixels_in":
+                counts = [f"mul({counts[0]}, kavlor_pixel_bytes())"]
+            lines.append(f"arrays.{INPUT_ARRAYS[kind]}({local}, {local}_arg, {', '.join(counts)});")
+        lines += work
+        lines += ["if (arrays.failed())", "    return nullptr;"]
+        return lines
+
+    def buffers(self) -> list[str]:
+        lines = []
+        for p in self.r.params:
+            kind, local = p.kind.name, self.local[p.name]
+            if kind in SCALAR_OUT:
+                zero = "0.0f" if SCALAR_OUT[kind] == "float" else "0"
+                lines.append(f"{SCALAR_OUT[kind]} {local} = {zero};")
+            elif kind in TEXT_BUFFERS:
+                size = self.count(p.kind.arg("size"))
+                initial = f", {self.text_name(p)}" if kind in ("string_inout", "text_append") \
+                    else ""
+                lines.append(f"TextBuffer {local};")
+                lines += [f"if (!{local}.take({size}{initial}))", "    return nullptr;"]
+        return lines
+
+    def call(self) -> list[str]:
+        args = []
+        for p in self.r.params:
+            kind, local = p.kind.name, self.local[p.name]
+            if kind in ("int", "float", "callback_data"):
+                args.append(local)
+            elif kind == "short":
+                args.append(f"static_cast<short>({local})")
+            elif kind == "string":
+                args.append(f"{local}.c_str()")
+            elif kind == "stream":
+                args.append(f"streamArgument({local})")
+            elif kind in SCALAR_OUT or kind == "int_inout":
+                args.append(f"&{local}")
+            elif kind == "pixels_in":
+                args.append(f"{local}.pixels()")
+            else:
+                args.append(f"{local}.data()")
+        call = f"{self.r.name}({', '.join(args)});"
+        if "result" not in self.r.python_results():
+            return [call]
+        declaration = self.r.result if self.r.result.endswith("*") else f"const {self.r.result} "
+        return [f"{declaration}result = {call}"]
+
+    def write_back(self) -> list[str]:
+        steps = []
+        for p in self.r.params:
+            kind, local, args = p.kind.name, self.local[p.name], p.kind.args
+            if kind in ("finout", "iinout"):
+                steps.append(f"writeBack({local}, {self.count(args[0])})")
+            elif kind in ("fout", "iout"):
+                count = p.kind.options.get("pycount", args[1])
+                steps.append(f"writeBack({local}, {self.count(count)})")
+            elif kind == "fmatrix_out":
+                steps.append(f"writeBackMatrix({local}, {self.count(args[0])}, "
+                             f"{self.count(args[1])})")
+        if not steps:
+            return []
+        return [f"if (!{' || !'.join(steps)})", "    return nullptr;"]
+
+    def result(self) -> list[str]:
+        items = []
+        for item in self.r.python_results():
+            if item == "result":
+                items.append({"int": "PyLong_FromLong(result)",
+                              "float": "PyFloat_FromDouble(result)",
+                              "string": "textResult(result)",
+                              "owned_string": "ownedTextResult(result)",
+                              "stream": "streamResult(result)"}[self.r.result_kind])
+                continue
+            kind, local = item.kind.name, self.local[item.name]
+            if kind in ("int_out", "int_result", "int_inout"):
+                items.append(f"PyLong_FromLong({local})")
+            elif kind == "float_out":
+                items.append(f"PyFloat_FromDouble({local})")
+            elif kind in TEXT_BUFFERS:
+                items.append(f"textResult({local}.data(), {local}.size())")
+            else:
+                raise Unsupported(f"{item.name} of kind {kind} as a result")
+        if not items:
+            return ["Py_RETURN_NONE;"]
+        if len(items) == 1:
+            return [f"return {items[0]};"]
+        return [f"return results({{{', '.join(items)}}});"]
+
+    def text(self) -> str:
+        body = self.parse() + self.guard() + self.arrays() + self.buffers() + self.call() + \
+            self.write_back() + self.result()
+        signature = self.r.prototype.replace(f" {self.r.name}(", "(", 1).replace(
+            f"*{self.r.name}(", "*(", 1)
+        lines = [f"// {self.r.prototype}",
+                 f"static_assert(std::is_same_v<decltype({self.r.name}), {signature}>);",
+                 f"PyObject *kavlor_{self.r.name}(PyObject *, PyObject *args) {{"]
+        lines += ["    " + line for line in body]
+        lines.append("}")
+        return "\n".join(lines)
+
+
+def c_string(text: str) -> str:
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+PREAMBLE = """\
+// Generated by python/generate_wrappers.py from bindings/signatures.txt: do not edit.
+#include "kernel/binding_readings.h"
+#include "python/sequences.h"
+#include "python/values.h"
+
+#include <kavlor.h>
+
+#include <type_traits>
+"""
+
+
+def main(argv: list[str]) -> int:
+    table_dir, header, out_dir, parts = (pathlib.Path(argv[1]), pathlib.Path(argv[2]),
+                                         pathlib.Path(argv[3]), int(argv[4]))
+    sys.path.insert(0, str(table_dir))
+    import signatures  # noqa: E402  (the loader lives beside the table)
+
+    table = signatures.load()
+    present = declared_routines(header)
+    rows = [r for r in table.python_wrapped() if r.name in present]
+    generated = [r for r in rows if not r.python_hand]
+    names = {r.name for r in table}
+
+    texts = []
+    for r in generated:
+        try:
+            texts.append(Wrapper(r, names).text())
+        except Unsupported as e:
+            raise SystemExit(f"{table.source}:{r.line}: {r.name}: {e}; mark the row hand")
+    out_dir.mkdir(parents=True, exist_ok=True)
+    per_part = -(-len(texts) // parts)
+    for i in range(parts):
+        chunk = texts[i * per_part:(i + 1) * per_part]
+        (out_dir / f"wrappers_{i + 1}.cpp").write_text(PREAMBLE + "".join(
+            "\n" + t + "\n" for t in chunk))
+
+    functions = [f"kavlor_{r.name}" for r in rows] + \
+        [f"kavlor_{name}" for name in table.python_only]
+    methods = [r.name for r in rows] + table.python_only
+    table_text = [
+        "// Generated by python/generate_wrappers.py from bindings/signatures.txt: do not edit.",
+        "// The method table of the module kavlor: the wrapped routines in the table's order,",
+        "// then the quick plots and setvar.",
+        '#include "python/method_table.h"', "",
+        "PyObject *" + ",\n    *".join(f"{f}(PyObject *, PyObject *)" for f in functions) + ";",
+        "", "PyMethodDef kavlorMethods[] = {"]
+    table_text += [f'    {{"{m}", {f}, METH_VARARGS, nullptr}},' for m, f in zip(methods, functions)]
+    table_text += ["    {nullptr, nullptr, 0, nullptr},", "};", ""]
+    (out_dir / "method_table.cpp").write_text("\n".join(table_text))
+
+    hand = [r for r in table.python_wrapped() if r.python_hand]
+    routines_text = [
+        "// Generated by python/generate_wrappers.py: the routines of the hand-written",
+        "// wrappers that kavlor.h declares; a wrapper is built when its routine is there.",
+        "#pragma once", ""]
+    routines_text += [f"#define KAVLOR_HAS_{r.name} 1" if r.name in present
+                      else f"// {r.name}: not in kavlor.h yet" for r in hand]
+    (out_dir / "python").mkdir(exist_ok=True)
+    (out_dir / "python" / "routines.h").write_text("\n".join(routines_text) + "\n")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,290 @@
+// Map axis systems and lines on maps, read back as HPGL pen strokes and PDF
+// words: which outline each projection draws, where ticks and labels stand
+// on projected maps, the grid of gridmp, the line modes of mapmod, lines cut
+// at the cap of azimuthal maps, and curvmp.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "graphics2d/map_lines.h"
+#include "graphics2d/transforms.h"
+#include "kernel/polyline.h"
+#include "kernel/record.h"
+#include "tests/graphics2d/axis_fixture.h"
+
+namespace {
+
+// Every map of this file: 1801 x 1201 plot units from (400, 1700).
+constexpr int kCornerX = 400, kCornerY = 1700, kLengthX = 1801, kLengthY = 1201;
+
+class MapAxes : public AxisTest {
+  protected:
+    // A map in the projection; quiet: no labels, ticks, axis lines or frame.
+    std::string openMap(const char *keyword, float xa, float xe, float xstp, float ya, float ye,
+                        float ystp, bool quiet) {
+        return captureStdout([=] {
+            axspos(kCornerX, kCornerY);
+            axslen(kLengthX, kLengthY);
+            if (quiet) {
+                labels("NONE", "XY");
+                ticks(0, "XY");
+                noline("XY");
+                frame(0);
+                grace(0);
+            }
+            projct(keyword);
+            grafmp(xa, xe, xa, xstp, ya, ye, ya, ystp);
+        });
+    }
+
+    // The plot position of a map point.
+    static std::pair<float, float> at(float lon, float lat) {
+        float xp = 0, yp = 0;
+        qqpos2(currentRecord(), lon, lat, xp, yp);
+        return {xp, yp};
+    }
+};
+
+// The x where the meridian crosses the row, by bisection along it.
+float meridianAtRow(float lon, float row) {
+    float lo = -90, hi = 90; // the plot y falls as the latitude grows
+    for (int i = 0; i < 60; ++i) {
+        const float mid = (lo + hi) / 2;
+        float xp = 0, yp = 0;
+        qqpos2(currentRecord(), lon, mid, xp, yp);
+        (yp > row ? lo : hi) = mid;
+    }
+    float xp = 0, yp = 0;
+    qqpos2(currentRecord(), lon, lo, xp, yp);
+    return xp;
+}
+
+float distance(float x, float y, float cx, float cy) {
+    return std::hypot(x - cx, y - cy);
+}
+
+TEST_F(MapAxes, EllipticMapsDrawNoAxesAndHemispheresOnlyTheirCircles) {
+    openHpgl();
+    openMap("MOLL", -180, 180, 60, -90, 90, 30, false);
+    EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
+
+    // frame(-3): three circles inwards from half the shorter side about the
+    // rounded centre (1300.5, 1099.5).
+    openHpgl();
+    captureStdout([] { frame(-3); });
+    openMap("ORTH", -180, 180, 60, -90, 90, 30, false);
+    const float cx = 1301, cy = 1100;
+    std::set<int> radii;
+    for (const PenOp &op : closeHpgl()) {
+        if (!op.draw) continue;
+        const float r = distance(op.x, op.y, cx, cy);
+        EXPECT_LT(std::fabs(r - std::round(r)), 0.6f);
+        radii.insert(int(std::lround(r)));
+    }
+    // The polygon's vertices at HPGL's quarter units.
+    EXPECT_EQ(*radii.begin(), 597);
+    EXPECT_EQ(*radii.rbegin(), 600);
+}
+
+// Labels of a conical map stand where their meridians cross the lower
+// edge; the name lies below them.
+TEST_F(MapAxes, LabelsStandWhereMeridiansCrossTheAxis) {
+    openPdf();
+    captureStdout([] {
+        labels("FLOA", "XY");
+        labdig(-1, "XY");
+        name("Longitude", "X");
+    });
+    openMap("CONI", -40, 40, 20, 30, 70, 10, false);
+    std::vector<float> crossings;
+    for (int lon = -40; lon <= 40; lon += 20)
+        crossings.push_back(meridianAtRow(float(lon), float(kCornerY)));
+    const std::vector<Word> words = closePdf();
+    int shown = 0;
+    for (int lon = -40, i = 0; lon <= 40; lon += 20, ++i) {
+        SCOPED_TRACE(lon);
+        // A meridian that crosses the lower edge outside the frame has no label.
+        const bool inside = crossings[i] >= kCornerX && crossings[i] <= kCornerX + kLengthX - 1;
+        const std::string text = std::to_string(lon);
+        float best = 1e9f;
+        for (const Word &w : words)
+            if (w.text == text && w.y1 > kCornerY)
+                best = std::fmin(best, std::fabs(w.centreX() - crossings[i]));
+        if (inside) {
+            EXPECT_LT(best, 3.0f);
+            ++shown;
+        } else {
+            EXPECT_EQ(best, 1e9f);
+        }
+    }
+    EXPECT_GE(shown, 3);
+    EXPECT_GT(wordOf(words, "Longitude").y1, float(kCornerY) + 30);
+}
+
+// On an azimuthal map of a small area the sides carry ticks only where a
+// meridian or parallel meets them inside the frame.
+TEST_F(MapAxes, TicksOnlyWhereLinesMeetTheSide) {
+    openHpgl();
+    captureStdout([] {
+        labels("NONE", "XY");
+        noline("XY");
+        frame(0);
+        ticks(1, "XY");
+        ticlen(30, 30);
+        setgrf("TICKS", "NONE", "NONE", "NONE");
+    });
+    openMap("STER", -60, 60, 20, 10, 80, 10, false);
+    std::vector<float> expected;
+    for (int lon = -60; lon <= 60; lon += 20) {
+        const float x = meridianAtRow(float(lon), float(kCornerY));
+        if (x >= kCornerX && x <= kCornerX + kLengthX - 1) expected.push_back(x);
+    }
+    std::vector<float> ticks;
+    for (const Segment &s : segmentsOf(closeHpgl())) {
+        EXPECT_EQ(s.x1, s.x2);
+        ticks.push_back(s.x1);
+    }
+    ASSERT_EQ(ticks.size(), expected.size());
+    ASSERT_LT(expected.size(), 7u); // the outer meridians leave through the sides
+    std::sort(ticks.begin(), ticks.end());
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+        EXPECT_NEAR(ticks[i], expected[i], 1.0f);
+}
+
+TEST_F(MapAxes, CylindricalGridLinesAreSingleProjectedLines) {
+    openHpgl();
+    openMap("MERC", -180, 180, 30, -80, 80, 20, true);
+    std::multiset<Segment> expected;
+    for (int lon = -180; lon <= 180; lon += 30) {
+        const auto [x, y1] = at(float(lon), -80);
+        const auto [x2, y2] = at(float(lon), 80);
+        expected.insert(segment(std::round(x * 4) / 4, std::round(y1 * 4) / 4,
+                                std::round(x2 * 4) / 4, std::round(y2 * 4) / 4));
+    }
+    EXPECT_EQ(captureStdout([] { gridmp(1, 0); }), "");
+    EXPECT_EQ(segmentsOf(closeHpgl()), expected);
+}
+
+// A polar azimuthal map: parallels are circles about the centre, drawn in
+// steps of a degree; those beyond the cap are not drawn.
+TEST_F(MapAxes, AzimuthalParallelsRunInDegreeSteps) {
+    openHpgl();
+    captureStdout([] { mappol(0, 90); });
+    openMap("AZIM", -180, 180, 30, -90, 90, 30, true);
+    captureStdout([] { gridmp(0, 1); });
+    const float cx = kCornerX + kLengthX / 2.0f, cy = kCornerY - kLengthY / 2.0f;
+    const float scale = (kLengthY - 1) / 3.1415927f;
+    std::map<int, int> pointsAtDistance; // degrees from the pole, points
+    for (const PenOp &op : closeHpgl()) {
+        const float degrees = distance(op.x, op.y, cx, cy) / scale / 0.017453292f;
+        EXPECT_LE(degrees, 90.05f); // HPGL keeps quarter units
+        if (op.draw && std::fabs(degrees - std::round(degrees)) < 0.1f)
+            ++pointsAtDistance[int(std::round(degrees))];
+    }
+    // Latitudes 90 (the centre), 60, 30 and 0 (the cap's edge); 361 steps each,
+    // from -180 to 180 degrees and the first of no length.
+    EXPECT_EQ(pointsAtDistance.size(), 4u);
+    EXPECT_EQ(pointsAtDistance[30], 361);
+    EXPECT_EQ(pointsAtDistance[60], 361);
+}
+
+TEST_F(MapAxes, LineModesStepAlongTheProjection) {
+    openHpgl();
+    openMap("CONI", -40, 40, 20, 30, 70, 10, true);
+    GlobalRecord &rec = currentRecord();
+    captureStdout([] { mapmod("INTE"); });
+    movemp(rec, 0, 40);
+    drawmp(rec, 10, 40);    // ten one-degree steps and a last one of no length
+    drawmp(rec, 10.5f, 40); // one step
+    captureStdout([] { mapmod("STRA"); });
+    movemp(rec, -30, 60);
+    drawmp(rec, 30, 60); // a chord
+    qqstrk(rec);
+    std::vector<PenOp> ops = closeHpgl();
+    ASSERT_EQ(ops.size(), 15u);
+    for (int i = 0; i <= 10; ++i) {
+        const auto [x, y] = at(float(i), 40);
+        EXPECT_NEAR(ops[i].x, x, 0.25f);
+        EXPECT_NEAR(ops[i].y, y, 0.25f);
+    }
+    EXPECT_EQ(ops[11], ops[10]);
+    EXPECT_NEAR(ops[12].x, at(10.5f, 40).first, 0.25f);
+    EXPECT_FALSE(ops[13].draw);
+    EXPECT_NEAR(ops[14].x, at(30, 60).first, 0.25f);
+}
+
+// Great circles on a linear map: the path from (-60, 45) to (60, 45)
+// reaches latitude atan(tan 45 / cos 60) = 63.43 at its middle.
+// Great circles on the equidistant cylinder (linear in both axes): the path
+// from (-60, 45) to (60, 45) reaches latitude atan(tan 45 / cos 60) = 63.43
+// at its middle, in steps of a degree along its 75.5 degrees.
+TEST_F(MapAxes, GreatCirclesBendTowardsThePole) {
+    openHpgl();
+    openMap("EXAC", -90, 90, 30, 0, 90, 30, true);
+    GlobalRecord &rec = currentRecord();
+    captureStdout([] { mapmod("GREA"); });
+    movemp(rec, -60, 45);
+    drawmp(rec, 60, 45);
+    qqstrk(rec);
+    float top = 1e9f;
+    const std::vector<PenOp> ops = closeHpgl();
+    for (const PenOp &op : ops)
+        top = std::fmin(top, op.y);
+    const float scale = (kLengthY - 1) / (90 * 0.017453292f);
+    EXPECT_NEAR((kCornerY - top) / scale / 0.017453292f, 63.43f, 0.1f);
+    EXPECT_EQ(ops.size(), 76u);
+    EXPECT_NEAR(ops.back().x, at(60, 45).first, 0.25f);
+}
+
+// On a hemisphere a line leaving the cap ends on its edge and resumes
+// where it comes back.
+TEST_F(MapAxes, HemisphereLinesAreCutAtTheCap) {
+    openHpgl();
+    captureStdout([] {
+        mappol(0, 0);
+        frame(0);
+    });
+    openMap("ORTH", -180, 180, 30, -90, 90, 30, true);
+    GlobalRecord &rec = currentRecord();
+    captureStdout([] { mapmod("STRA"); });
+    movemp(rec, 60, 0);
+    for (int lon = 70; lon <= 300; lon += 10)
+        drawmp(rec, float(lon), 0);
+    qqstrk(rec);
+    const float cx = kCornerX + kLengthX / 2.0f, cy = kCornerY - kLengthY / 2.0f;
+    const std::vector<PenOp> ops = closeHpgl();
+    int moves = 0;
+    for (const PenOp &op : ops) {
+        EXPECT_LE(distance(op.x, op.y, cx, cy), kLengthY / 2.0f + 0.5f);
+        moves += op.draw ? 0 : 1;
+    }
+    // The start, the cut where the line leaves the cap (a new line from its
+    // last point inside) and the return at 270 degrees.
+    EXPECT_EQ(moves, 3);
+}
+
+TEST_F(MapAxes, CurvmpDrawsWithCurveAttributesAndRefusesBadCounts) {
+    openHpgl();
+    openMap("MERC", -180, 180, 30, -80, 80, 20, true);
+    const float lon[3] = {0, 20, 40}, lat[3] = {0, 10, 0};
+    EXPECT_EQ(captureStdout([&] { curvmp(lon, lat, 0); }),
+              " <<<< Warning   2: Incorrect parameter in curvmp!   (   0)\n");
+    EXPECT_EQ(captureStdout([&] { curvmp(nullptr, lat, 3); }),
+              " <<<< Warning   2: Incorrect parameter in curvmp!\n");
+    EXPECT_EQ(captureStdout([&] {
+                  polcrv("SPLINE");
+                  curvmp(lon, lat, 3);
+              }),
+              " <<<< Warning  14: Linear interpolation must be used in curvmp!\n");
+    EXPECT_EQ(currentRecord().page.iusrdrw, 0);
+    std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+    EXPECT_GE(drawn.size(), 40u); // interpolated in degree steps
+    EXPECT_EQ(captureStdout([&] { curvmp(lon, lat, 3); }),
+              " <<<< Warning   3: Incorrect level in curvmp!   (   0)\n");
+}
+
+} // namespace

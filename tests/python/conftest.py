@@ -1,0 +1,60 @@
+"""What the tests of the module kavlor share: the reference plots made by the C program, fresh
+interpreters for cases that depend on process-wide state, and files compared with their dates
+masked."""
+
+import os
+import pathlib
+import re
+import subprocess
+import sys
+import textwrap
+
+import pytest
+
+HERE = pathlib.Path(__file__).resolve().parent
+SOURCE_DIR = pathlib.Path(os.environ.get("KAVLOR_SOURCE_DIR", HERE.parents[1]))
+
+
+def reference_plot(case, device, path):
+    """The file the C program reference_plots draws for case."""
+    subprocess.run([os.environ["KAVLOR_REFERENCE_PLOTS"], case, device, str(path)], check=True,
+                   capture_output=True)
+    return pathlib.Path(path).read_bytes()
+
+
+def python_plot(case, device, path):
+    """The file python_plots.py draws for case, in a fresh interpreter."""
+    subprocess.run([sys.executable, str(HERE / "python_plots.py"), case, device, str(path)],
+                   check=True, capture_output=True)
+    return pathlib.Path(path).read_bytes()
+
+
+def run_python(code, cwd, check=True, env=None):
+    """Runs code in a fresh interpreter (the module's quick-plot variables and device choice
+    live for the process); returns the finished process."""
+    process = subprocess.run([sys.executable, "-c", textwrap.dedent(code)], cwd=cwd,
+                             capture_output=True, text=True, env=env)
+    if check and process.returncode != 0:
+        raise AssertionError(f"the script failed ({process.returncode}):\n{process.stderr}")
+    return process
+
+
+DATES = [
+    (rb"D:\d{14}", b"D:<date>"),                               # PDF creation date
+    (rb"\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d", b"<date> <time>"),  # SVG and PostScript headers
+    (rb"\d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d", b"<date> , <time>"),
+]
+
+
+def masked(data):
+    """A file's bytes with its dates masked."""
+    for pattern, replacement in DATES:
+        data = re.sub(pattern, replacement, data)
+    return data
+
+
+@pytest.fixture
+def in_tmp(tmp_path, monkeypatch):
+    """The test runs in a temporary folder."""
+    monkeypatch.chdir(tmp_path)
+    return tmp_path
