@@ -12,16 +12,16 @@ echo "== layout of the sources"
 scripts/check_format.sh
 
 echo "== tests"
-configure_and_build build
+configure_and_build build -DKAVLOR_WERROR=ON
 ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-configure_and_build build/asan -DKAVLOR_SANITIZE=address
+configure_and_build build/asan -DKAVLOR_SANITIZE=address -DKAVLOR_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$jobs"
 
 echo "== thread tests under ThreadSanitizer"
-configure_and_build build/tsan -DKAVLOR_SANITIZE=thread --target kavlor kavlor_static \
+configure_and_build build/tsan -DKAVLOR_SANITIZE=thread -DKAVLOR_WERROR=ON --target kavlor kavlor_static \
     thread_tests e2e_threads_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure --no-tests=error -j "$jobs" -L threads
 

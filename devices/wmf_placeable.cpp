@@ -2,6 +2,8 @@
 // metafile, written through a temporary file that replaces it.
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "devices/byte_sink.h"
 #include "devices/wmf_writer.h"
@@ -27,6 +29,24 @@ bool closed(FILE *f) {
     return std::fclose(f) == 0;
 }
 
+// A new file beside file for the placeable copy: the plot's name with a
+// unique suffix, created exclusively, so that no file of the user's is opened,
+// and with the permissions of the plot file it will replace. Null when it
+// cannot be made; temporary then names no file.
+FILE *openTemporaryBeside(const char *file, mode_t permissions, char *temporary,
+                          std::size_t capacity) {
+    const int length = std::snprintf(temporary, capacity, "%s.XXXXXX", file);
+    if (length < 0 || std::size_t(length) >= capacity) return nullptr;
+    const int fd = mkstemp(temporary);
+    if (fd < 0) return nullptr;
+    FILE *f = fchmod(fd, permissions) == 0 ? fdopen(fd, "wb") : nullptr;
+    if (f == nullptr) {
+        close(fd);
+        std::remove(temporary);
+    }
+    return f;
+}
+
 } // namespace
 
 void placeableHeader(int width, int height, std::uint8_t header[kPlaceableHeaderBytes]) {
@@ -44,30 +64,15 @@ void placeableHeader(int width, int height, std::uint8_t header[kPlaceableHeader
     put16(header + 20, checksum);
 }
 
-bool wmfTemporaryName(const char *name, char *temporary, std::size_t capacity) {
-    std::size_t length = std::strlen(name);
-    // Only a dot of the file's own name counts, not one of a folder.
-    std::size_t base = 0;
-    for (std::size_t i = 0; i < length; ++i)
-        if (name[i] == '/' || name[i] == '\\') base = i + 1;
-    const char *dot = std::strrchr(name + base, '.');
-    if (dot != nullptr && dot != name + base) length = std::size_t(dot - name);
-    if (length + 5 > capacity) return false;
-    std::memcpy(temporary, name, length);
-    std::memcpy(temporary + length, ".tmp", 5);
-    return true;
-}
-
 PlaceableResult makePlaceable(const char *file, int width, int height) {
-    char temporary[257 + 4];
-    if (!wmfTemporaryName(file, temporary, sizeof temporary)) return PlaceableResult::OpenError;
-    FILE *out = std::fopen(temporary, "wb");
-    FILE *in = out != nullptr ? std::fopen(file, "rb") : nullptr;
-    if (in == nullptr) {
-        if (out != nullptr) {
-            std::fclose(out);
-            std::remove(temporary);
-        }
+    FILE *in = std::fopen(file, "rb");
+    struct stat plain;
+    char temporary[kWmfFileName + sizeof ".XXXXXX"];
+    FILE *out = in != nullptr && fstat(fileno(in), &plain) == 0
+                    ? openTemporaryBeside(file, plain.st_mode & 07777, temporary, sizeof temporary)
+                    : nullptr;
+    if (out == nullptr) {
+        if (in != nullptr) std::fclose(in);
         return PlaceableResult::OpenError;
     }
     bool good = true;

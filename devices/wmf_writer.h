@@ -22,13 +22,16 @@ struct GlobalRecord;
 // Forms of the file (wmfmod "FORM").
 enum class WmfForm { Standard = 0, Placeable = 1 };
 
+// The output file's name: at most 256 characters and the terminating zero.
+constexpr int kWmfFileName = 257;
+
 struct WmfWriter {
     HDC hmeta = 0;    // the recording context; 0 when the file could not be made
     int ipenmade = 0; // 1 once a pen was made: the previous one is deleted on each change
     int iform = 0;    // WmfForm
     int nheight = 0;  // page height and width in metafile units
     int nwidth = 0;
-    char cfile[257] = ""; // the output file, at most 256 characters
+    char cfile[kWmfFileName] = ""; // the output file
 
     WmfWriter() = default;
     WmfWriter(const WmfWriter &) = delete;
@@ -57,12 +60,9 @@ constexpr int kWmfMaxPolygon = 32767;
 constexpr int kPlaceableHeaderBytes = 22;
 void placeableHeader(int width, int height, std::uint8_t header[kPlaceableHeaderBytes]);
 
-// The name of the temporary file of the placeable form: name cut at the last
-// "." of its last component (when that is not its first character), then
-// ".tmp". Returns false when it does not fit into capacity.
-bool wmfTemporaryName(const char *name, char *temporary, std::size_t capacity);
-
 // Puts the placeable header before the plain metafile in file, through a
-// temporary file renamed over it. On failure the plain metafile stays.
+// temporary file of its own beside it (the plot's name with a unique suffix)
+// renamed over it. No other file is touched; on failure the plain metafile
+// stays as it was.
 enum class PlaceableResult { Done, OpenError, WriteError };
 PlaceableResult makePlaceable(const char *file, int width, int height);

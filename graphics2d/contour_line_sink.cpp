@@ -7,6 +7,7 @@
 // and fills it when the line closes. While conpts runs, the points go into
 // its arrays instead.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstddef>
 #include <utility>
@@ -118,19 +119,28 @@ void placeLabel(GlobalRecord &rec) {
     drawHeld(rec, end);
 }
 
-// Room for one more held-back point: the block doubles, the points kept.
-bool roomToHold(ContourState &c) {
-    if (c.nconlbb < c.nconlbm) return true;
-    const int grown = 2 * c.nconlbm;
-    float *block = c.labelPointsSpare.reserve(2 * std::size_t(grown));
-    if (block == nullptr) return false;
-    std::copy(c.xconlbb, c.xconlbb + c.nconlbb, block);
-    std::copy(c.yconlbb, c.yconlbb + c.nconlbb, block + grown);
-    std::swap(c.labelPoints, c.labelPointsSpare);
-    c.xconlbb = block;
-    c.yconlbb = block + grown;
-    c.nconlbm = grown;
+// Room for one more point in a block of x and y halves that holds count of
+// room points: a full block doubles into the spare one, the points kept, and
+// the two change places. False when the memory cannot be had.
+bool roomForOneMore(WorkBuffer<float> &block, WorkBuffer<float> &spare, float *&x, float *&y,
+                    int count, int &room) {
+    if (count < room) return true;
+    if (room > INT_MAX / 2) return false;
+    const int grown = 2 * room;
+    float *bigger = spare.reserve(2 * std::size_t(grown));
+    if (bigger == nullptr) return false;
+    std::copy(x, x + count, bigger);
+    std::copy(y, y + count, bigger + grown);
+    std::swap(block, spare);
+    x = bigger;
+    y = bigger + grown;
+    room = grown;
     return true;
+}
+
+bool roomToHold(ContourState &c) {
+    return roomForOneMore(c.labelPoints, c.labelPointsSpare, c.xconlbb, c.yconlbb, c.nconlbb,
+                          c.nconlbm);
 }
 
 // A plot point inside a line with labels on.
@@ -197,14 +207,21 @@ void contourFillPoint(GlobalRecord &rec, float x, float y) {
         // Only a line that comes back to its start encloses an area; one that
         // leaves the grid at its border is not filled.
         const int n = f.nconpnt;
-        if (n > 2 && std::fabs(f.xconfbf[0] - f.xconfbf[n - 1]) < 1.0f &&
+        if (!f.lineLost && n > 2 && std::fabs(f.xconfbf[0] - f.xconfbf[n - 1]) < 1.0f &&
             std::fabs(f.yconfbf[0] - f.yconfbf[n - 1]) < 1.0f)
             dareaf(rec, f.xconfbf, f.yconfbf, n);
         f.nconpnt = 0;
+        f.lineLost = false;
         if (c.iconlin == kContourLineEnd) return;
         c.iconlin = kContourLineInside;
     }
-    if (f.nconpnt >= kContourFillPoints) return; // the rest of a very long line is dropped
+    if (f.lineLost) return;
+    if (!roomForOneMore(f.fillPoints, f.fillPointsSpare, f.xconfbf, f.yconfbf, f.nconpnt,
+                        f.nconmax)) {
+        warnin(Warning::noMemory);
+        f.lineLost = true;
+        return;
+    }
     qqpos2(rec, x, y, f.xconfbf[f.nconpnt], f.yconfbf[f.nconpnt]);
     f.nconpnt += 1;
 }

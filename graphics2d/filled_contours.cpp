@@ -3,8 +3,6 @@
 // with a legend entry for each band above the lowest level.
 #include <algorithm>
 #include <cstddef>
-#include <memory>
-#include <new>
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/band_fill.h"
@@ -18,11 +16,6 @@
 #include "kernel/warnings.h"
 
 namespace {
-
-// Work memory of one call; freed when the call returns.
-std::unique_ptr<float[]> allocate(std::size_t n) {
-    return std::unique_ptr<float[]>(new (std::nothrow) float[n]);
-}
 
 void fillCells(GlobalRecord &rec, const float *x, int nx, const float *y, int ny, const float *z,
                const float *s, int nlev) {
@@ -53,24 +46,54 @@ void fillCells(GlobalRecord &rec, const float *x, int nx, const float *y, int ny
     }
 }
 
+// The first block of the polygon the line sink collects; false when the
+// memory cannot be had.
+bool holdFillPoints(FilledContourState &f) {
+    float *block = f.fillPoints.reserve(2 * std::size_t(kContourFillPoints));
+    if (block == nullptr) return false;
+    f.xconfbf = block;
+    f.yconfbf = block + kContourFillPoints;
+    f.nconpnt = 0;
+    f.nconmax = kContourFillPoints;
+    f.lineLost = false;
+    return true;
+}
+
+// The polygon's memory belongs to one call: a very long line's block is not
+// kept with the record.
+void releaseFillPoints(FilledContourState &f) {
+    f.fillPoints = {};
+    f.fillPointsSpare = {};
+    f.xconfbf = nullptr;
+    f.yconfbf = nullptr;
+    f.nconpnt = 0;
+    f.nconmax = 0;
+}
+
 // Each level's closed lines filled in the caller's order, every fill over the
 // earlier ones.
 void fillPolygons(GlobalRecord &rec, const float *x, int nx, const float *y, int ny, const float *z,
-                  const float *zlev, int nlev, float *buffer) {
+                  const float *zlev, int nlev) {
     FilledContourState &f = rec.contfill;
-    f.xconfbf = buffer;
-    f.yconfbf = buffer + kContourFillPoints;
     f.iconfil = 1;
-    f.nconpnt = 0;
     for (int i = 1; i <= nlev; ++i) {
         qqsclr(rec, qqcnt4(rec, zlev, nlev, i));
         // A grid of fewer than two points in a direction has no lines to trace.
         if (nx >= 2 && ny >= 2) contu1(rec, x, nx, y, ny, z, zlev[i - 1]);
     }
     f.iconfil = 0;
-    f.nconpnt = 0;
-    f.xconfbf = nullptr;
-    f.yconfbf = nullptr;
+}
+
+void fillBands(GlobalRecord &rec, const float *x, int nx, const float *y, int ny, const float *z,
+               const float *zlev, int nlev, bool polygons) {
+    BandFillScope bands(rec, zlev, nlev);
+    if (!bands.ready()) return;
+    const float *s = bands.sortedLevels();
+    bands.beginFills(polygons ? zlev : s);
+    if (polygons)
+        fillPolygons(rec, x, nx, y, ny, z, zlev, nlev);
+    else
+        fillCells(rec, x, nx, y, ny, z, s, nlev);
 }
 
 } // namespace
@@ -97,18 +120,10 @@ extern "C" void conshd(const float *xray, int nx, const float *yray, int ny, con
     if (jqqlgx(rec, xray, nx, 1) != 0 || jqqlgx(rec, yray, ny, 2) != 0) return;
 
     const bool polygons = rec.surface.ishdcon == 1;
-    const std::unique_ptr<float[]> fillBuffer =
-        polygons ? allocate(2 * std::size_t(kContourFillPoints)) : nullptr;
-    if (polygons && fillBuffer == nullptr) {
+    if (polygons && !holdFillPoints(f)) {
         warnin(Warning::noMemory);
         return;
     }
-    BandFillScope bands(rec, zlev, nlev);
-    if (!bands.ready()) return;
-    const float *s = bands.sortedLevels();
-    bands.beginFills(polygons ? zlev : s);
-    if (polygons)
-        fillPolygons(rec, xray, nx, yray, ny, zmat, zlev, nlev, fillBuffer.get());
-    else
-        fillCells(rec, xray, nx, yray, ny, zmat, s, nlev);
+    fillBands(rec, xray, nx, yray, ny, zmat, zlev, nlev, polygons);
+    if (polygons) releaseFillPoints(f);
 }

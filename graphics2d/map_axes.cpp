@@ -161,7 +161,7 @@ int labxmp(GlobalRecord &rec, const MapAxis &ax, float orig, float step, int it)
 bool boundedMapAxis(float a, float b, float step, int nticks) {
     const float labels = std::fabs((b - a) / step);
     if (!(labels <= kMaxMapLabels && labels * float(std::max(nticks, 1)) <= kMaxMapTicks)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return false;
     }
     return true;
@@ -262,7 +262,7 @@ void extraMapAxis(const char *routine, float a, float e, float orig, float step,
     if (erraxs(rec, a, e, orig, step, 2, 1 - rec.page.nxorg, 1 - rec.page.nyorg) != 0) return;
     if (!boundedMapAxis(a, e, step, rec.axes.nticks[iax - 1])) return;
     if (it != 0 && it != 1) {
-        warni1(2, it);
+        warni1(Warning::incorrectParameter, it);
         return;
     }
     if (longitudes)

@@ -141,11 +141,11 @@ extern "C" void curvmp(const float *xray, const float *yray, int n) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (n < 1) {
-        warni1(2, n);
+        warni1(Warning::incorrectParameter, n);
         return;
     }
     if (xray == nullptr || yray == nullptr) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return;
     }
     if (jqqlog(rec, xray, yray, n) != 0) return;
@@ -172,7 +172,7 @@ extern "C" void curvmp(const float *xray, const float *yray, int n) {
             line.xlinoff = float((j % 2 == 1 ? -j : j) / 2) / units;
             inityp(rec);
             // Map curves join their points with lines whatever the curve mode.
-            if (CurveMode(c.ipolcrv) != CurveMode::line) warnin(14);
+            if (CurveMode(c.ipolcrv) != CurveMode::line) warnin(Warning::linearInterpolationNeeded);
             movemp(rec, xray[0], yray[0]);
             for (int i = 1; i < n; ++i)
                 drawmp(rec, xray[i], yray[i]);

@@ -150,11 +150,11 @@ float poldis(const GlobalRecord &rec, float lat) {
 
 int errmap(const GlobalRecord &rec, float xa, float xe, float ya, float ye) {
     if (!std::isfinite(xa) || !std::isfinite(xe) || !std::isfinite(ya) || !std::isfinite(ye)) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return 1;
     }
     if (xa >= xe || ya >= ye) {
-        warnin(52);
+        warnin(Warning::hiddenLineOverflow);
         return 1;
     }
     const int code = rec.map.iprojct;
@@ -191,7 +191,7 @@ int errmap(const GlobalRecord &rec, float xa, float xe, float ya, float ye) {
         break;
     }
     if (!good) {
-        warnin(2);
+        warnin(Warning::incorrectParameter);
         return 1;
     }
     return 0;

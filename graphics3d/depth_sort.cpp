@@ -82,8 +82,8 @@ void qqds3d(GlobalRecord &rec, const float x[], const float y[], const float z[]
         depth = z[4];
     else
         depth = n == 4 ? depthSum * 0.25f : depthSum / 3.0f;
-    int full = 0;
-    qqsput(rec, px, py, depth, colour, full); // a full buffer drops the face
+    int lost = 0;
+    qqsput(rec, px, py, depth, colour, lost); // lost only when the buffer could not grow
 }
 
 void dbffin(GlobalRecord &rec, int /*corners*/) {

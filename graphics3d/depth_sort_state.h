@@ -12,11 +12,12 @@ struct DepthSortBuffer {
     int16_t *x = nullptr;
     int16_t *y = nullptr;
     std::unique_ptr<int32_t[]> index;   // after sorting, polygon numbers by ascending depth
-    int32_t capacity = 0;               // polygons the buffer can hold
+    int32_t capacity = 0;               // polygons the buffer holds before it grows
     int32_t count = 0;                  // polygons stored so far
     int32_t corners = 0;                // corners per polygon, 3 or 4
     std::unique_ptr<int32_t[]> colours; // colour index or explicit RGB of each polygon
     std::unique_ptr<float[]> depths;    // depth key of each polygon (larger is farther)
+    bool dropped = false;               // a polygon was lost for want of memory (warned once)
 };
 
 struct DepthSortState {

@@ -23,29 +23,50 @@ int16_t pageWord(float v) {
     return int16_t(r);
 }
 
-void openBuffer(GlobalRecord &rec, int corners, int capacity, int &status) {
-    rec.dsort.pdsort.reset();
-    status = 0;
-    corners = std::clamp(corners, 3, 4);
-    capacity = std::max(capacity, 0);
+// An empty buffer with room for capacity polygons of corners corners; null
+// when the memory cannot be had.
+std::unique_ptr<DepthSortBuffer> emptyBuffer(int32_t capacity, int32_t corners) {
     auto buffer = std::unique_ptr<DepthSortBuffer>(new (std::nothrow) DepthSortBuffer);
-    if (buffer != nullptr) {
-        const std::size_t points = std::size_t(capacity) * std::size_t(corners);
-        buffer->coordinates = zeroedArray<int16_t>(2 * points + 1);
-        buffer->index = zeroedArray<int32_t>(std::size_t(capacity) + 1);
-        buffer->colours = zeroedArray<int32_t>(std::size_t(capacity) + 1);
-        buffer->depths = zeroedArray<float>(std::size_t(capacity) + 1);
-        if (buffer->coordinates && buffer->index && buffer->colours && buffer->depths) {
-            buffer->x = buffer->coordinates.get();
-            buffer->y = buffer->x + points;
-            buffer->capacity = capacity;
-            buffer->corners = corners;
-            rec.dsort.pdsort = std::move(buffer);
-            return;
-        }
-    }
-    status = 1;
-    warnin(Warning::noMemory);
+    if (buffer == nullptr) return nullptr;
+    const std::size_t points = std::size_t(capacity) * std::size_t(corners);
+    buffer->coordinates = zeroedArray<int16_t>(2 * points + 1);
+    buffer->index = zeroedArray<int32_t>(std::size_t(capacity) + 1);
+    buffer->colours = zeroedArray<int32_t>(std::size_t(capacity) + 1);
+    buffer->depths = zeroedArray<float>(std::size_t(capacity) + 1);
+    if (!buffer->coordinates || !buffer->index || !buffer->colours || !buffer->depths)
+        return nullptr;
+    buffer->x = buffer->coordinates.get();
+    buffer->y = buffer->x + points;
+    buffer->capacity = capacity;
+    buffer->corners = corners;
+    return buffer;
+}
+
+void openBuffer(GlobalRecord &rec, int corners, int capacity, int &status) {
+    rec.dsort.pdsort.reset(); // the old one goes before the new one is taken
+    rec.dsort.pdsort = emptyBuffer(std::max(capacity, 0), std::clamp(corners, 3, 4));
+    status = rec.dsort.pdsort != nullptr ? 0 : 1;
+    if (status == 1) warnin(Warning::noMemory);
+}
+
+// A full buffer takes twice the room, its polygons kept, so that a caller
+// whose count fell short loses no face; false when the memory cannot be had.
+bool grow(std::unique_ptr<DepthSortBuffer> &buffer) {
+    const DepthSortBuffer &b = *buffer;
+    constexpr std::int64_t kFirstRoom = 64;
+    const std::int64_t wanted = std::max(2 * std::int64_t(b.capacity), kFirstRoom);
+    const auto capacity = int32_t(std::min<std::int64_t>(wanted, INT32_MAX));
+    if (capacity <= b.capacity) return false;
+    std::unique_ptr<DepthSortBuffer> bigger = emptyBuffer(capacity, b.corners);
+    if (bigger == nullptr) return false;
+    const std::size_t points = std::size_t(b.count) * std::size_t(b.corners);
+    std::copy(b.x, b.x + points, bigger->x);
+    std::copy(b.y, b.y + points, bigger->y);
+    std::copy(b.colours.get(), b.colours.get() + b.count, bigger->colours.get());
+    std::copy(b.depths.get(), b.depths.get() + b.count, bigger->depths.get());
+    bigger->count = b.count;
+    buffer = std::move(bigger);
+    return true;
 }
 
 void sortBuffer(DepthSortBuffer &b) {
@@ -71,12 +92,16 @@ void qqsini(GlobalRecord &rec, int mode, int corners, int capacity, int &status)
 
 void qqsput(GlobalRecord &rec, const float x[], const float y[], float depth, int colour,
             int &status) {
-    DepthSortBuffer *b = rec.dsort.pdsort.get();
-    if (b == nullptr || b->count >= b->capacity) {
-        status = 1;
+    std::unique_ptr<DepthSortBuffer> &buffer = rec.dsort.pdsort;
+    status = 1;
+    if (buffer == nullptr) return;
+    if (buffer->count >= buffer->capacity && !grow(buffer)) {
+        if (!buffer->dropped) warnin(Warning::noMemory); // once for the buffer, not for every face
+        buffer->dropped = true;
         return;
     }
     status = 0;
+    DepthSortBuffer *b = buffer.get();
     const int32_t p = b->count;
     const std::size_t first = std::size_t(p) * std::size_t(b->corners);
     for (int j = 0; j < b->corners; ++j) {

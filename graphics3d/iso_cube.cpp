@@ -31,6 +31,10 @@ int patternOf(const float cw[8], float wlev) {
     return p > 127 ? 255 - p : p;
 }
 
+int trianglesOf(const float cw[8], float wlev) {
+    return cube_table::kTriangles[cube_table::kTable.rows[patternOf(cw, wlev)][0]];
+}
+
 // Cuts one axis; false when the cube lies beyond it.
 bool cutAxis(float *coord, float cw[8], int axis, float s, float e) {
     const int *lo = kLowLayer[axis], *hi = kHighLayer[axis];
@@ -68,22 +72,28 @@ int jqqcmo(const float *array, int n) {
     return 0;
 }
 
+void loadCube(const float *x1ray, const float *x2ray, const float *x3ray, const float *wmat, int ny,
+              int nz, int i, int j, int k, float cx[8], float cy[8], float cz[8], float cw[8]) {
+    for (int c = 0; c < 8; ++c) {
+        const int *o = cube_table::kCornerOffset[c];
+        cx[c] = x1ray[i + o[0]];
+        cy[c] = x2ray[j + o[1]];
+        cz[c] = x3ray[k + o[2]];
+        cw[c] = wmat[at(i + o[0], j + o[1], k + o[2], ny, nz)];
+    }
+}
+
 int jqqcu0(GlobalRecord &rec, const float *x1ray, int nx, const float *x2ray, int ny,
            const float *x3ray, int nz, const float *wmat, float wlev) {
-    (void)rec;
-    (void)x1ray;
-    (void)x2ray;
-    (void)x3ray;
     long long count = 0;
     for (int k = 0; k + 1 < nz; ++k)
         for (int j = 0; j + 1 < ny; ++j)
             for (int i = 0; i + 1 < nx; ++i) {
-                float cw[8];
-                for (int c = 0; c < 8; ++c)
-                    cw[c] = wmat[at(i + cube_table::kCornerOffset[c][0],
-                                    j + cube_table::kCornerOffset[c][1],
-                                    k + cube_table::kCornerOffset[c][2], ny, nz)];
-                count += cube_table::kTriangles[cube_table::kTable.rows[patternOf(cw, wlev)][0]];
+                // The cut changes corner values, and with them the pattern:
+                // a cut cube can make more triangles than the whole one.
+                float cx[8], cy[8], cz[8], cw[8];
+                loadCube(x1ray, x2ray, x3ray, wmat, ny, nz, i, j, k, cx, cy, cz, cw);
+                if (qqcub0(rec, cx, cy, cz, cw) == 0) count += trianglesOf(cw, wlev);
             }
     return int(std::min<long long>(count, INT_MAX));
 }
@@ -159,9 +169,9 @@ int qqcub1(const GlobalRecord &rec, const float cx[8], const float cy[8], const 
            const float cw[8], float wlev, int countonly, const float gx[8], const float gy[8],
            const float gz[8], int light, const float boxScale[3], float px[12], float py[12],
            float pz[12], float r[12], float g[12], float b[12]) {
+    if (countonly == 1) return trianglesOf(cw, wlev);
     const uint8_t *row = cube_table::kTable.rows[patternOf(cw, wlev)];
     const int count = cube_table::kTriangles[row[0]];
-    if (countonly == 1) return count;
 
     // Each edge point (and its colour) once per cube, however many triangles share it.
     bool done[12] = {};

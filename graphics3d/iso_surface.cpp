@@ -1,9 +1,7 @@
 // suriso: the surface on which a function sampled on a 3-D grid takes one
 // value, by marching cubes, in the current colour, optionally lit.
 #include <cmath>
-#include <cstddef>
 
-#include "graphics3d/cube_table.h"
 #include "graphics3d/iso_surface.h"
 #include "graphics3d/projection.h"
 #include "graphics3d/shaded_surface.h"
@@ -66,15 +64,7 @@ extern "C" void suriso(const float *x1ray, int nx, const float *x2ray, int ny, c
         for (int j = 0; j + 1 < ny; ++j)
             for (int i = 0; i + 1 < nx; ++i) {
                 float cx[8], cy[8], cz[8], cw[8];
-                for (int c = 0; c < 8; ++c) {
-                    const int *o = cube_table::kCornerOffset[c];
-                    cx[c] = x1ray[i + o[0]];
-                    cy[c] = x2ray[j + o[1]];
-                    cz[c] = x3ray[k + o[2]];
-                    cw[c] = wmat[(std::size_t(i + o[0]) * std::size_t(ny) + std::size_t(j + o[1])) *
-                                     std::size_t(nz) +
-                                 std::size_t(k + o[2])];
-                }
+                loadCube(x1ray, x2ray, x3ray, wmat, ny, nz, i, j, k, cx, cy, cz, cw);
                 if (light == 1) qqgngr(x1ray, nx, x2ray, ny, x3ray, nz, wmat, i, j, k, gx, gy, gz);
                 if (qqcub0(rec, cx, cy, cz, cw) == 1) continue;
                 float px[12], py[12], pz[12], r[12], g[12], b[12];

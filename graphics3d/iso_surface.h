@@ -1,5 +1,5 @@
-// The steps of suriso: the monotony check of the grid, the counting pass,
-// the corner gradients, the cut of a cube to the axis ranges, the triangles
+// The steps of suriso: the monotony check of the grid, the corners of a cube,
+// the counting pass, the corner gradients, the cut of a cube to the axis ranges, the triangles
 // of a cube and the crossing point on an edge.
 #pragma once
 
@@ -9,8 +9,12 @@ struct GlobalRecord;
 // be monoton" and 1. One value passes.
 int jqqcmo(const float *array, int n);
 
-// The triangles of all cubes of the grid, counted without the cut to the
-// axis ranges: never fewer than will be drawn.
+// The corners of cube (i, j, k) of the grid: coordinates and values.
+void loadCube(const float *x1ray, const float *x2ray, const float *x3ray, const float *wmat, int ny,
+              int nz, int i, int j, int k, float cx[8], float cy[8], float cz[8], float cw[8]);
+
+// The triangles of all cubes of the grid, each cube cut to the axis ranges
+// first: as many as the drawing makes.
 int jqqcu0(GlobalRecord &rec, const float *x1ray, int nx, const float *x2ray, int ny,
            const float *x3ray, int nz, const float *wmat, float wlev);
 

@@ -17,6 +17,14 @@ bool fileExists(const char *name) {
 
 namespace {
 
+// Only a plot's own kind of file is removed to make room for a new one: a
+// device, a pipe or a folder of that name is left alone (the plot is written
+// into a device such as /dev/null; a folder makes the open fail as usual).
+bool replaceableFile(const char *name) {
+    struct stat st;
+    return lstat(name, &st) == 0 && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode));
+}
+
 void trimTrailingBlanks(char *name) {
     std::size_t len = std::strlen(name);
     while (len > 0 && name[len - 1] == ' ')
@@ -37,7 +45,7 @@ bool gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
 
     switch (rec.out.ifilmod) {
     case 1: // DELE
-        std::remove(name);
+        if (replaceableFile(name)) std::remove(name);
         return true;
     case 2: { // BREA
         std::string line = "File ";

@@ -65,7 +65,9 @@ TEST_F(Cgm, AOnePagePlotReadsEndToEnd) {
     for (const CgmElement &e : file.elements) {
         if (e.elementClass == 5 && e.id == 4) {
             ++colours;
-            if (colours == 2) EXPECT_EQ(hex(e.params), "FF 00 00");
+            if (colours == 2) {
+                EXPECT_EQ(hex(e.params), "FF 00 00");
+            }
         }
         if (e.elementClass == 4 && e.id == 1) {
             ++polylines;

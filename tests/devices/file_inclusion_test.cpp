@@ -279,7 +279,7 @@ TEST_F(FileInclusion, CgmFilesFillTheBox) {
             if (none) filclr("NONE");
         });
         EXPECT_EQ(include(dir.file("indexed.cgm")), "");
-        const RgbImage included = whole();
+        const RgbImage includedIndexed = whole();
         close();
         openPng(853, 603);
         captureStdout([&] {
@@ -287,7 +287,7 @@ TEST_F(FileInclusion, CgmFilesFillTheBox) {
             line(500, 1050, 2969, 1050);
             line(2969, 1050, 2969, 1);
         });
-        EXPECT_EQ(differences(included, whole()), "") << (none ? "NONE" : "ALL");
+        EXPECT_EQ(differences(includedIndexed, whole()), "") << (none ? "NONE" : "ALL");
         EXPECT_EQ(rec.colour.ncolor, none ? 30 : 77);
         close();
     }

@@ -177,10 +177,14 @@ TEST_F(ImageReaders, FilesOfNetpbmAndImageMagick) {
         ASSERT_EQ(run.status, 0) << c.command << ": " << run.err;
         const std::string &bytes = run.out;
         writeFile(made, bytes);
-        if (c.compression >= 0) EXPECT_EQ(bytes[30], c.compression) << c.command;
+        if (c.compression >= 0) {
+            EXPECT_EQ(bytes[30], c.compression) << c.command;
+        }
         EXPECT_EQ(decode(c.decoder, bytes, c.w, c.h), kImageDone) << c.command;
         EXPECT_EQ(decoded(), decodeWith("convert-im6.q16", made, "-depth 8 ppm:-")) << c.command;
-        if (c.exact) EXPECT_EQ(decoded(), picture) << c.command;
+        if (c.exact) {
+            EXPECT_EQ(decoded(), picture) << c.command;
+        }
     }
 }
 

@@ -232,10 +232,11 @@ TEST_F(Pdf, ImagesFromAPixelBuffer) {
         EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "") << compressed;
         EXPECT_NE(pdf.find("/XObject <<\n/Image1 "), std::string::npos);
         EXPECT_NE(pdf.find("/ProcSet [/PDF /ImageC]"), std::string::npos);
-        if (!compressed)
+        if (!compressed) {
             EXPECT_NE(
                 pdf.find("q\n1 0 0 1 100.00 100.00 cm\n400.00 0 0 200.00 0 0 cm\n/Image1 Do\nQ\n"),
                 std::string::npos);
+        }
         // Rendered at 72 dpi, one image pixel covers 100 x 100 pixels.
         const RgbImage page = renderPdf(dir.file("plot.pdf"), 72);
         ASSERT_TRUE(page.valid());

@@ -199,7 +199,9 @@ TEST_F(RasterWriters, PngColourTypesAndTransparency) {
         const auto chunks = pngChunks(file);
         EXPECT_EQ(chunks[0].second[9], c.rgb ? 2 : 3); // colour type
         for (const auto &[type, data] : chunks)
-            if (type == "tRNS") EXPECT_EQ(data, c.transparency);
+            if (type == "tRNS") {
+                EXPECT_EQ(data, c.transparency);
+            }
         // A reader sees an alpha channel exactly when transparency is on.
         const ProgramRun alpha = runShell("identify-im6.q16 -format '%A' '" + path + "'");
         EXPECT_EQ(alpha.out, c.pngmod == 1 ? "True" : "False") << c.rgb << c.pngmod;

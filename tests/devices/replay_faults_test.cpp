@@ -69,10 +69,11 @@ TEST_F(ReplayFaults, TextMetafilesCutAnywhere) {
         const int status = replay(replayGksl, file.substr(0, n));
         // The header cut: not a metafile; after it: a file without its end.
         // (A cut that leaves the end record whole is a whole file.)
-        if (n < headerEnd - 1)
+        if (n < headerEnd - 1) {
             EXPECT_EQ(status, kIncludeBadFormat) << n;
-        else if (file.substr(0, n).find(" 9.0000000") == std::string::npos)
+        } else if (file.substr(0, n).find(" 9.0000000") == std::string::npos) {
             EXPECT_EQ(status, kIncludeIncomplete) << n;
+        }
     }
 }
 

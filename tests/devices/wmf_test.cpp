@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <regex>
+#include <set>
 #include <sys/stat.h>
 
 #include "devices/wmf_writer.h"
@@ -289,7 +291,6 @@ TEST_F(Wmf, ThePlaceableFormIsThePlainMetafileAfterItsHeader) {
     EXPECT_EQ(file.bounds[3], height);
     EXPECT_EQ(file.unitsPerInch, 1440);
     EXPECT_EQ(file.checksum, 0xCDD7 ^ 0x9AC6 ^ width ^ height ^ 1440);
-    EXPECT_FALSE(fileExists(dir.file("plac.tmp")));
 }
 
 TEST(PlaceableHeader, ChecksumOfAnA4Page) {
@@ -301,39 +302,54 @@ TEST(PlaceableHeader, ChecksumOfAnA4Page) {
     EXPECT_EQ(header[12] | (header[13] << 8), 2100);
 }
 
-TEST(PlaceableHeader, TemporaryNames) {
-    struct Case {
-        const char *name, *temporary;
-    };
-    const Case cases[] = {
-        {"plot.wmf", "plot.tmp"},
-        {"plot", "plot.tmp"},
-        {"a.b.wmf", "a.b.tmp"},
-        {".wmf", ".wmf.tmp"},             // a leading dot is no extension
-        {"out.d/plot", "out.d/plot.tmp"}, // nor is a dot of a folder
-        {"out.d\\plot.wmf", "out.d\\plot.tmp"},
-        {"out/.hidden", "out/.hidden.tmp"},
-    };
-    for (const Case &c : cases) {
-        char temporary[64];
-        ASSERT_TRUE(wmfTemporaryName(c.name, temporary, sizeof temporary)) << c.name;
-        EXPECT_STREQ(temporary, c.temporary) << c.name;
+// The placeable step writes a file of its own beside the plot and renames it
+// over the plot: a user's file of the plot's name with ".tmp" stays as it was,
+// a plot named ".tmp" itself comes out whole, and the plot keeps the
+// permissions a plain metafile gets.
+TEST_F(Wmf, ThePlaceableStepTouchesNoOtherFile) {
+    GlobalRecord &rec = openWmf("plain.wmf", "STAN");
+    drawVectorPlot(rec);
+    const std::string plain = close("plain.wmf");
+    struct stat plainStat;
+    ASSERT_EQ(stat(dir.file("plain.wmf").c_str(), &plainStat), 0);
+    const std::string mine = "the user's own notes\n";
+    writeFile(dir.file("plot.tmp"), mine);
+    for (const char *name : {"plot.wmf", "fig.tmp"}) {
+        SCOPED_TRACE(name);
+        openWmf(name, "PLAC");
+        drawVectorPlot(rec);
+        const std::string placeable = close(name);
+        ASSERT_EQ(placeable.size(), plain.size() + 22);
+        EXPECT_EQ(placeable.substr(22), plain);
+        EXPECT_EQ(parseWmf(placeable).problem, "");
+        struct stat placeableStat;
+        ASSERT_EQ(stat(dir.file(name).c_str(), &placeableStat), 0);
+        EXPECT_EQ(placeableStat.st_mode, plainStat.st_mode);
     }
-    char small[8];
-    EXPECT_FALSE(wmfTemporaryName("longname", small, sizeof small));
+    wmfmod("STAN", "FORM");
+    EXPECT_EQ(readFile(dir.file("plot.tmp")), mine);
+    std::set<std::string> files;
+    for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
+        files.insert(entry.path().filename().string());
+    EXPECT_EQ(files, (std::set<std::string>{"fig.tmp", "plain.wmf", "plot.tmp", "plot.wmf"}));
 }
 
-TEST_F(Wmf, ATemporaryFileThatCannotBeOpenedLeavesThePlainMetafile) {
-    GlobalRecord &rec = openWmf("plot.wmf", "PLAC");
+// A plot whose name leaves no room for the temporary file's suffix keeps its
+// plain metafile, with a message.
+TEST_F(Wmf, ATemporaryFileThatCannotBeMadeLeavesThePlainMetafile) {
+    const std::string name = std::string(250, 'p') + ".wmf"; // near the 255 characters of a name
+    GlobalRecord &rec = openWmf(name.c_str(), "PLAC");
     line(0, 0, 100, 100);
-    ASSERT_EQ(mkdir(dir.file("plot.tmp").c_str(), 0755), 0); // in the way of the temporary file
     testing::internal::CaptureStderr();
-    const std::string bytes = close("plot.wmf");
+    const std::string bytes = close(name.c_str());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "[kavini]\nOpen error for WMF file\n");
     const WmfFile file = parseWmf(bytes);
     EXPECT_FALSE(file.placeable);
     EXPECT_EQ(file.problem, "");
     EXPECT_EQ(rec.vec.pwmfwr, nullptr);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
     wmfmod("STAN", "FORM");
 }
 

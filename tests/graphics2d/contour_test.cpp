@@ -152,7 +152,9 @@ TEST_F(ContourGrids, LinesFollowTheLevelThroughEveryCrossingOnce) {
         SCOPED_TRACE(c.what);
         const Grid &g = c.grid;
         const std::vector<Line> lines = draw(g, c.level);
-        if (c.lines >= 0) EXPECT_EQ(int(lines.size()), c.lines);
+        if (c.lines >= 0) {
+            EXPECT_EQ(int(lines.size()), c.lines);
+        }
         int closedLines = 0;
         std::vector<Point> vertices;
         for (const Line &l : lines) {
@@ -169,7 +171,9 @@ TEST_F(ContourGrids, LinesFollowTheLevelThroughEveryCrossingOnce) {
                 }
             }
         }
-        if (c.closedLines >= 0) EXPECT_EQ(closedLines, c.closedLines);
+        if (c.closedLines >= 0) {
+            EXPECT_EQ(closedLines, c.closedLines);
+        }
         for (const Point p : vertices)
             EXPECT_NEAR(surface(g, p), c.level, 0.02f) << "at " << p.x << " " << p.y;
         // Every edge that straddles the level is crossed; no closed line is
@@ -181,7 +185,9 @@ TEST_F(ContourGrids, LinesFollowTheLevelThroughEveryCrossingOnce) {
             for (const Point v : vertices)
                 found += same(v, p) ? 1 : 0;
             EXPECT_GE(found, 1) << "edge (" << ih << "," << jh << ")-(" << il << "," << jl << ")";
-            if (g.at(il, jl) < c.level) EXPECT_EQ(found, 1) << "edge (" << ih << "," << jh << ")";
+            if (g.at(il, jl) < c.level) {
+                EXPECT_EQ(found, 1) << "edge (" << ih << "," << jh << ")";
+            }
         };
         for (int i = 0; i < g.nx(); ++i)
             for (int j = 0; j < g.ny(); ++j) {

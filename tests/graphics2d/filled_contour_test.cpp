@@ -5,6 +5,7 @@
 // grid; and the warnings of bad input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <regex>
@@ -302,6 +303,67 @@ TEST_F(FilledContours, PolygonModeFillsClosedLinesInTheGivenOrder) {
         if (polygons.size() == 2) {
             EXPECT_EQ(polygons[0].area() > polygons[1].area(), c.shrinking);
         }
+    }
+}
+
+// A closed line far longer than the first room for its polygon is filled
+// whole: a comb of 40 teeth on a fine grid, whose outline has some 40,000
+// points (the teeth are few enough for the software fill's intersections per
+// scan line). The line is one polygon with all its points; in the picture the
+// comb's back and every tooth are red, the gaps between the teeth not.
+TEST_F(FilledContours, PolygonModeFillsAClosedLineOfAnyLength) {
+    constexpr int kTeeth = 40, kPeriod = 8; // columns of a tooth and its gap
+    constexpr int nx = kTeeth * kPeriod + 1, ny = 301;
+    const float dx = 10.0f / float(nx - 1), dy = 5.0f / float(ny - 1);
+    Grid g = makeGrid(steps(nx), steps(ny), [](int i, int j) {
+        const int top = i % kPeriod < kPeriod / 2 ? ny - 3 : ny / 2;
+        return i >= 2 && i <= nx - 3 && j >= 2 && j <= top ? 1.0f : 0.0f;
+    });
+    for (float &x : g.x)
+        x *= dx;
+    for (float &y : g.y)
+        y *= dy;
+    const auto drawComb = [&] {
+        pureColours();
+        const int red = kRed;
+        conclr(&red, 1);
+        shdmod("POLY", "CONT");
+        draw(g, {0.5f});
+    };
+
+    open("SVG", "plot.svg");
+    standardAxes(true);
+    EXPECT_EQ(captureStdout(drawComb), "");
+    // Its points are written "x,y", too many for the regular expressions of
+    // fillRecords.
+    const std::string svg = close("plot.svg");
+    const std::size_t first = svg.find("<polygon");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(svg.find("<polygon", first + 1), std::string::npos);
+    const std::size_t points = svg.find("points=", first), end = svg.find("/>", points);
+    EXPECT_GT(std::count(svg.begin() + long(points), svg.begin() + long(end), ','),
+              long(kContourFillPoints));
+
+    GlobalRecord &rec = open("PPM", "plot.ppm");
+    standardAxes(true);
+    EXPECT_EQ(captureStdout(drawComb), "");
+    const float scale = rec.page.xdevscl;
+    close("plot.ppm");
+    const RgbImage image = readPpm(dir.file("plot.ppm"));
+    ASSERT_TRUE(image.valid());
+    const unsigned char *background = image.at(2, 2);
+    const auto seen = [&](float column, float y) {
+        const int px = int((200 + 100 * column * dx) * scale + 0.5f),
+                  py = int((1200 - 100 * y) * scale + 0.5f);
+        return seenAs(image.at(px, py), background);
+    };
+    // A tooth spans the columns 8k - 0.5 .. 8k + 3.5, its gap the next four.
+    for (int k = 1; k + 1 < kTeeth; ++k) {
+        const float tooth = float(kPeriod * k) + 1.5f, gap = tooth + float(kPeriod / 2);
+        EXPECT_EQ(seen(tooth, 1.0f), Seen::Red) << k;
+        EXPECT_EQ(seen(gap, 1.0f), Seen::Red) << k;
+        EXPECT_EQ(seen(tooth, 4.0f), Seen::Red) << k;
+        EXPECT_EQ(seen(gap, 4.0f), Seen::Background) << k;
     }
 }
 

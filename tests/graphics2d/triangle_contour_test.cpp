@@ -462,7 +462,9 @@ TEST_F(TriangleBands, TrianglesAreOneFillOrSplitOnceAlongALevel) {
         ASSERT_EQ(fills.size(), c.colours.size());
         for (std::size_t k = 0; k < fills.size(); ++k) {
             EXPECT_TRUE(fills[k].polygon);
-            if (!c.colours[k].empty()) EXPECT_EQ(fills[k].colour, c.colours[k]);
+            if (!c.colours[k].empty()) {
+                EXPECT_EQ(fills[k].colour, c.colours[k]);
+            }
         }
         if (c.firstShare > 0 && !fills.empty()) {
             // 800 by 400 plot units, halved.

@@ -13,6 +13,7 @@
 #include "graphics3d/depth_sort.h"
 #include "kavlor.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/support/address_space_limit.h"
 #include "tests/support/svg_events.h"
 
 namespace {
@@ -21,38 +22,73 @@ namespace {
 
 class DepthSortStore : public FreshRecord {};
 
-TEST_F(DepthSortStore, AFullBufferRefusesThePolygonAndKeepsTheOthers) {
+// A buffer opened for two polygons takes a third: it grows, and every
+// polygon comes back in order of depth.
+TEST_F(DepthSortStore, AFullBufferGrowsAndKeepsEveryPolygon) {
     GlobalRecord &rec = currentRecord();
     int status = -1;
     dbfini(rec, 3, 2, status);
     ASSERT_EQ(status, 0);
-    const float x[3] = {1, 2, 3}, y[3] = {4, 5, 6};
     const float depths[3] = {0.5f, 0.25f, 0.1f};
     for (int i = 0; i < 3; ++i) {
+        const float x[3] = {1, 2, float(i)}, y[3] = {4, 5, 6};
         qqsput(rec, x, y, depths[i], 10 + i, status);
-        EXPECT_EQ(status, i < 2 ? 0 : 1) << i;
+        EXPECT_EQ(status, 0) << i;
     }
     int count = -1;
     qqsini(rec, 3, 3, 0, count);
-    EXPECT_EQ(count, 2);
+    EXPECT_EQ(count, 3);
     qqsini(rec, 2, 3, 0, status);
     EXPECT_EQ(status, 0);
-    float gx[3], gy[3];
-    int colour = -1;
-    // Ascending depth: the second polygon first; the third was never stored.
-    qqsget(rec, gx, gy, 0, colour, status);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(colour, 11);
-    qqsget(rec, gx, gy, 1, colour, status);
-    EXPECT_EQ(colour, 10);
-    for (const int i : {2, -1}) {
-        colour = -1;
+    for (int i = 0; i < 3; ++i) {
+        float gx[3], gy[3];
+        int colour = -1;
+        qqsget(rec, gx, gy, i, colour, status);
+        EXPECT_EQ(status, 0) << i;
+        EXPECT_EQ(colour, 12 - i) << i;
+        EXPECT_EQ(gx[2], float(2 - i)) << i;
+        EXPECT_EQ(gy[2], 6.0f) << i;
+    }
+    for (const int i : {3, -1}) {
+        float gx[3], gy[3];
+        int colour = -1;
         qqsget(rec, gx, gy, i, colour, status);
         EXPECT_EQ(status, 1) << i;
         EXPECT_EQ(colour, -1) << i;
     }
     qqsini(rec, 1, 3, 0, status);
     EXPECT_EQ(rec.dsort.pdsort, nullptr);
+}
+
+// A full buffer that cannot have the memory to grow drops the polygon with
+// warning 53, once for the buffer, and keeps what it holds.
+TEST_F(DepthSortStore, ABufferThatCannotGrowWarnsOnce) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a sanitizer's shadow memory does not fit an address-space limit";
+#endif
+    GlobalRecord &rec = currentRecord();
+    int status = -1;
+    constexpr int kCapacity = 1 << 22; // 16 bytes a corner: 112 MB for quadrilaterals
+    dbfini(rec, 4, kCapacity, status);
+    ASSERT_EQ(status, 0);
+    rec.dsort.pdsort->count = kCapacity; // filled (with zeros)
+    const float x[4] = {}, y[4] = {};
+    int results[2] = {-1, -1};
+    std::string out;
+    {
+        const AddressSpaceLimit limit(64 << 20); // far less than twice the buffer
+        ASSERT_TRUE(limit.active());
+        out = captureStdout([&] {
+            for (int &r : results)
+                qqsput(rec, x, y, 0, 0, r);
+        });
+    }
+    EXPECT_EQ(out,
+              " <<<< Warning  53: Not enough memory in " + std::string(rec.core.cfunc) + "!\n");
+    EXPECT_EQ(results[0], 1);
+    EXPECT_EQ(results[1], 1);
+    EXPECT_EQ(rec.dsort.pdsort->count, kCapacity);
+    qqsini(rec, 1, 4, 0, status);
 }
 
 // Page points are rounded as trunc(v + 0.5) into 16 bits; a point projected
@@ -136,10 +172,6 @@ class DepthSortFaces : public AxisTest {
 
 // What a file shows of the faces, in file order: "fill r g b" for a filled
 // face, "stroke r g b" for lines, each with the colour it is drawn in.
-std::string rgb(int r, int g, int b) {
-    return std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b);
-}
-
 // PostScript after the prologue: "r g b f" sets the colour, "... tri" fills a
 // triangle, "p" strokes the path.
 Events postScriptEvents(const std::string &ps) {
@@ -224,9 +256,9 @@ TEST_F(DepthSortFaces, FarthestFaceIsDrawnFirstAndTheMeshFollowsEachFill) {
 
 // Which faces the buffer keeps: a corner outside the box (WORL) or outside
 // the view volume (EYE) drops the face, no test (-1) keeps it; a face of five
-// values keeps its four corners anywhere and its own depth key; a full buffer
-// drops the face.
-TEST_F(DepthSortFaces, FacesFailingTheClipTestOrBeyondTheCapacityAreDropped) {
+// values keeps its four corners anywhere and its own depth key; a buffer
+// opened for too few faces grows.
+TEST_F(DepthSortFaces, FacesFailingTheClipTestAreDroppedAndNoOtherFace) {
     constexpr int kNoTest = -1, kWorld = 0, kEye = 1;
     struct Case {
         const char *what;
@@ -244,7 +276,7 @@ TEST_F(DepthSortFaces, FacesFailingTheClipTestOrBeyondTheCapacityAreDropped) {
         {"behind the front plane, in the box, EYE", kEye, 3, -0.5f, 0, 1, false},
         {"off the box side, no test", kNoTest, 4, 0.5f, 0.8f, 1, true},
         {"off the box side, five values, WORL", kWorld, 5, 0.5f, 0.8f, 1, true},
-        {"inside, but no room", kWorld, 4, 0.5f, 0, 0, false},
+        {"inside, in a buffer opened for no face", kWorld, 4, 0.5f, 0, 0, true},
     };
     GlobalRecord &rec = openFrontView("PS", "plot.ps");
     for (const Case &c : cases) {

@@ -369,6 +369,47 @@ TEST_F(IsoInBox, FlatTrianglesOnVectorDevices) {
     }
 }
 
+// A cube cut to the axis ranges can make more triangles than the whole cube.
+// Here each cube of a row has one corner below the level; the cut halfway
+// along x brings a second corner below it, and a second triangle. Through the
+// depth-sort buffer every face is drawn: as many as of the grid that ends at
+// the cut, in a box that holds it all.
+TEST_F(IsoInBox, CutCubesDrawEveryFace) {
+    const float ends[2] = {-1, 1}, level = 0.6f;
+    const SphereGrid grid;
+    const float *ys = grid.axis;
+    // w(i, j, k) at (i * kN + j) * 2 + k: 0 on the low x and z side at every
+    // other y, else 1; the grid that ends at x = 0 holds the values of the cut.
+    std::vector<float> whole, ending;
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < kN; ++j)
+            for (int k = 0; k < 2; ++k) {
+                const bool low = i == 0 && k == 0 && j % 2 == 0;
+                whole.push_back(low ? 0.0f : 1.0f);
+                ending.push_back(i == 0 ? whole.back() : (k == 0 && j % 2 == 0 ? 0.5f : 1.0f));
+            }
+    const float xsEnding[2] = {-1, 0};
+    struct Run {
+        const float *xs;
+        const std::vector<float> &w;
+    };
+    int faces[2] = {};
+    for (int r = 0; r < 2; ++r) {
+        const Run run = r == 0 ? Run{ends, whole} : Run{xsEnding, ending};
+        openBox("SVG", "plot.svg", 0.0f);
+        captureStdout([] {
+            shdmod("FLAT", "SURF");
+            surmsh("ON");
+        });
+        EXPECT_EQ(jqqcu0(*rec, run.xs, 2, ys, kN, ends, 2, run.w.data(), level), 2 * (kN - 1));
+        EXPECT_EQ(captureStdout([&] { suriso(run.xs, 2, ys, kN, ends, 2, run.w.data(), level); }),
+                  "");
+        faces[r] = countOf(close("plot.svg"), "<polygon");
+    }
+    EXPECT_EQ(faces[0], 2 * (kN - 1));
+    EXPECT_EQ(faces[1], faces[0]);
+}
+
 // On the raster: the sphere's middle in the current colour (or lit shades),
 // the page outside it untouched; the lit surface is drawn without the
 // visibility test and the clipping mode is given back.

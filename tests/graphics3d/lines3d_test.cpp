@@ -406,7 +406,9 @@ TEST_F(Lines3D, CurveWarnings) {
         EXPECT_EQ(captureStdout([&] { curv3d(kX, kY, c.z, c.n); }), c.printed) << c.what;
         const Ops ops = closeHpgl();
         EXPECT_EQ(!ops.empty(), c.drawn) << c.what;
-        if (c.drawn) EXPECT_EQ(ops.size(), 5u) << c.what << ": a straight line";
+        if (c.drawn) {
+            EXPECT_EQ(ops.size(), 5u) << c.what << ": a straight line";
+        }
     }
 }
 

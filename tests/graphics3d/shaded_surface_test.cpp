@@ -330,9 +330,9 @@ TEST_F(ShadedSurface, RefusedCallsAndFailedBuffersChangeNothing) {
         " <<<< Warning  40: File format and output device are incompatible in surshd!\n";
     const std::string noMemory = " <<<< Warning  53: Not enough memory in zbfini!\n";
     const std::string badGrid = " <<<< Warning   2: Incorrect parameter in surshd!\n";
-    for (const Case c : {Case{"smooth on PostScript", "PS", true, smoothOnPs},
-                         Case{"one grid line", "PPM", false, badGrid},
-                         Case{"z-buffer without a picture", "PPM", true, noMemory}}) {
+    for (const Case &c : {Case{"smooth on PostScript", "PS", true, smoothOnPs},
+                          Case{"one grid line", "PPM", false, badGrid},
+                          Case{"z-buffer without a picture", "PPM", true, noMemory}}) {
         SCOPED_TRACE(c.what);
         openBox(c.device, "plot.out", c.smooth);
         captureStdout([] {

@@ -124,6 +124,15 @@ TEST_F(FileVersions, DeleteModeRemovesTheOldFile) {
     currentRecord().out.ifilmod = 1;
     EXPECT_EQ(versioned("kavlor.met"), "kavlor.met");
     EXPECT_FALSE(fileExists("kavlor.met"));
+
+    // A device or a pipe of the name is written into, never removed.
+    mkfifo(dir.file("pipe.met").c_str(), 0644);
+    EXPECT_EQ(versioned("pipe.met"), "pipe.met");
+    EXPECT_TRUE(fileExists("pipe.met"));
+    EXPECT_EQ(versioned("/dev/null"), "/dev/null");
+    struct stat st;
+    ASSERT_EQ(stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 } // namespace

@@ -81,7 +81,9 @@ TEST_F(FlatTriangle, IsFilledInTheCurrentColourOnEveryKindOfDevice) {
         EXPECT_EQ(currentRecord().fill.nshdpat, 0); // the pattern is back
         const std::string bytes = close(file);
         // PostScript has a procedure for it; SVG takes the polygon fill.
-        if (device == "ps") EXPECT_NE(bytes.find(" tri "), std::string::npos);
+        if (device == "ps") {
+            EXPECT_NE(bytes.find(" tri "), std::string::npos);
+        }
         const Shape s = shapeOf(picture(file), red);
         ASSERT_GT(s.width(), 20);
         EXPECT_NEAR(s.width(), s.height(), 2 + s.width() / 50);

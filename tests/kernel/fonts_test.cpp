@@ -66,8 +66,9 @@ TEST_F(Fonts, EveryFontDrawsEveryAlphabet) {
                 messag("AZaz", 500, 500);
             });
             EXPECT_GT(ops.size(), 8u) << font << " " << kAlphabetNames[alphabet];
-            if (alphabet != 1)
+            if (alphabet != 1) {
                 EXPECT_FALSE(sameOps(ops, standard)) << font << " " << kAlphabetNames[alphabet];
+            }
         }
 }
 

@@ -367,16 +367,32 @@ TEST_F(Text, PageHeaderInEachCorner) {
         if (c.direction == 0) {
             EXPECT_NEAR(b.y2 - b.y1, 27, 7)
                 << c.corner; // capitals and descenders of 21-unit characters
-            if (c.corner == 1 || c.corner == 4) EXPECT_NEAR(b.x1, 100, 4) << c.corner;
-            if (c.corner == 2 || c.corner == 3) EXPECT_NEAR(b.x2, 2969 - 100, 4) << c.corner;
-            if (c.corner == 3 || c.corner == 4) EXPECT_NEAR(b.y1, 15, 4) << c.corner;
-            if (c.corner == 1 || c.corner == 2) EXPECT_NEAR(b.y2, 2099 - 15, 7) << c.corner;
+            if (c.corner == 1 || c.corner == 4) {
+                EXPECT_NEAR(b.x1, 100, 4) << c.corner;
+            }
+            if (c.corner == 2 || c.corner == 3) {
+                EXPECT_NEAR(b.x2, 2969 - 100, 4) << c.corner;
+            }
+            if (c.corner == 3 || c.corner == 4) {
+                EXPECT_NEAR(b.y1, 15, 4) << c.corner;
+            }
+            if (c.corner == 1 || c.corner == 2) {
+                EXPECT_NEAR(b.y2, 2099 - 15, 7) << c.corner;
+            }
         } else {
             EXPECT_GT(b.y2 - b.y1, 800) << c.corner; // the line runs up or down the page
-            if (c.corner == 1 || c.corner == 4) EXPECT_NEAR(b.x1, 15, 7) << c.corner;
-            if (c.corner == 2 || c.corner == 3) EXPECT_NEAR(b.x2, 2969 - 15, 7) << c.corner;
-            if (c.corner == 1 || c.corner == 2) EXPECT_NEAR(b.y2, 2099 - 100, 4) << c.corner;
-            if (c.corner == 3 || c.corner == 4) EXPECT_NEAR(b.y1, 100, 4) << c.corner;
+            if (c.corner == 1 || c.corner == 4) {
+                EXPECT_NEAR(b.x1, 15, 7) << c.corner;
+            }
+            if (c.corner == 2 || c.corner == 3) {
+                EXPECT_NEAR(b.x2, 2969 - 15, 7) << c.corner;
+            }
+            if (c.corner == 1 || c.corner == 2) {
+                EXPECT_NEAR(b.y2, 2099 - 100, 4) << c.corner;
+            }
+            if (c.corner == 3 || c.corner == 4) {
+                EXPECT_NEAR(b.y1, 100, 4) << c.corner;
+            }
         }
     }
     EXPECT_EQ(outputOf([] { paghdr("a", "b", 5, 0); }),
