@@ -89,8 +89,21 @@ char *putIntWidth(char *p, int value, int width) {
 }
 
 char *putFixed(char *p, double value, int decimals) {
-    const double scale = double(kPowersOfTen[decimals]);
     const double magnitude = std::fabs(value);
+    // A whole value (every coordinate of the writers that truncate to device
+    // units): its digits, then zeros.
+    if (magnitude < 1e9) {
+        const auto whole = static_cast<unsigned>(magnitude);
+        if (double(whole) == magnitude) {
+            if (std::signbit(value)) *p++ = '-';
+            p = putDigits(p, whole);
+            if (decimals == 0) return p;
+            *p++ = '.';
+            std::memcpy(p, "000000", 6); // within the room
+            return p + decimals;
+        }
+    }
+    const double scale = double(kPowersOfTen[decimals]);
     const double scaled = magnitude * scale;
     // Exact only when the product needs no rounding: then the halfway test
     // below sees the same value printf sees.

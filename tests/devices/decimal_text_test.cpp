@@ -77,17 +77,24 @@ TEST(NumberText, TheLargestFloatsFitTheRoom) {
 TEST(NumberText, FixedPointAgreesWithPrintfOnManyFloats) {
     std::mt19937 random(20261209);
     std::uniform_real_distribution<float> wide(-40000.0f, 40000.0f);
-    std::uniform_int_distribution<int> cents(-4000000, 4000000);
-    for (int i = 0; i < 200000; ++i) {
-        const float v =
-            i % 2 == 0 ? wide(random) : float(cents(random)) / 800.0f; // many exact halves
-        for (int decimals : {1, 2, 3, 6}) {
+    std::uniform_int_distribution<int> cents(-4000000, 4000000), whole(-100000000, 100000000);
+    for (int i = 0; i < 300000; ++i) {
+        // Every third value whole, as device coordinates are; every third has
+        // many exact halves.
+        const float v = i % 3 == 0   ? wide(random)
+                        : i % 3 == 1 ? float(cents(random)) / 800.0f
+                                     : float(whole(random) >> (i % 27));
+        for (int decimals : {0, 1, 2, 3, 6}) {
             ASSERT_EQ(fixed(double(v), decimals), printfFixed(double(v), decimals)) << v;
         }
     }
     // Doubles that are not exact when scaled take printf's way.
     for (double v : {0.1, 1.0 / 3.0, 2.675, 1.005})
         EXPECT_EQ(fixed(v, 2), printfFixed(v, 2));
+    // Whole values at the edge of the digits' way, and beyond it.
+    for (double v : {999999999.0, -999999999.0, 1e9, 4294967296.0, -0.0, 0.0})
+        for (int decimals : {0, 2, 6})
+            EXPECT_EQ(fixed(v, decimals), printfFixed(v, decimals)) << v;
     char text[kNumberTextRoom];
     EXPECT_EQ(std::string(text, putFixedWidth(text, 0.5, 5, 3)), "0.500");
     EXPECT_EQ(std::string(text, putFixedWidth(text, 1.0, 10, 6)), "  1.000000");
