@@ -19,6 +19,7 @@ HDC addContext(Table &t, ContextKind kind) {
     c.pen = t.stockObjects[BLACK_PEN];
     c.brush = t.stockObjects[WHITE_BRUSH];
     c.palette = t.stockObjects[DEFAULT_PALETTE];
+    c.font = t.stockObjects[SYSTEM_FONT];
     c.bitmap = kind == ContextKind::Memory ? t.defaultBitmap : 0;
     return dc;
 }

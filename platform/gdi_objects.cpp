@@ -2,6 +2,7 @@
 // CreatePen, CreateSolidBrush, GetStockObject, SelectObject, DeleteObject,
 // GetObjectA.
 #include <cstring>
+#include <utility>
 
 #include "platform/gdi_table.h"
 #include "platform/metafile_records.h"
@@ -45,7 +46,10 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
         current = &c->brush;
     else if (std::holds_alternative<Bitmap>(it->second) && c->kind == ContextKind::Memory)
         current = &c->bitmap;
+    else if (std::holds_alternative<Font>(it->second))
+        current = &c->font;
     if (current == nullptr) return 0;
+    if (current == &c->font) return std::exchange(c->font, object);
     if (c->kind == ContextKind::Metafile) recordSelect(t, *c, object);
     const HGDIOBJ previous = *current;
     *current = object;
@@ -68,6 +72,7 @@ BOOL DeleteObject(HGDIOBJ object) {
         if (c.brush == object) c.brush = t.stockObjects[WHITE_BRUSH];
         if (c.bitmap == object) c.bitmap = t.defaultBitmap;
         if (c.palette == object) c.palette = t.stockObjects[DEFAULT_PALETTE];
+        if (c.font == object) c.font = t.stockObjects[SYSTEM_FONT];
     }
     t.objects.erase(it);
     return 1;

@@ -52,6 +52,10 @@ Table::Table() {
     addStock(WHITE_PEN, Pen{PS_SOLID, 1, RGB(255, 255, 255)});
     addStock(BLACK_PEN, Pen{PS_SOLID, 1, RGB(0, 0, 0)});
     addStock(NULL_PEN, Pen{PS_NULL, 1, 0});
+    LOGFONTA systemFont{};
+    systemFont.lfHeight = 16;
+    systemFont.lfWeight = FW_NORMAL;
+    addStock(SYSTEM_FONT, Font{systemFont, nullptr});
     Palette fixed{};
     fixed.count = 20;
     for (int i = 0; i < 10; ++i) {

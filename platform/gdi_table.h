@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/font_faces.h"
 #include "platform/polygon_fill.h"
 #include "platform/raster_core.h"
 #include "platform/win_gdi.h"
@@ -48,7 +49,7 @@ struct Palette {
     PALETTEENTRY entries[256];
     std::uint8_t systemIndex[256]; // where each entry lies in the system palette
 };
-using Object = std::variant<Pen, Brush, Bitmap, Palette>;
+using Object = std::variant<Pen, Brush, Bitmap, Palette, Font>;
 
 struct Recording; // a metafile being recorded (metafile.cpp)
 struct RecordingClose {
@@ -69,7 +70,9 @@ struct Context {
     HBRUSH brush = 0;
     HBITMAP bitmap = 0;
     HPALETTE palette = 0;
+    HFONT font = 0;
     COLORREF textColour = 0;
+    COLORREF bkColour = RGB(255, 255, 255);
     int bkMode = OPAQUE;
     int mapMode = MM_TEXT;
     POINT position{0, 0};

@@ -4,6 +4,7 @@
 #pragma once
 #include "platform/win_gdi.h"
 #include "platform/win_registry.h"
+#include "platform/win_text.h"
 #include "platform/win_types.h"
 #include "platform/win_user.h"
 

@@ -3,6 +3,7 @@
 # "apt-get update" first when it must install anything.
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
+                libfreetype-dev libfontconfig-dev fonts-liberation  # text in window-system fonts
                 python3-dev)  # the Python module kavlor
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources
