@@ -9,6 +9,8 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${DEMO_PACKAGES[@]}"
 configure_and_build build
 
 mkdir -p out/python
+# The examples read map files (and fonts) from the build's data folder.
+export KAVLOR=${KAVLOR:-$(pwd)/build/data}
 shopt -s nullglob
 examples=(build/examples/example_*)
 for program in "${examples[@]}"; do

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_npm_packages
 jobs=$(nproc)
 
 echo "== layout of the sources"

@@ -13,15 +13,6 @@
 
 namespace {
 
-// Whether the device has a picture for BitmapFiles; warning 40 otherwise.
-// The vector devices (101..600) have none, and neither have the devices above
-// 700, which would otherwise leave an empty file and a file error.
-bool bitmapDevice(const GlobalRecord &rec) {
-    if (holdsPicture(rec.core.idevice)) return true;
-    warnin(Warning::incompatibleDevice);
-    return false;
-}
-
 // The screen works on a pixel copy of its window; outside image mode one is
 // taken for the call (warning 53 when that fails). True when the picture
 // can be read or written.
@@ -62,7 +53,7 @@ int transferPicture(GlobalRecord &rec, FILE *file, int direction) {
 
 extern "C" void rimage(const char *cfil) {
     GlobalRecord *rec = jqqlev(1, 3, "rimage");
-    if (rec == nullptr || !bitmapDevice(*rec)) return;
+    if (rec == nullptr || !checkPictureDevice(*rec)) return;
     qqstrk(*rec);
     FILE *file = openNamedOutput(*rec, cfil);
     if (file == nullptr) return; // openNamedOutput gave the warning
@@ -73,7 +64,7 @@ extern "C" void rimage(const char *cfil) {
 
 extern "C" void wimage(const char *cfil) {
     GlobalRecord *rec = jqqlev(1, 3, "wimage");
-    if (rec == nullptr || !bitmapDevice(*rec)) return;
+    if (rec == nullptr || !checkPictureDevice(*rec)) return;
     FILE *file = cfil != nullptr ? std::fopen(cfil, "rb") : nullptr;
     if (file == nullptr) {
         warnin(Warning::fileError);

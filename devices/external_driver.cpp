@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 
 #include "kavlor.h"
+#include "kernel/devices.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
@@ -48,19 +49,15 @@ void run(const std::vector<std::string> &args) {
 
 std::string symfilCommand(const GlobalRecord &rec, const char *target, const char *option,
                           std::vector<std::string> &args) {
-    const int code = rec.core.idevice;
-    const char *program = code < 601    ? "kavdrv"
-                          : code <= 700 ? "kavhpj"
-                          : code <= 800 ? "kavdot"
-                                        : nullptr;
+    const DeviceFacts &device = deviceFacts(rec.core.idevice);
     args.clear();
-    if (program == nullptr) return "";
+    if (device.driverProgram.empty()) return "";
     const int kind = rec.colour.ivltid;
     const char *table =
         kind >= 0 && kind < int(std::size(kTableNames)) ? kTableNames[kind] : "rain";
-    args = {program, rec.out.cfilnam, target, option, table};
+    args = {std::string(device.driverProgram), rec.out.cfilnam, target, option, table};
     if (rec.page.iscrmod == 2) args.emplace_back("REVERS");
-    if (code < 601) {
+    if (device.driverProgram == "kavdrv") {
         args.emplace_back("-Q");
         if (rec.win.ix11mod == 0) args.emplace_back("-BS");
         if (rec.win.ix11mod == 1) args.emplace_back("-NB");
@@ -78,7 +75,7 @@ std::string symfilCommand(const GlobalRecord &rec, const char *target, const cha
 extern "C" void symfil(const char *device, const char *option) {
     GlobalRecord *rec = jqqlev(0, 0, "symfil");
     if (rec == nullptr) return;
-    if (rec->core.idevice < 151) {
+    if (!deviceFacts(rec->core.idevice).driverFile) {
         warnin(Warning::noMetafile);
         return;
     }

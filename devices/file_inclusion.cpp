@@ -6,6 +6,7 @@
 #include "devices/image_readers.h"
 #include "devices/picture.h"
 #include "kavlor.h"
+#include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"

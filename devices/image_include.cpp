@@ -45,10 +45,8 @@ int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &bo
     img.iimgsiz = 1;
     img.nimgsiz[0] = imageWidth;
     img.nimgsiz[1] = imageHeight;
-    const DeviceFamily family = deviceFamily(rec.core.idevice);
     int px = 0, py = 0;
-    if (family != DeviceFamily::PostScript && family != DeviceFamily::Pdf)
-        boxPixel(rec, box, px, py);
+    if (!onPaper(rec.core.idevice)) boxPixel(rec, box, px, py);
 
     int status = kIncludeReported;
     if (startImageMode(rec)) {

@@ -29,7 +29,6 @@ constexpr LogoSize kLogoSizes[] = {
 extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     GlobalRecord *rec = jqqlev(1, 3, "zellogo");
     if (rec == nullptr) return;
-    const DeviceFamily family = deviceFamily(rec->core.idevice);
     if (!holdsImages(rec->core.idevice)) {
         warnin(Warning::incompatibleDevice);
         return;
@@ -45,7 +44,7 @@ extern "C" void zellogo(int nx, int ny, int nsize, const char *copt) {
     const int variant = jqqind("NOTE+TEXT", 2, copt);
     if (variant == 0) return;
     const bool text = variant == 2;
-    const int scale = family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ? 3 : 1;
+    const int scale = onPaper(rec->core.idevice) ? 3 : 1;
     const int width = scale * (text ? logo->textWidth : logo->noteWidth);
     const int height = scale * (text ? logo->textHeight : logo->noteHeight);
     // A box the page refuses places no logo (rather than the logo elsewhere).

@@ -139,7 +139,7 @@ extern "C" void pdfmrk(const char *text, const char *level) {
     const int index = jqqind("CHAP+SECT+SUBS+PARA+SUBP", 5, level);
     if (index == 0) return;
     // Without a PDF plot there is nothing to mark.
-    if (rec->core.idevice != device::kPdf || !rec->vec.ppdfwr) return;
+    if (deviceFamily(rec->core.idevice) != DeviceFamily::Pdf || !rec->vec.ppdfwr) return;
     int status = 0;
     qqpdf9(*rec, text != nullptr ? text : "", index - 1, status);
     if (status == 0) return;

@@ -68,7 +68,7 @@ extern "C" void pdfmod(const char *value, const char *option) {
 extern "C" int pdfbuf(char *buffer, int size) {
     GlobalRecord *rec = jqqlev(0, 0, "pdfbuf");
     if (rec == nullptr) return 0;
-    if (rec->core.idevice != device::kPdf) {
+    if (deviceFamily(rec->core.idevice) != DeviceFamily::Pdf) {
         message("Output format is not PDF");
         return 0;
     }

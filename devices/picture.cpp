@@ -5,6 +5,7 @@
 #include "devices/bitmap_file.h"
 #include "kernel/devices.h"
 #include "kernel/record.h"
+#include "kernel/warnings.h"
 
 namespace {
 
@@ -22,19 +23,10 @@ Picture currentPicture(const GlobalRecord &rec) {
 
 } // namespace
 
-bool holdsPicture(int device) {
-    const DeviceFamily family = deviceFamily(device);
-    return family == DeviceFamily::Screen || family == DeviceFamily::Raster;
-}
-
-bool holdsImages(int device) {
-    switch (deviceFamily(device)) {
-    case DeviceFamily::Screen:
-    case DeviceFamily::PostScript:
-    case DeviceFamily::Pdf:
-    case DeviceFamily::Raster: return true;
-    default: return false;
-    }
+bool checkPictureDevice(const GlobalRecord &rec) {
+    if (drawsPixels(rec.core.idevice)) return true;
+    warnin(Warning::incompatibleDevice);
+    return false;
 }
 
 const PixelDriver *picturePixels(const GlobalRecord &rec) {

@@ -17,14 +17,9 @@
 
 struct GlobalRecord;
 
-// A screen window (up to 100) or a raster device (601..700): the devices whose
-// picture raster files and BitmapFiles are written from.
-bool holdsPicture(int device);
-
-// The devices image mode can run on, and so BMP and GIF files and the logo
-// images be included into: a screen window, a raster device, and PostScript
-// and PDF (through the raster image mode makes). Not the other file formats.
-bool holdsImages(int device);
+// Whether the device holds a picture (a screen window or a raster device);
+// warning 40 otherwise.
+bool checkPictureDevice(const GlobalRecord &rec);
 
 // The pixel routines of the current picture; null when the device has none
 // (vector devices, PostScript and PDF outside image mode, the screen without

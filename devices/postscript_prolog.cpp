@@ -130,10 +130,10 @@ void writeGermanVec(GlobalRecord &rec) {
 
 void inipsc(GlobalRecord &rec) {
     const PageState &page = rec.page;
-    const int code = rec.core.idevice;
+    const DeviceFacts &device = deviceFacts(rec.core.idevice);
     const float s = page.xdevscl;
     char text[200];
-    line(rec, code == device::kEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
+    line(rec, device.encapsulated ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
 
     // The drawing's offset on the paper in device units. The hardware origin
     // is in plot units, as the hardware page: twice that in 1/508 inch, both
@@ -173,7 +173,7 @@ void inipsc(GlobalRecord &rec) {
     writeOutput(rec, text);
 
     // A black page for the colour devices, unless the background is reversed.
-    if (code >= device::kPscl && code <= device::kPs && page.iscrmod != 2) {
+    if (device.paintsPage && page.iscrmod != 2) {
         const int a = int(float(page.nypage) * s + 0.5f);
         const int b = int(float(page.nxpage) * s + 0.5f);
         formatC(text, sizeof text, landscape ? "0 0 %d %d 0 0 0 e \n" : "0 %d %d 0 0 0 0 e \n", a,

@@ -23,16 +23,9 @@ constexpr int kPpmFile = 5;
 constexpr int kBmpFile = 6;
 constexpr int kGifFile = 7;
 
-// Whether the device has a picture (screen or raster device); warning 40 otherwise.
-bool pictureDevice(const GlobalRecord &rec) {
-    if (holdsPicture(rec.core.idevice)) return true;
-    warnin(Warning::incompatibleDevice);
-    return false;
-}
-
 void writePictureFile(const char *routine, const char *name, int type) {
     GlobalRecord *rec = jqqlev(1, 3, routine);
-    if (rec == nullptr || !pictureDevice(*rec)) return;
+    if (rec == nullptr || !checkPictureDevice(*rec)) return;
     FILE *file = openNamedOutput(*rec, name);
     if (file == nullptr) return;
     qqrfil(*rec, file, type);
@@ -64,7 +57,7 @@ extern "C" void rgif(const char *cfil) {
 
 extern "C" int rbfpng(char *cbuf, int nmax) {
     GlobalRecord *rec = jqqlev(1, 3, "rbfpng");
-    if (rec == nullptr || !pictureDevice(*rec)) return 0;
+    if (rec == nullptr || !checkPictureDevice(*rec)) return 0;
     if (nmax < 0 || (cbuf == nullptr && nmax > 0)) {
         bufferTooSmall();
         return 0;

@@ -7,6 +7,7 @@
 #include "devices/image_mode.h"
 #include "devices/image_readers.h"
 #include "kavlor.h"
+#include "kernel/devices.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
@@ -61,8 +62,7 @@ void copyRows(GlobalRecord &rec, FILE *file, const TiffImage &image) {
 extern "C" void wtiff(const char *cfil) {
     GlobalRecord *rec = jqqlev(1, 3, "wtiff");
     if (rec == nullptr) return;
-    const int code = rec->core.idevice;
-    if (code >= 101 && code <= 600) {
+    if (deviceFacts(rec->core.idevice).vectorsOnly) {
         warnin(Warning::incompatibleDevice);
         return;
     }

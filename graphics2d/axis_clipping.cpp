@@ -20,10 +20,6 @@ constexpr int kClipNone = 1;
 constexpr int kClipCircle = 2;
 constexpr int kBorderAxisSystem = 2;
 
-bool pixelDevice(int code) {
-    return code <= 100 || (code >= 601 && code <= 700);
-}
-
 } // namespace
 
 void setclp(GlobalRecord &rec) {
@@ -31,7 +27,7 @@ void setclp(GlobalRecord &rec) {
     const PageState &p = rec.page;
     int g = s.igrace;
     // On pixel devices the default shrinks the rectangle by about a pixel more.
-    if (g == -1 && pixelDevice(rec.core.idevice)) g = -nintqq(0.99f / p.xdevscl) - 1;
+    if (g == -1 && drawsPixels(rec.core.idevice)) g = -nintqq(0.99f / p.xdevscl) - 1;
     const int cx = s.naxspos[0], cy = s.naxspos[1];
     const int lx = s.naxslen[0], ly = s.naxslen[1];
     s.nclpaxs[0] = std::max(p.nxorg + cx - g, 0);

@@ -35,7 +35,7 @@ BandFillScope::BandFillScope(GlobalRecord &rec, const float *zlev, int nlev)
     pattern_ = rec.fill.nshdpat;
     rec.page.iusrdrw = 1;
     selectPattern(rec, kSolidPattern);
-    rec.fill.xsurscl = (rec.core.idevice == device::kWmf ? 0.3999f : 0.9999f) / rec.page.xunits;
+    rec.fill.xsurscl = solidFillSpacing(rec.core.idevice, 0.9999f) / rec.page.xunits;
     rec.curve.ilegpat = 1; // the legend shows the bands' fills
 }
 

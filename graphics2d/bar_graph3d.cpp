@@ -28,9 +28,6 @@ constexpr int kDefaultBorder = -1;    // barbor's value for the foreground colou
 constexpr int kFacesPerBar = 3;
 constexpr int kFaceCorners = 4;
 constexpr int kFaceWithKey = 5; // four corners and the depth key of the box
-// Fill-line spacing factor of the solid fills: WMF needs finer lines.
-constexpr float kWmfSpacing = 0.3999f;
-constexpr float kSpacing = 1.0f;
 
 float clampTo(float v, float lo, float hi) {
     if (v < lo) return lo;
@@ -183,8 +180,7 @@ extern "C" void bars3d(const float *x, const float *y, const float *z1, const fl
     }
     selectPattern(rec, kSolidPattern);
     sclpax(rec, 0);
-    const float f = rec.core.idevice == device::kWmf ? kWmfSpacing : kSpacing;
-    rec.fill.xsurscl = f / rec.page.xunits;
+    rec.fill.xsurscl = solidFillSpacing(rec.core.idevice, 1.0f) / rec.page.xunits;
     rec.curve.ilegpat = 1;
 
     recordLegend(rec, ic, n, savedColour);

@@ -7,15 +7,12 @@
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
 #include "graphics2d/int_conversion.h"
+#include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 
 namespace {
-
-bool postScriptFamily(int code) {
-    return code >= 501 && code <= 600;
-}
 
 // The boxes of a bar of length plot units from (x, y): upwards when vertical,
 // to the right otherwise.
@@ -26,7 +23,7 @@ void drawBoxes(GlobalRecord &rec, float length, bool vertical, int x, int y) {
     if (count < 1 || width < 1) return;
     const float s = length / float(count);
     // PostScript readers leave hairline gaps at the ends of a bar otherwise.
-    const int grow = postScriptFamily(rec.core.idevice) ? 1 : 0;
+    const int grow = onPaper(rec.core.idevice) ? 1 : 0;
     for (int k = 1; k <= count; ++k) {
         const int colour = ncmin + k - 1;
         const int first = k == 1 ? grow : 0, last = k == count ? grow : 0;

@@ -153,6 +153,8 @@ int errmap(const GlobalRecord &rec, float xa, float xe, float ya, float ye) {
         warnin(Warning::incorrectParameter);
         return 1;
     }
+    // An empty or inverted range is reported as warning 52, as maps always
+    // have (its text speaks of hidden lines).
     if (xa >= xe || ya >= ye) {
         warnin(Warning::hiddenLineOverflow);
         return 1;

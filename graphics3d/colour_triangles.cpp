@@ -23,12 +23,6 @@ namespace {
 
 constexpr int kSurfaceSmooth = 1; // ishdsur: SMOO
 
-// Shaded triangles are written into pixels: the screen and the raster
-// devices have them, the vector files do not.
-bool holdsShadedTriangles(int code) {
-    return code <= 100 || (code > 600 && code <= 700);
-}
-
 // Finds the first point number of the triangles outside 1..n.
 bool findBadPointNumber(const int *i1, const int *i2, const int *i3, int ntri, int n, int &bad) {
     for (int t = 0; t < ntri; ++t)
@@ -114,7 +108,8 @@ extern "C" void crvtri(const float *xray, const float *yray, const float *zray, 
     // Image mode already on stays on for the caller.
     bool ownImageMode = false;
     if (smooth) {
-        if (!holdsShadedTriangles(rec.core.idevice)) {
+        // Shaded triangles are written into pixels.
+        if (!drawsPixels(rec.core.idevice)) {
             warnin(Warning::incompatibleDevice);
             return;
         }
@@ -129,8 +124,7 @@ extern "C" void crvtri(const float *xray, const float *yray, const float *zray, 
     const float savedSpacing = rec.fill.xsurscl;
     rec.page.iusrdrw = 1;
     selectPattern(rec, kSolidPattern);
-    const float spacing = rec.core.idevice == device::kWmf ? 0.3999f : 1.0f;
-    rec.fill.xsurscl = spacing / rec.page.xunits;
+    rec.fill.xsurscl = solidFillSpacing(rec.core.idevice, 1.0f) / rec.page.xunits;
     sclpax(rec, 0);
 
     if (smooth) {

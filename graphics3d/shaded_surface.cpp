@@ -26,13 +26,6 @@ constexpr int kSmooth = 1;
 constexpr int kMeshOn = 1;
 constexpr int kMeshOnly = 2;
 constexpr int kReversedScreen = 2;
-// Fill-line spacing factor on WMF, whose solid fills need finer lines.
-constexpr float kWmfSpacing = 0.3999f;
-
-// The vector and printer formats have no pixels for the z-buffer.
-bool vectorDevice(int device) {
-    return device >= 101 && device <= 600;
-}
 
 // The fill of mesh-only corners in the z-buffer: on a reversed screen with
 // lighting the rasterisers exchange white and black, so they are exchanged
@@ -83,7 +76,8 @@ bool finiteCorners(int n, const float bx[], const float by[], const float bz[]) 
 GlobalRecord *openShaded(const char *name) {
     GlobalRecord *rec = jqqbox(name);
     if (rec == nullptr) return nullptr;
-    if (rec->surface.ishdsur == kSmooth && vectorDevice(rec->core.idevice)) {
+    // The vector and printer formats have no pixels for the z-buffer.
+    if (rec->surface.ishdsur == kSmooth && deviceFacts(rec->core.idevice).vectorsOnly) {
         warnin(Warning::incompatibleDevice);
         return nullptr;
     }
@@ -112,8 +106,7 @@ bool beginShaded(ShadedSurface &s, GlobalRecord &rec, const char *name, int corn
     s.meshColour = rec.surface.nmshclr == -1 ? rec.colour.ncolor : rec.surface.nmshclr;
 
     selectPattern(rec, kSolidPattern);
-    const float c = rec.core.idevice == device::kWmf ? kWmfSpacing : spacing;
-    rec.fill.xsurscl = c / rec.page.xunits;
+    rec.fill.xsurscl = solidFillSpacing(rec.core.idevice, spacing) / rec.page.xunits;
     sclpax(rec, 0);
 
     s.backgroundColour = s.smooth ? smoothBackground(rec) : rec.colour.nclrbgd;

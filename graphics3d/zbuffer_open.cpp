@@ -8,6 +8,7 @@
 #include "devices/image_mode.h"
 #include "graphics3d/zbuffer.h"
 #include "kavlor.h"
+#include "kernel/devices.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -16,12 +17,6 @@ namespace {
 
 // Farther than any depth a picture holds.
 constexpr float kFarthest = 2.0f;
-
-// Devices without pixels to draw into: the vector and printer formats, and
-// the Java and SVG files.
-bool withoutPixels(int device) {
-    return (device >= 101 && device <= 600) || device > 700;
-}
 
 void openDepths(GlobalRecord &rec, int &status) {
     DriverRecord *driver = rec.dev.pdriver.get();
@@ -71,7 +66,7 @@ extern "C" int zbfini(void) {
     GlobalRecord *recp = jqqlev(1, 3, "zbfini");
     if (recp == nullptr) return kZBufferNoMemory;
     GlobalRecord &rec = *recp;
-    if (withoutPixels(rec.core.idevice)) {
+    if (!drawsPixels(rec.core.idevice)) {
         warnin(Warning::incompatibleDevice);
         return kZBufferNoMemory;
     }
@@ -101,7 +96,7 @@ extern "C" void zbffin(void) {
     GlobalRecord *recp = jqqlev(1, 3, "zbffin");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
-    if (withoutPixels(rec.core.idevice)) {
+    if (!drawsPixels(rec.core.idevice)) {
         warnin(Warning::incompatibleDevice);
         return;
     }

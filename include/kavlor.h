@@ -1249,6 +1249,18 @@ KAVLOR_API void curvmp(const float *xray, const float *yray, int n);
 /* Grid lines of the map: i meridians per X label step, j parallels per Y label step. */
 KAVLOR_API void gridmp(int i, int j);
 
+/* The coastlines of the map base of mapbas in the open map axis system. */
+KAVLOR_API void world(void);
+/* Outlines and fills (in the current pattern) continents of the library's world map: ALL,
+ * ANTA, AFRI, EURA, AUST, EURO (as EURA), NORT, SOUT or LAKE. */
+KAVLOR_API void shdmap(const char *cmap);
+/* Fills the countries of Europe (shdeur), the states of the USA (shdusa) or the countries of
+ * Africa (shdafr) numbered inray[i] (0: every one) with pattern ipray[i] and colour icray[i],
+ * i = 0..n-1, each with a legend entry. */
+KAVLOR_API void shdeur(const int *inray, const int *ipray, const int *icray, int n);
+KAVLOR_API void shdusa(const int *inray, const int *ipray, const int *icray, int n);
+KAVLOR_API void shdafr(const int *inray, const int *ipray, const int *icray, int n);
+
 /* ---- Single axes, stand-alone colour bars and the colour range ---- */
 /* A horizontal axis from a to e (labels from orig in steps of step), nl plot units long from
  * (nx, ny) to the right; it 0 puts ticks, labels and name below it, 1 above. The options of

@@ -71,8 +71,8 @@ int qqbdf1(GlobalRecord &rec, int family, int size, int16_t widths[], int coding
 }
 
 void selectBitmapFont(GlobalRecord &rec, const char *name) {
-    const int code = rec.core.idevice;
-    if (isFileDevice(code) && deviceFamily(code) != DeviceFamily::Raster) {
+    const int code = rec.core.idevice; // 0 before kavini: not yet known
+    if (isFileDevice(code) && !drawsPixels(code)) {
         qqserr("Bitmat fonts can only be used for raster output");
         warnin(Warning::ownText);
         return;

@@ -19,11 +19,6 @@ using Kind = ColourTableKind;
 
 constexpr int kWhite = 0, kBlack = 8; // positions of WHIT and BLAC in the named colours
 
-// File devices with a white background: CGM, WMF and POST.
-bool whiteBackground(int code) {
-    return code == device::kCgm || code == device::kPost || code == device::kWmf;
-}
-
 bool isReversedKind(Kind kind) {
     return kind == Kind::Rrai || kind == Kind::Rspe || kind == Kind::Rgre;
 }
@@ -45,7 +40,7 @@ bool componentBytes(float r, float g, float b, int &R, int &G, int &B) {
 
 void setNamedColours(GlobalRecord &rec, Kind kind) {
     ColourState &c = rec.colour;
-    const int code = rec.core.idevice;
+    const DeviceFacts &device = deviceFacts(rec.core.idevice);
     const bool grey = kind == Kind::Grey || kind == Kind::Rgre;
     const auto &set = grey ? kNamedGreys : kNamedColours;
     std::copy(set.begin(), set.end(), c.nclrnam);
@@ -54,24 +49,24 @@ void setNamedColours(GlobalRecord &rec, Kind kind) {
     int &black = c.nclrnam[kBlack];
     switch (kind) {
     case Kind::Smal:
-        if (whiteBackground(code)) white = black = 0x01000000;
+        if (device.whitePage) white = black = 0x01000000;
         break;
     case Kind::Rain:
     case Kind::Spec:
     case Kind::Grey:
     case Kind::Temp:
-        if (code == device::kCgm || code == device::kWmf) white = 0x01000000;
+        if (device.whiteNamedBlack) white = 0x01000000;
         break;
     case Kind::Rrai:
     case Kind::Rspe:
     case Kind::Rgre:
-        if (whiteBackground(code))
+        if (device.whitePage)
             white = black = 0x01000000;
         else if (rec.page.nbitpix <= 8)
             std::swap(white, black);
         break;
     case Kind::Vga:
-        if (whiteBackground(code)) {
+        if (device.whitePage) {
             white = 0x01000000;
             black = 0x01FFFFFF;
         }
@@ -86,7 +81,7 @@ void loadTable(GlobalRecord &rec, Kind kind) {
         return;
     }
     loadColourTable(kind, c.nrgbtab);
-    if (whiteBackground(rec.core.idevice)) {
+    if (deviceFacts(rec.core.idevice).whitePage) {
         if (kind == Kind::Smal) {
             c.nrgbtab[0] = 0xFFFFFF;
             c.nrgbtab[1] = 0x000000;
@@ -99,13 +94,12 @@ void loadTable(GlobalRecord &rec, Kind kind) {
 
 void setForeBackAndRange(GlobalRecord &rec, Kind kind) {
     ColourState &c = rec.colour;
-    const int code = rec.core.idevice;
+    const DeviceFacts &device = deviceFacts(rec.core.idevice);
     c.nclrfgd = 255;
     c.nclrbgd = 0;
     c.nclrran0[0] = 0;
     c.nclrran0[1] = 255;
-    const bool paperDevice = whiteBackground(code) || code == device::kJava;
-    if (paperDevice &&
+    if (device.lightBackground &&
         (kind == Kind::Temp || kind == Kind::Rain || kind == Kind::Spec || kind == Kind::Grey)) {
         c.nclrfgd = 0;
         c.nclrbgd = 255;
@@ -115,7 +109,7 @@ void setForeBackAndRange(GlobalRecord &rec, Kind kind) {
     } else if (kind == Kind::Vga) {
         c.nclrran0[1] = 15;
         c.nclrfgd = 15;
-    } else if (isReversedKind(kind) && rec.page.nbitpix > 8 && !whiteBackground(code)) {
+    } else if (isReversedKind(kind) && rec.page.nbitpix > 8 && !device.whitePage) {
         c.nclrfgd = 0;
         c.nclrbgd = 255;
     }
@@ -124,10 +118,7 @@ void setForeBackAndRange(GlobalRecord &rec, Kind kind) {
 }
 
 void reverseBackground(GlobalRecord &rec, Kind kind) {
-    const int code = rec.core.idevice;
-    const bool reversible = code < 101 || code == device::kPscl || code == device::kEps ||
-                            code == device::kPs || code == device::kPdf || code > 600;
-    if (rec.page.iscrmod != 2 || !reversible) return;
+    if (rec.page.iscrmod != 2 || !deviceFacts(rec.core.idevice).reversible) return;
     ColourState &c = rec.colour;
     std::swap(c.nrgbtab[0], c.nrgbtab[lastEntry(kind)]);
     std::swap(c.nclrran0[0], c.nclrran0[1]);
@@ -153,7 +144,7 @@ void qqgrgb(const GlobalRecord &rec, int colour, float &r, float &g, float &b) {
 }
 
 void setvltKind(GlobalRecord &rec, Kind kind) {
-    if (deviceFamily(rec.core.idevice) == DeviceFamily::Kyocera) kind = Kind::Smal;
+    if (deviceFacts(rec.core.idevice).smallTable) kind = Kind::Smal;
     rec.colour.ivltid = int(kind);
     setNamedColours(rec, kind);
     loadTable(rec, kind);
@@ -277,8 +268,7 @@ extern "C" void revscr(void) {
     if (rec == nullptr) return;
     ColourState &c = rec->colour;
     std::swap(c.nrgbtab[0], c.nrgbtab[lastEntry(Kind(c.ivltid))]);
-    const DeviceFamily family = deviceFamily(rec->core.idevice);
-    if (family == DeviceFamily::PostScript || family == DeviceFamily::Pdf)
+    if (onPaper(rec->core.idevice))
         qqsclr(*rec, c.ncolor);
     else
         shwvlt(*rec);

@@ -289,8 +289,8 @@ void resall(GlobalRecord &rec) {
     constexpr int kSolid[1] = {1};
     setDashPattern(rec, kSolid, 1);
     rec.colour.ncolor = 0;
-    setvltKind(rec,
-               rec.core.idevice == device::kPost ? ColourTableKind::Rgre : ColourTableKind::Rain);
+    setvltKind(rec, deviceFacts(rec.core.idevice).greyTable ? ColourTableKind::Rgre
+                                                            : ColourTableKind::Rain);
     rec.line.xlinesp = 1.5f;
     defaultMessageStream(rec);
     defaultPageSettings(rec);

@@ -15,14 +15,6 @@
 
 namespace {
 
-// A metafile polygon holds at most 32767 points; larger ones are filled in
-// software, so that they are not lost.
-bool deviceCanFill(int code, int n) {
-    return (code <= 99 && code != 51 && code != 55) ||
-           (code == device::kWmf && n <= kWmfMaxPolygon) || code == device::kSvg ||
-           (code >= 501 && code <= 600);
-}
-
 // Every vertex, with the origin shift, inside the clip rectangle (edges included).
 bool insideClipWindow(const GlobalRecord &rec, const float x[], const float y[], int n) {
     const int *w = rec.clip.nclpwin;
@@ -45,18 +37,17 @@ bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n) {
     // Azimuthal maps clip at a circle and the caller's projection may too:
     // their fills are cut by the software path.
     if (rec.axsys.igrftyp == 2 && rec.map.iprojct >= 30) return false;
-    if (!deviceCanFill(code, n) || rec.fill.nshdpat != kSolidPattern || rec.shield.nshield != 0 ||
+    // Polygons larger than the device holds are filled in software, so that
+    // they are not lost.
+    if (!fillsPolygon(code, n) || rec.fill.nshdpat != kSolidPattern || rec.shield.nshield != 0 ||
         !insideClipWindow(rec, x, y, n))
         return false;
     qqstrk(rec);
-    if (code < 100 || code == device::kWmf) {
-        xjpoly(rec, x, y, n);
-    } else if (code == device::kPdf) {
-        fillPolygonPdf(rec, x, y, n);
-    } else if (code == device::kSvg) {
-        fillPolygonSvg(rec, x, y, n);
-    } else {
-        fillPolygonPostScript(rec, x, y, n);
+    switch (deviceFamily(code)) {
+    case DeviceFamily::Pdf: fillPolygonPdf(rec, x, y, n); break;
+    case DeviceFamily::Svg: fillPolygonSvg(rec, x, y, n); break;
+    case DeviceFamily::PostScript: fillPolygonPostScript(rec, x, y, n); break;
+    default: xjpoly(rec, x, y, n); break;
     }
     return true;
 }

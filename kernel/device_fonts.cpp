@@ -31,13 +31,6 @@ bool postScriptFile(const GlobalRecord &rec) {
     return deviceFamily(rec.core.idevice) == DeviceFamily::PostScript;
 }
 
-// The devices that draw the standard PostScript fonts: PostScript, PDF, SVG.
-bool takesPostScriptFonts(int code) {
-    const DeviceFamily family = deviceFamily(code);
-    return family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ||
-           family == DeviceFamily::Svg;
-}
-
 // Size of the PostScript font for character height h, in the units of the
 // PostScript output.
 float postScriptSize(const GlobalRecord &rec, int h) {
@@ -171,8 +164,8 @@ extern "C" void psmode(const char *mode) {
 
 extern "C" void winfnt(const char *name) {
     GlobalRecord &rec = chkini("winfnt");
-    const int code = rec.core.idevice;
-    if (code >= 101 && code != device::kWmf) {
+    const int code = rec.core.idevice; // 0 before kavini: not yet known
+    if (isFileDevice(code) && !takesWindowFonts(code)) {
         reportWarning101("Window fonts cannot be used");
         return;
     }
@@ -193,7 +186,7 @@ extern "C" void hwfont(void) {
     GlobalRecord *rec = jqqlev(1, 3, "hwfont");
     if (rec == nullptr) return;
     const int code = rec->core.idevice;
-    if (code < 100 || code == device::kWmf) {
+    if (takesWindowFonts(code)) {
         if (rec->page.ihwfont == 1) {
             winfnt("Times New Roman");
             return;

@@ -43,18 +43,15 @@ float paperScale(const GlobalRecord &rec, float paperW, float paperH) {
     return std::min(paperW / w, paperH / h);
 }
 
+// Scale of HPGL: 4 plotter units per plot unit, or the page fitted onto the
+// plotter's sheet (when scaled down, no larger than 4 units).
 float hpglScale(const GlobalRecord &rec, float f) {
     const PageState &page = rec.page;
+    const int *sheet = deviceFacts(rec.core.idevice).sheet;
+    if (sheet[0] == 0) return 4.0f * f;
     const float larger = float(std::max(page.nxpage, page.nypage));
     const float smaller = float(std::min(page.nxpage, page.nypage));
-    float s = 4.0f * f;
-    switch (rec.core.idevice) {
-    case 402: s = std::min(10870.0f / larger, 7600.0f / smaller); break;
-    case 403: s = std::min(15970.0f / larger, 10870.0f / smaller); break;
-    case 404: s = std::min(21360.0f / larger, 13440.0f / smaller); break;
-    case 405: s = std::min(30280.0f / larger, 21360.0f / smaller); break;
-    default: return s;
-    }
+    const float s = std::min(float(sheet[0]) / larger, float(sheet[1]) / smaller);
     return page.isclmod == 0 ? std::min(s, 4.0f * f) : s;
 }
 
@@ -171,7 +168,7 @@ void kavi03(GlobalRecord &rec) {
         break;
     }
     case DeviceFamily::Raster: {
-        const bool rgb = rec.core.idevice == device::kPpm || rec.format.iimgfmt == 1;
+        const bool rgb = deviceFacts(rec.core.idevice).trueColour || rec.format.iimgfmt == 1;
         page.nbitpix = rgb ? 24 : 8;
         int width = rec.win.nwinsiz[0], height = rec.win.nwinsiz[1], status = 0;
         qqvini(rec, page.nxpage, page.nypage, width, height, 1, page.iscrmod,

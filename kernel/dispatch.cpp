@@ -59,29 +59,22 @@ DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
     const float s = rec.page.xdevscl;
     const float w = float(rec.page.nxpage);
     const float h = float(rec.page.nypage);
-    const int code = rec.core.idevice;
-    switch (deviceFamily(code)) {
-    case DeviceFamily::Screen:
-    case DeviceFamily::Terminal:
-    case DeviceFamily::Wmf:
-    case DeviceFamily::Raster:
-    case DeviceFamily::Java:
+    switch (deviceFacts(rec.core.idevice).axes) {
+    case DeviceAxes::pixels:
         return pageIsTurned(rec) ? rounded(y * s, (w - x) * s) : rounded(x * s, y * s);
-    case DeviceFamily::Svg:
+    case DeviceAxes::truncatedPixels:
         return pageIsTurned(rec) ? truncated(y * s, (w - x) * s) : truncated(x * s, y * s);
-    case DeviceFamily::Gksl:
-    case DeviceFamily::Cgm:
+    case DeviceAxes::metafile:
         return pageIsTurned(rec) ? DevicePoint{y * s, x * s} : DevicePoint{x * s, (h - y) * s};
-    case DeviceFamily::Kyocera: return rounded(x * s, y * s);
-    case DeviceFamily::Hpgl:
-        if (code == 401)
-            return pageIsTurned(rec) ? rounded(y * s, x * s) : rounded(x * s, (h - y) * s);
+    case DeviceAxes::printer: return rounded(x * s, y * s);
+    case DeviceAxes::plotter:
+        return pageIsTurned(rec) ? rounded(y * s, x * s) : rounded(x * s, (h - y) * s);
+    case DeviceAxes::plotterSheet:
         return pageIsWide(rec) ? rounded(x * s, (h - y) * s) : rounded((h - y) * s, (w - x) * s);
-    case DeviceFamily::PostScript:
-    case DeviceFamily::Pdf:
+    case DeviceAxes::paper:
         if (turnedOnPaper(rec.page)) return truncated(y * s, x * s);
         return truncated(x * s, (h - y) * s);
-    case DeviceFamily::None: break;
+    case DeviceAxes::none: break;
     }
     return {0, 0};
 }

@@ -52,8 +52,9 @@ bool setPattern(GlobalRecord &rec, int angle, int type, int density, int cross) 
         fill.nhatskp = int(5.0f * float(density) + 4.9999f);
         break;
     default:
-        // Dense lines on WMF are finer, so that its solid fills close.
-        fill.xsurscl = density == 0 && rec.core.idevice == device::kWmf
+        // Dense lines are finer where solid fills need it (this pattern's
+        // own factor, a little above kFineFillSpacing).
+        fill.xsurscl = density == 0 && deviceFacts(rec.core.idevice).fineFills
                            ? 0.39999f
                            : 5.0f * float(density) + 1.9999f;
         break;

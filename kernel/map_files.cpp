@@ -7,19 +7,24 @@
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
-FILE *sopnfl(GlobalRecord &, int n) {
+FILE *sopnfl(GlobalRecord &rec, int n) {
     std::string path = qqgenv("KAVLOR");
     static constexpr const char *kShorelines[4] = {"gshhs_l.b", "gshhs_i.b", "gshhs_h.b",
                                                    "gshhs_f.b"};
-    if (n >= 1 && n <= 17)
+    const char *mode = "rb";
+    if (n >= 1 && n <= 17) {
         path += "/map/map" + std::to_string(n) + ".dat";
-    else if (n >= 21 && n <= 24)
+    } else if (n >= 21 && n <= 24) {
         path += std::string("/map/") + kShorelines[n - 21];
-    else {
+    } else if (n == kCallersMapFile && rec.map.imapfil != 0) {
+        // The file of mapfil: GSHHS shorelines (binary) or a text map.
+        path = rec.map.cmapfil;
+        if (rec.map.imapfil == 2) mode = "r";
+    } else {
         warnc1(Warning::fileError, path.c_str());
         return nullptr;
     }
-    FILE *stream = std::fopen(path.c_str(), "rb");
+    FILE *stream = std::fopen(path.c_str(), mode);
     if (stream == nullptr) warnc1(Warning::fileError, path.c_str());
     return stream;
 }

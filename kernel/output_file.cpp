@@ -20,7 +20,7 @@ namespace {
 constexpr std::size_t kOutputFileBuffer = 1 << 16;
 
 bool isCgm(const GlobalRecord &rec) {
-    return rec.core.idevice == device::kCgm;
+    return deviceFacts(rec.core.idevice).file == PlotFile::cgmRecords;
 }
 
 // A text record line: the buffer and a newline.
@@ -70,10 +70,11 @@ void openOutputFile(GlobalRecord &rec) {
     }
     out.nreclen = 80;
     out.nrecpos = 0;
-    if (code == device::kWmf || code == device::kVirt || code == device::kPdf) return;
+    const PlotFile file = deviceFacts(code).file;
+    if (file == PlotFile::ownWriter || file == PlotFile::none) return;
 
-    if (code <= 600) out.plinbuf = out.linbuf;
-    const bool binary = code == device::kCgm || deviceFamily(code) == DeviceFamily::Raster;
+    if (file == PlotFile::textLines || file == PlotFile::cgmRecords) out.plinbuf = out.linbuf;
+    const bool binary = file == PlotFile::cgmRecords || file == PlotFile::binary;
     bool named = false;
     {
         LibraryLock lock;

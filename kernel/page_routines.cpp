@@ -58,8 +58,7 @@ void newPostScriptPage(GlobalRecord &rec) {
     const int n = formatC(text, sizeof text, "%s %8d ", "%%Page: 1", rec.out.npage);
     qpsbuf(rec, text, n);
     qpsbuf(rec, "", -1);
-    const int code = rec.core.idevice;
-    if ((code == device::kPscl || code == device::kPs) && rec.page.iscrmod != 2)
+    if (deviceFacts(rec.core.idevice).paintsPage && rec.page.iscrmod != 2)
         pageBox(rec);
     else
         qpsbuf(rec, "erasepage ", 10);
@@ -80,16 +79,12 @@ extern "C" void newpag(void) {
     qqstrk(*rec);
     rec->out.npage += 1;
     const int code = rec->core.idevice;
-    if (code >= 101 && code <= 150) {
-        eraseDevice(*rec);
-        return;
-    }
     switch (deviceFamily(code)) {
     case DeviceFamily::Cgm: inicgm(*rec, 2); break;
     case DeviceFamily::Kyocera: kyoceraNewPage(*rec); break;
     case DeviceFamily::Pdf: newPdfPage(*rec); break;
     case DeviceFamily::PostScript:
-        if (code != device::kEps) newPostScriptPage(*rec);
+        if (!deviceFacts(code).encapsulated) newPostScriptPage(*rec);
         break;
     default: break;
     }

@@ -89,8 +89,8 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
     case DeviceFamily::Kyocera: kyoceraTrailer(rec); break;
     case DeviceFamily::Hpgl: hpglTrailer(rec); break;
     case DeviceFamily::Raster:
-        if (code == device::kVirt) fileflag = 0;
-        qqrfil(rec, rec.out.fpout, code - 600);
+        if (deviceFacts(code).file == PlotFile::none) fileflag = 0;
+        qqrfil(rec, rec.out.fpout, deviceFacts(code).rasterType);
         qqvfin(rec);
         break;
     case DeviceFamily::PostScript:
@@ -189,11 +189,7 @@ extern "C" void kavini(void) {
 
     const int code = rec.core.idevice;
     page.iscrmod = page.iscrset;
-    if (page.iscrset == 4)
-        page.iscrmod = code == device::kEps || code == device::kPs || code == device::kPdf ||
-                               code == device::kSvg
-                           ? 2
-                           : 0;
+    if (page.iscrset == 4) page.iscrmod = deviceFacts(code).whiteByDefault ? 2 : 0;
     if (code == 0) {
         rec.core.idevice = device::kGksl;
         qqcopy(rec.core.cdevice, "GKSL");

@@ -112,7 +112,7 @@ extern "C" void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta
     const int m = sectorPolygon(rec, cx, cy, nr1, nr2, alpha, end, x, yy);
     const int previous = rec.colour.ncolor;
     qqsclr(rec, colour);
-    const float spacing = (rec.core.idevice == device::kWmf ? 0.3999f : 1.0f) / rec.page.xunits;
+    const float spacing = solidFillSpacing(rec.core.idevice, 1.0f) / rec.page.xunits;
     fillSolid(rec, x, yy, m, spacing);
     qqsclr(rec, previous);
 }

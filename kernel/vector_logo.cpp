@@ -64,7 +64,7 @@ LogoColours logoColours(const GlobalRecord &rec) {
     if (logo.iqlgclr == 1) return {logo.nqlgclr[0], logo.nqlgclr[1]};
     const auto table = ColourTableKind(rec.colour.ivltid);
     if (table == ColourTableKind::Smal) return {0, 1};
-    if (rec.core.idevice == device::kPost &&
+    if (deviceFacts(rec.core.idevice).greyTable &&
         (table == ColourTableKind::Grey || table == ColourTableKind::Rgre))
         return {0, 255};
     return {namedColourValue(rec, kYellow), namedColourValue(rec, kGreen)};
@@ -91,11 +91,10 @@ bool logoCorner(const GlobalRecord &rec, int corner, float &x, float &y) {
     }
 }
 
-// Scan lines of the logo's fills: 0.2 mm apart, closer on screens and WMF.
+// Scan lines of the logo's fills: 0.2 mm apart, and 0.04 mm where solid
+// fills need finer lines.
 float fillSpacing(const GlobalRecord &rec) {
-    const int code = rec.core.idevice;
-    const float base = code < 50 ? 1.0f : (code == device::kWmf ? 0.4f : 2.0f);
-    return base / rec.page.xunits;
+    return (deviceFacts(rec.core.idevice).fineFills ? 0.4f : 2.0f) / rec.page.xunits;
 }
 
 void drawOutline(GlobalRecord &rec, const float x[], const float y[], int n) {

@@ -38,6 +38,20 @@ ensure_packages() {
         "${missing[@]}"
 }
 
+# The npm packages whose Natural Earth and Census shapes make data/map/map2.dat
+# .. map4.dat (data/make_map_files.py), pinned; installed into build/npm.
+NPM_PACKAGES=(world-atlas@2.0.2 us-atlas@3.0.1)
+
+ensure_npm_packages() {
+    local dir=build/npm
+    [ -f "$dir/node_modules/world-atlas/countries-50m.json" ] &&
+        [ -f "$dir/node_modules/us-atlas/states-10m.json" ] && return 0
+    command -v npm > /dev/null || ensure_packages npm
+    echo "Installing from npm: ${NPM_PACKAGES[*]}"
+    npm install --prefix "$dir" --no-audit --no-fund --silent "${NPM_PACKAGES[@]}" ||
+        echo "npm packages not installed: the check of data/map is skipped"
+}
+
 # configure_and_build DIR [cmake options...] [--target TARGET...]
 configure_and_build() {
     local dir=$1 options=() targets=()

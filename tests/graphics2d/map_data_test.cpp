@@ -1,0 +1,351 @@
+// Map data: coastlines of GSHHS files drawn once per copy across the date
+// line and beyond the poles (small fixtures written here), the level filter,
+// broken and missing files, the caller's text maps, and the country fills of
+// the library's own map files (counted against the files' areas, read here
+// with a reader of the test's own).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "kernel/record.h"
+#include "tests/graphics2d/axis_fixture.h"
+#include "tests/graphics2d/fill_records.h"
+
+namespace {
+
+// A GSHHS polygon: level and points in degrees (longitudes 0..360 as the
+// published files keep them).
+struct Shoreline {
+    int level;
+    std::vector<std::pair<double, double>> points;
+};
+
+void putBigEndian(std::string &out, std::uint32_t v, int bytes = 4) {
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(char((v >> (8 * i)) & 0xFF));
+}
+
+std::string gshhsFile(const std::vector<Shoreline> &polygons) {
+    std::string out;
+    int id = 0;
+    for (const Shoreline &p : polygons) {
+        const std::uint32_t header[8] = {std::uint32_t(id++),
+                                         std::uint32_t(p.points.size()),
+                                         std::uint32_t(p.level),
+                                         0,
+                                         360000000,
+                                         0,
+                                         0,
+                                         0};
+        for (std::uint32_t v : header)
+            putBigEndian(out, v);
+        putBigEndian(out, 0, 2);
+        putBigEndian(out, 0, 2);
+        for (auto [lon, lat] : p.points) {
+            putBigEndian(out, std::uint32_t(std::int32_t(std::lround(lon * 1e6))));
+            putBigEndian(out, std::uint32_t(std::int32_t(std::lround(lat * 1e6))));
+        }
+    }
+    return out;
+}
+
+// The number of rings of each area of a map data file; with `within`, only
+// rings whose points all lie within -180..180 degrees of longitude.
+std::map<int, int> ringsPerArea(const std::string &path, bool within = false) {
+    std::ifstream in(path, std::ios::binary);
+    std::map<int, int> rings;
+    int lastLongitude = 0, area = 0;
+    bool longitude = true, inside = true, started = false;
+    const auto finish = [&] {
+        if (started && (inside || !within)) ++rings[area];
+    };
+    unsigned char b[4];
+    while (in.read(reinterpret_cast<char *>(b), 4)) {
+        const std::int32_t v =
+            std::int32_t(b[0] | b[1] << 8 | b[2] << 16 | std::uint32_t(b[3]) << 24);
+        if (v == -9000) break;
+        if (v == -1000) continue;
+        if (v < 0) {
+            finish();
+            area = int(std::lround(lastLongitude / 1000.0));
+            started = inside = longitude = true;
+        } else {
+            if (longitude) {
+                lastLongitude = v;
+                inside = inside && v <= 360000;
+            }
+            longitude = !longitude;
+        }
+    }
+    finish();
+    return rings;
+}
+
+class MapData : public AxisTest {
+  protected:
+    std::string mapDir = std::string(KAVLOR_BUILD_DATA) + "/map";
+
+    void SetUp() override {
+        AxisTest::SetUp();
+        setenv("KAVLOR", KAVLOR_BUILD_DATA, 1);
+    }
+    void TearDown() override {
+        unsetenv("KAVLOR");
+        AxisTest::TearDown();
+    }
+
+    // A linear map (no projection: the copies need cylindrical maps).
+    void linearMap(float xa, float xe, float ya, float ye) {
+        captureStdout([=] {
+            axspos(200, 1900);
+            axslen(2400, 1800);
+            labels("NONE", "XY");
+            ticks(0, "XY");
+            noline("XY");
+            frame(0);
+            grace(0);
+            grafmp(xa, xe, xa, (xe - xa) / 4, ya, ye, ya, (ye - ya) / 4);
+        });
+    }
+
+    // The caller's GSHHS file of the polygons.
+    void callersShorelines(const std::vector<Shoreline> &polygons) {
+        std::ofstream(dir.file("shore.b"), std::ios::binary) << gshhsFile(polygons);
+        const std::string name = dir.file("shore.b");
+        captureStdout([&] {
+            mapfil(name.c_str(), "GSHH");
+            mapbas("MAPF");
+        });
+    }
+};
+
+std::pair<float, float> at(float lon, float lat) {
+    float xp = 0, yp = 0;
+    pos2pt(lon, lat, &xp, &yp);
+    return {xp, yp};
+}
+
+// A short line across the date line, stored at 170..190 degrees: it is
+// broken where the reduced longitude jumps from 180 to -180, and the piece
+// from -180 to -170 lies on a map only when the map reaches beyond -180.
+const Shoreline kDateLine{1, {{170, 10}, {180, 10}, {190, 10}}};
+
+// A line near the pole, stored at 170..190 degrees: its copies lie beyond
+// the poles at 180 - 85 = 95 and -180 + 85 = -95 degrees (mirrored).
+const Shoreline kNearPole{1, {{170, 85}, {180, 85}, {190, 85}}};
+const Shoreline kNearSouthPole{1, {{170, -85}, {180, -85}, {190, -85}}};
+
+TEST_F(MapData, ShorelinesAreDrawnOncePerCopy) {
+    struct Case {
+        float xa, xe, ya, ye;
+        std::vector<Shoreline> data;
+        std::vector<std::pair<float, float>> drawn; // longitude shift and latitude of 170..180
+    };
+    const Case cases[] = {
+        {-180, 180, -90, 90, {kDateLine}, {{0, 10}}},
+        {-540, 540, -90, 90, {kDateLine}, {{-360, 10}, {360, 10}, {0, 10}}},
+        {-180, 180, -100, 100, {kNearPole, kNearSouthPole}, {{0, 85}, {0, -85}, {0, 95}, {0, -95}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.xa) + " " + std::to_string(c.ya));
+        openHpgl();
+        callersShorelines(c.data);
+        linearMap(c.xa, c.xe, c.ya, c.ye);
+        std::multiset<Segment> expected;
+        for (auto [shift, lat] : c.drawn) {
+            auto [x1, y1] = at(170 + shift, lat);
+            auto [x2, y2] = at(180 + shift, lat);
+            expected.insert(segment(std::round(x1 * 4) / 4, std::round(y1 * 4) / 4,
+                                    std::round(x2 * 4) / 4, std::round(y2 * 4) / 4));
+        }
+        EXPECT_EQ(captureStdout([] { world(); }), "");
+        EXPECT_EQ(segmentsOf(closeHpgl()), expected);
+    }
+}
+
+TEST_F(MapData, TheLevelFilterPicksLandOrLakes) {
+    const Shoreline land{1, {{10, 10}, {20, 10}, {20, 20}, {10, 10}}};
+    const Shoreline lake{2, {{30, 30}, {40, 30}, {40, 40}, {30, 30}}};
+    for (const char *level : {"ALL", "BOTH", "LAND", "LAKE"}) {
+        SCOPED_TRACE(level);
+        openHpgl();
+        callersShorelines({land, lake});
+        captureStdout([=] { maplev(level); });
+        linearMap(-180, 180, -90, 90);
+        captureStdout([] { world(); });
+        const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+        const std::size_t want = level[1] == 'A' ? 3 : 6; // LAND and LAKE: one polygon
+        EXPECT_EQ(drawn.size(), want);
+        if (std::string(level) == "LAKE") {
+            for (const Segment &s : drawn)
+                EXPECT_LT(s.y1, at(0, 25).second); // north of latitude 25
+        }
+    }
+}
+
+// A file that ends inside a polygon, or that is not there.
+TEST_F(MapData, BrokenAndMissingFilesAreReported) {
+    openHpgl();
+    const std::string whole = gshhsFile({kDateLine, kDateLine});
+    std::ofstream(dir.file("cut.b"), std::ios::binary) << whole.substr(0, whole.size() - 5);
+    const std::string cut = dir.file("cut.b");
+    captureStdout([&] {
+        mapfil(cut.c_str(), "GSHH");
+        mapbas("MAPF");
+    });
+    linearMap(-180, 180, -90, 90);
+    EXPECT_EQ(captureStdout([] { world(); }), " <<<< Warning 101: read error in world!\n");
+    EXPECT_EQ(segmentsOf(closeHpgl()).size(), 1u); // the first polygon, up to 180
+
+    openHpgl();
+    linearMap(-180, 180, -90, 90);
+    EXPECT_EQ(captureStdout([] {
+                  mapbas("MAPF");
+                  world();
+              }),
+              " <<<< Warning 101: No call to MAPFIL before in world!\n");
+    setenv("KAVLOR", dir.path().c_str(), 1);
+    EXPECT_EQ(captureStdout([] {
+                  mapbas("GSHL");
+                  world();
+              }),
+              " <<<< Warning  36: File error in world!   (" + dir.path() + "/map/gshhs_l.b)\n");
+    const int one = 1;
+    EXPECT_EQ(captureStdout([&] { shdeur(&one, &one, &one, 1); }),
+              " <<<< Warning  36: File error in shdeur!   (" + dir.path() + "/map/map2.dat)\n");
+    EXPECT_EQ(currentRecord().clip.nclpwin[2], currentRecord().page.nxpage);
+    EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
+}
+
+// The caller's text map: "#" starts a line; points before the first are not
+// drawn; bad lines are passed over.
+TEST_F(MapData, TextMapsDrawTheirLines) {
+    openHpgl();
+    std::ofstream(dir.file("map.txt")) << "5 5\n#\n0 0\n10 0\nnot a point\n10 10\n#\n20 20\n30 "
+                                          "20\n";
+    const std::string name = dir.file("map.txt");
+    captureStdout([&] {
+        mapfil(name.c_str(), "MAPG");
+        mapbas("MAPF");
+    });
+    linearMap(-180, 180, -90, 90);
+    EXPECT_EQ(captureStdout([] { world(); }), "");
+    std::vector<PenOp> ops = closeHpgl();
+    ASSERT_EQ(ops.size(), 5u);
+    EXPECT_FALSE(ops[0].draw);
+    EXPECT_NEAR(ops[0].x, at(0, 0).first, 0.25f);
+    EXPECT_TRUE(ops[1].draw && ops[2].draw);
+    EXPECT_FALSE(ops[3].draw);
+    EXPECT_NEAR(ops[4].y, at(30, 20).second, 0.25f);
+}
+
+// Country fills on SVG: every ring of the selected areas is one polygon in
+// its entry's colour; the old states of Europe fill their successors; an
+// entry of 0 fills every area, and a later entry wins over it.
+TEST_F(MapData, CountriesAreFilledByTheirEntries) {
+    const std::map<int, int> rings = ringsPerArea(mapDir + "/map2.dat");
+    ASSERT_FALSE(rings.empty());
+    const auto count = [&](std::initializer_list<int> areas) {
+        int n = 0;
+        for (int a : areas)
+            n += rings.count(a) != 0 ? rings.at(a) : 0;
+        return n;
+    };
+    open("SVG", "plot.svg");
+    linearMap(-30, 50, 30, 75);
+    const int inray[3] = {29, 31, 4}, ipray[3] = {16, 16, 16}, icray[3] = {30, 90, 150};
+    EXPECT_EQ(captureStdout([&] { shdeur(inray, ipray, icray, 3); }), "");
+    GlobalRecord &rec = currentRecord();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(rec.legend.nlegpat[i], 16);
+    EXPECT_EQ(rec.legend.nlegclr[1], 90);
+    std::map<std::string, int> fills;
+    for (const FillRecord &f : fillRecords(close("plot.svg")))
+        ++fills[f.colour];
+    std::vector<int> perColour;
+    for (auto [colour, n] : fills)
+        perColour.push_back(n);
+    std::sort(perColour.begin(), perColour.end());
+    std::vector<int> expected = {count({36, 44}), count({33, 37, 38, 39, 41, 42, 46}), count({4})};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(perColour, expected);
+
+    // Africa: 0 gives every country the first entry, Egypt (14) the second.
+    open("SVG", "plot.svg");
+    linearMap(-30, 60, -40, 40);
+    const int all[2] = {0, 14}, solid[2] = {16, 16}, colours[2] = {30, 90};
+    captureStdout([&] { shdafr(all, solid, colours, 2); });
+    const std::map<int, int> african = ringsPerArea(mapDir + "/map4.dat");
+    int total = 0;
+    for (auto [area, n] : african)
+        total += n;
+    fills.clear();
+    for (const FillRecord &f : fillRecords(close("plot.svg")))
+        ++fills[f.colour];
+    ASSERT_EQ(fills.size(), 2u);
+    int fewer = std::min(fills.begin()->second, fills.rbegin()->second);
+    EXPECT_EQ(fewer, african.at(14));
+    // Countries beyond the map's edges go to the software fill.
+    EXPECT_LE(fills.begin()->second + fills.rbegin()->second, total);
+}
+
+TEST_F(MapData, RegionalFillsRefuseBadCountsAndAreas) {
+    openHpgl();
+    linearMap(-30, 50, 30, 75);
+    const int area[2] = {47, -1}, pattern[2] = {16, 16}, colour[2] = {30, 30};
+    const std::string bad = " <<<< Warning   2: Incorrect parameter in shdeur!";
+    EXPECT_EQ(captureStdout([&] { shdeur(area, pattern, colour, 2); }),
+              bad + "   (  47)\n" + bad + "   (  -1)\n");
+    EXPECT_EQ(captureStdout([&] { shdeur(area, pattern, colour, 0); }), bad + "   (   0)\n");
+    EXPECT_EQ(captureStdout([&] { shdeur(nullptr, pattern, colour, 2); }), bad + "\n");
+    const int many[51] = {};
+    EXPECT_EQ(captureStdout([&] { shdusa(many, many, many, 51); }),
+              " <<<< Warning   2: Incorrect parameter in shdusa!   (  51)\n");
+    // A truncated file: what it holds is drawn, and the end is reported.
+    std::ifstream whole(mapDir + "/map2.dat", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    std::filesystem::create_directories(dir.file("cut/map"));
+    std::ofstream(dir.file("cut/map/map2.dat"), std::ios::binary) << bytes.substr(0, 4001);
+    setenv("KAVLOR", dir.file("cut").c_str(), 1);
+    const int first = 1;
+    EXPECT_EQ(captureStdout([&] { shdeur(&first, pattern, colour, 1); }),
+              " <<<< Warning 101: read error in shdeur!\n");
+    closeHpgl();
+}
+
+TEST_F(MapData, ShdmapFillsTheContinentsAsked) {
+    // Rings reaching beyond the date line are filled in software.
+    const std::map<int, int> rings = ringsPerArea(mapDir + "/map1.dat", true);
+    for (const auto &[keyword, areas] : std::vector<std::pair<std::string, std::vector<int>>>{
+             {"LAKE", {8}}, {"AUST", {4}}, {"EURA", {3, 5}}, {"EURO", {3, 5}}}) {
+        SCOPED_TRACE(keyword);
+        open("SVG", "plot.svg");
+        linearMap(-180, 180, -90, 90);
+        captureStdout([&] {
+            shdpat(16);
+            noarln();
+            shdmap(keyword.c_str());
+        });
+        int want = 0;
+        for (int a : areas)
+            want += rings.at(a);
+        EXPECT_EQ(int(fillRecords(close("plot.svg")).size()), want);
+    }
+    open();
+    linearMap(-180, 180, -90, 90);
+    EXPECT_EQ(captureStdout([] { shdmap("MOON"); }),
+              " <<<< Warning   2: Incorrect parameter in shdmap!   (MOON)\n");
+    close();
+}
+
+} // namespace
