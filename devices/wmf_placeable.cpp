@@ -2,11 +2,10 @@
 // metafile, written through a temporary file that replaces it.
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "devices/byte_sink.h"
 #include "devices/wmf_writer.h"
+#include "platform/replacement_file.h"
 
 namespace {
 
@@ -22,29 +21,6 @@ void put16(std::uint8_t *p, int v) {
 // A page side in the header's signed 16-bit field.
 int side(int v) {
     return v < 0 ? 0 : (v > 32767 ? 32767 : v);
-}
-
-// Closes f, false when the close reports an error.
-bool closed(FILE *f) {
-    return std::fclose(f) == 0;
-}
-
-// A new file beside file for the placeable copy: the plot's name with a
-// unique suffix, created exclusively, so that no file of the user's is opened,
-// and with the permissions of the plot file it will replace. Null when it
-// cannot be made; temporary then names no file.
-FILE *openTemporaryBeside(const char *file, mode_t permissions, char *temporary,
-                          std::size_t capacity) {
-    const int length = std::snprintf(temporary, capacity, "%s.XXXXXX", file);
-    if (length < 0 || std::size_t(length) >= capacity) return nullptr;
-    const int fd = mkstemp(temporary);
-    if (fd < 0) return nullptr;
-    FILE *f = fchmod(fd, permissions) == 0 ? fdopen(fd, "wb") : nullptr;
-    if (f == nullptr) {
-        close(fd);
-        std::remove(temporary);
-    }
-    return f;
 }
 
 } // namespace
@@ -65,19 +41,12 @@ void placeableHeader(int width, int height, std::uint8_t header[kPlaceableHeader
 }
 
 PlaceableResult makePlaceable(const char *file, int width, int height) {
-    FILE *in = std::fopen(file, "rb");
-    struct stat plain;
-    char temporary[kWmfFileName + sizeof ".XXXXXX"];
-    FILE *out = in != nullptr && fstat(fileno(in), &plain) == 0
-                    ? openTemporaryBeside(file, plain.st_mode & 07777, temporary, sizeof temporary)
-                    : nullptr;
-    if (out == nullptr) {
-        if (in != nullptr) std::fclose(in);
-        return PlaceableResult::OpenError;
-    }
+    ReplacementFile out(file);
+    FILE *in = out.file() != nullptr ? std::fopen(file, "rb") : nullptr;
+    if (in == nullptr) return PlaceableResult::OpenError;
     bool good = true;
     {
-        ByteSink sink(out);
+        ByteSink sink(out.file());
         std::uint8_t header[kPlaceableHeaderBytes];
         placeableHeader(width, height, header);
         sink.write(header, sizeof header);
@@ -91,13 +60,8 @@ PlaceableResult makePlaceable(const char *file, int width, int height) {
         sink.flush();
         if (sink.failed()) good = false;
     }
-    good = closed(in) && good;
-    good = closed(out) && good;
+    std::fclose(in);
     // The rename replaces the plain metafile in one step, so a failure
     // anywhere leaves it as it was.
-    if (!good || std::rename(temporary, file) != 0) {
-        std::remove(temporary);
-        return PlaceableResult::WriteError;
-    }
-    return PlaceableResult::Done;
+    return good && out.commit() ? PlaceableResult::Done : PlaceableResult::WriteError;
 }

@@ -22,16 +22,13 @@ struct GlobalRecord;
 // Forms of the file (wmfmod "FORM").
 enum class WmfForm { Standard = 0, Placeable = 1 };
 
-// The output file's name: at most 256 characters and the terminating zero.
-constexpr int kWmfFileName = 257;
-
 struct WmfWriter {
     HDC hmeta = 0;    // the recording context; 0 when the file could not be made
     int ipenmade = 0; // 1 once a pen was made: the previous one is deleted on each change
     int iform = 0;    // WmfForm
     int nheight = 0;  // page height and width in metafile units
     int nwidth = 0;
-    char cfile[kWmfFileName] = ""; // the output file
+    char cfile[257] = ""; // the output file, at most 256 characters
 
     WmfWriter() = default;
     WmfWriter(const WmfWriter &) = delete;

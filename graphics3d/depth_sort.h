@@ -7,7 +7,8 @@ struct GlobalRecord;
 
 // Opens an empty buffer for capacity polygons of corners (3 or 4) corners in
 // place of any open one (capacity is the caller's count of faces: the buffer
-// grows past it should the count fall short). status 0 ok, 1 no memory (warning 53, no buffer).
+// grows past it should the count fall short). status 0 ok, 1 no memory
+// (warning 53, no buffer).
 void dbfini(GlobalRecord &rec, int corners, int capacity, int &status);
 // Adds a face of n (3 or 4) absolute box points, dropped without a message
 // when a corner fails the clipping test of clip3d. n = 5: four corners whose

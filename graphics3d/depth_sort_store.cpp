@@ -96,7 +96,8 @@ void qqsput(GlobalRecord &rec, const float x[], const float y[], float depth, in
     status = 1;
     if (buffer == nullptr) return;
     if (buffer->count >= buffer->capacity && !grow(buffer)) {
-        if (!buffer->dropped) warnin(Warning::noMemory); // once for the buffer, not for every face
+        // Warned once for the buffer, not for every face it drops.
+        if (!buffer->dropped) warnin(Warning::noMemory);
         buffer->dropped = true;
         return;
     }

@@ -169,9 +169,9 @@ int qqcub1(const GlobalRecord &rec, const float cx[8], const float cy[8], const 
            const float cw[8], float wlev, int countonly, const float gx[8], const float gy[8],
            const float gz[8], int light, const float boxScale[3], float px[12], float py[12],
            float pz[12], float r[12], float g[12], float b[12]) {
-    if (countonly == 1) return trianglesOf(cw, wlev);
     const uint8_t *row = cube_table::kTable.rows[patternOf(cw, wlev)];
     const int count = cube_table::kTriangles[row[0]];
+    if (countonly == 1) return count;
 
     // Each edge point (and its colour) once per cube, however many triangles share it.
     bool done[12] = {};

@@ -1,6 +1,6 @@
 // The steps of suriso: the monotony check of the grid, the corners of a cube,
-// the counting pass, the corner gradients, the cut of a cube to the axis ranges, the triangles
-// of a cube and the crossing point on an edge.
+// the counting pass, the corner gradients, the cut of a cube to the axis
+// ranges, the triangles of a cube and the crossing point on an edge.
 #pragma once
 
 struct GlobalRecord;

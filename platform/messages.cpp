@@ -7,6 +7,7 @@
 // left), WM_PAINT for a window that needs painting. Before it looks, the
 // thread's drawing reaches its windows and the server's events are read.
 #include "platform/cursors.h"
+#include "platform/menus.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
 #include "platform/windows.h"
@@ -114,10 +115,11 @@ void PostQuitMessage(int exitCode) {
 }
 
 BOOL TranslateMessage(const MSG *msg) {
-    if (msg == nullptr || msg->message != WM_KEYDOWN) return 0;
+    if (msg == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return 0;
     const unsigned character = unsigned(msg->lParam >> 16) & 0xFF;
     if (character == 0) return 0;
-    return PostMessageA(msg->hwnd, WM_CHAR, character, msg->lParam);
+    return PostMessageA(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, character,
+                        msg->lParam);
 }
 
 LRESULT DispatchMessageA(const MSG *msg) {
@@ -140,7 +142,7 @@ DWORD GetQueueStatus(UINT flags) {
     return status | (status << 16);
 }
 
-LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM) {
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowObject *w = findWindow(window);
     if (w == nullptr || w->foreign) return 0;
     switch (message) {
@@ -161,6 +163,10 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM) {
         return 0;
     }
     case WM_SETCURSOR: defineClassCursor(threadWindows(), *w); return 1;
+    case WM_NCLBUTTONDOWN:
+        openMenuBarAt(window, short(LOWORD(lParam)), short(HIWORD(lParam)));
+        return 0;
+    case WM_SYSCHAR: openMenuBarByLetter(window, char(wParam)); return 0;
     default: return 0;
     }
 }

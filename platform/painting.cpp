@@ -38,8 +38,11 @@ bool nativeFormat(int bitsPerPixel, unsigned long red, unsigned long green, unsi
     return bitsPerPixel == 32 && red == 0xFF0000 && green == 0xFF00 && blue == 0xFF;
 }
 
-// Sends the part r of an image to the window. The caller holds the drawing lock.
-void putImage(const XConnection &x, Window xid, WindowImage &image, const RECT &r) {
+} // namespace
+
+// Sends the part r of an image to the window, down by band pixels. The caller
+// holds the drawing lock.
+void putImage(const XConnection &x, Window xid, WindowImage &image, const RECT &r, int band) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (nativeFormat(x.bitsPerPixel, x.redMask, x.greenMask, x.blueMask)) {
         // Our pixels are the server's: the image is sent as it lies.
@@ -49,7 +52,8 @@ void putImage(const XConnection &x, Window xid, WindowImage &image, const RECT &
                          unsigned(image.height), 32, image.rowBytes());
         if (xi == nullptr) return;
         xi->byte_order = LSBFirst;
-        XPutImage(x.display, xid, x.gc, xi, r.left, r.top, r.left, r.top, unsigned(w), unsigned(h));
+        XPutImage(x.display, xid, x.gc, xi, r.left, r.top, r.left, r.top + band, unsigned(w),
+                  unsigned(h));
         xi->data = nullptr;
         XDestroyImage(xi);
         return;
@@ -70,9 +74,11 @@ void putImage(const XConnection &x, Window xid, WindowImage &image, const RECT &
                       toMask(p[2], x.redMask) | toMask(p[1], x.greenMask) |
                           toMask(p[0], x.blueMask));
     }
-    XPutImage(x.display, xid, x.gc, xi, 0, 0, r.left, r.top, unsigned(w), unsigned(h));
+    XPutImage(x.display, xid, x.gc, xi, 0, 0, r.left, r.top + band, unsigned(w), unsigned(h));
     XDestroyImage(xi);
 }
+
+namespace {
 
 void sendImage(ThreadWindows &tw, WindowObject &w) {
     if (tw.x.display == nullptr || w.xid == 0 || w.drawsItself || !w.image) return;
@@ -82,7 +88,7 @@ void sendImage(ThreadWindows &tw, WindowObject &w) {
     const RECT r = image.dirty;
     if (r.left >= r.right || r.top >= r.bottom) return;
     image.dirty = RECT{0, 0, 0, 0};
-    putImage(tw.x, w.xid, image, r);
+    putImage(tw.x, w.xid, image, r, w.menuBand);
 }
 
 WindowObject *ownWindow(HWND window) {

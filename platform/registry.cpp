@@ -1,9 +1,9 @@
 // The registry stand-in: string values in a text file shared by the library
 // (which reads the installation directory) and the setup program (which writes
-// it). Every call reads the file afresh; writes replace it through a temporary
-// file, so a reader never sees half a file. A writer holds an exclusive flock on
-// the registry file from its read to the replacement, so writers in different
-// processes (or threads) never lose each other's values.
+// it). Every call reads the file afresh; writes replace it through a file of
+// their own beside it, so a reader never sees half a file. A writer holds an
+// exclusive flock on the registry file from its read to the replacement, so
+// writers in different processes (or threads) never lose each other's values.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/replacement_file.h"
 #include "platform/windows.h"
 
 namespace {
@@ -104,22 +105,19 @@ class WriteLock {
     int fd_ = -1;
 };
 
-// Replaces the registry file; the caller holds the WriteLock.
+// Replaces the registry file; the caller holds the WriteLock (which made
+// the file).
 bool save(const Registry &registry) {
-    const std::string path = registryFile();
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (!out) return false;
-        out << "; Kavlor registry: [key] sections of name=value strings\n";
-        for (const auto &[key, values] : registry) {
-            out << '[' << key << "]\n";
-            for (const auto &[name, value] : values)
-                out << name << '=' << value << '\n';
-        }
-        if (!out.flush()) return false;
+    ReplacementFile out(registryFile().c_str());
+    FILE *f = out.file();
+    if (f == nullptr) return false;
+    std::fputs("; Kavlor registry: [key] sections of name=value strings\n", f);
+    for (const auto &[key, values] : registry) {
+        std::fprintf(f, "[%s]\n", key.c_str());
+        for (const auto &[name, value] : values)
+            std::fprintf(f, "%s=%s\n", name.c_str(), value.c_str());
     }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    return out.commit();
 }
 
 std::string keyPath(HKEY root, const char *subKey) {

@@ -10,6 +10,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -174,6 +175,17 @@ HWND newHeadlessHandle() {
     // meet in one process.
     static std::atomic<HWND> next{0x10000000};
     return next++;
+}
+
+int parentBand(const WindowObject &w) {
+    const WindowObject *parent = w.parent != 0 ? findWindow(w.parent) : nullptr;
+    return parent != nullptr ? parent->menuBand : 0;
+}
+
+XPlacement xPlacementOf(const WindowObject &w) {
+    return XPlacement{w.clientX, w.clientY - w.menuBand + parentBand(w),
+                      unsigned(std::max(w.clientWidth, 1)),
+                      unsigned(std::max(w.clientHeight + w.menuBand, 1))};
 }
 
 WindowObject *topLevelOf(WindowObject *window) {

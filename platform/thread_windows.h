@@ -39,7 +39,10 @@ struct WindowObject {
     WNDPROC proc = nullptr;
     DWORD style = 0;
     HWND parent = 0;
-    HMENU menu = 0;
+    HMENU menu = 0; // a top-level window's menu bar, a child's id
+    // The height of the menu bar's band: a top-level window with a menu bar
+    // has the band above its client area, within its X window.
+    int menuBand = 0;
     // Where the client area lies: on the screen for a top-level window, in the
     // parent's client area for a child.
     int clientX = 0, clientY = 0;
@@ -68,6 +71,7 @@ struct ThreadWindows {
     HWND focus = 0;         // the window that takes the keys
     HWND pointerWindow = 0; // the window the pointer is in
     HCURSOR cursor = 0;
+    unsigned modifiers = 0;                      // the X modifier state at the last key or button
     std::unordered_map<HCURSOR, Cursor> cursors; // made on first use
     POINT pointer{0, 0};                         // without a display: where SetCursorPos put it
 
@@ -89,6 +93,16 @@ WindowObject *windowOrForeign(HWND window);
 
 // A handle for a window that has no X window (no display).
 HWND newHeadlessHandle();
+
+// Where a window's X window lies in its parent X window (or on the screen):
+// the client area, the menu bar's band above it, inside the parent's band.
+struct XPlacement {
+    int x, y;
+    unsigned width, height; // at least 1
+};
+XPlacement xPlacementOf(const WindowObject &w);
+// The band of the window's parent (0 for a top-level window).
+int parentBand(const WindowObject &w);
 
 // The window's top-level ancestor (itself for a top-level window).
 WindowObject *topLevelOf(WindowObject *window);

@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/control_kit.h"
 #include "platform/cursors.h"
+#include "platform/menus.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
 #include "platform/windows.h"
@@ -44,7 +46,7 @@ bool framed(const WindowObject &w) {
 // The client area of an outer rectangle.
 void placeClient(WindowObject &w, int x, int y, int width, int height) {
     const int inset = framed(w) ? kFrame : 0;
-    const int top = framed(w) ? kCaption + kFrame : 0;
+    const int top = framed(w) ? kCaption + kFrame + w.menuBand : 0;
     w.clientX = x + inset;
     w.clientY = y + top;
     w.clientWidth = std::max(0, width - 2 * inset);
@@ -58,9 +60,9 @@ Window createXWindow(const XConnection &x, const WindowObject &w, Window parent)
     a.colormap = x.colormap;
     a.event_mask = kEventMask;
     a.override_redirect = (w.style & WS_POPUP) != 0 ? True : False;
+    const XPlacement at = xPlacementOf(w);
     const Window xid = XCreateWindow(
-        x.display, parent != 0 ? parent : x.root, w.clientX, w.clientY,
-        unsigned(std::max(w.clientWidth, 1)), unsigned(std::max(w.clientHeight, 1)), 0, x.depth,
+        x.display, parent != 0 ? parent : x.root, at.x, at.y, at.width, at.height, 0, x.depth,
         InputOutput, x.visual,
         CWBackPixmap | CWBorderPixel | CWColormap | CWEventMask | CWOverrideRedirect, &a);
     if (parent == 0) {
@@ -68,15 +70,17 @@ Window createXWindow(const XConnection &x, const WindowObject &w, Window parent)
         XSetWMProtocols(x.display, xid, protocols, 1);
         XSizeHints hints{};
         hints.flags = USPosition | USSize;
-        hints.x = w.clientX;
-        hints.y = w.clientY;
-        hints.width = std::max(w.clientWidth, 1);
-        hints.height = std::max(w.clientHeight, 1);
+        hints.x = at.x;
+        hints.y = at.y;
+        hints.width = int(at.width);
+        hints.height = int(at.height);
         XSetWMNormalHints(x.display, xid, &hints);
-        char name[] = "kavlor", klass[] = "Kavlor";
-        XClassHint classHint{name, klass};
-        XSetClassHint(x.display, xid, &classHint);
     }
+    // Programs that read screens find a control by its class too.
+    std::string resource = parent == 0 ? "kavlor" : w.className;
+    char klass[] = "Kavlor";
+    XClassHint classHint{resource.data(), klass};
+    XSetClassHint(x.display, xid, &classHint);
     return xid;
 }
 
@@ -145,6 +149,7 @@ std::vector<HWND> familyOf(const ThreadWindows &tw, HWND window) {
 HWND CreateWindowExA(DWORD exStyle, const char *className, const char *title, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      void *param) {
+    controls::registerControlClasses();
     WindowClass windowClass;
     if (className == nullptr || !findWindowClass(className, windowClass)) return 0;
     ThreadWindows &tw = threadWindows();
@@ -164,6 +169,7 @@ HWND CreateWindowExA(DWORD exStyle, const char *className, const char *title, DW
     w.style = style & ~WS_VISIBLE;
     w.parent = (style & WS_CHILD) != 0 ? parent : 0;
     w.menu = menu;
+    w.menuBand = w.parent == 0 && isMenuBar(menu) ? GetSystemMetrics(SM_CYCAPTION) : 0;
     placeClient(w, x, y, width, height);
     if (tw.x.display != nullptr) {
         const WindowObject *xParent = w.parent != 0 ? parentObject : nullptr;
@@ -206,6 +212,7 @@ BOOL DestroyWindow(HWND window) {
     for (const HWND h : family) {
         auto it = tw.windows.find(h);
         if (it == tw.windows.end()) continue;
+        if (it->second->parent == 0 && isMenuBar(it->second->menu)) DestroyMenu(it->second->menu);
         countWindowOfClass(it->second->className, -1);
         tw.windows.erase(it);
         if (tw.focus == h) tw.focus = 0;
@@ -238,11 +245,12 @@ BOOL ShowWindow(HWND window, int command) {
         XMapWindow(tw.x.display, w->xid);
     waitUntilMapped(tw.x, w->xid);
     if (w->parent == 0) {
-        // Keys go to the window shown last, as they would with a window manager.
+        // Keys go to the window shown last, as they would with a window manager;
+        // a control of it that had the focus keeps it.
         XErrorTrap trap(tw.x.display);
         XSetInputFocus(tw.x.display, w->xid, RevertToParent, CurrentTime);
         trap.failed();
-        tw.focus = window;
+        if (topLevelOf(findWindow(tw.focus)) != w) tw.focus = window;
     }
     showWindowImages(tw);
     return wasVisible;
@@ -255,9 +263,8 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
     const int oldWidth = w->clientWidth, oldHeight = w->clientHeight;
     placeClient(*w, x, y, width, height);
     if (tw.x.display != nullptr) {
-        XMoveResizeWindow(tw.x.display, w->xid, w->clientX, w->clientY,
-                          unsigned(std::max(w->clientWidth, 1)),
-                          unsigned(std::max(w->clientHeight, 1)));
+        const XPlacement at = xPlacementOf(*w);
+        XMoveResizeWindow(tw.x.display, w->xid, at.x, at.y, at.width, at.height);
         XFlush(tw.x.display);
     }
     if (w->clientWidth != oldWidth || w->clientHeight != oldHeight) {
@@ -276,6 +283,8 @@ BOOL SetWindowTextA(HWND window, const char *text) {
     if (w == nullptr) return 0;
     storeTitle(tw.x, *w, text);
     if (tw.x.display != nullptr) XFlush(tw.x.display);
+    // Controls show their text: they hear of it.
+    SendMessageA(window, WM_SETTEXT, 0, LPARAM(text));
     return 1;
 }
 
@@ -301,7 +310,7 @@ BOOL GetWindowRect(HWND window, RECT *rect) {
     if (w == nullptr || rect == nullptr) return 0;
     const POINT o = screenOrigin(tw, *w);
     const int inset = framed(*w) && !w->foreign ? kFrame : 0;
-    const int top = framed(*w) && !w->foreign ? kCaption + kFrame : 0;
+    const int top = framed(*w) && !w->foreign ? kCaption + kFrame + w->menuBand : 0;
     *rect =
         RECT{o.x - inset, o.y - top, o.x + w->clientWidth + inset, o.y + w->clientHeight + inset};
     return 1;
@@ -368,6 +377,7 @@ HMENU GetSystemMenu(HWND window, BOOL) {
 }
 
 BOOL EnableMenuItem(HMENU menu, UINT item, UINT flags) {
+    if (isMenu(menu)) return enableMenuEntry(menu, item, flags);
     if (menu == 0 || item != SC_CLOSE) return -1;
     for (auto &entry : threadWindows().windows) {
         WindowObject &w = *entry.second;

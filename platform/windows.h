@@ -2,6 +2,7 @@
 // for Linux and implemented in this folder over X11 and the C library; nothing
 // else in the tree talks to X11 directly. The library includes this header.
 #pragma once
+#include "platform/win_controls.h"
 #include "platform/win_gdi.h"
 #include "platform/win_registry.h"
 #include "platform/win_text.h"

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "platform/gdi_table.h"
+#include "platform/menus.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
 #include "platform/windows.h"
@@ -100,9 +101,14 @@ void key(ThreadWindows &tw, WindowObject &w, XKeyEvent &e, bool pressed) {
     const int n = XLookupString(&e, text, sizeof text, &keysym, nullptr);
     const unsigned character = n == 1 ? static_cast<unsigned char>(text[0]) : 0;
     const WPARAM vk = virtualKey(keysym);
+    tw.modifiers = e.state;
     if (vk == 0 && character == 0) return;
-    queueInput(tw, keyTarget(tw, w), pressed ? WM_KEYDOWN : WM_KEYUP, vk,
-               LPARAM(1 | (character << 16)), e.x_root, e.y_root);
+    // With Alt held a key goes to the menus.
+    const bool alt = (e.state & Mod1Mask) != 0;
+    const UINT message =
+        alt ? (pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (pressed ? WM_KEYDOWN : WM_KEYUP);
+    queueInput(tw, keyTarget(tw, w), message, vk, LPARAM(1 | (character << 16)), e.x_root,
+               e.y_root);
 }
 
 void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
@@ -112,14 +118,22 @@ void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
     // The state is the one before the event.
     const unsigned state =
         pressed ? e.state | buttonMask(e.button) : e.state & ~buttonMask(e.button);
+    tw.modifiers = e.state;
     if (pressed && w.parent == 0 && tw.x.display != nullptr && w.visible) {
         // A click gives the window the keys, as a window manager would.
         XErrorTrap trap(tw.x.display);
         XSetInputFocus(tw.x.display, w.xid, RevertToParent, CurrentTime);
         trap.failed();
     }
+    if (e.y < w.menuBand) {
+        // The menu bar's band: its titles open their menus.
+        if (pressed && e.button == 1)
+            queueInput(tw, w.handle, WM_NCLBUTTONDOWN, 0, MAKELPARAM(e.x_root, e.y_root), e.x_root,
+                       e.y_root);
+        return;
+    }
     queueInput(tw, w.handle, pressed ? kDown[e.button - 1] : kUp[e.button - 1], mouseKeys(state),
-               MAKELPARAM(e.x, e.y), e.x_root, e.y_root);
+               MAKELPARAM(e.x, e.y - w.menuBand), e.x_root, e.y_root);
 }
 
 void configure(ThreadWindows &tw, WindowObject &w, XConfigureEvent &e) {
@@ -130,22 +144,24 @@ void configure(ThreadWindows &tw, WindowObject &w, XConfigureEvent &e) {
         Window child;
         XTranslateCoordinates(tw.x.display, w.xid, tw.x.root, 0, 0, &x, &y, &child);
         w.clientX = x;
-        w.clientY = y;
+        w.clientY = y + w.menuBand;
     } else {
         w.clientX = e.x;
-        w.clientY = e.y;
+        w.clientY = e.y - parentBand(w);
     }
     // (An empty client area has an X window of one pixel.)
-    if (e.width == std::max(w.clientWidth, 1) && e.height == std::max(w.clientHeight, 1)) return;
+    const XPlacement at = xPlacementOf(w);
+    if (unsigned(e.width) == at.width && unsigned(e.height) == at.height) return;
     w.clientWidth = e.width;
-    w.clientHeight = e.height;
+    w.clientHeight = std::max(e.height - w.menuBand, 0);
     sizeWindowImage(w);
     invalidate(w, nullptr, true);
-    SendMessageA(w.handle, WM_SIZE, 0, MAKELPARAM(e.width, e.height));
+    SendMessageA(w.handle, WM_SIZE, 0, MAKELPARAM(w.clientWidth, w.clientHeight));
 }
 
 void expose(WindowObject &w, XExposeEvent &e) {
-    const RECT r{e.x, e.y, e.x + e.width, e.y + e.height};
+    if (e.y < w.menuBand) paintMenuBar(w);
+    const RECT r{e.x, e.y - w.menuBand, e.x + e.width, e.y + e.height - w.menuBand};
     if (!w.drawsItself && w.image) {
         gdi::Table &t = gdi::table();
         std::lock_guard<std::mutex> hold(t.lock);
@@ -186,7 +202,8 @@ void translate(ThreadWindows &tw, XEvent &e) {
     case MotionNotify:
         tw.pointerWindow = w->handle;
         queueInput(tw, w->handle, WM_MOUSEMOVE, mouseKeys(e.xmotion.state),
-                   MAKELPARAM(e.xmotion.x, e.xmotion.y), e.xmotion.x_root, e.xmotion.y_root);
+                   MAKELPARAM(e.xmotion.x, e.xmotion.y - w->menuBand), e.xmotion.x_root,
+                   e.xmotion.y_root);
         break;
     case EnterNotify: tw.pointerWindow = w->handle; break;
     default: break;

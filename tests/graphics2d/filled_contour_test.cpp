@@ -307,7 +307,7 @@ TEST_F(FilledContours, PolygonModeFillsClosedLinesInTheGivenOrder) {
 }
 
 // A closed line far longer than the first room for its polygon is filled
-// whole: a comb of 40 teeth on a fine grid, whose outline has some 40,000
+// whole: a comb of 40 teeth on a fine grid, whose outline has some 38,000
 // points (the teeth are few enough for the software fill's intersections per
 // scan line). The line is one polygon with all its points; in the picture the
 // comb's back and every tooth are red, the gaps between the teeth not.

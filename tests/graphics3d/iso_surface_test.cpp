@@ -376,8 +376,9 @@ TEST_F(IsoInBox, FlatTrianglesOnVectorDevices) {
 // the cut, in a box that holds it all.
 TEST_F(IsoInBox, CutCubesDrawEveryFace) {
     const float ends[2] = {-1, 1}, level = 0.6f;
-    const SphereGrid grid;
-    const float *ys = grid.axis;
+    float ys[kN];
+    for (int j = 0; j < kN; ++j)
+        ys[j] = -1.0f + 0.25f * float(j);
     // w(i, j, k) at (i * kN + j) * 2 + k: 0 on the low x and z side at every
     // other y, else 1; the grid that ends at x = 0 holds the values of the cut.
     std::vector<float> whole, ending;

@@ -1,6 +1,8 @@
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,6 +58,32 @@ TEST_F(Registry, ValuesWrittenByOneAreReadByAnother) {
     EXPECT_EQ(RegCloseKey(0), ERROR_INVALID_HANDLE);
     EXPECT_EQ(query(HKEY_LOCAL_MACHINE, "Path", &status), "");
     EXPECT_EQ(status, ERROR_INVALID_HANDLE);
+}
+
+// A write replaces the registry file through a file of its own: a file of
+// the user's beside it keeps its contents, and the registry its permissions.
+TEST_F(Registry, AWriteTouchesNoOtherFile) {
+    HKEY key = 0;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kavlor", 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::string registry = dir.file("sub/registry");
+    ASSERT_EQ(chmod(registry.c_str(), 0600), 0);
+    writeFile(registry + ".new", "the user's own");
+    const char path[] = "/opt/kavlor";
+    EXPECT_EQ(
+        RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE *>(path), sizeof path),
+        ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(readFile(registry + ".new"), "the user's own");
+    EXPECT_NE(readFile(registry).find("Path=/opt/kavlor"), std::string::npos);
+    struct stat st {};
+    ASSERT_EQ(stat(registry.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    int files = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir.file("sub")))
+        ++files;
+    EXPECT_EQ(files, 2);
 }
 
 // Writers in different processes: each sets values of its own in the same key
