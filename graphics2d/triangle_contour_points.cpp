@@ -174,8 +174,8 @@ extern "C" void tripts(const float *xray, const float *yray, const float *zray, 
     GlobalRecord *rec = jqqlev(0, 3, "tripts");
     if (rec == nullptr || nlins == nullptr) return;
     *nlins = 0;
-    const bool arrays = xray != nullptr && yray != nullptr && zray != nullptr &&
-                        i1ray != nullptr && i2ray != nullptr && i3ray != nullptr &&
+    const bool arrays = xray != nullptr && yray != nullptr && zray != nullptr && i1ray != nullptr &&
+                        i2ray != nullptr && i3ray != nullptr &&
                         (maxpts <= 0 || (xpts != nullptr && ypts != nullptr)) &&
                         (maxray <= 0 || nray != nullptr);
     if (n < 1 || ntri < 1 || !arrays) {
@@ -212,10 +212,9 @@ extern "C" void tripts(const float *xray, const float *yray, const float *zray, 
             for (int j = 0; j < count; ++j) {
                 const Segment &b = segments[j];
                 if (j == i || taken[j]) continue;
-                const bool same = (b.first.key.a == a.first.key.a &&
-                                   b.second.key.a == a.second.key.a) ||
-                                  (b.first.key.a == a.second.key.a &&
-                                   b.second.key.a == a.first.key.a);
+                const bool same =
+                    (b.first.key.a == a.first.key.a && b.second.key.a == a.second.key.a) ||
+                    (b.first.key.a == a.second.key.a && b.second.key.a == a.first.key.a);
                 if (same && b.first.key.vertex() && b.second.key.vertex()) taken[j] = true;
             }
         }

@@ -35,8 +35,8 @@ Lines contour(const Mesh &m, float level, int maxpts = 100, int maxray = 10) {
     l.counts.assign(std::size_t(maxray > 0 ? maxray : 1), -1);
     l.printed = captureStdout([&] {
         tripts(m.x.data(), m.y.data(), m.z.data(), int(m.x.size()), m.i1.data(), m.i2.data(),
-               m.i3.data(), m.triangles(), level, l.x.data(), l.y.data(), maxpts,
-               l.counts.data(), maxray, &l.nlins);
+               m.i3.data(), m.triangles(), level, l.x.data(), l.y.data(), maxpts, l.counts.data(),
+               maxray, &l.nlins);
     });
     return l;
 }
@@ -123,8 +123,8 @@ TEST_F(TrianglePoints, BadArgumentsAndVertexNumbers) {
     float x[4], y[4];
     int counts[2];
     EXPECT_EQ(captureStdout([&] {
-                  tripts(m.x.data(), nullptr, m.z.data(), 7, m.i1.data(), m.i2.data(),
-                         m.i3.data(), 6, 0.5f, x, y, 4, counts, 2, &nlins);
+                  tripts(m.x.data(), nullptr, m.z.data(), 7, m.i1.data(), m.i2.data(), m.i3.data(),
+                         6, 0.5f, x, y, 4, counts, 2, &nlins);
               }),
               " <<<< Warning   2: Incorrect parameter in tripts!\n");
     EXPECT_EQ(nlins, 0);
