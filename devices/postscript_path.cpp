@@ -14,15 +14,17 @@ int roundUnit(float v) {
     return int(v + 0.5f);
 }
 
-// Room for one point record: the numbers are at least 5 characters wide, and
-// as wide as they need (a large hardware page gives seven digits and more).
+// Room for one point record: two numbers as wide as they need (a large
+// hardware page gives seven digits and more).
 constexpr int kPointRecordRoom = 2 * kNumberTextRoom + 4;
 
-// "%5d %5d u " or "%5d %5d d ": one point record.
+// The point record "%5d %5d u " or "%5d %5d d " as it reaches the file: the
+// record buffer keeps one blank between words, so the numbers go without the
+// padding it would drop.
 char *pointRecord(char *p, int x, int y, char op) {
-    p = putIntWidth(p, x, 5);
+    p = putInt(p, x);
     *p++ = ' ';
-    p = putIntWidth(p, y, 5);
+    p = putInt(p, y);
     *p++ = ' ';
     *p++ = op;
     *p++ = ' ';
@@ -39,7 +41,7 @@ void writePath(GlobalRecord &rec) {
         p = pointRecord(p, path.x[i], path.y[i], 'd');
     *p++ = 'p'; // stroke
     *p++ = ' ';
-    qpsbuf(rec, text, int(p - text));
+    appendWords(rec, text, int(p - text));
 }
 
 } // namespace

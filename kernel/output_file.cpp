@@ -1,7 +1,9 @@
 // The plot output file and the record buffer: setfil, filmod, sendbf, winupd.
 #include "kernel/output_file.h"
 
+#include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "kavlor.h"
 #include "kernel/devices.h"
@@ -14,6 +16,8 @@
 #include "kernel/warnings.h"
 
 namespace {
+
+constexpr std::size_t kOutputFileBuffer = 1 << 16;
 
 bool isCgm(const GlobalRecord &rec) {
     return deviceFacts(rec.core.idevice).file == PlotFile::cgmRecords;
@@ -77,6 +81,13 @@ void openOutputFile(GlobalRecord &rec) {
         named = gfilnn(rec, out.cfilnam, sizeof out.cfilnam);
         if (named) out.fpout = std::fopen(out.cfilnam, binary ? "wb" : "w");
     }
+    // Lines of 81 bytes go out in large writes, as the other writers' bytes
+    // do (without memory for the buffer, in the C library's small ones).
+    if (out.fpout != nullptr) {
+        if (!out.fileBuffer) out.fileBuffer.reset(new (std::nothrow) char[kOutputFileBuffer]);
+        if (out.fileBuffer)
+            std::setvbuf(out.fpout, out.fileBuffer.get(), _IOFBF, kOutputFileBuffer);
+    }
     if (!named) {
         warnin(Warning::incorrectFilename); // the plot goes on without a file
     } else if (out.fpout == nullptr) {
@@ -111,25 +122,74 @@ void qpsbuf(GlobalRecord &rec, const char *text, int n) {
         return;
     }
     if (n <= 0 || out.plinbuf == nullptr) return;
-    int start = 0;
-    while (start < n) {
-        int end = start;
-        while (end < n - 1 && text[end] != ' ')
-            ++end;
-        const int length = end - start + 1; // the blank belongs to the piece
-        const bool loneBlank = length == 1 && text[start] == ' ' && end != n - 1;
-        if (!loneBlank) {
-            if (out.nrecpos + length > out.nreclen && out.nrecpos > 0) flushTextLine(rec);
-            if (length > out.nreclen) {
-                // A word longer than a line is written whole on a line of its
-                // own: splitting it could change a PostScript string.
-                writeOutputBytes(rec, text + start, std::size_t(length));
-                writeOutputBytes(rec, "\n", 1);
-            } else {
-                appendToBuffer(rec, text + start, length);
-            }
+    // The text goes out in pieces that end at a blank, the blank included
+    // (the last piece ends with the text). A piece that begins with a blank
+    // is that blank alone, and is dropped unless it ends the text. The line
+    // position stays in a local: stores of characters could alias it.
+    char *const line = out.linbuf;
+    const int limit = out.nreclen;
+    int position = out.nrecpos;
+    const char *piece = text;
+    const char *const last = text + n - 1;
+    while (piece <= last) {
+        if (*piece == ' ' && piece < last) {
+            ++piece;
+            continue;
         }
-        start = end + 1;
+        const char *blank = piece;
+        while (blank < last && *blank != ' ')
+            ++blank;
+        const int length = int(blank - piece) + 1;
+        if (position + length > limit && position > 0) {
+            out.nrecpos = position;
+            flushTextLine(rec);
+            position = 0;
+        }
+        if (length > limit) {
+            // A word longer than a line is written whole on a line of its
+            // own: splitting it could change a PostScript string.
+            writeOutputBytes(rec, piece, std::size_t(length));
+            writeOutputBytes(rec, "\n", 1);
+        } else {
+            std::memcpy(line + position, piece, std::size_t(length));
+            position += length;
+        }
+        piece = blank + 1;
+    }
+    out.nrecpos = position;
+}
+
+void appendWords(GlobalRecord &rec, const char *text, int n) {
+    OutputState &out = rec.out;
+    if (n <= 0 || out.plinbuf == nullptr) return;
+    // Every piece is kept, so the pieces that fit the line go in at once: up
+    // to the last blank within the room, or all that is left.
+    const char *const end = text + n;
+    while (text < end) {
+        const int room = out.nreclen - out.nrecpos;
+        const char *take = end;
+        if (end - text > room) {
+            take = text + room;
+            while (take > text && take[-1] != ' ')
+                --take;
+        }
+        if (take == text) {
+            // Not one piece fits: a new line, or a word longer than a line.
+            if (out.nrecpos > 0) {
+                flushTextLine(rec);
+                continue;
+            }
+            const auto *blank =
+                static_cast<const char *>(std::memchr(text, ' ', std::size_t(end - text)));
+            take = blank != nullptr ? blank + 1 : end;
+            writeOutputBytes(rec, text, std::size_t(take - text));
+            writeOutputBytes(rec, "\n", 1);
+            text = take;
+            continue;
+        }
+        appendToBuffer(rec, text, int(take - text));
+        text = take;
+        if (text < end) flushTextLine(rec); // the next piece does not fit
     }
 }
 

@@ -19,6 +19,11 @@ void closeOutputFile(GlobalRecord &rec);
 // lines. n = -1 writes out the current line.
 void qpsbuf(GlobalRecord &rec, const char *text, int n);
 
+// qpsbuf for text whose every blank ends a word (none first, none after
+// another), so that no blank is dropped: the words are laid into lines as
+// qpsbuf lays them, a line's worth at a time.
+void appendWords(GlobalRecord &rec, const char *text, int n);
+
 // Appends n bytes to the record buffer. Text records are never split across
 // lines; CGM data continues in the next 80-byte record.
 void qqsbuf(GlobalRecord &rec, const char *bytes, int n);

@@ -2,13 +2,15 @@
 // 80-byte record buffer of the text formats and CGM.
 #pragma once
 #include <cstdio>
+#include <memory>
 
 struct OutputState {
-    char cfilnam[257] = "";   // name of the output file, at most 256 characters
-    char cfilusr[257] = "";   // name given by setfil, kept for later plots
-    int ifilset = 0;          // 0 no name given, 1 setfil called, 2 user name saved in cfilusr
-    int ifilmod = 0;          // existing-file rule: 0 COUN (new version), 1 DELE, 2 BREA
-    FILE *fpout = nullptr;    // the open output file; null when none (or it could not be opened)
+    char cfilnam[257] = ""; // name of the output file, at most 256 characters
+    char cfilusr[257] = ""; // name given by setfil, kept for later plots
+    int ifilset = 0;        // 0 no name given, 1 setfil called, 2 user name saved in cfilusr
+    int ifilmod = 0;        // existing-file rule: 0 COUN (new version), 1 DELE, 2 BREA
+    FILE *fpout = nullptr;  // the open output file; null when none (or it could not be opened)
+    std::unique_ptr<char[]> fileBuffer; // fpout's buffer, kept from plot to plot
     bool writeFailed = false; // a write to fpout or its close failed since kavini (sticky)
 
     // The record buffer: up to 80 bytes of the current record plus room for the

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "devices/decimal_text.h"
 
@@ -21,12 +22,22 @@ std::string printfFixed(double v, int decimals) {
 }
 
 TEST(NumberText, IntegersAsPrintfWritesThem) {
-    for (int v : {0, 7, -7, 12345, -99999, 123456, 2147483647, -2147483647 - 1}) {
+    // Every digit count and both signs, in widths below, at and above the
+    // numbers' lengths.
+    std::vector<int> values = {0, 7, -7, 12345, -99999, 123456, 2147483647, -2147483647 - 1};
+    std::mt19937 random(11);
+    for (int i = 0; i < 20000; ++i) {
+        const int v = int(random()) >> (i % 31);
+        values.push_back(v);
+    }
+    for (int v : values) {
         char text[kNumberTextRoom], expected[32];
         std::snprintf(expected, sizeof expected, "%d", v);
-        EXPECT_EQ(std::string(text, putInt(text, v)), expected);
-        std::snprintf(expected, sizeof expected, "%5d", v);
-        EXPECT_EQ(std::string(text, putIntWidth(text, v, 5)), expected);
+        ASSERT_EQ(std::string(text, putInt(text, v)), expected);
+        for (int width : {0, 1, 5, 9, 12}) {
+            std::snprintf(expected, sizeof expected, "%*d", width, v);
+            ASSERT_EQ(std::string(text, putIntWidth(text, v, width)), expected) << width;
+        }
     }
 }
 
@@ -66,17 +77,24 @@ TEST(NumberText, TheLargestFloatsFitTheRoom) {
 TEST(NumberText, FixedPointAgreesWithPrintfOnManyFloats) {
     std::mt19937 random(20261209);
     std::uniform_real_distribution<float> wide(-40000.0f, 40000.0f);
-    std::uniform_int_distribution<int> cents(-4000000, 4000000);
-    for (int i = 0; i < 200000; ++i) {
-        const float v =
-            i % 2 == 0 ? wide(random) : float(cents(random)) / 800.0f; // many exact halves
-        for (int decimals : {1, 2, 3, 6}) {
+    std::uniform_int_distribution<int> cents(-4000000, 4000000), whole(-100000000, 100000000);
+    for (int i = 0; i < 300000; ++i) {
+        // Every third value whole, as device coordinates are; every third has
+        // many exact halves.
+        const float v = i % 3 == 0   ? wide(random)
+                        : i % 3 == 1 ? float(cents(random)) / 800.0f
+                                     : float(whole(random) >> (i % 27));
+        for (int decimals : {0, 1, 2, 3, 6}) {
             ASSERT_EQ(fixed(double(v), decimals), printfFixed(double(v), decimals)) << v;
         }
     }
     // Doubles that are not exact when scaled take printf's way.
     for (double v : {0.1, 1.0 / 3.0, 2.675, 1.005})
         EXPECT_EQ(fixed(v, 2), printfFixed(v, 2));
+    // Whole values at the edge of the digits' way, and beyond it.
+    for (double v : {999999999.0, -999999999.0, 1e9, 4294967296.0, -0.0, 0.0})
+        for (int decimals : {0, 2, 6})
+            EXPECT_EQ(fixed(v, decimals), printfFixed(v, decimals)) << v;
     char text[kNumberTextRoom];
     EXPECT_EQ(std::string(text, putFixedWidth(text, 0.5, 5, 3)), "0.500");
     EXPECT_EQ(std::string(text, putFixedWidth(text, 1.0, 10, 6)), "  1.000000");

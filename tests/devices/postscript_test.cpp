@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <random>
 #include <regex>
 #include <sstream>
 
 #include "devices/postscript.h"
+#include "devices/vector_state.h"
 #include "kernel/colour_value.h"
 #include "kernel/device_fonts.h"
 #include "kernel/dispatch.h"
@@ -221,6 +224,45 @@ TEST_F(PostScript, ColourBoxAndCharacterRecords) {
                   int(1000.0f * s + 0.5f), int(1000.0f * s + 0.5f), int(1500.0f * s + 0.5f),
                   int(12.0f * s + 0.5f));
     EXPECT_NE(flat.find(chars), std::string::npos) << flat;
+}
+
+TEST_F(PostScript, PathsReachTheFileAsTheirPaddedRecordsWould) {
+    // A path's records go to the record buffer without the "%5d" padding,
+    // which the buffer would drop: the file is the one the padded records
+    // "%5d %5d u ", "%5d %5d d " ..., "p " give, for numbers of any width.
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> digits(0, 6), length(2, kVectorPathPoints - 1);
+    auto coordinate = [&] {
+        int limit = 1;
+        for (int n = digits(random); n > 0; --n)
+            limit *= 10;
+        return float(std::uniform_int_distribution<int>(-limit, limit)(random));
+    };
+    std::vector<std::vector<std::pair<float, float>>> paths(40);
+    for (auto &path : paths)
+        for (int n = length(random); n > 0; --n)
+            path.push_back({coordinate(), coordinate()});
+
+    GlobalRecord &rec = open("PS", "direct.ps");
+    for (const auto &path : paths)
+        for (std::size_t i = 0; i < path.size(); ++i)
+            drwpsc(rec, path[i].first, path[i].second, i == 0 ? 3 : 2);
+    drwpsc(rec, 0, 0, 9);
+    const std::string direct = maskDateTime(close("direct.ps"));
+
+    GlobalRecord &padded = open("PS", "padded.ps");
+    for (const auto &path : paths) {
+        std::string records;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            char record[64];
+            std::snprintf(record, sizeof record, "%5d %5d %c ", int(path[i].first + 0.5f),
+                          int(path[i].second + 0.5f), i == 0 ? 'u' : 'd');
+            records += record;
+        }
+        records += "p ";
+        qpsbuf(padded, records.c_str(), int(records.size()));
+    }
+    EXPECT_EQ(direct, maskDateTime(close("padded.ps")));
 }
 
 TEST_F(PostScript, CharactersInAReencodedStandardFont) {

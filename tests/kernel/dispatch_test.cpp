@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "kernel/dispatch.h"
 #include "kernel/output_file.h"
 #include "kernel/polyline.h"
@@ -112,6 +116,34 @@ TEST_F(Dispatch, TextRecordsNeverSplitAcrossLines) {
     qpsbuf(rec, longWord.c_str(), int(longWord.size()));
     qpsbuf(rec, "end", 3);
     EXPECT_EQ(close("plot.ps"), word + " " + word + " \n" + word + " x\n" + longWord + "\nend\n");
+}
+
+TEST_F(Dispatch, WordsWithSingleBlanksAreLaidIntoLinesAsTheRecordBufferLaysThem) {
+    // appendWords takes a line's worth at a time; the file must be the one
+    // qpsbuf writes word by word, whatever the words' lengths (a word longer
+    // than a line among them) and however the text arrives in pieces.
+    std::mt19937 random(24);
+    std::uniform_int_distribution<int> wordLength(1, 12), wordCount(1, 60), rare(0, 40);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::string> texts;
+        for (int t = 0; t < 30; ++t) {
+            std::string text;
+            for (int w = wordCount(random); w > 0; --w) {
+                text +=
+                    std::string(rare(random) == 0 ? 85 : wordLength(random), char('a' + w % 26));
+                if (w > 1 || rare(random) % 2 == 0) text += ' '; // the last word may end the text
+            }
+            texts.push_back(text);
+        }
+        std::string files[2];
+        for (int way = 0; way < 2; ++way) {
+            GlobalRecord &rec = open("TEKT", "words.ps");
+            for (const std::string &text : texts)
+                (way == 0 ? qpsbuf : appendWords)(rec, text.c_str(), int(text.size()));
+            files[way] = close("words.ps");
+        }
+        ASSERT_EQ(files[1], files[0]) << "round " << round;
+    }
 }
 
 TEST_F(Dispatch, CgmDataRunsOnInFullRecords) {
