@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <future>
@@ -135,9 +135,8 @@ TEST_F(Dialogs, EveryKindOfWidgetKeepsWhatTheUserChose) {
     EXPECT_EQ(gwgbox(box), 3);
     EXPECT_FLOAT_EQ(gwgscl(scale), 5.1f);
     const std::vector<std::string> expected = {
-        "f " + std::to_string(check), "f " + std::to_string(list),
-        "f " + std::to_string(drop),  "f " + std::to_string(box + 2),
-        "f " + std::to_string(scale)};
+        "f " + std::to_string(check), "f " + std::to_string(list), "f " + std::to_string(drop),
+        "f " + std::to_string(box + 2), "f " + std::to_string(scale)};
     EXPECT_EQ(heard, expected);
 }
 
@@ -243,12 +242,15 @@ TEST_F(Dialogs, TheMenuBarEndsTheDialogAndOpensTheFileDialog) {
 TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
     swgtit("Question");
     auto returnKey = [] { keys("Return"); };
-    run("Question", [] { EXPECT_EQ(dwgbut("Sure?", 0), 0); }, returnKey);
-    run("Question", [] { EXPECT_EQ(dwgbut("Sure?", 1), 1); }, returnKey);
+    run(
+        "Question", [] { EXPECT_EQ(dwgbut("Sure?", 0), 0); }, returnKey);
+    run(
+        "Question", [] { EXPECT_EQ(dwgbut("Sure?", 1), 1); }, returnKey);
 
     swgtit("Choose");
     const int ch = lineHeight();
-    run("Choose", [] { EXPECT_EQ(dwglis("Pick one", "a|b|c|d|e|f|g", 2), 5); },
+    run(
+        "Choose", [] { EXPECT_EQ(dwglis("Pick one", "a|b|c|d|e|f|g", 2), 5); },
         [&] {
             const std::string list = xdotool("search --classname '^listbox$'");
             xdotool("mousemove --window " + list.substr(0, list.find('\n')) + " 10 " +
@@ -257,11 +259,13 @@ TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
             keys("Return");
         });
     setenv("KAVLOR_MSGBOX", "log", 1); // "Selected list element out of range"
-    run("Choose", [] { EXPECT_EQ(dwglis("Pick", "a|b", 0), 1); }, returnKey);
+    run(
+        "Choose", [] { EXPECT_EQ(dwglis("Pick", "a|b", 0), 1); }, returnKey);
     unsetenv("KAVLOR_MSGBOX");
 
     swgtit("Type");
-    run("Type",
+    run(
+        "Type",
         [] {
             char *typed = dwgtxt("Your|name", "old");
             EXPECT_STREQ(typed, "hello");
@@ -275,7 +279,8 @@ TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
 
     TempDir dir;
     std::ofstream(dir.file("a.dat")) << "x";
-    run("Pick a file",
+    run(
+        "Pick a file",
         [&] {
             char *chosen = dwgfil("Pick a file", dir.file("start.dat").c_str(), "*.dat");
             EXPECT_EQ(std::string(chosen), dir.file("a.dat"));
@@ -286,7 +291,8 @@ TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
             type("a.dat");
             keys("Return");
         });
-    run("Pick a file",
+    run(
+        "Pick a file",
         [] {
             char *chosen = dwgfil("Pick a file", "start.dat", "*.dat");
             EXPECT_STREQ(chosen, "start.dat");

@@ -53,7 +53,8 @@ class Ending : public ::testing::Test {
         exe = compileC(kProgram, build.path());
     }
     // Runs the program while the steps act on its window.
-    ProgramRun run(const std::vector<std::string> &args, const std::function<void(unsigned long)> &steps) {
+    ProgramRun run(const std::vector<std::string> &args,
+                   const std::function<void(unsigned long)> &steps) {
         auto input = std::async(std::launch::async, [&] {
             const unsigned long window = windowNamed("Ending");
             EXPECT_NE(window, 0u);
