@@ -1261,6 +1261,24 @@ KAVLOR_API void shdeur(const int *inray, const int *ipray, const int *icray, int
 KAVLOR_API void shdusa(const int *inray, const int *ipray, const int *icray, int n);
 KAVLOR_API void shdafr(const int *inray, const int *ipray, const int *icray, int n);
 
+/* ---- Quick plots: a whole page in one call ------------------------------------------------
+ * Each opens the library when it is closed (on the screen unless metafl chose a device),
+ * frames the page, scales the axes from the data, draws, writes the title and closes the
+ * library. */
+
+/* A curve through the n points (qplot), or their markers alone (qplsca). */
+KAVLOR_API void qplot(const float *x, const float *y, int n);
+KAVLOR_API void qplsca(const float *x, const float *y, int n);
+/* Bars of the n values (at most 100). */
+KAVLOR_API void qplbar(const float *y, int n);
+/* A pie of the n values. */
+KAVLOR_API void qplpie(const float *x, int n);
+/* Contour lines at nlev levels (8 when nlev < 1) of the nx by ny matrix z. */
+KAVLOR_API void qplcon(const float *z, int nx, int ny, int nlev);
+/* A colour plot (qplclr) or a 3-D surface (qplsur) of the nx by ny matrix z. */
+KAVLOR_API void qplclr(const float *z, int nx, int ny);
+KAVLOR_API void qplsur(const float *z, int nx, int ny);
+
 /* ---- Single axes, stand-alone colour bars and the colour range ---- */
 /* A horizontal axis from a to e (labels from orig in steps of step), nl plot units long from
  * (nx, ny) to the right; it 0 puts ticks, labels and name below it, 1 above. The options of
