@@ -1279,6 +1279,14 @@ KAVLOR_API void qplcon(const float *z, int nx, int ny, int nlev);
 KAVLOR_API void qplclr(const float *z, int nx, int ny);
 KAVLOR_API void qplsur(const float *z, int nx, int ny);
 
+/* The contour lines of level zlev over the ntri triangles (vertex numbers i1ray, i2ray, i3ray,
+ * counted from 1) of the n points (xray, yray) with values zray, as arrays: the points of all
+ * lines one after another into xpts, ypts (room maxpts), the points of each line into nray (room
+ * maxray), the number of lines into *nlins. Nothing is drawn. */
+KAVLOR_API void tripts(const float *xray, const float *yray, const float *zray, int n,
+                       const int *i1ray, const int *i2ray, const int *i3ray, int ntri, float zlev,
+                       float *xpts, float *ypts, int maxpts, int *nray, int maxray, int *nlins);
+
 /* ---- Single axes, stand-alone colour bars and the colour range ---- */
 /* A horizontal axis from a to e (labels from orig in steps of step), nl plot units long from
  * (nx, ny) to the right; it 0 puts ticks, labels and name below it, 1 above. The options of
