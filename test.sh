@@ -25,7 +25,7 @@ LSAN_OPTIONS=suppressions=$PWD/scripts/lsan_suppressions.txt \
 echo "== thread tests under ThreadSanitizer"
 # Only the thread tests are built here, with what installing the prefix needs.
 configure_and_build build/tsan -DKAVLOR_SANITIZE=thread -DKAVLOR_WERROR=ON \
-    --target kavlor_installables thread_tests e2e_threads_tests
+    --target kavlor_installables thread_tests e2e_threads_tests stream_compressor_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure --no-tests=error -j "$jobs" -L threads
 
 echo "All tests passed."

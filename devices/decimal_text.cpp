@@ -88,21 +88,12 @@ char *putIntWidth(char *p, int value, int width) {
     return putDigits(p, magnitude, digits);
 }
 
-char *putFixed(char *p, double value, int decimals) {
+namespace {
+
+// putFixed of a value with a fraction, or of 1e9 and more: kept apart, so that
+// the whole values' way stays short.
+[[gnu::noinline]] char *putFixedRounded(char *p, double value, int decimals) {
     const double magnitude = std::fabs(value);
-    // A whole value (every coordinate of the writers that truncate to device
-    // units): its digits, then zeros.
-    if (magnitude < 1e9) {
-        const auto whole = static_cast<unsigned>(magnitude);
-        if (double(whole) == magnitude) {
-            if (std::signbit(value)) *p++ = '-';
-            p = putDigits(p, whole);
-            if (decimals == 0) return p;
-            *p++ = '.';
-            std::memcpy(p, "000000", 6); // within the room
-            return p + decimals;
-        }
-    }
     const double scale = double(kPowersOfTen[decimals]);
     const double scaled = magnitude * scale;
     // Exact only when the product needs no rounding: then the halfway test
@@ -128,6 +119,26 @@ char *putFixed(char *p, double value, int decimals) {
         p += decimals;
     }
     return p;
+}
+
+} // namespace
+
+char *putFixed(char *p, double value, int decimals) {
+    // A whole value (every coordinate of the writers that truncate to device
+    // units): its digits, then zeros.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e9) {
+        const auto whole = static_cast<unsigned>(magnitude);
+        if (double(whole) == magnitude) {
+            if (std::signbit(value)) *p++ = '-';
+            p = putDigits(p, whole);
+            if (decimals == 0) return p;
+            *p++ = '.';
+            std::memcpy(p, "000000", 6); // within the room
+            return p + decimals;
+        }
+    }
+    return putFixedRounded(p, value, decimals);
 }
 
 char *putFixedWidth(char *p, double value, int width, int decimals) {

@@ -1,20 +1,67 @@
 // The PDF byte sink, the object table and the streams: content streams
-// collected in memory and compressed in one deflate pass, or written straight
-// with a length object after them.
+// collected in memory and compressed with the bytes of one deflate pass, or
+// written straight with a length object after them.
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "devices/pdf_writer.h"
 #include "kernel/c_format.h"
+#include "kernel/record_table.h"
 
 namespace {
 
 constexpr int kTableStep = 100;                // object table entries per growth
 constexpr std::size_t kContentMemory = 300000; // bytes of one compressed content stream
+// A stream goes to the compressor in steps of this many bytes, from its first
+// step on: a small stream is compressed at its end, without a helper thread.
+constexpr std::size_t kOfferStep = 32768;
+
+// The output area one deflate pass over n bytes is given.
+std::size_t outputArea(std::size_t n) {
+    return n + n / 100 + 13;
+}
+
+// At least n bytes of output area; false without memory.
+bool takeOutputArea(PdfWriter &w, std::size_t n) {
+    if (w.deflatedCapacity >= n) return true;
+    void *larger = std::realloc(w.deflated, n);
+    if (larger == nullptr) return false;
+    w.deflated = static_cast<unsigned char *>(larger);
+    w.deflatedCapacity = n;
+    return true;
+}
+
+// The stream memory has grown by a step: what it holds goes to the compressor,
+// which starts on the stream with its first step. When several threads draw
+// (thread mode), they keep the cores busy themselves, and each stream is
+// compressed at its end.
+void offerStream(PdfWriter &w) {
+    if (!(w.compressor && w.compressor->busy())) {
+        const std::size_t area = outputArea(w.streamCapacity);
+        if (!w.compressor && !inThreadMode())
+            w.compressor.reset(new (std::nothrow) StreamCompressor);
+        if (inThreadMode() || !w.compressor || !takeOutputArea(w, area) ||
+            !w.compressor->begin(w.streamMemory, w.deflated, area)) {
+            w.nextOffer = SIZE_MAX;
+            return;
+        }
+    }
+    w.compressor->offer(w.streamLength);
+    w.nextOffer = w.streamLength + kOfferStep;
+}
+
+// Appends to the stream memory, which has room for the n bytes.
+void appendToStream(PdfWriter &w, const unsigned char *p, std::size_t n) {
+    std::memcpy(w.streamMemory + w.streamLength, p, n);
+    w.streamLength += n;
+    if (w.streamLength >= w.nextOffer) offerStream(w);
+}
 
 } // namespace
 
@@ -27,6 +74,7 @@ bool takeStreamMemory(PdfWriter &w, std::size_t n) {
     }
     w.streamCapacity = n;
     w.streamLength = 0;
+    w.nextOffer = kOfferStep;
     return true;
 }
 
@@ -79,9 +127,7 @@ void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
         const std::size_t room = w.streamCapacity - w.streamLength;
         if (w.insideImage) {
             // An image never takes more than its size.
-            const std::size_t part = std::min(n, room);
-            std::memcpy(w.streamMemory + w.streamLength, p, part);
-            w.streamLength += part;
+            appendToStream(w, p, std::min(n, room));
             return;
         }
         if (n > room && w.streamLength > 0) {
@@ -96,8 +142,7 @@ void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
             continue;
         }
         const std::size_t part = std::min(n, room);
-        std::memcpy(w.streamMemory + w.streamLength, p, part);
-        w.streamLength += part;
+        appendToStream(w, p, part);
         p += part;
         n -= part;
     }
@@ -131,13 +176,9 @@ void qqpdfobj(PdfWriter &w, int number, int kind) {
 
 bool deflateStreamMemory(PdfWriter &w, std::size_t &compressedLength) {
     const std::size_t length = w.streamLength;
-    const std::size_t area = length + length / 100 + 13;
-    if (w.deflatedCapacity < area) {
-        void *larger = std::realloc(w.deflated, area);
-        if (larger == nullptr) return false;
-        w.deflated = static_cast<unsigned char *>(larger);
-        w.deflatedCapacity = area;
-    }
+    if (w.compressor && w.compressor->busy()) return w.compressor->finish(length, compressedLength);
+    const std::size_t area = outputArea(length);
+    if (!takeOutputArea(w, area)) return false;
     z_stream z{};
     if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) return false;
     z.next_in = w.streamMemory;

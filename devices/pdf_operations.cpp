@@ -87,6 +87,7 @@ void endDocument(PdfWriter &w) {
     w.sink.closeFile();
     freeBookmarks(w);
     qqpdfobj(w, -2, 0);
+    w.compressor.reset(); // its helper thread ends with the document
     std::free(w.streamMemory);
     w.streamMemory = nullptr;
     w.streamAllocated = w.streamCapacity = w.streamLength = 0;
@@ -95,6 +96,7 @@ void endDocument(PdfWriter &w) {
 } // namespace
 
 PdfWriter::~PdfWriter() {
+    compressor.reset(); // before the stream memory it may still read
     freeBookmarks(*this);
     std::free(offsets);
     std::free(kinds);

@@ -8,8 +8,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 
 #include "devices/byte_sink.h"
+#include "devices/stream_compressor.h"
 
 struct GlobalRecord;
 
@@ -69,6 +71,11 @@ struct PdfWriter {
     std::size_t streamAllocated = 0;       // its allocated size (reused from stream to stream)
     unsigned char *deflated = nullptr;     // output area of the compression, reused
     std::size_t deflatedCapacity = 0;
+    // Compresses the stream while it fills (when a single thread draws), made
+    // when a stream first grows past a step; nextOffer is the stream length at
+    // which its next bytes go to it.
+    std::unique_ptr<StreamCompressor> compressor;
+    std::size_t nextOffer = 0;
     int pathState = 3; // 3 after a move, 2 after a draw
     PdfBookmark *bookmarks = nullptr;
 
@@ -99,8 +106,8 @@ void qqpdfadd(PdfWriter &w, PdfPart part, int phase);
 int qqpdfmrk(PdfWriter &w);
 
 // Inside qqpdfadd: a content stream (phase 1 begins, 2 ends it), and the
-// compression of the stream memory into the output area in one deflate pass
-// (false on any failure: the stream is then written raw).
+// compression of the stream memory into the output area, with the bytes of
+// one deflate pass (false on any failure: the stream is then written raw).
 void contentStream(PdfWriter &w, int phase);
 bool deflateStreamMemory(PdfWriter &w, std::size_t &compressedLength);
 // An image object: phase 1 begins it (imageWidth x imageHeight RGB pixels),

@@ -179,6 +179,10 @@ void qqmutex(int op) {
         table.lock.unlock();
 }
 
+bool inThreadMode() {
+    return table.threadMode.load(std::memory_order_acquire) != 0;
+}
+
 extern "C" void thrini(int nthreads) {
     if (table.threadMode.load(std::memory_order_acquire)) {
         std::puts(">>>> thrini is already called before!");

@@ -18,6 +18,9 @@ GlobalRecord *qqgglb();
 // The caller's record, created when missing.
 GlobalRecord &currentRecord();
 
+// Whether thrini has put the library into thread mode: several threads draw.
+bool inThreadMode();
+
 // op 0 enters, op 1 leaves the library lock; no-ops while thread mode is off.
 void qqmutex(int op);
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <regex>
+#include <string>
+#include <vector>
 
 #include "devices/pdf_writer.h"
 #include "kernel/colour_value.h"
@@ -135,6 +139,70 @@ TEST_F(Pdf, AFullStreamMemoryStartsAnotherContentStream) {
     const std::regex contents(R"(/Contents \[\n(\d+ 0 R\n){3,}\])");
     EXPECT_TRUE(std::regex_search(pdf, contents)) << pdf.substr(pdf.find("/Contents"), 80);
     EXPECT_TRUE(renderPdf(dir.file("plot.pdf"), 20).valid());
+}
+
+// The compressed streams of a file: their bytes, inflated.
+std::vector<std::string> inflatedStreams(const std::string &pdf, std::vector<std::string> &raw) {
+    std::vector<std::string> streams;
+    const std::regex head(R"(/Length (\d+)\n(   )?/Filter /FlateDecode\n>>\nstream\n)");
+    for (auto m = std::sregex_iterator(pdf.begin(), pdf.end(), head); m != std::sregex_iterator();
+         ++m) {
+        raw.push_back(pdf.substr(std::size_t(m->position() + m->length()), std::stoul((*m)[1])));
+        std::string out(4 << 20, '\0');
+        uLongf length = out.size();
+        EXPECT_EQ(uncompress(reinterpret_cast<Bytef *>(out.data()), &length,
+                             reinterpret_cast<const Bytef *>(raw.back().data()), raw.back().size()),
+                  Z_OK);
+        streams.push_back(out.substr(0, length));
+    }
+    return streams;
+}
+
+TEST_F(Pdf, StreamsCompressedWhileTheyFillHoldTheBytesOfOneDeflateCall) {
+    // Content streams and an image large enough to be compressed on the
+    // helper thread as they fill: each holds the bytes that one deflate call
+    // over it gives.
+    GlobalRecord &rec = openPdf();
+    strtqq(rec, 0, 0);
+    for (int i = 0; i < 40000; ++i)
+        connqq(rec, float(i % 2900), float((i * 7) % 2000));
+    qqstrk(rec);
+    const int width = 300, height = 200;
+    qqpdf2(rec, float(width), float(height), 10);
+    std::vector<unsigned char> row(width * 3);
+    for (int y = 0; y < height - 20; ++y) { // the last rows are left black
+        for (int x = 0; x < width * 3; ++x)
+            row[std::size_t(x)] = (unsigned char)((x * y) % 251);
+        qqpdf7(rec, row.data(), int(row.size()));
+    }
+    qqpdf2(rec, 0, 0, 11);
+    qqpdf2(rec, 100, 100, 14);
+    const std::string pdf = close("plot.pdf");
+    EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
+
+    std::vector<std::string> raw;
+    const std::vector<std::string> streams = inflatedStreams(pdf, raw);
+    ASSERT_GE(streams.size(), 4u);
+    EXPECT_GT(streams[0].size(), 290000u); // a full stream memory: operators stay whole
+    const std::size_t imageSize = std::size_t(width * height * 3);
+    const auto image = std::find_if(streams.begin(), streams.end(),
+                                    [&](const std::string &s) { return s.size() == imageSize; });
+    ASSERT_NE(image, streams.end());
+    EXPECT_NE(*image, std::string(imageSize, '\0'));
+    for (std::size_t i = 0; i < streams.size(); ++i) {
+        const std::string &s = streams[i];
+        std::string once(s.size() + s.size() / 100 + 13, '\0');
+        z_stream z{};
+        ASSERT_EQ(deflateInit(&z, Z_DEFAULT_COMPRESSION), Z_OK);
+        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(s.data()));
+        z.avail_in = uInt(s.size());
+        z.next_out = reinterpret_cast<Bytef *>(once.data());
+        z.avail_out = uInt(once.size());
+        ASSERT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+        once.resize(z.total_out);
+        deflateEnd(&z);
+        EXPECT_EQ(raw[i], once) << "stream " << i << " of " << s.size() << " bytes";
+    }
 }
 
 TEST_F(Pdf, BookmarksMakeAnOutlineTreeWithEscapedTitles) {

@@ -1,0 +1,152 @@
+/* How drawing scales with threads: kavlor_routine_thread_scaling [threads [plots [points]]]
+ * (default 8 threads, 12 plots each, curves of 200,000 points). For PDF, SVG and PNG in turn, one
+ * thread draws its plots alone, then the given number of threads draw theirs at the same time;
+ * each plot is an axis system with a curve, written to a file of its own in $TMPDIR (default
+ * /tmp). The scaling is threads x (time of one thread) / (time of all threads): the count of
+ * threads when nothing is shared. Prints the best of three rounds, and checks that every thread
+ * wrote the same file as the lone thread (lines with a date aside). */
+#define _GNU_SOURCE /* memmem */
+#include <kavlor.h>
+#include <math.h>
+#include <pthread.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <time.h>
+
+typedef struct {
+    const char *format, *device;
+    int index, plots, points;
+    const float *x, *y;
+} job;
+
+static char folder[4096];
+
+static double seconds(void) {
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (double)t.tv_sec + 1e-9 * (double)t.tv_nsec;
+}
+
+static void file_name(char *name, size_t size, const job *j, int plot) {
+    snprintf(name, size, "%s/kavlor_threads_%d_%d.%s", folder, j->index, plot, j->format);
+}
+
+static void *draw(void *arg) {
+    const job *j = arg;
+    char file[4200];
+    for (int k = 0; k < j->plots; k++) {
+        file_name(file, sizeof file, j, k);
+        metafl(j->device);
+        setfil(file);
+        filmod("DELE");
+        if (strcmp(j->device, "PNG") == 0) winsiz(1169, 827);
+        kavini();
+        errmod("PROTOCOL", "OFF");
+        name("X axis", "X");
+        name("Y axis", "Y");
+        titlin("Thread scaling", 1);
+        graf(0.0f, 360.0f, 0.0f, 90.0f, -1.5f, 1.5f, -1.5f, 0.5f);
+        title();
+        color("BLUE");
+        curve((float *)j->x, (float *)j->y, j->points);
+        endgrf();
+        kavfin();
+    }
+    return NULL;
+}
+
+/* Wall time of n threads drawing their plots at once. */
+static double run(job *jobs, int n) {
+    pthread_t threads[64];
+    const double t0 = seconds();
+    for (int i = 0; i < n; i++)
+        pthread_create(&threads[i], NULL, draw, &jobs[i]);
+    for (int i = 0; i < n; i++)
+        pthread_join(threads[i], NULL);
+    return seconds() - t0;
+}
+
+/* The file's bytes, or NULL. */
+static char *slurp(const char *name, long *size) {
+    FILE *f = fopen(name, "rb");
+    char *bytes = NULL;
+    if (f != NULL && fseek(f, 0, SEEK_END) == 0 && (*size = ftell(f)) >= 0 &&
+        fseek(f, 0, SEEK_SET) == 0 && (bytes = malloc((size_t)*size + 1)) != NULL &&
+        fread(bytes, 1, (size_t)*size, f) != (size_t)*size) {
+        free(bytes);
+        bytes = NULL;
+    }
+    if (f != NULL) fclose(f);
+    if (bytes != NULL) bytes[*size] = '\0';
+    return bytes;
+}
+
+/* 1 when the files are the same but for lines that carry a date. */
+static int same_but_dates(const char *a, const char *b) {
+    long na = 0, nb = 0;
+    char *x = slurp(a, &na), *y = slurp(b, &nb);
+    int same = x != NULL && y != NULL;
+    long i = 0, k = 0;
+    while (same && (i < na || k < nb)) {
+        const char *ex = memchr(x + i, '\n', (size_t)(na - i)),
+                   *ey = memchr(y + k, '\n', (size_t)(nb - k));
+        const long li = ex ? ex - (x + i) + 1 : na - i, lk = ey ? ey - (y + k) + 1 : nb - k;
+        const int dated =
+            memmem(x + i, (size_t)li, "Date", 4) && memmem(y + k, (size_t)lk, "Date", 4);
+        same = dated || (li == lk && memcmp(x + i, y + k, (size_t)li) == 0);
+        i += li;
+        k += lk;
+    }
+    free(x);
+    free(y);
+    return same;
+}
+
+int main(int argc, char **argv) {
+    static const char *formats[3][2] = {{"pdf", "PDF"}, {"svg", "SVG"}, {"png", "PNG"}};
+    const int threads = argc > 1 ? atoi(argv[1]) : 8;
+    const int plots = argc > 2 ? atoi(argv[2]) : 12;
+    const int points = argc > 3 ? atoi(argv[3]) : 200000;
+    const char *tmp = getenv("TMPDIR");
+    if (threads < 1 || threads > 64 || plots < 1 || points < 2) {
+        fprintf(stderr, "usage: %s [threads 1..64 [plots [points]]]\n", argv[0]);
+        return 1;
+    }
+    snprintf(folder, sizeof folder, "%s", tmp != NULL && *tmp ? tmp : "/tmp");
+    float *x = malloc(sizeof(float) * (size_t)points), *y = malloc(sizeof(float) * (size_t)points);
+    job jobs[64];
+    if (x == NULL || y == NULL) return 1;
+    for (int i = 0; i < points; i++) { /* the curve of W1 */
+        x[i] = (float)(360.0 * i / (points - 1));
+        y[i] = (float)(sin(7.0 * x[i] * 3.14159265358979 / 180.0) + 0.3 * sin(0.7 * i));
+    }
+    thrini(threads + 1);
+    int failed = 0;
+    for (int f = 0; f < 3; f++) {
+        double alone = 1e30, together = 1e30;
+        for (int i = 0; i < threads; i++)
+            jobs[i] = (job){formats[f][0], formats[f][1], i, plots, points, x, y};
+        for (int round = 0; round < 3; round++) {
+            const double t1 = run(jobs, 1), tn = run(jobs, threads);
+            alone = t1 < alone ? t1 : alone;
+            together = tn < together ? tn : together;
+        }
+        int same = 1;
+        char first[4200], other[4200];
+        for (int i = 1; i < threads; i++)
+            for (int k = 0; k < plots; k++) {
+                file_name(first, sizeof first, &jobs[0], k);
+                file_name(other, sizeof other, &jobs[i], k);
+                same = same && same_but_dates(first, other);
+            }
+        printf("%s: 1 thread %.3f s, %d threads %.3f s for %d times the plots: scaling %.2f%s\n",
+               formats[f][0], alone, threads, together, threads, threads * alone / together,
+               same ? "" : "  FILES DIFFER");
+        failed |= !same;
+    }
+    thrfin();
+    free(x);
+    free(y);
+    return failed;
+}
