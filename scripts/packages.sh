@@ -4,7 +4,8 @@
 
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
                 libfreetype-dev libfontconfig-dev fonts-liberation  # text in window-system fonts
-                python3-dev)  # the Python module kavlor
+                python3-dev  # the Python module kavlor
+                libperl-dev)  # the Perl module Kavlor
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
