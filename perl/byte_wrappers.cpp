@@ -25,8 +25,7 @@ void pictureFile(pTHX_ CV *cv, const Call &call, int (*write)(char *, int)) {
     char *const bytes = nmax > 0 ? buffer<char>(aTHX_ call, nmax) : nullptr;
     const int n = write(bytes, nmax);
     checkCallbackError(aTHX);
-    if (bytes != nullptr && n > 0)
-        sv_setpvn(s, bytes, STRLEN(clampCount(n, nmax)));
+    if (bytes != nullptr && n > 0) sv_setpvn(s, bytes, STRLEN(clampCount(n, nmax)));
     resultInt(aTHX_ TARG, n);
     LEAVE;
     ST(0) = TARG;

@@ -49,14 +49,12 @@ std::string copyOf(const std::string &name) {
 
 // Keeps the error of the call that just returned, if it died.
 void keepError(pTHX) {
-    if (pendingError == nullptr && SvTRUE(ERRSV))
-        pendingError = newSVsv(ERRSV);
+    if (pendingError == nullptr && SvTRUE(ERRSV)) pendingError = newSVsv(ERRSV);
 }
 
 float functionValue(int count, float x, float y, int iopt) {
     dTHX;
-    if (pendingError != nullptr)
-        return 0.0f;
+    if (pendingError != nullptr) return 0.0f;
     const std::string sub = copyOf(names().function);
     dSP;
     ENTER;
@@ -65,8 +63,7 @@ float functionValue(int count, float x, float y, int iopt) {
     EXTEND(SP, 3);
     PUSHs(sv_2mortal(newSVnv(double(x))));
     PUSHs(sv_2mortal(newSVnv(double(y))));
-    if (count == 3)
-        PUSHs(sv_2mortal(newSViv(iopt)));
+    if (count == 3) PUSHs(sv_2mortal(newSViv(iopt)));
     PUTBACK;
     const int returned = call_pv(sub.c_str(), G_SCALAR | G_EVAL);
     SPAGAIN;
@@ -85,8 +82,7 @@ float functionValue(int count, float x, float y, int iopt) {
 } // namespace
 
 void kavlor_perl::checkCallbackError(pTHX) {
-    if (pendingError == nullptr)
-        return;
+    if (pendingError == nullptr) return;
     SV *error = sv_2mortal(pendingError);
     pendingError = nullptr;
     croak_sv(error);
@@ -102,8 +98,7 @@ KAVLOR_PERL_EXPORT float kav_func2bck(float x, float y) {
 
 KAVLOR_PERL_EXPORT void kav_callbck2(float *x, float *y) {
     dTHX;
-    if (pendingError != nullptr)
-        return;
+    if (pendingError != nullptr) return;
     const std::string sub = copyOf(names().projection);
     dSP;
     ENTER;
@@ -127,18 +122,15 @@ KAVLOR_PERL_EXPORT void kav_callbck2(float *x, float *y) {
 
 KAVLOR_PERL_EXPORT void kav_callbck(int id) {
     dTHX;
-    if (pendingError != nullptr)
-        return;
+    if (pendingError != nullptr) return;
     std::string sub;
     {
         Names &n = names();
         std::lock_guard<std::mutex> guard(n.lock);
         for (int i = 0; i < n.widgets && sub.empty(); ++i)
-            if (n.widgetIds[i] == id)
-                sub = n.widgetSubs[i];
+            if (n.widgetIds[i] == id) sub = n.widgetSubs[i];
     }
-    if (sub.empty())
-        return;
+    if (sub.empty()) return;
     dSP;
     ENTER;
     SAVETMPS;
@@ -216,8 +208,7 @@ KAVLOR_PERL_EXPORT void XS_Kavlor_swgcbk(pTHX_ CV *cv) {
         // A full table takes no more registrations, and the library is not told.
         Names &n = names();
         std::lock_guard<std::mutex> guard(n.lock);
-        if (n.widgets == kWidgetCallbacks)
-            XSRETURN_EMPTY;
+        if (n.widgets == kWidgetCallbacks) XSRETURN_EMPTY;
         n.widgetIds[n.widgets] = id;
         n.widgetSubs[n.widgets] = sub;
         ++n.widgets;

@@ -16,8 +16,7 @@ void freeBuffer(pTHX_ void *p) {
 
 AV *rowOf(pTHX_ AV *av, Count i) {
     SV **row = av_fetch(av, SSize_t(i), 0);
-    if (row == nullptr || !SvROK(*row) || SvTYPE(SvRV(*row)) != SVt_PVAV)
-        return nullptr;
+    if (row == nullptr || !SvROK(*row) || SvTYPE(SvRV(*row)) != SVt_PVAV) return nullptr;
     return reinterpret_cast<AV *>(SvRV(*row));
 }
 
@@ -27,8 +26,7 @@ T *convertArray(pTHX_ const Call &call, AV *av, Count room, Convert convert) {
     T *data = buffer<T>(aTHX_ call, n > room ? n : room);
     for (Count i = 0; i < n; ++i) {
         SV **element = av_fetch(av, SSize_t(i), 0);
-        if (element != nullptr)
-            data[i] = convert(aTHX_ * element);
+        if (element != nullptr) data[i] = convert(aTHX_ * element);
     }
     return data;
 }
@@ -40,8 +38,7 @@ int byteValue(pTHX_ SV *sv) {
 } // namespace
 
 void checkArgumentCount(pTHX_ const Call &call, int items, int expected) {
-    if (items != expected)
-        croak("%s", call.usage);
+    if (items != expected) croak("%s", call.usage);
 }
 
 void setInt(pTHX_ SV *sv, int value) {
@@ -56,13 +53,11 @@ void setFloat(pTHX_ SV *sv, float value) {
 
 void setText(pTHX_ SV *sv, const char *text, bool magic) {
     sv_setpv(sv, text);
-    if (magic)
-        SvSETMAGIC(sv);
+    if (magic) SvSETMAGIC(sv);
 }
 
 void *buffer(pTHX_ const Call &call, Count count, Count size) {
-    if (count < 1)
-        count = 1;
+    if (count < 1) count = 1;
     void *p = count >= kHugeCount / size ? nullptr : std::calloc(size_t(count), size_t(size));
     if (p == nullptr)
         croak("Kavlor::%s: out of memory for a buffer of %lld elements", call.name, count);
@@ -95,8 +90,7 @@ void checkMatrix(pTHX_ const Call &call, AV *av, const char *name, Count nx, Cou
     }
 }
 
-void checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny,
-                  Count nz) {
+void checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny, Count nz) {
     checkLength(aTHX_ call, av, name, nx);
     for (Count i = 0; i < nx; ++i) {
         AV *level = rowOf(aTHX_ av, i);
@@ -128,8 +122,7 @@ float *floatMatrix(pTHX_ const Call &call, AV *av, Count nx, Count ny) {
         AV *row = rowOf(aTHX_ av, i);
         for (Count j = 0; j < ny; ++j) {
             SV **element = av_fetch(row, SSize_t(j), 0);
-            if (element != nullptr)
-                data[i * ny + j] = floatArg(aTHX_ * element);
+            if (element != nullptr) data[i * ny + j] = floatArg(aTHX_ * element);
         }
     }
     return data;
@@ -143,8 +136,7 @@ float *floatMatrix3(pTHX_ const Call &call, AV *av, Count nx, Count ny, Count nz
             AV *row = rowOf(aTHX_ level, j);
             for (Count k = 0; k < nz; ++k) {
                 SV **element = av_fetch(row, SSize_t(k), 0);
-                if (element != nullptr)
-                    data[(i * ny + j) * nz + k] = floatArg(aTHX_ * element);
+                if (element != nullptr) data[(i * ny + j) * nz + k] = floatArg(aTHX_ * element);
             }
         }
     }
@@ -152,15 +144,13 @@ float *floatMatrix3(pTHX_ const Call &call, AV *av, Count nx, Count ny, Count nz
 }
 
 void storeFloats(pTHX_ AV *av, const float *values, Count count) {
-    if (count > 0)
-        av_extend(av, SSize_t(count - 1));
+    if (count > 0) av_extend(av, SSize_t(count - 1));
     for (Count i = 0; i < count; ++i)
         av_store(av, SSize_t(i), newSVnv(double(values[i])));
 }
 
 void storeInts(pTHX_ AV *av, const int *values, Count count) {
-    if (count > 0)
-        av_extend(av, SSize_t(count - 1));
+    if (count > 0) av_extend(av, SSize_t(count - 1));
     for (Count i = 0; i < count; ++i)
         av_store(av, SSize_t(i), newSViv(values[i]));
 }
@@ -171,15 +161,13 @@ void storeShorts(pTHX_ AV *av, const short *values, Count count) {
 }
 
 void storeBytes(pTHX_ AV *av, const char *values, Count count) {
-    if (count > 0)
-        av_extend(av, SSize_t(count - 1));
+    if (count > 0) av_extend(av, SSize_t(count - 1));
     for (Count i = 0; i < count; ++i)
         av_store(av, SSize_t(i), newSViv(static_cast<signed char>(values[i])));
 }
 
 void storePixels(pTHX_ AV *av, const unsigned char *values, Count count) {
-    if (count > 0)
-        av_extend(av, SSize_t(count - 1));
+    if (count > 0) av_extend(av, SSize_t(count - 1));
     for (Count i = 0; i < count; ++i)
         av_store(av, SSize_t(i), newSViv(values[i]));
 }
@@ -208,12 +196,10 @@ const char *bytesArg(pTHX_ const Call &call, SV *sv, const char *name, Count cou
 char *ownBuffer(pTHX_ SV *sv, Count size) {
     STRLEN length = 0;
     SvPV_force(sv, length);
-    if (size > kHugeCount)
-        size = kHugeCount;
+    if (size > kHugeCount) size = kHugeCount;
     STRLEN before = SvLEN(sv);
     char *data = SvGROW(sv, STRLEN(size) + 1);
-    if (SvLEN(sv) > before)
-        std::memset(data + before, 0, SvLEN(sv) - before);
+    if (SvLEN(sv) > before) std::memset(data + before, 0, SvLEN(sv) - before);
     data[SvCUR(sv)] = '\0';
     return data;
 }

@@ -97,8 +97,7 @@ void checkLength(pTHX_ const Call &call, AV *av, const char *name, Count count);
 // elements (ny below 0: rows of any length). Croaks on a missing or short row.
 void checkMatrix(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny);
 // The rows of a three-level matrix: nx matrices of ny rows of nz.
-void checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny,
-                  Count nz);
+void checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny, Count nz);
 
 // Input arrays, converted whole into a buffer of at least room elements
 // (zero after the array's elements); a hole reads as 0.
