@@ -6,11 +6,11 @@
 #include "devices/image_mode.h"
 #include "devices/named_output.h"
 #include "devices/picture.h"
+#include "devices/raster_file.h"
 #include "devices/raster_writers.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
-#include "kernel/raster_file.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 

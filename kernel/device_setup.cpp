@@ -9,6 +9,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "devices/text_formats.h"
 #include "devices/wmf_writer.h"
 #include "kernel/devices.h"
 #include "kernel/fatal.h"
@@ -16,7 +17,6 @@
 #include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
-#include "kernel/text_formats.h"
 #include "kernel/warnings.h"
 
 namespace {

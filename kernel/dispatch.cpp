@@ -10,6 +10,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/svg.h"
+#include "devices/text_formats.h"
 #include "devices/wmf_writer.h"
 #include "kernel/colour_value.h"
 #include "kernel/devices.h"
@@ -18,7 +19,6 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
-#include "kernel/text_formats.h"
 
 namespace {
 

@@ -34,11 +34,6 @@ void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 // the origin shift, converted and rounded (WMF).
 void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n);
 
-// Kyocera arc or sector in fill pattern 1..9 (0 draws nothing) about the page
-// point (x, y), between the radii r1 and r2 and the angles a1 and a2 (degrees,
-// counter-clockwise from the x axis); the origin shift is added.
-void kdarc(GlobalRecord &rec, int x, int y, int r1, int r2, float a1, float a2, int pattern);
-
 // Shows the colour table on devices with a palette (screen, memory raster).
 void shwvlt(GlobalRecord &rec);
 

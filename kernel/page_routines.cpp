@@ -5,6 +5,7 @@
 #include "devices/cgm.h"
 #include "devices/memory_raster.h"
 #include "devices/postscript.h"
+#include "devices/text_formats.h"
 #include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"
@@ -14,7 +15,6 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
-#include "kernel/text_formats.h"
 
 namespace {
 

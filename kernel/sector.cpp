@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "devices/postscript.h"
+#include "devices/text_formats.h"
 #include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"

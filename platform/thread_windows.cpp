@@ -5,14 +5,25 @@
 // notes the error for XErrorTrap and goes on. A broken connection (the server
 // went away) cannot be survived: the process ends with status 1 after a line
 // on standard error, so no script hangs on a display that is gone.
+//
+// A write to a server that is gone raises SIGPIPE, whose default action would
+// kill the process before Xlib sees the error. Where the program left SIGPIPE
+// at its default, a handler of ours takes it: when one of our X connections
+// has hung up the signal was ours and is let go (the write fails and the
+// connection is reported lost); otherwise the default action is restored and
+// the signal raised again, so the program's own pipes behave as before. A
+// program that ignores SIGPIPE or handles it itself keeps its choice.
 #include "platform/thread_windows.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -40,6 +51,58 @@ int connectionLost(Display *) {
     std::exit(1);
 }
 
+// The descriptors of the open X connections, for the SIGPIPE handler (which
+// may read only lock-free atomics), each stored plus one so that 0 is a free
+// slot. A connection beyond the table keeps SIGPIPE's default action.
+std::atomic<int> xConnectionFds[64];
+static_assert(std::atomic<int>::is_always_lock_free, "read in a signal handler");
+
+void registerConnection(int fd) {
+    for (auto &slot : xConnectionFds) {
+        int expected = 0;
+        if (slot.compare_exchange_strong(expected, fd + 1)) return;
+    }
+}
+
+void unregisterConnection(int fd) {
+    for (auto &slot : xConnectionFds) {
+        int expected = fd + 1;
+        if (slot.compare_exchange_strong(expected, 0)) return;
+    }
+}
+
+bool anXConnectionHungUp() {
+    for (auto &slot : xConnectionFds) {
+        const int fd = slot.load() - 1;
+        if (fd < 0) continue;
+        pollfd p{fd, 0, 0};
+        if (poll(&p, 1, 0) == 1 && (p.revents & (POLLHUP | POLLERR)) != 0) return true;
+    }
+    return false;
+}
+
+void brokenPipe(int signal) {
+    const int savedErrno = errno;
+    const bool ours = anXConnectionHungUp();
+    errno = savedErrno;
+    if (ours) return; // the write fails with EPIPE and Xlib reports the connection lost
+    std::signal(signal, SIG_DFL);
+    std::raise(signal); // delivered with the default action once this returns
+}
+
+// Takes SIGPIPE only where the program left it at its default action.
+void handleBrokenPipes() {
+    struct sigaction current {};
+    if (sigaction(SIGPIPE, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0 ||
+        current.sa_handler != SIG_DFL)
+        return;
+    struct sigaction ours {};
+    ours.sa_handler = brokenPipe;
+    sigemptyset(&ours.sa_mask);
+    ours.sa_flags = SA_RESTART;
+    sigaction(SIGPIPE, &ours, nullptr);
+}
+
 // Xlib would end the process after connectionLost returns; it returns only
 // while the thread closes its connection, and then the thread just goes on.
 void survive(Display *, void *) {}
@@ -50,6 +113,7 @@ void installHandlers() {
         XInitThreads();
         XSetErrorHandler(noteXError);
         XSetIOErrorHandler(connectionLost);
+        handleBrokenPipes();
     });
 }
 
@@ -89,11 +153,13 @@ void openConnection(XConnection &x) {
     x.display = XOpenDisplay(name);
     if (x.display == nullptr) return;
     XSetIOErrorExitHandler(x.display, survive, nullptr);
+    registerConnection(ConnectionNumber(x.display));
     x.screen = DefaultScreen(x.display);
     x.root = RootWindow(x.display, x.screen);
     if (!chooseVisual(x)) {
         std::fputs(">>>> The X display has no true-colour visual: windows are not shown!\n",
                    stderr);
+        unregisterConnection(ConnectionNumber(x.display));
         XCloseDisplay(x.display);
         x.display = nullptr;
         return;
@@ -118,7 +184,11 @@ ThreadWindows::ThreadWindows() {
 }
 
 ThreadWindows::~ThreadWindows() {
-    if (x.display == nullptr || connectionBroken) return;
+    if (x.display == nullptr) return;
+    if (connectionBroken) {
+        unregisterConnection(ConnectionNumber(x.display));
+        return;
+    }
     closingConnection = true;
     for (auto &entry : windows)
         if (!entry.second->foreign && entry.second->parent == 0)
@@ -127,6 +197,7 @@ ThreadWindows::~ThreadWindows() {
         XFreeCursor(x.display, entry.second);
     XFreeGC(x.display, x.gc);
     XFreePixmap(x.display, x.gcPixmap);
+    unregisterConnection(ConnectionNumber(x.display));
     XCloseDisplay(x.display);
 }
 

@@ -2,6 +2,9 @@
 // the input xdotool sends them, the frame's close button, message boxes, and
 // the end of a process whose display goes away.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <chrono>
 #include <future>
@@ -194,14 +197,33 @@ TEST_F(X11Windows, AWindowOfAnotherClientCanBeDrawnInto) {
 TEST_F(X11Windows, AProcessWhoseDisplayGoesAwayEndsWithStatusOne) {
     EXPECT_EXIT(
         {
-            shown("Doomed");
+            const HWND window = shown("Doomed");
             server.stop();
+            // A write that meets the server just gone (between Xlib's check of
+            // the connection and its write) raises SIGPIPE, as here.
+            std::raise(SIGPIPE);
+            SetWindowTextA(window, "Gone");
             MSG msg;
             while (GetMessageA(&msg, 0, 0, 0) > 0)
                 DispatchMessageA(&msg);
             std::exit(0);
         },
         testing::ExitedWithCode(1), ">>>> The connection to the X display is lost!");
+}
+
+TEST_F(X11Windows, APipeOfTheProgramStillEndsItBySigpipe) {
+    // The library takes SIGPIPE only for its own X connections.
+    EXPECT_EXIT(
+        {
+            shown("Piped");
+            int ends[2];
+            if (pipe(ends) != 0) std::exit(2);
+            close(ends[0]);
+            const char byte = 0;
+            [[maybe_unused]] const auto written = write(ends[1], &byte, 1);
+            std::exit(0);
+        },
+        testing::KilledBySignal(SIGPIPE), "");
 }
 
 // Message boxes run in a thread of their own while the test presses keys.

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -74,7 +75,18 @@ XvfbServer::~XvfbServer() {
 void XvfbServer::stop() {
     if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
+    if (waitpid(pid_, nullptr, 0) != pid_) {
+        // Not our child (a death test's forked process stops it): the server
+        // is killed and watched until it is gone or a zombie, its sockets closed.
+        kill(pid_, SIGKILL);
+        const std::string stat = "/proc/" + std::to_string(pid_) + "/stat";
+        for (int i = 0; i < 500; ++i) {
+            std::ifstream file(stat);
+            std::string pid, name, state;
+            if (!(file >> pid >> name >> state) || state == "Z") break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
     pid_ = -1;
 }
 

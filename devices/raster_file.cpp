@@ -1,5 +1,5 @@
 // qqrfil: the raster dispatcher of kavfin and of the raster file routines.
-#include "kernel/raster_file.h"
+#include "devices/raster_file.h"
 
 #include "devices/bitmap_file.h"
 #include "devices/picture.h"

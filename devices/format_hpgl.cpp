@@ -1,9 +1,9 @@
 // HPGL: pen-up and pen-down records with blanks removed, pen selection for
 // colours.
+#include "devices/text_formats.h"
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
-#include "kernel/text_formats.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // drawing calls of java.awt.Graphics.
 #include <cstring>
 
+#include "devices/text_formats.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
-#include "kernel/text_formats.h"
 #include "kernel/text_utils.h"
 #include "kernel/version.h"
 

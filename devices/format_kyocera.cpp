@@ -2,10 +2,10 @@
 // boxes and arcs with 8-byte fill patterns.
 #include <cstring>
 
+#include "devices/text_formats.h"
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
-#include "kernel/text_formats.h"
 
 namespace {
 

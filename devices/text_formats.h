@@ -1,4 +1,4 @@
-// The four text formats the kernel writes itself: the GKSL text metafile,
+// The four text formats written by the library itself: the GKSL text metafile,
 // the Kyocera printer language, HPGL and Java applet source. Each takes device
 // points (already converted) and writes its records.
 #pragma once
@@ -18,6 +18,10 @@ void kyoceraBox(GlobalRecord &rec, int x, int y, int width, int height, int patt
 void kyoceraArc(GlobalRecord &rec, int x, int y, int r1, int r2, int a1, int a2, int pattern);
 void kyoceraTrailer(GlobalRecord &rec);
 void kyoceraNewPage(GlobalRecord &rec);
+// Kyocera arc or sector in fill pattern 1..9 (0 draws nothing) about the page
+// point (x, y), between the radii r1 and r2 and the angles a1 and a2 (degrees,
+// counter-clockwise from the x axis); the origin shift is added.
+void kdarc(GlobalRecord &rec, int x, int y, int r1, int r2, float a1, float a2, int pattern);
 
 // HPGL.
 void hpglHeader(GlobalRecord &rec);

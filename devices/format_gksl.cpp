@@ -4,10 +4,10 @@
 // record adding 89) and the end code 9.
 #include <utility>
 
+#include "devices/text_formats.h"
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
-#include "kernel/text_formats.h"
 
 namespace {
 

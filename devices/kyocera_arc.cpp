@@ -1,8 +1,8 @@
 // Arcs and sectors on Kyocera printers: kdarc.
+#include "devices/text_formats.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
-#include "kernel/text_formats.h"
 
 void kdarc(GlobalRecord &rec, int x, int y, int r1, int r2, float a1, float a2, int pattern) {
     if (pattern == 0) return;
