@@ -67,13 +67,11 @@ float functionValue(int count, float x, float y, int iopt) {
     PUTBACK;
     const int returned = call_pv(sub.c_str(), G_SCALAR | G_EVAL);
     SPAGAIN;
-    float value = 0.0f;
-    if (returned == 1) {
-        SV *answer = POPs; // SvNV reads its argument twice
-        value = static_cast<float>(SvNV(answer));
-    }
+    SV *answer = returned == 1 ? POPs : nullptr; // SvNV reads its argument twice
     PUTBACK;
     keepError(aTHX);
+    float value = 0.0f;
+    if (answer != nullptr && pendingError == nullptr) value = static_cast<float>(SvNV(answer));
     FREETMPS;
     LEAVE;
     return pendingError != nullptr ? 0.0f : value;

@@ -9,9 +9,12 @@ use Exporter 'import';
 use File::Temp qw(tempdir);
 use IPC::Open3;
 use Symbol qw(gensym);
+use POSIX ();
+use Fcntl qw(F_SETFD);
 
 our @EXPORT_OK = qw(run_perl in_tmp masked read_file reference_plot declared_routines
-                    public_names source_dir);
+                    public_names source_dir
+                    start_xvfb window_named);
 
 sub source_dir { return $ENV{KAVLOR_SOURCE_DIR} // "$INC{'KavlorTest.pm'}/../../../.." }
 
@@ -58,6 +61,41 @@ sub reference_plot {
     system($ENV{KAVLOR_REFERENCE_PLOTS}, $case, $device, $path) == 0
         or die "reference_plots $case failed";
     return read_file($path);
+}
+
+# An X server of the test's own: Xvfb on a display number it picks, DISPLAY
+# pointed at it; it ends with the test. A watchdog ends a test that hangs.
+sub start_xvfb {
+    my ($seconds) = @_;
+    $SIG{ALRM} = sub { print STDERR "watchdog: the test ran over $seconds s\n"; kill 'KILL', $$ };
+    alarm($seconds // 60);
+    pipe(my $read, my $write) or die "pipe: $!";
+    my $pid = fork() // die "fork: $!";
+    if ($pid == 0) {
+        close $read;
+        my $fd = fileno $write;
+        fcntl($write, F_SETFD, 0) or die "fcntl: $!"; # kept open across exec
+        { exec 'Xvfb', '-displayfd', $fd, '-screen', '0', '1024x768x24', '-nolisten', 'tcp' }
+        POSIX::_exit(127);
+    }
+    close $write;
+    my $number = <$read>;
+    die "Xvfb did not start\n" unless defined $number && $number =~ /^(\d+)/;
+    $ENV{DISPLAY} = ":$1";
+    my $parent = $$;
+    eval q{END { kill 'TERM', $pid if $$ == $parent && $pid }};
+    return $pid;
+}
+
+# The id of the window titled exactly so, waiting up to 5 s; 0 when none.
+sub window_named {
+    my ($title) = @_;
+    for (1 .. 250) {
+        my $id = `xdotool search --name '^$title\$' 2>/dev/null`;
+        return $1 if $id =~ /^(\d+)/;
+        select(undef, undef, undef, 0.02);
+    }
+    return 0;
 }
 
 # The routines kavlor.h declares.
