@@ -5,6 +5,7 @@
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
                 libfreetype-dev libfontconfig-dev fonts-liberation  # text in window-system fonts
                 python3-dev  # the Python module kavlor
+                libperl-dev  # the Perl module Kavlor
                 gmt-gshhg-low python3-netcdf4)  # the shoreline files and map data (data/)
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources

@@ -1,0 +1,121 @@
+# What the tests of the Perl module Kavlor share: fresh interpreters for cases
+# that depend on process-wide state, the reference plots of the C program,
+# files compared with their dates masked, and the routines kavlor.h declares.
+package KavlorTest;
+
+use strict;
+use warnings;
+use Exporter 'import';
+use File::Temp qw(tempdir);
+use IPC::Open3;
+use Symbol qw(gensym);
+use POSIX ();
+use Fcntl qw(F_SETFD);
+
+our @EXPORT_OK = qw(run_perl in_tmp masked read_file reference_plot declared_routines
+                    public_names source_dir
+                    start_xvfb window_named);
+
+sub source_dir { return $ENV{KAVLOR_SOURCE_DIR} // "$INC{'KavlorTest.pm'}/../../../.." }
+
+# Runs code in a fresh perl with the module on @INC; returns the exit status
+# and everything it printed (standard output, then standard error).
+sub run_perl {
+    my ($code, @args) = @_;
+    my $err = gensym;
+    my $pid = open3(my $in, my $out, $err, $^X, '-e', $code, @args);
+    close $in;
+    local $/;
+    my $stdout = <$out> // '';
+    my $stderr = <$err> // '';
+    waitpid $pid, 0;
+    return ($? >> 8, $stdout, $stderr);
+}
+
+# A fresh temporary folder, made the working folder.
+sub in_tmp {
+    my $dir = tempdir(CLEANUP => 1);
+    chdir $dir or die "chdir $dir: $!";
+    return $dir;
+}
+
+sub read_file {
+    my ($path) = @_;
+    open my $fh, '<:raw', $path or die "$path: $!";
+    local $/;
+    return scalar <$fh>;
+}
+
+# A file's bytes with the dates of PDF, SVG and PostScript headers masked.
+sub masked {
+    my ($data) = @_;
+    $data =~ s/D:\d{14}/D:<date>/g;
+    $data =~ s/\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d/<date> <time>/g;
+    $data =~ s/\d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d/<date> , <time>/g;
+    return $data;
+}
+
+# The file the C program reference_plots draws for a case.
+sub reference_plot {
+    my ($case, $device, $path) = @_;
+    system($ENV{KAVLOR_REFERENCE_PLOTS}, $case, $device, $path) == 0
+        or die "reference_plots $case failed";
+    return read_file($path);
+}
+
+# An X server of the test's own: Xvfb on a display number it picks, DISPLAY
+# pointed at it; it ends with the test. A watchdog ends a test that hangs.
+sub start_xvfb {
+    my ($seconds) = @_;
+    $SIG{ALRM} = sub { print STDERR "watchdog: the test ran over $seconds s\n"; kill 'KILL', $$ };
+    alarm($seconds // 60);
+    pipe(my $read, my $write) or die "pipe: $!";
+    my $pid = fork() // die "fork: $!";
+    if ($pid == 0) {
+        close $read;
+        my $fd = fileno $write;
+        fcntl($write, F_SETFD, 0) or die "fcntl: $!"; # kept open across exec
+        { exec 'Xvfb', '-displayfd', $fd, '-screen', '0', '1024x768x24', '-nolisten', 'tcp' }
+        POSIX::_exit(127);
+    }
+    close $write;
+    my $number = <$read>;
+    die "Xvfb did not start\n" unless defined $number && $number =~ /^(\d+)/;
+    $ENV{DISPLAY} = ":$1";
+    my $parent = $$;
+    eval q{END { kill 'TERM', $pid if $$ == $parent && $pid }};
+    return $pid;
+}
+
+# The id of the window titled exactly so, waiting up to 5 s; 0 when none.
+sub window_named {
+    my ($title) = @_;
+    for (1 .. 250) {
+        my $id = `xdotool search --name '^$title\$' 2>/dev/null`;
+        return $1 if $id =~ /^(\d+)/;
+        select(undef, undef, undef, 0.02);
+    }
+    return 0;
+}
+
+# The routines kavlor.h declares.
+sub declared_routines {
+    my $header = read_file(source_dir() . '/include/kavlor.h');
+    $header =~ s{/\*.*?\*/}{}gs;
+    my %names = map { $_ => 1 } $header =~ /^KAVLOR_API[^;(]*?\b(\w+)\s*\(/mg;
+    return \%names;
+}
+
+# The library's public routines that a binding may offer (the list's names up
+# to those without a binding).
+sub public_names {
+    open my $fh, '<', source_dir() . '/tests/api/public_names.txt' or die $!;
+    my @names;
+    while (my $line = <$fh>) {
+        last if $line =~ /^# Without a binding/;
+        push @names, $line =~ s/\s+//gr if $line =~ /^\w/;
+    }
+    return @names;
+}
+
+1;

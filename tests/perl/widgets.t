@@ -1,0 +1,64 @@
+# Widget callbacks under an X server of the test's own: xdotool clicks a push
+# button while wgfin runs the dialog; the Perl sub registered first for the
+# widget gets its id; a sub that dies lets the dialog go on, calls no more
+# Perl, and wgfin raises its error when the dialog ends.
+use strict;
+use warnings;
+use Test::More;
+use POSIX ();
+use lib "$ENV{KAVLOR_SOURCE_DIR}/tests/perl/lib";
+use KavlorTest qw(in_tmp start_xvfb window_named);
+use Kavlor;
+
+in_tmp();
+start_xvfb(60);
+
+our @heard;
+our $dies = 0;
+sub first { push @heard, "first @_"; die "callback failed\n" if $dies }
+sub second { push @heard, "second @_" }
+
+# Runs the dialog titled so; a child process clicks the windows (x, y) given
+# once the dialog is shown.
+sub dialog {
+    my ($title, @clicks) = @_;
+    my $pid = fork() // die "fork: $!";
+    if ($pid == 0) {
+        my $ok = window_named($title);
+        for my $click (@clicks) {
+            system("xdotool mousemove --window $click->[0] $click->[1] $click->[2] click 1");
+            select(undef, undef, undef, 0.15);
+        }
+        POSIX::_exit($ok ? 0 : 1);
+    }
+    my $result = eval { Kavlor::wgfin(); 1 } ? '' : $@;
+    waitpid $pid, 0;
+    is($?, 0, "$title: the dialog was shown");
+    return $result;
+}
+
+sub push_dialog {
+    my ($title) = @_;
+    Kavlor::swgtit($title);
+    my $ip = Kavlor::wgini('VERT');
+    my $push = Kavlor::wgpbut($ip, 'Push');
+    my $ok = Kavlor::wgok($ip);
+    return ($push, Kavlor::gwgxid($push), Kavlor::gwgxid($ok));
+}
+
+my ($push, $push_window, $ok_window) = push_dialog('Callbacks');
+Kavlor::swgcbk($push, 'main::first');
+Kavlor::swgcbk($push, 'main::second');
+is(dialog('Callbacks', [$push_window, 10, 5], [$push_window, 10, 5], [$ok_window, 10, 5]), '',
+   'the dialog ends');
+is_deeply(\@heard, ["first $push", "first $push"], 'the first registration of the widget wins');
+
+@heard = ();
+$dies = 1;
+($push, $push_window, $ok_window) = push_dialog('Dying');
+Kavlor::swgcbk($push, 'main::first');
+is(dialog('Dying', [$push_window, 10, 5], [$push_window, 10, 5], [$ok_window, 10, 5]),
+   "callback failed\n", 'wgfin raises the error of the sub');
+is_deeply(\@heard, ["first $push"], 'after which no sub is called');
+
+done_testing();
