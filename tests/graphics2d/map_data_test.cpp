@@ -273,6 +273,42 @@ TEST_F(MapData, BrokenShorelineHeadersEndTheFile) {
     EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
 }
 
+// The shoreline files the build makes from GSHHG are whole: read to their
+// end without a warning, finer for GSHI than for GSHL, with lakes among the
+// land (a third of the lines or so). Without them (no gmt-gshhg-low at build time) the test is
+// skipped, unless the run requires every generator's source, as ./test.sh does.
+TEST_F(MapData, TheShippedShorelinesAreWholeAndDrawn) {
+    if (!std::filesystem::exists(mapDir + "/gshhs_i.b")) {
+        const char *required = std::getenv("KAVLOR_GENERATOR_SOURCES");
+        if (required == nullptr || std::string(required) != "required")
+            GTEST_SKIP() << "no shoreline files: gmt-gshhg-low was missing at build time";
+        FAIL() << "no shoreline files in " << mapDir;
+    }
+    std::map<std::string, std::size_t> drawn;
+    for (const char *base : {"GSHL", "GSHI"})
+        for (const char *level : {"ALL", "LAKE"}) {
+            const std::string which = std::string(base) + " " + level;
+            SCOPED_TRACE(which);
+            GlobalRecord &rec = open("PDF", "plot.pdf");
+            captureStdout([&] {
+                mapbas(base);
+                maplev(level);
+            });
+            linearMap(-180, 180, -90, 90);
+            const int before = rec.core.nvector;
+            EXPECT_EQ(captureStdout([] { world(); }), "");
+            drawn[which] = std::size_t(rec.core.nvector - before); // lines drawn
+            close("plot.pdf");
+        }
+    EXPECT_GT(drawn["GSHL ALL"], 50000u);
+    EXPECT_GT(drawn["GSHI ALL"], 2 * drawn["GSHL ALL"]);
+    for (const char *base : {"GSHL", "GSHI"}) {
+        const std::string b = base;
+        EXPECT_GT(drawn[b + " LAKE"], 0u) << b;
+        EXPECT_LT(drawn[b + " LAKE"], drawn[b + " ALL"] / 2) << b;
+    }
+}
+
 // The caller's text map: "#" starts a line; points before the first are not
 // drawn; bad lines are passed over.
 TEST_F(MapData, TextMapsDrawTheirLines) {
