@@ -8,6 +8,9 @@ cd "$(dirname "$0")"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 ensure_npm_packages
 jobs=$(nproc)
+# Every generator's source is installed above: a check of data/ that finds
+# its source missing fails instead of being skipped.
+export KAVLOR_GENERATOR_SOURCES=required
 
 echo "== layout of the sources"
 scripts/check_format.sh

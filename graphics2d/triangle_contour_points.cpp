@@ -1,7 +1,8 @@
 // tripts: the contour lines of one level over a triangulation, returned as
 // point arrays. Each triangle the level crosses gives a segment whose ends
 // carry the edge (or vertex) they lie on; segments are then chained end to
-// end into lines through those keys.
+// end into lines through those keys, found among the ends sorted by key (so
+// the chaining takes n log n, not n squared, for n segments).
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -17,7 +18,6 @@ namespace {
 struct Key {
     int a, b;
     bool vertex() const { return a == b; }
-    bool meets(Key o) const { return (a == o.a && b == o.b) || (a == o.b && b == o.a); }
 };
 
 struct End {
@@ -124,37 +124,102 @@ class Output {
     int points_ = 0;
 };
 
+// The unordered pair of a key: an edge is met from either of its ends.
+struct PairKey {
+    int low, high;
+    static PairKey of(Key k) { return {std::min(k.a, k.b), std::max(k.a, k.b)}; }
+    bool operator<(PairKey o) const { return low != o.low ? low < o.low : high < o.high; }
+    bool operator==(PairKey o) const { return low == o.low && high == o.high; }
+};
+
+// A segment end among all ends sorted by key; the ends on one edge or vertex
+// then lie together, in segment order, the first end before the second.
+struct EndRef {
+    PairKey key;
+    int segment, end; // end 0: the segment's first end, 1: its second
+    bool operator<(const EndRef &o) const {
+        if (!(key == o.key)) return key < o.key;
+        return segment != o.segment ? segment < o.segment : end < o.end;
+    }
+};
+
+// The ends grouped by key. The first free end of a group is the lowest free
+// segment meeting that key (by its first end when both meet it); as taken
+// segments stay taken, each group's cursor only moves forward.
+class EndIndex {
+  public:
+    bool build(const Segment *s, int count) {
+        const std::size_t ends = 2 * std::size_t(count);
+        refs_.reset(new (std::nothrow) EndRef[ends]);
+        groupOf_.reset(new (std::nothrow) int[ends]);
+        cursor_.reset(new (std::nothrow) int[ends + 1]);
+        groupEnd_.reset(new (std::nothrow) int[ends + 1]);
+        if (refs_ == nullptr || groupOf_ == nullptr || cursor_ == nullptr || groupEnd_ == nullptr)
+            return false;
+        for (int i = 0; i < count; ++i) {
+            refs_[2 * std::size_t(i)] = {PairKey::of(s[i].first.key), i, 0};
+            refs_[2 * std::size_t(i) + 1] = {PairKey::of(s[i].second.key), i, 1};
+        }
+        std::sort(refs_.get(), refs_.get() + ends);
+        int groups = 0;
+        for (std::size_t r = 0; r < ends; ++r) {
+            if (r == 0 || !(refs_[r].key == refs_[r - 1].key)) cursor_[groups++] = int(r);
+            groupEnd_[groups - 1] = int(r) + 1;
+            groupOf_[2 * std::size_t(refs_[r].segment) + std::size_t(refs_[r].end)] = groups - 1;
+        }
+        return true;
+    }
+    int group(int segment, int end) const {
+        return groupOf_[2 * std::size_t(segment) + std::size_t(end)];
+    }
+    // The first end of the group whose segment is free, or null.
+    const EndRef *firstFree(int group, const bool *taken) {
+        int &c = cursor_[group];
+        while (c < groupEnd_[group] && taken[refs_[c].segment])
+            ++c;
+        return c < groupEnd_[group] ? &refs_[c] : nullptr;
+    }
+
+  private:
+    std::unique_ptr<EndRef[]> refs_;
+    std::unique_ptr<int[]> groupOf_, cursor_, groupEnd_;
+};
+
+// An edge on the level belongs to both its triangles: of the segments lying
+// on one edge, the first is kept.
+bool dropRepeatedEdges(const Segment *s, bool *taken, int count) {
+    std::unique_ptr<EndRef[]> edges(new (std::nothrow) EndRef[std::size_t(count)]);
+    if (edges == nullptr) return false;
+    int n = 0;
+    for (int i = 0; i < count; ++i)
+        if (s[i].first.key.vertex() && s[i].second.key.vertex())
+            edges[n++] = {PairKey::of({s[i].first.key.a, s[i].second.key.a}), i, 0};
+    std::sort(edges.get(), edges.get() + n);
+    for (int r = 1; r < n; ++r)
+        if (edges[r].key == edges[r - 1].key) taken[edges[r].segment] = true;
+    return true;
+}
+
 // Chains the segments into lines: from the first free segment both ways,
 // each time taking the first free segment with an end on the current key.
-void chain(const Segment *s, bool *taken, int count, End *line, Output &out) {
+void chain(const Segment *s, bool *taken, int count, EndIndex &index, End *line, Output &out) {
     for (int first = 0; first < count; ++first) {
         if (taken[first]) continue;
         taken[first] = true;
         int n = 0;
         line[n++] = s[first].second;
-        Key current = s[first].second.key;
+        int current = index.group(first, 1);
         bool turned = false;
         for (;;) {
-            int found = -1;
-            bool byFirst = false;
-            for (int i = 0; i < count && found < 0; ++i) {
-                if (taken[i]) continue;
-                if (s[i].first.key.meets(current)) {
-                    found = i;
-                    byFirst = true;
-                } else if (s[i].second.key.meets(current)) {
-                    found = i;
-                }
-            }
-            if (found >= 0) {
-                taken[found] = true;
-                const End &next = byFirst ? s[found].second : s[found].first;
-                line[n++] = next;
-                current = next.key;
+            if (const EndRef *found = index.firstFree(current, taken)) {
+                taken[found->segment] = true;
+                const Segment &next = s[found->segment];
+                line[n++] = found->end == 0 ? next.second : next.first;
+                current = index.group(found->segment, 1 - found->end);
             } else if (!turned) {
                 std::reverse(line, line + n);
                 line[n++] = s[first].first;
-                current = s[first].first.key;
+                current = index.group(first, 0);
                 turned = true;
             } else {
                 break;
@@ -204,21 +269,12 @@ extern "C" void tripts(const float *xray, const float *yray, const float *zray, 
         if (triangleVertices(i1ray, i2ray, i3ray, k, n, v) && triangleSegment(t, v, s, onEdges))
             segments[m++] = s;
 
-    // An edge on the level belongs to both its triangles: keep it once.
-    if (onEdges) {
-        for (int i = 0; i < count; ++i) {
-            const Segment &a = segments[i];
-            if (taken[i] || !a.first.key.vertex() || !a.second.key.vertex()) continue;
-            for (int j = 0; j < count; ++j) {
-                const Segment &b = segments[j];
-                if (j == i || taken[j]) continue;
-                const bool same =
-                    (b.first.key.a == a.first.key.a && b.second.key.a == a.second.key.a) ||
-                    (b.first.key.a == a.second.key.a && b.second.key.a == a.first.key.a);
-                if (same && b.first.key.vertex() && b.second.key.vertex()) taken[j] = true;
-            }
-        }
+    EndIndex index;
+    if ((onEdges && !dropRepeatedEdges(segments.get(), taken.get(), count)) ||
+        !index.build(segments.get(), count)) {
+        warnin(Warning::noMemory);
+        return;
     }
     Output out(xpts, ypts, maxpts, nray, maxray, nlins);
-    chain(segments.get(), taken.get(), count, line.get(), out);
+    chain(segments.get(), taken.get(), count, index, line.get(), out);
 }

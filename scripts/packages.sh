@@ -5,7 +5,8 @@
 BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
                 libfreetype-dev libfontconfig-dev fonts-liberation  # text in window-system fonts
                 python3-dev  # the Python module kavlor
-                libperl-dev)  # the Perl module Kavlor
+                libperl-dev  # the Perl module Kavlor
+                gmt-gshhg-low python3-netcdf4)  # the shoreline files and map data (data/)
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
@@ -49,8 +50,10 @@ ensure_npm_packages() {
         [ -f "$dir/node_modules/us-atlas/states-10m.json" ] && return 0
     command -v npm > /dev/null || ensure_packages npm
     echo "Installing from npm: ${NPM_PACKAGES[*]}"
-    npm install --prefix "$dir" --no-audit --no-fund --silent "${NPM_PACKAGES[@]}" ||
-        echo "npm packages not installed: the check of data/map is skipped"
+    npm install --prefix "$dir" --no-audit --no-fund --silent "${NPM_PACKAGES[@]}" || {
+        echo "npm packages not installed: the check of data/map cannot run" >&2
+        return 1
+    }
 }
 
 # configure_and_build DIR [cmake options...] [--target TARGET...]

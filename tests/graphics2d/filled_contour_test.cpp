@@ -256,6 +256,54 @@ TEST_F(FilledContours, CellsAreOneFillEachOrSplitIntoPolygons) {
     EXPECT_GT(filled, 3 * 100.0 * 100.0 - 50);
 }
 
+// On a projected map beyond the cylinders (codes above 9) a cell's sides are
+// no longer parallel to the axes: every cell and sub-cell is a filled
+// quadrilateral through its projected corners. Cylindrical maps keep the
+// rectangles.
+TEST_F(FilledContours, OnProjectedMapsCellsAreQuadrilaterals) {
+    struct Case {
+        const char *keyword;
+        float ya, ye, south, north; // the map's latitudes and the grid's
+    };
+    for (const Case &c : {Case{"MOLL", -90, 90, -60, 60}, Case{"CONF", 20, 80, 30, 70},
+                          Case{"MERC", -80, 80, -60, 60}}) {
+        SCOPED_TRACE(c.keyword);
+        // A uniform cell (-40..0) and one crossed by two levels (0..40).
+        const Grid g{{-40, 0, 40}, {c.south, c.north}, {0, 0, 0, 0, 3, 3}};
+        GlobalRecord &rec = open("SVG", "plot.svg");
+        float corners[4][2] = {};
+        captureStdout([&] {
+            axspos(200, 1200);
+            axslen(1601, 1001);
+            frame(0);
+            projct(c.keyword);
+            grafmp(-180, 180, -180, 90, c.ya, c.ye, c.ya, (c.ye - c.ya) / 4);
+            const float lon[4] = {-40, 0, 0, -40}, lat[4] = {c.south, c.south, c.north, c.north};
+            for (int k = 0; k < 4; ++k)
+                pos2pt(lon[k], lat[k], &corners[k][0], &corners[k][1]);
+            draw(g, {1, 2});
+        });
+        const float s = rec.page.xdevscl;
+        const std::vector<FillRecord> fills = fillRecords(close("plot.svg"));
+        ASSERT_GT(fills.size(), 10u); // the uniform cell and the sub-cells
+        if (std::string(c.keyword) == "MERC") {
+            for (const FillRecord &f : fills)
+                EXPECT_FALSE(f.polygon);
+            continue;
+        }
+        for (const FillRecord &f : fills) {
+            EXPECT_TRUE(f.polygon);
+            EXPECT_EQ(f.x.size(), 4u);
+        }
+        // The uniform cell comes first, through its four projected corners.
+        ASSERT_EQ(fills[0].x.size(), 4u);
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_NEAR(fills[0].x[std::size_t(k)] / s, corners[k][0], 1.0) << k;
+            EXPECT_NEAR(fills[0].y[std::size_t(k)] / s, corners[k][1], 1.0) << k;
+        }
+    }
+}
+
 // In polygon mode each closed line is filled once in its level's colour, in
 // the order the levels are given; a line that leaves the grid is not filled.
 TEST_F(FilledContours, PolygonModeFillsClosedLinesInTheGivenOrder) {

@@ -227,6 +227,52 @@ TEST_F(MapData, BrokenAndMissingFilesAreReported) {
     EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
 }
 
+// Shoreline files broken in their headers: cut inside the first header or
+// the second, a negative point count, a count far beyond the file. What
+// lies before the fault is drawn; nothing is read past the data.
+TEST_F(MapData, BrokenShorelineHeadersEndTheFile) {
+    const std::string one = gshhsFile({kDateLine});
+    const auto withCount = [&](std::uint32_t count) {
+        std::string second = one;
+        second[4] = char(count >> 24);
+        second[5] = char(count >> 16);
+        second[6] = char(count >> 8);
+        second[7] = char(count);
+        return one + second;
+    };
+    struct Case {
+        const char *what;
+        std::string bytes;
+        std::size_t segments; // of the first polygon, up to 180 degrees
+    };
+    const Case cases[] = {
+        {"cut in the first header", one.substr(0, 20), 0},
+        {"cut in the second header", one + one.substr(0, 30), 1},
+        {"a negative count", withCount(0xFFFFFFFFu), 1},
+        {"a count beyond the file", withCount(0x7FFFFFFFu), 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        openHpgl();
+        std::ofstream(dir.file("bad.b"), std::ios::binary) << c.bytes;
+        const std::string name = dir.file("bad.b");
+        captureStdout([&] {
+            mapfil(name.c_str(), "GSHH");
+            mapbas("MAPF");
+        });
+        linearMap(-180, 180, -90, 90);
+        EXPECT_EQ(captureStdout([] { world(); }), " <<<< Warning 101: read error in world!\n");
+        EXPECT_EQ(segmentsOf(closeHpgl()).size(), c.segments);
+    }
+    // The library's own world file missing: the file error, nothing drawn.
+    openHpgl();
+    setenv("KAVLOR", dir.path().c_str(), 1);
+    linearMap(-180, 180, -90, 90);
+    EXPECT_EQ(captureStdout([] { world(); }),
+              " <<<< Warning  36: File error in world!   (" + dir.path() + "/map/map1.dat)\n");
+    EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
+}
+
 // The caller's text map: "#" starts a line; points before the first are not
 // drawn; bad lines are passed over.
 TEST_F(MapData, TextMapsDrawTheirLines) {

@@ -383,4 +383,26 @@ TEST_F(MapProjection, ConesTakeTheirParallelsAndSide) {
     close();
 }
 
+// mapsph: a hemisphere map shows the cap asked for; its edge, at the cap's
+// angular distance from the centre, lies on the map's circle.
+TEST_F(MapProjection, TheCapOfMapsphFillsTheCircle) {
+    const double radius = (kLengthY - 1) / 2.0; // the smaller axis
+    const double cx = kCornerX + kLengthX / 2.0, cy = kCornerY - kLengthY / 2.0;
+    for (const char *keyword : {"ORTH", "STER", "AZIM", "LAMB", "GNOM"})
+        for (const float cap : {30.0f, 60.0f, 90.0f}) {
+            SCOPED_TRACE(std::string(keyword) + " " + std::to_string(cap));
+            GlobalRecord &rec = openMap(keyword, -180, 180, -90, 90, [cap] { mapsph(cap); });
+            // The gnomonic cap stops at 85 degrees. The centre is (20, 40):
+            // the edge lies due south, and due north for a small cap.
+            const float edge = std::string(keyword) == "GNOM" ? std::min(cap, 85.0f) : cap;
+            for (const float lat : {40 - edge, 40 + edge}) {
+                if (lat > 90) continue;
+                float xp = 0, yp = 0;
+                qqpos2(rec, 20, lat, xp, yp);
+                EXPECT_NEAR(std::hypot(xp - cx, yp - cy), radius, 0.05) << lat;
+            }
+            close();
+        }
+}
+
 } // namespace

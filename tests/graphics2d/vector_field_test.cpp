@@ -3,6 +3,7 @@
 // on its own.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -86,6 +87,37 @@ TEST_F(VectorField, BadCountsAndLevelsDrawNothing) {
     EXPECT_EQ(captureStdout([&] { field(&v, &v, &v, &v, 1, 1421); }),
               " <<<< Warning   3: Incorrect level in field!   (   1)\n");
     EXPECT_TRUE(segmentsOf(closeHpgl()).empty());
+}
+
+// On a map the arrows' ends follow the projection.
+TEST_F(VectorField, OnMapsTheEndsFollowTheProjection) {
+    const float xa[2] = {-60, 10}, ya[2] = {-20, 40}, xb[2] = {0, 80}, yb[2] = {30, 50};
+    const auto map = [] {
+        captureStdout([] {
+            axspos(200, 1200);
+            axslen(1601, 801);
+            frame(0);
+            projct("HAMM");
+            grafmp(-180, 180, -180, 90, -90, 90, -90, 30);
+        });
+    };
+    openHpgl();
+    map();
+    for (int k = 0; k < 2; ++k) {
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        pos2pt(xa[k], ya[k], &x1, &y1);
+        pos2pt(xb[k], yb[k], &x2, &y2);
+        captureStdout([&] {
+            vector(int(std::lround(x1)), int(std::lround(y1)), int(std::lround(x2)),
+                   int(std::lround(y2)), 1421);
+        });
+    }
+    const std::multiset<Segment> expected = segmentsOf(closeHpgl());
+
+    openHpgl();
+    map();
+    EXPECT_EQ(captureStdout([&] { field(xa, ya, xb, yb, 2, 1421); }), "");
+    EXPECT_EQ(segmentsOf(closeHpgl()), expected);
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 #include "kernel/install_dir.h"
 #include "kernel/levels.h"
@@ -138,6 +142,58 @@ TEST_F(InstallationDirectory, MapFileWarningsCarryThePath) {
     EXPECT_EQ(buffer[1], 2);
     EXPECT_EQ(qqgmap(buffer, 2, stream), 1); // only one word was left
     fclose(stream);
+    unsetenv("KAVLOR");
+    close();
+}
+
+// Every number of a map file opens its file: the library's map files 1..17,
+// the four shoreline files 21..24 and the caller's file of mapfil (25); the
+// numbers between and beyond have none.
+TEST_F(InstallationDirectory, EveryMapFileNumberOpensItsFile) {
+    setenv("KAVLOR", dir.path().c_str(), 1);
+    GlobalRecord &rec = open();
+    jqqlev(1, 3, "world");
+    mkdir(dir.file("map").c_str(), 0755);
+    std::vector<std::pair<int, std::string>> files;
+    for (int n = 1; n <= 17; ++n)
+        files.push_back({n, "map/map" + std::to_string(n) + ".dat"});
+    const char *shorelines[4] = {"gshhs_l.b", "gshhs_i.b", "gshhs_h.b", "gshhs_f.b"};
+    for (int n = 21; n <= 24; ++n)
+        files.push_back({n, std::string("map/") + shorelines[n - 21]});
+    for (const auto &[n, name] : files) {
+        SCOPED_TRACE(n);
+        const std::string path = dir.file(name);
+        EXPECT_EQ(captureStdout([&] { EXPECT_EQ(sopnfl(rec, n), nullptr); }),
+                  " <<<< Warning  36: File error in world!   (" + path + ")\n");
+        writeFile(path, "file " + std::to_string(n));
+        FILE *stream = nullptr;
+        EXPECT_EQ(captureStdout([&] { stream = sopnfl(rec, n); }), "");
+        ASSERT_NE(stream, nullptr);
+        char text[16] = {};
+        EXPECT_EQ(std::string(text, std::fread(text, 1, sizeof text, stream)),
+                  "file " + std::to_string(n));
+        fclose(stream);
+    }
+    for (const int n : {-1, 0, 18, 20, 25, 26}) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(captureStdout([&] { EXPECT_EQ(sopnfl(rec, n), nullptr); }),
+                  " <<<< Warning  36: File error in world!   (" + dir.path() + ")\n");
+    }
+    // The caller's file, binary or text.
+    writeFile(dir.file("mine.txt"), "# mine\n");
+    for (const char *kind : {"GSHH", "MAPG"}) {
+        SCOPED_TRACE(kind);
+        captureStdout([&] { mapfil(dir.file("mine.txt").c_str(), kind); });
+        FILE *stream = sopnfl(rec, 25);
+        ASSERT_NE(stream, nullptr);
+        fclose(stream);
+    }
+    captureStdout([&] {
+        mapfil(dir.file("gone.txt").c_str(), "MAPG");
+        jqqlev(1, 3, "world");
+    });
+    EXPECT_EQ(captureStdout([&] { EXPECT_EQ(sopnfl(rec, 25), nullptr); }),
+              " <<<< Warning  36: File error in world!   (" + dir.file("gone.txt") + ")\n");
     unsetenv("KAVLOR");
     close();
 }
