@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Times the benchmark workloads W0..W6 (bench/README.md): Kavlor's programs next to PLplot, gnuplot
+# Times the benchmark workloads W0..W7 (bench/README.md): Kavlor's programs next to PLplot, gnuplot
 # and matplotlib, as whole processes, in one run, and prints the medians. A benchmark, not a test.
 #
 #   bench/run.sh [SELECTION...]   each SELECTION adds cases: W1 (all formats of W1), pdf (every
@@ -18,7 +18,7 @@ root=$(dirname "$bench")
 # The workloads and the formats each is measured in, as WORKLOADS.md lists them, then the same at
 # ten times the work (W1x10 ...), which only Kavlor and PLplot are timed on.
 CASES=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png W4:png W4:pdf W5:ps
-       W6:pdf W6:png
+       W6:pdf W6:png W7:pdf W7:png
        W1x10:ps W1x10:pdf W1x10:svg W1x10:png W2x10:pdf W2x10:ps W3x10:pdf W3x10:png W4x10:png
        W4x10:pdf W6x10:pdf W6x10:png)
 PROGRAMS=(kavlor kavlor.py plplot gnuplot matplotlib)
@@ -85,9 +85,24 @@ if [ ${#kavlor_sources[@]} -gt 0 ]; then
     echo "== building Kavlor's programs in $build"
     ensure_packages "${BUILD_PACKAGES[@]}"
     cmake -S "$root" -B "$build" -DKAVLOR_BENCH=ON > /dev/null
-    cmake --build "$build" -j "$(nproc)" --target kavlor_bench kavlor_python
+    cmake --build "$build" -j "$(nproc)" --target kavlor_bench kavlor_python shorelines
+    # Kavlor's programs read the map files from the build's installation folder.
+    export KAVLOR=$build/data
 else
     echo "== no Kavlor programs yet (bench/kavlor/w*.c): timing the peers alone"
+fi
+
+# W7's coastlines are the shoreline file that the build makes from GSHHG; mkmap.py writes the same
+# lines for the peers (again only when it or the file changes).
+if [[ " ${selected[*]} " == *" W7:"* ]]; then
+    shorelines=$build/data/map/gshhs_i.b
+    [ -f "$shorelines" ] || die "no $shorelines: W7 needs Kavlor's build (gmt-gshhg-low)"
+    stamp=$(cat "$bench/mkmap.py" "$shorelines" | sha256sum)
+    if [ "$(cat "$KVBENCH_DATA/.mkmap" 2> /dev/null)" != "$stamp" ]; then
+        echo "== writing the coastlines of W7 into $KVBENCH_DATA"
+        PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$bench/mkmap.py" "$shorelines" "$KVBENCH_DATA"
+        echo "$stamp" > "$KVBENCH_DATA/.mkmap"
+    fi
 fi
 
 # command_of PROGRAM W FORMAT OUT: the command line that draws case W FORMAT into OUT, or nothing
@@ -99,9 +114,10 @@ command_of() {
     kavlor) [ -x "$build/bench/kavlor_$name" ] && echo "$build/bench/kavlor_$name $2 $3 $4" ;;
     kavlor.py) [ -f "$bench/python/$name.py" ] &&
         echo "env PYTHONPATH=$build/python/module /usr/bin/python3 $bench/python/$name.py $2 $3 $4" ;;
-    plplot) echo "$bin/plplot_$name $2 $3 $4" ;;
-    gnuplot) echo "gnuplot -c $bench/gnuplot/$name.gp $2 $3 $4" ;;
-    matplotlib) echo "/usr/bin/python3 $bench/matplotlib/$name.py $2 $3 $4" ;;
+    plplot) [ -x "$bin/plplot_$name" ] && echo "$bin/plplot_$name $2 $3 $4" ;;
+    gnuplot) [ -f "$bench/gnuplot/$name.gp" ] && echo "gnuplot -c $bench/gnuplot/$name.gp $2 $3 $4" ;;
+    matplotlib) [ -f "$bench/matplotlib/$name.py" ] &&
+        echo "/usr/bin/python3 $bench/matplotlib/$name.py $2 $3 $4" ;;
     esac
     return 0
 }

@@ -21,10 +21,11 @@ export KVBENCH_DATA=${KVBENCH_DATA:-/tmp/kvbench/data}
 jobs=${KAVLOR_JOBS:-4}
 cases=("$@")
 [ ${#cases[@]} -gt 0 ] || cases=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png
-                                 W4:png W4:pdf W5:ps W6:pdf W6:png)
+                                 W4:png W4:pdf W5:ps W6:pdf W6:png W7:pdf W7:png)
 
 cmake -S . -B "$build" -DKAVLOR_BENCH=ON > /dev/null
-cmake --build "$build" -j "$jobs" --target kavlor_bench > /dev/null
+cmake --build "$build" -j "$jobs" --target kavlor_bench shorelines > /dev/null
+export KAVLOR=$build/data # W7 reads its shoreline file from there
 stamp=$(sha256sum < bench/mkdata.py)
 if [ "$(cat "$KVBENCH_DATA/.mkdata" 2> /dev/null)" != "$stamp" ]; then
     /usr/bin/python3 bench/mkdata.py "$KVBENCH_DATA" >&2
