@@ -46,12 +46,13 @@ sub read_file {
     return scalar <$fh>;
 }
 
-# A file's bytes with the dates of PDF, SVG and PostScript headers masked.
+# A file's bytes with the dates of PDF, SVG, PostScript and Java headers masked.
 sub masked {
     my ($data) = @_;
     $data =~ s/D:\d{14}/D:<date>/g;
     $data =~ s/\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d/<date> <time>/g;
     $data =~ s/\d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d/<date> , <time>/g;
+    $data =~ s/\d\d\.\d\d\.\d{4}, \d\d:\d\d:\d\d/<date>, <time>/g; # Java sources
     return $data;
 }
 
