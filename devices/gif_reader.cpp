@@ -172,7 +172,9 @@ int qqgifpic(GifDecoder &d, int minimum) {
         previous = current;
     }
     // After the end code: the rest of its sub-block, then the block terminator.
-    if (d.dataEnded) return kImageSyntaxError;
+    // An end code before the last pixel leaves the picture short of what the
+    // header announced.
+    if (d.dataEnded || !d.complete) return kImageSyntaxError;
     return qqgifbyt(d) == 0 ? kImageDone : kImageSyntaxError;
 }
 

@@ -23,6 +23,19 @@ void boxPixel(const GlobalRecord &rec, const IncludeBox &box, int &px, int &py) 
     }
 }
 
+// Decodes the file with nowhere for its rows to go: a file that does not
+// hold the pixels its header announces is found before image mode makes a
+// picture of the header's size, so it draws nothing on any device.
+int checkImageData(GlobalRecord &rec, const char *name, int type) {
+    const RowTarget nowhere{.right = 0, .bottom = 0};
+    int status = kImageDone;
+    if (type == kBmpFile)
+        qqpibmp(rec, name, nowhere, status);
+    else
+        qqpigif(rec, name, nowhere, status);
+    return status;
+}
+
 } // namespace
 
 int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box, int imageWidth,
@@ -34,6 +47,7 @@ int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &bo
         return kIncludeReported;
     }
     if (imageWidth < 1 || imageHeight < 1) return kImageSyntaxError;
+    if (const int check = checkImageData(rec, name, type); check != kImageDone) return check;
     const ImageState saved = rec.img;
     ImageState &img = rec.img;
     img.iimgmod = 1;

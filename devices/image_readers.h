@@ -4,7 +4,8 @@
 //
 // Every size, code, run and offset read from a file is checked; a malformed
 // or truncated file ends the decoder with status -3 and nothing is read or
-// written outside the buffers. Rows decoded before the fault stay drawn.
+// written outside the buffers. incfil decodes a file once with nowhere for its
+// rows to go before it draws it, so a malformed file draws nothing.
 #pragma once
 #include <cstdint>
 #include <cstdio>

@@ -10,6 +10,7 @@
 #include "devices/image_readers.h"
 #include "devices/picture.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -65,12 +66,12 @@ extern "C" void rpixel(int ix, int iy, int *iclr) {
 
 extern "C" void wpxrow(const unsigned char *iray, int ix, int iy, int n) {
     GlobalRecord *rec = jqqlev(1, 3, "wpxrow");
-    if (rec != nullptr) writeImageRow(*rec, iray, ix, iy, n);
+    if (rec != nullptr && arraysGiven(iray)) writeImageRow(*rec, iray, ix, iy, n);
 }
 
 extern "C" void rpxrow(unsigned char *iray, int ix, int iy, int n) {
     GlobalRecord *rec = jqqlev(1, 3, "rpxrow");
-    if (rec == nullptr) return;
+    if (rec == nullptr || !arraysGiven(iray)) return;
     const PixelDriver *pixels = imagePixels(*rec);
     if (pixels == nullptr || n <= 0 || !insidePicture(*rec, ix, iy, n, 1) || iray == nullptr)
         return;
@@ -79,7 +80,7 @@ extern "C" void rpxrow(unsigned char *iray, int ix, int iy, int n) {
 
 extern "C" void wpixls(const unsigned char *iray, int ix, int iy, int nw, int nh) {
     GlobalRecord *rec = jqqlev(1, 3, "wpixls");
-    if (rec == nullptr) return;
+    if (rec == nullptr || !arraysGiven(iray)) return;
     const PixelDriver *pixels = imagePixels(*rec);
     if (pixels == nullptr || iray == nullptr || nw <= 0 || nh <= 0) return;
     // Only the source rows that land on rows 0 .. height - 1 are visited.
@@ -94,7 +95,7 @@ extern "C" void wpixls(const unsigned char *iray, int ix, int iy, int nw, int nh
 
 extern "C" void rpixls(unsigned char *iray, int ix, int iy, int nw, int nh) {
     GlobalRecord *rec = jqqlev(1, 3, "rpixls");
-    if (rec == nullptr) return;
+    if (rec == nullptr || !arraysGiven(iray)) return;
     const PixelDriver *pixels = imagePixels(*rec);
     if (pixels == nullptr || nw <= 0 || nh <= 0 || !insidePicture(*rec, ix, iy, nw, nh) ||
         iray == nullptr)

@@ -78,6 +78,9 @@ void resetAxisNames(GlobalRecord &rec) {
 void resetAxisDefaults(GlobalRecord &rec) {
     AxisOptionState &o = rec.axes;
     resetAxisLengths3d(rec); // the Z axis (a colour bar's length) as long as Y
+    // Every plot draws its first tick forward: its bytes owe nothing to the
+    // plots drawn before it.
+    o.irvline = 0;
     fill(o.inoline, 1);
     fill(o.nticks, 2);
     resetLabelKinds(rec);

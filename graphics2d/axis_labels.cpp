@@ -4,7 +4,6 @@
 
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
 #include "kernel/record.h"

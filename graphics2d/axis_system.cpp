@@ -13,6 +13,7 @@
 #include "kavlor.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -22,11 +23,13 @@
 int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, int ix, int iy) {
     const float eps = rec.core.xeps;
     int unusable = 0;
-    if (std::fabs(e - a) < eps) {
+    // Limits and steps that are no numbers, or infinite, are as unusable as
+    // equal limits and a zero step.
+    if (!std::isfinite(a) || !std::isfinite(e) || !(std::fabs(e - a) >= eps)) {
         warnin(Warning::equalScalingLimits);
         unusable = 1;
     }
-    if (std::fabs(step) < eps) {
+    if (!std::isfinite(step) || !(std::fabs(step) >= eps)) {
         warnin(Warning::zeroStep);
         unusable = 1;
     }
@@ -34,9 +37,12 @@ int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, i
         warnin(Warning::axisTooShort);
         unusable = 1;
     }
-    if (ix + rec.page.nxorg < 0) warni1(Warning::xOutOfPage, ix + rec.page.nxorg);
-    if (iy + rec.page.nyorg < 0) warni1(Warning::yOutOfPage, iy + rec.page.nyorg);
-    if (orig < std::fmin(a, e) || orig > std::fmax(a, e)) warnin(Warning::startLabelOutOfScaling);
+    if (pageSum(ix, rec.page.nxorg) < 0) warni1(Warning::xOutOfPage, pageSum(ix, rec.page.nxorg));
+    if (pageSum(iy, rec.page.nyorg) < 0) warni1(Warning::yOutOfPage, pageSum(iy, rec.page.nyorg));
+    if (!(orig >= std::fmin(a, e) && orig <= std::fmax(a, e))) {
+        warnin(Warning::startLabelOutOfScaling);
+        if (!std::isfinite(orig)) unusable = 1;
+    }
     if ((e > a && step < 0.0f) || (e <= a && step > 0.0f)) warnin(Warning::incorrectStepSign);
     return unusable;
 }

@@ -265,8 +265,10 @@ void BarDrawing::drawBar(float pos, float start, float end, int i) {
     float P = 0.0f, VB = 0.0f, VT = 0.0f;
     toPage(pos, start, P, VB);
     toPage(pos, end, P, VT);
-    const int s = nintqq(VB), e = nintqq(VT);
-    const int lo = nintqq((width_ + gap_) * float(bar_.nbarcnt - 1) + P - slot_ / 2.0f);
+    // The bar's position is rounded to the page grid before its width is laid
+    // round it, as its ends are.
+    const int s = nintqq(VB), e = nintqq(VT), at = nintqq(P);
+    const int lo = nintqq((width_ + gap_) * float(bar_.nbarcnt - 1) + float(at) - slot_ / 2.0f);
     const int hi = lo + nintqq(width_);
     const PagePoint front[4] = {page(lo, s), page(hi, s), page(hi, e), page(lo, e)};
     // The side along the bar and the face at its end, in the 3-D look.

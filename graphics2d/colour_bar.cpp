@@ -6,7 +6,6 @@
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
-#include "graphics2d/int_conversion.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"

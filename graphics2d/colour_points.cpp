@@ -2,11 +2,11 @@
 // axis system (gautrs), and one cell drawn in the colour of its value (rpoint).
 #include "graphics2d/colour_axis.h"
 #include "graphics2d/curves.h"
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/transforms.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 

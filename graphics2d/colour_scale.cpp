@@ -5,10 +5,11 @@
 #include <utility>
 
 #include "graphics2d/colour_axis.h"
-#include "graphics2d/int_conversion.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 void setzpa(GlobalRecord &rec, float za, float ze) {
     AxisSystemState &s = rec.axsys;
@@ -62,7 +63,7 @@ extern "C" int nzposn(float z) {
 
 extern "C" void colray(const float *zray, int *nray, int n) {
     GlobalRecord *rec = jqqlev(3, 3, "colray");
-    if (rec == nullptr || zray == nullptr || nray == nullptr) return;
+    if (rec == nullptr || (n > 0 && !arraysGiven(zray, nray))) return;
     for (int i = 0; i < n; ++i)
         nray[i] = jqqclr(*rec, zray[i]);
 }

@@ -3,6 +3,7 @@
 // entry also shields the legend's box while legend shields are on, so that
 // the curves leave it free for the legend drawn later.
 #include "graphics2d/curves.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/shields.h"
 
@@ -16,9 +17,9 @@ void shieldLegendBox(GlobalRecord &rec) {
     const bool placed = l.ilegpos == 0;
     const int x = placed ? l.nlegpos[0] : rec.axsys.naxsur[0] - l.nlegwth;
     const int y = placed ? l.nlegpos[1] : rec.axsys.naxsur[1];
-    addAutomaticRectangleShield(rec, kShieldLegends, float(x + rec.page.nxorg),
-                                float(y + rec.page.nyorg), float(l.nlegwth), float(l.nleghgt),
-                                0.0f);
+    addAutomaticRectangleShield(rec, kShieldLegends, float(pageSum(x, rec.page.nxorg)),
+                                float(pageSum(y, rec.page.nyorg)), float(l.nlegwth),
+                                float(l.nleghgt), 0.0f);
 }
 
 } // namespace

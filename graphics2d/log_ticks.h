@@ -4,7 +4,6 @@
 #pragma once
 #include <cmath>
 
-#include "graphics2d/int_conversion.h"
 #include "kernel/rounding.h"
 
 struct AxisOptionState;

@@ -9,7 +9,6 @@
 
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
 #include "graphics2d/map_projections.h"

@@ -9,7 +9,6 @@
 #include "graphics2d/axis_system.h"
 #include "graphics2d/curve_pen.h"
 #include "graphics2d/curves.h"
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/map_projections.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"

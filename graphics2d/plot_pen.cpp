@@ -1,11 +1,11 @@
 // xmove and xdraw: the kernel's pen moved and drawn at plot coordinates, y
 // measured from the page origin the caller chose.
-#include "graphics2d/int_conversion.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 

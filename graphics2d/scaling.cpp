@@ -8,12 +8,12 @@
 #include <cstring>
 
 #include "graphics2d/axis_selectors.h"
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "kavlor.h"
 #include "kernel/dates.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -116,8 +116,8 @@ void scaleTimes(GlobalRecord &rec, float a, float e, float &orig, float &step) {
     }
     // The start in whole seconds, or the next multiple of the step (at least
     // one second) above it; in 64 bits, as far starts and steps pass an int.
-    const long long first = a < 0.0f ? -truncToInt(0.5f - a) : truncToInt(a + 0.5f);
-    const long long n = truncToInt(step + 0.5f);
+    const long long first = a < 0.0f ? -truncToInt64(0.5f - a) : truncToInt64(a + 0.5f);
+    const long long n = truncToInt64(step + 0.5f);
     orig = float(first % n == 0 ? first : (first / n + 1) * n);
 }
 

@@ -4,13 +4,13 @@
 
 #include <cmath>
 
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/map_projections.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {

@@ -6,11 +6,11 @@
 
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
 #include "graphics3d/page_axes.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 
 namespace {

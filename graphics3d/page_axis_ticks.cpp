@@ -4,13 +4,13 @@
 // logarithmic axes, ticks at calendar steps on date axes.
 #include <cmath>
 
-#include "graphics2d/int_conversion.h"
 #include "graphics2d/label_kinds.h"
 #include "graphics2d/label_text.h"
 #include "graphics2d/log_ticks.h"
 #include "graphics3d/page_axes.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 

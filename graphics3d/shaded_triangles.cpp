@@ -21,10 +21,13 @@ extern "C" void surtri(const float *x1ray, const float *x2ray, const float *x3ra
     const int flag = rec.view3d.xview3d[2] < rec.view3d.xgrf3d[2][0] ? 1 : 0;
 
     for (int k = 0; k < ntri; ++k) {
-        const int p[3] = {n1ray[k] - 1, n2ray[k] - 1, n3ray[k] - 1};
-        // Point numbers are checked against n: a triangle naming a point the
-        // arrays do not hold is left out.
-        if (p[0] < 0 || p[0] >= n || p[1] < 0 || p[1] >= n || p[2] < 0 || p[2] >= n) continue;
+        // Point numbers are checked against 1..n before they become indices: a
+        // triangle naming a point the arrays do not hold is left out.
+        const int numbers[3] = {n1ray[k], n2ray[k], n3ray[k]};
+        if (numbers[0] < 1 || numbers[0] > n || numbers[1] < 1 || numbers[1] > n ||
+            numbers[2] < 1 || numbers[2] > n)
+            continue;
+        const int p[3] = {numbers[0] - 1, numbers[1] - 1, numbers[2] - 1};
         float bx[3], by[3], bz[3];
         for (int c = 0; c < 3; ++c)
             qqpos3(rec, x1ray[p[c]], x2ray[p[c]], x3ray[p[c]], bx[c], by[c], bz[c]);

@@ -8,6 +8,7 @@
 #include "graphics3d/projection.h"
 #include "graphics3d/zbuffer.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -90,7 +91,7 @@ void qqln3d(GlobalRecord &rec, float x1, float y1, float z1, float x2, float y2,
 
 extern "C" void zbftri(const float *x, const float *y, const float *z, const int *ic) {
     GlobalRecord *rec = drawingRecord("zbftri");
-    if (rec == nullptr || x == nullptr || y == nullptr || z == nullptr || ic == nullptr) return;
+    if (rec == nullptr || !arraysGiven(x, y, z, ic)) return;
     float bx[3], by[3], bz[3];
     for (int i = 0; i < 3; ++i)
         qqpos3(*rec, x[i], y[i], z[i], bx[i], by[i], bz[i]);

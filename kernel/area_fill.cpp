@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
 #include "kernel/page.h"
@@ -140,6 +141,7 @@ extern "C" void areaf(const int *nx, const int *ny, int n) {
     GlobalRecord *rec = jqqlev(1, 3, "areaf");
     if (rec == nullptr) return;
     if (n < 1) return; // a polygon of no points draws nothing
+    if (!arraysGiven(nx, ny)) return;
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {
         warnin(Warning::noMemory);

@@ -6,9 +6,11 @@
 #include <cstring>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/dates.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -62,8 +64,8 @@ extern "C" void trfrot(float angle, int nx, int ny) {
     GlobalRecord &rec = chkini("trfrot");
     btrini(rec);
     float *m = rec.trf.xtrfmat;
-    const float cx = float(nx + rec.page.nxorg);
-    const float cy = float(jqqyvl(rec, ny) + rec.page.nyorg);
+    const float cx = float(pageSum(nx, rec.page.nxorg));
+    const float cy = float(pageSum(jqqyvl(rec, ny), rec.page.nyorg));
     m[2] -= cx;
     m[5] -= cy;
     const float phi = angle * 0.0174533f;
@@ -85,7 +87,7 @@ extern "C" void trfres(void) {
 extern "C" void trfco1(float *x, int n, const char *from, const char *to) {
     if (jqqlev(0, 3, "trfco1") == nullptr) return;
     int i, j;
-    if (!conversionPair("DEGR+RADI", 2, from, to, i, j)) return;
+    if (!conversionPair("DEGR+RADI", 2, from, to, i, j) || (n > 0 && !arraysGiven(x))) return;
     for (int k = 0; k < n; ++k)
         x[k] = i == 1 ? x[k] * 0.017453292f : x[k] / 0.017453292f;
 }
@@ -93,7 +95,7 @@ extern "C" void trfco1(float *x, int n, const char *from, const char *to) {
 extern "C" void trfco2(float *x, float *y, int n, const char *from, const char *to) {
     if (jqqlev(0, 3, "trfco2") == nullptr) return;
     int i, j;
-    if (!conversionPair("RECT+POLA", 2, from, to, i, j)) return;
+    if (!conversionPair("RECT+POLA", 2, from, to, i, j) || (n > 0 && !arraysGiven(x, y))) return;
     for (int k = 0; k < n; ++k) {
         const double a = x[k], b = y[k];
         if (i == 2) { // polar: x the angle, y the radius
@@ -109,7 +111,8 @@ extern "C" void trfco2(float *x, float *y, int n, const char *from, const char *
 extern "C" void trfco3(float *x, float *y, float *z, int n, const char *from, const char *to) {
     if (jqqlev(0, 3, "trfco3") == nullptr) return;
     int i, j;
-    if (!conversionPair("RECT+SPHE+CYLI", 3, from, to, i, j)) return;
+    if (!conversionPair("RECT+SPHE+CYLI", 3, from, to, i, j) || (n > 0 && !arraysGiven(x, y, z)))
+        return;
     enum { kRect = 1, kSphe = 2, kCyli = 3 };
     for (int k = 0; k < n; ++k) {
         const double a = x[k], b = y[k], c = z[k];
@@ -144,6 +147,7 @@ extern "C" void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int n
         warnin(Warning::incorrectParameter);
         return;
     }
+    if (!arraysGiven(z, z2)) return;
     auto at = [&](int i, int j) { return z[(i - 1) * ny + (j - 1)]; };
     // Point k of n2 on a grid of n points: the 1-based cell and the fraction
     // within it; the last point is the far end of the last cell.

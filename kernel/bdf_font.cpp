@@ -97,6 +97,14 @@ bool integers(const char *line, int count, int32_t *values) {
     return true;
 }
 
+// Sizes, offsets and advances of a glyph lie within kBdfMaxExtent pixels, so
+// that the pixel arithmetic of drawing it stays far from the ends of an int.
+bool withinGlyphExtent(const int32_t *values, int count) {
+    for (int i = 0; i < count; ++i)
+        if (values[i] < -kBdfMaxExtent || values[i] > kBdfMaxExtent) return false;
+    return true;
+}
+
 enum class Parse { Ok, Broken, NoMemory };
 
 Parse parse(FILE *fp, BdfFont &font) {
@@ -145,12 +153,13 @@ Parse parse(FILE *fp, BdfFont &font) {
             if (!integers(text, 1, &current.encoding)) return Parse::Broken;
         } else if (keyword(text, "DWIDTH")) {
             int32_t v[2];
-            if (!integers(text, 2, v)) return Parse::Broken;
+            if (!integers(text, 2, v) || !withinGlyphExtent(v, 2)) return Parse::Broken;
             current.dwidthX = v[0];
             current.dwidthY = v[1];
         } else if (keyword(text, "BBX")) {
             int32_t v[4];
-            if (!integers(text, 4, v) || v[0] < 0 || v[1] < 0) return Parse::Broken;
+            if (!integers(text, 4, v) || v[0] < 0 || v[1] < 0 || !withinGlyphExtent(v, 4))
+                return Parse::Broken;
             current.bbxWidth = v[0];
             current.bbxHeight = v[1];
             current.bbxXoff = v[2];

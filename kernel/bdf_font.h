@@ -42,10 +42,14 @@ constexpr int kBdfOpenError = 1; // the file cannot be opened, or is not a usabl
 constexpr int kBdfNoMemory = 2;
 // More glyphs than any BDF font of ours needs; a larger CHARS marks a broken file.
 constexpr int32_t kBdfMaxChars = 65536;
+// Pixels of the largest glyph size, offset or advance (BBX, DWIDTH); beyond it
+// the file is broken.
+constexpr int32_t kBdfMaxExtent = 1000;
 
 // Reads a BDF file into font (emptied first). Status kBdfOk; kBdfOpenError when
 // the file cannot be opened or breaks the format (glyph data before CHARS,
-// more glyphs than CHARS, a line without its numbers, a glyph cut off by the
+// more glyphs than CHARS, a line without its numbers, a BBX or DWIDTH beyond
+// kBdfMaxExtent, a glyph cut off by the
 // end of the file); kBdfNoMemory when memory runs out. On failure the font
 // stays empty.
 int qqgetbdf(BdfFont &font, const char *path);

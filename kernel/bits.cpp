@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ int signedByte(int byte) {
 } // namespace
 
 extern "C" void swapi2(short *a, int n) {
+    if (n > 0 && !arraysGivenTo("swapi2", a)) return;
     for (int i = 0; i < n; ++i) {
         const auto u = static_cast<std::uint16_t>(a[i]);
         a[i] = static_cast<short>(static_cast<std::uint16_t>((u >> 8) | (u << 8)));
@@ -32,6 +34,7 @@ extern "C" void swapi2(short *a, int n) {
 }
 
 extern "C" void swapi4(int *a, int n) {
+    if (n > 0 && !arraysGivenTo("swapi4", a)) return;
     for (int i = 0; i < n; ++i)
         a[i] = static_cast<int>(__builtin_bswap32(static_cast<std::uint32_t>(a[i])));
 }

@@ -8,6 +8,7 @@
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -187,8 +188,8 @@ extern "C" void clpwin(int nx, int ny, int nw, int nh) {
         warni1(Warning::incorrectParameter, nw < nh ? nw : nh);
     if (nw < 1 || nh < 1) return;
     const int y = jqqyvl(*rec, ny);
-    const int x2 = nx + nw - 1;
-    const int y2 = y + nh - 1;
+    const int x2 = pageSum(nx, nw, -1);
+    const int y2 = pageSum(y, nh, -1);
     if (x2 > rec->page.nxpage || y2 > rec->page.nypage) {
         warnin(Warning::incorrectParameter);
         return;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/colour.h"
 #include "kernel/colour_tables.h"
 #include "kernel/colour_value.h"
@@ -207,7 +208,7 @@ extern "C" void setind(int index, float r, float g, float b) {
 
 extern "C" void myvlt(const float *red, const float *green, const float *blue, int n) {
     GlobalRecord *rec = jqqlev(0, 3, "myvlt");
-    if (rec == nullptr || jqqval(n, 1, 256) != 0) return;
+    if (rec == nullptr || jqqval(n, 1, 256) != 0 || !arraysGiven(red, green, blue)) return;
     const float e = rec->core.xeps;
     for (int i = 0; i < n; ++i) {
         for (float v : {red[i], green[i], blue[i]}) {

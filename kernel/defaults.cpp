@@ -116,6 +116,15 @@ template <std::size_t N> void fillTriple(int (&triple)[N], int value) {
         v = value;
 }
 
+// The digits after the point of axis, bar, contour and pie labels.
+void resetDigits(GlobalRecord &rec) {
+    fillTriple(rec.axes.ndigits, 1);
+    rec.bar.nbardig = 1;
+    rec.contour.ncondig = 1;
+    rec.pie.npiedig = 1;
+    rec.pie.npieper = 1;
+}
+
 struct ResetEntry {
     const char *keyword; // four characters, blank-padded
     void (*restore)(GlobalRecord &rec);
@@ -220,29 +229,43 @@ const std::array kResetEntries = {
     ResetEntry{"AXEN", [](GlobalRecord &rec) { fillTriple(rec.axes.iaxends, 0); }},
     ResetEntry{"AXSL", resetAxisLengths},
     ResetEntry{"AXSP", resetAxisPosition},
+    ResetEntry{"BARD", [](GlobalRecord &rec) { rec.bar.ibarlab = int(BarLabel::none); }},
+    ResetEntry{"BARG", [](GlobalRecord &rec) { rec.bar.nbargrp = 1; }},
+    ResetEntry{"BARP", [](GlobalRecord &rec) { rec.bar.ibarpos[0] = rec.bar.ibarpos[1] = 0; }},
+    ResetEntry{"BART", [](GlobalRecord &rec) { rec.bar.ibartyp = int(BarKind::vertical); }},
     ResetEntry{"BARW", [](GlobalRecord &rec) { rec.curve.xbarwth = 0.75f; }},
     ResetEntry{"CENT", [](GlobalRecord &rec) { rec.axsys.icenter = 0; }},
     ResetEntry{"CHNC", [](GlobalRecord &rec) { rec.curve.ichncrv = 0; }},
-    ResetEntry{"DIGI", [](GlobalRecord &rec) {
-                   fillTriple(rec.axes.ndigits, 1);
-                   rec.contour.ncondig = 1;
-               }},
+    ResetEntry{"CHNP", [](GlobalRecord &rec) { rec.bar.ichnpie = int(BarCycling::pattern); }},
+    ResetEntry{"DIGI", resetDigits},
     ResetEntry{"EXPZ", [](GlobalRecord &rec) { rec.axes.iexpzlb = 0; }},
     ResetEntry{"FLAB", [](GlobalRecord &rec) { rec.view3d.iflab3d = 1; }},
     ResetEntry{"GAPC", [](GlobalRecord &rec) { rec.curve.igapcrv = 0; }},
     ResetEntry{"GRAC", [](GlobalRecord &rec) { rec.axsys.igrace = -1; }},
     ResetEntry{"HNAM", [](GlobalRecord &rec) { rec.axes.nhname = jqquni(rec, 36); }},
     ResetEntry{"HTIT", [](GlobalRecord &rec) { rec.title.nhtitle = 0; }},
-    ResetEntry{"INTA", [](GlobalRecord &rec) {
-                   fillTriple(rec.axes.ndigits, 1);
-                   rec.contour.ncondig = 1;
+    ResetEntry{"INTA", resetDigits},
+    ResetEntry{"LABC", [](GlobalRecord &rec) {
+                   rec.bar.nbarlbc = -1;
+                   rec.pie.npielbc = -1;
+                   rec.contour.nconlbc = -1;
                }},
-    ResetEntry{"LABC", [](GlobalRecord &rec) { rec.contour.nconlbc = -1; }},
     ResetEntry{"LABD", resetLabelDistances},
-    ResetEntry{"LABE", resetLabelKinds},
+    ResetEntry{"LABE", [](GlobalRecord &rec) {
+                   resetLabelKinds(rec);
+                   rec.bar.ibarlab = int(BarLabel::none);
+                   rec.pie.ipielab = 1;
+               }},
     ResetEntry{"LABJ", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabjus, 0); }},
-    ResetEntry{"LABP", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabpos, 0); }},
-    ResetEntry{"LABT", [](GlobalRecord &rec) { fillTriple(rec.axes.ilabtyp, 0); }},
+    ResetEntry{"LABP", [](GlobalRecord &rec) {
+                   fillTriple(rec.axes.ilabpos, 0);
+                   rec.bar.ibarlbp = kBarLabelAuto;
+                   rec.pie.ipielbp = 0;
+               }},
+    ResetEntry{"LABT", [](GlobalRecord &rec) {
+                   fillTriple(rec.axes.ilabtyp, 0);
+                   rec.pie.ipielbt = 0;
+               }},
     ResetEntry{"LFTT", [](GlobalRecord &rec) { rec.title.ititjus = 0; }},
     ResetEntry{"LEGC", [](GlobalRecord &rec) { rec.legend.ilegclr = 0; }},
     ResetEntry{"LINC", setLineCycle},
@@ -261,6 +284,15 @@ const std::array kResetEntries = {
     ResetEntry{"NOGR", [](GlobalRecord &rec) { rec.axsys.inograf = 0; }},
     ResetEntry{"NOLI", [](GlobalRecord &rec) { fillTriple(rec.axes.inoline, 1); }},
     ResetEntry{"PATC", setPatternCycle},
+    ResetEntry{"PIEE", [](GlobalRecord &rec) { rec.pie.ipieexp = 0; }},
+    ResetEntry{"PIEL", [](GlobalRecord &rec) {
+                   rec.pie.cpielab[0][0] = '\0';
+                   rec.pie.cpielab[1][0] = '\0';
+               }},
+    ResetEntry{"PIEV", [](GlobalRecord &rec) {
+                   rec.pie.npievec[0] = 0;
+                   rec.pie.npievec[1] = 2301;
+               }},
     ResetEntry{"POLC", [](GlobalRecord &rec) { rec.curve.ipolcrv = 0; }},
     ResetEntry{"PROJ", resetMapProjection},
     ResetEntry{"RGTL", [](GlobalRecord &rec) { rec.axes.irgtlab = 0; }},

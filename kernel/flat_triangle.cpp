@@ -6,6 +6,7 @@
 #include "devices/pdf_writer.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
+#include "kernel/array_arguments.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/hatch_patterns.h"
@@ -107,7 +108,7 @@ void qqftri(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
 
 extern "C" void trifll(const float *x, const float *y) {
     GlobalRecord *recp = jqqlev(1, 3, "trifll");
-    if (recp == nullptr || x == nullptr || y == nullptr) return;
+    if (recp == nullptr || !arraysGiven(x, y)) return;
     GlobalRecord &rec = *recp;
     float ty[3];
     for (int i = 0; i < 3; ++i)

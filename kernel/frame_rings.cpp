@@ -8,6 +8,7 @@
 #include "devices/memory_raster.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rotation.h"
@@ -67,7 +68,7 @@ void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thicknes
     const int colour = rec.frame.nfrmclr;
     if (colour != -1) qqsclr(rec, colour);
 
-    const float x1 = float(x + rec.page.nxorg), y1 = float(y + rec.page.nyorg);
+    const float x1 = float(pageSum(x, rec.page.nxorg)), y1 = float(pageSum(y, rec.page.nyorg));
     const float x2 = x1 + float(width - 1), y2 = y1 + float(height - 1);
     if (!drawIntoRaster(rec, x1, y1, x2, y2, thickness, angle)) {
         // One ring per base unit of the thickness, each turned about (x, y).

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/line_geometry.h"
 #include "kernel/polyline.h"
@@ -227,7 +228,7 @@ void connectDashed(GlobalRecord &rec, float x, float y) {
 
 extern "C" void myline(const int *lengths, int n) {
     GlobalRecord &rec = chkini("myline");
-    if (jqqval(n, 1, kMaxDashElements) != 0) return;
+    if (jqqval(n, 1, kMaxDashElements) != 0 || !arraysGiven(lengths)) return;
     for (int i = 0; i < n; ++i) {
         if (lengths[i] <= 0) {
             warni1(Warning::incorrectParameter, lengths[i]);

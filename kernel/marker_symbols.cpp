@@ -5,6 +5,7 @@
 #include "devices/memory_raster.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rotation.h"
@@ -192,8 +193,8 @@ void dsymbl(GlobalRecord &rec, int n, int x, int y) {
     if (!user && (n < 0 || n >= int(std::size(kShapes)))) return;
     const float height = float(s.nhsymb);
     const float r = -s.xsymrot * rec.core.xpi / 180.0f;
-    const Placement p = {float(x + rec.page.nxorg), float(y + rec.page.nyorg), std::sin(r),
-                         std::cos(r)};
+    const Placement p = {float(pageSum(x, rec.page.nxorg)), float(pageSum(y, rec.page.nyorg)),
+                         std::sin(r), std::cos(r)};
     if (user)
         drawUserSymbol(rec, height, p);
     else if (!drawnByRaster(rec, n, p.cx, p.cy, height))

@@ -7,6 +7,7 @@
 #include "kernel/devices.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -47,7 +48,9 @@ int jqquni(const GlobalRecord &rec, int n) {
 }
 
 int jqqyvl(const GlobalRecord &rec, int y) {
-    return rec.page.ipagorg == 1 && rec.page.iusrdrw == 0 ? rec.page.nypage - y : y;
+    return rec.page.ipagorg == 1 && rec.page.iusrdrw == 0
+               ? pageSum(rec.page.nypage, -std::int64_t(y))
+               : pageSum(y);
 }
 
 bool turnedOnPaper(const PageState &page) {
@@ -82,7 +85,8 @@ extern "C" void setpag(const char *format) {
 
 extern "C" void page(int nx, int ny) {
     GlobalRecord *rec = jqqlev(0, 0, "page");
-    if (rec == nullptr || jqqval(nx, 1, 0) != 0 || jqqval(ny, 1, 0) != 0) return;
+    if (rec == nullptr || jqqval(nx, 1, kMaxPageUnits) != 0 || jqqval(ny, 1, kMaxPageUnits) != 0)
+        return;
     rec->page.xpagw = float(nx - 1) * rec->page.xunits;
     rec->page.xpagh = float(ny - 1) * rec->page.xunits;
     qqcopy(rec->page.cpagfmt, "PAGE");
@@ -123,10 +127,11 @@ extern "C" void sclfac(float factor) {
 
 extern "C" void hwpage(int nw, int nh) {
     GlobalRecord *rec = jqqlev(0, 0, "hwpage");
-    if (rec == nullptr || jqqval(nw, 1, 0) != 0 || jqqval(nh, 1, 0) != 0) return;
+    if (rec == nullptr || jqqval(nw, 1, kMaxPageUnits) != 0 || jqqval(nh, 1, kMaxPageUnits) != 0)
+        return;
     rec->page.ihwpage = 1;
-    rec->page.nhwpage[0] = int(float(nw) * rec->page.xunits + 0.5f);
-    rec->page.nhwpage[1] = int(float(nh) * rec->page.xunits + 0.5f);
+    rec->page.nhwpage[0] = truncToInt(float(nw) * rec->page.xunits + 0.5f);
+    rec->page.nhwpage[1] = truncToInt(float(nh) * rec->page.xunits + 0.5f);
 }
 
 extern "C" void hworig(int nx, int ny) {
@@ -186,6 +191,6 @@ extern "C" void pagorg(const char *where) {
 extern "C" void origin(int nx, int ny) {
     GlobalRecord *rec = jqqlev(1, 1, "origin");
     if (rec == nullptr) return;
-    rec->page.nxorg = nx;
-    rec->page.nyorg = rec->page.ipagorg == 1 ? -ny : ny;
+    rec->page.nxorg = pageSum(nx);
+    rec->page.nyorg = pageSum(rec->page.ipagorg == 1 ? -std::int64_t(ny) : ny);
 }

@@ -2,6 +2,7 @@
 #include "kernel/pair_sort.h"
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -30,5 +31,6 @@ extern "C" void sortr2(float *a, float *b, int n, const char *option) {
         warnc1(Warning::incorrectParameter, option != nullptr ? option : "");
         return;
     }
+    if (n > 0 && !arraysGiven(a, b)) return;
     sortPairs(a, b, n, c == 'D' || c == 'd');
 }

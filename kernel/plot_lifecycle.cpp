@@ -25,6 +25,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "kernel/version.h"
 #include "kernel/warnings.h"
@@ -40,8 +41,8 @@ char patchLetter() {
 // Page-dependent defaults: the page in plot units and the default axis system.
 void defvar(GlobalRecord &rec) {
     PageState &page = rec.page;
-    page.nxpage = int(page.xpagw / page.xunits + 0.5f);
-    page.nypage = int(page.xpagh / page.xunits + 0.5f);
+    page.nxpage = truncToInt(page.xpagw / page.xunits + 0.5f);
+    page.nypage = truncToInt(page.xpagh / page.xunits + 0.5f);
     // Two thirds of the page, counted in 64 bits: pages may pass 2^30 units.
     page.naxslen0[0] = int(float(2 * (std::int64_t(page.nxpage) + 1)) / 3.0f + 0.5f);
     page.naxslen0[1] = int(float(2 * (std::int64_t(page.nypage) + 1)) / 3.0f + 0.5f);
@@ -82,8 +83,9 @@ void writeTrailer(GlobalRecord &rec, int &fileflag) {
         cgmEnd(rec);
         break;
     case DeviceFamily::Wmf:
+        // The pen goes back to the origin but draws nothing more: a plot
+        // that drew nothing counts no vector.
         qqmove(rec, 0, 0);
-        qqstrk(rec);
         if (!qqwmf2(rec)) rec.out.writeFailed = true;
         break;
     case DeviceFamily::Kyocera: kyoceraTrailer(rec); break;

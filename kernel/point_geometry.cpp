@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -32,6 +33,7 @@ extern "C" void circ3p(float x1, float y1, float x2, float y2, float x3, float y
 
 extern "C" void bezier(const float *xc, const float *yc, int nc, float *xp, float *yp, int np) {
     jqqlev(0, 3, "bezier");
+    if (!arraysGiven(xc, yc, xp, yp)) return;
     constexpr int kMaxControlPoints = 21;
     if (nc < 2 || nc > kMaxControlPoints || np < 2 || np > 32000) {
         warnin(Warning::incorrectParameter);

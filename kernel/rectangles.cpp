@@ -9,6 +9,7 @@
 #include "kernel/figures.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -18,8 +19,8 @@ constexpr int kMaxCornerPoints = 400;
 constexpr int kMinCornerPoints = 4;
 
 void plainRectangle(GlobalRecord &rec, int nx, int ny, int nw, int nh) {
-    const float left = float(nx), right = float(nx + nw - 1);
-    const float top = float(jqqyvl(rec, ny)), bottom = float(jqqyvl(rec, ny + nh - 1));
+    const float left = float(pageSum(nx)), right = float(pageSum(nx, nw, -1));
+    const float top = float(jqqyvl(rec, ny)), bottom = float(jqqyvl(rec, pageSum(ny, nh, -1)));
     const float x[4] = {left, right, right, left};
     const float y[4] = {top, top, bottom, bottom};
     outlineAndFill(rec, x, y, 4, true);
@@ -93,7 +94,7 @@ extern "C" void recfll(int nx, int ny, int nw, int nh, int colour) {
     GlobalRecord *rec = jqqlev(1, 3, "recfll");
     if (rec == nullptr) return;
     const int y = jqqyvl(*rec, ny);
-    colourBox(*rec, nx, y, nx + nw - 1, y + nh - 1, colour);
+    colourBox(*rec, pageSum(nx), y, pageSum(nx, nw, -1), pageSum(y, nh, -1), colour);
 }
 
 extern "C" void point(int nx, int ny, int nb, int nh, int colour) {
@@ -101,6 +102,6 @@ extern "C" void point(int nx, int ny, int nb, int nh, int colour) {
     if (rec == nullptr) return;
     const float x = float(nx), y = float(jqqyvl(*rec, ny));
     const float halfWidth = float(nb) / 2.0f, halfHeight = float(nh) / 2.0f;
-    colourBox(*rec, int(x - halfWidth), int(y - halfHeight), int(x + halfWidth),
-              int(y + halfHeight), colour);
+    colourBox(*rec, truncToInt(x - halfWidth), truncToInt(y - halfHeight),
+              truncToInt(x + halfWidth), truncToInt(y + halfHeight), colour);
 }

@@ -12,6 +12,7 @@
 #include "kernel/levels.h"
 #include "kernel/output_file.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -99,7 +100,7 @@ extern "C" void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta
         return;
     }
     const int y = jqqyvl(rec, ny);
-    const float cx = float(nx + rec.page.nxorg), cy = float(y + rec.page.nyorg);
+    const float cx = float(pageSum(nx, rec.page.nxorg)), cy = float(pageSum(y, rec.page.nyorg));
 
     switch (deviceFamily(rec.core.idevice)) {
     case DeviceFamily::Kyocera: kdarc(rec, nx, y, nr2, nr1, beta, alpha, colour % 10); return;

@@ -4,8 +4,10 @@
 
 #include "graphics3d/projection.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/shield_geometry.h"
@@ -34,7 +36,7 @@ void addRectangle(GlobalRecord &rec, int nx, int ny, int nw, int nh) {
     if (!positiveSizes(nw, nh)) return;
     qqstrk(rec);
     frameRectangleShield(rec, nx, ny, nw, nh, 0.0f);
-    const float x1 = float(nx + rec.page.nxorg), y1 = float(ny + rec.page.nyorg);
+    const float x1 = float(pageSum(nx, rec.page.nxorg)), y1 = float(pageSum(ny, rec.page.nyorg));
     const float values[4] = {x1, y1, x1 + float(nw - 1), y1 + float(nh - 1)};
     qqbl07(rec, ShieldKind::Rectangle, values, nullptr, 4);
 }
@@ -42,8 +44,8 @@ void addRectangle(GlobalRecord &rec, int nx, int ny, int nw, int nh) {
 void addCircle(GlobalRecord &rec, int nx, int ny, int nr) {
     if (jqqval(nr, 1, kMaxRadius) != 0) return;
     qqstrk(rec);
-    const float values[3] = {float(nx + rec.page.nxorg), float(jqqyvl(rec, ny) + rec.page.nyorg),
-                             float(nr)};
+    const float values[3] = {float(pageSum(nx, rec.page.nxorg)),
+                             float(pageSum(jqqyvl(rec, ny), rec.page.nyorg)), float(nr)};
     frameEllipseShield(rec, values[0], values[1], nr, nr, 0.0f);
     qqbl07(rec, ShieldKind::Circle, values, nullptr, 3);
 }
@@ -66,8 +68,8 @@ extern "C" void shlrct(int nx, int ny, int nw, int nh, float angle) {
     if (!positiveSizes(nw, nh)) return;
     qqstrk(*rec);
     frameRectangleShield(*rec, nx, jqqyvl(*rec, ny), nw, nh, angle);
-    const float x1 = float(nx + rec->page.nxorg);
-    const float y1 = float(jqqyvl(*rec, ny) + rec->page.nyorg);
+    const float x1 = float(pageSum(nx, rec->page.nxorg));
+    const float y1 = float(pageSum(jqqyvl(*rec, ny), rec->page.nyorg));
     const float values[5] = {x1, y1, x1 + float(nw - 1), y1 + float(nh - 1), storedAngle(angle)};
     qqbl07(*rec, ShieldKind::RotatedRectangle, values, nullptr, 5);
 }
@@ -82,8 +84,9 @@ extern "C" void shlell(int nx, int ny, int na, int nb, float angle) {
     GlobalRecord *rec = jqqlev(1, 3, "shlell");
     if (rec == nullptr || !positiveSizes(na, nb)) return;
     qqstrk(*rec);
-    const float values[5] = {float(nx + rec->page.nxorg), float(jqqyvl(*rec, ny) + rec->page.nyorg),
-                             float(na), float(nb), storedAngle(angle)};
+    const float values[5] = {float(pageSum(nx, rec->page.nxorg)),
+                             float(pageSum(jqqyvl(*rec, ny), rec->page.nyorg)), float(na),
+                             float(nb), storedAngle(angle)};
     frameEllipseShield(*rec, values[0], values[1], na, nb, angle);
     qqbl07(*rec, ShieldKind::Ellipse, values, nullptr, 5);
 }
@@ -97,23 +100,24 @@ extern "C" void shlpie(int nx, int ny, int nr, float alpha, float beta) {
     }
     if (jqqval(nr, 1, kMaxRadius) != 0) return;
     qqstrk(*rec);
-    const float values[5] = {float(nx + rec->page.nxorg), float(jqqyvl(*rec, ny) + rec->page.nyorg),
-                             float(nr), storedAngle(alpha), storedAngle(beta)};
+    const float values[5] = {float(pageSum(nx, rec->page.nxorg)),
+                             float(pageSum(jqqyvl(*rec, ny), rec->page.nyorg)), float(nr),
+                             storedAngle(alpha), storedAngle(beta)};
     framePieShield(*rec, values[0], values[1], nr, alpha, beta);
     qqbl07(*rec, ShieldKind::Pie, values, nullptr, 5);
 }
 
 extern "C" void shlpol(const int *nx, const int *ny, int n) {
     GlobalRecord *rec = jqqlev(1, 3, "shlpol");
-    if (rec == nullptr || jqqval(n, 3, kMaxPolygonPoints) != 0) return;
+    if (rec == nullptr || jqqval(n, 3, kMaxPolygonPoints) != 0 || !arraysGiven(nx, ny)) return;
     qqstrk(*rec);
     // The points with the origin shift, without repeats of the point before
     // and without a last point equal to the first.
     float x[kMaxPolygonPoints], y[kMaxPolygonPoints];
     int m = 0;
     for (int i = 0; i < n; ++i) {
-        const float px = float(nx[i] + rec->page.nxorg);
-        const float py = float(jqqyvl(*rec, ny[i]) + rec->page.nyorg);
+        const float px = float(pageSum(nx[i], rec->page.nxorg));
+        const float py = float(pageSum(jqqyvl(*rec, ny[i]), rec->page.nyorg));
         if (m > 0 && px == x[m - 1] && py == y[m - 1]) continue;
         x[m] = px;
         y[m] = py;

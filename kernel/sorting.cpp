@@ -1,5 +1,6 @@
 // Sorting a float array in place.
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/warnings.h"
 
@@ -22,6 +23,7 @@ template <typename InOrder> void shellSort(float *x, int n, InOrder inOrder) {
 
 extern "C" void sortr1(float *x, int n, const char *order) {
     jqqlev(0, 3, "sortr1");
+    if (n > 0 && !arraysGiven(x)) return;
     const char first = order != nullptr ? order[0] : '\0';
     // "Not smaller" before it (ascending) or "not greater" (descending) is out of order.
     if (first == 'A' || first == 'a')

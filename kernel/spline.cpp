@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -369,7 +370,7 @@ SplineStatus interpolateSpline(const float *x, const float *y, int n, int degree
 
 extern "C" void spline(const float *x, const float *y, int n, float *xs, float *ys, int *ns) {
     GlobalRecord *rec = jqqlev(1, 3, "spline");
-    if (rec == nullptr) return;
+    if (rec == nullptr || (n > 0 && !arraysGiven(x, y, xs, ys, ns))) return;
     const int degree = rec->spline.nsplmod[0];
     const int intervals = rec->spline.nsplmod[1];
     // The parametric form is the curve mode PSPL of polcrv, the logarithmic

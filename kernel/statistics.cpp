@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/warnings.h"
 
@@ -19,7 +20,7 @@ extern "C" float moment(const float *x, int n, const char *key) {
         return 0.0f;
     }
     const int kind = jqqind("MEAN+AVER+VARI+STAN+THIR+FOUR", 6, key);
-    if (kind == 0) return 0.0f;
+    if (kind == 0 || !arraysGiven(x)) return 0.0f;
     const Moment what = static_cast<Moment>(kind);
 
     // Sums in extended precision; the mean is rounded to a float before it is used.

@@ -6,10 +6,12 @@
 #include <new>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -21,8 +23,8 @@ extern "C" void symbol(int n, int nx, int ny) {
     const bool user = s.nusrsym > 0 && n == s.iusrsym;
     if (!user && jqqval(n, 0, s.nmaxsym) != 0) return;
     ny = jqqyvl(rec, ny);
-    const int x = nx + rec.page.nxorg;
-    const int y = ny + rec.page.nyorg;
+    const int x = pageSum(nx, rec.page.nxorg);
+    const int y = pageSum(ny, rec.page.nyorg);
     if (x < 0 || x > rec.page.nxpage || y < 0 || y > rec.page.nypage) {
         rec.msg.noutpag += 1;
         if (rec.msg.iunit != 0 && rec.msg.iwarn != 0) {
@@ -58,6 +60,7 @@ extern "C" void mysymb(const float *x, const float *y, int n, int isym, int ifil
         warni1(Warning::incorrectParameter, isym);
         return;
     }
+    if (!arraysGiven(x, y)) return;
     constexpr float kLimit = 1.000001f;
     for (int i = 0; i < n; ++i) {
         if (std::fabs(x[i]) > kLimit || std::fabs(y[i]) > kLimit) {

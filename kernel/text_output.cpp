@@ -12,6 +12,7 @@
 #include "kernel/message_stream.h"
 #include "kernel/number_text.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "kernel/rounding.h"
@@ -209,8 +210,8 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
 
     const bool continued = nx == 999 && ny == 999;
     if (!continued) {
-        const int cx = nx + rec.page.nxorg;
-        const int cy = ny + rec.page.nyorg;
+        const int cx = pageSum(nx, rec.page.nxorg);
+        const int cy = pageSum(ny, rec.page.nyorg);
         const float h1 = float(t.nhchar - 1);
         t.xtxtpen[0] = t.xtxtbeg[0] = float(cx) + h1 * t.xsinang;
         t.xtxtpen[1] = t.xtxtbeg[1] = float(cy) + h1 * t.xcosang;
@@ -257,8 +258,8 @@ void qqmess(GlobalRecord &rec, const char *text, int nx, int ny) {
         if (t.nfrmess != 0)
             dframe(rec, box.x, box.y, box.width, box.height, t.nfrmess, float(t.nangle));
         if (shielded)
-            addAutomaticRectangleShield(rec, kShieldTexts, float(box.x + rec.page.nxorg),
-                                        float(box.y + rec.page.nyorg), float(box.width),
+            addAutomaticRectangleShield(rec, kShieldTexts, float(pageSum(box.x, rec.page.nxorg)),
+                                        float(pageSum(box.y, rec.page.nyorg)), float(box.width),
                                         float(box.height), float(t.nangle));
     }
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
@@ -50,19 +51,26 @@ extern "C" int closfl(int unit) {
         stream = unitStreams[std::size_t(unit)].exchange(nullptr, std::memory_order_acq_rel);
     }
     if (stream == nullptr) return -1; // not open: nothing to close
-    std::fclose(stream);
+    // What stdio still held is written by fclose; a unit whose bytes did not
+    // all reach the file (a full disk) is a failure, not a success.
+    if (std::fclose(stream) != 0) {
+        warnin(Warning::fileError);
+        return 1;
+    }
     return 0;
 }
 
 extern "C" int readfl(int unit, char *buffer, int nbytes) {
     FILE *stream = openUnit(unit);
     if (stream == nullptr || nbytes < 0) return -1;
+    if (nbytes > 0 && !arraysGivenTo("readfl", buffer)) return -1;
     return int(std::fread(buffer, 1, std::size_t(nbytes), stream));
 }
 
 extern "C" int writfl(int unit, const char *buffer, int nbytes) {
     FILE *stream = openUnit(unit);
     if (stream == nullptr || nbytes < 0) return -1;
+    if (nbytes > 0 && !arraysGivenTo("writfl", buffer)) return -1;
     return int(std::fwrite(buffer, 1, std::size_t(nbytes), stream));
 }
 

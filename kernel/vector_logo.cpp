@@ -15,6 +15,7 @@
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rotation.h"
@@ -76,8 +77,8 @@ LogoColours logoColours(const GlobalRecord &rec) {
 bool logoCorner(const GlobalRecord &rec, int corner, float &x, float &y) {
     const LogoState &logo = rec.logo;
     if (logo.iqlgcor == 0) {
-        x = float(logo.nqlgpos[0] + rec.page.nxorg);
-        y = float(logo.nqlgpos[1] + rec.page.nyorg);
+        x = float(pageSum(logo.nqlgpos[0], rec.page.nxorg));
+        y = float(pageSum(logo.nqlgpos[1], rec.page.nyorg));
         return true;
     }
     const int s = logo.nqlgsiz;

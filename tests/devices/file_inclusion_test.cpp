@@ -488,6 +488,29 @@ TEST_F(FileInclusion, FilesThatCannotBeIncluded) {
     }
 }
 
+// GIF files whose headers announce far more pixels than their data holds:
+// one with no image at all, one whose picture ends after its first code. Each
+// is refused before image mode makes a picture of the header's size, on every
+// device that takes images, and its plot stays as small as an empty one.
+TEST_F(FileInclusion, AnImageShortOfItsHeaderDrawsNothing) {
+    const char noImage[] = "GIF89a\x00\x47\x00\x3B\x00\x00\x00";  // 18176 x 15104
+    const char endsEarly[] = "GIF89a\xE8\x03\xE8\x03\x80\x00\x00" // 1000 x 1000, 2 colours
+                             "\x00\x00\x00\xFF\xFF\xFF"
+                             "\x2C\x00\x00\x00\x00\xE8\x03\xE8\x03\x00" // the image
+                             "\x02\x01\x2C\x00\x3B"; // clear, end, terminator, trailer
+    writeFile(dir.file("noimage.gif"), std::string(noImage, sizeof noImage - 1));
+    writeFile(dir.file("early.gif"), std::string(endsEarly, sizeof endsEarly - 1));
+    for (const char *device : {"PS", "PDF", "PNG"}) {
+        for (const char *file : {"noimage.gif", "early.gif"}) {
+            SCOPED_TRACE(std::string(device) + " " + file);
+            open(device, "plot.out");
+            EXPECT_EQ(include(dir.file(file)),
+                      " <<<< Warning 101: Syntax error in image file in incfil!\n");
+            EXPECT_LT(close("plot.out").size(), 50000u);
+        }
+    }
+}
+
 TEST_F(FileInclusion, SettersOfTheBoxAndTheTiffPart) {
     GlobalRecord &rec = openPng(30, 20, 1001, 801);
     struct Case {

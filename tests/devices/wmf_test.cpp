@@ -366,6 +366,19 @@ TEST_F(Wmf, AFileThatCannotBeMadeIsReportedAndThePlotGoesOn) {
     EXPECT_FALSE(fileExists(dir.file("no-such-folder/plot.wmf")));
 }
 
+// The pen goes home at the end without drawing: a plot that drew nothing
+// counts no vector and its file holds no pen record.
+TEST_F(Wmf, AnEmptyPlotCountsNoVector) {
+    GlobalRecord &rec = openWmf();
+    const WmfFile file = parseWmf(close("plot.wmf"));
+    ASSERT_EQ(file.problem, "");
+    EXPECT_EQ(rec.core.nvector, 0);
+    for (const WmfRecord &r : file.records) {
+        EXPECT_NE(r.function, wmf::kMoveTo);
+        EXPECT_NE(r.function, wmf::kLineTo);
+    }
+}
+
 TEST_F(Wmf, ModeSetterAndWarnings) {
     struct Case {
         const char *value, *option;

@@ -107,6 +107,15 @@ TEST_F(BarGraph, OutlinesOfVerticalHorizontalAndGroupedBars) {
              bars(x, y1, y2, 1);
          },
          {{380, 1200, 420, 1100}}},
+        // A position between page units (412.5) is rounded before the width
+        // is laid round it: 413 - 20.5 rounds to 393.
+        {"position between page units",
+         [&] {
+             barwth(-41.0f);
+             const float p[1] = {2.125f};
+             bars(p, y1, y2, 1);
+         },
+         {{393, 1200, 434, 1100}}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <set>
@@ -384,7 +385,8 @@ TEST_F(ShadedSurface, OutsideTheBoxOfGraf3d) {
 TEST_F(ShadedSurface, TrianglesNamingPointsBeyondTheArraysAreLeftOut) {
     openBox("SVG", "plot.svg", false);
     const float x[3] = {-0.5f, 0.5f, 0.0f}, y[3] = {-0.5f, -0.5f, 0.5f}, z[3] = {0.2f, 0.2f, 0.2f};
-    const int n1[4] = {1, 0, 1, 1}, n2[4] = {2, 2, 4, 2}, n3[4] = {3, 3, 3, -7};
+    // The last number is so low that it has no index before it.
+    const int n1[4] = {1, 0, 1, 1}, n2[4] = {2, 2, 4, 2}, n3[4] = {3, 3, 3, INT_MIN};
     EXPECT_EQ(captureStdout([&] { surtri(x, y, z, 3, n1, n2, n3, 4); }), "");
     EXPECT_EQ(captureStdout([&] { surtri(x, y, z, 3, n1, n2, n3, 0); }), "");
     const std::string svg = close("plot.svg");

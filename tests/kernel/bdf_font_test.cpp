@@ -98,6 +98,15 @@ TEST_F(BdfReader, RejectsBrokenFilesAndWarns) {
          font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX 2 2 0\nBITMAP\nC0\nENDCHAR\n")},
         {"BBX of negative size",
          font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX -2 2 0 0\nBITMAP\nC0\nENDCHAR\n")},
+        // Sizes, offsets and advances that drawing would overflow on.
+        {"BBX offset at the end of an int",
+         font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX 8 2 0 2147483647\nBITMAP\nC0\nENDCHAR\n")},
+        {"BBX offset first",
+         font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX 8 2 -2147483648 0\nBITMAP\nC0\nENDCHAR\n")},
+        {"BBX height beyond any glyph",
+         font("CHARS 1\nSTARTCHAR A\nENCODING 65\nBBX 8 1001 0 0\nBITMAP\nC0\nENDCHAR\n")},
+        {"DWIDTH beyond any glyph", font("CHARS 1\nSTARTCHAR A\nENCODING 65\nDWIDTH 4000 0\nBBX 2 "
+                                         "2 0 0\nBITMAP\nC0\nENDCHAR\n")},
         {"glyph cut off by the end",
          "STARTFONT 2.1\nCHARS 1\nSTARTCHAR A\nENCODING 65\nBITMAP\nC0\n"},
     };

@@ -1,3 +1,4 @@
+#include <climits>
 #include <gtest/gtest.h>
 
 #include "kernel/page.h"
@@ -41,12 +42,21 @@ TEST_F(PageSettings, PageSizeUnitsAndPlotUnits) {
     close();
 }
 
-TEST_F(PageSettings, PagesOfMoreThanTwoTo30Units) {
-    captureStdout([] { page(1200000001, 2100); });
+// Pages up to 10^8 units are taken; a larger one, whose far corners and
+// shifts would leave an int, is refused and the page stays as it was.
+TEST_F(PageSettings, PagesUpToTheLargestAndNoLarger) {
+    EXPECT_EQ(captureStdout([] {
+                  page(1200000001, 2100);
+                  hwpage(2100, INT_MAX);
+              }),
+              " <<<< Warning   2: Incorrect parameter in page!   (1200000001)\n"
+              " <<<< Warning   2: Incorrect parameter in hwpage!   (2147483647)\n");
+    EXPECT_EQ(currentRecord().page.ihwpage, 0);
+    captureStdout([] { page(100000000, 2100); });
     GlobalRecord &rec = open();
-    EXPECT_EQ(rec.page.nxpage, 1200000000);
-    EXPECT_EQ(rec.page.naxslen0[0], 800000000); // two thirds of the 1200000001 units
-    EXPECT_EQ(rec.page.naxspos0[0], 200000000);
+    EXPECT_EQ(rec.page.nxpage, 100000000);
+    EXPECT_EQ(rec.page.naxslen0[0], 66666668); // two thirds of the page
+    EXPECT_EQ(rec.page.naxspos0[0], 16666666);
     EXPECT_EQ(rec.page.naxslen0[1], 1400);
     close();
 }

@@ -56,6 +56,22 @@ TEST_F(UserFiles, BadAndClosedUnitsTouchNothing) {
     EXPECT_EQ(std::string(buffer, 4), "xxxx");
 }
 
+// A unit whose bytes cannot reach the disk reports it when it is closed, and
+// a missing buffer is refused before the stream is touched.
+TEST_F(UserFiles, AFullDiskAndAMissingBufferAreFailures) {
+    ASSERT_EQ(openfl("/dev/full", 3, 1), 0);
+    EXPECT_EQ(writfl(3, nullptr, 4), -1);
+    char bytes[100] = {};
+    EXPECT_EQ(writfl(3, bytes, 100), 100); // still in the stream's buffer
+    const std::string out = captureStdout([] { EXPECT_EQ(closfl(3), 1); });
+    EXPECT_EQ(out, " <<<< Warning  36: File error in closfl!\n");
+    EXPECT_EQ(closfl(3), -1); // the unit is free all the same
+    ASSERT_EQ(openfl("/dev/null", 3, 0), 0);
+    EXPECT_EQ(readfl(3, nullptr, 4), -1);
+    EXPECT_EQ(readfl(3, nullptr, 0), 0);
+    EXPECT_EQ(closfl(3), 0);
+}
+
 TEST_F(UserFiles, ColourTablesAreSavedAndLoaded) {
     GlobalRecord &rec = open();
     captureStdout([] {
