@@ -1,5 +1,6 @@
 // The labels of an axis: their values (by step or by months), texts, and
 // places beside the axis by orientation, side, justification and position.
+#include <algorithm>
 #include <cmath>
 
 #include "graphics2d/axis_drawing.h"
@@ -9,6 +10,7 @@
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -48,6 +50,10 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     const int monthKind = cls == LabelClass::dates ? o.ilmdste[ia] : 0;
     int n =
         monthKind > 0 ? jqqnlb(rec, orig, e, monthKind) : truncToInt((e - orig) / step + 0.0001f);
+    if (!marksFit(n, length)) {
+        warnNotSeen("Labels closer than a plot unit");
+        return 0;
+    }
     const bool between = o.ilabpos[ia] == kLabelsBetweenTicks;
     if (between) --n;
     const float f = float(length - 1) / (e - a);
@@ -150,6 +156,9 @@ int maxnuy(GlobalRecord &rec, float end, float first, float step, int axis) {
     const bool powers = logarithmic == 1 && LogLabelForm(o.ilabcls[ia]) == LogLabelForm::powers;
     LabelTextScope scope(rec, powers || LabelClass(o.ilabkin[ia]) == LabelClass::degrees, false);
     const int n = truncToInt((end - first) / step + 0.0001f);
+    // More labels than the page has plot units are never drawn (labelx says
+    // so): there is nothing to measure.
+    if (!marksFit(n, std::max(rec.page.nxpage, rec.page.nypage))) return 0;
     int lo = 0, hi = 0, increment = 1;
     endpar(n, o.iaxends[ia], lo, hi, increment);
     const bool crossed = rec.axsys.iaxstyp == 1;

@@ -9,6 +9,7 @@
 #include "graphics2d/log_ticks.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -57,6 +58,10 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
         // Days are counted as ints: a float count stops moving beyond 2^24.
         const int first = truncToInt(std::ceil(std::fmin(ax.a, e)));
         const int last = truncToInt(std::floor(std::fmax(ax.a, e)));
+        if (!marksFit(std::int64_t(last) - first, std::int64_t(std::fabs((e - ax.a) * ax.f)))) {
+            warnNotSeen("Ticks closer than a plot unit");
+            return;
+        }
         for (int d = first; d <= last; ++d)
             drawTick(rec, ax, valuePosition(ax, float(d)), minor);
     }
@@ -64,6 +69,12 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
 
 // Minor ticks at 2..9 times each power of ten inside the axis.
 void logarithmicTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int minor) {
+    // Eight ticks a decade: more decades than plot units show none of them.
+    const float decades = std::fabs(e - ax.a);
+    if (!(decades <= std::fabs((e - ax.a) * ax.f) + 1.0f)) {
+        warnNotSeen("Ticks closer than a plot unit");
+        return;
+    }
     forEachDecadeTick(ax.a, e, orig, [&](float v) {
         const int d = nintqq((v - ax.a) * ax.f);
         drawTick(rec, ax, ax.horizontal ? d + ax.x0 : ax.y0 - d, minor);
@@ -108,6 +119,17 @@ void markx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     const float f = ax.f;
     const int first = -truncToInt((orig - a) / t + 0.0001f);
     const int last = truncToInt((e - orig) / t + 0.0001f);
+    if (!marksFit(std::int64_t(last) - first, length)) {
+        // Ticks closer than a plot unit: the main ticks alone when they are
+        // apart, else none.
+        if (n > 1 && !logMinor) {
+            markx(rec, a, e, orig, step, length, major, minor, 1, x0, y0, logarithmic, ticpos,
+                  axis);
+            return;
+        }
+        warnNotSeen("Ticks closer than a plot unit");
+        return;
+    }
     for (int i = first; i <= last; ++i) {
         const int p = axis == 1 ? truncToInt((orig - a) * f + float(i) * t * f + float(x0) + 0.5f)
                                 : truncToInt(float(y0) + 0.5f - (orig - a) * f - float(i) * t * f);

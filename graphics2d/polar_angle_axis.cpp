@@ -11,6 +11,7 @@
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -28,8 +29,13 @@ void drawTicks(GlobalRecord &rec, float a, float e, float orig, float step, int 
     const int n = o.nticks[kAngleAxis];
     if (n <= 0) return;
     const float t = step / float(n);
-    const int first = -int((orig - a) / t + 0.001f);
-    const int last = int((e - orig) / t + 0.001f);
+    const int first = -truncToInt((orig - a) / t + 0.001f);
+    const int last = truncToInt((e - orig) / t + 0.001f);
+    // No more ticks than the circle has plot units round it.
+    if (!marksFit(std::int64_t(last) - first, truncToInt(2.0f * 3.1415927f * float(r)))) {
+        warnNotSeen("Ticks closer than a plot unit");
+        return;
+    }
     const TickPosition pos = TickPosition(o.iticpos[kAngleAxis]);
     for (int i = first; i <= last; ++i) {
         const float v = orig + float(i) * t;
@@ -58,7 +64,11 @@ int drawLabels(GlobalRecord &rec, float orig, float step, int cx, int cy, int r)
         LabelClass(o.ilabkin[kAngleAxis]) == LabelClass::degrees || kind == LabelKind::exp;
     LabelTextScope scope(rec, mixed, false);
     const float d = float(r + o.nlabdis[kAngleAxis] + tickReach(o, kAngleAxis));
-    const int n = int((360.0f - orig) / step + 0.001f) + 1;
+    const int n = truncToInt((360.0f - orig) / step + 0.001f) + 1;
+    if (!marksFit(n, truncToInt(2.0f * 3.1415927f * float(r)))) {
+        warnNotSeen("Labels closer than a plot unit");
+        return 0;
+    }
     const float h = float(rec.text.nhchar);
     const bool clockwise = PolarDirection(rec.polar.ipolmod[1]) == PolarDirection::clockwise;
     const float originDegrees = float(rec.polar.ipolmod[0]) * 90.0f;

@@ -14,6 +14,7 @@
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -48,7 +49,13 @@ void drawRadiusAxis(GlobalRecord &rec, int length, const char *name, int sideFla
 // axis's circle, which is itself the frame of thickness 1 when its line is on.
 void drawFrameCircles(GlobalRecord &rec, int cx, int cy, int radius) {
     const int frame = rec.frame.nframe;
-    const int n = std::abs(frame);
+    // Circles beyond the page are not drawn.
+    const int page = std::max(rec.page.nxpage, rec.page.nypage);
+    int n = page;
+    if (frame < -page || frame > page)
+        warnNotSeen("Frame thicker than the page");
+    else
+        n = std::abs(frame);
     if (n == 0 || (n == 1 && rec.axes.inoline[1] != 0)) return;
     PartColour colour(rec, rec.frame.nfrmclr);
     for (int i = 0; i < n; ++i) {

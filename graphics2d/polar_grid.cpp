@@ -13,6 +13,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -36,7 +37,11 @@ int radiusOf(const GlobalRecord &rec, float x, int cx, int cy) {
 void drawCircles(GlobalRecord &rec, int cx, int cy, int perInterval) {
     const float *grf = rec.axsys.xgrfx;
     const float r = grf[3] / float(perInterval);
-    const int count = int(grf[1] / r + 0.0001f);
+    const int count = truncToInt(grf[1] / r + 0.0001f);
+    if (!marksFit(count, radiusOf(rec, grf[1], cx, cy))) {
+        warnNotSeen("Grid circles closer than a plot unit");
+        return;
+    }
     for (int k = 1; k <= count; ++k) {
         const int radius = radiusOf(rec, float(k) * r, cx, cy);
         if (radius != 0) elpsln(rec, cx, cy, radius, radius, 0.0f, 360.0f, 0.0f, 0, 0);
@@ -46,6 +51,10 @@ void drawCircles(GlobalRecord &rec, int cx, int cy, int perInterval) {
 void drawRays(GlobalRecord &rec, int cx, int cy, int rays) {
     const float a = 360.0f / float(rays) * rec.core.xdegrad;
     const float reach = float(radiusOf(rec, rec.axsys.xgrfx[1], cx, cy));
+    if (!marksFit(rays, truncToInt(2.0f * 3.1415927f * reach))) {
+        warnNotSeen("Grid rays closer than a plot unit");
+        return;
+    }
     for (int k = 1; k <= rays; ++k) {
         const float t = float(k) * a;
         lineqq(rec, cx, cy, int(float(cx) + reach * std::cos(t)),

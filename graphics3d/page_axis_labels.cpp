@@ -2,6 +2,7 @@
 // A label stands at the projected point of its value, moved away from the
 // axis along the other axis's page angle, horizontal (HORI) or turned with
 // an axis (PARA, OTHE); the name is centred on the axis beyond the labels.
+#include <algorithm>
 #include <cmath>
 
 #include "graphics2d/axis_drawing.h"
@@ -12,6 +13,7 @@
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -70,6 +72,10 @@ int qqlb3d(GlobalRecord &rec, float /*a*/, float e, float first, float step, int
     const int dateStep = kind == LabelKind::date ? o.ilmdste[ia] : 0;
     int n =
         dateStep != 0 ? jqqnlb(rec, first, e, dateStep) : truncToInt((e - first) / step + 0.0001f);
+    if (!marksFit(n, std::max(rec.page.nxpage, rec.page.nypage))) {
+        warnNotSeen("Labels closer than a plot unit");
+        return 0;
+    }
     const bool between = o.ilabpos[ia] == kLabelsBetweenTicks;
     if (between) --n;
     int lo = 0, hi = 0, increment = 1;

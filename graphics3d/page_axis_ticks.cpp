@@ -2,6 +2,7 @@
 // from the projected point of its value, pointing away from the axis along
 // the other axis's page angle: m per label interval, ticks within decades on
 // logarithmic axes, ticks at calendar steps on date axes.
+#include <algorithm>
 #include <cmath>
 
 #include "graphics2d/label_kinds.h"
@@ -11,6 +12,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -72,10 +74,21 @@ void qqmr3d(GlobalRecord &rec, float a, float e, float first, float step, int m,
         }
     }
 
+    // Ticks are bounded by the page: more of them than it has plot units
+    // across cannot be told apart.
+    const int page = std::max(rec.page.nxpage, rec.page.nypage);
+    if (decades && !marksFit(truncToInt(std::fabs(e - a)), page)) {
+        warnNotSeen("Ticks closer than a plot unit");
+        return;
+    }
     if (dateStep == 0) {
         const float substep = step / float(m);
         int lo = 0, hi = 0;
         stepRange(a, e, first, substep, lo, hi);
+        if (!marksFit(std::int64_t(hi) - lo, page)) {
+            warnNotSeen("Ticks closer than a plot unit");
+            return;
+        }
         for (int i = lo; i <= hi; ++i)
             tickAt(rec, t, first + float(i) * substep, i % m == 0 ? major : minor);
     }
@@ -92,6 +105,10 @@ void qqmr3d(GlobalRecord &rec, float a, float e, float first, float step, int m,
     if (tickMode == kDateTicksDays) {
         int lo = 0, hi = 0;
         stepRange(a, e, first, step, lo, hi);
+        if (!marksFit(std::int64_t(hi) - lo, page)) {
+            warnNotSeen("Ticks closer than a plot unit");
+            return;
+        }
         for (int i = lo; i <= hi; ++i)
             tickAt(rec, t, first + float(i) * step, minor);
         return;

@@ -1,5 +1,6 @@
 // sphe3d: a sphere of latitude-longitude patches in the current colour,
 // optionally lit, through the caller's z-buffer or the depth-sort buffer.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -8,6 +9,8 @@
 #include "graphics3d/shaded_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -16,6 +19,20 @@ namespace {
 // at the far end: a step lost in the rounding there would never arrive.
 bool walkEnds(float end, float step) {
     return std::isinf(step) || end + step != end;
+}
+
+// The sphere's largest radius on the page, in device units.
+float pageRadius(const GlobalRecord &rec, float x1, float x2, float x3, float r) {
+    float cx = 0.0f, cy = 0.0f;
+    qqrel3(rec, x1, x2, x3, cx, cy);
+    float largest = 0.0f;
+    for (int axis = 0; axis < 3; ++axis) {
+        float xp = 0.0f, yp = 0.0f;
+        qqrel3(rec, x1 + (axis == 0 ? r : 0.0f), x2 + (axis == 1 ? r : 0.0f),
+               x3 + (axis == 2 ? r : 0.0f), xp, yp);
+        largest = std::fmax(largest, std::hypot(xp - cx, yp - cy));
+    }
+    return largest * rec.page.xdevscl;
 }
 
 } // namespace
@@ -30,12 +47,21 @@ extern "C" void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2) {
         return;
     }
     const float pi = rec.core.xpi;
-    const float dlat = pi / float(i2), dlon = 2.0f * pi / float(i1);
+    float dlat = pi / float(i2), dlon = 2.0f * pi / float(i1);
     // Negative counts walk the wrong way, and counts too large for the steps
     // to move the angles would walk for ever.
     if (i1 < 0 || i2 < 0 || !walkEnds(pi / 2.0f, dlat) || !walkEnds(2.0f * pi, dlon)) {
         warnin(Warning::incorrectParameter);
         return;
+    }
+    // Patches smaller than a device unit cannot be seen: no more of them
+    // round the sphere than its circumference on the page has device units.
+    const int round = std::max(1, truncToInt(2.0f * pi * pageRadius(rec, x1, x2, x3, x4)));
+    const int half = std::max(1, round / 2);
+    if (i1 > round || i2 > half) {
+        warnNotSeen("Sphere patches smaller than a pixel");
+        dlat = pi / float(std::min(i2, half));
+        dlon = 2.0f * pi / float(std::min(i1, round));
     }
     const double bands = std::trunc(double(pi / dlat) + 1.5);
     const double perBand = std::trunc(double(2.0f * pi / dlon) + 1.5);

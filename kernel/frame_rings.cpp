@@ -13,6 +13,7 @@
 #include "kernel/record.h"
 #include "kernel/rotation.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -69,11 +70,18 @@ void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thicknes
     if (colour != -1) qqsclr(rec, colour);
 
     const float x1 = float(pageSum(x, rec.page.nxorg)), y1 = float(pageSum(y, rec.page.nyorg));
-    const float x2 = x1 + float(width - 1), y2 = y1 + float(height - 1);
+    const float x2 = x1 + float(width) - 1.0f, y2 = y1 + float(height) - 1.0f;
     if (!drawIntoRaster(rec, x1, y1, x2, y2, thickness, angle)) {
         // One ring per base unit of the thickness, each turned about (x, y).
         const float t = std::fabs(float(thickness)) * rec.page.xunits + 0.5f;
-        const int rings = t < 1.0f ? 1 : (t >= 2147483648.0f ? INT_MAX : int(t));
+        int rings = t < 1.0f ? 1 : truncToInt(t);
+        // Rings beyond the page and the framed rectangle are not drawn.
+        const int seen = pageSum(rec.page.nxpage, rec.page.nypage,
+                                 std::max(std::llabs(width), std::llabs(height)));
+        if (rings > seen) {
+            warnNotSeen("Frame thicker than the page");
+            rings = seen;
+        }
         const float a = -angle * rec.core.xdegrad;
         const float s = std::sin(a), c = std::cos(a);
         const float step = thickness > 0 ? 1.0f : -1.0f;

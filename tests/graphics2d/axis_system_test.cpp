@@ -3,6 +3,9 @@
 // the conversions between user and plot coordinates.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <climits>
+#include <functional>
 #include <string>
 
 #include "tests/graphics2d/axis_fixture.h"
@@ -106,6 +109,67 @@ TEST_F(AxisSystem, TheSamePlotTwiceGivesTheSameBytes) {
     const std::string first = plot(false);
     plot(true); // 3 + 6 ticks: an odd number
     EXPECT_EQ(plot(false), first);
+}
+
+// Steps, counts and thicknesses whose loops would run for billions of steps:
+// each call ends at once, says what it left out, and draws what can be seen.
+TEST_F(AxisSystem, MarksCloserThanAPlotUnitAreLeftOut) {
+    struct Case {
+        const char *what;
+        std::function<void()> draw;
+        const char *warning; // a line of the output
+    };
+    const char *ticks = " <<<< Warning 101: Ticks closer than a plot unit in ";
+    const char *labels = " <<<< Warning 101: Labels closer than a plot unit in ";
+    const Case cases[] = {
+        {"tiny step", [] { graf(0, 1, 0, 1, 0, 1, 0, 1.0e-30f); }, labels},
+        {"tiny step on a long axis", [] { graf(0, 1.0e6f, 0, 1.0e-6f, 0, 1, 0, 1); }, ticks},
+        {"logarithmic step",
+         [] {
+             scale("LOG", "X");
+             graf(0, 3, 0, 1.0e-5f, 0, 1, 0, 1);
+         },
+         labels},
+        {"single axis", [] { xaxis(0, 1, 0, 1.0e-9f, 1000, "X", 0, 200, 1200); }, labels},
+        {"polar angles", [] { polar(1, 0, 0.5f, 0, 1.0e-7f); }, ticks},
+        {"grid lines",
+         [] {
+             graf(0, 10, 0, 2, 0, 5, 0, 1);
+             grid(INT_MAX, INT_MAX);
+         },
+         ""},
+        {"polar grid",
+         [] {
+             polar(1, 0, 0.5f, 0, 90);
+             grdpol(1000000, 1000000);
+         },
+         " <<<< Warning 101: Grid circles closer than a plot unit in grdpol!"},
+        {"frame",
+         [] {
+             frame(INT_MAX);
+             graf(0, 10, 0, 2, 0, 5, 0, 1);
+         },
+         " <<<< Warning 101: Frame thicker than the page in graf!"},
+        {"text frame",
+         [] {
+             frmess(INT_MAX);
+             messag("framed", 500, 500);
+         },
+         " <<<< Warning 101: Frame thicker than the page in messag!"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        openHpgl();
+        const auto start = std::chrono::steady_clock::now();
+        const std::string out = captureStdout([&] {
+            axspos(200, 1200);
+            axslen(1001, 501);
+            c.draw();
+        });
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_NE(out.find(c.warning), std::string::npos) << out;
+        EXPECT_LT(close("plot.hpg").size(), 2000000u);
+    }
 }
 
 TEST_F(AxisSystem, CrossedAxesMeetAtTheUserOrigin) {

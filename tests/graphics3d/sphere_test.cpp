@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -185,6 +186,21 @@ TEST_F(Sphere, SmoothLightingAndMeshOnly) {
             EXPECT_EQ(colours.count(meshColour), 1u);
         }
     }
+}
+
+// Patches smaller than a device unit cannot be seen: 20000 x 20000 of them
+// are drawn as the page allows, at once, with a warning.
+TEST_F(Sphere, PatchesSmallerThanAPixelAreJoined) {
+    openBox("SVG", "plot.svg", "FLAT");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(captureStdout([] { sphe3d(0, 0, 0, 0.5f, 20000, 20000); }),
+              " <<<< Warning 101: Sphere patches smaller than a pixel in sphe3d!\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    const std::string bytes = close("plot.svg");
+    // No more patches than the page has device units across, each way.
+    const int seen = int(float(std::max(rec->page.nxpage, rec->page.nypage)) * rec->page.xdevscl);
+    EXPECT_GT(countOf(bytes, "<polygon"), 100);
+    EXPECT_LE(countOf(bytes, "<polygon"), (seen + 2) * (seen + 2));
 }
 
 TEST_F(Sphere, RefusedCalls) {
