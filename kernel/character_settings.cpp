@@ -9,7 +9,7 @@
 
 extern "C" void chawth(float x) {
     GlobalRecord &rec = chkini("chawth");
-    if (x <= 0.0f || x >= 2.0f) {
+    if (!(x > 0.0f && x < 2.0f)) { // NaN too
         warnin(Warning::incorrectParameter);
         return;
     }
@@ -17,12 +17,17 @@ extern "C" void chawth(float x) {
 }
 
 extern "C" void chaspc(float x) {
-    chkini("chaspc").text.xchaspc = x;
+    GlobalRecord &rec = chkini("chaspc");
+    if (!std::isfinite(x)) {
+        warnin(Warning::incorrectParameter);
+        return;
+    }
+    rec.text.xchaspc = x;
 }
 
 extern "C" void chaang(float a) {
     GlobalRecord &rec = chkini("chaang");
-    if (a < -60.0f || a > 60.0f) {
+    if (!(a >= -60.0f && a <= 60.0f)) {
         warnin(Warning::incorrectParameter);
         return;
     }
@@ -31,7 +36,7 @@ extern "C" void chaang(float a) {
 
 extern "C" void fixspc(float x) {
     GlobalRecord &rec = chkini("fixspc");
-    if (x <= 0.0f) {
+    if (!(x > 0.0f) || !std::isfinite(x)) {
         warnin(Warning::incorrectParameter);
         return;
     }

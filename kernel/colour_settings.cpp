@@ -212,7 +212,7 @@ extern "C" void myvlt(const float *red, const float *green, const float *blue, i
     const float e = rec->core.xeps;
     for (int i = 0; i < n; ++i) {
         for (float v : {red[i], green[i], blue[i]}) {
-            if (v < -e || v > 1.0f + e) {
+            if (!(v >= -e && v <= 1.0f + e)) { // NaN too
                 warnin(Warning::incorrectParameter);
                 return;
             }

@@ -85,6 +85,42 @@ TEST_F(HostileArguments, ExtremeIntegersAddUpWithoutOverflow) {
               " <<<< Warning   2: Incorrect parameter in page!   (2147483647)\n");
 }
 
+// Settings that are no numbers are refused as values out of their range, and
+// axis limits that are no numbers as equal ones.
+TEST_F(HostileArguments, NaNAndInfinityAreRefused) {
+    GlobalRecord &rec = open();
+    const float nan = std::nanf(""), inf = std::numeric_limits<float>::infinity();
+    const float rgb[1] = {0.5f}, bad[1] = {nan};
+    struct Case {
+        const char *name;
+        std::function<void()> call;
+    };
+    const Case cases[] = {
+        {"chawth", [&] { chawth(nan); }},
+        {"chaspc", [&] { chaspc(inf); }},
+        {"chaang", [&] { chaang(nan); }},
+        {"fixspc", [&] { fixspc(inf); }},
+        {"myvlt", [&] { myvlt(rgb, bad, rgb, 1); }},
+    };
+    const float width = rec.text.xchawth;
+    for (const Case &c : cases)
+        EXPECT_EQ(captureStdout(c.call),
+                  std::string(" <<<< Warning   2: Incorrect parameter in ") + c.name + "!\n");
+    EXPECT_EQ(rec.text.xchawth, width);
+    for (const float limit : {nan, inf}) {
+        const std::string out = captureStdout([&] { graf(0, limit, 0, 1, 0, 1, 0, 1); });
+        EXPECT_NE(out.find(" <<<< Warning  10: Begin and end of scaling are equal in graf!"),
+                  std::string::npos)
+            << out;
+        EXPECT_EQ(rec.core.ilevel, 1); // no axis system
+    }
+    EXPECT_NE(captureStdout([&] {
+                  graf(0, 1, 0, nan, 0, 1, 0, 1);
+              }).find(" <<<< Warning   9: Step equal zero in graf!"),
+              std::string::npos);
+    close();
+}
+
 TEST(SafeConversion, FarAndNaNValuesStopWithinAnInt) {
     constexpr float inf = std::numeric_limits<float>::infinity();
     const float nan = std::nanf("");
