@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -103,13 +104,16 @@ bool packed(const InstFile &row) {
     return row.source[std::strlen(row.source) - 1] == '_';
 }
 
-// What a file of the medium becomes: msexpand's output for a packed file.
+// What a file of the medium becomes: msexpand's output for a packed file
+// (kept, as msexpand takes its time).
 std::string expected(const std::string &medium, const InstFile &row) {
     const std::string source = medium + "/" + row.source;
     if (!packed(row)) return readFile(source);
+    static std::map<std::string, std::string> expanded;
+    if (const auto found = expanded.find(source); found != expanded.end()) return found->second;
     const ProgramRun run = runShell("msexpand < '" + source + "'");
     EXPECT_EQ(run.status, 0) << run.err;
-    return run.out;
+    return expanded[source] = run.out;
 }
 
 std::string registryValue(const SetupUser &user, const char *name, DWORD &size) {
