@@ -130,7 +130,7 @@ void drawLabel(GlobalRecord &rec, const char *cstr, float v, int itic, const Lab
         x = xp + d + h;
         y = yp - w / 2.0f;
     }
-    dtext(rec, cstr, int(x), int(y), angle, rec.text.nhchar);
+    dtext(rec, cstr, truncToInt(x), truncToInt(y), angle, rec.text.nhchar);
     settic(rec, 0, 0);
 }
 

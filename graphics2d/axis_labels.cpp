@@ -68,7 +68,7 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
     const bool vertical = o.ilabtyp[ia] != 0;
     const bool downwards = axis == 1 && o.ilabtyp[ia] == 2;
     // The labels' reach away from the axis.
-    const int powerExtent = int(fh * s + 0.5f);
+    const int powerExtent = truncToInt(fh * s + 0.5f);
     int extent = 0;
     if ((axis == 1) == vertical)
         extent = maxnuy(rec, e, orig, step, axis);
@@ -93,14 +93,14 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
         int reach = w; // the label's extent along the axis, for SHIF
         if (axis == 1 && !vertical) {
             const int centring = powers ? tenWidth : w;
-            x = int(along + float(x0) + 0.5f - float(centring) / 2.0f);
+            x = truncToInt(along + float(x0) + 0.5f - float(centring) / 2.0f);
             y = side == 0 ? (powers ? base + nintqq(fh * (s - 1.0f)) : base) : base - h;
         } else if (axis == 1 && downwards) {
             // The mirror image of the upward labels: the text runs down from
             // its start and its glyphs lie left of it.
             angle = 270;
             reach = h;
-            x = int(along + float(x0) + 0.5f + across);
+            x = truncToInt(along + float(x0) + 0.5f + across);
             if (side == 0)
                 y = leftOrOutwards ? base + extent - w : base;
             else
@@ -108,20 +108,20 @@ int labelx(GlobalRecord &rec, float a, float e, float orig, float step, int leng
         } else if (axis == 1) {
             angle = 90;
             reach = h;
-            x = int(along + float(x0) + 0.5f - across);
+            x = truncToInt(along + float(x0) + 0.5f - across);
             if (side == 0)
                 y = leftOrOutwards ? base + extent : base + w;
             else
                 y = leftOrInwards ? base : base - extent + w;
         } else if (!vertical) {
             reach = h;
-            y = int(float(y0) - 0.5f - along - across);
+            y = truncToInt(float(y0) - 0.5f - along - across);
             if (side == 0)
                 x = leftOrInwards ? base : base + extent - w;
             else
                 x = leftOrOutwards ? base - extent : base - w;
         } else {
-            y = int(float(w) / 2.0f + float(y0) - 0.5f - along);
+            y = truncToInt(float(w) / 2.0f + float(y0) - 0.5f - along);
             if (side == 1) {
                 angle = 90;
                 x = base - h;

@@ -57,8 +57,8 @@ void drawRays(GlobalRecord &rec, int cx, int cy, int rays) {
     }
     for (int k = 1; k <= rays; ++k) {
         const float t = float(k) * a;
-        lineqq(rec, cx, cy, int(float(cx) + reach * std::cos(t)),
-               int(float(cy) - reach * std::sin(t)));
+        lineqq(rec, cx, cy, truncToInt(float(cx) + reach * std::cos(t)),
+               truncToInt(float(cy) - reach * std::sin(t)));
     }
 }
 

@@ -50,7 +50,7 @@ DevicePoint rounded(float x, float y) {
     return {float(roundAddHalf(x)), float(roundAddHalf(y))};
 }
 DevicePoint truncated(float x, float y) {
-    return {float(int(x)), float(int(y))};
+    return {float(truncToInt(x)), float(truncToInt(y))};
 }
 
 } // namespace
@@ -94,14 +94,14 @@ void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     switch (family) {
     case DeviceFamily::Gksl: gkslPen(rec, p.x, p.y, op); break;
     case DeviceFamily::Cgm: drwcgm(rec, p.x, p.y, op); break;
-    case DeviceFamily::Kyocera: kyoceraPen(rec, int(p.x), int(p.y), op); break;
-    case DeviceFamily::Hpgl: hpglPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Kyocera: kyoceraPen(rec, truncToInt(p.x), truncToInt(p.y), op); break;
+    case DeviceFamily::Hpgl: hpglPen(rec, truncToInt(p.x), truncToInt(p.y), op); break;
     case DeviceFamily::PostScript: drwpsc(rec, p.x, p.y, op); break;
     case DeviceFamily::Pdf: qqpdf2(rec, p.x, p.y, op); break;
-    case DeviceFamily::Java: javaPen(rec, int(p.x), int(p.y), op); break;
-    case DeviceFamily::Raster: rasterPen(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Java: javaPen(rec, truncToInt(p.x), truncToInt(p.y), op); break;
+    case DeviceFamily::Raster: rasterPen(rec, truncToInt(p.x), truncToInt(p.y), op); break;
     case DeviceFamily::Svg: qqsvg2(rec, p.x, p.y, op); break;
-    case DeviceFamily::Wmf: qqwmf4(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Wmf: qqwmf4(rec, truncToInt(p.x), truncToInt(p.y), op); break;
     default: break; // the other devices have drivers of their own
     }
 }
@@ -194,7 +194,7 @@ void fillBoxWithLines(GlobalRecord &rec, int left, int top, int right, int botto
     for (int y = top; y <= bottom;) {
         qqmove(rec, float(left), float(y));
         qqdraw(rec, float(right), float(y));
-        const int next = int(float(y) + step);
+        const int next = truncToInt(float(y) + step);
         y = next > y ? next : y + 1;
     }
     qqmove(rec, float(left), float(bottom));
@@ -222,8 +222,8 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
 
     const DevicePoint a = toDevice(rec, float(left), float(top));
     const DevicePoint c = toDevice(rec, float(right), float(bottom));
-    const int dx = int(std::min(a.x, c.x)), dy = int(std::min(a.y, c.y));
-    const int dw = int(std::max(a.x, c.x)) - dx, dh = int(std::max(a.y, c.y)) - dy;
+    const int dx = truncToInt(std::min(a.x, c.x)), dy = truncToInt(std::min(a.y, c.y));
+    const int dw = truncToInt(std::max(a.x, c.x)) - dx, dh = truncToInt(std::max(a.y, c.y)) - dy;
 
     switch (deviceFamily(rec.core.idevice)) {
     case DeviceFamily::Java:
@@ -289,7 +289,7 @@ void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n) {
     qqwmf6(rec, n, 0, 1);
     for (int i = 0; i < n; ++i) {
         const DevicePoint p = toDevice(rec, x[i] + dx, y[i] + dy);
-        qqwmf6(rec, int(p.x), int(p.y), 2);
+        qqwmf6(rec, truncToInt(p.x), truncToInt(p.y), 2);
     }
     qqwmf6(rec, 0, 0, 9);
 }

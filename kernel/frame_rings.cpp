@@ -45,8 +45,8 @@ bool drawIntoRaster(GlobalRecord &rec, float x1, float y1, float x2, float y2, i
         return false;
     const float s = rec.page.xdevscl;
     const DevicePoint a = toDevice(rec, x1, y1), c = toDevice(rec, x2, y2);
-    const int left = int(std::min(a.x, c.x)), right = int(std::max(a.x, c.x));
-    const int top = int(std::min(a.y, c.y)), bottom = int(std::max(a.y, c.y));
+    const int left = truncToInt(std::min(a.x, c.x)), right = truncToInt(std::max(a.x, c.x));
+    const int top = truncToInt(std::min(a.y, c.y)), bottom = truncToInt(std::max(a.y, c.y));
     const int rings = roundAddHalf((x1 + float(t) - 1.0f) * s) - roundAddHalf(x1 * s) + 1;
     const int step = thickness > 0 ? 1 : -1;
     qqstrk(rec);

@@ -173,10 +173,10 @@ TextBox textBox(GlobalRecord &rec, const char *text, int nx, int ny, const Strin
     const float e = (t.xsetexp + t.xsetbas - 1.0f) * h * float(int(run.exponent) + int(run.index));
     const float v = -m * h - float(H - t.nhchar) - e;
     TextBox box;
-    box.height = int(float(O + H) + 2.0f * m * h + e);
-    box.width = L + int(2.0f * m * h);
-    box.x = int(v * t.xsinang - m * h * t.xcosang + float(nx));
-    box.y = int(v * t.xcosang + float(ny) + m * h * t.xsinang);
+    box.height = truncToInt(float(O + H) + 2.0f * m * h + e);
+    box.width = L + truncToInt(2.0f * m * h);
+    box.x = truncToInt(v * t.xsinang - m * h * t.xcosang + float(nx));
+    box.y = truncToInt(v * t.xcosang + float(ny) + m * h * t.xsinang);
     return box;
 }
 
@@ -318,8 +318,8 @@ void qqgmsg(GlobalRecord &rec, const char *text, int &height, int &offset, int &
     height = rec.text.nhchar;
     offset = 0;
     if (m.formula) {
-        height = int(0.5f + rec.tex.xtexheight);
-        offset = int(0.5f - rec.tex.xtexdepth);
+        height = truncToInt(0.5f + rec.tex.xtexheight);
+        offset = truncToInt(0.5f - rec.tex.xtexdepth);
     }
 }
 
@@ -329,8 +329,8 @@ void plotText(GlobalRecord &rec, const char *text, int nx, int ny) {
     if (t.itxtjus != 0) {
         float L = float(measureText(rec, text));
         if (t.itxtjus == 1) L /= 2.0f;
-        nx = int(float(nx) - L * t.xcosang + 0.5f);
-        ny = int(float(ny) + L * t.xsinang + 0.5f);
+        nx = truncToInt(float(nx) - L * t.xcosang + 0.5f);
+        ny = truncToInt(float(ny) + L * t.xsinang + 0.5f);
     }
     qqmess(rec, text, nx, ny);
 }
