@@ -11,6 +11,7 @@
 #include "graphics2d/curves.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/colour.h"
 #include "kernel/dispatch.h"
 #include "kernel/figures.h"
@@ -439,10 +440,7 @@ extern "C" void bars(const float *x, const float *y1, const float *y2, int n) {
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
     if (jqqval(n, 1, kMaxBars) != 0) return;
-    if (x == nullptr || y1 == nullptr || y2 == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(x, y1, y2)) return;
     // The bars are drawn from a copy: positions at the ticks and starts at
     // the axis never reach the caller's arrays.
     float *copy = rec.bar.points.reserve(3 * std::size_t(n));

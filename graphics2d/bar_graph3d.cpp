@@ -12,6 +12,7 @@
 #include "graphics3d/lines3d.h"
 #include "graphics3d/projection.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -151,11 +152,7 @@ extern "C" void bars3d(const float *x, const float *y, const float *z1, const fl
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (x == nullptr || y == nullptr || z1 == nullptr || z2 == nullptr || xw == nullptr ||
-        yw == nullptr || ic == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(x, y, z1, z2, xw, yw, ic)) return;
     if (jqqlgx(rec, x, n, 1) != 0 || jqqlgx(rec, y, n, 2) != 0 || jqqlgx(rec, z1, n, 3) != 0 ||
         jqqlgx(rec, z2, n, 3) != 0)
         return;

@@ -4,6 +4,7 @@
 // further; what does not fit is reported once per kind.
 #include "graphics2d/contours.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -44,10 +45,7 @@ extern "C" void conpts(const float *xray, int nx, const float *yray, int ny, con
     GlobalRecord *recp = jqqlev(0, 3, "conpts");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
-    if (nlins == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(nlins)) return;
     *nlins = 0;
     rec.contour.xconlev = zlev;
     if (xray == nullptr || yray == nullptr || zmat == nullptr || nx < 2 || ny < 2) {

@@ -6,6 +6,7 @@
 #include "graphics2d/curves.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
@@ -62,10 +63,7 @@ extern "C" void errbar(const float *x, const float *y, const float *err1, const 
     GlobalRecord *recp = jqqlev(2, 3, "errbar");
     if (recp == nullptr || jqqval(n, 1, kMaxErrorBars) != 0) return;
     GlobalRecord &rec = *recp;
-    if (x == nullptr || y == nullptr || err1 == nullptr || err2 == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(x, y, err1, err2)) return;
     if (jqqlog(rec, x, y, n) != 0) return;
     chkscl(rec, x, y, n);
     sclpax(rec, 0);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -13,10 +14,7 @@ extern "C" void histog(const float *x, int n, float *xh, float *yh, int *nh) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (x == nullptr || xh == nullptr || yh == nullptr || nh == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(x, xh, yh, nh)) return;
     // A caller may pass x itself, or an overlapping array, as xh.
     std::memmove(xh, x, sizeof(float) * std::size_t(n));
     sortr1(xh, n, "a");

@@ -12,6 +12,7 @@
 #include "graphics2d/map_projections.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
@@ -143,10 +144,7 @@ extern "C" void curvmp(const float *xray, const float *yray, int n) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (xray == nullptr || yray == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(xray, yray)) return;
     if (jqqlog(rec, xray, yray, n) != 0) return;
     CurveState &c = rec.curve;
     c.ilegpat = 0;

@@ -15,6 +15,7 @@
 #include "graphics2d/pie_state.h"
 #include "graphics2d/pies.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/colour.h"
 #include "kernel/dispatch.h"
 #include "kernel/figures.h"
@@ -426,10 +427,7 @@ extern "C" void piegrf(const char *cbuf, int nlin, const float *xray, int n) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (xray == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(xray)) return;
     // The chart's own axis system: scaled and placed, never drawn.
     const int nograf = rec.axsys.inograf;
     rec.axsys.inograf = 2;

@@ -11,6 +11,7 @@
 #include "graphics2d/wind_barbs.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
+#include "kernel/array_arguments.h"
 #include "kernel/dispatch.h"
 #include "kernel/figures.h"
 #include "kernel/levels.h"
@@ -268,10 +269,7 @@ extern "C" void rlarea(const float *x, const float *y, int n) {
     GlobalRecord *rec = jqqlev(2, 3, "rlarea");
     if (rec == nullptr) return;
     if (n < 1) return; // a polygon of no points draws nothing
-    if (x == nullptr || y == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(x, y)) return;
     if (!checkPoints(*rec, x, y, n)) return;
     float *points = rec->fill.areaPoints.reserve(2 * std::size_t(n));
     if (points == nullptr) {

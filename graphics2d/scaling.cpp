@@ -10,6 +10,7 @@
 #include "graphics2d/axis_selectors.h"
 #include "graphics2d/label_kinds.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/dates.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -239,10 +240,7 @@ extern "C" void setscl(const float *xray, int n, const char *cax) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (xray == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(xray)) return;
     float lo = xray[0], hi = xray[0];
     for (int k = 1; k < n; ++k) {
         if (xray[k] < lo) lo = xray[k];

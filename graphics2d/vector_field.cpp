@@ -3,6 +3,7 @@
 #include "graphics2d/curves.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -18,10 +19,7 @@ extern "C" void field(const float *xa, const float *ya, const float *xb, const f
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (xa == nullptr || ya == nullptr || xb == nullptr || yb == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(xa, ya, xb, yb)) return;
     // The arrows are plot points already: vector must not mirror them.
     rec.page.iusrdrw = 1;
     sclpax(rec, 0);

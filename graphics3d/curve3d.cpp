@@ -9,6 +9,7 @@
 #include "graphics3d/lines3d.h"
 #include "graphics3d/projection.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/c_format.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
@@ -94,10 +95,7 @@ extern "C" void curv3d(const float *x, const float *y, const float *z, int n) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
-    if (x == nullptr || y == nullptr || z == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return;
-    }
+    if (!arraysGiven(x, y, z)) return;
     if (jqqlg3(rec, x, y, z, n) != 0) return;
 
     const CurvePen saved = beginCurvePen(rec);

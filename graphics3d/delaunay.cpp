@@ -13,6 +13,7 @@
 #include "graphics3d/index_sort.h"
 #include "graphics3d/zeroed_array.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/warnings.h"
 
@@ -282,11 +283,7 @@ void qqdlau(float x[], float y[], int &n, int i1[], int i2[], int i3[], int &nma
 extern "C" int triang(float *xray, float *yray, int n, int *i1ray, int *i2ray, int *i3ray,
                       int nmax) {
     if (jqqlev(0, 3, "triang") == nullptr) return 0;
-    if (xray == nullptr || yray == nullptr || i1ray == nullptr || i2ray == nullptr ||
-        i3ray == nullptr) {
-        warnin(Warning::incorrectParameter);
-        return 0;
-    }
+    if (!arraysGiven(xray, yray, i1ray, i2ray, i3ray)) return 0;
     int ntri = 0, status = 0;
     qqdlau(xray, yray, n, i1ray, i2ray, i3ray, nmax, ntri, status);
     switch (DelaunayStatus(status)) {
