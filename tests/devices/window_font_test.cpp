@@ -109,10 +109,8 @@ TEST_F(WindowFont, NamesChooseFaceWeightAndSlant) {
         int weight, italic;
     };
     const Case cases[] = {
-        {"Times New Roman", "Times New Roman", 0, 0},
-        {"Arial Bold", "Arial", 700, 0},
-        {"Arial Bold Italic", "Arial", 700, 1},
-        {"Courier New", "Courier", 0, 0},
+        {"Times New Roman", "Times New Roman", 0, 0}, {"Arial Bold", "Arial", 700, 0},
+        {"Arial Bold Italic", "Arial", 700, 1},       {"Courier New", "Courier", 0, 0},
         {"Courier New Italic", "Courier", 0, 1},
     };
     openWmf("plot.wmf");
