@@ -338,6 +338,56 @@ TEST(SetupInstall, CancelMakesNothing) {
     }
 }
 
+// Where a child window lies in its parent, as the server has it.
+RECT childRect(const std::string &window) {
+    const std::string info = runShell("xwininfo -id " + window).out;
+    auto number = [&](const std::string &label) {
+        const std::size_t at = info.find(label);
+        return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
+    };
+    const int x = number("Relative upper-left X:"), y = number("Relative upper-left Y:");
+    return RECT{x, y, x + number("Width:"), y + number("Height:")};
+}
+
+TEST(SetupInstall, TheFolderWindowsLayoutAndItsCloseBox) {
+    XvfbServer server("1024x768x24", 120);
+    ASSERT_TRUE(server.running());
+    SetupUser user;
+    const SetupRun run = startSetup(KAVLOR_SETUP_MEDIUM, user);
+    ASSERT_NE(waitForBox("This is the setup program"), 0u);
+    xdotool("key Return");
+    const std::string label = waitForWindow("--name '^Installation directory:$'");
+    ASSERT_FALSE(label.empty());
+
+    // Every control in units of the font: the label at (3 cw, 2 lh) tells them.
+    const RECT text = childRect(label);
+    const int cw = text.left / 3, lh = text.top / 2;
+    ASSERT_GT(cw, 0);
+    EXPECT_EQ(text.right - text.left, int(1.5 * (23 * cw)));
+    EXPECT_EQ(text.bottom - text.top, int(1.5 * lh));
+    const RECT edit = childRect(waitForWindow("--classname '^edit$'"));
+    EXPECT_EQ(edit.left, 3 * cw);
+    EXPECT_EQ(edit.top, 4 * lh);
+    EXPECT_EQ(edit.right - edit.left, 300 - 6 * cw);
+    const RECT ok = childRect(waitForWindow("--name '^OK$'"));
+    EXPECT_EQ(ok.left, 10 * cw);
+    EXPECT_EQ(ok.top, 7 * lh);
+    EXPECT_EQ(ok.right - ok.left, 10 * cw);
+    EXPECT_EQ(ok.bottom - ok.top, (7 * lh) / 4);
+    const RECT cancel = childRect(waitForWindow("--name '^Cancel$'"));
+    EXPECT_EQ(cancel.left, 300 - 20 * cw);
+    EXPECT_EQ(cancel.top, 7 * lh);
+
+    // The close box is neither OK nor Cancel: the field is not read, and a
+    // setup without a folder stops before it makes anything.
+    closeWindow(std::stoul(waitForWindow("--name '^KAVLOR Setup$'")));
+    ASSERT_NE(waitForBox("No installation directory was given."), 0u);
+    xdotool("key Return");
+    EXPECT_EQ(waitSetup(run), 1);
+    EXPECT_TRUE(fs::is_empty(user.home()));
+    EXPECT_FALSE(fs::exists(user.registry()));
+}
+
 TEST(SetupFaults, EveryFaultIsShownAndTheExitStatusTellsIt) {
     SetupUser user;
     const std::string medium = mediumCopy(user.file("medium"));
