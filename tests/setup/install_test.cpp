@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -386,6 +388,62 @@ TEST(SetupInstall, TheFolderWindowsLayoutAndItsCloseBox) {
     EXPECT_EQ(waitSetup(run), 1);
     EXPECT_TRUE(fs::is_empty(user.home()));
     EXPECT_FALSE(fs::exists(user.registry()));
+}
+
+// The colours of a window as the server shows it.
+std::size_t coloursOf(unsigned long window) {
+    const RgbImage image = windowPixels(window);
+    std::set<std::vector<unsigned char>> colours;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            colours.insert(std::vector<unsigned char>(image.at(x, y), image.at(x, y) + 3));
+    return colours.size();
+}
+
+TEST(SetupInstall, TheCopyWindowShowsItsProgress) {
+    XvfbServer server("1024x768x24", 120);
+    ASSERT_TRUE(server.running());
+    SetupUser user;
+    // The copy waits at the Perl module's file, a pipe the test fills later.
+    const std::string medium = mediumCopy(user.file("medium"));
+    int row = 0;
+    while (row < instfileCount && std::string(instfiles[row].destination) != "perl/Kavlor.pm")
+        ++row;
+    ASSERT_LT(row, instfileCount - 1);
+    const std::string pipe = medium + "/" + instfiles[row].source;
+    fs::remove(pipe);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    long long total = 0, running = 0;
+    for (int i = 0; i < instfileCount; ++i)
+        total += std::atol(instfiles[i].size);
+    for (int i = 0; i <= row; ++i)
+        running += std::atol(instfiles[i].size);
+    const int percent = int((100.0 / double(total)) * double(running));
+
+    const SetupRun run = startSetup(medium, user);
+    ASSERT_NE(waitForBox("This is the setup program"), 0u);
+    xdotool("key Return");
+    ASSERT_FALSE(waitForWindow("--name '^Installation directory:$'").empty());
+    xdotool("key Return");
+
+    // Fields, percentage and labels named by their texts, and drawn.
+    const std::string source =
+        waitForWindow("--name '^" + std::string(instfiles[row].source) + "$'");
+    EXPECT_FALSE(source.empty());
+    EXPECT_FALSE(waitForWindow("--name '^" + user.home() + "/kavlor/perl/Kavlor.pm$'").empty());
+    const std::string shown = waitForWindow("--name '^" + std::to_string(percent) + "$'");
+    EXPECT_FALSE(shown.empty()) << percent;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    for (const char *label : {"Copy", "From:", "To:"}) {
+        const std::string window = waitForWindow("--name '^" + std::string(label) + "$'");
+        ASSERT_FALSE(window.empty()) << label;
+        EXPECT_GE(coloursOf(std::stoul(window)), 2u) << label << " is not drawn";
+    }
+    writeFile(pipe, readFile(std::string(KAVLOR_SETUP_MEDIUM) + "/" + instfiles[row].source));
+
+    ASSERT_NE(waitForBox("The installation of KAVLOR is ready.", 60000), 0u);
+    xdotool("key Return");
+    EXPECT_EQ(waitSetup(run), 0) << readFile(run.errFile);
 }
 
 TEST(SetupFaults, EveryFaultIsShownAndTheExitStatusTellsIt) {
