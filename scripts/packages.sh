@@ -22,8 +22,9 @@ TEST_PACKAGES=(
     libwmf-bin libmagickcore-6.q16-6-extra  # read WMF files (wmf2svg; ImageMagick's WMF coder)
     xvfb xdotool x11-apps x11-utils  # screen tests: a server of their own, input, xwd, xprop
 )
-# What the example gallery needs besides the build: its NumPy example.
-DEMO_PACKAGES=(python3-numpy)
+# What the example gallery needs besides the build: its NumPy example, and a
+# display of its own for the screen example.
+DEMO_PACKAGES=(python3-numpy xvfb)  # xvfb-run shows the screen example
 
 ensure_packages() {
     local missing=() p
