@@ -13,17 +13,17 @@ struct DriverRecord;
 
 // What qqwini is given and hands back.
 struct ScreenOpening {
-    int device = 0;                // 72..80
-    int pageWidth = 0;             // the page in plot units, as oriented
+    int device = 0;    // 72..80
+    int pageWidth = 0; // the page in plot units, as oriented
     int pageHeight = 0;
-    int placement = 0;             // 0 none, 1 window() (position and size), 2 winsiz() (size)
-    int x = 0, y = 0;              // in: the asked position; out: the client area's
-    int width = 0, height = 0;     // in: the asked size; out: the window's size
-    int clrmod = 0;                // GlobalRecord.iclrmod: NONE 0, FULL 1, CONT 2
-    int x11mod = 2;                // STOR 0, NOST 1, AUTO 2, PIXM 3
-    int scrmod = 0;                // background mode in force: 2 white, else black
-    int bits = 0;                  // out: colour depth of the screen
-    int clientWidth = 0;           // out: the drawing area
+    int placement = 0;         // 0 none, 1 window() (position and size), 2 winsiz() (size)
+    int x = 0, y = 0;          // in: the asked position; out: the client area's
+    int width = 0, height = 0; // in: the asked size; out: the window's size
+    int clrmod = 0;            // GlobalRecord.iclrmod: NONE 0, FULL 1, CONT 2
+    int x11mod = 2;            // STOR 0, NOST 1, AUTO 2, PIXM 3
+    int scrmod = 0;            // background mode in force: 2 white, else black
+    int bits = 0;              // out: colour depth of the screen
+    int clientWidth = 0;       // out: the drawing area
     int clientHeight = 0;
 };
 

@@ -122,7 +122,8 @@ LRESULT KavProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_KEYDOWN:
         if (t.ikeymode != 0 && t.icsrinput == 0 &&
-            ((t.ikeymode == 1 && wParam == VK_RETURN) || (t.ikeymode == 2 && wParam == VK_ESCAPE))) {
+            ((t.ikeymode == 1 && wParam == VK_RETURN) ||
+             (t.ikeymode == 2 && wParam == VK_ESCAPE))) {
             if (window == t.hwndcur) rightButtonUp(d, t, true);
             return 0;
         }

@@ -124,7 +124,8 @@ void qqwopn(GlobalRecord &rec, DriverRecord &d, WindowTable &t, ScreenOpening &o
     const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);
     const int cy = GetSystemMetrics(SM_CYCAPTION);
     if (t.iextwin == 0) {
-        if (o.placement == 0) defaultSize(d, o.device, o.pageWidth, o.pageHeight, o.width, o.height);
+        if (o.placement == 0)
+            defaultSize(d, o.device, o.pageWidth, o.pageHeight, o.width, o.height);
         if (o.placement != 1) defaultPosition(d, o.device, o.width, o.height, o.x, o.y);
         d.nwinx = o.x;
         d.nwiny = o.y;
@@ -149,9 +150,9 @@ void qqwopn(GlobalRecord &rec, DriverRecord &d, WindowTable &t, ScreenOpening &o
         char title[40];
         std::snprintf(title, sizeof title, "KAVLOR %d / Working", i + 1);
         // The window procedure makes the backing bitmap while the window is made.
-        t.hwndcur = CreateWindowExA(0, kClassName, title, WS_OVERLAPPEDWINDOW, o.x - fx,
-                                    o.y - cy - fy + 1, o.width + 2 * fx - 1,
-                                    o.height + cy + 2 * fy - 1, 0, 0, 0, nullptr);
+        t.hwndcur =
+            CreateWindowExA(0, kClassName, title, WS_OVERLAPPEDWINDOW, o.x - fx, o.y - cy - fy + 1,
+                            o.width + 2 * fx - 1, o.height + cy + 2 * fy - 1, 0, 0, 0, nullptr);
         if (t.ishown == 1) ShowWindow(t.hwndcur, SW_SHOWNORMAL);
     }
     t.hwnd[i] = t.hwndcur;
@@ -280,7 +281,8 @@ void qqwwcls(DriverRecord &d) {
     WindowTable *tp = d.pwintab.get();
     if (tp == nullptr) return;
     WindowTable &t = *tp;
-    for (auto &title : t.ptitle) title.reset();
+    for (auto &title : t.ptitle)
+        title.reset();
     const int current = t.iwincur;
     for (int i = 0; i < kScreenWindows; ++i)
         if (i != current && t.iwinstate[i] != 0) closeScreenWindow(t, i);
@@ -337,8 +339,7 @@ void qqwsbf(GlobalRecord &rec) {
         }
     }
     // A window closed by the user while messages were served is not drawn into.
-    if (t.idirect == 0 && !painted && t.iwinstate[t.iwincur] != 0)
-        showBackingBitmap(t, t.iwincur);
+    if (t.idirect == 0 && !painted && t.iwinstate[t.iwincur] != 0) showBackingBitmap(t, t.iwincur);
 }
 
 void qqsclbut(const WindowTable &t, int flag) {

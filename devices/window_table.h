@@ -72,6 +72,14 @@ struct WindowTable {
     std::uint8_t ipixbits = 0;  // 1 while a pixel copy of qqwimg is current
     std::uint8_t inewpage = 0;  // 1 while the new-page wait runs
     std::uint8_t iwinstate[kScreenWindows] = {}; // 0 closed, 1 own window, 2 external window
+    // The pixel copy of qqwimg: the bitmap's description, its bytes (rows of
+    // bmWidthBytes, top down), and with direct drawing the temporary DC and
+    // bitmap that hold the window's picture.
+    BITMAP bmdesc{};
+    int nimgbytes = 0;
+    std::unique_ptr<std::uint8_t[]> pimgbuf;
+    HDC hdctmp = 0;
+    HGDIOBJ hbmold = 0;
     // User title of window i; empty optional when it has none.
     std::optional<std::string> ptitle[kScreenWindows];
 };

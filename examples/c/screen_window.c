@@ -34,6 +34,7 @@ int main(int argc, char **argv) {
     curve(x, y, N);
     endgrf();
     kavfin();
-    printf("The window %s.\n", getenv("DISPLAY") && *getenv("DISPLAY") ? "was shown" : "stayed hidden: no display");
+    printf("The window %s.\n",
+           getenv("DISPLAY") && *getenv("DISPLAY") ? "was shown" : "stayed hidden: no display");
     return 0;
 }

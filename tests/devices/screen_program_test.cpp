@@ -1,12 +1,15 @@
 // Screen programs run as their users run them: without a display a screen
-// plot draws into windows that are never shown and ends at once with status 0.
+// plot draws into windows that are never shown and ends at once with status 0;
+// a display that goes away while the plot waits ends it with status 1.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <future>
 #include <string>
 
 #include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/x_server.h"
 
 namespace {
 
@@ -34,6 +37,20 @@ TEST(ScreenPrograms, WithoutADisplayAScreenPlotEndsAtOnce) {
     EXPECT_NE(run.out.find("done"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Fileformat: XWIN"), std::string::npos) << run.out;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(ScreenPrograms, ADisplayThatGoesAwayEndsTheWaitingPlotWithStatusOne) {
+    XvfbServer server;
+    ASSERT_TRUE(server.running());
+    TempDir dir, build;
+    const std::string exe = compileC(cMain(kPlot), build.path());
+    auto run = std::async(std::launch::async, [&] { return runProgram(exe, dir.path()); });
+    ASSERT_NE(windowNamed("KAVLOR 1 / Click MB2 to continue ..."), 0u);
+    server.stop();
+    ASSERT_EQ(run.wait_for(std::chrono::seconds(20)), std::future_status::ready) << "hangs";
+    const ProgramRun ended = run.get();
+    EXPECT_EQ(ended.status, 1) << ended.err;
+    EXPECT_EQ(ended.out.find("done"), std::string::npos);
 }
 
 } // namespace

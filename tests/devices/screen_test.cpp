@@ -216,6 +216,109 @@ TEST_F(ScreenWindows, TheReversedScreenIsWhiteAndTheWindowIsPlaced) {
     closePlot();
 }
 
+// Two crossing triangles of the z-buffer.
+void drawDepthScene() {
+    nograf();
+    graf3d(-1, 1, -1, 0.5f, -1, 1, -1, 0.5f, -1, 1, -1, 0.5f);
+    EXPECT_EQ(zbfini(), 0);
+    const float x1[3] = {-1, 1, 0}, y1[3] = {-1, -0.5f, 1}, z1[3] = {0, 1, -1};
+    const float x2[3] = {-1, 1, 0.2f}, y2[3] = {0.8f, 0.6f, -1}, z2[3] = {1, -1, 0.5f};
+    const int c1[3] = {50, 150, 250}, c2[3] = {90, 20, 200};
+    zbftri(x1, y1, z1, c1);
+    zbftri(x2, y2, z2, c2);
+    zbffin();
+    endgrf();
+    sendbf();
+}
+
+TEST_F(ScreenWindows, TheZBufferDrawsIntoTheWindowAsIntoTheMemoryRaster) {
+    captureStdout([&] {
+        metafl("PPM");
+        setfil("depth.ppm");
+        winsiz(kWidth, kHeight);
+        kavini();
+        drawDepthScene();
+        kavfin();
+    });
+    const RgbImage raster = readPpm(dir.file("depth.ppm"));
+    ASSERT_EQ(raster.width, kWidth);
+    openScreen();
+    captureStdout([] { drawDepthScene(); });
+    const RgbImage shown = windowPixels(windowNamed("KAVLOR 1 / Working"));
+    EXPECT_EQ(shown, raster.crop(0, 0, kWidth - 1, kHeight - 1));
+    winmod("NOHO");
+    closePlot();
+}
+
+TEST_F(ScreenWindows, PixelRoutinesRasterFilesAndBitmapFilesWorkOnTheWindow) {
+    openScreen();
+    drawScene();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    // The PNG of the window holds what the window shows (and one more column and row).
+    captureStdout([] { rpng("window.png"); });
+    RgbImage png;
+    ASSERT_TRUE(parsePnm(runShell("pngtopnm " + dir.file("window.png")).out, png));
+    ASSERT_EQ(png.width, kWidth);
+    EXPECT_EQ(png.crop(0, 0, kWidth - 1, kHeight - 1), windowPixels(window));
+
+    // Pixels written in image mode, read back, and shown at imgfin.
+    imgini();
+    wpixel(5, 6, 3);
+    const unsigned char row[4] = {2, 3, 255, 0};
+    wpxrow(row, 20, 7, 4);
+    unsigned char back[4] = {};
+    rpxrow(back, 20, 7, 4);
+    EXPECT_EQ(std::vector<int>(back, back + 4), std::vector<int>(row, row + 4));
+    int colour = -1;
+    rpixel(5, 6, &colour);
+    EXPECT_EQ(colour, 3);
+    imgmod("RGB");
+    rpixel(5, 6, &colour);
+    float r = 0, g = 0, b = 0;
+    getind(3, &r, &g, &b);
+    EXPECT_EQ(colour, 0x01000000 | int(b * 255 + 0.5f) << 16 | int(g * 255 + 0.5f) << 8 |
+                          int(r * 255 + 0.5f));
+    imgmod("IND");
+    imgfin();
+    const RgbImage shown = windowPixels(window);
+    EXPECT_EQ((std::vector<int>{shown.at(5, 6)[0], shown.at(5, 6)[1], shown.at(5, 6)[2]}),
+              (std::vector<int>{int(r * 255 + 0.5f), int(g * 255 + 0.5f), int(b * 255 + 0.5f)}));
+
+    // The BitmapFile brings the picture back after an erase.
+    const RgbImage before = windowPixels(window);
+    captureStdout([] { rimage("window.img"); });
+    erase();
+    sendbf();
+    EXPECT_NE(windowPixels(window), before);
+    captureStdout([] { wimage("window.img"); });
+    EXPECT_EQ(windowPixels(window), before);
+    winmod("NOHO");
+    closePlot();
+}
+
+TEST_F(ScreenWindows, WindowsLargerThanTheScreenOrFarOffItAndLongTitlesDoNoHarm) {
+    const std::string title(600, 'T');
+    struct Case {
+        int x, y, w, h;
+    };
+    for (const Case c : {Case{0, 0, 3000, 2000}, Case{5000, 4000, 300, 200}, Case{0, 0, 1, 1}}) {
+        SCOPED_TRACE(std::to_string(c.x) + " " + std::to_string(c.w));
+        captureStdout([&] {
+            metafl("XWIN");
+            window(c.x, c.y, c.w, c.h);
+            kavini();
+        });
+        wintit(title.c_str());
+        drawScene();
+        int nx, ny, nw = 0, nh = 0;
+        getwin(&nx, &ny, &nw, &nh);
+        EXPECT_EQ(nw, c.w);
+        EXPECT_EQ(nh, c.h);
+        winmod("NOHO");
+        closePlot();
+    }
+}
+
 TEST(ScreenQueries, TheScreenIsTheOneTheServerHas) {
     XvfbServer server("800x600x24");
     ASSERT_TRUE(server.running());
