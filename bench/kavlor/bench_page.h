@@ -32,8 +32,8 @@ static const char *page_open(int argc, char **argv, const char *workload) {
     filmod("DELE");
     /* A4 at 100 dpi; a screen window of that size closes at kavfin without waiting. */
     if (strcmp(device, "PNG") == 0 || strcmp(device, "XWIN") == 0) winsiz(1169, 827);
-    if (strcmp(device, "XWIN") == 0) winmod("NOHO");
     kavini();
+    if (strcmp(device, "XWIN") == 0) winmod("NOHO");
     if (strcmp(device, "PNG") == 0 || strcmp(device, "XWIN") == 0)
         revscr(); /* black on white, as the peers draw */
     return device;

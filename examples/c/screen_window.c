@@ -19,12 +19,13 @@ int main(int argc, char **argv) {
         y[i] = expf(-0.3f * x[i]) * cosf(2.0f * x[i]);
     }
     metafl("XWIN");
+    kavini();
+    /* What kavfin waits for, set after kavini, which resets it. */
     winkey("RETU");
     if (argc > 1 && strcmp(argv[1], "brief") == 0) {
         winmod("DELA");
         winopt(1, "DELA");
     }
-    kavini();
     name("Time", "X");
     name("Amplitude", "Y");
     titlin("A damped oscillation", 2);
