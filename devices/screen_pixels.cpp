@@ -79,7 +79,8 @@ void putColour(const Copy &c, int x, int y, int colour) {
         return;
     }
     int n = colourNumber(colour);
-    if (isExplicitColour(colour)) n = qqgind(*c.driver, rgbRed(colour), rgbGreen(colour), rgbBlue(colour));
+    if (isExplicitColour(colour))
+        n = qqgind(*c.driver, rgbRed(colour), rgbGreen(colour), rgbBlue(colour));
     p[0] = std::uint8_t(qqgcll(*c.driver, n));
 }
 
@@ -144,9 +145,9 @@ void releaseWindowPicture(WindowTable &t) {
 int saveCopy(const Copy &c, FILE *file) {
     const BITMAP &b = c.table->bmdesc;
     char numbers[96];
-    const int n = formatC(numbers, sizeof numbers, "%5d %5d %5d %5d %5d %5d %5d %5d %5d",
-                          b.bmWidth, b.bmHeight, b.bmPlanes == 1 ? 8 : int(b.bmPlanes),
-                          b.bmWidthBytes, int(b.bmBitsPixel), 32, 0, 0, kStaticColours);
+    const int n = formatC(numbers, sizeof numbers, "%5d %5d %5d %5d %5d %5d %5d %5d %5d", b.bmWidth,
+                          b.bmHeight, b.bmPlanes == 1 ? 8 : int(b.bmPlanes), b.bmWidthBytes,
+                          int(b.bmBitsPixel), 32, 0, 0, kStaticColours);
     if (n != kBitmapNumbersSize) return kBitmapFileError;
     ByteSink out(file);
     out.text(std::string_view(kScreenMagic, 20));
@@ -186,7 +187,8 @@ int loadCopy(GlobalRecord &rec, const Copy &c, FILE *file) {
         if (std::fread(row.get(), 1, std::size_t(h.rowBytes), file) != std::size_t(h.rowBytes))
             return kBitmapFileError;
         if (h.bits == 8) {
-            if (h.indexKind == 0) paletteToNumbers(row.get(), std::size_t(columns), h.paletteOffset);
+            if (h.indexKind == 0)
+                paletteToNumbers(row.get(), std::size_t(columns), h.paletteOffset);
             qqwrow(rec, row.get(), 0, y, columns, kPixelValuesIndex);
             continue;
         }
