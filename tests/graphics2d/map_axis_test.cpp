@@ -217,8 +217,6 @@ TEST_F(MapAxes, LineModesStepAlongTheProjection) {
     EXPECT_NEAR(ops[14].x, at(30, 60).first, 0.25f);
 }
 
-// Great circles on a linear map: the path from (-60, 45) to (60, 45)
-// reaches latitude atan(tan 45 / cos 60) = 63.43 at its middle.
 // Great circles on the equidistant cylinder (linear in both axes): the path
 // from (-60, 45) to (60, 45) reaches latitude atan(tan 45 / cos 60) = 63.43
 // at its middle, in steps of a degree along its 75.5 degrees.
