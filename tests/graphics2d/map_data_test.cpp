@@ -324,11 +324,12 @@ TEST_F(MapData, TheShippedShorelinesAreWholeAndDrawn) {
 }
 
 // The caller's text map: "#" starts a line; points before the first are not
-// drawn; bad lines are passed over.
+// drawn; bad lines are passed over, and so is the rest of a line longer than
+// 131 characters.
 TEST_F(MapData, TextMapsDrawTheirLines) {
     openHpgl();
-    std::ofstream(dir.file("map.txt")) << "5 5\n#\n0 0\n10 0\nnot a point\n10 10\n#\n20 20\n30 "
-                                          "20\n";
+    std::ofstream(dir.file("map.txt")) << "5 5\n#\n0 0\n10 0\nnot a point\n10 10\n#\n20 20\n30 20\n"
+                                       << "x" << std::string(139, ' ') << "40 40\n";
     const std::string name = dir.file("map.txt");
     captureStdout([&] {
         mapfil(name.c_str(), "MAPG");
