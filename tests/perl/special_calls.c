@@ -12,21 +12,24 @@
 static void print_floats(const char *name, const float *v, int n) {
     int i;
     printf("%s:", name);
-    for (i = 0; i < n; i++) printf(" %.9g", v[i]);
+    for (i = 0; i < n; i++)
+        printf(" %.9g", v[i]);
     printf("\n");
 }
 
 static void print_ints(const char *name, const int *v, int n) {
     int i;
     printf("%s:", name);
-    for (i = 0; i < n; i++) printf(" %d", v[i]);
+    for (i = 0; i < n; i++)
+        printf(" %d", v[i]);
     printf("\n");
 }
 
 static void print_bytes(const char *name, const unsigned char *v, int n) {
     int i;
     printf("%s:", name);
-    for (i = 0; i < n; i++) printf(" %d", v[i]);
+    for (i = 0; i < n; i++)
+        printf(" %d", v[i]);
     printf("\n");
 }
 
