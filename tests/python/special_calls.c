@@ -1,9 +1,10 @@
-/* The calls of the Perl test special_calls.t made from C: the routines whose
- * wrappers have steps of their own (work room, output counts, matrices, texts,
- * bytes and pixels), each printed as one line of a transcript that the Perl
- * script special_calls.pl prints the same way. Files the calls write (a PNG and
- * a PDF kept in memory) are written as c.png and c.pdf. Numbers are multiples
- * of 1/4, so both languages hold them exactly. */
+/* The calls of the Perl and Python tests special_calls made from C: the
+ * routines whose wrappers have steps of their own (work room, output counts,
+ * matrices, texts, bytes and pixels), each printed as one line of a transcript
+ * that the scripts tests/perl/special_calls.pl and special_calls.py print the
+ * same way. Files the calls write (a PNG and a PDF kept in memory) are written
+ * as c.png and c.pdf. Numbers are multiples of 1/4, or computed by the
+ * library, so every language holds them exactly. */
 #include <kavlor.h>
 #include <stdio.h>
 #include <stdlib.h>
