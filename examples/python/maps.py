@@ -1,11 +1,14 @@
-"""The world's coastlines with a grid in Winkel's tripel and as a hemisphere; Europe on a
-conical map with four countries filled and a legend, written as maps.pdf, .svg and .png."""
+"""Maps: the world's coastlines and a grid in two projections, and Europe with some countries
+filled and a legend, written as maps.pdf, .svg and .png. The map files are read from the
+installation directory (KAVLOR; demo.sh points it at the build)."""
 
 import kavlor
 from example_page import open_page, plot_formats
 
 
 def world_maps():
+    """The world in Winkel's tripel projection and as a hemisphere seen from above the North
+    Atlantic, coastlines at the intermediate resolution."""
     kavlor.titlin("The world in two projections", 2)
     kavlor.axspos(120, 1650)
     kavlor.axslen(1770, 1000)  # the tripel is 1.77 times as wide as high
@@ -34,7 +37,10 @@ def world_maps():
 
 
 def europe():
+    """Europe on a conical map: every country outlined, four of them filled (the former
+    Yugoslavia fills its seven successors), a legend."""
     countries = [10, 9, 16, 31]  # Germany, France, Italy, Yugoslavia
+    names = ["Germany", "France", "Italy", "Former Yugoslavia"]
     colours = [kavlor.intrgb(0.95, 0.75, 0.2), kavlor.intrgb(0.3, 0.55, 0.9),
                kavlor.intrgb(0.4, 0.8, 0.4), kavlor.intrgb(0.85, 0.4, 0.45)]
     kavlor.newpag()
@@ -50,9 +56,9 @@ def europe():
     kavlor.color("BLUE")
     kavlor.gridmp(1, 1)
     kavlor.color("FORE")
-    kavlor.legini("", 4, 24)  # the module keeps the legend's buffer: the text stands for it
-    for line, country in enumerate(["Germany", "France", "Italy", "Former Yugoslavia"], 1):
-        kavlor.leglin("", country, line)
+    kavlor.legini("", 4, 24)
+    for i, name in enumerate(names):
+        kavlor.leglin("", name, i + 1)
     kavlor.legtit("Countries")
     kavlor.legend("", 7)
     kavlor.title()

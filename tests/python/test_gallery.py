@@ -16,9 +16,9 @@ ROUNDED_ELSEWHERE = {"contours.svg", "every_device.met"}
 
 
 def run(command, cwd):
-    # The map files are those the build made, beside the examples.
-    data = os.path.join(os.environ["KAVLOR_EXAMPLES"], os.pardir, "data")
-    env = dict(os.environ, PYTHONPATH=f"{os.environ['PYTHONPATH']}:{EXAMPLES}", KAVLOR=data)
+    # The map files are those the build made.
+    env = dict(os.environ, PYTHONPATH=f"{os.environ['PYTHONPATH']}:{EXAMPLES}",
+               KAVLOR=os.environ["KAVLOR_BUILD_DATA"])
     process = subprocess.run(command, cwd=cwd, env=env, capture_output=True, timeout=600)
     assert process.returncode == 0, process.stderr.decode(errors="replace")
 
