@@ -7,6 +7,8 @@ use Test::More;
 use lib "$ENV{KAVLOR_SOURCE_DIR}/tests/perl/lib";
 use KavlorTest qw(declared_routines in_tmp run_perl);
 
+alarm 600; # no wait may hang
+
 my $open = q{Kavlor::metafl('SVG'); Kavlor::setfil('plot.svg'); Kavlor::kavini();};
 my $open_wmf = q{Kavlor::metafl('WMF'); Kavlor::setfil('plot.wmf'); Kavlor::kavini();};
 my @cases = (
@@ -26,6 +28,32 @@ my @cases = (
                   . q{my $n = () = <$f> =~ /Arial/g; print $n}, '1'],
     ['hwfont', '', qq{$open_wmf Kavlor::hwfont(); Kavlor::messag('Text', 100, 100); }
                  . q{Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+);
+# A screen plot without a display: its windows exist, unshown, and waits end at once.
+my $screen = q{Kavlor::metafl('XWIN'); Kavlor::kavini();};
+my $type = q{print $i =~ /^-?\d+$/ ? 'int' : $i};
+push @cases, (
+    ['opnwin', 'i', qq{$screen Kavlor::opnwin(2); Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+    ['selwin', 'i', qq{$screen Kavlor::selwin(1); Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+    ['clswin', 'i', qq{$screen Kavlor::clswin(1); Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+    ['winid', '', qq{$screen my \$i = Kavlor::winid(); Kavlor::kavfin(); $type}, 'int'],
+    ['csrmod', 's1, s2', qq{Kavlor::csrmod('READ', 'POS'); $screen Kavlor::kavfin(); print 'drawn'},
+     'drawn'],
+    ['csrtyp', 's', qq{$screen Kavlor::csrtyp('ARRO'); Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+    ['csruni', 's', qq{$screen Kavlor::csruni('PIXE'); Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+    ['setcsr', 's', qq{$screen Kavlor::setcsr('CROS'); Kavlor::kavfin(); print 'drawn'}, 'drawn'],
+    ['csrpt1', 'i1, i2', qq{$screen Kavlor::csrpt1(my \$x, my \$y); Kavlor::kavfin(); }
+                       . q{print defined $x && defined $y ? 'set' : 'unset'}, 'set'],
+    ['csrpos', 'i1, i2', qq{$screen my (\$x, \$y) = (1, 1); my \$i = Kavlor::csrpos(\$x, \$y); }
+                       . qq{Kavlor::kavfin(); $type}, 'int'],
+    ['csrpts', 'n1ray, n2ray, nmax, n, iret',
+     qq{$screen Kavlor::csrpts(\\my \@x, \\my \@y, 5, my \$i, my \$r); Kavlor::kavfin(); $type},
+     'int'],
+    ['csrmov', 'n1ray, n2ray, nmax, n, iret',
+     qq{$screen Kavlor::csrmov(\\my \@x, \\my \@y, 5, my \$i, my \$r); Kavlor::kavfin(); $type},
+     'int'],
+    ['sendmb', '', q{Kavlor::sendmb(); print 'called'}, 'called'],
+    ['wgdraw', 'ip', qq{my \$i = Kavlor::wgdraw(1); $type}, 'int'],
 );
 
 in_tmp();
