@@ -44,8 +44,10 @@ KAVLOR_API void metafl(const char *device);
 KAVLOR_API void setfil(const char *filename);
 /* What happens to an existing output file: COUN (new version), DELE, BREA. */
 KAVLOR_API void filmod(const char *mode);
-/* Draws what is pending. */
+/* Draws what is pending (and shows the screen window). */
 KAVLOR_API void sendbf(void);
+/* Shows the screen window as drawn so far, at any level. */
+KAVLOR_API void winupd(void);
 /* Page format by name: DA4L, DA4P, USAL, ... */
 KAVLOR_API void setpag(const char *format);
 /* Page size in plot units. */
@@ -72,6 +74,26 @@ KAVLOR_API void winopt(int seconds, const char *option);
 KAVLOR_API void winmod(const char *mode);
 /* Key that ends the wait at kavfin: NONE, RETU, ESCA. */
 KAVLOR_API void winkey(const char *key);
+/* Closes the screen windows that winmod("NONE") left open. */
+KAVLOR_API void winfin(void);
+/* Title of the current screen window. */
+KAVLOR_API void wintit(const char *title);
+/* Screen background: ERAS, NOER, REVE (white), NORE, AUTO; before kavini. */
+KAVLOR_API void scrmod(const char *keyword);
+/* Screen windows: STOR (backing bitmap), NOST (straight into the window), AUTO,
+ * PIXM (never shown); before kavini. */
+KAVLOR_API void x11mod(const char *keyword);
+/* Bits per pixel: of the screen at level 0 (8 without a display), else of the plot. */
+KAVLOR_API int getbpp(void);
+/* Width and height of the screen in pixels; 0, 0 without a display. */
+KAVLOR_API void getscr(int *nw, int *nh);
+/* The display: "WIND" when the X display opens, else "NONE". */
+KAVLOR_API const char *getdsp(void);
+/* Identifier of the current screen window (WIND); SCRE and PIXM give -1. */
+KAVLOR_API int getxid(const char *keyword);
+/* Draws into a window of another program: id with NONE, WIND, PIXM or WIDG
+ * (a widget of this program). */
+KAVLOR_API void setxid(int id, const char *keyword);
 /* Origin of page coordinates: TOP or BOTT. */
 KAVLOR_API void pagorg(const char *origin);
 /* Shift of the origin of plot coordinates. */
@@ -1431,6 +1453,9 @@ KAVLOR_API int wgfil(int ip, const char *label, const char *file, const char *ma
 KAVLOR_API int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int ndig);
 /* The OK button. */
 KAVLOR_API int wgok(int ip);
+/* A draw widget: an area the library's screen output goes into (setxid with
+ * its gwgxid and "WIND"); its height is its width times the ratio of swgdrw. */
+KAVLOR_API int wgdraw(int ip);
 /* The Quit button (ends the process). */
 KAVLOR_API int wgquit(int ip);
 /* A pop-up menu in the menu bar (ip a main widget) or in a pop-up menu. */
@@ -1520,6 +1545,8 @@ KAVLOR_API char *itmstr(const char *items, int n);
 KAVLOR_API void itmcat(char *items, const char *item);
 /* Ends the running dialog as its OK does. */
 KAVLOR_API void sendok(void);
+/* Ends a screen wait as the right mouse button does. */
+KAVLOR_API void sendmb(void);
 /* Shows the text (separators break lines) in a message box. */
 KAVLOR_API void msgbox(const char *text);
 /* The same as msgbox. */

@@ -84,6 +84,20 @@ TEST_F(WindowFont, TitlesAndLabelsBecomeFontAndTextRecords) {
     const std::string text = textOfRecords(drawings);
     for (const char *expected : {"Distance", "Speed", "Windows fonts", "10"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in " << text;
+    // libwmf renders the characters as text in the face asked for.
+    std::string out;
+    ASSERT_EQ(runCommand("wmf2svg -o '" + dir.file("plot.svg") + "' '" + dir.file("plot.wmf") + "'",
+                         &out),
+              0)
+        << out;
+    const std::string svg = readFile(dir.file("plot.svg"));
+    std::string svgText;
+    const std::regex element(">([^<])</text>");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
+         it != std::sregex_iterator(); ++it)
+        svgText += (*it)[1].str();
+    EXPECT_EQ(svgText, text);
+    EXPECT_NE(svg.find("font-family:Times"), std::string::npos);
     // The label of the Y axis is written upwards, the others across.
     bool upright = false, across = false;
     for (const WmfDrawing &d : drawings) {
