@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -269,8 +269,8 @@ TEST_F(ContourPointsAtLevel0, TheLinesOfBusyGridsKeepTheirOrderAndPoints) {
                0.4f * std::sin(0.013f * float(i * j));
     };
     int lines = 0;
-    for (const auto &[nx, ny] : {std::pair{83, 67}, std::pair{5, 200}, std::pair{200, 5},
-                                 std::pair{64, 33}}) {
+    for (const auto &[nx, ny] :
+         {std::pair{83, 67}, std::pair{5, 200}, std::pair{200, 5}, std::pair{64, 33}}) {
         const Grid g = makeGrid(steps(nx, -3.0f), steps(ny, 2.0f), wave);
         for (const float level : {-0.9f, -0.6f, -0.3f, 0.0f, 0.3f, 0.6f, 0.9f}) {
             const Result r = points(g, level, 200000, 5000);
