@@ -59,9 +59,4 @@ struct ContourState {
     WorkBuffer<std::uint32_t> crossingMask;
     std::uint32_t *pconmsk = nullptr;
     int nconmsk = 0; // row length nx
-
-    // One bit per grid point, laid out as the crossing mask: the x-direction
-    // edge ending at it could start an inside line. Filled column by column,
-    // as the grid lies in memory, and read row by row.
-    WorkBuffer<std::uint32_t> startCandidates;
 };

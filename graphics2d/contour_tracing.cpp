@@ -43,6 +43,11 @@ struct Grid {
 
 } // namespace
 
+// 32-bit words of a bitmap with one bit per grid point.
+static std::size_t maskWords(int nx, int ny) {
+    return (std::size_t(nx) * std::size_t(ny) + 31) / 32;
+}
+
 // The lines that start inside, at an x-direction edge crossed upwards and not
 // yet met by a line. They start row by row (j, then i), and a start depends on
 // the crossings traced before it; the grid, though, lies column by column (z
@@ -52,13 +57,9 @@ struct Grid {
 // row by row: the same lines in the same order, for one pass over the grid.
 static void traceInsideLines(GlobalRecord &rec, const Grid &g, float zlev) {
     const int nx = g.nx, ny = g.ny;
-    const std::size_t bits = std::size_t(nx) * std::size_t(ny);
-    const std::size_t words = (bits + 31) / 32;
-    std::uint32_t *candidate = rec.contour.startCandidates.reserve(words);
-    if (candidate == nullptr) {
-        warnin(Warning::noMemory);
-        return;
-    }
+    const std::size_t words = maskWords(nx, ny);
+    // icrmsk took room for these bits behind the crossing mask.
+    std::uint32_t *candidate = rec.contour.pconmsk + words;
     std::memset(candidate, 0, words * sizeof *candidate);
     for (int i = 1; i < nx; ++i) {
         const float *left = g.z + std::size_t(i - 1) * std::size_t(ny);
@@ -83,9 +84,10 @@ static void traceInsideLines(GlobalRecord &rec, const Grid &g, float zlev) {
 int icrmsk(GlobalRecord &rec, int i, int j, int mode) {
     ContourState &c = rec.contour;
     if (mode == kMaskAllocate) {
-        const std::size_t bits = std::size_t(i) * std::size_t(j);
-        const std::size_t words = (bits + 31) / 32;
-        std::uint32_t *mask = c.crossingMask.reserve(words);
+        // The block also holds, behind the mask, the start candidates of the
+        // inside scan (as many bits again).
+        const std::size_t words = maskWords(i, j);
+        std::uint32_t *mask = c.crossingMask.reserve(2 * words);
         if (mask == nullptr) {
             c.pconmsk = nullptr;
             warnin(Warning::noMemory);
