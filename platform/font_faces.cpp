@@ -148,7 +148,8 @@ void measure(FontInstance &f, const LOGFONTA &logical) {
     const FT_Pos descender = FT_MulFix(-f.face->descender, m.y_scale);
     out.ascent = pixels(ascender);
     out.descent = pixels(ascender + descender) - out.ascent;
-    out.internalLeading = std::max(0, out.ascent + out.descent - int(m.y_ppem));
+    out.em = int(m.y_ppem);
+    out.internalLeading = std::max(0, out.ascent + out.descent - out.em);
     // The gap between lines that the font asks for beyond its cell.
     const auto *hhea = static_cast<const TT_HoriHeader *>(FT_Get_Sfnt_Table(f.face, FT_SFNT_HHEA));
     const auto *os2 = static_cast<const TT_OS2 *>(FT_Get_Sfnt_Table(f.face, FT_SFNT_OS2));

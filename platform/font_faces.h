@@ -20,6 +20,7 @@ struct Font {
 };
 
 struct FontMetrics {
+    int em = 0; // pixels per em
     int ascent = 0, descent = 0;
     int internalLeading = 0, externalLeading = 0;
     int aveCharWidth = 0, maxCharWidth = 0;
