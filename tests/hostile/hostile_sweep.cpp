@@ -95,8 +95,8 @@ std::string kindOf(const std::string &reason) {
 
 // The first line of a sanitizer's report in the output, or "".
 std::string sanitizerReport(const std::string &output) {
-    for (const char *marker : {"runtime error:", "ERROR: AddressSanitizer", "ERROR: LeakSanitizer",
-                               "WARNING: AddressSanitizer failed to allocate"}) {
+    for (const char *marker :
+         {"runtime error:", "ERROR: AddressSanitizer", "ERROR: LeakSanitizer"}) {
         const std::size_t at = output.find(marker);
         if (at == std::string::npos) continue;
         const std::size_t start = output.rfind('\n', at);
@@ -109,7 +109,7 @@ std::string sanitizerReport(const std::string &output) {
 std::string reasonOf(const ChildEnd &end) {
     if (!end.finished) {
         if (end.signal == SIGXCPU) return "more than a few seconds of processor time";
-        if (end.signal == SIGALRM) return "more than half a minute on the clock";
+        if (end.signal == SIGALRM) return "more than ten seconds on the clock";
         if (end.signal == SIGXFSZ) return "a file past the size limit";
         const std::string report = sanitizerReport(end.output);
         return "ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) +

@@ -8,8 +8,8 @@
 #include <string>
 
 struct ChildLimits {
-    int cpuSeconds = 5;
-    int wallSeconds = 30;
+    int cpuSeconds = 3;
+    int wallSeconds = 10;
     long fileBytes = 64L << 20;
 };
 
