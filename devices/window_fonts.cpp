@@ -4,8 +4,10 @@
 // nothing can be measured, so the metrics then come from a screen context.
 #include "devices/window_fonts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <strings.h>
 
 #include "devices/driver_record.h"
 #include "kernel/record.h"
@@ -31,6 +33,14 @@ LOGFONTA logicalFont(const char *name, int height, int angle) {
         face = "Courier";
     std::strncpy(f.lfFaceName, face, LF_FACESIZE - 1);
     return f;
+}
+
+// True when the face the context found is the one asked for, not one that
+// stands in for a name no installed font has.
+bool faceFound(HDC dc, const char *asked) {
+    char face[LF_FACESIZE];
+    if (GetTextFaceA(dc, LF_FACESIZE, face) == 0) return false;
+    return strcasecmp(face, asked) == 0;
 }
 
 // Leading and the advances of codes 32..262, measured on dc; false when the
@@ -68,7 +78,8 @@ void qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
     driver->icoding = coding;
     int leading = 0;
     std::int16_t measured[kWindowFontWidths];
-    const bool good = before != 0 && measure(measuring, *driver, leading, measured);
+    const bool good = before != 0 && faceFound(measuring, logical.lfFaceName) &&
+                      measure(measuring, *driver, leading, measured);
     if (metafile) {
         if (before != 0) SelectObject(measuring, before);
         ReleaseDC(0, measuring);

@@ -16,7 +16,8 @@ constexpr int kWindowFontWidths = 231;
 // turned angle degrees, for texts in the character coding given; selects it
 // into the current drawing context (the previous font of qqwfnt is deleted)
 // and fills widths with ten times the advance of each character. status is 0,
-// or 1 when the font cannot be made or measured (nothing changes then).
+// or 1 when the font cannot be made or measured, or no installed font has the
+// name (nothing changes then).
 void qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
             std::int16_t widths[kWindowFontWidths], int coding, int &status);
 

@@ -9,7 +9,10 @@ use warnings;
 
 our $VERSION = '9.1';
 
-my $folder = __FILE__ =~ s{[^/]*\z}{}r;
+# perl -I. names this file "Kavlor.pm", without a folder; the library is then
+# named "./Kavlor.so", since dlopen looks for a name without a slash in the
+# system's library folders, not here.
+my $folder = (__FILE__ =~ s{[^/]*\z}{}r) || './';
 if (!-e "${folder}auto/Kavlor/Kavlor.so" && -e "${folder}Kavlor.so") {
     require DynaLoader;
     my $file = "${folder}Kavlor.so";
@@ -17,6 +20,8 @@ if (!-e "${folder}auto/Kavlor/Kavlor.so" && -e "${folder}Kavlor.so") {
         or die "Cannot load $file: " . DynaLoader::dl_error() . "\n";
     my $boot = DynaLoader::dl_find_symbol($library, 'boot_Kavlor')
         or die "No boot_Kavlor in $file\n";
+    push @DynaLoader::dl_librefs, $library;
+    push @DynaLoader::dl_modules, 'Kavlor';
     push @DynaLoader::dl_shared_objects, $file;
     DynaLoader::dl_install_xsub('Kavlor::bootstrap', $boot, $file)->('Kavlor', $VERSION);
 }

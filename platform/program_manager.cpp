@@ -39,7 +39,10 @@ LRESULT serverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessageA(HWND(wParam), WM_DDE_ACK, WPARAM(window), lParam);
         return 0;
     case WM_DDE_EXECUTE:
-        runProgramManagerCommands(commandsOf(HGLOBAL(lParam)), groups);
+        // The program manager tells the user itself when it cannot do what it is asked.
+        if (!runProgramManagerCommands(commandsOf(HGLOBAL(lParam)), groups))
+            MessageBoxA(0, "The program group could not be made in the desktop menu.",
+                        "Program Manager", MB_OK);
         PostMessageA(HWND(wParam), WM_DDE_ACK, WPARAM(window), lParam);
         return 0;
     case WM_DDE_TERMINATE:

@@ -1,5 +1,5 @@
 // Text calls: CreateFontIndirectA, CreateFontA, GetTextMetricsA,
-// GetTextExtentPoint32A, TextOutA, SetBkColor. Measuring works on every
+// GetTextExtentPoint32A, TextOutA, GetTextFaceA, SetBkColor. Measuring works on every
 // context; drawing on memory and window contexts; a metafile records the text
 // in the font selected there, for its reader to draw.
 #include <algorithm>
@@ -122,6 +122,22 @@ BOOL TextOutA(HDC dc, int x, int y, const char *text, int count) {
              drawn);
     if (target.image != nullptr) target.image->touch(drawn.box);
     return 1;
+}
+
+int GetTextFaceA(HDC dc, int size, char *name) {
+    Table &t = table();
+    std::lock_guard<std::mutex> hold(t.lock);
+    const Context *c = t.context(dc);
+    if (c == nullptr || name == nullptr || size <= 0) return 0;
+    Font *font = t.get<Font>(c->font);
+    if (font == nullptr) font = t.get<Font>(t.stockObjects[SYSTEM_FONT]);
+    const FontInstance *f = instanceOf(*font);
+    if (f == nullptr) return 0;
+    const std::string face = faceNameOf(*font, *f);
+    const std::size_t n = std::min(face.size(), std::size_t(size - 1));
+    std::memcpy(name, face.data(), n);
+    name[n] = '\0';
+    return int(n);
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF colour) {

@@ -48,12 +48,13 @@ CopyWindow makeCopyWindow() {
     return c;
 }
 
-// No messages are read during the copy: the window and the controls that
-// changed are painted now.
+// The user's input is not read during the copy: only the painting of the
+// window and its controls is done now (parts the server lost among it).
 void repaint(const CopyWindow &c) {
     UpdateWindow(c.window);
-    for (HWND control : {c.source, c.destination, c.bar, c.percent})
-        UpdateWindow(control);
+    MSG msg;
+    while (PeekMessageA(&msg, 0, WM_PAINT, WM_PAINT, PM_REMOVE))
+        DispatchMessageA(&msg);
 }
 
 // Copies one row; false (after its message) when it failed.

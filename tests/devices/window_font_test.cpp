@@ -84,6 +84,20 @@ TEST_F(WindowFont, TitlesAndLabelsBecomeFontAndTextRecords) {
     const std::string text = textOfRecords(drawings);
     for (const char *expected : {"Distance", "Speed", "Windows fonts", "10"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in " << text;
+    // libwmf renders the characters as text in the face asked for.
+    std::string out;
+    ASSERT_EQ(runCommand("wmf2svg -o '" + dir.file("plot.svg") + "' '" + dir.file("plot.wmf") + "'",
+                         &out),
+              0)
+        << out;
+    const std::string svg = readFile(dir.file("plot.svg"));
+    std::string svgText;
+    const std::regex element(">([^<])</text>");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
+         it != std::sregex_iterator(); ++it)
+        svgText += (*it)[1].str();
+    EXPECT_EQ(svgText, text);
+    EXPECT_NE(svg.find("font-family:Times"), std::string::npos);
     // The label of the Y axis is written upwards, the others across.
     bool upright = false, across = false;
     for (const WmfDrawing &d : drawings) {
@@ -131,6 +145,54 @@ TEST_F(WindowFont, NamesChooseFaceWeightAndSlant) {
         EXPECT_EQ(fonts[i].weight, cases[i].weight) << cases[i].name;
         EXPECT_EQ(fonts[i].italic, cases[i].italic) << cases[i].name;
     }
+}
+
+TEST_F(WindowFont, NamesNoFontHasWarnAndTheStrokeFontServes) {
+    const std::string longArial = "Arial" + std::string(295, 'x');
+    const std::string longUnknown(300, 'q');
+    struct Case {
+        std::string name;
+        bool found;
+        std::string kept; // chwfont afterwards
+    };
+    const Case cases[] = {
+        {"No Such Face", false, "Times New Roman"},
+        {longUnknown, false, "Times New Roman"},
+        {longArial, true, longArial.substr(0, 79)},
+    };
+    GlobalRecord &rec = openWmf("plot.wmf");
+    for (const Case &c : cases) {
+        captureStdout([] { winfnt("Times New Roman"); });
+        const std::string out = captureStdout([&] {
+            winfnt(c.name.c_str());
+            messag("Kavlor", 100, 100);
+            height(50); // made again at the new height only when it was found
+        });
+        EXPECT_EQ(out, c.found ? "" : " <<<< Warning 101: Font cannot be loaded in winfnt!\n")
+            << c.name.substr(0, 20);
+        EXPECT_EQ(rec.font.ifontyp, c.found ? 2 : 0);
+        EXPECT_EQ(rec.font.chwfont, c.kept);
+    }
+    const std::vector<WmfDrawing> drawings = drawingsOf(close("plot.wmf"));
+    // The found font wrote its characters; the others drew theirs in lines.
+    EXPECT_EQ(textOfRecords(drawings), "Kavlor");
+    int lines = 0;
+    for (const WmfDrawing &d : drawings)
+        lines += d.function == wmf::kLineTo;
+    EXPECT_GT(lines, 50);
+}
+
+TEST_F(WindowFont, TextBeyondTheStringBufferIsCut) {
+    openWmf("plot.wmf");
+    std::string text;
+    for (int i = 0; text.size() < 1000; ++i)
+        text += char('a' + i % 26);
+    captureStdout([&] {
+        winfnt("Arial");
+        height(10);
+        messag(text.c_str(), 10, 100);
+    });
+    EXPECT_EQ(textOfRecords(drawingsOf(close("plot.wmf"))), text.substr(0, 256));
 }
 
 // A string across and one upwards, in a Windows font or in the stroke font,

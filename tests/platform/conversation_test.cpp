@@ -180,6 +180,17 @@ TEST_F(ProgramManager, AGroupBecomesValidDesktopEntries) {
     EXPECT_FALSE(fileExists(p + "/kavlor"));
 }
 
+TEST_F(ProgramManager, CommandsItCannotCarryOutAreReported) {
+    writeFile(dir.file("file"), "a file where the menus would go");
+    setenv("XDG_DATA_HOME", dir.file("file/data").c_str(), 1);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(converse("[CreateGroup(KAVGCC,)][AddItem(x,y)][Unknown(z)]"),
+              (std::vector<UINT>{WM_DDE_ACK, WM_DDE_ACK, WM_DDE_TERMINATE}));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(
+                  "[Program Manager]\nThe program group could not be made in the desktop menu."),
+              std::string::npos);
+}
+
 TEST_F(ProgramManager, NobodyAnswersWhenItIsOff) {
     setenv("KAVLOR_PROGMAN", "off", 1);
     EXPECT_TRUE(converse("[CreateGroup(KAVGCC,x)]").empty());

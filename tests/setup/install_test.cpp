@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -336,6 +338,112 @@ TEST(SetupInstall, CancelMakesNothing) {
         EXPECT_FALSE(fs::exists(user.home() + "/kavlor"));
         EXPECT_FALSE(fs::exists(user.registry()));
     }
+}
+
+// Where a child window lies in its parent, as the server has it.
+RECT childRect(const std::string &window) {
+    const std::string info = runShell("xwininfo -id " + window).out;
+    auto number = [&](const std::string &label) {
+        const std::size_t at = info.find(label);
+        return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
+    };
+    const int x = number("Relative upper-left X:"), y = number("Relative upper-left Y:");
+    return RECT{x, y, x + number("Width:"), y + number("Height:")};
+}
+
+TEST(SetupInstall, TheFolderWindowsLayoutAndItsCloseBox) {
+    XvfbServer server("1024x768x24", 120);
+    ASSERT_TRUE(server.running());
+    SetupUser user;
+    const SetupRun run = startSetup(KAVLOR_SETUP_MEDIUM, user);
+    ASSERT_NE(waitForBox("This is the setup program"), 0u);
+    xdotool("key Return");
+    const std::string label = waitForWindow("--name '^Installation directory:$'");
+    ASSERT_FALSE(label.empty());
+
+    // Every control in units of the font: the label at (3 cw, 2 lh) tells them.
+    const RECT text = childRect(label);
+    const int cw = text.left / 3, lh = text.top / 2;
+    ASSERT_GT(cw, 0);
+    EXPECT_EQ(text.right - text.left, int(1.5 * (23 * cw)));
+    EXPECT_EQ(text.bottom - text.top, int(1.5 * lh));
+    const RECT edit = childRect(waitForWindow("--classname '^edit$'"));
+    EXPECT_EQ(edit.left, 3 * cw);
+    EXPECT_EQ(edit.top, 4 * lh);
+    EXPECT_EQ(edit.right - edit.left, 300 - 6 * cw);
+    const RECT ok = childRect(waitForWindow("--name '^OK$'"));
+    EXPECT_EQ(ok.left, 10 * cw);
+    EXPECT_EQ(ok.top, 7 * lh);
+    EXPECT_EQ(ok.right - ok.left, 10 * cw);
+    EXPECT_EQ(ok.bottom - ok.top, (7 * lh) / 4);
+    const RECT cancel = childRect(waitForWindow("--name '^Cancel$'"));
+    EXPECT_EQ(cancel.left, 300 - 20 * cw);
+    EXPECT_EQ(cancel.top, 7 * lh);
+
+    // The close box is neither OK nor Cancel: the field is not read, and a
+    // setup without a folder stops before it makes anything.
+    closeWindow(std::stoul(waitForWindow("--name '^KAVLOR Setup$'")));
+    ASSERT_NE(waitForBox("No installation directory was given."), 0u);
+    xdotool("key Return");
+    EXPECT_EQ(waitSetup(run), 1);
+    EXPECT_TRUE(fs::is_empty(user.home()));
+    EXPECT_FALSE(fs::exists(user.registry()));
+}
+
+// The colours of a window as the server shows it.
+std::size_t coloursOf(unsigned long window) {
+    const RgbImage image = windowPixels(window);
+    std::set<std::vector<unsigned char>> colours;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            colours.insert(std::vector<unsigned char>(image.at(x, y), image.at(x, y) + 3));
+    return colours.size();
+}
+
+TEST(SetupInstall, TheCopyWindowShowsItsProgress) {
+    XvfbServer server("1024x768x24", 120);
+    ASSERT_TRUE(server.running());
+    SetupUser user;
+    // The copy waits at the Perl module's file, a pipe the test fills later.
+    const std::string medium = mediumCopy(user.file("medium"));
+    int row = 0;
+    while (row < instfileCount && std::string(instfiles[row].destination) != "perl/Kavlor.pm")
+        ++row;
+    ASSERT_LT(row, instfileCount - 1);
+    const std::string pipe = medium + "/" + instfiles[row].source;
+    fs::remove(pipe);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    long long total = 0, running = 0;
+    for (int i = 0; i < instfileCount; ++i)
+        total += std::atol(instfiles[i].size);
+    for (int i = 0; i <= row; ++i)
+        running += std::atol(instfiles[i].size);
+    const int percent = int((100.0 / double(total)) * double(running));
+
+    const SetupRun run = startSetup(medium, user);
+    ASSERT_NE(waitForBox("This is the setup program"), 0u);
+    xdotool("key Return");
+    ASSERT_FALSE(waitForWindow("--name '^Installation directory:$'").empty());
+    xdotool("key Return");
+
+    // Fields, percentage and labels named by their texts, and drawn.
+    const std::string source =
+        waitForWindow("--name '^" + std::string(instfiles[row].source) + "$'");
+    EXPECT_FALSE(source.empty());
+    EXPECT_FALSE(waitForWindow("--name '^" + user.home() + "/kavlor/perl/Kavlor.pm$'").empty());
+    const std::string shown = waitForWindow("--name '^" + std::to_string(percent) + "$'");
+    EXPECT_FALSE(shown.empty()) << percent;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    for (const char *label : {"Copy", "From:", "To:"}) {
+        const std::string window = waitForWindow("--name '^" + std::string(label) + "$'");
+        ASSERT_FALSE(window.empty()) << label;
+        EXPECT_GE(coloursOf(std::stoul(window)), 2u) << label << " is not drawn";
+    }
+    writeFile(pipe, readFile(std::string(KAVLOR_SETUP_MEDIUM) + "/" + instfiles[row].source));
+
+    ASSERT_NE(waitForBox("The installation of KAVLOR is ready.", 60000), 0u);
+    xdotool("key Return");
+    EXPECT_EQ(waitSetup(run), 0) << readFile(run.errFile);
 }
 
 TEST(SetupFaults, EveryFaultIsShownAndTheExitStatusTellsIt) {
