@@ -15,9 +15,15 @@ export KAVLOR=${KAVLOR:-$(pwd)/build/data}
 shopt -s nullglob
 examples=(build/examples/example_*)
 for program in "${examples[@]}"; do
+    [ "${program##*/}" = example_screen_window ] && continue
     echo "== ${program##*/example_}"
     (cd out && "../$program")
 done
+# The screen example: in a window of an X server of its own for a second,
+# then without a display, where it ends at once.
+echo "== screen_window"
+(cd out && xvfb-run -a ../build/examples/example_screen_window brief &&
+    DISPLAY= ../build/examples/example_screen_window)
 scripts=()
 for script in examples/python/*.py; do
     [ "${script##*/}" = example_page.py ] || scripts+=("$script")

@@ -19,12 +19,6 @@ constexpr int kNumbersSize = 53; // nine "%5d" and eight blanks
 constexpr char kRasterMagic[] = "!Bitmap KAVLOR VIRT ";
 constexpr char kScreenMagic[] = "!Bitmap KAVLOR WIN  ";
 
-struct BitmapHeader {
-    int width = 0, height = 0, planes = 0, rowBytes = 0, bits = 0;
-    int spare1 = 0, spare2 = 0, indexKind = 0, paletteOffset = 0;
-    bool screen = false; // written from the screen: 24-bit pixels are B, G, R
-};
-
 int save(const DriverRecord &driver, FILE *file) {
     char numbers[96];
     const int n =
@@ -43,8 +37,9 @@ int save(const DriverRecord &driver, FILE *file) {
     return out.failed() ? kBitmapFileError : kBitmapDone;
 }
 
-// The nine numbers of the header; false when they are not there.
-bool parseNumbers(const char *text, BitmapHeader &h) {
+} // namespace
+
+bool parseBitmapNumbers(const char *text, BitmapHeader &h) {
     int *fields[9] = {&h.width,  &h.height, &h.planes,    &h.rowBytes,     &h.bits,
                       &h.spare1, &h.spare2, &h.indexKind, &h.paletteOffset};
     int pos = 0;
@@ -65,7 +60,8 @@ bool parseNumbers(const char *text, BitmapHeader &h) {
     return true;
 }
 
-// Palette-pixel bytes of a screen (index kind 0) back to colour numbers.
+namespace {} // namespace
+
 void paletteToNumbers(std::uint8_t *bytes, std::size_t n, int offset) {
     for (std::size_t i = 0; i < n; ++i)
         // In unsigned arithmetic: any offset a header holds, the same low byte.
@@ -75,7 +71,8 @@ void paletteToNumbers(std::uint8_t *bytes, std::size_t n, int offset) {
                 : static_cast<std::uint8_t>(2u * static_cast<unsigned>(bytes[i] - offset) - 1u);
 }
 
-// Bytes left in the file from where it stands; -1 when it cannot tell.
+namespace {} // namespace
+
 long long bytesLeft(FILE *file) {
     const long here = std::ftell(file);
     if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
@@ -83,6 +80,8 @@ long long bytesLeft(FILE *file) {
     std::fseek(file, here, SEEK_SET);
     return end - here;
 }
+
+namespace {
 
 int load(GlobalRecord &rec, DriverRecord &driver, FILE *file) {
     char header[kHeaderSize];
@@ -92,7 +91,7 @@ int load(GlobalRecord &rec, DriverRecord &driver, FILE *file) {
     BitmapHeader h;
     h.screen =
         std::memcmp(header, kScreenMagic, 14) == 0 && std::memcmp(header, kRasterMagic, 20) != 0;
-    if (!parseNumbers(header + 20, h) || (h.bits != 8 && h.bits != 24 && h.bits != 32) ||
+    if (!parseBitmapNumbers(header + 20, h) || (h.bits != 8 && h.bits != 24 && h.bits != 32) ||
         h.width < 1 || h.height < 1 ||
         static_cast<long long>(h.rowBytes) < static_cast<long long>(h.width) * (h.bits / 8))
         return kBitmapBadFormat;

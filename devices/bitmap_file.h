@@ -7,6 +7,8 @@
 // kind, palette offset) and 7 blanks, 80 bytes in all; then the rows, top
 // first, bytes per row each.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 struct GlobalRecord;
@@ -29,3 +31,22 @@ constexpr int kBitmapDepthMismatch = 4;
 // smaller width and height are taken, 24- and 32-bit files go in as R, G, B,
 // 8-bit files as colour numbers. On any failure the picture stays as it was.
 void qqvfil(GlobalRecord &rec, FILE *file, int mode, int &status);
+
+// The 80-byte header: its nine numbers, and whether the screen wrote it.
+struct BitmapHeader {
+    int width = 0, height = 0, planes = 0, rowBytes = 0, bits = 0;
+    int spare1 = 0, spare2 = 0, indexKind = 0, paletteOffset = 0;
+    bool screen = false; // written from the screen: 24-bit pixels are B, G, R
+};
+constexpr int kBitmapHeaderSize = 80;
+constexpr int kBitmapNumbersSize = 53; // nine "%5d" and eight blanks
+
+// Reads the nine numbers of the header from text (after the 20-byte magic);
+// false when they are not there.
+bool parseBitmapNumbers(const char *text, BitmapHeader &h);
+
+// Palette-pixel bytes of a screen (index kind 0) back to colour numbers.
+void paletteToNumbers(std::uint8_t *bytes, std::size_t n, int offset);
+
+// Bytes left in the file from where it stands; -1 when it cannot tell.
+long long bytesLeft(FILE *file);

@@ -1,6 +1,8 @@
 // Making and freeing the DriverRecord and its WindowTable.
 #include "devices/driver_record.h"
 
+#include "devices/screen_driver.h"
+
 #include <new>
 
 #include "kernel/fatal.h"
@@ -8,6 +10,8 @@
 #include "platform/windows.h"
 
 void DriverRecordDeleter::operator()(DriverRecord *driver) const {
+    // Windows still open (winmod "NONE") close with the record.
+    if (driver != nullptr && driver->pwintab) qqwwcls(*driver);
     delete driver;
 }
 

@@ -15,12 +15,17 @@
 struct GlobalRecord;
 
 struct DriverRecord {
-    int nwidth = 0;              // drawing area in pixels: memory raster width (qqvini)
+    int nscrw = 0; // screen width and height in pixels (screen driver)
+    int nscrh = 0;
+    int nwinx = 0; // position of the window's client area on the screen
+    int nwiny = 0;
+    int nwidth = 0;              // drawing area in pixels: window client area or memory raster
     int nheight = 0;             // ... and height
     int nclip[4] = {0, 0, 0, 0}; // clip rectangle x0, y0, x1, y1 in pixels
     int ivltkind = 0;            // kind of the colour table last loaded: 0 SMAL, 7 VGA, others
     int icoding = 0;             // character coding of the Windows font (qqwfnt, qqgiso)
     int nreq3 = 0;               // lighting flag of the rasterisers, 1 on (request 3 of qqwext)
+    int nbits = 0;               // colour depth of the screen in bits per pixel
     std::uint8_t ibgmode = 0;    // background mode: 2 white (reverse), else black
     std::uint8_t red[256] = {};  // the colour table split in components (qqvvlt)
     std::uint8_t green[256] = {};

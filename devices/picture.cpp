@@ -3,6 +3,7 @@
 #include "devices/picture.h"
 
 #include "devices/bitmap_file.h"
+#include "devices/screen_pixels.h"
 #include "kernel/devices.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -32,21 +33,21 @@ bool checkPictureDevice(const GlobalRecord &rec) {
 const PixelDriver *picturePixels(const GlobalRecord &rec) {
     switch (currentPicture(rec)) {
     case Picture::MemoryRaster: return &kMemoryRasterPixels;
-    case Picture::Screen: return nullptr; // the screen driver's qqwrdr, qqwrow, qqwwpx, qqwrpx
+    case Picture::Screen: return &kScreenPixels;
     case Picture::None: break;
     }
     return nullptr;
 }
 
-int screenPixelCopy(GlobalRecord &rec, [[maybe_unused]] int mode) {
+int screenPixelCopy(GlobalRecord &rec, int mode) {
     if (currentPicture(rec) != Picture::Screen) return 0;
-    return 1; // the screen driver's qqwimg(rec, mode)
+    return qqwimg(rec, mode);
 }
 
 void pictureBitmapFile(GlobalRecord &rec, FILE *file, int mode, int &status) {
     switch (currentPicture(rec)) {
     case Picture::MemoryRaster: qqvfil(rec, file, mode, status); return;
-    case Picture::Screen: break; // the screen driver's qqwfil(rec, file, mode, status)
+    case Picture::Screen: qqwfil(rec, file, mode, status); return;
     case Picture::None: break;
     }
     status = kBitmapFileError;

@@ -5,10 +5,9 @@
 //   PostScript and PDF in image mode   the RGB memory raster imgini made
 //   screen windows (up to 100)         the pixel copy of the current window
 //
-// Every routing by device lives in picture.cpp. The screen driver fills in
-// its cases there: its pixel copy (qqwimg), its pixel routines (qqwrdr,
-// qqwrow, qqwwpx, qqwrpx) and its BitmapFile (qqwfil). Until then the screen
-// has no picture: a copy cannot be made and there are no pixel routines.
+// Every routing by device lives in picture.cpp. The screen's picture is its
+// pixel copy (qqwimg), read and written by its pixel routines (qqwrdr,
+// qqwrow, qqwwpx, qqwrpx) and saved and loaded by qqwfil.
 #pragma once
 #include <cstdio>
 
@@ -22,8 +21,7 @@ struct GlobalRecord;
 bool checkPictureDevice(const GlobalRecord &rec);
 
 // The pixel routines of the current picture; null when the device has none
-// (vector devices, PostScript and PDF outside image mode, the screen without
-// its driver).
+// (vector devices, PostScript and PDF outside image mode).
 const PixelDriver *picturePixels(const GlobalRecord &rec);
 
 // The screen's pixel copy of the current window: mode 0 takes it, mode 1

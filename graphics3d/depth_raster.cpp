@@ -6,6 +6,7 @@
 #include "devices/driver_record.h"
 #include "devices/memory_raster.h"
 #include "devices/nearest_colour.h"
+#include "devices/screen_pixels.h"
 #include "kernel/colour_value.h"
 #include "kernel/record.h"
 
@@ -31,10 +32,22 @@ void useDepths(const DriverRecord &driver, DepthRaster &raster) {
     raster.height = driver.nzbheight;
 }
 
-void usePage(const DriverRecord &driver, DepthRaster &raster) {
-    raster.page = rasterSurface(driver);
-    raster.trueColour = driver.itruecol == 1;
+// The memory raster's page, or else the screen's pixel copy; false without either.
+bool usePage(const DriverRecord &driver, DepthRaster &raster) {
     raster.exchangeWhiteBlack = driver.ibgmode == kWhiteBackground && driver.nreq3 == 1;
+    if (driver.praster) {
+        raster.page = rasterSurface(driver);
+        raster.trueColour = driver.itruecol == 1;
+        return true;
+    }
+    const WindowTable *t = driver.pwintab.get();
+    if (t == nullptr || !t->pimgbuf) return false;
+    const BITMAP &b = t->bmdesc;
+    raster.page = PixelSurface{t->pimgbuf.get(), int(b.bmWidth), int(b.bmHeight),
+                               int(b.bmWidthBytes), std::max(1, b.bmBitsPixel / 8)};
+    raster.trueColour = raster.page.bytesPerPixel >= 3;
+    raster.screenPixels = true;
+    return true;
 }
 
 // A channel value as a stored byte.
@@ -65,10 +78,10 @@ int spanColumn(double x) {
 
 bool rasterWithDepths(GlobalRecord &rec, DepthRaster &raster) {
     const DriverRecord *driver = driverWithDepths(rec);
-    if (driver == nullptr || !driver->praster) return false;
+    if (driver == nullptr) return false;
     raster.driver = driver;
     useDepths(*driver, raster);
-    usePage(*driver, raster);
+    if (!usePage(*driver, raster)) return false;
     // A z-buffer opened for another picture size covers only what both hold.
     raster.width = std::min(raster.width, raster.page.width);
     raster.height = std::min(raster.height, raster.page.height);
@@ -85,9 +98,9 @@ bool depthsOnly(GlobalRecord &rec, DepthRaster &raster) {
 
 bool rasterWithoutDepths(GlobalRecord &rec, DepthRaster &raster) {
     const DriverRecord *driver = rec.dev.pdriver.get();
-    if (driver == nullptr || !driver->praster) return false;
+    if (driver == nullptr) return false;
     raster.driver = driver;
-    usePage(*driver, raster);
+    if (!usePage(*driver, raster)) return false;
     raster.width = raster.page.width;
     raster.height = raster.page.height;
     raster.clip[0] = std::max(driver->nclip[0], 0);
@@ -121,6 +134,13 @@ void qqgrev(std::uint8_t rgb[3]) {
 void storePixel(DepthRaster &raster, int column, int row, const std::uint8_t rgb[3]) {
     const PixelSurface &s = raster.page;
     std::uint8_t *p = s.bits + static_cast<std::ptrdiff_t>(row) * s.rowBytes;
+    if (raster.screenPixels && raster.trueColour) {
+        p += static_cast<std::ptrdiff_t>(column) * s.bytesPerPixel;
+        p[0] = rgb[2];
+        p[1] = rgb[1];
+        p[2] = rgb[0];
+        return;
+    }
     if (raster.trueColour) {
         p += static_cast<std::ptrdiff_t>(column) * 3;
         p[0] = rgb[0];
@@ -136,7 +156,9 @@ void storePixel(DepthRaster &raster, int column, int row, const std::uint8_t rgb
         raster.lastNumber =
             static_cast<std::uint8_t>(qqgind(*raster.driver, rgb[0], rgb[1], rgb[2]));
     }
-    p[column] = raster.lastNumber;
+    p[column] = raster.screenPixels
+                    ? static_cast<std::uint8_t>(qqgcll(*raster.driver, raster.lastNumber))
+                    : raster.lastNumber;
 }
 
 void qqvhln(DepthRaster &raster, int row, double xa, double xb, const double ca[3],

@@ -18,9 +18,12 @@ struct DepthRaster {
     const DriverRecord *driver = nullptr; // colour table of the nearest-number search
     PixelSurface page;                    // bits null: depths only
     bool trueColour = false;              // 3 bytes R, G, B per pixel, else one colour number
-    float *depths = nullptr;              // z-buffer, null for the triangles without depth
-    int depthRow = 0;                     // depths per z-buffer row
-    int width = 0;                        // columns and rows that page and z-buffer both hold
+    // The screen's pixel copy: B, G, R (and a spare byte) per pixel, or one
+    // palette-pixel byte on a palette screen.
+    bool screenPixels = false;
+    float *depths = nullptr; // z-buffer, null for the triangles without depth
+    int depthRow = 0;        // depths per z-buffer row
+    int width = 0;           // columns and rows that page and z-buffer both hold
     int height = 0;
     int clip[4] = {0, 0, -1, -1}; // x0, y0, x1, y1: the clip rectangle within them
     // White and black exchanged: a reversed (white) background with lighting on.
@@ -30,12 +33,13 @@ struct DepthRaster {
     std::uint8_t lastNumber = 0;
 };
 
-// The memory raster with the open z-buffer; false when either is missing.
+// The picture with the open z-buffer: the memory raster, or the screen's
+// pixel copy in image mode; false when either is missing.
 bool rasterWithDepths(GlobalRecord &rec, DepthRaster &raster);
 // The open z-buffer alone (qqztri's target 0); false when it is missing.
 bool depthsOnly(GlobalRecord &rec, DepthRaster &raster);
-// The memory raster without depths, cut at the DriverRecord's clip
-// rectangle; false without a page.
+// The memory raster (or the screen's pixel copy) without depths, cut at the
+// DriverRecord's clip rectangle; false without a page.
 bool rasterWithoutDepths(GlobalRecord &rec, DepthRaster &raster);
 
 // A colour value as three doubles 0..255: an explicit RGB value's parts, or
@@ -44,6 +48,9 @@ void qqrgbf(const DriverRecord &driver, int colour, double rgb[3]);
 // Pure white becomes black, pure black white; other colours stay.
 void qqgrev(std::uint8_t rgb[3]);
 
+// The span fillers serve the screen's pixel copy (its qqwhln, qqwhln2) and
+// the memory raster alike, each pixel stored in the picture's own format.
+//
 // One row of a depth-tested triangle, xa <= xb with colours and depths at
 // both ends: columns from trunc(xa + 0.5) to trunc(xb + 0.5), cut at the
 // edges; a pixel is written, and takes its depth, where depth - 1e-6 is not

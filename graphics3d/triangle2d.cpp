@@ -60,11 +60,11 @@ void span(DepthRaster &raster, int row, const Edge &a, const Edge &b) {
 
 } // namespace
 
-void qqdtri(GlobalRecord &rec, const int ix[3], const int iy[3], const int colours[3], int target) {
+void qqdtri(GlobalRecord &rec, const int ix[3], const int iy[3], const int colours[3],
+            [[maybe_unused]] int target) {
     auto far = [](int v) { return v > kFarPixel || v < -kFarPixel; };
     for (int i = 0; i < 3; ++i)
         if (far(ix[i]) || far(iy[i])) return;
-    if (target <= 100) return; // screen windows are drawn by the screen driver
     DepthRaster raster;
     if (!rasterWithoutDepths(rec, raster)) return;
 

@@ -111,11 +111,10 @@ void qqztri(GlobalRecord &rec, const float px[3], const float py[3], const int c
     Target to = Target::Depths;
     if (target == kDepthOnly) {
         if (!depthsOnly(rec, raster)) return;
-    } else if (target > 100) {
+    } else {
+        // A screen window's pixel copy, or the memory raster.
         if (!rasterWithDepths(rec, raster)) return;
         to = Target::Raster;
-    } else {
-        return; // screen windows are drawn by the screen driver
     }
 
     int order[3];

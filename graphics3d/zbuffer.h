@@ -28,8 +28,7 @@ constexpr int kZBufferInUse = 2;    // opening: already open; closing: not open
 void qqzbuf(GlobalRecord &rec, int mode, int &status);
 
 // Targets of the rasterisers, as device codes: 0 writes depths only, 1..100
-// a screen window (drawn by the screen driver, nothing here yet), above 100
-// the memory raster.
+// a screen window's pixel copy, above 100 the memory raster.
 constexpr int kDepthOnly = 0;
 
 // A triangle of absolute box corners, colour values at the corners

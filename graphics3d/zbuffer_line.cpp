@@ -16,8 +16,7 @@ struct LineEnd {
 } // namespace
 
 void qqzlin(GlobalRecord &rec, const int ix[2], const int iy[2], int colour, const float depths[2],
-            int target) {
-    if (target <= 100) return; // screen windows are drawn by the screen driver
+            [[maybe_unused]] int target) {
     DepthRaster raster;
     if (!rasterWithDepths(rec, raster)) return;
     double rgb[3];

@@ -44,8 +44,10 @@ KAVLOR_API void metafl(const char *device);
 KAVLOR_API void setfil(const char *filename);
 /* What happens to an existing output file: COUN (new version), DELE, BREA. */
 KAVLOR_API void filmod(const char *mode);
-/* Draws what is pending. */
+/* Draws what is pending (and shows the screen window). */
 KAVLOR_API void sendbf(void);
+/* Shows the screen window as drawn so far, at any level. */
+KAVLOR_API void winupd(void);
 /* Page format by name: DA4L, DA4P, USAL, ... */
 KAVLOR_API void setpag(const char *format);
 /* Page size in plot units. */
@@ -72,6 +74,26 @@ KAVLOR_API void winopt(int seconds, const char *option);
 KAVLOR_API void winmod(const char *mode);
 /* Key that ends the wait at kavfin: NONE, RETU, ESCA. */
 KAVLOR_API void winkey(const char *key);
+/* Closes the screen windows that winmod("NONE") left open. */
+KAVLOR_API void winfin(void);
+/* Title of the current screen window. */
+KAVLOR_API void wintit(const char *title);
+/* Screen background: ERAS, NOER, REVE (white), NORE, AUTO; before kavini. */
+KAVLOR_API void scrmod(const char *keyword);
+/* Screen windows: STOR (backing bitmap), NOST (straight into the window), AUTO,
+ * PIXM (never shown); before kavini. */
+KAVLOR_API void x11mod(const char *keyword);
+/* Bits per pixel: of the screen at level 0 (8 without a display), else of the plot. */
+KAVLOR_API int getbpp(void);
+/* Width and height of the screen in pixels; 0, 0 without a display. */
+KAVLOR_API void getscr(int *nw, int *nh);
+/* The display: "WIND" when the X display opens, else "NONE". */
+KAVLOR_API const char *getdsp(void);
+/* Identifier of the current screen window (WIND); SCRE and PIXM give -1. */
+KAVLOR_API int getxid(const char *keyword);
+/* Draws into a window of another program: id with NONE, WIND, PIXM or WIDG
+ * (a widget of this program). */
+KAVLOR_API void setxid(int id, const char *keyword);
 /* Origin of page coordinates: TOP or BOTT. */
 KAVLOR_API void pagorg(const char *origin);
 /* Shift of the origin of plot coordinates. */

@@ -8,6 +8,7 @@
 #include "devices/memory_raster.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
+#include "devices/screen_driver.h"
 #include "devices/svg.h"
 #include "devices/text_formats.h"
 #include "devices/wmf_writer.h"
@@ -111,6 +112,32 @@ void startWmf(GlobalRecord &rec) {
 }
 
 } // namespace
+
+void kavi01(GlobalRecord &rec) {
+    PageState &page = rec.page;
+    WindowState &win = rec.win;
+    const int code = rec.core.idevice;
+    win.iwinid = code == device::kScreenDefault ? 1 : code - 71;
+    ScreenOpening o;
+    o.device = code;
+    o.pageWidth = page.ipagmod == 1 ? page.nypage : page.nxpage;
+    o.pageHeight = page.ipagmod == 1 ? page.nxpage : page.nypage;
+    o.placement = win.iwinset;
+    o.x = win.nwinpos[0];
+    o.y = win.nwinpos[1];
+    o.width = win.nwinsiz[0];
+    o.height = win.nwinsiz[1];
+    o.clrmod = rec.colour.iclrmod;
+    o.x11mod = win.ix11mod;
+    o.scrmod = page.iscrmod;
+    qqwini(rec, o);
+    win.nwinpos[0] = o.x;
+    win.nwinpos[1] = o.y;
+    win.nwinsiz[0] = o.width;
+    win.nwinsiz[1] = o.height;
+    page.nbitpix = o.bits;
+    page.xdevscl = rasterScale(rec, o.clientWidth, o.clientHeight);
+}
 
 void kavi03(GlobalRecord &rec) {
     PageState &page = rec.page;

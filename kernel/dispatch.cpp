@@ -9,6 +9,7 @@
 #include "devices/memory_raster.h"
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
+#include "devices/screen_driver.h"
 #include "devices/svg.h"
 #include "devices/text_formats.h"
 #include "devices/wmf_writer.h"
@@ -102,6 +103,7 @@ void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     case DeviceFamily::Raster: rasterPen(rec, int(p.x), int(p.y), op); break;
     case DeviceFamily::Svg: qqsvg2(rec, p.x, p.y, op); break;
     case DeviceFamily::Wmf: qqwmf4(rec, int(p.x), int(p.y), op); break;
+    case DeviceFamily::Screen: qqwdrw(rec, int(p.x), int(p.y), op); break;
     default: break; // the other devices have drivers of their own
     }
 }
@@ -146,7 +148,10 @@ void qqsclr(GlobalRecord &rec, int colour) {
         qqvclr(rec, colour);
         return;
     }
-    if (family == DeviceFamily::Screen) return; // the screen driver's own
+    if (family == DeviceFamily::Screen) {
+        qqwclr(rec, colour);
+        return;
+    }
 
     // The index and components the other devices get.
     int index = colourNumber(colour);
@@ -276,28 +281,36 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
         qqwmf5(rec, dx, dy, dw, dh, r, g, b);
         return;
     }
-    case DeviceFamily::Screen: return; // filled by its driver
+    case DeviceFamily::Screen:
+        qqstrk(rec);
+        qqwfll(rec, dx, dy, dw + 1, dh + 1, colour);
+        return;
     default: break;
     }
     fillBoxWithLines(rec, left, top, right, bottom, colour);
 }
 
 void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n) {
-    // The screen's polygons come with its driver.
-    if (deviceFamily(rec.core.idevice) != DeviceFamily::Wmf) return;
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    if (family != DeviceFamily::Wmf && family != DeviceFamily::Screen) return;
+    auto polygon = family == DeviceFamily::Wmf ? qqwmf6 : qqwpol;
     const float dx = float(rec.page.nxorg), dy = float(rec.page.nyorg);
-    qqwmf6(rec, n, 0, 1);
+    polygon(rec, n, 0, 1);
     for (int i = 0; i < n; ++i) {
         const DevicePoint p = toDevice(rec, x[i] + dx, y[i] + dy);
-        qqwmf6(rec, int(p.x), int(p.y), 2);
+        polygon(rec, int(p.x), int(p.y), 2);
     }
-    qqwmf6(rec, 0, 0, 9);
+    polygon(rec, 0, 0, 9);
 }
 
 void shwvlt(GlobalRecord &rec) {
     // Only the memory raster (of the raster devices, and of image mode on
     // PostScript and PDF) keeps a palette; the file formats have none.
     const DeviceFamily family = deviceFamily(rec.core.idevice);
+    if (family == DeviceFamily::Screen) {
+        qqwvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab);
+        return;
+    }
     if ((family == DeviceFamily::PostScript || family == DeviceFamily::Pdf ||
          family == DeviceFamily::Raster) &&
         qqvptr(rec) != nullptr)

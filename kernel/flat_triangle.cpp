@@ -4,6 +4,7 @@
 #include "devices/decimal_text.h"
 #include "devices/memory_raster.h"
 #include "devices/pdf_writer.h"
+#include "devices/screen_driver.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
 #include "kernel/devices.h"
@@ -51,7 +52,10 @@ void fillOnRaster(GlobalRecord &rec, const float x[3], const float y[3], int col
     }
     qqsclr(rec, colour);
     arealx(rec, x, y, 3);
-    qqvftr(rec, px, py, &colour);
+    if (deviceFamily(rec.core.idevice) == DeviceFamily::Screen)
+        qqwftr(rec, px, py, &colour);
+    else
+        qqvftr(rec, px, py, &colour);
 }
 
 // Only the fill colour is set: the callers send their colour in force again
@@ -95,7 +99,7 @@ void qqftri(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     // On the 3-D plane the corners must first be carried onto the plane,
     // which only the general fill's lines are.
     const bool inside = rec.view3d.ipln3d != 1 && cornersInside(rec, shifted(rec, x, y));
-    if (family == DeviceFamily::Raster && inside)
+    if ((family == DeviceFamily::Raster || family == DeviceFamily::Screen) && inside)
         fillOnRaster(rec, x, y, colour);
     else if (family == DeviceFamily::Pdf && inside)
         fillOnPdf(rec, x, y, colour);

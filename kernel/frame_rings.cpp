@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "devices/memory_raster.h"
+#include "devices/screen_driver.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
@@ -31,16 +32,18 @@ bool insideClipWindow(const GlobalRecord &rec, const Ring &r) {
            r.y[2] <= float(w[3]);
 }
 
-// The memory raster takes the rings one pixel apart, as many as the
+// The memory raster and the screen take the rings one pixel apart, as many as the
 // thickness covers there.
 bool drawIntoRaster(GlobalRecord &rec, float x1, float y1, float x2, float y2, int thickness,
                     float angle) {
     const long long t = std::llabs(static_cast<long long>(thickness));
     const float outer = thickness > 0 ? float(t - 1) : 0.0f;
     if (std::fabs(angle) >= 0.001f || rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 ||
-        rec.shield.nshield != 0 || deviceFamily(rec.core.idevice) != DeviceFamily::Raster ||
-        qqvptr(rec) == nullptr || !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
+        rec.shield.nshield != 0 || !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
         return false;
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    const bool screen = family == DeviceFamily::Screen;
+    if (!screen && (family != DeviceFamily::Raster || qqvptr(rec) == nullptr)) return false;
     const float s = rec.page.xdevscl;
     const DevicePoint a = toDevice(rec, x1, y1), c = toDevice(rec, x2, y2);
     const int left = int(std::min(a.x, c.x)), right = int(std::max(a.x, c.x));
@@ -51,6 +54,14 @@ bool drawIntoRaster(GlobalRecord &rec, float x1, float y1, float x2, float y2, i
     for (int k = 0; k < rings; ++k) {
         const int d = k * step;
         const int l = left - d, r = right + d, u = top - d, b = bottom + d;
+        if (screen) {
+            qqwdrw(rec, l, u, 3);
+            qqwdrw(rec, r, u, 2);
+            qqwdrw(rec, r, b, 2);
+            qqwdrw(rec, l, b, 2);
+            qqwdrw(rec, l, u, 2);
+            continue;
+        }
         qqvlin(rec, l, u, r, u);
         qqvlin(rec, r, u, r, b);
         qqvlin(rec, r, b, l, b);

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "devices/memory_raster.h"
+#include "devices/screen_driver.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
@@ -156,12 +157,15 @@ void drawUserSymbol(GlobalRecord &rec, float height, const Placement &p) {
     if (s.iusrfill == 1) fillSolid(rec, x, y, n, kFillSpacing / rec.page.xunits);
 }
 
-// A symbol the memory raster draws by itself: unturned, plainly on the page,
-// and wholly inside the clip window.
+// A symbol the memory raster (its first shapes) or the screen (every shape)
+// draws by itself: unturned, plainly on the page, and wholly inside the clip
+// window.
 bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
-    if (n >= kRasterShapes || std::fabs(rec.symbol.xsymrot) >= 0.001f || rec.view3d.ipln3d == 1 ||
-        rec.trf.itrfon != 0 || rec.shield.nshield != 0 ||
-        deviceFamily(rec.core.idevice) != DeviceFamily::Raster || qqvptr(rec) == nullptr)
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    const bool raster =
+        family == DeviceFamily::Raster && n < kRasterShapes && qqvptr(rec) != nullptr;
+    if (!(raster || family == DeviceFamily::Screen) || std::fabs(rec.symbol.xsymrot) >= 0.001f ||
+        rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 || rec.shield.nshield != 0)
         return false;
     const int *w = rec.clip.nclpwin;
     const float h = height * 0.5f;
@@ -170,7 +174,11 @@ bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
         return false;
     const DevicePoint d = toDevice(rec, cx, cy);
     qqstrk(rec);
-    qqvsym(rec, n, int(d.x), int(d.y), roundAddHalf(height * rec.page.xdevscl));
+    const int size = roundAddHalf(height * rec.page.xdevscl);
+    if (raster)
+        qqvsym(rec, n, int(d.x), int(d.y), size);
+    else
+        qqwsym(rec, n, int(d.x), int(d.y), size);
     return true;
 }
 

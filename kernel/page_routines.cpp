@@ -5,6 +5,7 @@
 #include "devices/cgm.h"
 #include "devices/memory_raster.h"
 #include "devices/postscript.h"
+#include "devices/screen_driver.h"
 #include "devices/text_formats.h"
 #include "kavlor.h"
 #include "kernel/c_format.h"
@@ -23,6 +24,7 @@ void eraseDevice(GlobalRecord &rec) {
     switch (deviceFamily(rec.core.idevice)) {
     case DeviceFamily::Java: javaClear(rec); break;
     case DeviceFamily::Raster: qqvers(rec); break;
+    case DeviceFamily::Screen: qqwers(rec); break;
     default: break;
     }
 }
@@ -83,6 +85,11 @@ extern "C" void newpag(void) {
     case DeviceFamily::Cgm: inicgm(*rec, 2); break;
     case DeviceFamily::Kyocera: kyoceraNewPage(*rec); break;
     case DeviceFamily::Pdf: newPdfPage(*rec); break;
+    case DeviceFamily::Screen:
+        // Unless the windows do not wait, the user sees the page before it goes.
+        if (rec->win.iwinmod != 2 && rec->win.iwinmod != 3) qqwnnp(*rec);
+        eraseDevice(*rec);
+        break;
     case DeviceFamily::PostScript:
         if (!deviceFacts(code).encapsulated) newPostScriptPage(*rec);
         break;

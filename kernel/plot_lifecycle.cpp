@@ -9,6 +9,7 @@
 #include "devices/pdf_writer.h"
 #include "devices/postscript.h"
 #include "devices/raster_file.h"
+#include "devices/screen_driver.h"
 #include "devices/svg.h"
 #include "devices/text_formats.h"
 #include "devices/wmf_writer.h"
@@ -72,7 +73,12 @@ void windowGeometry(GlobalRecord &rec) {
 void writeTrailer(GlobalRecord &rec, int &fileflag) {
     const int code = rec.core.idevice;
     switch (deviceFamily(code)) {
-    case DeviceFamily::Screen: fileflag = 0; break;
+    case DeviceFamily::Screen: {
+        const WindowState &win = rec.win;
+        qqwfin(rec, win.iwinmod == 4 ? 10 * win.iwinopt + 4 : win.iwinmod + 10 * win.iwinkey);
+        fileflag = 0;
+        break;
+    }
     case DeviceFamily::Gksl:
         qqmove(rec, 0, 0);
         gkslTrailer(rec);
@@ -202,11 +208,17 @@ extern "C" void kavini(void) {
     if (isFileDevice(rec.core.idevice)) {
         openOutputFile(rec);
         kavi03(rec);
+    } else if (deviceFamily(rec.core.idevice) == DeviceFamily::Screen) {
+        kavi01(rec);
     }
     if (rec.msg.iwinapp != 1 && rec.msg.ierrdev != 1 && rec.out.fpout != stdout)
         rec.msg.fpmsgdf = stdout;
     resall(rec);
     if (page.iscrold == -1) page.iscrold = page.iscrmod;
+    // A window kept from a plot of the other background is cleared.
+    if (page.nbitpix >= 9 && deviceFamily(rec.core.idevice) == DeviceFamily::Screen &&
+        rec.win.iextwin == 0 && page.iscrmod != page.iscrold)
+        erase();
 }
 
 extern "C" void kavfin(void) {

@@ -11,6 +11,7 @@ struct WindowState {
     int nwinsiz[2] = {}; // window (or raster) size for this plot
     int iwinid = 0;      // number of the screen window, 1..8
     int ix11mod = 2;     // X11 mode: 2 AUTO
-    int ixidtyp = 0;     // kind of external window identifier
-    int iextwin = 0;     // external window request in use
+    int ixidtyp = 0;     // kind of external window identifier: 0 NONE, 1 WIND, 2 PIXM, 3 WIDG
+    int nxid = 0;        // the identifier given with it (setxid)
+    int iextwin = 0;     // last external-window request 0 or 1: 1 draws into a window of another
 };

@@ -24,8 +24,9 @@ TEST_PACKAGES=(
     xvfb xdotool x11-apps x11-utils  # screen tests: a server of their own, input, xwd, xprop
     desktop-file-utils          # checks the menu entries the setup program makes
 )
-# What the example gallery needs besides the build: its NumPy example.
-DEMO_PACKAGES=(python3-numpy)
+# What the example gallery needs besides the build: its NumPy example, and a
+# display of its own for the screen example.
+DEMO_PACKAGES=(python3-numpy xvfb)  # xvfb-run shows the screen example
 
 ensure_packages() {
     local missing=() p

@@ -31,6 +31,7 @@ int main(int argc, char **argv) {
     if (strcmp(device, "PNG") != 0) penwid(1.8f);
     curve(x, y, n);
     endgrf();
+    if (strcmp(device, "XWIN") == 0) rpng(argv[3]); /* the window as it shows the curve */
     kavfin();
     free(x);
     free(y);

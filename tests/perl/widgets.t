@@ -61,4 +61,21 @@ is(dialog('Dying', [$push_window, 10, 5], [$push_window, 10, 5], [$ok_window, 10
    "callback failed\n", 'wgfin raises the error of the sub');
 is_deeply(\@heard, ["first $push"], 'after which no sub is called');
 
+# The texts of a text field and a file field, read after OK into buffers of the
+# wrappers' own: a text longer than a field holds comes back cut, never more.
+{
+    Kavlor::swgtit('Texts');
+    my $ip = Kavlor::wgini('VERT');
+    my $long = join '', map { chr(ord('a') + $_ % 26) } 0 .. 299;
+    my $text = Kavlor::wgtxt($ip, $long);
+    my $file = Kavlor::wgfil($ip, 'File', 'data.dat', '*.dat');
+    my $ok = Kavlor::wgok($ip);
+    is(dialog('Texts', [Kavlor::gwgxid($ok), 10, 5]), '', 'the texts dialog ends');
+    my $got = Kavlor::gwgtxt($text);
+    ok(length($got) > 0 && length($got) <= 256, 'gwgtxt: at most 256 characters')
+        or diag length $got;
+    is($got, substr($long, 0, length $got), 'the start of the text');
+    is(Kavlor::gwgfil($file), 'data.dat', 'gwgfil: the file');
+}
+
 done_testing();

@@ -43,6 +43,7 @@ DATES = [
     (rb"D:\d{14}", b"D:<date>"),                               # PDF creation date
     (rb"\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d", b"<date> <time>"),  # SVG and PostScript headers
     (rb"\d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d", b"<date> , <time>"),
+    (rb"\d\d\.\d\d\.\d{4}, \d\d:\d\d:\d\d", b"<date>, <time>"),    # Java sources
 ]
 
 

@@ -1,0 +1,388 @@
+// Screen windows on an X server of the test's own: the window shows what the
+// memory raster draws of the same plot; the wait at kavfin ends by MB2, by
+// the key of winkey and by closing the window, shows its prompt, and the
+// modes that do not wait return at once. xdotool acts on another thread while
+// kavfin waits on the test thread.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "kavlor.h"
+#include "platform/windows.h"
+#include "tests/support/c_program.h"
+#include "tests/support/capture.h"
+#include "tests/support/plot_fixture.h"
+#include "tests/support/x_server.h"
+
+namespace {
+
+constexpr int kWidth = 400, kHeight = 300;
+
+class ScreenWindows : public PlotTest {
+  protected:
+    XvfbServer server;
+
+    void SetUp() override {
+        PlotTest::SetUp();
+        ASSERT_TRUE(server.running());
+    }
+    void openScreen(const char *device = "XWIN") {
+        captureStdout([&] {
+            metafl(device);
+            winsiz(kWidth, kHeight);
+            kavini();
+        });
+    }
+    static void closePlot() {
+        captureStdout([] { kavfin(); });
+    }
+    // kavfin on this thread while the steps act on the window of the title.
+    static std::chrono::milliseconds waitWhile(const std::string &title,
+                                               const std::function<void(unsigned long)> &steps) {
+        auto input = std::async(std::launch::async, [&] {
+            const unsigned long window = windowNamed(title);
+            EXPECT_NE(window, 0u) << title;
+            if (window != 0) steps(window);
+        });
+        const auto start = std::chrono::steady_clock::now();
+        closePlot();
+        input.get();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+    }
+    static void pointAt(unsigned long window) {
+        xdotool("mousemove --window " + std::to_string(window) + " 30 30");
+    }
+};
+
+// Boxes in several colours and a closed outline: the window's rules (no last
+// pixel of a line, no right and bottom edge of a rectangle) and the memory
+// raster's (every end point, inclusive rectangles) give the same pixels.
+void drawScene() {
+    recfll(100, 100, 700, 500, 2);
+    recfll(900, 300, 1200, 1200, 3);
+    recfll(2200, 1500, 500, 400, 255);
+    color("WHITE");
+    strtpt(300, 1000);
+    connpt(1600, 700);
+    connpt(2700, 1300);
+    connpt(1900, 2000);
+    connpt(500, 1800);
+    connpt(300, 1000);
+    sendbf();
+}
+
+TEST_F(ScreenWindows, TheWindowShowsThePixelsOfTheMemoryRaster) {
+    captureStdout([&] {
+        metafl("PPM");
+        setfil("plot.ppm");
+        winsiz(kWidth, kHeight);
+        kavini();
+        drawScene();
+        kavfin();
+    });
+    const RgbImage raster = readPpm(dir.file("plot.ppm"));
+    ASSERT_EQ(raster.width, kWidth);
+
+    openScreen();
+    drawScene();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    ASSERT_NE(window, 0u);
+    const RgbImage shown = windowPixels(window);
+    // The window's client area is one pixel narrower and lower than the
+    // drawing area the library reports.
+    ASSERT_EQ(shown.width, kWidth - 1);
+    ASSERT_EQ(shown.height, kHeight - 1);
+    EXPECT_EQ(shown, raster.crop(0, 0, kWidth - 1, kHeight - 1));
+    winmod("NOHO");
+    closePlot();
+}
+
+TEST_F(ScreenWindows, TheWaitEndsByMb2AndByTheKeyOfWinkey) {
+    struct Case {
+        const char *key;
+        const char *title;
+        std::string input;
+    };
+    const Case cases[] = {
+        {"NONE", "KAVLOR 1 / Click MB2 to continue ...", "click 3"},
+        {"RETU", "KAVLOR 1 / Click MB2 or RETURN to continue ...", "key Return"},
+        {"ESCA", "KAVLOR 1 / Click MB2 or ESC to continue ...", "key Escape"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.key);
+        openScreen();
+        winkey(c.key);
+        waitWhile(c.title, [&](unsigned long window) {
+            pointAt(window);
+            // A key that is not the one asked for, and the left button, go on waiting.
+            xdotool("key space");
+            xdotool("click 1");
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            EXPECT_EQ(windowNamed(c.title, 100), window);
+            xdotool(c.input);
+        });
+        EXPECT_EQ(windowNamed(c.title, 200), 0u) << "the window stays after the wait";
+    }
+}
+
+TEST_F(ScreenWindows, ClosingTheMainWindowEndsTheWait) {
+    openScreen();
+    waitWhile("KAVLOR 1 / Click MB2 to continue ...",
+              [](unsigned long window) { EXPECT_TRUE(closeWindow(window)); });
+}
+
+TEST_F(ScreenWindows, NoerKeepsTheWindowsAfterTheWaitAndWinfinClosesThem) {
+    openScreen();
+    winmod("NOER");
+    winkey("ESCA");
+    waitWhile("KAVLOR 1 / Click MB2 or ESC to continue ...", [](unsigned long window) {
+        pointAt(window);
+        xdotool("key Escape");
+    });
+    EXPECT_NE(windowNamed("KAVLOR 1 / Click MB2 or ESC to continue ...", 500), 0u);
+    winfin();
+    EXPECT_EQ(windowNamed("KAVLOR 1 / Click MB2 or ESC to continue ...", 200), 0u);
+}
+
+TEST_F(ScreenWindows, ModesThatDoNotWaitReturnAtOnce) {
+    // NONE leaves the window open with its plain title until winfin.
+    openScreen();
+    winmod("NONE");
+    closePlot();
+    EXPECT_NE(windowNamed("KAVLOR 1", 2000), 0u);
+    winfin();
+    EXPECT_EQ(windowNamed("KAVLOR 1", 200), 0u);
+
+    // NOHO closes at once; PIXM never shows a window.
+    openScreen();
+    winmod("NOHO");
+    closePlot();
+    x11mod("PIXM");
+    openScreen();
+    const unsigned long hidden = windowNamed("KAVLOR 1 / Working");
+    ASSERT_NE(hidden, 0u) << "the window exists, for its pixels";
+    EXPECT_NE(runShell("xwininfo -id " + std::to_string(hidden)).out.find("IsUnMapped"),
+              std::string::npos);
+    winmod("FULL");
+    const auto start = std::chrono::steady_clock::now();
+    closePlot();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+TEST_F(ScreenWindows, DelayClosesTheWindowsAfterItsSeconds) {
+    openScreen();
+    winmod("DELA");
+    winopt(1, "DELA");
+    const auto waited = waitWhile("KAVLOR 1 / Delay time 1 seconds", [](unsigned long) {});
+    EXPECT_GE(waited.count(), 900);
+    EXPECT_LT(waited.count(), 5000);
+}
+
+TEST_F(ScreenWindows, AUserTitleStaysThroughTheWait) {
+    openScreen();
+    wintit("My plot");
+    winkey("RETU");
+    waitWhile("My plot", [](unsigned long window) {
+        pointAt(window);
+        xdotool("key Return");
+    });
+}
+
+TEST_F(ScreenWindows, TheReversedScreenIsWhiteAndTheWindowIsPlaced) {
+    scrmod("REVE");
+    captureStdout([] {
+        metafl("XWIN");
+        window(100, 120, kWidth, kHeight);
+        kavini();
+    });
+    sendbf();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    ASSERT_NE(window, 0u);
+    const RgbImage shown = windowPixels(window);
+    ASSERT_TRUE(shown.valid());
+    EXPECT_EQ(std::vector<int>(shown.at(10, 10), shown.at(10, 10) + 3),
+              (std::vector<int>{255, 255, 255}));
+    const std::string geometry = xdotool("getwindowgeometry --shell " + std::to_string(window));
+    EXPECT_NE(geometry.find("X=100"), std::string::npos) << geometry;
+    // The title bar above the client area ends one pixel lower than the
+    // window's outer top plus its caption and frame.
+    EXPECT_NE(geometry.find("Y=121"), std::string::npos) << geometry;
+    winmod("NOHO");
+    closePlot();
+}
+
+// Two crossing triangles of the z-buffer.
+void drawDepthScene() {
+    nograf();
+    graf3d(-1, 1, -1, 0.5f, -1, 1, -1, 0.5f, -1, 1, -1, 0.5f);
+    EXPECT_EQ(zbfini(), 0);
+    const float x1[3] = {-1, 1, 0}, y1[3] = {-1, -0.5f, 1}, z1[3] = {0, 1, -1};
+    const float x2[3] = {-1, 1, 0.2f}, y2[3] = {0.8f, 0.6f, -1}, z2[3] = {1, -1, 0.5f};
+    const int c1[3] = {50, 150, 250}, c2[3] = {90, 20, 200};
+    zbftri(x1, y1, z1, c1);
+    zbftri(x2, y2, z2, c2);
+    zbffin();
+    endgrf();
+    sendbf();
+}
+
+TEST_F(ScreenWindows, TheZBufferDrawsIntoTheWindowAsIntoTheMemoryRaster) {
+    captureStdout([&] {
+        metafl("PPM");
+        setfil("depth.ppm");
+        winsiz(kWidth, kHeight);
+        kavini();
+        drawDepthScene();
+        kavfin();
+    });
+    const RgbImage raster = readPpm(dir.file("depth.ppm"));
+    ASSERT_EQ(raster.width, kWidth);
+    openScreen();
+    captureStdout([] { drawDepthScene(); });
+    const RgbImage shown = windowPixels(windowNamed("KAVLOR 1 / Working"));
+    EXPECT_EQ(shown, raster.crop(0, 0, kWidth - 1, kHeight - 1));
+    winmod("NOHO");
+    closePlot();
+}
+
+TEST_F(ScreenWindows, PixelRoutinesRasterFilesAndBitmapFilesWorkOnTheWindow) {
+    openScreen();
+    drawScene();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    // The PNG of the window holds what the window shows (and one more column and row).
+    captureStdout([] { rpng("window.png"); });
+    RgbImage png;
+    ASSERT_TRUE(parsePnm(runShell("pngtopnm " + dir.file("window.png")).out, png));
+    ASSERT_EQ(png.width, kWidth);
+    EXPECT_EQ(png.crop(0, 0, kWidth - 1, kHeight - 1), windowPixels(window));
+
+    // Pixels written in image mode, read back, and shown at imgfin.
+    imgini();
+    wpixel(5, 6, 3);
+    const unsigned char row[4] = {2, 3, 255, 0};
+    wpxrow(row, 20, 7, 4);
+    unsigned char back[4] = {};
+    rpxrow(back, 20, 7, 4);
+    EXPECT_EQ(std::vector<int>(back, back + 4), std::vector<int>(row, row + 4));
+    int colour = -1;
+    rpixel(5, 6, &colour);
+    EXPECT_EQ(colour, 3);
+    imgmod("RGB");
+    rpixel(5, 6, &colour);
+    float r = 0, g = 0, b = 0;
+    getind(3, &r, &g, &b);
+    EXPECT_EQ(colour, 0x01000000 | int(b * 255 + 0.5f) << 16 | int(g * 255 + 0.5f) << 8 |
+                          int(r * 255 + 0.5f));
+    imgmod("IND");
+    imgfin();
+    const RgbImage shown = windowPixels(window);
+    EXPECT_EQ((std::vector<int>{shown.at(5, 6)[0], shown.at(5, 6)[1], shown.at(5, 6)[2]}),
+              (std::vector<int>{int(r * 255 + 0.5f), int(g * 255 + 0.5f), int(b * 255 + 0.5f)}));
+
+    // The BitmapFile brings the picture back after an erase.
+    const RgbImage before = windowPixels(window);
+    captureStdout([] { rimage("window.img"); });
+    erase();
+    sendbf();
+    EXPECT_NE(windowPixels(window), before);
+    captureStdout([] { wimage("window.img"); });
+    EXPECT_EQ(windowPixels(window), before);
+    winmod("NOHO");
+    closePlot();
+}
+
+TEST_F(ScreenWindows, WindowsLargerThanTheScreenOrFarOffItAndLongTitlesDoNoHarm) {
+    const std::string title(600, 'T');
+    struct Case {
+        int x, y, w, h;
+    };
+    for (const Case c : {Case{0, 0, 3000, 2000}, Case{5000, 4000, 300, 200}, Case{0, 0, 1, 1}}) {
+        SCOPED_TRACE(std::to_string(c.x) + " " + std::to_string(c.w));
+        captureStdout([&] {
+            metafl("XWIN");
+            window(c.x, c.y, c.w, c.h);
+            kavini();
+        });
+        wintit(title.c_str());
+        drawScene();
+        int nx, ny, nw = 0, nh = 0;
+        getwin(&nx, &ny, &nw, &nh);
+        EXPECT_EQ(nw, c.w);
+        EXPECT_EQ(nh, c.h);
+        winmod("NOHO");
+        closePlot();
+    }
+}
+
+TEST(ScreenQueries, TheScreenIsTheOneTheServerHas) {
+    XvfbServer server("800x600x24");
+    ASSERT_TRUE(server.running());
+    EXPECT_STREQ(getdsp(), "WIND");
+    int width = 0, height = 0;
+    getscr(&width, &height);
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(height, 600);
+    EXPECT_EQ(getbpp(), 32); // 24-bit colour held in 32-bit pixels
+}
+
+TEST_F(ScreenWindows, GetxidNamesTheWindowOfThePlot) {
+    openScreen();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    EXPECT_EQ(static_cast<unsigned long>(getxid("WIND")), window);
+    EXPECT_EQ(getxid("SCRE"), -1);
+    EXPECT_EQ(getbpp(), 32);
+    int nx = -1, ny = -1, nw = 0, nh = 0;
+    getwin(&nx, &ny, &nw, &nh);
+    EXPECT_EQ(nw, kWidth);
+    EXPECT_EQ(nh, kHeight);
+    winmod("NOHO");
+    closePlot();
+    EXPECT_EQ(getxid("WIND"), 0) << "outside a plot";
+}
+
+LRESULT plainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(ScreenWindows, SetxidDrawsIntoAWindowOfAnotherProgramOverItsPicture) {
+    WNDCLASSA c{};
+    c.lpfnWndProc = plainProcedure;
+    c.hbrBackground = HBRUSH(GetStockObject(WHITE_BRUSH));
+    c.lpszClassName = "foreign";
+    RegisterClassA(&c);
+    const HWND foreign = CreateWindowExA(0, "foreign", "Foreign", WS_OVERLAPPEDWINDOW, 40, 40,
+                                         kWidth, kHeight, 0, 0, 0, nullptr);
+    ShowWindow(foreign, SW_SHOWNORMAL);
+    UpdateWindow(foreign);
+    ASSERT_NE(windowNamed("Foreign"), 0u);
+
+    setxid(int(foreign), "WIND");
+    captureStdout([] {
+        metafl("XWIN");
+        kavini();
+    });
+    EXPECT_EQ(windowNamed("KAVLOR 1 / Working", 300), 0u) << "no window of its own";
+    recfll(0, 0, 500, 500, 3);
+    sendbf();
+    const RgbImage shown = windowPixels(static_cast<unsigned long>(foreign));
+    ASSERT_TRUE(shown.valid());
+    // The box drawn, the rest of the window's own white picture kept.
+    EXPECT_NE(std::vector<int>(shown.at(5, 5), shown.at(5, 5) + 3),
+              (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ(std::vector<int>(shown.at(shown.width - 5, shown.height - 5),
+                               shown.at(shown.width - 5, shown.height - 5) + 3),
+              (std::vector<int>{255, 255, 255}));
+    // An external window is not waited for.
+    const auto start = std::chrono::steady_clock::now();
+    closePlot();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    setxid(0, "NONE");
+    DestroyWindow(foreign);
+}
+
+} // namespace
