@@ -103,8 +103,8 @@ TEST_F(ScreenFont, TheGlyphsOfTheFontStandWhereTheTextBelongs) {
         DeleteDC(dc);
         DeleteObject(font);
     }
-    const int baseline = int(metrics.tmAscent - metrics.tmInternalLeading -
-                             metrics.tmExternalLeading) - 1;
+    const int baseline =
+        int(metrics.tmAscent - metrics.tmInternalLeading - metrics.tmExternalLeading) - 1;
     const unsigned long window = windowNamed("KAVLOR 1 / Working");
     ASSERT_NE(window, 0u);
     const RgbImage shown = windowPixels(window);
