@@ -111,6 +111,20 @@ int wgbut(int ip, const char *text, int ival) {
     return at.i + 1;
 }
 
+int wgdraw(int ip) {
+    WidgetContext *c = creator("wgdraw", ip);
+    if (c == nullptr) return -1;
+    const int p = ip - 1;
+    const WidgetEntry &parent = c->entry(p);
+    const int width = parent.geometry ? parent.geometry->width : 0;
+    const Placed at = place(*c, WidgetKind::Draw, p, int(float(width) * c->drawRatio));
+    const HWND window = qqdcontrol(*c, at.i, "DrawWidget", "", WS_BORDER, at.x, at.y, at.w, at.h);
+    const HBRUSH brush = c->entry(at.i).brush;
+    if (brush != 0) SetClassLongA(window, GCL_HBRBACKGROUND, LONG(brush));
+    c->drawWidgetPresent = 1;
+    return at.i + 1;
+}
+
 int wgpbut(int ip, const char *text) {
     return pushButton("wgpbut", ip, WidgetKind::Push, text);
 }
