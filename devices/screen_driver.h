@@ -41,6 +41,11 @@ void qqwfin(GlobalRecord &rec, int endCode);
 // New page on the screen: waits for the user (MB2, or the key of winkey).
 void qqwnnp(GlobalRecord &rec);
 
+// A right-button release sent to the current window: a program-made MB2 that
+// ends a wait as the user's does. Nothing before the driver is ready or when
+// the current window is not open.
+void qqwmb2(GlobalRecord &rec);
+
 // Closes every window and releases the palette, the pen and the class.
 void qqwwcls(DriverRecord &driver);
 

@@ -197,6 +197,14 @@ void qqwnnp(GlobalRecord &rec) {
         setNumberedTitle(t, i, "");
 }
 
+void qqwmb2(GlobalRecord &rec) {
+    const WindowTable *t = screenTable(rec);
+    if (t == nullptr || t->iready == 0 || t->iwincur < 0 || t->iwincur >= kScreenWindows ||
+        t->iwinstate[t->iwincur] == 0)
+        return;
+    SendMessageA(t->hwndcur, WM_RBUTTONUP, 0, 0);
+}
+
 extern "C" void winfin(void) {
     GlobalRecord *rec = qqgglb();
     if (rec == nullptr) return;

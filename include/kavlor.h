@@ -1453,6 +1453,9 @@ KAVLOR_API int wgfil(int ip, const char *label, const char *file, const char *ma
 KAVLOR_API int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int ndig);
 /* The OK button. */
 KAVLOR_API int wgok(int ip);
+/* A draw widget: an area the library's screen output goes into (setxid with
+ * its gwgxid and "WIND"); its height is its width times the ratio of swgdrw. */
+KAVLOR_API int wgdraw(int ip);
 /* The Quit button (ends the process). */
 KAVLOR_API int wgquit(int ip);
 /* A pop-up menu in the menu bar (ip a main widget) or in a pop-up menu. */
@@ -1542,6 +1545,8 @@ KAVLOR_API char *itmstr(const char *items, int n);
 KAVLOR_API void itmcat(char *items, const char *item);
 /* Ends the running dialog as its OK does. */
 KAVLOR_API void sendok(void);
+/* Ends a screen wait as the right mouse button does. */
+KAVLOR_API void sendmb(void);
 /* Shows the text (separators break lines) in a message box. */
 KAVLOR_API void msgbox(const char *text);
 /* The same as msgbox. */

@@ -29,7 +29,7 @@ Placed place(WidgetContext &c, WidgetKind kind, int p, int height) {
 // The context of a creator with its parent checked and room for n entries.
 WidgetContext *creator(const char *routine, int ip, int n = 1) {
     WidgetContext *c = qqdglb(routine);
-    return c != nullptr && qqdcip(*c, ip - 1, n) ? c : nullptr;
+    return c != nullptr && qqdcip(*c, ip, n) ? c : nullptr;
 }
 
 DWORD labelStyle(const WidgetContext &c) {
@@ -108,6 +108,20 @@ int wgbut(int ip, const char *text, int ival) {
                                 at.y, at.w, at.h);
     // The box shows the value it holds.
     SendMessageA(box, BM_SETCHECK, WPARAM(e.value), 0);
+    return at.i + 1;
+}
+
+int wgdraw(int ip) {
+    WidgetContext *c = creator("wgdraw", ip);
+    if (c == nullptr) return -1;
+    const int p = ip - 1;
+    const WidgetEntry &parent = c->entry(p);
+    const int width = parent.geometry ? parent.geometry->width : 0;
+    const Placed at = place(*c, WidgetKind::Draw, p, int(float(width) * c->drawRatio));
+    const HWND window = qqdcontrol(*c, at.i, "DrawWidget", "", WS_BORDER, at.x, at.y, at.w, at.h);
+    const HBRUSH brush = c->entry(at.i).brush;
+    if (brush != 0) SetClassLongA(window, GCL_HBRBACKGROUND, LONG(brush));
+    c->drawWidgetPresent = 1;
     return at.i + 1;
 }
 
@@ -192,7 +206,7 @@ int wgbox(int ip, const char *items, int isel) {
     if (layout != kForm) h = ch;
     if (c->boxOrientation == 1) w /= n;
     for (int k = 0; k < n; ++k) {
-        if (!qqdcip(*c, p)) return -1;
+        if (!qqdcip(*c, ip)) return -1;
         const int i = qqdstruc(*c, WidgetKind::Radio, p);
         c->entry(i).value = isel;
         c->entry(i).value2 = b;

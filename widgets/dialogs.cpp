@@ -1,6 +1,7 @@
 // Ready-made dialogs: messages and questions in message boxes, a choice from
 // a list and a line of text in dialog windows with loops of their own, a file
-// name from the open-file dialog; and sendok, which ends the running dialog.
+// name from the open-file dialog; sendok, which ends the running dialog; and
+// sendmb, which ends a screen wait.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +9,9 @@
 #include <new>
 #include <string>
 
+#include "devices/screen_driver.h"
 #include "kavlor.h"
+#include "kernel/record_table.h"
 #include "kernel/text_utils.h"
 #include "widgets/widget_routines.h"
 
@@ -225,6 +228,11 @@ char *dwgfil(const char *label, const char *file, const char *mask) {
     c->fileRecord.flags = 0;
     c->fileRecord.filter.reset();
     return result;
+}
+
+void sendmb() {
+    if (qqdglb("sendmb") == nullptr) return;
+    qqwmb2(currentRecord());
 }
 
 void sendok() {

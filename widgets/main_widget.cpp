@@ -6,7 +6,10 @@
 #include <mutex>
 #include <new>
 
+#include "devices/screen_driver.h"
+#include "devices/screen_windows.h"
 #include "kavlor.h"
+#include "kernel/record_table.h"
 #include "widgets/widget_routines.h"
 
 namespace {
@@ -45,6 +48,11 @@ void qqdmetrics(WidgetContext &c) {
         w.hCursor = LoadCursorA(0, IDC_ARROW);
         w.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         w.lpszClassName = "MainWidget";
+        RegisterClassA(&w);
+        // Draw widgets behave as screen windows: the library's plots go into
+        // them (setxid) and they repaint from the screen's backing bitmap.
+        w.lpfnWndProc = KavProc;
+        w.lpszClassName = "DrawWidget";
         RegisterClassA(&w);
     });
     if (c.metricsRead == 0) {
@@ -205,6 +213,8 @@ void wgfin() {
     const int d = c->depth - 1;
     c->levelStart[d] = c->count;
     realise(*c);
+    // A plot drawn into a draw widget before the dialog was shown shows now.
+    if (c->drawWidgetPresent != 0) qqwsbf(currentRecord());
     c->sizeGiven = c->positionGiven = 0;
     const HWND main = c->entry(c->mainIndex[d]).window;
     if (!DisplayPresent())

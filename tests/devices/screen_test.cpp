@@ -319,6 +319,33 @@ TEST_F(ScreenWindows, WindowsLargerThanTheScreenOrFarOffItAndLongTitlesDoNoHarm)
     }
 }
 
+// A window of the program whose procedure calls sendmb when told to.
+LRESULT sendingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER) sendmb();
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(ScreenWindows, SendmbEndsTheWaitAsMb2Does) {
+    WNDCLASSA c{};
+    c.lpfnWndProc = sendingProcedure;
+    c.lpszClassName = "sender";
+    RegisterClassA(&c);
+    const HWND sender = CreateWindowExA(0, "sender", "Sender", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                        0, 0, 0, nullptr);
+    sendmb(); // no screen plot yet: nothing happens
+    openScreen();
+    drawScene();
+    sendmb(); // nothing waits yet: the plot is kept
+    EXPECT_NE(windowNamed("KAVLOR 1 / Working", 300), 0u);
+    // Served by the wait's own loop, the message makes the program end the wait.
+    PostMessageA(sender, WM_USER, 0, 0);
+    const auto start = std::chrono::steady_clock::now();
+    closePlot();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(windowNamed("KAVLOR 1 / Click MB2 to continue ...", 200), 0u);
+    DestroyWindow(sender);
+}
+
 TEST(ScreenQueries, TheScreenIsTheOneTheServerHas) {
     XvfbServer server("800x600x24");
     ASSERT_TRUE(server.running());

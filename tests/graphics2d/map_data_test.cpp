@@ -457,6 +457,31 @@ TEST_F(MapData, RegionalFillsRefuseBadCountsAndAreas) {
     closeHpgl();
 }
 
+// world on the library's own file outlines the continents and fills none,
+// whatever the pattern and outline switch; both are as they were after.
+TEST_F(MapData, TheLibrarysWorldIsOutlinedOnly) {
+    GlobalRecord &rec = open("SVG", "plot.svg");
+    linearMap(-180, 180, -90, 90);
+    captureStdout([] {
+        shdpat(16);
+        noarln();
+    });
+    const int hatch = rec.fill.ihattyp, outline = rec.fill.inoarln;
+    EXPECT_EQ(captureStdout([] { world(); }), "");
+    EXPECT_EQ(rec.fill.ihattyp, hatch);
+    EXPECT_EQ(rec.fill.inoarln, outline);
+    const std::string svg = close("plot.svg");
+    EXPECT_TRUE(fillRecords(svg).empty());
+    int rings = 0;
+    for (auto [area, n] : ringsPerArea(mapDir + "/map1.dat"))
+        rings += n;
+    std::size_t lines = 0;
+    for (std::size_t at = svg.find("<polyline"); at != std::string::npos;
+         at = svg.find("<polyline", at + 1))
+        ++lines;
+    EXPECT_GE(lines, std::size_t(rings));
+}
+
 TEST_F(MapData, ShdmapFillsTheContinentsAsked) {
     // Rings reaching beyond the date line are filled in software.
     const std::map<int, int> rings = ringsPerArea(mapDir + "/map1.dat", true);

@@ -94,6 +94,36 @@ class Dialogs : public ::testing::Test {
     }
 };
 
+TEST_F(Dialogs, APlotGoesIntoADrawWidget) {
+    swgtit("Drawing");
+    swgdrw(0.5f);
+    const int ip = wgini("VERT");
+    const int draw = wgdraw(ip);
+    const int ok = wgok(ip);
+    remember(ok);
+    // The plot is drawn into the widget before the dialog shows; wgfin shows it.
+    setxid(gwgxid(draw), "WIND");
+    metafl("XWIN");
+    std::fflush(stdout);
+    kavini();
+    recfll(0, 0, 3000, 2100, 3);
+    float r = 0, g = 0, b = 0;
+    getind(3, &r, &g, &b);
+    kavfin();
+    run("Drawing", wgfin, [&] {
+        const unsigned long widget = static_cast<unsigned long>(gwgxidOf(draw));
+        const RgbImage shown = windowPixels(widget);
+        ASSERT_TRUE(shown.valid());
+        EXPECT_NEAR(2 * shown.height, shown.width, 8) << "half as high as wide";
+        const unsigned char *p = shown.at(shown.width / 2, shown.height / 2);
+        EXPECT_EQ(
+            (std::vector<int>{p[0], p[1], p[2]}),
+            (std::vector<int>{int(r * 255 + 0.5f), int(g * 255 + 0.5f), int(b * 255 + 0.5f)}));
+        click(ok, 10, 5);
+    });
+    setxid(0, "NONE");
+}
+
 TEST_F(Dialogs, EveryKindOfWidgetKeepsWhatTheUserChose) {
     swgtit("Every widget");
     const int ip = wgini("VERT");
