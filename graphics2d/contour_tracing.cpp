@@ -43,12 +43,51 @@ struct Grid {
 
 } // namespace
 
+// 32-bit words of a bitmap with one bit per grid point.
+static std::size_t maskWords(int nx, int ny) {
+    return (std::size_t(nx) * std::size_t(ny) + 31) / 32;
+}
+
+// The lines that start inside, at an x-direction edge crossed upwards and not
+// yet met by a line. They start row by row (j, then i), and a start depends on
+// the crossings traced before it; the grid, though, lies column by column (z
+// of i, j at i ny + j), so a scan along rows would touch a new cache line at
+// every point. The static half of the test, an edge with its low end left,
+// is therefore found first in memory order into a bitmap, which is then read
+// row by row: the same lines in the same order, for one pass over the grid.
+static void traceInsideLines(GlobalRecord &rec, const Grid &g, float zlev) {
+    const int nx = g.nx, ny = g.ny;
+    const std::size_t words = maskWords(nx, ny);
+    // icrmsk took room for these bits behind the crossing mask.
+    std::uint32_t *candidate = rec.contour.pconmsk + words;
+    std::memset(candidate, 0, words * sizeof *candidate);
+    for (int i = 1; i < nx; ++i) {
+        const float *left = g.z + std::size_t(i - 1) * std::size_t(ny);
+        const float *right = left + ny;
+        for (int j = 1; j < ny - 1; ++j) {
+            if (high(right[j], zlev) && !high(left[j], zlev)) {
+                const std::size_t bit = std::size_t(j) * std::size_t(nx) + std::size_t(i);
+                candidate[bit / 32] |= std::uint32_t(1) << (bit % 32);
+            }
+        }
+    }
+    for (std::size_t w = 0; w < words; ++w) {
+        for (std::uint32_t word = candidate[w]; word != 0; word &= word - 1) {
+            const std::size_t bit = w * 32 + std::size_t(__builtin_ctz(word));
+            const int j = int(bit / std::size_t(nx)), i = int(bit % std::size_t(nx));
+            if (icrmsk(rec, i, j, kMaskTest) == 0)
+                contu2(rec, g.x, nx, g.y, ny, g.z, i - 1, j, i, j);
+        }
+    }
+}
+
 int icrmsk(GlobalRecord &rec, int i, int j, int mode) {
     ContourState &c = rec.contour;
     if (mode == kMaskAllocate) {
-        const std::size_t bits = std::size_t(i) * std::size_t(j);
-        const std::size_t words = (bits + 31) / 32;
-        std::uint32_t *mask = c.crossingMask.reserve(words);
+        // The block also holds, behind the mask, the start candidates of the
+        // inside scan (as many bits again).
+        const std::size_t words = maskWords(i, j);
+        std::uint32_t *mask = c.crossingMask.reserve(2 * words);
         if (mask == nullptr) {
             c.pconmsk = nullptr;
             warnin(Warning::noMemory);
@@ -156,13 +195,7 @@ void traceContourLevel(GlobalRecord &rec, const float *xray, int nx, const float
         start({i + 1, ny - 1}, {i, ny - 1});
     for (int j = ny - 2; j >= 0; --j)
         start({0, j + 1}, {0, j});
-    for (int j = 1; j < ny - 1; ++j) {
-        const float *left = zmat + j; // z(i - 1, j), one column stride ny apart
-        for (int i = 1; i < nx; ++i, left += ny) {
-            if (high(left[ny], zlev) && !high(left[0], zlev) && icrmsk(rec, i, j, kMaskTest) == 0)
-                contu2(rec, xray, nx, yray, ny, zmat, i - 1, j, i, j);
-        }
-    }
+    if (ny > 2) traceInsideLines(rec, g, zlev);
     icrmsk(rec, 0, 0, kMaskFree);
     rec.contour.iconlin = kContourLineEnd;
     contu4(rec, 0.0f, 0.0f);

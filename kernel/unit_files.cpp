@@ -5,6 +5,7 @@
 // one gets it.
 #include <array>
 #include <atomic>
+#include <climits>
 #include <cstdio>
 
 #include "kavlor.h"
@@ -74,9 +75,14 @@ extern "C" int writfl(int unit, const char *buffer, int nbytes) {
     return int(std::fwrite(buffer, 1, std::size_t(nbytes), stream));
 }
 
+// Positions stay within what tellfl can give back as an int: a move past
+// INT_MAX bytes is refused and leaves the position where it was.
 extern "C" int skipfl(int unit, int nbytes) {
     FILE *stream = openUnit(unit);
-    return stream != nullptr && std::fseek(stream, nbytes, SEEK_CUR) == 0 ? 0 : -1;
+    if (stream == nullptr) return -1;
+    const long here = std::ftell(stream);
+    if (here >= 0 && here + long(nbytes) > long(INT_MAX)) return -1;
+    return std::fseek(stream, nbytes, SEEK_CUR) == 0 ? 0 : -1;
 }
 
 extern "C" int posifl(int unit, int position) {
@@ -84,7 +90,9 @@ extern "C" int posifl(int unit, int position) {
     return stream != nullptr && std::fseek(stream, position, SEEK_SET) == 0 ? 0 : -1;
 }
 
+// A position past INT_MAX (written there) has no int: -1, not a cut value.
 extern "C" int tellfl(int unit) {
     FILE *stream = openUnit(unit);
-    return stream != nullptr ? int(std::ftell(stream)) : -1;
+    const long position = stream != nullptr ? std::ftell(stream) : -1;
+    return position >= 0 && position <= long(INT_MAX) ? int(position) : -1;
 }

@@ -184,7 +184,9 @@ FontInstance *instanceOf(Font &font) {
     const LONG height = font.logical.lfHeight;
     FT_Size_RequestRec request{};
     request.type = height < 0 ? FT_SIZE_REQUEST_TYPE_NOMINAL : FT_SIZE_REQUEST_TYPE_CELL;
-    request.height = FT_Long(height == 0 ? 16 : std::min(std::abs(height), 10000)) * 64;
+    // The size in long long: the magnitude of INT_MIN has no int.
+    const long long magnitude = height < 0 ? -static_cast<long long>(height) : height;
+    request.height = FT_Long(height == 0 ? 16 : std::min(magnitude, 10000LL)) * 64;
     if (FT_Request_Size(face, &request) != 0) return nullptr;
     const double angle = font.logical.lfEscapement % 3600 * std::numbers::pi / 1800.0;
     if (font.logical.lfEscapement % 3600 != 0) {

@@ -65,14 +65,16 @@ void qqderr(const WidgetContext &c, const char *text) {
     qqderr(text, c.routine);
 }
 
-bool qqdcip(WidgetContext &c, int parentIndex, int entriesNeeded) {
+// The parent's ID is checked before it becomes an index, so that no ID, not
+// even INT_MIN, is taken one below its range.
+bool qqdcip(WidgetContext &c, int parentId, int entriesNeeded) {
     if (c.state != 1) {
         qqderr(c, "No call to wgini before");
         return false;
     }
-    if (parentIndex < 0 || parentIndex >= c.count ||
-        (c.entry(parentIndex).kind != WidgetKind::Main &&
-         c.entry(parentIndex).kind != WidgetKind::Container)) {
+    const int parentIndex = parentId >= 1 && parentId <= c.count ? parentId - 1 : -1;
+    if (parentIndex < 0 || (c.entry(parentIndex).kind != WidgetKind::Main &&
+                            c.entry(parentIndex).kind != WidgetKind::Container)) {
         qqderr(c, "Not allowed parent ID");
         return false;
     }

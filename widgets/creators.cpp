@@ -29,7 +29,7 @@ Placed place(WidgetContext &c, WidgetKind kind, int p, int height) {
 // The context of a creator with its parent checked and room for n entries.
 WidgetContext *creator(const char *routine, int ip, int n = 1) {
     WidgetContext *c = qqdglb(routine);
-    return c != nullptr && qqdcip(*c, ip - 1, n) ? c : nullptr;
+    return c != nullptr && qqdcip(*c, ip, n) ? c : nullptr;
 }
 
 DWORD labelStyle(const WidgetContext &c) {
@@ -206,7 +206,7 @@ int wgbox(int ip, const char *items, int isel) {
     if (layout != kForm) h = ch;
     if (c->boxOrientation == 1) w /= n;
     for (int k = 0; k < n; ++k) {
-        if (!qqdcip(*c, p)) return -1;
+        if (!qqdcip(*c, ip)) return -1;
         const int i = qqdstruc(*c, WidgetKind::Radio, p);
         c->entry(i).value = isel;
         c->entry(i).value2 = b;

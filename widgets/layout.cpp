@@ -126,7 +126,7 @@ int oneAndHalf(const WidgetContext &c) {
 
 int wgbas(int ip, const char *layout) {
     WidgetContext *c = qqdglb("wgbas");
-    if (c == nullptr || !qqdcip(*c, ip - 1)) return -1;
+    if (c == nullptr || !qqdcip(*c, ip)) return -1;
     const int k = jwgind("VERT+HORI+FORM", 3, layout, "wgbas");
     if (k == 0) return -1;
     std::unique_ptr<WidgetGeometry> geometry(new (std::nothrow) WidgetGeometry);

@@ -16,8 +16,8 @@ WidgetContext *qqdglb(const char *routine);
 void qqderr(const char *text, const char *routine);
 void qqderr(const WidgetContext &c, const char *text);
 // The checks; each shows its message and returns false when it fails.
-bool qqdcip(WidgetContext &c, int parentIndex, int entriesNeeded = 1); // parent, table room
-bool qqdcid(WidgetContext &c, int id);                                 // an existing widget
+bool qqdcip(WidgetContext &c, int parentId, int entriesNeeded = 1); // parent (its ID), room
+bool qqdcid(WidgetContext &c, int id);                              // an existing widget
 bool qqdctyp(WidgetContext &c, int id, std::initializer_list<WidgetKind> kinds);
 bool qqdcini(WidgetContext &c);  // a wgini was made
 bool qqdcheck(WidgetContext &c); // between wgini and the end of wgfin

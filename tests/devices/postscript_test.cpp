@@ -115,6 +115,20 @@ TEST_F(PostScript, LongPolylinesAreWrittenInPiecesOf50Points) {
     EXPECT_EQ(joints, 2);
 }
 
+// A hardware origin given before the plot moves the bounding box and the
+// page's translation to twice its values; after kavini it is refused.
+TEST_F(PostScript, TheHardwareOriginMovesThePage) {
+    captureStdout([] { hworig(100, 50); });
+    open("PSCL", "plot.ps");
+    EXPECT_EQ(captureStdout([] { hworig(300, 300); }),
+              " <<<< Warning   3: Incorrect level in hworig!   (   1)\n");
+    const std::string ps = close("plot.ps");
+    EXPECT_NE(ps.find("%%BoundingBox:  27 13 "), std::string::npos) << ps.substr(0, 200);
+    EXPECT_NE(
+        ps.find("\n  200 cm   100 cm translate 5 cm setlinewidth   1.000000  1.000000 scale\n"),
+        std::string::npos);
+}
+
 TEST_F(PostScript, TheEpsBoundingBoxEnclosesTheDrawing) {
     for (const char *mode : {"LAND", "PORT"}) {
         captureStdout([&] { pagmod(mode); });

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,80 @@ TEST_F(AxisLabels, TitlesBelowAndFlushWithASide) {
     const Word w = wordOf(closePdf(), "Below");
     EXPECT_NEAR(w.x2, 1201, 1.0);
     EXPECT_NEAR(w.y1, 1200 - 10 + 1.5 * 36 + 4 * 36, kFontBox); // line 2, 4 h below
+}
+
+TEST_F(AxisLabels, LfttitPutsTheTitleFlushLeft) {
+    openPdf();
+    captureStdout([] {
+        titlin("Leftwards", 1);
+        lfttit();
+    });
+    standardAxes(true);
+    captureStdout([] { title(); });
+    EXPECT_NEAR(wordOf(closePdf(), "Leftwards").x1, 200, 1.0);
+}
+
+// User labels stand flush left on their axis; rgtlab aligns their right ends.
+TEST_F(AxisLabels, RgtlabAlignsTheRightEndsOfUserLabels) {
+    for (const bool right : {false, true}) {
+        openPdf();
+        captureStdout([right] {
+            labels("MYLAB", "Y");
+            mylab("Wider", 1, "Y");
+            mylab("W", 2, "Y");
+            if (right) rgtlab();
+        });
+        standardAxes(false);
+        const std::vector<Word> words = closePdf();
+        const Word wide = wordOf(words, "Wider"), narrow = wordOf(words, "W");
+        const float lefts = std::fabs(wide.x1 - narrow.x1), rights = std::fabs(wide.x2 - narrow.x2);
+        EXPECT_LT(right ? rights : lefts, 1.5f) << right;
+        EXPECT_GT(right ? lefts : rights, 40.0f) << right;
+    }
+}
+
+// The name of a right-hand Y axis reads downwards; rvynam turns it to read
+// upwards, like the left axis's name.
+TEST_F(AxisLabels, RvynamTurnsTheRightAxisNameToReadUpwards) {
+    float direction[2][2] = {};
+    for (const bool reversed : {false, true}) {
+        captureStdout([] { pdfmod("OFF", "COMPRESSION"); });
+        openPdf();
+        captureStdout([reversed] {
+            setgrf("NONE", "NONE", "NONE", "NAME");
+            name("Right", "Y");
+            if (reversed) rvynam();
+        });
+        standardAxes(false);
+        const std::string pdf = close("plot.pdf");
+        // The text matrix of the name's first letter.
+        static const std::regex kMatrix(
+            R"(([-0-9.]+) ([-0-9.]+) [-0-9.]+ [-0-9.]+ [-0-9.]+ [-0-9.]+ Tm\n\(R\) Tj)");
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(pdf, m, kMatrix)) << reversed;
+        direction[reversed][0] = std::stof(m[1].str());
+        direction[reversed][1] = std::stof(m[2].str());
+    }
+    EXPECT_GT(std::hypot(direction[0][0], direction[0][1]), 0.5f);
+    EXPECT_NEAR(direction[1][0], -direction[0][0], 0.01f);
+    EXPECT_NEAR(direction[1][1], -direction[0][1], 0.01f);
+}
+
+// Title lines stand the line spacing factor times the text height apart.
+TEST_F(AxisLabels, LinespSpacesTheTitleLines) {
+    for (const float factor : {1.5f, 3.0f, 1.0f}) {
+        openPdf();
+        captureStdout([factor] {
+            titlin("First", 1);
+            titlin("Second", 2);
+            linesp(factor);
+        });
+        standardAxes(true);
+        captureStdout([] { title(); });
+        const std::vector<Word> words = closePdf();
+        EXPECT_NEAR(wordOf(words, "Second").y1 - wordOf(words, "First").y1, factor * 36, 1.5)
+            << factor;
+    }
 }
 
 TEST_F(AxisLabels, UnderlinedTitleLine) {

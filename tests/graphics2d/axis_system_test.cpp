@@ -3,6 +3,7 @@
 // the conversions between user and plot coordinates.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <functional>
@@ -189,6 +190,27 @@ TEST_F(AxisSystem, CrossedAxesMeetAtTheUserOrigin) {
     EXPECT_EQ(segmentsOf(closeHpgl()), expected);
 }
 
+// axsorg places the user origin of a crossed axis system; the corner
+// follows from it. A point off the page is refused.
+TEST_F(AxisSystem, AxsorgPlacesTheCrossingPoint) {
+    openHpgl();
+    EXPECT_EQ(captureStdout([] { axsorg(5000, 800); }),
+              " <<<< Warning   2: Incorrect parameter in axsorg!   (5000)\n");
+    captureStdout([] {
+        labels("NONE", "XY");
+        ticks(0, "XY");
+        axstyp("CROS");
+        axsorg(600, 800);
+        axslen(1001, 1001);
+        graf(-5, 5, -5, 1, -5, 5, -5, 1);
+    });
+    EXPECT_EQ(currentRecord().axsys.naxspos[0], 100);
+    EXPECT_EQ(currentRecord().axsys.naxspos[1], 1300);
+    const std::multiset<Segment> expected{segment(100, 800, 1100, 800),
+                                          segment(600, 1300, 600, 300)};
+    EXPECT_EQ(segmentsOf(closeHpgl()), expected);
+}
+
 TEST_F(AxisSystem, UnusableAxesAndOtherFaults) {
     struct Case {
         std::function<void()> call;
@@ -348,6 +370,37 @@ TEST_F(AxisSystem, TheAxisSystemClipsWhatIsDrawnInIt) {
         EXPECT_LE(op.x, 1199);
         EXPECT_GE(op.y, 701);
         EXPECT_LE(op.y, 1199);
+    }
+}
+
+// clpmod: a curve through the axis system along y = 2.5, from x = -2 to 12,
+// is cut at the axis system (AUTO, RECT), not at all (NONE) or at the
+// circle inside the axis system (CIRC, radius half the shorter side).
+TEST_F(AxisSystem, ClpmodChoosesWhereCurvesAreCut) {
+    struct Case {
+        const char *mode;
+        float left, right;
+    } cases[] = {{"AUTO", 200, 1200}, {"RECT", 200, 1200}, {"NONE", 0, 1400}, {"CIRC", 450, 950}};
+    openHpgl();
+    EXPECT_EQ(captureStdout([] { clpmod("OVAL"); }),
+              " <<<< Warning   2: Incorrect parameter in clpmod!   (OVAL)\n");
+    EXPECT_EQ(currentRecord().clip.iclpmod, 0);
+    closeHpgl();
+    for (const Case &c : cases) {
+        openHpgl();
+        captureStdout([&] { clpmod(c.mode); });
+        standardAxes(true);
+        const float x[2] = {-2, 12}, y[2] = {2.5f, 2.5f};
+        captureStdout([&] { curve(x, y, 2); });
+        const std::vector<PenOp> ops = closeHpgl();
+        ASSERT_FALSE(ops.empty()) << c.mode;
+        float left = 1e9f, right = -1e9f;
+        for (const PenOp &op : ops) {
+            left = std::min(left, op.x);
+            right = std::max(right, op.x);
+        }
+        EXPECT_NEAR(left, c.left, 1.5) << c.mode;
+        EXPECT_NEAR(right, c.right, 1.5) << c.mode;
     }
 }
 

@@ -128,6 +128,32 @@ TEST_F(ColourAxis, BarShowsTheRangeFromBottomToTop) {
     }
 }
 
+// vkxbar and vkybar move the bar right and up from its place beside the axis
+// system.
+TEST_F(ColourAxis, VkxbarAndVkybarShiftTheBar) {
+    GlobalRecord &rec = open("PPM", "plot.ppm");
+    captureStdout([] {
+        setind(1, 1, 0, 0);
+        colran(1, 1);
+        vkxbar(150);
+        vkybar(100);
+        graf3(0, 10, 0, 2, 0, 5, 0, 1, 0, 1, 0, 1);
+    });
+    const float scale = rec.page.xdevscl;
+    const int x = barX(rec) + rec.axsys.nwidbar / 2, y = rec.axsys.naxspos[1];
+    const float lowest = float(y) - 20; // inside the first box, above the bar's foot
+    close("plot.ppm");
+    const RgbImage image = readPpm(dir.file("plot.ppm"));
+    ASSERT_TRUE(image.valid());
+    auto red = [&](float px, float py) {
+        const unsigned char *p = image.at(int(px * scale + 0.5f), int(py * scale + 0.5f));
+        return p[0] == 255 && p[1] == 0 && p[2] == 0;
+    };
+    EXPECT_TRUE(red(float(x + 150), lowest - 100));
+    EXPECT_FALSE(red(float(x), lowest - 100));        // not at its own place
+    EXPECT_FALSE(red(float(x + 150), float(y) - 50)); // below the shifted foot
+}
+
 // A logarithmic bar with expzlb: its axis runs over whole decades and the
 // boxes cover the data range on it. The bar is 1001 units long from y 1200.
 TEST_F(ColourAxis, LogarithmicBarsAreRoundedToDecades) {

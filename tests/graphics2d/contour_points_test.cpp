@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/graphics2d/axis_fixture.h"
@@ -243,6 +246,49 @@ TEST_F(ContourPointsAtLevel0, AGridWithoutACellIsRefused) {
         [&] { conpts(x.data(), 3, y.data(), 1, z.data(), 0.5f, xp, yp, 4, nray, 2, &nlins); });
     EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in conpts!   (   1)\n");
     EXPECT_EQ(nlins, 0);
+}
+
+// The lines of busy grids, their order, start points and every coordinate,
+// summed up in one FNV-1a fingerprint of nlins, nray and the float bits. The
+// value was taken from the tracer when it still scanned the inside of the
+// grid row by row through memory; a faster scan must find the same lines in
+// the same order. The grids have closed lines, saddles, lines from the border,
+// points on the level and a NaN, and rows that do not fill whole 32-bit words.
+TEST_F(ContourPointsAtLevel0, TheLinesOfBusyGridsKeepTheirOrderAndPoints) {
+    std::uint64_t hash = 14695981039346656037ull;
+    auto mix = [&](std::uint32_t v) {
+        for (int b = 0; b < 4; ++b) {
+            hash ^= (v >> (8 * b)) & 0xFFu;
+            hash *= 1099511628211ull;
+        }
+    };
+    auto wave = [](int i, int j) {
+        if (i == 17 && j == 23) return std::nanf("");
+        if ((i * 7 + j * 3) % 41 == 0) return 0.3f; // exactly on a level
+        return std::sin(0.31f * float(i)) * std::cos(0.23f * float(j)) +
+               0.4f * std::sin(0.013f * float(i * j));
+    };
+    int lines = 0;
+    for (const auto &[nx, ny] :
+         {std::pair{83, 67}, std::pair{5, 200}, std::pair{200, 5}, std::pair{64, 33}}) {
+        const Grid g = makeGrid(steps(nx, -3.0f), steps(ny, 2.0f), wave);
+        for (const float level : {-0.9f, -0.6f, -0.3f, 0.0f, 0.3f, 0.6f, 0.9f}) {
+            const Result r = points(g, level, 200000, 5000);
+            ASSERT_EQ(r.out, "");
+            mix(std::uint32_t(r.nlins));
+            lines += r.nlins;
+            std::size_t at = 0;
+            for (int k = 0; k < r.nlins; ++k) {
+                mix(std::uint32_t(r.nray[std::size_t(k)]));
+                for (int m = 0; m < r.nray[std::size_t(k)]; ++m, ++at) {
+                    mix(std::bit_cast<std::uint32_t>(r.xpts[at]));
+                    mix(std::bit_cast<std::uint32_t>(r.ypts[at]));
+                }
+            }
+        }
+    }
+    EXPECT_GT(lines, 100);
+    EXPECT_EQ(hash, 0x86893e90cac224a1u) << std::hex << hash;
 }
 
 } // namespace

@@ -319,6 +319,31 @@ TEST_F(Curves, AttributesCycleOverThirtyEntries) {
     EXPECT_NE(last[0], 130);
 }
 
+// resatt starts the cycle and the markers over, so the next curve looks like
+// the first; it needs no plot and says nothing before one.
+TEST_F(Curves, ResattStartsTheCycleAndTheMarkersOver) {
+    EXPECT_EQ(captureStdout([] { resatt(); }), "");
+    GlobalRecord &rec = open();
+    standardAxes(true);
+    const float x[2] = {1, 2}, y[2] = {1, 2};
+    captureStdout([&] {
+        rec.curve.ichncrv = int(CurveCycling::both);
+        marker(4);
+        incmrk(1);
+        for (int k = 0; k < 3; ++k)
+            curve(x, y, 2);
+    });
+    EXPECT_EQ(rec.curve.icyccrv, 4);
+    EXPECT_EQ(rec.curve.nmarker, 7);
+    captureStdout([&] {
+        resatt();
+        curve(x, y, 2);
+    });
+    EXPECT_EQ(rec.curve.icyccrv, 2); // the curve took entry 1 and advanced
+    EXPECT_EQ(rec.curve.nmarker, 1); // marker 0 drawn, then the next
+    close();
+}
+
 TEST_F(Curves, GroupsOfCurvesShareAttributesAndLegendEntries) {
     GlobalRecord &rec = open();
     standardAxes(true);

@@ -65,6 +65,34 @@ TEST_F(OriginLines, CrossedAxesHaveTicksButNoLabels) {
     EXPECT_EQ(drawn.count(segment(200, 950, 1200, 950)), 1u);
 }
 
+// xcross and ycross each draw one of the two axes of cross, and only where
+// zero lies inside the other axis's range.
+TEST_F(OriginLines, XcrossAndYcrossDrawOneAxisEach) {
+    struct Case {
+        void (*draw)();
+        float ya;
+        bool xLine, yLine;
+    } cases[] = {
+        {xcross, -5, true, false},
+        {ycross, -5, false, true},
+        {xcross, 1, false, false}, // y = 0 is below the axis system
+        {ycross, 1, false, true},
+    };
+    for (const Case &c : cases) {
+        openHpgl();
+        axes(c.ya);
+        captureStdout(c.draw);
+        const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+        EXPECT_EQ(drawn.count(segment(200, 950, 1200, 950)), c.xLine ? 1u : 0u) << c.ya;
+        EXPECT_EQ(drawn.count(segment(700, 1200, 700, 700)), c.yLine ? 1u : 0u) << c.ya;
+        for (const Segment &s : drawn) { // the rest are ticks on the drawn line
+            const bool onX = c.xLine && std::fabs(s.y1 - 950) <= 20 && std::fabs(s.y2 - 950) <= 20;
+            const bool onY = c.yLine && std::fabs(s.x1 - 700) <= 20 && std::fabs(s.x2 - 700) <= 20;
+            EXPECT_TRUE(onX || onY) << s.x1 << "," << s.y1 << " " << s.x2 << "," << s.y2;
+        }
+    }
+}
+
 TEST_F(OriginLines, NeedAnAxisSystem) {
     open("HPGL", "plot.hpg");
     EXPECT_NE(captureStdout([] { cross(); }).find("Incorrect level"), std::string::npos);

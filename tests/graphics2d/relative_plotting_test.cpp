@@ -52,6 +52,68 @@ TEST_F(RelativePlotting, CirclesTakeTheirRadiusFromTheXScale) {
         EXPECT_NEAR(std::hypot(op.x - 700, op.y - 700), 100, 1.5) << describe({op});
 }
 
+// Each figure at user coordinates draws what its page routine draws at the
+// converted points and sizes: 100 plot units per user unit, the user point
+// (5, 2.5) at (700, 950). The figures lie inside the axis system, so its
+// clipping leaves them whole.
+TEST_F(RelativePlotting, FiguresMatchTheirPageRoutinesAtConvertedPoints) {
+    struct Case {
+        const char *name;
+        void (*user)();
+        void (*page)();
+    } cases[] = {
+        {"rlell", [] { rlell(5, 2.5f, 2, 1); }, [] { ellips(700, 950, 200, 100); }},
+        {"rlarc", [] { rlarc(5, 2.5f, 2, 1, 30, 250, 20); },
+         [] { arcell(700, 950, 200, 100, 30, 250, 20); }},
+        {"rlpie", [] { rlpie(5, 2.5f, 1.5f, 10, 100); }, [] { pie(700, 950, 150, 10, 100); }},
+        {"rlrnd", [] { rlrnd(2, 4, 3, 2, 3); }, [] { rndrec(400, 800, 300, 200, 3); }},
+        {"rlsec", [] { rlsec(5, 2.5f, 0.5f, 1.5f, 0, 120, 3); },
+         [] { sector(700, 950, 50, 150, 0, 120, 3); }},
+        {"rlvec", [] { rlvec(1, 1, 6, 4, 1421); }, [] { vector(300, 1100, 800, 800, 1421); }},
+    };
+    for (const Case &c : cases) {
+        std::vector<PenOp> drawn[2];
+        for (int pass = 0; pass < 2; ++pass) {
+            openHpgl();
+            standardAxes(true);
+            EXPECT_EQ(captureStdout(pass == 0 ? c.user : c.page), "") << c.name;
+            drawn[pass] = closeHpgl();
+        }
+        EXPECT_GT(drawn[0].size(), 3u) << c.name;
+        EXPECT_EQ(drawn[0], drawn[1])
+            << c.name << ": " << describe(drawn[0]) << " against " << describe(drawn[1]);
+    }
+}
+
+// The user figures need an axis system; on logarithmic axes the points and
+// the corner reached by the size must be positive.
+TEST_F(RelativePlotting, FiguresNeedAnAxisSystemAndPositiveLogValues) {
+    openHpgl();
+    EXPECT_EQ(captureStdout([] {
+                  rlell(5, 2.5f, 1, 1);
+                  rlvec(1, 1, 2, 2, 1421);
+              }),
+              " <<<< Warning   3: Incorrect level in rlell!   (   1)\n"
+              " <<<< Warning   3: Incorrect level in rlvec!   (   1)\n");
+    captureStdout([] {
+        scale("LOG", "X");
+        labels("NONE", "XY");
+        ticks(0, "XY");
+        noline("XY");
+        frame(0);
+        graf(0, 2, 0, 1, 0, 5, 0, 1);
+    });
+    EXPECT_EQ(captureStdout([] {
+                  rlarc(10, 2, -20, 1, 0, 90, 0);
+                  rlpie(-1, 2, 1, 0, 90);
+                  rlrnd(-5, 4, 1, 1, 1);
+              }),
+              " <<<< Warning  27: Non positive values for log scaling in rlarc!\n"
+              " <<<< Warning  27: Non positive values for log scaling in rlpie!\n"
+              " <<<< Warning  27: Non positive values for log scaling in rlrnd!\n");
+    EXPECT_TRUE(closeHpgl().empty());
+}
+
 TEST_F(RelativePlotting, PointsOutsideAreReportedAndContinuedItemsAreNotConverted) {
     openHpgl();
     standardAxes(true);

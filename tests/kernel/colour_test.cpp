@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "kernel/colour.h"
 #include "kernel/colour_tables.h"
 #include "kernel/dispatch.h"
@@ -130,6 +132,43 @@ TEST_F(Colours, BadArgumentsWarnAndChangeNothing) {
     EXPECT_EQ(rec.colour.nclrcyc[1], cycle);
     EXPECT_EQ(rec.colour.nclrran[1], 254);
     EXPECT_NE(rec.colour.nrgbtab[0], 0x800000);
+    close();
+}
+
+// revscr exchanges the background with the table's last colour (the
+// foreground): entry 255, 15 of the VGA table and 1 of the small one. Twice
+// gives the table back; outside a plot it changes nothing.
+TEST_F(Colours, RevscrExchangesBackgroundAndForeground) {
+    EXPECT_EQ(captureStdout([] { revscr(); }),
+              " <<<< Warning   3: Incorrect level in revscr!   (   0)\n");
+    GlobalRecord &rec = open("PS", "plot.ps");
+    for (const auto &[table, last] : {std::pair{"RAIN", 255}, {"VGA", 15}, {"SMAL", 1}}) {
+        captureStdout([&] { setvlt(table); });
+        const int back = rec.colour.nrgbtab[0], fore = rec.colour.nrgbtab[last];
+        ASSERT_NE(back, fore) << table;
+        EXPECT_EQ(captureStdout([] { revscr(); }), "");
+        EXPECT_EQ(rec.colour.nrgbtab[0], fore) << table;
+        EXPECT_EQ(rec.colour.nrgbtab[last], back) << table;
+        captureStdout([] { revscr(); });
+        EXPECT_EQ(rec.colour.nrgbtab[0], back) << table;
+    }
+    close("plot.ps");
+}
+
+// The colour mode is fixed before the plot; an unknown keyword or a plot
+// already open leaves it alone.
+TEST_F(Colours, ClrmodIsASettingBeforeThePlot) {
+    GlobalRecord &rec = currentRecord();
+    EXPECT_EQ(captureStdout([] {
+                  clrmod("CONT");
+                  clrmod("GREY");
+              }),
+              " <<<< Warning   2: Incorrect parameter in clrmod!   (GREY)\n");
+    EXPECT_EQ(rec.colour.iclrmod, 2);
+    open();
+    EXPECT_EQ(captureStdout([] { clrmod("FULL"); }),
+              " <<<< Warning   3: Incorrect level in clrmod!   (   1)\n");
+    EXPECT_EQ(rec.colour.iclrmod, 2);
     close();
 }
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
 #include "tests/support/plot_fixture.h"
 
 namespace {
@@ -98,6 +102,62 @@ TEST_F(Getters, TextAndPattern) {
     EXPECT_STREQ(getshf("DANI"), " "); // no character given to that group
     EXPECT_EQ(captureStdout([] { EXPECT_STREQ(getmix("SUPER"), " "); }),
               " <<<< Warning   2: Incorrect parameter in getmix!   (SUPER)\n");
+    close();
+}
+
+// The version and the date need no plot; the date and time are today's, in
+// their fixed forms.
+TEST_F(Getters, VersionAndClock) {
+    EXPECT_EQ(captureStdout([] {
+                  EXPECT_FLOAT_EQ(getver(), 9.1f);
+                  EXPECT_EQ(getplv(), 0);
+              }),
+              "");
+    char date[11], time[9];
+    std::memset(date, 'x', sizeof date);
+    std::memset(time, 'x', sizeof time);
+    const std::time_t before = std::time(nullptr);
+    dattim(date, time);
+    const std::time_t after = std::time(nullptr);
+    ASSERT_EQ(date[10], '\0');
+    ASSERT_EQ(time[8], '\0');
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
+    ASSERT_EQ(std::sscanf(date, "%2d.%2d.%4d", &day, &month, &year), 3) << date;
+    ASSERT_EQ(std::sscanf(time, "%2d:%2d:%2d", &hour, &minute, &second), 3) << time;
+    std::tm at{};
+    at.tm_mday = day;
+    at.tm_mon = month - 1;
+    at.tm_year = year - 1900;
+    at.tm_hour = hour;
+    at.tm_min = minute;
+    at.tm_sec = second;
+    at.tm_isdst = -1;
+    const std::time_t t = std::mktime(&at);
+    EXPECT_GE(t, before - 1) << date << " " << time;
+    EXPECT_LE(t, after + 1) << date << " " << time;
+}
+
+// getvk gives the shifts of vkytit, vkxbar and vkybar, which may be given
+// at any level; outside a plot it leaves its outputs alone.
+TEST_F(Getters, ShiftsOfTheTitleAndTheColourBar) {
+    int a = 7, b = 8, c = 9;
+    EXPECT_EQ(captureStdout([&] { getvk(&a, &b, &c); }),
+              " <<<< Warning   3: Incorrect level in getvk!   (   0)\n");
+    EXPECT_EQ(a, 7);
+    open();
+    getvk(&a, &b, &c);
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, 0);
+    EXPECT_EQ(c, 0);
+    captureStdout([] {
+        vkytit(-30);
+        vkxbar(45);
+        vkybar(-60);
+    });
+    getvk(&a, &b, &c);
+    EXPECT_EQ(a, -30);
+    EXPECT_EQ(b, 45);
+    EXPECT_EQ(c, -60);
     close();
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "kernel/polyline.h"
 #include "tests/support/hpgl_raster.h"
 #include "tests/support/pen_ops.h"
@@ -170,6 +173,31 @@ TEST_F(Lines, LineStylesScaleWithTheUnits) {
     EXPECT_EQ(captureStdout([] { dash(); }),
               " <<<< Warning   3: Incorrect level in dash!   (   0)\n"
               " <<<< Warning   3: Incorrect level in lintyp!   (   0)\n");
+}
+
+// Each one-word style is the line type of its number, with that type's own
+// pattern: no two of them draw the same dashes.
+TEST_F(Lines, OneWordStylesAreTheLineTypesOfTheirNumbers) {
+    GlobalRecord &rec = open();
+    const struct {
+        void (*style)();
+        int type;
+    } styles[] = {{solid, 0},  {dot, 1},   {dash, 2}, {chndsh, 3},
+                  {chndot, 4}, {dashm, 5}, {dotl, 6}, {dashl, 7}};
+    std::set<std::vector<int>> patterns;
+    for (const auto &s : styles) {
+        captureStdout([&] { lintyp(s.type); });
+        const std::vector<int> byNumber(rec.line.ndashlen, rec.line.ndashlen + rec.line.ndashel);
+        captureStdout([] { lintyp(0); });
+        EXPECT_EQ(captureStdout(s.style), "") << s.type;
+        EXPECT_EQ(gettyp(), s.type);
+        EXPECT_EQ(std::vector<int>(rec.line.ndashlen, rec.line.ndashlen + rec.line.ndashel),
+                  byNumber)
+            << s.type;
+        patterns.insert(byNumber);
+    }
+    EXPECT_EQ(patterns.size(), 8u);
+    close();
 }
 
 TEST_F(Lines, ParallelOffsetLinesJoinAtCorners) {

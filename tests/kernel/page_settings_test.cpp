@@ -86,6 +86,50 @@ TEST_F(PageSettings, BadWindowsAndFactorsWarn) {
     EXPECT_FLOAT_EQ(rec.page.xsclfac, 1.0f);
 }
 
+// What the screen does at kavfin: each keyword stores its place in its list;
+// an unknown keyword warns and keeps the setting. Outside a plot the setters
+// warn (kavini starts every plot from the defaults).
+TEST_F(PageSettings, ScreenEndSettingsTakeTheirKeywords) {
+    EXPECT_EQ(captureStdout([] {
+                  winmod("NOHO");
+                  winkey("ESCA");
+                  winopt(7, "DELA");
+              }),
+              " <<<< Warning   3: Incorrect level in winmod!   (   0)\n"
+              " <<<< Warning   3: Incorrect level in winkey!   (   0)\n"
+              " <<<< Warning   3: Incorrect level in winopt!   (   0)\n");
+    GlobalRecord &rec = open();
+    EXPECT_EQ(rec.win.iwinmod, 0);
+    EXPECT_EQ(rec.win.iwinopt, 10);
+    EXPECT_EQ(captureStdout([] {
+                  winmod("noho");
+                  winkey("ESCAPE");
+                  winopt(7, "dela");
+              }),
+              "");
+    EXPECT_EQ(rec.win.iwinmod, 3);
+    EXPECT_EQ(rec.win.iwinkey, 2);
+    EXPECT_EQ(rec.win.iwinopt, 7);
+    EXPECT_EQ(captureStdout([] {
+                  winmod("WAIT");
+                  winkey("SPAC");
+                  winopt(3, "NOMB");
+              }),
+              " <<<< Warning   2: Incorrect parameter in winmod!   (WAIT)\n"
+              " <<<< Warning   2: Incorrect parameter in winkey!   (SPAC)\n"
+              " <<<< Warning   2: Incorrect parameter in winopt!   (NOMB)\n");
+    EXPECT_EQ(rec.win.iwinmod, 3);
+    EXPECT_EQ(rec.win.iwinkey, 2);
+    EXPECT_EQ(rec.win.iwinopt, 7);
+    captureStdout([] {
+        winmod("DELA");
+        winkey("retu");
+    });
+    EXPECT_EQ(rec.win.iwinmod, 4);
+    EXPECT_EQ(rec.win.iwinkey, 1);
+    close();
+}
+
 TEST_F(PageSettings, OriginAndPageOrigin) {
     GlobalRecord &rec = open();
     captureStdout([] {

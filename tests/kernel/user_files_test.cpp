@@ -1,3 +1,4 @@
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,26 @@ TEST_F(UserFiles, UnitsRoundTrip) {
     EXPECT_EQ(std::string(buffer, 5), "bcdef");
     EXPECT_EQ(closfl(7), 0);
     EXPECT_EQ(openfl("absent/missing.bin", 8, 0), 1);
+}
+
+// A position is an int: moves that would pass INT_MAX bytes are refused and
+// leave the position alone, so tellfl never gives a cut value.
+TEST_F(UserFiles, PositionsStayWithinAnInt) {
+    ASSERT_EQ(openfl("data.bin", 7, 1), 0);
+    EXPECT_EQ(writfl(7, "abcdefgh", 8), 8);
+    EXPECT_EQ(closfl(7), 0);
+    ASSERT_EQ(openfl("data.bin", 7, 0), 0);
+    EXPECT_EQ(posifl(7, INT_MAX), 0);
+    EXPECT_EQ(tellfl(7), INT_MAX);
+    EXPECT_EQ(skipfl(7, 1), -1);
+    EXPECT_EQ(skipfl(7, INT_MAX), -1);
+    EXPECT_EQ(tellfl(7), INT_MAX);
+    EXPECT_EQ(posifl(7, -1), -1);
+    EXPECT_EQ(skipfl(7, INT_MIN), -1); // before the start
+    EXPECT_EQ(tellfl(7), INT_MAX);
+    EXPECT_EQ(skipfl(7, -INT_MAX), 0);
+    EXPECT_EQ(tellfl(7), 0);
+    EXPECT_EQ(closfl(7), 0);
 }
 
 TEST_F(UserFiles, BadAndClosedUnitsTouchNothing) {

@@ -3,6 +3,7 @@
 // standard error then).
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -130,6 +131,10 @@ TEST_F(Widgets, BadInputIsRefusedWithItsMessage) {
     const Case during[] = {
         {[&] { EXPECT_EQ(wglab(99, "x"), -1); }, shown("wglab", "Not allowed parent ID")},
         {[&] { EXPECT_EQ(wglab(label, "x"), -1); }, shown("wglab", "Not allowed parent ID")},
+        // The extreme IDs are refused like the others, none taken one below its range.
+        {[&] { EXPECT_EQ(wgbut(INT_MIN, "x", 0), -1); }, shown("wgbut", "Not allowed parent ID")},
+        {[&] { EXPECT_EQ(wgbas(INT_MIN, "VERT"), -1); }, shown("wgbas", "Not allowed parent ID")},
+        {[&] { EXPECT_EQ(wgbox(INT_MIN, "a|b", 1), -1); }, shown("wgbox", "Not allowed parent ID")},
         {[&] { EXPECT_EQ(wgbas(ip, "DIAG"), -1); }, shown("wgbas", "Not allowed parameter DIAG")},
         {[&] { EXPECT_EQ(gwgbut(77), -1); }, shown("gwgbut", "Not allowed ID")},
         {[&] { EXPECT_EQ(gwgbut(list), -1); }, shown("gwgbut", "Not allowed ID")},
