@@ -16,7 +16,7 @@
 #include <new>
 #include <vector>
 
-#include "devices/byte_sink.h"
+#include "platform/byte_sink.h"
 #include "platform/metafile_records.h"
 #include "platform/windows.h"
 

@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""Checks that every include of the library's own headers keeps to the layers.
+
+  platform/   includes nothing of ours
+  kernel/     itself and platform/
+  devices/    the kernel and platform/
+  graphics2d/ devices/, the kernel and platform/
+  graphics3d/ graphics2d/ and everything below
+  widgets/    every folder below
+
+The per-thread record (kernel/record.h) is made of plain-data state headers
+that live beside their subsystems; any layer may include those, and they
+themselves include only the kernel, platform/ and other state headers.
+`kavlor.h`, the public interface, may be included anywhere. The folders above
+the library (bindings, python, perl, setup, tests, examples, bench) are not
+checked.
+
+Usage: check_layers.py [ROOT]   (ROOT: the source tree; default: this checkout)
+Prints each include that breaks a rule and exits 1 when there is one.
+"""
+import pathlib
+import re
+import sys
+
+LAYERS = ["platform", "kernel", "devices", "graphics2d", "graphics3d", "widgets"]
+SOURCE_SUFFIXES = {".h", ".cpp", ".c"}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+RECORD = "kernel/record.h"
+
+# Includes that break the layers and are still to be untied. Each entry must
+# still exist (so the list only shrinks); any other breach fails the check.
+KNOTS_TO_UNTIE = {
+    ("kernel/bitmap_fonts.cpp", "devices/memory_raster.h"),
+    ("kernel/bitmap_fonts.cpp", "devices/raster_pixels.h"),
+    ("kernel/defaults.cpp", "graphics2d/axis_defaults.h"),
+    ("kernel/defaults.cpp", "graphics2d/bars.h"),
+    ("kernel/defaults.cpp", "graphics2d/colour_range.h"),
+    ("kernel/defaults.cpp", "graphics2d/contours.h"),
+    ("kernel/defaults.cpp", "graphics2d/curves.h"),
+    ("kernel/defaults.cpp", "graphics2d/filled_contours.h"),
+    ("kernel/defaults.cpp", "graphics2d/gridding.h"),
+    ("kernel/defaults.cpp", "graphics2d/legend.h"),
+    ("kernel/defaults.cpp", "graphics2d/map_options.h"),
+    ("kernel/defaults.cpp", "graphics2d/pies.h"),
+    ("kernel/defaults.cpp", "graphics3d/surface_settings.h"),
+    ("kernel/defaults.cpp", "graphics3d/view_settings.h"),
+    ("kernel/device_characters.cpp", "devices/decimal_text.h"),
+    ("kernel/device_characters.cpp", "devices/pdf_writer.h"),
+    ("kernel/device_characters.cpp", "devices/svg.h"),
+    ("kernel/device_fill.cpp", "devices/pdf_writer.h"),
+    ("kernel/device_fill.cpp", "devices/postscript.h"),
+    ("kernel/device_fill.cpp", "devices/svg.h"),
+    ("kernel/device_fill.cpp", "devices/wmf_writer.h"),
+    ("kernel/device_fonts.cpp", "devices/svg.h"),
+    ("kernel/device_setup.cpp", "devices/cgm.h"),
+    ("kernel/device_setup.cpp", "devices/memory_raster.h"),
+    ("kernel/device_setup.cpp", "devices/pdf_writer.h"),
+    ("kernel/device_setup.cpp", "devices/postscript.h"),
+    ("kernel/device_setup.cpp", "devices/svg.h"),
+    ("kernel/device_setup.cpp", "devices/text_formats.h"),
+    ("kernel/device_setup.cpp", "devices/wmf_writer.h"),
+    ("kernel/dispatch.cpp", "devices/cgm.h"),
+    ("kernel/dispatch.cpp", "devices/decimal_text.h"),
+    ("kernel/dispatch.cpp", "devices/memory_raster.h"),
+    ("kernel/dispatch.cpp", "devices/pdf_writer.h"),
+    ("kernel/dispatch.cpp", "devices/postscript.h"),
+    ("kernel/dispatch.cpp", "devices/svg.h"),
+    ("kernel/dispatch.cpp", "devices/text_formats.h"),
+    ("kernel/dispatch.cpp", "devices/wmf_writer.h"),
+    ("kernel/flat_triangle.cpp", "devices/decimal_text.h"),
+    ("kernel/flat_triangle.cpp", "devices/memory_raster.h"),
+    ("kernel/flat_triangle.cpp", "devices/pdf_writer.h"),
+    ("kernel/frame_rings.cpp", "devices/memory_raster.h"),
+    ("kernel/marker_symbols.cpp", "devices/memory_raster.h"),
+    ("kernel/page_routines.cpp", "devices/cgm.h"),
+    ("kernel/page_routines.cpp", "devices/memory_raster.h"),
+    ("kernel/page_routines.cpp", "devices/postscript.h"),
+    ("kernel/page_routines.cpp", "devices/text_formats.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/cgm.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/memory_raster.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/pdf_writer.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/postscript.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/raster_file.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/svg.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/text_formats.h"),
+    ("kernel/plot_lifecycle.cpp", "devices/wmf_writer.h"),
+    ("kernel/polyline.cpp", "graphics3d/projection.h"),
+    ("kernel/sector.cpp", "devices/postscript.h"),
+    ("kernel/sector.cpp", "devices/text_formats.h"),
+    ("kernel/shield_define.cpp", "graphics3d/projection.h"),
+    ("kernel/thick_lines.cpp", "devices/postscript.h"),
+    ("kernel/thick_lines.cpp", "devices/svg.h"),
+}
+
+
+def allowed_folders(folder):
+    """The folders a file of this layer may include from."""
+    return set(LAYERS[: LAYERS.index(folder) + 1])
+
+
+def own_includes(path):
+    return INCLUDE.findall(path.read_text(encoding="latin-1"))
+
+
+def record_parts(root):
+    """The state headers the record is composed of: what record.h includes."""
+    record = root / RECORD
+    if not record.exists():
+        return set()
+    return {h for h in own_includes(record) if h.split("/")[0] in LAYERS}
+
+
+def breaches(root):
+    parts = record_parts(root)
+    found = set()
+    for folder in LAYERS:
+        base = root / folder
+        if not base.is_dir():
+            continue
+        for path in sorted(base.rglob("*")):
+            if path.suffix not in SOURCE_SUFFIXES or not path.is_file():
+                continue
+            name = path.relative_to(root).as_posix()
+            may = allowed_folders(folder)
+            if name in parts:  # a record part leans on nothing above the kernel
+                may = allowed_folders("kernel")
+            for header in own_includes(path):
+                top = header.split("/")[0]
+                if top not in LAYERS or top in may:
+                    continue
+                if header in parts:
+                    continue
+                found.add((name, header))
+    return found
+
+
+def main():
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parents[2])
+    found = breaches(root)
+    new = sorted(found - KNOTS_TO_UNTIE)
+    untied = sorted(KNOTS_TO_UNTIE - found)
+    for name, header in new:
+        print(f"{name} includes {header}: its layer may not reach that folder")
+    for name, header in untied:
+        print(f"{name} no longer includes {header}: take it off KNOTS_TO_UNTIE")
+    if new or untied:
+        return 1
+    print(f"layers hold ({len(found)} knots still to untie)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""The layering check on small trees: which includes it lets pass and which it names."""
+import pathlib
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).parent))
+import check_layers  # noqa: E402
+
+# A record made of one state header of the 2-D layer.
+RECORD = '#include "graphics2d/pie_state.h"\n'
+
+# (file, its include, a breach?)
+CASES = [
+    ("kernel/a.cpp", "kernel/b.h", False),
+    ("kernel/a.cpp", "platform/windows.h", False),
+    ("kernel/a.cpp", "kavlor.h", False),
+    ("kernel/a.cpp", "graphics2d/pie_state.h", False),  # a part of the record
+    ("kernel/a.cpp", "devices/svg.h", True),
+    ("kernel/a.cpp", "graphics3d/projection.h", True),
+    ("platform/a.cpp", "kernel/record.h", True),
+    ("platform/a.cpp", "devices/byte_sink.h", True),
+    ("devices/a.cpp", "kernel/record.h", False),
+    ("devices/a.cpp", "graphics2d/curves.h", True),
+    ("graphics2d/a.cpp", "devices/svg.h", False),
+    ("graphics2d/a.cpp", "graphics3d/projection.h", True),
+    ("graphics3d/a.cpp", "graphics2d/curves.h", False),
+    ("graphics3d/a.cpp", "widgets/dialogs.h", True),
+    ("widgets/a.cpp", "graphics3d/projection.h", False),
+    ("graphics2d/pie_state.h", "graphics2d/curves.h", True),  # a record part leans on the kernel only
+    ("graphics2d/pie_state.h", "kernel/colour_value.h", False),
+]
+
+
+class LayeringCheck(unittest.TestCase):
+    def test_each_include_judged_by_its_layer(self):
+        for name, header, breach in CASES:
+            with self.subTest(file=name, include=header), tempfile.TemporaryDirectory() as d:
+                root = pathlib.Path(d)
+                for path, text in [("kernel/record.h", RECORD), (name, f'#include "{header}"\n')]:
+                    (root / path).parent.mkdir(parents=True, exist_ok=True)
+                    (root / path).write_text(text)
+                found = check_layers.breaches(root)
+                self.assertEqual((name, header) in found, breach)
+                self.assertLessEqual(len(found), 1)
+
+
+if __name__ == "__main__":
+    unittest.main()
