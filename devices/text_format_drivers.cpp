@@ -39,7 +39,8 @@ const DeviceDriver kGkslDriver{
             gkslHeader(rec);
         },
     .pen = [](GlobalRecord &rec, DevicePoint p, int op) { gkslPen(rec, p.x, p.y, op); },
-    .colour = [](GlobalRecord &rec, int colour) { gkslColour(rec, deviceColour(rec, colour).index); },
+    .colour = [](GlobalRecord &rec,
+                 int colour) { gkslColour(rec, deviceColour(rec, colour).index); },
     .close =
         [](GlobalRecord &rec, int &) {
             qqmove(rec, 0, 0);
@@ -53,12 +54,14 @@ const DeviceDriver kKyoceraDriver{
             PageState &page = rec.page;
             const float w = float(page.nxpage), h = float(page.nypage);
             page.nbitpix = 8;
-            float s = w > h ? std::min(3390.0f / w, 2362.0f / h) : std::min(2362.0f / w, 3390.0f / h);
+            float s =
+                w > h ? std::min(3390.0f / w, 2362.0f / h) : std::min(2362.0f / w, 3390.0f / h);
             if (page.isclmod == 0) s = std::min(s, pageFactor(rec) * 300.0f / 254.0f);
             page.xdevscl = s;
             kyoceraHeader(rec);
         },
-    .pen = [](GlobalRecord &rec, DevicePoint p, int op) { kyoceraPen(rec, int(p.x), int(p.y), op); },
+    .pen = [](GlobalRecord &rec, DevicePoint p,
+              int op) { kyoceraPen(rec, int(p.x), int(p.y), op); },
     .box =
         [](GlobalRecord &rec, const DeviceBox &b, int colour) {
             kyoceraBox(rec, b.x, b.y, b.width + 1, b.height + 1, colour % 10);
@@ -76,7 +79,8 @@ const DeviceDriver kHpglDriver{
             hpglHeader(rec);
         },
     .pen = [](GlobalRecord &rec, DevicePoint p, int op) { hpglPen(rec, int(p.x), int(p.y), op); },
-    .colour = [](GlobalRecord &rec, int colour) { hpglColour(rec, deviceColour(rec, colour).index); },
+    .colour = [](GlobalRecord &rec,
+                 int colour) { hpglColour(rec, deviceColour(rec, colour).index); },
     .close = [](GlobalRecord &rec, int &) { hpglTrailer(rec); },
 };
 

@@ -11,11 +11,11 @@
 struct GlobalRecord;
 
 // The pen operations every driver's pen entry takes.
-constexpr int kPenStart = 0;      // a path begins (writers that group their lines)
-constexpr int kPenDraw = 2;       // a line from the pen to the point
-constexpr int kPenMove = 3;       // the pen to the point
-constexpr int kPenEndPiece = 9;   // the pending piece of a path is stroked
-constexpr int kPenFlush = 999;    // everything pending is written
+constexpr int kPenStart = 0;    // a path begins (writers that group their lines)
+constexpr int kPenDraw = 2;     // a line from the pen to the point
+constexpr int kPenMove = 3;     // the pen to the point
+constexpr int kPenEndPiece = 9; // the pending piece of a path is stroked
+constexpr int kPenFlush = 999;  // everything pending is written
 
 // A device point: rounded, truncated or kept as floats by the device's axes.
 struct DevicePoint {
@@ -43,12 +43,12 @@ struct DeviceDriver {
     // deviceColour gives its index and components.
     void (*colour)(GlobalRecord &rec, int colour) = [](GlobalRecord &, int) {};
     // A box filled in a colour value; false: the kernel fills it with lines.
-    bool (*box)(GlobalRecord &rec, const DeviceBox &b, int colour) =
-        [](GlobalRecord &, const DeviceBox &, int) { return false; };
+    bool (*box)(GlobalRecord &rec, const DeviceBox &b,
+                int colour) = [](GlobalRecord &, const DeviceBox &, int) { return false; };
     // A solid polygon of page points (without the origin shift) in the
     // current colour, for devices whose row says they fill polygons.
-    void (*fillPolygon)(GlobalRecord &rec, const float x[], const float y[], int n) =
-        [](GlobalRecord &, const float[], const float[], int) {};
+    void (*fillPolygon)(GlobalRecord &rec, const float x[], const float y[],
+                        int n) = [](GlobalRecord &, const float[], const float[], int) {};
     // The colour table has changed (devices with a palette show it).
     void (*palette)(GlobalRecord &rec) = [](GlobalRecord &) {};
     // erase: the page is cleared.
