@@ -19,3 +19,5 @@ extern const DeviceDriver kSvgDriver;
 // The palette of the memory raster shown again, where there is one (the raster
 // devices, and image mode on PostScript and PDF).
 void memoryRasterPalette(GlobalRecord &rec);
+// A pixel into the memory raster, where there is one.
+void memoryRasterPixel(GlobalRecord &rec, int x, int y, int colour);

@@ -74,6 +74,17 @@ bool pdfBox(GlobalRecord &rec, const DeviceBox &b, int colour) {
     return true;
 }
 
+// Only the fill colour is set: the callers send their colour in force again
+// when they end. The path takes the origin shift itself.
+bool pdfTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
+    int r = 0, g = 0, b = 0;
+    colourComponents(rec, colour, r, g, b);
+    qqstrk(rec);
+    qqpdf3(rec, r, g, b, 1);
+    fillPolygonPdf(rec, x, y, 3);
+    return true;
+}
+
 void newPdfPage(GlobalRecord &rec) {
     const PageState &page = rec.page;
     const LineState &line = rec.line;
@@ -106,6 +117,8 @@ const DeviceDriver kPdfDriver{
         },
     .box = pdfBox,
     .fillPolygon = fillPolygonPdf,
+    .triangle = pdfTriangle,
+    .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .newPage = newPdfPage,
     .close =

@@ -61,6 +61,25 @@ bool postScriptBox(GlobalRecord &rec, const DeviceBox &b, int colour) {
     return true;
 }
 
+// "%5d %5d %5d %5d %5d %5d tri ": the corners in device units.
+bool postScriptTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
+    qqsclr(rec, colour);
+    qqstrk(rec);
+    char text[6 * (kNumberTextRoom + 1) + 8];
+    char *p = text;
+    for (int i = 0; i < 3; ++i) {
+        const DevicePoint d =
+            toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
+        for (const float v : {d.x, d.y}) {
+            p = putIntWidth(p, int(v), 5);
+            *p++ = ' ';
+        }
+    }
+    p = putText(p, "tri ");
+    qpsbuf(rec, text, int(p - text));
+    return true;
+}
+
 // The page is copied out and cleared (painted black again where the page is
 // black); an encapsulated file has one page only.
 void newPostScriptPage(GlobalRecord &rec) {
@@ -88,6 +107,8 @@ const DeviceDriver kPostScriptDriver{
     .colour = postScriptColourChange,
     .box = postScriptBox,
     .fillPolygon = fillPolygonPostScript,
+    .triangle = postScriptTriangle,
+    .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .newPage = newPostScriptPage,
     .close =

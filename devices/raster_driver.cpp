@@ -3,7 +3,10 @@
 #include "devices/device_drivers.h"
 #include "devices/memory_raster.h"
 #include "devices/raster_file.h"
+#include "devices/raster_pixels.h"
+#include "kernel/area_fill.h"
 #include "kernel/device_setup.h"
+#include "kernel/dispatch.h"
 #include "kernel/fatal.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
@@ -40,6 +43,46 @@ bool rasterBox(GlobalRecord &rec, const DeviceBox &b, int colour) {
     return true;
 }
 
+// The triangle's outline, then its pixels in the colour.
+bool rasterTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
+    int px[3], py[3];
+    for (int i = 0; i < 3; ++i) {
+        const DevicePoint p =
+            toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
+        px[i] = int(p.x);
+        py[i] = int(p.y);
+    }
+    qqsclr(rec, colour);
+    arealx(rec, x, y, 3);
+    qqvftr(rec, px, py, &colour);
+    return true;
+}
+
+// The raster draws the outlines of the shapes below this number itself.
+constexpr int kRasterShapes = 15;
+
+bool rasterSymbol(GlobalRecord &rec, int n, DevicePoint centre, int size) {
+    if (n >= kRasterShapes || qqvptr(rec) == nullptr) return false;
+    qqstrk(rec);
+    qqvsym(rec, n, int(centre.x), int(centre.y), size);
+    return true;
+}
+
+bool rasterFrameRings(GlobalRecord &rec, int left, int top, int right, int bottom, int rings,
+                      int step) {
+    if (qqvptr(rec) == nullptr) return false;
+    qqstrk(rec);
+    for (int k = 0; k < rings; ++k) {
+        const int d = k * step;
+        const int l = left - d, r = right + d, u = top - d, b = bottom + d;
+        qqvlin(rec, l, u, r, u);
+        qqvlin(rec, r, u, r, b);
+        qqvlin(rec, r, b, l, b);
+        qqvlin(rec, l, b, l, u);
+    }
+    return true;
+}
+
 void closeRaster(GlobalRecord &rec, int &fileflag) {
     const DeviceFacts &facts = deviceFacts(rec.core.idevice);
     if (facts.file == PlotFile::none) fileflag = 0;
@@ -48,6 +91,11 @@ void closeRaster(GlobalRecord &rec, int &fileflag) {
 }
 
 } // namespace
+
+// The memory raster skips pixels outside its page.
+void memoryRasterPixel(GlobalRecord &rec, int x, int y, int colour) {
+    if (qqvptr(rec) != nullptr) qqvwpx(rec, x, y, colour);
+}
 
 void memoryRasterPalette(GlobalRecord &rec) {
     if (qqvptr(rec) != nullptr) qqvvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab);
@@ -58,6 +106,10 @@ const DeviceDriver kRasterDriver{
     .pen = rasterPen,
     .colour = qqvclr,
     .box = rasterBox,
+    .triangle = rasterTriangle,
+    .symbol = rasterSymbol,
+    .frameRings = rasterFrameRings,
+    .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .erase = qqvers,
     .close = closeRaster,

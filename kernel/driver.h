@@ -49,6 +49,25 @@ struct DeviceDriver {
     // current colour, for devices whose row says they fill polygons.
     void (*fillPolygon)(GlobalRecord &rec, const float x[], const float y[],
                         int n) = [](GlobalRecord &, const float[], const float[], int) {};
+    // A flat triangle of page points (without the origin shift), wholly
+    // inside the clip window, filled in a colour value; false: the kernel
+    // fills it as a polygon.
+    bool (*triangle)(GlobalRecord &rec, const float x[3], const float y[3], int colour) =
+        [](GlobalRecord &, const float[3], const float[3], int) { return false; };
+    // Marker symbol n, size device units high, centred on a device point and
+    // drawn by the device itself; false: the kernel draws its lines.
+    bool (*symbol)(GlobalRecord &rec, int n, DevicePoint centre,
+                   int size) = [](GlobalRecord &, int, DevicePoint, int) { return false; };
+    // The rings of a frame: rings rectangles, the first from (left, top) to
+    // (right, bottom) in device points, each next one step further out;
+    // false: the kernel draws them as lines.
+    bool (*frameRings)(GlobalRecord &rec, int left, int top, int right, int bottom, int rings,
+                       int step) = [](GlobalRecord &, int, int, int, int, int, int) {
+        return false;
+    };
+    // One pixel of a bitmap character at a device point in a colour value.
+    void (*pixel)(GlobalRecord &rec, int x, int y, int colour) = [](GlobalRecord &, int, int, int) {
+    };
     // The colour table has changed (devices with a palette show it).
     void (*palette)(GlobalRecord &rec) = [](GlobalRecord &) {};
     // erase: the page is cleared.

@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstddef>
 
-#include "devices/memory_raster.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
@@ -92,8 +91,6 @@ constexpr Shape kShapes[24] = {
 };
 
 constexpr int kLongestLine = 19;
-// The raster draws the outlines of the shapes below this number itself.
-constexpr int kRasterShapes = 15;
 // Filled symbols: scan lines 0.075 mm apart.
 constexpr float kFillSpacing = 0.75f;
 
@@ -156,12 +153,11 @@ void drawUserSymbol(GlobalRecord &rec, float height, const Placement &p) {
     if (s.iusrfill == 1) fillSolid(rec, x, y, n, kFillSpacing / rec.page.xunits);
 }
 
-// A symbol the memory raster draws by itself: unturned, plainly on the page,
+// A symbol the device may draw by itself: unturned, plainly on the page,
 // and wholly inside the clip window.
-bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
-    if (n >= kRasterShapes || std::fabs(rec.symbol.xsymrot) >= 0.001f || rec.view3d.ipln3d == 1 ||
-        rec.trf.itrfon != 0 || rec.shield.nshield != 0 ||
-        deviceFamily(rec.core.idevice) != DeviceFamily::Raster || qqvptr(rec) == nullptr)
+bool drawnByDevice(GlobalRecord &rec, int n, float cx, float cy, float height) {
+    if (std::fabs(rec.symbol.xsymrot) >= 0.001f || rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 ||
+        rec.shield.nshield != 0)
         return false;
     const int *w = rec.clip.nclpwin;
     const float h = height * 0.5f;
@@ -169,9 +165,7 @@ bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
         cy + h > float(w[3]))
         return false;
     const DevicePoint d = toDevice(rec, cx, cy);
-    qqstrk(rec);
-    qqvsym(rec, n, int(d.x), int(d.y), roundAddHalf(height * rec.page.xdevscl));
-    return true;
+    return currentDriver(rec).symbol(rec, n, d, roundAddHalf(height * rec.page.xdevscl));
 }
 
 // The symbol's shield: a square of 1.2 heights centred on it, turned with it.
@@ -196,7 +190,7 @@ void dsymbl(GlobalRecord &rec, int n, int x, int y) {
                          std::cos(r)};
     if (user)
         drawUserSymbol(rec, height, p);
-    else if (!drawnByRaster(rec, n, p.cx, p.cy, height))
+    else if (!drawnByDevice(rec, n, p.cx, p.cy, height))
         drawShape(rec, kShapes[n], height, p);
     if (rec.shield.ishlaut[kShieldSymbols - 1] == 1) addSymbolShield(rec, p, height);
 }
