@@ -19,6 +19,7 @@ struct DriverRecord {
     int nheight = 0;             // ... and height
     int nclip[4] = {0, 0, 0, 0}; // clip rectangle x0, y0, x1, y1 in pixels
     int ivltkind = 0;            // kind of the colour table last loaded: 0 SMAL, 7 VGA, others
+    int icoding = 0;             // character coding of the Windows font (qqwfnt, qqgiso)
     int nreq3 = 0;               // lighting flag of the rasterisers, 1 on (request 3 of qqwext)
     std::uint8_t ibgmode = 0;    // background mode: 2 white (reverse), else black
     std::uint8_t red[256] = {};  // the colour table split in components (qqvvlt)

@@ -18,4 +18,13 @@ struct WindowTable {
     std::unique_ptr<POINT[]> ppolygon;
     int npolygon = 0;
     int npolygonmax = 0;
+    // The Windows font (window_fonts.h): hfont made by qqwfnt and selected
+    // into hdccur; holdfont the font the context held before the first one,
+    // ifont 1 once it is kept; ifontang the text angle in degrees and
+    // ifontlead the internal plus external leading of the font in pixels.
+    HFONT hfont = 0;
+    HGDIOBJ holdfont = 0;
+    int ifont = 0;
+    int ifontang = 0;
+    int ifontlead = 0;
 };

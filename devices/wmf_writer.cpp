@@ -2,13 +2,15 @@
 // Lines are pen moves and draws of a pen of width 1 in the current colour,
 // boxes are filled rectangles, polygons are filled with a brush of the
 // current colour. The recording context is the current memory DC of the
-// WindowTable, where the window fonts select themselves.
+// WindowTable, where the window fonts select themselves: their fonts and
+// characters become font and text records.
 #include "devices/wmf_writer.h"
 
 #include <algorithm>
 #include <new>
 
 #include "devices/driver_record.h"
+#include "devices/window_fonts.h"
 #include "kernel/fatal.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
@@ -69,6 +71,8 @@ bool qqwmf1(GlobalRecord &rec, const char *file, int width, int height, int form
     qqcopy(w.cfile, file != nullptr ? file : "");
     w.hmeta = CreateMetaFileA(w.cfile);
     WindowTable &table = *driver->pwintab;
+    table.hdccur = 0;
+    releaseWindowFont(table); // a font of an earlier recording
     table.hdccur = w.hmeta;
     table.hpen = 0;
     w.ipenmade = 0;
@@ -87,8 +91,9 @@ bool qqwmf2(GlobalRecord &rec) {
         WindowTable *table = windowTable(rec);
         if (table != nullptr && table->hdccur == w->hmeta) table->hdccur = 0;
         good = endRecording(w->hmeta);
-        // The last pen goes once no recording holds it.
+        // The last pen and font go once no recording holds them.
         if (table != nullptr) {
+            releaseWindowFont(*table);
             if (w->ipenmade == 1) DeleteObject(table->hpen);
             table->hpen = 0;
             table->ppolygon.reset();

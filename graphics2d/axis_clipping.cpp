@@ -26,8 +26,10 @@ void setclp(GlobalRecord &rec) {
     AxisSystemState &s = rec.axsys;
     const PageState &p = rec.page;
     int g = s.igrace;
-    // On pixel devices the default shrinks the rectangle by about a pixel more.
-    if (g == -1 && drawsPixels(rec.core.idevice)) g = -nintqq(0.99f / p.xdevscl) - 1;
+    // On pixel devices the default shrinks the rectangle by about a pixel more
+    // (a screen that never opened has no pixel size and keeps the default).
+    if (g == -1 && drawsPixels(rec.core.idevice) && p.xdevscl > 0.0f)
+        g = -nintqq(0.99f / p.xdevscl) - 1;
     const int cx = s.naxspos[0], cy = s.naxspos[1];
     const int lx = s.naxslen[0], ly = s.naxslen[1];
     s.nclpaxs[0] = std::max(p.nxorg + cx - g, 0);

@@ -340,8 +340,12 @@ KAVLOR_API void vector(int nx1, int ny1, int nx2, int ny2, int ivec);
 KAVLOR_API void qornpl(int corner);
 /* Background and emblem colours of the logo, 0..255 each. */
 KAVLOR_API void qlgclr(int background, int emblem);
+/* The same, each within the two end indices of the colour table. */
+KAVLOR_API void colqlg(int background, int emblem);
 /* Upper-left corner of the logo in plot units, in place of a page corner. */
 KAVLOR_API void qlgpos(int nx, int ny);
+/* The same as qlgpos. */
+KAVLOR_API void qlgcor(int nx, int ny);
 /* Edge of the logo in plot units, 1..10000. */
 KAVLOR_API void qlgsiz(int n);
 /* Angle of the logo in degrees. */

@@ -7,6 +7,7 @@
 #include "devices/decimal_text.h"
 #include "devices/pdf_writer.h"
 #include "devices/svg.h"
+#include "devices/window_fonts.h"
 #include "kernel/bitmap_fonts.h"
 #include "kernel/device_fonts.h"
 #include "kernel/devices.h"
@@ -129,7 +130,7 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
 }
 
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width) {
-    (void)width; // the advance the screen driver's Windows characters take
+    (void)width; // the advance: Windows characters take their own
     const TextState &t = rec.text;
     const bool bitmap = rec.font.ifontyp == int(FontKind::bitmap);
     // Bitmap glyphs hang from their baseline; Windows characters from the
@@ -146,5 +147,8 @@ void qqchar(GlobalRecord &rec, int code, float x, float y, float width) {
         dx = int(rx * s + 0.5f);
         dy = int(ry * s + 0.5f);
     }
-    if (bitmap) drawBitmapCharacter(rec, code, dx, dy);
+    if (bitmap)
+        drawBitmapCharacter(rec, code, dx, dy);
+    else
+        qqwcha(rec, code, dx, dy);
 }

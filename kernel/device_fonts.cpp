@@ -3,6 +3,7 @@
 // italic characters.
 #include "kernel/device_fonts.h"
 #include "devices/svg.h"
+#include "devices/window_fonts.h"
 
 #include <cstdio>
 #include <cstring>
@@ -48,6 +49,39 @@ void writeFontSize(GlobalRecord &rec, const char *name) {
 void reportWarning101(const char *text) {
     qqserr(text);
     warnin(Warning::ownText);
+}
+
+// The pixel height of the Windows font's cell for the character height.
+int windowFontHeight(const GlobalRecord &rec) {
+    const float h = float(rec.text.nhchar);
+    const float scale = rec.page.xdevscl;
+    const float s = rec.text.nhchar <= 29 || scale < 0.25f ? 16.0f * h * scale : 13.0f * h * scale;
+    return int(s * 0.125f + 0.5f);
+}
+
+// Makes the Windows font named name at the character height and text angle
+// the device font. When the font cannot be made, the text stays in the
+// stroke font complx, with a warning.
+void selectWindowFont(GlobalRecord &rec, const char *name) {
+    selectStrokeFont(rec, int(StrokeFontId::complx));
+    int status = 1;
+    qqwfnt(rec, name, windowFontHeight(rec), rec.text.nangle, rec.font.nchwid, rec.text.ichacod,
+           status);
+    if (status != 0) {
+        reportWarning101("Font cannot be loaded");
+        return;
+    }
+    qqcopy(rec.font.chwfont, name);
+    rec.font.ifontyp = int(FontKind::window);
+}
+
+// The Windows font made again by its name, for a new height or angle; a
+// closed plot keeps the name until the next winfnt.
+void reselectWindowFont(GlobalRecord &rec) {
+    if (rec.core.ilevel == 0) return;
+    char name[kFontNameLength + 1];
+    qqcopy(name, rec.font.chwfont);
+    selectWindowFont(rec, name);
 }
 
 } // namespace
@@ -130,9 +164,13 @@ void deviceFontHeight(GlobalRecord &rec) {
         selectBitmapFont(rec, name);
         break;
     }
-    case FontKind::window: // made again at the new height by the screen driver
+    case FontKind::window: reselectWindowFont(rec); break;
     case FontKind::stroke: break;
     }
+}
+
+void deviceFontAngle(GlobalRecord &rec) {
+    if (rec.font.ifontyp == int(FontKind::window)) reselectWindowFont(rec);
 }
 
 extern "C" void psfont(const char *name) {
@@ -170,9 +208,8 @@ extern "C" void winfnt(const char *name) {
         return;
     }
     // The stroke font serves the alphabets that the Windows font lacks; the
-    // Windows font itself is made and measured by the screen driver.
-    selectStrokeFont(rec, int(StrokeFontId::complx));
-    qqcopy(rec.font.chwfont, name != nullptr ? name : "");
+    // Windows font itself is made and measured by the window-system driver.
+    selectWindowFont(rec, name != nullptr ? name : "");
 }
 
 extern "C" void x11fnt(const char *name, const char *option) {

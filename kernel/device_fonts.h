@@ -20,6 +20,8 @@ void restorePostScriptFont(GlobalRecord &rec);
 
 // A new character height for the device font in use.
 void deviceFontHeight(GlobalRecord &rec);
+// A new text angle: a Windows font is made again at it.
+void deviceFontAngle(GlobalRecord &rec);
 
 // A character in the device font: its advance width and the gap after it;
 // the character is drawn unless the string is only measured.

@@ -21,6 +21,7 @@ void setTextAngle(GlobalRecord &rec, int n) {
     const float radians = float(n) * rec.core.xdegrad;
     t.xsinang = std::sin(radians);
     t.xcosang = std::cos(radians);
+    deviceFontAngle(rec);
 }
 
 extern "C" void height(int n) {

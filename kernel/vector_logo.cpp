@@ -1,5 +1,5 @@
-// The vector logo: qornpl and its settings qlgclr, qlgpos, qlgsiz, qlgang,
-// nofill.
+// The vector logo: qornpl and its settings qlgclr, colqlg, qlgpos, qlgcor,
+// qlgsiz, qlgang, nofill.
 //
 // The logo is a square of 52 by 52 grid units holding an emblem: a stacked
 // area chart of two bands with a rising row of six markers above it. Points
@@ -8,6 +8,7 @@
 // going out from the hub to each shape, round it, and back the same way: the
 // way out and back cancels in an even-odd fill, so the emblem fills as its
 // shapes, and the whole 76 points fill the square around them.
+#include <algorithm>
 #include <cmath>
 
 #include "kavlor.h"
@@ -156,11 +157,36 @@ extern "C" void qlgclr(int background, int emblem) {
     rec.logo.iqlgclr = 1;
 }
 
-extern "C" void qlgpos(int nx, int ny) {
-    GlobalRecord &rec = chkini("qlgpos");
+// Colours of the logo within the two ends of the colour table (reversed on a
+// reversed screen).
+extern "C" void colqlg(int background, int emblem) {
+    GlobalRecord &rec = chkini("colqlg");
+    const int *ends = rec.colour.nclrran0;
+    const int first = std::min(ends[0], ends[1]), last = std::max(ends[0], ends[1]);
+    const int bad = jqqval(background, first, last) + jqqval(emblem, first, last);
+    if (bad != 0) return;
+    rec.logo.nqlgclr[0] = background;
+    rec.logo.nqlgclr[1] = emblem;
+    rec.logo.iqlgclr = 1;
+}
+
+namespace {
+
+void placeLogo(const char *routine, int nx, int ny) {
+    GlobalRecord &rec = chkini(routine);
     rec.logo.nqlgpos[0] = nx;
     rec.logo.nqlgpos[1] = ny;
     rec.logo.iqlgcor = 0;
+}
+
+} // namespace
+
+extern "C" void qlgpos(int nx, int ny) {
+    placeLogo("qlgpos", nx, ny);
+}
+
+extern "C" void qlgcor(int nx, int ny) {
+    placeLogo("qlgcor", nx, ny);
 }
 
 extern "C" void qlgsiz(int n) {

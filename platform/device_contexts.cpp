@@ -144,6 +144,7 @@ int SetBkMode(HDC dc, int mode) {
     std::lock_guard<std::mutex> hold(t.lock);
     Context *c = t.context(dc);
     if (c == nullptr) return 0;
+    if (c->kind == ContextKind::Metafile) recordBkMode(*c, mode);
     const int previous = c->bkMode;
     c->bkMode = mode;
     return previous;

@@ -111,6 +111,7 @@ int pixels(FT_Pos v) {
 
 struct FontInstance {
     FT_Face face = nullptr;
+    std::string family; // of the face found
     FT_Size size = nullptr;
     FontMetrics metrics;
     bool turned = false;
@@ -148,7 +149,8 @@ void measure(FontInstance &f, const LOGFONTA &logical) {
     const FT_Pos descender = FT_MulFix(-f.face->descender, m.y_scale);
     out.ascent = pixels(ascender);
     out.descent = pixels(ascender + descender) - out.ascent;
-    out.internalLeading = std::max(0, out.ascent + out.descent - int(m.y_ppem));
+    out.em = int(m.y_ppem);
+    out.internalLeading = std::max(0, out.ascent + out.descent - out.em);
     // The gap between lines that the font asks for beyond its cell.
     const auto *hhea = static_cast<const TT_HoriHeader *>(FT_Get_Sfnt_Table(f.face, FT_SFNT_HHEA));
     const auto *os2 = static_cast<const TT_OS2 *>(FT_Get_Sfnt_Table(f.face, FT_SFNT_OS2));
@@ -176,6 +178,7 @@ FontInstance *instanceOf(Font &font) {
     auto made = std::make_shared<FontInstance>();
     std::fill(std::begin(made->advances), std::end(made->advances), -1);
     made->face = face;
+    made->family = face->family_name != nullptr ? face->family_name : "";
     if (FT_New_Size(face, &made->size) != 0) return nullptr;
     FT_Activate_Size(made->size);
     const LONG height = font.logical.lfHeight;
@@ -196,6 +199,18 @@ FontInstance *instanceOf(Font &font) {
     measure(*made, font.logical);
     font.instance = std::move(made);
     return font.instance.get();
+}
+
+std::string faceNameOf(const Font &font, const FontInstance &instance) {
+    const std::string wanted = familyFor(font.logical.lfFaceName);
+    auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+        return s;
+    };
+    if (lower(wanted) == lower(instance.family))
+        return std::string(font.logical.lfFaceName, strnlen(font.logical.lfFaceName, LF_FACESIZE));
+    return instance.family;
 }
 
 const FontMetrics &metricsOf(const FontInstance &instance) {

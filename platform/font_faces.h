@@ -4,6 +4,7 @@
 // lock (gdi_table.h), which also guards FreeType.
 #pragma once
 #include <memory>
+#include <string>
 
 #include "platform/raster_core.h"
 #include "platform/win_text.h"
@@ -20,6 +21,7 @@ struct Font {
 };
 
 struct FontMetrics {
+    int em = 0; // pixels per em
     int ascent = 0, descent = 0;
     int internalLeading = 0, externalLeading = 0;
     int aveCharWidth = 0, maxCharWidth = 0;
@@ -29,6 +31,9 @@ struct FontMetrics {
 
 // The face of the font, found on first use; null when no face can be had.
 FontInstance *instanceOf(Font &font);
+// The face name the font answers to: the name asked for when the face found
+// is the one that name stands for, else the family of the face found instead.
+std::string faceNameOf(const Font &font, const FontInstance &instance);
 const FontMetrics &metricsOf(const FontInstance &instance);
 // The advance in pixels of the text along its baseline.
 long long advanceOf(FontInstance &instance, const unsigned char *text, int count);

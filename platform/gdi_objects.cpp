@@ -49,7 +49,6 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     else if (std::holds_alternative<Font>(it->second))
         current = &c->font;
     if (current == nullptr) return 0;
-    if (current == &c->font) return std::exchange(c->font, object);
     if (c->kind == ContextKind::Metafile) recordSelect(t, *c, object);
     const HGDIOBJ previous = *current;
     *current = object;
@@ -62,8 +61,12 @@ BOOL DeleteObject(HGDIOBJ object) {
     auto it = t.objects.find(object);
     if (it == t.objects.end()) return 0;
     if (t.stock.count(object) != 0) return 1;
-    const bool pen = std::holds_alternative<Pen>(it->second);
-    if (pen || std::holds_alternative<Brush>(it->second)) recordRemoval(t, object, pen);
+    if (std::holds_alternative<Pen>(it->second))
+        recordRemoval(t, object, RecordedKind::pen);
+    else if (std::holds_alternative<Brush>(it->second))
+        recordRemoval(t, object, RecordedKind::brush);
+    else if (std::holds_alternative<Font>(it->second))
+        recordRemoval(t, object, RecordedKind::font);
     // Contexts never draw with a removed object: they fall back to their defaults.
     for (auto &entry : t.contexts) {
         Context &c = entry.second;

@@ -4,10 +4,17 @@
 //
 // What a thread asks for next, in this order: messages the program posted,
 // input from the display, WM_QUIT (once posted, when nothing of the two is
-// left), WM_PAINT for a window that needs painting. Before it looks, the
-// thread's drawing reaches its windows and the server's events are read.
+// left), WM_PAINT for a window that needs painting, WM_TIMER of a due timer.
+// Before it looks, the thread's drawing reaches its windows and the server's
+// events are read.
+#include <chrono>
+#include <thread>
+#include <vector>
+
 #include "platform/cursors.h"
 #include "platform/menus.h"
+#include "platform/program_manager.h"
+#include "platform/timers.h"
 #include "platform/window_classes.h"
 #include "platform/window_painting.h"
 #include "platform/windows.h"
@@ -61,6 +68,7 @@ Found look(ThreadWindows &tw, MSG &msg, HWND window, UINT first, UINT last, bool
         return Found::Quit;
     }
     if (paintMessage(tw, msg, window, first, last)) return Found::Message;
+    if (takeTimerMessage(msg, window, first, last, remove)) return Found::Message;
     return Found::Nothing;
 }
 
@@ -75,12 +83,17 @@ BOOL GetMessageA(MSG *msg, HWND window, UINT first, UINT last) {
         case Found::Quit: return 0;
         case Found::Nothing: break;
         }
+        const int timerWait = millisecondsToNextTimer();
         if (tw.x.display == nullptr) {
-            // Without a display nothing more can come: the loop ends.
-            *msg = quitMessage(0);
-            return 0;
+            // Without a display only a timer can still come; else the loop ends.
+            if (timerWait < 0) {
+                *msg = quitMessage(0);
+                return 0;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(timerWait));
+            continue;
         }
-        waitForXEvents(tw);
+        waitForXEvents(tw, timerWait);
     }
 }
 
@@ -103,6 +116,18 @@ BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (window == HWND_BROADCAST || window == HWND(-1)) {
+        // The program manager answers a conversation's start: it is there
+        // before the windows are asked.
+        if (message == WM_DDE_INITIATE) startProgramManager();
+        std::vector<HWND> topLevel;
+        for (const auto &entry : threadWindows().windows)
+            if (!entry.second->foreign && entry.second->parent == 0)
+                topLevel.push_back(entry.first);
+        for (HWND each : topLevel)
+            SendMessageA(each, message, wParam, lParam);
+        return 0;
+    }
     const WindowObject *w = findWindow(window);
     if (w == nullptr || w->foreign || w->proc == nullptr) return 0;
     return w->proc(window, message, wParam, lParam);

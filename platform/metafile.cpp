@@ -7,13 +7,16 @@
 // 16-bit parameters, all little-endian, ending with the end record. A reader
 // keeps an object table: each creation record takes its lowest free slot,
 // selection and removal name the slot. The recorder mirrors that table for
-// every metafile, so a pen or brush is created in the file the first time it
+// every metafile, so a pen, brush or font is created in the file the first time it
 // is selected there.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
+#include <numbers>
 #include <vector>
 
 #include "platform/byte_sink.h"
@@ -29,6 +32,7 @@ struct Recording {
     std::uint32_t largestRecord = 0;  // words
     POINT windowOrigin{0, 0};
     SIZE windowExtent{1, 1};
+    bool baselineText = false; // the text alignment is on the baseline
 };
 
 void RecordingClose::operator()(Recording *r) const {
@@ -44,21 +48,26 @@ namespace {
 // Record functions.
 enum RecordFunction : std::uint16_t {
     kEndOfFile = 0x0000,
+    kSetBkMode = 0x0102,
     kSetMapMode = 0x0103,
     kSelectObject = 0x012D,
+    kSetTextAlign = 0x012E,
     kDeleteObject = 0x01F0,
     kSetTextColor = 0x0209,
     kSetWindowOrg = 0x020B,
     kSetWindowExt = 0x020C,
     kCreatePenIndirect = 0x02FA,
+    kCreateFontIndirect = 0x02FB,
     kCreateBrushIndirect = 0x02FC,
     kLineTo = 0x0213,
     kMoveTo = 0x0214,
     kPolygon = 0x0324,
     kRectangle = 0x041B,
+    kTextOut = 0x0521,
 };
 
-constexpr std::uint16_t kBrushSolid = 0; // LOGBRUSH style BS_SOLID
+constexpr std::uint16_t kBrushSolid = 0;     // LOGBRUSH style BS_SOLID
+constexpr std::uint16_t kAlignBaseline = 24; // TA_BASELINE | TA_LEFT
 
 // The recorder's own objects in a metafile's object table: the null pen under
 // a FillRect and the defaults a context goes back to. Negative, so that they
@@ -66,6 +75,10 @@ constexpr std::uint16_t kBrushSolid = 0; // LOGBRUSH style BS_SOLID
 constexpr std::intptr_t kNullPenKey = -1;
 constexpr std::intptr_t kDefaultPenKey = -2;
 constexpr std::intptr_t kDefaultBrushKey = -3;
+constexpr std::intptr_t kDefaultFontKey = -4;
+
+// The font a context goes back to: the system font's face at its height.
+const LOGFONTA kSystemFont{16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial"};
 
 // A logical coordinate as the file's signed 16-bit field holds it.
 std::uint16_t coordinate(long v) {
@@ -91,16 +104,45 @@ void colourWords(Recording &r, COLORREF colour) {
     r.sink.u32le(colour & 0x00FFFFFF);
 }
 
-// The pen or brush behind a slot key.
-std::variant<Pen, Brush> definition(Table &t, std::intptr_t key) {
+// The pen, brush or font behind a slot key.
+std::variant<Pen, Brush, LOGFONTA> definition(Table &t, std::intptr_t key) {
     switch (key) {
     case kNullPenKey: return Pen{PS_NULL, 0, 0};
     case kDefaultPenKey: return Pen{PS_SOLID, 0, 0};
     case kDefaultBrushKey: return Brush{0xFFFFFF, false};
+    case kDefaultFontKey: return kSystemFont;
     default:
         if (const Pen *pen = t.get<Pen>(key)) return *pen;
+        if (const Font *font = t.get<Font>(key)) return font->logical;
         return *t.get<Brush>(key);
     }
+}
+
+// Text as the records hold it: the bytes, padded with a zero to whole words.
+void textWords(Recording &r, const char *text, std::size_t count) {
+    for (std::size_t i = 0; i < count; i += 2) {
+        const auto lo = std::uint8_t(text[i]);
+        const auto hi = i + 1 < count ? std::uint8_t(text[i + 1]) : std::uint8_t(0);
+        r.sink.u16le(std::uint16_t(lo | hi << 8));
+    }
+}
+
+// LOGFONT16: height, width, escapement, orientation and weight as 16-bit
+// words, then eight bytes of flags, then the face name with its ending zero.
+// A font asked for by its cell is recorded by its em (a negative height), the
+// size that readers agree on; the cell is the face's own.
+void fontRecord(Recording &r, const LOGFONTA &f, const FontInstance *instance) {
+    const std::size_t face = strnlen(f.lfFaceName, LF_FACESIZE - 1) + 1;
+    beginRecord(r, kCreateFontIndirect, 5 + 4 + std::uint32_t((face + 1) / 2));
+    const LONG height =
+        f.lfHeight > 0 && instance != nullptr ? -metricsOf(*instance).em : f.lfHeight;
+    for (const LONG v : {height, f.lfWidth, f.lfEscapement, f.lfOrientation, f.lfWeight})
+        r.sink.u16le(coordinate(v));
+    r.sink.u16le(std::uint16_t(f.lfItalic | f.lfUnderline << 8));
+    r.sink.u16le(std::uint16_t(f.lfStrikeOut | f.lfCharSet << 8));
+    r.sink.u16le(std::uint16_t(f.lfOutPrecision | f.lfClipPrecision << 8));
+    r.sink.u16le(std::uint16_t(f.lfQuality | f.lfPitchAndFamily << 8));
+    textWords(r, f.lfFaceName, face);
 }
 
 // The object's slot in the metafile's table, recording its creation into the
@@ -111,8 +153,11 @@ std::uint16_t slotOf(Table &t, Recording &r, std::intptr_t key) {
     auto free = std::find(r.slots.begin(), r.slots.end(), std::intptr_t(0));
     if (free == r.slots.end()) free = r.slots.insert(r.slots.end(), 0);
     *free = key;
-    const std::variant<Pen, Brush> o = definition(t, key);
-    if (const Pen *pen = std::get_if<Pen>(&o)) {
+    const std::variant<Pen, Brush, LOGFONTA> o = definition(t, key);
+    if (const LOGFONTA *font = std::get_if<LOGFONTA>(&o)) {
+        Font *made = t.get<Font>(key);
+        fontRecord(r, *font, made != nullptr ? instanceOf(*made) : nullptr);
+    } else if (const Pen *pen = std::get_if<Pen>(&o)) {
         // LOGPEN16: style, width as a point (x, y), colour.
         beginRecord(r, kCreatePenIndirect, 5);
         r.sink.u16le(std::uint16_t(pen->style));
@@ -179,7 +224,7 @@ void recordSelect(Table &t, Context &c, HGDIOBJ object) {
     selectSlot(t, *c.recording, object);
 }
 
-void recordRemoval(Table &t, HGDIOBJ object, bool pen) {
+void recordRemoval(Table &t, HGDIOBJ object, RecordedKind kind) {
     for (auto &entry : t.contexts) {
         Context &c = entry.second;
         if (c.kind != ContextKind::Metafile) continue;
@@ -188,9 +233,14 @@ void recordRemoval(Table &t, HGDIOBJ object, bool pen) {
         if (slot == r.slots.end()) continue;
         // Readers keep drawing with what is selected: a removed object must
         // not be selected any more.
-        HGDIOBJ &current = pen ? c.pen : c.brush;
+        HGDIOBJ &current = kind == RecordedKind::pen     ? c.pen
+                           : kind == RecordedKind::brush ? c.brush
+                                                         : c.font;
         if (current == object) {
-            selectSlot(t, r, pen ? kDefaultPenKey : kDefaultBrushKey);
+            selectSlot(t, r,
+                       kind == RecordedKind::pen     ? kDefaultPenKey
+                       : kind == RecordedKind::brush ? kDefaultBrushKey
+                                                     : kDefaultFontKey);
             current = 0;
             slot = std::find(r.slots.begin(), r.slots.end(), object);
         }
@@ -218,6 +268,35 @@ void recordFillRect(Table &t, Context &c, const RECT &rect, HBRUSH brush) {
                   coordinate(rect.left)});
     selectSlot(t, r, c.pen != 0 ? c.pen : kDefaultPenKey);
     selectSlot(t, r, c.brush != 0 ? c.brush : kDefaultBrushKey);
+}
+
+void recordBkMode(Context &c, int mode) {
+    simpleRecord(*c.recording, kSetBkMode, {std::uint16_t(mode), 0});
+}
+
+void recordTextOut(Table &t, Context &c, int x, int y, const char *text, int count) {
+    Recording &r = *c.recording;
+    // The text is recorded on its baseline, where readers agree to put it:
+    // the ascent of the font below the top of the cell, turned with the font.
+    if (!r.baselineText) {
+        simpleRecord(r, kSetTextAlign, {kAlignBaseline, 0});
+        r.baselineText = true;
+    }
+    if (Font *font = t.get<Font>(c.font)) {
+        if (const FontInstance *f = instanceOf(*font)) {
+            const double a = font->logical.lfEscapement % 3600 * std::numbers::pi / 1800.0;
+            const double ascent = metricsOf(*f).ascent;
+            x += int(std::lround(ascent * std::sin(a)));
+            y += int(std::lround(ascent * std::cos(a)));
+        }
+    }
+    // A record holds at most 32767 characters; longer text is cut there.
+    const auto n = std::size_t(std::clamp(count, 0, 32767));
+    beginRecord(r, kTextOut, 1 + std::uint32_t((n + 1) / 2) + 2);
+    r.sink.u16le(std::uint16_t(n));
+    textWords(r, text, n);
+    r.sink.u16le(coordinate(y));
+    r.sink.u16le(coordinate(x));
 }
 
 void recordPolygon(Context &c, const POINT *points, int count) {

@@ -1,10 +1,12 @@
 // Text calls: CreateFontIndirectA, CreateFontA, GetTextMetricsA,
-// GetTextExtentPoint32A, TextOutA, SetBkColor. Measuring works on every
-// context; drawing on memory and window contexts (a metafile records no text).
+// GetTextExtentPoint32A, TextOutA, GetTextFaceA, SetBkColor. Measuring works on every
+// context; drawing on memory and window contexts; a metafile records the text
+// in the font selected there, for its reader to draw.
 #include <algorithm>
 #include <cstring>
 
 #include "platform/gdi_table.h"
+#include "platform/metafile_records.h"
 #include "platform/windows.h"
 
 using namespace gdi;
@@ -97,8 +99,12 @@ BOOL TextOutA(HDC dc, int x, int y, const char *text, int count) {
     std::lock_guard<std::mutex> hold(t.lock);
     Context *c = t.context(dc);
     if (c == nullptr || text == nullptr || count < 0) return 0;
+    if (c->kind == ContextKind::Metafile) {
+        recordTextOut(t, *c, x, y, text, count);
+        return 1;
+    }
     const Target target = t.target(*c);
-    if (target.surface.bits == nullptr) return c->kind == ContextKind::Metafile ? 1 : 0;
+    if (target.surface.bits == nullptr) return 0;
     FontInstance *f = contextFont(t, *c);
     if (f == nullptr) return 0;
     const auto *bytes = reinterpret_cast<const unsigned char *>(text);
@@ -116,6 +122,22 @@ BOOL TextOutA(HDC dc, int x, int y, const char *text, int count) {
              drawn);
     if (target.image != nullptr) target.image->touch(drawn.box);
     return 1;
+}
+
+int GetTextFaceA(HDC dc, int size, char *name) {
+    Table &t = table();
+    std::lock_guard<std::mutex> hold(t.lock);
+    const Context *c = t.context(dc);
+    if (c == nullptr || name == nullptr || size <= 0) return 0;
+    Font *font = t.get<Font>(c->font);
+    if (font == nullptr) font = t.get<Font>(t.stockObjects[SYSTEM_FONT]);
+    const FontInstance *f = instanceOf(*font);
+    if (f == nullptr) return 0;
+    const std::string face = faceNameOf(*font, *f);
+    const std::size_t n = std::min(face.size(), std::size_t(size - 1));
+    std::memcpy(name, face.data(), n);
+    name[n] = '\0';
+    return int(n);
 }
 
 COLORREF SetBkColor(HDC dc, COLORREF colour) {

@@ -29,6 +29,7 @@ constexpr DWORD WS_BORDER = 0x00800000;
 constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD WS_HSCROLL = 0x00100000;
 constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
 
 // More messages.
 constexpr UINT WM_SETTEXT = 0x000C;

@@ -106,11 +106,11 @@ HPEN CreatePen(int style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);
 // A stock object; DeleteObject leaves it alone.
 HGDIOBJ GetStockObject(int index);
-// Makes a pen, brush or bitmap current in the context; returns the one of the
+// Makes a pen, brush, font or bitmap current in the context; returns the one of the
 // same kind current before (for a metafile: 0 when none was selected yet), 0 on
 // failure. A bitmap must match the context's kind (32 or 8 bits per pixel).
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
-// Frees a pen, brush, bitmap or palette. A context that has it selected takes
+// Frees a pen, brush, font, bitmap or palette. A context that has it selected takes
 // its default first; metafiles holding it record its removal.
 BOOL DeleteObject(HGDIOBJ object);
 // A BITMAP for a bitmap; returns the bytes written, 0 for another object.
@@ -171,7 +171,7 @@ BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sou
 // CreateMetaFileA gives a context that records every drawing call as a
 // Windows-metafile record into the named file; CloseMetaFile writes the end
 // record and completes the 18-byte header (file size, object count, largest
-// record). Selecting a pen or brush into a metafile for the first time records
+// record). Selecting a pen, brush or font into a metafile for the first time records
 // its creation in the metafile's object table, DeleteObject records its
 // removal. Coordinates are logical units, 16-bit in the file: values beyond
 // -32768..32767 are held at those bounds.

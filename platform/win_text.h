@@ -99,4 +99,8 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA *metrics);
 // The advance of the first count characters and the cell height.
 BOOL GetTextExtentPoint32A(HDC dc, const char *text, int count, SIZE *size);
 BOOL TextOutA(HDC dc, int x, int y, const char *text, int count);
+// The face name of the context's font, at most size - 1 characters and a
+// zero: the name asked for, or the family of the face that stands in for a
+// name no installed font has. Returns the characters copied, 0 on failure.
+int GetTextFaceA(HDC dc, int size, char *name);
 COLORREF SetBkColor(HDC dc, COLORREF colour);

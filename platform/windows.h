@@ -3,9 +3,12 @@
 // else in the tree talks to X11 directly. The library includes this header.
 #pragma once
 #include "platform/win_controls.h"
+#include "platform/win_dde.h"
 #include "platform/win_gdi.h"
+#include "platform/win_lz.h"
 #include "platform/win_registry.h"
 #include "platform/win_text.h"
+#include "platform/win_timers.h"
 #include "platform/win_types.h"
 #include "platform/win_user.h"
 

@@ -222,10 +222,10 @@ void readXEvents(ThreadWindows &tw) {
     }
 }
 
-void waitForXEvents(ThreadWindows &tw) {
+void waitForXEvents(ThreadWindows &tw, int timeoutMs) {
     if (tw.x.display == nullptr) return;
     XFlush(tw.x.display);
     if (XPending(tw.x.display) > 0) return;
     pollfd p{ConnectionNumber(tw.x.display), POLLIN, 0};
-    poll(&p, 1, -1);
+    poll(&p, 1, timeoutMs);
 }

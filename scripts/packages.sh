@@ -6,7 +6,8 @@ BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
                 libfreetype-dev libfontconfig-dev fonts-liberation  # text in window-system fonts
                 python3-dev  # the Python module kavlor
                 libperl-dev  # the Perl module Kavlor
-                gmt-gshhg-low python3-netcdf4)  # the shoreline files and map data (data/)
+                gmt-gshhg-low python3-netcdf4  # the shoreline files and map data (data/)
+                mscompress)  # compresses the files of the setup program's medium (setup/)
 TEST_PACKAGES=(
     clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
@@ -21,6 +22,7 @@ TEST_PACKAGES=(
     qpdf poppler-utils ghostscript librsvg2-bin libxml2-utils  # read the vector files
     libwmf-bin libmagickcore-6.q16-6-extra  # read WMF files (wmf2svg; ImageMagick's WMF coder)
     xvfb xdotool x11-apps x11-utils  # screen tests: a server of their own, input, xwd, xprop
+    desktop-file-utils          # checks the menu entries the setup program makes
 )
 # What the example gallery needs besides the build: its NumPy example.
 DEMO_PACKAGES=(python3-numpy)

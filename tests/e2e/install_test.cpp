@@ -1,6 +1,10 @@
 // The installed prefix serves pkg-config and find_package(Kavlor).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
+#include <string>
+
 #include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
 
@@ -11,6 +15,22 @@ TEST(Install, PrefixHasTheInstallationDirectory) {
         const std::string path = testPrefix() + "/share/kavlor/" + folder;
         EXPECT_EQ(system(("test -d '" + path + "'").c_str()), 0) << path;
     }
+}
+
+// Every map file of the build is installed whole: the library's own four and
+// the shoreline files made at build time.
+TEST(Install, TheMapFilesAreInstalled) {
+    namespace fs = std::filesystem;
+    const fs::path installed = testPrefix() + "/share/kavlor/map";
+    std::set<std::string> built;
+    for (const fs::directory_entry &e : fs::directory_iterator(KAVLOR_BUILD_DATA "/map")) {
+        const std::string name = e.path().filename().string();
+        built.insert(name);
+        ASSERT_TRUE(fs::exists(installed / name)) << name;
+        EXPECT_EQ(fs::file_size(installed / name), e.file_size()) << name;
+    }
+    for (const char *name : {"map1.dat", "map2.dat", "map3.dat", "map4.dat"})
+        EXPECT_EQ(built.count(name), 1u) << name;
 }
 
 TEST(Install, FindPackageBuildsAProgram) {

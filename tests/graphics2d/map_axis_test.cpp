@@ -155,6 +155,61 @@ TEST_F(MapAxes, TicksOnlyWhereLinesMeetTheSide) {
         EXPECT_NEAR(ticks[i], expected[i], 1.0f);
 }
 
+// Further axes inside the map: xaxmap's labels stand below its row where
+// their meridians cross it; yaxmap's right of its column where their
+// parallels cross it, found by tracing the parallels of a conical map.
+TEST_F(MapAxes, FurtherAxesLabelWhereTheirLinesCross) {
+    openPdf();
+    captureStdout([] { labdig(-1, "XY"); });
+    openMap("CONI", -40, 40, 20, 30, 70, 10, true); // the map's own axes unlabelled
+    captureStdout([] { labels("FLOA", "XY"); });
+    const int row = 1200, column = kCornerX + kLengthX / 2; // the central meridian
+    EXPECT_EQ(captureStdout([] {
+                  xaxmap(-40, 40, -40, 20, "", 0, row);
+                  yaxmap(30, 70, 30, 10, "", 0, column);
+              }),
+              "");
+    std::vector<float> meridians, parallels;
+    for (int lon = -40; lon <= 40; lon += 20)
+        meridians.push_back(meridianAtRow(float(lon), float(row)));
+    for (int lat = 30; lat <= 70; lat += 10)
+        parallels.push_back(at(0, float(lat)).second);
+    EXPECT_EQ(captureStdout([] { xaxmap(40, -40, -40, 20, "", 0, row); }),
+              " <<<< Warning  52: Hiddenline overflow in xaxmap!\n");
+    EXPECT_EQ(captureStdout([] { yaxmap(30, 70, 30, 10, "", 2, column); }),
+              " <<<< Warning   2: Incorrect parameter in yaxmap!   (   2)\n");
+    const std::vector<Word> words = closePdf();
+    const auto near = [&](const std::string &text, auto &&fits) {
+        int n = 0;
+        for (const Word &w : words)
+            n += w.text == text && fits(w) ? 1 : 0;
+        return n;
+    };
+    for (int lon = -40, i = 0; lon <= 40; lon += 20, ++i) {
+        SCOPED_TRACE(lon);
+        // A meridian that crosses the row beyond the map's sides has no label.
+        const bool inside = meridians[i] >= kCornerX && meridians[i] <= kCornerX + kLengthX - 1;
+        EXPECT_EQ(near(std::to_string(lon),
+                       [&](const Word &w) {
+                           return std::fabs(w.centreX() - meridians[i]) < 3 && w.y1 > row;
+                       }),
+                  inside ? 1 : 0);
+    }
+    // The top parallel lies half a unit above the map's top edge. A word's
+    // box reaches lower below its digits than above them.
+    for (int lat = 30, i = 0; lat <= 70; lat += 10, ++i) {
+        SCOPED_TRACE(lat);
+        const bool inside = parallels[i] >= kCornerY - kLengthY + 1;
+        EXPECT_EQ(near(std::to_string(lat),
+                       [&](const Word &w) {
+                           return std::fabs(w.centreY() - parallels[i]) < 5 && w.x1 > column;
+                       }),
+                  inside ? 1 : 0);
+    }
+    EXPECT_EQ(captureStdout([] { xaxmap(-40, 40, -40, 20, "", 0, row); }),
+              " <<<< Warning   3: Incorrect level in xaxmap!   (   0)\n");
+}
+
 TEST_F(MapAxes, CylindricalGridLinesAreSingleProjectedLines) {
     openHpgl();
     openMap("MERC", -180, 180, 30, -80, 80, 20, true);
@@ -217,8 +272,6 @@ TEST_F(MapAxes, LineModesStepAlongTheProjection) {
     EXPECT_NEAR(ops[14].x, at(30, 60).first, 0.25f);
 }
 
-// Great circles on a linear map: the path from (-60, 45) to (60, 45)
-// reaches latitude atan(tan 45 / cos 60) = 63.43 at its middle.
 // Great circles on the equidistant cylinder (linear in both axes): the path
 // from (-60, 45) to (60, 45) reaches latitude atan(tan 45 / cos 60) = 63.43
 // at its middle, in steps of a degree along its 75.5 degrees.

@@ -173,6 +173,20 @@ TEST_F(MapData, ShorelinesAreDrawnOncePerCopy) {
     }
 }
 
+// Coastlines end at the map's edge: the line from 170 to 180 degrees on a
+// map that stops at 175.
+TEST_F(MapData, ShorelinesAreCutAtTheMapsEdge) {
+    openHpgl();
+    callersShorelines({kDateLine});
+    linearMap(-180, 175, -90, 90);
+    EXPECT_EQ(captureStdout([] { world(); }), "");
+    const auto [x1, y1] = at(170, 10);
+    const auto [x2, y2] = at(175, 10);
+    EXPECT_EQ(segmentsOf(closeHpgl()),
+              std::multiset<Segment>{segment(std::round(x1 * 4) / 4, std::round(y1 * 4) / 4,
+                                             std::round(x2 * 4) / 4, std::round(y2 * 4) / 4)});
+}
+
 TEST_F(MapData, TheLevelFilterPicksLandOrLakes) {
     const Shoreline land{1, {{10, 10}, {20, 10}, {20, 20}, {10, 10}}};
     const Shoreline lake{2, {{30, 30}, {40, 30}, {40, 40}, {30, 30}}};
@@ -310,11 +324,12 @@ TEST_F(MapData, TheShippedShorelinesAreWholeAndDrawn) {
 }
 
 // The caller's text map: "#" starts a line; points before the first are not
-// drawn; bad lines are passed over.
+// drawn; bad lines are passed over, and so is the rest of a line longer than
+// 131 characters.
 TEST_F(MapData, TextMapsDrawTheirLines) {
     openHpgl();
-    std::ofstream(dir.file("map.txt")) << "5 5\n#\n0 0\n10 0\nnot a point\n10 10\n#\n20 20\n30 "
-                                          "20\n";
+    std::ofstream(dir.file("map.txt")) << "5 5\n#\n0 0\n10 0\nnot a point\n10 10\n#\n20 20\n30 20\n"
+                                       << "x" << std::string(139, ' ') << "40 40\n";
     const std::string name = dir.file("map.txt");
     captureStdout([&] {
         mapfil(name.c_str(), "MAPG");
@@ -379,6 +394,43 @@ TEST_F(MapData, CountriesAreFilledByTheirEntries) {
     EXPECT_EQ(fewer, african.at(14));
     // Countries beyond the map's edges go to the software fill.
     EXPECT_LE(fills.begin()->second + fills.rbegin()->second, total);
+}
+
+// Each entry's pattern: solid fills its country, a hatch draws it in lines
+// of the entry's colour and fills nothing, the empty pattern draws nothing
+// (outlines switched off); the legend takes the patterns in their order.
+TEST_F(MapData, CountriesTakeTheirEntrysPattern) {
+    const std::map<int, int> rings = ringsPerArea(mapDir + "/map2.dat");
+    open("SVG", "plot.svg");
+    linearMap(-30, 50, 30, 75);
+    // Germany solid, France empty, Italy hatched.
+    const int inray[3] = {10, 9, 16}, ipray[3] = {16, 0, 5};
+    const int icray[3] = {intrgb(1, 0, 0), intrgb(0, 1, 0), intrgb(0, 0, 1)};
+    EXPECT_EQ(captureStdout([&] {
+                  noarln();
+                  shdeur(inray, ipray, icray, 3);
+              }),
+              "");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(currentRecord().legend.nlegpat[i], ipray[i]);
+    const std::string svg = close("plot.svg");
+    std::map<std::string, int> fills;
+    for (const FillRecord &f : fillRecords(svg))
+        ++fills[f.colour];
+    EXPECT_EQ(fills, (std::map<std::string, int>{{"#ff0000", rings.at(10)}}));
+    // Lines drawn in each colour: the strokes of its groups.
+    std::map<std::string, int> lines;
+    const std::string group = "<g fill=\"none\" stroke=\"";
+    for (std::size_t at = svg.find(group); at != std::string::npos; at = svg.find(group, at + 1)) {
+        const std::string colour = svg.substr(at + group.size(), 7);
+        const std::size_t end = svg.find("</g>", at);
+        for (const char *element : {"<line ", "<polyline "})
+            for (std::size_t e = svg.find(element, at); e < end; e = svg.find(element, e + 1))
+                ++lines[colour];
+    }
+    EXPECT_EQ(lines.count("#00ff00"), 0u);
+    EXPECT_EQ(lines.count("#ff0000"), 0u);
+    EXPECT_GT(lines["#0000ff"], 20); // hatch lines across Italy
 }
 
 TEST_F(MapData, RegionalFillsRefuseBadCountsAndAreas) {

@@ -1,7 +1,8 @@
 // Map projections: every projection's plot positions against the textbook
-// formulas computed here in double precision (with the map's fit: the
-// central meridian's extent fills the Y axis, the map centred on the axis
-// system), the range checks of the map axis system and the keyword of projct.
+// formulas computed here in double precision (with the map's fit: the linear
+// map with a scale per axis; the others with the central meridian's extent
+// filling the Y axis, the map centred on the axis system), the range checks
+// of the map axis system and the keyword of projct.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -115,7 +116,7 @@ double lambertK(double c) {
     return std::sqrt(2 / (1 + std::cos(c)));
 }
 
-enum class Fit { cylinder, pseudo, cone, azimuth, hemisphere };
+enum class Fit { linear, cylinder, pseudo, cone, azimuth, hemisphere };
 
 struct Projection {
     const char *keyword;
@@ -127,6 +128,9 @@ struct Projection {
 
 // Where the map puts (lon, lat) by the formula and the fit.
 Point expected(const Projection &p, double lon, double lat) {
+    if (p.fit == Fit::linear) // degrees on each axis, each with its own scale
+        return {kCornerX + (lon - p.xa) * (kLengthX - 1) / (p.xe - p.xa),
+                kCornerY - (lat - p.ya) * (kLengthY - 1) / (p.ye - p.ya)};
     const double xm = (p.xa + p.xe) / 2.0;
     const bool azimuthalMap = p.fit == Fit::azimuth || p.fit == Fit::hemisphere;
     const double l = (azimuthalMap ? lon : lon - xm) * kRad;
@@ -150,6 +154,7 @@ Point expected(const Projection &p, double lon, double lat) {
 std::vector<Projection> projections() {
     const double n37 = 37.5 * kRad, n52 = 52.5 * kRad, s52 = -52.5 * kRad, s37 = -37.5 * kRad;
     return {
+        {"CYLI", -200, 160, -50, 85, Fit::linear, nullptr},
         {"MERC", -180, 180, -80, 80, Fit::cylinder, mercator},
         {"EXAC", -180, 180, -90, 90, Fit::cylinder,
          [](double l, double p) {

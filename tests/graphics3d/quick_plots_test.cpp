@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -189,6 +191,20 @@ TEST_F(QuickPlots, AnOpenPlotIsUsedAndClosed) {
                   kavini();
                   qplot(x, y, 3);
               }));
+}
+
+// Without a device chosen a quick plot goes to the screen; with no display
+// there it ends at once, leaves no file behind and closes the library.
+TEST_F(QuickPlots, TheScreenIsTheDefault) {
+    const char *display = std::getenv("DISPLAY");
+    const std::string saved = display != nullptr ? display : "";
+    unsetenv("DISPLAY");
+    const float x[3] = {1, 2, 3}, y[3] = {2, 1, 3};
+    captureStdout([&] { qplot(x, y, 3); });
+    if (display != nullptr) setenv("DISPLAY", saved.c_str(), 1);
+    EXPECT_EQ(currentRecord().core.ilevel, 0);
+    EXPECT_EQ(currentRecord().core.idevice, 80); // the screen window of CONS
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 } // namespace

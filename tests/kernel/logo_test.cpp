@@ -119,6 +119,56 @@ TEST_F(Logo, ColoursOfTheTables) {
     }
 }
 
+TEST_F(Logo, TableColoursWithinTheEndsOfTheTable) {
+    // colqlg takes colours within the two ends of the table in use: 0..9 for
+    // SMAL, 0..255 for the others, reversed ends included.
+    struct Case {
+        const char *table, *mode;
+        int background, emblem;
+        bool taken;
+    };
+    const Case cases[] = {{"SMAL", "NORM", 0, 9, true},
+                          {"SMAL", "NORM", 2, 10, false},
+                          {"RAIN", "NORM", 10, 250, true},
+                          {"RAIN", "REVE", 255, 0, true},
+                          {"RAIN", "REVE", -1, 3, false}};
+    for (const Case &c : cases) {
+        currentRecord().page.iscrmod = std::string(c.mode) == "REVE" ? 2 : 0; // scrmod
+        GlobalRecord &rec = open("VIRT", "plot.out");
+        setvlt(c.table);
+        const std::string out = captureStdout([&] { colqlg(c.background, c.emblem); });
+        EXPECT_EQ(rec.logo.iqlgclr, c.taken ? 1 : 0) << c.table << " " << c.mode;
+        EXPECT_EQ(out.find("Warning   2: Incorrect parameter in colqlg!") != std::string::npos,
+                  !c.taken)
+            << out;
+        if (c.taken) {
+            EXPECT_EQ(rec.logo.nqlgclr[0], c.background);
+            EXPECT_EQ(rec.logo.nqlgclr[1], c.emblem);
+        }
+        close();
+    }
+}
+
+TEST_F(Logo, QlgcorPlacesTheLogoLikeQlgpos) {
+    std::vector<int> inks;
+    for (const bool cor : {false, true}) {
+        GlobalRecord &rec = openHpgl();
+        qlgclr(0, 1);
+        if (cor)
+            qlgcor(1000, 500);
+        else
+            qlgpos(1000, 500);
+        EXPECT_EQ(rec.logo.iqlgcor, 0);
+        qornpl(1);
+        const Box box = inkBox(render(), rec.page.nxpage, rec.page.nypage);
+        inks.insert(inks.end(), {box.x1, box.y1, box.x2, box.y2, box.count});
+    }
+    EXPECT_EQ(std::vector<int>(inks.begin(), inks.begin() + 5),
+              std::vector<int>(inks.begin() + 5, inks.end()));
+    EXPECT_NEAR(inks[0], 1000 + 35, 3);
+    EXPECT_NEAR(inks[1], 500 + 17, 3);
+}
+
 TEST_F(Logo, BadSettingsChangeNothing) {
     GlobalRecord &rec = open();
     EXPECT_EQ(captureStdout([] { qornpl(5); }),

@@ -85,6 +85,61 @@ TEST_F(Metafile, APenSharedByTwoRecordingsLeavesBoth) {
     EXPECT_EQ(problems, "");
 }
 
+TEST_F(Metafile, FontsAndTextAreRecorded) {
+    const HDC dc = CreateMetaFileA(path.c_str());
+    ASSERT_NE(dc, 0);
+    const HFONT font =
+        CreateFontA(40, 0, 900, 0, FW_BOLD, 1, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
+    EXPECT_EQ(SelectObject(dc, font), 0);
+    char face[LF_FACESIZE];
+    EXPECT_EQ(GetTextFaceA(dc, LF_FACESIZE, face), 15);
+    EXPECT_STREQ(face, "Times New Roman");
+    EXPECT_EQ(GetTextFaceA(dc, 6, face), 5); // cut to the room given
+    EXPECT_STREQ(face, "Times");
+    EXPECT_EQ(TextOutA(dc, 100, 200, "Ab", 2), 1);
+    // Text longer than a record holds is cut at its 32767 characters.
+    const std::string longText(40000, 'x');
+    EXPECT_EQ(TextOutA(dc, 0, 0, longText.c_str(), int(longText.size())), 1);
+    EXPECT_EQ(DeleteObject(font), 1); // selected: the default font comes first
+    TextOutA(dc, 0, 0, "z", 1);
+    std::string problems;
+    const std::vector<WmfDrawing> drawings = replayWmf(finish(dc), problems);
+    EXPECT_EQ(problems, "");
+    ASSERT_EQ(drawings.size(), 3u);
+    const WmfText first = textOf(drawings[0]);
+    EXPECT_EQ(first.text, "Ab");
+    EXPECT_EQ(drawings[0].font.face, "Times New Roman");
+    EXPECT_EQ(drawings[0].font.escapement, 900);
+    EXPECT_EQ(drawings[0].font.weight, FW_BOLD);
+    EXPECT_EQ(drawings[0].font.italic, 1);
+    // Recorded by its em, on the baseline: the cell's top turned a quarter
+    // counter-clockwise puts the baseline the ascent to the right.
+    EXPECT_LT(drawings[0].font.height, 0);
+    EXPECT_GT(-drawings[0].font.height, 30);
+    EXPECT_LT(-drawings[0].font.height, 40);
+    EXPECT_GT(first.x, 100 + 25);
+    EXPECT_LT(first.x, 100 + 40);
+    EXPECT_EQ(first.y, 200);
+    EXPECT_EQ(textOf(drawings[1]).text, std::string(32767, 'x'));
+    EXPECT_EQ(drawings[2].font.face, "Arial"); // the default font
+}
+
+TEST_F(Metafile, AFaceNoFontHasAnswersWithTheFaceFound) {
+    const HDC dc = CreateCompatibleDC(0);
+    const HFONT font = CreateFontA(-20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "No such face");
+    SelectObject(dc, font);
+    char face[LF_FACESIZE] = "";
+    EXPECT_GT(GetTextFaceA(dc, LF_FACESIZE, face), 0);
+    EXPECT_STRNE(face, "No such face");
+    const HFONT courier = CreateFontA(-20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "courier");
+    SelectObject(dc, courier);
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    EXPECT_STREQ(face, "courier"); // a name that stands for an installed face
+    DeleteDC(dc);
+    DeleteObject(font);
+    DeleteObject(courier);
+}
+
 TEST_F(Metafile, ValuesBeyondTheFileFieldsAreRefusedOrHeld) {
     const HDC dc = CreateMetaFileA(path.c_str());
     MoveToEx(dc, 40000, -40000, nullptr);

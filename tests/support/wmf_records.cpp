@@ -65,7 +65,8 @@ WmfFile parseWmf(const std::string &bytes) {
 std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
     std::vector<std::optional<WmfObject>> slots;
     const WmfObject defaultPen{true, -1, 0, 0}, defaultBrush{false, -1, 0, 0};
-    std::optional<int> pen, brush; // selected slots
+    const WmfObject noFont{false, 0, 0, 0, true};
+    std::optional<int> pen, brush, font; // selected slots
     std::vector<WmfDrawing> drawings;
     auto selected = [&](const std::optional<int> &slot, const WmfObject &fallback) {
         return slot ? *slots[std::size_t(*slot)] : fallback;
@@ -84,6 +85,28 @@ std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
             *free = o;
             break;
         }
+        case wmf::kCreateFont: {
+            WmfObject o;
+            o.font = true;
+            o.height = r.params[0];
+            o.escapement = r.params[2];
+            o.weight = r.params[4];
+            o.italic = r.params[5] & 0xFF;
+            for (std::size_t i = 9; i < r.params.size(); ++i) {
+                const auto w = std::uint16_t(r.params[i]);
+                for (const char c : {char(w & 0xFF), char(w >> 8)}) {
+                    if (c == '\0') {
+                        i = r.params.size();
+                        break;
+                    }
+                    o.face += c;
+                }
+            }
+            auto free = std::find(slots.begin(), slots.end(), std::nullopt);
+            if (free == slots.end()) free = slots.insert(slots.end(), std::nullopt);
+            *free = o;
+            break;
+        }
         case wmf::kSelectObject:
         case wmf::kDeleteObject: {
             const int slot = r.params[0];
@@ -91,7 +114,8 @@ std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
                 problems += "record names the empty slot " + std::to_string(slot) + "\n";
                 break;
             }
-            std::optional<int> &kind = slots[std::size_t(slot)]->pen ? pen : brush;
+            const WmfObject &o = *slots[std::size_t(slot)];
+            std::optional<int> &kind = o.font ? font : o.pen ? pen : brush;
             if (r.function == wmf::kSelectObject) {
                 kind = slot;
             } else {
@@ -106,8 +130,9 @@ std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
         case wmf::kLineTo:
         case wmf::kRectangle:
         case wmf::kPolygon:
-            drawings.push_back(
-                {r.function, r.params, selected(pen, defaultPen), selected(brush, defaultBrush)});
+        case wmf::kTextOut:
+            drawings.push_back({r.function, r.params, selected(pen, defaultPen),
+                                selected(brush, defaultBrush), selected(font, noFont)});
             break;
         default: break;
         }
@@ -116,4 +141,19 @@ std::vector<WmfDrawing> replayWmf(const WmfFile &file, std::string &problems) {
         problems += "the header declares " + std::to_string(file.objects) +
                     " objects, the records use " + std::to_string(slots.size()) + "\n";
     return drawings;
+}
+
+WmfText textOf(const WmfDrawing &d) {
+    WmfText t;
+    if (d.function != wmf::kTextOut || d.params.empty()) return t;
+    const int count = d.params[0];
+    const std::size_t words = std::size_t(count + 1) / 2;
+    if (count < 0 || d.params.size() < 1 + words + 2) return t;
+    for (int i = 0; i < count; ++i) {
+        const auto w = std::uint16_t(d.params[1 + std::size_t(i / 2)]);
+        t.text += char(i % 2 == 0 ? w & 0xFF : w >> 8);
+    }
+    t.y = d.params[1 + words];
+    t.x = d.params[2 + words];
+    return t;
 }

@@ -32,15 +32,20 @@ namespace wmf {
 constexpr std::uint16_t kEof = 0x0000, kSetMapMode = 0x0103, kSelectObject = 0x012D,
                         kDeleteObject = 0x01F0, kSetTextColor = 0x0209, kSetWindowOrg = 0x020B,
                         kSetWindowExt = 0x020C, kCreatePen = 0x02FA, kCreateBrush = 0x02FC,
-                        kLineTo = 0x0213, kMoveTo = 0x0214, kPolygon = 0x0324, kRectangle = 0x041B;
+                        kLineTo = 0x0213, kMoveTo = 0x0214, kPolygon = 0x0324, kRectangle = 0x041B,
+                        kSetBkMode = 0x0102, kCreateFont = 0x02FB, kTextOut = 0x0521;
 }
 
 // The objects a reader holds while it plays the records: what each slot
-// holds, and the pen and brush selected before every drawing record.
+// holds, and the pen, brush and font selected before every drawing record.
 struct WmfObject {
     bool pen = false;
     int style = 0, width = 0;
     std::uint32_t colour = 0;
+    bool font = false;
+    // A font: height, escapement, weight, italic flag and face name.
+    int height = 0, escapement = 0, weight = 0, italic = 0;
+    std::string face;
     bool operator==(const WmfObject &) const = default;
 };
 
@@ -48,7 +53,15 @@ struct WmfDrawing {
     std::uint16_t function = 0;
     std::vector<std::int16_t> params;
     WmfObject pen, brush; // selected at the time (a default pen / brush: style -1)
+    WmfObject font;       // selected at the time (none: height 0, face empty)
 };
+
+// The text of a TEXTOUT record and its point.
+struct WmfText {
+    std::string text;
+    int x = 0, y = 0;
+};
+WmfText textOf(const WmfDrawing &d);
 
 // Plays the records; faults (a slot that holds nothing, a removed object still
 // selected, more slots than the header declares) go to problems.
