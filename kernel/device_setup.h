@@ -3,10 +3,14 @@
 
 struct GlobalRecord;
 
-// Sets the bits per pixel and the device scale of a file device and writes the
-// head of its file.
+// Sets the bits per pixel and the device scale and writes the head of the
+// file or opens the window: the driver's open entry.
 void kavi03(GlobalRecord &rec);
 
-// Opens the screen window of a screen device and takes its size, position,
-// colour depth and scale.
-void kavi01(GlobalRecord &rec);
+// Scale of the raster-like devices: the page (turned for portrait output)
+// fitted into a width x height pixel area.
+float rasterScale(const GlobalRecord &rec, int width, int height);
+
+// Scale of PostScript and PDF: the page fitted onto the paper, width by height
+// in device units.
+float paperScale(const GlobalRecord &rec, float paperW, float paperH);
