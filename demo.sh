@@ -14,29 +14,35 @@ mkdir -p out/python out/perl
 export KAVLOR=${KAVLOR:-$(pwd)/build/data}
 shopt -s nullglob
 examples=(build/examples/example_*)
+# The examples that show their plot in a screen window: each runs in a window
+# of an X server of its own for a second, then without a display, where it
+# ends at once.
+screen_examples=" screen_window "
+# run_example LABEL FOLDER COMMAND...: runs an example in its output folder.
+run_example() {
+    local label=$1 folder=$2 stem=${1##*/}
+    shift 2
+    echo "== $label"
+    if [[ $screen_examples == *" ${stem%.*} "* ]]; then
+        (cd "$folder" && xvfb-run -a "$@" brief && DISPLAY= "$@")
+    else
+        (cd "$folder" && "$@")
+    fi
+}
 for program in "${examples[@]}"; do
-    [ "${program##*/}" = example_screen_window ] && continue
-    echo "== ${program##*/example_}"
-    (cd out && "../$program")
+    run_example "${program##*/example_}" out "../$program"
 done
-# The screen example: in a window of an X server of its own for a second,
-# then without a display, where it ends at once.
-echo "== screen_window"
-(cd out && xvfb-run -a ../build/examples/example_screen_window brief &&
-    DISPLAY= ../build/examples/example_screen_window)
 scripts=()
 for script in examples/python/*.py; do
     [ "${script##*/}" = example_page.py ] || scripts+=("$script")
 done
 for script in "${scripts[@]}"; do
-    echo "== python/${script##*/}"
-    (cd out/python && PYTHONPATH=../../build/python/module:../../examples/python \
-        /usr/bin/python3 "../../$script")
+    run_example "python/${script##*/}" out/python env \
+        PYTHONPATH=../../build/python/module:../../examples/python /usr/bin/python3 "../../$script"
 done
 perl_scripts=(examples/perl/*.pl)
 for script in "${perl_scripts[@]}"; do
-    echo "== perl/${script##*/}"
-    (cd out/perl && /usr/bin/perl -I../../build/perl/lib "../../$script")
+    run_example "perl/${script##*/}" out/perl /usr/bin/perl -I../../build/perl/lib "../../$script"
 done
 echo "The gallery is in $(pwd)/out (${#examples[@]} C examples, ${#scripts[@]} Python examples," \
     "${#perl_scripts[@]} Perl examples)."
