@@ -1,19 +1,17 @@
 # Every C example of the gallery has a Perl twin, which writes the files its C
 # twin writes, byte for byte (dates masked); a twin of a screen example shows
-# the very pixels in its window.
+# the very pixels in its windows, its widget callbacks drawing what the C
+# callbacks draw.
 use strict;
 use warnings;
 use Test::More;
 use File::Basename qw(basename);
 use File::Path qw(make_path);
-use POSIX ();
 use lib "$ENV{KAVLOR_SOURCE_DIR}/tests/perl/lib";
-use KavlorTest qw(in_tmp masked read_file source_dir start_xvfb);
+use KavlorTest qw(in_tmp masked read_file source_dir);
 
 # These show their plot in a screen window and write no file.
-my %screen = map { $_ => 1 } qw(screen_window);
-# The title of a window while it waits for the user at the end of the plot.
-my $waiting = '^KAVLOR 1 / Click MB2 or RETURN';
+my %screen = map { $_ => 1 } qw(screen_window scale_dialog);
 
 my %perl = map { basename($_, '.pl') => $_ } glob(source_dir() . '/examples/perl/*.pl');
 my @c_examples = sort map { basename($_, '.c') } glob(source_dir() . '/examples/c/*.c');
@@ -44,44 +42,42 @@ for my $name (grep { !$screen{$_} } sort keys %perl) {
     }
 }
 
-# Runs a screen example on the display and returns the pixels of its window
-# while it waits at the end of the plot (xwd, as a PPM); then RETURN ends the
-# wait and the program.
-sub shown_pixels {
-    my ($name, $who) = @_;
-    my $pid = fork() // die "fork: $!";
-    if ($pid == 0) {
-        { exec('sh', '-c', "cd $who/$name && exec " . command($name, $who) . ' > /dev/null') }
-        POSIX::_exit(127);
-    }
-    my ($window) = `timeout 60 xdotool search --sync --onlyvisible --name '$waiting'` =~ /^(\d+)/;
-    my $pixels = defined $window ? `timeout 60 xwd -silent -id $window | xwdtopnm 2>/dev/null` : '';
-    system("xdotool mousemove --window $window 30 30 key Return") if defined $window;
-    kill 'KILL', $pid unless defined $window;
-    waitpid $pid, 0;
-    is($?, 0, "$name ($who): the window was shown and ended by RETURN");
-    return $pixels;
-}
+# The lines of a standard output that are not empty, dates masked, in order of
+# their text: the library's report and the script's lines reach it from two
+# buffers.
+sub report { return [sort grep { length } split /\n/, masked($_[0] // '')] }
 
-start_xvfb(300) if %screen; # the watchdog of the rest of the test
+# Shows a screen example on an X server of its own and writes what its windows
+# show.
+my $shown = source_dir() . '/tests/support/screen_example.sh';
+
 for my $name (sort keys %screen) {
     make_path("c/$name", "perl/$name");
-    # Without a display the window is never shown: the same report, and no
-    # file. The library's report and the script's line reach standard output
-    # from two buffers, so their lines that are not empty are compared in
-    # order of their text.
-    my %report;
+    # Without a display no window is shown: the same report and messages, and
+    # no file.
+    my %output;
     for my $who (qw(c perl)) {
-        my $output = `cd $who/$name && DISPLAY= @{[command($name, $who)]}`;
+        my $stdout = `cd $who/$name && DISPLAY= @{[command($name, $who)]} 2> ../$name.err`;
         is($?, 0, "$name ($who) without a display");
-        $report{$who} = [sort grep { length } split /\n/, masked($output)];
+        $output{$who} = [report($stdout), read_file("$who/$name.err")];
         is_deeply([glob("$who/$name/*")], [], "$name ($who): no file");
     }
-    is_deeply($report{perl}, $report{c}, "$name: the same report");
-    ok((grep { $_ eq 'The window stayed hidden: no display.' } @{$report{c}}), "$name: hidden");
+    is_deeply($output{perl}, $output{c}, "$name: the same report and messages");
 
-    # On a display: the window of each, while it waits for RETURN.
-    my %shown = map { $_ => shown_pixels($name, $_) } qw(c perl);
-    ok(length $shown{c} > 0 && $shown{perl} eq $shown{c}, "$name: the same pixels");
+    # On an X server of its own: what the windows of each show (the pictures
+    # screen_example.sh takes of each example), and what each prints at the end.
+    for my $who (qw(c perl)) {
+        is(system("'$shown' $name $who/$name @{[command($name, $who)]}"), 0,
+           "$name ($who) shown");
+    }
+    my @pictures = map { basename($_) } glob("c/$name/*.ppm");
+    ok(@pictures, "$name: pictures taken");
+    is_deeply([map { basename($_) } glob("perl/$name/*.ppm")], \@pictures,
+              "$name: the same pictures");
+    for my $file (@pictures) {
+        ok(read_file("perl/$name/$file") eq read_file("c/$name/$file"), "$name: $file");
+    }
+    is_deeply(report(read_file("perl/$name/stdout")), report(read_file("c/$name/stdout")),
+              "$name: the same report at the end");
 }
 done_testing();

@@ -1,11 +1,10 @@
 """What the tests of the module kavlor share: the reference plots made by the C program, fresh
 interpreters for cases that depend on process-wide state, files compared with their dates
-masked, and an X server of a test's own."""
+masked."""
 
 import os
 import pathlib
 import re
-import select
 import subprocess
 import sys
 import textwrap
@@ -61,24 +60,3 @@ def in_tmp(tmp_path, monkeypatch):
     """The test runs in a temporary folder."""
     monkeypatch.chdir(tmp_path)
     return tmp_path
-
-
-@pytest.fixture
-def xvfb():
-    """An X server of the test's own, Xvfb on a display number it picks; yields that DISPLAY
-    and ends the server with the test."""
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=[write], stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL)
-    os.close(write)
-    try:
-        ready, _, _ = select.select([read], [], [], 30)  # the watchdog of its start
-        number = os.read(read, 32).decode().strip() if ready else ""
-        if not number.isdigit():
-            raise AssertionError("Xvfb did not start within 30 s")
-        yield f":{number}"
-    finally:
-        os.close(read)
-        server.terminate()
-        server.wait(timeout=30)
