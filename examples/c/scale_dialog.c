@@ -24,7 +24,7 @@ static void plot(float d) {
     scrmod("REVE"); /* black on white */
     kavini();
     errmod("PROT", "OFF"); /* no end report for every redraw */
-    erase();            /* the widget holds the last plot */
+    erase();               /* the widget holds the last plot */
     name("Time", "X");
     name("Amplitude", "Y");
     snprintf(heading, sizeof heading, "Damping %.2f", d);

@@ -114,8 +114,7 @@ TEST(ScaleExample, ThePlotFollowsTheDraggedScale) {
     ASSERT_EQ(run.wait_for(std::chrono::seconds(20)), std::future_status::ready) << "hangs";
     const ProgramRun ended = run.get();
     EXPECT_EQ(ended.status, 0) << ended.err;
-    EXPECT_NE(ended.out.find("The damping chosen: " + shownValue), std::string::npos)
-        << ended.out;
+    EXPECT_NE(ended.out.find("The damping chosen: " + shownValue), std::string::npos) << ended.out;
 }
 
 TEST(ScaleExample, WithoutADisplayItEndsAtOnce) {
