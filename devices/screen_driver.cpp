@@ -39,6 +39,7 @@ void openScreen(GlobalRecord &rec) {
     win.nwinsiz[1] = o.height;
     page.nbitpix = o.bits;
     page.xdevscl = rasterScale(rec, o.clientWidth, o.clientHeight);
+    win.keepWindow(win.iwinid, page.xdevscl);
 }
 
 // A window kept from a plot of the other background is cleared.
