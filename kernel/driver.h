@@ -69,6 +69,14 @@ struct DeviceDriver {
                        int step) = [](GlobalRecord &, int, int, int, int, int, int) {
         return false;
     };
+    // An annulus sector (sector) drawn by the device itself: the centre as
+    // the caller's page point (origin shift not added), the inner and outer
+    // radius in plot units, the angles in degrees, filled in a colour value;
+    // false: the kernel fills it with scan lines.
+    bool (*sector)(GlobalRecord &rec, int x, int y, int inner, int outer, float alpha, float beta,
+                   int colour) = [](GlobalRecord &, int, int, int, int, float, float, int) {
+        return false;
+    };
     // One pixel of a bitmap character at a device point in a colour value.
     void (*pixel)(GlobalRecord &rec, int x, int y, int colour) = [](GlobalRecord &, int, int, int) {
     };
