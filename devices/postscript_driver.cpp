@@ -15,6 +15,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/thick_lines.h"
 
 namespace {
 
@@ -108,6 +109,47 @@ bool postScriptSector(GlobalRecord &rec, int x, int y, int nr1, int nr2, float a
     return true;
 }
 
+// "%12d cm setmiterlimit ": the miter limit as a length of x line widths. A
+// limit below 1 is an error for PostScript readers, so at least 1 point goes
+// out (8 units of 1/508 inch).
+void postScriptMiter(GlobalRecord &rec, float x) {
+    const int length = std::max(8, nintqq(float(miterBase(rec)) * x));
+    char text[32];
+    formatC(text, sizeof text, "%12d cm ", length);
+    qpsbuf(rec, text, int(std::strlen(text)));
+    qpsbuf(rec, "setmiterlimit ", 14);
+}
+
+// "%5d cm setlinewidth " (linwid) or "%8.2f cm setlinewidth " (penwid); a
+// sharp join takes the miter limit again.
+bool postScriptWidth(GlobalRecord &rec, const LineWidth &w) {
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    char text[48];
+    if (w.whole)
+        formatC(text, sizeof text, "%5d cm ", int(w.t));
+    else
+        formatC(text, sizeof text, "%8.2f cm ", double(w.t));
+    qpsbuf(rec, text, int(std::strlen(text)));
+    qpsbuf(rec, "setlinewidth ", 13);
+    if (rec.line.ilnjoin == 0) postScriptMiter(rec, rec.line.xlnmlt);
+    return true;
+}
+
+void postScriptJoin(GlobalRecord &rec) {
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    char text[16];
+    formatC(text, sizeof text, "%1d setlinejoin ", rec.line.ilnjoin);
+    qpsbuf(rec, text, int(std::strlen(text)));
+    if (rec.line.ilnjoin == 0) postScriptMiter(rec, rec.line.xlnmlt);
+}
+
+void postScriptCap(GlobalRecord &rec) {
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    char text[16];
+    formatC(text, sizeof text, "%1d setlinecap ", rec.line.ilncap);
+    qpsbuf(rec, text, int(std::strlen(text)));
+}
+
 // The page is copied out and cleared (painted black again where the page is
 // black); an encapsulated file has one page only.
 void newPostScriptPage(GlobalRecord &rec) {
@@ -136,6 +178,14 @@ const DeviceDriver kPostScriptDriver{
     .box = postScriptBox,
     .fillPolygon = fillPolygonPostScript,
     .triangle = postScriptTriangle,
+    .lineWidth = postScriptWidth,
+    .lineJoin = postScriptJoin,
+    .lineCap = postScriptCap,
+    .miterLimit =
+        [](GlobalRecord &rec, float limit) {
+            drwpsc(rec, 0, 0, kPenEndPiece);
+            postScriptMiter(rec, limit);
+        },
     .sector = postScriptSector,
     .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,

@@ -48,8 +48,6 @@ KNOTS_TO_UNTIE = {
     ("kernel/device_characters.cpp", "devices/window_fonts.h"),
     ("kernel/device_fonts.cpp", "devices/svg.h"),
     ("kernel/device_fonts.cpp", "devices/window_fonts.h"),
-    ("kernel/thick_lines.cpp", "devices/postscript.h"),
-    ("kernel/thick_lines.cpp", "devices/svg.h"),
 }
 
 
