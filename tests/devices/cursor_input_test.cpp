@@ -147,8 +147,8 @@ TEST_F(CursorInput, CsrmovTakesThePathFromThePressToTheRelease) {
                      xdotool("mousedown 1");
                      for (int i = 1; i < 4; ++i) {
                          std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                         xdotool("mousemove --window " + w + " " + std::to_string(path[i].x) +
-                                 " " + std::to_string(path[i].y));
+                         xdotool("mousemove --window " + w + " " + std::to_string(path[i].x) + " " +
+                                 std::to_string(path[i].y));
                      }
                      std::this_thread::sleep_for(std::chrono::milliseconds(50));
                      xdotool("mouseup 1");
@@ -174,8 +174,8 @@ TEST_F(CursorInput, CsrmovTakesThePathFromThePressToTheRelease) {
                      xdotool("mousedown 1");
                      for (int i = 1; i < 4; ++i) {
                          std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                         xdotool("mousemove --window " + w + " " + std::to_string(path[i].x) +
-                                 " " + std::to_string(path[i].y));
+                         xdotool("mousemove --window " + w + " " + std::to_string(path[i].x) + " " +
+                                 std::to_string(path[i].y));
                      }
                      xdotool("mouseup 1");
                  });
@@ -197,8 +197,8 @@ TEST_F(CursorInput, CsrposReturnsTheKeyOrButtonThatEndedTheWait) {
         const char *input;
         int key;
     };
-    const Case cases[] = {{"key a", 97}, {"key Up", 2},       {"key Left", 1}, {"key Escape", 27},
-                          {"click 1", 5}, {"click 3", 6}};
+    const Case cases[] = {{"key a", 97},      {"key Up", 2},  {"key Left", 1},
+                          {"key Escape", 27}, {"click 1", 5}, {"click 3", 6}};
     csruni("PIXE");
     csrmod("READ", "POS");
     for (const Case &c : cases) {
