@@ -2,6 +2,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -365,6 +366,27 @@ TEST_F(Pdf, NewPagesSetTheFillColourAgain) {
     EXPECT_NE(content.find("h\nf*\n"), std::string::npos) << content;
     const RgbImage page = renderPdf(dir.file("plot.pdf"), 20);
     EXPECT_TRUE(page.valid());
+}
+
+TEST_F(Pdf, ColourComponentsAreWrittenAsPrintfWritesThem) {
+    // Every component from 0 to 255, as stroke colours (written every time)
+    // and as fill colours: c / 255 with three decimals in five places, 0 and 1
+    // as whole numbers.
+    GlobalRecord &rec = openPdf(false);
+    std::string expected;
+    for (int c = 0; c < 256; ++c) {
+        qqpdf3(rec, c, 255 - c, (c * 7) % 256, 0);
+        qqpdf3(rec, c, 255 - c, (c * 7) % 256, 1);
+        std::string line;
+        for (const int v : {c, 255 - c, (c * 7) % 256}) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%5.3f ", double(v) / 255.0);
+            line += v == 0 ? "0 " : v == 255 ? "1 " : text;
+        }
+        expected += line + "RG\n" + line + "rg\n";
+    }
+    const std::string pdf = close("plot.pdf");
+    EXPECT_NE(pdf.find(expected), std::string::npos);
 }
 
 TEST_F(Pdf, TheBlackPageOfANewPageDoesNotCoverTheFinishedOne) {
