@@ -15,15 +15,46 @@ export KAVLOR=${KAVLOR:-$(pwd)/build/data}
 shopt -s nullglob
 examples=(build/examples/example_*)
 for program in "${examples[@]}"; do
-    [ "${program##*/}" = example_screen_window ] && continue
+    case "${program##*/}" in example_screen_window | example_scale_dialog) continue ;; esac
     echo "== ${program##*/example_}"
     (cd out && "../$program")
 done
-# The screen example: in a window of an X server of its own for a second,
-# then without a display, where it ends at once.
+
+# The display the screen examples show on: the one given when it answers,
+# else an X server of our own, ended with this script.
+xvfb_pid=
+end_own_display() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null || true; }
+trap end_own_display EXIT
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo > /dev/null 2>&1; then
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$number_file" 2> /dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.2; done
+    export DISPLAY=:$(cat "$number_file")
+    rm -f "$number_file"
+fi
+
+# The screen example: in a window for a second, then without a display,
+# where it ends at once.
 echo "== screen_window"
-(cd out && xvfb-run -a ../build/examples/example_screen_window brief &&
+(cd out && ../build/examples/example_screen_window brief &&
     DISPLAY= ../build/examples/example_screen_window)
+
+# The dialog example: its window photographed into out/scale_dialog.png, then
+# its OK pressed (a watchdog ends it, should it hang); then without a display,
+# where it ends at once.
+echo "== scale_dialog"
+(cd out && exec timeout 60 ../build/examples/example_scale_dialog) &
+dialog_pid=$!
+dialog=$(timeout 20 xdotool search --sync --name '^Damped oscillation$' | head -n 1)
+sleep 0.5 # the draw widget shows its plot
+xwd -silent -id "$dialog" | xwdtopnm 2> /dev/null | pnmtopng > out/scale_dialog.png
+ok=$(xwininfo -children -id "$dialog" | awk '/"OK"/ { print $1 }')
+xdotool mousemove --window "$ok" 10 5 click 1
+wait "$dialog_pid"
+(cd out && DISPLAY= ../build/examples/example_scale_dialog 2> /dev/null)
+echo "The dialog is photographed in out/scale_dialog.png."
+
 scripts=()
 for script in examples/python/*.py; do
     [ "${script##*/}" = example_page.py ] || scripts+=("$script")

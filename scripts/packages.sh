@@ -25,8 +25,9 @@ TEST_PACKAGES=(
     desktop-file-utils          # checks the menu entries the setup program makes
 )
 # What the example gallery needs besides the build: its NumPy example, and a
-# display of its own for the screen example.
-DEMO_PACKAGES=(python3-numpy xvfb)  # xvfb-run shows the screen example
+# display of its own for the screen examples, with what photographs the dialog.
+DEMO_PACKAGES=(python3-numpy
+               xvfb x11-utils xdotool x11-apps netpbm)  # X server, xdpyinfo, input, xwd, pnmtopng
 
 ensure_packages() {
     local missing=() p

@@ -298,6 +298,50 @@ TEST_F(MapProjection, TheCallersProjectionPlacesPointsAboutTheOrigin) {
     close();
 }
 
+// The caller's projection is the program's, not the plot's: set before kavini
+// it serves the plot, and later plots keep it (kavini resets the projection
+// chosen by projct, not the routine); a refused keyword keeps the one before.
+// Only the end of the record (delglb) lets it go.
+TEST_F(MapProjection, TheCallersProjectionLastsFromPlotToPlot) {
+    static int calls;
+    calls = 0;
+    const auto mine = [](float *x, float *y) {
+        ++calls;
+        *x = *x * 2 + 1;
+        *y = *y * 3;
+    };
+    setcbk(mine, "MYPR"); // level 0, before any plot
+    const auto mapPoint = [&] {
+        GlobalRecord &rec = openMap("MYPR", -180, 180, -90, 90);
+        float xp = 0, yp = 0;
+        qqpos2(rec, 10, 20, xp, yp);
+        close();
+        return std::pair<float, float>{xp - kCornerX, kCornerY - yp};
+    };
+    EXPECT_EQ(mapPoint(), (std::pair<float, float>{21, 60}));
+    EXPECT_GT(calls, 0);
+
+    captureStdout([] { setcbk([](float *x, float *y) { *x = *y = 0; }, "MINE"); });
+    calls = 0;
+    EXPECT_EQ(mapPoint(), (std::pair<float, float>{21, 60})) << "the second plot keeps it";
+    EXPECT_GT(calls, 0);
+
+    // A plot that does not choose MYPR (kavini chose the linear projection
+    // again) leaves the routine unused.
+    calls = 0;
+    GlobalRecord &rec = open();
+    captureStdout([] { grafmp(-180, 180, -180, 90, -90, 90, -90, 30); });
+    float xp = 0, yp = 0;
+    qqpos2(rec, 10, 20, xp, yp);
+    close();
+    EXPECT_EQ(calls, 0);
+
+    delglb();
+    calls = 0;
+    captureStdout([&] { mapPoint(); });
+    EXPECT_EQ(calls, 0) << "a new record has no projection of the caller's";
+}
+
 TEST_F(MapProjection, KeywordsArePaddedAndUnknownOnesRefused) {
     GlobalRecord &rec = open();
     EXPECT_EQ(captureStdout([] { projct("utm"); }), "");

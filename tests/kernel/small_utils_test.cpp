@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "kernel/cgm_words.h"
@@ -21,6 +22,14 @@ TEST(SmallUtils, MinimumAndSubstrings) {
     EXPECT_EQ(jindex("ABCABC", "ABC"), 1);
     EXPECT_EQ(jindex("ABC", "X"), 0);
     EXPECT_EQ(jindex("AB", "ABC"), 0);
+}
+
+TEST(SmallUtils, NoUserIdAndTheRootAsDisk) {
+    EXPECT_STREQ(gusrid(), "");
+    char disk[9];
+    std::memset(disk, 'x', sizeof disk);
+    EXPECT_EQ(qqdisk(disk), 0);
+    EXPECT_EQ(std::string(disk, sizeof disk), std::string("/       \0", 9));
 }
 
 // A file of big-endian words 0x0100 + i for i = 0..count-1.
