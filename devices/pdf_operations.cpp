@@ -109,6 +109,11 @@ void endDocument(PdfWriter &w) {
     std::free(w.streamMemory);
     w.streamMemory = nullptr;
     w.streamAllocated = w.streamCapacity = w.streamLength = 0;
+    std::free(w.pendingMemory);
+    std::free(w.pendingDeflated);
+    w.pendingMemory = w.pendingDeflated = nullptr;
+    w.pendingAllocated = w.pendingDeflatedCapacity = 0;
+    w.streamPending = false;
 }
 
 } // namespace
@@ -120,6 +125,8 @@ PdfWriter::~PdfWriter() {
     std::free(kinds);
     std::free(streamMemory);
     std::free(deflated);
+    std::free(pendingMemory);
+    std::free(pendingDeflated);
 }
 
 void PdfWriterFree::operator()(PdfWriter *writer) const {

@@ -206,6 +206,46 @@ TEST_F(Pdf, StreamsCompressedWhileTheyFillHoldTheBytesOfOneDeflateCall) {
     }
 }
 
+TEST_F(Pdf, AFileCompressedWhileItIsDrawnIsTheFileCompressedStreamByStream) {
+    // One thread alone compresses on a helper thread while it draws, and ends
+    // a full stream while the helper still works on it; threads drawing at
+    // once (thread mode) compress each stream at its end. The files are the
+    // same, with full streams followed by a new page, by an image, by text
+    // and by the end of the document.
+    const auto draw = [this](const char *file) {
+        GlobalRecord &rec = openPdf(true, file);
+        const auto curve = [&rec](int points, int seed) {
+            strtqq(rec, 0, 0);
+            for (int i = 0; i < points; ++i)
+                connqq(rec, float((i * seed) % 2900), float((i * 7 + seed) % 2000));
+            qqstrk(rec);
+        };
+        curve(70000, 3); // more than four stream memories
+        newpag();
+        curve(50000, 5);
+        const int width = 40, height = 30;
+        qqpdf2(rec, float(width), float(height), 10);
+        std::vector<unsigned char> row(width * 3, 200);
+        for (int y = 0; y < height; ++y)
+            qqpdf7(rec, row.data(), int(row.size()));
+        qqpdf2(rec, 0, 0, 11);
+        qqpdf2(rec, 100, 100, 14);
+        curve(30000, 11);
+        messag("Text after the streams", 100, 100);
+        curve(16000, 13); // ends the document while the helper still works
+        return maskDateTime(close(file));
+    };
+    const std::string alone = draw("alone.pdf");
+    EXPECT_EQ(qpdfProblems(dir.file("alone.pdf")), "");
+    int status = 0;
+    qqsglb(1, status); // thread mode starts before the thread's first call
+    thrini(2);
+    const std::string threads = draw("threads.pdf");
+    thrfin();
+    EXPECT_GT(alone.size(), 500000u);
+    EXPECT_TRUE(alone == threads) << alone.size() << " and " << threads.size() << " bytes";
+}
+
 TEST_F(Pdf, BookmarksMakeAnOutlineTreeWithEscapedTitles) {
     GlobalRecord &rec = openPdf(false);
     const std::string out = captureStdout([] {
