@@ -5,6 +5,7 @@
 
 #include "devices/nearest_colour.h"
 #include "devices/screen_driver.h"
+#include "devices/screen_pixels.h"
 #include "devices/screen_windows.h"
 #include "kernel/colour_value.h"
 #include "kernel/record.h"
@@ -51,12 +52,18 @@ int entryColour(const DriverRecord &d, const WindowTable &t, int j) {
     return j > 0 && t.iclrmod == kClrmodNone ? 2 * j - 1 : j;
 }
 
-COLORREF entryColourRef(const WindowTable &t, int i) {
-    const PALETTEENTRY &e = t.palette[i];
+} // namespace
+
+COLORREF qqgc16(const WindowTable &t, int i) {
+    const PALETTEENTRY &e = t.palette[i & 0xFF];
     return RGB(e.peRed, e.peGreen, e.peBlue);
 }
 
-} // namespace
+void qqsc16(COLORREF value, int &red, int &green, int &blue) {
+    red = GetRValue(value);
+    green = GetGValue(value);
+    blue = GetBValue(value);
+}
 
 COLORREF screenColour(const DriverRecord &d, const WindowTable &t, int colour) {
     int n = colourNumber(colour);
@@ -64,7 +71,7 @@ COLORREF screenColour(const DriverRecord &d, const WindowTable &t, int colour) {
         if (t.iclrmodel == kTrueColour) return COLORREF(colour) & 0xFFFFFFu;
         n = qqgind(d, rgbRed(colour), rgbGreen(colour), rgbBlue(colour));
     }
-    if (t.iclrmodel == kTrueColour) return entryColourRef(t, n % 256);
+    if (t.iclrmodel == kTrueColour) return qqgc16(t, n % 256);
     return PALETTEINDEX(WORD(paletteIndex(d, t, n)));
 }
 

@@ -2,7 +2,9 @@
 // bitmap (qqwimg), the pixel routines on it, and the screen's BitmapFile.
 // On true-colour screens a pixel is blue, green, red and a spare byte; on
 // palette screens one palette-pixel byte, the palette index after the ten
-// static colours of the system palette.
+// static colours of the system palette. On screens of 16-bit pixels the pixel
+// routines set and get pixels of the drawing context itself, and the copy is
+// only read (rimage): it is never written back.
 #include "devices/screen_pixels.h"
 
 #include <algorithm>
@@ -34,6 +36,7 @@ struct Copy {
     std::uint8_t *bytes = nullptr;
     int width = 0, height = 0, rowBytes = 0, pixelBytes = 0;
     explicit operator bool() const { return bytes != nullptr; }
+    bool sixteenBits() const { return pixelBytes == 2; }
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     std::uint8_t *at(int x, int y) const {
         return bytes + std::size_t(y) * std::size_t(rowBytes) + std::size_t(x) * pixelBytes;
@@ -55,11 +58,18 @@ Copy pixelCopy(GlobalRecord &rec) {
 }
 
 bool trueColour(const Copy &c) {
-    return c.pixelBytes >= 3;
+    return c.pixelBytes >= 2;
 }
 
 // Writes a colour value (colour number or explicit 0x01BBGGRR) into a pixel.
 void putColour(const Copy &c, int x, int y, int colour) {
+    if (c.sixteenBits()) {
+        const COLORREF value = isExplicitColour(colour)
+                                   ? RGB(rgbRed(colour), rgbGreen(colour), rgbBlue(colour))
+                                   : qqgc16(*c.table, colourNumber(colour));
+        SetPixel(c.table->hdccur, x, y, value);
+        return;
+    }
     std::uint8_t *p = c.at(x, y);
     if (trueColour(c)) {
         int r, g, b;
@@ -90,6 +100,14 @@ void putRgb(const Copy &c, int x, int y, const std::uint8_t rgb[3]) {
 
 // The red, green and blue of a pixel.
 void pixelRgb(const Copy &c, int x, int y, std::uint8_t rgb[3]) {
+    if (c.sixteenBits()) {
+        int r, g, b;
+        qqsc16(GetPixel(c.table->hdccur, x, y), r, g, b);
+        rgb[0] = std::uint8_t(r);
+        rgb[1] = std::uint8_t(g);
+        rgb[2] = std::uint8_t(b);
+        return;
+    }
     const std::uint8_t *p = c.at(x, y);
     if (trueColour(c)) {
         rgb[0] = p[2];
@@ -129,17 +147,64 @@ bool copyWindowPicture(WindowTable &t) {
     return true;
 }
 
-void releaseWindowPicture(WindowTable &t) {
+// Copies the picture's bitmap back to the window when show is set.
+void releaseWindowPicture(WindowTable &t, bool show = true) {
     if (t.hdctmp == 0) return;
-    const HDC windowDc = GetDC(t.hwndcur);
-    BitBlt(windowDc, 0, 0, t.bmdesc.bmWidth, t.bmdesc.bmHeight, t.hdctmp, 0, 0, SRCCOPY);
-    ReleaseDC(t.hwndcur, windowDc);
+    if (show) {
+        const HDC windowDc = GetDC(t.hwndcur);
+        BitBlt(windowDc, 0, 0, t.bmdesc.bmWidth, t.bmdesc.bmHeight, t.hdctmp, 0, 0, SRCCOPY);
+        ReleaseDC(t.hwndcur, windowDc);
+    }
     const HGDIOBJ bitmap = SelectObject(t.hdctmp, t.hbmold);
     DeleteDC(t.hdctmp);
     DeleteObject(bitmap);
     t.hdctmp = 0;
     t.hbmold = 0;
     t.hbmcur = 0;
+}
+
+// Takes the current picture into the copy: its description and its bytes,
+// from the backing bitmap, or with direct drawing from a bitmap of the
+// window's picture. That bitmap stays until the write back, but on screens
+// of 16-bit pixels, where nothing is written back, it goes at once.
+bool takePicture(WindowTable &t, bool sixteenBits) {
+    if (t.idirect == 1 && !copyWindowPicture(t)) return false;
+    bool taken = GetObjectA(t.hbmcur, sizeof(BITMAP), &t.bmdesc) != 0;
+    const BITMAP &b = t.bmdesc;
+    const long long size = static_cast<long long>(b.bmWidthBytes) * b.bmHeight * b.bmPlanes;
+    taken = taken && size > 0 && size <= 0x7FFFFFFF;
+    if (taken && (!t.pimgbuf || t.nimgbytes != size)) {
+        t.pimgbuf.reset(new (std::nothrow) std::uint8_t[std::size_t(size)]);
+        taken = t.pimgbuf != nullptr;
+    }
+    if (taken) {
+        t.nimgbytes = int(size);
+        GetBitmapBits(t.hbmcur, LONG(size), t.pimgbuf.get());
+    }
+    if (!taken || sixteenBits) releaseWindowPicture(t, !sixteenBits);
+    return taken;
+}
+
+// Puts the bytes of the copy into the picture: into the backing bitmap, or
+// with direct drawing through a bitmap of their own into the window.
+void putPicture(WindowTable &t) {
+    const BITMAP &b = t.bmdesc;
+    if (t.idirect == 0) {
+        SetBitmapBits(t.hbmcur, DWORD(t.nimgbytes), t.pimgbuf.get());
+        return;
+    }
+    const HDC windowDc = GetDC(t.hwndcur);
+    const HBITMAP bitmap = CreateCompatibleBitmap(windowDc, b.bmWidth, b.bmHeight);
+    if (bitmap != 0) {
+        SetBitmapBits(bitmap, DWORD(t.nimgbytes), t.pimgbuf.get());
+        const HDC dc = CreateCompatibleDC(windowDc);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        BitBlt(windowDc, 0, 0, b.bmWidth, b.bmHeight, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    ReleaseDC(t.hwndcur, windowDc);
 }
 
 int saveCopy(const Copy &c, FILE *file) {
@@ -158,6 +223,28 @@ int saveCopy(const Copy &c, FILE *file) {
     return out.failed() ? kBitmapFileError : kBitmapDone;
 }
 
+// 16-bit rows on a screen of 16-bit pixels: into the copy as they are, for
+// the rows and bytes both have, and from there into the picture.
+int loadSixteenBits(const Copy &c, const BitmapHeader &h, FILE *file) {
+    const int rows = std::min(h.height, c.height);
+    if (h.rowBytes == c.rowBytes) {
+        const std::size_t size = std::size_t(c.rowBytes) * std::size_t(rows);
+        if (std::fread(c.bytes, 1, size, file) != size) return kBitmapFileError;
+    } else {
+        std::unique_ptr<std::uint8_t[]> row(new (std::nothrow)
+                                                std::uint8_t[std::size_t(h.rowBytes)]);
+        if (!row) return kBitmapNoMemory;
+        const std::size_t n = std::size_t(std::min(h.rowBytes, c.rowBytes));
+        for (int y = 0; y < rows; ++y) {
+            if (std::fread(row.get(), 1, std::size_t(h.rowBytes), file) != std::size_t(h.rowBytes))
+                return kBitmapFileError;
+            std::memcpy(c.at(0, y), row.get(), n);
+        }
+    }
+    putPicture(*c.table);
+    return kBitmapDone;
+}
+
 int loadCopy(GlobalRecord &rec, const Copy &c, FILE *file) {
     char header[kBitmapHeaderSize];
     if (std::fread(header, 1, kBitmapHeaderSize, file) != std::size_t(kBitmapHeaderSize) ||
@@ -165,12 +252,14 @@ int loadCopy(GlobalRecord &rec, const Copy &c, FILE *file) {
         return kBitmapBadFormat;
     BitmapHeader h;
     h.screen = std::memcmp(header, "!Bitmap KAVLOR VIRT ", 20) != 0;
-    if (!parseBitmapNumbers(header + 20, h) || (h.bits != 8 && h.bits != 24 && h.bits != 32) ||
-        h.width < 1 || h.height < 1 ||
+    if (!parseBitmapNumbers(header + 20, h) ||
+        (h.bits != 8 && h.bits != 16 && h.bits != 24 && h.bits != 32) || h.width < 1 ||
+        h.height < 1 ||
         static_cast<long long>(h.rowBytes) < static_cast<long long>(h.width) * (h.bits / 8))
         return kBitmapBadFormat;
     const int screenBits = c.table->bmdesc.bmBitsPixel;
     if (h.bits != screenBits && (h.bits < 8 || h.bits == 16)) return kBitmapDepthMismatch;
+    if (h.bits == 16) return loadSixteenBits(c, h, file);
     const int rows = std::min(h.height, c.height);
     const long long left = bytesLeft(file);
     if (left >= 0 && left < static_cast<long long>(h.rowBytes) * rows) return kBitmapBadFormat;
@@ -243,36 +332,26 @@ int qqwimg(GlobalRecord &rec, int mode) {
     WindowTable &t = *tp;
     if (t.iwincur < 0 || t.iwincur >= kScreenWindows || t.iwinstate[t.iwincur] == 0) return 1;
     qqwdrw(rec, 0, 0, 999);
+    const bool sixteenBits = d->nbits == 16;
     if (mode == 0) {
-        if (t.idirect == 1 && !copyWindowPicture(t)) return 1;
-        if (GetObjectA(t.hbmcur, sizeof(BITMAP), &t.bmdesc) == 0) {
-            releaseWindowPicture(t);
+        t.pimgbuf.reset();
+        t.nimgbytes = 0;
+        if (!takePicture(t, sixteenBits)) {
+            t.pimgbuf.reset();
+            t.nimgbytes = 0;
             return 1;
         }
-        const BITMAP &b = t.bmdesc;
-        const long long size = static_cast<long long>(b.bmWidthBytes) * b.bmHeight * b.bmPlanes;
-        if (size <= 0 || size > 0x7FFFFFFF) {
-            releaseWindowPicture(t);
-            return 1;
-        }
-        t.pimgbuf.reset(new (std::nothrow) std::uint8_t[std::size_t(size)]);
-        if (!t.pimgbuf) {
-            releaseWindowPicture(t);
-            return 1;
-        }
-        t.nimgbytes = int(size);
-        GetBitmapBits(t.hbmcur, LONG(size), t.pimgbuf.get());
         t.ipixbits = std::uint8_t(t.npalsize < 256 && d->ivltkind != kColourTableSmall &&
                                   d->ivltkind != kColourTableVga);
         return 0;
     }
     if (!t.pimgbuf) return 1;
-    SetBitmapBits(t.hbmcur, DWORD(t.nimgbytes), t.pimgbuf.get());
+    if (!sixteenBits) SetBitmapBits(t.hbmcur, DWORD(t.nimgbytes), t.pimgbuf.get());
     t.pimgbuf.reset();
     t.nimgbytes = 0;
     t.ipixbits = 0;
     qqwsbf(rec);
-    if (t.idirect == 1) releaseWindowPicture(t);
+    if (t.idirect == 1 && !sixteenBits) releaseWindowPicture(t);
     return 0;
 }
 
@@ -320,10 +399,19 @@ void qqwrdr(GlobalRecord &rec, std::uint8_t *values, int x, int y, int w, int h,
 }
 
 void qqwfil(GlobalRecord &rec, FILE *file, int mode, int &status) {
-    const Copy c = pixelCopy(rec);
+    Copy c = pixelCopy(rec);
     if (file == nullptr || !c) {
         status = kBitmapFileError;
         return;
+    }
+    // The pixel routines of a 16-bit screen wrote into the picture, not into
+    // the copy: the copy saved is taken again.
+    if (mode == kBitmapSave && c.sixteenBits()) {
+        if (!takePicture(*c.table, true)) {
+            status = kBitmapNoMemory;
+            return;
+        }
+        c = pixelCopy(rec);
     }
     status = mode == kBitmapSave ? saveCopy(c, file) : loadCopy(rec, c, file);
 }

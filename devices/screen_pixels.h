@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "devices/raster_pixels.h"
+#include "platform/win_types.h"
 
 struct GlobalRecord;
 
@@ -30,5 +31,11 @@ void qqwfil(GlobalRecord &rec, FILE *file, int mode, int &status);
 
 // The byte a palette bitmap stores for colour number n, and back.
 struct DriverRecord;
+struct WindowTable;
 int qqgcll(const DriverRecord &driver, int n);
 int qqscll(const DriverRecord &driver, int value);
+
+// Palette entry i as 0x00BBGGRR, and such a value split: the colours of
+// SetPixel and GetPixel on a screen of 16-bit pixels.
+COLORREF qqgc16(const WindowTable &table, int i);
+void qqsc16(COLORREF value, int &red, int &green, int &blue);

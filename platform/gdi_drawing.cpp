@@ -241,10 +241,8 @@ void copyRow(const Table &t, std::uint8_t *to, int toBytes, const std::uint8_t *
         if (toBytes == 1) {
             *to = t.nearestSystemIndex(c);
         } else {
-            to[0] = GetBValue(c);
-            to[1] = GetGValue(c);
-            to[2] = GetRValue(c);
-            to[3] = 0;
+            const PixelValue v = trueColourPixel(c, toBytes);
+            std::copy(v.bytes, v.bytes + toBytes, to);
         }
     }
 }

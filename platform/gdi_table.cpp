@@ -1,6 +1,8 @@
 // The drawing table: stock objects, the system palette, and colours as pixels.
 #include "platform/gdi_table.h"
 
+#include "platform/thread_windows.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -67,13 +69,15 @@ Table::Table() {
     addStock(DEFAULT_PALETTE, fixed);
 
     defaultBitmap = newHandle();
-    objects.emplace(defaultBitmap, newBitmap(1, 1));
+    // Of fixed depth: the table is made before anyone asks for the screen.
+    objects.emplace(defaultBitmap, newBitmap(1, 1, 32));
     stock.insert(defaultBitmap);
 }
 
-Bitmap newBitmap(int width, int height) {
-    Bitmap b{width, height, screenBitsPerPixel(), 0, nullptr};
-    b.rowBytes = b.bitsPerPixel == 8 ? (width + 1) & ~1 : width * 4;
+Bitmap newBitmap(int width, int height, int bitsPerPixel) {
+    Bitmap b{width, height, bitsPerPixel, 0, nullptr};
+    // Rows of whole 16-bit words.
+    b.rowBytes = bitsPerPixel == 8 ? (width + 1) & ~1 : width * (bitsPerPixel / 8);
     if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide) return b;
     b.bits.reset(new (std::nothrow) std::uint8_t[b.size()]());
     return b;
@@ -125,15 +129,34 @@ PixelValue Table::pixelOf(const Context &c, int bytesPerPixel, COLORREF colour) 
         v.bytes[0] = nearestSystemIndex(colour);
         return v;
     }
-    v.bytes[0] = GetBValue(colour);
-    v.bytes[1] = GetGValue(colour);
-    v.bytes[2] = GetRValue(colour);
-    return v;
+    return trueColourPixel(colour, bytesPerPixel);
 }
 
 COLORREF Table::colourOf(const std::uint8_t *pixel, int bytesPerPixel) const {
     if (bytesPerPixel == 1) return entryColour(system[pixel[0]]);
+    if (bytesPerPixel == 2) {
+        // The high bits repeated in the low ones: 5-bit 31 is 8-bit 255.
+        const unsigned word = unsigned(pixel[0]) | unsigned(pixel[1]) << 8;
+        const unsigned r = word >> 11, g = (word >> 5) & 0x3F, b = word & 0x1F;
+        return RGB(r << 3 | r >> 2, g << 2 | g >> 4, b << 3 | b >> 2);
+    }
     return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+PixelValue trueColourPixel(COLORREF colour, int bytesPerPixel) {
+    PixelValue v;
+    if (bytesPerPixel == 2) {
+        const unsigned word = unsigned(GetRValue(colour) >> 3) << 11 |
+                              unsigned(GetGValue(colour) >> 2) << 5 |
+                              unsigned(GetBValue(colour) >> 3);
+        v.bytes[0] = std::uint8_t(word & 0xFF);
+        v.bytes[1] = std::uint8_t(word >> 8);
+        return v;
+    }
+    v.bytes[0] = GetBValue(colour);
+    v.bytes[1] = GetGValue(colour);
+    v.bytes[2] = GetRValue(colour);
+    return v;
 }
 
 Table &table() {
@@ -142,11 +165,13 @@ Table &table() {
 }
 
 int screenBitsPerPixel() {
-    static const int bits = [] {
+    static const bool palette = [] {
         const char *value = std::getenv("KAVLOR_SCREEN_BITS");
-        return value != nullptr && std::strcmp(value, "8") == 0 ? 8 : 32;
+        return value != nullptr && std::strcmp(value, "8") == 0;
     }();
-    return bits;
+    if (palette) return 8;
+    const XConnection &x = threadWindows().x;
+    return x.display != nullptr && x.depth == 16 ? 16 : 32;
 }
 
 } // namespace gdi

@@ -17,6 +17,15 @@
 
 namespace gdi {
 
+// Bits per pixel of the screen: 32; 16 when the X server's pixels are 16-bit
+// (red 5, green 6, blue 5 bits); 8 when a palette screen is emulated.
+int screenBitsPerPixel();
+
+// The bytes of a colour in a true-colour pixel of 2, 3 or 4 bytes: 16-bit
+// pixels hold red, green and blue in 5, 6 and 5 bits, the others blue, green,
+// red (and a spare 0).
+PixelValue trueColourPixel(COLORREF colour, int bytesPerPixel);
+
 struct Pen {
     int style; // PS_SOLID, PS_NULL
     int width;
@@ -28,7 +37,7 @@ struct Brush {
 };
 struct Bitmap {
     int width, height;
-    int bitsPerPixel; // 32, or 8 on a palette screen
+    int bitsPerPixel; // 32; 16 on a screen of 16-bit pixels; 8 on a palette screen
     int rowBytes;     // an even number of bytes
     std::unique_ptr<std::uint8_t[]> bits;
 
@@ -40,9 +49,9 @@ struct Bitmap {
 // The largest width or height of a bitmap (as an X window's).
 constexpr int kMaxBitmapSide = 32767;
 
-// A bitmap of the screen's kind cleared to black; its bits are null for a
-// size out of range or without memory.
-Bitmap newBitmap(int width, int height);
+// A bitmap of the screen's kind (or of bitsPerPixel) cleared to black; its
+// bits are null for a size out of range or without memory.
+Bitmap newBitmap(int width, int height, int bitsPerPixel = screenBitsPerPixel());
 
 struct Palette {
     int count;
@@ -127,8 +136,5 @@ struct Table {
 };
 
 Table &table();
-
-// Bits per pixel of the screen: 32, or 8 when a palette screen is emulated.
-int screenBitsPerPixel();
 
 } // namespace gdi

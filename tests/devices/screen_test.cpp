@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <future>
 #include <string>
@@ -24,6 +25,7 @@ constexpr int kWidth = 400, kHeight = 300;
 
 class ScreenWindows : public PlotTest {
   protected:
+    explicit ScreenWindows(const char *screen = "1024x768x24") : server(screen) {}
     XvfbServer server;
 
     void SetUp() override {
@@ -134,6 +136,22 @@ TEST_F(ScreenWindows, ClosingTheMainWindowEndsTheWait) {
     openScreen();
     waitWhile("KAVLOR 1 / Click MB2 to continue ...",
               [](unsigned long window) { EXPECT_TRUE(closeWindow(window)); });
+}
+
+// The Close item of the main window is greyed while the plot draws: the
+// frame's close button does nothing then, and ends the wait at the end.
+TEST_F(ScreenWindows, TheFramesCloseWaitsForTheEndOfThePlot) {
+    openScreen();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    ASSERT_NE(window, 0u);
+    EXPECT_TRUE(closeWindow(window));
+    for (int i = 0; i < 3; ++i) { // messages are served at each flush
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        drawScene();
+    }
+    EXPECT_EQ(windowNamed("KAVLOR 1 / Working", 100), window);
+    waitWhile("KAVLOR 1 / Click MB2 to continue ...",
+              [](unsigned long shown) { EXPECT_TRUE(closeWindow(shown)); });
 }
 
 TEST_F(ScreenWindows, NoerKeepsTheWindowsAfterTheWaitAndWinfinClosesThem) {
@@ -410,6 +428,108 @@ TEST_F(ScreenWindows, SetxidDrawsIntoAWindowOfAnotherProgramOverItsPicture) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     setxid(0, "NONE");
     DestroyWindow(foreign);
+}
+
+// A screen of 16-bit pixels: a server of depth 16, whose red, green and blue
+// have 5, 6 and 5 bits.
+class SixteenBitScreen : public ScreenWindows {
+  protected:
+    SixteenBitScreen() : ScreenWindows("1024x768x16") {}
+};
+
+// A colour as 16-bit pixels hold it.
+std::vector<int> in565(const unsigned char *p) {
+    return {p[0] >> 3, p[1] >> 2, p[2] >> 3};
+}
+
+TEST_F(SixteenBitScreen, ThePlotShowsAsTheMemoryRasterDrawsIt) {
+    EXPECT_EQ(getbpp(), 16);
+    captureStdout([&] {
+        metafl("PPM");
+        setfil("plot.ppm");
+        winsiz(kWidth, kHeight);
+        kavini();
+        drawScene();
+        kavfin();
+    });
+    const RgbImage raster = readPpm(dir.file("plot.ppm"));
+    openScreen();
+    EXPECT_EQ(getbpp(), 16);
+    drawScene();
+    const RgbImage shown = windowPixels(windowNamed("KAVLOR 1 / Working"));
+    ASSERT_EQ(shown.width, kWidth - 1);
+    int differing = 0;
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = 0; x < shown.width; ++x)
+            differing += in565(shown.at(x, y)) != in565(raster.at(x, y));
+    EXPECT_EQ(differing, 0);
+    winmod("NOHO");
+    closePlot();
+}
+
+// The pixel routines set and get the pixels of the picture itself, with the
+// backing bitmap and when drawing goes straight into the window; the
+// BitmapFile saved in image mode holds what they wrote, as 16-bit pixels.
+TEST_F(SixteenBitScreen, PixelRoutinesAndBitmapFilesWorkOnThePicture) {
+    for (const char *mode : {"AUTO", "NOST"}) {
+        SCOPED_TRACE(mode);
+        x11mod(mode);
+        openScreen();
+        recfll(0, 0, 3000, 2200, 0);
+        sendbf();
+        const unsigned long window = windowNamed("KAVLOR 1 / Working");
+        imgini();
+        imgmod("RGB");
+        // Colours that 16-bit pixels hold exactly.
+        const unsigned char row[9] = {255, 0, 0, 8, 4, 16, 0, 255, 0};
+        wpxrow(row, 20, 7, 3);
+        unsigned char back[9] = {};
+        rpxrow(back, 20, 7, 3);
+        EXPECT_EQ(std::vector<int>(back, back + 9), std::vector<int>(row, row + 9));
+        wpixel(5, 6, 0x01FF0000); // blue
+        int colour = -1;
+        rpixel(5, 6, &colour);
+        EXPECT_EQ(colour, 0x01FF0000);
+        imgmod("IND");
+        rpixel(20, 7, &colour);
+        float r = 0, g = 0, b = 0;
+        getind(colour, &r, &g, &b);
+        EXPECT_EQ(std::vector<float>({r, g, b}), std::vector<float>({1, 0, 0})) << colour;
+        captureStdout([] { rimage("picture.img"); });
+        imgfin();
+        const RgbImage shown = windowPixels(window);
+        EXPECT_EQ(std::vector<int>(shown.at(22, 7), shown.at(22, 7) + 3),
+                  (std::vector<int>{0, 255, 0}));
+        EXPECT_EQ(std::vector<int>(shown.at(5, 6), shown.at(5, 6) + 3),
+                  (std::vector<int>{0, 0, 255}));
+
+        const std::string file = readFile(dir.file("picture.img"));
+        ASSERT_GT(file.size(), 80u);
+        EXPECT_EQ(file.substr(0, 20), "!Bitmap KAVLOR WIN  ");
+        int width = 0, height = 0, planes = 0, rowBytes = 0, bits = 0;
+        std::sscanf(file.c_str() + 20, "%d %d %d %d %d", &width, &height, &planes, &rowBytes,
+                    &bits);
+        EXPECT_EQ(bits, 16);
+        EXPECT_EQ(rowBytes, 2 * width);
+        EXPECT_EQ(file.size(), 80u + std::size_t(rowBytes) * std::size_t(height));
+        // The red pixel, 5-6-5 and low byte first, where wpxrow put it.
+        const std::size_t red = 80 + 7 * std::size_t(rowBytes) + 20 * 2;
+        EXPECT_EQ(std::uint8_t(file[red]), 0x00);
+        EXPECT_EQ(std::uint8_t(file[red + 1]), 0xF8);
+
+        // Loaded again over an erased picture, the pixels come back.
+        erase();
+        sendbf();
+        captureStdout([] { wimage("picture.img"); });
+        sendbf();
+        const RgbImage again = windowPixels(window);
+        EXPECT_EQ(std::vector<int>(again.at(20, 7), again.at(20, 7) + 3),
+                  (std::vector<int>{255, 0, 0}));
+        EXPECT_EQ(std::vector<int>(again.at(5, 6), again.at(5, 6) + 3),
+                  (std::vector<int>{0, 0, 255}));
+        winmod("NOHO");
+        closePlot();
+    }
 }
 
 } // namespace
