@@ -14,11 +14,36 @@ mkdir -p out/python out/perl
 export KAVLOR=${KAVLOR:-$(pwd)/build/data}
 shopt -s nullglob
 examples=(build/examples/example_*)
-for program in "${examples[@]}"; do
-    case "${program##*/}" in example_screen_window | example_scale_dialog) continue ;; esac
-    echo "== ${program##*/example_}"
-    (cd out && "../$program")
+scripts=()
+for script in examples/python/*.py; do
+    [ "${script##*/}" = example_page.py ] || scripts+=("$script")
 done
+perl_scripts=(examples/perl/*.pl)
+
+# example LANGUAGE NAME: sets folder to the language's output folder and
+# command to what runs the example there.
+example() {
+    case $1 in
+    c) folder=out command=("../build/examples/example_$2") ;;
+    python)
+        folder=out/python
+        command=(env PYTHONPATH=../../build/python/module:../../examples/python /usr/bin/python3
+                 "../../examples/python/$2.py")
+        ;;
+    perl) folder=out/perl command=(/usr/bin/perl -I../../build/perl/lib "../../examples/perl/$2.pl") ;;
+    esac
+    echo "== ${folder#out}/$2" | sed 's|^== /|== |'
+}
+
+# The examples that write files; those that show a screen come after.
+run_file_example() {
+    case $2 in screen_window | scale_dialog) return ;; esac
+    example "$@"
+    (cd "$folder" && "${command[@]}")
+}
+for program in "${examples[@]}"; do run_file_example c "${program##*/example_}"; done
+for script in "${scripts[@]}"; do run_file_example python "$(basename "$script" .py)"; done
+for script in "${perl_scripts[@]}"; do run_file_example perl "$(basename "$script" .pl)"; done
 
 # The display the screen examples show on: the one given when it answers,
 # else an X server of our own, ended with this script.
@@ -34,40 +59,26 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo > /dev/null 2>&1; then
     rm -f "$number_file"
 fi
 
-# The screen example: in a window for a second, then without a display,
-# where it ends at once.
-echo "== screen_window"
-(cd out && ../build/examples/example_screen_window brief &&
-    DISPLAY= ../build/examples/example_screen_window)
+for language in c python perl; do
+    # The screen example: in a window for a second, then without a display,
+    # where it ends at once.
+    example $language screen_window
+    (cd "$folder" && "${command[@]}" brief && DISPLAY= "${command[@]}")
 
-# The dialog example: its window photographed into out/scale_dialog.png, then
-# its OK pressed (a watchdog ends it, should it hang); then without a display,
-# where it ends at once.
-echo "== scale_dialog"
-(cd out && exec timeout 60 ../build/examples/example_scale_dialog) &
-dialog_pid=$!
-dialog=$(timeout 20 xdotool search --sync --name '^Damped oscillation$' | head -n 1)
-sleep 0.5 # the draw widget shows its plot
-xwd -silent -id "$dialog" | xwdtopnm 2> /dev/null | pnmtopng > out/scale_dialog.png
-ok=$(xwininfo -children -id "$dialog" | awk '/"OK"/ { print $1 }')
-xdotool mousemove --window "$ok" 10 5 click 1
-wait "$dialog_pid"
-(cd out && DISPLAY= ../build/examples/example_scale_dialog 2> /dev/null)
-echo "The dialog is photographed in out/scale_dialog.png."
-
-scripts=()
-for script in examples/python/*.py; do
-    [ "${script##*/}" = example_page.py ] || scripts+=("$script")
+    # The dialog example: its window photographed into scale_dialog.png, then
+    # its OK pressed (a watchdog ends it, should it hang); then without a
+    # display, where it ends at once.
+    example $language scale_dialog
+    (cd "$folder" && exec timeout 60 "${command[@]}") &
+    dialog_pid=$!
+    dialog=$(timeout 20 xdotool search --sync --name '^Damped oscillation$' | head -n 1)
+    sleep 0.5 # the draw widget shows its plot
+    xwd -silent -id "$dialog" | xwdtopnm 2> /dev/null | pnmtopng > "$folder/scale_dialog.png"
+    ok=$(xwininfo -children -id "$dialog" | awk '/"OK"/ { print $1 }')
+    xdotool mousemove --window "$ok" 10 5 click 1
+    wait "$dialog_pid"
+    (cd "$folder" && DISPLAY= "${command[@]}" 2> /dev/null)
 done
-for script in "${scripts[@]}"; do
-    echo "== python/${script##*/}"
-    (cd out/python && PYTHONPATH=../../build/python/module:../../examples/python \
-        /usr/bin/python3 "../../$script")
-done
-perl_scripts=(examples/perl/*.pl)
-for script in "${perl_scripts[@]}"; do
-    echo "== perl/${script##*/}"
-    (cd out/perl && /usr/bin/perl -I../../build/perl/lib "../../$script")
-done
+echo "The dialog is photographed in out/scale_dialog.png (and out/python/, out/perl/)."
 echo "The gallery is in $(pwd)/out (${#examples[@]} C examples, ${#scripts[@]} Python examples," \
     "${#perl_scripts[@]} Perl examples)."

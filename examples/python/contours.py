@@ -5,22 +5,27 @@ is a list of rows, one for each x."""
 import math
 
 import kavlor
-from example_page import open_page, plot_formats
+from example_page import f, open_page, plot_formats
+
+
+def square(a):
+    return f(a * a)
 
 
 def height(u, v):
-    """Two hills and a valley."""
-    return (1.2 * math.exp(-((u - 1.0) ** 2 + v * v)) +
-            0.8 * math.exp(-((u + 1.2) ** 2 + (v - 1.0) ** 2)) -
-            0.9 * math.exp(-((u + 0.5) ** 2 + (v + 1.4) ** 2) * 2.0))
+    """Two hills and a valley, in single precision as the C twin computes them."""
+    hill = f(f(1.2) * f(math.exp(-f(square(f(u - 1.0)) + square(v)))))
+    second = f(f(0.8) * f(math.exp(-f(square(f(u + f(1.2))) + square(f(v - 1.0))))))
+    valley = f(f(0.9) * f(math.exp(f(-f(square(f(u + 0.5)) + square(f(v + f(1.4)))) * 2.0))))
+    return f(f(hill + second) - valley)
 
 
 def plot(device, file):
-    x = [-3.0 + 6.0 * i / 119 for i in range(120)]
-    y = [-2.5 + 5.0 * j / 99 for j in range(100)]
+    x = [f(-3.0 + f(f(6.0 * i) / 119)) for i in range(120)]
+    y = [f(-2.5 + f(f(5.0 * j) / 99)) for j in range(100)]
     z = [[height(u, v) for v in y] for u in x]
-    bands = [-0.9 + 0.2 * i for i in range(14)]
-    lines = [-0.8 + 0.2 * i for i in range(13)]
+    bands = [f(f(-0.9) + f(f(0.2) * i)) for i in range(14)]
+    lines = [f(f(-0.8) + f(f(0.2) * i)) for i in range(13)]
     open_page(device, file)
     kavlor.name("X", "X")
     kavlor.name("Y", "Y")

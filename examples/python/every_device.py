@@ -7,6 +7,7 @@ import math
 import sys
 
 import kavlor
+from example_page import f
 
 # The device, the file's extension, and whether it has image mode.
 DEVICES = [
@@ -70,10 +71,11 @@ def shapes():
 
 
 def surface_and_plane(image):
-    x = [-1.0 + 2.0 * i / 11.0 for i in range(12)]
-    z = [[u * u - v * v for v in x] for u in x]
-    c = [i / 39.0 * 6.2831853 for i in range(40)]
-    s = [math.sin(v) for v in c]
+    # In single precision, as the C twin computes them.
+    x = [f(-1.0 + f(f(2.0 * i) / 11.0)) for i in range(12)]
+    z = [[f(f(u * u) - f(v * v)) for v in x] for u in x]
+    c = [f(f(i / 39.0) * f(6.2831853)) for i in range(40)]
+    s = [f(math.sin(v)) for v in c]
 
     # A block of pixels in image mode, on the devices that have it.
     if image:

@@ -1,11 +1,18 @@
-"""What the gallery's axis-system examples share: the page opened on a device, and one file
-written per format."""
+"""What the gallery's axis-system examples share: the page opened on a device, one file written
+per format, and numbers in single precision, so that a script computes its data as the C examples
+do."""
 
+import struct
 import sys
 
 import kavlor
 
 FORMATS = [("PDF", "pdf"), ("SVG", "svg"), ("PNG", "png")]
+
+
+def f(number):
+    """The number rounded to single precision; f(f(a) * f(b)) is the float product."""
+    return struct.unpack("f", struct.pack("f", number))[0]
 
 
 def open_page(device, file):

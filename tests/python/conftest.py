@@ -1,5 +1,5 @@
 """What the tests of the module kavlor share: the reference plots made by the C program, fresh
-interpreters for cases that depend on process-wide state, and files compared with their dates
+interpreters for cases that depend on process-wide state, files compared with their dates
 masked."""
 
 import os
@@ -44,6 +44,7 @@ DATES = [
     (rb"\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d", b"<date> <time>"),  # SVG and PostScript headers
     (rb"\d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d", b"<date> , <time>"),
     (rb"\d\d\.\d\d\.\d{4}, \d\d:\d\d:\d\d", b"<date>, <time>"),    # Java sources
+    (rb"\d\d\.\d\d\.\d{4}  Time    : \d\d:\d\d:\d\d", b"<date>  Time    : <time>"),  # protocol
 ]
 
 

@@ -46,13 +46,15 @@ sub read_file {
     return scalar <$fh>;
 }
 
-# A file's bytes with the dates of PDF, SVG, PostScript and Java headers masked.
+# A file's bytes with the dates of PDF, SVG, PostScript and Java headers, and
+# of the library's end-of-run report, masked.
 sub masked {
     my ($data) = @_;
     $data =~ s/D:\d{14}/D:<date>/g;
     $data =~ s/\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d/<date> <time>/g;
     $data =~ s/\d\d\.\d\d\.\d{4} , \d\d:\d\d:\d\d/<date> , <time>/g;
     $data =~ s/\d\d\.\d\d\.\d{4}, \d\d:\d\d:\d\d/<date>, <time>/g; # Java sources
+    $data =~ s/\d\d\.\d\d\.\d{4}  Time    : \d\d:\d\d:\d\d/<date>  Time    : <time>/g; # protocol
     return $data;
 }
 
