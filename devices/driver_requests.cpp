@@ -75,3 +75,7 @@ int qqwxid(GlobalRecord &rec, int code) {
     qqwwid(rec, code, value, 0);
     return value;
 }
+
+void qqscsr(int shape) {
+    if (const char *name = cursorName(shape)) SetCursor(LoadCursorA(0, name));
+}

@@ -27,3 +27,7 @@ void qqwext(GlobalRecord &rec, int code, int value);
 // Asks the screen driver for an identifier: code 0 the current window's;
 // -1 for any other code.
 int qqwxid(GlobalRecord &rec, int code);
+
+// Shows the mouse cursor of shape 1 cross, 2 arrow, 3 up arrow now; other
+// values nothing.
+void qqscsr(int shape);

@@ -111,8 +111,8 @@ LRESULT KavProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         } else {
             for (int i = 0; i < kScreenWindows; ++i)
                 if (t.hwnd[i] == window && t.iwinstate[i] != 0) {
-                    closeScreenWindow(t, i);
-                    qqwsel(*rec, t.iwinmain);
+                    qqwcls(*rec, i + 1);
+                    restoreWindowGeometry(*rec, t.iwinmain);
                 }
         }
         return 0;

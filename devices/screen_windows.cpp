@@ -1,11 +1,12 @@
 // Screen windows: the driver started (qqwini), windows opened and placed
 // (qqwopn), their backing bitmaps (qqwwmc), shown (qqwsbf), titled, selected
-// and closed (qqwwcls, qqwfree).
+// and closed (qqwsel, qqwcls, qqwwcls, qqwfree).
 #include <algorithm>
 #include <cstdio>
 
 #include "devices/screen_driver.h"
 #include "devices/screen_windows.h"
+#include "devices/window_fonts.h"
 #include "kernel/fatal.h"
 #include "kernel/record.h"
 
@@ -118,9 +119,12 @@ int windowIndex(int device) {
     return device == kDefaultScreen ? 0 : device - 72;
 }
 
-// Creates and places the window of a device code; the opening's position and
-// size receive the client area's.
-void qqwopn(GlobalRecord &rec, DriverRecord &d, WindowTable &t, ScreenOpening &o) {
+} // namespace
+
+void qqwopn(GlobalRecord &rec, ScreenOpening &o) {
+    DriverRecord &d = *qqwglb(rec, nullptr, DriverRecords::Both);
+    WindowTable &t = *d.pwintab;
+    const HDC before = t.hdccur;
     const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);
     const int cy = GetSystemMetrics(SM_CYCAPTION);
     if (t.iextwin == 0) {
@@ -175,9 +179,8 @@ void qqwopn(GlobalRecord &rec, DriverRecord &d, WindowTable &t, ScreenOpening &o
     d.nclip[0] = d.nclip[1] = 0;
     d.nclip[2] = o.width - 1;
     d.nclip[3] = o.height - 1;
+    moveWindowFont(t, before);
 }
-
-} // namespace
 
 WindowTable *screenTable(GlobalRecord &rec) {
     DriverRecord *d = rec.dev.pdriver.get();
@@ -199,7 +202,7 @@ void qqwini(GlobalRecord &rec, ScreenOpening &o) {
         t.palette[0].peRed = t.palette[0].peGreen = t.palette[0].peBlue = v;
     }
     o.bits = d.nbits;
-    qqwopn(rec, d, t, o);
+    qqwopn(rec, o);
     t.iready = 1;
 }
 
@@ -358,9 +361,11 @@ void qqwsel(GlobalRecord &rec, int n) {
     WindowTable *tp = screenTable(rec);
     if (tp == nullptr || n < 1 || n > kScreenWindows) return;
     WindowTable &t = *tp;
+    DriverRecord &d = *rec.dev.pdriver;
     const int i = n - 1;
     if (i == t.iwincur) return;
     const int left = t.iwincur;
+    const HDC before = t.hdccur;
     t.iwinprev = left;
     t.iwincur = i;
     t.hwndcur = t.hwnd[i];
@@ -368,9 +373,32 @@ void qqwsel(GlobalRecord &rec, int n) {
     t.hbmcur = t.hbm[i];
     t.nwincw = t.nwinsz[i][0];
     t.nwinch = t.nwinsz[i][1];
+    // Erasing, the z-buffer and the clip work on the drawing area of the
+    // window that is current now.
+    d.nwidth = t.nwincw;
+    d.nheight = t.nwinch;
+    d.nclip[0] = d.nclip[1] = 0;
+    d.nclip[2] = t.nwincw - 1;
+    d.nclip[3] = t.nwinch - 1;
+    // The pen and text colour in use go along (the pen the window's context
+    // held may have been replaced since).
+    if (t.hdccur != 0) {
+        if (t.hpen != 0) SelectObject(t.hdccur, t.hpen);
+        SetTextColor(t.hdccur, t.ncolref);
+    }
+    moveWindowFont(t, before);
     if (left >= 0 && left < kScreenWindows && t.iwinstate[left] == 1 && !t.ptitle[left])
         setNumberedTitle(t, left, "");
     if (!t.ptitle[i]) setNumberedTitle(t, i, " / Working");
+}
+
+void qqwcls(GlobalRecord &rec, int n) {
+    WindowTable *tp = screenTable(rec);
+    if (tp == nullptr || n < 1 || n > kScreenWindows) return;
+    WindowTable &t = *tp;
+    t.ptitle[n - 1].reset();
+    closeScreenWindow(t, n - 1);
+    qqwsel(rec, t.iwinmain);
 }
 
 int qqwsta(GlobalRecord &rec, int n) {

@@ -6,6 +6,7 @@
 #include "platform/windows.h"
 
 struct GlobalRecord;
+struct ScreenOpening;
 
 // Colour models of the screen (WindowTable.iclrmodel).
 enum ScreenColourModel : int {
@@ -44,8 +45,21 @@ void showBackingBitmap(const WindowTable &table, int i);
 // Enables (1) or greys (0) the Close item of the current window's system menu.
 void qqsclbut(const WindowTable &table, int flag);
 
+// Creates and places the window of the opening's device code (72..80) and
+// makes it current; the opening's position and size receive the client
+// area's. An open window of that number is replaced.
+void qqwopn(GlobalRecord &rec, ScreenOpening &opening);
+
 // Makes window n (1..8) current; the window left gets its plain title.
 void qqwsel(GlobalRecord &rec, int n);
+
+// Closes window n (1..8), drops its user title, and makes the main window
+// current.
+void qqwcls(GlobalRecord &rec, int n);
+
+// The record's device scale, window number, position and size become those
+// kept for window n (1..8), which the driver made current.
+void restoreWindowGeometry(GlobalRecord &rec, int n);
 
 // "KAVLOR %d" with suffix (may be empty) as window i's title.
 void setNumberedTitle(const WindowTable &table, int i, const char *suffix);

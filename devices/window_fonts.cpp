@@ -125,3 +125,12 @@ void releaseWindowFont(WindowTable &table) {
     table.holdfont = 0;
     table.ifont = 0;
 }
+
+void moveWindowFont(WindowTable &table, HDC previous) {
+    if (table.ifont == 0 || table.hfont == 0 || table.hdccur == previous) return;
+    if (previous != 0 && table.holdfont != 0) SelectObject(previous, table.holdfont);
+    table.holdfont = 0;
+    if (table.hdccur == 0) return;
+    table.holdfont = SelectObject(table.hdccur, table.hfont);
+    SetBkMode(table.hdccur, TRANSPARENT);
+}

@@ -5,6 +5,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/windows.h"
+
 struct GlobalRecord;
 struct DriverRecord;
 struct WindowTable;
@@ -32,3 +34,8 @@ int qqgiso(const DriverRecord &driver, int code);
 // The font of qqwfnt deleted and the context's first font selected back; for
 // the end of a drawing context.
 void releaseWindowFont(WindowTable &table);
+
+// After the current drawing context changed from previous to the table's
+// hdccur (another screen window became current): the Windows font in use
+// goes along, so that text keeps its font in every window.
+void moveWindowFont(WindowTable &table, HDC previous);

@@ -57,11 +57,20 @@ struct WindowTable {
     int hpixext = 0;                       // external pixmap (request 2)
     std::uint8_t iextwin = 0;              // 1: drawing into the external window
     std::uint8_t iextpix = 0;              // 1: an external pixmap was given
-    std::uint8_t icsrinput = 0;            // cursor input in progress (0 none)
-    int icsrrest = 2;                      // cursor shape restored after input
-    int iwinprev = -1;                     // index of the previously current window
-    int icsrshape = 1;                     // cursor shape during input (0 none)
-    int npalsize = 0;                      // palette entries: 16, 129 or 256
+    // Cursor input in progress: 0 none, 1 points, 2 a dragged path, 3 one
+    // click, 4 a key or click. The points go into the caller's arrays pcsrx,
+    // pcsry (room for ncsrmax, ncsrpts taken); icsrovfl 1 when more came.
+    std::uint8_t icsrinput = 0;
+    std::uint8_t icsrovfl = 0;
+    int ikey = 0; // what ended the input of a key or click
+    int ncsrpts = 0;
+    int ncsrmax = 0;
+    int *pcsrx = nullptr;
+    int *pcsry = nullptr;
+    int icsrrest = 2;           // cursor shape restored after input
+    int iwinprev = -1;          // index of the previously current window
+    int icsrshape = 1;          // cursor shape during input (0 none)
+    int npalsize = 0;           // palette entries: 16, 129 or 256
     std::uint8_t iclrmodel = 0; // 0 none, 1 palette of 129, 2 palette of 16, 3 true colour
     std::uint8_t iclrmod = 0;   // GlobalRecord.iclrmod: NONE 0, FULL 1, CONT 2
     std::uint8_t idirect = 0;   // 1: drawing goes straight into the window

@@ -78,6 +78,14 @@ KAVLOR_API void winkey(const char *key);
 KAVLOR_API void winfin(void);
 /* Title of the current screen window. */
 KAVLOR_API void wintit(const char *title);
+/* Opens screen window n (1..8) beside the plot's own and draws into it. */
+KAVLOR_API void opnwin(int n);
+/* Draws into screen window n (1..8) from now on. */
+KAVLOR_API void selwin(int n);
+/* Closes screen window n (1..8); the plot's own window becomes current. */
+KAVLOR_API void clswin(int n);
+/* Number of the current screen window; 0 outside a plot. */
+KAVLOR_API int winid(void);
 /* Screen background: ERAS, NOER, REVE (white), NORE, AUTO; before kavini. */
 KAVLOR_API void scrmod(const char *keyword);
 /* Screen windows: STOR (backing bitmap), NOST (straight into the window), AUTO,

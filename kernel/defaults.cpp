@@ -62,6 +62,9 @@ void defaultPageSettings(GlobalRecord &rec) {
     rec.win.iwinopt = 10;
     rec.win.iwinmod = 0;
     rec.win.iwinkey = 0;
+    rec.win.icsrtyp = 1;
+    rec.win.icsrmod = 0;
+    rec.win.icsruni = 0;
     rec.out.npage = 1;
 }
 

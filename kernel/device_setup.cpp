@@ -20,10 +20,6 @@
 #include "kernel/record_table.h"
 #include "kernel/warnings.h"
 
-namespace {
-
-// Scale of the raster-like devices: the page (turned for portrait output)
-// fitted into a W x H pixel area.
 float rasterScale(const GlobalRecord &rec, int width, int height) {
     const PageState &page = rec.page;
     float w = float(page.nxpage), h = float(page.nypage);
@@ -35,6 +31,8 @@ float rasterScale(const GlobalRecord &rec, int width, int height) {
     }
     return s;
 }
+
+namespace {
 
 // Scale of PostScript and PDF: the page fitted onto the paper W x H.
 float paperScale(const GlobalRecord &rec, float paperW, float paperH) {
@@ -137,6 +135,7 @@ void kavi01(GlobalRecord &rec) {
     win.nwinsiz[1] = o.height;
     page.nbitpix = o.bits;
     page.xdevscl = rasterScale(rec, o.clientWidth, o.clientHeight);
+    win.keepWindow(win.iwinid, page.xdevscl);
 }
 
 void kavi03(GlobalRecord &rec) {

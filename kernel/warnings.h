@@ -69,6 +69,8 @@ enum class Warning : int {
     arrayOutOfScreen = 58,
     // Above 100 the text is the one that qqserr set just before.
     ownText = 101,
+    mainWindowKept = 102, // the main screen window cannot be closed
+    windowNotOpen = 103,
     undefinedLegendLine = 105,
 };
 
