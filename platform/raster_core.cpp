@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 void fillSpan(const PixelSurface &s, int y, int xa, int xb, const PixelValue &v) {
     if (y < 0 || y >= s.height) return;
@@ -31,9 +32,11 @@ template <int BytesPerPixel>
 void stepInside(std::uint8_t *p, std::ptrdiff_t majorStride, std::ptrdiff_t minorStride,
                 long long count, long long error, long long shorter, long long longer,
                 const PixelValue &v) {
+    // The pixel's bytes held apart from the surface: one store per pixel.
+    std::uint8_t pixel[BytesPerPixel];
+    std::memcpy(pixel, v.bytes, BytesPerPixel);
     for (;;) {
-        for (int k = 0; k < BytesPerPixel; ++k)
-            p[k] = v.bytes[k];
+        std::memcpy(p, pixel, BytesPerPixel);
         if (--count < 0) return;
         error += shorter;
         p += majorStride;
@@ -102,8 +105,14 @@ void drawLine(const PixelSurface &s, int x1, int y1, int x2, int y2, const Pixel
         case 1:
             stepInside<1>(p, majorStride, minorStride, count, error, shorter, longer, v);
             return;
+        case 2:
+            stepInside<2>(p, majorStride, minorStride, count, error, shorter, longer, v);
+            return;
         case 3:
             stepInside<3>(p, majorStride, minorStride, count, error, shorter, longer, v);
+            return;
+        case 4:
+            stepInside<4>(p, majorStride, minorStride, count, error, shorter, longer, v);
             return;
         default: break;
         }

@@ -26,9 +26,9 @@ int main(int argc, char **argv) {
     graf(0.0f, 360.0f, 0.0f, 90.0f, -1.5f, 1.5f, -1.5f, 0.5f);
     title();
     color("BLUE");
-    /* Data lines 0.5 pt (1.8 units of 0.1 mm) wide; on the raster that is under a pixel, the
-     * thinnest line there is. */
-    if (strcmp(device, "PNG") != 0) penwid(1.8f);
+    /* Data lines 0.5 pt (1.8 units of 0.1 mm) wide; on the raster and the screen that is under
+     * a pixel, the thinnest line there is. */
+    if (strcmp(device, "PNG") != 0 && strcmp(device, "XWIN") != 0) penwid(1.8f);
     curve(x, y, n);
     endgrf();
     if (strcmp(device, "XWIN") == 0) rpng(argv[3]); /* the window as it shows the curve */
