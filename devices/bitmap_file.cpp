@@ -6,11 +6,11 @@
 #include <memory>
 #include <new>
 
-#include "devices/byte_sink.h"
 #include "devices/driver_record.h"
 #include "devices/raster_pixels.h"
 #include "kernel/c_format.h"
 #include "kernel/record.h"
+#include "platform/byte_sink.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "devices/byte_sink.h"
 #include "devices/stream_compressor.h"
+#include "platform/byte_sink.h"
 
 struct GlobalRecord;
 

@@ -2,7 +2,6 @@
 // and as a PNG file in the caller's memory: rbfpng.
 #include <cstdio>
 
-#include "devices/byte_sink.h"
 #include "devices/image_mode.h"
 #include "devices/named_output.h"
 #include "devices/picture.h"
@@ -13,6 +12,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
+#include "platform/byte_sink.h"
 
 namespace {
 

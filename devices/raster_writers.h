@@ -9,8 +9,8 @@
 #pragma once
 #include <cstdio>
 
-#include "devices/byte_sink.h"
 #include "devices/raster_pixels.h"
+#include "platform/byte_sink.h"
 
 struct GlobalRecord;
 

@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "devices/bitmap_file.h"
-#include "devices/byte_sink.h"
 #include "devices/nearest_colour.h"
 #include "devices/screen_driver.h"
 #include "devices/screen_windows.h"
 #include "kernel/c_format.h"
 #include "kernel/colour_value.h"
 #include "kernel/record.h"
+#include "platform/byte_sink.h"
 
 namespace {
 

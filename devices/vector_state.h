@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "devices/byte_sink.h"
+#include "platform/byte_sink.h"
 
 // Points per written path piece (PostScript and SVG polylines, CGM POLYLINE).
 constexpr int kVectorPathPoints = 50;

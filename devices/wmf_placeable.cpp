@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "devices/byte_sink.h"
 #include "devices/wmf_writer.h"
+#include "platform/byte_sink.h"
 #include "platform/replacement_file.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include "graphics3d/plane.h"
 
 #include "graphics3d/box_level.h"
+#include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
@@ -34,6 +35,7 @@ void openPlane(GlobalRecord &rec, const float p1[3], const float p2[3], const fl
     Projection3DState &v = rec.view3d;
     rec.core.ilevel = 1;
     v.ipln3d = 1;
+    v.planeProjection = proj3d;
     for (int i = 0; i < 3; ++i) {
         v.xpln3d[i] = p1[i];
         v.xpln3d[3 + i] = p2[i] - p1[i];

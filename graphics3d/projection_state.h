@@ -8,6 +8,8 @@
 // absolute once graf3d has run.
 #pragma once
 
+struct GlobalRecord;
+
 struct Projection3DState {
     float xgrf3d[3][4] = {};               // per axis X, Y, Z: begin, end, first label, step
     float xusr3d[6] = {};                  // user limits x min, x max, y min, ..., ascending
@@ -26,6 +28,9 @@ struct Projection3DState {
     float xmat3d[16] = {};                 // view matrix, row by row
     int ipln3d = 0;                        // 1 between grfini and grffin
     float xpln3d[9] = {};                  // that plane: corner P0, edge vectors E1, E2
-    float xpen3d[4] = {};                  // last point of the current 3-D line
-    int ipen3d = 0;                        // ... and whether it lies outside
+    // The step that carries page points onto that plane, handed down when the
+    // plane opens, so that the kernel's line pipeline and shields can call it.
+    void (*planeProjection)(const GlobalRecord &rec, float &x, float &y) = nullptr;
+    float xpen3d[4] = {}; // last point of the current 3-D line
+    int ipen3d = 0;       // ... and whether it lies outside
 };

@@ -6,12 +6,11 @@
 #include <new>
 #include <string>
 
-#include "devices/memory_raster.h"
-#include "devices/raster_pixels.h"
 #include "kavlor.h"
 #include "kernel/bdf_font.h"
 #include "kernel/character_codes.h"
 #include "kernel/devices.h"
+#include "kernel/driver.h"
 #include "kernel/install_dir.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -146,7 +145,5 @@ extern "C" void bmpfnt(const char *name) {
 }
 
 void qqbdfpix(GlobalRecord &rec, int x, int y) {
-    // The memory raster skips pixels outside its page; the screen's window
-    // pixels come with the screen driver.
-    if (qqvptr(rec) != nullptr) qqvwpx(rec, x, y, rec.colour.ncolor);
+    currentDriver(rec).pixel(rec, x, y, rec.colour.ncolor);
 }

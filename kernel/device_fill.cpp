@@ -2,10 +2,6 @@
 // PostScript family, PDF and SVG.
 #include <cstdio>
 
-#include "devices/pdf_writer.h"
-#include "devices/postscript.h"
-#include "devices/svg.h"
-#include "devices/wmf_writer.h"
 #include "kernel/area_fill.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
@@ -43,11 +39,6 @@ bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n) {
         !insideClipWindow(rec, x, y, n))
         return false;
     qqstrk(rec);
-    switch (deviceFamily(code)) {
-    case DeviceFamily::Pdf: fillPolygonPdf(rec, x, y, n); break;
-    case DeviceFamily::Svg: fillPolygonSvg(rec, x, y, n); break;
-    case DeviceFamily::PostScript: fillPolygonPostScript(rec, x, y, n); break;
-    default: xjpoly(rec, x, y, n); break;
-    }
+    xjpoly(rec, x, y, n);
     return true;
 }

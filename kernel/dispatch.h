@@ -3,13 +3,13 @@
 // to the device's units, and routed by the device family.
 #pragma once
 
+#include "kernel/driver.h"
+
 struct GlobalRecord;
 
-// Pen operations of xjdraw.
-constexpr int kPenDraw = 2;
-constexpr int kPenMove = 3;
-
-// One pen move or draw; counts the vectors of the plot.
+// One pen operation of the driver contract at a page point (or, for the
+// drivers whose pen takes values, with a value in plot units); counts the
+// vectors of the plot.
 void xjdraw(GlobalRecord &rec, float x, float y, int op);
 
 // Colour change: a colour-table index (taken modulo 256) or an explicit RGB
@@ -30,17 +30,15 @@ void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 // that fill with lines make the box's colour current.
 void colourBox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour);
 
-// A polygon filled by the device in the current colour: the page points with
-// the origin shift, converted and rounded (WMF).
+// A solid polygon of page points (without the origin shift) filled by the
+// device in the current colour.
 void xjpoly(GlobalRecord &rec, const float x[], const float y[], int n);
 
 // Shows the colour table on devices with a palette (screen, memory raster).
 void shwvlt(GlobalRecord &rec);
 
-// Device point of a page point: rounded, truncated or kept as floats by family.
-struct DevicePoint {
-    float x, y;
-};
+// Device point of a page point: rounded, truncated or kept as floats by the
+// device's axes.
 DevicePoint toDevice(const GlobalRecord &rec, float x, float y);
 
 // Marker symbol n (0..23, or the user symbol of mysymb) centred on the page

@@ -1,10 +1,6 @@
 // Flat triangles: qqftri and the public trifll.
 #include "kernel/flat_triangle.h"
 
-#include "devices/decimal_text.h"
-#include "devices/memory_raster.h"
-#include "devices/pdf_writer.h"
-#include "devices/screen_driver.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
 #include "kernel/array_arguments.h"
@@ -43,50 +39,6 @@ bool cornersInside(const GlobalRecord &rec, const ShiftedCorners &c) {
     return true;
 }
 
-void fillOnRaster(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
-    const ShiftedCorners c = shifted(rec, x, y);
-    int px[3], py[3];
-    for (int i = 0; i < 3; ++i) {
-        const DevicePoint p = toDevice(rec, c.x[i], c.y[i]);
-        px[i] = int(p.x);
-        py[i] = int(p.y);
-    }
-    qqsclr(rec, colour);
-    arealx(rec, x, y, 3);
-    if (deviceFamily(rec.core.idevice) == DeviceFamily::Screen)
-        qqwftr(rec, px, py, &colour);
-    else
-        qqvftr(rec, px, py, &colour);
-}
-
-// Only the fill colour is set: the callers send their colour in force again
-// when they end. The path takes the origin shift itself.
-void fillOnPdf(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
-    int r = 0, g = 0, b = 0;
-    colourComponents(rec, colour, r, g, b);
-    qqstrk(rec);
-    qqpdf3(rec, r, g, b, 1);
-    fillPolygonPdf(rec, x, y, 3);
-}
-
-// "%5d %5d %5d %5d %5d %5d tri ": the corners in device units.
-void fillOnPostScript(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
-    qqsclr(rec, colour);
-    qqstrk(rec);
-    char text[6 * (kNumberTextRoom + 1) + 8];
-    char *p = text;
-    const ShiftedCorners c = shifted(rec, x, y);
-    for (int i = 0; i < 3; ++i) {
-        const DevicePoint d = toDevice(rec, c.x[i], c.y[i]);
-        for (const float v : {d.x, d.y}) {
-            p = putIntWidth(p, int(v), 5);
-            *p++ = ' ';
-        }
-    }
-    p = putText(p, "tri ");
-    qpsbuf(rec, text, int(p - text));
-}
-
 void fillAsPolygon(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     qqsclr(rec, colour);
     arealx(rec, x, y, 3);
@@ -96,17 +48,10 @@ void fillAsPolygon(GlobalRecord &rec, const float x[3], const float y[3], int co
 } // namespace
 
 void qqftri(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
-    const DeviceFamily family = deviceFamily(rec.core.idevice);
     // On the 3-D plane the corners must first be carried onto the plane,
     // which only the general fill's lines are.
     const bool inside = rec.view3d.ipln3d != 1 && cornersInside(rec, shifted(rec, x, y));
-    if ((family == DeviceFamily::Raster || family == DeviceFamily::Screen) && inside)
-        fillOnRaster(rec, x, y, colour);
-    else if (family == DeviceFamily::Pdf && inside)
-        fillOnPdf(rec, x, y, colour);
-    else if (family == DeviceFamily::PostScript && inside)
-        fillOnPostScript(rec, x, y, colour);
-    else
+    if (!inside || !currentDriver(rec).triangle(rec, x, y, colour))
         fillAsPolygon(rec, x, y, colour);
 }
 

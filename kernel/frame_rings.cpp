@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "devices/memory_raster.h"
-#include "devices/screen_driver.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/page_sums.h"
@@ -34,42 +32,22 @@ bool insideClipWindow(const GlobalRecord &rec, const Ring &r) {
            r.y[2] <= float(w[3]);
 }
 
-// The memory raster and the screen take the rings one pixel apart, as many as the
+// Devices in pixels may take the rings one pixel apart, as many as the
 // thickness covers there.
-bool drawIntoRaster(GlobalRecord &rec, float x1, float y1, float x2, float y2, int thickness,
-                    float angle) {
+bool drawnByDevice(GlobalRecord &rec, float x1, float y1, float x2, float y2, int thickness,
+                   float angle) {
     const long long t = std::llabs(static_cast<long long>(thickness));
     const float outer = thickness > 0 ? float(t - 1) : 0.0f;
     if (std::fabs(angle) >= 0.001f || rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 ||
         rec.shield.nshield != 0 || !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
         return false;
-    const DeviceFamily family = deviceFamily(rec.core.idevice);
-    const bool screen = family == DeviceFamily::Screen;
-    if (!screen && (family != DeviceFamily::Raster || qqvptr(rec) == nullptr)) return false;
     const float s = rec.page.xdevscl;
     const DevicePoint a = toDevice(rec, x1, y1), c = toDevice(rec, x2, y2);
     const int left = truncToInt(std::min(a.x, c.x)), right = truncToInt(std::max(a.x, c.x));
     const int top = truncToInt(std::min(a.y, c.y)), bottom = truncToInt(std::max(a.y, c.y));
     const int rings = roundAddHalf((x1 + float(t) - 1.0f) * s) - roundAddHalf(x1 * s) + 1;
     const int step = thickness > 0 ? 1 : -1;
-    qqstrk(rec);
-    for (int k = 0; k < rings; ++k) {
-        const int d = k * step;
-        const int l = left - d, r = right + d, u = top - d, b = bottom + d;
-        if (screen) {
-            qqwdrw(rec, l, u, 3);
-            qqwdrw(rec, r, u, 2);
-            qqwdrw(rec, r, b, 2);
-            qqwdrw(rec, l, b, 2);
-            qqwdrw(rec, l, u, 2);
-            continue;
-        }
-        qqvlin(rec, l, u, r, u);
-        qqvlin(rec, r, u, r, b);
-        qqvlin(rec, r, b, l, b);
-        qqvlin(rec, l, b, l, u);
-    }
-    return true;
+    return currentDriver(rec).frameRings(rec, left, top, right, bottom, rings, step);
 }
 
 } // namespace
@@ -82,7 +60,7 @@ void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thicknes
 
     const float x1 = float(pageSum(x, rec.page.nxorg)), y1 = float(pageSum(y, rec.page.nyorg));
     const float x2 = x1 + float(width) - 1.0f, y2 = y1 + float(height) - 1.0f;
-    if (!drawIntoRaster(rec, x1, y1, x2, y2, thickness, angle)) {
+    if (!drawnByDevice(rec, x1, y1, x2, y2, thickness, angle)) {
         // One ring per base unit of the thickness, each turned about (x, y).
         const float t = std::fabs(float(thickness)) * rec.page.xunits + 0.5f;
         int rings = t < 1.0f ? 1 : truncToInt(t);

@@ -2,8 +2,6 @@
 #include <cmath>
 #include <cstddef>
 
-#include "devices/memory_raster.h"
-#include "devices/screen_driver.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
 #include "kernel/page_sums.h"
@@ -94,8 +92,6 @@ constexpr Shape kShapes[24] = {
 };
 
 constexpr int kLongestLine = 19;
-// The raster draws the outlines of the shapes below this number itself.
-constexpr int kRasterShapes = 15;
 // Filled symbols: scan lines 0.075 mm apart.
 constexpr float kFillSpacing = 0.75f;
 
@@ -158,15 +154,11 @@ void drawUserSymbol(GlobalRecord &rec, float height, const Placement &p) {
     if (s.iusrfill == 1) fillSolid(rec, x, y, n, kFillSpacing / rec.page.xunits);
 }
 
-// A symbol the memory raster (its first shapes) or the screen (every shape)
-// draws by itself: unturned, plainly on the page, and wholly inside the clip
-// window.
-bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
-    const DeviceFamily family = deviceFamily(rec.core.idevice);
-    const bool raster =
-        family == DeviceFamily::Raster && n < kRasterShapes && qqvptr(rec) != nullptr;
-    if (!(raster || family == DeviceFamily::Screen) || std::fabs(rec.symbol.xsymrot) >= 0.001f ||
-        rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 || rec.shield.nshield != 0)
+// A symbol the device may draw by itself: unturned, plainly on the page,
+// and wholly inside the clip window.
+bool drawnByDevice(GlobalRecord &rec, int n, float cx, float cy, float height) {
+    if (std::fabs(rec.symbol.xsymrot) >= 0.001f || rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 ||
+        rec.shield.nshield != 0)
         return false;
     const int *w = rec.clip.nclpwin;
     const float h = height * 0.5f;
@@ -174,13 +166,7 @@ bool drawnByRaster(GlobalRecord &rec, int n, float cx, float cy, float height) {
         cy + h > float(w[3]))
         return false;
     const DevicePoint d = toDevice(rec, cx, cy);
-    qqstrk(rec);
-    const int size = roundAddHalf(height * rec.page.xdevscl);
-    if (raster)
-        qqvsym(rec, n, int(d.x), int(d.y), size);
-    else
-        qqwsym(rec, n, int(d.x), int(d.y), size);
-    return true;
+    return currentDriver(rec).symbol(rec, n, d, roundAddHalf(height * rec.page.xdevscl));
 }
 
 // The symbol's shield: a square of 1.2 heights centred on it, turned with it.
@@ -205,7 +191,7 @@ void dsymbl(GlobalRecord &rec, int n, int x, int y) {
                          std::sin(r), std::cos(r)};
     if (user)
         drawUserSymbol(rec, height, p);
-    else if (!drawnByRaster(rec, n, p.cx, p.cy, height))
+    else if (!drawnByDevice(rec, n, p.cx, p.cy, height))
         drawShape(rec, kShapes[n], height, p);
     if (rec.shield.ishlaut[kShieldSymbols - 1] == 1) addSymbolShield(rec, p, height);
 }

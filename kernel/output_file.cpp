@@ -5,9 +5,9 @@
 #include <cstring>
 #include <new>
 
-#include "devices/screen_driver.h"
 #include "kavlor.h"
 #include "kernel/devices.h"
+#include "kernel/driver.h"
 #include "kernel/file_versions.h"
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
@@ -236,11 +236,11 @@ extern "C" void sendbf(void) {
     GlobalRecord *rec = jqqlev(1, 3, "sendbf");
     if (rec == nullptr) return;
     qqstrk(*rec);
-    if (deviceFamily(rec->core.idevice) == DeviceFamily::Screen) qqwsbf(*rec);
+    currentDriver(*rec).flush(*rec);
 }
 
 extern "C" void winupd(void) {
     GlobalRecord *rec = jqqlev(0, 3, "winupd");
     if (rec == nullptr) return;
-    if (deviceFamily(rec->core.idevice) == DeviceFamily::Screen) qqwsbf(*rec);
+    currentDriver(*rec).flush(*rec);
 }

@@ -4,21 +4,13 @@
 #include <cstring>
 #include <string>
 
-#include "devices/cgm.h"
-#include "devices/memory_raster.h"
-#include "devices/pdf_writer.h"
-#include "devices/postscript.h"
-#include "devices/raster_file.h"
-#include "devices/screen_driver.h"
-#include "devices/svg.h"
-#include "devices/text_formats.h"
-#include "devices/wmf_writer.h"
 #include "kavlor.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/defaults.h"
 #include "kernel/device_setup.h"
 #include "kernel/devices.h"
+#include "kernel/driver.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
 #include "kernel/output_file.h"
@@ -70,60 +62,10 @@ void windowGeometry(GlobalRecord &rec) {
     }
 }
 
-// The device's last records.
-void writeTrailer(GlobalRecord &rec, int &fileflag) {
-    const int code = rec.core.idevice;
-    switch (deviceFamily(code)) {
-    case DeviceFamily::Screen: {
-        const WindowState &win = rec.win;
-        qqwfin(rec, win.iwinmod == 4 ? 10 * win.iwinopt + 4 : win.iwinmod + 10 * win.iwinkey);
-        fileflag = 0;
-        break;
-    }
-    case DeviceFamily::Gksl:
-        qqmove(rec, 0, 0);
-        gkslTrailer(rec);
-        break;
-    case DeviceFamily::Cgm:
-        qqmove(rec, 0, 0);
-        cgmEnd(rec);
-        break;
-    case DeviceFamily::Wmf:
-        // The pen goes back to the origin but draws nothing more: a plot
-        // that drew nothing counts no vector.
-        qqmove(rec, 0, 0);
-        if (!qqwmf2(rec)) rec.out.writeFailed = true;
-        break;
-    case DeviceFamily::Kyocera: kyoceraTrailer(rec); break;
-    case DeviceFamily::Hpgl: hpglTrailer(rec); break;
-    case DeviceFamily::Raster:
-        if (deviceFacts(code).file == PlotFile::none) fileflag = 0;
-        qqrfil(rec, rec.out.fpout, deviceFacts(code).rasterType);
-        qqvfin(rec);
-        break;
-    case DeviceFamily::PostScript:
-        drwpsc(rec, 0, 0, 999);
-        qpsbuf(rec, "showpage ", 9);
-        break;
-    case DeviceFamily::Pdf:
-        qqpdf2(rec, 0, 0, 1);
-        if ((rec.format.ipdfmod & 2) != 0) fileflag = 0; // the PDF stays in memory
-        break;
-    case DeviceFamily::Java: javaTrailer(rec); break;
-    case DeviceFamily::Svg: qqsvg2(rec, 0, 0, 999); break;
-    default: break;
-    }
-}
-
 // True when the plot file could not be written whole: a write or the close
-// failed, in the kernel's record output or in the PDF and SVG writers' streams.
+// failed, in the kernel's record output or in the writer's own stream.
 bool plotFileFailed(const GlobalRecord &rec) {
-    if (rec.out.writeFailed) return true;
-    switch (deviceFamily(rec.core.idevice)) {
-    case DeviceFamily::Pdf: return rec.vec.ppdfwr && rec.vec.ppdfwr->sink.failed();
-    case DeviceFamily::Svg: return rec.vec.svg.sink.failed();
-    default: return false;
-    }
+    return rec.out.writeFailed || currentDriver(rec).writeFailed(rec);
 }
 
 std::string withoutBlanks(const char *format, int value) {
@@ -207,20 +149,13 @@ extern "C" void kavini(void) {
     rec.out.fpout = nullptr;
     windowGeometry(rec);
     page.nbitpix = 8;
-    if (isFileDevice(rec.core.idevice)) {
-        openOutputFile(rec);
-        kavi03(rec);
-    } else if (deviceFamily(rec.core.idevice) == DeviceFamily::Screen) {
-        kavi01(rec);
-    }
+    if (isFileDevice(rec.core.idevice)) openOutputFile(rec);
+    kavi03(rec); // the device opens: the head of its file, or its window
     if (rec.msg.iwinapp != 1 && rec.msg.ierrdev != 1 && rec.out.fpout != stdout)
         rec.msg.fpmsgdf = stdout;
     resall(rec);
     if (page.iscrold == -1) page.iscrold = page.iscrmod;
-    // A window kept from a plot of the other background is cleared.
-    if (page.nbitpix >= 9 && deviceFamily(rec.core.idevice) == DeviceFamily::Screen &&
-        rec.win.iextwin == 0 && page.iscrmod != page.iscrold)
-        erase();
+    currentDriver(rec).begin(rec);
 }
 
 extern "C" void kavfin(void) {
@@ -229,7 +164,7 @@ extern "C" void kavfin(void) {
     GlobalRecord &rec = *recp;
     int fileflag = 1;
     qqstrk(rec);
-    writeTrailer(rec, fileflag);
+    currentDriver(rec).close(rec, fileflag); // the device's last records
     const int code = rec.core.idevice;
     if (isFileDevice(code)) {
         closeOutputFile(rec);

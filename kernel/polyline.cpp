@@ -1,7 +1,6 @@
 // The polyline buffer, its four primitives, the flush and the public routine line.
 #include "kernel/polyline.h"
 
-#include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "kernel/base_transform.h"
 #include "kernel/clipping.h"
@@ -20,7 +19,7 @@ namespace {
 // force, then through the base transformation.
 inline void storePoint(GlobalRecord &rec, float x, float y) {
     LineState &line = rec.line;
-    if (rec.view3d.ipln3d == 1) proj3d(rec, x, y);
+    if (rec.view3d.ipln3d == 1) rec.view3d.planeProjection(rec, x, y);
     if (rec.trf.itrfon == 1) btrf01(rec.trf.xtrfmat, x, y);
     line.xpolbuf[line.npolbuf] = x;
     line.ypolbuf[line.npolbuf] = y;

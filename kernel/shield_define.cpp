@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphics3d/projection.h"
 #include "kavlor.h"
 #include "kernel/array_arguments.h"
 #include "kernel/levels.h"
@@ -132,7 +131,7 @@ extern "C" void shlpol(const int *nx, const int *ny, int n) {
     // The shield blanks what is drawn onto the 3-D plane, so it lies there too.
     if (rec->view3d.ipln3d == 1)
         for (int i = 0; i < m; ++i)
-            proj3d(*rec, x[i], y[i]);
+            rec->view3d.planeProjection(*rec, x[i], y[i]);
     qqbl07(*rec, ShieldKind::Polygon, x, y, m);
 }
 

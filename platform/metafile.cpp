@@ -19,7 +19,7 @@
 #include <numbers>
 #include <vector>
 
-#include "devices/byte_sink.h"
+#include "platform/byte_sink.h"
 #include "platform/metafile_records.h"
 #include "platform/windows.h"
 

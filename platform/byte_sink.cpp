@@ -1,6 +1,6 @@
 // The writers' output stream: a buffer over a file, over growing memory, or
 // over a caller's fixed memory area.
-#include "devices/byte_sink.h"
+#include "platform/byte_sink.h"
 
 #include <cstdlib>
 #include <cstring>

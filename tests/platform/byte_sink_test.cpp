@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "devices/byte_sink.h"
+#include "platform/byte_sink.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -1,0 +1,104 @@
+// The driver contract: what the kernel asks of an output device. The kernel
+// converts page points to device points (toDevice, by the row of the device
+// table), keeps the pen, the clipping and the colours, and then calls the
+// entry points of the device's family through this table; it names no
+// device. devices/ fills one DeviceDriver per family (deviceDriver); an
+// entry a family leaves out does what is written beside it.
+#pragma once
+
+#include "kernel/devices.h"
+
+struct GlobalRecord;
+
+// The pen operations every driver's pen entry takes.
+constexpr int kPenStart = 0;    // a path begins (writers that group their lines)
+constexpr int kPenDraw = 2;     // a line from the pen to the point
+constexpr int kPenMove = 3;     // the pen to the point
+constexpr int kPenEndPiece = 9; // the pending piece of a path is stroked
+constexpr int kPenFlush = 999;  // everything pending is written
+
+// A device point: rounded, truncated or kept as floats by the device's axes.
+struct DevicePoint {
+    float x, y;
+};
+
+// A filled box: its page rectangle (origin shift added, clipped; edges
+// included) and the same as a device rectangle from (x, y), width by height.
+struct DeviceBox {
+    int left, top, right, bottom;
+    int x, y, width, height;
+};
+
+struct DeviceDriver {
+    // Sets the bits per pixel and the device scale (rec.page.nbitpix,
+    // xdevscl) at kavini, after the file is open: writes the head of the
+    // file, or opens the window.
+    void (*open)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // The plot has begun: kavini has set the defaults and the background in
+    // force (a window kept from the last plot may need clearing).
+    void (*begin)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // Operations other than draw and move carry a value (width, join, cap,
+    // miter limit, new page), not a point: the pen gets it in device units
+    // as both coordinates, unconverted.
+    bool penValues = false;
+    // One pen operation at a device point.
+    void (*pen)(GlobalRecord &rec, DevicePoint p, int op) = [](GlobalRecord &, DevicePoint, int) {};
+    // The colour value (an index or an explicit RGB value) becomes current;
+    // deviceColour gives its index and components.
+    void (*colour)(GlobalRecord &rec, int colour) = [](GlobalRecord &, int) {};
+    // A box filled in a colour value; false: the kernel fills it with lines.
+    bool (*box)(GlobalRecord &rec, const DeviceBox &b,
+                int colour) = [](GlobalRecord &, const DeviceBox &, int) { return false; };
+    // A solid polygon of page points (without the origin shift) in the
+    // current colour, for devices whose row says they fill polygons.
+    void (*fillPolygon)(GlobalRecord &rec, const float x[], const float y[],
+                        int n) = [](GlobalRecord &, const float[], const float[], int) {};
+    // A flat triangle of page points (without the origin shift), wholly
+    // inside the clip window, filled in a colour value; false: the kernel
+    // fills it as a polygon.
+    bool (*triangle)(GlobalRecord &rec, const float x[3], const float y[3], int colour) =
+        [](GlobalRecord &, const float[3], const float[3], int) { return false; };
+    // Marker symbol n, size device units high, centred on a device point and
+    // drawn by the device itself; false: the kernel draws its lines.
+    bool (*symbol)(GlobalRecord &rec, int n, DevicePoint centre,
+                   int size) = [](GlobalRecord &, int, DevicePoint, int) { return false; };
+    // The rings of a frame: rings rectangles, the first from (left, top) to
+    // (right, bottom) in device points, each next one step further out;
+    // false: the kernel draws them as lines.
+    bool (*frameRings)(GlobalRecord &rec, int left, int top, int right, int bottom, int rings,
+                       int step) = [](GlobalRecord &, int, int, int, int, int, int) {
+        return false;
+    };
+    // One pixel of a bitmap character at a device point in a colour value.
+    void (*pixel)(GlobalRecord &rec, int x, int y, int colour) = [](GlobalRecord &, int, int, int) {
+    };
+    // The colour table has changed (devices with a palette show it).
+    void (*palette)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // erase: the page is cleared.
+    void (*erase)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // newpag: a new page begins (the kernel has counted it).
+    void (*newPage)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // sendbf, winupd: what is drawn is shown now (a window copies its bitmap).
+    void (*flush)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // The last records of the file at kavfin; fileflag becomes 0 when no file
+    // is named in the protocol.
+    void (*close)(GlobalRecord &rec, int &fileflag) = [](GlobalRecord &, int &) {};
+    // True when the writer's own stream could not be written whole.
+    bool (*writeFailed)(const GlobalRecord &rec) = [](const GlobalRecord &) { return false; };
+};
+
+// The driver of a family; families without one get the entries' defaults.
+// Defined in devices/, where the drivers are.
+const DeviceDriver &deviceDriver(DeviceFamily family);
+
+// The driver of the record's current device.
+const DeviceDriver &currentDriver(const GlobalRecord &rec);
+
+// What the devices get of a colour value: the colour-table index (the nearest
+// entry for an explicit value on devices of 8 bits or fewer) and the
+// components 0..255 (set on devices of more than 8 bits and for explicit values).
+struct DeviceColour {
+    int index;
+    int r, g, b;
+};
+DeviceColour deviceColour(const GlobalRecord &rec, int colour);

@@ -1,0 +1,40 @@
+// The driver of every device does what the device's row promises: a device
+// opens and closes its file or window, a device that fills polygons has a
+// fill, and a device image mode runs on shows its palette.
+#include <gtest/gtest.h>
+
+#include "devices/device_drivers.h"
+#include "kernel/devices.h"
+#include "kernel/driver.h"
+
+namespace {
+
+const DeviceDriver kDefaults{};
+
+TEST(DriverContract, EveryRowHasTheEntriesItsFactsNeed) {
+    for (const DeviceFacts &row : device_table::kDevices) {
+        SCOPED_TRACE(std::string(row.keyword));
+        const DeviceDriver &d = deviceDriver(row.family);
+        // The terminal formats have no driver.
+        if (row.family == DeviceFamily::Terminal) continue;
+        EXPECT_NE(d.open, kDefaults.open);
+        EXPECT_NE(d.close, kDefaults.close);
+        EXPECT_NE(d.pen, kDefaults.pen);
+        if (row.fillsPolygons) {
+            EXPECT_NE(d.fillPolygon, kDefaults.fillPolygon);
+        }
+        if (row.images) {
+            EXPECT_NE(d.palette, kDefaults.palette);
+            // A window copies its pixels itself; the others hold a memory raster.
+            if (row.family != DeviceFamily::Screen) {
+                EXPECT_NE(d.pixel, kDefaults.pixel);
+            }
+        }
+        // A window is opened at kavini and shown whenever the plot asks.
+        if (row.family == DeviceFamily::Screen) {
+            EXPECT_NE(d.flush, kDefaults.flush);
+        }
+    }
+}
+
+} // namespace
