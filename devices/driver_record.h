@@ -7,6 +7,7 @@
 // the record through the same driverRecord() / qqwglb, which set every
 // initial value.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -48,6 +49,13 @@ struct DriverRecord {
     // praster: the RasterPage, nheight rows of nrowbytes bytes, row 0 at the
     // top, no padding; null outside a raster plot or image mode.
     std::unique_ptr<std::uint8_t[]> praster;
+    // The RasterPage of the last raster plot (nsparebytes bytes), kept for the
+    // next plot of the same size: a thread drawing page after page neither
+    // gives the page back to the system nor has it faulted in again, which
+    // with threads costs every thread a pause while the others' page tables
+    // are flushed.
+    std::unique_ptr<std::uint8_t[]> psparepage;
+    std::size_t nsparebytes = 0;
     // pwintab: the WindowTable of the window-system drivers (screen and WMF);
     // null until qqwglb makes it.
     std::unique_ptr<WindowTable> pwintab;

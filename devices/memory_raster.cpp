@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <new>
+#include <utility>
 
 #include "devices/driver_record.h"
 #include "devices/nearest_colour.h"
@@ -23,6 +25,25 @@ void clearPage(DriverRecord &driver) {
     std::memset(driver.praster.get(), fill,
                 static_cast<std::size_t>(driver.nrowbytes) *
                     static_cast<std::size_t>(driver.nheight));
+}
+
+// The page ends: its memory is kept as the spare page, in place of the last.
+void keepPage(DriverRecord &driver) {
+    if (!driver.praster) return;
+    driver.psparepage = std::move(driver.praster);
+    driver.nsparebytes =
+        static_cast<std::size_t>(driver.nrowbytes) * static_cast<std::size_t>(driver.nheight);
+}
+
+// Memory for a page of n bytes: the spare page when it has that size.
+std::unique_ptr<std::uint8_t[]> takePage(DriverRecord &driver, std::size_t n) {
+    if (driver.psparepage && driver.nsparebytes == n) {
+        driver.nsparebytes = 0;
+        return std::move(driver.psparepage);
+    }
+    driver.psparepage.reset(); // a page of another size: the memory goes back
+    driver.nsparebytes = 0;
+    return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[n]);
 }
 
 PixelValue currentPixel(const DriverRecord &driver) {
@@ -87,7 +108,7 @@ void qqvini(GlobalRecord &rec, int pageWidth, int pageHeight, int &width, int &h
         height = pageWidth <= pageHeight ? 853 : 603;
     }
     const long long rowBytes = static_cast<long long>(width) * (driver->itruecol == 1 ? 3 : 1);
-    driver->praster.reset();
+    keepPage(*driver);
     // Rows and the page are addressed with int sizes: a page beyond them
     // (a size read from an included file, say) is refused like a lack of memory.
     if (width < 1 || height < 1 || rowBytes > INT_MAX / height) {
@@ -98,9 +119,8 @@ void qqvini(GlobalRecord &rec, int pageWidth, int pageHeight, int &width, int &h
     driver->nwidth = width;
     driver->nheight = height;
     driver->nrowbytes = static_cast<int>(rowBytes);
-    driver->praster.reset(new (std::nothrow)
-                              std::uint8_t[static_cast<std::size_t>(driver->nrowbytes) *
-                                           static_cast<std::size_t>(height)]);
+    driver->praster = takePage(*driver, static_cast<std::size_t>(driver->nrowbytes) *
+                                            static_cast<std::size_t>(height));
     if (!driver->praster) {
         status = 1;
         return;
@@ -156,7 +176,7 @@ void qqvvlt(GlobalRecord &rec, int kind, const int *values) {
 }
 
 void qqvfin(GlobalRecord &rec) {
-    if (DriverRecord *driver = rec.dev.pdriver.get()) driver->praster.reset();
+    if (DriverRecord *driver = rec.dev.pdriver.get()) keepPage(*driver);
 }
 
 void qqvlin(GlobalRecord &rec, int x1, int y1, int x2, int y2) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "devices/pdf_writer.h"
 #include "kernel/c_format.h"
@@ -120,6 +121,7 @@ void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
     const auto *p = static_cast<const unsigned char *>(bytes);
     std::size_t n = count < 0 ? std::strlen(static_cast<const char *>(bytes)) : std::size_t(count);
     if (!(w.insideStream && w.streamCompressed)) {
+        settlePendingStream(w);
         w.sink.write(p, n);
         return;
     }
@@ -133,8 +135,7 @@ void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
         if (n > room && w.streamLength > 0) {
             // The write would pass the stream memory: this content stream
             // ends and a new one begins, so operators stay whole.
-            qqpdfadd(w, PdfPart::ContentStream, 2);
-            qqpdfadd(w, PdfPart::ContentStream, 1);
+            splitContentStream(w);
             if (!w.streamCompressed) {
                 w.sink.write(p, n);
                 return;
@@ -149,6 +150,7 @@ void qqpdfbuf(PdfWriter &w, const void *bytes, long count) {
 }
 
 void qqpdfobj(PdfWriter &w, int number, int kind) {
+    settlePendingStream(w);
     if (number == -1) {
         freeTables(w);
         w.tablesLost = !growTables(w, kTableStep - 1);
@@ -191,7 +193,74 @@ bool deflateStreamMemory(PdfWriter &w, std::size_t &compressedLength) {
     return result == Z_STREAM_END && end == Z_OK;
 }
 
+namespace {
+
+// The object of a compressed content stream, after its object line: the
+// compressed bytes, or the stream's own bytes when compression failed.
+void writeCompressedStream(PdfWriter &w, const unsigned char *memory, std::size_t length,
+                           const unsigned char *deflated, bool compressed,
+                           std::size_t compressedLength) {
+    if (compressed) {
+        pdfPrint(w, "<< /Length %d\n", int(compressedLength));
+        qqpdfbuf(w, "/Filter /FlateDecode\n");
+        qqpdfbuf(w, ">>\n");
+        qqpdfbuf(w, "stream\n");
+        qqpdfbuf(w, deflated, long(compressedLength));
+    } else {
+        pdfPrint(w, "<< /Length %d >>\n", int(length));
+        qqpdfbuf(w, "stream\n");
+        qqpdfbuf(w, memory, long(length));
+    }
+    qqpdfbuf(w, "endstream\n");
+    qqpdfbuf(w, "endobj\n");
+}
+
+// The stream memory and output area trade places with the pending ones.
+void swapStreamMemory(PdfWriter &w) {
+    std::swap(w.streamMemory, w.pendingMemory);
+    std::swap(w.streamAllocated, w.pendingAllocated);
+    std::swap(w.deflated, w.pendingDeflated);
+    std::swap(w.deflatedCapacity, w.pendingDeflatedCapacity);
+}
+
+} // namespace
+
+void settlePendingStream(PdfWriter &w) {
+    if (!w.streamPending) return;
+    w.streamPending = false;
+    std::size_t compressedLength = 0;
+    const bool compressed = w.compressor->result(compressedLength);
+    // The stream being filled stays in its memory; these bytes go to the sink.
+    const bool inside = w.insideStream;
+    w.insideStream = false;
+    writeCompressedStream(w, w.pendingMemory, w.pendingLength, w.pendingDeflated, compressed,
+                          compressedLength);
+    qqpdfobj(w, w.nextObject, kPdfContent); // the stream that followed it
+    w.streamStart = w.sink.position();
+    w.insideStream = inside;
+}
+
+void splitContentStream(PdfWriter &w) {
+    settlePendingStream(w);
+    if (w.streamCompressed && w.compressor && w.compressor->busy()) {
+        // The compressor goes on with this stream while the next one fills the
+        // other memory; without memory for it, the stream ends as usual.
+        const std::size_t length = w.streamLength;
+        swapStreamMemory(w);
+        if (takeStreamMemory(w, kContentMemory)) {
+            w.compressor->close(length);
+            w.pendingLength = length;
+            w.streamPending = true;
+            return;
+        }
+        swapStreamMemory(w);
+    }
+    qqpdfadd(w, PdfPart::ContentStream, 2);
+    qqpdfadd(w, PdfPart::ContentStream, 1);
+}
+
 void contentStream(PdfWriter &w, int phase) {
+    settlePendingStream(w);
     if (phase == 1) {
         w.streamCompressed = w.compressionRequested && takeStreamMemory(w, kContentMemory);
         qqpdfobj(w, w.nextObject, kPdfContent);
@@ -206,21 +275,11 @@ void contentStream(PdfWriter &w, int phase) {
     if (!w.insideStream) return;
     w.insideStream = false;
     if (w.streamCompressed) {
-        std::size_t compressed = 0;
-        if (deflateStreamMemory(w, compressed)) {
-            pdfPrint(w, "<< /Length %d\n", int(compressed));
-            qqpdfbuf(w, "/Filter /FlateDecode\n");
-            qqpdfbuf(w, ">>\n");
-            qqpdfbuf(w, "stream\n");
-            qqpdfbuf(w, w.deflated, long(compressed));
-        } else {
-            pdfPrint(w, "<< /Length %d >>\n", int(w.streamLength));
-            qqpdfbuf(w, "stream\n");
-            qqpdfbuf(w, w.streamMemory, long(w.streamLength));
-        }
+        std::size_t compressedLength = 0;
+        const bool compressed = deflateStreamMemory(w, compressedLength);
+        writeCompressedStream(w, w.streamMemory, w.streamLength, w.deflated, compressed,
+                              compressedLength);
         w.streamLength = 0;
-        qqpdfbuf(w, "endstream\n");
-        qqpdfbuf(w, "endobj\n");
         return;
     }
     const long long length = w.sink.position() - w.streamStart;

@@ -1,6 +1,7 @@
 // The PDF writer's document start and its path, page, colour and image
 // operations.
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "devices/decimal_text.h"
@@ -44,6 +45,23 @@ void strokePath(PdfWriter &w) {
     if (w.pathOpen) qqpdfbuf(w, "S\n"); // S
     w.pathOpen = false;
     w.pathState = 3;
+}
+
+// The text of a colour component c / 255 ("%5.3f") for c = 1 ... 254: the
+// division and its rounding are done once for every c, not at every fill.
+struct ColourFractions {
+    char text[256][8];
+    ColourFractions() {
+        for (int c = 1; c < 255; ++c)
+            *putFixedWidth(text[c], double(c) / 255.0, 5, 3) = '\0';
+    }
+};
+
+char *putColourFraction(char *p, int c) {
+    if (c < 1 || c > 254) return putFixedWidth(p, double(c) / 255.0, 5, 3);
+    static const ColourFractions fractions;
+    std::memcpy(p, fractions.text[c], 5); // "0.xxx"
+    return p + 5;
 }
 
 // "%.2f %.2f m\n" or "%.2f %.2f l\n"
@@ -91,6 +109,11 @@ void endDocument(PdfWriter &w) {
     std::free(w.streamMemory);
     w.streamMemory = nullptr;
     w.streamAllocated = w.streamCapacity = w.streamLength = 0;
+    std::free(w.pendingMemory);
+    std::free(w.pendingDeflated);
+    w.pendingMemory = w.pendingDeflated = nullptr;
+    w.pendingAllocated = w.pendingDeflatedCapacity = 0;
+    w.streamPending = false;
 }
 
 } // namespace
@@ -102,6 +125,8 @@ PdfWriter::~PdfWriter() {
     std::free(kinds);
     std::free(streamMemory);
     std::free(deflated);
+    std::free(pendingMemory);
+    std::free(pendingDeflated);
 }
 
 void PdfWriterFree::operator()(PdfWriter *writer) const {
@@ -252,7 +277,7 @@ void qqpdf3(GlobalRecord &rec, int r, int g, int b, int mode) {
         } else if (c == 255) {
             p = putText(p, "1 ");
         } else {
-            p = putFixedWidth(p, double(c) / 255.0, 5, 3);
+            p = putColourFraction(p, c);
             *p++ = ' ';
         }
     }

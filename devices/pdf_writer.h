@@ -76,6 +76,17 @@ struct PdfWriter {
     // which its next bytes go to it.
     std::unique_ptr<StreamCompressor> compressor;
     std::size_t nextOffer = 0;
+    // A content stream that ended because the stream memory filled, while the
+    // compressor still works on it: the next stream fills the other memory and
+    // output area (the pending ones), and the pending stream's object and the
+    // next stream's object line are written once its result is taken, before
+    // any other byte reaches the sink.
+    bool streamPending = false;
+    std::size_t pendingLength = 0;          // the pending stream's bytes
+    unsigned char *pendingMemory = nullptr; // the other stream memory
+    std::size_t pendingAllocated = 0;
+    unsigned char *pendingDeflated = nullptr; // and output area
+    std::size_t pendingDeflatedCapacity = 0;
     int pathState = 3; // 3 after a move, 2 after a draw
     PdfBookmark *bookmarks = nullptr;
 
@@ -115,6 +126,12 @@ bool deflateStreamMemory(PdfWriter &w, std::size_t &compressedLength);
 void pdfImage(PdfWriter &w, int phase);
 // Stream memory of at least n bytes for the next stream; false without memory.
 bool takeStreamMemory(PdfWriter &w, std::size_t n);
+// The current content stream ends because the stream memory is full, and the
+// next one begins (as phase 2 and phase 1 of contentStream would).
+void splitContentStream(PdfWriter &w);
+// Writes the pending stream, if any (waiting for its compression), and the
+// object line of the stream after it.
+void settlePendingStream(PdfWriter &w);
 
 // printf-style text into the sink, in the "C" locale.
 void pdfPrint(PdfWriter &w, const char *format, ...) __attribute__((format(printf, 2, 3)));

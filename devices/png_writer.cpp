@@ -1,6 +1,7 @@
 // PNG writer: signature, IHDR, PLTE, tRNS, one IDAT with the whole deflate
 // stream, IEND. Chunk lengths, sizes and CRCs are big-endian.
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <zlib.h>
 
@@ -26,25 +27,73 @@ void put32be(std::uint8_t *p, std::uint32_t v) {
     p[3] = static_cast<std::uint8_t>(v);
 }
 
-// The deflate stream of the raw image in one call; status 0 or -2..-5.
-int compress(const std::uint8_t *raw, std::size_t rawSize, std::unique_ptr<std::uint8_t[]> &out,
+// The compressed image, in memory that grows as deflate fills it.
+class Compressed {
+  public:
+    Compressed() = default;
+    Compressed(const Compressed &) = delete;
+    Compressed &operator=(const Compressed &) = delete;
+    ~Compressed() { std::free(bytes_); }
+    // Room after the bytes written: at least twice what there was; false
+    // without memory.
+    bool grow(z_stream &stream) {
+        const std::size_t used = size_ - stream.avail_out;
+        const std::size_t size = size_ < kFirstRoom ? kFirstRoom : 2 * size_;
+        if (size > UINT_MAX) return false;
+        void *larger = std::realloc(bytes_, size);
+        if (larger == nullptr) return false;
+        bytes_ = static_cast<std::uint8_t *>(larger);
+        size_ = size;
+        stream.next_out = bytes_ + used;
+        stream.avail_out = static_cast<uInt>(size - used);
+        return true;
+    }
+    const std::uint8_t *data() const { return bytes_; }
+
+  private:
+    static constexpr std::size_t kFirstRoom = 65536;
+    std::uint8_t *bytes_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+// Gives deflate n bytes (flush Z_NO_FLUSH or Z_FINISH), growing the output
+// until they are taken (and, with Z_FINISH, until the stream ends).
+int feed(z_stream &stream, Compressed &out, const std::uint8_t *bytes, std::size_t n, int flush) {
+    stream.next_in = const_cast<Bytef *>(bytes);
+    stream.avail_in = static_cast<uInt>(n);
+    for (;;) {
+        if (stream.avail_out == 0 && !out.grow(stream)) return kRasterNoMemory;
+        const int result = deflate(&stream, flush);
+        if (result == Z_STREAM_END) return kRasterDone;
+        if (result != Z_OK && result != Z_BUF_ERROR) return kPngZlibDeflate;
+        if (flush == Z_NO_FLUSH && stream.avail_in == 0) return kRasterDone;
+        if (stream.avail_out != 0 && result == Z_BUF_ERROR) return kPngZlibDeflate;
+    }
+}
+
+// The deflate stream of the raw image, each row behind a filter byte 0, rows
+// top first: the rows go to deflate one by one (Z_NO_FLUSH, then Z_FINISH),
+// which gives the bytes of one deflate call over the whole raw image, with no
+// copy of the image. Status 0 or -2..-5.
+int compress(const RasterPixels &pixels, std::size_t rowLength, Compressed &out,
              std::size_t &outSize) {
-    // Room for the worst case, so that one call always finishes.
-    const std::size_t room = rawSize + rawSize / 100 + 17;
-    if (rawSize > UINT_MAX || room > UINT_MAX) return kRasterNoMemory;
-    out = tryAllocateBytes(room);
-    if (!out) return kRasterNoMemory;
+    const int h = pixels.height();
+    const std::size_t rawSize = static_cast<std::size_t>(h) * (rowLength + 1);
+    // The one-call writer's limits: the raw image and its worst case fit a uInt.
+    if (rawSize > UINT_MAX || rawSize + rawSize / 100 + 17 > UINT_MAX) return kRasterNoMemory;
     z_stream stream;
     std::memset(&stream, 0, sizeof stream);
     if (deflateInit(&stream, Z_DEFAULT_COMPRESSION) != Z_OK) return kPngZlibStart;
-    stream.next_in = const_cast<Bytef *>(raw);
-    stream.avail_in = static_cast<uInt>(rawSize);
-    stream.next_out = out.get();
-    stream.avail_out = static_cast<uInt>(room);
-    const int result = deflate(&stream, Z_FINISH);
+    static constexpr std::uint8_t kFilterNone[1] = {0};
+    int status = kRasterDone;
+    for (int y = 0; y < h && status == kRasterDone; ++y) {
+        status = feed(stream, out, kFilterNone, 1, Z_NO_FLUSH);
+        if (status == kRasterDone) status = feed(stream, out, pixels.row(y), rowLength, Z_NO_FLUSH);
+    }
+    if (status == kRasterDone) status = feed(stream, out, nullptr, 0, Z_FINISH);
     outSize = stream.total_out;
     const int end = deflateEnd(&stream);
-    if (result != Z_STREAM_END) return kPngZlibDeflate;
+    if (status != kRasterDone) return status;
     return end == Z_OK ? kRasterDone : kPngZlibEnd;
 }
 
@@ -58,20 +107,10 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     const bool rgb = request.imgfmt == kImageFormatRgb;
     const int w = pixels.width(), h = pixels.height();
 
-    // The raw image: each row behind a filter byte 0, rows top first.
     const std::size_t rowLength = static_cast<std::size_t>(w) * (rgb ? 3 : 1);
-    const std::size_t rawSize = static_cast<std::size_t>(h) * (rowLength + 1);
-    std::unique_ptr<std::uint8_t[]> raw = tryAllocateBytes(rawSize);
-    if (!raw) {
-        status = kRasterNoMemory;
-        return;
-    }
-    for (int y = 0; y < h; ++y)
-        std::memcpy(raw.get() + static_cast<std::size_t>(y) * (rowLength + 1) + 1, pixels.row(y),
-                    rowLength);
-    std::unique_ptr<std::uint8_t[]> compressed;
+    Compressed compressed;
     std::size_t compressedSize = 0;
-    status = compress(raw.get(), rawSize, compressed, compressedSize);
+    status = compress(pixels, rowLength, compressed, compressedSize);
     if (status != kRasterDone) return;
 
     ByteSink out = buffer != nullptr ? ByteSink(buffer) : ByteSink(file);
@@ -99,7 +138,7 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         else
             chunk(out, "tRNS", kPaletteAlpha, sizeof kPaletteAlpha);
     }
-    chunk(out, "IDAT", compressed.get(), compressedSize);
+    chunk(out, "IDAT", compressed.data(), compressedSize);
     chunk(out, "IEND", nullptr, 0);
 
     if (buffer != nullptr) {

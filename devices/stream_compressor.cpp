@@ -16,6 +16,7 @@ StreamCompressor::~StreamCompressor() {
 }
 
 bool StreamCompressor::begin(const unsigned char *memory, unsigned char *out, std::size_t area) {
+    if (held_ == 2 || busy_) return false;
     if (!helperRunning_) {
         // The helper takes none of the program's signals: they stay with the
         // program's own threads.
@@ -28,13 +29,14 @@ bool StreamCompressor::begin(const unsigned char *memory, unsigned char *out, st
     }
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        memory_ = memory;
-        out_ = out;
-        area_ = area;
-        offered_ = fed_ = compressed_ = 0;
-        started_ = true;
-        finishing_ = done_ = succeeded_ = false;
+        Job &job = jobs_[(first_ + count_) % 2];
+        job = Job{};
+        job.memory = memory;
+        job.out = out;
+        job.area = area;
+        count_ += 1;
     }
+    held_ += 1;
     busy_ = true;
     return true;
 }
@@ -42,26 +44,50 @@ bool StreamCompressor::begin(const unsigned char *memory, unsigned char *out, st
 void StreamCompressor::offer(std::size_t n) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        offered_ = n;
+        jobs_[(first_ + count_ - 1) % 2].offered = n;
     }
     wake_.notify_one();
 }
 
-bool StreamCompressor::finish(std::size_t n, std::size_t &compressedLength) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    offered_ = n;
-    finishing_ = true;
+void StreamCompressor::close(std::size_t n) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        Job &job = jobs_[(first_ + count_ - 1) % 2];
+        job.offered = n;
+        job.finishing = true;
+    }
     wake_.notify_one();
-    finished_.wait(lock, [this] { return done_; });
-    compressedLength = compressed_;
-    const bool succeeded = succeeded_ && compressed_ <= n + n / 100 + 13;
-    started_ = finishing_ = done_ = false;
     busy_ = false;
+}
+
+bool StreamCompressor::result(std::size_t &compressedLength) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    Job &job = jobs_[first_];
+    finished_.wait(lock, [&job] { return job.done; });
+    compressedLength = job.compressed;
+    const std::size_t n = job.offered;
+    const bool succeeded = job.succeeded && job.compressed <= n + n / 100 + 13;
+    first_ = (first_ + 1) % 2;
+    count_ -= 1;
+    held_ -= 1;
     return succeeded;
+}
+
+bool StreamCompressor::finish(std::size_t n, std::size_t &compressedLength) {
+    close(n);
+    return result(compressedLength);
 }
 
 void *StreamCompressor::helperMain(void *compressor) {
     static_cast<StreamCompressor *>(compressor)->compressOffers();
+    return nullptr;
+}
+
+StreamCompressor::Job *StreamCompressor::nextForHelper() {
+    for (int i = 0; i < count_; ++i) {
+        Job &job = jobs_[(first_ + i) % 2];
+        if (!job.done) return &job;
+    }
     return nullptr;
 }
 
@@ -71,18 +97,22 @@ void StreamCompressor::compressOffers() {
     bool failed = false; // the current stream cannot be compressed
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] {
-            return stop_ || (started_ && !done_ && (offered_ > fed_ || finishing_));
+        Job *job = nullptr;
+        wake_.wait(lock, [this, &job] {
+            job = nextForHelper();
+            return stop_ || (job != nullptr && (job->offered > job->fed || job->finishing));
         });
         if (stop_) break;
-        const unsigned char *const memory = memory_;
-        unsigned char *const out = out_;
-        const std::size_t area = area_, from = fed_, to = offered_;
-        const bool finish = finishing_;
+        const unsigned char *const memory = job->memory;
+        unsigned char *const out = job->out;
+        const std::size_t area = job->area, from = job->fed, to = job->offered;
+        const bool finish = job->finishing;
         lock.unlock();
 
         // The stream's bytes up to `to` are final and stay in place: they are
-        // read without the lock while the writer goes on behind them.
+        // read without the lock while the writer goes on behind them. The job
+        // itself stays in place until the writer takes its result, which it
+        // does only once the job is done.
         if (!open && !failed) {
             z = z_stream{};
             open = deflateInit(&z, Z_DEFAULT_COMPRESSION) == Z_OK;
@@ -110,11 +140,11 @@ void StreamCompressor::compressOffers() {
         }
 
         lock.lock();
-        fed_ = to;
+        job->fed = to;
         if (finish) {
-            done_ = true;
-            succeeded_ = succeeded;
-            compressed_ = total;
+            job->done = true;
+            job->succeeded = succeeded;
+            job->compressed = total;
             finished_.notify_one();
         }
     }

@@ -8,6 +8,7 @@
 // shields still apply.
 #include "kernel/floating_horizon.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <new>
@@ -55,11 +56,6 @@ void endHorizon(HorizonState &h) {
     h.ihoralc = 0;
 }
 
-// Columns outside the page are neither tested nor entered.
-bool onPage(const GlobalRecord &rec, int x) {
-    return x >= 0 && x <= rec.page.nxpage && x < rec.horizon.ncolumns;
-}
-
 // Sets the colour of a side of the surface when the walk reaches it.
 void reachSide(GlobalRecord &rec, Side side) {
     HorizonState &h = rec.horizon;
@@ -69,45 +65,71 @@ void reachSide(GlobalRecord &rec, Side side) {
     h.isurside = side;
 }
 
+// What the walk reads at every raster point, copied out of the record: the
+// walk writes the columns as it goes, and with the copies the compiler need
+// not read the record again after every write. Columns outside the page are
+// neither tested nor entered.
+struct Walk {
+    int *highest = nullptr; // nhormax
+    int *lowest = nullptr;  // nhormin
+    unsigned lastColumn = 0;
+    bool tests = false;       // the walk tests points (not in update-only mode)
+    bool enters = false;      // and raises the columns (not in test-only mode)
+    bool showsBottom = false; // a point below its column's band can be seen
+    bool showsTop = false;    // a point above it
+    bool sideColours = false;
+
+    explicit Walk(const GlobalRecord &rec) {
+        const HorizonState &h = rec.horizon;
+        const int last = std::min(rec.page.nxpage, h.ncolumns - 1);
+        if (last < 0 || h.nhormax == nullptr) return;
+        highest = h.nhormax;
+        lowest = h.nhormin;
+        lastColumn = unsigned(last);
+        tests = h.ihormod != 2;
+        enters = h.ihormod != 0;
+        showsBottom = h.isurvis != kTop;
+        showsTop = h.isurvis != kBottom;
+        sideColours = h.isurclr == 1;
+    }
+    bool onPage(int x) const { return unsigned(x) <= lastColumn; }
+};
+
 // Whether the point lies outside the band of its column (colours follow).
-bool visible(GlobalRecord &rec, int x, int y) {
-    HorizonState &h = rec.horizon;
-    if (h.ihormod == 2 || !onPage(rec, x)) return false;
-    bool seen = false;
-    if (y > h.nhormax[x] && h.isurvis != kTop) {
-        seen = true;
-        reachSide(rec, kBottom);
+// Plain: the point's column is on the page, the walk tests points and no side
+// colours are given, so only the band is left to look at.
+template <bool Plain> bool visible(GlobalRecord &rec, const Walk &w, int x, int y) {
+    if (!Plain && (!w.tests || !w.onPage(x))) return false;
+    const bool below = w.showsBottom && y > w.highest[x];
+    const bool above = w.showsTop && y < w.lowest[x];
+    if (!Plain && w.sideColours) {
+        if (below) reachSide(rec, kBottom);
+        if (above) reachSide(rec, kTop);
     }
-    if (y < h.nhormin[x] && h.isurvis != kBottom) {
-        seen = true;
-        reachSide(rec, kTop);
-    }
-    return seen;
+    return below || above;
 }
 
-void enter(GlobalRecord &rec, int x, int y) {
-    HorizonState &h = rec.horizon;
-    if (h.ihormod == 0 || !onPage(rec, x)) return;
-    if (y > h.nhormax[x]) h.nhormax[x] = y;
-    if (y < h.nhormin[x]) h.nhormin[x] = y;
+// Plain: the column is on the page and the walk raises the columns.
+template <bool Plain> void enter(const Walk &w, int x, int y) {
+    if (!Plain && (!w.enters || !w.onPage(x))) return;
+    if (y > w.highest[x]) w.highest[x] = y;
+    if (y < w.lowest[x]) w.lowest[x] = y;
 }
 
-void drawTo(GlobalRecord &rec, int xEnd, int yEnd) {
-    HorizonState &h = rec.horizon;
-    int x = h.nhorpos[0], y = h.nhorpos[1];
-    const int dx = xEnd - x, dy = yEnd - y;
-    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    const bool yMajor = std::abs(dy) > std::abs(dx);
-    const int major = yMajor ? std::abs(dy) : std::abs(dx);
-    const int minor = yMajor ? std::abs(dx) : std::abs(dy);
+// The Bresenham walk along the major axis (y when YMajor). The x-major walk
+// leaves its column at every step; the y-major walk only with a step along x.
+// Plain as for visible and enter, for every point of the walk.
+template <bool YMajor, bool Plain>
+void walk(GlobalRecord &rec, int x, int y, int sx, int sy, int major, int minor) {
+    Walk w(rec);
     int error = 2 * minor - major;
-    bool state = visible(rec, x, y);
+    bool state = visible<Plain>(rec, w, x, y);
     for (int step = 0; step < major; ++step) {
         const bool minorStep = error >= 0;
         // The column is entered before the walk leaves it.
-        if (!yMajor || minorStep) enter(rec, x, y);
+        if (!YMajor || minorStep) enter<Plain>(w, x, y);
         const int px = x, py = y;
-        if (yMajor) {
+        if (YMajor) {
             y += sy;
             if (minorStep) x += sx;
         } else {
@@ -115,12 +137,40 @@ void drawTo(GlobalRecord &rec, int xEnd, int yEnd) {
             if (minorStep) y += sy;
         }
         error += minorStep ? 2 * minor - 2 * major : 2 * minor;
-        const bool now = visible(rec, x, y);
-        if (state && !now) qqbldr(rec, float(px), float(py), kPenDraw);
-        if (!state && now) qqbldr(rec, float(x), float(y), kPenMove);
+        const bool now = visible<Plain>(rec, w, x, y);
+        if (now != state) {
+            if (state)
+                qqbldr(rec, float(px), float(py), kPenDraw);
+            else
+                qqbldr(rec, float(x), float(y), kPenMove);
+            w = Walk(rec); // the pen went out: read again what it may have changed
+        }
         state = now;
     }
     qqbldr(rec, float(x), float(y), state ? kPenDraw : kPenMove);
+}
+
+template <bool YMajor>
+void walk(GlobalRecord &rec, int x, int y, int sx, int sy, int major, int minor, int xEnd) {
+    const Walk w(rec);
+    // Most segments lie on the page in a horizon that tests and raises its
+    // columns without side colours: their walk skips those questions.
+    const bool plain = w.tests && w.enters && !w.sideColours && w.onPage(x) && w.onPage(xEnd);
+    if (plain)
+        walk<YMajor, true>(rec, x, y, sx, sy, major, minor);
+    else
+        walk<YMajor, false>(rec, x, y, sx, sy, major, minor);
+}
+
+void drawTo(GlobalRecord &rec, int xEnd, int yEnd) {
+    HorizonState &h = rec.horizon;
+    const int x = h.nhorpos[0], y = h.nhorpos[1];
+    const int dx = xEnd - x, dy = yEnd - y;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    if (std::abs(dy) > std::abs(dx))
+        walk<true>(rec, x, y, sx, sy, std::abs(dy), std::abs(dx), xEnd);
+    else
+        walk<false>(rec, x, y, sx, sy, std::abs(dx), std::abs(dy), xEnd);
     h.nhorpos[0] = xEnd;
     h.nhorpos[1] = yEnd;
 }

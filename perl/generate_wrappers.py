@@ -7,8 +7,8 @@ One wrapper a row: check the number of arguments, convert the scalars, check and
 convert the arrays, call the routine, write the arrays and the output scalars back,
 set the result (bindings/README.md says what each kind of parameter becomes, perl/frame.h
 holds the conversions). The rows marked `hand` for Perl are written by hand in this
-folder. A row whose routine kavlor.h does not declare yet is left out, so the module
-offers what the library has.
+folder. The run over the table and the walk of counts are bindings/generation.py's, which
+the Python module's generator shares.
 
 Writes into OUT_DIR:
   wrappers_1.cpp .. wrappers_PARTS.cpp   the generated wrappers, split for a parallel build
@@ -18,8 +18,11 @@ Writes into OUT_DIR:
 from __future__ import annotations
 
 import pathlib
-import re
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "bindings"))
+import generation  # noqa: E402  (beside the table it walks)
+from generation import Unsupported, c_string  # noqa: E402
 
 SCALAR_IN = {"int": ("const int", "intArg"), "short": ("const short", "shortArg"),
              "float": ("const float", "floatArg"), "string": ("const char *const", "stringArg"),
@@ -32,25 +35,11 @@ WRITE_BACK = {"finout": "storeFloats", "iinout": "storeInts", "sinout": "storeSh
               "fout": "storeFloats", "iout": "storeInts"}
 
 
-class Unsupported(Exception):
-    """A row that the generated frame cannot serve; it must be marked hand."""
-
-
-def declared_routines(header: pathlib.Path) -> set[str]:
-    text = re.sub(r"/\*.*?\*/", "", header.read_text(), flags=re.S)
-    return set(re.findall(r"^KAVLOR_API[^;(]*?\b(\w+)\s*\(", text, re.M))
-
-
-def c_string(text: str) -> str:
-    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
-
-
-class Wrapper:
+class Wrapper(generation.Counts):
     """The C++ text of one routine's XSUB."""
 
     def __init__(self, routine, routines):
-        self.r = routine
-        self.routines = routines
+        super().__init__(routine, routines)
         self.usage_name = {}  # parameter -> its name in the usage text
         self.index = {}  # parameter -> its place on Perl's argument stack
         for i, (usage, p) in enumerate(routine.perl_args()):
@@ -65,41 +54,24 @@ class Wrapper:
     def st(self, p) -> str:
         return f"ST({self.index[p.name]})"
 
-    # ---- expressions ------------------------------------------------------------------------
+    # ---- counts: how this binding reads what a count names -------------------------------
 
-    def count(self, expr) -> str:
-        """A count or size as a 64-bit C++ expression."""
-        if expr.op == "num":
-            return str(expr.value)
-        if expr.op == "name":
-            if expr.value == "result":
-                return "Count(result)"
-            if expr.value == "spline_points":
-                return "Count(kavlor_spline_points())"
-            p = self.r.param(expr.value)
-            if p.kind.name not in ("int", "short", "int_out", "int_inout", "int_result",
-                                   "status_out"):
-                raise Unsupported(f"{expr.value} of kind {p.kind.name} as a count")
-            return f"Count({self.local(p.name)})"
-        if expr.op == "call":
-            if expr.value == "len":
-                (arg,) = expr.args
-                p = self.r.param(arg.value)
-                if p.kind.name not in ("string", "string_inout"):
-                    raise Unsupported(f"len() of {p.name}")
-                return f"len_{p.name}"
-            if expr.value == "sum":
-                array, n = expr.args
-                return (f"sumOf({self.local(array.value)}, {self.count(n)}, "
-                        f"{self.capacity[array.value]})")
-            if expr.value in self.routines:
-                args = ", ".join(self.local(a.value) if a.op == "name" else str(a.value)
-                                 for a in expr.args)
-                return f"Count({expr.value}({args}))"
-            raise Unsupported(f"{expr.value}() in a count")
-        left, right = (self.count(a) for a in expr.args)
-        if expr.op == "*":
-            return f"mul({left}, {right})"
+    def parameter(self, p) -> str:
+        if p.kind.name not in ("int", "short", "int_out", "int_inout", "int_result",
+                               "status_out"):
+            raise Unsupported(f"{p.name} of kind {p.kind.name} as a count")
+        return f"Count({self.local(p.name)})"
+
+    def length(self, p) -> str:
+        if p.kind.name not in ("string", "string_inout"):
+            raise Unsupported(f"len() of {p.name}")
+        return f"len_{p.name}"
+
+    def sum(self, array, n) -> str:
+        return (f"sumOf({self.local(array.value)}, {self.count(n)}, "
+                f"{self.capacity[array.value]})")
+
+    def add(self, expr, left: str, right: str) -> str:
         return f"({left} {expr.op} {right})"
 
     # ---- the parts of a wrapper -------------------------------------------------------------
@@ -289,14 +261,8 @@ class Wrapper:
             head.append("dXSTARG;")
         body = head + self.scalars() + ["ENTER;"] + self.checks() + self.buffers() + \
             self.call() + self.write_back() + self.result()
-        signature = self.r.prototype.replace(f" {self.r.name}(", "(", 1).replace(
-            f"*{self.r.name}(", "*(", 1)
-        lines = [f"// {self.r.prototype}",
-                 f"static_assert(std::is_same_v<decltype({self.r.name}), {signature}>);",
-                 f"KAVLOR_PERL_EXPORT void XS_Kavlor_{self.r.name}(pTHX_ CV *cv) {{"]
-        lines += ["    " + line for line in body]
-        lines.append("}")
-        return "\n".join(lines)
+        return generation.c_function(self.r, f"KAVLOR_PERL_EXPORT void XS_Kavlor_{self.r.name}"
+                                     "(pTHX_ CV *cv)", body)
 
 
 PREAMBLE = """\
@@ -316,33 +282,12 @@ using namespace kavlor_perl;
 
 
 def main(argv: list[str]) -> int:
-    table_dir, header, out_dir, parts = (pathlib.Path(argv[1]), pathlib.Path(argv[2]),
-                                         pathlib.Path(argv[3]), int(argv[4]))
-    sys.path.insert(0, str(table_dir))
-    import signatures  # noqa: E402  (the loader lives beside the table)
-
-    table = signatures.load()
-    present = declared_routines(header)
-    rows = [r for r in table.perl_subs() if r.name in present]
-    names = {r.name for r in table}
-
-    texts = []
-    for r in rows:
-        if r.perl_hand:
-            continue
-        try:
-            texts.append(Wrapper(r, names).text())
-        except Unsupported as e:
-            raise SystemExit(f"{table.source}:{r.line}: {r.name}: {e}; mark the row hand")
-    out_dir.mkdir(parents=True, exist_ok=True)
-    per_part = -(-len(texts) // parts)
-    for i in range(parts):
-        chunk = texts[i * per_part:(i + 1) * per_part]
-        (out_dir / f"wrappers_{i + 1}.cpp").write_text(PREAMBLE + "".join(
-            "\n" + t + "\n" for t in chunk))
+    run = generation.Run(argv, "perl/generate_wrappers.py")
+    rows = run.offered(run.table.perl_subs())
+    run.write_wrappers(PREAMBLE, run.wrappers([r for r in rows if not r.perl_hand], Wrapper))
 
     text = [
-        "// Generated by perl/generate_wrappers.py from bindings/signatures.txt: do not edit.",
+        run.banner(),
         "// The subs the module start registers: every routine of the table that the Perl",
         "// module offers and kavlor.h declares, generated or written by hand.",
         '#include "perl/registrations.h"', "",
@@ -352,7 +297,7 @@ def main(argv: list[str]) -> int:
         "const Registration kRegistrations[] = {"]
     text += [f'    {{"Kavlor::{r.name}", XS_Kavlor_{r.name}}},' for r in rows]
     text += ["};", f"const int kRegistrationCount = {len(rows)};", ""]
-    (out_dir / "registrations.cpp").write_text("\n".join(text))
+    (run.out_dir / "registrations.cpp").write_text("\n".join(text))
     return 0
 
 

@@ -4,7 +4,15 @@
  * each plot is an axis system with a curve, written to a file of its own in $TMPDIR (default
  * /tmp). The scaling is threads x (time of one thread) / (time of all threads): the count of
  * threads when nothing is shared. Prints the best of three rounds, and checks that every thread
- * wrote the same file as the lone thread (lines with a date aside). */
+ * wrote the same file as the lone thread (lines with a date aside).
+ *
+ * On a machine that other programs keep busy, the threads wait for cores and the wall times say
+ * little; the CPU time does not count those waits. So the routine prints too the scaling in CPU
+ * time, threads x threads x (CPU time of one thread) / (CPU time of all threads, doing threads
+ * times the work), which falls below the count of threads when the threads make each other work
+ * more (a shared lock that spins, cache lines passed between cores, the kernel's page tables), and
+ * the waits of the threads that gave up their core (voluntary context switches: a lock or a
+ * condition that blocked them). */
 #define _GNU_SOURCE /* memmem */
 #include <kavlor.h>
 #include <math.h>
@@ -12,6 +20,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/resource.h>
 #include <time.h>
 
 typedef struct {
@@ -56,15 +65,33 @@ static void *draw(void *arg) {
     return NULL;
 }
 
-/* Wall time of n threads drawing their plots at once. */
-static double run(job *jobs, int n) {
+static double cpu_seconds(void) {
+    struct timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return (double)t.tv_sec + 1e-9 * (double)t.tv_nsec;
+}
+
+static long voluntary_switches(void) {
+    struct rusage usage;
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_nvcsw : 0;
+}
+
+typedef struct {
+    double wall, cpu;
+    long waits;
+} timing;
+
+/* Wall and CPU time of n threads drawing their plots at once, and how often they blocked. */
+static timing run(job *jobs, int n) {
     pthread_t threads[64];
-    const double t0 = seconds();
+    const long w0 = voluntary_switches();
+    const double t0 = seconds(), c0 = cpu_seconds();
     for (int i = 0; i < n; i++)
         pthread_create(&threads[i], NULL, draw, &jobs[i]);
     for (int i = 0; i < n; i++)
         pthread_join(threads[i], NULL);
-    return seconds() - t0;
+    /* the joins of the main thread are not the drawing threads' waits */
+    return (timing){seconds() - t0, cpu_seconds() - c0, voluntary_switches() - w0 - n};
 }
 
 /* The file's bytes, or NULL. */
@@ -124,13 +151,15 @@ int main(int argc, char **argv) {
     thrini(threads + 1);
     int failed = 0;
     for (int f = 0; f < 3; f++) {
-        double alone = 1e30, together = 1e30;
+        timing alone = {1e30, 1e30, 0}, together = {1e30, 1e30, 0};
         for (int i = 0; i < threads; i++)
             jobs[i] = (job){formats[f][0], formats[f][1], i, plots, points, x, y};
         for (int round = 0; round < 3; round++) {
-            const double t1 = run(jobs, 1), tn = run(jobs, threads);
-            alone = t1 < alone ? t1 : alone;
-            together = tn < together ? tn : together;
+            const timing t1 = run(jobs, 1), tn = run(jobs, threads);
+            if (t1.wall < alone.wall) alone.wall = t1.wall;
+            if (t1.cpu < alone.cpu) alone.cpu = t1.cpu, alone.waits = t1.waits;
+            if (tn.wall < together.wall) together.wall = tn.wall;
+            if (tn.cpu < together.cpu) together.cpu = tn.cpu, together.waits = tn.waits;
         }
         int same = 1;
         char first[4200], other[4200];
@@ -141,8 +170,12 @@ int main(int argc, char **argv) {
                 same = same && same_but_dates(first, other);
             }
         printf("%s: 1 thread %.3f s, %d threads %.3f s for %d times the plots: scaling %.2f%s\n",
-               formats[f][0], alone, threads, together, threads, threads * alone / together,
-               same ? "" : "  FILES DIFFER");
+               formats[f][0], alone.wall, threads, together.wall, threads,
+               threads * alone.wall / together.wall, same ? "" : "  FILES DIFFER");
+        printf("%s: CPU time 1 thread %.3f s, %d threads %.3f s: scaling %.2f; blocked %ld and %ld "
+               "times\n",
+               formats[f][0], alone.cpu, threads, together.cpu,
+               threads * threads * alone.cpu / together.cpu, alone.waits, together.waits);
         failed |= !same;
     }
     thrfin();

@@ -32,6 +32,33 @@ TEST_F(RasterTest, NewPagesAreClearedByKindAndBackground) {
     }
 }
 
+TEST_F(RasterTest, ThePageOfTheLastPlotIsClearedWhenItIsTakenAgain) {
+    // A plot's page is kept for the next plot of its size: that page starts
+    // as clear as a new one, whatever the last plot drew, of the same kind or
+    // another kind of the same byte count (5 x 4 RGB, 15 x 4 colour numbers).
+    struct Case {
+        int w, h;
+        bool rgb;
+        int bg;
+        std::uint8_t fill;
+    };
+    for (const Case c :
+         {Case{5, 4, false, 0, 0}, Case{5, 4, false, 0, 0}, Case{5, 4, true, 2, 255},
+          Case{15, 4, false, 0, 0}, Case{5, 4, true, 2, 255}, Case{5, 4, true, 0, 0}}) {
+        GlobalRecord &rec = makeRaster(c.w, c.h, c.rgb, c.bg);
+        const std::uint8_t *page = qqvptr(rec);
+        ASSERT_NE(page, nullptr);
+        const int bytes = driver().nrowbytes * driver().nheight;
+        EXPECT_TRUE(std::all_of(page, page + bytes, [&](std::uint8_t b) { return b == c.fill; }))
+            << c.w << " x " << c.h << " rgb " << c.rgb << " background " << c.bg;
+        qqvclr(rec, 7);
+        for (int y = 0; y < c.h; ++y)
+            qqvlin(rec, 0, y, c.w - 1, y); // every pixel drawn
+        qqvfin(rec);
+        EXPECT_EQ(qqvptr(rec), nullptr);
+    }
+}
+
 TEST_F(RasterTest, SizeFollowsThePageWhenNotGiven) {
     GlobalRecord &rec = currentRecord();
     struct Case {

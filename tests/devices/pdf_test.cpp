@@ -2,6 +2,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -205,6 +206,46 @@ TEST_F(Pdf, StreamsCompressedWhileTheyFillHoldTheBytesOfOneDeflateCall) {
     }
 }
 
+TEST_F(Pdf, AFileCompressedWhileItIsDrawnIsTheFileCompressedStreamByStream) {
+    // One thread alone compresses on a helper thread while it draws, and ends
+    // a full stream while the helper still works on it; threads drawing at
+    // once (thread mode) compress each stream at its end. The files are the
+    // same, with full streams followed by a new page, by an image, by text
+    // and by the end of the document.
+    const auto draw = [this](const char *file) {
+        GlobalRecord &rec = openPdf(true, file);
+        const auto curve = [&rec](int points, int seed) {
+            strtqq(rec, 0, 0);
+            for (int i = 0; i < points; ++i)
+                connqq(rec, float((i * seed) % 2900), float((i * 7 + seed) % 2000));
+            qqstrk(rec);
+        };
+        curve(70000, 3); // more than four stream memories
+        newpag();
+        curve(50000, 5);
+        const int width = 40, height = 30;
+        qqpdf2(rec, float(width), float(height), 10);
+        std::vector<unsigned char> row(width * 3, 200);
+        for (int y = 0; y < height; ++y)
+            qqpdf7(rec, row.data(), int(row.size()));
+        qqpdf2(rec, 0, 0, 11);
+        qqpdf2(rec, 100, 100, 14);
+        curve(30000, 11);
+        messag("Text after the streams", 100, 100);
+        curve(16000, 13); // ends the document while the helper still works
+        return maskDateTime(close(file));
+    };
+    const std::string alone = draw("alone.pdf");
+    EXPECT_EQ(qpdfProblems(dir.file("alone.pdf")), "");
+    int status = 0;
+    qqsglb(1, status); // thread mode starts before the thread's first call
+    thrini(2);
+    const std::string threads = draw("threads.pdf");
+    thrfin();
+    EXPECT_GT(alone.size(), 500000u);
+    EXPECT_TRUE(alone == threads) << alone.size() << " and " << threads.size() << " bytes";
+}
+
 TEST_F(Pdf, BookmarksMakeAnOutlineTreeWithEscapedTitles) {
     GlobalRecord &rec = openPdf(false);
     const std::string out = captureStdout([] {
@@ -365,6 +406,27 @@ TEST_F(Pdf, NewPagesSetTheFillColourAgain) {
     EXPECT_NE(content.find("h\nf*\n"), std::string::npos) << content;
     const RgbImage page = renderPdf(dir.file("plot.pdf"), 20);
     EXPECT_TRUE(page.valid());
+}
+
+TEST_F(Pdf, ColourComponentsAreWrittenAsPrintfWritesThem) {
+    // Every component from 0 to 255, as stroke colours (written every time)
+    // and as fill colours: c / 255 with three decimals in five places, 0 and 1
+    // as whole numbers.
+    GlobalRecord &rec = openPdf(false);
+    std::string expected;
+    for (int c = 0; c < 256; ++c) {
+        qqpdf3(rec, c, 255 - c, (c * 7) % 256, 0);
+        qqpdf3(rec, c, 255 - c, (c * 7) % 256, 1);
+        std::string line;
+        for (const int v : {c, 255 - c, (c * 7) % 256}) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%5.3f ", double(v) / 255.0);
+            line += v == 0 ? "0 " : v == 255 ? "1 " : text;
+        }
+        expected += line + "RG\n" + line + "rg\n";
+    }
+    const std::string pdf = close("plot.pdf");
+    EXPECT_NE(pdf.find(expected), std::string::npos);
 }
 
 TEST_F(Pdf, TheBlackPageOfANewPageDoesNotCoverTheFinishedOne) {

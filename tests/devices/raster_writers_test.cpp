@@ -2,6 +2,7 @@
 // PNG, TIFF, GIF, BMP and PPM decodes with netpbm and ImageMagick to the
 // pixels of the raster.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <functional>
@@ -205,6 +206,58 @@ TEST_F(RasterWriters, PngColourTypesAndTransparency) {
         // A reader sees an alpha channel exactly when transparency is on.
         const ProgramRun alpha = runShell("identify-im6.q16 -format '%A' '" + path + "'");
         EXPECT_EQ(alpha.out, c.pngmod == 1 ? "True" : "False") << c.rgb << c.pngmod;
+    }
+}
+
+TEST_F(RasterWriters, PngImageDataIsOneDeflateCallOverTheFilteredRows) {
+    // The rows go to deflate one at a time: the image data must still be the
+    // bytes of one deflate call over all rows, each behind its filter byte 0.
+    // A noisy picture compresses badly, so the output outgrows its first room.
+    std::mt19937 random(24);
+    for (const bool rgb : {false, true}) {
+        for (const int size : {16, 400}) {
+            GlobalRecord &rec = paint(size, size, rgb);
+            if (size == 400) { // noise over the picture
+                for (int y = 0; y < size; ++y)
+                    for (int x = 0; x < size; ++x)
+                        qqvwpx(rec, x, y, int(random() & 0xFF));
+            }
+            const std::string path = dir.file("rows.png");
+            ASSERT_EQ(
+                write(rec, Format::Png,
+                      request(size, size, rgb ? kImageFormatRgb : kImageFormatIndex, rgb ? 24 : 8),
+                      path),
+                kRasterDone);
+            std::string idat;
+            for (const auto &[type, data] : pngChunks(readFile(path))) {
+                if (type == "IDAT") idat += data;
+            }
+            const std::size_t rowLength = std::size_t(size) * (rgb ? 3 : 1);
+            std::string raw(std::size_t(size) * (rowLength + 1), '\0');
+            uLongf rawLength = raw.size();
+            ASSERT_EQ(uncompress(reinterpret_cast<Bytef *>(raw.data()), &rawLength,
+                                 reinterpret_cast<const Bytef *>(idat.data()), idat.size()),
+                      Z_OK);
+            ASSERT_EQ(rawLength, raw.size());
+            for (int y = 0; y < size; ++y)
+                EXPECT_EQ(raw[std::size_t(y) * (rowLength + 1)], '\0') << "filter of row " << y;
+            std::string once(raw.size() + raw.size() / 100 + 17, '\0');
+            z_stream z{};
+            ASSERT_EQ(deflateInit(&z, Z_DEFAULT_COMPRESSION), Z_OK);
+            z.next_in = reinterpret_cast<Bytef *>(raw.data());
+            z.avail_in = uInt(raw.size());
+            z.next_out = reinterpret_cast<Bytef *>(once.data());
+            z.avail_out = uInt(once.size());
+            ASSERT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+            once.resize(z.total_out);
+            deflateEnd(&z);
+            EXPECT_TRUE(idat == once) << "rgb " << rgb << ", " << size << " x " << size << ": "
+                                      << idat.size() << " and " << once.size() << " bytes";
+            if (size == 400) {
+                EXPECT_GT(idat.size(), 65536u);
+            }
+            qqvfin(rec);
+        }
     }
 }
 

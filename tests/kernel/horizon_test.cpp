@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "kernel/dispatch.h"
 #include "kernel/floating_horizon.h"
 #include "kernel/polyline.h"
+#include "kernel/rounding.h"
+#include "kernel/shields.h"
 #include "tests/kernel/pen_trace.h"
 #include "tests/support/plot_fixture.h"
 
@@ -195,6 +200,136 @@ TEST_F(Horizon, SurfaceDefaultsAndReset) {
     open();
     EXPECT_EQ(rec.horizon.ihidsur, 0);
     close();
+}
+
+// The horizon walked one raster point at a time, every question asked at
+// every point: the walk dhline must match byte for byte, however it skips.
+void referenceDraw(GlobalRecord &rec, int xEnd, int yEnd) {
+    HorizonState &h = rec.horizon;
+    const auto onPage = [&](int x) { return x >= 0 && x <= rec.page.nxpage && x < h.ncolumns; };
+    const auto reachSide = [&](int side) {
+        if (h.isurclr != 1 || h.isurside == side) return;
+        const int colour = h.nsurclr[side == 1 ? 0 : 1];
+        qqsclr(rec, colour == -1 ? h.nsurcur : colour);
+        h.isurside = side;
+    };
+    const auto visible = [&](int x, int y) {
+        if (h.ihormod == 2 || !onPage(x)) return false;
+        bool seen = false;
+        if (y > h.nhormax[x] && h.isurvis != 1) {
+            seen = true;
+            reachSide(2);
+        }
+        if (y < h.nhormin[x] && h.isurvis != 2) {
+            seen = true;
+            reachSide(1);
+        }
+        return seen;
+    };
+    const auto enter = [&](int x, int y) {
+        if (h.ihormod == 0 || !onPage(x)) return;
+        h.nhormax[x] = std::max(h.nhormax[x], y);
+        h.nhormin[x] = std::min(h.nhormin[x], y);
+    };
+    int x = h.nhorpos[0], y = h.nhorpos[1];
+    const int dx = xEnd - x, dy = yEnd - y;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const bool yMajor = std::abs(dy) > std::abs(dx);
+    const int major = yMajor ? std::abs(dy) : std::abs(dx);
+    const int minor = yMajor ? std::abs(dx) : std::abs(dy);
+    int error = 2 * minor - major;
+    bool state = visible(x, y);
+    for (int step = 0; step < major; ++step) {
+        const bool minorStep = error >= 0;
+        if (!yMajor || minorStep) enter(x, y);
+        const int px = x, py = y;
+        if (yMajor) {
+            y += sy;
+            if (minorStep) x += sx;
+        } else {
+            x += sx;
+            if (minorStep) y += sy;
+        }
+        error += minorStep ? 2 * minor - 2 * major : 2 * minor;
+        const bool now = visible(x, y);
+        if (state && !now) qqbldr(rec, float(px), float(py), kPenDraw);
+        if (!state && now) qqbldr(rec, float(x), float(y), kPenMove);
+        state = now;
+    }
+    qqbldr(rec, float(x), float(y), state ? kPenDraw : kPenMove);
+    h.nhorpos[0] = xEnd;
+    h.nhorpos[1] = yEnd;
+}
+
+struct HorizonSettings {
+    int ihormod, isurvis, isurclr;
+};
+
+class HorizonWalk : public PlotTest {
+  protected:
+    // Random segments, some across the page's edges, some long, many short
+    // as a mesh draws them, through dhline or through the reference walk: the
+    // pens and colours drawn, then the columns.
+    Trace drawSegments(const HorizonSettings &settings, bool reference, unsigned seed) {
+        GlobalRecord &rec = open();
+        dhline(rec, 0, 0, kHorizonStart);
+        rec.horizon.ihormod = settings.ihormod;
+        rec.horizon.isurvis = settings.isurvis;
+        rec.horizon.isurclr = settings.isurclr;
+        rec.horizon.nsurclr[0] = 3;
+        rec.horizon.nsurclr[1] = -1;
+        rec.horizon.nsurcur = 5;
+        rec.horizon.isurside = 0; // no side's colour set yet, as a surface starts
+        std::mt19937 random(seed);
+        std::uniform_real_distribution<float> across(-200.0f, 3200.0f), down(0.0f, 2100.0f),
+            near(-40.0f, 40.0f);
+        float x = across(random), y = down(random);
+        for (int i = 0; i < 3000; ++i) {
+            if (i % 100 == 0) { // now and then a jump, from off the page too
+                x = across(random);
+                y = down(random);
+            }
+            const float x2 = i % 7 == 0 ? across(random) : x + near(random);
+            const float y2 = i % 7 == 0 ? down(random) : y + near(random);
+            if (reference) {
+                rec.horizon.nhorpos[0] = roundAddHalf(x);
+                rec.horizon.nhorpos[1] = roundAddHalf(y);
+                rec.shield.xshllst[0] = x;
+                rec.shield.xshllst[1] = y;
+                referenceDraw(rec, roundAddHalf(x2), roundAddHalf(y2));
+            } else {
+                dhline(rec, x, y, kHorizonMove);
+                dhline(rec, x2, y2, kHorizonDraw);
+            }
+            x = x2;
+            y = y2;
+        }
+        Trace trace;
+        for (int i = 0; i < 2 * rec.horizon.ncolumns; ++i)
+            trace.push_back(std::to_string(rec.horizon.nhormax[i]));
+        const Trace pens = penTrace(close(), rec);
+        trace.insert(trace.begin(), pens.begin(), pens.end());
+        return trace;
+    }
+};
+
+TEST_F(HorizonWalk, TheSameDrawsAndColumnsAsAWalkThatAsksEverything) {
+    for (const HorizonSettings settings :
+         {HorizonSettings{1, 0, 0}, HorizonSettings{1, 1, 0}, HorizonSettings{1, 2, 0},
+          HorizonSettings{0, 0, 0}, HorizonSettings{2, 0, 0}, HorizonSettings{1, 0, 1},
+          HorizonSettings{1, 2, 1}}) {
+        const unsigned seed =
+            unsigned(settings.ihormod * 9 + settings.isurvis * 3 + settings.isurclr);
+        const Trace walked = drawSegments(settings, false, seed);
+        const Trace asked = drawSegments(settings, true, seed);
+        EXPECT_GT(walked.size(), 6000u);
+        const auto differ = std::mismatch(walked.begin(), walked.end(), asked.begin(), asked.end());
+        if (differ.first != walked.end())
+            ADD_FAILURE() << (differ.first - walked.begin()) << ": " << *differ.first << " / "
+                          << (differ.second != asked.end() ? *differ.second : "-");
+        EXPECT_TRUE(walked == asked) << "ihormod " << settings.ihormod << ", isurvis "
+                                     << settings.isurvis << ", isurclr " << settings.isurclr;
+    }
 }
 
 } // namespace
