@@ -10,11 +10,11 @@
 
 extern "C" void titlin(const char *cstr, int n) {
     GlobalRecord &rec = chkini("titlin");
-    const int line = n < 0 ? -n : n;
-    if (line < 1 || line > kTitleLines) {
+    if (n < -kTitleLines || n == 0 || n > kTitleLines) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
+    const int line = n < 0 ? -n : n;
     qqcopy(rec.title.ctitle[line - 1], cstr != nullptr ? cstr : "");
     rec.title.ititflg[line - 1] = n < 0 ? '1' : '0';
 }

@@ -8,6 +8,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -139,6 +140,11 @@ extern "C" void qplcon(const float *z, int nx, int ny, int nlev) {
         qqserr("bad number of levels in qplcon");
         warnin(Warning::ownText);
         nlev = kDefaultLevels;
+    }
+    // More levels than the page has plot units across cannot be told apart.
+    if (!marksFit(nlev, std::max(rec->page.nxpage, rec->page.nypage))) {
+        warnNotSeen("Contour levels closer than a plot unit");
+        return;
     }
     const std::size_t count = std::size_t(nx) * std::size_t(ny);
     const auto [low, high] = std::minmax_element(z, z + count);
