@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "devices/device_drivers.h"
+#include "devices/font_characters.h"
 #include "devices/pdf_writer.h"
 #include "kernel/device_setup.h"
 #include "kernel/dispatch.h"
@@ -158,6 +159,11 @@ const DeviceDriver kPdfDriver{
     .lineJoin = pdfJoin,
     .lineCap = pdfCap,
     .miterLimit = pdfMiter,
+    .fontCharacter =
+        [](GlobalRecord &rec, int code, float x, float y, float) {
+            const PdfCharacter c = pdfCharacter(rec, code, x, y);
+            qqpdf5(rec, c.code, c.matrix, c.angle, c.font, c.size);
+        },
     .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .newPage = newPdfPage,

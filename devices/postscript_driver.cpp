@@ -5,6 +5,7 @@
 
 #include "devices/decimal_text.h"
 #include "devices/device_drivers.h"
+#include "devices/font_characters.h"
 #include "devices/postscript.h"
 #include "kernel/c_format.h"
 #include "kernel/device_setup.h"
@@ -187,6 +188,7 @@ const DeviceDriver kPostScriptDriver{
             postScriptMiter(rec, limit);
         },
     .sector = postScriptSector,
+    .fontCharacter = pschar,
     .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .newPage = newPostScriptPage,

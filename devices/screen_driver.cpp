@@ -4,6 +4,7 @@
 #include "devices/screen_driver.h"
 
 #include "devices/device_drivers.h"
+#include "devices/window_fonts.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
 #include "kernel/device_setup.h"
@@ -135,6 +136,7 @@ const DeviceDriver kScreenDriver{
     .triangle = screenTriangle,
     .symbol = screenSymbol,
     .frameRings = screenFrameRings,
+    .windowCharacter = qqwcha,
     .palette = [](GlobalRecord &rec) { qqwvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab); },
     .erase = eraseScreen,
     .newPage = newScreenPage,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "devices/device_drivers.h"
+#include "devices/window_fonts.h"
 #include "devices/wmf_writer.h"
 #include "kernel/dispatch.h"
 #include "kernel/file_versions.h"
@@ -74,6 +75,7 @@ const DeviceDriver kWmfDriver{
         },
     .box = wmfBox,
     .fillPolygon = wmfPolygon,
+    .windowCharacter = qqwcha,
     .close =
         [](GlobalRecord &rec, int &) {
             // The pen goes back to the origin but draws nothing more: a plot

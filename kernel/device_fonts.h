@@ -27,21 +27,6 @@ void deviceFontAngle(GlobalRecord &rec);
 // the character is drawn unless the string is only measured.
 void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float &gap);
 
-// A PostScript character centred on its baseline point, as the record
-// "%5d %5d %5d %5d c " (code, device x, y, angle).
-void pschar(GlobalRecord &rec, int code, float x, float y, float width);
-
-// What the PDF writer's character routine (qqpdf5) receives for a character
-// at the pen point (x, y): the pending lines are flushed first.
-struct PdfCharacter {
-    int code;
-    float matrix[6]; // text matrix: cos, sin, -sin, cos and the position in points
-    int angle;       // degrees
-    int font;        // PostScript font index
-    int size;        // trunc((1000 / unit) * h * device scale * 10 + 0.5)
-};
-PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y);
-
 // A character in a Windows or bitmap font (font kinds 2 and 3).
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width);
 

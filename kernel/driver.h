@@ -94,6 +94,14 @@ struct DeviceDriver {
                    int colour) = [](GlobalRecord &, int, int, int, int, float, float, int) {
         return false;
     };
+    // A character of the PostScript font in force (rec.font, rec.text) at the
+    // pen point (x, y) of the text, width its advance.
+    void (*fontCharacter)(GlobalRecord &rec, int code, float x, float y,
+                          float width) = [](GlobalRecord &, int, float, float, float) {};
+    // A character of the Windows font in force, the top left corner of its
+    // cell at a device point.
+    void (*windowCharacter)(GlobalRecord &rec, int code, int x, int y) = [](GlobalRecord &, int,
+                                                                            int, int) {};
     // One pixel of a bitmap character at a device point in a colour value.
     void (*pixel)(GlobalRecord &rec, int x, int y, int colour) = [](GlobalRecord &, int, int, int) {
     };

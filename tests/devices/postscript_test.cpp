@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 
+#include "devices/font_characters.h"
 #include "devices/postscript.h"
 #include "devices/vector_state.h"
 #include "kernel/colour_value.h"

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "devices/font_characters.h"
 #include "kernel/bdf_font.h"
 #include "kernel/bitmap_fonts.h"
 #include "kernel/c_format.h"
