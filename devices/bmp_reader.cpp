@@ -1,7 +1,8 @@
 // BMP decoder: file header, info header (40 bytes or longer), palette, then
 // uncompressed rows or RLE8 / RLE4 runs, rows stored bottom-up. Only the
 // pixels that can reach the picture are kept, so the buffers are bounded by
-// the picture, not by the sizes in the file.
+// the picture, not by the sizes in the file. Runs must reach the last row (by
+// pixels, line ends or moves) before the end of the bitmap.
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -115,7 +116,10 @@ int readRunLength(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
             x = 0;
             ++r;
         } else if (value == 1) { // end of bitmap
-            return kImageDone;
+            // Data that ends before the last row leaves the header's picture
+            // unfilled: malformed, as any image whose data lacks the pixels
+            // its header announces.
+            return r >= info.height - 1 ? kImageDone : kImageSyntaxError;
         } else if (value == 2) { // move
             const int dx = qqgbyt(in);
             const int dy = qqgbyt(in);

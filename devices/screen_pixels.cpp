@@ -312,17 +312,22 @@ int qqgcll(const DriverRecord &driver, int n) {
     return int(float(n - 1) * 13.0f / 253.0f + 1.5f);
 }
 
+// The inverse of qqgcll, case by case: the static colours come off where
+// qqgcll put them on, and the spread of the colour table over a small palette
+// is undone only where qqgcll spread it (a pixel copy current).
 int qqscll(const DriverRecord &driver, int value) {
     const DriverRecord *d = &driver;
     const WindowTable *t = d->pwintab.get();
     if (t == nullptr) return value;
-    int v = t->iclrmod == kClrmodFull ? value : value - kStaticColours;
-    if (d->nbits == 8 && t->iclrmod == kClrmodNone && v > 0) v = 2 * v - 1;
-    if (d->nbits == 4 && t->iclrmod == kClrmodNone) {
-        if (v == 15) return 255;
-        if (v > 0) v = int(float(v - 1) * 253.0f / 13.0f + 1.5f);
+    if (t->iclrmod == kClrmodFull) return value;
+    if (t->ipixbits == 0) return value - kStaticColours;
+    if (d->nbits == 8) {
+        const int v = value - kStaticColours;
+        return t->iclrmod == kClrmodNone && v > 0 ? 2 * v - 1 : v;
     }
-    return v;
+    if (t->iclrmod != kClrmodNone) return value;
+    if (value == 15) return 255;
+    return value > 0 ? int(float(value - 1) * 253.0f / 13.0f + 1.5f) : value;
 }
 
 int qqwimg(GlobalRecord &rec, int mode) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "devices/screen_cursor_input.h"
 #include "devices/screen_driver.h"
 #include "devices/screen_windows.h"
 #include "kavlor.h"
@@ -92,6 +93,7 @@ LRESULT KavProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (rec == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     DriverRecord &d = *qqwglb(*rec, nullptr, DriverRecords::Both);
     WindowTable &t = *d.pwintab;
+    if (cursorInputMessage(t, window, message, wParam, lParam)) return 0;
     switch (message) {
     case WM_CREATE:
         if (t.iextwin == 0 && t.imakebm == 1) qqwwmc(*rec, window);

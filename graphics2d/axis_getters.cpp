@@ -1,5 +1,6 @@
 // Getters of the axis settings, the current axis system and the curve marker.
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
@@ -74,7 +75,7 @@ extern "C" void getscl(int *ix, int *iy, int *iz) {
 
 extern "C" void getlab(char *cx, char *cy, char *cz) {
     GlobalRecord *rec = plotLevel("getlab");
-    if (rec == nullptr) return;
+    if (rec == nullptr || !arraysGiven(cx, cy, cz)) return;
     char *out[kAxisCount] = {cx, cy, cz};
     for (int i = 0; i < kAxisCount; ++i) {
         const int kind = rec->axes.ilabels[i];

@@ -211,7 +211,10 @@ void qqcnt2(GlobalRecord &rec, const float *x, const float *y, int i, int j, con
     float xp0, yp0, xp1, yp1;
     qqpos2(rec, x[i], y[j], xp0, yp0);
     qqpos2(rec, x[i + 1], y[j + 1], xp1, yp1);
-    const int w = std::abs(int(xp1 - xp0)), h = std::abs(int(yp1 - yp0));
+    // A cell wider than the page is cut into no more sub-cells than the page
+    // holds: far coordinates cannot make the mosaic endless.
+    const int w = std::min(std::abs(truncToInt(xp1 - xp0)), rec.page.nxpage);
+    const int h = std::min(std::abs(truncToInt(yp1 - yp0)), rec.page.nypage);
     const int nsx = std::max(w / kMosaicStep, 1), nsy = std::max(h / kMosaicStep, 1);
     const float dx = (x[i + 1] - x[i]) / float(nsx), dy = (y[j + 1] - y[j]) / float(nsy);
     for (int k = 0; k < nsx; ++k) {

@@ -158,10 +158,11 @@ void PieChart::drawSegment(Segment &s) {
     const int segmentColour = rec_.colour.ncolor;
     // The hook's radius scales both semi-axes of the segment.
     const int rx = s.radius;
-    const int ry = look3d_ && R_ > 0 ? int(float(ry_) * float(s.radius) / float(R_)) : s.radius;
+    const int ry =
+        look3d_ && R_ > 0 ? truncToInt(float(ry_) * float(s.radius) / float(R_)) : s.radius;
     const float phi = (look3d_ ? s.m : s.angle) * degrad;
-    const Point c{centre_.x + int(float(s.offset) * std::cos(phi)),
-                  centre_.y + int(-float(s.offset) * std::sin(phi))};
+    const Point c{centre_.x + truncToInt(float(s.offset) * std::cos(phi)),
+                  centre_.y + truncToInt(-float(s.offset) * std::sin(phi))};
     const float mr = s.m * degrad;
     const float r = look3d_ ? ellipseRadius(mr, float(rx), float(ry)) : float(rx);
     const float rlab = r + 20.0f;
@@ -180,17 +181,18 @@ void PieChart::drawSegment(Segment &s) {
             if (std::sqrt(float(w) * float(w) + float(h) * float(h)) <= 2.0f * rho) {
                 inside = true;
                 const float d = r - rho;
-                bx = int(float(c.x) + d * std::cos(mr) - float(w) / 2.0f);
-                by = int(float(c.y) - d * std::sin(mr) - float(h) / 2.0f);
+                bx = truncToInt(float(c.x) + d * std::cos(mr) - float(w) / 2.0f);
+                by = truncToInt(float(c.y) - d * std::sin(mr) - float(h) / 2.0f);
             }
         }
         const bool right = rightHalf(s.m);
         if (!inside) {
             if (place == PieLabelPlace::aligned) w = widest_;
             const int drop = wallDrop(s.m);
-            anchor = {c.x + int((rlab + 80.0f) * std::cos(mr)),
-                      c.y - int((rlab + 80.0f) * std::sin(mr)) + drop};
-            tip = {c.x + int(rlab * std::cos(mr)), c.y - int(rlab * std::sin(mr)) + drop};
+            anchor = {c.x + truncToInt((rlab + 80.0f) * std::cos(mr)),
+                      c.y - truncToInt((rlab + 80.0f) * std::sin(mr)) + drop};
+            tip = {c.x + truncToInt(rlab * std::cos(mr)),
+                   c.y - truncToInt(rlab * std::sin(mr)) + drop};
             const float away = fromHorizontal(s.m);
             const int gap = away <= 10.0f ? 40 : away <= 30.0f ? 53 : 80;
             const int dx = c.x - centre_.x;
@@ -304,8 +306,8 @@ void PieChart::draw(float sum) {
     if (look3d_) {
         const float a = pie_.xpieopt[0];
         const float a2 = a <= 45.0f ? a : 90.0f - a;
-        ry_ = int(float(R_) * (a2 / 500.0f + std::sqrt(a / 90.0f)));
-        wall_ = int(float(R_) * pie_.xpieopt[1]);
+        ry_ = truncToInt(float(R_) * (a2 / 500.0f + std::sqrt(a / 90.0f)));
+        wall_ = truncToInt(float(R_) * pie_.xpieopt[1]);
     }
     colour0_ = rec_.colour.ncolor;
     pattern0_ = rec_.fill.nshdpat;
@@ -367,8 +369,8 @@ void qqpie1(GlobalRecord &rec, int xm, int ym, int rx, int ry, int nh, float a1,
     const float degrad = rec.core.xdegrad;
     const float t1 = a1 * degrad, t2 = a2 * degrad;
     const float big = float(std::max(rx, ry));
-    int k = int((t2 - t1) * big / rec.figure.xcircsp);
-    if (k == 0) k = int((a2 - a1) * big);
+    int k = truncToInt((t2 - t1) * big / rec.figure.xcircsp);
+    if (k == 0) k = truncToInt((a2 - a1) * big);
     if (k <= 0) return;
     k = std::min(std::max(k, 5), kMaxWallSteps);
     // The upper edge (at most k steps and the exact end), the lower edge back
@@ -440,6 +442,11 @@ extern "C" void piegrf(const char *cbuf, int nlin, const float *xray, int n) {
         sum += std::fabs(xray[i]);
     if (!(sum > rec.core.xeps)) {
         warnin(Warning::zeroDataSum);
+        return;
+    }
+    // An infinite sum leaves every share without a size.
+    if (!std::isfinite(sum)) {
+        warnin(Warning::incorrectParameter);
         return;
     }
     PieChart(rec, cbuf, nlin, xray, n).draw(sum);

@@ -33,6 +33,14 @@ int segmentLine(GlobalRecord &rec, const char *cbuf, int nlin, int i, int k, cha
     return n > 0 ? trmlen(out) : 0;
 }
 
+// How many of the nlin text lines of segment i the legend holds: the lines
+// past its line count are never read, however large nlin is.
+int heldLines(const GlobalRecord &rec, int nlin, int i) {
+    if (nlin < 1) return 0;
+    const long long first = (long long)(i - 1) * nlin; // lines before the segment's
+    return int(std::clamp<long long>(rec.legend.nleglin - first, 0, nlin));
+}
+
 // The label lines of a segment after its texts: none, one or two.
 int labelLines(const GlobalRecord &rec, float value, float percent,
                char (&lines)[2][kLabelLineSize]) {
@@ -78,7 +86,7 @@ void boxsiz(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
             int &w, int &h) {
     char line[kLegendEntryChars + 1];
     int lines = 0, widest = 0;
-    for (int k = 0; k < nlin; ++k) {
+    for (int k = 0, held = heldLines(rec, nlin, i); k < held; ++k) {
         if (segmentLine(rec, cbuf, nlin, i, k, line) == 0) continue;
         ++lines;
         widest = std::max(widest, measureText(rec, line));
@@ -101,7 +109,7 @@ void boxsiz(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
 void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent, int x,
             int y, int w, int ijus) {
     const float H = float(rec.text.nhchar), S = rec.line.xlinesp;
-    const int margin = rec.frame.nframe + int(H * S / 4.0f);
+    const int margin = rec.frame.nframe + truncToInt(H * S / 4.0f);
     int top = y + margin;
     auto write = [&](const char *text) {
         const int length = measureText(rec, text);
@@ -111,10 +119,10 @@ void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
         else if (PieLabelJustify(ijus) == PieLabelJustify::right)
             left = x + w - margin - length;
         qqmess(rec, text, left, top);
-        top += int(H * S);
+        top += truncToInt(H * S);
     };
     char line[kLegendEntryChars + 1];
-    for (int k = 0; k < nlin; ++k)
+    for (int k = 0, held = heldLines(rec, nlin, i); k < held; ++k)
         if (segmentLine(rec, cbuf, nlin, i, k, line) > 0) write(line);
     char labels[2][kLabelLineSize];
     const int extra = labelLines(rec, value, percent, labels);

@@ -1,12 +1,15 @@
 // Single axes anywhere on the page, outside any axis system: horizontal X
 // axes, vertical Y axes and colour bars with their axis, each linear or
 // logarithmic (a and e are then exponents).
+#include <algorithm>
+
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 
@@ -15,13 +18,18 @@ namespace {
 enum class AxisKind { x = 1, y = 2, z = 3 };
 
 // Returns the record when the axis may be drawn from (nx, ny), with ny
-// turned into the internal top-down system.
-GlobalRecord *checkedAxis(const char *name, float a, float e, float orig, float step, int nl,
-                          int nx, int &ny) {
+// turned into the internal top-down system. A length and a position past the
+// largest page are held there: the axis ends off the page as it would, and
+// the sums of its parts (far end, ticks, labels, name) stay within an int.
+GlobalRecord *checkedAxis(const char *name, float a, float e, float orig, float step, int &nl,
+                          int &nx, int &ny) {
     GlobalRecord *rec = jqqlev(1, 3, name);
     if (rec == nullptr) return nullptr;
     ny = jqqyvl(*rec, ny);
     if (erraxs(*rec, a, e, orig, step, nl, nx, ny) != 0) return nullptr;
+    nl = std::min(nl, kMaxPageUnits);
+    nx = std::clamp(nx, -kMaxPageUnits, kMaxPageUnits);
+    ny = std::clamp(ny, -kMaxPageUnits, kMaxPageUnits);
     return rec;
 }
 

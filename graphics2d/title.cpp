@@ -4,17 +4,18 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
 extern "C" void titlin(const char *cstr, int n) {
     GlobalRecord &rec = chkini("titlin");
-    const int line = n < 0 ? -n : n;
-    if (line < 1 || line > kTitleLines) {
+    if (n < -kTitleLines || n == 0 || n > kTitleLines) {
         warni1(Warning::incorrectParameter, n);
         return;
     }
+    const int line = n < 0 ? -n : n;
     qqcopy(rec.title.ctitle[line - 1], cstr != nullptr ? cstr : "");
     rec.title.ititflg[line - 1] = n < 0 ? '1' : '0';
 }
@@ -69,9 +70,9 @@ extern "C" void title(void) {
         const float y = t.ititpos == 0
                             ? float(cy - ly - t.nvkytit) - float(4 - k) * spacing * fh - 3.0f * fh
                             : float(cy - t.nvkytit) + float(k - 1) * spacing * fh + 4.0f * fh;
-        dtext(rec, text, x, int(y), 0, h);
+        dtext(rec, text, x, truncToInt(y), 0, h);
         if (t.ititflg[k - 1] == '1') {
-            const int yu = int(float(int(y)) + 1.2f * fh);
+            const int yu = truncToInt(float(truncToInt(y)) + 1.2f * fh);
             strtqq(rec, float(x - h / 2), float(yu));
             connqq(rec, float(x + w + h / 2), float(yu));
         }

@@ -3,6 +3,7 @@
 #include "graphics2d/transforms.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "graphics2d/map_projections.h"
 #include "kavlor.h"
@@ -123,7 +124,7 @@ extern "C" float xinvrs(int nx) {
     GlobalRecord *rec = jqqlev(2, 3, "xinvrs");
     if (rec == nullptr) return 0.0f;
     const AxisSystemState &s = rec->axsys;
-    const float v = float(nx - s.naxspos[0]) / s.xsclxy[0] + s.xgrfx[0];
+    const float v = float(std::int64_t(nx) - s.naxspos[0]) / s.xsclxy[0] + s.xgrfx[0];
     return rec->axes.ilogax[0] == 1 ? powerOfTen(v) : v;
 }
 
@@ -131,7 +132,7 @@ extern "C" float yinvrs(int ny) {
     GlobalRecord *rec = jqqlev(2, 3, "yinvrs");
     if (rec == nullptr) return 0.0f;
     const AxisSystemState &s = rec->axsys;
-    const float v = float(s.naxspos[1] - jqqyvl(*rec, ny)) / s.xsclxy[1] + s.xgrfy[0];
+    const float v = float(s.naxspos[1] - std::int64_t(jqqyvl(*rec, ny))) / s.xsclxy[1] + s.xgrfy[0];
     return rec->axes.ilogax[1] == 1 ? powerOfTen(v) : v;
 }
 

@@ -7,11 +7,15 @@
 // each line of constant x is followed by the cross pieces to the next one, so
 // that the horizon always holds what lies nearer. Otherwise the families are
 // drawn one after the other, each against horizons of its own.
+#include <algorithm>
+#include <cstdint>
+
 #include "graphics2d/curves.h"
 #include "graphics3d/box_level.h"
 #include "graphics3d/mesh_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -28,10 +32,17 @@ struct Direction {
     float position(int index) const { return start + float(index) * delta; }
 };
 
-Direction direction(int dim, int count, float a, float e, bool ascending) {
+// Lines are bounded by the page: more of them across the matrix than the page
+// has plot units cannot be told apart, so no more are drawn (warning 101).
+Direction direction(const GlobalRecord &rec, int dim, int count, float a, float e, bool ascending) {
     Direction d;
     d.walk = indexWalk(dim, ascending);
     d.lines = count;
+    const int page = std::max(rec.page.nxpage, rec.page.nypage);
+    if (count > 0 && !marksFit(std::int64_t(dim - 1) * count, page)) {
+        warnNotSeen("Mesh lines closer than a plot unit");
+        d.lines = std::max(1, page / (dim - 1));
+    }
     if (count < 0) {
         // A k of dim or more keeps the first index alone, as dim does.
         const int k = count < -dim ? dim : -count;
@@ -163,8 +174,8 @@ extern "C" void surmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
     float extent[4];
     meshExtent(rec, extent);
     const float *eye = rec.view3d.xview3d;
-    const Direction dx = direction(ixdim, ixpts, extent[0], extent[1], eye[0] < 0.0f);
-    const Direction dy = direction(iydim, iypts, extent[2], extent[3], eye[1] < 0.0f);
+    const Direction dx = direction(rec, ixdim, ixpts, extent[0], extent[1], eye[0] < 0.0f);
+    const Direction dy = direction(rec, iydim, iypts, extent[2], extent[3], eye[1] < 0.0f);
     const Matrix m{zmat, iydim};
 
     beginMesh(rec);

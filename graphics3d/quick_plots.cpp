@@ -8,6 +8,8 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -140,6 +142,11 @@ extern "C" void qplcon(const float *z, int nx, int ny, int nlev) {
         warnin(Warning::ownText);
         nlev = kDefaultLevels;
     }
+    // More levels than the page has plot units across cannot be told apart.
+    if (!marksFit(nlev, std::max(rec->page.nxpage, rec->page.nypage))) {
+        warnNotSeen("Contour levels closer than a plot unit");
+        return;
+    }
     const std::size_t count = std::size_t(nx) * std::size_t(ny);
     const auto [low, high] = std::minmax_element(z, z + count);
     const float step = nlev >= 2 ? (*high - *low) / float(nlev - 1) : 0.0f;
@@ -148,10 +155,10 @@ extern "C" void qplcon(const float *z, int nx, int ny, int nlev) {
     labels("float", "contour");
     graf(0, 0, 0, 0, 0, 0, 0, 0);
     const float units = rec->page.xunits;
-    height(int(25.0f / units + 0.5f));
+    height(truncToInt(25.0f / units + 0.5f));
     for (int i = 0; i < nlev; ++i)
         conmat(z, nx, ny, *low + float(i) * step);
-    height(int(36.0f / units + 0.5f));
+    height(truncToInt(36.0f / units + 0.5f));
     endQuickPlot();
 }
 

@@ -86,6 +86,27 @@ KAVLOR_API void selwin(int n);
 KAVLOR_API void clswin(int n);
 /* Number of the current screen window; 0 outside a plot. */
 KAVLOR_API int winid(void);
+/* Cursor input in the current screen window. Positions are in plot units, or
+ * pixels after csruni("PIXE"). Left clicks until MB2, at most nmax of them: n
+ * points, iret 1 when more were clicked. */
+KAVLOR_API void csrpts(int *x, int *y, int nmax, int *n, int *iret);
+/* The path of the cursor while the left button is held, at most nmax points. */
+KAVLOR_API void csrmov(int *x, int *y, int nmax, int *n, int *iret);
+/* One left click. */
+KAVLOR_API void csrpt1(int *x, int *y);
+/* Moves the cursor to x, y and waits for a key or click (csrmod STAN), only
+ * moves it (SET), waits and reads it (READ) or reads it now (GET); returns the
+ * key: 1..4 arrows left, up, right, down, 5 left button, 6 MB2, 27 ESC, or the
+ * character; -1 without a screen plot, 0 for SET and GET. */
+KAVLOR_API int csrpos(int *x, int *y);
+/* Units of cursor positions: PLOT or PIXE. */
+KAVLOR_API void csruni(const char *keyword);
+/* Cursor during input: NONE (unchanged), CROS, ARRO, VARR. */
+KAVLOR_API void csrtyp(const char *keyword);
+/* What csrpos does, with key "POS": STAN, SET, READ, GET. */
+KAVLOR_API void csrmod(const char *keyword, const char *key);
+/* The cursor of the screen window now: CROS, ARRO, VARR. */
+KAVLOR_API void setcsr(const char *keyword);
 /* Screen background: ERAS, NOER, REVE (white), NORE, AUTO; before kavini. */
 KAVLOR_API void scrmod(const char *keyword);
 /* Screen windows: STOR (backing bitmap), NOST (straight into the window), AUTO,

@@ -9,6 +9,7 @@
 #include "kavlor.h"
 #include "kernel/bdf_font.h"
 #include "kernel/character_codes.h"
+#include "kernel/device_fonts.h"
 #include "kernel/devices.h"
 #include "kernel/driver.h"
 #include "kernel/install_dir.h"
@@ -135,8 +136,8 @@ void qqbdf2(const BdfFont &font, int coding, int code, int x, int y, int angle, 
 void drawBitmapCharacter(GlobalRecord &rec, int code, int x, int y) {
     const FontState &f = rec.font;
     if (f.ibdfcur < 0 || !f.pbdfcache[f.ibdfcur]) return;
-    qqbdf2(*f.pbdfcache[f.ibdfcur], rec.text.ichacod, code, x, y, rec.text.nangle, pixelOfRecord,
-           &rec);
+    qqbdf2(*f.pbdfcache[f.ibdfcur], rec.text.ichacod, code, x, y, deviceGlyphAngle(rec),
+           pixelOfRecord, &rec);
 }
 
 extern "C" void bmpfnt(const char *name) {

@@ -23,6 +23,12 @@ int signedByte(int byte) {
     return byte > 127 ? byte - 256 : byte;
 }
 
+// The shift that leaves the top nbits of a word of width bits, modulo 32 as
+// every shift here; formed unsigned, so that no nbits overflows it.
+int complementShift(int width, int nbits) {
+    return int((unsigned(width) - unsigned(nbits)) & 31u);
+}
+
 } // namespace
 
 extern "C" void swapi2(short *a, int n) {
@@ -40,13 +46,15 @@ extern "C" void swapi4(int *a, int n) {
 }
 
 extern "C" int bitsi4(int nbits, int nin, int iin, int nout, int iout) {
-    const std::uint32_t mask = shiftLeft(0xFFFFFFFFu, 32 - nbits); // the top nbits bits
+    const std::uint32_t mask =
+        shiftLeft(0xFFFFFFFFu, complementShift(32, nbits)); // the top nbits bits
     const std::uint32_t field = shiftLeft(static_cast<std::uint32_t>(nin), iin) & mask;
     return static_cast<int>(shiftRight(field, iout) | static_cast<std::uint32_t>(nout));
 }
 
 extern "C" short bitsi2(int nbits, short nin, int iin, short nout, int iout) {
-    const std::uint32_t mask = shiftLeft(0xFFFFFFFFu, 16 - nbits) & 0xFFFFu; // top nbits of 16
+    const std::uint32_t mask =
+        shiftLeft(0xFFFFFFFFu, complementShift(16, nbits)) & 0xFFFFu; // top nbits of 16
     const std::uint32_t word = static_cast<std::uint16_t>(nin);
     const std::uint32_t field = shiftLeft(word, iin) & mask;
     const std::uint32_t result = shiftRight(field, iout) | static_cast<std::uint16_t>(nout);

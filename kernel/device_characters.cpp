@@ -129,6 +129,10 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
     return c;
 }
 
+int deviceGlyphAngle(const GlobalRecord &rec) {
+    return rec.page.ipagmod == 1 ? rec.text.nangle + 90 : rec.text.nangle;
+}
+
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width) {
     (void)width; // the advance: Windows characters take their own
     const TextState &t = rec.text;

@@ -65,8 +65,8 @@ int windowFontHeight(const GlobalRecord &rec) {
 void selectWindowFont(GlobalRecord &rec, const char *name) {
     selectStrokeFont(rec, int(StrokeFontId::complx));
     int status = 1;
-    qqwfnt(rec, name, windowFontHeight(rec), rec.text.nangle, rec.font.nchwid, rec.text.ichacod,
-           status);
+    qqwfnt(rec, name, windowFontHeight(rec), deviceGlyphAngle(rec), rec.font.nchwid,
+           rec.text.ichacod, status);
     if (status != 0) {
         reportWarning101("Font cannot be loaded");
         return;

@@ -44,3 +44,8 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y);
 
 // A character in a Windows or bitmap font (font kinds 2 and 3).
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width);
+
+// The angle in degrees at which Windows and bitmap glyphs are drawn: the text
+// angle, turned a quarter further on a portrait page, whose characters stand
+// turned with it.
+int deviceGlyphAngle(const GlobalRecord &rec);

@@ -7,6 +7,7 @@
 // up to 100 decimal places, so no count overflows.
 #include "kernel/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -72,7 +73,9 @@ std::string grouped(const std::string &text, std::size_t point, char separator) 
 } // namespace
 
 extern "C" int flen(float x, int ndig) {
-    if (ndig < -1) ndig = -1; // every negative count means an integer text
+    // Every negative count means an integer text; more than 100 decimals are
+    // 100, as many as any number text of the library holds.
+    ndig = std::clamp(ndig, -1, kMaxDecimals);
     const double magnitude = std::fabs(double(x));
     double v = magnitude + 0.5;
     if (ndig >= 1) {
@@ -88,7 +91,7 @@ extern "C" int flen(float x, int ndig) {
 }
 
 extern "C" int fcha(float x, int ndig, char *text) {
-    if (ndig < -1) ndig = -1;
+    ndig = std::clamp(ndig, -1, kMaxDecimals);
     if (x == 0.0f) x = 0.0f; // a negative zero has no sign in the count either
     const int width = flen(x, ndig);
     const double value = ndig < 0 ? roundedToInteger(x) : double(x);

@@ -5,6 +5,9 @@
 
 struct GlobalRecord;
 
+// The most decimals a number text has; fcha and flen hold larger counts here.
+constexpr int kMaxDecimals = 100;
+
 // Room for any text of fcha with 0..100 decimals after gnustr: a minus sign or
 // blank, 39 integer digits and 12 separators, the decimal character, 100
 // decimals and 33 separators, a sign character and the terminating NUL.

@@ -1,5 +1,6 @@
 // Page, units and window settings: setpag, page, units, pagmod, sclmod, sclfac,
 // hwpage, hworig, winsiz, window, winopt, winmod, winkey, pagorg, origin.
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -137,9 +138,11 @@ extern "C" void hwpage(int nw, int nh) {
 extern "C" void hworig(int nx, int ny) {
     GlobalRecord *rec = jqqlev(0, 0, "hworig");
     if (rec == nullptr) return;
+    // An origin past the largest page is held there: the writers double it
+    // into device units.
     rec->page.ihworg = 1;
-    rec->page.nhworg[0] = nx;
-    rec->page.nhworg[1] = ny;
+    rec->page.nhworg[0] = std::clamp(nx, -kMaxPageUnits, kMaxPageUnits);
+    rec->page.nhworg[1] = std::clamp(ny, -kMaxPageUnits, kMaxPageUnits);
 }
 
 extern "C" void winsiz(int nw, int nh) {

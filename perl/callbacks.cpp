@@ -52,29 +52,51 @@ void keepError(pTHX) {
     if (pendingError == nullptr && SvTRUE(ERRSV)) pendingError = newSVsv(ERRSV);
 }
 
-float functionValue(int count, float x, float y, int iopt) {
-    dTHX;
-    if (pendingError != nullptr) return 0.0f;
-    const std::string sub = copyOf(names().function);
+SV *newValue(pTHX_ float value) {
+    return newSVnv(double(value));
+}
+SV *newValue(pTHX_ int value) {
+    return newSViv(value);
+}
+
+// Calls the named sub in an eval with the values as its arguments, scalars of
+// its own made inside the call's temporaries, so that none outlives it. Unless
+// the sub died, use(answer, arguments) sees its scalar answer (null when it
+// gave none) and the argument scalars, which the sub may have changed. Once a
+// sub has died no more Perl is called until the error is raised.
+template <typename Use, typename... Values>
+void callSub(pTHX_ const std::string &sub, Use use, Values... values) {
+    if (pendingError != nullptr) return;
     dSP;
     ENTER;
     SAVETMPS;
+    SV *arguments[] = {sv_2mortal(newValue(aTHX_ values))...};
     PUSHMARK(SP);
-    EXTEND(SP, 3);
-    PUSHs(sv_2mortal(newSVnv(double(x))));
-    PUSHs(sv_2mortal(newSVnv(double(y))));
-    if (count == 3) PUSHs(sv_2mortal(newSViv(iopt)));
+    EXTEND(SP, sizeof...(values));
+    for (SV *argument : arguments)
+        PUSHs(argument);
     PUTBACK;
     const int returned = call_pv(sub.c_str(), G_SCALAR | G_EVAL);
     SPAGAIN;
     SV *answer = returned == 1 ? POPs : nullptr; // SvNV reads its argument twice
     PUTBACK;
     keepError(aTHX);
-    float value = 0.0f;
-    if (answer != nullptr && pendingError == nullptr) value = static_cast<float>(SvNV(answer));
+    if (pendingError == nullptr) use(answer, arguments);
     FREETMPS;
     LEAVE;
-    return pendingError != nullptr ? 0.0f : value;
+}
+
+// The answer of the function sub of surfcp or surfun; 0 once a sub has died.
+template <typename... Values> float functionValue(Values... values) {
+    dTHX;
+    float value = 0.0f;
+    callSub(
+        aTHX_ copyOf(names().function),
+        [&](SV *answer, SV **) {
+            if (answer != nullptr) value = static_cast<float>(SvNV(answer));
+        },
+        values...);
+    return value;
 }
 
 } // namespace
@@ -87,40 +109,26 @@ void kavlor_perl::checkCallbackError(pTHX) {
 }
 
 KAVLOR_PERL_EXPORT float kav_funcbck(float x, float y, int iopt) {
-    return functionValue(3, x, y, iopt);
+    return functionValue(x, y, iopt);
 }
 
 KAVLOR_PERL_EXPORT float kav_func2bck(float x, float y) {
-    return functionValue(2, x, y, 0);
+    return functionValue(x, y);
 }
 
 KAVLOR_PERL_EXPORT void kav_callbck2(float *x, float *y) {
     dTHX;
-    if (pendingError != nullptr) return;
-    const std::string sub = copyOf(names().projection);
-    dSP;
-    ENTER;
-    SAVETMPS;
-    SV *sx = sv_2mortal(newSVnv(double(*x)));
-    SV *sy = sv_2mortal(newSVnv(double(*y)));
-    PUSHMARK(SP);
-    EXTEND(SP, 2);
-    PUSHs(sx);
-    PUSHs(sy);
-    PUTBACK;
-    call_pv(sub.c_str(), G_DISCARD | G_EVAL);
-    keepError(aTHX);
-    if (pendingError == nullptr) {
-        *x = static_cast<float>(SvNV(sx));
-        *y = static_cast<float>(SvNV(sy));
-    }
-    FREETMPS;
-    LEAVE;
+    callSub(
+        aTHX_ copyOf(names().projection),
+        [&](SV *, SV **moved) {
+            *x = static_cast<float>(SvNV(moved[0]));
+            *y = static_cast<float>(SvNV(moved[1]));
+        },
+        *x, *y);
 }
 
 KAVLOR_PERL_EXPORT void kav_callbck(int id) {
     dTHX;
-    if (pendingError != nullptr) return;
     std::string sub;
     {
         Names &n = names();
@@ -128,17 +136,9 @@ KAVLOR_PERL_EXPORT void kav_callbck(int id) {
         for (int i = 0; i < n.widgets && sub.empty(); ++i)
             if (n.widgetIds[i] == id) sub = n.widgetSubs[i];
     }
-    if (sub.empty()) return;
-    dSP;
-    ENTER;
-    SAVETMPS;
-    PUSHMARK(SP);
-    XPUSHs(sv_2mortal(newSViv(id)));
-    PUTBACK;
-    call_pv(sub.c_str(), G_DISCARD | G_EVAL);
-    keepError(aTHX);
-    FREETMPS;
-    LEAVE;
+    if (!sub.empty())
+        callSub(
+            aTHX_ sub, [](SV *, SV **) {}, id);
 }
 
 namespace {

@@ -6,8 +6,8 @@
 One wrapper a row: parse the arguments, return at once when a count is not positive,
 convert the arrays, call the routine, write the output arrays back, build the result
 (bindings/README.md says what each kind of parameter becomes). The rows marked `hand`
-are written by hand in this folder. A row whose routine kavlor.h does not declare yet is
-left out, so the module offers what the library has.
+are written by hand in this folder. The run over the table and the walk of counts are
+bindings/generation.py's, which the Perl module's generator shares.
 
 Writes into OUT_DIR:
   wrappers_1.cpp .. wrappers_PARTS.cpp   the generated wrappers, split for a parallel build
@@ -18,8 +18,11 @@ Writes into OUT_DIR:
 from __future__ import annotations
 
 import pathlib
-import re
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "bindings"))
+import generation  # noqa: E402  (beside the table it walks)
+from generation import Unsupported, c_string  # noqa: E402
 
 # C++ keywords and the helper names of the generated code, which a parameter must not hide.
 RESERVED = {"arrays", "args", "result", "Count", "Text", "TextBuffer", "auto", "char", "class",
@@ -39,64 +42,34 @@ TEXT_BUFFERS = {"string_out", "text_result", "string_inout", "text_append"}
 SCALAR_OUT = {"int_out": "int", "int_result": "int", "status_out": "int", "float_out": "float"}
 
 
-class Unsupported(Exception):
-    """A row that the generated frame cannot serve; it must be marked hand."""
-
-
-def declared_routines(header: pathlib.Path) -> set[str]:
-    text = re.sub(r"/\*.*?\*/", "", header.read_text(), flags=re.S)
-    return set(re.findall(r"^KAVLOR_API[^;(]*?\b(\w+)\s*\(", text, re.M))
-
-
-class Wrapper:
+class Wrapper(generation.Counts):
     """The C++ text of one routine's wrapper."""
 
-    def __init__(self, routine, routines):
-        self.r = routine
-        self.routines = routines
-        self.local = {p.name: self._local_name(p.name) for p in routine.params}
-
-    def _local_name(self, name: str) -> str:
+    def local(self, name: str) -> str:
+        """The parameter's name in the wrapper, with "_" where it would hide a name."""
         clash = name in RESERVED or name in self.routines or name == self.r.name
         return name + "_" if clash else name
 
-    # ---- expressions ------------------------------------------------------------------------
+    # ---- counts: how this binding reads what a count names -------------------------------
 
-    def count(self, expr) -> str:
-        """A count or size as a 64-bit C++ expression."""
-        if expr.op == "num":
-            return str(expr.value)
-        if expr.op == "name":
-            if expr.value == "result":
-                return "Count(result)"
-            if expr.value == "spline_points":
-                return "Count(kavlor_spline_points())"
-            p = self.r.param(expr.value)
-            if p.kind.name in ("string", "string_inout", "text_append"):
-                raise Unsupported(f"{expr.value} is a text, not a count")
-            return f"Count({self.local[expr.value]})"
-        if expr.op == "call":
-            if expr.value == "len":
-                (arg,) = expr.args
-                p = self.r.param(arg.value)
-                if p.kind.name not in ("string_inout", "text_append", "string"):
-                    raise Unsupported(f"len() of {p.name}")
-                return f"{self.text_name(p)}.size()"
-            if expr.value in self.routines:
-                args = ", ".join(self.local[a.value] if a.op == "name" else str(a.value)
-                                 for a in expr.args)
-                return f"Count({expr.value}({args}))"
-            raise Unsupported(f"{expr.value}() in a count")
-        left, right = (self.count(a) for a in expr.args)
-        if expr.op == "*":
-            return f"mul({left}, {right})"  # held at kHugeCount, never wrapping
+    def parameter(self, p) -> str:
+        if p.kind.name in ("string", "string_inout", "text_append"):
+            raise Unsupported(f"{p.name} is a text, not a count")
+        return f"Count({self.local(p.name)})"
+
+    def length(self, p) -> str:
+        if p.kind.name not in ("string_inout", "text_append", "string"):
+            raise Unsupported(f"len() of {p.name}")
+        return f"{self.text_name(p)}.size()"
+
+    def add(self, expr, left: str, right: str) -> str:
         if expr.args[1].op in "+-" and expr.op == "-":
             right = f"({right})"
         return f"{left} {expr.op} {right}"
 
     def text_name(self, p) -> str:
         """The parsed text of a string argument that a buffer is made from."""
-        local = self.local[p.name]
+        local = self.local(p.name)
         return f"{local}_in" if p.kind.name in ("string_inout", "text_append") else local
 
     # ---- the parts of a wrapper -------------------------------------------------------------
@@ -104,7 +77,7 @@ class Wrapper:
     def parse(self) -> list[str]:
         declarations, formats, targets = [], [], []
         for p in self.r.python_args():
-            kind, local = p.kind.name, self.local[p.name]
+            kind, local = p.kind.name, self.local(p.name)
             if kind in ("int", "short", "stream", "int_inout"):
                 declarations.append(f"int {local} = 0;")
                 formats.append("i")
@@ -137,7 +110,7 @@ class Wrapper:
                  float: "return PyFloat_FromDouble(0.0);",
                  bytes: "return PyBytes_FromStringAndSize(nullptr, 0);"}
         value = self.r.python_guard_result()
-        test = " || ".join(f"{self.local[n]} <= 0" for n in names)
+        test = " || ".join(f"{self.local(n)} <= 0" for n in names)
         return [f"if ({test})", f"    {empty[type(value)]}"]
 
     def arrays(self) -> list[str]:
@@ -147,12 +120,12 @@ class Wrapper:
         lines = []
         by_type: dict[str, list[str]] = {}
         for p in params:
-            by_type.setdefault(ARRAY_TYPES[p.kind.name], []).append(self.local[p.name])
+            by_type.setdefault(ARRAY_TYPES[p.kind.name], []).append(self.local(p.name))
         lines += [f"{t} {', '.join(names)};" for t, names in by_type.items()]
         lines.append("Conversions arrays;")
         work = []
         for p in params:
-            kind, local, args = p.kind.name, self.local[p.name], p.kind.args
+            kind, local, args = p.kind.name, self.local(p.name), p.kind.args
             if kind in ("fwork", "iwork"):
                 work.append(f"arrays.work({local}, {self.count(args[0])});")
                 continue
@@ -168,7 +141,7 @@ class Wrapper:
     def buffers(self) -> list[str]:
         lines = []
         for p in self.r.params:
-            kind, local = p.kind.name, self.local[p.name]
+            kind, local = p.kind.name, self.local(p.name)
             if kind in SCALAR_OUT:
                 zero = "0.0f" if SCALAR_OUT[kind] == "float" else "0"
                 lines.append(f"{SCALAR_OUT[kind]} {local} = {zero};")
@@ -183,7 +156,7 @@ class Wrapper:
     def call(self) -> list[str]:
         args = []
         for p in self.r.params:
-            kind, local = p.kind.name, self.local[p.name]
+            kind, local = p.kind.name, self.local(p.name)
             if kind in ("int", "float", "callback_data"):
                 args.append(local)
             elif kind == "short":
@@ -207,7 +180,7 @@ class Wrapper:
     def write_back(self) -> list[str]:
         steps = []
         for p in self.r.params:
-            kind, local, args = p.kind.name, self.local[p.name], p.kind.args
+            kind, local, args = p.kind.name, self.local(p.name), p.kind.args
             if kind in ("finout", "iinout"):
                 steps.append(f"writeBack({local}, {self.count(args[0])})")
             elif kind in ("fout", "iout"):
@@ -230,7 +203,7 @@ class Wrapper:
                               "owned_string": "ownedTextResult(result)",
                               "stream": "streamResult(result)"}[self.r.result_kind])
                 continue
-            kind, local = item.kind.name, self.local[item.name]
+            kind, local = item.kind.name, self.local(item.name)
             if kind in ("int_out", "int_result", "int_inout"):
                 items.append(f"PyLong_FromLong({local})")
             elif kind == "float_out":
@@ -248,18 +221,8 @@ class Wrapper:
     def text(self) -> str:
         body = self.parse() + self.guard() + self.arrays() + self.buffers() + self.call() + \
             self.write_back() + self.result()
-        signature = self.r.prototype.replace(f" {self.r.name}(", "(", 1).replace(
-            f"*{self.r.name}(", "*(", 1)
-        lines = [f"// {self.r.prototype}",
-                 f"static_assert(std::is_same_v<decltype({self.r.name}), {signature}>);",
-                 f"PyObject *kavlor_{self.r.name}(PyObject *, PyObject *args) {{"]
-        lines += ["    " + line for line in body]
-        lines.append("}")
-        return "\n".join(lines)
-
-
-def c_string(text: str) -> str:
-    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+        return generation.c_function(
+            self.r, f"PyObject *kavlor_{self.r.name}(PyObject *, PyObject *args)", body)
 
 
 PREAMBLE = """\
@@ -275,35 +238,16 @@ PREAMBLE = """\
 
 
 def main(argv: list[str]) -> int:
-    table_dir, header, out_dir, parts = (pathlib.Path(argv[1]), pathlib.Path(argv[2]),
-                                         pathlib.Path(argv[3]), int(argv[4]))
-    sys.path.insert(0, str(table_dir))
-    import signatures  # noqa: E402  (the loader lives beside the table)
-
-    table = signatures.load()
-    present = declared_routines(header)
-    rows = [r for r in table.python_wrapped() if r.name in present]
-    generated = [r for r in rows if not r.python_hand]
-    names = {r.name for r in table}
-
-    texts = []
-    for r in generated:
-        try:
-            texts.append(Wrapper(r, names).text())
-        except Unsupported as e:
-            raise SystemExit(f"{table.source}:{r.line}: {r.name}: {e}; mark the row hand")
-    out_dir.mkdir(parents=True, exist_ok=True)
-    per_part = -(-len(texts) // parts)
-    for i in range(parts):
-        chunk = texts[i * per_part:(i + 1) * per_part]
-        (out_dir / f"wrappers_{i + 1}.cpp").write_text(PREAMBLE + "".join(
-            "\n" + t + "\n" for t in chunk))
+    run = generation.Run(argv, "python/generate_wrappers.py")
+    table, present, out_dir = run.table, run.present, run.out_dir
+    rows = run.offered(table.python_wrapped())
+    run.write_wrappers(PREAMBLE, run.wrappers([r for r in rows if not r.python_hand], Wrapper))
 
     functions = [f"kavlor_{r.name}" for r in rows] + \
         [f"kavlor_{name}" for name in table.python_only]
     methods = [r.name for r in rows] + table.python_only
     table_text = [
-        "// Generated by python/generate_wrappers.py from bindings/signatures.txt: do not edit.",
+        run.banner(),
         "// The method table of the module kavlor: the wrapped routines in the table's order,",
         "// then the quick plots and setvar.",
         '#include "python/method_table.h"', "",

@@ -110,25 +110,10 @@ int instcopyfiles() {
     }
 
     SendMessageA(c.window, WM_CLOSE, 0, 0);
-    MSG msg;
-    while (GetMessageA(&msg, 0, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    runMessageLoop();
     return 0;
 }
 
 LRESULT instcopyproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-    case WM_SIZE: return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return stepWindowProc(window, message, wParam, lParam);
 }

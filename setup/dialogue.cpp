@@ -40,11 +40,7 @@ int instdirwin() {
     // Nobody can type without a display: the dialogue takes the folder offered.
     if (!DisplayPresent()) PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
 
-    MSG msg;
-    while (GetMessageA(&msg, 0, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    runMessageLoop();
     return setup.cancelled == 1 ? -1 : 0;
 }
 
@@ -60,15 +56,6 @@ void accept(HWND window) {
 
 LRESULT instdirproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-    case WM_SIZE: return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_KEYDOWN:
         if (LOWORD(wParam) != 13) break;
         accept(window);
@@ -86,7 +73,7 @@ LRESULT instdirproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     default: break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return stepWindowProc(window, message, wParam, lParam);
 }
 
 int instready() {

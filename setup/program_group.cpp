@@ -6,6 +6,7 @@
 
 #include "setup/install_steps.h"
 #include "setup/setup_state.h"
+#include "setup/setup_windows.h"
 
 namespace {
 
@@ -79,11 +80,7 @@ int instgroup() {
     conversation = Conversation{};
     conversation.window = CreateWindowExA(0, "instdde", "Zorp Setup", WS_OVERLAPPEDWINDOW, 0, 0,
                                           400, 200, 0, 0, setup.instance, nullptr);
-    MSG msg;
-    while (GetMessageA(&msg, 0, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    runMessageLoop();
     return 0;
 }
 

@@ -1,6 +1,6 @@
 // The setup program's own windows and boxes: the introduction, the folder
-// window, the final box, and the routines that make windows and controls in
-// units of the system font.
+// window, the final box, the routines that make windows and controls in
+// units of the system font, and what the steps' windows share.
 #pragma once
 #include <string>
 
@@ -13,6 +13,12 @@ HWND mklabel(HWND parent, int x, int y, const char *text);
 HWND mkedit(HWND parent, int x, int y, int width, int height, const char *text);
 HWND mkbutton(HWND parent, int x, int y, int width, int height, const char *text);
 HWND mkdefbutton(HWND parent, int x, int y, int width, int height, const char *text);
+
+// The messages every step's window answers alike (creation, size, painting,
+// its end, which ends the loop); every other message goes to DefWindowProcA.
+LRESULT stepWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Dispatches the thread's messages until WM_QUIT.
+void runMessageLoop();
 
 // 0 to go on, -1 to stop.
 int instintro();

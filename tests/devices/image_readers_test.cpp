@@ -373,6 +373,14 @@ TEST_F(ImageReaders, MalformedFilesAreSyntaxErrors) {
          kImageSyntaxError},
         {"BMP RLE8 with 4 bits", Decoder::Bmp, bmp4(2, 1, 1, bytesOf({2, 1, 0, 1})),
          kImageSyntaxError},
+        // Runs that end the bitmap before its last row leave rows unfilled;
+        // ending on the last row, or after its line end, is whole.
+        {"BMP RLE4 ending on row 1 of 3", Decoder::Bmp,
+         bmp4(2, 3, 2, bytesOf({2, 0x12, 0, 0, 2, 0x12, 0, 1})), kImageSyntaxError},
+        {"BMP RLE4 ending on row 3 of 3", Decoder::Bmp,
+         bmp4(2, 3, 2, bytesOf({2, 0x12, 0, 0, 2, 0x12, 0, 0, 2, 0x12, 0, 1})), kImageDone},
+        {"BMP RLE4 moving past its last row", Decoder::Bmp,
+         bmp4(2, 3, 2, bytesOf({0, 2, 0, 5, 0, 1})), kImageDone},
         {"BMP of huge size", Decoder::Bmp, huge, kImageSyntaxError},
         {"BMP short info header", Decoder::Bmp,
          "BM" + le32(0) + le32(0) + le32(26) + le32(12) + le32(0), kImageSyntaxError},

@@ -132,4 +132,49 @@ TEST_F(ScreenFont, TheGlyphsOfTheFontStandWhereTheTextBelongs) {
     captureStdout([] { kavfin(); });
 }
 
+// The inked part of a window's picture, cut out, and its count of pixels.
+struct Inked {
+    RgbImage part;
+    int count = 0;
+};
+
+Inked inkedPart(const RgbImage &image) {
+    const InkBox b = inkIn(image, 0, 0, image.width, image.height);
+    return {image.crop(b.left, b.top, b.right - b.left + 1, b.bottom - b.top + 1), b.count};
+}
+
+// The picture of "Kavlor" in Arial, upwards on a landscape page or across on a
+// portrait page, in a window sized so that both have the same scale.
+Inked turnedText(bool portrait) {
+    captureStdout([portrait] {
+        metafl("XWIN");
+        if (portrait) pagmod("PORT");
+        winsiz(portrait ? kHeight : kWidth, portrait ? kWidth : kHeight);
+        kavini();
+        winmod("NOHO");
+        winfnt("Arial");
+        height(100);
+        angle(portrait ? 0 : 90);
+        messag("Kavlor", 500, portrait ? 500 : 1800);
+        sendbf();
+    });
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    EXPECT_NE(window, 0u);
+    const Inked shown = window != 0 ? inkedPart(windowPixels(window)) : Inked{};
+    captureStdout([] { kavfin(); });
+    return shown;
+}
+
+TEST_F(ScreenFont, TextOnAPortraitPageIsTurnedWithThePage) {
+    const Inked upwards = turnedText(false);
+    const Inked portrait = turnedText(true);
+    ASSERT_TRUE(upwards.part.valid());
+    EXPECT_GT(upwards.part.height, 2 * upwards.part.width) << "the text runs up the window";
+    // The same glyphs, turned alike; the characters' places may round a
+    // pixel apart.
+    EXPECT_EQ(portrait.part.width, upwards.part.width);
+    EXPECT_EQ(portrait.part.height, upwards.part.height);
+    EXPECT_EQ(portrait.count, upwards.count);
+}
+
 } // namespace

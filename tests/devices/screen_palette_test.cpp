@@ -9,7 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "devices/driver_record.h"
+#include "devices/screen_driver.h"
+#include "devices/screen_pixels.h"
+#include "devices/screen_windows.h"
+#include "devices/window_table.h"
 #include "kavlor.h"
+#include "kernel/colour_state.h"
+#include "kernel/record.h"
+#include "kernel/record_table.h"
 #include "tests/support/capture.h"
 #include "tests/support/plot_fixture.h"
 #include "tests/support/x_server.h"
@@ -109,6 +117,69 @@ TEST_F(PaletteScreen, ANewColourTableRecoloursWhatIsDrawn) {
         EXPECT_EQ(shownInBox(i), tableColour(i == 2 ? 255 : 1)) << i;
     EXPECT_EQ(shownInBox(0)[0], shownInBox(0)[1]);
     closeScreen();
+}
+
+// Pixel routines on the palette screen read back the colour numbers they
+// wrote and those boxes were drawn in: with the spread table of 129 entries
+// (odd numbers stand for the even ones below), and with the small table,
+// whose numbers are its palette indices.
+TEST_F(PaletteScreen, PixelsReadBackTheirColourNumbers) {
+    struct Case {
+        const char *table;
+        std::vector<int> drawn, read;
+    };
+    const Case cases[] = {
+        {"RAIN", {1, 2, 100, 255}, {1, 1, 99, 255}},
+        {"SMAL", {1, 3, 5, 8}, {1, 3, 5, 8}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.table);
+        openScreen("NONE");
+        captureStdout([&] { setvlt(c.table); });
+        drawBoxes(c.drawn);
+        const float scale = float(kWidth - 1) / 2970.0f;
+        imgini();
+        for (std::size_t i = 0; i < c.drawn.size(); ++i) {
+            int colour = -1;
+            rpixel(int((400 + 500 * int(i)) * scale), int(550 * scale), &colour);
+            EXPECT_EQ(colour, c.read[i]) << "box of colour " << c.drawn[i];
+            wpixel(5 + int(i), 5, c.drawn[i]);
+            rpixel(5 + int(i), 5, &colour);
+            EXPECT_EQ(colour, c.read[i]) << "pixel of colour " << c.drawn[i];
+        }
+        imgfin();
+        closeScreen();
+    }
+}
+
+// The palette of a 4-bit screen, worked out without one: 16 entries spread
+// over the colour table (0 and 255 at the ends), or the colour number modulo
+// 16 in the other colour modes; pixels of a pixel copy hold the entry and
+// read back as the colour the entry shows.
+TEST(FourBitPalette, EntriesAndPixelsOfTheColourModes) {
+    GlobalRecord &rec = currentRecord();
+    DriverRecord &d = *qqwglb(rec, nullptr, DriverRecords::Both);
+    WindowTable &t = *d.pwintab;
+    d.nbits = 4;
+    t.iclrmodel = kPalette16;
+    t.npalsize = 16;
+    t.ipixbits = 1;
+    d.ivltkind = int(ColourTableKind::Rain);
+    struct Case {
+        int clrmod, n, entry, readAs;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0},      {0, 1, 1, 1},   {0, 128, 8, 137}, {0, 254, 14, 254},
+        {0, 255, 15, 255}, {2, 200, 8, 8}, {2, 15, 15, 15},  {1, 17, 1, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.clrmod) + " " + std::to_string(c.n));
+        t.iclrmod = std::uint8_t(c.clrmod);
+        EXPECT_EQ(screenColour(d, t, c.n), PALETTEINDEX(WORD(c.entry)));
+        EXPECT_EQ(qqgcll(d, c.n), c.entry);
+        EXPECT_EQ(qqscll(d, c.entry), c.readAs);
+    }
+    qqwfree(rec);
 }
 
 } // namespace

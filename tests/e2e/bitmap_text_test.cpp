@@ -104,6 +104,47 @@ int main(void) {
     EXPECT_EQ(inkedBox(image), expected);
 }
 
+// The rows turned a quarter counter-clockwise.
+std::vector<std::string> turnedLeft(const std::vector<std::string> &rows) {
+    std::vector<std::string> out;
+    const int height = int(rows.size()), width = height > 0 ? int(rows[0].size()) : 0;
+    for (int r = 0; r < width; ++r) {
+        std::string row;
+        for (int c = 0; c < height; ++c)
+            row += rows[std::size_t(c)][std::size_t(width - 1 - r)];
+        out.push_back(row);
+    }
+    return out;
+}
+
+TEST(BitmapText, OnAPortraitPageTheGlyphTurnsWithThePage) {
+    TempDir dir;
+    const std::string source = R"(
+#include <kavlor.h>
+int main(void) {
+    metafl("PNG");
+    setfil("text.png");
+    pagmod("PORT");
+    winsiz(603, 853); /* the scale of the landscape page above: the file complx18 */
+    kavini();
+    height(52);
+    bmpfnt("COMPLEX");
+    messag("L", 1000, 1000);
+    kavfin();
+    return 0;
+}
+)";
+    RunOptions options;
+    options.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"};
+    const ProgramRun run = runC(source, dir.path(), options);
+    ASSERT_EQ(run.status, 0) << run.out;
+    const RgbImage image = decodeWith("pngtopnm", dir.file("text.png"));
+    ASSERT_GT(image.width, 0);
+    const auto glyph = trimmed(bdfGlyph(testPrefix() + "/share/kavlor/fonts/complx18.bdf", 'L'));
+    ASSERT_FALSE(glyph.empty());
+    EXPECT_EQ(inkedBox(image), turnedLeft(glyph));
+}
+
 TEST(BitmapText, WithoutTheFontsTheFontIsRefused) {
     TempDir dir, empty;
     RunOptions options;

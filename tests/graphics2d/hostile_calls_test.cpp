@@ -9,7 +9,9 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "kernel/number_text.h"
 #include "tests/graphics2d/axis_fixture.h"
 
 namespace {
@@ -55,6 +57,14 @@ TEST_F(HostileCalls, NaNInfinityAndFarValuesAreRefusedOrHeld) {
              autres(2, 2);
              graf3(0, 1, 0, 1, 0, 1, 0, 1, nan, inf, 0, 1);
          }},
+        {"shaded contour cells on NaN and far grids",
+         [&] {
+             graf(0, 10, 0, 2, 0, 5, 0, 1);
+             const float z[4] = {0, 1, 2, 3}, levels[3] = {0.5f, 1.5f, 2.5f};
+             const float nanGrid[2] = {nan, nan}, farGrid[2] = {-1e30f, 1e30f};
+             conshd(nanGrid, 2, nanGrid, 2, z, levels, 3);
+             conshd(farGrid, 2, farGrid, 2, z, levels, 3);
+         }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -66,6 +76,139 @@ TEST_F(HostileCalls, NaNInfinityAndFarValuesAreRefusedOrHeld) {
         });
         closeHpgl();
     }
+}
+
+} // namespace
+
+namespace {
+
+// The end of a call's warnings that names the routine, as the protocol
+// prints it.
+bool warned(const std::string &out, const std::string &text) {
+    return out.find(text) != std::string::npos;
+}
+
+// Extreme ints where the library adds, subtracts, negates or doubles them:
+// the arithmetic is held within an int (the sanitizer run checks the way),
+// and what a result means is kept.
+TEST_F(HostileCalls, ExtremeIntsAreHeldInTheirArithmetic) {
+    openHpgl();
+    const std::string out = captureStdout([] {
+        // Single axes of every kind far along and beyond the page.
+        xaxis(0, 10, 0, 2, INT_MAX, "X", 0, INT_MIN, 500);
+        xaxlg(0, 3, 0, 1, INT_MAX, "X", 0, INT_MAX, 500);
+        yaxis(0, 10, 0, 2, INT_MAX, "Y", 0, INT_MAX, INT_MIN);
+        yaxlg(0, 3, 0, 1, 500, "Y", 1, INT_MIN, 900);
+        zaxis(0, 10, 0, 2, INT_MAX, "Z", 0, 0, INT_MIN, 900);
+        zaxlg(0, 3, 0, 1, 500, "Z", 1, 0, INT_MAX, INT_MAX);
+    });
+    EXPECT_TRUE(warned(out, "out of page")) << out;
+    closeHpgl();
+
+    // The field of a bit mask wraps at 32, as every shift count does.
+    EXPECT_EQ(bitsi4(INT_MIN, 0x1234, 4, 0, 0), bitsi4(0, 0x1234, 4, 0, 0));
+    EXPECT_EQ(bitsi2(INT_MIN, 0x12, 4, 0, 0), bitsi2(0, 0x12, 4, 0, 0));
+    // More decimals than any number text holds are 100 of them.
+    EXPECT_EQ(flen(1.5f, INT_MAX), flen(1.5f, 100));
+    EXPECT_EQ(flen(1.5f, 100), 102);
+    char text[kNumberTextSize];
+    EXPECT_EQ(fcha(-1.5f, INT_MAX, text), 103);
+    EXPECT_EQ(std::string(text, 5), "-1.50");
+
+    // A title line of INT_MIN is as wrong as 5.
+    EXPECT_TRUE(warned(captureStdout([] { titlin("T", INT_MIN); }),
+                       " <<<< Warning   2: Incorrect parameter in titlin!   (-2147483648)"));
+
+    // Inverse transformations of the far ends of an int.
+    openHpgl();
+    standardAxes(true);
+    EXPECT_LT(xinvrs(INT_MIN), -1e6f);
+    EXPECT_GT(xinvrs(INT_MAX), 1e6f);
+    EXPECT_GT(yinvrs(INT_MIN), 1e6f);
+    EXPECT_LT(yinvrs(INT_MAX), -1e6f);
+    closeHpgl();
+}
+
+// A hardware origin beyond the largest page is held there when the writers
+// double it into the bounding box and the translation of the page.
+TEST_F(HostileCalls, AFarHardwareOriginIsHeld) {
+    captureStdout([] { hworig(INT_MAX, INT_MIN); });
+    open("PSCL", "plot.ps");
+    const std::string ps = close("plot.ps");
+    EXPECT_NE(ps.find("%%BoundingBox:  28346457 -28346459 "), std::string::npos)
+        << ps.substr(0, 400);
+}
+
+// Output strings that are not there are refused as every missing array is.
+TEST_F(HostileCalls, MissingOutputStringsAreRefused) {
+    openHpgl();
+    char x[8], y[8], z[8];
+    const std::string out = captureStdout([&] {
+        getlab(nullptr, y, z);
+        getlab(x, y, nullptr);
+    });
+    EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in getlab!\n"
+                   " <<<< Warning   2: Incorrect parameter in getlab!\n");
+    getlab(x, y, z);
+    EXPECT_STREQ(x, "FLOAT");
+    closeHpgl();
+}
+
+// Infinite pie data gives no share a size: refused before anything is drawn.
+TEST_F(HostileCalls, InfinitePieDataIsRefused) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float x[3] = {1, inf, 2};
+    openHpgl();
+    const std::string out = captureStdout([&] { piegrf(nullptr, 0, x, 3); });
+    EXPECT_TRUE(warned(out, " <<<< Warning   2: Incorrect parameter in piegrf!")) << out;
+    const std::vector<PenOp> ops = closeHpgl();
+    EXPECT_TRUE(segmentsOf(ops).empty());
+    captureStdout([&] {
+        metafl("HPGL");
+        setfil("quick.hpg");
+        qplpie(x, 3);
+    });
+}
+
+// Counts that would draw more lines than the page can tell apart: the pie's
+// text lines stop at the legend's, contour levels and mesh lines at the
+// plot units across the page (warning 101 saying so).
+TEST_F(HostileCalls, CountsStopAtWhatThePageShows) {
+    const float x[2] = {1, 3};
+    openPdf();
+    char cbuf[2 * 10 + 1] = {};
+    captureStdout([&] {
+        legini(cbuf, 2, 10);
+        leglin(cbuf, "Apples", 1);
+        leglin(cbuf, "Pears", 2);
+        piegrf(cbuf, INT_MAX, x, 2);
+    });
+    const std::vector<Word> words = closePdf();
+    // Segment 1 owns every line there is: both texts in its box, one above
+    // the other.
+    const Word apples = wordOf(words, "Apples"), pears = wordOf(words, "Pears");
+    EXPECT_NEAR(apples.centreX(), pears.centreX(), 20);
+    EXPECT_GT(pears.centreY(), apples.centreY());
+
+    const float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    std::string out = captureStdout([&] {
+        metafl("HPGL");
+        setfil("quick.hpg");
+        filmod("DELE");
+        qplcon(z, 3, 3, INT_MAX);
+    });
+    EXPECT_TRUE(warned(out, " <<<< Warning 101: Contour levels closer than a plot unit in qplcon"))
+        << out;
+
+    openHpgl();
+    out = captureStdout([&] {
+        graf3d(0, 2, 0, 1, 0, 2, 0, 1, 0, 4, 0, 1);
+        surmat(z, 3, 3, INT_MAX, 1);
+    });
+    EXPECT_TRUE(warned(out, " <<<< Warning 101: Mesh lines closer than a plot unit in surmat"))
+        << out;
+    EXPECT_NE(close("plot.hpg").find("PD"), std::string::npos)
+        << "the mesh is drawn with the lines that fit";
 }
 
 } // namespace

@@ -65,9 +65,11 @@ for my $name (sort keys %screen) {
     is_deeply($output{perl}, $output{c}, "$name: the same report and messages");
 
     # On an X server of its own: what the windows of each show (the pictures
-    # screen_example.sh takes of each example), and what each prints at the end.
+    # screen_example.sh takes of each example, the twin's when they are like
+    # the C program's), and what each prints at the end.
     for my $who (qw(c perl)) {
-        is(system("'$shown' $name $who/$name @{[command($name, $who)]}"), 0,
+        my $like = $who eq 'c' ? '' : "--like c/$name";
+        is(system("'$shown' $name $who/$name $like @{[command($name, $who)]}"), 0,
            "$name ($who) shown");
     }
     my @pictures = map { basename($_) } glob("c/$name/*.ppm");

@@ -71,9 +71,10 @@ def test_the_screen_example_shows_what_c_shows(tmp_path, name):
         assert list((tmp_path / who).iterdir()) == []
     assert outputs["python"] == outputs["c"]
     # On an X server of its own: what the windows of each show (the pictures SHOWN takes of
-    # each example), and what each prints at the end.
-    for who in ("python", "c"):
-        run([SHOWN, name, tmp_path / who] + command(name, who), tmp_path)
+    # each example, the twin's when they are like the C program's), and what each prints.
+    run([SHOWN, name, tmp_path / "c"] + command(name, "c"), tmp_path)
+    run([SHOWN, name, tmp_path / "python", "--like", tmp_path / "c"] + command(name, "python"),
+        tmp_path)
     pictures = sorted(p.name for p in (tmp_path / "c").glob("*.ppm"))
     assert pictures and pictures == sorted(p.name for p in (tmp_path / "python").glob("*.ppm"))
     shown = {who: {file: hashlib.sha256((tmp_path / who / file).read_bytes()).hexdigest()

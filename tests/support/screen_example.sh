@@ -3,7 +3,7 @@
 # what its windows show, so that the C program and its twins in Python and
 # Perl can be compared pixel for pixel:
 #
-#   screen_example.sh NAME OUT_DIR COMMAND...
+#   screen_example.sh NAME OUT_DIR [--like DIR] COMMAND...
 #
 # screen_window  the window while it waits for the user (OUT_DIR/1.ppm), then
 #                RETURN ends the wait
@@ -11,12 +11,17 @@
 #                scale's trough, whose callback draws the plot again (2.ppm);
 #                then OK
 #
-# The program runs in OUT_DIR, its standard output goes to OUT_DIR/stdout.
-# Every wait has a watchdog; the exit status is the program's, or 1 when a
-# window did not come or the program had to be ended.
+# A picture is taken once the window has shown the same pixels for a second;
+# with --like, once it shows the picture of the same name in DIR (the twin's
+# pictures are taken like the C program's, however slowly either draws), or
+# the last picture when it never does. The program runs in OUT_DIR, its
+# standard output goes to OUT_DIR/stdout. Every wait has a watchdog; the exit
+# status is the program's, or 1 when a window did not come, did not settle
+# or did not show the picture of DIR.
 set -uo pipefail
-name=$1 out=$2
+name=$1 out=$2 like=
 shift 2
+[ "${1:-}" = --like ] && { like=$2; shift 2; }
 seconds=60
 
 number_file=$(mktemp)
@@ -45,29 +50,36 @@ window() { timeout $seconds xdotool search --sync --onlyvisible --name "$1" | he
 # The first child window of the class.
 child() { xwininfo -children -id "$1" | awk -v c="(\"$2\"" 'index($0, c) { print $1; exit }'; }
 capture() { xwd -silent -id "$1" | xwdtopnm 2> /dev/null; }
-# Writes FILE once the window shows the same pixels twice in a row, 0.2 s
-# apart, and they differ from those of NOT (a file, or nothing).
+# Writes FILE once the window shows what it should: the picture of the same
+# name in the folder of --like, or else the same pixels five times in a row,
+# 0.2 s apart, that differ from those of NOT (a file, or nothing).
 settled() {
-    local id=$1 file=$2 not=${3:-/dev/null} last= deadline=$((SECONDS + seconds))
+    local id=$1 file=$2 not=${3:-/dev/null} same=0 deadline=$((SECONDS + seconds))
     while [ $SECONDS -lt $deadline ]; do
         capture "$id" > "$file.new"
-        if [ -n "$last" ] && cmp -s "$file.new" "$file.last" && ! cmp -s "$file.new" "$not"; then
-            mv "$file.new" "$file"
-            rm -f "$file.last"
-            return 0
+        if [ -n "$like" ]; then
+            cmp -s "$file.new" "$like/${file##*/}" && same=4
+        elif cmp -s "$file.new" "$file.last" && ! cmp -s "$file.new" "$not"; then
+            same=$((same + 1))
+        else
+            same=0
         fi
         mv "$file.new" "$file.last"
-        last=1
+        if [ $same -ge 4 ]; then
+            mv "$file.last" "$file"
+            return 0
+        fi
         sleep 0.2
     done
-    fail "the window did not settle"
+    mv "$file.last" "$file"
+    fail "the window did not show ${like:+the picture of $like, }${file##*/}"
 }
 
 case $name in
 screen_window)
     id=$(window '^KAVLOR 1 / Click MB2 or RETURN')
     [ -n "$id" ] || fail "no window waits"
-    capture "$id" > "$out/1.ppm"
+    settled "$id" "$out/1.ppm"
     xdotool mousemove --window "$id" 30 30 key Return
     ;;
 scale_dialog)
