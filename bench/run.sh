@@ -169,4 +169,15 @@ done
 echo
 echo "Median wall seconds of whole processes ($runs runs after $warmup warm-up; $(nproc) cores)"
 /usr/bin/python3 "$bench/table.py" "$results" "$pictures" | tee "$results/table.txt"
+
+# Kavlor.py's whole processes also start the interpreter and import NumPy, which its C twin does
+# not: the W1 plot alone, from the NumPy array in memory to the file, is timed from Python and
+# from C in one process as well, which is the module's own share.
+if [[ " ${selected[*]} " =~ \ W1:(ps|pdf|svg|png)\  ]] && [ -d "$build/python/module" ]; then
+    echo
+    echo "The W1 plot alone, from Python and from C in one process (bench/python/plot_time.py)"
+    PYTHONPATH=$build/python/module:$bench/python PYTHONDONTWRITEBYTECODE=1 \
+        /usr/bin/python3 "$bench/python/plot_time.py" "$((runs * 2 + 1))" |
+        tee "$results/W1-plot-time.txt"
+fi
 echo "Pictures: $pictures; timings: $results"

@@ -8,6 +8,7 @@
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 
@@ -114,7 +115,7 @@ void namex(GlobalRecord &rec, const char *name, int length, int side, int x0, in
     switch (o.inamjus[i]) {
     case 1: offset = 0; break;
     case 2: offset = length - w; break;
-    default: offset = int(float(length - w) * 0.5f); break;
+    default: offset = truncToInt(float(length - w) * 0.5f); break;
     }
     if (axis == 1) {
         const int y = side == 0 ? y0 + d + extent + H - hname : y0 + d - hname - extent - O;

@@ -130,8 +130,8 @@ bool placeCrossedOrigin(GlobalRecord &rec, float xa, float xe, float ya, float y
     }
     if (s.iaxspos == 1) {
         const float lx = float(s.naxslen[0]), ly = float(s.naxslen[1]);
-        s.naxspos[0] = int((lx - 1.0f) * xa / (xe - xa)) + s.naxsorg[0];
-        s.naxspos[1] = int(ly - (ly - 1.0f) * ye / (ye - ya)) + s.naxsorg[1] - 1;
+        s.naxspos[0] = truncToInt((lx - 1.0f) * xa / (xe - xa)) + s.naxsorg[0];
+        s.naxspos[1] = truncToInt(ly - (ly - 1.0f) * ye / (ye - ya)) + s.naxsorg[1] - 1;
         s.xaxsorg[0] = float(s.naxspos[0]);
         s.xaxsorg[1] = float(s.naxspos[1]);
     } else {

@@ -58,7 +58,7 @@ void monthTicks(GlobalRecord &rec, const TickAxis &ax, float e, float orig, int 
         // Days are counted as ints: a float count stops moving beyond 2^24.
         const int first = truncToInt(std::ceil(std::fmin(ax.a, e)));
         const int last = truncToInt(std::floor(std::fmax(ax.a, e)));
-        if (!marksFit(std::int64_t(last) - first, std::int64_t(std::fabs((e - ax.a) * ax.f)))) {
+        if (!marksFit(std::int64_t(last) - first, truncToInt64(std::fabs((e - ax.a) * ax.f)))) {
             warnNotSeen("Ticks closer than a plot unit");
             return;
         }

@@ -107,7 +107,7 @@ int BarDrawing::tickPositions(float pos[], int n) const {
     int ticks = 0;
     if (std::fabs(s) >= eps) {
         const double steps = double((e - f) / s + eps);
-        int k = steps < 0.0 ? 0 : int(std::min(steps, double(kMaxBars + 2)));
+        int k = steps < 0.0 ? 0 : truncToInt(std::min(steps, double(kMaxBars + 2)));
         const int skip = std::fabs(f - a) < eps ? 1 : 0;
         if (std::fabs(float(k) * s + f - e) < eps) k -= 1;
         ticks = std::max(k - skip + 1, 0);
@@ -155,15 +155,15 @@ void BarDrawing::widths(float distance) {
     const int g = bar_.nbargrp;
     const float gap = bar_.xbargap;
     if (gap <= 0.0f) {
-        gap_ = float(int(std::fabs(gap)));
+        gap_ = float(truncToInt(std::fabs(gap)));
         width_ = (slot_ - float(g - 1) * gap_) / float(g);
     } else {
         width_ = slot_ / (float(g - 1) * gap + float(g));
-        gap_ = float(int(width_ * gap));
+        gap_ = float(truncToInt(width_ * gap));
     }
     if (look3d_) depth_ = bar_.xbaropt[0] >= rec_.core.xeps ? bar_.xbaropt[0] : width_;
-    dx_ = int(cosA_ * depth_);
-    dy_ = int(sinA_ * depth_);
+    dx_ = truncToInt(cosA_ * depth_);
+    dy_ = truncToInt(sinA_ * depth_);
 }
 
 float BarDrawing::labelValue(float pos, float start, float end) const {

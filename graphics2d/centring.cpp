@@ -5,6 +5,7 @@
 #include "graphics2d/axis_system.h"
 #include "kavlor.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 
 namespace {
@@ -36,8 +37,8 @@ int titleMargin(const GlobalRecord &rec, bool &above) {
     const float h = float(t.nhtitle != 0 ? t.nhtitle : rec.text.nhchar);
     const float s = rec.line.xlinesp;
     const float v = float(t.nvkytit);
-    if (above) return int(v + float(4 - line) * s * h + 3.0f * h - 1.0f);
-    return int(v + float(line - 1) * s * h + 5.0f * h - 1.0f);
+    if (above) return truncToInt(v + float(4 - line) * s * h + 3.0f * h - 1.0f);
+    return truncToInt(v + float(line - 1) * s * h + 5.0f * h - 1.0f);
 }
 
 // The reach of graf3's colour bar beyond the axis system: its distance,

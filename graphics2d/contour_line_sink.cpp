@@ -104,12 +104,12 @@ void placeLabel(GlobalRecord &rec) {
         if (dx != 0.0f) {
             const float rx = dx > 0.0f ? g1x : g2x, ry = dx > 0.0f ? g1y : g2y;
             const float tx = rx + h * std::cos(textAngle), ty = ry - h * std::sin(textAngle);
-            nx = int(tx - hchar * std::sin(textAngle) * 0.5f);
-            ny = int(ty - hchar * std::cos(textAngle) * 0.5f);
+            nx = truncToInt(tx - hchar * std::sin(textAngle) * 0.5f);
+            ny = truncToInt(ty - hchar * std::cos(textAngle) * 0.5f);
         } else {
             const float lowerY = g1y > g2y ? g1y : g2y;
-            nx = int(g1x - hchar * 0.5f);
-            ny = int(lowerY - h);
+            nx = truncToInt(g1x - hchar * 0.5f);
+            ny = truncToInt(lowerY - h);
         }
         drawLabelText(rec, nx, ny);
     }

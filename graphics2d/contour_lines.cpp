@@ -9,6 +9,7 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/warnings.h"
 
@@ -26,7 +27,7 @@ template <class Draw> void drawCopies(GlobalRecord &rec, Draw draw) {
     c.ncrvnum += 1;
     slegnd(rec, c.ncrvnum);
     const float units = rec.page.xunits;
-    int copies = int(float(curve.nthkcrv) * units + 0.5f);
+    int copies = truncToInt(float(curve.nthkcrv) * units + 0.5f);
     if (copies < 1) copies = 1;
     sclpax(rec, 0);
     for (int k = 1; k <= copies; ++k) {

@@ -227,7 +227,7 @@ extern "C" void curve(const float *x, const float *y, int n) {
     }
     if (lines) {
         const float units = rec.page.xunits;
-        int strokes = int(float(c.nthkcrv) * units + 0.5f);
+        int strokes = truncToInt(float(c.nthkcrv) * units + 0.5f);
         if (strokes < 1) strokes = 1;
         for (int j = 1; j <= strokes; ++j) {
             // Offsets 0, 1, -1, 2, -2 ... base units.

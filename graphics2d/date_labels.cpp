@@ -9,6 +9,7 @@
 #include "kernel/c_format.h"
 #include "kernel/dates.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 
 namespace {
@@ -106,7 +107,7 @@ void qqlbd2(const char *a, const char *b, const char *c, int separator, char *ou
 constexpr int kStepMonths[6] = {0, 1, 3, 6, 12, 2};
 
 int dayOfStart(float start) {
-    return int(start >= 0.0f ? start + 0.1f : start - 0.1f);
+    return truncToInt(start >= 0.0f ? start + 0.1f : start - 0.1f);
 }
 
 void nextMonth(int &month, int &year) {

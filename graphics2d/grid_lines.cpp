@@ -6,6 +6,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 extern "C" void grid(int igrid, int jgrid) {
@@ -18,7 +19,7 @@ extern "C" void grid(int igrid, int jgrid) {
 
     const AxisSystemState &s = rec.axsys;
     if (s.igrftyp == 1) {
-        const int perCircle = int(360.0f / s.xgrfy[3] + 0.5f);
+        const int perCircle = truncToInt(360.0f / s.xgrfy[3] + 0.5f);
         grdpol(igrid, perCircle * jgrid);
         return;
     }

@@ -10,6 +10,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -33,8 +34,8 @@ void nodesWithinReach(float u, int reach, int count, int &first, int &last) {
         last = 0;
         return;
     }
-    first = int(lo);
-    last = int(hi);
+    first = truncToInt(lo);
+    last = truncToInt(hi);
 }
 
 } // namespace

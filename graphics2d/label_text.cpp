@@ -96,7 +96,7 @@ void glabxy(GlobalRecord &rec, float v, int index, int logarithmic, int axis, ch
         // Day numbers far beyond any calendar have no date.
         if (!(std::fabs(v) < 2.0e9f) || !checkBaseDate(rec)) return;
         int day = 0, month = 0, year = 0;
-        dateOfDay(rec, int(v + 0.5f), day, month, year);
+        dateOfDay(rec, truncToInt(v + 0.5f), day, month, year);
         qqlbdt(rec, day, month, year, axis, out);
         return;
     }

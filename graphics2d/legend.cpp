@@ -11,6 +11,7 @@
 #include "kernel/line_styles.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/shield_list.h"
 #include "kernel/text.h"
 #include "kernel/warnings.h"
@@ -116,8 +117,8 @@ void drawPatterns(GlobalRecord &rec, const char *cbuf, int x, int y, int d) {
     const int symbolHeight = rec.symbol.nhsymb;
     const int h = rec.text.nhchar;
     const float s = float(h) * rec.line.xlinesp;
-    rec.symbol.nhsymb = int(0.8f * float(h));
-    const int x1 = x, x2 = x + int(float(h) * l.xlegopt[0]);
+    rec.symbol.nhsymb = truncToInt(0.8f * float(h));
+    const int x1 = x, x2 = x + truncToInt(float(h) * l.xlegopt[0]);
     int yc = y + h / 2;
     for (int i = 1; i <= l.nleglin; ++i) {
         if (!entrySkipped(l, i)) {
@@ -129,7 +130,7 @@ void drawPatterns(GlobalRecord &rec, const char *cbuf, int x, int y, int d) {
                 drawAreaEntry(rec, i, x1, x2, yc);
         }
         const int lines = legendTextLines(rec, cbuf, i);
-        yc += int(float(lines - 1) * s * l.xlegopt[2] + s);
+        yc += truncToInt(float(lines - 1) * s * l.xlegopt[2] + s);
     }
     qqsclr(rec, colour);
     restoreLineStyle(rec, style);
@@ -148,10 +149,10 @@ void drawTexts(GlobalRecord &rec, const char *cbuf, int x, int y) {
         if (l.ilegclr == 1) qqsclr(rec, l.nlegclr[i - 1]);
         const int lines = legendTextLines(rec, cbuf, i);
         for (int k = 1; k <= lines; ++k) {
-            if (k > 1) y += int(s * l.xlegopt[2]);
+            if (k > 1) y += truncToInt(s * l.xlegopt[2]);
             if (legendTextLine(rec, cbuf, i, k, line) > 0) dtext(rec, line, x, y, 0, h);
         }
-        y += int(s);
+        y += truncToInt(s);
     }
     if (l.ilegclr == 1) qqsclr(rec, colour);
 }
@@ -161,16 +162,16 @@ void drawLegend(GlobalRecord &rec, const char *cbuf, int ncor) {
     checkEntries(l);
     const int h = rec.text.nhchar;
     const float s = float(h) * rec.line.xlinesp;
-    const int m = int(l.xlegopt[1] * s);
+    const int m = truncToInt(l.xlegopt[1] * s);
     // Markers alone sit further left, nearer their texts.
     bool markersOnly = true;
     for (int i = 1; i <= l.nleglin; ++i)
         if (l.nlegtyp[i - 1] >= 0) markersOnly = false;
-    const int d = markersOnly ? int((l.xlegopt[0] - 0.8f) * float(h) * 0.25f) : 0;
+    const int d = markersOnly ? truncToInt((l.xlegopt[0] - 0.8f) * float(h) * 0.25f) : 0;
 
     const int height = legendHeight(rec, cbuf);
     const int width = legendWidth(rec, cbuf);
-    const int g = int(float(h) * l.xlegopt[1]);
+    const int g = truncToInt(float(h) * l.xlegopt[1]);
     int x = l.nlegpos[0], y = l.nlegpos[1];
     if (l.ilegpos != 0 && !cornerOf(rec, ncor, width, height, g, x, y)) return;
 
@@ -190,15 +191,15 @@ void drawLegend(GlobalRecord &rec, const char *cbuf, int ncor) {
     const int titleLength = measureText(rec, l.clegtit);
     if (titleLength > 0) {
         dtext(rec, l.clegtit, x + (width - titleLength) / 2, y, 0, h);
-        y += int(1.5f * s);
+        y += truncToInt(1.5f * s);
     }
     if (l.ilegtwd == 0)
         x += m + inset;
     else
-        x += (width - int(float(l.nlegtxw) + float(h) * (l.xlegopt[0] + 1.0f))) / 2;
+        x += (width - truncToInt(float(l.nlegtxw) + float(h) * (l.xlegopt[0] + 1.0f))) / 2;
 
     if (drawsPatterns(l)) drawPatterns(rec, cbuf, x, y, d);
-    int xt = x + int(float(h) * l.xlegopt[0]) - d;
+    int xt = x + truncToInt(float(h) * l.xlegopt[0]) - d;
     if (drawsPatterns(l)) xt += h;
     drawTexts(rec, cbuf, xt, y);
 }

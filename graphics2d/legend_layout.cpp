@@ -5,6 +5,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -73,12 +74,13 @@ int legendWidth(GlobalRecord &rec, const char *cbuf) {
             if (w > l.nlegtxw) l.nlegtxw = w;
         }
     }
-    int w = int(float(l.nlegtxw) + 2.0f * l.xlegopt[1] * s);
+    int w = truncToInt(float(l.nlegtxw) + 2.0f * l.xlegopt[1] * s);
     // The pattern and a gap of one character before the texts.
-    if (l.xlegopt[0] > 0.001f || l.xlegopt[0] < -0.001f) w += int((l.xlegopt[0] + 1.0f) * float(h));
+    if (l.xlegopt[0] > 0.001f || l.xlegopt[0] < -0.001f)
+        w += truncToInt((l.xlegopt[0] + 1.0f) * float(h));
     const int t = measureText(rec, l.clegtit);
     if (t > w) {
-        w = int(float(t) + 2.0f * l.xlegopt[1] * s);
+        w = truncToInt(float(t) + 2.0f * l.xlegopt[1] * s);
         l.ilegtwd = 1;
     }
     if (rec.frame.nframe > 0) w += 2 * rec.frame.nframe;
@@ -95,7 +97,7 @@ int legendHeight(GlobalRecord &rec, const char *cbuf) {
     float h = float(rec.text.nhchar) + e + s * (float(l.nleglin - 1) + 2.0f * l.xlegopt[1]) + e;
     if (rec.frame.nframe > 0) h += 2.0f * float(rec.frame.nframe);
     if (trmlen(l.clegtit) > 0) h += 1.5f * s;
-    return int(h + 0.5f);
+    return truncToInt(h + 0.5f);
 }
 
 bool haveBuffer(const char *cbuf) {

@@ -8,6 +8,7 @@
 #include "kernel/levels.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -91,7 +92,7 @@ extern "C" void legopt(float xf1, float xf2, float xf3) {
     for (int i = 0; i < 3; ++i) {
         const float f = factors[i];
         if (i == 0 ? f >= 0.0f : f > 0.0f) continue;
-        warni1(Warning::incorrectParameter, int(f));
+        warni1(Warning::incorrectParameter, truncToInt(f));
         good = false;
     }
     if (!good) return;

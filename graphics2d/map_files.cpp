@@ -7,6 +7,7 @@
 #include <new>
 
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -93,7 +94,7 @@ void walkMapData(std::FILE *file, MapDataSink &sink) {
                 sink.finish();
                 longitudeNext = true;
                 // The area's number stands in the place of a longitude.
-                if (!sink.area(int(float(lastLongitude) / 1000.0f + 0.5f))) return;
+                if (!sink.area(truncToInt(float(lastLongitude) / 1000.0f + 0.5f))) return;
             } else if (longitudeNext) {
                 lastLongitude = v;
                 lon = float(v) / 1000.0f - 180.0f;

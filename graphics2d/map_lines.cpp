@@ -163,7 +163,7 @@ extern "C" void curvmp(const float *xray, const float *yray, int n) {
     if (c.nincmrk >= 0) {
         LineState &line = rec.line;
         const float units = rec.page.xunits;
-        const int strokes = std::max(int(float(c.nthkcrv) * units + 0.5f), 1);
+        const int strokes = std::max(truncToInt(float(c.nthkcrv) * units + 0.5f), 1);
         for (int j = 1; j <= strokes; ++j) {
             // Offsets 0, 1, -1, 2, -2 ... base units, alternating sides.
             line.xlinoff = float((j % 2 == 1 ? -j : j) / 2) / units;

@@ -109,7 +109,7 @@ void boxsiz(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
 void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent, int x,
             int y, int w, int ijus) {
     const float H = float(rec.text.nhchar), S = rec.line.xlinesp;
-    const int margin = rec.frame.nframe + int(H * S / 4.0f);
+    const int margin = rec.frame.nframe + truncToInt(H * S / 4.0f);
     int top = y + margin;
     auto write = [&](const char *text) {
         const int length = measureText(rec, text);
@@ -119,7 +119,7 @@ void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
         else if (PieLabelJustify(ijus) == PieLabelJustify::right)
             left = x + w - margin - length;
         qqmess(rec, text, left, top);
-        top += int(H * S);
+        top += truncToInt(H * S);
     };
     char line[kLegendEntryChars + 1];
     for (int k = 0, held = heldLines(rec, nlin, i); k < held; ++k)

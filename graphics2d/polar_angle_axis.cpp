@@ -80,7 +80,7 @@ int drawLabels(GlobalRecord &rec, float orig, float step, int cx, int cy, int r)
         if (v - orig + 0.001f >= 360.0f) continue; // 360 coincides with the first label
         glabxy(rec, v, i, 0, kAngleAxis + 1, text);
         const float w = float(measureText(rec, text));
-        if (int(w) > longest) longest = int(w);
+        if (truncToInt(w) > longest) longest = truncToInt(w);
         // Taken into 0..360 so that no origin turns a label upside down.
         float phi = std::fmod(originDegrees + (clockwise ? 360.0f - v : v), 360.0f);
         if (phi < 0.0f) phi += 360.0f;

@@ -13,6 +13,7 @@
 #include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
@@ -67,7 +68,7 @@ void drawFrameCircles(GlobalRecord &rec, int cx, int cy, int radius) {
 void drawPolarSystem(GlobalRecord &rec, int d) {
     AxisSystemState &s = rec.axsys;
     const int cx = s.naxsorg[0], cy = s.naxsorg[1];
-    const int left = int(s.xaxsorg[0]), bottom = int(s.xaxsorg[1]);
+    const int left = truncToInt(s.xaxsorg[0]), bottom = truncToInt(s.xaxsorg[1]);
     const int pattern = rec.fill.nshdpat;
     if (s.naxsbgd != -1) {
         PartColour colour(rec, s.naxsbgd);

@@ -55,7 +55,7 @@ void scaleDates(GlobalRecord &rec, int axis, float a, float e, float &orig, floa
     if (!checkBaseDate(rec)) return;
     constexpr int kMonths[5] = {0, 1, 3, 6, 12};
     int day = 0, month = 0, year = 0;
-    dateOfDay(rec, int(orig), day, month, year);
+    dateOfDay(rec, truncToInt(orig), day, month, year);
     if (day != 1) {
         if (++month > 12) {
             month = 1;
@@ -145,7 +145,7 @@ void scaleDecades(GlobalRecord &rec, int axis, float a, float &orig, float &step
         else
             break;
     }
-    const int q = std::isfinite(d) ? int(d) : 1; // a range of infinities has no decade
+    const int q = std::isfinite(d) ? truncToInt(d) : 1; // a range of infinities has no decade
     step = std::pow(10.0f, float(k));
     int digits = k < 0 ? -k : -1;
     auto adjustDigits = [&] {

@@ -4,6 +4,7 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -69,9 +70,9 @@ extern "C" void title(void) {
         const float y = t.ititpos == 0
                             ? float(cy - ly - t.nvkytit) - float(4 - k) * spacing * fh - 3.0f * fh
                             : float(cy - t.nvkytit) + float(k - 1) * spacing * fh + 4.0f * fh;
-        dtext(rec, text, x, int(y), 0, h);
+        dtext(rec, text, x, truncToInt(y), 0, h);
         if (t.ititflg[k - 1] == '1') {
-            const int yu = int(float(int(y)) + 1.2f * fh);
+            const int yu = truncToInt(float(truncToInt(y)) + 1.2f * fh);
             strtqq(rec, float(x - h / 2), float(yu));
             connqq(rec, float(x + w + h / 2), float(yu));
         }

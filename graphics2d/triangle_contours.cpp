@@ -17,6 +17,7 @@
 #include "kernel/levels.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/warnings.h"
 
@@ -268,7 +269,7 @@ extern "C" void contri(const float *xray, const float *yray, const float *zray, 
     curve.nincmrk = 0; // the legend shows a line without marker
     c.ncrvnum += 1;
     slegnd(rec, c.ncrvnum);
-    int passes = int(float(curve.nthkcrv) * rec.page.xunits + 0.5f);
+    int passes = truncToInt(float(curve.nthkcrv) * rec.page.xunits + 0.5f);
     if (passes < 1) passes = 1;
     sclpax(rec, 0);
 

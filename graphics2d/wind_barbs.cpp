@@ -13,6 +13,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rotation.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -49,8 +50,8 @@ class BarbFrame {
     void place(float *x, float *y, int n) const {
         trfro2(x, y, n, sin_, cos_);
         for (int i = 0; i < n; ++i) {
-            x[i] = float(int(x[i]) + x_);
-            y[i] = float(int(y[i]) + y_);
+            x[i] = float(truncToInt(x[i]) + x_);
+            y[i] = float(truncToInt(y[i]) + y_);
         }
     }
 
@@ -71,10 +72,10 @@ void drawBarbs(GlobalRecord &rec, float speed, int x, int y, int length, float a
     const int s = rec.symbol.nhsymb;
     const int d = s / 3;
     // The speed to the nearest multiple of 5, halves upwards.
-    const int pennants = int(speed + 2.5f) / 50;
+    const int pennants = truncToInt(speed + 2.5f) / 50;
     const float rest = speed - 50.0f * float(pennants);
-    const int full = int(rest + 2.5f) / 10;
-    const int halves = int(rest - 10.0f * float(full) + 2.5f) / 5;
+    const int full = truncToInt(rest + 2.5f) / 10;
+    const int halves = truncToInt(rest - 10.0f * float(full) + 2.5f) / 5;
 
     BarbFrame frame(rec, x, y, angle);
     frame.line(0, 0, 0, -length);

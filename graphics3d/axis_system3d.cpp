@@ -10,6 +10,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 
 namespace {
@@ -85,8 +86,8 @@ extern "C" void graf3d(float xa, float xe, float xor_, float xstp, float ya, flo
         // Axes in the faces of the box are foreshortened with them: their
         // characters and names are drawn half as large again.
         const int height = rec.text.nhchar, nameHeight = rec.axes.nhname;
-        setTextHeight(rec, int(1.5f * float(height)));
-        rec.axes.nhname = int(1.5f * float(nameHeight));
+        setTextHeight(rec, truncToInt(1.5f * float(height)));
+        rec.axes.nhname = truncToInt(1.5f * float(nameHeight));
         grflab(rec, xa, xe, xor_, xstp, ya, ye, yor, ystp, za, ze, zor, zstp);
         setTextHeight(rec, height);
         rec.axes.nhname = nameHeight;

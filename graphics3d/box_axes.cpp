@@ -8,6 +8,7 @@
 #include "graphics3d/axes3d.h"
 #include "graphics3d/plane.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ void drawBoxAxis(GlobalRecord &rec, int k, float a, float e, float first, float 
     openCornerPlane(rec, place.face / 100, place.face / 10 % 10, place.face % 10);
 
     if (place.reversed == 1) {
-        const int n = int((e - first) / step + 0.0001f);
+        const int n = truncToInt((e - first) / step + 0.0001f);
         first = float(n) * step + first;
         step = -step;
         const float t = a;

@@ -33,8 +33,8 @@ void automaticBoxSize(GlobalRecord &rec, const float extent[4], int ixpts, int i
         float xa = 0, ya = 0, xe = 0, ye = 0;
         qqrel2(rec, extent[0], extent[2], xa, ya);
         qqrel2(rec, extent[1], extent[3], xe, ye);
-        width = int(std::fabs(xa - xe) + 1.5f);
-        height = int(std::fabs(ya - ye) + 1.5f);
+        width = truncToInt(std::fabs(xa - xe) + 1.5f);
+        height = truncToInt(std::fabs(ya - ye) + 1.5f);
     }
     gautrs(rec, s.nsetres[0], s.nsetres[1], pointsAlong(s.nautres[0], ixpts),
            pointsAlong(s.nautres[1], iypts), width, height);

@@ -17,6 +17,7 @@
 #include "kernel/flat_triangle.h"
 #include "kernel/hatch_patterns.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -47,10 +48,10 @@ class PixelClip {
         pagePixel(rec, float(w[0]), float(w[1]), c0, r0);
         pagePixel(rec, float(w[2]), float(w[3]), c1, r1);
         int *clip = driver_->nclip;
-        clip[0] = std::max(clip[0], int(std::min(c0, c1) + 0.5f));
-        clip[1] = std::max(clip[1], int(std::min(r0, r1) + 0.5f));
-        clip[2] = std::min(clip[2], int(std::max(c0, c1) + 0.5f));
-        clip[3] = std::min(clip[3], int(std::max(r0, r1) + 0.5f));
+        clip[0] = std::max(clip[0], truncToInt(std::min(c0, c1) + 0.5f));
+        clip[1] = std::max(clip[1], truncToInt(std::min(r0, r1) + 0.5f));
+        clip[2] = std::min(clip[2], truncToInt(std::max(c0, c1) + 0.5f));
+        clip[3] = std::min(clip[3], truncToInt(std::max(r0, r1) + 0.5f));
     }
     ~PixelClip() {
         if (driver_ != nullptr) std::copy(saved_, saved_ + 4, driver_->nclip);

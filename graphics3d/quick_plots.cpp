@@ -8,6 +8,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
@@ -154,10 +155,10 @@ extern "C" void qplcon(const float *z, int nx, int ny, int nlev) {
     labels("float", "contour");
     graf(0, 0, 0, 0, 0, 0, 0, 0);
     const float units = rec->page.xunits;
-    height(int(25.0f / units + 0.5f));
+    height(truncToInt(25.0f / units + 0.5f));
     for (int i = 0; i < nlev; ++i)
         conmat(z, nx, ny, *low + float(i) * step);
-    height(int(36.0f / units + 0.5f));
+    height(truncToInt(36.0f / units + 0.5f));
     endQuickPlot();
 }
 

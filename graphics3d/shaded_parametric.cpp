@@ -7,6 +7,7 @@
 #include "graphics3d/shaded_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -37,7 +38,7 @@ bool walkEnds(float a1, float a2, float a3) {
 long long patchCount(float a1, float a2, float a3) {
     const float count = (a2 - a1) / a3 + 1.5f;
     if (!(count < float(INT_MAX))) return -1;
-    return static_cast<long long>(count);
+    return truncToInt64(count);
 }
 
 void boxOf(GlobalRecord &rec, const float p[3], float b[3]) {

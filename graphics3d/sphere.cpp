@@ -72,7 +72,7 @@ extern "C" void sphe3d(float x1, float x2, float x3, float x4, int i1, int i2) {
 
     ShadedSurface s;
     s.colourScale = false;
-    if (!beginShaded(s, rec, "sphe3d", 4, int(bands * perBand), kPatchSpacing)) return;
+    if (!beginShaded(s, rec, "sphe3d", 4, truncToInt(bands * perBand), kPatchSpacing)) return;
     const bool lit = s.lit && !s.meshOnly;
     const int plain = s.meshOnly ? s.backgroundColour : s.savedColour;
     float cx, cy, cz;

@@ -6,6 +6,7 @@
 #include "graphics3d/depth_raster.h"
 #include "graphics3d/zbuffer.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ Edge edgeFrom(const Corner &a, const Corner &b, int rows) {
 // One row between two edge points, the smaller column first.
 void span(DepthRaster &raster, int row, double xa, const double ca[3], double xb,
           const double cb[3]) {
-    const int ia = static_cast<int>(xa + 0.5), ib = static_cast<int>(xb + 0.5);
+    const int ia = truncToInt(xa + 0.5), ib = truncToInt(xb + 0.5);
     if (ia <= ib)
         qqvhln2(raster, row, ia, ib, ca, cb);
     else
@@ -123,8 +124,8 @@ void qqtr2d(GlobalRecord &rec, const float x[3], const float y[3], const int col
         // A corner far off every picture drops the triangle.
         const float far = static_cast<float>(kFarPixel);
         if (!(std::fabs(column) < far) || !(std::fabs(row) < far)) return;
-        ix[i] = static_cast<int>(column + 0.5f);
-        iy[i] = static_cast<int>(row + 0.5f);
+        ix[i] = truncToInt(column + 0.5f);
+        iy[i] = truncToInt(row + 0.5f);
     }
     qqdtri(rec, ix, iy, colours, rec.core.idevice);
 }

@@ -5,6 +5,7 @@
 #include "devices/driver_record.h"
 #include "graphics3d/depth_raster.h"
 #include "graphics3d/zbuffer.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -128,9 +129,9 @@ void qqztri(GlobalRecord &rec, const float px[3], const float py[3], const int c
         if (to == Target::Raster) qqrgbf(*raster.driver, colours[k], p[i].at.c);
     }
     const Corner &p1 = p[0], &p2 = p[1], &p3 = p[2];
-    const int r1 = static_cast<int>(p1.y + 0.5);
-    const int r2 = static_cast<int>(p2.y + 0.5);
-    const int r3 = static_cast<int>(p3.y + 0.5);
+    const int r1 = truncToInt(p1.y + 0.5);
+    const int r2 = truncToInt(p2.y + 0.5);
+    const int r3 = truncToInt(p3.y + 0.5);
 
     // All three corners on one row: two spans through the middle corner by x.
     if (std::fabs(p1.y - p2.y) < kSameRow && std::fabs(p2.y - p3.y) < kSameRow) {

@@ -11,6 +11,7 @@
 #include "kernel/array_arguments.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -83,8 +84,8 @@ void qqln3d(GlobalRecord &rec, float x1, float y1, float z1, float x2, float y2,
         float column = 0, row = 0;
         if (!projectToPixel(rec, b[i][0], b[i][1], b[i][2], column, row, depths[i])) return;
         if (!(std::fabs(column) < kFarPixel) || !(std::fabs(row) < kFarPixel)) return;
-        ix[i] = static_cast<int>(column + 0.5f);
-        iy[i] = static_cast<int>(row + 0.5f);
+        ix[i] = truncToInt(column + 0.5f);
+        iy[i] = truncToInt(row + 0.5f);
     }
     qqzlin(rec, ix, iy, colour, depths, rec.core.idevice);
 }

@@ -5,6 +5,7 @@
 #include "devices/driver_record.h"
 #include "graphics3d/depth_raster.h"
 #include "graphics3d/zbuffer.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void qqzlin(GlobalRecord &rec, const int ix[2], const int iy[2], int colour, con
     const double depthStep = (b.depth - a.depth) / steps;
     double minor = a.minor, depth = a.depth;
     for (long long major = a.major; major <= b.major; ++major) {
-        const int m = static_cast<int>(minor + 0.5);
+        const int m = truncToInt(minor + 0.5);
         if (alongColumns)
             plot(static_cast<int>(major), m, depth);
         else

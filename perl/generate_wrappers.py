@@ -24,15 +24,118 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "bindings")
 import generation  # noqa: E402  (beside the table it walks)
 from generation import Unsupported, c_string  # noqa: E402
 
-SCALAR_IN = {"int": ("const int", "intArg"), "short": ("const short", "shortArg"),
-             "float": ("const float", "floatArg"), "string": ("const char *const", "stringArg"),
-             "stream": ("FILE *const", "streamArg")}
-SCALAR_OUT = {"int_out": "int", "float_out": "float", "status_out": "int", "int_result": "int"}
-ARRAY_IN = {"farray": ("float", "floatArray"), "iarray": ("int", "intArray"),
-            "fscratch": ("float", "floatArray"), "finout": ("float", "floatArray"),
-            "iinout": ("int", "intArray"), "sinout": ("short", "shortArray")}
-WRITE_BACK = {"finout": "storeFloats", "iinout": "storeInts", "sinout": "storeShorts",
-              "fout": "storeFloats", "iout": "storeInts"}
+# What each kind of parameter becomes in each step of an XSUB, as templates of C++ lines:
+# {local} is the parameter's variable, {p} its name, {st} its place on Perl's stack, {usage}
+# its name in the usage text (a C string), {c0} {c1} {c2} the kind's counts and sizes as C++
+# expressions, {magic} whether a string_out sets magic.
+ARRAY_ARG = ["AV *const av_{p} = arrayArg(aTHX_ call, {st}, {usage});"]
+OUT_ARG = ["outArg(aTHX_ {st});"]
+# The Perl arguments, read in conversion order; arrays are taken as references.
+ARGUMENTS = {
+    "int": ["const int {local} = intArg(aTHX_ {st});"],
+    "short": ["const short {local} = shortArg(aTHX_ {st});"],
+    "float": ["const float {local} = floatArg(aTHX_ {st});"],
+    "string": ["const char *const {local} = stringArg(aTHX_ {st});"],
+    "stream": ["FILE *const {local} = streamArg(aTHX_ {st});"],
+    "int_out": OUT_ARG, "float_out": OUT_ARG, "status_out": OUT_ARG, "string_out": OUT_ARG,
+    "int_inout": ["int {local} = intArg(aTHX_ {st});"],
+    "string_inout": ["const Count len_{p} = Count(sv_len({st}));"],
+    "bytes_in": [], "legend": [],  # read with the buffers
+    **{kind: ARRAY_ARG for kind in ("farray", "iarray", "fscratch", "finout", "iinout", "sinout",
+                                    "fout", "iout", "fmatrix", "fmatrix3", "fmatrix_out",
+                                    "bytes_out", "pixels_in", "pixels_out")},
+}
+# Every array is checked against its counts before any element is converted.
+CHECK_LENGTH = ["checkLength(aTHX_ call, av_{p}, {usage}, {c0});"]
+CHECKS = {
+    **{kind: CHECK_LENGTH for kind in ("farray", "iarray", "fscratch", "finout", "iinout",
+                                       "sinout")},
+    "pixels_in": ["checkLength(aTHX_ call, av_{p}, {usage}, mul({c0}, kavlor_pixel_bytes()));"],
+    "fmatrix": ["checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, {c1});"],
+    "fmatrix3": ["checkMatrix3(aTHX_ call, av_{p}, {usage}, {c0}, {c1}, {c2});"],
+    "fmatrix_out": ["checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, -1);"],
+}
+# The buffers the routine reads and writes, and the output scalars.
+INT_OUT = ["int {local} = 0;"]
+CHAR_BUFFER = ["char *const {local} = buffer<char>(aTHX_ call, {c0});"]
+BUFFERS = {
+    "int_out": INT_OUT, "status_out": INT_OUT, "int_result": INT_OUT,
+    "float_out": ["float {local} = 0.0f;"],
+    "farray": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c0});"],
+    "iarray": ["int *const {local} = intArray(aTHX_ call, av_{p}, {c0});"],
+    "fscratch": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c1});"],
+    "finout": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c0});",
+               "const Count n_{p} = arrayLength(aTHX_ av_{p});"],
+    "iinout": ["int *const {local} = intArray(aTHX_ call, av_{p}, {c0});",
+               "const Count n_{p} = arrayLength(aTHX_ av_{p});"],
+    "sinout": ["short *const {local} = shortArray(aTHX_ call, av_{p}, {c0});",
+               "const Count n_{p} = arrayLength(aTHX_ av_{p});"],
+    "fout": ["const Count cap_{p} = {c0};",
+             "float *const {local} = buffer<float>(aTHX_ call, cap_{p});"],
+    "iout": ["const Count cap_{p} = {c0};",
+             "int *const {local} = buffer<int>(aTHX_ call, cap_{p});"],
+    "fmatrix": ["const float *const {local} = floatMatrix(aTHX_ call, av_{p}, {c0}, {c1});"],
+    "fmatrix3": ["const float *const {local} = floatMatrix3(aTHX_ call, av_{p}, {c0}, {c1}, "
+                 "{c2});"],
+    "fmatrix_out": ["float *const {local} = buffer<float>(aTHX_ call, mul({c0}, {c1}));"],
+    "fwork": ["float *const {local} = buffer<float>(aTHX_ call, {c0});"],
+    "iwork": ["int *const {local} = buffer<int>(aTHX_ call, {c0});"],
+    "string_out": CHAR_BUFFER, "text_result": CHAR_BUFFER,
+    "string_inout": ["char *const {local} = ownBuffer(aTHX_ {st}, {c0});"],
+    "bytes_in": ["const char *const {local} = bytesArg(aTHX_ call, {st}, {usage}, {c0});"],
+    "bytes_out": ["const Count cap_{p} = {c0};",
+                  "char *const {local} = cap_{p} < 0 ? nullptr : buffer<char>(aTHX_ call, "
+                  "cap_{p});"],
+    "pixels_in": ["const unsigned char *const {local} = byteArray(aTHX_ call, av_{p}, "
+                  "mul({c0}, kavlor_pixel_bytes()));"],
+    "pixels_out": ["const Count cap_{p} = mul({c0}, kavlor_pixel_bytes());",
+                   "unsigned char *const {local} = buffer<unsigned char>(aTHX_ call, cap_{p});"],
+    "legend": ["const char *const {local} = legendArg(aTHX_ call, {st});"],
+}
+# After the call: the arrays written back (the count written cut to the buffer), then the
+# output scalars set.
+WRITE_BACK = {
+    "finout": ["storeFloats(aTHX_ av_{p}, {local}, n_{p});"],
+    "iinout": ["storeInts(aTHX_ av_{p}, {local}, n_{p});"],
+    "sinout": ["storeShorts(aTHX_ av_{p}, {local}, n_{p});"],
+    "fout": ["storeFloats(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
+    "iout": ["storeInts(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
+    "fmatrix_out": ["storeMatrix(aTHX_ av_{p}, {local}, {c0}, {c1});"],
+    "bytes_out": ["if ({local} != nullptr)",
+                  "    storeBytes(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
+    "pixels_out": ["storePixels(aTHX_ av_{p}, {local}, cap_{p});"],
+}
+SET_INT = ["setInt(aTHX_ {st}, {local});"]
+SET_SCALARS = {
+    "int_out": SET_INT, "status_out": SET_INT, "int_inout": SET_INT,
+    "float_out": ["setFloat(aTHX_ {st}, {local});"],
+    "string_out": ["setText(aTHX_ {st}, {local}, {magic});"],
+    "string_inout": ["recountOwnBuffer(aTHX_ {st});"],
+}
+BY_ADDRESS = {"int_out", "float_out", "status_out", "int_result", "int_inout"}
+
+
+class Fields(dict):
+    """The values of a parameter's template fields, each worked out when a template names it
+    (a count may not be writable for a kind whose templates do not use it)."""
+
+    def __init__(self, wrapper, p):
+        super().__init__()
+        self.w, self.p = wrapper, p
+
+    def __missing__(self, field: str) -> str:
+        w, p = self.w, self.p
+        if field == "local":
+            return w.local(p.name)
+        if field == "p":
+            return p.name
+        if field == "st":
+            return w.st(p)
+        if field == "usage":
+            return c_string(w.usage_name[p.name])
+        if field == "magic":
+            return "false" if str(p.kind.options.get("magic", "1")) == "0" else "true"
+        return w.count(p.kind.args[int(field[1:])])  # c0, c1, c2
 
 
 class Wrapper(generation.Counts):
@@ -45,7 +148,6 @@ class Wrapper(generation.Counts):
         for i, (usage, p) in enumerate(routine.perl_args()):
             self.usage_name[p.name] = usage
             self.index[p.name] = i
-        self.capacity = {}  # output array -> the expression of its buffer's elements
 
     @staticmethod
     def local(name: str) -> str:
@@ -68,131 +170,35 @@ class Wrapper(generation.Counts):
         return f"len_{p.name}"
 
     def sum(self, array, n) -> str:
-        return (f"sumOf({self.local(array.value)}, {self.count(n)}, "
-                f"{self.capacity[array.value]})")
+        if self.r.param(array.value).kind.name not in ("fout", "iout"):
+            raise Unsupported(f"sum() of {array.value}, which is no output array")
+        return f"sumOf({self.local(array.value)}, {self.count(n)}, cap_{array.value})"
 
     def add(self, expr, left: str, right: str) -> str:
         return f"({left} {expr.op} {right})"
 
     # ---- the parts of a wrapper -------------------------------------------------------------
 
+    def step(self, templates: dict, params) -> list[str]:
+        """The lines of one step: the templates of each parameter's kind, in order."""
+        return [line.format_map(Fields(self, p)) for p in params
+                for line in templates.get(p.kind.name, ())]
+
     def scalars(self) -> list[str]:
-        """The Perl arguments read in conversion order; arrays are taken as references."""
         args = self.r.perl_args()
         if self.r.perl_order:
             by_usage = dict(args)
             args = [(n, by_usage[n]) for n in self.r.perl_order]
-        lines = []
-        for usage, p in args:
-            kind, local, st = p.kind.name, self.local(p.name), self.st(p)
-            if kind in SCALAR_IN:
-                ctype, convert = SCALAR_IN[kind]
-                lines.append(f"{ctype} {local} = {convert}(aTHX_ {st});")
-            elif kind in ("int_out", "float_out", "status_out", "string_out"):
-                lines.append(f"outArg(aTHX_ {st});")
-            elif kind == "int_inout":
-                lines.append(f"int {local} = intArg(aTHX_ {st});")
-            elif kind in ARRAY_IN or kind in ("fout", "iout", "fmatrix", "fmatrix3",
-                                              "fmatrix_out", "bytes_out", "pixels_in",
-                                              "pixels_out"):
-                lines.append(f"AV *const av_{p.name} = arrayArg(aTHX_ call, {st}, "
-                             f"{c_string(usage)});")
-            elif kind == "string_inout":
-                lines.append(f"const Count len_{p.name} = Count(sv_len({st}));")
-            elif kind in ("bytes_in", "legend"):
-                pass  # read with the buffers
-            else:
-                raise Unsupported(f"{p.name} of kind {kind}")
-        return lines
-
-    def checks(self) -> list[str]:
-        """Every array is checked against its counts before any element is converted."""
-        lines = []
-        for p in self.r.params:
-            kind, args = p.kind.name, p.kind.args
-            if not p.kind.spec.perl_arg:
-                continue
-            name = c_string(self.usage_name[p.name])
-            av = f"av_{p.name}"
-            if kind in ARRAY_IN:
-                lines.append(f"checkLength(aTHX_ call, {av}, {name}, {self.count(args[0])});")
-            elif kind == "pixels_in":
-                lines.append(f"checkLength(aTHX_ call, {av}, {name}, "
-                             f"mul({self.count(args[0])}, kavlor_pixel_bytes()));")
-            elif kind == "fmatrix":
-                lines.append(f"checkMatrix(aTHX_ call, {av}, {name}, {self.count(args[0])}, "
-                             f"{self.count(args[1])});")
-            elif kind == "fmatrix3":
-                lines.append(f"checkMatrix3(aTHX_ call, {av}, {name}, "
-                             + ", ".join(self.count(a) for a in args) + ");")
-            elif kind == "fmatrix_out":
-                lines.append(f"checkMatrix(aTHX_ call, {av}, {name}, {self.count(args[0])}, -1);")
-        return lines
-
-    def buffers(self) -> list[str]:
-        lines = []
-        for p in self.r.params:
-            kind, local, args = p.kind.name, self.local(p.name), p.kind.args
-            if kind in SCALAR_OUT:
-                zero = "0.0f" if SCALAR_OUT[kind] == "float" else "0"
-                lines.append(f"{SCALAR_OUT[kind]} {local} = {zero};")
-            elif kind in ARRAY_IN:
-                ctype, convert = ARRAY_IN[kind]
-                room = self.count(args[1] if kind == "fscratch" else args[0])
-                lines.append(f"{ctype} *const {local} = {convert}(aTHX_ call, av_{p.name}, "
-                             f"{room});")
-                if kind in WRITE_BACK:
-                    lines.append(f"const Count n_{p.name} = arrayLength(aTHX_ av_{p.name});")
-            elif kind in ("fout", "iout"):
-                ctype = "float" if kind == "fout" else "int"
-                self.capacity[p.name] = f"cap_{p.name}"
-                lines.append(f"const Count cap_{p.name} = {self.count(args[0])};")
-                lines.append(f"{ctype} *const {local} = buffer<{ctype}>(aTHX_ call, "
-                             f"cap_{p.name});")
-            elif kind == "fmatrix":
-                lines.append(f"const float *const {local} = floatMatrix(aTHX_ call, "
-                             f"av_{p.name}, {self.count(args[0])}, {self.count(args[1])});")
-            elif kind == "fmatrix3":
-                lines.append(f"const float *const {local} = floatMatrix3(aTHX_ call, "
-                             f"av_{p.name}, " + ", ".join(self.count(a) for a in args) + ");")
-            elif kind == "fmatrix_out":
-                lines.append(f"float *const {local} = buffer<float>(aTHX_ call, "
-                             f"mul({self.count(args[0])}, {self.count(args[1])}));")
-            elif kind in ("fwork", "iwork"):
-                ctype = "float" if kind == "fwork" else "int"
-                lines.append(f"{ctype} *const {local} = buffer<{ctype}>(aTHX_ call, "
-                             f"{self.count(args[0])});")
-            elif kind in ("string_out", "text_result"):
-                lines.append(f"char *const {local} = buffer<char>(aTHX_ call, "
-                             f"{self.count(args[0])});")
-            elif kind == "string_inout":
-                lines.append(f"char *const {local} = ownBuffer(aTHX_ {self.st(p)}, "
-                             f"{self.count(args[0])});")
-            elif kind == "bytes_in":
-                lines.append(f"const char *const {local} = bytesArg(aTHX_ call, {self.st(p)}, "
-                             f"{c_string(self.usage_name[p.name])}, {self.count(args[0])});")
-            elif kind == "bytes_out":
-                lines.append(f"const Count cap_{p.name} = {self.count(args[0])};")
-                lines.append(f"char *const {local} = cap_{p.name} < 0 ? nullptr : "
-                             f"buffer<char>(aTHX_ call, cap_{p.name});")
-            elif kind == "pixels_in":
-                lines.append(f"const unsigned char *const {local} = byteArray(aTHX_ call, "
-                             f"av_{p.name}, mul({self.count(args[0])}, kavlor_pixel_bytes()));")
-            elif kind == "pixels_out":
-                lines.append(f"const Count cap_{p.name} = mul({self.count(args[0])}, "
-                             "kavlor_pixel_bytes());")
-                lines.append(f"unsigned char *const {local} = buffer<unsigned char>(aTHX_ call, "
-                             f"cap_{p.name});")
-            elif kind == "legend":
-                lines.append(f"const char *const {local} = legendArg(aTHX_ call, "
-                             f"{self.st(p)});")
-        return lines
+        for _, p in args:
+            if p.kind.name not in ARGUMENTS:
+                raise Unsupported(f"{p.name} of kind {p.kind.name}")
+        return self.step(ARGUMENTS, [p for _, p in args])
 
     def call(self) -> list[str]:
         args = []
         for p in self.r.params:
             local = self.local(p.name)
-            if p.kind.name in SCALAR_OUT or p.kind.name == "int_inout":
+            if p.kind.name in BY_ADDRESS:
                 args.append(f"&{local}")
             else:
                 args.append(local)
@@ -202,37 +208,6 @@ class Wrapper(generation.Counts):
             return [call, check]
         declaration = self.r.result if self.r.result.endswith("*") else f"{self.r.result} "
         return [f"[[maybe_unused]] {declaration}const result = {call}", check]
-
-    def write_back(self) -> list[str]:
-        lines = []
-        for p in self.r.params:
-            kind, local, args = p.kind.name, self.local(p.name), p.kind.args
-            if kind in ("finout", "iinout", "sinout"):
-                lines.append(f"{WRITE_BACK[kind]}(aTHX_ av_{p.name}, {local}, n_{p.name});")
-            elif kind in ("fout", "iout"):
-                lines.append(f"{WRITE_BACK[kind]}(aTHX_ av_{p.name}, {local}, "
-                             f"clampCount({self.count(args[1])}, cap_{p.name}));")
-            elif kind == "fmatrix_out":
-                lines.append(f"storeMatrix(aTHX_ av_{p.name}, {local}, {self.count(args[0])}, "
-                             f"{self.count(args[1])});")
-            elif kind == "bytes_out":
-                lines.append(f"if ({local} != nullptr)")
-                lines.append(f"    storeBytes(aTHX_ av_{p.name}, {local}, "
-                             f"clampCount({self.count(args[1])}, cap_{p.name}));")
-            elif kind == "pixels_out":
-                lines.append(f"storePixels(aTHX_ av_{p.name}, {local}, cap_{p.name});")
-        for p in self.r.params:
-            kind, local = p.kind.name, self.local(p.name)
-            if kind in ("int_out", "status_out", "int_inout"):
-                lines.append(f"setInt(aTHX_ {self.st(p)}, {local});")
-            elif kind == "float_out":
-                lines.append(f"setFloat(aTHX_ {self.st(p)}, {local});")
-            elif kind == "string_out":
-                magic = "false" if str(p.kind.options.get("magic", "1")) == "0" else "true"
-                lines.append(f"setText(aTHX_ {self.st(p)}, {local}, {magic});")
-            elif kind == "string_inout":
-                lines.append(f"recountOwnBuffer(aTHX_ {self.st(p)});")
-        return lines
 
     def result(self) -> list[str]:
         item = self.r.perl_result()
@@ -259,8 +234,10 @@ class Wrapper(generation.Counts):
                 f"checkArgumentCount(aTHX_ call, items, {items});"]
         if self.r.perl_result() is not None:
             head.append("dXSTARG;")
-        body = head + self.scalars() + ["ENTER;"] + self.checks() + self.buffers() + \
-            self.call() + self.write_back() + self.result()
+        params = self.r.params
+        body = head + self.scalars() + ["ENTER;"] + self.step(CHECKS, params) + \
+            self.step(BUFFERS, params) + self.call() + self.step(WRITE_BACK, params) + \
+            self.step(SET_SCALARS, params) + self.result()
         return generation.c_function(self.r, f"KAVLOR_PERL_EXPORT void XS_Kavlor_{self.r.name}"
                                      "(pTHX_ CV *cv)", body)
 

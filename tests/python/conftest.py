@@ -5,14 +5,34 @@ masked."""
 import os
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import textwrap
 
 import pytest
 
 HERE = pathlib.Path(__file__).resolve().parent
 SOURCE_DIR = pathlib.Path(os.environ.get("KAVLOR_SOURCE_DIR", HERE.parents[1]))
+# The base folder a session made for itself, removed at its end.
+OWN_BASETEMP = pytest.StashKey[str]()
+
+
+@pytest.hookimpl(tryfirst=True)
+def pytest_configure(config):
+    """CTest runs each test file in a pytest of its own, several at once: each takes a base
+    folder of its own for its temporary folders, so that no session clears away the numbered
+    folders of another while they are in use."""
+    if config.option.basetemp is None:
+        config.option.basetemp = tempfile.mkdtemp(prefix="kavlor-pytest-")
+        config.stash[OWN_BASETEMP] = config.option.basetemp
+
+
+def pytest_unconfigure(config):
+    own = config.stash.get(OWN_BASETEMP, None)
+    if own is not None:
+        shutil.rmtree(own, ignore_errors=True)
 
 
 def reference_plot(case, device, path):
