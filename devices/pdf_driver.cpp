@@ -15,6 +15,7 @@
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "kernel/rounding.h"
+#include "kernel/thick_lines.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -85,6 +86,41 @@ bool pdfTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colo
     return true;
 }
 
+// Line settings go to the content stream through the pen (operations 6 width,
+// 7 join, 8 cap, 9 miter limit), divided by the device scale so that they
+// arrive in points.
+float pdfValue(const GlobalRecord &rec, float t) {
+    return t * 0.5f * 72.0f / (254.0f * rec.page.xdevscl);
+}
+
+// The miter limit as a length of x line widths. A limit below 1 is an error
+// for PDF readers, so at least 1 point goes out.
+void pdfMiter(GlobalRecord &rec, float x) {
+    const float s = rec.page.xdevscl;
+    const float v = std::max(pdfValue(rec, float(miterBase(rec)) * x), 1.0f / s);
+    xjdraw(rec, v, v, 9);
+}
+
+// A width of penwid takes the miter limit of a sharp join again; one of
+// linwid does not.
+bool pdfWidth(GlobalRecord &rec, const LineWidth &w) {
+    const float v = pdfValue(rec, w.t);
+    xjdraw(rec, v, v, 6);
+    if (!w.whole && rec.line.ilnjoin == 0) pdfMiter(rec, rec.line.xlnmlt);
+    return true;
+}
+
+void pdfJoin(GlobalRecord &rec) {
+    const float j = float(rec.line.ilnjoin) / rec.page.xdevscl;
+    xjdraw(rec, j, j, 7);
+    if (rec.line.ilnjoin == 0) pdfMiter(rec, rec.line.xlnmlt);
+}
+
+void pdfCap(GlobalRecord &rec) {
+    const float c = float(rec.line.ilncap) / rec.page.xdevscl;
+    xjdraw(rec, c, c, 8);
+}
+
 void newPdfPage(GlobalRecord &rec) {
     const PageState &page = rec.page;
     const LineState &line = rec.line;
@@ -118,6 +154,10 @@ const DeviceDriver kPdfDriver{
     .box = pdfBox,
     .fillPolygon = fillPolygonPdf,
     .triangle = pdfTriangle,
+    .lineWidth = pdfWidth,
+    .lineJoin = pdfJoin,
+    .lineCap = pdfCap,
+    .miterLimit = pdfMiter,
     .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .newPage = newPdfPage,

@@ -1,6 +1,7 @@
 // The driver of PostScript and EPS: pens, colours, boxes and pages as the
 // operators of the prolog that inipsc writes.
 #include <algorithm>
+#include <cstring>
 
 #include "devices/decimal_text.h"
 #include "devices/device_drivers.h"
@@ -9,8 +10,12 @@
 #include "kernel/device_setup.h"
 #include "kernel/dispatch.h"
 #include "kernel/output_file.h"
+#include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
+#include "kernel/thick_lines.h"
 
 namespace {
 
@@ -80,6 +85,71 @@ bool postScriptTriangle(GlobalRecord &rec, const float x[3], const float y[3], i
     return true;
 }
 
+// sec: x y r1 r2 a1 a2 r g b, drawn by the PostScript prolog; 58 characters.
+// The centre comes as the caller's page point: the origin shift is added here.
+bool postScriptSector(GlobalRecord &rec, int x, int y, int nr1, int nr2, float alpha, float beta,
+                      int colour) {
+    const PageState &page = rec.page;
+    const float cx = float(pageSum(x, page.nxorg)), cy = float(pageSum(y, page.nyorg));
+    const float s = page.xdevscl;
+    int r = 0, g = 0, b = 0;
+    colourComponents(rec, colour, r, g, b);
+    // A landscape page is turned on the paper: x and y exchange, angles turn by 90.
+    const bool turned = turnedOnPaper(page);
+    const int u = turned ? nintqq(cy * s) : nintqq(cx * s);
+    const int v = turned ? nintqq(cx * s) : nintqq((float(page.nypage) - cy) * s);
+    const float shift = turned ? 90.0f : 0.0f;
+    char text[128];
+    formatC(text, sizeof text, "%5d %5d %5d %5d %8.2f %8.2f %3d %3d %3d sec ", u, v,
+            nintqq(float(nr1) * s), nintqq(float(nr2) * s), double(alpha + shift),
+            double(beta + shift), r, g, b);
+    qqstrk(rec); // lines drawn before lie below the sector
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    qpsbuf(rec, text, int(std::strlen(text)));
+    return true;
+}
+
+// "%12d cm setmiterlimit ": the miter limit as a length of x line widths. A
+// limit below 1 is an error for PostScript readers, so at least 1 point goes
+// out (8 units of 1/508 inch).
+void postScriptMiter(GlobalRecord &rec, float x) {
+    const int length = std::max(8, nintqq(float(miterBase(rec)) * x));
+    char text[32];
+    formatC(text, sizeof text, "%12d cm ", length);
+    qpsbuf(rec, text, int(std::strlen(text)));
+    qpsbuf(rec, "setmiterlimit ", 14);
+}
+
+// "%5d cm setlinewidth " (linwid) or "%8.2f cm setlinewidth " (penwid); a
+// sharp join takes the miter limit again.
+bool postScriptWidth(GlobalRecord &rec, const LineWidth &w) {
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    char text[48];
+    if (w.whole)
+        formatC(text, sizeof text, "%5d cm ", int(w.t));
+    else
+        formatC(text, sizeof text, "%8.2f cm ", double(w.t));
+    qpsbuf(rec, text, int(std::strlen(text)));
+    qpsbuf(rec, "setlinewidth ", 13);
+    if (rec.line.ilnjoin == 0) postScriptMiter(rec, rec.line.xlnmlt);
+    return true;
+}
+
+void postScriptJoin(GlobalRecord &rec) {
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    char text[16];
+    formatC(text, sizeof text, "%1d setlinejoin ", rec.line.ilnjoin);
+    qpsbuf(rec, text, int(std::strlen(text)));
+    if (rec.line.ilnjoin == 0) postScriptMiter(rec, rec.line.xlnmlt);
+}
+
+void postScriptCap(GlobalRecord &rec) {
+    drwpsc(rec, 0, 0, kPenEndPiece);
+    char text[16];
+    formatC(text, sizeof text, "%1d setlinecap ", rec.line.ilncap);
+    qpsbuf(rec, text, int(std::strlen(text)));
+}
+
 // The page is copied out and cleared (painted black again where the page is
 // black); an encapsulated file has one page only.
 void newPostScriptPage(GlobalRecord &rec) {
@@ -108,6 +178,15 @@ const DeviceDriver kPostScriptDriver{
     .box = postScriptBox,
     .fillPolygon = fillPolygonPostScript,
     .triangle = postScriptTriangle,
+    .lineWidth = postScriptWidth,
+    .lineJoin = postScriptJoin,
+    .lineCap = postScriptCap,
+    .miterLimit =
+        [](GlobalRecord &rec, float limit) {
+            drwpsc(rec, 0, 0, kPenEndPiece);
+            postScriptMiter(rec, limit);
+        },
+    .sector = postScriptSector,
     .pixel = memoryRasterPixel,
     .palette = memoryRasterPalette,
     .newPage = newPostScriptPage,

@@ -38,6 +38,13 @@ const DeviceDriver kSvgDriver{
         },
     .box = svgBox,
     .fillPolygon = fillPolygonSvg,
+    // The width in plot units, scaled like the coordinates; joins, caps and
+    // miter limits keep the document's own.
+    .lineWidth =
+        [](GlobalRecord &rec, const LineWidth &w) {
+            qqsvg2(rec, w.plotUnits * rec.page.xdevscl, 0, 6);
+            return true;
+        },
     .close = [](GlobalRecord &rec, int &) { qqsvg2(rec, 0, 0, kPenFlush); },
     .writeFailed = [](const GlobalRecord &rec) { return rec.vec.svg.sink.failed(); },
 };

@@ -68,6 +68,13 @@ const DeviceDriver kKyoceraDriver{
             kyoceraBox(rec, b.x, b.y, b.width + 1, b.height + 1, colour % 10);
             return true;
         },
+    // The printer's own arcs, in its pattern of the colour.
+    .sector =
+        [](GlobalRecord &rec, int x, int y, int inner, int outer, float alpha, float beta,
+           int colour) {
+            kdarc(rec, x, y, outer, inner, beta, alpha, colour % 10);
+            return true;
+        },
     .newPage = kyoceraNewPage,
     .close = [](GlobalRecord &rec, int &) { kyoceraTrailer(rec); },
 };

@@ -17,6 +17,14 @@ constexpr int kPenMove = 3;     // the pen to the point
 constexpr int kPenEndPiece = 9; // the pending piece of a path is stroked
 constexpr int kPenFlush = 999;  // everything pending is written
 
+// A line width set by linwid or penwid: in plot units, and in units of
+// 1/508 inch at the page's scale (at least 5); whole when linwid set it.
+struct LineWidth {
+    float plotUnits;
+    float t;
+    bool whole;
+};
+
 // A device point: rounded, truncated or kept as floats by the device's axes.
 struct DevicePoint {
     float x, y;
@@ -67,6 +75,23 @@ struct DeviceDriver {
     // false: the kernel draws them as lines.
     bool (*frameRings)(GlobalRecord &rec, int left, int top, int right, int bottom, int rings,
                        int step) = [](GlobalRecord &, int, int, int, int, int, int) {
+        return false;
+    };
+    // The line settings of devices that stroke lines themselves. The width:
+    // false when the device has none, and the kernel draws wide lines.
+    bool (*lineWidth)(GlobalRecord &rec, const LineWidth &width) =
+        [](GlobalRecord &, const LineWidth &) { return false; };
+    // The join (rec.line.ilnjoin) and the cap (ilncap) now in force.
+    void (*lineJoin)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    void (*lineCap)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // lnmlt: the miter limit of sharp joins, a multiple of the line width.
+    void (*miterLimit)(GlobalRecord &rec, float limit) = [](GlobalRecord &, float) {};
+    // An annulus sector (sector) drawn by the device itself: the centre as
+    // the caller's page point (origin shift not added), the inner and outer
+    // radius in plot units, the angles in degrees, filled in a colour value;
+    // false: the kernel fills it with scan lines.
+    bool (*sector)(GlobalRecord &rec, int x, int y, int inner, int outer, float alpha, float beta,
+                   int colour) = [](GlobalRecord &, int, int, int, int, float, float, int) {
         return false;
     };
     // One pixel of a bitmap character at a device point in a colour value.

@@ -1,21 +1,16 @@
-// Annulus sectors: sector, filled by the Kyocera printer's arcs, by a record of
-// the PostScript prolog, or by scan lines on every other device.
+// Annulus sectors: sector, drawn by the devices that draw them (the driver's
+// sector entry), or filled with scan lines.
 #include <cmath>
-#include <cstring>
 
-#include "devices/postscript.h"
-#include "devices/text_formats.h"
 #include "kavlor.h"
-#include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/driver.h"
 #include "kernel/levels.h"
-#include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
-#include "kernel/rounding.h"
 #include "kernel/solid_fill.h"
 #include "kernel/warnings.h"
 
@@ -24,27 +19,6 @@ namespace {
 // Points of a sector polygon: two arcs of at most 360 one-degree steps and
 // their end points, and the centre.
 constexpr int kSectorPoints = 800;
-
-// sec: x y r1 r2 a1 a2 r g b, drawn by the PostScript prolog; 58 characters.
-void postScriptSector(GlobalRecord &rec, float cx, float cy, int nr1, int nr2, float alpha,
-                      float beta, int colour) {
-    const PageState &page = rec.page;
-    const float s = page.xdevscl;
-    int r = 0, g = 0, b = 0;
-    colourComponents(rec, colour, r, g, b);
-    // A landscape page is turned on the paper: x and y exchange, angles turn by 90.
-    const bool turned = turnedOnPaper(page);
-    const int u = turned ? nintqq(cy * s) : nintqq(cx * s);
-    const int v = turned ? nintqq(cx * s) : nintqq((float(page.nypage) - cy) * s);
-    const float shift = turned ? 90.0f : 0.0f;
-    char text[128];
-    formatC(text, sizeof text, "%5d %5d %5d %5d %8.2f %8.2f %3d %3d %3d sec ", u, v,
-            nintqq(float(nr1) * s), nintqq(float(nr2) * s), double(alpha + shift),
-            double(beta + shift), r, g, b);
-    qqstrk(rec); // lines drawn before lie below the sector
-    drwpsc(rec, 0, 0, 9);
-    qpsbuf(rec, text, int(std::strlen(text)));
-}
 
 // The outer arc from alpha to the end, then the inner arc back, or the centre.
 int sectorPolygon(const GlobalRecord &rec, float cx, float cy, int nr1, int nr2, float alpha,
@@ -100,15 +74,8 @@ extern "C" void sector(int nx, int ny, int nr1, int nr2, float alpha, float beta
         return;
     }
     const int y = jqqyvl(rec, ny);
+    if (currentDriver(rec).sector(rec, nx, y, nr1, nr2, alpha, beta, colour)) return;
     const float cx = float(pageSum(nx, rec.page.nxorg)), cy = float(pageSum(y, rec.page.nyorg));
-
-    switch (deviceFamily(rec.core.idevice)) {
-    case DeviceFamily::Kyocera: kdarc(rec, nx, y, nr2, nr1, beta, alpha, colour % 10); return;
-    case DeviceFamily::PostScript:
-        postScriptSector(rec, cx, cy, nr1, nr2, alpha, beta, colour);
-        return;
-    default: break;
-    }
     const float end = beta - alpha > 360.0f ? alpha + 360.0f : beta;
     float x[kSectorPoints], yy[kSectorPoints];
     const int m = sectorPolygon(rec, cx, cy, nr1, nr2, alpha, end, x, yy);

@@ -5,19 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
-#include "devices/postscript.h"
-#include "devices/svg.h"
 #include "kavlor.h"
-#include "kernel/c_format.h"
 #include "kernel/clipping.h"
-#include "kernel/devices.h"
 #include "kernel/dispatch.h"
+#include "kernel/driver.h"
 #include "kernel/levels.h"
 #include "kernel/line_geometry.h"
 #include "kernel/line_styles.h"
-#include "kernel/output_file.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -211,65 +206,12 @@ void qqlcap(GlobalRecord &rec, float cx, float cy, float r, float a, float &px, 
     }
 }
 
+int miterBase(const GlobalRecord &rec) {
+    const int t = 2 * std::abs(rec.line.nlinwid);
+    return t <= 4 ? 5 : t;
+}
+
 namespace {
-
-// Devices that stroke widths, joins, caps and miter limits themselves.
-enum class Stroker { Software, PostScript, Pdf, Svg };
-
-Stroker strokerOf(const GlobalRecord &rec) {
-    switch (deviceFamily(rec.core.idevice)) {
-    case DeviceFamily::PostScript: return Stroker::PostScript;
-    case DeviceFamily::Pdf: return Stroker::Pdf;
-    case DeviceFamily::Svg: return Stroker::Svg;
-    default: return Stroker::Software;
-    }
-}
-
-// PostScript widths are in device units of 1/508 inch; PDF values are sent
-// through xjdraw divided by the device scale and arrive in points.
-float pdfValue(const GlobalRecord &rec, float t) {
-    return t * 0.5f * 72.0f / (254.0f * rec.page.xdevscl);
-}
-
-// "%5d cm setlinewidth " (linwid) and "%8.2f cm setlinewidth " (penwid).
-void psWidth(GlobalRecord &rec, int t) {
-    char text[48];
-    formatC(text, sizeof text, "%5d cm ", t);
-    qpsbuf(rec, text, int(std::strlen(text)));
-    qpsbuf(rec, "setlinewidth ", 13);
-}
-
-void psWidth(GlobalRecord &rec, float t) {
-    char text[48];
-    formatC(text, sizeof text, "%8.2f cm ", double(t));
-    qpsbuf(rec, text, int(std::strlen(text)));
-    qpsbuf(rec, "setlinewidth ", 13);
-}
-
-// The miter limit x of a device-stroked line: a length of t x, with t twice
-// the width (at least 5). A limit below 1 is an error for PostScript and PDF
-// readers, so at least 1 point goes out (8 units of 1/508 inch).
-void issueMiterLimit(GlobalRecord &rec, float x) {
-    int t = 2 * std::abs(rec.line.nlinwid);
-    if (t <= 4) t = 5;
-    switch (strokerOf(rec)) {
-    case Stroker::PostScript: {
-        const int length = std::max(8, nintqq(float(t) * x));
-        char text[32];
-        formatC(text, sizeof text, "%12d cm ", length);
-        qpsbuf(rec, text, int(std::strlen(text)));
-        qpsbuf(rec, "setmiterlimit ", 14);
-        break;
-    }
-    case Stroker::Pdf: {
-        const float s = rec.page.xdevscl;
-        const float v = std::max(pdfValue(rec, float(t) * x), 1.0f / s);
-        xjdraw(rec, v, v, 9);
-        break;
-    }
-    default: break;
-    }
-}
 
 int deviceWidth(float x) {
     const int n = nintqq(x);
@@ -278,6 +220,8 @@ int deviceWidth(float x) {
 
 } // namespace
 
+// A device that strokes lines keeps its width as a negative nlinwid; the
+// kernel draws the others' wide lines itself.
 extern "C" void linwid(int width) {
     GlobalRecord *rec = jqqlev(1, 3, "linwid");
     if (rec == nullptr || jqqval(width, 1, 32000) != 0) return;
@@ -285,26 +229,8 @@ extern "C" void linwid(int width) {
     LineState &line = rec->line;
     int t = int(2.0f * float(width) * rec->page.xunits);
     if (t <= 4) t = 5;
-    switch (strokerOf(*rec)) {
-    case Stroker::PostScript:
-        drwpsc(*rec, 0, 0, 9);
-        line.nlinwid = -width;
-        psWidth(*rec, t);
-        if (line.ilnjoin == 0) issueMiterLimit(*rec, line.xlnmlt);
-        break;
-    case Stroker::Pdf: {
-        line.nlinwid = -width;
-        const float v = pdfValue(*rec, float(t));
-        xjdraw(*rec, v, v, 6);
-        break;
-    }
-    case Stroker::Svg:
-        // The width in plot units, scaled like the coordinates.
-        qqsvg2(*rec, float(width) * rec->page.xdevscl, 0, 6);
-        line.nlinwid = -width;
-        break;
-    case Stroker::Software: line.nlinwid = width; break;
-    }
+    line.nlinwid = width;
+    if (currentDriver(*rec).lineWidth(*rec, {float(width), float(t), true})) line.nlinwid = -width;
 }
 
 extern "C" void penwid(float width) {
@@ -322,26 +248,8 @@ extern "C" void penwid(float width) {
         t = std::max(5.0f, 2.0f * width * units);
     else
         t = units <= 2.0f ? 5.0f * width * units : 2.0f * width * units;
-    switch (strokerOf(*rec)) {
-    case Stroker::PostScript:
-        drwpsc(*rec, 0, 0, 9);
-        line.nlinwid = -deviceWidth(width);
-        psWidth(*rec, t);
-        if (line.ilnjoin == 0) issueMiterLimit(*rec, line.xlnmlt);
-        break;
-    case Stroker::Pdf: {
-        line.nlinwid = -deviceWidth(width);
-        const float v = pdfValue(*rec, t);
-        xjdraw(*rec, v, v, 6);
-        if (line.ilnjoin == 0) issueMiterLimit(*rec, line.xlnmlt);
-        break;
-    }
-    case Stroker::Svg:
-        qqsvg2(*rec, width * rec->page.xdevscl, 0, 6);
-        line.nlinwid = -deviceWidth(width);
-        break;
-    case Stroker::Software: line.nlinwid = deviceWidth(width); break;
-    }
+    line.nlinwid = deviceWidth(width);
+    if (currentDriver(*rec).lineWidth(*rec, {width, t, false})) line.nlinwid = -line.nlinwid;
 }
 
 extern "C" void lnjoin(const char *join) {
@@ -351,23 +259,7 @@ extern "C" void lnjoin(const char *join) {
     if (i == 0) return;
     rec->line.ilnjoin = i - 1; // stored before the flush: the pending stroke gets the new join
     qqstrk(*rec);
-    switch (strokerOf(*rec)) {
-    case Stroker::PostScript: {
-        drwpsc(*rec, 0, 0, 9);
-        char text[16];
-        formatC(text, sizeof text, "%1d setlinejoin ", rec->line.ilnjoin);
-        qpsbuf(*rec, text, int(std::strlen(text)));
-        if (rec->line.ilnjoin == 0) issueMiterLimit(*rec, rec->line.xlnmlt);
-        break;
-    }
-    case Stroker::Pdf: {
-        const float j = float(rec->line.ilnjoin) / rec->page.xdevscl;
-        xjdraw(*rec, j, j, 7);
-        if (rec->line.ilnjoin == 0) issueMiterLimit(*rec, rec->line.xlnmlt);
-        break;
-    }
-    default: break;
-    }
+    currentDriver(*rec).lineJoin(*rec);
 }
 
 extern "C" void lncap(const char *cap) {
@@ -377,21 +269,7 @@ extern "C" void lncap(const char *cap) {
     if (i == 0) return;
     rec->line.ilncap = i - 1;
     qqstrk(*rec);
-    switch (strokerOf(*rec)) {
-    case Stroker::PostScript: {
-        drwpsc(*rec, 0, 0, 9);
-        char text[16];
-        formatC(text, sizeof text, "%1d setlinecap ", rec->line.ilncap);
-        qpsbuf(*rec, text, int(std::strlen(text)));
-        break;
-    }
-    case Stroker::Pdf: {
-        const float c = float(rec->line.ilncap) / rec->page.xdevscl;
-        xjdraw(*rec, c, c, 8);
-        break;
-    }
-    default: break;
-    }
+    currentDriver(*rec).lineCap(*rec);
 }
 
 extern "C" void lnmlt(float limit) {
@@ -402,8 +280,7 @@ extern "C" void lnmlt(float limit) {
         return;
     }
     qqstrk(*rec);
-    if (strokerOf(*rec) == Stroker::PostScript) drwpsc(*rec, 0, 0, 9);
-    issueMiterLimit(*rec, limit);
+    currentDriver(*rec).miterLimit(*rec, limit);
     rec->line.xlnmlt = limit;
 }
 

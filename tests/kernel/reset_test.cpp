@@ -1,8 +1,10 @@
 // reset: every keyword of its table restores its group, and only those.
 #include <cstring>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
+#include "kernel/layer_resets.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 #include "tests/support/plot_fixture.h"
@@ -34,6 +36,20 @@ TEST_F(Reset, EveryKeywordOfTheTableIsTaken) {
     EXPECT_EQ(captureStdout([] { reset("BARX"); }),
               " <<<< Warning   2: Incorrect parameter in reset!   (BARX)\n");
     close();
+}
+
+// The layers above the kernel keep their own keywords: four characters each,
+// and none in two tables, where one of them could never be reached.
+TEST(ResetLayers, KeywordsAreFourCharactersAndNoneRepeats) {
+    std::set<std::string> seen;
+    for (const LayerResets &layer : layerResets()) {
+        EXPECT_NE(layer.resetAll, nullptr);
+        for (const ResetKeyword &entry : layer.keywords) {
+            EXPECT_EQ(std::strlen(entry.keyword), 4u) << entry.keyword;
+            EXPECT_TRUE(seen.insert(entry.keyword).second) << entry.keyword;
+        }
+    }
+    EXPECT_FALSE(seen.empty());
 }
 
 // The groups of bar graphs and pie charts come back to their defaults; the
