@@ -8,6 +8,7 @@
 #include "kernel/colour_value.h"
 #include "kernel/devices.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -149,18 +150,19 @@ void fillBoxWithLines(GlobalRecord &rec, int left, int top, int right, int botto
 void dbox(GlobalRecord &rec, int x1, int y1, int x2, int y2, int colour) {
     const int *w = rec.clip.nclpwin;
     const int nx = rec.page.nxorg, ny = rec.page.nyorg;
-    // On the 3-D plane the box is no rectangle of the page: its lines are
-    // carried onto the plane and clipped there by the line pipeline.
+    const int left = std::max(pageSum(std::min(x1, x2), nx), w[0]);
+    const int right = std::min(pageSum(std::max(x1, x2), nx), w[2]);
+    const int top = std::max(pageSum(std::min(y1, y2), ny), w[1]);
+    const int bottom = std::min(pageSum(std::max(y1, y2), ny), w[3]);
+    if (left > right || top > bottom) return;
+    // On the 3-D plane the box is no rectangle of the page: the lines of its
+    // part on the 2-D page are carried onto the plane and clipped there by the
+    // line pipeline. A box far beyond the page draws no more lines than the
+    // page holds.
     if (rec.view3d.ipln3d == 1) {
-        fillBoxWithLines(rec, std::min(x1, x2) + nx, std::min(y1, y2) + ny, std::max(x1, x2) + nx,
-                         std::max(y1, y2) + ny, colour);
+        fillBoxWithLines(rec, left, top, right, bottom, colour);
         return;
     }
-    const int left = std::max(std::min(x1, x2) + nx, w[0]);
-    const int right = std::min(std::max(x1, x2) + nx, w[2]);
-    const int top = std::max(std::min(y1, y2) + ny, w[1]);
-    const int bottom = std::min(std::max(y1, y2) + ny, w[3]);
-    if (left > right || top > bottom) return;
 
     const DevicePoint a = toDevice(rec, float(left), float(top));
     const DevicePoint c = toDevice(rec, float(right), float(bottom));

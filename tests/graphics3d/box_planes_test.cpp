@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -487,6 +488,27 @@ TEST_F(Box3d, A2dPlotLandsOnThePlane) {
         EXPECT_EQ(diagonals[0], 1) << describe(ops);
         EXPECT_EQ(diagonals[1], 1) << describe(ops);
     }
+}
+
+// A filled box on the plane is filled with lines of its part on the 2-D
+// page, carried onto the plane: a box as far as an int reaches ends as soon
+// as a box of the page's size, with the same lines.
+TEST_F(Box3d, FilledBoxesOnThePlaneStopAtThePage) {
+    int clip[4] = {};
+    auto filled = [&](int x, int y, int w, int h) {
+        return segmentsOf(plot(quiet, [&] {
+            grfini(-1, -1, -1, 1, -1, -1, 1, 1, -1);
+            nograf();
+            graf(0.0f, 4.0f, 0.0f, 1.0f, 0.0f, 2.0f, 0.0f, 1.0f);
+            getclp(&clip[0], &clip[1], &clip[2], &clip[3]);
+            recfll(x, y, w, h, 1);
+            grffin();
+        }));
+    };
+    const std::multiset<Segment> far = filled(-1000000000, -1000000000, INT_MAX, INT_MAX);
+    const std::multiset<Segment> page = filled(clip[0], clip[1], clip[2], clip[3]);
+    EXPECT_GT(page.size(), 100u);
+    EXPECT_EQ(far, page);
 }
 
 // The frame of a shield defined on the plane: a polygon's frame is its
