@@ -87,8 +87,11 @@ KAVLOR_API void clswin(int n);
 /* Number of the current screen window; 0 outside a plot. */
 KAVLOR_API int winid(void);
 /* Cursor input in the current screen window. Positions are in plot units, or
- * pixels after csruni("PIXE"). Left clicks until MB2, at most nmax of them: n
- * points, iret 1 when more were clicked. */
+ * pixels after csruni("PIXE"). Without a display, in windows never shown
+ * (x11mod PIXM) or in a window of another program nothing waits: no points
+ * (n 0), csrpt1 leaves x and y, csrpos gives -1 where it would wait.
+ * csrpts: left clicks until MB2, at most nmax of them: n points, iret 1 when
+ * more were clicked. */
 KAVLOR_API void csrpts(int *x, int *y, int nmax, int *n, int *iret);
 /* The path of the cursor while the left button is held, at most nmax points. */
 KAVLOR_API void csrmov(int *x, int *y, int nmax, int *n, int *iret);
