@@ -20,6 +20,7 @@
 #include "kernel/colour_value.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -140,8 +141,8 @@ int replayCgm(GlobalRecord &rec, FILE *file, const IncludeBox &box) {
         if (element == kColourSelectionMode) selectColourMode(p, direct);
         if (element != kPolyline) return;
         for (int x, y; nextPoint(p, direct, x, y);) {
-            xmax = std::max(xmax, int(float(x) * 0.5f + 0.5f) + 1);
-            ymax = std::max(ymax, int(float(y) * 0.5f + 0.5f) + 1);
+            xmax = std::max(xmax, truncToInt(float(x) * 0.5f + 0.5f) + 1);
+            ymax = std::max(ymax, truncToInt(float(y) * 0.5f + 0.5f) + 1);
         }
     });
     if (!whole) return kIncludeBadFormat;

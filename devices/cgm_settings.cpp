@@ -2,6 +2,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
@@ -34,6 +35,6 @@ extern "C" void cgmbgd(float red, float green, float blue) {
         }
     }
     for (int i = 0; i < 3; ++i)
-        rec->format.ncgmbgd[i] = int(values[i] * 255.0f + 0.5f);
+        rec->format.ncgmbgd[i] = truncToInt(values[i] * 255.0f + 0.5f);
     rec->format.icgmbgd = 1;
 }

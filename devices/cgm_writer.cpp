@@ -8,6 +8,7 @@
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/version.h"
 
 namespace {
@@ -67,8 +68,8 @@ void beginPicture(GlobalRecord &rec) {
     }
     e.word(0x2042); // COLOUR SELECTION MODE: direct
     e.word(1);
-    int w = int(float(page.nxpage) * page.xdevscl + 0.5f);
-    int h = int(float(page.nypage) * page.xdevscl + 0.5f);
+    int w = truncToInt(float(page.nxpage) * page.xdevscl + 0.5f);
+    int h = truncToInt(float(page.nypage) * page.xdevscl + 0.5f);
     if (page.ipagmod == 1) std::swap(w, h);
     e.word(0x20C8); // VDC EXTENT: 0, 0, W, H
     e.word(0);
@@ -99,7 +100,7 @@ void writePolyline(GlobalRecord &rec) {
 
 // VDC coordinates are 16-bit integers.
 short vdc(float v) {
-    const float rounded = float(int(v + 0.5f));
+    const float rounded = float(truncToInt(v + 0.5f));
     return short(std::clamp(rounded, -32768.0f, 32767.0f));
 }
 

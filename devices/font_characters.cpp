@@ -10,6 +10,7 @@
 #include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -30,15 +31,16 @@ void ontoPaper(const GlobalRecord &rec, int &x, int &y, int &angle) {
 void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
     const TextState &t = rec.text;
     const float o = t.xtxtshift + t.xtxtloff;
-    int px = int(x + 0.5f * width * t.xcosang - o * t.xsinang);
-    int py = int(y - 0.5f * width * t.xsinang - o * t.xcosang);
+    int px = truncToInt(x + 0.5f * width * t.xcosang - o * t.xsinang);
+    int py = truncToInt(y - 0.5f * width * t.xsinang - o * t.xcosang);
     int angle = t.nangle;
     ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
     // "%5d %5d %5d %5d c ": code, device x and y, angle.
     char record[4 * kNumberTextRoom + 8];
     char *p = record;
-    for (const int value : {code, int(float(px) * s + 0.5f), int(float(py) * s + 0.5f), angle}) {
+    for (const int value :
+         {code, truncToInt(float(px) * s + 0.5f), truncToInt(float(py) * s + 0.5f), angle}) {
         p = putIntWidth(p, value, 5);
         *p++ = ' ';
     }
@@ -50,8 +52,8 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
     qqstrk(rec);
     const TextState &t = rec.text;
     const float o = t.xtxtshift + t.xtxtloff;
-    int px = int(x - o * t.xsinang);
-    int py = int(y - o * t.xcosang);
+    int px = truncToInt(x - o * t.xsinang);
+    int py = truncToInt(y - o * t.xcosang);
     int angle = t.nangle;
     ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
@@ -59,7 +61,7 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
     c.code = code;
     c.angle = angle;
     c.font = rec.font.npsfont;
-    c.size = int((1000.0f / float(rec.font.npsunit)) * float(t.nhchar) * s * 10.0f + 0.5f);
+    c.size = truncToInt((1000.0f / float(rec.font.npsunit)) * float(t.nhchar) * s * 10.0f + 0.5f);
     float cs = 1.0f, sn = 0.0f;
     if (angle == 90) {
         cs = 0.0f;

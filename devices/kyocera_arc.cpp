@@ -11,6 +11,6 @@ void kdarc(GlobalRecord &rec, int x, int y, int r1, int r2, float a1, float a2, 
     const DevicePoint centre =
         toDevice(rec, float(pageSum(x, rec.page.nxorg)), float(pageSum(y, rec.page.nyorg)));
     // The printer counts its angles clockwise from the top.
-    kyoceraArc(rec, int(centre.x), int(centre.y), roundAddHalf(float(r1) * s),
+    kyoceraArc(rec, truncToInt(centre.x), truncToInt(centre.y), roundAddHalf(float(r1) * s),
                roundAddHalf(float(r2) * s), 90 - nintqq(a1), 90 - nintqq(a2), pattern);
 }

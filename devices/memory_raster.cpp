@@ -12,6 +12,7 @@
 #include "devices/nearest_colour.h"
 #include "kernel/colour_value.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -301,7 +302,7 @@ void qqvftr(GlobalRecord &rec, const int *x, const int *y, const int *colours) {
     }
     // Edge positions are carried as floats from row to row, drawn or not, and
     // become columns by adding 0.5 and truncating.
-    auto column = [](float v) { return static_cast<int>(v + 0.5f); };
+    auto column = [](float v) { return truncToInt(v + 0.5f); };
     auto span = [&](int row, float xa, float xb) {
         if (row < 0 || row >= surface.height) return;
         const int a = column(xa), b = column(xb);

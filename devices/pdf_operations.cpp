@@ -8,6 +8,7 @@
 #include "devices/pdf_writer.h"
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -218,14 +219,14 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         w.pathOpen = false;
         w.pathState = 3;
         break;
-    case kLineWidth: valueOperator(w, x, " w\n"); break;         // w
-    case kLineJoin: pdfPrint(w, "%d j\n", int(x + 0.5f)); break; // j
-    case kLineCap: pdfPrint(w, "%d J\n", int(x + 0.5f)); break;  // J
-    case kMiterLimit: valueOperator(w, x, " M\n"); break;        // M
+    case kLineWidth: valueOperator(w, x, " w\n"); break;                // w
+    case kLineJoin: pdfPrint(w, "%d j\n", truncToInt(x + 0.5f)); break; // j
+    case kLineCap: pdfPrint(w, "%d J\n", truncToInt(x + 0.5f)); break;  // J
+    case kMiterLimit: valueOperator(w, x, " M\n"); break;               // M
     case kImageBegin:
         qqpdfadd(w, PdfPart::ContentStream, 2);
-        w.imageWidth = int(x);
-        w.imageHeight = int(y);
+        w.imageWidth = truncToInt(x);
+        w.imageHeight = truncToInt(y);
         qqpdfadd(w, PdfPart::Image, 1);
         break;
     case kImageEnd:

@@ -5,13 +5,14 @@
 #include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
 enum PenOp { kStart = 0, kDraw = 2, kEndPiece = 9, kFinish = 999 };
 
 int roundUnit(float v) {
-    return int(v + 0.5f);
+    return truncToInt(v + 0.5f);
 }
 
 // Room for one point record: two numbers as wide as they need (a large

@@ -10,6 +10,7 @@
 #include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/version.h"
 
 namespace {
@@ -146,9 +147,10 @@ void inipsc(GlobalRecord &rec) {
     // One point of margin on every side: lines along the page's edges are
     // stroked half outside it.
     formatC(text, sizeof text, "%s %d %d %d %d\n",
-            "%%BoundingBox: ", int(float(ox) * kPointsPerUnit) - 1,
-            int(float(oy) * kPointsPerUnit) - 1, int((float(ox) + across) * kPointsPerUnit + 1.0f),
-            int((float(oy) + up) * kPointsPerUnit + 1.0f));
+            "%%BoundingBox: ", truncToInt(float(ox) * kPointsPerUnit) - 1,
+            truncToInt(float(oy) * kPointsPerUnit) - 1,
+            truncToInt((float(ox) + across) * kPointsPerUnit + 1.0f),
+            truncToInt((float(oy) + up) * kPointsPerUnit + 1.0f));
     writeOutput(rec, text);
     formatC(text, sizeof text, landscape ? "%s %4.1f L\n" : "%s %4.1f P\n", "%%Creator: KAVLOR ",
             double(kLibraryVersion));
@@ -174,8 +176,8 @@ void inipsc(GlobalRecord &rec) {
 
     // A black page for the colour devices, unless the background is reversed.
     if (device.paintsPage && page.iscrmod != 2) {
-        const int a = int(float(page.nypage) * s + 0.5f);
-        const int b = int(float(page.nxpage) * s + 0.5f);
+        const int a = truncToInt(float(page.nypage) * s + 0.5f);
+        const int b = truncToInt(float(page.nxpage) * s + 0.5f);
         formatC(text, sizeof text, landscape ? "0 0 %d %d 0 0 0 e \n" : "0 %d %d 0 0 0 0 e \n", a,
                 b);
         writeOutput(rec, text);

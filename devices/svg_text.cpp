@@ -6,6 +6,7 @@
 #include "devices/svg.h"
 #include "kernel/c_format.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void svgOpenTextGroup(GlobalRecord &rec) {
     SvgState &svg = rec.vec.svg;
     const int font = rec.font.npsfont;
     const SvgFont f = svgFont(font);
-    const int size = int(float(rec.text.nhchar) * 22.0f * rec.page.xdevscl / 15.0f + 0.5f);
+    const int size = truncToInt(float(rec.text.nhchar) * 22.0f * rec.page.xdevscl / 15.0f + 0.5f);
     char text[300];
     formatC(text, sizeof text, "<g font-family=%c%s%c font-weight=%c%s%c font-style=%c%s%c\n", '"',
             f.family, '"', '"', f.weight, '"', '"', f.style, '"');

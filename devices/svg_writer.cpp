@@ -6,6 +6,7 @@
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/version.h"
 
 namespace {
@@ -90,8 +91,8 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     formatC(text, sizeof text, "Date   : %s %s\n", dddate(), ddtime());
     put(svg, text);
     put(svg, "-->\n");
-    formatC(text, sizeof text, "<svg width=%c%d%c height=%c%d%c\n", '"', int(width + 1.5f), '"',
-            '"', int(height + 1.5f), '"');
+    formatC(text, sizeof text, "<svg width=%c%d%c height=%c%d%c\n", '"', truncToInt(width + 1.5f),
+            '"', '"', truncToInt(height + 1.5f), '"');
     put(svg, text);
     put(svg, "  xmlns=\"http://www.w3.org/2000/svg\"\n");
     put(svg, "  xmlns:xlink=\"http://www.w3.org/1999/xlink\">\n\n");

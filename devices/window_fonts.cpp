@@ -11,6 +11,7 @@
 
 #include "devices/driver_record.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -114,7 +115,8 @@ void qqwcha(GlobalRecord &rec, int code, int x, int y) {
     // The font's cell starts the leading above the top of the character.
     const double a = table->ifontang * kRadiansPerDegree;
     const int lead = table->ifontlead;
-    TextOutA(table->hdccur, x - int(lead * std::sin(a)), y - int(lead * std::cos(a)), &c, 1);
+    TextOutA(table->hdccur, x - truncToInt(lead * std::sin(a)), y - truncToInt(lead * std::cos(a)),
+             &c, 1);
 }
 
 void releaseWindowFont(WindowTable &table) {

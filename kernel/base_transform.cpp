@@ -13,6 +13,7 @@
 #include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -153,7 +154,7 @@ extern "C" void trfmat(const float *z, int nx, int ny, float *z2, int nx2, int n
     // within it; the last point is the far end of the last cell.
     auto cellOf = [](int k, int n, int n2, int &cell, float &fraction) {
         const float u = float(k) * float(n - 1) / float(n2 - 1) + 1.0f;
-        cell = int(u);
+        cell = truncToInt(u);
         fraction = u - float(cell);
         if (cell >= n) {
             cell = n - 1;

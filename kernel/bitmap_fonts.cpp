@@ -128,8 +128,8 @@ void qqbdf2(const BdfFont &font, int coding, int code, int x, int y, int angle, 
         // y) keep their own pixel rows.
         for (int bit = 3; bit >= 0; --bit, ++gx)
             if ((nibble >> bit) & 1)
-                pixel(context, x + int(std::floor(cs * float(gx) - sn * float(gy) + 0.5f)),
-                      y - int(std::floor(cs * float(gy) + sn * float(gx) + 0.5f)));
+                pixel(context, x + truncToInt(std::floor(cs * float(gx) - sn * float(gy) + 0.5f)),
+                      y - truncToInt(std::floor(cs * float(gy) + sn * float(gx) + 0.5f)));
     }
 }
 

@@ -1,6 +1,7 @@
 // The built-in colour tables SMAL, VGA, GREY, TEMP (RAIN and SPEC are data in
 // colour_table_data.cpp) and their reversed forms.
 #include "kernel/colour_tables.h"
+#include "kernel/rounding.h"
 
 #include <algorithm>
 
@@ -21,9 +22,9 @@ constexpr int kVgaTable[16] = {0x000000, 0x0000AA, 0x00AA00, 0x00AAAA, 0xAA0000,
 // The temperature scale: black through red and yellow to white; the factors
 // are 255/150, 255/135 and 255/65 in double precision.
 int temperatureEntry(int i) {
-    const int red = i >= 150 ? 255 : int(i * (255.0 / 150.0) + 0.5);
-    const int green = i < 120 ? 0 : int((i - 120) * (255.0 / 135.0) + 0.5);
-    const int blue = i < 190 ? 0 : int((i - 190) * (255.0 / 65.0) + 0.5);
+    const int red = i >= 150 ? 255 : truncToInt(i * (255.0 / 150.0) + 0.5);
+    const int green = i < 120 ? 0 : truncToInt((i - 120) * (255.0 / 135.0) + 0.5);
+    const int blue = i < 190 ? 0 : truncToInt((i - 190) * (255.0 / 65.0) + 0.5);
     return (red << 16) | (green << 8) | blue;
 }
 

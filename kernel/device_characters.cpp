@@ -8,6 +8,7 @@
 #include "kernel/driver.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float
     width = scale > 0.0f ? float(f.nchwid[index - 1]) / (scale * 10.0f) : 0.0f;
     gap = h * (t.xtxtspc + 0.1f);
     if (f.ifontyp == int(FontKind::bitmap))
-        gap = float(int(h * (t.xtxtspc + (scale >= 0.3f ? 0.15f : 0.18f))));
+        gap = float(truncToInt(h * (t.xtxtspc + (scale >= 0.3f ? 0.15f : 0.18f))));
     if (fixed) {
         width = fixedWidth;
         gap = h * t.xtxtspc;
@@ -67,11 +68,11 @@ void qqchar(GlobalRecord &rec, int code, float x, float y, float width) {
     const float s = rec.page.xdevscl;
     int dx, dy;
     if (rec.page.ipagmod == 1) {
-        dx = int(ry * s + 0.5f);
-        dy = int((float(rec.page.nxpage) - rx) * s + 0.5f);
+        dx = truncToInt(ry * s + 0.5f);
+        dy = truncToInt((float(rec.page.nxpage) - rx) * s + 0.5f);
     } else {
-        dx = int(rx * s + 0.5f);
-        dy = int(ry * s + 0.5f);
+        dx = truncToInt(rx * s + 0.5f);
+        dy = truncToInt(ry * s + 0.5f);
     }
     if (bitmap)
         drawBitmapCharacter(rec, code, dx, dy);

@@ -18,6 +18,7 @@
 #include "kernel/ps_fonts.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
+#include "kernel/rounding.h"
 #include "kernel/stroke_text.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -56,7 +57,7 @@ int windowFontHeight(const GlobalRecord &rec) {
     const float h = float(rec.text.nhchar);
     const float scale = rec.page.xdevscl;
     const float s = rec.text.nhchar <= 29 || scale < 0.25f ? 16.0f * h * scale : 13.0f * h * scale;
-    return int(s * 0.125f + 0.5f);
+    return truncToInt(s * 0.125f + 0.5f);
 }
 
 // Makes the Windows font named name at the character height and text angle

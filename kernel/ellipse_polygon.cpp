@@ -8,6 +8,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rotation.h"
+#include "kernel/rounding.h"
 #include "kernel/shield_geometry.h"
 #include "kernel/warnings.h"
 
@@ -32,7 +33,7 @@ int ellipsePoints(GlobalRecord &rec, int na, int nb, float alpha, float beta, fl
     const float larger = float(na > nb ? na : nb);
     const float steps = delta * larger / rec.figure.xcircsp;
     if (!(steps >= 1.0f)) return 0; // too short an arc (or angles that are no numbers)
-    int n = steps >= float(kMaxSteps) ? kMaxSteps : int(steps);
+    int n = steps >= float(kMaxSteps) ? kMaxSteps : truncToInt(steps);
     if (n < kMinSteps) n = kMinSteps;
 
     // The steps, the exact end point, and the centre and start of a pie.

@@ -7,6 +7,7 @@
 #include "kernel/devices.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -39,17 +40,17 @@ bool setPattern(GlobalRecord &rec, int angle, int type, int density, int cross) 
     case kPairs:
         fill.xsurscl = 20.0f;
         fill.ihatknd = 2;
-        fill.nhatskp = int(float(density) + 0.9999f);
+        fill.nhatskp = truncToInt(float(density) + 0.9999f);
         break;
     case kTriples:
         fill.xsurscl = 15.0f;
         fill.ihatknd = 3;
-        fill.nhatskp = int(float(density) + 0.9999f);
+        fill.nhatskp = truncToInt(float(density) + 0.9999f);
         break;
     case kBands:
         fill.xsurscl = 1.0f;
         fill.ihatknd = 8;
-        fill.nhatskp = int(5.0f * float(density) + 4.9999f);
+        fill.nhatskp = truncToInt(5.0f * float(density) + 4.9999f);
         break;
     default:
         // Dense lines are finer where solid fills need it (this pattern's

@@ -74,7 +74,7 @@ int markIndex(const Argument &arg) {
         warnin(Warning::instructionTabulator);
         return -1;
     }
-    return int(arg.value) - 1;
+    return truncToInt(arg.value) - 1;
 }
 
 // A count argument: 1 without argument; false after the warning.
@@ -249,7 +249,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
         } else if (kind == ArgKind::value && (!arg.integer || r < 0.0f || r > 21.0f)) {
             warnin(Warning::instructionParameter);
         } else {
-            inlineSymbol(rec, kind == ArgKind::none ? 0 : int(r));
+            inlineSymbol(rec, kind == ArgKind::none ? 0 : truncToInt(r));
         }
         break;
     case 'M':
@@ -259,7 +259,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
             if (!arg.integer || r < 1.0f || r > 6.0f)
                 warnin(Warning::instructionParameter);
             else
-                t.ialfstr = int(r);
+                t.ialfstr = truncToInt(r);
         }
         break;
     case 'N': {
@@ -270,7 +270,7 @@ void inscmd(GlobalRecord &rec, const char *buffer, int n) {
                 warnin(Warning::instructionParameter);
                 break;
             }
-            colour = int(r);
+            colour = truncToInt(r);
         }
         if (t.itxtmeas == 0) qqsclr(rec, colour);
         break;

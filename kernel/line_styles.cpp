@@ -11,6 +11,7 @@
 #include "kernel/line_geometry.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -243,7 +244,7 @@ void setLineStyle(GlobalRecord &rec, int n) {
     int lengths[4];
     const LineStyle &style = kLineStyles[n];
     for (int i = 0; i < style.count; ++i) {
-        const int e = int(float(style.elements[i]) / rec.page.xunits + 0.5f);
+        const int e = truncToInt(float(style.elements[i]) / rec.page.xunits + 0.5f);
         lengths[i] = e < 1 ? 1 : e;
     }
     setDashPattern(rec, lengths, style.count);

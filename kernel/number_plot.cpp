@@ -9,6 +9,7 @@
 #include "kernel/levels.h"
 #include "kernel/number_text.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/text_utils.h"
 
@@ -74,7 +75,7 @@ int gexpno(GlobalRecord &rec, float value, int digits, char *out, std::size_t si
     float mantissa = 0.0f;
     int exponent = 0;
     if (value != 0.0f && std::isfinite(value)) {
-        exponent = int(std::floor(std::log10(std::fabs(double(value)))));
+        exponent = truncToInt(std::floor(std::log10(std::fabs(double(value)))));
         mantissa = float(double(value) / std::pow(10.0, exponent));
         if (std::fabs(mantissa) >= 10.0f) {
             mantissa /= 10.0f;

@@ -7,6 +7,7 @@
 #include "kernel/date_time.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text.h"
 #include "kernel/version.h"
 
@@ -36,7 +37,7 @@ extern "C" void paghdr(const char *text1, const char *text2, int corner, int dir
     const int angle0 = t.nangle, height0 = t.nhchar;
     int angle = 0;
     if (direction == 1) angle = corner == 1 || corner == 4 ? 90 : 270;
-    const int h = int(0.6f * float(height0));
+    const int h = truncToInt(0.6f * float(height0));
     setTextAngle(rec, angle);
     setTextHeight(rec, h);
     const int n = measureText(rec, line.c_str());

@@ -10,6 +10,7 @@
 #include "kernel/page.h"
 #include "kernel/page_sums.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
 
@@ -45,7 +46,7 @@ constexpr float kUnitFactors[4] = {1.0f, 2.54f, 0.352778f, 0.176389f};
 } // namespace
 
 int jqquni(const GlobalRecord &rec, int n) {
-    return int(float(n) / rec.page.xunits + 0.5f);
+    return truncToInt(float(n) / rec.page.xunits + 0.5f);
 }
 
 int jqqyvl(const GlobalRecord &rec, int y) {

@@ -11,6 +11,7 @@
 #include "kernel/page.h"
 #include "kernel/page_sums.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -46,7 +47,8 @@ extern "C" void rndrec(int nx, int ny, int nw, int nh, int option) {
     // The corner radius grows with the option up to half the shorter side.
     const float r =
         std::min(float(nw) * 0.5f * float(option) / 9.0f, float(nh) * 0.5f * float(option) / 9.0f);
-    const int n = std::min(int(r * rec.core.xpi * 0.5f / rec.figure.xcircsp), kMaxCornerPoints);
+    const int n =
+        std::min(truncToInt(r * rec.core.xpi * 0.5f / rec.figure.xcircsp), kMaxCornerPoints);
     if (option == 0 || n < kMinCornerPoints) {
         plainRectangle(rec, nx, ny, nw, nh);
         return;

@@ -8,6 +8,7 @@
 #include "kernel/line_geometry.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/shield_geometry.h"
 #include "kernel/shields.h"
 
@@ -116,7 +117,7 @@ void frameEllipseShield(GlobalRecord &rec, float cx, float cy, int a, int b, flo
     if (!framesShield(rec)) return;
     qqbl09(rec, 1);
     for (int k = 0; k < ringCount(rec); ++k) {
-        const int d = int(ringOffset(rec, k));
+        const int d = truncToInt(ringOffset(rec, k));
         if (a + d < 1 || b + d < 1) break;
         drawArcRing(rec, cx, cy, a + d, b + d, 0.0f, 360.0f, angle, false, 0.0f, 0.0f);
     }
@@ -139,7 +140,8 @@ void framePieShield(GlobalRecord &rec, float cx, float cy, int r, float alpha, f
             kx = px1;
             ky = py1;
         }
-        drawArcRing(rec, cx, cy, r + int(d), r + int(d), alpha, beta, 0.0f, true, kx, ky);
+        drawArcRing(rec, cx, cy, r + truncToInt(d), r + truncToInt(d), alpha, beta, 0.0f, true, kx,
+                    ky);
     }
     qqbl09(rec, 2);
 }

@@ -13,6 +13,7 @@
 #include "kernel/dispatch.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 #include "kernel/stroke_text.h"
 #include "kernel/tex_keywords.h"
 #include "kernel/tex_typesetter.h"
@@ -128,7 +129,7 @@ void qqshgt2(Typesetter &ts, int style) {
     const int old = x.itexstyle;
     x.itexstyle = style;
     if (old <= 1 && style <= 1) return;
-    qqshgt1(ts, int(float(x.ntexbase) * kStyleFactor[style] + 0.5f));
+    qqshgt1(ts, truncToInt(float(x.ntexbase) * kStyleFactor[style] + 0.5f));
 }
 
 // One style deeper for a script (modes 1, 2), a numerator (3) or a
@@ -141,7 +142,7 @@ void qqheight(Typesetter &ts, int mode) {
     x.itexstyle = style;
     if (style != old && style != 1) {
         const float f = mode < 3 ? x.xtexexp : 1.0f;
-        const int h = int(float(x.ntexbase) * kStyleFactor[style] * f + 0.5f);
+        const int h = truncToInt(float(x.ntexbase) * kStyleFactor[style] * f + 0.5f);
         if (h != ts.text().nhchar) setTextHeight(ts.rec, h);
     }
     if (mode == 2 || mode == 4) x.itexcramp = 1;
@@ -150,7 +151,8 @@ void qqheight(Typesetter &ts, int mode) {
 
 void qqshift(Typesetter &ts, Shift shift) {
     TexState &x = ts.tex();
-    const float s = float(int(float(x.ntexbase) * kStyleFactor[x.itexstyle] * x.xtexexp + 0.5f));
+    const float s =
+        float(truncToInt(float(x.ntexbase) * kStyleFactor[x.itexstyle] * x.xtexexp + 0.5f));
     switch (shift) {
     case Shift::exponent: x.xtexrise += (x.itexcramp != 0 ? 0.9f : 1.1f) * s; break;
     case Shift::index: x.xtexrise -= 0.6f * s; break;
@@ -323,7 +325,7 @@ void script(Typesetter &ts, bool exponent) {
         if (!ts.measure) {
             // Centred on the operator, from the widths of the measuring pass.
             const float width = limit < kTexLimits ? ts.tex().xlimwidth[limit] : 0.0f;
-            qqspace(ts, -float(int(0.5f * b.width + b.gap + 0.5f * width)));
+            qqspace(ts, -float(truncToInt(0.5f * b.width + b.gap + 0.5f * width)));
             if (b.integral) qqspace(ts, exponent ? 0.5f * b.height : -0.5f * b.height);
         }
         qqheight(ts, exponent ? 1 : 2);
@@ -624,7 +626,7 @@ void word(Typesetter &ts) {
         return;
     }
     if ((v = qqchktex(w, TexTable::size, factor)) >= 0) {
-        ts.tex().ntexbase = int(float(ts.startHeight) * factor + 0.5f);
+        ts.tex().ntexbase = truncToInt(float(ts.startHeight) * factor + 0.5f);
         qqshgt1(ts, ts.tex().ntexbase);
         return;
     }

@@ -178,7 +178,7 @@ void drawWideOutline(GlobalRecord &rec) {
     const LineState &line = rec.line;
     const float units = rec.page.xunits;
     if (line.nlinwid < 2 || line.npolbuf < 2) return;
-    const int w = int(float(line.nlinwid) * units + 0.5f);
+    const int w = truncToInt(float(line.nlinwid) * units + 0.5f);
     if (w < 2) return;
     const int outlines = (w + 1) / 3;
     for (int j = 1; j <= outlines; ++j) {
@@ -193,7 +193,7 @@ void drawWideOutline(GlobalRecord &rec) {
 }
 
 void qqlcap(GlobalRecord &rec, float cx, float cy, float r, float a, float &px, float &py) {
-    const int m = int(kPi * r / 2.5f);
+    const int m = truncToInt(kPi * r / 2.5f);
     if (m <= 2) return;
     const float step = kPi / float(m + 1);
     for (int i = 1; i <= m; ++i) {
@@ -227,7 +227,7 @@ extern "C" void linwid(int width) {
     if (rec == nullptr || jqqval(width, 1, 32000) != 0) return;
     qqstrk(*rec);
     LineState &line = rec->line;
-    int t = int(2.0f * float(width) * rec->page.xunits);
+    int t = truncToInt(2.0f * float(width) * rec->page.xunits);
     if (t <= 4) t = 5;
     line.nlinwid = width;
     if (currentDriver(*rec).lineWidth(*rec, {float(width), float(t), true})) line.nlinwid = -width;

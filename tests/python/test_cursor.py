@@ -51,7 +51,8 @@ def display():
     """Xvfb on a display number it picks, ended with the test."""
     read, write = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+                               "-nolisten", "tcp", "-r"],
+                              pass_fds=(write,), stderr=subprocess.DEVNULL)
     os.close(write)
     with os.fdopen(read) as numbers:
         number = numbers.readline().strip()

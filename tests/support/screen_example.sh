@@ -25,7 +25,7 @@ shift 2
 seconds=60
 
 number_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$number_file" 2> /dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -r 3> "$number_file" 2> /dev/null &
 server=$!
 program=
 finish() {

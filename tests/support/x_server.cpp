@@ -44,8 +44,11 @@ XvfbServer::XvfbServer(const std::string &screen, unsigned watchdogSeconds) {
         dup2(quiet, 1);
         dup2(quiet, 2);
         const std::string fd = std::to_string(fds[1]);
+        // No key repeats: on a loaded machine xdotool can hold a key long
+        // enough for the server to repeat it, and a repeated key opens a menu
+        // again after the test has closed it.
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
+               "-nolisten", "tcp", "-noreset", "-r", static_cast<char *>(nullptr));
         _exit(127);
     }
     close(fds[1]);

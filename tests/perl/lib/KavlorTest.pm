@@ -78,7 +78,7 @@ sub start_xvfb {
         close $read;
         my $fd = fileno $write;
         fcntl($write, F_SETFD, 0) or die "fcntl: $!"; # kept open across exec
-        { exec 'Xvfb', '-displayfd', $fd, '-screen', '0', '1024x768x24', '-nolisten', 'tcp' }
+        { exec 'Xvfb', '-displayfd', $fd, '-screen', '0', '1024x768x24', '-nolisten', 'tcp', '-r' }
         POSIX::_exit(127);
     }
     close $write;
