@@ -27,8 +27,8 @@ void startPdf(GlobalRecord &rec) {
     PageState &page = rec.page;
     const float s = page.xdevscl;
     const bool wide = turnedOnPaper(page);
-    int width = int(float(page.nxpage) * s) + 1;
-    int height = int(float(page.nypage) * s) + 1;
+    int width = truncToInt(float(page.nxpage) * s) + 1;
+    int height = truncToInt(float(page.nypage) * s) + 1;
     if (wide) std::swap(width, height);
     const int options = rec.format.ipdfmod;
     int status = 0;

@@ -77,7 +77,7 @@ bool postScriptTriangle(GlobalRecord &rec, const float x[3], const float y[3], i
         const DevicePoint d =
             toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
         for (const float v : {d.x, d.y}) {
-            p = putIntWidth(p, int(v), 5);
+            p = putIntWidth(p, truncToInt(v), 5);
             *p++ = ' ';
         }
     }
@@ -127,7 +127,7 @@ bool postScriptWidth(GlobalRecord &rec, const LineWidth &w) {
     drwpsc(rec, 0, 0, kPenEndPiece);
     char text[48];
     if (w.whole)
-        formatC(text, sizeof text, "%5d cm ", int(w.t));
+        formatC(text, sizeof text, "%5d cm ", truncToInt(w.t));
     else
         formatC(text, sizeof text, "%8.2f cm ", double(w.t));
     qpsbuf(rec, text, int(std::strlen(text)));

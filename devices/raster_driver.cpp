@@ -50,8 +50,8 @@ bool rasterTriangle(GlobalRecord &rec, const float x[3], const float y[3], int c
     for (int i = 0; i < 3; ++i) {
         const DevicePoint p =
             toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
-        px[i] = int(p.x);
-        py[i] = int(p.y);
+        px[i] = truncToInt(p.x);
+        py[i] = truncToInt(p.y);
     }
     qqsclr(rec, colour);
     arealx(rec, x, y, 3);
@@ -65,7 +65,7 @@ constexpr int kRasterShapes = 15;
 bool rasterSymbol(GlobalRecord &rec, int n, DevicePoint centre, int size) {
     if (n >= kRasterShapes || qqvptr(rec) == nullptr) return false;
     qqstrk(rec);
-    qqvsym(rec, n, int(centre.x), int(centre.y), size);
+    qqvsym(rec, n, truncToInt(centre.x), truncToInt(centre.y), size);
     return true;
 }
 

@@ -20,8 +20,8 @@ namespace {
 void startWmf(GlobalRecord &rec) {
     const PageState &page = rec.page;
     const float s = page.xdevscl;
-    int width = int(float(page.nxpage) * s + 0.5f);
-    int height = int(float(page.nypage) * s + 0.5f);
+    int width = truncToInt(float(page.nxpage) * s + 0.5f);
+    int height = truncToInt(float(page.nypage) * s + 0.5f);
     if (page.ipagmod == 1) std::swap(width, height);
     bool named = false, started = false;
     {

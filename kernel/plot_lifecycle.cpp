@@ -37,8 +37,8 @@ void defvar(GlobalRecord &rec) {
     page.nxpage = truncToInt(page.xpagw / page.xunits + 0.5f);
     page.nypage = truncToInt(page.xpagh / page.xunits + 0.5f);
     // Two thirds of the page, counted in 64 bits: pages may pass 2^30 units.
-    page.naxslen0[0] = int(float(2 * (std::int64_t(page.nxpage) + 1)) / 3.0f + 0.5f);
-    page.naxslen0[1] = int(float(2 * (std::int64_t(page.nypage) + 1)) / 3.0f + 0.5f);
+    page.naxslen0[0] = truncToInt(float(2 * (std::int64_t(page.nxpage) + 1)) / 3.0f + 0.5f);
+    page.naxslen0[1] = truncToInt(float(2 * (std::int64_t(page.nypage) + 1)) / 3.0f + 0.5f);
     page.naxspos0[0] = (page.nxpage - page.naxslen0[0]) / 2;
     page.naxspos0[1] = page.nypage - jqquni(rec, 300);
 }
