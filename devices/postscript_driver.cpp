@@ -72,15 +72,14 @@ bool postScriptTriangle(GlobalRecord &rec, const float x[3], const float y[3], i
     qqsclr(rec, colour);
     qqstrk(rec);
     char text[6 * (kNumberTextRoom + 1) + 8];
+    int px[3], py[3];
+    toDevicePixels(rec, x, y, 3, px, py);
     char *p = text;
-    for (int i = 0; i < 3; ++i) {
-        const DevicePoint d =
-            toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
-        for (const float v : {d.x, d.y}) {
-            p = putIntWidth(p, truncToInt(v), 5);
+    for (int i = 0; i < 3; ++i)
+        for (const int v : {px[i], py[i]}) {
+            p = putIntWidth(p, v, 5);
             *p++ = ' ';
         }
-    }
     p = putText(p, "tri ");
     qpsbuf(rec, text, int(p - text));
     return true;

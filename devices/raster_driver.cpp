@@ -47,12 +47,7 @@ bool rasterBox(GlobalRecord &rec, const DeviceBox &b, int colour) {
 // The triangle's outline, then its pixels in the colour.
 bool rasterTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     int px[3], py[3];
-    for (int i = 0; i < 3; ++i) {
-        const DevicePoint p =
-            toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
-        px[i] = truncToInt(p.x);
-        py[i] = truncToInt(p.y);
-    }
+    toDevicePixels(rec, x, y, 3, px, py);
     qqsclr(rec, colour);
     arealx(rec, x, y, 3);
     qqvftr(rec, px, py, &colour);

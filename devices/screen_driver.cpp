@@ -70,12 +70,7 @@ void screenPolygon(GlobalRecord &rec, const float x[], const float y[], int n) {
 // The triangle's outline, then its pixels in the colour.
 bool screenTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colour) {
     int px[3], py[3];
-    for (int i = 0; i < 3; ++i) {
-        const DevicePoint p =
-            toDevice(rec, x[i] + float(rec.page.nxorg), y[i] + float(rec.page.nyorg));
-        px[i] = int(p.x);
-        py[i] = int(p.y);
-    }
+    toDevicePixels(rec, x, y, 3, px, py);
     qqsclr(rec, colour);
     arealx(rec, x, y, 3);
     qqwftr(rec, px, py, &colour);

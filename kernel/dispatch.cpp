@@ -59,6 +59,16 @@ DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
     return {0, 0};
 }
 
+void toDevicePixels(const GlobalRecord &rec, const float x[], const float y[], int n, int px[],
+                    int py[]) {
+    const float dx = float(rec.page.nxorg), dy = float(rec.page.nyorg);
+    for (int i = 0; i < n; ++i) {
+        const DevicePoint p = toDevice(rec, x[i] + dx, y[i] + dy);
+        px[i] = truncToInt(p.x);
+        py[i] = truncToInt(p.y);
+    }
+}
+
 void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     rec.core.nvector += 1;
     const DeviceDriver &driver = currentDriver(rec);

@@ -41,6 +41,11 @@ void shwvlt(GlobalRecord &rec);
 // device's axes.
 DevicePoint toDevice(const GlobalRecord &rec, float x, float y);
 
+// Device pixels of n page points with the origin shift added, truncated to
+// ints: the corners that the devices' own fills take.
+void toDevicePixels(const GlobalRecord &rec, const float x[], const float y[], int n, int px[],
+                    int py[]);
+
 // Marker symbol n (0..23, or the user symbol of mysymb) centred on the page
 // point (x, y), nhsymb high and turned by xsymrot; the origin shift is added.
 void dsymbl(GlobalRecord &rec, int n, int x, int y);
