@@ -188,8 +188,7 @@ extern "C" void psfont(const char *name) {
 
 extern "C" void psmode(const char *mode) {
     GlobalRecord &rec = chkini("psmode");
-    const int i = jqqind("NONE+GREE+ITAL+BOTH", 4, mode);
-    if (i != 0) rec.font.ipsmode = i - 1;
+    setFromKeyword(rec.font.ipsmode, "NONE+GREE+ITAL+BOTH", 4, mode);
 }
 
 extern "C" void winfnt(const char *name) {
