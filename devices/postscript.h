@@ -23,3 +23,7 @@ void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, in
 
 // Device point of a page point in PostScript units, rounded (boxes and fills).
 void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py);
+
+// The record "(name) size font " of the font in force (rec.font.chwfont) at
+// the character height: the driver's fontHeight.
+void postScriptFontSize(GlobalRecord &rec);

@@ -2,8 +2,6 @@
 // PostScript font records of the output, and the font switching for Greek and
 // italic characters.
 #include "kernel/device_fonts.h"
-#include "devices/svg.h"
-#include "devices/window_fonts.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,6 +10,7 @@
 #include "kernel/bitmap_fonts.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"
+#include "kernel/driver.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
 #include "kernel/output_file.h"
@@ -65,10 +64,9 @@ int windowFontHeight(const GlobalRecord &rec) {
 // stroke font complx, with a warning.
 void selectWindowFont(GlobalRecord &rec, const char *name) {
     selectStrokeFont(rec, int(StrokeFontId::complx));
-    int status = 1;
-    qqwfnt(rec, name, windowFontHeight(rec), deviceGlyphAngle(rec), rec.font.nchwid,
-           rec.text.ichacod, status);
-    if (status != 0) {
+    // Before a driver is chosen no font can be made, and winfnt warns.
+    if (!currentDriver(rec).windowFont(rec, name, windowFontHeight(rec), deviceGlyphAngle(rec),
+                                       rec.font.nchwid, rec.text.ichacod)) {
         reportWarning101("Font cannot be loaded");
         return;
     }
@@ -149,15 +147,8 @@ void deviceFontHeight(GlobalRecord &rec) {
     FontState &f = rec.font;
     switch (FontKind(f.ifontyp)) {
     case FontKind::postscript:
-        // PDF takes the size with each character; SVG ends the text group,
-        // and the next character starts one of the new size.
-        if (rec.text.itxtmeas != 0) break;
-        if (deviceFamily(rec.core.idevice) == DeviceFamily::Svg) {
-            qqsvg2(rec, 0, 0, 9);
-            qqsvg1(rec, 0);
-        } else if (postScriptFile(rec)) {
-            writeFontSize(rec, f.chwfont);
-        }
+        // Texts only measured leave the file as it is.
+        if (rec.text.itxtmeas == 0) currentDriver(rec).fontHeight(rec);
         break;
     case FontKind::bitmap: {
         char name[kFontNameLength + 1];
@@ -197,8 +188,7 @@ extern "C" void psfont(const char *name) {
 
 extern "C" void psmode(const char *mode) {
     GlobalRecord &rec = chkini("psmode");
-    const int i = jqqind("NONE+GREE+ITAL+BOTH", 4, mode);
-    if (i != 0) rec.font.ipsmode = i - 1;
+    setFromKeyword(rec.font.ipsmode, "NONE+GREE+ITAL+BOTH", 4, mode);
 }
 
 extern "C" void winfnt(const char *name) {
