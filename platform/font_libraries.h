@@ -10,28 +10,28 @@
 #include FT_TRUETYPE_TABLES_H
 #include <fontconfig/fontconfig.h>
 
-#define KAVLOR_FREETYPE_FUNCTIONS(F)                                                                \
-    F(FT_Activate_Size)                                                                             \
-    F(FT_Done_Size)                                                                                 \
-    F(FT_Get_Sfnt_Table)                                                                            \
-    F(FT_Init_FreeType)                                                                             \
-    F(FT_Load_Char)                                                                                 \
-    F(FT_MulFix)                                                                                    \
-    F(FT_New_Face)                                                                                  \
-    F(FT_New_Size)                                                                                  \
-    F(FT_Request_Size)                                                                              \
+#define KAVLOR_FREETYPE_FUNCTIONS(F)                                                               \
+    F(FT_Activate_Size)                                                                            \
+    F(FT_Done_Size)                                                                                \
+    F(FT_Get_Sfnt_Table)                                                                           \
+    F(FT_Init_FreeType)                                                                            \
+    F(FT_Load_Char)                                                                                \
+    F(FT_MulFix)                                                                                   \
+    F(FT_New_Face)                                                                                 \
+    F(FT_New_Size)                                                                                 \
+    F(FT_Request_Size)                                                                             \
     F(FT_Set_Transform)
 
-#define KAVLOR_FONTCONFIG_FUNCTIONS(F)                                                              \
-    F(FcConfigSubstitute)                                                                           \
-    F(FcDefaultSubstitute)                                                                          \
-    F(FcFontMatch)                                                                                  \
-    F(FcPatternAddBool)                                                                             \
-    F(FcPatternAddInteger)                                                                          \
-    F(FcPatternAddString)                                                                           \
-    F(FcPatternCreate)                                                                              \
-    F(FcPatternDestroy)                                                                             \
-    F(FcPatternGetInteger)                                                                          \
+#define KAVLOR_FONTCONFIG_FUNCTIONS(F)                                                             \
+    F(FcConfigSubstitute)                                                                          \
+    F(FcDefaultSubstitute)                                                                         \
+    F(FcFontMatch)                                                                                 \
+    F(FcPatternAddBool)                                                                            \
+    F(FcPatternAddInteger)                                                                         \
+    F(FcPatternAddString)                                                                          \
+    F(FcPatternCreate)                                                                             \
+    F(FcPatternDestroy)                                                                            \
+    F(FcPatternGetInteger)                                                                         \
     F(FcPatternGetString)
 
 #define KAVLOR_FONT_LIBRARY_POINTER(name) decltype(&::name) name = nullptr;

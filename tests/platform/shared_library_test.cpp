@@ -24,7 +24,8 @@ TEST(SharedLibrary, AMissingLibraryOrFunctionFailsWithAWarning) {
         const char *soname, *function, *reason;
     };
     const Case cases[] = {
-        {"libkavlor-none.so.1", "zlibVersion", "libkavlor-none.so.1: cannot open shared object file"},
+        {"libkavlor-none.so.1", "zlibVersion",
+         "libkavlor-none.so.1: cannot open shared object file"},
         {"libz.so.1", "kavlorNoSuchFunction", "no function kavlorNoSuchFunction"},
     };
     for (const Case &c : cases) {
