@@ -23,8 +23,7 @@ void resetImageDefaults(GlobalRecord &rec) {
 
 extern "C" void imgmod(const char *mode) {
     GlobalRecord &rec = chkini("imgmod");
-    const int i = jqqind("IND +RGB ", 2, mode);
-    if (i != 0) rec.img.iimgmod = i - 1;
+    setFromKeyword(rec.img.iimgmod, "IND +RGB ", 2, mode);
 }
 
 extern "C" void imgsiz(int nw, int nh) {
@@ -68,6 +67,5 @@ extern "C" void imgclp(int nx, int ny, int nw, int nh) {
 extern "C" void imgfmt(const char *format) {
     GlobalRecord *rec = jqqlev(0, 0, "imgfmt");
     if (rec == nullptr) return;
-    const int i = jqqind("IND +RGB +BIL ", 3, format);
-    if (i != 0) rec->format.iimgfmt = i - 1;
+    setFromKeyword(rec->format.iimgfmt, "IND +RGB +BIL ", 3, format);
 }

@@ -1,8 +1,6 @@
 // The PDF byte sink, the object table and the streams: content streams
 // collected in memory and compressed with the bytes of one deflate pass, or
 // written straight with a length object after them.
-#include <zlib.h>
-
 #include <algorithm>
 #include <cstdarg>
 #include <cstdint>
@@ -180,17 +178,10 @@ bool deflateStreamMemory(PdfWriter &w, std::size_t &compressedLength) {
     const std::size_t length = w.streamLength;
     if (w.compressor && w.compressor->busy()) return w.compressor->finish(length, compressedLength);
     const std::size_t area = outputArea(length);
-    if (!takeOutputArea(w, area)) return false;
-    z_stream z{};
-    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) return false;
-    z.next_in = w.streamMemory;
-    z.avail_in = static_cast<uInt>(length);
-    z.next_out = w.deflated;
-    z.avail_out = static_cast<uInt>(area);
-    const int result = deflate(&z, Z_FINISH);
-    compressedLength = z.total_out;
-    const int end = deflateEnd(&z);
-    return result == Z_STREAM_END && end == Z_OK;
+    if (!takeOutputArea(w, area) || !w.deflater.begin(w.deflated, area)) return false;
+    const bool ended = w.deflater.feed(w.streamMemory, length, true);
+    compressedLength = w.deflater.length();
+    return ended;
 }
 
 namespace {
@@ -215,45 +206,65 @@ void writeCompressedStream(PdfWriter &w, const unsigned char *memory, std::size_
     qqpdfbuf(w, "endobj\n");
 }
 
-// The stream memory and output area trade places with the pending ones.
-void swapStreamMemory(PdfWriter &w) {
-    std::swap(w.streamMemory, w.pendingMemory);
-    std::swap(w.streamAllocated, w.pendingAllocated);
-    std::swap(w.deflated, w.pendingDeflated);
-    std::swap(w.deflatedCapacity, w.pendingDeflatedCapacity);
+// The stream memory and output area trade places with those of a slot.
+void swapStreamMemory(PdfWriter &w, PdfPendingStream &slot) {
+    std::swap(w.streamMemory, slot.memory);
+    std::swap(w.streamAllocated, slot.allocated);
+    std::swap(w.deflated, slot.deflated);
+    std::swap(w.deflatedCapacity, slot.deflatedCapacity);
+}
+
+// Writes the oldest pending stream, waiting for its compression, and the
+// object line of the stream after it (pending or being filled).
+void settleOldestStream(PdfWriter &w) {
+    const PdfPendingStream &stream = w.pending[w.pendingFirst];
+    w.pendingFirst = (w.pendingFirst + 1) % kPdfMostPending;
+    w.pendingCount -= 1;
+    std::size_t compressedLength = 0;
+    const bool compressed = w.compressor->result(compressedLength);
+    // The stream being filled stays in its memory; these bytes go to the
+    // sink, and the streams pending after this one wait their turn.
+    const bool inside = w.insideStream;
+    w.insideStream = false;
+    w.settling = true;
+    writeCompressedStream(w, stream.memory, stream.length, stream.deflated, compressed,
+                          compressedLength);
+    qqpdfobj(w, w.nextObject, kPdfContent);
+    w.streamStart = w.sink.position();
+    w.settling = false;
+    w.insideStream = inside;
 }
 
 } // namespace
 
 void settlePendingStream(PdfWriter &w) {
-    if (!w.streamPending) return;
-    w.streamPending = false;
-    std::size_t compressedLength = 0;
-    const bool compressed = w.compressor->result(compressedLength);
-    // The stream being filled stays in its memory; these bytes go to the sink.
-    const bool inside = w.insideStream;
-    w.insideStream = false;
-    writeCompressedStream(w, w.pendingMemory, w.pendingLength, w.pendingDeflated, compressed,
-                          compressedLength);
-    qqpdfobj(w, w.nextObject, kPdfContent); // the stream that followed it
-    w.streamStart = w.sink.position();
-    w.insideStream = inside;
+    if (w.settling) return;
+    while (w.pendingCount > 0)
+        settleOldestStream(w);
 }
 
 void splitContentStream(PdfWriter &w) {
-    settlePendingStream(w);
+    // The streams already compressed go to the sink, which keeps the bytes
+    // flowing; the writer waits for the oldest only when every slot is full,
+    // so that the compressor has room for the next stream.
+    while (w.pendingCount > 0 && w.compressor->oldestDone())
+        settleOldestStream(w);
     if (w.streamCompressed && w.compressor && w.compressor->busy()) {
-        // The compressor goes on with this stream while the next one fills the
-        // other memory; without memory for it, the stream ends as usual.
+        while (w.pendingCount >= w.compressor->capacity() - 1)
+            settleOldestStream(w);
+        // The compressor goes on with this stream while the next one fills
+        // the memory of a free slot; without memory for it, the stream ends
+        // as usual.
+        PdfPendingStream &slot = w.pending[(w.pendingFirst + w.pendingCount) % kPdfMostPending];
         const std::size_t length = w.streamLength;
-        swapStreamMemory(w);
+        swapStreamMemory(w, slot);
         if (takeStreamMemory(w, kContentMemory)) {
             w.compressor->close(length);
-            w.pendingLength = length;
-            w.streamPending = true;
+            slot.length = length;
+            w.pendingCount += 1;
             return;
         }
-        swapStreamMemory(w);
+        swapStreamMemory(w, slot);
     }
     qqpdfadd(w, PdfPart::ContentStream, 2);
     qqpdfadd(w, PdfPart::ContentStream, 1);

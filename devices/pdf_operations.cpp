@@ -100,21 +100,26 @@ void freeBookmarks(PdfWriter &w) {
     w.bookmarkCount = 0;
 }
 
+void freePendingSlots(PdfWriter &w) {
+    for (PdfPendingStream &slot : w.pending) {
+        std::free(slot.memory);
+        std::free(slot.deflated);
+        slot = PdfPendingStream{};
+    }
+    w.pendingFirst = w.pendingCount = 0;
+}
+
 void endDocument(PdfWriter &w) {
     finishPage(w);
     qqpdfadd(w, PdfPart::Document, 0);
     w.sink.closeFile();
     freeBookmarks(w);
     qqpdfobj(w, -2, 0);
-    w.compressor.reset(); // its helper thread ends with the document
+    w.compressor.reset(); // its helper threads end with the document
     std::free(w.streamMemory);
     w.streamMemory = nullptr;
     w.streamAllocated = w.streamCapacity = w.streamLength = 0;
-    std::free(w.pendingMemory);
-    std::free(w.pendingDeflated);
-    w.pendingMemory = w.pendingDeflated = nullptr;
-    w.pendingAllocated = w.pendingDeflatedCapacity = 0;
-    w.streamPending = false;
+    freePendingSlots(w);
 }
 
 } // namespace
@@ -126,8 +131,7 @@ PdfWriter::~PdfWriter() {
     std::free(kinds);
     std::free(streamMemory);
     std::free(deflated);
-    std::free(pendingMemory);
-    std::free(pendingDeflated);
+    freePendingSlots(*this);
 }
 
 void PdfWriterFree::operator()(PdfWriter *writer) const {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "devices/reusable_deflate.h"
 #include "devices/stream_compressor.h"
 #include "platform/byte_sink.h"
 
@@ -27,6 +28,18 @@ enum PdfObjectKind : unsigned char {
     kPdfOutline = 5,
     kPdfFont = 10, // + font index
 };
+
+// A full content stream whose compression is under way, or a free slot for
+// one: the memory and output area stay with the slot for later streams.
+struct PdfPendingStream {
+    unsigned char *memory = nullptr;
+    std::size_t allocated = 0;
+    unsigned char *deflated = nullptr;
+    std::size_t deflatedCapacity = 0;
+    std::size_t length = 0; // the stream's bytes
+};
+// Full streams pending at once: all but the open one the compressor holds.
+constexpr int kPdfMostPending = StreamCompressor::kMostHelpers + 1;
 
 struct PdfBookmark {
     int level;  // 0..4
@@ -71,23 +84,25 @@ struct PdfWriter {
     std::size_t streamAllocated = 0;       // its allocated size (reused from stream to stream)
     unsigned char *deflated = nullptr;     // output area of the compression, reused
     std::size_t deflatedCapacity = 0;
-    // Compresses the stream while it fills (when a single thread draws), made
-    // when a stream first grows past a step; nextOffer is the stream length at
-    // which its next bytes go to it.
+    // Compresses the streams while they fill (when a single thread draws),
+    // made when a stream first grows past a step; nextOffer is the stream
+    // length at which its next bytes go to it.
     std::unique_ptr<StreamCompressor> compressor;
     std::size_t nextOffer = 0;
-    // A content stream that ended because the stream memory filled, while the
-    // compressor still works on it: the next stream fills the other memory and
-    // output area (the pending ones), and the pending stream's object and the
-    // next stream's object line are written once its result is taken, before
-    // any other byte reaches the sink.
-    bool streamPending = false;
-    std::size_t pendingLength = 0;          // the pending stream's bytes
-    unsigned char *pendingMemory = nullptr; // the other stream memory
-    std::size_t pendingAllocated = 0;
-    unsigned char *pendingDeflated = nullptr; // and output area
-    std::size_t pendingDeflatedCapacity = 0;
-    int pathState = 3; // 3 after a move, 2 after a draw
+    // Compresses a stream at its end on the drawing thread (thread mode, and
+    // small streams), its state kept from stream to stream.
+    ReusableDeflate deflater;
+    // Content streams that ended because the stream memory filled, while the
+    // compressor still works on them, oldest first from pendingFirst: the
+    // stream being filled uses memory and an output area of its own (traded
+    // with a free slot's), and a pending stream's object and the object line
+    // of the stream after it are written once its result is taken, before any
+    // other byte reaches the sink.
+    PdfPendingStream pending[kPdfMostPending];
+    int pendingFirst = 0;
+    int pendingCount = 0;
+    bool settling = false; // pending streams are being written
+    int pathState = 3;     // 3 after a move, 2 after a draw
     PdfBookmark *bookmarks = nullptr;
 
     PdfWriter() = default;
@@ -129,8 +144,8 @@ bool takeStreamMemory(PdfWriter &w, std::size_t n);
 // The current content stream ends because the stream memory is full, and the
 // next one begins (as phase 2 and phase 1 of contentStream would).
 void splitContentStream(PdfWriter &w);
-// Writes the pending stream, if any (waiting for its compression), and the
-// object line of the stream after it.
+// Writes the pending streams (waiting for their compression), each followed
+// by the object line of the stream after it.
 void settlePendingStream(PdfWriter &w);
 
 // printf-style text into the sink, in the "C" locale.

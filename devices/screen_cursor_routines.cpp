@@ -119,14 +119,12 @@ extern "C" void setcsr(const char *keyword) {
 
 extern "C" void csruni(const char *keyword) {
     GlobalRecord &rec = chkini("csruni");
-    const int i = jqqind("PLOT+PIXE", 2, keyword);
-    if (i != 0) rec.win.icsruni = i - 1;
+    setFromKeyword(rec.win.icsruni, "PLOT+PIXE", 2, keyword);
 }
 
 extern "C" void csrtyp(const char *keyword) {
     GlobalRecord &rec = chkini("csrtyp");
-    const int i = jqqind("NONE+CROS+ARRO+VARR", 4, keyword);
-    if (i != 0) rec.win.icsrtyp = i - 1;
+    setFromKeyword(rec.win.icsrtyp, "NONE+CROS+ARRO+VARR", 4, keyword);
 }
 
 extern "C" void csrmod(const char *keyword, const char *key) {
@@ -138,6 +136,5 @@ extern "C" void csrmod(const char *keyword, const char *key) {
         warnc1(Warning::incorrectParameter, key != nullptr ? key : "");
         return;
     }
-    const int i = jqqind("STAN+SET +READ+GET ", 4, keyword);
-    if (i != 0) rec.win.icsrmod = i - 1;
+    setFromKeyword(rec.win.icsrmod, "STAN+SET +READ+GET ", 4, keyword);
 }

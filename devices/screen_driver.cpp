@@ -131,6 +131,7 @@ const DeviceDriver kScreenDriver{
     .triangle = screenTriangle,
     .symbol = screenSymbol,
     .frameRings = screenFrameRings,
+    .windowFont = qqwfnt,
     .windowCharacter = qqwcha,
     .palette = [](GlobalRecord &rec) { qqwvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab); },
     .erase = eraseScreen,

@@ -25,8 +25,7 @@ extern "C" void scrmod(const char *mode) {
 extern "C" void x11mod(const char *mode) {
     GlobalRecord *rec = jqqlev(0, 0, "x11mod");
     if (rec == nullptr) return;
-    const int i = jqqind("STOR+NOST+AUTO+PIXM", 4, mode);
-    if (i != 0) rec->win.ix11mod = i - 1;
+    setFromKeyword(rec->win.ix11mod, "STOR+NOST+AUTO+PIXM", 4, mode);
 }
 
 extern "C" void setxid(int id, const char *kind) {

@@ -14,6 +14,11 @@ void qqsvg2(GlobalRecord &rec, float x, float y, int op);
 // mode 0 closes the open group; 1 opens a stroke group; 2 a text group.
 void qqsvg1(GlobalRecord &rec, int mode);
 
+// The pending path written and the open group closed: a new character
+// height ends the text group, and the next character opens one of the new
+// size (the driver's fontHeight).
+void svgEndGroup(GlobalRecord &rec);
+
 // Colour change: components 0..255.
 void qqsvg3(GlobalRecord &rec, int r, int g, int b);
 

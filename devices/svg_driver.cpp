@@ -45,6 +45,7 @@ const DeviceDriver kSvgDriver{
             qqsvg2(rec, w.plotUnits * rec.page.xdevscl, 0, 6);
             return true;
         },
+    .fontHeight = svgEndGroup,
     .fontCharacter = [](GlobalRecord &rec, int code, float x, float y,
                         float) { qqsvg5(rec, code, x, y); },
     .close = [](GlobalRecord &rec, int &) { qqsvg2(rec, 0, 0, kPenFlush); },

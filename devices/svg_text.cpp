@@ -53,10 +53,7 @@ void qqsvg5(GlobalRecord &rec, int code, float x, float y) {
     SvgState &svg = rec.vec.svg;
     const TextState &t = rec.text;
     const PageState &page = rec.page;
-    if (svg.group == SvgGroup::Stroke) {
-        qqsvg2(rec, 0, 0, 9);
-        qqsvg1(rec, 0);
-    }
+    if (svg.group == SvgGroup::Stroke) svgEndGroup(rec);
     if (svg.group == SvgGroup::Text && svg.font != rec.font.npsfont) qqsvg1(rec, 0);
     if (svg.group == SvgGroup::None) qqsvg1(rec, 2);
 

@@ -159,6 +159,11 @@ void qqsvg1(GlobalRecord &rec, int mode) {
     }
 }
 
+void svgEndGroup(GlobalRecord &rec) {
+    endPiece(rec);
+    qqsvg1(rec, 0);
+}
+
 void qqsvg3(GlobalRecord &rec, int r, int g, int b) {
     SvgState &svg = rec.vec.svg;
     endPiece(rec);

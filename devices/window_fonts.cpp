@@ -13,6 +13,8 @@
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 
+static_assert(kWindowFontWidths == kDeviceWidths, "a Windows font fills the record's width table");
+
 namespace {
 
 constexpr int kFirstCode = 32;
@@ -62,15 +64,14 @@ bool measure(HDC dc, const DriverRecord &driver, int &leading,
 
 } // namespace
 
-void qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
-            std::int16_t widths[kWindowFontWidths], int coding, int &status) {
-    status = 1;
+bool qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
+            std::int16_t widths[kWindowFontWidths], int coding) {
     DriverRecord *driver = rec.dev.pdriver.get();
     WindowTable *table = driver != nullptr ? driver->pwintab.get() : nullptr;
-    if (table == nullptr || table->hdccur == 0) return;
+    if (table == nullptr || table->hdccur == 0) return false;
     const LOGFONTA logical = logicalFont(name != nullptr ? name : "", height, angle);
     const HFONT font = CreateFontIndirectA(&logical);
-    if (font == 0) return;
+    if (font == 0) return false;
     // Measured first, so that a font without a face leaves the one in use.
     const bool metafile = rec.vec.pwmfwr != nullptr;
     const HDC measuring = metafile ? GetDC(0) : table->hdccur;
@@ -90,7 +91,7 @@ void qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
     if (!good) {
         driver->icoding = codingBefore;
         DeleteObject(font);
-        return;
+        return false;
     }
     const HGDIOBJ previous = metafile ? SelectObject(table->hdccur, font) : before;
     if (table->ifont == 0) {
@@ -104,7 +105,7 @@ void qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
     table->ifontang = angle;
     table->ifontlead = leading;
     std::memcpy(widths, measured, sizeof measured);
-    status = 0;
+    return true;
 }
 
 void qqwcha(GlobalRecord &rec, int code, int x, int y) {

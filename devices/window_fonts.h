@@ -17,11 +17,12 @@ constexpr int kWindowFontWidths = 231;
 // Makes the font named name, height pixels high (the cell), its baseline
 // turned angle degrees, for texts in the character coding given; selects it
 // into the current drawing context (the previous font of qqwfnt is deleted)
-// and fills widths with ten times the advance of each character. status is 0,
-// or 1 when the font cannot be made or measured, or no installed font has the
-// name (nothing changes then).
-void qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
-            std::int16_t widths[kWindowFontWidths], int coding, int &status);
+// and fills widths with ten times the advance of each character. false when
+// there is no drawing context, the font cannot be made or measured, or no
+// installed font has the name (nothing changes then). The window-system
+// drivers' windowFont.
+bool qqwfnt(GlobalRecord &rec, const char *name, int height, int angle,
+            std::int16_t widths[kWindowFontWidths], int coding);
 
 // One character in the current Windows font, the top left corner of the
 // font's cell (the leading included) at (x, y) of the drawing context.

@@ -75,6 +75,7 @@ const DeviceDriver kWmfDriver{
         },
     .box = wmfBox,
     .fillPolygon = wmfPolygon,
+    .windowFont = qqwfnt,
     .windowCharacter = qqwcha,
     .close =
         [](GlobalRecord &rec, int &) {

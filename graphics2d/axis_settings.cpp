@@ -92,8 +92,7 @@ extern "C" void hname(int nh) {
 
 extern "C" void logtic(const char *copt) {
     GlobalRecord &rec = chkini("logtic");
-    const int i = jqqind("AUTO+FULL", 2, copt);
-    if (i != 0) rec.axes.ilogtic = i - 1;
+    setFromKeyword(rec.axes.ilogtic, "AUTO+FULL", 2, copt);
 }
 
 extern "C" void neglog(float eps) {

@@ -52,8 +52,7 @@ extern "C" void axsorg(int nxa, int nya) {
 
 extern "C" void axstyp(const char *copt) {
     GlobalRecord &rec = chkini("axstyp");
-    const int i = jqqind("RECT+CROS", 2, copt);
-    if (i != 0) rec.axsys.iaxstyp = i - 1;
+    setFromKeyword(rec.axsys.iaxstyp, "RECT+CROS", 2, copt);
 }
 
 extern "C" void axsbgd(int nclr) {
@@ -103,7 +102,6 @@ extern "C" void setgrf(const char *c1, const char *c2, const char *c3, const cha
     constexpr AxisSide kSides[4] = {AxisSide::bottom, AxisSide::left, AxisSide::top,
                                     AxisSide::right};
     for (int k = 0; k < 4; ++k) {
-        const int i = jqqind("NONE+LINE+TICK+LABE+NAME", 5, keys[k]);
-        if (i != 0) rec.axsys.isetgrf[int(kSides[k])] = i - 1;
+        setFromKeyword(rec.axsys.isetgrf[int(kSides[k])], "NONE+LINE+TICK+LABE+NAME", 5, keys[k]);
     }
 }

@@ -10,8 +10,7 @@
 
 extern "C" void bartyp(const char *copt) {
     GlobalRecord &rec = chkini("bartyp");
-    const int i = jqqind("VERT+HORI+3DVE+3DHO", 4, copt);
-    if (i != 0) rec.bar.ibartyp = i - 1;
+    setFromKeyword(rec.bar.ibartyp, "VERT+HORI+3DVE+3DHO", 4, copt);
 }
 
 extern "C" void barpos(const char *copt) {
@@ -27,8 +26,7 @@ extern "C" void barpos(const char *copt) {
 extern "C" void barmod(const char *cmode, const char *copt) {
     GlobalRecord &rec = chkini("barmod");
     if (jqqind("WIDT", 1, copt) == 0) return;
-    const int i = jqqind("FIXE+VARI", 2, cmode);
-    if (i != 0) rec.bar.ibarmod = i - 1;
+    setFromKeyword(rec.bar.ibarmod, "FIXE+VARI", 2, cmode);
 }
 
 extern "C" void bargrp(int n, float xgap) {
@@ -60,20 +58,17 @@ extern "C" void baropt(float xf, float angle) {
 
 extern "C" void chnbar(const char *copt) {
     GlobalRecord &rec = chkini("chnbar");
-    const int i = jqqind("NONE+COLO+PATT+BOTH", 4, copt);
-    if (i != 0) rec.bar.ichnbar = i - 1;
+    setFromKeyword(rec.bar.ichnbar, "NONE+COLO+PATT+BOTH", 4, copt);
 }
 
 extern "C" void chnpie(const char *copt) {
     GlobalRecord &rec = chkini("chnpie");
-    const int i = jqqind("NONE+COLO+PATT+BOTH", 4, copt);
-    if (i != 0) rec.bar.ichnpie = i - 1;
+    setFromKeyword(rec.bar.ichnpie, "NONE+COLO+PATT+BOTH", 4, copt);
 }
 
 extern "C" void chncrv(const char *copt) {
     GlobalRecord &rec = chkini("chncrv");
-    const int i = jqqind("NONE+COLO+LINE+BOTH", 4, copt);
-    if (i != 0) rec.curve.ichncrv = i - 1;
+    setFromKeyword(rec.curve.ichncrv, "NONE+COLO+LINE+BOTH", 4, copt);
 }
 
 void resetBarDefaults(GlobalRecord &rec) {

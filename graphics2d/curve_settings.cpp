@@ -10,8 +10,7 @@
 
 extern "C" void polcrv(const char *copt) {
     GlobalRecord &rec = chkini("polcrv");
-    const int i = jqqind("LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, copt);
-    if (i != 0) rec.curve.ipolcrv = i - 1;
+    setFromKeyword(rec.curve.ipolcrv, "LINE+STEP+BARS+SPLI+PSPL+STEM+STAI+FBAR", 8, copt);
 }
 
 extern "C" void thkcrv(int n) {

@@ -36,16 +36,10 @@ void storeDigits(const char *name, int ndig, const char *cax) {
 extern "C" void labels(const char *copt, const char *cax) {
     GlobalRecord &rec = chkini("labels");
     switch (labelObject(cax)) {
-    case LabelObject::bar: {
-        const int i = jqqind("NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, copt);
-        if (i != 0) rec.bar.ibarlab = i - 1;
+    case LabelObject::bar:
+        setFromKeyword(rec.bar.ibarlab, "NONE+SECO+FIRS+MAXI+MINI+DELT+POSI", 7, copt);
         return;
-    }
-    case LabelObject::pie: {
-        const int i = jqqind("NONE+PERC+DATA+BOTH", 4, copt);
-        if (i != 0) rec.pie.ipielab = i - 1;
-        return;
-    }
+    case LabelObject::pie: setFromKeyword(rec.pie.ipielab, "NONE+PERC+DATA+BOTH", 4, copt); return;
     case LabelObject::con: {
         // CONL: the labels are the text of conlab. A bad keyword keeps the kind.
         const int i = jqqind("NONE+FLOA+CONL", 3, copt);
@@ -64,8 +58,7 @@ extern "C" void labels(const char *copt, const char *cax) {
 extern "C" void labtyp(const char *copt, const char *cax) {
     GlobalRecord &rec = chkini("labtyp");
     if (labelObject(cax) == LabelObject::pie) {
-        const int i = jqqind("CENT+LEFT+RIGH+TYPS+OUTW+INWA", 6, copt);
-        if (i != 0) rec.pie.ipielbt = i - 1;
+        setFromKeyword(rec.pie.ipielbt, "CENT+LEFT+RIGH+TYPS+OUTW+INWA", 6, copt);
         return;
     }
     const int i = jqqind("HORI+VERT", 2, copt);
@@ -84,11 +77,7 @@ extern "C" void labpos(const char *copt, const char *cax) {
         if (i != 0) rec.bar.ibarlbp = kCodes[i - 1];
         return;
     }
-    case LabelObject::pie: {
-        const int i = jqqind("INTE+EXTE+ALIG", 3, copt);
-        if (i != 0) rec.pie.ipielbp = i - 1;
-        return;
-    }
+    case LabelObject::pie: setFromKeyword(rec.pie.ipielbp, "INTE+EXTE+ALIG", 3, copt); return;
     default: break;
     }
     const int i = jqqind("TICK+CENT+SHIF", 3, copt);
@@ -103,8 +92,7 @@ extern "C" void labjus(const char *copt, const char *cax) {
 
 extern "C" void labl3d(const char *copt) {
     GlobalRecord &rec = chkini("labl3d");
-    const int i = jqqind("STAN+HORI+PARA+OTHE", 4, copt);
-    if (i != 0) rec.axes.ilabl3d = i - 1;
+    setFromKeyword(rec.axes.ilabl3d, "STAN+HORI+PARA+OTHE", 4, copt);
 }
 
 extern "C" void labdis(int ndis, const char *cax) {
@@ -153,8 +141,7 @@ extern "C" void intax(void) {
 
 extern "C" void expzlb(const char *copt) {
     GlobalRecord &rec = chkini("expzlb");
-    const int i = jqqind("NONE+FIRS+BOTH", 3, copt);
-    if (i != 0) rec.axes.iexpzlb = i - 1;
+    setFromKeyword(rec.axes.iexpzlb, "NONE+FIRS+BOTH", 3, copt);
 }
 
 extern "C" void labmod(const char *ckey, const char *cval, const char *cax) {

@@ -77,8 +77,7 @@ extern "C" void mappol(float xpol, float ypol) {
 
 extern "C" void mapmod(const char *copt) {
     GlobalRecord &rec = chkini("mapmod");
-    const int i = jqqind("STRA+INTE+GREA", 3, copt);
-    if (i != 0) rec.map.imapmod = i - 1;
+    setFromKeyword(rec.map.imapmod, "STRA+INTE+GREA", 3, copt);
 }
 
 extern "C" void maplev(const char *copt) {
@@ -98,6 +97,5 @@ extern "C" void mapfil(const char *cfil, const char *copt) {
 
 extern "C" void mapbas(const char *copt) {
     GlobalRecord &rec = chkini("mapbas");
-    const int i = jqqind("KAVL+GSHL+GSHI+GSHH+GSHF+MAPF", 6, copt);
-    if (i != 0) rec.map.imapbas = i - 1;
+    setFromKeyword(rec.map.imapbas, "KAVL+GSHL+GSHI+GSHH+GSHF+MAPF", 6, copt);
 }

@@ -13,8 +13,7 @@
 
 extern "C" void pietyp(const char *copt) {
     GlobalRecord &rec = chkini("pietyp");
-    const int i = jqqind("2D  +3D  ", 2, copt);
-    if (i != 0) rec.pie.ipietyp = i - 1;
+    setFromKeyword(rec.pie.ipietyp, "2D  +3D  ", 2, copt);
 }
 
 extern "C" void pieopt(float xf, float ang) {
@@ -40,8 +39,7 @@ extern "C" void pielab(const char *cstr, const char *cpos) {
 extern "C" void pievec(int ivec, const char *cvec) {
     GlobalRecord &rec = chkini("pievec");
     if (jqqval(ivec, 0, 9999) == 0) rec.pie.npievec[1] = ivec;
-    const int i = jqqind("BROK+STRA+NONE", 3, cvec);
-    if (i != 0) rec.pie.npievec[0] = i - 1;
+    setFromKeyword(rec.pie.npievec[0], "BROK+STRA+NONE", 3, cvec);
 }
 
 extern "C" void pieexp(void) {

@@ -22,14 +22,12 @@ extern "C" void titlin(const char *cstr, int n) {
 
 extern "C" void titpos(const char *copt) {
     GlobalRecord &rec = chkini("titpos");
-    const int i = jqqind("ABOV+BELO", 2, copt);
-    if (i != 0) rec.title.ititpos = i - 1;
+    setFromKeyword(rec.title.ititpos, "ABOV+BELO", 2, copt);
 }
 
 extern "C" void titjus(const char *copt) {
     GlobalRecord &rec = chkini("titjus");
-    const int i = jqqind("CENT+LEFT+RIGH", 3, copt);
-    if (i != 0) rec.title.ititjus = i - 1;
+    setFromKeyword(rec.title.ititjus, "CENT+LEFT+RIGH", 3, copt);
 }
 
 extern "C" void lfttit(void) {

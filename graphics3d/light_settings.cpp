@@ -64,8 +64,7 @@ extern "C" void light(const char *mode) {
 extern "C" void litmod(int n, const char *mode) {
     GlobalRecord &rec = chkini("litmod");
     if (!goodLight(n)) return;
-    const int i = jqqind(kOnOff, 2, mode);
-    if (i != 0) rec.light.ilitmod[n - 1] = i - 1;
+    setFromKeyword(rec.light.ilitmod[n - 1], kOnOff, 2, mode);
 }
 
 extern "C" void litpos(int n, float x, float y, float z, const char *mode) {

@@ -24,20 +24,17 @@ void resetSurfaceDefaults(GlobalRecord &rec) {
 
 extern "C" void survis(const char *copt) {
     GlobalRecord &rec = chkini("survis");
-    const int i = jqqind("BOTH+TOP +BOTT", 3, copt);
-    if (i != 0) rec.horizon.isurvis = i - 1;
+    setFromKeyword(rec.horizon.isurvis, "BOTH+TOP +BOTT", 3, copt);
 }
 
 extern "C" void suropt(const char *copt) {
     GlobalRecord &rec = chkini("suropt");
-    const int i = jqqind("BOTH+XISO+YISO", 3, copt);
-    if (i != 0) rec.surface.isuropt = i - 1;
+    setFromKeyword(rec.surface.isuropt, "BOTH+XISO+YISO", 3, copt);
 }
 
 extern "C" void surmsh(const char *copt) {
     GlobalRecord &rec = chkini("surmsh");
-    const int i = jqqind("OFF +ON  +ONLY", 3, copt);
-    if (i != 0) rec.surface.isurmsh = i - 1;
+    setFromKeyword(rec.surface.isurmsh, "OFF +ON  +ONLY", 3, copt);
 }
 
 // Both colours are checked, so that the caller hears of each bad one.

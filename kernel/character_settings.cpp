@@ -46,6 +46,5 @@ extern "C" void fixspc(float x) {
 
 extern "C" void chacod(const char *coding) {
     GlobalRecord &rec = chkini("chacod");
-    const int i = jqqind("STAN+ISO1+ISO2+ISO3", 4, coding);
-    if (i != 0) rec.text.ichacod = i - 1;
+    setFromKeyword(rec.text.ichacod, "STAN+ISO1+ISO2+ISO3", 4, coding);
 }

@@ -204,8 +204,7 @@ extern "C" void clpwin(int nx, int ny, int nw, int nh) {
 
 extern "C" void clpmod(const char *mode) {
     GlobalRecord &rec = chkini("clpmod");
-    const int i = jqqind("AUTO+NONE+CIRC+RECT", 4, mode);
-    if (i != 0) rec.clip.iclpmod = i - 1;
+    setFromKeyword(rec.clip.iclpmod, "AUTO+NONE+CIRC+RECT", 4, mode);
 }
 
 extern "C" void noclip(void) {

@@ -254,8 +254,7 @@ extern "C" void colran(int first, int last) {
 extern "C" void clrmod(const char *mode) {
     GlobalRecord *rec = jqqlev(0, 0, "clrmod");
     if (rec == nullptr) return;
-    const int i = jqqind("NONE+FULL+CONT", 3, mode);
-    if (i != 0) rec->colour.iclrmod = i - 1;
+    setFromKeyword(rec->colour.iclrmod, "NONE+FULL+CONT", 3, mode);
 }
 
 extern "C" void clrcyc(int index, int colour) {

@@ -6,6 +6,8 @@
 // entry a family leaves out does what is written beside it.
 #pragma once
 
+#include <cstdint>
+
 #include "kernel/devices.h"
 
 struct GlobalRecord;
@@ -94,10 +96,26 @@ struct DeviceDriver {
                    int colour) = [](GlobalRecord &, int, int, int, int, float, float, int) {
         return false;
     };
+    // A PostScript font became the font in force (rec.font.npsfont, its name
+    // in rec.font.chwfont): a file that names its fonts declares it, and may
+    // put the name it declared it by into chwfont.
+    void (*fontSelected)(GlobalRecord &rec) = [](GlobalRecord &) {};
+    // The character height changed while a PostScript font is in force and
+    // texts are drawn: a file that sizes its fonts apart from the characters
+    // takes the new size.
+    void (*fontHeight)(GlobalRecord &rec) = [](GlobalRecord &) {};
     // A character of the PostScript font in force (rec.font, rec.text) at the
     // pen point (x, y) of the text, width its advance.
     void (*fontCharacter)(GlobalRecord &rec, int code, float x, float y,
                           float width) = [](GlobalRecord &, int, float, float, float) {};
+    // The Windows font named name made the device font: height pixels high
+    // (its cell), the baseline turned angle degrees, for texts in the
+    // character coding given; widths gets ten times the advance of each code
+    // 32..262. false: no font can be made here (no window yet, no installed
+    // face of the name), and nothing changes.
+    bool (*windowFont)(GlobalRecord &rec, const char *name, int height, int angle,
+                       std::int16_t widths[], int coding) =
+        [](GlobalRecord &, const char *, int, int, std::int16_t[], int) { return false; };
     // A character of the Windows font in force, the top left corner of its
     // cell at a device point.
     void (*windowCharacter)(GlobalRecord &rec, int code, int x, int y) = [](GlobalRecord &, int,

@@ -44,6 +44,11 @@ int jqqind(const char *list, int n, const char *keyword) {
     return 0;
 }
 
+void setFromKeyword(int &option, const char *list, int n, const char *keyword) {
+    const int i = jqqind(list, n, keyword);
+    if (i != 0) option = i - 1;
+}
+
 bool goodRectangle(int x, int y, int width, int height) {
     if (x < 0 || y < 0) {
         warni1(Warning::incorrectParameter, x < y ? x : y);

@@ -17,6 +17,10 @@ GlobalRecord &chkini(const char *name);
 // count, upper-cased and blank-padded. Not found: warning 2 with the keyword, 0.
 int jqqind(const char *list, int n, const char *keyword);
 
+// The setters' common step: option becomes the keyword's place in the list,
+// counted from 0; an unknown keyword (warned of by jqqind) leaves it as it was.
+void setFromKeyword(int &option, const char *list, int n, const char *keyword);
+
 // 1 (after warning 2 with the value) when value < min, or value > max while
 // min <= max; 0 when the value is good. max below min means no upper bound.
 int jqqval(int value, int min, int max);

@@ -62,15 +62,13 @@ extern "C" void errfil(const char *filename) {
 extern "C" void errdev(const char *device) {
     GlobalRecord *rec = jqqlev(0, 0, "errdev");
     if (rec == nullptr) return;
-    const int i = jqqind("CONS+FILE", 2, device);
-    if (i != 0) rec->msg.ierrdev = i - 1;
+    setFromKeyword(rec->msg.ierrdev, "CONS+FILE", 2, device);
 }
 
 extern "C" void winapp(const char *kind) {
     GlobalRecord *rec = jqqlev(0, 0, "winapp");
     if (rec == nullptr) return;
-    const int i = jqqind("CONS+WIND", 2, kind);
-    if (i != 0) rec->msg.iwinapp = i - 1;
+    setFromKeyword(rec->msg.iwinapp, "CONS+WIND", 2, kind);
 }
 
 extern "C" void winini(void) {

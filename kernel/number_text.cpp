@@ -137,8 +137,7 @@ int gnustr(char *text, int len, const char *mode, std::size_t size) {
 
 extern "C" void numfmt(const char *format) {
     GlobalRecord &rec = chkini("numfmt");
-    const int i = jqqind("FLOA+EXP +FEXP+LOG ", 4, format);
-    if (i != 0) rec.number.inumfmt = i - 1;
+    setFromKeyword(rec.number.inumfmt, "FLOA+EXP +FEXP+LOG ", 4, format);
 }
 
 extern "C" void numode(const char *decimal, const char *separator, const char *sign,

@@ -228,8 +228,7 @@ extern "C" void setfil(const char *filename) {
 extern "C" void filmod(const char *mode) {
     GlobalRecord *rec = jqqlev(0, 3, "filmod");
     if (rec == nullptr) return;
-    const int i = jqqind("COUN+DELE+BREA", 3, mode);
-    if (i != 0) rec->out.ifilmod = i - 1;
+    setFromKeyword(rec->out.ifilmod, "COUN+DELE+BREA", 3, mode);
 }
 
 extern "C" void sendbf(void) {

@@ -112,8 +112,7 @@ extern "C" void pagmod(const char *mode) {
 extern "C" void sclmod(const char *mode) {
     GlobalRecord *rec = jqqlev(0, 0, "sclmod");
     if (rec == nullptr) return;
-    const int i = jqqind("DOWN+FULL+NONE", 3, mode);
-    if (i != 0) rec->page.isclmod = i - 1;
+    setFromKeyword(rec->page.isclmod, "DOWN+FULL+NONE", 3, mode);
 }
 
 extern "C" void sclfac(float factor) {
@@ -175,21 +174,18 @@ extern "C" void winopt(int n, const char *keyword) {
 
 extern "C" void winmod(const char *mode) {
     GlobalRecord &rec = chkini("winmod");
-    const int i = jqqind("FULL+NOER+NONE+NOHO+DELA+NOMB", 6, mode);
-    if (i != 0) rec.win.iwinmod = i - 1;
+    setFromKeyword(rec.win.iwinmod, "FULL+NOER+NONE+NOHO+DELA+NOMB", 6, mode);
 }
 
 extern "C" void winkey(const char *key) {
     GlobalRecord &rec = chkini("winkey");
-    const int i = jqqind("NONE+RETU+ESCA", 3, key);
-    if (i != 0) rec.win.iwinkey = i - 1;
+    setFromKeyword(rec.win.iwinkey, "NONE+RETU+ESCA", 3, key);
 }
 
 extern "C" void pagorg(const char *where) {
     GlobalRecord *rec = jqqlev(1, 3, "pagorg");
     if (rec == nullptr) return;
-    const int i = jqqind("TOP +BOTT", 2, where);
-    if (i != 0) rec->page.ipagorg = i - 1;
+    setFromKeyword(rec->page.ipagorg, "TOP +BOTT", 2, where);
 }
 
 extern "C" void origin(int nx, int ny) {

@@ -5,8 +5,7 @@
 
 extern "C" void texmod(const char *mode) {
     GlobalRecord &rec = chkini("texmod");
-    const int i = jqqind("OFF +ON  ", 2, mode);
-    if (i != 0) rec.tex.itexmod = i - 1;
+    setFromKeyword(rec.tex.itexmod, "OFF +ON  ", 2, mode);
 }
 
 extern "C" void texopt(const char *mode, const char *option) {

@@ -37,8 +37,7 @@ extern "C" void angle(int n) {
 
 extern "C" void txtjus(const char *key) {
     GlobalRecord &rec = chkini("txtjus");
-    const int i = jqqind("LEFT+CENT+RIGH", 3, key);
-    if (i != 0) rec.text.itxtjus = i - 1;
+    setFromKeyword(rec.text.itxtjus, "LEFT+CENT+RIGH", 3, key);
 }
 
 extern "C" void frmess(int thickness) {

@@ -7,20 +7,14 @@
 
 #include "bench_data.h"
 #include "bench_page.h"
+#include "bench_pairs.h"
 
 int main(int argc, char **argv) {
     const char *device = page_open(argc, argv, "W6");
     const bd_size size = bd_size_of(argv[1]);
     const int n = size.n;
-    double *xy = bd_read(size.file, 2 * (size_t)n);
-    float *x = malloc(n * sizeof *x), *y = malloc(n * sizeof *y);
-    int i;
-    if (x == NULL || y == NULL) return 2;
-    for (i = 0; i < n; i++) {
-        x[i] = (float)xy[2 * i];
-        y[i] = (float)xy[2 * i + 1];
-    }
-    free(xy);
+    float *x, *y;
+    pairs_read(size.file, n, &x, &y);
     name("X axis", "X");
     name("Y axis", "Y");
     titlin(size.title, 1);

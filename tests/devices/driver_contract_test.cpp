@@ -1,6 +1,7 @@
 // The driver of every device does what the device's row promises: a device
 // opens and closes its file or window, a device that fills polygons has a
-// fill, and a device image mode runs on shows its palette.
+// fill, a device image mode runs on shows its palette, and a device with
+// fonts of its own makes and draws them.
 #include <gtest/gtest.h>
 
 #include "devices/device_drivers.h"
@@ -29,6 +30,15 @@ TEST(DriverContract, EveryRowHasTheEntriesItsFactsNeed) {
             if (row.family != DeviceFamily::Screen) {
                 EXPECT_NE(d.pixel, kDefaults.pixel);
             }
+        }
+        // Device fonts are made and drawn by the driver; the kernel only lays
+        // out their characters.
+        if (row.fonts == DeviceFonts::postScript) {
+            EXPECT_NE(d.fontCharacter, kDefaults.fontCharacter);
+        }
+        if (row.fonts == DeviceFonts::window) {
+            EXPECT_NE(d.windowFont, kDefaults.windowFont);
+            EXPECT_NE(d.windowCharacter, kDefaults.windowCharacter);
         }
         // A window is opened at kavini and shown whenever the plot asks.
         if (row.family == DeviceFamily::Screen) {

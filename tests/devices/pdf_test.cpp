@@ -207,11 +207,12 @@ TEST_F(Pdf, StreamsCompressedWhileTheyFillHoldTheBytesOfOneDeflateCall) {
 }
 
 TEST_F(Pdf, AFileCompressedWhileItIsDrawnIsTheFileCompressedStreamByStream) {
-    // One thread alone compresses on a helper thread while it draws, and ends
-    // a full stream while the helper still works on it; threads drawing at
-    // once (thread mode) compress each stream at its end. The files are the
-    // same, with full streams followed by a new page, by an image, by text
-    // and by the end of the document.
+    // One thread alone compresses on helper threads while it draws, ends full
+    // streams while the helpers still work on them (more of them than the
+    // helpers hold at once: a long curve, and circles as a scatter plot
+    // draws them); threads drawing at once (thread mode) compress each stream
+    // at its end. The files are the same, with full streams followed by a
+    // new page, by an image, by text and by the end of the document.
     const auto draw = [this](const char *file) {
         GlobalRecord &rec = openPdf(true, file);
         const auto curve = [&rec](int points, int seed) {
@@ -221,6 +222,11 @@ TEST_F(Pdf, AFileCompressedWhileItIsDrawnIsTheFileCompressedStreamByStream) {
             qqstrk(rec);
         };
         curve(70000, 3); // more than four stream memories
+        newpag();
+        curve(250000, 17);
+        penwid(1.8f);
+        for (int i = 0; i < 12000; ++i)
+            symbol(15, (i * 37) % 2900, (i * 91) % 2000);
         newpag();
         curve(50000, 5);
         const int width = 40, height = 30;
@@ -242,7 +248,7 @@ TEST_F(Pdf, AFileCompressedWhileItIsDrawnIsTheFileCompressedStreamByStream) {
     thrini(2);
     const std::string threads = draw("threads.pdf");
     thrfin();
-    EXPECT_GT(alone.size(), 500000u);
+    EXPECT_GT(alone.size(), 1500000u);
     EXPECT_TRUE(alone == threads) << alone.size() << " and " << threads.size() << " bytes";
 }
 

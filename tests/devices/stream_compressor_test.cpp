@@ -1,5 +1,6 @@
-// The StreamCompressor against one deflate call: streams offered in pieces of
-// any size give the bytes of a single pass over the whole stream.
+// The StreamCompressor and the ReusableDeflate under it against one deflate
+// call: streams offered in pieces of any size, on any helper, through a state
+// used before, give the bytes of a single pass over the whole stream.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "devices/reusable_deflate.h"
 #include "devices/stream_compressor.h"
 
 namespace {
@@ -101,6 +103,73 @@ TEST(StreamCompressor, TooSmallAnAreaFailsAsOneCallFails) {
     EXPECT_EQ(enough, oneCall(stream));
 }
 
+TEST(ReusableDeflate, AStateResetForEachStreamGivesTheBytesOfAFreshOne) {
+    // Streams of every kind through one state, one of them lost for want of
+    // room in the middle: each stream after it is whole again.
+    std::mt19937 random(3);
+    ReusableDeflate deflater;
+    const std::vector<std::size_t> sizes = {300000, 0, 5000, 120000, 300000, 77};
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        const Bytes stream = pageLikeStream(random, sizes[i]);
+        const bool starved = i == 3;
+        Bytes out(starved ? 100 : stream.size() + stream.size() / 100 + 13);
+        ASSERT_TRUE(deflater.begin(out.data(), out.size()));
+        const std::size_t half = stream.size() / 2;
+        const bool fed = deflater.feed(stream.data(), half, false) &&
+                         deflater.feed(stream.data() + half, stream.size() - half, true);
+        EXPECT_EQ(fed, !starved) << "stream " << i;
+        if (!fed) continue;
+        out.resize(deflater.length());
+        EXPECT_EQ(out, oneCall(stream)) << "stream " << i;
+    }
+}
+
+TEST(StreamCompressor, StreamsCompressedAtOnceComeOutInOrderWithTheirOwnBytes) {
+    // As a page's writer does: each stream is offered while it fills and
+    // closed, the next begins while the helpers still work, and a result is
+    // taken only when every slot is full, so that all the helpers work at
+    // once. One stream has too small an output area: its failure is its
+    // own, and the streams around it come out whole.
+    std::mt19937 random(9);
+    std::vector<Bytes> streams;
+    for (int i = 0; i < 14; ++i)
+        streams.push_back(pageLikeStream(random, std::size_t(100000 + 37000 * (i % 5))));
+    for (int helpers = 1; helpers <= StreamCompressor::kMostHelpers; ++helpers) {
+        StreamCompressor compressor(helpers);
+        EXPECT_EQ(compressor.capacity(), helpers + 2);
+        std::vector<Bytes> outs(streams.size());
+        std::size_t taken = 0;
+        const auto takeOldest = [&] {
+            std::size_t length = 0;
+            const bool compressed = compressor.result(length);
+            outs[taken].resize(length);
+            if (taken == 6)
+                EXPECT_FALSE(compressed) << helpers << " helpers";
+            else if (compressed)
+                EXPECT_EQ(outs[taken], oneCall(streams[taken]))
+                    << "stream " << taken << ", " << helpers << " helpers";
+            else
+                ADD_FAILURE() << "stream " << taken << " failed, " << helpers << " helpers";
+            taken += 1;
+        };
+        for (std::size_t i = 0; i < streams.size(); ++i) {
+            const Bytes &stream = streams[i];
+            outs[i].resize(i == 6 ? 50 : stream.size() + stream.size() / 100 + 13);
+            if (compressor.held() == compressor.capacity()) {
+                EXPECT_FALSE(compressor.begin(stream.data(), outs[i].data(), outs[i].size()));
+                takeOldest();
+            }
+            ASSERT_TRUE(compressor.begin(stream.data(), outs[i].data(), outs[i].size()));
+            for (std::size_t offered = 0; offered < stream.size();)
+                compressor.offer(offered = std::min(stream.size(), offered + 32768));
+            compressor.close(stream.size());
+        }
+        while (taken < streams.size())
+            takeOldest();
+        EXPECT_EQ(compressor.held(), 0);
+    }
+}
+
 TEST(StreamCompressor, EndsCleanlyInTheMiddleOfAStream) {
     const Bytes stream(400000, 'y');
     Bytes out(stream.size() + stream.size() / 100 + 13);
@@ -108,6 +177,16 @@ TEST(StreamCompressor, EndsCleanlyInTheMiddleOfAStream) {
     ASSERT_TRUE(compressor->begin(stream.data(), out.data(), out.size()));
     compressor->offer(300000);
     compressor.reset(); // the helper stops before the stream goes away
+
+    // Every helper busy, streams closed and one open: all of them stop.
+    compressor = std::make_unique<StreamCompressor>(StreamCompressor::kMostHelpers);
+    std::vector<Bytes> outs(std::size_t(compressor->capacity()), out);
+    for (Bytes &area : outs) {
+        ASSERT_TRUE(compressor->begin(stream.data(), area.data(), area.size()));
+        compressor->offer(200000);
+        if (compressor->held() < compressor->capacity()) compressor->close(stream.size());
+    }
+    compressor.reset();
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """The layering check on small trees: which includes it lets pass and which it names."""
+import contextlib
+import io
 import pathlib
 import sys
 import tempfile
 import unittest
+from unittest import mock
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 import check_layers  # noqa: E402
@@ -44,6 +47,23 @@ class LayeringCheck(unittest.TestCase):
                 found = check_layers.breaches(root)
                 self.assertEqual((name, header) in found, breach)
                 self.assertLessEqual(len(found), 1)
+
+    def test_a_tree_with_a_breach_fails_the_check(self):
+        # No include is excused: the kernel's last knot to the writers fails like any other.
+        with tempfile.TemporaryDirectory() as d:
+            root = pathlib.Path(d)
+            for path, text in [("kernel/record.h", RECORD),
+                               ("kernel/device_fonts.cpp", '#include "devices/svg.h"\n')]:
+                (root / path).parent.mkdir(parents=True, exist_ok=True)
+                (root / path).write_text(text)
+            argv = mock.patch.object(sys, "argv", ["check_layers.py", d])
+            out = io.StringIO()
+            with argv, contextlib.redirect_stdout(out):
+                self.assertEqual(check_layers.main(), 1)
+            self.assertIn("kernel/device_fonts.cpp includes devices/svg.h", out.getvalue())
+            (root / "kernel/device_fonts.cpp").write_text('#include "kernel/driver.h"\n')
+            with argv, contextlib.redirect_stdout(out):
+                self.assertEqual(check_layers.main(), 0)
 
 
 if __name__ == "__main__":
