@@ -24,6 +24,11 @@ void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, in
 // Device point of a page point in PostScript units, rounded (boxes and fills).
 void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py);
 
+// The records that declare the PostScript font in force (rec.font.npsfont)
+// as its copy with the accented letters, whose name goes into
+// rec.font.chwfont, and size it: the driver's fontSelected.
+void postScriptFontSelected(GlobalRecord &rec);
+
 // The record "(name) size font " of the font in force (rec.font.chwfont) at
 // the character height: the driver's fontHeight.
 void postScriptFontSize(GlobalRecord &rec);

@@ -187,6 +187,7 @@ const DeviceDriver kPostScriptDriver{
             postScriptMiter(rec, limit);
         },
     .sector = postScriptSector,
+    .fontSelected = postScriptFontSelected,
     .fontHeight = postScriptFontSize,
     .fontCharacter = pschar,
     .pixel = memoryRasterPixel,

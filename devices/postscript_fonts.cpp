@@ -1,8 +1,9 @@
-// The font records of the PostScript file: the size of the font in force,
-// written when the character height changes.
+// The font records of the PostScript file: each font chosen is declared as a
+// copy with the accented letters, and sized at the character height.
 #include "devices/postscript.h"
 #include "kernel/c_format.h"
 #include "kernel/output_file.h"
+#include "kernel/ps_fonts.h"
 #include "kernel/record.h"
 
 namespace {
@@ -23,4 +24,16 @@ void postScriptFontSize(GlobalRecord &rec) {
     const int n = formatC(text, sizeof text, "(%s) %.1f font ", rec.font.chwfont,
                           double(postScriptSize(rec, rec.text.nhchar)));
     qpsbuf(rec, text, n);
+}
+
+void postScriptFontSelected(GlobalRecord &rec) {
+    const char *name = cfnt[rec.font.npsfont].name;
+    // A copy of the font with the accented letters at the codes 127..186
+    // (GermanVec of the prolog); the text is set in the copy.
+    char text[4 * kFontNameLength];
+    const int n = formatC(text, sizeof text, "(%s) (%s%s) GermanVec ReEncodeSmall ", name, name,
+                          kGermanFontSuffix);
+    qpsbuf(rec, text, n);
+    formatC(rec.font.chwfont, sizeof rec.font.chwfont, "%s%s", name, kGermanFontSuffix);
+    postScriptFontSize(rec);
 }

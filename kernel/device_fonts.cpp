@@ -1,6 +1,6 @@
-// Choosing device fonts: psfont, psmode, winfnt, x11fnt, hwfont; the
-// PostScript font records of the output, and the font switching for Greek and
-// italic characters.
+// Choosing device fonts: psfont, psmode, winfnt, x11fnt, hwfont, and the
+// font switching for Greek and italic characters. The drivers make the fonts
+// and write their records.
 #include "kernel/device_fonts.h"
 
 #include <cstdio>
@@ -8,12 +8,10 @@
 
 #include "kavlor.h"
 #include "kernel/bitmap_fonts.h"
-#include "kernel/c_format.h"
 #include "kernel/devices.h"
 #include "kernel/driver.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
-#include "kernel/output_file.h"
 #include "kernel/ps_fonts.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
@@ -24,27 +22,7 @@
 
 namespace {
 
-constexpr char kGermanSuffix[] = "-German";
 constexpr int kSymbolFont = 34;
-constexpr float kPointsPerPlotUnit = 0.28346458f; // 72 / 254
-
-bool postScriptFile(const GlobalRecord &rec) {
-    return deviceFamily(rec.core.idevice) == DeviceFamily::PostScript;
-}
-
-// Size of the PostScript font for character height h, in the units of the
-// PostScript output.
-float postScriptSize(const GlobalRecord &rec, int h) {
-    return (1000.0f / float(rec.font.npsunit)) * float(h) * rec.page.xdevscl * kPointsPerPlotUnit *
-           0.5f;
-}
-
-void writeFontSize(GlobalRecord &rec, const char *name) {
-    char text[kFontNameLength + 48];
-    const int n = formatC(text, sizeof text, "(%s) %.1f font ", name,
-                          double(postScriptSize(rec, rec.text.nhchar)));
-    qpsbuf(rec, text, n);
-}
 
 void reportWarning101(const char *text) {
     qqserr(text);
@@ -95,17 +73,7 @@ void selectPostScriptFont(GlobalRecord &rec, int font) {
     psFontWidths(font, f.nchwid);
     for (int i = kPsWidths; i < kDeviceWidths; ++i)
         f.nchwid[i] = 0;
-    if (postScriptFile(rec)) {
-        // A copy of the font with the accented letters at the codes 127..186.
-        char text[4 * kFontNameLength];
-        const int n = formatC(text, sizeof text, "(%s) (%s%s) GermanVec ReEncodeSmall ", ps.name,
-                              ps.name, kGermanSuffix);
-        qpsbuf(rec, text, n);
-        char german[kFontNameLength + 1];
-        formatC(german, sizeof german, "%s%s", ps.name, kGermanSuffix);
-        writeFontSize(rec, german);
-        qqcopy(f.chwfont, german);
-    }
+    currentDriver(rec).fontSelected(rec);
     f.ifontyp = int(FontKind::postscript);
 }
 
@@ -131,7 +99,7 @@ void rememberPostScriptFont(GlobalRecord &rec) {
     FontState &f = rec.font;
     if (f.ifontyp != int(FontKind::postscript) || f.ipsmode == 0) return;
     qqcopy(f.cpsfsave, f.chwfont);
-    if (char *suffix = std::strstr(f.cpsfsave, kGermanSuffix)) *suffix = '\0';
+    if (char *suffix = std::strstr(f.cpsfsave, kGermanFontSuffix)) *suffix = '\0';
     f.npsfsave = f.npsfont;
     f.ipsfswitched = 0;
 }

@@ -96,6 +96,10 @@ struct DeviceDriver {
                    int colour) = [](GlobalRecord &, int, int, int, int, float, float, int) {
         return false;
     };
+    // A PostScript font became the font in force (rec.font.npsfont, its name
+    // in rec.font.chwfont): a file that names its fonts declares it, and may
+    // put the name it declared it by into chwfont.
+    void (*fontSelected)(GlobalRecord &rec) = [](GlobalRecord &) {};
     // The character height changed while a PostScript font is in force and
     // texts are drawn: a file that sizes its fonts apart from the characters
     // takes the new size.

@@ -11,6 +11,10 @@ constexpr int kPsWidths = 155;                   // width table of a PostScript 
 constexpr int kPsFixedWidth = 84;                // every width of width set 0 (Courier)
 constexpr int kPsNameLength = 30;                // characters of a name that psfont compares
 
+// The name of a font's copy with the accented letters at the codes 127..186
+// is the font's name and this suffix.
+constexpr char kGermanFontSuffix[] = "-German";
+
 struct PsFont {
     const char *name;
     int32_t unit;     // metric unit: a character of height h has size (1000 / unit) * h
