@@ -331,8 +331,8 @@ BOOL SetWindowPos(HWND window, HWND after, int x, int y, int width, int height, 
     MoveWindow(window, x, y, width, height, 1);
     ThreadWindows &tw = threadWindows();
     if (after == HWND_TOPMOST && w != nullptr && tw.x.display != nullptr) {
-        XRaiseWindow(tw.x.display, w->xid);
-        XFlush(tw.x.display);
+        xlib.XRaiseWindow(tw.x.display, w->xid);
+        xlib.XFlush(tw.x.display);
     }
     return 1;
 }

@@ -18,14 +18,14 @@ Cursor xCursor(ThreadWindows &tw, HCURSOR cursor) {
     const unsigned shape = cursor == kCross     ? XC_crosshair
                            : cursor == kUpArrow ? XC_sb_up_arrow
                                                 : XC_left_ptr;
-    const Cursor made = XCreateFontCursor(tw.x.display, shape);
+    const Cursor made = xlib.XCreateFontCursor(tw.x.display, shape);
     tw.cursors.emplace(cursor, made);
     return made;
 }
 
 void define(ThreadWindows &tw, const WindowObject &w, HCURSOR cursor) {
     if (tw.x.display == nullptr || w.xid == 0 || w.foreign || cursor == 0) return;
-    XDefineCursor(tw.x.display, w.xid, xCursor(tw, cursor));
+    xlib.XDefineCursor(tw.x.display, w.xid, xCursor(tw, cursor));
 }
 
 } // namespace
@@ -40,7 +40,7 @@ void defineClassCursors(ThreadWindows &tw, HWND anyWindowOfClass) {
     if (model == nullptr) return;
     for (auto &entry : tw.windows)
         if (entry.second->className == model->className) defineClassCursor(tw, *entry.second);
-    if (tw.x.display != nullptr) XFlush(tw.x.display);
+    if (tw.x.display != nullptr) xlib.XFlush(tw.x.display);
 }
 
 HCURSOR LoadCursorA(HINSTANCE, const char *name) {
@@ -63,7 +63,7 @@ HCURSOR SetCursor(HCURSOR cursor) {
         for (auto &entry : tw.windows)
             define(tw, *entry.second, cursor);
     }
-    if (tw.x.display != nullptr) XFlush(tw.x.display);
+    if (tw.x.display != nullptr) xlib.XFlush(tw.x.display);
     return previous;
 }
 
@@ -77,7 +77,7 @@ BOOL GetCursorPos(POINT *point) {
     Window root, child;
     int rootX = 0, rootY = 0, x = 0, y = 0;
     unsigned mask = 0;
-    XQueryPointer(tw.x.display, tw.x.root, &root, &child, &rootX, &rootY, &x, &y, &mask);
+    xlib.XQueryPointer(tw.x.display, tw.x.root, &root, &child, &rootX, &rootY, &x, &y, &mask);
     *point = POINT{rootX, rootY};
     return 1;
 }
@@ -86,8 +86,8 @@ BOOL SetCursorPos(int x, int y) {
     ThreadWindows &tw = threadWindows();
     tw.pointer = POINT{x, y};
     if (tw.x.display != nullptr) {
-        XWarpPointer(tw.x.display, None, tw.x.root, 0, 0, 0, 0, x, y);
-        XFlush(tw.x.display);
+        xlib.XWarpPointer(tw.x.display, None, tw.x.root, 0, 0, 0, 0, x, y);
+        xlib.XFlush(tw.x.display);
     }
     return 1;
 }

@@ -4,12 +4,6 @@
 // hinting, so that the same text sets the same pixels on every run.
 #include "platform/font_faces.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_SIZES_H
-#include FT_TRUETYPE_TABLES_H
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -17,6 +11,8 @@
 #include <numbers>
 #include <string>
 #include <string_view>
+
+#include "platform/font_libraries.h"
 
 namespace gdi {
 
@@ -58,13 +54,13 @@ struct Engine {
     std::map<std::pair<std::string, int>, FT_Face> faces; // file and face index
 
     Engine() {
-        if (FT_Init_FreeType(&library) != 0) library = nullptr;
+        if (!fontLibrariesLoaded() || freetype.FT_Init_FreeType(&library) != 0) library = nullptr;
     }
     FT_Face face(const std::string &file, int index) {
         auto it = faces.find({file, index});
         if (it != faces.end()) return it->second;
         FT_Face f = nullptr;
-        if (FT_New_Face(library, file.c_str(), index, &f) != 0) return nullptr;
+        if (freetype.FT_New_Face(library, file.c_str(), index, &f) != 0) return nullptr;
         faces.emplace(std::make_pair(file, index), f);
         return f;
     }
@@ -78,25 +74,26 @@ Engine &engine() {
 // The file fontconfig offers for the font; false when it offers none.
 bool matchFile(const LOGFONTA &logical, std::string &file, int &index) {
     const std::string family = familyFor(logical.lfFaceName);
-    FcPattern *pattern = FcPatternCreate();
+    FcPattern *pattern = fontconfig.FcPatternCreate();
     if (pattern == nullptr) return false;
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT,
-                        logical.lfWeight >= FW_BOLD - 100 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT,
-                        logical.lfItalic != 0 ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
+    fontconfig.FcPatternAddString(pattern, FC_FAMILY,
+                                  reinterpret_cast<const FcChar8 *>(family.c_str()));
+    fontconfig.FcPatternAddInteger(
+        pattern, FC_WEIGHT, logical.lfWeight >= FW_BOLD - 100 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    fontconfig.FcPatternAddInteger(pattern, FC_SLANT,
+                                   logical.lfItalic != 0 ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    fontconfig.FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    fontconfig.FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    fontconfig.FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern *match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
+    FcPattern *match = fontconfig.FcFontMatch(nullptr, pattern, &result);
+    fontconfig.FcPatternDestroy(pattern);
     if (match == nullptr) return false;
     FcChar8 *path = nullptr;
-    const bool found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
+    const bool found = fontconfig.FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
     if (found) file = reinterpret_cast<const char *>(path);
-    if (FcPatternGetInteger(match, FC_INDEX, 0, &index) != FcResultMatch) index = 0;
-    FcPatternDestroy(match);
+    if (fontconfig.FcPatternGetInteger(match, FC_INDEX, 0, &index) != FcResultMatch) index = 0;
+    fontconfig.FcPatternDestroy(match);
     return found;
 }
 
@@ -120,19 +117,20 @@ struct FontInstance {
     int advances[256]; // of the upright glyphs; -1 until measured
 
     ~FontInstance() {
-        if (size != nullptr) FT_Done_Size(size);
+        if (size != nullptr) freetype.FT_Done_Size(size);
     }
 
     // Makes this instance's size and angle the face's.
     void activate(bool withRotation) {
-        FT_Activate_Size(size);
-        FT_Set_Transform(face, withRotation && turned ? &rotation : nullptr, nullptr);
+        freetype.FT_Activate_Size(size);
+        freetype.FT_Set_Transform(face, withRotation && turned ? &rotation : nullptr, nullptr);
     }
     int advance(unsigned char c) {
         if (advances[c] < 0) {
             activate(false);
-            advances[c] =
-                FT_Load_Char(face, c, kLoadFlags) == 0 ? pixels(face->glyph->advance.x) : 0;
+            advances[c] = freetype.FT_Load_Char(face, c, kLoadFlags) == 0
+                              ? pixels(face->glyph->advance.x)
+                              : 0;
         }
         return advances[c];
     }
@@ -145,19 +143,20 @@ void measure(FontInstance &f, const LOGFONTA &logical) {
     FontMetrics &out = f.metrics;
     // Rounded from the exact scaled values, so that a cell asked for by its
     // height is that high.
-    const FT_Pos ascender = FT_MulFix(f.face->ascender, m.y_scale);
-    const FT_Pos descender = FT_MulFix(-f.face->descender, m.y_scale);
+    const FT_Pos ascender = freetype.FT_MulFix(f.face->ascender, m.y_scale);
+    const FT_Pos descender = freetype.FT_MulFix(-f.face->descender, m.y_scale);
     out.ascent = pixels(ascender);
     out.descent = pixels(ascender + descender) - out.ascent;
     out.em = int(m.y_ppem);
     out.internalLeading = std::max(0, out.ascent + out.descent - out.em);
     // The gap between lines that the font asks for beyond its cell.
-    const auto *hhea = static_cast<const TT_HoriHeader *>(FT_Get_Sfnt_Table(f.face, FT_SFNT_HHEA));
-    const auto *os2 = static_cast<const TT_OS2 *>(FT_Get_Sfnt_Table(f.face, FT_SFNT_OS2));
+    const auto *hhea =
+        static_cast<const TT_HoriHeader *>(freetype.FT_Get_Sfnt_Table(f.face, FT_SFNT_HHEA));
+    const auto *os2 = static_cast<const TT_OS2 *>(freetype.FT_Get_Sfnt_Table(f.face, FT_SFNT_OS2));
     if (hhea != nullptr && os2 != nullptr && os2->version != 0xFFFF) {
         const long gap = long(hhea->Line_Gap) - ((long(os2->usWinAscent) + os2->usWinDescent) -
                                                  (long(hhea->Ascender) - hhea->Descender));
-        if (gap > 0) out.externalLeading = pixels(FT_MulFix(gap, m.y_scale));
+        if (gap > 0) out.externalLeading = pixels(freetype.FT_MulFix(gap, m.y_scale));
     }
     out.maxCharWidth = pixels(m.max_advance);
     out.aveCharWidth = f.advance('x');
@@ -179,15 +178,15 @@ FontInstance *instanceOf(Font &font) {
     std::fill(std::begin(made->advances), std::end(made->advances), -1);
     made->face = face;
     made->family = face->family_name != nullptr ? face->family_name : "";
-    if (FT_New_Size(face, &made->size) != 0) return nullptr;
-    FT_Activate_Size(made->size);
+    if (freetype.FT_New_Size(face, &made->size) != 0) return nullptr;
+    freetype.FT_Activate_Size(made->size);
     const LONG height = font.logical.lfHeight;
     FT_Size_RequestRec request{};
     request.type = height < 0 ? FT_SIZE_REQUEST_TYPE_NOMINAL : FT_SIZE_REQUEST_TYPE_CELL;
     // The size in long long: the magnitude of INT_MIN has no int.
     const long long magnitude = height < 0 ? -static_cast<long long>(height) : height;
     request.height = FT_Long(height == 0 ? 16 : std::min(magnitude, 10000LL)) * 64;
-    if (FT_Request_Size(face, &request) != 0) return nullptr;
+    if (freetype.FT_Request_Size(face, &request) != 0) return nullptr;
     const double angle = font.logical.lfEscapement % 3600 * std::numbers::pi / 1800.0;
     if (font.logical.lfEscapement % 3600 != 0) {
         made->turned = true;
@@ -245,7 +244,7 @@ void drawText(FontInstance &f, int x, int y, const unsigned char *text, int coun
     double penY = y + f.metrics.ascent * f.cosine;
     f.activate(true);
     for (int i = 0; i < count; ++i) {
-        if (FT_Load_Char(f.face, text[i], kRenderFlags) != 0) continue;
+        if (freetype.FT_Load_Char(f.face, text[i], kRenderFlags) != 0) continue;
         const FT_GlyphSlot g = f.face->glyph;
         const FT_Bitmap &b = g->bitmap;
         const int left = int(std::lround(penX)) + g->bitmap_left;

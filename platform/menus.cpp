@@ -399,7 +399,7 @@ void paintMenuBar(WindowObject &w) {
     gdi::Table &t = gdi::table();
     std::lock_guard<std::mutex> hold(t.lock);
     if (band->pixels) putImage(tw.x, w.xid, *band, all, 0);
-    XFlush(tw.x.display);
+    xlib.XFlush(tw.x.display);
 }
 
 void openMenuBarAt(HWND window, int screenX, int screenY) {

@@ -97,7 +97,7 @@ struct Box {
     void layOut() {
         int textWidth = 0;
         for (const std::string &line : lines)
-            textWidth = std::max(textWidth, XTextWidth(font, line.data(), int(line.size())));
+            textWidth = std::max(textWidth, xlib.XTextWidth(font, line.data(), int(line.size())));
         const int n = int(choices.buttons.size());
         const int buttonsWidth = n * kButtonWidth + (n - 1) * kButtonGap;
         width = std::max(textWidth, buttonsWidth) + 2 * kMargin;
@@ -107,23 +107,24 @@ struct Box {
         buttonsLeft = (width - buttonsWidth) / 2;
     }
     void paint() {
-        XSetForeground(display, gc, face);
-        XFillRectangle(display, xid, gc, 0, 0, unsigned(width), unsigned(height));
-        XSetForeground(display, gc, ink);
+        xlib.XSetForeground(display, gc, face);
+        xlib.XFillRectangle(display, xid, gc, 0, 0, unsigned(width), unsigned(height));
+        xlib.XSetForeground(display, gc, ink);
         for (std::size_t i = 0; i < lines.size(); ++i)
-            XDrawString(display, xid, gc, kMargin, kMargin + int(i) * lineHeight() + font->ascent,
-                        lines[i].data(), int(lines[i].size()));
+            xlib.XDrawString(display, xid, gc, kMargin,
+                             kMargin + int(i) * lineHeight() + font->ascent, lines[i].data(),
+                             int(lines[i].size()));
         for (int i = 0; i < int(choices.buttons.size()); ++i) {
             const RECT r = button(i);
             const char *text = label(choices.buttons[std::size_t(i)]);
-            const int textWidth = XTextWidth(font, text, int(std::strlen(text)));
-            XSetLineAttributes(display, gc, i == focus ? 2 : 1, LineSolid, CapButt, JoinMiter);
-            XDrawRectangle(display, xid, gc, r.left, r.top, unsigned(kButtonWidth - 1),
-                           unsigned(buttonHeight - 1));
-            XDrawString(display, xid, gc, r.left + (kButtonWidth - textWidth) / 2,
-                        r.top + 5 + font->ascent, text, int(std::strlen(text)));
+            const int textWidth = xlib.XTextWidth(font, text, int(std::strlen(text)));
+            xlib.XSetLineAttributes(display, gc, i == focus ? 2 : 1, LineSolid, CapButt, JoinMiter);
+            xlib.XDrawRectangle(display, xid, gc, r.left, r.top, unsigned(kButtonWidth - 1),
+                                unsigned(buttonHeight - 1));
+            xlib.XDrawString(display, xid, gc, r.left + (kButtonWidth - textWidth) / 2,
+                             r.top + 5 + font->ascent, text, int(std::strlen(text)));
         }
-        XFlush(display);
+        xlib.XFlush(display);
     }
 };
 
@@ -182,14 +183,14 @@ void registerBoxClass() {
 unsigned long pixelOf(Display *display, Colormap colormap, unsigned short grey) {
     XColor c{};
     c.red = c.green = c.blue = grey;
-    return XAllocColor(display, colormap, &c) != 0 ? c.pixel : 0;
+    return xlib.XAllocColor(display, colormap, &c) != 0 ? c.pixel : 0;
 }
 
 int windowBox(HWND owner, const char *text, const char *caption, const Choices &choices) {
     ThreadWindows &tw = threadWindows();
     Box box;
     box.display = tw.x.display;
-    box.font = XLoadQueryFont(box.display, "fixed");
+    box.font = xlib.XLoadQueryFont(box.display, "fixed");
     if (box.font == nullptr) return logBox(text, caption, choices);
     box.choices = choices;
     box.focus = choices.defaultIndex;
@@ -214,18 +215,18 @@ int windowBox(HWND owner, const char *text, const char *caption, const Choices &
         outerWidth, outerHeight, 0, 0, 0, nullptr);
     WindowObject *w = findWindow(window);
     if (w == nullptr) {
-        XFreeFont(box.display, box.font);
+        xlib.XFreeFont(box.display, box.font);
         return logBox(text, caption, choices);
     }
     w->drawsItself = true;
     box.xid = w->xid;
-    box.gc = XCreateGC(box.display, box.xid, 0, nullptr);
-    XSetFont(box.display, box.gc, box.font->fid);
+    box.gc = xlib.XCreateGC(box.display, box.xid, 0, nullptr);
+    xlib.XSetFont(box.display, box.gc, box.font->fid);
     box.face = pixelOf(box.display, tw.x.colormap, 0xC0C0);
     box.ink = pixelOf(box.display, tw.x.colormap, 0);
     const std::string shown = text != nullptr ? text : "";
-    XChangeProperty(box.display, box.xid, tw.x.textProperty, XA_STRING, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char *>(shown.data()), int(shown.size()));
+    xlib.XChangeProperty(box.display, box.xid, tw.x.textProperty, XA_STRING, 8, PropModeReplace,
+                         reinterpret_cast<const unsigned char *>(shown.data()), int(shown.size()));
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<std::intptr_t>(&box));
     ShowWindow(window, SW_SHOWNORMAL);
 
@@ -241,9 +242,9 @@ int windowBox(HWND owner, const char *text, const char *caption, const Choices &
     }
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     DestroyWindow(window);
-    XFreeGC(box.display, box.gc);
-    XFreeFont(box.display, box.font);
-    XFlush(box.display);
+    xlib.XFreeGC(box.display, box.gc);
+    xlib.XFreeFont(box.display, box.font);
+    xlib.XFlush(box.display);
     if (quit) {
         // The loop outside must see the quit too.
         PostQuitMessage(int(msg.wParam));

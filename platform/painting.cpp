@@ -47,19 +47,19 @@ void putImage(const XConnection &x, Window xid, WindowImage &image, const RECT &
     if (nativeFormat(x.bitsPerPixel, x.redMask, x.greenMask, x.blueMask)) {
         // Our pixels are the server's: the image is sent as it lies.
         XImage *xi =
-            XCreateImage(x.display, x.visual, unsigned(x.depth), ZPixmap, 0,
-                         reinterpret_cast<char *>(image.pixels.get()), unsigned(image.width),
-                         unsigned(image.height), 32, image.rowBytes());
+            xlib.XCreateImage(x.display, x.visual, unsigned(x.depth), ZPixmap, 0,
+                              reinterpret_cast<char *>(image.pixels.get()), unsigned(image.width),
+                              unsigned(image.height), 32, image.rowBytes());
         if (xi == nullptr) return;
         xi->byte_order = LSBFirst;
-        XPutImage(x.display, xid, x.gc, xi, r.left, r.top, r.left, r.top + band, unsigned(w),
-                  unsigned(h));
+        xlib.XPutImage(x.display, xid, x.gc, xi, r.left, r.top, r.left, r.top + band, unsigned(w),
+                       unsigned(h));
         xi->data = nullptr;
         XDestroyImage(xi);
         return;
     }
-    XImage *xi = XCreateImage(x.display, x.visual, unsigned(x.depth), ZPixmap, 0, nullptr,
-                              unsigned(w), unsigned(h), 32, 0);
+    XImage *xi = xlib.XCreateImage(x.display, x.visual, unsigned(x.depth), ZPixmap, 0, nullptr,
+                                   unsigned(w), unsigned(h), 32, 0);
     if (xi == nullptr) return;
     xi->data = static_cast<char *>(std::malloc(std::size_t(xi->bytes_per_line) * std::size_t(h)));
     if (xi->data == nullptr) {
@@ -74,7 +74,7 @@ void putImage(const XConnection &x, Window xid, WindowImage &image, const RECT &
                       toMask(p[2], x.redMask) | toMask(p[1], x.greenMask) |
                           toMask(p[0], x.blueMask));
     }
-    XPutImage(x.display, xid, x.gc, xi, 0, 0, r.left, r.top + band, unsigned(w), unsigned(h));
+    xlib.XPutImage(x.display, xid, x.gc, xi, 0, 0, r.left, r.top + band, unsigned(w), unsigned(h));
     XDestroyImage(xi);
 }
 
@@ -103,14 +103,14 @@ void showWindowImage(HWND window) {
     WindowObject *w = findWindow(window);
     if (w == nullptr || tw.x.display == nullptr) return;
     sendImage(tw, *w);
-    XFlush(tw.x.display);
+    xlib.XFlush(tw.x.display);
 }
 
 void showWindowImages(ThreadWindows &tw) {
     if (tw.x.display == nullptr) return;
     for (auto &entry : tw.windows)
         sendImage(tw, *entry.second);
-    XFlush(tw.x.display);
+    xlib.XFlush(tw.x.display);
 }
 
 void invalidate(WindowObject &w, const RECT *rect, bool erase) {
@@ -151,15 +151,15 @@ void readForeignPicture(ThreadWindows &tw, WindowObject &w) {
     XWindowAttributes a;
     {
         XErrorTrap trap(tw.x.display);
-        if (XGetWindowAttributes(tw.x.display, w.xid, &a) == 0 || trap.failed()) return;
+        if (xlib.XGetWindowAttributes(tw.x.display, w.xid, &a) == 0 || trap.failed()) return;
     }
     w.clientWidth = a.width;
     w.clientHeight = a.height;
     XImage *xi = nullptr;
     if (a.map_state == IsViewable) {
         XErrorTrap trap(tw.x.display);
-        xi = XGetImage(tw.x.display, w.xid, 0, 0, unsigned(a.width), unsigned(a.height), AllPlanes,
-                       ZPixmap);
+        xi = xlib.XGetImage(tw.x.display, w.xid, 0, 0, unsigned(a.width), unsigned(a.height),
+                            AllPlanes, ZPixmap);
         if (trap.failed() && xi != nullptr) {
             XDestroyImage(xi);
             xi = nullptr;

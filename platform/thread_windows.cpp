@@ -110,9 +110,9 @@ void survive(Display *, void *) {}
 void installHandlers() {
     static std::once_flag once;
     std::call_once(once, [] {
-        XInitThreads();
-        XSetErrorHandler(noteXError);
-        XSetIOErrorHandler(connectionLost);
+        xlib.XInitThreads();
+        xlib.XSetErrorHandler(noteXError);
+        xlib.XSetIOErrorHandler(connectionLost);
         handleBrokenPipes();
     });
 }
@@ -128,10 +128,10 @@ bool chooseVisual(XConnection &x) {
         return true;
     }
     XVisualInfo info;
-    if (!XMatchVisualInfo(x.display, x.screen, 24, TrueColor, &info)) return false;
+    if (!xlib.XMatchVisualInfo(x.display, x.screen, 24, TrueColor, &info)) return false;
     x.visual = info.visual;
     x.depth = info.depth;
-    x.colormap = XCreateColormap(x.display, x.root, info.visual, AllocNone);
+    x.colormap = xlib.XCreateColormap(x.display, x.root, info.visual, AllocNone);
     return true;
 }
 
@@ -140,19 +140,19 @@ void readPixelFormat(XConnection &x) {
     x.greenMask = x.visual->green_mask;
     x.blueMask = x.visual->blue_mask;
     int count = 0;
-    XPixmapFormatValues *formats = XListPixmapFormats(x.display, &count);
+    XPixmapFormatValues *formats = xlib.XListPixmapFormats(x.display, &count);
     for (int i = 0; i < count; ++i)
         if (formats[i].depth == x.depth) x.bitsPerPixel = formats[i].bits_per_pixel;
-    if (formats != nullptr) XFree(formats);
+    if (formats != nullptr) xlib.XFree(formats);
 }
 
 void openConnection(XConnection &x) {
     const char *name = std::getenv("DISPLAY");
-    if (name == nullptr || *name == '\0') return;
+    if (name == nullptr || *name == '\0' || !xlibLoaded()) return;
     installHandlers();
-    x.display = XOpenDisplay(name);
+    x.display = xlib.XOpenDisplay(name);
     if (x.display == nullptr) return;
-    XSetIOErrorExitHandler(x.display, survive, nullptr);
+    xlib.XSetIOErrorExitHandler(x.display, survive, nullptr);
     registerConnection(ConnectionNumber(x.display));
     x.screen = DefaultScreen(x.display);
     x.root = RootWindow(x.display, x.screen);
@@ -160,21 +160,21 @@ void openConnection(XConnection &x) {
         std::fputs(">>>> The X display has no true-colour visual: windows are not shown!\n",
                    stderr);
         unregisterConnection(ConnectionNumber(x.display));
-        XCloseDisplay(x.display);
+        xlib.XCloseDisplay(x.display);
         x.display = nullptr;
         return;
     }
     readPixelFormat(x);
     x.width = DisplayWidth(x.display, x.screen);
     x.height = DisplayHeight(x.display, x.screen);
-    x.wmProtocols = XInternAtom(x.display, "WM_PROTOCOLS", False);
-    x.wmDeleteWindow = XInternAtom(x.display, "WM_DELETE_WINDOW", False);
-    x.netWmName = XInternAtom(x.display, "_NET_WM_NAME", False);
-    x.utf8String = XInternAtom(x.display, "UTF8_STRING", False);
-    x.textProperty = XInternAtom(x.display, "_KAVLOR_TEXT", False);
+    x.wmProtocols = xlib.XInternAtom(x.display, "WM_PROTOCOLS", False);
+    x.wmDeleteWindow = xlib.XInternAtom(x.display, "WM_DELETE_WINDOW", False);
+    x.netWmName = xlib.XInternAtom(x.display, "_NET_WM_NAME", False);
+    x.utf8String = xlib.XInternAtom(x.display, "UTF8_STRING", False);
+    x.textProperty = xlib.XInternAtom(x.display, "_KAVLOR_TEXT", False);
     // A graphics context for the images sent to windows of the visual.
-    x.gcPixmap = XCreatePixmap(x.display, x.root, 1, 1, unsigned(x.depth));
-    x.gc = XCreateGC(x.display, x.gcPixmap, 0, nullptr);
+    x.gcPixmap = xlib.XCreatePixmap(x.display, x.root, 1, 1, unsigned(x.depth));
+    x.gc = xlib.XCreateGC(x.display, x.gcPixmap, 0, nullptr);
 }
 
 } // namespace
@@ -192,13 +192,13 @@ ThreadWindows::~ThreadWindows() {
     closingConnection = true;
     for (auto &entry : windows)
         if (!entry.second->foreign && entry.second->parent == 0)
-            XDestroyWindow(x.display, entry.second->xid);
+            xlib.XDestroyWindow(x.display, entry.second->xid);
     for (auto &entry : cursors)
-        XFreeCursor(x.display, entry.second);
-    XFreeGC(x.display, x.gc);
-    XFreePixmap(x.display, x.gcPixmap);
+        xlib.XFreeCursor(x.display, entry.second);
+    xlib.XFreeGC(x.display, x.gc);
+    xlib.XFreePixmap(x.display, x.gcPixmap);
     unregisterConnection(ConnectionNumber(x.display));
-    XCloseDisplay(x.display);
+    xlib.XCloseDisplay(x.display);
 }
 
 ThreadWindows &threadWindows() {
@@ -221,7 +221,7 @@ WindowObject *windowOrForeign(HWND window) {
     XWindowAttributes a;
     {
         XErrorTrap trap(tw.x.display);
-        if (XGetWindowAttributes(tw.x.display, Window(window), &a) == 0 || trap.failed()) {
+        if (xlib.XGetWindowAttributes(tw.x.display, Window(window), &a) == 0 || trap.failed()) {
             if (it != tw.windows.end()) tw.windows.erase(it);
             return nullptr;
         }
@@ -269,7 +269,7 @@ WindowObject *topLevelOf(WindowObject *window) {
 }
 
 XErrorTrap::XErrorTrap(Display *display) : display_(display), saved_(lastXError) {
-    if (display_ != nullptr) XSync(display_, False);
+    if (display_ != nullptr) xlib.XSync(display_, False);
     lastXError = 0;
 }
 
@@ -278,7 +278,7 @@ XErrorTrap::~XErrorTrap() {
 }
 
 bool XErrorTrap::failed() {
-    if (display_ != nullptr) XSync(display_, False);
+    if (display_ != nullptr) xlib.XSync(display_, False);
     return lastXError != 0;
 }
 

@@ -2,8 +2,6 @@
 // message queue and its windows. Made on the thread's first call, closed when
 // the thread ends. Nothing here is shared between threads, so nothing locks.
 #pragma once
-#include <X11/Xlib.h>
-
 #include <deque>
 #include <memory>
 #include <string>
@@ -11,6 +9,7 @@
 
 #include "platform/win_user.h"
 #include "platform/window_image.h"
+#include "platform/xlib_functions.h"
 
 // The connection, or none (display null) when no display can be reached.
 struct XConnection {

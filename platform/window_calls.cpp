@@ -61,26 +61,26 @@ Window createXWindow(const XConnection &x, const WindowObject &w, Window parent)
     a.event_mask = kEventMask;
     a.override_redirect = (w.style & WS_POPUP) != 0 ? True : False;
     const XPlacement at = xPlacementOf(w);
-    const Window xid = XCreateWindow(
+    const Window xid = xlib.XCreateWindow(
         x.display, parent != 0 ? parent : x.root, at.x, at.y, at.width, at.height, 0, x.depth,
         InputOutput, x.visual,
         CWBackPixmap | CWBorderPixel | CWColormap | CWEventMask | CWOverrideRedirect, &a);
     if (parent == 0) {
         Atom protocols[] = {x.wmDeleteWindow};
-        XSetWMProtocols(x.display, xid, protocols, 1);
+        xlib.XSetWMProtocols(x.display, xid, protocols, 1);
         XSizeHints hints{};
         hints.flags = USPosition | USSize;
         hints.x = at.x;
         hints.y = at.y;
         hints.width = int(at.width);
         hints.height = int(at.height);
-        XSetWMNormalHints(x.display, xid, &hints);
+        xlib.XSetWMNormalHints(x.display, xid, &hints);
     }
     // Programs that read screens find a control by its class too.
     std::string resource = parent == 0 ? "kavlor" : w.className;
     char klass[] = "Kavlor";
     XClassHint classHint{resource.data(), klass};
-    XSetClassHint(x.display, xid, &classHint);
+    xlib.XSetClassHint(x.display, xid, &classHint);
     return xid;
 }
 
@@ -88,7 +88,7 @@ void storeTitle(const XConnection &x, WindowObject &w, const char *text) {
     w.title = text != nullptr ? text : "";
     if (x.display == nullptr || w.xid == 0) return;
     // The title is ISO-8859-1, which is what WM_NAME holds; _NET_WM_NAME wants UTF-8.
-    XStoreName(x.display, w.xid, w.title.c_str());
+    xlib.XStoreName(x.display, w.xid, w.title.c_str());
     std::string utf8;
     for (const unsigned char c : w.title) {
         if (c < 0x80) {
@@ -98,8 +98,8 @@ void storeTitle(const XConnection &x, WindowObject &w, const char *text) {
             utf8 += char(0x80 | (c & 0x3F));
         }
     }
-    XChangeProperty(x.display, w.xid, x.netWmName, x.utf8String, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char *>(utf8.data()), int(utf8.size()));
+    xlib.XChangeProperty(x.display, w.xid, x.netWmName, x.utf8String, 8, PropModeReplace,
+                         reinterpret_cast<const unsigned char *>(utf8.data()), int(utf8.size()));
 }
 
 // Waits until the server has mapped the window, or gives up after a while
@@ -107,11 +107,11 @@ void storeTitle(const XConnection &x, WindowObject &w, const char *text) {
 void waitUntilMapped(const XConnection &x, Window xid) {
     const DWORD start = messageTime();
     XEvent event;
-    while (!XCheckTypedWindowEvent(x.display, xid, MapNotify, &event)) {
+    while (!xlib.XCheckTypedWindowEvent(x.display, xid, MapNotify, &event)) {
         const int waited = int(messageTime() - start);
         if (waited >= kMapWaitMilliseconds) return;
         pollfd p{ConnectionNumber(x.display), POLLIN, 0};
-        XFlush(x.display);
+        xlib.XFlush(x.display);
         poll(&p, 1, std::min(50, kMapWaitMilliseconds - waited));
     }
 }
@@ -121,7 +121,7 @@ POINT screenOrigin(const ThreadWindows &tw, const WindowObject &w) {
     if (w.foreign) {
         int x = 0, y = 0;
         Window child;
-        XTranslateCoordinates(tw.x.display, w.xid, tw.x.root, 0, 0, &x, &y, &child);
+        xlib.XTranslateCoordinates(tw.x.display, w.xid, tw.x.root, 0, 0, &x, &y, &child);
         return POINT{x, y};
     }
     POINT p{w.clientX, w.clientY};
@@ -206,8 +206,8 @@ BOOL DestroyWindow(HWND window) {
     for (const HWND h : family)
         if (WindowObject *member = findWindow(h)) member->proc(h, WM_DESTROY, 0, 0);
     if (WindowObject *top = findWindow(window); top != nullptr && tw.x.display != nullptr) {
-        XDestroyWindow(tw.x.display, top->xid);
-        XFlush(tw.x.display);
+        xlib.XDestroyWindow(tw.x.display, top->xid);
+        xlib.XFlush(tw.x.display);
     }
     for (const HWND h : family) {
         auto it = tw.windows.find(h);
@@ -235,20 +235,20 @@ BOOL ShowWindow(HWND window, int command) {
     w->visible = show;
     if (tw.x.display == nullptr) return wasVisible;
     if (!show) {
-        XUnmapWindow(tw.x.display, w->xid);
-        XFlush(tw.x.display);
+        xlib.XUnmapWindow(tw.x.display, w->xid);
+        xlib.XFlush(tw.x.display);
         return wasVisible;
     }
     if (w->parent == 0)
-        XMapRaised(tw.x.display, w->xid);
+        xlib.XMapRaised(tw.x.display, w->xid);
     else
-        XMapWindow(tw.x.display, w->xid);
+        xlib.XMapWindow(tw.x.display, w->xid);
     waitUntilMapped(tw.x, w->xid);
     if (w->parent == 0) {
         // Keys go to the window shown last, as they would with a window manager;
         // a control of it that had the focus keeps it.
         XErrorTrap trap(tw.x.display);
-        XSetInputFocus(tw.x.display, w->xid, RevertToParent, CurrentTime);
+        xlib.XSetInputFocus(tw.x.display, w->xid, RevertToParent, CurrentTime);
         trap.failed();
         if (topLevelOf(findWindow(tw.focus)) != w) tw.focus = window;
     }
@@ -264,8 +264,8 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
     placeClient(*w, x, y, width, height);
     if (tw.x.display != nullptr) {
         const XPlacement at = xPlacementOf(*w);
-        XMoveResizeWindow(tw.x.display, w->xid, at.x, at.y, at.width, at.height);
-        XFlush(tw.x.display);
+        xlib.XMoveResizeWindow(tw.x.display, w->xid, at.x, at.y, at.width, at.height);
+        xlib.XFlush(tw.x.display);
     }
     if (w->clientWidth != oldWidth || w->clientHeight != oldHeight) {
         sizeWindowImage(*w);
@@ -282,7 +282,7 @@ BOOL SetWindowTextA(HWND window, const char *text) {
     WindowObject *w = ownWindow(window);
     if (w == nullptr) return 0;
     storeTitle(tw.x, *w, text);
-    if (tw.x.display != nullptr) XFlush(tw.x.display);
+    if (tw.x.display != nullptr) xlib.XFlush(tw.x.display);
     // Controls show their text: they hear of it.
     SendMessageA(window, WM_SETTEXT, 0, LPARAM(text));
     return 1;
@@ -352,7 +352,7 @@ HWND SetFocus(HWND window) {
     const WindowObject *top = topLevelOf(findWindow(window));
     if (tw.x.display != nullptr && top != nullptr && top->visible) {
         XErrorTrap trap(tw.x.display);
-        XSetInputFocus(tw.x.display, top->xid, RevertToParent, CurrentTime);
+        xlib.XSetInputFocus(tw.x.display, top->xid, RevertToParent, CurrentTime);
         trap.failed();
     }
     return previous;

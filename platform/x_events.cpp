@@ -98,7 +98,7 @@ HWND keyTarget(ThreadWindows &tw, WindowObject &w) {
 void key(ThreadWindows &tw, WindowObject &w, XKeyEvent &e, bool pressed) {
     char text[8] = {};
     KeySym keysym = NoSymbol;
-    const int n = XLookupString(&e, text, sizeof text, &keysym, nullptr);
+    const int n = xlib.XLookupString(&e, text, sizeof text, &keysym, nullptr);
     const unsigned character = n == 1 ? static_cast<unsigned char>(text[0]) : 0;
     const WPARAM vk = virtualKey(keysym);
     tw.modifiers = e.state;
@@ -122,7 +122,7 @@ void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
     if (pressed && w.parent == 0 && tw.x.display != nullptr && w.visible) {
         // A click gives the window the keys, as a window manager would.
         XErrorTrap trap(tw.x.display);
-        XSetInputFocus(tw.x.display, w.xid, RevertToParent, CurrentTime);
+        xlib.XSetInputFocus(tw.x.display, w.xid, RevertToParent, CurrentTime);
         trap.failed();
     }
     if (e.y < w.menuBand) {
@@ -142,7 +142,7 @@ void configure(ThreadWindows &tw, WindowObject &w, XConfigureEvent &e) {
         // where it lies on the screen.
         int x = 0, y = 0;
         Window child;
-        XTranslateCoordinates(tw.x.display, w.xid, tw.x.root, 0, 0, &x, &y, &child);
+        xlib.XTranslateCoordinates(tw.x.display, w.xid, tw.x.root, 0, 0, &x, &y, &child);
         w.clientX = x;
         w.clientY = y + w.menuBand;
     } else {
@@ -214,9 +214,9 @@ void translate(ThreadWindows &tw, XEvent &e) {
 
 void readXEvents(ThreadWindows &tw) {
     if (tw.x.display == nullptr) return;
-    while (XPending(tw.x.display) > 0) {
+    while (xlib.XPending(tw.x.display) > 0) {
         XEvent e;
-        XNextEvent(tw.x.display, &e);
+        xlib.XNextEvent(tw.x.display, &e);
         translate(tw, e);
         if (tw.x.display == nullptr) return;
     }
@@ -224,8 +224,8 @@ void readXEvents(ThreadWindows &tw) {
 
 void waitForXEvents(ThreadWindows &tw, int timeoutMs) {
     if (tw.x.display == nullptr) return;
-    XFlush(tw.x.display);
-    if (XPending(tw.x.display) > 0) return;
+    xlib.XFlush(tw.x.display);
+    if (xlib.XPending(tw.x.display) > 0) return;
     pollfd p{ConnectionNumber(tw.x.display), POLLIN, 0};
     poll(&p, 1, timeoutMs);
 }
