@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "devices/png_scratch.h"
 #include "devices/window_table.h"
 
 struct GlobalRecord;
@@ -56,6 +57,9 @@ struct DriverRecord {
     // are flushed.
     std::unique_ptr<std::uint8_t[]> psparepage;
     std::size_t nsparebytes = 0;
+    // ppngscratch: the PNG writer's deflate state and output area, kept from
+    // file to file for the same reason; null until the first PNG.
+    std::unique_ptr<PngScratch> ppngscratch;
     // pwintab: the WindowTable of the window-system drivers (screen and WMF);
     // null until qqwglb makes it.
     std::unique_ptr<WindowTable> pwintab;

@@ -1,12 +1,39 @@
 // PNG writer: signature, IHDR, PLTE, tRNS, one IDAT with the whole deflate
 // stream, IEND. Chunk lengths, sizes and CRCs are big-endian.
+#include <zlib.h>
+
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <zlib.h>
+#include <memory>
+#include <new>
 
 #include "devices/crc32.h"
+#include "devices/driver_record.h"
+#include "devices/png_scratch.h"
 #include "devices/raster_source.h"
+
+CompressedImage::~CompressedImage() {
+    std::free(bytes_);
+}
+
+void CompressedImage::restart(z_stream &stream) {
+    stream.next_out = bytes_;
+    stream.avail_out = static_cast<uInt>(size_);
+}
+
+bool CompressedImage::grow(z_stream &stream) {
+    const std::size_t used = size_ - stream.avail_out;
+    const std::size_t size = size_ < kFirstRoom ? kFirstRoom : 2 * size_;
+    if (size > UINT_MAX) return false;
+    void *larger = std::realloc(bytes_, size);
+    if (larger == nullptr) return false;
+    bytes_ = static_cast<std::uint8_t *>(larger);
+    size_ = size;
+    stream.next_out = bytes_ + used;
+    stream.avail_out = static_cast<uInt>(size - used);
+    return true;
+}
 
 namespace {
 
@@ -27,38 +54,10 @@ void put32be(std::uint8_t *p, std::uint32_t v) {
     p[3] = static_cast<std::uint8_t>(v);
 }
 
-// The compressed image, in memory that grows as deflate fills it.
-class Compressed {
-  public:
-    Compressed() = default;
-    Compressed(const Compressed &) = delete;
-    Compressed &operator=(const Compressed &) = delete;
-    ~Compressed() { std::free(bytes_); }
-    // Room after the bytes written: at least twice what there was; false
-    // without memory.
-    bool grow(z_stream &stream) {
-        const std::size_t used = size_ - stream.avail_out;
-        const std::size_t size = size_ < kFirstRoom ? kFirstRoom : 2 * size_;
-        if (size > UINT_MAX) return false;
-        void *larger = std::realloc(bytes_, size);
-        if (larger == nullptr) return false;
-        bytes_ = static_cast<std::uint8_t *>(larger);
-        size_ = size;
-        stream.next_out = bytes_ + used;
-        stream.avail_out = static_cast<uInt>(size - used);
-        return true;
-    }
-    const std::uint8_t *data() const { return bytes_; }
-
-  private:
-    static constexpr std::size_t kFirstRoom = 65536;
-    std::uint8_t *bytes_ = nullptr;
-    std::size_t size_ = 0;
-};
-
 // Gives deflate n bytes (flush Z_NO_FLUSH or Z_FINISH), growing the output
 // until they are taken (and, with Z_FINISH, until the stream ends).
-int feed(z_stream &stream, Compressed &out, const std::uint8_t *bytes, std::size_t n, int flush) {
+int feed(z_stream &stream, CompressedImage &out, const std::uint8_t *bytes, std::size_t n,
+         int flush) {
     stream.next_in = const_cast<Bytef *>(bytes);
     stream.avail_in = static_cast<uInt>(n);
     for (;;) {
@@ -74,27 +73,36 @@ int feed(z_stream &stream, Compressed &out, const std::uint8_t *bytes, std::size
 // The deflate stream of the raw image, each row behind a filter byte 0, rows
 // top first: the rows go to deflate one by one (Z_NO_FLUSH, then Z_FINISH),
 // which gives the bytes of one deflate call over the whole raw image, with no
-// copy of the image. Status 0 or -2..-5.
-int compress(const RasterPixels &pixels, std::size_t rowLength, Compressed &out,
+// copy of the image. Status 0 or -2..-4.
+int compress(const RasterPixels &pixels, std::size_t rowLength, PngScratch &scratch,
              std::size_t &outSize) {
     const int h = pixels.height();
     const std::size_t rawSize = static_cast<std::size_t>(h) * (rowLength + 1);
     // The one-call writer's limits: the raw image and its worst case fit a uInt.
     if (rawSize > UINT_MAX || rawSize + rawSize / 100 + 17 > UINT_MAX) return kRasterNoMemory;
-    z_stream stream;
-    std::memset(&stream, 0, sizeof stream);
-    if (deflateInit(&stream, Z_DEFAULT_COMPRESSION) != Z_OK) return kPngZlibStart;
+    z_stream *stream = scratch.deflater.start();
+    if (stream == nullptr) return kPngZlibStart;
+    CompressedImage &out = scratch.image;
+    out.restart(*stream);
     static constexpr std::uint8_t kFilterNone[1] = {0};
     int status = kRasterDone;
     for (int y = 0; y < h && status == kRasterDone; ++y) {
-        status = feed(stream, out, kFilterNone, 1, Z_NO_FLUSH);
-        if (status == kRasterDone) status = feed(stream, out, pixels.row(y), rowLength, Z_NO_FLUSH);
+        status = feed(*stream, out, kFilterNone, 1, Z_NO_FLUSH);
+        if (status == kRasterDone)
+            status = feed(*stream, out, pixels.row(y), rowLength, Z_NO_FLUSH);
     }
-    if (status == kRasterDone) status = feed(stream, out, nullptr, 0, Z_FINISH);
-    outSize = stream.total_out;
-    const int end = deflateEnd(&stream);
-    if (status != kRasterDone) return status;
-    return end == Z_OK ? kRasterDone : kPngZlibEnd;
+    if (status == kRasterDone) status = feed(*stream, out, nullptr, 0, Z_FINISH);
+    outSize = stream->total_out;
+    return status;
+}
+
+// The scratch kept in the caller's DriverRecord, made on first use; null
+// without memory for it.
+PngScratch *keptScratch(GlobalRecord &rec) {
+    DriverRecord *driver = driverRecord(rec);
+    if (driver == nullptr) return nullptr;
+    if (!driver->ppngscratch) driver->ppngscratch.reset(new (std::nothrow) PngScratch);
+    return driver->ppngscratch.get();
 }
 
 } // namespace
@@ -108,9 +116,17 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
     const int w = pixels.width(), h = pixels.height();
 
     const std::size_t rowLength = static_cast<std::size_t>(w) * (rgb ? 3 : 1);
-    Compressed compressed;
+    // Without memory to keep a scratch, one lives for this file alone.
+    PngScratch *kept = keptScratch(rec);
+    std::unique_ptr<PngScratch> own;
+    if (kept == nullptr) own.reset(new (std::nothrow) PngScratch);
+    PngScratch *scratch = kept != nullptr ? kept : own.get();
+    if (scratch == nullptr) {
+        status = kRasterNoMemory;
+        return;
+    }
     std::size_t compressedSize = 0;
-    status = compress(pixels, rowLength, compressed, compressedSize);
+    status = compress(pixels, rowLength, *scratch, compressedSize);
     if (status != kRasterDone) return;
 
     ByteSink out = buffer != nullptr ? ByteSink(buffer) : ByteSink(file);
@@ -138,7 +154,7 @@ void qqppng(GlobalRecord &rec, FILE *file, const RasterFileRequest &request, int
         else
             chunk(out, "tRNS", kPaletteAlpha, sizeof kPaletteAlpha);
     }
-    chunk(out, "IDAT", compressed.data(), compressedSize);
+    chunk(out, "IDAT", scratch->image.data(), compressedSize);
     chunk(out, "IEND", nullptr, 0);
 
     if (buffer != nullptr) {

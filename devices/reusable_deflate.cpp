@@ -8,7 +8,7 @@ ReusableDeflate::~ReusableDeflate() {
     if (made_) deflateEnd(&z_);
 }
 
-bool ReusableDeflate::begin(unsigned char *out, std::size_t area) {
+z_stream *ReusableDeflate::start() {
     // A state that a failure left unusable is made again.
     if (made_ && deflateReset(&z_) != Z_OK) {
         deflateEnd(&z_);
@@ -17,8 +17,13 @@ bool ReusableDeflate::begin(unsigned char *out, std::size_t area) {
     if (!made_) {
         z_ = z_stream{};
         made_ = deflateInit(&z_, Z_DEFAULT_COMPRESSION) == Z_OK;
-        if (!made_) return false;
+        if (!made_) return nullptr;
     }
+    return &z_;
+}
+
+bool ReusableDeflate::begin(unsigned char *out, std::size_t area) {
+    if (start() == nullptr) return false;
     z_.next_out = out;
     // An area beyond zlib's count is cut to it: a stream that needs more
     // fails, as it would with the smaller area.

@@ -18,6 +18,10 @@ class ReusableDeflate {
     // Begins a stream compressed into out (area bytes); false when zlib has
     // no memory for its state.
     bool begin(unsigned char *out, std::size_t area);
+    // Begins a stream that the caller drives with deflate itself (its input,
+    // output and their counts are the caller's); null when zlib has no memory
+    // for the state.
+    z_stream *start();
     // Gives deflate the next n bytes of the stream; finish: they end it.
     // False when the stream is lost: zlib failed, or the output did not fit
     // the area.

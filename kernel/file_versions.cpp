@@ -1,13 +1,17 @@
 // Versioned names for files that exist already.
 #include "kernel/file_versions.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 #include "kernel/fatal.h"
 #include "kernel/record.h"
+#include "kernel/record_table.h"
 #include "kernel/text_utils.h"
 
 bool fileExists(const char *name) {
@@ -25,6 +29,23 @@ bool replaceableFile(const char *name) {
     return lstat(name, &st) == 0 && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode));
 }
 
+// The file DELE removed last on this thread, still open (or -1): removing a
+// file frees its pages and blocks only when no one holds it, and for a file
+// of megabytes that takes long, which the other threads would spend waiting
+// for the library lock. Holding it open over the removal lets the close
+// after the lock do that work.
+thread_local int removedFileHeld = -1;
+
+// Removes the file; in thread mode it is held open until releaseRemovedFile.
+void removeFile(const char *name) {
+    const int held =
+        inThreadMode() ? open(name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1;
+    std::remove(name);
+    if (held < 0) return;
+    releaseRemovedFile();
+    removedFileHeld = held;
+}
+
 void trimTrailingBlanks(char *name) {
     std::size_t len = std::strlen(name);
     while (len > 0 && name[len - 1] == ' ')
@@ -39,13 +60,19 @@ std::size_t baseStart(const std::string &name) {
 
 } // namespace
 
+void releaseRemovedFile() {
+    if (removedFileHeld < 0) return;
+    close(removedFileHeld);
+    removedFileHeld = -1;
+}
+
 bool gfilnn(GlobalRecord &rec, char *name, std::size_t capacity) {
     trimTrailingBlanks(name);
     if (!fileExists(name)) return true;
 
     switch (rec.out.ifilmod) {
     case 1: // DELE
-        if (replaceableFile(name)) std::remove(name);
+        if (replaceableFile(name)) removeFile(name);
         return true;
     case 2: { // BREA
         std::string line = "File ";

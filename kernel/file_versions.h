@@ -15,3 +15,8 @@ bool fileExists(const char *name);
 // the name left as it was, when a new version would not fit in capacity: the
 // caller opens nothing then (and gives warning 37 outside the library lock).
 [[nodiscard]] bool gfilnn(GlobalRecord &rec, char *name, std::size_t capacity);
+
+// Closes the file that gfilnn removed under the library lock, if it held one
+// open: called once the lock is released (LibraryLock does), so that the
+// system frees the file's pages while the other threads go on.
+void releaseRemovedFile();

@@ -188,7 +188,9 @@ extern "C" void kavfin(void) {
     }
     if (rec.msg.iwinapp == 1) {
         qqmprc(rec, fileflag);
-    } else {
+    } else if (rec.msg.iunit != 0 && rec.msg.iprotfl == 1) {
+        // The boxes of threads ending at once come out one after another;
+        // without a protocol the lock is not taken.
         LibraryLock lock;
         dprcol(rec, fileflag);
     }

@@ -14,6 +14,7 @@
 
 #include "kavlor.h"
 #include "kernel/fatal.h"
+#include "kernel/file_versions.h"
 #include "kernel/record.h"
 
 namespace {
@@ -177,6 +178,11 @@ void qqmutex(int op) {
         table.lock.lock();
     else
         table.lock.unlock();
+}
+
+LibraryLock::~LibraryLock() {
+    qqmutex(1);
+    releaseRemovedFile();
 }
 
 bool inThreadMode() {

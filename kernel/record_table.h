@@ -24,11 +24,12 @@ bool inThreadMode();
 // op 0 enters, op 1 leaves the library lock; no-ops while thread mode is off.
 void qqmutex(int op);
 
-// The library lock for the lifetime of a scope.
+// The library lock for the lifetime of a scope. A file removed under it to
+// make room for a new one is let go after it (releaseRemovedFile).
 class LibraryLock {
   public:
     LibraryLock() { qqmutex(0); }
-    ~LibraryLock() { qqmutex(1); }
+    ~LibraryLock();
     LibraryLock(const LibraryLock &) = delete;
     LibraryLock &operator=(const LibraryLock &) = delete;
 };

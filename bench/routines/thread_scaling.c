@@ -1,10 +1,17 @@
-/* How drawing scales with threads: kavlor_routine_thread_scaling [threads [plots [points]]]
- * (default 8 threads, 12 plots each, curves of 200,000 points). For PDF, SVG and PNG in turn, one
- * thread draws its plots alone, then the given number of threads draw theirs at the same time;
- * each plot is an axis system with a curve, written to a file of its own in $TMPDIR (default
- * /tmp). The scaling is threads x (time of one thread) / (time of all threads): the count of
- * threads when nothing is shared. Prints the best of three rounds, and checks that every thread
- * wrote the same file as the lone thread (lines with a date aside).
+/* How drawing scales with threads: kavlor_routine_thread_scaling [threads [plots [points
+ * [formats]]]] (default 8 threads, curves of 200,000 points, the formats pdf,svg,png). For each
+ * format in turn, one thread draws its plots alone, then the given number of threads draw theirs at
+ * the same time; each plot is an axis system with a curve, written to a file of its own in $TMPDIR,
+ * by default /dev/shm (memory) where there is one, else /tmp. A thread's plots take turns among 12
+ * file names, so that the files need no more room for more plots; they are removed at the end. A
+ * file written over is removed first (filmod "DELE"): on a disk that the system trims as files go
+ * (ext4 mounted with discard), that waits for the disk, and the disk's time then counts as the
+ * library's; in memory it does not. The scaling is threads x (time of one thread) / (time of all
+ * threads): the count of threads when nothing is shared. Prints the best of three rounds, and
+ * checks that every thread wrote the same files as the lone thread (lines with a date aside).
+ * Without a count of plots (or with 0), each thread draws as many plots as one thread draws in a
+ * second (at least 12): the threads that end first then wait for the last for a small part of the
+ * run.
  *
  * On a machine that other programs keep busy, the threads wait for cores and the wall times say
  * little; the CPU time does not count those waits. So the routine prints too the scaling in CPU
@@ -12,7 +19,7 @@
  * times the work), which falls below the count of threads when the threads make each other work
  * more (a shared lock that spins, cache lines passed between cores, the kernel's page tables), and
  * the waits of the threads that gave up their core (voluntary context switches: a lock or a
- * condition that blocked them). */
+ * condition that blocked them), and how far apart the threads ended. */
 #define _GNU_SOURCE /* memmem */
 #include <kavlor.h>
 #include <math.h>
@@ -22,11 +29,15 @@
 #include <string.h>
 #include <sys/resource.h>
 #include <time.h>
+#include <unistd.h>
+
+enum { FILES = 12 }; /* file names of one thread, taken in turn */
 
 typedef struct {
     const char *format, *device;
     int index, plots, points;
     const float *x, *y;
+    double ended; /* when the thread drew its last plot */
 } job;
 
 static char folder[4096];
@@ -42,10 +53,10 @@ static void file_name(char *name, size_t size, const job *j, int plot) {
 }
 
 static void *draw(void *arg) {
-    const job *j = arg;
+    job *j = arg;
     char file[4200];
     for (int k = 0; k < j->plots; k++) {
-        file_name(file, sizeof file, j, k);
+        file_name(file, sizeof file, j, k % FILES);
         metafl(j->device);
         setfil(file);
         filmod("DELE");
@@ -62,6 +73,7 @@ static void *draw(void *arg) {
         endgrf();
         kavfin();
     }
+    j->ended = seconds();
     return NULL;
 }
 
@@ -77,7 +89,7 @@ static long voluntary_switches(void) {
 }
 
 typedef struct {
-    double wall, cpu;
+    double wall, cpu, spread;
     long waits;
 } timing;
 
@@ -90,8 +102,14 @@ static timing run(job *jobs, int n) {
         pthread_create(&threads[i], NULL, draw, &jobs[i]);
     for (int i = 0; i < n; i++)
         pthread_join(threads[i], NULL);
+    double first = jobs[0].ended, last = jobs[0].ended;
+    for (int i = 1; i < n; i++) {
+        if (jobs[i].ended < first) first = jobs[i].ended;
+        if (jobs[i].ended > last) last = jobs[i].ended;
+    }
     /* the joins of the main thread are not the drawing threads' waits */
-    return (timing){seconds() - t0, cpu_seconds() - c0, voluntary_switches() - w0 - n};
+    return (timing){seconds() - t0, cpu_seconds() - c0, last - first,
+                    voluntary_switches() - w0 - n};
 }
 
 /* The file's bytes, or NULL. */
@@ -130,17 +148,30 @@ static int same_but_dates(const char *a, const char *b) {
     return same;
 }
 
+/* Plots one thread draws in about a second, at least 12: the drawing of two plots timed. */
+static int plots_for_a_second(job *j) {
+    j->plots = 2;
+    const timing t = run(j, 1);
+    const double per_plot = t.wall / 2;
+    const double plots = ceil(1.0 / (per_plot > 1e-6 ? per_plot : 1e-6));
+    return plots < 12 ? 12 : plots > 100000 ? 100000 : (int)plots;
+}
+
 int main(int argc, char **argv) {
     static const char *formats[3][2] = {{"pdf", "PDF"}, {"svg", "SVG"}, {"png", "PNG"}};
     const int threads = argc > 1 ? atoi(argv[1]) : 8;
-    const int plots = argc > 2 ? atoi(argv[2]) : 12;
+    const int plots_asked = argc > 2 ? atoi(argv[2]) : 0;
     const int points = argc > 3 ? atoi(argv[3]) : 200000;
+    const char *chosen = argc > 4 ? argv[4] : "pdf,svg,png";
     const char *tmp = getenv("TMPDIR");
-    if (threads < 1 || threads > 64 || plots < 1 || points < 2) {
-        fprintf(stderr, "usage: %s [threads 1..64 [plots [points]]]\n", argv[0]);
+    if (threads < 1 || threads > 64 || plots_asked < 0 || points < 2) {
+        fprintf(stderr, "usage: %s [threads 1..64 [plots [points [formats]]]]\n", argv[0]);
         return 1;
     }
-    snprintf(folder, sizeof folder, "%s", tmp != NULL && *tmp ? tmp : "/tmp");
+    snprintf(folder, sizeof folder, "%s",
+             tmp != NULL && *tmp             ? tmp
+             : access("/dev/shm", W_OK) == 0 ? "/dev/shm"
+                                             : "/tmp");
     float *x = malloc(sizeof(float) * (size_t)points), *y = malloc(sizeof(float) * (size_t)points);
     job jobs[64];
     if (x == NULL || y == NULL) return 1;
@@ -151,32 +182,41 @@ int main(int argc, char **argv) {
     thrini(threads + 1);
     int failed = 0;
     for (int f = 0; f < 3; f++) {
-        timing alone = {1e30, 1e30, 0}, together = {1e30, 1e30, 0};
+        if (strstr(chosen, formats[f][0]) == NULL) continue;
+        timing alone = {1e30, 1e30, 0, 0}, together = {1e30, 1e30, 0, 0};
+        jobs[0] = (job){formats[f][0], formats[f][1], 0, 0, points, x, y, 0};
+        const int plots = plots_asked > 0 ? plots_asked : plots_for_a_second(&jobs[0]);
         for (int i = 0; i < threads; i++)
-            jobs[i] = (job){formats[f][0], formats[f][1], i, plots, points, x, y};
+            jobs[i] = (job){formats[f][0], formats[f][1], i, plots, points, x, y, 0};
         for (int round = 0; round < 3; round++) {
             const timing t1 = run(jobs, 1), tn = run(jobs, threads);
             if (t1.wall < alone.wall) alone.wall = t1.wall;
             if (t1.cpu < alone.cpu) alone.cpu = t1.cpu, alone.waits = t1.waits;
-            if (tn.wall < together.wall) together.wall = tn.wall;
+            if (tn.wall < together.wall) together.wall = tn.wall, together.spread = tn.spread;
             if (tn.cpu < together.cpu) together.cpu = tn.cpu, together.waits = tn.waits;
         }
         int same = 1;
         char first[4200], other[4200];
         for (int i = 1; i < threads; i++)
-            for (int k = 0; k < plots; k++) {
+            for (int k = 0; k < plots && k < FILES; k++) {
                 file_name(first, sizeof first, &jobs[0], k);
                 file_name(other, sizeof other, &jobs[i], k);
                 same = same && same_but_dates(first, other);
             }
-        printf("%s: 1 thread %.3f s, %d threads %.3f s for %d times the plots: scaling %.2f%s\n",
-               formats[f][0], alone.wall, threads, together.wall, threads,
-               threads * alone.wall / together.wall, same ? "" : "  FILES DIFFER");
+        printf("%s: 1 thread %.3f s, %d threads %.3f s for %d times the plots (%d each): scaling "
+               "%.2f%s; the threads ended within %.3f s\n",
+               formats[f][0], alone.wall, threads, together.wall, threads, plots,
+               threads * alone.wall / together.wall, same ? "" : "  FILES DIFFER", together.spread);
         printf("%s: CPU time 1 thread %.3f s, %d threads %.3f s: scaling %.2f; blocked %ld and %ld "
                "times\n",
                formats[f][0], alone.cpu, threads, together.cpu,
                threads * threads * alone.cpu / together.cpu, alone.waits, together.waits);
         failed |= !same;
+        for (int i = 0; i < threads; i++)
+            for (int k = 0; k < plots && k < FILES; k++) {
+                file_name(other, sizeof other, &jobs[i], k);
+                remove(other);
+            }
     }
     thrfin();
     free(x);

@@ -213,6 +213,9 @@ TEST_F(RasterWriters, PngImageDataIsOneDeflateCallOverTheFilteredRows) {
     // The rows go to deflate one at a time: the image data must still be the
     // bytes of one deflate call over all rows, each behind its filter byte 0.
     // A noisy picture compresses badly, so the output outgrows its first room.
+    // One record writes the files one after another: the deflate state and
+    // the output area that the file before left (grown by a noisy one) serve
+    // the next, which must come out as from a fresh state.
     std::mt19937 random(24);
     for (const bool rgb : {false, true}) {
         for (const int size : {16, 400}) {

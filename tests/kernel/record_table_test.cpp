@@ -1,3 +1,6 @@
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <atomic>
 #include <barrier>
 #include <gtest/gtest.h>
@@ -5,6 +8,7 @@
 #include <thread>
 
 #include "kavlor.h"
+#include "kernel/file_versions.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
@@ -142,6 +146,44 @@ TEST_F(RecordTable, ARoutineCalledBeforeThriniIsReported) {
     GlobalRecord *threadRecord = nullptr;
     std::thread([&] { threadRecord = &chkini("t"); }).join();
     EXPECT_NE(threadRecord, single);
+}
+
+// Descriptors the process holds open.
+int openDescriptors() {
+    int count = 0;
+    if (DIR *d = opendir("/proc/self/fd")) {
+        while (readdir(d) != nullptr)
+            count += 1;
+        closedir(d);
+    }
+    return count;
+}
+
+TEST_F(RecordTable, AFileRemovedUnderTheLibraryLockIsLetGoAfterIt) {
+    // In thread mode the file that makes room for a new one (DELE) leaves
+    // its folder under the lock, while the system frees its pages only once
+    // the lock is released: nothing stays open, whatever the count of files.
+    TempDir dir;
+    const std::string first = dir.file("plot.svg"), second = dir.file("plot.pdf");
+    writeFile(first, std::string(1 << 20, 'x'));
+    writeFile(second, "y");
+    captureStdout([] { thrini(1); });
+    std::thread([&] {
+        currentRecord().out.ifilmod = 1; // DELE
+        const int before = openDescriptors();
+        {
+            LibraryLock lock;
+            for (const std::string &file : {first, second, first}) {
+                char name[257];
+                snprintf(name, sizeof name, "%s", file.c_str());
+                EXPECT_TRUE(gfilnn(currentRecord(), name, sizeof name));
+                EXPECT_EQ(name, file);
+                EXPECT_FALSE(fileExists(name));
+            }
+            EXPECT_EQ(openDescriptors(), before + 1); // the last file removed, held
+        }
+        EXPECT_EQ(openDescriptors(), before);
+    }).join();
 }
 
 } // namespace
