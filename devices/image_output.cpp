@@ -13,6 +13,7 @@
 #include "devices/raster_source.h"
 #include "kernel/c_format.h"
 #include "kernel/devices.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
@@ -25,27 +26,25 @@ constexpr double kPoints = 0.1417322835;
 // Hexadecimal digits per line of image data, so that every line fits a record.
 constexpr std::size_t kHexPerLine = 80;
 
-enum PdfImageOp { kImageBegin = 10, kImageEnd = 11, kTranslate = 12, kRotate = 13, kPaint = 14 };
-
 void send(GlobalRecord &rec, const char *text) {
     qpsbuf(rec, text, int(std::strlen(text)));
 }
 
 // row holds the 3 * pixelWidth bytes of one row.
 void writePdfImage(GlobalRecord &rec, const ImagePlacement &p, std::uint8_t *row) {
-    qqpdf2(rec, float(p.pixelWidth), float(p.pixelHeight), kImageBegin);
+    qqpdf2(rec, float(p.pixelWidth), float(p.pixelHeight), kPdfImageBegin);
     for (int y = 0; y < p.pixelHeight; ++y) {
         qqvrdr(rec, row, 0, y, p.pixelWidth, 1, kPixelValuesRgb);
         qqpdf7(rec, row, 3 * p.pixelWidth);
     }
-    qqpdf2(rec, 0, 0, kImageEnd);
-    qqpdf2(rec, p.deviceX, p.deviceY, kTranslate);
-    if (p.landscape) qqpdf2(rec, 0, 0, kRotate);
-    qqpdf2(rec, p.deviceWidth, p.deviceHeight, kPaint);
+    qqpdf2(rec, 0, 0, kPdfImageEnd);
+    qqpdf2(rec, p.deviceX, p.deviceY, kPdfImageTranslate);
+    if (p.landscape) qqpdf2(rec, 0, 0, kPdfImageRotate);
+    qqpdf2(rec, p.deviceWidth, p.deviceHeight, kPdfImagePaint);
 }
 
 void writePostScriptImage(GlobalRecord &rec, const ImagePlacement &p, std::uint8_t *row) {
-    drwpsc(rec, 0, 0, 9);
+    drwpsc(rec, 0, 0, kPenEndPiece);
     char text[160];
     formatC(text, sizeof text, "/picstr %d string def ", 3 * p.pixelWidth);
     send(rec, text);

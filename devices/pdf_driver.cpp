@@ -87,9 +87,9 @@ bool pdfTriangle(GlobalRecord &rec, const float x[3], const float y[3], int colo
     return true;
 }
 
-// Line settings go to the content stream through the pen (operations 6 width,
-// 7 join, 8 cap, 9 miter limit), divided by the device scale so that they
-// arrive in points.
+// Line settings go to the content stream through the pen (kPenLineWidth,
+// kPenLineJoin, kPenLineCap, kPenMiterLimit), divided by the device scale so
+// that they arrive in points.
 float pdfValue(const GlobalRecord &rec, float t) {
     return t * 0.5f * 72.0f / (254.0f * rec.page.xdevscl);
 }
@@ -99,34 +99,34 @@ float pdfValue(const GlobalRecord &rec, float t) {
 void pdfMiter(GlobalRecord &rec, float x) {
     const float s = rec.page.xdevscl;
     const float v = std::max(pdfValue(rec, float(miterBase(rec)) * x), 1.0f / s);
-    xjdraw(rec, v, v, 9);
+    xjdraw(rec, v, v, kPenMiterLimit);
 }
 
 // A width of penwid takes the miter limit of a sharp join again; one of
 // linwid does not.
 bool pdfWidth(GlobalRecord &rec, const LineWidth &w) {
     const float v = pdfValue(rec, w.t);
-    xjdraw(rec, v, v, 6);
+    xjdraw(rec, v, v, kPenLineWidth);
     if (!w.whole && rec.line.ilnjoin == 0) pdfMiter(rec, rec.line.xlnmlt);
     return true;
 }
 
 void pdfJoin(GlobalRecord &rec) {
     const float j = float(rec.line.ilnjoin) / rec.page.xdevscl;
-    xjdraw(rec, j, j, 7);
+    xjdraw(rec, j, j, kPenLineJoin);
     if (rec.line.ilnjoin == 0) pdfMiter(rec, rec.line.xlnmlt);
 }
 
 void pdfCap(GlobalRecord &rec) {
     const float c = float(rec.line.ilncap) / rec.page.xdevscl;
-    xjdraw(rec, c, c, 8);
+    xjdraw(rec, c, c, kPenLineCap);
 }
 
 void newPdfPage(GlobalRecord &rec) {
     const PageState &page = rec.page;
     const LineState &line = rec.line;
     const float s = page.xdevscl;
-    xjdraw(rec, 0, 0, 4);
+    xjdraw(rec, 0, 0, kPenNewPage);
     // The box goes on the new page: drawn before the page break it would
     // cover the finished page.
     if (page.iscrmod != 2) dbox(rec, 0, 0, page.nxpage + 1, page.nypage + 1, 0);
@@ -134,9 +134,9 @@ void newPdfPage(GlobalRecord &rec) {
     const float cap = float(line.ilncap) / s;
     const int t = std::max(5, roundAddHalf(2.0f * float(std::abs(line.nlinwid)) * page.xunits));
     const float width = float(t) * 0.5f * 72.0f / (254.0f * s);
-    xjdraw(rec, join, join, 7);
-    xjdraw(rec, cap, cap, 8);
-    xjdraw(rec, width, width, 6);
+    xjdraw(rec, join, join, kPenLineJoin);
+    xjdraw(rec, cap, cap, kPenLineCap);
+    xjdraw(rec, width, width, kPenLineWidth);
     qqsclr(rec, rec.colour.ncolor);
 }
 
@@ -169,7 +169,7 @@ const DeviceDriver kPdfDriver{
     .newPage = newPdfPage,
     .close =
         [](GlobalRecord &rec, int &fileflag) {
-            qqpdf2(rec, 0, 0, 1);
+            qqpdf2(rec, 0, 0, kPenFlush);
             if ((rec.format.ipdfmod & 2) != 0) fileflag = 0; // the PDF stays in memory
         },
     .writeFailed =

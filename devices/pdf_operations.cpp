@@ -7,28 +7,11 @@
 #include "devices/decimal_text.h"
 #include "devices/pdf_writer.h"
 #include "kernel/dispatch.h"
+#include "kernel/driver.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 
 namespace {
-
-// Operations of qqpdf2.
-enum PdfOp {
-    kEndDocument = 1,
-    kDraw = 2,
-    kMove = 3,
-    kNewPage = 4,
-    kCloseFill = 5,
-    kLineWidth = 6,
-    kLineJoin = 7,
-    kLineCap = 8,
-    kMiterLimit = 9,
-    kImageBegin = 10,
-    kImageEnd = 11,
-    kTranslate = 12,
-    kRotate = 13,
-    kPaintImage = 14,
-};
 
 constexpr std::size_t kPdfBufferStep = 512000; // the PdfBuffer grows by this
 
@@ -191,21 +174,21 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
     if (wp == nullptr) return;
     PdfWriter &w = *wp;
     endText(w);
-    if (op != kDraw && op != kCloseFill) strokePath(w);
+    if (op != kPenDraw && op != kPenCloseFill) strokePath(w);
     char text[3 * kNumberTextRoom + 32];
     switch (op) {
-    case kDraw:
+    case kPenDraw:
         if (w.pathState == 3) pathPoint(w, w.curX, w.curY, 'm'); // m
         pathPoint(w, x, y, 'l');                                 // l
         w.pathOpen = true;
         w.pathState = 2;
         break;
-    case kMove:
+    case kPenMove:
         w.curX = x;
         w.curY = y;
         w.pathState = 3;
         break;
-    case kNewPage:
+    case kPenNewPage:
         finishPage(w);
         w.pageNumber += 1;
         w.pageFirstObject = w.nextObject;
@@ -215,7 +198,7 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         w.fillRed = w.fillGreen = w.fillBlue = -1;
         qqpdfadd(w, PdfPart::ContentStream, 1);
         break;
-    case kCloseFill:
+    case kPenCloseFill:
         if (w.pathOpen) {
             qqpdfbuf(w, "h\n");  // h
             qqpdfbuf(w, "f*\n"); // f*
@@ -223,22 +206,22 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         w.pathOpen = false;
         w.pathState = 3;
         break;
-    case kLineWidth: valueOperator(w, x, " w\n"); break;                // w
-    case kLineJoin: pdfPrint(w, "%d j\n", truncToInt(x + 0.5f)); break; // j
-    case kLineCap: pdfPrint(w, "%d J\n", truncToInt(x + 0.5f)); break;  // J
-    case kMiterLimit: valueOperator(w, x, " M\n"); break;               // M
-    case kImageBegin:
+    case kPenLineWidth: valueOperator(w, x, " w\n"); break;                // w
+    case kPenLineJoin: pdfPrint(w, "%d j\n", truncToInt(x + 0.5f)); break; // j
+    case kPenLineCap: pdfPrint(w, "%d J\n", truncToInt(x + 0.5f)); break;  // J
+    case kPenMiterLimit: valueOperator(w, x, " M\n"); break;               // M
+    case kPdfImageBegin:
         qqpdfadd(w, PdfPart::ContentStream, 2);
         w.imageWidth = truncToInt(x);
         w.imageHeight = truncToInt(y);
         qqpdfadd(w, PdfPart::Image, 1);
         break;
-    case kImageEnd:
+    case kPdfImageEnd:
         qqpdfadd(w, PdfPart::Image, 2);
         qqpdfadd(w, PdfPart::ContentStream, 1);
         qqpdfbuf(w, "q\n"); // q
         break;
-    case kTranslate: { // cm
+    case kPdfImageTranslate: { // cm
         char *p = putFixed(putText(text, "1 0 0 1 "), double(x), 2);
         *p++ = ' ';
         p = putFixed(p, double(y), 2);
@@ -246,8 +229,8 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         qqpdfbuf(w, " cm\n");
         break;
     }
-    case kRotate: qqpdfbuf(w, "0 1 -1 0 0 0 cm\n"); break;
-    case kPaintImage: { // cm, Do, Q
+    case kPdfImageRotate: qqpdfbuf(w, "0 1 -1 0 0 0 cm\n"); break;
+    case kPdfImagePaint: { // cm, Do, Q
         char *p = putFixed(text, double(x), 2);
         p = putText(p, " 0 0 ");
         p = putFixed(p, double(y), 2);
@@ -257,7 +240,7 @@ void qqpdf2(GlobalRecord &rec, float x, float y, int op) {
         qqpdfbuf(w, "Q\n");
         break;
     }
-    case kEndDocument: endDocument(w); break;
+    case kPenFlush: endDocument(w); break;
     default: break;
     }
 }
@@ -309,8 +292,8 @@ void qqpdf4(GlobalRecord &rec, float x, float y, float width, float height) {
 void fillPolygonPdf(GlobalRecord &rec, const float *x, const float *y, int n) {
     if (n < 1) return;
     const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
-    xjdraw(rec, x[0] + ox, y[0] + oy, kMove);
+    xjdraw(rec, x[0] + ox, y[0] + oy, kPenMove);
     for (int i = 1; i < n; ++i)
-        xjdraw(rec, x[i] + ox, y[i] + oy, kDraw);
-    xjdraw(rec, 0, 0, kCloseFill);
+        xjdraw(rec, x[i] + ox, y[i] + oy, kPenDraw);
+    xjdraw(rec, 0, 0, kPenCloseFill);
 }

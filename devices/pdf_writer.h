@@ -158,7 +158,18 @@ extern const char *const cfnt_pdf[kPdfFonts];
 // routines and image mode. Status 0 is success.
 void qqpdf1(GlobalRecord &rec, const char *file, int width, int height, int options, int landscape,
             int &status);
+// qqpdf2 takes the pen operations of kernel/driver.h (draw, move, new page,
+// close and fill, line width, join, cap, miter limit; kPenFlush ends the
+// document; any other only strokes the pending path) and the steps of an
+// image, numbered apart from them.
 void qqpdf2(GlobalRecord &rec, float x, float y, int op);
+enum PdfImageStep {
+    kPdfImageBegin = 20, // an image of x by y pixels; its rows follow through qqpdf7
+    kPdfImageEnd,        // the rows are done
+    kPdfImageTranslate,  // the image's corner to the point x, y
+    kPdfImageRotate,     // turned a quarter for a landscape page
+    kPdfImagePaint,      // painted x by y points large
+};
 void qqpdf3(GlobalRecord &rec, int r, int g, int b, int mode);
 void qqpdf4(GlobalRecord &rec, float x, float y, float width, float height);
 void qqpdf5(GlobalRecord &rec, int code, const float matrix[6], int angle, int font, int size);

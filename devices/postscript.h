@@ -9,11 +9,12 @@ struct GlobalRecord;
 // Header comments, prolog, GermanVec and page set-up at kavini; starts the path.
 void inipsc(GlobalRecord &rec);
 
-// The pen path: op 0 start, 2 draw to (x, y), 3 (or any other) move to (x, y),
-// 9 end of a path piece (the next draw continues from its last point), 999
-// write what is pending. Paths are written as "x y u", "x y d" ..., "p" in
-// pieces of at most 50 points; each piece continues from the last point of the
-// one before. (x, y) are device units, rounded here.
+// The pen path, by the pen operations of kernel/driver.h: kPenStart, kPenDraw
+// to (x, y), kPenEndPiece (the next draw continues from the piece's last
+// point), kPenFlush (what is pending is written); any other moves to (x, y).
+// Paths are written as "x y u", "x y d" ..., "p" in pieces of at most 50
+// points; each piece continues from the last point of the one before. (x, y)
+// are device units, rounded here.
 void drwpsc(GlobalRecord &rec, float x, float y, int op);
 
 // A solid polygon filled by the device: the vertices x[n], y[n] in plot units

@@ -2,14 +2,13 @@
 // and device-filled polygons, all through the record buffer.
 #include "devices/decimal_text.h"
 #include "devices/postscript.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 
 namespace {
-
-enum PenOp { kStart = 0, kDraw = 2, kEndPiece = 9, kFinish = 999 };
 
 int roundUnit(float v) {
     return truncToInt(v + 0.5f);
@@ -50,8 +49,8 @@ void writePath(GlobalRecord &rec) {
 void drwpsc(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<int> &path = rec.vec.ps;
     switch (op) {
-    case kStart: path.reset(); return;
-    case kDraw: {
+    case kPenStart: path.reset(); return;
+    case kPenDraw: {
         const int px = roundUnit(x), py = roundUnit(y);
         if (path.draw(px, py)) {
             writePath(rec);
@@ -59,8 +58,8 @@ void drwpsc(GlobalRecord &rec, float x, float y, int op) {
         }
         return;
     }
-    case kEndPiece:
-    case kFinish:
+    case kPenEndPiece:
+    case kPenFlush:
         writePath(rec);
         path.count = 0;
         return;
@@ -85,7 +84,7 @@ void postScriptPoint(const GlobalRecord &rec, float x, float y, int &px, int &py
 
 void fillPolygonPostScript(GlobalRecord &rec, const float *x, const float *y, int n) {
     if (n < 1) return;
-    drwpsc(rec, 0, 0, kEndPiece); // lines drawn before stay below the fill
+    drwpsc(rec, 0, 0, kPenEndPiece); // lines drawn before stay below the fill
     const float ox = float(rec.page.nxorg), oy = float(rec.page.nyorg);
     char text[kPointRecordRoom];
     int firstX = 0, firstY = 0;

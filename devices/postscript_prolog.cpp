@@ -7,6 +7,7 @@
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
 #include "kernel/devices.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/record.h"
@@ -182,5 +183,5 @@ void inipsc(GlobalRecord &rec) {
                 b);
         writeOutput(rec, text);
     }
-    drwpsc(rec, 0, 0, 0);
+    drwpsc(rec, 0, 0, kPenStart);
 }

@@ -7,8 +7,11 @@
 
 struct GlobalRecord;
 
-// op 1: document start, page width x and height y; 2 draw to (x, y); 3 (or any
-// other) move to (x, y); 6 stroke width x; 9 end of a path piece; 999 end.
+// The head of the document, for a page whose far corner is (width, height).
+void svgStartDocument(GlobalRecord &rec, float width, float height);
+
+// The pen operations of kernel/driver.h: kPenDraw to (x, y), kPenLineWidth x,
+// kPenEndPiece, kPenFlush (the document ends); any other moves to (x, y).
 void qqsvg2(GlobalRecord &rec, float x, float y, int op);
 
 // mode 0 closes the open group; 1 opens a stroke group; 2 a text group.

@@ -14,7 +14,7 @@ void openSvg(GlobalRecord &rec) {
     rec.page.nbitpix = 24;
     rec.page.xdevscl = rasterScale(rec, rec.win.nwinsiz[0], rec.win.nwinsiz[1]);
     const float width = float(rec.win.nwinsiz[0]), height = float(rec.win.nwinsiz[1]);
-    qqsvg2(rec, width - 1.0f, height - 1.0f, 1);
+    svgStartDocument(rec, width - 1.0f, height - 1.0f);
     if (rec.page.iscrmod != 2) qqsvg4(rec, 0, 0, width, height, 0, 0, 0);
 }
 
@@ -42,7 +42,7 @@ const DeviceDriver kSvgDriver{
     // miter limits keep the document's own.
     .lineWidth =
         [](GlobalRecord &rec, const LineWidth &w) {
-            qqsvg2(rec, w.plotUnits * rec.page.xdevscl, 0, 6);
+            qqsvg2(rec, w.plotUnits * rec.page.xdevscl, 0, kPenLineWidth);
             return true;
         },
     .fontHeight = svgEndGroup,

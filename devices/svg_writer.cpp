@@ -5,13 +5,12 @@
 #include "devices/svg.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
+#include "kernel/driver.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/version.h"
 
 namespace {
-
-enum PenOp { kStart = 1, kDraw = 2, kWidth = 6, kEndPiece = 9, kFinish = 999 };
 
 void put(SvgState &svg, const char *text) {
     svg.sink.write(text);
@@ -74,7 +73,9 @@ void endPiece(GlobalRecord &rec) {
     rec.vec.svg.path.count = 0;
 }
 
-void startDocument(GlobalRecord &rec, float width, float height) {
+} // namespace
+
+void svgStartDocument(GlobalRecord &rec, float width, float height) {
     SvgState &svg = rec.vec.svg;
     svg.sink.attachFile(rec.out.fpout);
     char text[200];
@@ -101,27 +102,24 @@ void startDocument(GlobalRecord &rec, float width, float height) {
     svg.path.reset();
 }
 
-} // namespace
-
 void qqsvg2(GlobalRecord &rec, float x, float y, int op) {
     SvgState &svg = rec.vec.svg;
     VectorPath<float> &path = svg.path;
     switch (op) {
-    case kStart: startDocument(rec, x, y); return;
-    case kDraw:
+    case kPenDraw:
         if (path.draw(x, y)) {
             writePath(rec);
             path.startAt(x, y);
         }
         return;
-    case kWidth:
+    case kPenLineWidth:
         // The lines drawn so far keep the old width.
         endPiece(rec);
         qqsvg1(rec, 0);
         svg.width = x;
         return;
-    case kEndPiece: endPiece(rec); return;
-    case kFinish:
+    case kPenEndPiece: endPiece(rec); return;
+    case kPenFlush:
         endPiece(rec);
         qqsvg1(rec, 0);
         put(svg, "</svg>\n");

@@ -12,12 +12,21 @@
 
 struct GlobalRecord;
 
-// The pen operations every driver's pen entry takes.
-constexpr int kPenStart = 0;    // a path begins (writers that group their lines)
-constexpr int kPenDraw = 2;     // a line from the pen to the point
-constexpr int kPenMove = 3;     // the pen to the point
-constexpr int kPenEndPiece = 9; // the pending piece of a path is stroked
-constexpr int kPenFlush = 999;  // everything pending is written
+// The pen operations every driver's pen entry and every writer's pen routine
+// take. Only kPenDraw and kPenMove carry a point; the settings carry their
+// value as both coordinates (penValues). Each writer's header says what it
+// does with the operations it has no use for.
+constexpr int kPenStart = 0;       // a path begins (writers that group their lines)
+constexpr int kPenDraw = 2;        // a line from the pen to the point
+constexpr int kPenMove = 3;        // the pen to the point
+constexpr int kPenNewPage = 4;     // the page ends and the next begins (PDF)
+constexpr int kPenCloseFill = 5;   // the path drawn is closed and filled, even-odd (PDF)
+constexpr int kPenLineWidth = 6;   // the line width is the value (PDF, SVG)
+constexpr int kPenLineJoin = 7;    // the line join (rec.line.ilnjoin) is the value (PDF)
+constexpr int kPenLineCap = 8;     // the line cap (rec.line.ilncap) is the value (PDF)
+constexpr int kPenEndPiece = 9;    // the pending piece of a path is stroked
+constexpr int kPenMiterLimit = 10; // the miter limit is the value (PDF)
+constexpr int kPenFlush = 999;     // everything pending is written; at close the document ends
 
 // A line width set by linwid or penwid: in plot units, and in units of
 // 1/508 inch at the page's scale (at least 5); whole when linwid set it.

@@ -169,15 +169,15 @@ TEST_F(Pdf, StreamsCompressedWhileTheyFillHoldTheBytesOfOneDeflateCall) {
         connqq(rec, float(i % 2900), float((i * 7) % 2000));
     qqstrk(rec);
     const int width = 300, height = 200;
-    qqpdf2(rec, float(width), float(height), 10);
+    qqpdf2(rec, float(width), float(height), kPdfImageBegin);
     std::vector<unsigned char> row(width * 3);
     for (int y = 0; y < height - 20; ++y) { // the last rows are left black
         for (int x = 0; x < width * 3; ++x)
             row[std::size_t(x)] = (unsigned char)((x * y) % 251);
         qqpdf7(rec, row.data(), int(row.size()));
     }
-    qqpdf2(rec, 0, 0, 11);
-    qqpdf2(rec, 100, 100, 14);
+    qqpdf2(rec, 0, 0, kPdfImageEnd);
+    qqpdf2(rec, 100, 100, kPdfImagePaint);
     const std::string pdf = close("plot.pdf");
     EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "");
 
@@ -230,12 +230,12 @@ TEST_F(Pdf, AFileCompressedWhileItIsDrawnIsTheFileCompressedStreamByStream) {
         newpag();
         curve(50000, 5);
         const int width = 40, height = 30;
-        qqpdf2(rec, float(width), float(height), 10);
+        qqpdf2(rec, float(width), float(height), kPdfImageBegin);
         std::vector<unsigned char> row(width * 3, 200);
         for (int y = 0; y < height; ++y)
             qqpdf7(rec, row.data(), int(row.size()));
-        qqpdf2(rec, 0, 0, 11);
-        qqpdf2(rec, 100, 100, 14);
+        qqpdf2(rec, 0, 0, kPdfImageEnd);
+        qqpdf2(rec, 100, 100, kPdfImagePaint);
         curve(30000, 11);
         messag("Text after the streams", 100, 100);
         curve(16000, 13); // ends the document while the helper still works
@@ -336,13 +336,13 @@ TEST_F(Pdf, ImagesFromAPixelBuffer) {
         // A 4 x 2 image: red, green, blue, white on top, black below.
         const unsigned char top[12] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
         const unsigned char bottom[12] = {};
-        qqpdf2(rec, 4, 2, 10);
+        qqpdf2(rec, 4, 2, kPdfImageBegin);
         qqpdf7(rec, top, 12);
         qqpdf7(rec, bottom, 12);
         qqpdf7(rec, bottom, 12); // more than the image holds: dropped
-        qqpdf2(rec, 0, 0, 11);
-        qqpdf2(rec, 100, 100, 12);
-        qqpdf2(rec, 400, 200, 14);
+        qqpdf2(rec, 0, 0, kPdfImageEnd);
+        qqpdf2(rec, 100, 100, kPdfImageTranslate);
+        qqpdf2(rec, 400, 200, kPdfImagePaint);
         const std::string pdf = close("plot.pdf");
         EXPECT_EQ(qpdfProblems(dir.file("plot.pdf")), "") << compressed;
         EXPECT_NE(pdf.find("/XObject <<\n/Image1 "), std::string::npos);
@@ -380,10 +380,10 @@ TEST_F(Pdf, ABufferGrowsUntilALargeWriteFits) {
     std::vector<unsigned char> pixels(600 * 600 * 3);
     for (std::size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = static_cast<unsigned char>(i * 2654435761u >> 24);
-    qqpdf2(rec, 600, 600, 10);
+    qqpdf2(rec, 600, 600, kPdfImageBegin);
     qqpdf7(rec, pixels.data(), int(pixels.size()));
-    qqpdf2(rec, 0, 0, 11);
-    qqpdf2(rec, 500, 400, 14);
+    qqpdf2(rec, 0, 0, kPdfImageEnd);
+    qqpdf2(rec, 500, 400, kPdfImagePaint);
     captureStdout([] { kavfin(); });
     const int length = pdfbuf(nullptr, 0);
     ASSERT_GT(length, 600 * 600 * 3);

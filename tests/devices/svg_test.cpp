@@ -2,6 +2,7 @@
 
 #include "devices/svg.h"
 #include "kernel/dispatch.h"
+#include "kernel/driver.h"
 #include "kernel/polyline.h"
 #include "tests/support/c_program.h"
 #include "tests/support/plot_fixture.h"
@@ -52,16 +53,16 @@ TEST_F(Svg, ThePlotIsWellFormedAndRenders) {
 
 TEST_F(Svg, LinesAndPolylines) {
     GlobalRecord &rec = openSvg();
-    qqsvg2(rec, 10, 20, 3);
-    qqsvg2(rec, 30, 40.5f, 2);
-    qqsvg2(rec, 0, 0, 9);
-    qqsvg2(rec, 1, 1, 3);
+    qqsvg2(rec, 10, 20, kPenMove);
+    qqsvg2(rec, 30, 40.5f, kPenDraw);
+    qqsvg2(rec, 0, 0, kPenEndPiece);
+    qqsvg2(rec, 1, 1, kPenMove);
     for (int i = 2; i <= 6; ++i)
-        qqsvg2(rec, float(i), float(i), 2);
-    qqsvg2(rec, 100, 100, 3);
+        qqsvg2(rec, float(i), float(i), kPenDraw);
+    qqsvg2(rec, 100, 100, kPenMove);
     for (int i = 2; i <= 5; ++i)
-        qqsvg2(rec, float(i), 0, 2);
-    qqsvg2(rec, 0, 0, 3); // a single point writes nothing
+        qqsvg2(rec, float(i), 0, kPenDraw);
+    qqsvg2(rec, 0, 0, kPenMove); // a single point writes nothing
     const std::string svg = body(close("plot.svg"));
     EXPECT_EQ(svg, "<g fill=\"none\" stroke=\"#000000\" stroke-width=\"1.000\">\n"
                    "<line x1=\"10.00\" y1=\"20.00\" x2=\"30.00\" y2=\"40.50\"/>\n"
