@@ -13,9 +13,10 @@ void inicgm(GlobalRecord &rec, int mode);
 // A string parameter in long form: length word, count, characters, pad.
 void qqcgm1(GlobalRecord &rec, const char *text);
 
-// The pen path as POLYLINE elements of at most 50 points: op 0 start, 2 draw,
-// 3 (or any other) move, 9 end of a path piece, 999 write what is pending.
-// (x, y) are VDC units, rounded here.
+// The pen path as POLYLINE elements of at most 50 points, by the pen
+// operations of kernel/driver.h: kPenStart, kPenDraw, kPenEndPiece, kPenFlush
+// (what is pending is written); any other moves. (x, y) are VDC units,
+// rounded here.
 void drwcgm(GlobalRecord &rec, float x, float y, int op);
 
 // LINE COLOUR with a direct colour, after the pending path.

@@ -6,6 +6,7 @@
 
 #include "devices/cgm.h"
 #include "kernel/c_format.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -82,7 +83,7 @@ void beginPicture(GlobalRecord &rec) {
     e.byte(0);
     e.word(kBeginPictureBody);
     e.send(rec);
-    drwcgm(rec, 0, 0, 0);
+    drwcgm(rec, 0, 0, kPenStart);
 }
 
 void writePolyline(GlobalRecord &rec) {
@@ -151,7 +152,7 @@ void inicgm(GlobalRecord &rec, int mode) {
         e.send(rec);
         rec.vec.ncgmpno = 1;
     } else {
-        drwcgm(rec, 0, 0, 9);
+        drwcgm(rec, 0, 0, kPenEndPiece);
         header(rec, kEndPicture);
         rec.vec.ncgmpno += 1;
     }
@@ -161,8 +162,8 @@ void inicgm(GlobalRecord &rec, int mode) {
 void drwcgm(GlobalRecord &rec, float x, float y, int op) {
     VectorPath<short> &path = rec.vec.cgm;
     switch (op) {
-    case 0: path.reset(); return;
-    case 2: {
+    case kPenStart: path.reset(); return;
+    case kPenDraw: {
         const short px = vdc(x), py = vdc(y);
         if (path.draw(px, py)) {
             writePolyline(rec);
@@ -170,8 +171,8 @@ void drwcgm(GlobalRecord &rec, float x, float y, int op) {
         }
         return;
     }
-    case 9:
-    case 999:
+    case kPenEndPiece:
+    case kPenFlush:
         writePolyline(rec);
         path.count = 0;
         return;
@@ -183,7 +184,7 @@ void drwcgm(GlobalRecord &rec, float x, float y, int op) {
 }
 
 void cgmLineColour(GlobalRecord &rec, int r, int g, int b) {
-    drwcgm(rec, 0, 0, 9);
+    drwcgm(rec, 0, 0, kPenEndPiece);
     Element e;
     e.word(kLineColour);
     e.byte(r);
@@ -194,7 +195,7 @@ void cgmLineColour(GlobalRecord &rec, int r, int g, int b) {
 }
 
 void cgmEnd(GlobalRecord &rec) {
-    drwcgm(rec, 0, 0, 999);
+    drwcgm(rec, 0, 0, kPenFlush);
     header(rec, kEndPicture);
     header(rec, kEndMetafile);
 }

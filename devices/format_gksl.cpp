@@ -6,6 +6,7 @@
 
 #include "devices/text_formats.h"
 #include "kernel/c_format.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
 
@@ -34,7 +35,7 @@ void gkslPen(GlobalRecord &rec, float x, float y, int op) {
     record(rec, x);
     record(rec, y);
     if (op != rec.out.igksop) {
-        qqsbuf(rec, op == 2 ? " 2.0000000" : " 3.0000000", 10);
+        qqsbuf(rec, op == kPenDraw ? " 2.0000000" : " 3.0000000", 10);
         rec.out.igksop = op;
     }
 }

@@ -2,6 +2,7 @@
 // colours.
 #include "devices/text_formats.h"
 #include "kernel/c_format.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
 
@@ -24,7 +25,7 @@ void hpglHeader(GlobalRecord &rec) {
 
 void hpglPen(GlobalRecord &rec, int x, int y, int op) {
     char text[48];
-    formatC(text, sizeof text, "%s%8d,%8d;", op == 2 ? "PD" : "PU", x, y);
+    formatC(text, sizeof text, "%s%8d,%8d;", op == kPenDraw ? "PD" : "PU", x, y);
     compactRecord(rec, text);
 }
 

@@ -5,6 +5,7 @@
 #include "devices/text_formats.h"
 #include "kernel/c_format.h"
 #include "kernel/date_time.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
@@ -49,7 +50,7 @@ void javaHeader(GlobalRecord &rec) {
 }
 
 void javaPen(GlobalRecord &rec, int x, int y, int op) {
-    if (op == 2) {
+    if (op == kPenDraw) {
         char line[96];
         formatC(line, sizeof line, "  g.drawLine (%d,%d,%d,%d);\n", rec.out.nlastpx[0],
                 rec.out.nlastpx[1], x, y);

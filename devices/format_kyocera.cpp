@@ -5,6 +5,7 @@
 
 #include "devices/text_formats.h"
 #include "kernel/c_format.h"
+#include "kernel/driver.h"
 #include "kernel/output_file.h"
 #include "kernel/record.h"
 
@@ -68,7 +69,7 @@ void kyoceraHeader(GlobalRecord &rec) {
 
 void kyoceraPen(GlobalRecord &rec, int x, int y, int op) {
     char text[48];
-    formatC(text, sizeof text, "%s%4d,%4d;", op == 2 ? "DAP " : "MAP ", x, y);
+    formatC(text, sizeof text, "%s%4d,%4d;", op == kPenDraw ? "DAP " : "MAP ", x, y);
     send(rec, text);
 }
 

@@ -7,6 +7,7 @@
 
 #include "devices/screen_driver.h"
 #include "devices/screen_windows.h"
+#include "kernel/driver.h"
 #include "kernel/record.h"
 
 namespace {
@@ -64,7 +65,7 @@ void qqwdrw(GlobalRecord &rec, int x, int y, int op) {
     Drawing d = drawing(rec);
     if (!d) return;
     WindowTable &t = *d.table;
-    if (op == 2) {
+    if (op == kPenDraw) {
         if (t.npoly > 0) {
             const POINT &last = t.polyline[t.npoly - 1];
             if (last.x != x || last.y != y) {
@@ -78,7 +79,7 @@ void qqwdrw(GlobalRecord &rec, int x, int y, int op) {
         Polyline(d.dc, t.polyline, t.npoly);
     else if (t.npoly == 1 && t.ipolydrawn == 0)
         SetPixel(d.dc, t.polyline[0].x, t.polyline[0].y, t.ncolref);
-    if (op == 999) {
+    if (op == kPenFlush) {
         if (t.npoly == 0) return;
         t.polyline[0] = t.polyline[t.npoly - 1];
     } else {
@@ -89,7 +90,7 @@ void qqwdrw(GlobalRecord &rec, int x, int y, int op) {
 }
 
 void qqwclr(GlobalRecord &rec, int colour) {
-    qqwdrw(rec, 0, 0, 999);
+    qqwdrw(rec, 0, 0, kPenFlush);
     Drawing d = drawing(rec);
     if (!d || d.table->iclrmodel == kNoColours) return;
     WindowTable &t = *d.table;
@@ -103,7 +104,7 @@ void qqwclr(GlobalRecord &rec, int colour) {
 }
 
 void qqwers(GlobalRecord &rec) {
-    qqwdrw(rec, 0, 0, 999);
+    qqwdrw(rec, 0, 0, kPenFlush);
     const DriverRecord *driver = rec.dev.pdriver.get();
     if (driver != nullptr) qqwfll(rec, 0, 0, driver->nwidth, driver->nheight, 0);
 }

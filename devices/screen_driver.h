@@ -68,7 +68,8 @@ void qqwscr(GlobalRecord &rec, int &width, int &height, int &depth, int &spare);
 
 // ---- the drawing primitives ----
 
-// Polyline output: op 3 move, 2 draw, 999 flush.
+// Polyline output by the pen operations of kernel/driver.h: kPenDraw,
+// kPenFlush; any other moves.
 void qqwdrw(GlobalRecord &rec, int x, int y, int op);
 // Current colour: a colour number (taken modulo 256) or an explicit 0x01BBGGRR.
 void qqwclr(GlobalRecord &rec, int colour);

@@ -19,6 +19,7 @@
 #include "devices/screen_windows.h"
 #include "kernel/c_format.h"
 #include "kernel/colour_value.h"
+#include "kernel/driver.h"
 #include "kernel/record.h"
 #include "platform/byte_sink.h"
 
@@ -336,7 +337,7 @@ int qqwimg(GlobalRecord &rec, int mode) {
     if (d == nullptr || tp == nullptr) return 1;
     WindowTable &t = *tp;
     if (t.iwincur < 0 || t.iwincur >= kScreenWindows || t.iwinstate[t.iwincur] == 0) return 1;
-    qqwdrw(rec, 0, 0, 999);
+    qqwdrw(rec, 0, 0, kPenFlush);
     const bool sixteenBits = d->nbits == 16;
     if (mode == 0) {
         t.pimgbuf.reset();

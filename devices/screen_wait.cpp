@@ -8,6 +8,7 @@
 #include "devices/screen_driver.h"
 #include "devices/screen_windows.h"
 #include "kavlor.h"
+#include "kernel/driver.h"
 #include "kernel/record.h"
 #include "kernel/record_table.h"
 
@@ -152,8 +153,8 @@ void qqwfin(GlobalRecord &rec, int endCode) {
         delay = endCode / 10;
     else
         t.ikeymode = std::uint8_t(endCode / 10);
-    qqwdrw(rec, 0, 0, 3);
-    qqwdrw(rec, 0, 0, 999);
+    qqwdrw(rec, 0, 0, kPenMove);
+    qqwdrw(rec, 0, 0, kPenFlush);
     if (t.idirect == 0 && t.iwinstate[t.iwincur] != 0) showBackingBitmap(t, t.iwincur);
     if (t.iwincur != t.iwinmain - 1) qqwsel(rec, t.iwinmain);
     qqsclbut(t, 1);
@@ -185,7 +186,7 @@ void qqwnnp(GlobalRecord &rec) {
     const int i = t.iwincur;
     if (i < 0 || i >= kScreenWindows || t.iwinstate[i] == 0) return;
     setNumberedTitle(t, i, " / Click MB2 for next page ...");
-    qqwdrw(rec, 0, 0, 999);
+    qqwdrw(rec, 0, 0, kPenFlush);
     if (t.ishown == 0 || !DisplayPresent()) return;
     InvalidateRect(t.hwndcur, nullptr, 1);
     UpdateWindow(t.hwndcur);

@@ -7,6 +7,7 @@
 #include "devices/screen_driver.h"
 #include "devices/screen_windows.h"
 #include "devices/window_fonts.h"
+#include "kernel/driver.h"
 #include "kernel/fatal.h"
 #include "kernel/record.h"
 
@@ -324,7 +325,7 @@ void qqwsbf(GlobalRecord &rec) {
     if (tp == nullptr) return;
     WindowTable &t = *tp;
     if (t.iwincur < 0 || t.iwincur >= kScreenWindows || t.iwinstate[t.iwincur] == 0) return;
-    qqwdrw(rec, 0, 0, 999);
+    qqwdrw(rec, 0, 0, kPenFlush);
     bool painted = false;
     if (GetQueueStatus(QS_ALLINPUT) != 0) {
         MSG msg;

@@ -1,6 +1,7 @@
 // The four text formats written by the library itself: the GKSL text metafile,
 // the Kyocera printer language, HPGL and Java applet source. Each takes device
-// points (already converted) and writes its records.
+// points (already converted) and writes its records; the pens take the pen
+// operations of kernel/driver.h, kPenDraw drawing and any other moving.
 #pragma once
 
 struct GlobalRecord;

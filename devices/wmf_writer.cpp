@@ -11,6 +11,7 @@
 
 #include "devices/driver_record.h"
 #include "devices/window_fonts.h"
+#include "kernel/driver.h"
 #include "kernel/fatal.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
@@ -132,7 +133,7 @@ void qqwmf3(GlobalRecord &rec, int red, int green, int blue) {
 void qqwmf4(GlobalRecord &rec, int x, int y, int op) {
     const HDC dc = recording(rec);
     if (dc == 0) return;
-    if (op == 2)
+    if (op == kPenDraw)
         LineTo(dc, x, y);
     else
         MoveToEx(dc, x, y, nullptr);

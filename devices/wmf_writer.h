@@ -6,7 +6,8 @@
 // - qqwmf1(rec, file, width, height, form): starts recording (kavini).
 // - qqwmf2(rec): ends recording and writes the final file (kavfin).
 // - qqwmf3(rec, r, g, b): colour: a new pen of width 1 and the text colour.
-// - qqwmf4(rec, x, y, op): op 2 draws a line to (x, y), others move there.
+// - qqwmf4(rec, x, y, op): kPenDraw (kernel/driver.h) draws a line to (x, y),
+//   others move there.
 // - qqwmf5(rec, x, y, w, h, r, g, b): a rectangle filled with a solid brush.
 // - qqwmf6(rec, x, y, op): a filled polygon: op 1 starts a list of x points,
 //   other ops but 9 append (x, y), op 9 fills the polygon in the current colour.

@@ -187,7 +187,10 @@ constexpr DeviceFacts raster(int code, std::string_view keyword, std::string_vie
             .driverFile = true};
 }
 
-constexpr std::array kDevices = {
+// One copy for the whole library (inline): a copy per file that includes this
+// header would put each into writable data, with relocations for its names
+// that every process start pays for.
+inline constexpr std::array kDevices = {
     screenWindow(72, "XWI1"),
     screenWindow(73, "XWI2"),
     screenWindow(74, "XWI3"),
@@ -312,7 +315,7 @@ static_assert(rowsDistinct(), "two rows of the device table share a code or a ke
 
 // The row of each code 0..kLastCode, or the one past the table for none.
 constexpr int kLastCode = 801;
-constexpr auto kRowOfCode = [] {
+inline constexpr auto kRowOfCode = [] {
     std::array<unsigned char, kLastCode + 1> rows{};
     rows.fill(static_cast<unsigned char>(kDevices.size()));
     for (std::size_t i = 0; i < kDevices.size(); ++i)
