@@ -449,9 +449,9 @@ TEST(SetupInstall, TheCopyWindowShowsItsProgress) {
     }
     writeFile(pipe, readFile(std::string(KAVLOR_SETUP_MEDIUM) + "/" + instfiles[row].source));
 
-    const unsigned long box = waitForBox("The installation of KAVLOR is ready.", 60000);
-    ASSERT_NE(box, 0u);
-    pressKeys(box, "Return");
+    const unsigned long ready = waitForBox("The installation of KAVLOR is ready.", 60000);
+    ASSERT_NE(ready, 0u);
+    pressKeys(ready, "Return");
     EXPECT_EQ(waitSetup(run), 0) << readFile(run.errFile);
 }
 
