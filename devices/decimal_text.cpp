@@ -69,7 +69,27 @@ char *padLeft(char *start, char *end, int width) {
 
 char *putInt(char *p, int value) {
     if (value < 0) *p++ = '-';
-    return putDigits(p, magnitudeOf(value));
+    const unsigned v = magnitudeOf(value);
+    // Device coordinates have four digits or fewer: at most two digit pairs,
+    // without the count of digits first.
+    if (v >= 10000) return putDigits(p, v);
+    if (v >= 100) {
+        const unsigned high = v / 100;
+        if (high >= 10) {
+            std::memcpy(p, &kDigitPairs[std::size_t(2 * high)], 2);
+            p += 2;
+        } else {
+            *p++ = char('0' + high);
+        }
+        std::memcpy(p, &kDigitPairs[std::size_t(2 * (v - 100 * high))], 2);
+        return p + 2;
+    }
+    if (v >= 10) {
+        std::memcpy(p, &kDigitPairs[std::size_t(2 * v)], 2);
+        return p + 2;
+    }
+    *p = char('0' + v);
+    return p + 1;
 }
 
 char *putIntWidth(char *p, int value, int width) {

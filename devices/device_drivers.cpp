@@ -8,21 +8,22 @@ namespace {
 const DeviceDriver kNoDriver{};
 } // namespace
 
-const DeviceDriver &deviceDriver(DeviceFamily family) {
-    switch (family) {
-    case DeviceFamily::Screen: return kScreenDriver;
-    case DeviceFamily::Gksl: return kGkslDriver;
-    case DeviceFamily::Cgm: return kCgmDriver;
-    case DeviceFamily::Wmf: return kWmfDriver;
-    case DeviceFamily::Kyocera: return kKyoceraDriver;
-    case DeviceFamily::Hpgl: return kHpglDriver;
-    case DeviceFamily::PostScript: return kPostScriptDriver;
-    case DeviceFamily::Pdf: return kPdfDriver;
-    case DeviceFamily::Raster: return kRasterDriver;
-    case DeviceFamily::Java: return kJavaDriver;
-    case DeviceFamily::Svg: return kSvgDriver;
-    case DeviceFamily::None:
-    case DeviceFamily::Terminal: break;
-    }
-    return kNoDriver;
-}
+// In the order of DeviceFamily.
+const DeviceDriver *const kDriverOfFamily[kDeviceFamilies] = {
+    &kNoDriver,         // None
+    &kScreenDriver,     // Screen
+    &kNoDriver,         // Terminal
+    &kGkslDriver,       // Gksl
+    &kCgmDriver,        // Cgm
+    &kWmfDriver,        // Wmf
+    &kKyoceraDriver,    // Kyocera
+    &kHpglDriver,       // Hpgl
+    &kPostScriptDriver, // PostScript
+    &kPdfDriver,        // Pdf
+    &kRasterDriver,     // Raster
+    &kJavaDriver,       // Java
+    &kSvgDriver,        // Svg
+};
+static_assert(int(DeviceFamily::Terminal) == 2 && int(DeviceFamily::PostScript) == 8 &&
+                  int(DeviceFamily::Svg) == kDeviceFamilies - 1,
+              "the drivers are listed in the order of DeviceFamily");

@@ -87,6 +87,17 @@ bool cutAtFace(const GlobalRecord &rec, const float p[3], const float q[3], cons
     return parallel == 0;
 }
 
+// Whether both points lie in the box, its faces included, as chkvl3 finds
+// them (a coordinate that is not a number counts as within). Both ends of
+// nearly every segment do: this test spares them chkvl3's classes.
+bool bothInsideBox(const Projection3DState &v, const float p[3], const float q[3]) {
+    const auto within = [&](int axis) {
+        const float half = v.xaxis3d[axis] / 2.0f;
+        return !(p[axis] < -half) && !(p[axis] > half) && !(q[axis] < -half) && !(q[axis] > half);
+    };
+    return within(0) && within(1) && within(2);
+}
+
 // WORL: the segment from the pen to q, cut at the faces of the box until both
 // ends lie in it.
 void continueInBox(GlobalRecord &rec, const float target[3]) {
@@ -98,6 +109,7 @@ void continueInBox(GlobalRecord &rec, const float target[3]) {
 
     bool startMoved = false;
     for (int cuts = 0;; ++cuts) {
+        if (bothInsideBox(v, p, q)) break;
         int pc[3], qc[3];
         const int pOut = chkvl3(rec, p[0], p[1], p[2], pc[0], pc[1], pc[2]);
         const int qOut = chkvl3(rec, q[0], q[1], q[2], qc[0], qc[1], qc[2]);

@@ -29,17 +29,14 @@ DevicePoint truncated(float x, float y) {
     return {float(truncToInt(x)), float(truncToInt(y))};
 }
 
-} // namespace
-
-const DeviceDriver &currentDriver(const GlobalRecord &rec) {
-    return deviceDriver(deviceFamily(rec.core.idevice));
-}
-
-DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
+// The device point of a page point on axes of the given kind. Inline in
+// xjdraw, which has the device's row already.
+[[gnu::always_inline]] inline DevicePoint toDeviceAxes(const GlobalRecord &rec, DeviceAxes axes,
+                                                       float x, float y) {
     const float s = rec.page.xdevscl;
     const float w = float(rec.page.nxpage);
     const float h = float(rec.page.nypage);
-    switch (deviceFacts(rec.core.idevice).axes) {
+    switch (axes) {
     case DeviceAxes::pixels:
         return pageIsTurned(rec) ? rounded(y * s, (w - x) * s) : rounded(x * s, y * s);
     case DeviceAxes::truncatedPixels:
@@ -59,6 +56,16 @@ DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
     return {0, 0};
 }
 
+} // namespace
+
+const DeviceDriver &currentDriver(const GlobalRecord &rec) {
+    return deviceDriver(deviceFamily(rec.core.idevice));
+}
+
+DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
+    return toDeviceAxes(rec, deviceFacts(rec.core.idevice).axes, x, y);
+}
+
 void toDevicePixels(const GlobalRecord &rec, const float x[], const float y[], int n, int px[],
                     int py[]) {
     const float dx = float(rec.page.nxorg), dy = float(rec.page.nyorg);
@@ -71,7 +78,8 @@ void toDevicePixels(const GlobalRecord &rec, const float x[], const float y[], i
 
 void xjdraw(GlobalRecord &rec, float x, float y, int op) {
     rec.core.nvector += 1;
-    const DeviceDriver &driver = currentDriver(rec);
+    const DeviceFacts &facts = deviceFacts(rec.core.idevice);
+    const DeviceDriver &driver = deviceDriver(facts.family);
     if (driver.penValues && op != kPenDraw && op != kPenMove) {
         // Widths, joins, caps and miter limits come divided by the device
         // scale and leave here in device units, untruncated.
@@ -79,7 +87,7 @@ void xjdraw(GlobalRecord &rec, float x, float y, int op) {
         driver.pen(rec, {v, v}, op);
         return;
     }
-    driver.pen(rec, toDevice(rec, x, y), op);
+    driver.pen(rec, toDeviceAxes(rec, facts.axes, x, y), op);
 }
 
 int qqgidx(const GlobalRecord &rec, int r, int g, int b) {

@@ -147,9 +147,15 @@ struct DeviceDriver {
     bool (*writeFailed)(const GlobalRecord &rec) = [](const GlobalRecord &) { return false; };
 };
 
-// The driver of a family; families without one get the entries' defaults.
-// Defined in devices/, where the drivers are.
-const DeviceDriver &deviceDriver(DeviceFamily family);
+// The drivers by family (DeviceFamily as the index); families without one
+// get the entries' defaults. Filled in devices/, where the drivers are.
+inline constexpr int kDeviceFamilies = int(DeviceFamily::Svg) + 1;
+extern const DeviceDriver *const kDriverOfFamily[kDeviceFamilies];
+
+// The driver of a family. Inline: every pen point asks for it.
+inline const DeviceDriver &deviceDriver(DeviceFamily family) {
+    return *kDriverOfFamily[int(family)];
+}
 
 // The driver of the record's current device.
 const DeviceDriver &currentDriver(const GlobalRecord &rec);

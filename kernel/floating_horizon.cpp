@@ -96,12 +96,13 @@ struct Walk {
 };
 
 // Whether the point lies outside the band of its column (colours follow).
-// Plain: the point's column is on the page, the walk tests points and no side
-// colours are given, so only the band is left to look at.
+// Plain: the point's column is on the page, the walk tests points, both sides
+// can be seen and no side colours are given, so only the band is left to look
+// at.
 template <bool Plain> bool visible(GlobalRecord &rec, const Walk &w, int x, int y) {
     if (!Plain && (!w.tests || !w.onPage(x))) return false;
-    const bool below = w.showsBottom && y > w.highest[x];
-    const bool above = w.showsTop && y < w.lowest[x];
+    const bool below = (Plain || w.showsBottom) && y > w.highest[x];
+    const bool above = (Plain || w.showsTop) && y < w.lowest[x];
     if (!Plain && w.sideColours) {
         if (below) reachSide(rec, kBottom);
         if (above) reachSide(rec, kTop);
@@ -126,8 +127,10 @@ void walk(GlobalRecord &rec, int x, int y, int sx, int sy, int major, int minor)
     bool state = visible<Plain>(rec, w, x, y);
     for (int step = 0; step < major; ++step) {
         const bool minorStep = error >= 0;
-        // The column is entered before the walk leaves it.
-        if (!YMajor || minorStep) enter<Plain>(w, x, y);
+        // The column is entered before the walk leaves it. In a plain walk a
+        // hidden point lies within its column's band, which only widens, so
+        // entering it would change nothing: only visible points are entered.
+        if ((!YMajor || minorStep) && (!Plain || state)) enter<Plain>(w, x, y);
         const int px = x, py = y;
         if (YMajor) {
             y += sy;
@@ -154,8 +157,10 @@ template <bool YMajor>
 void walk(GlobalRecord &rec, int x, int y, int sx, int sy, int major, int minor, int xEnd) {
     const Walk w(rec);
     // Most segments lie on the page in a horizon that tests and raises its
-    // columns without side colours: their walk skips those questions.
-    const bool plain = w.tests && w.enters && !w.sideColours && w.onPage(x) && w.onPage(xEnd);
+    // columns, shows both sides and has no side colours: their walk skips
+    // those questions.
+    const bool plain = w.tests && w.enters && w.showsBottom && w.showsTop && !w.sideColours &&
+                       w.onPage(x) && w.onPage(xEnd);
     if (plain)
         walk<YMajor, true>(rec, x, y, sx, sy, major, minor);
     else

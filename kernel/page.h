@@ -1,8 +1,9 @@
 // Page geometry helpers every drawing routine uses.
 #pragma once
 
+#include "kernel/page_state.h"
+
 struct GlobalRecord;
-struct PageState;
 
 // A length of n tenths of a millimetre in plot units: trunc(n / xunits + 0.5).
 int jqquni(const GlobalRecord &rec, int n);
@@ -14,4 +15,7 @@ int jqqyvl(const GlobalRecord &rec, int y);
 
 // A page wider than high lies turned by 90 degrees on the portrait paper of
 // PostScript and PDF (x and y exchange), unless the orientation is NONE.
-bool turnedOnPaper(const PageState &page);
+// Inline: the device conversion asks it for every point.
+inline bool turnedOnPaper(const PageState &page) {
+    return page.nxpage > page.nypage && page.ipagmod != 2;
+}

@@ -55,10 +55,6 @@ int jqqyvl(const GlobalRecord &rec, int y) {
                : pageSum(y);
 }
 
-bool turnedOnPaper(const PageState &page) {
-    return page.nxpage > page.nypage && page.ipagmod != 2;
-}
-
 extern "C" void setpag(const char *format) {
     GlobalRecord *rec = jqqlev(0, 0, "setpag");
     if (rec == nullptr) return;

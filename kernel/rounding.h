@@ -12,10 +12,11 @@ inline constexpr int kIntLimit = 1000000000;
 
 // Truncation towards zero, saturated at +-kIntLimit; NaN gives 0.
 inline int truncToInt(float v) {
+    // Values within the limits (the limits themselves convert to themselves)
+    // pass two comparisons, which NaN fails.
+    if (v >= -float(kIntLimit) && v <= float(kIntLimit)) return int(v);
     if (v != v) return 0;
-    if (v >= float(kIntLimit)) return kIntLimit;
-    if (v <= -float(kIntLimit)) return -kIntLimit;
-    return int(v);
+    return v > 0.0f ? kIntLimit : -kIntLimit;
 }
 
 inline int truncToInt(double v) {

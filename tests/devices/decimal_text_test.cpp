@@ -41,6 +41,16 @@ TEST(NumberText, IntegersAsPrintfWritesThem) {
     }
 }
 
+TEST(NumberText, EveryIntegerOfUpToSixDigitsAsPrintfWritesIt) {
+    // Device coordinates take a short way for four digits and fewer: every
+    // value on both sides of each digit-count edge, and of both signs.
+    for (int v = -1000000; v <= 1000000; ++v) {
+        char text[kNumberTextRoom], expected[32];
+        std::snprintf(expected, sizeof expected, "%d", v);
+        ASSERT_EQ(std::string(text, putInt(text, v)), expected);
+    }
+}
+
 TEST(NumberText, FixedPointRoundsLikePrintf) {
     struct Case {
         double value;

@@ -47,4 +47,28 @@ TEST(DriverContract, EveryRowHasTheEntriesItsFactsNeed) {
     }
 }
 
+TEST(DriverContract, EachFamilyGetsItsOwnDriver) {
+    const struct {
+        DeviceFamily family;
+        const DeviceDriver *driver;
+    } cases[] = {
+        {DeviceFamily::Screen, &kScreenDriver},
+        {DeviceFamily::Gksl, &kGkslDriver},
+        {DeviceFamily::Cgm, &kCgmDriver},
+        {DeviceFamily::Wmf, &kWmfDriver},
+        {DeviceFamily::Kyocera, &kKyoceraDriver},
+        {DeviceFamily::Hpgl, &kHpglDriver},
+        {DeviceFamily::PostScript, &kPostScriptDriver},
+        {DeviceFamily::Pdf, &kPdfDriver},
+        {DeviceFamily::Raster, &kRasterDriver},
+        {DeviceFamily::Java, &kJavaDriver},
+        {DeviceFamily::Svg, &kSvgDriver},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(&deviceDriver(c.family), c.driver) << int(c.family);
+    // No device and the terminal formats: every entry its default.
+    for (const DeviceFamily family : {DeviceFamily::None, DeviceFamily::Terminal})
+        EXPECT_EQ(deviceDriver(family).pen, kDefaults.pen) << int(family);
+}
+
 } // namespace

@@ -146,6 +146,30 @@ TEST_F(Svg, TextInIso88591WithEscapes) {
     EXPECT_GT(green, 100);
 }
 
+TEST_F(Svg, ANewCharacterHeightEndsTheTextGroup) {
+    GlobalRecord &rec = openSvg();
+    captureStdout([] {
+        psfont("Helvetica");
+        height(40);
+        messag("A", 100, 100);
+        height(80);
+        messag("B", 100, 300);
+    });
+    const std::string svg = body(close("plot.svg"));
+    const auto sizeOf = [&](int h) {
+        return "font-size=\"" +
+               std::to_string(int(float(h) * 22.0f * rec.page.xdevscl / 15.0f + 0.5f)) + "\"";
+    };
+    const std::size_t small = svg.find(sizeOf(40)), large = svg.find(sizeOf(80));
+    ASSERT_NE(small, std::string::npos) << svg;
+    ASSERT_NE(large, std::string::npos) << svg;
+    // A in the group of the first size, closed before B opens one of the second.
+    const std::size_t a = svg.find(">A</text>"), end = svg.find("</g>", a);
+    EXPECT_LT(small, a);
+    EXPECT_LT(end, large);
+    EXPECT_LT(large, svg.find(">B</text>"));
+}
+
 TEST_F(Svg, PortraitPagesTurnThePlot) {
     captureStdout([] { pagmod("PORT"); });
     GlobalRecord &rec = openSvg();

@@ -174,6 +174,9 @@ TEST_F(Lines3D, ClippedAtTheBox) {
         {"above, in, out",
          {{0, 0, 2}, {0.5f, 0, 3}, {0, 0, -1}, {0, 0, 5}},
          {M(1025, 900), D(1000, 1100), D(1000, 900)}},
+        // Both ends on faces of the box count as inside: nothing is cut.
+        {"along the top face", {{-1, 0, 1}, {1, 0, 1}}, {M(900, 900), D(1100, 900)}},
+        {"corner to corner", {{-1, -1, -1}, {1, 1, 1}}, {M(900, 1100), D(1100, 900)}},
         // Passes by the edge x = 1, z = 1 without meeting the box.
         {"past an edge", {{0, 0, 3}, {3, 0, 0}}, {}},
         // Leaves through the right face and comes back through it.

@@ -219,6 +219,17 @@ TEST_F(PostScriptFonts, HardwareFontsByDevice) {
     close();
 }
 
+TEST_F(PostScriptFonts, NoWindowFontBeforeADeviceIsChosen) {
+    // winfnt is taken at level 0 with a warning, but no driver can make the
+    // font yet: the stroke font stays.
+    EXPECT_EQ(captureStdout([] { winfnt("Arial"); }),
+              " <<<< Warning   3: Incorrect level in winfnt!   (   0)\n"
+              " <<<< Warning 101: Font cannot be loaded in winfnt!\n");
+    GlobalRecord &rec = open();
+    EXPECT_EQ(rec.font.ifontyp, 0);
+    close();
+}
+
 TEST_F(PostScriptFonts, CodeConversions) {
     EXPECT_EQ(qqgreek('C'), 'G');
     EXPECT_EQ(qqgreek('g'), 'c');

@@ -263,6 +263,7 @@ void referenceDraw(GlobalRecord &rec, int xEnd, int yEnd) {
 
 struct HorizonSettings {
     int ihormod, isurvis, isurclr;
+    float rows = 2100; // the height the segments are spread over
 };
 
 class HorizonWalk : public PlotTest {
@@ -281,7 +282,7 @@ class HorizonWalk : public PlotTest {
         rec.horizon.nsurcur = 5;
         rec.horizon.isurside = 0; // no side's colour set yet, as a surface starts
         std::mt19937 random(seed);
-        std::uniform_real_distribution<float> across(-200.0f, 3200.0f), down(0.0f, 2100.0f),
+        std::uniform_real_distribution<float> across(-200.0f, 3200.0f), down(0.0f, settings.rows),
             near(-40.0f, 40.0f);
         float x = across(random), y = down(random);
         for (int i = 0; i < 3000; ++i) {
@@ -317,9 +318,13 @@ TEST_F(HorizonWalk, TheSameDrawsAndColumnsAsAWalkThatAsksEverything) {
     for (const HorizonSettings settings :
          {HorizonSettings{1, 0, 0}, HorizonSettings{1, 1, 0}, HorizonSettings{1, 2, 0},
           HorizonSettings{0, 0, 0}, HorizonSettings{2, 0, 0}, HorizonSettings{1, 0, 1},
-          HorizonSettings{1, 2, 1}}) {
+          HorizonSettings{1, 2, 1},
+          // Crowded into a strip, most points are hidden behind earlier lines,
+          // as in a dense mesh.
+          HorizonSettings{1, 0, 0, 60}, HorizonSettings{1, 1, 0, 60}}) {
         const unsigned seed =
-            unsigned(settings.ihormod * 9 + settings.isurvis * 3 + settings.isurclr);
+            unsigned(settings.ihormod * 9 + settings.isurvis * 3 + settings.isurclr) +
+            (settings.rows < 2100 ? 100u : 0u);
         const Trace walked = drawSegments(settings, false, seed);
         const Trace asked = drawSegments(settings, true, seed);
         EXPECT_GT(walked.size(), 6000u);

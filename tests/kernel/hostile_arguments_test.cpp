@@ -136,6 +136,16 @@ TEST(SafeConversion, FarAndNaNValuesStopWithinAnInt) {
         {-inf, -kIntLimit, -kIntLimit, -kIntLimit},
         {3.0e9f, kIntLimit, kIntLimit, kIntLimit},
         {float(INT_MIN), -kIntLimit, -kIntLimit, -kIntLimit},
+        // The limits convert to themselves, the floats next to them inside
+        // and outside to their own value and to the limit.
+        {1.0e9f, kIntLimit, kIntLimit, kIntLimit},
+        {-1.0e9f, -kIntLimit, -kIntLimit, -kIntLimit},
+        {999999936.0f, 999999936, 999999936, 999999936},
+        {-999999936.0f, -999999936, -999999936, -999999936},
+        {1000000064.0f, kIntLimit, kIntLimit, kIntLimit},
+        {-1000000064.0f, -kIntLimit, -kIntLimit, -kIntLimit},
+        {-0.99f, 0, 0, -1},
+        {-nan, 0, 0, 0},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(truncToInt(c.v), c.trunc) << c.v;

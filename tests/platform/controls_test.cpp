@@ -218,14 +218,15 @@ TEST_F(Controls, TheOpenFileDialogListsWhatTheMaskMatches) {
     request.nMaxFile = sizeof file;
     request.lpstrTitle = "Pick";
     auto input = std::async(std::launch::async, [] {
-        const unsigned long dialog = windowNamed("Pick");
-        // The list holds "../", "sub/", "C.DAT", "b.dat" (sorted, folders first):
-        // a click on the fourth line names it, Return takes it.
-        const std::string list = xdotool("search --classname '^listbox$'");
-        xdotool("mousemove --window " + list.substr(0, list.find('\n')) + " 20 " +
-                std::to_string(3 * 16 + 8) + " click 1");
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        xdotool("key Return");
+        // The dialog fills its list before it is shown: once the list is on
+        // the screen it holds "../", "sub/", "C.DAT", "b.dat" (sorted, folders
+        // first). A click on the fourth line names it, Return takes it.
+        const unsigned long dialog = shownWindow("--name '^Pick$'");
+        const unsigned long list = shownWindow("--classname '^listbox$'");
+        if (dialog == 0 || list == 0) return dialog;
+        xdotool("mousemove --window " + std::to_string(list) + " 20 " + std::to_string(3 * 16 + 8) +
+                " click 1");
+        pressKeys(dialog, "Return");
         return dialog;
     });
     EXPECT_EQ(GetOpenFileNameA(&request), 1);
@@ -234,11 +235,12 @@ TEST_F(Controls, TheOpenFileDialogListsWhatTheMaskMatches) {
 
     // Escape leaves the buffer as it was.
     auto escape = std::async(std::launch::async, [] {
-        windowNamed("Pick");
-        xdotool("key Escape");
+        const unsigned long dialog = shownWindow("--name '^Pick$'");
+        if (dialog != 0) pressKeys(dialog, "Escape");
+        return dialog;
     });
     EXPECT_EQ(GetOpenFileNameA(&request), 0);
-    escape.get();
+    EXPECT_NE(escape.get(), 0u);
     EXPECT_EQ(std::string(file), dir.path() + "/b.dat");
 }
 

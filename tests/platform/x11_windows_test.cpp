@@ -238,34 +238,38 @@ class X11MessageBox : public ::testing::Test {
 
 TEST_F(X11MessageBox, ShowsItsTextAndAnswersByKey) {
     auto answer = ask("Overwrite plot.pdf?\nIt exists.", "Question", MB_YESNO | MB_DEFBUTTON2);
-    const unsigned long box = windowNamed("Question");
+    const unsigned long box = shownWindow("--name '^Question$'");
     ASSERT_NE(box, 0u);
     EXPECT_EQ(windowProperty(box, "_KAVLOR_TEXT"),
               "_KAVLOR_TEXT(STRING) = \"Overwrite plot.pdf?\\nIt exists.\"");
-    const RgbImage image = windowPixels(box);
+    // The text and the buttons, once the box has painted them (within 20 s).
     int dark = 0;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
-            dark += image.at(x, y)[0] < 64;
-    EXPECT_GT(dark, 100); // the text and the buttons
-    xdotool("key Return");
+    for (int i = 0; i < 400 && dark <= 100; ++i) {
+        if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const RgbImage image = windowPixels(box);
+        dark = 0;
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x)
+                dark += image.at(x, y)[0] < 64;
+    }
+    EXPECT_GT(dark, 100);
+    pressKeys(box, "Return");
     EXPECT_EQ(answer.get(), IDNO); // the default
     EXPECT_EQ(windowNamed("Question", 200), 0u);
 
     answer = ask("Again?", "Question", MB_YESNO | MB_DEFBUTTON2);
-    windowNamed("Question");
-    xdotool("key Tab Return");
+    pressKeys(shownWindow("--name '^Question$'"), "Tab Return");
     EXPECT_EQ(answer.get(), IDYES);
 
     answer = ask("Stop?", "Question", MB_OKCANCEL);
-    windowNamed("Question");
-    xdotool("key Escape");
+    pressKeys(shownWindow("--name '^Question$'"), "Escape");
     EXPECT_EQ(answer.get(), IDCANCEL);
 }
 
 TEST_F(X11MessageBox, AnswersByClick) {
     auto answer = ask("Really?", "Question", MB_YESNO | MB_DEFBUTTON2);
-    const unsigned long box = windowNamed("Question");
+    const unsigned long box = shownWindow("--name '^Question$'");
+    ASSERT_NE(box, 0u);
     const std::string geometry = xdotool("getwindowgeometry --shell " + std::to_string(box));
     const int width = std::stoi(geometry.substr(geometry.find("WIDTH=") + 6));
     const int height = std::stoi(geometry.substr(geometry.find("HEIGHT=") + 7));

@@ -190,23 +190,19 @@ int main(void) {
     EXPECT_EQ(which.out, target + "/perl/Kavlor.pm");
 }
 
-// The first window that an xdotool search finds, waiting for it up to
-// timeoutMs; empty when none came.
+// The first window that an xdotool search finds on the screen, waiting for it
+// up to timeoutMs; empty when none was shown.
 std::string waitForWindow(const std::string &search, int timeoutMs = 20000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        const ProgramRun run = runShell("xdotool search " + search);
-        if (run.status == 0 && !run.out.empty()) return run.out.substr(0, run.out.find('\n'));
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (std::chrono::steady_clock::now() < end);
-    return "";
+    const unsigned long window = shownWindow(search, timeoutMs);
+    return window != 0 ? std::to_string(window) : "";
 }
 
 // A message box (its text in the _KAVLOR_TEXT property) whose text holds part.
 unsigned long waitForBox(const std::string &part, int timeoutMs = 20000) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
-        const ProgramRun run = runShell("xdotool search --name 'Setup$'");
+        // Only a box on the screen takes the keys that answer it.
+        const ProgramRun run = runShell("xdotool search --onlyvisible --name 'Setup$'");
         std::size_t at = 0;
         while (run.status == 0 && at < run.out.size()) {
             const std::size_t next = run.out.find('\n', at);
@@ -284,8 +280,9 @@ TEST(SetupInstall, UnderXvfbDrivenByXdotool) {
     const SetupRun run = startSetup(KAVLOR_SETUP_MEDIUM, user);
 
     // The introduction: OK by Return.
-    ASSERT_NE(waitForBox("This is the setup program"), 0u);
-    xdotool("key Return");
+    const unsigned long box = waitForBox("This is the setup program");
+    ASSERT_NE(box, 0u);
+    pressKeys(box, "Return");
 
     // The folder window: the folder typed into the edit field (where Return
     // does not accept), then OK.
@@ -293,7 +290,7 @@ TEST(SetupInstall, UnderXvfbDrivenByXdotool) {
     const std::string edit = waitForWindow("--classname '^edit$'");
     ASSERT_FALSE(edit.empty());
     xdotool("mousemove --window " + edit + " 5 5 click 1");
-    xdotool("key End");
+    pressKeys(std::stoul(edit), "End");
     const std::string offered = user.home() + "/kavlor";
     xdotool("key --delay 5 --repeat " + std::to_string(offered.size()) + " BackSpace");
     xdotool("type --delay 5 '" + target + "'");
@@ -306,7 +303,7 @@ TEST(SetupInstall, UnderXvfbDrivenByXdotool) {
     const unsigned long last = waitForBox("The installation of KAVLOR is ready.", 60000);
     ASSERT_NE(last, 0u);
     EXPECT_NE(windowProperty(last, "_KAVLOR_TEXT").find(target + "/win"), std::string::npos);
-    xdotool("key Return");
+    pressKeys(last, "Return");
     EXPECT_EQ(waitSetup(run), 0) << readFile(run.errFile);
     expectInstalled(target, user);
     expectUsable(target, user);
@@ -319,8 +316,9 @@ TEST(SetupInstall, CancelMakesNothing) {
         // Escape answers the introduction with Cancel.
         SetupUser user;
         const SetupRun run = startSetup(KAVLOR_SETUP_MEDIUM, user);
-        ASSERT_NE(waitForBox("This is the setup program"), 0u);
-        xdotool("key Escape");
+        const unsigned long box = waitForBox("This is the setup program");
+        ASSERT_NE(box, 0u);
+        pressKeys(box, "Escape");
         EXPECT_EQ(waitSetup(run), 0);
         EXPECT_FALSE(fs::exists(user.home() + "/kavlor"));
         EXPECT_FALSE(fs::exists(user.registry()));
@@ -329,8 +327,9 @@ TEST(SetupInstall, CancelMakesNothing) {
         // Cancel in the folder window.
         SetupUser user;
         const SetupRun run = startSetup(KAVLOR_SETUP_MEDIUM, user);
-        ASSERT_NE(waitForBox("This is the setup program"), 0u);
-        xdotool("key Return");
+        const unsigned long box = waitForBox("This is the setup program");
+        ASSERT_NE(box, 0u);
+        pressKeys(box, "Return");
         const std::string cancel = waitForWindow("--name '^Cancel$'");
         ASSERT_FALSE(cancel.empty());
         xdotool("mousemove --window " + cancel + " 5 5 click 1");
@@ -356,8 +355,9 @@ TEST(SetupInstall, TheFolderWindowsLayoutAndItsCloseBox) {
     ASSERT_TRUE(server.running());
     SetupUser user;
     const SetupRun run = startSetup(KAVLOR_SETUP_MEDIUM, user);
-    ASSERT_NE(waitForBox("This is the setup program"), 0u);
-    xdotool("key Return");
+    const unsigned long box = waitForBox("This is the setup program");
+    ASSERT_NE(box, 0u);
+    pressKeys(box, "Return");
     const std::string label = waitForWindow("--name '^Installation directory:$'");
     ASSERT_FALSE(label.empty());
 
@@ -383,8 +383,9 @@ TEST(SetupInstall, TheFolderWindowsLayoutAndItsCloseBox) {
     // The close box is neither OK nor Cancel: the field is not read, and a
     // setup without a folder stops before it makes anything.
     closeWindow(std::stoul(waitForWindow("--name '^KAVLOR Setup$'")));
-    ASSERT_NE(waitForBox("No installation directory was given."), 0u);
-    xdotool("key Return");
+    const unsigned long noFolder = waitForBox("No installation directory was given.");
+    ASSERT_NE(noFolder, 0u);
+    pressKeys(noFolder, "Return");
     EXPECT_EQ(waitSetup(run), 1);
     EXPECT_TRUE(fs::is_empty(user.home()));
     EXPECT_FALSE(fs::exists(user.registry()));
@@ -421,10 +422,12 @@ TEST(SetupInstall, TheCopyWindowShowsItsProgress) {
     const int percent = int((100.0 / double(total)) * double(running));
 
     const SetupRun run = startSetup(medium, user);
-    ASSERT_NE(waitForBox("This is the setup program"), 0u);
-    xdotool("key Return");
-    ASSERT_FALSE(waitForWindow("--name '^Installation directory:$'").empty());
-    xdotool("key Return");
+    const unsigned long box = waitForBox("This is the setup program");
+    ASSERT_NE(box, 0u);
+    pressKeys(box, "Return");
+    const std::string folderLabel = waitForWindow("--name '^Installation directory:$'");
+    ASSERT_FALSE(folderLabel.empty());
+    pressKeys(std::stoul(folderLabel), "Return");
 
     // Fields, percentage and labels named by their texts, and drawn.
     const std::string source =
@@ -433,16 +436,22 @@ TEST(SetupInstall, TheCopyWindowShowsItsProgress) {
     EXPECT_FALSE(waitForWindow("--name '^" + user.home() + "/kavlor/perl/Kavlor.pm$'").empty());
     const std::string shown = waitForWindow("--name '^" + std::to_string(percent) + "$'");
     EXPECT_FALSE(shown.empty()) << percent;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     for (const char *label : {"Copy", "From:", "To:"}) {
         const std::string window = waitForWindow("--name '^" + std::string(label) + "$'");
         ASSERT_FALSE(window.empty()) << label;
-        EXPECT_GE(coloursOf(std::stoul(window)), 2u) << label << " is not drawn";
+        // The server shows the label's text once the program has painted it.
+        std::size_t colours = coloursOf(std::stoul(window));
+        for (int i = 0; i < 400 && colours < 2; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            colours = coloursOf(std::stoul(window));
+        }
+        EXPECT_GE(colours, 2u) << label << " is not drawn";
     }
     writeFile(pipe, readFile(std::string(KAVLOR_SETUP_MEDIUM) + "/" + instfiles[row].source));
 
-    ASSERT_NE(waitForBox("The installation of KAVLOR is ready.", 60000), 0u);
-    xdotool("key Return");
+    const unsigned long ready = waitForBox("The installation of KAVLOR is ready.", 60000);
+    ASSERT_NE(ready, 0u);
+    pressKeys(ready, "Return");
     EXPECT_EQ(waitSetup(run), 0) << readFile(run.errFile);
 }
 

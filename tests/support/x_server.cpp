@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -107,6 +108,43 @@ unsigned long windowNamed(const std::string &title, int timeoutMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     } while (std::chrono::steady_clock::now() < end);
     return 0;
+}
+
+unsigned long shownWindow(const std::string &query, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    do {
+        const ProgramRun run = runShell("xdotool search --onlyvisible " + query);
+        if (run.status == 0 && !run.out.empty()) return std::stoul(run.out);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() < end);
+    return 0;
+}
+
+bool waitForFocus(unsigned long window, int timeoutMs) {
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "0x%lx ", window);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    do {
+        const ProgramRun focus = runShell("xdotool getwindowfocus -f");
+        if (focus.status == 0 && !focus.out.empty()) {
+            const std::string id = trimmed(focus.out);
+            if (id == std::to_string(window)) return true;
+            // A control lies inside the top-level window that takes the keys;
+            // the root window (the focus once a window is gone) holds them all.
+            const ProgramRun tree = runShell("xwininfo -tree -id " + id + " 2>/dev/null");
+            const std::string first = tree.out.substr(0, tree.out.find('\n', 1));
+            if (tree.status == 0 && first.find("(the root window)") == std::string::npos &&
+                tree.out.find(hex) != std::string::npos)
+                return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() < end);
+    return false;
+}
+
+void pressKeys(unsigned long window, const std::string &keys) {
+    EXPECT_TRUE(waitForFocus(window)) << "window " << window << " never got the keys for " << keys;
+    xdotool("key " + keys);
 }
 
 RgbImage windowPixels(unsigned long window) {

@@ -38,6 +38,20 @@ std::string xdotool(const std::string &args);
 // timeoutMs; 0 when there is none.
 unsigned long windowNamed(const std::string &title, int timeoutMs = 5000);
 
+// The id of the first window that `xdotool search QUERY` finds (QUERY as
+// "--name '^OK$'") once the server shows it (it and its ancestors mapped),
+// waiting up to timeoutMs; 0 when none is shown by then. Input sent to a
+// window that exists but is not yet mapped goes to whatever lies beneath it.
+unsigned long shownWindow(const std::string &query, int timeoutMs = 20000);
+
+// Waits up to timeoutMs until the keyboard focus is the window or the
+// top-level window that holds it; a key sent before reaches another window.
+bool waitForFocus(unsigned long window, int timeoutMs = 20000);
+
+// Sends `xdotool key KEYS` once the window (or its top-level window) has the
+// keyboard focus.
+void pressKeys(unsigned long window, const std::string &keys);
+
 // What the server shows of the window (xwd read by netpbm's xwdtopnm).
 RgbImage windowPixels(unsigned long window);
 

@@ -39,11 +39,13 @@ class Dialogs : public ::testing::Test {
         heard.clear();
     }
     // Runs the dialog on this thread while the steps run on another, after
-    // the window of the title is shown.
+    // the window of the title is shown and holds the keys.
     static void run(const char *title, const std::function<void()> &dialog,
                     const std::function<void()> &steps) {
         auto input = std::async(std::launch::async, [&] {
-            EXPECT_NE(windowNamed(title), 0u);
+            const unsigned long shown = shownWindow("--name '^" + std::string(title) + "$'");
+            EXPECT_NE(shown, 0u);
+            EXPECT_TRUE(waitForFocus(shown));
             steps();
         });
         dialog();
@@ -255,7 +257,9 @@ TEST_F(Dialogs, TheMenuBarEndsTheDialogAndOpensTheFileDialog) {
         xdotool("mousemove --window " + bar + " " + std::to_string(fileTitleX()) + " 8 click 1");
         pause();
         keys("Down Return"); // its one entry
-        EXPECT_NE(windowNamed("Open"), 0u);
+        const unsigned long open = shownWindow("--name '^Open$'");
+        EXPECT_NE(open, 0u);
+        EXPECT_TRUE(waitForFocus(open));
         type(dir.file("picked.dat"));
         keys("Return");
         pause();

@@ -56,8 +56,10 @@ class Ending : public ::testing::Test {
     ProgramRun run(const std::vector<std::string> &args,
                    const std::function<void(unsigned long)> &steps) {
         auto input = std::async(std::launch::async, [&] {
-            const unsigned long window = windowNamed("Ending");
+            // Keys and clicks reach the window once it is shown and holds the keys.
+            const unsigned long window = shownWindow("--name '^Ending$'");
             EXPECT_NE(window, 0u);
+            EXPECT_TRUE(waitForFocus(window));
             steps(window);
         });
         RunOptions options;
@@ -103,7 +105,8 @@ TEST_F(Ending, ACommandButtonStartsItsProgramAndThenItsCallback) {
     const std::string made = dir.file("made");
     auto press = [](unsigned long) {
         // The button's window is named by its caption.
-        xdotool("mousemove --window " + std::to_string(windowNamed("Run")) + " 5 5 click 1");
+        xdotool("mousemove --window " + std::to_string(shownWindow("--name '^Run$'")) +
+                " 5 5 click 1");
         keys("alt+e o");
     };
     ProgramRun r = run({"x", "touch " + made}, press);

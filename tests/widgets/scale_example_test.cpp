@@ -3,6 +3,7 @@
 // scale shows; without a display it ends at once with status 0.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <future>
@@ -25,9 +26,9 @@ std::string exampleProgram(const std::string &dir) {
     return compileC(source.str(), dir, "scale_dialog");
 }
 
+// A widget of the dialog once the server shows it.
 unsigned long windowOfClass(const std::string &name) {
-    const std::string found = xdotool("search --classname '^" + name + "$'");
-    return found.empty() ? 0 : std::stoul(found.substr(0, found.find('\n')));
+    return shownWindow("--classname '^" + name + "$'");
 }
 
 // The rows in which the right half of the draw widget shows the blue curve:
@@ -52,12 +53,32 @@ std::string scaleValue() {
     return "";
 }
 
-// The draw widget once it differs from before (the plot drawn), within 5 s.
+// The draw widget once it differs from before (the plot drawn), within 20 s
+// (a loaded machine draws slowly; the watchdog is longer).
 RgbImage changedPicture(unsigned long widget, const RgbImage &before) {
     RgbImage shown;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 400; ++i) {
         shown = windowPixels(widget);
         if (shown.valid() && !(shown == before) && tailRows(shown) > 0) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return shown;
+}
+
+// The scroll bar as the server shows it, once it is drawn: its ends (the
+// arrows) differ from its middle row's trough, within 20 s.
+RgbImage drawnBar(unsigned long bar) {
+    RgbImage shown;
+    for (int i = 0; i < 400; ++i) {
+        shown = windowPixels(bar);
+        if (shown.valid() && shown.width > 2 * shown.height) {
+            const int y = shown.height / 2;
+            const unsigned char *trough = shown.at(shown.width - shown.height - 1, y);
+            bool drawn = false;
+            for (int x = shown.height; x < shown.width - shown.height && !drawn; ++x)
+                drawn = !std::equal(trough, trough + 3, shown.at(x, y));
+            if (drawn) break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return shown;
@@ -84,7 +105,7 @@ TEST(ScaleExample, ThePlotFollowsTheDraggedScale) {
     TempDir dir, build;
     const std::string exe = exampleProgram(build.path());
     auto run = std::async(std::launch::async, [&] { return runProgram(exe, dir.path()); });
-    ASSERT_NE(windowNamed("Damped oscillation"), 0u);
+    ASSERT_NE(shownWindow("--name '^Damped oscillation$'"), 0u);
     const unsigned long widget = windowOfClass("DrawWidget"), bar = windowOfClass("scrollbar");
     ASSERT_NE(widget, 0u);
     ASSERT_NE(bar, 0u);
@@ -94,7 +115,7 @@ TEST(ScaleExample, ThePlotFollowsTheDraggedScale) {
     const int before = tailRows(first);
     EXPECT_GT(before, 0) << "the curve is drawn";
 
-    const RgbImage shownBar = windowPixels(bar);
+    const RgbImage shownBar = drawnBar(bar);
     const int x = thumbMiddle(shownBar), y = shownBar.height / 2;
     const auto at = [&](int dx) {
         return "--window " + std::to_string(bar) + " " + std::to_string(x + dx) + " " +

@@ -90,11 +90,13 @@ sub start_xvfb {
     return $pid;
 }
 
-# The id of the window titled exactly so, waiting up to 5 s; 0 when none.
+# The id of the window titled exactly so once the server shows it (a click
+# sent to a window not yet mapped lands beneath it), waiting up to 20 s; 0
+# when none is shown.
 sub window_named {
     my ($title) = @_;
-    for (1 .. 250) {
-        my $id = `xdotool search --name '^$title\$' 2>/dev/null`;
+    for (1 .. 1000) {
+        my $id = `xdotool search --onlyvisible --name '^$title\$' 2>/dev/null`;
         return $1 if $id =~ /^(\d+)/;
         select(undef, undef, undef, 0.02);
     }
