@@ -7,7 +7,7 @@
 #                                 work) or x10 (every case at ten times); default: every case
 #
 # Environment: KVBENCH_WORK (work folder: programs, pictures, timings; default /tmp/kvbench),
-# KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (timed runs per program;
+# KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (the fewest timed runs per program, more until they fill 3 s;
 # default 5), KVBENCH_WARMUP (untimed runs before them; default 1), KVBENCH_BUILD (build folder of
 # Kavlor's programs; default build/kavlor-bench: build/bench is bench/'s folder in the normal build).
 set -euo pipefail
@@ -159,15 +159,17 @@ for case in "${selected[@]}"; do
         fi
         printf '%s\t%s\t%s\t%s\n' "$w" "$format" "$program" "$state" >> "$results/status.tsv"
     done
-    echo "== $w $format: $((${#timed[@]} / 3)) programs, $warmup warm-up and $runs timed runs each"
+    echo "== $w $format: $((${#timed[@]} / 3)) programs, $warmup warm-up and at least $runs timed runs each"
     [ ${#timed[@]} -gt 0 ] || continue
-    hyperfine --shell=none --style none --warmup "$warmup" --runs "$runs" \
+    # At least $runs runs, and as many as fill 3 s: a program of a few milliseconds gets hundreds,
+    # which a median of a handful cannot replace; one of a minute gets $runs.
+    hyperfine --shell=none --style none --warmup "$warmup" --min-runs "$runs" \
         --export-json "$results/$w-$format.json" "${timed[@]}" > "$results/$w-$format.log" 2>&1 ||
         echo "   timing failed on $w $format: $results/$w-$format.log"
 done
 
 echo
-echo "Median wall seconds of whole processes ($runs runs after $warmup warm-up; $(nproc) cores)"
+echo "Median wall seconds of whole processes (at least $runs runs after $warmup warm-up; $(nproc) cores)"
 /usr/bin/python3 "$bench/table.py" "$results" "$pictures" | tee "$results/table.txt"
 
 # Kavlor.py's whole processes also start the interpreter and import NumPy, which its C twin does
