@@ -7,9 +7,10 @@
 #                                 work) or x10 (every case at ten times); default: every case
 #
 # Environment: KVBENCH_WORK (work folder: programs, pictures, timings; default /tmp/kvbench),
-# KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (the fewest timed runs per program, more until they fill 3 s;
-# default 5), KVBENCH_WARMUP (untimed runs before them; default 1), KVBENCH_BUILD (build folder of
-# Kavlor's programs; default build/kavlor-bench: build/bench is bench/'s folder in the normal build).
+# KVBENCH_DATA (input data; default $KVBENCH_WORK/data), KVBENCH_RUNS (the fewest timed runs per
+# program, more until they fill 3 s; default 5), KVBENCH_WARMUP (untimed runs before them; default
+# 1), KVBENCH_BUILD (build folder of Kavlor's programs; default build/kavlor-bench: build/bench is
+# bench/'s folder in the normal build).
 set -euo pipefail
 bench=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$bench")
