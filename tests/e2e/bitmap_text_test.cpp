@@ -75,6 +75,18 @@ std::vector<std::string> trimmed(std::vector<std::string> rows) {
     return rows;
 }
 
+// Runs a C program that writes text.png with the installed fonts.
+ProgramRun runWithInstalledFonts(const std::string &source, const TempDir &dir) {
+    RunOptions options;
+    options.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"};
+    return runC(source, dir.path(), options);
+}
+
+// The glyph of letter in the installed font file complx18, trimmed to its ink.
+std::vector<std::string> complex18Glyph(char letter) {
+    return trimmed(bdfGlyph(testPrefix() + "/share/kavlor/fonts/complx18.bdf", letter));
+}
+
 TEST(BitmapText, AGlyphOfAnInstalledFontLandsPixelForPixel) {
     TempDir dir;
     // Height 52 on the default raster (scale 0.287, raised by 1.2 below 0.3)
@@ -92,14 +104,12 @@ int main(void) {
     return 0;
 }
 )";
-    RunOptions options;
-    options.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"};
-    const ProgramRun run = runC(source, dir.path(), options);
+    const ProgramRun run = runWithInstalledFonts(source, dir);
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.out.find("<<<< Warning"), std::string::npos) << run.out;
     const RgbImage image = decodeWith("pngtopnm", dir.file("text.png"));
     ASSERT_GT(image.width, 0);
-    const auto expected = trimmed(bdfGlyph(testPrefix() + "/share/kavlor/fonts/complx18.bdf", 'H'));
+    const auto expected = complex18Glyph('H');
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(inkedBox(image), expected);
 }
@@ -134,13 +144,11 @@ int main(void) {
     return 0;
 }
 )";
-    RunOptions options;
-    options.env = {"KAVLOR=" + testPrefix() + "/share/kavlor"};
-    const ProgramRun run = runC(source, dir.path(), options);
+    const ProgramRun run = runWithInstalledFonts(source, dir);
     ASSERT_EQ(run.status, 0) << run.out;
     const RgbImage image = decodeWith("pngtopnm", dir.file("text.png"));
     ASSERT_GT(image.width, 0);
-    const auto glyph = trimmed(bdfGlyph(testPrefix() + "/share/kavlor/fonts/complx18.bdf", 'L'));
+    const auto glyph = complex18Glyph('L');
     ASSERT_FALSE(glyph.empty());
     EXPECT_EQ(inkedBox(image), turnedLeft(glyph));
 }
