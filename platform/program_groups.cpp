@@ -191,7 +191,8 @@ bool addItem(const std::vector<std::string> &args, const ProgramGroupsState &sta
     while (exists(itemFile(state.currentGroup, n)))
         ++n;
     std::string exec = "sh " + execArgument(program);
-    if (!argument.empty()) exec += " " + execArgument(argument);
+    // Appended piece by piece: GCC 12 at -O3 takes `" " + string` for an overlapping copy.
+    if (!argument.empty()) exec.append(" ").append(execArgument(argument));
     const std::string path = itemFile(state.currentGroup, n);
     bool ok =
         writeFile(path, "[Desktop Entry]\nType=Application\nName=" + entryString(args[1]) +
