@@ -96,6 +96,7 @@ void endDocument(PdfWriter &w) {
     finishPage(w);
     qqpdfadd(w, PdfPart::Document, 0);
     w.sink.closeFile();
+    if (w.bufferMode) w.finishedLength = w.sink.position();
     freeBookmarks(w);
     qqpdfobj(w, -2, 0);
     w.compressor.reset(); // its helper threads end with the document
@@ -138,6 +139,7 @@ void qqpdf1(GlobalRecord &rec, const char *file, int width, int height, int opti
     w.fillRed = w.fillGreen = w.fillBlue = -1;
     w.imageCount = w.formCount = 0;
     w.pageNumber = 1;
+    w.finishedLength = 0;
     freeBookmarks(w);
 
     qqpdfobj(w, -1, 0);

@@ -27,9 +27,9 @@ void message(const char *text) {
 int qqpdf6(GlobalRecord &rec, char *buffer, int size, int &status) {
     status = kCopied;
     PdfWriter *w = rec.vec.ppdfwr.get();
+    if (size == 0) return w != nullptr ? int(w->finishedLength) : 0;
     const bool hasData = w != nullptr && w->sink.inMemory() && w->sink.position() > 0;
     const int length = hasData ? int(w->sink.position()) : 0;
-    if (size == 0) return length;
     if (hasData && w->sink.lost()) {
         status = kLost;
         return 0;

@@ -104,6 +104,9 @@ struct PdfWriter {
     bool settling = false; // pending streams are being written
     int pathState = 3;     // 3 after a move, 2 after a draw
     PdfBookmark *bookmarks = nullptr;
+    // The length of the last document finished in the PdfBuffer: pdfbuf's
+    // size query answers it even after the copy freed the buffer.
+    long long finishedLength = 0;
 
     PdfWriter() = default;
     PdfWriter(const PdfWriter &) = delete;

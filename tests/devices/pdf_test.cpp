@@ -112,6 +112,14 @@ TEST_F(Pdf, TheMemoryBufferHoldsTheSameBytesAsTheFile) {
     EXPECT_EQ(maskDateTime(buffer), maskDateTime(file));
     out = captureStdout([&] { EXPECT_EQ(pdfbuf(buffer.data(), length), 0); });
     EXPECT_EQ(out, " <<<< Warning 101: Internal PDF buffer is empty in pdfbuf!\n");
+    EXPECT_EQ(pdfbuf(nullptr, 0), length) << "the size query still knows the copied document";
+
+    // A later plot written to a file leaves no length behind.
+    captureStdout([] { pdfmod("OFF", "BUFF"); });
+    open("PDF", "later.pdf");
+    close("later.pdf");
+    captureStdout([] { pdfmod("ON", "BUFF"); });
+    EXPECT_EQ(pdfbuf(nullptr, 0), 0);
 }
 
 TEST_F(Pdf, PdfbufRefusesOtherDevicesAndFileOutput) {
