@@ -68,10 +68,10 @@ void qqwdrw(GlobalRecord &rec, int x, int y, int op) {
     if (op == kPenDraw) {
         if (t.npoly > 0) {
             const POINT &last = t.polyline[t.npoly - 1];
-            if (last.x != x || last.y != y) {
-                t.polyline[t.npoly++] = POINT{x, y};
-                t.ipolydrawn = 0;
-            }
+            if (last.x != x || last.y != y) t.polyline[t.npoly++] = POINT{x, y};
+            // Even a draw to the point of the move is drawn: a point alone
+            // becomes a pixel when the buffer goes out.
+            t.ipolydrawn = 0;
         }
         if (t.npoly < kScreenPolylinePoints) return;
     }
@@ -87,6 +87,12 @@ void qqwdrw(GlobalRecord &rec, int x, int y, int op) {
     }
     t.npoly = 1;
     t.ipolydrawn = 1;
+}
+
+void qqwpix(GlobalRecord &rec, int x, int y) {
+    Drawing d = drawing(rec);
+    if (!d || x < 0 || y < 0 || x >= d.driver->nwidth || y >= d.driver->nheight) return;
+    SetPixel(d.dc, x, y, d.table->ncolref);
 }
 
 void qqwclr(GlobalRecord &rec, int colour) {

@@ -133,6 +133,8 @@ const DeviceDriver kScreenDriver{
     .frameRings = screenFrameRings,
     .windowFont = qqwfnt,
     .windowCharacter = qqwcha,
+    // The colour given is the current one, which the window's pen holds.
+    .pixel = [](GlobalRecord &rec, int x, int y, int) { qqwpix(rec, x, y); },
     .palette = [](GlobalRecord &rec) { qqwvlt(rec, rec.colour.ivltid, rec.colour.nrgbtab); },
     .erase = eraseScreen,
     .newPage = newScreenPage,

@@ -71,6 +71,9 @@ void qqwscr(GlobalRecord &rec, int &width, int &height, int &depth, int &spare);
 // Polyline output by the pen operations of kernel/driver.h: kPenDraw,
 // kPenFlush; any other moves.
 void qqwdrw(GlobalRecord &rec, int x, int y, int op);
+// One pixel in the current colour (a dot of a bitmap character); nothing
+// outside the drawing area.
+void qqwpix(GlobalRecord &rec, int x, int y);
 // Current colour: a colour number (taken modulo 256) or an explicit 0x01BBGGRR.
 void qqwclr(GlobalRecord &rec, int colour);
 // The whole drawing area in colour 0.
