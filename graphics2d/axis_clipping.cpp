@@ -3,6 +3,7 @@
 // makes the axis system the clip border until endgrf.
 #include <algorithm>
 
+#include "devices/driver_requests.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/map_projections.h"
 #include "kavlor.h"
@@ -19,6 +20,30 @@ constexpr int kClipAuto = 0;
 constexpr int kClipNone = 1;
 constexpr int kClipCircle = 2;
 constexpr int kBorderAxisSystem = 2;
+
+// The clip window in force, in pixels, goes to the drivers of the pixel
+// devices: what they write past the line pipeline (shaded triangles, the
+// cursor that csrpos places) stays inside it. A portrait page lies turned on
+// the pixels; the rectangle keeps its smaller corner first.
+void passClipWindow(GlobalRecord &rec) {
+    const PageState &p = rec.page;
+    if (!drawsPixels(rec.core.idevice) || rec.dev.pdriver == nullptr) return;
+    const int *w = rec.clip.nclpwin;
+    const float s = p.xdevscl;
+    int rect[4] = {roundAddHalf(float(w[0]) * s), roundAddHalf(float(w[1]) * s),
+                   roundAddHalf(float(w[2]) * s), roundAddHalf(float(w[3]) * s)};
+    if (p.ipagmod == 1) {
+        const float width = float(p.nxpage);
+        rect[0] = roundAddHalf(float(w[1]) * s);
+        rect[1] = roundAddHalf((width - float(w[2])) * s);
+        rect[2] = roundAddHalf(float(w[3]) * s);
+        rect[3] = roundAddHalf((width - float(w[0])) * s);
+    }
+    const DriverRequest requests[4] = {DriverRequest::ClipLeft, DriverRequest::ClipTop,
+                                       DriverRequest::ClipRight, DriverRequest::ClipBottom};
+    for (int i = 0; i < 4; ++i)
+        qqwext(rec, static_cast<int>(requests[i]), rect[i]);
+}
 
 } // namespace
 
@@ -51,25 +76,30 @@ void sclpax(GlobalRecord &rec, int mode) {
     if (mode == 1) {
         clip.iclpcrc = 0;
         std::copy(s.nclpsav, s.nclpsav + 4, clip.nclpwin);
+        passClipWindow(rec);
         return;
     }
     std::copy(clip.nclpwin, clip.nclpwin + 4, s.nclpsav);
-    if (clip.iclpmod == kClipNone) return;
+    if (clip.iclpmod == kClipNone) {
+        passClipWindow(rec);
+        return;
+    }
     // Azimuthal hemisphere maps are round; other maps clip at their rectangle.
     const bool roundMap =
         s.igrftyp == 2 && mapFamily(rec.map.iprojct) == MapFamily::azimuthal && clip.imapcirc == 1;
     if (clip.iclpmod == kClipCircle || s.igrftyp == 1 || (clip.iclpmod == kClipAuto && roundMap)) {
         clip.iclpcrc = 1;
-        return;
+    } else {
+        clip.iclpcrc = 0;
+        int *w = clip.nclpwin;
+        w[0] = std::max(w[0], s.nclpaxs[0]);
+        w[1] = std::max(w[1], s.nclpaxs[1]);
+        w[2] = std::min(w[2], s.nclpaxs[2]);
+        w[3] = std::min(w[3], s.nclpaxs[3]);
+        // Windows that do not meet leave the rectangle inverted: every point
+        // is outside it and nothing is drawn.
     }
-    clip.iclpcrc = 0;
-    int *w = clip.nclpwin;
-    w[0] = std::max(w[0], s.nclpaxs[0]);
-    w[1] = std::max(w[1], s.nclpaxs[1]);
-    w[2] = std::min(w[2], s.nclpaxs[2]);
-    w[3] = std::min(w[3], s.nclpaxs[3]);
-    // Windows that do not meet leave the rectangle inverted: every point is
-    // outside it and nothing is drawn.
+    passClipWindow(rec);
 }
 
 extern "C" void clpbor(const char *copt) {

@@ -2,9 +2,6 @@
 // each filled in the colour of its mean value (FLAT) or shaded between the
 // colours of its corners (SMOOTH, in image mode on the screen and the raster
 // devices).
-#include <algorithm>
-
-#include "devices/driver_record.h"
 #include "devices/image_mode.h"
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
@@ -17,7 +14,6 @@
 #include "kernel/flat_triangle.h"
 #include "kernel/hatch_patterns.h"
 #include "kernel/record.h"
-#include "kernel/rounding.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -34,35 +30,6 @@ bool findBadPointNumber(const int *i1, const int *i2, const int *i3, int ntri, i
             }
     return false;
 }
-
-// The shaded triangles are written into the pixels past the line pipeline:
-// while they draw, the DriverRecord's clip rectangle is narrowed to the clip
-// window (the axis system), so that they stay inside it as the flat ones do.
-class PixelClip {
-  public:
-    explicit PixelClip(GlobalRecord &rec) : driver_(rec.dev.pdriver.get()) {
-        if (driver_ == nullptr) return;
-        std::copy(driver_->nclip, driver_->nclip + 4, saved_);
-        const int *w = rec.clip.nclpwin;
-        float c0 = 0, r0 = 0, c1 = 0, r1 = 0;
-        pagePixel(rec, float(w[0]), float(w[1]), c0, r0);
-        pagePixel(rec, float(w[2]), float(w[3]), c1, r1);
-        int *clip = driver_->nclip;
-        clip[0] = std::max(clip[0], truncToInt(std::min(c0, c1) + 0.5f));
-        clip[1] = std::max(clip[1], truncToInt(std::min(r0, r1) + 0.5f));
-        clip[2] = std::min(clip[2], truncToInt(std::max(c0, c1) + 0.5f));
-        clip[3] = std::min(clip[3], truncToInt(std::max(r0, r1) + 0.5f));
-    }
-    ~PixelClip() {
-        if (driver_ != nullptr) std::copy(saved_, saved_ + 4, driver_->nclip);
-    }
-    PixelClip(const PixelClip &) = delete;
-    PixelClip &operator=(const PixelClip &) = delete;
-
-  private:
-    DriverRecord *driver_;
-    int saved_[4] = {0, 0, 0, 0};
-};
 
 void drawTriangles(GlobalRecord &rec, const float *xray, const float *yray, const float *zray,
                    const int *i1ray, const int *i2ray, const int *i3ray, int ntri, bool smooth) {
@@ -128,12 +95,10 @@ extern "C" void crvtri(const float *xray, const float *yray, const float *zray, 
     rec.fill.xsurscl = solidFillSpacing(rec.core.idevice, 1.0f) / rec.page.xunits;
     sclpax(rec, 0);
 
-    if (smooth) {
-        const PixelClip clip(rec);
-        drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, true);
-    } else {
-        drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, false);
-    }
+    // The shaded triangles are written into the pixels past the line
+    // pipeline: sclpax has given the pixel driver the axis system's clip
+    // rectangle, so that they stay inside it as the flat ones do.
+    drawTriangles(rec, xray, yray, zray, i1ray, i2ray, i3ray, ntri, smooth);
 
     sclpax(rec, 1);
     if (ownImageMode) endImageMode(rec);

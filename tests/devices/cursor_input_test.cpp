@@ -252,6 +252,39 @@ TEST_F(CursorInput, CsrposMovesAndReadsThePointer) {
     EXPECT_EQ(y, 502);
 }
 
+// Inside an axis system that clips at its frame (clpbor AXIS), SET holds the
+// pointer inside the clip window its lines are clipped to; after endgrf the
+// page holds it again.
+TEST_F(CursorInput, CsrposHoldsThePointerInsideTheAxisSystemThatClips) {
+    csruni("PIXE");
+    csrmod("SET", "POS");
+    axspos(500, 1600);
+    axslen(2000, 1200);
+    captureStdout([] { graf(0, 10, 0, 2, 0, 5, 0, 1); });
+    clpbor("AXIS");
+    const int *w = currentRecord().clip.nclpwin;
+    ASSERT_GT(w[0], 400) << "the clip window is the axis system's";
+    struct Case {
+        Point given, expected;
+    };
+    const Case cases[] = {{{5, 5}, {toPixel(w[0]), toPixel(w[1])}},
+                          {{kWidth - 5, kHeight - 5}, {toPixel(w[2]), toPixel(w[3])}},
+                          {{150, 150}, {150, 150}}};
+    for (const Case c : cases) {
+        int x = c.given.x, y = c.given.y;
+        EXPECT_EQ(csrpos(&x, &y), 0);
+        const Point at = pointer();
+        EXPECT_EQ(at.x, c.expected.x) << c.given.x;
+        EXPECT_EQ(at.y, c.expected.y) << c.given.y;
+    }
+    endgrf();
+    int x = 5, y = 5;
+    EXPECT_EQ(csrpos(&x, &y), 0);
+    const Point at = pointer();
+    EXPECT_EQ(at.x, 5);
+    EXPECT_EQ(at.y, 5);
+}
+
 TEST_F(CursorInput, SetcsrSetsTheCursorOfTheWindow) {
     const HWND w = HWND(window);
     setcsr("CROS");
