@@ -132,6 +132,66 @@ TEST_F(ScreenWindows, TheWaitEndsByMb2AndByTheKeyOfWinkey) {
     }
 }
 
+// The page drawn so far stays in the backing bitmap until something shows it.
+std::vector<int> shownAt(unsigned long window, int x, int y) {
+    const RgbImage shown = windowPixels(window);
+    if (!shown.valid()) return {};
+    return std::vector<int>(shown.at(x, y), shown.at(x, y) + 3);
+}
+
+const std::vector<int> kBlack{0, 0, 0};
+
+// winupd shows the window without flushing the pending stroke; sendbf
+// flushes it too.
+TEST_F(ScreenWindows, WinupdShowsTheWindowButNotThePendingStroke) {
+    openScreen();
+    const unsigned long window = windowNamed("KAVLOR 1 / Working");
+    ASSERT_NE(window, 0u);
+    const float s = currentRecord().page.xdevscl;
+    recfll(100, 100, 700, 500, 2); // drawn into the bitmap at once
+    color("GREEN");
+    strtpt(300, 1500);
+    connpt(2500, 1500); // held in the stroke
+    const int boxX = int(400 * s), boxY = int(300 * s), lineX = int(1500 * s);
+    const int lineY = int(1500 * s + 0.5f);
+    EXPECT_EQ(shownAt(window, boxX, boxY), kBlack) << "nothing is shown yet";
+    winupd();
+    EXPECT_NE(shownAt(window, boxX, boxY), kBlack);
+    EXPECT_EQ(shownAt(window, lineX, lineY), kBlack);
+    sendbf();
+    EXPECT_EQ(shownAt(window, lineX, lineY), (std::vector<int>{0, 255, 0}));
+    winmod("NOHO");
+    closePlot();
+}
+
+// newpag waits for MB2 with the page shown and the prompt in the title, then
+// starts on a cleared page; the modes that do not wait go on at once.
+TEST_F(ScreenWindows, ANewPageShowsThePageAndWaitsForMb2) {
+    openScreen();
+    const float s = currentRecord().page.xdevscl;
+    const int boxX = int(400 * s), boxY = int(300 * s);
+    recfll(100, 100, 700, 500, 3);
+    auto input = std::async(std::launch::async, [] {
+        const unsigned long window = windowNamed("KAVLOR 1 / Click MB2 for next page ...");
+        EXPECT_NE(window, 0u);
+        if (window == 0) return;
+        pointAt(window);
+        xdotool("click 3");
+    });
+    newpag();
+    input.get();
+    const unsigned long window = windowNamed("KAVLOR 1");
+    ASSERT_NE(window, 0u) << "the title without the prompt";
+    // The box reached the window only through the wait.
+    EXPECT_NE(shownAt(window, boxX, boxY), kBlack);
+    sendbf();
+    EXPECT_EQ(shownAt(window, boxX, boxY), kBlack) << "the new page is clear";
+
+    winmod("NOHO");
+    newpag(); // a wait here would end only by the watchdog
+    closePlot();
+}
+
 TEST_F(ScreenWindows, ClosingTheMainWindowEndsTheWait) {
     openScreen();
     waitWhile("KAVLOR 1 / Click MB2 to continue ...",
