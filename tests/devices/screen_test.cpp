@@ -17,6 +17,7 @@
 #include "tests/support/c_program.h"
 #include "tests/support/capture.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/window_colours.h"
 #include "tests/support/x_server.h"
 
 namespace {
@@ -135,8 +136,7 @@ TEST_F(ScreenWindows, TheWaitEndsByMb2AndByTheKeyOfWinkey) {
 // The page drawn so far stays in the backing bitmap until something shows it.
 std::vector<int> shownAt(unsigned long window, int x, int y) {
     const RgbImage shown = windowPixels(window);
-    if (!shown.valid()) return {};
-    return std::vector<int>(shown.at(x, y), shown.at(x, y) + 3);
+    return shown.valid() ? pixel(shown, x, y) : std::vector<int>{};
 }
 
 const std::vector<int> kBlack{0, 0, 0};

@@ -12,19 +12,10 @@
 #include "kavlor.h"
 #include "tests/support/capture.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/window_colours.h"
 #include "tests/support/x_server.h"
 
 namespace {
-
-std::vector<int> pixel(const RgbImage &image, int x, int y) {
-    return std::vector<int>(image.at(x, y), image.at(x, y) + 3);
-}
-
-std::vector<int> colourOf(int n) {
-    float r = 0, g = 0, b = 0;
-    getind(n, &r, &g, &b);
-    return {int(r * 255 + 0.5f), int(g * 255 + 0.5f), int(b * 255 + 0.5f)};
-}
 
 const std::vector<int> kBlack{0, 0, 0};
 
