@@ -217,6 +217,47 @@ TEST_F(FilledContours, NoSeamsBetweenRectanglesAndSplitCells) {
     EXPECT_EQ(paper, 0);
 }
 
+// A grid wider and higher than the axis system: the cells across its edges are
+// cut to it and filled whole, as the cells inside are, so that the bands
+// reach its edges without gaps and nothing of them shows beyond.
+TEST_F(FilledContours, CellsAcrossTheEdgeFillTheAxisSystemAndNoMore) {
+    std::vector<float> x, y;
+    for (int i = 0; i <= 40; ++i)
+        x.push_back(-1.3f + float(i) * 0.317f);
+    for (int j = 0; j <= 30; ++j)
+        y.push_back(-1.1f + float(j) * 0.241f);
+    const Grid g =
+        makeGrid(x, y, [&](int i, int j) { return std::sin(x[i] * 1.7f) + std::cos(y[j] * 2.3f); });
+    GlobalRecord &rec = openPdf();
+    standardAxes(true);
+    captureStdout([&] { draw(g, {-1.2f, -0.6f, 0.0f, 0.6f, 1.2f}); });
+    const float scale = rec.page.xdevscl;
+    close("plot.pdf");
+    const double dpi = 600;
+    const RgbImage image = renderPdf(dir.file("plot.pdf"), dpi);
+    ASSERT_TRUE(image.valid());
+    const double pixels = scale / 72.0 * dpi; // per plot unit
+    auto pixel = [&](float plot) { return int(double(plot) * pixels); };
+    // The axis system covers 200..1200 by 700..1200; its edges may move by a
+    // device unit.
+    const int left = pixel(200), right = pixel(1200), top = pixel(700), bottom = pixel(1200);
+    const int margin = int(dpi / 72.0) + 2;
+    int paperInside = 0, inkOutside = 0;
+    for (int py = top - 40; py < bottom + 40; ++py)
+        for (int px = left - 40; px < right + 40; ++px) {
+            const unsigned char *p = image.at(px, py);
+            const bool paper = p[0] > 250 && p[1] > 250 && p[2] > 250;
+            const bool inside = px > left + margin && px < right - margin && py > top + margin &&
+                                py < bottom - margin;
+            const bool outside = px < left - margin || px > right + margin || py < top - margin ||
+                                 py > bottom + margin;
+            paperInside += inside && paper ? 1 : 0;
+            inkOutside += outside && !paper ? 1 : 0;
+        }
+    EXPECT_EQ(paperInside, 0);
+    EXPECT_EQ(inkOutside, 0);
+}
+
 // ---- Fill records -----------------------------------------------------------------
 
 // Cells within one band are one rectangle each, cells crossed by one level two
