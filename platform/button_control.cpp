@@ -59,9 +59,9 @@ void paint(HWND window, const ButtonState &b) {
             p.focusFrame(RECT{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3});
         return;
     }
-    // A check box or radio button: its mark at the left, the text beside it.
-    // A check box's mark is square; a radio button's is round, so that a row of
-    // them reads as one choice, and the chosen one has a dot.
+    // A check box or radio button: its mark at the left, the text beside it. A
+    // radio button's mark is round, with a dot when chosen, so that a row of
+    // them does not read as a row of check boxes.
     p.fill(c, p.background());
     const int box = std::min<int>(13, c.bottom - c.top);
     const RECT mark{c.left, (c.bottom - box) / 2, c.left + box, (c.bottom - box) / 2 + box};
