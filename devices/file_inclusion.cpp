@@ -29,15 +29,6 @@ IncludeBox includeBox(const GlobalRecord &rec) {
 
 } // namespace
 
-void resetIncludeDefaults(GlobalRecord &rec) {
-    IncludeState &incl = rec.incl;
-    incl.ifilbox = 0;
-    incl.ifilclr = 0;
-    incl.ntiforg[0] = 0;
-    incl.ntiforg[1] = 0;
-    incl.itifwin = 0;
-}
-
 void includeFile(GlobalRecord &rec, const char *name) {
     int width = 0, height = 0;
     const int type = qqchkfil(rec, name, width, height);

@@ -9,18 +9,6 @@
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
-void resetImageDefaults(GlobalRecord &rec) {
-    ImageState &img = rec.img;
-    img.iimgini = 0;
-    img.iimgmod = 0;
-    img.iimgbox = 0;
-    img.iimgsiz = 0;
-    img.iimgclp = 0;
-    // Image mode ends here without restoring a saved window size: at kavini
-    // the window size has just been made anew.
-    img.windowSizeSaved = false;
-}
-
 extern "C" void imgmod(const char *mode) {
     GlobalRecord &rec = chkini("imgmod");
     setFromKeyword(rec.img.iimgmod, "IND +RGB ", 2, mode);

@@ -2,8 +2,6 @@
 // imgsiz) and the part of the picture that raster files cover (imgclp).
 #pragma once
 
-struct GlobalRecord;
-
 struct ImageState {
     int iimgini = 0;     // 1 while image mode is on
     int iimgmod = 0;     // values of the pixel routines: 0 colour numbers, 1 R, G, B
@@ -20,6 +18,3 @@ struct ImageState {
     bool windowSizeSaved = false;
     int nwinsizSaved[2] = {};
 };
-
-// The defaults of resall: image mode off, colour numbers, no box, no size, no clip.
-void resetImageDefaults(GlobalRecord &rec);

@@ -4,8 +4,6 @@
 #pragma once
 #include <cstdint>
 
-struct GlobalRecord;
-
 struct IncludeState {
     int nfilbox[4] = {};      // include rectangle x, y (top-down page), width, height in plot units
     std::uint8_t ifilbox = 0; // 1 when filbox was given
@@ -14,6 +12,3 @@ struct IncludeState {
     std::uint8_t itifwin = 0; // 1 when tifwin was given
     int ntiforg[2] = {};      // position in the image at which wtiff puts the file
 };
-
-// The defaults of resall: no box, colours applied, no TIFF part, origin 0, 0.
-void resetIncludeDefaults(GlobalRecord &rec);

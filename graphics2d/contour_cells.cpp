@@ -1,7 +1,8 @@
 // The cells of filled contours: a cell within one band is one rectangle, a
 // cell crossed by one level is split along the level into two or three
 // polygons, and a cell crossed by several levels becomes a mosaic of small
-// rectangles, each in the band of its centre.
+// rectangles, each in the band of its centre. A polygon across the edge of
+// the axis system is cut to it, so that the device fills it whole.
 #include <algorithm>
 #include <cmath>
 
@@ -106,7 +107,7 @@ void fillParts(GlobalRecord &rec, const Parts &parts, const float px[], const fl
     for (int k = 0; k < int(sizeof parts); ++k) {
         if (parts[k] == End) {
             if (n == 0) break;
-            dareaf(rec, x, y, n);
+            fillCutToWindow(rec, x, y, n);
             n = 0;
             continue;
         }
@@ -177,7 +178,7 @@ int qqcnt0(GlobalRecord &rec, float xa, float ya, float xb, float yb, int colour
     qqpos2(rec, xa, yb, px[3], py[3]);
     qqsclr(rec, colour);
     arealx(rec, px, py, 4);
-    dareaf(rec, px, py, 4);
+    fillCutToWindow(rec, px, py, 4);
     return 0;
 }
 

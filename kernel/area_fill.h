@@ -19,3 +19,10 @@ void dlinef(GlobalRecord &rec, const float xs[2], const float ys[2]);
 // solid pattern, no shields, every vertex inside the clip rectangle. Returns
 // false, having drawn nothing, when the polygon must be filled in software.
 bool fillByDevice(GlobalRecord &rec, const float x[], const float y[], int n);
+
+// Fills the polygon as dareaf does, but first cuts one that crosses the edge
+// of the clip rectangle to the rectangle where the device could then fill it
+// itself: the cells of filled contours along the edge of an axis system. (Scan
+// lines cut one by one at the edge leave streaks on vector devices.) A polygon
+// with nothing inside the rectangle draws nothing.
+void fillCutToWindow(GlobalRecord &rec, const float x[], const float y[], int n);

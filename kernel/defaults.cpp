@@ -4,8 +4,6 @@
 #include <array>
 #include <cstring>
 
-#include "devices/image_state.h"
-#include "devices/include_state.h"
 #include "kavlor.h"
 #include "kernel/colour.h"
 #include "kernel/devices.h"
@@ -14,9 +12,11 @@
 #include "kernel/layer_resets.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
+#include "kernel/number_text.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
+#include "kernel/spline.h"
 #include "kernel/text.h"
 #include "kernel/text_defaults.h"
 #include "kernel/text_utils.h"
@@ -129,9 +129,6 @@ const std::array kResetKeywords = {
     ResetKeyword{"FRME", [](GlobalRecord &rec) { rec.text.nfrmess = 0; }},
     ResetKeyword{"HEIG", [](GlobalRecord &rec) { setTextHeight(rec, jqquni(rec, 36)); }},
     ResetKeyword{"IANG", [](GlobalRecord &rec) { rec.font.xitadiv = 3.732f; }},
-    ResetKeyword{"FILB", [](GlobalRecord &rec) { rec.incl.ifilbox = 0; }},
-    ResetKeyword{"FILC", [](GlobalRecord &rec) { rec.incl.ifilclr = 0; }},
-    ResetKeyword{"IMGC", [](GlobalRecord &rec) { rec.img.iimgclp = 0; }},
     ResetKeyword{"LINS", [](GlobalRecord &rec) { rec.line.xlinesp = 1.5f; }},
     ResetKeyword{"MIXA", [](GlobalRecord &rec) { rec.text.imixalf = 0; }},
     ResetKeyword{"NEWM", resetMixCharacters},
@@ -204,8 +201,6 @@ void resall(GlobalRecord &rec) {
     defaultFrames(rec);
     defaultCircleSpacing(rec);
     defaultLogo(rec);
-    resetIncludeDefaults(rec);
-    resetImageDefaults(rec);
     resetTextDefaults(rec);
     resetTextHeight(rec);
     setTextAngle(rec, 0);

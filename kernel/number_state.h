@@ -1,14 +1,9 @@
 // NumberState: how number and nlnumb format their numbers.
 #pragma once
 
-struct GlobalRecord;
-
 struct NumberState {
     int inumfmt = 0; // number format (numfmt): 0 FLOA, 1 EXP, 2 FEXP, 3 LOG
     // numode: decimal character, thousands separator, sign character in front of
     // non-negative numbers, exponent form ('1' EQUA), NUL; '0' means none.
     char cnumode[5] = ".000";
 };
-
-// The plot defaults of these fields, as resall stores them.
-void resetNumberDefaults(GlobalRecord &rec);

@@ -24,3 +24,6 @@ int gnustr(char *text, int len, const char *mode, std::size_t size);
 // character, the exponent and the reset control character; form 2 "mEk".
 // Written into out (size bytes); returns its length.
 int gexpno(GlobalRecord &rec, float value, int digits, char *out, std::size_t size, int form);
+
+// The plot defaults of GlobalRecord.number, as resall stores them.
+void resetNumberDefaults(GlobalRecord &rec);

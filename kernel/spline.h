@@ -5,6 +5,8 @@
 // as in the published method, so that t[left - 1] <= x < t[left].
 #pragma once
 
+struct GlobalRecord;
+
 // The largest B-spline order the evaluation routines handle.
 constexpr int kMaxSplineOrder = 20;
 
@@ -61,3 +63,6 @@ struct SplineForm {
 // written unless the result is Done.
 SplineStatus interpolateSpline(const float *x, const float *y, int n, int degree, int intervals,
                                SplineForm form, float *xs, float *ys);
+
+// The plot defaults of GlobalRecord.spline, as resall stores them.
+void resetSplineDefaults(GlobalRecord &rec);

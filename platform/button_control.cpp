@@ -59,15 +59,27 @@ void paint(HWND window, const ButtonState &b) {
             p.focusFrame(RECT{face.left + 3, face.top + 3, face.right - 3, face.bottom - 3});
         return;
     }
-    // A check box or radio button: its mark at the left, the text beside it.
+    // A check box or radio button: its mark at the left, the text beside it. A
+    // radio button's mark is round, with a dot when chosen, so that a row of
+    // them does not read as a row of check boxes.
     p.fill(c, p.background());
     const int box = std::min<int>(13, c.bottom - c.top);
     const RECT mark{c.left, (c.bottom - box) / 2, c.left + box, (c.bottom - box) / 2 + box};
-    p.fill(mark, b.pushed ? GetSysColor(COLOR_BTNFACE) : GetSysColor(COLOR_WINDOW));
-    p.frame(mark, GetSysColor(COLOR_BTNSHADOW));
-    if (b.check != 0) {
-        const RECT dot{mark.left + 3, mark.top + 3, mark.right - 3, mark.bottom - 3};
-        p.fill(dot, GetSysColor(COLOR_WINDOWTEXT));
+    const COLORREF face = b.pushed ? GetSysColor(COLOR_BTNFACE) : GetSysColor(COLOR_WINDOW);
+    const COLORREF rim = GetSysColor(COLOR_BTNSHADOW), ink = GetSysColor(COLOR_WINDOWTEXT);
+    if (kind == BS_RADIOBUTTON) {
+        p.ellipse(mark, rim, face);
+        if (b.check != 0) {
+            // A dot of five pixels across, its corners left out.
+            const int cx = (mark.left + mark.right - 1) / 2, cy = (mark.top + mark.bottom - 1) / 2;
+            p.fill(RECT{cx - 1, cy - 2, cx + 2, cy + 3}, ink);
+            p.fill(RECT{cx - 2, cy - 1, cx + 3, cy + 2}, ink);
+        }
+    } else {
+        p.fill(mark, face);
+        p.frame(mark, rim);
+        if (b.check != 0)
+            p.fill(RECT{mark.left + 3, mark.top + 3, mark.right - 3, mark.bottom - 3}, ink);
     }
     const RECT label{mark.right + 4, c.top, c.right, c.bottom};
     p.textIn(label, text, align == BS_CENTER ? 1 : align == BS_RIGHT ? 2 : 0);

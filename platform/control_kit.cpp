@@ -182,6 +182,17 @@ void Painter::line(int x1, int y1, int x2, int y2, COLORREF colour) const {
     DeleteObject(pen);
 }
 
+void Painter::ellipse(const RECT &r, COLORREF outline, COLORREF inside) const {
+    const HPEN pen = CreatePen(PS_SOLID, 1, outline);
+    const HBRUSH brush = CreateSolidBrush(inside);
+    const HGDIOBJ oldPen = SelectObject(dc_, pen), oldBrush = SelectObject(dc_, brush);
+    Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+    SelectObject(dc_, oldPen);
+    SelectObject(dc_, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
 void Painter::text(int x, int y, std::string_view s) const {
     TextOutA(dc_, x, y, s.data(), int(s.size()));
 }

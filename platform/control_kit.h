@@ -61,6 +61,8 @@ class Painter {
     // A rectangle's outline one pixel wide, inside r.
     void frame(const RECT &r, COLORREF colour) const;
     void line(int x1, int y1, int x2, int y2, COLORREF colour) const;
+    // The ellipse inside r, filled and outlined one pixel wide.
+    void ellipse(const RECT &r, COLORREF outline, COLORREF inside) const;
     // Text in the context's text colour (greyed when the control is disabled).
     void text(int x, int y, std::string_view s) const;
     void text(int x, int y, std::string_view s, COLORREF colour) const;

@@ -30,10 +30,10 @@ Grid oneCell(float c0, float c1, float c2, float c3) {
     return Grid{{0, 10}, {0, 5}, {c0, c3, c1, c2}};
 }
 
-std::vector<float> steps(int n) {
+std::vector<float> steps(int n, float first = 0, float step = 1) {
     std::vector<float> v;
     for (int i = 0; i < n; ++i)
-        v.push_back(float(i));
+        v.push_back(first + float(i) * step);
     return v;
 }
 
@@ -62,6 +62,23 @@ class FilledContours : public AxisTest {
     void draw(const Grid &g, const std::vector<float> &levels) {
         conshd(g.x.data(), g.nx(), g.y.data(), g.ny(), g.z.data(), levels.data(),
                int(levels.size()));
+    }
+    // The bands of a grid between -1.2 and 1.2 in the standard axis system,
+    // on a PDF page rendered at 600 dpi.
+    struct RenderedBands {
+        static constexpr double kDpi = 600;
+        RgbImage image;
+        double pixels; // per plot unit
+        int pixel(float plot) const { return int(double(plot) * pixels); }
+    };
+    RenderedBands pdfBands(const Grid &g) {
+        GlobalRecord &rec = openPdf();
+        standardAxes(true);
+        captureStdout([&] { draw(g, {-1.2f, -0.6f, 0.0f, 0.6f, 1.2f}); });
+        const float scale = rec.page.xdevscl;
+        close("plot.pdf");
+        return {renderPdf(dir.file("plot.pdf"), RenderedBands::kDpi),
+                scale / 72.0 * RenderedBands::kDpi};
     }
 };
 
@@ -189,23 +206,12 @@ TEST_F(FilledContours, LevelOrderDoesNotChangeScaleColours) {
 // them there, or the paper shows through along every band edge.
 TEST_F(FilledContours, NoSeamsBetweenRectanglesAndSplitCells) {
     // Cells a little wider than a plot unit, their grid lines between whole units.
-    std::vector<float> x, y;
-    for (int i = 0; i <= 200; ++i)
-        x.push_back(float(i) * 0.01537f);
-    for (int j = 0; j <= 120; ++j)
-        y.push_back(float(j) * 0.0213f);
-    const Grid g =
-        makeGrid(x, y, [&](int i, int j) { return std::sin(x[i] * 3.0f) + std::cos(y[j] * 4.0f); });
-    GlobalRecord &rec = openPdf();
-    standardAxes(true);
-    captureStdout([&] { draw(g, {-1.2f, -0.6f, 0.0f, 0.6f, 1.2f}); });
-    const float scale = rec.page.xdevscl;
-    close("plot.pdf");
-    const double dpi = 600;
-    const RgbImage image = renderPdf(dir.file("plot.pdf"), dpi);
+    const std::vector<float> x = steps(201, 0, 0.01537f), y = steps(121, 0, 0.0213f);
+    const RenderedBands bands = pdfBands(makeGrid(
+        x, y, [&](int i, int j) { return std::sin(x[i] * 3.0f) + std::cos(y[j] * 4.0f); }));
+    const RgbImage &image = bands.image;
     ASSERT_TRUE(image.valid());
-    const double pixels = scale / 72.0 * dpi; // per plot unit
-    auto pixel = [&](float plot) { return int(double(plot) * pixels); };
+    auto pixel = [&](float plot) { return bands.pixel(plot); };
     int paper = 0;
     // The outer edges move by up to a device unit; seams lie inside.
     const int margin = 8;
@@ -215,6 +221,36 @@ TEST_F(FilledContours, NoSeamsBetweenRectanglesAndSplitCells) {
             paper += p[0] > 250 && p[1] > 250 && p[2] > 250 ? 1 : 0;
         }
     EXPECT_EQ(paper, 0);
+}
+
+// A grid wider and higher than the axis system: the cells across its edges are
+// cut to it and filled whole, as the cells inside are, so that the bands
+// reach its edges without gaps and nothing of them shows beyond.
+TEST_F(FilledContours, CellsAcrossTheEdgeFillTheAxisSystemAndNoMore) {
+    const std::vector<float> x = steps(41, -1.3f, 0.317f), y = steps(31, -1.1f, 0.241f);
+    const RenderedBands bands = pdfBands(makeGrid(
+        x, y, [&](int i, int j) { return std::sin(x[i] * 1.7f) + std::cos(y[j] * 2.3f); }));
+    const RgbImage &image = bands.image;
+    ASSERT_TRUE(image.valid());
+    // The axis system covers 200..1200 by 700..1200; its edges may move by a
+    // device unit (a point).
+    const int left = bands.pixel(200), right = bands.pixel(1200), top = bands.pixel(700),
+              bottom = bands.pixel(1200);
+    const int margin = int(RenderedBands::kDpi / 72.0) + 2;
+    int paperInside = 0, inkOutside = 0;
+    for (int py = top - 40; py < bottom + 40; ++py)
+        for (int px = left - 40; px < right + 40; ++px) {
+            const unsigned char *p = image.at(px, py);
+            const bool paper = p[0] > 250 && p[1] > 250 && p[2] > 250;
+            const bool inside = px > left + margin && px < right - margin && py > top + margin &&
+                                py < bottom - margin;
+            const bool outside = px < left - margin || px > right + margin || py < top - margin ||
+                                 py > bottom + margin;
+            paperInside += inside && paper ? 1 : 0;
+            inkOutside += outside && !paper ? 1 : 0;
+        }
+    EXPECT_EQ(paperInside, 0);
+    EXPECT_EQ(inkOutside, 0);
 }
 
 // ---- Fill records -----------------------------------------------------------------

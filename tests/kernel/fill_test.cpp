@@ -6,6 +6,7 @@
 
 #include "kernel/area_fill.h"
 #include "kernel/levels.h"
+#include "kernel/polygon_cut.h"
 #include "kernel/scanline_fill.h"
 #include "tests/kernel/pen_trace.h"
 #include "tests/kernel/rendered_plot.h"
@@ -39,6 +40,74 @@ std::string fillSpans(const std::vector<float> &x, const std::vector<float> &y, 
     for (const std::string &s : spans)
         all += (all.empty() ? "" : " | ") + s;
     return all;
+}
+
+double areaOf(const std::vector<float> &x, const std::vector<float> &y) {
+    double a = 0;
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        const std::size_t n = (k + 1) % x.size();
+        a += double(x[k]) * y[n] - double(x[n]) * y[k];
+    }
+    return std::fabs(a) / 2;
+}
+
+// Polygons cut to the rectangle 0..10 by 0..10: what is left lies inside and
+// keeps the area of the part inside.
+TEST(PolygonCut, KeepsThePartInsideTheRectangle) {
+    struct Case {
+        const char *what;
+        std::vector<float> x, y;
+        int points;  // of the cut polygon
+        double area; // of its part inside
+    };
+    const Case cases[] = {
+        {"inside, as it is", {1, 9, 9, 1}, {1, 1, 9, 9}, 4, 64},
+        {"a square over the right edge", {5, 15, 15, 5}, {2, 2, 8, 8}, 4, 30},
+        {"a triangle over a corner", {2, 14, 2}, {2, 2, 14}, 5, 64 - 8},
+        // Two legs whose joint lies below: one piece, joined along the bottom edge.
+        {"two legs across the bottom edge",
+         {2, 2, 8, 8, 6, 6, 4, 4},
+         {8, -5, -5, 8, 8, -2, -2, 8},
+         8,
+         2 * 16},
+        {"outside", {11, 15, 15}, {1, 1, 5}, 0, 0},
+        {"touching a corner", {10, 15, 15}, {10, 10, 15}, 1, 0},
+        {"touching along the edge", {10, 15, 15, 10}, {1, 1, 5, 5}, 2, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        float cx[kMaxCutPolygon], cy[kMaxCutPolygon];
+        const int m =
+            cutPolygonToRectangle(c.x.data(), c.y.data(), int(c.x.size()), 0, 0, 10, 10, cx, cy);
+        ASSERT_EQ(m, c.points);
+        const std::vector<float> x(cx, cx + m), y(cy, cy + m);
+        for (int k = 0; k < m; ++k) {
+            EXPECT_TRUE(cx[k] >= 0 && cx[k] <= 10 && cy[k] >= 0 && cy[k] <= 10)
+                << cx[k] << " " << cy[k];
+        }
+        EXPECT_NEAR(areaOf(x, y), c.area, 1e-4);
+    }
+    // Two polygons on either side of one edge cut it at the same point, however it runs.
+    const float ax[3] = {3, 13.7f, 3}, ay[3] = {1.3f, 4.1f, 4.1f};
+    const float bx[3] = {13.7f, 3, 13.7f}, by[3] = {4.1f, 1.3f, 1.3f};
+    float cax[kMaxCutPolygon], cay[kMaxCutPolygon], cbx[kMaxCutPolygon], cby[kMaxCutPolygon];
+    const int na = cutPolygonToRectangle(ax, ay, 3, 0, 0, 10, 10, cax, cay);
+    const int nb = cutPolygonToRectangle(bx, by, 3, 0, 0, 10, 10, cbx, cby);
+    auto edgeCut = [](const float *x, const float *y, int n) {
+        for (int k = 0; k < n; ++k)
+            if (x[k] == 10 && y[k] > 1.3f && y[k] < 4.1f) return y[k];
+        return -1.0f;
+    };
+    EXPECT_GT(edgeCut(cax, cay, na), 0);
+    EXPECT_EQ(edgeCut(cax, cay, na), edgeCut(cbx, cby, nb));
+    // A result beyond the room is refused.
+    std::vector<float> zx, zy;
+    for (int k = 0; k < kMaxCutPolygon; ++k) {
+        zx.push_back(float(k % 2 == 0 ? -1 : 11));
+        zy.push_back(float(k) * 0.1f);
+    }
+    EXPECT_EQ(cutPolygonToRectangle(zx.data(), zy.data(), kMaxCutPolygon, 0, 0, 10, 10, cax, cay),
+              -1);
 }
 
 TEST(ScanLineSort, StableAscendingLinkedList) {

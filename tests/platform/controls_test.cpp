@@ -9,6 +9,7 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/windows.h"
@@ -121,6 +122,62 @@ TEST_F(Controls, ButtonsClickAndCheck) {
     EnableWindow(push, 0);
     drive({at(40, 20) + " click 1"});
     EXPECT_TRUE(heard.empty());
+}
+
+// What the server shows of a control once it has painted its mark: the
+// centre of the mark (13 pixels at the left, centred in the height) in the
+// given colour, waited for within the watchdog while its window is served.
+RgbImage markShown(HWND control, COLORREF centre) {
+    RECT c;
+    GetClientRect(control, &c);
+    RgbImage image;
+    for (int tries = 0; tries < 500; ++tries) {
+        if (tries > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        MSG msg;
+        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        image = windowPixels(static_cast<unsigned long>(control));
+        if (image.width < c.right || image.height < c.bottom) continue;
+        const unsigned char *p = image.at(6, c.bottom / 2);
+        if (RGB(p[0], p[1], p[2]) == centre) return image;
+    }
+    ADD_FAILURE() << "the mark of control " << control << " was not painted";
+    return image;
+}
+
+COLORREF colourAt(const RgbImage &image, int x, int y) {
+    const unsigned char *p = image.at(x, y);
+    return RGB(p[0], p[1], p[2]);
+}
+
+// Radio buttons are round, with a dot in the one chosen; a check box is square.
+TEST_F(Controls, RadioButtonsAreRoundAndShowWhichIsChosen) {
+    show("Radio");
+    const HWND check = control("button", "Check", BS_AUTOCHECKBOX, 10, 10, 80, 20, 4);
+    const HWND chosen = control("button", "One", BS_RADIOBUTTON, 10, 40, 80, 20, 5);
+    const HWND other = control("button", "Two", BS_RADIOBUTTON, 10, 70, 80, 20, 6);
+    SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(chosen, BM_SETCHECK, BST_CHECKED, 0);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), rim = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT), paper = GetSysColor(COLOR_WINDOW);
+    // The mark: 13 by 13 pixels at the left of the 20 pixels high control.
+    const int left = 0, right = 12, top = 3, bottom = 15, cx = 6, cy = 9;
+    struct Case {
+        HWND button;
+        COLORREF corner, centre;
+    };
+    for (const Case k :
+         {Case{check, rim, ink}, Case{chosen, face, ink}, Case{other, face, paper}}) {
+        SCOPED_TRACE(k.button == check ? "check box" : k.button == chosen ? "chosen" : "other");
+        const RgbImage shown = markShown(k.button, k.centre);
+        ASSERT_TRUE(shown.valid());
+        for (const auto &[x, y] :
+             {std::pair{left, top}, {right, top}, {left, bottom}, {right, bottom}})
+            EXPECT_EQ(colourAt(shown, x, y), k.corner) << x << "," << y;
+        for (const auto &[x, y] : {std::pair{cx, top}, {cx, bottom}, {left, cy}, {right, cy}})
+            EXPECT_EQ(colourAt(shown, x, y), rim) << x << "," << y;
+        EXPECT_EQ(colourAt(shown, cx, cy), k.centre);
+    }
 }
 
 TEST_F(Controls, ListsSelectByClickAndKey) {
