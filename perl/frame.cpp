@@ -14,20 +14,49 @@ void freeBuffer(pTHX_ void *p) {
     std::free(p);
 }
 
+// Holds sv until the calling statement is done (a mortal reference to it).
+void hold(pTHX_ SV *sv) {
+    sv_2mortal(SvREFCNT_inc_simple_NN(sv));
+}
+
 AV *rowOf(pTHX_ AV *av, Count i) {
     SV **row = av_fetch(av, SSize_t(i), 0);
     if (row == nullptr || !SvROK(*row) || SvTYPE(SvRV(*row)) != SVt_PVAV) return nullptr;
     return reinterpret_cast<AV *>(SvRV(*row));
 }
 
+// Row i of a matrix, held; croaks when it is missing or no array.
+AV *heldRow(pTHX_ const Call &call, AV *av, Count i, const char *name) {
+    AV *row = rowOf(aTHX_ av, i);
+    if (row == nullptr)
+        croak("Kavlor::%s: row %lld of %s is not a reference to an array", call.name, i, name);
+    hold(aTHX_ reinterpret_cast<SV *>(row));
+    return row;
+}
+
+// The value of an element. A plain number converts without running code; any
+// other element (a string, a reference, a tied or magical scalar) may run Perl
+// code that takes it out of its array, so it is held while it converts.
+template <class Convert> auto elementValue(pTHX_ SV *element, Convert convert) {
+    if (SvNIOK(element) && !SvGMAGICAL(element)) return convert(aTHX_ element);
+    ENTER;
+    SAVEFREESV(SvREFCNT_inc_simple_NN(element));
+    const auto value = convert(aTHX_ element);
+    LEAVE;
+    return value;
+}
+
 template <class T, class Convert>
-T *convertArray(pTHX_ const Call &call, AV *av, Count room, Convert convert) {
-    Count n = arrayLength(aTHX_ av);
+T *convertArray(pTHX_ const Call &call, AV *av, Count room, Count *converted, Convert convert) {
+    // The length before any element runs code: the buffer holds it, however
+    // the code changes the array.
+    const Count n = arrayLength(aTHX_ av);
     T *data = buffer<T>(aTHX_ call, n > room ? n : room);
     for (Count i = 0; i < n; ++i) {
         SV **element = av_fetch(av, SSize_t(i), 0);
-        if (element != nullptr) data[i] = convert(aTHX_ * element);
+        if (element != nullptr) data[i] = elementValue(aTHX_ * element, convert);
     }
+    if (converted != nullptr) *converted = n;
     return data;
 }
 
@@ -69,7 +98,9 @@ AV *arrayArg(pTHX_ const Call &call, SV *sv, const char *name) {
     SvGETMAGIC(sv);
     if (!SvROK(sv) || SvTYPE(SvRV(sv)) != SVt_PVAV)
         croak("Kavlor::%s: %s is not a reference to an array", call.name, name);
-    return reinterpret_cast<AV *>(SvRV(sv));
+    AV *av = reinterpret_cast<AV *>(SvRV(sv));
+    hold(aTHX_ reinterpret_cast<SV *>(av));
+    return av;
 }
 
 void checkLength(pTHX_ const Call &call, AV *av, const char *name, Count count) {
@@ -78,68 +109,58 @@ void checkLength(pTHX_ const Call &call, AV *av, const char *name, Count count) 
         croak("Kavlor::%s: %s holds %lld elements, fewer than %lld", call.name, name, n, count);
 }
 
-void checkMatrix(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny) {
+AV *const *checkMatrix(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny) {
     checkLength(aTHX_ call, av, name, nx);
+    AV **rows = buffer<AV *>(aTHX_ call, nx);
     for (Count i = 0; i < nx; ++i) {
-        AV *row = rowOf(aTHX_ av, i);
-        if (row == nullptr)
-            croak("Kavlor::%s: row %lld of %s is not a reference to an array", call.name, i, name);
-        if (ny >= 0 && arrayLength(aTHX_ row) < ny)
+        rows[i] = heldRow(aTHX_ call, av, i, name);
+        const Count length = arrayLength(aTHX_ rows[i]);
+        if (ny >= 0 && length < ny)
             croak("Kavlor::%s: row %lld of %s holds %lld elements, fewer than %lld", call.name, i,
-                  name, arrayLength(aTHX_ row), ny);
+                  name, length, ny);
     }
+    return rows;
 }
 
-void checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny, Count nz) {
-    checkLength(aTHX_ call, av, name, nx);
-    for (Count i = 0; i < nx; ++i) {
-        AV *level = rowOf(aTHX_ av, i);
-        if (level == nullptr)
-            croak("Kavlor::%s: row %lld of %s is not a reference to an array", call.name, i, name);
-        checkMatrix(aTHX_ call, level, name, ny, nz);
-    }
+AV *const *checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny,
+                        Count nz) {
+    // Every matrix holds ny rows now, so there are nx * ny rows to hold.
+    AV *const *levels = checkMatrix(aTHX_ call, av, name, nx, ny);
+    AV **rows = buffer<AV *>(aTHX_ call, mul(nx, ny));
+    for (Count i = 0; i < nx; ++i)
+        for (Count j = 0; j < ny; ++j) {
+            AV *row = rows[i * ny + j] = heldRow(aTHX_ call, levels[i], j, name);
+            const Count length = arrayLength(aTHX_ row);
+            if (length < nz)
+                croak("Kavlor::%s: row %lld of %s holds %lld elements, fewer than %lld", call.name,
+                      j, name, length, nz);
+        }
+    return rows;
 }
 
-float *floatArray(pTHX_ const Call &call, AV *av, Count room) {
-    return convertArray<float>(aTHX_ call, av, room, floatArg);
+float *floatArray(pTHX_ const Call &call, AV *av, Count room, Count *converted) {
+    return convertArray<float>(aTHX_ call, av, room, converted, floatArg);
 }
 
-int *intArray(pTHX_ const Call &call, AV *av, Count room) {
-    return convertArray<int>(aTHX_ call, av, room, intArg);
+int *intArray(pTHX_ const Call &call, AV *av, Count room, Count *converted) {
+    return convertArray<int>(aTHX_ call, av, room, converted, intArg);
 }
 
-short *shortArray(pTHX_ const Call &call, AV *av, Count room) {
-    return convertArray<short>(aTHX_ call, av, room, shortArg);
+short *shortArray(pTHX_ const Call &call, AV *av, Count room, Count *converted) {
+    return convertArray<short>(aTHX_ call, av, room, converted, shortArg);
 }
 
 unsigned char *byteArray(pTHX_ const Call &call, AV *av, Count room) {
-    return convertArray<unsigned char>(aTHX_ call, av, room, byteValue);
+    return convertArray<unsigned char>(aTHX_ call, av, room, nullptr, byteValue);
 }
 
-float *floatMatrix(pTHX_ const Call &call, AV *av, Count nx, Count ny) {
+float *floatMatrix(pTHX_ const Call &call, AV *const *rows, Count nx, Count ny) {
     float *data = buffer<float>(aTHX_ call, mul(nx, ny));
-    for (Count i = 0; i < nx; ++i) {
-        AV *row = rowOf(aTHX_ av, i);
+    for (Count i = 0; i < nx; ++i)
         for (Count j = 0; j < ny; ++j) {
-            SV **element = av_fetch(row, SSize_t(j), 0);
-            if (element != nullptr) data[i * ny + j] = floatArg(aTHX_ * element);
+            SV **element = av_fetch(rows[i], SSize_t(j), 0);
+            if (element != nullptr) data[i * ny + j] = elementValue(aTHX_ * element, floatArg);
         }
-    }
-    return data;
-}
-
-float *floatMatrix3(pTHX_ const Call &call, AV *av, Count nx, Count ny, Count nz) {
-    float *data = buffer<float>(aTHX_ call, mul(mul(nx, ny), nz));
-    for (Count i = 0; i < nx; ++i) {
-        AV *level = rowOf(aTHX_ av, i);
-        for (Count j = 0; j < ny; ++j) {
-            AV *row = rowOf(aTHX_ level, j);
-            for (Count k = 0; k < nz; ++k) {
-                SV **element = av_fetch(row, SSize_t(k), 0);
-                if (element != nullptr) data[(i * ny + j) * nz + k] = floatArg(aTHX_ * element);
-            }
-        }
-    }
     return data;
 }
 
@@ -172,9 +193,9 @@ void storePixels(pTHX_ AV *av, const unsigned char *values, Count count) {
         av_store(av, SSize_t(i), newSViv(values[i]));
 }
 
-void storeMatrix(pTHX_ AV *av, const float *values, Count nx, Count ny) {
+void storeMatrix(pTHX_ AV *const *rows, const float *values, Count nx, Count ny) {
     for (Count i = 0; i < nx; ++i)
-        storeFloats(aTHX_ rowOf(aTHX_ av, i), values + i * ny, ny);
+        storeFloats(aTHX_ rows[i], values + i * ny, ny);
 }
 
 Count sumOf(const int *values, Count n, Count capacity) {
@@ -182,6 +203,16 @@ Count sumOf(const int *values, Count n, Count capacity) {
     for (Count i = 0, end = clampCount(n, capacity); i < end; ++i)
         sum += values[i] > 0 ? values[i] : 0;
     return sum;
+}
+
+Count pixelBytes(pTHX_ const Call &call, const char *name, Count count) {
+    if (count <= 0) return 0;
+    const long long picture = kavlor_readable_pixels();
+    if (picture == 0) croak("Kavlor::%s: %s: pixels are read only in image mode", call.name, name);
+    if (count > picture)
+        croak("Kavlor::%s: %lld pixels requested for %s, more than the %lld of the picture",
+              call.name, count, name, picture);
+    return mul(count, kavlor_pixel_bytes());
 }
 
 const char *bytesArg(pTHX_ const Call &call, SV *sv, const char *name, Count count) {

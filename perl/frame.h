@@ -6,6 +6,13 @@
 // wrapper. Every buffer is a plain pointer whose release sits on Perl's save
 // stack (between the wrapper's ENTER and LEAVE), so it is freed when the
 // wrapper returns and equally when a croak or a die unwinds it.
+//
+// Converting an element may run Perl code (an overloaded 0+, a tie, the
+// handler of a warning) that changes the caller's arrays. So every array and
+// matrix row a wrapper reads or writes back is held from its check until the
+// call has returned, and an element that may run code is held while it
+// converts: what the code takes out of an array is read as it was, or as a
+// hole, never as freed memory.
 #pragma once
 
 #include <cstdio>
@@ -85,7 +92,8 @@ template <class T> T *buffer(pTHX_ const Call &call, Count count) {
     return static_cast<T *>(buffer(aTHX_ call, count, sizeof(T)));
 }
 
-// The array an argument refers to; croaks when it is no reference to an array.
+// The array an argument refers to, held until the call has returned; croaks
+// when it is no reference to an array.
 AV *arrayArg(pTHX_ const Call &call, SV *sv, const char *name);
 // Elements of the array: last index + 1.
 inline Count arrayLength(pTHX_ AV *av) {
@@ -94,21 +102,25 @@ inline Count arrayLength(pTHX_ AV *av) {
 // Croaks when the array holds fewer than count elements.
 void checkLength(pTHX_ const Call &call, AV *av, const char *name, Count count);
 // The rows of a matrix argument: nx references to arrays of at least ny
-// elements (ny below 0: rows of any length). Croaks on a missing or short row.
-void checkMatrix(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny);
-// The rows of a three-level matrix: nx matrices of ny rows of nz.
-void checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny, Count nz);
+// elements (ny below 0: rows of any length), each held until the call has
+// returned. Croaks on a missing or short row.
+AV *const *checkMatrix(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny);
+// The rows of a three-level matrix, nx matrices of ny rows of nz: the nx * ny
+// rows in order, held the same way.
+AV *const *checkMatrix3(pTHX_ const Call &call, AV *av, const char *name, Count nx, Count ny,
+                        Count nz);
 
 // Input arrays, converted whole into a buffer of at least room elements
-// (zero after the array's elements); a hole reads as 0.
-float *floatArray(pTHX_ const Call &call, AV *av, Count room);
-int *intArray(pTHX_ const Call &call, AV *av, Count room);
-short *shortArray(pTHX_ const Call &call, AV *av, Count room);
+// (zero after the array's elements); a hole reads as 0. converted, when
+// given, receives the number of elements converted, at most the buffer's.
+float *floatArray(pTHX_ const Call &call, AV *av, Count room, Count *converted = nullptr);
+int *intArray(pTHX_ const Call &call, AV *av, Count room, Count *converted = nullptr);
+short *shortArray(pTHX_ const Call &call, AV *av, Count room, Count *converted = nullptr);
 // Each element's low 8 bits.
 unsigned char *byteArray(pTHX_ const Call &call, AV *av, Count room);
-// A matrix of nx rows of ny, row after row; checked by checkMatrix first.
-float *floatMatrix(pTHX_ const Call &call, AV *av, Count nx, Count ny);
-float *floatMatrix3(pTHX_ const Call &call, AV *av, Count nx, Count ny, Count nz);
+// A matrix of nx of the rows checkMatrix (or checkMatrix3) gave, ny elements
+// each, row after row.
+float *floatMatrix(pTHX_ const Call &call, AV *const *rows, Count nx, Count ny);
 
 // Writes elements 0 to count - 1 back into the array, replacing (or, beyond
 // its end, appending) them.
@@ -117,11 +129,17 @@ void storeInts(pTHX_ AV *av, const int *values, Count count);
 void storeShorts(pTHX_ AV *av, const short *values, Count count);
 void storeBytes(pTHX_ AV *av, const char *values, Count count);           // -128 to 127
 void storePixels(pTHX_ AV *av, const unsigned char *values, Count count); // 0 to 255
-// Writes the nx rows of ny back into the arrays the first nx elements refer to.
-void storeMatrix(pTHX_ AV *av, const float *values, Count nx, Count ny);
+// Writes nx rows of ny back into the rows checkMatrix gave.
+void storeMatrix(pTHX_ AV *const *rows, const float *values, Count nx, Count ny);
 
 // The sum of the first n values of an array of capacity ints (n clamped to it).
 Count sumOf(const int *values, Count n, Count capacity);
+
+// The bytes of the count pixels a pixel routine reads into an output array
+// (three a pixel in the RGB mode of imgmod), 0 when count is not positive.
+// Croaks before any buffer is taken when the picture holds fewer than count
+// pixels, or none outside image mode: the routine would refuse the request.
+Count pixelBytes(pTHX_ const Call &call, const char *name, Count count);
 
 // A string argument of at least count bytes: its buffer. Croaks when shorter.
 const char *bytesArg(pTHX_ const Call &call, SV *sv, const char *name, Count count);

@@ -45,15 +45,19 @@ ARGUMENTS = {
                                     "fout", "iout", "fmatrix", "fmatrix3", "fmatrix_out",
                                     "bytes_out", "pixels_in", "pixels_out")},
 }
-# Every array is checked against its counts before any element is converted.
+# Every array is checked against its counts before any element is converted; the rows a
+# matrix had at its check are the rows converted and written back (perl/frame.h).
 CHECK_LENGTH = ["checkLength(aTHX_ call, av_{p}, {usage}, {c0});"]
 CHECKS = {
     **{kind: CHECK_LENGTH for kind in ("farray", "iarray", "fscratch", "finout", "iinout",
                                        "sinout")},
     "pixels_in": ["checkLength(aTHX_ call, av_{p}, {usage}, mul({c0}, kavlor_pixel_bytes()));"],
-    "fmatrix": ["checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, {c1});"],
-    "fmatrix3": ["checkMatrix3(aTHX_ call, av_{p}, {usage}, {c0}, {c1}, {c2});"],
-    "fmatrix_out": ["checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, -1);"],
+    "fmatrix": ["AV *const *const rows_{p} = checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, "
+                "{c1});"],
+    "fmatrix3": ["AV *const *const rows_{p} = checkMatrix3(aTHX_ call, av_{p}, {usage}, {c0}, "
+                 "{c1}, {c2});"],
+    "fmatrix_out": ["AV *const *const rows_{p} = checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, "
+                    "-1);"],
 }
 # The buffers the routine reads and writes, and the output scalars.
 INT_OUT = ["int {local} = 0;"]
@@ -64,18 +68,18 @@ BUFFERS = {
     "farray": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c0});"],
     "iarray": ["int *const {local} = intArray(aTHX_ call, av_{p}, {c0});"],
     "fscratch": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c1});"],
-    "finout": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c0});",
-               "const Count n_{p} = arrayLength(aTHX_ av_{p});"],
-    "iinout": ["int *const {local} = intArray(aTHX_ call, av_{p}, {c0});",
-               "const Count n_{p} = arrayLength(aTHX_ av_{p});"],
-    "sinout": ["short *const {local} = shortArray(aTHX_ call, av_{p}, {c0});",
-               "const Count n_{p} = arrayLength(aTHX_ av_{p});"],
+    "finout": ["Count n_{p} = 0;",
+               "float *const {local} = floatArray(aTHX_ call, av_{p}, {c0}, &n_{p});"],
+    "iinout": ["Count n_{p} = 0;",
+               "int *const {local} = intArray(aTHX_ call, av_{p}, {c0}, &n_{p});"],
+    "sinout": ["Count n_{p} = 0;",
+               "short *const {local} = shortArray(aTHX_ call, av_{p}, {c0}, &n_{p});"],
     "fout": ["const Count cap_{p} = {c0};",
              "float *const {local} = buffer<float>(aTHX_ call, cap_{p});"],
     "iout": ["const Count cap_{p} = {c0};",
              "int *const {local} = buffer<int>(aTHX_ call, cap_{p});"],
-    "fmatrix": ["const float *const {local} = floatMatrix(aTHX_ call, av_{p}, {c0}, {c1});"],
-    "fmatrix3": ["const float *const {local} = floatMatrix3(aTHX_ call, av_{p}, {c0}, {c1}, "
+    "fmatrix": ["const float *const {local} = floatMatrix(aTHX_ call, rows_{p}, {c0}, {c1});"],
+    "fmatrix3": ["const float *const {local} = floatMatrix(aTHX_ call, rows_{p}, mul({c0}, {c1}), "
                  "{c2});"],
     "fmatrix_out": ["float *const {local} = buffer<float>(aTHX_ call, mul({c0}, {c1}));"],
     "fwork": ["float *const {local} = buffer<float>(aTHX_ call, {c0});"],
@@ -88,7 +92,7 @@ BUFFERS = {
                   "cap_{p});"],
     "pixels_in": ["const unsigned char *const {local} = byteArray(aTHX_ call, av_{p}, "
                   "mul({c0}, kavlor_pixel_bytes()));"],
-    "pixels_out": ["const Count cap_{p} = mul({c0}, kavlor_pixel_bytes());",
+    "pixels_out": ["const Count cap_{p} = pixelBytes(aTHX_ call, {usage}, {c0});",
                    "unsigned char *const {local} = buffer<unsigned char>(aTHX_ call, cap_{p});"],
     "legend": ["const char *const {local} = legendArg(aTHX_ call, {st});"],
 }
@@ -100,7 +104,7 @@ WRITE_BACK = {
     "sinout": ["storeShorts(aTHX_ av_{p}, {local}, n_{p});"],
     "fout": ["storeFloats(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
     "iout": ["storeInts(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
-    "fmatrix_out": ["storeMatrix(aTHX_ av_{p}, {local}, {c0}, {c1});"],
+    "fmatrix_out": ["storeMatrix(aTHX_ rows_{p}, {local}, {c0}, {c1});"],
     "bytes_out": ["if ({local} != nullptr)",
                   "    storeBytes(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
     "pixels_out": ["storePixels(aTHX_ av_{p}, {local}, cap_{p});"],

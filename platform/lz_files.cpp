@@ -112,6 +112,7 @@ LONG LZCopy(int source, int destination) {
     case SzddStatus::Done: return LONG(std::min<std::uint64_t>(written, INT_MAX));
     case SzddStatus::WriteFailed: return LZERROR_WRITE;
     case SzddStatus::Truncated:
+    case SzddStatus::Overrun:
     case SzddStatus::ReadFailed: break;
     }
     return LZERROR_READ;

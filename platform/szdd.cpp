@@ -94,8 +94,8 @@ SzddStatus expandSzdd(int in, int out, std::uint32_t length, std::uint64_t &writ
         position = (position + 1) & 4095;
         ++written;
     };
-    bool truncated = false;
-    while (written < length && !truncated) {
+    bool truncated = false, overrun = false;
+    while (written < length && !truncated && !overrun) {
         const int control = reader.next();
         if (control < 0) {
             truncated = true;
@@ -119,11 +119,14 @@ SzddStatus expandSzdd(int in, int out, std::uint32_t length, std::uint64_t &writ
             }
             const unsigned from = unsigned(low) | (unsigned(high & 0xF0) << 4);
             const unsigned count = unsigned(high & 0x0F) + 3;
+            overrun = written + count > length;
             for (unsigned k = 0; k < count && written < length; ++k)
                 emit(ring[(from + k) & 4095]);
         }
     }
+    if (!truncated && !overrun && length > 0) overrun = reader.next() >= 0;
     if (!writer.flush()) return SzddStatus::WriteFailed;
     if (reader.failed()) return SzddStatus::ReadFailed;
-    return truncated ? SzddStatus::Truncated : SzddStatus::Done;
+    if (truncated) return SzddStatus::Truncated;
+    return overrun ? SzddStatus::Overrun : SzddStatus::Done;
 }

@@ -20,9 +20,12 @@ struct SzddHeader {
 // Reads a header from its first szddHeaderSize bytes (fewer: not compressed).
 SzddHeader readSzddHeader(const unsigned char *bytes, std::size_t size);
 
-enum class SzddStatus { Done, Truncated, ReadFailed, WriteFailed };
+enum class SzddStatus { Done, Truncated, Overrun, ReadFailed, WriteFailed };
 
 // Expands the data that follows the header, read from the file descriptor
-// in, into out until length bytes are written. Truncated when the data ends
-// before that; written counts the bytes written either way.
+// in, into out until length bytes are written. The data must end there:
+// Truncated when it ends before, Overrun when a reference runs past the
+// length or data is left after it (mscompress ends its data with the last
+// byte; only an empty file carries a token of padding). written counts the
+// bytes written either way.
 SzddStatus expandSzdd(int in, int out, std::uint32_t length, std::uint64_t &written);

@@ -19,7 +19,9 @@ constexpr UINT OF_CREATE = 0x1000;
 // Errors of LZCopy (and handles LZOpenFileA does not give).
 constexpr LONG LZERROR_BADINHANDLE = -1;
 constexpr LONG LZERROR_BADOUTHANDLE = -2;
-constexpr LONG LZERROR_READ = -3;  // a read failed, or the compressed data ends too soon
+// A read failed, or the compressed data does not expand to its header's
+// length: it ends too soon, or goes on past it.
+constexpr LONG LZERROR_READ = -3;
 constexpr LONG LZERROR_WRITE = -4; // a write failed (the disk is full, for instance)
 constexpr LONG LZERROR_UNKNOWNALG = -8;
 

@@ -56,8 +56,21 @@ PyObject *pictureFile(PyObject *args, const char *format, const char *routine,
 }
 
 // (the bytes of count pixels, their length); a pixel is one byte, or three
-// in the RGB pixel mode.
+// in the RGB pixel mode. A request the picture cannot answer (more pixels than
+// it holds, or any outside image mode) would be refused by the routine: it
+// raises ValueError before a buffer is taken.
 template <class Read> PyObject *pixelBytes(Count pixels, const char *routine, Read read) {
+    const long long picture = kavlor_readable_pixels();
+    if (picture == 0) {
+        PyErr_Format(PyExc_ValueError, "%s: pixels are read only in image mode", routine);
+        return nullptr;
+    }
+    if (pixels > picture) {
+        PyErr_Format(PyExc_ValueError,
+                     "%s: %lld pixels requested, more than the %lld of the picture", routine,
+                     pixels, picture);
+        return nullptr;
+    }
     const Count size = mul(pixels, kavlor_pixel_bytes());
     ByteBuffer buffer;
     if (!buffer.take(size, routine)) return nullptr;

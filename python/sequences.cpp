@@ -33,6 +33,24 @@ bool sequenceError(PyObject *type) {
 bool unevenRows() {
     return fail(PyExc_ValueError, "matrix rows have different lengths");
 }
+bool wrongRow(Count length, Count expected) {
+    PyErr_Format(PyExc_ValueError, "a matrix row holds %lld numbers, not %lld", length, expected);
+    return false;
+}
+bool wrongLevel(Count rows, Count expected) {
+    PyErr_Format(PyExc_ValueError, "a matrix level holds %lld rows, not %lld", rows, expected);
+    return false;
+}
+
+// The dimensions of a matrix argument: nx rows of ny, or nx levels of ny rows
+// of nz. A row must hold the matrix's own numbers: read as one flat sequence,
+// rows of another length would mix the rows of x.
+struct MatrixShape {
+    Count nx, ny, nz = 1;
+    bool threeLevels = false;
+    Count cells() const { return mul(mul(nx, ny), nz); }
+    Count rowLength() const { return threeLevels ? nz : ny; }
+};
 
 // ---- Numbers --------------------------------------------------------------------------------
 
@@ -139,6 +157,9 @@ class NumberView {
 
     bool held() const { return held_; }
     Format format() const { return format_; }
+    int dimensions() const { return view_.ndim; }
+    // Dimension d counted from the last (1 the last).
+    Count fromLast(int d) const { return view_.shape[view_.ndim - d]; }
     Count length() const {
         Count n = 1;
         for (int d = 0; d < view_.ndim; ++d)
@@ -334,27 +355,45 @@ bool isSequence(PyObject *obj) {
     return PySequence_Check(obj) != 0;
 }
 
-// A matrix of at least cells numbers: all numbers of a buffer object, or of a
-// flat sequence, or of a sequence of rows as long as row 0 (a number among the
-// rows fills one place). The buffer holds every number given, at least cells.
-bool readMatrix(FloatArray &a, PyObject *obj, Count cells, bool rowsTakeItems) {
-    if (NumberView view(obj, false); view.held()) {
-        const Count length = view.length();
-        if (length < cells) return outOfRange();
-        float *data = zeroed<float>(length);
-        if (data == nullptr) return false;
-        a.adopt(data, length, obj);
-        return bufferNumbers(obj, length, data) == 1;
-    }
+// Whether the rows of a buffer object of more than one dimension (its last
+// dimension, and for three levels the one before it) are the matrix's.
+bool bufferRowsFit(const NumberView &view, const MatrixShape &shape) {
+    if (view.dimensions() >= 2 && view.fromLast(1) != shape.rowLength())
+        return wrongRow(view.fromLast(1), shape.rowLength());
+    if (shape.threeLevels && view.dimensions() >= 3 && view.fromLast(2) != shape.ny)
+        return wrongLevel(view.fromLast(2), shape.ny);
+    return true;
+}
+
+// All numbers of a buffer object whose rows are the matrix's, at least its cells.
+bool readBufferMatrix(FloatArray &a, PyObject *obj, const NumberView &view,
+                      const MatrixShape &shape) {
+    const Count length = view.length();
+    if (!bufferRowsFit(view, shape)) return false;
+    if (length < shape.cells()) return outOfRange();
+    float *data = zeroed<float>(length);
+    if (data == nullptr) return false;
+    a.adopt(data, length, obj);
+    return bufferNumbers(obj, length, data) == 1;
+}
+
+// A matrix of at least nx * ny numbers: all numbers of a buffer object, or of a
+// flat sequence, or of a sequence of rows of ny numbers each (a number among
+// the rows fills one place). The buffer holds every number given, at least
+// the matrix's cells.
+bool readMatrix(FloatArray &a, PyObject *obj, const MatrixShape &shape, bool rowsTakeItems) {
+    if (NumberView view(obj, false); view.held()) return readBufferMatrix(a, obj, view, shape);
     const Count rows = sequenceLength(obj);
     if (rows < 0) return false;
     PyObject *first = rows > 0 ? PySequence_GetItem(obj, 0) : nullptr;
     if (first == nullptr) return sequenceError(PyExc_ValueError);
-    const Count columns = isSequence(first) ? sequenceLength(first) : 1;
+    const bool flat = !isSequence(first);
+    const Count columns = flat ? 1 : sequenceLength(first);
     Py_DECREF(first);
     if (columns < 0) return false;
+    if (!flat && columns != shape.ny) return wrongRow(columns, shape.ny);
     const Count numbers = mul(rows, columns);
-    if (numbers < cells) return outOfRange();
+    if (numbers < shape.cells()) return outOfRange();
     float *data = zeroed<float>(numbers);
     if (data == nullptr) return false;
     a.adopt(data, numbers, obj);
@@ -395,24 +434,41 @@ Count rowLength(PyObject *rows) {
     return length;
 }
 
+// Row j of a level, which must hold columns numbers, into out.
+bool readLevelRow(PyObject *level, Count j, Count columns, float *out) {
+    PyObject *row = PySequence_GetItem(level, static_cast<Py_ssize_t>(j));
+    if (row == nullptr) return sequenceError(PyExc_MemoryError);
+    bool ok = true;
+    if (isSequence(row)) {
+        const Count length = sequenceLength(row);
+        ok = length >= 0 && (length == columns || unevenRows());
+    }
+    for (Count m = 0; ok && m < columns; ++m)
+        ok = itemNumber(row, m, out[m], PyExc_MemoryError);
+    Py_DECREF(row);
+    return ok;
+}
+
 // Three levels: all numbers of a buffer object, or a sequence whose items are
-// sequences of D2 rows (D2 and the row length D3 taken from item 0) or single
-// numbers. The first D3 numbers of each row are read.
-bool readMatrix3(FloatArray &a, PyObject *obj, Count cells) {
-    if (NumberView(obj, false).held()) return readMatrix(a, obj, cells, false);
+// sequences of ny rows of nz numbers or single numbers (a flat sequence).
+bool readMatrix3(FloatArray &a, PyObject *obj, const MatrixShape &shape) {
+    if (NumberView view(obj, false); view.held()) return readBufferMatrix(a, obj, view, shape);
     const Count outer = sequenceLength(obj);
     if (outer < 0) return false;
     PyObject *first = outer > 0 ? PySequence_GetItem(obj, 0) : nullptr;
     if (first == nullptr) return sequenceError(PyExc_ValueError);
     Count rows = 1, columns = 1;
-    if (isSequence(first)) {
+    const bool flat = !isSequence(first);
+    if (!flat) {
         rows = sequenceLength(first);
         columns = rows >= 0 ? rowLength(first) : -1;
     }
     Py_DECREF(first);
     if (rows < 0 || columns < 0) return false;
+    if (!flat && columns != shape.nz) return wrongRow(columns, shape.nz);
+    if (!flat && rows != shape.ny) return wrongLevel(rows, shape.ny);
     const Count numbers = mul(mul(outer, rows), columns);
-    if (numbers < cells) return outOfRange();
+    if (numbers < shape.cells()) return outOfRange();
     float *data = zeroed<float>(numbers);
     if (data == nullptr) return false;
     a.adopt(data, numbers, obj);
@@ -424,16 +480,8 @@ bool readMatrix3(FloatArray &a, PyObject *obj, Count cells) {
         if (isSequence(item)) {
             const Count length = sequenceLength(item);
             ok = length >= 0 && (length == rows || unevenRows());
-            for (Count j = 0; ok && j < rows; ++j) {
-                PyObject *row = PySequence_GetItem(item, static_cast<Py_ssize_t>(j));
-                if (row == nullptr) {
-                    ok = sequenceError(PyExc_MemoryError);
-                    break;
-                }
-                for (Count m = 0; ok && m < columns; ++m)
-                    ok = itemNumber(row, m, data[k++], PyExc_MemoryError);
-                Py_DECREF(row);
-            }
+            for (Count j = 0; ok && j < rows; ++j, k += columns)
+                ok = readLevelRow(item, j, columns, data + k);
         } else {
             ok = numberOf(item, data[k++]) || refused<float>();
         }
@@ -515,11 +563,11 @@ void Conversions::intsInOut(IntArray &a, PyObject *obj, Count count) {
 }
 
 void Conversions::matrix(FloatArray &a, PyObject *obj, Count nx, Count ny) {
-    attempt([&] { return readMatrix(a, obj, mul(nx, ny), false); });
+    attempt([&] { return readMatrix(a, obj, MatrixShape{nx, ny}, false); });
 }
 
 void Conversions::matrixInOut(FloatArray &a, PyObject *obj, Count nx, Count ny) {
-    attempt([&] { return readMatrix(a, obj, mul(nx, ny), true) && takesItems(obj); });
+    attempt([&] { return readMatrix(a, obj, MatrixShape{nx, ny}, true) && takesItems(obj); });
 }
 
 // Work room is taken only when the arguments converted.
@@ -532,7 +580,7 @@ void Conversions::work(IntArray &a, Count size) {
 }
 
 void Conversions::matrix3(FloatArray &a, PyObject *obj, Count nx, Count ny, Count nz) {
-    attempt([&] { return readMatrix3(a, obj, mul(mul(nx, ny), nz)); });
+    attempt([&] { return readMatrix3(a, obj, MatrixShape{nx, ny, nz, true}); });
 }
 
 void Conversions::bytes(ByteArgument &b, PyObject *obj, Count count) {

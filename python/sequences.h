@@ -12,6 +12,9 @@
 //   ValueError "no floatingpoint element in sequence"   an item of a float array is no number
 //   ValueError "no integer element in sequence"         an item of an int array is no 32-bit int
 //   ValueError "matrix rows have different lengths"     a row of a matrix differs from row 0
+//   ValueError "a matrix row holds 4 numbers, not 3"    row 0 (or a buffer's last dimension)
+//                                                       is not as long as the matrix's rows
+//   ValueError "a matrix level holds 4 rows, not 3"     the same for the ny rows of a level
 #pragma once
 
 #include "python/values.h"
@@ -78,10 +81,12 @@ class Conversions {
     // An array that is also written: as above, and obj must take items.
     void floatsInOut(FloatArray &a, PyObject *obj, Count count);
     void intsInOut(IntArray &a, PyObject *obj, Count count);
-    // A matrix of nx rows of ny: a flat sequence, or a sequence of rows.
+    // A matrix of nx rows of ny: a flat sequence, a sequence of rows of ny, or
+    // a buffer object whose last dimension is ny.
     void matrix(FloatArray &a, PyObject *obj, Count nx, Count ny);
     void matrixInOut(FloatArray &a, PyObject *obj, Count nx, Count ny);
-    // Three levels: nx sequences of ny rows of nz.
+    // Three levels: nx sequences of ny rows of nz (a buffer object: its last
+    // dimensions ny and nz).
     void matrix3(FloatArray &a, PyObject *obj, Count nx, Count ny, Count nz);
     // Work room that no argument fills.
     void work(FloatArray &a, Count size);

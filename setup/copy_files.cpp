@@ -96,6 +96,7 @@ int instcopyfiles() {
     for (int i = 0; i < instfileCount; ++i)
         total += std::atol(instfiles[i].size);
     long long running = 0;
+    bool allCopied = true;
     for (int i = 0; i < instfileCount; ++i) {
         const InstFile &row = instfiles[i];
         running += std::atol(row.size);
@@ -106,12 +107,12 @@ int instcopyfiles() {
         SetWindowTextA(c.source, row.source);
         SetWindowTextA(c.destination, destination.c_str());
         repaint(c);
-        copyRow(row, destination);
+        allCopied = copyRow(row, destination) && allCopied;
     }
 
     SendMessageA(c.window, WM_CLOSE, 0, 0);
     runMessageLoop();
-    return 0;
+    return allCopied ? 0 : -1;
 }
 
 LRESULT instcopyproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

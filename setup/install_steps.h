@@ -8,7 +8,8 @@
 // The folders, each below the installation folder (the first is the folder
 // itself); 0 done, -1 to stop the setup.
 int instmkdirs();
-// The copy window and the copy of every row of the file table; 0.
+// The copy window and the copy of every row of the file table; 0 when every
+// file was copied, -1 when any was not (each shown in its own box).
 int instcopyfiles();
 LRESULT instcopyproc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The progress after a row: truncate((100 / total) * running), never outside

@@ -1,6 +1,9 @@
 // The setup program's entry: its steps in their order. The user can stop at
 // the introduction and in the folder window; a folder that cannot be made
-// stops the setup. The exit status is 0, or 1 when any step showed an error.
+// stops the setup. A file that could not be copied stops it after the copy:
+// an incomplete installation gets no menu entries and no registry values,
+// which would send the library to it, and is not reported ready. The exit
+// status is 0, or 1 when any step showed an error.
 #include "setup/install_steps.h"
 #include "setup/setup_state.h"
 #include "setup/setup_windows.h"
@@ -32,7 +35,7 @@ int WinMain(HINSTANCE instance, HINSTANCE previous, const char *, int showComman
     setup.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     if (instdirwin() == -1) return 0;
     if (instmkdirs() == -1) return 1;
-    instcopyfiles();
+    if (instcopyfiles() == -1) return 1;
     instgroup();
     if (instregistry(instpath, setupVersion) != 0)
         setupError("Cannot write the registry values of KAVLOR", "Setup");

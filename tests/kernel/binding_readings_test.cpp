@@ -20,6 +20,7 @@ TEST_F(BindingReadings, AThreadWithoutARecordReadsTheDefaults) {
     EXPECT_EQ(kavlor_spline_points(), 201);
     EXPECT_EQ(kavlor_pixel_bytes(), 1);
     EXPECT_EQ(kavlor_legend_size(), 0);
+    EXPECT_EQ(kavlor_readable_pixels(), 0);
     EXPECT_EQ(qqgglb(), nullptr); // reading creates no record
 }
 
@@ -37,6 +38,20 @@ TEST_F(BindingReadings, FollowTheSettings) {
     // A refused legini keeps the legend in force, and its size.
     captureStdout([&] { legini(legend.data(), 31, 20); });
     EXPECT_EQ(kavlor_legend_size(), 61);
+}
+
+TEST_F(BindingReadings, PixelsAreReadableOnlyInImageMode) {
+    captureStdout([] {
+        metafl("VIRT");
+        winsiz(20, 10);
+        kavini();
+        EXPECT_EQ(kavlor_readable_pixels(), 0);
+        imgini();
+        EXPECT_EQ(kavlor_readable_pixels(), 200);
+        imgfin();
+        EXPECT_EQ(kavlor_readable_pixels(), 0);
+        kavfin();
+    });
 }
 
 } // namespace

@@ -65,6 +65,31 @@ Kavlor::errfil('messages.txt');
     Kavlor::closfl($unit);
 }
 
+# ---- Pixels: a request the picture cannot answer croaks before a buffer is taken --
+{
+    Kavlor::metafl('VIRT');
+    Kavlor::winsiz(20, 10);
+    Kavlor::kavini();
+    my @row = (7) x 5;
+    eval { Kavlor::rpxrow(\@row, 0, 0, 1) };
+    like($@, qr/^Kavlor::rpxrow: n1ray: pixels are read only in image mode at /,
+         'outside image mode');
+    Kavlor::imgini();
+    for my $case ([sub { Kavlor::rpxrow(\@row, 0, 0, 201) }, 'rpxrow', 201],
+                  [sub { Kavlor::rpixls(\@row, 0, 0, 1000, 1000) }, 'rpixls', 1000000],
+                  [sub { Kavlor::rpixls(\@row, 0, 0, 65536, 65536) }, 'rpixls', 4294967296]) {
+        my ($call, $name, $count) = @$case;
+        eval { $call->() };
+        like($@, qr/^Kavlor::$name: $count pixels requested for n1ray, more than the 200 of the picture at /,
+             "$name: $count pixels");
+    }
+    is_deeply(\@row, [(7) x 5], 'the array is left alone');
+    Kavlor::rpixls(\@row, 0, 0, 20, 10);
+    is(scalar @row, 200, 'the whole picture');
+    Kavlor::imgfin();
+    Kavlor::kavfin();
+}
+
 # ---- Bad input: a croak, nothing converted, nothing called ---------------------
 {
     package Counted { sub TIESCALAR { bless [0] } sub FETCH { $_[0][0]++; 1 } sub STORE {} }

@@ -117,6 +117,17 @@ TEST(LzFiles, FaultsAreReported) {
     EXPECT_EQ(lzCopy(dir.file("truncated"), dir.file("truncated.out")), LZERROR_READ);
     writeFile(dir.file("header-only"), szdd(10, ""));
     EXPECT_EQ(lzCopy(dir.file("header-only"), dir.file("header-only.out")), LZERROR_READ);
+    // Data that goes on past the header's length: bytes left after it, or a
+    // reference that runs over it (data gone wrong expands too soon).
+    writeFile(dir.file("left-over"), szdd(3, std::string("\xFF"
+                                                         "abcd",
+                                                         5)));
+    EXPECT_EQ(lzCopy(dir.file("left-over"), dir.file("left-over.out")), LZERROR_READ);
+    writeFile(dir.file("overrun"), szdd(4, std::string("\x03"
+                                                       "ab"
+                                                       "\xF0\xF1",
+                                                       5)));
+    EXPECT_EQ(lzCopy(dir.file("overrun"), dir.file("overrun.out")), LZERROR_READ);
     // An unknown method.
     std::string other = szdd(3, "\xFF"
                                 "abc");

@@ -66,3 +66,57 @@ def test_short_sequences_are_refused_and_long_ones_run(open_plot, routine):
     with pytest.raises((MemoryError, ValueError)):
         wrapper(*arguments(routine, 1))
     wrapper(*arguments(routine, 400))  # spline writes 201 points
+
+
+class Meddling:
+    """A number whose conversion changes the lists of the call it is converted for: empties
+    them, puts fresh rows and numbers in their places, or lengthens them."""
+
+    lists = []
+    meddle = None
+
+    def __float__(self):
+        for items in Meddling.lists:
+            Meddling.meddle(items)
+        return 0.5
+
+    def __index__(self):
+        self.__float__()
+        return 1
+
+
+MEDDLING = {
+    "empty": lambda items: items.clear(),
+    "replace": lambda items: items.__setitem__(
+        slice(None), [list(i) if isinstance(i, list) else 0.25 for i in items]),
+    "lengthen": lambda items: items.append(0.25),
+}
+
+
+def meddling_arguments(routine):
+    """Counts 3, texts "A", sequences of 27 meddling numbers, matrices of 3 rows of 3 (of 3)."""
+    def value(kind):
+        if kind in ("bytes_in", "pixels_in"):
+            return b"\x01" * 27
+        if kind in ("fmatrix", "fmatrix_out"):
+            items = [[Meddling() for _ in range(3)] for _ in range(3)]
+        elif kind == "fmatrix3":
+            items = [[[Meddling() for _ in range(3)] for _ in range(3)] for _ in range(3)]
+        elif kind in SEQUENCES:
+            items = [Meddling() for _ in range(27)]
+        else:
+            return SCALARS[kind]
+        Meddling.lists.append(items)
+        return items
+    Meddling.lists = []
+    return [value(p.kind.name) for p in routine.python_args()]
+
+
+@pytest.mark.parametrize("meddle", MEDDLING)
+def test_numbers_that_change_their_lists_while_converted_do_no_harm(open_plot, meddle):
+    Meddling.meddle = MEDDLING[meddle]
+    for routine in WRAPPERS:
+        try:
+            getattr(kavlor, routine.name)(*meddling_arguments(routine))
+        except (MemoryError, ValueError):
+            pass  # a list that lost its items is refused

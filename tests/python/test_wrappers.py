@@ -68,6 +68,24 @@ def test_pixels_go_round_the_memory_raster_in_both_pixel_modes(raster):
     assert kavlor.rpixel(2, 3) == 0
 
 
+def test_pixel_requests_the_picture_cannot_answer_raise_before_a_buffer_is_taken(raster):
+    for call, text in [
+            (lambda: kavlor.rpxrow(0, 0, 201), "rpxrow: 201 pixels requested, more than the 200 "
+                                               "of the picture"),
+            (lambda: kavlor.rpixls(0, 0, 1000, 1000), "rpixls: 1000000 pixels requested, more "
+                                                      "than the 200 of the picture"),
+            (lambda: kavlor.rpixls(0, 0, 65536, 65536), "rpixls: 4294967296 pixels requested, "
+                                                        "more than the 200 of the picture")]:
+        with pytest.raises(ValueError) as raised:
+            call()
+        assert str(raised.value) == text
+    assert kavlor.rpixls(0, 0, 20, 10) == (bytes(200), 200)  # the whole picture
+    kavlor.imgfin()
+    with pytest.raises(ValueError, match="^rpxrow: pixels are read only in image mode$"):
+        kavlor.rpxrow(0, 0, 1)
+    kavlor.imgini()
+
+
 def test_picture_files_in_memory(raster):
     assert kavlor.pdfbuf(-1) == (b"", 0)
     png, length = kavlor.rbfpng(100000)

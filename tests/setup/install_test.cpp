@@ -4,6 +4,7 @@
 // Then the installation is checked file by file and used: a C program, the
 // Python module and the Perl module work from the installed folders with
 // KAVLOR unset. Every run of the program is under a watchdog.
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -455,14 +456,44 @@ TEST(SetupInstall, TheCopyWindowShowsItsProgress) {
     EXPECT_EQ(waitSetup(run), 0) << readFile(run.errFile);
 }
 
-TEST(SetupFaults, EveryFaultIsShownAndTheExitStatusTellsIt) {
+// Overwrites a run in the middle of a packed file's data with references of
+// the longest kind (a control byte of eight references, each 18 bytes): the
+// data then expands to its header's length long before it ends, as data gone
+// wrong mostly does.
+void spoilCompressedData(const std::string &path) {
+    std::string bytes = readFile(path);
+    ASSERT_GT(bytes.size(), 300u) << path;
+    const std::string reference("\0\x0F", 2); // 18 bytes from the ring's start
+    std::string group(1, '\0');               // a control byte: eight references
+    for (int i = 0; i < 8; ++i)
+        group += reference;
+    std::string references;
+    for (int i = 0; i < 6; ++i)
+        references += group;
+    bytes.replace(bytes.size() / 2, references.size(), references);
+    fs::remove(path); // a link into the build's medium
+    writeFile(path, bytes);
+}
+
+// What a failed installation leaves: no registry values that would point the
+// library at it, no menu entries, and no word that it is ready.
+void expectNotRecorded(const ProgramRun &run, const SetupUser &user) {
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_FALSE(fs::exists(user.registry()));
+    EXPECT_FALSE(fs::exists(user.data() + "/applications"));
+    EXPECT_FALSE(fs::exists(user.data() + "/desktop-directories"));
+    EXPECT_EQ(run.err.find("is ready"), std::string::npos) << run.err;
+}
+
+TEST(SetupFaults, EveryFaultIsShownAndNothingIsRecorded) {
     SetupUser user;
     const std::string medium = mediumCopy(user.file("medium"));
     const std::string target = user.home() + "/kavlor";
     // One row of each kind of fault: a source missing, a plain source cut
-    // short, a compressed source cut short, a destination on a full disk.
+    // short, a compressed source cut short, a compressed source whose data
+    // does not expand as its header says, a destination on a full disk.
     const InstFile *missing = nullptr, *shortPlain = nullptr, *shortPacked = nullptr,
-                   *fullDisk = nullptr;
+                   *corrupt = nullptr, *fullDisk = nullptr;
     for (int i = 0; i < instfileCount; ++i) {
         const InstFile &row = instfiles[i];
         const std::string destination = row.destination;
@@ -470,10 +501,12 @@ TEST(SetupFaults, EveryFaultIsShownAndTheExitStatusTellsIt) {
             (missing == nullptr ? missing : shortPlain) = &row;
         else if (destination.rfind("fonts/", 0) == 0 && packed(row))
             shortPacked = &row;
+        else if (destination.rfind("examples/", 0) == 0 && packed(row))
+            corrupt = &row;
         else if (destination.rfind("map/", 0) == 0)
             fullDisk = &row;
     }
-    ASSERT_TRUE(missing && shortPlain && shortPacked && fullDisk);
+    ASSERT_TRUE(missing && shortPlain && shortPacked && corrupt && fullDisk);
     fs::remove(medium + "/" + missing->source);
     for (const InstFile *row : {shortPlain, shortPacked}) {
         const std::string path = medium + "/" + row->source;
@@ -481,32 +514,49 @@ TEST(SetupFaults, EveryFaultIsShownAndTheExitStatusTellsIt) {
         fs::remove(path);
         writeFile(path, bytes.substr(0, bytes.size() - 100));
     }
+    spoilCompressedData(medium + "/" + corrupt->source);
     fs::create_directories(target + "/map");
     fs::create_symlink("/dev/full", target + "/" + fullDisk->destination);
 
     const ProgramRun run = runSetupHeadless(medium, user);
-    EXPECT_EQ(run.status, 1) << run.err;
     const std::string messages[] = {
         "[Setup]\nCannot open file " + std::string(missing->source) + "\n",
         "[Setup]\nCannot copy file " + std::string(shortPlain->source) + "\n",
         "[Setup]\nCannot copy file " + std::string(shortPacked->source) + "\n",
+        "[Setup]\nCannot copy file " + std::string(corrupt->source) + "\n",
         "[Setup]\nCannot write file " + target + "/" + fullDisk->destination + "\n"};
     for (const std::string &message : messages)
         EXPECT_NE(run.err.find(message), std::string::npos) << message << "\n" << run.err;
-    // No half file is left; every other file and the registry are there.
-    for (const InstFile *row : {missing, shortPlain, shortPacked, fullDisk})
+    // No half file is left, every other file is there; nothing is recorded.
+    const InstFile *faulty[] = {missing, shortPlain, shortPacked, corrupt, fullDisk};
+    for (const InstFile *row : faulty)
         EXPECT_FALSE(fs::exists(fs::symlink_status(target + "/" + row->destination)))
             << row->destination;
     for (int i = 0; i < instfileCount; ++i) {
         const InstFile &row = instfiles[i];
-        if (&row == missing || &row == shortPlain || &row == shortPacked || &row == fullDisk)
-            continue;
+        if (std::find(std::begin(faulty), std::end(faulty), &row) != std::end(faulty)) continue;
         EXPECT_TRUE(readFile(target + "/" + row.destination) == expected(medium, row))
             << row.destination;
     }
-    DWORD size = 0;
-    EXPECT_EQ(registryValue(user, "Path", size), target);
-    EXPECT_NE(run.err.find("The installation of KAVLOR is ready."), std::string::npos);
+    expectNotRecorded(run, user);
+}
+
+TEST(SetupFaults, ACorruptCompressedFileAloneFailsTheInstallation) {
+    SetupUser user;
+    const std::string medium = mediumCopy(user.file("medium"));
+    const InstFile *font = nullptr;
+    for (int i = 0; i < instfileCount && font == nullptr; ++i)
+        if (std::string(instfiles[i].destination).rfind("fonts/", 0) == 0 && packed(instfiles[i]))
+            font = &instfiles[i];
+    ASSERT_NE(font, nullptr);
+    spoilCompressedData(medium + "/" + font->source);
+
+    const ProgramRun run = runSetupHeadless(medium, user);
+    EXPECT_NE(run.err.find("[Setup]\nCannot copy file " + std::string(font->source) + "\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(user.home() + "/kavlor/" + font->destination));
+    expectNotRecorded(run, user);
 }
 
 TEST(SetupFaults, AFolderThatCannotBeMadeStopsTheSetup) {
