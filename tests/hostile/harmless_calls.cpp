@@ -13,11 +13,9 @@ constexpr struct {
     const char *name;
     Context context;
 } kContexts[] = {
-    {"plot", Context::plot},         {"axes2d", Context::axes2d},
-    {"axes3d", Context::axes3d},     {"colour", Context::colourAxes},
-    {"map", Context::mapAxes},       {"polar", Context::polarAxes},
-    {"before", Context::beforePlot}, {"after", Context::afterPlot},
-    {"alone", Context::alone},
+    {"plot", Context::plot},         {"axes2d", Context::axes2d},   {"axes3d", Context::axes3d},
+    {"colour", Context::colourAxes}, {"map", Context::mapAxes},     {"polar", Context::polarAxes},
+    {"before", Context::beforePlot}, {"after", Context::afterPlot}, {"alone", Context::alone},
 };
 
 // The files the plot file goes to; the steps that draw a plot of their own
@@ -166,8 +164,7 @@ bool readHarmlessCalls(const char *path, HarmlessCalls &calls) {
                 known = true;
             }
             if (!known) {
-                std::fprintf(stderr, "%s:%d: no context or step \"%s\"\n", path, number,
-                             w.c_str());
+                std::fprintf(stderr, "%s:%d: no context or step \"%s\"\n", path, number, w.c_str());
                 ok = false;
             }
         }
