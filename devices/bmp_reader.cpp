@@ -1,8 +1,10 @@
 // BMP decoder: file header, info header (40 bytes or longer), palette, then
 // uncompressed rows or RLE8 / RLE4 runs, rows stored bottom-up. Only the
 // pixels that can reach the picture are kept, so the buffers are bounded by
-// the picture, not by the sizes in the file. Runs must reach the last row (by
-// pixels, line ends or moves) before the end of the bitmap.
+// the picture, not by the sizes in the file. Runs and absolute pixels must
+// code every pixel of the image before the end of the bitmap: line ends and
+// moves skip pixels without coding them, and a header of millions of pixels
+// over a few runs would otherwise make a picture of its size out of nothing.
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -100,9 +102,17 @@ int readUncompressed(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
     return kImageDone;
 }
 
+// The pixels of the image that columns [x, x + n) of row r cover.
+long long pixelsInside(const BmpInfo &info, long long r, long long x, long long n) {
+    if (r >= info.height) return 0;
+    return std::max(0LL, std::min(x + n, info.width) - std::min(x, info.width));
+}
+
 int readRunLength(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
     const bool four = info.compression == kRle4;
     long long x = 0, r = 0;
+    // The position only moves forward, so no pixel is coded twice.
+    long long coded = 0;
     for (;;) {
         const int n = qqgbyt(in);
         const int value = qqgbyt(in);
@@ -111,15 +121,16 @@ int readRunLength(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
             for (int i = 0; i < n; ++i)
                 rows.setIndex(x + i, four ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
             rows.emit(r, x, x + n);
+            coded += pixelsInside(info, r, x, n);
             x += n;
         } else if (value == 0) { // end of line
             x = 0;
             ++r;
         } else if (value == 1) { // end of bitmap
-            // Data that ends before the last row leaves the header's picture
-            // unfilled: malformed, as any image whose data lacks the pixels
-            // its header announces.
-            return r >= info.height - 1 ? kImageDone : kImageSyntaxError;
+            // Data that codes fewer pixels than the header announces leaves
+            // the picture unfilled: malformed, as any image whose data lacks
+            // the pixels of its header.
+            return coded >= info.width * info.height ? kImageDone : kImageSyntaxError;
         } else if (value == 2) { // move
             const int dx = qqgbyt(in);
             const int dy = qqgbyt(in);
@@ -140,6 +151,7 @@ int readRunLength(ByteReader &in, const BmpInfo &info, BmpRows &rows) {
             }
             if (bytes % 2 == 1 && qqgbyt(in) < 0) return kImageSyntaxError;
             rows.emit(r, x, x + value);
+            coded += pixelsInside(info, r, x, value);
             x += value;
         }
         // Positions far outside the image stay far outside, without overflow.

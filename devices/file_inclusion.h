@@ -57,7 +57,8 @@ int replayCgm(GlobalRecord &rec, FILE *file, const IncludeBox &box);
 
 // BMP (type 3) or GIF (type 4) of imageWidth x imageHeight pixels into the
 // box: image mode is run around the decoder (on PostScript and PDF its
-// raster has the image's size and fills the box). The decoder's status
+// raster has the image's size and fills the box; an image of more pixels
+// than the page has plot units is refused there). The decoder's status
 // (image_readers.h), or kIncludeReported.
 int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box, int imageWidth,
              int imageHeight);

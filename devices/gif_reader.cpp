@@ -1,6 +1,8 @@
 // GIF decoder: header, logical screen, global colour table, extensions
 // skipped, the first image with its local table, LZW codes from the data
-// sub-blocks, rows in order or in the four interlace passes.
+// sub-blocks, rows in order or in the four interlace passes. The picture an
+// inclusion makes has the logical screen's size, so the image must cover the
+// screen: a screen larger than its image would be a picture coded by nothing.
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -207,8 +209,8 @@ int decodeGif(GlobalRecord &rec, FILE *file, const RowTarget &target) {
     if (d.fileEnded || header[0] != 'G' || header[1] != 'I' || header[2] != 'F')
         return kImageSyntaxError;
     // logical screen: width, height, flags, background, aspect
-    qqgifwrd(d);
-    qqgifwrd(d);
+    const int screenWidth = qqgifwrd(d);
+    const int screenHeight = qqgifwrd(d);
     const int flags = qqgifbyt(d);
     qqgifbyt(d);
     qqgifbyt(d);
@@ -231,6 +233,7 @@ int decodeGif(GlobalRecord &rec, FILE *file, const RowTarget &target) {
     d.height = qqgifwrd(d);
     const int imageFlags = qqgifbyt(d);
     if (d.fileEnded || d.width <= 0 || d.height <= 0) return kImageSyntaxError;
+    if (d.width < screenWidth || d.height < screenHeight) return kImageSyntaxError;
     if ((imageFlags & 0x80) && !readColourTable(d, imageFlags)) return kImageSyntaxError;
     d.interlaced = (imageFlags & 0x40) != 0;
     const int minimum = qqgifbyt(d);

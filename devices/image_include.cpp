@@ -36,6 +36,16 @@ int checkImageData(GlobalRecord &rec, const char *name, int type) {
     return status;
 }
 
+// PostScript and PDF make a picture of the image's size and scale it into
+// the box. The finest they place anything is a plot unit, so the page holds
+// at most one pixel per plot unit: a larger picture (a header of millions of
+// pixels, say) shows nothing more and is not made.
+bool pageHoldsPicture(const GlobalRecord &rec, int imageWidth, int imageHeight) {
+    const long long pagePixels =
+        (rec.page.nxpage + 1LL) * static_cast<long long>(rec.page.nypage + 1LL);
+    return static_cast<long long>(imageWidth) * imageHeight <= pagePixels;
+}
+
 } // namespace
 
 int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &box, int imageWidth,
@@ -48,6 +58,11 @@ int qqincfil(GlobalRecord &rec, const char *name, int type, const IncludeBox &bo
     }
     if (imageWidth < 1 || imageHeight < 1) return kImageSyntaxError;
     if (const int check = checkImageData(rec, name, type); check != kImageDone) return check;
+    if (onPaper(rec.core.idevice) && !pageHoldsPicture(rec, imageWidth, imageHeight)) {
+        qqserr("Image is larger than the page");
+        warnin(Warning::ownText);
+        return kIncludeReported;
+    }
     const ImageState saved = rec.img;
     ImageState &img = rec.img;
     img.iimgmod = 1;

@@ -4,6 +4,7 @@
 
 #include "devices/pdf_writer.h"
 #include "kavlor.h"
+#include "kernel/array_arguments.h"
 #include "kernel/devices.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -76,6 +77,8 @@ extern "C" int pdfbuf(char *buffer, int size) {
         message("Buffer output is not enabled for PDF");
         return 0;
     }
+    // A size of 0 asks for the length alone; any other needs the buffer.
+    if (size != 0 && !arraysGiven(buffer)) return 0;
     int status = 0;
     const int length = qqpdf6(*rec, buffer, size, status);
     switch (status) {

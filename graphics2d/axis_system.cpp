@@ -201,6 +201,14 @@ extern "C" void graf(float xa, float xe, float xorg, float xstp, float ya, float
     if (rec != nullptr) openPlainAxisSystem(*rec, xa, xe, xorg, xstp, ya, ye, yorg, ystp);
 }
 
+void clearAxisSystemCounters(GlobalRecord &rec) {
+    rec.contour.ncrvnum = 0;
+    rec.bar.ncrvcnt = 0;
+    rec.shdcrv.nshdcnt = 0;
+    rec.legend.nlegcrv = 0;
+    rec.curve.nlegcrv = 1;
+}
+
 extern "C" void endgrf(void) {
     GlobalRecord *rec = jqqlev(1, 3, "endgrf");
     if (rec == nullptr) return;
@@ -209,11 +217,7 @@ extern "C" void endgrf(void) {
         sclpax(*rec, 1);
     }
     rec->axsys.igraf3 = 0;
-    rec->contour.ncrvnum = 0;
-    rec->bar.ncrvcnt = 0;
-    rec->shdcrv.nshdcnt = 0;
-    rec->legend.nlegcrv = 0;
-    rec->curve.nlegcrv = 1;
+    clearAxisSystemCounters(*rec);
     resetCurveAttributes(*rec);
     rec->core.ilevel = 1;
     sendbf();

@@ -11,6 +11,11 @@ struct GlobalRecord;
 void openPlainAxisSystem(GlobalRecord &rec, float xa, float xe, float xorg, float xstp, float ya,
                          float ye, float yorg, float ystp);
 
+// The counters of an axis system that endgrf clears: the numbers of its
+// curves, bars, shaded areas and contour lines, which are their legend
+// entries.
+void clearAxisSystemCounters(GlobalRecord &rec);
+
 // Checks one axis and prints a warning for each fault found: 10, 9 and 11 make
 // the axis unusable (result 1); 4, 5, 12 and 50 only report (result 0).
 int erraxs(GlobalRecord &rec, float a, float e, float orig, float step, int n, int ix, int iy);

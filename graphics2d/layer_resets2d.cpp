@@ -4,6 +4,7 @@
 #include <array>
 
 #include "graphics2d/axis_defaults.h"
+#include "graphics2d/axis_system.h"
 #include "graphics2d/bars.h"
 #include "graphics2d/colour_range.h"
 #include "graphics2d/contours.h"
@@ -148,6 +149,15 @@ void resetAll(GlobalRecord &rec) {
     setPatternCycle(rec);
 }
 
+// A plot closed inside an axis system leaves its counters behind: the next
+// plot's curves would be numbered on from them, and its legend would show
+// this plot's curves. Each plot starts with them cleared and with no legend,
+// so that the same calls draw the same plot every time.
+void newPlot(GlobalRecord &rec) {
+    clearAxisSystemCounters(rec);
+    rec.legend = LegendState{};
+}
+
 } // namespace
 
-const LayerResets kGraphics2dResets{resetAll, kKeywords};
+const LayerResets kGraphics2dResets{resetAll, kKeywords, newPlot};

@@ -17,6 +17,7 @@
 #include "kernel/clipping.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -277,6 +278,9 @@ void extraMapAxis(const char *routine, float a, float e, float orig, float step,
         warni1(Warning::incorrectParameter, it);
         return;
     }
+    // A position past the largest page is held there, as for every single
+    // axis: the sums of its ticks, labels and name stay within an int.
+    position = std::clamp(position, -kMaxPageUnits, kMaxPageUnits);
     if (longitudes)
         daxmap(rec, a, e, orig, step, s.naxslen[0], name != nullptr ? name : "", it, s.naxspos[0],
                jqqyvl(rec, position), 1);

@@ -10,6 +10,7 @@
 #include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rotation.h"
@@ -110,12 +111,16 @@ void windbr(GlobalRecord &rec, float speed, int nx, int ny, int length, float an
         warnin(Warning::incorrectParameter);
         return;
     }
+    // The station and the staff are held where an int ends, so that the
+    // turned points added to the station, and the barbs' offsets from the
+    // staff's end, stay within an int.
+    const int x = pageSum(nx);
     const int y = jqqyvl(rec, ny);
     const int pattern = rec.fill.nshdpat;
     if (speed + 0.5f < 1.0f) // the integer part below 1: calm, whatever the sign
-        drawCalm(rec, nx, y, rec.symbol.nhsymb);
+        drawCalm(rec, x, y, rec.symbol.nhsymb);
     else
-        drawBarbs(rec, speed, nx, y, length, angle);
+        drawBarbs(rec, speed, x, y, pageSum(length), angle);
     selectPattern(rec, pattern);
 }
 

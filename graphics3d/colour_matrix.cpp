@@ -1,9 +1,11 @@
 // crvmat: a matrix of values spread over the axis system of graf3 (or the
 // extent of sursze), each grid cell covered by ixpts x iypts boxes whose
 // values are interpolated bilinearly between the cell's corners.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/colour_axis.h"
@@ -13,6 +15,7 @@
 #include "kernel/dispatch.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -97,6 +100,16 @@ void drawSymbols(GlobalRecord &rec, const Matrix &m, const float extent[4]) {
     }
 }
 
+// Boxes per cell along one axis of dim grid points: more boxes across the
+// matrix than the page has plot units cannot be told apart, so no more are
+// drawn than it has (warning 101).
+int visibleBoxes(const GlobalRecord &rec, int dim, int per) {
+    const int page = std::max(rec.page.nxpage, rec.page.nypage);
+    if (marksFit(std::int64_t(dim - 1) * per, page)) return per;
+    warnNotSeen("Boxes smaller than a plot unit");
+    return std::max(1, page / (dim - 1));
+}
+
 } // namespace
 
 extern "C" void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int iypts) {
@@ -115,6 +128,8 @@ extern "C" void crvmat(const float *zmat, int ixdim, int iydim, int ixpts, int i
         warni1(Warning::incorrectParameter, ixdim);
         return;
     }
+    ixpts = visibleBoxes(rec, ixdim, ixpts);
+    iypts = visibleBoxes(rec, iydim, iypts);
     float extent[4];
     colourPlotExtent(rec, extent);
     if (rec.axsys.iautres == 1) automaticBoxSize(rec, extent, ixpts, iypts);

@@ -57,6 +57,10 @@ bool advances(const ValueWalk &w, int parts) {
     return true;
 }
 
+bool goodDistance(float del) {
+    return del > 0.0f && std::isfinite(del);
+}
+
 struct Sampler {
     GlobalRecord &rec;
     SurfaceFunction f;
@@ -83,7 +87,9 @@ extern "C" void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, i
     GlobalRecord *recp = jqqbox("surfun");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
-    if (!(xdel > 0.0f) || !(ydel > 0.0f) || ixpts < 0 || iypts < 0 || zfun == nullptr) {
+    // An infinite distance would make every walk value infinite and within
+    // its end: refused with NaN and the distances that are not positive.
+    if (!goodDistance(xdel) || !goodDistance(ydel) || ixpts < 0 || iypts < 0 || zfun == nullptr) {
         warnin(Warning::incorrectParameter);
         return;
     }

@@ -17,6 +17,9 @@ struct ResetKeyword {
 struct LayerResets {
     void (*resetAll)(GlobalRecord &rec); // the layer's part of resall
     std::span<const ResetKeyword> keywords;
+    // What of the layer's state belongs to one plot and starts anew with the
+    // next kavini (not with reset("ALL")); null when nothing does.
+    void (*newPlot)(GlobalRecord &rec) = nullptr;
 };
 
 // The layers, from the lowest up, in the order resall resets them. Defined at

@@ -11,6 +11,7 @@
 #include "kernel/device_setup.h"
 #include "kernel/devices.h"
 #include "kernel/driver.h"
+#include "kernel/layer_resets.h"
 #include "kernel/levels.h"
 #include "kernel/message_stream.h"
 #include "kernel/output_file.h"
@@ -154,6 +155,8 @@ extern "C" void kavini(void) {
     if (rec.msg.iwinapp != 1 && rec.msg.ierrdev != 1 && rec.out.fpout != stdout)
         rec.msg.fpmsgdf = stdout;
     resall(rec);
+    for (const LayerResets &layer : layerResets())
+        if (layer.newPlot != nullptr) layer.newPlot(rec);
     if (page.iscrold == -1) page.iscrold = page.iscrmod;
     currentDriver(rec).begin(rec);
 }

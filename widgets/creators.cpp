@@ -2,6 +2,8 @@
 // out and makes their controls. A creator returns the id of its widget, or -1
 // after a message.
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -13,6 +15,8 @@ namespace {
 
 constexpr int kMenuEntryBase = 1000;
 constexpr int kFileMenuBase = 2000;
+// The largest side of a window the X server makes.
+constexpr int kLargestWindow = 32767;
 
 // A new widget of the kind under parent p, laid out with the height given
 // (the layout's own under a FORM parent).
@@ -236,7 +240,10 @@ int wgstxt(int ip, int nlin, int nmax) {
         qqderr(*c, "Non positive paramter");
         return -1;
     }
-    const Placed at = place(*c, WidgetKind::ScrolledText, ip - 1, (nlin + 2) * c->charHeight);
+    // No window is higher than an X window can be (16 bits).
+    const std::int64_t height = (std::int64_t(nlin) + 2) * c->charHeight;
+    const Placed at = place(*c, WidgetKind::ScrolledText, ip - 1,
+                            int(std::min<std::int64_t>(height, kLargestWindow)));
     c->entry(at.i).value2 = nmax;
     const HWND list = qqdcontrol(*c, at.i, "listbox", "",
                                  WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOSEL, at.x,
@@ -298,7 +305,8 @@ int wgfil(int ip, const char *label, const char *file, const char *mask) {
 int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int ndig) {
     WidgetContext *c = creator("wgscl", ip, 3);
     if (c == nullptr) return -1;
-    if (xstart < xmin || xstart > xmax) {
+    // Limits that are not finite have no scale between them; NaN is in no range.
+    if (!std::isfinite(xmin) || !std::isfinite(xmax) || !(xstart >= xmin && xstart <= xmax)) {
         qqderr(*c, "Value out of range");
         return -1;
     }
@@ -330,11 +338,13 @@ int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int nd
                                    vertical ? ch : w, hb);
     int n = 100;
     if (c->scaleStep > 0) {
-        n = int((xmax - xmin) / c->scaleStep + 0.5f);
-        if (n == 0) n = 1;
-        if (n > 10000) {
+        // Counted in float: limits far apart make more steps than an int holds.
+        const float steps = (xmax - xmin) / c->scaleStep + 0.5f;
+        if (steps > 10000.0f) {
             qqderr(*c, "Too small step size");
             n = 100;
+        } else {
+            n = std::max(1, int(steps));
         }
     }
     // A scale of one value has its thumb at the start.

@@ -216,7 +216,7 @@ void swgclr(float r, float g, float b, const char *key) {
         return;
     }
     for (const float v : {r, g, b})
-        if (v < -0.00001f || v > 1.00001f) {
+        if (!(v >= -0.00001f && v <= 1.00001f)) { // NaN too
             qqderr(*c, "Not allowed parameter");
             return;
         }

@@ -1,5 +1,6 @@
 // The value setters: they change widgets of the open dialog, and leave alone
 // a widget that is inactive or invisible.
+#include <cstdint>
 #include <cstring>
 
 #include "kavlor.h"
@@ -74,8 +75,10 @@ void swglis(int id, int isel) {
     const int i = active(c, "swglis", id, {WidgetKind::List, WidgetKind::DropDown});
     if (i < 0) return;
     WidgetEntry &e = c->entry(i);
+    // Line isel - 1, counted past an int's end: a selection outside the list
+    // selects nothing.
     SendMessageA(e.window, e.kind == WidgetKind::List ? LB_SETCURSEL : CB_SETCURSEL,
-                 WPARAM(isel - 1), 0);
+                 WPARAM(std::int64_t(isel) - 1), 0);
     e.value = isel;
 }
 
@@ -99,7 +102,7 @@ void swgscl(int id, float x) {
     WidgetEntry &e = c->entry(i);
     const WidgetEntry &limits = c->entry(i + 1);
     const float xmin = limits.number, xmax = limits.number2;
-    if (x < xmin || x > xmax) {
+    if (!(x >= xmin && x <= xmax)) { // NaN too
         qqderr(*c, "Value is out of range");
         return;
     }

@@ -511,6 +511,27 @@ TEST_F(FileInclusion, AnImageShortOfItsHeaderDrawsNothing) {
     }
 }
 
+// PostScript and PDF make a picture of the image's own size, at most one
+// pixel per plot unit of the page; a larger one is refused there, while the
+// pixel devices, which cut an image at their picture, still take it.
+TEST_F(FileInclusion, NoPictureLargerThanThePageIsMadeOnPaper) {
+    savedPicture(102, 81, "PNG", rbmp, "larger.bmp");
+    savedPicture(102, 80, "PNG", rbmp, "page.bmp");
+    for (const char *device : {"PS", "PDF"}) {
+        SCOPED_TRACE(device);
+        openPng(30, 20, 102, 80, device); // a page of 102 x 80 plot units
+        EXPECT_EQ(include(dir.file("larger.bmp")),
+                  " <<<< Warning 101: Image is larger than the page in incfil!\n");
+        const std::string empty = close();
+        openPng(30, 20, 102, 80, device);
+        EXPECT_EQ(include(dir.file("page.bmp")), "");
+        EXPECT_GT(close().size(), empty.size() + 102 * 80);
+    }
+    openPng(30, 20, 102, 80);
+    EXPECT_EQ(include(dir.file("larger.bmp")), "");
+    close();
+}
+
 TEST_F(FileInclusion, SettersOfTheBoxAndTheTiffPart) {
     GlobalRecord &rec = openPng(30, 20, 1001, 801);
     struct Case {

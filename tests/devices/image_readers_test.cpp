@@ -212,33 +212,29 @@ std::string bmp4(int w, int h, std::uint32_t compression, const std::string &dat
 
 TEST_F(ImageReaders, Rle4RunsAbsoluteRunsAndMoves) {
     // Bottom row: a run of 5 alternating 1 and 2, end of line. Next row up:
-    // 3 absolute pixels 3, 4, 5 (two bytes, padded), a move of 1 right, a run
-    // of 1 pixel 6. End of bitmap.
-    const std::string data = bytesOf({5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 2, 1, 0, 1, 0x60, 0, 1});
+    // 3 absolute pixels 3, 4, 5 (two bytes, padded), a run of 2 pixels 6, a
+    // move of 1 right past the row's end. End of bitmap.
+    const std::string data = bytesOf({5, 0x12, 0, 0, 0, 3, 0x34, 0x50, 2, 0x66, 0, 2, 1, 0, 0, 1});
     EXPECT_EQ(decode(Decoder::Bmp, bmp4(5, 2, 2, data), 5, 2), kImageDone);
-    auto colour = [](int i) {
-        return std::vector<std::uint8_t>{std::uint8_t(16 * i), 0, std::uint8_t(255 - 16 * i)};
-    };
     std::vector<std::uint8_t> want;
-    for (const int i : {3, 4, 5, -1, 6, 1, 2, 1, 2, 1}) {
-        const auto c = i < 0 ? std::vector<std::uint8_t>{0, 0, 0} : colour(i);
-        want.insert(want.end(), c.begin(), c.end());
-    }
+    for (const int i : {3, 4, 5, 6, 6, 1, 2, 1, 2, 1})
+        want.insert(want.end(), {std::uint8_t(16 * i), 0, std::uint8_t(255 - 16 * i)});
     EXPECT_EQ(decoded(), (RgbImage{5, 2, want}));
 }
 
 TEST_F(ImageReaders, RunsAndMovesPastTheImageStayInsideIt) {
-    // A 3 x 2 RLE4 image on a larger picture: a run of 200 pixels, moves far
-    // right and up, absolute pixels past the row end, then rows beyond the top.
-    const std::string data = bytesOf({200, 0x11, 0, 2, 250, 0, 0, 5,   0x22, 0x22, 0x20, 0,
-                                      0,   0,    0, 0, 0,   2, 0, 200, 9,    0x33, 0,    1});
+    // A 3 x 2 RLE4 image on a larger picture: a run of 200 pixels, a move far
+    // right, absolute pixels past the row end, a run on the top row, then a
+    // move far up and a run beyond the top.
+    const std::string data = bytesOf({200, 0x11, 0,    2, 250, 0, 0, 5, 0x22, 0x22, 0x20, 0, 0,
+                                      0,   3,    0x44, 0, 0,   0, 2, 0, 200,  9,    0x33, 0, 1});
     EXPECT_EQ(decode(Decoder::Bmp, bmp4(3, 2, 2, data), 8, 4), kImageDone);
     const RgbImage got = decoded();
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x) {
             const bool inside = x < 3 && y < 2;
             const std::uint8_t *p = &got.rgb[(y * 8 + x) * 3];
-            EXPECT_EQ(p[0] != 0 || p[2] != 0, inside && y == 1) << x << "," << y;
+            EXPECT_EQ(p[0] != 0 || p[2] != 0, inside) << x << "," << y;
         }
 }
 
@@ -331,12 +327,15 @@ TEST_F(ImageReaders, TruncatedFilesAreSyntaxErrors) {
     }
 }
 
-// A GIF of w x h with a global table of 4 colours and the given LZW data
-// (minimum code size and sub-blocks).
-std::string gif(int w, int h, const std::string &lzw) {
-    return "GIF89a" + le16(w) + le16(h) + bytesOf({0x81, 0, 0}) +
+// A GIF of w x h on a logical screen of sw x sh with a global table of 4
+// colours and the given LZW data (minimum code size and sub-blocks).
+std::string gifOnScreen(int sw, int sh, int w, int h, const std::string &lzw) {
+    return "GIF89a" + le16(sw) + le16(sh) + bytesOf({0x81, 0, 0}) +
            bytesOf({0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}) + bytesOf({0x2C}) + le32(0) +
            le16(w) + le16(h) + bytesOf({0}) + lzw;
+}
+std::string gif(int w, int h, const std::string &lzw) {
+    return gifOnScreen(w, h, w, h, lzw);
 }
 
 TEST_F(ImageReaders, MalformedFilesAreSyntaxErrors) {
@@ -351,6 +350,16 @@ TEST_F(ImageReaders, MalformedFilesAreSyntaxErrors) {
     const std::string huge = "BM" + le32(0) + le32(0) + le32(54) + le32(40) + le32(0x7FFFFFFF) +
                              le32(0x7FFFFFFF) + le16(1) + le16(24) + le32(0) + le32(0) + le32(0) +
                              le32(0) + le32(0) + le32(0) + "xyz";
+    // 15,728,645 x 4 pixels announced, four rows of 26 runs of 255 coded.
+    std::string runs;
+    for (int row = 0; row < 4; ++row) {
+        for (int i = 0; i < 26; ++i)
+            runs += bytesOf({255, i});
+        runs += bytesOf({0, row < 3 ? 0 : 1});
+    }
+    std::string wideRle8 = bmp4(1, 4, 1, runs);
+    wideRle8.replace(18, 4, le32(15728645));
+    wideRle8.replace(28, 2, le16(8));
     const Case cases[] = {
         {"GIF with a good stream", Decoder::Gif, gif(1, 1, bytesOf({2, 2, 0x4C, 0x01, 0, 0x3B})),
          kImageDone},
@@ -368,19 +377,35 @@ TEST_F(ImageReaders, MalformedFilesAreSyntaxErrors) {
          "GIF89a" + le16(1) + le16(1) + bytesOf({0, 0, 0, 0x77}), kImageSyntaxError},
         {"GIF data after the end code", Decoder::Gif,
          gif(1, 1, bytesOf({2, 2, 0x4C, 0x01, 1, 0, 0})), kImageSyntaxError},
+        // The picture of an inclusion has the logical screen's size: an image
+        // smaller than its screen leaves most of that picture coded by nothing.
+        {"GIF screen wider than its image", Decoder::Gif,
+         gifOnScreen(2, 1, 1, 1, bytesOf({2, 2, 0x4C, 0x01, 0})), kImageSyntaxError},
+        {"GIF screen higher than its image", Decoder::Gif,
+         gifOnScreen(1, 60000, 1, 1, bytesOf({2, 2, 0x4C, 0x01, 0})), kImageSyntaxError},
         {"not a GIF", Decoder::Gif, "JFIF", kImageSyntaxError},
         {"BMP of negative height", Decoder::Bmp, bmp4(2, -2, 0, bytesOf({0, 0, 0, 0, 0, 0, 0, 0})),
          kImageSyntaxError},
         {"BMP RLE8 with 4 bits", Decoder::Bmp, bmp4(2, 1, 1, bytesOf({2, 1, 0, 1})),
          kImageSyntaxError},
-        // Runs that end the bitmap before its last row leave rows unfilled;
-        // ending on the last row, or after its line end, is whole.
+        // Runs must code every pixel of the header: line ends and moves skip
+        // pixels without coding them. Ending on the last row, or after its
+        // line end, is whole.
         {"BMP RLE4 ending on row 1 of 3", Decoder::Bmp,
          bmp4(2, 3, 2, bytesOf({2, 0x12, 0, 0, 2, 0x12, 0, 1})), kImageSyntaxError},
         {"BMP RLE4 ending on row 3 of 3", Decoder::Bmp,
          bmp4(2, 3, 2, bytesOf({2, 0x12, 0, 0, 2, 0x12, 0, 0, 2, 0x12, 0, 1})), kImageDone},
+        {"BMP RLE4 ending after the line end of row 3", Decoder::Bmp,
+         bmp4(2, 3, 2, bytesOf({2, 0x12, 0, 0, 2, 0x12, 0, 0, 2, 0x12, 0, 0, 0, 1})), kImageDone},
         {"BMP RLE4 moving past its last row", Decoder::Bmp,
-         bmp4(2, 3, 2, bytesOf({0, 2, 0, 5, 0, 1})), kImageDone},
+         bmp4(2, 3, 2, bytesOf({0, 2, 0, 5, 0, 1})), kImageSyntaxError},
+        {"BMP RLE4 moving over a pixel", Decoder::Bmp,
+         bmp4(2, 1, 2, bytesOf({1, 0x11, 0, 2, 1, 0, 0, 1})), kImageSyntaxError},
+        {"BMP RLE4 with line ends on every row", Decoder::Bmp,
+         bmp4(2, 3, 2, bytesOf({1, 0x11, 0, 0, 1, 0x11, 0, 0, 1, 0x11, 0, 1})), kImageSyntaxError},
+        {"BMP RLE4 with runs past the row's end", Decoder::Bmp,
+         bmp4(2, 2, 2, bytesOf({9, 0x11, 0, 0, 1, 0x11, 0, 1})), kImageSyntaxError},
+        {"BMP RLE8 of a wide header over a few runs", Decoder::Bmp, wideRle8, kImageSyntaxError},
         {"BMP of huge size", Decoder::Bmp, huge, kImageSyntaxError},
         {"BMP short info header", Decoder::Bmp,
          "BM" + le32(0) + le32(0) + le32(26) + le32(12) + le32(0), kImageSyntaxError},

@@ -106,7 +106,9 @@ TEST_F(Pdf, TheMemoryBufferHoldsTheSameBytesAsTheFile) {
     ASSERT_GT(length, 0);
     EXPECT_EQ(pdfbuf(nullptr, 0), length); // the size query leaves the buffer in place
     std::string buffer(std::size_t(length), '\0');
-    std::string out = captureStdout([&] { EXPECT_EQ(pdfbuf(buffer.data(), length - 1), 0); });
+    std::string out = captureStdout([&] { EXPECT_EQ(pdfbuf(nullptr, length), 0); });
+    EXPECT_EQ(out, " <<<< Warning   2: Incorrect parameter in pdfbuf!\n");
+    out = captureStdout([&] { EXPECT_EQ(pdfbuf(buffer.data(), length - 1), 0); });
     EXPECT_EQ(out, " <<<< Warning 101: Buffer too small for PDF file in pdfbuf!\n");
     EXPECT_EQ(pdfbuf(buffer.data(), length), length);
     EXPECT_EQ(maskDateTime(buffer), maskDateTime(file));

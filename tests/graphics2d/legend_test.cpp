@@ -540,6 +540,42 @@ TEST_F(Legends, ShieldKeepsCurvesOutOfTheBox) {
     }
 }
 
+// A plot closed inside its axis system leaves neither its curve numbers nor
+// its legend to the next one: the same calls draw the same plot (with the
+// same warnings) however many plots came before, and a legend that the new
+// plot did not start is refused.
+TEST_F(Legends, EveryPlotStartsWithoutALegend) {
+    struct Drawn {
+        std::string file, messages;
+        bool operator==(const Drawn &) const = default;
+    };
+    auto draw = [&](int curves) {
+        open("HPGL", "plot.hpg");
+        standardAxes(true);
+        fill({"one", "two", "three"});
+        const std::string messages = captureStdout([&] {
+            float x[2] = {0, 10}, y[2] = {1, 2};
+            for (int i = 0; i < curves; ++i) {
+                y[1] += 1;
+                curve(x, y, 2);
+            }
+            legend(buf, 3);
+        });
+        return Drawn{close("plot.hpg"), messages};
+    };
+    const Drawn first = draw(2);
+    EXPECT_EQ(first.messages,
+              " <<<< Warning  42: More legend lines than calls to curve in legend!   (   1)\n");
+    draw(3);
+    EXPECT_TRUE(draw(2) == first);
+
+    open();
+    standardAxes(true);
+    EXPECT_EQ(captureStdout([&] { legend(buf, 3); }),
+              " <<<< Warning  15: No call to legini before in legend!\n");
+    close();
+}
+
 TEST_F(Legends, ResetKeywordsSwitchColoursAndLinesOff) {
     open();
     captureStdout([] {

@@ -209,6 +209,15 @@ TEST_F(MapAxes, FurtherAxesLabelWhereTheirLinesCross) {
               " <<<< Warning  52: Hiddenline overflow in xaxmap!\n");
     EXPECT_EQ(captureStdout([] { yaxmap(30, 70, 30, 10, "", 2, column); }),
               " <<<< Warning   2: Incorrect parameter in yaxmap!   (   2)\n");
+    // Rows and columns at the ends of an int are held there, off the page:
+    // the sums of their ticks and labels stay within an int (UBSan checks).
+    EXPECT_EQ(captureStdout([] {
+                  for (const int far : {INT_MIN, INT_MAX}) {
+                      xaxmap(-40, 40, -40, 20, "", 0, far);
+                      yaxmap(30, 70, 30, 10, "", 0, far);
+                  }
+              }),
+              "");
     const std::vector<Word> words = closePdf();
     const auto near = [&](const std::string &text, auto &&fits) {
         int n = 0;

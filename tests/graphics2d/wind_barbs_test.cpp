@@ -2,6 +2,7 @@
 // staff's direction, and the symbol at user coordinates.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "tests/graphics2d/axis_fixture.h"
@@ -70,6 +71,33 @@ TEST_F(WindBarbs, AtUserCoordinatesAndOnBadInput) {
                    " <<<< Warning   2: Incorrect parameter in windbr!\n");
     EXPECT_EQ(segmentsOf(closeHpgl()),
               (std::multiset<Segment>{segment(700, 900, 700, 1000), segment(700, 900, 736, 888)}));
+}
+
+// Stations and staffs at the ends of an int are held there, as every page
+// coordinate: nothing overflows (the UBSan build checks that), and a staff of
+// INT_MIN points the way of any negative length, down from its station.
+TEST_F(WindBarbs, FarStationsAndStaffsAreHeld) {
+    for (const int nl : {-200, INT_MIN}) {
+        openHpgl();
+        captureStdout([nl] {
+            windbr(10.0f, 500, 500, nl, 0.0f);
+            windbr(10.0f, INT_MAX, INT_MIN, 200, 90.0f);
+            windbr(10.0f, INT_MIN, INT_MAX, INT_MAX, 45.0f);
+            windbr(0.0f, INT_MAX, INT_MAX, 200, 0.0f);
+        });
+        const std::multiset<Segment> drawn = segmentsOf(closeHpgl());
+        ASSERT_FALSE(drawn.empty()) << nl;
+        for (const Segment &s : drawn)
+            EXPECT_TRUE(s.x1 >= 500 && s.y1 >= 500 && s.y2 >= 500) << nl;
+        EXPECT_EQ(drawn.count(segment(500, 500, 500, 700)), nl == -200 ? 1u : 0u);
+    }
+    openHpgl();
+    standardAxes(true);
+    captureStdout([] {
+        rlwind(10.0f, 5.0f, 2.0f, INT_MIN, 0.0f);
+        rlwind(10.0f, 5.0f, 2.0f, INT_MAX, 0.0f);
+    });
+    EXPECT_FALSE(segmentsOf(closeHpgl()).empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <functional>
 #include <regex>
 #include <string>
@@ -89,6 +90,11 @@ TEST_F(ColourPlots, BoxesOfPointsAndMatrices) {
          2 * 2 * (2 * 3 + 1) + 2 * 3 + 1, ""},
         // The value 0 is the range's start and keeps its box under nobgd.
         {"crvmat nobgd", true, [&] { crvmat(m2.data(), 2, 2, 1, 1); }, 4, ""},
+        // No more boxes across than the page (2969 units wide) has units:
+        // 2969 columns of two boxes, then the last column's two.
+        {"crvmat of boxes smaller than a plot unit", false,
+         [&] { crvmat(m2.data(), 2, 2, INT_MAX, 1); }, 2 * 2969 + 2,
+         " <<<< Warning 101: Boxes smaller than a plot unit in crvmat!\n"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

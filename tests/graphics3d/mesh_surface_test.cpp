@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -643,6 +644,37 @@ TEST_F(MeshSurface, RefusedCallsDrawNothing) {
                 graf3d(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2);
         });
         EXPECT_EQ(captureStdout(c.call), c.output);
+        EXPECT_TRUE(closeHpgl().empty());
+    }
+}
+
+// A function that ends the process once a call has taken far more samples
+// than any surface of these tests: a walk that never ends fails at once.
+float boundedFlat(float, float) {
+    static long samples = 0;
+    if (++samples > 100000) std::_Exit(3);
+    return 1.0f;
+}
+
+// An infinite distance makes every walk value infinite, and infinity lies
+// within any end: refused like NaN and the distances that are not positive.
+TEST_F(MeshSurface, InfiniteAndNaNDistancesAreRefused) {
+    const float inf = INFINITY, nan = NAN;
+    const float distances[][2] = {{inf, 1}, {1, inf}, {-inf, 1}, {nan, 1}, {1, nan}};
+    for (const auto &d : distances) {
+        SCOPED_TRACE(std::to_string(d[0]) + " " + std::to_string(d[1]));
+        openHpgl();
+        captureStdout([] {
+            nograf();
+            graf3d(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2);
+        });
+        EXPECT_EXIT(
+            {
+                const std::string out =
+                    captureStdout([&] { surfun(boundedFlat, 1, d[0], 1, d[1]); });
+                std::_Exit(out == " <<<< Warning   2: Incorrect parameter in surfun!\n" ? 0 : 4);
+            },
+            ::testing::ExitedWithCode(0), "");
         EXPECT_TRUE(closeHpgl().empty());
     }
 }

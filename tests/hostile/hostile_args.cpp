@@ -1,9 +1,11 @@
 // The harmless and the hostile values of each kind of parameter.
 #include "tests/hostile/hostile_args.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <sstream>
 
 #include "kavlor.h"
 
@@ -84,8 +86,9 @@ const char *hostileName(Kind kind, int value) {
     }
 }
 
-Args::Args(const Routine &routine, int param, int value)
-    : routine_(routine), param_(param), value_(value), buffers_(routine.params.size()) {}
+Args::Args(const Routine &routine, int param, int value, const HarmlessCall *harmless)
+    : routine_(routine), param_(param), value_(value), harmless_(harmless),
+      buffers_(routine.params.size()) {}
 
 Args::~Args() = default;
 
@@ -95,21 +98,40 @@ template <class T> T *Args::buffer(int i) {
     return static_cast<T *>(buffers_[std::size_t(i)].get());
 }
 
+const std::string *Args::own(int i) const {
+    if (harmless_ == nullptr || hostile(i)) return nullptr;
+    const auto found = harmless_->values.find(routine_.params[std::size_t(i)].name);
+    return found == harmless_->values.end() ? nullptr : &found->second;
+}
+
+template <class T> void Args::fill(T *a, int n, const std::string &text) const {
+    std::vector<T> values;
+    std::istringstream list(text);
+    for (std::string item; std::getline(list, item, ',');)
+        values.push_back(static_cast<T>(std::stod(item)));
+    for (int k = 0; k < n && !values.empty(); ++k)
+        a[k] = values[std::size_t(k) % values.size()];
+}
+
 int Args::integer(int i) const {
+    if (const std::string *v = own(i)) return int(std::stol(*v, nullptr, 0));
     if (!hostile(i)) return kHarmlessInt;
     return routine_.params[std::size_t(i)].kind == Kind::count ? kCounts[value_]
                                                                : kIntegers[value_];
 }
 
 short Args::shortInt(int i) const {
+    if (const std::string *v = own(i)) return short(std::stol(*v, nullptr, 0));
     return hostile(i) ? kShorts[value_] : short(kHarmlessInt);
 }
 
 float Args::real(int i) const {
+    if (const std::string *v = own(i)) return std::stof(*v);
     return hostile(i) ? kReals[value_] : kHarmlessReals[i % 4];
 }
 
 const char *Args::text(int i) const {
+    if (const std::string *v = own(i)) return v->c_str();
     if (!hostile(i)) return "XYZ";
     switch (value_) {
     case 0: return "";
@@ -127,6 +149,7 @@ float *Args::floats(int i) {
     float *a = buffer<float>(i);
     for (int k = 0; k < kElements; ++k)
         a[k] = !hostile(i) ? 1.0f + 0.5f * float(k) : value_ == 1 ? kNaN : kInf;
+    if (const std::string *v = own(i)) fill(a, kElements, *v);
     return a;
 }
 
@@ -135,6 +158,7 @@ int *Args::ints(int i) {
     int *a = buffer<int>(i);
     for (int k = 0; k < kElements; ++k)
         a[k] = !hostile(i) ? k % 3 : value_ == 1 ? INT_MIN : INT_MAX;
+    if (const std::string *v = own(i)) fill(a, kElements, *v);
     return a;
 }
 
@@ -143,6 +167,7 @@ short *Args::shorts(int i) {
     short *a = buffer<short>(i);
     for (int k = 0; k < kElements; ++k)
         a[k] = short(k % 3);
+    if (const std::string *v = own(i)) fill(a, kElements, *v);
     return a;
 }
 
@@ -151,6 +176,7 @@ unsigned char *Args::bytes(int i) {
     unsigned char *a = buffer<unsigned char>(i);
     for (int k = 0; k < kElements; ++k)
         a[k] = static_cast<unsigned char>(k);
+    if (const std::string *v = own(i)) fill(a, kElements, *v);
     return a;
 }
 
@@ -160,7 +186,9 @@ char *Args::chars(int i) {
     if (hostile(i)) return nullptr;
     char *a = buffer<char>(i);
     std::memset(a, 0, kTextBytes);
-    std::memcpy(a, "AB", 2);
+    const std::string *v = own(i);
+    const std::string text = v != nullptr ? *v : "AB";
+    std::memcpy(a, text.data(), std::min<std::size_t>(text.size(), kTextBytes - 1));
     return a;
 }
 
@@ -168,6 +196,7 @@ int *Args::intOut(int i) {
     int *a = buffer<int>(i);
     for (int k = 0; k < kElements; ++k)
         a[k] = kHarmlessInt;
+    if (const std::string *v = own(i)) fill(a, kElements, *v);
     return a;
 }
 

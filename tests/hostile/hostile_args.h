@@ -1,12 +1,14 @@
 // The arguments of one call of the sweep: every parameter gets a harmless
-// value of its kind, except at most one, which gets one of the hostile values
-// of its kind.
+// value (the routine's own from harmless_calls.txt, else its kind's), except
+// at most one, which gets one of the hostile values of its kind.
 #pragma once
 #include <climits>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "tests/hostile/harmless_calls.h"
 
 enum class Kind {
     integer,    // any int: INT_MIN, INT_MAX, -1, 0
@@ -48,8 +50,9 @@ const char *hostileName(Kind kind, int value);
 
 class Args {
   public:
-    // param < 0: every argument harmless.
-    Args(const Routine &routine, int param, int value);
+    // param < 0: every argument harmless. harmless: the routine's own
+    // harmless values, or null.
+    Args(const Routine &routine, int param, int value, const HarmlessCall *harmless);
     ~Args();
     Args(const Args &) = delete;
     Args &operator=(const Args &) = delete;
@@ -79,8 +82,13 @@ class Args {
 
     bool hostile(int i) const { return i == param_; }
     template <class T> T *buffer(int i);
+    // The routine's own harmless value of parameter i as written, or null.
+    const std::string *own(int i) const;
+    // Fills n elements with the comma-separated numbers of text, repeated.
+    template <class T> void fill(T *a, int n, const std::string &text) const;
 
     const Routine &routine_;
     int param_, value_;
+    const HarmlessCall *harmless_;
     std::vector<std::shared_ptr<void>> buffers_;
 };

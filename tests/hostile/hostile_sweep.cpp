@@ -2,17 +2,22 @@
 // once with harmless arguments, at the wrong level, and once for every
 // hostile value of each of its parameters, each call in a child process of
 // its own under a watchdog. A call fails when it crashes, reports a fault of
-// the sanitizers, runs past its time or writes past the file limit.
+// the sanitizers, runs past its time or writes past the file limit; the
+// harmless call fails too when it is refused (a warning, or a widget's error
+// box): the hostile values of a routine whose harmless call is refused would
+// never reach the code they are meant for.
 //
-//   hostile_sweep SHARD SHARDS KNOWN_FAILURES
+//   hostile_sweep SHARD SHARDS KNOWN_FAILURES HARMLESS_CALLS
 //
-// runs the routines whose place in the header is SHARD modulo SHARDS. The
+// runs the routines whose place in the header is SHARD modulo SHARDS, each in
+// the context and with the harmless values HARMLESS_CALLS gives it. The
 // file KNOWN_FAILURES lists the cases known to fail: a line holds a routine,
 // a case ("param=value", "wrong-level" or "harmless"; shell wildcards allowed)
 // and the kinds of failure tolerated there, with the reason after "#". A
 // listed failure is reported and tolerated, any other failure fails the
 // sweep, and a listed line whose cases now pass is named so that it can go.
-// By hand, KAVLOR_SWEEP_ONLY (a shell pattern) keeps the routines it names.
+// By hand, KAVLOR_SWEEP_ONLY (a shell pattern) keeps the routines it names,
+// and KAVLOR_SWEEP_HARMLESS=1 makes their harmless calls alone.
 #include <fnmatch.h>
 #include <unistd.h>
 
@@ -31,6 +36,7 @@
 #include <vector>
 
 #include "kavlor.h"
+#include "tests/hostile/harmless_calls.h"
 #include "tests/hostile/hostile_args.h"
 #include "tests/hostile/watchdog.h"
 
@@ -45,34 +51,10 @@ extern "C" __attribute__((visibility("default"), used)) const char *__ubsan_defa
 
 namespace {
 
-// Where a call is made: before the plot, in a plot, or in an axis system of
-// each kind. The routine's own context is the first in this order where its
-// harmless call is not refused for the level.
-enum class Context { plot, axes2d, axes3d, colourAxes, mapAxes, beforePlot };
+// A routine that harmless_calls.txt gives no context is called in the first
+// of these where its harmless call is not refused for the level.
 constexpr Context kProbeOrder[] = {Context::plot,       Context::axes2d,  Context::axes3d,
                                    Context::colourAxes, Context::mapAxes, Context::beforePlot};
-
-void enter(Context context) {
-    metafl("PS");
-    setfil("sweep.ps");
-    filmod("DELE");
-    if (context == Context::beforePlot) return;
-    kavini();
-    switch (context) {
-    case Context::axes2d: graf(0, 10, 0, 2, 0, 10, 0, 2); break;
-    case Context::axes3d: graf3d(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2); break;
-    case Context::colourAxes: graf3(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2); break;
-    case Context::mapAxes: grafmp(-180, 180, -180, 90, -90, 90, -90, 30); break;
-    default: break;
-    }
-}
-
-// A setting made before the plot acts in it; every plot is closed, so that
-// what the call left behind is written.
-void leave(Context context) {
-    if (context == Context::beforePlot) kavini();
-    kavfin();
-}
 
 struct Outcome {
     std::string routine, which; // the case: "param=value", "wrong-level", "harmless"
@@ -81,9 +63,31 @@ struct Outcome {
     std::string output;
 };
 
+// What a child prints once the call has returned: what comes after it is
+// the plot's end.
+constexpr char kCallEnded[] = "--- the call has returned ---\n";
+
+// The first warning, or the first error box of a widget routine (its
+// caption line "[routine]" and its text ">>>> ...!"), that the context and
+// the call printed; "" when there is none. The box that ends a dialog at once
+// without a display is no error.
+std::string refusalIn(const std::string &output) {
+    std::istringstream lines(output.substr(0, output.find(kCallEnded)));
+    std::string previous;
+    for (std::string line; std::getline(lines, line); previous = line) {
+        if (line.find("<<<< Warning") != std::string::npos) return line;
+        if (line.rfind(">>>> No display", 0) == 0) continue;
+        if (line.rfind(">>>> ", 0) == 0)
+            return previous.rfind('[', 0) == 0 ? previous + " " + line : line;
+    }
+    return "";
+}
+
 // The kind of a failure: a float out of an int's range, a signed overflow, a
-// null pointer, a limit of the watchdog, or any other crash.
+// null pointer, a limit of the watchdog, a refused harmless call, or any
+// other crash.
 std::string kindOf(const std::string &reason) {
+    if (reason.rfind("refused: ", 0) == 0) return "refused";
     if (reason.find("is outside the range of representable values") != std::string::npos)
         return "float-to-int";
     if (reason.find("signed integer overflow") != std::string::npos ||
@@ -125,16 +129,21 @@ std::string reasonOf(const ChildEnd &end) {
 
 class Sweep {
   public:
-    explicit Sweep(std::string outputFile) : outputFile_(std::move(outputFile)) {}
+    Sweep(std::string outputFile, const HarmlessCalls &harmless, bool harmlessOnly)
+        : outputFile_(std::move(outputFile)), harmless_(harmless), harmlessOnly_(harmlessOnly) {}
 
     void routine(const Routine &r) {
-        const Context context = probe(r);
-        run(r, -1, 0, context == Context::beforePlot ? Context::plot : Context::beforePlot,
+        const auto found = harmless_.find(r.name);
+        const HarmlessCall *own = found != harmless_.end() ? &found->second : nullptr;
+        const Context context = own != nullptr && own->contextGiven ? own->context : probe(r);
+        checkHarmless(r, context, own);
+        if (harmlessOnly_) return;
+        run(r, -1, 0, context == Context::beforePlot ? Context::plot : Context::beforePlot, nullptr,
             "wrong-level");
         for (std::size_t p = 0; p < r.params.size(); ++p) {
             const Param &param = r.params[p];
             for (int v = 0; v < hostileValues(param.kind); ++v)
-                run(r, int(p), v, context,
+                run(r, int(p), v, context, own,
                     std::string(param.name) + "=" + hostileName(param.kind, v));
         }
     }
@@ -143,43 +152,55 @@ class Sweep {
     int calls() const { return calls_; }
 
   private:
-    // The harmless call in each context until one takes it; a harmless call
-    // that fails anywhere is a failure of its own.
+    // The first context where the harmless call is not refused for the level.
     Context probe(const Routine &r) {
         const std::string refused = std::string(" Incorrect level in ") + r.name + "!";
-        bool failed = false;
         for (const Context context : kProbeOrder) {
-            const ChildEnd end = call(r, -1, 0, context);
-            const std::string reason = reasonOf(end);
-            if (!reason.empty() && !failed) {
-                failed = true;
-                failures_.push_back({r.name, "harmless", reason, kindOf(reason), end.output});
-            }
+            const ChildEnd end = call(r, -1, 0, context, nullptr);
             if (end.output.find(refused) == std::string::npos) return context;
         }
         return Context::plot;
     }
 
-    ChildEnd call(const Routine &r, int param, int value, Context context) {
+    // The harmless call in its context must hold and must not be refused.
+    void checkHarmless(const Routine &r, Context context, const HarmlessCall *own) {
+        const ChildEnd end = call(r, -1, 0, context, own);
+        std::string reason = reasonOf(end);
+        if (reason.empty()) {
+            const std::string refusal = refusalIn(end.output);
+            if (!refusal.empty()) reason = "refused: " + refusal;
+        }
+        if (!reason.empty())
+            failures_.push_back({r.name, "harmless", reason, kindOf(reason), end.output});
+    }
+
+    ChildEnd call(const Routine &r, int param, int value, Context context,
+                  const HarmlessCall *own) {
         ++calls_;
         return runInChild(
             [&] {
-                enter(context);
-                Args args(r, param, value);
+                enterContext(context, own);
+                Args args(r, param, value, own);
                 r.call(args);
-                leave(context);
+                std::fflush(nullptr);
+                std::fputs(kCallEnded, stdout);
+                std::fflush(stdout);
+                leaveContext(context, own);
             },
             outputFile_);
     }
 
-    void run(const Routine &r, int param, int value, Context context, const std::string &which) {
-        const ChildEnd end = call(r, param, value, context);
+    void run(const Routine &r, int param, int value, Context context, const HarmlessCall *own,
+             const std::string &which) {
+        const ChildEnd end = call(r, param, value, context, own);
         const std::string reason = reasonOf(end);
         if (!reason.empty())
             failures_.push_back({r.name, which, reason, kindOf(reason), end.output});
     }
 
     std::string outputFile_;
+    const HarmlessCalls &harmless_;
+    bool harmlessOnly_;
     std::vector<Outcome> failures_;
     int calls_ = 0;
 };
@@ -239,8 +260,8 @@ std::string excerpt(const std::string &output) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s SHARD SHARDS KNOWN_FAILURES\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s SHARD SHARDS KNOWN_FAILURES HARMLESS_CALLS\n", argv[0]);
         return 2;
     }
     const int shard = std::atoi(argv[1]), shards = std::atoi(argv[2]);
@@ -250,6 +271,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "cannot use the list of known failures %s\n", argv[3]);
         return 2;
     }
+    HarmlessCalls harmless;
+    if (!readHarmlessCalls(argv[4], harmless)) return 2;
 
     // A folder of its own for the files the calls write, no display, message
     // boxes in the log, and a registry file nobody else reads.
@@ -262,7 +285,9 @@ int main(int argc, char **argv) {
     setenv("KAVLOR_REGISTRY", (dir / "registry").c_str(), 1);
 
     const auto start = std::chrono::steady_clock::now();
-    Sweep sweep((dir / "output.txt").string());
+    // By hand, KAVLOR_SWEEP_HARMLESS=1 makes the harmless calls alone.
+    Sweep sweep((dir / "output.txt").string(), harmless,
+                std::getenv("KAVLOR_SWEEP_HARMLESS") != nullptr);
     std::set<std::string> mine;
     const std::vector<Routine> &routines = sweptRoutines();
     const char *only = std::getenv("KAVLOR_SWEEP_ONLY"); // a pattern of routine names, by hand

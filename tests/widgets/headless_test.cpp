@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -153,6 +154,19 @@ TEST_F(Widgets, BadInputIsRefusedWithItsMessage) {
         {[&] { EXPECT_GT(scale = wgscl(ip, "", 0, 10, 5, 1), 0); },
          shown("wgscl", "Too small step size")},
         {[&] { swgscl(scale, 11); }, shown("swgscl", "Value is out of range")},
+        // NaN lies in no range, and limits that are not finite make no scale.
+        {[&] { swgscl(scale, NAN); }, shown("swgscl", "Value is out of range")},
+        {[&] { EXPECT_EQ(wgscl(ip, "", 0, 10, NAN, 1), -1); },
+         shown("wgscl", "Value out of range")},
+        {[&] { EXPECT_EQ(wgscl(ip, "", -INFINITY, 10, 5, 1), -1); },
+         shown("wgscl", "Value out of range")},
+        {[&] { EXPECT_EQ(wgscl(ip, "", 0, INFINITY, 5, 1), -1); },
+         shown("wgscl", "Value out of range")},
+        {[] { swgclr(NAN, 0, 0, "BACK"); }, shown("swgclr", "Not allowed parameter")},
+        // The ends of an int: a selection past any list, a scrolled text
+        // higher than a window can be (UBSan checks their sums).
+        {[&] { swglis(list, INT_MIN); }, ""},
+        {[&] { EXPECT_GT(wgstxt(ip, INT_MAX, 10), 0); }, ""},
         {[&] { swgstp(0); }, shown("swgstp", "Non positive paramter")},
         {[&] { EXPECT_EQ(wgpop(label, "Menu"), -1); }, shown("wgpop", "Not allowed parent ID")},
         {[&] { EXPECT_EQ(wgapp(ip, "Entry"), -1); }, shown("wgapp", "Not allowed parent ID")},
