@@ -18,6 +18,7 @@ sub open_plot {
     Kavlor::metafl('SVG');
     Kavlor::setfil($file);
     Kavlor::kavini();
+    Kavlor::errmod('PROT', 'OFF'); # no end-of-run protocol between the test's lines
 }
 
 # ---- Surfaces ------------------------------------------------------------------------
@@ -124,7 +125,7 @@ sub failing_projection { die "projection failed\n" if $fails; stretch(@_) }
     Kavlor::endgrf();
     Kavlor::kavfin();
 
-    # A curve whose projection dies draws nothing; the map drawn before stays.
+    # A map curve whose projection dies draws nothing; the map drawn before stays.
     my $map = sub {
         my ($file, $curve) = @_;
         open_plot($file);
@@ -143,8 +144,8 @@ sub failing_projection { die "projection failed\n" if $fails; stretch(@_) }
     };
     my $without = $map->('map.svg', sub { })->[1];
     my ($error, $drawn) = @{$map->('map_curve.svg',
-                                   sub { Kavlor::curve([-90, 0, 90], [-45, 45, -45], 3) })};
-    is($error, "projection failed\n", 'curve raises the error');
+                                   sub { Kavlor::curvmp([-90, 0, 90], [-45, 45, -45], 3) })};
+    is($error, "projection failed\n", 'curvmp raises the error');
     is($drawn, $without, 'and draws nothing');
     my $long = 'main::' . ('x' x 300);
     no strict 'refs';
