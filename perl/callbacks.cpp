@@ -123,6 +123,16 @@ template <typename Draw> void drawSurface(pTHX_ SV *name, Draw draw) {
     checkCallbackError(aTHX);
 }
 
+// The frame of the four subs of this file, which return nothing: the number
+// of arguments checked, then body(ax), in which ST(i) is argument i.
+template <typename Body> void callbackSub(pTHX_ CV *cv, const Call &call, int count, Body body) {
+    dXSARGS;
+    PERL_UNUSED_VAR(cv);
+    checkArgumentCount(aTHX_ call, items, count);
+    body(ax);
+    XSRETURN_EMPTY;
+}
+
 } // namespace
 
 void kavlor_perl::checkCallbackError(pTHX) {
@@ -166,62 +176,54 @@ KAVLOR_PERL_EXPORT void kav_callbck(int id) {
 }
 
 KAVLOR_PERL_EXPORT void XS_Kavlor_setcbk(pTHX_ CV *cv) {
-    dXSARGS;
-    PERL_UNUSED_VAR(cv);
     static constexpr Call call{"setcbk", "Usage: Kavlor::setcbk(s1, s2)"};
-    checkArgumentCount(aTHX_ call, items, 2);
-    const char *sub = stringArg(aTHX_ ST(0));
-    const char *copt = stringArg(aTHX_ ST(1));
-    // The std::string lives outside the wrapper's frame, so no croak can skip
-    // its destructor.
-    projectionSub = sub;
-    setcbk(kav_callbck2, copt);
-    XSRETURN_EMPTY;
+    callbackSub(aTHX_ cv, call, 2, [&](I32 ax) {
+        const char *sub = stringArg(aTHX_ ST(0));
+        const char *copt = stringArg(aTHX_ ST(1));
+        // The std::string lives outside the wrapper's frame, so no croak can
+        // skip its destructor.
+        projectionSub = sub;
+        setcbk(kav_callbck2, copt);
+    });
 }
 
 KAVLOR_PERL_EXPORT void XS_Kavlor_surfcp(pTHX_ CV *cv) {
-    dXSARGS;
-    PERL_UNUSED_VAR(cv);
     static constexpr Call call{"surfcp", "Usage: Kavlor::surfcp(s, a1, a2, a3, b1, b2, b3)"};
-    checkArgumentCount(aTHX_ call, items, 7);
-    SV *const sub = sv_2mortal(newSVsv(ST(0)));
-    float a[6];
-    for (int i = 0; i < 6; ++i)
-        a[i] = floatArg(aTHX_ ST(i + 1));
-    drawSurface(aTHX_ sub, [&] { surfcp(kav_funcbck, a[0], a[1], a[2], a[3], a[4], a[5]); });
-    XSRETURN_EMPTY;
+    callbackSub(aTHX_ cv, call, 7, [&](I32 ax) {
+        SV *const sub = sv_2mortal(newSVsv(ST(0)));
+        float a[6];
+        for (int i = 0; i < 6; ++i)
+            a[i] = floatArg(aTHX_ ST(i + 1));
+        drawSurface(aTHX_ sub, [&] { surfcp(kav_funcbck, a[0], a[1], a[2], a[3], a[4], a[5]); });
+    });
 }
 
 KAVLOR_PERL_EXPORT void XS_Kavlor_surfun(pTHX_ CV *cv) {
-    dXSARGS;
-    PERL_UNUSED_VAR(cv);
     static constexpr Call call{"surfun", "Usage: Kavlor::surfun(s, i1, a1, i2, a2)"};
-    checkArgumentCount(aTHX_ call, items, 5);
-    SV *const sub = sv_2mortal(newSVsv(ST(0)));
-    const int ixpts = intArg(aTHX_ ST(1));
-    const float xdel = floatArg(aTHX_ ST(2));
-    const int iypts = intArg(aTHX_ ST(3));
-    const float ydel = floatArg(aTHX_ ST(4));
-    drawSurface(aTHX_ sub, [&] { surfun(kav_func2bck, ixpts, xdel, iypts, ydel); });
-    XSRETURN_EMPTY;
+    callbackSub(aTHX_ cv, call, 5, [&](I32 ax) {
+        SV *const sub = sv_2mortal(newSVsv(ST(0)));
+        const int ixpts = intArg(aTHX_ ST(1));
+        const float xdel = floatArg(aTHX_ ST(2));
+        const int iypts = intArg(aTHX_ ST(3));
+        const float ydel = floatArg(aTHX_ ST(4));
+        drawSurface(aTHX_ sub, [&] { surfun(kav_func2bck, ixpts, xdel, iypts, ydel); });
+    });
 }
 
 KAVLOR_PERL_EXPORT void XS_Kavlor_swgcbk(pTHX_ CV *cv) {
-    dXSARGS;
-    PERL_UNUSED_VAR(cv);
     static constexpr Call call{"swgcbk", "Usage: Kavlor::swgcbk(i, s)"};
-    checkArgumentCount(aTHX_ call, items, 2);
-    const int id = intArg(aTHX_ ST(0));
-    const char *sub = stringArg(aTHX_ ST(1));
-    {
-        // A full table takes no more registrations, and the library is not told.
-        WidgetSubs &w = widgetSubs();
-        std::lock_guard<std::mutex> guard(w.lock);
-        if (w.count == kWidgetCallbacks) XSRETURN_EMPTY;
-        w.ids[w.count] = id;
-        w.subs[w.count] = sub;
-        ++w.count;
-    }
-    swgcbk(id, kav_callbck);
-    XSRETURN_EMPTY;
+    callbackSub(aTHX_ cv, call, 2, [&](I32 ax) {
+        const int id = intArg(aTHX_ ST(0));
+        const char *sub = stringArg(aTHX_ ST(1));
+        {
+            // A full table takes no more registrations, and the library is not told.
+            WidgetSubs &w = widgetSubs();
+            std::lock_guard<std::mutex> guard(w.lock);
+            if (w.count == kWidgetCallbacks) return;
+            w.ids[w.count] = id;
+            w.subs[w.count] = sub;
+            ++w.count;
+        }
+        swgcbk(id, kav_callbck);
+    });
 }
