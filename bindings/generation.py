@@ -1,7 +1,8 @@
 """What the wrapper generators of both modules share (python/generate_wrappers.py and
 perl/generate_wrappers.py): one run over the signature table, the rows a module offers, the
-compile-time check of each wrapper against kavlor.h, and the walk of count and size
-expressions into C++.
+compile-time check of each wrapper against kavlor.h, the kinds of arrays of numbers (their
+element and what the routine does with them), and the walk of count and size expressions
+into C++.
 
     generation.Run(argv, "perl/generate_wrappers.py")   # argv: TABLE_DIR HEADER OUT_DIR PARTS
 
@@ -11,10 +12,65 @@ library has.
 
 from __future__ import annotations
 
+import dataclasses
 import pathlib
 import re
 
 import signatures
+
+
+@dataclasses.dataclass(frozen=True)
+class ArrayKind:
+    """What a routine does with an array of numbers that a binding hands it."""
+    element: str  # the C type of an element: "float", "int" or "short"
+    use: str  # "in": its first count elements read; "scratch": read, and room for size
+    # elements; "inout": count elements read and written back; "out": room for capacity
+    # elements, count written back; "work": size elements of room, no argument
+
+
+# The kinds of arrays of numbers (the matrices, bytes and pixels have steps of their own in
+# each binding). Both generators make their steps for these from the element and the use.
+ARRAY_KINDS = {
+    "farray": ArrayKind("float", "in"),
+    "iarray": ArrayKind("int", "in"),
+    "fscratch": ArrayKind("float", "scratch"),
+    "finout": ArrayKind("float", "inout"),
+    "iinout": ArrayKind("int", "inout"),
+    "sinout": ArrayKind("short", "inout"),
+    "fout": ArrayKind("float", "out"),
+    "iout": ArrayKind("int", "out"),
+    "fwork": ArrayKind("float", "work"),
+    "iwork": ArrayKind("int", "work"),
+}
+
+
+# The scalars a routine writes through a pointer without reading them, by their C type:
+# both modules pass the address of a variable of theirs that starts at zero.
+SCALAR_OUTPUTS = {"int_out": "int", "int_result": "int", "status_out": "int",
+                  "float_out": "float"}
+
+
+def zeroed_scalar(kind: str, local: str) -> str:
+    """The declaration of the variable of a SCALAR_OUTPUTS kind, zero."""
+    ctype = SCALAR_OUTPUTS[kind]
+    return f"{ctype} {local} = {'0.0f' if ctype == 'float' else '0'};"
+
+
+def array_kinds(*uses: str) -> list[str]:
+    """The array kinds of the uses given, in the order of ARRAY_KINDS."""
+    return [kind for kind, a in ARRAY_KINDS.items() if a.use in uses]
+
+
+def by_array_kind(templates: dict, elements=("float", "int", "short")) -> dict:
+    """Each array kind's template (a text, or a list of lines) made from the template of its
+    use, {T} standing for the element type (float) and {E} for its name in functions (Float);
+    a kind whose use has no template, or whose element is not among elements, is left out."""
+    def filled(template, element: str):
+        if isinstance(template, list):
+            return [filled(line, element) for line in template]
+        return template.replace("{T}", element).replace("{E}", element.capitalize())
+    return {kind: filled(templates[a.use], a.element) for kind, a in ARRAY_KINDS.items()
+            if a.use in templates and a.element in elements}
 
 
 class Unsupported(Exception):

@@ -1,9 +1,11 @@
 # The shared library exports exactly the routines kavlor.h declares, and the
 # few the binding modules need besides (the readings of the record they size
-# their buffers by, what the Python quick plots draw with): a linker version
+# their buffers by, the stop of drawing after a failed callback, what the
+# Python quick plots draw with): a linker version
 # script made from the headers at configure time keeps everything else
 # (internal routines, template instances of the C++ library) local.
 set(KAVLOR_BINDING_HEADERS ${PROJECT_SOURCE_DIR}/kernel/binding_readings.h
+                           ${PROJECT_SOURCE_DIR}/kernel/stopped_drawing.h
                            ${PROJECT_SOURCE_DIR}/graphics2d/quick_plot_services.h)
 set(KAVLOR_EXPORT_HEADERS ${PROJECT_SOURCE_DIR}/include/kavlor.h ${KAVLOR_BINDING_HEADERS})
 set(kavlor_api_lines "")

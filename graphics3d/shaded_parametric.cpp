@@ -95,7 +95,10 @@ extern "C" void surfcp(float (*s)(float u, float v, int iopt), float a1, float a
     const ParameterWalk wu = parameterWalk(a1, a2, a3), wv = parameterWalk(b1, b2, b3);
     const float du = wu.step, dv = wv.step;
 
-    for (float u = wu.start; u <= wu.end - du / 2.0f; u += du) {
+    // A function that failed (drawing stopped) ends the walk before its patch:
+    // the z-buffer's pixels would not wait for the device.
+    bool failed = false;
+    for (float u = wu.start; u <= wu.end - du / 2.0f && !failed; u += du) {
         for (float v = wv.start; v < wv.end - dv / 2.0f; v += dv) {
             const float cu[4] = {u, u + du, u + du, u}, cv[4] = {v, v, v + dv, v + dv};
             float p[4][3], bx[4], by[4], bz[4];
@@ -125,6 +128,8 @@ extern "C" void surfcp(float (*s)(float u, float v, int iopt), float a1, float a
                 if (!sh.smooth)
                     colours[0] = sh.lit ? meanColour(sum, 4.0f) : shadedColour(rec, zsum * 0.25f);
             }
+            failed = rec.core.drawingStopped;
+            if (failed) break;
             drawPatch(sh, 4, bx, by, bz, colours);
         }
     }

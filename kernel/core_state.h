@@ -13,4 +13,9 @@ struct CoreState {
     int imetset = 0;      // 1 once metafl was called
     int nvector = 0;      // pen moves and draws sent to the device in this plot
     int iplotst = 0;      // 0 after kavini, 1 after kavfin
+
+    // A function of the caller's that the library called back has failed (a
+    // binding module says so, kernel/stopped_drawing.h): nothing more reaches
+    // the device until the module has raised the failure.
+    bool drawingStopped = false;
 };

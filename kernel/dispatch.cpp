@@ -59,7 +59,8 @@ DevicePoint truncated(float x, float y) {
 } // namespace
 
 const DeviceDriver &currentDriver(const GlobalRecord &rec) {
-    return deviceDriver(deviceFamily(rec.core.idevice));
+    const DeviceFamily family = deviceFamily(rec.core.idevice);
+    return rec.core.drawingStopped ? driverWithoutMarks(family) : deviceDriver(family);
 }
 
 DevicePoint toDevice(const GlobalRecord &rec, float x, float y) {
@@ -77,6 +78,9 @@ void toDevicePixels(const GlobalRecord &rec, const float x[], const float y[], i
 }
 
 void xjdraw(GlobalRecord &rec, float x, float y, int op) {
+    // Stopped drawing keeps the pen's moves: the device's pen stays where the
+    // record has it.
+    if (rec.core.drawingStopped && (op == kPenDraw || op == kPenCloseFill)) return;
     rec.core.nvector += 1;
     const DeviceFacts &facts = deviceFacts(rec.core.idevice);
     const DeviceDriver &driver = deviceDriver(facts.family);

@@ -157,6 +157,12 @@ inline const DeviceDriver &deviceDriver(DeviceFamily family) {
     return *kDriverOfFamily[int(family)];
 }
 
+// The family's driver with its marking entries (lines aside, which xjdraw
+// holds back) doing nothing and saying they did it, so that the kernel draws
+// no lines in their place: the record's driver while its drawing is stopped
+// (kernel/stopped_drawing.h).
+const DeviceDriver &driverWithoutMarks(DeviceFamily family);
+
 // The driver of the record's current device.
 const DeviceDriver &currentDriver(const GlobalRecord &rec);
 

@@ -7,7 +7,8 @@
 namespace kavlor_perl {
 
 // Raises, as a croak, the error of a callback sub that died during the library
-// call the wrapper just made; nothing when none died.
+// call the wrapper just made, once the library may draw again; nothing when
+// none died.
 void checkCallbackError(pTHX);
 
 } // namespace kavlor_perl

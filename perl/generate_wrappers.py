@@ -22,12 +22,15 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "bindings"))
 import generation  # noqa: E402  (beside the table it walks)
-from generation import Unsupported, c_string  # noqa: E402
+from generation import (SCALAR_OUTPUTS, Unsupported, array_kinds, by_array_kind,  # noqa: E402
+                        c_string, zeroed_scalar)
 
 # What each kind of parameter becomes in each step of an XSUB, as templates of C++ lines:
 # {local} is the parameter's variable, {p} its name, {st} its place on Perl's stack, {usage}
 # its name in the usage text (a C string), {c0} {c1} {c2} the kind's counts and sizes as C++
-# expressions, {magic} whether a string_out sets magic.
+# expressions, {magic} whether a string_out sets magic. The arrays of numbers take the
+# templates of their use (generation.ARRAY_KINDS), {T} their element type, {E} its name in the
+# frame's functions.
 ARRAY_ARG = ["AV *const av_{p} = arrayArg(aTHX_ call, {st}, {usage});"]
 OUT_ARG = ["outArg(aTHX_ {st});"]
 # The Perl arguments, read in conversion order; arrays are taken as references.
@@ -41,16 +44,14 @@ ARGUMENTS = {
     "int_inout": ["int {local} = intArg(aTHX_ {st});"],
     "string_inout": ["const Count len_{p} = Count(sv_len({st}));"],
     "bytes_in": [], "legend": [],  # read with the buffers
-    **{kind: ARRAY_ARG for kind in ("farray", "iarray", "fscratch", "finout", "iinout", "sinout",
-                                    "fout", "iout", "fmatrix", "fmatrix3", "fmatrix_out",
-                                    "bytes_out", "pixels_in", "pixels_out")},
+    **{kind: ARRAY_ARG for kind in array_kinds("in", "scratch", "inout", "out") +
+       ["fmatrix", "fmatrix3", "fmatrix_out", "bytes_out", "pixels_in", "pixels_out"]},
 }
 # Every array is checked against its counts before any element is converted; the rows a
 # matrix had at its check are the rows converted and written back (perl/frame.h).
-CHECK_LENGTH = ["checkLength(aTHX_ call, av_{p}, {usage}, {c0});"]
 CHECKS = {
-    **{kind: CHECK_LENGTH for kind in ("farray", "iarray", "fscratch", "finout", "iinout",
-                                       "sinout")},
+    **by_array_kind({use: ["checkLength(aTHX_ call, av_{p}, {usage}, {c0});"]
+                     for use in ("in", "scratch", "inout")}),
     "pixels_in": ["checkLength(aTHX_ call, av_{p}, {usage}, mul({c0}, kavlor_pixel_bytes()));"],
     "fmatrix": ["AV *const *const rows_{p} = checkMatrix(aTHX_ call, av_{p}, {usage}, {c0}, "
                 "{c1});"],
@@ -60,30 +61,22 @@ CHECKS = {
                     "-1);"],
 }
 # The buffers the routine reads and writes, and the output scalars.
-INT_OUT = ["int {local} = 0;"]
 CHAR_BUFFER = ["char *const {local} = buffer<char>(aTHX_ call, {c0});"]
 BUFFERS = {
-    "int_out": INT_OUT, "status_out": INT_OUT, "int_result": INT_OUT,
-    "float_out": ["float {local} = 0.0f;"],
-    "farray": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c0});"],
-    "iarray": ["int *const {local} = intArray(aTHX_ call, av_{p}, {c0});"],
-    "fscratch": ["float *const {local} = floatArray(aTHX_ call, av_{p}, {c1});"],
-    "finout": ["Count n_{p} = 0;",
-               "float *const {local} = floatArray(aTHX_ call, av_{p}, {c0}, &n_{p});"],
-    "iinout": ["Count n_{p} = 0;",
-               "int *const {local} = intArray(aTHX_ call, av_{p}, {c0}, &n_{p});"],
-    "sinout": ["Count n_{p} = 0;",
-               "short *const {local} = shortArray(aTHX_ call, av_{p}, {c0}, &n_{p});"],
-    "fout": ["const Count cap_{p} = {c0};",
-             "float *const {local} = buffer<float>(aTHX_ call, cap_{p});"],
-    "iout": ["const Count cap_{p} = {c0};",
-             "int *const {local} = buffer<int>(aTHX_ call, cap_{p});"],
+    **{kind: [zeroed_scalar(kind, "{local}")] for kind in SCALAR_OUTPUTS},
+    **by_array_kind({
+        "in": ["{T} *const {local} = {T}Array(aTHX_ call, av_{p}, {c0});"],
+        "scratch": ["{T} *const {local} = {T}Array(aTHX_ call, av_{p}, {c1});"],
+        "inout": ["Count n_{p} = 0;",
+                  "{T} *const {local} = {T}Array(aTHX_ call, av_{p}, {c0}, &n_{p});"],
+        "out": ["const Count cap_{p} = {c0};",
+                "{T} *const {local} = buffer<{T}>(aTHX_ call, cap_{p});"],
+        "work": ["{T} *const {local} = buffer<{T}>(aTHX_ call, {c0});"],
+    }),
     "fmatrix": ["const float *const {local} = floatMatrix(aTHX_ call, rows_{p}, {c0}, {c1});"],
     "fmatrix3": ["const float *const {local} = floatMatrix(aTHX_ call, rows_{p}, mul({c0}, {c1}), "
                  "{c2});"],
     "fmatrix_out": ["float *const {local} = buffer<float>(aTHX_ call, mul({c0}, {c1}));"],
-    "fwork": ["float *const {local} = buffer<float>(aTHX_ call, {c0});"],
-    "iwork": ["int *const {local} = buffer<int>(aTHX_ call, {c0});"],
     "string_out": CHAR_BUFFER, "text_result": CHAR_BUFFER,
     "string_inout": ["char *const {local} = ownBuffer(aTHX_ {st}, {c0});"],
     "bytes_in": ["const char *const {local} = bytesArg(aTHX_ call, {st}, {usage}, {c0});"],
@@ -99,20 +92,19 @@ BUFFERS = {
 # After the call: the arrays written back (the count written cut to the buffer), then the
 # output scalars set.
 WRITE_BACK = {
-    "finout": ["storeFloats(aTHX_ av_{p}, {local}, n_{p});"],
-    "iinout": ["storeInts(aTHX_ av_{p}, {local}, n_{p});"],
-    "sinout": ["storeShorts(aTHX_ av_{p}, {local}, n_{p});"],
-    "fout": ["storeFloats(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
-    "iout": ["storeInts(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
+    **by_array_kind({
+        "inout": ["store{E}s(aTHX_ av_{p}, {local}, n_{p});"],
+        "out": ["store{E}s(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
+    }),
     "fmatrix_out": ["storeMatrix(aTHX_ rows_{p}, {local}, {c0}, {c1});"],
     "bytes_out": ["if ({local} != nullptr)",
                   "    storeBytes(aTHX_ av_{p}, {local}, clampCount({c1}, cap_{p}));"],
     "pixels_out": ["storePixels(aTHX_ av_{p}, {local}, cap_{p});"],
 }
-SET_INT = ["setInt(aTHX_ {st}, {local});"]
 SET_SCALARS = {
-    "int_out": SET_INT, "status_out": SET_INT, "int_inout": SET_INT,
-    "float_out": ["setFloat(aTHX_ {st}, {local});"],
+    **{kind: [f"set{ctype.capitalize()}(aTHX_ {{st}}, {{local}});"]
+       for kind, ctype in SCALAR_OUTPUTS.items() if kind != "int_result"},  # the sub's value
+    "int_inout": ["setInt(aTHX_ {st}, {local});"],
     "string_out": ["setText(aTHX_ {st}, {local}, {magic});"],
     "string_inout": ["recountOwnBuffer(aTHX_ {st});"],
 }

@@ -3,13 +3,18 @@
 // trampoline of its own with the library and keeps the callables; the
 // trampoline calls the right one with Python arguments.
 //
-// Exceptions raised in a callback are not lost:
-// - a surface function's first exception ends the calls into Python for the
-//   surface (the remaining points are 0.0) and is raised by surfcp or surfun
-//   when the library returns;
-// - a widget callback's exception is reported at once, as Python reports an
-//   uncaught exception (sys.excepthook: the traceback on stderr), and the
-//   dialog goes on.
+// A surface's function belongs to the surfcp or surfun call running on the
+// thread: a function that draws a surface of its own gets its own back
+// afterwards, and two threads each draw with theirs.
+//
+// An exception raised in a callback is never lost: it stays set, the
+// trampolines call no more Python, the library draws nothing more from the
+// call that called back (a surface stops where its function raised), a dialog
+// whose callback raised ends, and the wrapper that called the library raises
+// the exception once the library has returned (callbackRaised).
+#include "python/callbacks.h"
+
+#include "kernel/stopped_drawing.h"
 #include "python/routines.h"
 #include "python/values.h"
 
@@ -17,25 +22,31 @@
 
 namespace {
 
+// Calls callable with the arguments (taking their reference); the result, or
+// null when the arguments could not be made or the callable raised: the
+// exception stays set and the library's drawing stops.
+PyObject *callBack(PyObject *callable, PyObject *arguments) {
+    PyObject *result = arguments != nullptr ? PyObject_CallObject(callable, arguments) : nullptr;
+    Py_XDECREF(arguments);
+    if (result == nullptr) kavlor_stop_drawing();
+    return result;
+}
+
+// Whether a callback of the running library call has raised.
+bool raisedBefore() {
+    return PyErr_Occurred() != nullptr;
+}
+
 // ---- Surface functions ------------------------------------------------------------------------
 
-// The callable of the latest surfcp or surfun, and whether it raised during
-// the surface being drawn.
-PyObject *surfaceFunction = nullptr;
-bool surfaceFailed = false;
+// The callable of the surfcp or surfun running on this thread (the call's
+// arguments hold it); null when none runs.
+thread_local PyObject *surfaceFunction = nullptr;
 
-float callSurfaceFunction(PyObject *arguments) {
-    if (arguments == nullptr) surfaceFailed = true;
-    if (surfaceFailed) {
-        Py_XDECREF(arguments);
-        return 0.0f;
-    }
-    PyObject *value = PyObject_CallObject(surfaceFunction, arguments);
-    Py_DECREF(arguments);
-    if (value == nullptr) {
-        surfaceFailed = true; // the exception stays set until the wrapper returns
-        return 0.0f;
-    }
+template <typename... Values> float surfaceValue(const char *format, Values... values) {
+    if (surfaceFunction == nullptr || raisedBefore()) return 0.0f;
+    PyObject *value = callBack(surfaceFunction, Py_BuildValue(format, values...));
+    if (value == nullptr) return 0.0f;
     // A float gives its value; anything else, an int too, gives 0.0.
     const float z = PyFloat_Check(value) ? static_cast<float>(PyFloat_AS_DOUBLE(value)) : 0.0f;
     Py_DECREF(value);
@@ -43,28 +54,32 @@ float callSurfaceFunction(PyObject *arguments) {
 }
 
 float kav_funcbck(float x, float y, int iopt) {
-    return callSurfaceFunction(Py_BuildValue("(ddi)", double(x), double(y), iopt));
+    return surfaceValue("(ddi)", double(x), double(y), iopt);
 }
 
 float kav_funcbck2(float x, float y) {
-    return callSurfaceFunction(Py_BuildValue("(dd)", double(x), double(y)));
+    return surfaceValue("(dd)", double(x), double(y));
 }
 
-// Keeps callable as the surface function and draws; the surface function's
+// Draws with callable as the surface function; the function of a surface
+// being drawn around this one comes back afterwards, and the function's
 // exception, if it raised, is the wrapper's.
 template <class Draw> PyObject *drawSurface(PyObject *callable, Draw draw) {
-    Py_INCREF(callable);
-    Py_XSETREF(surfaceFunction, callable);
-    surfaceFailed = false;
+    PyObject *const around = surfaceFunction;
+    surfaceFunction = callable;
     draw();
-    if (surfaceFailed) {
-        surfaceFailed = false;
-        return nullptr;
-    }
+    surfaceFunction = around;
+    if (callbackRaised()) return nullptr;
     Py_RETURN_NONE;
 }
 
 } // namespace
+
+bool callbackRaised() {
+    if (!raisedBefore()) return false;
+    kavlor_resume_drawing();
+    return true;
+}
 
 PyObject *kavlor_surfcp(PyObject *, PyObject *args) {
     PyObject *callable = nullptr;
@@ -114,14 +129,16 @@ bool storeCallback(int id, Registration registration, PyObject *callable, PyObje
 }
 
 void runCallback(int id, Registration registration) {
+    if (raisedBefore()) return;
     for (int i = usedSlots - 1; i >= 0; --i) {
         const CallbackSlot &slot = callbackSlots[i];
         if (slot.id != id || slot.registration != registration) continue;
-        PyObject *value = slot.parameter != nullptr
-                              ? PyObject_CallFunction(slot.callable, "iO", id, slot.parameter)
-                              : PyObject_CallFunction(slot.callable, "(i)", id);
+        PyObject *value = callBack(slot.callable, slot.parameter != nullptr
+                                                      ? Py_BuildValue("(iO)", id, slot.parameter)
+                                                      : Py_BuildValue("(i)", id));
+        // A dialog whose callback raised ends as OK ends it; wgfin raises.
         if (value == nullptr)
-            PyErr_Print();
+            sendok();
         else
             Py_DECREF(value);
         return;

@@ -4,7 +4,8 @@
     generate_wrappers.py TABLE_DIR HEADER OUT_DIR PARTS
 
 One wrapper a row: parse the arguments, return at once when a count is not positive,
-convert the arrays, call the routine, write the output arrays back, build the result
+convert the arrays, call the routine (and raise what a callback raised meanwhile), write
+the output arrays back, build the result
 (bindings/README.md says what each kind of parameter becomes). The rows marked `hand`
 are written by hand in this folder. The run over the table and the walk of counts are
 bindings/generation.py's, which the Perl module's generator shares.
@@ -22,24 +23,26 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "bindings"))
 import generation  # noqa: E402  (beside the table it walks)
-from generation import Unsupported, c_string  # noqa: E402
+from generation import (SCALAR_OUTPUTS, Unsupported, array_kinds, by_array_kind,  # noqa: E402
+                        c_string, zeroed_scalar)
 
 # C++ keywords and the helper names of the generated code, which a parameter must not hide.
 RESERVED = {"arrays", "args", "result", "Count", "Text", "TextBuffer", "auto", "char", "class",
             "default", "delete", "do", "double", "float", "for", "if", "int", "long", "new",
             "return", "short", "signed", "this", "unsigned", "void", "while"}
 
-INPUT_ARRAYS = {"farray": "floats", "iarray": "ints", "fscratch": "floats",
-                "finout": "floatsInOut", "iinout": "intsInOut", "fout": "floatsInOut",
-                "iout": "intsInOut", "fmatrix": "matrix", "fmatrix3": "matrix3",
-                "fmatrix_out": "matrixInOut", "bytes_in": "bytes", "pixels_in": "bytes"}
-ARRAY_TYPES = {"farray": "FloatArray", "fscratch": "FloatArray", "finout": "FloatArray",
-               "fout": "FloatArray", "fmatrix": "FloatArray", "fmatrix3": "FloatArray",
-               "fmatrix_out": "FloatArray", "fwork": "FloatArray", "iarray": "IntArray",
-               "iinout": "IntArray", "iout": "IntArray", "iwork": "IntArray",
+# The module's frame has arrays of floats and ints (the arrays of numbers take the converter
+# and the type of their element and use, generation.ARRAY_KINDS); the matrices are floats.
+NUMBERS = ("float", "int")
+INPUT_ARRAYS = {**by_array_kind({"in": "{T}s", "scratch": "{T}s", "inout": "{T}sInOut",
+                                 "out": "{T}sInOut"}, NUMBERS),
+                "fmatrix": "matrix", "fmatrix3": "matrix3", "fmatrix_out": "matrixInOut",
+                "bytes_in": "bytes", "pixels_in": "bytes"}
+ARRAY_TYPES = {**by_array_kind(dict.fromkeys(("in", "scratch", "inout", "out", "work"),
+                                             "{E}Array"), NUMBERS),
+               "fmatrix": "FloatArray", "fmatrix3": "FloatArray", "fmatrix_out": "FloatArray",
                "bytes_in": "ByteArgument", "pixels_in": "ByteArgument"}
 TEXT_BUFFERS = {"string_out", "text_result", "string_inout", "text_append"}
-SCALAR_OUT = {"int_out": "int", "int_result": "int", "status_out": "int", "float_out": "float"}
 
 
 class Wrapper(generation.Counts):
@@ -126,11 +129,11 @@ class Wrapper(generation.Counts):
         work = []
         for p in params:
             kind, local, args = p.kind.name, self.local(p.name), p.kind.args
-            if kind in ("fwork", "iwork"):
+            if kind in array_kinds("work"):
                 work.append(f"arrays.work({local}, {self.count(args[0])});")
                 continue
             # An output array converts its capacity; its count is what is written back.
-            counts = [self.count(a) for a in (args[:1] if kind in ("fout", "iout") else args)]
+            counts = [self.count(a) for a in (args[:1] if kind in array_kinds("out") else args)]
             if kind == "pixels_in":
                 counts = [f"mul({counts[0]}, kavlor_pixel_bytes())"]
             lines.append(f"arrays.{INPUT_ARRAYS[kind]}({local}, {local}_arg, {', '.join(counts)});")
@@ -142,9 +145,8 @@ class Wrapper(generation.Counts):
         lines = []
         for p in self.r.params:
             kind, local = p.kind.name, self.local(p.name)
-            if kind in SCALAR_OUT:
-                zero = "0.0f" if SCALAR_OUT[kind] == "float" else "0"
-                lines.append(f"{SCALAR_OUT[kind]} {local} = {zero};")
+            if kind in SCALAR_OUTPUTS:
+                lines.append(zeroed_scalar(kind, local))
             elif kind in TEXT_BUFFERS:
                 size = self.count(p.kind.arg("size"))
                 initial = f", {self.text_name(p)}" if kind in ("string_inout", "text_append") \
@@ -165,25 +167,30 @@ class Wrapper(generation.Counts):
                 args.append(f"{local}.c_str()")
             elif kind == "stream":
                 args.append(f"streamArgument({local})")
-            elif kind in SCALAR_OUT or kind == "int_inout":
+            elif kind in SCALAR_OUTPUTS or kind == "int_inout":
                 args.append(f"&{local}")
             elif kind == "pixels_in":
                 args.append(f"{local}.pixels()")
             else:
                 args.append(f"{local}.data()")
         call = f"{self.r.name}({', '.join(args)});"
+        # A callback that raised during the call: its exception is the wrapper's.
+        raised = ["if (callbackRaised())", "    return nullptr;"]
         if "result" not in self.r.python_results():
-            return [call]
+            return [call] + raised
         declaration = self.r.result if self.r.result.endswith("*") else f"const {self.r.result} "
-        return [f"{declaration}result = {call}"]
+        if self.r.result_kind == "owned_string":
+            raised = ["if (callbackRaised()) {", "    std::free(result);", "    return nullptr;",
+                      "}"]
+        return [f"{declaration}result = {call}"] + raised
 
     def write_back(self) -> list[str]:
         steps = []
         for p in self.r.params:
             kind, local, args = p.kind.name, self.local(p.name), p.kind.args
-            if kind in ("finout", "iinout"):
+            if kind in array_kinds("inout"):
                 steps.append(f"writeBack({local}, {self.count(args[0])})")
-            elif kind in ("fout", "iout"):
+            elif kind in array_kinds("out"):
                 count = p.kind.options.get("pycount", args[1])
                 steps.append(f"writeBack({local}, {self.count(count)})")
             elif kind == "fmatrix_out":
@@ -228,6 +235,7 @@ class Wrapper(generation.Counts):
 PREAMBLE = """\
 // Generated by python/generate_wrappers.py from bindings/signatures.txt: do not edit.
 #include "kernel/binding_readings.h"
+#include "python/callbacks.h"
 #include "python/sequences.h"
 #include "python/values.h"
 

@@ -206,7 +206,10 @@ int wgini(const char *layout) {
 void wgfin() {
     WidgetContext *c = qqdglb("wgfin");
     if (c == nullptr) return;
-    if (c->state != 1) {
+    // A callback of the running dialog that calls wgfin without opening a
+    // dialog of its own has none to run: running this one's loop again would
+    // leave its own loop waiting for an end that has passed.
+    if (c->state != 1 || c->levelStart[c->depth - 1] >= 0) {
         qqderr(*c, "No call to wgini before");
         return;
     }

@@ -66,4 +66,56 @@ for my $k (1, 2) {
     ok(masked(read_file("thread$k.svg")) eq masked(read_file("alone$k.svg")),
        "thread $k drew the file it draws alone");
 }
+# Each thread's surface is drawn with its own function, also while the other
+# thread's surface runs: the first thread's function, at its first point, lets
+# the second thread start its surface and waits until the second's function
+# has run once; the first thread's surface then ends while the second's waits.
+($status, $out, $err) = run_perl(<<'PERL');
+use strict;
+use warnings;
+use threads;
+use Thread::Semaphore;
+use Kavlor;
+my ($first_waits, $second_waits) = (Thread::Semaphore->new(0), Thread::Semaphore->new(0));
+our (@seen, $second);
+sub tall {
+    push @seen, 'tall';
+    if (@seen == 1) { $second_waits->up; $first_waits->down }
+    return 1.0;
+}
+sub flat {
+    push @seen, 'flat';
+    if ($second && @seen == 1) { $first_waits->up; $second_waits->down }
+    return 0.0;
+}
+sub surface {
+    my ($k, $function) = @_;
+    Kavlor::metafl('SVG');
+    Kavlor::setfil("surface$k.svg");
+    Kavlor::filmod('DELE');
+    Kavlor::kavini();
+    Kavlor::graf3d(-2, 2, -2, 1, -2, 2, -2, 1, -4, 4, -4, 2);
+    Kavlor::surfun($function, 1, 1.0, 1, 1.0);
+    Kavlor::endgrf();
+    Kavlor::kavfin();
+    return join ' ', @seen;
+}
+Kavlor::thrini(2);
+my $one = threads->create(sub { surface(1, 'main::tall') });
+my $two = threads->create(sub {
+    $second_waits->down;
+    $second = 1;
+    my $seen = surface(2, 'main::flat');
+    return $seen;
+});
+my $seen_one = $one->join;
+$second_waits->up;
+my $seen_two = $two->join;
+Kavlor::thrfin();
+print "$_\n" for $seen_one, $seen_two;
+PERL
+is($status, 0, 'the threads draw their surfaces') or diag $err;
+my ($one, $two) = split /\n/, $out;
+like($one, qr/^tall( tall)+$/, 'the first thread calls only its function');
+like($two, qr/^flat( flat)+$/, 'and the second only its own');
 done_testing();

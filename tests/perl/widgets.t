@@ -1,7 +1,7 @@
 # Widget callbacks under an X server of the test's own: xdotool clicks a push
 # button while wgfin runs the dialog; the Perl sub registered first for the
-# widget gets its id; a sub that dies lets the dialog go on, calls no more
-# Perl, and wgfin raises its error when the dialog ends.
+# widget gets its id; a sub that dies ends the dialog, and wgfin raises its
+# error; a sub that calls wgfin without a dialog of its own is refused.
 use strict;
 use warnings;
 use Test::More;
@@ -17,6 +17,7 @@ our @heard;
 our $dies = 0;
 sub first { push @heard, "first @_"; die "callback failed\n" if $dies }
 sub second { push @heard, "second @_" }
+sub again { push @heard, "again @_"; Kavlor::wgfin() }
 
 # Runs the dialog titled so; a child process clicks the windows (x, y) given
 # once the dialog is shown.
@@ -53,13 +54,20 @@ is(dialog('Callbacks', [$push_window, 10, 5], [$push_window, 10, 5], [$ok_window
    'the dialog ends');
 is_deeply(\@heard, ["first $push", "first $push"], 'the first registration of the widget wins');
 
+# The first click calls wgfin in the callback, which is refused (the refusal's
+# box on standard error); the second dies, and the dialog ends without OK.
 @heard = ();
 $dies = 1;
 ($push, $push_window, $ok_window) = push_dialog('Dying');
+my $again = Kavlor::wgpbut(1, 'Again');
 Kavlor::swgcbk($push, 'main::first');
-is(dialog('Dying', [$push_window, 10, 5], [$push_window, 10, 5], [$ok_window, 10, 5]),
-   "callback failed\n", 'wgfin raises the error of the sub');
-is_deeply(\@heard, ["first $push"], 'after which no sub is called');
+Kavlor::swgcbk($again, 'main::again');
+{
+    local $ENV{KAVLOR_MSGBOX} = 'log';
+    is(dialog('Dying', [Kavlor::gwgxid($again), 10, 5], [$push_window, 10, 5]),
+       "callback failed\n", 'the dialog ends, and wgfin raises the error of the sub');
+}
+is_deeply(\@heard, ["again $again", "first $push"], 'the refused wgfin returned at once');
 
 # The texts of a text field and a file field, read after OK into buffers of the
 # wrappers' own: a text longer than a field holds comes back cut, never more.

@@ -1,6 +1,6 @@
 """What the tests of the module kavlor share: the reference plots made by the C program, fresh
 interpreters for cases that depend on process-wide state, files compared with their dates
-masked."""
+masked, an X server of the test's own."""
 
 import os
 import pathlib
@@ -73,6 +73,21 @@ def masked(data):
     for pattern, replacement in DATES:
         data = re.sub(pattern, replacement, data)
     return data
+
+
+@pytest.fixture
+def display():
+    """Xvfb on a display number it picks, ended with the test."""
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp", "-r"],
+                              pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        number = numbers.readline().strip()
+    yield f":{number}"
+    server.terminate()
+    server.wait(timeout=10)
 
 
 @pytest.fixture

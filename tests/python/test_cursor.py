@@ -6,8 +6,6 @@ import os
 import subprocess
 import sys
 
-import pytest
-
 SCRIPT = """
 import subprocess, sys, time
 import kavlor
@@ -44,21 +42,6 @@ print("winid", kavlor.winid())
 kavlor.winmod("NOHO")
 kavlor.kavfin()
 """
-
-
-@pytest.fixture
-def display():
-    """Xvfb on a display number it picks, ended with the test."""
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp", "-r"],
-                              pass_fds=(write,), stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as numbers:
-        number = numbers.readline().strip()
-    yield f":{number}"
-    server.terminate()
-    server.wait(timeout=10)
 
 
 def test_the_points_keys_and_windows_come_back(tmp_path, display):

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -333,6 +334,53 @@ TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
             std::free(chosen);
         },
         [] { keys("Escape"); });
+}
+
+// A callback may run a dialog of its own, but wgfin without a wgini of the
+// callback's own has no dialog to run: it is refused, and the running dialog
+// goes on to its end (it used to run its loop a second time, and after OK the
+// first loop waited for ever).
+std::atomic<int> innerOk{0};
+void innerDialog(int id) {
+    plain(id);
+    swgtit("Inner");
+    const int ip = wgini("VERT");
+    innerOk = gwgxid(wgok(ip));
+    wgfin();
+    heard.push_back("inner ended");
+}
+void runAgain(int id) {
+    plain(id);
+    wgfin();
+    heard.push_back("wgfin returned");
+}
+
+TEST_F(Dialogs, WgfinInACallbackRunsOnlyADialogOfItsOwn) {
+    setenv("KAVLOR_MSGBOX", "log", 1); // the refusal's box
+    swgtit("Outer");
+    const int ip = wgini("VERT");
+    const int nested = wgpbut(ip, "Nested");
+    const int again = wgpbut(ip, "Again");
+    const int ok = wgok(ip);
+    swgcbk(nested, innerDialog);
+    swgcbk(again, runAgain);
+    remember(ok);
+    testing::internal::CaptureStderr();
+    run("Outer", wgfin, [&] {
+        click(nested, 10, 5);
+        const unsigned long inner = shownWindow("--name '^Inner$'");
+        EXPECT_NE(inner, 0u);
+        EXPECT_TRUE(waitForFocus(inner));
+        xdotool("mousemove --window " + std::to_string(innerOk.load()) + " 10 5 click 1");
+        pause();
+        click(again, 10, 5);
+        click(ok, 10, 5);
+    });
+    const std::string err = testing::internal::GetCapturedStderr();
+    unsetenv("KAVLOR_MSGBOX");
+    EXPECT_EQ(heard, (std::vector<std::string>{"f " + std::to_string(nested), "inner ended",
+                                               "f " + std::to_string(again), "wgfin returned"}));
+    EXPECT_NE(err.find("[wgfin]\n>>>> No call to wgini before!\n"), std::string::npos) << err;
 }
 
 } // namespace
