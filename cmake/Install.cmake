@@ -19,6 +19,9 @@ install(FILES ${PROJECT_BINARY_DIR}/KavlorConfig.cmake ${PROJECT_BINARY_DIR}/Kav
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kavlor)
 
 # pkg-config computes its paths from ${pcfiledir}, so the prefix can be moved.
+# A program linked with its flags finds the shared library through a run path
+# to the prefix's lib folder; one linked statically (--static) gets the C++
+# runtime and the other libraries the archive's objects call.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/kavlor.pc.in ${PROJECT_BINARY_DIR}/kavlor.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/kavlor.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 

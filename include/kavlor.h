@@ -5,8 +5,12 @@
  * kavini and closed with kavfin; settings that fix the device, the page and the
  * output file come before kavini. Bad arguments never stop a program: the
  * library prints a numbered warning that names the routine and goes on.
- * Texts are ISO-8859-1; keywords are matched on their first four letters,
- * upper-cased.
+ * Keywords are matched on their first four letters, upper-cased.
+ * Texts are 8-bit. The default character coding, chacod("STAN"), reads codes
+ * above 126 as the stroke fonts' own codes, where a Latin-1 letter is another
+ * character or a blank, and PostScript fonts draw codes above 186 as blanks:
+ * Latin-1 text loses its accents ("caf\xe9" shows "caf"). chacod("ISO1")
+ * reads texts as ISO 8859-1 (ISO2 and ISO3: ISO 8859-2 and -3).
  */
 #ifndef KAVLOR_H
 #define KAVLOR_H

@@ -2,11 +2,18 @@
 #include "kernel/install_dir.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
+#include "platform/library_file.h"
 #include "platform/windows.h"
 
 #ifndef KAVLOR_DATADIR
 #define KAVLOR_DATADIR "/usr/local/share/kavlor"
+#endif
+// The data folder seen from the folder the shared library is installed in.
+#ifndef KAVLOR_LIBDIR_TO_DATADIR
+#define KAVLOR_LIBDIR_TO_DATADIR "../share/kavlor"
 #endif
 
 int qqgetreg(std::string &out) {
@@ -24,10 +31,25 @@ int qqgetreg(std::string &out) {
     return 0;
 }
 
+std::string dataFolderBesideLibrary() {
+    const std::string file = libraryFile();
+    if (file.find('/') == std::string::npos) return ""; // no folder to start from
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        (fs::path(file).parent_path() / KAVLOR_LIBDIR_TO_DATADIR).lexically_normal();
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) return "";
+    std::string text = folder.string();
+    if (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text;
+}
+
 std::string qqgenv(const char *name) {
     if (const char *value = std::getenv(name)) return value;
     if (std::string(name) != "KAVLOR") return "";
     std::string folder;
     if (qqgetreg(folder) == 0) return folder;
+    folder = dataFolderBesideLibrary();
+    if (!folder.empty()) return folder;
     return KAVLOR_DATADIR;
 }

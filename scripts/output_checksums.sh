@@ -32,7 +32,7 @@ fi
 CASES=(W0:png W0:pdf W1:ps W1:pdf W1:svg W1:png W2:pdf W2:ps W3:pdf W3:png W4:png W4:pdf W5:ps
        W6:pdf W6:png W7:pdf W7:png)
 
-cmake -S . -B "$build" -DKAVLOR_BENCH=ON > /dev/null
+cmake -S . -B "$build" -DKAVLOR_BUILD_TESTS=OFF -DKAVLOR_BENCH=ON > /dev/null
 cmake --build "$build" -j "${KAVLOR_JOBS:-4}" --target kavlor_bench shorelines \
     $(cd examples/c && for f in *.c; do echo "example_${f%.c}"; done) > /dev/null
 

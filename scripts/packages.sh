@@ -2,13 +2,14 @@
 # and test.sh. ensure_packages installs only those missing, running
 # "apt-get update" first when it must install anything.
 
-BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev zlib1g-dev libx11-dev
+BUILD_PACKAGES=(cmake make g++ pkg-config zlib1g-dev libx11-dev
                 libfreetype-dev libfontconfig-dev fonts-liberation  # text in window-system fonts
                 python3-dev  # the Python module kavlor
                 libperl-dev  # the Perl module Kavlor
                 gmt-gshhg-low python3-netcdf4  # the shoreline files and map data (data/)
                 mscompress)  # compresses the files of the setup program's medium (setup/)
 TEST_PACKAGES=(
+    libgtest-dev                # the unit and end-to-end tests
     clang-format                # checks the layout of the sources
     hp2xx                       # renders HPGL files
     openjdk-17-jdk-headless     # compiles Java applet sources

@@ -3,25 +3,31 @@
  * fonts, then a page with a shaded surface, a curve on a plane of the 3-D box
  * and a block of pixels in image mode. Each device writes every_device.EXT
  * (the HPGL plotters and the PostScript variants with their keyword in the
- * name), or only the device named on the command line (for example PDF). */
+ * name), or only the device named on the command line (for example PDF).
+ * Where the format holds pages (CGM, Kyocera, PostScript, PDF) the second
+ * page follows in the same file; elsewhere it is a file of its own,
+ * every_device_2.EXT. The raster files are true colour, so that the colour
+ * given as RGB is the one drawn, not the nearest of a palette's 256. */
 #include <kavlor.h>
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
 
-/* The device, the file's extension, and whether it has image mode. */
-static const struct {
+/* The device, the file's extension, and whether it has image mode, holds
+ * pages, has the PostScript fonts and writes pixels. */
+static const struct device {
     const char *keyword, *extension;
-    int image;
+    int image, pages, psfonts, raster;
 } devices[] = {
-    {"GKSL", "met", 0},    {"CGM", "cgm", 0},  {"KYOC", "kyo", 0},    {"HPGL", "hpg", 0},
-    {"HPA4", "a4.hpg", 0}, {"POST", "psc", 1}, {"PSCL", "cl.psc", 1}, {"EPS", "eps", 1},
-    {"PS", "ps", 1},       {"PDF", "pdf", 1},  {"TIFF", "tif", 1},    {"PNG", "png", 1},
-    {"PPM", "ppm", 1},     {"BMP", "bmp", 1},  {"GIF", "gif", 1},     {"JAVA", "java", 0},
-    {"SVG", "svg", 0},     {"WMF", "wmf", 0},
+    {"GKSL", "met", 0, 0, 0, 0},    {"CGM", "cgm", 0, 1, 0, 0},     {"KYOC", "kyo", 0, 1, 0, 0},
+    {"HPGL", "hpg", 0, 0, 0, 0},    {"HPA4", "a4.hpg", 0, 0, 0, 0}, {"POST", "psc", 1, 1, 1, 0},
+    {"PSCL", "cl.psc", 1, 1, 1, 0}, {"EPS", "eps", 1, 0, 1, 0},     {"PS", "ps", 1, 1, 1, 0},
+    {"PDF", "pdf", 1, 1, 1, 0},     {"TIFF", "tif", 1, 0, 0, 1},    {"PNG", "png", 1, 0, 0, 1},
+    {"PPM", "ppm", 1, 0, 0, 1},     {"BMP", "bmp", 1, 0, 0, 1},     {"GIF", "gif", 1, 0, 0, 1},
+    {"JAVA", "java", 0, 0, 0, 0},   {"SVG", "svg", 0, 0, 1, 0},     {"WMF", "wmf", 0, 0, 0, 0},
 };
 
-static void shapes(void) {
+static void shapes(int psfonts) {
     static const int px[] = {1900, 2300, 2400, 2100, 1850}, py[] = {200, 150, 400, 600, 450};
     static const float tx[] = {2500, 2900, 2700}, ty[] = {700, 650, 350};
     int i;
@@ -62,14 +68,16 @@ static void shapes(void) {
     for (i = 0; i < 4; i++)
         vector(200 + 600 * i, 1300, 600 + 600 * i, 1400, 1201 + i * 1000);
 
-    /* Text in the stroke font, turned, and in a PostScript font where the device has one. */
+    /* Text in the stroke font, turned, and in a PostScript font where the
+     * device has one; the accented text is Latin-1. */
     color("FORE");
     height(50);
     messag("Stroke text: x^2 + y", 100, 1550);
     angle(20);
     messag("turned", 1400, 1650);
     angle(0);
-    psfont("Times-Roman");
+    if (psfonts) psfont("Times-Roman");
+    chacod("ISO1");
     messag("PostScript text, accented: caf\xe9", 100, 1750);
     frame(3);
     rectan(1800, 1700, 500, 150);
@@ -112,23 +120,37 @@ static void surfaceAndPlane(int image) {
     endgrf();
 }
 
-static void draw(const char *device, const char *extension, int image) {
+/* Opens a plot on the device into every_device.EXT, every_device_2.EXT for
+ * page 2. */
+static void open_plot(const struct device *device, int page) {
     char file[64];
-    snprintf(file, sizeof file, "every_device.%s", extension);
-    metafl(device);
+    if (page == 1)
+        snprintf(file, sizeof file, "every_device.%s", device->extension);
+    else
+        snprintf(file, sizeof file, "every_device_%d.%s", page, device->extension);
+    metafl(device->keyword);
     setfil(file);
     filmod("DELE");
+    if (device->raster) imgfmt("RGB");
     kavini();
-    shapes();
-    newpag();
-    surfaceAndPlane(image);
+}
+
+static void draw(const struct device *device) {
+    open_plot(device, 1);
+    shapes(device->psfonts);
+    if (device->pages) {
+        newpag();
+    } else {
+        kavfin();
+        open_plot(device, 2);
+    }
+    surfaceAndPlane(device->image);
     kavfin();
 }
 
 int main(int argc, char **argv) {
     size_t i;
     for (i = 0; i < sizeof devices / sizeof devices[0]; i++)
-        if (argc < 2 || strcmp(argv[1], devices[i].keyword) == 0)
-            draw(devices[i].keyword, devices[i].extension, devices[i].image);
+        if (argc < 2 || strcmp(argv[1], devices[i].keyword) == 0) draw(&devices[i]);
     return 0;
 }

@@ -7,19 +7,37 @@
 #include <stdio.h>
 #include <string.h>
 
-/* Opens a plot on device into file. PNG pages are drawn black on white, as
- * on paper, in a stroke font; the vector files take PostScript's Helvetica. */
+/* Opens a plot on device into file. PNG pages are drawn on white, as on
+ * paper, in true colour and a stroke font; the vector files take PostScript's
+ * Helvetica. */
 static void open_page(const char *device, const char *file) {
     metafl(device);
     setfil(file);
     filmod("DELE");
-    kavini();
     if (strcmp(device, "PNG") == 0) {
-        revscr();
-        complx();
-    } else {
-        psfont("Helvetica");
+        scrmod("REVERS");
+        imgfmt("RGB");
     }
+    kavini();
+    if (strcmp(device, "PNG") == 0)
+        complx();
+    else
+        psfont("Helvetica");
+}
+
+/* Starts page 2, 3, ... of the plot that open_page opened on device into
+ * file: a new page of the file where the format holds pages (PDF), else a
+ * file of its own, the page number before the extension (maps_2.svg). */
+static inline void next_page(const char *device, const char *file, int page) {
+    const char *extension = strrchr(file, '.');
+    char name[256];
+    if (strcmp(device, "PDF") == 0) {
+        newpag();
+        return;
+    }
+    kavfin();
+    snprintf(name, sizeof name, "%.*s_%d%s", (int)(extension - file), file, page, extension);
+    open_page(device, name);
 }
 
 /* Draws the plot as stem.pdf, stem.svg and stem.png, or only in the format

@@ -2,7 +2,11 @@
 # colours, fills, markers, arrows and text in the stroke and the PostScript
 # fonts, then a page with a shaded surface, a curve on a plane of the 3-D box
 # and a block of pixels in image mode. Each device writes every_device.EXT, or
-# only the device named on the command line (for example PDF).
+# only the device named on the command line (for example PDF). Where the format
+# holds pages (CGM, Kyocera, PostScript, PDF) the second page follows in the
+# same file; elsewhere it is a file of its own, every_device_2.EXT. The raster
+# files are true colour, so that the colour given as RGB is the one drawn, not
+# the nearest of a palette's 256.
 use strict;
 use warnings;
 use FindBin;
@@ -10,16 +14,19 @@ use lib $FindBin::Bin;
 use ExamplePage;
 use Kavlor;
 
-# The device, the file's extension, and whether it has image mode.
+# The device, the file's extension, and whether it has image mode, holds pages,
+# has the PostScript fonts and writes pixels.
 my @devices = (
-    [GKSL => 'met', 0], [CGM => 'cgm', 0], [KYOC => 'kyo', 0], [HPGL => 'hpg', 0],
-    [HPA4 => 'a4.hpg', 0], [POST => 'psc', 1], [PSCL => 'cl.psc', 1], [EPS => 'eps', 1],
-    [PS => 'ps', 1], [PDF => 'pdf', 1], [TIFF => 'tif', 1], [PNG => 'png', 1],
-    [PPM => 'ppm', 1], [BMP => 'bmp', 1], [GIF => 'gif', 1], [JAVA => 'java', 0],
-    [SVG => 'svg', 0], [WMF => 'wmf', 0],
+    [GKSL => 'met', 0, 0, 0, 0],   [CGM => 'cgm', 0, 1, 0, 0],    [KYOC => 'kyo', 0, 1, 0, 0],
+    [HPGL => 'hpg', 0, 0, 0, 0],   [HPA4 => 'a4.hpg', 0, 0, 0, 0], [POST => 'psc', 1, 1, 1, 0],
+    [PSCL => 'cl.psc', 1, 1, 1, 0], [EPS => 'eps', 1, 0, 1, 0],    [PS => 'ps', 1, 1, 1, 0],
+    [PDF => 'pdf', 1, 1, 1, 0],    [TIFF => 'tif', 1, 0, 0, 1],   [PNG => 'png', 1, 0, 0, 1],
+    [PPM => 'ppm', 1, 0, 0, 1],    [BMP => 'bmp', 1, 0, 0, 1],    [GIF => 'gif', 1, 0, 0, 1],
+    [JAVA => 'java', 0, 0, 0, 0],  [SVG => 'svg', 0, 0, 1, 0],    [WMF => 'wmf', 0, 0, 0, 0],
 );
 
 sub shapes {
+    my ($psfonts) = @_;
     # Lines in colours, widths and styles.
     for my $i (0 .. 7) {
         Kavlor::setclr(30 + 28 * $i);
@@ -55,14 +62,16 @@ sub shapes {
     }
     Kavlor::vector(200 + 600 * $_, 1300, 600 + 600 * $_, 1400, 1201 + $_ * 1000) for 0 .. 3;
 
-    # Text in the stroke font, turned, and in a PostScript font where the device has one.
+    # Text in the stroke font, turned, and in a PostScript font where the device
+    # has one; the accented text is Latin-1.
     Kavlor::color('FORE');
     Kavlor::height(50);
     Kavlor::messag('Stroke text: x^2 + y', 100, 1550);
     Kavlor::angle(20);
     Kavlor::messag('turned', 1400, 1650);
     Kavlor::angle(0);
-    Kavlor::psfont('Times-Roman');
+    Kavlor::psfont('Times-Roman') if $psfonts;
+    Kavlor::chacod('ISO1');
     Kavlor::messag("PostScript text, accented: caf\xe9", 100, 1750);
     Kavlor::frame(3);
     Kavlor::rectan(1800, 1700, 500, 150);
@@ -100,15 +109,28 @@ sub surface_and_plane {
     Kavlor::endgrf();
 }
 
-for my $device (@devices) {
-    my ($keyword, $extension, $image) = @$device;
-    next if @ARGV && $ARGV[0] ne $keyword;
+# Opens a plot on the device into every_device.EXT, every_device_2.EXT for
+# page 2.
+sub open_plot {
+    my ($keyword, $extension, $raster, $page) = @_;
     Kavlor::metafl($keyword);
-    Kavlor::setfil("every_device.$extension");
+    Kavlor::setfil($page == 1 ? "every_device.$extension" : "every_device_$page.$extension");
     Kavlor::filmod('DELE');
+    Kavlor::imgfmt('RGB') if $raster;
     Kavlor::kavini();
-    shapes();
-    Kavlor::newpag();
+}
+
+for my $device (@devices) {
+    my ($keyword, $extension, $image, $pages, $psfonts, $raster) = @$device;
+    next if @ARGV && $ARGV[0] ne $keyword;
+    open_plot($keyword, $extension, $raster, 1);
+    shapes($psfonts);
+    if ($pages) {
+        Kavlor::newpag();
+    } else {
+        Kavlor::kavfin();
+        open_plot($keyword, $extension, $raster, 2);
+    }
     surface_and_plane($image);
     Kavlor::kavfin();
 }

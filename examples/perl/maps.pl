@@ -1,5 +1,7 @@
 # The world's coastlines with a grid in Winkel's tripel and as a hemisphere;
-# Europe on a conical map with four countries filled and a legend.
+# Europe on a conical map with four countries filled and a legend on a box of
+# the page's colour: the two pages of maps.pdf, and maps.svg and maps_2.svg,
+# maps.png and maps_2.png.
 use strict;
 use warnings;
 use FindBin;
@@ -39,9 +41,9 @@ sub europe {
     my @countries = (10, 9, 16, 31); # Germany, France, Italy, Yugoslavia
     my @colours = (Kavlor::intrgb(0.95, 0.75, 0.2), Kavlor::intrgb(0.3, 0.55, 0.9),
                    Kavlor::intrgb(0.4, 0.8, 0.4), Kavlor::intrgb(0.85, 0.4, 0.45));
-    Kavlor::newpag();
     Kavlor::frame(1);
     Kavlor::titlin('Europe', 2);
+    Kavlor::labels('MAP', 'XY');
     Kavlor::axspos(400, 1800);
     Kavlor::axslen(2000, 1500);
     Kavlor::projct('CONF');
@@ -60,6 +62,9 @@ sub europe {
     Kavlor::leglin($cbuf, 'Italy', 3);
     Kavlor::leglin($cbuf, 'Former Yugoslavia', 4);
     Kavlor::legtit('Countries');
+    my ($width, $height) = (Kavlor::nxlegn($cbuf), Kavlor::nylegn($cbuf));
+    Kavlor::recfll(2370 - $width, 330, $width, $height, 0);
+    Kavlor::legpos(2370 - $width, 330);
     Kavlor::legend($cbuf, 7);
     Kavlor::title();
     Kavlor::endgrf();
@@ -69,6 +74,7 @@ plot_formats('maps', sub {
     my ($device, $file) = @_;
     open_page($device, $file);
     world_maps();
+    next_page($device, $file, 2);
     europe();
     Kavlor::kavfin();
 });

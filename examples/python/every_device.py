@@ -1,7 +1,10 @@
 """One picture in every file format the library writes: a page of lines, colours, fills, markers,
 arrows and text in the stroke and the PostScript fonts, then a page with a shaded surface, a curve
 on a plane of the 3-D box and a block of pixels in image mode. Each device writes
-every_device.EXT, or only the device named on the command line (for example PDF)."""
+every_device.EXT, or only the device named on the command line (for example PDF). Where the format
+holds pages (CGM, Kyocera, PostScript, PDF) the second page follows in the same file; elsewhere it
+is a file of its own, every_device_2.EXT. The raster files are true colour, so that the colour
+given as RGB is the one drawn, not the nearest of a palette's 256."""
 
 import math
 import sys
@@ -9,17 +12,19 @@ import sys
 import kavlor
 from example_page import f
 
-# The device, the file's extension, and whether it has image mode.
+# The device, the file's extension, and whether it has image mode, holds pages, has the PostScript
+# fonts and writes pixels.
 DEVICES = [
-    ("GKSL", "met", False), ("CGM", "cgm", False), ("KYOC", "kyo", False),
-    ("HPGL", "hpg", False), ("HPA4", "a4.hpg", False), ("POST", "psc", True),
-    ("PSCL", "cl.psc", True), ("EPS", "eps", True), ("PS", "ps", True), ("PDF", "pdf", True),
-    ("TIFF", "tif", True), ("PNG", "png", True), ("PPM", "ppm", True), ("BMP", "bmp", True),
-    ("GIF", "gif", True), ("JAVA", "java", False), ("SVG", "svg", False), ("WMF", "wmf", False),
+    ("GKSL", "met", 0, 0, 0, 0), ("CGM", "cgm", 0, 1, 0, 0), ("KYOC", "kyo", 0, 1, 0, 0),
+    ("HPGL", "hpg", 0, 0, 0, 0), ("HPA4", "a4.hpg", 0, 0, 0, 0), ("POST", "psc", 1, 1, 1, 0),
+    ("PSCL", "cl.psc", 1, 1, 1, 0), ("EPS", "eps", 1, 0, 1, 0), ("PS", "ps", 1, 1, 1, 0),
+    ("PDF", "pdf", 1, 1, 1, 0), ("TIFF", "tif", 1, 0, 0, 1), ("PNG", "png", 1, 0, 0, 1),
+    ("PPM", "ppm", 1, 0, 0, 1), ("BMP", "bmp", 1, 0, 0, 1), ("GIF", "gif", 1, 0, 0, 1),
+    ("JAVA", "java", 0, 0, 0, 0), ("SVG", "svg", 0, 0, 1, 0), ("WMF", "wmf", 0, 0, 0, 0),
 ]
 
 
-def shapes():
+def shapes(psfonts):
     # Lines in colours, widths and styles.
     for i in range(8):
         kavlor.setclr(30 + 28 * i)
@@ -56,14 +61,17 @@ def shapes():
     for i in range(4):
         kavlor.vector(200 + 600 * i, 1300, 600 + 600 * i, 1400, 1201 + i * 1000)
 
-    # Text in the stroke font, turned, and in a PostScript font where the device has one.
+    # Text in the stroke font, turned, and in a PostScript font where the device has one; the
+    # accented text is Latin-1.
     kavlor.color("FORE")
     kavlor.height(50)
     kavlor.messag("Stroke text: x^2 + y", 100, 1550)
     kavlor.angle(20)
     kavlor.messag("turned", 1400, 1650)
     kavlor.angle(0)
-    kavlor.psfont("Times-Roman")
+    if psfonts:
+        kavlor.psfont("Times-Roman")
+    kavlor.chacod("ISO1")
     kavlor.messag("PostScript text, accented: caf\xe9", 100, 1750)
     kavlor.frame(3)
     kavlor.rectan(1800, 1700, 500, 150)
@@ -99,13 +107,24 @@ def surface_and_plane(image):
     kavlor.endgrf()
 
 
-for device, extension, image in DEVICES:
+def open_plot(device, extension, raster, page):
+    """Opens a plot on the device into every_device.EXT, every_device_2.EXT for page 2."""
+    kavlor.metafl(device)
+    kavlor.setfil(f"every_device.{extension}" if page == 1 else f"every_device_{page}.{extension}")
+    kavlor.filmod("DELE")
+    if raster:
+        kavlor.imgfmt("RGB")
+    kavlor.kavini()
+
+
+for device, extension, image, pages, psfonts, raster in DEVICES:
     if len(sys.argv) < 2 or sys.argv[1] == device:
-        kavlor.metafl(device)
-        kavlor.setfil(f"every_device.{extension}")
-        kavlor.filmod("DELE")
-        kavlor.kavini()
-        shapes()
-        kavlor.newpag()
+        open_plot(device, extension, raster, 1)
+        shapes(psfonts)
+        if pages:
+            kavlor.newpag()
+        else:
+            kavlor.kavfin()
+            open_plot(device, extension, raster, 2)
         surface_and_plane(image)
         kavlor.kavfin()

@@ -16,17 +16,31 @@ def f(number):
 
 
 def open_page(device, file):
-    """Opens a plot on device into file. PNG pages are drawn black on white, as on paper, in a
-    stroke font; the vector files take PostScript's Helvetica."""
+    """Opens a plot on device into file. PNG pages are drawn on white, as on paper, in true colour
+    and a stroke font; the vector files take PostScript's Helvetica."""
     kavlor.metafl(device)
     kavlor.setfil(file)
     kavlor.filmod("DELE")
+    if device == "PNG":
+        kavlor.scrmod("REVERS")
+        kavlor.imgfmt("RGB")
     kavlor.kavini()
     if device == "PNG":
-        kavlor.revscr()
         kavlor.complx()
     else:
         kavlor.psfont("Helvetica")
+
+
+def next_page(device, file, page):
+    """Starts page 2, 3, ... of the plot that open_page opened on device into file: a new page of
+    the file where the format holds pages (PDF), else a file of its own, the page number before
+    the extension (maps_2.svg)."""
+    if device == "PDF":
+        kavlor.newpag()
+        return
+    kavlor.kavfin()
+    stem, extension = file.rsplit(".", 1)
+    open_page(device, f"{stem}_{page}.{extension}")
 
 
 def plot_formats(stem, plot):

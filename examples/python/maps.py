@@ -1,9 +1,10 @@
 """Maps: the world's coastlines and a grid in two projections, and Europe with some countries
-filled and a legend, written as maps.pdf, .svg and .png. The map files are read from the
-installation directory (KAVLOR; demo.sh points it at the build)."""
+filled and a legend, written as the two pages of maps.pdf and as maps.svg and maps_2.svg,
+maps.png and maps_2.png. The map files are read from the installation directory (KAVLOR; demo.sh
+points it at the build)."""
 
 import kavlor
-from example_page import open_page, plot_formats
+from example_page import next_page, open_page, plot_formats
 
 
 def world_maps():
@@ -38,14 +39,15 @@ def world_maps():
 
 def europe():
     """Europe on a conical map: every country outlined, four of them filled (the former
-    Yugoslavia fills its seven successors), a legend."""
+    Yugoslavia fills its seven successors), a legend in the upper right corner on a box of the
+    page's colour, which hides the coastlines and grid lines under it."""
     countries = [10, 9, 16, 31]  # Germany, France, Italy, Yugoslavia
     names = ["Germany", "France", "Italy", "Former Yugoslavia"]
     colours = [kavlor.intrgb(0.95, 0.75, 0.2), kavlor.intrgb(0.3, 0.55, 0.9),
                kavlor.intrgb(0.4, 0.8, 0.4), kavlor.intrgb(0.85, 0.4, 0.45)]
-    kavlor.newpag()
     kavlor.frame(1)
     kavlor.titlin("Europe", 2)
+    kavlor.labels("MAP", "XY")
     kavlor.axspos(400, 1800)
     kavlor.axslen(2000, 1500)
     kavlor.projct("CONF")
@@ -60,6 +62,9 @@ def europe():
     for i, name in enumerate(names):
         kavlor.leglin("", name, i + 1)
     kavlor.legtit("Countries")
+    width, height = kavlor.nxlegn(""), kavlor.nylegn("")
+    kavlor.recfll(2370 - width, 330, width, height, 0)
+    kavlor.legpos(2370 - width, 330)
     kavlor.legend("", 7)
     kavlor.title()
     kavlor.endgrf()
@@ -68,6 +73,7 @@ def europe():
 def plot(device, file):
     open_page(device, file)
     world_maps()
+    next_page(device, file, 2)
     europe()
     kavlor.kavfin()
 

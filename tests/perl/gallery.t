@@ -30,8 +30,9 @@ for my $name (grep { !$screen{$_} } sort keys %perl) {
     ok(-x program($name), "$name has a C twin") or next;
     make_path("c/$name", "perl/$name");
     for my $who (qw(c perl)) {
-        system("cd $who/$name && " . command($name, $who) . ' > /dev/null') == 0
-            or die "$name ($who) failed";
+        my $stdout = `cd $who/$name && @{[command($name, $who)]}`;
+        $? == 0 or die "$name ($who) failed";
+        unlike($stdout, qr/<<<< Warning/, "$name ($who): no warning");
     }
     my @files = map { basename($_) } glob("c/$name/*");
     is_deeply([sort map { basename($_) } glob("perl/$name/*")], [sort @files],
