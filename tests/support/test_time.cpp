@@ -21,8 +21,7 @@ double testTimeFactor() {
             char *end = nullptr;
             machine = std::strtod(text, &end);
             if (*end != '\0' || !std::isfinite(machine) || machine <= 0) {
-                std::fprintf(stderr, "KAVLOR_TEST_TIME_FACTOR=%s is no positive number: 1\n",
-                             text);
+                std::fprintf(stderr, "KAVLOR_TEST_TIME_FACTOR=%s is no positive number: 1\n", text);
                 machine = 1;
             }
         }
