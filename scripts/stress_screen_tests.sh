@@ -82,8 +82,14 @@ for round in $(seq "$rounds"); do
         continue
     fi
     failed_rounds=$((failed_rounds + 1))
-    [ -z "$names" ] && names="(CTest itself: status $status)"
     echo "$line, FAILED:"
+    if [ -z "$names" ]; then
+        # No test named: CTest itself failed.
+        failures=$((failures + 1))
+        summary+=("round $round: CTest ended with status $status")
+        tail -n 40 "$logs/round-$round.out"
+        continue
+    fi
     while IFS= read -r name; do
         failures=$((failures + 1))
         summary+=("round $round: $name")
@@ -96,7 +102,6 @@ for round in $(seq "$rounds"); do
             show && /^Test (Passed|Failed)|^"[^"]*" end time:/ { exit }' \
             "$logs/round-$round.log"
     done <<< "$names"
-    [ -z "$(sed -n 1p <<< "$names")" ] && tail -n 40 "$logs/round-$round.out"
 done
 
 echo "== $rounds rounds, $(nproc) cores, $busy busy loops: $failures failures in $failed_rounds rounds; load average $(load)"
