@@ -68,8 +68,9 @@ USA = [
     "West Virginia", "Wisconsin", "Wyoming",
 ]
 
-# GSHHG's ids of the continents, and the areas of map1.dat.
-CONTINENT_OF_ID = {0: 5, 1: 2, 2: 6, 3: 7, 4: 1, 5: 4}
+# GSHHG's ids of the continents (4 is Antarctica's ice front, 6 Australia),
+# and the areas of map1.dat.
+CONTINENT_OF_ID = {0: 5, 1: 2, 2: 6, 3: 7, 4: 1, 6: 4}
 LAKES = 8
 
 
@@ -109,9 +110,10 @@ def placed(ring):
 
 
 def round_the_pole(points):
-    """Antarctica from -180 to 180 degrees, closed over the south pole by
-    two points at the end (which the outline of the continent leaves out)."""
-    ring = [(x / 1e6 - 360.0 if x >= 180_000_000 else x / 1e6, y / 1e6) for x, y in points[:-1]]
+    """Antarctica from 180 degrees westwards round to -180, closed over the
+    south pole by two points at the end (which the outline of the continent
+    leaves out). A point on the date line starts the ring at 180 degrees."""
+    ring = [(x / 1e6 - 360.0 if x > 180_000_000 else x / 1e6, y / 1e6) for x, y in points[:-1]]
     start = next(i for i in range(len(ring)) if abs(ring[i][0] - ring[i - 1][0]) > 180.0)
     ring = unwrapped([(round(lon * 1e6), round(lat * 1e6)) for lon, lat in ring[start:] + ring[:start]])
     ring = placed(ring)
@@ -123,7 +125,9 @@ def world():
 
     areas = []
     for p in gshhg.read(CRUDE):
-        if p.level not in (1, 2):
+        # Antarctica's coast on the map is its ice front; the second outline,
+        # along the grounding line, and its islands are left out.
+        if p.level not in (1, 2) or p.source_level == gshhg.GROUNDING_LINE:
             continue
         ring = placed(unwrapped(p.points))
         if p.level == 2:

@@ -2,12 +2,15 @@
 // file draws as the outlines of its continents; the GSHHS shoreline files of
 // four resolutions, and the caller's file of mapfil, draw polygon by polygon.
 // Every copy of the data that the map shows (across the date line, beyond
-// the poles) is drawn from the file again.
+// the poles) is drawn from the file again. Azimuthal maps draw nothing
+// beyond their visible cap.
 #include <cmath>
 #include <cstring>
 
 #include "graphics2d/axis_system.h"
 #include "graphics2d/map_files.h"
+#include "graphics2d/map_lines.h"
+#include "graphics2d/map_projections.h"
 #include "graphics2d/map_shading.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
@@ -27,24 +30,53 @@ constexpr float kDateLineJump = 15.0f;
 // Lines of a map text file: 131 characters at most.
 constexpr int kTextLine = 132;
 
-void penAt(GlobalRecord &rec, const MapCopy &c, float lon, float lat, bool start) {
-    float xp = 0, yp = 0;
-    qqpos2(rec, lon + c.shift, c.factor * lat + c.offset, xp, yp);
-    if (start)
-        strtqq(rec, xp, yp);
-    else
-        connqq(rec, xp, yp);
-}
+// Carries a coastline from point to point of one copy of the data. On
+// azimuthal maps the steps go through movemp and pjdraw, which cut them at
+// the visible cap; elsewhere each point is projected and joined to the last,
+// and a new line starts where the projection tears the step apart.
+class CoastPen {
+  public:
+    CoastPen(GlobalRecord &rec, const MapCopy &c)
+        : rec_(rec), copy_(c), azimuthal_(mapFamily(rec.map.iprojct) == MapFamily::azimuthal) {}
+
+    void to(float lon, float lat, bool start) {
+        lon += copy_.shift;
+        lat = copy_.factor * lat + copy_.offset;
+        if (azimuthal_) {
+            if (start)
+                movemp(rec_, lon, lat);
+            else
+                pjdraw(rec_, lon, lat);
+            return;
+        }
+        start = start || mapLineTorn(rec_, lastLon_, lastLat_, lon, lat);
+        lastLon_ = lon;
+        lastLat_ = lat;
+        float xp = 0, yp = 0;
+        qqpos2(rec_, lon, lat, xp, yp);
+        if (start)
+            strtqq(rec_, xp, yp);
+        else
+            connqq(rec_, xp, yp);
+    }
+
+  private:
+    GlobalRecord &rec_;
+    const MapCopy &copy_;
+    const bool azimuthal_;
+    float lastLon_ = 0.0f, lastLat_ = 0.0f;
+};
 
 void drawShorelines(GlobalRecord &rec, std::FILE *file, const MapCopy &c) {
     ShorelinePolygon polygon;
+    CoastPen pen(rec, c);
     const int wanted = rec.map.imaplev;
     while (readShorelinePolygon(file, polygon)) {
         if (wanted != 0 && polygon.level != wanted) continue;
         const float *lon = polygon.points.first(), *lat = polygon.points.second();
         for (int i = 0; i < polygon.points.size(); ++i) {
             const bool jump = i > 0 && std::fabs(lon[i] - lon[i - 1]) > kDateLineJump;
-            penAt(rec, c, lon[i], lat[i], i == 0 || jump);
+            pen.to(lon[i], lat[i], i == 0 || jump);
         }
     }
 }
@@ -54,6 +86,7 @@ void drawShorelines(GlobalRecord &rec, std::FILE *file, const MapCopy &c) {
 void drawTextMap(GlobalRecord &rec, std::FILE *file, const MapCopy &c) {
     CLocaleScope locale;
     char line[kTextLine + 1];
+    CoastPen pen(rec, c);
     bool started = false, startNext = false;
     while (std::fgets(line, sizeof line, file) != nullptr) {
         // The rest of a longer line is not read as a line of its own.
@@ -68,7 +101,7 @@ void drawTextMap(GlobalRecord &rec, std::FILE *file, const MapCopy &c) {
         }
         float lon = 0, lat = 0;
         if (!started || std::sscanf(line, "%f %f", &lon, &lat) != 2) continue;
-        penAt(rec, c, lon, lat, startNext);
+        pen.to(lon, lat, startNext);
         startNext = false;
     }
 }

@@ -170,18 +170,25 @@ bool xcutmp(const GlobalRecord &rec, float lon, int row, float &x) {
     const AxisSystemState &s = rec.axsys;
     const float left = float(s.naxspos[0]), right = float(s.naxspos[0] + s.naxslen[0] - 1);
     float px = 0, py = 0;
-    if (rec.map.iprojct <= 9) {
+    if (rectangularGraticule(rec.map.iprojct)) {
         qqpos2(rec, lon, s.xgrfy[0], x, py);
         const float n = float(nintqq(x));
         return left <= n && n <= right;
     }
-    // Trace the meridian northwards until it passes the row.
+    // Trace the meridian northwards until it passes the row. None passes it
+    // at a pole on the row, where every meridian meets it, nor along a step
+    // that runs on the row or that the projection tears apart.
+    const float r = float(row);
+    const auto onRow = [r](float y) { return std::fabs(y - r) < 0.5f; };
     qqpos2(rec, lon, -90.0f, px, py);
     for (int lat = -89; lat <= 90; ++lat) {
         float cx = 0, cy = 0;
         qqpos2(rec, lon, float(lat), cx, cy);
-        if (cy <= float(row) && float(row) <= py) {
-            x = xcut(px, py, cx, cy, float(row));
+        const bool touches =
+            (lat == -89 && onRow(py)) || (lat == 90 && onRow(cy)) || (onRow(py) && onRow(cy));
+        if (cy <= r && r <= py && !touches &&
+            !mapLineTorn(rec, lon, float(lat - 1), lon, float(lat))) {
+            x = xcut(px, py, cx, cy, r);
             return left <= x && x <= right;
         }
         px = cx;
@@ -194,18 +201,24 @@ bool ycutmp(const GlobalRecord &rec, float lat, int column, float &y) {
     const AxisSystemState &s = rec.axsys;
     const float top = float(s.naxspos[1] - s.naxslen[1] + 1), bottom = float(s.naxspos[1]);
     float px = 0, py = 0;
-    if (rec.map.iprojct <= 9) {
+    const int code = rec.map.iprojct;
+    if (rectangularGraticule(code)) {
         qqpos2(rec, s.xgrfx[0], lat, px, y);
         const float n = float(nintqq(y));
         return top <= n && n <= bottom;
     }
-    // Trace the parallel eastwards until it passes the column.
-    qqpos2(rec, -180.0f, lat, px, py);
-    for (int lon = -179; lon < 180; ++lon) {
+    // Trace the parallel eastwards until it passes the column: round the
+    // globe from -180 degrees, or on the turned cylinders from half a turn
+    // west of their central meridian, beyond which their longitudes run on.
+    const float west = code <= 9 ? (s.xgrfx[0] + s.xgrfx[1]) / 2.0f - 180.0f : -180.0f;
+    const float c = float(column);
+    qqpos2(rec, west, lat, px, py);
+    for (int k = 1; k < 360; ++k) {
+        const float lon = west + float(k);
         float cx = 0, cy = 0;
-        qqpos2(rec, float(lon), lat, cx, cy);
-        if (px <= float(column) && float(column) <= cx) {
-            y = ycut(px, py, cx, cy, float(column));
+        qqpos2(rec, lon, lat, cx, cy);
+        if (px <= c && c <= cx && !mapLineTorn(rec, lon - 1.0f, lat, lon, lat)) {
+            y = ycut(px, py, cx, cy, c);
             return top <= y && y <= bottom;
         }
         px = cx;

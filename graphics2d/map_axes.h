@@ -11,7 +11,8 @@ void daxmap(GlobalRecord &rec, float a, float b, float orig, float step, int nle
             int it, int nx, int ny, int iax);
 
 // Where the meridian lon crosses the row (plot y): its plot x, or false when
-// it crosses outside the axis system's width.
+// it crosses outside the axis system's width, or meets the row only at a
+// pole (where all meridians meet).
 bool xcutmp(const GlobalRecord &rec, float lon, int row, float &x);
 // Where the parallel lat crosses the column (plot x): its plot y, or false
 // when it crosses outside the axis system's height.

@@ -56,22 +56,26 @@ MapCopies mapCopies(const GlobalRecord &rec) {
     return copies;
 }
 
-bool PointBuffer::add(float a, float b) {
+bool PointBuffer::add(float a, float b, unsigned char mark) {
     if (n_ == capacity_) {
         const std::size_t grown = capacity_ == 0 ? 1024 : 2 * capacity_;
         std::unique_ptr<float[]> na(new (std::nothrow) float[grown]);
         std::unique_ptr<float[]> nb(new (std::nothrow) float[grown]);
-        if (na == nullptr || nb == nullptr) return false;
+        std::unique_ptr<unsigned char[]> nm(new (std::nothrow) unsigned char[grown]);
+        if (na == nullptr || nb == nullptr || nm == nullptr) return false;
         if (n_ > 0) {
             std::memcpy(na.get(), a_.get(), n_ * sizeof(float));
             std::memcpy(nb.get(), b_.get(), n_ * sizeof(float));
+            std::memcpy(nm.get(), marks_.get(), n_);
         }
         a_ = std::move(na);
         b_ = std::move(nb);
+        marks_ = std::move(nm);
         capacity_ = grown;
     }
     a_[n_] = a;
     b_[n_] = b;
+    marks_[n_] = mark;
     ++n_;
     return true;
 }

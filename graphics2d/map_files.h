@@ -23,18 +23,21 @@ struct MapCopies {
 };
 MapCopies mapCopies(const GlobalRecord &rec);
 
-// The points of one polygon (two coordinates each), grown in doubling steps
-// as it meets longer polygons; add is false when no more memory can be had.
+// The points of one polygon (two coordinates and a mark for its reader
+// each), grown in doubling steps as it meets longer polygons; add is false
+// when no more memory can be had.
 class PointBuffer {
   public:
-    bool add(float a, float b);
+    bool add(float a, float b, unsigned char mark = 0);
     void clear() { n_ = 0; }
     int size() const { return int(n_); }
     const float *first() const { return a_.get(); }
     const float *second() const { return b_.get(); }
+    const unsigned char *marks() const { return marks_.get(); }
 
   private:
     std::unique_ptr<float[]> a_, b_;
+    std::unique_ptr<unsigned char[]> marks_;
     std::size_t n_ = 0, capacity_ = 0;
 };
 

@@ -1,10 +1,13 @@
 // gridmp: meridians and parallels of a map axis system, from the first label
 // of each axis outwards in steps of the label step over the grid count. On
-// cylindrical maps each line is one projected segment; elsewhere they run
-// round the whole globe in steps of a degree, clipped to the map.
+// cylindrical maps they span the axes' ranges, elsewhere the whole globe.
+// Where meridians and parallels are straight (the cylinders but the turned
+// ones) each line is one projected segment; elsewhere it runs in steps of a
+// degree, clipped to the map.
 #include "graphics2d/axis_system.h"
 #include "graphics2d/map_axes.h"
 #include "graphics2d/map_lines.h"
+#include "graphics2d/map_projections.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
@@ -26,6 +29,17 @@ template <class Line> void gridLines(float first, float d, float lo, float hi, L
     }
 }
 
+// Draws from the line's start (already moved to) in steps of a degree from
+// lo to hi, ending at hi: point(v) is the map point at v along the line.
+template <class Point> void degreeSteps(float lo, float hi, Point point) {
+    float v = lo;
+    for (int m = 0; lo + float(m) <= hi; ++m) {
+        v = lo + float(m);
+        point(v);
+    }
+    if (v < hi) point(hi);
+}
+
 } // namespace
 
 extern "C" void gridmp(int i, int j) {
@@ -34,6 +48,7 @@ extern "C" void gridmp(int i, int j) {
     GlobalRecord &rec = *recp;
     const AxisSystemState &s = rec.axsys;
     const bool cylindrical = rec.map.iprojct <= 9;
+    const bool straight = rectangularGraticule(rec.map.iprojct);
     const float lonMin = cylindrical ? s.xgrfx[0] : -180.0f;
     const float lonMax = cylindrical ? s.xgrfx[1] : 180.0f;
     const float latMin = cylindrical ? s.xgrfy[0] : -90.0f;
@@ -46,21 +61,19 @@ extern "C" void gridmp(int i, int j) {
     if (j > 0) {
         gridLines(s.xgrfy[2], s.xgrfy[3] / float(j), latMin, latMax, [&](float b) {
             movemp(rec, lonMin, b);
-            if (cylindrical)
+            if (straight)
                 pjdraw(rec, lonMax, b);
             else
-                for (float l = lonMin; l <= lonMax; l += 1.0f)
-                    pjdraw(rec, l, b);
+                degreeSteps(lonMin, lonMax, [&](float l) { pjdraw(rec, l, b); });
         });
     }
     if (i > 0) {
         gridLines(s.xgrfx[2], s.xgrfx[3] / float(i), lonMin, lonMax, [&](float l) {
             movemp(rec, l, latMin);
-            if (cylindrical)
+            if (straight)
                 pjdraw(rec, l, latMax);
             else
-                for (float b = latMin; b <= latMax; b += 1.0f)
-                    pjdraw(rec, l, b);
+                degreeSteps(latMin, latMax, [&](float b) { pjdraw(rec, l, b); });
         });
     }
 }

@@ -105,9 +105,13 @@ void pjdraw(GlobalRecord &rec, float x, float y) {
     MapState &m = rec.map;
     float xp = 0, yp = 0;
     if (!projectedMap(rec) || mapFamily(m.iprojct) != MapFamily::azimuthal) {
+        const bool torn = mapLineTorn(rec, m.xmaplast[0], m.xmaplast[1], x, y);
         setLast(m, x, y);
         qqpos2(rec, x, y, xp, yp);
-        connqq(rec, xp, yp);
+        if (torn)
+            strtqq(rec, xp, yp);
+        else
+            connqq(rec, xp, yp);
         return;
     }
     float theta1 = m.xmaplast[0], gamma1 = m.xmaplast[1];

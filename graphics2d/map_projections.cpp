@@ -21,6 +21,9 @@ namespace {
 constexpr float kDeg = 0.017453292f;
 constexpr float kPi = 3.1415927f;
 constexpr float kHalfPi = 1.5707964f;
+// The gnomonic map shows at most 85 degrees about its centre: its radius
+// grows without bound towards 90.
+constexpr float kGnomonicCap = 85.0f * kDeg;
 
 float clampUnit(float v) {
     return std::clamp(v, -1.0f, 1.0f);
@@ -40,26 +43,46 @@ float centralLongitude(const GlobalRecord &rec) {
     return (rec.axsys.xgrfx[0] + rec.axsys.xgrfx[1]) / 2.0f;
 }
 
+constexpr float kTurn = 2.0f * kPi;
+
+// The transverse Mercator (UTM) turns the globe so that the central meridian
+// becomes the equator: the angle along that great circle, from the equator
+// northwards over the pole.
+float transverseLongitude(float lambda, float phi) {
+    return std::atan2(std::sin(phi), std::cos(phi) * std::cos(lambda));
+}
+
 // Transverse Mercator about the central meridian (UTM): the cylinder touches
 // the central meridian instead of the equator.
 void transverseMercator(float lambda, float phi, float &x, float &y) {
     const float b = std::clamp(std::cos(phi) * std::sin(lambda), -0.99999f, 0.99999f);
     x = 0.5f * std::log((1.0f + b) / (1.0f - b));
-    y = std::atan2(std::sin(phi), std::cos(phi) * std::cos(lambda));
+    y = transverseLongitude(lambda, phi);
 }
 
-// Oblique Mercator (OBLI) whose central line runs east through the middle of
-// the map: the globe is turned about the east axis until the map's middle
-// latitude lies on the equator, then projected as Mercator.
-void obliqueMercator(const GlobalRecord &rec, float lambda, float phi, float &x, float &y) {
+// The oblique Mercator (OBLI) turns the globe about the east axis until the
+// map's middle latitude lies on the equator: the point's longitude and
+// latitude there, radians. The turned longitude runs on with the given one
+// by whole turns, so that a coast beyond 180 degrees (Fiji, Chukotka) stays
+// beside the rest of it instead of jumping to the far side of the map.
+void obliqueTurn(const GlobalRecord &rec, float lambda, float phi, float &lon, float &lat) {
     const float phi0 = (rec.axsys.xgrfy[0] + rec.axsys.xgrfy[1]) / 2.0f * kDeg;
     const float px = std::cos(phi) * std::cos(lambda);
     const float py = std::cos(phi) * std::sin(lambda);
     const float pz = std::sin(phi);
     const float qx = px * std::cos(phi0) + pz * std::sin(phi0);
     const float qz = pz * std::cos(phi0) - px * std::sin(phi0);
-    x = std::atan2(py, qx);
-    y = mercator(std::asin(clampUnit(qz)) / kDeg);
+    lon = std::atan2(py, qx);
+    lon += kTurn * std::round((lambda - lon) / kTurn);
+    lat = std::asin(clampUnit(qz));
+}
+
+// Oblique Mercator (OBLI) whose central line runs east through the middle of
+// the map: Mercator on the turned globe.
+void obliqueMercator(const GlobalRecord &rec, float lambda, float phi, float &x, float &y) {
+    float lat = 0;
+    obliqueTurn(rec, lambda, phi, x, lat);
+    y = mercator(lat / kDeg);
 }
 
 // Mollweide: the auxiliary angle t of 2t + sin 2t = pi sin(phi), by Newton.
@@ -324,8 +347,22 @@ float aziprj(const GlobalRecord &rec, float gamma) {
     }
 }
 
-int aziclp(const GlobalRecord &rec, float &c1, float &c2) {
+float visibleCap(const GlobalRecord &rec) {
     const float cap = rec.map.xmapsph;
+    return rec.map.iprojct == kGnomonic ? std::min(cap, kGnomonicCap) : cap;
+}
+
+bool cappedPosition(const GlobalRecord &rec, float lon, float lat, float &xp, float &yp) {
+    float theta = lon, gamma = lat;
+    azipxy(rec, theta, gamma);
+    const float cap = visibleCap(rec);
+    const bool inside = gamma <= cap;
+    azimuthalPosition(rec, theta, inside ? gamma : cap, xp, yp);
+    return inside;
+}
+
+int aziclp(const GlobalRecord &rec, float &c1, float &c2) {
+    const float cap = visibleCap(rec);
     const bool in1 = c1 <= cap, in2 = c2 <= cap;
     if (in1 && in2) return 0;
     if (!in1 && !in2) return -1;
@@ -344,6 +381,35 @@ void pktprj(const GlobalRecord &rec, float &x, float &y) {
         break;
     case MapFamily::user: break;
     }
+}
+
+bool rectangularGraticule(int code) {
+    return code < 10 && code != kTransverse && code != kOblique;
+}
+
+int mapLineTurns(const GlobalRecord &rec, float lon1, float lat1, float lon2, float lat2) {
+    const int code = rec.map.iprojct;
+    if (!projectedMap(rec) || (code != kTransverse && code != kOblique)) return 0;
+    const float xm = centralLongitude(rec);
+    const auto turned = [&](float lon, float lat) {
+        const float lambda = (lon - xm) * kDeg, phi = lat * kDeg;
+        if (code == kTransverse) return transverseLongitude(lambda, phi);
+        float l = 0, p = 0;
+        obliqueTurn(rec, lambda, phi, l, p);
+        return l;
+    };
+    const float jump = turned(lon1, lat1) - turned(lon2, lat2);
+    return jump > kPi ? 1 : (jump < -kPi ? -1 : 0);
+}
+
+bool mapLineTorn(const GlobalRecord &rec, float lon1, float lat1, float lon2, float lat2) {
+    return mapLineTurns(rec, lon1, lat1, lon2, lat2) != 0;
+}
+
+void mapTurnOffset(const GlobalRecord &rec, float &dx, float &dy) {
+    const float turn = rec.axsys.xsclxy[1] * kTurn;
+    dx = rec.map.iprojct == kOblique ? turn : 0.0f;
+    dy = rec.map.iprojct == kTransverse ? -turn : 0.0f;
 }
 
 void azimuthalPosition(const GlobalRecord &rec, float theta, float gamma, float &xp, float &yp) {
@@ -417,7 +483,7 @@ void setxyp(GlobalRecord &rec, float xa, float xe, float xorg, float xstp, float
         const float cap = m.xmapsph;
         float d = 0.0f;
         switch (code) {
-        case kGnomonic: d = 2.0f * std::tan(std::min(cap, 85.0f * kDeg)); break;
+        case kGnomonic: d = 2.0f * std::tan(std::min(cap, kGnomonicCap)); break;
         case kOrthographic: d = 2.0f * std::sin(cap); break;
         case kStereographic: d = 4.0f * std::tan(cap / 2.0f); break;
         // The cap's diameter, as for the others (half of it would put only the

@@ -60,6 +60,9 @@ void conprj(const GlobalRecord &rec, float &x, float &y);
 void azipxy(const GlobalRecord &rec, float &x, float &y);
 // The radial distance of the azimuthal projection at angular distance gamma.
 float aziprj(const GlobalRecord &rec, float gamma);
+// The angular radius of the cap an azimuthal map shows: that of mapsph, at
+// most 85 degrees on a gnomonic map, which fits that much into its circle.
+float visibleCap(const GlobalRecord &rec);
 // Clamps the angular distances of a segment's ends to the visible cap: 0 both
 // inside, 1 one end set onto the cap's edge, -1 both outside.
 int aziclp(const GlobalRecord &rec, float &c1, float &c2);
@@ -74,3 +77,23 @@ void mapPosition(const GlobalRecord &rec, float x, float y, float &xp, float &yp
 // The plot position of polar angle theta at angular distance gamma on an
 // azimuthal map.
 void azimuthalPosition(const GlobalRecord &rec, float theta, float gamma, float &xp, float &yp);
+// The plot position of a map point on an azimuthal map; a point beyond the
+// visible cap is moved onto the cap's edge along its polar angle, and the
+// result is false.
+bool cappedPosition(const GlobalRecord &rec, float lon, float lat, float &xp, float &yp);
+
+// True when the code's meridians and parallels are straight lines along the
+// axes (the cylinders but the turned ones, UTM and OBLI): a grid line is one
+// projected segment and a meridian crosses the lower edge where its lowest
+// point lies.
+bool rectangularGraticule(int code);
+// True when the projection tears the line between two map points apart:
+// the turned cylinders (UTM, OBLI) wrap the angle about their axis, and a
+// step across the wrap jumps to the far side of the map. Such a step is not
+// drawn; the line starts anew.
+bool mapLineTorn(const GlobalRecord &rec, float lon1, float lat1, float lon2, float lat2);
+// The whole turns (-1, 0 or 1) about a turned cylinder's axis that carry the
+// second point beside the first: 0 unless the step is torn.
+int mapLineTurns(const GlobalRecord &rec, float lon1, float lat1, float lon2, float lat2);
+// The plot offset of one whole turn about the turned cylinder's axis.
+void mapTurnOffset(const GlobalRecord &rec, float &dx, float &dy);

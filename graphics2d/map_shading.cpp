@@ -10,6 +10,7 @@
 #include "graphics2d/axis_system.h"
 #include "graphics2d/curves.h"
 #include "graphics2d/map_files.h"
+#include "graphics2d/map_projections.h"
 #include "graphics2d/transforms.h"
 #include "kavlor.h"
 #include "kernel/area_fill.h"
@@ -25,40 +26,138 @@ namespace {
 
 constexpr int kWorldFile = 1;
 constexpr int kAntarctica = 1;
-// Antarctica closes over the pole: its long outline leaves out the two
-// points that run there and back.
-constexpr int kPolarOutline = 500;
+// The latitude of the south pole in the map files.
+constexpr float kSouthPole = -90.0f;
+
+// Marks of a polygon's points.
+constexpr unsigned char kBeyondCap = 1; // beyond an azimuthal map's cap, placed on its edge
+// The projection tears the step that ends here: a whole turn about the
+// turned cylinder's axis forwards (or back) carries the point beside the last.
+constexpr unsigned char kTurnOn = 2;
+constexpr unsigned char kTurnBack = 4;
+constexpr unsigned char kTorn = kTurnOn | kTurnBack;
+
+int turnsOf(unsigned char mark) {
+    return (mark & kTurnOn) != 0 ? 1 : ((mark & kTurnBack) != 0 ? -1 : 0);
+}
 
 // A polygon of map points in plot coordinates; full when memory runs out.
-struct PlotPolygon {
-    PointBuffer points;
-    bool full = false;
+// On azimuthal maps a point beyond the visible cap stands on the cap's edge
+// along its polar angle: the fill then ends at the edge, and the outline
+// leaves out the steps between such points. Where the turned cylinders tear
+// a step, the outline breaks, and the fill lays the polygon out in one piece
+// by whole turns, unless it winds round the axis.
+class PlotPolygon {
+  public:
     void add(const GlobalRecord &rec, const MapCopy &c, float lon, float lat) {
+        if (full_) return;
+        const float x = lon + c.shift, y = c.factor * lat + c.offset;
         float xp = 0, yp = 0;
-        qqpos2(rec, lon + c.shift, c.factor * lat + c.offset, xp, yp);
-        if (full || points.add(xp, yp)) return;
-        full = true;
-        warnin(Warning::noMemory);
+        unsigned char mark = 0;
+        if (projectedMap(rec) && mapFamily(rec.map.iprojct) == MapFamily::azimuthal) {
+            if (!cappedPosition(rec, x, y, xp, yp)) mark |= kBeyondCap;
+        } else {
+            qqpos2(rec, x, y, xp, yp);
+        }
+        if (size() == 0) {
+            first_[0] = x;
+            first_[1] = y;
+        } else {
+            const int turns = mapLineTurns(rec, last_[0], last_[1], x, y);
+            mark |= turns > 0 ? kTurnOn : (turns < 0 ? kTurnBack : 0);
+        }
+        if (!points_.add(xp, yp, mark)) {
+            full_ = true;
+            warnin(Warning::noMemory);
+            return;
+        }
+        beyond_ += mark & kBeyondCap;
+        torn_ += (mark & kTorn) != 0 ? 1 : 0;
+        turns_ += turnsOf(mark);
+        last_[0] = x;
+        last_[1] = y;
+        fileLat_[0] = fileLat_[1];
+        fileLat_[1] = lat;
     }
-    int size() const { return points.size(); }
-    void clear() { points.clear(); }
+    int size() const { return points_.size(); }
+    void clear() {
+        points_.clear();
+        beyond_ = torn_ = turns_ = 0;
+    }
+    // Antarctica runs round the south pole and back to close its ring: its
+    // last two points lie on the pole.
+    bool closedOverPole() const {
+        return size() >= 3 && fileLat_[0] == kSouthPole && fileLat_[1] == kSouthPole;
+    }
+    // The outline of the first n points, back to the first when closed.
+    void outline(GlobalRecord &rec, int n, bool closed) const;
+    // The fill, unless every point lies beyond the cap.
+    void fill(GlobalRecord &rec) const;
+
+  private:
+    PointBuffer points_;
+    bool full_ = false;
+    int beyond_ = 0;                     // points beyond the cap
+    int torn_ = 0, turns_ = 0;           // torn steps, and the whole turns they take
+    float first_[2] = {}, last_[2] = {}; // the first and last map point added
+    float fileLat_[2] = {};              // latitudes of the last two points as the file gives them
 };
 
-// Outline (while inoarln is 1) and fill (while the pattern fills).
+void PlotPolygon::fill(GlobalRecord &rec) const {
+    const int k = size();
+    if (k < 3 || beyond_ == k) return;
+    const float *x = points_.first(), *y = points_.second();
+    const int closing = mapLineTurns(rec, last_[0], last_[1], first_[0], first_[1]);
+    if (torn_ == 0 || turns_ + closing != 0) {
+        dareaf(rec, x, y, k);
+        return;
+    }
+    std::unique_ptr<float[]> ux(new (std::nothrow) float[std::size_t(k)]);
+    std::unique_ptr<float[]> uy(new (std::nothrow) float[std::size_t(k)]);
+    if (ux == nullptr || uy == nullptr) {
+        warnin(Warning::noMemory);
+        return;
+    }
+    float dx = 0, dy = 0;
+    mapTurnOffset(rec, dx, dy);
+    const unsigned char *mark = points_.marks();
+    int turns = 0;
+    for (int i = 0; i < k; ++i) {
+        turns += turnsOf(mark[i]);
+        ux[i] = x[i] + float(turns) * dx;
+        uy[i] = y[i] + float(turns) * dy;
+    }
+    dareaf(rec, ux.get(), uy.get(), k);
+}
+
+// A step is left out where the projection tears it or where both its ends
+// lie beyond the cap; the line then starts anew.
+void PlotPolygon::outline(GlobalRecord &rec, int n, bool closed) const {
+    const float *x = points_.first(), *y = points_.second();
+    const unsigned char *mark = points_.marks();
+    bool down = false;
+    for (int i = 1; i <= (closed ? n : n - 1); ++i) {
+        const int a = i - 1, b = i % n;
+        const bool torn = b == 0 ? mapLineTorn(rec, last_[0], last_[1], first_[0], first_[1])
+                                 : (mark[b] & kTorn) != 0;
+        if (torn || (mark[a] & mark[b] & kBeyondCap) != 0) {
+            down = false;
+            continue;
+        }
+        if (!down) strtqq(rec, x[a], y[a]);
+        down = true;
+        connqq(rec, x[b], y[b]);
+    }
+}
+
+// Outline (while inoarln is 1) and fill (while the pattern fills). A ring
+// closed over the pole is outlined without its last two points and is left
+// open: the run round the pole belongs to the fill only.
 void drawArea(GlobalRecord &rec, const PlotPolygon &p, bool polarOutline) {
     const int k = p.size();
     if (k == 0) return;
-    const float *x = p.points.first(), *y = p.points.second();
-    if (rec.fill.inoarln == 1) {
-        if (polarOutline) {
-            strtqq(rec, x[0], y[0]);
-            for (int i = 1; i < k - 2; ++i)
-                connqq(rec, x[i], y[i]);
-        } else {
-            arealx(rec, x, y, k);
-        }
-    }
-    if (rec.fill.ihattyp != 0 && k >= 3) dareaf(rec, x, y, k);
+    if (rec.fill.inoarln == 1) p.outline(rec, polarOutline ? k - 2 : k, !polarOutline);
+    if (rec.fill.ihattyp != 0) p.fill(rec);
 }
 
 class WorldAreas : public MapDataSink {
@@ -69,7 +168,7 @@ class WorldAreas : public MapDataSink {
         if (selected_) polygon_.add(rec_, copy_, lon, lat);
     }
     void finish() override {
-        drawArea(rec_, polygon_, area_ == kAntarctica && polygon_.size() > kPolarOutline);
+        drawArea(rec_, polygon_, area_ == kAntarctica && polygon_.closedOverPole());
         polygon_.clear();
     }
     bool area(int number) override {

@@ -17,9 +17,12 @@ import numpy
 STEPS = 65535  # 16-bit steps across a bin
 
 # Shoreline levels: 1 land, 2 lake, 3 island in a lake, 4 pond; the
-# Antarctic lines carry levels of their own, taken here as land.
+# Antarctic lines carry levels of their own, taken here as land. GSHHG gives
+# Antarctica twice: along its ice front as land, and along its grounding
+# line (where the ice sheet leaves the bedrock) at level 6.
 LAND = 1
 ANTARCTIC_LEVELS = (5, 6)
+GROUNDING_LINE = 6
 
 
 @dataclass
@@ -28,6 +31,7 @@ class Polygon:
     level: int
     points: list = field(default_factory=list)  # (lon, lat) in micro-degrees, lon 0..360
     area: float = 0.0  # km^2 as GSHHG gives it
+    source_level: int = LAND  # the level as the file gives it
 
     @property
     def closed(self):
@@ -57,6 +61,7 @@ def read(path):
     # the globe, so that ends on shared bin edges are equal numbers.
     pieces = {}
     levels = {}
+    source_levels = {}
     for b in range(len(first_segment)):
         column, row = b % bins_x, bins_y - 1 - b // bins_x
         for s in range(first_segment[b], first_segment[b] + segments_in_bin[b]):
@@ -70,13 +75,15 @@ def read(path):
             pid = int(polygon_of[s])
             pieces.setdefault(pid, []).append(list(zip(xs.tolist(), ys.tolist())))
             levels[pid] = LAND if level in ANTARCTIC_LEVELS else level
+            source_levels[pid] = level
 
     scale = bin_minutes * 1_000_000 // 60  # micro-degrees per bin
     polygons = []
     for pid in sorted(pieces):
         for line in _join(pieces[pid]):
             points = [(x * scale // STEPS, y * scale // STEPS - 90_000_000) for x, y in line]
-            polygons.append(Polygon(pid, levels[pid], points, float(areas[pid])))
+            polygons.append(
+                Polygon(pid, levels[pid], points, float(areas[pid]), source_levels[pid]))
     return polygons
 
 

@@ -90,39 +90,70 @@ TEST_F(MapAxes, EllipticMapsDrawNoAxesAndHemispheresOnlyTheirCircles) {
     EXPECT_EQ(*radii.rbegin(), 600);
 }
 
-// Labels of a conical map stand where their meridians cross the lower
-// edge; the name lies below them.
+// Labels stand where their meridians cross the lower edge, on a conical map
+// and on the turned cylinders, whose meridians curve; the name lies below
+// them.
 TEST_F(MapAxes, LabelsStandWhereMeridiansCrossTheAxis) {
+    for (const char *keyword : {"CONI", "UTM", "OBLI"}) {
+        SCOPED_TRACE(keyword);
+        openPdf();
+        captureStdout([] {
+            labels("FLOA", "XY");
+            labdig(-1, "XY");
+            name("Longitude", "X");
+        });
+        openMap(keyword, -40, 40, 20, 30, 70, 10, false);
+        std::vector<float> crossings;
+        for (int lon = -40; lon <= 40; lon += 20)
+            crossings.push_back(meridianAtRow(float(lon), float(kCornerY)));
+        const std::vector<Word> words = closePdf();
+        int shown = 0;
+        for (int lon = -40, i = 0; lon <= 40; lon += 20, ++i) {
+            SCOPED_TRACE(lon);
+            // A meridian that crosses the lower edge outside the frame has no label.
+            const bool inside = crossings[i] >= kCornerX && crossings[i] <= kCornerX + kLengthX - 1;
+            const std::string text = std::to_string(lon);
+            float best = 1e9f;
+            for (const Word &w : words)
+                if (w.text == text && w.y1 > kCornerY)
+                    best = std::fmin(best, std::fabs(w.centreX() - crossings[i]));
+            if (inside) {
+                EXPECT_LT(best, 3.0f);
+                ++shown;
+            } else {
+                EXPECT_EQ(best, 1e9f);
+            }
+        }
+        EXPECT_GE(shown, 3);
+        EXPECT_GT(wordOf(words, "Longitude").y1, float(kCornerY) + 30);
+    }
+}
+
+// The transverse Mercator of the whole globe: its meridians meet the lower
+// edge only at the south pole, where all of them meet, or run along it (90
+// degrees east and west); none is labelled there, so no labels pile up.
+// The equator crosses the left side.
+TEST_F(MapAxes, NoLabelsPileUpWhereMeridiansMeet) {
     openPdf();
     captureStdout([] {
         labels("FLOA", "XY");
         labdig(-1, "XY");
-        name("Longitude", "X");
     });
-    openMap("CONI", -40, 40, 20, 30, 70, 10, false);
-    std::vector<float> crossings;
-    for (int lon = -40; lon <= 40; lon += 20)
-        crossings.push_back(meridianAtRow(float(lon), float(kCornerY)));
+    openMap("UTM", -180, 180, 30, -90, 90, 30, false);
     const std::vector<Word> words = closePdf();
-    int shown = 0;
-    for (int lon = -40, i = 0; lon <= 40; lon += 20, ++i) {
-        SCOPED_TRACE(lon);
-        // A meridian that crosses the lower edge outside the frame has no label.
-        const bool inside = crossings[i] >= kCornerX && crossings[i] <= kCornerX + kLengthX - 1;
-        const std::string text = std::to_string(lon);
-        float best = 1e9f;
-        for (const Word &w : words)
-            if (w.text == text && w.y1 > kCornerY)
-                best = std::fmin(best, std::fabs(w.centreX() - crossings[i]));
-        if (inside) {
-            EXPECT_LT(best, 3.0f);
-            ++shown;
-        } else {
-            EXPECT_EQ(best, 1e9f);
-        }
-    }
-    EXPECT_GE(shown, 3);
-    EXPECT_GT(wordOf(words, "Longitude").y1, float(kCornerY) + 30);
+    std::vector<Word> below;
+    for (const Word &w : words)
+        if (w.y1 > kCornerY) below.push_back(w);
+    for (std::size_t i = 0; i < below.size(); ++i)
+        for (std::size_t j = i + 1; j < below.size(); ++j)
+            EXPECT_TRUE(below[i].x2 < below[j].x1 || below[j].x2 < below[i].x1)
+                << below[i].text << " and " << below[j].text << " overlap";
+    EXPECT_EQ(std::count_if(words.begin(), words.end(),
+                            [](const Word &w) {
+                                return w.text == "0" && w.x2 < kCornerX &&
+                                       std::fabs(w.centreY() - (kCornerY - kLengthY / 2)) < 5;
+                            }),
+              1);
 }
 
 // On an azimuthal map of a small area the sides carry ticks only where a
@@ -222,6 +253,41 @@ TEST_F(MapAxes, CylindricalGridLinesAreSingleProjectedLines) {
     }
     EXPECT_EQ(captureStdout([] { gridmp(1, 0); }), "");
     EXPECT_EQ(segmentsOf(closeHpgl()), expected);
+}
+
+// The turned cylinders (transverse and oblique Mercator) curve their
+// meridians and parallels: the grid runs through every whole degree of each
+// line inside the frame, not as a chord between its ends.
+TEST_F(MapAxes, GridLinesOfTurnedCylindersFollowTheirCurves) {
+    for (const char *keyword : {"UTM", "OBLI"}) {
+        SCOPED_TRACE(keyword);
+        openHpgl();
+        openMap(keyword, -30, 30, 10, 20, 70, 10, true);
+        std::vector<std::pair<float, float>> expected;
+        const auto expect = [&](float lon, float lat) {
+            const auto [x, y] = at(lon, lat);
+            if (x > kCornerX + 1 && x < kCornerX + kLengthX - 2 && y < kCornerY - 1 &&
+                y > kCornerY - kLengthY + 2)
+                expected.emplace_back(x, y);
+        };
+        for (int lon = -30; lon <= 30; lon += 10)
+            for (int lat = 20; lat <= 70; ++lat)
+                expect(float(lon), float(lat));
+        for (int lat = 20; lat <= 70; lat += 10)
+            for (int lon = -30; lon <= 30; ++lon)
+                expect(float(lon), float(lat));
+        EXPECT_EQ(captureStdout([] { gridmp(1, 1); }), "");
+        const std::vector<PenOp> ops = closeHpgl();
+        int missing = 0;
+        for (auto [x, y] : expected) {
+            bool found = false;
+            for (const PenOp &op : ops)
+                found = found || (std::fabs(op.x - x) <= 0.3f && std::fabs(op.y - y) <= 0.3f);
+            missing += found ? 0 : 1;
+        }
+        EXPECT_GT(expected.size(), 400u);
+        EXPECT_EQ(missing, 0);
+    }
 }
 
 // A polar azimuthal map: parallels are circles about the centre, drawn in

@@ -20,6 +20,7 @@
 #include "kernel/record.h"
 #include "tests/graphics2d/axis_fixture.h"
 #include "tests/graphics2d/fill_records.h"
+#include "tests/support/rendered_image.h"
 
 namespace {
 
@@ -59,16 +60,18 @@ std::string gshhsFile(const std::vector<Shoreline> &polygons) {
     return out;
 }
 
-// The number of rings of each area of a map data file; with `within`, only
-// rings whose points all lie within -180..180 degrees of longitude.
-std::map<int, int> ringsPerArea(const std::string &path, bool within = false) {
+// A ring of a map data file: its area and points in degrees.
+struct Ring {
+    int area;
+    std::vector<std::pair<float, float>> points;
+};
+
+// The rings of a map data file, read here with a reader of the test's own.
+std::vector<Ring> readRings(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
-    std::map<int, int> rings;
-    int lastLongitude = 0, area = 0;
-    bool longitude = true, inside = true, started = false;
-    const auto finish = [&] {
-        if (started && (inside || !within)) ++rings[area];
-    };
+    std::vector<Ring> rings;
+    int lastLongitude = 0;
+    bool longitude = true;
     unsigned char b[4];
     while (in.read(reinterpret_cast<char *>(b), 4)) {
         const std::int32_t v =
@@ -76,18 +79,28 @@ std::map<int, int> ringsPerArea(const std::string &path, bool within = false) {
         if (v == -9000) break;
         if (v == -1000) continue;
         if (v < 0) {
-            finish();
-            area = int(std::lround(lastLongitude / 1000.0));
-            started = inside = longitude = true;
+            rings.push_back({int(std::lround(lastLongitude / 1000.0)), {}});
+            longitude = true;
+        } else if (longitude) {
+            lastLongitude = v;
+            longitude = false;
         } else {
-            if (longitude) {
-                lastLongitude = v;
-                inside = inside && v <= 360000;
-            }
-            longitude = !longitude;
+            if (!rings.empty())
+                rings.back().points.emplace_back(lastLongitude / 1000.0f - 180, v / 1000.0f - 90);
+            longitude = true;
         }
     }
-    finish();
+    return rings;
+}
+
+// The number of rings of each area of a map data file; with `within`, only
+// rings whose points all lie within -180..180 degrees of longitude.
+std::map<int, int> ringsPerArea(const std::string &path, bool within = false) {
+    std::map<int, int> rings;
+    for (const Ring &r : readRings(path))
+        if (!within ||
+            std::all_of(r.points.begin(), r.points.end(), [](auto p) { return p.first <= 180; }))
+            ++rings[r.area];
     return rings;
 }
 
@@ -105,7 +118,10 @@ class MapData : public AxisTest {
     }
 
     // A linear map (no projection: the copies need cylindrical maps).
-    void linearMap(float xa, float xe, float ya, float ye) {
+    void linearMap(float xa, float xe, float ya, float ye) { quietMap("CYLI", xa, xe, ya, ye); }
+
+    // A map of 2400 x 1800 plot units from (200, 1900) without axes or frame.
+    void quietMap(const char *keyword, float xa, float xe, float ya, float ye) {
         captureStdout([=] {
             axspos(200, 1900);
             axslen(2400, 1800);
@@ -114,6 +130,7 @@ class MapData : public AxisTest {
             noline("XY");
             frame(0);
             grace(0);
+            projct(keyword);
             grafmp(xa, xe, xa, (xe - xa) / 4, ya, ye, ya, (ye - ya) / 4);
         });
     }
@@ -505,6 +522,186 @@ TEST_F(MapData, ShdmapFillsTheContinentsAsked) {
     EXPECT_EQ(captureStdout([] { shdmap("MOON"); }),
               " <<<< Warning   2: Incorrect parameter in shdmap!   (MOON)\n");
     close();
+}
+
+// The library's world file closes Antarctica (area 1) over the south pole:
+// one ring from the date line round to the date line, its last two points
+// on the pole. No other ring reaches the pole (GSHHG's second outline of
+// Antarctica, along its grounding line, is not part of the world).
+TEST_F(MapData, TheWorldFileClosesAntarcticaOverThePoleOnce) {
+    int closed = 0;
+    for (const Ring &r : readRings(mapDir + "/map1.dat")) {
+        const auto &p = r.points;
+        int atPole = 0;
+        for (auto [lon, lat] : p)
+            atPole += lat == -90 ? 1 : 0;
+        if (atPole == 0) continue;
+        SCOPED_TRACE("area " + std::to_string(r.area));
+        ++closed;
+        EXPECT_EQ(r.area, 1);
+        ASSERT_GE(p.size(), 4u);
+        EXPECT_EQ(atPole, 2);
+        EXPECT_EQ(p[p.size() - 1].second, -90);
+        EXPECT_EQ(p[p.size() - 2].second, -90);
+        // From the date line westwards round to it: the pole run closes the
+        // ring along the whole width of a map.
+        EXPECT_EQ(p.front().first, 180);
+        EXPECT_LT(p[p.size() - 3].first, -179.9f);
+        EXPECT_EQ(p[p.size() - 1].first, p.front().first);
+        EXPECT_EQ(p[p.size() - 2].first, p[p.size() - 3].first);
+    }
+    EXPECT_EQ(closed, 1);
+}
+
+// Antarctica's outline leaves out the run round the pole that closes its
+// ring, so no line runs along the pole or from it to the coast; its fill
+// still reaches the pole. On a cylinder the pole is the lower edge, on a
+// south-polar map the centre.
+TEST_F(MapData, AntarcticaIsOutlinedWithoutItsRunRoundThePole) {
+    float south = 0; // the southernmost point of any coast
+    for (const Ring &r : readRings(mapDir + "/map1.dat"))
+        for (auto [lon, lat] : r.points)
+            if (lat > -90) south = std::min(south, lat);
+    ASSERT_LT(south, -70);
+    struct Case {
+        const char *keyword;
+        float ya, ye;
+        bool polar;
+    };
+    for (const Case &c : {Case{"CYLI", -90, 90, false}, Case{"MERC", -85, 85, false},
+                          Case{"STER", -90, 90, true}}) {
+        SCOPED_TRACE(c.keyword);
+        openHpgl();
+        if (c.polar) captureStdout([] { mappol(0, -90); });
+        quietMap(c.keyword, -180, 180, c.ya, c.ye);
+        // How far towards the pole a plot point lies: down on a cylinder,
+        // in towards the centre on the polar map.
+        const auto [px, py] = at(0, -90);
+        const auto poleward = [&](float x, float y) {
+            return c.polar ? -std::hypot(x - px, y - py) : y;
+        };
+        const float coast = poleward(at(0, south).first, at(0, south).second);
+        EXPECT_EQ(captureStdout([] { world(); }), "");
+        int drawn = 0;
+        for (const PenOp &op : closeHpgl()) {
+            if (!op.draw) continue;
+            ++drawn;
+            EXPECT_LE(poleward(op.x, op.y), coast + 0.5f) << op.x << ", " << op.y;
+        }
+        EXPECT_GT(drawn, 1000);
+
+        if (c.polar || c.ya > -90) continue;
+        GlobalRecord &rec = open("SVG", "plot.svg");
+        quietMap(c.keyword, -180, 180, c.ya, c.ye);
+        captureStdout([] {
+            shdpat(16);
+            noarln();
+            shdmap("ANTA");
+        });
+        const float s = rec.page.xdevscl;
+        float lowest = 0;
+        for (const FillRecord &f : fillRecords(close("plot.svg")))
+            for (float y : f.y)
+                lowest = std::max(lowest, y / s);
+        EXPECT_NEAR(lowest, py, 1.0f);
+    }
+}
+
+// The globe turned by the transverse and oblique Mercator: coasts that
+// reach across the date line (Fiji, Chukotka) or across the far half of the
+// equator run on, or break where the projection tears them, and draw no
+// line across the map.
+TEST_F(MapData, TurnedCylindersDrawNoLineAcrossTheMap) {
+    struct Case {
+        const char *keyword;
+        float xa, xe, ya, ye;
+    };
+    for (const Case &c : {Case{"UTM", -180, 180, -90, 90}, Case{"OBLI", -180, 180, -60, 80},
+                          Case{"OBLI", 120, 240, 20, 80}}) {
+        SCOPED_TRACE(std::string(c.keyword) + " from " + std::to_string(c.xa));
+        openHpgl();
+        quietMap(c.keyword, c.xa, c.xe, c.ya, c.ye);
+        EXPECT_EQ(captureStdout([] { world(); }), "");
+        float longest = 0;
+        int drawn = 0;
+        for (const Segment &s : segmentsOf(closeHpgl())) {
+            longest = std::max(longest, std::hypot(s.x2 - s.x1, s.y2 - s.y1));
+            ++drawn;
+        }
+        EXPECT_GT(drawn, 500);
+        EXPECT_LT(longest, 300.0f);
+    }
+
+    // The fill lays a continent the tear crosses (Borneo, Sumatra on the far
+    // half of the equator) out in one piece, beyond the map: no column of
+    // the map is filled from its top to its bottom.
+    GlobalRecord &rec = open("PPM", "plot.ppm");
+    quietMap("UTM", -180, 180, -90, 90);
+    captureStdout([] {
+        shdpat(16);
+        noarln();
+        shdmap("ALL");
+    });
+    const float s = rec.page.xdevscl;
+    close("plot.ppm");
+    const RgbImage image = readPpm(dir.file("plot.ppm"));
+    ASSERT_TRUE(image.valid());
+    const auto land = [&](int x, int y) { // filled in the foreground, white on black
+        const unsigned char *p = image.at(x, y);
+        return p[0] + p[1] + p[2] > 3 * 128;
+    };
+    const int top = int(std::ceil(100 * s)) + 1, bottom = int(1900 * s) - 1;
+    int filled = 0, lit = 0;
+    for (int x = int(std::ceil(200 * s)) + 1; x < int(2600 * s) - 1; ++x) {
+        int n = 0;
+        for (int y = top; y <= bottom; ++y)
+            n += land(x, y) ? 1 : 0;
+        filled += n == bottom - top + 1 ? 1 : 0;
+        lit += n;
+    }
+    EXPECT_EQ(filled, 0);
+    EXPECT_GT(lit, 50000); // the continents are filled
+}
+
+// Map data beyond the visible cap of an azimuthal map are not drawn: a
+// continent on the far side of the globe draws nothing (the gnomonic
+// projection would mirror it into the circle), and a coast that leaves the
+// cap ends on its edge.
+TEST_F(MapData, NothingBeyondTheCapIsDrawn) {
+    for (const char *keyword : {"GNOM", "ORTH", "STER", "AZIM", "LAMB"}) {
+        SCOPED_TRACE(keyword);
+        openHpgl();
+        captureStdout([] { mappol(10, 40); });
+        quietMap(keyword, -180, 180, -90, 90);
+        captureStdout([] {
+            shdpat(16);
+            shdmap("AUST"); // Australia lies 130 degrees from the centre
+        });
+        int drawn = 0;
+        for (const PenOp &op : closeHpgl())
+            drawn += op.draw ? 1 : 0;
+        EXPECT_EQ(drawn, 0);
+    }
+
+    // Along the equator from 60 to 120 degrees east of the centre.
+    std::ofstream(dir.file("equator.txt")) << "#\n60 0\n70 0\n80 0\n90 0\n100 0\n110 0\n120 0\n";
+    const std::string name = dir.file("equator.txt");
+    openHpgl();
+    captureStdout([&] {
+        mappol(0, 0);
+        mapfil(name.c_str(), "MAPG");
+        mapbas("MAPF");
+    });
+    quietMap("GNOM", -180, 180, -90, 90);
+    EXPECT_EQ(captureStdout([] { world(); }), "");
+    const float cx = 200 + 1200, cy = 1900 - 900, radius = 900;
+    float reach = 0;
+    for (const PenOp &op : closeHpgl()) {
+        if (!op.draw) continue;
+        EXPECT_GT(op.x, cx + 100) << op.y; // nothing mirrored to the west
+        reach = std::max(reach, std::hypot(op.x - cx, op.y - cy));
+    }
+    EXPECT_NEAR(reach, radius, 2.0f);
 }
 
 } // namespace
