@@ -25,9 +25,7 @@ ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 configure_and_build build/asan "${test_build[@]}" -DKAVLOR_SANITIZE=address
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions=$PWD/scripts/lsan_suppressions.txt \
-    ctest --test-dir build/asan --output-on-failure --no-tests=error -j "$jobs"
+sanitized_ctest build/asan --no-tests=error -j "$jobs"
 
 echo "== thread tests under ThreadSanitizer"
 # Only the thread tests are built here, with what installing the prefix needs.

@@ -259,6 +259,9 @@ BOOL GetOpenFileNameA(OPENFILENAMEA *request) {
     const int first = request->nFilterIndex > 0 ? int(request->nFilterIndex) - 1 : 0;
     SendMessageA(d.types, CB_SETCURSEL, WPARAM(std::min(first, int(d.pairs.size()) - 1)), 0);
     d.fill();
+    // The keys go back where they were when the dialog is gone, as after a
+    // menu or a drop-down list (else they would go to the root window).
+    const HWND saved = threadWindows().focus;
     SetFocus(d.name);
     SendMessageA(d.name, EM_SETSEL, 0, -1);
     if ((request->Flags & OFN_ENABLEHOOK) != 0 && request->lpfnHook != nullptr) {
@@ -292,5 +295,6 @@ BOOL GetOpenFileNameA(OPENFILENAMEA *request) {
     }
     SetWindowLongPtrA(d.window, GWLP_USERDATA, 0);
     DestroyWindow(d.window);
+    if (saved != 0 && IsWindow(saved)) SetFocus(saved);
     return d.chosen;
 }

@@ -6,7 +6,8 @@
 // input from the display, WM_QUIT (once posted, when nothing of the two is
 // left), WM_PAINT for a window that needs painting, WM_TIMER of a due timer.
 // Before it looks, the thread's drawing reaches its windows and the server's
-// events are read.
+// events are read. A key read ahead goes to the window that has the focus
+// when it is taken: a Tab before it may have moved the focus.
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -37,6 +38,28 @@ bool take(std::deque<MSG> &queue, MSG &msg, HWND window, UINT first, UINT last, 
     return false;
 }
 
+bool isKey(UINT message) {
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+           message == WM_SYSKEYUP;
+}
+
+// Input is settled when it is taken: a key goes to the focus of this moment,
+// and GetKeyState tells the modifiers of the input taken last.
+bool takeInput(ThreadWindows &tw, MSG &msg, HWND window, UINT first, UINT last, bool remove) {
+    for (auto it = tw.input.begin(); it != tw.input.end(); ++it) {
+        MSG m = it->msg;
+        if (isKey(m.message)) m.hwnd = keyTarget(tw, m.hwnd);
+        if (!matches(m, window, first, last)) continue;
+        msg = m;
+        if (remove) {
+            tw.modifiers = it->modifiers;
+            tw.input.erase(it);
+        }
+        return true;
+    }
+    return false;
+}
+
 bool paintMessage(ThreadWindows &tw, MSG &msg, HWND window, UINT first, UINT last) {
     for (auto &entry : tw.windows) {
         const WindowObject &w = *entry.second;
@@ -60,7 +83,7 @@ Found look(ThreadWindows &tw, MSG &msg, HWND window, UINT first, UINT last, bool
     showWindowImages(tw);
     readXEvents(tw);
     if (take(tw.posted, msg, window, first, last, remove) ||
-        take(tw.input, msg, window, first, last, remove))
+        takeInput(tw, msg, window, first, last, remove))
         return Found::Message;
     if (tw.quitPosted) {
         msg = quitMessage(tw.quitCode);
@@ -157,10 +180,12 @@ DWORD GetQueueStatus(UINT flags) {
     showWindowImages(tw);
     readXEvents(tw);
     DWORD status = tw.posted.empty() ? 0 : QS_POSTMESSAGE;
-    for (const MSG &m : tw.input)
+    for (const InputMessage &input : tw.input) {
+        const MSG &m = input.msg;
         status |= m.message >= WM_KEYDOWN && m.message <= WM_CHAR          ? QS_KEY
                   : m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONUP ? QS_MOUSE
                                                                            : QS_POSTMESSAGE;
+    }
     for (const auto &entry : tw.windows)
         if (entry.second->invalid.left < entry.second->invalid.right) status |= QS_PAINT;
     status &= flags;

@@ -58,19 +58,29 @@ struct WindowObject {
     std::shared_ptr<WindowImage> image;
 };
 
+// Input from the display, queued as it came. What depends on the moment it is
+// taken is settled then, as the window system does for keys typed ahead: a key
+// goes to the window that has the focus when the program takes it (the keys
+// before it may have moved the focus), and the Shift and Ctrl state that
+// GetKeyState reports is that of the input taken last.
+struct InputMessage {
+    MSG msg;                // a key's hwnd: the window the server sent it to
+    unsigned modifiers = 0; // the X modifier state of the event
+};
+
 struct ThreadWindows {
     XConnection x;
     // Messages posted by the program come before input from the display,
     // each in the order they came.
     std::deque<MSG> posted;
-    std::deque<MSG> input;
+    std::deque<InputMessage> input;
     bool quitPosted = false;
     int quitCode = 0;
     std::unordered_map<HWND, std::unique_ptr<WindowObject>> windows;
     HWND focus = 0;         // the window that takes the keys
     HWND pointerWindow = 0; // the window the pointer is in
     HCURSOR cursor = 0;
-    unsigned modifiers = 0;                      // the X modifier state at the last key or button
+    unsigned modifiers = 0;                      // the X modifier state of the input taken last
     std::unordered_map<HCURSOR, Cursor> cursors; // made on first use
     POINT pointer{0, 0};                         // without a display: where SetCursorPos put it
 

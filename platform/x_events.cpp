@@ -2,7 +2,7 @@
 //   Expose            the part is sent again from the client image, and needs painting
 //   ConfigureNotify   the window's place; a new size: WM_SIZE, repainted whole
 //   ClientMessage     WM_DELETE_WINDOW (the frame's close): WM_SYSCOMMAND SC_CLOSE
-//   KeyPress/Release  WM_KEYDOWN/WM_KEYUP to the window with the focus
+//   KeyPress/Release  WM_KEYDOWN/WM_KEYUP to the window with the focus when taken
 //   ButtonPress/Rel.  WM_LBUTTONDOWN .. WM_MBUTTONUP (buttons 1, 3, 2)
 //   MotionNotify      WM_MOUSEMOVE, a queued move replaced by the next one
 //   DestroyNotify     another client destroyed the window: WM_DESTROY
@@ -76,23 +76,17 @@ unsigned buttonMask(unsigned button) {
 }
 
 void queueInput(ThreadWindows &tw, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                int rootX, int rootY) {
-    const MSG msg{window, message, wParam, lParam, messageTime(), POINT{rootX, rootY}};
+                int rootX, int rootY, unsigned modifiers) {
+    const InputMessage input{
+        MSG{window, message, wParam, lParam, messageTime(), POINT{rootX, rootY}}, modifiers};
     // As the window system does, moves that nobody has read yet give way to
     // the newest.
-    if (message == WM_MOUSEMOVE && !tw.input.empty() && tw.input.back().message == WM_MOUSEMOVE &&
-        tw.input.back().hwnd == window) {
-        tw.input.back() = msg;
+    if (message == WM_MOUSEMOVE && !tw.input.empty() &&
+        tw.input.back().msg.message == WM_MOUSEMOVE && tw.input.back().msg.hwnd == window) {
+        tw.input.back() = input;
         return;
     }
-    tw.input.push_back(msg);
-}
-
-// The window that takes a key: the focus, when it lies in the same top-level
-// window as the one the server sent the key to.
-HWND keyTarget(ThreadWindows &tw, WindowObject &w) {
-    WindowObject *focus = findWindow(tw.focus);
-    return focus != nullptr && topLevelOf(focus) == topLevelOf(&w) ? tw.focus : w.handle;
+    tw.input.push_back(input);
 }
 
 void key(ThreadWindows &tw, WindowObject &w, XKeyEvent &e, bool pressed) {
@@ -101,14 +95,14 @@ void key(ThreadWindows &tw, WindowObject &w, XKeyEvent &e, bool pressed) {
     const int n = xlib.XLookupString(&e, text, sizeof text, &keysym, nullptr);
     const unsigned character = n == 1 ? static_cast<unsigned char>(text[0]) : 0;
     const WPARAM vk = virtualKey(keysym);
-    tw.modifiers = e.state;
     if (vk == 0 && character == 0) return;
     // With Alt held a key goes to the menus.
     const bool alt = (e.state & Mod1Mask) != 0;
     const UINT message =
         alt ? (pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (pressed ? WM_KEYDOWN : WM_KEYUP);
-    queueInput(tw, keyTarget(tw, w), message, vk, LPARAM(1 | (character << 16)), e.x_root,
-               e.y_root);
+    // Sent to the window the server chose; it goes to the focus when it is taken.
+    queueInput(tw, w.handle, message, vk, LPARAM(1 | (character << 16)), e.x_root, e.y_root,
+               e.state);
 }
 
 void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
@@ -118,7 +112,6 @@ void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
     // The state is the one before the event.
     const unsigned state =
         pressed ? e.state | buttonMask(e.button) : e.state & ~buttonMask(e.button);
-    tw.modifiers = e.state;
     if (pressed && w.parent == 0 && tw.x.display != nullptr && w.visible) {
         // A click gives the window the keys, as a window manager would.
         XErrorTrap trap(tw.x.display);
@@ -129,11 +122,11 @@ void button(ThreadWindows &tw, WindowObject &w, XButtonEvent &e, bool pressed) {
         // The menu bar's band: its titles open their menus.
         if (pressed && e.button == 1)
             queueInput(tw, w.handle, WM_NCLBUTTONDOWN, 0, MAKELPARAM(e.x_root, e.y_root), e.x_root,
-                       e.y_root);
+                       e.y_root, e.state);
         return;
     }
     queueInput(tw, w.handle, pressed ? kDown[e.button - 1] : kUp[e.button - 1], mouseKeys(state),
-               MAKELPARAM(e.x, e.y - w.menuBand), e.x_root, e.y_root);
+               MAKELPARAM(e.x, e.y - w.menuBand), e.x_root, e.y_root, e.state);
 }
 
 void configure(ThreadWindows &tw, WindowObject &w, XConfigureEvent &e) {
@@ -193,7 +186,7 @@ void translate(ThreadWindows &tw, XEvent &e) {
     case ClientMessage:
         if (e.xclient.message_type == tw.x.wmProtocols &&
             Atom(e.xclient.data.l[0]) == tw.x.wmDeleteWindow)
-            queueInput(tw, w->handle, WM_SYSCOMMAND, SC_CLOSE, 0, 0, 0);
+            queueInput(tw, w->handle, WM_SYSCOMMAND, SC_CLOSE, 0, 0, 0, tw.modifiers);
         break;
     case KeyPress: key(tw, *w, e.xkey, true); break;
     case KeyRelease: key(tw, *w, e.xkey, false); break;
@@ -203,7 +196,7 @@ void translate(ThreadWindows &tw, XEvent &e) {
         tw.pointerWindow = w->handle;
         queueInput(tw, w->handle, WM_MOUSEMOVE, mouseKeys(e.xmotion.state),
                    MAKELPARAM(e.xmotion.x, e.xmotion.y - w->menuBand), e.xmotion.x_root,
-                   e.xmotion.y_root);
+                   e.xmotion.y_root, e.xmotion.state);
         break;
     case EnterNotify: tw.pointerWindow = w->handle; break;
     default: break;
@@ -220,6 +213,14 @@ void readXEvents(ThreadWindows &tw) {
         translate(tw, e);
         if (tw.x.display == nullptr) return;
     }
+}
+
+HWND keyTarget(ThreadWindows &tw, HWND sentTo) {
+    WindowObject *focus = findWindow(tw.focus);
+    WindowObject *window = findWindow(sentTo);
+    return focus != nullptr && window != nullptr && topLevelOf(focus) == topLevelOf(window)
+               ? tw.focus
+               : sentTo;
 }
 
 void waitForXEvents(ThreadWindows &tw, int timeoutMs) {

@@ -70,3 +70,14 @@ configure_and_build() {
     cmake -S . -B "$dir" "${options[@]}" > /dev/null
     cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
+
+# sanitized_ctest DIR [ctest options...]: CTest in the AddressSanitizer build
+# DIR with the sanitizers' options of the suite (leaks reported, the first
+# error ends the test).
+sanitized_ctest() {
+    local dir=$1
+    shift
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/scripts/lsan_suppressions.txt \
+        ctest --test-dir "$dir" --output-on-failure "$@"
+}

@@ -30,13 +30,14 @@ constexpr const char *kPlot = R"(
 TEST(ScreenPrograms, WithoutADisplayAScreenPlotEndsAtOnce) {
     TempDir dir, build;
     const std::string exe = compileC(cMain(kPlot), build.path());
-    const auto start = std::chrono::steady_clock::now();
+    // No X server and no input: nothing could end the wait at kavfin, so the
+    // program ends by itself before the watchdog or not at all.
+    const Watchdog watchdog(60);
     const ProgramRun run = runProgram(exe, dir.path(), RunOptions{{"DISPLAY="}, {}, ""});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("display NONE, screen 0 x 0, 8 bits"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("done"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Fileformat: XWIN"), std::string::npos) << run.out;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(ScreenPrograms, ADisplayThatGoesAwayEndsTheWaitingPlotWithStatusOne) {
@@ -47,7 +48,7 @@ TEST(ScreenPrograms, ADisplayThatGoesAwayEndsTheWaitingPlotWithStatusOne) {
     auto run = std::async(std::launch::async, [&] { return runProgram(exe, dir.path()); });
     ASSERT_NE(windowNamed("KAVLOR 1 / Click MB2 to continue ..."), 0u);
     server.stop();
-    ASSERT_EQ(run.wait_for(std::chrono::seconds(20)), std::future_status::ready) << "hangs";
+    ASSERT_EQ(run.wait_for(scaled(std::chrono::seconds(20))), std::future_status::ready) << "hangs";
     const ProgramRun ended = run.get();
     EXPECT_EQ(ended.status, 1) << ended.err;
     EXPECT_EQ(ended.out.find("done"), std::string::npos);

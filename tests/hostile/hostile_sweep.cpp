@@ -114,7 +114,8 @@ std::string sanitizerReport(const std::string &output) {
 std::string reasonOf(const ChildEnd &end) {
     if (!end.finished) {
         if (end.signal == SIGXCPU) return "more than a few seconds of processor time";
-        if (end.signal == SIGALRM) return "more than ten seconds on the clock";
+        if (end.signal == SIGALRM)
+            return "more than " + std::to_string(ChildLimits{}.wallSeconds) + " s on the clock";
         if (end.signal == SIGXFSZ) return "a file past the size limit";
         const std::string report = sanitizerReport(end.output);
         return "ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) +

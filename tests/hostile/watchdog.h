@@ -1,15 +1,18 @@
 // One call in a child process of its own, under limits: the child is ended
 // when it uses more than a few seconds of processor time or of time on the
-// clock, or writes a file larger than the limit. What it prints on standard
+// clock (scaled as the tests' waits are: a loaded machine gives the child less
+// of its processor), or writes a file larger than the limit. What it prints on standard
 // output and standard error is kept in a file for the caller to read.
 #pragma once
 #include <csignal>
 #include <functional>
 #include <string>
 
+#include "tests/support/test_time.h"
+
 struct ChildLimits {
     int cpuSeconds = 3;
-    int wallSeconds = 10;
+    int wallSeconds = int(scaledSeconds(10));
     long fileBytes = 64L << 20;
 };
 

@@ -7,6 +7,7 @@
 #include "tests/support/hpgl_raster.h"
 #include "tests/support/pen_ops.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/test_time.h"
 
 namespace {
 
@@ -123,7 +124,8 @@ TEST_F(Lines, ADashedLineTooLongForFloatStepsEnds) {
     for (const int shift : {0, 512}) { // both ends stay exact floats
         openHpgl();
         const int pattern[2] = {2, 3};
-        alarm(30); // a walk that never ends kills the test instead of hanging the run
+        // A walk that never ends kills the test instead of hanging the run.
+        const Watchdog watchdog(30);
         captureStdout([&] {
             clpwin(1000, 100, 51, 101); // x 1000..1050, y 100..200
             if (shift != 0) trfshf(shift, 0);
@@ -132,7 +134,6 @@ TEST_F(Lines, ADashedLineTooLongForFloatStepsEnds) {
             line(-100000000 - shift, 150, 100000000 - shift, 150);
             line(1000 - shift, 170, 1009 - shift, 170);
         });
-        alarm(0);
         const std::vector<PenOp> ops = closeHpgl();
         EXPECT_EQ(ops, expected) << "shift " << shift << ": " << describe(ops);
     }

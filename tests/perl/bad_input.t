@@ -9,10 +9,10 @@ use strict;
 use warnings;
 use Test::More;
 use lib "$ENV{KAVLOR_SOURCE_DIR}/tests/perl/lib";
-use KavlorTest qw(in_tmp);
+use KavlorTest qw(in_tmp scaled);
 use Kavlor;
 
-alarm 120;
+alarm scaled(120);
 in_tmp();
 Kavlor::errdev('FILE');
 Kavlor::errfil('messages.txt');

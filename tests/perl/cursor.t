@@ -13,17 +13,15 @@ use Kavlor;
 in_tmp();
 start_xvfb(60);
 
-# Runs the sub while a child, once the sub had the time to wait, sends the
-# xdotool commands to the window titled so.
+# Runs the sub while a child sends the xdotool commands to the window titled
+# so: input that comes before the sub waits is queued for it.
 sub while_waiting {
     my ($title, $sub, @commands) = @_;
     my $pid = fork() // die "fork: $!";
     if ($pid == 0) {
         my $window = window_named($title);
-        select(undef, undef, undef, 0.5);
         for my $command (@commands) {
             system('xdotool ' . ($command =~ s/WINDOW/$window/gr));
-            select(undef, undef, undef, 0.05);
         }
         POSIX::_exit($window ? 0 : 1);
     }

@@ -5,9 +5,9 @@ use strict;
 use warnings;
 use Test::More;
 use lib "$ENV{KAVLOR_SOURCE_DIR}/tests/perl/lib";
-use KavlorTest qw(declared_routines in_tmp run_perl);
+use KavlorTest qw(declared_routines in_tmp run_perl scaled);
 
-alarm 600; # no wait may hang
+alarm scaled(600); # no wait may hang
 
 my $open = q{Kavlor::metafl('SVG'); Kavlor::setfil('plot.svg'); Kavlor::kavini();};
 my $open_wmf = q{Kavlor::metafl('WMF'); Kavlor::setfil('plot.wmf'); Kavlor::kavini();};

@@ -20,7 +20,7 @@ sub second { push @heard, "second @_" }
 sub again { push @heard, "again @_"; Kavlor::wgfin() }
 
 # Runs the dialog titled so; a child process clicks the windows (x, y) given
-# once the dialog is shown.
+# once the dialog is shown: the dialog takes the clicks in order.
 sub dialog {
     my ($title, @clicks) = @_;
     my $pid = fork() // die "fork: $!";
@@ -28,7 +28,6 @@ sub dialog {
         my $ok = window_named($title);
         for my $click (@clicks) {
             system("xdotool mousemove --window $click->[0] $click->[1] $click->[2] click 1");
-            select(undef, undef, undef, 0.15);
         }
         POSIX::_exit($ok ? 0 : 1);
     }

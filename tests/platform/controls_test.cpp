@@ -7,11 +7,12 @@
 #include <chrono>
 #include <fstream>
 #include <future>
+#include <memory>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "platform/thread_windows.h"
 #include "platform/windows.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/x_server.h"
@@ -34,10 +35,12 @@ LRESULT parentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 class Controls : public ::testing::Test {
   protected:
     XvfbServer server;
+    std::unique_ptr<InputProbe> probe;
     HWND parent = 0;
 
     void SetUp() override {
         ASSERT_TRUE(server.running());
+        probe = std::make_unique<InputProbe>();
         heard.clear();
         WNDCLASSA c{};
         c.lpfnWndProc = parentProcedure;
@@ -56,20 +59,19 @@ class Controls : public ::testing::Test {
                                parent, HMENU(id), 0, nullptr);
     }
     // Runs xdotool commands in a thread of their own while this thread serves
-    // its windows, until the commands are done and nothing is left to do.
+    // its windows; each command once this thread has taken the ones before (a
+    // click may open the list the next one clicks into), and back when it has
+    // taken the last.
     void drive(const std::vector<std::string> &commands) {
-        auto input = std::async(std::launch::async, [commands] {
+        auto input = std::async(std::launch::async, [&] {
             for (const std::string &c : commands) {
                 xdotool(c);
-                std::this_thread::sleep_for(std::chrono::milliseconds(60));
+                if (!probe->taken()) return;
             }
         });
         while (input.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
             serve();
-        for (int i = 0; i < 20; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            serve();
-        }
+        input.get();
     }
     static void serve() {
         MSG msg;
@@ -107,6 +109,34 @@ TEST_F(Controls, TypingChangesAnEditFieldAndItsName) {
     EXPECT_STREQ(text, "new");
 }
 
+// A dialog moves the focus on Tab when it takes the key; the keys typed
+// behind it go where it moved it, and Shift is as it was at each key.
+TEST_F(Controls, KeysTypedAheadFollowTheFocusTheKeysBeforeThemMoved) {
+    show("Ahead");
+    const HWND first = control("edit", "", WS_BORDER, 10, 10, 200, 24, 7);
+    const HWND second = control("edit", "", WS_BORDER, 10, 40, 200, 24, 8);
+    SetFocus(first);
+    xdotool("key a Tab b shift+Tab c");
+    // Every key is in the connection's queue before the first is taken.
+    xlib.XSync(threadWindows().x.display, False);
+    char one[16] = {}, two[16] = {};
+    EXPECT_TRUE(waitUntil([&] {
+        MSG msg;
+        while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+                SetFocus(GetKeyState(int(VK_SHIFT)) < 0 ? first : second);
+                continue;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        GetWindowTextA(first, one, sizeof one);
+        GetWindowTextA(second, two, sizeof two);
+        return std::string(one) + "|" + two == "ac|b";
+    })) << one
+        << "|" << two;
+}
+
 TEST_F(Controls, ButtonsClickAndCheck) {
     show("Buttons");
     const HWND push = control("button", "Push", BS_PUSHBUTTON, 10, 10, 80, 24, 3);
@@ -126,22 +156,21 @@ TEST_F(Controls, ButtonsClickAndCheck) {
 
 // What the server shows of a control once it has painted its mark: the
 // centre of the mark (13 pixels at the left, centred in the height) in the
-// given colour, waited for within the watchdog while its window is served.
+// given colour, waited for while its window is served.
 RgbImage markShown(HWND control, COLORREF centre) {
     RECT c;
     GetClientRect(control, &c);
     RgbImage image;
-    for (int tries = 0; tries < 500; ++tries) {
-        if (tries > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const bool painted = waitUntil([&] {
         MSG msg;
         while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
         image = windowPixels(static_cast<unsigned long>(control));
-        if (image.width < c.right || image.height < c.bottom) continue;
+        if (image.width < c.right || image.height < c.bottom) return false;
         const unsigned char *p = image.at(6, c.bottom / 2);
-        if (RGB(p[0], p[1], p[2]) == centre) return image;
-    }
-    ADD_FAILURE() << "the mark of control " << control << " was not painted";
+        return RGB(p[0], p[1], p[2]) == centre;
+    });
+    if (!painted) ADD_FAILURE() << "the mark of control " << control << " was not painted";
     return image;
 }
 
@@ -307,10 +336,8 @@ TEST(ProgramStart, StartsWithoutWaitingAndTellsAMissingProgram) {
     EXPECT_EQ(WinExec(("touch \"" + made + "\"").c_str(), SW_SHOWNORMAL), 33u);
     EXPECT_EQ(WinExec("no_such_program_of_kavlor x", SW_SHOWNORMAL), 2u);
     EXPECT_EQ(WinExec("", SW_SHOWNORMAL), 2u);
-    struct stat s;
-    for (int i = 0; i < 200 && stat(made.c_str(), &s) != 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(stat(made.c_str(), &s), 0);
+    // The program runs beside this one: its file comes.
+    EXPECT_TRUE(waitUntil([&] { return fileExists(made); }));
 }
 
 } // namespace

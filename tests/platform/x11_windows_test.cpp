@@ -6,13 +6,13 @@
 
 #include <csignal>
 
-#include <chrono>
 #include <future>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/windows.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/x_server.h"
 
 namespace {
@@ -54,18 +54,16 @@ class X11Windows : public ::testing::Test {
         return window;
     }
     // Serves the thread's windows until a message arrives or time runs out.
-    static bool serveUntil(UINT message, int timeoutMs = 3000) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (std::chrono::steady_clock::now() < end) {
+    static bool serveUntil(UINT message) {
+        return waitUntil([message] {
             MSG msg;
             while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
                 if (msg.message == message) return true;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
+            return false;
+        });
     }
 };
 
@@ -132,8 +130,13 @@ TEST_F(X11Windows, KeysAndClicksArriveAsMessages) {
 
 TEST_F(X11Windows, GetMessageWaitsForInput) {
     const HWND window = shown("Waiting");
-    auto click = std::async(std::launch::async, [window] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The click comes once this thread sleeps, in GetMessage.
+    const std::string state = "/proc/self/task/" + std::to_string(gettid()) + "/stat";
+    auto click = std::async(std::launch::async, [window, state] {
+        EXPECT_TRUE(waitUntil([&] {
+            const std::string stat = readFile(state);
+            return stat.size() > stat.rfind(')') + 2 && stat[stat.rfind(')') + 2] == 'S';
+        }));
         xdotool("mousemove --window " + std::to_string(window) + " 5 5 click 1");
     });
     MSG msg;
@@ -158,7 +161,7 @@ TEST_F(X11Windows, TheCloseButtonClosesOnlyWhileTheSystemMenuAllowsIt) {
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].message, WM_CLOSE);
     EXPECT_EQ(IsWindow(window), 0);
-    EXPECT_EQ(windowNamed("Closable", 200), 0u);
+    EXPECT_TRUE(noWindowNamed("Closable"));
 }
 
 TEST_F(X11Windows, AWindowOfAnotherClientCanBeDrawnInto) {
@@ -242,24 +245,25 @@ TEST_F(X11MessageBox, ShowsItsTextAndAnswersByKey) {
     ASSERT_NE(box, 0u);
     EXPECT_EQ(windowProperty(box, "_KAVLOR_TEXT"),
               "_KAVLOR_TEXT(STRING) = \"Overwrite plot.pdf?\\nIt exists.\"");
-    // The text and the buttons, once the box has painted them (within 20 s).
+    // The text and the buttons, once the box has painted them.
     int dark = 0;
-    for (int i = 0; i < 400 && dark <= 100; ++i) {
-        if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(waitUntil([&] {
         const RgbImage image = windowPixels(box);
         dark = 0;
         for (int y = 0; y < image.height; ++y)
             for (int x = 0; x < image.width; ++x)
                 dark += image.at(x, y)[0] < 64;
-    }
-    EXPECT_GT(dark, 100);
+        return dark > 100;
+    })) << dark;
     pressKeys(box, "Return");
     EXPECT_EQ(answer.get(), IDNO); // the default
-    EXPECT_EQ(windowNamed("Question", 200), 0u);
+    // Gone also in the server's eyes, before the next box of that name is looked for.
+    EXPECT_TRUE(noWindowNamed("Question"));
 
     answer = ask("Again?", "Question", MB_YESNO | MB_DEFBUTTON2);
     pressKeys(shownWindow("--name '^Question$'"), "Tab Return");
     EXPECT_EQ(answer.get(), IDYES);
+    EXPECT_TRUE(noWindowNamed("Question"));
 
     answer = ask("Stop?", "Question", MB_OKCANCEL);
     pressKeys(shownWindow("--name '^Question$'"), "Escape");

@@ -35,6 +35,31 @@ def pytest_unconfigure(config):
         shutil.rmtree(own, ignore_errors=True)
 
 
+def time_factor():
+    """How much longer than on a plain build and an idle machine a test may wait: the build's
+    factor (sanitizers slow every program) times KAVLOR_TEST_TIME_FACTOR, which a slow or loaded
+    machine sets, as the C++, Perl and shell helpers of the tests read it."""
+    factor = 1.0
+    for name in ("KAVLOR_TEST_BUILD_TIME_FACTOR", "KAVLOR_TEST_TIME_FACTOR"):
+        text = os.environ.get(name, "")
+        try:
+            value = float(text) if text else 1.0
+        except ValueError:
+            value = 0.0
+        if not value > 0:
+            print(f"{name}={text} is no positive number: 1", file=sys.stderr)
+            value = 1.0
+        factor *= value
+    return factor
+
+
+def scaled(seconds):
+    """A bound of a wait (seconds of a plain build on an idle machine) for this build and
+    machine. Tests wait for events, never for a time: a bound only ends a wait that would
+    hang."""
+    return seconds * time_factor()
+
+
 def reference_plot(case, device, path):
     """The file the C program reference_plots draws for case."""
     subprocess.run([os.environ["KAVLOR_REFERENCE_PLOTS"], case, device, str(path)], check=True,
@@ -87,7 +112,7 @@ def display():
         number = numbers.readline().strip()
     yield f":{number}"
     server.terminate()
-    server.wait(timeout=10)
+    server.wait(timeout=scaled(10))
 
 
 @pytest.fixture

@@ -6,16 +6,18 @@ import os
 import subprocess
 import sys
 
+from conftest import scaled
+
 SCRIPT = """
-import subprocess, sys, time
+import subprocess, sys
 import kavlor
 
 def while_waiting(call, *commands):
-    # The commands run once the call had the time to wait.
-    steps = ["sleep 0.5"] + [f"xdotool {c}; sleep 0.05" for c in commands]
-    helper = subprocess.Popen(["sh", "-c", "; ".join(steps)])
+    # Input that comes before the call waits is queued for it. (The test's
+    # timeout bounds the wait for the helper.)
+    helper = subprocess.Popen(["sh", "-c", "; ".join(f"xdotool {c}" for c in commands)])
     result = call()
-    helper.wait(timeout=30)
+    helper.wait()
     return result
 
 kavlor.errdev("FILE")
@@ -47,7 +49,8 @@ kavlor.kavfin()
 def test_the_points_keys_and_windows_come_back(tmp_path, display):
     env = dict(os.environ, DISPLAY=display)
     process = subprocess.run([sys.executable, "-c", SCRIPT], cwd=tmp_path, env=env,
-                             capture_output=True, text=True, timeout=60)  # no wait may hang
+                             capture_output=True, text=True,
+                             timeout=scaled(60))  # no wait may hang
     assert process.returncode == 0, process.stderr
     lines = [line for line in process.stdout.splitlines()
              if line.split(" ")[0] in ("csrpts", "csrpt1", "csrpos", "winid")]

@@ -8,7 +8,7 @@ import subprocess
 import sys
 
 import pytest
-from conftest import SOURCE_DIR, masked
+from conftest import SOURCE_DIR, masked, scaled
 
 EXAMPLES = SOURCE_DIR / "examples" / "python"
 SCRIPTS = sorted(p.stem for p in EXAMPLES.glob("*.py") if p.stem != "example_page")
@@ -23,7 +23,7 @@ def run(command, cwd, **env):
     # The map files are those the build made.
     env = dict(os.environ, PYTHONPATH=f"{os.environ['PYTHONPATH']}:{EXAMPLES}",
                KAVLOR=os.environ["KAVLOR_BUILD_DATA"], **env)
-    process = subprocess.run(command, cwd=cwd, env=env, capture_output=True, timeout=600)
+    process = subprocess.run(command, cwd=cwd, env=env, capture_output=True, timeout=scaled(600))
     assert process.returncode == 0, process.stderr.decode(errors="replace")
     # The gallery shows the library at its best: no example draws what its device refuses.
     assert b"<<<< Warning" not in process.stdout, process.stdout.decode(errors="replace")

@@ -8,7 +8,7 @@ import subprocess
 import sys
 
 import pytest
-from conftest import SOURCE_DIR
+from conftest import SOURCE_DIR, scaled
 
 HEADER = (SOURCE_DIR / "include" / "kavlor.h").read_text()
 DECLARED = set(re.findall(r"^KAVLOR_API[^;(]*?\b(\w+)\s*\(", HEADER, re.M))
@@ -59,7 +59,8 @@ def test_the_wrapper_works_without_a_display(tmp_path, name, script, expected):
     env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
     script = f'import kavlor\nkavlor.errdev("FILE")\n{script}'
     process = subprocess.run([sys.executable, "-c", script], cwd=tmp_path, env=env,
-                             capture_output=True, text=True, timeout=60)  # no wait may hang
+                             capture_output=True, text=True,
+                             timeout=scaled(60))  # no wait may hang
     assert process.returncode == 0, process.stderr
     # What the script prints is a line of its own among the protocol of kavfin.
     assert expected in process.stdout.splitlines()

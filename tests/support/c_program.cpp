@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <regex>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,9 +48,13 @@ ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunO
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
+        // A program that hangs ends with the test that ran it (its watchdog).
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (chdir(dir.c_str()) != 0) _exit(126);
+        const int in = open("/dev/null", O_RDONLY);
         const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
         for (const std::string &assignment : options.env)

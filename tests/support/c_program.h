@@ -25,7 +25,8 @@ std::string cMain(const std::string &body);
 std::string compileC(const std::string &source, const std::string &dir,
                      const std::string &name = "prog", const std::string &extraFlags = "");
 
-// Runs a program with dir as working directory.
+// Runs a program with dir as working directory, no input (its standard input
+// is /dev/null), killed if the test process ends first.
 ProgramRun runProgram(const std::string &exe, const std::string &dir,
                       const RunOptions &options = {});
 

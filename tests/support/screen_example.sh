@@ -11,18 +11,28 @@
 #                scale's trough, whose callback draws the plot again (2.ppm);
 #                then OK
 #
-# A picture is taken once the window has shown the same pixels for a second;
-# with --like, once it shows the picture of the same name in DIR (the twin's
-# pictures are taken like the C program's, however slowly either draws), or
-# the last picture when it never does. The program runs in OUT_DIR, its
-# standard output goes to OUT_DIR/stdout. Every wait has a watchdog; the exit
-# status is the program's, or 1 when a window did not come, did not settle
-# or did not show the picture of DIR.
+# A picture is taken once the program waits for input (it sleeps in poll, as
+# a message loop with nothing left to do does) and the window shows the same
+# pixels twice in a row (for 2.ppm, other pixels than those of 1.ppm); with
+# --like, once the window shows the picture of the same name in DIR (the
+# twin's pictures are taken like the C program's, however slowly either
+# draws). The program runs in OUT_DIR, its standard output goes to
+# OUT_DIR/stdout. Every wait has a watchdog, scaled as the other tests' waits
+# are (KAVLOR_TEST_TIME_FACTOR, and the build's KAVLOR_TEST_BUILD_TIME_FACTOR);
+# the exit status is the program's, or 1 when a window did not come, did not
+# settle or did not show the picture of DIR.
 set -uo pipefail
 name=$1 out=$2 like=
 shift 2
 [ "${1:-}" = --like ] && { like=$2; shift 2; }
-seconds=60
+
+# Seconds of a plain build on an idle machine, for this build and machine.
+scaled() {
+    awk -v s="$1" -v b="${KAVLOR_TEST_BUILD_TIME_FACTOR:-1}" -v m="${KAVLOR_TEST_TIME_FACTOR:-1}" \
+        'BEGIN { b += 0; m += 0; if (!(b > 0)) b = 1; if (!(m > 0)) m = 1; t = s * b * m;
+                 print ((t == int(t)) ? t : int(t) + 1) }'
+}
+seconds=$(scaled 60)
 
 number_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -r 3> "$number_file" 2> /dev/null &
@@ -34,44 +44,55 @@ finish() {
     rm -f "$number_file"
 }
 trap finish EXIT
-for _ in $(seq 150); do [ -s "$number_file" ] && break; sleep 0.2; done
-[ -s "$number_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(cat "$number_file")
-
-(cd "$out" && exec timeout $seconds "$@" > stdout) &
-program=$!
-
 fail() {
     echo "$name: $*" >&2
     exit 1
 }
+# Xvfb writes its display number once it listens.
+deadline=$((SECONDS + $(scaled 30)))
+until [ -s "$number_file" ]; do
+    [ $SECONDS -lt $deadline ] && kill -0 "$server" 2> /dev/null || fail "Xvfb did not start"
+    sleep 0.05
+done
+export DISPLAY=:$(cat "$number_file")
+
+(cd "$out" && exec timeout "$seconds" "$@" > stdout) &
+program=$!
+
 # The first shown window whose name matches, waiting for it.
-window() { timeout $seconds xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+window() { timeout "$seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 # The first child window of the class.
 child() { xwininfo -children -id "$1" | awk -v c="(\"$2\"" 'index($0, c) { print $1; exit }'; }
 capture() { xwd -silent -id "$1" | xwdtopnm 2> /dev/null; }
+# True while the program waits for input: each thread of the program that
+# timeout runs sleeps in poll (system calls 7 and 271 on x86_64).
+waiting() {
+    local pid task call found=no
+    for pid in $(pgrep -P "$program"); do
+        for task in /proc/"$pid"/task/*; do
+            read -r call _ < "$task/syscall" 2> /dev/null || return 1
+            [ "$call" = 7 ] || [ "$call" = 271 ] || return 1
+            found=yes
+        done
+    done
+    [ $found = yes ]
+}
 # Writes FILE once the window shows what it should: the picture of the same
-# name in the folder of --like, or else the same pixels five times in a row,
-# 0.2 s apart, that differ from those of NOT (a file, or nothing).
+# name in the folder of --like, or else, while the program waits, the same
+# pixels twice in a row that differ from those of NOT (a file, or nothing).
 settled() {
-    local id=$1 file=$2 not=${3:-/dev/null} same=0 deadline=$((SECONDS + seconds))
+    local id=$1 file=$2 not=${3:-/dev/null} deadline=$((SECONDS + seconds))
     while [ $SECONDS -lt $deadline ]; do
-        capture "$id" > "$file.new"
         if [ -n "$like" ]; then
-            cmp -s "$file.new" "$like/${file##*/}" && same=4
-        elif cmp -s "$file.new" "$file.last" && ! cmp -s "$file.new" "$not"; then
-            same=$((same + 1))
-        else
-            same=0
-        fi
-        mv "$file.new" "$file.last"
-        if [ $same -ge 4 ]; then
-            mv "$file.last" "$file"
+            capture "$id" > "$file" && cmp -s "$file" "$like/${file##*/}" && return 0
+        elif waiting && capture "$id" > "$file.first" && waiting && capture "$id" > "$file" &&
+            waiting && cmp -s "$file" "$file.first" && ! cmp -s "$file" "$not"; then
+            rm -f "$file.first"
             return 0
         fi
-        sleep 0.2
+        sleep 0.05
     done
-    mv "$file.last" "$file"
+    rm -f "$file.first"
     fail "the window did not show ${like:+the picture of $like, }${file##*/}"
 }
 

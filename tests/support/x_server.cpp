@@ -15,8 +15,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <thread>
 
+#include "platform/windows.h"
 #include "tests/support/c_program.h"
 
 namespace {
@@ -57,7 +57,8 @@ XvfbServer::XvfbServer(const std::string &screen, unsigned watchdogSeconds) {
     std::string number;
     pollfd p{fds[0], POLLIN, 0};
     char c = 0;
-    while (poll(&p, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+    while (poll(&p, 1, int(scaled(std::chrono::seconds(10)).count())) > 0 &&
+           read(fds[0], &c, 1) == 1 && c != '\n')
         number += c;
     close(fds[0]);
     if (number.empty()) {
@@ -67,14 +68,12 @@ XvfbServer::XvfbServer(const std::string &screen, unsigned watchdogSeconds) {
     }
     display_ = ":" + number;
     setenv("DISPLAY", display_.c_str(), 1);
-    alarm(watchdogSeconds);
+    watchdog_ = std::make_unique<Watchdog>(watchdogSeconds);
 }
 
 // The server stays until the process ends: the connections of the test's
 // threads close only then.
-XvfbServer::~XvfbServer() {
-    alarm(0);
-}
+XvfbServer::~XvfbServer() = default;
 
 void XvfbServer::stop() {
     if (pid_ <= 0) return;
@@ -84,12 +83,11 @@ void XvfbServer::stop() {
         // is killed and watched until it is gone or a zombie, its sockets closed.
         kill(pid_, SIGKILL);
         const std::string stat = "/proc/" + std::to_string(pid_) + "/stat";
-        for (int i = 0; i < 500; ++i) {
+        waitUntil([&] {
             std::ifstream file(stat);
             std::string pid, name, state;
-            if (!(file >> pid >> name >> state) || state == "Z") break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+            return !(file >> pid >> name >> state) || state == "Z";
+        });
     }
     pid_ = -1;
 }
@@ -100,46 +98,54 @@ std::string xdotool(const std::string &args) {
     return trimmed(run.out);
 }
 
+namespace {
+
+// The first window that `xdotool search ARGS` finds, waiting up to timeoutMs; 0 when none.
+unsigned long searched(const std::string &args, int timeoutMs) {
+    unsigned long found = 0;
+    waitUntil(
+        [&] {
+            const ProgramRun run = runShell("xdotool search " + args);
+            if (run.status == 0 && !run.out.empty()) found = std::stoul(run.out);
+            return found != 0;
+        },
+        std::chrono::milliseconds(timeoutMs));
+    return found;
+}
+
+} // namespace
+
 unsigned long windowNamed(const std::string &title, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        const ProgramRun run = runShell("xdotool search --name '^" + title + "$'");
-        if (run.status == 0 && !run.out.empty()) return std::stoul(run.out);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    } while (std::chrono::steady_clock::now() < end);
-    return 0;
+    return searched("--name '^" + title + "$'", timeoutMs);
+}
+
+bool noWindowNamed(const std::string &title, int timeoutMs) {
+    return waitUntil(
+        [&] { return runShell("xdotool search --name '^" + title + "$'").out.empty(); },
+        std::chrono::milliseconds(timeoutMs));
 }
 
 unsigned long shownWindow(const std::string &query, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        const ProgramRun run = runShell("xdotool search --onlyvisible " + query);
-        if (run.status == 0 && !run.out.empty()) return std::stoul(run.out);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    } while (std::chrono::steady_clock::now() < end);
-    return 0;
+    return searched("--onlyvisible " + query, timeoutMs);
 }
 
 bool waitForFocus(unsigned long window, int timeoutMs) {
     char hex[32];
     std::snprintf(hex, sizeof hex, "0x%lx ", window);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        const ProgramRun focus = runShell("xdotool getwindowfocus -f");
-        if (focus.status == 0 && !focus.out.empty()) {
+    return waitUntil(
+        [&] {
+            const ProgramRun focus = runShell("xdotool getwindowfocus -f");
+            if (focus.status != 0 || focus.out.empty()) return false;
             const std::string id = trimmed(focus.out);
             if (id == std::to_string(window)) return true;
             // A control lies inside the top-level window that takes the keys;
             // the root window (the focus once a window is gone) holds them all.
             const ProgramRun tree = runShell("xwininfo -tree -id " + id + " 2>/dev/null");
             const std::string first = tree.out.substr(0, tree.out.find('\n', 1));
-            if (tree.status == 0 && first.find("(the root window)") == std::string::npos &&
-                tree.out.find(hex) != std::string::npos)
-                return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    } while (std::chrono::steady_clock::now() < end);
-    return false;
+            return tree.status == 0 && first.find("(the root window)") == std::string::npos &&
+                   tree.out.find(hex) != std::string::npos;
+        },
+        std::chrono::milliseconds(timeoutMs));
 }
 
 void pressKeys(unsigned long window, const std::string &keys) {
@@ -162,4 +168,37 @@ bool closeWindow(unsigned long window) {
 std::string windowProperty(unsigned long window, const std::string &name) {
     const ProgramRun run = runShell("xprop -id " + std::to_string(window) + " " + name);
     return run.status == 0 ? trimmed(run.out) : "";
+}
+
+InputProbe::InputProbe() {
+    WNDCLASSA c{};
+    c.lpfnWndProc = procedure;
+    c.lpszClassName = "kavlor test probe";
+    RegisterClassA(&c);
+    window_ = CreateWindowExA(0, "kavlor test probe", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, 0, 0,
+                              0, nullptr);
+    EXPECT_NE(window_, 0) << "no probe window";
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<std::intptr_t>(this));
+}
+
+InputProbe::~InputProbe() {
+    DestroyWindow(window_);
+}
+
+bool InputProbe::taken() {
+    const int request = ++sent_;
+    EXPECT_TRUE(closeWindow(static_cast<unsigned long>(window_)));
+    const bool heard = waitUntil([&] { return heard_.load() >= request; });
+    EXPECT_TRUE(heard) << "the window thread did not take its input";
+    return heard;
+}
+
+LRESULT InputProbe::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The close request is heard, and the probe stays.
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+        if (auto *probe = reinterpret_cast<InputProbe *>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+            ++probe->heard_;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -11,8 +11,8 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "kavlor.h"
@@ -34,11 +34,14 @@ void withData(int id, int data) {
 class Dialogs : public ::testing::Test {
   protected:
     XvfbServer server;
+    static inline std::unique_ptr<InputProbe> probe;
 
     void SetUp() override {
         ASSERT_TRUE(server.running());
+        probe = std::make_unique<InputProbe>();
         heard.clear();
     }
+    void TearDown() override { probe.reset(); }
     // Runs the dialog on this thread while the steps run on another, after
     // the window of the title is shown and holds the keys.
     static void run(const char *title, const std::function<void()> &dialog,
@@ -51,22 +54,23 @@ class Dialogs : public ::testing::Test {
         });
         dialog();
         input.get();
+        // Gone in the server's eyes too before a dialog of the same title is looked for.
+        EXPECT_TRUE(noWindowNamed(title));
+    }
+    // Each step is sent once the dialog has taken the steps before: a click
+    // may open the list that the next one clicks into. (The dialog that the
+    // last step ends takes nothing more.)
+    static void step(const std::string &xdotoolCommand) {
+        EXPECT_TRUE(probe->taken());
+        xdotool(xdotoolCommand);
     }
     // xdotool's mouse at (x, y) of a widget's window, clicked.
     static void click(int id, int x, int y) {
-        xdotool("mousemove --window " + std::to_string(gwgxidOf(id)) + " " + std::to_string(x) +
-                " " + std::to_string(y) + " click 1");
-        pause();
+        step("mousemove --window " + std::to_string(gwgxidOf(id)) + " " + std::to_string(x) + " " +
+             std::to_string(y) + " click 1");
     }
-    static void keys(const std::string &k) {
-        xdotool("key " + k);
-        pause();
-    }
-    static void type(const std::string &text) {
-        xdotool("type '" + text + "'");
-        pause();
-    }
-    static void pause() { std::this_thread::sleep_for(std::chrono::milliseconds(80)); }
+    static void keys(const std::string &k) { step("key " + k); }
+    static void type(const std::string &text) { step("type '" + text + "'"); }
     // The windows of widgets, read before the dialog runs.
     static inline std::vector<int> windows;
     static int gwgxidOf(int id) { return windows.at(std::size_t(id)); }
@@ -255,15 +259,15 @@ TEST_F(Dialogs, TheMenuBarEndsTheDialogAndOpensTheFileDialog) {
         keys("alt+t");
         keys("Escape");
         const std::string bar = std::to_string(gwgxidOf(ip));
-        xdotool("mousemove --window " + bar + " " + std::to_string(fileTitleX()) + " 8 click 1");
-        pause();
+        step("mousemove --window " + bar + " " + std::to_string(fileTitleX()) + " 8 click 1");
         keys("Down Return"); // its one entry
         const unsigned long open = shownWindow("--name '^Open$'");
         EXPECT_NE(open, 0u);
         EXPECT_TRUE(waitForFocus(open));
         type(dir.file("picked.dat"));
         keys("Return");
-        pause();
+        // The keys go to the dialog once it has them back from the file dialog.
+        EXPECT_TRUE(waitForFocus(static_cast<unsigned long>(gwgxidOf(ip))));
         keys("alt+e");
         keys("o");
     });
@@ -288,9 +292,8 @@ TEST_F(Dialogs, ReadyMadeDialogsReturnWhatWasChosen) {
         "Choose", [] { EXPECT_EQ(dwglis("Pick one", "a|b|c|d|e|f|g", 2), 5); },
         [&] {
             const std::string list = xdotool("search --classname '^listbox$'");
-            xdotool("mousemove --window " + list.substr(0, list.find('\n')) + " 10 " +
-                    std::to_string(4 * ch + ch / 2 + 1) + " click 1");
-            pause();
+            step("mousemove --window " + list.substr(0, list.find('\n')) + " 10 " +
+                 std::to_string(4 * ch + ch / 2 + 1) + " click 1");
             keys("Return");
         });
     setenv("KAVLOR_MSGBOX", "log", 1); // "Selected list element out of range"

@@ -3,13 +3,10 @@
 // option OK the frame's close button ends the dialog like OK; a command
 // button starts its program, or says it could not.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <chrono>
 #include <functional>
 #include <future>
 #include <string>
-#include <thread>
 
 #include "tests/support/c_program.h"
 #include "tests/support/temp_dir.h"
@@ -69,10 +66,9 @@ class Ending : public ::testing::Test {
         input.get();
         return result;
     }
-    static void keys(const std::string &k) {
-        xdotool("key " + k);
-        std::this_thread::sleep_for(std::chrono::milliseconds(80));
-    }
+    // Keys typed ahead: the dialog takes them in order, each where the keys
+    // before it left the focus.
+    static void keys(const std::string &k) { xdotool("key " + k); }
 };
 
 TEST_F(Ending, QuitEndsTheProcessWithStatusZero) {
@@ -112,10 +108,8 @@ TEST_F(Ending, ACommandButtonStartsItsProgramAndThenItsCallback) {
     ProgramRun r = run({"x", "touch " + made}, press);
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.out, "before\ncallback 3\nafter \n");
-    struct stat s;
-    for (int i = 0; i < 200 && stat(made.c_str(), &s) != 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(stat(made.c_str(), &s), 0);
+    // The command runs beside the program: its file comes.
+    EXPECT_TRUE(waitUntil([&] { return fileExists(made); }));
 
     r = run({"x", "no_such_program_of_kavlor"}, press);
     EXPECT_EQ(r.err.substr(0, r.err.find("-----")), // (a sanitizer may add its report)

@@ -14,7 +14,7 @@ use Fcntl qw(F_SETFD);
 
 our @EXPORT_OK = qw(run_perl in_tmp masked read_file reference_plot declared_routines
                     public_names source_dir
-                    start_xvfb window_named);
+                    scaled start_xvfb window_named);
 
 sub source_dir { return $ENV{KAVLOR_SOURCE_DIR} // "$INC{'KavlorTest.pm'}/../../../.." }
 
@@ -66,12 +66,38 @@ sub reference_plot {
     return read_file($path);
 }
 
+# How much longer than on a plain build and an idle machine a test may wait:
+# the build's factor (sanitizers slow every program) times
+# KAVLOR_TEST_TIME_FACTOR, which a slow or loaded machine sets, as the C++,
+# Python and shell helpers of the tests read it. Tests wait for events, never
+# for a time: a bound only ends a wait that would hang.
+sub time_factor {
+    my $factor = 1;
+    for my $name (qw(KAVLOR_TEST_BUILD_TIME_FACTOR KAVLOR_TEST_TIME_FACTOR)) {
+        my $text = $ENV{$name} // '';
+        next if $text eq '';
+        if ($text =~ /^\s*(\d+(\.\d*)?|\.\d+)\s*$/ && $text > 0) {
+            $factor *= $text;
+        } else {
+            print STDERR "$name=$text is no positive number: 1\n";
+        }
+    }
+    return $factor;
+}
+
+# A bound in seconds of a plain build on an idle machine, for this build and machine.
+sub scaled {
+    my ($seconds) = @_;
+    my $scaled = $seconds * time_factor();
+    return $scaled == int($scaled) ? $scaled : int($scaled) + 1;
+}
+
 # An X server of the test's own: Xvfb on a display number it picks, DISPLAY
 # pointed at it; it ends with the test. A watchdog ends a test that hangs.
 sub start_xvfb {
-    my ($seconds) = @_;
+    my $seconds = scaled($_[0] // 60);
     $SIG{ALRM} = sub { print STDERR "watchdog: the test ran over $seconds s\n"; kill 'KILL', $$ };
-    alarm($seconds // 60);
+    alarm($seconds);
     pipe(my $read, my $write) or die "pipe: $!";
     my $pid = fork() // die "fork: $!";
     if ($pid == 0) {
@@ -91,16 +117,17 @@ sub start_xvfb {
 }
 
 # The id of the window titled exactly so once the server shows it (a click
-# sent to a window not yet mapped lands beneath it), waiting up to 20 s; 0
-# when none is shown.
+# sent to a window not yet mapped lands beneath it), waiting up to 20 s
+# (scaled); 0 when none is shown.
 sub window_named {
     my ($title) = @_;
-    for (1 .. 1000) {
+    my $end = time() + scaled(20);
+    while (1) {
         my $id = `xdotool search --onlyvisible --name '^$title\$' 2>/dev/null`;
         return $1 if $id =~ /^(\d+)/;
+        return 0 if time() > $end;
         select(undef, undef, undef, 0.02);
     }
-    return 0;
 }
 
 # The routines kavlor.h declares.
