@@ -374,8 +374,7 @@ TEST_F(Dialogs, WgfinInACallbackRunsOnlyADialogOfItsOwn) {
         const unsigned long inner = shownWindow("--name '^Inner$'");
         EXPECT_NE(inner, 0u);
         EXPECT_TRUE(waitForFocus(inner));
-        xdotool("mousemove --window " + std::to_string(innerOk.load()) + " 10 5 click 1");
-        pause();
+        step("mousemove --window " + std::to_string(innerOk.load()) + " 10 5 click 1");
         click(again, 10, 5);
         click(ok, 10, 5);
     });
