@@ -15,21 +15,17 @@ export KAVLOR_GENERATOR_SOURCES=required
 echo "== layout of the sources"
 scripts/check_format.sh
 
-# The test builds keep debugging information (a user's build is a Release
-# build) and build the tests, which ./demo.sh leaves out.
-test_build=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVLOR_BUILD_TESTS=ON -DKAVLOR_WERROR=ON)
-
 echo "== tests"
-configure_and_build build "${test_build[@]}"
+configure_and_build build "${TEST_BUILD[@]}"
 ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-configure_and_build build/asan "${test_build[@]}" -DKAVLOR_SANITIZE=address
+configure_and_build build/asan "${TEST_BUILD[@]}" -DKAVLOR_SANITIZE=address
 sanitized_ctest build/asan --no-tests=error -j "$jobs"
 
 echo "== thread tests under ThreadSanitizer"
 # Only the thread tests are built here, with what installing the prefix needs.
-configure_and_build build/tsan "${test_build[@]}" -DKAVLOR_SANITIZE=thread \
+configure_and_build build/tsan "${TEST_BUILD[@]}" -DKAVLOR_SANITIZE=thread \
     --target kavlor_installables thread_tests e2e_threads_tests stream_compressor_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure --no-tests=error -j "$jobs" -L threads
 

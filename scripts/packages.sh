@@ -71,6 +71,10 @@ configure_and_build() {
     cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
 
+# The test builds keep debugging information (a user's build is a Release
+# build) and build the tests, which ./demo.sh leaves out.
+TEST_BUILD=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVLOR_BUILD_TESTS=ON -DKAVLOR_WERROR=ON)
+
 # sanitized_ctest DIR [ctest options...]: CTest in the AddressSanitizer build
 # DIR with the sanitizers' options of the suite (leaks reported, the first
 # error ends the test).

@@ -36,9 +36,7 @@ done
 
 . scripts/packages.sh
 if [ $build = yes ]; then
-    export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
-    export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
-    configure_and_build "$dir" -DKAVLOR_SANITIZE=address -DKAVLOR_WERROR=ON || exit 1
+    configure_and_build "$dir" "${TEST_BUILD[@]}" -DKAVLOR_SANITIZE=address || exit 1
 fi
 
 logs=$dir/stress
