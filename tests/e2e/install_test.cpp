@@ -79,27 +79,33 @@ TEST(Install, TheMapFilesAreInstalled) {
         EXPECT_EQ(built.count(name), 1u) << name;
 }
 
+// A CMake project of the C language alone in dir that finds the package in
+// this build's test prefix and builds dir/build/plot from source, linked to
+// library; what building it printed.
+ProgramRun buildCMakeProject(const TempDir &dir, const std::string &library,
+                             const std::string &source) {
+    writeFile(dir.file("CMakeLists.txt"), "cmake_minimum_required(VERSION 3.25)\n"
+                                          "project(user C)\n"
+                                          "find_package(Kavlor REQUIRED)\n"
+                                          "add_executable(plot plot.c)\n"
+                                          "target_link_libraries(plot PRIVATE " +
+                                              library + ")\n");
+    writeFile(dir.file("plot.c"), source);
+    const std::string build = dir.file("build");
+    return runShell("cmake -S " + quoted(dir.path()) + " -B " + quoted(build) +
+                    " -DCMAKE_PREFIX_PATH=" + quoted(testPrefix()) +
+                    " -DCMAKE_C_FLAGS=" + quoted(testCFlags()) + " > /dev/null && cmake --build " +
+                    quoted(build) + " 2>&1");
+}
+
 TEST(Install, FindPackageBuildsAProgram) {
     TempDir dir;
-    writeFile(dir.file("CMakeLists.txt"), R"(
-cmake_minimum_required(VERSION 3.25)
-project(user C)
-find_package(Kavlor REQUIRED)
-add_executable(user user.c)
-target_link_libraries(user PRIVATE Kavlor::kavlor)
-)");
-    writeFile(dir.file("user.c"), R"(
+    const ProgramRun built = buildCMakeProject(dir, "Kavlor::kavlor", R"(
 #include <kavlor.h>
 int main(void) { return trmlen("ab  ") == 2 ? 0 : 1; }
 )");
-    const std::string build = dir.file("build");
-    const std::string configure = "cmake -S '" + dir.path() + "' -B '" + build +
-                                  "' -DCMAKE_PREFIX_PATH='" + testPrefix() + "' -DCMAKE_C_FLAGS='" +
-                                  testCFlags() + "'" + " > /dev/null && cmake --build '" + build +
-                                  "' > /dev/null";
-    ASSERT_EQ(system(configure.c_str()), 0);
-    ProgramRun run = runProgram(build + "/user", dir.path());
-    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(built.status, 0) << built.out;
+    EXPECT_EQ(runProgram(dir.file("build/plot"), dir.path()).status, 0);
 }
 
 // The README's line that starts with start, as it prints it, with the prefix
@@ -147,23 +153,11 @@ TEST(Install, TheReadmeStaticLineLinksAStaticProgram) {
 // C compiler links.
 TEST(Install, TheStaticArchiveLinksIntoACProject) {
     TempDir dir;
-    writeFile(dir.file("CMakeLists.txt"), R"(
-cmake_minimum_required(VERSION 3.25)
-project(user C)
-find_package(Kavlor REQUIRED)
-add_executable(plot plot.c)
-target_link_libraries(plot PRIVATE Kavlor::kavlor_static)
-)");
-    writeFile(dir.file("plot.c"), kPagePlot);
-    const std::string build = dir.file("build");
-    const ProgramRun built = runShell("cmake -S " + quoted(dir.path()) + " -B " + quoted(build) +
-                                      " -DCMAKE_PREFIX_PATH=" + quoted(testPrefix()) +
-                                      " -DCMAKE_C_FLAGS=" + quoted(testCFlags()) +
-                                      " > /dev/null && cmake --build " + quoted(build) + " 2>&1");
+    const ProgramRun built = buildCMakeProject(dir, "Kavlor::kavlor_static", kPagePlot);
     ASSERT_EQ(built.status, 0) << built.out;
-    EXPECT_EQ(runShell("readelf -d " + quoted(build + "/plot") + " | grep -c libkavlor").out,
-              "0\n");
-    expectPageDrawn(runProgram(build + "/plot", dir.path()), dir.path());
+    const std::string plot = dir.file("build/plot");
+    EXPECT_EQ(runShell("readelf -d " + quoted(plot) + " | grep -c libkavlor").out, "0\n");
+    expectPageDrawn(runProgram(plot, dir.path()), dir.path());
 }
 
 // The maps example built against prefix with its pkg-config file and run in
