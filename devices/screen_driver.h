@@ -2,10 +2,11 @@
 // each drawn into a backing bitmap that is shown on flush, on repaint and at
 // the end of the plot, where the driver waits for the user.
 //
-// The kernel calls these with the caller's GlobalRecord; coordinates are
-// pixels of the current window (origin top left, y downward), after the
-// kernel's own clipping. Without a display the windows exist unmapped, so
-// drawing and pixel access work, and every wait ends at once.
+// The screen's driver (screen_driver.cpp), the screen routines and the
+// widgets call these with the caller's GlobalRecord; coordinates are pixels
+// of the current window (origin top left, y downward), after the kernel's own
+// clipping. Without a display the windows exist unmapped, so drawing and
+// pixel access work, and every wait ends at once.
 #pragma once
 
 struct GlobalRecord;
