@@ -48,8 +48,8 @@ void qqrgbf(const DriverRecord &driver, int colour, double rgb[3]);
 // Pure white becomes black, pure black white; other colours stay.
 void qqgrev(std::uint8_t rgb[3]);
 
-// The span fillers serve the screen's pixel copy (its qqwhln, qqwhln2) and
-// the memory raster alike, each pixel stored in the picture's own format.
+// The span fillers serve the screen's pixel copy and the memory raster
+// alike, each pixel stored in the picture's own format.
 //
 // One row of a depth-tested triangle, xa <= xb with colours and depths at
 // both ends: columns from trunc(xa + 0.5) to trunc(xb + 0.5), cut at the
