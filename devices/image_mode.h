@@ -24,5 +24,5 @@ void endImageMode(GlobalRecord &rec);
 
 // wpxrow without the level check: n values (colour numbers, or R, G, B in
 // the RGB pixel mode of imgmod) as row y from column x, cut at the edges of
-// GlobalRecord.nwinsiz. Warning 55 outside image mode.
+// rec.win.nwinsiz. Warning 55 outside image mode.
 void writeImageRow(GlobalRecord &rec, const std::uint8_t *values, int x, int y, int n);

@@ -27,7 +27,7 @@ struct ImagePlacement {
     int bottom = 0; // y + height - 1 of the box
     int width = 0;
     int height = 0;
-    // The image in pixels: GlobalRecord.nwinsiz while image mode is on.
+    // The image in pixels: rec.win.nwinsiz while image mode is on.
     int pixelWidth = 0;
     int pixelHeight = 0;
     // nypage < nxpage and the orientation is not NONE: the page is turned on

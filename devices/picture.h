@@ -36,6 +36,6 @@ void pictureBitmapFile(GlobalRecord &rec, FILE *file, int mode, int &status);
 
 // What the raster file writers get for the current picture: its pixel
 // routines, the area (the image clip rectangle nimgclp when iimgclp is 1,
-// else the whole window, 0, 0 and GlobalRecord.nwinsiz) with the clip flag,
+// else the whole window, 0, 0 and rec.win.nwinsiz) with the clip flag,
 // the colour table, the image format and the bits per pixel.
 RasterFileRequest pictureRequest(const GlobalRecord &rec, const PixelDriver &pixels);

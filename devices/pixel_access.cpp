@@ -1,6 +1,6 @@
 // The pixel routines of image mode: wpixel, rpixel, wpxrow, rpxrow, wpixls,
 // rpixls. Coordinates are pixels of the picture, bounded by
-// GlobalRecord.nwinsiz; values are colour numbers (one byte) or, in the RGB
+// rec.win.nwinsiz; values are colour numbers (one byte) or, in the RGB
 // pixel mode of imgmod, R, G, B (three bytes). Writers cut at the edges;
 // readers refuse what does not lie inside (warning 58).
 #include <algorithm>
