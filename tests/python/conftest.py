@@ -104,9 +104,11 @@ def masked(data):
 def display():
     """Xvfb on a display number it picks, ended with the test."""
     read, write = os.pipe()
+    # The sanitizer's runtime that the interpreter may preload is not the server's.
+    server_env = {k: v for k, v in os.environ.items() if k != "LD_PRELOAD"}
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
                                "-nolisten", "tcp", "-r"],
-                              pass_fds=(write,), stderr=subprocess.DEVNULL)
+                              pass_fds=(write,), stderr=subprocess.DEVNULL, env=server_env)
     os.close(write)
     with os.fdopen(read) as numbers:
         number = numbers.readline().strip()

@@ -34,6 +34,12 @@ scaled() {
 }
 seconds=$(scaled 60)
 
+# An interpreter under AddressSanitizer preloads the sanitizer's runtime: the
+# program keeps it, the tools below run without it (a tool not built with it
+# was seen to wait on one of its locks for ever).
+program_preload=${LD_PRELOAD-}
+unset LD_PRELOAD
+
 number_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -r 3> "$number_file" 2> /dev/null &
 server=$!
@@ -56,7 +62,7 @@ until [ -s "$number_file" ]; do
 done
 export DISPLAY=:$(cat "$number_file")
 
-(cd "$out" && exec timeout "$seconds" "$@" > stdout) &
+(cd "$out" && LD_PRELOAD=$program_preload exec timeout "$seconds" "$@" > stdout) &
 program=$!
 
 # The first shown window whose name matches, waiting for it.

@@ -104,6 +104,7 @@ sub start_xvfb {
         close $read;
         my $fd = fileno $write;
         fcntl($write, F_SETFD, 0) or die "fcntl: $!"; # kept open across exec
+        delete $ENV{LD_PRELOAD};    # the sanitizer's runtime is for the interpreter alone
         { exec 'Xvfb', '-displayfd', $fd, '-screen', '0', '1024x768x24', '-nolisten', 'tcp', '-r' }
         POSIX::_exit(127);
     }
@@ -123,7 +124,7 @@ sub window_named {
     my ($title) = @_;
     my $end = time() + scaled(20);
     while (1) {
-        my $id = `xdotool search --onlyvisible --name '^$title\$' 2>/dev/null`;
+        my $id = `env -u LD_PRELOAD xdotool search --onlyvisible --name '^$title\$' 2>/dev/null`;
         return $1 if $id =~ /^(\d+)/;
         return 0 if time() > $end;
         select(undef, undef, undef, 0.02);
