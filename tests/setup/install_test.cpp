@@ -23,6 +23,7 @@
 #include "platform/windows.h"
 #include "setup/file_table.h"
 #include "tests/support/c_program.h"
+#include "tests/support/child_exec.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/x_server.h"
 
@@ -62,20 +63,19 @@ SetupRun startSetup(const std::string &medium, const SetupUser &user,
                     const std::vector<std::string> &moreEnv = {}, unsigned watchdog = 120) {
     SetupRun run;
     run.errFile = user.file("stderr");
+    std::vector<std::string> env = user.env();
+    env.insert(env.begin(), "KAVLOR");
+    env.insert(env.end(), moreEnv.begin(), moreEnv.end());
+    const ChildExec setup("./kavlor-setup", {}, env);
+    const unsigned seconds = scaledSeconds(watchdog);
     std::fflush(nullptr);
     run.pid = fork();
     if (run.pid == 0) {
         if (chdir(medium.c_str()) != 0) _exit(126);
         const int err = open(run.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(err, 2);
-        unsetenv("KAVLOR");
-        for (const std::string &assignment : user.env())
-            putenv(strdup(assignment.c_str()));
-        for (const std::string &assignment : moreEnv)
-            putenv(strdup(assignment.c_str()));
-        alarm(scaledSeconds(watchdog));
-        execl("./kavlor-setup", "kavlor-setup", static_cast<char *>(nullptr));
-        _exit(127);
+        alarm(seconds);
+        setup.exec();
     }
     return run;
 }

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/child_exec.h"
 #include "tests/support/temp_dir.h"
 
 std::string testPrefix() {
@@ -45,6 +46,7 @@ ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunO
     const TempDir scratch;
     const std::string outFile = scratch.file("stdout");
     const std::string errFile = scratch.file("stderr");
+    const ChildExec program(exe, options.args, options.env);
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
@@ -57,14 +59,7 @@ ProgramRun runProgram(const std::string &exe, const std::string &dir, const RunO
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
-        for (const std::string &assignment : options.env)
-            putenv(strdup(assignment.c_str()));
-        std::vector<char *> argv{const_cast<char *>(exe.c_str())};
-        for (const std::string &arg : options.args)
-            argv.push_back(const_cast<char *>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(exe.c_str(), argv.data());
-        _exit(127);
+        program.exec();
     }
     int wstatus = 0;
     waitpid(pid, &wstatus, 0);

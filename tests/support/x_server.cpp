@@ -18,6 +18,7 @@
 
 #include "platform/windows.h"
 #include "tests/support/c_program.h"
+#include "tests/support/child_exec.h"
 
 namespace {
 
@@ -35,6 +36,11 @@ XvfbServer::XvfbServer(const std::string &screen, unsigned watchdogSeconds) {
         ADD_FAILURE() << "no pipe for Xvfb";
         return;
     }
+    // No key repeats: on a loaded machine xdotool can hold a key long enough
+    // for the server to repeat it, and a repeated key opens a menu again after
+    // the test has closed it.
+    const ChildExec xvfb("Xvfb", {"-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
+                                  "-nolisten", "tcp", "-noreset", "-r"});
     std::fflush(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
@@ -44,13 +50,7 @@ XvfbServer::XvfbServer(const std::string &screen, unsigned watchdogSeconds) {
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(quiet, 1);
         dup2(quiet, 2);
-        const std::string fd = std::to_string(fds[1]);
-        // No key repeats: on a loaded machine xdotool can hold a key long
-        // enough for the server to repeat it, and a repeated key opens a menu
-        // again after the test has closed it.
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "-noreset", "-r", static_cast<char *>(nullptr));
-        _exit(127);
+        xvfb.exec();
     }
     close(fds[1]);
     // Xvfb writes its display number once it listens.
