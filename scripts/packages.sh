@@ -19,12 +19,13 @@ TEST_PACKAGES=(
     hershey-fonts-data fonts-liberation python3-freetype fonts-urw-base35  # font generators
     xfonts-utils                # bdftopcf reads the BDF fonts
     netpbm imagemagick-6.q16    # decode the raster files
-    clang libclang-rt-14-dev    # fuzz the image decoders with libFuzzer
     qpdf poppler-utils ghostscript librsvg2-bin libxml2-utils  # read the vector files
     libwmf-bin libmagickcore-6.q16-6-extra  # read WMF files (wmf2svg; ImageMagick's WMF coder)
     xvfb xdotool x11-apps x11-utils  # screen tests: a server of their own, input, xwd, xprop
     desktop-file-utils          # checks the menu entries the setup program makes
 )
+# What scripts/fuzz.sh needs besides the build: clang and its libFuzzer.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What the example gallery needs besides the build: its NumPy example, and a
 # display of its own for the screen examples, with what photographs the dialog.
 DEMO_PACKAGES=(python3-numpy
