@@ -29,9 +29,8 @@ ChildExec::ChildExec(std::string program, const std::vector<std::string> &args,
     // Of several changes of one name, the last holds.
     for (auto change = env.begin(); change != env.end(); ++change) {
         const std::string name = nameOf(*change);
-        const bool changedAgain = std::any_of(change + 1, env.end(), [&](const std::string &later) {
-            return nameOf(later) == name;
-        });
+        const bool changedAgain = std::any_of(
+            change + 1, env.end(), [&](const std::string &later) { return nameOf(later) == name; });
         if (!changedAgain && change->find('=') != std::string::npos) strings_.push_back(*change);
     }
     // The pointers are taken once the strings no longer move.
