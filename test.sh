@@ -7,7 +7,9 @@ cd "$(dirname "$0")"
 . scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 ensure_npm_packages
-jobs=$(nproc)
+# Twice as many tests as cores at once: many of them spend their time waiting
+# for a window, a child process or an X server, not computing.
+jobs=$(($(nproc) * 2))
 # Every generator's source is installed above: a check of data/ that finds
 # its source missing fails instead of being skipped.
 export KAVLOR_GENERATOR_SOURCES=required
