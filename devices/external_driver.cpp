@@ -4,9 +4,11 @@
 // arrives as one argument and runs nothing else.
 #include "devices/external_driver.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "kavlor.h"
 #include "kernel/devices.h"
@@ -49,13 +51,13 @@ void run(const std::vector<std::string> &args) {
 
 std::string symfilCommand(const GlobalRecord &rec, const char *target, const char *option,
                           std::vector<std::string> &args) {
-    const DeviceFacts &device = deviceFacts(rec.core.idevice);
+    const DeviceFacts &device = deviceFacts(rec.out.finishedDevice);
     args.clear();
     if (device.driverProgram.empty()) return "";
     const int kind = rec.colour.ivltid;
     const char *table =
         kind >= 0 && kind < int(std::size(kTableNames)) ? kTableNames[kind] : "rain";
-    args = {std::string(device.driverProgram), rec.out.cfilnam, target, option, table};
+    args = {std::string(device.driverProgram), rec.out.finishedFile, target, option, table};
     if (rec.page.iscrmod == 2) args.emplace_back("REVERS");
     if (device.driverProgram == "kavdrv") {
         args.emplace_back("-Q");
@@ -75,11 +77,15 @@ std::string symfilCommand(const GlobalRecord &rec, const char *target, const cha
 extern "C" void symfil(const char *device, const char *option) {
     GlobalRecord *rec = jqqlev(0, 0, "symfil");
     if (rec == nullptr) return;
-    if (!deviceFacts(rec->core.idevice).driverFile) {
+    const OutputState &out = rec->out;
+    // Before a plot has ended, the device is the one chosen for the next.
+    const int code = rec->core.iplotst == 0 ? rec->core.idevice : out.finishedDevice;
+    if (!deviceFacts(code).driverFile) {
         warnin(Warning::noMetafile);
         return;
     }
-    if (rec->core.iplotst == 0) {
+    // Only the file the last plot wrote and closed is handed on or deleted.
+    if (rec->core.iplotst == 0 || (rec->core.iplotst == 1 && out.finishedFile[0] == '\0')) {
         warnin(Warning::callAfterKavfin);
         return;
     }
@@ -97,7 +103,8 @@ extern "C" void symfil(const char *device, const char *option) {
     std::string target = keyword(device);
     if (target == "NONE") {
         if (deleteFile) {
-            std::remove(rec->out.cfilnam);
+            // unlink, unlike remove, takes no folder that stands there now.
+            if (unlink(out.finishedFile) != 0 && errno != ENOENT) warnin(Warning::fileError);
             rec->core.iplotst = -1;
         }
         return;

@@ -45,6 +45,7 @@ void startPdf(GlobalRecord &rec) {
         endProcessAfterWarning();
     }
     // A file that cannot be named or opened: the plot goes on without it.
+    rec.out.fileOpened = (options & 2) == 0 && named && status == 0;
     if (!named)
         warnin(Warning::incorrectFilename);
     else if (status == -1)

@@ -29,6 +29,7 @@ void startWmf(GlobalRecord &rec) {
         named = gfilnn(rec, rec.out.cfilnam, sizeof rec.out.cfilnam);
         if (named) started = qqwmf1(rec, rec.out.cfilnam, width, height, rec.format.iwmfmod);
     }
+    rec.out.fileOpened = started;
     // Without a file the plot goes on and draws nothing.
     if (!named)
         warnin(Warning::incorrectFilename);

@@ -89,6 +89,7 @@ void openOutputFile(GlobalRecord &rec) {
         if (out.fileBuffer)
             std::setvbuf(out.fpout, out.fileBuffer.get(), _IOFBF, kOutputFileBuffer);
     }
+    out.fileOpened = out.fpout != nullptr;
     if (!named) {
         warnin(Warning::incorrectFilename); // the plot goes on without a file
     } else if (out.fpout == nullptr) {

@@ -12,6 +12,13 @@ struct OutputState {
     FILE *fpout = nullptr;  // the open output file; null when none (or it could not be opened)
     std::unique_ptr<char[]> fileBuffer; // fpout's buffer, kept from plot to plot
     bool writeFailed = false; // a write to fpout or its close failed since kavini (sticky)
+    bool fileOpened = false;  // the plot's file was opened: kavfin closes a written file
+
+    // The last finished plot as symfil sees it: its device and the file it
+    // wrote and closed ("" when it wrote none). Kept apart from cfilnam and
+    // the device code, which setfil and metafl may change for the next plot.
+    int finishedDevice = 0;
+    char finishedFile[257] = "";
 
     // The record buffer: up to 80 bytes of the current record plus room for the
     // newline and NUL of text records. plinbuf points at linbuf while the plot

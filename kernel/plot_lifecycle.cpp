@@ -148,6 +148,7 @@ extern "C" void kavini(void) {
     page.ihwfont = 1;
     defvar(rec);
     rec.out.fpout = nullptr;
+    rec.out.fileOpened = false;
     windowGeometry(rec);
     page.nbitpix = 8;
     if (isFileDevice(rec.core.idevice)) openOutputFile(rec);
@@ -173,6 +174,8 @@ extern "C" void kavfin(void) {
         closeOutputFile(rec);
         if (plotFileFailed(rec)) warnin(Warning::fileError);
     }
+    rec.out.finishedDevice = code;
+    qqcopy(rec.out.finishedFile, rec.out.fileOpened ? rec.out.cfilnam : "");
     rec.line.npolbuf = 0;
     rec.core.ilevel = 0;
     rec.core.iplotst = 1;

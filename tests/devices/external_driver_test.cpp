@@ -24,13 +24,13 @@ TEST_F(ExternalDriverCommand, TheCommandLineByDeviceAndSettings) {
     EXPECT_EQ(symfilCommand(rec, "PSCL", "DELE", args),
               "kavdrv plot.psc PSCL DELE rain REVERS -Q -NB \"V=my table.dat\"");
     EXPECT_EQ(args.back(), "V=my table.dat"); // one argument, without the quotes
-    rec.core.idevice = 604;
+    rec.out.finishedDevice = 604;
     rec.colour.ivltfil = 0;
     rec.page.iscrmod = 0;
     EXPECT_EQ(symfilCommand(rec, "HPGL", "KEEP", args), "kavhpj plot.psc HPGL KEEP rain");
-    rec.core.idevice = 701;
+    rec.out.finishedDevice = 701;
     EXPECT_EQ(symfilCommand(rec, "HPGL", "KEEP", args).substr(0, 7), "kavdot ");
-    rec.core.idevice = 801; // no driver program serves SVG
+    rec.out.finishedDevice = 801; // no driver program serves SVG
     EXPECT_EQ(symfilCommand(rec, "POST", "KEEP", args), "");
     EXPECT_TRUE(args.empty());
 }

@@ -68,6 +68,94 @@ TEST(ExternalDriver, StatesAndOptions) {
     EXPECT_FALSE(fileExists(dir.file("plot.psc"))); // removed by NONE/DELE
 }
 
+// symfil acts on the file the last plot wrote and closed, never on a name the
+// record holds for another reason: each program leaves keep.me in place and
+// is told that no plot file was written.
+TEST(ExternalDriver, DeletesOnlyTheFileThePlotWrote) {
+    const struct {
+        const char *what, *program;
+    } cases[] = {
+        {"a PDF kept in memory", R"(
+    metafl("PDF");
+    setfil("keep.me");
+    pdfmod("ON", "BUFF");
+    kavini();
+    line(0, 0, 100, 100);
+    kavfin();)"},
+        {"a virtual raster", R"(
+    metafl("VIRT");
+    setfil("keep.me");
+    kavini();
+    kavfin();)"},
+        {"a folder that could not be opened as the plot file", R"(
+    metafl("POST");
+    filmod("DELE");
+    setfil("keep.me");
+    kavini();
+    kavfin();)"},
+        {"a name given after a plot whose file could not be opened", R"(
+    metafl("POST");
+    setfil("no-such-folder/plot.psc");
+    kavini();
+    kavfin();
+    setfil("keep.me");)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir, bin;
+        installStubDriver(bin, "kavdrv");
+        RunOptions options;
+        options.env = {"PATH=" + bin.path() + ":/usr/bin:/bin"};
+        const bool folder = std::string(c.what).find("folder") != std::string::npos;
+        if (folder) {
+            mkdir(dir.file("keep.me").c_str(), 0755);
+        } else {
+            writeFile(dir.file("keep.me"), "the user's data\n");
+        }
+        ProgramRun run =
+            runC(cMain(std::string(c.program) + "\n    symfil(\"NONE\", \"DELE\");\n    "
+                                                "symfil(\"POST\", \"DELE\");"),
+                 dir.path(), options);
+        ASSERT_EQ(run.status, 0) << run.out;
+        const std::string refusal =
+            " <<<< Warning  21: The routine must be called after kavfin in symfil!\n";
+        const std::size_t first = run.out.find(refusal);
+        ASSERT_NE(first, std::string::npos) << run.out;
+        EXPECT_NE(run.out.find(refusal, first + 1), std::string::npos) << run.out;
+        struct stat st = {};
+        ASSERT_EQ(stat(dir.file("keep.me").c_str(), &st), 0);
+        EXPECT_EQ(S_ISDIR(st.st_mode), folder);
+        if (!folder) {
+            EXPECT_EQ(readFile(dir.file("keep.me")), "the user's data\n");
+        }
+        EXPECT_FALSE(fileExists(dir.file("args.txt"))); // no driver was run
+    }
+}
+
+// A name set for the next plot does not move symfil off the finished one.
+TEST(ExternalDriver, ANameForTheNextPlotLeavesTheFinishedFile) {
+    TempDir dir, bin;
+    installStubDriver(bin, "kavdrv");
+    RunOptions options;
+    options.env = {"PATH=" + bin.path() + ":/usr/bin:/bin"};
+    writeFile(dir.file("keep.me"), "the user's data\n");
+    ProgramRun run = runC(cMain(R"(
+    metafl("POST");
+    setfil("plot.psc");
+    kavini();
+    kavfin();
+    setfil("keep.me");
+    metafl("PDF");
+    symfil("POST", "KEEP");
+    symfil("NONE", "DELE");)"),
+                          dir.path(), options);
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("<<<< Warning"), std::string::npos) << run.out;
+    EXPECT_EQ(readFile(dir.file("args.txt")), "plot.psc\nPOST\nKEEP\nrgre\n-Q\n");
+    EXPECT_FALSE(fileExists(dir.file("plot.psc")));
+    EXPECT_EQ(readFile(dir.file("keep.me")), "the user's data\n");
+}
+
 TEST(PdfFile, AFileThatCannotBeOpenedLeavesThePlotGoingWithoutIt) {
     TempDir dir;
     ProgramRun run = runC(cMain(R"(
