@@ -487,6 +487,44 @@ TEST_F(ScreenWindows, SetxidDrawsIntoAWindowOfAnotherProgramOverItsPicture) {
     DestroyWindow(foreign);
 }
 
+// Without window or winsiz, the window takes its size from the screen and the
+// page (two thirds of the screen's width for a landscape page; XWND as wide
+// as the screen without its frame) and its place from the device code.
+class ScreenOf1280By1024 : public ScreenWindows {
+  protected:
+    ScreenOf1280By1024() : ScreenWindows("1280x1024x24") {}
+};
+
+TEST_F(ScreenOf1280By1024, TheDefaultWindowIsSizedByTheScreenAndPlacedByTheDevice) {
+    struct Case {
+        const char *device, *title;
+        int x, y, width, height;
+    };
+    for (const Case c : {Case{"XWIN", "KAVLOR 1 / Working", 423, 418, 853, 603},
+                         Case{"XWND", "KAVLOR 1 / Working", 4, 122, 1272, 899},
+                         Case{"XWI2", "KAVLOR 2 / Working", 423, 23, 853, 603},   // top right
+                         Case{"XWI5", "KAVLOR 5 / Working", 213, 220, 853, 603},  // centred
+                         Case{"XWI6", "KAVLOR 6 / Working", 84, 87, 853, 603}}) { // a step in
+        SCOPED_TRACE(c.device);
+        captureStdout([&] {
+            metafl(c.device);
+            kavini();
+        });
+        int x = -1, y = -1, width = 0, height = 0;
+        getwin(&x, &y, &width, &height);
+        EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.width, c.height));
+        // The server shows the client area's corner there.
+        const unsigned long window = windowNamed(c.title);
+        ASSERT_NE(window, 0u);
+        const std::string geometry = xdotool("getwindowgeometry --shell " + std::to_string(window));
+        EXPECT_NE(geometry.find("\nX=" + std::to_string(c.x) + "\nY=" + std::to_string(c.y) + "\n"),
+                  std::string::npos)
+            << geometry;
+        winmod("NOHO");
+        closePlot();
+    }
+}
+
 // A screen of 16-bit pixels: a server of depth 16, whose red, green and blue
 // have 5, 6 and 5 bits.
 class SixteenBitScreen : public ScreenWindows {
