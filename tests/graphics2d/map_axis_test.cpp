@@ -387,6 +387,57 @@ TEST_F(MapAxes, GridLinesOfTurnedCylindersFollowTheirCurves) {
     }
 }
 
+// Grid lines come from the axes' first labels and steps. A first label far
+// outside the map, or a step back towards it, gives the lines of the same
+// lattice within the map, each once: not a walk line by line from the first
+// label (every line outside drawn again round the globe, or no end at the
+// largest float or for a step back).
+TEST_F(MapAxes, GridLinesFromFarFirstLabelsStayOnTheMap) {
+    struct Origins {
+        const char *what;
+        float xorg, xstp, yorg, ystp;
+        bool sameLattice; // else no line but those of the map's own lattice
+    };
+    const Origins cases[] = {
+        {"a thousand steps before", -40 - 20 * 1000, 20, 30 - 10 * 1000, 10, true},
+        {"a thousand steps after", -40 + 20 * 1000, 20, 30 + 10 * 1000, 10, true},
+        {"steps back", 40, -20, 70, -10, true},
+        {"the largest floats", -FLT_MAX, 20, FLT_MAX, 10, false},
+    };
+    const auto grid = [this](const char *projection, const Origins &o) {
+        openHpgl();
+        captureStdout([&] {
+            axspos(kCornerX, kCornerY);
+            axslen(kLengthX, kLengthY);
+            labels("NONE", "XY");
+            ticks(0, "XY");
+            noline("XY");
+            frame(0);
+            projct(projection);
+            grafmp(-40, 40, o.xorg, o.xstp, 30, 70, o.yorg, o.ystp);
+        });
+        EXPECT_EQ(messagesOf([] { gridmp(1, 1); }).count, 0);
+        return segmentsOf(closeHpgl());
+    };
+    const Watchdog watchdog(60);
+    for (const char *projection : {"CONI", "CYLI"}) {
+        SCOPED_TRACE(projection);
+        const std::multiset<Segment> expected = grid(projection, {"", -40, 20, 30, 10, true});
+        ASSERT_GT(expected.size(), 5u);
+        for (const Origins &o : cases) {
+            SCOPED_TRACE(o.what);
+            const std::multiset<Segment> drawn = grid(projection, o);
+            if (o.sameLattice) {
+                EXPECT_EQ(drawn, expected);
+            } else {
+                EXPECT_LE(drawn.size(), expected.size());
+                for (const Segment &s : drawn)
+                    EXPECT_TRUE(expected.contains(s));
+            }
+        }
+    }
+}
+
 // A polar azimuthal map: parallels are circles about the centre, drawn in
 // steps of a degree; those beyond the cap are not drawn.
 TEST_F(MapAxes, AzimuthalParallelsRunInDegreeSteps) {
