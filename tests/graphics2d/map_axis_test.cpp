@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -116,6 +117,35 @@ TEST_F(MapAxes, EllipticMapsDrawNoAxesAndHemispheresOnlyTheirCircles) {
     // The polygon's vertices at HPGL's quarter units.
     EXPECT_EQ(*radii.begin(), 597);
     EXPECT_EQ(*radii.rbegin(), 600);
+}
+
+// Frames of hemispheres thicker than the page: the circles stop where the
+// page ends, with a warning, as the frames of rectangles do (one circle per
+// plot unit of the thickness never ended).
+TEST_F(MapAxes, HemisphereFramesStopAtThePage) {
+    const Watchdog watchdog(60);
+    for (const int thickness : {INT_MAX, INT_MIN, -1000000000}) {
+        SCOPED_TRACE(thickness);
+        openHpgl();
+        captureStdout([thickness] {
+            axspos(400, 1700);
+            axslen(201, 201); // circles about (501, 1600), of radius 100 and more
+            frame(thickness);
+            projct("ORTH");
+        });
+        const Messages m = messagesOf([] { grafmp(-180, 180, -180, 60, -90, 90, -90, 30); });
+        EXPECT_EQ(m.text, " <<<< Warning 101: Frame thicker than the page in grafmp!\n");
+        EXPECT_EQ(m.count, 1);
+        if (thickness > 0) {
+            close("plot.hpg");
+            continue;
+        }
+        // Inwards every circle down to the centre.
+        std::set<int> radii;
+        for (const PenOp &op : closeHpgl())
+            radii.insert(int(std::lround(distance(op.x, op.y, 501, 1600))));
+        EXPECT_EQ(radii.size(), 100u);
+    }
 }
 
 // Labels stand where their meridians cross the lower edge, on a conical map
