@@ -22,6 +22,7 @@
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -95,6 +96,12 @@ int labxmp(GlobalRecord &rec, const MapAxis &ax, float orig, float step, int it)
     const int reach = o.nticks[ia] > 0 ? tickReach(o, ia) : 0;
     const int base = (ax.iax == 1 ? ax.ny : ax.nx) + o.nlabdis[ia] + reach;
     int n = truncToInt((ax.b - orig) / step + 0.0001f);
+    // Labels from a first one far before the axis (or far after it, stepping
+    // back) are more than the axis can show, as on every axis: none is drawn.
+    if (!marksFit(n, ax.nlen)) {
+        warnNotSeen("Labels closer than a plot unit");
+        return 0;
+    }
     const bool between = o.ilabpos[ia] == 1;
     const bool shifted = o.ilabpos[ia] == 2;
     if (between) --n;

@@ -14,8 +14,10 @@
 #include "kernel/dispatch.h"
 #include "kernel/figures.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -27,11 +29,18 @@ void frammp(GlobalRecord &rec) {
     const int cx = nintqq(s.xaxsorg[0]), cy = nintqq(s.xaxsorg[1]);
     const int radius = std::min(s.naxslen[0], s.naxslen[1]) / 2;
     const int frame = rec.frame.nframe;
+    // As for every frame, circles beyond the page are not drawn.
+    const int seen = pageSum(rec.page.nxpage, rec.page.nypage, radius);
+    int circles = pageSum(std::llabs(frame));
+    if (circles > seen) {
+        warnNotSeen("Frame thicker than the page");
+        circles = seen;
+    }
     const int hatch = rec.fill.ihattyp;
     rec.fill.ihattyp = 0;
     {
         PartColour colour(rec, rec.frame.nfrmclr);
-        for (int i = 0; i < std::abs(frame); ++i) {
+        for (int i = 0; i < circles; ++i) {
             const int r = frame < 0 ? radius - i : radius + i;
             if (r >= 1) elpsln(rec, cx, cy, r, r, 0.0f, 360.0f, 0.0f, 0, 0);
         }

@@ -4,6 +4,9 @@
 // Where meridians and parallels are straight (the cylinders but the turned
 // ones) each line is one projected segment; elsewhere it runs in steps of a
 // degree, clipped to the map.
+#include <algorithm>
+#include <cmath>
+
 #include "graphics2d/axis_system.h"
 #include "graphics2d/map_axes.h"
 #include "graphics2d/map_lines.h"
@@ -11,21 +14,34 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
+#include "kernel/rounding.h"
 
 namespace {
 
 // Lines at first, first + d, ... up to hi, then first - d, ... down to lo;
-// each drawn by line(value).
+// each drawn by line(value). A first line far outside lo..hi, or a step back
+// towards the range, still gives only the lines within it: the walk starts
+// at the range, and each direction ends once past it.
 template <class Line> void gridLines(float first, float d, float lo, float hi, Line line) {
-    for (int k = 0;; ++k) {
-        const float v = first + float(k) * d;
-        if (!(v <= hi)) break;
-        line(v);
+    d = std::fabs(d);
+    // The steps from the first line to the range and across it; a range
+    // beyond kIntLimit steps away has no line that a float can place.
+    const double across = std::ceil((double(hi) - double(lo)) / d) + 2.0;
+    const double up = std::max(std::ceil((double(lo) - double(first)) / d), 0.0);
+    const double down = std::max(std::ceil((double(first) - double(hi)) / d), 1.0);
+    if (up + across <= double(kIntLimit)) {
+        for (int k = int(up); k <= int(up + across); ++k) {
+            const float v = first + float(k) * d;
+            if (!(v <= hi)) break;
+            if (v >= lo) line(v);
+        }
     }
-    for (int k = 1;; ++k) {
-        const float v = first - float(k) * d;
-        if (!(v >= lo)) break;
-        line(v);
+    if (down + across <= double(kIntLimit)) {
+        for (int k = int(down); k <= int(down + across); ++k) {
+            const float v = first - float(k) * d;
+            if (!(v >= lo)) break;
+            if (v <= hi) line(v);
+        }
     }
 }
 

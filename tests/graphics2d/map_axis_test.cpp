@@ -1,10 +1,15 @@
 // Map axis systems and lines on maps, read back as HPGL pen strokes and PDF
 // words: which outline each projection draws, where ticks and labels stand
-// on projected maps, the grid of gridmp, the line modes of mapmod, lines cut
-// at the cap of azimuthal maps, and curvmp.
+// on projected maps, first labels far from the axis, the grid of gridmp, the
+// line modes of mapmod, lines cut at the cap of azimuthal maps, and curvmp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
+#include <climits>
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -15,6 +20,7 @@
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "tests/graphics2d/axis_fixture.h"
+#include "tests/support/test_time.h"
 
 namespace {
 
@@ -67,6 +73,29 @@ float distance(float x, float y, float cx, float cy) {
     return std::hypot(x - cx, y - cy);
 }
 
+// What a body prints, kept in a buffer of fixed size (a flood of warnings
+// fills no disk), and the number of warnings it gave.
+struct Messages {
+    std::string text;
+    int count;
+};
+
+Messages messagesOf(const std::function<void()> &body) {
+    GlobalRecord &rec = currentRecord();
+    static char buffer[4096];
+    std::fill(std::begin(buffer), std::end(buffer), '\0');
+    FILE *fp = fmemopen(buffer, sizeof buffer - 1, "w");
+    const int savedUnit = rec.msg.iunit;
+    FILE *savedStream = rec.msg.fpmsg;
+    const int before = rec.msg.noutpag;
+    unit(fp);
+    body();
+    rec.msg.iunit = savedUnit;
+    rec.msg.fpmsg = savedStream;
+    std::fclose(fp);
+    return {buffer, rec.msg.noutpag - before};
+}
+
 TEST_F(MapAxes, EllipticMapsDrawNoAxesAndHemispheresOnlyTheirCircles) {
     openHpgl();
     openMap("MOLL", -180, 180, 60, -90, 90, 30, false);
@@ -88,6 +117,35 @@ TEST_F(MapAxes, EllipticMapsDrawNoAxesAndHemispheresOnlyTheirCircles) {
     // The polygon's vertices at HPGL's quarter units.
     EXPECT_EQ(*radii.begin(), 597);
     EXPECT_EQ(*radii.rbegin(), 600);
+}
+
+// Frames of hemispheres thicker than the page: the circles stop where the
+// page ends, with a warning, as the frames of rectangles do (one circle per
+// plot unit of the thickness never ended).
+TEST_F(MapAxes, HemisphereFramesStopAtThePage) {
+    const Watchdog watchdog(60);
+    for (const int thickness : {INT_MAX, INT_MIN, -1000000000}) {
+        SCOPED_TRACE(thickness);
+        openHpgl();
+        captureStdout([thickness] {
+            axspos(400, 1700);
+            axslen(201, 201); // circles about (501, 1600), of radius 100 and more
+            frame(thickness);
+            projct("ORTH");
+        });
+        const Messages m = messagesOf([] { grafmp(-180, 180, -180, 60, -90, 90, -90, 30); });
+        EXPECT_EQ(m.text, " <<<< Warning 101: Frame thicker than the page in grafmp!\n");
+        EXPECT_EQ(m.count, 1);
+        if (thickness > 0) {
+            close("plot.hpg");
+            continue;
+        }
+        // Inwards every circle down to the centre.
+        std::set<int> radii;
+        for (const PenOp &op : closeHpgl())
+            radii.insert(int(std::lround(distance(op.x, op.y, 501, 1600))));
+        EXPECT_EQ(radii.size(), 100u);
+    }
 }
 
 // Labels stand where their meridians cross the lower edge, on a conical map
@@ -250,6 +308,66 @@ TEST_F(MapAxes, FurtherAxesLabelWhereTheirLinesCross) {
               " <<<< Warning   3: Incorrect level in xaxmap!   (   0)\n");
 }
 
+// A first label far before a map axis, or far after it with a step back
+// towards it, in every family of projections: the axis says once that it
+// leaves its labels out, as graf does, instead of walking to the axis label
+// by label (two warnings for each label off the page, minutes of tracing
+// lines that miss the axis, or no end at the largest float).
+TEST_F(MapAxes, FarFirstLabelsAreLeftOutWithOneWarning) {
+    const auto warnings = [](const char *routine, std::vector<int> numbers) {
+        const std::map<int, const char *> texts = {{12, "Startlabel out of scaling"},
+                                                   {50, "Incorrect sign for step"},
+                                                   {101, "Labels closer than a plot unit"}};
+        std::string text;
+        for (const int n : numbers) {
+            char line[100];
+            std::snprintf(line, sizeof line, " <<<< Warning %3d: %s in %s!\n", n, texts.at(n),
+                          routine);
+            text += line;
+        }
+        return text;
+    };
+    struct Case {
+        const char *projection;
+        std::function<void()> map; // a sane map for the further axis, or none
+        std::function<void()> axis;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"CYLI", nullptr, [] { grafmp(-180, 180, -1.0e7f, 60, -90, 90, -90, 30); },
+         warnings("grafmp", {12, 101})},
+        {"MERC", nullptr, [] { grafmp(-180, 180, -180, 60, -80, 80, -1.0e7f, 20); },
+         warnings("grafmp", {12, 101})},
+        {"UTM", nullptr, [] { grafmp(-30, 30, 1.0e7f, -10, 20, 70, 20, 10); },
+         warnings("grafmp", {12, 50, 101})},
+        {"CONI", [] { grafmp(-40, 40, -40, 20, 30, 70, 30, 10); },
+         [] { xaxmap(-40, 40, -1.0e7f, 20, "", 0, 1200); }, warnings("xaxmap", {12, 101})},
+        {"MOLL", [] { grafmp(-180, 180, -180, 60, -90, 90, -90, 30); },
+         [] { xaxmap(-180, 180, -FLT_MAX, 60, "", 0, 1200); }, warnings("xaxmap", {12, 101})},
+        {"STER", [] { grafmp(-60, 60, -60, 20, 10, 80, 10, 10); },
+         [] { yaxmap(10, 80, 1.0e6f, -10, "", 0, 1300); }, warnings("yaxmap", {12, 50, 101})},
+        {"MYPR", nullptr, [] { grafmp(-180, 180, -180, 90, -90, 90, -1.0e9f, 30); },
+         warnings("grafmp", {12, 101})},
+    };
+    const Watchdog watchdog(60);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.projection);
+        openHpgl();
+        captureStdout([&] {
+            setcbk([](float *, float *) {}, "MYPR"); // MYPR: points stay as given
+            axspos(kCornerX, kCornerY);
+            axslen(kLengthX, kLengthY);
+            labels("FLOA", "XY");
+            projct(c.projection);
+            if (c.map) c.map();
+        });
+        const Messages m = messagesOf(c.axis);
+        EXPECT_EQ(m.text, c.expected);
+        EXPECT_EQ(m.count, std::count(c.expected.begin(), c.expected.end(), '\n'));
+        EXPECT_LT(close("plot.hpg").size(), 200000u);
+    }
+}
+
 TEST_F(MapAxes, CylindricalGridLinesAreSingleProjectedLines) {
     openHpgl();
     openMap("MERC", -180, 180, 30, -80, 80, 20, true);
@@ -296,6 +414,57 @@ TEST_F(MapAxes, GridLinesOfTurnedCylindersFollowTheirCurves) {
         }
         EXPECT_GT(expected.size(), 400u);
         EXPECT_EQ(missing, 0);
+    }
+}
+
+// Grid lines come from the axes' first labels and steps. A first label far
+// outside the map, or a step back towards it, gives the lines of the same
+// lattice within the map, each once: not a walk line by line from the first
+// label (every line outside drawn again round the globe, or no end at the
+// largest float or for a step back).
+TEST_F(MapAxes, GridLinesFromFarFirstLabelsStayOnTheMap) {
+    struct Origins {
+        const char *what;
+        float xorg, xstp, yorg, ystp;
+        bool sameLattice; // else no line but those of the map's own lattice
+    };
+    const Origins cases[] = {
+        {"a thousand steps before", -40 - 20 * 1000, 20, 30 - 10 * 1000, 10, true},
+        {"a thousand steps after", -40 + 20 * 1000, 20, 30 + 10 * 1000, 10, true},
+        {"steps back", 40, -20, 70, -10, true},
+        {"the largest floats", -FLT_MAX, 20, FLT_MAX, 10, false},
+    };
+    const auto grid = [this](const char *projection, const Origins &o) {
+        openHpgl();
+        captureStdout([&] {
+            axspos(kCornerX, kCornerY);
+            axslen(kLengthX, kLengthY);
+            labels("NONE", "XY");
+            ticks(0, "XY");
+            noline("XY");
+            frame(0);
+            projct(projection);
+            grafmp(-40, 40, o.xorg, o.xstp, 30, 70, o.yorg, o.ystp);
+        });
+        EXPECT_EQ(messagesOf([] { gridmp(1, 1); }).count, 0);
+        return segmentsOf(closeHpgl());
+    };
+    const Watchdog watchdog(60);
+    for (const char *projection : {"CONI", "CYLI"}) {
+        SCOPED_TRACE(projection);
+        const std::multiset<Segment> expected = grid(projection, {"", -40, 20, 30, 10, true});
+        ASSERT_GT(expected.size(), 5u);
+        for (const Origins &o : cases) {
+            SCOPED_TRACE(o.what);
+            const std::multiset<Segment> drawn = grid(projection, o);
+            if (o.sameLattice) {
+                EXPECT_EQ(drawn, expected);
+            } else {
+                EXPECT_LE(drawn.size(), expected.size());
+                for (const Segment &s : drawn)
+                    EXPECT_TRUE(expected.contains(s));
+            }
+        }
     }
 }
 
