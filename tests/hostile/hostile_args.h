@@ -38,6 +38,7 @@ struct Routine {
     const char *name;
     std::vector<Param> params;
     void (*call)(Args &);
+    bool returnsValue; // a function, not a procedure
 };
 
 // The routines of kavlor.h, generated (hostile_routines.inc).
