@@ -134,6 +134,12 @@ std::vector<std::string> wordsOf(const std::string &line) {
 
 } // namespace
 
+const char *contextName(Context context) {
+    for (const auto &c : kContexts)
+        if (c.context == context) return c.name;
+    return "?";
+}
+
 bool readHarmlessCalls(const char *path, HarmlessCalls &calls) {
     std::ifstream file(path);
     if (!file) {

@@ -44,6 +44,9 @@ struct HarmlessCall {
 
 using HarmlessCalls = std::map<std::string, HarmlessCall>;
 
+// The context's name as the table writes it ("axes2d", "polar", ...).
+const char *contextName(Context context);
+
 // Reads the table; false, after a message naming the line, when a line names
 // an unknown context or step or is not "routine [context] [step ...]
 // [param=value ...]".

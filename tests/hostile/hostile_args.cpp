@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <sstream>
 
@@ -23,14 +24,18 @@ constexpr float kHarmlessReals[4] = {0.0f, 1.0f, 0.0f, 0.5f};
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
 
-const int kIntegers[] = {INT_MIN, INT_MAX, -1, 0};
-const char *const kIntegerNames[] = {"INT_MIN", "INT_MAX", "-1", "0"};
+// The far values pass the checks for the ends of the range and drive loops
+// whose count comes from the value.
+const int kIntegers[] = {INT_MIN, INT_MAX, -1, 0, -1000000000, 1000000000};
+const char *const kIntegerNames[] = {"INT_MIN", "INT_MAX", "-1", "0", "-1e9", "+1e9"};
 const int kCounts[] = {0, -1, INT_MIN};
 const char *const kCountNames[] = {"0", "-1", "INT_MIN"};
 const short kShorts[] = {SHRT_MIN, SHRT_MAX, -1};
 const char *const kShortNames[] = {"SHRT_MIN", "SHRT_MAX", "-1"};
-const float kReals[] = {kNaN, kInf, -kInf, std::numeric_limits<float>::max()};
-const char *const kRealNames[] = {"NaN", "+inf", "-inf", "FLT_MAX"};
+const float kFloatMax = std::numeric_limits<float>::max();
+const float kReals[] = {kNaN, kInf, -kInf, kFloatMax, -kFloatMax, 1e7f, -1e7f, 1e9f, -1e9f, -1e5f};
+const char *const kRealNames[] = {"NaN",  "+inf", "-inf", "FLT_MAX", "-FLT_MAX",
+                                  "+1e7", "-1e7", "+1e9", "-1e9",    "-1e5"};
 const char *const kTextNames[] = {"empty", "long", "non-Latin-1"};
 const char *const kFloatArrayNames[] = {"NULL", "all-NaN", "all-inf"};
 const char *const kIntArrayNames[] = {"NULL", "all-INT_MIN", "all-INT_MAX"};
@@ -55,10 +60,10 @@ const char kNonLatin1[] =
 
 int hostileValues(Kind kind) {
     switch (kind) {
-    case Kind::integer: return 4;
-    case Kind::count: return 3;
-    case Kind::shortInt: return 3;
-    case Kind::real: return 4;
+    case Kind::integer: return int(std::size(kIntegers));
+    case Kind::count: return int(std::size(kCounts));
+    case Kind::shortInt: return int(std::size(kShorts));
+    case Kind::real: return int(std::size(kReals));
     case Kind::text: return 3;
     case Kind::floatArray:
     case Kind::intArray: return 3;

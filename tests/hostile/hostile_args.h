@@ -11,10 +11,10 @@
 #include "tests/hostile/harmless_calls.h"
 
 enum class Kind {
-    integer,    // any int: INT_MIN, INT_MAX, -1, 0
+    integer,    // any int: INT_MIN, INT_MAX, -1, 0, -1e9, +1e9
     count,      // an int that counts the elements of an array: 0, -1, INT_MIN
     shortInt,   // SHRT_MIN, SHRT_MAX, -1
-    real,       // NaN, infinities, the largest float
+    real,       // NaN, infinities, +-FLT_MAX, +-1e7, +-1e9, -1e5
     text,       // a string in: empty, 10,000 characters, not Latin-1
     stream,     // a FILE *: NULL
     callback,   // a function pointer: NULL
@@ -38,6 +38,7 @@ struct Routine {
     const char *name;
     std::vector<Param> params;
     void (*call)(Args &);
+    bool returnsValue; // a function, not a procedure
 };
 
 // The routines of kavlor.h, generated (hostile_routines.inc).
