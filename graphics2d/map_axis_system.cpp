@@ -3,7 +3,6 @@
 // with a round or elliptic outline draw no rectangle (azimuthal hemispheres
 // get circles as their frame instead).
 #include <algorithm>
-#include <cstdlib>
 
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
@@ -16,6 +15,7 @@
 #include "kernel/levels.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -31,7 +31,11 @@ void frammp(GlobalRecord &rec) {
     rec.fill.ihattyp = 0;
     {
         PartColour colour(rec, rec.frame.nfrmclr);
-        for (int i = 0; i < std::abs(frame); ++i) {
+        // Circles beyond the page are not drawn, nor inward ones past the centre.
+        const long long wanted = frame < 0 ? -1LL * frame : frame;
+        int n = ringsShown(rec.page, 2LL * radius, wanted);
+        if (frame < 0) n = std::min(n, radius);
+        for (int i = 0; i < n; ++i) {
             const int r = frame < 0 ? radius - i : radius + i;
             if (r >= 1) elpsln(rec, cx, cy, r, r, 0.0f, 360.0f, 0.0f, 0, 0);
         }
