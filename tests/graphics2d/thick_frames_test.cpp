@@ -4,7 +4,6 @@
 // outlines of user shields. Each call ends at once, says what it left out
 // and draws what the page shows.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <climits>
 #include <cstdio>
@@ -23,9 +22,7 @@ class ThickFrames : public AxisTest {
     // seconds of processor time; 0 when the output has the warning of rings
     // left out, 4 when not (the output then goes to standard error).
     int drawWithFewSeconds(const char *device, const std::function<void()> &draw) {
-        const rlim_t seconds = scaledSeconds(10);
-        const rlimit cpu{seconds, seconds + 1};
-        setrlimit(RLIMIT_CPU, &cpu);
+        limitProcessorTime(10);
         open(device, "plot.out");
         const std::string out = captureStdout([&] {
             axspos(200, 1200);
