@@ -3,7 +3,6 @@
 // with a round or elliptic outline draw no rectangle (azimuthal hemispheres
 // get circles as their frame instead).
 #include <algorithm>
-#include <cstdlib>
 
 #include "graphics2d/axis_drawing.h"
 #include "graphics2d/axis_system.h"
@@ -14,7 +13,6 @@
 #include "kernel/dispatch.h"
 #include "kernel/figures.h"
 #include "kernel/levels.h"
-#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/visible_counts.h"
@@ -29,18 +27,15 @@ void frammp(GlobalRecord &rec) {
     const int cx = nintqq(s.xaxsorg[0]), cy = nintqq(s.xaxsorg[1]);
     const int radius = std::min(s.naxslen[0], s.naxslen[1]) / 2;
     const int frame = rec.frame.nframe;
-    // As for every frame, circles beyond the page are not drawn.
-    const int seen = pageSum(rec.page.nxpage, rec.page.nypage, radius);
-    int circles = pageSum(std::llabs(frame));
-    if (circles > seen) {
-        warnNotSeen("Frame thicker than the page");
-        circles = seen;
-    }
     const int hatch = rec.fill.ihattyp;
     rec.fill.ihattyp = 0;
     {
         PartColour colour(rec, rec.frame.nfrmclr);
-        for (int i = 0; i < circles; ++i) {
+        // Circles beyond the page are not drawn, nor inward ones past the centre.
+        const long long wanted = frame < 0 ? -1LL * frame : frame;
+        int n = ringsShown(rec.page, 2LL * radius, wanted);
+        if (frame < 0) n = std::min(n, radius);
+        for (int i = 0; i < n; ++i) {
             const int r = frame < 0 ? radius - i : radius + i;
             if (r >= 1) elpsln(rec, cx, cy, r, r, 0.0f, 360.0f, 0.0f, 0, 0);
         }

@@ -2,12 +2,14 @@
 // x (every xdel) and of constant y (every ydel), with ixpts and iypts samples
 // per line distance. The walk starts at the lines nearest to the viewer; the
 // function is called for every point drawn.
+#include <algorithm>
 #include <cmath>
 
 #include "graphics3d/box_level.h"
 #include "graphics3d/mesh_surface.h"
 #include "kavlor.h"
 #include "kernel/record.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -57,6 +59,13 @@ bool advances(const ValueWalk &w, int parts) {
     return true;
 }
 
+// Samples per line distance, at most as many as keep the samples of a line
+// of lines distances to page.
+int heldSamples(int samples, double lines, int page) {
+    if (lines < 1.0 || samples * lines <= page) return samples;
+    return std::max(1, int(page / lines));
+}
+
 bool goodDistance(float del) {
     return del > 0.0f && std::isfinite(del);
 }
@@ -98,12 +107,26 @@ extern "C" void surfun(float (*zfun)(float x, float y), int ixpts, float xdel, i
     float extent[4];
     meshExtent(rec, extent);
     const float *eye = rec.view3d.xview3d;
-    const ValueWalk wx = valueWalk(extent[0], extent[1], xdel, eye[0]);
-    const ValueWalk wy = valueWalk(extent[2], extent[3], ydel, eye[1]);
-    if (!advances(wx, ixpts) || !advances(wy, iypts)) {
+    if (!advances(valueWalk(extent[0], extent[1], xdel, eye[0]), ixpts) ||
+        !advances(valueWalk(extent[2], extent[3], ydel, eye[1]), iypts)) {
         warnin(Warning::incorrectParameter);
         return;
     }
+    // Lines closer than a plot unit cannot be told apart: no more lines, nor
+    // samples along a line, than the page has plot units across.
+    const int page = std::max(rec.page.nxpage, rec.page.nypage);
+    const double xspan = std::fabs(double(extent[1]) - extent[0]);
+    const double yspan = std::fabs(double(extent[3]) - extent[2]);
+    if (xspan / xdel > page || yspan / ydel > page || xspan / xdel * ixpts > page ||
+        yspan / ydel * iypts > page) {
+        warnNotSeen("Mesh lines closer than a plot unit");
+        xdel = float(std::max(double(xdel), xspan / page));
+        ydel = float(std::max(double(ydel), yspan / page));
+        ixpts = heldSamples(ixpts, xspan / xdel, page);
+        iypts = heldSamples(iypts, yspan / ydel, page);
+    }
+    const ValueWalk wx = valueWalk(extent[0], extent[1], xdel, eye[0]);
+    const ValueWalk wy = valueWalk(extent[2], extent[3], ydel, eye[1]);
     const Sampler s{rec, zfun};
 
     beginMesh(rec);

@@ -1,5 +1,6 @@
 // surfcp: the colour-shaded surface of a parametric function: x, y and z of
 // the parameters (u, v) from one function of the caller's.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -8,6 +9,7 @@
 #include "kavlor.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
+#include "kernel/visible_counts.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -33,12 +35,15 @@ bool walkEnds(float a1, float a2, float a3) {
     return w.start + w.step != w.start && w.end + w.step != w.end;
 }
 
-// Patches along one parameter, as the flat buffer counts them; -1 when no
-// int holds the count.
+// Patches along one parameter, as the flat buffer counts them.
 long long patchCount(float a1, float a2, float a3) {
-    const float count = (a2 - a1) / a3 + 1.5f;
-    if (!(count < float(INT_MAX))) return -1;
-    return truncToInt64(count);
+    return truncToInt64((a2 - a1) / a3 + 1.5f);
+}
+
+// The step of a walk of at most most patches.
+float heldStep(float a1, float a2, float a3, int most) {
+    const float step = (a2 - a1) / float(most);
+    return std::fabs(step) > std::fabs(a3) ? step : a3;
 }
 
 void boxOf(GlobalRecord &rec, const float p[3], float b[3]) {
@@ -82,10 +87,24 @@ extern "C" void surfcp(float (*s)(float u, float v, int iopt), float a1, float a
     GlobalRecord *recp = openShaded("surfcp");
     if (recp == nullptr) return;
     GlobalRecord &rec = *recp;
-    // A walk that would not end, or more patches than a buffer can count, is refused.
-    const long long nu = walkEnds(a1, a2, a3) ? patchCount(a1, a2, a3) : -1;
-    const long long nv = walkEnds(b1, b2, b3) ? patchCount(b1, b2, b3) : -1;
-    if (s == nullptr || nu < 0 || nv < 0 || nu * nv > INT_MAX) {
+    // A walk that would not end is refused.
+    if (s == nullptr || !walkEnds(a1, a2, a3) || !walkEnds(b1, b2, b3)) {
+        warnin(Warning::incorrectParameter);
+        return;
+    }
+    // Patches narrower than a device unit cannot be told apart: no more of
+    // them along a parameter than the page has device units along its longer
+    // side.
+    const int most = std::max(
+        1, truncToInt(float(std::max(rec.page.nxpage, rec.page.nypage)) * rec.page.xdevscl));
+    if (patchCount(a1, a2, a3) > most + 1 || patchCount(b1, b2, b3) > most + 1) {
+        warnNotSeen("Surface patches smaller than a pixel");
+        a3 = heldStep(a1, a2, a3, most);
+        b3 = heldStep(b1, b2, b3, most);
+    }
+    // More patches than a buffer can count are refused.
+    const long long nu = patchCount(a1, a2, a3), nv = patchCount(b1, b2, b3);
+    if (nu * nv > INT_MAX) {
         warnin(Warning::incorrectParameter);
         return;
     }

@@ -126,8 +126,12 @@ void dareaf(GlobalRecord &rec, const float x[], const float y[], int n) {
         fill.nhatdrw = 0;
         fill.nhatgap = 0;
         if (fill.ihatcur != 0) turnToPass(fill, rec.core.xdegrad, turned, turned + n, n);
-        gkwfa(rec, n, px, py, fill.xsurscl, links, kFillCrossings, crossings, crossingLinks,
-              dlinef);
+        const bool turnedPass = fill.ihatcur != 0;
+        const ScanRange seen =
+            seenScanLines(rec, float(rec.page.nxorg), float(rec.page.nyorg),
+                          turnedPass ? fill.xhatsin : 0.0f, turnedPass ? fill.xhatcos : 1.0f);
+        gkwfa(rec, n, px, py, fill.xsurscl, links, kFillCrossings, crossings, crossingLinks, dlinef,
+              seen);
         if (fill.ihatcrs != 1 || pass == 2) break;
         // The crossing pass starts from the polygon turned back, as the first did.
         if (fill.ihatcur != 0) trfro2(turned, turned + n, n, -fill.xhatsin, fill.xhatcos);

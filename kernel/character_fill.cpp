@@ -32,5 +32,5 @@ void shdfll(GlobalRecord &rec, int n) {
     float crossings[kCrossings + 1];
     int crossingLinks[kCrossings + 1];
     gkwfa(rec, n, font.xshdcon, font.yshdcon, kLineSpacing, vertexLinks, kCrossings, crossings,
-          crossingLinks, ffllin);
+          crossingLinks, ffllin, seenScanLines(rec, 0.0f, 0.0f, 1.0f, 0.0f));
 }

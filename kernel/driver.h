@@ -82,8 +82,8 @@ struct DeviceDriver {
     bool (*symbol)(GlobalRecord &rec, int n, DevicePoint centre,
                    int size) = [](GlobalRecord &, int, DevicePoint, int) { return false; };
     // The rings of a frame: rings rectangles, the first from (left, top) to
-    // (right, bottom) in device points, each next one step further out;
-    // false: the kernel draws them as lines.
+    // (right, bottom) in device points, each next one step further out (no
+    // more than reach the page); false: the kernel draws them as lines.
     bool (*frameRings)(GlobalRecord &rec, int left, int top, int right, int bottom, int rings,
                        int step) = [](GlobalRecord &, int, int, int, int, int, int) {
         return false;

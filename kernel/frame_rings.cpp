@@ -33,10 +33,11 @@ bool insideClipWindow(const GlobalRecord &rec, const Ring &r) {
 }
 
 // Devices in pixels may take the rings one pixel apart, as many as the
-// thickness covers there.
+// thickness covers there; reach is the thickness in plot units that the page
+// can show.
 bool drawnByDevice(GlobalRecord &rec, float x1, float y1, float x2, float y2, int thickness,
-                   float angle) {
-    const long long t = std::llabs(static_cast<long long>(thickness));
+                   int reach, float angle) {
+    const long long t = std::min(std::llabs(static_cast<long long>(thickness)), 1LL * reach);
     const float outer = thickness > 0 ? float(t - 1) : 0.0f;
     if (std::fabs(angle) >= 0.001f || rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0 ||
         rec.shield.nshield != 0 || !insideClipWindow(rec, ringOf(x1, y1, x2, y2, outer)))
@@ -60,17 +61,17 @@ void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thicknes
 
     const float x1 = float(pageSum(x, rec.page.nxorg)), y1 = float(pageSum(y, rec.page.nyorg));
     const float x2 = x1 + float(width) - 1.0f, y2 = y1 + float(height) - 1.0f;
-    if (!drawnByDevice(rec, x1, y1, x2, y2, thickness, angle)) {
-        // One ring per base unit of the thickness, each turned about (x, y).
-        const float t = std::fabs(float(thickness)) * rec.page.xunits + 0.5f;
-        int rings = t < 1.0f ? 1 : truncToInt(t);
-        // Rings beyond the page and the framed rectangle are not drawn.
-        const int seen = pageSum(rec.page.nxpage, rec.page.nypage,
-                                 std::max(std::llabs(width), std::llabs(height)));
-        if (rings > seen) {
-            warnNotSeen("Frame thicker than the page");
-            rings = seen;
-        }
+    // One ring per base unit of the thickness; rings beyond the page and the
+    // framed rectangle are not drawn.
+    const int seen = ringsSeen(rec.page, std::max(std::llabs(width), std::llabs(height)));
+    const float t = std::fabs(float(thickness)) * rec.page.xunits + 0.5f;
+    int rings = t < 1.0f ? 1 : truncToInt(t);
+    if (rings > seen) {
+        warnNotSeen("Frame thicker than the page");
+        rings = seen;
+    }
+    if (!drawnByDevice(rec, x1, y1, x2, y2, thickness, seen, angle)) {
+        // Each ring turned about (x, y).
         const float a = -angle * rec.core.xdegrad;
         const float s = std::sin(a), c = std::cos(a);
         const float step = thickness > 0 ? 1.0f : -1.0f;

@@ -11,9 +11,13 @@
 // stroke, then the second, and so on; pass 5 draws all the spans that are left.
 #include "kernel/scanline_fill.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 #include "kernel/record.h"
+#include "kernel/rotation.h"
 #include "kernel/warnings.h"
 
 namespace {
@@ -99,9 +103,35 @@ void gksort(const float v[], int n, int links[]) {
     links[0] = n > 0 ? sortItems(v, 1, n, links) : 0;
 }
 
+ScanRange seenScanLines(const GlobalRecord &rec, float dx, float dy, float s, float c) {
+    const float every = std::numeric_limits<float>::infinity();
+    if (rec.view3d.ipln3d == 1 || rec.trf.itrfon != 0) return {-every, every};
+    const ClipState &clip = rec.clip;
+    float low[2], high[2];
+    if (clip.iclpcrc == 1) {
+        for (int i = 0; i < 2; ++i) {
+            low[i] = clip.xclpcir[i] - clip.xclpcir[2];
+            high[i] = clip.xclpcir[i] + clip.xclpcir[2];
+        }
+    } else {
+        for (int i = 0; i < 2; ++i) {
+            low[i] = float(clip.nclpwin[i]);
+            high[i] = float(clip.nclpwin[i + 2]);
+        }
+    }
+    const float reach = 1.0f + float(std::abs(rec.line.nlinwid)) +
+                        float(std::max(rec.page.nxpage, rec.page.nypage));
+    float x[4] = {low[0] - reach - dx, high[0] + reach - dx, high[0] + reach - dx,
+                  low[0] - reach - dx};
+    float y[4] = {low[1] - reach - dy, low[1] - reach - dy, high[1] + reach - dy,
+                  high[1] + reach - dy};
+    trfro2(x, y, 4, s, c);
+    return {*std::min_element(y, y + 4), *std::max_element(y, y + 4)};
+}
+
 void gkwfa(GlobalRecord &rec, int n, const float x[], const float y[], float spacing,
            int vertexLinks[], int capacity, float crossings[], int crossingLinks[],
-           ScanSpanCallback draw) {
+           ScanSpanCallback draw, ScanRange seen) {
     // No scan lines without a polygon or without a distance between them.
     if (n < 1 || !(spacing > 0.0f)) return;
     for (int pass = 1;; ++pass) {
@@ -113,7 +143,10 @@ void gkwfa(GlobalRecord &rec, int n, const float x[], const float y[], float spa
         const float yend = y[last - 1] + spacing / 2.0f;
         int most = 0;        // crossings of the fullest scan line
         bool forward = true; // direction of the span on this scan line
-        for (float line = std::trunc(ymin / spacing - 0.5f) * spacing; line <= yend;) {
+        float line = std::trunc(ymin / spacing - 0.5f) * spacing;
+        // Scan lines far before the clip region are passed over at once.
+        if (line < seen.low) line = std::floor(seen.low / spacing) * spacing;
+        for (; line <= yend && line <= seen.high;) {
             // The crossings of this scan line.
             int m = 0;
             int before = 0; // the item before v, 0 for the list head

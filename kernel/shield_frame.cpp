@@ -1,6 +1,7 @@
 // The frames of user shields: rings round rectangles (dframe), ellipses and
 // pie sectors (their arcs), and offset outlines of polygons (qqbl08); qqbl09
 // takes the base transformation off while a frame is drawn.
+#include <algorithm>
 #include <cmath>
 
 #include "kernel/dispatch.h"
@@ -11,6 +12,7 @@
 #include "kernel/rounding.h"
 #include "kernel/shield_geometry.h"
 #include "kernel/shields.h"
+#include "kernel/visible_counts.h"
 
 namespace {
 
@@ -62,13 +64,22 @@ bool framesShield(const GlobalRecord &rec) {
     return rec.shield.ishlcls == 0 && rec.frame.nframe != 0;
 }
 
-// Offsets of the rings of a frame: 0, 1, .. |nframe| - 1, negated inwards.
-int ringCount(const GlobalRecord &rec) {
+// Offsets of the rings of a frame: 0, 1, .. |nframe| - 1, negated inwards;
+// rings round a shape extent plot units across stop where the page ends.
+int ringCount(const GlobalRecord &rec, long long extent) {
     const long long n = rec.frame.nframe;
-    return int(n < 0 ? -n : n);
+    return ringsShown(rec.page, extent, n < 0 ? -n : n);
 }
 float ringOffset(const GlobalRecord &rec, int k) {
     return rec.frame.nframe > 0 ? float(k) : -float(k);
+}
+
+// The larger side of the box round a polygon.
+long long polygonExtent(const float x[], const float y[], int n) {
+    if (n < 1) return 0;
+    const auto [x0, x1] = std::minmax_element(x, x + n);
+    const auto [y0, y1] = std::minmax_element(y, y + n);
+    return truncToInt(std::max(*x1 - *x0, *y1 - *y0));
 }
 
 // One ring of an ellipse or arc about (cx, cy): the points elpsln takes.
@@ -116,7 +127,8 @@ void frameRectangleShield(GlobalRecord &rec, int nx, int ny, int nw, int nh, flo
 void frameEllipseShield(GlobalRecord &rec, float cx, float cy, int a, int b, float angle) {
     if (!framesShield(rec)) return;
     qqbl09(rec, 1);
-    for (int k = 0; k < ringCount(rec); ++k) {
+    const int rings = ringCount(rec, 2LL * std::max(a, b));
+    for (int k = 0; k < rings; ++k) {
         const int d = truncToInt(ringOffset(rec, k));
         if (a + d < 1 || b + d < 1) break;
         drawArcRing(rec, cx, cy, a + d, b + d, 0.0f, 360.0f, angle, false, 0.0f, 0.0f);
@@ -128,7 +140,8 @@ void framePieShield(GlobalRecord &rec, float cx, float cy, int r, float alpha, f
     if (!framesShield(rec)) return;
     qqbl09(rec, 1);
     const float a1 = qqang2(qqang1(alpha)), a2 = qqang2(qqang1(beta));
-    for (int k = 0; k < ringCount(rec); ++k) {
+    const int rings = ringCount(rec, 2LL * r);
+    for (int k = 0; k < rings; ++k) {
         const float d = ringOffset(rec, k);
         if (float(r) + d < 1.0f) break;
         // The radii move outwards by d, away from the sector; they meet at
@@ -151,7 +164,8 @@ void framePolygonShield(GlobalRecord &rec, const float x[], const float y[], int
     qqbl09(rec, 1);
     // A polygon's frame follows its outline onto the 3-D plane.
     rec.view3d.ipln3d = rec.shield.ishlsav[1];
-    for (int k = 0; k < ringCount(rec); ++k)
+    const int rings = ringCount(rec, polygonExtent(x, y, n));
+    for (int k = 0; k < rings; ++k)
         qqbl08(rec, x, y, n, ringOffset(rec, k));
     qqbl09(rec, 2);
 }

@@ -36,6 +36,7 @@ void fillSolid(GlobalRecord &rec, const float x[], const float y[], int n, float
     }
     float crossings[kCrossings];
     int crossingLinks[kCrossings + 1];
-    gkwfa(rec, n, x, y, spacing, links, kCrossings, crossings, crossingLinks, drawSolidSpan);
+    gkwfa(rec, n, x, y, spacing, links, kCrossings, crossings, crossingLinks, drawSolidSpan,
+          seenScanLines(rec, 0.0f, 0.0f, 0.0f, 1.0f));
     qqstrk(rec);
 }

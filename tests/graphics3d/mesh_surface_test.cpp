@@ -656,6 +656,44 @@ float boundedFlat(float, float) {
     return 1.0f;
 }
 
+// Lines or samples closer than a plot unit: no more of them than the page has
+// plot units across, with warning 101 (boundedFlat ends the child once a walk
+// asks for more points than that).
+TEST_F(MeshSurface, FunctionLinesCloserThanAPlotUnitAreLeftOut) {
+    struct Case {
+        const char *what;
+        std::function<void()> setup; // before graf3d
+        int ixpts;
+        float xdel;
+        int iypts;
+        float ydel;
+    } cases[] = {
+        {"a million lines", [] { sursze(0, 1e6f, 0, 10); }, 1, 1, 1, 1},
+        {"a million samples per line distance", {}, 1000000, 2, 1, 2},
+        {"the same along y", {}, 1, 2, 1000000, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EXIT(
+            {
+                openHpgl();
+                const std::string out = captureStdout([&] {
+                    nograf();
+                    if (c.setup) c.setup();
+                    graf3d(0, 10, 0, 2, 0, 10, 0, 2, 0, 10, 0, 2);
+                    surfun(boundedFlat, c.ixpts, c.xdel, c.iypts, c.ydel);
+                });
+                closeHpgl();
+                std::fputs(out.c_str(), stderr);
+                std::_Exit(out == " <<<< Warning 101: Mesh lines closer than a plot unit in "
+                                  "surfun!\n"
+                               ? 0
+                               : 4);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
+}
+
 // An infinite distance makes every walk value infinite, and infinity lies
 // within any end: refused like NaN and the distances that are not positive.
 TEST_F(MeshSurface, InfiniteAndNaNDistancesAreRefused) {

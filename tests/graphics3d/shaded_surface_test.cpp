@@ -437,6 +437,32 @@ TEST_F(ShadedSurface, ParametricWalkAndItsRefusals) {
     }
 }
 
+// A plane that ends the process once it has been asked for far more points
+// than a page of patches takes.
+float boundedPlane(float u, float v, int iopt) {
+    static long calls = 0;
+    if (++calls > 1000000) std::_Exit(3);
+    return iopt == 1 ? u : iopt == 2 ? v : 0.5f;
+}
+
+// A range of 100,000 by steps of 0.25 would be 400,000 patches across a page
+// of some 850 pixels: they are joined into patches a pixel wide.
+TEST_F(ShadedSurface, ParametricPatchesSmallerThanAPixelAreJoined) {
+    EXPECT_EXIT(
+        {
+            openBox("PPM", "plot.ppm", false);
+            const std::string out =
+                captureStdout([] { surfcp(boundedPlane, -100000, 1, 0.25f, 0, 1, 0.25f); });
+            close("plot.ppm");
+            std::fputs(out.c_str(), stderr);
+            std::_Exit(out.find(" <<<< Warning 101: Surface patches smaller than a pixel in "
+                                "surfcp!") != std::string::npos
+                           ? 0
+                           : 4);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 } // namespace
 
 namespace {

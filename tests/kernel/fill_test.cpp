@@ -11,6 +11,7 @@
 #include "tests/kernel/pen_trace.h"
 #include "tests/kernel/rendered_plot.h"
 #include "tests/support/plot_fixture.h"
+#include "tests/support/test_time.h"
 
 namespace {
 
@@ -28,14 +29,14 @@ void recordSpan(GlobalRecord &, const float xs[2], const float ys[2]) {
 
 // Fills a polygon with the recording callback.
 std::string fillSpans(const std::vector<float> &x, const std::vector<float> &y, float spacing,
-                      int capacity = 100) {
+                      int capacity = 100, ScanRange seen = {-INFINITY, INFINITY}) {
     spans.clear();
     const int n = int(x.size());
     std::vector<int> links(std::size_t(n) + 1);
     std::vector<float> crossings(static_cast<std::size_t>(capacity));
     std::vector<int> crossingLinks(std::size_t(capacity) + 1);
     gkwfa(currentRecord(), n, x.data(), y.data(), spacing, links.data(), capacity, crossings.data(),
-          crossingLinks.data(), recordSpan);
+          crossingLinks.data(), recordSpan, seen);
     std::string all;
     for (const std::string &s : spans)
         all += (all.empty() ? "" : " | ") + s;
@@ -173,6 +174,15 @@ TEST_F(Fill, NoScanLinesWithoutSpacingOrPoints) {
     EXPECT_EQ(fillSpans({}, {}, 10), "");
     // A spacing too small to move a scan line on at this distance from 0.
     EXPECT_EQ(fillSpans({0, 100, 100, 0}, {1.0e9f, 1.0e9f, 2.0e9f, 2.0e9f}, 1.0f), "0 100 1e+09");
+    close();
+}
+
+TEST_F(Fill, ScanLinesBeyondTheSeenRangeAreLeftOut) {
+    open();
+    // Lines on the multiples of the spacing that lie in 15 .. 35, of a
+    // rectangle twenty million units high.
+    EXPECT_EQ(fillSpans({0, 100, 100, 0}, {-1.0e7f, -1.0e7f, 1.0e7f, 1.0e7f}, 10, 100, {15, 35}),
+              "0 100 10 | 100 0 20 | 0 100 30");
     close();
 }
 
@@ -552,6 +562,56 @@ TEST_F(HatchStyles, TypesFiveToSevenAreDottedDashedAndDashDotted) {
                 EXPECT_NEAR(n, 12, 2);
             break;
         }
+    }
+}
+
+// Shapes that reach a billion plot units beyond the page: their scan lines
+// start near the clip region and end past it, so that the fill ends at once
+// and covers what the page shows (a walk from the shape's far edge would not
+// end, or would stop at once where the spacing is lost against the values).
+using FarFill = RenderedPlot;
+
+TEST_F(FarFill, ShapesAreScannedWhereThePageIs) {
+    struct Case {
+        const char *what;
+        void (*draw)();
+    };
+    const Case cases[] = {
+        {"solid circle",
+         [] {
+             shdpat(16);
+             circle(1500, 1000, 1000000000);
+         }},
+        {"solid sector", [] { sector(1500, 1000, 0, 1000000000, 0, 360, 1); }},
+        {"hatched rectangle",
+         [] {
+             shdpat(5);
+             rectan(-1000000000, -1000000000, 2000000000, 2000000000);
+         }},
+        {"solid triangle",
+         [] {
+             const float x[3] = {-1.0e9f, 1.0e9f, 1500}, y[3] = {1.0e9f, 1.0e9f, -1.0e9f};
+             trifll(x, y);
+         }},
+        {"hatched area",
+         [] {
+             shdpat(5);
+             const int x[3] = {-1000000000, 1000000000, 1500};
+             const int y[3] = {1000000000, 1000000000, -1000000000};
+             areaf(x, y, 3);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EXIT(
+            {
+                limitProcessorTime(10);
+                openHpgl();
+                captureStdout(c.draw);
+                const HpglRaster raster = render();
+                std::_Exit(raster.inkCountColumn(1500, 900, 1100) > 0 ? 0 : 4);
+            },
+            ::testing::ExitedWithCode(0), "");
     }
 }
 

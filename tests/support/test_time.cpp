@@ -1,6 +1,7 @@
 // The time factor of the tests and their watchdog.
 #include "tests/support/test_time.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -72,4 +73,10 @@ Watchdog::Watchdog(unsigned baseSeconds) {
 
 Watchdog::~Watchdog() {
     alarm(0);
+}
+
+void limitProcessorTime(unsigned baseSeconds) {
+    const rlim_t seconds = scaledSeconds(baseSeconds);
+    const rlimit cpu{seconds, seconds + 1};
+    setrlimit(RLIMIT_CPU, &cpu);
 }

@@ -32,3 +32,8 @@ class Watchdog {
     Watchdog(const Watchdog &) = delete;
     Watchdog &operator=(const Watchdog &) = delete;
 };
+
+// For the child of a death test: the process ends with SIGXCPU once it has
+// used the scaled seconds of processor time, so that a loop that would not
+// end fails the test instead of holding it up.
+void limitProcessorTime(unsigned baseSeconds);
