@@ -5,7 +5,6 @@
 #include "kernel/device_fonts.h"
 #include "kernel/levels.h"
 #include "kernel/record.h"
-#include "kernel/rounding.h"
 #include "kernel/text.h"
 
 bool setTextHeight(GlobalRecord &rec, int n) {
@@ -19,8 +18,9 @@ bool setTextHeight(GlobalRecord &rec, int n) {
 void setTextAngle(GlobalRecord &rec, int n) {
     TextState &t = rec.text;
     // A far angle keeps its direction within a turn: the writers add a
-    // quarter turn to it or negate it.
-    if (n > kIntLimit || n < -kIntLimit) n %= 360;
+    // quarter turn to it, negate it or count it in tenths of a degree.
+    constexpr int kFarAngle = 100000000;
+    if (n > kFarAngle || n < -kFarAngle) n %= 360;
     t.nangle = n;
     const float radians = float(n) * rec.core.xdegrad;
     t.xsinang = std::sin(radians);

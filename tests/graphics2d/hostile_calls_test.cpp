@@ -134,7 +134,6 @@ TEST_F(HostileCalls, FarSettingsAreHeldWhereDrawingUsesThem) {
         {"line spacing -FLT_MAX", [&] { linesp(-big); }, axes},
         {"line spacing 1e9 in pie labels", [] { linesp(1e9f); }, pie},
         {"legend factors FLT_MAX", [&] { legopt(big, big, big); }, axes},
-        {"text angle INT_MAX", [] { angle(INT_MAX); }, [] { messag("turned", 500, 500); }},
         {"rays of a polar grid INT_MAX", [] {},
          [] {
              polar(5, 0, 1, 0, 30);
@@ -154,6 +153,27 @@ TEST_F(HostileCalls, FarSettingsAreHeldWhereDrawingUsesThem) {
             c.scene();
         });
         EXPECT_FALSE(close("plot.pdf").empty());
+    }
+
+    // A far text angle, on a writer that adds a quarter turn to it (PDF) and
+    // on one that counts it in tenths of a degree (WMF).
+    struct Turned {
+        const char *device, *file;
+        int angle;
+    };
+    for (const Turned &t :
+         {Turned{"PDF", "plot.pdf", INT_MAX}, Turned{"WMF", "plot.wmf", -1000000000}}) {
+        SCOPED_TRACE(t.device);
+        open(t.device, t.file);
+        captureStdout([&] {
+            if (t.file == std::string("plot.pdf"))
+                psfont("Helvetica");
+            else
+                winfnt("Arial");
+            angle(t.angle);
+            messag("turned", 500, 500);
+        });
+        EXPECT_FALSE(close(t.file).empty());
     }
 }
 
