@@ -17,10 +17,6 @@ bool setTextHeight(GlobalRecord &rec, int n) {
 
 void setTextAngle(GlobalRecord &rec, int n) {
     TextState &t = rec.text;
-    // A far angle keeps its direction within a turn: the writers add a
-    // quarter turn to it, negate it or count it in tenths of a degree.
-    constexpr int kFarAngle = 100000000;
-    if (n > kFarAngle || n < -kFarAngle) n %= 360;
     t.nangle = n;
     const float radians = float(n) * rec.core.xdegrad;
     t.xsinang = std::sin(radians);

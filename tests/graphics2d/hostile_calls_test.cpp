@@ -155,24 +155,28 @@ TEST_F(HostileCalls, FarSettingsAreHeldWhereDrawingUsesThem) {
         EXPECT_FALSE(close("plot.pdf").empty());
     }
 
-    // A far text angle, on a writer that adds a quarter turn to it (PDF) and
-    // on one that counts it in tenths of a degree (WMF).
+    // A far text angle on the writers that add a quarter turn to it (PDF),
+    // negate it (SVG) and count it in tenths of a degree (WMF); the getter
+    // gives it back as set.
     struct Turned {
         const char *device, *file;
         int angle;
     };
-    for (const Turned &t :
-         {Turned{"PDF", "plot.pdf", INT_MAX}, Turned{"WMF", "plot.wmf", -1000000000}}) {
+    const Turned turned[] = {{"PDF", "plot.pdf", INT_MAX},
+                             {"SVG", "plot.svg", INT_MIN},
+                             {"WMF", "plot.wmf", -1000000000}};
+    for (const Turned &t : turned) {
         SCOPED_TRACE(t.device);
         open(t.device, t.file);
         captureStdout([&] {
-            if (t.file == std::string("plot.pdf"))
-                psfont("Helvetica");
-            else
+            if (std::string(t.device) == "WMF")
                 winfnt("Arial");
+            else
+                psfont("Helvetica");
             angle(t.angle);
             messag("turned", 500, 500);
         });
+        EXPECT_EQ(getang(), t.angle);
         EXPECT_FALSE(close(t.file).empty());
     }
 }
