@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "devices/decimal_text.h"
+#include "kernel/device_fonts.h"
 #include "kernel/output_file.h"
 #include "kernel/page.h"
 #include "kernel/polyline.h"
@@ -33,7 +34,7 @@ void pschar(GlobalRecord &rec, int code, float x, float y, float width) {
     const float o = t.xtxtshift + t.xtxtloff;
     int px = truncToInt(x + 0.5f * width * t.xcosang - o * t.xsinang);
     int py = truncToInt(y - 0.5f * width * t.xsinang - o * t.xcosang);
-    int angle = t.nangle;
+    int angle = writerTextAngle(rec);
     ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
     // "%5d %5d %5d %5d c ": code, device x and y, angle.
@@ -54,7 +55,7 @@ PdfCharacter pdfCharacter(GlobalRecord &rec, int code, float x, float y) {
     const float o = t.xtxtshift + t.xtxtloff;
     int px = truncToInt(x - o * t.xsinang);
     int py = truncToInt(y - o * t.xcosang);
-    int angle = t.nangle;
+    int angle = writerTextAngle(rec);
     ontoPaper(rec, px, py, angle);
     const float s = rec.page.xdevscl;
     PdfCharacter c{};

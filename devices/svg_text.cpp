@@ -5,6 +5,7 @@
 #include "devices/decimal_text.h"
 #include "devices/svg.h"
 #include "kernel/c_format.h"
+#include "kernel/device_fonts.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 
@@ -71,9 +72,9 @@ void qqsvg5(GlobalRecord &rec, int code, float x, float y) {
     p = putText(p, "\" y=\"");
     p = putFixed(p, double(sy), 2);
     *p++ = '"';
-    if (t.nangle != 0) {
+    if (const int angle = writerTextAngle(rec); angle != 0) {
         p = putText(p, " rotate=\"");
-        p = putInt(p, -t.nangle);
+        p = putInt(p, -angle);
         *p++ = '"';
     }
     *p++ = '>';

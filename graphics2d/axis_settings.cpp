@@ -1,11 +1,13 @@
 // Settings of the axes themselves: line, ticks, end labels, colours of the
 // parts, names, logarithmic options and the base date of date axes.
+#include <algorithm>
 #include <cmath>
 
 #include "graphics2d/axis_selectors.h"
 #include "kavlor.h"
 #include "kernel/dates.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -82,7 +84,8 @@ extern "C" void namjus(const char *copt, const char *cax) {
 }
 
 extern "C" void namdis(int ndis, const char *cax) {
-    gaxsop(cax, ndis, chkini("namdis").axes.nnamdis);
+    // Held at the largest page, as the label distance.
+    gaxsop(cax, std::clamp(ndis, -kMaxPageUnits, kMaxPageUnits), chkini("namdis").axes.nnamdis);
 }
 
 extern "C" void hname(int nh) {

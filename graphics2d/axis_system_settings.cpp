@@ -1,10 +1,13 @@
 // Settings of the next axis system: its lengths, position, type, background,
 // the sides setgrf draws, centring, the frame and the grace margin; box2d
 // frames the current axis system once more.
+#include <algorithm>
+
 #include "kavlor.h"
 #include "kernel/dispatch.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -14,11 +17,11 @@ namespace {
 // origin shift; warning 2 with the coordinate that does not.
 bool onPage(const GlobalRecord &rec, int nxa, int nya) {
     const PageState &p = rec.page;
-    if (p.nxorg + nxa < 0 || p.nxorg + nxa > p.nxpage) {
+    if (pageSum(p.nxorg, nxa) < 0 || pageSum(p.nxorg, nxa) > p.nxpage) {
         warni1(Warning::incorrectParameter, nxa);
         return false;
     }
-    if (p.nyorg + nya < 0 || p.nyorg + nya > p.nypage) {
+    if (pageSum(p.nyorg, nya) < 0 || pageSum(p.nyorg, nya) > p.nypage) {
         warni1(Warning::incorrectParameter, nya);
         return false;
     }
@@ -30,8 +33,10 @@ bool onPage(const GlobalRecord &rec, int nxa, int nya) {
 extern "C" void axslen(int nxl, int nyl) {
     GlobalRecord *rec = jqqlev(1, 1, "axslen");
     if (rec == nullptr || jqqval(nxl, 2, -1) != 0 || jqqval(nyl, 2, -1) != 0) return;
-    rec->axsys.naxslen[0] = nxl;
-    rec->axsys.naxslen[1] = nyl;
+    // Axes longer than the largest page are held there, as single axes are:
+    // corners and clip rectangles add the lengths to positions.
+    rec->axsys.naxslen[0] = std::min(nxl, kMaxPageUnits);
+    rec->axsys.naxslen[1] = std::min(nyl, kMaxPageUnits);
 }
 
 extern "C" void axspos(int nxa, int nya) {
@@ -73,7 +78,9 @@ extern "C" void center(void) {
 }
 
 extern "C" void frame(int nfrm) {
-    chkini("frame").frame.nframe = nfrm;
+    // A frame thicker than the largest page is held there: boxes are made
+    // wider by twice the thickness.
+    chkini("frame").frame.nframe = std::clamp(nfrm, -kMaxPageUnits, kMaxPageUnits);
 }
 
 extern "C" void frmclr(int nclr) {
@@ -90,7 +97,9 @@ extern "C" void box2d(void) {
 }
 
 extern "C" void grace(int ngrace) {
-    chkini("grace").axsys.igrace = ngrace;
+    // A margin past the largest page is held there: it widens the clip
+    // rectangle and the clip circle.
+    chkini("grace").axsys.igrace = std::clamp(ngrace, -kMaxPageUnits, kMaxPageUnits);
 }
 
 extern "C" void setgrf(const char *c1, const char *c2, const char *c3, const char *c4) {

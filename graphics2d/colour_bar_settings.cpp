@@ -1,7 +1,10 @@
 // Settings of the colour bar of graf3 and of the points of colour plots:
 // widbar, vkxbar, vkybar, nobar, nobgd, autres, setres.
+#include <algorithm>
+
 #include "kavlor.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/warnings.h"
 
@@ -11,11 +14,13 @@ extern "C" void widbar(int n) {
 }
 
 extern "C" void vkxbar(int n) {
-    chkini("vkxbar").axsys.nvkxbar = n;
+    // Shifts past the largest page are held there: they are added to the
+    // corner of the axis system.
+    chkini("vkxbar").axsys.nvkxbar = std::clamp(n, -kMaxPageUnits, kMaxPageUnits);
 }
 
 extern "C" void vkybar(int n) {
-    chkini("vkybar").axsys.nvkybar = n;
+    chkini("vkybar").axsys.nvkybar = std::clamp(n, -kMaxPageUnits, kMaxPageUnits);
 }
 
 extern "C" void nobar(void) {

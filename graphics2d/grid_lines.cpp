@@ -2,9 +2,12 @@
 // Y axes drawn over the whole height and width of the system, so they fall
 // where the ticks do on linear, logarithmic and date axes alike. Polar
 // systems get the polar grid instead, with jgrid rays per angle label interval.
+#include <cstdint>
+
 #include "graphics2d/axis_drawing.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/warnings.h"
@@ -19,8 +22,10 @@ extern "C" void grid(int igrid, int jgrid) {
 
     const AxisSystemState &s = rec.axsys;
     if (s.igrftyp == 1) {
-        const int perCircle = truncToInt(360.0f / s.xgrfy[3] + 0.5f);
-        grdpol(igrid, perCircle * jgrid);
+        // The rays over the full circle, held within an int: grdpol keeps
+        // those the page can tell apart.
+        const std::int64_t perCircle = truncToInt(360.0f / s.xgrfy[3] + 0.5f);
+        grdpol(igrid, pageSum(perCircle * jgrid));
         return;
     }
     const int *log = rec.axes.ilogax;

@@ -2,12 +2,14 @@
 // distance, digits, date forms and user labels. Setters that also take an
 // object name (BAR, PIE, CON, DAT, PER) set the labels of bar graphs and
 // contours and pie charts.
+#include <algorithm>
 #include <string_view>
 
 #include "graphics2d/axis_selectors.h"
 #include "graphics2d/label_kinds.h"
 #include "kavlor.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/text_utils.h"
 #include "kernel/warnings.h"
@@ -101,7 +103,9 @@ extern "C" void labdis(int ndis, const char *cax) {
         if (jqqval(ndis, 1, 10000) == 0) rec.contour.xconlbd = float(ndis);
         return;
     }
-    gaxsop(cax, ndis, rec.axes.nlabdis);
+    // A distance past the largest page is held there: drawing adds it to
+    // positions, ticks and names, and turns its sign.
+    gaxsop(cax, std::clamp(ndis, -kMaxPageUnits, kMaxPageUnits), rec.axes.nlabdis);
 }
 
 extern "C" void labclr(int nclr, const char *copt) {

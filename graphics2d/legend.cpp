@@ -2,6 +2,9 @@
 // where legpos put it: frame, title, one pattern per entry (a line with its
 // marker, or a shaded rectangle) and the entry texts.
 #include "graphics2d/legend.h"
+
+#include <cstdint>
+
 #include "graphics2d/curve_pen.h"
 #include "kavlor.h"
 #include "kernel/dispatch.h"
@@ -9,6 +12,7 @@
 #include "kernel/hatch_patterns.h"
 #include "kernel/levels.h"
 #include "kernel/line_styles.h"
+#include "kernel/page_sums.h"
 #include "kernel/polyline.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
@@ -40,42 +44,44 @@ void checkEntries(const LegendState &l) {
     }
 }
 
-// Upper-left corner of a box w by h at corner ncor 1..8, g from the edges.
-bool cornerOf(const GlobalRecord &rec, int ncor, int w, int h, int g, int &x, int &y) {
+// Upper-left corner of a box w by h at corner ncor 1..8, g from the edges;
+// a box wider than any page gives a corner held past the page.
+bool cornerOf(const GlobalRecord &rec, int ncor, std::int64_t w, std::int64_t h, std::int64_t g,
+              int &x, int &y) {
     const PageState &p = rec.page;
     const AxisSystemState &a = rec.axsys;
     switch (ncor) {
     case 1:
-        x = g - p.nxorg;
-        y = p.nypage - p.nyorg - h - g;
+        x = pageSum(g, -p.nxorg);
+        y = pageSum(p.nypage, -p.nyorg, -h - g);
         return true;
     case 2:
-        x = p.nxpage - p.nxorg - w - g;
-        y = p.nypage - p.nyorg - h - g;
+        x = pageSum(p.nxpage, -p.nxorg, -w - g);
+        y = pageSum(p.nypage, -p.nyorg, -h - g);
         return true;
     case 3:
-        x = p.nxpage - p.nxorg - w - g;
-        y = g - p.nyorg;
+        x = pageSum(p.nxpage, -p.nxorg, -w - g);
+        y = pageSum(g, -p.nyorg);
         return true;
     case 4:
-        x = g - p.nxorg;
-        y = g - p.nyorg;
+        x = pageSum(g, -p.nxorg);
+        y = pageSum(g, -p.nyorg);
         return true;
     case 5:
-        x = g + a.naxspos[0];
-        y = a.naxspos[1] - h - g;
+        x = pageSum(g, a.naxspos[0]);
+        y = pageSum(a.naxspos[1], -h - g);
         return true;
     case 6:
-        x = a.naxsur[0] - w - g;
-        y = a.naxspos[1] - h - g;
+        x = pageSum(a.naxsur[0], -w - g);
+        y = pageSum(a.naxspos[1], -h - g);
         return true;
     case 7:
-        x = a.naxsur[0] - w - g;
-        y = g + a.naxsur[1];
+        x = pageSum(a.naxsur[0], -w - g);
+        y = pageSum(g, a.naxsur[1]);
         return true;
     case 8:
-        x = g + a.naxspos[0];
-        y = g + a.naxsur[1];
+        x = pageSum(g, a.naxspos[0]);
+        y = pageSum(g, a.naxsur[1]);
         return true;
     default: warni1(Warning::incorrectParameter, ncor); return false;
     }
@@ -94,7 +100,8 @@ void drawLineEntry(GlobalRecord &rec, int i, int x1, int x2, int yc, int d) {
         }
         rec.line.xlinoff = 0.0f;
     }
-    if (l.nlegsym[i - 1] >= 0) dsymbl(rec, l.nlegsym[i - 1], (x1 + x2) / 2 - d, yc);
+    if (l.nlegsym[i - 1] >= 0)
+        dsymbl(rec, l.nlegsym[i - 1], pageSum((std::int64_t(x1) + x2) / 2, -std::int64_t(d)), yc);
 }
 
 // An area entry: the rectangle of the pattern, one character high, shaded.
@@ -118,8 +125,8 @@ void drawPatterns(GlobalRecord &rec, const char *cbuf, int x, int y, int d) {
     const int h = rec.text.nhchar;
     const float s = float(h) * rec.line.xlinesp;
     rec.symbol.nhsymb = truncToInt(0.8f * float(h));
-    const int x1 = x, x2 = x + truncToInt(float(h) * l.xlegopt[0]);
-    int yc = y + h / 2;
+    const int x1 = x, x2 = pageSum(x, truncToInt(float(h) * l.xlegopt[0]));
+    int yc = pageSum(y, h / 2);
     for (int i = 1; i <= l.nleglin; ++i) {
         if (!entrySkipped(l, i)) {
             qqsclr(rec, l.nlegclr[i - 1]);
@@ -130,7 +137,7 @@ void drawPatterns(GlobalRecord &rec, const char *cbuf, int x, int y, int d) {
                 drawAreaEntry(rec, i, x1, x2, yc);
         }
         const int lines = legendTextLines(rec, cbuf, i);
-        yc += truncToInt(float(lines - 1) * s * l.xlegopt[2] + s);
+        yc = pageSum(yc, truncToInt(float(lines - 1) * s * l.xlegopt[2] + s));
     }
     qqsclr(rec, colour);
     restoreLineStyle(rec, style);
@@ -149,10 +156,10 @@ void drawTexts(GlobalRecord &rec, const char *cbuf, int x, int y) {
         if (l.ilegclr == 1) qqsclr(rec, l.nlegclr[i - 1]);
         const int lines = legendTextLines(rec, cbuf, i);
         for (int k = 1; k <= lines; ++k) {
-            if (k > 1) y += truncToInt(s * l.xlegopt[2]);
+            if (k > 1) y = pageSum(y, truncToInt(s * l.xlegopt[2]));
             if (legendTextLine(rec, cbuf, i, k, line) > 0) dtext(rec, line, x, y, 0, h);
         }
-        y += truncToInt(s);
+        y = pageSum(y, truncToInt(s));
     }
     if (l.ilegclr == 1) qqsclr(rec, colour);
 }
@@ -181,26 +188,28 @@ void drawLegend(GlobalRecord &rec, const char *cbuf, int ncor) {
     }
     const int nframe = rec.frame.nframe;
     if (nframe > 0)
-        dframe(rec, x + nframe - 1, y + nframe - 1, width - 2 * nframe, height - 2 * nframe, nframe,
-               0.0f);
+        dframe(rec, pageSum(x, nframe, -1), pageSum(y, nframe, -1), pageSum(width, -2LL * nframe),
+               pageSum(height, -2LL * nframe), nframe, 0.0f);
     else if (nframe < 0)
         dframe(rec, x, y, width, height, nframe, 0.0f);
 
     const int inset = nframe > 0 ? nframe : 0;
-    y += m + inset;
+    y = pageSum(y, m, inset);
     const int titleLength = measureText(rec, l.clegtit);
     if (titleLength > 0) {
-        dtext(rec, l.clegtit, x + (width - titleLength) / 2, y, 0, h);
-        y += truncToInt(1.5f * s);
+        dtext(rec, l.clegtit, pageSum(x, (std::int64_t(width) - titleLength) / 2), y, 0, h);
+        y = pageSum(y, truncToInt(1.5f * s));
     }
     if (l.ilegtwd == 0)
-        x += m + inset;
+        x = pageSum(x, m, inset);
     else
-        x += (width - truncToInt(float(l.nlegtxw) + float(h) * (l.xlegopt[0] + 1.0f))) / 2;
+        x = pageSum(x, (std::int64_t(width) -
+                        truncToInt(float(l.nlegtxw) + float(h) * (l.xlegopt[0] + 1.0f))) /
+                           2);
 
     if (drawsPatterns(l)) drawPatterns(rec, cbuf, x, y, d);
-    int xt = x + truncToInt(float(h) * l.xlegopt[0]) - d;
-    if (drawsPatterns(l)) xt += h;
+    int xt = pageSum(x, truncToInt(float(h) * l.xlegopt[0]), -std::int64_t(d));
+    if (drawsPatterns(l)) xt = pageSum(xt, h);
     drawTexts(rec, cbuf, xt, y);
 }
 

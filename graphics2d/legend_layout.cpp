@@ -4,6 +4,7 @@
 
 #include "kavlor.h"
 #include "kernel/levels.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
@@ -74,16 +75,18 @@ int legendWidth(GlobalRecord &rec, const char *cbuf) {
             if (w > l.nlegtxw) l.nlegtxw = w;
         }
     }
+    // Far spacings and factors make a box wider than any page: the sums are
+    // held.
     int w = truncToInt(float(l.nlegtxw) + 2.0f * l.xlegopt[1] * s);
     // The pattern and a gap of one character before the texts.
     if (l.xlegopt[0] > 0.001f || l.xlegopt[0] < -0.001f)
-        w += truncToInt((l.xlegopt[0] + 1.0f) * float(h));
+        w = pageSum(w, truncToInt((l.xlegopt[0] + 1.0f) * float(h)));
     const int t = measureText(rec, l.clegtit);
     if (t > w) {
         w = truncToInt(float(t) + 2.0f * l.xlegopt[1] * s);
         l.ilegtwd = 1;
     }
-    if (rec.frame.nframe > 0) w += 2 * rec.frame.nframe;
+    if (rec.frame.nframe > 0) w = pageSum(w, 2LL * rec.frame.nframe);
     return w;
 }
 

@@ -7,6 +7,7 @@
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
@@ -78,8 +79,10 @@ extern "C" void legtit(const char *ctit) {
 extern "C" void legpos(int nx, int ny) {
     GlobalRecord &rec = chkini("legpos");
     if (!legendStarted(rec)) return;
-    rec.legend.nlegpos[0] = nx;
-    rec.legend.nlegpos[1] = jqqyvl(rec, ny);
+    // A corner past the largest page is held there: the box and its
+    // entries are laid out from it.
+    rec.legend.nlegpos[0] = std::clamp(nx, -kMaxPageUnits, kMaxPageUnits);
+    rec.legend.nlegpos[1] = jqqyvl(rec, std::clamp(ny, -kMaxPageUnits, kMaxPageUnits));
     rec.legend.ilegpos = 0;
 }
 

@@ -4,6 +4,7 @@
 // (i - 1) * nlin + 1 on; lines beyond the legend's line count are ignored.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "graphics2d/legend.h"
@@ -12,6 +13,7 @@
 #include "graphics2d/pies.h"
 #include "kavlor.h"
 #include "kernel/number_text.h"
+#include "kernel/page_sums.h"
 #include "kernel/record.h"
 #include "kernel/rounding.h"
 #include "kernel/text.h"
@@ -109,17 +111,18 @@ void boxsiz(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, f
 void boxdrw(GlobalRecord &rec, const char *cbuf, int nlin, int i, float value, float percent, int x,
             int y, int w, int ijus) {
     const float H = float(rec.text.nhchar), S = rec.line.xlinesp;
-    const int margin = rec.frame.nframe + truncToInt(H * S / 4.0f);
-    int top = y + margin;
+    // A far line spacing puts the lines past the page: the sums are held.
+    const int margin = pageSum(rec.frame.nframe, truncToInt(H * S / 4.0f));
+    int top = pageSum(y, margin);
     auto write = [&](const char *text) {
-        const int length = measureText(rec, text);
-        int left = x + margin;
+        const std::int64_t length = measureText(rec, text);
+        int left = pageSum(x, margin);
         if (PieLabelJustify(ijus) == PieLabelJustify::centre)
-            left = x + (w - length) / 2;
+            left = pageSum(x, (w - length) / 2);
         else if (PieLabelJustify(ijus) == PieLabelJustify::right)
-            left = x + w - margin - length;
+            left = pageSum(x, w, -margin - length);
         qqmess(rec, text, left, top);
-        top += truncToInt(H * S);
+        top = pageSum(top, truncToInt(H * S));
     };
     char line[kLegendEntryChars + 1];
     for (int k = 0, held = heldLines(rec, nlin, i); k < held; ++k)

@@ -52,8 +52,15 @@ void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float
     if (t.itxtmeas == 0) qqchar(rec, code, t.xtxtpen[0], t.xtxtpen[1], width);
 }
 
+int writerTextAngle(const GlobalRecord &rec) {
+    constexpr int kFarAngle = 100000000;
+    const int a = rec.text.nangle;
+    return a > kFarAngle || a < -kFarAngle ? a % 360 : a;
+}
+
 int deviceGlyphAngle(const GlobalRecord &rec) {
-    return rec.page.ipagmod == 1 ? rec.text.nangle + 90 : rec.text.nangle;
+    const int a = writerTextAngle(rec);
+    return rec.page.ipagmod == 1 ? a + 90 : a;
 }
 
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width) {

@@ -30,6 +30,11 @@ void deviceCharacter(GlobalRecord &rec, int code, int index, float &width, float
 // A character in a Windows or bitmap font (font kinds 2 and 3).
 void qqchar(GlobalRecord &rec, int code, float x, float y, float width);
 
+// The text angle in degrees as the writers take it: an angle past 1e8
+// degrees keeps its direction within a turn, so that a quarter turn added,
+// the angle negated or counted in tenths of a degree stays within an int.
+int writerTextAngle(const GlobalRecord &rec);
+
 // The angle in degrees at which Windows and bitmap glyphs are drawn: the text
 // angle, turned a quarter further on a portrait page, whose characters stand
 // turned with it.

@@ -8,6 +8,8 @@
 #include <new>
 
 #include "kavlor.h"
+#include "kernel/page_sums.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "widgets/widget_routines.h"
 
@@ -15,8 +17,6 @@ namespace {
 
 constexpr int kMenuEntryBase = 1000;
 constexpr int kFileMenuBase = 2000;
-// The largest side of a window the X server makes.
-constexpr int kLargestWindow = 32767;
 
 // A new widget of the kind under parent p, laid out with the height given
 // (the layout's own under a FORM parent).
@@ -121,7 +121,9 @@ int wgdraw(int ip) {
     const int p = ip - 1;
     const WidgetEntry &parent = c->entry(p);
     const int width = parent.geometry ? parent.geometry->width : 0;
-    const Placed at = place(*c, WidgetKind::Draw, p, int(float(width) * c->drawRatio));
+    // A far ratio makes the widget as high as a window can be.
+    const Placed at = place(*c, WidgetKind::Draw, p,
+                            int(std::min(float(width) * c->drawRatio, float(kLargestWindow))));
     const HWND window = qqdcontrol(*c, at.i, "DrawWidget", "", WS_BORDER, at.x, at.y, at.w, at.h);
     const HBRUSH brush = c->entry(at.i).brush;
     if (brush != 0) SetClassLongA(window, GCL_HBRBACKGROUND, LONG(brush));
@@ -201,7 +203,8 @@ int wgbox(int ip, const char *items, int isel) {
     // (The table may grow below: the parent's layout is kept, not the entry.)
     const std::uint8_t layout = c->entry(p).layout;
     int h = ch;
-    if (layout == kHori && c->boxOrientation == 0) h = n * ch + (n - 1) * (sv + top + bottom);
+    if (layout == kHori && c->boxOrientation == 0)
+        h = pageSum(std::int64_t(n) * ch, std::int64_t(n - 1) * (sv + top + bottom));
     // One layout call places the box; its buttons follow from there.
     int x = 0, y = 0, w = 0;
     ++c->count;
@@ -222,8 +225,8 @@ int wgbox(int ip, const char *items, int isel) {
                 int hk = h;
                 qqdgpos(*c, p, x, y, w, hk);
             } else {
-                y += sv + h + top + bottom;
-                c->extent[1] = std::max(c->extent[1], y + h + bottom);
+                y = pageSum(y, sv + h, top + bottom);
+                c->extent[1] = std::max(c->extent[1], pageSum(y, h, bottom));
             }
         }
         const HWND button = qqdcontrol(*c, i, "button", itemAt(*c, items, k + 1).c_str(),
@@ -340,18 +343,21 @@ int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int nd
     if (c->scaleStep > 0) {
         // Counted in float: limits far apart make more steps than an int holds.
         const float steps = (xmax - xmin) / c->scaleStep + 0.5f;
-        if (steps > 10000.0f) {
+        if (!(steps <= 10000.0f)) { // NaN of infinite limits too
             qqderr(*c, "Too small step size");
             n = 100;
         } else {
             n = std::max(1, int(steps));
         }
     }
-    // A scale of one value has its thumb at the start.
+    // A scale of one value has its thumb at the start. Counted in double:
+    // limits far apart have a distance no float holds.
     int start = 0;
     if (xmax > xmin)
-        start = vertical ? int(float(n) * (xstart - xmax) / (xmin - xmax) + 0.5f)
-                         : int(float(n) * (xstart - xmin) / (xmax - xmin) + 0.5f);
+        start =
+            truncToInt((vertical ? double(n) * (double(xstart) - xmax) / (double(xmin) - xmax)
+                                 : double(n) * (double(xstart) - xmin) / (double(xmax) - xmin)) +
+                       0.5);
     SetScrollRange(scroll, SB_CTL, 0, n, 0);
     SetScrollPos(scroll, SB_CTL, start, 0);
     ++c->count;

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "kavlor.h"
+#include "kernel/page_sums.h"
 #include "widgets/widget_routines.h"
 
 namespace {
@@ -66,34 +67,34 @@ void qqdgpos(WidgetContext &c, int p, int &x, int &y, int &w, int &h) {
         if (sibling >= 0 && isParentKind(c.entry(sibling).kind)) {
             const WidgetGeometry &s = *c.entry(sibling).geometry;
             if (parent.layout == kVert)
-                P.cursorY += s.height;
+                P.cursorY = pageSum(P.cursorY, s.height);
             else
-                P.cursorX += s.width;
+                P.cursorX = pageSum(P.cursorX, s.width);
         }
         x = P.cursorX;
         y = P.cursorY;
         if (parent.layout == kVert) {
-            P.cursorY += sv + h + top + bottom;
+            P.cursorY = pageSum(P.cursorY, sv + h, top + bottom);
             w = P.width;
         } else {
             w = defaultWidthPixels(c);
-            P.cursorX += sh + w + left + right;
+            P.cursorX = pageSum(P.cursorX, sh + w, left + right);
             // A row in a column: the column goes on below the row's tallest widget.
             if (parent.kind == WidgetKind::Container && c.entry(parent.parent).layout == kVert) {
                 WidgetGeometry &G = *c.entry(parent.parent).geometry;
-                G.cursorY = std::max(G.cursorY, y + h + sv + top + bottom);
+                G.cursorY = std::max(G.cursorY, pageSum(y, h + sv, top + bottom));
             }
         }
     }
-    x += left;
-    y += top;
-    c.extent[0] = std::max(c.extent[0], x + w + right);
-    c.extent[1] = std::max(c.extent[1], y + h + bottom);
+    x = pageSum(x, left);
+    y = pageSum(y, top);
+    c.extent[0] = std::max(c.extent[0], pageSum(x, w, right));
+    c.extent[1] = std::max(c.extent[1], pageSum(y, h, bottom));
     if (parent.formFlag == 0) {
         if (parent.layout == kVert) {
-            P.height += sv + h;
+            P.height = pageSum(P.height, sv, h);
         } else if (parent.layout == kHori) {
-            P.width += sh + w;
+            P.width = pageSum(P.width, sh, w);
         } else {
             P.height = std::max(P.height, c.position[1] + c.size[1] + sv);
             P.width = std::max(P.width, c.position[0] + c.size[0] + sh);

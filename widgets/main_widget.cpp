@@ -3,6 +3,7 @@
 // reawgt shows it early. The window class and the metrics the layout works
 // with are set up here too.
 #include <algorithm>
+#include <cstdint>
 #include <mutex>
 #include <new>
 
@@ -86,14 +87,17 @@ void readCharacterMetrics(WidgetContext &c) {
 
 void computeSpacing(WidgetContext &c) {
     auto pixels = [&](float value, int unit) {
-        return short(value < -0.001f ? -value * float(c.nxres) / 100.0f : float(unit) * value);
+        const float p = value < -0.001f ? -value * float(c.nxres) / 100.0f : float(unit) * value;
+        return short(std::clamp(p, -float(kLargestWindow), float(kLargestWindow)));
     };
     c.horizontalSpacing = pixels(c.spacing[0], c.charWidth);
     c.verticalSpacing = pixels(c.spacing[1], c.charHeight);
 }
 
 int defaultWidthPixels(const WidgetContext &c) {
-    return c.defaultWidth >= 0 ? c.defaultWidth * c.charWidth
+    // A width of more characters than a window holds is as wide as one.
+    return c.defaultWidth >= 0 ? int(std::min<std::int64_t>(
+                                     std::int64_t(c.defaultWidth) * c.charWidth, kLargestWindow))
                                : int(float(-c.defaultWidth) * float(c.nxres) / 100.0f);
 }
 

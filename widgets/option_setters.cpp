@@ -1,5 +1,6 @@
 // The option setters: sizes, spacing, margins, colours, fonts, kinds and
 // switches for the widgets made afterwards. They need no open dialog.
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -49,7 +50,7 @@ void swgwth(int n) {
 void swgspc(float x, float y) {
     WidgetContext *c = qqdglb("swgspc");
     if (c == nullptr) return;
-    if (x < -100.001f || y < -100.001f) {
+    if (!(x >= -100.001f) || !(y >= -100.001f)) { // NaN too
         qqderr(*c, "Bad value");
         return;
     }
@@ -63,7 +64,7 @@ void swgmrg(int n, const char *key) {
     if (c == nullptr) return;
     const int k = jwgind("LEFT+TOP +RIGH+BOTT", 4, key, "swgmrg");
     if (k == 0) return;
-    c->margins[k - 1] = n;
+    c->margins[k - 1] = std::clamp(n, -kLargestWindow, kLargestWindow);
     c->marginsGiven = 1;
 }
 
@@ -75,15 +76,15 @@ void swgoff(int n, int index) {
         qqderr(*c, "Bad value");
         return;
     }
-    c->margins[index] = n;
+    c->margins[index] = std::clamp(n, -kLargestWindow, kLargestWindow);
     c->marginsGiven = 1;
 }
 
 void swgpos(int x, int y) {
     WidgetContext *c = qqdglb("swgpos");
     if (c == nullptr) return;
-    c->position[0] = x;
-    c->position[1] = y;
+    c->position[0] = std::clamp(x, -kLargestWindow, kLargestWindow);
+    c->position[1] = std::clamp(y, -kLargestWindow, kLargestWindow);
     c->positionGiven = 1;
     c->centreOption = 0;
 }
@@ -91,18 +92,18 @@ void swgpos(int x, int y) {
 void swgsiz(int w, int h) {
     WidgetContext *c = qqdglb("swgsiz");
     if (c == nullptr) return;
-    c->size[0] = w;
-    c->size[1] = h;
+    c->size[0] = std::clamp(w, -kLargestWindow, kLargestWindow);
+    c->size[1] = std::clamp(h, -kLargestWindow, kLargestWindow);
     c->sizeGiven = 1;
 }
 
 void swgwin(int x, int y, int w, int h) {
     WidgetContext *c = qqdglb("swgwin");
     if (c == nullptr) return;
-    c->position[0] = x;
-    c->position[1] = y;
-    c->size[0] = w;
-    c->size[1] = h;
+    c->position[0] = std::clamp(x, -kLargestWindow, kLargestWindow);
+    c->position[1] = std::clamp(y, -kLargestWindow, kLargestWindow);
+    c->size[0] = std::clamp(w, -kLargestWindow, kLargestWindow);
+    c->size[1] = std::clamp(h, -kLargestWindow, kLargestWindow);
     c->positionGiven = c->sizeGiven = 1;
     c->centreOption = 0;
 }

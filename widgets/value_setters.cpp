@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "kavlor.h"
+#include "kernel/rounding.h"
 #include "kernel/text_utils.h"
 #include "widgets/widget_routines.h"
 
@@ -109,9 +110,11 @@ void swgscl(int id, float x) {
     int lowest = 0, n = 0;
     GetScrollRange(e.window, SB_CTL, &lowest, &n);
     int pos = 0;
+    // Counted in double: limits far apart have a distance no float holds.
     if (xmax > xmin)
-        pos = e.kind == WidgetKind::VerticalScale ? int(float(n) * (x - xmax) / (xmin - xmax))
-                                                  : int(float(n) * (x - xmin) / (xmax - xmin));
+        pos = truncToInt(e.kind == WidgetKind::VerticalScale
+                             ? double(n) * (double(x) - xmax) / (double(xmin) - xmax)
+                             : double(n) * (double(x) - xmin) / (double(xmax) - xmin));
     SetScrollPos(e.window, SB_CTL, pos, 1);
     e.number = x;
     SetWindowTextA(limits.window, scaleText(x, e.value2).c_str());

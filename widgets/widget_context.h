@@ -94,6 +94,9 @@ struct FileDialogRecord {
 constexpr int kMaxDepth = 8;
 constexpr int kMaxFonts = 100;
 constexpr int kTableStep = 100;
+// The largest side of a window the X server makes; positions, sizes and
+// margins a caller sets are held within it.
+constexpr int kLargestWindow = 32767;
 
 struct WidgetContext {
     int count = 0;                 // entries in use

@@ -78,6 +78,109 @@ TEST_F(HostileCalls, NaNInfinityAndFarValuesAreRefusedOrHeld) {
     }
 }
 
+// Settings at the far ends of an int or a float that drawing uses later:
+// distances, shifts, margins, lengths, frames and line spacings are added to
+// positions when an axis system, its title, legend or colour bar, a pie's
+// label boxes or a text is drawn. Each scene draws what lies on the page; the
+// sanitizer run checks that no sum or conversion overflows on the way.
+TEST_F(HostileCalls, FarSettingsAreHeldWhereDrawingUsesThem) {
+    const float big = std::numeric_limits<float>::max();
+    static char cbuf[2 * 10 + 1];
+    static const float x[3] = {1, 2, 3}, y[3] = {1, 3, 2};
+    const auto axes = [] {
+        name("Xname", "X");
+        name("Yname", "Y");
+        titlin("Heading", 1);
+        graf(0, 10, 0, 2, 0, 5, 0, 1);
+        title();
+        curve(x, y, 3);
+        curve(x, x, 3);
+        legend(cbuf, 3);
+        endgrf();
+    };
+    const auto colourBar = [] {
+        graf3(0, 1, 0, 1, 0, 1, 0, 1, 0, 4, 0, 1);
+        endgrf();
+    };
+    const auto pie = [] { piegrf(cbuf, 1, x, 2); };
+    const auto map = [] {
+        grafmp(-180, 180, -180, 90, -90, 90, -90, 30);
+        endgrf();
+    };
+    struct Case {
+        const char *what;
+        std::function<void()> setting, scene;
+    };
+    const Case cases[] = {
+        {"label distance INT_MIN", [] { labdis(INT_MIN, "XYZ"); }, axes},
+        {"label distance INT_MAX", [] { labdis(INT_MAX, "XYZ"); }, axes},
+        {"label distance INT_MAX on a map", [] { labdis(INT_MAX, "XY"); }, map},
+        {"name distance INT_MIN", [] { namdis(INT_MIN, "XYZ"); }, axes},
+        {"name distance INT_MAX", [] { namdis(INT_MAX, "XYZ"); }, axes},
+        {"grace INT_MIN", [] { grace(INT_MIN); }, axes},
+        {"grace INT_MAX", [] { grace(INT_MAX); }, axes},
+        {"axis length INT_MAX", [] { axslen(INT_MAX, INT_MAX); }, axes},
+        {"title shift INT_MIN", [] { vkytit(INT_MIN); }, axes},
+        {"colour bar shift INT_MAX, INT_MIN",
+         [] {
+             vkxbar(INT_MAX);
+             vkybar(INT_MIN);
+         },
+         colourBar},
+        {"legend corner INT_MAX", [] { legpos(INT_MAX, INT_MAX); }, axes},
+        {"frame INT_MAX", [] { frame(INT_MAX); }, axes},
+        {"frame INT_MAX round pie labels", [] { frame(INT_MAX); }, pie},
+        {"line spacing 1e9", [] { linesp(1e9f); }, axes},
+        {"line spacing -FLT_MAX", [&] { linesp(-big); }, axes},
+        {"line spacing 1e9 in pie labels", [] { linesp(1e9f); }, pie},
+        {"legend factors FLT_MAX", [&] { legopt(big, big, big); }, axes},
+        {"rays of a polar grid INT_MAX", [] {},
+         [] {
+             polar(5, 0, 1, 0, 30);
+             grid(1, INT_MAX);
+             endgrf();
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        openPdf();
+        captureStdout([&] {
+            // The legend's lines, also those of the pie's label boxes.
+            legini(cbuf, 2, 10);
+            leglin(cbuf, "one", 1);
+            leglin(cbuf, "two", 2);
+            c.setting();
+            c.scene();
+        });
+        EXPECT_FALSE(close("plot.pdf").empty());
+    }
+
+    // A far text angle on the writers that add a quarter turn to it (PDF),
+    // negate it (SVG) and count it in tenths of a degree (WMF); the getter
+    // gives it back as set.
+    struct Turned {
+        const char *device, *file;
+        int angle;
+    };
+    const Turned turned[] = {{"PDF", "plot.pdf", INT_MAX},
+                             {"SVG", "plot.svg", INT_MIN},
+                             {"WMF", "plot.wmf", -1000000000}};
+    for (const Turned &t : turned) {
+        SCOPED_TRACE(t.device);
+        open(t.device, t.file);
+        captureStdout([&] {
+            if (std::string(t.device) == "WMF")
+                winfnt("Arial");
+            else
+                psfont("Helvetica");
+            angle(t.angle);
+            messag("turned", 500, 500);
+        });
+        EXPECT_EQ(getang(), t.angle);
+        EXPECT_FALSE(close(t.file).empty());
+    }
+}
+
 } // namespace
 
 namespace {

@@ -3,6 +3,7 @@
 // standard error then).
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -227,6 +228,61 @@ TEST_F(Widgets, BadInputIsRefusedWithItsMessage) {
     char title[300];
     GetWindowTextA(HWND(gwgxid(main)), title, sizeof title);
     EXPECT_EQ(std::string(title), longText.substr(0, 132));
+}
+
+// Settings at the far ends that the layout of later widgets uses: margins,
+// positions, widths, spacings and ratios are held within the largest window,
+// and a scale's thumb is placed on a range wider than a float (the sanitizer
+// run checks every sum and conversion on the way).
+TEST_F(Widgets, FarSettingsAreHeldInTheLayout) {
+    const float big = FLT_MAX;
+    int thumb = -1, moved = -1;
+    struct Case {
+        const char *what;
+        std::function<void()> setting;
+        const char *layout;
+        std::function<void(int ip)> widgets;
+    };
+    const auto labels = [](int ip) {
+        wglab(ip, "one");
+        wglab(ip, "two");
+    };
+    const Case cases[] = {
+        {"margins INT_MAX", [] { swgmrg(INT_MAX, "LEFT"); }, "VERT", labels},
+        {"margins INT_MIN", [] { swgoff(INT_MIN, 1); }, "VERT", labels},
+        {"width INT_MAX", [] { swgwth(INT_MAX); }, "HORI", labels},
+        {"spacing FLT_MAX", [&] { swgspc(big, 0.5f); }, "HORI", labels},
+        {"draw widget ratio FLT_MAX", [&] { swgdrw(big); }, "VERT", [](int ip) { wgdraw(ip); }},
+        {"position at the ends of an int", [] { swgpos(INT_MAX, INT_MIN); }, "VERT", labels},
+        {"scales from -FLT_MAX", [] {}, "VERT",
+         [&](int ip) {
+             const HWND bar = HWND(gwgxid(wgscl(ip, "", -big, 1, 0, 2)));
+             thumb = GetScrollPos(bar, SB_CTL);
+             const int across = wgscl(ip, "", -big, big, 0, 2);
+             swgscl(across, big);
+             moved = GetScrollPos(HWND(gwgxid(across)), SB_CTL);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        messages([&] {
+            c.setting();
+            c.widgets(wgini(c.layout));
+            wgfin();
+        });
+        // The next case starts from the defaults.
+        swgmrg(0, "LEFT");
+        swgoff(0, 1);
+        swgwth(20);
+        swgspc(4.0f, 0.5f);
+        swgdrw(1.0f);
+    }
+    // 0 lies at the top of -FLT_MAX .. 1, FLT_MAX at the top of -FLT_MAX ..
+    // FLT_MAX: both thumbs at the last of 100 places.
+    EXPECT_EQ(thumb, 100);
+    EXPECT_EQ(moved, 100);
+    // Spacings that are no numbers are refused as bad ones.
+    EXPECT_EQ(messages([] { swgspc(NAN, 0.5f); }), shown("swgspc", "Bad value"));
 }
 
 } // namespace
