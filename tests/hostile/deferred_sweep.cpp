@@ -59,17 +59,9 @@ void setterThenScene(const Routine &r, SetterPlace place, int param, int value,
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s SHARD SHARDS KNOWN_FAILURES HARMLESS_CALLS\n", argv[0]);
-        return 2;
-    }
-    const int shard = std::atoi(argv[1]), shards = std::atoi(argv[2]);
-    std::vector<KnownFailure> known;
-    if (!readKnownFailures(argv[3], known)) return 2;
-    HarmlessCalls harmless;
-    if (!readHarmlessCalls(argv[4], harmless)) return 2;
-    const std::filesystem::path dir = enterSweepFolder();
-    if (dir.empty()) return 2;
+    SweepStart start;
+    if (!startSweep(argc, argv, start)) return 2;
+    const std::filesystem::path &dir = start.folder;
     const std::string outputFile = (dir / "output.txt").string();
     const bool listOnly = std::getenv("KAVLOR_SWEEP_SETTERS") != nullptr;
 
@@ -78,13 +70,13 @@ int main(int argc, char **argv) {
     limits.cpuSeconds *= int(std::size(kPlots));
     limits.wallSeconds *= int(std::size(kPlots));
 
-    const auto start = std::chrono::steady_clock::now();
+    const auto started = std::chrono::steady_clock::now();
     std::vector<std::string> setters;
     std::vector<Outcome> failures;
     int children = 0, cases = 0;
-    for (const Routine *r : shardOfRoutines(shard, shards)) {
-        const auto found = harmless.find(r->name);
-        const HarmlessCall *own = found != harmless.end() ? &found->second : nullptr;
+    for (const Routine *r : start.routines) {
+        const auto found = start.harmless.find(r->name);
+        const HarmlessCall *own = found != start.harmless.end() ? &found->second : nullptr;
         const SetterPlace place = setterPlace(*r, own, outputFile, children);
         if (place == SetterPlace::none) continue;
         setters.push_back(r->name);
@@ -114,11 +106,11 @@ int main(int argc, char **argv) {
         return 0;
     }
     const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     char summary[100];
     std::snprintf(summary, sizeof summary, "%zu setters, %d cases (%d children in all) in %.1f s",
                   setters.size(), cases, children + cases, seconds);
-    const int unexpected = reportFailures(failures, known, setters, summary);
+    const int unexpected = reportFailures(failures, start.known, setters, summary);
     removeSweepFolder(dir);
     return unexpected == 0 ? 0 : 1;
 }

@@ -118,35 +118,25 @@ class Sweep {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s SHARD SHARDS KNOWN_FAILURES HARMLESS_CALLS\n", argv[0]);
-        return 2;
-    }
-    const int shard = std::atoi(argv[1]), shards = std::atoi(argv[2]);
-    std::vector<KnownFailure> known;
-    if (!readKnownFailures(argv[3], known)) return 2;
-    HarmlessCalls harmless;
-    if (!readHarmlessCalls(argv[4], harmless)) return 2;
+    SweepStart start;
+    if (!startSweep(argc, argv, start)) return 2;
 
-    const std::filesystem::path dir = enterSweepFolder();
-    if (dir.empty()) return 2;
-
-    const auto start = std::chrono::steady_clock::now();
+    const auto started = std::chrono::steady_clock::now();
     // By hand, KAVLOR_SWEEP_HARMLESS=1 makes the harmless calls alone.
-    Sweep sweep((dir / "output.txt").string(), harmless,
+    Sweep sweep((start.folder / "output.txt").string(), start.harmless,
                 std::getenv("KAVLOR_SWEEP_HARMLESS") != nullptr);
     std::vector<std::string> mine;
-    for (const Routine *r : shardOfRoutines(shard, shards)) {
+    for (const Routine *r : start.routines) {
         mine.push_back(r->name);
         sweep.routine(*r);
     }
 
     const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     char summary[80];
     std::snprintf(summary, sizeof summary, "%zu routines, %d calls in %.1f s", mine.size(),
                   sweep.calls(), seconds);
-    const int unexpected = reportFailures(sweep.failures(), known, mine, summary);
-    removeSweepFolder(dir);
+    const int unexpected = reportFailures(sweep.failures(), start.known, mine, summary);
+    removeSweepFolder(start.folder);
     return unexpected == 0 ? 0 : 1;
 }

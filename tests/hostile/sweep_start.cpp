@@ -3,7 +3,10 @@
 #include <fnmatch.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+
+namespace {
 
 std::vector<const Routine *> shardOfRoutines(int shard, int shards) {
     std::vector<const Routine *> mine;
@@ -28,7 +31,21 @@ std::filesystem::path enterSweepFolder() {
     return dir;
 }
 
+} // namespace
+
 void removeSweepFolder(const std::filesystem::path &folder) {
     std::filesystem::current_path("/");
     std::filesystem::remove_all(folder);
+}
+
+bool startSweep(int argc, char **argv, SweepStart &start) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s SHARD SHARDS KNOWN_FAILURES HARMLESS_CALLS\n", argv[0]);
+        return false;
+    }
+    start.routines = shardOfRoutines(std::atoi(argv[1]), std::atoi(argv[2]));
+    if (!readKnownFailures(argv[3], start.known)) return false;
+    if (!readHarmlessCalls(argv[4], start.harmless)) return false;
+    start.folder = enterSweepFolder();
+    return !start.folder.empty();
 }
