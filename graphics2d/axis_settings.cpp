@@ -1,6 +1,5 @@
 // Settings of the axes themselves: line, ticks, end labels, colours of the
 // parts, names, logarithmic options and the base date of date axes.
-#include <algorithm>
 #include <cmath>
 
 #include "graphics2d/axis_selectors.h"
@@ -85,7 +84,7 @@ extern "C" void namjus(const char *copt, const char *cax) {
 
 extern "C" void namdis(int ndis, const char *cax) {
     // Held at the largest page, as the label distance.
-    gaxsop(cax, std::clamp(ndis, -kMaxPageUnits, kMaxPageUnits), chkini("namdis").axes.nnamdis);
+    gaxsop(cax, heldOnPage(ndis), chkini("namdis").axes.nnamdis);
 }
 
 extern "C" void hname(int nh) {

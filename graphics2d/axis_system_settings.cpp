@@ -80,7 +80,7 @@ extern "C" void center(void) {
 extern "C" void frame(int nfrm) {
     // A frame thicker than the largest page is held there: boxes are made
     // wider by twice the thickness.
-    chkini("frame").frame.nframe = std::clamp(nfrm, -kMaxPageUnits, kMaxPageUnits);
+    chkini("frame").frame.nframe = heldOnPage(nfrm);
 }
 
 extern "C" void frmclr(int nclr) {
@@ -99,7 +99,7 @@ extern "C" void box2d(void) {
 extern "C" void grace(int ngrace) {
     // A margin past the largest page is held there: it widens the clip
     // rectangle and the clip circle.
-    chkini("grace").axsys.igrace = std::clamp(ngrace, -kMaxPageUnits, kMaxPageUnits);
+    chkini("grace").axsys.igrace = heldOnPage(ngrace);
 }
 
 extern "C" void setgrf(const char *c1, const char *c2, const char *c3, const char *c4) {

@@ -1,7 +1,5 @@
 // Settings of the colour bar of graf3 and of the points of colour plots:
 // widbar, vkxbar, vkybar, nobar, nobgd, autres, setres.
-#include <algorithm>
-
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page_sums.h"
@@ -16,11 +14,11 @@ extern "C" void widbar(int n) {
 extern "C" void vkxbar(int n) {
     // Shifts past the largest page are held there: they are added to the
     // corner of the axis system.
-    chkini("vkxbar").axsys.nvkxbar = std::clamp(n, -kMaxPageUnits, kMaxPageUnits);
+    chkini("vkxbar").axsys.nvkxbar = heldOnPage(n);
 }
 
 extern "C" void vkybar(int n) {
-    chkini("vkybar").axsys.nvkybar = std::clamp(n, -kMaxPageUnits, kMaxPageUnits);
+    chkini("vkybar").axsys.nvkybar = heldOnPage(n);
 }
 
 extern "C" void nobar(void) {

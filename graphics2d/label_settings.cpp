@@ -2,7 +2,6 @@
 // distance, digits, date forms and user labels. Setters that also take an
 // object name (BAR, PIE, CON, DAT, PER) set the labels of bar graphs and
 // contours and pie charts.
-#include <algorithm>
 #include <string_view>
 
 #include "graphics2d/axis_selectors.h"
@@ -105,7 +104,7 @@ extern "C" void labdis(int ndis, const char *cax) {
     }
     // A distance past the largest page is held there: drawing adds it to
     // positions, ticks and names, and turns its sign.
-    gaxsop(cax, std::clamp(ndis, -kMaxPageUnits, kMaxPageUnits), rec.axes.nlabdis);
+    gaxsop(cax, heldOnPage(ndis), rec.axes.nlabdis);
 }
 
 extern "C" void labclr(int nclr, const char *copt) {

@@ -81,8 +81,8 @@ extern "C" void legpos(int nx, int ny) {
     if (!legendStarted(rec)) return;
     // A corner past the largest page is held there: the box and its
     // entries are laid out from it.
-    rec.legend.nlegpos[0] = std::clamp(nx, -kMaxPageUnits, kMaxPageUnits);
-    rec.legend.nlegpos[1] = jqqyvl(rec, std::clamp(ny, -kMaxPageUnits, kMaxPageUnits));
+    rec.legend.nlegpos[0] = heldOnPage(nx);
+    rec.legend.nlegpos[1] = jqqyvl(rec, heldOnPage(ny));
     rec.legend.ilegpos = 0;
 }
 

@@ -287,7 +287,7 @@ void extraMapAxis(const char *routine, float a, float e, float orig, float step,
     }
     // A position past the largest page is held there, as for every single
     // axis: the sums of its ticks, labels and name stay within an int.
-    position = std::clamp(position, -kMaxPageUnits, kMaxPageUnits);
+    position = heldOnPage(position);
     if (longitudes)
         daxmap(rec, a, e, orig, step, s.naxslen[0], name != nullptr ? name : "", it, s.naxspos[0],
                jqqyvl(rec, position), 1);

@@ -28,8 +28,8 @@ GlobalRecord *checkedAxis(const char *name, float a, float e, float orig, float 
     ny = jqqyvl(*rec, ny);
     if (erraxs(*rec, a, e, orig, step, nl, nx, ny) != 0) return nullptr;
     nl = std::min(nl, kMaxPageUnits);
-    nx = std::clamp(nx, -kMaxPageUnits, kMaxPageUnits);
-    ny = std::clamp(ny, -kMaxPageUnits, kMaxPageUnits);
+    nx = heldOnPage(nx);
+    ny = heldOnPage(ny);
     return rec;
 }
 

@@ -1,7 +1,5 @@
 // Titles of axis systems: up to four lines set with titlin and drawn by title
 // above or below the current axis system, centred or flush with a side.
-#include <algorithm>
-
 #include "kavlor.h"
 #include "kernel/levels.h"
 #include "kernel/page_sums.h"
@@ -40,7 +38,7 @@ extern "C" void lfttit(void) {
 extern "C" void vkytit(int n) {
     // A shift past the largest page is held there: the title's lines are
     // placed from it.
-    chkini("vkytit").title.nvkytit = std::clamp(n, -kMaxPageUnits, kMaxPageUnits);
+    chkini("vkytit").title.nvkytit = heldOnPage(n);
 }
 
 extern "C" void htitle(int nh) {

@@ -63,14 +63,10 @@ void dframe(GlobalRecord &rec, int x, int y, int width, int height, int thicknes
     const float x2 = x1 + float(width) - 1.0f, y2 = y1 + float(height) - 1.0f;
     // One ring per base unit of the thickness; rings beyond the page and the
     // framed rectangle are not drawn.
-    const int seen = ringsSeen(rec.page, std::max(std::llabs(width), std::llabs(height)));
+    const long long extent = std::max(std::llabs(width), std::llabs(height));
     const float t = std::fabs(float(thickness)) * rec.page.xunits + 0.5f;
-    int rings = t < 1.0f ? 1 : truncToInt(t);
-    if (rings > seen) {
-        warnNotSeen("Frame thicker than the page");
-        rings = seen;
-    }
-    if (!drawnByDevice(rec, x1, y1, x2, y2, thickness, seen, angle)) {
+    const int rings = ringsShown(rec.page, extent, t < 1.0f ? 1 : truncToInt(t));
+    if (!drawnByDevice(rec, x1, y1, x2, y2, thickness, ringsSeen(rec.page, extent), angle)) {
         // Each ring turned about (x, y).
         const float a = -angle * rec.core.xdegrad;
         const float s = std::sin(a), c = std::cos(a);

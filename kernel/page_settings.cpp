@@ -1,6 +1,5 @@
 // Page, units and window settings: setpag, page, units, pagmod, sclmod, sclfac,
 // hwpage, hworig, winsiz, window, winopt, winmod, winkey, pagorg, origin.
-#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -137,8 +136,8 @@ extern "C" void hworig(int nx, int ny) {
     // An origin past the largest page is held there: the writers double it
     // into device units.
     rec->page.ihworg = 1;
-    rec->page.nhworg[0] = std::clamp(nx, -kMaxPageUnits, kMaxPageUnits);
-    rec->page.nhworg[1] = std::clamp(ny, -kMaxPageUnits, kMaxPageUnits);
+    rec->page.nhworg[0] = heldOnPage(nx);
+    rec->page.nhworg[1] = heldOnPage(ny);
 }
 
 extern "C" void winsiz(int nw, int nh) {

@@ -4,6 +4,7 @@
 // mirrored y never overflows, and two held values still add up within an int.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "kernel/rounding.h"
@@ -18,3 +19,9 @@ inline int pageSum(std::int64_t a, std::int64_t b = 0, std::int64_t c = 0) {
 // The largest page, in plot units, that page and hwpage accept: far corners
 // and origin shifts on it stay within an int.
 inline constexpr int kMaxPageUnits = 100000000;
+
+// A distance, shift, length or position a caller sets, held at the largest
+// page: drawing adds it to page positions, and the sums stay within an int.
+inline int heldOnPage(int v) {
+    return std::clamp(v, -kMaxPageUnits, kMaxPageUnits);
+}

@@ -350,14 +350,9 @@ int wgscl(int ip, const char *text, float xmin, float xmax, float xstart, int nd
             n = std::max(1, int(steps));
         }
     }
-    // A scale of one value has its thumb at the start. Counted in double:
-    // limits far apart have a distance no float holds.
+    // A scale of one value has its thumb at the start.
     int start = 0;
-    if (xmax > xmin)
-        start =
-            truncToInt((vertical ? double(n) * (double(xstart) - xmax) / (double(xmin) - xmax)
-                                 : double(n) * (double(xstart) - xmin) / (double(xmax) - xmin)) +
-                       0.5);
+    if (xmax > xmin) start = truncToInt(scaleSteps(vertical, n, xstart, xmin, xmax) + 0.5);
     SetScrollRange(scroll, SB_CTL, 0, n, 0);
     SetScrollPos(scroll, SB_CTL, start, 0);
     ++c->count;

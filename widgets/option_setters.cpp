@@ -1,6 +1,5 @@
 // The option setters: sizes, spacing, margins, colours, fonts, kinds and
 // switches for the widgets made afterwards. They need no open dialog.
-#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -64,7 +63,7 @@ void swgmrg(int n, const char *key) {
     if (c == nullptr) return;
     const int k = jwgind("LEFT+TOP +RIGH+BOTT", 4, key, "swgmrg");
     if (k == 0) return;
-    c->margins[k - 1] = std::clamp(n, -kLargestWindow, kLargestWindow);
+    c->margins[k - 1] = heldInWindow(n);
     c->marginsGiven = 1;
 }
 
@@ -76,15 +75,15 @@ void swgoff(int n, int index) {
         qqderr(*c, "Bad value");
         return;
     }
-    c->margins[index] = std::clamp(n, -kLargestWindow, kLargestWindow);
+    c->margins[index] = heldInWindow(n);
     c->marginsGiven = 1;
 }
 
 void swgpos(int x, int y) {
     WidgetContext *c = qqdglb("swgpos");
     if (c == nullptr) return;
-    c->position[0] = std::clamp(x, -kLargestWindow, kLargestWindow);
-    c->position[1] = std::clamp(y, -kLargestWindow, kLargestWindow);
+    c->position[0] = heldInWindow(x);
+    c->position[1] = heldInWindow(y);
     c->positionGiven = 1;
     c->centreOption = 0;
 }
@@ -92,18 +91,18 @@ void swgpos(int x, int y) {
 void swgsiz(int w, int h) {
     WidgetContext *c = qqdglb("swgsiz");
     if (c == nullptr) return;
-    c->size[0] = std::clamp(w, -kLargestWindow, kLargestWindow);
-    c->size[1] = std::clamp(h, -kLargestWindow, kLargestWindow);
+    c->size[0] = heldInWindow(w);
+    c->size[1] = heldInWindow(h);
     c->sizeGiven = 1;
 }
 
 void swgwin(int x, int y, int w, int h) {
     WidgetContext *c = qqdglb("swgwin");
     if (c == nullptr) return;
-    c->position[0] = std::clamp(x, -kLargestWindow, kLargestWindow);
-    c->position[1] = std::clamp(y, -kLargestWindow, kLargestWindow);
-    c->size[0] = std::clamp(w, -kLargestWindow, kLargestWindow);
-    c->size[1] = std::clamp(h, -kLargestWindow, kLargestWindow);
+    c->position[0] = heldInWindow(x);
+    c->position[1] = heldInWindow(y);
+    c->size[0] = heldInWindow(w);
+    c->size[1] = heldInWindow(h);
     c->positionGiven = c->sizeGiven = 1;
     c->centreOption = 0;
 }

@@ -96,6 +96,11 @@ void swgbox(int id, int isel) {
     c->entry(i).value = isel;
 }
 
+double scaleSteps(bool vertical, int steps, float x, float xmin, float xmax) {
+    return vertical ? double(steps) * (double(x) - xmax) / (double(xmin) - xmax)
+                    : double(steps) * (double(x) - xmin) / (double(xmax) - xmin);
+}
+
 void swgscl(int id, float x) {
     WidgetContext *c = nullptr;
     const int i = active(c, "swgscl", id, {WidgetKind::HorizontalScale, WidgetKind::VerticalScale});
@@ -110,11 +115,8 @@ void swgscl(int id, float x) {
     int lowest = 0, n = 0;
     GetScrollRange(e.window, SB_CTL, &lowest, &n);
     int pos = 0;
-    // Counted in double: limits far apart have a distance no float holds.
     if (xmax > xmin)
-        pos = truncToInt(e.kind == WidgetKind::VerticalScale
-                             ? double(n) * (double(x) - xmax) / (double(xmin) - xmax)
-                             : double(n) * (double(x) - xmin) / (double(xmax) - xmin));
+        pos = truncToInt(scaleSteps(e.kind == WidgetKind::VerticalScale, n, x, xmin, xmax));
     SetScrollPos(e.window, SB_CTL, pos, 1);
     e.number = x;
     SetWindowTextA(limits.window, scaleText(x, e.value2).c_str());

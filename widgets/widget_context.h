@@ -2,6 +2,7 @@
 // dialog levels stacked over that table, and the options that shape widgets
 // made later. Every widget routine finds it through qqdglb.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -97,6 +98,9 @@ constexpr int kTableStep = 100;
 // The largest side of a window the X server makes; positions, sizes and
 // margins a caller sets are held within it.
 constexpr int kLargestWindow = 32767;
+inline int heldInWindow(int v) {
+    return std::clamp(v, -kLargestWindow, kLargestWindow);
+}
 
 struct WidgetContext {
     int count = 0;                 // entries in use

@@ -75,6 +75,14 @@ void closeQuietly(WidgetContext &c, HWND window);
 // Ends the process with status 0 (Quit).
 [[noreturn]] void qqdquit();
 
+// ---- Scales (value_setters.cpp) -------------------------------------------------------
+
+// The thumb's place, in steps from the scale's start, of the value x on a
+// scale of steps steps from xmin to xmax (xmax > xmin); a vertical scale
+// starts at xmax. Counted in double: limits far apart have a distance no
+// float holds.
+double scaleSteps(bool vertical, int steps, float x, float xmin, float xmax);
+
 // ---- The file dialog (dialogs.cpp) ----------------------------------------------------
 
 // The record's filter made from a mask as the mask option says; false after
